@@ -1,0 +1,12 @@
+#include "editors.h"
+
+#include "shell/frmMain.h"
+
+namespace vantrel {
+
+void registerWindows(frmMain& main)
+{
+    (void)main;
+}
+
+} // namespace vantrel

@@ -1,0 +1,42 @@
+#pragma once
+// The program-wide state every window reads: the open character's paths,
+// the sprite workspace, the settings, and the services (dialogs, settings
+// store). One App lives for the whole run; tests make their own.
+
+#include "shell/character_files.h"
+#include "shell/dialogs.h"
+#include "shell/settings.h"
+#include "sprites/workspace.h"
+
+#include <QString>
+
+namespace vantrel {
+
+class frmMain;
+
+struct App {
+    App(QString applicationDir, Dialogs& dialogService, SettingsStore& settingsStore)
+        : appDir(std::move(applicationDir)), sprites(appDir.toStdString()), dialogs(dialogService),
+          store(settingsStore)
+    {
+    }
+
+    QString appDir; // holds the program, the tools, the data files and the workspace
+    CharacterFiles files;
+    SpriteWorkspace sprites;
+    ProgramSettings settings;
+    float ZoomFactor = 1.0f; // the sprite view's current zoom
+
+    Dialogs& dialogs;
+    SettingsStore& store;
+    frmMain* main = nullptr;
+
+    // A path of the program's data files, e.g. dataFile("tips.txt").
+    QString dataFile(const QString& name) const { return appDir + QLatin1Char('/') + name; }
+};
+
+// Text conversions between the core's byte strings and Qt.
+inline QString qstr(const std::string& s) { return QString::fromStdString(s); }
+inline std::string sstr(const QString& s) { return s.toStdString(); }
+
+} // namespace vantrel

@@ -1,0 +1,103 @@
+#include "character_files.h"
+
+#include "common/paths.h"
+#include "common/text.h"
+
+namespace vantrel {
+
+std::string characterPath(const std::string& charDir, const std::string& value)
+{
+    return resolvePath(charDir + toSlashes(value));
+}
+
+namespace {
+
+// Everything from the first ';' on is a comment.
+std::string stripComment(std::string line)
+{
+    const auto semicolon = line.find(';');
+    if (semicolon != std::string::npos)
+        line.erase(semicolon);
+    return trimmed(line);
+}
+
+std::string valueOf(const std::string& line)
+{
+    const auto eq = line.rfind('=');
+    return trimmed(eq == std::string::npos ? std::string_view(line) : std::string_view(line).substr(eq + 1));
+}
+
+// "st" keys: only the one character right after "st" chooses the slot.
+int stateSlot(const std::string& line)
+{
+    std::string digit = line.size() > 2 ? trimmed(line.substr(2, 1)) : std::string();
+    if (digit == "=")
+        digit = "0";
+    return static_cast<int>(numericValue(digit));
+}
+
+// "pal" keys: the two characters after "pal" choose the slot. Returns false
+// for lines that name no palette (pal.defaults).
+bool paletteSlot(const std::string& line, std::int64_t& slot)
+{
+    std::string text = trimmed(line.size() > 3 ? line.substr(3, 2) : std::string());
+    if (toLowerAscii(text) == ".d")
+        return false;
+    if (text.find('=') != std::string::npos)
+        text = text.substr(0, 1);
+    if (text.empty() || text.find('=') != std::string::npos)
+        text = "1";
+    slot = numericValue(text);
+    return true;
+}
+
+} // namespace
+
+DefinitionResult ReadDefinition(const std::string& rawPath, CharacterFiles& files)
+{
+    const std::string path = trimmed(rawPath);
+    files.CharDir = directoryOf(path);
+    files.DefFile = path;
+
+    const auto lines = readLines(path);
+    if (!lines)
+        return {false, "cannot read " + path};
+
+    const std::string& dir = files.CharDir;
+    for (const std::string& raw : *lines) {
+        const std::string line = stripComment(raw);
+        const std::string lower = toLowerAscii(line);
+        if (lower.empty())
+            continue;
+        const std::string value = valueOf(line);
+
+        if (startsWith(lower, "sprite"))
+            files.SpriteFile = characterPath(dir, value);
+        if (startsWith(lower, "cmd"))
+            files.CmdFile = characterPath(dir, value);
+        if (startsWith(lower, "anim"))
+            files.AnimFile = characterPath(dir, value);
+        if (startsWith(lower, "cns"))
+            files.CnsFile = characterPath(dir, value);
+        if (startsWith(lower, "stcommon"))
+            files.StCommonFile = characterPath(dir, value);
+        if (startsWith(lower, "st") && !startsWith(lower, "stcommon")) {
+            const int slot = stateSlot(line);
+            if (slot >= 0 && slot <= 6)
+                files.StFiles[static_cast<std::size_t>(slot)] = characterPath(dir, value);
+        }
+        if (startsWith(lower, "sound"))
+            files.SoundFile = characterPath(dir, value);
+        if (startsWith(lower, "pal")) {
+            std::int64_t slot = 0;
+            if (paletteSlot(line, slot)) {
+                if (slot < 0 || slot > 12)
+                    return {false, "palette slot out of range in: " + line};
+                files.PalFiles[static_cast<std::size_t>(slot)] = characterPath(dir, value);
+            }
+        }
+    }
+    return {true, {}};
+}
+
+} // namespace vantrel

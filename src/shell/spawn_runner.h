@@ -1,0 +1,27 @@
+#pragma once
+// Runs the spawn script (spawn.sh) with /bin/sh in the application directory.
+
+#include <QString>
+
+namespace vantrel {
+
+struct SpawnResult {
+    bool started = false;
+    int exitCode = -1;
+    bool crashed = false;
+    QString errorLine; // the last line the program wrote on standard error
+    bool ok() const { return started && !crashed && exitCode == 0; }
+};
+
+// Starts the script as a process of its own and returns at once; the program
+// it starts outlives Vantrel (the engine of a quick-run).
+bool StartSpawnScriptDetached(const QString& appDir);
+
+// Runs the script and waits until it ends, letting window events run
+// meanwhile (an event loop, never a busy spin).
+SpawnResult RunSpawnScriptAndWait(const QString& appDir);
+
+// The last non-empty line of a program's error output.
+QString lastLine(const QByteArray& output);
+
+} // namespace vantrel

@@ -1,0 +1,76 @@
+#include "spawn_script.h"
+
+#include "common/atomic_file.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace vantrel {
+
+std::string shellEscape(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c == '\\' || c == '"' || c == '$' || c == '`')
+            out += '\\';
+        out += c;
+    }
+    return out;
+}
+
+std::string shellQuote(std::string_view text)
+{
+    return "\"" + shellEscape(text) + "\"";
+}
+
+std::string spawnScriptPath(const std::string& appDir)
+{
+    return appDir + "/spawn.sh";
+}
+
+bool WriteSpawnScript(const std::string& appDir, const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const auto& line : lines)
+        text += line + "\n";
+    return writeFileAtomic(spawnScriptPath(appDir), text).ok;
+}
+
+std::string unpackCommandLine(const std::string& spriteFile)
+{
+    return "./sff2pcx " + shellQuote(spriteFile) + " tempsff";
+}
+
+std::string characterNameOf(const std::string& charDir)
+{
+    if (charDir.size() < 2)
+        return {};
+    // Search backwards from the second-to-last character, so that the
+    // directory's own trailing '/' is skipped.
+    const auto slash = charDir.rfind('/', charDir.size() - 2);
+    const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
+    return charDir.substr(start, charDir.size() - 1 - start);
+}
+
+std::vector<std::string> quickRunLines(const std::string& charDir)
+{
+    if (charDir.empty())
+        return {};
+    const std::string name = shellQuote(characterNameOf(charDir));
+    return {
+        "",
+        "cd " + shellQuote(charDir),
+        "cd ../..",
+        "./mugen " + name + " " + name,
+    };
+}
+
+bool FileReady(const std::string& path)
+{
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    return !ec && size > 0;
+}
+
+} // namespace vantrel

@@ -1,0 +1,81 @@
+#pragma once
+// The sprite workspace: the character's sprites unpacked into PCX files in
+// <app>/tempsff plus the index <app>/tempsff.txt, read into a table of records.
+// Every sprite operation edits this table; the build writes it back.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+// One sprite. Fields keep the text read from the index until the sprite
+// window turns them into numbers; a number is kept as its decimal text.
+struct SpriteRecord {
+    std::string PcxFile; // relative to the application directory
+    std::string Group;
+    std::string ImageNo;
+    std::string AxisX;
+    std::string AxisY;
+
+    std::int64_t group() const;
+    std::int64_t imageNo() const;
+    std::int64_t axisX() const;
+    std::int64_t axisY() const;
+};
+
+inline constexpr int kMaxSpriteRecords = 20000;
+inline constexpr int kMaxIndexLines = 99000;
+
+struct IndexReadResult {
+    bool ok = false;
+    std::string error;
+    std::vector<SpriteRecord> records;
+};
+
+// Reads an index: a header line, then five lines per record; a final record
+// with fewer lines still counts. Refuses more than 20,000 records or 99,000
+// lines with an error instead of overflowing.
+IndexReadResult readIndexFile(const std::string& path);
+IndexReadResult parseIndex(const std::vector<std::string>& lines);
+
+// The index text for a table (header line first), CR LF line ends.
+std::string indexText(const std::string& header, const std::vector<SpriteRecord>& records);
+
+class SpriteWorkspace {
+public:
+    explicit SpriteWorkspace(std::string appDir = {}) : appDir_(std::move(appDir)) { }
+
+    const std::string& appDir() const { return appDir_; }
+    void setAppDir(std::string dir) { appDir_ = std::move(dir); }
+    std::string directory() const { return appDir_ + "/tempsff"; }
+    std::string indexPath() const { return appDir_ + "/tempsff.txt"; }
+    // The full path of a record's picture.
+    std::string imagePath(const SpriteRecord& record) const;
+
+    // 1-based, as the sprite window counts.
+    int count() const { return static_cast<int>(records_.size()); }
+    SpriteRecord& record(int index) { return records_.at(static_cast<std::size_t>(index - 1)); }
+    const SpriteRecord& record(int index) const { return records_.at(static_cast<std::size_t>(index - 1)); }
+    std::vector<SpriteRecord>& records() { return records_; }
+    const std::vector<SpriteRecord>& records() const { return records_; }
+
+    // Deletes the workspace files, the index and the folder; failures are ignored.
+    void ClearWorkspace();
+
+    // The first record (1-based) whose group and image number read as these
+    // texts, or nothing. Compared as text: "05" does not match 5.
+    std::optional<int> FindSpriteRecord(const std::string& group, const std::string& image) const;
+
+    // True while the table has edits that were not built into an SFF.
+    bool modified() const { return modified_; }
+    void setModified(bool modified) { modified_ = modified; }
+
+private:
+    std::string appDir_;
+    std::vector<SpriteRecord> records_;
+    bool modified_ = false;
+};
+
+} // namespace vantrel

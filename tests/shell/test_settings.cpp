@@ -1,0 +1,103 @@
+#include "shell/settings.h"
+#include "shell/settings_store_qt.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+using namespace vantrel;
+
+namespace {
+
+struct TempStore {
+    QTemporaryDir dir;
+    SettingsStoreQt store{dir.path() + "/settings.ini"};
+};
+
+} // namespace
+
+TEST(Settings, FirstRunTakesTheDefaults)
+{
+    TempStore t;
+    const ProgramSettings s = LoadProgramSettings(t.store);
+    EXPECT_TRUE(s.ShowTips);
+    EXPECT_EQ(s.CurrentTip, 1);
+    EXPECT_EQ(s.DefaultFontName, "Courier New");
+    EXPECT_EQ(s.DefaultFontSize, 10);
+    EXPECT_FALSE(s.DefaultFontItalic);
+    EXPECT_FALSE(s.DefaultFontBold);
+    EXPECT_EQ(ProgramSettings::colourValue(s.DefaultTextColour), 0u);
+    EXPECT_EQ(ProgramSettings::colourValue(s.DefaultBackColour), 0xFFFFFFu);
+    EXPECT_FLOAT_EQ(s.DefaultZoom, 1.0f);
+    EXPECT_TRUE(recentCharacters(t.store).empty());
+}
+
+TEST(Settings, StoredTextsAreConverted)
+{
+    TempStore t;
+    const char* section = kProgramSettings;
+    t.store.write(section, "ShowTips", "false");
+    t.store.write(section, "CurrentTip", "7");
+    t.store.write(section, "DefaultFontSize", "9.75");
+    t.store.write(section, "DefaultFontBold", "1");
+    t.store.write(section, "DefaultFontItalic", "TRUE");
+    t.store.write(section, "DefaultFontName", "DejaVu Sans Mono");
+    t.store.write(section, "DefaultTextColour", "255");
+    t.store.write(section, "DefaultZoom", "0.125");
+    const ProgramSettings s = LoadProgramSettings(t.store);
+    EXPECT_FALSE(s.ShowTips);
+    EXPECT_EQ(s.CurrentTip, 7);
+    EXPECT_EQ(s.DefaultFontSize, 10);
+    EXPECT_TRUE(s.DefaultFontBold);
+    EXPECT_TRUE(s.DefaultFontItalic);
+    EXPECT_EQ(s.DefaultFontName, "DejaVu Sans Mono");
+    EXPECT_EQ(ProgramSettings::colourValue(s.DefaultTextColour), 255u);
+    EXPECT_FLOAT_EQ(s.DefaultZoom, 0.125f);
+}
+
+TEST(Settings, UnconvertibleValuesFallBackToTheirDefaults)
+{
+    TempStore t;
+    const char* section = kProgramSettings;
+    t.store.write(section, "ShowTips", "maybe");
+    t.store.write(section, "DefaultFontSize", "abc");
+    t.store.write(section, "CurrentTip", "99999");
+    t.store.write(section, "DefaultBackColour", "white");
+    t.store.write(section, "DefaultZoom", "1e9");
+    const ProgramSettings s = LoadProgramSettings(t.store);
+    EXPECT_TRUE(s.ShowTips);
+    EXPECT_EQ(s.DefaultFontSize, 10);
+    EXPECT_EQ(s.CurrentTip, 1);
+    EXPECT_EQ(ProgramSettings::colourValue(s.DefaultBackColour), 0xFFFFFFu);
+    EXPECT_FLOAT_EQ(s.DefaultZoom, 1.0f);
+}
+
+TEST(Settings, IntegersRoundHalvesToEven)
+{
+    EXPECT_EQ(parseInt16("2.5"), 2);
+    EXPECT_EQ(parseInt16("3.5"), 4);
+    EXPECT_EQ(parseInt16("-1.5"), -2);
+    EXPECT_EQ(parseInt16("32768"), std::nullopt);
+    EXPECT_EQ(singleText(0.125f), "0.125");
+    EXPECT_EQ(singleText(8.0f), "8");
+}
+
+TEST(RecentCharacters, NewestFirstAtMostFourAndNoDuplicateCheck)
+{
+    TempStore t;
+    AddRecentCharacter(t.store, "A");
+    AddRecentCharacter(t.store, "B");
+    AddRecentCharacter(t.store, "A");
+    EXPECT_EQ(recentCharacters(t.store), (std::vector<std::string>{"A", "B", "A"}));
+    EXPECT_EQ(t.store.read(kRecentCharacter, "RecentFile3"), "A");
+
+    TempStore u;
+    for (const char* c : {"A", "B", "C", "D", "E"})
+        AddRecentCharacter(u.store, c);
+    EXPECT_EQ(recentCharacters(u.store), (std::vector<std::string>{"E", "D", "C", "B"}));
+
+    // The list survives a new store on the same file (a new run).
+    SettingsStoreQt again(u.dir.path() + "/settings.ini");
+    EXPECT_EQ(recentCharacters(again).front(), "E");
+}

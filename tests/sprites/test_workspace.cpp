@@ -1,0 +1,88 @@
+#include "sprites/workspace.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <filesystem>
+
+using namespace vantrel;
+
+namespace {
+
+std::vector<std::string> lines(std::initializer_list<const char*> list)
+{
+    return {list.begin(), list.end()};
+}
+
+} // namespace
+
+TEST(SpriteIndex, RecordsAreFiveLinesAfterTheHeader)
+{
+    EXPECT_EQ(parseIndex(lines({"header"})).records.size(), 0u);
+    EXPECT_EQ(parseIndex({}).records.size(), 0u);
+
+    // 11 lines after the header: three records, the last holding only its picture.
+    const auto r = parseIndex(lines({"h", "a.pcx", "1", "2", "3", "4", "b.pcx", "", "6", "7", "8", "c.pcx"}));
+    ASSERT_TRUE(r.ok);
+    ASSERT_EQ(r.records.size(), 3u);
+    EXPECT_EQ(r.records[1].Group, ""); // a blank line is an empty field
+    EXPECT_EQ(r.records[1].ImageNo, "6");
+    EXPECT_EQ(r.records[2].PcxFile, "c.pcx");
+    EXPECT_EQ(r.records[2].Group, "");
+    EXPECT_EQ(r.records[0].axisY(), 4);
+}
+
+TEST(SpriteIndex, OversizedIndexesAreRefused)
+{
+    // The line limit binds first: 99,000 lines hold 19,800 records.
+    std::vector<std::string> big(kMaxIndexLines, "0");
+    const auto full = parseIndex(big);
+    ASSERT_TRUE(full.ok);
+    EXPECT_EQ(full.records.size(), 19800u);
+    big.push_back("extra.pcx");
+    const auto tooMany = parseIndex(big);
+    EXPECT_FALSE(tooMany.ok);
+    EXPECT_TRUE(tooMany.records.empty());
+    EXPECT_NE(tooMany.error.find("too large"), std::string::npos);
+}
+
+TEST(SpriteIndex, WrittenIndexReadsBack)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.path().toStdString() + "/tempsff.txt";
+    std::vector<SpriteRecord> records = {{"tempsff/a.pcx", "0", "0", "10", "-20"}, {"tempsff/b.pcx", "5000", "1", "3", "4"}};
+    test::writeFile(path, indexText("/out/hero.sff", records));
+    EXPECT_EQ(test::readFile(path).substr(0, 15), "/out/hero.sff\r\n");
+    const auto back = readIndexFile(path);
+    ASSERT_TRUE(back.ok);
+    ASSERT_EQ(back.records.size(), 2u);
+    EXPECT_EQ(back.records[0].AxisY, "-20");
+    EXPECT_EQ(back.records[1].PcxFile, "tempsff/b.pcx");
+    EXPECT_FALSE(readIndexFile(dir.path().toStdString() + "/missing.txt").ok);
+}
+
+TEST(SpriteWorkspace, FindComparesTheTextsAndReturnsTheFirstMatch)
+{
+    SpriteWorkspace ws;
+    ws.records() = {{"a", "5", "0", "", ""}, {"b", "5", "0", "", ""}, {"c", "05", "1", "", ""}};
+    EXPECT_EQ(ws.FindSpriteRecord("5", "0"), 1);
+    EXPECT_EQ(ws.FindSpriteRecord("05", "0"), std::nullopt);
+    EXPECT_EQ(ws.FindSpriteRecord("05", "1"), 3);
+    EXPECT_EQ(ws.FindSpriteRecord("9", "9"), std::nullopt);
+}
+
+TEST(SpriteWorkspace, ClearRemovesEverythingAndIgnoresWhatIsNotThere)
+{
+    QTemporaryDir dir;
+    SpriteWorkspace ws(dir.path().toStdString());
+    ws.ClearWorkspace(); // nothing there: nothing reported
+    test::writeFile(ws.directory() + "/a.pcx", "x");
+    test::writeFile(ws.directory() + "/b.pcx", "y");
+    test::writeFile(ws.indexPath(), "h\r\n");
+    ws.ClearWorkspace();
+    EXPECT_FALSE(std::filesystem::exists(ws.directory()));
+    EXPECT_FALSE(std::filesystem::exists(ws.indexPath()));
+    EXPECT_TRUE(std::filesystem::exists(dir.path().toStdString()));
+}

@@ -1,0 +1,55 @@
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace vantrel::test {
+
+namespace fs = std::filesystem;
+
+std::string realchars(const std::string& relative)
+{
+    return std::string(VANTREL_REALCHARS) + "/" + relative;
+}
+
+void writeFile(const std::string& path, const std::string& bytes)
+{
+    const fs::path p(path);
+    if (p.has_parent_path())
+        fs::create_directories(p.parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(out.good()) << "cannot write " << path;
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+TestApp::TestApp()
+{
+    store = std::make_unique<SettingsStoreQt>(appDir.path() + "/test-settings.ini");
+    app = std::make_unique<App>(appDir.path(), dialogs, *store);
+}
+
+void writeStandInUnpacker(const std::string& appDir, const std::string& body)
+{
+    const std::string path = appDir + "/sff2pcx";
+    writeFile(path, "#!/bin/sh\n" + body + "\n");
+    fs::permissions(path, fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
+}
+
+void installRealTools(const std::string& appDir)
+{
+    for (const char* tool : {"sff2pcx", "sprmaker"}) {
+        const fs::path from = fs::path(VANTREL_APP_DIR) / tool;
+        fs::copy_file(from, fs::path(appDir) / tool, fs::copy_options::overwrite_existing);
+    }
+}
+
+} // namespace vantrel::test
