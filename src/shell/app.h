@@ -6,6 +6,7 @@
 #include "shell/character_files.h"
 #include "shell/dialogs.h"
 #include "shell/settings.h"
+#include "image/pcx.h"
 #include "sprites/workspace.h"
 
 #include <QString>
@@ -26,6 +27,8 @@ struct App {
     SpriteWorkspace sprites;
     ProgramSettings settings;
     float ZoomFactor = 1.0f; // the sprite view's current zoom
+    DecoderState decoder;    // SpritePalette, SpritePaletteCaptured, DecodedPixels
+    Palette WorkingPalette{}; // the palette editor's palette, for decodes in mode 1
 
     Dialogs& dialogs;
     SettingsStore& store;

@@ -1,0 +1,67 @@
+#pragma once
+// The one PCX decoder for every picture the program shows: 256-colour PCX
+// files, run-length decoded into an index buffer with 4-byte-aligned rows,
+// optionally mirrored, with the palette chosen by the caller's mode.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+struct Rgb {
+    std::uint8_t r = 0, g = 0, b = 0;
+    bool operator==(const Rgb&) const = default;
+};
+using Palette = std::array<Rgb, 256>;
+
+// The index buffer of a decoded picture.
+struct DecodedImage {
+    int width = 0;      // from the header
+    int height = 0;
+    int rowLength = 0;  // L: planes x bytes per line; the picture is this wide
+    int stride = 0;     // S: L rounded up to a multiple of 4
+    std::vector<std::uint8_t> pixels; // stride x height, row 0 at the top
+    Palette palette{};  // the colours this picture is shown with
+
+    std::uint8_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * stride + x]; }
+};
+
+// State shared by every decode in a run.
+struct DecoderState {
+    Palette SpritePalette{};            // the first 256-colour palette met in the run
+    bool SpritePaletteCaptured = false;
+    DecodedImage DecodedPixels;         // the last decoded picture
+};
+
+// Palette modes.
+inline constexpr int kPaletteFromFile = 0;
+inline constexpr int kPaletteWorking = 1;    // the palette editor's working palette
+inline constexpr int kPaletteOnionSkin = -99;
+
+// Adjustments the sprite window asks for: colour 0 shown as the background.
+struct SpriteViewOptions {
+    bool transparent = false; // colour 0 becomes the background colour
+    bool whiteBackground = false;
+};
+
+enum class PcxStatus {
+    Ok,
+    Refused,   // not an 8-bit PCX, unreadable, or damaged: "Sorry, can't load that pcx file!"
+    NoPicture, // 8 bits but more than one plane: nothing shown, no message
+};
+
+inline constexpr const char* kPcxRefused = "Sorry, can't load that pcx file!";
+
+// Decodes `path`. flip: 1 vertical, 2 horizontal, 3 both, else none.
+// On Ok the picture is in state.DecodedPixels (and returned).
+// `working` is used in kPaletteWorking mode; `view` may be null.
+PcxStatus LoadPCX(DecoderState& state, const std::string& path, int paletteMode, int flip,
+                  const Palette* working = nullptr, const SpriteViewOptions* view = nullptr);
+
+// The same on bytes already in memory.
+PcxStatus decodePCX(DecoderState& state, const std::string& bytes, int paletteMode, int flip,
+                    const Palette* working = nullptr, const SpriteViewOptions* view = nullptr);
+
+} // namespace vantrel
