@@ -1,0 +1,145 @@
+#include "pcx.h"
+
+#include "bytes.h"
+
+#include <algorithm>
+
+namespace sfflib {
+
+namespace {
+
+constexpr std::size_t headerSize = 128;
+constexpr std::size_t paletteBlockSize = 769;
+constexpr std::uint8_t paletteMarker = 0x0C;
+
+IndexedImage decode(std::string_view bytes, const Palette* inheritedPalette)
+{
+    const ByteReader in(bytes, "PCX");
+    if (bytes.size() < headerSize)
+        in.fail("the file is shorter than a PCX header");
+    if (in.u8(0, "manufacturer") != 0x0A)
+        in.fail("this is not a PCX file");
+    if (in.u8(2, "encoding") != 1)
+        in.fail("the image is not run-length encoded");
+    if (in.u8(3, "bits") != 8 || in.u8(65, "planes") != 1)
+        in.fail("only 256-colour images (8 bits, 1 plane) are supported");
+
+    const int width = in.s16(8, "header") - in.s16(4, "header") + 1;
+    const int height = in.s16(10, "header") - in.s16(6, "header") + 1;
+    const int bytesPerLine = in.u16(66, "header");
+    if (width <= 0 || height <= 0)
+        in.fail("the header gives an empty image");
+    if (bytesPerLine < width)
+        in.fail("the header gives fewer bytes per line than the width");
+
+    std::string_view data = bytes.substr(headerSize);
+    if (!inheritedPalette) {
+        if (bytes.size() < headerSize + paletteBlockSize
+            || static_cast<std::uint8_t>(bytes[bytes.size() - paletteBlockSize]) != paletteMarker)
+            in.fail("the image has no 256-colour palette");
+        data.remove_suffix(paletteBlockSize);
+    }
+
+    const std::uint64_t rawSize = std::uint64_t(bytesPerLine) * std::uint64_t(height);
+    // A run of at most 63 pixels takes two bytes: more than that cannot be
+    // in the data, so the header lies.
+    if (std::uint64_t(width) * height > maxImagePixels || rawSize > std::uint64_t(data.size()) * 32 + 63)
+        in.fail("the header gives a size the image data cannot hold");
+
+    // Runs are decoded as one stream over all rows: some writers let a run
+    // continue into the next row.
+    std::vector<std::uint8_t> raw(static_cast<std::size_t>(rawSize));
+    std::size_t out = 0;
+    std::size_t p = 0;
+    while (out < raw.size()) {
+        if (p >= data.size())
+            in.fail("the image data ends before the last row");
+        const std::uint8_t b = static_cast<std::uint8_t>(data[p++]);
+        if ((b & 0xC0) == 0xC0) {
+            if (p >= data.size())
+                in.fail("the image data ends inside a run");
+            const std::uint8_t value = static_cast<std::uint8_t>(data[p++]);
+            std::size_t count = b & 0x3F;
+            if (count > raw.size() - out)
+                count = raw.size() - out;
+            std::fill_n(raw.begin() + static_cast<std::ptrdiff_t>(out), count, value);
+            out += count;
+        } else {
+            raw[out++] = b;
+        }
+    }
+
+    IndexedImage image;
+    image.width = width;
+    image.height = height;
+    if (bytesPerLine == width) {
+        image.pixels = std::move(raw);
+    } else {
+        image.pixels.resize(std::size_t(width) * height);
+        for (int y = 0; y < height; ++y)
+            std::copy_n(raw.begin() + std::ptrdiff_t(y) * bytesPerLine, width,
+                        image.pixels.begin() + std::ptrdiff_t(y) * width);
+    }
+    if (inheritedPalette) {
+        image.palette = *inheritedPalette;
+    } else {
+        const auto block = bytes.substr(bytes.size() - 768);
+        std::copy(block.begin(), block.end(), image.palette.begin());
+    }
+    return image;
+}
+
+} // namespace
+
+Result<IndexedImage> decodePcx(std::string_view bytes, const Palette* inheritedPalette)
+{
+    try {
+        return decode(bytes, inheritedPalette);
+    } catch (const FormatError& e) {
+        return Result<IndexedImage>::failure(e.what());
+    }
+}
+
+std::string encodePcx(const IndexedImage& image, bool withPalette)
+{
+    std::string out;
+    out.reserve(headerSize + image.pixels.size() + paletteBlockSize);
+    putU8(out, 0x0A); // manufacturer
+    putU8(out, 5);    // version
+    putU8(out, 1);    // run-length encoding
+    putU8(out, 8);    // bits per pixel
+    putU16(out, 0);
+    putU16(out, 0);
+    putU16(out, static_cast<unsigned>(image.width - 1));
+    putU16(out, static_cast<unsigned>(image.height - 1));
+    putU16(out, 72);
+    putU16(out, 72);
+    out.append(48, '\0'); // 16-colour map, unused
+    putU8(out, 0);
+    putU8(out, 1); // planes
+    putU16(out, static_cast<unsigned>(image.width));
+    putU16(out, 1); // palette info: colour
+    out.resize(headerSize, '\0');
+
+    for (int y = 0; y < image.height; ++y) {
+        const std::uint8_t* row = image.pixels.data() + std::size_t(y) * image.width;
+        int x = 0;
+        while (x < image.width) {
+            const std::uint8_t value = row[x];
+            int run = 1;
+            while (x + run < image.width && run < 63 && row[x + run] == value)
+                ++run;
+            if (run > 1 || (value & 0xC0) == 0xC0)
+                putU8(out, 0xC0 | run);
+            putU8(out, value);
+            x += run;
+        }
+    }
+
+    putU8(out, paletteMarker);
+    if (withPalette)
+        out.append(reinterpret_cast<const char*>(image.palette.data()), image.palette.size());
+    return out;
+}
+
+} // namespace sfflib
