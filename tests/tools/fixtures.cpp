@@ -10,12 +10,10 @@
 
 namespace sfftest {
 
-TempDir::TempDir()
+TempDir::TempDir() : m_path((std::filesystem::temp_directory_path() / "vantrel-sff-XXXXXX").string())
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-sff-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
+    if (!::mkdtemp(m_path.data()))
         ADD_FAILURE() << "cannot create a temporary folder";
-    m_path = pattern;
 }
 
 TempDir::~TempDir()
@@ -34,37 +32,28 @@ sfflib::Palette makePalette(unsigned seed)
 
 sfflib::IndexedImage makePicture(int width, int height, unsigned seed, int margin)
 {
-    sfflib::IndexedImage image;
-    image.width = width;
-    image.height = height;
-    image.pixels.assign(std::size_t(width) * height, 0);
+    sfflib::IndexedImage image{width, height, std::vector<std::uint8_t>(std::size_t(width) * height), makePalette(seed)};
     unsigned state = seed * 2654435761u + 1;
     for (int y = margin; y < height - margin; ++y) {
         for (int x = margin; x < width - margin; ++x) {
             state = state * 1103515245u + 12345u;
-            // Runs of equal colours, and every value including those with
-            // the top two bits set, which PCX must escape.
             const unsigned v = (state >> 16) % 7 == 0 ? (state >> 8) : (x / 5 + y / 3 + seed);
             image.pixels[std::size_t(y) * width + x] = static_cast<std::uint8_t>(v % 255 + 1);
         }
     }
-    image.palette = makePalette(seed);
     return image;
 }
 
 std::string readBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    EXPECT_TRUE(in) << "cannot read " << path;
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void writeBytes(const std::string& path, const std::string& bytes)
 {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream out(path, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(out.good()) << "cannot write " << path;
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 namespace {
@@ -88,18 +77,15 @@ std::string makeSffV2(const std::vector<V2Sprite>& sprites, const std::vector<V2
 {
     std::string ldata, tdata, paletteTable, spriteTable;
     for (const auto& p : palettes) {
-        put(paletteTable, 1, 2);
-        put(paletteTable, 0, 2);
-        put(paletteTable, p.rgba.size() / 4, 2);
-        put(paletteTable, p.link, 2);
+        for (std::uint64_t v : {std::size_t(1), std::size_t(0), p.rgba.size() / 4, std::size_t(p.link)})
+            put(paletteTable, v, 2);
         put(paletteTable, ldata.size(), 4);
         put(paletteTable, p.rgba.size(), 4);
         ldata.append(p.rgba.begin(), p.rgba.end());
     }
     for (const auto& s : sprites) {
         std::string& block = s.inTdata ? tdata : ldata;
-        for (int v : {int(s.group), int(s.imageNo), int(s.width), int(s.height), int(s.axisX), int(s.axisY),
-                      int(s.link)})
+        for (int v : {s.group, s.imageNo, s.width, s.height, s.axisX, s.axisY, s.link})
             put(spriteTable, static_cast<std::uint16_t>(v), 2);
         put(spriteTable, s.format, 1);
         put(spriteTable, 8, 1);
@@ -109,61 +95,29 @@ std::string makeSffV2(const std::vector<V2Sprite>& sprites, const std::vector<V2
         put(spriteTable, s.inTdata ? 1 : 0, 2);
         block += s.data;
     }
-    std::string out("ElecbyteSpr\0", 12);
-    for (int v : {0, 1, 0, 2})
-        put(out, v, 1);
+    std::string out("ElecbyteSpr\0\0\1\0\2", 16);
     out.resize(36, '\0');
-    const std::size_t spritesAt = 512, palettesAt = spritesAt + spriteTable.size();
-    const std::size_t ldataAt = palettesAt + paletteTable.size(), tdataAt = ldataAt + ldata.size();
-    for (std::uint64_t v : {spritesAt, sprites.size(), palettesAt, palettes.size(), ldataAt, ldata.size(), tdataAt,
-                            tdata.size()})
+    const std::size_t palettesAt = 512 + spriteTable.size(), ldataAt = palettesAt + paletteTable.size();
+    for (std::uint64_t v : {std::size_t(512), sprites.size(), palettesAt, palettes.size(), ldataAt, ldata.size(),
+                            ldataAt + ldata.size(), tdata.size()})
         put(out, v, 4);
     out.resize(512, '\0');
     return out + spriteTable + paletteTable + ldata + tdata;
 }
 
-namespace {
-
-void appendPng(png_structp png, png_bytep data, png_size_t length)
+std::string encodePng8(const sfflib::IndexedImage& image)
 {
-    static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<char*>(data), length);
-}
-
-} // namespace
-
-std::string encodePng(const sfflib::IndexedImage& image, bool truecolour)
-{
-    std::string out;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        ADD_FAILURE() << "cannot encode a PNG";
-        return {};
-    }
-    png_set_write_fn(png, &out, appendPng, nullptr);
-    png_set_IHDR(png, info, image.width, image.height, 8, truecolour ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_PALETTE,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_color colours[256];
-    for (int i = 0; i < 256; ++i)
-        colours[i] = {image.palette[i * 3], image.palette[i * 3 + 1], image.palette[i * 3 + 2]};
-    if (!truecolour)
-        png_set_PLTE(png, info, colours, 256);
-    png_write_info(png, info);
-    std::vector<std::uint8_t> row;
-    for (int y = 0; y < image.height; ++y) {
-        row.assign(image.pixels.begin() + std::ptrdiff_t(y) * image.width,
-                   image.pixels.begin() + std::ptrdiff_t(y + 1) * image.width);
-        if (truecolour) {
-            std::vector<std::uint8_t> rgb;
-            for (auto v : row)
-                rgb.insert(rgb.end(), {v, v, v});
-            row = rgb;
-        }
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    png.width = static_cast<png_uint_32>(image.width);
+    png.height = static_cast<png_uint_32>(image.height);
+    png.format = PNG_FORMAT_RGB_COLORMAP;
+    png.colormap_entries = 256;
+    png_alloc_size_t size = 0;
+    png_image_write_to_memory(&png, nullptr, &size, 0, image.pixels.data(), 0, image.palette.data());
+    std::string out(size, '\0');
+    EXPECT_TRUE(png_image_write_to_memory(&png, out.data(), &size, 0, image.pixels.data(), 0, image.palette.data()));
+    out.resize(size);
     return out;
 }
 
