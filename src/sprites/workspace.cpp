@@ -70,6 +70,7 @@ std::string SpriteWorkspace::imagePath(const SpriteRecord& record) const
 
 void SpriteWorkspace::ClearWorkspace()
 {
+    ++generation_;
     namespace fs = std::filesystem;
     std::error_code ec;
     for (fs::directory_iterator it(directory(), ec), end; !ec && it != end; it.increment(ec)) {

@@ -43,6 +43,15 @@ IndexReadResult parseIndex(const std::vector<std::string>& lines);
 // The index text for a table (header line first), CR LF line ends.
 std::string indexText(const std::string& header, const std::vector<SpriteRecord>& records);
 
+// The SFF build's options, as the parameters dialog last left them; they
+// last for the whole run.
+struct BuildFlags {
+    int crop = 0;              // "Crop images to maximum needed"
+    int duplicateImages = 0;   // "Remove duplicate images"
+    int duplicatePalettes = 0; // "Remove duplicate palettes"
+    bool cancelled = false;    // the dialog was left without OK
+};
+
 class SpriteWorkspace {
 public:
     explicit SpriteWorkspace(std::string appDir = {}) : appDir_(std::move(appDir)) { }
@@ -72,10 +81,17 @@ public:
     bool modified() const { return modified_; }
     void setModified(bool modified) { modified_ = modified; }
 
+    // Counts the rebuilds of the workspace, so an open window can tell that
+    // the table under it was replaced.
+    unsigned generation() const { return generation_; }
+
+    BuildFlags buildFlags;
+
 private:
     std::string appDir_;
     std::vector<SpriteRecord> records_;
     bool modified_ = false;
+    unsigned generation_ = 0;
 };
 
 } // namespace vantrel

@@ -1,0 +1,215 @@
+#include "sprite_list.h"
+
+#include "common/atomic_file.h"
+#include "common/paths.h"
+#include "common/text.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <system_error>
+
+namespace vantrel {
+
+namespace fs = std::filesystem;
+
+bool canGrowTable(const SpriteWorkspace& ws, int extra)
+{
+    return extra >= 0 && ws.count() + extra <= kMaxSpriteRecords;
+}
+
+bool canAddImages(const SpriteWorkspace& ws, int extra)
+{
+    return ws.count() < kAddImageLimit && canGrowTable(ws, extra);
+}
+
+std::string fieldText(std::int64_t value)
+{
+    return std::to_string(value);
+}
+
+int insertRecordAfter(SpriteWorkspace& ws, int current, const std::string& pcxFile)
+{
+    auto& records = ws.records();
+    const int before = std::clamp(current, 0, ws.count());
+    SpriteRecord fresh;
+    fresh.PcxFile = pcxFile;
+    if (before >= 1) {
+        const SpriteRecord& previous = ws.record(before);
+        fresh.Group = previous.Group;
+        fresh.ImageNo = fieldText(previous.imageNo() + 1);
+    } else {
+        // Row 0 of the table is never used: an empty group and image 0.
+        fresh.Group = "0";
+        fresh.ImageNo = "1";
+    }
+    fresh.AxisX = "0";
+    fresh.AxisY = "0";
+    records.insert(records.begin() + before, std::move(fresh));
+    ws.setModified(true);
+    return before + 1;
+}
+
+void deleteRecord(SpriteWorkspace& ws, int index)
+{
+    if (index < 1 || index > ws.count())
+        return;
+    ws.records().erase(ws.records().begin() + (index - 1));
+    ws.setModified(true);
+}
+
+std::optional<int> cloneRecord(SpriteWorkspace& ws, int index)
+{
+    if (index < 1 || index > ws.count())
+        return std::nullopt;
+    const SpriteRecord copy = ws.record(index);
+    ws.records().push_back(copy);
+    ws.setModified(true);
+    return ws.count();
+}
+
+void SortSprites(SpriteWorkspace& ws)
+{
+    auto& records = ws.records();
+    const auto before = [](const SpriteRecord& a, const SpriteRecord& b) {
+        if (a.group() != b.group())
+            return a.group() < b.group();
+        return a.imageNo() < b.imageNo();
+    };
+    if (std::is_sorted(records.begin(), records.end(), before))
+        return;
+    std::stable_sort(records.begin(), records.end(), before);
+    ws.setModified(true);
+}
+
+std::optional<int> findRecordByNumbers(const SpriteWorkspace& ws, std::int64_t group, std::int64_t image)
+{
+    for (int i = 1; i <= ws.count(); ++i) {
+        const SpriteRecord& r = ws.record(i);
+        if (r.group() == group && r.imageNo() == image)
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::string noMatchMessage(std::int64_t group, std::int64_t image)
+{
+    return "No match found for Group" + formatNumber(group) + " image" + formatNumber(image);
+}
+
+std::string positionText(int index, int count)
+{
+    return formatNumber(index) + " of" + formatNumber(count) + " ";
+}
+
+std::int64_t clampAxis(std::int64_t value)
+{
+    return std::clamp(value, -kAxisLimit, kAxisLimit);
+}
+
+namespace {
+
+// The names in a folder, lower-cased: letter case must not tell two pictures
+// apart, since records resolve their names without regard to it.
+std::set<std::string> takenNames(const std::string& folder)
+{
+    std::set<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        names.insert(toLowerAscii(it->path().filename().string()));
+    return names;
+}
+
+std::string existingNamed(const std::string& folder, const std::string& name)
+{
+    std::error_code ec;
+    const std::string lower = toLowerAscii(name);
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (toLowerAscii(it->path().filename().string()) == lower)
+            return it->path().string();
+    }
+    return {};
+}
+
+bool sameContent(const std::string& a, const std::string& b)
+{
+    const auto bytesA = readFileBytes(a);
+    const auto bytesB = readFileBytes(b);
+    return bytesA && bytesB && *bytesA == *bytesB;
+}
+
+} // namespace
+
+std::string workspaceNameFor(const SpriteWorkspace& ws, const std::string& sourcePath)
+{
+    const std::string name = fileNameOf(sourcePath);
+    const std::string folder = ws.directory();
+    const std::string existing = existingNamed(folder, name);
+    if (existing.empty() || sameContent(existing, sourcePath))
+        return existing.empty() ? name : fileNameOf(existing);
+
+    const auto taken = takenNames(folder);
+    const auto dot = name.rfind('.');
+    const std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
+    const std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);
+    for (int k = 2;; ++k) {
+        std::string candidate = stem + "-" + std::to_string(k) + extension;
+        if (!taken.count(toLowerAscii(candidate)))
+            return candidate;
+    }
+}
+
+CopyResult copyFile(const std::string& from, const std::string& to)
+{
+    CopyResult result;
+    const auto bytes = readFileBytes(from);
+    if (!bytes) {
+        result.error = "Cannot read " + from + ".";
+        return result;
+    }
+    const WriteResult written = writeFileAtomic(to, *bytes);
+    if (!written) {
+        result.error = written.error;
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+CopyResult copyIntoWorkspace(const SpriteWorkspace& ws, const std::string& sourcePath)
+{
+    CopyResult result;
+    if (!readFileBytes(sourcePath)) {
+        result.error = "Cannot read " + sourcePath + ".";
+        return result;
+    }
+    std::error_code ec;
+    fs::create_directories(ws.directory(), ec);
+    const std::string name = workspaceNameFor(ws, sourcePath);
+    const std::string target = ws.directory() + "/" + name;
+    if (!fs::exists(target, ec)) {
+        result = copyFile(sourcePath, target);
+        if (!result.ok)
+            return result;
+    }
+    result.ok = true;
+    result.pcxFile = "tempsff/" + name;
+    return result;
+}
+
+std::vector<std::string> exportAllPictures(const SpriteWorkspace& ws, const std::string& folder)
+{
+    std::vector<std::string> errors;
+    std::set<std::string> done;
+    for (const SpriteRecord& record : ws.records()) {
+        const std::string name = fileNameOf(toSlashes(record.PcxFile));
+        if (name.empty() || !done.insert(name).second)
+            continue;
+        const CopyResult copied = copyFile(ws.imagePath(record), folder + "/" + name);
+        if (!copied.ok)
+            errors.push_back(copied.error);
+    }
+    return errors;
+}
+
+} // namespace vantrel

@@ -1,0 +1,77 @@
+#pragma once
+// What the sprite window does to the record list: inserting after the current
+// record, deleting, cloning, sorting, finding a record by its numbers, and
+// copying PCX files into and out of the workspace. Indexes are 1-based.
+
+#include "sprites/workspace.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+inline constexpr const char* kTooManyImages = "Too many images!";
+// Adding through the open-file dialog stops here, leaving room below the
+// table's 20,000 rows for clones and browser additions.
+inline constexpr int kAddImageLimit = 19900;
+
+// True when `extra` more records fit: AddImage also stops at 19,900.
+bool canAddImages(const SpriteWorkspace& ws, int extra);
+bool canGrowTable(const SpriteWorkspace& ws, int extra);
+
+// Inserts a record after row `current` (0 on an empty table) naming
+// `pcxFile`, with the group of the record before it, that record's image
+// number plus 1 and axis (0, 0). Returns the new record's row.
+int insertRecordAfter(SpriteWorkspace& ws, int current, const std::string& pcxFile);
+
+// Removes row `index`; out-of-range rows change nothing.
+void deleteRecord(SpriteWorkspace& ws, int index);
+
+// Appends a copy of row `index` (naming the same picture); returns the new
+// count, or nothing when the row does not exist.
+std::optional<int> cloneRecord(SpriteWorkspace& ws, int index);
+
+// Stable sort by group, then image number, both as numbers.
+void SortSprites(SpriteWorkspace& ws);
+
+// The first row whose group and image number have these values.
+std::optional<int> findRecordByNumbers(const SpriteWorkspace& ws, std::int64_t group, std::int64_t image);
+
+// "No match found for Group 5 image 2".
+std::string noMatchMessage(std::int64_t group, std::int64_t image);
+
+// The position label: " 3 of 10 ".
+std::string positionText(int index, int count);
+
+// A number as a field stores it.
+std::string fieldText(std::int64_t value);
+
+// The axis box rule: values beyond +-30000 become the nearest bound.
+inline constexpr std::int64_t kAxisLimit = 30000;
+std::int64_t clampAxis(std::int64_t value);
+
+struct CopyResult {
+    bool ok = false;
+    std::string error;   // a sentence for the user when !ok
+    std::string pcxFile; // the record's PcxFile: "tempsff/<name>"
+};
+
+// The name a PCX copied into the workspace gets: its own name unless a
+// different file already has it (letter case aside), else the first free
+// "<stem>-2.pcx", "<stem>-3.pcx", ...
+std::string workspaceNameFor(const SpriteWorkspace& ws, const std::string& sourcePath);
+
+// Copies a PCX into the workspace folder (creating it when missing) under
+// workspaceNameFor; never replaces another record's picture.
+CopyResult copyIntoWorkspace(const SpriteWorkspace& ws, const std::string& sourcePath);
+
+// Copies a file (atomically at the target).
+CopyResult copyFile(const std::string& from, const std::string& to);
+
+// Copies every record's PCX into `folder` under its own file name, each name
+// once. Returns the errors met (empty when all went well).
+std::vector<std::string> exportAllPictures(const SpriteWorkspace& ws, const std::string& folder);
+
+} // namespace vantrel
