@@ -1,0 +1,196 @@
+#include "image/pcx.h"
+#include "pcx_builder.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <random>
+
+using namespace vantrel;
+using vantrel::test::PcxSpec;
+using vantrel::test::makePcx;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct DecodeCase {
+    const char* name;
+    PcxSpec file;
+    int flip;
+    int stride;
+    Bytes pixels; // stride x height, after mirroring
+};
+
+} // namespace
+
+TEST(PcxDecode, RowsRunsAndMirrors)
+{
+    const DecodeCase cases[] = {
+        {"1x1 with two bytes per line is two pixels wide", {1, 1, 2, 8, 1, {5, 6}}, 0, 4, {5, 6, 0, 0}},
+        {"0xC3 then 7 writes three sevens", {4, 1, 4, 8, 1, {0xC3, 7, 1}}, 0, 4, {7, 7, 7, 1}},
+        {"0xC0 writes nothing and takes two bytes", {2, 1, 2, 8, 1, {0xC0, 9, 2, 3}}, 0, 4, {2, 3, 0, 0}},
+        {"0xBF is a pixel, not a run", {1, 1, 1, 8, 1, {0xBF}}, 0, 4, {0xBF, 0, 0, 0}},
+        // L = 8, width 7: at x = 6 a run of 5 is cut to one pixel, the next
+        // byte fills column 7 and the rest of the run is not carried over.
+        {"a run past the row end is cut at the width",
+         {7, 2, 8, 8, 1, {1, 2, 3, 4, 5, 6, 0xC5, 9, 10, 0xC8, 4}},
+         0, 8, {1, 2, 3, 4, 5, 6, 9, 10, 4, 4, 4, 4, 4, 4, 4, 4}},
+        {"a cut run with width equal to L ends the row",
+         {4, 2, 4, 8, 1, {0xC6, 2, 0xC4, 3}}, 0, 4, {2, 2, 2, 2, 3, 3, 3, 3}},
+        {"horizontal: 1 2 3 4 becomes 0 4 3 2", {4, 1, 4, 8, 1, {1, 2, 3, 4}}, 2, 4, {0, 4, 3, 2}},
+        {"horizontal leaves the padding alone", {5, 1, 5, 8, 1, {1, 2, 3, 4, 5}}, 2, 8, {0, 5, 4, 3, 2, 0, 0, 0}},
+        {"vertical swaps rows 0 and 2", {1, 3, 1, 8, 1, {1, 2, 3}}, 1, 4, {3, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0}},
+        {"both", {2, 2, 2, 8, 1, {1, 2, 3, 4}}, 3, 4, {0, 4, 0, 0, 0, 2, 0, 0}},
+        {"other flip codes do not mirror", {2, 1, 2, 8, 1, {1, 2}}, 7, 4, {1, 2, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DecoderState state;
+        ASSERT_EQ(decodePCX(state, makePcx(c.file), kPaletteFromFile, c.flip), PcxStatus::Ok);
+        const DecodedImage& image = state.DecodedPixels;
+        EXPECT_EQ(image.rowLength, c.file.bytesPerLine);
+        EXPECT_EQ(image.width, c.file.width);
+        EXPECT_EQ(image.height, c.file.height);
+        EXPECT_EQ(image.stride, c.stride);
+        EXPECT_EQ(image.pixels, c.pixels);
+    }
+}
+
+TEST(PcxDecode, PaletteChoice)
+{
+    const Palette first = test::distinctPalette(1);
+    const Palette second = test::distinctPalette(2);
+    const Palette working = test::distinctPalette(3);
+    const std::string plain = makePcx({1, 1, 1, 8, 1, {0}, std::nullopt});
+    const std::string withFirst = makePcx({1, 1, 1, 8, 1, {0}, first});
+    const std::string withSecond = makePcx({1, 1, 1, 8, 1, {0}, second});
+
+    DecoderState state;
+    // Nothing captured yet: a file without a palette shows in black, and a
+    // decode with the working palette does not look at the file's palette.
+    ASSERT_EQ(decodePCX(state, plain, kPaletteFromFile, 0), PcxStatus::Ok);
+    EXPECT_EQ(state.DecodedPixels.palette, Palette{});
+    ASSERT_EQ(decodePCX(state, withFirst, kPaletteWorking, 0, &working), PcxStatus::Ok);
+    EXPECT_EQ(state.DecodedPixels.palette, working);
+    EXPECT_FALSE(state.SpritePaletteCaptured);
+
+    // The first palette block met is captured, in onion-skin mode as well.
+    ASSERT_EQ(decodePCX(state, withFirst, kPaletteOnionSkin, 0), PcxStatus::Ok);
+    EXPECT_TRUE(state.SpritePaletteCaptured);
+    EXPECT_EQ(state.SpritePalette, first);
+
+    // Later blocks show their own colours but do not replace the capture.
+    ASSERT_EQ(decodePCX(state, withSecond, kPaletteFromFile, 0), PcxStatus::Ok);
+    EXPECT_EQ(state.DecodedPixels.palette, second);
+    EXPECT_EQ(state.SpritePalette, first);
+    ASSERT_EQ(decodePCX(state, plain, kPaletteFromFile, 0), PcxStatus::Ok);
+    EXPECT_EQ(state.DecodedPixels.palette, first);
+}
+
+TEST(PcxDecode, TransparentColourChangesOnlyThePicture)
+{
+    const Palette file = test::distinctPalette(7);
+    const std::string bytes = makePcx({1, 1, 1, 8, 1, {0}, file});
+    const struct {
+        SpriteViewOptions view;
+        Rgb colour0;
+    } cases[] = {
+        {{true, false}, {0, 0, 0}},
+        {{true, true}, {255, 255, 255}},
+        {{false, true}, file[0]},
+    };
+    for (const auto& c : cases) {
+        DecoderState state;
+        ASSERT_EQ(decodePCX(state, bytes, kPaletteFromFile, 0, nullptr, &c.view), PcxStatus::Ok);
+        EXPECT_EQ(state.DecodedPixels.palette[0], c.colour0);
+        EXPECT_EQ(state.DecodedPixels.palette[1], file[1]);
+        EXPECT_EQ(state.SpritePalette, file);
+    }
+}
+
+TEST(PcxDecode, DamagedFilesAreRefusedWithoutChangingState)
+{
+    auto withHeader = [](std::string bytes, std::size_t offset, int value) {
+        test::putInt16(bytes, offset, value);
+        return bytes;
+    };
+    const std::string good = makePcx({2, 2, 2, 8, 1, {1, 2, 3, 4}, test::distinctPalette(9)});
+    const struct {
+        const char* name;
+        std::string bytes;
+        PcxStatus status;
+    } cases[] = {
+        {"4 bits per pixel", makePcx({2, 1, 2, 4, 1, {1, 2}}), PcxStatus::Refused},
+        {"three planes", makePcx({2, 1, 2, 8, 3, {1, 2, 3, 4, 5, 6}}), PcxStatus::NoPicture},
+        {"empty file", "", PcxStatus::Refused},
+        {"header cut short", good.substr(0, 100), PcxStatus::Refused},
+        {"rows missing", makePcx({2, 2, 2, 8, 1, {1, 2, 3}}), PcxStatus::Refused},
+        {"run without its colour byte", makePcx({4, 1, 4, 8, 1, {1, 0xC3}}), PcxStatus::Refused},
+        {"width greater than the row length", makePcx({3, 1, 2, 8, 1, {1, 2, 3}}), PcxStatus::Refused},
+        {"row length 0", makePcx({1, 1, 0, 8, 1, {1}}), PcxStatus::Refused},
+        {"negative row length", makePcx({1, 1, -4, 8, 1, {1}}), PcxStatus::Refused},
+        {"Xmax before Xmin", withHeader(good, 8, -5), PcxStatus::Refused},
+        {"Ymax before Ymin", withHeader(good, 10, -5), PcxStatus::Refused},
+        {"huge picture, little data", makePcx({32767, 32767, 32767, 8, 1, {0xC1, 1}}), PcxStatus::Refused},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DecoderState state;
+        ASSERT_EQ(decodePCX(state, makePcx({1, 1, 1, 8, 1, {42}}), kPaletteFromFile, 0), PcxStatus::Ok);
+        EXPECT_EQ(decodePCX(state, c.bytes, kPaletteFromFile, 0), c.status);
+        EXPECT_FALSE(state.SpritePaletteCaptured);
+        EXPECT_EQ(state.DecodedPixels.pixels, (Bytes{42, 0, 0, 0}));
+    }
+}
+
+TEST(PcxDecode, FilesShorterThanAPaletteBlockHaveNone)
+{
+    // 128 + 640 bytes: the marker's place would lie before the file.
+    PcxSpec spec{640, 1, 640, 8, 1, Bytes(640, 12)};
+    DecoderState state;
+    ASSERT_EQ(decodePCX(state, makePcx(spec), kPaletteFromFile, 0), PcxStatus::Ok);
+    EXPECT_FALSE(state.SpritePaletteCaptured);
+    EXPECT_EQ(state.DecodedPixels.palette, Palette{});
+}
+
+TEST(PcxDecode, FilesOnDisk)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.path().toStdString() + "/a.pcx";
+    test::writeFile(path, makePcx({1, 1, 1, 8, 1, {9}}));
+    DecoderState state;
+    EXPECT_EQ(LoadPCX(state, path, kPaletteFromFile, 0), PcxStatus::Ok);
+    EXPECT_EQ(state.DecodedPixels.at(0, 0), 9);
+    EXPECT_EQ(LoadPCX(state, path + ".missing", kPaletteFromFile, 0), PcxStatus::Refused);
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(path + ".missing")));
+}
+
+TEST(PcxDecode, CutAndScrambledRealFilesNeverCrash)
+{
+    for (const char* name : {"pcx/gmarbles.pcx", "pcx/256-palette.pcx"}) {
+        const std::string real = test::readFile(test::realchars(name));
+        ASSERT_GT(real.size(), 1000u);
+        DecoderState state;
+        for (std::size_t cut = 0; cut < real.size(); cut += 97)
+            decodePCX(state, real.substr(0, cut), kPaletteFromFile, 3);
+
+        std::mt19937 random(1234);
+        for (int round = 0; round < 300; ++round) {
+            std::string bytes = real;
+            for (int k = 0; k < 8; ++k) {
+                const std::size_t at = random() % (round % 2 ? bytes.size() : 128);
+                bytes[at] = static_cast<char>(random());
+            }
+            const PcxStatus status = decodePCX(state, bytes, kPaletteFromFile, round % 4);
+            if (status == PcxStatus::Ok) {
+                const DecodedImage& image = state.DecodedPixels;
+                EXPECT_EQ(image.pixels.size(), static_cast<std::size_t>(image.stride) * image.height);
+                EXPECT_GE(image.rowLength, image.width);
+            }
+        }
+    }
+}

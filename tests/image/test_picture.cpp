@@ -1,0 +1,102 @@
+#include "image/picture.h"
+#include "pcx_builder.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+using namespace vantrel;
+
+namespace {
+
+QString real(const char* relative) { return QString::fromStdString(test::realchars(relative)); }
+
+} // namespace
+
+TEST(PcxPicture, MatchesTheReferenceImages)
+{
+    // 256-palette.pcx stores one byte per row beyond its width: the picture
+    // is the row length wide, and the reference shows the first width columns.
+    const struct {
+        const char* pcx;
+        const char* png;
+        int rowLength;
+    } cases[] = {
+        {"pcx/gmarbles.pcx", "pcx/gmarbles.png", 142},
+        {"pcx/256-palette.pcx", "pcx/256-palette.png", 436},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pcx);
+        test::TestApp t;
+        const QImage picture = LoadPCX(*t.app, nullptr, real(c.pcx), kPaletteFromFile, 0);
+        const QImage reference(real(c.png));
+        ASSERT_FALSE(reference.isNull());
+        ASSERT_EQ(picture.format(), QImage::Format_Indexed8);
+        EXPECT_EQ(picture.colorCount(), 256);
+        EXPECT_EQ(picture.width(), c.rowLength);
+        ASSERT_EQ(picture.height(), reference.height());
+        ASSERT_LE(reference.width(), picture.width());
+
+        const DecodedImage& decoded = t.app->decoder.DecodedPixels;
+        int wrong = 0;
+        for (int y = 0; y < reference.height(); ++y) {
+            for (int x = 0; x < reference.width(); ++x) {
+                const int index = picture.pixelIndex(x, y);
+                wrong += index != decoded.at(x, y);
+                wrong += picture.color(index) != reference.pixel(x, y);
+            }
+        }
+        EXPECT_EQ(wrong, 0);
+        EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    }
+}
+
+TEST(PcxPicture, MirroredPicturesShiftByOneColumn)
+{
+    test::TestApp t;
+    const QImage plain = LoadPCX(*t.app, nullptr, real("pcx/gmarbles.pcx"), kPaletteFromFile, 0);
+    const QImage both = LoadPCX(*t.app, nullptr, real("pcx/gmarbles.pcx"), kPaletteFromFile, 3);
+    ASSERT_EQ(plain.size(), both.size());
+    const int L = plain.width();
+    const int H = plain.height();
+    for (int y = 0; y < H; ++y) {
+        EXPECT_EQ(both.pixelIndex(0, y), 0);
+        for (int x = 1; x < L; ++x)
+            ASSERT_EQ(both.pixelIndex(x, y), plain.pixelIndex(L - x, H - 1 - y)) << x << "," << y;
+    }
+}
+
+TEST(PcxPicture, RefusalsShowTheMessageOnce)
+{
+    test::TestApp t;
+    const std::string dir = t.path("pcx/");
+    test::writeFile(dir + "4bit.pcx", test::makePcx({2, 1, 2, 4, 1, {1, 2}}));
+    test::writeFile(dir + "planes.pcx", test::makePcx({2, 1, 2, 8, 3, {1, 2, 3, 4, 5, 6}}));
+    test::writeFile(dir + "short.pcx", test::makePcx({2, 3, 2, 8, 1, {1, 2}}));
+    const struct {
+        const char* file;
+        int messages;
+    } cases[] = {{"4bit.pcx", 1}, {"planes.pcx", 0}, {"short.pcx", 1}, {"missing.pcx", 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        t.dialogs.clear();
+        const QImage picture = LoadPCX(*t.app, nullptr, QString::fromStdString(dir + c.file), kPaletteFromFile, 0);
+        EXPECT_TRUE(picture.isNull());
+        ASSERT_EQ(t.dialogs.messages.size(), c.messages);
+        if (c.messages) {
+            EXPECT_EQ(t.dialogs.messages[0].text, "Sorry, can't load that pcx file!");
+            EXPECT_EQ(t.dialogs.messages[0].title, "Vantrel");
+        }
+    }
+}
+
+TEST(PcxPicture, WorkingPaletteMode)
+{
+    test::TestApp t;
+    t.app->WorkingPalette[0] = {10, 20, 30};
+    const QImage picture = LoadPCX(*t.app, nullptr, real("pcx/gmarbles.pcx"), kPaletteWorking, 0);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.color(0), qRgb(10, 20, 30));
+    EXPECT_FALSE(t.app->decoder.SpritePaletteCaptured);
+}
