@@ -161,10 +161,12 @@ void recordError(png_structp png, png_const_charp text)
     png_longjmp(png, 1);
 }
 
-// Returns false with state.message set on failure.
-bool readPng(PngRead& state, PngSource& source, std::vector<std::uint8_t>& pixels, int& width, int& height)
+// Returns false with state.message set on failure. Everything it changes
+// after setjmp belongs to the caller, so nothing is left indeterminate by a
+// jump back.
+bool readPng(PngRead& state, PngSource& source, std::vector<png_bytep>& rows, std::vector<std::uint8_t>& pixels,
+             int& width, int& height)
 {
-    std::vector<png_bytep> rows;
     state.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &state, recordError, ignoreWarning);
     if (!state.png)
         return false;
@@ -204,8 +206,9 @@ std::vector<std::uint8_t> decodePng8(std::string_view data, int& width, int& hei
 {
     PngRead state;
     PngSource source{data};
+    std::vector<png_bytep> rows;
     std::vector<std::uint8_t> pixels;
-    const bool ok = readPng(state, source, pixels, width, height);
+    const bool ok = readPng(state, source, rows, pixels, width, height);
     png_destroy_read_struct(state.png ? &state.png : nullptr, state.info ? &state.info : nullptr, nullptr);
     if (!ok)
         throw FormatError(std::string("PNG: ") + (state.message[0] ? state.message : "cannot be read"));
