@@ -29,7 +29,10 @@ std::int64_t numericValue(std::string_view text)
 
 std::string formatNumber(std::int64_t value)
 {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    std::string text = std::to_string(value);
+    if (value >= 0)
+        text.insert(text.begin(), ' ');
+    return text;
 }
 
 std::string_view trimBlanks(std::string_view text)
