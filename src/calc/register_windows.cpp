@@ -1,3 +1,4 @@
+#include "calc/frmCalc.h"
 #include "shell/frmMain.h"
 
 namespace vantrel {
@@ -5,7 +6,7 @@ namespace vantrel {
 // The windows of this subsystem that the main window opens by name.
 void registerCalcWindows(frmMain& main)
 {
-    (void)main;
+    main.registerWindow(QStringLiteral("frmCalc"), [](App& a) { return new frmCalc(a); });
 }
 
 } // namespace vantrel

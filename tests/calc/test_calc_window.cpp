@@ -1,0 +1,111 @@
+#include "calc/frmCalc.h"
+#include "shell/frmMain.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace vantrel {
+void registerCalcWindows(frmMain&);
+}
+
+using namespace vantrel;
+using test::TestApp;
+
+namespace {
+
+struct CalcWindowTest : ::testing::Test {
+    TestApp t;
+    frmCalc calc{*t.app};
+
+    void click(const QString& name)
+    {
+        auto* button = calc.findChild<QPushButton*>(name);
+        ASSERT_NE(button, nullptr) << name.toStdString();
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void clickAll(const QStringList& names)
+    {
+        for (const QString& n : names)
+            click(n);
+    }
+};
+
+} // namespace
+
+TEST_F(CalcWindowTest, ButtonsCarryTheirCaptions)
+{
+    EXPECT_EQ(calc.windowTitle(), "Calculator");
+    EXPECT_EQ(calc.readoutText(), "0.");
+    const QStringList operators = {"/", "+", "X", "-", "="};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(calc.findChild<QPushButton*>(QStringLiteral("Operator%1").arg(i))->text(), operators[i]);
+    for (int d = 0; d <= 9; ++d)
+        EXPECT_EQ(calc.findChild<QPushButton*>(QStringLiteral("Number%1").arg(d))->text(), QString::number(d));
+}
+
+TEST_F(CalcWindowTest, ClickedDivisionByZeroShowsTheMessageAndKeepsTheOperand)
+{
+    clickAll({"Number8", "Operator0", "Number0", "Operator4"});
+    ASSERT_EQ(t.dialogs.messages.size(), 1);
+    EXPECT_EQ(t.dialogs.messages[0].text, "Can't divide by zero");
+    EXPECT_EQ(t.dialogs.messages[0].title, "Calculator");
+    EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::Ok);
+    EXPECT_EQ(calc.findChild<QLabel*>("Readout")->text(), "8.");
+}
+
+TEST_F(CalcWindowTest, PercentAndClearEntryButtons)
+{
+    clickAll({"Number2", "Number0", "Number0", "Operator1", "Number5", "Percent"});
+    EXPECT_EQ(calc.readoutText(), "0.05");
+    click("Operator4");
+    EXPECT_EQ(calc.readoutText(), "10");
+
+    clickAll({"Cancel", "Number5", "Operator1", "Number9", "CancelEntry", "Number1", "Operator4"});
+    EXPECT_EQ(calc.readoutText(), "6");
+    clickAll({"Operator1", "Decimal"});
+    EXPECT_EQ(calc.readoutText(), "0.");
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+}
+
+TEST_F(CalcWindowTest, TheKeyboardDrivesTheWindowEvenAfterAButtonClick)
+{
+    click("Number7"); // the click must not leave a button holding the keys
+    QTest::keyClicks(&calc, "+2*3");
+    QTest::keyClick(&calc, Qt::Key_Return); // does nothing
+    EXPECT_EQ(calc.readoutText(), "3.");
+    QTest::keyClicks(&calc, "=");
+    EXPECT_EQ(calc.readoutText(), "27");
+    QTest::keyClicks(&calc, "5.5");
+    EXPECT_EQ(calc.readoutText(), "55.");
+}
+
+TEST_F(CalcWindowTest, ALoneMinusAsksForANumberInsteadOfComputing)
+{
+    clickAll({"Number5", "Operator1", "Operator3", "Percent"});
+    ASSERT_EQ(t.dialogs.messages.size(), 1);
+    EXPECT_EQ(t.dialogs.messages[0].title, "Calculator");
+    EXPECT_EQ(calc.readoutText(), "-");
+    click("Number3");
+    click("Operator4");
+    EXPECT_EQ(calc.readoutText(), "2");
+}
+
+TEST(CalcWindow, TheCalcButtonOpensTheCalculatorOnce)
+{
+    TestApp t;
+    frmMain main(*t.app);
+    registerCalcWindows(main);
+    main.Toolbar1_ButtonClick("Calc");
+    auto* first = qobject_cast<frmCalc*>(main.window("frmCalc"));
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->windowTitle(), "Calculator");
+    QTest::keyClicks(first, "42");
+    main.Toolbar1_ButtonClick("Calc");
+    EXPECT_EQ(main.window("frmCalc"), first);
+    EXPECT_EQ(first->readoutText(), "42.");
+}
