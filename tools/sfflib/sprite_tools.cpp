@@ -7,9 +7,13 @@
 #include "common/paths.h"
 #include "common/text.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <filesystem>
+#include <mutex>
 #include <system_error>
+#include <thread>
 
 namespace sfflib {
 
@@ -22,6 +26,36 @@ std::string pcxName(std::size_t image)
     char name[32];
     std::snprintf(name, sizeof name, "s%05zu.pcx", image);
     return name;
+}
+
+// Writes every picture as <prefix>sNNNNN.pcx. Each file is flushed to disk
+// before it is renamed into place, and a disk under load takes milliseconds
+// per flush: several writers at once keep thousands of sprites within
+// seconds. Returns the first error, or nothing.
+std::string writePictures(const std::vector<IndexedImage>& images, const std::string& prefix)
+{
+    std::atomic<std::size_t> next{0};
+    std::mutex lock;
+    std::string firstError;
+    auto work = [&] {
+        for (std::size_t i = next++; i < images.size(); i = next++) {
+            const auto written = vantrel::writeFileAtomic(prefix + pcxName(i), encodePcx(images[i]));
+            if (!written) {
+                const std::lock_guard<std::mutex> guard(lock);
+                if (firstError.empty())
+                    firstError = written.error;
+                next = images.size();
+            }
+        }
+    };
+    const std::size_t writers = std::min<std::size_t>(16, images.size() / 64 + 1);
+    std::vector<std::thread> threads;
+    for (std::size_t t = 1; t < writers; ++t)
+        threads.emplace_back(work);
+    work();
+    for (auto& t : threads)
+        t.join();
+    return firstError;
 }
 
 } // namespace
@@ -45,11 +79,9 @@ Result<std::size_t> unpackSff(const std::string& sffPath, const std::string& fol
         return R::failure("cannot create the folder " + prefix);
     prefix += '/';
 
-    for (std::size_t i = 0; i < archive->images.size(); ++i) {
-        const auto written = vantrel::writeFileAtomic(prefix + pcxName(i), encodePcx(archive->images[i]));
-        if (!written)
-            return R::failure(written.error);
-    }
+    const std::string failed = writePictures(archive->images, prefix);
+    if (!failed.empty())
+        return R::failure(failed);
 
     IndexFile index;
     index.header = sffPath;
