@@ -33,7 +33,7 @@ struct SpriteArchive {
 Result<SpriteArchive> readSff(std::string_view bytes);
 Result<SpriteArchive> readSffFile(const std::string& path);
 
-// Version-specific readers behind readSff; they throw FormatError.
+// The reader of each version behind readSff; they throw FormatError.
 SpriteArchive readSffV1(std::string_view bytes);
 SpriteArchive readSffV2(std::string_view bytes);
 
