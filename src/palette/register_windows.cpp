@@ -1,3 +1,4 @@
+#include "palette/frmAct.h"
 #include "shell/frmMain.h"
 
 namespace vantrel {
@@ -5,7 +6,7 @@ namespace vantrel {
 // The windows of this subsystem that the main window opens by name.
 void registerPaletteWindows(frmMain& main)
 {
-    (void)main;
+    main.registerWindow("frmAct", [](App& a) { return new frmAct(a); });
 }
 
 } // namespace vantrel
