@@ -1,0 +1,117 @@
+#pragma once
+// The SND sound bank: a 512-byte header, then a chain of sub-files, each a
+// 16-byte sub-header (next offset, length, group, sample) and one complete WAV
+// image. WAV images are kept byte for byte; only the rate, channel count and
+// sample size are read from their fixed offsets.
+//
+// Standard C++ only: tools that build a bank from WAV files use the writer
+// without the editor. The readers work on the whole file's bytes, so a file
+// that lies about its own lengths can never make them read past its end.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+
+inline constexpr std::size_t kSndHeaderSize = 512;
+inline constexpr std::size_t kSndSubHeaderSize = 16;
+inline constexpr std::size_t kSndCommentSize = 488;
+inline constexpr int kSndMaxSoundCount = 32767;     // the editor holds the count in 16 bits
+inline constexpr std::size_t kWavInfoSize = 36;      // a WAV image must reach its bits-per-sample field
+inline constexpr std::string_view kSndSignature{"ElecbyteSnd\0", 12};
+
+struct SoundSample {
+    std::int32_t HeaderOffset = 0; // where this sub-header lies in the bank as laid out
+    std::int32_t NextOffset = 0;   // the next-offset value written for this sample
+    std::int32_t DataLength = 0;   // size of WavData
+    std::int32_t GroupNo = 0;
+    std::int32_t SampleNo = 0;
+    std::string WavData;           // the whole WAV image
+    std::int32_t SampleRate = 0;   // WAV offset 24
+    std::int16_t Channels = 0;     // WAV offset 22
+    std::int16_t BitsPerSample = 0; // WAV offset 34
+};
+
+struct SoundBank {
+    std::string Signature{kSndSignature};            // 12 bytes as read
+    std::string Version{"\x04\x00\x00\x00", 4};      // 4 bytes, never interpreted
+    std::int16_t FirstOffset = static_cast<std::int16_t>(kSndHeaderSize); // written back as read
+    std::string Comment = std::string(kSndCommentSize, ' '); // exactly 488 bytes
+    std::vector<SoundSample> Samples;                 // sample k is Samples[k - 1]
+
+    int SoundCount() const { return static_cast<int>(Samples.size()); }
+
+    // Stores a comment: shorter text is padded with spaces, longer text cut.
+    void setComment(std::string_view text);
+};
+
+// The value of n bytes (2 or 4) at a 0-based position, least significant
+// first. Empty when the bytes run past the end or the value exceeds 2^31 - 1.
+std::optional<std::int32_t> ReadLittleEndian(std::string_view bytes, std::size_t pos, int n);
+
+// n bytes: the value's two's-complement form, least significant byte first.
+std::string EncodeLittleEndian(int n, std::int64_t value);
+
+// The first 12 bytes of the file are the signature, zero byte included.
+bool IsSndFile(std::string_view file);
+
+// Fills Signature, Version, FirstOffset and Comment from the 512-byte header
+// and returns the sound count. Empty when the header is cut short or the
+// count or first offset exceeds 32767.
+std::optional<int> ReadSndHeader(std::string_view file, SoundBank& bank);
+
+// Fills Samples with `count` samples from the chain that starts at offset 512
+// (whatever the header's first offset says). False when a field or a WAV image
+// runs past the end of the file, a field exceeds 2^31 - 1, a next offset points
+// back into the sub-file before it (a chain that would loop), or a WAV image
+// cannot give its rate, channels and sample size. Samples is left empty then.
+bool ReadSndSamples(std::string_view file, int count, SoundBank& bank);
+
+// The first four bytes are "RIFF" and bytes 8 to 14 are "WAVEfmt".
+bool IsWavFile(std::string_view file);
+
+// SampleRate, Channels and BitsPerSample of a WAV image from their fixed
+// offsets. False (sample untouched) when the image is under 36 bytes or a
+// field is out of range.
+bool ReadWavInfo(std::string_view wav, SoundSample& sample);
+
+// The whole file, in list order with sub-files back to back. Every next
+// offset but the last points at the sub-header that follows it in this
+// layout; the last goes out as held.
+std::string EncodeSndFile(const SoundBank& bank);
+
+struct SndWriteResult {
+    bool ok = false;
+    bool diskFull = false; // the disk or the user's quota ran out
+    std::string error;     // a sentence for the user when !ok
+    explicit operator bool() const { return ok; }
+};
+
+// Writes the bank atomically: on any failure the file at `path` is as it was.
+// A bank of more than 32767 samples, or one of 2 GiB or more, is refused.
+SndWriteResult WriteSndFile(const std::string& path, const SoundBank& bank);
+
+// Writes any bytes atomically and tells a full disk from other failures
+// (used for the exported WAV files).
+SndWriteResult writeSoundFile(const std::string& path, std::string_view bytes);
+
+// Outcome of reading a bank file from disk.
+enum class SndLoadStatus { Loaded, NotSnd, Failed };
+struct SndLoadResult {
+    SndLoadStatus status = SndLoadStatus::Failed;
+    SoundBank bank;
+};
+SndLoadResult LoadSndFile(const std::string& path);
+SndLoadResult ParseSndFile(std::string_view file);
+
+// The texts shown for a sample: the length in bytes, the rate followed by
+// " kHz", and the sample size with "Mono" or "Stereo".
+std::string lengthText(const SoundSample& sample);
+std::string frequencyText(const SoundSample& sample);
+std::string formatText(const SoundSample& sample);
+
+} // namespace vantrel

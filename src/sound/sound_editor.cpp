@@ -1,0 +1,346 @@
+#include "sound_editor.h"
+
+#include "common/paths.h"
+#include "common/text.h"
+
+#include <cctype>
+#include <limits>
+
+namespace vantrel {
+
+namespace msg = sound_messages;
+
+namespace {
+
+constexpr std::int64_t kMaxField = std::numeric_limits<std::int32_t>::max();
+
+std::string upper(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// The number a box holds, when its text is nothing but digits and fits a field.
+std::optional<std::int32_t> boxNumber(const std::string& text)
+{
+    if (text.empty())
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > kMaxField)
+            return std::nullopt;
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+std::string joinPath(const std::string& directory, const std::string& name)
+{
+    if (directory.empty() || directory.back() == '/')
+        return directory + name;
+    return directory + '/' + name;
+}
+
+} // namespace
+
+std::string zeroPadded(std::int64_t value, int width)
+{
+    const bool negative = value < 0;
+    std::string digits = std::to_string(negative ? -value : value);
+    if (static_cast<int>(digits.size()) < width)
+        digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
+    return negative ? "-" + digits : digits;
+}
+
+SoundEditor::OpenResult SoundEditor::open(const std::string& path)
+{
+    statusPath_ = path;
+    statusState_.clear();
+    modified_ = false;
+    bank_ = SoundBank{};
+    hasBank_ = false;
+    current_ = 0;
+    DisableEditing();
+
+    SndLoadResult loaded = LoadSndFile(path);
+    if (loaded.status == SndLoadStatus::NotSnd)
+        return {false, {msg::kNotSnd, msg::kWarning}};
+    if (loaded.status != SndLoadStatus::Loaded)
+        return {false, {msg::kNoSoundFile, {}}};
+
+    bank_ = std::move(loaded.bank);
+    hasBank_ = true;
+    // A bank whose samples were all deleted is still a bank: it opens empty,
+    // ready to take new samples.
+    if (count() > 0)
+        EnableEditing();
+    ShowBank();
+    return {true, {}};
+}
+
+const SoundSample* SoundEditor::currentSample() const
+{
+    if (current_ < 1 || current_ > count())
+        return nullptr;
+    return &bank_.Samples[static_cast<std::size_t>(current_ - 1)];
+}
+
+void SoundEditor::ShowBank()
+{
+    current_ = count() > 0 ? 1 : 0;
+}
+
+void SoundEditor::ShowSample(int i)
+{
+    if (i >= 1 && i <= count())
+        current_ = i;
+}
+
+SampleTexts SoundEditor::sampleTexts(int i) const
+{
+    SampleTexts texts;
+    if (i < 1 || i > count())
+        return texts;
+    const SoundSample& s = bank_.Samples[static_cast<std::size_t>(i - 1)];
+    texts.group = std::to_string(s.GroupNo);
+    texts.sample = std::to_string(s.SampleNo);
+    texts.length = lengthText(s);
+    texts.frequency = frequencyText(s);
+    texts.format = formatText(s);
+    texts.current = formatNumber(i);
+    return texts;
+}
+
+std::string SoundEditor::totalText() const
+{
+    return count() > 0 ? formatNumber(count()) : std::string("0");
+}
+
+std::string SoundEditor::commentText() const
+{
+    std::string_view text = bank_.Comment;
+    text = text.substr(0, text.find('\0'));
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return std::string(text);
+}
+
+void SoundEditor::ClearBank()
+{
+    bank_.Samples.clear();
+    current_ = 0;
+    DisableEditing();
+}
+
+void SoundEditor::DeleteSample(int i)
+{
+    auto& samples = bank_.Samples;
+    if (i < 1 || i > count())
+        return;
+    // Later samples move up one place; each moved sample's sub-file starts
+    // where the one before it now ends.
+    for (std::size_t k = static_cast<std::size_t>(i - 1); k + 1 < samples.size(); ++k) {
+        SoundSample& here = samples[k];
+        SoundSample& next = samples[k + 1];
+        here.DataLength = next.DataLength;
+        here.GroupNo = next.GroupNo;
+        here.SampleNo = next.SampleNo;
+        here.WavData = std::move(next.WavData);
+        here.SampleRate = next.SampleRate;
+        here.BitsPerSample = next.BitsPerSample;
+        here.Channels = next.Channels;
+        here.NextOffset = here.HeaderOffset + static_cast<std::int32_t>(kSndSubHeaderSize) + here.DataLength;
+        next.HeaderOffset = here.NextOffset;
+    }
+    samples.pop_back();
+    ShowBank();
+}
+
+void SoundEditor::deleteCurrent()
+{
+    if (count() == 0)
+        return;
+    if (count() != 1)
+        DeleteSample(current_);
+    else
+        ClearBank();
+    markModified();
+}
+
+void SoundEditor::markModified()
+{
+    modified_ = true;
+    statusState_ = "Modified";
+}
+
+bool SoundEditor::acceptsNumberKey(char key)
+{
+    return (key >= '0' && key <= '9') || key == '\b';
+}
+
+SoundEditor::NumberResult SoundEditor::validateNumber(NumberField field, const std::string& text)
+{
+    SoundSample* sample = current_ >= 1 && current_ <= count() ? &bank_.Samples[static_cast<std::size_t>(current_ - 1)]
+                                                               : nullptr;
+    auto fieldOf = [field](SoundSample& s) -> std::int32_t& {
+        return field == NumberField::Group ? s.GroupNo : s.SampleNo;
+    };
+    if (text.empty()) {
+        if (sample)
+            fieldOf(*sample) = 0;
+        markModified();
+        return {"0", std::nullopt};
+    }
+    if (!sample)
+        return {text, std::nullopt};
+    const auto value = boxNumber(text);
+    if (!value)
+        return {std::to_string(fieldOf(*sample)), EditorMessage{msg::kBadNumber, msg::kWarning}};
+    fieldOf(*sample) = *value;
+    markModified();
+    return {text, std::nullopt};
+}
+
+void SoundEditor::setComment(std::string_view text)
+{
+    bank_.setComment(text);
+    markModified();
+}
+
+std::vector<EditorMessage> SoundEditor::AddSamples(const std::vector<std::string>& paths)
+{
+    std::vector<EditorMessage> messages;
+    if (paths.empty() || !hasBank_)
+        return messages;
+
+    auto importFile = [this](const std::string& path) {
+        const auto bytes = readFileBytes(path);
+        return bytes ? importWav(*bytes) : Import::NotWav;
+    };
+
+    int added = 0;
+    if (paths.size() == 1) {
+        const Import result = importFile(paths.front());
+        if (result == Import::NotWav)
+            messages.push_back({msg::kNotWav, msg::kWarning});
+        else if (result == Import::BankFull)
+            messages.push_back({msg::kBankFull, msg::kWarning});
+        else
+            ++added;
+    } else {
+        std::string names;
+        for (const std::string& path : paths) {
+            const Import result = importFile(path);
+            if (result != Import::Added) {
+                messages.push_back(
+                    {result == Import::BankFull ? msg::kBankFull : fileNameOf(path) + msg::kNotWavSuffix, msg::kWarning});
+                messages.push_back({msg::kAddedPrefix + names, msg::kWarning});
+                break;
+            }
+            names += fileNameOf(path) + "\n";
+            ++added;
+        }
+    }
+    if (added > 0) {
+        EnableEditing();
+        ShowBank();
+        markModified();
+    }
+    return messages;
+}
+
+// Appends a WAV image as a new last sample, numbered group 0, sample 0. The
+// bank stays untouched when the image is not a WAV, is too short to give its
+// format, or the bank has no room for it.
+SoundEditor::Import SoundEditor::importWav(const std::string& bytes)
+{
+    SoundSample s;
+    if (!IsWavFile(bytes) || !ReadWavInfo(bytes, s))
+        return Import::NotWav;
+    if (count() >= kSndMaxSoundCount)
+        return Import::BankFull;
+    const std::int64_t header = bank_.Samples.empty() ? static_cast<std::int64_t>(kSndHeaderSize)
+                                                      : bank_.Samples.back().NextOffset;
+    const std::int64_t next = header + static_cast<std::int64_t>(kSndSubHeaderSize + bytes.size());
+    if (next > kMaxField)
+        return Import::BankFull;
+    s.HeaderOffset = static_cast<std::int32_t>(header);
+    s.DataLength = static_cast<std::int32_t>(bytes.size());
+    s.NextOffset = static_cast<std::int32_t>(next);
+    s.WavData = bytes;
+    bank_.Samples.push_back(std::move(s));
+    return Import::Added;
+}
+
+std::string SoundEditor::withExtension(const std::string& path, const std::string& extension)
+{
+    if (path.size() >= extension.size() && upper(path.substr(path.size() - extension.size())) == upper(extension))
+        return path;
+    return path + extension;
+}
+
+SoundEditor::SaveResult SoundEditor::saveBank(const std::string& chosenPath)
+{
+    SaveResult result;
+    result.path = withExtension(chosenPath, ".snd");
+    const SndWriteResult written = WriteSndFile(result.path, bank_);
+    if (!written) {
+        result.message = EditorMessage{written.diskFull ? msg::kDiskFull : written.error, msg::kWarning};
+        return result;
+    }
+    result.ok = true;
+    modified_ = false;
+    statusPath_ = result.path;
+    statusState_.clear();
+    return result;
+}
+
+SoundEditor::SaveResult SoundEditor::exportCurrent(const std::string& chosenPath)
+{
+    SaveResult result;
+    result.path = withExtension(chosenPath, ".wav");
+    const SoundSample* sample = currentSample();
+    if (!sample)
+        return result;
+    const SndWriteResult written = writeSoundFile(result.path, sample->WavData);
+    if (!written) {
+        result.message = EditorMessage{written.diskFull ? msg::kDiskFull : written.error, msg::kWarning};
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+SoundEditor::SaveResult SoundEditor::exportAll(const std::string& directory)
+{
+    SaveResult result;
+    result.path = directory;
+    for (int n = 1; n <= count(); ++n) {
+        const SoundSample& s = bank_.Samples[static_cast<std::size_t>(n - 1)];
+        const SndWriteResult written =
+            writeSoundFile(joinPath(directory, exportAllName(n, s.GroupNo, s.SampleNo)), s.WavData);
+        if (!written) {
+            result.message = EditorMessage{written.diskFull ? msg::kDiskFull : written.error, msg::kWarning};
+            return result;
+        }
+    }
+    result.ok = true;
+    result.message = EditorMessage{msg::kSamplesWritten, msg::kSuccess};
+    return result;
+}
+
+std::string SoundEditor::proposedSampleName(const std::string& groupText, const std::string& sampleText)
+{
+    return zeroPadded(numericValue(groupText), 4) + zeroPadded(numericValue(sampleText), 4) + ".wav";
+}
+
+std::string SoundEditor::exportAllName(int n, std::int32_t group, std::int32_t sample)
+{
+    return zeroPadded(n, 4) + zeroPadded(group, 2) + zeroPadded(sample, 2) + ".wav";
+}
+
+} // namespace vantrel

@@ -1,0 +1,152 @@
+#pragma once
+// The sound editor's state without a window: the loaded bank, the sample on
+// show, the modified flag and the status texts, and every edit the window
+// offers. The window turns user events into these calls and shows the
+// messages they return; a test drives the same calls.
+
+#include "sound/snd_format.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+// A message for the user. An empty title means the application's own.
+struct EditorMessage {
+    std::string text;
+    std::string title;
+    bool operator==(const EditorMessage&) const = default;
+};
+
+namespace sound_messages {
+inline const std::string kWarning = "Warning";
+inline const std::string kSuccess = "Success";
+inline const std::string kNotSnd = "Not a valid SND file!";
+inline const std::string kNoSoundFile =
+    "No associated Sound file.\nPlease reference one in the DEF file, or create one now.";
+inline const std::string kNotWav = "This is not a valid WAV file. Choose another file.";
+inline const std::string kNotWavSuffix = " is not a valid WAV file. Choose another file.";
+inline const std::string kAddedPrefix = "Successfully added\n\n";
+inline const std::string kDiskFull = "Not enough disk space. Free some space then retry.";
+inline const std::string kSamplesWritten = "Samples written to disk";
+inline const std::string kUnsaved = "You have unsaved changes. Do you want to save?";
+inline const std::string kNoSoundCard = "There is no Sound Card on this system.";
+inline const std::string kBadNumber = "Please type a whole number from 0 to 2147483647.";
+inline const std::string kBankFull = "The sound bank cannot take more samples: it holds at most 32767 "
+                                     "and must stay under 2 GB.";
+} // namespace sound_messages
+
+// The texts the sample controls show for one sample (or for none).
+struct SampleTexts {
+    std::string group = "0";
+    std::string sample = "0";
+    std::string length;
+    std::string frequency;
+    std::string format;
+    std::string current = "0";
+};
+
+enum class NumberField { Group, Sample };
+
+class SoundEditor {
+public:
+    // Loads a bank file. The result's message is empty on success; otherwise
+    // the window stays without a bank.
+    struct OpenResult {
+        bool loaded = false;
+        EditorMessage message;
+    };
+    OpenResult open(const std::string& path);
+
+    const SoundBank& bank() const { return bank_; }
+    // A bank is loaded, even an empty one: it can take samples and be saved.
+    bool hasBank() const { return hasBank_; }
+    int current() const { return current_; }
+    int count() const { return bank_.SoundCount(); }
+    const SoundSample* currentSample() const;
+    bool modified() const { return modified_; }
+    const std::string& statusPath() const { return statusPath_; }
+    const std::string& statusState() const { return statusState_; }
+    // The editing commands (all but Add, About and Exit) are available.
+    bool editingEnabled() const { return editingEnabled_; }
+
+    // The view: ShowBank shows sample 1 (or none when the bank is empty),
+    // ShowSample makes sample i the current one (ignored when out of range).
+    void ShowBank();
+    void ShowSample(int i);
+    SampleTexts sampleTexts(int i) const;
+    std::string totalText() const;
+    // The comment as the box shows it: up to its first zero byte, without
+    // trailing spaces.
+    std::string commentText() const;
+
+    void EnableEditing() { editingEnabled_ = true; }
+    void DisableEditing() { editingEnabled_ = false; }
+    void ClearBank();
+    void DeleteSample(int i);
+
+    // Delete the current sample (the last one empties the bank).
+    void deleteCurrent();
+
+    // Leaving a number box with `text`. Returns what the box shows afterwards
+    // and, when the text is refused, the message; a refused text leaves the
+    // sample as it was.
+    struct NumberResult {
+        std::string boxText;
+        std::optional<EditorMessage> refusal;
+    };
+    NumberResult validateNumber(NumberField field, const std::string& text);
+    // The number-box key filter: digits and backspace only.
+    static bool acceptsNumberKey(char key);
+
+    // A user's change of the comment text (bytes, cut or padded to 488).
+    void setComment(std::string_view text);
+
+    // Imports WAV files as new samples. One path: a refused file changes
+    // nothing. Several: they are imported in order up to the first refused
+    // one. Returns the messages to show, in order.
+    std::vector<EditorMessage> AddSamples(const std::vector<std::string>& paths);
+
+    // Saves the bank; ".snd" is appended unless the name already ends so
+    // (in any letter case). Returns the path used and the message to show,
+    // if any.
+    struct SaveResult {
+        bool ok = false;
+        std::string path;
+        std::optional<EditorMessage> message;
+    };
+    SaveResult saveBank(const std::string& chosenPath);
+
+    // Writes the current sample's WAV image; ".wav" is appended as for banks.
+    SaveResult exportCurrent(const std::string& chosenPath);
+    // Writes every sample into a folder under the names exportAllName gives.
+    SaveResult exportAll(const std::string& directory);
+
+    // The proposed name for the current sample: group and sample number each
+    // with at least four digits ("00050012.wav").
+    static std::string proposedSampleName(const std::string& groupText, const std::string& sampleText);
+    // The name of sample n in a whole-bank export ("00030001.wav").
+    static std::string exportAllName(int n, std::int32_t group, std::int32_t sample);
+    // `path` with `extension` appended unless it already ends with it,
+    // compared without regard to letter case.
+    static std::string withExtension(const std::string& path, const std::string& extension);
+
+private:
+    enum class Import { Added, NotWav, BankFull };
+    void markModified();
+    Import importWav(const std::string& bytes);
+
+    SoundBank bank_;
+    bool hasBank_ = false;
+    int current_ = 0;
+    bool modified_ = false;
+    bool editingEnabled_ = false;
+    std::string statusPath_;
+    std::string statusState_;
+};
+
+// A number written with at least `width` digits ("0005", "-01", "200").
+std::string zeroPadded(std::int64_t value, int width);
+
+} // namespace vantrel
