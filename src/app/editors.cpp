@@ -4,6 +4,7 @@
 
 namespace vantrel {
 
+void registerShellWindows(frmMain&);
 void registerImageWindows(frmMain&);
 void registerSpritesWindows(frmMain&);
 void registerSoundWindows(frmMain&);
@@ -14,6 +15,7 @@ void registerCalcWindows(frmMain&);
 
 void registerWindows(frmMain& main)
 {
+    registerShellWindows(main);
     registerImageWindows(main);
     registerSpritesWindows(main);
     registerSoundWindows(main);

@@ -1,0 +1,115 @@
+#include "shell/frmMain.h"
+#include "shell/frmSplash.h"
+#include "shell/single_instance.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace vantrel;
+using test::TestApp;
+
+namespace {
+
+const QString kAnotherCopy = "Whoa, buddy, one instance at a time!  You don't want\n"
+                             "Vantrel to become a multiperson disturb program!";
+
+// Runs the probe program (a second copy) on the lock folder; its exit code.
+int probeTry(const QString& lockDir)
+{
+    QProcess probe;
+    probe.start(QStringLiteral(INSTANCE_PROBE), {lockDir, QStringLiteral("try")});
+    EXPECT_TRUE(probe.waitForFinished(30000));
+    return probe.exitCode();
+}
+
+} // namespace
+
+TEST(SingleCopy, ASecondProcessIsRefusedWhileTheFirstRuns)
+{
+    QTemporaryDir lockDir;
+    EXPECT_EQ(probeTry(lockDir.path()), 0) << "nobody holds the lock yet";
+    {
+        SingleInstanceGuard first(lockDir.path());
+        ASSERT_TRUE(first.tryAcquire());
+        EXPECT_TRUE(first.held());
+        EXPECT_EQ(probeTry(lockDir.path()), 3);
+    }
+    EXPECT_EQ(probeTry(lockDir.path()), 0) << "the first copy ended";
+}
+
+TEST(SingleCopy, TwoLocksInOneProcess)
+{
+    QTemporaryDir lockDir;
+    auto first = std::make_unique<SingleInstanceGuard>(lockDir.path());
+    SingleInstanceGuard second(lockDir.path());
+    ASSERT_TRUE(first->tryAcquire());
+    EXPECT_FALSE(second.tryAcquire());
+    first.reset();
+    EXPECT_TRUE(second.tryAcquire());
+}
+
+TEST(SingleCopy, TheLockOfACrashedCopyIsTakenOver)
+{
+    QTemporaryDir lockDir;
+    QProcess running;
+    running.start(QStringLiteral(INSTANCE_PROBE), {lockDir.path(), QStringLiteral("hold")});
+    ASSERT_TRUE(running.waitForReadyRead(30000));
+    ASSERT_EQ(running.readAll().trimmed(), "held");
+
+    SingleInstanceGuard me(lockDir.path());
+    EXPECT_FALSE(me.tryAcquire()) << "the other copy is still running";
+
+    running.kill(); // SIGKILL: no chance to remove its lock file
+    ASSERT_TRUE(running.waitForFinished(30000));
+    ASSERT_TRUE(QFileInfo::exists(me.lockPath()));
+    EXPECT_TRUE(me.tryAcquire());
+    EXPECT_TRUE(me.held());
+}
+
+TEST(Splash, ASecondCopyShowsTheMessageAndNeverLoadsTheMainWindow)
+{
+    TestApp t;
+    QTemporaryDir lockDir;
+    SingleInstanceGuard first(lockDir.path());
+    ASSERT_TRUE(first.tryAcquire());
+
+    bool loaded = false;
+    frmSplash splash(*t.app, [&] { loaded = true; });
+    SingleInstanceGuard second(lockDir.path());
+    EXPECT_FALSE(splash.Form_Load(second));
+    ASSERT_EQ(t.dialogs.messages.size(), 1);
+    EXPECT_EQ(t.dialogs.messages[0].text, kAnotherCopy);
+    EXPECT_EQ(t.dialogs.messages[0].title, "Vantrel");
+    EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::Ok);
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_FALSE(splash.Timer1->isActive());
+    EXPECT_FALSE(loaded);
+}
+
+TEST(Splash, ShowsTheVersionForTwoSecondsThenLoadsTheMainWindow)
+{
+    TestApp t;
+    QTemporaryDir lockDir;
+    SingleInstanceGuard guard(lockDir.path());
+    int loads = 0;
+    frmSplash splash(*t.app, [&] { ++loads; });
+    ASSERT_TRUE(splash.Form_Load(guard));
+    EXPECT_TRUE(guard.held());
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    EXPECT_TRUE(splash.isVisible());
+    EXPECT_EQ(splash.lblVersion->text(), "v0.14 Public Beta");
+    EXPECT_TRUE(splash.Timer1->isActive());
+    EXPECT_EQ(splash.Timer1->interval(), 2000);
+    EXPECT_TRUE(splash.Timer1->isSingleShot());
+    EXPECT_EQ(loads, 0);
+
+    EXPECT_TRUE(QTest::qWaitFor([&] { return loads > 0; }, 10000));
+    EXPECT_EQ(loads, 1);
+    EXPECT_FALSE(splash.isVisible());
+}
