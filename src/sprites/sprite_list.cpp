@@ -156,6 +156,10 @@ std::string workspaceNameFor(const SpriteWorkspace& ws, const std::string& sourc
         std::string candidate = stem + "-" + std::to_string(k) + extension;
         if (!taken.count(toLowerAscii(candidate)))
             return candidate;
+        // The same picture added before under this name is shared.
+        const std::string earlier = existingNamed(folder, candidate);
+        if (sameContent(earlier, sourcePath))
+            return fileNameOf(earlier);
     }
 }
 
