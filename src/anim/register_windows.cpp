@@ -1,3 +1,5 @@
+#include "anim/frmAnim.h"
+#include "anim/frmCLSN.h"
 #include "shell/frmMain.h"
 
 namespace vantrel {
@@ -5,7 +7,9 @@ namespace vantrel {
 // The windows of this subsystem that the main window opens by name.
 void registerAnimWindows(frmMain& main)
 {
-    (void)main;
+    main.registerWindow(QStringLiteral("frmAnim"), [](App& a) { return new frmAnim(a); });
+    // A file the window cannot read leaves it unopened, after its message.
+    main.registerWindow(QStringLiteral("frmCLSN"), [](App& a) -> QWidget* { return frmCLSN::open(a); });
 }
 
 } // namespace vantrel
