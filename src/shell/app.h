@@ -8,6 +8,7 @@
 #include "shell/settings.h"
 #include "image/pcx.h"
 #include "sprites/workspace.h"
+#include "text/editors_state.h"
 
 #include <QString>
 
@@ -29,6 +30,7 @@ struct App {
     float ZoomFactor = 1.0f; // the sprite view's current zoom
     DecoderState decoder;    // SpritePalette, SpritePaletteCaptured, DecodedPixels
     Palette WorkingPalette{}; // the palette editor's palette, for decodes in mode 1
+    TextEditorsState textEditors; // the find settings and the text editors' modified flags
 
     Dialogs& dialogs;
     SettingsStore& store;

@@ -1,0 +1,155 @@
+#include "state_extras.h"
+
+#include "common/text.h"
+#include "text/text_file.h"
+
+#include <algorithm>
+
+namespace vantrel {
+
+namespace {
+
+constexpr std::u16string_view kStatedef = u"[statedef ";
+
+std::u16string lowerAscii(std::u16string_view text)
+{
+    std::u16string out(text);
+    for (char16_t& c : out) {
+        if (c >= u'A' && c <= u'Z')
+            c = static_cast<char16_t>(c - u'A' + u'a');
+    }
+    return out;
+}
+
+// Characters beyond ASCII cannot be part of a number; they stop the reading.
+std::string asciiOnly(std::u16string_view text)
+{
+    std::string out;
+    for (char16_t c : text)
+        out += c < 0x80 ? static_cast<char>(c) : '\x7f';
+    return out;
+}
+
+} // namespace
+
+std::optional<std::int64_t> stateAtSelection(std::u16string_view text, long selStart, long selLength)
+{
+    if (selStart <= 0)
+        return std::nullopt;
+    const auto size = static_cast<long>(text.size());
+    const long end = std::clamp<long>(selStart + std::max<long>(selLength, 0), 0, size);
+    const std::u16string before = lowerAscii(text.substr(0, static_cast<std::size_t>(end)));
+    const auto at = before.rfind(kStatedef);
+    if (at == std::u16string::npos)
+        return kNotInAState;
+    const std::size_t from = at + kStatedef.size();
+    std::u16string_view following = text.substr(from, 12);
+    following = following.substr(0, following.size() >= 2 ? following.size() - 2 : 0);
+    return numericValue(asciiOnly(following));
+}
+
+std::u16string stateCaption(std::int64_t state, std::u16string_view path)
+{
+    if (state == kNotInAState)
+        return u"Not in a state - " + std::u16string(path);
+    return u"State" + utf16FromUtf8(formatNumber(state)) + u" of " + std::u16string(path);
+}
+
+const TextClip* TextClipLibrary::clipAt(int listPosition) const
+{
+    const std::size_t index = static_cast<std::size_t>(listPosition) + 1;
+    if (listPosition < 0 || index >= clips.size())
+        return nullptr;
+    return &clips[index];
+}
+
+TextClipLibrary readTextClips(const std::vector<std::string>& lines)
+{
+    TextClipLibrary library;
+    std::size_t clip = 1;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (line == "-") {
+            if (++clip == kMaxTextClips + 1) {
+                library.truncated = true;
+                break;
+            }
+        } else if (line.size() >= 2 && line.front() == '<' && line.back() == '>') {
+            TextClip& current = library.clips[clip];
+            current.name = shownFromBytes(std::string_view(line).substr(1, line.size() - 2));
+            library.listNames.push_back(current.name);
+            // The next line is the help number, whatever it holds.
+            current.helpNumber = ++i < lines.size() ? numericValue(trimmed(lines[i])) : 0;
+        } else if (!startsWith(line, "<")) {
+            library.clips[clip].body += shownFromBytes(line) + u"\r\n";
+        }
+    }
+    return library;
+}
+
+TextClipLibrary readTextClipFile(const std::string& path)
+{
+    const auto lines = readLines(path);
+    return lines ? readTextClips(*lines) : TextClipLibrary{};
+}
+
+long clipInsertionPoint(std::u16string_view text, long caret)
+{
+    const auto from = static_cast<std::size_t>(std::clamp<long>(caret - 1, 0, static_cast<long>(text.size())));
+    const auto blank = text.find(u"\r\n\r\n", from);
+    return blank == std::u16string_view::npos ? static_cast<long>(text.size()) : static_cast<long>(blank) + 2;
+}
+
+ClipInsertion clipInsertion(long insertionPoint, const TextClip& clip, std::int64_t state)
+{
+    ClipInsertion result;
+    result.insertionPoint = insertionPoint;
+    std::u16string body = clip.body;
+    const auto placeholder = body.find(kStatePlaceholder);
+    const std::u16string number = utf16FromUtf8(formatNumber(state));
+    if (placeholder != std::u16string::npos)
+        body.replace(placeholder, kStatePlaceholder.size(), number);
+    result.text = u"\r\n" + body;
+    // "\r\n[State" + number + ", ": the name goes right after the comma and blank.
+    if (clip.helpNumber > kLastPlainClipTopic && placeholder != std::u16string::npos) {
+        const long at = insertionPoint + 10 + static_cast<long>(number.size());
+        result.nameAt = std::min(at, insertionPoint + static_cast<long>(result.text.size()));
+    }
+    return result;
+}
+
+bool InsertTextClip(TextBox& box, const TextClip& clip, std::int64_t& state)
+{
+    if (box.selStart() == 0 && box.selLength() == 0)
+        return false;
+    const std::u16string text = box.text();
+    const long point = clipInsertionPoint(text, box.selStart());
+    box.setSelection(point, 0);
+    if (const auto around = stateAtSelection(text, point, 0))
+        state = *around;
+
+    const ClipInsertion insertion = clipInsertion(point, clip, state);
+    box.replaceSelection(insertion.text);
+    if (insertion.nameAt) {
+        box.setSelection(*insertion.nameAt, 0);
+        box.replaceSelection(clip.name);
+        box.setSelection(*insertion.nameAt, static_cast<long>(clip.name.size()));
+    }
+    return true;
+}
+
+std::string helpTopic(std::string_view html, std::int64_t contextNumber)
+{
+    const std::string marker = "id=\"topic-" + std::to_string(contextNumber) + "\"";
+    const auto at = html.find(marker);
+    if (at == std::string_view::npos)
+        return {};
+    const auto open = html.rfind('<', at);
+    constexpr std::string_view kEnd = "<!-- /topic -->";
+    const auto end = html.find(kEnd, at);
+    if (open == std::string_view::npos || end == std::string_view::npos)
+        return {};
+    return std::string(html.substr(open, end + kEnd.size() - open));
+}
+
+} // namespace vantrel

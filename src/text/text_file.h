@@ -1,0 +1,65 @@
+#pragma once
+// How an edited text file becomes text on screen and goes back to disk.
+// Files are byte strings: a file that is valid UTF-8 is shown as UTF-8, any
+// other file byte for byte as single-byte characters. Each line keeps the
+// line end it had (CR LF, LF or a lone CR) and a UTF-8 byte-order mark is
+// kept aside, so loading and saving without an edit writes the same bytes.
+
+#include "common/atomic_file.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+
+enum class LineEnd : std::uint8_t { None, CrLf, Lf, Cr };
+
+struct TextLine {
+    std::u16string text;
+    LineEnd end = LineEnd::None; // what follows the line in the file; None for the last one
+};
+
+// What the shown text does not say about the file's bytes.
+struct TextEncoding {
+    bool utf8 = true;            // false: one character per byte
+    bool byteOrderMark = false;  // the file began with EF BB BF
+    LineEnd usualEnd = LineEnd::CrLf; // the most frequent line end; new lines get it
+};
+
+struct ShownText {
+    std::vector<TextLine> lines; // never empty: an empty file is one empty line
+    TextEncoding encoding;
+};
+
+// Splits a file at CR LF, LF and lone CR; every line but the last carries its end.
+ShownText decodeText(std::string_view bytes);
+
+// One piece of text as it is shown: UTF-8 when it is valid, else byte for byte.
+std::u16string shownFromBytes(std::string_view bytes);
+
+// The bytes to write for the lines. A line without an end (other than the
+// last) takes the usual end. One CR LF is appended when the text does not
+// already end with a line break.
+std::string encodeText(const std::vector<TextLine>& lines, const TextEncoding& encoding);
+
+// The shown text with every line break written as CR LF.
+std::u16string joinedWithCrLf(const std::vector<TextLine>& lines);
+
+std::u16string utf16FromUtf8(std::string_view ascii);
+std::string utf8FromUtf16(std::u16string_view text);
+
+struct TextLoadResult {
+    bool ok = false;
+    int errorNumber = 0; // the system's error number when !ok
+    ShownText text;
+};
+
+// Reads and decodes a whole file.
+TextLoadResult loadTextFile(const std::string& path);
+
+// Writes the lines atomically; an empty path fails without touching the disk.
+WriteResult saveTextFile(const std::string& path, const std::vector<TextLine>& lines, const TextEncoding& encoding);
+
+} // namespace vantrel

@@ -1,0 +1,170 @@
+#include "text/editor_text_box.h"
+#include "text/frmST.h"
+#include "text/help_viewer.h"
+
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QListWidget>
+#include <QTest>
+#include <QTextBrowser>
+
+using namespace vantrel;
+using test::TestApp;
+
+namespace {
+
+const std::string kStates = "; states\r\n"
+                            "[Statedef 200, Walk]\r\n"
+                            "type = S\r\n"
+                            "\r\n"
+                            "[Statedef -1]\r\n"
+                            "\r\n";
+
+struct StateWindowTest : ::testing::Test {
+    TestApp t;
+    App& app = *t.app;
+    std::string dir = t.path("chars/hero/");
+
+    void SetUp() override
+    {
+        app.files.StFiles[0] = dir + "hero.st";
+        app.files.StFiles[1] = dir + "second.st";
+        app.files.StCommonFile = dir + "common1.cns";
+        test::writeFile(app.files.StFiles[0], kStates);
+        test::writeFile(app.files.StFiles[1], "[Statedef 5000]\r\n");
+        test::writeFile(app.files.StCommonFile, "[Statedef 0]\r\n");
+        test::writeFile(t.path("stclips.txt"), "<Alpha>\r\n205\r\n[State %x%, ]\r\ntype = Null\r\n-\r\n"
+                                               "<Beta>\r\n12\r\n; beta %x%\r\n");
+        test::writeFile(t.path(kHelpFileName), "<html><style>h2 {color: navy}</style><body>"
+                                               "<div class=\"topic\" id=\"topic-205\"><h2>Alpha</h2><p>alpha help</p>"
+                                               "<a href=\"#topic-12\">Beta</a></div><!-- /topic -->"
+                                               "<div class=\"topic\" id=\"topic-12\"><h2>Beta</h2><p>beta help</p>"
+                                               "</div><!-- /topic --></body></html>");
+    }
+    QString path(const std::string& p) const { return QString::fromStdString(p); }
+};
+
+} // namespace
+
+TEST_F(StateWindowTest, CaptionFollowsTheCaret)
+{
+    frmST window(app);
+    EXPECT_EQ(window.windowTitle(), "States (ST)");
+    const QString file = path(app.files.StFiles[0]);
+    struct Case {
+        long caret;
+        QString caption;
+    };
+    const Case cases[] = {
+        {3, "Not in a state - " + file},
+        {36, "State 200 of " + file},
+        {60, "State-1 of " + file},
+        {0, "State-1 of " + file}, // the caption keeps its last value at the very start
+    };
+    for (const Case& c : cases) {
+        window.txtEdit()->setSelection(c.caret, 0);
+        EXPECT_EQ(window.windowTitle(), c.caption) << c.caret;
+    }
+    EXPECT_EQ(window.currentState(), -1);
+}
+
+TEST_F(StateWindowTest, StateFileButtonsSwitchFilesWithoutAsking)
+{
+    frmST window(app);
+    EXPECT_TRUE(window.toolbarAction("st1")->isEnabled());
+    EXPECT_TRUE(window.toolbarAction("st2")->isEnabled());
+    for (const char* key : {"st3", "st4", "st5", "st6"})
+        EXPECT_FALSE(window.toolbarAction(key)->isEnabled()) << key;
+
+    window.txtEdit()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(window.txtEdit(), "; edit");
+    EXPECT_TRUE(window.modified());
+    window.toolbarAction("st2")->trigger();
+    EXPECT_EQ(QString::fromStdU16String(window.txtEdit()->text()), "[Statedef 5000]\r\n");
+    EXPECT_FALSE(window.modified());
+    EXPECT_EQ(window.currentStateFile(), path(app.files.StFiles[1]));
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    EXPECT_EQ(test::readFile(app.files.StFiles[0]), kStates);
+
+    window.toolbarAction("stc")->trigger();
+    EXPECT_EQ(window.filePath(), path(app.files.StCommonFile));
+    QTest::keyClicks(window.txtEdit(), ";");
+    window.toolbarAction("Save")->trigger();
+    EXPECT_EQ(test::readFile(app.files.StCommonFile), ";[Statedef 0]\r\n");
+
+    // A state file that cannot be read leaves the shown file in place.
+    app.files.StFiles[1] = dir + "gone.st";
+    window.toolbarAction("st2")->trigger();
+    EXPECT_EQ(t.dialogs.messages.size(), 1);
+    EXPECT_EQ(window.currentStateFile(), path(app.files.StCommonFile));
+}
+
+TEST_F(StateWindowTest, DoubleClickInsertsATemplateWithItsNameSelected)
+{
+    frmST window(app);
+    QListWidget* list = window.lstTextClip();
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "Alpha");
+    EXPECT_EQ(list->item(1)->text(), "Beta");
+
+    EditorTextBox* box = window.txtEdit();
+    box->setSelection(40, 0); // in "type = S"
+    list->setCurrentRow(0);
+    window.lstTextClip_DblClick();
+    EXPECT_EQ(QString::fromStdU16String(box->text()), QString::fromStdString("; states\r\n[Statedef 200, Walk]\r\ntype = S\r\n"
+                                                                          "\r\n[State 200, Alpha]\r\ntype = Null\r\n"
+                                                                          "\r\n[Statedef -1]\r\n\r\n"));
+    EXPECT_EQ(box->selText(), u"Alpha");
+    EXPECT_TRUE(window.modified());
+
+    // Help number 199 or less: the body only, nothing selected.
+    box->setSelection(92, 0); // the end of [Statedef -1]
+    list->setCurrentRow(1);
+    window.lstTextClip_DblClick();
+    EXPECT_TRUE(QString::fromStdU16String(box->text()).endsWith("[Statedef -1]\r\n\r\n; beta-1\r\n\r\n"));
+    EXPECT_EQ(box->selLength(), 0);
+
+    // With the caret at the very start nothing happens.
+    const std::u16string before = box->text();
+    box->setSelection(0, 0);
+    window.lstTextClip_DblClick();
+    EXPECT_EQ(box->text(), before);
+}
+
+TEST_F(StateWindowTest, RightButtonShowsTheClipsHelpTopic)
+{
+    frmST window(app);
+    window.lstTextClip_MouseUp(Qt::RightButton);
+    EXPECT_EQ(window.helpViewer(), nullptr); // nothing selected
+
+    window.lstTextClip()->setCurrentRow(0);
+    window.lstTextClip_MouseUp(Qt::RightButton);
+    HelpViewer* help = window.helpViewer();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->contextNumber(), 205);
+    EXPECT_TRUE(help->browser()->toPlainText().contains("alpha help"));
+    EXPECT_FALSE(help->browser()->toPlainText().contains("beta help"));
+    emit help->browser()->anchorClicked(QUrl("#topic-12"));
+    EXPECT_EQ(help->contextNumber(), 12);
+    EXPECT_TRUE(help->browser()->toPlainText().contains("beta help"));
+}
+
+TEST_F(StateWindowTest, ClipFileProblems)
+{
+    std::string many;
+    for (int i = 0; i < 500; ++i)
+        many += "<c>\r\n1\r\nx\r\n-\r\n";
+    test::writeFile(t.path("stclips.txt"), many);
+    frmST truncated(app);
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Too many textclips!\nTruncated at 500..."});
+    EXPECT_EQ(truncated.lstTextClip()->count(), 500);
+
+    std::filesystem::remove(t.path("stclips.txt"));
+    t.dialogs.clear();
+    frmST none(app);
+    EXPECT_EQ(none.lstTextClip()->count(), 0);
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+}
