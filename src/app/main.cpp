@@ -4,7 +4,9 @@
 #include "shell/app.h"
 #include "shell/dialogs.h"
 #include "shell/frmMain.h"
+#include "shell/frmSplash.h"
 #include "shell/settings_store_qt.h"
+#include "shell/single_instance.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -22,13 +24,21 @@ int main(int argc, char* argv[])
 
     vantrel::frmMain main(app);
     vantrel::registerWindows(main);
-    main.MDIForm_Load();
 
-    // One optional argument: a .def file to open once the window is up.
+    // One optional argument: a .def file to open once the main window is up.
+    QString def;
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() > 1) {
-        const QString def = QFileInfo(args.at(1)).absoluteFilePath();
-        QTimer::singleShot(0, &main, [&main, def] { main.OpenCharacter(def); });
-    }
+    if (args.size() > 1)
+        def = QFileInfo(args.at(1)).absoluteFilePath();
+
+    vantrel::frmSplash splash(app, [&main, def] {
+        main.MDIForm_Load();
+        if (!def.isEmpty())
+            QTimer::singleShot(0, &main, [&main, def] { main.OpenCharacter(def); });
+    });
+    // Held until the program ends, so a second copy sees this one running.
+    vantrel::SingleInstanceGuard guard;
+    if (!splash.Form_Load(guard))
+        return 0;
     return QApplication::exec();
 }
