@@ -140,6 +140,8 @@ frmAct::frmAct(App& app, QWidget* parent) : QWidget(parent), app_(app), editor_(
     layout->addWidget(toolbar_);
     layout->addLayout(top);
     layout->addWidget(scroller, 1);
+    // Every toolbar button stays in sight rather than behind an overflow arrow.
+    setMinimumWidth(toolbar_->sizeHint().width() + layout->contentsMargins().left() + layout->contentsMargins().right());
 
     // The first sprite of the workspace is the sample; with no sprites there
     // is simply no sample.
