@@ -52,21 +52,6 @@ TEST(PcxPicture, MatchesTheReferenceImages)
     }
 }
 
-TEST(PcxPicture, MirroredPicturesShiftByOneColumn)
-{
-    test::TestApp t;
-    const QImage plain = LoadPCX(*t.app, nullptr, real("pcx/gmarbles.pcx"), kPaletteFromFile, 0);
-    const QImage both = LoadPCX(*t.app, nullptr, real("pcx/gmarbles.pcx"), kPaletteFromFile, 3);
-    ASSERT_EQ(plain.size(), both.size());
-    const int L = plain.width();
-    const int H = plain.height();
-    for (int y = 0; y < H; ++y) {
-        EXPECT_EQ(both.pixelIndex(0, y), 0);
-        for (int x = 1; x < L; ++x)
-            ASSERT_EQ(both.pixelIndex(x, y), plain.pixelIndex(L - x, H - 1 - y)) << x << "," << y;
-    }
-}
-
 TEST(PcxPicture, RefusalsShowTheMessageOnce)
 {
     test::TestApp t;
