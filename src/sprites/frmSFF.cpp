@@ -422,22 +422,22 @@ void frmSFF::showGroupAndImage()
     txtImageNo->setText(rec ? qstr(rec->ImageNo) : QString());
 }
 
-void frmSFF::showAxisInBoxes()
+void frmSFF::showAxisInBoxes(bool always)
 {
     const SpriteRecord* rec = current();
-    const bool empty = rec == nullptr;
-    const std::int64_t x = empty ? 0 : rec->axisX();
-    const std::int64_t y = empty ? 0 : rec->axisY();
-    // A box whose value already agrees keeps its text, so that typing "-"
-    // on the way to a negative number is not overwritten.
-    if (empty)
+    if (!rec) {
         txtX->clear();
-    else if (numericValue(sstr(txtX->text())) != x || txtX->text().isEmpty())
-        txtX->setText(qstr(formatNumber(clampAxis(x))));
-    if (empty)
         txtY->clear();
-    else if (numericValue(sstr(txtY->text())) != y || txtY->text().isEmpty())
-        txtY->setText(qstr(formatNumber(clampAxis(y))));
+        return;
+    }
+    // After an edit a box whose value already agrees keeps its text, so that
+    // typing "-" on the way to a negative number is not overwritten.
+    const auto show = [always](QLineEdit* box, std::int64_t value) {
+        if (always || numericValue(sstr(box->text())) != value)
+            box->setText(qstr(formatNumber(clampAxis(value))));
+    };
+    show(txtX, rec->axisX());
+    show(txtY, rec->axisY());
 }
 
 void frmSFF::showRecord(int index)
@@ -462,6 +462,7 @@ void frmSFF::LoadImage(int index)
     }
     onionPath_.clear(); // a reload decodes the onion skin afresh too
     updateOnionSkin();
+    showAxisInBoxes(true);
     RefreshPicture();
 }
 
@@ -492,7 +493,7 @@ void frmSFF::updateOnionSkin()
 
 void frmSFF::RefreshPicture()
 {
-    showAxisInBoxes();
+    showAxisInBoxes(false);
     if (chkOnionskin->isChecked() && !onionPath_.isEmpty()) {
         // The onion sprite may be the one being moved.
         if (const auto row = findRecordByNumbers(app_.sprites, numericValue(sstr(txtJumpGroup->text())),

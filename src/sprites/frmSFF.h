@@ -21,8 +21,6 @@ class QToolBar;
 
 namespace vantrel {
 
-class SpriteCanvas;
-
 // Everything the view draws, so that a drawing can be made (and checked)
 // without a window.
 struct SpriteScene {
@@ -110,7 +108,7 @@ public:
     QCheckBox* chkWhiteBG = nullptr;
     QScrollBar* scrPictureX = nullptr;
     QScrollBar* scrPictureY = nullptr;
-    SpriteCanvas* picMain = nullptr;
+    QWidget* picMain = nullptr; // the view
     QToolBar* Toolbar1 = nullptr;
     QAction* toolbarAction(const QString& key) const;
 
@@ -131,7 +129,7 @@ private:
     void setIndexRange(int count, int value);
     void refreshPositionLabel();
     void showGroupAndImage();
-    void showAxisInBoxes();
+    void showAxisInBoxes(bool always);
     void storeAxisBox(QLineEdit* box, bool horizontal);
     void updateOnionSkin();
     void updateOrigin();
