@@ -10,8 +10,8 @@
 
 namespace vantrel::test {
 
-struct PcxSpec {
-    PcxSpec(int w, int h, int bpl, int bpp, int planeCount, std::vector<std::uint8_t> bytes,
+struct PcxContent {
+    PcxContent(int w, int h, int bpl, int bpp, int planeCount, std::vector<std::uint8_t> bytes,
             std::optional<Palette> colours = std::nullopt)
         : width(w), height(h), bytesPerLine(bpl), bitsPerPixel(bpp), planes(planeCount), data(std::move(bytes)),
           palette(std::move(colours))
@@ -33,23 +33,23 @@ inline void putInt16(std::string& bytes, std::size_t offset, int value)
     bytes[offset + 1] = static_cast<char>((value >> 8) & 0xFF);
 }
 
-inline std::string makePcx(const PcxSpec& spec)
+inline std::string makePcx(const PcxContent& content)
 {
     std::string bytes(128, '\0');
     bytes[0] = 0x0A;
     bytes[1] = 5;
     bytes[2] = 1;
-    bytes[3] = static_cast<char>(spec.bitsPerPixel);
+    bytes[3] = static_cast<char>(content.bitsPerPixel);
     putInt16(bytes, 4, 0);
     putInt16(bytes, 6, 0);
-    putInt16(bytes, 8, spec.width - 1);
-    putInt16(bytes, 10, spec.height - 1);
-    bytes[65] = static_cast<char>(spec.planes);
-    putInt16(bytes, 66, spec.bytesPerLine);
-    bytes.append(spec.data.begin(), spec.data.end());
-    if (spec.palette) {
+    putInt16(bytes, 8, content.width - 1);
+    putInt16(bytes, 10, content.height - 1);
+    bytes[65] = static_cast<char>(content.planes);
+    putInt16(bytes, 66, content.bytesPerLine);
+    bytes.append(content.data.begin(), content.data.end());
+    if (content.palette) {
         bytes.push_back(12);
-        for (const Rgb& c : *spec.palette) {
+        for (const Rgb& c : *content.palette) {
             bytes.push_back(static_cast<char>(c.r));
             bytes.push_back(static_cast<char>(c.g));
             bytes.push_back(static_cast<char>(c.b));

@@ -10,7 +10,7 @@
 #include <random>
 
 using namespace vantrel;
-using vantrel::test::PcxSpec;
+using vantrel::test::PcxContent;
 using vantrel::test::makePcx;
 
 namespace {
@@ -19,7 +19,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 struct DecodeCase {
     const char* name;
-    PcxSpec file;
+    PcxContent file;
     int flip;
     int stride;
     Bytes pixels; // stride x height, after mirroring
@@ -150,9 +150,9 @@ TEST(PcxDecode, DamagedFilesAreRefusedWithoutChangingState)
 TEST(PcxDecode, FilesShorterThanAPaletteBlockHaveNone)
 {
     // 128 + 640 bytes: the marker's place would lie before the file.
-    PcxSpec spec{640, 1, 640, 8, 1, Bytes(640, 12)};
+    PcxContent content{640, 1, 640, 8, 1, Bytes(640, 12)};
     DecoderState state;
-    ASSERT_EQ(decodePCX(state, makePcx(spec), kPaletteFromFile, 0), PcxStatus::Ok);
+    ASSERT_EQ(decodePCX(state, makePcx(content), kPaletteFromFile, 0), PcxStatus::Ok);
     EXPECT_FALSE(state.SpritePaletteCaptured);
     EXPECT_EQ(state.DecodedPixels.palette, Palette{});
 }
