@@ -148,8 +148,9 @@ TEST_F(EditorTest, CloseQuestionAnswers)
         EXPECT_EQ(t.dialogs.messages[0].title, "CMD file");
         EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::YesNoCancel);
         EXPECT_EQ(test::readFile(app.files.CmdFile), c.fileAfter);
-        if (!closed)
+        if (!closed) {
             EXPECT_TRUE(shown(window->txtEdit()).endsWith(";"));
+        }
         delete window;
     }
 
