@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -390,4 +391,30 @@ TEST(RealCharacters, EveryTextWindowShowsItsFileAndSavesItUnchanged)
             EXPECT_EQ(test::readFile(path), before) << path;
         }
     }
+}
+
+TEST_F(EditorTest, FindFromAWindowSearchesThatWindowsText)
+{
+    frmMain main(app);
+    registerTextWindows(main);
+    auto* def = qobject_cast<frmDef*>(main.openWindow("frmDef"));
+    auto* cmd = qobject_cast<frmCMD*>(main.openWindow("frmCMD"));
+    ASSERT_TRUE(def && cmd);
+    app.textEditors.search = SearchSettings{};
+    app.textEditors.search.lastMatch = -1;
+    bool searched = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<frmFind*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->Text1->setText("name");
+        dialog->cmdFind->click();
+        searched = true;
+        dialog->cmdcancel->click();
+    });
+    cmd->toolbarAction("Find")->trigger();
+    EXPECT_TRUE(searched);
+    EXPECT_EQ(cmd->txtEdit()->selText(), u"name");
+    EXPECT_EQ(cmd->txtEdit()->selStart(), 11);
+    EXPECT_EQ(main.window("frmFind"), nullptr);
 }
