@@ -55,7 +55,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override
     {
         QWidget::resizeEvent(event);
-        owner_.cmdCenter_Click(); // only recomputes the origin when already centred
+        owner_.picMain_Resize();
     }
     void mousePressEvent(QMouseEvent* event) override
     {
@@ -524,6 +524,13 @@ QImage frmSFF::renderView() const
     scene.origin = origin_;
     scene.zoom = app_.ZoomFactor;
     return renderSpriteScene(scene);
+}
+
+void frmSFF::picMain_Resize()
+{
+    // The axis stays in the middle of the view, moved by the scroll bars.
+    updateOrigin();
+    RefreshPicture();
 }
 
 void frmSFF::updateOrigin()

@@ -75,6 +75,7 @@ public:
     void picMain_MouseDown(QPoint pos, Qt::MouseButtons buttons);
     void picMain_MouseMove(QPoint pos, Qt::MouseButtons buttons);
     void picMain_MouseUp();
+    void picMain_Resize();
     // The window's key handling; true when the key was used.
     bool Form_KeyDown(int key, QWidget* focus);
 

@@ -379,6 +379,24 @@ TEST_F(SpriteWindowTest, DraggingMovesTheAxisAndTheLabelFloors)
     EXPECT_EQ(ws().record(1).AxisX, "30000");
 }
 
+TEST_F(SpriteWindowTest, PanningMovesTheOriginAndCentreBringsItBack)
+{
+    fill(1);
+    open();
+    const ViewPoint o = w->origin();
+    EXPECT_EQ(o, viewOrigin(w->picMain->width(), w->picMain->height(), kPanCentre, kPanCentre));
+    w->scrPictureX->setValue(kPanCentre + 10); // the picture moves left
+    w->scrPictureY->setValue(kPanCentre - 4);
+    EXPECT_EQ(w->origin(), (ViewPoint{o.x - 10, o.y + 4}));
+    const QImage panned = w->renderView();
+    w->findChild<QPushButton*>("cmdCenter")->click();
+    EXPECT_EQ(w->scrPictureX->value(), kPanCentre);
+    EXPECT_EQ(w->scrPictureY->value(), kPanCentre);
+    EXPECT_EQ(w->origin(), o);
+    // The same drawing, shifted.
+    EXPECT_EQ(panned.copy(o.x - 35, o.y - 21, 50, 50), w->renderView().copy(o.x - 25, o.y - 25, 50, 50));
+}
+
 TEST_F(SpriteWindowTest, TheDrawingPutsTheMarkerOnTheOrigin)
 {
     const auto rows = axisMarkerRows();
