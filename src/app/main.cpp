@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QMdiArea>
 #include <QTimer>
 
 int main(int argc, char* argv[])
@@ -31,10 +32,24 @@ int main(int argc, char* argv[])
     if (args.size() > 1)
         def = QFileInfo(args.at(1)).absoluteFilePath();
 
-    vantrel::frmSplash splash(app, [&main, def] {
+    // For pictures of the program (scripts/screenshot.sh): windows to open
+    // after the character, by name, separated by blanks.
+    const QStringList windows =
+        qEnvironmentVariable("VANTREL_OPEN_WINDOWS").split(QLatin1Char(' '), Qt::SkipEmptyParts);
+
+    vantrel::frmSplash splash(app, [&main, def, windows] {
         main.MDIForm_Load();
-        if (!def.isEmpty())
-            QTimer::singleShot(0, &main, [&main, def] { main.OpenCharacter(def); });
+        if (def.isEmpty())
+            return;
+        QTimer::singleShot(0, &main, [&main, def, windows] {
+            main.OpenCharacter(def);
+            if (!main.characterOpen())
+                return;
+            for (const QString& name : windows)
+                main.openWindow(name);
+            if (!windows.isEmpty())
+                main.mdiArea()->tileSubWindows();
+        });
     });
     // Held until the program ends, so a second copy sees this one running.
     vantrel::SingleInstanceGuard guard;
