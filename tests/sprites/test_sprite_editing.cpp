@@ -39,35 +39,6 @@ std::vector<std::string> pictures(const SpriteWorkspace& ws)
 
 } // namespace
 
-TEST(SpriteList, InsertingGoesAfterTheCurrentRecordWithTheNextImageNumbers)
-{
-    SpriteWorkspace ws = table(10);
-    ws.record(4).Group = "7";
-    int row = 4;
-    for (const char* name : {"tempsff/a.pcx", "tempsff/b.pcx", "tempsff/c.pcx"})
-        row = insertRecordAfter(ws, row, name);
-    EXPECT_EQ(row, 7);
-    ASSERT_EQ(ws.count(), 13);
-    for (int r = 5; r <= 7; ++r) {
-        EXPECT_EQ(ws.record(r).Group, "7") << r;
-        EXPECT_EQ(ws.record(r).imageNo(), 4 + (r - 4)) << r;
-        EXPECT_EQ(ws.record(r).AxisX, "0");
-        EXPECT_EQ(ws.record(r).AxisY, "0");
-    }
-    EXPECT_EQ(ws.record(5).PcxFile, "tempsff/a.pcx");
-    EXPECT_EQ(ws.record(8).PcxFile, "tempsff/s5.pcx"); // the former row 5
-    EXPECT_EQ(ws.record(13).PcxFile, "tempsff/s10.pcx");
-    EXPECT_TRUE(ws.modified());
-
-    // After the last record, and into an empty table.
-    EXPECT_EQ(insertRecordAfter(ws, 13, "tempsff/z.pcx"), 14);
-    EXPECT_EQ(ws.record(14).PcxFile, "tempsff/z.pcx");
-    SpriteWorkspace empty("/nowhere");
-    EXPECT_EQ(insertRecordAfter(empty, 0, "tempsff/first.pcx"), 1);
-    EXPECT_EQ(empty.record(1).Group, "0");
-    EXPECT_EQ(empty.record(1).ImageNo, "1");
-}
-
 TEST(SpriteList, TheTableLimits)
 {
     struct Case {
@@ -87,29 +58,6 @@ TEST(SpriteList, TheTableLimits)
         EXPECT_EQ(canAddImages(ws, c.extra), c.add) << c.count << "+" << c.extra;
         EXPECT_EQ(canGrowTable(ws, c.extra), c.grow) << c.count << "+" << c.extra;
     }
-}
-
-TEST(SpriteList, DeleteAndClone)
-{
-    SpriteWorkspace ws = table(10);
-    deleteRecord(ws, 10);
-    EXPECT_EQ(ws.count(), 9);
-    EXPECT_EQ(ws.record(9).PcxFile, "tempsff/s9.pcx");
-    deleteRecord(ws, 3);
-    EXPECT_EQ(ws.record(3).PcxFile, "tempsff/s4.pcx");
-    deleteRecord(ws, 0); // rows that do not exist change nothing
-    deleteRecord(ws, 9);
-    EXPECT_EQ(ws.count(), 8);
-
-    SpriteWorkspace c = table(10);
-    EXPECT_EQ(cloneRecord(c, 3), 11);
-    EXPECT_EQ(c.record(11).PcxFile, c.record(3).PcxFile);
-    EXPECT_EQ(c.record(11).AxisY, "-3");
-    EXPECT_EQ(cloneRecord(c, 12), std::nullopt);
-
-    SpriteWorkspace one = table(1);
-    deleteRecord(one, 1);
-    EXPECT_EQ(one.count(), 0);
 }
 
 TEST(SpriteList, SortIsStableByGroupThenImageAsNumbers)
@@ -275,26 +223,6 @@ TEST(SpriteView, MouseLabelAndDragArithmetic)
     };
     for (const Drag& d : drags)
         EXPECT_EQ(draggedAxis(d.start, d.axis, d.now, d.zoom), d.expected) << d.start << "->" << d.now;
-}
-
-TEST(SpriteView, TheAxisMarker)
-{
-    int black = 0, white = 0;
-    for (int y = 0; y < kMarkerSize; ++y) {
-        for (int x = 0; x < kMarkerSize; ++x) {
-            // The pattern is white only where the mask is black.
-            if (markerPatternIsWhite(x, y))
-                EXPECT_FALSE(markerMaskIsWhite(x, y)) << x << "," << y;
-            black += !markerMaskIsWhite(x, y) && !markerPatternIsWhite(x, y);
-            white += markerPatternIsWhite(x, y);
-        }
-    }
-    EXPECT_EQ(white, 13);
-    EXPECT_EQ(black, 32);
-    EXPECT_TRUE(markerPatternIsWhite(6, 6));  // the centre
-    EXPECT_TRUE(markerMaskIsWhite(5, 6));
-    EXPECT_FALSE(markerMaskIsWhite(0, 6));
-    EXPECT_TRUE(markerPatternIsWhite(6, 10));
 }
 
 TEST(SffBuild, OptionsAndTheScriptLine)
