@@ -23,10 +23,11 @@
 
 namespace vantrel {
 
-// The player's one-shot timer on a QTimer.
+// The player's one-shot timer on a QTimer owned by the window.
 class frmAnim::Timer final : public FrameTimer {
 public:
-    explicit Timer(QTimer* timer) : timer_(timer) { }
+    explicit Timer(QObject* owner) : timer_(new QTimer(owner)) { timer_->setSingleShot(true); }
+    QTimer* qtimer() const { return timer_; }
     void start(int milliseconds) override { timer_->start(milliseconds); }
     void stop() override { timer_->stop(); }
 
@@ -50,10 +51,10 @@ QFrame* lineOnStage(QWidget* stage, const QRect& geometry, const QColor& colour)
 } // namespace
 
 frmAnim::frmAnim(App& app, QWidget* parent)
-    : QWidget(parent), app_(app), timer_(std::make_unique<Timer>(tmrAnim = new QTimer(this))), player_(*timer_)
+    : QWidget(parent), app_(app), timer_(std::make_unique<Timer>(this)), player_(*timer_)
 {
     setWindowTitle(QStringLiteral("Animation Preview"));
-    tmrAnim->setSingleShot(true);
+    tmrAnim = timer_->qtimer();
 
     auto* controls = new QGroupBox(QStringLiteral("Animation Controls"));
     cboAnim = new QComboBox;
