@@ -12,8 +12,9 @@ config=$(mktemp -d)
 # A settings store of its own: no tip window, nothing of the user's touched.
 mkdir -p "$config/Vantrel"
 printf '[Program%%20Settings]\nShowTips=False\n' > "$config/Vantrel/Vantrel.ini"
-XDG_CONFIG_HOME="$config" VANTREL_OPEN_WINDOWS="$windows" \
-  xvfb-run -a -s "-screen 0 1280x860x24" sh -c '
+# Xvfb has no sound card: the dummy driver keeps the sound editor quiet.
+SDL_AUDIODRIVER=dummy XDG_CONFIG_HOME="$config" VANTREL_OPEN_WINDOWS="$windows" \
+  xvfb-run -a -s "-screen 0 1600x1000x24" sh -c '
     "$0/vantrel" ${1:+"$1"} &
     pid=$!
     sleep 8

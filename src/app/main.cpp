@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QScreen>
 #include <QTimer>
 
 int main(int argc, char* argv[])
@@ -47,8 +48,11 @@ int main(int argc, char* argv[])
                 return;
             for (const QString& name : windows)
                 main.openWindow(name);
-            if (!windows.isEmpty())
-                main.mdiArea()->tileSubWindows();
+            // Fill the screen and tile once every window has laid itself out.
+            if (!windows.isEmpty()) {
+                main.setGeometry(main.screen()->availableGeometry());
+                QTimer::singleShot(500, main.mdiArea(), &QMdiArea::tileSubWindows);
+            }
         });
     });
     // Held until the program ends, so a second copy sees this one running.
