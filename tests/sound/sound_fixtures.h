@@ -17,28 +17,26 @@ inline std::string le(std::uint64_t value, int n)
 }
 
 // A canonical PCM WAV image with `dataBytes` bytes of sound.
-inline std::string makeWav(int rate, int channels, int bits, std::size_t dataBytes, char fill = '\x80')
+inline std::string makeWav(int rate, int channels, int bits, std::size_t dataBytes)
 {
     const int block = channels * bits / 8;
     return "RIFF" + le(36 + dataBytes, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(channels, 2) + le(rate, 4) +
            le(static_cast<std::uint64_t>(rate) * block, 4) + le(block, 2) + le(bits, 2) + "data" + le(dataBytes, 4) +
-           std::string(dataBytes, fill);
+           std::string(dataBytes, '\x80');
 }
 
-// A WAV of `ms` milliseconds of a square wave, 8 kHz, 8 bit, mono.
-inline std::string makeTone(int ms)
+// A WAV of `ms` milliseconds at 8 kHz, 8 bit, mono.
+inline std::string makeTone(int ms) { return makeWav(8000, 1, 8, static_cast<std::size_t>(8 * ms)); }
+
+inline std::string sndHeader(std::uint64_t count, std::uint64_t first = 512, std::string comment = {})
 {
-    std::string w = makeWav(8000, 1, 8, static_cast<std::size_t>(8 * ms));
-    for (std::size_t i = 44; i < w.size(); ++i)
-        w[i] = (i / 10) % 2 ? '\x20' : '\xE0';
-    return w;
+    comment.resize(488, '\0');
+    return std::string("ElecbyteSnd\0\x01\x00\x01\x00", 16) + le(count, 4) + le(first, 4) + comment;
 }
 
-inline std::string sndHeader(std::uint64_t count, std::uint64_t first = 512, const std::string& comment = {})
+inline std::string subHeader(std::uint64_t next, std::uint64_t length, std::uint64_t group, std::uint64_t sample)
 {
-    std::string c = comment;
-    c.resize(488, '\0');
-    return std::string("ElecbyteSnd\0", 12) + std::string("\x01\x00\x01\x00", 4) + le(count, 4) + le(first, 4) + c;
+    return le(next, 4) + le(length, 4) + le(group, 4) + le(sample, 4);
 }
 
 struct SubFile {
@@ -47,20 +45,13 @@ struct SubFile {
     std::string wav;
 };
 
-inline std::string subHeader(std::uint64_t next, std::uint64_t length, std::uint64_t group, std::uint64_t sample)
-{
-    return le(next, 4) + le(length, 4) + le(group, 4) + le(sample, 4);
-}
-
 // A bank with its sub-files back to back from offset 512; the last next
 // offset is the file size, as real banks have it.
-inline std::string makeBank(const std::vector<SubFile>& subs, const std::string& comment = {})
+inline std::string makeBank(const std::vector<SubFile>& subs)
 {
-    std::string out = sndHeader(subs.size(), 512, comment);
-    for (const SubFile& s : subs) {
-        const std::size_t next = out.size() + 16 + s.wav.size();
-        out += subHeader(next, s.wav.size(), s.group, s.sample) + s.wav;
-    }
+    std::string out = sndHeader(subs.size());
+    for (const SubFile& s : subs)
+        out += subHeader(out.size() + 16 + s.wav.size(), s.wav.size(), s.group, s.sample) + s.wav;
     return out;
 }
 
