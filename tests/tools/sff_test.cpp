@@ -3,10 +3,6 @@
 
 #include "fixtures.h"
 
-#include <gtest/gtest.h>
-
-#include <map>
-
 using namespace sfflib;
 using namespace sfftest;
 
@@ -33,17 +29,6 @@ std::vector<Subfile> subfiles(const std::string& sff)
     return out;
 }
 
-// Each visible pixel by its place relative to the axis: what cropping must keep.
-std::map<std::pair<int, int>, int> drawn(const IndexedImage& image, int axisX, int axisY)
-{
-    std::map<std::pair<int, int>, int> out;
-    for (int y = 0; y < image.height; ++y)
-        for (int x = 0; x < image.width; ++x)
-            if (auto v = image.pixels[std::size_t(y) * image.width + x])
-                out[{x - axisX, y - axisY}] = v;
-    return out;
-}
-
 SpriteSource source(const IndexedImage& image, int group, int imageNo, int axisX, int axisY)
 {
     return {image, std::int16_t(group), std::int16_t(imageNo), std::int16_t(axisX), std::int16_t(axisY)};
@@ -53,18 +38,14 @@ SpriteSource source(const IndexedImage& image, int group, int imageNo, int axisX
 
 TEST(SffRead, RealArchivesOfBothVersionsHoldTheSameCharacter)
 {
-    const std::string v1Path = std::string(VANTREL_REALCHARS) + "/winmugen-kfm/kfm.sff";
-    const auto v1 = readSffFile(v1Path);
-    const auto v2 = readSffFile(std::string(VANTREL_REALCHARS) + "/ikemen-kfm/kfm.sff");
-    ASSERT_TRUE(v1) << v1.error();
-    ASSERT_TRUE(v2) << v2.error();
+    const auto v1 = readSffFile(realChars("winmugen-kfm/kfm.sff"));
+    const auto v2 = readSffFile(realChars("ikemen-kfm/kfm.sff"));
+    ASSERT_TRUE(v1 && v2) << v1.error() << v2.error();
     // Counts of sprites and links as the files' documentation gives them.
-    EXPECT_EQ(v1->sprites.size(), 274u);
-    EXPECT_EQ(v1->sprites.size() - v1->images.size(), 42u);
-    EXPECT_EQ(v2->sprites.size(), 281u);
-    EXPECT_EQ(v2->sprites.size() - v2->images.size(), 41u);
+    EXPECT_EQ(std::pair(v1->sprites.size(), v1->images.size()), std::pair(274ul, 274ul - 42));
+    EXPECT_EQ(std::pair(v2->sprites.size(), v2->images.size()), std::pair(281ul, 281ul - 41));
 
-    const auto subs = subfiles(readBytes(v1Path));
+    const auto subs = subfiles(readBytes(realChars("winmugen-kfm/kfm.sff")));
     std::map<std::pair<int, int>, std::size_t> inV2;
     for (std::size_t i = 0; i < v2->sprites.size(); ++i)
         inV2.emplace(std::pair{v2->sprites[i].group, v2->sprites[i].imageNo}, i);
@@ -72,9 +53,7 @@ TEST(SffRead, RealArchivesOfBothVersionsHoldTheSameCharacter)
     for (std::size_t i = 0; i < v1->sprites.size(); ++i) {
         SCOPED_TRACE("sprite " + std::to_string(i));
         const IndexedImage& pa = pictureOf(*v1, i);
-        if (i > 0 && subs[i].samePalette) {
-            EXPECT_EQ(pa.palette, pictureOf(*v1, i - 1).palette);
-        }
+        EXPECT_TRUE(i == 0 || !subs[i].samePalette || pa.palette == pictureOf(*v1, i - 1).palette);
         const auto found = inV2.find({v1->sprites[i].group, v1->sprites[i].imageNo});
         if (found == inV2.end())
             continue;
@@ -82,8 +61,7 @@ TEST(SffRead, RealArchivesOfBothVersionsHoldTheSameCharacter)
         // axis, each old colour turned into one new colour.
         const IndexedImage& pb = pictureOf(*v2, found->second);
         EXPECT_EQ(v1->sprites[i].axisX, v2->sprites[found->second].axisX);
-        ASSERT_EQ(pa.width, pb.width);
-        ASSERT_EQ(pa.height, pb.height);
+        ASSERT_EQ(std::pair(pa.width, pa.height), std::pair(pb.width, pb.height));
         std::map<std::uint8_t, std::uint8_t> mapping;
         std::size_t mismatches = 0;
         for (std::size_t k = 0; k < pa.pixels.size(); ++k)
@@ -97,9 +75,8 @@ TEST(SffRead, RealArchivesOfBothVersionsHoldTheSameCharacter)
 TEST(SffWrite, OptionsKeepEverySpriteAsItIsDrawn)
 {
     const IndexedImage a = makePicture(12, 9, 1, 2);
-    IndexedImage b = makePicture(7, 5, 2, 1);
+    IndexedImage b = makePicture(7, 5, 2, 1), aOtherColours = a;
     b.palette = a.palette;
-    IndexedImage aOtherColours = a;
     aOtherColours.palette = makePalette(3);
     const std::vector<SpriteSource> sprites = {
         source(a, 0, 0, 6, 8),                          // the first always carries its palette
@@ -114,21 +91,13 @@ TEST(SffWrite, OptionsKeepEverySpriteAsItIsDrawn)
         BuildOptions options;
         std::size_t links, samePalettes;
     };
-    const Case cases[] = {
-        {"none", {}, 0, 0},
-        {"-f", {false, true, false}, 0, 2},
-        {"-p", {false, false, true}, 2, 0},
-        {"-c", {true, false, false}, 0, 0},
-        {"-c -f -p", {true, true, true}, 2, 1},
-    };
-    for (const auto& c : cases) {
+    for (const Case& c : {Case{"none", {}, 0, 0}, Case{"-f", {false, true, false}, 0, 2}, Case{"-p", {false, false, true}, 2, 0},
+                          Case{"-c", {true, false, false}, 0, 0}, Case{"-c -f -p", {true, true, true}, 2, 1}}) {
         SCOPED_TRACE(c.name);
         const auto sff = writeSffV1(sprites, c.options);
         ASSERT_TRUE(sff) << sff.error();
         EXPECT_EQ(sff->substr(0, 16), std::string("ElecbyteSpr\0\0\1\0\1", 16));
         EXPECT_EQ(u32At(*sff, 16), 3u); // groups 0, 5 and 9000
-        EXPECT_EQ(u32At(*sff, 24), 512u);
-        EXPECT_EQ(u32At(*sff, 28), 32u);
         const auto subs = subfiles(*sff);
         ASSERT_EQ(subs.size(), sprites.size());
         EXPECT_EQ(subs.back().next, sff->size());
@@ -138,8 +107,7 @@ TEST(SffWrite, OptionsKeepEverySpriteAsItIsDrawn)
             links += s.length == 0 && s.link == 0;
             samePalettes += s.samePalette;
         }
-        EXPECT_EQ(links, c.links);
-        EXPECT_EQ(samePalettes, c.samePalettes);
+        EXPECT_EQ(std::pair(links, samePalettes), std::pair(c.links, c.samePalettes));
 
         const auto back = readSff(*sff);
         ASSERT_TRUE(back) << back.error();
@@ -151,36 +119,27 @@ TEST(SffWrite, OptionsKeepEverySpriteAsItIsDrawn)
             EXPECT_EQ(std::pair(s.group, s.imageNo), std::pair(in.group, in.imageNo));
             EXPECT_EQ(pictureOf(*back, i).palette, in.image.palette);
             EXPECT_EQ(drawn(pictureOf(*back, i), s.axisX, s.axisY), drawn(in.image, in.axisX, in.axisY));
-            if (!c.options.crop) {
-                EXPECT_EQ(pictureOf(*back, i), in.image);
-            }
+            EXPECT_TRUE(c.options.crop || pictureOf(*back, i) == in.image);
         }
     }
 }
 
 TEST(SffWrite, CropKeepsTheSmallestRectangleOfVisiblePixels)
 {
-    IndexedImage image = makePicture(10, 8, 1);
-    IndexedImage empty = image;
-    std::fill(image.pixels.begin(), image.pixels.end(), 0);
+    IndexedImage empty = makePicture(10, 8, 1);
     std::fill(empty.pixels.begin(), empty.pixels.end(), 0);
+    IndexedImage image = empty;
     image.pixels[2 * 10 + 3] = 9; // (3, 2)
     image.pixels[6 * 10 + 5] = 7; // (5, 6)
     struct Case {
-        IndexedImage image;
+        const IndexedImage& image;
         int axisX, axisY, width, height, newAxisX, newAxisY;
     };
-    const Case cases[] = {
-        {image, 4, 7, 3, 5, 1, 5},
-        {image, -20, 100, 3, 5, -23, 98},
-        {empty, 4, 7, 1, 1, 4, 7},
-    };
-    for (const auto& c : cases) {
+    for (const Case& c : {Case{image, 4, 7, 3, 5, 1, 5}, Case{image, -20, 100, 3, 5, -23, 98}, Case{empty, 4, 7, 1, 1, 4, 7}}) {
         const auto cropped = cropSprite(source(c.image, 1, 1, c.axisX, c.axisY));
         ASSERT_TRUE(cropped) << cropped.error();
-        EXPECT_EQ(cropped->image.width, c.width);
-        EXPECT_EQ(cropped->image.height, c.height);
-        EXPECT_EQ(std::pair(int(cropped->axisX), int(cropped->axisY)), std::pair(c.newAxisX, c.newAxisY));
+        EXPECT_EQ(std::tuple(cropped->image.width, cropped->image.height, int(cropped->axisX), int(cropped->axisY)),
+                  std::tuple(c.width, c.height, c.newAxisX, c.newAxisY));
     }
     EXPECT_FALSE(cropSprite(source(image, 1, 1, -32768, 0))) << "the moved axis does not fit 16 bits";
 }
@@ -201,26 +160,23 @@ TEST(SffRead, EveryVersion2FormatGivesThePicture)
     const std::string rle5("\x01\x82\x03\xE5\x25\x04\x83\x03\x85\x23\x45\x00\x80\x07", 14);
     const std::string lz5("\x7C\x43\x05\x02\x01\x0B\x42\x00\x01\x09\x02\x00\x15\x02\x27", 15);
     const std::string rle8("\x42\x03\x4A\x05\x45\x03\x45\x05\x03\x03\x43\x05\x07", 13); // 0x03, 0x07: single pixels
-    const std::pair<const char*, V2Sprite> cases[] = {
-        {"raw", {10, 2, 7, 4, -3, 40, 0, 0, std::string(picture.pixels.begin(), picture.pixels.end()), 1}},
-        {"RLE8", {10, 2, 7, 4, -3, 40, 0, 2, withSizePrefix(28, rle8), 1}},
-        {"RLE5", {10, 2, 7, 4, -3, 40, 0, 3, withSizePrefix(28, rle5), 1}},
-        {"LZ5", {10, 2, 7, 4, -3, 40, 0, 4, withSizePrefix(28, lz5), 1}},
-        {"LZ5 in translated data", {10, 2, 7, 4, -3, 40, 0, 4, withSizePrefix(28, lz5), 1, true}},
-        {"8-bit PNG", {10, 2, 7, 4, -3, 40, 0, 10, withSizePrefix(28, encodePng8(picture)), 1}},
+    const std::tuple<const char*, int, std::string, bool> cases[] = {
+        {"raw", 0, std::string(picture.pixels.begin(), picture.pixels.end()), false},
+        {"RLE8", 2, withSizePrefix(28, rle8), false},
+        {"RLE5", 3, withSizePrefix(28, rle5), false},
+        {"LZ5", 4, withSizePrefix(28, lz5), false},
+        {"LZ5 in translated data", 4, withSizePrefix(28, lz5), true},
+        {"8-bit PNG", 10, withSizePrefix(28, encodePng8(picture)), false},
     };
-    for (const auto& [name, sprite] : cases) {
+    for (const auto& [name, format, data, inTdata] : cases) {
         SCOPED_TRACE(name);
-        const V2Sprite linked{10, 3, 0, 0, 1, 2, 0, 0, ""};
+        const V2Sprite sprite{10, 2, 7, 4, -3, 40, 0, format, data, 1, inTdata}, linked{10, 3, 0, 0, 1, 2, 0, 0, ""};
         const auto archive = readSff(makeSffV2({sprite, linked}, {{{}, 1}, {rgba}})); // palette 0 links to 1
         ASSERT_TRUE(archive) << archive.error();
         ASSERT_EQ(archive->sprites.size(), 2u);
         EXPECT_EQ(archive->images.size(), 1u);
         EXPECT_EQ(pictureOf(*archive, 0), picture);
-        EXPECT_EQ(archive->sprites[0].axisX, -3);
-        EXPECT_EQ(archive->sprites[0].axisY, 40);
-        EXPECT_EQ(archive->sprites[1].image, archive->sprites[0].image);
-        EXPECT_EQ(archive->sprites[1].imageNo, 3);
-        EXPECT_EQ(archive->sprites[1].axisY, 2);
+        const Sprite &s = archive->sprites[0], &l = archive->sprites[1];
+        EXPECT_EQ(std::tuple(s.axisX, s.axisY, l.image, l.imageNo, l.axisY), std::tuple(-3, 40, s.image, 3, 2));
     }
 }
