@@ -44,8 +44,7 @@ TEST(AnimationOnRealCharacters, StandingAndPunchLoopWithTheirSprites)
             // Every frame shows its own sprite, then the loop comes back to frame 0.
             for (int step = 0; step <= a.frameCount(); ++step) {
                 const int i = step % a.frameCount();
-                EXPECT_EQ(w->hscFrame->value(), i);
-                EXPECT_EQ(w->lblGroup->text(), "Group: " + action) << def;
+                EXPECT_EQ(std::pair(w->hscFrame->value(), w->lblGroup->text()), std::pair(i, "Group: " + action));
                 EXPECT_FALSE(w->picInlay->pixmap().isNull()) << def << " frame " << i;
                 ASSERT_TRUE(w->tmrAnim->isActive());
                 EXPECT_EQ(w->tmrAnim->interval(), static_cast<int>(a.frames[static_cast<std::size_t>(i)].duration) * 10);
@@ -56,7 +55,6 @@ TEST(AnimationOnRealCharacters, StandingAndPunchLoopWithTheirSprites)
         }
         EXPECT_TRUE(t.dialogs.messages.isEmpty()) << def;
         auto* boxes = qobject_cast<frmCLSN*>(main.openWindow("frmCLSN"));
-        ASSERT_TRUE(boxes) << def;
-        EXPECT_EQ(boxes->hscAction->maximum(), actionCount);
+        EXPECT_EQ(boxes ? boxes->hscAction->maximum() : -1, actionCount) << def;
     }
 }

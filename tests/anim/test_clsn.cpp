@@ -8,17 +8,13 @@ using namespace vantrel;
 TEST(ActionNumbers, OpenOrFail)
 {
     const auto three = actionNumbersIn({"; c", "[Begin Action 0]", "[Begin Action 20]", "x", "[begin action 200]"});
-    ASSERT_TRUE(three.ok);
+    EXPECT_TRUE(three.ok);
     EXPECT_EQ(three.numbers, (std::vector<std::int16_t>{0, 20, 200}));
     EXPECT_TRUE(actionNumbersIn({"; nothing here"}).ok);
-    EXPECT_FALSE(actionNumbersIn({"[Begin Action 5"}).ok);
-    EXPECT_FALSE(readActionNumbers("/nonexistent.air").ok);
-
+    EXPECT_FALSE(actionNumbersIn({"[Begin Action 5"}).ok || readActionNumbers("/nonexistent.air").ok);
     const std::pair<const char*, std::optional<std::int16_t>> texts[] = {
-        {" 5", 5}, {"-1", -1}, {"+3", 3}, {"32767", 32767}, {"-32768", -32768}, {"32768", std::nullopt},
-        {"-32769", std::nullopt}, {"", std::nullopt}, {"-", std::nullopt}, {"5] ; comment", std::nullopt},
-        {"2.5", std::nullopt},
-    };
+        {" 5", 5}, {"-1", -1}, {"+3", 3}, {"32767", 32767}, {"-32768", -32768}, {"32768", {}}, {"-32769", {}},
+        {"", {}}, {"-", {}}, {"5] ; comment", {}}, {"2.5", {}}};
     for (const auto& [text, value] : texts)
         EXPECT_EQ(shortInteger(text), value) << text;
 }
@@ -26,34 +22,25 @@ TEST(ActionNumbers, OpenOrFail)
 TEST(BoxFrames, OwnBoxesAreForOneFrameDefaultsCarryOver)
 {
     const std::vector<std::string> file = {
-        "[Begin Action 0]",  "0,0, 0,0, 1",
-        "[Begin Action 200]",
-        "Clsn2Default: 2",   " Clsn2[0] = -10,  0, 19,-80", " Clsn2[1] =   0,-94, 12,-80 ; head",
-        "200,0, 0,0, 2",
-        "Clsn1: 1",          " Clsn1[0] =  16,-80, 61,-71",
-        "Clsn2: 1",          " Clsn2[0] =  19,  0,-10,-80",
-        "200,1, 5,-3, 1, H",
-        "Interpolate Offset",
-        "200,2, 0,0, 4",
-        "Clsn1Default: 1",   " Clsn1[0] = 1, 2, 3, 4",
-        "200,3, 0,0, 4",
-        "Clsn2: 5",          " Clsn2[0] = 1, 1, 2, 2", // runs past the end of the file
+        "[Begin Action 0]", "0,0, 0,0, 1", "[Begin Action 200]",
+        "Clsn2Default: 2",  " Clsn2[0] = -10,  0, 19,-80", " Clsn2[1] =   0,-94, 12,-80 ; head", "200,0, 0,0, 2",
+        "Clsn1: 1",         " Clsn1[0] =  16,-80, 61,-71", "Clsn2: 1", " Clsn2[0] =  19,  0,-10,-80",
+        "200,1, 5,-3, 1, H", "Interpolate Offset", "200,2, 0,0, 4",
+        "Clsn1Default: 1",  " Clsn1[0] = 1, 2, 3, 4", "200,3, 0,0, 4",
+        "Clsn2: 5",         " Clsn2[0] = 1, 1, 2, 2", // runs past the end of the file
     };
     EXPECT_EQ(boxFramesIn(file, 1).size(), 1u);
     EXPECT_TRUE(boxFramesIn(file, 3).empty());
     const auto f = boxFramesIn(file, 2);
     ASSERT_EQ(f.size(), 4u);
-    auto counts = [&](std::size_t i) { return std::pair(f[i].clsn1.size(), f[i].clsn2.size()); };
-    EXPECT_EQ(counts(0), std::pair(0ul, 2ul));
-    EXPECT_EQ(counts(1), std::pair(1ul, 1ul)); // its own boxes replace the default
-    EXPECT_EQ(counts(2), std::pair(0ul, 2ul)); // the default is back
-    EXPECT_EQ(counts(3), std::pair(1ul, 2ul));
-    EXPECT_TRUE(f[0].clsn2[1].fromDefault);
-    EXPECT_EQ(f[0].clsn2[1].y1, -94);
-    EXPECT_FALSE(f[1].clsn1[0].fromDefault);
-    EXPECT_EQ(f[1].clsn1[0].x2, 61);
+    std::vector<std::pair<std::size_t, std::size_t>> counts;
+    for (const auto& frame : f)
+        counts.emplace_back(frame.clsn1.size(), frame.clsn2.size());
+    // A frame's own boxes replace the default for that frame only.
+    EXPECT_EQ(counts, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 2}, {1, 1}, {0, 2}, {1, 2}}));
+    EXPECT_TRUE(f[0].clsn2[1].fromDefault && f[3].clsn1[0].fromDefault && !f[1].clsn1[0].fromDefault);
+    EXPECT_EQ(std::pair(f[0].clsn2[1].y1, f[1].clsn1[0].x2), std::pair(-94, 61));
     EXPECT_EQ(std::tuple(f[1].offsetX, f[1].offsetY, f[1].flip), std::tuple(5.0, -3.0, 2));
-    EXPECT_TRUE(f[3].clsn1[0].fromDefault);
 }
 
 TEST(BoxFrames, RealCharacterPunch)
@@ -62,7 +49,7 @@ TEST(BoxFrames, RealCharacterPunch)
     const auto numbers = readActionNumbers(path);
     ASSERT_TRUE(numbers.ok);
     EXPECT_EQ(numbers.numbers.size(), 108u);
-    const auto punch = std::find(numbers.numbers.begin(), numbers.numbers.end(), 200) - numbers.numbers.begin();
+    const auto punch = std::ranges::find(numbers.numbers, 200) - numbers.numbers.begin();
     const auto frames = readBoxFrames(path, static_cast<int>(punch) + 1);
     ASSERT_GE(frames.size(), 3u);
     EXPECT_EQ(frames[2].group, "200");

@@ -6,43 +6,33 @@ using namespace vantrel;
 
 namespace {
 
-// A timer that records what the player asks of it; the test fires it.
-struct FakeTimer : FrameTimer {
-    std::vector<int> starts;
+// Plays an action on a timer the test fires: what was shown, what the timer
+// was asked for, the playing states and errors reported.
+struct PlayerTest : ::testing::Test, FrameTimer {
+    std::vector<int> starts, shown, errors;
+    std::vector<bool> states;
     bool running = false;
+    AnimPlayer player{*this};
+
     void start(int ms) override { starts.push_back(ms), running = true; }
     void stop() override { running = false; }
-};
-
-AnimAction actionOf(std::vector<double> durations, int loopStart = 0)
-{
-    AnimAction a;
-    for (double d : durations)
-        a.frames.push_back(AnimFrame{.duration = d});
-    a.loopStart = loopStart;
-    return a;
-}
-
-struct PlayerTest : ::testing::Test {
-    FakeTimer timer;
-    AnimPlayer player{timer};
-    std::vector<int> shown;
-    std::vector<bool> states;
-    std::vector<int> errors;
-
     void SetUp() override
     {
         player.showFrame = [this](int i) { shown.push_back(i); };
         player.playingChanged = [this](bool p) { states.push_back(p); };
         player.failed = [this](int e) { errors.push_back(e); };
     }
-    void play(std::vector<double> durations, int loopStart, bool loop, int ticks)
+    void play(const std::vector<double>& durations, int loopStart, bool loop, int ticks)
     {
-        shown.clear(), states.clear(), errors.clear(), timer.starts.clear();
-        player.setAction(actionOf(std::move(durations), loopStart));
+        shown.clear(), states.clear(), errors.clear(), starts.clear();
+        AnimAction a;
+        a.loopStart = loopStart;
+        for (double d : durations)
+            a.frames.push_back(AnimFrame{.duration = d});
+        player.setAction(a);
         player.Play(loop);
-        for (int i = 0; i < ticks && timer.running; ++i) {
-            timer.running = false;
+        for (int i = 0; i < ticks && running; ++i) {
+            running = false;
             player.Tick();
         }
     }
@@ -53,63 +43,57 @@ struct PlayerTest : ::testing::Test {
 TEST_F(PlayerTest, SinglePassAndLoopedDelays)
 {
     play({5, 5, 10}, 0, false, 10);
-    EXPECT_EQ(timer.starts, (std::vector<int>{45, 45, 90}));
+    EXPECT_EQ(starts, (std::vector<int>{45, 45, 90}));
     EXPECT_EQ(shown, (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(states, (std::vector<bool>{true, false}));
-
     play({5, 5, 10}, 1, true, 5);
-    EXPECT_EQ(timer.starts, (std::vector<int>{50, 50, 100, 50, 100, 50}));
+    EXPECT_EQ(starts, (std::vector<int>{50, 50, 100, 50, 100, 50}));
     EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 1, 2, 1}));
-    EXPECT_TRUE(player.playing());
     player.Stop();
-    EXPECT_FALSE(player.playing());
-    EXPECT_FALSE(timer.running);
+    EXPECT_FALSE(player.playing() || running);
     player.Tick(); // a late tick after Stop changes nothing
     EXPECT_EQ(shown.size(), 6u);
 }
 
 TEST_F(PlayerTest, HoldFrames)
 {
-    struct Case {
-        const char* name;
+    const struct {
         std::vector<double> durations;
         int loopStart;
         bool loop;
         std::vector<int> shown;
         bool waitsForStop;
-    };
-    const Case cases[] = {
-        {"-1 ends a single pass on that frame", {3, -1, 3}, 0, false, {0, 1}, false},
-        {"-1 starts the next pass at the loop start", {3, -1, 3}, 1, true, {0, 1, 1}, true},
-        {"-1 after a timed frame loops on", {3, 4, -1}, 1, true, {0, 1, 2, 1, 2, 1}, true},
-        {"duration 0 never elapses", {2, 0, 2}, 0, false, {0, 1}, true},
-        {"loop start past the last frame", {2, 2}, 2, true, {0, 1}, true},
-        {"a -1 first frame at the loop start", {-1, 4}, 0, true, {0}, true},
+    } cases[] = {
+        {{3, -1, 3}, 0, false, {0, 1}, false},         // -1 ends a single pass on that frame
+        {{3, -1, 3}, 1, true, {0, 1, 1}, true},        // and starts the next pass at the loop start
+        {{3, 4, -1}, 1, true, {0, 1, 2, 1, 2, 1}, true},
+        {{2, 0, 2}, 0, false, {0, 1}, true},           // duration 0 never elapses
+        {{2, 2}, 2, true, {0, 1}, true},               // loop start past the last frame
+        {{-1, 4}, 0, true, {0}, true},
     };
     for (const auto& c : cases) {
         play(c.durations, c.loopStart, c.loop, 3);
-        EXPECT_EQ(shown, c.shown) << c.name;
-        EXPECT_EQ(player.playing(), c.waitsForStop) << c.name;
+        EXPECT_EQ(shown, c.shown) << &c - cases;
+        EXPECT_EQ(player.playing(), c.waitsForStop) << &c - cases;
         player.Stop();
-        EXPECT_EQ(player.currentFrame(), c.shown.back()) << c.name; // the frame stays on display
+        EXPECT_EQ(player.currentFrame(), c.shown.back()) << &c - cases; // the frame stays on display
     }
 }
 
 TEST_F(PlayerTest, DelaysTheTimerCannotTakeEndPlaybackWithAnError)
 {
-    EXPECT_EQ(AnimPlayer::frameDelay(7281, 9), 65529);
-    EXPECT_EQ(AnimPlayer::frameDelay(6554, 10), -1);
-    EXPECT_EQ(AnimPlayer::frameDelay(0.5, 9), 4);  // 4.5 rounds to even
-    EXPECT_EQ(AnimPlayer::frameDelay(1.5, 9), 14); // 13.5 rounds to even
+    // 4.5 and 13.5 round to even.
+    const std::tuple<double, int, int> delays[] = {{7281, 9, 65529}, {6554, 10, -1}, {0.5, 9, 4}, {1.5, 9, 14}};
+    for (const auto& [duration, tick, ms] : delays)
+        EXPECT_EQ(AnimPlayer::frameDelay(duration, tick), ms) << duration;
     for (double bad : {-2.0, 8000.0}) {
         play({1, bad, 1}, 0, false, 3);
         EXPECT_EQ(errors, std::vector<int>{AnimPlayer::kBadDelayError}) << bad;
         EXPECT_EQ(states, (std::vector<bool>{true, false})) << bad;
-        EXPECT_FALSE(timer.running);
+        EXPECT_FALSE(running);
     }
     play({}, 0, true, 1); // no frames: nothing plays
-    EXPECT_TRUE(states.empty());
-    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(states.empty() && shown.empty());
 }
 
 TEST(Stage, PlacementsAndLabels)
@@ -123,11 +107,10 @@ TEST(Stage, PlacementsAndLabels)
         const auto p = placeSprite(AnimFrame{.drawX = dx, .drawY = dy, .flip = flip}, 60, 80);
         EXPECT_EQ(std::pair(p.left, p.top), std::pair(left, top)) << dx << " " << flip;
     }
-
     const auto labels = frameLabels(3, AnimFrame{.duration = 4, .group = 200, .image = 3});
     EXPECT_EQ(std::vector<std::string>({labels.frame, labels.group, labels.image, labels.duration}),
               std::vector<std::string>({"Frame no: 3", "Group: 200", "Image: 3", "Duration: 4"}));
-    EXPECT_EQ(frameLabels(0, AnimFrame{.duration = -1}).duration, "Duration:-1");
-    EXPECT_EQ(frameLabels(0, AnimFrame{.duration = 2.5, .group = -5}).group, "Group:-5");
+    const auto odd = frameLabels(0, AnimFrame{.duration = -1, .group = -5});
+    EXPECT_EQ(std::pair(odd.duration, odd.group), std::pair(std::string("Duration:-1"), std::string("Group:-5")));
     EXPECT_EQ(frameLabels(0, AnimFrame{.duration = 2.5}).duration, "Duration: 2.5");
 }

@@ -22,97 +22,9 @@ using test::TestApp;
 
 namespace {
 
-const std::string kThreeTips = "3\r\n"
-                               "Press F1\r\n"
-                               " for help.$$\r\n"
-                               "Second tip.$$\r\n"
-                               "Third\r\n"
-                               "\r\n"
-                               " tip.$$\r\n";
+const std::string kThreeTips = "3\r\nPress F1\r\n for help.$$\r\nSecond tip.$$\r\nThird\r\n\r\n tip.$$\r\n";
 
-} // namespace
-
-TEST(Tips, LoadTipWrapsAndJoinsLines)
-{
-    TestApp t;
-    const std::string path = t.path("tips.txt");
-    test::writeFile(path, kThreeTips);
-    const struct {
-        std::int16_t current;
-        std::int16_t shown;
-        const char* text;
-    } cases[] = {
-        {1, 1, "Press F1 for help."},
-        {2, 2, "Second tip."},
-        {3, 3, "Third tip."},
-        {4, 1, "Press F1 for help."}, // Next from the last
-        {0, 3, "Third tip."},         // Prev from the first
-        {9, 1, "Press F1 for help."}, // a stored number beyond the count
-        {-5, 1, "Press F1 for help."},
-        {32767, 1, "Press F1 for help."},
-    };
-    for (const auto& c : cases) {
-        const Tip tip = LoadTip(path, c.current);
-        EXPECT_EQ(tip.number, c.shown) << c.current;
-        EXPECT_EQ(tip.text, c.text) << c.current;
-    }
-}
-
-TEST(Tips, BrokenFilesShowWhatCouldBeRead)
-{
-    TestApp t;
-    const struct {
-        const char* name;
-        std::string bytes; // "(none)": no file at all
-        std::int16_t current;
-        std::int16_t shown;
-        const char* text;
-    } cases[] = {
-        {"missing file", "(none)", 1, 1, ""},
-        {"missing file, Prev", "(none)", 0, 0, ""},
-        {"empty file", "", 2, 1, ""},
-        {"no closing marker", "2\r\nOne.$$\r\nTwo has no end\r\nand goes on", 2, 2, "Two has no endand goes on"},
-        {"count larger than the tips", "5\r\nOne.$$\r\nTwo.$$\r\n", 4, 4, ""},
-        {"count larger, Prev to the last", "5\r\nOne.$$\r\nTwo.$$\r\n", 0, 5, ""},
-        {"count not a number", "many\r\nOne.$$\r\n", 1, 1, "One."},
-        {"line feeds only", "2\nOne.$$\nTw\no.$$\n", 2, 2, "Two."},
-        {"marker alone on a line", "1\r\nWords \r\n$$\r\n", 1, 1, "Words "},
-    };
-    for (const auto& c : cases) {
-        const std::string path = t.path(std::string("tips-") + std::to_string(&c - cases) + ".txt");
-        if (c.bytes != "(none)")
-            test::writeFile(path, c.bytes);
-        const Tip tip = LoadTip(path, c.current);
-        EXPECT_EQ(tip.number, c.shown) << c.name;
-        EXPECT_EQ(tip.text, c.text) << c.name;
-    }
-}
-
-TEST(Tips, TheShippedFileHoldsItsCountOfWholeTips)
-{
-    const std::string path = std::string(VANTREL_APP_DIR) + "/tips.txt";
-    const auto lines = readLines(path);
-    ASSERT_TRUE(lines.has_value()) << path;
-    ASSERT_FALSE(lines->empty());
-    const auto count = numericValue(lines->front());
-    EXPECT_GE(count, 20);
-    int closed = 0;
-    for (std::size_t i = 1; i < lines->size(); ++i)
-        closed += (*lines)[i].size() >= 2 && (*lines)[i].substr((*lines)[i].size() - 2) == "$$";
-    EXPECT_EQ(closed, count) << "every tip ends with $$ and the first line counts them";
-    EXPECT_NE(test::readFile(path).find("\r\n"), std::string::npos) << "lines end with CR LF";
-    for (std::int16_t n = 1; n <= count; ++n) {
-        const Tip tip = LoadTip(path, n);
-        EXPECT_EQ(tip.number, n);
-        EXPECT_GT(tip.text.size(), 30u) << "tip " << n;
-        EXPECT_EQ(tip.text.find("$$"), std::string::npos) << "tip " << n;
-        EXPECT_EQ(tip.text.find("  "), std::string::npos) << "tip " << n << " joins two lines badly";
-    }
-}
-
-namespace {
-
-struct TipsWindowTest : ::testing::Test {
+struct TipsTest : ::testing::Test {
     TestApp t;
     void SetUp() override { test::writeFile(t.path("tips.txt"), kThreeTips); }
     std::optional<std::string> stored(const char* key) const { return t.store->read(kProgramSettings, key); }
@@ -120,70 +32,109 @@ struct TipsWindowTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(TipsWindowTest, NextAndPrevWrapBothWays)
+TEST_F(TipsTest, LoadTipWrapsJoinsLinesAndSurvivesBrokenFiles)
+{
+    const struct {
+        std::string bytes; // "(none)": no file at all
+        std::int16_t current, shown;
+        const char* text;
+    } cases[] = {
+        {kThreeTips, 1, 1, "Press F1 for help."},
+        {kThreeTips, 3, 3, "Third tip."},
+        {kThreeTips, 4, 1, "Press F1 for help."}, // Next from the last
+        {kThreeTips, 0, 3, "Third tip."},         // Prev from the first
+        {kThreeTips, 9, 1, "Press F1 for help."}, // a stored number beyond the count
+        {kThreeTips, -5, 1, "Press F1 for help."},
+        {"(none)", 1, 1, ""},
+        {"(none)", 0, 0, ""},
+        {"", 2, 1, ""},
+        {"2\r\nOne.$$\r\nTwo has no end\r\nand goes on", 2, 2, "Two has no endand goes on"},
+        {"5\r\nOne.$$\r\nTwo.$$\r\n", 4, 4, ""}, // the count is larger than the tips
+        {"5\r\nOne.$$\r\nTwo.$$\r\n", 0, 5, ""},
+        {"many\r\nOne.$$\r\n", 1, 1, "One."},
+        {"2\nOne.$$\nTw\no.$$\n", 2, 2, "Two."},
+        {"1\r\nWords \r\n$$\r\n", 1, 1, "Words "},
+    };
+    for (const auto& c : cases) {
+        const std::string path = t.path("case" + std::to_string(&c - cases) + ".txt");
+        if (c.bytes != "(none)")
+            test::writeFile(path, c.bytes);
+        const Tip tip = LoadTip(path, c.current);
+        EXPECT_EQ(std::pair(tip.number, tip.text), std::pair(c.shown, std::string(c.text))) << &c - cases;
+    }
+}
+
+TEST(Tips, TheShippedFileHoldsItsCountOfWholeTips)
+{
+    const std::string path = std::string(VANTREL_APP_DIR) + "/tips.txt";
+    const auto lines = readLines(path);
+    ASSERT_TRUE(lines && !lines->empty()) << path;
+    const auto count = numericValue(lines->front());
+    EXPECT_GE(count, 20);
+    int closed = 0;
+    for (const auto& line : *lines)
+        closed += line.ends_with("$$");
+    EXPECT_EQ(closed, count);
+    EXPECT_NE(test::readFile(path).find("\r\n"), std::string::npos);
+    for (std::int16_t n = 1; n <= count; ++n) {
+        const Tip tip = LoadTip(path, n);
+        EXPECT_EQ(tip.number, n);
+        EXPECT_GT(tip.text.size(), 30u) << n;
+        EXPECT_EQ(tip.text.find("$$"), std::string::npos) << n;
+        EXPECT_EQ(tip.text.find("  "), std::string::npos) << n << " joins two lines badly";
+    }
+}
+
+TEST_F(TipsTest, NextAndPrevWrapBothWays)
 {
     t.app->settings.CurrentTip = 3;
     frmTips tips(*t.app);
-    EXPECT_EQ(tips.windowTitle(), "Tip of the Day");
-    EXPECT_EQ(tips.lblTips->text(), "Third tip.");
-    QTest::mouseClick(tips.Command1, Qt::LeftButton);
-    EXPECT_EQ(tips.lblTips->text(), "Press F1 for help.");
-    EXPECT_EQ(t.app->settings.CurrentTip, 1);
-    QTest::mouseClick(tips.Command2, Qt::LeftButton);
-    EXPECT_EQ(tips.lblTips->text(), "Third tip.");
-    EXPECT_EQ(t.app->settings.CurrentTip, 3);
-    QTest::mouseClick(tips.Command2, Qt::LeftButton);
-    EXPECT_EQ(tips.lblTips->text(), "Second tip.");
+    QStringList shown{tips.lblTips->text()};
+    for (QPushButton* button : {tips.Command1, tips.Command2, tips.Command2}) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        shown << tips.lblTips->text() + QString::number(t.app->settings.CurrentTip);
+    }
+    EXPECT_EQ(shown, (QStringList{"Third tip.", "Press F1 for help.1", "Third tip.3", "Second tip.2"}));
 }
 
-TEST_F(TipsWindowTest, ClosingStoresTheNextTipAndTheCheckBox)
+TEST_F(TipsTest, ClosingStoresTheNextTipAndTheCheckBox)
 {
-    const struct {
-        const char* how;
-        bool untick;
-        const char* showTips;
-    } cases[] = {{"OK", false, "True"}, {"close box", true, "False"}, {"Escape", true, "False"}};
-    for (const auto& c : cases) {
+    for (const char* how : {"OK", "close box", "Escape"}) {
         t.app->settings.CurrentTip = 1;
         t.app->settings.ShowTips = true;
         frmTips tips(*t.app);
         EXPECT_TRUE(tips.chkTips->isChecked());
         QTest::mouseClick(tips.Command1, Qt::LeftButton); // tip 2
-        if (c.untick)
-            tips.chkTips->setChecked(false);
+        const bool untick = how != std::string("OK");
+        tips.chkTips->setChecked(!untick);
         tips.show();
-        if (c.how == std::string("OK"))
+        if (!untick)
             QTest::mouseClick(tips.Command3, Qt::LeftButton);
-        else if (c.how == std::string("close box"))
+        else if (how == std::string("close box"))
             tips.close();
         else
             QTest::keyClick(&tips, Qt::Key_Escape);
-        EXPECT_FALSE(tips.isVisible()) << c.how;
-        EXPECT_EQ(stored("CurrentTip"), "3") << c.how;
-        EXPECT_EQ(stored("ShowTips"), c.showTips) << c.how;
+        EXPECT_FALSE(tips.isVisible()) << how;
+        EXPECT_EQ(stored("CurrentTip"), "3") << how;
+        EXPECT_EQ(stored("ShowTips"), untick ? "False" : "True") << how;
         EXPECT_TRUE(t.app->settings.ShowTips) << "the in-memory value waits for the next start";
     }
 }
 
-TEST_F(TipsWindowTest, AStoredTipBeyondTheCountShowsTheFirstAtTheNextStart)
+TEST_F(TipsTest, AStoredTipBeyondTheCountShowsTheFirstAtTheNextStart)
 {
     t.store->write(kProgramSettings, "CurrentTip", "3");
     t.app->settings = LoadProgramSettings(*t.store);
-    {
-        frmTips tips(*t.app);
-        EXPECT_EQ(tips.lblTips->text(), "Third tip.");
-        tips.accept();
-    }
+    frmTips(*t.app).accept();
     EXPECT_EQ(stored("CurrentTip"), "4");
     t.app->settings = LoadProgramSettings(*t.store);
-    frmTips tips(*t.app);
-    EXPECT_EQ(tips.lblTips->text(), "Press F1 for help.");
+    EXPECT_EQ(frmTips(*t.app).lblTips->text(), "Press F1 for help.");
 }
 
-TEST_F(TipsWindowTest, TheMainWindowShowsTheTipsAtStartUpWhenTheyAreOn)
+TEST_F(TipsTest, TheMainWindowShowsTheTipsAtStartUpWhenTheyAreOn)
 {
-    for (const char* showTips : {"True", "False"}) {
-        t.store->write(kProgramSettings, "ShowTips", showTips);
+    for (const bool on : {true, false}) {
+        t.store->write(kProgramSettings, "ShowTips", on ? "True" : "False");
         t.store->write(kProgramSettings, "CurrentTip", "2");
         frmMain main(*t.app);
         registerShellWindows(main);
@@ -195,13 +146,8 @@ TEST_F(TipsWindowTest, TheMainWindowShowsTheTipsAtStartUpWhenTheyAreOn)
             }
         });
         main.MDIForm_Load();
-        if (showTips == std::string("True")) {
-            EXPECT_EQ(shownText, "Second tip.");
-            EXPECT_EQ(stored("CurrentTip"), "3");
-        } else {
-            EXPECT_TRUE(shownText.isEmpty());
-            EXPECT_EQ(stored("CurrentTip"), "2");
-        }
+        EXPECT_EQ(shownText, on ? "Second tip." : "");
+        EXPECT_EQ(stored("CurrentTip"), on ? "3" : "2");
         QApplication::processEvents();
     }
 }
