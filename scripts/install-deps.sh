@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what building, running and testing Vantrel needs on a Debian machine.
 set -eu
-packages="cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-base-dev-tools libsdl2-mixer-dev
+packages="cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libsdl2-mixer-dev
   libpng-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick x11-utils fonts-dejavu-core"
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"

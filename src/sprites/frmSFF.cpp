@@ -74,6 +74,17 @@ private:
 namespace {
 
 const QString kPcxFilter = QStringLiteral("ZSoft PCX (*.pcx)|*.pcx");
+
+// The dialog that picks a picture to add or to put in a record's place.
+FileDialogOptions pcxPictureDialog(const App& app)
+{
+    FileDialogOptions options;
+    options.title = QStringLiteral("Add a PCX picture");
+    options.directory = qstr(app.files.CharDir);
+    options.filter = kPcxFilter;
+    options.mustExist = true;
+    return options;
+}
 const QString kSffFilter = QStringLiteral("Character Spritesheet (*.sff)|*.sff");
 const char* const kGuardProperty = "vantrel.spriteChangesGuard";
 
@@ -631,11 +642,7 @@ void frmSFF::AddImage()
         app_.dialogs.message(this, QString::fromLatin1(kTooManyImages));
         return;
     }
-    FileDialogOptions options;
-    options.title = QStringLiteral("Add a PCX picture");
-    options.directory = qstr(app_.files.CharDir);
-    options.filter = kPcxFilter;
-    options.mustExist = true;
+    const FileDialogOptions options = pcxPictureDialog(app_);
     const QStringList files = app_.dialogs.openFiles(this, options);
     if (files.isEmpty())
         return;
@@ -694,11 +701,7 @@ void frmSFF::ChangeImage()
     SpriteRecord* rec = current();
     if (!rec)
         return;
-    FileDialogOptions options;
-    options.title = QStringLiteral("Add a PCX picture");
-    options.directory = qstr(app_.files.CharDir);
-    options.filter = kPcxFilter;
-    options.mustExist = true;
+    const FileDialogOptions options = pcxPictureDialog(app_);
     const QString file = app_.dialogs.openFile(this, options);
     if (file.isEmpty())
         return;
