@@ -555,15 +555,15 @@ int main(int argc, char** argv)
     std::size_t bankSize = vantrel::kSndHeaderSize;
     for (const auto& s : sample::synthesizeSounds()) {
         vantrel::SoundSample sample;
-        sample.GroupNo = s.group;
-        sample.SampleNo = s.number;
-        sample.WavData = s.wav;
-        vantrel::ReadWavInfo(sample.WavData, sample);
-        bankSize += vantrel::kSndSubHeaderSize + sample.WavData.size();
+        sample.groupNumber = s.group;
+        sample.sampleNumber = s.number;
+        sample.wavData = s.wav;
+        vantrel::readWavInfo(sample.wavData, sample);
+        bankSize += vantrel::kSndSubHeaderSize + sample.wavData.size();
         bank.Samples.push_back(std::move(sample));
     }
     // As in the engine's own banks, the last sample's next offset is the file size.
-    bank.Samples.back().NextOffset = static_cast<std::int32_t>(bankSize);
+    bank.Samples.back().nextOffset = static_cast<std::int32_t>(bankSize);
     bank.setComment("Kit, the sample character of Vantrel");
     if (const auto written = vantrel::WriteSndFile(charDir + "/kit.snd", bank); !written.ok) {
         std::fprintf(stderr, "make_sample: %s\n", written.error.c_str());

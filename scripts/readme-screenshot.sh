@@ -7,5 +7,5 @@ sh scripts/install-deps.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVANTREL_TESTS=OFF
 cmake --build build-release
 sh scripts/screenshot.sh build-release/app docs/screenshot.png \
-  build-release/app/samples/kit/kit.def frmSFF frmAnim frmAIR frmAct
+  build-release/app/samples/kit/kit.def SpriteWindow AnimationPreview AnimationTextWindow PaletteWindow
 echo "Saved docs/screenshot.png"

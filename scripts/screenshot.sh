@@ -1,7 +1,7 @@
 #!/bin/sh
 # Runs Vantrel under Xvfb, lets it settle and saves a picture of the screen.
 # Usage: screenshot.sh <app folder> <output.png> [<.def file> [<window names>...]]
-# Window names (frmSFF, frmAIR, ...) are opened after the character, through
+# Window names (SpriteWindow, AnimationTextWindow, ...) are opened after the character, through
 # VANTREL_OPEN_WINDOWS, so the picture shows several editors at once.
 set -eu
 app=$1; out=$2; shift 2

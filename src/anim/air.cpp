@@ -108,7 +108,7 @@ int flipCode(std::string_view field)
 
 std::optional<int> findFrameSprite(const SpriteWorkspace& sprites, std::string_view group, std::string_view image)
 {
-    return sprites.FindSpriteRecord(std::string(fieldText(group)), std::string(fieldText(image)));
+    return sprites.findSpriteRecord(std::string(fieldText(group)), std::string(fieldText(image)));
 }
 
 AnimAction readActionIn(const std::vector<std::string>& lines, const std::string& action,

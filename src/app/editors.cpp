@@ -1,19 +1,19 @@
 #include "editors.h"
 
-#include "shell/frmMain.h"
+#include "shell/main_window.h"
 
 namespace vantrel {
 
-void registerShellWindows(frmMain&);
-void registerImageWindows(frmMain&);
-void registerSpritesWindows(frmMain&);
-void registerSoundWindows(frmMain&);
-void registerPaletteWindows(frmMain&);
-void registerAnimWindows(frmMain&);
-void registerTextWindows(frmMain&);
-void registerCalcWindows(frmMain&);
+void registerShellWindows(MainWindow&);
+void registerImageWindows(MainWindow&);
+void registerSpritesWindows(MainWindow&);
+void registerSoundWindows(MainWindow&);
+void registerPaletteWindows(MainWindow&);
+void registerAnimWindows(MainWindow&);
+void registerTextWindows(MainWindow&);
+void registerCalcWindows(MainWindow&);
 
-void registerWindows(frmMain& main)
+void registerWindows(MainWindow& main)
 {
     registerShellWindows(main);
     registerImageWindows(main);

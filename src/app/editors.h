@@ -1,7 +1,7 @@
 #pragma once
 
 namespace vantrel {
-class frmMain;
+class MainWindow;
 // Registers every window the main window can open, by name.
-void registerWindows(frmMain& main);
+void registerWindows(MainWindow& main);
 } // namespace vantrel

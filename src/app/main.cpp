@@ -3,8 +3,8 @@
 #include "app/editors.h"
 #include "shell/app.h"
 #include "shell/dialogs.h"
-#include "shell/frmMain.h"
-#include "shell/frmSplash.h"
+#include "shell/main_window.h"
+#include "shell/splash_screen.h"
 #include "shell/settings_store_qt.h"
 #include "shell/single_instance.h"
 
@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
     vantrel::SettingsStoreQt store;
     vantrel::App app(QCoreApplication::applicationDirPath(), dialogs, store);
 
-    vantrel::frmMain main(app);
+    vantrel::MainWindow main(app);
     vantrel::registerWindows(main);
 
     // One optional argument: a .def file to open once the main window is up.
@@ -38,12 +38,12 @@ int main(int argc, char* argv[])
     const QStringList windows =
         qEnvironmentVariable("VANTREL_OPEN_WINDOWS").split(QLatin1Char(' '), Qt::SkipEmptyParts);
 
-    vantrel::frmSplash splash(app, [&main, def, windows] {
+    vantrel::SplashScreen splash(app, [&main, def, windows] {
         main.MDIForm_Load();
         if (def.isEmpty())
             return;
         QTimer::singleShot(0, &main, [&main, def, windows] {
-            main.OpenCharacter(def);
+            main.openCharacter(def);
             if (!main.characterOpen())
                 return;
             for (const QString& name : windows)

@@ -15,54 +15,54 @@ const char* Calculator::operatorCaption(int index)
 
 void Calculator::Reset()
 {
-    DecimalEntered = false;
+    decimalEntered = false;
     OperandCount = 0;
-    LastInputKind = "NONE";
-    PendingOperator = " ";
+    lastInputKind = "NONE";
+    pendingOperator = " ";
     Readout = "0.";
 }
 
-void Calculator::ClearAll()
+void Calculator::clearAll()
 {
     Readout = "0.";
-    FirstOperand = "0";
-    SecondOperand = "0";
+    firstOperand = "0";
+    secondOperand = "0";
     Reset();
 }
 
-void Calculator::ClearEntry()
+void Calculator::clearEntry()
 {
     Readout = "0.";
-    DecimalEntered = false;
-    LastInputKind = "CE";
+    decimalEntered = false;
+    lastInputKind = "CE";
 }
 
-void Calculator::NumberKey(int digit)
+void Calculator::numberKey(int digit)
 {
     if (digit < 0 || digit > 9)
         return;
-    if (LastInputKind != "NUMS") {
+    if (lastInputKind != "NUMS") {
         Readout = ".";
-        DecimalEntered = false;
+        decimalEntered = false;
     }
     const char d = static_cast<char>('0' + digit);
-    if (DecimalEntered)
+    if (decimalEntered)
         Readout += d;
     else
         Readout = Readout.substr(0, Readout.find('.')) + d + '.';
-    if (LastInputKind == "NEG")
+    if (lastInputKind == "NEG")
         Readout.insert(0, 1, '-');
-    LastInputKind = "NUMS";
+    lastInputKind = "NUMS";
 }
 
-void Calculator::DecimalKey()
+void Calculator::decimalKey()
 {
-    if (LastInputKind == "NEG")
+    if (lastInputKind == "NEG")
         Readout = "-0.";
-    else if (LastInputKind != "NUMS")
+    else if (lastInputKind != "NUMS")
         Readout = "0.";
-    DecimalEntered = true;
-    LastInputKind = "NUMS";
+    decimalEntered = true;
+    lastInputKind = "NUMS";
 }
 
 namespace {
@@ -83,86 +83,86 @@ void Calculator::countOperand()
         ++OperandCount;
 }
 
-Calculator::Message Calculator::OperatorKey(int index)
+Calculator::Message Calculator::operatorKey(int index)
 {
     const std::string k = operatorCaption(index);
     if (k.empty())
         return std::nullopt;
     const Calculator before = *this;
 
-    SavedReadout = Readout;
-    if (LastInputKind == "NUMS")
+    savedReadout = Readout;
+    if (lastInputKind == "NUMS")
         countOperand();
 
     if (OperandCount == 0) {
-        if (k == "-" && LastInputKind != "NEG") {
+        if (k == "-" && lastInputKind != "NEG") {
             Readout.insert(0, 1, '-');
-            LastInputKind = "NEG";
+            lastInputKind = "NEG";
         }
     } else if (OperandCount == 1) {
-        FirstOperand = Readout;
-        if (k == "-" && LastInputKind != "NUMS" && PendingOperator != "=") {
+        firstOperand = Readout;
+        if (k == "-" && lastInputKind != "NUMS" && pendingOperator != "=") {
             // A minus right after an operator starts a negative number.
             Readout = "-";
-            LastInputKind = "NEG";
+            lastInputKind = "NEG";
         }
     } else if (OperandCount == 2) {
-        SecondOperand = SavedReadout;
-        const auto first = parseOperand(FirstOperand);
-        const auto second = parseOperand(SecondOperand);
+        secondOperand = savedReadout;
+        const auto first = parseOperand(firstOperand);
+        const auto second = parseOperand(secondOperand);
         if (!first || !second) {
             // A lone "-" or a number beyond the double range: refuse the key
             // rather than compute with a value the display does not show.
             *this = before;
-            return unusableOperand(first ? SecondOperand : FirstOperand);
+            return unusableOperand(first ? secondOperand : firstOperand);
         }
         std::optional<double> result;
         Message message;
-        if (PendingOperator == "+")
+        if (pendingOperator == "+")
             result = *first + *second;
-        else if (PendingOperator == "-")
+        else if (pendingOperator == "-")
             result = *first - *second;
-        else if (PendingOperator == "X" || PendingOperator == "%")
+        else if (pendingOperator == "X" || pendingOperator == "%")
             result = *first * *second;
-        else if (PendingOperator == "/") {
+        else if (pendingOperator == "/") {
             if (*second == 0)
                 message = std::string(kDivideByZero);
             else
                 result = *first / *second;
-        } else if (PendingOperator == "=")
+        } else if (pendingOperator == "=")
             result = *second;
         if (result) {
             if (!std::isfinite(*result)) {
                 *this = before;
                 return std::string(kOverflow);
             }
-            FirstOperand = PendingOperator == "=" ? SecondOperand : formatResult(*result);
+            firstOperand = pendingOperator == "=" ? secondOperand : formatResult(*result);
         }
-        Readout = FirstOperand;
+        Readout = firstOperand;
         OperandCount = 1;
-        if (LastInputKind != "NEG") {
-            LastInputKind = "OPS";
-            PendingOperator = k;
+        if (lastInputKind != "NEG") {
+            lastInputKind = "OPS";
+            pendingOperator = k;
         }
         return message;
     }
 
-    if (LastInputKind != "NEG") {
-        LastInputKind = "OPS";
-        PendingOperator = k;
+    if (lastInputKind != "NEG") {
+        lastInputKind = "OPS";
+        pendingOperator = k;
     }
     return std::nullopt;
 }
 
-Calculator::Message Calculator::PercentKey()
+Calculator::Message Calculator::percentKey()
 {
     const auto value = parseOperand(Readout);
     if (!value)
         return unusableOperand(Readout);
     Readout = formatResult(*value / 100);
-    LastInputKind = "Ops";
-    PendingOperator = "%";
-    DecimalEntered = true;
+    lastInputKind = "Ops";
+    pendingOperator = "%";
+    decimalEntered = true;
     countOperand();
     return std::nullopt;
 }
@@ -170,24 +170,24 @@ Calculator::Message Calculator::PercentKey()
 Calculator::Message Calculator::KeyInput(char ch)
 {
     if (ch >= '0' && ch <= '9') {
-        NumberKey(ch - '0');
+        numberKey(ch - '0');
         return std::nullopt;
     }
     switch (ch) {
     case '/':
-        return OperatorKey(0);
+        return operatorKey(0);
     case '+':
-        return OperatorKey(1);
+        return operatorKey(1);
     case '*':
     case 'x':
     case 'X':
-        return OperatorKey(2);
+        return operatorKey(2);
     case '-':
-        return OperatorKey(3);
+        return operatorKey(3);
     case '=':
-        return OperatorKey(4);
+        return operatorKey(4);
     case '%':
-        return PercentKey();
+        return percentKey();
     default:
         return std::nullopt;
     }

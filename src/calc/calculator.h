@@ -1,6 +1,6 @@
 #pragma once
 // The calculator's state machine: a text display and two operands, computed
-// left to right without precedence (7 + 2 X 3 = 27). No windows here; frmCalc
+// left to right without precedence (7 + 2 X 3 = 27). No windows here; CalculatorWindow
 // forwards its buttons and keys and shows the display and the messages.
 
 #include <cstdint>
@@ -26,12 +26,12 @@ public:
     Calculator() { Reset(); }
 
     void Reset();
-    void ClearAll();
-    void ClearEntry();
-    void NumberKey(int digit);
-    void DecimalKey();
-    Message OperatorKey(int index);
-    Message PercentKey();
+    void clearAll();
+    void clearEntry();
+    void numberKey(int digit);
+    void decimalKey();
+    Message operatorKey(int index);
+    Message percentKey();
     // A typed character: digits, / + * x X - = %. Anything else (the decimal
     // point and Enter included) does nothing.
     Message KeyInput(char ch);
@@ -44,13 +44,13 @@ public:
     static std::optional<double> parseOperand(const std::string& text);
 
     std::string Readout;
-    std::string FirstOperand = "0";
-    std::string SecondOperand = "0";
-    bool DecimalEntered = false;
+    std::string firstOperand = "0";
+    std::string secondOperand = "0";
+    bool decimalEntered = false;
     std::int16_t OperandCount = 0;
-    std::string LastInputKind; // "NONE", "NUMS", "OPS", "NEG", "CE" or "Ops" (percent)
-    std::string PendingOperator;
-    std::string SavedReadout;
+    std::string lastInputKind; // "NONE", "NUMS", "OPS", "NEG", "CE" or "Ops" (percent)
+    std::string pendingOperator;
+    std::string savedReadout;
 
 private:
     void countOperand();

@@ -1,12 +1,12 @@
-#include "calc/frmCalc.h"
-#include "shell/frmMain.h"
+#include "calc/calculator_window.h"
+#include "shell/main_window.h"
 
 namespace vantrel {
 
 // The windows of this subsystem that the main window opens by name.
-void registerCalcWindows(frmMain& main)
+void registerCalcWindows(MainWindow& main)
 {
-    main.registerWindow(QStringLiteral("frmCalc"), [](App& a) { return new frmCalc(a); });
+    main.registerWindow(QStringLiteral("CalculatorWindow"), [](App& a) { return new CalculatorWindow(a); });
 }
 
 } // namespace vantrel

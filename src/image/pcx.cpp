@@ -145,22 +145,22 @@ PcxStatus decodePCX(DecoderState& state, const std::string& bytes, int paletteMo
         image.palette = working ? *working : Palette{};
     } else if (hasPaletteBlock) {
         image.palette = paletteBlockOf(bytes);
-        if (!state.SpritePaletteCaptured) {
-            state.SpritePalette = image.palette;
-            state.SpritePaletteCaptured = true;
+        if (!state.spritePaletteCaptured) {
+            state.spritePalette = image.palette;
+            state.spritePaletteCaptured = true;
         }
     } else {
-        image.palette = state.SpritePalette;
+        image.palette = state.spritePalette;
     }
 
     if (view && view->transparent)
         image.palette[0] = view->whiteBackground ? Rgb{255, 255, 255} : Rgb{0, 0, 0};
 
-    state.DecodedPixels = std::move(image);
+    state.decodedPixels = std::move(image);
     return PcxStatus::Ok;
 }
 
-PcxStatus LoadPCX(DecoderState& state, const std::string& path, int paletteMode, int flip, const Palette* working,
+PcxStatus loadPcx(DecoderState& state, const std::string& path, int paletteMode, int flip, const Palette* working,
                   const SpriteViewOptions* view)
 {
     // An unreadable file reads as a header of zeros: not 8 bits, refused.

@@ -30,9 +30,9 @@ struct DecodedImage {
 
 // State shared by every decode in a run.
 struct DecoderState {
-    Palette SpritePalette{};            // the first 256-colour palette met in the run
-    bool SpritePaletteCaptured = false;
-    DecodedImage DecodedPixels;         // the last decoded picture
+    Palette spritePalette{};            // the first 256-colour palette met in the run
+    bool spritePaletteCaptured = false;
+    DecodedImage decodedPixels;         // the last decoded picture
 };
 
 // Palette modes.
@@ -55,9 +55,9 @@ enum class PcxStatus {
 inline constexpr const char* kPcxRefused = "Sorry, can't load that pcx file!";
 
 // Decodes `path`. flip: 1 vertical, 2 horizontal, 3 both, else none.
-// On Ok the picture is in state.DecodedPixels (and returned).
+// On Ok the picture is in state.decodedPixels (and returned).
 // `working` is used in kPaletteWorking mode; `view` may be null.
-PcxStatus LoadPCX(DecoderState& state, const std::string& path, int paletteMode, int flip,
+PcxStatus loadPcx(DecoderState& state, const std::string& path, int paletteMode, int flip,
                   const Palette* working = nullptr, const SpriteViewOptions* view = nullptr);
 
 // The same on bytes already in memory.

@@ -24,14 +24,14 @@ QImage pictureOf(const DecodedImage& image)
     return picture;
 }
 
-QImage LoadPCX(App& app, QWidget* owner, const QString& path, int paletteMode, int flip, const SpriteViewOptions* view)
+QImage loadPcx(App& app, QWidget* owner, const QString& path, int paletteMode, int flip, const SpriteViewOptions* view)
 {
-    const PcxStatus status = LoadPCX(app.decoder, sstr(path), paletteMode, flip, &app.WorkingPalette, view);
+    const PcxStatus status = loadPcx(app.decoder, sstr(path), paletteMode, flip, &app.workingPalette, view);
     if (status == PcxStatus::Refused)
         app.dialogs.message(owner, QString::fromLatin1(kPcxRefused));
     if (status != PcxStatus::Ok)
         return {};
-    return pictureOf(app.decoder.DecodedPixels);
+    return pictureOf(app.decoder.decodedPixels);
 }
 
 } // namespace vantrel

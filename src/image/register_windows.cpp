@@ -1,9 +1,9 @@
-#include "shell/frmMain.h"
+#include "shell/main_window.h"
 
 namespace vantrel {
 
 // The windows of this subsystem that the main window opens by name.
-void registerImageWindows(frmMain& main)
+void registerImageWindows(MainWindow& main)
 {
     (void)main;
 }

@@ -8,14 +8,14 @@ namespace vantrel {
 
 void PaletteEditor::setPalette(const Palette& palette, bool fromFile)
 {
-    WorkingPalette = palette;
+    workingPalette = palette;
     if (fromFile)
         clean_ = palette;
 }
 
 std::optional<int> PaletteEditor::pressGrid(int x, int y)
 {
-    undo_ = WorkingPalette;
+    undo_ = workingPalette;
     undoAvailable_ = true;
     if (x < 0 || y < 0 || x >= kGridSize || y >= kGridSize)
         return std::nullopt;
@@ -36,18 +36,18 @@ bool PaletteEditor::setComponent(Channel channel, int value)
 
 bool PaletteEditor::setSelectedColour(const Rgb& colour)
 {
-    Rgb& entry = WorkingPalette[static_cast<std::size_t>(SelectedIndex)];
+    Rgb& entry = workingPalette[static_cast<std::size_t>(selectedIndex)];
     if (entry == colour)
         return false;
     entry = colour;
     return true;
 }
 
-bool PaletteEditor::SwapUndo()
+bool PaletteEditor::swapUndo()
 {
     if (!undoAvailable_)
         return false;
-    std::swap(WorkingPalette, undo_);
+    std::swap(workingPalette, undo_);
     return true;
 }
 

@@ -18,7 +18,7 @@ inline constexpr int kGridSize = 16 * kGridCell;
 
 class PaletteEditor {
 public:
-    explicit PaletteEditor(Palette& working) : WorkingPalette(working), clean_(working) { }
+    explicit PaletteEditor(Palette& working) : workingPalette(working), clean_(working) { }
 
     // A palette read from a file (or imported) replaces the one being
     // edited; selection and undo snapshot stay. `fromFile` makes it the
@@ -29,8 +29,8 @@ public:
     // it lies, and returns the index of the cell under it, if any.
     std::optional<int> pressGrid(int x, int y);
 
-    void SelectIndex(int index) { SelectedIndex = index; }
-    const Rgb& selectedColour() const { return WorkingPalette[static_cast<std::size_t>(SelectedIndex)]; }
+    void selectIndex(int index) { selectedIndex = index; }
+    const Rgb& selectedColour() const { return workingPalette[static_cast<std::size_t>(selectedIndex)]; }
 
     // Writes one component (clamped to 0..255) of the selected colour; true
     // when the palette changed.
@@ -38,21 +38,21 @@ public:
     bool setSelectedColour(const Rgb& colour);
 
     // Exchanges the palette with the undo snapshot; false when there is none.
-    bool SwapUndo();
+    bool swapUndo();
     bool undoAvailable() const { return undoAvailable_; }
     const Palette& UndoPalette() const { return undo_; }
 
     // True while the palette differs from the one last loaded or saved.
-    bool modified() const { return WorkingPalette != clean_; }
-    void markSaved() { clean_ = WorkingPalette; }
+    bool modified() const { return workingPalette != clean_; }
+    void markSaved() { clean_ = workingPalette; }
 
     // The value of a text of hexadecimal digits; other characters count 0.
     static std::int64_t Hex2Dec(std::string_view text);
     // The colour of the chooser's colour number 0xBBGGRR.
     static Rgb colourOfNumber(std::uint32_t bgr);
 
-    Palette& WorkingPalette;
-    int SelectedIndex = 0;
+    Palette& workingPalette;
+    int selectedIndex = 0;
 
 private:
     Palette undo_{};

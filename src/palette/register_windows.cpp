@@ -1,12 +1,12 @@
-#include "palette/frmAct.h"
-#include "shell/frmMain.h"
+#include "palette/palette_window.h"
+#include "shell/main_window.h"
 
 namespace vantrel {
 
 // The windows of this subsystem that the main window opens by name.
-void registerPaletteWindows(frmMain& main)
+void registerPaletteWindows(MainWindow& main)
 {
-    main.registerWindow("frmAct", [](App& a) { return new frmAct(a); });
+    main.registerWindow("PaletteWindow", [](App& a) { return new PaletteWindow(a); });
 }
 
 } // namespace vantrel

@@ -5,6 +5,7 @@
 
 #include "shell/character_files.h"
 #include "shell/dialogs.h"
+#include "shell/qt_text.h"
 #include "shell/settings.h"
 #include "image/pcx.h"
 #include "sprites/workspace.h"
@@ -14,7 +15,7 @@
 
 namespace vantrel {
 
-class frmMain;
+class MainWindow;
 
 struct App {
     App(QString applicationDir, Dialogs& dialogService, SettingsStore& settingsStore)
@@ -27,21 +28,17 @@ struct App {
     CharacterFiles files;
     SpriteWorkspace sprites;
     ProgramSettings settings;
-    float ZoomFactor = 1.0f; // the sprite view's current zoom
-    DecoderState decoder;    // SpritePalette, SpritePaletteCaptured, DecodedPixels
-    Palette WorkingPalette{}; // the palette editor's palette, for decodes in mode 1
+    float zoomFactor = 1.0f; // the sprite view's current zoom
+    DecoderState decoder;    // spritePalette, spritePaletteCaptured, decodedPixels
+    Palette workingPalette{}; // the palette editor's palette, for decodes in mode 1
     TextEditorsState textEditors; // the find settings and the text editors' modified flags
 
     Dialogs& dialogs;
     SettingsStore& store;
-    frmMain* main = nullptr;
+    MainWindow* main = nullptr;
 
     // A path of the program's data files, e.g. dataFile("tips.txt").
     QString dataFile(const QString& name) const { return appDir + QLatin1Char('/') + name; }
 };
-
-// Text conversions between the core's byte strings and Qt.
-inline QString qstr(const std::string& s) { return QString::fromStdString(s); }
-inline std::string sstr(const QString& s) { return s.toStdString(); }
 
 } // namespace vantrel

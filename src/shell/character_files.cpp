@@ -53,17 +53,17 @@ bool paletteSlot(const std::string& line, std::int64_t& slot)
 
 } // namespace
 
-DefinitionResult ReadDefinition(const std::string& rawPath, CharacterFiles& files)
+DefinitionResult readDefinition(const std::string& rawPath, CharacterFiles& files)
 {
     const std::string path = trimmed(rawPath);
-    files.CharDir = directoryOf(path);
-    files.DefFile = path;
+    files.characterDir = directoryOf(path);
+    files.defFile = path;
 
     const auto lines = readLines(path);
     if (!lines)
         return {false, "cannot read " + path};
 
-    const std::string& dir = files.CharDir;
+    const std::string& dir = files.characterDir;
     for (const std::string& raw : *lines) {
         const std::string line = stripComment(raw);
         const std::string lower = toLowerAscii(line);
@@ -72,28 +72,28 @@ DefinitionResult ReadDefinition(const std::string& rawPath, CharacterFiles& file
         const std::string value = valueOf(line);
 
         if (startsWith(lower, "sprite"))
-            files.SpriteFile = characterPath(dir, value);
+            files.spriteFile = characterPath(dir, value);
         if (startsWith(lower, "cmd"))
-            files.CmdFile = characterPath(dir, value);
+            files.commandFile = characterPath(dir, value);
         if (startsWith(lower, "anim"))
-            files.AnimFile = characterPath(dir, value);
+            files.animationFile = characterPath(dir, value);
         if (startsWith(lower, "cns"))
-            files.CnsFile = characterPath(dir, value);
+            files.constantsFile = characterPath(dir, value);
         if (startsWith(lower, "stcommon"))
-            files.StCommonFile = characterPath(dir, value);
+            files.commonStatesFile = characterPath(dir, value);
         if (startsWith(lower, "st") && !startsWith(lower, "stcommon")) {
             const int slot = stateSlot(line);
             if (slot >= 0 && slot <= 6)
-                files.StFiles[static_cast<std::size_t>(slot)] = characterPath(dir, value);
+                files.stateFiles[static_cast<std::size_t>(slot)] = characterPath(dir, value);
         }
         if (startsWith(lower, "sound"))
-            files.SoundFile = characterPath(dir, value);
+            files.soundFile = characterPath(dir, value);
         if (startsWith(lower, "pal")) {
             std::int64_t slot = 0;
             if (paletteSlot(line, slot)) {
                 if (slot < 0 || slot > 12)
                     return {false, "palette slot out of range in: " + line};
-                files.PalFiles[static_cast<std::size_t>(slot)] = characterPath(dir, value);
+                files.paletteFiles[static_cast<std::size_t>(slot)] = characterPath(dir, value);
             }
         }
     }

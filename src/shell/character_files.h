@@ -10,16 +10,16 @@ namespace vantrel {
 // The paths of the open character. Fields are never cleared between
 // characters: a key the new .def lacks keeps the previous character's value.
 struct CharacterFiles {
-    std::string DefFile;
-    std::string CharDir; // directory of DefFile, with its trailing '/'
-    std::string SpriteFile;
-    std::string AnimFile;
-    std::string SoundFile;
-    std::string CmdFile;
-    std::string CnsFile;
-    std::string StCommonFile;
-    std::array<std::string, 7> StFiles;   // "st" is slot 0, "st1".."st6"
-    std::array<std::string, 13> PalFiles; // slots 1 to 12 are the palettes
+    std::string defFile;
+    std::string characterDir; // directory of defFile, with its trailing '/'
+    std::string spriteFile;
+    std::string animationFile;
+    std::string soundFile;
+    std::string commandFile;
+    std::string constantsFile;
+    std::string commonStatesFile;
+    std::array<std::string, 7> stateFiles;   // "st" is slot 0, "st1".."st6"
+    std::array<std::string, 13> paletteFiles; // slots 1 to 12 are the palettes
 };
 
 struct DefinitionResult {
@@ -32,9 +32,9 @@ struct DefinitionResult {
 // the section; values are joined to the .def's directory. Fails when the file
 // cannot be read or a palette slot lies outside 0 to 12; fields stored before
 // the failure keep their new values.
-DefinitionResult ReadDefinition(const std::string& path, CharacterFiles& files);
+DefinitionResult readDefinition(const std::string& path, CharacterFiles& files);
 
-// CharDir + value, with '\' as a separator and the letter case of the file on
+// characterDir + value, with '\' as a separator and the letter case of the file on
 // disk when the value's differs.
 std::string characterPath(const std::string& charDir, const std::string& value);
 

@@ -42,7 +42,7 @@ std::string fontSizeText(double size)
     return buffer;
 }
 
-void SaveConfiguration(SettingsStore& store, ProgramSettings& settings, const ConfigChoice& choice)
+void saveConfiguration(SettingsStore& store, ProgramSettings& settings, const ConfigChoice& choice)
 {
     const std::string sizeText = fontSizeText(choice.fontSize);
     const std::string textColour = std::to_string(choice.textColour);
@@ -55,18 +55,18 @@ void SaveConfiguration(SettingsStore& store, ProgramSettings& settings, const Co
     store.write(kProgramSettings, "DefaultTextColour", textColour);
     store.write(kProgramSettings, "DefaultBackColour", backColour);
 
-    settings.DefaultZoom = zoomForPosition(choice.zoomPosition);
-    store.write(kProgramSettings, "DefaultZoom", singleText(settings.DefaultZoom));
+    settings.defaultZoom = zoomForPosition(choice.zoomPosition);
+    store.write(kProgramSettings, "DefaultZoom", singleText(settings.defaultZoom));
 
-    settings.ShowTips = choice.showTips;
+    settings.showTips = choice.showTips;
     store.write(kProgramSettings, "ShowTips", boolText(choice.showTips));
 
-    settings.DefaultFontName = choice.fontName;
-    settings.DefaultFontSize = parseInt16(sizeText).value_or(settings.DefaultFontSize);
-    settings.DefaultFontBold = choice.bold;
-    settings.DefaultFontItalic = choice.italic;
-    settings.DefaultTextColour = textColour;
-    settings.DefaultBackColour = backColour;
+    settings.defaultFontName = choice.fontName;
+    settings.defaultFontSize = parseInt16(sizeText).value_or(settings.defaultFontSize);
+    settings.defaultFontBold = choice.bold;
+    settings.defaultFontItalic = choice.italic;
+    settings.defaultTextColour = textColour;
+    settings.defaultBackColour = backColour;
 }
 
 } // namespace vantrel

@@ -43,7 +43,7 @@ struct ConfigChoice {
 
 // Writes the choice to the store and into the in-memory settings (the font
 // size rounded to a whole number, halves to even). The caller sets the
-// sprite view's zoom from settings.DefaultZoom.
-void SaveConfiguration(SettingsStore& store, ProgramSettings& settings, const ConfigChoice& choice);
+// sprite view's zoom from settings.defaultZoom.
+void saveConfiguration(SettingsStore& store, ProgramSettings& settings, const ConfigChoice& choice);
 
 } // namespace vantrel

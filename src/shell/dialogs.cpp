@@ -123,4 +123,17 @@ bool QtDialogs::shellEdit(const QString& path)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+bool askToSaveChanges(Dialogs& dialogs, QWidget* parent, const QString& question, const QString& title,
+                      const std::function<bool()>& save)
+{
+    switch (dialogs.message(parent, question, title, Buttons::YesNoCancel, Icon::Question)) {
+    case Answer::Yes:
+        return save();
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace vantrel

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -53,6 +54,12 @@ public:
     virtual bool shellOpen(const QString& path) = 0;
     virtual bool shellEdit(const QString& path) = 0;
 };
+
+// The question asked before unsaved changes are dropped: Yes saves (through
+// `save`), No drops them, Cancel keeps them. True when the caller may go on:
+// No, or Yes with a save that worked.
+bool askToSaveChanges(Dialogs& dialogs, QWidget* parent, const QString& question, const QString& title,
+                      const std::function<bool()>& save);
 
 // Turns "Desc (*.a)|*.a|All Files(*.*)|*.*" into Qt's "Desc (*.a);;All Files(*.*) (*.*)".
 QString qtFilter(const QString& pairs);

@@ -1,14 +1,14 @@
-#include "shell/frmConfig.h"
-#include "shell/frmMain.h"
-#include "shell/frmTips.h"
+#include "shell/settings_dialog.h"
+#include "shell/main_window.h"
+#include "shell/tip_dialog.h"
 
 namespace vantrel {
 
 // The shell's own dialogs that the main window opens by name.
-void registerShellWindows(frmMain& main)
+void registerShellWindows(MainWindow& main)
 {
-    main.registerWindow(QStringLiteral("frmTips"), [](App& a) { return new frmTips(a); });
-    main.registerWindow(QStringLiteral("frmConfig"), [](App& a) { return new frmConfig(a); });
+    main.registerWindow(QStringLiteral("TipDialog"), [](App& a) { return new TipDialog(a); });
+    main.registerWindow(QStringLiteral("SettingsDialog"), [](App& a) { return new SettingsDialog(a); });
 }
 
 } // namespace vantrel

@@ -77,7 +77,7 @@ std::string singleText(float value)
     return buffer;
 }
 
-ProgramSettings LoadProgramSettings(const SettingsStore& store)
+ProgramSettings loadProgramSettings(const SettingsStore& store)
 {
     ProgramSettings s;
     auto text = [&](const char* key) { return store.read(kProgramSettings, key); };
@@ -90,26 +90,26 @@ ProgramSettings LoadProgramSettings(const SettingsStore& store)
             field = parseInt16(*t).value_or(field);
     };
 
-    readBool("ShowTips", s.ShowTips);
-    readInt("CurrentTip", s.CurrentTip);
+    readBool("ShowTips", s.showTips);
+    readInt("CurrentTip", s.currentTip);
     if (auto t = text("DefaultFontName"); t && !t->empty())
-        s.DefaultFontName = *t;
-    readInt("DefaultFontSize", s.DefaultFontSize);
-    readBool("DefaultFontItalic", s.DefaultFontItalic);
-    readBool("DefaultFontBold", s.DefaultFontBold);
+        s.defaultFontName = *t;
+    readInt("DefaultFontSize", s.defaultFontSize);
+    readBool("DefaultFontItalic", s.defaultFontItalic);
+    readBool("DefaultFontBold", s.defaultFontBold);
     if (auto t = text("DefaultTextColour"); t && parseNumber(*t))
-        s.DefaultTextColour = trimmed(*t);
+        s.defaultTextColour = trimmed(*t);
     if (auto t = text("DefaultBackColour"); t && parseNumber(*t))
-        s.DefaultBackColour = trimmed(*t);
+        s.defaultBackColour = trimmed(*t);
     if (auto t = text("DefaultZoom")) {
         const auto zoom = parseSingle(*t);
         if (zoom && *zoom >= 0.125f && *zoom <= 8.0f)
-            s.DefaultZoom = *zoom;
+            s.defaultZoom = *zoom;
     }
     return s;
 }
 
-void AddRecentCharacter(SettingsStore& store, const std::string& path)
+void addRecentCharacter(SettingsStore& store, const std::string& path)
 {
     for (int i = 3; i >= 1; --i) {
         const auto older = store.read(kRecentCharacter, "RecentFile" + std::to_string(i));

@@ -23,15 +23,15 @@ inline constexpr const char* kRecentCharacter = "Recent Character";
 
 // The in-memory copies of "Program Settings", read once at start-up.
 struct ProgramSettings {
-    bool ShowTips = true;
-    std::int16_t CurrentTip = 1;
-    std::string DefaultFontName = "Courier New";
-    std::int16_t DefaultFontSize = 10;
-    bool DefaultFontItalic = false;
-    bool DefaultFontBold = false;
-    std::string DefaultTextColour = "0";        // red in the lowest byte
-    std::string DefaultBackColour = "16777215"; // white
-    float DefaultZoom = 1.0f;
+    bool showTips = true;
+    std::int16_t currentTip = 1;
+    std::string defaultFontName = "Courier New";
+    std::int16_t defaultFontSize = 10;
+    bool defaultFontItalic = false;
+    bool defaultFontBold = false;
+    std::string defaultTextColour = "0";        // red in the lowest byte
+    std::string defaultBackColour = "16777215"; // white
+    float defaultZoom = 1.0f;
 
     // A colour setting as a number (red in the lowest byte).
     static std::uint32_t colourValue(const std::string& text);
@@ -48,11 +48,11 @@ std::string boolText(bool value); // "True" or "False"
 std::string singleText(float value);
 
 // Reads the nine keys; a missing or unconvertible value takes its default.
-ProgramSettings LoadProgramSettings(const SettingsStore& store);
+ProgramSettings loadProgramSettings(const SettingsStore& store);
 
 // Pushes a path onto the recent list (at most four, newest first, no check
 // for duplicates).
-void AddRecentCharacter(SettingsStore& store, const std::string& path);
+void addRecentCharacter(SettingsStore& store, const std::string& path);
 
 // The recent list, newest first, without empty entries.
 std::vector<std::string> recentCharacters(const SettingsStore& store);

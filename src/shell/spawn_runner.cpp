@@ -23,7 +23,7 @@ QString lastLine(const QByteArray& output)
     return {};
 }
 
-bool StartSpawnScriptDetached(const QString& appDir)
+bool startSpawnScriptDetached(const QString& appDir)
 {
     return QProcess::startDetached(kShell, {kScript}, appDir);
 }

@@ -15,7 +15,7 @@ struct SpawnResult {
 
 // Starts the script as a process of its own and returns at once; the program
 // it starts outlives Vantrel (the engine of a quick-run).
-bool StartSpawnScriptDetached(const QString& appDir);
+bool startSpawnScriptDetached(const QString& appDir);
 
 // Runs the script and waits until it ends, letting window events run
 // meanwhile (an event loop, never a busy spin).

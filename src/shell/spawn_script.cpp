@@ -29,7 +29,7 @@ std::string spawnScriptPath(const std::string& appDir)
     return appDir + "/spawn.sh";
 }
 
-bool WriteSpawnScript(const std::string& appDir, const std::vector<std::string>& lines)
+bool writeSpawnScript(const std::string& appDir, const std::vector<std::string>& lines)
 {
     std::string text;
     for (const auto& line : lines)
@@ -66,7 +66,7 @@ std::vector<std::string> quickRunLines(const std::string& charDir)
     };
 }
 
-bool FileReady(const std::string& path)
+bool fileReady(const std::string& path)
 {
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);

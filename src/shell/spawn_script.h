@@ -18,20 +18,20 @@ std::string shellQuote(std::string_view text);
 std::string spawnScriptPath(const std::string& appDir);
 
 // Writes the lines, each ended by LF (the script is for a POSIX shell).
-bool WriteSpawnScript(const std::string& appDir, const std::vector<std::string>& lines);
+bool writeSpawnScript(const std::string& appDir, const std::vector<std::string>& lines);
 
 // The line that unpacks a sprite archive into the workspace.
 std::string unpackCommandLine(const std::string& spriteFile);
 
-// The character's directory name: CharDir's last component.
+// The character's directory name: characterDir's last component.
 std::string characterNameOf(const std::string& charDir);
 
 // The quick-run script: an empty drive line (there are no drive letters),
 // into the character directory, two folders up, and the engine with the
-// character's directory name as its two arguments. Empty for an empty CharDir.
+// character's directory name as its two arguments. Empty for an empty characterDir.
 std::vector<std::string> quickRunLines(const std::string& charDir);
 
 // True when the file's length can be read and is greater than 0.
-bool FileReady(const std::string& path);
+bool fileReady(const std::string& path);
 
 } // namespace vantrel

@@ -16,7 +16,7 @@ bool endsWithMarker(const std::string& text)
 
 } // namespace
 
-Tip LoadTip(const std::string& tipsPath, std::int16_t current)
+Tip loadTip(const std::string& tipsPath, std::int16_t current)
 {
     const auto lines = readLines(tipsPath);
     std::size_t next = 0;
@@ -46,7 +46,7 @@ Tip LoadTip(const std::string& tipsPath, std::int16_t current)
 
 std::int16_t tipAfterClosing(std::int16_t current)
 {
-    // Past the largest number LoadTip would wrap to the first tip anyway.
+    // Past the largest number loadTip would wrap to the first tip anyway.
     return current < std::numeric_limits<std::int16_t>::max() ? static_cast<std::int16_t>(current + 1) : 1;
 }
 

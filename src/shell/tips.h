@@ -16,7 +16,7 @@ struct Tip {
 // Tip number `current`: 0 wraps to the last tip, a number beyond the count
 // (or below 0) to the first. A missing file counts as no tips and shows an
 // empty text; a file that ends inside a tip shows what was read of it.
-Tip LoadTip(const std::string& tipsPath, std::int16_t current);
+Tip loadTip(const std::string& tipsPath, std::int16_t current);
 
 // The tip the next start shows after the window closed on `current`.
 std::int16_t tipAfterClosing(std::int16_t current);

@@ -1,14 +1,14 @@
-#include "shell/frmMain.h"
-#include "sound/frmSNDAbout.h"
-#include "sound/frmSondrel.h"
+#include "shell/main_window.h"
+#include "sound/sound_about_dialog.h"
+#include "sound/sound_window.h"
 
 namespace vantrel {
 
 // The windows of this subsystem that the main window opens by name.
-void registerSoundWindows(frmMain& main)
+void registerSoundWindows(MainWindow& main)
 {
-    main.registerWindow(QStringLiteral("frmSondrel"), [](App& app) { return new frmSondrel(app); });
-    main.registerWindow(QStringLiteral("frmSNDAbout"), [](App&) { return new frmSNDAbout; });
+    main.registerWindow(QStringLiteral("SoundWindow"), [](App& app) { return new SoundWindow(app); });
+    main.registerWindow(QStringLiteral("SoundAboutDialog"), [](App&) { return new SoundAboutDialog; });
 }
 
 } // namespace vantrel

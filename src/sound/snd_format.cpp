@@ -51,7 +51,7 @@ std::optional<std::int32_t> ReadLittleEndian(std::string_view bytes, std::size_t
     return static_cast<std::int32_t>(sum);
 }
 
-std::string EncodeLittleEndian(int n, std::int64_t value)
+std::string encodeLittleEndian(int n, std::int64_t value)
 {
     std::string out(static_cast<std::size_t>(n), '\0');
     auto bits = static_cast<std::uint64_t>(value);
@@ -62,7 +62,7 @@ std::string EncodeLittleEndian(int n, std::int64_t value)
     return out;
 }
 
-bool IsSndFile(std::string_view file)
+bool isSndFile(std::string_view file)
 {
     return file.substr(0, kSndSignature.size()) == kSndSignature;
 }
@@ -82,7 +82,7 @@ std::optional<int> ReadSndHeader(std::string_view file, SoundBank& bank)
     return *count;
 }
 
-bool ReadSndSamples(std::string_view file, int count, SoundBank& bank)
+bool readSndSamples(std::string_view file, int count, SoundBank& bank)
 {
     std::vector<SoundSample> samples(static_cast<std::size_t>(count < 0 ? 0 : count));
     std::size_t pos = kSndHeaderSize;
@@ -97,13 +97,13 @@ bool ReadSndSamples(std::string_view file, int count, SoundBank& bank)
         const std::size_t data = pos + kSndSubHeaderSize;
         if (file.size() - data < static_cast<std::size_t>(*length))
             return false;
-        s.HeaderOffset = static_cast<std::int32_t>(pos);
-        s.NextOffset = *next;
-        s.DataLength = *length;
-        s.GroupNo = *group;
-        s.SampleNo = *number;
-        s.WavData = std::string(file.substr(data, static_cast<std::size_t>(*length)));
-        if (!ReadWavInfo(s.WavData, s))
+        s.headerOffset = static_cast<std::int32_t>(pos);
+        s.nextOffset = *next;
+        s.dataLength = *length;
+        s.groupNumber = *group;
+        s.sampleNumber = *number;
+        s.wavData = std::string(file.substr(data, static_cast<std::size_t>(*length)));
+        if (!readWavInfo(s.wavData, s))
             return false;
         // Each sub-file must lie after the one before it: a next offset that
         // points back would read the same bytes again and again.
@@ -117,12 +117,12 @@ bool ReadSndSamples(std::string_view file, int count, SoundBank& bank)
     return true;
 }
 
-bool IsWavFile(std::string_view file)
+bool isWavFile(std::string_view file)
 {
     return file.substr(0, 4) == "RIFF" && file.size() >= 15 && file.substr(8, 7) == "WAVEfmt";
 }
 
-bool ReadWavInfo(std::string_view wav, SoundSample& sample)
+bool readWavInfo(std::string_view wav, SoundSample& sample)
 {
     if (wav.size() < kWavInfoSize)
         return false;
@@ -131,35 +131,35 @@ bool ReadWavInfo(std::string_view wav, SoundSample& sample)
     const auto bits = ReadLittleEndian(wav, 34, 2);
     if (!rate || !channels || !bits || *channels > 32767 || *bits > 32767)
         return false;
-    sample.SampleRate = *rate;
+    sample.sampleRate = *rate;
     sample.Channels = static_cast<std::int16_t>(*channels);
-    sample.BitsPerSample = static_cast<std::int16_t>(*bits);
+    sample.bitsPerSample = static_cast<std::int16_t>(*bits);
     return true;
 }
 
-std::string EncodeSndFile(const SoundBank& bank)
+std::string encodeSndFile(const SoundBank& bank)
 {
     std::size_t total = kSndHeaderSize;
     for (const SoundSample& s : bank.Samples)
-        total += kSndSubHeaderSize + s.WavData.size();
+        total += kSndSubHeaderSize + s.wavData.size();
     std::string out;
     out.reserve(total);
     out += fitted(bank.Signature, 12, '\0');
     out += fitted(bank.Version, 4, '\0');
-    out += EncodeLittleEndian(4, bank.SoundCount());
-    out += EncodeLittleEndian(4, bank.FirstOffset);
+    out += encodeLittleEndian(4, bank.soundCount());
+    out += encodeLittleEndian(4, bank.FirstOffset);
     out += fitted(bank.Comment, kSndCommentSize, ' ');
     for (std::size_t k = 0; k < bank.Samples.size(); ++k) {
         const SoundSample& s = bank.Samples[k];
-        const std::size_t end = out.size() + kSndSubHeaderSize + s.WavData.size();
+        const std::size_t end = out.size() + kSndSubHeaderSize + s.wavData.size();
         // Sub-files go back to back, so a next offset kept from a file that
         // had gaps between them would point into the middle of a WAV image.
-        const std::int64_t next = k + 1 < bank.Samples.size() ? static_cast<std::int64_t>(end) : s.NextOffset;
-        out += EncodeLittleEndian(4, next);
-        out += EncodeLittleEndian(4, static_cast<std::int64_t>(s.WavData.size()));
-        out += EncodeLittleEndian(4, s.GroupNo);
-        out += EncodeLittleEndian(4, s.SampleNo);
-        out += s.WavData;
+        const std::int64_t next = k + 1 < bank.Samples.size() ? static_cast<std::int64_t>(end) : s.nextOffset;
+        out += encodeLittleEndian(4, next);
+        out += encodeLittleEndian(4, static_cast<std::int64_t>(s.wavData.size()));
+        out += encodeLittleEndian(4, s.groupNumber);
+        out += encodeLittleEndian(4, s.sampleNumber);
+        out += s.wavData;
     }
     return out;
 }
@@ -174,25 +174,25 @@ SndWriteResult writeSoundFile(const std::string& path, std::string_view bytes)
 
 SndWriteResult WriteSndFile(const std::string& path, const SoundBank& bank)
 {
-    if (bank.SoundCount() > kSndMaxSoundCount)
+    if (bank.soundCount() > kSndMaxSoundCount)
         return {false, false, "A sound bank holds at most 32767 samples."};
     std::size_t total = kSndHeaderSize;
     for (const SoundSample& s : bank.Samples)
-        total += kSndSubHeaderSize + s.WavData.size();
+        total += kSndSubHeaderSize + s.wavData.size();
     if (total > static_cast<std::size_t>(kMaxField))
         return {false, false, "A sound bank must stay under 2 GB."};
-    return writeSoundFile(path, EncodeSndFile(bank));
+    return writeSoundFile(path, encodeSndFile(bank));
 }
 
 SndLoadResult ParseSndFile(std::string_view file)
 {
     SndLoadResult result;
-    if (!IsSndFile(file)) {
+    if (!isSndFile(file)) {
         result.status = SndLoadStatus::NotSnd;
         return result;
     }
     const auto count = ReadSndHeader(file, result.bank);
-    if (!count || !ReadSndSamples(file, *count, result.bank)) {
+    if (!count || !readSndSamples(file, *count, result.bank)) {
         result.bank = SoundBank{};
         result.status = SndLoadStatus::Failed;
         return result;
@@ -211,17 +211,17 @@ SndLoadResult LoadSndFile(const std::string& path)
 
 std::string lengthText(const SoundSample& sample)
 {
-    return formatNumber(sample.DataLength);
+    return formatNumber(sample.dataLength);
 }
 
 std::string frequencyText(const SoundSample& sample)
 {
-    return formatNumber(sample.SampleRate) + " kHz";
+    return formatNumber(sample.sampleRate) + " kHz";
 }
 
 std::string formatText(const SoundSample& sample)
 {
-    return formatNumber(sample.BitsPerSample) + " bit - " + (sample.Channels == 1 ? "Mono" : "Stereo");
+    return formatNumber(sample.bitsPerSample) + " bit - " + (sample.Channels == 1 ? "Mono" : "Stereo");
 }
 
 } // namespace vantrel

@@ -25,15 +25,15 @@ inline constexpr std::size_t kWavInfoSize = 36;      // a WAV image must reach i
 inline constexpr std::string_view kSndSignature{"ElecbyteSnd\0", 12};
 
 struct SoundSample {
-    std::int32_t HeaderOffset = 0; // where this sub-header lies in the bank as laid out
-    std::int32_t NextOffset = 0;   // the next-offset value written for this sample
-    std::int32_t DataLength = 0;   // size of WavData
-    std::int32_t GroupNo = 0;
-    std::int32_t SampleNo = 0;
-    std::string WavData;           // the whole WAV image
-    std::int32_t SampleRate = 0;   // WAV offset 24
+    std::int32_t headerOffset = 0; // where this sub-header lies in the bank as laid out
+    std::int32_t nextOffset = 0;   // the next-offset value written for this sample
+    std::int32_t dataLength = 0;   // size of wavData
+    std::int32_t groupNumber = 0;
+    std::int32_t sampleNumber = 0;
+    std::string wavData;           // the whole WAV image
+    std::int32_t sampleRate = 0;   // WAV offset 24
     std::int16_t Channels = 0;     // WAV offset 22
-    std::int16_t BitsPerSample = 0; // WAV offset 34
+    std::int16_t bitsPerSample = 0; // WAV offset 34
 };
 
 struct SoundBank {
@@ -43,7 +43,7 @@ struct SoundBank {
     std::string Comment = std::string(kSndCommentSize, ' '); // exactly 488 bytes
     std::vector<SoundSample> Samples;                 // sample k is Samples[k - 1]
 
-    int SoundCount() const { return static_cast<int>(Samples.size()); }
+    int soundCount() const { return static_cast<int>(Samples.size()); }
 
     // Stores a comment: shorter text is padded with spaces, longer text cut.
     void setComment(std::string_view text);
@@ -54,10 +54,10 @@ struct SoundBank {
 std::optional<std::int32_t> ReadLittleEndian(std::string_view bytes, std::size_t pos, int n);
 
 // n bytes: the value's two's-complement form, least significant byte first.
-std::string EncodeLittleEndian(int n, std::int64_t value);
+std::string encodeLittleEndian(int n, std::int64_t value);
 
 // The first 12 bytes of the file are the signature, zero byte included.
-bool IsSndFile(std::string_view file);
+bool isSndFile(std::string_view file);
 
 // Fills Signature, Version, FirstOffset and Comment from the 512-byte header
 // and returns the sound count. Empty when the header is cut short or the
@@ -69,20 +69,20 @@ std::optional<int> ReadSndHeader(std::string_view file, SoundBank& bank);
 // runs past the end of the file, a field exceeds 2^31 - 1, a next offset points
 // back into the sub-file before it (a chain that would loop), or a WAV image
 // cannot give its rate, channels and sample size. Samples is left empty then.
-bool ReadSndSamples(std::string_view file, int count, SoundBank& bank);
+bool readSndSamples(std::string_view file, int count, SoundBank& bank);
 
 // The first four bytes are "RIFF" and bytes 8 to 14 are "WAVEfmt".
-bool IsWavFile(std::string_view file);
+bool isWavFile(std::string_view file);
 
-// SampleRate, Channels and BitsPerSample of a WAV image from their fixed
+// sampleRate, Channels and bitsPerSample of a WAV image from their fixed
 // offsets. False (sample untouched) when the image is under 36 bytes or a
 // field is out of range.
-bool ReadWavInfo(std::string_view wav, SoundSample& sample);
+bool readWavInfo(std::string_view wav, SoundSample& sample);
 
 // The whole file, in list order with sub-files back to back. Every next
 // offset but the last points at the sub-header that follows it in this
 // layout; the last goes out as held.
-std::string EncodeSndFile(const SoundBank& bank);
+std::string encodeSndFile(const SoundBank& bank);
 
 struct SndWriteResult {
     bool ok = false;

@@ -64,7 +64,7 @@ SoundEditor::OpenResult SoundEditor::open(const std::string& path)
     bank_ = SoundBank{};
     hasBank_ = false;
     current_ = 0;
-    DisableEditing();
+    disableEditing();
 
     SndLoadResult loaded = LoadSndFile(path);
     if (loaded.status == SndLoadStatus::NotSnd)
@@ -77,8 +77,8 @@ SoundEditor::OpenResult SoundEditor::open(const std::string& path)
     // A bank whose samples were all deleted is still a bank: it opens empty,
     // ready to take new samples.
     if (count() > 0)
-        EnableEditing();
-    ShowBank();
+        enableEditing();
+    showBank();
     return {true, {}};
 }
 
@@ -89,12 +89,12 @@ const SoundSample* SoundEditor::currentSample() const
     return &bank_.Samples[static_cast<std::size_t>(current_ - 1)];
 }
 
-void SoundEditor::ShowBank()
+void SoundEditor::showBank()
 {
     current_ = count() > 0 ? 1 : 0;
 }
 
-void SoundEditor::ShowSample(int i)
+void SoundEditor::showSample(int i)
 {
     if (i >= 1 && i <= count())
         current_ = i;
@@ -106,8 +106,8 @@ SampleTexts SoundEditor::sampleTexts(int i) const
     if (i < 1 || i > count())
         return texts;
     const SoundSample& s = bank_.Samples[static_cast<std::size_t>(i - 1)];
-    texts.group = std::to_string(s.GroupNo);
-    texts.sample = std::to_string(s.SampleNo);
+    texts.group = std::to_string(s.groupNumber);
+    texts.sample = std::to_string(s.sampleNumber);
     texts.length = lengthText(s);
     texts.frequency = frequencyText(s);
     texts.format = formatText(s);
@@ -129,14 +129,14 @@ std::string SoundEditor::commentText() const
     return std::string(text);
 }
 
-void SoundEditor::ClearBank()
+void SoundEditor::clearBank()
 {
     bank_.Samples.clear();
     current_ = 0;
-    DisableEditing();
+    disableEditing();
 }
 
-void SoundEditor::DeleteSample(int i)
+void SoundEditor::deleteSample(int i)
 {
     auto& samples = bank_.Samples;
     if (i < 1 || i > count())
@@ -146,18 +146,18 @@ void SoundEditor::DeleteSample(int i)
     for (std::size_t k = static_cast<std::size_t>(i - 1); k + 1 < samples.size(); ++k) {
         SoundSample& here = samples[k];
         SoundSample& next = samples[k + 1];
-        here.DataLength = next.DataLength;
-        here.GroupNo = next.GroupNo;
-        here.SampleNo = next.SampleNo;
-        here.WavData = std::move(next.WavData);
-        here.SampleRate = next.SampleRate;
-        here.BitsPerSample = next.BitsPerSample;
+        here.dataLength = next.dataLength;
+        here.groupNumber = next.groupNumber;
+        here.sampleNumber = next.sampleNumber;
+        here.wavData = std::move(next.wavData);
+        here.sampleRate = next.sampleRate;
+        here.bitsPerSample = next.bitsPerSample;
         here.Channels = next.Channels;
-        here.NextOffset = here.HeaderOffset + static_cast<std::int32_t>(kSndSubHeaderSize) + here.DataLength;
-        next.HeaderOffset = here.NextOffset;
+        here.nextOffset = here.headerOffset + static_cast<std::int32_t>(kSndSubHeaderSize) + here.dataLength;
+        next.headerOffset = here.nextOffset;
     }
     samples.pop_back();
-    ShowBank();
+    showBank();
 }
 
 void SoundEditor::deleteCurrent()
@@ -165,9 +165,9 @@ void SoundEditor::deleteCurrent()
     if (count() == 0)
         return;
     if (count() != 1)
-        DeleteSample(current_);
+        deleteSample(current_);
     else
-        ClearBank();
+        clearBank();
     markModified();
 }
 
@@ -187,7 +187,7 @@ SoundEditor::NumberResult SoundEditor::validateNumber(NumberField field, const s
     SoundSample* sample = current_ >= 1 && current_ <= count() ? &bank_.Samples[static_cast<std::size_t>(current_ - 1)]
                                                                : nullptr;
     auto fieldOf = [field](SoundSample& s) -> std::int32_t& {
-        return field == NumberField::Group ? s.GroupNo : s.SampleNo;
+        return field == NumberField::Group ? s.groupNumber : s.sampleNumber;
     };
     if (text.empty()) {
         if (sample)
@@ -211,7 +211,7 @@ void SoundEditor::setComment(std::string_view text)
     markModified();
 }
 
-std::vector<EditorMessage> SoundEditor::AddSamples(const std::vector<std::string>& paths)
+std::vector<EditorMessage> SoundEditor::addSamples(const std::vector<std::string>& paths)
 {
     std::vector<EditorMessage> messages;
     if (paths.empty() || !hasBank_)
@@ -246,8 +246,8 @@ std::vector<EditorMessage> SoundEditor::AddSamples(const std::vector<std::string
         }
     }
     if (added > 0) {
-        EnableEditing();
-        ShowBank();
+        enableEditing();
+        showBank();
         markModified();
     }
     return messages;
@@ -259,19 +259,19 @@ std::vector<EditorMessage> SoundEditor::AddSamples(const std::vector<std::string
 SoundEditor::Import SoundEditor::importWav(const std::string& bytes)
 {
     SoundSample s;
-    if (!IsWavFile(bytes) || !ReadWavInfo(bytes, s))
+    if (!isWavFile(bytes) || !readWavInfo(bytes, s))
         return Import::NotWav;
     if (count() >= kSndMaxSoundCount)
         return Import::BankFull;
     const std::int64_t header = bank_.Samples.empty() ? static_cast<std::int64_t>(kSndHeaderSize)
-                                                      : bank_.Samples.back().NextOffset;
+                                                      : bank_.Samples.back().nextOffset;
     const std::int64_t next = header + static_cast<std::int64_t>(kSndSubHeaderSize + bytes.size());
     if (next > kMaxField)
         return Import::BankFull;
-    s.HeaderOffset = static_cast<std::int32_t>(header);
-    s.DataLength = static_cast<std::int32_t>(bytes.size());
-    s.NextOffset = static_cast<std::int32_t>(next);
-    s.WavData = bytes;
+    s.headerOffset = static_cast<std::int32_t>(header);
+    s.dataLength = static_cast<std::int32_t>(bytes.size());
+    s.nextOffset = static_cast<std::int32_t>(next);
+    s.wavData = bytes;
     bank_.Samples.push_back(std::move(s));
     return Import::Added;
 }
@@ -306,7 +306,7 @@ SoundEditor::SaveResult SoundEditor::exportCurrent(const std::string& chosenPath
     const SoundSample* sample = currentSample();
     if (!sample)
         return result;
-    const SndWriteResult written = writeSoundFile(result.path, sample->WavData);
+    const SndWriteResult written = writeSoundFile(result.path, sample->wavData);
     if (!written) {
         result.message = EditorMessage{written.diskFull ? msg::kDiskFull : written.error, msg::kWarning};
         return result;
@@ -322,7 +322,7 @@ SoundEditor::SaveResult SoundEditor::exportAll(const std::string& directory)
     for (int n = 1; n <= count(); ++n) {
         const SoundSample& s = bank_.Samples[static_cast<std::size_t>(n - 1)];
         const SndWriteResult written =
-            writeSoundFile(joinPath(directory, exportAllName(n, s.GroupNo, s.SampleNo)), s.WavData);
+            writeSoundFile(joinPath(directory, exportAllName(n, s.groupNumber, s.sampleNumber)), s.wavData);
         if (!written) {
             result.message = EditorMessage{written.diskFull ? msg::kDiskFull : written.error, msg::kWarning};
             return result;

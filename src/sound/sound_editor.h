@@ -63,7 +63,7 @@ public:
     // A bank is loaded, even an empty one: it can take samples and be saved.
     bool hasBank() const { return hasBank_; }
     int current() const { return current_; }
-    int count() const { return bank_.SoundCount(); }
+    int count() const { return bank_.soundCount(); }
     const SoundSample* currentSample() const;
     bool modified() const { return modified_; }
     const std::string& statusPath() const { return statusPath_; }
@@ -71,20 +71,20 @@ public:
     // The editing commands (all but Add, About and Exit) are available.
     bool editingEnabled() const { return editingEnabled_; }
 
-    // The view: ShowBank shows sample 1 (or none when the bank is empty),
-    // ShowSample makes sample i the current one (ignored when out of range).
-    void ShowBank();
-    void ShowSample(int i);
+    // The view: showBank shows sample 1 (or none when the bank is empty),
+    // showSample makes sample i the current one (ignored when out of range).
+    void showBank();
+    void showSample(int i);
     SampleTexts sampleTexts(int i) const;
     std::string totalText() const;
     // The comment as the box shows it: up to its first zero byte, without
     // trailing spaces.
     std::string commentText() const;
 
-    void EnableEditing() { editingEnabled_ = true; }
-    void DisableEditing() { editingEnabled_ = false; }
-    void ClearBank();
-    void DeleteSample(int i);
+    void enableEditing() { editingEnabled_ = true; }
+    void disableEditing() { editingEnabled_ = false; }
+    void clearBank();
+    void deleteSample(int i);
 
     // Delete the current sample (the last one empties the bank).
     void deleteCurrent();
@@ -106,7 +106,7 @@ public:
     // Imports WAV files as new samples. One path: a refused file changes
     // nothing. Several: they are imported in order up to the first refused
     // one. Returns the messages to show, in order.
-    std::vector<EditorMessage> AddSamples(const std::vector<std::string>& paths);
+    std::vector<EditorMessage> addSamples(const std::vector<std::string>& paths);
 
     // Saves the bank; ".snd" is appended unless the name already ends so
     // (in any letter case). Returns the path used and the message to show,

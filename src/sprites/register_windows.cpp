@@ -1,14 +1,14 @@
-#include "shell/frmMain.h"
-#include "sprites/frmSFF.h"
+#include "shell/main_window.h"
+#include "sprites/sprite_window.h"
 
 namespace vantrel {
 
 // The windows of this subsystem that the main window opens by name. The
 // parameters dialog and the PCX browser belong to the sprite window, which
 // opens them itself.
-void registerSpritesWindows(frmMain& main)
+void registerSpritesWindows(MainWindow& main)
 {
-    main.registerWindow(QStringLiteral("frmSFF"), [](App& app) { return new frmSFF(app); });
+    main.registerWindow(QStringLiteral("SpriteWindow"), [](App& app) { return new SpriteWindow(app); });
 }
 
 } // namespace vantrel

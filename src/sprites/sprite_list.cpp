@@ -68,7 +68,7 @@ std::optional<int> cloneRecord(SpriteWorkspace& ws, int index)
     return ws.count();
 }
 
-void SortSprites(SpriteWorkspace& ws)
+void sortSprites(SpriteWorkspace& ws)
 {
     auto& records = ws.records();
     const auto before = [](const SpriteRecord& a, const SpriteRecord& b) {

@@ -17,7 +17,7 @@ inline constexpr const char* kTooManyImages = "Too many images!";
 // table's 20,000 rows for clones and browser additions.
 inline constexpr int kAddImageLimit = 19900;
 
-// True when `extra` more records fit: AddImage also stops at 19,900.
+// True when `extra` more records fit: addImage also stops at 19,900.
 bool canAddImages(const SpriteWorkspace& ws, int extra);
 bool canGrowTable(const SpriteWorkspace& ws, int extra);
 
@@ -34,7 +34,7 @@ void deleteRecord(SpriteWorkspace& ws, int index);
 std::optional<int> cloneRecord(SpriteWorkspace& ws, int index);
 
 // Stable sort by group, then image number, both as numbers.
-void SortSprites(SpriteWorkspace& ws);
+void sortSprites(SpriteWorkspace& ws);
 
 // The first row whose group and image number have these values.
 std::optional<int> findRecordByNumbers(const SpriteWorkspace& ws, std::int64_t group, std::int64_t image);

@@ -68,7 +68,7 @@ std::string SpriteWorkspace::imagePath(const SpriteRecord& record) const
     return resolvePath(appDir_ + "/" + toSlashes(record.PcxFile));
 }
 
-void SpriteWorkspace::ClearWorkspace()
+void SpriteWorkspace::clearWorkspace()
 {
     ++generation_;
     namespace fs = std::filesystem;
@@ -81,7 +81,7 @@ void SpriteWorkspace::ClearWorkspace()
     fs::remove(directory(), ec);
 }
 
-std::optional<int> SpriteWorkspace::FindSpriteRecord(const std::string& group, const std::string& image) const
+std::optional<int> SpriteWorkspace::findSpriteRecord(const std::string& group, const std::string& image) const
 {
     for (std::size_t i = 0; i < records_.size(); ++i) {
         if (records_[i].Group == group && records_[i].ImageNo == image)

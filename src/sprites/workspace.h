@@ -71,11 +71,11 @@ public:
     const std::vector<SpriteRecord>& records() const { return records_; }
 
     // Deletes the workspace files, the index and the folder; failures are ignored.
-    void ClearWorkspace();
+    void clearWorkspace();
 
     // The first record (1-based) whose group and image number read as these
     // texts, or nothing. Compared as text: "05" does not match 5.
-    std::optional<int> FindSpriteRecord(const std::string& group, const std::string& image) const;
+    std::optional<int> findSpriteRecord(const std::string& group, const std::string& image) const;
 
     // True while the table has edits that were not built into an SFF.
     bool modified() const { return modified_; }

@@ -1,6 +1,6 @@
 #include "character_editors.h"
 
-#include "shell/frmMain.h"
+#include "shell/main_window.h"
 
 namespace vantrel {
 
@@ -10,7 +10,7 @@ QList<ToolButton> commandStyleToolbar(const QString& saveTip)
             {"Paste", "Paste"}, {"Find", "Find text..."}, {"Undo", "Undo"}, {"Help", ""}};
 }
 
-frmDef::frmDef(App& app, QWidget* parent)
+DefinitionWindow::DefinitionWindow(App& app, QWidget* parent)
     : TextEditorWindow(app,
                        {"Character Definition File (DEF)", "DEF file", EditorSlot::Def,
                         {{"Save", "Saves the .def file"}, {"Revert", "Revert to saved state"}, {"Cut", "Cut"},
@@ -20,12 +20,12 @@ frmDef::frmDef(App& app, QWidget* parent)
     Form_Load();
 }
 
-QString frmDef::sourcePath() const
+QString DefinitionWindow::sourcePath() const
 {
-    return qstr(app_.files.DefFile);
+    return qstr(app_.files.defFile);
 }
 
-frmAIR::frmAIR(App& app, QWidget* parent)
+AnimationTextWindow::AnimationTextWindow(App& app, QWidget* parent)
     : TextEditorWindow(app,
                        {"Character Animation Actions (AIR)", "AIR file", EditorSlot::Air,
                         {{"Save", "Saves the .air file"}, {"Revert", "Revert to saved state"}, {"Cut", ""},
@@ -36,46 +36,46 @@ frmAIR::frmAIR(App& app, QWidget* parent)
     Form_Load();
 }
 
-QString frmAIR::sourcePath() const
+QString AnimationTextWindow::sourcePath() const
 {
-    return qstr(app_.files.AnimFile);
+    return qstr(app_.files.animationFile);
 }
 
-void frmAIR::Toolbar1_ButtonClick(const QString& key)
+void AnimationTextWindow::Toolbar1_ButtonClick(const QString& key)
 {
     if (key == QLatin1String("CLSN")) {
         if (app_.main)
-            app_.main->openWindow(QStringLiteral("frmCLSN"));
+            app_.main->openWindow(QStringLiteral("CollisionBoxWindow"));
     } else if (key == QLatin1String("Anim")) {
         if (app_.main)
-            app_.main->openWindow(QStringLiteral("frmAnim"));
+            app_.main->openWindow(QStringLiteral("AnimationPreview"));
     } else {
         TextEditorWindow::Toolbar1_ButtonClick(key);
     }
 }
 
-frmCMD::frmCMD(App& app, QWidget* parent)
+CommandsWindow::CommandsWindow(App& app, QWidget* parent)
     : TextEditorWindow(app, {"Commands (CMD)", "CMD file", EditorSlot::Cmd, commandStyleToolbar("Saves the .cmd file")},
                        parent)
 {
     Form_Load();
 }
 
-QString frmCMD::sourcePath() const
+QString CommandsWindow::sourcePath() const
 {
-    return qstr(app_.files.CmdFile);
+    return qstr(app_.files.commandFile);
 }
 
-frmCNS::frmCNS(App& app, QWidget* parent)
+ConstantsWindow::ConstantsWindow(App& app, QWidget* parent)
     : TextEditorWindow(app, {"Constants (CNS)", "CNS file", EditorSlot::Cns, commandStyleToolbar("Saves the .cns file")},
                        parent)
 {
     Form_Load();
 }
 
-QString frmCNS::sourcePath() const
+QString ConstantsWindow::sourcePath() const
 {
-    return qstr(app_.files.CnsFile);
+    return qstr(app_.files.constantsFile);
 }
 
 } // namespace vantrel

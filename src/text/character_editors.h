@@ -6,19 +6,19 @@
 
 namespace vantrel {
 
-class frmDef final : public TextEditorWindow {
+class DefinitionWindow final : public TextEditorWindow {
     Q_OBJECT
 public:
-    explicit frmDef(App& app, QWidget* parent = nullptr);
+    explicit DefinitionWindow(App& app, QWidget* parent = nullptr);
 
 protected:
     QString sourcePath() const override;
 };
 
-class frmAIR final : public TextEditorWindow {
+class AnimationTextWindow final : public TextEditorWindow {
     Q_OBJECT
 public:
-    explicit frmAIR(App& app, QWidget* parent = nullptr);
+    explicit AnimationTextWindow(App& app, QWidget* parent = nullptr);
     // Adds "CLSN" (collision boxes) and "Anim" (animation preview).
     void Toolbar1_ButtonClick(const QString& key) override;
 
@@ -26,19 +26,19 @@ protected:
     QString sourcePath() const override;
 };
 
-class frmCMD final : public TextEditorWindow {
+class CommandsWindow final : public TextEditorWindow {
     Q_OBJECT
 public:
-    explicit frmCMD(App& app, QWidget* parent = nullptr);
+    explicit CommandsWindow(App& app, QWidget* parent = nullptr);
 
 protected:
     QString sourcePath() const override;
 };
 
-class frmCNS final : public TextEditorWindow {
+class ConstantsWindow final : public TextEditorWindow {
     Q_OBJECT
 public:
-    explicit frmCNS(App& app, QWidget* parent = nullptr);
+    explicit ConstantsWindow(App& app, QWidget* parent = nullptr);
 
 protected:
     QString sourcePath() const override;

@@ -1,22 +1,22 @@
-#include "shell/frmMain.h"
+#include "shell/main_window.h"
 #include "text/character_editors.h"
-#include "text/frmFind.h"
-#include "text/frmNotepad.h"
-#include "text/frmST.h"
+#include "text/find_dialog.h"
+#include "text/notepad_window.h"
+#include "text/state_file_window.h"
 
 namespace vantrel {
 
 // The windows of this subsystem that the main window opens by name.
-void registerTextWindows(frmMain& main)
+void registerTextWindows(MainWindow& main)
 {
-    main.registerWindow("frmDef", [](App& a) { return new frmDef(a); });
-    main.registerWindow("frmCNS", [](App& a) { return new frmCNS(a); });
-    main.registerWindow("frmCMD", [](App& a) { return new frmCMD(a); });
-    main.registerWindow("frmAIR", [](App& a) { return new frmAIR(a); });
-    main.registerWindow("frmST", [](App& a) { return new frmST(a); });
-    main.registerWindow("frmNotepad", [](App& a) { return new frmNotepad(a); });
+    main.registerWindow("DefinitionWindow", [](App& a) { return new DefinitionWindow(a); });
+    main.registerWindow("ConstantsWindow", [](App& a) { return new ConstantsWindow(a); });
+    main.registerWindow("CommandsWindow", [](App& a) { return new CommandsWindow(a); });
+    main.registerWindow("AnimationTextWindow", [](App& a) { return new AnimationTextWindow(a); });
+    main.registerWindow("StateFileWindow", [](App& a) { return new StateFileWindow(a); });
+    main.registerWindow("NotepadWindow", [](App& a) { return new NotepadWindow(a); });
     // Find works on the text box of the active editor window.
-    main.registerWindow("frmFind", [](App& a) { return new frmFind(a, activeTextBox(a), a.main); });
+    main.registerWindow("FindDialog", [](App& a) { return new FindDialog(a, activeTextBox(a), a.main); });
 }
 
 } // namespace vantrel

@@ -118,7 +118,7 @@ ClipInsertion clipInsertion(long insertionPoint, const TextClip& clip, std::int6
     return result;
 }
 
-bool InsertTextClip(TextBox& box, const TextClip& clip, std::int64_t& state)
+bool insertTextClip(TextBox& box, const TextClip& clip, std::int64_t& state)
 {
     if (box.selStart() == 0 && box.selLength() == 0)
         return false;

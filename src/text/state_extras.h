@@ -69,7 +69,7 @@ ClipInsertion clipInsertion(long insertionPoint, const TextClip& clip, std::int6
 // Runs the whole insertion on a text box: nothing when the caret is at 0 with
 // nothing selected. `state` is updated from the insertion point first.
 // Returns false when nothing was inserted.
-bool InsertTextClip(TextBox& box, const TextClip& clip, std::int64_t& state);
+bool insertTextClip(TextBox& box, const TextClip& clip, std::int64_t& state);
 
 // The help topic with the given context number from the help file's HTML:
 // the block marked <div class="topic" id="topic-N"> ... <!-- /topic -->.

@@ -1,9 +1,9 @@
 #include "text_editor_window.h"
 
-#include "shell/frmMain.h"
+#include "shell/main_window.h"
 #include "text/clipboard_ops.h"
 #include "text/editor_text_box.h"
-#include "text/frmFind.h"
+#include "text/find_dialog.h"
 #include "text/syntax_highlighter.h"
 
 #include <QAction>
@@ -103,7 +103,7 @@ void TextEditorWindow::buildMenus()
     edit->addSeparator();
     addMenuAction(edit, "mnuSFind", "&Find", QKeySequence("Ctrl+F"), [this] { Find(); });
     addMenuAction(edit, "mnuESelectAll", "Select &All", QKeySequence("Ctrl+A"), {});
-    addMenuAction(edit, "mnuETimeDate", "Time/Date", QKeySequence("Ctrl+D"), [this] { InsertTimeDate(); });
+    addMenuAction(edit, "mnuETimeDate", "Time/Date", QKeySequence("Ctrl+D"), [this] { insertTimeDate(); });
 
     QMenu* window = bar->addMenu(QStringLiteral("&Window"));
     addMenuAction(window, "mnuWCascade", "&Cascade", {}, [this] { Cascade(); });
@@ -111,7 +111,7 @@ void TextEditorWindow::buildMenus()
     addMenuAction(window, "mnuWTileV", "Tile &Vertically", {}, [this] { TileVertically(); });
     addMenuAction(window, "mnuWArrange", "&Arrange Icons", {}, {});
     window->addSeparator();
-    addMenuAction(window, "mnuWCloseAll", "C&lose All", {}, [this] { CloseAll(); });
+    addMenuAction(window, "mnuWCloseAll", "C&lose All", {}, [this] { closeAll(); });
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     addMenuAction(help, "mnuHContents", "&Contents", QKeySequence("F1"), {});
@@ -164,19 +164,19 @@ QWidget* TextEditorWindow::focusedControl() const
 void TextEditorWindow::Form_Load()
 {
     const ProgramSettings& s = app_.settings;
-    QFont font(QString::fromStdString(s.DefaultFontName));
-    font.setPointSize(s.DefaultFontSize > 0 ? s.DefaultFontSize : 10);
-    font.setBold(s.DefaultFontBold);
-    font.setItalic(s.DefaultFontItalic);
+    QFont font(QString::fromStdString(s.defaultFontName));
+    font.setPointSize(s.defaultFontSize > 0 ? s.defaultFontSize : 10);
+    font.setBold(s.defaultFontBold);
+    font.setItalic(s.defaultFontItalic);
     font.setUnderline(false);
     font.setStrikeOut(false);
     font.setStyleHint(QFont::Monospace);
     txtEdit_->setFont(font);
 
-    const QColor back = settingColour(s.DefaultBackColour);
+    const QColor back = settingColour(s.defaultBackColour);
     QPalette palette = txtEdit_->palette();
     palette.setColor(QPalette::Base, back);
-    palette.setColor(QPalette::Text, settingColour(s.DefaultTextColour));
+    palette.setColor(QPalette::Text, settingColour(s.defaultTextColour));
     txtEdit_->setPalette(palette);
     if (description_.highlighted)
         new SyntaxHighlighter(txtEdit_->document(), back.lightness() < 128);
@@ -239,7 +239,7 @@ void TextEditorWindow::Delete()
     txtEdit_->replaceSelection({});
 }
 
-void TextEditorWindow::InsertTimeDate()
+void TextEditorWindow::insertTimeDate()
 {
     const QString now = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
     txtEdit_->replaceSelection(std::u16string_view(reinterpret_cast<const char16_t*>(now.utf16()),
@@ -250,10 +250,10 @@ void TextEditorWindow::Find()
 {
     if (app_.main && app_.main->subWindowOf(this)) {
         app_.main->mdiArea()->setActiveSubWindow(app_.main->subWindowOf(this));
-        app_.main->openWindow(QStringLiteral("frmFind"));
+        app_.main->openWindow(QStringLiteral("FindDialog"));
         return;
     }
-    frmFind dialog(app_, txtEdit_, this);
+    FindDialog dialog(app_, txtEdit_, this);
     dialog.exec();
 }
 
@@ -301,11 +301,11 @@ void TextEditorWindow::tile(Qt::Orientation stacking)
     }
 }
 
-void TextEditorWindow::CloseAll()
+void TextEditorWindow::closeAll()
 {
     if (!app_.main)
         return;
-    for (const QString& name : frmMain::closeOrder()) {
+    for (const QString& name : MainWindow::closeOrder()) {
         QWidget* w = app_.main->window(name);
         if (!w)
             continue;

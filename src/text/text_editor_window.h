@@ -62,14 +62,14 @@ public:
     void Revert();
     void Undo();
     void Delete();
-    void InsertTimeDate();
+    void insertTimeDate();
     void Find();
     void Cascade();
     void TileHorizontally();
     void TileVertically();
     // Closes the program's windows in their fixed order; a window that
     // refuses stays open and the others close all the same.
-    void CloseAll();
+    void closeAll();
 
     virtual void Toolbar1_ButtonClick(const QString& key);
 
@@ -100,7 +100,7 @@ protected:
     bool loading_ = false; // the text box is being filled from a file
     QMenu* fileMenu_ = nullptr;
     QAction* firstFileAction_ = nullptr; // the notepad puts New and Open before it
-    QBoxLayout* body_ = nullptr;         // the text box; frmST adds its clip list here
+    QBoxLayout* body_ = nullptr;         // the text box; StateFileWindow adds its clip list here
 
 private:
     void buildMenus();

@@ -1,9 +1,9 @@
 // The animation tools on the real characters, unpacked by the real sprite
 // tools: the standing and punching actions loop with their own sprites.
 
-#include "anim/frmAnim.h"
-#include "anim/frmCLSN.h"
-#include "shell/frmMain.h"
+#include "anim/animation_preview.h"
+#include "anim/collision_box_window.h"
+#include "shell/main_window.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@
 #include <QTimer>
 
 namespace vantrel {
-void registerAnimWindows(frmMain& main);
+void registerAnimWindows(MainWindow& main);
 }
 
 using namespace vantrel;
@@ -26,12 +26,12 @@ TEST(AnimationOnRealCharacters, StandingAndPunchLoopWithTheirSprites)
     for (const auto& [def, actionCount] : {std::pair{"winmugen-kfm/kfm.def", 108}, std::pair{"ikemen-kfm/kfm.def", 117}}) {
         test::TestApp t;
         test::installRealTools(t.dir().toStdString());
-        frmMain main(*t.app);
+        MainWindow main(*t.app);
         registerAnimWindows(main);
-        main.OpenCharacter(QString::fromStdString(test::realchars(def)));
+        main.openCharacter(QString::fromStdString(test::realchars(def)));
         ASSERT_EQ(main.statusText(), "Status: OK") << def;
 
-        auto* w = qobject_cast<frmAnim*>(main.openWindow("frmAnim"));
+        auto* w = qobject_cast<AnimationPreview*>(main.openWindow("AnimationPreview"));
         ASSERT_TRUE(w) << def;
         w->Form_Load();
         EXPECT_EQ(w->cboAnim->count(), actionCount) << def;
@@ -54,7 +54,7 @@ TEST(AnimationOnRealCharacters, StandingAndPunchLoopWithTheirSprites)
             w->Command2->click();
         }
         EXPECT_TRUE(t.dialogs.messages.isEmpty()) << def;
-        auto* boxes = qobject_cast<frmCLSN*>(main.openWindow("frmCLSN"));
+        auto* boxes = qobject_cast<CollisionBoxWindow*>(main.openWindow("CollisionBoxWindow"));
         EXPECT_EQ(boxes ? boxes->hscAction->maximum() : -1, actionCount) << def;
     }
 }

@@ -1,6 +1,6 @@
-#include "anim/frmAnim.h"
-#include "anim/frmCLSN.h"
-#include "shell/frmMain.h"
+#include "anim/animation_preview.h"
+#include "anim/collision_box_window.h"
+#include "shell/main_window.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@
 #include <filesystem>
 
 namespace vantrel {
-void registerAnimWindows(frmMain& main);
+void registerAnimWindows(MainWindow& main);
 }
 
 using namespace vantrel;
@@ -53,7 +53,7 @@ const char* kAir = "[Begin Action 0]\r\nClsn2Default: 1\r\n Clsn2[0] = -10, 0, 1
 struct AnimWindowTest : ::testing::Test {
     test::TestApp t;
     App& app = *t.app;
-    frmMain main{app};
+    MainWindow main{app};
 
     void SetUp() override
     {
@@ -67,14 +67,14 @@ struct AnimWindowTest : ::testing::Test {
     }
     void writeAir(const std::string& text)
     {
-        app.files.AnimFile = t.path("chars/hero.air");
-        test::writeFile(app.files.AnimFile, text);
+        app.files.animationFile = t.path("chars/hero.air");
+        test::writeFile(app.files.animationFile, text);
     }
-    static QStringList labels(const frmAnim& w)
+    static QStringList labels(const AnimationPreview& w)
     {
         return {w.lblFrame->text(), w.lblGroup->text(), w.lblImage->text(), w.lblDuration->text()};
     }
-    static bool idle(const frmAnim& w)
+    static bool idle(const AnimationPreview& w)
     {
         return w.Command1->isEnabled() && w.cboAnim->isEnabled() && w.Check1->isEnabled() && !w.Command2->isEnabled();
     }
@@ -84,9 +84,9 @@ struct AnimWindowTest : ::testing::Test {
 
 TEST_F(AnimWindowTest, ShowsEachFrameInPlaceAndHidesTheLines)
 {
-    frmAnim w(app);
+    AnimationPreview w(app);
     w.Form_Load();
-    EXPECT_TRUE(app.decoder.SpritePaletteCaptured);
+    EXPECT_TRUE(app.decoder.spritePaletteCaptured);
     ASSERT_EQ(w.cboAnim->count(), 4);
     EXPECT_EQ(labels(w), (QStringList{"Frame no: 0", "Group: 0", "Image: 0", "Duration: 5"}));
     EXPECT_EQ(w.hscFrame->maximum(), 2);
@@ -109,7 +109,7 @@ TEST_F(AnimWindowTest, ShowsEachFrameInPlaceAndHidesTheLines)
 
 TEST_F(AnimWindowTest, PlayStopEmptyActionsAndImpossibleDelays)
 {
-    frmAnim w(app);
+    AnimationPreview w(app);
     w.Form_Load();
     w.Check1->setChecked(true);
     w.Command1->click();
@@ -133,8 +133,8 @@ TEST_F(AnimWindowTest, PlayStopEmptyActionsAndImpossibleDelays)
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Something bad happened!  Err # 380"});
     EXPECT_TRUE(idle(w));
 
-    std::filesystem::remove(app.files.AnimFile);
-    frmAnim none(app);
+    std::filesystem::remove(app.files.animationFile);
+    AnimationPreview none(app);
     none.Form_Load();
     EXPECT_EQ(none.cboAnim->count(), 0);
     none.Command1->click();
@@ -145,7 +145,7 @@ TEST_F(AnimWindowTest, OpensFromTheMainWindowPlaysInRealTimeAndClosesWhilePlayin
 {
     app.main = &main;
     main.show();
-    auto* w = qobject_cast<frmAnim*>(main.openWindow("frmAnim"));
+    auto* w = qobject_cast<AnimationPreview*>(main.openWindow("AnimationPreview"));
     ASSERT_NE(w, nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return w->cboAnim->currentIndex() == 0; }, 2000)); // loads once shown
     w->cboAnim->setCurrentIndex(1); // 36 ms, then a -1 frame that ends the single pass
@@ -155,7 +155,7 @@ TEST_F(AnimWindowTest, OpensFromTheMainWindowPlaysInRealTimeAndClosesWhilePlayin
     w->cboAnim->setCurrentIndex(0);
     w->Check1->setChecked(true);
     w->Command1->click();
-    QPointer<frmAnim> alive(w);
+    QPointer<AnimationPreview> alive(w);
     main.subWindowOf(w)->close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }, 2000));
     app.main = nullptr;
@@ -173,7 +173,7 @@ TEST_F(AnimWindowTest, CollisionWindowOpensOnlyOnAReadableFile)
     for (const auto& [air, actions] : cases) {
         t.dialogs.clear();
         writeAir(air);
-        std::unique_ptr<frmCLSN> w(qobject_cast<frmCLSN*>(main.openWindow("frmCLSN")));
+        std::unique_ptr<CollisionBoxWindow> w(qobject_cast<CollisionBoxWindow*>(main.openWindow("CollisionBoxWindow")));
         EXPECT_EQ(w == nullptr, actions < 0) << air.substr(0, 40);
         EXPECT_EQ(t.dialogs.messageTexts(), actions < 0 ? QStringList{"Problem with associated AIR file."} : QStringList{});
         if (w) {
@@ -184,7 +184,7 @@ TEST_F(AnimWindowTest, CollisionWindowOpensOnlyOnAReadableFile)
 
 TEST_F(AnimWindowTest, CollisionWindowShowsTheBoxesOverTheSprite)
 {
-    auto* w = qobject_cast<frmCLSN*>(main.openWindow("frmCLSN"));
+    auto* w = qobject_cast<CollisionBoxWindow*>(main.openWindow("CollisionBoxWindow"));
     ASSERT_NE(w, nullptr);
     auto listed = [&](int kind) {
         QStringList texts;

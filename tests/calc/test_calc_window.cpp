@@ -1,5 +1,5 @@
-#include "calc/frmCalc.h"
-#include "shell/frmMain.h"
+#include "calc/calculator_window.h"
+#include "shell/main_window.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 #include <QTest>
 
 namespace vantrel {
-void registerCalcWindows(frmMain&);
+void registerCalcWindows(MainWindow&);
 }
 
 using namespace vantrel;
@@ -20,7 +20,7 @@ namespace {
 
 struct CalcWindowTest : ::testing::Test {
     TestApp t;
-    frmCalc calc{*t.app};
+    CalculatorWindow calc{*t.app};
 
     void click(const QString& name)
     {
@@ -87,14 +87,14 @@ TEST_F(CalcWindowTest, ALoneMinusAsksForANumberInsteadOfComputing)
 TEST(CalcWindow, TheCalcButtonOpensTheCalculatorOnce)
 {
     TestApp t;
-    frmMain main(*t.app);
+    MainWindow main(*t.app);
     registerCalcWindows(main);
     main.Toolbar1_ButtonClick("Calc");
-    auto* first = qobject_cast<frmCalc*>(main.window("frmCalc"));
+    auto* first = qobject_cast<CalculatorWindow*>(main.window("CalculatorWindow"));
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->windowTitle(), "Calculator");
     QTest::keyClicks(first, "42");
     main.Toolbar1_ButtonClick("Calc");
-    EXPECT_EQ(main.window("frmCalc"), first);
+    EXPECT_EQ(main.window("CalculatorWindow"), first);
     EXPECT_EQ(first->readoutText(), "42.");
 }

@@ -22,18 +22,18 @@ std::vector<std::string> press(Calculator& calc, const std::string& keys)
     std::string key;
     while (in >> key) {
         if (key == "C")
-            calc.ClearAll();
+            calc.clearAll();
         else if (key == "CE")
-            calc.ClearEntry();
+            calc.clearEntry();
         else if (key == ".")
-            calc.DecimalKey();
+            calc.decimalKey();
         else if (key == "%")
-            note(calc.PercentKey());
+            note(calc.percentKey());
         else if (key == "/" || key == "+" || key == "X" || key == "-" || key == "=")
-            note(calc.OperatorKey(static_cast<int>(std::string("/+X-=").find(key))));
+            note(calc.operatorKey(static_cast<int>(std::string("/+X-=").find(key))));
         else
             for (char d : key)
-                calc.NumberKey(d - '0');
+                calc.numberKey(d - '0');
     }
     return messages;
 }
@@ -101,14 +101,14 @@ TEST(Calculator, ARefusedKeyLeavesEveryFieldAsItWas)
     Calculator calc;
     press(calc, "5 + - = 3");
     const Calculator before = calc;
-    EXPECT_TRUE(calc.OperatorKey(4).has_value());
+    EXPECT_TRUE(calc.operatorKey(4).has_value());
     EXPECT_EQ(calc.Readout, before.Readout);
-    EXPECT_EQ(calc.FirstOperand, before.FirstOperand);
-    EXPECT_EQ(calc.SecondOperand, before.SecondOperand);
+    EXPECT_EQ(calc.firstOperand, before.firstOperand);
+    EXPECT_EQ(calc.secondOperand, before.secondOperand);
     EXPECT_EQ(calc.OperandCount, before.OperandCount);
-    EXPECT_EQ(calc.LastInputKind, before.LastInputKind);
-    EXPECT_EQ(calc.PendingOperator, before.PendingOperator);
-    EXPECT_EQ(calc.SavedReadout, before.SavedReadout);
+    EXPECT_EQ(calc.lastInputKind, before.lastInputKind);
+    EXPECT_EQ(calc.pendingOperator, before.pendingOperator);
+    EXPECT_EQ(calc.savedReadout, before.savedReadout);
     // C is the way out.
     press(calc, "C 2 + 2 =");
     EXPECT_EQ(calc.Readout, "4");

@@ -51,7 +51,7 @@ TEST(PcxDecode, RowsRunsAndMirrors)
         SCOPED_TRACE(c.name);
         DecoderState state;
         ASSERT_EQ(decodePCX(state, makePcx(c.file), kPaletteFromFile, c.flip), PcxStatus::Ok);
-        const DecodedImage& image = state.DecodedPixels;
+        const DecodedImage& image = state.decodedPixels;
         EXPECT_EQ(image.rowLength, c.file.bytesPerLine);
         EXPECT_EQ(image.width, c.file.width);
         EXPECT_EQ(image.height, c.file.height);
@@ -73,22 +73,22 @@ TEST(PcxDecode, PaletteChoice)
     // Nothing captured yet: a file without a palette shows in black, and a
     // decode with the working palette does not look at the file's palette.
     ASSERT_EQ(decodePCX(state, plain, kPaletteFromFile, 0), PcxStatus::Ok);
-    EXPECT_EQ(state.DecodedPixels.palette, Palette{});
+    EXPECT_EQ(state.decodedPixels.palette, Palette{});
     ASSERT_EQ(decodePCX(state, withFirst, kPaletteWorking, 0, &working), PcxStatus::Ok);
-    EXPECT_EQ(state.DecodedPixels.palette, working);
-    EXPECT_FALSE(state.SpritePaletteCaptured);
+    EXPECT_EQ(state.decodedPixels.palette, working);
+    EXPECT_FALSE(state.spritePaletteCaptured);
 
     // The first palette block met is captured, in onion-skin mode as well.
     ASSERT_EQ(decodePCX(state, withFirst, kPaletteOnionSkin, 0), PcxStatus::Ok);
-    EXPECT_TRUE(state.SpritePaletteCaptured);
-    EXPECT_EQ(state.SpritePalette, first);
+    EXPECT_TRUE(state.spritePaletteCaptured);
+    EXPECT_EQ(state.spritePalette, first);
 
     // Later blocks show their own colours but do not replace the capture.
     ASSERT_EQ(decodePCX(state, withSecond, kPaletteFromFile, 0), PcxStatus::Ok);
-    EXPECT_EQ(state.DecodedPixels.palette, second);
-    EXPECT_EQ(state.SpritePalette, first);
+    EXPECT_EQ(state.decodedPixels.palette, second);
+    EXPECT_EQ(state.spritePalette, first);
     ASSERT_EQ(decodePCX(state, plain, kPaletteFromFile, 0), PcxStatus::Ok);
-    EXPECT_EQ(state.DecodedPixels.palette, first);
+    EXPECT_EQ(state.decodedPixels.palette, first);
 }
 
 TEST(PcxDecode, TransparentColourChangesOnlyThePicture)
@@ -106,9 +106,9 @@ TEST(PcxDecode, TransparentColourChangesOnlyThePicture)
     for (const auto& c : cases) {
         DecoderState state;
         ASSERT_EQ(decodePCX(state, bytes, kPaletteFromFile, 0, nullptr, &c.view), PcxStatus::Ok);
-        EXPECT_EQ(state.DecodedPixels.palette[0], c.colour0);
-        EXPECT_EQ(state.DecodedPixels.palette[1], file[1]);
-        EXPECT_EQ(state.SpritePalette, file);
+        EXPECT_EQ(state.decodedPixels.palette[0], c.colour0);
+        EXPECT_EQ(state.decodedPixels.palette[1], file[1]);
+        EXPECT_EQ(state.spritePalette, file);
     }
 }
 
@@ -142,8 +142,8 @@ TEST(PcxDecode, DamagedFilesAreRefusedWithoutChangingState)
         DecoderState state;
         ASSERT_EQ(decodePCX(state, makePcx({1, 1, 1, 8, 1, {42}}), kPaletteFromFile, 0), PcxStatus::Ok);
         EXPECT_EQ(decodePCX(state, c.bytes, kPaletteFromFile, 0), c.status);
-        EXPECT_FALSE(state.SpritePaletteCaptured);
-        EXPECT_EQ(state.DecodedPixels.pixels, (Bytes{42, 0, 0, 0}));
+        EXPECT_FALSE(state.spritePaletteCaptured);
+        EXPECT_EQ(state.decodedPixels.pixels, (Bytes{42, 0, 0, 0}));
     }
 }
 
@@ -153,8 +153,8 @@ TEST(PcxDecode, FilesShorterThanAPaletteBlockHaveNone)
     PcxContent content{640, 1, 640, 8, 1, Bytes(640, 12)};
     DecoderState state;
     ASSERT_EQ(decodePCX(state, makePcx(content), kPaletteFromFile, 0), PcxStatus::Ok);
-    EXPECT_FALSE(state.SpritePaletteCaptured);
-    EXPECT_EQ(state.DecodedPixels.palette, Palette{});
+    EXPECT_FALSE(state.spritePaletteCaptured);
+    EXPECT_EQ(state.decodedPixels.palette, Palette{});
 }
 
 TEST(PcxDecode, FilesOnDisk)
@@ -163,9 +163,9 @@ TEST(PcxDecode, FilesOnDisk)
     const std::string path = dir.path().toStdString() + "/a.pcx";
     test::writeFile(path, makePcx({1, 1, 1, 8, 1, {9}}));
     DecoderState state;
-    EXPECT_EQ(LoadPCX(state, path, kPaletteFromFile, 0), PcxStatus::Ok);
-    EXPECT_EQ(state.DecodedPixels.at(0, 0), 9);
-    EXPECT_EQ(LoadPCX(state, path + ".missing", kPaletteFromFile, 0), PcxStatus::Refused);
+    EXPECT_EQ(loadPcx(state, path, kPaletteFromFile, 0), PcxStatus::Ok);
+    EXPECT_EQ(state.decodedPixels.at(0, 0), 9);
+    EXPECT_EQ(loadPcx(state, path + ".missing", kPaletteFromFile, 0), PcxStatus::Refused);
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(path + ".missing")));
 }
 
@@ -187,7 +187,7 @@ TEST(PcxDecode, CutAndScrambledRealFilesNeverCrash)
             }
             const PcxStatus status = decodePCX(state, bytes, kPaletteFromFile, round % 4);
             if (status == PcxStatus::Ok) {
-                const DecodedImage& image = state.DecodedPixels;
+                const DecodedImage& image = state.decodedPixels;
                 EXPECT_EQ(image.pixels.size(), static_cast<std::size_t>(image.stride) * image.height);
                 EXPECT_GE(image.rowLength, image.width);
             }

@@ -29,7 +29,7 @@ TEST(PcxPicture, MatchesTheReferenceImages)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pcx);
         test::TestApp t;
-        const QImage picture = LoadPCX(*t.app, nullptr, real(c.pcx), kPaletteFromFile, 0);
+        const QImage picture = loadPcx(*t.app, nullptr, real(c.pcx), kPaletteFromFile, 0);
         const QImage reference(real(c.png));
         ASSERT_FALSE(reference.isNull());
         ASSERT_EQ(picture.format(), QImage::Format_Indexed8);
@@ -38,7 +38,7 @@ TEST(PcxPicture, MatchesTheReferenceImages)
         ASSERT_EQ(picture.height(), reference.height());
         ASSERT_LE(reference.width(), picture.width());
 
-        const DecodedImage& decoded = t.app->decoder.DecodedPixels;
+        const DecodedImage& decoded = t.app->decoder.decodedPixels;
         int wrong = 0;
         for (int y = 0; y < reference.height(); ++y) {
             for (int x = 0; x < reference.width(); ++x) {
@@ -66,7 +66,7 @@ TEST(PcxPicture, RefusalsShowTheMessageOnce)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         t.dialogs.clear();
-        const QImage picture = LoadPCX(*t.app, nullptr, QString::fromStdString(dir + c.file), kPaletteFromFile, 0);
+        const QImage picture = loadPcx(*t.app, nullptr, QString::fromStdString(dir + c.file), kPaletteFromFile, 0);
         EXPECT_TRUE(picture.isNull());
         ASSERT_EQ(t.dialogs.messages.size(), c.messages);
         if (c.messages) {
@@ -79,9 +79,9 @@ TEST(PcxPicture, RefusalsShowTheMessageOnce)
 TEST(PcxPicture, WorkingPaletteMode)
 {
     test::TestApp t;
-    t.app->WorkingPalette[0] = {10, 20, 30};
-    const QImage picture = LoadPCX(*t.app, nullptr, real("pcx/gmarbles.pcx"), kPaletteWorking, 0);
+    t.app->workingPalette[0] = {10, 20, 30};
+    const QImage picture = loadPcx(*t.app, nullptr, real("pcx/gmarbles.pcx"), kPaletteWorking, 0);
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.color(0), qRgb(10, 20, 30));
-    EXPECT_FALSE(t.app->decoder.SpritePaletteCaptured);
+    EXPECT_FALSE(t.app->decoder.spritePaletteCaptured);
 }

@@ -1,7 +1,7 @@
 // Opening real characters end to end: the main window runs the real sprite
 // tools and fills the sprite table.
 
-#include "shell/frmMain.h"
+#include "shell/main_window.h"
 #include "shell/spawn_script.h"
 #include "test_support.h"
 
@@ -21,14 +21,14 @@ TEST(OpenRealCharacters, BothEditionsUnpackWithTheRealTools)
     for (const auto& c : cases) {
         test::TestApp t;
         test::installRealTools(t.dir().toStdString());
-        frmMain main(*t.app);
-        main.OpenCharacter(QString::fromStdString(test::realchars(c.def)));
+        MainWindow main(*t.app);
+        main.openCharacter(QString::fromStdString(test::realchars(c.def)));
         EXPECT_TRUE(t.dialogs.messages.isEmpty()) << c.def << ": " << main.statusText().toStdString();
         EXPECT_EQ(main.statusText(), "Status: OK") << c.def;
         ASSERT_EQ(t.app->sprites.count(), c.records) << c.def;
         // Every record's picture is there, and the standing sprite can be found.
         for (const auto& r : t.app->sprites.records())
-            EXPECT_TRUE(FileReady(t.app->sprites.imagePath(r))) << r.PcxFile;
-        EXPECT_TRUE(t.app->sprites.FindSpriteRecord("0", "0").has_value()) << c.def;
+            EXPECT_TRUE(fileReady(t.app->sprites.imagePath(r))) << r.PcxFile;
+        EXPECT_TRUE(t.app->sprites.findSpriteRecord("0", "0").has_value()) << c.def;
     }
 }

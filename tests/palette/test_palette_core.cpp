@@ -113,14 +113,14 @@ TEST(PaletteModel, UndoSwapsBackAndForth)
 {
     Palette working = rampPalette();
     PaletteEditor editor(working);
-    EXPECT_FALSE(editor.SwapUndo());
-    editor.SelectIndex(*editor.pressGrid(5 * 12, 0));
+    EXPECT_FALSE(editor.swapUndo());
+    editor.selectIndex(*editor.pressGrid(5 * 12, 0));
     EXPECT_TRUE(editor.setComponent(Channel::Red, 300));
     EXPECT_FALSE(editor.setComponent(Channel::Red, 255)); // already clamped to 255
     EXPECT_EQ(working[5].r, 255);
-    ASSERT_TRUE(editor.SwapUndo());
+    ASSERT_TRUE(editor.swapUndo());
     EXPECT_EQ(std::pair(working == rampPalette(), editor.modified()), std::pair(true, false));
-    ASSERT_TRUE(editor.SwapUndo());
+    ASSERT_TRUE(editor.swapUndo());
     EXPECT_TRUE(editor.modified());
     editor.markSaved();
     EXPECT_FALSE(editor.modified());

@@ -3,8 +3,8 @@
 // recolours it.
 
 #include "palette/act.h"
-#include "palette/frmAct.h"
-#include "shell/frmMain.h"
+#include "palette/palette_window.h"
+#include "shell/main_window.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@
 #include <QMdiSubWindow>
 
 namespace vantrel {
-void registerPaletteWindows(frmMain& main);
+void registerPaletteWindows(MainWindow& main);
 }
 
 using namespace vantrel;
@@ -22,16 +22,16 @@ TEST(PaletteOnRealCharacter, SwitchingPalettesRecoloursTheFirstSprite)
 {
     test::TestApp t;
     test::installRealTools(t.dir().toStdString());
-    frmMain main(*t.app);
+    MainWindow main(*t.app);
     registerPaletteWindows(main);
     main.resize(900, 640);
     main.show();
-    main.OpenCharacter(QString::fromStdString(test::realchars("winmugen-kfm/kfm.def")));
+    main.openCharacter(QString::fromStdString(test::realchars("winmugen-kfm/kfm.def")));
     ASSERT_EQ(main.statusText(), "Status: OK");
     ASSERT_GT(t.app->sprites.count(), 0);
 
     main.Toolbar1_ButtonClick("ACT");
-    auto* w = qobject_cast<frmAct*>(main.window("frmAct"));
+    auto* w = qobject_cast<PaletteWindow*>(main.window("PaletteWindow"));
     ASSERT_TRUE(w);
     if (QMdiSubWindow* frame = main.subWindowOf(w))
         frame->resize(frame->minimumSizeHint().width(), 560);
@@ -46,8 +46,8 @@ TEST(PaletteOnRealCharacter, SwitchingPalettesRecoloursTheFirstSprite)
     QList<QList<QRgb>> shown;
     for (int n = 1; n <= 6; ++n) {
         w->toolbarAction(QStringLiteral("Act%1").arg(n))->trigger();
-        const Palette palette = readActFile(t.app->files.PalFiles[n]).palette;
-        ASSERT_EQ(t.app->WorkingPalette, palette) << n;
+        const Palette palette = readActFile(t.app->files.paletteFiles[n]).palette;
+        ASSERT_EQ(t.app->workingPalette, palette) << n;
         QImage sample = w->samplePicture();
         for (int i = 0; i < 256; ++i)
             ASSERT_EQ(sample.color(i), qRgb(palette[i].r, palette[i].g, palette[i].b)) << n << " " << i;

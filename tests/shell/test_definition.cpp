@@ -17,7 +17,7 @@ struct DefReading {
     {
         const std::string path = charDir() + name;
         test::writeFile(path, text);
-        return ReadDefinition(path, files);
+        return readDefinition(path, files);
     }
 };
 
@@ -30,18 +30,18 @@ TEST(DefinitionReader, KeyRules)
         std::string CharacterFiles::*field;
         const char* value; // nullptr: the field stays empty
     } cases[] = {
-        {"sprite = hero.sff ; main sprites", &CharacterFiles::SpriteFile, "hero.sff"},
-        {"  SPRITE=Hero.SFF", &CharacterFiles::SpriteFile, "Hero.SFF"},
-        {"cmd = a=b.cmd", &CharacterFiles::CmdFile, "b.cmd"},
-        {"sprite", &CharacterFiles::SpriteFile, "sprite"},
-        {"\tsprite = x.sff", &CharacterFiles::SpriteFile, nullptr},
-        {"spritefoo = x.sff", &CharacterFiles::SpriteFile, "x.sff"},
-        {"animation = a.air", &CharacterFiles::AnimFile, "a.air"},
-        {"cns = hero.cns", &CharacterFiles::CnsFile, "hero.cns"},
-        {"sound = hero.snd", &CharacterFiles::SoundFile, "hero.snd"},
-        {"stcommon = common1.cns", &CharacterFiles::StCommonFile, "common1.cns"},
-        {"; sprite = commented.sff", &CharacterFiles::SpriteFile, nullptr},
-        {"sprite = sub\\dir\\hero.sff", &CharacterFiles::SpriteFile, "sub/dir/hero.sff"},
+        {"sprite = hero.sff ; main sprites", &CharacterFiles::spriteFile, "hero.sff"},
+        {"  SPRITE=Hero.SFF", &CharacterFiles::spriteFile, "Hero.SFF"},
+        {"cmd = a=b.cmd", &CharacterFiles::commandFile, "b.cmd"},
+        {"sprite", &CharacterFiles::spriteFile, "sprite"},
+        {"\tsprite = x.sff", &CharacterFiles::spriteFile, nullptr},
+        {"spritefoo = x.sff", &CharacterFiles::spriteFile, "x.sff"},
+        {"animation = a.air", &CharacterFiles::animationFile, "a.air"},
+        {"cns = hero.cns", &CharacterFiles::constantsFile, "hero.cns"},
+        {"sound = hero.snd", &CharacterFiles::soundFile, "hero.snd"},
+        {"stcommon = common1.cns", &CharacterFiles::commonStatesFile, "common1.cns"},
+        {"; sprite = commented.sff", &CharacterFiles::spriteFile, nullptr},
+        {"sprite = sub\\dir\\hero.sff", &CharacterFiles::spriteFile, "sub/dir/hero.sff"},
     };
     for (const auto& c : cases) {
         DefReading def;
@@ -61,16 +61,16 @@ TEST(DefinitionReader, StateAndPaletteSlots)
                          "pal.defaults = 1,2\r\nPAL.D = 3\r\npal3=three.act\r\n",
                          files));
     const std::string d = def.charDir();
-    EXPECT_EQ(files.StFiles[0], d + "a.cns");
-    EXPECT_EQ(files.StFiles[1], d + "e.st"); // only the character after "st" counts
-    EXPECT_EQ(files.StFiles[6], d + "c.st");
+    EXPECT_EQ(files.stateFiles[0], d + "a.cns");
+    EXPECT_EQ(files.stateFiles[1], d + "e.st"); // only the character after "st" counts
+    EXPECT_EQ(files.stateFiles[6], d + "c.st");
     for (int slot : {2, 3, 4, 5})
-        EXPECT_EQ(files.StFiles[slot], "") << slot;
-    EXPECT_EQ(files.StCommonFile, d + "common1.cns");
-    EXPECT_EQ(files.PalFiles[1], d + "bare.act"); // "pal =" is slot 1, and came after pal1
-    EXPECT_EQ(files.PalFiles[12], d + "twelve.act");
-    EXPECT_EQ(files.PalFiles[0], d + "zero.act");
-    EXPECT_EQ(files.PalFiles[3], d + "three.act");
+        EXPECT_EQ(files.stateFiles[slot], "") << slot;
+    EXPECT_EQ(files.commonStatesFile, d + "common1.cns");
+    EXPECT_EQ(files.paletteFiles[1], d + "bare.act"); // "pal =" is slot 1, and came after pal1
+    EXPECT_EQ(files.paletteFiles[12], d + "twelve.act");
+    EXPECT_EQ(files.paletteFiles[0], d + "zero.act");
+    EXPECT_EQ(files.paletteFiles[3], d + "three.act");
 }
 
 TEST(DefinitionReader, Pal13StopsTheReadingButKeepsWhatCameBefore)
@@ -78,9 +78,9 @@ TEST(DefinitionReader, Pal13StopsTheReadingButKeepsWhatCameBefore)
     DefReading def;
     CharacterFiles files;
     EXPECT_FALSE(def.read("sprite = a.sff\r\npal13 = z.act\r\nsound = late.snd\r\n", files));
-    EXPECT_EQ(files.SpriteFile, def.charDir() + "a.sff");
-    EXPECT_EQ(files.SoundFile, "");
-    EXPECT_EQ(files.DefFile, def.charDir() + "hero.def");
+    EXPECT_EQ(files.spriteFile, def.charDir() + "a.sff");
+    EXPECT_EQ(files.soundFile, "");
+    EXPECT_EQ(files.defFile, def.charDir() + "hero.def");
 }
 
 TEST(DefinitionReader, FieldsFromThePreviousCharacterStay)
@@ -89,16 +89,16 @@ TEST(DefinitionReader, FieldsFromThePreviousCharacterStay)
     CharacterFiles files;
     ASSERT_TRUE(a.read("st2 = a2.st\r\nsprite = a.sff\r\n", files));
     ASSERT_TRUE(b.read("sprite = b.sff\r\n", files));
-    EXPECT_EQ(files.StFiles[2], a.charDir() + "a2.st");
-    EXPECT_EQ(files.SpriteFile, b.charDir() + "b.sff");
-    EXPECT_EQ(files.CharDir, b.charDir());
+    EXPECT_EQ(files.stateFiles[2], a.charDir() + "a2.st");
+    EXPECT_EQ(files.spriteFile, b.charDir() + "b.sff");
+    EXPECT_EQ(files.characterDir, b.charDir());
 }
 
 TEST(DefinitionReader, UnreadableFileFails)
 {
     CharacterFiles files;
-    EXPECT_FALSE(ReadDefinition("/nonexistent/hero.def", files));
-    EXPECT_EQ(files.CharDir, "/nonexistent/");
+    EXPECT_FALSE(readDefinition("/nonexistent/hero.def", files));
+    EXPECT_EQ(files.characterDir, "/nonexistent/");
 }
 
 TEST(DefinitionReader, RealCharacters)
@@ -106,23 +106,23 @@ TEST(DefinitionReader, RealCharacters)
     // CR LF with Shift-JIS comments and a letter case that differs on disk.
     CharacterFiles classic;
     const std::string w = test::realchars("winmugen-kfm/");
-    ASSERT_TRUE(ReadDefinition(w + "kfm.def", classic));
-    EXPECT_EQ(classic.SpriteFile, w + "kfm.sff");
-    EXPECT_EQ(classic.AnimFile, w + "kfm.air");
-    EXPECT_EQ(classic.SoundFile, w + "kfm.snd");
-    EXPECT_EQ(classic.CmdFile, w + "kfm.cmd");
-    EXPECT_EQ(classic.CnsFile, w + "kfm.cns");
-    EXPECT_EQ(classic.PalFiles[1], w + "kfm6.act");
-    EXPECT_EQ(classic.PalFiles[6], w + "kfm.act");
-    EXPECT_EQ(classic.StFiles[0], w + "kfm.cns");
+    ASSERT_TRUE(readDefinition(w + "kfm.def", classic));
+    EXPECT_EQ(classic.spriteFile, w + "kfm.sff");
+    EXPECT_EQ(classic.animationFile, w + "kfm.air");
+    EXPECT_EQ(classic.soundFile, w + "kfm.snd");
+    EXPECT_EQ(classic.commandFile, w + "kfm.cmd");
+    EXPECT_EQ(classic.constantsFile, w + "kfm.cns");
+    EXPECT_EQ(classic.paletteFiles[1], w + "kfm6.act");
+    EXPECT_EQ(classic.paletteFiles[6], w + "kfm.act");
+    EXPECT_EQ(classic.stateFiles[0], w + "kfm.cns");
 
     // LF only, with a UTF-8 byte-order mark.
     CharacterFiles modern;
     const std::string i = test::realchars("ikemen-kfm/");
-    ASSERT_TRUE(ReadDefinition(i + "kfm.def", modern));
-    EXPECT_EQ(modern.SpriteFile, i + "kfm.sff");
-    EXPECT_EQ(modern.AnimFile, i + "kfm.air");
-    EXPECT_EQ(modern.CmdFile, i + "kfm.cmd");
+    ASSERT_TRUE(readDefinition(i + "kfm.def", modern));
+    EXPECT_EQ(modern.spriteFile, i + "kfm.sff");
+    EXPECT_EQ(modern.animationFile, i + "kfm.air");
+    EXPECT_EQ(modern.commandFile, i + "kfm.cmd");
 }
 
 TEST(DefinitionReader, LineEndsOfEveryKind)
@@ -132,8 +132,8 @@ TEST(DefinitionReader, LineEndsOfEveryKind)
         CharacterFiles files;
         const std::string e = eol;
         ASSERT_TRUE(def.read("[Files]" + e + "sprite = s.sff" + e + "anim = a.air" + e + "sound = s.snd", files));
-        EXPECT_EQ(files.AnimFile, def.charDir() + "a.air");
-        EXPECT_EQ(files.SoundFile, def.charDir() + "s.snd");
+        EXPECT_EQ(files.animationFile, def.charDir() + "a.air");
+        EXPECT_EQ(files.soundFile, def.charDir() + "s.snd");
     }
 }
 
@@ -143,6 +143,6 @@ TEST(DefinitionReader, LetterCaseOfTheFileOnDiskWins)
     test::writeFile(def.charDir() + "Sprites/Hero.SFF", "x");
     CharacterFiles files;
     ASSERT_TRUE(def.read("sprite = sprites\\hero.sff\r\nanim = missing.AIR\r\n", files));
-    EXPECT_EQ(files.SpriteFile, def.charDir() + "Sprites/Hero.SFF");
-    EXPECT_EQ(files.AnimFile, def.charDir() + "missing.AIR");
+    EXPECT_EQ(files.spriteFile, def.charDir() + "Sprites/Hero.SFF");
+    EXPECT_EQ(files.animationFile, def.charDir() + "missing.AIR");
 }

@@ -1,4 +1,4 @@
-#include "shell/frmMain.h"
+#include "shell/main_window.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +46,7 @@ private:
 
 struct MainWindowTest : ::testing::Test {
     TestApp t;
-    frmMain main{*t.app};
+    MainWindow main{*t.app};
     std::string charDir = t.path("chars/hero/");
 
     void SetUp() override
@@ -77,7 +77,7 @@ TEST_F(MainWindowTest, OpeningACharacterUnpacksItsSpritesAndUnlocksTheEditors)
 {
     test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
     main.MDIForm_Load();
-    main.OpenCharacter(def());
+    main.openCharacter(def());
 
     EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|").toStdString();
     EXPECT_EQ(main.statusText(), "Status: OK");
@@ -90,7 +90,7 @@ TEST_F(MainWindowTest, OpeningACharacterUnpacksItsSpritesAndUnlocksTheEditors)
     EXPECT_EQ(ws.record(2).PcxFile, "tempsff/s1.pcx");
     EXPECT_EQ(ws.record(2).Group, "5000");
     EXPECT_EQ(ws.record(2).AxisX, "-3");
-    EXPECT_EQ(ws.FindSpriteRecord("5000", "1"), 2);
+    EXPECT_EQ(ws.findSpriteRecord("5000", "1"), 2);
     // The tool got the archive's full path.
     EXPECT_NE(test::readFile(t.path("tempsff.txt")).find(charDir + "hero.sff"), std::string::npos);
 
@@ -102,7 +102,7 @@ TEST_F(MainWindowTest, OpeningACharacterUnpacksItsSpritesAndUnlocksTheEditors)
     // Opening a second character shows its path and keeps the commands.
     const std::string other = t.path("chars/other/other.def");
     test::writeFile(other, "sprite = o.sff\n");
-    main.OpenCharacter(QString::fromStdString(other));
+    main.openCharacter(QString::fromStdString(other));
     EXPECT_EQ(main.fileText().toStdString(), other);
     EXPECT_TRUE(enabled("SFF"));
     EXPECT_EQ(main.recentAction(2)->text(), def());
@@ -120,10 +120,10 @@ TEST_F(MainWindowTest, AFailingOrSilentToolShowsTheOpenMessageAndChangesNothing)
     };
     for (const auto& c : cases) {
         TestApp t2;
-        frmMain m(*t2.app);
+        MainWindow m(*t2.app);
         test::writeStandInUnpacker(t2.dir().toStdString(), c.tool);
         m.MDIForm_Load();
-        m.OpenCharacter(def());
+        m.openCharacter(def());
         EXPECT_EQ(t2.dialogs.messageTexts(), QStringList{kOpenFailed}) << c.tool;
         EXPECT_EQ(t2.dialogs.messages.value(0).title, "Vantrel");
         EXPECT_EQ(m.statusText(), c.status);
@@ -137,13 +137,13 @@ TEST_F(MainWindowTest, ABadDefinitionShowsTheOpenMessage)
 {
     test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
     test::writeFile(charDir + "bad.def", "sprite = hero.sff\r\npal13 = x.act\r\n");
-    main.OpenCharacter(QString::fromStdString(charDir + "bad.def"));
-    main.OpenCharacter(QString::fromStdString(charDir + "missing.def"));
+    main.openCharacter(QString::fromStdString(charDir + "bad.def"));
+    main.openCharacter(QString::fromStdString(charDir + "missing.def"));
     EXPECT_EQ(t.dialogs.messageTexts(), (QStringList{kOpenFailed, kOpenFailed}));
     EXPECT_FALSE(enabled("SFF"));
 
     // An empty path does nothing at all.
-    main.OpenCharacter("  ");
+    main.openCharacter("  ");
     EXPECT_EQ(t.dialogs.messages.size(), 2);
 }
 
@@ -177,17 +177,17 @@ TEST_F(MainWindowTest, OpenDialogRecentMenuAndRecycle)
 TEST_F(MainWindowTest, EditorButtonsLoadAWindowOnceAndBringItForward)
 {
     int made = 0;
-    main.registerWindow("frmSFF", [&](App&) {
+    main.registerWindow("SpriteWindow", [&](App&) {
         ++made;
         return new QWidget;
     });
     test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
-    main.OpenCharacter(def());
+    main.openCharacter(def());
     main.Toolbar1_ButtonClick("SFF");
     main.Toolbar1_ButtonClick("SFF");
     EXPECT_EQ(made, 1);
-    ASSERT_NE(main.window("frmSFF"), nullptr);
-    EXPECT_EQ(main.mdiArea()->activeSubWindow(), main.subWindowOf(main.window("frmSFF")));
+    ASSERT_NE(main.window("SpriteWindow"), nullptr);
+    EXPECT_EQ(main.mdiArea()->activeSubWindow(), main.subWindowOf(main.window("SpriteWindow")));
     main.Toolbar1_ButtonClick("sff"); // keys compare exactly
     main.Toolbar1_ButtonClick("Help");
     EXPECT_EQ(made, 1);
@@ -197,12 +197,12 @@ TEST_F(MainWindowTest, CloseDownUnloadsInOrderDeletesTheWorkspaceAndHonoursCance
 {
     QStringList log;
     bool refuse = false;
-    const QStringList names = {"frmST", "frmSFF", "frmAct", "frmDef", "frmNotepad", "frmAnim"};
+    const QStringList names = {"StateFileWindow", "SpriteWindow", "PaletteWindow", "DefinitionWindow", "NotepadWindow", "AnimationPreview"};
     for (const QString& name : names)
         main.registerWindow(name, [&](App&) { return new FakeWindow(log, refuse); });
     test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
     main.MDIForm_Load();
-    main.OpenCharacter(def());
+    main.openCharacter(def());
     for (const QString& name : names)
         main.openWindow(name);
     ASSERT_TRUE(std::filesystem::exists(t.path("tempsff/s0.pcx")));
@@ -210,13 +210,13 @@ TEST_F(MainWindowTest, CloseDownUnloadsInOrderDeletesTheWorkspaceAndHonoursCance
     // A window that answers Cancel keeps the program open, workspace and all.
     refuse = true;
     EXPECT_FALSE(main.close());
-    EXPECT_EQ(log, QStringList{"frmAct"});
+    EXPECT_EQ(log, QStringList{"PaletteWindow"});
     EXPECT_TRUE(std::filesystem::exists(t.path("tempsff.txt")));
 
     refuse = false;
     log.clear();
     EXPECT_TRUE(main.close());
-    EXPECT_EQ(log, (QStringList{"frmAct", "frmDef", "frmNotepad", "frmSFF", "frmST", "frmAnim"}));
+    EXPECT_EQ(log, (QStringList{"PaletteWindow", "DefinitionWindow", "NotepadWindow", "SpriteWindow", "StateFileWindow", "AnimationPreview"}));
     EXPECT_FALSE(std::filesystem::exists(t.path("tempsff.txt")));
     EXPECT_FALSE(std::filesystem::exists(t.path("tempsff")));
 }
@@ -230,23 +230,23 @@ TEST_F(MainWindowTest, DiscardGuardsCanStopOpeningAndClosing)
         ++asked;
         return allow;
     });
-    main.OpenCharacter(def());
+    main.openCharacter(def());
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(main.fileText(), "No file loaded");
     EXPECT_FALSE(main.close());
     allow = true;
-    main.OpenCharacter(def());
+    main.openCharacter(def());
     EXPECT_EQ(main.fileText(), def());
     EXPECT_TRUE(main.close());
 }
 
 TEST_F(MainWindowTest, QuickRunWritesTheEngineScript)
 {
-    main.QuickRun(); // no character: nothing happens
+    main.quickRun(); // no character: nothing happens
     EXPECT_FALSE(std::filesystem::exists(t.path("spawn.sh")));
 
     test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
-    main.OpenCharacter(def());
+    main.openCharacter(def());
     main.Toolbar1_ButtonClick("Run");
     EXPECT_EQ(test::readFile(t.path("spawn.sh")),
               "\ncd \"" + charDir + "\"\ncd ../..\n./mugen \"hero\" \"hero\"\n");

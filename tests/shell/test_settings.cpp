@@ -20,16 +20,16 @@ struct TempStore {
 TEST(Settings, FirstRunTakesTheDefaults)
 {
     TempStore t;
-    const ProgramSettings s = LoadProgramSettings(t.store);
-    EXPECT_TRUE(s.ShowTips);
-    EXPECT_EQ(s.CurrentTip, 1);
-    EXPECT_EQ(s.DefaultFontName, "Courier New");
-    EXPECT_EQ(s.DefaultFontSize, 10);
-    EXPECT_FALSE(s.DefaultFontItalic);
-    EXPECT_FALSE(s.DefaultFontBold);
-    EXPECT_EQ(ProgramSettings::colourValue(s.DefaultTextColour), 0u);
-    EXPECT_EQ(ProgramSettings::colourValue(s.DefaultBackColour), 0xFFFFFFu);
-    EXPECT_FLOAT_EQ(s.DefaultZoom, 1.0f);
+    const ProgramSettings s = loadProgramSettings(t.store);
+    EXPECT_TRUE(s.showTips);
+    EXPECT_EQ(s.currentTip, 1);
+    EXPECT_EQ(s.defaultFontName, "Courier New");
+    EXPECT_EQ(s.defaultFontSize, 10);
+    EXPECT_FALSE(s.defaultFontItalic);
+    EXPECT_FALSE(s.defaultFontBold);
+    EXPECT_EQ(ProgramSettings::colourValue(s.defaultTextColour), 0u);
+    EXPECT_EQ(ProgramSettings::colourValue(s.defaultBackColour), 0xFFFFFFu);
+    EXPECT_FLOAT_EQ(s.defaultZoom, 1.0f);
     EXPECT_TRUE(recentCharacters(t.store).empty());
 }
 
@@ -45,15 +45,15 @@ TEST(Settings, StoredTextsAreConverted)
     t.store.write(section, "DefaultFontName", "DejaVu Sans Mono");
     t.store.write(section, "DefaultTextColour", "255");
     t.store.write(section, "DefaultZoom", "0.125");
-    const ProgramSettings s = LoadProgramSettings(t.store);
-    EXPECT_FALSE(s.ShowTips);
-    EXPECT_EQ(s.CurrentTip, 7);
-    EXPECT_EQ(s.DefaultFontSize, 10);
-    EXPECT_TRUE(s.DefaultFontBold);
-    EXPECT_TRUE(s.DefaultFontItalic);
-    EXPECT_EQ(s.DefaultFontName, "DejaVu Sans Mono");
-    EXPECT_EQ(ProgramSettings::colourValue(s.DefaultTextColour), 255u);
-    EXPECT_FLOAT_EQ(s.DefaultZoom, 0.125f);
+    const ProgramSettings s = loadProgramSettings(t.store);
+    EXPECT_FALSE(s.showTips);
+    EXPECT_EQ(s.currentTip, 7);
+    EXPECT_EQ(s.defaultFontSize, 10);
+    EXPECT_TRUE(s.defaultFontBold);
+    EXPECT_TRUE(s.defaultFontItalic);
+    EXPECT_EQ(s.defaultFontName, "DejaVu Sans Mono");
+    EXPECT_EQ(ProgramSettings::colourValue(s.defaultTextColour), 255u);
+    EXPECT_FLOAT_EQ(s.defaultZoom, 0.125f);
 }
 
 TEST(Settings, UnconvertibleValuesFallBackToTheirDefaults)
@@ -65,12 +65,12 @@ TEST(Settings, UnconvertibleValuesFallBackToTheirDefaults)
     t.store.write(section, "CurrentTip", "99999");
     t.store.write(section, "DefaultBackColour", "white");
     t.store.write(section, "DefaultZoom", "1e9");
-    const ProgramSettings s = LoadProgramSettings(t.store);
-    EXPECT_TRUE(s.ShowTips);
-    EXPECT_EQ(s.DefaultFontSize, 10);
-    EXPECT_EQ(s.CurrentTip, 1);
-    EXPECT_EQ(ProgramSettings::colourValue(s.DefaultBackColour), 0xFFFFFFu);
-    EXPECT_FLOAT_EQ(s.DefaultZoom, 1.0f);
+    const ProgramSettings s = loadProgramSettings(t.store);
+    EXPECT_TRUE(s.showTips);
+    EXPECT_EQ(s.defaultFontSize, 10);
+    EXPECT_EQ(s.currentTip, 1);
+    EXPECT_EQ(ProgramSettings::colourValue(s.defaultBackColour), 0xFFFFFFu);
+    EXPECT_FLOAT_EQ(s.defaultZoom, 1.0f);
 }
 
 TEST(Settings, IntegersRoundHalvesToEven)
@@ -86,15 +86,15 @@ TEST(Settings, IntegersRoundHalvesToEven)
 TEST(RecentCharacters, NewestFirstAtMostFourAndNoDuplicateCheck)
 {
     TempStore t;
-    AddRecentCharacter(t.store, "A");
-    AddRecentCharacter(t.store, "B");
-    AddRecentCharacter(t.store, "A");
+    addRecentCharacter(t.store, "A");
+    addRecentCharacter(t.store, "B");
+    addRecentCharacter(t.store, "A");
     EXPECT_EQ(recentCharacters(t.store), (std::vector<std::string>{"A", "B", "A"}));
     EXPECT_EQ(t.store.read(kRecentCharacter, "RecentFile3"), "A");
 
     TempStore u;
     for (const char* c : {"A", "B", "C", "D", "E"})
-        AddRecentCharacter(u.store, c);
+        addRecentCharacter(u.store, c);
     EXPECT_EQ(recentCharacters(u.store), (std::vector<std::string>{"E", "D", "C", "B"}));
 
     // The list survives a new store on the same file (a new run).

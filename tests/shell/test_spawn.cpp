@@ -35,7 +35,7 @@ TEST(QuickRunScript, NothingInAPathRunsAsACommand)
         std::filesystem::permissions(engine + "/mugen", std::filesystem::perms::owner_all);
 
         std::filesystem::create_directories(appDir);
-        ASSERT_TRUE(WriteSpawnScript(appDir, quickRunLines(charDir)));
+        ASSERT_TRUE(writeSpawnScript(appDir, quickRunLines(charDir)));
         const std::string command = "cd '" + appDir + "' && /bin/sh spawn.sh";
         ASSERT_EQ(std::system(command.c_str()), 0) << name;
         EXPECT_EQ(test::readFile(engine + "/args.txt"), name + "\n" + name + "\n");
@@ -55,10 +55,10 @@ TEST(SpawnScript, FileReadyNeedsContent)
 {
     QTemporaryDir dir;
     const std::string path = dir.path().toStdString() + "/f";
-    EXPECT_FALSE(FileReady(path));
+    EXPECT_FALSE(fileReady(path));
     test::writeFile(path, "");
-    EXPECT_FALSE(FileReady(path));
+    EXPECT_FALSE(fileReady(path));
     test::writeFile(path, "x");
-    EXPECT_TRUE(FileReady(path));
-    EXPECT_FALSE(FileReady(dir.path().toStdString()));
+    EXPECT_TRUE(fileReady(path));
+    EXPECT_FALSE(fileReady(dir.path().toStdString()));
 }

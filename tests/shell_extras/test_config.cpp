@@ -1,6 +1,6 @@
 #include "shell/configuration.h"
-#include "shell/frmConfig.h"
-#include "shell/frmMain.h"
+#include "shell/settings_dialog.h"
+#include "shell/main_window.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@
 #include <QTimer>
 
 namespace vantrel {
-void registerShellWindows(frmMain&);
+void registerShellWindows(MainWindow&);
 }
 
 using namespace vantrel;
@@ -26,7 +26,7 @@ struct ConfigTest : ::testing::Test {
     std::optional<std::string> stored(const char* key) const { return t.store->read(kProgramSettings, key); }
     void save(int zoomPosition, double fontSize)
     {
-        SaveConfiguration(*t.store, t.app->settings,
+        saveConfiguration(*t.store, t.app->settings,
                           ConfigChoice{.fontName = "Mono", .fontSize = fontSize, .zoomPosition = zoomPosition});
     }
 };
@@ -52,18 +52,18 @@ TEST_F(ConfigTest, SliderPositionsZoomsLabelsAndFontSizes)
     for (const auto& [size, text, held] : cases) {
         save(4, size);
         EXPECT_EQ(stored("DefaultFontSize"), text);
-        EXPECT_EQ(t.app->settings.DefaultFontSize, held) << size;
-        EXPECT_EQ(LoadProgramSettings(*t.store).DefaultFontSize, held) << size; // what the next start reads
+        EXPECT_EQ(t.app->settings.defaultFontSize, held) << size;
+        EXPECT_EQ(loadProgramSettings(*t.store).defaultFontSize, held) << size; // what the next start reads
     }
 }
 
 TEST_F(ConfigTest, LoadShowsTheDefaultsOrWhatUnconvertibleSettingsFallBackTo)
 {
     auto& s = t.app->settings;
-    s.DefaultZoom = 0.25f, s.DefaultFontName = "DejaVu Sans", s.DefaultFontSize = 14, s.DefaultFontBold = true;
-    s.DefaultTextColour = "255", s.DefaultBackColour = "16711680", s.ShowTips = false;
+    s.defaultZoom = 0.25f, s.defaultFontName = "DejaVu Sans", s.defaultFontSize = 14, s.defaultFontBold = true;
+    s.defaultTextColour = "255", s.defaultBackColour = "16711680", s.showTips = false;
     {
-        frmConfig config(*t.app);
+        SettingsDialog config(*t.app);
         EXPECT_EQ(config.sdrDefaultZoom->value(), 2);
         EXPECT_EQ(config.Label1->text(), "Default zoom: 0.25x") << "the label follows the slider at load";
         const QFont font = config.Text1->font();
@@ -75,8 +75,8 @@ TEST_F(ConfigTest, LoadShowsTheDefaultsOrWhatUnconvertibleSettingsFallBackTo)
                                      {"ShowTips", "maybe"}, {"DefaultTextColour", "red"},
                                      {"DefaultBackColour", ""}, {"DefaultFontBold", "sometimes"}})
         t.store->write(kProgramSettings, key, value);
-    s = LoadProgramSettings(*t.store);
-    frmConfig config(*t.app);
+    s = loadProgramSettings(*t.store);
+    SettingsDialog config(*t.app);
     EXPECT_EQ(config.Text1->font().pointSizeF(), 10);
     EXPECT_FALSE(config.Text1->font().bold());
     EXPECT_EQ(config.Label1->text(), "Default zoom: 1x");
@@ -92,7 +92,7 @@ TEST_F(ConfigTest, OkStoresEverySettingAndTheNewDefaultsApplyAtOnce)
     t.dialogs.fonts.enqueue(chosen);
     t.dialogs.colours.enqueue(QColor(1, 2, 3));
     t.dialogs.colours.enqueue(QColor(250, 240, 230));
-    frmConfig config(*t.app);
+    SettingsDialog config(*t.app);
     for (QPushButton* chooser : {config.Command3, config.Command4, config.Command5})
         chooser->click();
     config.sdrDefaultZoom->setValue(6);
@@ -109,18 +109,18 @@ TEST_F(ConfigTest, OkStoresEverySettingAndTheNewDefaultsApplyAtOnce)
     for (const auto& [key, value] : expected)
         EXPECT_EQ(stored(key), value) << key;
     const ProgramSettings& s = t.app->settings;
-    EXPECT_EQ(std::tuple(s.DefaultFontName, s.DefaultFontSize, s.DefaultFontItalic, s.DefaultTextColour),
+    EXPECT_EQ(std::tuple(s.defaultFontName, s.defaultFontSize, s.defaultFontItalic, s.defaultTextColour),
               std::tuple("DejaVu Serif", 10, true, expected[4].second));
-    EXPECT_EQ(std::tuple(s.DefaultZoom, s.ShowTips, t.app->ZoomFactor), std::tuple(4.0f, false, 4.0f));
+    EXPECT_EQ(std::tuple(s.defaultZoom, s.showTips, t.app->zoomFactor), std::tuple(4.0f, false, 4.0f));
 }
 
 TEST_F(ConfigTest, CancelAndCancelledChoosersChangeNothing)
 {
     t.store->write(kProgramSettings, "DefaultFontName", "Courier New");
-    t.app->settings = LoadProgramSettings(*t.store);
-    t.app->ZoomFactor = 2.0f;
+    t.app->settings = loadProgramSettings(*t.store);
+    t.app->zoomFactor = 2.0f;
     {
-        frmConfig config(*t.app);
+        SettingsDialog config(*t.app);
         config.Command3->click(); // cancelled choosers: the scripted queues are empty
         config.Command4->click();
         EXPECT_EQ(config.Text1->font().family(), "Courier New");
@@ -137,17 +137,17 @@ TEST_F(ConfigTest, CancelAndCancelledChoosersChangeNothing)
         EXPECT_FALSE(stored(key).has_value()) << key;
     EXPECT_EQ(stored("DefaultFontName"), "Courier New");
     const ProgramSettings& s = t.app->settings;
-    EXPECT_EQ(std::tuple(s.DefaultFontName, s.DefaultFontSize, s.DefaultZoom, t.app->ZoomFactor),
+    EXPECT_EQ(std::tuple(s.defaultFontName, s.defaultFontSize, s.defaultZoom, t.app->zoomFactor),
               std::tuple("Courier New", 10, 1.0f, 2.0f));
 }
 
 TEST_F(ConfigTest, TheSettingsButtonShowsTheDialogModally)
 {
-    frmMain main(*t.app);
+    MainWindow main(*t.app);
     registerShellWindows(main);
     bool modal = false;
     QTimer::singleShot(0, [&] {
-        if (auto* config = qobject_cast<frmConfig*>(QApplication::activeModalWidget())) {
+        if (auto* config = qobject_cast<SettingsDialog*>(QApplication::activeModalWidget())) {
             modal = config->isModal();
             config->sdrDefaultZoom->setValue(1);
             config->Command1->click();
@@ -156,5 +156,5 @@ TEST_F(ConfigTest, TheSettingsButtonShowsTheDialogModally)
     main.Toolbar1_ButtonClick("Settings");
     EXPECT_TRUE(modal);
     EXPECT_EQ(stored("DefaultZoom"), "0.125");
-    EXPECT_EQ(t.app->ZoomFactor, 0.125f);
+    EXPECT_EQ(t.app->zoomFactor, 0.125f);
 }

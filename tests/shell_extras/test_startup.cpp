@@ -1,5 +1,5 @@
-#include "shell/frmMain.h"
-#include "shell/frmSplash.h"
+#include "shell/main_window.h"
+#include "shell/splash_screen.h"
 #include "shell/single_instance.h"
 #include "test_support.h"
 
@@ -61,7 +61,7 @@ TEST(Splash, ASecondCopyShowsTheMessageAndNeverLoadsTheMainWindow)
     SingleInstanceGuard first(lockDir.path());
     ASSERT_TRUE(first.tryAcquire());
     bool loaded = false;
-    frmSplash splash(*t.app, [&] { loaded = true; });
+    SplashScreen splash(*t.app, [&] { loaded = true; });
     SingleInstanceGuard second(lockDir.path());
     EXPECT_FALSE(splash.Form_Load(second));
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Whoa, buddy, one instance at a time!  You don't want\n"
@@ -75,7 +75,7 @@ TEST(Splash, ShowsTheVersionForTwoSecondsThenLoadsTheMainWindow)
     QTemporaryDir lockDir;
     SingleInstanceGuard guard(lockDir.path());
     int loads = 0;
-    frmSplash splash(*t.app, [&] { ++loads; });
+    SplashScreen splash(*t.app, [&] { ++loads; });
     ASSERT_TRUE(splash.Form_Load(guard));
     EXPECT_TRUE(guard.held());
     EXPECT_TRUE(t.dialogs.messages.isEmpty());

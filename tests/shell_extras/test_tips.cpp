@@ -1,6 +1,6 @@
 #include "common/text.h"
-#include "shell/frmMain.h"
-#include "shell/frmTips.h"
+#include "shell/main_window.h"
+#include "shell/tip_dialog.h"
 #include "shell/tips.h"
 #include "test_support.h"
 
@@ -14,7 +14,7 @@
 #include <QTimer>
 
 namespace vantrel {
-void registerShellWindows(frmMain&);
+void registerShellWindows(MainWindow&);
 }
 
 using namespace vantrel;
@@ -59,7 +59,7 @@ TEST_F(TipsTest, LoadTipWrapsJoinsLinesAndSurvivesBrokenFiles)
         const std::string path = t.path("case" + std::to_string(&c - cases) + ".txt");
         if (c.bytes != "(none)")
             test::writeFile(path, c.bytes);
-        const Tip tip = LoadTip(path, c.current);
+        const Tip tip = loadTip(path, c.current);
         EXPECT_EQ(std::pair(tip.number, tip.text), std::pair(c.shown, std::string(c.text))) << &c - cases;
     }
 }
@@ -77,7 +77,7 @@ TEST(Tips, TheShippedFileHoldsItsCountOfWholeTips)
     EXPECT_EQ(closed, count);
     EXPECT_NE(test::readFile(path).find("\r\n"), std::string::npos);
     for (std::int16_t n = 1; n <= count; ++n) {
-        const Tip tip = LoadTip(path, n);
+        const Tip tip = loadTip(path, n);
         EXPECT_EQ(tip.number, n);
         EXPECT_GT(tip.text.size(), 30u) << n;
         EXPECT_EQ(tip.text.find("$$"), std::string::npos) << n;
@@ -87,12 +87,12 @@ TEST(Tips, TheShippedFileHoldsItsCountOfWholeTips)
 
 TEST_F(TipsTest, NextAndPrevWrapBothWays)
 {
-    t.app->settings.CurrentTip = 3;
-    frmTips tips(*t.app);
+    t.app->settings.currentTip = 3;
+    TipDialog tips(*t.app);
     QStringList shown{tips.lblTips->text()};
     for (QPushButton* button : {tips.Command1, tips.Command2, tips.Command2}) {
         QTest::mouseClick(button, Qt::LeftButton);
-        shown << tips.lblTips->text() + QString::number(t.app->settings.CurrentTip);
+        shown << tips.lblTips->text() + QString::number(t.app->settings.currentTip);
     }
     EXPECT_EQ(shown, (QStringList{"Third tip.", "Press F1 for help.1", "Third tip.3", "Second tip.2"}));
 }
@@ -100,9 +100,9 @@ TEST_F(TipsTest, NextAndPrevWrapBothWays)
 TEST_F(TipsTest, ClosingStoresTheNextTipAndTheCheckBox)
 {
     for (const char* how : {"OK", "close box", "Escape"}) {
-        t.app->settings.CurrentTip = 1;
-        t.app->settings.ShowTips = true;
-        frmTips tips(*t.app);
+        t.app->settings.currentTip = 1;
+        t.app->settings.showTips = true;
+        TipDialog tips(*t.app);
         EXPECT_TRUE(tips.chkTips->isChecked());
         QTest::mouseClick(tips.Command1, Qt::LeftButton); // tip 2
         const bool untick = how != std::string("OK");
@@ -117,18 +117,18 @@ TEST_F(TipsTest, ClosingStoresTheNextTipAndTheCheckBox)
         EXPECT_FALSE(tips.isVisible()) << how;
         EXPECT_EQ(stored("CurrentTip"), "3") << how;
         EXPECT_EQ(stored("ShowTips"), untick ? "False" : "True") << how;
-        EXPECT_TRUE(t.app->settings.ShowTips) << "the in-memory value waits for the next start";
+        EXPECT_TRUE(t.app->settings.showTips) << "the in-memory value waits for the next start";
     }
 }
 
 TEST_F(TipsTest, AStoredTipBeyondTheCountShowsTheFirstAtTheNextStart)
 {
     t.store->write(kProgramSettings, "CurrentTip", "3");
-    t.app->settings = LoadProgramSettings(*t.store);
-    frmTips(*t.app).accept();
+    t.app->settings = loadProgramSettings(*t.store);
+    TipDialog(*t.app).accept();
     EXPECT_EQ(stored("CurrentTip"), "4");
-    t.app->settings = LoadProgramSettings(*t.store);
-    EXPECT_EQ(frmTips(*t.app).lblTips->text(), "Press F1 for help.");
+    t.app->settings = loadProgramSettings(*t.store);
+    EXPECT_EQ(TipDialog(*t.app).lblTips->text(), "Press F1 for help.");
 }
 
 TEST_F(TipsTest, TheMainWindowShowsTheTipsAtStartUpWhenTheyAreOn)
@@ -136,11 +136,11 @@ TEST_F(TipsTest, TheMainWindowShowsTheTipsAtStartUpWhenTheyAreOn)
     for (const bool on : {true, false}) {
         t.store->write(kProgramSettings, "ShowTips", on ? "True" : "False");
         t.store->write(kProgramSettings, "CurrentTip", "2");
-        frmMain main(*t.app);
+        MainWindow main(*t.app);
         registerShellWindows(main);
         QString shownText;
         QTimer::singleShot(0, [&] {
-            if (auto* tips = qobject_cast<frmTips*>(QApplication::activeModalWidget())) {
+            if (auto* tips = qobject_cast<TipDialog*>(QApplication::activeModalWidget())) {
                 shownText = tips->lblTips->text();
                 tips->Command3->click();
             }

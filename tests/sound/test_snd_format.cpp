@@ -31,10 +31,10 @@ TEST(SndFormat, RealBanksLoadAndSaveBackByteForByte)
     for (const char* name : {"winmugen-kfm/kfm.snd", "ikemen-kfm/kfm.snd"}) {
         const SndLoadResult loaded = LoadSndFile(realchars(name));
         ASSERT_EQ(loaded.status, SndLoadStatus::Loaded) << name;
-        ASSERT_EQ(loaded.bank.SoundCount(), 12) << name;
+        ASSERT_EQ(loaded.bank.soundCount(), 12) << name;
         const SoundSample& ninth = loaded.bank.Samples[8];
-        EXPECT_EQ(ninth.HeaderOffset, 32396);
-        EXPECT_EQ(ninth.GroupNo, 11);
+        EXPECT_EQ(ninth.headerOffset, 32396);
+        EXPECT_EQ(ninth.groupNumber, 11);
         EXPECT_EQ(lengthText(ninth) + frequencyText(ninth) + formatText(ninth), " 33740 11025 kHz 8 bit - Mono");
 
         const std::string out = dir.filePath("copy.snd").toStdString();
@@ -45,9 +45,9 @@ TEST(SndFormat, RealBanksLoadAndSaveBackByteForByte)
 
 TEST(SndFormat, LittleEndianValues)
 {
-    EXPECT_EQ(EncodeLittleEndian(4, 512), std::string("\x00\x02\x00\x00", 4));
-    EXPECT_EQ(EncodeLittleEndian(4, -1), std::string("\xFF\xFF\xFF\xFF", 4));
-    EXPECT_EQ(EncodeLittleEndian(2, 0x1234), std::string("\x34\x12", 2));
+    EXPECT_EQ(encodeLittleEndian(4, 512), std::string("\x00\x02\x00\x00", 4));
+    EXPECT_EQ(encodeLittleEndian(4, -1), std::string("\xFF\xFF\xFF\xFF", 4));
+    EXPECT_EQ(encodeLittleEndian(2, 0x1234), std::string("\x34\x12", 2));
 
     const std::string abc("\x01\x02\x03", 3);
     const std::tuple<std::string, std::size_t, int, std::optional<std::int32_t>> cases[] = {
@@ -67,10 +67,10 @@ TEST(SndFormat, SignatureAndWavChecks)
     const std::string good = makeBank({{0, 0, wav11k()}});
     std::string nonZeroTwelfth = good;
     nonZeroTwelfth[11] = ' ';
-    EXPECT_TRUE(IsSndFile(good));
-    EXPECT_FALSE(IsSndFile(nonZeroTwelfth));
-    EXPECT_FALSE(IsSndFile("ElecbyteSnd"));
-    EXPECT_FALSE(IsSndFile(std::string("elecbyteSnd\0", 12)));
+    EXPECT_TRUE(isSndFile(good));
+    EXPECT_FALSE(isSndFile(nonZeroTwelfth));
+    EXPECT_FALSE(isSndFile("ElecbyteSnd"));
+    EXPECT_FALSE(isSndFile(std::string("elecbyteSnd\0", 12)));
     EXPECT_EQ(ParseSndFile(nonZeroTwelfth).status, SndLoadStatus::NotSnd);
 
     // A longer format chunk moves what follows it; the fields read stay put.
@@ -85,13 +85,13 @@ TEST(SndFormat, SignatureAndWavChecks)
         {"", false},
     };
     for (const auto& [bytes, wav] : cases)
-        EXPECT_EQ(IsWavFile(bytes), wav) << bytes.size() << " bytes";
+        EXPECT_EQ(isWavFile(bytes), wav) << bytes.size() << " bytes";
 
     SoundSample s;
-    ASSERT_TRUE(ReadWavInfo(fmtElsewhere, s));
-    EXPECT_EQ(s.SampleRate, 22050);
+    ASSERT_TRUE(readWavInfo(fmtElsewhere, s));
+    EXPECT_EQ(s.sampleRate, 22050);
     EXPECT_EQ(formatText(s), " 16 bit - Stereo");
-    EXPECT_FALSE(ReadWavInfo(makeWav(8000, 1, 8, 0).substr(0, 35), s));
+    EXPECT_FALSE(readWavInfo(makeWav(8000, 1, 8, 0).substr(0, 35), s));
 }
 
 TEST(SndFormat, HandMadeBanksSaveBackUnchanged)
@@ -101,12 +101,12 @@ TEST(SndFormat, HandMadeBanksSaveBackUnchanged)
     for (const std::string& file : {offset600, sndHeader(0, 512, "made by hand")}) {
         const SndLoadResult loaded = ParseSndFile(file);
         ASSERT_EQ(loaded.status, SndLoadStatus::Loaded);
-        EXPECT_TRUE(EncodeSndFile(loaded.bank) == file);
+        EXPECT_TRUE(encodeSndFile(loaded.bank) == file);
     }
     const SoundBank bank = ParseSndFile(offset600).bank;
     EXPECT_EQ(bank.FirstOffset, 600);
-    EXPECT_EQ(bank.Samples.at(0).HeaderOffset, 512);
-    EXPECT_EQ(bank.Samples.at(0).GroupNo, 3);
+    EXPECT_EQ(bank.Samples.at(0).headerOffset, 512);
+    EXPECT_EQ(bank.Samples.at(0).groupNumber, 3);
 }
 
 TEST(SndFormat, SoundCountLimit)
@@ -115,7 +115,7 @@ TEST(SndFormat, SoundCountLimit)
     std::vector<SubFile> subs(32767, SubFile{0, 0, tiny});
     const SndLoadResult full = ParseSndFile(makeBank(subs));
     ASSERT_EQ(full.status, SndLoadStatus::Loaded);
-    EXPECT_EQ(full.bank.SoundCount(), 32767);
+    EXPECT_EQ(full.bank.soundCount(), 32767);
 
     subs.push_back(SubFile{0, 0, tiny});
     EXPECT_EQ(ParseSndFile(makeBank(subs)).status, SndLoadStatus::Failed);
@@ -162,12 +162,12 @@ TEST(SndFormat, GapsBetweenSubFilesAreClosedWithMatchingOffsets)
     const std::size_t bAt = 512 + 16 + a.size() + 10;
     const std::string file = sndHeader(2) + subHeader(bAt, a.size(), 1, 2) + a + std::string(10, '\0') +
                              subHeader(bAt + 16 + b.size(), b.size(), 3, 4) + b;
-    const std::string saved = EncodeSndFile(ParseSndFile(file).bank);
+    const std::string saved = encodeSndFile(ParseSndFile(file).bank);
     EXPECT_EQ(saved.size(), file.size() - 10);
     const SndLoadResult again = ParseSndFile(saved);
     ASSERT_EQ(again.status, SndLoadStatus::Loaded);
-    EXPECT_EQ(again.bank.Samples.at(1).GroupNo, 3);
-    EXPECT_TRUE(again.bank.Samples.at(1).WavData == b);
+    EXPECT_EQ(again.bank.Samples.at(1).groupNumber, 3);
+    EXPECT_TRUE(again.bank.Samples.at(1).wavData == b);
 }
 
 TEST(SndFormat, FailedWriteLeavesTheOldBank)
@@ -178,7 +178,7 @@ TEST(SndFormat, FailedWriteLeavesTheOldBank)
     writeFile(path, old);
     SoundBank bigger = ParseSndFile(old).bank;
     bigger.Samples.push_back(bigger.Samples.front());
-    bigger.Samples.back().WavData = makeWav(8000, 1, 8, 5000);
+    bigger.Samples.back().wavData = makeWav(8000, 1, 8, 5000);
 
     // A file size limit stands in for a disk that fills half way.
     rlimit saved{};

@@ -36,10 +36,10 @@ struct SoundEditorTest : ::testing::Test {
     {
         std::int32_t at = 512;
         for (const SoundSample& s : editor.bank().Samples) {
-            EXPECT_EQ(s.HeaderOffset, at);
-            EXPECT_EQ(s.DataLength, static_cast<std::int32_t>(s.WavData.size()));
-            at = s.HeaderOffset + 16 + s.DataLength;
-            EXPECT_EQ(s.NextOffset, at);
+            EXPECT_EQ(s.headerOffset, at);
+            EXPECT_EQ(s.dataLength, static_cast<std::int32_t>(s.wavData.size()));
+            at = s.headerOffset + 16 + s.dataLength;
+            EXPECT_EQ(s.nextOffset, at);
         }
     }
 };
@@ -61,34 +61,34 @@ TEST_F(SoundEditorTest, FailedOpensLeaveNoBank)
         openBank(2); // a failed open must not leave the bank before it behind
         EXPECT_EQ(editor.open(file).message, message) << file;
         EXPECT_FALSE(editor.hasBank() || editor.editingEnabled() || editor.count() || editor.current()) << file;
-        EXPECT_TRUE(editor.AddSamples({path("bank.snd")}).empty()) << "Add must stay unavailable";
+        EXPECT_TRUE(editor.addSamples({path("bank.snd")}).empty()) << "Add must stay unavailable";
     }
 }
 
 TEST_F(SoundEditorTest, AddingOneWavToThreeThenDeletingSampleTwoOfFour)
 {
     openBank(3);
-    editor.ShowSample(3);
-    const std::int32_t thirdNext = sample(2).NextOffset;
+    editor.showSample(3);
+    const std::int32_t thirdNext = sample(2).nextOffset;
     const std::string added = makeWav(44100, 2, 16, 64);
     writeFile(path("new.wav"), added);
 
-    EXPECT_TRUE(editor.AddSamples({path("new.wav")}).empty());
+    EXPECT_TRUE(editor.addSamples({path("new.wav")}).empty());
     ASSERT_EQ(editor.count(), 4);
-    EXPECT_EQ(sample(3).HeaderOffset, thirdNext);
-    EXPECT_EQ(sample(3).GroupNo + sample(3).SampleNo, 0);
-    EXPECT_TRUE(sample(3).WavData == added);
+    EXPECT_EQ(sample(3).headerOffset, thirdNext);
+    EXPECT_EQ(sample(3).groupNumber + sample(3).sampleNumber, 0);
+    EXPECT_TRUE(sample(3).wavData == added);
     expectChained();
     EXPECT_EQ(editor.current(), 1);
     EXPECT_EQ(editor.statusState(), "Modified");
 
     const auto before = editor.bank().Samples;
-    editor.ShowSample(2);
+    editor.showSample(2);
     editor.deleteCurrent();
     ASSERT_EQ(editor.count(), 3);
-    EXPECT_EQ(sample(0).NextOffset, before[0].NextOffset);
-    EXPECT_EQ(sample(1).GroupNo, 3);
-    EXPECT_TRUE(sample(2).WavData == added);
+    EXPECT_EQ(sample(0).nextOffset, before[0].nextOffset);
+    EXPECT_EQ(sample(1).groupNumber, 3);
+    EXPECT_TRUE(sample(2).wavData == added);
     expectChained();
     EXPECT_EQ(editor.current(), 1);
 }
@@ -99,19 +99,19 @@ TEST_F(SoundEditorTest, RefusedWavFilesAndTheStopAtTheFirstRefusedOne)
     writeFile(path("text.wav"), "just some text, not a sound at all");
     writeFile(path("short.wav"), makeWav(8000, 1, 8, 0).substr(0, 30)); // passes the WAV check, too short to read
     for (const char* name : {"text.wav", "short.wav", "absent.wav"})
-        EXPECT_EQ(editor.AddSamples({path(name)}), (std::vector<EditorMessage>{{msg::kNotWav, "Warning"}})) << name;
+        EXPECT_EQ(editor.addSamples({path(name)}), (std::vector<EditorMessage>{{msg::kNotWav, "Warning"}})) << name;
     EXPECT_EQ(editor.count(), 1);
     EXPECT_FALSE(editor.modified());
 
     writeFile(path("a.wav"), makeWav(8000, 1, 8, 10));
     writeFile(path("c.wav"), makeWav(8000, 1, 8, 10));
-    EXPECT_EQ(editor.AddSamples({path("a.wav"), path("text.wav"), path("c.wav")}),
+    EXPECT_EQ(editor.addSamples({path("a.wav"), path("text.wav"), path("c.wav")}),
               (std::vector<EditorMessage>{{"text.wav is not a valid WAV file. Choose another file.", "Warning"},
                                           {"Successfully added\n\na.wav\n", "Warning"}}));
     EXPECT_EQ(editor.count(), 2);
     EXPECT_TRUE(editor.modified());
 
-    EXPECT_TRUE(editor.AddSamples({path("a.wav"), path("c.wav")}).empty()) << "all accepted: no summary";
+    EXPECT_TRUE(editor.addSamples({path("a.wav"), path("c.wav")}).empty()) << "all accepted: no summary";
     EXPECT_EQ(editor.count(), 4);
     expectChained();
 }
@@ -129,8 +129,8 @@ TEST_F(SoundEditorTest, DeletingTheOnlySampleLeavesAnEmptyBankThatSavesAndOpens)
     ASSERT_TRUE(reopened.open(path("empty.snd")).loaded);
     EXPECT_FALSE(reopened.editingEnabled());
     writeFile(path("one.wav"), makeWav(8000, 1, 8, 10));
-    EXPECT_TRUE(reopened.AddSamples({path("one.wav")}).empty());
-    EXPECT_EQ(reopened.bank().Samples.at(0).HeaderOffset, 512);
+    EXPECT_TRUE(reopened.addSamples({path("one.wav")}).empty());
+    EXPECT_EQ(reopened.bank().Samples.at(0).headerOffset, 512);
     EXPECT_TRUE(reopened.editingEnabled());
 }
 
@@ -146,15 +146,15 @@ TEST_F(SoundEditorTest, NumberBoxRules)
         const auto result = editor.validateNumber(NumberField::Group, text);
         const bool refused = box != text && !text.empty();
         EXPECT_EQ(result.boxText, box) << text;
-        EXPECT_EQ(sample(0).GroupNo, group) << text;
-        EXPECT_EQ(sample(0).SampleNo, 0) << text;
+        EXPECT_EQ(sample(0).groupNumber, group) << text;
+        EXPECT_EQ(sample(0).sampleNumber, 0) << text;
         EXPECT_EQ(result.refusal.has_value(), refused) << text;
         EXPECT_EQ(editor.modified(), !refused) << text << ": even an unchanged number marks the bank modified";
     }
-    editor.ShowSample(2);
+    editor.showSample(2);
     editor.validateNumber(NumberField::Sample, "77");
-    EXPECT_EQ(sample(1).SampleNo, 77);
-    EXPECT_EQ(sample(1).GroupNo, 2);
+    EXPECT_EQ(sample(1).sampleNumber, 77);
+    EXPECT_EQ(sample(1).groupNumber, 2);
 }
 
 TEST_F(SoundEditorTest, SaveAndExportNames)
@@ -171,14 +171,14 @@ TEST_F(SoundEditorTest, SaveAndExportNames)
 
     openBank(3);
     editor.validateNumber(NumberField::Group, "200");
-    editor.ShowSample(3);
+    editor.showSample(3);
     ASSERT_TRUE(editor.exportCurrent(path("third")).ok);
-    EXPECT_TRUE(readFile(path("third.wav")) == sample(2).WavData);
+    EXPECT_TRUE(readFile(path("third.wav")) == sample(2).wavData);
 
     std::filesystem::create_directory(path("all"));
     EXPECT_EQ(editor.exportAll(path("all")).message, (EditorMessage{"Samples written to disk", "Success"}));
     for (const auto& [name, i] : {std::pair{"000120000.wav", 0}, {"00020200.wav", 1}, {"00030300.wav", 2}})
-        EXPECT_TRUE(readFile(path("all/") + name) == sample(i).WavData) << name;
+        EXPECT_TRUE(readFile(path("all/") + name) == sample(i).wavData) << name;
     EXPECT_EQ(editor.exportAll(path("no/such/folder")).message.value_or(EditorMessage{}).title, "Warning");
 }
 

@@ -22,7 +22,7 @@ std::vector<std::string> sortedPictures(std::vector<SpriteRecord> records, bool&
 {
     SpriteWorkspace ws("/nowhere");
     ws.records() = std::move(records);
-    SortSprites(ws);
+    sortSprites(ws);
     modified = ws.modified();
     std::vector<std::string> out;
     for (const auto& r : ws.records())

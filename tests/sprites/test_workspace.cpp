@@ -67,21 +67,21 @@ TEST(SpriteWorkspace, FindComparesTheTextsAndReturnsTheFirstMatch)
 {
     SpriteWorkspace ws;
     ws.records() = {{"a", "5", "0", "", ""}, {"b", "5", "0", "", ""}, {"c", "05", "1", "", ""}};
-    EXPECT_EQ(ws.FindSpriteRecord("5", "0"), 1);
-    EXPECT_EQ(ws.FindSpriteRecord("05", "0"), std::nullopt);
-    EXPECT_EQ(ws.FindSpriteRecord("05", "1"), 3);
-    EXPECT_EQ(ws.FindSpriteRecord("9", "9"), std::nullopt);
+    EXPECT_EQ(ws.findSpriteRecord("5", "0"), 1);
+    EXPECT_EQ(ws.findSpriteRecord("05", "0"), std::nullopt);
+    EXPECT_EQ(ws.findSpriteRecord("05", "1"), 3);
+    EXPECT_EQ(ws.findSpriteRecord("9", "9"), std::nullopt);
 }
 
 TEST(SpriteWorkspace, ClearRemovesEverythingAndIgnoresWhatIsNotThere)
 {
     QTemporaryDir dir;
     SpriteWorkspace ws(dir.path().toStdString());
-    ws.ClearWorkspace(); // nothing there: nothing reported
+    ws.clearWorkspace(); // nothing there: nothing reported
     test::writeFile(ws.directory() + "/a.pcx", "x");
     test::writeFile(ws.directory() + "/b.pcx", "y");
     test::writeFile(ws.indexPath(), "h\r\n");
-    ws.ClearWorkspace();
+    ws.clearWorkspace();
     EXPECT_FALSE(std::filesystem::exists(ws.directory()));
     EXPECT_FALSE(std::filesystem::exists(ws.indexPath()));
     EXPECT_TRUE(std::filesystem::exists(dir.path().toStdString()));

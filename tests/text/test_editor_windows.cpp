@@ -1,10 +1,10 @@
 #include "shell/character_files.h"
-#include "shell/frmMain.h"
+#include "shell/main_window.h"
 #include "text/character_editors.h"
 #include "text/editor_text_box.h"
-#include "text/frmFind.h"
-#include "text/frmNotepad.h"
-#include "text/frmST.h"
+#include "text/find_dialog.h"
+#include "text/notepad_window.h"
+#include "text/state_file_window.h"
 
 #include "test_support.h"
 
@@ -23,7 +23,7 @@
 #include <filesystem>
 
 namespace vantrel {
-void registerTextWindows(frmMain& main);
+void registerTextWindows(MainWindow& main);
 }
 
 using namespace vantrel;
@@ -48,11 +48,11 @@ struct EditorTest : ::testing::Test {
 
     void SetUp() override
     {
-        app.files.CharDir = dir;
-        app.files.DefFile = dir + "hero.def";
-        app.files.CmdFile = dir + "hero.cmd";
-        test::writeFile(app.files.DefFile, "a");
-        test::writeFile(app.files.CmdFile, kCmd);
+        app.files.characterDir = dir;
+        app.files.defFile = dir + "hero.def";
+        app.files.commandFile = dir + "hero.cmd";
+        test::writeFile(app.files.defFile, "a");
+        test::writeFile(app.files.commandFile, kCmd);
     }
 };
 
@@ -60,7 +60,7 @@ struct EditorTest : ::testing::Test {
 
 TEST_F(EditorTest, LoadEditSaveAndRevert)
 {
-    frmDef window(app);
+    DefinitionWindow window(app);
     EXPECT_EQ(shown(window.txtEdit()), "a");
     EXPECT_FALSE(window.modified());
 
@@ -68,11 +68,11 @@ TEST_F(EditorTest, LoadEditSaveAndRevert)
     EXPECT_TRUE(window.modified());
     EXPECT_TRUE(app.textEditors.modified[1]);
     window.toolbarAction("Save")->trigger();
-    EXPECT_EQ(test::readFile(app.files.DefFile), "ab\r\n");
+    EXPECT_EQ(test::readFile(app.files.defFile), "ab\r\n");
     EXPECT_FALSE(window.modified());
     EXPECT_EQ(t.dialogs.busyDepth, 0);
     window.menuAction("mnuFSave")->trigger(); // the text now ends with a line break: nothing added
-    EXPECT_EQ(test::readFile(app.files.DefFile), "ab\r\n");
+    EXPECT_EQ(test::readFile(app.files.defFile), "ab\r\n");
 
     typeAtEnd(window.txtEdit(), "zzz");
     window.menuAction("mnuFRevert")->trigger();
@@ -81,8 +81,8 @@ TEST_F(EditorTest, LoadEditSaveAndRevert)
 
     // Another character was opened meanwhile: Save writes to the file the text came from.
     typeAtEnd(window.txtEdit(), "!");
-    app.files.DefFile = dir + "other.def";
-    test::writeFile(app.files.DefFile, "other\r\n");
+    app.files.defFile = dir + "other.def";
+    test::writeFile(app.files.defFile, "other\r\n");
     ASSERT_TRUE(window.Save());
     EXPECT_EQ(test::readFile(dir + "hero.def"), "ab\r\n!\r\n");
     EXPECT_EQ(test::readFile(dir + "other.def"), "other\r\n");
@@ -91,8 +91,8 @@ TEST_F(EditorTest, LoadEditSaveAndRevert)
 
 TEST_F(EditorTest, AnUnreadableFileSaysWhy)
 {
-    app.files.AnimFile = dir + "missing.air";
-    frmAIR air(app);
+    app.files.animationFile = dir + "missing.air";
+    AnimationTextWindow air(app);
     EXPECT_EQ(t.dialogs.messageTexts(),
               QStringList{"Can't open file: " + QString::fromStdString(dir) + "missing.air with error 2"});
     EXPECT_EQ(shown(air.txtEdit()), "");
@@ -100,7 +100,7 @@ TEST_F(EditorTest, AnUnreadableFileSaysWhy)
 
 TEST_F(EditorTest, CloseQuestionAnswers)
 {
-    frmCMD untouched(app);
+    CommandsWindow untouched(app);
     EXPECT_TRUE(untouched.close());
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
 
@@ -118,13 +118,13 @@ TEST_F(EditorTest, CloseQuestionAnswers)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.answer) + 10 * c.unwritable);
-        test::writeFile(app.files.CmdFile, kCmd);
+        test::writeFile(app.files.commandFile, kCmd);
         t.dialogs.clear();
-        frmCMD window(app);
+        CommandsWindow window(app);
         typeAtEnd(window.txtEdit(), ";");
         if (c.unwritable) {
-            std::filesystem::remove(app.files.CmdFile);
-            std::filesystem::create_directories(app.files.CmdFile + "/inside");
+            std::filesystem::remove(app.files.commandFile);
+            std::filesystem::create_directories(app.files.commandFile + "/inside");
         }
         t.dialogs.answers.enqueue(c.answer);
         EXPECT_EQ(window.close(), c.closes);
@@ -134,7 +134,7 @@ TEST_F(EditorTest, CloseQuestionAnswers)
         if (c.unwritable)
             EXPECT_TRUE(t.dialogs.messages[1].text.contains("hero.cmd"));
         else
-            EXPECT_EQ(test::readFile(app.files.CmdFile), c.fileAfter);
+            EXPECT_EQ(test::readFile(app.files.commandFile), c.fileAfter);
         if (!c.closes) {
             EXPECT_TRUE(window.modified());
             EXPECT_TRUE(shown(window.txtEdit()).endsWith(";"));
@@ -144,21 +144,21 @@ TEST_F(EditorTest, CloseQuestionAnswers)
 
 TEST_F(EditorTest, CloseAllClosesTheOthersWhenOneAnswersCancel)
 {
-    frmMain main(app);
+    MainWindow main(app);
     registerTextWindows(main);
-    app.files.CnsFile = dir + "hero.cns";
-    test::writeFile(app.files.CnsFile, "[Data]\r\n");
-    auto* cmd = qobject_cast<frmCMD*>(main.openWindow("frmCMD"));
+    app.files.constantsFile = dir + "hero.cns";
+    test::writeFile(app.files.constantsFile, "[Data]\r\n");
+    auto* cmd = qobject_cast<CommandsWindow*>(main.openWindow("CommandsWindow"));
     ASSERT_TRUE(cmd);
-    for (const char* name : {"frmDef", "frmCNS", "frmNotepad"})
+    for (const char* name : {"DefinitionWindow", "ConstantsWindow", "NotepadWindow"})
         ASSERT_TRUE(main.openWindow(name)) << name;
     typeAtEnd(cmd->txtEdit(), "; edited");
     t.dialogs.answers.enqueue(Answer::Cancel);
     cmd->menuAction("mnuWCloseAll")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(main.window("frmCMD"), cmd);
+    EXPECT_EQ(main.window("CommandsWindow"), cmd);
     EXPECT_TRUE(shown(cmd->txtEdit()).endsWith("; edited"));
-    for (const char* name : {"frmDef", "frmCNS", "frmNotepad"})
+    for (const char* name : {"DefinitionWindow", "ConstantsWindow", "NotepadWindow"})
         EXPECT_EQ(main.window(name), nullptr) << name;
     EXPECT_EQ(t.dialogs.messages.size(), 1);
 }
@@ -167,7 +167,7 @@ TEST_F(EditorTest, NotepadNewOpenSaveAsAndSave)
 {
     const std::string opened = dir + "notes.txt", copy = dir + "copy.txt";
     test::writeFile(opened, "first\n");
-    frmNotepad pad(app);
+    NotepadWindow pad(app);
     t.dialogs.files.enqueue(QString::fromStdString(opened));
     pad.toolbarAction("Open")->trigger();
     ASSERT_EQ(t.dialogs.fileDialogs.size(), 1);
@@ -202,7 +202,7 @@ TEST_F(EditorTest, NotepadNewOpenSaveAsAndSave)
     pad.menuAction("mnuFNew")->trigger();
     EXPECT_EQ(shown(pad.txtEdit()), "");
     EXPECT_TRUE(pad.filePath().isEmpty());
-    app.files.CharDir.clear();
+    app.files.characterDir.clear();
     t.dialogs.files.enqueue(QString());
     pad.SaveAs();
     EXPECT_EQ(t.dialogs.fileDialogs.last().directory, QDir::homePath());
@@ -210,8 +210,8 @@ TEST_F(EditorTest, NotepadNewOpenSaveAsAndSave)
 
 TEST_F(EditorTest, OffsetsCountALineBreakAsTwoCharactersAndTheEditCommandsUseThem)
 {
-    test::writeFile(app.files.DefFile, "ab\ncd\r\nef");
-    frmDef window(app);
+    test::writeFile(app.files.defFile, "ab\ncd\r\nef");
+    DefinitionWindow window(app);
     EditorTextBox* box = window.txtEdit();
     struct Case {
         long start, length, expectStart, expectLength;
@@ -251,17 +251,17 @@ TEST_F(EditorTest, OffsetsCountALineBreakAsTwoCharactersAndTheEditCommandsUseThe
 
 TEST_F(EditorTest, FindFromAWindowSearchesAndReplacesInThatWindowsText)
 {
-    test::writeFile(app.files.CmdFile, "abc abc");
-    frmMain main(app);
+    test::writeFile(app.files.commandFile, "abc abc");
+    MainWindow main(app);
     registerTextWindows(main);
-    auto* cmd = qobject_cast<frmCMD*>(main.openWindow("frmCMD"));
-    ASSERT_TRUE(cmd && main.openWindow("frmDef")); // the other window is the active one
+    auto* cmd = qobject_cast<CommandsWindow*>(main.openWindow("CommandsWindow"));
+    ASSERT_TRUE(cmd && main.openWindow("DefinitionWindow")); // the other window is the active one
     EditorTextBox* box = cmd->txtEdit();
     box->setSelection(2, 0);
     app.textEditors.search = SearchSettings{u"", true, kFindDown, 0};
     bool ran = false;
     QTimer::singleShot(0, [&] {
-        auto* find = qobject_cast<frmFind*>(QApplication::activeModalWidget());
+        auto* find = qobject_cast<FindDialog*>(QApplication::activeModalWidget());
         if (!find)
             return;
         EXPECT_TRUE(find->chkCase->isChecked());
@@ -287,10 +287,10 @@ TEST_F(EditorTest, FindFromAWindowSearchesAndReplacesInThatWindowsText)
     EXPECT_EQ(shown(box), "xy abc");
     EXPECT_EQ(box->selStart(), 3);
     EXPECT_TRUE(cmd->modified());
-    EXPECT_EQ(main.window("frmFind"), nullptr);
+    EXPECT_EQ(main.window("FindDialog"), nullptr);
     EXPECT_EQ(app.textEditors.search.findText, u"abc");
     // The choices outlive the dialog.
-    frmFind reopened(app, box);
+    FindDialog reopened(app, box);
     EXPECT_TRUE(reopened.optDirection[0]->isChecked());
     EXPECT_FALSE(reopened.chkCase->isChecked());
 }
@@ -304,10 +304,10 @@ TEST(RealCharacters, EveryTextWindowShowsItsFileAndSavesItUnchanged)
         std::filesystem::create_directories(dir);
         for (const char* name : {"kfm.def", "kfm.cns", "kfm.cmd", "kfm.air"})
             std::filesystem::copy_file(test::realchars(std::string(character) + "/" + name), dir + name);
-        ASSERT_TRUE(ReadDefinition(dir + "kfm.def", app.files).ok) << character;
+        ASSERT_TRUE(readDefinition(dir + "kfm.def", app.files).ok) << character;
         const std::unique_ptr<TextEditorWindow> windows[] = {
-            std::make_unique<frmDef>(app), std::make_unique<frmCNS>(app), std::make_unique<frmCMD>(app),
-            std::make_unique<frmAIR>(app), std::make_unique<frmST>(app)};
+            std::make_unique<DefinitionWindow>(app), std::make_unique<ConstantsWindow>(app), std::make_unique<CommandsWindow>(app),
+            std::make_unique<AnimationTextWindow>(app), std::make_unique<StateFileWindow>(app)};
         EXPECT_TRUE(t.dialogs.messages.isEmpty()) << character;
         for (const auto& window : windows) {
             const std::string path = window->filePath().toStdString();

@@ -147,7 +147,7 @@ TEST(TextClips, InsertionAtTheNextBlankLineWithTheNameSelected)
     for (const Case& c : cases) {
         StringTextBox box(c.text, c.caret, 0);
         std::int64_t state = 0;
-        EXPECT_EQ(InsertTextClip(box, c.clip, state), c.after != c.text) << c.what;
+        EXPECT_EQ(insertTextClip(box, c.clip, state), c.after != c.text) << c.what;
         EXPECT_EQ(box.text(), c.after) << c.what;
         EXPECT_EQ(box.selText(), c.selected) << c.what;
     }

@@ -1,5 +1,5 @@
 #include "text/editor_text_box.h"
-#include "text/frmST.h"
+#include "text/state_file_window.h"
 #include "text/help_viewer.h"
 
 #include "test_support.h"
@@ -27,12 +27,12 @@ struct StateWindowTest : ::testing::Test {
 
     void SetUp() override
     {
-        app.files.StFiles[0] = dir + "hero.st";
-        app.files.StFiles[1] = dir + "second.st";
-        app.files.StCommonFile = dir + "common1.cns";
-        test::writeFile(app.files.StFiles[0], kStates);
-        test::writeFile(app.files.StFiles[1], "[Statedef 5000]\r\n");
-        test::writeFile(app.files.StCommonFile, "[Statedef 0]\r\n");
+        app.files.stateFiles[0] = dir + "hero.st";
+        app.files.stateFiles[1] = dir + "second.st";
+        app.files.commonStatesFile = dir + "common1.cns";
+        test::writeFile(app.files.stateFiles[0], kStates);
+        test::writeFile(app.files.stateFiles[1], "[Statedef 5000]\r\n");
+        test::writeFile(app.files.commonStatesFile, "[Statedef 0]\r\n");
         test::writeFile(t.path("stclips.txt"), "<Alpha>\r\n205\r\n[State %x%, ]\r\ntype = Null\r\n-\r\n"
                                                "<Beta>\r\n12\r\n; beta %x%\r\n");
         test::writeFile(t.path(kHelpFileName), "<html><style>h2 {color: navy}</style><body>"
@@ -48,8 +48,8 @@ struct StateWindowTest : ::testing::Test {
 
 TEST_F(StateWindowTest, CaptionFollowsTheCaret)
 {
-    frmST window(app);
-    const QString file = path(app.files.StFiles[0]);
+    StateFileWindow window(app);
+    const QString file = path(app.files.stateFiles[0]);
     const std::pair<long, QString> cases[] = {
         {3, "Not in a state - " + file},
         {36, "State 200 of " + file},
@@ -65,7 +65,7 @@ TEST_F(StateWindowTest, CaptionFollowsTheCaret)
 
 TEST_F(StateWindowTest, StateFileButtonsSwitchFilesWithoutAsking)
 {
-    frmST window(app);
+    StateFileWindow window(app);
     for (int i = 1; i <= 6; ++i)
         EXPECT_EQ(window.toolbarAction("st" + QString::number(i))->isEnabled(), i <= 2) << i;
 
@@ -74,25 +74,25 @@ TEST_F(StateWindowTest, StateFileButtonsSwitchFilesWithoutAsking)
     window.toolbarAction("st2")->trigger();
     EXPECT_EQ(shown(window.txtEdit()), "[Statedef 5000]\r\n");
     EXPECT_FALSE(window.modified());
-    EXPECT_EQ(window.currentStateFile(), path(app.files.StFiles[1]));
+    EXPECT_EQ(window.currentStateFile(), path(app.files.stateFiles[1]));
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
-    EXPECT_EQ(test::readFile(app.files.StFiles[0]), kStates);
+    EXPECT_EQ(test::readFile(app.files.stateFiles[0]), kStates);
 
     window.toolbarAction("stc")->trigger();
     QTest::keyClicks(window.txtEdit(), ";");
     window.toolbarAction("Save")->trigger();
-    EXPECT_EQ(test::readFile(app.files.StCommonFile), ";[Statedef 0]\r\n");
+    EXPECT_EQ(test::readFile(app.files.commonStatesFile), ";[Statedef 0]\r\n");
 
     // A state file that cannot be read leaves the shown file in place.
-    app.files.StFiles[1] = dir + "gone.st";
+    app.files.stateFiles[1] = dir + "gone.st";
     window.toolbarAction("st2")->trigger();
     EXPECT_EQ(t.dialogs.messages.size(), 1);
-    EXPECT_EQ(window.currentStateFile(), path(app.files.StCommonFile));
+    EXPECT_EQ(window.currentStateFile(), path(app.files.commonStatesFile));
 }
 
 TEST_F(StateWindowTest, DoubleClickInsertsAClipAtTheCaretsState)
 {
-    frmST window(app);
+    StateFileWindow window(app);
     QListWidget* list = window.lstTextClip();
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(1)->text(), "Beta");
@@ -115,7 +115,7 @@ TEST_F(StateWindowTest, DoubleClickInsertsAClipAtTheCaretsState)
 
 TEST_F(StateWindowTest, RightButtonShowsTheClipsHelpTopic)
 {
-    frmST window(app);
+    StateFileWindow window(app);
     window.lstTextClip_MouseUp(Qt::RightButton);
     EXPECT_EQ(window.helpViewer(), nullptr); // nothing selected
 
@@ -137,13 +137,13 @@ TEST_F(StateWindowTest, ClipFileProblems)
     for (int i = 0; i < 500; ++i)
         many += "<c>\r\n1\r\nx\r\n-\r\n";
     test::writeFile(t.path("stclips.txt"), many);
-    frmST truncated(app);
+    StateFileWindow truncated(app);
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Too many textclips!\nTruncated at 500..."});
     EXPECT_EQ(truncated.lstTextClip()->count(), 500);
 
     std::filesystem::remove(t.path("stclips.txt"));
     t.dialogs.clear();
-    frmST none(app);
+    StateFileWindow none(app);
     EXPECT_EQ(none.lstTextClip()->count(), 0);
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
 }

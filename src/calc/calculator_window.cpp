@@ -1,0 +1,146 @@
+#include "calculator_window.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace vantrel {
+
+CalculatorWindow::CalculatorWindow(App& app, QWidget* parent) : QWidget(parent), app_(app)
+{
+    setWindowTitle(QStringLiteral("Calculator"));
+    // The window takes every key itself; the buttons never hold the focus,
+    // so Enter or Space cannot press the last clicked one again.
+    setFocusPolicy(Qt::StrongFocus);
+
+    auto* grid = new QGridLayout(this);
+    grid->setSpacing(4);
+
+    readout_ = new QLabel(this);
+    readout_->setObjectName(QStringLiteral("Readout"));
+    readout_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    readout_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    readout_->setAutoFillBackground(true);
+    QPalette pal = readout_->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    readout_->setPalette(pal);
+    QFont big = readout_->font();
+    big.setPointSize(big.pointSize() + 4);
+    readout_->setFont(big);
+    readout_->setMinimumHeight(32);
+    readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(readout_, 0, 0, 1, 5);
+
+    // Digits 7 8 9 / 4 5 6 / 1 2 3 / 0, as on a desk calculator.
+    for (int d = 0; d <= 9; ++d) {
+        QPushButton* b = addButton(QStringLiteral("Number%1").arg(d), QString::number(d));
+        connect(b, &QPushButton::clicked, this, [this, d] { Number_Click(d); });
+        if (d == 0)
+            grid->addWidget(b, 4, 0);
+        else
+            grid->addWidget(b, 3 - (d - 1) / 3, (d - 1) % 3);
+    }
+    QPushButton* decimal = addButton(QStringLiteral("Decimal"), QStringLiteral("."));
+    connect(decimal, &QPushButton::clicked, this, &CalculatorWindow::Decimal_Click);
+    grid->addWidget(decimal, 4, 1);
+
+    // (row, column) of "/", "+", "X", "-"; "=" takes the last two cells of the bottom row.
+    const int operatorCells[4][2] = {{2, 3}, {3, 3}, {2, 4}, {3, 4}};
+    for (int i = 0; i < 5; ++i) {
+        QPushButton* b = addButton(QStringLiteral("Operator%1").arg(i), QString::fromLatin1(Calculator::operatorCaption(i)));
+        connect(b, &QPushButton::clicked, this, [this, i] { Operator_Click(i); });
+        if (i < 4)
+            grid->addWidget(b, operatorCells[i][0], operatorCells[i][1]);
+        else
+            grid->addWidget(b, 4, 3, 1, 2);
+    }
+    QPushButton* percent = addButton(QStringLiteral("Percent"), QStringLiteral("%"));
+    connect(percent, &QPushButton::clicked, this, &CalculatorWindow::Percent_Click);
+    grid->addWidget(percent, 4, 2);
+    QPushButton* cancel = addButton(QStringLiteral("Cancel"), QStringLiteral("C"));
+    connect(cancel, &QPushButton::clicked, this, &CalculatorWindow::Cancel_Click);
+    grid->addWidget(cancel, 1, 3);
+    QPushButton* cancelEntry = addButton(QStringLiteral("CancelEntry"), QStringLiteral("CE"));
+    connect(cancelEntry, &QPushButton::clicked, this, &CalculatorWindow::CancelEntry_Click);
+    grid->addWidget(cancelEntry, 1, 4);
+
+    calc_.Reset();
+    readout_->setText(readoutText());
+    setFixedSize(sizeHint());
+}
+
+QPushButton* CalculatorWindow::addButton(const QString& name, const QString& caption)
+{
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setMinimumSize(44, 36);
+    return b;
+}
+
+QString CalculatorWindow::readoutText() const
+{
+    return QString::fromStdString(calc_.Readout);
+}
+
+void CalculatorWindow::show(const Calculator::Message& message)
+{
+    if (message)
+        app_.dialogs.message(this, QString::fromStdString(*message), QStringLiteral("Calculator"), Buttons::Ok,
+                             Icon::Warning);
+    readout_->setText(readoutText());
+}
+
+void CalculatorWindow::Number_Click(int index)
+{
+    calc_.numberKey(index);
+    show(std::nullopt);
+}
+
+void CalculatorWindow::Operator_Click(int index)
+{
+    show(calc_.operatorKey(index));
+}
+
+void CalculatorWindow::Decimal_Click()
+{
+    calc_.decimalKey();
+    show(std::nullopt);
+}
+
+void CalculatorWindow::Percent_Click()
+{
+    show(calc_.percentKey());
+}
+
+void CalculatorWindow::Cancel_Click()
+{
+    calc_.clearAll();
+    show(std::nullopt);
+}
+
+void CalculatorWindow::CancelEntry_Click()
+{
+    calc_.clearEntry();
+    show(std::nullopt);
+}
+
+void CalculatorWindow::Form_KeyPress(char ch)
+{
+    show(calc_.KeyInput(ch));
+}
+
+void CalculatorWindow::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    if (text.size() == 1 && text.at(0).unicode() < 128) {
+        Form_KeyPress(static_cast<char>(text.at(0).unicode()));
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace vantrel

@@ -1,0 +1,52 @@
+#pragma once
+// "PCX Browser": walks the folders, previews one PCX at a time and adds the
+// one shown to the sprite set after the sprite window's current record.
+
+#include "shell/app.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace vantrel {
+
+class SpriteWindow;
+
+class PcxBrowser : public QDialog {
+    Q_OBJECT
+public:
+    PcxBrowser(App& app, SpriteWindow& sprites, QWidget* parent = nullptr);
+
+    // The folder the lists show. Changing it fails with "Error: ..." and
+    // leaves the lists where they were when the folder cannot be read.
+    QString folder() const { return folder_; }
+    bool setFolder(const QString& path);
+
+    void dlbDrive_Change();
+    void dlbDir_Change(const QString& entry); // an entry of the folder list
+    void flbFile_Click();
+    void cmdAdd_Click();
+    void cmdClose_Click();
+    // Selects a file of the file list by name; false when it is not listed.
+    bool selectFile(const QString& name);
+
+    QComboBox* dlbDrive = nullptr;
+    QListWidget* dlbDir = nullptr;
+    QListWidget* flbFile = nullptr;
+    QLabel* lblFolder = nullptr;
+    QLabel* picDisplay = nullptr;
+    QPushButton* cmdAdd = nullptr;
+    QPushButton* cmdClose = nullptr;
+
+private:
+    QString selectedPath() const;
+
+    App& app_;
+    SpriteWindow& sprites_;
+    QString folder_;
+};
+
+} // namespace vantrel

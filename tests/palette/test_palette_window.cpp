@@ -1,0 +1,229 @@
+#include "palette/act.h"
+#include "palette/palette_window.h"
+#include "palette/pal.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+
+#include <filesystem>
+
+using namespace vantrel;
+
+namespace {
+
+// Palette n of the classic sample character.
+std::string kfm(int n) { return test::realchars("winmugen-kfm/kfm" + (n > 1 ? std::to_string(n) : "") + ".act"); }
+Palette kfmPalette(int n) { return readActFile(kfm(n)).palette; }
+
+// A character with the first six palettes of the classic sample and a
+// workspace holding one real sprite; the window opens on demand.
+struct PaletteWindowTest : ::testing::Test {
+    test::TestApp t;
+    App& app = *t.app;
+    Palette& palette = app.workingPalette;
+    std::optional<PaletteWindow> window;
+
+    PaletteWindowTest()
+    {
+        app.files.characterDir = t.path("char/");
+        std::filesystem::create_directories(app.files.characterDir);
+        for (int n = 1; n <= 6; ++n)
+            app.files.paletteFiles[n] = kfm(n);
+        test::writeFile(t.path("tempsff/0-0.pcx"), test::readFile(test::realchars("pcx/gmarbles.pcx")));
+        app.sprites.records().push_back({"tempsff/0-0.pcx", "0", "0", "0", "0"});
+    }
+    PaletteWindow& open() { return window.emplace(app); }
+    // Presses a toolbar button with the answer and file name the dialogs will give.
+    void click(const char* key, std::optional<Answer> answer = {}, const std::string& file = "")
+    {
+        if (answer)
+            t.dialogs.answers.enqueue(*answer);
+        if (!file.empty())
+            t.dialogs.files.enqueue(QString::fromStdString(file));
+        window->Toolbar1_ButtonClick(key);
+    }
+    void expectSampleShows(const Palette& p) const
+    {
+        ASSERT_FALSE(window->samplePicture().isNull());
+        for (int i = 0; i < 256; ++i)
+            ASSERT_EQ(window->samplePicture().color(i), qRgb(p[i].r, p[i].g, p[i].b)) << i;
+    }
+};
+
+} // namespace
+
+TEST_F(PaletteWindowTest, OpensOnPaletteOneWithTheFirstSpriteAsSample)
+{
+    PaletteWindow& w = open();
+    for (int n = 1; n <= 12; ++n)
+        EXPECT_EQ(w.toolbarAction(QStringLiteral("Act%1").arg(n))->isEnabled(), n <= 6) << n;
+    EXPECT_EQ(palette, kfmPalette(1));
+    EXPECT_EQ(w.samplePicture().size(), QSize(142, 99));
+    expectSampleShows(palette);
+    EXPECT_FALSE(w.toolbarAction("Undo")->isEnabled());
+    click("Act3");
+    EXPECT_EQ(palette, kfmPalette(3));
+    expectSampleShows(palette);
+
+    const std::string sprite = test::readFile(t.path("tempsff/0-0.pcx"));
+    test::writeFile(t.path("tempsff/0-0.pcx"), std::string(300, '\x05')); // a damaged sample: said once
+    open();
+    for (int v : {10, 20, 30})
+        window->scrollBar(Channel::Green)->setValue(v);
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Sorry, can't load that pcx file!"});
+    EXPECT_TRUE(window->samplePicture().isNull());
+    test::writeFile(t.path("tempsff/good.pcx"), sprite);
+    click("OpenPic", {}, t.path("tempsff/good.pcx"));
+    expectSampleShows(palette);
+
+    t.dialogs.clear();
+    app.sprites.records().clear(); // an empty workspace: no sample, no complaint
+    EXPECT_TRUE(open().samplePicture().isNull());
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+}
+
+TEST_F(PaletteWindowTest, GridPressesSnapshotAndUndoSwapsTwice)
+{
+    PaletteWindow& w = open();
+    w.show();
+    QTest::mouseClick(w.findChild<QWidget*>("picPal"), Qt::LeftButton, {}, QPoint(191, 191));
+    EXPECT_EQ(w.model().selectedIndex, 255);
+    const Rgb c = palette[255];
+    EXPECT_EQ(std::pair(w.scrollBar(Channel::Red)->value(), w.textBox(Channel::Blue)->text().trimmed().toInt()),
+              std::pair(int{c.r}, int{c.b}));
+    EXPECT_EQ(w.selectedSwatch(), QColor(c.r, c.g, c.b));
+    const QImage grid = w.gridPicture(); // black from the cell corner, white one pixel inside
+    EXPECT_EQ(std::vector<QRgb>({grid.pixel(180, 180), grid.pixel(181, 181), grid.pixel(191, 191), grid.pixel(185, 185)}),
+              std::vector<QRgb>({qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 255, 255), qRgb(c.r, c.g, c.b)}));
+    palette[3] = {1, 2, 3}; // a press beside the grid selects nothing but still takes a snapshot
+    w.picPal_MouseDown(192, 0);
+    EXPECT_EQ(w.model().selectedIndex, 255);
+    EXPECT_EQ(w.model().UndoPalette()[3], (Rgb{1, 2, 3}));
+
+    const Palette original = palette;
+    w.picPal_MouseDown(5 * 12 + 3, 3);
+    const int raised = (original[5].r + 40) % 256;
+    w.scrollBar(Channel::Red)->setValue(raised);
+    EXPECT_EQ(palette[5].r, raised);
+    EXPECT_EQ(w.textBox(Channel::Red)->text(), QStringLiteral(" %1").arg(raised));
+    w.toolbarAction("Undo")->trigger();
+    EXPECT_EQ(palette, original);
+    EXPECT_EQ(w.scrollBar(Channel::Red)->value(), original[5].r);
+    expectSampleShows(original);
+    w.toolbarAction("Undo")->trigger();
+    EXPECT_EQ(palette[5].r, raised);
+    expectSampleShows(palette);
+}
+
+TEST_F(PaletteWindowTest, PickingFromTheSampleNumberBoxesAndColourChooser)
+{
+    PaletteWindow& w = open();
+    w.show();
+    const std::tuple<Qt::MouseButton, int, int, bool> picks[] = {
+        {Qt::LeftButton, 70, 50, true}, {Qt::LeftButton, 141, 98, true}, {Qt::RightButton, 10, 10, false},
+        {Qt::LeftButton, 142, 10, false}, {Qt::LeftButton, 10, -1, false}};
+    for (const auto& [button, x, y, picked] : picks) {
+        w.selectIndex(0);
+        w.picDisplay_MouseUp(button, x, y);
+        EXPECT_EQ(w.model().selectedIndex, picked ? w.samplePicture().pixelIndex(x, y) : 0) << x << "," << y;
+        EXPECT_FALSE(w.model().undoAvailable()); // picking is no edit
+    }
+
+    QLineEdit* red = w.textBox(Channel::Red);
+    red->clear();
+    EXPECT_EQ(palette[0].r, 0); // an empty box is 0 at once
+    QTest::keyClicks(red, "300");
+    EXPECT_EQ(red->text(), "255");
+    EXPECT_EQ(std::pair(w.scrollBar(Channel::Red)->value(), int{palette[0].r}), std::pair(255, 255));
+    w.textBox(Channel::Green)->clear();
+    QTest::keyClicks(w.textBox(Channel::Green), "1a-2 ");
+    EXPECT_EQ(palette[0].g, 12);
+
+    w.picPal_MouseDown(12 * 7, 0);
+    const Rgb before = palette[7];
+    w.picPal_DblClick(); // cancelled
+    EXPECT_EQ(palette[7], before);
+    t.dialogs.colours.enqueue(QColor(255, 0, 0));
+    w.picPal_DblClick();
+    EXPECT_EQ(palette[7], (Rgb{255, 0, 0}));
+    EXPECT_EQ(std::pair(w.scrollBar(Channel::Red)->value(), w.scrollBar(Channel::Green)->value()), std::pair(255, 0));
+    expectSampleShows(palette);
+}
+
+TEST_F(PaletteWindowTest, UnsavedChangesAskBeforeSwitchingOrClosing)
+{
+    PaletteWindow& w = open();
+    w.show();
+    auto edit = [&] {
+        w.selectIndex(9);
+        w.scrollBar(Channel::Blue)->setValue((palette[9].b + 1) % 256);
+        return palette;
+    };
+    edit();
+    click("Act2", Answer::Cancel);
+    ASSERT_EQ(t.dialogs.messages.size(), 1);
+    EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::YesNoCancel);
+    EXPECT_TRUE(w.model().modified());
+    click("Act2", Answer::No);
+    EXPECT_EQ(palette, kfmPalette(2));
+
+    const Palette edited = edit(); // Yes saves through Save As; cancelling that dialog stays
+    click("Act1", Answer::Yes);
+    EXPECT_EQ(palette, edited);
+    click("Act1", Answer::Yes, t.path("char/saved.act"));
+    EXPECT_EQ(readActFile(t.path("char/saved.act")).palette, edited);
+    EXPECT_EQ(palette, kfmPalette(1));
+
+    t.dialogs.clear(); // nothing changed: no question
+    click("Act4");
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    edit();
+    t.dialogs.answers.enqueue(Answer::Cancel);
+    EXPECT_FALSE(w.close());
+    t.dialogs.answers.enqueue(Answer::No);
+    EXPECT_TRUE(w.close());
+}
+
+TEST_F(PaletteWindowTest, PaletteFilesLoadSaveImportAndExport)
+{
+    const std::string shortAct = t.path("char/short.act"), out = t.path("char/out.act");
+    test::writeFile(shortAct, std::string(100, '\x11'));
+    test::writeFile(out, std::string(2000, 'z'));
+    app.files.paletteFiles[7] = shortAct;
+    app.files.paletteFiles[8] = t.path("char/missing.act");
+    PaletteWindow& w = open();
+    for (const char* key : {"Act7", "Act8"}) { // broken files say so and keep the palette
+        t.dialogs.clear();
+        click(key);
+        ASSERT_EQ(t.dialogs.messages.size(), 1) << key;
+        EXPECT_TRUE(t.dialogs.messages[0].text.contains(".act")) << key;
+        EXPECT_EQ(palette, kfmPalette(1));
+    }
+    EXPECT_EQ(test::readFile(shortAct), std::string(100, '\x11'));
+    EXPECT_FALSE(std::filesystem::exists(app.files.paletteFiles[8]));
+
+    click("SaveAs"); // cancelled
+    EXPECT_EQ(test::readFile(out).size(), 2000u);
+    EXPECT_EQ(t.dialogs.fileDialogs.last().directory, QString::fromStdString(app.files.characterDir));
+    click("SaveAs", {}, out); // a longer file is replaced by exactly 768 bytes
+    EXPECT_EQ(test::readFile(out), test::readFile(kfm(1)));
+
+    const std::string pal = t.path("char/kfm.pal"), bad = t.path("char/bad.pal");
+    click("savepal", {}, pal);
+    EXPECT_EQ(t.dialogs.fileDialogs.last().directory, QString::fromStdString(app.files.characterDir));
+    click("Act2");
+    test::writeFile(bad, "jasc-pal\r\n0100\r\n256\r\n");
+    t.dialogs.clear();
+    click("openpal", {}, bad);
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{kPalRejected});
+    EXPECT_EQ(palette, kfmPalette(2));
+    click("openpal", {}, pal);
+    EXPECT_EQ(palette, kfmPalette(1));
+    EXPECT_TRUE(w.model().modified());
+    expectSampleShows(palette);
+}

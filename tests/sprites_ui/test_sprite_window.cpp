@@ -1,0 +1,816 @@
+// The sprite window driven headless: editing the table, the view, the build
+// through the parameters dialog, the PCX browser, and a round trip of a real
+// character through the real sprite tools.
+
+#include "image/pcx.h"
+#include "shell/main_window.h"
+#include "sprites/pcx_browser.h"
+#include "sprites/build_options_dialog.h"
+#include "sprites/sprite_window.h"
+#include "sprites/sprite_list.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <tuple>
+
+namespace vantrel {
+void registerSpritesWindows(MainWindow& main);
+}
+
+using namespace vantrel;
+using test::TestApp;
+
+namespace {
+
+// An 8-bit, one-plane, run-length encoded PCX with a 256-colour palette
+// block; pixels are row by row. Colour k of the palette is (k, 2k, 3k).
+std::string makePcx(int width, int height, const std::vector<std::uint8_t>& pixels)
+{
+    std::string file(128, '\0');
+    const char header[] = {10, 5, 1, 8};
+    file.replace(0, 4, header, 4);
+    const auto put16 = [&file](std::size_t at, int value) {
+        file[at] = static_cast<char>(value & 0xFF);
+        file[at + 1] = static_cast<char>(value >> 8);
+    };
+    put16(8, width - 1);
+    put16(10, height - 1);
+    file[65] = 1;
+    put16(66, width);
+    for (std::uint8_t p : pixels) {
+        if (p >= 0xC0)
+            file += static_cast<char>(0xC1);
+        file += static_cast<char>(p);
+    }
+    file += static_cast<char>(0x0C);
+    for (int k = 0; k < 256; ++k)
+        for (int m = 1; m <= 3; ++m)
+            file += static_cast<char>(m * k);
+    return file;
+}
+
+std::string solidPcx(int width, int height, std::uint8_t index)
+{
+    return makePcx(width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width * height), index));
+}
+
+// A stand-in for the build tool in the application folder; `body` runs with
+// the index on standard input and the options as arguments.
+void writeStandInBuilder(const std::string& appDir, const std::string& body)
+{
+    const std::string path = appDir + "/sprmaker";
+    test::writeFile(path, "#!/bin/sh\n" + body + "\n");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+}
+
+// Answers the next "Save Parameters" dialog: ticks the boxes as given, then
+// presses OK (or Cancel when `ok` is false).
+void answerParameters(bool crop, bool images, bool palettes, bool ok)
+{
+    // The dialog runs its own event loop; look for it from inside that loop.
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, crop, images, palettes, ok] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<BuildOptionsDialog*>(w);
+            if (!dialog || !dialog->isVisible())
+                continue;
+            timer->stop();
+            timer->deleteLater();
+            dialog->Check1->setChecked(crop);
+            dialog->Check2->setChecked(images);
+            dialog->Check3->setChecked(palettes);
+            ok ? dialog->Command1_Click() : dialog->Command2_Click();
+            return;
+        }
+    });
+    timer->start();
+}
+
+QRgb rgb(QRgb pixel)
+{
+    return pixel & 0xFFFFFF;
+}
+
+struct SpriteWindowTest : ::testing::Test {
+    TestApp t;
+    std::string app = t.dir().toStdString();
+    std::unique_ptr<SpriteWindow> w;
+
+    SpriteWorkspace& ws() { return t.app->sprites; }
+
+    void SetUp() override { t.app->files.characterDir = app + "/chars/hero/"; }
+
+    // n more records: picture sK.pcx (4 x 3, colour K), group 0, image K, axis (K, 2K).
+    void fill(int n)
+    {
+        for (int k = 1; k <= n; ++k) {
+            const std::string s = std::to_string(k);
+            test::writeFile(app + "/tempsff/s" + s + ".pcx", solidPcx(4, 3, static_cast<std::uint8_t>(k)));
+            ws().records().push_back({"tempsff/s" + s + ".pcx", "0", s, s, std::to_string(2 * k)});
+        }
+    }
+    // A 2 x 2 picture outside the workspace.
+    QString file(const std::string& name, std::uint8_t colour = 9)
+    {
+        const std::string path = app + "/in/" + name;
+        test::writeFile(path, solidPcx(2, 2, colour));
+        return QString::fromStdString(path);
+    }
+    void open(int records = 0)
+    {
+        fill(records);
+        w = std::make_unique<SpriteWindow>(*t.app);
+        w->resize(700, 500);
+    }
+    QString label() const { return w->lblCurrentPic->text(); }
+    QRgb pixel(QPoint p) const { return rgb(w->renderView().pixel(p)); }
+    QPoint at(int dx, int dy) const { return {w->origin().x + dx, w->origin().y + dy}; }
+    void sendMove(QPoint pos, Qt::MouseButtons buttons)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(pos), w->picMain->mapToGlobal(QPointF(pos)), Qt::NoButton,
+                         buttons, Qt::NoModifier);
+        QApplication::sendEvent(w->picMain, &move);
+    }
+    // Queues the answers to the next build: the SFF's name, then the parameters.
+    void queueSave(const std::string& sff, bool crop, bool images, bool palettes, bool ok = true)
+    {
+        t.dialogs.files.enqueue(QString::fromStdString(sff));
+        answerParameters(crop, images, palettes, ok);
+    }
+};
+
+} // namespace
+
+TEST_F(SpriteWindowTest, NavigationShowsTheRecordAndItsPosition)
+{
+    open(10);
+    EXPECT_EQ(label(), "1 of 10");
+    w->hscIndex->setValue(3);
+    EXPECT_EQ(label(), " 3 of 10 ");
+    EXPECT_EQ(w->txtImageNo->text(), "3");
+    EXPECT_EQ(w->txtY->text(), " 6");
+
+    const std::tuple<int, Qt::Key, int> steps[] = {
+        {3, Qt::Key_Right, 4}, {4, Qt::Key_Left, 3}, {10, Qt::Key_Right, 10}, {1, Qt::Key_Left, 1}};
+    for (const auto& [from, key, to] : steps) {
+        w->hscIndex->setValue(from);
+        QTest::keyClick(w.get(), key);
+        EXPECT_EQ(w->currentIndex(), to) << from;
+    }
+    // In a text box the arrows edit the text.
+    w->hscIndex->setValue(5);
+    QTest::keyClick(w->txtGroup, Qt::Key_Left);
+    EXPECT_EQ(w->currentIndex(), 5);
+    EXPECT_FALSE(ws().modified()); // looking is not editing
+}
+
+TEST_F(SpriteWindowTest, TheRecordBoxesStoreNumbersAndClampTheAxis)
+{
+    open(3);
+    w->txtX->setText("40000");
+    EXPECT_EQ(w->txtX->text(), "30000");
+    EXPECT_EQ(ws().record(1).AxisX, "30000");
+    EXPECT_TRUE(ws().modified());
+
+    w->txtY->clear();
+    QTest::keyClicks(w->txtY, "-40x000");
+    EXPECT_EQ(w->txtY->text(), "-30000");
+    EXPECT_EQ(ws().record(1).AxisY, "-30000");
+
+    // Digits only: other characters are dropped as they are typed.
+    QTest::keyClicks(w->txtGroup, "1a2-");
+    EXPECT_EQ(w->txtGroup->text(), "012");
+    EXPECT_EQ(ws().record(1).Group, "12");
+
+    // The nudge buttons and the boxes follow each other.
+    w->findChild<QPushButton*>("cmdXMinus")->click();
+    EXPECT_EQ(w->txtX->text(), " 29999");
+    EXPECT_EQ(ws().record(1).AxisX, "29999");
+    w->findChild<QPushButton*>("cmdYPlus")->click();
+    EXPECT_EQ(ws().record(1).AxisY, "-29999");
+}
+
+TEST_F(SpriteWindowTest, AddingSeveralFilesAfterTheCurrentRecord)
+{
+    open(10);
+    w->hscIndex->setValue(4);
+    t.dialogs.fileLists.enqueue({file("a.pcx"), file("b.pcx"), file("c.pcx")});
+    w->Toolbar1_ButtonClick("Add");
+    ASSERT_EQ(ws().count(), 13);
+    EXPECT_EQ(label(), " 7 of 13 ");
+    for (int r = 5; r <= 7; ++r) {
+        EXPECT_EQ(ws().record(r).PcxFile, "tempsff/" + std::string(1, static_cast<char>('a' + r - 5)) + ".pcx");
+        EXPECT_EQ(ws().record(r).imageNo(), r);
+        EXPECT_TRUE(std::filesystem::exists(app + "/" + ws().record(r).PcxFile));
+    }
+    EXPECT_EQ(ws().record(8).PcxFile, "tempsff/s5.pcx");
+    EXPECT_EQ(t.dialogs.fileDialogs.last().directory.toStdString(), app + "/chars/hero/");
+
+    // Insert adds too; a name that another picture has gets a free one.
+    t.dialogs.fileLists.enqueue({file("s1.pcx", 200)});
+    QTest::keyClick(w.get(), Qt::Key_Insert);
+    EXPECT_EQ(ws().record(8).PcxFile, "tempsff/s1-2.pcx");
+    EXPECT_EQ(test::readFile(app + "/tempsff/s1.pcx"), solidPcx(4, 3, 1));
+
+    w->addImage(); // a cancelled dialog adds nothing
+    EXPECT_EQ(ws().count(), 14);
+}
+
+TEST_F(SpriteWindowTest, TheLimitsOfTheTable)
+{
+    test::writeFile(app + "/tempsff/s1.pcx", solidPcx(4, 3, 1));
+    ws().records().assign(19899, SpriteRecord{"tempsff/s1.pcx", "0", "0", "0", "0"});
+    open();
+    t.dialogs.fileLists.enqueue({file("a.pcx")});
+    w->addImage();
+    EXPECT_EQ(ws().count(), 19900);
+    const auto dialogsBefore = t.dialogs.fileDialogs.size();
+    w->addImage();
+    EXPECT_EQ(t.dialogs.fileDialogs.size(), dialogsBefore); // refused before the dialog
+    EXPECT_EQ(ws().count(), 19900);
+
+    // Cloning and the browser may go on to the table's 20,000 rows.
+    ws().records().resize(19999, SpriteRecord(ws().record(1)));
+    w->cloneImage();
+    EXPECT_EQ(ws().count(), 20000);
+    w->cloneImage();
+    EXPECT_FALSE(w->insertPicture(file("b.pcx")));
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList(3, QStringLiteral("Too many images!")));
+    EXPECT_EQ(ws().count(), 20000);
+}
+
+TEST_F(SpriteWindowTest, DeletingAsksAndKeepsAValidRecordShown)
+{
+    open(10);
+    w->hscIndex->setValue(10);
+    t.dialogs.answers.enqueue(Answer::No);
+    w->Toolbar1_ButtonClick("Delete");
+    EXPECT_EQ(ws().count(), 10);
+    EXPECT_EQ(t.dialogs.messages.last().buttons, Buttons::YesNo);
+
+    t.dialogs.answers.enqueue(Answer::Yes);
+    w->deleteImage();
+    EXPECT_EQ(label(), " 9 of 9 ");
+    EXPECT_EQ(w->txtImageNo->text(), "9");
+
+    t.dialogs.answers.enqueue(Answer::Yes);
+    w->hscIndex->setValue(2);
+    QTest::keyClick(w.get(), Qt::Key_Delete);
+    EXPECT_EQ(ws().count(), 8);
+    EXPECT_EQ(ws().record(2).PcxFile, "tempsff/s3.pcx");
+    EXPECT_EQ(w->txtImageNo->text(), "3");
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList(3, QStringLiteral("Are you sure?")));
+}
+
+TEST_F(SpriteWindowTest, DeletingTheOnlyRecordLeavesAClearEmptyView)
+{
+    fill(1);
+    ws().record(1).AxisX = "-10"; // the sprite lies right of the axis, clear of the marker
+    open();
+    EXPECT_NE(pixel(at(12, -1)), 0u);
+
+    t.dialogs.answers.enqueue(Answer::Yes);
+    w->deleteImage();
+    EXPECT_EQ(ws().count(), 0);
+    EXPECT_EQ(label(), " 0 of 0 ");
+    EXPECT_EQ(w->txtGroup->text() + w->txtX->text(), "");
+    EXPECT_FALSE(w->hscIndex->isEnabled());
+    EXPECT_EQ(pixel(at(12, -1)), 0u);
+
+    // Nothing to act on, nothing breaks; adding starts the table again.
+    t.dialogs.clear();
+    for (const char* key : {"Delete", "Clone", "Sort", "ShellEdit", "SaveOne", "ZoomIn", "ZoomOut", "Undo"})
+        w->Toolbar1_ButtonClick(key);
+    QTest::keyClick(w.get(), Qt::Key_Right);
+    w->txtX->setText("5");
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    t.dialogs.fileLists.enqueue({file("a.pcx")});
+    w->addImage();
+    EXPECT_EQ(label(), " 1 of 1 ");
+}
+
+TEST_F(SpriteWindowTest, SortingIsStableAndCloningAppends)
+{
+    fill(4);
+    const std::pair<const char*, const char*> numbers[] = {{"5", "1"}, {"0", "2"}, {"5", "0"}, {"0", "2"}};
+    for (int r = 1; r <= 4; ++r)
+        std::tie(ws().record(r).Group, ws().record(r).ImageNo) = numbers[r - 1];
+    open();
+    EXPECT_EQ(w->txtGroup->text(), "5");
+    w->Toolbar1_ButtonClick("Sort");
+    const char* order[] = {"s2", "s4", "s3", "s1"};
+    for (int r = 1; r <= 4; ++r)
+        EXPECT_EQ(ws().record(r).PcxFile, "tempsff/" + std::string(order[r - 1]) + ".pcx");
+    // The window shows the record now in the current row.
+    EXPECT_EQ(w->txtGroup->text(), "0");
+    EXPECT_EQ(w->txtY->text(), " 4");
+
+    w->hscIndex->setValue(3);
+    w->Toolbar1_ButtonClick("Clone");
+    ASSERT_EQ(ws().count(), 5);
+    EXPECT_EQ(ws().record(5).PcxFile, "tempsff/s3.pcx");
+    EXPECT_EQ(ws().record(5).AxisY, "6");
+    EXPECT_EQ(label(), " 3 of 5 ");
+}
+
+TEST_F(SpriteWindowTest, JumpingAndJumpingBack)
+{
+    open(10);
+    w->hscIndex->setValue(2);
+    w->txtJumpGroup->setText("0");
+    w->txtJumpImage->setText("7");
+    QTest::mouseClick(w->cmdJump, Qt::LeftButton);
+    EXPECT_EQ(w->currentIndex(), 7);
+    EXPECT_EQ(w->txtJumpImage->text(), "2");
+    QTest::keyClick(w->txtJumpGroup, Qt::Key_J); // J jumps from anywhere
+    EXPECT_EQ(w->currentIndex(), 2);
+    EXPECT_EQ(w->txtJumpImage->text(), "7");
+    EXPECT_EQ(w->txtJumpGroup->text(), "0");
+
+    w->txtJumpGroup->setText("5");
+    w->txtJumpImage->setText("2");
+    w->cmdJump_Click();
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"No match found for Group 5 image 2"});
+    EXPECT_EQ(w->currentIndex(), 2);
+}
+
+TEST_F(SpriteWindowTest, ZoomLimitsAndButtons)
+{
+    t.app->zoomFactor = 2.0f;
+    open(1);
+    QAction* in = w->toolbarAction("ZoomIn");
+    QAction* out = w->toolbarAction("ZoomOut");
+    const std::tuple<const char*, float, bool, bool> steps[] = {
+        {"ZoomIn", 4, true, true},      {"ZoomIn", 8, false, true},     {"ZoomOut", 4, true, true},
+        {"ZoomOut", 2, true, true},     {"ZoomOut", 1, true, true},     {"ZoomOut", 0.5f, true, true},
+        {"ZoomOut", 0.25f, true, true}, {"ZoomOut", 0.125f, true, false},
+    };
+    for (const auto& [key, zoom, inEnabled, outEnabled] : steps) {
+        w->Toolbar1_ButtonClick(key);
+        EXPECT_EQ(t.app->zoomFactor, zoom);
+        EXPECT_EQ(in->isEnabled(), inEnabled) << zoom;
+        EXPECT_EQ(out->isEnabled(), outEnabled) << zoom;
+    }
+    // A window opened at the limit starts with that button off.
+    t.app->zoomFactor = 8.0f;
+    open();
+    EXPECT_FALSE(w->toolbarAction("ZoomIn")->isEnabled());
+}
+
+TEST_F(SpriteWindowTest, DraggingMovesTheAxisAndTheLabelFloors)
+{
+    t.app->zoomFactor = 2.0f;
+    open(2);
+    const ViewPoint o = w->origin();
+    QTest::mousePress(w->picMain, Qt::LeftButton, {}, QPoint(o.x + 10, o.y + 10));
+    sendMove(QPoint(o.x + 16, o.y + 10), Qt::LeftButton);
+    EXPECT_EQ(ws().record(1).AxisX, "-2"); // 1 - 6 / 2
+    EXPECT_EQ(ws().record(1).AxisY, "2");
+    EXPECT_EQ(w->txtX->text(), "-2");
+    sendMove(QPoint(o.x + 10, o.y + 3), Qt::LeftButton);
+    EXPECT_EQ(ws().record(1).AxisX, "1");
+    EXPECT_EQ(ws().record(1).AxisY, "5"); // floor(7 / 2) + 2
+    QTest::mouseRelease(w->picMain, Qt::LeftButton, {}, QPoint(o.x + 10, o.y + 3));
+
+    // Moving without the left button only reports the position.
+    sendMove(QPoint(o.x - 3, o.y), Qt::NoButton);
+    EXPECT_EQ(w->lblMouseXY->text(), "-2,  0"); // floor(-1.5)
+    sendMove(QPoint(o.x + 40, o.y + 40), Qt::RightButton);
+    EXPECT_EQ(ws().record(1).AxisX, "1");
+    EXPECT_EQ(w->lblMouseXY->text(), " 20,  20");
+
+    // Dragging far beyond the limit is clamped.
+    t.app->zoomFactor = 0.125f;
+    QTest::mousePress(w->picMain, Qt::LeftButton, {}, QPoint(o.x, o.y));
+    sendMove(QPoint(o.x - 5000, o.y), Qt::LeftButton);
+    EXPECT_EQ(ws().record(1).AxisX, "30000");
+}
+
+TEST_F(SpriteWindowTest, PanningMovesTheOriginAndCentreBringsItBack)
+{
+    open(1);
+    const ViewPoint o = w->origin();
+    w->scrPictureX->setValue(kPanCentre + 10); // the picture moves left
+    w->scrPictureY->setValue(kPanCentre - 4);
+    EXPECT_EQ(w->origin(), (ViewPoint{o.x - 10, o.y + 4}));
+    const QImage panned = w->renderView();
+    w->findChild<QPushButton*>("cmdCenter")->click();
+    EXPECT_EQ(w->origin(), o);
+    // The same drawing, shifted.
+    EXPECT_EQ(panned.copy(o.x - 35, o.y - 21, 50, 50), w->renderView().copy(o.x - 25, o.y - 25, 50, 50));
+}
+
+TEST(SpriteDrawing, TheMarkerSitsOnTheOriginAndTheOnionSkinIsOred)
+{
+    // A 13 x 13 sprite with its axis in its middle: under the marker the '.'
+    // cells keep the sprite's colour.
+    QImage sprite(13, 13, QImage::Format_RGB32);
+    sprite.fill(qRgb(0x10, 0x20, 0x40));
+    SpriteScene scene;
+    scene.size = QSize(80, 60);
+    scene.background = Qt::white;
+    scene.sprite = sprite;
+    scene.axisX = scene.axisY = 6;
+    scene.origin = {30, 20};
+    const auto rows = axisMarkerRows();
+    for (const int z : {1, 2}) {
+        scene.zoom = static_cast<float>(z);
+        const QImage out = renderSpriteScene(scene);
+        const int left = 30 - 6 * z, top = 20 - 6 * z;
+        for (int y = 0; y < 13 * z; ++y) {
+            for (int x = 0; x < 13 * z; ++x) {
+                const char cell = rows[static_cast<std::size_t>(y / z)][x / z];
+                const QRgb expected = cell == 'B' ? 0x000000 : cell == 'W' ? 0xFFFFFF : 0x102040;
+                ASSERT_EQ(rgb(out.pixel(left + x, top + y)), expected) << x << "," << y << " zoom " << z;
+            }
+        }
+        EXPECT_EQ(rgb(out.pixel(79, 59)), 0xFFFFFFu);
+        EXPECT_EQ(rgb(out.pixel(left - 1, top)), 0xFFFFFFu);
+    }
+
+    // A 4 x 4 onion skin 2 pixels right of a 4 x 4 sprite, both clear of the marker.
+    QImage onion(4, 4, QImage::Format_RGB32);
+    onion.fill(qRgb(0x01, 0x02, 0x04));
+    scene = {};
+    scene.size = QSize(60, 60);
+    scene.sprite = sprite.copy(0, 0, 4, 4);
+    scene.onion = onion;
+    scene.axisX = scene.axisY = scene.onionAxisY = -10; // at (40, 40) to (43, 43)
+    scene.onionAxisX = -12;                             // at (42, 40) to (45, 43)
+    scene.origin = {30, 30};
+    const QImage out = renderSpriteScene(scene);
+    EXPECT_EQ(rgb(out.pixel(40, 40)), 0x102040u);
+    EXPECT_EQ(rgb(out.pixel(43, 43)), 0x112244u);
+    EXPECT_EQ(rgb(out.pixel(45, 41)), 0x010204u);
+    EXPECT_EQ(rgb(out.pixel(46, 41)), 0u);
+}
+
+TEST_F(SpriteWindowTest, OnionSkinAndWhiteBackgroundExcludeEachOther)
+{
+    open(3);
+    w->txtJumpGroup->setText("0");
+    w->txtJumpImage->setText("3");
+    w->chkWhiteBG->click();
+    EXPECT_EQ(pixel({0, 0}), 0xFFFFFFu);
+    w->chkOnionskin->click();
+    EXPECT_FALSE(w->chkWhiteBG->isChecked());
+    EXPECT_EQ(pixel({0, 0}), 0u);
+    // Record 3 (colour 3, axis (3, 6)) is laid over record 1, clear of it.
+    EXPECT_EQ(pixel(at(-3, -6)), 0x030609u);
+
+    w->chkWhiteBG->click();
+    EXPECT_FALSE(w->chkOnionskin->isChecked());
+}
+
+TEST_F(SpriteWindowTest, HidingColourZeroShowsItInTheBackground)
+{
+    test::writeFile(app + "/tempsff/z.pcx", makePcx(2, 1, {0, 5}));
+    ws().records().push_back({"tempsff/z.pcx", "0", "0", "-20", "-20"});
+    open();
+    w->chkWhiteBG->click();
+    EXPECT_EQ(pixel(at(20, 20)), 0u); // colour 0 of the file is black
+    w->chkTransparent->click();
+    EXPECT_EQ(pixel(at(20, 20)), 0xFFFFFFu);
+    EXPECT_EQ(pixel(at(21, 20)), 0x050A0Fu);
+}
+
+// --- the build ---------------------------------------------------------------
+
+namespace {
+
+// A stand-in build tool: keeps its arguments and the index it read, and
+// writes the SFF named on the index's first line.
+const char* kGoodBuilder = "echo \"$@\" > args.txt\n"
+                           "cat > received.txt\n"
+                           "target=$(head -n 1 received.txt | tr -d '\\r')\n"
+                           "printf 'SFF' > \"$target\"";
+
+} // namespace
+
+TEST_F(SpriteWindowTest, SavingWritesTheIndexAndRunsTheTool)
+{
+    writeStandInBuilder(app, kGoodBuilder);
+    open(2);
+    w->txtX->setText("-7"); // an edit the build has to carry
+    const std::string sff = app + "/chars/hero/out put.sff";
+    std::filesystem::create_directories(app + "/chars/hero");
+    const std::string index = sff + "\r\ntempsff/s1.pcx\r\n0\r\n1\r\n-7\r\n2\r\ntempsff/s2.pcx\r\n0\r\n2\r\n2\r\n4\r\n";
+
+    // The boxes of the parameters dialog, each to its own option.
+    const std::tuple<bool, bool, bool, const char*> cases[] = {{false, true, false, "-p "},
+                                                              {true, false, true, "-c -f "}};
+    for (const auto& [crop, images, palettes, options] : cases) {
+        t.dialogs.clear();
+        queueSave(sff, crop, images, palettes);
+        w->Toolbar1_ButtonClick("Save");
+        ASSERT_TRUE(w->building());
+        EXPECT_FALSE(w->toolbarAction("Save")->isEnabled());
+        EXPECT_TRUE(w->waitForBuild());
+
+        EXPECT_EQ(test::readFile(app + "/spawn.sh"),
+                  std::string("./sprmaker ") + options + "< \"" + app + "/tempsff.txt\" tempsff\n");
+        EXPECT_EQ(test::readFile(app + "/tempsff.txt"), index);
+        EXPECT_EQ(test::readFile(app + "/received.txt"), index);
+        EXPECT_EQ(test::readFile(sff), "SFF");
+        EXPECT_EQ(t.dialogs.messageTexts(),
+                  QStringList{QString::fromStdString("The SFF file " + sff + " was written with 2 sprites.")});
+        EXPECT_FALSE(ws().modified());
+        EXPECT_TRUE(w->toolbarAction("Save")->isEnabled());
+    }
+    EXPECT_EQ(t.dialogs.fileDialogs.last().directory.toStdString(), app + "/chars/hero/");
+}
+
+TEST_F(SpriteWindowTest, CancellingTheParametersStartsNoTool)
+{
+    writeStandInBuilder(app, kGoodBuilder);
+    open(1);
+    ws().buildFlags.duplicateImages = 1;
+    queueSave(app + "/new.sff", true, false, true, false);
+    w->saveSpriteArchive();
+    EXPECT_FALSE(w->building());
+    EXPECT_FALSE(std::filesystem::exists(app + "/spawn.sh"));
+    EXPECT_EQ(test::readFile(app + "/tempsff.txt"), app + "/new.sff\r\ntempsff/s1.pcx\r\n0\r\n1\r\n1\r\n2\r\n");
+    EXPECT_EQ(ws().buildFlags.crop, 0); // the flags keep their earlier values
+    EXPECT_EQ(ws().buildFlags.duplicateImages, 1);
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+
+    // A cancelled save dialog writes nothing at all.
+    std::filesystem::remove(app + "/tempsff.txt");
+    w->saveSpriteArchive();
+    EXPECT_FALSE(std::filesystem::exists(app + "/tempsff.txt"));
+}
+
+TEST_F(SpriteWindowTest, AFailedBuildReportsTheToolsLineAndKeepsTheChanges)
+{
+    open(1);
+    w->txtGroup->setText("3");
+    // The tool's script (none: no tool at all) and the start of the message.
+    const std::pair<const char*, QString> tools[] = {
+        {"cat > /dev/null\necho 'sprmaker: cannot read tempsff/s1.pcx (record 1)' >&2\nexit 1",
+         "The SFF file was not written: sprmaker: cannot read tempsff/s1.pcx (record 1)"},
+        {nullptr, "The SFF file was not written: "},
+    };
+    for (const auto& [script, message] : tools) {
+        if (script)
+            writeStandInBuilder(app, script);
+        else
+            std::filesystem::remove(app + "/sprmaker");
+        t.dialogs.clear();
+        queueSave(app + "/new.sff", false, false, false);
+        w->saveSpriteArchive();
+        EXPECT_FALSE(w->waitForBuild());
+        ASSERT_EQ(t.dialogs.messages.size(), 1);
+        EXPECT_EQ(t.dialogs.messages[0].text.left(script ? -1 : message.size()), message);
+        EXPECT_TRUE(ws().modified());
+    }
+}
+
+TEST_F(SpriteWindowTest, UnsavedChangesAreOfferedForSavingBeforeTheyAreLost)
+{
+    fill(2);
+    writeStandInBuilder(app, kGoodBuilder);
+    MainWindow main(*t.app);
+    registerSpritesWindows(main);
+    auto* window = qobject_cast<SpriteWindow*>(main.openWindow("SpriteWindow"));
+    ASSERT_NE(window, nullptr);
+
+    // Nothing changed: no question.
+    window->hscIndex->setValue(2);
+    EXPECT_TRUE(confirmSpriteChanges(*t.app));
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+
+    window->txtX->setText("12");
+    t.dialogs.answers.enqueue(Answer::Cancel);
+    EXPECT_FALSE(main.closeDown());
+    ASSERT_EQ(t.dialogs.messages.size(), 1);
+    EXPECT_TRUE(t.dialogs.messages[0].text.endsWith("Save them first?"));
+    EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::YesNoCancel);
+    EXPECT_TRUE(std::filesystem::exists(app + "/tempsff/s1.pcx"));
+
+    // No lets another character replace the table; the open window follows.
+    t.dialogs.answers.enqueue(Answer::No);
+    EXPECT_TRUE(confirmSpriteChanges(*t.app));
+    ws().clearWorkspace();
+    ws().records().clear();
+    fill(1);
+    window->Toolbar1_ButtonClick("Undo");
+    EXPECT_EQ(window->lblCurrentPic->text(), " 1 of 1 ");
+    window->txtX->setText("12");
+
+    // Yes whose save is cancelled keeps everything.
+    t.dialogs.answers.enqueue(Answer::Yes);
+    EXPECT_FALSE(confirmSpriteChanges(*t.app));
+
+    // Yes builds, waits for the tool, then lets the close-down go on.
+    t.dialogs.answers.enqueue(Answer::Yes);
+    queueSave(app + "/kept.sff", false, false, false);
+    EXPECT_TRUE(main.closeDown());
+    EXPECT_EQ(test::readFile(app + "/kept.sff"), "SFF");
+    EXPECT_NE(test::readFile(app + "/received.txt").find("\r\n12\r\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(app + "/tempsff")); // the close-down went on
+}
+
+// --- the browser -------------------------------------------------------------
+
+TEST_F(SpriteWindowTest, TheBrowserAddsTheSelectedFileAfterTheCurrentRecord)
+{
+    open(5);
+    w->hscIndex->setValue(3);
+    file("a.pcx", 4);
+    file("b.pcx", 5);
+    file("C.PCX", 6);
+    test::writeFile(app + "/in/notes.txt", "not a picture");
+
+    PcxBrowser browser(*t.app, *w);
+    ASSERT_TRUE(browser.setFolder(QString::fromStdString(app + "/in")));
+    QStringList listed;
+    for (int i = 0; i < browser.flbFile->count(); ++i)
+        listed << browser.flbFile->item(i)->text();
+    EXPECT_EQ(listed, (QStringList{"a.pcx", "b.pcx", "C.PCX"}));
+
+    browser.cmdAdd_Click(); // nothing selected
+    EXPECT_EQ(ws().count(), 5);
+
+    ASSERT_TRUE(browser.selectFile("a.pcx"));
+    EXPECT_FALSE(browser.picDisplay->pixmap().isNull()); // the preview
+    browser.cmdAdd_Click();
+    ASSERT_TRUE(browser.selectFile("b.pcx"));
+    emit browser.flbFile->itemDoubleClicked(browser.flbFile->currentItem());
+    ASSERT_EQ(ws().count(), 7);
+    const std::tuple<int, const char*, int> rows[] = {
+        {4, "tempsff/a.pcx", 4}, {5, "tempsff/b.pcx", 5}, {6, "tempsff/s4.pcx", 4}};
+    for (const auto& [r, pcx, image] : rows) {
+        EXPECT_EQ(ws().record(r).PcxFile, pcx) << r;
+        EXPECT_EQ(ws().record(r).imageNo(), image) << r;
+    }
+    EXPECT_EQ(label(), " 5 of 7 ");
+
+    // A folder that cannot be read leaves the list as it was.
+    EXPECT_FALSE(browser.setFolder(QString::fromStdString(app + "/missing")));
+    EXPECT_TRUE(t.dialogs.messageTexts().last().startsWith("Error: "));
+    EXPECT_EQ(browser.flbFile->count(), 3);
+}
+
+TEST_F(SpriteWindowTest, ChangingExportingAndHandingToTheEditor)
+{
+    open(3);
+    w->hscIndex->setValue(2);
+    t.dialogs.files.enqueue(file("new.pcx", 7));
+    w->Toolbar1_ButtonClick("Change");
+    EXPECT_EQ(ws().record(2).PcxFile, "tempsff/new.pcx");
+    EXPECT_EQ(ws().record(2).AxisX, "2");
+
+    const std::string out = app + "/out";
+    std::filesystem::create_directories(out);
+    t.dialogs.files.enqueue(QString::fromStdString(out + "/one.pcx"));
+    w->Toolbar1_ButtonClick("SaveOne");
+    EXPECT_EQ(test::readFile(out + "/one.pcx"), solidPcx(2, 2, 7));
+    t.dialogs.files.enqueue(QString::fromStdString(out));
+    w->Toolbar1_ButtonClick("SaveAll");
+    EXPECT_TRUE(std::filesystem::exists(out + "/s3.pcx"));
+
+    w->Toolbar1_ButtonClick("ShellEdit");
+    EXPECT_EQ(t.dialogs.opened, QStringList{QString::fromStdString(app + "/tempsff/new.pcx")});
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+}
+
+// --- a real character ---------------------------------------------------------
+
+namespace {
+
+// What a sprite looks like, independent of how the archive stores it: its
+// numbers, and every non-zero pixel relative to the axis with its colour.
+struct SpriteLook {
+    std::int64_t group = 0, image = 0;
+    std::vector<std::tuple<std::int64_t, std::int64_t, int, Rgb>> pixels;
+    bool operator==(const SpriteLook&) const = default;
+};
+
+SpriteLook lookOf(const SpriteWorkspace& ws, int index, std::int64_t axisShiftX = 0)
+{
+    const SpriteRecord& r = ws.record(index);
+    SpriteLook look{r.group(), r.imageNo(), {}};
+    DecoderState decoder;
+    EXPECT_EQ(loadPcx(decoder, ws.imagePath(r), kPaletteFromFile, 0), PcxStatus::Ok) << r.PcxFile;
+    const DecodedImage& img = decoder.decodedPixels;
+    for (int y = 0; y < img.height; ++y)
+        for (int x = 0; x < img.width; ++x)
+            if (const int p = img.at(x, y))
+                look.pixels.emplace_back(x - r.axisX() - axisShiftX, y - r.axisY(), p,
+                                         img.palette[static_cast<std::size_t>(p)]);
+    return look;
+}
+
+// The program with the real sprite tools, the real character open and the
+// sprite window on it; false when the tools are not built.
+struct RealCharacter {
+    TestApp t;
+    MainWindow main{*t.app};
+    SpriteWindow* window = nullptr;
+
+    bool open(bool forScreenshot = false)
+    {
+        if (!std::filesystem::exists(std::string(VANTREL_APP_DIR) + "/sff2pcx") ||
+            !std::filesystem::exists(std::string(VANTREL_APP_DIR) + "/sprmaker"))
+            return false;
+        test::installRealTools(t.dir().toStdString());
+        registerSpritesWindows(main);
+        if (forScreenshot) {
+            main.MDIForm_Load();
+            main.resize(1000, 700);
+        }
+        main.openCharacter(QString::fromStdString(test::realchars("winmugen-kfm/kfm.def")));
+        EXPECT_TRUE(main.characterOpen()) << t.dialogs.messageTexts().join("|").toStdString();
+        window = qobject_cast<SpriteWindow*>(main.openWindow("SpriteWindow"));
+        EXPECT_NE(window, nullptr);
+        return true;
+    }
+};
+
+} // namespace
+
+TEST(SpriteRoundTrip, AnEditedCharacterBuildsAndReopensWithOnlyTheEdits)
+{
+    RealCharacter c;
+    if (!c.open())
+        GTEST_SKIP() << "the sprite tools are not built";
+    ASSERT_NE(c.window, nullptr);
+    SpriteWorkspace& ws = c.t.app->sprites;
+    const std::string app = c.t.dir().toStdString();
+    const int count = ws.count();
+    ASSERT_GT(count, 100);
+    std::vector<SpriteLook> before;
+    for (int r = 1; r <= count; ++r)
+        before.push_back(lookOf(ws, r));
+
+    const int moved = 5, regrouped = 7;
+    ASSERT_FALSE(before[moved - 1].pixels.empty());
+    c.window->hscIndex->setValue(moved);
+    c.window->txtX->setText(QString::number(ws.record(moved).axisX() + 3));
+    c.window->hscIndex->setValue(regrouped);
+    c.window->txtGroup->setText("999");
+
+    const std::string out = app + "/out";
+    std::filesystem::create_directories(out);
+    c.t.dialogs.files.enqueue(QString::fromStdString(out + "/kfm.sff"));
+    answerParameters(true, true, true, true);
+    c.window->Toolbar1_ButtonClick("Save");
+    ASSERT_TRUE(c.window->waitForBuild()) << c.t.dialogs.messageTexts().join("|").toStdString();
+    EXPECT_EQ(c.t.dialogs.messageTexts().last(),
+              QStringLiteral("The SFF file %1/kfm.sff was written with %2 sprites.")
+                  .arg(QString::fromStdString(out))
+                  .arg(count));
+    EXPECT_EQ(test::readFile(app + "/spawn.sh"), "./sprmaker -c -f -p < \"" + app + "/tempsff.txt\" tempsff\n");
+
+    // Re-open the written archive as a character of its own.
+    test::writeFile(out + "/kfm.def", "[Files]\r\nsprite = kfm.sff\r\n");
+    c.t.dialogs.clear();
+    c.main.openCharacter(QString::fromStdString(out + "/kfm.def"));
+    ASSERT_TRUE(c.t.dialogs.messages.isEmpty()) << c.t.dialogs.messageTexts().join("|").toStdString();
+    ASSERT_EQ(ws.count(), count);
+    before[regrouped - 1].group = 999;
+    for (int r = 1; r <= count; ++r) // the moved sprite's pixels now sit 3 further left of its axis
+        EXPECT_TRUE(lookOf(ws, r, r == moved ? -3 : 0) == before[static_cast<std::size_t>(r - 1)]) << r;
+}
+
+// Set VANTREL_SCREENSHOT to a PNG path to look at the sprite window on a real
+// character at zoom 2 with the onion skin on.
+TEST(SpriteRoundTrip, Screenshot)
+{
+    const char* target = std::getenv("VANTREL_SCREENSHOT");
+    RealCharacter c;
+    if (!target || !c.open(true))
+        GTEST_SKIP() << "set VANTREL_SCREENSHOT to take the screenshot";
+    ASSERT_NE(c.window, nullptr);
+    if (QMdiSubWindow* frame = c.main.subWindowOf(c.window))
+        frame->resize(900, 580);
+    c.window->Toolbar1_ButtonClick("ZoomIn");
+    // Walking frame 2 over walking frame 1.
+    const auto walk2 = c.t.app->sprites.findSpriteRecord("20", "1");
+    ASSERT_TRUE(walk2.has_value());
+    c.window->hscIndex->setValue(*walk2);
+    c.window->txtJumpGroup->setText("20");
+    c.window->txtJumpImage->setText("0");
+    c.window->chkOnionskin->click();
+    c.window->chkTransparent->click();
+    QTest::qWait(300);
+    EXPECT_TRUE(c.main.grab().save(QString::fromLocal8Bit(target)));
+}
