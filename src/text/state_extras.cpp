@@ -76,12 +76,12 @@ TextClipLibrary readTextClips(const std::vector<std::string>& lines)
             }
         } else if (line.size() >= 2 && line.front() == '<' && line.back() == '>') {
             TextClip& current = library.clips[clip];
-            current.name = shownFromBytes(std::string_view(line).substr(1, line.size() - 2));
+            current.name = utf16FromUtf8(std::string_view(line).substr(1, line.size() - 2));
             library.listNames.push_back(current.name);
             // The next line is the help number, whatever it holds.
             current.helpNumber = ++i < lines.size() ? numericValue(trimmed(lines[i])) : 0;
         } else if (!startsWith(line, "<")) {
-            library.clips[clip].body += shownFromBytes(line) + u"\r\n";
+            library.clips[clip].body += utf16FromUtf8(line) + u"\r\n";
         }
     }
     return library;

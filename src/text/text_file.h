@@ -6,6 +6,7 @@
 // kept aside, so loading and saving without an edit writes the same bytes.
 
 #include "common/atomic_file.h"
+#include "common/encoding.h"
 
 #include <cstdint>
 #include <string>
@@ -36,9 +37,6 @@ struct ShownText {
 // Splits a file at CR LF, LF and lone CR; every line but the last carries its end.
 ShownText decodeText(std::string_view bytes);
 
-// One piece of text as it is shown: UTF-8 when it is valid, else byte for byte.
-std::u16string shownFromBytes(std::string_view bytes);
-
 // The bytes to write for the lines. A line without an end (other than the
 // last) takes the usual end. One CR LF is appended when the text does not
 // already end with a line break.
@@ -46,9 +44,6 @@ std::string encodeText(const std::vector<TextLine>& lines, const TextEncoding& e
 
 // The shown text with every line break written as CR LF.
 std::u16string joinedWithCrLf(const std::vector<TextLine>& lines);
-
-std::u16string utf16FromUtf8(std::string_view ascii);
-std::string utf8FromUtf16(std::u16string_view text);
 
 struct TextLoadResult {
     bool ok = false;
