@@ -1,0 +1,46 @@
+#pragma once
+// What the program knows of the engine's state language: every state
+// controller with its parameters, and every trigger. The state file editor's
+// clips and help topics (data/stclips.txt, data/sctrls.html), the checker and
+// completion all draw on this one table.
+
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+
+struct ControllerParameter {
+    std::string_view name;   // as written in a state file, lower case; "var(*)" stands for var(0), var(1), ...
+    std::string_view values; // a short description of what it takes, for completion ("int", "S, C, A, L or U")
+};
+
+struct StateController {
+    std::string_view name; // as the engine's documentation writes it ("ChangeAnim2")
+    // Each group must be present; a group is met by any one of its names
+    // (VarSet needs one of "v", "fv", "var(*)", "fvar(*)", "sysvar(*)", "sysfvar(*)").
+    std::vector<std::vector<std::string_view>> required;
+    std::vector<ControllerParameter> parameters; // every parameter it takes, required ones included
+    int helpTopic = 0;                           // its topic in the help file
+};
+
+struct Trigger {
+    std::string_view name; // as documented ("AnimElemTime")
+    std::string_view form; // how it is written ("AnimElemTime(elem)")
+    int helpTopic = 0;
+};
+
+// Every state controller of the engine (version 1.1), in alphabetical order.
+const std::vector<StateController>& stateControllers();
+
+// Every trigger of the engine (version 1.1), in alphabetical order.
+const std::vector<Trigger>& triggers();
+
+// Looks a controller or trigger up without regard to letter case; null when unknown.
+const StateController* findStateController(std::string_view name);
+const Trigger* findTrigger(std::string_view name);
+
+// Parameters every controller takes besides its own: trigger1.., triggerall,
+// type, persistent, ignorehitpause.
+bool isCommonControllerParameter(std::string_view name);
+
+} // namespace vantrel
