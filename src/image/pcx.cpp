@@ -1,6 +1,7 @@
 #include "image/pcx.h"
 
 #include "common/text.h"
+#include "image/pcx_header.h"
 
 #include <algorithm>
 
@@ -8,30 +9,19 @@ namespace vantrel {
 
 namespace {
 
-constexpr std::size_t kHeaderSize = 128;
-constexpr std::size_t kPaletteBlockSize = 768;
-constexpr std::uint8_t kPaletteMarker = 12;
-
-std::int16_t readInt16(const std::string& bytes, std::size_t offset)
-{
-    const auto lo = static_cast<std::uint8_t>(bytes[offset]);
-    const auto hi = static_cast<std::uint8_t>(bytes[offset + 1]);
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(lo | (hi << 8)));
-}
-
 struct Geometry {
     int width = 0;
     int height = 0;
     int rowLength = 0;
 };
 
-Geometry geometryOf(const std::string& bytes)
+Geometry geometryOf(const PcxHeader& header)
 {
-    // Width and height wrap as 16-bit numbers, as the header stores them.
-    const auto width = static_cast<std::int16_t>(readInt16(bytes, 8) - readInt16(bytes, 4) + 1);
-    const auto height = static_cast<std::int16_t>(readInt16(bytes, 10) - readInt16(bytes, 6) + 1);
-    const int planes = static_cast<std::uint8_t>(bytes[65]);
-    return {width, height, planes * readInt16(bytes, 66)};
+    // Width and height wrap as 16-bit numbers, as the header stores them; so
+    // does the byte count of a line, a negative one refusing the file.
+    const auto width = static_cast<std::int16_t>(header.xMax - header.xMin + 1);
+    const auto height = static_cast<std::int16_t>(header.yMax - header.yMin + 1);
+    return {width, height, header.planes * static_cast<std::int16_t>(header.bytesPerLine)};
 }
 
 // A run of two bytes advances a row by at most 63 columns, so no row can be
@@ -43,13 +33,12 @@ bool dataCanFill(const Geometry& g, std::size_t dataSize)
     return static_cast<std::size_t>(g.height) * perRow <= dataSize;
 }
 
-Palette paletteBlockOf(const std::string& bytes)
+Palette paletteOf(std::string_view block)
 {
     Palette palette;
-    const std::size_t start = bytes.size() - kPaletteBlockSize;
     for (std::size_t i = 0; i < palette.size(); ++i) {
-        palette[i] = {static_cast<std::uint8_t>(bytes[start + i * 3]), static_cast<std::uint8_t>(bytes[start + i * 3 + 1]),
-                      static_cast<std::uint8_t>(bytes[start + i * 3 + 2])};
+        palette[i] = {static_cast<std::uint8_t>(block[i * 3]), static_cast<std::uint8_t>(block[i * 3 + 1]),
+                      static_cast<std::uint8_t>(block[i * 3 + 2])};
     }
     return palette;
 }
@@ -57,8 +46,8 @@ Palette paletteBlockOf(const std::string& bytes)
 // Decodes the rows into image.pixels. False when the data ends first.
 bool runLengthDecode(const std::string& bytes, DecodedImage& image)
 {
-    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data()) + kHeaderSize;
-    const std::size_t size = bytes.size() - kHeaderSize;
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data()) + kPcxHeaderSize;
+    const std::size_t size = bytes.size() - kPcxHeaderSize;
     const int L = image.rowLength;
     std::size_t p = 0;
     for (int row = 0; row < image.height; ++row) {
@@ -115,17 +104,18 @@ void mirror(DecodedImage& image, int flip)
 
 } // namespace
 
-PcxStatus decodePCX(DecoderState& state, const std::string& bytes, int paletteMode, int flip, const Palette* working,
+PcxStatus decodePcx(DecoderState& state, const std::string& bytes, int paletteMode, int flip, const Palette* working,
                     const SpriteViewOptions* view)
 {
-    if (bytes.size() < kHeaderSize || static_cast<std::uint8_t>(bytes[3]) != 8)
+    const auto header = readPcxHeader(bytes);
+    if (!header || header->bitsPerPixel != 8)
         return PcxStatus::Refused;
-    if (static_cast<std::uint8_t>(bytes[65]) != 1)
+    if (header->planes != 1)
         return PcxStatus::NoPicture;
 
-    const Geometry g = geometryOf(bytes);
+    const Geometry g = geometryOf(*header);
     if (g.rowLength <= 0 || g.width <= 0 || g.height <= 0 || g.width > g.rowLength
-        || !dataCanFill(g, bytes.size() - kHeaderSize))
+        || !dataCanFill(g, bytes.size() - kPcxHeaderSize))
         return PcxStatus::Refused;
 
     DecodedImage image;
@@ -138,13 +128,11 @@ PcxStatus decodePCX(DecoderState& state, const std::string& bytes, int paletteMo
         return PcxStatus::Refused;
     mirror(image, flip);
 
-    // A file too short to hold a palette block has none.
-    const bool hasPaletteBlock = bytes.size() >= kPaletteBlockSize + 1
-        && static_cast<std::uint8_t>(bytes[bytes.size() - kPaletteBlockSize - 1]) == kPaletteMarker;
+    const auto paletteBlock = pcxPaletteBlock(bytes);
     if (paletteMode == kPaletteWorking) {
         image.palette = working ? *working : Palette{};
-    } else if (hasPaletteBlock) {
-        image.palette = paletteBlockOf(bytes);
+    } else if (paletteBlock) {
+        image.palette = paletteOf(*paletteBlock);
         if (!state.spritePaletteCaptured) {
             state.spritePalette = image.palette;
             state.spritePaletteCaptured = true;
@@ -167,7 +155,7 @@ PcxStatus loadPcx(DecoderState& state, const std::string& path, int paletteMode,
     const auto bytes = readFileBytes(path);
     if (!bytes)
         return PcxStatus::Refused;
-    return decodePCX(state, *bytes, paletteMode, flip, working, view);
+    return decodePcx(state, *bytes, paletteMode, flip, working, view);
 }
 
 } // namespace vantrel

@@ -61,7 +61,7 @@ PcxStatus loadPcx(DecoderState& state, const std::string& path, int paletteMode,
                   const Palette* working = nullptr, const SpriteViewOptions* view = nullptr);
 
 // The same on bytes already in memory.
-PcxStatus decodePCX(DecoderState& state, const std::string& bytes, int paletteMode, int flip,
+PcxStatus decodePcx(DecoderState& state, const std::string& bytes, int paletteMode, int flip,
                     const Palette* working = nullptr, const SpriteViewOptions* view = nullptr);
 
 } // namespace vantrel

@@ -10,7 +10,7 @@ namespace {
 
 class DigitsOnlyFilter final : public QObject {
 public:
-    using QObject::QObject;
+    DigitsOnlyFilter(QLineEdit* box, bool allowMinus) : QObject(box), allowMinus_(allowMinus) { }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -23,17 +23,25 @@ protected:
         if (text.isEmpty() || !text.at(0).isPrint() || (key->modifiers() & Qt::ControlModifier))
             return false;
         for (const QChar c : text)
-            if (c < u'0' || c > u'9')
+            if ((c < u'0' || c > u'9') && !(allowMinus_ && c == u'-'))
                 return true;
         return false;
     }
+
+private:
+    bool allowMinus_;
 };
 
 } // namespace
 
 void acceptDigitsOnly(QLineEdit* box)
 {
-    box->installEventFilter(new DigitsOnlyFilter(box));
+    box->installEventFilter(new DigitsOnlyFilter(box, false));
+}
+
+void acceptSignedDigitsOnly(QLineEdit* box)
+{
+    box->installEventFilter(new DigitsOnlyFilter(box, true));
 }
 
 } // namespace vantrel

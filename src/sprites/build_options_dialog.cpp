@@ -9,52 +9,47 @@ namespace vantrel {
 
 BuildOptionsDialog::BuildOptionsDialog(BuildFlags& flags, QWidget* parent) : QDialog(parent), flags_(flags)
 {
+    setObjectName(QStringLiteral("BuildOptionsDialog"));
     setWindowTitle(QStringLiteral("Save Parameters"));
-    Check1 = new QCheckBox(QStringLiteral("Crop images to maximum needed"), this);
-    Check2 = new QCheckBox(QStringLiteral("Remove duplicate images"), this);
-    Check3 = new QCheckBox(QStringLiteral("Remove duplicate palettes"), this);
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check2->setObjectName(QStringLiteral("Check2"));
-    Check3->setObjectName(QStringLiteral("Check3"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command1->setDefault(true);
+    cropBox = new QCheckBox(QStringLiteral("Crop images to maximum needed"), this);
+    removeDuplicateImagesBox = new QCheckBox(QStringLiteral("Remove duplicate images"), this);
+    removeDuplicatePalettesBox = new QCheckBox(QStringLiteral("Remove duplicate palettes"), this);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cropBox->setObjectName(QStringLiteral("cropBox"));
+    removeDuplicateImagesBox->setObjectName(QStringLiteral("removeDuplicateImagesBox"));
+    removeDuplicatePalettesBox->setObjectName(QStringLiteral("removeDuplicatePalettesBox"));
+    okButton->setObjectName(QStringLiteral("okButton"));
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    okButton->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Check1);
-    layout->addWidget(Check2);
-    layout->addWidget(Check3);
+    layout->addWidget(cropBox);
+    layout->addWidget(removeDuplicateImagesBox);
+    layout->addWidget(removeDuplicatePalettesBox);
     layout->addLayout(buttons);
 
-    Check1->setChecked(flags_.crop == 1);
-    Check2->setChecked(flags_.duplicateImages == 1);
-    Check3->setChecked(flags_.duplicatePalettes == 1);
-    // Only OK builds: the close box and Escape leave the SFF untouched.
+    cropBox->setChecked(flags_.crop == 1);
+    removeDuplicateImagesBox->setChecked(flags_.duplicateImages == 1);
+    removeDuplicatePalettesBox->setChecked(flags_.duplicatePalettes == 1);
+    // Only OK builds: Cancel, the close box and Escape leave the SFF untouched.
     flags_.cancelled = true;
 
-    connect(Command1, &QPushButton::clicked, this, &BuildOptionsDialog::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &BuildOptionsDialog::Command2_Click);
+    connect(okButton, &QPushButton::clicked, this, &BuildOptionsDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &BuildOptionsDialog::reject);
 }
 
-void BuildOptionsDialog::Command1_Click()
+void BuildOptionsDialog::accept()
 {
-    flags_.crop = Check1->isChecked() ? 1 : 0;
-    flags_.duplicateImages = Check2->isChecked() ? 1 : 0;
-    flags_.duplicatePalettes = Check3->isChecked() ? 1 : 0;
+    flags_.crop = cropBox->isChecked() ? 1 : 0;
+    flags_.duplicateImages = removeDuplicateImagesBox->isChecked() ? 1 : 0;
+    flags_.duplicatePalettes = removeDuplicatePalettesBox->isChecked() ? 1 : 0;
     flags_.cancelled = false;
-    accept();
-}
-
-void BuildOptionsDialog::Command2_Click()
-{
-    flags_.cancelled = true;
-    reject();
+    QDialog::accept();
 }
 
 } // namespace vantrel

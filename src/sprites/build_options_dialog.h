@@ -17,14 +17,14 @@ public:
     // counts as cancelled, however the dialog is left.
     explicit BuildOptionsDialog(BuildFlags& flags, QWidget* parent = nullptr);
 
-    void Command1_Click(); // OK
-    void Command2_Click(); // Cancel
+    // OK: stores the boxes in the flags.
+    void accept() override;
 
-    QCheckBox* Check1 = nullptr; // crop
-    QCheckBox* Check2 = nullptr; // duplicate images
-    QCheckBox* Check3 = nullptr; // duplicate palettes
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QCheckBox* cropBox = nullptr;
+    QCheckBox* removeDuplicateImagesBox = nullptr;
+    QCheckBox* removeDuplicatePalettesBox = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
 private:
     BuildFlags& flags_;

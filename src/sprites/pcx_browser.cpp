@@ -28,30 +28,30 @@ PcxBrowser::PcxBrowser(App& app, SpriteWindow& sprites, QWidget* parent)
     setObjectName(QStringLiteral("PcxBrowser"));
     setWindowTitle(QStringLiteral("PCX Browser"));
 
-    dlbDrive = new QComboBox(this);
+    driveBox = new QComboBox(this);
     for (const QFileInfo& drive : QDir::drives())
-        dlbDrive->addItem(drive.absoluteFilePath());
-    lblFolder = new QLabel(this);
-    lblFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    dlbDir = new QListWidget(this);
-    flbFile = new QListWidget(this);
-    picDisplay = new QLabel(this);
-    picDisplay->setFixedSize(kPreviewSize);
-    picDisplay->setAlignment(Qt::AlignCenter);
-    cmdAdd = new QPushButton(QStringLiteral("Add"), this);
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+        driveBox->addItem(drive.absoluteFilePath());
+    folderLabel = new QLabel(this);
+    folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    folderList = new QListWidget(this);
+    fileList = new QListWidget(this);
+    preview = new QLabel(this);
+    preview->setFixedSize(kPreviewSize);
+    preview->setAlignment(Qt::AlignCenter);
+    addButton = new QPushButton(QStringLiteral("Add"), this);
+    closeButton = new QPushButton(QStringLiteral("Close"), this);
 
     auto* left = new QVBoxLayout;
-    left->addWidget(dlbDrive);
-    left->addWidget(lblFolder);
-    left->addWidget(dlbDir, 1);
-    left->addWidget(flbFile, 1);
+    left->addWidget(driveBox);
+    left->addWidget(folderLabel);
+    left->addWidget(folderList, 1);
+    left->addWidget(fileList, 1);
     auto* frame = new QGroupBox(QStringLiteral("Selected PCX"), this);
     auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->addWidget(picDisplay);
+    frameLayout->addWidget(preview);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdAdd);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(addButton);
+    buttons->addWidget(closeButton);
     auto* right = new QVBoxLayout;
     right->addWidget(frame);
     right->addLayout(buttons);
@@ -61,14 +61,14 @@ PcxBrowser::PcxBrowser(App& app, SpriteWindow& sprites, QWidget* parent)
     layout->addLayout(right);
     resize(560, 420);
 
-    connect(dlbDrive, &QComboBox::currentIndexChanged, this, &PcxBrowser::dlbDrive_Change);
-    connect(dlbDir, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { dlbDir_Change(item->text()); });
-    connect(flbFile, &QListWidget::itemClicked, this, &PcxBrowser::flbFile_Click);
-    connect(flbFile, &QListWidget::currentRowChanged, this, &PcxBrowser::flbFile_Click);
-    connect(flbFile, &QListWidget::itemDoubleClicked, this, &PcxBrowser::cmdAdd_Click);
-    connect(cmdAdd, &QPushButton::clicked, this, &PcxBrowser::cmdAdd_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &PcxBrowser::cmdClose_Click);
+    connect(driveBox, &QComboBox::currentIndexChanged, this, &PcxBrowser::openDrive);
+    connect(folderList, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { openFolder(item->text()); });
+    connect(fileList, &QListWidget::itemClicked, this, &PcxBrowser::showPreview);
+    connect(fileList, &QListWidget::currentRowChanged, this, &PcxBrowser::showPreview);
+    connect(fileList, &QListWidget::itemDoubleClicked, this, &PcxBrowser::addSelected);
+    connect(addButton, &QPushButton::clicked, this, &PcxBrowser::addSelected);
+    connect(closeButton, &QPushButton::clicked, this, &PcxBrowser::close);
 
     // The character's folder is where its pictures usually are.
     const QString charDir = qstr(app_.files.characterDir);
@@ -93,56 +93,56 @@ bool PcxBrowser::setFolder(const QString& path)
     const QDir dir(info.absoluteFilePath());
     folder_ = QDir::cleanPath(dir.absolutePath());
 
-    dlbDir->clear();
+    folderList->clear();
     if (!dir.isRoot())
-        dlbDir->addItem(QStringLiteral(".."));
-    dlbDir->addItems(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
+        folderList->addItem(QStringLiteral(".."));
+    folderList->addItems(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
 
-    const QSignalBlocker blocker(flbFile);
-    flbFile->clear();
+    const QSignalBlocker blocker(fileList);
+    fileList->clear();
     // The pattern must match whatever the letter case of the extension.
     for (const QString& name : QDir(folder_).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase)) {
         if (name.endsWith(QStringLiteral(".pcx"), Qt::CaseInsensitive))
-            flbFile->addItem(name);
+            fileList->addItem(name);
     }
-    lblFolder->setText(folder_);
-    picDisplay->clear();
+    folderLabel->setText(folder_);
+    preview->clear();
     return true;
 }
 
-void PcxBrowser::dlbDrive_Change()
+void PcxBrowser::openDrive()
 {
-    const QString drive = dlbDrive->currentText();
+    const QString drive = driveBox->currentText();
     if (!drive.isEmpty())
         setFolder(drive);
 }
 
-void PcxBrowser::dlbDir_Change(const QString& entry)
+void PcxBrowser::openFolder(const QString& entry)
 {
     setFolder(QDir(folder_).filePath(entry));
 }
 
 bool PcxBrowser::selectFile(const QString& name)
 {
-    const auto items = flbFile->findItems(name, Qt::MatchExactly);
+    const auto items = fileList->findItems(name, Qt::MatchExactly);
     if (items.isEmpty())
         return false;
-    flbFile->setCurrentItem(items.first());
+    fileList->setCurrentItem(items.first());
     return true;
 }
 
 QString PcxBrowser::selectedPath() const
 {
-    const QListWidgetItem* item = flbFile->currentItem();
+    const QListWidgetItem* item = fileList->currentItem();
     if (!item || !item->isSelected())
         return {};
     return QDir(folder_).filePath(item->text());
 }
 
-void PcxBrowser::flbFile_Click()
+void PcxBrowser::showPreview()
 {
     const QString path = selectedPath();
-    picDisplay->clear();
+    preview->clear();
     if (path.isEmpty())
         return;
     const QImage picture = loadPcx(app_, this, path, kPaletteFromFile, 0);
@@ -152,20 +152,15 @@ void PcxBrowser::flbFile_Click()
     // Large pictures are shrunk to fit the box; small ones keep their pixels.
     if (pixmap.width() > kPreviewSize.width() || pixmap.height() > kPreviewSize.height())
         pixmap = pixmap.scaled(kPreviewSize, Qt::KeepAspectRatio, Qt::FastTransformation);
-    picDisplay->setPixmap(pixmap);
+    preview->setPixmap(pixmap);
 }
 
-void PcxBrowser::cmdAdd_Click()
+void PcxBrowser::addSelected()
 {
     const QString path = selectedPath();
     if (path.isEmpty())
         return;
     sprites_.insertPicture(path);
-}
-
-void PcxBrowser::cmdClose_Click()
-{
-    close();
 }
 
 } // namespace vantrel

@@ -25,21 +25,24 @@ public:
     QString folder() const { return folder_; }
     bool setFolder(const QString& path);
 
-    void dlbDrive_Change();
-    void dlbDir_Change(const QString& entry); // an entry of the folder list
-    void flbFile_Click();
-    void cmdAdd_Click();
-    void cmdClose_Click();
+    // Shows the drive chosen in the drive box.
+    void openDrive();
+    // Goes into an entry of the folder list ("..": one folder up).
+    void openFolder(const QString& entry);
+    // Previews the selected file.
+    void showPreview();
+    // Adds the selected file after the sprite window's current record.
+    void addSelected();
     // Selects a file of the file list by name; false when it is not listed.
     bool selectFile(const QString& name);
 
-    QComboBox* dlbDrive = nullptr;
-    QListWidget* dlbDir = nullptr;
-    QListWidget* flbFile = nullptr;
-    QLabel* lblFolder = nullptr;
-    QLabel* picDisplay = nullptr;
-    QPushButton* cmdAdd = nullptr;
-    QPushButton* cmdClose = nullptr;
+    QComboBox* driveBox = nullptr;
+    QListWidget* folderList = nullptr;
+    QListWidget* fileList = nullptr;
+    QLabel* folderLabel = nullptr;
+    QLabel* preview = nullptr;
+    QPushButton* addButton = nullptr;
+    QPushButton* closeButton = nullptr;
 
 private:
     QString selectedPath() const;

@@ -23,7 +23,7 @@ std::string buildCommandLine(const std::string& appDir, const BuildFlags& flags)
 
 std::string buildIndexText(const std::string& sffPath, const SpriteWorkspace& ws)
 {
-    return indexText(sffPath, ws.records());
+    return formatSpriteIndex(sffPath, ws.records());
 }
 
 } // namespace vantrel

@@ -3,6 +3,7 @@
 #include "common/atomic_file.h"
 #include "common/paths.h"
 #include "common/text.h"
+#include "sfflib/pcx.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -33,18 +34,18 @@ int insertRecordAfter(SpriteWorkspace& ws, int current, const std::string& pcxFi
     auto& records = ws.records();
     const int before = std::clamp(current, 0, ws.count());
     SpriteRecord fresh;
-    fresh.PcxFile = pcxFile;
+    fresh.pcxFile = pcxFile;
     if (before >= 1) {
         const SpriteRecord& previous = ws.record(before);
-        fresh.Group = previous.Group;
-        fresh.ImageNo = fieldText(previous.imageNo() + 1);
+        fresh.groupText = previous.groupText;
+        fresh.imageText = fieldText(previous.imageNo() + 1);
     } else {
         // Row 0 of the table is never used: an empty group and image 0.
-        fresh.Group = "0";
-        fresh.ImageNo = "1";
+        fresh.groupText = "0";
+        fresh.imageText = "1";
     }
-    fresh.AxisX = "0";
-    fresh.AxisY = "0";
+    fresh.axisXText = "0";
+    fresh.axisYText = "0";
     records.insert(records.begin() + before, std::move(fresh));
     ws.setModified(true);
     return before + 1;
@@ -105,6 +106,19 @@ std::string positionText(int index, int count)
 std::int64_t clampAxis(std::int64_t value)
 {
     return std::clamp(value, -kAxisLimit, kAxisLimit);
+}
+
+void storeNumber(SpriteWorkspace& ws, std::string& field, std::int64_t value)
+{
+    if (numericValue(field) != value)
+        ws.setModified(true);
+    field = fieldText(value);
+}
+
+bool buildAcceptsPicture(const std::string& path)
+{
+    const auto bytes = readFileBytes(path);
+    return bytes && sfflib::decodePcx(*bytes);
 }
 
 namespace {
@@ -206,7 +220,7 @@ std::vector<std::string> exportAllPictures(const SpriteWorkspace& ws, const std:
     std::vector<std::string> errors;
     std::set<std::string> done;
     for (const SpriteRecord& record : ws.records()) {
-        const std::string name = fileNameOf(toSlashes(record.PcxFile));
+        const std::string name = fileNameOf(toSlashes(record.pcxFile));
         if (name.empty() || !done.insert(name).second)
             continue;
         const CopyResult copied = copyFile(ws.imagePath(record), folder + "/" + name);

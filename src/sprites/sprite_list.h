@@ -52,10 +52,18 @@ std::string fieldText(std::int64_t value);
 inline constexpr std::int64_t kAxisLimit = 30000;
 std::int64_t clampAxis(std::int64_t value);
 
+// Stores a number in a field of a record of `ws`. A change of value (not
+// merely of its writing) is an edit that the next build has to carry.
+void storeNumber(SpriteWorkspace& ws, std::string& field, std::int64_t value);
+
+// True when the SFF build would take the picture at `path`: it reads, and the
+// sprite tools decode it as a 256-colour PCX with its own palette.
+bool buildAcceptsPicture(const std::string& path);
+
 struct CopyResult {
     bool ok = false;
     std::string error;   // a sentence for the user when !ok
-    std::string pcxFile; // the record's PcxFile: "tempsff/<name>"
+    std::string pcxFile; // the record's pcxFile: "tempsff/<name>"
 };
 
 // The name a PCX copied into the workspace gets: its own name unless a

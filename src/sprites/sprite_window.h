@@ -1,83 +1,35 @@
 #pragma once
-// The sprite window: one record of the sprite workspace at a time, drawn
-// zoomed under the axis cross-hair, with the list operations on its toolbar
-// and the SFF build behind "Save".
+// The sprite window: one record of the sprite workspace at a time, drawn in
+// the view under the axis marker, with the record's numbers in boxes, the
+// list operations on its toolbar and the SFF build behind "Save".
 
 #include "shell/app.h"
-#include "sprites/sprite_view.h"
+#include "sprites/sprite_canvas.h"
 
 #include <QImage>
-#include <QPointer>
 #include <QWidget>
+
+#include <string>
 
 class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QProcess;
 class QPushButton;
 class QScrollBar;
 class QToolBar;
 
 namespace vantrel {
 
-// Everything the view draws, so that a drawing can be made (and checked)
-// without a window.
-struct SpriteScene {
-    QSize size;
-    QColor background = Qt::black;
-    QImage sprite;
-    std::int64_t axisX = 0, axisY = 0;
-    QImage onion; // null: no onion skin
-    std::int64_t onionAxisX = 0, onionAxisY = 0;
-    ViewPoint origin;
-    float zoom = 1.0f;
-};
-
-// The drawing: the sprite copied stretched, the onion skin ORed over it, the
-// axis marker ANDed then XORed, on an RGB32 picture of the scene's size.
-QImage renderSpriteScene(const SpriteScene& scene);
+class SffBuilder;
 
 class SpriteWindow : public QWidget {
     Q_OBJECT
 public:
     explicit SpriteWindow(App& app, QWidget* parent = nullptr);
-    ~SpriteWindow() override;
 
     // The record shown: the index scroll bar's value (0 on an empty table).
     int currentIndex() const;
-
-    void loadImage(int index);
-    void refreshPicture();
-    void saveSpriteArchive();
-    void addImage();
-    void deleteImage();
-    void cloneImage();
-    void changeImage();
-    void PerformUndo() { }
-
-    // Navigation to row n, as the index scroll bar does it.
-    void hscIndex_Change(int value);
-    void txtGroup_Change();
-    void txtImageNo_Change();
-    void txtX_Change();
-    void txtY_Change();
-    void cmdJump_Click();
-    void Toolbar1_ButtonClick(const QString& key);
-    void cmdCenter_Click();
-    void cmdXMinus_Click();
-    void cmdXPlus_Click();
-    void cmdYMinus_Click();
-    void cmdYPlus_Click();
-    void chkOnionskin_Click();
-    void chkTransparent_Click();
-    void chkWhiteBG_Click();
-    void picMain_MouseDown(QPoint pos, Qt::MouseButtons buttons);
-    void picMain_MouseMove(QPoint pos, Qt::MouseButtons buttons);
-    void picMain_MouseUp();
-    void picMain_Resize();
-    // The window's key handling; true when the key was used.
-    bool Form_KeyDown(int key, QWidget* focus);
 
     // Inserts a copy of `path` after the current record and shows it, as the
     // PCX browser's Add does. False (with a message) when refused.
@@ -89,29 +41,65 @@ public:
     // the last build: true when it wrote the SFF.
     bool waitForBuild();
 
-    // The drawing as it is now.
-    QImage renderView() const;
-    ViewPoint origin() const { return origin_; }
+    // The drawing as it is now, and where the axis sits in it.
+    QImage renderView() const { return view->render(); }
+    ViewPoint origin() const { return view->origin(); }
 
-    // Controls, for the tests and the browser.
-    QScrollBar* hscIndex = nullptr;
-    QLabel* lblCurrentPic = nullptr;
-    QLabel* lblMouseXY = nullptr;
-    QLineEdit* txtGroup = nullptr;
-    QLineEdit* txtImageNo = nullptr;
-    QLineEdit* txtX = nullptr;
-    QLineEdit* txtY = nullptr;
-    QLineEdit* txtJumpGroup = nullptr;
-    QLineEdit* txtJumpImage = nullptr;
-    QPushButton* cmdJump = nullptr;
-    QCheckBox* chkOnionskin = nullptr;
-    QCheckBox* chkTransparent = nullptr;
-    QCheckBox* chkWhiteBG = nullptr;
-    QScrollBar* scrPictureX = nullptr;
-    QScrollBar* scrPictureY = nullptr;
-    QWidget* picMain = nullptr; // the view
-    QToolBar* Toolbar1 = nullptr;
-    QAction* toolbarAction(const QString& key) const;
+    QToolBar* toolBar = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* sortAction = nullptr;
+    QAction* addImageAction = nullptr;
+    QAction* deleteImageAction = nullptr;
+    QAction* cloneImageAction = nullptr;
+    QAction* changeImageAction = nullptr;
+    QAction* browseAction = nullptr;
+    QAction* zoomInAction = nullptr;
+    QAction* zoomOutAction = nullptr;
+    QAction* editExternallyAction = nullptr;
+    QAction* exportImageAction = nullptr;
+    QAction* exportAllAction = nullptr;
+    QAction* undoAction = nullptr;
+
+    QLineEdit* axisXEdit = nullptr;
+    QLineEdit* axisYEdit = nullptr;
+    QLineEdit* groupEdit = nullptr;
+    QLineEdit* imageEdit = nullptr;
+    QLabel* mousePositionLabel = nullptr;
+    QCheckBox* onionSkinBox = nullptr;
+    QLineEdit* jumpGroupEdit = nullptr;
+    QLineEdit* jumpImageEdit = nullptr;
+    QPushButton* jumpButton = nullptr;
+    QCheckBox* hideTransparentBox = nullptr;
+    QCheckBox* whiteBackgroundBox = nullptr;
+    SpriteCanvas* view = nullptr;
+    QScrollBar* horizontalPanBar = nullptr;
+    QScrollBar* verticalPanBar = nullptr;
+    QPushButton* centreButton = nullptr;
+    QLabel* positionLabel = nullptr;
+    QScrollBar* indexScrollBar = nullptr;
+
+public slots:
+    // Shows record `index`: its position, numbers and picture.
+    void showRecord(int index);
+    void jumpToRecord();
+    void saveSpriteArchive();
+    void sortImages();
+    void addImage();
+    void deleteImage();
+    void cloneImage();
+    void changeImage();
+    void openBrowser();
+    void zoomIn();
+    void zoomOut();
+    void editExternally();
+    void exportImage();
+    void exportAllImages();
+    void centreView();
+    void nudgeAxis(int dx, int dy);
+    // The check boxes below the view: each redraws the record its way.
+    void applyOnionSkinChoice();
+    void applyTransparencyChoice();
+    void applyBackgroundChoice();
 
 signals:
     // A build ended: ok, and the message shown.
@@ -125,44 +113,35 @@ protected:
 
 private:
     void buildUi();
-    void Form_Load();
-    void showRecord(int index);
+    void createToolBar();
+    void showWorkspace();
+    void syncWithWorkspace();
+    // The window's keys; true when the key was used.
+    bool handleKey(int key, QWidget* focus);
+
+    SpriteRecord* current();
     void setIndexRange(int count, int value);
     void refreshPositionLabel();
     void showGroupAndImage();
     void showAxisInBoxes(bool always);
-    void storeAxisBox(QLineEdit* box, bool horizontal);
-    void updateOnionSkin();
-    void updateOrigin();
-    void updateZoomButtons();
+    void loadImage(int index);
+    void refreshPicture();
+    // The sprite the jump boxes name: where Jump goes, and the onion skin.
+    SpriteNumbers jumpNumbers() const;
+    void storeGroup();
+    void storeImageNumber();
+    void storeAxis(QLineEdit* box, std::string SpriteRecord::*field);
     void setZoom(float zoom);
-    void nudgeAxis(int dx, int dy);
-    void syncWithWorkspace();
-    SpriteViewOptions viewOptions() const;
-    SpriteRecord* current();
-    void startBuild(const QString& sffPath);
-    void onBuildFinished(int exitCode, bool crashed, bool failedToStart);
-    void exportOne();
-    void exportAll();
-    void shellEdit();
-    void openBrowser();
+    void updateZoomButtons();
     void setStatus(const QString& text);
+    // A file dialog for PCX pictures in the character's folder.
+    FileDialogOptions pcxDialog(const QString& title, bool mustExist) const;
+    // True when the build takes every file; otherwise says it cannot load the first it refuses.
+    bool checkPictures(const QStringList& files);
 
     App& app_;
     unsigned generation_ = 0;
-    QImage picInlay_;
-    QImage picOnionskin_;
-    QString onionPath_;
-    std::int64_t onionAxisX_ = 0, onionAxisY_ = 0;
-    ViewPoint origin_;
-    ViewPoint dragStart_;
-    std::int64_t dragAxisX_ = 0, dragAxisY_ = 0;
-    bool updatingBoxes_ = false;
-    QProcess* build_ = nullptr;
-    QString buildTarget_;
-    int buildRecords_ = 0;
-    bool lastBuildOk_ = false;
-    bool wasModified_ = false;
+    SffBuilder* builder_ = nullptr;
 };
 
 // Asked before the program closes or another character replaces the sprite

@@ -3,27 +3,14 @@
 // <app>/tempsff plus the index <app>/tempsff.txt, read into a table of records.
 // Every sprite operation edits this table; the build writes it back.
 
+#include "sprites/sprite_index.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace vantrel {
-
-// One sprite. Fields keep the text read from the index until the sprite
-// window turns them into numbers; a number is kept as its decimal text.
-struct SpriteRecord {
-    std::string PcxFile; // relative to the application directory
-    std::string Group;
-    std::string ImageNo;
-    std::string AxisX;
-    std::string AxisY;
-
-    std::int64_t group() const;
-    std::int64_t imageNo() const;
-    std::int64_t axisX() const;
-    std::int64_t axisY() const;
-};
 
 inline constexpr int kMaxSpriteRecords = 20000;
 inline constexpr int kMaxIndexLines = 99000;
@@ -34,14 +21,10 @@ struct IndexReadResult {
     std::vector<SpriteRecord> records;
 };
 
-// Reads an index: a header line, then five lines per record; a final record
-// with fewer lines still counts. Refuses more than 20,000 records or 99,000
-// lines with an error instead of overflowing.
+// Reads the workspace's index (sprite_index.h), refusing more than 20,000
+// records or 99,000 lines with an error instead of overflowing.
 IndexReadResult readIndexFile(const std::string& path);
 IndexReadResult parseIndex(const std::vector<std::string>& lines);
-
-// The index text for a table (header line first), CR LF line ends.
-std::string indexText(const std::string& header, const std::vector<SpriteRecord>& records);
 
 // The SFF build's options, as the parameters dialog last left them; they
 // last for the whole run.

@@ -1,4 +1,5 @@
 #include "image/pcx.h"
+#include "image/pcx_header.h"
 #include "pcx_builder.h"
 #include "test_support.h"
 
@@ -50,7 +51,7 @@ TEST(PcxDecode, RowsRunsAndMirrors)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         DecoderState state;
-        ASSERT_EQ(decodePCX(state, makePcx(c.file), kPaletteFromFile, c.flip), PcxStatus::Ok);
+        ASSERT_EQ(decodePcx(state, makePcx(c.file), kPaletteFromFile, c.flip), PcxStatus::Ok);
         const DecodedImage& image = state.decodedPixels;
         EXPECT_EQ(image.rowLength, c.file.bytesPerLine);
         EXPECT_EQ(image.width, c.file.width);
@@ -72,22 +73,22 @@ TEST(PcxDecode, PaletteChoice)
     DecoderState state;
     // Nothing captured yet: a file without a palette shows in black, and a
     // decode with the working palette does not look at the file's palette.
-    ASSERT_EQ(decodePCX(state, plain, kPaletteFromFile, 0), PcxStatus::Ok);
+    ASSERT_EQ(decodePcx(state, plain, kPaletteFromFile, 0), PcxStatus::Ok);
     EXPECT_EQ(state.decodedPixels.palette, Palette{});
-    ASSERT_EQ(decodePCX(state, withFirst, kPaletteWorking, 0, &working), PcxStatus::Ok);
+    ASSERT_EQ(decodePcx(state, withFirst, kPaletteWorking, 0, &working), PcxStatus::Ok);
     EXPECT_EQ(state.decodedPixels.palette, working);
     EXPECT_FALSE(state.spritePaletteCaptured);
 
     // The first palette block met is captured, in onion-skin mode as well.
-    ASSERT_EQ(decodePCX(state, withFirst, kPaletteOnionSkin, 0), PcxStatus::Ok);
+    ASSERT_EQ(decodePcx(state, withFirst, kPaletteOnionSkin, 0), PcxStatus::Ok);
     EXPECT_TRUE(state.spritePaletteCaptured);
     EXPECT_EQ(state.spritePalette, first);
 
     // Later blocks show their own colours but do not replace the capture.
-    ASSERT_EQ(decodePCX(state, withSecond, kPaletteFromFile, 0), PcxStatus::Ok);
+    ASSERT_EQ(decodePcx(state, withSecond, kPaletteFromFile, 0), PcxStatus::Ok);
     EXPECT_EQ(state.decodedPixels.palette, second);
     EXPECT_EQ(state.spritePalette, first);
-    ASSERT_EQ(decodePCX(state, plain, kPaletteFromFile, 0), PcxStatus::Ok);
+    ASSERT_EQ(decodePcx(state, plain, kPaletteFromFile, 0), PcxStatus::Ok);
     EXPECT_EQ(state.decodedPixels.palette, first);
 }
 
@@ -105,7 +106,7 @@ TEST(PcxDecode, TransparentColourChangesOnlyThePicture)
     };
     for (const auto& c : cases) {
         DecoderState state;
-        ASSERT_EQ(decodePCX(state, bytes, kPaletteFromFile, 0, nullptr, &c.view), PcxStatus::Ok);
+        ASSERT_EQ(decodePcx(state, bytes, kPaletteFromFile, 0, nullptr, &c.view), PcxStatus::Ok);
         EXPECT_EQ(state.decodedPixels.palette[0], c.colour0);
         EXPECT_EQ(state.decodedPixels.palette[1], file[1]);
         EXPECT_EQ(state.spritePalette, file);
@@ -140,8 +141,8 @@ TEST(PcxDecode, DamagedFilesAreRefusedWithoutChangingState)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         DecoderState state;
-        ASSERT_EQ(decodePCX(state, makePcx({1, 1, 1, 8, 1, {42}}), kPaletteFromFile, 0), PcxStatus::Ok);
-        EXPECT_EQ(decodePCX(state, c.bytes, kPaletteFromFile, 0), c.status);
+        ASSERT_EQ(decodePcx(state, makePcx({1, 1, 1, 8, 1, {42}}), kPaletteFromFile, 0), PcxStatus::Ok);
+        EXPECT_EQ(decodePcx(state, c.bytes, kPaletteFromFile, 0), c.status);
         EXPECT_FALSE(state.spritePaletteCaptured);
         EXPECT_EQ(state.decodedPixels.pixels, (Bytes{42, 0, 0, 0}));
     }
@@ -152,7 +153,7 @@ TEST(PcxDecode, FilesShorterThanAPaletteBlockHaveNone)
     // 128 + 640 bytes: the marker's place would lie before the file.
     PcxContent content{640, 1, 640, 8, 1, Bytes(640, 12)};
     DecoderState state;
-    ASSERT_EQ(decodePCX(state, makePcx(content), kPaletteFromFile, 0), PcxStatus::Ok);
+    ASSERT_EQ(decodePcx(state, makePcx(content), kPaletteFromFile, 0), PcxStatus::Ok);
     EXPECT_FALSE(state.spritePaletteCaptured);
     EXPECT_EQ(state.decodedPixels.palette, Palette{});
 }
@@ -176,7 +177,7 @@ TEST(PcxDecode, CutAndScrambledRealFilesNeverCrash)
         ASSERT_GT(real.size(), 1000u);
         DecoderState state;
         for (std::size_t cut = 0; cut < real.size(); cut += 97)
-            decodePCX(state, real.substr(0, cut), kPaletteFromFile, 3);
+            decodePcx(state, real.substr(0, cut), kPaletteFromFile, 3);
 
         std::mt19937 random(1234);
         for (int round = 0; round < 300; ++round) {
@@ -185,12 +186,44 @@ TEST(PcxDecode, CutAndScrambledRealFilesNeverCrash)
                 const std::size_t at = random() % (round % 2 ? bytes.size() : 128);
                 bytes[at] = static_cast<char>(random());
             }
-            const PcxStatus status = decodePCX(state, bytes, kPaletteFromFile, round % 4);
+            const PcxStatus status = decodePcx(state, bytes, kPaletteFromFile, round % 4);
             if (status == PcxStatus::Ok) {
                 const DecodedImage& image = state.decodedPixels;
                 EXPECT_EQ(image.pixels.size(), static_cast<std::size_t>(image.stride) * image.height);
                 EXPECT_GE(image.rowLength, image.width);
             }
         }
+    }
+}
+
+TEST(PcxHeader, FieldsAreLittleEndianAndThePaletteBlockIsFoundOnlyAtItsPlace)
+{
+    std::string bytes(128, '\0');
+    bytes[0] = 0x0A;
+    bytes[3] = 8;
+    test::putInt16(bytes, 4, -2);
+    test::putInt16(bytes, 8, 0x8001);
+    bytes[65] = 3;
+    test::putInt16(bytes, 66, 0xFFFE);
+    const auto header = readPcxHeader(bytes);
+    ASSERT_TRUE(header.has_value());
+    EXPECT_EQ(header->manufacturer, 0x0A);
+    EXPECT_EQ(header->bitsPerPixel, 8);
+    EXPECT_EQ(header->xMin, -2);
+    EXPECT_EQ(header->xMax, -32767);
+    EXPECT_EQ(header->planes, 3);
+    EXPECT_EQ(header->bytesPerLine, 65534);
+    EXPECT_FALSE(readPcxHeader(bytes.substr(0, 127)).has_value());
+
+    // size, where the marker is, whether there is a block
+    const std::tuple<std::size_t, std::size_t, bool> blocks[] = {
+        {768, 0, false}, {769, 0, true}, {1000, 231, true}, {1000, 230, false}, {1000, 232, false}};
+    for (const auto& [size, marker, found] : blocks) {
+        std::string file(size, '\x07');
+        file[marker] = 12;
+        const auto block = pcxPaletteBlock(file);
+        ASSERT_EQ(block.has_value(), found) << size << " " << marker;
+        if (found)
+            EXPECT_EQ(*block, file.substr(marker + 1)) << size;
     }
 }

@@ -26,7 +26,7 @@ std::vector<std::string> sortedPictures(std::vector<SpriteRecord> records, bool&
     modified = ws.modified();
     std::vector<std::string> out;
     for (const auto& r : ws.records())
-        out.push_back(r.PcxFile);
+        out.push_back(r.pcxFile);
     return out;
 }
 

@@ -27,6 +27,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <tuple>
 
@@ -94,10 +95,10 @@ void answerParameters(bool crop, bool images, bool palettes, bool ok)
                 continue;
             timer->stop();
             timer->deleteLater();
-            dialog->Check1->setChecked(crop);
-            dialog->Check2->setChecked(images);
-            dialog->Check3->setChecked(palettes);
-            ok ? dialog->Command1_Click() : dialog->Command2_Click();
+            dialog->cropBox->setChecked(crop);
+            dialog->removeDuplicateImagesBox->setChecked(images);
+            dialog->removeDuplicatePalettesBox->setChecked(palettes);
+            (ok ? dialog->okButton : dialog->cancelButton)->click();
             return;
         }
     });
@@ -140,14 +141,14 @@ struct SpriteWindowTest : ::testing::Test {
         w = std::make_unique<SpriteWindow>(*t.app);
         w->resize(700, 500);
     }
-    QString label() const { return w->lblCurrentPic->text(); }
+    QString label() const { return w->positionLabel->text(); }
     QRgb pixel(QPoint p) const { return rgb(w->renderView().pixel(p)); }
     QPoint at(int dx, int dy) const { return {w->origin().x + dx, w->origin().y + dy}; }
     void sendMove(QPoint pos, Qt::MouseButtons buttons)
     {
-        QMouseEvent move(QEvent::MouseMove, QPointF(pos), w->picMain->mapToGlobal(QPointF(pos)), Qt::NoButton,
+        QMouseEvent move(QEvent::MouseMove, QPointF(pos), w->view->mapToGlobal(QPointF(pos)), Qt::NoButton,
                          buttons, Qt::NoModifier);
-        QApplication::sendEvent(w->picMain, &move);
+        QApplication::sendEvent(w->view, &move);
     }
     // Queues the answers to the next build: the SFF's name, then the parameters.
     void queueSave(const std::string& sff, bool crop, bool images, bool palettes, bool ok = true)
@@ -163,21 +164,21 @@ TEST_F(SpriteWindowTest, NavigationShowsTheRecordAndItsPosition)
 {
     open(10);
     EXPECT_EQ(label(), "1 of 10");
-    w->hscIndex->setValue(3);
+    w->indexScrollBar->setValue(3);
     EXPECT_EQ(label(), " 3 of 10 ");
-    EXPECT_EQ(w->txtImageNo->text(), "3");
-    EXPECT_EQ(w->txtY->text(), " 6");
+    EXPECT_EQ(w->imageEdit->text(), "3");
+    EXPECT_EQ(w->axisYEdit->text(), " 6");
 
     const std::tuple<int, Qt::Key, int> steps[] = {
         {3, Qt::Key_Right, 4}, {4, Qt::Key_Left, 3}, {10, Qt::Key_Right, 10}, {1, Qt::Key_Left, 1}};
     for (const auto& [from, key, to] : steps) {
-        w->hscIndex->setValue(from);
+        w->indexScrollBar->setValue(from);
         QTest::keyClick(w.get(), key);
         EXPECT_EQ(w->currentIndex(), to) << from;
     }
     // In a text box the arrows edit the text.
-    w->hscIndex->setValue(5);
-    QTest::keyClick(w->txtGroup, Qt::Key_Left);
+    w->indexScrollBar->setValue(5);
+    QTest::keyClick(w->groupEdit, Qt::Key_Left);
     EXPECT_EQ(w->currentIndex(), 5);
     EXPECT_FALSE(ws().modified()); // looking is not editing
 }
@@ -185,49 +186,49 @@ TEST_F(SpriteWindowTest, NavigationShowsTheRecordAndItsPosition)
 TEST_F(SpriteWindowTest, TheRecordBoxesStoreNumbersAndClampTheAxis)
 {
     open(3);
-    w->txtX->setText("40000");
-    EXPECT_EQ(w->txtX->text(), "30000");
-    EXPECT_EQ(ws().record(1).AxisX, "30000");
+    w->axisXEdit->setText("40000");
+    EXPECT_EQ(w->axisXEdit->text(), "30000");
+    EXPECT_EQ(ws().record(1).axisXText, "30000");
     EXPECT_TRUE(ws().modified());
 
-    w->txtY->clear();
-    QTest::keyClicks(w->txtY, "-40x000");
-    EXPECT_EQ(w->txtY->text(), "-30000");
-    EXPECT_EQ(ws().record(1).AxisY, "-30000");
+    w->axisYEdit->clear();
+    QTest::keyClicks(w->axisYEdit, "-40x000");
+    EXPECT_EQ(w->axisYEdit->text(), "-30000");
+    EXPECT_EQ(ws().record(1).axisYText, "-30000");
 
     // Digits only: other characters are dropped as they are typed.
-    QTest::keyClicks(w->txtGroup, "1a2-");
-    EXPECT_EQ(w->txtGroup->text(), "012");
-    EXPECT_EQ(ws().record(1).Group, "12");
+    QTest::keyClicks(w->groupEdit, "1a2-");
+    EXPECT_EQ(w->groupEdit->text(), "012");
+    EXPECT_EQ(ws().record(1).groupText, "12");
 
     // The nudge buttons and the boxes follow each other.
-    w->findChild<QPushButton*>("cmdXMinus")->click();
-    EXPECT_EQ(w->txtX->text(), " 29999");
-    EXPECT_EQ(ws().record(1).AxisX, "29999");
-    w->findChild<QPushButton*>("cmdYPlus")->click();
-    EXPECT_EQ(ws().record(1).AxisY, "-29999");
+    w->findChild<QPushButton*>("axisXMinusButton")->click();
+    EXPECT_EQ(w->axisXEdit->text(), " 29999");
+    EXPECT_EQ(ws().record(1).axisXText, "29999");
+    w->findChild<QPushButton*>("axisYPlusButton")->click();
+    EXPECT_EQ(ws().record(1).axisYText, "-29999");
 }
 
 TEST_F(SpriteWindowTest, AddingSeveralFilesAfterTheCurrentRecord)
 {
     open(10);
-    w->hscIndex->setValue(4);
+    w->indexScrollBar->setValue(4);
     t.dialogs.fileLists.enqueue({file("a.pcx"), file("b.pcx"), file("c.pcx")});
-    w->Toolbar1_ButtonClick("Add");
+    w->addImageAction->trigger();
     ASSERT_EQ(ws().count(), 13);
     EXPECT_EQ(label(), " 7 of 13 ");
     for (int r = 5; r <= 7; ++r) {
-        EXPECT_EQ(ws().record(r).PcxFile, "tempsff/" + std::string(1, static_cast<char>('a' + r - 5)) + ".pcx");
+        EXPECT_EQ(ws().record(r).pcxFile, "tempsff/" + std::string(1, static_cast<char>('a' + r - 5)) + ".pcx");
         EXPECT_EQ(ws().record(r).imageNo(), r);
-        EXPECT_TRUE(std::filesystem::exists(app + "/" + ws().record(r).PcxFile));
+        EXPECT_TRUE(std::filesystem::exists(app + "/" + ws().record(r).pcxFile));
     }
-    EXPECT_EQ(ws().record(8).PcxFile, "tempsff/s5.pcx");
+    EXPECT_EQ(ws().record(8).pcxFile, "tempsff/s5.pcx");
     EXPECT_EQ(t.dialogs.fileDialogs.last().directory.toStdString(), app + "/chars/hero/");
 
     // Insert adds too; a name that another picture has gets a free one.
     t.dialogs.fileLists.enqueue({file("s1.pcx", 200)});
     QTest::keyClick(w.get(), Qt::Key_Insert);
-    EXPECT_EQ(ws().record(8).PcxFile, "tempsff/s1-2.pcx");
+    EXPECT_EQ(ws().record(8).pcxFile, "tempsff/s1-2.pcx");
     EXPECT_EQ(test::readFile(app + "/tempsff/s1.pcx"), solidPcx(4, 3, 1));
 
     w->addImage(); // a cancelled dialog adds nothing
@@ -260,30 +261,30 @@ TEST_F(SpriteWindowTest, TheLimitsOfTheTable)
 TEST_F(SpriteWindowTest, DeletingAsksAndKeepsAValidRecordShown)
 {
     open(10);
-    w->hscIndex->setValue(10);
+    w->indexScrollBar->setValue(10);
     t.dialogs.answers.enqueue(Answer::No);
-    w->Toolbar1_ButtonClick("Delete");
+    w->deleteImageAction->trigger();
     EXPECT_EQ(ws().count(), 10);
     EXPECT_EQ(t.dialogs.messages.last().buttons, Buttons::YesNo);
 
     t.dialogs.answers.enqueue(Answer::Yes);
     w->deleteImage();
     EXPECT_EQ(label(), " 9 of 9 ");
-    EXPECT_EQ(w->txtImageNo->text(), "9");
+    EXPECT_EQ(w->imageEdit->text(), "9");
 
     t.dialogs.answers.enqueue(Answer::Yes);
-    w->hscIndex->setValue(2);
+    w->indexScrollBar->setValue(2);
     QTest::keyClick(w.get(), Qt::Key_Delete);
     EXPECT_EQ(ws().count(), 8);
-    EXPECT_EQ(ws().record(2).PcxFile, "tempsff/s3.pcx");
-    EXPECT_EQ(w->txtImageNo->text(), "3");
+    EXPECT_EQ(ws().record(2).pcxFile, "tempsff/s3.pcx");
+    EXPECT_EQ(w->imageEdit->text(), "3");
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList(3, QStringLiteral("Are you sure?")));
 }
 
 TEST_F(SpriteWindowTest, DeletingTheOnlyRecordLeavesAClearEmptyView)
 {
     fill(1);
-    ws().record(1).AxisX = "-10"; // the sprite lies right of the axis, clear of the marker
+    ws().record(1).axisXText = "-10"; // the sprite lies right of the axis, clear of the marker
     open();
     EXPECT_NE(pixel(at(12, -1)), 0u);
 
@@ -291,16 +292,17 @@ TEST_F(SpriteWindowTest, DeletingTheOnlyRecordLeavesAClearEmptyView)
     w->deleteImage();
     EXPECT_EQ(ws().count(), 0);
     EXPECT_EQ(label(), " 0 of 0 ");
-    EXPECT_EQ(w->txtGroup->text() + w->txtX->text(), "");
-    EXPECT_FALSE(w->hscIndex->isEnabled());
+    EXPECT_EQ(w->groupEdit->text() + w->axisXEdit->text(), "");
+    EXPECT_FALSE(w->indexScrollBar->isEnabled());
     EXPECT_EQ(pixel(at(12, -1)), 0u);
 
     // Nothing to act on, nothing breaks; adding starts the table again.
     t.dialogs.clear();
-    for (const char* key : {"Delete", "Clone", "Sort", "ShellEdit", "SaveOne", "ZoomIn", "ZoomOut", "Undo"})
-        w->Toolbar1_ButtonClick(key);
+    for (QAction* action : {w->deleteImageAction, w->cloneImageAction, w->sortAction, w->editExternallyAction,
+                            w->exportImageAction, w->zoomInAction, w->zoomOutAction, w->undoAction})
+        action->trigger();
     QTest::keyClick(w.get(), Qt::Key_Right);
-    w->txtX->setText("5");
+    w->axisXEdit->setText("5");
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
     t.dialogs.fileLists.enqueue({file("a.pcx")});
     w->addImage();
@@ -312,42 +314,42 @@ TEST_F(SpriteWindowTest, SortingIsStableAndCloningAppends)
     fill(4);
     const std::pair<const char*, const char*> numbers[] = {{"5", "1"}, {"0", "2"}, {"5", "0"}, {"0", "2"}};
     for (int r = 1; r <= 4; ++r)
-        std::tie(ws().record(r).Group, ws().record(r).ImageNo) = numbers[r - 1];
+        std::tie(ws().record(r).groupText, ws().record(r).imageText) = numbers[r - 1];
     open();
-    EXPECT_EQ(w->txtGroup->text(), "5");
-    w->Toolbar1_ButtonClick("Sort");
+    EXPECT_EQ(w->groupEdit->text(), "5");
+    w->sortAction->trigger();
     const char* order[] = {"s2", "s4", "s3", "s1"};
     for (int r = 1; r <= 4; ++r)
-        EXPECT_EQ(ws().record(r).PcxFile, "tempsff/" + std::string(order[r - 1]) + ".pcx");
+        EXPECT_EQ(ws().record(r).pcxFile, "tempsff/" + std::string(order[r - 1]) + ".pcx");
     // The window shows the record now in the current row.
-    EXPECT_EQ(w->txtGroup->text(), "0");
-    EXPECT_EQ(w->txtY->text(), " 4");
+    EXPECT_EQ(w->groupEdit->text(), "0");
+    EXPECT_EQ(w->axisYEdit->text(), " 4");
 
-    w->hscIndex->setValue(3);
-    w->Toolbar1_ButtonClick("Clone");
+    w->indexScrollBar->setValue(3);
+    w->cloneImageAction->trigger();
     ASSERT_EQ(ws().count(), 5);
-    EXPECT_EQ(ws().record(5).PcxFile, "tempsff/s3.pcx");
-    EXPECT_EQ(ws().record(5).AxisY, "6");
+    EXPECT_EQ(ws().record(5).pcxFile, "tempsff/s3.pcx");
+    EXPECT_EQ(ws().record(5).axisYText, "6");
     EXPECT_EQ(label(), " 3 of 5 ");
 }
 
 TEST_F(SpriteWindowTest, JumpingAndJumpingBack)
 {
     open(10);
-    w->hscIndex->setValue(2);
-    w->txtJumpGroup->setText("0");
-    w->txtJumpImage->setText("7");
-    QTest::mouseClick(w->cmdJump, Qt::LeftButton);
+    w->indexScrollBar->setValue(2);
+    w->jumpGroupEdit->setText("0");
+    w->jumpImageEdit->setText("7");
+    QTest::mouseClick(w->jumpButton, Qt::LeftButton);
     EXPECT_EQ(w->currentIndex(), 7);
-    EXPECT_EQ(w->txtJumpImage->text(), "2");
-    QTest::keyClick(w->txtJumpGroup, Qt::Key_J); // J jumps from anywhere
+    EXPECT_EQ(w->jumpImageEdit->text(), "2");
+    QTest::keyClick(w->jumpGroupEdit, Qt::Key_J); // J jumps from anywhere
     EXPECT_EQ(w->currentIndex(), 2);
-    EXPECT_EQ(w->txtJumpImage->text(), "7");
-    EXPECT_EQ(w->txtJumpGroup->text(), "0");
+    EXPECT_EQ(w->jumpImageEdit->text(), "7");
+    EXPECT_EQ(w->jumpGroupEdit->text(), "0");
 
-    w->txtJumpGroup->setText("5");
-    w->txtJumpImage->setText("2");
-    w->cmdJump_Click();
+    w->jumpGroupEdit->setText("5");
+    w->jumpImageEdit->setText("2");
+    w->jumpToRecord();
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"No match found for Group 5 image 2"});
     EXPECT_EQ(w->currentIndex(), 2);
 }
@@ -356,15 +358,14 @@ TEST_F(SpriteWindowTest, ZoomLimitsAndButtons)
 {
     t.app->zoomFactor = 2.0f;
     open(1);
-    QAction* in = w->toolbarAction("ZoomIn");
-    QAction* out = w->toolbarAction("ZoomOut");
-    const std::tuple<const char*, float, bool, bool> steps[] = {
-        {"ZoomIn", 4, true, true},      {"ZoomIn", 8, false, true},     {"ZoomOut", 4, true, true},
-        {"ZoomOut", 2, true, true},     {"ZoomOut", 1, true, true},     {"ZoomOut", 0.5f, true, true},
-        {"ZoomOut", 0.25f, true, true}, {"ZoomOut", 0.125f, true, false},
+    QAction* in = w->zoomInAction;
+    QAction* out = w->zoomOutAction;
+    const std::tuple<QAction*, float, bool, bool> steps[] = {
+        {in, 4, true, true},      {in, 8, false, true},     {out, 4, true, true},     {out, 2, true, true},
+        {out, 1, true, true},     {out, 0.5f, true, true},  {out, 0.25f, true, true}, {out, 0.125f, true, false},
     };
-    for (const auto& [key, zoom, inEnabled, outEnabled] : steps) {
-        w->Toolbar1_ButtonClick(key);
+    for (const auto& [action, zoom, inEnabled, outEnabled] : steps) {
+        action->trigger();
         EXPECT_EQ(t.app->zoomFactor, zoom);
         EXPECT_EQ(in->isEnabled(), inEnabled) << zoom;
         EXPECT_EQ(out->isEnabled(), outEnabled) << zoom;
@@ -372,7 +373,7 @@ TEST_F(SpriteWindowTest, ZoomLimitsAndButtons)
     // A window opened at the limit starts with that button off.
     t.app->zoomFactor = 8.0f;
     open();
-    EXPECT_FALSE(w->toolbarAction("ZoomIn")->isEnabled());
+    EXPECT_FALSE(w->zoomInAction->isEnabled());
 }
 
 TEST_F(SpriteWindowTest, DraggingMovesTheAxisAndTheLabelFloors)
@@ -380,39 +381,39 @@ TEST_F(SpriteWindowTest, DraggingMovesTheAxisAndTheLabelFloors)
     t.app->zoomFactor = 2.0f;
     open(2);
     const ViewPoint o = w->origin();
-    QTest::mousePress(w->picMain, Qt::LeftButton, {}, QPoint(o.x + 10, o.y + 10));
+    QTest::mousePress(w->view, Qt::LeftButton, {}, QPoint(o.x + 10, o.y + 10));
     sendMove(QPoint(o.x + 16, o.y + 10), Qt::LeftButton);
-    EXPECT_EQ(ws().record(1).AxisX, "-2"); // 1 - 6 / 2
-    EXPECT_EQ(ws().record(1).AxisY, "2");
-    EXPECT_EQ(w->txtX->text(), "-2");
+    EXPECT_EQ(ws().record(1).axisXText, "-2"); // 1 - 6 / 2
+    EXPECT_EQ(ws().record(1).axisYText, "2");
+    EXPECT_EQ(w->axisXEdit->text(), "-2");
     sendMove(QPoint(o.x + 10, o.y + 3), Qt::LeftButton);
-    EXPECT_EQ(ws().record(1).AxisX, "1");
-    EXPECT_EQ(ws().record(1).AxisY, "5"); // floor(7 / 2) + 2
-    QTest::mouseRelease(w->picMain, Qt::LeftButton, {}, QPoint(o.x + 10, o.y + 3));
+    EXPECT_EQ(ws().record(1).axisXText, "1");
+    EXPECT_EQ(ws().record(1).axisYText, "5"); // floor(7 / 2) + 2
+    QTest::mouseRelease(w->view, Qt::LeftButton, {}, QPoint(o.x + 10, o.y + 3));
 
     // Moving without the left button only reports the position.
     sendMove(QPoint(o.x - 3, o.y), Qt::NoButton);
-    EXPECT_EQ(w->lblMouseXY->text(), "-2,  0"); // floor(-1.5)
+    EXPECT_EQ(w->mousePositionLabel->text(), "-2,  0"); // floor(-1.5)
     sendMove(QPoint(o.x + 40, o.y + 40), Qt::RightButton);
-    EXPECT_EQ(ws().record(1).AxisX, "1");
-    EXPECT_EQ(w->lblMouseXY->text(), " 20,  20");
+    EXPECT_EQ(ws().record(1).axisXText, "1");
+    EXPECT_EQ(w->mousePositionLabel->text(), " 20,  20");
 
     // Dragging far beyond the limit is clamped.
     t.app->zoomFactor = 0.125f;
-    QTest::mousePress(w->picMain, Qt::LeftButton, {}, QPoint(o.x, o.y));
+    QTest::mousePress(w->view, Qt::LeftButton, {}, QPoint(o.x, o.y));
     sendMove(QPoint(o.x - 5000, o.y), Qt::LeftButton);
-    EXPECT_EQ(ws().record(1).AxisX, "30000");
+    EXPECT_EQ(ws().record(1).axisXText, "30000");
 }
 
 TEST_F(SpriteWindowTest, PanningMovesTheOriginAndCentreBringsItBack)
 {
     open(1);
     const ViewPoint o = w->origin();
-    w->scrPictureX->setValue(kPanCentre + 10); // the picture moves left
-    w->scrPictureY->setValue(kPanCentre - 4);
+    w->horizontalPanBar->setValue(kPanCentre + 10); // the picture moves left
+    w->verticalPanBar->setValue(kPanCentre - 4);
     EXPECT_EQ(w->origin(), (ViewPoint{o.x - 10, o.y + 4}));
     const QImage panned = w->renderView();
-    w->findChild<QPushButton*>("cmdCenter")->click();
+    w->findChild<QPushButton*>("centreButton")->click();
     EXPECT_EQ(w->origin(), o);
     // The same drawing, shifted.
     EXPECT_EQ(panned.copy(o.x - 35, o.y - 21, 50, 50), w->renderView().copy(o.x - 25, o.y - 25, 50, 50));
@@ -466,18 +467,18 @@ TEST(SpriteDrawing, TheMarkerSitsOnTheOriginAndTheOnionSkinIsOred)
 TEST_F(SpriteWindowTest, OnionSkinAndWhiteBackgroundExcludeEachOther)
 {
     open(3);
-    w->txtJumpGroup->setText("0");
-    w->txtJumpImage->setText("3");
-    w->chkWhiteBG->click();
+    w->jumpGroupEdit->setText("0");
+    w->jumpImageEdit->setText("3");
+    w->whiteBackgroundBox->click();
     EXPECT_EQ(pixel({0, 0}), 0xFFFFFFu);
-    w->chkOnionskin->click();
-    EXPECT_FALSE(w->chkWhiteBG->isChecked());
+    w->onionSkinBox->click();
+    EXPECT_FALSE(w->whiteBackgroundBox->isChecked());
     EXPECT_EQ(pixel({0, 0}), 0u);
     // Record 3 (colour 3, axis (3, 6)) is laid over record 1, clear of it.
     EXPECT_EQ(pixel(at(-3, -6)), 0x030609u);
 
-    w->chkWhiteBG->click();
-    EXPECT_FALSE(w->chkOnionskin->isChecked());
+    w->whiteBackgroundBox->click();
+    EXPECT_FALSE(w->onionSkinBox->isChecked());
 }
 
 TEST_F(SpriteWindowTest, HidingColourZeroShowsItInTheBackground)
@@ -485,11 +486,54 @@ TEST_F(SpriteWindowTest, HidingColourZeroShowsItInTheBackground)
     test::writeFile(app + "/tempsff/z.pcx", makePcx(2, 1, {0, 5}));
     ws().records().push_back({"tempsff/z.pcx", "0", "0", "-20", "-20"});
     open();
-    w->chkWhiteBG->click();
+    w->whiteBackgroundBox->click();
     EXPECT_EQ(pixel(at(20, 20)), 0u); // colour 0 of the file is black
-    w->chkTransparent->click();
+    w->hideTransparentBox->click();
     EXPECT_EQ(pixel(at(20, 20)), 0xFFFFFFu);
     EXPECT_EQ(pixel(at(21, 20)), 0x050A0Fu);
+}
+
+TEST_F(SpriteWindowTest, PicturesTheBuildWouldRefuseStayOut)
+{
+    open(3);
+    w->indexScrollBar->setValue(2);
+    const std::string good = solidPcx(2, 2, 5);
+    std::string fourBits = good;
+    fourBits[3] = 4;
+    const std::pair<const char*, std::string> refused[] = {
+        {"no palette block", good.substr(0, good.size() - 769)}, // the window could show it, the build not
+        {"4 bits per pixel", fourBits},
+        {"not a picture", "not a picture"},
+    };
+    // The ways a picture comes in: Add (with a good file before it: all or
+    // nothing), Change, and the browser's Add.
+    const std::pair<const char*, std::function<void(const QString&)>> ways[] = {
+        {"add", [&](const QString& bad) {
+             t.dialogs.fileLists.enqueue({file("good.pcx"), bad});
+             w->addImageAction->trigger();
+         }},
+        {"change", [&](const QString& bad) {
+             t.dialogs.files.enqueue(bad);
+             w->changeImageAction->trigger();
+         }},
+        {"browser", [&](const QString& bad) { EXPECT_FALSE(w->insertPicture(bad)); }},
+    };
+    const std::string path = app + "/in/bad.pcx";
+    for (const auto& [what, bytes] : refused) {
+        test::writeFile(path, bytes);
+        for (const auto& [way, bringIn] : ways) {
+            SCOPED_TRACE(std::string(what) + " through " + way);
+            t.dialogs.clear();
+            bringIn(QString::fromStdString(path));
+            EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Sorry, can't load that pcx file!"});
+            EXPECT_EQ(ws().count(), 3);
+            EXPECT_EQ(ws().record(2).pcxFile, "tempsff/s2.pcx");
+            EXPECT_EQ(label(), " 2 of 3 ");
+            EXPECT_FALSE(ws().modified());
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(app + "/tempsff/bad.pcx"));
+    EXPECT_FALSE(std::filesystem::exists(app + "/tempsff/good.pcx"));
 }
 
 // --- the build ---------------------------------------------------------------
@@ -509,7 +553,7 @@ TEST_F(SpriteWindowTest, SavingWritesTheIndexAndRunsTheTool)
 {
     writeStandInBuilder(app, kGoodBuilder);
     open(2);
-    w->txtX->setText("-7"); // an edit the build has to carry
+    w->axisXEdit->setText("-7"); // an edit the build has to carry
     const std::string sff = app + "/chars/hero/out put.sff";
     std::filesystem::create_directories(app + "/chars/hero");
     const std::string index = sff + "\r\ntempsff/s1.pcx\r\n0\r\n1\r\n-7\r\n2\r\ntempsff/s2.pcx\r\n0\r\n2\r\n2\r\n4\r\n";
@@ -520,9 +564,9 @@ TEST_F(SpriteWindowTest, SavingWritesTheIndexAndRunsTheTool)
     for (const auto& [crop, images, palettes, options] : cases) {
         t.dialogs.clear();
         queueSave(sff, crop, images, palettes);
-        w->Toolbar1_ButtonClick("Save");
+        w->saveAction->trigger();
         ASSERT_TRUE(w->building());
-        EXPECT_FALSE(w->toolbarAction("Save")->isEnabled());
+        EXPECT_FALSE(w->saveAction->isEnabled());
         EXPECT_TRUE(w->waitForBuild());
 
         EXPECT_EQ(test::readFile(app + "/spawn.sh"),
@@ -533,7 +577,7 @@ TEST_F(SpriteWindowTest, SavingWritesTheIndexAndRunsTheTool)
         EXPECT_EQ(t.dialogs.messageTexts(),
                   QStringList{QString::fromStdString("The SFF file " + sff + " was written with 2 sprites.")});
         EXPECT_FALSE(ws().modified());
-        EXPECT_TRUE(w->toolbarAction("Save")->isEnabled());
+        EXPECT_TRUE(w->saveAction->isEnabled());
     }
     EXPECT_EQ(t.dialogs.fileDialogs.last().directory.toStdString(), app + "/chars/hero/");
 }
@@ -561,7 +605,7 @@ TEST_F(SpriteWindowTest, CancellingTheParametersStartsNoTool)
 TEST_F(SpriteWindowTest, AFailedBuildReportsTheToolsLineAndKeepsTheChanges)
 {
     open(1);
-    w->txtGroup->setText("3");
+    w->groupEdit->setText("3");
     // The tool's script (none: no tool at all) and the start of the message.
     const std::pair<const char*, QString> tools[] = {
         {"cat > /dev/null\necho 'sprmaker: cannot read tempsff/s1.pcx (record 1)' >&2\nexit 1",
@@ -593,11 +637,11 @@ TEST_F(SpriteWindowTest, UnsavedChangesAreOfferedForSavingBeforeTheyAreLost)
     ASSERT_NE(window, nullptr);
 
     // Nothing changed: no question.
-    window->hscIndex->setValue(2);
+    window->indexScrollBar->setValue(2);
     EXPECT_TRUE(confirmSpriteChanges(*t.app));
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
 
-    window->txtX->setText("12");
+    window->axisXEdit->setText("12");
     t.dialogs.answers.enqueue(Answer::Cancel);
     EXPECT_FALSE(main.closeDown());
     ASSERT_EQ(t.dialogs.messages.size(), 1);
@@ -611,9 +655,9 @@ TEST_F(SpriteWindowTest, UnsavedChangesAreOfferedForSavingBeforeTheyAreLost)
     ws().clearWorkspace();
     ws().records().clear();
     fill(1);
-    window->Toolbar1_ButtonClick("Undo");
-    EXPECT_EQ(window->lblCurrentPic->text(), " 1 of 1 ");
-    window->txtX->setText("12");
+    window->undoAction->trigger();
+    EXPECT_EQ(window->positionLabel->text(), " 1 of 1 ");
+    window->axisXEdit->setText("12");
 
     // Yes whose save is cancelled keeps everything.
     t.dialogs.answers.enqueue(Answer::Yes);
@@ -633,7 +677,7 @@ TEST_F(SpriteWindowTest, UnsavedChangesAreOfferedForSavingBeforeTheyAreLost)
 TEST_F(SpriteWindowTest, TheBrowserAddsTheSelectedFileAfterTheCurrentRecord)
 {
     open(5);
-    w->hscIndex->setValue(3);
+    w->indexScrollBar->setValue(3);
     file("a.pcx", 4);
     file("b.pcx", 5);
     file("C.PCX", 6);
@@ -642,23 +686,23 @@ TEST_F(SpriteWindowTest, TheBrowserAddsTheSelectedFileAfterTheCurrentRecord)
     PcxBrowser browser(*t.app, *w);
     ASSERT_TRUE(browser.setFolder(QString::fromStdString(app + "/in")));
     QStringList listed;
-    for (int i = 0; i < browser.flbFile->count(); ++i)
-        listed << browser.flbFile->item(i)->text();
+    for (int i = 0; i < browser.fileList->count(); ++i)
+        listed << browser.fileList->item(i)->text();
     EXPECT_EQ(listed, (QStringList{"a.pcx", "b.pcx", "C.PCX"}));
 
-    browser.cmdAdd_Click(); // nothing selected
+    browser.addSelected(); // nothing selected
     EXPECT_EQ(ws().count(), 5);
 
     ASSERT_TRUE(browser.selectFile("a.pcx"));
-    EXPECT_FALSE(browser.picDisplay->pixmap().isNull()); // the preview
-    browser.cmdAdd_Click();
+    EXPECT_FALSE(browser.preview->pixmap().isNull()); // the preview
+    browser.addSelected();
     ASSERT_TRUE(browser.selectFile("b.pcx"));
-    emit browser.flbFile->itemDoubleClicked(browser.flbFile->currentItem());
+    emit browser.fileList->itemDoubleClicked(browser.fileList->currentItem());
     ASSERT_EQ(ws().count(), 7);
     const std::tuple<int, const char*, int> rows[] = {
         {4, "tempsff/a.pcx", 4}, {5, "tempsff/b.pcx", 5}, {6, "tempsff/s4.pcx", 4}};
     for (const auto& [r, pcx, image] : rows) {
-        EXPECT_EQ(ws().record(r).PcxFile, pcx) << r;
+        EXPECT_EQ(ws().record(r).pcxFile, pcx) << r;
         EXPECT_EQ(ws().record(r).imageNo(), image) << r;
     }
     EXPECT_EQ(label(), " 5 of 7 ");
@@ -666,28 +710,28 @@ TEST_F(SpriteWindowTest, TheBrowserAddsTheSelectedFileAfterTheCurrentRecord)
     // A folder that cannot be read leaves the list as it was.
     EXPECT_FALSE(browser.setFolder(QString::fromStdString(app + "/missing")));
     EXPECT_TRUE(t.dialogs.messageTexts().last().startsWith("Error: "));
-    EXPECT_EQ(browser.flbFile->count(), 3);
+    EXPECT_EQ(browser.fileList->count(), 3);
 }
 
 TEST_F(SpriteWindowTest, ChangingExportingAndHandingToTheEditor)
 {
     open(3);
-    w->hscIndex->setValue(2);
+    w->indexScrollBar->setValue(2);
     t.dialogs.files.enqueue(file("new.pcx", 7));
-    w->Toolbar1_ButtonClick("Change");
-    EXPECT_EQ(ws().record(2).PcxFile, "tempsff/new.pcx");
-    EXPECT_EQ(ws().record(2).AxisX, "2");
+    w->changeImageAction->trigger();
+    EXPECT_EQ(ws().record(2).pcxFile, "tempsff/new.pcx");
+    EXPECT_EQ(ws().record(2).axisXText, "2");
 
     const std::string out = app + "/out";
     std::filesystem::create_directories(out);
     t.dialogs.files.enqueue(QString::fromStdString(out + "/one.pcx"));
-    w->Toolbar1_ButtonClick("SaveOne");
+    w->exportImageAction->trigger();
     EXPECT_EQ(test::readFile(out + "/one.pcx"), solidPcx(2, 2, 7));
     t.dialogs.files.enqueue(QString::fromStdString(out));
-    w->Toolbar1_ButtonClick("SaveAll");
+    w->exportAllAction->trigger();
     EXPECT_TRUE(std::filesystem::exists(out + "/s3.pcx"));
 
-    w->Toolbar1_ButtonClick("ShellEdit");
+    w->editExternallyAction->trigger();
     EXPECT_EQ(t.dialogs.opened, QStringList{QString::fromStdString(app + "/tempsff/new.pcx")});
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
 }
@@ -709,7 +753,7 @@ SpriteLook lookOf(const SpriteWorkspace& ws, int index, std::int64_t axisShiftX 
     const SpriteRecord& r = ws.record(index);
     SpriteLook look{r.group(), r.imageNo(), {}};
     DecoderState decoder;
-    EXPECT_EQ(loadPcx(decoder, ws.imagePath(r), kPaletteFromFile, 0), PcxStatus::Ok) << r.PcxFile;
+    EXPECT_EQ(loadPcx(decoder, ws.imagePath(r), kPaletteFromFile, 0), PcxStatus::Ok) << r.pcxFile;
     const DecodedImage& img = decoder.decodedPixels;
     for (int y = 0; y < img.height; ++y)
         for (int x = 0; x < img.width; ++x)
@@ -734,7 +778,7 @@ struct RealCharacter {
         test::installRealTools(t.dir().toStdString());
         registerSpritesWindows(main);
         if (forScreenshot) {
-            main.MDIForm_Load();
+            main.startUp();
             main.resize(1000, 700);
         }
         main.openCharacter(QString::fromStdString(test::realchars("winmugen-kfm/kfm.def")));
@@ -763,16 +807,16 @@ TEST(SpriteRoundTrip, AnEditedCharacterBuildsAndReopensWithOnlyTheEdits)
 
     const int moved = 5, regrouped = 7;
     ASSERT_FALSE(before[moved - 1].pixels.empty());
-    c.window->hscIndex->setValue(moved);
-    c.window->txtX->setText(QString::number(ws.record(moved).axisX() + 3));
-    c.window->hscIndex->setValue(regrouped);
-    c.window->txtGroup->setText("999");
+    c.window->indexScrollBar->setValue(moved);
+    c.window->axisXEdit->setText(QString::number(ws.record(moved).axisX() + 3));
+    c.window->indexScrollBar->setValue(regrouped);
+    c.window->groupEdit->setText("999");
 
     const std::string out = app + "/out";
     std::filesystem::create_directories(out);
     c.t.dialogs.files.enqueue(QString::fromStdString(out + "/kfm.sff"));
     answerParameters(true, true, true, true);
-    c.window->Toolbar1_ButtonClick("Save");
+    c.window->saveAction->trigger();
     ASSERT_TRUE(c.window->waitForBuild()) << c.t.dialogs.messageTexts().join("|").toStdString();
     EXPECT_EQ(c.t.dialogs.messageTexts().last(),
               QStringLiteral("The SFF file %1/kfm.sff was written with %2 sprites.")
@@ -802,15 +846,15 @@ TEST(SpriteRoundTrip, Screenshot)
     ASSERT_NE(c.window, nullptr);
     if (QMdiSubWindow* frame = c.main.subWindowOf(c.window))
         frame->resize(900, 580);
-    c.window->Toolbar1_ButtonClick("ZoomIn");
+    c.window->zoomInAction->trigger();
     // Walking frame 2 over walking frame 1.
     const auto walk2 = c.t.app->sprites.findSpriteRecord("20", "1");
     ASSERT_TRUE(walk2.has_value());
-    c.window->hscIndex->setValue(*walk2);
-    c.window->txtJumpGroup->setText("20");
-    c.window->txtJumpImage->setText("0");
-    c.window->chkOnionskin->click();
-    c.window->chkTransparent->click();
+    c.window->indexScrollBar->setValue(*walk2);
+    c.window->jumpGroupEdit->setText("20");
+    c.window->jumpImageEdit->setText("0");
+    c.window->onionSkinBox->click();
+    c.window->hideTransparentBox->click();
     QTest::qWait(300);
     EXPECT_TRUE(c.main.grab().save(QString::fromLocal8Bit(target)));
 }

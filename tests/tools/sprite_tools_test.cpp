@@ -3,8 +3,8 @@
 
 #include "fixtures.h"
 
-#include "sfflib/index_file.h"
 #include "sfflib/pcx.h"
+#include "sprites/sprite_index.h"
 
 #include <set>
 #include <sys/wait.h>
@@ -35,11 +35,11 @@ ToolRun runTool(const TempDir& dir, const std::string& tool, const std::string& 
 }
 
 // Each sprite of an unpacked workspace: its index record and picture.
-using Unpacked = std::vector<std::pair<IndexRecord, IndexedImage>>;
+using Unpacked = std::vector<std::pair<vantrel::SpriteRecord, IndexedImage>>;
 Unpacked readWorkspace(const TempDir& dir)
 {
     Unpacked sprites;
-    for (const auto& r : parseIndex(readBytes(dir.file("tempsff.txt"))).records) {
+    for (const auto& r : vantrel::parseSpriteIndex(readBytes(dir.file("tempsff.txt"))).records) {
         const auto picture = decodePcx(readBytes(dir.file(r.pcxFile)));
         EXPECT_TRUE(picture) << r.pcxFile << ": " << picture.error();
         sprites.emplace_back(r, picture ? *picture : IndexedImage{});
@@ -87,11 +87,11 @@ TEST(SpriteTools, RealArchivesSurviveUnpackBuildAndUnpack)
             for (std::size_t i = 0; i < original.size(); ++i) {
                 const auto &[a, pa] = original[i];
                 const auto &[b, pb] = rebuilt[i];
-                const bool same = a.group == b.group && a.imageNo == b.imageNo
-                               && drawn(pa, std::stoi(a.axisX), std::stoi(a.axisY)) == drawn(pb, std::stoi(b.axisX), std::stoi(b.axisY))
-                               && (!options.empty() || (a.axisX == b.axisX && a.axisY == b.axisY && pa == pb));
+                const bool same = a.groupText == b.groupText && a.imageText == b.imageText
+                               && drawn(pa, std::stoi(a.axisXText), std::stoi(a.axisYText)) == drawn(pb, std::stoi(b.axisXText), std::stoi(b.axisYText))
+                               && (!options.empty() || (a.axisXText == b.axisXText && a.axisYText == b.axisYText && pa == pb));
                 if (!same && ++changed < 4)
-                    ADD_FAILURE() << "sprite " << i << " (group " << a.group << ", image " << a.imageNo << ") changed";
+                    ADD_FAILURE() << "sprite " << i << " (group " << a.groupText << ", image " << a.imageText << ") changed";
             }
             EXPECT_EQ(changed, 0u);
             EXPECT_EQ(distinctFiles(rebuilt), options.empty() ? original.size() : distinctFiles(original));

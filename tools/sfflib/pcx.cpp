@@ -2,42 +2,48 @@
 
 #include "bytes.h"
 
+#include "image/pcx_header.h"
+
 #include <algorithm>
+#include <optional>
 
 namespace sfflib {
 
 namespace {
 
-constexpr std::size_t headerSize = 128;
-constexpr std::size_t paletteBlockSize = 769;
-constexpr std::uint8_t paletteMarker = 0x0C;
+using vantrel::kPcxHeaderSize;
+using vantrel::kPcxPaletteBlockSize;
+using vantrel::kPcxPaletteMarker;
 
 IndexedImage decode(std::string_view bytes, const Palette* inheritedPalette)
 {
     const ByteReader in(bytes, "PCX");
-    if (bytes.size() < headerSize)
+    const auto header = vantrel::readPcxHeader(bytes);
+    if (!header)
         in.fail("the file is shorter than a PCX header");
-    if (in.u8(0, "manufacturer") != 0x0A)
+    if (header->manufacturer != 0x0A)
         in.fail("this is not a PCX file");
-    if (in.u8(2, "encoding") != 1)
+    if (header->encoding != 1)
         in.fail("the image is not run-length encoded");
-    if (in.u8(3, "bits") != 8 || in.u8(65, "planes") != 1)
+    if (header->bitsPerPixel != 8 || header->planes != 1)
         in.fail("only 256-colour images (8 bits, 1 plane) are supported");
 
-    const int width = in.s16(8, "header") - in.s16(4, "header") + 1;
-    const int height = in.s16(10, "header") - in.s16(6, "header") + 1;
-    const int bytesPerLine = in.u16(66, "header");
+    const int width = header->xMax - header->xMin + 1;
+    const int height = header->yMax - header->yMin + 1;
+    const int bytesPerLine = header->bytesPerLine;
     if (width <= 0 || height <= 0)
         in.fail("the header gives an empty image");
     if (bytesPerLine < width)
         in.fail("the header gives fewer bytes per line than the width");
 
-    std::string_view data = bytes.substr(headerSize);
+    std::string_view data = bytes.substr(kPcxHeaderSize);
+    std::optional<std::string_view> paletteBlock;
     if (!inheritedPalette) {
-        if (bytes.size() < headerSize + paletteBlockSize
-            || static_cast<std::uint8_t>(bytes[bytes.size() - paletteBlockSize]) != paletteMarker)
+        // The block must follow the image data, not overlap the header.
+        paletteBlock = vantrel::pcxPaletteBlock(bytes);
+        if (!paletteBlock || bytes.size() < kPcxHeaderSize + kPcxPaletteBlockSize)
             in.fail("the image has no 256-colour palette");
-        data.remove_suffix(paletteBlockSize);
+        data.remove_suffix(kPcxPaletteBlockSize);
     }
 
     const std::uint64_t rawSize = std::uint64_t(bytesPerLine) * std::uint64_t(height);
@@ -80,12 +86,10 @@ IndexedImage decode(std::string_view bytes, const Palette* inheritedPalette)
             std::copy_n(raw.begin() + std::ptrdiff_t(y) * bytesPerLine, width,
                         image.pixels.begin() + std::ptrdiff_t(y) * width);
     }
-    if (inheritedPalette) {
+    if (paletteBlock)
+        std::copy(paletteBlock->begin(), paletteBlock->end(), image.palette.begin());
+    else
         image.palette = *inheritedPalette;
-    } else {
-        const auto block = bytes.substr(bytes.size() - 768);
-        std::copy(block.begin(), block.end(), image.palette.begin());
-    }
     return image;
 }
 
@@ -103,7 +107,7 @@ Result<IndexedImage> decodePcx(std::string_view bytes, const Palette* inheritedP
 std::string encodePcx(const IndexedImage& image, bool withPalette)
 {
     std::string out;
-    out.reserve(headerSize + image.pixels.size() + paletteBlockSize);
+    out.reserve(kPcxHeaderSize + image.pixels.size() + kPcxPaletteBlockSize);
     putU8(out, 0x0A); // manufacturer
     putU8(out, 5);    // version
     putU8(out, 1);    // run-length encoding
@@ -119,7 +123,7 @@ std::string encodePcx(const IndexedImage& image, bool withPalette)
     putU8(out, 1); // planes
     putU16(out, static_cast<unsigned>(image.width));
     putU16(out, 1); // palette info: colour
-    out.resize(headerSize, '\0');
+    out.resize(kPcxHeaderSize, '\0');
 
     for (int y = 0; y < image.height; ++y) {
         const std::uint8_t* row = image.pixels.data() + std::size_t(y) * image.width;
@@ -136,7 +140,7 @@ std::string encodePcx(const IndexedImage& image, bool withPalette)
         }
     }
 
-    putU8(out, paletteMarker);
+    putU8(out, kPcxPaletteMarker);
     if (withPalette)
         out.append(reinterpret_cast<const char*>(image.palette.data()), image.palette.size());
     return out;

@@ -1,11 +1,11 @@
 #include "sprite_tools.h"
 
-#include "index_file.h"
 #include "pcx.h"
 
 #include "common/atomic_file.h"
 #include "common/paths.h"
 #include "common/text.h"
+#include "sprites/sprite_index.h"
 
 #include <algorithm>
 #include <atomic>
@@ -83,14 +83,13 @@ Result<std::size_t> unpackSff(const std::string& sffPath, const std::string& fol
     if (!failed.empty())
         return R::failure(failed);
 
-    IndexFile index;
-    index.header = sffPath;
-    index.records.reserve(archive->sprites.size());
+    std::vector<vantrel::SpriteRecord> records;
+    records.reserve(archive->sprites.size());
     for (const Sprite& s : archive->sprites) {
-        index.records.push_back({prefix + pcxName(s.image), std::to_string(s.group), std::to_string(s.imageNo),
-                                 std::to_string(s.axisX), std::to_string(s.axisY)});
+        records.push_back({prefix + pcxName(s.image), std::to_string(s.group), std::to_string(s.imageNo),
+                           std::to_string(s.axisX), std::to_string(s.axisY)});
     }
-    const auto written = vantrel::writeFileAtomic(indexPath, formatIndex(index));
+    const auto written = vantrel::writeFileAtomic(indexPath, vantrel::formatSpriteIndex(sffPath, records));
     if (!written)
         return R::failure(written.error);
     return archive->sprites.size();
@@ -112,14 +111,14 @@ bool toInt16(const std::string& text, std::int16_t& out)
 Result<BuildReport> buildSff(std::string_view indexText, const BuildOptions& options)
 {
     using R = Result<BuildReport>;
-    const IndexFile index = parseIndex(indexText);
+    const vantrel::SpriteIndex index = vantrel::parseSpriteIndex(indexText);
     if (index.header.empty())
         return R::failure("the index names no SFF file to write (its first line is empty)");
 
     std::vector<SpriteSource> sprites;
     sprites.reserve(index.records.size());
     for (std::size_t i = 0; i < index.records.size(); ++i) {
-        const IndexRecord& r = index.records[i];
+        const vantrel::SpriteRecord& r = index.records[i];
         const std::string record = "record " + std::to_string(i + 1);
         if (r.pcxFile.empty())
             return R::failure(record + ": no PCX file is named");
@@ -134,7 +133,7 @@ Result<BuildReport> buildSff(std::string_view indexText, const BuildOptions& opt
         SpriteSource s;
         s.image = std::move(*image);
         const std::pair<const std::string*, std::int16_t*> numbers[] = {
-            {&r.group, &s.group}, {&r.imageNo, &s.imageNo}, {&r.axisX, &s.axisX}, {&r.axisY, &s.axisY}};
+            {&r.groupText, &s.group}, {&r.imageText, &s.imageNo}, {&r.axisXText, &s.axisX}, {&r.axisYText, &s.axisY}};
         for (const auto& [text, value] : numbers) {
             if (!toInt16(*text, *value))
                 return R::failure(record + ": the value " + *text + " is outside -32768 to 32767");
