@@ -12,6 +12,7 @@ void registerPaletteWindows(MainWindow&);
 void registerAnimWindows(MainWindow&);
 void registerTextWindows(MainWindow&);
 void registerCalcWindows(MainWindow&);
+void registerCheckWindows(MainWindow&);
 
 void registerWindows(MainWindow& main)
 {
@@ -23,6 +24,7 @@ void registerWindows(MainWindow& main)
     registerAnimWindows(main);
     registerTextWindows(main);
     registerCalcWindows(main);
+    registerCheckWindows(main);
 }
 
 } // namespace vantrel

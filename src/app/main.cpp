@@ -1,17 +1,21 @@
 // Vantrel: an editor for fighter characters of the MUGEN engine.
 
+#include "app/check_open.h"
 #include "app/editors.h"
 #include "shell/app.h"
+#include "shell/app_paths.h"
 #include "shell/dialogs.h"
 #include "shell/main_window.h"
 #include "shell/splash_screen.h"
 #include "shell/settings_store_qt.h"
+#include "shell/single_copy.h"
 #include "shell/single_instance.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 
 int main(int argc, char* argv[])
@@ -20,18 +24,37 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setOrganizationName(QStringLiteral("Vantrel"));
 
+    // One optional argument: a .def file to open once the main window is up.
+    // With --check-open the character is opened and checked without windows.
+    QStringList args = QCoreApplication::arguments().mid(1);
+    const bool checkOnly = args.removeAll(QStringLiteral("--check-open")) > 0;
+    QString def;
+    if (!args.isEmpty())
+        def = QFileInfo(args.first()).absoluteFilePath();
+
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const vantrel::AppPaths paths = vantrel::findAppPaths(appDir);
+    if (checkOnly)
+        return vantrel::checkOpen(def, appDir, paths);
+
+    // Held until the program ends, so a later start finds this copy and hands
+    // its file over instead of running beside it.
+    vantrel::SingleInstanceGuard guard;
+    if (vantrel::claimSingleCopy(guard, def) == vantrel::StartRole::HandedOver)
+        return 0;
+
     vantrel::QtDialogs dialogs;
     vantrel::SettingsStoreQt store;
-    vantrel::App app(QCoreApplication::applicationDirPath(), dialogs, store);
+    vantrel::App app(appDir, dialogs, store);
+    app.toolsDir = paths.toolsDir;
+    app.dataDir = paths.dataDir;
+    app.recoveryDir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/recovery");
 
     vantrel::MainWindow main(app);
     vantrel::registerWindows(main);
-
-    // One optional argument: a .def file to open once the main window is up.
-    QString def;
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() > 1)
-        def = QFileInfo(args.at(1)).absoluteFilePath();
+    vantrel::CopyServer server(guard.directory());
+    if (guard.held() && server.listen())
+        vantrel::answerLaterStarts(server, main);
 
     // For pictures of the program (scripts/screenshot.sh): windows to open
     // after the character, by name, separated by blanks.
@@ -39,7 +62,7 @@ int main(int argc, char* argv[])
         qEnvironmentVariable("VANTREL_OPEN_WINDOWS").split(QLatin1Char(' '), Qt::SkipEmptyParts);
 
     vantrel::SplashScreen splash(app, [&main, def, windows] {
-        main.MDIForm_Load();
+        main.startUp();
         if (def.isEmpty())
             return;
         QTimer::singleShot(0, &main, [&main, def, windows] {
@@ -55,9 +78,7 @@ int main(int argc, char* argv[])
             }
         });
     });
-    // Held until the program ends, so a second copy sees this one running.
-    vantrel::SingleInstanceGuard guard;
-    if (!splash.Form_Load(guard))
+    if (!splash.start(guard))
         return 0;
     return QApplication::exec();
 }

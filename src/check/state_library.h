@@ -24,9 +24,10 @@ struct StateController {
 };
 
 struct Trigger {
-    std::string_view name; // as documented ("AnimElemTime")
-    std::string_view form; // how it is written ("AnimElemTime(elem)")
-    int helpTopic = 0;
+    std::string_view name;    // as documented ("AnimElemTime")
+    std::string_view form;    // how it is written ("AnimElemTime(elem)"; "Pos X | Pos Y" for alternatives)
+    int helpTopic = 0;        // WinKO and the like share the topic of Win
+    bool redirection = false; // Parent, Root, Helper(ID), ...: written before a trigger and a comma
 };
 
 // Every state controller of the engine (version 1.1), in alphabetical order.
@@ -36,11 +37,16 @@ const std::vector<StateController>& stateControllers();
 const std::vector<Trigger>& triggers();
 
 // Looks a controller or trigger up without regard to letter case; null when unknown.
+// findTrigger also knows the projectile triggers with their ProjID glued on ("ProjHit1000").
 const StateController* findStateController(std::string_view name);
 const Trigger* findTrigger(std::string_view name);
 
+// The controller's own parameter of that name, any letter case; "var(3)"
+// finds "var(*)". Null when the controller does not take it.
+const ControllerParameter* findParameter(const StateController& controller, std::string_view name);
+
 // Parameters every controller takes besides its own: trigger1.., triggerall,
-// type, persistent, ignorehitpause.
+// type, persistent, ignorehitpause (any letter case).
 bool isCommonControllerParameter(std::string_view name);
 
 } // namespace vantrel

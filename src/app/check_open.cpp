@@ -1,0 +1,67 @@
+#include "check_open.h"
+
+#include "shell/app.h"
+#include "shell/main_window.h"
+#include "shell/settings_store_qt.h"
+
+#include <cstdio>
+
+namespace vantrel {
+
+namespace {
+
+// Messages go to standard error; every question is answered No (or Cancel),
+// every file dialog as cancelled.
+class ConsoleDialogs final : public Dialogs {
+public:
+    Answer message(QWidget*, const QString& text, const QString&, Buttons buttons, Icon) override
+    {
+        std::fprintf(stderr, "vantrel: %s\n", qPrintable(text));
+        switch (buttons) {
+        case Buttons::Ok:
+            return Answer::Ok;
+        case Buttons::YesNo:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+        }
+    }
+    QString openFile(QWidget*, const FileDialogOptions&) override { return {}; }
+    QStringList openFiles(QWidget*, const FileDialogOptions&) override { return {}; }
+    QString saveFile(QWidget*, const FileDialogOptions&) override { return {}; }
+    QString chooseFolder(QWidget*, const QString&, const QString&) override { return {}; }
+    std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return std::nullopt; }
+    std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
+    void setBusy(bool) override { }
+    bool shellOpen(const QString&) override { return false; }
+    bool shellEdit(const QString&) override { return false; }
+};
+
+} // namespace
+
+int checkOpen(const QString& defPath, const QString& applicationDir, const AppPaths& paths)
+{
+    if (defPath.isEmpty()) {
+        std::fputs("vantrel: --check-open needs a .def file\n", stderr);
+        return 1;
+    }
+    ConsoleDialogs dialogs;
+    SettingsStoreQt store;
+    App app(applicationDir, dialogs, store);
+    app.toolsDir = paths.toolsDir;
+    app.dataDir = paths.dataDir;
+    app.settings = loadProgramSettings(store);
+
+    MainWindow main(app);
+    main.openCharacter(defPath);
+    const bool opened = main.characterOpen();
+    const int sprites = opened ? app.sprites.count() : 0;
+    if (opened)
+        std::printf("%s: %d sprites\n", qPrintable(defPath), sprites);
+    else
+        std::fprintf(stderr, "vantrel: %s not opened (%s)\n", qPrintable(defPath), qPrintable(main.statusText()));
+    main.closeDown();
+    return opened && sprites > 0 ? 0 : 1;
+}
+
+} // namespace vantrel

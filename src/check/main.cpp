@@ -1,0 +1,57 @@
+// vantrel-check: checks a character and prints what is wrong with it.
+//
+//   vantrel-check [--json] [--notes] path/to/char.def
+//
+// Exit status: 0 without errors, 1 with errors, 2 when the character could
+// not be read (or the command line is wrong).
+
+#include "check/character_check.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr const char* kUsage = "usage: vantrel-check [--json] [--notes] path/to/char.def\n";
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bool json = false;
+    vantrel::CheckOptions options;
+    std::string def;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--json") {
+            json = true;
+        } else if (arg == "--notes") {
+            options.notes = true;
+        } else if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
+            std::fprintf(stderr, "vantrel-check: unknown option %s\n%s", argv[i], kUsage);
+            return 2;
+        } else if (def.empty()) {
+            def = arg;
+        } else {
+            std::fputs(kUsage, stderr);
+            return 2;
+        }
+    }
+    if (def.empty()) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+
+    const vantrel::CheckReport report = vantrel::checkCharacter(def, options);
+    if (json) {
+        std::fputs(vantrel::findingsJson(report.findings).c_str(), stdout);
+    } else {
+        for (const vantrel::Finding& f : report.findings)
+            std::printf("%s\n", vantrel::formatFinding(f).c_str());
+    }
+    return report.exitStatus();
+}

@@ -1,0 +1,167 @@
+#include "problems_window.h"
+
+#include "shell/main_window.h"
+#include "text/state_file_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include <filesystem>
+#include <memory>
+
+namespace vantrel {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path normalPath(const std::string& path)
+{
+    return fs::path(path).lexically_normal();
+}
+
+QString countText(const std::vector<Finding>& findings)
+{
+    int errors = 0;
+    int warnings = 0;
+    for (const Finding& f : findings)
+        (f.severity == Severity::Error ? errors : warnings) += 1;
+    if (errors == 0 && warnings == 0)
+        return QStringLiteral("No problems found");
+    const auto count = [](int n, const char* one, const char* many) {
+        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    };
+    return count(errors, "error", "errors") + QStringLiteral(", ") + count(warnings, "warning", "warnings");
+}
+
+} // namespace
+
+FindingEditor editorForFile(const CharacterFiles& files, const std::string& path)
+{
+    const fs::path wanted = normalPath(path);
+    const auto is = [&](const std::string& file) { return !file.empty() && normalPath(file) == wanted; };
+    const std::pair<const char*, const std::string*> single[] = {
+        {"DefinitionWindow", &files.defFile},
+        {"AnimationTextWindow", &files.animationFile},
+        {"CommandsWindow", &files.commandFile},
+        {"ConstantsWindow", &files.constantsFile},
+    };
+    for (const auto& [window, file] : single) {
+        if (is(*file))
+            return {QString::fromLatin1(window), *file};
+    }
+    for (const std::string& file : files.stateFiles) {
+        if (is(file))
+            return {QStringLiteral("StateFileWindow"), file};
+    }
+    if (is(files.commonStatesFile))
+        return {QStringLiteral("StateFileWindow"), files.commonStatesFile};
+    return {};
+}
+
+ProblemsWindow::ProblemsWindow(App& app, QWidget* parent)
+        : QWidget(parent), app_(app), list_(new QListWidget(this)), count_(new QLabel(this)),
+          refreshButton_(new QPushButton(QStringLiteral("&Refresh"), this))
+{
+    setWindowTitle(QStringLiteral("Problems"));
+    list_->setObjectName(QStringLiteral("findingList"));
+    count_->setObjectName(QStringLiteral("countLabel"));
+    refreshButton_->setObjectName(QStringLiteral("refreshButton"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_, 1);
+    auto* row = new QHBoxLayout;
+    row->addWidget(count_, 1);
+    row->addWidget(refreshButton_);
+    layout->addLayout(row);
+    resize(640, 320);
+
+    connect(refreshButton_, &QPushButton::clicked, this, &ProblemsWindow::refresh);
+    connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { showFinding(list_->row(item)); });
+    refresh();
+}
+
+ProblemsWindow::~ProblemsWindow()
+{
+    if (worker_) {
+        worker_->disconnect(this);
+        worker_->wait();
+        delete worker_;
+    }
+}
+
+void ProblemsWindow::refresh()
+{
+    if (worker_) {
+        checkAgain_ = true;
+        return;
+    }
+    const std::string def = app_.files.defFile;
+    if (def.empty()) {
+        findings_.clear();
+        list_->clear();
+        count_->setText(QStringLiteral("No character is open"));
+        emit checked();
+        return;
+    }
+    refreshButton_->setEnabled(false);
+    count_->setText(QStringLiteral("Checking..."));
+    auto report = std::make_shared<CheckReport>();
+    worker_ = QThread::create([def, report] { *report = checkCharacter(def); });
+    connect(worker_, &QThread::finished, this, [this, report, dir = app_.files.characterDir] {
+        worker_->deleteLater();
+        worker_ = nullptr;
+        refreshButton_->setEnabled(true);
+        if (checkAgain_) {
+            checkAgain_ = false;
+            refresh();
+            return;
+        }
+        checkedDir_ = dir;
+        showReport(*report);
+    });
+    worker_->start();
+}
+
+void ProblemsWindow::showReport(const CheckReport& report)
+{
+    findings_ = report.findings;
+    list_->clear();
+    for (const Finding& finding : findings_) {
+        const QStyle::StandardPixmap icon = finding.severity == Severity::Error ? QStyle::SP_MessageBoxCritical
+            : finding.severity == Severity::Warning                             ? QStyle::SP_MessageBoxWarning
+                                                                                : QStyle::SP_MessageBoxInformation;
+        new QListWidgetItem(style()->standardIcon(icon), QString::fromStdString(formatFinding(finding)), list_);
+    }
+    count_->setText(countText(findings_));
+    emit checked();
+}
+
+void ProblemsWindow::showFinding(int row)
+{
+    if (!app_.main || row < 0 || row >= static_cast<int>(findings_.size()))
+        return;
+    const Finding& finding = findings_[static_cast<std::size_t>(row)];
+    const fs::path file(finding.file);
+    const std::string path = file.is_absolute() ? finding.file : (fs::path(checkedDir_) / file).string();
+    const FindingEditor target = editorForFile(app_.files, path);
+    if (target.window.isEmpty())
+        return;
+    auto* editor = qobject_cast<TextEditorWindow*>(app_.main->openWindow(target.window));
+    if (!editor)
+        return;
+    // The state file window shows one state file at a time; switching reads
+    // the file anew, so the one on screen, perhaps edited, is kept as it is.
+    if (auto* states = qobject_cast<StateFileWindow*>(editor)) {
+        const QString wanted = QString::fromStdString(target.file);
+        if (states->currentStateFile() != wanted && !states->showCharacterFile(wanted))
+            return;
+    }
+    editor->goToLine(finding.line);
+}
+
+} // namespace vantrel

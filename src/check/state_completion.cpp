@@ -1,0 +1,272 @@
+#include "state_completion.h"
+
+#include "check/state_library.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace vantrel {
+
+namespace {
+
+// The help file's topic on state controllers in general: the home of the
+// parameters every controller takes when the controller is not known.
+constexpr int kControllersTopic = 199;
+
+char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string lowered(std::string_view text)
+{
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), lowerAscii);
+    return out;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool isWordChar(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || isDigit(c) || c == '_';
+}
+
+// Parameter names also hold dots and brackets ("ground.velocity", "var(3)").
+bool isParameterChar(char c)
+{
+    return isWordChar(c) || c == '.' || c == '(' || c == ')';
+}
+
+std::string_view trimmedLeft(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    text = trimmedLeft(text);
+    const auto last = text.find_last_not_of(" \t\r\n");
+    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
+// The line up to its comment: ';' outside double quotes.
+std::string_view withoutComment(std::string_view line)
+{
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '"')
+            quoted = !quoted;
+        else if (line[i] == ';' && !quoted)
+            return line.substr(0, i);
+    }
+    return line;
+}
+
+bool isHeader(std::string_view line)
+{
+    return trimmedLeft(line).starts_with('[');
+}
+
+// The key of a "key = value" line in lower case; nothing for other lines.
+std::optional<std::string> keyOf(std::string_view line)
+{
+    line = withoutComment(line);
+    const auto equals = line.find('=');
+    if (equals == std::string_view::npos)
+        return std::nullopt;
+    return lowered(trimmed(line.substr(0, equals)));
+}
+
+// trigger1, trigger12, triggerall: the keys whose value is a trigger expression.
+bool isTriggerKey(std::string_view key)
+{
+    constexpr std::string_view kTrigger = "trigger";
+    if (!key.starts_with(kTrigger))
+        return false;
+    const std::string_view rest = key.substr(kTrigger.size());
+    return rest == "all" || (!rest.empty() && std::all_of(rest.begin(), rest.end(), isDigit));
+}
+
+enum class Block { Other, Statedef, State };
+
+struct BlockSpan {
+    Block kind = Block::Other;
+    std::size_t first = 0; // the first line after the header
+    std::size_t end = 0;   // the next header, or the end of the lines
+};
+
+BlockSpan blockAround(const std::vector<std::string_view>& lines, std::size_t line)
+{
+    BlockSpan span;
+    std::size_t header = line;
+    while (header > 0 && !isHeader(lines[header]))
+        --header;
+    if (!isHeader(lines[header]))
+        return span; // before the first header
+    const std::string name = lowered(trimmedLeft(trimmedLeft(lines[header]).substr(1)));
+    span.kind = name.starts_with("statedef") ? Block::Statedef
+        : name.starts_with("state")          ? Block::State
+                                             : Block::Other;
+    span.first = header + 1;
+    span.end = line + 1;
+    while (span.end < lines.size() && !isHeader(lines[span.end]))
+        ++span.end;
+    return span;
+}
+
+// Whether the text before the caret ends inside a comment or an open string.
+bool inCommentOrString(std::string_view beforeCaret)
+{
+    bool quoted = false;
+    for (const char c : beforeCaret) {
+        if (c == '"')
+            quoted = !quoted;
+        else if (c == ';' && !quoted)
+            return true;
+    }
+    return quoted;
+}
+
+void addIfMatching(std::vector<CompletionItem>& items, const std::string& prefix, CompletionItem item)
+{
+    if (lowered(item.text).starts_with(prefix))
+        items.push_back(std::move(item));
+}
+
+std::vector<CompletionItem> parameterItems(const CompletionContext& context, const std::string& prefix)
+{
+    std::vector<CompletionItem> items;
+    const std::string ending = context.valueFollows ? "" : " = ";
+    const StateController* controller = findStateController(trimmed(context.controller));
+    const int topic = controller ? controller->helpTopic : kControllersTopic;
+    const auto has = [&](std::string_view key) {
+        return std::find(context.written.begin(), context.written.end(), key) != context.written.end();
+    };
+
+    if (controller) {
+        for (const ControllerParameter& parameter : controller->parameters) {
+            const bool written =
+                std::any_of(context.written.begin(), context.written.end(),
+                            [&](const std::string& key) { return findParameter(*controller, key) == &parameter; });
+            if (written)
+                continue;
+            std::string text(parameter.name);
+            std::string insert = text + ending;
+            if (text.ends_with("(*)")) {
+                // var(*) stands for var(0), var(1), ...: the number is the user's to type.
+                text.replace(text.size() - 2, 1, "n");
+                insert = std::string(parameter.name.substr(0, parameter.name.size() - 2));
+            }
+            addIfMatching(items, prefix, {text, insert, std::string(parameter.values), topic});
+        }
+    }
+
+    int lastTrigger = 0;
+    for (const std::string& key : context.written) {
+        if (isTriggerKey(key) && key != "triggerall")
+            lastTrigger = std::max(lastTrigger, std::stoi(key.substr(7, 6)));
+    }
+    const std::string nextTrigger = "trigger" + std::to_string(lastTrigger + 1);
+    const std::vector<std::pair<std::string, std::string>> common = {
+        {"type", "controller name"},  {"triggerall", "expression every trigger number needs"},
+        {nextTrigger, "expression"},  {"persistent", "0, 1 or n"},
+        {"ignorehitpause", "0 or 1"},
+    };
+    for (const auto& [name, detail] : common) {
+        const bool once = name == "type" || name == "persistent" || name == "ignorehitpause";
+        if (!(once && has(name)))
+            addIfMatching(items, prefix, {name, name + ending, detail, topic});
+    }
+    return items;
+}
+
+} // namespace
+
+CompletionContext completionContext(const std::vector<std::string_view>& lines, std::size_t line, std::size_t column)
+{
+    CompletionContext context;
+    if (line >= lines.size())
+        return context;
+    const std::string_view text = lines[line];
+    const std::string_view beforeCaret = text.substr(0, std::min(column, text.size()));
+    if (isHeader(text) || inCommentOrString(beforeCaret))
+        return context;
+    const BlockSpan block = blockAround(lines, line);
+    if (block.kind != Block::State)
+        return context;
+
+    const auto equals = beforeCaret.find('=');
+    if (equals == std::string_view::npos) {
+        // A parameter's name at the start of the line.
+        const std::string_view word = trimmedLeft(beforeCaret);
+        if (!std::all_of(word.begin(), word.end(), isParameterChar))
+            return context;
+        context.kind = CompletionKind::Parameter;
+        context.prefix = std::string(word);
+        context.valueFollows = withoutComment(text.substr(beforeCaret.size())).find('=') != std::string_view::npos;
+        for (std::size_t i = block.first; i < block.end; ++i) {
+            if (i == line)
+                continue;
+            if (auto key = keyOf(lines[i])) {
+                if (*key == "type") {
+                    const std::string_view value = withoutComment(lines[i]);
+                    context.controller = std::string(trimmed(value.substr(value.find('=') + 1)));
+                }
+                context.written.push_back(std::move(*key));
+            }
+        }
+        return context;
+    }
+
+    const std::string key = lowered(trimmed(beforeCaret.substr(0, equals)));
+    const std::string_view value = beforeCaret.substr(equals + 1);
+    if (key == "type") {
+        const std::string_view word = trimmedLeft(value);
+        if (std::all_of(word.begin(), word.end(), isWordChar)) {
+            context.kind = CompletionKind::Controller;
+            context.prefix = std::string(word);
+        }
+        return context;
+    }
+    if (isTriggerKey(key)) {
+        std::size_t start = value.size();
+        while (start > 0 && isWordChar(value[start - 1]))
+            --start;
+        const std::string_view word = value.substr(start);
+        if (word.empty() || !isDigit(word.front())) {
+            context.kind = CompletionKind::Trigger;
+            context.prefix = std::string(word);
+        }
+    }
+    return context;
+}
+
+std::vector<CompletionItem> completionItems(const CompletionContext& context)
+{
+    const std::string prefix = lowered(context.prefix);
+    std::vector<CompletionItem> items;
+    switch (context.kind) {
+    case CompletionKind::Controller:
+        for (const StateController& controller : stateControllers()) {
+            const std::string name(controller.name);
+            addIfMatching(items, prefix, {name, name, {}, controller.helpTopic});
+        }
+        break;
+    case CompletionKind::Parameter: items = parameterItems(context, prefix); break;
+    case CompletionKind::Trigger:
+        for (const Trigger& trigger : triggers()) {
+            const std::string name(trigger.name);
+            addIfMatching(items, prefix, {name, name, std::string(trigger.form), trigger.helpTopic});
+        }
+        break;
+    case CompletionKind::None: break;
+    }
+    return items;
+}
+
+} // namespace vantrel

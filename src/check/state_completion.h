@@ -1,0 +1,44 @@
+#pragma once
+// What the state, constants and command editors offer to complete at the
+// caret: a controller after "type =" in a [State] block, a parameter of the
+// block's controller at the start of a line, a trigger in the value of
+// "triggerN =" or "triggerall =". Standard C++ only; the editors show it.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+
+enum class CompletionKind { None, Controller, Parameter, Trigger };
+
+struct CompletionContext {
+    CompletionKind kind = CompletionKind::None;
+    std::string prefix;               // the part of the word before the caret, as typed
+    std::string controller;           // Parameter: the block's "type =" value, as written (may be empty)
+    std::vector<std::string> written; // Parameter: the keys the block's other lines have, lower case
+    bool valueFollows = false;        // Parameter: the caret's line has its '=' already, after the caret
+};
+
+// `lines` are the file's lines, or any run of them that holds the caret's
+// block with its header; the caret is at byte `column` of `lines[line]`.
+// None inside a comment, a string or a header, in a [Statedef] block's own
+// lines and outside [State] blocks.
+CompletionContext completionContext(const std::vector<std::string_view>& lines, std::size_t line, std::size_t column);
+
+struct CompletionItem {
+    std::string text;   // shown in the list
+    std::string insert; // replaces the prefix
+    std::string detail; // how it is written, or what the parameter takes
+    int helpTopic = 0;  // its topic in the help file
+};
+
+// What the context offers, in the library's order, keeping those whose text
+// starts with the prefix (any letter case). A parameter's insertion ends in
+// " = " unless its line has the '=' already; parameters the block has are
+// left out, and the trigger number offered is the one after the block's
+// highest.
+std::vector<CompletionItem> completionItems(const CompletionContext& context);
+
+} // namespace vantrel

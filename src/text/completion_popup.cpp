@@ -1,0 +1,220 @@
+#include "completion_popup.h"
+
+#include "common/text.h"
+#include "text/editor_text_box.h"
+#include "text/state_extras.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QTextBlock>
+#include <QTextBrowser>
+
+#include <algorithm>
+
+namespace vantrel {
+
+namespace {
+
+// How far the block around the caret is looked for, up and down: a state
+// controller is a few dozen lines at most.
+constexpr int kBlockSearchLines = 500;
+
+bool isHeaderBlock(const QTextBlock& block)
+{
+    return block.text().trimmed().startsWith(QLatin1Char('['));
+}
+
+QString escaped(const std::string& text)
+{
+    return QString::fromStdString(text).toHtmlEscaped();
+}
+
+} // namespace
+
+CompletionPopup::CompletionPopup(EditorTextBox* editor, QString helpFile)
+        : QFrame(editor->viewport()), editor_(editor), helpFile_(std::move(helpFile)), list_(new QListWidget(this)),
+          help_(new QTextBrowser(this))
+{
+    setObjectName(QStringLiteral("completionPopup"));
+    setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(1, 1, 1, 1);
+    layout->setSpacing(1);
+    list_->setObjectName(QStringLiteral("completionList"));
+    help_->setObjectName(QStringLiteral("completionHelp"));
+    // The caret stays in the text: keys reach the list through the text box.
+    list_->setFocusPolicy(Qt::NoFocus);
+    help_->setFocusPolicy(Qt::NoFocus);
+    help_->setOpenLinks(false);
+    list_->setFixedWidth(190);
+    help_->setFixedWidth(360);
+    layout->addWidget(list_);
+    layout->addWidget(help_);
+    setFixedHeight(220);
+    hide();
+
+    editor_->installEventFilter(this);
+    connect(list_, &QListWidget::currentRowChanged, this, &CompletionPopup::showChosenHelp);
+    connect(list_, &QListWidget::itemDoubleClicked, this, &CompletionPopup::insertChosen);
+    connect(editor_, &EditorTextBox::textEdited, this, &CompletionPopup::textEdited);
+    connect(editor_, &QPlainTextEdit::cursorPositionChanged, this, &CompletionPopup::caretMoved);
+}
+
+CompletionContext CompletionPopup::contextAtCaret() const
+{
+    const QTextCursor cursor = editor_->textCursor();
+    const QTextBlock caretBlock = cursor.block();
+    QTextBlock first = caretBlock;
+    for (int n = 0; n < kBlockSearchLines && !isHeaderBlock(first) && first.previous().isValid(); ++n)
+        first = first.previous();
+    std::vector<std::string> texts;
+    std::size_t caretLine = 0;
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        if (block == caretBlock)
+            caretLine = texts.size();
+        else if (block.blockNumber() > caretBlock.blockNumber()
+                 && (isHeaderBlock(block) || block.blockNumber() - caretBlock.blockNumber() > kBlockSearchLines))
+            break;
+        texts.push_back(block.text().toStdString());
+    }
+    const std::vector<std::string_view> lines(texts.begin(), texts.end());
+    const std::size_t column = caretBlock.text().left(cursor.positionInBlock()).toStdString().size();
+    return completionContext(lines, caretLine, column);
+}
+
+void CompletionPopup::open()
+{
+    refresh();
+}
+
+void CompletionPopup::refresh()
+{
+    const QString chosen = list_->currentItem() && isVisible() ? list_->currentItem()->text() : QString();
+    items_ = completionItems(contextAtCaret());
+    if (items_.empty()) {
+        hide();
+        return;
+    }
+    list_->clear();
+    int row = 0;
+    for (const CompletionItem& item : items_) {
+        const QString text = QString::fromStdString(item.text);
+        auto* entry = new QListWidgetItem(text, list_);
+        entry->setToolTip(QString::fromStdString(item.detail));
+        if (text == chosen)
+            row = list_->count() - 1;
+    }
+    list_->setCurrentRow(row);
+    placeAtCaret();
+    show();
+    raise();
+    showChosenHelp();
+}
+
+void CompletionPopup::placeAtCaret()
+{
+    const QRect caret = editor_->cursorRect();
+    const QSize area = editor_->viewport()->size();
+    const QSize size = sizeHint().expandedTo(QSize(list_->width() + help_->width() + 4, height()));
+    int x = std::clamp(caret.left(), 0, std::max(0, area.width() - size.width()));
+    int y = caret.bottom() + 2;
+    if (y + size.height() > area.height() && caret.top() - size.height() - 2 >= 0)
+        y = caret.top() - size.height() - 2;
+    setGeometry(x, y, size.width(), size.height());
+}
+
+void CompletionPopup::showChosenHelp()
+{
+    const int row = list_->currentRow();
+    if (row < 0 || row >= static_cast<int>(items_.size()))
+        return;
+    const CompletionItem& item = items_[static_cast<std::size_t>(row)];
+    if (!helpRead_) {
+        helpHtml_ = readFileBytes(helpFile_.toStdString()).value_or(std::string());
+        helpRead_ = true;
+    }
+    QString page;
+    if (!item.detail.empty())
+        page = QStringLiteral("<p><b>%1</b>: %2</p>").arg(escaped(item.text), escaped(item.detail));
+    page += QString::fromStdString(helpTopic(helpHtml_, item.helpTopic));
+    help_->setHtml(page);
+}
+
+void CompletionPopup::insertChosen()
+{
+    const int row = list_->currentRow();
+    if (!isVisible() || row < 0 || row >= static_cast<int>(items_.size()))
+        return;
+    const CompletionContext context = contextAtCaret();
+    QTextCursor cursor = editor_->textCursor();
+    cursor.clearSelection();
+    const int prefixLength = static_cast<int>(QString::fromStdString(context.prefix).size());
+    cursor.setPosition(cursor.position() - std::min(prefixLength, cursor.positionInBlock()), QTextCursor::KeepAnchor);
+    inserting_ = true;
+    cursor.insertText(QString::fromStdString(items_[static_cast<std::size_t>(row)].insert));
+    editor_->setTextCursor(cursor);
+    inserting_ = false;
+    hide();
+}
+
+void CompletionPopup::textEdited()
+{
+    const bool letter = letterTyped_;
+    letterTyped_ = false;
+    if (inserting_)
+        return;
+    // Open, the list follows the text; closed, a letter after "type =" opens it.
+    if (isVisible() || (letter && contextAtCaret().kind == CompletionKind::Controller))
+        refresh();
+}
+
+void CompletionPopup::caretMoved()
+{
+    if (isVisible() && !inserting_)
+        refresh();
+}
+
+bool CompletionPopup::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != editor_)
+        return QFrame::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusOut) {
+        hide();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Space && (key->modifiers() & Qt::ControlModifier)) {
+        open();
+        return true;
+    }
+    if (isVisible()) {
+        const int rows = list_->count();
+        const int page = std::max(1, list_->viewport()->height() / std::max(1, list_->sizeHintForRow(0)));
+        int row = list_->currentRow();
+        switch (key->key()) {
+        case Qt::Key_Up: row = std::max(0, row - 1); break;
+        case Qt::Key_Down: row = std::min(rows - 1, row + 1); break;
+        case Qt::Key_PageUp: row = std::max(0, row - page); break;
+        case Qt::Key_PageDown: row = std::min(rows - 1, row + page); break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Tab: insertChosen(); return true;
+        case Qt::Key_Escape: hide(); return true;
+        default: row = -1; break;
+        }
+        if (row >= 0) {
+            list_->setCurrentRow(row);
+            return true;
+        }
+    }
+    const QString text = key->text();
+    letterTyped_ = text.size() == 1 && text.front().isLetter()
+        && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    return false;
+}
+
+} // namespace vantrel

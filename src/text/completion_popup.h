@@ -1,0 +1,64 @@
+#pragma once
+// Completion in the state, constants and command editors: a list of the
+// controllers, parameters or triggers that fit at the caret, with the help
+// topic of the chosen one beside it. Ctrl+Space opens it; so does a letter
+// typed after "type =". While it is open the keys still go to the text:
+// typing narrows the list, Up and Down choose, Enter or Tab inserts, Escape
+// closes. What fits where is decided in check/state_completion.
+
+#include "check/state_completion.h"
+
+#include <QFrame>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+class QListWidget;
+class QTextBrowser;
+
+namespace vantrel {
+
+class EditorTextBox;
+
+class CompletionPopup final : public QFrame {
+    Q_OBJECT
+public:
+    // Lives on the text box's viewport; `helpFile` is the help file's path
+    // (read on first use; without it the topic stays empty).
+    CompletionPopup(EditorTextBox* editor, QString helpFile);
+
+    QListWidget* list() const { return list_; }
+    QTextBrowser* help() const { return help_; }
+    const std::vector<CompletionItem>& items() const { return items_; }
+
+public slots:
+    // Shows what fits at the caret; stays closed when nothing does.
+    void open();
+    // Puts the chosen item in place of the word before the caret.
+    void insertChosen();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    CompletionContext contextAtCaret() const;
+    // Fills the list for the caret's context; closes when nothing fits.
+    void refresh();
+    void placeAtCaret();
+    void showChosenHelp();
+    void caretMoved();
+    void textEdited();
+
+    EditorTextBox* editor_;
+    QString helpFile_;
+    std::string helpHtml_;
+    bool helpRead_ = false;
+    QListWidget* list_;
+    QTextBrowser* help_;
+    std::vector<CompletionItem> items_;
+    bool letterTyped_ = false; // the last key pressed in the text was a letter
+    bool inserting_ = false;
+};
+
+} // namespace vantrel

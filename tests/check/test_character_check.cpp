@@ -1,0 +1,569 @@
+// The character checker: each fault planted in a copy of a real character is
+// found at its file and line and nothing else changes; a small hand-made
+// character shows every other check; the program prints and exits as promised.
+
+#include "../sound/sound_fixtures.h"
+#include "check/character_check.h"
+#include "check/trigger_expression.h"
+#include "large_character.h"
+#include "sfflib/sff.h"
+#include "sfflib/sff_sprite_list.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <sys/wait.h>
+
+using namespace vantrel;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string tempPath(const QTemporaryDir& dir, const std::string& name)
+{
+    return dir.path().toStdString() + "/" + name;
+}
+
+// Copies a real character into a fresh folder (writable, unlike the originals).
+void copyCharacter(const std::string& from, const std::string& to)
+{
+    for (const auto& entry : fs::directory_iterator(from))
+        test::writeFile(to + "/" + entry.path().filename().string(), test::readFile(entry.path().string()));
+}
+
+std::set<std::string> formatted(const std::vector<Finding>& findings)
+{
+    std::set<std::string> out;
+    for (const Finding& f : findings)
+        out.insert(formatFinding(f));
+    return out;
+}
+
+std::vector<std::string> formattedInOrder(const std::vector<Finding>& findings)
+{
+    std::vector<std::string> out;
+    for (const Finding& f : findings)
+        out.push_back(formatFinding(f));
+    return out;
+}
+
+int lineAt(const std::string& text, std::size_t pos)
+{
+    return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(pos), '\n'));
+}
+
+struct CommandResult {
+    int status = -1;
+    std::string output;
+};
+
+CommandResult runChecker(const std::string& arguments)
+{
+    CommandResult r;
+    const std::string command = std::string(VANTREL_APP_DIR) + "/vantrel-check " + arguments + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return r;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        r.output.append(buffer, n);
+    const int raw = pclose(pipe);
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return r;
+}
+
+} // namespace
+
+TEST(CharacterCheck, EachFaultPlantedInARealCharacterIsFoundAloneAtItsLine)
+{
+    struct Fault {
+        const char* name;
+        const char* file;
+        std::vector<const char*> anchors; // found in turn; the change is made after the last
+        const char* from;
+        const char* to;
+        bool atSectionHeader; // reported at the [State] line rather than at the change
+        Severity severity;
+        const char* message;
+    };
+    const std::vector<Fault> faults = {
+        {"frame naming a missing sprite",
+         "kfm.air",
+         {"[Begin Action 200]"},
+         "200,0, 0,0, 2",
+         "200,77, 0,0, 2",
+         false,
+         Severity::Error,
+         "frame 0 of action 200 shows sprite 200,77, which kfm.sff does not have"},
+        {"box count disagreeing",
+         "kfm.air",
+         {"[Begin Action 0]"},
+         "Clsn2Default: 2",
+         "Clsn2Default: 3",
+         false,
+         Severity::Error,
+         "Clsn2 count says 3 but 2 boxes follow"},
+        {"ChangeAnim to a missing action",
+         "kfm.cns",
+         {"[State 210, 3]"},
+         "value = 210",
+         "value = 2109",
+         false,
+         Severity::Error,
+         "ChangeAnim uses action 2109, which kfm.air does not have"},
+        {"PlaySnd of a missing sound",
+         "kfm.cns",
+         {"[Statedef 200]", "type = PlaySnd"},
+         "value = 0, 0",
+         "value = 0, 70",
+         false,
+         Severity::Error,
+         "PlaySnd plays sound 0,70, which kfm.snd does not have"},
+        {"ChangeState to a missing state",
+         "kfm.cns",
+         {"[Statedef 200]", "type = ChangeState"},
+         "value = 0",
+         "value = 4321",
+         false,
+         Severity::Error,
+         "ChangeState to state 4321, which no state file defines"},
+        {"missing required parameter",
+         "kfm.cns",
+         {"[Statedef 200]", "type = ChangeState"},
+         "value = 0",
+         "valeu = 0",
+         true,
+         Severity::Error,
+         "ChangeState without value"},
+        {"unknown trigger",
+         "kfm.cns",
+         {"[State 210, 3]"},
+         "trigger1 = movecontact",
+         "trigger1 = movecontakt",
+         false,
+         Severity::Error,
+         "unknown trigger \"movecontakt\" in trigger1"},
+        {"unbalanced parenthesis",
+         "kfm.cns",
+         {"[State 210, 3]"},
+         "AnimElemTime(6) <= 0",
+         "AnimElemTime(6 <= 0",
+         false,
+         Severity::Error,
+         "unbalanced parentheses in trigger1"},
+        {"unknown controller",
+         "kfm.cns",
+         {"[State 210, 3]"},
+         "type = ChangeAnim",
+         "type = ChangeAmin",
+         false,
+         Severity::Error,
+         "unknown controller type \"ChangeAmin\""},
+        {"command never defined",
+         "kfm.cmd",
+         {"[Statedef -1]"},
+         "command = \"x\"",
+         "command = \"xyzzy\"",
+         false,
+         Severity::Warning,
+         "command \"xyzzy\" is not defined in kfm.cmd"},
+    };
+    for (const char* character : {"winmugen-kfm", "ikemen-kfm"}) {
+        QTemporaryDir dir;
+        const std::string folder = tempPath(dir, "kfm");
+        copyCharacter(test::realchars(character), folder);
+        const std::string def = folder + "/kfm.def";
+        const CheckReport clean = checkCharacter(def);
+        ASSERT_TRUE(clean.readable) << character;
+        EXPECT_FALSE(clean.hasErrors()) << character;
+        const auto before = formatted(clean.findings);
+
+        for (const Fault& fault : faults) {
+            const std::string path = folder + "/" + fault.file;
+            const std::string original = test::readFile(path);
+            std::size_t at = 0;
+            for (const char* anchor : fault.anchors) {
+                at = original.find(anchor, at);
+                ASSERT_NE(at, std::string::npos) << character << ": " << fault.name << ": " << anchor;
+            }
+            at = original.find(fault.from, at);
+            ASSERT_NE(at, std::string::npos) << character << ": " << fault.name;
+            std::string broken = original;
+            broken.replace(at, std::string_view(fault.from).size(), fault.to);
+            test::writeFile(path, broken);
+
+            const int line =
+                fault.atSectionHeader ? lineAt(original, original.rfind("[State", at)) : lineAt(original, at);
+            const Finding expected{fault.file, line, fault.severity, fault.message};
+            const auto after = formatted(checkCharacter(def).findings);
+            std::vector<std::string> added, removed;
+            std::set_difference(after.begin(), after.end(), before.begin(), before.end(), std::back_inserter(added));
+            std::set_difference(before.begin(), before.end(), after.begin(), after.end(), std::back_inserter(removed));
+            EXPECT_EQ(added, std::vector<std::string>{formatFinding(expected)}) << character << ": " << fault.name;
+            EXPECT_TRUE(removed.empty()) << character << ": " << fault.name;
+            test::writeFile(path, original);
+        }
+    }
+}
+
+namespace {
+
+// A small character whose every file the test controls.
+struct MiniCharacter {
+    std::map<std::string, std::string> files{
+        {"mini.def",
+         "[Info]\n"                 // 1
+         "name = \"Mini\"\n"        // 2
+         "[Files]\n"                // 3
+         "cmd = mini.cmd\n"         // 4
+         "cns = mini.cns\n"         // 5
+         "st = mini.st\n"           // 6
+         "stcommon = common1.cns\n" // 7
+         "sprite = mini.sff\n"      // 8
+         "anim = mini.air\n"        // 9
+         "sound = mini.snd\n"},     // 10
+        {"mini.air",
+         "[Begin Action 0]\n"         // 1
+         "Clsn2Default: 1\n"          // 2
+         " Clsn2[0] = -10,-80,10,0\n" // 3
+         "0,0, 0,0, 5\n"              // 4
+         "0,1, 0,0, 5\n"},            // 5
+        {"mini.cmd",
+         "[Command]\n"                    // 1
+         "name = \"x\"\n"                 // 2
+         "command = x\n"                  // 3
+         "[Statedef -1]\n"                // 4
+         "[State -1, x]\n"                // 5
+         "type = ChangeState\n"           // 6
+         "triggerall = command = \"x\"\n" // 7
+         "trigger1 = ctrl\n"              // 8
+         "value = 200\n"},                // 9
+        {"mini.cns",
+         "[Data]\n"              // 1
+         "life = 1000\n"         // 2
+         "[Statedef 0]\n"        // 3
+         "type = S\n"            // 4
+         "anim = 0\n"            // 5
+         "[State 0, 1]\n"        // 6
+         "type = PlaySnd\n"      // 7
+         "trigger1 = Time = 0\n" // 8
+         "value = 1, 2\n"},      // 9
+        {"mini.st",
+         "[Statedef 200]\n"          // 1
+         "anim = 0\n"                // 2
+         "[State 200, 1]\n"          // 3
+         "type = ChangeState\n"      // 4
+         "trigger1 = AnimTime = 0\n" // 5
+         "value = 0\n"},             // 6; additions start at line 7
+    };
+
+    void write(const std::string& folder) const
+    {
+        for (const auto& [name, text] : files)
+            test::writeFile(folder + "/" + name, text);
+        std::vector<sfflib::SpriteSource> sprites;
+        for (const auto& [group, image] : {std::pair{0, 0}, {0, 1}, {9000, 0}, {5, 5}}) {
+            sfflib::SpriteSource s;
+            s.image.width = s.image.height = 1;
+            s.image.pixels = {1};
+            s.group = static_cast<std::int16_t>(group);
+            s.imageNo = static_cast<std::int16_t>(image);
+            sprites.push_back(s);
+        }
+        test::writeFile(folder + "/mini.sff", *sfflib::writeSffV1(sprites, {}));
+        test::writeFile(folder + "/mini.snd", test::makeBank({{0, 0, test::makeTone(5)}, {1, 2, test::makeTone(5)}}));
+    }
+};
+
+} // namespace
+
+TEST(CharacterCheck, HandMadeCharacterFindsExactlyWhatIsThere)
+{
+    struct Case {
+        const char* name;
+        std::map<std::string, std::string> replaced; // whole files
+        std::map<std::string, std::string> appended;
+        std::vector<std::string> expected; // in report order
+        bool notes = false;
+    };
+    const std::string st = "mini.st";
+    const std::vector<Case> cases = {
+        {"nothing wrong", {}, {}, {}},
+        {"notes: the common states file and a sprite no action shows (not the portrait)",
+         {},
+         {},
+         {"mini.def:7: note: \"common1.cns\" is neither beside the character nor in the engine's data folder here; "
+          "the engine's own common states are assumed",
+          "mini.sff: note: sprite 5,5 is used by no action"},
+         true},
+        {"a file name in another letter case is found",
+         {{"mini.def",
+           "[Files]\nSPRITE = MINI.SFF\nanim = Mini.Air\nsound = mini.snd\ncns = mini.cns\nst = mini.st\n"}},
+         {},
+         {}},
+        {"missing files: essential ones are errors, others warnings",
+         {{"mini.def",
+           "[Files]\nsprite = gone.sff\nai = gone.ai\npal3 = gone.act\nanim = mini.air\n"
+           "[Arcade]\nintro.storyboard = gone.def\nending.storyboard =\n"
+           "[Files]\npal.defaults = 1,2\nmovelist = whatever\n"}},
+         {},
+         {"mini.def:2: error: \"gone.sff\" does not exist", "mini.def:3: warning: \"gone.ai\" does not exist",
+          "mini.def:4: error: \"gone.act\" does not exist", "mini.def:7: warning: \"gone.def\" does not exist"}},
+        {"values left empty: a trigger, a required parameter, one of a group; a switched-off HitOverride is meant",
+         {},
+         {{st,
+           "[State 200, 2]\ntype = ChangeAnim\ntrigger1 =\ntriggerall = \t\nvalue = ; later\n"    // 7..11
+           "[State 200, 3]\ntype = VarSet\ntrigger1 = 1\nv = \nvar(2) =\n"                        // 12..16
+           "[State 200, 4]\ntype = VarSet\ntrigger1 = 1\nv = \nfv = 3\n"                          // 17..21
+           "[State 200, 5]\ntype = HitOverride\ntrigger1 = 1\nattr = \nstateno = \nslot = 1\n"}}, // 22..27
+         {"mini.st:9: warning: trigger1 is empty", "mini.st:10: warning: triggerall is empty",
+          "mini.st:11: warning: value of ChangeAnim is empty", "mini.st:15: warning: v of VarSet is empty"}},
+        {"states of the engine's common file are known when it is absent",
+         {},
+         {{st,
+           "[State 200, 2]\ntype = ChangeState\ntrigger1 = 1\nvalue = 5050\n"
+           "[State 200, 3]\ntype = SelfState\ntrigger1 = 1\nvalue = 4999\n"}},
+         {"mini.st:14: error: SelfState to state 4999, which no state file defines"}},
+        {"a common states file beside the character is the one that counts",
+         {{"common1.cns", "[Statedef 5050]\n[Statedef 4999]\n"}},
+         {{st,
+           "[State 200, 2]\ntype = ChangeState\ntrigger1 = 1\nvalue = 4999\n"
+           "[State 200, 3]\ntype = ChangeState\ntrigger1 = 1\nvalue = 52\n"}},
+         {"mini.st:14: error: ChangeState to state 52, which no state file defines"}},
+        {"a common states file in the engine's data folder counts too",
+         {{"../../data/common1.cns", "[Statedef 4999]\n"}},
+         {{st,
+           "[State 200, 2]\ntype = ChangeState\ntrigger1 = 1\nvalue = 4999\n"
+           "[State 200, 3]\ntype = ChangeState\ntrigger1 = 1\nvalue = 5050\n"}},
+         {"mini.st:14: error: ChangeState to state 5050, which no state file defines"}},
+        {"states the opponent is put in use the opponent's animations",
+         {},
+         {{st,
+           "[State 200, 2]\ntype = HitDef\ntrigger1 = 1\nattr = S, NA\np2stateno = 900\n" // 7..11
+           "[Statedef 900]\nanim = 4444\n"                                                // 12, 13
+           "[State 900, 1]\ntype = ChangeAnim\ntrigger1 = 1\nvalue = 12345\n"             // 14..17
+           "[State 900, 2]\ntype = ChangeAnim2\ntrigger1 = 1\nvalue = 777\n"              // 18..21
+           "[State 900, 3]\ntype = ChangeState\ntrigger1 = 1\nvalue = 901\n"              // 22..25
+           "[Statedef 901]\n"                                                             // 26
+           "[State 901, 1]\ntype = ChangeAnim\ntrigger1 = 1\nvalue = 778\n"               // 27..30
+           "[State 901, 2]\ntype = SelfState\ntrigger1 = 1\nvalue = 8888\n"}},            // 31..34
+         {"mini.st:21: warning: ChangeAnim2 uses action 777, which mini.air does not have"}},
+        {"actions, sounds and states of the character's own states",
+         {},
+         {{st,
+           "[Statedef 201]\nanim = 4444\n"                                               // 7, 8
+           "[State 201, 1]\ntype = ChangeAnim\ntrigger1 = 1\nvalue = 12345\n"            // 9..12
+           "[State 201, 2]\ntype = PlaySnd\ntrigger1 = 1\nvalue = 1, 3\n"                // 13..16
+           "[State 201, 3]\ntype = PlaySnd\ntrigger1 = 1\nvalue = F5, 0\n"               // 17..20
+           "[State 201, 4]\ntype = PlaySnd\ntrigger1 = 1\nvalue = S1, 2\n"               // 21..24
+           "[State 201, 5]\ntype = ChangeAnim\ntrigger1 = 1\nvalue = var(3)\n"           // 25..28
+           "[State 201, 6]\ntype = ChangeState\ntrigger1 = 1\nvalue = 0\nanim = 99\n"}}, // 29..33
+         {"mini.st:8: error: Statedef 201 uses action 4444, which mini.air does not have",
+          "mini.st:12: error: ChangeAnim uses action 12345, which mini.air does not have",
+          "mini.st:16: error: PlaySnd plays sound 1,3, which mini.snd does not have",
+          "mini.st:33: error: ChangeState uses action 99, which mini.air does not have"}},
+        {"controller blocks: type, triggers and required parameters",
+         {},
+         {{st,
+           "[State 200, 2]\ntrigger1 = 1\nvalue = 0\n"                            // 7..9
+           "[State 200, 3]\ntype = Null\n"                                        // 10, 11
+           "[State 200, 4]\ntype = Null\ntriggerall = 1\n"                        // 12..14
+           "[State 200, 5]\ntype = Null\ntrigger1 = 1\ntrigger3 = 1\n"            // 15..18
+           "[State 200, 6]\ntype = VarSet\ntrigger1 = 1\nvar(3) = 1\n"            // 19..22
+           "[State 200, 7]\ntype = VarSet\ntrigger1 = 1\nvalue = 1\n"             // 23..26
+           "[State 200, 8]\ntype = HitOverride\ntrigger1 = 1\nattr =\ntime = 0\n" // 27..31
+           "[State 200, 9]\ntype = HitOverride\ntrigger1 = 1\nattr = SA, AA\n"    // 32..35
+           "[State 200, 10]\ntype = Nothing\ntrigger1 = 1\n"}},                   // 36..38
+         {"mini.st:7: error: controller without a type", "mini.st:10: error: controller without any trigger",
+          "mini.st:12: warning: controller without trigger1: it never runs",
+          "mini.st:15: warning: trigger2 is missing: the triggers after it are never read",
+          "mini.st:23: error: VarSet without any of v, fv, var(n), fvar(n), sysvar(n) or sysfvar(n)",
+          "mini.st:32: error: HitOverride without stateno", "mini.st:37: error: unknown controller type \"Nothing\""}},
+        {"triggers: words in their places, faults in theirs",
+         {},
+         {{st,
+           "[State 200, 2]\ntype = Null\n"                                              // 7, 8
+           "trigger1 = statetype = A && p2movetype != H && hitdefattr = SCA, NA, SA\n"  // 9
+           "trigger2 = root, Pos Y > const(size.height) && enemynear(0), Vel X < 0\n"   // 10
+           "trigger3 = Time = [0, 3) && ProjHit1200 = 1 && gethitvar(fall.yvel) != 0\n" // 11
+           "trigger4 = (Tiem = 1 || AnimElem = 2, >= 0\n"                               // 12
+           "trigger5 = command = \"y\" && name = \"Mini \"\n"                           // 13
+           "trigger6 = stateno = 200 && \"open\n"}},                                    // 14
+         {"mini.st:12: error: unbalanced parentheses in trigger4",
+          "mini.st:12: error: unknown trigger \"Tiem\" in trigger4",
+          "mini.st:13: warning: command \"y\" is not defined in mini.cmd",
+          "mini.st:14: error: string without its closing quote in trigger6"}},
+        {"duplicate states and actions",
+         {{"mini.air", "[Begin Action 0]\n0,0, 0,0, 5\nLoopstart\n[Begin Action 0]\n0,1, 0,0, 5\n"}},
+         {{st, "[Statedef 200]\n[Statedef -1]\n"}},
+         {"mini.air:3: warning: Loopstart is the last line of its action: no frame follows it",
+          "mini.air:4: warning: action 0 is defined again (first at line 1)",
+          "mini.st:7: warning: Statedef 200 is defined again (first at mini.st:1)"}},
+        {"a frame naming no sprite is fine, one naming a missing sprite is not",
+         {{"mini.air", "[Begin Action 0]\n-1,0, 0,0, 5\n0,2, 0,0, 5\n0,0, 0,0\n"}},
+         {},
+         {"mini.air:3: error: frame 1 of action 0 shows sprite 0,2, which mini.sff does not have",
+          "mini.air:4: error: frame line does not read as group, image, x, y, time"}},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        // Deep enough for the engine's data folder to lie inside the temporary one.
+        const std::string folder = tempPath(dir, "chars/mini");
+        MiniCharacter mini;
+        for (const auto& [name, text] : c.replaced)
+            mini.files[name] = text;
+        for (const auto& [name, text] : c.appended)
+            mini.files[name] += text;
+        mini.write(folder);
+        const CheckReport report = checkCharacter(folder + "/mini.def", {c.notes});
+        EXPECT_EQ(formattedInOrder(report.findings), c.expected) << c.name;
+        EXPECT_EQ(report.exitStatus(), report.hasErrors() ? 1 : 0) << c.name;
+    }
+}
+
+TEST(TriggerExpression, NamesBracketsAndCommands)
+{
+    struct Case {
+        const char* text;
+        bool balanced;
+        std::vector<std::string> unknown;
+        std::vector<std::string> commands;
+    };
+    const std::vector<Case> cases = {
+        {"Time = [0, 3)", true, {}, {}},
+        {"AnimElemTime(2) >= 0 && (StateNo = 200", false, {}, {}},
+        {"AnimElemTime(2)) >= 0", false, {}, {}},
+        {"root, Pos X > 10 && helper(1000), NumTarget", true, {}, {}},
+        {"enemynear(0), statetype = A || p2statetype != L", true, {}, {}},
+        {"hitdefattr = SCA, NA, SA, HA && MoveContact", true, {}, {}},
+        {"const(velocity.walk.fwd.x) < 0 || GetHitVar(fall.yvel) > 2", true, {}, {}},
+        {"ProjHit1200 = 1 && ProjContactTime(5) < 10", true, {}, {}},
+        {"command = \"QCF_x\" || command != \"hold;fwd\"", true, {}, {"QCF_x", "hold;fwd"}},
+        {"Tiem = 0 && Foo(1) && Tiem", true, {"Tiem", "Foo"}, {}},
+        {"movetype = H && Bar", true, {"Bar"}, {}},
+        {"var(3) := 5 && fvar(1) ** 2 > .5", true, {}, {}},
+        {"ifelse(statetype = A, 1, 0) = 1 && teammode = simul", true, {}, {}},
+        {"StateTime >= 7", true, {}, {}},
+    };
+    for (const Case& c : cases) {
+        const ExpressionReport r = checkExpression(c.text);
+        EXPECT_EQ(r.bracketsBalanced, c.balanced) << c.text;
+        EXPECT_EQ(r.unknownNames, c.unknown) << c.text;
+        EXPECT_EQ(r.commandNames, c.commands) << c.text;
+        EXPECT_TRUE(r.stringClosed) << c.text;
+    }
+    EXPECT_FALSE(checkExpression("name = \"Kung").stringClosed);
+}
+
+TEST(CharacterCheck, ProgramPrintsFindingsAndExitsWithTheirWeight)
+{
+    QTemporaryDir dir;
+    const std::string folder = tempPath(dir, "kfm");
+    copyCharacter(test::realchars("winmugen-kfm"), folder);
+    const std::string air = test::readFile(folder + "/kfm.air");
+    const std::string broken = folder + "/broken";
+    copyCharacter(test::realchars("winmugen-kfm"), broken);
+    std::string changed = air;
+    changed.replace(changed.find("0,0, 0,0, 10"), 12, "0,99, 0,0, 10");
+    test::writeFile(broken + "/kfm.air", changed);
+
+    struct Case {
+        std::string arguments;
+        int status;
+        std::vector<std::string> lines; // each must be in the output
+        std::vector<std::string> absent;
+    };
+    const std::vector<Case> cases = {
+        {folder + "/kfm.def", 0, {"kfm.air:964: warning: Clsn2 box under a Clsn1 count line\n"}, {"error", "note"}},
+        {"--notes " + folder + "/kfm.def", 0, {"kfm.sff: note: sprite 42,2 is used by no action\n"}, {"error"}},
+        {broken + "/kfm.def",
+         1,
+         {"kfm.air:10: error: frame 0 of action 0 shows sprite 0,99, which kfm.sff does not have\n"},
+         {}},
+        {"--json " + broken + "/kfm.def",
+         1,
+         {"{\"file\": \"kfm.air\", \"line\": 10, \"severity\": \"error\", \"message\": \"frame 0 of action 0 shows "
+          "sprite "
+          "0,99, which kfm.sff does not have\"}",
+          "\"errors\": 1,", "\"warnings\": 1,"},
+         {}},
+        {std::string(VANTREL_APP_DIR) + "/samples/kit/kit.def", 0, {}, {"error", "warning", "note"}},
+        {folder + "/nothing.def", 2, {}, {"kfm"}},
+        {"", 2, {}, {"kfm"}},
+        {"--bogus " + folder + "/kfm.def", 2, {}, {"kfm"}},
+    };
+    for (const Case& c : cases) {
+        const CommandResult r = runChecker(c.arguments);
+        EXPECT_EQ(r.status, c.status) << c.arguments << "\n" << r.output;
+        for (const std::string& line : c.lines)
+            EXPECT_NE(r.output.find(line), std::string::npos) << c.arguments << "\n" << r.output;
+        for (const std::string& word : c.absent)
+            EXPECT_EQ(r.output.find(word), std::string::npos) << c.arguments << "\n" << r.output;
+    }
+}
+
+TEST(CharacterCheck, FindingsPrintInCompilerFormAndValidJson)
+{
+    const std::vector<Finding> findings = {
+        {"kfm.cns", 12, Severity::Error, "unknown trigger \"x\" in trigger1"},
+        {"kfm.sff", 0, Severity::Note, "tab\there \xff"},
+        {"dir/a.st", 3, Severity::Warning, "back\\slash"},
+    };
+    EXPECT_EQ(formatFinding(findings[0]), "kfm.cns:12: error: unknown trigger \"x\" in trigger1");
+    EXPECT_EQ(formatFinding(findings[1]), "kfm.sff: note: tab\there \xff");
+    EXPECT_EQ(formatFinding(findings[2]), "dir/a.st:3: warning: back\\slash");
+    EXPECT_EQ(findingsJson(findings),
+              "{\n  \"findings\": [\n"
+              "    {\"file\": \"kfm.cns\", \"line\": 12, \"severity\": \"error\", \"message\": \"unknown trigger "
+              "\\\"x\\\" in trigger1\"},\n"
+              "    {\"file\": \"kfm.sff\", \"line\": null, \"severity\": \"note\", \"message\": \"tab\\u0009here "
+              "\xEF\xBF\xBD\"},\n"
+              "    {\"file\": \"dir/a.st\", \"line\": 3, \"severity\": \"warning\", \"message\": \"back\\\\slash\"}\n"
+              "  ],\n  \"errors\": 1,\n  \"warnings\": 1,\n  \"notes\": 1\n}\n");
+    EXPECT_EQ(findingsJson({}), "{\n  \"findings\": [],\n  \"errors\": 0,\n  \"warnings\": 0,\n  \"notes\": 0\n}\n");
+}
+
+TEST(SffSpriteNumbers, MatchTheFullReaderWithoutDecoding)
+{
+    for (const char* file : {"winmugen-kfm/kfm.sff", "ikemen-kfm/kfm.sff"}) {
+        const std::string bytes = test::readFile(test::realchars(file));
+        const auto full = sfflib::readSff(bytes);
+        const auto numbers = sfflib::readSffSpriteNumbers(bytes);
+        ASSERT_TRUE(full) << file;
+        ASSERT_TRUE(numbers) << file << numbers.error();
+        ASSERT_EQ(numbers->size(), full->sprites.size()) << file;
+        for (std::size_t i = 0; i < numbers->size(); ++i) {
+            EXPECT_EQ((*numbers)[i].group, full->sprites[i].group) << file << " " << i;
+            EXPECT_EQ((*numbers)[i].imageNo, full->sprites[i].imageNo) << file << " " << i;
+        }
+        // Damaged copies fail with a sentence instead of reading past the end.
+        for (const std::size_t keep : {std::size_t{10}, std::size_t{40}, std::size_t{600}}) {
+            const auto cut = sfflib::readSffSpriteNumbers(std::string_view(bytes).substr(0, keep));
+            EXPECT_FALSE(cut) << file << " " << keep;
+            EXPECT_NE(cut.error().find("SFF"), std::string::npos) << file << " " << keep;
+        }
+    }
+    EXPECT_FALSE(sfflib::readSffSpriteNumbers("not an archive at all"));
+}
+
+// Thousands of linked sprites and a state file of many states hold nothing to
+// report, notes included. bench/bench_check times the full-size one.
+TEST(CharacterCheck, LargeCharacterWithoutFaultsHasNothingToReport)
+{
+    QTemporaryDir dir;
+    const std::string folder = tempPath(dir, "big");
+    fs::create_directories(folder);
+    ASSERT_TRUE(test::writeLargeCharacter(folder, 3000, 100'000));
+    const CheckReport report = checkCharacter(folder + "/big.def", {true});
+    EXPECT_TRUE(report.readable);
+    EXPECT_EQ(formattedInOrder(report.findings), std::vector<std::string>{});
+}

@@ -1,0 +1,249 @@
+// The Problems window on a broken copy of a real character: it lists what the
+// checker finds, counts it, and a double-click opens each finding's file at
+// its line in the right editor. And completion in the state file window,
+// driven by keys as a user types.
+
+#include "check/problems_window.h"
+#include "shell/main_window.h"
+#include "test_support.h"
+#include "text/character_editors.h"
+#include "text/completion_popup.h"
+#include "text/editor_text_box.h"
+#include "text/state_file_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+
+#include <filesystem>
+
+using namespace vantrel;
+
+namespace vantrel {
+void registerTextWindows(MainWindow&);
+void registerCheckWindows(MainWindow&);
+} // namespace vantrel
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Replaces the first line that reads `line` (its line end aside) at or after
+// line `from`; returns its 1-based number, 0 when there is none.
+int plant(const std::string& path, const std::string& line, const std::string& replacement, int from = 1)
+{
+    std::string text = test::readFile(path);
+    int number = 1;
+    for (std::size_t start = 0; start < text.size(); ++number) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::size_t length = end - start - (end > start && text[end - 1] == '\r' ? 1 : 0);
+        if (number >= from && text.compare(start, length, line) == 0) {
+            text.replace(start, length, replacement);
+            test::writeFile(path, text);
+            return number;
+        }
+        start = end + 1;
+    }
+    return 0;
+}
+
+void waitForCheck(ProblemsWindow& window)
+{
+    if (!window.checking())
+        return;
+    QSignalSpy spy(&window, &ProblemsWindow::checked);
+    ASSERT_TRUE(spy.wait(60000));
+}
+
+int rowStarting(const QListWidget* list, const QString& start)
+{
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->text().startsWith(start))
+            return row;
+    }
+    return -1;
+}
+
+int caretLine(const TextEditorWindow* window)
+{
+    return window->editor()->textCursor().blockNumber() + 1;
+}
+
+} // namespace
+
+TEST(ProblemsWindow, ListsCountsAndOpensEachFindingInItsEditor)
+{
+    test::TestApp t;
+    App& app = *t.app;
+    const std::string folder = t.path("chars/kfm");
+    for (const auto& entry : fs::directory_iterator(test::realchars("winmugen-kfm")))
+        test::writeFile(folder + "/" + entry.path().filename().string(), test::readFile(entry.path().string()));
+    const std::string def = folder + "/kfm.def";
+
+    // A fault in each kind of file: an action, a state, a palette and a sound that do not exist.
+    const int cnsLine = plant(folder + "/kfm.cns", "value = 190", "value = 9190", 146);
+    const int cmdLine = plant(folder + "/kfm.cmd", "value = 3050", "value = 93050");
+    const int defLine = plant(def, "pal2    = kfm4.act", "pal2    = nowhere.act");
+    ASSERT_GT(plant(def, "ai\t= kfm.ai    ", "st1 = more.st"), 0);
+    test::writeFile(folder + "/more.st",
+                    "; more states\r\n[Statedef 7000]\r\ntype = S\r\n\r\n[State 7000, 1]\r\n"
+                    "type = PlaySnd\r\ntrigger1 = Time = 0\r\nvalue = 99, 99\r\n");
+    ASSERT_GT(cnsLine * cmdLine * defLine, 0);
+    ASSERT_TRUE(readDefinition(def, app.files));
+
+    MainWindow main(app);
+    registerTextWindows(main);
+    registerCheckWindows(main);
+    auto* problems = qobject_cast<ProblemsWindow*>(main.openWindow("ProblemsWindow"));
+    ASSERT_NE(problems, nullptr);
+    EXPECT_FALSE(problems->refreshButton()->isEnabled() && problems->checking());
+    waitForCheck(*problems);
+
+    // The list is the checker's report, line for line.
+    const CheckReport report = checkCharacter(def);
+    ASSERT_EQ(problems->findingList()->count(), static_cast<int>(report.findings.size()));
+    for (std::size_t i = 0; i < report.findings.size(); ++i)
+        EXPECT_EQ(problems->findingList()->item(static_cast<int>(i))->text().toStdString(),
+                  formatFinding(report.findings[i]));
+    EXPECT_EQ(problems->countLabel()->text(), "4 errors, 1 warning");
+
+    struct Jump {
+        QString finding; // the start of its line in the list
+        const char* window;
+        int line;
+    };
+    const Jump jumps[] = {
+        {QStringLiteral("kfm.def:%1: error").arg(defLine), "DefinitionWindow", defLine},
+        {"kfm.air:964: warning", "AnimationTextWindow", 964},
+        {QStringLiteral("kfm.cmd:%1: error").arg(cmdLine), "CommandsWindow", cmdLine},
+        {QStringLiteral("kfm.cns:%1: error").arg(cnsLine), "ConstantsWindow", cnsLine},
+        {"more.st:8: error", "StateFileWindow", 8},
+    };
+    for (const Jump& jump : jumps) {
+        const int row = rowStarting(problems->findingList(), jump.finding);
+        ASSERT_GE(row, 0) << jump.finding.toStdString();
+        emit problems->findingList()->itemActivated(problems->findingList()->item(row));
+        auto* editor = qobject_cast<TextEditorWindow*>(main.window(jump.window));
+        ASSERT_NE(editor, nullptr) << jump.window;
+        EXPECT_EQ(main.mdiArea()->activeSubWindow(), main.subWindowOf(editor)) << jump.window;
+        EXPECT_EQ(caretLine(editor), jump.line) << jump.window;
+    }
+    EXPECT_EQ(qobject_cast<StateFileWindow*>(main.window("StateFileWindow"))->currentStateFile().toStdString(),
+              folder + "/more.st");
+
+    // Fixed and checked again: the finding goes, the count follows.
+    plant(folder + "/kfm.cns", "value = 9190", "value = 190", cnsLine);
+    problems->refreshButton()->click();
+    EXPECT_EQ(problems->countLabel()->text(), "Checking...");
+    waitForCheck(*problems);
+    EXPECT_EQ(rowStarting(problems->findingList(), "kfm.cns:"), -1);
+    EXPECT_EQ(problems->countLabel()->text(), "3 errors, 1 warning");
+    EXPECT_TRUE(problems->refreshButton()->isEnabled());
+
+    // Without a character there is nothing to check.
+    app.files = {};
+    problems->refresh();
+    EXPECT_EQ(problems->findingList()->count(), 0);
+    EXPECT_EQ(problems->countLabel()->text(), "No character is open");
+}
+
+TEST(ProblemsWindow, EachFileGoesToTheEditorThatEditsIt)
+{
+    CharacterFiles files;
+    files.defFile = "/c/k.def";
+    files.animationFile = "/c/k.air";
+    files.commandFile = "/c/k.cmd";
+    files.constantsFile = "/c/k.cns";
+    files.stateFiles[0] = "/c/k.cns"; // the constants hold states too, as they often do
+    files.stateFiles[2] = "/c/sub/more.st";
+    files.commonStatesFile = "/data/common1.cns";
+    files.spriteFile = "/c/k.sff";
+    const std::pair<const char*, FindingEditor> cases[] = {
+        {"/c/k.def", {"DefinitionWindow", "/c/k.def"}},
+        {"/c/./k.air", {"AnimationTextWindow", "/c/k.air"}},
+        {"/c/k.cmd", {"CommandsWindow", "/c/k.cmd"}},
+        {"/c/k.cns", {"ConstantsWindow", "/c/k.cns"}},
+        {"/c/x/../sub/more.st", {"StateFileWindow", "/c/sub/more.st"}},
+        {"/data/common1.cns", {"StateFileWindow", "/data/common1.cns"}},
+        {"/c/k.sff", {}},
+        {"/c/other.st", {}},
+    };
+    for (const auto& [path, expected] : cases) {
+        const FindingEditor got = editorForFile(files, path);
+        EXPECT_EQ(got.window, expected.window) << path;
+        EXPECT_EQ(got.file, expected.file) << path;
+    }
+}
+
+TEST(Completion, TypingInTheStateFileWindow)
+{
+    test::TestApp t;
+    App& app = *t.app;
+    test::writeFile(t.path("sctrls.html"), test::readFile(std::string(VANTREL_SOURCE_DIR) + "/data/sctrls.html"));
+    app.files.stateFiles[0] = t.path("chars/a/a.st");
+    test::writeFile(app.files.stateFiles[0], "[Statedef 200]\r\ntype = S\r\n\r\n[State 200, 1]\r\ntype = \r\n");
+    StateFileWindow window(app);
+    window.show();
+    EditorTextBox* box = window.editor();
+    CompletionPopup* popup = window.completion();
+    ASSERT_NE(popup, nullptr);
+    box->setFocus();
+    const auto lineText = [box] { return box->textCursor().block().text(); };
+    const auto helpShows = [popup](const char* heading) {
+        return popup->help()->toHtml().contains(QString::fromLatin1(heading));
+    };
+
+    // A letter after "type =" opens the list; typing narrows it; Down and Enter choose.
+    QTextCursor caret(box->document()->findBlockByNumber(4));
+    caret.movePosition(QTextCursor::EndOfBlock);
+    box->setTextCursor(caret);
+    QTest::keyClicks(box, "cha");
+    ASSERT_TRUE(popup->isVisible());
+    ASSERT_EQ(popup->list()->count(), 3);
+    EXPECT_EQ(popup->list()->currentItem()->text(), "ChangeAnim");
+    EXPECT_TRUE(helpShows("ChangeAnim"));
+    QTest::keyClick(box, Qt::Key_Down);
+    EXPECT_EQ(popup->list()->currentItem()->text(), "ChangeAnim2");
+    EXPECT_TRUE(helpShows("ChangeAnim2"));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_EQ(lineText(), "type = ChangeAnim2");
+    EXPECT_TRUE(window.modified());
+
+    // Ctrl+Space on a new line: the controller's parameters; Tab inserts "name = ".
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Space, Qt::ControlModifier);
+    ASSERT_TRUE(popup->isVisible());
+    EXPECT_EQ(popup->list()->item(0)->text(), "value");
+    QTest::keyClicks(box, "el");
+    ASSERT_EQ(popup->list()->count(), 1);
+    QTest::keyClick(box, Qt::Key_Tab);
+    EXPECT_EQ(lineText(), "elem = ");
+
+    // In a trigger the list waits for Ctrl+Space; Escape leaves the text as typed.
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClicks(box, "trigger1 = AnimElemT");
+    EXPECT_FALSE(popup->isVisible());
+    QTest::keyClick(box, Qt::Key_Space, Qt::ControlModifier);
+    ASSERT_TRUE(popup->isVisible());
+    EXPECT_EQ(popup->list()->currentItem()->text(), "AnimElemTime");
+    EXPECT_TRUE(helpShows("AnimElemTime(elem)"));
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_EQ(lineText(), "trigger1 = AnimElemT");
+
+    // Moving to where nothing fits closes it.
+    QTest::keyClick(box, Qt::Key_Space, Qt::ControlModifier);
+    ASSERT_TRUE(popup->isVisible());
+    box->moveCursor(QTextCursor::Start);
+    EXPECT_FALSE(popup->isVisible());
+}

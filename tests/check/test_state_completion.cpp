@@ -1,0 +1,186 @@
+// What the state editors offer to complete: the context at the caret, and the
+// items each context offers, on state, constants and command text.
+
+#include "check/state_completion.h"
+#include "check/state_library.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using namespace vantrel;
+
+namespace {
+
+// A text with '|' where the caret is, split into lines.
+struct Caret {
+    std::string text;
+    std::vector<std::string_view> lines;
+    std::size_t line = 0;
+    std::size_t column = 0;
+
+    explicit Caret(std::string marked)
+    {
+        const auto at = marked.find('|');
+        text = marked.erase(at, 1);
+        std::size_t start = 0;
+        for (std::size_t i = 0; i <= text.size(); ++i) {
+            if (i == text.size() || text[i] == '\n') {
+                if (at >= start && at <= i) {
+                    line = lines.size();
+                    column = at - start;
+                }
+                lines.push_back(std::string_view(text).substr(start, i - start));
+                start = i + 1;
+            }
+        }
+    }
+
+    CompletionContext context() const { return completionContext(lines, line, column); }
+};
+
+std::vector<std::string> texts(const std::vector<CompletionItem>& items)
+{
+    std::vector<std::string> out;
+    for (const CompletionItem& item : items)
+        out.push_back(item.text);
+    return out;
+}
+
+const CompletionItem* itemNamed(const std::vector<CompletionItem>& items, std::string_view text)
+{
+    const auto at = std::find_if(items.begin(), items.end(), [&](const CompletionItem& i) { return i.text == text; });
+    return at == items.end() ? nullptr : &*at;
+}
+
+const char* kindName(CompletionKind kind)
+{
+    switch (kind) {
+    case CompletionKind::Controller: return "controller";
+    case CompletionKind::Parameter: return "parameter";
+    case CompletionKind::Trigger: return "trigger";
+    case CompletionKind::None: break;
+    }
+    return "none";
+}
+
+} // namespace
+
+TEST(StateCompletion, ContextAtTheCaret)
+{
+    struct Case {
+        const char* text;
+        CompletionKind kind;
+        const char* prefix;
+        const char* controller = "";
+    };
+    const std::string state = "[Statedef 200]\ntype = S\n\n[State 200, 1]\n";
+    const std::vector<Case> cases = {
+        // A controller after "type =", however it is spaced, in any [State] block.
+        {"[State 200, 1]\ntype = |", CompletionKind::Controller, ""},
+        {"[State 200, 1]\ntype = Chan|", CompletionKind::Controller, "Chan"},
+        {"[State 200, 1]\n  TYPE=velS|et", CompletionKind::Controller, "velS"},
+        {"[State -1, Punch]\ntype = |\ntrigger1 = 1", CompletionKind::Controller, ""},
+        // The Statedef's own type is a letter, not a controller; other sections offer nothing.
+        {"[Statedef 200]\ntype = |", CompletionKind::None, ""},
+        {"[Data]\nlife = |", CompletionKind::None, ""},
+        {"[Data]\nli|", CompletionKind::None, ""},
+        {"[State 200, 1]\ntype = Change Anim|", CompletionKind::None, ""},
+        {"[State 200, 1]\ntype = ChangeAnim ; comm|", CompletionKind::None, ""},
+        {"[State 200, |1]", CompletionKind::None, ""},
+        // Parameters at the start of a line, of the block's controller wherever its type line is.
+        {"[State 200, 1]\ntype = ChangeAnim\nel|", CompletionKind::Parameter, "el", "ChangeAnim"},
+        {"[State 200, 1]\n|\ntype = HitDef ; the attack\n[State 200, 2]\ntype = Null", CompletionKind::Parameter, "",
+         "HitDef"},
+        {"[State 200, 1]\n  ground.vel|\ntype = HitDef", CompletionKind::Parameter, "ground.vel", "HitDef"},
+        {"[State 200, 1]\nvar(3|", CompletionKind::Parameter, "var(3", ""},
+        {"[State 200, 1]\nval| = 3\ntype = VarSet", CompletionKind::Parameter, "val", "VarSet"},
+        {"[State 200, 1]\nvalue 3|", CompletionKind::None, ""},
+        // Triggers in a trigger's value, not in strings, numbers or other values.
+        {"[State 200, 1]\ntrigger1 = |", CompletionKind::Trigger, ""},
+        {"[State 200, 1]\ntrigger12 = Time > 3 && AnimEl|", CompletionKind::Trigger, "AnimEl"},
+        {"[State 200, 1]\nTriggerAll = !(root,Li|", CompletionKind::Trigger, "Li"},
+        {"[State 200, 1]\ntrigger1 = command = \"hol|", CompletionKind::None, ""},
+        {"[State 200, 1]\ntrigger1 = command = \"x\" && st|", CompletionKind::Trigger, "st"},
+        {"[State 200, 1]\ntrigger1 = Time = 1|", CompletionKind::None, ""},
+        {"[State 200, 1]\ntrigger1 = Time ;Ti|", CompletionKind::None, ""},
+        {"[State 200, 1]\nvalue = Ti|", CompletionKind::None, ""},
+        {"[State 200, 1]\ntriggerx = Ti|", CompletionKind::None, ""},
+    };
+    for (const Case& c : cases) {
+        const CompletionContext context = Caret(state + c.text).context();
+        EXPECT_STREQ(kindName(context.kind), kindName(c.kind)) << c.text;
+        if (c.kind != CompletionKind::None) {
+            EXPECT_EQ(context.prefix, c.prefix) << c.text;
+            EXPECT_EQ(context.controller, c.controller) << c.text;
+        }
+    }
+    // The caret in the Statedef's lines before the first controller offers nothing.
+    EXPECT_EQ(Caret("[Statedef 200]\nty|pe = S\n[State 200, 1]\ntype = Null").context().kind, CompletionKind::None);
+    // Before any header there is no block.
+    EXPECT_EQ(Caret("trigger1 = Ti|\n[State 0, 1]").context().kind, CompletionKind::None);
+}
+
+TEST(StateCompletion, ItemsOfEachContext)
+{
+    struct Case {
+        const char* text;
+        std::vector<std::string> first; // the items' texts from the start
+        std::vector<std::string> absent;
+        std::size_t count = 0; // 0: not checked
+    };
+    const std::vector<Case> cases = {
+        {"[State 0, 1]\ntype = |", {"AfterImage", "AfterImageTime", "AllPalFX"}, {}, stateControllers().size()},
+        {"[State 0, 1]\ntype = chang|", {"ChangeAnim", "ChangeAnim2", "ChangeState"}, {}, 3},
+        {"[State 0, 1]\ntype = Zoom|", {}, {}, 0},
+        {"[State 0, 1]\ntrigger1 = |", {"Abs", "ACos", "AILevel"}, {}, triggers().size()},
+        {"[State 0, 1]\ntrigger1 = 1 && statet|", {"StateTime", "StateType"}, {}, 2},
+        // Parameters the block has are not offered again; the next trigger number follows the highest.
+        {"[State 0, 1]\ntype = ChangeAnim\ntrigger1 = 1\ntrigger3 = 1\nvalue = 5\n|",
+         {"elem", "triggerall", "trigger4", "persistent", "ignorehitpause"},
+         {"value", "type", "trigger1"}},
+        {"[State 0, 1]\ntype = VarSet\nv|", {"v", "value", "var(n)"}, {"fv"}},
+        {"[State 0, 1]\n|\ntype = nonsense", {"triggerall", "trigger1", "persistent", "ignorehitpause"}, {"type"}, 4},
+        {"[State 0, 1]\nper|", {"persistent"}, {}, 1},
+    };
+    for (const Case& c : cases) {
+        const std::vector<std::string> got = texts(completionItems(Caret(c.text).context()));
+        ASSERT_GE(got.size(), c.first.size()) << c.text;
+        EXPECT_EQ(std::vector<std::string>(got.begin(), got.begin() + static_cast<long>(c.first.size())), c.first)
+            << c.text;
+        for (const std::string& absent : c.absent)
+            EXPECT_EQ(std::find(got.begin(), got.end(), absent), got.end()) << c.text << " offers " << absent;
+        if (c.count)
+            EXPECT_EQ(got.size(), c.count) << c.text;
+    }
+}
+
+TEST(StateCompletion, ItemsCarryTheirInsertionAndHelpTopic)
+{
+    const auto items = [](const char* text) { return completionItems(Caret(text).context()); };
+
+    const auto controllers = items("[State 0, 1]\ntype = hitd|");
+    ASSERT_EQ(controllers.size(), 1u);
+    EXPECT_EQ(controllers[0].insert, "HitDef");
+    EXPECT_EQ(controllers[0].helpTopic, findStateController("HitDef")->helpTopic);
+
+    const auto triggerItems = items("[State 0, 1]\ntrigger1 = animelemt|");
+    ASSERT_EQ(triggerItems.size(), 1u);
+    EXPECT_EQ(triggerItems[0].insert, "AnimElemTime");
+    EXPECT_EQ(triggerItems[0].detail, "AnimElemTime(elem)");
+    EXPECT_EQ(triggerItems[0].helpTopic, findTrigger("AnimElemTime")->helpTopic);
+
+    // A new line gets "name = "; a name typed before an existing '=' only the name.
+    const auto parameters = items("[State 0, 1]\ntype = PlaySnd\nvol|");
+    ASSERT_EQ(texts(parameters), (std::vector<std::string>{"volumescale", "volume"}));
+    EXPECT_EQ(parameters[0].insert, "volumescale = ");
+    EXPECT_EQ(parameters[0].helpTopic, findStateController("PlaySnd")->helpTopic);
+    EXPECT_EQ(parameters[0].detail, "percent");
+    EXPECT_EQ(items("[State 0, 1]\ntype = PlaySnd\nvol| = 50")[1].insert, "volume");
+    EXPECT_EQ(itemNamed(items("[State 0, 1]\ntype = VarAdd\n|"), "fvar(n)")->insert, "fvar(");
+    EXPECT_EQ(itemNamed(items("[State 0, 1]\ntype = ChangeAnim\n|"), "trigger1")->insert, "trigger1 = ");
+    // Without a known controller the common parameters take the general topic.
+    EXPECT_EQ(itemNamed(items("[State 0, 1]\n|"), "persistent")->helpTopic, 199);
+}

@@ -1,0 +1,270 @@
+#include "check/state_library.h"
+#include "common/encoding.h"
+#include "common/text.h"
+#include "text/state_extras.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+using namespace vantrel;
+
+namespace {
+
+const std::string kDataDir = std::string(VANTREL_SOURCE_DIR) + "/data/";
+
+// The shipped clip library as the state file window reads it, by the controller its "type =" line names.
+struct ShippedData {
+    TextClipLibrary library = readTextClipFile(kDataDir + "stclips.txt");
+    std::string html = readFileBytes(kDataDir + "sctrls.html").value_or("");
+    std::map<std::string, const TextClip*> clipByType;
+
+    ShippedData()
+    {
+        for (std::size_t i = 0; i < library.listNames.size(); ++i) {
+            const TextClip* clip = library.clipAt(static_cast<int>(i));
+            const std::string body = utf8FromUtf16(clip->body);
+            const auto at = body.find("\r\ntype = ");
+            if (clip->helpNumber > kLastPlainClipTopic && at != std::string::npos) {
+                const auto from = at + 9;
+                clipByType[toLowerAscii(body.substr(from, body.find("\r\n", from) - from))] = clip;
+            }
+        }
+    }
+};
+
+std::vector<std::string> clipLines(const TextClip& clip)
+{
+    const std::string body = utf8FromUtf16(clip.body);
+    return splitLines(body);
+}
+
+template <typename Entry> void expectSortedAndUnique(const std::vector<Entry>& table)
+{
+    ASSERT_FALSE(table.empty());
+    for (std::size_t i = 1; i < table.size(); ++i)
+        EXPECT_LT(toLowerAscii(table[i - 1].name), toLowerAscii(table[i].name)) << table[i].name;
+}
+
+bool inRequiredGroup(const StateController& controller, const ControllerParameter& parameter)
+{
+    return std::any_of(controller.required.begin(), controller.required.end(), [&](const auto& group) {
+        return std::find(group.begin(), group.end(), parameter.name) != group.end();
+    });
+}
+
+} // namespace
+
+TEST(StateLibrary, TablesAreSortedWithoutDuplicatesAndConsistent)
+{
+    expectSortedAndUnique(stateControllers());
+    expectSortedAndUnique(triggers());
+    std::set<int> topics;
+    for (const StateController& controller : stateControllers()) {
+        EXPECT_GT(controller.helpTopic, kLastPlainClipTopic) << controller.name;
+        EXPECT_TRUE(topics.insert(controller.helpTopic).second) << controller.name << " shares its topic";
+        std::set<std::string_view> names;
+        for (const ControllerParameter& parameter : controller.parameters) {
+            EXPECT_TRUE(names.insert(parameter.name).second)
+                << controller.name << " lists " << parameter.name << " twice";
+            EXPECT_EQ(toLowerAscii(parameter.name), parameter.name) << controller.name;
+            EXPECT_FALSE(parameter.values.empty()) << controller.name << " " << parameter.name;
+            EXPECT_FALSE(isCommonControllerParameter(parameter.name)) << controller.name << " " << parameter.name;
+        }
+        for (const auto& group : controller.required) {
+            ASSERT_FALSE(group.empty()) << controller.name;
+            for (std::string_view name : group)
+                EXPECT_TRUE(names.contains(name)) << controller.name << " requires the unknown " << name;
+        }
+    }
+    for (const Trigger& trigger : triggers()) {
+        EXPECT_GE(trigger.helpTopic, 1000) << trigger.name;
+        EXPECT_NE(trigger.form.find(trigger.name), std::string_view::npos) << trigger.name << ": " << trigger.form;
+    }
+}
+
+TEST(StateLibrary, RequiredParametersAreThoseTheEngineInsistsOn)
+{
+    using Groups = std::vector<std::vector<std::string_view>>;
+    const std::vector<std::pair<const char*, Groups>> cases = {
+        {"HitDef", {{"attr"}}},
+        {"ChangeState", {{"value"}}},
+        {"SelfState", {{"value"}}},
+        {"ChangeAnim", {{"value"}}},
+        {"ChangeAnim2", {{"value"}}},
+        {"PlaySnd", {{"value"}}},
+        {"VarSet", {{"v", "fv", "var(*)", "fvar(*)", "sysvar(*)", "sysfvar(*)"}}},
+        {"VarAdd", {{"v", "fv", "var(*)", "fvar(*)", "sysvar(*)", "sysfvar(*)"}}},
+        {"HitOverride", {{"attr"}, {"stateno"}}},
+        {"SndPan", {{"channel"}, {"pan", "abspan"}}},
+        {"ReversalDef", {{"reversal.attr"}}},
+        {"Explod", {{"anim"}}},
+        {"TargetBind", {}},
+        {"Helper", {}},
+        {"VelSet", {}},
+        {"Null", {}},
+    };
+    for (const auto& [name, groups] : cases) {
+        const StateController* controller = findStateController(name);
+        ASSERT_NE(controller, nullptr) << name;
+        EXPECT_EQ(controller->required, groups) << name;
+    }
+}
+
+TEST(StateLibrary, LookupsIgnoreCase)
+{
+    const std::vector<std::pair<const char*, const char*>> controllers = {
+        {"hitdef", "HitDef"}, {"CHANGEANIM2", "ChangeAnim2"}, {"changeanim", "ChangeAnim"}, {"bgpalfx", "BGPalFX"},
+        {"Width", "Width"},   {"afterimage", "AfterImage"},   {"Statedef", nullptr},        {"Zoom", nullptr},
+        {"", nullptr},        {"HitDefs", nullptr},
+    };
+    for (const auto& [key, expected] : controllers) {
+        const StateController* found = findStateController(key);
+        EXPECT_EQ(found ? found->name : "(none)", std::string_view(expected ? expected : "(none)")) << key;
+    }
+    const std::vector<std::pair<const char*, const char*>> triggerCases = {
+        {"animelemtime", "AnimElemTime"},
+        {"ANIMELEM", "AnimElem"},
+        {"const240p", "Const240p"},
+        {"PROJHIT1000", "ProjHit"},
+        {"projcontact", "ProjContact"},
+        {"ProjGuarded5", "ProjGuarded"},
+        {"Var5", nullptr},
+        {"ProjHitTime3", nullptr},
+        {"winko", "WinKO"},
+        {"STATETIME", "StateTime"},
+        {"enemynear", "EnemyNear"},
+        {"Foo", nullptr},
+        {"", nullptr},
+    };
+    for (const auto& [key, expected] : triggerCases) {
+        const Trigger* found = findTrigger(key);
+        EXPECT_EQ(found ? found->name : "(none)", std::string_view(expected ? expected : "(none)")) << key;
+    }
+    EXPECT_TRUE(findTrigger("parent")->redirection);
+    EXPECT_FALSE(findTrigger("ParentDist")->redirection);
+}
+
+TEST(StateLibrary, ParametersMatchWrittenForms)
+{
+    struct Case {
+        const char* controller;
+        const char* written;
+        const char* found; // null: not a parameter of the controller
+    };
+    const Case cases[] = {
+        {"VarSet", "var(12)", "var(*)"},
+        {"VarSet", "FVAR(3)", "fvar(*)"},
+        {"VarSet", "sysvar(0)", "sysvar(*)"},
+        {"VarSet", "var()", nullptr},
+        {"VarSet", "var", nullptr},
+        {"ParentVarSet", "sysvar(1)", nullptr},
+        {"HitDef", "Ground.Velocity", "ground.velocity"},
+        {"HitDef", "velocity", nullptr},
+        {"Projectile", "velocity", "velocity"},
+        {"Projectile", "ground.velocity", "ground.velocity"},
+        {"Projectile", "ProjID", "projid"},
+        {"ModifyExplod", "removetime", "removetime"},
+        {"ModifyExplod", "anim", nullptr},
+        {"ReversalDef", "attr", nullptr},
+        {"AllPalFX", "sinadd", "sinadd"},
+    };
+    for (const Case& c : cases) {
+        const StateController* controller = findStateController(c.controller);
+        ASSERT_NE(controller, nullptr) << c.controller;
+        const ControllerParameter* found = findParameter(*controller, c.written);
+        EXPECT_EQ(found ? found->name : "(none)", std::string_view(c.found ? c.found : "(none)"))
+            << c.controller << " " << c.written;
+    }
+    for (const char* common : {"type", "Trigger1", "trigger12", "TRIGGERALL", "persistent", "IgnoreHitPause"})
+        EXPECT_TRUE(isCommonControllerParameter(common)) << common;
+    for (const char* other : {"trigger", "triggerx", "trigger1a", "value", "", "triggeralls"})
+        EXPECT_FALSE(isCommonControllerParameter(other)) << other;
+}
+
+TEST(ShippedStateLibrary, EveryControllerHasATemplateAndAHelpTopic)
+{
+    const ShippedData data;
+    ASSERT_FALSE(data.html.empty());
+    EXPECT_FALSE(data.library.truncated);
+    EXPECT_LE(data.library.listNames.size(), static_cast<std::size_t>(kMaxTextClips));
+    const std::string contents = helpTopic(data.html, 199);
+    ASSERT_FALSE(contents.empty());
+    for (const StateController& controller : stateControllers()) {
+        const std::string name(controller.name);
+        const auto clip = data.clipByType.find(toLowerAscii(name));
+        ASSERT_NE(clip, data.clipByType.end()) << name << " has no template";
+        EXPECT_EQ(utf8FromUtf16(clip->second->name), name);
+        EXPECT_EQ(clip->second->helpNumber, controller.helpTopic) << name;
+
+        // Header, type and trigger; then only known parameters, empty only where a value must be typed.
+        const std::vector<std::string> lines = clipLines(*clip->second);
+        ASSERT_GE(lines.size(), 3u) << name;
+        EXPECT_EQ(lines[0], "[State %x%, ]") << name;
+        EXPECT_EQ(lines[1], "type = " + name);
+        EXPECT_EQ(lines[2], "trigger1 = ") << name;
+        std::set<std::string> written;
+        for (std::size_t i = 3; i < lines.size(); ++i) {
+            const auto equals = lines[i].find(" = ");
+            ASSERT_NE(equals, std::string::npos) << name << ": " << lines[i];
+            const ControllerParameter* parameter = findParameter(controller, lines[i].substr(0, equals));
+            ASSERT_NE(parameter, nullptr) << name << ": " << lines[i];
+            written.insert(std::string(parameter->name));
+            if (trimmed(lines[i].substr(equals + 3)).empty()) {
+                EXPECT_TRUE(inRequiredGroup(controller, *parameter)) << name << " leaves the optional " << lines[i];
+            }
+        }
+        const auto isWritten = [&](std::string_view parameter) { return written.contains(std::string(parameter)); };
+        for (const auto& group : controller.required)
+            EXPECT_TRUE(std::any_of(group.begin(), group.end(), isWritten)) << name << " misses " << group.front();
+
+        // The help topic names the controller and documents each parameter.
+        const std::string topic = helpTopic(data.html, controller.helpTopic);
+        ASSERT_FALSE(topic.empty()) << name << " has no topic " << controller.helpTopic;
+        EXPECT_NE(topic.find("<h2>" + name + "</h2>"), std::string::npos) << name;
+        const std::string lowerTopic = toLowerAscii(topic);
+        for (const ControllerParameter& parameter : controller.parameters) {
+            std::string shown(parameter.name);
+            if (shown.ends_with("(*)"))
+                shown.replace(shown.size() - 2, 1, "n");
+            EXPECT_NE(lowerTopic.find(shown), std::string::npos) << name << " does not document " << shown;
+        }
+        EXPECT_NE(contents.find("href=\"#topic-" + std::to_string(controller.helpTopic) + "\""), std::string::npos)
+            << name << " is missing from the contents";
+    }
+    // And no template names a controller the engine does not have.
+    for (const auto& [type, clip] : data.clipByType)
+        EXPECT_NE(findStateController(type), nullptr) << type;
+}
+
+TEST(ShippedStateLibrary, EveryTriggerHasAHelpTopic)
+{
+    const ShippedData data;
+    const std::string contents = helpTopic(data.html, 999);
+    ASSERT_FALSE(contents.empty());
+    for (const Trigger& trigger : triggers()) {
+        const std::string name(trigger.name);
+        const std::string topic = helpTopic(data.html, trigger.helpTopic);
+        ASSERT_FALSE(topic.empty()) << name << " has no topic " << trigger.helpTopic;
+        EXPECT_NE(topic.find(name), std::string::npos) << name;
+        EXPECT_NE(topic.find("Example"), std::string::npos) << name;
+        EXPECT_NE(contents.find("href=\"#topic-" + std::to_string(trigger.helpTopic) + "\""), std::string::npos)
+            << name << " is missing from the contents";
+    }
+}
+
+TEST(ShippedStateLibrary, StatedefClipComesFirstAndLeavesTheNumberToType)
+{
+    const ShippedData data;
+    const TextClip* statedef = data.library.clipAt(0);
+    ASSERT_NE(statedef, nullptr);
+    EXPECT_EQ(utf8FromUtf16(statedef->name), "Statedef");
+    const ClipInsertion insertion = clipInsertion(10, *statedef, 200);
+    EXPECT_EQ(insertion.text.find(u"200"), std::u16string::npos);
+    EXPECT_EQ(insertion.text.rfind(u"\r\n[Statedef ]\r\n", 0), 0u);
+    EXPECT_FALSE(insertion.nameAt);
+}
