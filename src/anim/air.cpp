@@ -3,25 +3,37 @@
 #include "common/text.h"
 #include "sprites/workspace.h"
 
-#include <algorithm>
-
 namespace vantrel {
 
 namespace {
 
-double fieldValue(std::string_view field)
+std::string joinedLines(const std::vector<std::string>& lines)
 {
-    return static_cast<double>(numericValue(fieldText(field)));
+    std::string text;
+    for (const auto& line : lines)
+        text += line + "\n";
+    return text;
 }
 
-std::optional<std::size_t> findHeader(const std::vector<std::string>& lines, const std::string& action)
+int findTitle(const AirDocument& air, const std::string& title)
 {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto text = actionNumberText(lines[i]);
-        if (text && *text == action)
-            return i;
+    for (std::size_t i = 0; i < air.actions().size(); ++i) {
+        if (actionTitle(air, static_cast<int>(i)) == title)
+            return static_cast<int>(i);
     }
-    return std::nullopt;
+    return -1;
+}
+
+// The sprite a frame names: by the group and image fields as written, else by
+// their numbers ("0200" finds sprite 200).
+std::optional<int> findFrameSprite(const SpriteWorkspace& sprites, const std::vector<std::string>& fields,
+                                   const AirFrame& frame)
+{
+    if (fields.size() >= 2) {
+        if (auto record = sprites.findSpriteRecord(std::string(fieldText(fields[0])), std::string(fieldText(fields[1]))))
+            return record;
+    }
+    return sprites.findSpriteRecord(std::to_string(frame.group), std::to_string(frame.image));
 }
 
 } // namespace
@@ -34,51 +46,6 @@ std::string_view fieldText(std::string_view field)
         return {};
     const auto last = field.find_last_not_of(" \t");
     return field.substr(first, last - first + 1);
-}
-
-std::optional<std::string> actionNumberText(std::string_view line)
-{
-    constexpr std::string_view header = "[begin action";
-    if (line.size() < header.size() || toLowerAscii(line.substr(0, header.size())) != header)
-        return std::nullopt;
-    // The 14th character is not looked at; the number starts at the 15th.
-    constexpr std::size_t numberStart = 14;
-    const auto close = line.rfind(']');
-    if (close == std::string_view::npos || close < numberStart)
-        return std::nullopt;
-    return std::string(line.substr(numberStart, close - numberStart));
-}
-
-std::vector<std::string> listActionsIn(const std::vector<std::string>& lines)
-{
-    std::vector<std::string> actions;
-    for (const auto& line : lines) {
-        if (auto text = actionNumberText(line))
-            actions.push_back(std::move(*text));
-    }
-    return actions;
-}
-
-std::vector<std::string> ListActions(const std::string& airPath)
-{
-    const auto lines = readLines(airPath);
-    return lines ? listActionsIn(*lines) : std::vector<std::string>{};
-}
-
-std::string cleanActionLine(std::string_view line)
-{
-    line = trimBlanks(line);
-    const auto comment = line.find(';');
-    if (comment != std::string_view::npos)
-        line = trimBlanks(line.substr(0, comment));
-    return std::string(line);
-}
-
-long long boxLineCount(std::string_view cleanedLine)
-{
-    const auto colon = cleanedLine.rfind(':');
-    const auto count = numericValue(colon == std::string_view::npos ? cleanedLine : cleanedLine.substr(colon + 1));
-    return std::max<long long>(count, 0);
 }
 
 std::vector<std::string> splitFields(std::string_view line)
@@ -106,64 +73,96 @@ int flipCode(std::string_view field)
     return 0;
 }
 
-std::optional<int> findFrameSprite(const SpriteWorkspace& sprites, std::string_view group, std::string_view image)
+std::optional<std::string> actionNumberText(std::string_view line)
 {
-    return sprites.findSpriteRecord(std::string(fieldText(group)), std::string(fieldText(image)));
+    constexpr std::string_view header = "[begin action";
+    if (line.size() < header.size() || toLowerAscii(line.substr(0, header.size())) != header)
+        return std::nullopt;
+    // The 14th character is not looked at; the number starts at the 15th.
+    constexpr std::size_t numberStart = 14;
+    const auto close = line.rfind(']');
+    if (close == std::string_view::npos || close < numberStart)
+        return std::nullopt;
+    return std::string(line.substr(numberStart, close - numberStart));
 }
 
-AnimAction readActionIn(const std::vector<std::string>& lines, const std::string& action,
-                        const SpriteWorkspace& sprites)
+std::string actionTitle(const AirDocument& air, int action)
+{
+    if (action < 0 || static_cast<std::size_t>(action) >= air.actions().size())
+        return {};
+    const AirAction& a = air.actions()[static_cast<std::size_t>(action)];
+    if (a.numberReadable)
+        return std::to_string(a.number);
+    return std::string(fieldText(air.lineText(static_cast<std::size_t>(a.headerLine))));
+}
+
+std::vector<std::string> actionTitles(const AirDocument& air)
+{
+    std::vector<std::string> titles;
+    titles.reserve(air.actions().size());
+    for (std::size_t i = 0; i < air.actions().size(); ++i)
+        titles.push_back(actionTitle(air, static_cast<int>(i)));
+    return titles;
+}
+
+AnimAction actionFrames(const AirDocument& air, int action, const SpriteWorkspace& sprites)
 {
     AnimAction result;
-    const auto header = findHeader(lines, action);
-    if (!header)
+    if (action < 0 || static_cast<std::size_t>(action) >= air.actions().size())
         return result;
-
-    std::size_t next = *header + 1;
-    while (next < lines.size()) {
-        const std::string line = cleanActionLine(lines[next++]);
-        if (startsWith(line, "["))
-            break;
-        const std::string lower = toLowerAscii(line);
-        if (startsWith(lower, "clsn")) {
-            // The box lines are skipped unread; a count past the end of the file ends the action.
-            const auto remaining = static_cast<long long>(lines.size() - next);
-            next += static_cast<std::size_t>(std::min(boxLineCount(line), remaining));
-            continue;
-        }
-        if (startsWith(lower, "loopstart")) {
-            result.loopStart = result.frameCount();
-            continue;
-        }
-        if (line.empty())
-            continue;
-
-        // Anything else is a frame line when it has the five fields of one;
-        // other text (an "Interpolate" line, a stray word) adds nothing.
+    const AirAction& a = air.actions()[static_cast<std::size_t>(action)];
+    result.loopStart = a.loopStart < 0 ? 0 : a.loopStart;
+    for (const AirFrame& f : air.frames(a)) {
+        std::string_view line = air.lineText(static_cast<std::size_t>(f.line));
+        line = line.substr(0, line.find(';'));
         const auto fields = splitFields(line);
-        if (fields.size() < kFrameFields)
-            continue;
-        const auto record = findFrameSprite(sprites, fields[0], fields[1]);
-        if (!record)
-            continue;
-        const SpriteRecord& sprite = sprites.record(*record);
         AnimFrame frame;
-        frame.imagePath = sprites.imagePath(sprite);
-        frame.drawX = static_cast<double>(sprite.axisX()) - fieldValue(fields[2]);
-        frame.drawY = static_cast<double>(sprite.axisY()) - fieldValue(fields[3]);
-        frame.duration = fieldValue(fields[4]);
+        frame.duration = f.time;
         frame.flip = fields.size() > 5 ? flipCode(fields[5]) : 0;
-        frame.group = fieldValue(fields[0]);
-        frame.image = fieldValue(fields[1]);
+        frame.group = f.group;
+        frame.image = f.image;
+        frame.offsetX = f.x;
+        frame.offsetY = f.y;
+        frame.readable = f.readable;
+        if (f.readable && f.group >= 0) {
+            if (const auto record = findFrameSprite(sprites, fields, f)) {
+                const SpriteRecord& sprite = sprites.record(*record);
+                frame.imagePath = sprites.imagePath(sprite);
+                frame.drawX = static_cast<double>(sprite.axisX()) - f.x;
+                frame.drawY = static_cast<double>(sprite.axisY()) - f.y;
+            } else {
+                frame.spriteMissing = true;
+            }
+        }
         result.frames.push_back(std::move(frame));
     }
     return result;
 }
 
-AnimAction ReadAction(const std::string& airPath, const std::string& action, const SpriteWorkspace& sprites)
+std::vector<std::string> listActionsIn(const std::vector<std::string>& lines)
 {
-    const auto lines = readLines(airPath);
-    return lines ? readActionIn(*lines, action, sprites) : AnimAction{};
+    return actionTitles(AirDocument::parse(joinedLines(lines)));
+}
+
+std::vector<std::string> listActions(const std::string& airPath)
+{
+    auto bytes = readFileBytes(airPath);
+    return bytes ? actionTitles(AirDocument::parse(std::move(*bytes))) : std::vector<std::string>{};
+}
+
+AnimAction readActionIn(const std::vector<std::string>& lines, const std::string& title, const SpriteWorkspace& sprites)
+{
+    const AirDocument air = AirDocument::parse(joinedLines(lines));
+    return actionFrames(air, findTitle(air, title), sprites);
+}
+
+AnimAction readAction(const std::string& airPath, const std::string& title, const SpriteWorkspace& sprites)
+{
+    auto bytes = readFileBytes(airPath);
+    if (!bytes)
+        return {};
+    const AirDocument air = AirDocument::parse(std::move(*bytes));
+    return actionFrames(air, findTitle(air, title), sprites);
 }
 
 } // namespace vantrel

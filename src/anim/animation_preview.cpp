@@ -1,5 +1,8 @@
 #include "animation_preview.h"
 
+#include "anim/air_text_link.h"
+#include "anim/box_canvas.h"
+#include "anim/qt_frame_timer.h"
 #include "common/text.h"
 #include "image/picture.h"
 #include "shell/main_window.h"
@@ -12,105 +15,88 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <cmath>
-
 namespace vantrel {
 
-// The player's one-shot timer on a QTimer owned by the window.
-class AnimationPreview::Timer final : public FrameTimer {
-public:
-    explicit Timer(QObject* owner) : timer_(new QTimer(owner)) { timer_->setSingleShot(true); }
-    QTimer* qtimer() const { return timer_; }
-    void start(int milliseconds) override { timer_->start(milliseconds); }
-    void stop() override { timer_->stop(); }
-
-private:
-    QTimer* timer_;
-};
-
-namespace {
-
-QFrame* lineOnStage(QWidget* stage, const QRect& geometry, const QColor& colour)
-{
-    auto* line = new QFrame(stage);
-    line->setGeometry(geometry);
-    line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, colour);
-    line->setPalette(palette);
-    return line;
-}
-
-} // namespace
-
 AnimationPreview::AnimationPreview(App& app, QWidget* parent)
-    : QWidget(parent), app_(app), timer_(std::make_unique<Timer>(this)), player_(*timer_)
+    : QWidget(parent), app_(app), link_(std::make_unique<AirTextLink>(app)),
+      timer_(std::make_unique<QtFrameTimer>(this)), player_(*timer_)
 {
     setWindowTitle(QStringLiteral("Animation Preview"));
-    tmrAnim = timer_->qtimer();
+    frameTimer = timer_->qtimer();
 
     auto* controls = new QGroupBox(QStringLiteral("Animation Controls"));
-    cboAnim = new QComboBox;
-    cboAnim->setEditable(false);
-    cboAnim->setMinimumContentsLength(8);
-    Command1 = new QPushButton(QStringLiteral("Play"));
-    Command2 = new QPushButton(QStringLiteral("Stop"));
-    Check1 = new QCheckBox(QStringLiteral("Loop"));
-    Check2 = new QCheckBox(QStringLiteral("Hide lines"));
-    auto* controlsLayout = new QHBoxLayout(controls);
-    controlsLayout->addWidget(new QLabel(QStringLiteral("Action no:")));
-    controlsLayout->addWidget(cboAnim);
-    controlsLayout->addWidget(Command1);
-    controlsLayout->addWidget(Command2);
-    controlsLayout->addWidget(Check1);
-    controlsLayout->addWidget(Check2);
-    controlsLayout->addStretch();
+    actionCombo = new QComboBox;
+    actionCombo->setEditable(false);
+    actionCombo->setMinimumContentsLength(8);
+    playButton = new QPushButton(QStringLiteral("Play"));
+    stopButton = new QPushButton(QStringLiteral("Stop"));
+    loopBox = new QCheckBox(QStringLiteral("Loop"));
+    hideLinesBox = new QCheckBox(QStringLiteral("Hide lines"));
+    showBoxesBox = new QCheckBox(QStringLiteral("Show boxes"));
+    auto* controlsLayout = new QGridLayout(controls);
+    controlsLayout->addWidget(new QLabel(QStringLiteral("Action no:")), 0, 0);
+    controlsLayout->addWidget(actionCombo, 0, 1);
+    controlsLayout->addWidget(playButton, 0, 2);
+    controlsLayout->addWidget(stopButton, 0, 3);
+    controlsLayout->addWidget(loopBox, 1, 0);
+    controlsLayout->addWidget(hideLinesBox, 1, 1);
+    controlsLayout->addWidget(showBoxesBox, 1, 2, 1, 2);
 
     auto* view = new QGroupBox(QStringLiteral("Animation Window"));
-    picStage = new QFrame;
-    picStage->setFixedSize(kStageWidth, kStageHeight);
-    picStage->setAutoFillBackground(true);
-    QPalette stagePalette = picStage->palette();
-    stagePalette.setColor(QPalette::Window, QColor(0x9c, 0xa4, 0xac));
-    picStage->setPalette(stagePalette);
-    picInlay = new QLabel(picStage);
-    picInlay->hide();
-    Line1 = lineOnStage(picStage, QRect(0, kOriginY, kStageWidth, 1), Qt::black);
-    Line2 = lineOnStage(picStage, QRect(kOriginX, kOriginY - 16, 1, 33), Qt::white);
-    hscFrame = new QScrollBar(Qt::Horizontal);
-    hscFrame->setRange(0, 0);
-    lblFrame = new QLabel;
-    lblGroup = new QLabel;
-    lblImage = new QLabel;
-    lblDuration = new QLabel;
+    stage = new BoxCanvas;
+    stage->setFixedSize(kStageWidth, kStageHeight);
+    stage->setBoxesShown(false);
+    frameScrollBar = new QScrollBar(Qt::Horizontal);
+    frameScrollBar->setRange(0, 0);
+    previousFrameButton = new QPushButton(QStringLiteral("<"));
+    nextFrameButton = new QPushButton(QStringLiteral(">"));
+    zoomLabel = new QLabel(QStringLiteral("Zoom: 1x"));
+    frameLabel = new QLabel;
+    groupLabel = new QLabel;
+    imageLabel = new QLabel;
+    durationLabel = new QLabel;
+    auto* stepping = new QHBoxLayout;
+    stepping->addWidget(previousFrameButton);
+    stepping->addWidget(frameScrollBar, 1);
+    stepping->addWidget(nextFrameButton);
     auto* viewLayout = new QGridLayout(view);
-    viewLayout->addWidget(picStage, 0, 0, 1, 4, Qt::AlignHCenter);
-    viewLayout->addWidget(hscFrame, 1, 0, 1, 4);
-    viewLayout->addWidget(lblFrame, 2, 0);
-    viewLayout->addWidget(lblGroup, 2, 1);
-    viewLayout->addWidget(lblImage, 2, 2);
-    viewLayout->addWidget(lblDuration, 2, 3);
+    viewLayout->addWidget(stage, 0, 0, 1, 4, Qt::AlignHCenter);
+    viewLayout->addLayout(stepping, 1, 0, 1, 4);
+    viewLayout->addWidget(frameLabel, 2, 0);
+    viewLayout->addWidget(groupLabel, 2, 1);
+    viewLayout->addWidget(imageLabel, 2, 2);
+    viewLayout->addWidget(durationLabel, 2, 3);
+    viewLayout->addWidget(zoomLabel, 3, 3);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(controls);
     layout->addWidget(view);
     layout->addStretch();
 
-    connect(cboAnim, &QComboBox::currentIndexChanged, this, [this] { cboAnim_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Check2, &QCheckBox::clicked, this, [this] { Check2_Click(); });
-    connect(tmrAnim, &QTimer::timeout, this, [this] { tmrAnim_Timer(); });
-    connect(hscFrame, &QScrollBar::valueChanged, this, [this](int value) { hscFrame_Change(value); });
+    connect(actionCombo, &QComboBox::currentIndexChanged, this, &AnimationPreview::loadAnimation);
+    // Choosing the action on display again reads it again.
+    connect(actionCombo, &QComboBox::activated, this, [this](int index) {
+        if (index == action_)
+            loadAnimation();
+    });
+    connect(playButton, &QPushButton::clicked, this, &AnimationPreview::play);
+    connect(stopButton, &QPushButton::clicked, this, &AnimationPreview::stop);
+    connect(hideLinesBox, &QCheckBox::clicked, this, &AnimationPreview::setLinesHidden);
+    connect(showBoxesBox, &QCheckBox::toggled, this, &AnimationPreview::setBoxesShown);
+    connect(previousFrameButton, &QPushButton::clicked, this, [this] { stepFrame(-1); });
+    connect(nextFrameButton, &QPushButton::clicked, this, [this] { stepFrame(1); });
+    connect(frameTimer, &QTimer::timeout, this, &AnimationPreview::advanceFrame);
+    connect(frameScrollBar, &QScrollBar::valueChanged, this, &AnimationPreview::showFrame);
+    connect(stage, &BoxCanvas::zoomChanged, this,
+            [this](int zoom) { zoomLabel->setText(QStringLiteral("Zoom: %1x").arg(zoom)); });
 
-    player_.showFrame = [this](int index) { showPlayerFrame(index); };
+    player_.showFrame = [this](int index) { followPlayer(index); };
     player_.playingChanged = [this](bool playing) { setPlaying(playing); };
     player_.failed = [this](int error) {
         app_.dialogs.message(this, QStringLiteral("Something bad happened!  Err #") + qstr(formatNumber(error)));
@@ -119,10 +105,10 @@ AnimationPreview::AnimationPreview(App& app, QWidget* parent)
     // Idle until Play; the selector fills now and chooses once the window is up.
     setPlaying(false);
     clearFrame();
-    const QSignalBlocker blocker(cboAnim);
-    for (const auto& action : ListActions(app_.files.animationFile))
-        cboAnim->addItem(qstr(action));
-    cboAnim->setCurrentIndex(-1);
+    air_ = AirDocument::parse(link_->text().value_or(std::string()));
+    fillActions();
+    const QSignalBlocker blocker(actionCombo);
+    actionCombo->setCurrentIndex(-1);
 }
 
 AnimationPreview::~AnimationPreview()
@@ -131,23 +117,33 @@ AnimationPreview::~AnimationPreview()
     player_.showFrame = nullptr;
     player_.playingChanged = nullptr;
     player_.failed = nullptr;
-    player_.Stop();
+    player_.stop();
+}
+
+void AnimationPreview::fillActions()
+{
+    const QSignalBlocker blocker(actionCombo);
+    const int index = actionCombo->currentIndex();
+    actionCombo->clear();
+    for (const auto& title : actionTitles(air_))
+        actionCombo->addItem(qstr(title));
+    actionCombo->setCurrentIndex(std::min(index, actionCombo->count() - 1));
 }
 
 void AnimationPreview::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (!loaded_)
-        QTimer::singleShot(0, this, [this] { Form_Load(); });
+        QTimer::singleShot(0, this, &AnimationPreview::finishOpening);
 }
 
 void AnimationPreview::closeEvent(QCloseEvent* event)
 {
-    player_.Stop();
+    player_.stop();
     event->accept();
 }
 
-void AnimationPreview::Form_Load()
+void AnimationPreview::finishOpening()
 {
     if (loaded_)
         return;
@@ -163,110 +159,111 @@ void AnimationPreview::Form_Load()
         QCoreApplication::processEvents();
         if (!alive || record > app_.sprites.count())
             break;
-        const QImage picture = loadPcx(app_, this, qstr(app_.sprites.imagePath(app_.sprites.record(record))), 0, 0);
-        if (alive && !picture.isNull())
-            picInlay->setPixmap(QPixmap::fromImage(picture));
+        loadPcx(app_, this, qstr(app_.sprites.imagePath(app_.sprites.record(record))), 0, 0);
     }
     if (!alive)
         return;
     if (app_.main)
         app_.main->setStatus(QStringLiteral("Status: OK"));
-    if (cboAnim->count() > 0)
-        cboAnim->setCurrentIndex(0); // chooses the first action
-}
-
-void AnimationPreview::cboAnim_Click()
-{
-    loadAnimation();
+    if (actionCombo->count() > 0)
+        actionCombo->setCurrentIndex(0); // chooses the first action
 }
 
 void AnimationPreview::loadAnimation()
 {
-    const int index = cboAnim->currentIndex();
-    player_.setAction(index < 0 ? AnimAction{}
-                                : ReadAction(app_.files.animationFile, sstr(cboAnim->itemText(index)), app_.sprites));
-    const QSignalBlocker blocker(hscFrame);
-    hscFrame->setRange(0, std::max(player_.action().lastFrameIndex(), 0));
-    hscFrame->setValue(0);
-    hscFrame_Change(0);
+    // The text may have changed since the list was made: read it again.
+    air_ = AirDocument::parse(link_->text().value_or(std::string()));
+    const std::vector<std::string> titles = actionTitles(air_);
+    bool sameList = static_cast<int>(titles.size()) == actionCombo->count();
+    for (std::size_t i = 0; sameList && i < titles.size(); ++i)
+        sameList = qstr(titles[i]) == actionCombo->itemText(static_cast<int>(i));
+    if (!sameList)
+        fillActions();
+    action_ = actionCombo->currentIndex();
+    player_.setAction(actionFrames(air_, action_, app_.sprites));
+    const QSignalBlocker blocker(frameScrollBar);
+    frameScrollBar->setRange(0, std::max(player_.action().lastFrameIndex(), 0));
+    frameScrollBar->setValue(0);
+    showFrame(0);
 }
 
-void AnimationPreview::Command1_Click()
+void AnimationPreview::play()
 {
-    player_.Play(Check1->isChecked());
+    player_.play(loopBox->isChecked());
 }
 
-void AnimationPreview::Command2_Click()
+void AnimationPreview::stop()
 {
-    player_.Stop();
+    player_.stop();
 }
 
-void AnimationPreview::Check2_Click()
+void AnimationPreview::setLinesHidden(bool hidden)
 {
-    const bool hide = Check2->isChecked();
-    Line1->setHidden(hide);
-    Line2->setHidden(hide);
+    stage->setLinesShown(!hidden);
 }
 
-void AnimationPreview::tmrAnim_Timer()
+void AnimationPreview::setBoxesShown(bool shown)
 {
-    player_.Tick();
+    stage->setBoxesShown(shown);
 }
 
-void AnimationPreview::showPlayerFrame(int index)
+void AnimationPreview::stepFrame(int delta)
 {
-    if (hscFrame->value() != index)
-        hscFrame->setValue(index); // shows the frame through hscFrame_Change
+    player_.stop();
+    const int count = player_.action().frameCount();
+    if (count > 0)
+        frameScrollBar->setValue(((frameScrollBar->value() + delta) % count + count) % count);
+}
+
+void AnimationPreview::advanceFrame()
+{
+    player_.tick();
+}
+
+void AnimationPreview::followPlayer(int index)
+{
+    if (frameScrollBar->value() != index)
+        frameScrollBar->setValue(index); // shows the frame through valueChanged
     else
-        hscFrame_Change(index);
+        showFrame(index);
 }
 
 void AnimationPreview::setPlaying(bool playing)
 {
-    Command2->setEnabled(playing);
-    Command1->setEnabled(!playing);
-    cboAnim->setEnabled(!playing);
-    Check1->setEnabled(!playing);
+    stopButton->setEnabled(playing);
+    playButton->setEnabled(!playing);
+    actionCombo->setEnabled(!playing);
+    loopBox->setEnabled(!playing);
 }
 
 void AnimationPreview::clearFrame()
 {
-    for (QLabel* label : {lblFrame, lblGroup, lblImage, lblDuration})
+    for (QLabel* label : {frameLabel, groupLabel, imageLabel, durationLabel})
         label->clear();
-    picInlay->clear();
-    picInlay->hide();
+    stage->clearSprite();
+    stage->setBoxes({});
 }
 
-void AnimationPreview::hscFrame_Change(int value)
+void AnimationPreview::showFrame(int index)
 {
     const AnimAction& action = player_.action();
-    if (value < 0 || value >= action.frameCount()) {
+    if (index < 0 || index >= action.frameCount()) {
         clearFrame();
         return;
     }
-    const AnimFrame& frame = action.frames[static_cast<std::size_t>(value)];
-    const FrameLabels labels = frameLabels(value, frame);
-    lblFrame->setText(qstr(labels.frame));
-    lblGroup->setText(qstr(labels.group));
-    lblImage->setText(qstr(labels.image));
-    lblDuration->setText(qstr(labels.duration));
+    const AnimFrame& frame = action.frames[static_cast<std::size_t>(index)];
+    const FrameLabels labels = frameLabels(index, frame);
+    frameLabel->setText(qstr(labels.frame));
+    groupLabel->setText(qstr(labels.group));
+    imageLabel->setText(qstr(labels.image));
+    durationLabel->setText(qstr(labels.duration));
 
+    stage->setBoxes(BoxCanvas::drawableBoxes(frameBoxes(air_, action_, index)));
     QPointer<AnimationPreview> alive(this);
-    const QImage picture = loadPcx(app_, this, qstr(frame.imagePath), 0, frame.flip);
+    const QImage picture = frame.imagePath.empty() ? QImage() : loadPcx(app_, this, qstr(frame.imagePath), 0, frame.flip);
     if (!alive)
         return;
-    if (picture.isNull()) {
-        picInlay->clear();
-        picInlay->hide();
-        return;
-    }
-    const StagePosition where = placeSprite(frame, picture.width(), picture.height());
-    picInlay->setPixmap(QPixmap::fromImage(picture));
-    picInlay->setGeometry(static_cast<int>(std::lround(where.left)), static_cast<int>(std::lround(where.top)),
-                          picture.width(), picture.height());
-    picInlay->show();
-    Line1->raise();
-    Line2->raise();
+    stage->setFrame(frame, BoxCanvas::withTransparentZero(picture));
 }
 
 } // namespace vantrel

@@ -1,8 +1,10 @@
 #pragma once
-// The animation preview: one action of the AIR file played frame by frame
-// with its sprites on a small stage. The window shows what the player model
-// puts on display and forwards the buttons to it.
+// The animation preview: one action of the AIR text played frame by frame
+// with its sprites on a small stage, its collision boxes on request. The
+// window shows what the player model puts on display and forwards the
+// buttons to it. It reads the AIR text window's text while that is open.
 
+#include "anim/air.h"
 #include "anim/player.h"
 #include "shell/app.h"
 
@@ -12,7 +14,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QFrame;
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -20,57 +21,74 @@ class QTimer;
 
 namespace vantrel {
 
+class AirTextLink;
+class BoxCanvas;
+class QtFrameTimer;
+
 class AnimationPreview : public QWidget {
     Q_OBJECT
 public:
     explicit AnimationPreview(App& app, QWidget* parent = nullptr);
     ~AnimationPreview() override;
 
+    AnimPlayer& player() { return player_; }
+    const AirDocument& air() const { return air_; }
+    // The place in the file of the action on display (-1 none).
+    int actionIndex() const { return action_; }
+
+    QComboBox* actionCombo = nullptr;
+    QPushButton* playButton = nullptr;
+    QPushButton* stopButton = nullptr;
+    QPushButton* previousFrameButton = nullptr;
+    QPushButton* nextFrameButton = nullptr;
+    QCheckBox* loopBox = nullptr;
+    QCheckBox* hideLinesBox = nullptr;
+    QCheckBox* showBoxesBox = nullptr;
+    QLabel* zoomLabel = nullptr;
+    QTimer* frameTimer = nullptr;
+    QScrollBar* frameScrollBar = nullptr;
+    BoxCanvas* stage = nullptr;
+    QLabel* frameLabel = nullptr;
+    QLabel* groupLabel = nullptr;
+    QLabel* imageLabel = nullptr;
+    QLabel* durationLabel = nullptr;
+
+public slots:
     // The rest of opening once the window is up: the palette search, then
     // the first action. Runs once; showing the window runs it.
-    void Form_Load();
-    // Reads the action chosen in the selector and shows its frame 0.
+    void finishOpening();
+    // Reads the AIR text afresh and shows frame 0 of the action chosen in
+    // the selector.
     void loadAnimation();
-
-    void cboAnim_Click();
-    void Command1_Click(); // Play
-    void Command2_Click(); // Stop
-    void Check2_Click();   // Hide lines
-    void tmrAnim_Timer();
-    void hscFrame_Change(int value);
-
-    AnimPlayer& player() { return player_; }
-
-    QComboBox* cboAnim = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QCheckBox* Check2 = nullptr;
-    QTimer* tmrAnim = nullptr;
-    QScrollBar* hscFrame = nullptr;
-    QFrame* picStage = nullptr;
-    QLabel* picInlay = nullptr;
-    QLabel* lblFrame = nullptr;
-    QLabel* lblGroup = nullptr;
-    QLabel* lblImage = nullptr;
-    QLabel* lblDuration = nullptr;
-    QFrame* Line1 = nullptr; // the ground line
-    QFrame* Line2 = nullptr; // the axis mark
+    void play();
+    void stop();
+    void setLinesHidden(bool hidden);
+    void setBoxesShown(bool shown);
+    // One frame back or on, round the action; playback stops.
+    void stepFrame(int delta);
+    // The frame timer fired: the player moves on.
+    void advanceFrame();
+    // Shows frame `index` of the action with its labels; an empty stage
+    // for an index outside the action.
+    void showFrame(int index);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    class Timer;
-
-    void showPlayerFrame(int index);
+    // Puts the player's frame on display through the scroll bar.
+    void followPlayer(int index);
     void setPlaying(bool playing);
     void clearFrame();
+    void fillActions();
 
     App& app_;
-    std::unique_ptr<Timer> timer_;
+    std::unique_ptr<AirTextLink> link_;
+    std::unique_ptr<QtFrameTimer> timer_;
     AnimPlayer player_;
+    AirDocument air_;
+    int action_ = -1;
     bool loaded_ = false;
 };
 

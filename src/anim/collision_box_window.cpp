@@ -1,7 +1,8 @@
 #include "collision_box_window.h"
 
-#include "anim/air.h"
-#include "anim/player.h"
+#include "anim/air_text_link.h"
+#include "anim/box_canvas.h"
+#include "anim/qt_frame_timer.h"
 #include "image/picture.h"
 #include "shell/main_window.h"
 
@@ -11,54 +12,24 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
-#include <cmath>
+#include <algorithm>
 
 namespace vantrel {
 
 namespace {
 
-const QColor kStageColour(0x9c, 0xa4, 0xac);
-const QColor kClsn1Colour(Qt::red);
-const QColor kClsn2Colour(Qt::blue);
-
-QString boxText(int kind, int index, const CollisionBox& box)
-{
-    QString text = QStringLiteral("Clsn%1[%2] = %3, %4, %5, %6")
-                       .arg(kind)
-                       .arg(index)
-                       .arg(box.x1)
-                       .arg(box.y1)
-                       .arg(box.x2)
-                       .arg(box.y2);
-    if (box.fromDefault)
-        text += QStringLiteral(" (default)");
-    return text;
-}
-
-void drawBoxes(QPainter& painter, const std::vector<CollisionBox>& boxes, const QColor& colour)
-{
-    QColor fill = colour;
-    fill.setAlpha(48);
-    painter.setPen(colour);
-    painter.setBrush(fill);
-    for (const auto& box : boxes) {
-        // A one-pixel outline of this rectangle runs through both corners of the box.
-        painter.drawRect(QRect(kOriginX + std::min(box.x1, box.x2), kOriginY + std::min(box.y1, box.y2),
-                               std::abs(box.x2 - box.x1), std::abs(box.y2 - box.y1)));
-    }
-}
-
 QGroupBox* boxListGroup(const QString& title, QListWidget*& list, QPushButton*& remove, QPushButton*& removeAll)
 {
     auto* group = new QGroupBox(title);
     list = new QListWidget;
+    list->setMinimumHeight(70);
     remove = new QPushButton(QStringLiteral("Delete"));
     removeAll = new QPushButton(QStringLiteral("Del All"));
     auto* buttons = new QHBoxLayout;
@@ -70,135 +41,392 @@ QGroupBox* boxListGroup(const QString& title, QListWidget*& list, QPushButton*& 
     return group;
 }
 
+// The numbers the window lists when the text no longer gives 16-bit numbers
+// for every action (while it is being typed, say): what the model read.
+std::vector<std::int16_t> numbersOrModel(const AirDocument& air)
+{
+    ActionNumbers numbers = actionNumbersOf(air);
+    if (numbers.ok)
+        return std::move(numbers.numbers);
+    std::vector<std::int16_t> fallback;
+    for (const AirAction& a : air.actions())
+        fallback.push_back(static_cast<std::int16_t>(a.numberReadable ? std::clamp(a.number, -32768, 32767) : 0));
+    return fallback;
+}
+
 } // namespace
 
 CollisionBoxWindow* CollisionBoxWindow::open(App& app, QWidget* parent)
 {
-    ActionNumbers numbers = readActionNumbers(app.files.animationFile);
-    if (!numbers.ok) {
+    auto link = std::make_unique<AirTextLink>(app);
+    auto text = link->text();
+    AirDocument air = AirDocument::parse(text ? std::move(*text) : std::string());
+    ActionNumbers numbers = actionNumbersOf(air);
+    if (!text || !numbers.ok) {
         app.dialogs.message(parent ? parent : app.main, QString::fromLatin1(kAirProblem));
         return nullptr;
     }
-    return new CollisionBoxWindow(app, std::move(numbers.numbers), parent);
+    return new CollisionBoxWindow(app, std::move(link), std::move(air), std::move(numbers.numbers), parent);
 }
 
-CollisionBoxWindow::CollisionBoxWindow(App& app, std::vector<std::int16_t> actions, QWidget* parent)
-    : QWidget(parent), app_(app), actions_(std::move(actions))
+CollisionBoxWindow::CollisionBoxWindow(App& app, std::unique_ptr<AirTextLink> link, AirDocument air,
+                                       std::vector<std::int16_t> actions, QWidget* parent)
+    : QWidget(parent), app_(app), link_(std::move(link)), timer_(std::make_unique<QtFrameTimer>(this)),
+      player_(std::make_unique<AnimPlayer>(*timer_)), air_(std::move(air)), actions_(std::move(actions))
 {
     setWindowTitle(QStringLiteral("CLSN Editor"));
+    buildControls();
 
-    Frame2 = new QGroupBox(QStringLiteral("Selected frame"));
-    Label1 = new QLabel(QStringLiteral("Action #"));
-    lblActionNo = new QLabel(QStringLiteral("0"));
-    hscAction = new QScrollBar(Qt::Horizontal);
-    Label2 = new QLabel(QStringLiteral("Frame #"));
-    lblFrameNo = new QLabel(QStringLiteral("0"));
-    hscValue = new QScrollBar(Qt::Horizontal);
-    hscValue->setRange(0, 0);
-    auto* selected = new QGridLayout(Frame2);
-    selected->addWidget(Label1, 0, 0);
-    selected->addWidget(lblActionNo, 0, 1);
-    selected->addWidget(hscAction, 1, 0, 1, 2);
-    selected->addWidget(Label2, 2, 0);
-    selected->addWidget(lblFrameNo, 2, 1);
-    selected->addWidget(hscValue, 3, 0, 1, 2);
+    // Typing in the AIR window is read once it pauses.
+    refreshTimer_ = new QTimer(this);
+    refreshTimer_->setSingleShot(true);
+    refreshTimer_->setInterval(200);
+    connect(refreshTimer_, &QTimer::timeout, this, &CollisionBoxWindow::refresh);
+    connect(link_.get(), &AirTextLink::changed, refreshTimer_, qOverload<>(&QTimer::start));
 
-    Frame3 = boxListGroup(QStringLiteral("CLSN1"), lstCLSN[0], cmdDelClsn[0], Command1[0]);
-    Frame4 = boxListGroup(QStringLiteral("CLSN2b"), lstCLSN[1], cmdDelClsn[1], Command1[1]);
+    player_->showFrame = [this](int index) { frameScrollBar->setValue(index); };
+    player_->playingChanged = [this](bool playing) {
+        playButton->setText(playing ? QStringLiteral("Stop") : QStringLiteral("Play"));
+    };
+    connect(timer_->qtimer(), &QTimer::timeout, this, [this] { player_->tick(); });
 
-    Frame1 = new QGroupBox(QStringLiteral("Collision box draw style"));
-    optClsn[0] = new QRadioButton(QStringLiteral("CLSN1 (Attack area definition)"));
-    optClsn[1] = new QRadioButton(QStringLiteral("CLSN2 (Hittable area definition)"));
-    optClsn[0]->setChecked(true);
-    chkDefault = new QCheckBox(QStringLiteral("Default for future frames"));
-    auto* style = new QVBoxLayout(Frame1);
-    style->addWidget(optClsn[0]);
-    style->addWidget(optClsn[1]);
-    style->addWidget(chkDefault);
+    fillActionList();
+    showAction(actionScrollBar->value());
+}
 
-    picMain = new QLabel;
-    picMain->setFixedSize(kStageWidth, kStageHeight);
+CollisionBoxWindow::~CollisionBoxWindow()
+{
+    player_->showFrame = nullptr;
+    player_->playingChanged = nullptr;
+    player_->stop();
+}
+
+void CollisionBoxWindow::buildControls()
+{
+    selectionBox = new QGroupBox(QStringLiteral("Selected frame"));
+    actionLabel = new QLabel(QStringLiteral("Action #"));
+    actionNumberLabel = new QLabel(QStringLiteral("0"));
+    actionScrollBar = new QScrollBar(Qt::Horizontal);
+    actionList = new QListWidget;
+    actionList->setMaximumHeight(110);
+    frameLabel = new QLabel(QStringLiteral("Frame #"));
+    frameNumberLabel = new QLabel(QStringLiteral("0"));
+    frameScrollBar = new QScrollBar(Qt::Horizontal);
+    frameScrollBar->setRange(0, 0);
+    previousFrameButton = new QPushButton(QStringLiteral("<"));
+    nextFrameButton = new QPushButton(QStringLiteral(">"));
+    playButton = new QPushButton(QStringLiteral("Play"));
+    auto* stepping = new QHBoxLayout;
+    stepping->addWidget(previousFrameButton);
+    stepping->addWidget(nextFrameButton);
+    stepping->addWidget(playButton);
+    auto* selected = new QGridLayout(selectionBox);
+    selected->addWidget(actionLabel, 0, 0);
+    selected->addWidget(actionNumberLabel, 0, 1);
+    selected->addWidget(actionScrollBar, 1, 0, 1, 2);
+    selected->addWidget(actionList, 2, 0, 1, 2);
+    selected->addWidget(frameLabel, 3, 0);
+    selected->addWidget(frameNumberLabel, 3, 1);
+    selected->addWidget(frameScrollBar, 4, 0, 1, 2);
+    selected->addLayout(stepping, 5, 0, 1, 2);
+
+    attackBoxGroup = boxListGroup(QStringLiteral("CLSN1"), boxLists[0], deleteBoxButtons[0], deleteAllButtons[0]);
+    hittableBoxGroup = boxListGroup(QStringLiteral("CLSN2b"), boxLists[1], deleteBoxButtons[1], deleteAllButtons[1]);
+
+    drawStyleBox = new QGroupBox(QStringLiteral("Collision box draw style"));
+    boxKindButtons[0] = new QRadioButton(QStringLiteral("CLSN1 (Attack area definition)"));
+    boxKindButtons[1] = new QRadioButton(QStringLiteral("CLSN2 (Hittable area definition)"));
+    boxKindButtons[0]->setChecked(true);
+    defaultForFutureBox = new QCheckBox(QStringLiteral("Default for future frames"));
+    auto* style = new QVBoxLayout(drawStyleBox);
+    style->addWidget(boxKindButtons[0]);
+    style->addWidget(boxKindButtons[1]);
+    style->addWidget(defaultForFutureBox);
+
+    copyPreviousButton = new QPushButton(QStringLiteral("Copy boxes of previous frame"));
+    onionSkinBox = new QCheckBox(QStringLiteral("Onion skin"));
+    zoomLabel = new QLabel(QStringLiteral("Zoom: 1x"));
+    auto* viewRow = new QHBoxLayout;
+    viewRow->addWidget(onionSkinBox);
+    viewRow->addStretch();
+    viewRow->addWidget(zoomLabel);
+
+    canvas = new BoxCanvas;
+    canvas->setEditable(true);
+    canvas->setZoom(2);
+    zoomLabel->setText(QStringLiteral("Zoom: 2x"));
+    warningLabel = new QLabel;
+    warningLabel->setWordWrap(true);
+    warningLabel->setStyleSheet(QStringLiteral("color: #a03000"));
 
     auto* left = new QVBoxLayout;
-    left->addWidget(Frame2);
-    left->addWidget(Frame3);
-    left->addWidget(Frame4);
-    left->addWidget(Frame1);
+    left->addWidget(selectionBox);
+    left->addWidget(attackBoxGroup);
+    left->addWidget(hittableBoxGroup);
+    left->addWidget(drawStyleBox);
+    left->addWidget(copyPreviousButton);
+    left->addLayout(viewRow);
+    auto* right = new QVBoxLayout;
+    right->addWidget(canvas, 1);
+    right->addWidget(warningLabel);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
-    layout->addWidget(picMain, 0, Qt::AlignTop);
+    layout->addLayout(right, 1);
 
-    // An empty file gives the range 1 to 0, which a scroll bar holds as 1 to 1.
-    hscAction->setRange(1, std::max<int>(static_cast<int>(actions_.size()), 1));
-    connect(hscAction, &QScrollBar::valueChanged, this, [this](int value) { hscAction_Change(value); });
-    connect(hscValue, &QScrollBar::valueChanged, this, [this](int value) { hscValue_Change(value); });
-    hscAction_Change(hscAction->value());
-}
-
-void CollisionBoxWindow::hscAction_Change(int value)
-{
-    const bool exists = value >= 1 && value <= static_cast<int>(actions_.size());
-    lblActionNo->setText(exists ? QString::number(actions_[static_cast<std::size_t>(value - 1)]) : QStringLiteral("0"));
-    // Read afresh, so an edit saved in the AIR editor shows at once.
-    frames_ = exists ? readBoxFrames(app_.files.animationFile, value) : std::vector<BoxFrame>{};
-    const QSignalBlocker blocker(hscValue);
-    hscValue->setRange(0, std::max(static_cast<int>(frames_.size()) - 1, 0));
-    hscValue->setValue(0);
-    hscValue_Change(0);
-}
-
-void CollisionBoxWindow::hscValue_Change(int value)
-{
-    lblFrameNo->setText(QString::number(value));
-    for (QListWidget* list : lstCLSN)
-        list->clear();
-    const BoxFrame* frame = value >= 0 && value < static_cast<int>(frames_.size())
-                                ? &frames_[static_cast<std::size_t>(value)]
-                                : nullptr;
-    if (frame) {
-        for (std::size_t i = 0; i < frame->clsn1.size(); ++i)
-            lstCLSN[0]->addItem(boxText(1, static_cast<int>(i), frame->clsn1[i]));
-        for (std::size_t i = 0; i < frame->clsn2.size(); ++i)
-            lstCLSN[1]->addItem(boxText(2, static_cast<int>(i), frame->clsn2[i]));
+    connect(actionScrollBar, &QScrollBar::valueChanged, this, &CollisionBoxWindow::showAction);
+    connect(actionList, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            actionScrollBar->setValue(row + 1);
+    });
+    connect(frameScrollBar, &QScrollBar::valueChanged, this, &CollisionBoxWindow::showFrame);
+    connect(previousFrameButton, &QPushButton::clicked, this, [this] { stepFrame(-1); });
+    connect(nextFrameButton, &QPushButton::clicked, this, [this] { stepFrame(1); });
+    connect(playButton, &QPushButton::clicked, this, &CollisionBoxWindow::togglePlay);
+    for (int k = 0; k < 2; ++k) {
+        connect(boxLists[static_cast<std::size_t>(k)], &QListWidget::currentRowChanged, this,
+                [this, k](int row) { selectBox(row >= 0 ? k : -1, row); });
+        connect(deleteBoxButtons[static_cast<std::size_t>(k)], &QPushButton::clicked, this,
+                [this, k] { deleteBoxOfList(k); });
+        connect(deleteAllButtons[static_cast<std::size_t>(k)], &QPushButton::clicked, this,
+                [this, k] { deleteAllBoxes(k); });
+        connect(boxKindButtons[static_cast<std::size_t>(k)], &QRadioButton::toggled, this, [this, k](bool on) {
+            if (on)
+                canvas->setDrawKind(static_cast<BoxKind>(k));
+        });
     }
-    drawFrame(frame);
+    connect(copyPreviousButton, &QPushButton::clicked, this, &CollisionBoxWindow::copyPreviousFrame);
+    connect(onionSkinBox, &QCheckBox::toggled, this, &CollisionBoxWindow::drawFrame);
+    connect(canvas, &BoxCanvas::selectionChanged, this, &CollisionBoxWindow::selectBox);
+    connect(canvas, &BoxCanvas::boxChanged, this, &CollisionBoxWindow::changeBox);
+    connect(canvas, &BoxCanvas::boxDrawn, this, &CollisionBoxWindow::addDrawnBox);
+    connect(canvas, &BoxCanvas::deleteRequested, this, &CollisionBoxWindow::deleteSelectedBox);
+    connect(canvas, &BoxCanvas::zoomChanged, this,
+            [this](int zoom) { zoomLabel->setText(QStringLiteral("Zoom: %1x").arg(zoom)); });
 }
 
-void CollisionBoxWindow::drawFrame(const BoxFrame* frame)
+void CollisionBoxWindow::fillActionList()
 {
-    QImage sprite;
-    AnimFrame placed;
-    if (frame) {
-        if (const auto record = findFrameSprite(app_.sprites, frame->group, frame->image)) {
-            const SpriteRecord& r = app_.sprites.record(*record);
-            QPointer<CollisionBoxWindow> alive(this);
-            sprite = loadPcx(app_, this, qstr(app_.sprites.imagePath(r)), 0, frame->flip);
-            if (!alive)
-                return;
-            placed.drawX = static_cast<double>(r.axisX()) - frame->offsetX;
-            placed.drawY = static_cast<double>(r.axisY()) - frame->offsetY;
-            placed.flip = frame->flip;
+    const QSignalBlocker blockList(actionList);
+    const QSignalBlocker blockBar(actionScrollBar);
+    actionList->clear();
+    for (std::int16_t number : actions_)
+        actionList->addItem(QString::number(number));
+    // An empty file gives the range 1 to 0, which a scroll bar holds as 1 to 1.
+    actionScrollBar->setRange(1, std::max<int>(static_cast<int>(actions_.size()), 1));
+}
+
+void CollisionBoxWindow::readFrames()
+{
+    frames_ = actionFrames(air_, action_, app_.sprites);
+    const QSignalBlocker blocker(frameScrollBar);
+    frameScrollBar->setRange(0, std::max(frames_.lastFrameIndex(), 0));
+}
+
+void CollisionBoxWindow::showAction(int ordinal)
+{
+    player_->stop();
+    const bool exists = ordinal >= 1 && ordinal <= static_cast<int>(actions_.size());
+    action_ = exists ? ordinal - 1 : -1;
+    actionNumberLabel->setText(exists ? QString::number(actions_[static_cast<std::size_t>(action_)]) : QStringLiteral("0"));
+    {
+        const QSignalBlocker blocker(actionList);
+        actionList->setCurrentRow(action_);
+    }
+    pictures_.clear();
+    readFrames();
+    const QSignalBlocker blocker(frameScrollBar);
+    frameScrollBar->setValue(0);
+    showFrame(0);
+}
+
+void CollisionBoxWindow::showFrame(int index)
+{
+    frame_ = index;
+    frameNumberLabel->setText(QString::number(index));
+    boxes_ = frameBoxes(air_, action_, frame_);
+    for (int k = 0; k < 2; ++k) {
+        QListWidget* list = boxLists[static_cast<std::size_t>(k)];
+        const QSignalBlocker blocker(list);
+        list->clear();
+        const auto& shown = boxes_.boxes[static_cast<std::size_t>(k)];
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            auto* item = new QListWidgetItem(
+                qstr(boxListText(air_, static_cast<BoxKind>(k), static_cast<int>(i), shown[i])), list);
+            QFont font = item->font();
+            font.setItalic(shown[i].fromDefault);
+            item->setFont(font);
+            if (!shown[i].readable)
+                item->setForeground(QColor(0xa0, 0x30, 0x00));
         }
     }
+    canvas->setBoxes(BoxCanvas::drawableBoxes(boxes_));
+    canvas->setSelection(BoxKind::Clsn1, -1);
+    drawFrame();
+    showWarnings();
+}
 
-    QPixmap canvas(kStageWidth, kStageHeight);
-    canvas.fill(kStageColour);
-    QPainter painter(&canvas);
-    if (!sprite.isNull()) {
-        const StagePosition where = placeSprite(placed, sprite.width(), sprite.height());
-        painter.drawImage(QPoint(static_cast<int>(std::lround(where.left)), static_cast<int>(std::lround(where.top))),
-                          sprite);
+QImage CollisionBoxWindow::spriteImage(const AnimFrame& frame)
+{
+    const QString key = qstr(frame.imagePath) + QLatin1Char('|') + QString::number(frame.flip);
+    if (const auto found = pictures_.constFind(key); found != pictures_.constEnd())
+        return *found;
+    QPointer<CollisionBoxWindow> alive(this);
+    const QImage picture = loadPcx(app_, this, qstr(frame.imagePath), 0, frame.flip);
+    if (!alive)
+        return {};
+    const QImage clear = BoxCanvas::withTransparentZero(picture);
+    pictures_.insert(key, clear);
+    return clear;
+}
+
+void CollisionBoxWindow::drawFrame()
+{
+    const bool exists = frame_ >= 0 && frame_ < frames_.frameCount();
+    const AnimFrame* frame = exists ? &frames_.frames[static_cast<std::size_t>(frame_)] : nullptr;
+    if (frame)
+        canvas->setFrame(*frame, frame->imagePath.empty() ? QImage() : spriteImage(*frame));
+    else
+        canvas->clearSprite();
+    const AnimFrame* previous =
+        onionSkinBox->isChecked() && exists && frame_ > 0 ? &frames_.frames[static_cast<std::size_t>(frame_ - 1)] : nullptr;
+    const QImage onion = previous && !previous->imagePath.empty() ? spriteImage(*previous) : QImage();
+    canvas->setOnionSkin(onion, onion.isNull() ? QPoint() : BoxCanvas::spriteTopLeft(*previous, onion));
+}
+
+void CollisionBoxWindow::showWarnings(const std::string& refusal)
+{
+    QStringList lines;
+    if (!refusal.empty())
+        lines << QStringLiteral("Not changed: ") + qstr(refusal);
+    for (const std::string& warning : boxes_.warnings)
+        lines << QStringLiteral("Warning: ") + qstr(warning);
+    warningLabel->setText(lines.join(QLatin1Char('\n')));
+}
+
+void CollisionBoxWindow::selectBox(int kind, int index)
+{
+    for (int k = 0; k < 2; ++k) {
+        QListWidget* list = boxLists[static_cast<std::size_t>(k)];
+        const QSignalBlocker blocker(list);
+        list->setCurrentRow(k == kind ? index : -1);
     }
-    painter.setPen(Qt::black);
-    painter.drawLine(0, kOriginY, kStageWidth - 1, kOriginY);
-    painter.setPen(Qt::white);
-    painter.drawLine(kOriginX, kOriginY - 16, kOriginX, kOriginY + 16);
-    if (frame) {
-        drawBoxes(painter, frame->clsn2, kClsn2Colour);
-        drawBoxes(painter, frame->clsn1, kClsn1Colour);
+    canvas->setSelection(kind == 1 ? BoxKind::Clsn2 : BoxKind::Clsn1, kind < 0 ? -1 : index);
+}
+
+void CollisionBoxWindow::refresh()
+{
+    refreshTimer_->stop();
+    auto text = link_->text();
+    if (!text)
+        return;
+    air_ = AirDocument::parse(std::move(*text));
+    std::vector<std::int16_t> numbers = numbersOrModel(air_);
+    if (numbers != actions_) {
+        actions_ = std::move(numbers);
+        fillActionList();
     }
-    painter.end();
-    picMain->setPixmap(canvas);
+    const int ordinal = std::clamp(action_ + 1, 1, std::max<int>(static_cast<int>(actions_.size()), 1));
+    if (ordinal != action_ + 1 || action_ < 0) {
+        const QSignalBlocker blocker(actionScrollBar);
+        actionScrollBar->setValue(ordinal);
+        showAction(ordinal);
+        return;
+    }
+    const int kind = canvas->selectedIndex() >= 0 ? static_cast<int>(canvas->selectedKind()) : -1;
+    const int selected = canvas->selectedIndex();
+    readFrames();
+    const int frame = std::clamp(frame_, 0, std::max(frames_.lastFrameIndex(), 0));
+    {
+        const QSignalBlocker blocker(frameScrollBar);
+        frameScrollBar->setValue(frame);
+    }
+    showFrame(frame);
+    selectBox(kind, selected);
+}
+
+void CollisionBoxWindow::catchUp()
+{
+    player_->stop();
+    const auto text = link_->text();
+    if (refreshTimer_->isActive() || (text && *text != air_.text()))
+        refresh();
+}
+
+void CollisionBoxWindow::stepFrame(int delta)
+{
+    player_->stop();
+    const int count = frames_.frameCount();
+    if (count > 0)
+        frameScrollBar->setValue(((frame_ + delta) % count + count) % count);
+}
+
+void CollisionBoxWindow::togglePlay()
+{
+    if (player_->playing()) {
+        player_->stop();
+        return;
+    }
+    player_->setAction(frames_);
+    player_->play(true);
+}
+
+void CollisionBoxWindow::apply(const BoxEditResult& edit, int kind, int select)
+{
+    if (!edit.ok()) {
+        showWarnings(edit.error);
+        return;
+    }
+    if (!link_->write(edit.text)) {
+        showWarnings("the AIR text window could not be opened.");
+        return;
+    }
+    refresh();
+    const int count = kind >= 0 ? static_cast<int>(boxes_.boxes[static_cast<std::size_t>(kind)].size()) : 0;
+    selectBox(kind, select == -2 ? count - 1 : (select < count ? select : -1));
+}
+
+void CollisionBoxWindow::changeBox(int kind, int index, AirBox box)
+{
+    catchUp();
+    apply(setBox(air_, action_, frame_, static_cast<BoxKind>(kind), index, box), kind, index);
+}
+
+void CollisionBoxWindow::addDrawnBox(AirBox box)
+{
+    catchUp();
+    const int kind = boxKindButtons[0]->isChecked() ? 0 : 1;
+    const bool toDefault = defaultForFutureBox->isChecked();
+    // A box added to the defaults does not show on a frame with boxes of its own.
+    const bool shownHere = !toDefault || boxes_.block[static_cast<std::size_t>(kind)] < 0
+        || air_.blocks()[static_cast<std::size_t>(boxes_.block[static_cast<std::size_t>(kind)])].isDefault;
+    apply(addBox(air_, action_, frame_, static_cast<BoxKind>(kind), box, toDefault), kind, shownHere ? -2 : -1);
+}
+
+void CollisionBoxWindow::deleteSelectedBox()
+{
+    if (canvas->selectedIndex() >= 0)
+        deleteBoxOfList(static_cast<int>(canvas->selectedKind()));
+}
+
+void CollisionBoxWindow::deleteBoxOfList(int kind)
+{
+    const int row = boxLists[static_cast<std::size_t>(kind)]->currentRow();
+    if (row < 0)
+        return;
+    catchUp();
+    apply(deleteBox(air_, action_, frame_, static_cast<BoxKind>(kind), row), kind, -1);
+}
+
+void CollisionBoxWindow::deleteAllBoxes(int kind)
+{
+    catchUp();
+    apply(vantrel::deleteAllBoxes(air_, action_, frame_, static_cast<BoxKind>(kind)), kind, -1);
+}
+
+void CollisionBoxWindow::copyPreviousFrame()
+{
+    catchUp();
+    apply(copyPreviousBoxes(air_, action_, frame_), -1, -1);
 }
 
 } // namespace vantrel

@@ -1,14 +1,21 @@
 #pragma once
-// The collision box window: pick an action and a frame of the AIR file and
-// see the frame's sprite with its attack (Clsn1, red) and hittable (Clsn2,
-// blue) boxes. It only shows them; the editing controls do nothing yet.
+// The collision box editor: pick an action and a frame of the AIR text, see
+// the frame's sprite with its attack (Clsn1, red) and hittable (Clsn2, blue)
+// boxes, and edit the boxes on the sprite or in the lists. Every edit becomes
+// an edit of the AIR text window (see AirTextLink), so that window's Save and
+// undo cover box edits too; the window re-reads the text whenever it changes.
 
+#include "anim/air.h"
+#include "anim/box_editing.h"
 #include "anim/clsn.h"
+#include "anim/player.h"
 #include "shell/app.h"
 
+#include <QHash>
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QGroupBox;
@@ -17,49 +24,102 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QTimer;
 
 namespace vantrel {
+
+class AirTextLink;
+class BoxCanvas;
+class QtFrameTimer;
 
 inline constexpr const char* kAirProblem = "Problem with associated AIR file.";
 
 class CollisionBoxWindow : public QWidget {
     Q_OBJECT
 public:
-    // Opens the window on the current AIR file, or shows "Problem with
-    // associated AIR file." and returns null when the file cannot be read,
-    // an action number is not a 16-bit integer, or it has over 256 actions.
+    // Opens the window on the current AIR text, or shows "Problem with
+    // associated AIR file." and returns null when it cannot be read, an
+    // action number is not a 16-bit integer, or it has over 256 actions.
     static CollisionBoxWindow* open(App& app, QWidget* parent = nullptr);
+    ~CollisionBoxWindow() override;
 
-    void hscAction_Change(int value);
-    void hscValue_Change(int value);
+    const AirDocument& air() const { return air_; }
+    // The frames of the action on display, as the preview numbers them.
+    const AnimAction& frames() const { return frames_; }
+    // The boxes of the frame on display.
+    const FrameBoxes& boxes() const { return boxes_; }
+    int actionIndex() const { return action_; }
+    int frameIndex() const { return frame_; }
 
-    // The frames of the action on display.
-    const std::vector<BoxFrame>& frames() const { return frames_; }
+    QGroupBox* selectionBox = nullptr;
+    QLabel* actionLabel = nullptr;
+    QLabel* actionNumberLabel = nullptr;
+    QScrollBar* actionScrollBar = nullptr;
+    QListWidget* actionList = nullptr; // the actions by number
+    QLabel* frameLabel = nullptr;
+    QLabel* frameNumberLabel = nullptr;
+    QScrollBar* frameScrollBar = nullptr;
+    QPushButton* previousFrameButton = nullptr;
+    QPushButton* nextFrameButton = nullptr;
+    QPushButton* playButton = nullptr; // "Play", "Stop" while playing
+    QGroupBox* attackBoxGroup = nullptr;
+    QGroupBox* hittableBoxGroup = nullptr;
+    std::array<QListWidget*, 2> boxLists{};         // 0: Clsn1, 1: Clsn2
+    std::array<QPushButton*, 2> deleteBoxButtons{}; // "Delete"
+    std::array<QPushButton*, 2> deleteAllButtons{}; // "Del All"
+    QGroupBox* drawStyleBox = nullptr;
+    std::array<QRadioButton*, 2> boxKindButtons{};  // draw Clsn1 or Clsn2 boxes
+    QCheckBox* defaultForFutureBox = nullptr;
+    QPushButton* copyPreviousButton = nullptr;
+    QCheckBox* onionSkinBox = nullptr;
+    QLabel* zoomLabel = nullptr;
+    QLabel* warningLabel = nullptr; // what is odd about the frame, or why an edit was refused
+    BoxCanvas* canvas = nullptr;
 
-    QGroupBox* Frame2 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* lblActionNo = nullptr;
-    QScrollBar* hscAction = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* lblFrameNo = nullptr;
-    QScrollBar* hscValue = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    std::array<QListWidget*, 2> lstCLSN{};     // 0: Clsn1, 1: Clsn2
-    std::array<QPushButton*, 2> cmdDelClsn{};  // "Delete"
-    std::array<QPushButton*, 2> Command1{};    // "Del All"
-    QGroupBox* Frame1 = nullptr;
-    std::array<QRadioButton*, 2> optClsn{};
-    QCheckBox* chkDefault = nullptr;
-    QLabel* picMain = nullptr;
+public slots:
+    // Shows the action at this position of the file (from 1) and its frame 0.
+    void showAction(int ordinal);
+    // Shows frame `index` of the action: its boxes listed and drawn.
+    void showFrame(int index);
+    // Reads the AIR text again and shows the same action and frame.
+    void refresh();
+    void stepFrame(int delta);
+    void togglePlay();
+    // Box edits; each becomes one edit of the AIR text.
+    void changeBox(int kind, int index, vantrel::AirBox box);
+    void addDrawnBox(vantrel::AirBox box);
+    void deleteSelectedBox();
+    void deleteBoxOfList(int kind);
+    void deleteAllBoxes(int kind);
+    void copyPreviousFrame();
 
 private:
-    CollisionBoxWindow(App& app, std::vector<std::int16_t> actions, QWidget* parent);
-    void drawFrame(const BoxFrame* frame);
+    CollisionBoxWindow(App& app, std::unique_ptr<AirTextLink> link, AirDocument air, std::vector<std::int16_t> actions,
+                       QWidget* parent);
+    void buildControls();
+    void fillActionList();
+    void readFrames();
+    void drawFrame();
+    void selectBox(int kind, int index); // kind -1: none
+    void showWarnings(const std::string& refusal = {});
+    // Reads the AIR text again when it changed since it was last read.
+    void catchUp();
+    // Writes an edit's text and shows the result with box `select` of `kind` selected.
+    void apply(const BoxEditResult& edit, int kind, int select);
+    QImage spriteImage(const AnimFrame& frame);
 
     App& app_;
+    std::unique_ptr<AirTextLink> link_;
+    std::unique_ptr<QtFrameTimer> timer_;
+    std::unique_ptr<AnimPlayer> player_;
+    QTimer* refreshTimer_ = nullptr;
+    AirDocument air_;
     std::vector<std::int16_t> actions_;
-    std::vector<BoxFrame> frames_;
+    AnimAction frames_;
+    FrameBoxes boxes_;
+    int action_ = -1; // index into air_.actions()
+    int frame_ = 0;
+    QHash<QString, QImage> pictures_; // decoded sprites by path and flip, for the action on display
 };
 
 } // namespace vantrel

@@ -9,7 +9,7 @@ namespace vantrel {
 
 void AnimPlayer::setAction(AnimAction action)
 {
-    Stop();
+    stop();
     action_ = std::move(action);
     current_ = -1;
 }
@@ -23,9 +23,9 @@ int AnimPlayer::frameDelay(double duration, int tickLength)
     return delay <= kMaxDelay ? static_cast<int>(delay) : -1;
 }
 
-void AnimPlayer::Play(bool loop)
+void AnimPlayer::play(bool loop)
 {
-    Stop();
+    stop();
     if (action_.frames.empty())
         return;
     loop_ = loop;
@@ -37,14 +37,14 @@ void AnimPlayer::Play(bool loop)
     runFrom(0);
 }
 
-void AnimPlayer::Stop()
+void AnimPlayer::stop()
 {
     timer_.stop();
     if (playing_)
         finish();
 }
 
-void AnimPlayer::Tick()
+void AnimPlayer::tick()
 {
     if (playing_)
         runFrom(current_ + 1);

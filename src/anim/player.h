@@ -12,7 +12,7 @@
 namespace vantrel {
 
 // A one-shot timer the player starts for each frame. The owner calls
-// AnimPlayer::Tick when it fires.
+// AnimPlayer::tick when it fires.
 class FrameTimer {
 public:
     virtual ~FrameTimer() = default;
@@ -45,11 +45,11 @@ public:
 
     // Plays once from frame 0, or with `loop` over and over, later passes
     // starting at the loop start. An action without frames does not play.
-    void Play(bool loop);
+    void play(bool loop);
     // Ends playback; the frame on display stays.
-    void Stop();
+    void stop();
     // The frame's delay has passed.
-    void Tick();
+    void tick();
 
     bool playing() const { return playing_; }
     bool looping() const { return loop_; }

@@ -2,6 +2,8 @@
 
 #include "shell/main_window.h"
 
+#include <QAction>
+
 namespace vantrel {
 
 QList<ToolButton> commandStyleToolbar(const QString& saveTip)
@@ -17,7 +19,7 @@ DefinitionWindow::DefinitionWindow(App& app, QWidget* parent)
                          {"Copy", "Copy"}, {"Paste", "Paste"}, {"Find", "Find"}, {"Undo", "Undo"}, {"Help", ""}}},
                        parent)
 {
-    Form_Load();
+    applySettingsAndLoad();
 }
 
 QString DefinitionWindow::sourcePath() const
@@ -33,7 +35,9 @@ AnimationTextWindow::AnimationTextWindow(App& app, QWidget* parent)
                          {"Help", ""}}},
                        parent)
 {
-    Form_Load();
+    connect(toolbarAction("CLSN"), &QAction::triggered, this, &AnimationTextWindow::showCollisionBoxes);
+    connect(toolbarAction("Anim"), &QAction::triggered, this, &AnimationTextWindow::showAnimationPreview);
+    applySettingsAndLoad();
 }
 
 QString AnimationTextWindow::sourcePath() const
@@ -41,24 +45,23 @@ QString AnimationTextWindow::sourcePath() const
     return qstr(app_.files.animationFile);
 }
 
-void AnimationTextWindow::Toolbar1_ButtonClick(const QString& key)
+void AnimationTextWindow::showCollisionBoxes()
 {
-    if (key == QLatin1String("CLSN")) {
-        if (app_.main)
-            app_.main->openWindow(QStringLiteral("CollisionBoxWindow"));
-    } else if (key == QLatin1String("Anim")) {
-        if (app_.main)
-            app_.main->openWindow(QStringLiteral("AnimationPreview"));
-    } else {
-        TextEditorWindow::Toolbar1_ButtonClick(key);
-    }
+    if (app_.main)
+        app_.main->openWindow(QStringLiteral("CollisionBoxWindow"));
+}
+
+void AnimationTextWindow::showAnimationPreview()
+{
+    if (app_.main)
+        app_.main->openWindow(QStringLiteral("AnimationPreview"));
 }
 
 CommandsWindow::CommandsWindow(App& app, QWidget* parent)
     : TextEditorWindow(app, {"Commands (CMD)", "CMD file", EditorSlot::Cmd, commandStyleToolbar("Saves the .cmd file")},
                        parent)
 {
-    Form_Load();
+    applySettingsAndLoad();
 }
 
 QString CommandsWindow::sourcePath() const
@@ -70,7 +73,7 @@ ConstantsWindow::ConstantsWindow(App& app, QWidget* parent)
     : TextEditorWindow(app, {"Constants (CNS)", "CNS file", EditorSlot::Cns, commandStyleToolbar("Saves the .cns file")},
                        parent)
 {
-    Form_Load();
+    applySettingsAndLoad();
 }
 
 QString ConstantsWindow::sourcePath() const

@@ -19,8 +19,11 @@ class AnimationTextWindow final : public TextEditorWindow {
     Q_OBJECT
 public:
     explicit AnimationTextWindow(App& app, QWidget* parent = nullptr);
-    // Adds "CLSN" (collision boxes) and "Anim" (animation preview).
-    void Toolbar1_ButtonClick(const QString& key) override;
+
+public slots:
+    // The toolbar's "CLSN" and "Anim" buttons open the windows that show the file.
+    void showCollisionBoxes();
+    void showAnimationPreview();
 
 protected:
     QString sourcePath() const override;

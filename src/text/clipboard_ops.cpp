@@ -1,5 +1,6 @@
 #include "clipboard_ops.h"
 
+#include "shell/qt_text.h"
 #include "text/editor_text_box.h"
 
 #include <QApplication>
@@ -8,7 +9,7 @@
 
 namespace vantrel {
 
-void EditCopy(QWidget* control)
+void copySelectedText(QWidget* control)
 {
     QString selected;
     if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
@@ -22,27 +23,26 @@ void EditCopy(QWidget* control)
     QApplication::clipboard()->setText(selected);
 }
 
-void EditCut(QWidget* control)
+void cutSelectedText(QWidget* control)
 {
     if (auto* box = qobject_cast<EditorTextBox*>(control)) {
-        EditCopy(box);
+        copySelectedText(box);
         box->replaceSelection({});
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) {
-        EditCopy(plain);
+        copySelectedText(plain);
         plain->textCursor().removeSelectedText();
     } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
-        EditCopy(line);
+        copySelectedText(line);
         if (line->hasSelectedText())
             line->del();
     }
 }
 
-void EditPaste(QWidget* control)
+void pasteText(QWidget* control)
 {
     const QString text = QApplication::clipboard()->text();
     if (auto* box = qobject_cast<EditorTextBox*>(control)) {
-        box->replaceSelection(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                                  static_cast<std::size_t>(text.size())));
+        box->replaceSelection(utf16View(text));
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) {
         plain->insertPlainText(text);
     } else if (auto* line = qobject_cast<QLineEdit*>(control)) {

@@ -9,10 +9,10 @@ namespace vantrel {
 
 // Puts the control's selected text on the clipboard, an empty text when
 // nothing is selected.
-void EditCopy(QWidget* control);
-// EditCopy, then removes the selected text.
-void EditCut(QWidget* control);
+void copySelectedText(QWidget* control);
+// copySelectedText, then removes the selected text.
+void cutSelectedText(QWidget* control);
 // Replaces the selected text with the clipboard's text.
-void EditPaste(QWidget* control);
+void pasteText(QWidget* control);
 
 } // namespace vantrel

@@ -1,6 +1,10 @@
 #include "editor_text_box.h"
 
+#include "shell/qt_text.h"
+
+#include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -16,21 +20,11 @@ struct LineEndBefore final : QTextBlockUserData {
     LineEnd end;
 };
 
-QString fromUtf16(std::u16string_view text)
-{
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
-
-std::u16string toUtf16(const QString& text)
-{
-    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
-}
-
 } // namespace
 
 EditorTextBox::EditorTextBox(QWidget* parent) : QPlainTextEdit(parent)
 {
-    setObjectName(QStringLiteral("txtEdit"));
+    setObjectName(QStringLiteral("editor"));
     setLineWrapMode(QPlainTextEdit::NoWrap);
     // Colouring a line also reports a change of the document; only changes
     // of characters count as edits.
@@ -69,6 +63,70 @@ std::vector<TextLine> EditorTextBox::lines() const
     if (result.empty())
         result.push_back({});
     return result;
+}
+
+void EditorTextBox::replaceLines(int first, int count, const std::vector<TextLine>& lines)
+{
+    QTextDocument* doc = document();
+    const int blocks = doc->blockCount();
+    first = std::clamp(first, 0, blocks);
+    count = std::clamp(count, 0, blocks - first);
+    QString joined;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            joined += QLatin1Char('\n');
+        joined += fromUtf16(lines[i].text);
+    }
+    const auto endOfBlock = [](const QTextBlock& b) { return b.position() + b.length() - 1; };
+    const auto endBefore = [](const QTextBlock& b) {
+        const auto* before = static_cast<const LineEndBefore*>(b.userData());
+        return before ? before->end : LineEnd::None;
+    };
+    // Splitting and joining blocks may move the break data to another block.
+    const LineEnd firstEndBefore = first < blocks ? endBefore(doc->findBlockByNumber(first)) : LineEnd::None;
+
+    QTextCursor cursor(doc);
+    cursor.beginEditBlock();
+    if (count > 0 && !lines.empty()) {
+        cursor.setPosition(doc->findBlockByNumber(first).position());
+        cursor.setPosition(endOfBlock(doc->findBlockByNumber(first + count - 1)), QTextCursor::KeepAnchor);
+        cursor.insertText(joined);
+    } else if (!lines.empty()) {
+        // New lines only: before line `first`, or after the last line.
+        if (first < blocks) {
+            cursor.setPosition(doc->findBlockByNumber(first).position());
+            cursor.insertText(joined + QLatin1Char('\n'));
+        } else {
+            cursor.setPosition(endOfBlock(doc->lastBlock()));
+            cursor.insertText(QLatin1Char('\n') + joined);
+        }
+    } else if (count > 0) {
+        // Lines removed with the break after them, or before them at the end.
+        if (first + count < blocks) {
+            cursor.setPosition(doc->findBlockByNumber(first).position());
+            cursor.setPosition(doc->findBlockByNumber(first + count).position(), QTextCursor::KeepAnchor);
+        } else {
+            cursor.setPosition(first > 0 ? endOfBlock(doc->findBlockByNumber(first - 1)) : 0);
+            cursor.setPosition(endOfBlock(doc->lastBlock()), QTextCursor::KeepAnchor);
+        }
+        cursor.removeSelectedText();
+    }
+    cursor.endEditBlock();
+
+    // The breaks between and after the new lines are the ones they came with.
+    if (first > 0 && first < doc->blockCount())
+        doc->findBlockByNumber(first).setUserData(new LineEndBefore(firstEndBefore));
+    QTextBlock block = doc->findBlockByNumber(first + 1);
+    for (std::size_t i = 0; i < lines.size() && block.isValid(); ++i, block = block.next())
+        block.setUserData(new LineEndBefore(lines[i].end));
+}
+
+void EditorTextBox::showLine(int line)
+{
+    const int top = firstVisibleBlock().blockNumber();
+    const int shown = std::max(1, viewport()->height() / std::max(1, fontMetrics().lineSpacing()));
+    if (line < top || line >= top + shown - 1)
+        verticalScrollBar()->setValue(std::max(0, line - shown / 3));
 }
 
 std::u16string EditorTextBox::text() const

@@ -1,8 +1,8 @@
 #pragma once
-// The text box of every editor window (txtEdit): a plain text widget that
-// holds a file's lines with their own line ends and offers find, replace and
-// the state file extras the TextBox view of its text, where a line break
-// counts as CR LF.
+// The text box of every editor window: a plain text widget that holds a
+// file's lines with their own line ends and offers find, replace and the
+// state file extras the TextBox view of its text, where a line break counts
+// as CR LF.
 
 #include "text/text_box.h"
 #include "text/text_file.h"
@@ -23,6 +23,14 @@ public:
     // The lines as shown, each with the line end it had in the file (None for
     // line breaks typed since).
     std::vector<TextLine> lines() const;
+    // Replaces `count` lines from line `first` with `lines`, as one step the
+    // user can undo; every other line keeps its text and line end. Each new
+    // line carries the end that follows it (the last one's is the end before
+    // the line after the replaced ones). The caret stays where it was. Undo
+    // and redo give the lines they make anew the usual line end.
+    void replaceLines(int first, int count, const std::vector<TextLine>& lines);
+    // Scrolls line `line` into view when it is out of view; the caret stays.
+    void showLine(int line);
 
     std::u16string text() const override;
     long selStart() const override;

@@ -35,7 +35,7 @@ std::u16string upperCase(std::u16string_view text)
 
 } // namespace
 
-long FindNext(TextBox& box, SearchSettings& search, std::u16string_view findText)
+long findNext(TextBox& box, SearchSettings& search, std::u16string_view findText)
 {
     if (findText.empty())
         return search.lastMatch;
@@ -71,13 +71,13 @@ long FindNext(TextBox& box, SearchSettings& search, std::u16string_view findText
     return found;
 }
 
-long ReplaceNext(TextBox& box, SearchSettings& search, std::u16string_view findText, std::u16string_view replacement)
+long replaceNext(TextBox& box, SearchSettings& search, std::u16string_view findText, std::u16string_view replacement)
 {
     if (findText.empty())
         return search.lastMatch;
     if (box.selText() == findText)
         box.replaceSelection(replacement);
-    return FindNext(box, search, findText);
+    return findNext(box, search, findText);
 }
 
 } // namespace vantrel

@@ -27,10 +27,10 @@ char16_t upperCaseOf(char16_t c);
 // Returns its offset, or -1 when there is none (text and selection stay as
 // they were). lastMatch becomes the result. An empty find text searches
 // nothing and changes nothing.
-long FindNext(TextBox& box, SearchSettings& search, std::u16string_view findText);
+long findNext(TextBox& box, SearchSettings& search, std::u16string_view findText);
 
 // Replaces the selection when it is exactly the find text (letter case
 // always counts), then finds the next one.
-long ReplaceNext(TextBox& box, SearchSettings& search, std::u16string_view findText, std::u16string_view replacement);
+long replaceNext(TextBox& box, SearchSettings& search, std::u16string_view findText, std::u16string_view replacement);
 
 } // namespace vantrel

@@ -18,15 +18,6 @@
 
 namespace vantrel {
 
-namespace {
-
-std::u16string utf16Of(const QString& text)
-{
-    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
-}
-
-} // namespace
-
 TextBox* activeTextBox(App& app)
 {
     if (!app.main)
@@ -38,133 +29,133 @@ TextBox* activeTextBox(App& app)
     }
     if (!active || !active->widget())
         return nullptr;
-    return active->widget()->findChild<EditorTextBox*>(QStringLiteral("txtEdit"));
+    return active->widget()->findChild<EditorTextBox*>(QStringLiteral("editor"));
 }
 
 FindDialog::FindDialog(App& app, TextBox* target, QWidget* parent) : QDialog(parent), app_(app), target_(target)
 {
     setWindowTitle(QStringLiteral("Find"));
-    Label1 = new QLabel(QStringLiteral("Fi&nd:"), this);
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Label1->setBuddy(Text1);
-    Label2 = new QLabel(QStringLiteral("Replace with:"), this);
-    txtReplace = new QLineEdit(this);
-    txtReplace->setObjectName(QStringLiteral("txtReplace"));
-    Label2->hide();
-    txtReplace->hide();
+    findLabel = new QLabel(QStringLiteral("Fi&nd:"), this);
+    findEdit = new QLineEdit(this);
+    findEdit->setObjectName(QStringLiteral("findEdit"));
+    findLabel->setBuddy(findEdit);
+    replaceLabel = new QLabel(QStringLiteral("Replace with:"), this);
+    replaceEdit = new QLineEdit(this);
+    replaceEdit->setObjectName(QStringLiteral("replaceEdit"));
+    replaceLabel->hide();
+    replaceEdit->hide();
 
-    cmdFind = new QPushButton(QStringLiteral("&Find"), this);
-    cmdFind->setObjectName(QStringLiteral("cmdFind"));
-    cmdFind->setDefault(true);
-    cmdFind->setEnabled(false);
-    cmdReplace = new QPushButton(QStringLiteral("Replace >>"), this);
-    cmdReplace->setObjectName(QStringLiteral("cmdReplace"));
-    cmdcancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdcancel->setObjectName(QStringLiteral("cmdcancel"));
+    findButton = new QPushButton(QStringLiteral("&Find"), this);
+    findButton->setObjectName(QStringLiteral("findButton"));
+    findButton->setDefault(true);
+    findButton->setEnabled(false);
+    replaceButton = new QPushButton(QStringLiteral("Replace >>"), this);
+    replaceButton->setObjectName(QStringLiteral("replaceButton"));
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
 
-    chkCase = new QCheckBox(QStringLiteral("Match &Case"), this);
-    chkCase->setObjectName(QStringLiteral("chkCase"));
-    chkCase->setChecked(app_.textEditors.search.matchCase);
+    matchCaseBox = new QCheckBox(QStringLiteral("Match &Case"), this);
+    matchCaseBox->setObjectName(QStringLiteral("matchCaseBox"));
+    matchCaseBox->setChecked(app_.textEditors.search.matchCase);
 
-    Frame1 = new QGroupBox(QStringLiteral("Direction"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    optDirection[1] = new QRadioButton(QStringLiteral("&Down"), Frame1);
-    optDirection[0] = new QRadioButton(QStringLiteral("&Up"), Frame1);
-    auto* directions = new QHBoxLayout(Frame1);
-    directions->addWidget(optDirection[1]);
-    directions->addWidget(optDirection[0]);
-    optDirection[app_.textEditors.search.direction == kFindUp ? 0 : 1]->setChecked(true);
+    directionBox = new QGroupBox(QStringLiteral("Direction"), this);
+    directionBox->setObjectName(QStringLiteral("directionBox"));
+    downButton = new QRadioButton(QStringLiteral("&Down"), directionBox);
+    upButton = new QRadioButton(QStringLiteral("&Up"), directionBox);
+    auto* directions = new QHBoxLayout(directionBox);
+    directions->addWidget(downButton);
+    directions->addWidget(upButton);
+    (app_.textEditors.search.direction == kFindUp ? upButton : downButton)->setChecked(true);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(Label1, 0, 0);
-    fields->addWidget(Text1, 0, 1);
-    fields->addWidget(Label2, 1, 0);
-    fields->addWidget(txtReplace, 1, 1);
+    fields->addWidget(findLabel, 0, 0);
+    fields->addWidget(findEdit, 0, 1);
+    fields->addWidget(replaceLabel, 1, 0);
+    fields->addWidget(replaceEdit, 1, 1);
     auto* options = new QHBoxLayout;
-    options->addWidget(chkCase);
+    options->addWidget(matchCaseBox);
     options->addStretch();
-    options->addWidget(Frame1);
+    options->addWidget(directionBox);
     auto* left = new QVBoxLayout;
     left->addLayout(fields);
     left->addLayout(options);
     left->addStretch();
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(cmdFind);
-    buttons->addWidget(cmdReplace);
-    buttons->addWidget(cmdcancel);
+    buttons->addWidget(findButton);
+    buttons->addWidget(replaceButton);
+    buttons->addWidget(cancelButton);
     buttons->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(buttons);
 
-    connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-    connect(cmdFind, &QPushButton::clicked, this, [this] { cmdFind_Click(); });
-    connect(cmdReplace, &QPushButton::clicked, this, [this] { cmdReplace_Click(); });
-    connect(cmdcancel, &QPushButton::clicked, this, [this] { cmdcancel_Click(); });
-    connect(chkCase, &QCheckBox::clicked, this, [this] { chkCase_Click(); });
-    connect(optDirection[0], &QRadioButton::clicked, this, [this] { optDirection_Click(0); });
-    connect(optDirection[1], &QRadioButton::clicked, this, [this] { optDirection_Click(1); });
+    connect(findEdit, &QLineEdit::textChanged, this, &FindDialog::updateFindButton);
+    connect(findButton, &QPushButton::clicked, this, &FindDialog::findNext);
+    connect(replaceButton, &QPushButton::clicked, this, &FindDialog::replaceNext);
+    connect(cancelButton, &QPushButton::clicked, this, &FindDialog::rememberAndClose);
+    connect(matchCaseBox, &QCheckBox::clicked, this, &FindDialog::setMatchCase);
+    connect(upButton, &QRadioButton::clicked, this, [this] { setDirection(kFindUp); });
+    connect(downButton, &QRadioButton::clicked, this, [this] { setDirection(kFindDown); });
     resize(420, sizeHint().height());
 }
 
-void FindDialog::Text1_Change()
+void FindDialog::updateFindButton()
 {
-    cmdFind->setEnabled(!Text1->text().isEmpty());
+    findButton->setEnabled(!findEdit->text().isEmpty());
 }
 
 void FindDialog::showNotFound()
 {
-    app_.dialogs.message(this, QStringLiteral("Cannot find \"") + Text1->text() + QLatin1Char('"'));
+    app_.dialogs.message(this, QStringLiteral("Cannot find \"") + findEdit->text() + QLatin1Char('"'));
 }
 
-void FindDialog::cmdFind_Click()
+void FindDialog::findNext()
 {
     SearchSettings& search = app_.textEditors.search;
-    search.findText = utf16Of(Text1->text());
+    search.findText = toUtf16(findEdit->text());
     if (!target_ || search.findText.empty())
         return;
-    if (FindNext(*target_, search, search.findText) < 0)
+    if (vantrel::findNext(*target_, search, search.findText) < 0)
         showNotFound();
 }
 
-void FindDialog::expand()
+void FindDialog::showReplaceBox()
 {
-    cmdReplace->setText(QStringLiteral("Replace"));
-    Label2->show();
-    txtReplace->show();
+    replaceButton->setText(QStringLiteral("Replace"));
+    replaceLabel->show();
+    replaceEdit->show();
     adjustSize();
 }
 
-void FindDialog::cmdReplace_Click()
+void FindDialog::replaceNext()
 {
-    if (cmdReplace->text() == QLatin1String("Replace >>")) {
-        expand();
+    if (replaceEdit->isHidden()) {
+        showReplaceBox();
         return;
     }
     SearchSettings& search = app_.textEditors.search;
-    search.findText = utf16Of(Text1->text());
+    search.findText = toUtf16(findEdit->text());
     if (!target_ || search.findText.empty())
         return;
-    if (ReplaceNext(*target_, search, search.findText, utf16Of(txtReplace->text())) < 0)
+    if (vantrel::replaceNext(*target_, search, search.findText, toUtf16(replaceEdit->text())) < 0)
         showNotFound();
 }
 
-void FindDialog::cmdcancel_Click()
+void FindDialog::rememberAndClose()
 {
-    app_.textEditors.search.findText = utf16Of(Text1->text());
-    app_.textEditors.search.matchCase = chkCase->isChecked();
+    app_.textEditors.search.findText = toUtf16(findEdit->text());
+    app_.textEditors.search.matchCase = matchCaseBox->isChecked();
     close();
 }
 
-void FindDialog::chkCase_Click()
+void FindDialog::setMatchCase(bool matchCase)
 {
-    app_.textEditors.search.matchCase = chkCase->isChecked();
+    app_.textEditors.search.matchCase = matchCase;
 }
 
-void FindDialog::optDirection_Click(int index)
+void FindDialog::setDirection(int direction)
 {
-    app_.textEditors.search.direction = index == 0 ? kFindUp : kFindDown;
+    app_.textEditors.search.direction = direction;
 }
 
 } // namespace vantrel

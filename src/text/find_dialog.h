@@ -24,26 +24,32 @@ public:
     // `target` is the text box searched; null leaves every button without effect.
     FindDialog(App& app, TextBox* target, QWidget* parent = nullptr);
 
-    void Text1_Change();
-    void cmdFind_Click();
-    void cmdReplace_Click();
-    void cmdcancel_Click();
-    void chkCase_Click();
-    void optDirection_Click(int index);
+    QLabel* findLabel = nullptr;
+    QLineEdit* findEdit = nullptr;
+    QLabel* replaceLabel = nullptr;
+    QLineEdit* replaceEdit = nullptr;
+    QPushButton* findButton = nullptr;
+    QPushButton* replaceButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QCheckBox* matchCaseBox = nullptr;
+    QGroupBox* directionBox = nullptr;
+    QRadioButton* upButton = nullptr;
+    QRadioButton* downButton = nullptr;
 
-    QLabel* Label1 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* txtReplace = nullptr;
-    QPushButton* cmdFind = nullptr;
-    QPushButton* cmdReplace = nullptr;
-    QPushButton* cmdcancel = nullptr;
-    QCheckBox* chkCase = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QRadioButton* optDirection[2] = {nullptr, nullptr}; // 0 up, 1 down
+public slots:
+    // Find works only with something to find.
+    void updateFindButton();
+    void findNext();
+    // The first use shows the replace box; later ones replace the selected
+    // match and find the next.
+    void replaceNext();
+    // Keeps the find text and the letter case choice, then closes.
+    void rememberAndClose();
+    void setMatchCase(bool matchCase);
+    void setDirection(int direction);
 
 private:
-    void expand();
+    void showReplaceBox();
     void showNotFound();
 
     App& app_;

@@ -17,77 +17,61 @@ NotepadWindow::NotepadWindow(App& app, QWidget* parent)
                         false},
                        parent)
 {
-    auto* fresh = new QAction(QStringLiteral("&New"), fileMenu_);
-    fresh->setObjectName(QStringLiteral("mnuFNew"));
-    auto* open = new QAction(QStringLiteral("&Open"), fileMenu_);
-    open->setObjectName(QStringLiteral("mnuFOpen"));
-    fileMenu_->insertAction(firstFileAction_, fresh);
-    fileMenu_->insertAction(firstFileAction_, open);
-    connect(fresh, &QAction::triggered, this, [this] { mnuFNew_Click(); });
-    connect(open, &QAction::triggered, this, [this] { mnuFOpen_Click(); });
-    Form_Load();
+    auto* newAction = new QAction(QStringLiteral("&New"), fileMenu_);
+    newAction->setObjectName(QStringLiteral("newAction"));
+    auto* openAction = new QAction(QStringLiteral("&Open"), fileMenu_);
+    openAction->setObjectName(QStringLiteral("openAction"));
+    fileMenu_->insertAction(firstFileAction_, newAction);
+    fileMenu_->insertAction(firstFileAction_, openAction);
+    for (QAction* action : {newAction, toolbarAction(QStringLiteral("New"))})
+        connect(action, &QAction::triggered, this, &NotepadWindow::newFile);
+    for (QAction* action : {openAction, toolbarAction(QStringLiteral("Open"))})
+        connect(action, &QAction::triggered, this, &NotepadWindow::openFile);
+    applySettingsAndLoad();
 }
 
-QString NotepadWindow::startFolder() const
+FileDialogOptions NotepadWindow::dialogOptions(const QString& title, const QString& filter, bool mustExist) const
 {
-    return app_.files.characterDir.empty() ? QDir::homePath() : qstr(app_.files.characterDir);
-}
-
-void NotepadWindow::Toolbar1_ButtonClick(const QString& key)
-{
-    if (key == QLatin1String("New"))
-        mnuFNew_Click();
-    else if (key == QLatin1String("Open"))
-        mnuFOpen_Click();
-    else
-        TextEditorWindow::Toolbar1_ButtonClick(key);
+    FileDialogOptions options;
+    options.title = title;
+    options.filter = filter;
+    options.directory = app_.files.characterDir.empty() ? QDir::homePath() : qstr(app_.files.characterDir);
+    options.mustExist = mustExist;
+    return options;
 }
 
 bool NotepadWindow::askToSave()
 {
-    if (!modified())
-        return true;
-    const Answer answer = app_.dialogs.message(this, QStringLiteral("Changes have been made!  Save first?"),
-                                               QStringLiteral("Notepad"), Buttons::YesNoCancel, Icon::Question);
-    if (answer == Answer::Cancel)
-        return false;
     // A save that was cancelled or failed keeps the text rather than dropping it.
-    return answer != Answer::Yes || SaveAs();
+    return !modified() || askToSaveChanges(app_.dialogs, this, QStringLiteral("Changes have been made!  Save first?"),
+                                           QStringLiteral("Notepad"), [this] { return saveAs(); });
 }
 
-void NotepadWindow::mnuFNew_Click()
+void NotepadWindow::newFile()
 {
     if (!askToSave())
         return;
     filePath_.clear();
-    txtEdit()->setLines({TextLine{}});
+    editor()->setLines({TextLine{}});
     encoding_ = TextEncoding{};
     setModified(false);
 }
 
-void NotepadWindow::mnuFOpen_Click()
+void NotepadWindow::openFile()
 {
     if (!askToSave())
         return;
-    FileDialogOptions options;
-    options.title = QStringLiteral("Open file");
-    options.filter = QStringLiteral("Text Files (*.txt)|*.txt|All Files(*.*)|*.*");
-    options.directory = startFolder();
-    options.mustExist = true;
-    const QString path = app_.dialogs.openFile(this, options);
-    if (!path.isEmpty() && !Load(path))
+    const QString filter = QStringLiteral("Text Files (*.txt)|*.txt|All Files(*.*)|*.*");
+    const QString path = app_.dialogs.openFile(this, dialogOptions(QStringLiteral("Open file"), filter, true));
+    if (!path.isEmpty() && !loadFile(path))
         return;
     setModified(false);
 }
 
-bool NotepadWindow::SaveAs()
+bool NotepadWindow::saveAs()
 {
-    FileDialogOptions options;
-    options.title = QStringLiteral("Save File...");
-    options.filter = QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*");
-    options.directory = startFolder();
-    options.mustExist = false;
-    const QString path = app_.dialogs.saveFile(this, options);
+    const QString filter = QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*");
+    const QString path = app_.dialogs.saveFile(this, dialogOptions(QStringLiteral("Save File..."), filter, false));
     if (path.isEmpty() || !writeText(path))
         return false;
     setModified(false);

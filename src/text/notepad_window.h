@@ -11,21 +11,21 @@ class NotepadWindow final : public TextEditorWindow {
 public:
     explicit NotepadWindow(App& app, QWidget* parent = nullptr);
 
-    void Toolbar1_ButtonClick(const QString& key) override;
-    void mnuFNew_Click();
-    void mnuFOpen_Click();
-    // Writes the text under a name the user chooses; Save keeps writing to
+public slots:
+    void newFile();
+    void openFile();
+    // Writes the text under a name the user chooses; save keeps writing to
     // the file last opened. False when nothing was written.
-    bool SaveAs();
+    bool saveAs() override;
 
 protected:
     QString sourcePath() const override { return filePath_; }
-    void mnuFSaveAs_Click() override { SaveAs(); }
 
 private:
     // Asks about unsaved changes before New and Open; false to stop.
     bool askToSave();
-    QString startFolder() const;
+    // The file dialogs start in the character's folder, else at home.
+    FileDialogOptions dialogOptions(const QString& title, const QString& filter, bool mustExist) const;
 };
 
 } // namespace vantrel

@@ -9,23 +9,22 @@
 #include <QListWidget>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace vantrel {
 
 namespace {
 
+constexpr int kStateFileButtons = 6;
+
 QList<ToolButton> stateToolbar()
 {
     QList<ToolButton> buttons = {{"Save", "Saves the current .ST file"}, {"Revert", "Revert to saved state"}};
-    for (int n = 1; n <= 6; ++n)
+    for (int n = 1; n <= kStateFileButtons; ++n)
         buttons.append({QStringLiteral("st%1").arg(n), QStringLiteral("Open State file %1 from the .DEF file").arg(n)});
     buttons.append({{"stc", ""}, {"Cut", "Cut"}, {"Copy", "Copy"}, {"Paste", "Paste"}, {"Find", "Find text..."},
                     {"Undo", "Undo"}, {"Help", "Get help on programming States"}});
     return buttons;
-}
-
-QString fromUtf16(const std::u16string& text)
-{
-    return QString::fromStdU16String(text);
 }
 
 } // namespace
@@ -35,65 +34,90 @@ StateFileWindow::StateFileWindow(App& app, QWidget* parent)
 {
     auto* clipColumn = new QVBoxLayout;
     clipColumn->setContentsMargins(2, 2, 2, 2);
-    lblTextClips_ = new QLabel(QStringLiteral("TextClips"), this);
-    lstTextClip_ = new QListWidget(this);
-    lstTextClip_->setObjectName(QStringLiteral("lstTextClip"));
-    lstTextClip_->setFixedWidth(120);
-    lstTextClip_->viewport()->installEventFilter(this);
-    clipColumn->addWidget(lblTextClips_);
-    clipColumn->addWidget(lstTextClip_, 1);
+    clipsLabel_ = new QLabel(QStringLiteral("TextClips"), this);
+    clipList_ = new QListWidget(this);
+    clipList_->setObjectName(QStringLiteral("clipList"));
+    clipList_->setFixedWidth(120);
+    clipList_->viewport()->installEventFilter(this);
+    clipColumn->addWidget(clipsLabel_);
+    clipColumn->addWidget(clipList_, 1);
     body_->insertLayout(0, clipColumn);
 
-    connect(lstTextClip_, &QListWidget::itemDoubleClicked, this, [this] { lstTextClip_DblClick(); });
-    connect(txtEdit(), &QPlainTextEdit::cursorPositionChanged, this, [this] { StateIndicator(); });
-    connect(txtEdit(), &QPlainTextEdit::selectionChanged, this, [this] { StateIndicator(); });
+    connect(clipList_, &QListWidget::itemDoubleClicked, this, &StateFileWindow::insertSelectedClip);
+    connect(editor(), &EditorTextBox::textEdited, this, &StateFileWindow::showCurrentState);
+    connect(editor(), &QPlainTextEdit::cursorPositionChanged, this, &StateFileWindow::showCurrentState);
+    connect(editor(), &QPlainTextEdit::selectionChanged, this, &StateFileWindow::showCurrentState);
 
-    // The buttons of the state files the character names; the others stay off.
-    for (int slot = 0; slot < 6; ++slot) {
-        QAction* button = toolbarAction(QStringLiteral("st%1").arg(slot + 1));
-        button->setEnabled(!app_.files.stateFiles[static_cast<std::size_t>(slot)].empty());
+    for (int index = 0; index < kStateFileButtons; ++index) {
+        QAction* button = toolbarAction(QStringLiteral("st%1").arg(index + 1));
+        connect(button, &QAction::triggered, this, [this, index] { openStateFile(index); });
     }
+    enableStateButtons();
+    connect(toolbarAction(QStringLiteral("stc")), &QAction::triggered, this, &StateFileWindow::openCommonStates);
+
     currentStateFile_ = qstr(app_.files.stateFiles[0]);
-    Form_Load();
+    applySettingsAndLoad();
     readClipFile();
+}
+
+// The buttons of the state files the character names; the others stay off.
+void StateFileWindow::enableStateButtons()
+{
+    for (int index = 0; index < kStateFileButtons; ++index) {
+        toolbarAction(QStringLiteral("st%1").arg(index + 1))
+            ->setEnabled(!app_.files.stateFiles[static_cast<std::size_t>(index)].empty());
+    }
+}
+
+bool StateFileWindow::followCharacter()
+{
+    enableStateButtons();
+    currentStateFile_ = qstr(app_.files.stateFiles[0]);
+    currentState_ = 0;
+    setWindowTitle(description_.caption);
+    return TextEditorWindow::followCharacter();
+}
+
+bool StateFileWindow::showCharacterFile(const QString& path)
+{
+    const auto& states = app_.files.stateFiles;
+    const bool named = std::find(states.begin(), states.end(), sstr(path)) != states.end()
+        || app_.files.commonStatesFile == sstr(path);
+    if (named && !path.isEmpty())
+        switchTo(path);
+    return !path.isEmpty() && currentStateFile_ == path;
 }
 
 void StateFileWindow::readClipFile()
 {
     clips_ = readTextClipFile(sstr(app_.dataFile(QStringLiteral("stclips.txt"))));
-    lstTextClip_->clear();
+    clipList_->clear();
     for (const auto& name : clips_.listNames)
-        lstTextClip_->addItem(fromUtf16(name));
+        clipList_->addItem(fromUtf16(name));
     if (clips_.truncated)
         app_.dialogs.message(this, QStringLiteral("Too many textclips!\nTruncated at 500..."));
 }
 
-void StateFileWindow::loadStateFile(const QString& path)
+void StateFileWindow::switchTo(const QString& path)
 {
-    if (Load(path))
+    if (loadFile(path))
         currentStateFile_ = path;
     // A file that could not be read leaves the edited text, and its flag, on screen.
 }
 
-void StateFileWindow::Toolbar1_ButtonClick(const QString& key)
+void StateFileWindow::openStateFile(int index)
 {
-    if (key.size() == 3 && key.startsWith(QLatin1String("st")) && key[2] >= QLatin1Char('1') && key[2] <= QLatin1Char('6'))
-        loadStateFile(qstr(app_.files.stateFiles[static_cast<std::size_t>(key[2].digitValue() - 1)]));
-    else if (key == QLatin1String("stc"))
-        loadStateFile(qstr(app_.files.commonStatesFile));
-    else
-        TextEditorWindow::Toolbar1_ButtonClick(key);
+    switchTo(qstr(app_.files.stateFiles[static_cast<std::size_t>(index)]));
 }
 
-void StateFileWindow::txtEdit_Change()
+void StateFileWindow::openCommonStates()
 {
-    TextEditorWindow::txtEdit_Change();
-    StateIndicator();
+    switchTo(qstr(app_.files.commonStatesFile));
 }
 
-void StateFileWindow::StateIndicator()
+void StateFileWindow::showCurrentState()
 {
-    EditorTextBox* box = txtEdit();
+    EditorTextBox* box = editor();
     const long start = box->selStart();
     if (start == 0 || loading_)
         return;
@@ -101,25 +125,23 @@ void StateFileWindow::StateIndicator()
     if (!state)
         return;
     currentState_ = *state;
-    setWindowTitle(fromUtf16(stateCaption(currentState_, currentStateFile_.toStdU16String())));
+    setWindowTitle(fromUtf16(stateCaption(currentState_, utf16View(currentStateFile_))));
 }
 
-void StateFileWindow::lstTextClip_DblClick()
+void StateFileWindow::insertSelectedClip()
 {
-    const TextClip* clip = clips_.clipAt(lstTextClip_->currentRow());
+    const TextClip* clip = clips_.clipAt(clipList_->currentRow());
     if (!clip)
         return;
-    if (insertTextClip(*txtEdit(), *clip, currentState_)) {
-        StateIndicator();
-        txtEdit()->setFocus();
+    if (insertTextClip(*editor(), *clip, currentState_)) {
+        showCurrentState();
+        editor()->setFocus();
     }
 }
 
-void StateFileWindow::lstTextClip_MouseUp(Qt::MouseButton button)
+void StateFileWindow::showSelectedClipHelp()
 {
-    if (button != Qt::RightButton)
-        return;
-    const TextClip* clip = clips_.clipAt(lstTextClip_->currentRow());
+    const TextClip* clip = clips_.clipAt(clipList_->currentRow());
     if (!clip)
         return;
     if (!help_)
@@ -131,8 +153,10 @@ void StateFileWindow::lstTextClip_MouseUp(Qt::MouseButton button)
 
 bool StateFileWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lstTextClip_->viewport() && event->type() == QEvent::MouseButtonRelease)
-        lstTextClip_MouseUp(static_cast<QMouseEvent*>(event)->button());
+    // The right button's release on the list asks for the clip's help.
+    if (watched == clipList_->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+        showSelectedClipHelp();
     return TextEditorWindow::eventFilter(watched, event);
 }
 

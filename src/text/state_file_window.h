@@ -20,29 +20,41 @@ class StateFileWindow final : public TextEditorWindow {
 public:
     explicit StateFileWindow(App& app, QWidget* parent = nullptr);
 
-    void Toolbar1_ButtonClick(const QString& key) override;
-    // Shows the state around the caret in the caption.
-    void StateIndicator();
-    void lstTextClip_DblClick();
-    void lstTextClip_MouseUp(Qt::MouseButton button);
-
     QString currentStateFile() const { return currentStateFile_; }
     std::int64_t currentState() const { return currentState_; }
     const TextClipLibrary& clips() const { return clips_; }
-    QListWidget* lstTextClip() const { return lstTextClip_; }
+    QListWidget* clipList() const { return clipList_; }
     HelpViewer* helpViewer() const { return help_; }
+
+    // The new character's state files: their buttons, and the first one shown.
+    bool followCharacter() override;
+    // Shows `path` when it is one of the character's state files, the
+    // common one included; true when it is on screen.
+    bool showCharacterFile(const QString& path);
+
+public slots:
+    // Shows the state around the caret in the caption.
+    void showCurrentState();
+    // Inserts the clip chosen in the list as a new controller of the state
+    // around the caret.
+    void insertSelectedClip();
+    // Opens the help topic of the clip chosen in the list.
+    void showSelectedClipHelp();
+    // Shows the character's state file 0 to 5, without asking about changes.
+    void openStateFile(int index);
+    void openCommonStates();
 
 protected:
     QString sourcePath() const override { return currentStateFile_; }
-    void txtEdit_Change() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void loadStateFile(const QString& path);
+    void enableStateButtons();
+    void switchTo(const QString& path);
     void readClipFile();
 
-    QLabel* lblTextClips_ = nullptr;
-    QListWidget* lstTextClip_ = nullptr;
+    QLabel* clipsLabel_ = nullptr;
+    QListWidget* clipList_ = nullptr;
     QPointer<HelpViewer> help_;
     QString currentStateFile_;
     std::int64_t currentState_ = 0;

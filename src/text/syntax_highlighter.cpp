@@ -1,5 +1,6 @@
 #include "syntax_highlighter.h"
 
+#include "shell/qt_text.h"
 #include "text/syntax.h"
 
 namespace vantrel {
@@ -15,8 +16,7 @@ SyntaxHighlighter::SyntaxHighlighter(QTextDocument* document, bool darkBackgroun
 
 void SyntaxHighlighter::highlightBlock(const QString& text)
 {
-    const std::u16string_view line(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
-    for (const SyntaxSpan& span : syntaxSpans(line)) {
+    for (const SyntaxSpan& span : syntaxSpans(utf16View(text))) {
         switch (span.kind) {
         case SyntaxKind::Header: setFormat(span.start, span.length, header_); break;
         case SyntaxKind::Comment: setFormat(span.start, span.length, comment_); break;

@@ -2,22 +2,26 @@
 
 #include "shell/main_window.h"
 #include "text/clipboard_ops.h"
+#include "text/completion_popup.h"
 #include "text/editor_text_box.h"
 #include "text/find_dialog.h"
+#include "text/help_viewer.h"
 #include "text/syntax_highlighter.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QLocale>
+#include <QMap>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStyle>
+#include <QTextBlock>
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include <cstring>
+#include <algorithm>
 
 namespace vantrel {
 
@@ -41,6 +45,13 @@ QStyle::StandardPixmap iconOf(const QString& key)
     return icons.value(key, QStyle::SP_CustomBase);
 }
 
+// "Save" names its toolbar button "saveButton", "CLSN" "clsnButton".
+QString toolButtonName(const QString& key)
+{
+    const QString name = key == key.toUpper() ? key.toLower() : key.left(1).toLower() + key.mid(1);
+    return name + QStringLiteral("Button");
+}
+
 } // namespace
 
 TextEditorWindow::TextEditorWindow(App& app, EditorDescription description, QWidget* parent)
@@ -52,20 +63,23 @@ TextEditorWindow::TextEditorWindow(App& app, EditorDescription description, QWid
     layout->setSpacing(0);
     buildMenus();
     buildToolbar();
-    layout->setMenuBar(menuBarWidget_);
+    layout->setMenuBar(menuBar_);
     layout->addWidget(toolbar_);
 
     body_ = new QHBoxLayout;
     body_->setContentsMargins(0, 0, 0, 0);
-    txtEdit_ = new EditorTextBox(this);
-    body_->addWidget(txtEdit_);
+    editor_ = new EditorTextBox(this);
+    body_->addWidget(editor_);
     layout->addLayout(body_, 1);
-    connect(txtEdit_, &EditorTextBox::textEdited, this, [this] { txtEdit_Change(); });
+    connect(editor_, &EditorTextBox::textEdited, this, &TextEditorWindow::markModified);
+    const EditorSlot slot = description_.slot;
+    if (slot == EditorSlot::Cns || slot == EditorSlot::Cmd || slot == EditorSlot::St)
+        completion_ = new CompletionPopup(editor_, app_.dataFile(QString::fromLatin1(kHelpFileName)));
     resize(720, 520);
 }
 
-void TextEditorWindow::addMenuAction(QMenu* menu, const QString& name, const QString& text, const QKeySequence& shortcut,
-                                     std::function<void()> handler)
+QAction* TextEditorWindow::addMenuAction(QMenu* menu, const QString& name, const QString& text,
+                                         const QKeySequence& shortcut)
 {
     QAction* action = menu->addAction(text);
     action->setObjectName(name);
@@ -75,69 +89,88 @@ void TextEditorWindow::addMenuAction(QMenu* menu, const QString& name, const QSt
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     }
-    if (handler)
-        connect(action, &QAction::triggered, this, std::move(handler));
+    return action;
 }
 
 void TextEditorWindow::buildMenus()
 {
-    auto* bar = new QMenuBar(this);
-    menuBarWidget_ = bar;
-    fileMenu_ = bar->addMenu(QStringLiteral("&File"));
-    addMenuAction(fileMenu_, "mnuFSave", "&Save", QKeySequence("Ctrl+S"), [this] { Save(); });
-    firstFileAction_ = fileMenu_->actions().constFirst();
-    addMenuAction(fileMenu_, "mnuFSaveAs", "Save &As...", {}, [this] { mnuFSaveAs_Click(); });
-    addMenuAction(fileMenu_, "mnuFRevert", "&Revert", QKeySequence("Ctrl+R"), [this] { Revert(); });
+    menuBar_ = new QMenuBar(this);
+    fileMenu_ = menuBar_->addMenu(QStringLiteral("&File"));
+    QAction* saveAction = addMenuAction(fileMenu_, "saveAction", "&Save", QKeySequence("Ctrl+S"));
+    connect(saveAction, &QAction::triggered, this, &TextEditorWindow::save);
+    firstFileAction_ = saveAction;
+    connect(addMenuAction(fileMenu_, "saveAsAction", "Save &As..."), &QAction::triggered, this,
+            &TextEditorWindow::saveAs);
+    connect(addMenuAction(fileMenu_, "revertAction", "&Revert", QKeySequence("Ctrl+R")), &QAction::triggered, this,
+            &TextEditorWindow::revert);
     fileMenu_->addSeparator();
-    addMenuAction(fileMenu_, "mnuPrint", "&Print...", QKeySequence("Ctrl+P"), {});
+    addMenuAction(fileMenu_, "printAction", "&Print...", QKeySequence("Ctrl+P"));
     fileMenu_->addSeparator();
-    addMenuAction(fileMenu_, "mnuFClose", "&Close", {}, {});
+    addMenuAction(fileMenu_, "closeAction", "&Close");
 
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    addMenuAction(edit, "mnuEUndo", "&Undo", {}, [this] { Undo(); });
+    QMenu* edit = menuBar_->addMenu(QStringLiteral("&Edit"));
+    connect(addMenuAction(edit, "undoAction", "&Undo"), &QAction::triggered, this, &TextEditorWindow::undo);
     edit->addSeparator();
-    addMenuAction(edit, "mnuECut", "Cu&t", {}, [this] { EditCut(focusedControl()); });
-    addMenuAction(edit, "mnuECopy", "&Copy", {}, [this] { EditCopy(focusedControl()); });
-    addMenuAction(edit, "mnuEPaste", "&Paste", {}, [this] { EditPaste(focusedControl()); });
-    addMenuAction(edit, "mnuEDelete", "De&lete", {}, [this] { Delete(); });
+    connect(addMenuAction(edit, "cutAction", "Cu&t"), &QAction::triggered, this, &TextEditorWindow::cut);
+    connect(addMenuAction(edit, "copyAction", "&Copy"), &QAction::triggered, this, &TextEditorWindow::copy);
+    connect(addMenuAction(edit, "pasteAction", "&Paste"), &QAction::triggered, this, &TextEditorWindow::paste);
+    connect(addMenuAction(edit, "deleteAction", "De&lete"), &QAction::triggered, this,
+            &TextEditorWindow::deleteSelection);
     edit->addSeparator();
-    addMenuAction(edit, "mnuSFind", "&Find", QKeySequence("Ctrl+F"), [this] { Find(); });
-    addMenuAction(edit, "mnuESelectAll", "Select &All", QKeySequence("Ctrl+A"), {});
-    addMenuAction(edit, "mnuETimeDate", "Time/Date", QKeySequence("Ctrl+D"), [this] { insertTimeDate(); });
+    connect(addMenuAction(edit, "findAction", "&Find", QKeySequence("Ctrl+F")), &QAction::triggered, this,
+            &TextEditorWindow::showFindDialog);
+    addMenuAction(edit, "selectAllAction", "Select &All", QKeySequence("Ctrl+A"));
+    connect(addMenuAction(edit, "timeDateAction", "Time/Date", QKeySequence("Ctrl+D")), &QAction::triggered, this,
+            &TextEditorWindow::insertTimeDate);
 
-    QMenu* window = bar->addMenu(QStringLiteral("&Window"));
-    addMenuAction(window, "mnuWCascade", "&Cascade", {}, [this] { Cascade(); });
-    addMenuAction(window, "mnuWTileH", "Tile &Horizontally", {}, [this] { TileHorizontally(); });
-    addMenuAction(window, "mnuWTileV", "Tile &Vertically", {}, [this] { TileVertically(); });
-    addMenuAction(window, "mnuWArrange", "&Arrange Icons", {}, {});
+    QMenu* window = menuBar_->addMenu(QStringLiteral("&Window"));
+    connect(addMenuAction(window, "cascadeAction", "&Cascade"), &QAction::triggered, this,
+            &TextEditorWindow::cascadeWindows);
+    connect(addMenuAction(window, "tileHorizontallyAction", "Tile &Horizontally"), &QAction::triggered, this,
+            &TextEditorWindow::tileHorizontally);
+    connect(addMenuAction(window, "tileVerticallyAction", "Tile &Vertically"), &QAction::triggered, this,
+            &TextEditorWindow::tileVertically);
+    addMenuAction(window, "arrangeIconsAction", "&Arrange Icons");
     window->addSeparator();
-    addMenuAction(window, "mnuWCloseAll", "C&lose All", {}, [this] { closeAll(); });
+    connect(addMenuAction(window, "closeAllAction", "C&lose All"), &QAction::triggered, this,
+            &TextEditorWindow::closeAll);
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    addMenuAction(help, "mnuHContents", "&Contents", QKeySequence("F1"), {});
+    QMenu* help = menuBar_->addMenu(QStringLiteral("&Help"));
+    addMenuAction(help, "helpContentsAction", "&Contents", QKeySequence("F1"));
 }
 
 void TextEditorWindow::buildToolbar()
 {
-    toolbar_ = new QToolBar(QStringLiteral("Toolbar1"), this);
-    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    toolbar_->setObjectName(QStringLiteral("toolbar"));
     toolbar_->setIconSize(QSize(16, 16));
     toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (const ToolButton& button : description_.toolbar) {
         const QStyle::StandardPixmap pixmap = iconOf(button.key);
-        // Buttons without a picture show their key.
         QAction* action = pixmap == QStyle::SP_CustomBase ? toolbar_->addAction(button.key)
                                                           : toolbar_->addAction(style()->standardIcon(pixmap), button.key);
-        action->setObjectName(QStringLiteral("Toolbar1_") + button.key);
+        action->setObjectName(toolButtonName(button.key));
         action->setToolTip(button.toolTip.isEmpty() ? button.key : button.toolTip);
-        const QString key = button.key;
-        connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
     }
+
+    // The buttons every editor may have; the windows connect their own.
+    // "Help" does nothing.
+    const auto onTrigger = [this](const char* key, auto slot) {
+        if (QAction* action = toolbarAction(QLatin1String(key)))
+            connect(action, &QAction::triggered, this, slot);
+    };
+    onTrigger("Save", &TextEditorWindow::save);
+    onTrigger("Revert", &TextEditorWindow::revert);
+    onTrigger("Cut", &TextEditorWindow::cut);
+    onTrigger("Copy", &TextEditorWindow::copy);
+    onTrigger("Paste", &TextEditorWindow::paste);
+    onTrigger("Find", &TextEditorWindow::showFindDialog);
+    onTrigger("Undo", &TextEditorWindow::undo);
 }
 
 QAction* TextEditorWindow::toolbarAction(const QString& key) const
 {
-    return toolbar_->findChild<QAction*>(QStringLiteral("Toolbar1_") + key, Qt::FindDirectChildrenOnly);
+    return toolbar_->findChild<QAction*>(toolButtonName(key), Qt::FindDirectChildrenOnly);
 }
 
 QAction* TextEditorWindow::menuAction(const QString& name) const
@@ -158,10 +191,10 @@ void TextEditorWindow::setModified(bool modified)
 QWidget* TextEditorWindow::focusedControl() const
 {
     QWidget* focused = focusWidget();
-    return focused && isAncestorOf(focused) ? focused : txtEdit_;
+    return focused && isAncestorOf(focused) ? focused : editor_;
 }
 
-void TextEditorWindow::Form_Load()
+void TextEditorWindow::applySettingsAndLoad()
 {
     const ProgramSettings& s = app_.settings;
     QFont font(QString::fromStdString(s.defaultFontName));
@@ -171,23 +204,33 @@ void TextEditorWindow::Form_Load()
     font.setUnderline(false);
     font.setStrikeOut(false);
     font.setStyleHint(QFont::Monospace);
-    txtEdit_->setFont(font);
+    editor_->setFont(font);
 
     const QColor back = settingColour(s.defaultBackColour);
-    QPalette palette = txtEdit_->palette();
+    QPalette palette = editor_->palette();
     palette.setColor(QPalette::Base, back);
     palette.setColor(QPalette::Text, settingColour(s.defaultTextColour));
-    txtEdit_->setPalette(palette);
+    editor_->setPalette(palette);
     if (description_.highlighted)
-        new SyntaxHighlighter(txtEdit_->document(), back.lightness() < 128);
+        new SyntaxHighlighter(editor_->document(), back.lightness() < 128);
 
     const QString path = sourcePath();
     if (!path.isEmpty() || description_.slot != EditorSlot::Notepad)
-        Load(path);
+        loadFile(path);
     setModified(false);
 }
 
-bool TextEditorWindow::Load(const QString& path)
+void TextEditorWindow::goToLine(int line)
+{
+    QTextBlock block = editor_->document()->findBlockByNumber(std::max(0, line - 1));
+    if (!block.isValid())
+        block = editor_->document()->lastBlock();
+    editor_->setTextCursor(QTextCursor(block));
+    editor_->centerCursor();
+    editor_->setFocus();
+}
+
+bool TextEditorWindow::loadFile(const QString& path)
 {
     const TextLoadResult loaded = loadTextFile(sstr(path));
     if (!loaded.ok) {
@@ -196,7 +239,7 @@ bool TextEditorWindow::Load(const QString& path)
         return false;
     }
     loading_ = true;
-    txtEdit_->setLines(loaded.text.lines);
+    editor_->setLines(loaded.text.lines);
     loading_ = false;
     encoding_ = loaded.text.encoding;
     filePath_ = path;
@@ -204,10 +247,30 @@ bool TextEditorWindow::Load(const QString& path)
     return true;
 }
 
+std::string TextEditorWindow::textBytes() const
+{
+    return shownBytes(editor_->lines(), encoding_);
+}
+
+bool TextEditorWindow::replaceTextBytes(const std::string& bytes)
+{
+    const std::vector<TextLine> before = editor_->lines();
+    std::vector<TextLine> after = decodeText(bytes).lines;
+    const LineChange change = changedLines(before, after, encoding_.usualEnd);
+    if (change.empty())
+        return false;
+    const auto from = after.begin() + static_cast<std::ptrdiff_t>(change.first);
+    editor_->replaceLines(static_cast<int>(change.first), static_cast<int>(change.removed),
+                          std::vector<TextLine>(from, from + static_cast<std::ptrdiff_t>(change.added)));
+    editor_->showLine(static_cast<int>(change.first));
+    setModified(true);
+    return true;
+}
+
 bool TextEditorWindow::writeText(const QString& path)
 {
     app_.dialogs.setBusy(true);
-    const WriteResult written = saveTextFile(sstr(path), txtEdit_->lines(), encoding_);
+    const WriteResult written = saveTextFile(sstr(path), editor_->lines(), encoding_);
     app_.dialogs.setBusy(false);
     if (!written) {
         app_.dialogs.message(this, qstr(written.error), QStringLiteral("Vantrel"), Buttons::Ok, Icon::Warning);
@@ -216,7 +279,7 @@ bool TextEditorWindow::writeText(const QString& path)
     return true;
 }
 
-bool TextEditorWindow::Save()
+bool TextEditorWindow::save()
 {
     if (!writeText(filePath_))
         return false;
@@ -224,51 +287,70 @@ bool TextEditorWindow::Save()
     return true;
 }
 
-void TextEditorWindow::Revert()
+bool TextEditorWindow::saveAs()
 {
-    Load(sourcePath());
+    return false;
 }
 
-void TextEditorWindow::Undo()
+void TextEditorWindow::revert()
 {
-    txtEdit_->undo();
+    loadFile(sourcePath());
 }
 
-void TextEditorWindow::Delete()
+void TextEditorWindow::undo()
 {
-    txtEdit_->replaceSelection({});
+    editor_->undo();
+}
+
+void TextEditorWindow::cut()
+{
+    cutSelectedText(focusedControl());
+}
+
+void TextEditorWindow::copy()
+{
+    copySelectedText(focusedControl());
+}
+
+void TextEditorWindow::paste()
+{
+    pasteText(focusedControl());
+}
+
+void TextEditorWindow::deleteSelection()
+{
+    editor_->replaceSelection({});
 }
 
 void TextEditorWindow::insertTimeDate()
 {
     const QString now = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
-    txtEdit_->replaceSelection(std::u16string_view(reinterpret_cast<const char16_t*>(now.utf16()),
-                                                   static_cast<std::size_t>(now.size())));
+    editor_->replaceSelection(utf16View(now));
 }
 
-void TextEditorWindow::Find()
+void TextEditorWindow::showFindDialog()
 {
     if (app_.main && app_.main->subWindowOf(this)) {
         app_.main->mdiArea()->setActiveSubWindow(app_.main->subWindowOf(this));
         app_.main->openWindow(QStringLiteral("FindDialog"));
         return;
     }
-    FindDialog dialog(app_, txtEdit_, this);
+    FindDialog dialog(app_, editor_, this);
     dialog.exec();
 }
 
-void TextEditorWindow::Cascade()
+void TextEditorWindow::cascadeWindows()
 {
     if (app_.main)
         app_.main->mdiArea()->cascadeSubWindows();
 }
 
-void TextEditorWindow::TileHorizontally()
+void TextEditorWindow::tileHorizontally()
 {
     tile(Qt::Vertical);
 }
 
-void TextEditorWindow::TileVertically()
+void TextEditorWindow::tileVertically()
 {
     tile(Qt::Horizontal);
 }
@@ -314,48 +396,31 @@ void TextEditorWindow::closeAll()
     }
 }
 
-void TextEditorWindow::Toolbar1_ButtonClick(const QString& key)
-{
-    if (key == QLatin1String("Save"))
-        Save();
-    else if (key == QLatin1String("Revert"))
-        Revert();
-    else if (key == QLatin1String("Cut"))
-        EditCut(focusedControl());
-    else if (key == QLatin1String("Copy"))
-        EditCopy(focusedControl());
-    else if (key == QLatin1String("Paste"))
-        EditPaste(focusedControl());
-    else if (key == QLatin1String("Find"))
-        Find();
-    else if (key == QLatin1String("Undo"))
-        Undo();
-    // "Help" does nothing.
-}
-
-void TextEditorWindow::mnuFSaveAs_Click()
-{
-    // Only the notepad saves under another name.
-}
-
-void TextEditorWindow::txtEdit_Change()
+void TextEditorWindow::markModified()
 {
     setModified(true);
 }
 
+bool TextEditorWindow::confirmDiscard()
+{
+    // A failed save keeps the window, so that the text is not lost.
+    const QString question = QStringLiteral("You have unsaved changes.  Save them first?");
+    const auto saveFirst = [this] { return save(); };
+    return !modified() || askToSaveChanges(app_.dialogs, this, question, description_.closeTitle, saveFirst);
+}
+
+bool TextEditorWindow::followCharacter()
+{
+    const QString path = sourcePath();
+    return !path.isEmpty() && loadFile(path);
+}
+
 void TextEditorWindow::closeEvent(QCloseEvent* event)
 {
-    if (modified()) {
-        const Answer answer =
-            app_.dialogs.message(this, QStringLiteral("You have unsaved changes.  Save them first?"),
-                                 description_.closeTitle, Buttons::YesNoCancel, Icon::Question);
-        // A failed save keeps the window, so that the text is not lost.
-        if (answer == Answer::Cancel || (answer == Answer::Yes && !Save())) {
-            event->ignore();
-            return;
-        }
-    }
-    event->accept();
+    if (confirmDiscard())
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace vantrel

@@ -1,7 +1,7 @@
 #pragma once
 // The one design behind the six text editor windows: a toolbar, the shared
-// menus and a text box (txtEdit) that edits one file as text. The windows
-// differ in caption, file, close title and a few toolbar buttons.
+// menus and a text box that edits one file as text. The windows differ in
+// caption, file, close title and a few toolbar buttons.
 
 #include "shell/app.h"
 #include "text/editors_state.h"
@@ -10,19 +10,19 @@
 #include <QList>
 #include <QWidget>
 
-#include <functional>
-
 class QAction;
 class QBoxLayout;
 class QMenu;
+class QMenuBar;
 class QToolBar;
 
 namespace vantrel {
 
+class CompletionPopup;
 class EditorTextBox;
 
 struct ToolButton {
-    QString key;
+    QString key; // chooses the picture; a button without one shows the key
     QString toolTip;
 };
 
@@ -39,11 +39,13 @@ class TextEditorWindow : public QWidget {
 public:
     TextEditorWindow(App& app, EditorDescription description, QWidget* parent = nullptr);
 
-    EditorTextBox* txtEdit() const { return txtEdit_; }
+    EditorTextBox* editor() const { return editor_; }
+    // The state language completion of the CNS, CMD and ST editors; null in the others.
+    CompletionPopup* completion() const { return completion_; }
     QToolBar* toolbar() const { return toolbar_; }
     // The toolbar button with this key ("Save", "Find", ...), null if none.
     QAction* toolbarAction(const QString& key) const;
-    // A menu entry by its name ("mnuFSave", "mnuWCloseAll", ...), null if none.
+    // A menu entry by its object name ("saveAction", "closeAllAction", ...), null if none.
     QAction* menuAction(const QString& name) const;
 
     bool modified() const;
@@ -52,46 +54,67 @@ public:
     QString filePath() const { return filePath_; }
     const TextEncoding& encoding() const { return encoding_; }
 
+    // The text as the file's bytes, without the byte-order mark (see shownBytes()).
+    std::string textBytes() const;
+    // Makes the text `bytes` (in this window's encoding) by replacing only the
+    // lines that differ, as one edit the user can undo; the window counts as
+    // modified. False when nothing differs.
+    bool replaceTextBytes(const std::string& bytes);
+
+    // Puts the caret at the start of a line (1-based, kept within the text),
+    // scrolls it into the middle of the view and gives the text box the focus.
+    void goToLine(int line);
+
     // Reads the file into the text box. On failure shows "Can't open file: "
     // and keeps the text. Clears the modified flag after a successful read.
-    bool Load(const QString& path);
-    // Writes the text to filePath(); false (with a message) when it failed,
-    // and then the modified flag stays as it was.
-    bool Save();
-    // Loads the window's file again without asking.
-    void Revert();
-    void Undo();
-    void Delete();
-    void insertTimeDate();
-    void Find();
-    void Cascade();
-    void TileHorizontally();
-    void TileVertically();
-    // Closes the program's windows in their fixed order; a window that
-    // refuses stays open and the others close all the same.
-    void closeAll();
+    bool loadFile(const QString& path);
 
-    virtual void Toolbar1_ButtonClick(const QString& key);
+    // Asks about unsaved changes when there are any (Yes saves, No lets them
+    // go, Cancel keeps them); false on Cancel or a failed save.
+    bool confirmDiscard();
+    // Another character was opened: shows its file; false when it names
+    // none or it cannot be read, and the window then closes.
+    virtual bool followCharacter();
 
     // The control Cut, Copy and Paste act on: this window's focused control,
     // the text box when nothing here has the focus.
     QWidget* focusedControl() const;
 
+public slots:
+    // Writes the text to filePath(); false (with a message) when it failed,
+    // and then the modified flag stays as it was.
+    bool save();
+    // Writes the text under a name the user chooses. Only the notepad does;
+    // the other editors write nothing and return false.
+    virtual bool saveAs();
+    // Loads the window's file again without asking.
+    void revert();
+    void undo();
+    void cut();
+    void copy();
+    void paste();
+    void deleteSelection();
+    void insertTimeDate();
+    void showFindDialog();
+    void cascadeWindows();
+    void tileHorizontally();
+    void tileVertically();
+    // Closes the program's windows in their fixed order; a window that
+    // refuses stays open and the others close all the same.
+    void closeAll();
+
 protected:
-    // The path Load and Revert read (for the character's files, taken from
-    // CharacterFiles at the moment of reading).
+    // The path loadFile and revert read (for the character's files, taken
+    // from CharacterFiles at the moment of reading).
     virtual QString sourcePath() const = 0;
     // Formats the text box from the settings and loads the window's file.
     // Subclasses call it at the end of their constructor.
-    virtual void Form_Load();
+    void applySettingsAndLoad();
     void closeEvent(QCloseEvent* event) override;
-    virtual void txtEdit_Change();
 
     // Writes the text to a path: busy pointer, the save rule, the message on failure.
     bool writeText(const QString& path);
-    void addMenuAction(QMenu* menu, const QString& name, const QString& text, const QKeySequence& shortcut,
-                       std::function<void()> handler);
-    virtual void mnuFSaveAs_Click();
+    QAction* addMenuAction(QMenu* menu, const QString& name, const QString& text, const QKeySequence& shortcut = {});
 
     App& app_;
     EditorDescription description_;
@@ -102,14 +125,18 @@ protected:
     QAction* firstFileAction_ = nullptr; // the notepad puts New and Open before it
     QBoxLayout* body_ = nullptr;         // the text box; StateFileWindow adds its clip list here
 
+private slots:
+    void markModified();
+
 private:
     void buildMenus();
     void buildToolbar();
     void tile(Qt::Orientation orientation);
 
-    EditorTextBox* txtEdit_ = nullptr;
+    EditorTextBox* editor_ = nullptr;
+    CompletionPopup* completion_ = nullptr;
     QToolBar* toolbar_ = nullptr;
-    QWidget* menuBarWidget_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
 };
 
 } // namespace vantrel

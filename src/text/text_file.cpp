@@ -3,6 +3,7 @@
 #include "common/encoding.h"
 #include "common/text.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <filesystem>
@@ -110,6 +111,49 @@ std::u16string joinedWithCrLf(const std::vector<TextLine>& lines)
         out += lines[i].text;
     }
     return out;
+}
+
+std::string shownBytes(const std::vector<TextLine>& lines, const TextEncoding& encoding)
+{
+    std::string out;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        appendEncoded(out, lines[i].text, encoding.utf8);
+        if (i + 1 < lines.size()) {
+            const LineEnd end = lines[i].end == LineEnd::None ? encoding.usualEnd : lines[i].end;
+            out += lineEndBytes(end == LineEnd::None ? LineEnd::CrLf : end);
+        }
+    }
+    return out;
+}
+
+LineChange changedLines(const std::vector<TextLine>& before, const std::vector<TextLine>& after, LineEnd usualEnd)
+{
+    // The end after line i; the last line has none.
+    const auto endAfter = [usualEnd](const std::vector<TextLine>& lines, std::size_t i) {
+        if (i + 1 >= lines.size())
+            return LineEnd::None;
+        return lines[i].end == LineEnd::None ? usualEnd : lines[i].end;
+    };
+    const auto endBefore = [&](const std::vector<TextLine>& lines, std::size_t i) {
+        return i == 0 ? LineEnd::None : endAfter(lines, i - 1);
+    };
+    LineChange change;
+    const std::size_t shorter = std::min(before.size(), after.size());
+    while (change.first < shorter && before[change.first].text == after[change.first].text
+           && endAfter(before, change.first) == endAfter(after, change.first))
+        ++change.first;
+    std::size_t same = 0; // lines that agree at the end
+    while (same < shorter - change.first) {
+        const std::size_t b = before.size() - 1 - same;
+        const std::size_t a = after.size() - 1 - same;
+        if (before[b].text != after[a].text || endAfter(before, b) != endAfter(after, a)
+            || endBefore(before, b) != endBefore(after, a))
+            break;
+        ++same;
+    }
+    change.removed = before.size() - change.first - same;
+    change.added = after.size() - change.first - same;
+    return change;
 }
 
 TextLoadResult loadTextFile(const std::string& path)

@@ -45,6 +45,23 @@ std::string encodeText(const std::vector<TextLine>& lines, const TextEncoding& e
 // The shown text with every line break written as CR LF.
 std::u16string joinedWithCrLf(const std::vector<TextLine>& lines);
 
+// The bytes of the lines exactly as shown: no byte-order mark and nothing
+// added after the last line. A line break typed since loading is written as
+// the usual end. decodeText() of the result gives the lines back.
+std::string shownBytes(const std::vector<TextLine>& lines, const TextEncoding& encoding);
+
+// Where two versions of a text differ, by whole lines: the first `first`
+// lines agree, then `removed` lines of the old text give way to `added` lines
+// of the new one, and the rest agrees, each line with the line end before and
+// after it. A break typed since loading (None) counts as `usualEnd`.
+struct LineChange {
+    std::size_t first = 0;
+    std::size_t removed = 0;
+    std::size_t added = 0;
+    bool empty() const { return removed == 0 && added == 0; }
+};
+LineChange changedLines(const std::vector<TextLine>& before, const std::vector<TextLine>& after, LineEnd usualEnd);
+
 struct TextLoadResult {
     bool ok = false;
     int errorNumber = 0; // the system's error number when !ok

@@ -29,7 +29,7 @@ AnimAction readBody(std::vector<std::string> body)
 
 } // namespace
 
-TEST(ListActions, HeaderForms)
+TEST(ActionList, HeaderForms)
 {
     // The text runs from the 15th character (the 14th is not looked at) to the last "]".
     const std::pair<const char*, std::optional<std::string>> cases[] = {
@@ -42,7 +42,7 @@ TEST(ListActions, HeaderForms)
               (std::vector<std::string>{"0", "20", "0"}));
 }
 
-TEST(ReadAction, FrameLineFieldsAndFlips)
+TEST(ActionReader, FrameLineFieldsAndFlips)
 {
     const auto action = readBody({"0,1, 5,-3, 7, H"});
     ASSERT_EQ(action.frameCount(), 1);
@@ -61,7 +61,7 @@ TEST(ReadAction, FrameLineFieldsAndFlips)
     }
 }
 
-TEST(ReadAction, ChoosesTheActionWhoseTextMatchesExactly)
+TEST(ActionReader, ChoosesTheActionWhoseTextMatchesExactly)
 {
     const std::vector<std::string> file = {"[Begin Action 200]", "0,0, 0,0, 1", "0,1, 0,0, 1",
                                            "[Begin Action 20]",  "0,2, 0,0, 1", "[Begin Action 20]", "0,3, 0,0, 1"};
@@ -72,38 +72,54 @@ TEST(ReadAction, ChoosesTheActionWhoseTextMatchesExactly)
     EXPECT_EQ(readActionIn(file, "2", sprites()).lastFrameIndex(), -1); // no such action
 }
 
-TEST(ReadAction, LinesInsideAnAction)
+TEST(ActionReader, LinesInsideAnAction)
 {
+    // Every frame line keeps its place, so frames are numbered as the collision box editor numbers them.
     const struct {
         const char* name;
         std::vector<std::string> body;
         int loopStart;
         std::vector<double> durations;
+        std::vector<int> missing;    // frames whose sprite is not in the workspace
+        std::vector<int> unreadable; // frames whose line does not read
     } cases[] = {
-        {"box block skipped", {"Clsn2: 2", " Clsn2[0] = 0,0,1,1", " Clsn2[1] = 0,0,1,1", "0,0, 0,0, 4"}, 0, {4}},
-        {"box count covers a frame line", {"Clsn1: 1", "0,1, 0,0, 3", "0,0, 0,0, 4"}, 0, {4}},
-        {"default blocks", {"Clsn2Default: 1", " Clsn2[0] = 0,0,1,1", "Clsn1Default: 1", " x", "0,0, 0,0, 4"}, 0, {4}},
-        {"loop start", {"0,0, 0,0, 1", "0,1, 0,0, 2", "Loopstart", "0,2, 0,0, 3", "0,3, 0,0, 4"}, 2, {1, 2, 3, 4}},
-        {"-1 with comment", {"0,0, 0,0, -1 ; hold"}, 0, {-1}},
-        {"blank and comment lines", {"", "   ", "; only a comment", "0,0, 0,0, 5", "\t; tabbed"}, 0, {5}},
-        {"missing sprites close up", {"9,9, 0,0, 1", "0,0, 0,0, 2", "0,7, 0,0, 3", "0,1, 0,0, 4"}, 0, {2, 4}},
-        {"all sprites missing", {"9,9, 0,0, 1", "8,0, 0,0, 2"}, 0, {}},
-        {"short and stray lines", {"Interpolate Offset", "0,0, 0,0", "hello", "0,0, 0,0, 6"}, 0, {6}},
-        {"loop start after the last frame", {"0,0, 0,0, 1", "loopstart"}, 1, {1}},
-        {"blanks around the sprite numbers", {" 0 , 1, 0,0, 8"}, 0, {8}},
-        {"box block past the end of the file", {"0,0, 0,0, 1", "Clsn2: 99", " Clsn2[0] = 0,0,1,1"}, 0, {1}},
-        {"another bracket line ends the action", {"0,0, 0,0, 1", "[Other]", "0,1, 0,0, 2"}, 0, {1}},
+        {"box block skipped", {"Clsn2: 2", " Clsn2[0] = 0,0,1,1", " Clsn2[1] = 0,0,1,1", "0,0, 0,0, 4"}, 0, {4}, {}, {}},
+        {"a frame line ends a short box block", {"Clsn1: 1", "0,1, 0,0, 3", "0,0, 0,0, 4"}, 0, {3, 4}, {}, {}},
+        {"default blocks", {"Clsn2Default: 1", " Clsn2[0] = 0,0,1,1", "Clsn1Default: 1", " x", "0,0, 0,0, 4"}, 0, {4}, {}, {}},
+        {"loop start", {"0,0, 0,0, 1", "0,1, 0,0, 2", "Loopstart", "0,2, 0,0, 3", "0,3, 0,0, 4"}, 2, {1, 2, 3, 4}, {}, {}},
+        {"-1 with comment", {"0,0, 0,0, -1 ; hold"}, 0, {-1}, {}, {}},
+        {"blank and comment lines", {"", "   ", "; only a comment", "0,0, 0,0, 5", "\t; tabbed"}, 0, {5}, {}, {}},
+        {"missing sprites keep their place", {"9,9, 0,0, 1", "0,0, 0,0, 2", "0,7, 0,0, 3", "0,1, 0,0, 4"}, 0,
+         {1, 2, 3, 4}, {0, 2}, {}},
+        {"all sprites missing", {"9,9, 0,0, 1", "8,0, 0,0, 2"}, 0, {1, 2}, {0, 1}, {}},
+        {"group -1 draws nothing and is not missing", {"-1,0, 0,0, 3", "0,0, 0,0, 2"}, 0, {3, 2}, {}, {}},
+        {"short and stray lines", {"Interpolate Offset", "0,0, 0,0", "hello", "0,0, 0,0, 6"}, 0, {0, 6}, {}, {0}},
+        {"loop start after the last frame", {"0,0, 0,0, 1", "loopstart"}, 1, {1}, {}, {}},
+        {"blanks around the sprite numbers", {" 0 , 1, 0,0, 8"}, 0, {8}, {}, {}},
+        {"box block past the end of the file", {"0,0, 0,0, 1", "Clsn2: 99", " Clsn2[0] = 0,0,1,1"}, 0, {1}, {}, {}},
+        {"a bracket line that is no header stays inside", {"0,0, 0,0, 1", "[Other]", "0,1, 0,0, 2"}, 0, {1, 2}, {}, {}},
     };
     for (const auto& c : cases) {
         const auto action = readBody(c.body);
         EXPECT_EQ(action.loopStart, c.loopStart) << c.name;
         std::vector<double> durations;
-        std::ranges::transform(action.frames, std::back_inserter(durations), &AnimFrame::duration);
+        std::vector<int> missing, unreadable;
+        for (int i = 0; i < action.frameCount(); ++i) {
+            const AnimFrame& f = action.frames[static_cast<std::size_t>(i)];
+            durations.push_back(f.duration);
+            if (f.spriteMissing)
+                missing.push_back(i);
+            if (!f.readable)
+                unreadable.push_back(i);
+            EXPECT_EQ(f.imagePath.empty(), f.spriteMissing || !f.readable || f.group < 0) << c.name << " " << i;
+        }
         EXPECT_EQ(durations, c.durations) << c.name;
+        EXPECT_EQ(missing, c.missing) << c.name;
+        EXPECT_EQ(unreadable, c.unreadable) << c.name;
     }
 }
 
-TEST(ReadAction, FilesLongActionsAndUnreadablePaths)
+TEST(ActionReader, FilesLongActionsAndUnreadablePaths)
 {
     std::string text = "\xEF\xBB\xBF[Begin Action 0]\r\n0,0, 0,0, 1\r0,1, 0,0, 2\n";
     for (int i = 0; i < 300; ++i)
@@ -111,12 +127,12 @@ TEST(ReadAction, FilesLongActionsAndUnreadablePaths)
     QTemporaryDir dir;
     const std::string path = dir.path().toStdString() + "/a.air";
     test::writeFile(path, text);
-    EXPECT_EQ(ListActions(path), std::vector<std::string>{"0"});
-    const auto action = ReadAction(path, "0", sprites());
+    EXPECT_EQ(listActions(path), std::vector<std::string>{"0"});
+    const auto action = readAction(path, "0", sprites());
     ASSERT_EQ(action.frameCount(), 302); // more than 256 frames are all kept
     EXPECT_EQ(action.frames[1].duration, 2);
     EXPECT_EQ(action.frames[301].duration, 299);
 
-    EXPECT_TRUE(ListActions("/nonexistent/kfm.air").empty() && ListActions(dir.path().toStdString()).empty());
-    EXPECT_EQ(ReadAction("/nonexistent/kfm.air", "0", sprites()).frameCount(), 0);
+    EXPECT_TRUE(listActions("/nonexistent/kfm.air").empty() && listActions(dir.path().toStdString()).empty());
+    EXPECT_EQ(readAction("/nonexistent/kfm.air", "0", sprites()).frameCount(), 0);
 }

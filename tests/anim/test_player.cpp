@@ -30,10 +30,10 @@ struct PlayerTest : ::testing::Test, FrameTimer {
         for (double d : durations)
             a.frames.push_back(AnimFrame{.duration = d});
         player.setAction(a);
-        player.Play(loop);
+        player.play(loop);
         for (int i = 0; i < ticks && running; ++i) {
             running = false;
-            player.Tick();
+            player.tick();
         }
     }
 };
@@ -49,9 +49,9 @@ TEST_F(PlayerTest, SinglePassAndLoopedDelays)
     play({5, 5, 10}, 1, true, 5);
     EXPECT_EQ(starts, (std::vector<int>{50, 50, 100, 50, 100, 50}));
     EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 1, 2, 1}));
-    player.Stop();
+    player.stop();
     EXPECT_FALSE(player.playing() || running);
-    player.Tick(); // a late tick after Stop changes nothing
+    player.tick(); // a late tick after Stop changes nothing
     EXPECT_EQ(shown.size(), 6u);
 }
 
@@ -75,7 +75,7 @@ TEST_F(PlayerTest, HoldFrames)
         play(c.durations, c.loopStart, c.loop, 3);
         EXPECT_EQ(shown, c.shown) << &c - cases;
         EXPECT_EQ(player.playing(), c.waitsForStop) << &c - cases;
-        player.Stop();
+        player.stop();
         EXPECT_EQ(player.currentFrame(), c.shown.back()) << &c - cases; // the frame stays on display
     }
 }

@@ -61,29 +61,29 @@ struct EditorTest : ::testing::Test {
 TEST_F(EditorTest, LoadEditSaveAndRevert)
 {
     DefinitionWindow window(app);
-    EXPECT_EQ(shown(window.txtEdit()), "a");
+    EXPECT_EQ(shown(window.editor()), "a");
     EXPECT_FALSE(window.modified());
 
-    typeAtEnd(window.txtEdit(), "b");
+    typeAtEnd(window.editor(), "b");
     EXPECT_TRUE(window.modified());
     EXPECT_TRUE(app.textEditors.modified[1]);
     window.toolbarAction("Save")->trigger();
     EXPECT_EQ(test::readFile(app.files.defFile), "ab\r\n");
     EXPECT_FALSE(window.modified());
     EXPECT_EQ(t.dialogs.busyDepth, 0);
-    window.menuAction("mnuFSave")->trigger(); // the text now ends with a line break: nothing added
+    window.menuAction("saveAction")->trigger(); // the text now ends with a line break: nothing added
     EXPECT_EQ(test::readFile(app.files.defFile), "ab\r\n");
 
-    typeAtEnd(window.txtEdit(), "zzz");
-    window.menuAction("mnuFRevert")->trigger();
-    EXPECT_EQ(shown(window.txtEdit()), "ab\r\n");
+    typeAtEnd(window.editor(), "zzz");
+    window.menuAction("revertAction")->trigger();
+    EXPECT_EQ(shown(window.editor()), "ab\r\n");
     EXPECT_FALSE(window.modified());
 
     // Another character was opened meanwhile: Save writes to the file the text came from.
-    typeAtEnd(window.txtEdit(), "!");
+    typeAtEnd(window.editor(), "!");
     app.files.defFile = dir + "other.def";
     test::writeFile(app.files.defFile, "other\r\n");
-    ASSERT_TRUE(window.Save());
+    ASSERT_TRUE(window.save());
     EXPECT_EQ(test::readFile(dir + "hero.def"), "ab\r\n!\r\n");
     EXPECT_EQ(test::readFile(dir + "other.def"), "other\r\n");
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
@@ -95,7 +95,7 @@ TEST_F(EditorTest, AnUnreadableFileSaysWhy)
     AnimationTextWindow air(app);
     EXPECT_EQ(t.dialogs.messageTexts(),
               QStringList{"Can't open file: " + QString::fromStdString(dir) + "missing.air with error 2"});
-    EXPECT_EQ(shown(air.txtEdit()), "");
+    EXPECT_EQ(shown(air.editor()), "");
 }
 
 TEST_F(EditorTest, CloseQuestionAnswers)
@@ -121,7 +121,7 @@ TEST_F(EditorTest, CloseQuestionAnswers)
         test::writeFile(app.files.commandFile, kCmd);
         t.dialogs.clear();
         CommandsWindow window(app);
-        typeAtEnd(window.txtEdit(), ";");
+        typeAtEnd(window.editor(), ";");
         if (c.unwritable) {
             std::filesystem::remove(app.files.commandFile);
             std::filesystem::create_directories(app.files.commandFile + "/inside");
@@ -137,7 +137,7 @@ TEST_F(EditorTest, CloseQuestionAnswers)
             EXPECT_EQ(test::readFile(app.files.commandFile), c.fileAfter);
         if (!c.closes) {
             EXPECT_TRUE(window.modified());
-            EXPECT_TRUE(shown(window.txtEdit()).endsWith(";"));
+            EXPECT_TRUE(shown(window.editor()).endsWith(";"));
         }
     }
 }
@@ -152,12 +152,12 @@ TEST_F(EditorTest, CloseAllClosesTheOthersWhenOneAnswersCancel)
     ASSERT_TRUE(cmd);
     for (const char* name : {"DefinitionWindow", "ConstantsWindow", "NotepadWindow"})
         ASSERT_TRUE(main.openWindow(name)) << name;
-    typeAtEnd(cmd->txtEdit(), "; edited");
+    typeAtEnd(cmd->editor(), "; edited");
     t.dialogs.answers.enqueue(Answer::Cancel);
-    cmd->menuAction("mnuWCloseAll")->trigger();
+    cmd->menuAction("closeAllAction")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(main.window("CommandsWindow"), cmd);
-    EXPECT_TRUE(shown(cmd->txtEdit()).endsWith("; edited"));
+    EXPECT_TRUE(shown(cmd->editor()).endsWith("; edited"));
     for (const char* name : {"DefinitionWindow", "ConstantsWindow", "NotepadWindow"})
         EXPECT_EQ(main.window(name), nullptr) << name;
     EXPECT_EQ(t.dialogs.messages.size(), 1);
@@ -172,39 +172,39 @@ TEST_F(EditorTest, NotepadNewOpenSaveAsAndSave)
     pad.toolbarAction("Open")->trigger();
     ASSERT_EQ(t.dialogs.fileDialogs.size(), 1);
     EXPECT_EQ(t.dialogs.fileDialogs[0].directory, QString::fromStdString(dir));
-    EXPECT_EQ(shown(pad.txtEdit()), "first\r\n");
+    EXPECT_EQ(shown(pad.editor()), "first\r\n");
 
-    typeAtEnd(pad.txtEdit(), "second");
+    typeAtEnd(pad.editor(), "second");
     t.dialogs.files.enqueue(QString::fromStdString(copy));
-    pad.menuAction("mnuFSaveAs")->trigger();
+    pad.menuAction("saveAsAction")->trigger();
     EXPECT_EQ(test::readFile(copy), "first\nsecond\r\n");
     EXPECT_FALSE(pad.modified());
     // Save keeps writing to the file that was opened.
-    typeAtEnd(pad.txtEdit(), "!");
+    typeAtEnd(pad.editor(), "!");
     pad.toolbarAction("Save")->trigger();
     EXPECT_EQ(test::readFile(opened), "first\nsecond!\r\n");
     EXPECT_EQ(test::readFile(copy), "first\nsecond\r\n");
 
     // New, answered Yes, with the save dialog cancelled: the text stays.
-    typeAtEnd(pad.txtEdit(), "?");
+    typeAtEnd(pad.editor(), "?");
     t.dialogs.clear();
     t.dialogs.answers.enqueue(Answer::Yes);
     pad.toolbarAction("New")->trigger();
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Changes have been made!  Save first?"});
-    EXPECT_TRUE(shown(pad.txtEdit()).endsWith("?"));
+    EXPECT_TRUE(shown(pad.editor()).endsWith("?"));
     // Open answered No with the dialog cancelled: text and path stay, the flag goes.
     t.dialogs.answers.enqueue(Answer::No);
-    pad.menuAction("mnuFOpen")->trigger();
-    EXPECT_TRUE(shown(pad.txtEdit()).endsWith("?"));
+    pad.menuAction("openAction")->trigger();
+    EXPECT_TRUE(shown(pad.editor()).endsWith("?"));
     EXPECT_EQ(pad.filePath(), QString::fromStdString(opened));
     EXPECT_FALSE(pad.modified());
 
-    pad.menuAction("mnuFNew")->trigger();
-    EXPECT_EQ(shown(pad.txtEdit()), "");
+    pad.menuAction("newAction")->trigger();
+    EXPECT_EQ(shown(pad.editor()), "");
     EXPECT_TRUE(pad.filePath().isEmpty());
     app.files.characterDir.clear();
     t.dialogs.files.enqueue(QString());
-    pad.SaveAs();
+    pad.saveAs();
     EXPECT_EQ(t.dialogs.fileDialogs.last().directory, QDir::homePath());
 }
 
@@ -212,7 +212,7 @@ TEST_F(EditorTest, OffsetsCountALineBreakAsTwoCharactersAndTheEditCommandsUseThe
 {
     test::writeFile(app.files.defFile, "ab\ncd\r\nef");
     DefinitionWindow window(app);
-    EditorTextBox* box = window.txtEdit();
+    EditorTextBox* box = window.editor();
     struct Case {
         long start, length, expectStart, expectLength;
         std::u16string selected;
@@ -233,7 +233,7 @@ TEST_F(EditorTest, OffsetsCountALineBreakAsTwoCharactersAndTheEditCommandsUseThe
     window.toolbarAction("Cut")->trigger(); // cutting nothing empties the clipboard
     EXPECT_EQ(QApplication::clipboard()->text(), "");
     box->setSelection(1, 4);
-    window.menuAction("mnuECut")->trigger();
+    window.menuAction("cutAction")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "b\nc");
     EXPECT_EQ(shown(box), "ad\r\nef");
     QApplication::clipboard()->setText("x\r\ny");
@@ -242,9 +242,9 @@ TEST_F(EditorTest, OffsetsCountALineBreakAsTwoCharactersAndTheEditCommandsUseThe
     window.toolbarAction("Undo")->trigger();
     EXPECT_EQ(shown(box), "ad\r\nef");
     box->setSelection(0, 2);
-    window.menuAction("mnuEDelete")->trigger();
+    window.menuAction("deleteAction")->trigger();
     EXPECT_EQ(shown(box), "\r\nef");
-    window.menuAction("mnuETimeDate")->trigger();
+    window.menuAction("timeDateAction")->trigger();
     EXPECT_GT(shown(box).size(), 12);
     EXPECT_TRUE(window.modified());
 }
@@ -256,7 +256,7 @@ TEST_F(EditorTest, FindFromAWindowSearchesAndReplacesInThatWindowsText)
     registerTextWindows(main);
     auto* cmd = qobject_cast<CommandsWindow*>(main.openWindow("CommandsWindow"));
     ASSERT_TRUE(cmd && main.openWindow("DefinitionWindow")); // the other window is the active one
-    EditorTextBox* box = cmd->txtEdit();
+    EditorTextBox* box = cmd->editor();
     box->setSelection(2, 0);
     app.textEditors.search = SearchSettings{u"", true, kFindDown, 0};
     bool ran = false;
@@ -264,23 +264,23 @@ TEST_F(EditorTest, FindFromAWindowSearchesAndReplacesInThatWindowsText)
         auto* find = qobject_cast<FindDialog*>(QApplication::activeModalWidget());
         if (!find)
             return;
-        EXPECT_TRUE(find->chkCase->isChecked());
-        EXPECT_FALSE(find->cmdFind->isEnabled());
-        find->Text1->setText("abc");
-        find->cmdFind->click();
+        EXPECT_TRUE(find->matchCaseBox->isChecked());
+        EXPECT_FALSE(find->findButton->isEnabled());
+        find->findEdit->setText("abc");
+        find->findButton->click();
         EXPECT_EQ(box->selStart(), 4);
         EXPECT_EQ(box->selLength(), 3);
-        find->cmdFind->click();
+        find->findButton->click();
         EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Cannot find \"abc\""});
-        find->cmdReplace->click(); // the first click expands, the second replaces the selected match
-        EXPECT_FALSE(find->txtReplace->isHidden());
-        find->txtReplace->setText("xy");
+        find->replaceButton->click(); // the first click expands, the second replaces the selected match
+        EXPECT_FALSE(find->replaceEdit->isHidden());
+        find->replaceEdit->setText("xy");
         box->setSelection(0, 3);
-        find->cmdReplace->click();
-        find->optDirection[0]->click();
-        find->chkCase->click();
+        find->replaceButton->click();
+        find->upButton->click();
+        find->matchCaseBox->click();
         ran = true;
-        find->cmdcancel->click();
+        find->cancelButton->click();
     });
     cmd->toolbarAction("Find")->trigger();
     ASSERT_TRUE(ran);
@@ -291,8 +291,8 @@ TEST_F(EditorTest, FindFromAWindowSearchesAndReplacesInThatWindowsText)
     EXPECT_EQ(app.textEditors.search.findText, u"abc");
     // The choices outlive the dialog.
     FindDialog reopened(app, box);
-    EXPECT_TRUE(reopened.optDirection[0]->isChecked());
-    EXPECT_FALSE(reopened.chkCase->isChecked());
+    EXPECT_TRUE(reopened.upButton->isChecked());
+    EXPECT_FALSE(reopened.matchCaseBox->isChecked());
 }
 
 TEST(RealCharacters, EveryTextWindowShowsItsFileAndSavesItUnchanged)
@@ -313,9 +313,9 @@ TEST(RealCharacters, EveryTextWindowShowsItsFileAndSavesItUnchanged)
             const std::string path = window->filePath().toStdString();
             ASSERT_FALSE(path.empty()) << character;
             const std::string before = test::readFile(path);
-            EXPECT_EQ(window->txtEdit()->text(), joinedWithCrLf(decodeText(before).lines)) << path;
-            EXPECT_GT(window->txtEdit()->document()->blockCount(), 10) << path;
-            ASSERT_TRUE(window->Save()) << path;
+            EXPECT_EQ(window->editor()->text(), joinedWithCrLf(decodeText(before).lines)) << path;
+            EXPECT_GT(window->editor()->document()->blockCount(), 10) << path;
+            ASSERT_TRUE(window->save()) << path;
             EXPECT_EQ(test::readFile(path), before) << path;
         }
     }

@@ -34,7 +34,7 @@ TEST(Find, RepeatedSearchesFollowTheLastMatchRule)
         StringTextBox box(c.text, c.caret, 0);
         for (std::size_t i = 0; i < c.results.size(); ++i) {
             SCOPED_TRACE(std::string(c.what) + ", search " + std::to_string(i));
-            EXPECT_EQ(FindNext(box, c.search, c.search.findText), c.results[i]);
+            EXPECT_EQ(findNext(box, c.search, c.search.findText), c.results[i]);
             EXPECT_EQ(c.search.lastMatch, c.results[i]);
             EXPECT_EQ(box.selStart(), c.selectionAfter[i]);
             if (c.results[i] >= 0)
@@ -59,13 +59,13 @@ TEST(Find, ReplaceOnlyAnExactSelectionThenFindTheNext)
     for (const Case& c : cases) {
         SearchSettings search{c.find, false, kFindDown, -1};
         StringTextBox box(c.text, 0, c.selLength);
-        EXPECT_EQ(ReplaceNext(box, search, c.find, u"xy"), c.result) << c.what;
+        EXPECT_EQ(replaceNext(box, search, c.find, u"xy"), c.result) << c.what;
         EXPECT_EQ(box.text(), c.after) << c.what;
         EXPECT_EQ(box.selText(), c.selectedAfter) << c.what;
     }
 }
 
-TEST(StateIndicator, NumberAroundTheSelection)
+TEST(StateAtSelection, NumberAroundTheSelection)
 {
     // The window's caption tests cover the caret before, in and after a state.
     const std::u16string text = u"; top\r\n[Statedef 200, Walk]\r\ntype = S\r\n[STATEDEF -1]\r\n[State -1]\r\n";

@@ -57,7 +57,7 @@ TEST_F(StateWindowTest, CaptionFollowsTheCaret)
         {0, "State-1 of " + file}, // the caption keeps its last value at the very start
     };
     for (const auto& [caret, caption] : cases) {
-        window.txtEdit()->setSelection(caret, 0);
+        window.editor()->setSelection(caret, 0);
         EXPECT_EQ(window.windowTitle(), caption) << caret;
     }
     EXPECT_EQ(window.currentState(), -1);
@@ -69,17 +69,17 @@ TEST_F(StateWindowTest, StateFileButtonsSwitchFilesWithoutAsking)
     for (int i = 1; i <= 6; ++i)
         EXPECT_EQ(window.toolbarAction("st" + QString::number(i))->isEnabled(), i <= 2) << i;
 
-    window.txtEdit()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(window.txtEdit(), "; edit");
+    window.editor()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(window.editor(), "; edit");
     window.toolbarAction("st2")->trigger();
-    EXPECT_EQ(shown(window.txtEdit()), "[Statedef 5000]\r\n");
+    EXPECT_EQ(shown(window.editor()), "[Statedef 5000]\r\n");
     EXPECT_FALSE(window.modified());
     EXPECT_EQ(window.currentStateFile(), path(app.files.stateFiles[1]));
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
     EXPECT_EQ(test::readFile(app.files.stateFiles[0]), kStates);
 
     window.toolbarAction("stc")->trigger();
-    QTest::keyClicks(window.txtEdit(), ";");
+    QTest::keyClicks(window.editor(), ";");
     window.toolbarAction("Save")->trigger();
     EXPECT_EQ(test::readFile(app.files.commonStatesFile), ";[Statedef 0]\r\n");
 
@@ -93,14 +93,14 @@ TEST_F(StateWindowTest, StateFileButtonsSwitchFilesWithoutAsking)
 TEST_F(StateWindowTest, DoubleClickInsertsAClipAtTheCaretsState)
 {
     StateFileWindow window(app);
-    QListWidget* list = window.lstTextClip();
+    QListWidget* list = window.clipList();
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(1)->text(), "Beta");
 
-    EditorTextBox* box = window.txtEdit();
+    EditorTextBox* box = window.editor();
     box->setSelection(40, 0); // in "type = S"
     list->setCurrentRow(0);
-    window.lstTextClip_DblClick();
+    window.insertSelectedClip();
     EXPECT_EQ(shown(box), "; states\r\n[Statedef 200, Walk]\r\ntype = S\r\n\r\n[State 200, Alpha]\r\ntype = Null\r\n"
                           "\r\n[Statedef -1]\r\n\r\n");
     EXPECT_EQ(box->selText(), u"Alpha");
@@ -108,7 +108,7 @@ TEST_F(StateWindowTest, DoubleClickInsertsAClipAtTheCaretsState)
 
     box->setSelection(92, 0); // the end of [Statedef -1]; help number 12: nothing selected
     list->setCurrentRow(1);
-    window.lstTextClip_DblClick();
+    window.insertSelectedClip();
     EXPECT_TRUE(shown(box).endsWith("[Statedef -1]\r\n\r\n; beta-1\r\n\r\n"));
     EXPECT_EQ(box->selLength(), 0);
 }
@@ -116,11 +116,18 @@ TEST_F(StateWindowTest, DoubleClickInsertsAClipAtTheCaretsState)
 TEST_F(StateWindowTest, RightButtonShowsTheClipsHelpTopic)
 {
     StateFileWindow window(app);
-    window.lstTextClip_MouseUp(Qt::RightButton);
+    QListWidget* list = window.clipList();
+    // Help opens on the release; a press would also choose the row under the pointer.
+    const auto release = [&](Qt::MouseButton button) {
+        QTest::mouseRelease(list->viewport(), button, {}, list->visualItemRect(list->item(0)).center());
+    };
+    release(Qt::RightButton);
     EXPECT_EQ(window.helpViewer(), nullptr); // nothing selected
 
-    window.lstTextClip()->setCurrentRow(0);
-    window.lstTextClip_MouseUp(Qt::RightButton);
+    list->setCurrentRow(0);
+    release(Qt::LeftButton);
+    EXPECT_EQ(window.helpViewer(), nullptr); // the left button asks for no help
+    release(Qt::RightButton);
     HelpViewer* help = window.helpViewer();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->contextNumber(), 205);
@@ -139,11 +146,11 @@ TEST_F(StateWindowTest, ClipFileProblems)
     test::writeFile(t.path("stclips.txt"), many);
     StateFileWindow truncated(app);
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Too many textclips!\nTruncated at 500..."});
-    EXPECT_EQ(truncated.lstTextClip()->count(), 500);
+    EXPECT_EQ(truncated.clipList()->count(), 500);
 
     std::filesystem::remove(t.path("stclips.txt"));
     t.dialogs.clear();
     StateFileWindow none(app);
-    EXPECT_EQ(none.lstTextClip()->count(), 0);
+    EXPECT_EQ(none.clipList()->count(), 0);
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
 }

@@ -1,0 +1,313 @@
+// The collision box editor driven as a user would: mouse drags and keys on
+// the canvas, the lists and buttons, with every edit landing in the AIR text
+// window (its undo, its Save); and the preview reading that text.
+
+#include "anim/animation_preview.h"
+#include "anim/box_canvas.h"
+#include "anim/collision_box_window.h"
+#include "anim_fixtures.h"
+#include "shell/main_window.h"
+#include "test_support.h"
+#include "text/text_editor_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <QWheelEvent>
+
+namespace vantrel {
+void registerAnimWindows(MainWindow& main);
+void registerTextWindows(MainWindow& main);
+} // namespace vantrel
+
+using namespace vantrel;
+
+namespace {
+
+const QColor kStage(0x9c, 0xa4, 0xac);
+
+// Frame 0 stands 40 pixels right of the axis; frame 2's box line does not read.
+const std::string kSmallAir = "[Begin Action 0]\r\n"
+                              "Clsn2Default: 1\r\n Clsn2[0] = -10, 0, 10, -60\r\n"
+                              "0,0, 40,0, 5\r\n"
+                              "Clsn1: 2\r\n Clsn1[0] = 5, -50, 40, -40\r\n Clsn1[1] = 0, -30, 20, -20\r\n"
+                              "0,1, 0,0, 5\r\n"
+                              "Clsn1: 1\r\n Clsn1[0] = 1, 2, 3\r\n"
+                              "0,0, 0,0, 5\r\n";
+
+struct BoxWindowTest : ::testing::Test {
+    test::TestApp t;
+    App& app = *t.app;
+    MainWindow main{app};
+    std::string original;
+
+    void SetUp() override
+    {
+        // Colour 0 on the top half: drawn transparent.
+        test::writeFile(t.path("tempsff/a.pcx"), test::pcx(60, 80, 0));
+        for (const char* group : {"0", "200"}) {
+            for (const char* image : {"0", "1", "2"})
+                app.sprites.records().push_back({"tempsff/a.pcx", group, image, "30", "80"});
+        }
+        app.main = &main;
+        registerAnimWindows(main);
+        registerTextWindows(main);
+        main.resize(1400, 1000);
+        main.show();
+    }
+    void TearDown() override { app.main = nullptr; }
+
+    void useAir(std::string bytes)
+    {
+        app.files.animationFile = t.path("chars/kfm.air");
+        test::writeFile(app.files.animationFile, bytes);
+        // The AIR window shows the text without its byte-order mark.
+        if (bytes.starts_with("\xEF\xBB\xBF"))
+            bytes.erase(0, 3);
+        original = std::move(bytes);
+    }
+    CollisionBoxWindow* openEditor(int action, int frame)
+    {
+        auto* w = qobject_cast<CollisionBoxWindow*>(main.openWindow("CollisionBoxWindow"));
+        if (!w)
+            return nullptr;
+        main.subWindowOf(w)->resize(1100, 820);
+        QCoreApplication::processEvents();
+        const auto items = w->actionList->findItems(QString::number(action), Qt::MatchExactly);
+        if (!items.isEmpty())
+            w->actionList->setCurrentItem(items.front());
+        w->frameScrollBar->setValue(frame);
+        w->canvas->setZoom(2);
+        return w;
+    }
+    TextEditorWindow* airWindow() { return qobject_cast<TextEditorWindow*>(main.window("AnimationTextWindow")); }
+    // The AIR window's text against the file as it was.
+    test::Difference edits() { return test::difference(original, airWindow() ? airWindow()->textBytes() : original); }
+
+    static void drag(BoxCanvas* canvas, QPoint from, QPoint by, Qt::KeyboardModifiers keys = {})
+    {
+        const QPoint start = canvas->toWidget(from), end = canvas->toWidget(from + by);
+        QTest::mousePress(canvas, Qt::LeftButton, keys, start);
+        QTest::mouseMove(canvas, (start + end) / 2);
+        QTest::mouseRelease(canvas, Qt::LeftButton, keys, end);
+    }
+    static QColor pixel(BoxCanvas* canvas, QPoint at) { return canvas->grab().toImage().pixelColor(canvas->toWidget(at)); }
+};
+
+} // namespace
+
+TEST_F(BoxWindowTest, DragMoveAndResizeOnThePunchBecomeUndoableEditsOfTheAirWindow)
+{
+    for (const char* file : {"winmugen-kfm/kfm.air", "ikemen-kfm/kfm.air"}) {
+        useAir(test::readFile(test::realchars(file)));
+        CollisionBoxWindow* w = openEditor(200, 2);
+        ASSERT_NE(w, nullptr) << file;
+        ASSERT_EQ(w->boxes().boxes[0].size(), 1u) << file;
+        EXPECT_EQ(w->boxes().boxes[0][0].box, (AirBox{16, -80, 61, -71}));
+        EXPECT_EQ(airWindow(), nullptr); // opened by the first edit
+
+        drag(w->canvas, {38, -75}, {3, 0}); // grabbed inside: moved
+        ASSERT_NE(airWindow(), nullptr) << file;
+        EXPECT_TRUE(airWindow()->modified());
+        EXPECT_EQ(edits().removed, std::vector<std::string>{" Clsn1[0] =  16,-80, 61,-71"}) << file;
+        EXPECT_EQ(edits().added, std::vector<std::string>{" Clsn1[0] = 19, -80, 64, -71"}) << file;
+        EXPECT_EQ(w->boxes().boxes[0][0].box, (AirBox{19, -80, 64, -71}));
+        EXPECT_EQ(std::pair(w->canvas->selectedIndex(), w->boxLists[0]->currentRow()), std::pair(0, 0));
+
+        drag(w->canvas, {64, -75}, {6, 0});   // the right edge
+        drag(w->canvas, {19, -80}, {-4, -2}); // the top-left corner
+        EXPECT_EQ(w->boxes().boxes[0][0].box, (AirBox{15, -82, 70, -71}));
+        EXPECT_EQ(edits().added, std::vector<std::string>{" Clsn1[0] = 15, -82, 70, -71"}) << file;
+        EXPECT_EQ(w->boxLists[0]->item(0)->text(), "Clsn1[0] = 15, -82, 70, -71");
+
+        // The AIR window undoes one box edit at a time; the editor follows.
+        airWindow()->undo();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return w->boxes().boxes[0][0].box == AirBox{19, -80, 70, -71}; }, 2000));
+        airWindow()->undo();
+        airWindow()->undo();
+        EXPECT_EQ(airWindow()->textBytes(), original) << file;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return w->boxes().boxes[0][0].box == AirBox{16, -80, 61, -71}; }, 2000));
+
+        airWindow()->setModified(false);
+        delete airWindow();
+        delete w;
+    }
+}
+
+TEST_F(BoxWindowTest, ADrawnBoxIsSavedByTheAirWindowAndReadAgain)
+{
+    for (const char* file : {"winmugen-kfm/kfm.air", "ikemen-kfm/kfm.air"}) {
+        const std::string bytes = test::readFile(test::realchars(file));
+        useAir(bytes);
+        CollisionBoxWindow* w = openEditor(200, 0);
+        ASSERT_NE(w, nullptr);
+        w->boxKindButtons[0]->click();
+        drag(w->canvas, {-40, -100}, {20, 15}); // over empty space: a new Clsn1 box
+        EXPECT_EQ(w->boxes().boxes[0].size(), 1u);
+        EXPECT_EQ(w->canvas->selectedIndex(), 0);
+        ASSERT_NE(airWindow(), nullptr);
+        ASSERT_TRUE(airWindow()->save());
+        EXPECT_FALSE(airWindow()->modified());
+
+        // On disk: two lines before the frame, in the file's line ends; every other byte as it was.
+        const AirDocument before = AirDocument::parse(bytes);
+        const auto& frame = before.frames(before.actions()[static_cast<std::size_t>(before.findAction(200))])[0];
+        const std::size_t at = before.lineOffset(static_cast<std::size_t>(frame.line));
+        const std::string end(before.lineEnd(0));
+        EXPECT_EQ(test::readFile(app.files.animationFile),
+                  bytes.substr(0, at) + "Clsn1: 1" + end + " Clsn1[0] = -40, -100, -20, -85" + end + bytes.substr(at))
+            << file;
+
+        main.subWindowOf(airWindow())->close();
+        main.subWindowOf(w)->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_EQ(main.window("CollisionBoxWindow"), nullptr);
+        w = openEditor(200, 0);
+        ASSERT_NE(w, nullptr);
+        ASSERT_EQ(w->boxes().boxes[0].size(), 1u);
+        EXPECT_EQ(w->boxes().boxes[0][0].box, (AirBox{-40, -100, -20, -85}));
+        EXPECT_FALSE(w->boxes().boxes[0][0].fromDefault);
+        delete w;
+    }
+}
+
+TEST_F(BoxWindowTest, ListsButtonsKeysAndWarnings)
+{
+    useAir(kSmallAir);
+    CollisionBoxWindow* w = openEditor(0, 1);
+    ASSERT_NE(w, nullptr);
+    auto listed = [&](int kind) {
+        QStringList texts;
+        for (int i = 0; i < w->boxLists[kind]->count(); ++i)
+            texts << w->boxLists[kind]->item(i)->text();
+        return texts;
+    };
+    EXPECT_EQ(listed(0), (QStringList{"Clsn1[0] = 5, -50, 40, -40", "Clsn1[1] = 0, -30, 20, -20"}));
+    EXPECT_EQ(listed(1), QStringList{"Clsn2[0] = -10, 0, 10, -60 (default)"});
+    EXPECT_TRUE(w->boxLists[1]->item(0)->font().italic());
+    EXPECT_EQ(w->warningLabel->text(), "");
+
+    // A row chosen in a list is the box the keys move: Shift moves 10 pixels.
+    w->boxLists[0]->setCurrentRow(1);
+    EXPECT_EQ(std::pair(w->canvas->selectedKind(), w->canvas->selectedIndex()), std::pair(BoxKind::Clsn1, 1));
+    QTest::keyClick(w->canvas, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(w->canvas, Qt::Key_Up);
+    EXPECT_EQ(edits().added, std::vector<std::string>{" Clsn1[1] = 10, -31, 30, -21"});
+    EXPECT_EQ(w->boxLists[0]->currentRow(), 1);
+    w->deleteBoxButtons[0]->click();
+    EXPECT_EQ(edits().removed, (std::vector<std::string>{"Clsn1: 2", " Clsn1[0] = 5, -50, 40, -40", " Clsn1[1] = 0, -30, 20, -20"}));
+    EXPECT_EQ(edits().added, (std::vector<std::string>{"Clsn1: 1", " Clsn1[0] = 5, -50, 40, -40"}));
+    // A click on the canvas selects, Delete removes, and the frame's block goes with its last box.
+    QTest::mouseClick(w->canvas, Qt::LeftButton, {}, w->canvas->toWidget({20, -45}));
+    EXPECT_EQ(w->boxLists[0]->currentRow(), 0);
+    QTest::keyClick(w->canvas, Qt::Key_Delete);
+    EXPECT_TRUE(listed(0).isEmpty());
+    EXPECT_TRUE(edits().added.empty());
+    EXPECT_EQ(edits().removed.size(), 3u);
+
+    // Boxes drawn as defaults go into the default block, which every frame without its own shows.
+    w->defaultForFutureBox->setChecked(true);
+    w->boxKindButtons[1]->click();
+    drag(w->canvas, {-60, -20}, {10, 10});
+    EXPECT_EQ(listed(1), (QStringList{"Clsn2[0] = -10, 0, 10, -60 (default)", "Clsn2[1] = -60, -20, -50, -10 (default)"}));
+    EXPECT_EQ(w->canvas->selectedIndex(), 1);
+    w->previousFrameButton->click();
+    EXPECT_EQ(std::pair(w->frameIndex(), w->boxes().boxes[1].size()), std::pair(0, 2ul));
+    w->deleteAllButtons[1]->click(); // the defaults go for every frame
+    w->nextFrameButton->click();
+    EXPECT_TRUE(w->boxes().boxes[1].empty());
+    EXPECT_EQ(airWindow()->textBytes(), "[Begin Action 0]\r\n0,0, 40,0, 5\r\n0,1, 0,0, 5\r\n"
+                                        "Clsn1: 1\r\n Clsn1[0] = 1, 2, 3\r\n0,0, 0,0, 5\r\n");
+
+    // A frame whose box does not read: listed as written, warned about, and never rewritten.
+    w->nextFrameButton->click();
+    EXPECT_EQ(w->frameIndex(), 2);
+    EXPECT_EQ(listed(0), QStringList{"Clsn1[0] = 1, 2, 3 (not understood)"});
+    EXPECT_EQ(w->warningLabel->text(), "Warning: Line 5: box line does not read as four numbers");
+    const std::string kept = airWindow()->textBytes();
+    w->deleteAllButtons[0]->click();
+    EXPECT_TRUE(w->warningLabel->text().startsWith("Not changed: Line 4: "));
+    w->copyPreviousButton->click();
+    EXPECT_EQ(airWindow()->textBytes(), kept);
+    w->nextFrameButton->click(); // round to frame 0
+    EXPECT_EQ(w->frameIndex(), 0);
+    EXPECT_EQ(w->warningLabel->text(), "");
+}
+
+TEST_F(BoxWindowTest, SpriteTransparencyOnionSkinZoomAndPlay)
+{
+    useAir(kSmallAir);
+    CollisionBoxWindow* w = openEditor(0, 0);
+    ASSERT_NE(w, nullptr);
+    // Frame 0's sprite spans 10..70 across, -80..0 up: colour 0 above, colour 1 below.
+    EXPECT_EQ(pixel(w->canvas, {60, -70}), kStage);
+    EXPECT_EQ(pixel(w->canvas, {60, -10}), QColor(1, 0, 254));
+    w->nextFrameButton->click();
+    EXPECT_EQ(pixel(w->canvas, {60, -10}), kStage);
+    w->onionSkinBox->setChecked(true); // frame 0 faintly under frame 1
+    const QColor faint = pixel(w->canvas, {60, -10});
+    EXPECT_NE(faint, kStage);
+    EXPECT_LT(std::abs(faint.red() - kStage.red()), std::abs(1 - kStage.red()));
+
+    // Zoom: keys and wheel, 1x to 8x; the wheel keeps the point under the pointer.
+    QTest::keyClick(w->canvas, Qt::Key_Plus);
+    EXPECT_EQ(std::pair(w->canvas->zoom(), w->zoomLabel->text()), std::pair(3, QString("Zoom: 3x")));
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(w->canvas, Qt::Key_Minus);
+    EXPECT_EQ(w->canvas->zoom(), 1);
+    const QPointF under = w->canvas->toWidget({30, -40});
+    const QPointF before = w->canvas->toBox(under);
+    QWheelEvent wheel(under, w->canvas->mapToGlobal(under), {}, {0, 240}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(w->canvas, &wheel);
+    EXPECT_EQ(w->canvas->zoom(), 3);
+    EXPECT_EQ(w->canvas->toBox(under), before);
+    EXPECT_EQ(w->canvas->spriteRect().size(), QSize(180, 240));
+
+    // Play steps through the frames on the timer; a second press stops.
+    w->playButton->click();
+    EXPECT_EQ(w->playButton->text(), "Stop");
+    EXPECT_EQ(w->frameIndex(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->frameIndex() == 2; }, 2000));
+    w->playButton->click();
+    EXPECT_EQ(w->playButton->text(), "Play");
+}
+
+TEST_F(BoxWindowTest, PreviewShowsBoxesZoomsStepsAndReadsTheEditedText)
+{
+    useAir(kSmallAir);
+    auto* air = qobject_cast<TextEditorWindow*>(main.openWindow("AnimationTextWindow"));
+    auto* w = qobject_cast<AnimationPreview*>(main.openWindow("AnimationPreview"));
+    ASSERT_TRUE(air && w);
+    w->finishOpening();
+    ASSERT_EQ(w->player().action().frameCount(), 3);
+    w->nextFrameButton->click();
+    EXPECT_EQ(w->frameScrollBar->value(), 1);
+    EXPECT_NE(pixel(w->stage, {40, -45}), QColor(Qt::red));
+    w->showBoxesBox->setChecked(true);
+    EXPECT_EQ(pixel(w->stage, {40, -45}), QColor(Qt::red));
+    EXPECT_EQ(pixel(w->stage, {25, -10}), QColor(1, 0, 254)); // the sprite's lower half, outside the boxes
+    w->previousFrameButton->click();
+    w->previousFrameButton->click(); // round to the last frame
+    EXPECT_EQ(w->frameScrollBar->value(), 2);
+    EXPECT_EQ(w->stage->spriteRect(), QRect(114, 144, 60, 80));
+    QTest::keyClick(w->stage, Qt::Key_Plus);
+    EXPECT_EQ(std::pair(w->stage->spriteRect().size(), w->zoomLabel->text()), std::pair(QSize(120, 160), QString("Zoom: 2x")));
+
+    // A frame added in the AIR window shows once the action is chosen again.
+    ASSERT_TRUE(air->replaceTextBytes(air->textBytes() + "0,1, 0,0, 7\r\n"));
+    EXPECT_EQ(w->player().action().frameCount(), 3);
+    emit w->actionCombo->activated(0);
+    EXPECT_EQ(w->player().action().frameCount(), 4);
+    EXPECT_EQ(w->frameScrollBar->maximum(), 3);
+    air->setModified(false);
+}
