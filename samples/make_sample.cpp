@@ -560,12 +560,12 @@ int main(int argc, char** argv)
         sample.wavData = s.wav;
         vantrel::readWavInfo(sample.wavData, sample);
         bankSize += vantrel::kSndSubHeaderSize + sample.wavData.size();
-        bank.Samples.push_back(std::move(sample));
+        bank.samples.push_back(std::move(sample));
     }
     // As in the engine's own banks, the last sample's next offset is the file size.
-    bank.Samples.back().nextOffset = static_cast<std::int32_t>(bankSize);
+    bank.samples.back().nextOffset = static_cast<std::int32_t>(bankSize);
     bank.setComment("Kit, the sample character of Vantrel");
-    if (const auto written = vantrel::WriteSndFile(charDir + "/kit.snd", bank); !written.ok) {
+    if (const auto written = vantrel::writeSndFile(charDir + "/kit.snd", bank); !written.ok) {
         std::fprintf(stderr, "make_sample: %s\n", written.error.c_str());
         return 1;
     }

@@ -13,26 +13,26 @@ const char* Calculator::operatorCaption(int index)
     return index >= 0 && index < 5 ? captions[index] : "";
 }
 
-void Calculator::Reset()
+void Calculator::reset()
 {
     decimalEntered = false;
-    OperandCount = 0;
+    operandCount = 0;
     lastInputKind = "NONE";
     pendingOperator = " ";
-    Readout = "0.";
+    readout = "0.";
 }
 
 void Calculator::clearAll()
 {
-    Readout = "0.";
+    readout = "0.";
     firstOperand = "0";
     secondOperand = "0";
-    Reset();
+    reset();
 }
 
 void Calculator::clearEntry()
 {
-    Readout = "0.";
+    readout = "0.";
     decimalEntered = false;
     lastInputKind = "CE";
 }
@@ -42,25 +42,25 @@ void Calculator::numberKey(int digit)
     if (digit < 0 || digit > 9)
         return;
     if (lastInputKind != "NUMS") {
-        Readout = ".";
+        readout = ".";
         decimalEntered = false;
     }
     const char d = static_cast<char>('0' + digit);
     if (decimalEntered)
-        Readout += d;
+        readout += d;
     else
-        Readout = Readout.substr(0, Readout.find('.')) + d + '.';
+        readout = readout.substr(0, readout.find('.')) + d + '.';
     if (lastInputKind == "NEG")
-        Readout.insert(0, 1, '-');
+        readout.insert(0, 1, '-');
     lastInputKind = "NUMS";
 }
 
 void Calculator::decimalKey()
 {
     if (lastInputKind == "NEG")
-        Readout = "-0.";
+        readout = "-0.";
     else if (lastInputKind != "NUMS")
-        Readout = "0.";
+        readout = "0.";
     decimalEntered = true;
     lastInputKind = "NUMS";
 }
@@ -79,8 +79,8 @@ std::string unusableOperand(const std::string& text)
 void Calculator::countOperand()
 {
     // Only a run of percent presses can push the count this far; it stays put.
-    if (OperandCount < std::numeric_limits<std::int16_t>::max())
-        ++OperandCount;
+    if (operandCount < std::numeric_limits<std::int16_t>::max())
+        ++operandCount;
 }
 
 Calculator::Message Calculator::operatorKey(int index)
@@ -90,23 +90,27 @@ Calculator::Message Calculator::operatorKey(int index)
         return std::nullopt;
     const Calculator before = *this;
 
-    savedReadout = Readout;
+    savedReadout = readout;
     if (lastInputKind == "NUMS")
         countOperand();
 
-    if (OperandCount == 0) {
+    if (operandCount == 0) {
         if (k == "-" && lastInputKind != "NEG") {
-            Readout.insert(0, 1, '-');
+            readout.insert(0, 1, '-');
             lastInputKind = "NEG";
         }
-    } else if (OperandCount == 1) {
-        firstOperand = Readout;
+    } else if (operandCount == 1) {
+        // A lone "-" typed after an operator is the sign of the number still
+        // to come, not an operand: the first operand stays, and so does the
+        // pending operator (see the end).
+        if (lastInputKind != "NEG")
+            firstOperand = readout;
         if (k == "-" && lastInputKind != "NUMS" && pendingOperator != "=") {
             // A minus right after an operator starts a negative number.
-            Readout = "-";
+            readout = "-";
             lastInputKind = "NEG";
         }
-    } else if (OperandCount == 2) {
+    } else if (operandCount == 2) {
         secondOperand = savedReadout;
         const auto first = parseOperand(firstOperand);
         const auto second = parseOperand(secondOperand);
@@ -138,8 +142,8 @@ Calculator::Message Calculator::operatorKey(int index)
             }
             firstOperand = pendingOperator == "=" ? secondOperand : formatResult(*result);
         }
-        Readout = firstOperand;
-        OperandCount = 1;
+        readout = firstOperand;
+        operandCount = 1;
         if (lastInputKind != "NEG") {
             lastInputKind = "OPS";
             pendingOperator = k;
@@ -156,10 +160,10 @@ Calculator::Message Calculator::operatorKey(int index)
 
 Calculator::Message Calculator::percentKey()
 {
-    const auto value = parseOperand(Readout);
+    const auto value = parseOperand(readout);
     if (!value)
-        return unusableOperand(Readout);
-    Readout = formatResult(*value / 100);
+        return unusableOperand(readout);
+    readout = formatResult(*value / 100);
     lastInputKind = "Ops";
     pendingOperator = "%";
     decimalEntered = true;
@@ -167,7 +171,7 @@ Calculator::Message Calculator::percentKey()
     return std::nullopt;
 }
 
-Calculator::Message Calculator::KeyInput(char ch)
+Calculator::Message Calculator::typeKey(char ch)
 {
     if (ch >= '0' && ch <= '9') {
         numberKey(ch - '0');

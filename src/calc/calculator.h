@@ -23,9 +23,10 @@ public:
     // The operator buttons in order: 0 "/", 1 "+", 2 "X", 3 "-", 4 "=".
     static const char* operatorCaption(int index);
 
-    Calculator() { Reset(); }
+    Calculator() { reset(); }
 
-    void Reset();
+    // Back to waiting for a first number; the operands keep their texts.
+    void reset();
     void clearAll();
     void clearEntry();
     void numberKey(int digit);
@@ -34,7 +35,7 @@ public:
     Message percentKey();
     // A typed character: digits, / + * x X - = %. Anything else (the decimal
     // point and Enter included) does nothing.
-    Message KeyInput(char ch);
+    Message typeKey(char ch);
 
     // A computed number as the display shows it: general form with up to 15
     // significant digits ("2", "0.5", "3.33333333333333", "1E+20").
@@ -43,11 +44,11 @@ public:
     // text is not a finite number ("-" alone, or too large).
     static std::optional<double> parseOperand(const std::string& text);
 
-    std::string Readout;
+    std::string readout;
     std::string firstOperand = "0";
     std::string secondOperand = "0";
     bool decimalEntered = false;
-    std::int16_t OperandCount = 0;
+    std::int16_t operandCount = 0;
     std::string lastInputKind; // "NONE", "NUMS", "OPS", "NEG", "CE" or "Ops" (percent)
     std::string pendingOperator;
     std::string savedReadout;

@@ -18,7 +18,7 @@ CalculatorWindow::CalculatorWindow(App& app, QWidget* parent) : QWidget(parent),
     grid->setSpacing(4);
 
     readout_ = new QLabel(this);
-    readout_->setObjectName(QStringLiteral("Readout"));
+    readout_->setObjectName(QStringLiteral("readout"));
     readout_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     readout_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     readout_->setAutoFillBackground(true);
@@ -35,43 +35,46 @@ CalculatorWindow::CalculatorWindow(App& app, QWidget* parent) : QWidget(parent),
 
     // Digits 7 8 9 / 4 5 6 / 1 2 3 / 0, as on a desk calculator.
     for (int d = 0; d <= 9; ++d) {
-        QPushButton* b = addButton(QStringLiteral("Number%1").arg(d), QString::number(d));
-        connect(b, &QPushButton::clicked, this, [this, d] { Number_Click(d); });
+        QPushButton* b = makeButton(QStringLiteral("digit%1Button").arg(d), QString::number(d));
+        connect(b, &QPushButton::clicked, this, [this, d] { pressDigit(d); });
         if (d == 0)
             grid->addWidget(b, 4, 0);
         else
             grid->addWidget(b, 3 - (d - 1) / 3, (d - 1) % 3);
     }
-    QPushButton* decimal = addButton(QStringLiteral("Decimal"), QStringLiteral("."));
-    connect(decimal, &QPushButton::clicked, this, &CalculatorWindow::Decimal_Click);
+    QPushButton* decimal = makeButton(QStringLiteral("decimalPointButton"), QStringLiteral("."));
+    connect(decimal, &QPushButton::clicked, this, &CalculatorWindow::pressDecimalPoint);
     grid->addWidget(decimal, 4, 1);
 
     // (row, column) of "/", "+", "X", "-"; "=" takes the last two cells of the bottom row.
     const int operatorCells[4][2] = {{2, 3}, {3, 3}, {2, 4}, {3, 4}};
+    const char* const operatorNames[5] = {"divideButton", "addButton", "multiplyButton", "subtractButton",
+                                          "equalsButton"};
     for (int i = 0; i < 5; ++i) {
-        QPushButton* b = addButton(QStringLiteral("Operator%1").arg(i), QString::fromLatin1(Calculator::operatorCaption(i)));
-        connect(b, &QPushButton::clicked, this, [this, i] { Operator_Click(i); });
+        QPushButton* b =
+            makeButton(QString::fromLatin1(operatorNames[i]), QString::fromLatin1(Calculator::operatorCaption(i)));
+        connect(b, &QPushButton::clicked, this, [this, i] { pressOperator(i); });
         if (i < 4)
             grid->addWidget(b, operatorCells[i][0], operatorCells[i][1]);
         else
             grid->addWidget(b, 4, 3, 1, 2);
     }
-    QPushButton* percent = addButton(QStringLiteral("Percent"), QStringLiteral("%"));
-    connect(percent, &QPushButton::clicked, this, &CalculatorWindow::Percent_Click);
+    QPushButton* percent = makeButton(QStringLiteral("percentButton"), QStringLiteral("%"));
+    connect(percent, &QPushButton::clicked, this, &CalculatorWindow::pressPercent);
     grid->addWidget(percent, 4, 2);
-    QPushButton* cancel = addButton(QStringLiteral("Cancel"), QStringLiteral("C"));
-    connect(cancel, &QPushButton::clicked, this, &CalculatorWindow::Cancel_Click);
-    grid->addWidget(cancel, 1, 3);
-    QPushButton* cancelEntry = addButton(QStringLiteral("CancelEntry"), QStringLiteral("CE"));
-    connect(cancelEntry, &QPushButton::clicked, this, &CalculatorWindow::CancelEntry_Click);
-    grid->addWidget(cancelEntry, 1, 4);
+    QPushButton* clear = makeButton(QStringLiteral("clearButton"), QStringLiteral("C"));
+    connect(clear, &QPushButton::clicked, this, &CalculatorWindow::clearAll);
+    grid->addWidget(clear, 1, 3);
+    QPushButton* clearEntry = makeButton(QStringLiteral("clearEntryButton"), QStringLiteral("CE"));
+    connect(clearEntry, &QPushButton::clicked, this, &CalculatorWindow::clearEntry);
+    grid->addWidget(clearEntry, 1, 4);
 
-    calc_.Reset();
+    calc_.reset();
     readout_->setText(readoutText());
     setFixedSize(sizeHint());
 }
 
-QPushButton* CalculatorWindow::addButton(const QString& name, const QString& caption)
+QPushButton* CalculatorWindow::makeButton(const QString& name, const QString& caption)
 {
     auto* b = new QPushButton(caption, this);
     b->setObjectName(name);
@@ -82,7 +85,7 @@ QPushButton* CalculatorWindow::addButton(const QString& name, const QString& cap
 
 QString CalculatorWindow::readoutText() const
 {
-    return QString::fromStdString(calc_.Readout);
+    return QString::fromStdString(calc_.readout);
 }
 
 void CalculatorWindow::show(const Calculator::Message& message)
@@ -93,50 +96,50 @@ void CalculatorWindow::show(const Calculator::Message& message)
     readout_->setText(readoutText());
 }
 
-void CalculatorWindow::Number_Click(int index)
+void CalculatorWindow::pressDigit(int digit)
 {
-    calc_.numberKey(index);
+    calc_.numberKey(digit);
     show(std::nullopt);
 }
 
-void CalculatorWindow::Operator_Click(int index)
+void CalculatorWindow::pressOperator(int index)
 {
     show(calc_.operatorKey(index));
 }
 
-void CalculatorWindow::Decimal_Click()
+void CalculatorWindow::pressDecimalPoint()
 {
     calc_.decimalKey();
     show(std::nullopt);
 }
 
-void CalculatorWindow::Percent_Click()
+void CalculatorWindow::pressPercent()
 {
     show(calc_.percentKey());
 }
 
-void CalculatorWindow::Cancel_Click()
+void CalculatorWindow::clearAll()
 {
     calc_.clearAll();
     show(std::nullopt);
 }
 
-void CalculatorWindow::CancelEntry_Click()
+void CalculatorWindow::clearEntry()
 {
     calc_.clearEntry();
     show(std::nullopt);
 }
 
-void CalculatorWindow::Form_KeyPress(char ch)
+void CalculatorWindow::typeKey(char ch)
 {
-    show(calc_.KeyInput(ch));
+    show(calc_.typeKey(ch));
 }
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();
     if (text.size() == 1 && text.at(0).unicode() < 128) {
-        Form_KeyPress(static_cast<char>(text.at(0).unicode()));
+        typeKey(static_cast<char>(text.at(0).unicode()));
         event->accept();
         return;
     }

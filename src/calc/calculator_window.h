@@ -20,19 +20,22 @@ public:
     const Calculator& model() const { return calc_; }
     QString readoutText() const;
 
-    void Number_Click(int index);
-    void Operator_Click(int index);
-    void Decimal_Click();
-    void Percent_Click();
-    void Cancel_Click();
-    void CancelEntry_Click();
-    void Form_KeyPress(char ch);
+public slots:
+    void pressDigit(int digit);
+    // 0 "/", 1 "+", 2 "X", 3 "-", 4 "=", as Calculator::operatorKey.
+    void pressOperator(int index);
+    void pressDecimalPoint();
+    void pressPercent();
+    void clearAll();
+    void clearEntry();
+    // A typed character, as Calculator::typeKey.
+    void typeKey(char ch);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QPushButton* addButton(const QString& name, const QString& caption);
+    QPushButton* makeButton(const QString& name, const QString& caption);
     void show(const Calculator::Message& message);
 
     App& app_;

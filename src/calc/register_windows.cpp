@@ -6,7 +6,9 @@ namespace vantrel {
 // The windows of this subsystem that the main window opens by name.
 void registerCalcWindows(MainWindow& main)
 {
-    main.registerWindow(QStringLiteral("CalculatorWindow"), [](App& a) { return new CalculatorWindow(a); });
+    WindowHooks hooks;
+    hooks.characterFree = true;
+    main.registerWindow(QStringLiteral("CalculatorWindow"), [](App& a) { return new CalculatorWindow(a); }, hooks);
 }
 
 } // namespace vantrel

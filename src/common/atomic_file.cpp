@@ -3,8 +3,14 @@
 #include "paths.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <mutex>
+#include <set>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,29 +18,141 @@ namespace vantrel {
 
 namespace {
 
+constexpr std::string_view kTempPrefix = ".vantrel-";
+constexpr int kRandomPart = 6; // the XXXXXX mkstemp fills in
+// Seconds without a write after which a leftover goes even though a process
+// of its writer's pid still runs: that pid has been reused by then. Names
+// without a pid, from earlier versions, go after a minute.
+constexpr std::time_t kAbandonedAfter = 24 * 60 * 60;
+constexpr std::time_t kUnnamedAbandonedAfter = 60;
+
 WriteResult failure(const std::string& path, int err)
 {
     return {false, "Could not write " + path + ": " + std::strerror(err)};
 }
 
+bool isTempNameCharacter(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The writer of a temporary file of ours, from its name: its pid, 0 for the
+// older names without one, -1 for a name that is not one of ours.
+long writerOf(std::string_view name)
+{
+    if (name.substr(0, kTempPrefix.size()) != kTempPrefix)
+        return -1;
+    name.remove_prefix(kTempPrefix.size());
+    if (name.size() < kRandomPart)
+        return -1;
+    for (char c : name.substr(name.size() - kRandomPart))
+        if (!isTempNameCharacter(c))
+            return -1;
+    name.remove_suffix(kRandomPart);
+    if (name.empty())
+        return 0;
+    if (name.back() != '-' || name.size() < 2 || name.size() > 11)
+        return -1;
+    name.remove_suffix(1);
+    long pid = 0;
+    for (char c : name) {
+        if (c < '0' || c > '9')
+            return -1;
+        pid = pid * 10 + (c - '0');
+    }
+    return pid > 0 && pid <= INT_MAX ? pid : -1;
+}
+
+bool processIsGone(long pid)
+{
+    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+std::string folderOf(const std::string& path)
+{
+    const std::string dir = directoryOf(path);
+    return dir.empty() ? std::string("./") : dir;
+}
+
+// The folder's entry for a renamed file reaches the disk only when the
+// folder itself is synced. A folder that cannot be synced (some file
+// systems refuse) still holds the new file; the save has happened.
+void syncFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// Scratch writes look for leftovers once per folder; a durable save looks
+// every time, as it is rare and its folder small.
+bool firstScratchWriteInto(const std::string& folder)
+{
+    static std::mutex lock;
+    static std::set<std::string> seen;
+    const std::lock_guard<std::mutex> guard(lock);
+    return seen.insert(folder).second;
+}
+
 } // namespace
 
-WriteResult writeFileAtomic(const std::string& path, std::string_view bytes)
+int removeStaleTemporaryFiles(const std::string& directory)
 {
-    std::string dir = directoryOf(path);
-    std::string tmpl = (dir.empty() ? std::string("./") : dir) + ".vantrel-XXXXXX";
-    const int fd = ::mkstemp(tmpl.data());
+    const std::string folder = directory.empty() ? std::string("./")
+        : directory.back() == '/'                ? directory
+                                                 : directory + '/';
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return 0;
+    const std::time_t now = std::time(nullptr);
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const long writer = writerOf(entry->d_name);
+        if (writer < 0)
+            continue;
+        const std::string path = folder + entry->d_name;
+        struct stat info { };
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+            continue;
+        const std::time_t idle = now - info.st_mtime;
+        const bool stale =
+            writer == 0 ? idle >= kUnnamedAbandonedAfter : idle >= kAbandonedAfter || processIsGone(writer);
+        if (stale && ::unlink(path.c_str()) == 0)
+            ++removed;
+    }
+    ::closedir(dir);
+    return removed;
+}
+
+WriteResult writeFileAtomic(const std::string& path, std::string_view bytes, Durability durability)
+{
+    const bool durable = durability == Durability::Durable;
+    const std::string folder = folderOf(path);
+    if (durable || firstScratchWriteInto(folder))
+        removeStaleTemporaryFiles(folder);
+
+    std::string tmpl =
+        folder + std::string(kTempPrefix) + std::to_string(::getpid()) + '-' + std::string(kRandomPart, 'X');
+    const int fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
     if (fd < 0)
         return failure(path, errno);
 
     // Keep the permissions of the file being replaced; a new file gets the
     // usual ones.
-    struct stat existing {};
+    struct stat existing { };
     mode_t mode = 0644;
     if (::stat(path.c_str(), &existing) == 0)
         mode = existing.st_mode & 07777;
     ::fchmod(fd, mode);
 
+    auto giveUp = [&](int err, bool open) {
+        if (open)
+            ::close(fd);
+        ::unlink(tmpl.c_str());
+        return failure(path, err);
+    };
     const char* data = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
@@ -42,30 +160,19 @@ WriteResult writeFileAtomic(const std::string& path, std::string_view bytes)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            const int err = errno;
-            ::close(fd);
-            ::unlink(tmpl.c_str());
-            return failure(path, err);
+            return giveUp(errno, true);
         }
         data += n;
         left -= static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0) {
-        const int err = errno;
-        ::close(fd);
-        ::unlink(tmpl.c_str());
-        return failure(path, err);
-    }
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(tmpl.c_str());
-        return failure(path, err);
-    }
-    if (::rename(tmpl.c_str(), path.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(tmpl.c_str());
-        return failure(path, err);
-    }
+    if (durable && ::fsync(fd) != 0)
+        return giveUp(errno, true);
+    if (::close(fd) != 0)
+        return giveUp(errno, false);
+    if (::rename(tmpl.c_str(), path.c_str()) != 0)
+        return giveUp(errno, false);
+    if (durable)
+        syncFolder(folder);
     return {true, {}};
 }
 

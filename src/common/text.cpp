@@ -3,7 +3,6 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <limits>
 
 namespace vantrel {
@@ -91,12 +90,16 @@ std::optional<std::string> readFileBytes(const std::string& path)
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
         return std::nullopt;
+    const auto size = std::filesystem::file_size(path, ec);
     std::ifstream in(path, std::ios::binary);
-    if (!in)
+    if (ec || !in)
         return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // One read of the size the file has; a file that shrank meanwhile gives what is left.
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad())
         return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;
 }
 

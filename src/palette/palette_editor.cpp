@@ -51,7 +51,7 @@ bool PaletteEditor::swapUndo()
     return true;
 }
 
-std::int64_t PaletteEditor::Hex2Dec(std::string_view text)
+std::int64_t PaletteEditor::hexValue(std::string_view text)
 {
     static constexpr std::string_view digits = "0123456789ABCDEF";
     std::int64_t value = 0;
@@ -71,9 +71,9 @@ Rgb PaletteEditor::colourOfNumber(std::uint32_t bgr)
     std::snprintf(hex, sizeof hex, "%06X", bgr & 0xFFFFFFu);
     const std::string_view digits(hex);
     const std::size_t n = digits.size();
-    return {static_cast<std::uint8_t>(Hex2Dec(digits.substr(n - 2, 2))),
-            static_cast<std::uint8_t>(Hex2Dec(digits.substr(n - 4, 2))),
-            static_cast<std::uint8_t>(Hex2Dec(digits.substr(n - 6, 2)))};
+    return {static_cast<std::uint8_t>(hexValue(digits.substr(n - 2, 2))),
+            static_cast<std::uint8_t>(hexValue(digits.substr(n - 4, 2))),
+            static_cast<std::uint8_t>(hexValue(digits.substr(n - 6, 2)))};
 }
 
 } // namespace vantrel

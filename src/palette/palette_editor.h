@@ -40,14 +40,14 @@ public:
     // Exchanges the palette with the undo snapshot; false when there is none.
     bool swapUndo();
     bool undoAvailable() const { return undoAvailable_; }
-    const Palette& UndoPalette() const { return undo_; }
+    const Palette& undoPalette() const { return undo_; }
 
     // True while the palette differs from the one last loaded or saved.
     bool modified() const { return workingPalette != clean_; }
     void markSaved() { clean_ = workingPalette; }
 
     // The value of a text of hexadecimal digits; other characters count 0.
-    static std::int64_t Hex2Dec(std::string_view text);
+    static std::int64_t hexValue(std::string_view text);
     // The colour of the chooser's colour number 0xBBGGRR.
     static Rgb colourOfNumber(std::uint32_t bgr);
 

@@ -6,13 +6,13 @@
 #include "image/picture.h"
 #include "palette/act.h"
 #include "palette/pal.h"
+#include "shell/number_keys.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -31,7 +31,10 @@ namespace {
 const QString kActFilter = QStringLiteral("Character palette file (*.act)|*.act");
 const QString kPalFilter = QStringLiteral("Jasc/PSP PAL file (*.pal)|*.pal");
 
-QColor qcolour(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+QColor qcolour(const Rgb& c)
+{
+    return QColor(c.r, c.g, c.b);
+}
 
 // A picture box: paints what its owner draws and reports the mouse.
 class PictureBox : public QWidget {
@@ -71,22 +74,23 @@ PaletteWindow::PaletteWindow(App& app, QWidget* parent) : QWidget(parent), app_(
     setWindowTitle(QStringLiteral("ACT Editor"));
 
     auto* grid = new PictureBox(this);
-    grid->setObjectName(QStringLiteral("picPal"));
+    grid->setObjectName(QStringLiteral("paletteGrid"));
     grid->setFixedSize(kGridSize, kGridSize);
     grid->picture = [this] { return gridPicture(); };
-    grid->pressed = [this](QMouseEvent* e) { picPal_MouseDown(e->position().toPoint().x(), e->position().toPoint().y()); };
-    grid->doubleClicked = [this](QMouseEvent*) { picPal_DblClick(); };
-    picPal_ = grid;
+    grid->pressed = [this](QMouseEvent* e) { pressGrid(e->position().toPoint().x(), e->position().toPoint().y()); };
+    grid->doubleClicked = [this](QMouseEvent*) { chooseColour(); };
+    paletteGrid_ = grid;
 
-    picSelected_ = new QLabel(this);
-    picSelected_->setObjectName(QStringLiteral("picSelected"));
-    picSelected_->setFixedSize(48, 48);
-    picSelected_->setAutoFillBackground(true);
-    picSelected_->setFrameShape(QFrame::Box);
+    swatch_ = new QLabel(this);
+    swatch_->setObjectName(QStringLiteral("swatch"));
+    swatch_->setFixedSize(48, 48);
+    swatch_->setAutoFillBackground(true);
+    swatch_->setFrameShape(QFrame::Box);
 
     auto* controls = new QGridLayout;
     controls->addWidget(new QLabel(QStringLiteral("R G B"), this), 0, 0, 1, 2);
-    const char* names[3][2] = {{"hscRed", "txtRed"}, {"hscGreen", "txtGreen"}, {"hscBlue", "txtBlue"}};
+    const char* names[3][2] = {
+        {"redScrollBar", "redEdit"}, {"greenScrollBar", "greenEdit"}, {"blueScrollBar", "blueEdit"}};
     for (Channel channel : {Channel::Red, Channel::Green, Channel::Blue}) {
         const int i = index(channel);
         auto* bar = new QScrollBar(Qt::Horizontal, this);
@@ -98,30 +102,30 @@ PaletteWindow::PaletteWindow(App& app, QWidget* parent) : QWidget(parent), app_(
         auto* box = new QLineEdit(QStringLiteral("0"), this);
         box->setObjectName(QString::fromLatin1(names[i][1]));
         box->setFixedWidth(48);
-        box->installEventFilter(this);
+        acceptDigitsOnly(box);
         scrollBars_[i] = bar;
-        textBoxes_[i] = box;
+        numberEdits_[i] = box;
         controls->addWidget(bar, i + 1, 0);
         controls->addWidget(box, i + 1, 1);
         // While the thumb is dragged only the grid follows; the sample and
         // the number box catch up when it is let go.
         connect(bar, &QScrollBar::valueChanged, this, [this, channel, bar] {
             if (bar->isSliderDown())
-                hsc_Scroll(channel);
+                previewScrollBar(channel);
             else
-                hsc_Change(channel);
+                applyScrollBar(channel);
         });
-        connect(bar, &QScrollBar::sliderReleased, this, [this, channel] { hsc_Change(channel); });
-        connect(box, &QLineEdit::textChanged, this, [this, channel] { txt_Change(channel); });
+        connect(bar, &QScrollBar::sliderReleased, this, [this, channel] { applyScrollBar(channel); });
+        connect(box, &QLineEdit::textChanged, this, [this, channel] { applyNumberEdit(channel); });
     }
 
     auto* display = new PictureBox;
-    display->setObjectName(QStringLiteral("picDisplay"));
+    display->setObjectName(QStringLiteral("sampleView"));
     display->picture = [this] { return sample_; };
     display->released = [this](QMouseEvent* e) {
-        picDisplay_MouseUp(e->button(), e->position().toPoint().x(), e->position().toPoint().y());
+        pickColour(e->button(), e->position().toPoint().x(), e->position().toPoint().y());
     };
-    picDisplay_ = display;
+    sampleView_ = display;
     auto* scroller = new QScrollArea(this);
     scroller->setWidget(display);
     scroller->setMinimumSize(240, 200);
@@ -129,7 +133,7 @@ PaletteWindow::PaletteWindow(App& app, QWidget* parent) : QWidget(parent), app_(
     buildToolbar();
 
     auto* side = new QVBoxLayout;
-    side->addWidget(picSelected_);
+    side->addWidget(swatch_);
     side->addLayout(controls);
     side->addStretch();
     auto* top = new QHBoxLayout;
@@ -141,7 +145,8 @@ PaletteWindow::PaletteWindow(App& app, QWidget* parent) : QWidget(parent), app_(
     layout->addLayout(top);
     layout->addWidget(scroller, 1);
     // Every toolbar button stays in sight rather than behind an overflow arrow.
-    setMinimumWidth(toolbar_->sizeHint().width() + layout->contentsMargins().left() + layout->contentsMargins().right());
+    setMinimumWidth(toolbar_->sizeHint().width() + layout->contentsMargins().left()
+                    + layout->contentsMargins().right());
 
     // The first sprite of the workspace is the sample; with no sprites there
     // is simply no sample.
@@ -155,57 +160,67 @@ PaletteWindow::PaletteWindow(App& app, QWidget* parent) : QWidget(parent), app_(
 void PaletteWindow::buildToolbar()
 {
     toolbar_ = new QToolBar(this);
-    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
-    auto add = [this](const QString& key, const QString& caption, const QString& tip) {
+    toolbar_->setObjectName(QStringLiteral("toolbar"));
+    auto add = [this](const QString& name, const QString& caption, const QString& tip) {
         QAction* action = toolbar_->addAction(caption);
-        action->setObjectName(key);
+        action->setObjectName(name);
         action->setToolTip(tip);
-        connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
         return action;
     };
     auto* palettes = new QActionGroup(this);
     for (int n = 1; n <= 12; ++n) {
-        QAction* action = add(QStringLiteral("Act%1").arg(n), QString::number(n), QStringLiteral("ACT palette %1").arg(n));
+        QAction* action =
+            add(QStringLiteral("palette%1Action").arg(n), QString::number(n), QStringLiteral("ACT palette %1").arg(n));
         action->setCheckable(true);
         action->setEnabled(!app_.files.paletteFiles[static_cast<std::size_t>(n)].empty());
         palettes->addAction(action);
+        connect(action, &QAction::triggered, this, [this, n] { switchToPalette(n); });
+        paletteActions_[static_cast<std::size_t>(n - 1)] = action;
     }
     toolbar_->addSeparator();
-    add(QStringLiteral("SaveAs"), QStringLiteral("Save As"), QString());
-    add(QStringLiteral("openpal"), QStringLiteral("Import PAL"), QStringLiteral("Import a JASC PAL file"));
-    add(QStringLiteral("savepal"), QStringLiteral("Export PAL"), QStringLiteral("Save a JASC PAL file"));
-    add(QStringLiteral("OpenPic"), QStringLiteral("Sample"), QStringLiteral("Load PCX for sample image"));
-    add(QStringLiteral("Undo"), QStringLiteral("Undo"), QStringLiteral("Undo last palette change"));
+    QAction* saveAs = add(QStringLiteral("saveAsAction"), QStringLiteral("Save As"), QString());
+    connect(saveAs, &QAction::triggered, this, &PaletteWindow::saveActAs);
+    QAction* importPal =
+        add(QStringLiteral("importPalAction"), QStringLiteral("Import PAL"), QStringLiteral("Import a JASC PAL file"));
+    connect(importPal, &QAction::triggered, this, &PaletteWindow::importPal);
+    QAction* exportPal =
+        add(QStringLiteral("exportPalAction"), QStringLiteral("Export PAL"), QStringLiteral("Save a JASC PAL file"));
+    connect(exportPal, &QAction::triggered, this, &PaletteWindow::exportPal);
+    QAction* chooseSample = add(QStringLiteral("chooseSampleAction"), QStringLiteral("Sample"),
+                                QStringLiteral("Load PCX for sample image"));
+    connect(chooseSample, &QAction::triggered, this, &PaletteWindow::chooseSampleImage);
+    undoAction_ = add(QStringLiteral("undoAction"), QStringLiteral("Undo"), QStringLiteral("Undo last palette change"));
+    connect(undoAction_, &QAction::triggered, this, &PaletteWindow::swapUndo);
     updateUndoButton();
 }
 
-QAction* PaletteWindow::toolbarAction(const QString& key) const
+QAction* PaletteWindow::paletteAction(int n) const
 {
-    for (QAction* action : toolbar_->actions()) {
-        if (action->objectName() == key)
-            return action;
-    }
-    return nullptr;
+    return n >= 1 && n <= 12 ? paletteActions_[static_cast<std::size_t>(n - 1)] : nullptr;
 }
 
-void PaletteWindow::Toolbar1_ButtonClick(const QString& key)
+void PaletteWindow::switchToPalette(int n)
 {
-    if (key.startsWith(QLatin1String("Act"))) {
-        const int n = key.mid(3).toInt();
-        if (n < 1 || n > 12 || !confirmDiscard())
-            return;
+    // The button was checked by the click itself; whatever follows, the
+    // checked one goes back to naming the palette really in the editor.
+    if (n >= 1 && n <= 12 && confirmDiscard())
         loadAct(qstr(app_.files.paletteFiles[static_cast<std::size_t>(n)]));
-    } else if (key == QLatin1String("SaveAs")) {
-        saveActAs();
-    } else if (key == QLatin1String("openpal")) {
-        importPal();
-    } else if (key == QLatin1String("savepal")) {
-        exportPal();
-    } else if (key == QLatin1String("OpenPic")) {
-        chooseSampleImage();
-    } else if (key == QLatin1String("Undo")) {
-        swapUndo();
-    }
+    showCurrentSlot();
+}
+
+void PaletteWindow::showCurrentSlot()
+{
+    for (int n = 1; n <= 12; ++n)
+        paletteAction(n)->setChecked(n == currentSlot_);
+}
+
+FileDialogOptions PaletteWindow::fileOptions(const QString& title, const QString& filter) const
+{
+    FileDialogOptions options;
+    options.title = title;
+    options.directory = qstr(app_.files.characterDir);
+    options.filter = filter;
+    return options;
 }
 
 bool PaletteWindow::loadAct(const QString& path)
@@ -218,25 +233,21 @@ bool PaletteWindow::loadAct(const QString& path)
         return false;
     }
     editor_.setPalette(result.palette, true);
-    for (int n = 1; n <= 12; ++n) {
-        if (qstr(app_.files.paletteFiles[static_cast<std::size_t>(n)]) == path) {
+    currentSlot_ = 0;
+    for (int n = 1; n <= 12 && currentSlot_ == 0; ++n) {
+        if (qstr(app_.files.paletteFiles[static_cast<std::size_t>(n)]) == path)
             currentSlot_ = n;
-            toolbarAction(QStringLiteral("Act%1").arg(n))->setChecked(true);
-            break;
-        }
     }
+    showCurrentSlot();
     refresh(true);
     return true;
 }
 
 bool PaletteWindow::saveActAs()
 {
-    FileDialogOptions options;
-    options.title = QStringLiteral("Save ACT file");
-    options.directory = qstr(app_.files.characterDir);
+    FileDialogOptions options = fileOptions(QStringLiteral("Save ACT file"), kActFilter);
     if (currentSlot_ > 0)
         options.fileName = qstr(fileNameOf(app_.files.paletteFiles[static_cast<std::size_t>(currentSlot_)]));
-    options.filter = kActFilter;
     options.mustExist = false;
     const QString path = app_.dialogs.saveFile(this, options);
     if (path.isEmpty())
@@ -252,11 +263,7 @@ bool PaletteWindow::saveActAs()
 
 void PaletteWindow::importPal()
 {
-    FileDialogOptions options;
-    options.title = QStringLiteral("Import PAL file");
-    options.directory = qstr(app_.files.characterDir);
-    options.filter = kPalFilter;
-    const QString path = app_.dialogs.openFile(this, options);
+    const QString path = app_.dialogs.openFile(this, fileOptions(QStringLiteral("Import PAL file"), kPalFilter));
     if (path.isEmpty())
         return;
     const auto bytes = readFileBytes(sstr(path));
@@ -271,10 +278,7 @@ void PaletteWindow::importPal()
 
 void PaletteWindow::exportPal()
 {
-    FileDialogOptions options;
-    options.title = QStringLiteral("Export PAL file");
-    options.directory = qstr(app_.files.characterDir);
-    options.filter = kPalFilter;
+    FileDialogOptions options = fileOptions(QStringLiteral("Export PAL file"), kPalFilter);
     options.mustExist = false;
     const QString path = app_.dialogs.saveFile(this, options);
     if (path.isEmpty())
@@ -307,10 +311,15 @@ void PaletteWindow::showSampleImage()
         sample_ = QImage();
     } else {
         sample_ = loadPcx(app_, this, samplePath_, kPaletteWorking, 0);
+        // A 32-bit sprite has its own colours, no palette: it is left alone.
+        if (isTrueColour(sample_)) {
+            sample_ = QImage();
+            app_.dialogs.message(this, QStringLiteral("The sample is a 32-bit picture: palettes do not change it."));
+        }
         sampleRefused_ = sample_.isNull();
     }
-    picDisplay_->setFixedSize(sample_.isNull() ? QSize(1, 1) : sample_.size());
-    picDisplay_->update();
+    sampleView_->setFixedSize(sample_.isNull() ? QSize(1, 1) : sample_.size());
+    sampleView_->update();
 }
 
 void PaletteWindow::selectIndex(int index)
@@ -325,7 +334,7 @@ void PaletteWindow::swapUndo()
         refresh(true);
 }
 
-void PaletteWindow::picPal_MouseDown(int x, int y)
+void PaletteWindow::pressGrid(int x, int y)
 {
     const std::optional<int> cell = editor_.pressGrid(x, y);
     updateUndoButton();
@@ -333,7 +342,7 @@ void PaletteWindow::picPal_MouseDown(int x, int y)
         selectIndex(*cell);
 }
 
-void PaletteWindow::picPal_DblClick()
+void PaletteWindow::chooseColour()
 {
     const Rgb current = editor_.selectedColour();
     const std::optional<QColor> chosen = app_.dialogs.chooseColour(this, qcolour(current));
@@ -344,20 +353,20 @@ void PaletteWindow::picPal_DblClick()
         refresh(true);
 }
 
-void PaletteWindow::picDisplay_MouseUp(Qt::MouseButton button, int x, int y)
+void PaletteWindow::pickColour(Qt::MouseButton button, int x, int y)
 {
     if (button != Qt::LeftButton || sample_.isNull() || x < 0 || y < 0 || x >= sample_.width() || y >= sample_.height())
         return;
     selectIndex(sample_.pixelIndex(x, y));
 }
 
-void PaletteWindow::hsc_Change(Channel channel)
+void PaletteWindow::applyScrollBar(Channel channel)
 {
     if (syncing_)
         return;
     const int value = scrollBar(channel)->value();
     const bool changed = editor_.setComponent(channel, value);
-    QLineEdit* box = textBox(channel);
+    QLineEdit* box = numberEdit(channel);
     // The box is left alone while it already says this number, so typing in
     // it is not interrupted by its own echo.
     if (numericValue(sstr(box->text())) != value) {
@@ -368,22 +377,22 @@ void PaletteWindow::hsc_Change(Channel channel)
         refresh(true);
 }
 
-void PaletteWindow::hsc_Scroll(Channel channel)
+void PaletteWindow::previewScrollBar(Channel channel)
 {
     if (syncing_)
         return;
     if (editor_.setComponent(channel, scrollBar(channel)->value())) {
-        picPal_->update();
-        picSelected_->setPalette(QPalette(selectedSwatch()));
+        paletteGrid_->update();
+        swatch_->setPalette(QPalette(selectedSwatch()));
         sampleStale_ = true;
     }
 }
 
-void PaletteWindow::txt_Change(Channel channel)
+void PaletteWindow::applyNumberEdit(Channel channel)
 {
     if (syncing_)
         return;
-    QLineEdit* box = textBox(channel);
+    QLineEdit* box = numberEdit(channel);
     const std::int64_t value = numericValue(sstr(box->text()));
     if (value > 255) {
         box->setText(QStringLiteral("255"));
@@ -394,24 +403,6 @@ void PaletteWindow::txt_Change(Channel channel)
         return;
     }
     scrollBar(channel)->setValue(static_cast<int>(value));
-}
-
-bool PaletteWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    // The number boxes take digits and backspace; other typed characters are
-    // dropped (editing keys without text still work).
-    if (event->type() == QEvent::KeyPress) {
-        for (QLineEdit* box : textBoxes_) {
-            if (watched != box)
-                continue;
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const QString text = key->text();
-            if (key->key() != Qt::Key_Backspace && !text.isEmpty() && text.at(0).isPrint()
-                && !QStringLiteral("1234567890").contains(text.at(0)))
-                return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 QImage PaletteWindow::gridPicture() const
@@ -438,8 +429,8 @@ QColor PaletteWindow::selectedSwatch() const
 
 void PaletteWindow::refresh(bool sample)
 {
-    picPal_->update();
-    picSelected_->setPalette(QPalette(selectedSwatch()));
+    paletteGrid_->update();
+    swatch_->setPalette(QPalette(selectedSwatch()));
     showSelectedControls();
     updateUndoButton();
     if (sample)
@@ -454,27 +445,24 @@ void PaletteWindow::showSelectedControls()
     const int values[3] = {c.r, c.g, c.b};
     for (int i = 0; i < 3; ++i) {
         scrollBars_[i]->setValue(values[i]);
-        if (numericValue(sstr(textBoxes_[i]->text())) != values[i])
-            textBoxes_[i]->setText(qstr(formatNumber(values[i])));
+        if (numericValue(sstr(numberEdits_[i]->text())) != values[i])
+            numberEdits_[i]->setText(qstr(formatNumber(values[i])));
     }
     syncing_ = false;
 }
 
 void PaletteWindow::updateUndoButton()
 {
-    if (QAction* undo = toolbarAction(QStringLiteral("Undo")))
-        undo->setEnabled(editor_.undoAvailable());
+    if (undoAction_)
+        undoAction_->setEnabled(editor_.undoAvailable());
 }
 
 bool PaletteWindow::confirmDiscard()
 {
-    if (!editor_.modified())
-        return true;
-    const Answer answer = app_.dialogs.message(this, QStringLiteral("The palette has changed. Save it before it is dropped?"),
-                                               QStringLiteral("Vantrel"), Buttons::YesNoCancel, Icon::Question);
-    if (answer == Answer::Yes)
-        return saveActAs();
-    return answer == Answer::No;
+    return !editor_.modified()
+        || askToSaveChanges(app_.dialogs, this,
+                            QStringLiteral("The palette has changed. Save it before it is dropped?"),
+                            QStringLiteral("Vantrel"), [this] { return saveActAs(); });
 }
 
 void PaletteWindow::closeEvent(QCloseEvent* event)

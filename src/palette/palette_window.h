@@ -27,35 +27,53 @@ public:
     // Reads an ACT file into the palette; on failure says why and keeps the
     // palette as it was.
     bool loadAct(const QString& path);
-    // Asks for a file and writes the palette; false when cancelled or failed.
-    bool saveActAs();
     void showSampleImage();
-    void selectIndex(int index);
-    void swapUndo();
-    void importPal();
-    void exportPal();
-    void chooseSampleImage();
-
-    void Toolbar1_ButtonClick(const QString& key);
-    void picPal_MouseDown(int x, int y);
-    void picPal_DblClick();
-    void picDisplay_MouseUp(Qt::MouseButton button, int x, int y);
-    void hsc_Change(Channel channel);
-    void hsc_Scroll(Channel channel);
-    void txt_Change(Channel channel);
 
     const PaletteEditor& model() const { return editor_; }
-    QAction* toolbarAction(const QString& key) const;
+    // The toolbar button for the character's palette file n (1 to 12).
+    QAction* paletteAction(int n) const;
     QScrollBar* scrollBar(Channel channel) const { return scrollBars_[index(channel)]; }
-    QLineEdit* textBox(Channel channel) const { return textBoxes_[index(channel)]; }
+    QLineEdit* numberEdit(Channel channel) const { return numberEdits_[index(channel)]; }
     QImage gridPicture() const;
     const QImage& samplePicture() const { return sample_; }
     QColor selectedSwatch() const;
-    const QString& SampleImagePath() const { return samplePath_; }
+    const QString& sampleImagePath() const { return samplePath_; }
+
+    // Asks about unsaved changes; false when the user chose to stay.
+    bool confirmDiscard();
+    // Lets the changes go: the window closes next without asking.
+    void discardChanges() { editor_.markSaved(); }
+
+public slots:
+    // Loads the character's palette file n (1 to 12), asking first about
+    // unsaved changes.
+    void switchToPalette(int n);
+    // Asks for a file and writes the palette; false when cancelled or failed.
+    bool saveActAs();
+    void importPal();
+    void exportPal();
+    void chooseSampleImage();
+    void selectIndex(int index);
+    void swapUndo();
+    // A press on the grid at (x, y): takes the undo snapshot and selects the
+    // cell under it.
+    void pressGrid(int x, int y);
+    // Asks for a new colour for the selected entry.
+    void chooseColour();
+    // A left click on the sample selects the palette entry of that pixel.
+    void pickColour(Qt::MouseButton button, int x, int y);
+    // A channel's scroll bar settled (or moved by a click or key): the
+    // palette, its number box and the sample follow.
+    void applyScrollBar(Channel channel);
+    // A channel's scroll bar is being dragged: only the grid and the swatch
+    // follow until it is let go.
+    void previewScrollBar(Channel channel);
+    // A channel's number box changed: its value, held to 0..255, moves the
+    // scroll bar.
+    void applyNumberEdit(Channel channel);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static int index(Channel channel) { return static_cast<int>(channel); }
@@ -64,18 +82,22 @@ private:
     // controls and (when asked) the sample.
     void refresh(bool sample);
     void showSelectedControls();
-    // Asks about unsaved changes; false when the user chose to stay.
-    bool confirmDiscard();
+    // Checks the button of the character's palette file now in the editor
+    // (none when the palette came from elsewhere or none loaded).
+    void showCurrentSlot();
     void updateUndoButton();
+    FileDialogOptions fileOptions(const QString& title, const QString& filter) const;
 
     App& app_;
     PaletteEditor editor_;
     QToolBar* toolbar_ = nullptr;
-    QWidget* picPal_ = nullptr;
-    QLabel* picSelected_ = nullptr;
-    QWidget* picDisplay_ = nullptr;
+    std::array<QAction*, 12> paletteActions_{};
+    QAction* undoAction_ = nullptr;
+    QWidget* paletteGrid_ = nullptr;
+    QLabel* swatch_ = nullptr;
+    QWidget* sampleView_ = nullptr;
     std::array<QScrollBar*, 3> scrollBars_{};
-    std::array<QLineEdit*, 3> textBoxes_{};
+    std::array<QLineEdit*, 3> numberEdits_{};
     QString samplePath_;
     QImage sample_;
     bool sampleRefused_ = false;

@@ -19,12 +19,14 @@ class MainWindow;
 
 struct App {
     App(QString applicationDir, Dialogs& dialogService, SettingsStore& settingsStore)
-        : appDir(std::move(applicationDir)), sprites(appDir.toStdString()), dialogs(dialogService),
-          store(settingsStore)
+        : appDir(std::move(applicationDir)), toolsDir(appDir), dataDir(appDir), sprites(appDir.toStdString()),
+          dialogs(dialogService), store(settingsStore)
     {
     }
 
-    QString appDir; // holds the program, the tools, the data files and the workspace
+    QString appDir;   // holds the program and the workspace
+    QString toolsDir; // holds sff2pcx and sprmaker: appDir unless found elsewhere (app_paths.h)
+    QString dataDir;  // holds the shipped data files and the sample character: likewise
     CharacterFiles files;
     SpriteWorkspace sprites;
     ProgramSettings settings;
@@ -32,13 +34,14 @@ struct App {
     DecoderState decoder;    // spritePalette, spritePaletteCaptured, decodedPixels
     Palette workingPalette{}; // the palette editor's palette, for decodes in mode 1
     TextEditorsState textEditors; // the find settings and the text editors' modified flags
+    QString recoveryDir;          // where recovery copies of unsaved text go; empty: none are kept
 
     Dialogs& dialogs;
     SettingsStore& store;
     MainWindow* main = nullptr;
 
     // A path of the program's data files, e.g. dataFile("tips.txt").
-    QString dataFile(const QString& name) const { return appDir + QLatin1Char('/') + name; }
+    QString dataFile(const QString& name) const { return dataDir + QLatin1Char('/') + name; }
 };
 
 } // namespace vantrel

@@ -51,28 +51,46 @@ bool paletteSlot(const std::string& line, std::int64_t& slot)
     return true;
 }
 
+// "[Files]", whatever the letter case and the blanks inside the brackets.
+bool isFilesSection(const std::string& lowerLine)
+{
+    return lowerLine.size() >= 2 && lowerLine.front() == '[' && lowerLine.back() == ']'
+        && trimmed(std::string_view(lowerLine).substr(1, lowerLine.size() - 2)) == "files";
+}
+
+DefinitionResult refused(DefinitionProblem problem, std::string error)
+{
+    return {false, problem, std::move(error)};
+}
+
 } // namespace
 
 DefinitionResult readDefinition(const std::string& rawPath, CharacterFiles& files)
 {
     const std::string path = trimmed(rawPath);
+    files = CharacterFiles{};
     files.characterDir = directoryOf(path);
     files.defFile = path;
 
     const auto lines = readLines(path);
     if (!lines)
-        return {false, "cannot read " + path};
+        return refused(DefinitionProblem::Unreadable, "The character definition " + path + " cannot be read.");
 
     const std::string& dir = files.characterDir;
+    bool filesSection = false;
+    bool spriteNamed = false;
     for (const std::string& raw : *lines) {
         const std::string line = stripComment(raw);
         const std::string lower = toLowerAscii(line);
         if (lower.empty())
             continue;
+        filesSection = filesSection || isFilesSection(lower);
         const std::string value = valueOf(line);
 
-        if (startsWith(lower, "sprite"))
+        if (startsWith(lower, "sprite")) {
             files.spriteFile = characterPath(dir, value);
+            spriteNamed = !value.empty();
+        }
         if (startsWith(lower, "cmd"))
             files.commandFile = characterPath(dir, value);
         if (startsWith(lower, "anim"))
@@ -92,12 +110,19 @@ DefinitionResult readDefinition(const std::string& rawPath, CharacterFiles& file
             std::int64_t slot = 0;
             if (paletteSlot(line, slot)) {
                 if (slot < 0 || slot > 12)
-                    return {false, "palette slot out of range in: " + line};
+                    return refused(DefinitionProblem::PaletteOutOfRange,
+                                   "This character definition names a palette outside the slots 0 to 12: " + line);
                 files.paletteFiles[static_cast<std::size_t>(slot)] = characterPath(dir, value);
             }
         }
     }
-    return {true, {}};
+    if (!filesSection)
+        return refused(DefinitionProblem::NoFilesSection,
+                       "This file is not a character definition: it has no [Files] section.");
+    if (!spriteNamed)
+        return refused(DefinitionProblem::NoSpriteFile,
+                       "This file is not a character definition: it names no sprite file.");
+    return {true, DefinitionProblem::None, {}};
 }
 
 } // namespace vantrel

@@ -1,11 +1,9 @@
 #include "main_window.h"
 
 #include "common/text.h"
-#include "shell/spawn_runner.h"
-#include "shell/spawn_script.h"
+#include "shell/quick_run.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
@@ -15,56 +13,51 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 
 namespace vantrel {
 
 namespace {
 
-const QString kOpenFailed = QStringLiteral("A file referenced in the .DEF file does not exist?");
-
 struct ToolbarButton {
-    const char* key;      // nullptr: a separator
-    const char* toolTip;
-    QStyle::StandardPixmap icon;
-    bool initiallyEnabled;
+    const char* caption = nullptr; // nullptr: a separator
+    const char* name = nullptr;    // the action's object name
+    const char* toolTip = nullptr;
+    QStyle::StandardPixmap icon = QStyle::SP_CustomBase;
+    bool needsCharacter = false;          // enabled only while a character is open
+    const char* editor = nullptr;         // the window the button opens, or nullptr
+    void (MainWindow::*slot)() = nullptr; // what any other button does, or nullptr
 };
 
 // The twenty positions of the toolbar, in order.
 const ToolbarButton kToolbar[] = {
-    {nullptr, nullptr, QStyle::SP_CustomBase, false},
-    {"Open", "Open a Character Definition File (.def)", QStyle::SP_DialogOpenButton, true},
-    {"Recycle", "Reload the DEF file so Vantrel will recognise recent changes", QStyle::SP_BrowserReload, false},
-    {nullptr, nullptr, QStyle::SP_CustomBase, false},
-    {"DEF", "Edit the Definition file (.def)", QStyle::SP_FileIcon, false},
-    {"SFF", "Edit the Spritesheet File (.sff)", QStyle::SP_DesktopIcon, false},
-    {"CNS", "Edit the Constants file (.cns)", QStyle::SP_FileDialogContentsView, false},
-    {"CMD", "Edit the Commands file (.cmd)", QStyle::SP_FileDialogDetailedView, false},
-    {"AIR", "Edit the Animation file (.air)", QStyle::SP_MediaSeekForward, false},
-    {"SND", "Edit the Sound file (.snd)", QStyle::SP_MediaVolume, false},
-    {"ST", "Edit the States files (.st)", QStyle::SP_FileDialogListView, false},
-    {"ACT", "Edit the Palettes files (.act)", QStyle::SP_DriveDVDIcon, false},
-    {nullptr, nullptr, QStyle::SP_CustomBase, false},
-    {"Calc", "Miniature calculator", QStyle::SP_ComputerIcon, true},
-    {"pad", "Notepad", QStyle::SP_FileDialogNewFolder, true},
-    {nullptr, nullptr, QStyle::SP_CustomBase, false},
-    {"Settings", "", QStyle::SP_FileDialogInfoView, true},
-    {"Help", "Help", QStyle::SP_DialogHelpButton, true},
-    {nullptr, nullptr, QStyle::SP_CustomBase, false},
-    {"Run", "Quick-run this character", QStyle::SP_MediaPlay, false},
+    {},
+    {"Open", "openButton", "Open a Character Definition File (.def)", QStyle::SP_DialogOpenButton, false, nullptr,
+     &MainWindow::openCharacterFile},
+    {"Recycle", "reloadButton", "Reload the DEF file so Vantrel will recognise recent changes",
+     QStyle::SP_BrowserReload, true, nullptr, &MainWindow::reloadDefinition},
+    {},
+    {"DEF", "definitionButton", "Edit the Definition file (.def)", QStyle::SP_FileIcon, true, "DefinitionWindow"},
+    {"SFF", "spritesButton", "Edit the Spritesheet File (.sff)", QStyle::SP_DesktopIcon, true, "SpriteWindow"},
+    {"CNS", "constantsButton", "Edit the Constants file (.cns)", QStyle::SP_FileDialogContentsView, true,
+     "ConstantsWindow"},
+    {"CMD", "commandsButton", "Edit the Commands file (.cmd)", QStyle::SP_FileDialogDetailedView, true,
+     "CommandsWindow"},
+    {"AIR", "animationsButton", "Edit the Animation file (.air)", QStyle::SP_MediaSeekForward, true,
+     "AnimationTextWindow"},
+    {"SND", "soundsButton", "Edit the Sound file (.snd)", QStyle::SP_MediaVolume, true, "SoundWindow"},
+    {"ST", "statesButton", "Edit the States files (.st)", QStyle::SP_FileDialogListView, true, "StateFileWindow"},
+    {"ACT", "palettesButton", "Edit the Palettes files (.act)", QStyle::SP_DriveDVDIcon, true, "PaletteWindow"},
+    {},
+    {"Calc", "calculatorButton", "Miniature calculator", QStyle::SP_ComputerIcon, false, "CalculatorWindow"},
+    {"pad", "notepadButton", "Notepad", QStyle::SP_FileDialogNewFolder, false, "NotepadWindow"},
+    {},
+    {"Settings", "settingsButton", "", QStyle::SP_FileDialogInfoView, false, nullptr, &MainWindow::showSettings},
+    {"Help", "helpButton", "Help", QStyle::SP_DialogHelpButton, false}, // does nothing
+    {},
+    {"Run", "runButton", "Quick-run this character", QStyle::SP_MediaPlay, true, nullptr, &MainWindow::quickRun},
 };
-
-// The editor each toolbar key opens.
-const QMap<QString, QString>& editorWindows()
-{
-    static const QMap<QString, QString> map = {
-        {"DEF", "DefinitionWindow"}, {"SFF", "SpriteWindow"}, {"CNS", "ConstantsWindow"},     {"CMD", "CommandsWindow"},  {"AIR", "AnimationTextWindow"},
-        {"SND", "SoundWindow"}, {"ST", "StateFileWindow"}, {"ACT", "PaletteWindow"}, {"Calc", "CalculatorWindow"}, {"pad", "NotepadWindow"},
-    };
-    return map;
-}
-
-const QStringList kEditorKeys = {"Recycle", "DEF", "SFF", "CNS", "CMD", "AIR", "SND", "ST", "ACT", "Run"};
 
 } // namespace
 
@@ -91,70 +84,90 @@ MainWindow::~MainWindow()
 {
     if (app_.main == this)
         app_.main = nullptr;
+    // The windows go after this object's members: they must not reach them.
+    for (const QPointer<QWidget>& w : std::as_const(windows_)) {
+        if (w)
+            w->disconnect(this);
+    }
 }
 
 void MainWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     QAction* open = file->addAction(QStringLiteral("&Open DEF file..."));
-    open->setObjectName(QStringLiteral("mnuFileOpen"));
+    open->setObjectName(QStringLiteral("openAction"));
     open->setShortcut(QKeySequence::Open);
-    connect(open, &QAction::triggered, this, &MainWindow::mnuFileOpen_Click);
+    connect(open, &QAction::triggered, this, &MainWindow::openCharacterFile);
 
-    QAction* separator = file->addSeparator();
-    separator->setVisible(false);
-    recentActions_ << separator;
-    for (int i = 1; i <= 4; ++i) {
-        QAction* entry = file->addAction(QStringLiteral("RecentChar%1").arg(i));
-        entry->setObjectName(QStringLiteral("mnuRecentFile%1").arg(i));
+    recentSeparator_ = file->addSeparator();
+    recentSeparator_->setObjectName(QStringLiteral("recentFilesSeparator"));
+    recentSeparator_->setVisible(false);
+    for (int number = 1; number <= 4; ++number) {
+        QAction* entry = file->addAction(QStringLiteral("RecentChar%1").arg(number));
+        entry->setObjectName(QStringLiteral("recentFileAction%1").arg(number));
         entry->setVisible(false);
-        connect(entry, &QAction::triggered, this, [this, i] { mnuRecentFile_Click(i); });
-        recentActions_ << entry;
+        connect(entry, &QAction::triggered, this, [this, number] { openRecentCharacter(number); });
+        recentFileActions_ << entry;
     }
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuFileExit"));
-    connect(exit, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
+    exit->setObjectName(QStringLiteral("exitAction"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    // The Problems window checks when it opens; one already open checks again.
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    QAction* check = tools->addAction(QStringLiteral("&Check Character"));
+    check->setObjectName(QStringLiteral("checkCharacterAction"));
+    connect(check, &QAction::triggered, this, [this] {
+        if (QWidget* problems = window(QStringLiteral("ProblemsWindow")))
+            QMetaObject::invokeMethod(problems, "refresh");
+        openEditor(QStringLiteral("ProblemsWindow"));
+    });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Contents"))->setObjectName(QStringLiteral("mnuHelpContents"));
-    help->addAction(QStringLiteral("&About"))->setObjectName(QStringLiteral("mnuHelpAbout"));
+    help->addAction(QStringLiteral("&Contents"))->setObjectName(QStringLiteral("helpContentsAction"));
+    help->addAction(QStringLiteral("&About"))->setObjectName(QStringLiteral("aboutAction"));
 }
 
 void MainWindow::buildToolbar()
 {
-    toolbar_ = addToolBar(QStringLiteral("Toolbar1"));
-    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolbar_->setObjectName(QStringLiteral("toolbar"));
     toolbar_->setMovable(false);
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     for (const ToolbarButton& b : kToolbar) {
-        if (!b.key) {
+        if (!b.caption) {
             toolbar_->addSeparator();
             continue;
         }
-        const QString key = QString::fromLatin1(b.key);
-        QAction* action = toolbar_->addAction(style()->standardIcon(b.icon), key);
-        action->setObjectName(QStringLiteral("Toolbar1_") + key);
+        const QString caption = QString::fromLatin1(b.caption);
+        QAction* action = toolbar_->addAction(style()->standardIcon(b.icon), caption);
+        action->setObjectName(QString::fromLatin1(b.name));
         action->setToolTip(QString::fromLatin1(b.toolTip));
-        action->setEnabled(b.initiallyEnabled);
-        connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
-        toolbarActions_.insert(key, action);
+        action->setEnabled(!b.needsCharacter);
+        if (b.editor)
+            connect(action, &QAction::triggered, this,
+                    [this, editor = QString::fromLatin1(b.editor)] { openEditor(editor); });
+        else if (b.slot)
+            connect(action, &QAction::triggered, this, b.slot);
+        toolbarActions_.insert(caption, action);
     }
 }
 
-QAction* MainWindow::toolbarAction(const QString& key) const
+QAction* MainWindow::toolbarAction(const QString& caption) const
 {
-    return toolbarActions_.value(key, nullptr);
+    return toolbarActions_.value(caption, nullptr);
 }
 
-QAction* MainWindow::recentAction(int index) const
+QAction* MainWindow::recentFileAction(int number) const
 {
-    return index >= 0 && index < recentActions_.size() ? recentActions_[index] : nullptr;
+    return number >= 1 && number <= recentFileActions_.size() ? recentFileActions_[number - 1] : nullptr;
 }
 
-void MainWindow::registerWindow(const QString& name, WindowFactory factory)
+void MainWindow::registerWindow(const QString& name, WindowFactory factory, WindowHooks hooks)
 {
     factories_.insert(name, std::move(factory));
+    hooks_.insert(name, std::move(hooks));
 }
 
 QWidget* MainWindow::window(const QString& name) const
@@ -190,6 +203,11 @@ QWidget* MainWindow::loadWindow(const QString& name)
         // The frame goes with its window, whoever closes it.
         connect(w, &QObject::destroyed, sub, [sub] { sub->close(); });
     }
+    // A window closed cleanly leaves no recovery copy behind.
+    connect(w, &QObject::destroyed, this, [this, name] {
+        recoveryCopies().remove(name);
+        lastCopyTime_.remove(name);
+    });
     return w;
 }
 
@@ -214,7 +232,7 @@ QWidget* MainWindow::openWindow(const QString& name)
     return w;
 }
 
-void MainWindow::MDIForm_Load()
+void MainWindow::startUp()
 {
     app_.zoomFactor = 1.0f;
     app_.settings = loadProgramSettings(app_.store);
@@ -223,6 +241,13 @@ void MainWindow::MDIForm_Load()
     if (app_.settings.showTips && factories_.contains(QStringLiteral("TipDialog")))
         openWindow(QStringLiteral("TipDialog"));
     fillRecentMenu();
+    offerRecovery();
+    if (!recoveryTimer_) {
+        recoveryTimer_ = new QTimer(this);
+        recoveryTimer_->setInterval(5000);
+        connect(recoveryTimer_, &QTimer::timeout, this, &MainWindow::updateRecoveryCopies);
+        recoveryTimer_->start();
+    }
 }
 
 void MainWindow::setStatus(const QString& text)
@@ -242,8 +267,10 @@ QString MainWindow::fileText() const
 
 void MainWindow::setEditorsEnabled(bool enabled)
 {
-    for (const QString& key : kEditorKeys)
-        toolbarActions_.value(key)->setEnabled(enabled);
+    for (const ToolbarButton& b : kToolbar) {
+        if (b.needsCharacter)
+            toolbarActions_.value(QString::fromLatin1(b.caption))->setEnabled(enabled);
+    }
 }
 
 void MainWindow::addDiscardGuard(std::function<bool()> guard)
@@ -260,88 +287,12 @@ bool MainWindow::askDiscardGuards()
     return true;
 }
 
-void MainWindow::openCharacter(const QString& rawPath)
-{
-    const QString path = qstr(trimmed(sstr(rawPath)));
-    if (path.isEmpty() || loading_)
-        return;
-    if (!askDiscardGuards())
-        return;
-    if (!readDefinition(sstr(path), app_.files) || !loadSpriteArchive()) {
-        app_.dialogs.message(this, kOpenFailed);
-        return;
-    }
-    characterOpen_ = true;
-    setEditorsEnabled(true);
-    filePanel_->setText(path);
-    setStatus(QStringLiteral("Status: OK"));
-    addRecentCharacter(app_.store, sstr(path));
-    fillRecentMenu();
-}
-
-void MainWindow::reloadDefinition()
-{
-    if (loading_ || app_.files.defFile.empty())
-        return;
-    if (!askDiscardGuards())
-        return;
-    if (!readDefinition(app_.files.defFile, app_.files) || !loadSpriteArchive()) {
-        app_.dialogs.message(this, kOpenFailed);
-        return;
-    }
-    setStatus(QStringLiteral("Status: OK"));
-}
-
-bool MainWindow::loadSpriteArchive()
-{
-    loading_ = true;
-    const auto done = [this](bool ok) {
-        loading_ = false;
-        return ok;
-    };
-    SpriteWorkspace& ws = app_.sprites;
-    ws.setAppDir(sstr(app_.appDir));
-    ws.clearWorkspace();
-    ws.records().clear();
-    ws.setModified(false);
-    setStatus(QStringLiteral("Status: Loading SFF file"));
-
-    if (!writeSpawnScript(ws.appDir(), {unpackCommandLine(app_.files.spriteFile)})) {
-        setStatus(QStringLiteral("Status: cannot write the spawn script"));
-        return done(false);
-    }
-    const SpawnResult run = RunSpawnScriptAndWait(app_.appDir);
-    if (!run.ok() || !fileReady(ws.indexPath())) {
-        // The tool's own line says what went wrong with the archive.
-        setStatus(QStringLiteral("Status: ") +
-                  (run.errorLine.isEmpty() ? QStringLiteral("the sprite archive could not be unpacked") : run.errorLine));
-        return done(false);
-    }
-
-    setStatus(QStringLiteral("Status: Indexing images"));
-    QApplication::processEvents();
-    app_.dialogs.setBusy(true);
-    IndexReadResult index = readIndexFile(ws.indexPath());
-    app_.dialogs.setBusy(false);
-    if (!index.ok) {
-        setStatus(QStringLiteral("Status: ") + qstr(index.error));
-        return done(false);
-    }
-    ws.records() = std::move(index.records);
-    if (ws.count() > 0 && !fileReady(ws.imagePath(ws.record(1)))) {
-        setStatus(QStringLiteral("Status: the first sprite's picture is missing"));
-        return done(false);
-    }
-    return done(true);
-}
-
 void MainWindow::quickRun()
 {
-    const auto lines = quickRunLines(app_.files.characterDir);
-    if (lines.empty())
+    if (loading_)
         return;
-    if (!writeSpawnScript(sstr(app_.appDir), lines) || !startSpawnScriptDetached(app_.appDir))
-        app_.dialogs.message(this, QStringLiteral("The engine could not be started."));
+    if (quickRunCharacter(app_, this) == QuickRunResult::OpenSettings)
+        showSettings();
 }
 
 void MainWindow::fillRecentMenu()
@@ -349,15 +300,18 @@ void MainWindow::fillRecentMenu()
     const auto list = recentCharacters(app_.store);
     if (list.empty())
         return;
-    recentActions_[0]->setVisible(true);
-    for (int k = 0; k < static_cast<int>(list.size()) && k < 4; ++k) {
-        recentActions_[k + 1]->setText(qstr(list[static_cast<std::size_t>(k)]));
-        recentActions_[k + 1]->setVisible(true);
+    recentSeparator_->setVisible(true);
+    for (std::size_t k = 0; k < list.size() && k < 4; ++k) {
+        QAction* entry = recentFileActions_[static_cast<int>(k)];
+        entry->setText(qstr(list[k]));
+        entry->setVisible(true);
     }
 }
 
-void MainWindow::mnuFileOpen_Click()
+void MainWindow::openCharacterFile()
 {
+    if (loading_)
+        return;
     FileDialogOptions options;
     options.title = QStringLiteral("Find a DEF file");
     options.directory = app_.files.characterDir.empty() ? QDir::homePath() : qstr(app_.files.characterDir);
@@ -368,41 +322,32 @@ void MainWindow::mnuFileOpen_Click()
         openCharacter(path);
 }
 
-void MainWindow::mnuRecentFile_Click(int index)
+void MainWindow::openRecentCharacter(int number)
 {
-    const QAction* entry = recentAction(index);
+    const QAction* entry = recentFileAction(number);
     if (!entry || entry->text().isEmpty())
         return;
     openCharacter(entry->text());
 }
 
-void MainWindow::mnuFileExit_Click()
+void MainWindow::openEditor(const QString& windowName)
 {
-    close();
+    if (!loading_)
+        openWindow(windowName);
 }
 
-void MainWindow::Toolbar1_ButtonClick(const QString& key)
+void MainWindow::showSettings()
 {
-    if (loading_)
-        return;
-    if (key == QLatin1String("Open"))
-        mnuFileOpen_Click();
-    else if (key == QLatin1String("Recycle"))
-        reloadDefinition();
-    else if (editorWindows().contains(key))
-        openWindow(editorWindows().value(key));
-    else if (key == QLatin1String("Settings"))
+    if (!loading_)
         openWindow(QStringLiteral("SettingsDialog"));
-    else if (key == QLatin1String("Run"))
-        quickRun();
-    // "Help" does nothing.
 }
 
 const QStringList& MainWindow::closeOrder()
 {
     static const QStringList order = {
-        "PaletteWindow",  "AnimationTextWindow",     "CalculatorWindow",    "CommandsWindow",     "ConstantsWindow",    "DefinitionWindow",   "FindDialog",
-        "NotepadWindow", "BuildOptionsDialog", "SpriteWindow",   "SoundWindow", "SoundAboutDialog", "SplashScreen", "StateFileWindow",
+        "PaletteWindow",    "AnimationTextWindow", "CalculatorWindow", "CommandsWindow",     "ConstantsWindow",
+        "DefinitionWindow", "FindDialog",          "NotepadWindow",    "BuildOptionsDialog", "SpriteWindow",
+        "SoundWindow",      "SoundAboutDialog",    "SplashScreen",     "StateFileWindow",
     };
     return order;
 }
@@ -411,29 +356,28 @@ bool MainWindow::closeDown()
 {
     if (closedDown_)
         return true;
-    if (!askDiscardGuards())
+    // Every question comes before any window goes, so a Cancel keeps them all.
+    if (!askDiscardGuards() || !confirmWindows(false))
         return false;
-    for (const QString& name : closeOrder()) {
-        QWidget* w = window(name);
-        if (!w)
-            continue;
-        QWidget* frame = subWindowOf(w);
-        if (!(frame ? frame : w)->close())
-            return false; // the window's own question was answered Cancel
-        windows_.remove(name);
-    }
-    // Windows outside the fixed order (opened from other editors) go too.
-    for (const QString& name : windows_.keys()) {
-        QWidget* w = window(name);
-        if (!w)
-            continue;
-        QWidget* frame = subWindowOf(w);
-        if (!(frame ? frame : w)->close())
-            return false;
-        windows_.remove(name);
+    discardWindowChanges(false);
+    for (const QString& name : openWindowNames()) {
+        if (!closeWindow(name))
+            return false; // a window without hooks answered its own question Cancel
     }
     app_.sprites.clearWorkspace();
     closedDown_ = true;
+    return true;
+}
+
+bool MainWindow::closeWindow(const QString& name)
+{
+    QWidget* w = window(name);
+    if (!w)
+        return true;
+    QWidget* frame = subWindowOf(w);
+    if (!(frame ? frame : w)->close())
+        return false;
+    windows_.remove(name);
     return true;
 }
 

@@ -4,6 +4,8 @@
 // and runs the close-down.
 
 #include "shell/app.h"
+#include "shell/recovery_copies.h"
+#include "shell/window_hooks.h"
 
 #include <QMainWindow>
 #include <QMap>
@@ -15,7 +17,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
-class QMenu;
+class QTimer;
 class QToolBar;
 
 namespace vantrel {
@@ -30,8 +32,10 @@ public:
 
     // Windows are made on first use by the factory registered under their
     // name ("SpriteWindow", "DefinitionWindow", ...). A QDialog is shown modally, any other
-    // widget as a child window of the frame.
-    void registerWindow(const QString& name, WindowFactory factory);
+    // widget as a child window of the frame. The hooks say how the window
+    // takes part in a change of character, the close-down and the recovery
+    // copies (window_hooks.h).
+    void registerWindow(const QString& name, WindowFactory factory, WindowHooks hooks = {});
     // Loads the window if needed and brings it to the front; null when no
     // factory is registered under that name.
     QWidget* openWindow(const QString& name);
@@ -41,25 +45,37 @@ public:
     QMdiSubWindow* subWindowOf(QWidget* w) const;
     QMdiArea* mdiArea() const { return mdi_; }
 
-    // Start-up: settings, show, tips when on, the recent menu.
-    void MDIForm_Load();
+    // Start-up: settings, show, tips when on, the recent menu, then the
+    // offer to restore the unsaved text a crash left.
+    void startUp();
 
+    // Opens a character in place of the open one, all or nothing: every
+    // window with unsaved changes is asked first, and nothing of the open
+    // character changes unless the new one opens completely. Then the
+    // windows show the new character or close.
     void openCharacter(const QString& path);
-    void reloadDefinition();
-    bool loadSpriteArchive();
-    void quickRun();
     void fillRecentMenu();
 
-    // The close-down: unloads the windows in their fixed order (each may ask
-    // about unsaved changes) and deletes the workspace. False when a window
-    // answered Cancel; the program then stays open.
+    // The close-down: asks every window with unsaved changes, then unloads
+    // the windows in their fixed order and deletes the workspace. False when
+    // a question was answered Cancel; the program then stays open with every
+    // window as it was.
     bool closeDown();
     static const QStringList& closeOrder();
 
     // Asked before the close-down and before opening or re-reading a
-    // character; a guard returns false to cancel (the sprite table's unsaved
-    // changes use this).
+    // character, ahead of the windows; a guard returns false to cancel (the
+    // sprite table's unsaved changes use this).
     void addDiscardGuard(std::function<bool()> guard);
+
+    // Writes a recovery copy of each window's unsaved text (a window's copy
+    // at most every 30 seconds) and removes the copies of text since saved.
+    // A timer runs it while the program is up.
+    void updateRecoveryCopies();
+    // When the last run left recovery copies, asks once whether to restore
+    // them: Yes puts each text back into its window as unsaved text, No
+    // deletes the copies.
+    void offerRecovery();
 
     void setStatus(const QString& text);
     QString statusText() const;
@@ -67,15 +83,23 @@ public:
     bool characterOpen() const { return characterOpen_; }
     bool loading() const { return loading_; }
 
-    // The toolbar button with this key ("Open", "SFF", "Run", ...).
-    QAction* toolbarAction(const QString& key) const;
-    // mnuRecentFile: index 0 is the separator, 1 to 4 the entries.
-    QAction* recentAction(int index) const;
+    // The toolbar button with this caption ("Open", "SFF", "Run", ...); null
+    // when there is none.
+    QAction* toolbarAction(const QString& caption) const;
+    // The File menu's recent characters: entries 1 to 4 and the separator
+    // above them, hidden until the list has an entry.
+    QAction* recentFileAction(int number) const;
+    QAction* recentFilesSeparator() const { return recentSeparator_; }
 
-    void mnuFileOpen_Click();
-    void mnuRecentFile_Click(int index);
-    void mnuFileExit_Click();
-    void Toolbar1_ButtonClick(const QString& key);
+public slots:
+    // The toolbar buttons and menu entries. None of them acts while a sprite
+    // archive is being unpacked.
+    void openCharacterFile();
+    void openRecentCharacter(int number);
+    void reloadDefinition();
+    void openEditor(const QString& windowName);
+    void showSettings();
+    void quickRun();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,8 +108,20 @@ private:
     void buildMenus();
     void buildToolbar();
     bool askDiscardGuards();
+    // Loads a character in place of the open one; true when it replaced it.
+    bool switchCharacter(const std::string& defPath);
+    // The open windows' names: those of the fixed order first, in it.
+    QStringList openWindowNames() const;
+    // Asks every open window with unsaved changes (only those that hold the
+    // character when `characterOnly`); false at the first Cancel.
+    bool confirmWindows(bool characterOnly);
+    void discardWindowChanges(bool characterOnly);
+    // After a switch: each window shows the new character or closes.
+    void followCharacter();
     void setEditorsEnabled(bool enabled);
     QWidget* loadWindow(const QString& name);
+    bool closeWindow(const QString& name);
+    RecoveryCopies recoveryCopies() const;
 
     App& app_;
     QMdiArea* mdi_ = nullptr;
@@ -93,13 +129,17 @@ private:
     QLabel* filePanel_ = nullptr;
     QLabel* statusPanel_ = nullptr;
     QMap<QString, QAction*> toolbarActions_;
-    QList<QAction*> recentActions_;
+    QAction* recentSeparator_ = nullptr;
+    QList<QAction*> recentFileActions_;
     QMap<QString, WindowFactory> factories_;
+    QMap<QString, WindowHooks> hooks_;
     QMap<QString, QPointer<QWidget>> windows_;
     QList<std::function<bool()>> discardGuards_;
     bool characterOpen_ = false;
     bool loading_ = false;
     bool closedDown_ = false;
+    QTimer* recoveryTimer_ = nullptr;
+    QMap<QString, qint64> lastCopyTime_; // when each window's copy was last written
 };
 
 } // namespace vantrel

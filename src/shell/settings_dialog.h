@@ -1,6 +1,7 @@
 #pragma once
 // "Configuration": the text editors' default font and colours, the sprite
-// view's default zoom and the tip of the day at start-up. OK saves them;
+// view's default zoom, the tip of the day at start-up and the engine the Run
+// button starts. OK saves them;
 // Cancel and the close box change nothing.
 
 #include "shell/app.h"
@@ -16,33 +17,38 @@ class QSlider;
 
 namespace vantrel {
 
+class EngineSettingsBox;
+
 class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
     explicit SettingsDialog(App& app, QWidget* parent = nullptr);
 
-    void Command1_Click(); // OK
-    void Command2_Click(); // Cancel
-    void Command3_Click(); // Set font
-    void Command4_Click(); // Fore colour
-    void Command5_Click(); // Back colour
-    void sdrDefaultZoom_Change();
-
     // The sample's colours, as the text editors will get them.
     QColor textColour() const;
     QColor backColour() const;
 
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPlainTextEdit* Text1 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QSlider* sdrDefaultZoom = nullptr;
-    QLabel* Label1 = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QGroupBox* settingsGroup = nullptr;
+    QLabel* sampleCaption = nullptr;
+    QPlainTextEdit* sampleText = nullptr;
+    QPushButton* fontButton = nullptr;
+    QPushButton* textColourButton = nullptr;
+    QPushButton* backColourButton = nullptr;
+    QSlider* defaultZoomSlider = nullptr;
+    QLabel* defaultZoomLabel = nullptr;
+    QCheckBox* showTipsBox = nullptr;
+    EngineSettingsBox* engineGroup = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+
+public slots:
+    // OK: stores every setting and applies the new zoom at once.
+    void saveSettings();
+    // The choosers change only the sample until OK.
+    void chooseFont();
+    void chooseTextColour();
+    void chooseBackColour();
+    void showDefaultZoom();
 
 private:
     void setSampleColours(const QColor& text, const QColor& back);

@@ -1,6 +1,7 @@
 #include "single_instance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 namespace vantrel {
@@ -21,6 +22,19 @@ bool SingleInstanceGuard::tryAcquire()
     if (lock_.tryLock(0))
         return true;
     return lock_.error() != QLockFile::LockFailedError;
+}
+
+bool SingleInstanceGuard::takeOver()
+{
+    if (tryAcquire() && held())
+        return true;
+    QFile::remove(path_);
+    return lock_.tryLock(0);
+}
+
+QString SingleInstanceGuard::directory() const
+{
+    return QFileInfo(path_).absolutePath();
 }
 
 QString SingleInstanceGuard::defaultLockDir()

@@ -23,12 +23,7 @@ QString lastLine(const QByteArray& output)
     return {};
 }
 
-bool startSpawnScriptDetached(const QString& appDir)
-{
-    return QProcess::startDetached(kShell, {kScript}, appDir);
-}
-
-SpawnResult RunSpawnScriptAndWait(const QString& appDir)
+SpawnResult runSpawnScriptAndWait(const QString& appDir)
 {
     SpawnResult result;
     QProcess process;

@@ -13,13 +13,9 @@ struct SpawnResult {
     bool ok() const { return started && !crashed && exitCode == 0; }
 };
 
-// Starts the script as a process of its own and returns at once; the program
-// it starts outlives Vantrel (the engine of a quick-run).
-bool startSpawnScriptDetached(const QString& appDir);
-
 // Runs the script and waits until it ends, letting window events run
 // meanwhile (an event loop, never a busy spin).
-SpawnResult RunSpawnScriptAndWait(const QString& appDir);
+SpawnResult runSpawnScriptAndWait(const QString& appDir);
 
 // The last non-empty line of a program's error output.
 QString lastLine(const QByteArray& output);

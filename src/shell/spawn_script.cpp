@@ -37,9 +37,14 @@ bool writeSpawnScript(const std::string& appDir, const std::vector<std::string>&
     return writeFileAtomic(spawnScriptPath(appDir), text).ok;
 }
 
-std::string unpackCommandLine(const std::string& spriteFile)
+std::string toolCommand(const std::string& toolsDir, const std::string& tool)
 {
-    return "./sff2pcx " + shellQuote(spriteFile) + " tempsff";
+    return shellQuote(toolsDir + "/" + tool);
+}
+
+std::string unpackCommandLine(const std::string& toolsDir, const std::string& spriteFile)
+{
+    return toolCommand(toolsDir, "sff2pcx") + " " + shellQuote(spriteFile) + " tempsff";
 }
 
 std::string characterNameOf(const std::string& charDir)
@@ -51,19 +56,6 @@ std::string characterNameOf(const std::string& charDir)
     const auto slash = charDir.rfind('/', charDir.size() - 2);
     const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
     return charDir.substr(start, charDir.size() - 1 - start);
-}
-
-std::vector<std::string> quickRunLines(const std::string& charDir)
-{
-    if (charDir.empty())
-        return {};
-    const std::string name = shellQuote(characterNameOf(charDir));
-    return {
-        "",
-        "cd " + shellQuote(charDir),
-        "cd ../..",
-        "./mugen " + name + " " + name,
-    };
 }
 
 bool fileReady(const std::string& path)

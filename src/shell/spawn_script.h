@@ -1,7 +1,7 @@
 #pragma once
-// The spawn script: every outside program (the sprite tools, the engine) is
-// started by writing its command lines into spawn.sh in the application
-// directory and running that script with /bin/sh there.
+// The spawn script: the sprite tools are started by writing their command
+// lines into spawn.sh in the workspace folder and running that script with
+// /bin/sh there. (The engine of a quick-run starts without a script: see engine.h.)
 
 #include <string>
 #include <string_view>
@@ -20,16 +20,15 @@ std::string spawnScriptPath(const std::string& appDir);
 // Writes the lines, each ended by LF (the script is for a POSIX shell).
 bool writeSpawnScript(const std::string& appDir, const std::vector<std::string>& lines);
 
-// The line that unpacks a sprite archive into the workspace.
-std::string unpackCommandLine(const std::string& spriteFile);
+// The line that unpacks a sprite archive into the workspace, with the tool
+// named by its full path in `toolsDir`.
+std::string unpackCommandLine(const std::string& toolsDir, const std::string& spriteFile);
+
+// A tool of `toolsDir` as a script names it: its full path, quoted.
+std::string toolCommand(const std::string& toolsDir, const std::string& tool);
 
 // The character's directory name: characterDir's last component.
 std::string characterNameOf(const std::string& charDir);
-
-// The quick-run script: an empty drive line (there are no drive letters),
-// into the character directory, two folders up, and the engine with the
-// character's directory name as its two arguments. Empty for an empty characterDir.
-std::vector<std::string> quickRunLines(const std::string& charDir);
 
 // True when the file's length can be read and is greater than 0.
 bool fileReady(const std::string& path);

@@ -37,11 +37,11 @@ SplashScreen::SplashScreen(App& app, std::function<void()> loadMain, QWidget* pa
     subtitle->setFont(subFont);
 
     auto* credit = new QLabel(QStringLiteral("Written by the Vantrel developers for character makers everywhere"), this);
-    lblVersion = new QLabel(this);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblVersion->setAlignment(Qt::AlignRight);
+    versionLabel = new QLabel(this);
+    versionLabel->setObjectName(QStringLiteral("versionLabel"));
+    versionLabel->setAlignment(Qt::AlignRight);
 
-    for (QLabel* label : {title, subtitle, credit, lblVersion}) {
+    for (QLabel* label : {title, subtitle, credit, versionLabel}) {
         QPalette pal = label->palette();
         pal.setColor(QPalette::WindowText, Qt::white);
         label->setPalette(pal);
@@ -50,15 +50,15 @@ SplashScreen::SplashScreen(App& app, std::function<void()> loadMain, QWidget* pa
     layout->addWidget(subtitle);
     layout->addStretch(1);
     layout->addWidget(credit);
-    layout->addWidget(lblVersion);
+    layout->addWidget(versionLabel);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setSingleShot(true);
-    connect(Timer1, &QTimer::timeout, this, &SplashScreen::Timer1_Timer);
+    handOverTimer = new QTimer(this);
+    handOverTimer->setObjectName(QStringLiteral("handOverTimer"));
+    handOverTimer->setSingleShot(true);
+    connect(handOverTimer, &QTimer::timeout, this, &SplashScreen::handOver);
 }
 
-bool SplashScreen::Form_Load(SingleInstanceGuard& guard)
+bool SplashScreen::start(SingleInstanceGuard& guard)
 {
     if (!guard.tryAcquire()) {
         app_.dialogs.message(nullptr, kAnotherCopy);
@@ -68,15 +68,15 @@ bool SplashScreen::Form_Load(SingleInstanceGuard& guard)
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     show();
-    Timer1->setInterval(2000);
-    Timer1->start();
-    lblVersion->setText(QStringLiteral("v0.14 Public Beta"));
+    handOverTimer->setInterval(2000);
+    handOverTimer->start();
+    versionLabel->setText(QStringLiteral("v0.14 Public Beta"));
     return true;
 }
 
-void SplashScreen::Timer1_Timer()
+void SplashScreen::handOver()
 {
-    Timer1->stop();
+    handOverTimer->stop();
     // Out of the way before the main window's start-up, so it cannot cover
     // the modal tip window that start-up may show.
     hide();

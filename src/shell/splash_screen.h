@@ -18,7 +18,7 @@ class SingleInstanceGuard;
 class SplashScreen : public QWidget {
     Q_OBJECT
 public:
-    // `loadMain` runs the main window's start-up when the timer fires.
+    // `loadMain` runs the main window's start-up when the splash time is over.
     SplashScreen(App& app, std::function<void()> loadMain, QWidget* parent = nullptr);
 
     static const QString kAnotherCopy;
@@ -26,11 +26,14 @@ public:
     // The start-up: false when another copy runs (the message has been
     // shown and the caller ends the program), else shows the splash and
     // starts the timer.
-    bool Form_Load(SingleInstanceGuard& guard);
-    void Timer1_Timer();
+    bool start(SingleInstanceGuard& guard);
 
-    QLabel* lblVersion = nullptr;
-    QTimer* Timer1 = nullptr;
+    QLabel* versionLabel = nullptr;
+    QTimer* handOverTimer = nullptr;
+
+public slots:
+    // Closes the splash and runs the main window's start-up.
+    void handOver();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -18,20 +18,21 @@ class TipDialog : public QDialog {
 public:
     explicit TipDialog(App& app, QWidget* parent = nullptr);
 
-    void loadTip();
-    void Command1_Click(); // Next >>
-    void Command2_Click(); // << Prev
-    void Command3_Click(); // OK
-
     // Every way of closing the window passes here: the closing steps.
     void done(int result) override;
 
-    QLabel* Label1 = nullptr;
-    QLabel* lblTips = nullptr;
-    QCheckBox* chkTips = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
+    QLabel* headingLabel = nullptr;
+    QLabel* tipLabel = nullptr;
+    QCheckBox* showTipsBox = nullptr;
+    QPushButton* nextButton = nullptr;
+    QPushButton* previousButton = nullptr;
+    QPushButton* okButton = nullptr;
+
+public slots:
+    // Shows the tip the settings' currentTip names (wrapped into range).
+    void showCurrentTip();
+    void showNextTip();
+    void showPreviousTip();
 
 private:
     App& app_;

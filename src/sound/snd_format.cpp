@@ -36,10 +36,10 @@ std::string fitted(std::string_view text, std::size_t size, char pad)
 
 void SoundBank::setComment(std::string_view text)
 {
-    Comment = fitted(text, kSndCommentSize, ' ');
+    comment = fitted(text, kSndCommentSize, ' ');
 }
 
-std::optional<std::int32_t> ReadLittleEndian(std::string_view bytes, std::size_t pos, int n)
+std::optional<std::int32_t> readLittleEndian(std::string_view bytes, std::size_t pos, int n)
 {
     if (n <= 0 || n > 4 || pos > bytes.size() || bytes.size() - pos < static_cast<std::size_t>(n))
         return std::nullopt;
@@ -67,18 +67,18 @@ bool isSndFile(std::string_view file)
     return file.substr(0, kSndSignature.size()) == kSndSignature;
 }
 
-std::optional<int> ReadSndHeader(std::string_view file, SoundBank& bank)
+std::optional<int> readSndHeader(std::string_view file, SoundBank& bank)
 {
     if (file.size() < kSndHeaderSize)
         return std::nullopt;
-    const auto count = ReadLittleEndian(file, 16, 4);
-    const auto first = ReadLittleEndian(file, 20, 4);
+    const auto count = readLittleEndian(file, 16, 4);
+    const auto first = readLittleEndian(file, 20, 4);
     if (!count || !first || *count > kSndMaxSoundCount || *first > 32767)
         return std::nullopt;
-    bank.Signature = std::string(file.substr(0, 12));
-    bank.Version = std::string(file.substr(12, 4));
-    bank.FirstOffset = static_cast<std::int16_t>(*first);
-    bank.Comment = std::string(file.substr(24, kSndCommentSize));
+    bank.signature = std::string(file.substr(0, 12));
+    bank.version = std::string(file.substr(12, 4));
+    bank.firstOffset = static_cast<std::int16_t>(*first);
+    bank.comment = std::string(file.substr(24, kSndCommentSize));
     return *count;
 }
 
@@ -88,10 +88,10 @@ bool readSndSamples(std::string_view file, int count, SoundBank& bank)
     std::size_t pos = kSndHeaderSize;
     for (std::size_t k = 0; k < samples.size(); ++k) {
         SoundSample& s = samples[k];
-        const auto next = ReadLittleEndian(file, pos, 4);
-        const auto length = ReadLittleEndian(file, pos + 4, 4);
-        const auto group = ReadLittleEndian(file, pos + 8, 4);
-        const auto number = ReadLittleEndian(file, pos + 12, 4);
+        const auto next = readLittleEndian(file, pos, 4);
+        const auto length = readLittleEndian(file, pos + 4, 4);
+        const auto group = readLittleEndian(file, pos + 8, 4);
+        const auto number = readLittleEndian(file, pos + 12, 4);
         if (!next || !length || !group || !number)
             return false;
         const std::size_t data = pos + kSndSubHeaderSize;
@@ -113,7 +113,7 @@ bool readSndSamples(std::string_view file, int count, SoundBank& bank)
             pos = static_cast<std::size_t>(*next);
         }
     }
-    bank.Samples = std::move(samples);
+    bank.samples = std::move(samples);
     return true;
 }
 
@@ -126,13 +126,13 @@ bool readWavInfo(std::string_view wav, SoundSample& sample)
 {
     if (wav.size() < kWavInfoSize)
         return false;
-    const auto rate = ReadLittleEndian(wav, 24, 4);
-    const auto channels = ReadLittleEndian(wav, 22, 2);
-    const auto bits = ReadLittleEndian(wav, 34, 2);
+    const auto rate = readLittleEndian(wav, 24, 4);
+    const auto channels = readLittleEndian(wav, 22, 2);
+    const auto bits = readLittleEndian(wav, 34, 2);
     if (!rate || !channels || !bits || *channels > 32767 || *bits > 32767)
         return false;
     sample.sampleRate = *rate;
-    sample.Channels = static_cast<std::int16_t>(*channels);
+    sample.channels = static_cast<std::int16_t>(*channels);
     sample.bitsPerSample = static_cast<std::int16_t>(*bits);
     return true;
 }
@@ -140,21 +140,21 @@ bool readWavInfo(std::string_view wav, SoundSample& sample)
 std::string encodeSndFile(const SoundBank& bank)
 {
     std::size_t total = kSndHeaderSize;
-    for (const SoundSample& s : bank.Samples)
+    for (const SoundSample& s : bank.samples)
         total += kSndSubHeaderSize + s.wavData.size();
     std::string out;
     out.reserve(total);
-    out += fitted(bank.Signature, 12, '\0');
-    out += fitted(bank.Version, 4, '\0');
+    out += fitted(bank.signature, 12, '\0');
+    out += fitted(bank.version, 4, '\0');
     out += encodeLittleEndian(4, bank.soundCount());
-    out += encodeLittleEndian(4, bank.FirstOffset);
-    out += fitted(bank.Comment, kSndCommentSize, ' ');
-    for (std::size_t k = 0; k < bank.Samples.size(); ++k) {
-        const SoundSample& s = bank.Samples[k];
+    out += encodeLittleEndian(4, bank.firstOffset);
+    out += fitted(bank.comment, kSndCommentSize, ' ');
+    for (std::size_t k = 0; k < bank.samples.size(); ++k) {
+        const SoundSample& s = bank.samples[k];
         const std::size_t end = out.size() + kSndSubHeaderSize + s.wavData.size();
         // Sub-files go back to back, so a next offset kept from a file that
         // had gaps between them would point into the middle of a WAV image.
-        const std::int64_t next = k + 1 < bank.Samples.size() ? static_cast<std::int64_t>(end) : s.nextOffset;
+        const std::int64_t next = k + 1 < bank.samples.size() ? static_cast<std::int64_t>(end) : s.nextOffset;
         out += encodeLittleEndian(4, next);
         out += encodeLittleEndian(4, static_cast<std::int64_t>(s.wavData.size()));
         out += encodeLittleEndian(4, s.groupNumber);
@@ -172,26 +172,26 @@ SndWriteResult writeSoundFile(const std::string& path, std::string_view bytes)
     return {false, isDiskFull(written), written.error};
 }
 
-SndWriteResult WriteSndFile(const std::string& path, const SoundBank& bank)
+SndWriteResult writeSndFile(const std::string& path, const SoundBank& bank)
 {
     if (bank.soundCount() > kSndMaxSoundCount)
         return {false, false, "A sound bank holds at most 32767 samples."};
     std::size_t total = kSndHeaderSize;
-    for (const SoundSample& s : bank.Samples)
+    for (const SoundSample& s : bank.samples)
         total += kSndSubHeaderSize + s.wavData.size();
     if (total > static_cast<std::size_t>(kMaxField))
         return {false, false, "A sound bank must stay under 2 GB."};
     return writeSoundFile(path, encodeSndFile(bank));
 }
 
-SndLoadResult ParseSndFile(std::string_view file)
+SndLoadResult parseSndFile(std::string_view file)
 {
     SndLoadResult result;
     if (!isSndFile(file)) {
         result.status = SndLoadStatus::NotSnd;
         return result;
     }
-    const auto count = ReadSndHeader(file, result.bank);
+    const auto count = readSndHeader(file, result.bank);
     if (!count || !readSndSamples(file, *count, result.bank)) {
         result.bank = SoundBank{};
         result.status = SndLoadStatus::Failed;
@@ -201,12 +201,12 @@ SndLoadResult ParseSndFile(std::string_view file)
     return result;
 }
 
-SndLoadResult LoadSndFile(const std::string& path)
+SndLoadResult loadSndFile(const std::string& path)
 {
     const auto bytes = readFileBytes(path);
     if (!bytes)
         return {};
-    return ParseSndFile(*bytes);
+    return parseSndFile(*bytes);
 }
 
 std::string lengthText(const SoundSample& sample)
@@ -221,7 +221,7 @@ std::string frequencyText(const SoundSample& sample)
 
 std::string formatText(const SoundSample& sample)
 {
-    return formatNumber(sample.bitsPerSample) + " bit - " + (sample.Channels == 1 ? "Mono" : "Stereo");
+    return formatNumber(sample.bitsPerSample) + " bit - " + (sample.channels == 1 ? "Mono" : "Stereo");
 }
 
 } // namespace vantrel

@@ -32,18 +32,18 @@ struct SoundSample {
     std::int32_t sampleNumber = 0;
     std::string wavData;           // the whole WAV image
     std::int32_t sampleRate = 0;   // WAV offset 24
-    std::int16_t Channels = 0;     // WAV offset 22
+    std::int16_t channels = 0;     // WAV offset 22
     std::int16_t bitsPerSample = 0; // WAV offset 34
 };
 
 struct SoundBank {
-    std::string Signature{kSndSignature};            // 12 bytes as read
-    std::string Version{"\x04\x00\x00\x00", 4};      // 4 bytes, never interpreted
-    std::int16_t FirstOffset = static_cast<std::int16_t>(kSndHeaderSize); // written back as read
-    std::string Comment = std::string(kSndCommentSize, ' '); // exactly 488 bytes
-    std::vector<SoundSample> Samples;                 // sample k is Samples[k - 1]
+    std::string signature{kSndSignature};            // 12 bytes as read
+    std::string version{"\x04\x00\x00\x00", 4};      // 4 bytes, never interpreted
+    std::int16_t firstOffset = static_cast<std::int16_t>(kSndHeaderSize); // written back as read
+    std::string comment = std::string(kSndCommentSize, ' '); // exactly 488 bytes
+    std::vector<SoundSample> samples;                 // sample k is samples[k - 1]
 
-    int soundCount() const { return static_cast<int>(Samples.size()); }
+    int soundCount() const { return static_cast<int>(samples.size()); }
 
     // Stores a comment: shorter text is padded with spaces, longer text cut.
     void setComment(std::string_view text);
@@ -51,7 +51,7 @@ struct SoundBank {
 
 // The value of n bytes (2 or 4) at a 0-based position, least significant
 // first. Empty when the bytes run past the end or the value exceeds 2^31 - 1.
-std::optional<std::int32_t> ReadLittleEndian(std::string_view bytes, std::size_t pos, int n);
+std::optional<std::int32_t> readLittleEndian(std::string_view bytes, std::size_t pos, int n);
 
 // n bytes: the value's two's-complement form, least significant byte first.
 std::string encodeLittleEndian(int n, std::int64_t value);
@@ -59,22 +59,22 @@ std::string encodeLittleEndian(int n, std::int64_t value);
 // The first 12 bytes of the file are the signature, zero byte included.
 bool isSndFile(std::string_view file);
 
-// Fills Signature, Version, FirstOffset and Comment from the 512-byte header
+// Fills signature, version, firstOffset and comment from the 512-byte header
 // and returns the sound count. Empty when the header is cut short or the
 // count or first offset exceeds 32767.
-std::optional<int> ReadSndHeader(std::string_view file, SoundBank& bank);
+std::optional<int> readSndHeader(std::string_view file, SoundBank& bank);
 
-// Fills Samples with `count` samples from the chain that starts at offset 512
+// Fills samples with `count` samples from the chain that starts at offset 512
 // (whatever the header's first offset says). False when a field or a WAV image
 // runs past the end of the file, a field exceeds 2^31 - 1, a next offset points
 // back into the sub-file before it (a chain that would loop), or a WAV image
-// cannot give its rate, channels and sample size. Samples is left empty then.
+// cannot give its rate, channels and sample size. samples is left empty then.
 bool readSndSamples(std::string_view file, int count, SoundBank& bank);
 
 // The first four bytes are "RIFF" and bytes 8 to 14 are "WAVEfmt".
 bool isWavFile(std::string_view file);
 
-// sampleRate, Channels and bitsPerSample of a WAV image from their fixed
+// sampleRate, channels and bitsPerSample of a WAV image from their fixed
 // offsets. False (sample untouched) when the image is under 36 bytes or a
 // field is out of range.
 bool readWavInfo(std::string_view wav, SoundSample& sample);
@@ -93,7 +93,7 @@ struct SndWriteResult {
 
 // Writes the bank atomically: on any failure the file at `path` is as it was.
 // A bank of more than 32767 samples, or one of 2 GiB or more, is refused.
-SndWriteResult WriteSndFile(const std::string& path, const SoundBank& bank);
+SndWriteResult writeSndFile(const std::string& path, const SoundBank& bank);
 
 // Writes any bytes atomically and tells a full disk from other failures
 // (used for the exported WAV files).
@@ -105,8 +105,8 @@ struct SndLoadResult {
     SndLoadStatus status = SndLoadStatus::Failed;
     SoundBank bank;
 };
-SndLoadResult LoadSndFile(const std::string& path);
-SndLoadResult ParseSndFile(std::string_view file);
+SndLoadResult loadSndFile(const std::string& path);
+SndLoadResult parseSndFile(std::string_view file);
 
 // The texts shown for a sample: the length in bytes, the rate followed by
 // " kHz", and the sample size with "Mono" or "Stereo".

@@ -13,15 +13,15 @@ SoundAboutDialog::SoundAboutDialog(QWidget* parent) : QDialog(parent)
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     auto* name = new QLabel(QStringLiteral("Sondrel"), this);
-    name->setObjectName(QStringLiteral("lblName"));
+    name->setObjectName(QStringLiteral("nameLabel"));
     QFont big = name->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);
     big.setBold(true);
     name->setFont(big);
     auto* version = new QLabel(versionText(), this);
-    version->setObjectName(QStringLiteral("lblVersion"));
+    version->setObjectName(QStringLiteral("versionLabel"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(name, 0, Qt::AlignHCenter);
     layout->addWidget(version, 0, Qt::AlignHCenter);

@@ -66,7 +66,7 @@ SoundEditor::OpenResult SoundEditor::open(const std::string& path)
     current_ = 0;
     disableEditing();
 
-    SndLoadResult loaded = LoadSndFile(path);
+    SndLoadResult loaded = loadSndFile(path);
     if (loaded.status == SndLoadStatus::NotSnd)
         return {false, {msg::kNotSnd, msg::kWarning}};
     if (loaded.status != SndLoadStatus::Loaded)
@@ -86,7 +86,7 @@ const SoundSample* SoundEditor::currentSample() const
 {
     if (current_ < 1 || current_ > count())
         return nullptr;
-    return &bank_.Samples[static_cast<std::size_t>(current_ - 1)];
+    return &bank_.samples[static_cast<std::size_t>(current_ - 1)];
 }
 
 void SoundEditor::showBank()
@@ -105,7 +105,7 @@ SampleTexts SoundEditor::sampleTexts(int i) const
     SampleTexts texts;
     if (i < 1 || i > count())
         return texts;
-    const SoundSample& s = bank_.Samples[static_cast<std::size_t>(i - 1)];
+    const SoundSample& s = bank_.samples[static_cast<std::size_t>(i - 1)];
     texts.group = std::to_string(s.groupNumber);
     texts.sample = std::to_string(s.sampleNumber);
     texts.length = lengthText(s);
@@ -122,7 +122,7 @@ std::string SoundEditor::totalText() const
 
 std::string SoundEditor::commentText() const
 {
-    std::string_view text = bank_.Comment;
+    std::string_view text = bank_.comment;
     text = text.substr(0, text.find('\0'));
     while (!text.empty() && text.back() == ' ')
         text.remove_suffix(1);
@@ -131,14 +131,14 @@ std::string SoundEditor::commentText() const
 
 void SoundEditor::clearBank()
 {
-    bank_.Samples.clear();
+    bank_.samples.clear();
     current_ = 0;
     disableEditing();
 }
 
 void SoundEditor::deleteSample(int i)
 {
-    auto& samples = bank_.Samples;
+    auto& samples = bank_.samples;
     if (i < 1 || i > count())
         return;
     // Later samples move up one place; each moved sample's sub-file starts
@@ -152,7 +152,7 @@ void SoundEditor::deleteSample(int i)
         here.wavData = std::move(next.wavData);
         here.sampleRate = next.sampleRate;
         here.bitsPerSample = next.bitsPerSample;
-        here.Channels = next.Channels;
+        here.channels = next.channels;
         here.nextOffset = here.headerOffset + static_cast<std::int32_t>(kSndSubHeaderSize) + here.dataLength;
         next.headerOffset = here.nextOffset;
     }
@@ -177,14 +177,9 @@ void SoundEditor::markModified()
     statusState_ = "Modified";
 }
 
-bool SoundEditor::acceptsNumberKey(char key)
-{
-    return (key >= '0' && key <= '9') || key == '\b';
-}
-
 SoundEditor::NumberResult SoundEditor::validateNumber(NumberField field, const std::string& text)
 {
-    SoundSample* sample = current_ >= 1 && current_ <= count() ? &bank_.Samples[static_cast<std::size_t>(current_ - 1)]
+    SoundSample* sample = current_ >= 1 && current_ <= count() ? &bank_.samples[static_cast<std::size_t>(current_ - 1)]
                                                                : nullptr;
     auto fieldOf = [field](SoundSample& s) -> std::int32_t& {
         return field == NumberField::Group ? s.groupNumber : s.sampleNumber;
@@ -263,8 +258,8 @@ SoundEditor::Import SoundEditor::importWav(const std::string& bytes)
         return Import::NotWav;
     if (count() >= kSndMaxSoundCount)
         return Import::BankFull;
-    const std::int64_t header = bank_.Samples.empty() ? static_cast<std::int64_t>(kSndHeaderSize)
-                                                      : bank_.Samples.back().nextOffset;
+    const std::int64_t header = bank_.samples.empty() ? static_cast<std::int64_t>(kSndHeaderSize)
+                                                      : bank_.samples.back().nextOffset;
     const std::int64_t next = header + static_cast<std::int64_t>(kSndSubHeaderSize + bytes.size());
     if (next > kMaxField)
         return Import::BankFull;
@@ -272,7 +267,7 @@ SoundEditor::Import SoundEditor::importWav(const std::string& bytes)
     s.dataLength = static_cast<std::int32_t>(bytes.size());
     s.nextOffset = static_cast<std::int32_t>(next);
     s.wavData = bytes;
-    bank_.Samples.push_back(std::move(s));
+    bank_.samples.push_back(std::move(s));
     return Import::Added;
 }
 
@@ -287,7 +282,7 @@ SoundEditor::SaveResult SoundEditor::saveBank(const std::string& chosenPath)
 {
     SaveResult result;
     result.path = withExtension(chosenPath, ".snd");
-    const SndWriteResult written = WriteSndFile(result.path, bank_);
+    const SndWriteResult written = writeSndFile(result.path, bank_);
     if (!written) {
         result.message = EditorMessage{written.diskFull ? msg::kDiskFull : written.error, msg::kWarning};
         return result;
@@ -320,7 +315,7 @@ SoundEditor::SaveResult SoundEditor::exportAll(const std::string& directory)
     SaveResult result;
     result.path = directory;
     for (int n = 1; n <= count(); ++n) {
-        const SoundSample& s = bank_.Samples[static_cast<std::size_t>(n - 1)];
+        const SoundSample& s = bank_.samples[static_cast<std::size_t>(n - 1)];
         const SndWriteResult written =
             writeSoundFile(joinPath(directory, exportAllName(n, s.groupNumber, s.sampleNumber)), s.wavData);
         if (!written) {

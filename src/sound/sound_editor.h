@@ -97,8 +97,6 @@ public:
         std::optional<EditorMessage> refusal;
     };
     NumberResult validateNumber(NumberField field, const std::string& text);
-    // The number-box key filter: digits and backspace only.
-    static bool acceptsNumberKey(char key);
 
     // A user's change of the comment text (bytes, cut or padded to 488).
     void setComment(std::string_view text);

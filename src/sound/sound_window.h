@@ -2,12 +2,16 @@
 // The sound editor window: one sample of the character's sound bank at a
 // time, with its numbers, the bank comment, import, delete, save, export and
 // playback. The logic lives in SoundEditor; this window shows it.
+//
+// The window's code is split by what it does: sound_window.cpp builds the
+// controls and shows the bank, sound_window_actions.cpp the menus and the
+// toolbar, sound_window_boxes.cpp the number and comment boxes, and
+// sound_window_commands.cpp the commands behind the menus.
 
 #include "shell/app.h"
 #include "sound/sound_editor.h"
 #include "sound/sound_player.h"
 
-#include <QMap>
 #include <QWidget>
 
 class QAction;
@@ -30,75 +34,91 @@ public:
     const SoundEditor& editor() const { return editor_; }
     const SoundPlayer& player() const { return player_; }
 
-    // The toolbar button with this key ("Save", "Add", "Del", ...).
-    QAction* toolbarAction(const QString& key) const;
-
     void showBank();
     void showSample(int i);
     void enableEditing();
     void disableEditing();
 
-    void mnuSaveAs_Click();
-    void mnuExit_Click();
-    void mnuAdd_Click();
-    void mnuDelete_Click();
-    void mnuSaveCurrent_Click();
-    void mnuSaveAll_Click();
-    void mnuAbout_Click();
-    void mnuPlaySnd_Click();
-    void mnuStopSnd_Click();
-    void chkLoop_Click();
-    void Toolbar1_ButtonClick(const QString& key);
-    void hscSample_Change(int value);
-    void txtGroup_Validate();
-    void txtSample_Validate();
-    void txtComment_Change();
+    // Asks about the bank's unsaved changes, unless that was answered already.
+    bool confirmDiscard() { return discardConfirmed_ || askToSaveBank(); }
+    // Lets the changes go: the window closes next without asking again.
+    void discardChanges() { discardConfirmed_ = true; }
+
+public slots:
+    void saveAs();
+    // Asks about unsaved changes, then closes the whole program.
+    void exitProgram();
+    void addSamples();
+    void deleteSample();
+    void exportSample();
+    void exportAllSamples();
+    void showAbout();
+    void play();
+    void stop();
+    // Clearing the loop box stops a looping sound.
+    void stopUnlessLooping();
+    // Leaving a number box hands its text to the current sample.
+    void takeGroupNumber();
+    void takeSampleNumber();
+    void takeComment();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenus(QVBoxLayout* layout);
-    void buildToolbar(QVBoxLayout* layout);
+    void buildActions(QVBoxLayout* layout);
     void buildControls(QVBoxLayout* layout);
+    QLineEdit* createNumberBox(QWidget* parent, const char* name, void (SoundWindow::*take)());
     void loadBank();
+    void showComment();
     void showMessage(const EditorMessage& message);
-    void validateNumber(NumberField field, QLineEdit* box);
+    // Hands the box's text to the current sample; false when it was refused
+    // (the user was told and the box shows the number again).
+    bool takeNumber(NumberField field, QLineEdit* box);
+    // Takes what the user typed into a number box and has not been taken
+    // yet; false when it was refused.
+    bool takeTypedNumbers();
     void updateStatus();
     void setEditingControlsEnabled(bool enabled);
+    // The save dialog for `title`, starting in the character's folder;
+    // empty when cancelled.
+    QString askSavePath(const QString& title, const QString& filter, const QString& fileName = {});
     // Runs the bank save with its dialog; true when the bank was written.
     bool saveBankAs();
+    bool askToSaveBank();
 
     App& app_;
     SoundEditor editor_;
     SoundPlayer player_;
-    bool showingComment_ = false; // the comment box is being filled, not edited
-    bool commentLatin1_ = false;  // the comment was not UTF-8; keep its encoding
+    bool showingComment_ = false;     // the comment box is being filled, not edited
+    bool commentSingleBytes_ = false; // the comment was not UTF-8; keep its encoding
+    QString shownComment_;            // the box as filled from the bank
+    std::string shownCommentBytes_;   // the field it was filled from
+    QString lastComment_;             // the box before the edit being taken
     bool discardConfirmed_ = false;
 
-    QAction* mnuSaveAs_ = nullptr;
-    QAction* mnuExit_ = nullptr;
-    QAction* mnuAdd_ = nullptr;
-    QAction* mnuDelete_ = nullptr;
-    QAction* mnuSaveCurrent_ = nullptr;
-    QAction* mnuSaveAll_ = nullptr;
-    QAction* mnuPlaySnd_ = nullptr;
-    QAction* mnuStopSnd_ = nullptr;
-    QAction* mnuAbout_ = nullptr;
-    QMap<QString, QAction*> toolbarActions_;
+    QAction* saveAsAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* addSamplesAction_ = nullptr;
+    QAction* deleteSampleAction_ = nullptr;
+    QAction* exportSampleAction_ = nullptr;
+    QAction* exportAllAction_ = nullptr;
+    QAction* playAction_ = nullptr;
+    QAction* stopAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
 
-    QScrollBar* hscSample_ = nullptr;
-    QLabel* lblCurrSample_ = nullptr;
-    QLabel* lblTotalSample_ = nullptr;
-    QLineEdit* txtGroup_ = nullptr;
-    QLineEdit* txtSample_ = nullptr;
-    QLabel* lblLenght_ = nullptr;
-    QLabel* lblFreq_ = nullptr;
-    QLabel* lblRes_ = nullptr;
-    QPlainTextEdit* txtComment_ = nullptr;
-    QToolButton* cmdPlaySnd_ = nullptr;
-    QToolButton* cmdStopSnd_ = nullptr;
-    QCheckBox* chkLoop_ = nullptr;
+    QScrollBar* sampleScrollBar_ = nullptr;
+    QLabel* currentLabel_ = nullptr;
+    QLabel* totalLabel_ = nullptr;
+    QLineEdit* groupEdit_ = nullptr;
+    QLineEdit* sampleEdit_ = nullptr;
+    QLabel* lengthLabel_ = nullptr;
+    QLabel* rateLabel_ = nullptr;
+    QLabel* formatLabel_ = nullptr;
+    QPlainTextEdit* commentEdit_ = nullptr;
+    QToolButton* playButton_ = nullptr;
+    QToolButton* stopButton_ = nullptr;
+    QCheckBox* loopBox_ = nullptr;
     QLabel* statusPath_ = nullptr;
     QLabel* statusState_ = nullptr;
 };

@@ -1,27 +1,44 @@
 #include "build_options_dialog.h"
 
+#include "shell/qt_text.h"
+
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace vantrel {
 
-BuildOptionsDialog::BuildOptionsDialog(BuildFlags& flags, QWidget* parent) : QDialog(parent), flags_(flags)
+BuildOptionsDialog::BuildOptionsDialog(BuildFlags& flags, const VersionFacts& facts, QWidget* parent)
+    : QDialog(parent), flags_(flags), facts_(facts)
 {
     setObjectName(QStringLiteral("BuildOptionsDialog"));
     setWindowTitle(QStringLiteral("Save Parameters"));
     cropBox = new QCheckBox(QStringLiteral("Crop images to maximum needed"), this);
     removeDuplicateImagesBox = new QCheckBox(QStringLiteral("Remove duplicate images"), this);
     removeDuplicatePalettesBox = new QCheckBox(QStringLiteral("Remove duplicate palettes"), this);
+    versionLabel = new QLabel(this);
+    versionBox = new QComboBox(this);
+    warningLabel = new QLabel(this);
     okButton = new QPushButton(QStringLiteral("OK"), this);
     cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     cropBox->setObjectName(QStringLiteral("cropBox"));
     removeDuplicateImagesBox->setObjectName(QStringLiteral("removeDuplicateImagesBox"));
     removeDuplicatePalettesBox->setObjectName(QStringLiteral("removeDuplicatePalettesBox"));
+    versionLabel->setObjectName(QStringLiteral("versionLabel"));
+    versionBox->setObjectName(QStringLiteral("versionBox"));
+    warningLabel->setObjectName(QStringLiteral("warningLabel"));
     okButton->setObjectName(QStringLiteral("okButton"));
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     okButton->setDefault(true);
+
+    versionLabel->setText(QStringLiteral("The character's sprites were read from an SFF v%1. Write:").arg(facts.archiveVersion));
+    versionBox->addItem(QStringLiteral("SFF v1 (all engine versions)"), 1);
+    versionBox->addItem(QStringLiteral("SFF v2.01 (engine 1.1, IKEMEN GO)"), 2);
+    warningLabel->setWordWrap(true);
+    warningLabel->setStyleSheet(QStringLiteral("color: #a00000"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -31,16 +48,35 @@ BuildOptionsDialog::BuildOptionsDialog(BuildFlags& flags, QWidget* parent) : QDi
     layout->addWidget(cropBox);
     layout->addWidget(removeDuplicateImagesBox);
     layout->addWidget(removeDuplicatePalettesBox);
+    layout->addWidget(versionLabel);
+    layout->addWidget(versionBox);
+    layout->addWidget(warningLabel);
     layout->addLayout(buttons);
 
     cropBox->setChecked(flags_.crop == 1);
     removeDuplicateImagesBox->setChecked(flags_.duplicateImages == 1);
     removeDuplicatePalettesBox->setChecked(flags_.duplicatePalettes == 1);
+    const int version = flags_.version ? flags_.version : facts.archiveVersion;
+    versionBox->setCurrentIndex(version == 2 ? 1 : 0);
+    showWarning();
     // Only OK builds: Cancel, the close box and Escape leave the SFF untouched.
     flags_.cancelled = true;
 
+    connect(versionBox, &QComboBox::currentIndexChanged, this, &BuildOptionsDialog::showWarning);
     connect(okButton, &QPushButton::clicked, this, &BuildOptionsDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &BuildOptionsDialog::reject);
+}
+
+int BuildOptionsDialog::chosenVersion() const
+{
+    return versionBox->currentData().toInt();
+}
+
+void BuildOptionsDialog::showWarning()
+{
+    const std::string warning = versionWarning(facts_, chosenVersion());
+    warningLabel->setText(qstr(warning));
+    warningLabel->setVisible(!warning.empty());
 }
 
 void BuildOptionsDialog::accept()
@@ -48,6 +84,8 @@ void BuildOptionsDialog::accept()
     flags_.crop = cropBox->isChecked() ? 1 : 0;
     flags_.duplicateImages = removeDuplicateImagesBox->isChecked() ? 1 : 0;
     flags_.duplicatePalettes = removeDuplicatePalettesBox->isChecked() ? 1 : 0;
+    // Only a version other than the archive's goes on the command line.
+    flags_.version = chosenVersion() == facts_.archiveVersion ? 0 : chosenVersion();
     flags_.cancelled = false;
     QDialog::accept();
 }

@@ -1,11 +1,15 @@
 #pragma once
-// "Save Parameters": the build options of the SFF build, asked before each build.
+// "Save Parameters": the build options of the SFF build, asked before each
+// build, and the SFF version to write.
 
+#include "sprites/sff_build.h"
 #include "sprites/workspace.h"
 
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
+class QLabel;
 class QPushButton;
 
 namespace vantrel {
@@ -14,20 +18,30 @@ class BuildOptionsDialog : public QDialog {
     Q_OBJECT
 public:
     // Shows `flags` and writes them back on OK. Until OK is pressed the build
-    // counts as cancelled, however the dialog is left.
-    explicit BuildOptionsDialog(BuildFlags& flags, QWidget* parent = nullptr);
+    // counts as cancelled, however the dialog is left. `facts` tell the
+    // archive's own version and what the other one would lose.
+    BuildOptionsDialog(BuildFlags& flags, const VersionFacts& facts, QWidget* parent = nullptr);
 
     // OK: stores the boxes in the flags.
     void accept() override;
 
+    // The version chosen in the box: 1 or 2.
+    int chosenVersion() const;
+
     QCheckBox* cropBox = nullptr;
     QCheckBox* removeDuplicateImagesBox = nullptr;
     QCheckBox* removeDuplicatePalettesBox = nullptr;
+    QComboBox* versionBox = nullptr;
+    QLabel* versionLabel = nullptr;
+    QLabel* warningLabel = nullptr;
     QPushButton* okButton = nullptr;
     QPushButton* cancelButton = nullptr;
 
 private:
+    void showWarning();
+
     BuildFlags& flags_;
+    VersionFacts facts_;
 };
 
 } // namespace vantrel

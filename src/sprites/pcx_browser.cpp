@@ -102,7 +102,8 @@ bool PcxBrowser::setFolder(const QString& path)
     fileList->clear();
     // The pattern must match whatever the letter case of the extension.
     for (const QString& name : QDir(folder_).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase)) {
-        if (name.endsWith(QStringLiteral(".pcx"), Qt::CaseInsensitive))
+        if (name.endsWith(QStringLiteral(".pcx"), Qt::CaseInsensitive)
+            || name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
             fileList->addItem(name);
     }
     folderLabel->setText(folder_);

@@ -8,7 +8,14 @@ namespace vantrel {
 // opens them itself.
 void registerSpritesWindows(MainWindow& main)
 {
-    main.registerWindow(QStringLiteral("SpriteWindow"), [](App& app) { return new SpriteWindow(app); });
+    // The table's unsaved changes are asked about through the main window's
+    // discard guard; the window follows the table of a new character.
+    WindowHooks hooks;
+    hooks.followCharacter = [](QWidget* w) {
+        static_cast<SpriteWindow*>(w)->showWorkspace();
+        return true;
+    };
+    main.registerWindow(QStringLiteral("SpriteWindow"), [](App& app) { return new SpriteWindow(app); }, hooks);
 }
 
 } // namespace vantrel

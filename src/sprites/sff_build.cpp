@@ -1,6 +1,12 @@
 #include "sff_build.h"
 
+#include "common/text.h"
+#include "sfflib/archive_description.h"
+#include "sfflib/png.h"
 #include "shell/spawn_script.h"
+
+#include <fstream>
+#include <set>
 
 namespace vantrel {
 
@@ -13,17 +19,76 @@ std::string buildOptionText(const BuildFlags& flags)
         options += "-f ";
     if (flags.duplicateImages == 1)
         options += "-p ";
+    if (flags.version == 1 || flags.version == 2)
+        options += "-v" + std::to_string(flags.version) + " ";
     return options;
 }
 
-std::string buildCommandLine(const std::string& appDir, const BuildFlags& flags)
+std::string buildCommandLine(const std::string& toolsDir, const std::string& workspaceDir, const BuildFlags& flags)
 {
-    return "./sprmaker " + buildOptionText(flags) + "< " + shellQuote(appDir + "/tempsff.txt") + " tempsff";
+    return toolCommand(toolsDir, "sprmaker") + " " + buildOptionText(flags) + "< "
+           + shellQuote(workspaceDir + "/tempsff.txt") + " tempsff";
 }
 
 std::string buildIndexText(const std::string& sffPath, const SpriteWorkspace& ws)
 {
     return formatSpriteIndex(sffPath, ws.records());
+}
+
+namespace {
+
+// True when the file is a PNG whose pixels have colours rather than palette indices.
+bool isTrueColourPng(const std::string& path)
+{
+    char start[8] = {};
+    if (!std::ifstream(path, std::ios::binary).read(start, sizeof start) || !sfflib::looksLikePng({start, sizeof start}))
+        return false;
+    const auto bytes = readFileBytes(path);
+    const auto info = bytes ? sfflib::readPngInfo(*bytes) : sfflib::Result<sfflib::PngInfo>::failure({});
+    return info && !info->indexed;
+}
+
+} // namespace
+
+VersionFacts versionFacts(const SpriteWorkspace& ws)
+{
+    VersionFacts facts;
+    facts.archiveVersion = ws.archiveVersion();
+    const auto description = sfflib::readArchiveDescription(ws.descriptionPath());
+    std::set<int> used;
+    for (const SpriteRecord& record : ws.records()) {
+        if (description && *description)
+            used.insert((*description)->paletteOfPicture(record.pcxFile));
+        if (isTrueColourPng(ws.imagePath(record)))
+            ++facts.trueColourRecords;
+    }
+    if (description && *description) {
+        used.erase(-1);
+        facts.palettes = static_cast<int>((*description)->palettes.size());
+        facts.unusedPalettes = facts.palettes - static_cast<int>(used.size());
+    }
+    return facts;
+}
+
+std::string versionWarning(const VersionFacts& facts, int version)
+{
+    if (version != 1)
+        return {};
+    std::string warning;
+    if (facts.archiveVersion == 2) {
+        warning = "SFF v1 has no palette table: each sprite keeps its colours, but the " + std::to_string(facts.palettes)
+                + " palettes lose their numbers";
+        if (facts.unusedPalettes > 0)
+            warning += ", and the " + std::to_string(facts.unusedPalettes) + " that no sprite uses are lost";
+        warning += ".";
+    }
+    if (facts.trueColourRecords > 0) {
+        if (!warning.empty())
+            warning += "\n";
+        warning += "SFF v1 holds 8-bit sprites only: " + std::to_string(facts.trueColourRecords)
+                 + " sprites are 32-bit pictures, and the build stops at the first of them.";
+    }
+    return warning;
 }
 
 } // namespace vantrel

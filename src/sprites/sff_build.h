@@ -8,13 +8,29 @@
 
 namespace vantrel {
 
-// "-c ", "-f ", "-p " in this order, each when its flag is 1.
+// "-c ", "-f ", "-p " in this order, each when its flag is 1, then "-v1 " or
+// "-v2 " when a version was chosen over the workspace's own.
 std::string buildOptionText(const BuildFlags& flags);
 
-// The spawn script line: ./sprmaker <options>< "<appDir>/tempsff.txt" tempsff
-std::string buildCommandLine(const std::string& appDir, const BuildFlags& flags);
+// The spawn script line: "<toolsDir>/sprmaker" <options>< "<workspaceDir>/tempsff.txt" tempsff
+std::string buildCommandLine(const std::string& toolsDir, const std::string& workspaceDir, const BuildFlags& flags);
 
 // The index the tool reads: the SFF to write on line 1, then the records.
 std::string buildIndexText(const std::string& sffPath, const SpriteWorkspace& ws);
+
+// What a change of SFF version would cost: the archive's version, its
+// palette table (SFF v2) with the palettes no record's picture was unpacked
+// with, and the records whose pictures are true-colour PNGs.
+struct VersionFacts {
+    int archiveVersion = 1;
+    int palettes = 0;
+    int unusedPalettes = 0;
+    int trueColourRecords = 0;
+};
+VersionFacts versionFacts(const SpriteWorkspace& ws);
+
+// The warning for building version `version` of this workspace; empty when
+// nothing is lost.
+std::string versionWarning(const VersionFacts& facts, int version);
 
 } // namespace vantrel

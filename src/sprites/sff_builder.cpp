@@ -46,6 +46,11 @@ void SffBuilder::save()
         app_.dialogs.message(owner_, QStringLiteral("The SFF file is still being built."));
         return;
     }
+    // An archive without sprites would only overwrite a character's sprites with nothing.
+    if (app_.sprites.count() == 0) {
+        app_.dialogs.message(owner_, QStringLiteral("There are no sprites to build an SFF file from."));
+        return;
+    }
     FileDialogOptions options;
     options.title = QStringLiteral("Save SFF file");
     options.directory = qstr(app_.files.characterDir);
@@ -64,7 +69,7 @@ void SffBuilder::save()
     }
 
     {
-        BuildOptionsDialog dialog(ws.buildFlags, owner_);
+        BuildOptionsDialog dialog(ws.buildFlags, versionFacts(ws), owner_);
         dialog.exec();
     }
     if (ws.buildFlags.cancelled)
@@ -75,7 +80,7 @@ void SffBuilder::save()
 void SffBuilder::start(const QString& sffPath)
 {
     const std::string appDir = sstr(app_.appDir);
-    if (!writeSpawnScript(appDir, {buildCommandLine(appDir, app_.sprites.buildFlags)})) {
+    if (!writeSpawnScript(appDir, {buildCommandLine(sstr(app_.toolsDir), appDir, app_.sprites.buildFlags)})) {
         app_.dialogs.message(owner_, QStringLiteral("The spawn script cannot be written in %1.").arg(app_.appDir));
         return;
     }

@@ -25,7 +25,8 @@ public:
     bool running() const { return process_ != nullptr; }
 
     // Asks for the SFF file, writes the index, asks for the build options and
-    // starts the tool. Cancelling either dialog starts nothing.
+    // starts the tool. Cancelling either dialog starts nothing; an empty
+    // table is refused with a message.
     void save();
 
     // Lets window events run until a running build has ended. The result of

@@ -26,6 +26,19 @@ QRect toQRect(const ViewRect& r)
     return {r.x, r.y, r.width, r.height};
 }
 
+// A picture without transparency: a 32-bit sprite laid over black, so that
+// it can be ORed as the onion skin as an 8-bit one is.
+QImage opaque(const QImage& image)
+{
+    if (!image.hasAlphaChannel())
+        return image.convertToFormat(QImage::Format_RGB32);
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::black);
+    QPainter painter(&flat);
+    painter.drawImage(0, 0, image);
+    return flat;
+}
+
 } // namespace
 
 QImage renderSpriteScene(const SpriteScene& scene)
@@ -37,14 +50,20 @@ QImage renderSpriteScene(const SpriteScene& scene)
     if (!scene.sprite.isNull()) {
         const ViewRect r = spritePlacement(scene.origin, scene.axisX, scene.axisY, scene.sprite.width(),
                                            scene.sprite.height(), scene.zoom);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(toQRect(r), scene.sprite.convertToFormat(QImage::Format_RGB32));
+        if (scene.sprite.hasAlphaChannel()) {
+            // A 32-bit sprite is drawn with its alpha over the background.
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            painter.drawImage(toQRect(r), scene.sprite);
+        } else {
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.drawImage(toQRect(r), scene.sprite.convertToFormat(QImage::Format_RGB32));
+        }
     }
     if (!scene.onion.isNull()) {
         const ViewRect r = spritePlacement(scene.origin, scene.onionAxisX, scene.onionAxisY, scene.onion.width(),
                                            scene.onion.height(), scene.zoom);
         painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-        painter.drawImage(toQRect(r), scene.onion.convertToFormat(QImage::Format_RGB32));
+        painter.drawImage(toQRect(r), opaque(scene.onion));
     }
     static const QImage mask = markerImage(&markerMaskIsWhite);
     static const QImage pattern = markerImage(&markerPatternIsWhite);

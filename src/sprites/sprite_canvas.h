@@ -28,8 +28,9 @@ struct SpriteScene {
     float zoom = 1.0f;
 };
 
-// The drawing: the sprite copied stretched, the onion skin ORed over it, the
-// axis marker ANDed then XORed, on an RGB32 picture of the scene's size.
+// The drawing: the sprite copied stretched (a 32-bit sprite drawn with its
+// alpha over the background), the onion skin ORed over it, the axis marker
+// ANDed then XORed, on an RGB32 picture of the scene's size.
 QImage renderSpriteScene(const SpriteScene& scene);
 
 // A group and image number naming a sprite.

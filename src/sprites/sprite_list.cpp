@@ -4,6 +4,8 @@
 #include "common/paths.h"
 #include "common/text.h"
 #include "sfflib/pcx.h"
+#include "sfflib/png.h"
+#include "image/pcx.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -115,10 +117,32 @@ void storeNumber(SpriteWorkspace& ws, std::string& field, std::int64_t value)
     field = fieldText(value);
 }
 
-bool buildAcceptsPicture(const std::string& path)
+namespace {
+
+bool hasPngExtension(const std::string& path)
+{
+    const std::string lower = toLowerAscii(path);
+    return lower.size() >= 4 && lower.compare(lower.size() - 4, 4, ".png") == 0;
+}
+
+} // namespace
+
+PictureCheck checkPicture(const std::string& path)
 {
     const auto bytes = readFileBytes(path);
-    return bytes && sfflib::decodePcx(*bytes);
+    if (!bytes || (!sfflib::looksLikePng(*bytes) && !hasPngExtension(path)))
+        return {bytes && sfflib::decodePcx(*bytes) ? PictureKind::EightBit : PictureKind::Refused, kPcxRefused};
+    const auto picture = sfflib::decodePng(*bytes);
+    if (!picture)
+        return {PictureKind::Refused, "The PNG file " + fileNameOf(path) + " cannot be used: " + picture.error() + "."};
+    return {sfflib::isTrueColour(*picture) ? PictureKind::TrueColour : PictureKind::EightBit, {}};
+}
+
+std::string trueColourInV1Question(const std::string& fileName)
+{
+    return fileName + " is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit "
+                      "pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it "
+                      "can go in?";
 }
 
 namespace {
@@ -215,15 +239,72 @@ CopyResult copyIntoWorkspace(const SpriteWorkspace& ws, const std::string& sourc
     return result;
 }
 
-std::vector<std::string> exportAllPictures(const SpriteWorkspace& ws, const std::string& folder)
+CopyResult exportPicture(const std::string& from, const std::string& to, bool transparentZero)
+{
+    CopyResult result;
+    const auto bytes = readFileBytes(from);
+    if (!bytes) {
+        result.error = "Cannot read " + from + ".";
+        return result;
+    }
+    const bool toPng = hasPngExtension(to);
+    const bool fromPng = sfflib::looksLikePng(*bytes);
+    std::string out;
+    if (fromPng) {
+        const auto picture = sfflib::decodePng(*bytes);
+        if (!picture) {
+            result.error = "The PNG file " + from + " cannot be read: " + picture.error() + ".";
+            return result;
+        }
+        const auto* indexed = std::get_if<sfflib::IndexedImage>(&*picture);
+        if (!toPng && !indexed) {
+            result.error = fileNameOf(to) + ": a 32-bit picture can be saved as PNG only.";
+            return result;
+        }
+        if (!toPng) {
+            out = sfflib::encodePcx(*indexed);
+        } else if (indexed && transparentZero) {
+            const auto png = sfflib::encodePng(*indexed, true);
+            out = png ? *png : std::string();
+        } else {
+            out = *bytes;
+        }
+    } else if (toPng) {
+        const auto image = sfflib::decodePcx(*bytes);
+        const auto png = image ? sfflib::encodePng(*image, transparentZero) : sfflib::Result<std::string>::failure({});
+        if (!png) {
+            result.error = "The PCX file " + from + " cannot be saved as PNG" + (image ? ": " + png.error() : "") + ".";
+            return result;
+        }
+        out = *png;
+    } else {
+        out = *bytes;
+    }
+    const WriteResult written = writeFileAtomic(to, out);
+    if (!written) {
+        result.error = written.error;
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+std::vector<std::string> exportAllPictures(const SpriteWorkspace& ws, const std::string& folder, ExportFormat format,
+                                           bool transparentZero)
 {
     std::vector<std::string> errors;
     std::set<std::string> done;
     for (const SpriteRecord& record : ws.records()) {
-        const std::string name = fileNameOf(toSlashes(record.pcxFile));
+        std::string name = fileNameOf(toSlashes(record.pcxFile));
+        if (format == ExportFormat::Png && !name.empty()) {
+            const auto dot = name.rfind('.');
+            name = (dot == std::string::npos ? name : name.substr(0, dot)) + ".png";
+        }
         if (name.empty() || !done.insert(name).second)
             continue;
-        const CopyResult copied = copyFile(ws.imagePath(record), folder + "/" + name);
+        const CopyResult copied = format == ExportFormat::Png
+                                    ? exportPicture(ws.imagePath(record), folder + "/" + name, transparentZero)
+                                    : copyFile(ws.imagePath(record), folder + "/" + name);
         if (!copied.ok)
             errors.push_back(copied.error);
     }

@@ -1,7 +1,7 @@
 #pragma once
 // What the sprite window does to the record list: inserting after the current
 // record, deleting, cloning, sorting, finding a record by its numbers, and
-// copying PCX files into and out of the workspace. Indexes are 1-based.
+// copying PCX and PNG files into and out of the workspace. Indexes are 1-based.
 
 #include "sprites/workspace.h"
 
@@ -56,9 +56,19 @@ std::int64_t clampAxis(std::int64_t value);
 // merely of its writing) is an edit that the next build has to carry.
 void storeNumber(SpriteWorkspace& ws, std::string& field, std::int64_t value);
 
-// True when the SFF build would take the picture at `path`: it reads, and the
-// sprite tools decode it as a 256-colour PCX with its own palette.
-bool buildAcceptsPicture(const std::string& path);
+// What the SFF build makes of the picture at `path`: a 256-colour PCX with
+// its own palette, or a PNG, are taken (a PNG with a palette or grey as an
+// 8-bit sprite, any other as a 32-bit one); anything else is refused, with
+// the sentence that says why.
+enum class PictureKind { Refused, EightBit, TrueColour };
+struct PictureCheck {
+    PictureKind kind = PictureKind::Refused;
+    std::string reason; // when refused
+};
+PictureCheck checkPicture(const std::string& path);
+
+// The message that tells why a 32-bit picture cannot go into an SFF v1.
+std::string trueColourInV1Question(const std::string& fileName);
 
 struct CopyResult {
     bool ok = false;
@@ -78,8 +88,22 @@ CopyResult copyIntoWorkspace(const SpriteWorkspace& ws, const std::string& sourc
 // Copies a file (atomically at the target).
 CopyResult copyFile(const std::string& from, const std::string& to);
 
-// Copies every record's PCX into `folder` under its own file name, each name
-// once. Returns the errors met (empty when all went well).
-std::vector<std::string> exportAllPictures(const SpriteWorkspace& ws, const std::string& folder);
+// A picture file written as a PCX or a PNG, as the target's extension says
+// (".png": PNG, anything else: PCX). Same kind: the file is copied. A PCX
+// becomes an indexed PNG with the same indices and palette, colour 0 fully
+// transparent when `transparentZero`; an indexed PNG becomes a PCX; a 32-bit
+// picture cannot become a PCX. Written atomically.
+CopyResult exportPicture(const std::string& from, const std::string& to, bool transparentZero = false);
+
+enum class ExportFormat {
+    AsStored, // copies: PCX as PCX, PNG as PNG
+    Png,      // every picture as PNG (colour 0 transparent when asked)
+};
+
+// Writes every record's picture into `folder` under its own file name, each
+// name once (with the extension the format gives). Returns the errors met
+// (empty when all went well).
+std::vector<std::string> exportAllPictures(const SpriteWorkspace& ws, const std::string& folder,
+                                           ExportFormat format = ExportFormat::AsStored, bool transparentZero = false);
 
 } // namespace vantrel

@@ -31,6 +31,11 @@ public:
     // The record shown: the index scroll bar's value (0 on an empty table).
     int currentIndex() const;
 
+    // Shows the workspace from its first record, with the palette search
+    // of a fresh window: on opening, and after another character's sprites
+    // replaced the table.
+    void showWorkspace();
+
     // Inserts a copy of `path` after the current record and shows it, as the
     // PCX browser's Add does. False (with a message) when refused.
     bool insertPicture(const QString& path);
@@ -114,7 +119,6 @@ protected:
 private:
     void buildUi();
     void createToolBar();
-    void showWorkspace();
     void syncWithWorkspace();
     // The window's keys; true when the key was used.
     bool handleKey(int key, QWidget* focus);
@@ -134,9 +138,12 @@ private:
     void setZoom(float zoom);
     void updateZoomButtons();
     void setStatus(const QString& text);
-    // A file dialog for PCX pictures in the character's folder.
-    FileDialogOptions pcxDialog(const QString& title, bool mustExist) const;
-    // True when the build takes every file; otherwise says it cannot load the first it refuses.
+    // A file dialog for PCX and PNG pictures in the character's folder: to
+    // open (`mustExist`) or to save.
+    FileDialogOptions pictureDialog(const QString& title, bool mustExist) const;
+    // True when the build takes every file; otherwise says why it cannot take
+    // the first it refuses. A 32-bit picture while the build writes SFF v1
+    // asks to switch the build to v2.
     bool checkPictures(const QStringList& files);
 
     App& app_;

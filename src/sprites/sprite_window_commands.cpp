@@ -3,6 +3,7 @@
 
 #include "sprites/sprite_window.h"
 
+#include "common/paths.h"
 #include "image/pcx.h"
 #include "shell/main_window.h"
 #include "sprites/pcx_browser.h"
@@ -19,7 +20,14 @@ namespace vantrel {
 
 namespace {
 
-const QString kPcxFilter = QStringLiteral("ZSoft PCX (*.pcx)|*.pcx");
+const QString kPictureFilter =
+    QStringLiteral("Pictures (*.pcx *.png)|*.pcx;*.png|ZSoft PCX (*.pcx)|*.pcx|PNG (*.png)|*.png");
+const QString kExportFilter = QStringLiteral("ZSoft PCX (*.pcx)|*.pcx|PNG (*.png)|*.png");
+
+bool namesPng(const QString& path)
+{
+    return path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+}
 
 struct ToolButton {
     QAction* SpriteWindow::*action;
@@ -35,7 +43,7 @@ const ToolButton kToolBar[] = {
     {&SpriteWindow::saveAction, &SpriteWindow::saveSpriteArchive, "Save", "saveAction", "Save SFF file",
      QStyle::SP_DialogSaveButton},
     {&SpriteWindow::sortAction, &SpriteWindow::sortImages, "Sort", "sortAction", "Sort images", QStyle::SP_ArrowDown},
-    {&SpriteWindow::addImageAction, &SpriteWindow::addImage, "Add", "addImageAction", "Add a PCX after this image",
+    {&SpriteWindow::addImageAction, &SpriteWindow::addImage, "Add", "addImageAction", "Add a PCX or PNG after this image",
      QStyle::SP_FileDialogNewFolder},
     {&SpriteWindow::deleteImageAction, &SpriteWindow::deleteImage, "Delete", "deleteImageAction", "Delete this image",
      QStyle::SP_TrashIcon},
@@ -51,8 +59,8 @@ const ToolButton kToolBar[] = {
     {&SpriteWindow::editExternallyAction, &SpriteWindow::editExternally, "ShellEdit", "editExternallyAction",
      "Send to shell with \"Edit\" command", QStyle::SP_FileDialogDetailedView},
     {&SpriteWindow::exportImageAction, &SpriteWindow::exportImage, "SaveOne", "exportImageAction",
-     "Save this PCX as...", QStyle::SP_DriveFDIcon},
-    {&SpriteWindow::exportAllAction, &SpriteWindow::exportAllImages, "SaveAll", "exportAllAction", "Save all PCX's...",
+     "Save this picture as PCX or PNG...", QStyle::SP_DriveFDIcon},
+    {&SpriteWindow::exportAllAction, &SpriteWindow::exportAllImages, "SaveAll", "exportAllAction", "Save all pictures...",
      QStyle::SP_DriveHDIcon},
     // Undo keeps no history: the button is there and does nothing.
     {&SpriteWindow::undoAction, nullptr, "Undo", "undoAction", "", QStyle::SP_ArrowBack},
@@ -77,22 +85,32 @@ void SpriteWindow::createToolBar()
     }
 }
 
-FileDialogOptions SpriteWindow::pcxDialog(const QString& title, bool mustExist) const
+FileDialogOptions SpriteWindow::pictureDialog(const QString& title, bool mustExist) const
 {
     FileDialogOptions options;
     options.title = title;
     options.directory = qstr(app_.files.characterDir);
-    options.filter = kPcxFilter;
+    options.filter = mustExist ? kPictureFilter : kExportFilter;
     options.mustExist = mustExist;
     return options;
 }
 
 bool SpriteWindow::checkPictures(const QStringList& files)
 {
+    SpriteWorkspace& ws = app_.sprites;
     for (const QString& file : files) {
-        if (!buildAcceptsPicture(sstr(file))) {
-            app_.dialogs.message(this, QString::fromLatin1(kPcxRefused));
+        const PictureCheck check = checkPicture(sstr(file));
+        if (check.kind == PictureKind::Refused) {
+            app_.dialogs.message(this, qstr(check.reason));
             return false;
+        }
+        // SFF v1 cannot hold it: the user may switch the build to v2.
+        if (check.kind == PictureKind::TrueColour && ws.buildVersion() == 1) {
+            if (app_.dialogs.message(this, qstr(trueColourInV1Question(fileNameOf(sstr(file)))),
+                                     QStringLiteral("Vantrel"), Buttons::YesNo, Icon::Question)
+                != Answer::Yes)
+                return false;
+            ws.buildFlags.version = ws.archiveVersion() == 2 ? 0 : 2;
         }
     }
     return true;
@@ -127,7 +145,7 @@ void SpriteWindow::addImage()
         app_.dialogs.message(this, QString::fromLatin1(kTooManyImages));
         return;
     }
-    const QStringList files = app_.dialogs.openFiles(this, pcxDialog(QStringLiteral("Add a PCX picture"), true));
+    const QStringList files = app_.dialogs.openFiles(this, pictureDialog(QStringLiteral("Add a PCX or PNG picture"), true));
     if (files.isEmpty())
         return;
     if (!canAddImages(ws, static_cast<int>(files.size()))) {
@@ -189,7 +207,7 @@ void SpriteWindow::changeImage()
     SpriteRecord* record = current();
     if (!record)
         return;
-    const QString file = app_.dialogs.openFile(this, pcxDialog(QStringLiteral("Add a PCX picture"), true));
+    const QString file = app_.dialogs.openFile(this, pictureDialog(QStringLiteral("Add a PCX or PNG picture"), true));
     if (file.isEmpty() || !checkPictures({file}))
         return;
     const CopyResult copied = copyIntoWorkspace(app_.sprites, sstr(file));
@@ -216,10 +234,20 @@ void SpriteWindow::exportImage()
     if (!record)
         return;
     QWidget* owner = app_.main ? static_cast<QWidget*>(app_.main) : this;
-    const QString target = app_.dialogs.saveFile(owner, pcxDialog(QStringLiteral("Save single frame"), false));
+    const QString target = app_.dialogs.saveFile(owner, pictureDialog(QStringLiteral("Save single frame"), false));
     if (target.isEmpty())
         return;
-    const CopyResult copied = copyFile(app_.sprites.imagePath(*record), sstr(target));
+    const std::string source = app_.sprites.imagePath(*record);
+    bool transparent = false;
+    if (namesPng(target) && checkPicture(source).kind == PictureKind::EightBit) {
+        const Answer answer =
+            app_.dialogs.message(this, QStringLiteral("Make colour 0 transparent in the PNG file?"),
+                                 QStringLiteral("Save single frame"), Buttons::YesNoCancel, Icon::Question);
+        if (answer == Answer::Cancel)
+            return;
+        transparent = answer == Answer::Yes;
+    }
+    const CopyResult copied = exportPicture(source, sstr(target), transparent);
     if (!copied.ok)
         app_.dialogs.message(this, qstr(copied.error));
 }
@@ -231,7 +259,24 @@ void SpriteWindow::exportAllImages()
         app_.dialogs.chooseFolder(owner, QStringLiteral("Save all files to:"), qstr(app_.files.characterDir));
     if (folder.isEmpty())
         return;
-    const auto errors = exportAllPictures(app_.sprites, sstr(folder));
+    const QString title = QStringLiteral("Save all files");
+    const Answer asPng = app_.dialogs.message(
+        this,
+        QStringLiteral("Save the pictures as PNG files?\n(No saves them as they are: PCX files, and PNG files for "
+                       "32-bit sprites.)"),
+        title, Buttons::YesNoCancel, Icon::Question);
+    if (asPng == Answer::Cancel)
+        return;
+    bool transparent = false;
+    if (asPng == Answer::Yes) {
+        const Answer answer = app_.dialogs.message(this, QStringLiteral("Make colour 0 transparent in the PNG files?"),
+                                                   title, Buttons::YesNoCancel, Icon::Question);
+        if (answer == Answer::Cancel)
+            return;
+        transparent = answer == Answer::Yes;
+    }
+    const auto errors = exportAllPictures(app_.sprites, sstr(folder),
+                                          asPng == Answer::Yes ? ExportFormat::Png : ExportFormat::AsStored, transparent);
     if (!errors.empty()) {
         QString text = qstr(errors.front());
         if (errors.size() > 1)

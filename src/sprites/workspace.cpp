@@ -51,7 +51,23 @@ void SpriteWorkspace::clearWorkspace()
         fs::remove(it->path(), ignored);
     }
     fs::remove(indexPath(), ec);
+    fs::remove(descriptionPath(), ec);
     fs::remove(directory(), ec);
+    buildFlags.version = 0;
+}
+
+int SpriteWorkspace::archiveVersion() const
+{
+    std::error_code ec;
+    return std::filesystem::exists(descriptionPath(), ec) ? 2 : 1;
+}
+
+void SpriteWorkspace::replaceRecords(std::vector<SpriteRecord> records)
+{
+    records_ = std::move(records);
+    modified_ = false;
+    buildFlags.version = 0;
+    ++generation_;
 }
 
 std::optional<int> SpriteWorkspace::findSpriteRecord(const std::string& group, const std::string& image) const

@@ -32,6 +32,7 @@ struct BuildFlags {
     int crop = 0;              // "Crop images to maximum needed"
     int duplicateImages = 0;   // "Remove duplicate images"
     int duplicatePalettes = 0; // "Remove duplicate palettes"
+    int version = 0;           // the SFF version chosen over the workspace's own: 1 or 2; 0: none
     bool cancelled = false;    // the dialog was left without OK
 };
 
@@ -43,6 +44,14 @@ public:
     void setAppDir(std::string dir) { appDir_ = std::move(dir); }
     std::string directory() const { return appDir_ + "/tempsff"; }
     std::string indexPath() const { return appDir_ + "/tempsff.txt"; }
+    // Beside the index, for a workspace unpacked from an SFF v2: the
+    // archive's palette table and each picture's palette.
+    std::string descriptionPath() const { return appDir_ + "/tempsff.v2.txt"; }
+    // The version of the SFF the workspace was unpacked from: 2 when its
+    // description is there, else 1.
+    int archiveVersion() const;
+    // The version the next build writes: the one chosen, else the archive's.
+    int buildVersion() const { return buildFlags.version ? buildFlags.version : archiveVersion(); }
     // The full path of a record's picture.
     std::string imagePath(const SpriteRecord& record) const;
 
@@ -53,8 +62,12 @@ public:
     std::vector<SpriteRecord>& records() { return records_; }
     const std::vector<SpriteRecord>& records() const { return records_; }
 
-    // Deletes the workspace files, the index and the folder; failures are ignored.
+    // Deletes the workspace files, the index, the description and the
+    // folder, and forgets a chosen version; failures are ignored.
     void clearWorkspace();
+    // Puts the table of a newly unpacked workspace in place of this one,
+    // unmodified, forgetting a chosen version; counts as a rebuild.
+    void replaceRecords(std::vector<SpriteRecord> records);
 
     // The first record (1-based) whose group and image number read as these
     // texts, or nothing. Compared as text: "05" does not match 5.

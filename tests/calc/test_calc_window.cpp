@@ -39,31 +39,32 @@ struct CalcWindowTest : ::testing::Test {
 
 TEST_F(CalcWindowTest, ClickedDivisionByZeroShowsTheMessageAndKeepsTheOperand)
 {
-    clickAll({"Number8", "Operator0", "Number0", "Operator4"});
+    clickAll({"digit8Button", "divideButton", "digit0Button", "equalsButton"});
     ASSERT_EQ(t.dialogs.messages.size(), 1);
     EXPECT_EQ(t.dialogs.messages[0].text, "Can't divide by zero");
     EXPECT_EQ(t.dialogs.messages[0].title, "Calculator");
     EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::Ok);
-    EXPECT_EQ(calc.findChild<QLabel*>("Readout")->text(), "8.");
+    EXPECT_EQ(calc.findChild<QLabel*>("readout")->text(), "8.");
 }
 
 TEST_F(CalcWindowTest, PercentAndClearEntryButtons)
 {
-    clickAll({"Number2", "Number0", "Number0", "Operator1", "Number5", "Percent"});
+    clickAll({"digit2Button", "digit0Button", "digit0Button", "addButton", "digit5Button", "percentButton"});
     EXPECT_EQ(calc.readoutText(), "0.05");
-    click("Operator4");
+    click("equalsButton");
     EXPECT_EQ(calc.readoutText(), "10");
 
-    clickAll({"Cancel", "Number5", "Operator1", "Number9", "CancelEntry", "Number1", "Operator4"});
+    clickAll({"clearButton", "digit5Button", "addButton", "digit9Button", "clearEntryButton", "digit1Button",
+              "equalsButton"});
     EXPECT_EQ(calc.readoutText(), "6");
-    clickAll({"Operator1", "Decimal"});
+    clickAll({"addButton", "decimalPointButton"});
     EXPECT_EQ(calc.readoutText(), "0.");
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
 }
 
 TEST_F(CalcWindowTest, TheKeyboardDrivesTheWindowEvenAfterAButtonClick)
 {
-    click("Number7"); // the click must not leave a button holding the keys
+    click("digit7Button"); // the click must not leave a button holding the keys
     QTest::keyClicks(&calc, "+2*3");
     QTest::keyClick(&calc, Qt::Key_Return); // does nothing
     EXPECT_EQ(calc.readoutText(), "3.");
@@ -75,12 +76,12 @@ TEST_F(CalcWindowTest, TheKeyboardDrivesTheWindowEvenAfterAButtonClick)
 
 TEST_F(CalcWindowTest, ALoneMinusAsksForANumberInsteadOfComputing)
 {
-    clickAll({"Number5", "Operator1", "Operator3", "Percent"});
+    clickAll({"digit5Button", "addButton", "subtractButton", "percentButton"});
     ASSERT_EQ(t.dialogs.messages.size(), 1);
     EXPECT_EQ(t.dialogs.messages[0].title, "Calculator");
     EXPECT_EQ(calc.readoutText(), "-");
-    click("Number3");
-    click("Operator4");
+    click("digit3Button");
+    click("equalsButton");
     EXPECT_EQ(calc.readoutText(), "2");
 }
 
@@ -89,12 +90,12 @@ TEST(CalcWindow, TheCalcButtonOpensTheCalculatorOnce)
     TestApp t;
     MainWindow main(*t.app);
     registerCalcWindows(main);
-    main.Toolbar1_ButtonClick("Calc");
+    main.toolbarAction("Calc")->trigger();
     auto* first = qobject_cast<CalculatorWindow*>(main.window("CalculatorWindow"));
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->windowTitle(), "Calculator");
     QTest::keyClicks(first, "42");
-    main.Toolbar1_ButtonClick("Calc");
+    main.toolbarAction("Calc")->trigger();
     EXPECT_EQ(main.window("CalculatorWindow"), first);
     EXPECT_EQ(first->readoutText(), "42.");
 }

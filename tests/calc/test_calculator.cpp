@@ -80,13 +80,18 @@ TEST(Calculator, ButtonSequencesShowTheirResults)
         {"100000 X 100000 X 100000 X 100000 / 1 =", "1E+20", nullptr},
         // A lone "-" cannot be computed: the key is refused and nothing changes.
         {"5 + - %", "-", Calculator::kNotANumber},
-        {"5 + - = 3 =", "-3.", Calculator::kNotANumber},
+        // Other operators after a lone "-" leave it the sign of the next
+        // number and the first operand as it was.
+        {"5 + - = 3 =", "2", nullptr},
+        {"5 + - - 3 =", "2", nullptr},
+        {"5 X - / + 2 =", "-10", nullptr},
+        {"5 + - = 3 = 4 + 1 =", "5", nullptr},
         {overflow.c_str(), bigShown.c_str(), Calculator::kOverflow},
     };
     for (const auto& c : cases) {
         Calculator calc;
         const auto messages = press(calc, c.keys);
-        EXPECT_EQ(calc.Readout, c.readout) << c.keys;
+        EXPECT_EQ(calc.readout, c.readout) << c.keys;
         if (c.message) {
             ASSERT_EQ(messages.size(), 1u) << c.keys;
             EXPECT_EQ(messages[0], c.message) << c.keys;
@@ -99,19 +104,19 @@ TEST(Calculator, ButtonSequencesShowTheirResults)
 TEST(Calculator, ARefusedKeyLeavesEveryFieldAsItWas)
 {
     Calculator calc;
-    press(calc, "5 + - = 3");
+    press(calc, "5 + -");
     const Calculator before = calc;
-    EXPECT_TRUE(calc.operatorKey(4).has_value());
-    EXPECT_EQ(calc.Readout, before.Readout);
+    EXPECT_TRUE(calc.percentKey().has_value());
+    EXPECT_EQ(calc.readout, before.readout);
     EXPECT_EQ(calc.firstOperand, before.firstOperand);
     EXPECT_EQ(calc.secondOperand, before.secondOperand);
-    EXPECT_EQ(calc.OperandCount, before.OperandCount);
+    EXPECT_EQ(calc.operandCount, before.operandCount);
     EXPECT_EQ(calc.lastInputKind, before.lastInputKind);
     EXPECT_EQ(calc.pendingOperator, before.pendingOperator);
     EXPECT_EQ(calc.savedReadout, before.savedReadout);
-    // C is the way out.
-    press(calc, "C 2 + 2 =");
-    EXPECT_EQ(calc.Readout, "4");
+    // The calculation goes on where it was.
+    EXPECT_TRUE(press(calc, "= 3 =").empty());
+    EXPECT_EQ(calc.readout, "2");
 }
 
 TEST(Calculator, TypedKeys)
@@ -132,8 +137,8 @@ TEST(Calculator, TypedKeys)
     for (const auto& c : cases) {
         Calculator calc;
         for (const char* p = c.typed; *p; ++p)
-            EXPECT_FALSE(calc.KeyInput(*p).has_value()) << c.typed;
-        EXPECT_EQ(calc.Readout, c.readout) << c.typed;
+            EXPECT_FALSE(calc.typeKey(*p).has_value()) << c.typed;
+        EXPECT_EQ(calc.readout, c.readout) << c.typed;
     }
 }
 

@@ -5,9 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <random>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace vantrel;
 
@@ -39,6 +51,25 @@ TEST(TextRules, TrimmingRemovesSpacesButNotTabs)
     EXPECT_EQ(trimmed("   "), "");
 }
 
+TEST(TextRules, ReadFileBytesGivesTheWholeFileOrNothing)
+{
+    QTemporaryDir dir;
+    const std::string base = dir.path().toStdString() + "/";
+    std::string large(1'000'003, '\0');
+    for (std::size_t i = 0; i < large.size(); ++i)
+        large[i] = static_cast<char>(i * 7 % 256);
+    const std::pair<const char*, std::string> files[] = {
+        {"empty", ""}, {"crlf", "a\r\nb\r"}, {"nul", std::string("x\0y", 3)}, {"large", large}};
+    for (const auto& [name, bytes] : files) {
+        test::writeFile(base + name, bytes);
+        const auto read = readFileBytes(base + name);
+        ASSERT_TRUE(read.has_value()) << name;
+        EXPECT_TRUE(*read == bytes) << name << ": " << read->size() << " bytes";
+    }
+    EXPECT_FALSE(readFileBytes(base + "missing"));
+    EXPECT_FALSE(readFileBytes(dir.path().toStdString()));
+}
+
 TEST(TextRules, EveryKindOfLineEndEndsALine)
 {
     const struct {
@@ -58,26 +89,195 @@ TEST(TextRules, EveryKindOfLineEndEndsALine)
         EXPECT_EQ(splitLines(c.bytes), c.lines) << c.bytes;
 }
 
+namespace {
+
+// The names in a folder, sorted.
+std::vector<std::string> namesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Files written by this process may grow to `bytes` only while it lives; a
+// write past it fails (EFBIG) as a full disk would, half way through.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+// A whole file at once (the big files of the kill test, read many times).
+std::string contentsOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(std::filesystem::file_size(path), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
+}
+
+// A pid that no process has any more.
+pid_t finishedPid()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+} // namespace
+
 TEST(AtomicWrite, ReplacesTheWholeFileOrNothing)
 {
     QTemporaryDir dir;
-    const std::string path = dir.path().toStdString() + "/file.txt";
+    const std::string folder = dir.path().toStdString();
+    const std::string path = folder + "/file.txt";
     test::writeFile(path, std::string(1000, 'x'));
 
-    ASSERT_TRUE(writeFileAtomic(path, "short"));
-    EXPECT_EQ(test::readFile(path), "short");
+    for (const Durability durability : {Durability::Durable, Durability::Scratch}) {
+        const std::string wanted = durability == Durability::Durable ? "short" : "scratch";
+        ASSERT_TRUE(writeFileAtomic(path, wanted, durability));
+        EXPECT_EQ(test::readFile(path), wanted);
 
-    // A write that cannot happen leaves the old file as it was and says why.
-    const auto failed = writeFileAtomic(dir.path().toStdString() + "/no/such/folder/file.txt", "x");
+        // A write over the same file that fails half way leaves the old file
+        // as it was and says why.
+        WriteResult failed;
+        {
+            const FileSizeLimit limit(4096);
+            failed = writeFileAtomic(path, std::string(10000, 'y'), durability);
+        }
+        EXPECT_FALSE(failed);
+        EXPECT_NE(failed.error.find(path), std::string::npos) << failed.error;
+        EXPECT_NE(failed.error.find(std::strerror(EFBIG)), std::string::npos) << failed.error;
+        EXPECT_EQ(test::readFile(path), wanted);
+        // No temporary file is left behind.
+        EXPECT_EQ(namesIn(folder), std::vector<std::string>{"file.txt"});
+    }
+
+    // A folder that does not exist: nothing is written, and the reason given.
+    const auto failed = writeFileAtomic(folder + "/no/such/folder/file.txt", "x");
     EXPECT_FALSE(failed);
     EXPECT_NE(failed.error.find("no/such/folder"), std::string::npos);
-    EXPECT_EQ(test::readFile(path), "short");
+    EXPECT_EQ(namesIn(folder), std::vector<std::string>{"file.txt"});
+}
 
-    // No temporary files are left behind.
-    int entries = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path().toStdString()))
-        ++entries;
-    EXPECT_EQ(entries, 1);
+TEST(AtomicWrite, LeftoversOfWritersThatAreGoneAreRemoved)
+{
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString() + "/";
+    const std::string gone = std::to_string(finishedPid());
+    const std::string alive = std::to_string(::getpid());
+    const auto minutes = [](int n) { return std::filesystem::file_time_type::clock::now() - std::chrono::minutes(n); };
+    const struct {
+        std::string name;
+        int minutesIdle;
+        bool removed;
+    } files[] = {
+        {".vantrel-" + gone + "-a1B2c3", 0, true},            // its writer was killed
+        {".vantrel-" + alive + "-a1B2c3", 0, false},          // its writer may be writing now
+        {".vantrel-" + alive + "-Zz9Zz9", 2 * 24 * 60, true}, // that pid is another process by now
+        {".vantrel-Ab12Cd", 0, false},                        // a name without a pid: waits a minute
+        {".vantrel-Ab12Ce", 2, true},
+        {".vantrel-" + gone + "-abc", 0, false}, // not names of ours
+        {".vantrel-" + gone + "-abc.de", 0, false},
+        {".vantrel-0-abcdef", 60, false},
+        {".vantrel-x1-abcdef", 60, false},
+        {".vantrel-99999999999-abcdef", 60, false},
+        {"x.vantrel-" + gone + "-abcdef", 0, false},
+        {"kfm.snd", 60, false},
+    };
+    for (const auto& f : files) {
+        test::writeFile(folder + f.name, "bytes");
+        std::filesystem::last_write_time(folder + f.name, minutes(f.minutesIdle));
+    }
+    std::filesystem::create_directory(folder + ".vantrel-" + gone + "-folder"); // only files go
+
+    // Any save into the folder clears them.
+    ASSERT_TRUE(writeFileAtomic(folder + "kfm.def", "[Files]"));
+    std::vector<std::string> expected{"kfm.def", ".vantrel-" + gone + "-folder"};
+    for (const auto& f : files)
+        if (!f.removed)
+            expected.push_back(f.name);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(namesIn(folder), expected);
+    EXPECT_EQ(removeStaleTemporaryFiles(folder), 0);
+}
+
+TEST(AtomicWrite, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFileAndNothingElse)
+{
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    const std::string path = folder + "/kfm.sff";
+    constexpr std::size_t kSize = 2 << 20;
+    // Each generation of the file differs in size and in every byte.
+    const auto contents = [](int generation) { return std::string(kSize + generation, static_cast<char>('A' + generation % 26)); };
+    ASSERT_TRUE(writeFileAtomic(path, contents(0)));
+
+    // Starts a writer of `generation` and returns once its write begins.
+    QProcess writer;
+    const auto startWriter = [&](int generation) {
+        writer.start(QStringLiteral(ATOMIC_WRITE_PROBE),
+                     {QString::fromStdString(path), QString::number(kSize + generation),
+                      QString::number('A' + generation % 26)});
+        return writer.waitForReadyRead(10000) && writer.readAll() == "writing\n";
+    };
+
+    // How long one whole write takes here, so that the kills spread over it.
+    ASSERT_TRUE(startWriter(1));
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(writer.waitForFinished(30000));
+    ASSERT_EQ(writer.exitCode(), 0);
+    const auto writeTime = std::chrono::microseconds(std::max<qint64>(clock.nsecsElapsed() / 1000, 1000));
+    ASSERT_TRUE(contentsOf(path) == contents(1));
+
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<std::int64_t> moment(0, writeTime.count() * 5 / 4);
+    int current = 1;
+    int killedBeforeRename = 0;
+    for (int round = 0; round < 16; ++round) {
+        const int next = current + 1;
+        ASSERT_TRUE(startWriter(next));
+        std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+        writer.kill();
+        ASSERT_TRUE(writer.waitForFinished(30000));
+
+        const std::string now = contentsOf(path);
+        const bool replaced = now == contents(next);
+        ASSERT_TRUE(replaced || now == contents(current)) << "round " << round << ": " << now.size() << " bytes";
+        if (namesIn(folder).size() > 1)
+            ++killedBeforeRename;
+
+        // The next save finds what the killed writer left and removes it.
+        const int saved = next + 1;
+        ASSERT_TRUE(writeFileAtomic(path, contents(saved)));
+        ASSERT_TRUE(contentsOf(path) == contents(saved));
+        ASSERT_EQ(namesIn(folder), std::vector<std::string>{"kfm.sff"}) << "round " << round;
+        current = saved;
+    }
+    EXPECT_GT(killedBeforeRename, 0) << "every kill came after the rename; the test proved nothing";
 }
 
 TEST(Paths, ResolveFindsTheFileWhateverTheLetterCaseAndSeparator)

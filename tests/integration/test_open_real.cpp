@@ -28,7 +28,7 @@ TEST(OpenRealCharacters, BothEditionsUnpackWithTheRealTools)
         ASSERT_EQ(t.app->sprites.count(), c.records) << c.def;
         // Every record's picture is there, and the standing sprite can be found.
         for (const auto& r : t.app->sprites.records())
-            EXPECT_TRUE(fileReady(t.app->sprites.imagePath(r))) << r.PcxFile;
+            EXPECT_TRUE(fileReady(t.app->sprites.imagePath(r))) << r.pcxFile;
         EXPECT_TRUE(t.app->sprites.findSpriteRecord("0", "0").has_value()) << c.def;
     }
 }

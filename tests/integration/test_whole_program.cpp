@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,7 +23,9 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <cstdint>
 #include <filesystem>
+#include <map>
 
 using namespace vantrel;
 
@@ -37,7 +40,78 @@ void closeNextModal()
     });
 }
 
+// Every file under a folder with its bytes.
+std::map<std::string, std::string> filesUnder(const std::string& dir)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
+        if (entry.is_regular_file())
+            files[entry.path().string()] = test::readFile(entry.path().string());
+    }
+    return files;
+}
+
 } // namespace
+
+TEST(WholeProgram, CharactersThatFailToOpenLeaveTheOpenOneAsItWas)
+{
+    test::TestApp t;
+    test::installRealTools(t.dir().toStdString());
+    t.store->write(kProgramSettings, "ShowTips", "False");
+    const std::string kit = t.path("chars/kit/");
+    const std::string broken = t.path("chars/broken/");
+    for (const std::string& dir : {kit, broken}) {
+        std::filesystem::create_directories(dir);
+        std::filesystem::copy(std::string(VANTREL_APP_DIR) + "/samples/kit", dir,
+                              std::filesystem::copy_options::recursive);
+    }
+    // A sprite archive cut off in its picture data, and a .def of random bytes.
+    const std::string sff = test::readFile(broken + "kit.sff");
+    test::writeFile(broken + "kit.sff", sff.substr(0, sff.size() / 3));
+    std::string noise(6000, '\0');
+    std::uint32_t seed = 12345;
+    for (char& byte : noise) {
+        seed = seed * 1103515245u + 12345u;
+        byte = static_cast<char>(seed >> 24);
+    }
+    test::writeFile(t.path("chars/noise.def"), noise);
+
+    MainWindow main(*t.app);
+    registerWindows(main);
+    main.startUp();
+    const QString def = QString::fromStdString(kit + "kit.def");
+    main.openCharacter(def);
+    ASSERT_EQ(t.app->sprites.count(), 28);
+    auto* constants = qobject_cast<TextEditorWindow*>(main.openWindow("ConstantsWindow"));
+    ASSERT_NE(constants, nullptr);
+    const auto before = filesUnder(t.dir().toStdString());
+
+    main.openCharacter(QString::fromStdString(t.path("chars/noise.def")));
+    main.openCharacter(QString::fromStdString(broken + "kit.def"));
+    const QStringList messages = t.dialogs.messageTexts();
+    ASSERT_EQ(messages.size(), 2) << messages.join(" | ").toStdString();
+    EXPECT_EQ(messages[0], "This file is not a character definition: it has no [Files] section.");
+    const std::string unpacked = "The sprite file " + broken + "kit.sff cannot be unpacked: sff2pcx: ";
+    EXPECT_TRUE(messages[1].startsWith(QString::fromStdString(unpacked)))
+        << messages[1].toStdString();
+
+    // The kit is still open, its workspace and files untouched, and editable.
+    EXPECT_EQ(main.fileText(), def);
+    EXPECT_EQ(t.app->files.defFile, kit + "kit.def");
+    EXPECT_EQ(t.app->sprites.count(), 28);
+    auto after = filesUnder(t.dir().toStdString());
+    after.erase(t.path("spawn.sh")); // the script of the last tool run
+    auto expected = before;
+    expected.erase(t.path("spawn.sh"));
+    EXPECT_EQ(after, expected);
+    ASSERT_EQ(main.window("ConstantsWindow"), constants);
+    constants->editor()->moveCursor(QTextCursor::End);
+    constants->editor()->insertPlainText("; still the kit");
+    EXPECT_TRUE(constants->modified());
+    ASSERT_TRUE(constants->save());
+    EXPECT_NE(test::readFile(kit + "kit.cns").find("; still the kit"), std::string::npos);
+    EXPECT_EQ(test::readFile(broken + "kit.cns"), before.at(broken + "kit.cns"));
+}
 
 TEST(WholeProgram, SampleCharacterThroughEveryWindow)
 {
@@ -49,7 +123,7 @@ TEST(WholeProgram, SampleCharacterThroughEveryWindow)
     t.store->write(kProgramSettings, "ShowTips", "False");
     MainWindow main(*t.app);
     registerWindows(main);
-    main.MDIForm_Load();
+    main.startUp();
     main.openCharacter(QString::fromStdString(def));
     ASSERT_EQ(main.statusText(), "Status: OK");
     ASSERT_EQ(t.app->sprites.count(), 28);
@@ -58,64 +132,64 @@ TEST(WholeProgram, SampleCharacterThroughEveryWindow)
     auto* sff = qobject_cast<SpriteWindow*>(main.openWindow("SpriteWindow"));
     ASSERT_NE(sff, nullptr);
     EXPECT_TRUE(t.app->decoder.spritePaletteCaptured);
-    sff->hscIndex->setValue(6);
+    sff->indexScrollBar->setValue(6);
     EXPECT_EQ(sff->currentIndex(), 6);
     EXPECT_EQ(t.app->decoder.decodedPixels.height, 124);
-    sff->chkOnionskin->setChecked(true);
-    sff->chkOnionskin_Click();
-    sff->hscIndex->setValue(7);
+    sff->onionSkinBox->setChecked(true);
+    sff->applyOnionSkinChoice();
+    sff->indexScrollBar->setValue(7);
     EXPECT_EQ(t.app->decoder.decodedPixels.width, 128);
 
     // Sounds: the bank's first sample plays on the dummy driver.
     auto* snd = qobject_cast<SoundWindow*>(main.openWindow("SoundWindow"));
     ASSERT_NE(snd, nullptr);
-    snd->mnuPlaySnd_Click();
+    snd->play();
     EXPECT_TRUE(snd->player().playing());
-    snd->mnuStopSnd_Click();
+    snd->stop();
     EXPECT_FALSE(snd->player().playing());
 
     // Palettes: another palette recolours the working palette.
     auto* act = qobject_cast<PaletteWindow*>(main.openWindow("PaletteWindow"));
     ASSERT_NE(act, nullptr);
     const Palette first = t.app->workingPalette;
-    act->Toolbar1_ButtonClick("Act2");
+    act->switchToPalette(2);
     EXPECT_NE(t.app->workingPalette, first);
 
     // Every text window shows its file, unmodified.
     for (const char* name : {"DefinitionWindow", "ConstantsWindow", "CommandsWindow", "AnimationTextWindow", "StateFileWindow"}) {
         auto* text = qobject_cast<TextEditorWindow*>(main.openWindow(name));
         ASSERT_NE(text, nullptr) << name;
-        EXPECT_FALSE(text->txtEdit()->toPlainText().isEmpty()) << name;
+        EXPECT_FALSE(text->editor()->toPlainText().isEmpty()) << name;
         EXPECT_FALSE(text->modified()) << name;
     }
     auto* air = qobject_cast<AnimationTextWindow*>(main.window("AnimationTextWindow"));
     closeNextModal();
-    air->Find();
+    air->showFindDialog();
 
     // The animation preview, from the AIR window: play the standing action.
-    air->Toolbar1_ButtonClick("Anim");
+    air->showAnimationPreview();
     auto* anim = qobject_cast<AnimationPreview*>(main.window("AnimationPreview"));
     ASSERT_NE(anim, nullptr);
-    anim->Form_Load();
-    anim->cboAnim->setCurrentIndex(0);
-    anim->cboAnim_Click();
-    anim->Check1->setChecked(true); // loop
-    anim->Command1_Click();
+    anim->finishOpening();
+    anim->actionCombo->setCurrentIndex(0);
+    anim->loadAnimation();
+    anim->loopBox->setChecked(true);
+    anim->play();
     for (int tick = 0; tick < 6; ++tick)
-        anim->tmrAnim_Timer();
-    EXPECT_EQ(anim->lblGroup->text(), "Group: 0");
-    anim->Command2_Click();
+        anim->advanceFrame();
+    EXPECT_EQ(anim->groupLabel->text(), "Group: 0");
+    anim->stop();
 
-    air->Toolbar1_ButtonClick("CLSN");
+    air->showCollisionBoxes();
     EXPECT_NE(main.window("CollisionBoxWindow"), nullptr);
 
     // The calculator and the settings dialog.
     auto* calc = qobject_cast<CalculatorWindow*>(main.openWindow("CalculatorWindow"));
     ASSERT_NE(calc, nullptr);
     for (char key : std::string("7+2*3="))
-        calc->Form_KeyPress(key);
+        calc->typeKey(key);
     closeNextModal();
-    main.Toolbar1_ButtonClick("Settings");
+    main.toolbarAction("Settings")->trigger();
 
     EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join(" | ").toStdString();
 

@@ -105,7 +105,7 @@ TEST(PaletteModel, PressesSelectCellsAndAlwaysSnapshot)
         EXPECT_FALSE(editor.undoAvailable());
         EXPECT_EQ(editor.pressGrid(x, y), cell) << x << "," << y;
         EXPECT_TRUE(editor.undoAvailable());
-        EXPECT_EQ(editor.UndoPalette(), rampPalette());
+        EXPECT_EQ(editor.undoPalette(), rampPalette());
     }
 }
 
@@ -129,7 +129,7 @@ TEST(PaletteModel, UndoSwapsBackAndForth)
 TEST(PaletteModel, ChooserNumbersBecomeColours)
 {
     for (const auto& [text, value] : {std::pair{"0000FF", 255}, {"FF", 255}, {"10", 16}, {"A0", 160}, {"", 0}})
-        EXPECT_EQ(PaletteEditor::Hex2Dec(text), value) << text;
+        EXPECT_EQ(PaletteEditor::hexValue(text), value) << text;
     EXPECT_EQ(PaletteEditor::colourOfNumber(0x0000FF), (Rgb{255, 0, 0}));
     EXPECT_EQ(PaletteEditor::colourOfNumber(0x123456), (Rgb{0x56, 0x34, 0x12}));
 }

@@ -30,14 +30,14 @@ TEST(PaletteOnRealCharacter, SwitchingPalettesRecoloursTheFirstSprite)
     ASSERT_EQ(main.statusText(), "Status: OK");
     ASSERT_GT(t.app->sprites.count(), 0);
 
-    main.Toolbar1_ButtonClick("ACT");
+    main.toolbarAction("ACT")->trigger();
     auto* w = qobject_cast<PaletteWindow*>(main.window("PaletteWindow"));
     ASSERT_TRUE(w);
     if (QMdiSubWindow* frame = main.subWindowOf(w))
         frame->resize(frame->minimumSizeHint().width(), 560);
-    EXPECT_EQ(w->SampleImagePath(), QString::fromStdString(t.app->sprites.imagePath(t.app->sprites.record(1))));
+    EXPECT_EQ(w->sampleImagePath(), QString::fromStdString(t.app->sprites.imagePath(t.app->sprites.record(1))));
     for (int n = 7; n <= 12; ++n)
-        EXPECT_FALSE(w->toolbarAction(QStringLiteral("Act%1").arg(n))->isEnabled()) << n;
+        EXPECT_FALSE(w->paletteAction(n)->isEnabled()) << n;
 
     // The sprite's pixels stay; the colours they show are each palette's.
     const QImage first = w->samplePicture();
@@ -45,7 +45,7 @@ TEST(PaletteOnRealCharacter, SwitchingPalettesRecoloursTheFirstSprite)
     const char* screenshots = std::getenv("VANTREL_SCREENSHOT_DIR");
     QList<QList<QRgb>> shown;
     for (int n = 1; n <= 6; ++n) {
-        w->toolbarAction(QStringLiteral("Act%1").arg(n))->trigger();
+        w->paletteAction(n)->trigger();
         const Palette palette = readActFile(t.app->files.paletteFiles[n]).palette;
         ASSERT_EQ(t.app->workingPalette, palette) << n;
         QImage sample = w->samplePicture();

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolBar>
 
 #include <filesystem>
 
@@ -38,14 +39,34 @@ struct PaletteWindowTest : ::testing::Test {
         app.sprites.records().push_back({"tempsff/0-0.pcx", "0", "0", "0", "0"});
     }
     PaletteWindow& open() { return window.emplace(app); }
+    // The toolbar button of this name.
+    QAction* button(const QString& name) const
+    {
+        QAction* action = window->findChild<QAction*>(name);
+        EXPECT_TRUE(action && window->findChild<QToolBar*>("toolbar")->actions().contains(action))
+            << name.toStdString();
+        return action;
+    }
     // Presses a toolbar button with the answer and file name the dialogs will give.
-    void click(const char* key, std::optional<Answer> answer = {}, const std::string& file = "")
+    void click(const QString& name, std::optional<Answer> answer = {}, const std::string& file = "")
     {
         if (answer)
             t.dialogs.answers.enqueue(*answer);
         if (!file.empty())
             t.dialogs.files.enqueue(QString::fromStdString(file));
-        window->Toolbar1_ButtonClick(key);
+        button(name)->trigger();
+    }
+    // The palette button that is checked, 0 for none.
+    int checkedPalette() const
+    {
+        int checked = 0;
+        for (int n = 1; n <= 12; ++n) {
+            if (window->paletteAction(n)->isChecked()) {
+                EXPECT_EQ(checked, 0) << "two palette buttons checked";
+                checked = n;
+            }
+        }
+        return checked;
     }
     void expectSampleShows(const Palette& p) const
     {
@@ -61,12 +82,12 @@ TEST_F(PaletteWindowTest, OpensOnPaletteOneWithTheFirstSpriteAsSample)
 {
     PaletteWindow& w = open();
     for (int n = 1; n <= 12; ++n)
-        EXPECT_EQ(w.toolbarAction(QStringLiteral("Act%1").arg(n))->isEnabled(), n <= 6) << n;
+        EXPECT_EQ(button(QStringLiteral("palette%1Action").arg(n))->isEnabled(), n <= 6) << n;
     EXPECT_EQ(palette, kfmPalette(1));
     EXPECT_EQ(w.samplePicture().size(), QSize(142, 99));
     expectSampleShows(palette);
-    EXPECT_FALSE(w.toolbarAction("Undo")->isEnabled());
-    click("Act3");
+    EXPECT_FALSE(button("undoAction")->isEnabled());
+    click("palette3Action");
     EXPECT_EQ(palette, kfmPalette(3));
     expectSampleShows(palette);
 
@@ -78,7 +99,7 @@ TEST_F(PaletteWindowTest, OpensOnPaletteOneWithTheFirstSpriteAsSample)
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Sorry, can't load that pcx file!"});
     EXPECT_TRUE(window->samplePicture().isNull());
     test::writeFile(t.path("tempsff/good.pcx"), sprite);
-    click("OpenPic", {}, t.path("tempsff/good.pcx"));
+    click("chooseSampleAction", {}, t.path("tempsff/good.pcx"));
     expectSampleShows(palette);
 
     t.dialogs.clear();
@@ -91,31 +112,31 @@ TEST_F(PaletteWindowTest, GridPressesSnapshotAndUndoSwapsTwice)
 {
     PaletteWindow& w = open();
     w.show();
-    QTest::mouseClick(w.findChild<QWidget*>("picPal"), Qt::LeftButton, {}, QPoint(191, 191));
+    QTest::mouseClick(w.findChild<QWidget*>("paletteGrid"), Qt::LeftButton, {}, QPoint(191, 191));
     EXPECT_EQ(w.model().selectedIndex, 255);
     const Rgb c = palette[255];
-    EXPECT_EQ(std::pair(w.scrollBar(Channel::Red)->value(), w.textBox(Channel::Blue)->text().trimmed().toInt()),
+    EXPECT_EQ(std::pair(w.scrollBar(Channel::Red)->value(), w.numberEdit(Channel::Blue)->text().trimmed().toInt()),
               std::pair(int{c.r}, int{c.b}));
     EXPECT_EQ(w.selectedSwatch(), QColor(c.r, c.g, c.b));
     const QImage grid = w.gridPicture(); // black from the cell corner, white one pixel inside
     EXPECT_EQ(std::vector<QRgb>({grid.pixel(180, 180), grid.pixel(181, 181), grid.pixel(191, 191), grid.pixel(185, 185)}),
               std::vector<QRgb>({qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 255, 255), qRgb(c.r, c.g, c.b)}));
     palette[3] = {1, 2, 3}; // a press beside the grid selects nothing but still takes a snapshot
-    w.picPal_MouseDown(192, 0);
+    w.pressGrid(192, 0);
     EXPECT_EQ(w.model().selectedIndex, 255);
-    EXPECT_EQ(w.model().UndoPalette()[3], (Rgb{1, 2, 3}));
+    EXPECT_EQ(w.model().undoPalette()[3], (Rgb{1, 2, 3}));
 
     const Palette original = palette;
-    w.picPal_MouseDown(5 * 12 + 3, 3);
+    w.pressGrid(5 * 12 + 3, 3);
     const int raised = (original[5].r + 40) % 256;
     w.scrollBar(Channel::Red)->setValue(raised);
     EXPECT_EQ(palette[5].r, raised);
-    EXPECT_EQ(w.textBox(Channel::Red)->text(), QStringLiteral(" %1").arg(raised));
-    w.toolbarAction("Undo")->trigger();
+    EXPECT_EQ(w.numberEdit(Channel::Red)->text(), QStringLiteral(" %1").arg(raised));
+    button("undoAction")->trigger();
     EXPECT_EQ(palette, original);
     EXPECT_EQ(w.scrollBar(Channel::Red)->value(), original[5].r);
     expectSampleShows(original);
-    w.toolbarAction("Undo")->trigger();
+    button("undoAction")->trigger();
     EXPECT_EQ(palette[5].r, raised);
     expectSampleShows(palette);
 }
@@ -129,27 +150,27 @@ TEST_F(PaletteWindowTest, PickingFromTheSampleNumberBoxesAndColourChooser)
         {Qt::LeftButton, 142, 10, false}, {Qt::LeftButton, 10, -1, false}};
     for (const auto& [button, x, y, picked] : picks) {
         w.selectIndex(0);
-        w.picDisplay_MouseUp(button, x, y);
+        w.pickColour(button, x, y);
         EXPECT_EQ(w.model().selectedIndex, picked ? w.samplePicture().pixelIndex(x, y) : 0) << x << "," << y;
         EXPECT_FALSE(w.model().undoAvailable()); // picking is no edit
     }
 
-    QLineEdit* red = w.textBox(Channel::Red);
+    QLineEdit* red = w.numberEdit(Channel::Red);
     red->clear();
     EXPECT_EQ(palette[0].r, 0); // an empty box is 0 at once
     QTest::keyClicks(red, "300");
     EXPECT_EQ(red->text(), "255");
     EXPECT_EQ(std::pair(w.scrollBar(Channel::Red)->value(), int{palette[0].r}), std::pair(255, 255));
-    w.textBox(Channel::Green)->clear();
-    QTest::keyClicks(w.textBox(Channel::Green), "1a-2 ");
+    w.numberEdit(Channel::Green)->clear();
+    QTest::keyClicks(w.numberEdit(Channel::Green), "1a-2 ");
     EXPECT_EQ(palette[0].g, 12);
 
-    w.picPal_MouseDown(12 * 7, 0);
+    w.pressGrid(12 * 7, 0);
     const Rgb before = palette[7];
-    w.picPal_DblClick(); // cancelled
+    w.chooseColour(); // cancelled
     EXPECT_EQ(palette[7], before);
     t.dialogs.colours.enqueue(QColor(255, 0, 0));
-    w.picPal_DblClick();
+    w.chooseColour();
     EXPECT_EQ(palette[7], (Rgb{255, 0, 0}));
     EXPECT_EQ(std::pair(w.scrollBar(Channel::Red)->value(), w.scrollBar(Channel::Green)->value()), std::pair(255, 0));
     expectSampleShows(palette);
@@ -165,22 +186,22 @@ TEST_F(PaletteWindowTest, UnsavedChangesAskBeforeSwitchingOrClosing)
         return palette;
     };
     edit();
-    click("Act2", Answer::Cancel);
+    click("palette2Action", Answer::Cancel);
     ASSERT_EQ(t.dialogs.messages.size(), 1);
     EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::YesNoCancel);
     EXPECT_TRUE(w.model().modified());
-    click("Act2", Answer::No);
+    click("palette2Action", Answer::No);
     EXPECT_EQ(palette, kfmPalette(2));
 
     const Palette edited = edit(); // Yes saves through Save As; cancelling that dialog stays
-    click("Act1", Answer::Yes);
+    click("palette1Action", Answer::Yes);
     EXPECT_EQ(palette, edited);
-    click("Act1", Answer::Yes, t.path("char/saved.act"));
+    click("palette1Action", Answer::Yes, t.path("char/saved.act"));
     EXPECT_EQ(readActFile(t.path("char/saved.act")).palette, edited);
     EXPECT_EQ(palette, kfmPalette(1));
 
     t.dialogs.clear(); // nothing changed: no question
-    click("Act4");
+    click("palette4Action");
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
     edit();
     t.dialogs.answers.enqueue(Answer::Cancel);
@@ -197,7 +218,7 @@ TEST_F(PaletteWindowTest, PaletteFilesLoadSaveImportAndExport)
     app.files.paletteFiles[7] = shortAct;
     app.files.paletteFiles[8] = t.path("char/missing.act");
     PaletteWindow& w = open();
-    for (const char* key : {"Act7", "Act8"}) { // broken files say so and keep the palette
+    for (const char* key : {"palette7Action", "palette8Action"}) { // broken files say so and keep the palette
         t.dialogs.clear();
         click(key);
         ASSERT_EQ(t.dialogs.messages.size(), 1) << key;
@@ -207,23 +228,63 @@ TEST_F(PaletteWindowTest, PaletteFilesLoadSaveImportAndExport)
     EXPECT_EQ(test::readFile(shortAct), std::string(100, '\x11'));
     EXPECT_FALSE(std::filesystem::exists(app.files.paletteFiles[8]));
 
-    click("SaveAs"); // cancelled
+    click("saveAsAction"); // cancelled
     EXPECT_EQ(test::readFile(out).size(), 2000u);
     EXPECT_EQ(t.dialogs.fileDialogs.last().directory, QString::fromStdString(app.files.characterDir));
-    click("SaveAs", {}, out); // a longer file is replaced by exactly 768 bytes
+    click("saveAsAction", {}, out); // a longer file is replaced by exactly 768 bytes
     EXPECT_EQ(test::readFile(out), test::readFile(kfm(1)));
 
     const std::string pal = t.path("char/kfm.pal"), bad = t.path("char/bad.pal");
-    click("savepal", {}, pal);
+    click("exportPalAction", {}, pal);
     EXPECT_EQ(t.dialogs.fileDialogs.last().directory, QString::fromStdString(app.files.characterDir));
-    click("Act2");
+    click("palette2Action");
     test::writeFile(bad, "jasc-pal\r\n0100\r\n256\r\n");
     t.dialogs.clear();
-    click("openpal", {}, bad);
+    click("importPalAction", {}, bad);
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{kPalRejected});
     EXPECT_EQ(palette, kfmPalette(2));
-    click("openpal", {}, pal);
+    click("importPalAction", {}, pal);
     EXPECT_EQ(palette, kfmPalette(1));
     EXPECT_TRUE(w.model().modified());
     expectSampleShows(palette);
+}
+
+TEST_F(PaletteWindowTest, TheCheckedButtonNamesThePaletteInTheEditor)
+{
+    app.files.paletteFiles[7] = t.path("char/missing.act");
+    open().show();
+    EXPECT_EQ(checkedPalette(), 1);
+    auto edit = [&] { window->scrollBar(Channel::Red)->setValue((palette[0].r + 1) % 256); };
+
+    const struct {
+        const char* step;
+        int button;
+        std::optional<Answer> answer;
+        int checked;      // afterwards
+        int paletteShown; // the file whose colours the editor holds, 0: still the edited one
+    } steps[] = {
+        {"a plain switch", 3, {}, 3, 3},
+        {"a file that does not load", 7, {}, 3, 3},
+        {"cancelled at the question", 2, Answer::Cancel, 3, 0},
+        {"the edit dropped", 2, Answer::No, 2, 2},
+        {"Yes, then the save dialog cancelled", 5, Answer::Yes, 2, 0},
+    };
+    for (const auto& s : steps) {
+        if (s.answer)
+            edit();
+        const Palette before = palette;
+        click(QStringLiteral("palette%1Action").arg(s.button), s.answer);
+        EXPECT_EQ(checkedPalette(), s.checked) << s.step;
+        EXPECT_EQ(palette, s.paletteShown ? kfmPalette(s.paletteShown) : before) << s.step;
+    }
+
+    // A character whose first palette does not load opens with none checked,
+    // and a refused file leaves it so.
+    app.files.paletteFiles[1] = t.path("char/missing.act");
+    open();
+    EXPECT_EQ(checkedPalette(), 0);
+    click("palette7Action");
+    EXPECT_EQ(checkedPalette(), 0);
+    click("palette4Action");
+    EXPECT_EQ(checkedPalette(), 4);
 }

@@ -5,6 +5,8 @@
 
 #include <QTemporaryDir>
 
+#include <random>
+
 using namespace vantrel;
 
 namespace {
@@ -20,6 +22,16 @@ struct DefReading {
         return readDefinition(path, files);
     }
 };
+
+// Bytes that are no text at all, the same on every run.
+std::string randomBytes(std::size_t count)
+{
+    std::mt19937 generator(20240611);
+    std::string bytes(count, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(generator() & 0xFF);
+    return bytes;
+}
 
 } // namespace
 
@@ -46,8 +58,37 @@ TEST(DefinitionReader, KeyRules)
     for (const auto& c : cases) {
         DefReading def;
         CharacterFiles files;
-        ASSERT_TRUE(def.read(std::string(c.line) + "\r\n", files)) << c.line;
+        def.read("[Files]\r\n" + std::string(c.line) + "\r\n", files);
         EXPECT_EQ(files.*(c.field), c.value ? def.charDir() + c.value : "") << c.line;
+    }
+}
+
+TEST(DefinitionReader, OnlyACharacterDefinitionIsTaken)
+{
+    const std::string noSection = "This file is not a character definition: it has no [Files] section.";
+    const std::string noSprite = "This file is not a character definition: it names no sprite file.";
+    const struct {
+        std::string text;
+        DefinitionProblem problem;
+        std::string error;
+    } cases[] = {
+        {"[Files]\r\nsprite = a.sff\r\n", DefinitionProblem::None, ""},
+        {"[Info]\r\nname = x\r\n[ FILES ]\r\nsprite = a.sff\r\n", DefinitionProblem::None, ""},
+        {"sprite = a.sff\r\n", DefinitionProblem::NoFilesSection, noSection},
+        {"; [Files]\r\nsprite = a.sff\r\n", DefinitionProblem::NoFilesSection, noSection},
+        {randomBytes(4096), DefinitionProblem::NoFilesSection, noSection},
+        {"", DefinitionProblem::NoFilesSection, noSection},
+        {"[Files]\r\ncns = a.cns\r\n", DefinitionProblem::NoSpriteFile, noSprite},
+        {"[Files]\r\nsprite = \r\n", DefinitionProblem::NoSpriteFile, noSprite},
+        {"[Files]\r\nsprite = a.sff\r\nsprite = ; gone\r\n", DefinitionProblem::NoSpriteFile, noSprite},
+    };
+    for (const auto& c : cases) {
+        DefReading def;
+        CharacterFiles files;
+        const DefinitionResult result = def.read(c.text, files);
+        EXPECT_EQ(result.ok, c.problem == DefinitionProblem::None) << c.text;
+        EXPECT_EQ(result.problem, c.problem) << c.text;
+        EXPECT_EQ(result.error, c.error) << c.text;
     }
 }
 
@@ -55,7 +96,8 @@ TEST(DefinitionReader, StateAndPaletteSlots)
 {
     DefReading def;
     CharacterFiles files;
-    ASSERT_TRUE(def.read("st = a.cns\r\nst1 = b.st\r\nst6=c.st\r\nst9 = d.st\r\nst7 = y.st\r\n"
+    ASSERT_TRUE(def.read("[Files]\r\nsprite = s.sff\r\n"
+                         "st = a.cns\r\nst1 = b.st\r\nst6=c.st\r\nst9 = d.st\r\nst7 = y.st\r\n"
                          "stcommon = common1.cns\r\nst10 = e.st\r\n"
                          "pal1 = one.act\r\npal12 = twelve.act\r\npal = bare.act\r\npalette = zero.act\r\n"
                          "pal.defaults = 1,2\r\nPAL.D = 3\r\npal3=three.act\r\n",
@@ -77,27 +119,43 @@ TEST(DefinitionReader, Pal13StopsTheReadingButKeepsWhatCameBefore)
 {
     DefReading def;
     CharacterFiles files;
-    EXPECT_FALSE(def.read("sprite = a.sff\r\npal13 = z.act\r\nsound = late.snd\r\n", files));
+    const DefinitionResult result =
+        def.read("[Files]\r\nsprite = a.sff\r\npal13 = z.act\r\nsound = late.snd\r\n", files);
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.problem, DefinitionProblem::PaletteOutOfRange);
     EXPECT_EQ(files.spriteFile, def.charDir() + "a.sff");
     EXPECT_EQ(files.soundFile, "");
     EXPECT_EQ(files.defFile, def.charDir() + "hero.def");
 }
 
-TEST(DefinitionReader, FieldsFromThePreviousCharacterStay)
+TEST(DefinitionReader, EachDefinitionStartsFromAnEmptyRecord)
 {
     DefReading a, b;
     CharacterFiles files;
-    ASSERT_TRUE(a.read("st2 = a2.st\r\nsprite = a.sff\r\n", files));
-    ASSERT_TRUE(b.read("sprite = b.sff\r\n", files));
-    EXPECT_EQ(files.stateFiles[2], a.charDir() + "a2.st");
+    ASSERT_TRUE(a.read("[Files]\r\nst2 = a2.st\r\nsprite = a.sff\r\ncmd = a.cmd\r\nsound = a.snd\r\n"
+                       "stcommon = common1.cns\r\npal7 = a7.act\r\npal12 = a12.act\r\n",
+                       files));
+    ASSERT_TRUE(b.read("[Files]\r\nsprite = b.sff\r\npal1 = b1.act\r\n", files));
     EXPECT_EQ(files.spriteFile, b.charDir() + "b.sff");
     EXPECT_EQ(files.characterDir, b.charDir());
+    EXPECT_EQ(files.paletteFiles[1], b.charDir() + "b1.act");
+    for (const std::string* left : {&files.stateFiles[2], &files.commandFile, &files.soundFile, &files.commonStatesFile,
+                                    &files.paletteFiles[7], &files.paletteFiles[12]})
+        EXPECT_EQ(*left, "");
+
+    // A .def that is refused leaves no field of the one before it either.
+    ASSERT_FALSE(a.read("[Files]\r\nanim = a.air\r\n", files));
+    EXPECT_EQ(files.spriteFile, "");
+    EXPECT_EQ(files.paletteFiles[1], "");
 }
 
 TEST(DefinitionReader, UnreadableFileFails)
 {
     CharacterFiles files;
-    EXPECT_FALSE(readDefinition("/nonexistent/hero.def", files));
+    const DefinitionResult result = readDefinition("/nonexistent/hero.def", files);
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.problem, DefinitionProblem::Unreadable);
+    EXPECT_EQ(result.error, "The character definition /nonexistent/hero.def cannot be read.");
     EXPECT_EQ(files.characterDir, "/nonexistent/");
 }
 
@@ -142,7 +200,7 @@ TEST(DefinitionReader, LetterCaseOfTheFileOnDiskWins)
     DefReading def;
     test::writeFile(def.charDir() + "Sprites/Hero.SFF", "x");
     CharacterFiles files;
-    ASSERT_TRUE(def.read("sprite = sprites\\hero.sff\r\nanim = missing.AIR\r\n", files));
+    ASSERT_TRUE(def.read("[Files]\r\nsprite = sprites\\hero.sff\r\nanim = missing.AIR\r\n", files));
     EXPECT_EQ(files.spriteFile, def.charDir() + "Sprites/Hero.SFF");
     EXPECT_EQ(files.animationFile, def.charDir() + "missing.AIR");
 }

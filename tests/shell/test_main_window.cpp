@@ -21,7 +21,8 @@ const char* kGoodUnpacker =
     "mkdir -p \"$2\"\n"
     "printf 'P' > \"$2/s0.pcx\"\n"
     "printf 'P' > \"$2/s1.pcx\"\n"
-    "printf 'made from %s\\r\\ntempsff/s0.pcx\\r\\n0\\r\\n0\\r\\n10\\r\\n20\\r\\ntempsff/s1.pcx\\r\\n5000\\r\\n1\\r\\n-3\\r\\n4\\r\\n' "
+    "printf 'made from "
+    "%s\\r\\ntempsff/s0.pcx\\r\\n0\\r\\n0\\r\\n10\\r\\n20\\r\\ntempsff/s1.pcx\\r\\n5000\\r\\n1\\r\\n-3\\r\\n4\\r\\n' "
     "\"$1\" > tempsff.txt";
 
 // A window that logs when it is asked to close and may refuse.
@@ -55,14 +56,20 @@ struct MainWindowTest : ::testing::Test {
         test::writeFile(charDir + "hero.sff", "not really");
     }
     QString def() const { return QString::fromStdString(charDir + "hero.def"); }
-    bool enabled(const char* key) const { return main.toolbarAction(key)->isEnabled(); }
+    bool enabled(const char* caption) const { return main.toolbarAction(caption)->isEnabled(); }
+    void press(const char* caption)
+    {
+        QAction* button = main.toolbarAction(caption);
+        ASSERT_NE(button, nullptr) << caption;
+        button->trigger();
+    }
 };
 
 } // namespace
 
 TEST_F(MainWindowTest, OnlyTheCommandsThatNeedNoCharacterStartEnabled)
 {
-    main.MDIForm_Load();
+    main.startUp();
     for (const char* key : {"Open", "Calc", "pad", "Settings", "Help"})
         EXPECT_TRUE(enabled(key)) << key;
     for (const char* key : {"Recycle", "DEF", "SFF", "CNS", "CMD", "AIR", "SND", "ST", "ACT", "Run"})
@@ -70,13 +77,13 @@ TEST_F(MainWindowTest, OnlyTheCommandsThatNeedNoCharacterStartEnabled)
     EXPECT_EQ(main.windowTitle(), "Vantrel");
     EXPECT_EQ(main.fileText(), "No file loaded");
     EXPECT_EQ(main.statusText(), "Status: OK");
-    EXPECT_FALSE(main.recentAction(0)->isVisible());
+    EXPECT_FALSE(main.recentFilesSeparator()->isVisible());
 }
 
 TEST_F(MainWindowTest, OpeningACharacterUnpacksItsSpritesAndUnlocksTheEditors)
 {
     test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
-    main.MDIForm_Load();
+    main.startUp();
     main.openCharacter(def());
 
     EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|").toStdString();
@@ -87,89 +94,113 @@ TEST_F(MainWindowTest, OpeningACharacterUnpacksItsSpritesAndUnlocksTheEditors)
 
     const SpriteWorkspace& ws = t.app->sprites;
     ASSERT_EQ(ws.count(), 2);
-    EXPECT_EQ(ws.record(2).PcxFile, "tempsff/s1.pcx");
-    EXPECT_EQ(ws.record(2).Group, "5000");
-    EXPECT_EQ(ws.record(2).AxisX, "-3");
+    EXPECT_EQ(ws.record(2).pcxFile, "tempsff/s1.pcx");
+    EXPECT_EQ(ws.record(2).groupText, "5000");
+    EXPECT_EQ(ws.record(2).axisXText, "-3");
     EXPECT_EQ(ws.findSpriteRecord("5000", "1"), 2);
     // The tool got the archive's full path.
     EXPECT_NE(test::readFile(t.path("tempsff.txt")).find(charDir + "hero.sff"), std::string::npos);
 
-    EXPECT_TRUE(main.recentAction(0)->isVisible());
-    EXPECT_EQ(main.recentAction(1)->text(), def());
-    EXPECT_TRUE(main.recentAction(1)->isVisible());
-    EXPECT_FALSE(main.recentAction(2)->isVisible());
+    EXPECT_TRUE(main.recentFilesSeparator()->isVisible());
+    EXPECT_EQ(main.recentFileAction(1)->text(), def());
+    EXPECT_TRUE(main.recentFileAction(1)->isVisible());
+    EXPECT_FALSE(main.recentFileAction(2)->isVisible());
 
     // Opening a second character shows its path and keeps the commands.
     const std::string other = t.path("chars/other/other.def");
-    test::writeFile(other, "sprite = o.sff\n");
+    test::writeFile(other, "[Files]\nsprite = o.sff\n");
+    test::writeFile(t.path("chars/other/o.sff"), "not really");
     main.openCharacter(QString::fromStdString(other));
     EXPECT_EQ(main.fileText().toStdString(), other);
     EXPECT_TRUE(enabled("SFF"));
-    EXPECT_EQ(main.recentAction(2)->text(), def());
+    EXPECT_EQ(main.recentFileAction(2)->text(), def());
 }
 
-TEST_F(MainWindowTest, AFailingOrSilentToolShowsTheOpenMessageAndChangesNothing)
+TEST_F(MainWindowTest, AFailingOrSilentToolSaysWhyAndChangesNothing)
 {
+    const QString unpacked = QString::fromStdString("The sprite file " + charDir + "hero.sff cannot be unpacked: ");
     const struct {
         const char* tool;
-        QString status;
+        QString message;
     } cases[] = {
-        {"echo 'sff2pcx: not an SFF file' >&2\nexit 3", "Status: sff2pcx: not an SFF file"},
-        {"exit 0", "Status: the sprite archive could not be unpacked"},
-        {"printf 'hdr\\r\\ntempsff/missing.pcx\\r\\n' > tempsff.txt", "Status: the first sprite's picture is missing"},
+        {"echo 'sff2pcx: not an SFF file' >&2\nexit 3", unpacked + "sff2pcx: not an SFF file"},
+        {"exit 0", unpacked + "the sprite tool wrote no sprite index."},
+        {"printf 'hdr\\r\\ntempsff/missing.pcx\\r\\n' > tempsff.txt",
+         unpacked + "the first sprite's picture is missing."},
     };
     for (const auto& c : cases) {
         TestApp t2;
         MainWindow m(*t2.app);
         test::writeStandInUnpacker(t2.dir().toStdString(), c.tool);
-        m.MDIForm_Load();
+        m.startUp();
         m.openCharacter(def());
-        EXPECT_EQ(t2.dialogs.messageTexts(), QStringList{kOpenFailed}) << c.tool;
+        EXPECT_EQ(t2.dialogs.messageTexts(), QStringList{c.message}) << c.tool;
         EXPECT_EQ(t2.dialogs.messages.value(0).title, "Vantrel");
-        EXPECT_EQ(m.statusText(), c.status);
+        EXPECT_EQ(m.statusText(), "Status: OK");
         EXPECT_EQ(m.fileText(), "No file loaded");
         EXPECT_FALSE(m.toolbarAction("SFF")->isEnabled());
-        EXPECT_FALSE(m.recentAction(0)->isVisible());
+        EXPECT_FALSE(m.recentFilesSeparator()->isVisible());
     }
 }
 
-TEST_F(MainWindowTest, ABadDefinitionShowsTheOpenMessage)
+TEST_F(MainWindowTest, ARefusedDefinitionSaysWhy)
 {
     test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
-    test::writeFile(charDir + "bad.def", "sprite = hero.sff\r\npal13 = x.act\r\n");
-    main.openCharacter(QString::fromStdString(charDir + "bad.def"));
-    main.openCharacter(QString::fromStdString(charDir + "missing.def"));
-    EXPECT_EQ(t.dialogs.messageTexts(), (QStringList{kOpenFailed, kOpenFailed}));
-    EXPECT_FALSE(enabled("SFF"));
+    const struct {
+        const char* name;
+        const char* text; // nullptr: no such file
+        std::string message;
+    } cases[] = {
+        {"pal13.def", "[Files]\r\nsprite = hero.sff\r\npal13 = x.act\r\n",
+         "This character definition names a palette outside the slots 0 to 12: pal13 = x.act"},
+        {"missing.def", nullptr, "The character definition " + charDir + "missing.def cannot be read."},
+        {"nofiles.def", "[Info]\r\nsprite = hero.sff\r\n",
+         "This file is not a character definition: it has no [Files] section."},
+        {"nosprite.def", "[Files]\r\ncns = hero.cns\r\n",
+         "This file is not a character definition: it names no sprite file."},
+        // Only a file the .def names that is not there gets the old question.
+        {"gone.def", "[Files]\r\nsprite = gone.sff\r\n", kOpenFailed.toStdString()},
+    };
+    for (const auto& c : cases) {
+        t.dialogs.clear();
+        if (c.text)
+            test::writeFile(charDir + c.name, c.text);
+        main.openCharacter(QString::fromStdString(charDir + c.name));
+        EXPECT_EQ(t.dialogs.messageTexts(), QStringList{QString::fromStdString(c.message)}) << c.name;
+        EXPECT_FALSE(enabled("SFF")) << c.name;
+        EXPECT_FALSE(std::filesystem::exists(t.path("spawn.sh"))) << c.name << ": the tool ran";
+    }
 
     // An empty path does nothing at all.
+    t.dialogs.clear();
     main.openCharacter("  ");
-    EXPECT_EQ(t.dialogs.messages.size(), 2);
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
 }
 
 TEST_F(MainWindowTest, OpenDialogRecentMenuAndRecycle)
 {
     test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
-    main.MDIForm_Load();
+    main.startUp();
 
-    main.Toolbar1_ButtonClick("Open"); // cancelled
+    press("Open"); // cancelled
     EXPECT_EQ(main.fileText(), "No file loaded");
     ASSERT_EQ(t.dialogs.fileDialogs.size(), 1);
     EXPECT_EQ(t.dialogs.fileDialogs[0].title, "Find a DEF file");
     EXPECT_EQ(t.dialogs.fileDialogs[0].filter, "Character definition file (*.def)|*.def|All Files(*.*)|*.*");
 
     t.dialogs.files.enqueue(def());
-    main.Toolbar1_ButtonClick("Open");
+    press("Open");
     EXPECT_EQ(main.fileText(), def());
 
     // The recent entry opens the same character again, and it moves up.
-    main.mnuRecentFile_Click(1);
-    EXPECT_EQ(main.recentAction(1)->text(), def());
-    EXPECT_EQ(main.recentAction(2)->text(), def());
+    main.recentFileAction(1)->trigger();
+    EXPECT_EQ(main.recentFileAction(1)->text(), def());
+    EXPECT_EQ(main.recentFileAction(2)->text(), def());
 
     // Recycle re-reads the .def: a changed sprite key reaches the tool.
-    test::writeFile(charDir + "hero.def", "sprite = renamed.sff\r\n");
-    main.Toolbar1_ButtonClick("Recycle");
+    test::writeFile(charDir + "hero.def", "[Files]\r\nsprite = renamed.sff\r\n");
+    test::writeFile(charDir + "renamed.sff", "not really");
+    press("Recycle");
     EXPECT_NE(test::readFile(t.path("tempsff.txt")).find("renamed.sff"), std::string::npos);
     EXPECT_EQ(main.statusText(), "Status: OK");
 }
@@ -183,13 +214,13 @@ TEST_F(MainWindowTest, EditorButtonsLoadAWindowOnceAndBringItForward)
     });
     test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
     main.openCharacter(def());
-    main.Toolbar1_ButtonClick("SFF");
-    main.Toolbar1_ButtonClick("SFF");
+    press("SFF");
+    press("SFF");
     EXPECT_EQ(made, 1);
     ASSERT_NE(main.window("SpriteWindow"), nullptr);
     EXPECT_EQ(main.mdiArea()->activeSubWindow(), main.subWindowOf(main.window("SpriteWindow")));
-    main.Toolbar1_ButtonClick("sff"); // keys compare exactly
-    main.Toolbar1_ButtonClick("Help");
+    EXPECT_EQ(main.toolbarAction("sff"), nullptr); // captions compare exactly
+    press("Help");
     EXPECT_EQ(made, 1);
 }
 
@@ -197,11 +228,12 @@ TEST_F(MainWindowTest, CloseDownUnloadsInOrderDeletesTheWorkspaceAndHonoursCance
 {
     QStringList log;
     bool refuse = false;
-    const QStringList names = {"StateFileWindow", "SpriteWindow", "PaletteWindow", "DefinitionWindow", "NotepadWindow", "AnimationPreview"};
+    const QStringList names = {"StateFileWindow",  "SpriteWindow",  "PaletteWindow",
+                               "DefinitionWindow", "NotepadWindow", "AnimationPreview"};
     for (const QString& name : names)
         main.registerWindow(name, [&](App&) { return new FakeWindow(log, refuse); });
     test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
-    main.MDIForm_Load();
+    main.startUp();
     main.openCharacter(def());
     for (const QString& name : names)
         main.openWindow(name);
@@ -216,7 +248,9 @@ TEST_F(MainWindowTest, CloseDownUnloadsInOrderDeletesTheWorkspaceAndHonoursCance
     refuse = false;
     log.clear();
     EXPECT_TRUE(main.close());
-    EXPECT_EQ(log, (QStringList{"PaletteWindow", "DefinitionWindow", "NotepadWindow", "SpriteWindow", "StateFileWindow", "AnimationPreview"}));
+    EXPECT_EQ(log,
+              (QStringList{"PaletteWindow", "DefinitionWindow", "NotepadWindow", "SpriteWindow", "StateFileWindow",
+                           "AnimationPreview"}));
     EXPECT_FALSE(std::filesystem::exists(t.path("tempsff.txt")));
     EXPECT_FALSE(std::filesystem::exists(t.path("tempsff")));
 }
@@ -238,16 +272,4 @@ TEST_F(MainWindowTest, DiscardGuardsCanStopOpeningAndClosing)
     main.openCharacter(def());
     EXPECT_EQ(main.fileText(), def());
     EXPECT_TRUE(main.close());
-}
-
-TEST_F(MainWindowTest, QuickRunWritesTheEngineScript)
-{
-    main.quickRun(); // no character: nothing happens
-    EXPECT_FALSE(std::filesystem::exists(t.path("spawn.sh")));
-
-    test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
-    main.openCharacter(def());
-    main.Toolbar1_ButtonClick("Run");
-    EXPECT_EQ(test::readFile(t.path("spawn.sh")),
-              "\ncd \"" + charDir + "\"\ncd ../..\n./mugen \"hero\" \"hero\"\n");
 }

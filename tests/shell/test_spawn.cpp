@@ -10,41 +10,37 @@
 
 using namespace vantrel;
 
-TEST(QuickRunScript, Lines)
+TEST(SpawnScript, ToolsAreNamedByTheirFullQuotedPath)
 {
-    EXPECT_TRUE(quickRunLines("").empty());
-    EXPECT_EQ(quickRunLines("/games/mugen/chars/hero/"),
-              (std::vector<std::string>{"", "cd \"/games/mugen/chars/hero/\"", "cd ../..", "./mugen \"hero\" \"hero\""}));
-    EXPECT_EQ(quickRunLines("/m/chars/Red Fox/")[3], "./mugen \"Red Fox\" \"Red Fox\"");
-    EXPECT_EQ(quickRunLines("/m/chars/a$b\"c/")[1], "cd \"/m/chars/a\\$b\\\"c/\"");
-    EXPECT_EQ(quickRunLines("/m/chars/a`b\\c/")[3], "./mugen \"a\\`b\\\\c\" \"a\\`b\\\\c\"");
-    EXPECT_EQ(unpackCommandLine("/c/h $x.sff"), "./sff2pcx \"/c/h \\$x.sff\" tempsff");
+    EXPECT_EQ(unpackCommandLine("/opt/van trel", "/c/h $x.sff"), "\"/opt/van trel/sff2pcx\" \"/c/h \\$x.sff\" tempsff");
+    EXPECT_EQ(toolCommand("/a/$b`c`\\\"", "sprmaker"), "\"/a/\\$b\\`c\\`\\\\\\\"/sprmaker\"");
 }
 
-TEST(QuickRunScript, NothingInAPathRunsAsACommand)
+TEST(SpawnScript, NothingInAToolsFolderOrArchiveNameRunsAsACommand)
 {
-    // An engine folder with a character whose name tries every trick; the
-    // stand-in engine records the arguments it was given.
+    // Tools folders and archives whose names try every trick; the stand-in
+    // tool records the arguments it was given.
     QTemporaryDir root;
-    const std::string engine = root.path().toStdString() + "/engine";
-    const std::string appDir = root.path().toStdString() + "/app";
-    for (const std::string name : {"Red Fox", "$(touch pwned)", "a\"b`touch pwned`", "back\\slash; touch pwned", "'q' && touch pwned"}) {
-        const std::string charDir = engine + "/chars/" + name + "/";
-        std::filesystem::create_directories(charDir);
-        test::writeFile(engine + "/mugen", "#!/bin/sh\nprintf '%s\\n' \"$1\" \"$2\" > \"$(dirname \"$0\")/args.txt\"\n");
-        std::filesystem::permissions(engine + "/mugen", std::filesystem::perms::owner_all);
+    const std::string base = root.path().toStdString();
+    const std::string work = base + "/work";
+    std::filesystem::create_directories(work);
+    for (const std::string name :
+         {"van trel", "$(touch pwned)", "a\"b`touch pwned`", "back\\slash; touch pwned", "'q' && touch pwned"}) {
+        const std::string tools = base + "/" + name;
+        const std::string archive = tools + "/x " + name + ".sff";
+        test::writeFile(tools + "/sff2pcx", "#!/bin/sh\nprintf '%s\\n' \"$1\" \"$2\" > args.txt\n");
+        std::filesystem::permissions(tools + "/sff2pcx", std::filesystem::perms::owner_all);
 
-        std::filesystem::create_directories(appDir);
-        ASSERT_TRUE(writeSpawnScript(appDir, quickRunLines(charDir)));
-        const std::string command = "cd '" + appDir + "' && /bin/sh spawn.sh";
+        ASSERT_TRUE(writeSpawnScript(work, {unpackCommandLine(tools, archive)}));
+        const std::string command = "cd '" + work + "' && /bin/sh spawn.sh";
         ASSERT_EQ(std::system(command.c_str()), 0) << name;
-        EXPECT_EQ(test::readFile(engine + "/args.txt"), name + "\n" + name + "\n");
-        for (const std::string& where : {engine, appDir, charDir, engine + "/chars"})
+        EXPECT_EQ(test::readFile(work + "/args.txt"), archive + "\ntempsff\n");
+        for (const std::string& where : {base, work, tools})
             EXPECT_FALSE(std::filesystem::exists(where + "/pwned")) << name;
     }
 }
 
-TEST(QuickRunScript, CharacterName)
+TEST(SpawnScript, CharacterName)
 {
     EXPECT_EQ(characterNameOf("/games/mugen/chars/hero/"), "hero");
     EXPECT_EQ(characterNameOf("hero/"), "hero");

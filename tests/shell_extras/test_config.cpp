@@ -1,10 +1,11 @@
 #include "shell/configuration.h"
-#include "shell/settings_dialog.h"
 #include "shell/main_window.h"
+#include "shell/settings_dialog.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -64,23 +65,26 @@ TEST_F(ConfigTest, LoadShowsTheDefaultsOrWhatUnconvertibleSettingsFallBackTo)
     s.defaultTextColour = "255", s.defaultBackColour = "16711680", s.showTips = false;
     {
         SettingsDialog config(*t.app);
-        EXPECT_EQ(config.sdrDefaultZoom->value(), 2);
-        EXPECT_EQ(config.Label1->text(), "Default zoom: 0.25x") << "the label follows the slider at load";
-        const QFont font = config.Text1->font();
+        EXPECT_EQ(config.defaultZoomSlider->value(), 2);
+        EXPECT_EQ(config.defaultZoomLabel->text(), "Default zoom: 0.25x") << "the label follows the slider at load";
+        const QFont font = config.sampleText->font();
         EXPECT_EQ(std::tuple(font.family(), font.pointSizeF(), font.bold()), std::tuple("DejaVu Sans", 14.0, true));
         EXPECT_EQ(std::pair(config.textColour(), config.backColour()), std::pair(QColor(Qt::red), QColor(Qt::blue)));
-        EXPECT_FALSE(config.Check1->isChecked());
+        EXPECT_FALSE(config.showTipsBox->isChecked());
     }
-    for (const auto& [key, value] : {std::pair{"DefaultFontSize", "abc"}, {"DefaultZoom", "huge"},
-                                     {"ShowTips", "maybe"}, {"DefaultTextColour", "red"},
-                                     {"DefaultBackColour", ""}, {"DefaultFontBold", "sometimes"}})
+    for (const auto& [key, value] : {std::pair{"DefaultFontSize", "abc"},
+                                     {"DefaultZoom", "huge"},
+                                     {"ShowTips", "maybe"},
+                                     {"DefaultTextColour", "red"},
+                                     {"DefaultBackColour", ""},
+                                     {"DefaultFontBold", "sometimes"}})
         t.store->write(kProgramSettings, key, value);
     s = loadProgramSettings(*t.store);
     SettingsDialog config(*t.app);
-    EXPECT_EQ(config.Text1->font().pointSizeF(), 10);
-    EXPECT_FALSE(config.Text1->font().bold());
-    EXPECT_EQ(config.Label1->text(), "Default zoom: 1x");
-    EXPECT_TRUE(config.Check1->isChecked());
+    EXPECT_EQ(config.sampleText->font().pointSizeF(), 10);
+    EXPECT_FALSE(config.sampleText->font().bold());
+    EXPECT_EQ(config.defaultZoomLabel->text(), "Default zoom: 1x");
+    EXPECT_TRUE(config.showTipsBox->isChecked());
     EXPECT_EQ(std::pair(config.textColour(), config.backColour()), std::pair(QColor(Qt::black), QColor(Qt::white)));
 }
 
@@ -93,18 +97,22 @@ TEST_F(ConfigTest, OkStoresEverySettingAndTheNewDefaultsApplyAtOnce)
     t.dialogs.colours.enqueue(QColor(1, 2, 3));
     t.dialogs.colours.enqueue(QColor(250, 240, 230));
     SettingsDialog config(*t.app);
-    for (QPushButton* chooser : {config.Command3, config.Command4, config.Command5})
+    for (QPushButton* chooser : {config.fontButton, config.textColourButton, config.backColourButton})
         chooser->click();
-    config.sdrDefaultZoom->setValue(6);
-    EXPECT_EQ(config.Label1->text(), "Default zoom: 4x");
-    config.Check1->setChecked(false);
-    config.Command1->click();
+    config.defaultZoomSlider->setValue(6);
+    EXPECT_EQ(config.defaultZoomLabel->text(), "Default zoom: 4x");
+    config.showTipsBox->setChecked(false);
+    config.okButton->click();
 
     EXPECT_EQ(config.result(), QDialog::Accepted);
     const std::pair<const char*, std::string> expected[] = {
-        {"DefaultFontName", "DejaVu Serif"}, {"DefaultFontSize", "9.75"}, {"DefaultFontBold", "False"},
-        {"DefaultFontItalic", "True"}, {"DefaultTextColour", std::to_string(1 + 2 * 256 + 3 * 65536)},
-        {"DefaultBackColour", std::to_string(250 + 240 * 256 + 230 * 65536)}, {"DefaultZoom", "4"},
+        {"DefaultFontName", "DejaVu Serif"},
+        {"DefaultFontSize", "9.75"},
+        {"DefaultFontBold", "False"},
+        {"DefaultFontItalic", "True"},
+        {"DefaultTextColour", std::to_string(1 + 2 * 256 + 3 * 65536)},
+        {"DefaultBackColour", std::to_string(250 + 240 * 256 + 230 * 65536)},
+        {"DefaultZoom", "4"},
         {"ShowTips", "False"}};
     for (const auto& [key, value] : expected)
         EXPECT_EQ(stored(key), value) << key;
@@ -121,15 +129,15 @@ TEST_F(ConfigTest, CancelAndCancelledChoosersChangeNothing)
     t.app->zoomFactor = 2.0f;
     {
         SettingsDialog config(*t.app);
-        config.Command3->click(); // cancelled choosers: the scripted queues are empty
-        config.Command4->click();
-        EXPECT_EQ(config.Text1->font().family(), "Courier New");
+        config.fontButton->click(); // cancelled choosers: the scripted queues are empty
+        config.textColourButton->click();
+        EXPECT_EQ(config.sampleText->font().family(), "Courier New");
         EXPECT_EQ(config.textColour(), QColor(Qt::black));
         t.dialogs.fonts.enqueue(QFont("DejaVu Sans", 20));
-        config.Command3->click();
-        EXPECT_EQ(config.Text1->font().family(), "DejaVu Sans");
-        config.sdrDefaultZoom->setValue(7);
-        config.Command2->click();
+        config.fontButton->click();
+        EXPECT_EQ(config.sampleText->font().family(), "DejaVu Sans");
+        config.defaultZoomSlider->setValue(7);
+        config.cancelButton->click();
         EXPECT_EQ(config.result(), QDialog::Rejected);
     }
     for (const char* key : {"DefaultFontSize", "DefaultFontBold", "DefaultFontItalic", "DefaultTextColour",
@@ -149,11 +157,11 @@ TEST_F(ConfigTest, TheSettingsButtonShowsTheDialogModally)
     QTimer::singleShot(0, [&] {
         if (auto* config = qobject_cast<SettingsDialog*>(QApplication::activeModalWidget())) {
             modal = config->isModal();
-            config->sdrDefaultZoom->setValue(1);
-            config->Command1->click();
+            config->defaultZoomSlider->setValue(1);
+            config->okButton->click();
         }
     });
-    main.Toolbar1_ButtonClick("Settings");
+    main.toolbarAction("Settings")->trigger();
     EXPECT_TRUE(modal);
     EXPECT_EQ(stored("DefaultZoom"), "0.125");
     EXPECT_EQ(t.app->zoomFactor, 0.125f);

@@ -63,10 +63,10 @@ TEST(Splash, ASecondCopyShowsTheMessageAndNeverLoadsTheMainWindow)
     bool loaded = false;
     SplashScreen splash(*t.app, [&] { loaded = true; });
     SingleInstanceGuard second(lockDir.path());
-    EXPECT_FALSE(splash.Form_Load(second));
+    EXPECT_FALSE(splash.start(second));
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Whoa, buddy, one instance at a time!  You don't want\n"
                                                     "Vantrel to become a multiperson disturb program!"});
-    EXPECT_FALSE(splash.isVisible() || splash.Timer1->isActive() || loaded);
+    EXPECT_FALSE(splash.isVisible() || splash.handOverTimer->isActive() || loaded);
 }
 
 TEST(Splash, ShowsTheVersionForTwoSecondsThenLoadsTheMainWindow)
@@ -76,12 +76,12 @@ TEST(Splash, ShowsTheVersionForTwoSecondsThenLoadsTheMainWindow)
     SingleInstanceGuard guard(lockDir.path());
     int loads = 0;
     SplashScreen splash(*t.app, [&] { ++loads; });
-    ASSERT_TRUE(splash.Form_Load(guard));
+    ASSERT_TRUE(splash.start(guard));
     EXPECT_TRUE(guard.held());
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
     EXPECT_TRUE(splash.isVisible());
-    EXPECT_EQ(splash.lblVersion->text(), "v0.14 Public Beta");
-    EXPECT_EQ(splash.Timer1->interval(), 2000);
+    EXPECT_EQ(splash.versionLabel->text(), "v0.14 Public Beta");
+    EXPECT_EQ(splash.handOverTimer->interval(), 2000);
     EXPECT_EQ(loads, 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return loads > 0; }, 10000));
     EXPECT_EQ(loads, 1);

@@ -89,10 +89,10 @@ TEST_F(TipsTest, NextAndPrevWrapBothWays)
 {
     t.app->settings.currentTip = 3;
     TipDialog tips(*t.app);
-    QStringList shown{tips.lblTips->text()};
-    for (QPushButton* button : {tips.Command1, tips.Command2, tips.Command2}) {
+    QStringList shown{tips.tipLabel->text()};
+    for (QPushButton* button : {tips.nextButton, tips.previousButton, tips.previousButton}) {
         QTest::mouseClick(button, Qt::LeftButton);
-        shown << tips.lblTips->text() + QString::number(t.app->settings.currentTip);
+        shown << tips.tipLabel->text() + QString::number(t.app->settings.currentTip);
     }
     EXPECT_EQ(shown, (QStringList{"Third tip.", "Press F1 for help.1", "Third tip.3", "Second tip.2"}));
 }
@@ -103,13 +103,13 @@ TEST_F(TipsTest, ClosingStoresTheNextTipAndTheCheckBox)
         t.app->settings.currentTip = 1;
         t.app->settings.showTips = true;
         TipDialog tips(*t.app);
-        EXPECT_TRUE(tips.chkTips->isChecked());
-        QTest::mouseClick(tips.Command1, Qt::LeftButton); // tip 2
+        EXPECT_TRUE(tips.showTipsBox->isChecked());
+        QTest::mouseClick(tips.nextButton, Qt::LeftButton); // tip 2
         const bool untick = how != std::string("OK");
-        tips.chkTips->setChecked(!untick);
+        tips.showTipsBox->setChecked(!untick);
         tips.show();
         if (!untick)
-            QTest::mouseClick(tips.Command3, Qt::LeftButton);
+            QTest::mouseClick(tips.okButton, Qt::LeftButton);
         else if (how == std::string("close box"))
             tips.close();
         else
@@ -128,7 +128,7 @@ TEST_F(TipsTest, AStoredTipBeyondTheCountShowsTheFirstAtTheNextStart)
     TipDialog(*t.app).accept();
     EXPECT_EQ(stored("CurrentTip"), "4");
     t.app->settings = loadProgramSettings(*t.store);
-    EXPECT_EQ(TipDialog(*t.app).lblTips->text(), "Press F1 for help.");
+    EXPECT_EQ(TipDialog(*t.app).tipLabel->text(), "Press F1 for help.");
 }
 
 TEST_F(TipsTest, TheMainWindowShowsTheTipsAtStartUpWhenTheyAreOn)
@@ -141,11 +141,11 @@ TEST_F(TipsTest, TheMainWindowShowsTheTipsAtStartUpWhenTheyAreOn)
         QString shownText;
         QTimer::singleShot(0, [&] {
             if (auto* tips = qobject_cast<TipDialog*>(QApplication::activeModalWidget())) {
-                shownText = tips->lblTips->text();
-                tips->Command3->click();
+                shownText = tips->tipLabel->text();
+                tips->okButton->click();
             }
         });
-        main.MDIForm_Load();
+        main.startUp();
         EXPECT_EQ(shownText, on ? "Second tip." : "");
         EXPECT_EQ(stored("CurrentTip"), on ? "3" : "2");
         QApplication::processEvents();

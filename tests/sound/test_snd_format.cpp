@@ -29,16 +29,16 @@ TEST(SndFormat, RealBanksLoadAndSaveBackByteForByte)
 {
     QTemporaryDir dir;
     for (const char* name : {"winmugen-kfm/kfm.snd", "ikemen-kfm/kfm.snd"}) {
-        const SndLoadResult loaded = LoadSndFile(realchars(name));
+        const SndLoadResult loaded = loadSndFile(realchars(name));
         ASSERT_EQ(loaded.status, SndLoadStatus::Loaded) << name;
         ASSERT_EQ(loaded.bank.soundCount(), 12) << name;
-        const SoundSample& ninth = loaded.bank.Samples[8];
+        const SoundSample& ninth = loaded.bank.samples[8];
         EXPECT_EQ(ninth.headerOffset, 32396);
         EXPECT_EQ(ninth.groupNumber, 11);
         EXPECT_EQ(lengthText(ninth) + frequencyText(ninth) + formatText(ninth), " 33740 11025 kHz 8 bit - Mono");
 
         const std::string out = dir.filePath("copy.snd").toStdString();
-        ASSERT_TRUE(WriteSndFile(out, loaded.bank)) << name;
+        ASSERT_TRUE(writeSndFile(out, loaded.bank)) << name;
         EXPECT_TRUE(readFile(out) == readFile(realchars(name))) << name << " changed on saving";
     }
 }
@@ -59,7 +59,7 @@ TEST(SndFormat, LittleEndianValues)
         {abc, 7, 2, std::nullopt},
     };
     for (const auto& [bytes, pos, n, value] : cases)
-        EXPECT_EQ(ReadLittleEndian(bytes, pos, n), value) << pos << "/" << n;
+        EXPECT_EQ(readLittleEndian(bytes, pos, n), value) << pos << "/" << n;
 }
 
 TEST(SndFormat, SignatureAndWavChecks)
@@ -71,7 +71,7 @@ TEST(SndFormat, SignatureAndWavChecks)
     EXPECT_FALSE(isSndFile(nonZeroTwelfth));
     EXPECT_FALSE(isSndFile("ElecbyteSnd"));
     EXPECT_FALSE(isSndFile(std::string("elecbyteSnd\0", 12)));
-    EXPECT_EQ(ParseSndFile(nonZeroTwelfth).status, SndLoadStatus::NotSnd);
+    EXPECT_EQ(parseSndFile(nonZeroTwelfth).status, SndLoadStatus::NotSnd);
 
     // A longer format chunk moves what follows it; the fields read stay put.
     std::string fmtElsewhere = patched(makeWav(22050, 2, 16, 10), 16, 18);
@@ -99,32 +99,32 @@ TEST(SndFormat, HandMadeBanksSaveBackUnchanged)
     // The first offset is kept but not followed; an empty bank is the header alone.
     const std::string offset600 = patched(makeBank({{3, 4, wav11k()}}), 20, 600);
     for (const std::string& file : {offset600, sndHeader(0, 512, "made by hand")}) {
-        const SndLoadResult loaded = ParseSndFile(file);
+        const SndLoadResult loaded = parseSndFile(file);
         ASSERT_EQ(loaded.status, SndLoadStatus::Loaded);
         EXPECT_TRUE(encodeSndFile(loaded.bank) == file);
     }
-    const SoundBank bank = ParseSndFile(offset600).bank;
-    EXPECT_EQ(bank.FirstOffset, 600);
-    EXPECT_EQ(bank.Samples.at(0).headerOffset, 512);
-    EXPECT_EQ(bank.Samples.at(0).groupNumber, 3);
+    const SoundBank bank = parseSndFile(offset600).bank;
+    EXPECT_EQ(bank.firstOffset, 600);
+    EXPECT_EQ(bank.samples.at(0).headerOffset, 512);
+    EXPECT_EQ(bank.samples.at(0).groupNumber, 3);
 }
 
 TEST(SndFormat, SoundCountLimit)
 {
     const std::string tiny = makeWav(8000, 1, 8, 0); // 44 bytes
     std::vector<SubFile> subs(32767, SubFile{0, 0, tiny});
-    const SndLoadResult full = ParseSndFile(makeBank(subs));
+    const SndLoadResult full = parseSndFile(makeBank(subs));
     ASSERT_EQ(full.status, SndLoadStatus::Loaded);
     EXPECT_EQ(full.bank.soundCount(), 32767);
 
     subs.push_back(SubFile{0, 0, tiny});
-    EXPECT_EQ(ParseSndFile(makeBank(subs)).status, SndLoadStatus::Failed);
+    EXPECT_EQ(parseSndFile(makeBank(subs)).status, SndLoadStatus::Failed);
 
     SoundBank tooMany = full.bank;
-    tooMany.Samples.push_back(tooMany.Samples.back());
+    tooMany.samples.push_back(tooMany.samples.back());
     QTemporaryDir dir;
     const std::string path = dir.filePath("big.snd").toStdString();
-    EXPECT_FALSE(WriteSndFile(path, tooMany));
+    EXPECT_FALSE(writeSndFile(path, tooMany));
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
@@ -150,8 +150,8 @@ TEST(SndFormat, DamagedBanksFailWithoutReadingPastTheEnd)
         {"channels above 32767", patched(one, 528 + 20, 0x80000001)}, // bytes 22-23 = 0x8000
     };
     for (const auto& [what, bytes] : cases)
-        EXPECT_EQ(ParseSndFile(bytes).status, SndLoadStatus::Failed) << what;
-    EXPECT_EQ(LoadSndFile("/nonexistent/bank.snd").status, SndLoadStatus::Failed);
+        EXPECT_EQ(parseSndFile(bytes).status, SndLoadStatus::Failed) << what;
+    EXPECT_EQ(loadSndFile("/nonexistent/bank.snd").status, SndLoadStatus::Failed);
 }
 
 TEST(SndFormat, GapsBetweenSubFilesAreClosedWithMatchingOffsets)
@@ -162,12 +162,12 @@ TEST(SndFormat, GapsBetweenSubFilesAreClosedWithMatchingOffsets)
     const std::size_t bAt = 512 + 16 + a.size() + 10;
     const std::string file = sndHeader(2) + subHeader(bAt, a.size(), 1, 2) + a + std::string(10, '\0') +
                              subHeader(bAt + 16 + b.size(), b.size(), 3, 4) + b;
-    const std::string saved = encodeSndFile(ParseSndFile(file).bank);
+    const std::string saved = encodeSndFile(parseSndFile(file).bank);
     EXPECT_EQ(saved.size(), file.size() - 10);
-    const SndLoadResult again = ParseSndFile(saved);
+    const SndLoadResult again = parseSndFile(saved);
     ASSERT_EQ(again.status, SndLoadStatus::Loaded);
-    EXPECT_EQ(again.bank.Samples.at(1).groupNumber, 3);
-    EXPECT_TRUE(again.bank.Samples.at(1).wavData == b);
+    EXPECT_EQ(again.bank.samples.at(1).groupNumber, 3);
+    EXPECT_TRUE(again.bank.samples.at(1).wavData == b);
 }
 
 TEST(SndFormat, FailedWriteLeavesTheOldBank)
@@ -176,9 +176,9 @@ TEST(SndFormat, FailedWriteLeavesTheOldBank)
     const std::string path = dir.filePath("kfm.snd").toStdString();
     const std::string old = makeBank({{0, 0, wav11k()}});
     writeFile(path, old);
-    SoundBank bigger = ParseSndFile(old).bank;
-    bigger.Samples.push_back(bigger.Samples.front());
-    bigger.Samples.back().wavData = makeWav(8000, 1, 8, 5000);
+    SoundBank bigger = parseSndFile(old).bank;
+    bigger.samples.push_back(bigger.samples.front());
+    bigger.samples.back().wavData = makeWav(8000, 1, 8, 5000);
 
     // A file size limit stands in for a disk that fills half way.
     rlimit saved{};
@@ -187,7 +187,7 @@ TEST(SndFormat, FailedWriteLeavesTheOldBank)
     rlimit small = saved;
     small.rlim_cur = 2000;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const SndWriteResult result = WriteSndFile(path, bigger);
+    const SndWriteResult result = writeSndFile(path, bigger);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -196,5 +196,5 @@ TEST(SndFormat, FailedWriteLeavesTheOldBank)
     EXPECT_TRUE(readFile(path) == old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path().toStdString()), {}), 1)
         << "a temporary file was left behind";
-    EXPECT_FALSE(WriteSndFile(dir.filePath("missing/kfm.snd").toStdString(), bigger));
+    EXPECT_FALSE(writeSndFile(dir.filePath("missing/kfm.snd").toStdString(), bigger));
 }

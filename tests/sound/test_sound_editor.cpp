@@ -19,7 +19,7 @@ struct SoundEditorTest : ::testing::Test {
     SoundEditor editor;
 
     std::string path(const std::string& name) const { return dir.filePath(QString::fromStdString(name)).toStdString(); }
-    const SoundSample& sample(int i) const { return editor.bank().Samples.at(static_cast<std::size_t>(i)); }
+    const SoundSample& sample(int i) const { return editor.bank().samples.at(static_cast<std::size_t>(i)); }
 
     // Opens a bank of n distinct samples: sample k has group k and a WAV of 10k bytes of sound.
     void openBank(int n)
@@ -35,7 +35,7 @@ struct SoundEditorTest : ::testing::Test {
     void expectChained() const
     {
         std::int32_t at = 512;
-        for (const SoundSample& s : editor.bank().Samples) {
+        for (const SoundSample& s : editor.bank().samples) {
             EXPECT_EQ(s.headerOffset, at);
             EXPECT_EQ(s.dataLength, static_cast<std::int32_t>(s.wavData.size()));
             at = s.headerOffset + 16 + s.dataLength;
@@ -82,7 +82,7 @@ TEST_F(SoundEditorTest, AddingOneWavToThreeThenDeletingSampleTwoOfFour)
     EXPECT_EQ(editor.current(), 1);
     EXPECT_EQ(editor.statusState(), "Modified");
 
-    const auto before = editor.bank().Samples;
+    const auto before = editor.bank().samples;
     editor.showSample(2);
     editor.deleteCurrent();
     ASSERT_EQ(editor.count(), 3);
@@ -130,7 +130,7 @@ TEST_F(SoundEditorTest, DeletingTheOnlySampleLeavesAnEmptyBankThatSavesAndOpens)
     EXPECT_FALSE(reopened.editingEnabled());
     writeFile(path("one.wav"), makeWav(8000, 1, 8, 10));
     EXPECT_TRUE(reopened.addSamples({path("one.wav")}).empty());
-    EXPECT_EQ(reopened.bank().Samples.at(0).headerOffset, 512);
+    EXPECT_EQ(reopened.bank().samples.at(0).headerOffset, 512);
     EXPECT_TRUE(reopened.editingEnabled());
 }
 
@@ -186,7 +186,7 @@ TEST_F(SoundEditorTest, CommentEditsAndFailedSaves)
 {
     openBank(1);
     editor.setComment(std::string(600, 'x'));
-    EXPECT_EQ(editor.bank().Comment, std::string(488, 'x'));
+    EXPECT_EQ(editor.bank().comment, std::string(488, 'x'));
     editor.setComment("Sounds for the hero");
     EXPECT_EQ(editor.commentText(), "Sounds for the hero");
 

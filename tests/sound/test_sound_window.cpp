@@ -10,13 +10,17 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace vantrel {
@@ -25,11 +29,12 @@ void registerSoundWindows(MainWindow& main);
 
 using namespace vantrel;
 using namespace vantrel::test;
+using namespace std::string_literals;
 namespace msg = vantrel::sound_messages;
 
 namespace {
 
-struct SondrelTest : ::testing::Test {
+struct SoundWindowTest : ::testing::Test {
     TestApp t;
 
     void useBank(const std::string& bytes)
@@ -56,47 +61,58 @@ struct SondrelTest : ::testing::Test {
             out << text(w, name);
         return out.join('|');
     }
-    static void showSample(const QWidget& w, int i) { control<QScrollBar>(w, "hscSample")->setValue(i); }
+    static void showSample(const QWidget& w, int i) { control<QScrollBar>(w, "sampleScrollBar")->setValue(i); }
+    // The toolbar's button for the action of this name.
+    static QAction* toolbarButton(const QWidget& w, const char* name)
+    {
+        const QList<QAction*> actions = control<QToolBar>(w, "toolbar")->actions();
+        const auto found = std::find_if(actions.cbegin(), actions.cend(),
+                                        [name](const QAction* a) { return a->objectName() == QLatin1String(name); });
+        EXPECT_NE(found, actions.cend()) << name;
+        return found == actions.cend() ? nullptr : *found;
+    }
 };
 
 } // namespace
 
-TEST_F(SondrelTest, ShowsTheCharactersBankSampleBySample)
+TEST_F(SoundWindowTest, ShowsTheCharactersBankSampleBySample)
 {
     useRealBank();
     SoundWindow w(*t.app);
     EXPECT_EQ(messages(), QStringList{});
-    EXPECT_EQ(texts(w, {"lblCurrSample", "lblTotalSample", "lblLenght", "lblFreq", "lblRes", "stbStatusState"}),
+    EXPECT_EQ(texts(w, {"currentLabel", "totalLabel", "lengthLabel", "rateLabel", "formatLabel", "statusState"}),
               " 1| 12| 1042| 8000 kHz| 8 bit - Mono|");
-    EXPECT_EQ(text(w, "stbStatusPath"), QString::fromStdString(t.app->files.soundFile));
-    EXPECT_EQ(control<QPlainTextEdit>(w, "txtComment")->toPlainText(), ""); // the comment is all zero bytes
-    for (const char* key : {"Save", "Add", "Del", "OneSample", "AllSamples", "About"})
-        EXPECT_TRUE(w.toolbarAction(key)->isEnabled()) << key;
+    EXPECT_EQ(text(w, "statusPath"), QString::fromStdString(t.app->files.soundFile));
+    EXPECT_EQ(control<QPlainTextEdit>(w, "commentEdit")->toPlainText(), ""); // the comment is all zero bytes
+    for (const char* name : {"saveAsAction", "addSamplesAction", "deleteSampleAction", "exportSampleAction",
+                             "exportAllAction", "aboutAction"})
+        EXPECT_TRUE(toolbarButton(w, name)->isEnabled()) << name;
 
     showSample(w, 12);
-    EXPECT_EQ(texts(w, {"txtGroup", "lblCurrSample", "lblFreq"}), "800| 12| 11025 kHz");
+    EXPECT_EQ(texts(w, {"groupEdit", "currentLabel", "rateLabel"}), "800| 12| 11025 kHz");
 
     // Opening left it unmodified: saving without an edit gives the same bytes.
     t.dialogs.files.enqueue(QString::fromStdString(t.path("copy")));
-    w.Toolbar1_ButtonClick("Save");
+    toolbarButton(w, "saveAsAction")->trigger();
     EXPECT_TRUE(readFile(t.path("copy.snd")) == readFile(realchars("winmugen-kfm/kfm.snd")));
-    EXPECT_EQ(text(w, "stbStatusPath"), QString::fromStdString(t.path("copy.snd")));
+    EXPECT_EQ(text(w, "statusPath"), QString::fromStdString(t.path("copy.snd")));
 }
 
-TEST_F(SondrelTest, WithoutABankOnlyAboutAndExitRemain)
+TEST_F(SoundWindowTest, WithoutABankOnlyAboutAndExitRemain)
 {
     t.app->files.soundFile = t.path("nothing.snd");
     SoundWindow w(*t.app);
     EXPECT_EQ(messages(), QStringList{QString::fromStdString(msg::kNoSoundFile)});
-    for (const char* key : {"Save", "Del", "OneSample", "AllSamples", "Add"})
-        EXPECT_FALSE(w.toolbarAction(key)->isEnabled()) << key;
-    EXPECT_TRUE(w.toolbarAction("About")->isEnabled());
-    EXPECT_FALSE(control(w, "txtGroup")->isEnabled());
-    w.mnuAdd_Click();
+    for (const char* name :
+         {"saveAsAction", "deleteSampleAction", "exportSampleAction", "exportAllAction", "addSamplesAction"})
+        EXPECT_FALSE(toolbarButton(w, name)->isEnabled()) << name;
+    EXPECT_TRUE(toolbarButton(w, "aboutAction")->isEnabled());
+    EXPECT_FALSE(control(w, "groupEdit")->isEnabled());
+    w.addSamples();
     EXPECT_TRUE(t.dialogs.fileDialogs.isEmpty());
 }
 
-TEST_F(SondrelTest, WithoutSoundOutputThePlayControlsAreHidden)
+TEST_F(SoundWindowTest, WithoutSoundOutputThePlayControlsAreHidden)
 {
     useRealBank();
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
@@ -104,22 +120,22 @@ TEST_F(SondrelTest, WithoutSoundOutputThePlayControlsAreHidden)
     qputenv("SDL_AUDIODRIVER", "dummy");
     ASSERT_EQ(messages(), QStringList{"There is no Sound Card on this system."});
     EXPECT_EQ(t.dialogs.messages[0].title, "Vantrel");
-    for (const char* name : {"cmdPlaySnd", "cmdStopSnd", "chkLoop"})
+    for (const char* name : {"playButton", "stopButton", "loopBox"})
         EXPECT_TRUE(control(*w, name)->isHidden()) << name;
-    for (const char* name : {"mnuPlaySnd", "mnuStopSnd"})
+    for (const char* name : {"playAction", "stopAction"})
         EXPECT_FALSE(control<QAction>(*w, name)->isVisible()) << name;
-    w->mnuPlaySnd_Click();
+    w->play();
     EXPECT_FALSE(w->player().playing());
 }
 
-TEST_F(SondrelTest, NumberBoxesTakeDigitsAndRefuseWhatIsNoNumber)
+TEST_F(SoundWindowTest, NumberBoxesTakeDigitsAndRefuseWhatIsNoNumber)
 {
     useBank(makeBank({{7, 8, makeWav(8000, 1, 8, 10)}, {9, 10, makeWav(8000, 1, 8, 10)}}));
     SoundWindow w(*t.app);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    auto* group = control<QLineEdit>(w, "txtGroup");
-    auto* sample = control<QLineEdit>(w, "txtSample");
+    auto* group = control<QLineEdit>(w, "groupEdit");
+    auto* sample = control<QLineEdit>(w, "sampleEdit");
 
     group->setText("1234567");
     group->setFocus();
@@ -134,21 +150,21 @@ TEST_F(SondrelTest, NumberBoxesTakeDigitsAndRefuseWhatIsNoNumber)
 
     sample->setFocus(); // leaving the box stores the number
     QTest::qWait(10);
-    EXPECT_EQ(w.editor().bank().Samples[0].groupNumber, 42);
-    EXPECT_EQ(text(w, "stbStatusState"), "Modified");
+    EXPECT_EQ(w.editor().bank().samples[0].groupNumber, 42);
+    EXPECT_EQ(text(w, "statusState"), "Modified");
 
     // Pasted text that is no number is refused and the box shows the number again.
     sample->setText("3x");
-    w.txtSample_Validate();
+    w.takeSampleNumber();
     EXPECT_EQ(messages(), QStringList{QString::fromStdString(msg::kBadNumber)});
     EXPECT_EQ(sample->text(), "8");
-    EXPECT_EQ(w.editor().bank().Samples[0].sampleNumber, 8);
+    EXPECT_EQ(w.editor().bank().samples[0].sampleNumber, 8);
 
-    w.mnuSaveCurrent_Click();
+    w.exportSample();
     EXPECT_EQ(t.dialogs.fileDialogs.value(0).fileName, "00420008.wav") << "the export name comes from the boxes";
 }
 
-TEST_F(SondrelTest, AddDeleteAndCommentThroughTheWindow)
+TEST_F(SoundWindowTest, AddDeleteAndCommentThroughTheWindow)
 {
     useBank(makeBank({{1, 0, makeWav(8000, 1, 8, 10)}}));
     writeFile(t.path("in/a.wav"), makeWav(22050, 2, 16, 40));
@@ -156,34 +172,34 @@ TEST_F(SondrelTest, AddDeleteAndCommentThroughTheWindow)
     SoundWindow w(*t.app);
 
     t.dialogs.fileLists.enqueue({QString::fromStdString(t.path("in/a.wav")), QString::fromStdString(t.path("in/b.wav"))});
-    w.mnuAdd_Click();
+    w.addSamples();
     EXPECT_EQ(t.dialogs.fileDialogs.at(0).filter, "WAV files (*.WAV)|*.WAV|All files (*.*)|*.*");
     EXPECT_EQ(messages().size(), 2);
-    EXPECT_EQ(texts(w, {"lblTotalSample", "lblCurrSample"}), " 2| 1");
+    EXPECT_EQ(texts(w, {"totalLabel", "currentLabel"}), " 2| 1");
 
     showSample(w, 2);
-    w.mnuDelete_Click();
-    EXPECT_EQ(text(w, "lblTotalSample"), " 1");
-    w.Toolbar1_ButtonClick("Del");
-    EXPECT_EQ(texts(w, {"lblTotalSample", "lblCurrSample", "lblFreq", "txtGroup"}), "0|0||0");
-    for (const char* key : {"Del", "OneSample", "AllSamples"})
-        EXPECT_FALSE(w.toolbarAction(key)->isEnabled()) << key;
-    EXPECT_TRUE(w.toolbarAction("Add")->isEnabled());
-    auto* comment = control<QPlainTextEdit>(w, "txtComment");
+    w.deleteSample();
+    EXPECT_EQ(text(w, "totalLabel"), " 1");
+    toolbarButton(w, "deleteSampleAction")->trigger();
+    EXPECT_EQ(texts(w, {"totalLabel", "currentLabel", "rateLabel", "groupEdit"}), "0|0||0");
+    for (const char* name : {"deleteSampleAction", "exportSampleAction", "exportAllAction"})
+        EXPECT_FALSE(toolbarButton(w, name)->isEnabled()) << name;
+    EXPECT_TRUE(toolbarButton(w, "addSamplesAction")->isEnabled());
+    auto* comment = control<QPlainTextEdit>(w, "commentEdit");
     EXPECT_FALSE(comment->isEnabled());
 
     comment->setPlainText(QString(600, QLatin1Char('c')));
     EXPECT_EQ(comment->toPlainText().size(), 488);
     comment->setPlainText("line one\nline two");
     t.dialogs.files.enqueue(QString::fromStdString(t.path("EMPTY.SND")));
-    w.mnuSaveAs_Click();
+    w.saveAs();
     const std::string saved = readFile(t.path("EMPTY.SND"));
     ASSERT_EQ(saved.size(), 512u);
     EXPECT_EQ(saved.substr(24, 21), "line one\r\nline two   ");
     EXPECT_FALSE(w.editor().modified());
 }
 
-TEST_F(SondrelTest, InTheMainWindowAboutAndAskingBeforeClosing)
+TEST_F(SoundWindowTest, InTheMainWindowAboutAndAskingBeforeClosing)
 {
     useRealBank();
     MainWindow main(*t.app);
@@ -196,14 +212,14 @@ TEST_F(SondrelTest, InTheMainWindowAboutAndAskingBeforeClosing)
     QTimer::singleShot(0, [&version] {
         QWidget* modal = QApplication::activeModalWidget();
         ASSERT_NE(modal, nullptr);
-        version = control<QLabel>(*modal, "lblVersion")->text();
+        version = control<QLabel>(*modal, "versionLabel")->text();
         modal->close();
     });
-    w->Toolbar1_ButtonClick("About");
+    toolbarButton(*w, "aboutAction")->trigger();
     EXPECT_TRUE(QRegularExpression("^Version \\d+\\.\\d+\\.\\d+$").match(version).hasMatch()) << version.toStdString();
 
     // Closing the frame asks; Yes saves first and closes once the bank is written.
-    control<QPlainTextEdit>(*w, "txtComment")->setPlainText("changed");
+    control<QPlainTextEdit>(*w, "commentEdit")->setPlainText("changed");
     QMdiSubWindow* frame = main.subWindowOf(w);
     ASSERT_NE(frame, nullptr);
     t.dialogs.answers.enqueue(Answer::Cancel);
@@ -217,45 +233,266 @@ TEST_F(SondrelTest, InTheMainWindowAboutAndAskingBeforeClosing)
     // Exit asks once, then the program's close-down closes the editor.
     w = open();
     ASSERT_NE(w, nullptr);
-    w->txtGroup_Validate(); // leaving a box marks the bank modified
+    w->takeGroupNumber(); // leaving a box marks the bank modified
     t.dialogs.clear();
     t.dialogs.answers.enqueue(Answer::No);
-    w->mnuExit_Click();
+    w->exitProgram();
     EXPECT_EQ(messages(), QStringList{QString::fromStdString(msg::kUnsaved)});
     EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::YesNoCancel);
     EXPECT_EQ(main.window("SoundWindow"), nullptr);
 }
 
-TEST_F(SondrelTest, PlaysLoopsAndStopsTheCurrentSample)
+TEST_F(SoundWindowTest, PlaysLoopsAndStopsTheCurrentSample)
 {
     useBank(makeBank({{0, 0, makeTone(150)}, {0, 1, makeTone(3000)}}));
     auto w = std::make_unique<SoundWindow>(*t.app);
     ASSERT_EQ(messages(), QStringList{});
-    auto* loop = control<QCheckBox>(*w, "chkLoop");
-    QTest::mouseClick(control(*w, "cmdPlaySnd"), Qt::LeftButton);
+    auto* loop = control<QCheckBox>(*w, "loopBox");
+    QTest::mouseClick(control(*w, "playButton"), Qt::LeftButton);
     EXPECT_TRUE(w->player().playing());
     QTest::qWait(700);
     EXPECT_FALSE(w->player().playing()) << "a sound played once ends by itself";
 
     QTest::mouseClick(loop, Qt::LeftButton);
     ASSERT_TRUE(loop->isChecked());
-    w->mnuPlaySnd_Click();
+    w->play();
     QTest::qWait(700);
     EXPECT_TRUE(w->player().playing()) << "a looped sound repeats";
     QTest::mouseClick(loop, Qt::LeftButton);
     EXPECT_FALSE(w->player().playing()) << "clearing the loop box stops the sound";
 
     QTest::mouseClick(loop, Qt::LeftButton);
-    w->mnuPlaySnd_Click();
-    w->mnuStopSnd_Click();
+    w->play();
+    w->stop();
     EXPECT_FALSE(w->player().playing());
 
     // Deleting the sample or closing the window while it plays is safe.
     showSample(*w, 2);
-    w->mnuPlaySnd_Click();
-    w->mnuDelete_Click();
+    w->play();
+    w->deleteSample();
     EXPECT_TRUE(w->player().playing());
-    w->mnuPlaySnd_Click();
+    w->play();
     QTest::qWait(50);
     w.reset();
+}
+
+namespace {
+
+// The group number of sample 1 in a bank file on disk.
+std::int32_t savedGroup(const std::string& path)
+{
+    const SndLoadResult loaded = parseSndFile(readFile(path));
+    return loaded.status == SndLoadStatus::Loaded && !loaded.bank.samples.empty() ? loaded.bank.samples[0].groupNumber
+                                                                                  : -1;
+}
+
+// A bank of one sample whose comment field holds `comment` (zero bytes after it).
+std::string bankWithComment(const std::string& comment)
+{
+    const std::string wav = makeWav(8000, 1, 8, 10);
+    return sndHeader(1, 512, comment) + subHeader(512 + 16 + wav.size(), wav.size(), 3, 4) + wav;
+}
+
+// Puts `typed` into a number box as the user would, the box's text replaced.
+void typeInto(QLineEdit* box, const QString& typed)
+{
+    box->selectAll();
+    QTest::keyClicks(box, typed);
+}
+
+} // namespace
+
+TEST_F(SoundWindowTest, ATypedNumberIsTakenBeforeSaveExitClosingAndScrolling)
+{
+    enum class Command { Save, Exit, Close, Scroll };
+    const struct {
+        const char* name;
+        Command command;
+        QString typed;
+        std::int32_t group; // of sample 1 afterwards, in the bank and in the saved file
+    } cases[] = {
+        {"Save As", Command::Save, "42", 42},
+        {"Exit, saving", Command::Exit, "43", 43},
+        {"closing the window, saving", Command::Close, "44", 44},
+        {"scrolling to the next sample", Command::Scroll, "45", 45},
+        {"a number too large, refused before saving", Command::Save, "99999999999", 7},
+        {"a number too large, refused before exiting", Command::Exit, "99999999999", 7},
+        {"a number too large, refused before closing", Command::Close, "99999999999", 7},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        useBank(makeBank({{7, 8, makeWav(8000, 1, 8, 10)}, {9, 10, makeWav(8000, 1, 8, 10)}}));
+        t.dialogs.clear();
+        const std::string saved = t.path(std::string("saved-") + std::to_string(&c - cases));
+        MainWindow main(*t.app);
+        registerSoundWindows(main);
+        auto* w = qobject_cast<SoundWindow*>(main.openWindow("SoundWindow"));
+        ASSERT_NE(w, nullptr);
+        typeInto(control<QLineEdit>(*w, "groupEdit"), c.typed);
+        const bool refused = c.group == 7;
+        // Asked about the changes: Yes, and the file to save to.
+        t.dialogs.answers.enqueue(Answer::Yes);
+        t.dialogs.files.enqueue(QString::fromStdString(saved));
+        QMdiSubWindow* frame = main.subWindowOf(w);
+        bool closed = false;
+        switch (c.command) {
+        case Command::Save: toolbarButton(*w, "saveAsAction")->trigger(); break;
+        case Command::Exit:
+            control<QAction>(*w, "exitAction")->trigger();
+            closed = main.window("SoundWindow") == nullptr;
+            break;
+        case Command::Close: closed = frame->close(); break;
+        case Command::Scroll: showSample(*w, 2); break;
+        }
+        if (refused) {
+            EXPECT_EQ(messages(), QStringList{QString::fromStdString(msg::kBadNumber)});
+            EXPECT_TRUE(t.dialogs.fileDialogs.isEmpty()) << "the command stops at the refusal";
+            EXPECT_FALSE(closed) << "the window stays open";
+            EXPECT_EQ(text(*w, "groupEdit"), "7");
+            continue;
+        }
+        if (c.command == Command::Scroll) {
+            EXPECT_EQ(w->editor().bank().samples[0].groupNumber, c.group);
+            EXPECT_TRUE(w->editor().modified());
+            EXPECT_EQ(text(*w, "groupEdit"), "9") << "sample 2 is shown";
+            continue;
+        }
+        EXPECT_EQ(savedGroup(saved + ".snd"), c.group);
+        if (c.command != Command::Save) {
+            EXPECT_EQ(messages(), QStringList{QString::fromStdString(msg::kUnsaved)});
+            EXPECT_TRUE(closed) << "the window closed once the bank was saved";
+        }
+    }
+}
+
+TEST_F(SoundWindowTest, LeavingANumberBoxForAnotherWindowIsNoEditUnlessSomethingWasTyped)
+{
+    const struct {
+        const char* name;
+        QString typed; // empty: the box is only visited
+        bool toOtherWindow;
+        bool modified;
+        std::int32_t group;
+    } cases[] = {
+        {"visited, then another window", {}, true, false, 7},
+        {"typed into, then another window", "5", true, true, 5},
+        {"visited, then the next box of this window", {}, false, true, 7},
+        {"typed into, then the next box of this window", "6", false, true, 6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        useBank(makeBank({{7, 8, makeWav(8000, 1, 8, 10)}}));
+        MainWindow main(*t.app);
+        registerSoundWindows(main);
+        auto* w = qobject_cast<SoundWindow*>(main.openWindow("SoundWindow"));
+        ASSERT_NE(w, nullptr);
+        auto* other = new QLineEdit;
+        main.mdiArea()->addSubWindow(other)->show();
+        main.show();
+        main.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+        auto* group = control<QLineEdit>(*w, "groupEdit");
+        main.mdiArea()->setActiveSubWindow(main.subWindowOf(w));
+        group->setFocus();
+        ASSERT_TRUE(group->hasFocus());
+        if (!c.typed.isEmpty())
+            typeInto(group, c.typed);
+        if (c.toOtherWindow)
+            main.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(other->parentWidget()));
+        else
+            control<QLineEdit>(*w, "sampleEdit")->setFocus();
+        ASSERT_FALSE(group->hasFocus());
+        EXPECT_EQ(w->editor().modified(), c.modified);
+        EXPECT_EQ(text(*w, "statusState"), c.modified ? "Modified" : "");
+        EXPECT_EQ(w->editor().bank().samples[0].groupNumber, c.group);
+        t.dialogs.answers.enqueue(Answer::No);
+    }
+}
+
+TEST_F(SoundWindowTest, TheCommentBoxHoldsWhatFitsTheFieldOnDisk)
+{
+    const QString a = QStringLiteral("a"), x = QStringLiteral("x"), e = QString(QChar(0xE9));
+    const QString face = QString::fromUtf8("\xF0\x9F\x98\x80"); // one character, two UTF-16 units, four bytes
+    const struct {
+        const char* name;
+        std::string comment; // as on disk
+        int cursor;          // where the paste goes
+        QString pasted;
+        QString box;       // the box afterwards
+        std::string bytes; // the field afterwards, before its padding
+    } cases[] = {
+        {"line breaks take two bytes", std::string(480, 'a'), 480, "\n\n\n\n\n", a.repeated(480) + "\n\n\n\n",
+         std::string(480, 'a') + "\r\n\r\n\r\n\r\n"},
+        {"typing into a full box changes nothing", std::string(488, 'a'), 10, "b", a.repeated(488),
+         std::string(488, 'a')},
+        {"a paste keeps what fits and the text around it", std::string(480, 'x'), 100, "1234567890ABCDEF",
+         x.repeated(100) + "12345678" + x.repeated(380), std::string(100, 'x') + "12345678" + std::string(380, 'x')},
+        {"UTF-8 characters take their bytes", "\xC3\xBC", 1, e.repeated(300), QString(QChar(0xFC)) + e.repeated(243),
+         "\xC3\xBC" +
+             [] {
+                 std::string s;
+                 for (int i = 0; i < 243; ++i)
+                     s += "\xC3\xA9";
+                 return s;
+             }()},
+        {"a character is never cut in half", std::string(484, 'a'), 484, face + face, a.repeated(484) + face,
+         std::string(484, 'a') + "\xF0\x9F\x98\x80"},
+        {"a single-byte comment stays single bytes", "\xE9t\xE9", 3, e.repeated(500), e + "t" + e + e.repeated(485),
+         "\xE9t\xE9" + std::string(485, '\xE9')},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        useBank(bankWithComment(c.comment));
+        SoundWindow w(*t.app);
+        auto* box = control<QPlainTextEdit>(w, "commentEdit");
+        QTextCursor cursor = box->textCursor();
+        cursor.setPosition(c.cursor);
+        box->setTextCursor(cursor);
+        box->insertPlainText(c.pasted);
+        EXPECT_EQ(box->toPlainText(), c.box);
+        const std::string path = t.path(std::string("comment-") + std::to_string(&c - cases) + ".snd");
+        t.dialogs.files.enqueue(QString::fromStdString(path));
+        w.saveAs();
+        const std::string field = readFile(path).substr(24, 488);
+        EXPECT_EQ(field, c.bytes + std::string(488 - c.bytes.size(), ' '));
+    }
+}
+
+TEST_F(SoundWindowTest, ACommentNotEditedIsWrittenBackByteForByte)
+{
+    // Shift-JIS, a lone CR, a lone LF, a zero byte with text after it, and
+    // zero bytes as padding: none of it survives a trip through the box.
+    std::string comment = "\x83\x4C\x83\x83\x83\x89 kfm\rlone CR\nlone LF\r\nboth\0after the zero  "s;
+    comment.resize(488, '\0');
+    useBank(bankWithComment(comment));
+    writeFile(t.path("in/new.wav"), makeWav(11025, 1, 8, 20));
+    SoundWindow w(*t.app);
+    auto* box = control<QPlainTextEdit>(w, "commentEdit");
+
+    const struct {
+        const char* name;
+        std::function<void()> act;
+    } steps[] = {
+        {"nothing done", [] {}},
+        {"a character typed and deleted",
+         [box] {
+             box->moveCursor(QTextCursor::End);
+             box->insertPlainText("x");
+             box->textCursor().deletePreviousChar();
+         }},
+        {"a sample added (the box is filled again)",
+         [&] {
+             t.dialogs.fileLists.enqueue({QString::fromStdString(t.path("in/new.wav"))});
+             w.addSamples();
+             ASSERT_EQ(w.editor().count(), 2);
+         }},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.name);
+        s.act();
+        const std::string path = t.path(std::string("untouched-") + std::to_string(&s - steps) + ".snd");
+        t.dialogs.files.enqueue(QString::fromStdString(path));
+        w.saveAs();
+        EXPECT_TRUE(readFile(path).substr(24, 488) == comment);
+    }
 }

@@ -171,10 +171,11 @@ TEST(SffBuild, OptionsTheScriptLineAndTheIndex)
     };
     for (const auto& [crop, images, palettes, options] : cases) {
         const BuildFlags flags{crop, images, palettes};
-        EXPECT_EQ(buildCommandLine("/opt/van trel", flags),
-                  std::string("./sprmaker ") + options + "< \"/opt/van trel/tempsff.txt\" tempsff");
+        EXPECT_EQ(buildCommandLine("/usr/lib exec", "/opt/van trel", flags),
+                  std::string("\"/usr/lib exec/sprmaker\" ") + options + "< \"/opt/van trel/tempsff.txt\" tempsff");
     }
-    EXPECT_EQ(buildCommandLine("/a/$HOME`x`", {}), "./sprmaker < \"/a/\\$HOME\\`x\\`/tempsff.txt\" tempsff");
+    EXPECT_EQ(buildCommandLine("/t/$(x)", "/a/$HOME`x`", {}),
+              "\"/t/\\$(x)/sprmaker\" < \"/a/\\$HOME\\`x\\`/tempsff.txt\" tempsff");
 
     // The fields go to the tool as they stand.
     SpriteWorkspace ws("/app");

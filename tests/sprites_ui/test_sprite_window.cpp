@@ -570,7 +570,7 @@ TEST_F(SpriteWindowTest, SavingWritesTheIndexAndRunsTheTool)
         EXPECT_TRUE(w->waitForBuild());
 
         EXPECT_EQ(test::readFile(app + "/spawn.sh"),
-                  std::string("./sprmaker ") + options + "< \"" + app + "/tempsff.txt\" tempsff\n");
+                  "\"" + app + "/sprmaker\" " + options + "< \"" + app + "/tempsff.txt\" tempsff\n");
         EXPECT_EQ(test::readFile(app + "/tempsff.txt"), index);
         EXPECT_EQ(test::readFile(app + "/received.txt"), index);
         EXPECT_EQ(test::readFile(sff), "SFF");
@@ -728,12 +728,15 @@ TEST_F(SpriteWindowTest, ChangingExportingAndHandingToTheEditor)
     w->exportImageAction->trigger();
     EXPECT_EQ(test::readFile(out + "/one.pcx"), solidPcx(2, 2, 7));
     t.dialogs.files.enqueue(QString::fromStdString(out));
+    t.dialogs.answers.enqueue(Answer::No); // not as PNG: the files as they are
     w->exportAllAction->trigger();
-    EXPECT_TRUE(std::filesystem::exists(out + "/s3.pcx"));
+    EXPECT_EQ(test::readFile(out + "/s3.pcx"), solidPcx(4, 3, 3));
+    EXPECT_FALSE(std::filesystem::exists(out + "/s3.png"));
 
     w->editExternallyAction->trigger();
     EXPECT_EQ(t.dialogs.opened, QStringList{QString::fromStdString(app + "/tempsff/new.pcx")});
-    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    ASSERT_EQ(t.dialogs.messages.size(), 1);
+    EXPECT_TRUE(t.dialogs.messages[0].text.startsWith("Save the pictures as PNG files?"));
 }
 
 // --- a real character ---------------------------------------------------------
@@ -822,7 +825,8 @@ TEST(SpriteRoundTrip, AnEditedCharacterBuildsAndReopensWithOnlyTheEdits)
               QStringLiteral("The SFF file %1/kfm.sff was written with %2 sprites.")
                   .arg(QString::fromStdString(out))
                   .arg(count));
-    EXPECT_EQ(test::readFile(app + "/spawn.sh"), "./sprmaker -c -f -p < \"" + app + "/tempsff.txt\" tempsff\n");
+    EXPECT_EQ(test::readFile(app + "/spawn.sh"),
+              "\"" + app + "/sprmaker\" -c -f -p < \"" + app + "/tempsff.txt\" tempsff\n");
 
     // Re-open the written archive as a character of its own.
     test::writeFile(out + "/kfm.def", "[Files]\r\nsprite = kfm.sff\r\n");

@@ -1,0 +1,126 @@
+#include "quick_run.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace vantrel {
+
+namespace {
+
+const QString kNotStarted = QStringLiteral("The engine could not be started.");
+
+QStringList qstrings(const std::vector<std::string>& list)
+{
+    QStringList out;
+    for (const std::string& s : list)
+        out << qstr(s);
+    return out;
+}
+
+} // namespace
+
+EngineRunner::EngineRunner(Dialogs& dialogs, QWidget* owner) : QObject(owner), dialogs_(dialogs), owner_(owner)
+{
+    setObjectName(QStringLiteral("engineRunner"));
+}
+
+EngineRunner::~EngineRunner()
+{
+    // Deleting a running QProcess kills its program. An engine the user is
+    // playing in must not die with the editor, so its QProcess is let go.
+    for (QProcess* process : findChildren<QProcess*>()) {
+        if (process->state() == QProcess::NotRunning)
+            continue;
+        process->disconnect();
+        process->setParent(nullptr);
+    }
+}
+
+QString EngineRunner::defaultLogPath()
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+    return QDir(dir).filePath(QStringLiteral("engine.log"));
+}
+
+bool EngineRunner::start(const EngineLaunch& launch, const QString& logPath)
+{
+    QDir().mkpath(QFileInfo(logPath).absolutePath());
+    auto* process = new QProcess(this);
+    process->setProgram(qstr(launch.program));
+    process->setArguments(qstrings(launch.arguments));
+    process->setWorkingDirectory(qstr(launch.workingFolder));
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    process->setStandardOutputFile(logPath, QIODevice::Truncate);
+    process->setStandardInputFile(QProcess::nullDevice());
+
+    QElapsedTimer clock;
+    clock.start();
+    connect(process, &QProcess::finished, this, [=, this](int exitCode, QProcess::ExitStatus status) {
+        ended(process, clock, logPath, exitCode, status == QProcess::CrashExit);
+    });
+    process->start();
+    if (!process->waitForStarted(-1)) {
+        delete process;
+        dialogs_.message(owner_, kNotStarted);
+        return false;
+    }
+    return true;
+}
+
+void EngineRunner::ended(QProcess* process, const QElapsedTimer& clock, const QString& logPath, int exitCode,
+                         bool crashed)
+{
+    process->deleteLater();
+    const bool failed = crashed || exitCode != 0;
+    const bool report = failed && clock.elapsed() < kQuickFailMs;
+    if (report) {
+        const QString how = crashed ? QStringLiteral("The engine stopped at once (it crashed).")
+                                    : QStringLiteral("The engine stopped at once with exit code %1.").arg(exitCode);
+        const QString lines = lastLinesOf(logPath, kLogLines);
+        dialogs_.message(owner_,
+                         how + QStringLiteral("\n\nThe last lines of its log (%1):\n\n%2")
+                                   .arg(logPath, lines.isEmpty() ? QStringLiteral("(empty)") : lines),
+                         QStringLiteral("Vantrel"), Buttons::Ok, Icon::Warning);
+    }
+    emit engineEnded(exitCode, crashed, report);
+}
+
+QString lastLinesOf(const QString& path, int count)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (!line.trimmed().isEmpty())
+            lines << QString::fromLocal8Bit(line.trimmed());
+    }
+    return lines.mid(std::max<qsizetype>(0, lines.size() - count)).join(QLatin1Char('\n'));
+}
+
+QuickRunResult quickRunCharacter(App& app, QWidget* owner)
+{
+    if (app.files.characterDir.empty())
+        return QuickRunResult::NotStarted;
+    const EngineChoice choice = chooseEngine(loadEngineSettings(app.store), app.files.characterDir,
+                                             app.files.defFile, qEnvironmentVariable("PATH").toStdString());
+    if (!choice.launch) {
+        const Answer answer =
+            app.dialogs.message(owner, qstr(choice.missing) + QStringLiteral("\n\nOpen Settings to choose the engine?"),
+                                QStringLiteral("Vantrel"), Buttons::YesNo, Icon::Question);
+        return answer == Answer::Yes ? QuickRunResult::OpenSettings : QuickRunResult::NotStarted;
+    }
+    auto* runner = owner->findChild<EngineRunner*>(QStringLiteral("engineRunner"), Qt::FindDirectChildrenOnly);
+    if (!runner)
+        runner = new EngineRunner(app.dialogs, owner);
+    return runner->start(*choice.launch, EngineRunner::defaultLogPath()) ? QuickRunResult::Started
+                                                                          : QuickRunResult::NotStarted;
+}
+
+} // namespace vantrel

@@ -1,0 +1,58 @@
+#pragma once
+// Quick-run: starts the engine on the open character as a program of its own
+// (no shell in between), its output kept in a log file in the user's cache.
+// An engine that stops with an error within a few seconds has the log's last
+// lines shown.
+
+#include "shell/app.h"
+#include "shell/engine.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+
+class QProcess;
+
+namespace vantrel {
+
+class EngineRunner : public QObject {
+    Q_OBJECT
+public:
+    // How long an engine may run before its stopping no longer counts as a
+    // failure to start.
+    static constexpr int kQuickFailMs = 5000;
+    // How many lines of the log the failure message shows.
+    static constexpr int kLogLines = 12;
+
+    EngineRunner(Dialogs& dialogs, QWidget* owner);
+    // Engines still running go on after the editor closes, as they always did.
+    ~EngineRunner() override;
+
+    // Starts the engine with its output going to `logPath` (made anew). False
+    // when the program could not be started; the message has been shown.
+    bool start(const EngineLaunch& launch, const QString& logPath);
+
+    // <the user's cache folder>/engine.log
+    static QString defaultLogPath();
+
+signals:
+    // An engine ended; `reported` when its failure was shown.
+    void engineEnded(int exitCode, bool crashed, bool reported);
+
+private:
+    void ended(QProcess* process, const QElapsedTimer& clock, const QString& logPath, int exitCode, bool crashed);
+
+    Dialogs& dialogs_;
+    QWidget* owner_;
+};
+
+// The last `count` non-empty lines of a text file, joined by LF.
+QString lastLinesOf(const QString& path, int count);
+
+enum class QuickRunResult { Started, NotStarted, OpenSettings };
+
+// The Run button: the engine for app.files, from the "Engine" settings or
+// found in its working folder. When none is found the message says what was
+// looked for and where and asks whether to open Settings (OpenSettings on Yes).
+QuickRunResult quickRunCharacter(App& app, QWidget* owner);
+
+} // namespace vantrel

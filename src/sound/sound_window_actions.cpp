@@ -1,0 +1,89 @@
+// The sound window's menus and toolbar. Both show the same actions, so a
+// command is enabled, disabled and run in one place.
+
+#include "sound_window.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace vantrel {
+
+void SoundWindow::buildActions(QVBoxLayout* layout)
+{
+    auto* bar = new QMenuBar(this);
+    layout->setMenuBar(bar);
+    auto add = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& key,
+                      void (SoundWindow::*slot)()) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        // Shortcuts belong to this window, not to the whole frame.
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    saveAsAction_ = add(file, "saveAsAction", QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_A),
+                        &SoundWindow::saveAs);
+    file->addSeparator();
+    exitAction_ =
+        add(file, "exitAction", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &SoundWindow::exitProgram);
+
+    QMenu* edit = bar->addMenu(QStringLiteral("Edit"));
+    addSamplesAction_ = add(edit, "addSamplesAction", QStringLiteral("Add sound..."),
+                            QKeySequence(Qt::SHIFT | Qt::Key_Insert), &SoundWindow::addSamples);
+    deleteSampleAction_ = add(edit, "deleteSampleAction", QStringLiteral("Delete sound"),
+                              QKeySequence(Qt::SHIFT | Qt::Key_Delete), &SoundWindow::deleteSample);
+    edit->addSeparator();
+    exportSampleAction_ =
+        add(edit, "exportSampleAction", QStringLiteral("Save current sample..."), {}, &SoundWindow::exportSample);
+    exportAllAction_ =
+        add(edit, "exportAllAction", QStringLiteral("Save all samples..."), {}, &SoundWindow::exportAllSamples);
+    edit->addSeparator();
+    playAction_ =
+        add(edit, "playAction", QStringLiteral("Play current sample"), QKeySequence(Qt::Key_F5), &SoundWindow::play);
+    stopAction_ = add(edit, "stopAction", QStringLiteral("Stop playing"), QKeySequence(Qt::Key_F6), &SoundWindow::stop);
+
+    QMenu* help = bar->addMenu(QStringLiteral("Help"));
+    aboutAction_ =
+        add(help, "aboutAction", QStringLiteral("About"), QKeySequence(Qt::CTRL | Qt::Key_H), &SoundWindow::showAbout);
+
+    struct Button {
+        QAction* action; // nullptr: a separator
+        const char* toolTip;
+        QStyle::StandardPixmap icon;
+    };
+    const Button buttons[] = {
+        {saveAsAction_, "Save as...", QStyle::SP_DialogSaveButton},
+        {nullptr, nullptr, QStyle::SP_CustomBase},
+        {addSamplesAction_, "Add sample", QStyle::SP_FileDialogNewFolder},
+        {deleteSampleAction_, "Delete sample", QStyle::SP_TrashIcon},
+        {nullptr, nullptr, QStyle::SP_CustomBase},
+        {exportSampleAction_, "Save current sample...", QStyle::SP_FileIcon},
+        {exportAllAction_, "Save all samples...", QStyle::SP_DirIcon},
+        {nullptr, nullptr, QStyle::SP_CustomBase},
+        {aboutAction_, "About this program", QStyle::SP_MessageBoxInformation},
+    };
+    auto* toolbar = new QToolBar(this);
+    toolbar->setObjectName(QStringLiteral("toolbar"));
+    toolbar->setIconSize(QSize(20, 20));
+    for (const Button& b : buttons) {
+        if (!b.action) {
+            toolbar->addSeparator();
+            continue;
+        }
+        // The icon is the toolbar's; the menus stay text only.
+        b.action->setIcon(style()->standardIcon(b.icon));
+        b.action->setIconVisibleInMenu(false);
+        b.action->setToolTip(QString::fromLatin1(b.toolTip));
+        toolbar->addAction(b.action);
+    }
+    layout->addWidget(toolbar);
+}
+
+} // namespace vantrel

@@ -1,0 +1,246 @@
+// The Run button: the engine starts as a program with an argument list, in
+// its folder, whatever the character's folder is called; its output goes to a
+// log whose last lines are shown when it fails at once; with no engine the
+// user is offered the settings, where the engine can be set.
+
+#include "shell/engine_settings_box.h"
+#include "shell/main_window.h"
+#include "shell/quick_run.h"
+#include "shell/settings_dialog.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <filesystem>
+
+using namespace vantrel;
+using test::TestApp;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Blanks, both quotes, a command substitution and a ';': a shell between
+// Vantrel and the engine would split it or run `touch`.
+const std::string kTrickyName = "Red \"Fox\" 'x' $(touch pwned); touch pwned2";
+
+// An unpacker that leaves one sprite in the workspace.
+const char* kUnpacker = "mkdir -p \"$2\"\nprintf 'P' > \"$2/s0.pcx\"\n"
+                        "printf 'hdr\\r\\ntempsff/s0.pcx\\r\\n0\\r\\n0\\r\\n0\\r\\n0\\r\\n' > tempsff.txt";
+
+// Sets an environment variable for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
+    {
+        qputenv(name, value);
+    }
+    ~ScopedEnv() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool had_;
+};
+
+struct QuickRunTest : ::testing::Test {
+    TestApp t;
+    MainWindow main{*t.app};
+    std::string engine = t.path("games/engine");
+    std::string charDir = engine + "/chars/" + kTrickyName + "/";
+    std::string record = t.path("record.txt");
+    std::string bin = t.path("bin"); // the PATH while the test runs
+    ScopedEnv path{"PATH", QByteArray::fromStdString(bin + ":/usr/bin:/bin")};
+    ScopedEnv cache{"XDG_CACHE_HOME", t.dir().toUtf8() + "/cache"};
+    int settingsShown = 0;
+
+    void SetUp() override
+    {
+        fs::create_directories(bin);
+        test::writeFile(charDir + "fox.def", "[Files]\r\nsprite = fox.sff\r\n");
+        test::writeFile(charDir + "fox.sff", "archive");
+        test::writeStandInUnpacker(t.dir().toStdString(), kUnpacker);
+        main.registerWindow("SettingsDialog", [this](App&) {
+            ++settingsShown;
+            return nullptr;
+        });
+        main.startUp();
+    }
+
+    // A program that writes its working folder, then its name and arguments
+    // one per line into the record, then runs `tail`.
+    void putRecorder(const std::string& path, const std::string& tail = "exit 0")
+    {
+        test::writeFile(path, "#!/bin/sh\n{ pwd -P; printf '%s\\n' \"$0\" \"$@\"; } > '" + record + ".part'\nmv '"
+                                  + record + ".part' '" + record + "'\n" + tail + "\n");
+        fs::permissions(path, fs::perms::owner_all);
+    }
+    void openCharacter()
+    {
+        main.openCharacter(QString::fromStdString(charDir + "fox.def"));
+        ASSERT_TRUE(main.characterOpen()) << t.dialogs.messageTexts().join("|").toStdString();
+    }
+    // The record's lines once the program has written it.
+    std::vector<std::string> recorded()
+    {
+        if (!QTest::qWaitFor([&] { return fs::exists(record); }, 10000))
+            return {};
+        std::vector<std::string> lines;
+        std::string text = test::readFile(record);
+        for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+            lines.push_back(text.substr(start, end - start));
+        fs::remove(record);
+        return lines;
+    }
+    void expectNothingElseRan()
+    {
+        for (const std::string& where : {engine, charDir, t.dir().toStdString(), QDir::currentPath().toStdString()})
+            for (const char* marker : {"/pwned", "/pwned2"})
+                EXPECT_FALSE(fs::exists(where + marker)) << where << marker;
+    }
+};
+
+} // namespace
+
+TEST_F(QuickRunTest, EachUsualEngineNameStartsWithTheFolderNameTwiceInTheEngineFolder)
+{
+    main.quickRun(); // no character yet: nothing happens
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    openCharacter();
+    putRecorder(bin + "/wine"); // mugen.exe runs through it
+    for (const std::string name : {"Ikemen_GO", "Ikemen_GO_Linux", "mugen", "mugen.exe"}) {
+        for (const std::string other : {"Ikemen_GO", "Ikemen_GO_Linux", "mugen", "mugen.exe"})
+            fs::remove(engine + "/" + other);
+        putRecorder(engine + "/" + name);
+        main.toolbarAction("Run")->trigger();
+        const std::vector<std::string> expected =
+            name == "mugen.exe" ? std::vector<std::string>{fs::canonical(engine), bin + "/wine", engine + "/mugen.exe", kTrickyName,
+                                                           kTrickyName}
+                                : std::vector<std::string>{fs::canonical(engine), engine + "/" + name, kTrickyName, kTrickyName};
+        EXPECT_EQ(recorded(), expected) << name;
+        expectNothingElseRan();
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main.findChildren<QProcess*>().isEmpty(); }, 10000));
+    EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|").toStdString();
+}
+
+TEST_F(QuickRunTest, TheSetEngineArgumentsAndFolderAreUsed)
+{
+    openCharacter();
+    putRecorder(engine + "/Ikemen_GO"); // would be found, but another one is set
+    const std::string other = t.path("other engine/run it");
+    putRecorder(other);
+    const std::string folder = t.path("a folder; of $(its) own");
+    fs::create_directories(folder);
+    saveEngineSettings(*t.store, {other, "-p1 \"%d\" -name %c -rounds 1", folder});
+    main.toolbarAction("Run")->trigger();
+    EXPECT_EQ(recorded(), (std::vector<std::string>{fs::canonical(folder), other, "-p1", charDir + "fox.def", "-name", kTrickyName,
+                                                    "-rounds", "1"}));
+    expectNothingElseRan();
+}
+
+TEST_F(QuickRunTest, AnEngineThatFailsAtOnceHasTheEndOfItsLogShown)
+{
+    openCharacter();
+    std::string lines;
+    for (int k = 1; k <= 20; ++k)
+        lines += "echo line " + std::to_string(k) + "\n";
+    putRecorder(engine + "/mugen", lines + "echo 'error: stage not found' >&2\nexit 3");
+    main.toolbarAction("Run")->trigger();
+    auto* runner = main.findChild<EngineRunner*>();
+    ASSERT_NE(runner, nullptr);
+    QSignalSpy endedSpy(runner, &EngineRunner::engineEnded);
+    ASSERT_TRUE(endedSpy.wait(10000));
+    EXPECT_EQ(endedSpy.at(0).at(0).toInt(), 3);
+    EXPECT_TRUE(endedSpy.at(0).at(2).toBool());
+
+    const QString log = EngineRunner::defaultLogPath();
+    EXPECT_TRUE(log.startsWith(t.dir() + "/cache/")) << log.toStdString();
+    ASSERT_EQ(t.dialogs.messages.size(), 1);
+    const QString text = t.dialogs.messages[0].text;
+    EXPECT_TRUE(text.startsWith("The engine stopped at once with exit code 3.")) << text.toStdString();
+    EXPECT_TRUE(text.contains(log)) << text.toStdString();
+    EXPECT_TRUE(text.endsWith("line 20\nerror: stage not found")) << text.toStdString();
+    EXPECT_TRUE(text.contains("line 10\n")) << text.toStdString();
+    EXPECT_FALSE(text.contains("line 9\n")) << "twelve lines: " << text.toStdString();
+    EXPECT_TRUE(test::readFile(log.toStdString()).starts_with("line 1\n"));
+
+    // A clean exit says nothing.
+    putRecorder(engine + "/mugen", "echo fine");
+    t.dialogs.clear();
+    main.toolbarAction("Run")->trigger();
+    ASSERT_TRUE(endedSpy.wait(10000));
+    EXPECT_FALSE(endedSpy.at(1).at(2).toBool());
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    EXPECT_EQ(test::readFile(log.toStdString()), "fine\n") << "each run starts a new log";
+}
+
+TEST_F(QuickRunTest, WithNoEngineTheMessageSaysWhatWasLookedForAndOffersTheSettings)
+{
+    openCharacter();
+    const QString expected = QString::fromStdString(
+        "No engine was found in " + engine
+        + ".\nLooked for Ikemen_GO, Ikemen_GO_Linux, mugen and mugen.exe (run through wine).\n\n"
+          "Open Settings to choose the engine?");
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        t.dialogs.clear();
+        t.dialogs.answers.enqueue(answer);
+        main.toolbarAction("Run")->trigger();
+        ASSERT_EQ(t.dialogs.messages.size(), 1);
+        EXPECT_EQ(t.dialogs.messages[0].text, expected);
+        EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::YesNo);
+        EXPECT_EQ(settingsShown, answer == Answer::Yes ? 1 : 0);
+    }
+    // A program that cannot start at all: the old message.
+    const std::string broken = t.path("broken");
+    test::writeFile(broken, "#!/nonexistent/interpreter\n");
+    fs::permissions(broken, fs::perms::owner_all);
+    saveEngineSettings(*t.store, {broken, "", ""});
+    t.dialogs.clear();
+    main.toolbarAction("Run")->trigger();
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"The engine could not be started."});
+}
+
+TEST(EngineSettingsDialog, ShowsStoresAndBrowsesTheEngine)
+{
+    TestApp t;
+    saveEngineSettings(*t.store, {"/opt/ikemen/Ikemen_GO", "%c", ""});
+    {
+        SettingsDialog dialog(*t.app);
+        EngineSettingsBox* box = dialog.engineGroup;
+        EXPECT_EQ(box->title(), "Engine");
+        EXPECT_EQ(box->programEdit->text(), "/opt/ikemen/Ikemen_GO");
+        EXPECT_EQ(box->argumentsEdit->text(), "%c");
+        EXPECT_EQ(box->argumentsEdit->placeholderText(), "%c %c");
+        EXPECT_EQ(box->workingFolderEdit->text(), "");
+
+        t.dialogs.files.append(QStringList{"/games/mugen/mugen", ""});
+        box->programButton->click();
+        EXPECT_EQ(t.dialogs.fileDialogs.last().directory, "/opt/ikemen");
+        EXPECT_EQ(box->programEdit->text(), "/games/mugen/mugen");
+        box->workingFolderButton->click(); // cancelled: the box keeps its text
+        EXPECT_EQ(box->workingFolderEdit->text(), "");
+        box->argumentsEdit->setText("%c %c -rounds 1");
+        dialog.cancelButton->click();
+    }
+    EXPECT_EQ(loadEngineSettings(*t.store).program, "/opt/ikemen/Ikemen_GO") << "Cancel stores nothing";
+
+    SettingsDialog dialog(*t.app);
+    EngineSettingsBox* box = dialog.engineGroup;
+    t.dialogs.files.append(QStringList{"/games/mugen/mugen", "/games/mugen"});
+    box->programButton->click();
+    box->workingFolderButton->click();
+    box->argumentsEdit->setText("%c %c -rounds 1");
+    dialog.okButton->click();
+    const EngineSettings stored = loadEngineSettings(*t.store);
+    EXPECT_EQ(stored.program, "/games/mugen/mugen");
+    EXPECT_EQ(stored.arguments, "%c %c -rounds 1");
+    EXPECT_EQ(stored.workingFolder, "/games/mugen");
+}
