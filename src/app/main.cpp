@@ -5,22 +5,24 @@
 #include "shell/app.h"
 #include "shell/app_paths.h"
 #include "shell/dialogs.h"
+#include "shell/guarded_application.h"
 #include "shell/main_window.h"
 #include "shell/splash_screen.h"
 #include "shell/settings_store_qt.h"
 #include "shell/single_copy.h"
 #include "shell/single_instance.h"
+#include "shell/workspace_folders.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QScopeGuard>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTimer>
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
+    vantrel::GuardedApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setOrganizationName(QStringLiteral("Vantrel"));
 
@@ -44,11 +46,21 @@ int main(int argc, char* argv[])
         return 0;
 
     vantrel::QtDialogs dialogs;
+    application.setDialogs(&dialogs);
+    const auto forgetDialogs = qScopeGuard([&application] { application.setDialogs(nullptr); });
     vantrel::SettingsStoreQt store;
-    vantrel::App app(appDir, dialogs, store);
+    // The sprite workspace, the spawn script and the recovery copies go into
+    // a folder of this copy's own under the user's cache.
+    const vantrel::OwnWorkspace workspace = vantrel::makeOwnWorkspace();
+    if (!workspace.ok()) {
+        dialogs.message(nullptr, workspace.error, QStringLiteral("Vantrel"), vantrel::Buttons::Ok, vantrel::Icon::Critical);
+        return 1;
+    }
+    vantrel::App app(appDir, workspace.folder, dialogs, store);
     app.toolsDir = paths.toolsDir;
     app.dataDir = paths.dataDir;
-    app.recoveryDir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/recovery");
+    app.workspacesDir = workspace.root;
+    app.recoveryDir = workspace.folder + QLatin1Char('/') + vantrel::kRecoveryFolderName;
 
     vantrel::MainWindow main(app);
     vantrel::registerWindows(main);
@@ -66,7 +78,10 @@ int main(int argc, char* argv[])
         if (def.isEmpty())
             return;
         QTimer::singleShot(0, &main, [&main, def, windows] {
-            main.openCharacter(def);
+            // Opened already when a crash's work was restored: opening it
+            // again would only ask about the restored changes.
+            if (main.fileText() != def)
+                main.openCharacter(def);
             if (!main.characterOpen())
                 return;
             for (const QString& name : windows)
@@ -78,7 +93,9 @@ int main(int argc, char* argv[])
             }
         });
     });
-    if (!splash.start(guard))
+    if (!splash.start(guard)) {
+        vantrel::removeWorkspace(workspace.folder);
         return 0;
+    }
     return QApplication::exec();
 }

@@ -45,13 +45,29 @@ bool hasBareLineFeed(const std::string& bytes)
     return false;
 }
 
+// The bytes up to the end of line `count`. Nothing after the colours is
+// read, so only those lines are split off: a file of millions of empty
+// lines costs no more memory than its bytes.
+std::string_view firstLines(std::string_view bytes, std::size_t count)
+{
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n')
+            continue;
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        if (--count == 0)
+            return bytes.substr(0, i + 1);
+    }
+    return bytes;
+}
+
 } // namespace
 
 std::optional<Palette> paletteFromPal(const std::string& bytes)
 {
     if (hasBareLineFeed(bytes))
         return std::nullopt;
-    const std::vector<std::string> lines = splitLines(bytes);
+    const std::vector<std::string> lines = splitLines(firstLines(bytes, 3 + 256));
     if (lines.size() < 3 + 256 || lines[0] != "JASC-PAL" || lines[1] != "0100" || lines[2] != "256")
         return std::nullopt;
     Palette palette;

@@ -84,7 +84,14 @@ std::optional<int> readSndHeader(std::string_view file, SoundBank& bank)
 
 bool readSndSamples(std::string_view file, int count, SoundBank& bank)
 {
-    std::vector<SoundSample> samples(static_cast<std::size_t>(count < 0 ? 0 : count));
+    // Every sample takes a sub-header and a WAV image of its own after the
+    // header, so a count the file has no room for is refused before any
+    // memory is taken for it.
+    const std::size_t wanted = static_cast<std::size_t>(count < 0 ? 0 : count);
+    const std::size_t room = file.size() > kSndHeaderSize ? file.size() - kSndHeaderSize : 0;
+    if (wanted > room / (kSndSubHeaderSize + kWavInfoSize))
+        return false;
+    std::vector<SoundSample> samples(wanted);
     std::size_t pos = kSndHeaderSize;
     for (std::size_t k = 0; k < samples.size(); ++k) {
         SoundSample& s = samples[k];

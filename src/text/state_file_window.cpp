@@ -100,6 +100,9 @@ void StateFileWindow::readClipFile()
 
 void StateFileWindow::switchTo(const QString& path)
 {
+    // Unsaved edits of the shown file are saved or let go as the user says.
+    if (!confirmDiscard())
+        return;
     if (loadFile(path))
         currentStateFile_ = path;
     // A file that could not be read leaves the edited text, and its flag, on screen.

@@ -29,7 +29,8 @@ public:
     // The new character's state files: their buttons, and the first one shown.
     bool followCharacter() override;
     // Shows `path` when it is one of the character's state files, the
-    // common one included; true when it is on screen.
+    // common one included, asking about unsaved changes first as the
+    // buttons do; true when it is on screen.
     bool showCharacterFile(const QString& path);
 
 public slots:
@@ -40,7 +41,8 @@ public slots:
     void insertSelectedClip();
     // Opens the help topic of the clip chosen in the list.
     void showSelectedClipHelp();
-    // Shows the character's state file 0 to 5, without asking about changes.
+    // Shows the character's state file 0 to 5 (or the common one), after
+    // asking about unsaved changes of the file on screen.
     void openStateFile(int index);
     void openCommonStates();
 

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMap>
 #include <QMdiArea>
@@ -215,8 +216,12 @@ void TextEditorWindow::applySettingsAndLoad()
         new SyntaxHighlighter(editor_->document(), back.lightness() < 128);
 
     const QString path = sourcePath();
-    if (!path.isEmpty() || description_.slot != EditorSlot::Notepad)
-        loadFile(path);
+    if (!path.isEmpty() || description_.slot != EditorSlot::Notepad) {
+        // A file the character names that nobody has written yet opens
+        // empty, and the first Save creates it.
+        if (!loadFile(path) && !path.isEmpty() && !QFileInfo::exists(path))
+            filePath_ = path;
+    }
     setModified(false);
 }
 

@@ -108,7 +108,9 @@ protected:
     // from CharacterFiles at the moment of reading).
     virtual QString sourcePath() const = 0;
     // Formats the text box from the settings and loads the window's file.
-    // Subclasses call it at the end of their constructor.
+    // A file that does not exist yet (after the message) leaves the text
+    // empty and becomes the one Save writes. Subclasses call it at the end
+    // of their constructor.
     void applySettingsAndLoad();
     void closeEvent(QCloseEvent* event) override;
 

@@ -78,6 +78,8 @@ TEST(PalFile, HeaderAndColourRules)
         {good, true},
         {without('\n'), true}, // lone carriage returns end lines too
         {replaced("\r\n0 0 255\r\n", "\r\n0 0 255 9 x\r\n"), true},
+        {"\xEF\xBB\xBF" + good, true},
+        {good + std::string(100000, '\r') + "anything", true}, // what follows the colours is not read
         {replaced("JASC-PAL", "jasc-pal"), false},
         {replaced("JASC-PAL", "JASC-PAL "), false},
         {replaced("0100", "0110"), false},

@@ -98,7 +98,11 @@ TEST(SndFormat, HandMadeBanksSaveBackUnchanged)
 {
     // The first offset is kept but not followed; an empty bank is the header alone.
     const std::string offset600 = patched(makeBank({{3, 4, wav11k()}}), 20, 600);
-    for (const std::string& file : {offset600, sndHeader(0, 512, "made by hand")}) {
+    // The smallest sub-files a bank can hold: a WAV image just long enough to
+    // give its sample size.
+    const std::string shortest = makeWav(8000, 1, 8, 0).substr(0, kWavInfoSize);
+    const std::string packed = makeBank({{1, 0, shortest}, {2, 0, shortest}});
+    for (const std::string& file : {offset600, sndHeader(0, 512, "made by hand"), packed}) {
         const SndLoadResult loaded = parseSndFile(file);
         ASSERT_EQ(loaded.status, SndLoadStatus::Loaded);
         EXPECT_TRUE(encodeSndFile(loaded.bank) == file);

@@ -98,6 +98,51 @@ TEST_F(EditorTest, AnUnreadableFileSaysWhy)
     EXPECT_EQ(shown(air.editor()), "");
 }
 
+TEST_F(EditorTest, AFileStillToBeWrittenIsCreatedOnSave)
+{
+    struct Case {
+        const char* name; // what the .def names as the CMD file
+        bool folder;      // a folder stands there instead of a file
+        int errorNumber;  // in the message shown on opening
+    };
+    const Case cases[] = {{"moves.cmd", false, 2}, {"folder.cmd", true, 21}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = dir + c.name;
+        if (c.folder)
+            std::filesystem::create_directories(file);
+        test::writeFile(app.files.defFile, "[Files]\r\nsprite = hero.sff\r\ncmd = " + std::string(c.name) + "\r\n");
+        CharacterFiles files;
+        ASSERT_TRUE(readDefinition(app.files.defFile, files));
+        app.files = files;
+        ASSERT_EQ(app.files.commandFile, file);
+        t.dialogs.clear();
+
+        CommandsWindow window(app);
+        EXPECT_EQ(t.dialogs.messageTexts(),
+                  QStringList{"Can't open file: " + QString::fromStdString(file) + " with error "
+                              + QString::number(c.errorNumber)});
+        EXPECT_EQ(shown(window.editor()), "");
+        EXPECT_FALSE(window.modified());
+
+        typeAtEnd(window.editor(), "[Command]");
+        QTest::keyClick(window.editor(), Qt::Key_Return);
+        QTest::keyClicks(window.editor(), "name = \"x\"");
+        window.toolbarAction("Save")->trigger();
+        if (c.folder) {
+            // Whatever stands there is not the file; nothing replaces it.
+            EXPECT_EQ(t.dialogs.messages.size(), 2);
+            EXPECT_TRUE(std::filesystem::is_directory(file));
+            EXPECT_TRUE(window.modified());
+        } else {
+            EXPECT_EQ(t.dialogs.messages.size(), 1);
+            EXPECT_EQ(test::readFile(file), "[Command]\r\nname = \"x\"\r\n");
+            EXPECT_FALSE(window.modified());
+            EXPECT_EQ(window.filePath(), QString::fromStdString(file));
+        }
+    }
+}
+
 TEST_F(EditorTest, CloseQuestionAnswers)
 {
     CommandsWindow untouched(app);

@@ -11,6 +11,9 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include <filesystem>
+#include <map>
+
 using namespace vantrel;
 using test::TestApp;
 
@@ -63,20 +66,17 @@ TEST_F(StateWindowTest, CaptionFollowsTheCaret)
     EXPECT_EQ(window.currentState(), -1);
 }
 
-TEST_F(StateWindowTest, StateFileButtonsSwitchFilesWithoutAsking)
+TEST_F(StateWindowTest, StateFileButtonsSwitchFiles)
 {
     StateFileWindow window(app);
     for (int i = 1; i <= 6; ++i)
         EXPECT_EQ(window.toolbarAction("st" + QString::number(i))->isEnabled(), i <= 2) << i;
 
-    window.editor()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(window.editor(), "; edit");
+    // Without edits nothing is asked.
     window.toolbarAction("st2")->trigger();
     EXPECT_EQ(shown(window.editor()), "[Statedef 5000]\r\n");
-    EXPECT_FALSE(window.modified());
     EXPECT_EQ(window.currentStateFile(), path(app.files.stateFiles[1]));
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
-    EXPECT_EQ(test::readFile(app.files.stateFiles[0]), kStates);
 
     window.toolbarAction("stc")->trigger();
     QTest::keyClicks(window.editor(), ";");
@@ -88,6 +88,64 @@ TEST_F(StateWindowTest, StateFileButtonsSwitchFilesWithoutAsking)
     window.toolbarAction("st2")->trigger();
     EXPECT_EQ(t.dialogs.messages.size(), 1);
     EXPECT_EQ(window.currentStateFile(), path(app.files.commonStatesFile));
+}
+
+TEST_F(StateWindowTest, SwitchingWithUnsavedEditsAsksFirst)
+{
+    app.files.stateFiles[2] = dir + "gone.st"; // named by the .def, never written
+    struct Case {
+        const char* button;
+        Answer answer;
+        bool unwritable; // the shown file turned into a folder: the save fails
+        bool switches;
+        std::string fileAfter; // the first state file once the question is answered
+    };
+    const Case cases[] = {
+        {"st2", Answer::Yes, false, true, kStates + "; edit\r\n"},
+        {"st2", Answer::No, false, true, kStates},
+        {"st2", Answer::Cancel, false, false, kStates},
+        {"stc", Answer::Yes, false, true, kStates + "; edit\r\n"},
+        {"stc", Answer::No, false, true, kStates},
+        {"st3", Answer::No, false, false, kStates}, // nothing to show instead: the edits stay
+        {"stc", Answer::Yes, true, false, ""},
+    };
+    const std::map<QString, std::pair<std::string, QString>> targets = {
+        {"st2", {app.files.stateFiles[1], "[Statedef 5000]\r\n"}},
+        {"stc", {app.files.commonStatesFile, "[Statedef 0]\r\n"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.button) + " " + std::to_string(static_cast<int>(c.answer)));
+        std::filesystem::remove_all(app.files.stateFiles[0]);
+        test::writeFile(app.files.stateFiles[0], kStates);
+        t.dialogs.clear();
+        StateFileWindow window(app);
+        window.editor()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(window.editor(), "; edit");
+        if (c.unwritable) {
+            std::filesystem::remove(app.files.stateFiles[0]);
+            std::filesystem::create_directories(app.files.stateFiles[0] + "/inside");
+        }
+        t.dialogs.answers.enqueue(c.answer);
+        window.toolbarAction(c.button)->trigger();
+
+        const bool failed = c.unwritable || !targets.contains(c.button);
+        ASSERT_EQ(t.dialogs.messages.size(), failed ? 2 : 1);
+        EXPECT_EQ(t.dialogs.messages[0].text, "You have unsaved changes.  Save them first?");
+        EXPECT_EQ(t.dialogs.messages[0].title, "ST file");
+        EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::YesNoCancel);
+        if (!c.unwritable)
+            EXPECT_EQ(test::readFile(app.files.stateFiles[0]), c.fileAfter);
+        if (c.switches) {
+            const auto& [file, text] = targets.at(c.button);
+            EXPECT_EQ(window.currentStateFile(), path(file));
+            EXPECT_EQ(shown(window.editor()), text);
+            EXPECT_FALSE(window.modified());
+        } else {
+            EXPECT_EQ(window.currentStateFile(), path(app.files.stateFiles[0]));
+            EXPECT_EQ(shown(window.editor()), QString::fromStdString(kStates) + "; edit");
+            EXPECT_TRUE(window.modified());
+        }
+    }
 }
 
 TEST_F(StateWindowTest, DoubleClickInsertsAClipAtTheCaretsState)
