@@ -118,8 +118,13 @@ StartRole claimSingleCopy(SingleInstanceGuard& guard, const QString& defPath, in
 
 void answerLaterStarts(CopyServer& server, MainWindow& main)
 {
-    QObject::connect(&server, &CopyServer::requested, &main,
-                     [main = QPointer<MainWindow>(&main)](const QString& defPath) { deliver(main, defPath); });
+    // Queued: opening a character runs an event loop of its own, in which the
+    // later start's socket may hang up and be deleted; that must not happen
+    // while the socket is still sending its readyRead.
+    QObject::connect(
+        &server, &CopyServer::requested, &main,
+        [main = QPointer<MainWindow>(&main)](const QString& defPath) { deliver(main, defPath); },
+        Qt::QueuedConnection);
 }
 
 } // namespace vantrel

@@ -59,8 +59,9 @@ struct RunningCopy : ::testing::Test {
         ASSERT_TRUE(guard.tryAcquire() && guard.held());
         ASSERT_TRUE(server.listen());
         answerLaterStarts(server, main);
+        // Slow enough that the later start has hung up before the load ends.
         test::writeStandInUnpacker(t.dir().toStdString(),
-                                   "mkdir -p \"$2\"\nprintf 'P' > \"$2/s0.pcx\"\n"
+                                   "sleep 0.5\nmkdir -p \"$2\"\nprintf 'P' > \"$2/s0.pcx\"\n"
                                    "printf 'h\\r\\ntempsff/s0.pcx\\r\\n0\\r\\n0\\r\\n0\\r\\n0\\r\\n' > tempsff.txt");
         main.addDiscardGuard([this] {
             ++asked;

@@ -1,0 +1,140 @@
+#!/bin/sh
+# Installs a build into a temporary prefix, makes the prefix read-only and
+# runs the installed program from there, as a user whose home is a fresh
+# folder: it must find its tools and data, open the installed sample
+# character, hand a later start over to the running copy, and write nothing
+# under the prefix. Then validates the desktop entry and the AppStream file,
+# and builds and inspects the Debian package, where those tools exist.
+# Usage: install_test.sh <build folder>
+# Exit status: 0 passed, 1 failed.
+set -u
+build=$(cd "$1" && pwd)
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
+prefix=$work/prefix
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+have() { command -v "$1" >/dev/null 2>&1; }
+
+echo "== installing into $prefix"
+if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
+  cat "$work/install.log"
+  echo "FAIL: cmake --install"
+  exit 1
+fi
+for file in bin/vantrel libexec/vantrel/sff2pcx libexec/vantrel/sprmaker share/vantrel/tips.txt \
+  share/vantrel/stclips.txt share/vantrel/sctrls.html share/vantrel/samples/kit/kit.def \
+  share/applications/org.vantrel.Vantrel.desktop share/metainfo/org.vantrel.Vantrel.metainfo.xml \
+  share/icons/hicolor/scalable/apps/org.vantrel.Vantrel.svg share/icons/hicolor/48x48/apps/org.vantrel.Vantrel.png; do
+  [ -e "$prefix/$file" ] || fail "not installed: $file"
+done
+for file in bin/sff2pcx bin/sprmaker bin/tips.txt; do
+  [ ! -e "$prefix/$file" ] || fail "installed beside the program: $file"
+done
+
+# Everything under the prefix: name, size, time and mode.
+listing() { (cd "$prefix" && find . -printf '%p %s %T@ %m\n' | LC_ALL=C sort); }
+chmod -R a-w "$prefix"
+listing >"$work/before.txt"
+
+# A user of its own: settings, cache, data and runtime folders in the work folder.
+home=$work/home
+mkdir -p "$home/config/Vantrel" "$home/cache" "$home/data" "$home/runtime"
+chmod 700 "$home/runtime"
+printf '[Program%%20Settings]\nShowTips=False\n' >"$home/config/Vantrel/Vantrel.ini"
+as_user() {
+  env HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache" XDG_DATA_HOME="$home/data" \
+    XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "$@"
+}
+cd "$work" || exit 1
+
+# Fails when anything under the prefix changed since the listing $1; $2 says what ran.
+check_prefix() {
+  listing >"$work/now.txt"
+  if ! diff "$1" "$work/now.txt" >"$work/changes.txt"; then
+    cat "$work/changes.txt"
+    fail "$2 wrote under the prefix"
+  fi
+}
+
+echo "== opening the installed sample character"
+kit=$prefix/share/vantrel/samples/kit/kit.def
+as_user timeout 120 "$prefix/bin/vantrel" --check-open "$kit" >"$work/check.out" 2>"$work/check.err"
+status=$?
+cat "$work/check.out" "$work/check.err"
+check_prefix "$work/before.txt" "--check-open"
+[ "$status" -eq 0 ] || fail "--check-open ended with status $status"
+grep -Eq "kit\.def: [1-9][0-9]* sprites$" "$work/check.out" || fail "--check-open did not report the sprites"
+
+echo "== later starts hand over to the running copy"
+as_user "$prefix/bin/vantrel" >"$work/first.log" 2>&1 &
+first=$!
+tries=0
+while [ ! -S "$home/runtime/vantrel.socket" ] && [ $tries -lt 200 ]; do sleep 0.1; tries=$((tries + 1)); done
+if [ ! -S "$home/runtime/vantrel.socket" ]; then
+  cat "$work/first.log"
+  fail "the running copy does not listen"
+else
+  # Once the splash is over (two seconds), the main window takes the requests
+  # at once: only "come to the front", then a character to open.
+  sleep 3
+  for file in "" "$kit"; do
+    as_user timeout 30 "$prefix/bin/vantrel" ${file:+"$file"} >"$work/second.log" 2>&1
+    status=$?
+    [ $status -eq 0 ] || { cat "$work/second.log"; fail "the later start ${file:+with $file }ended with status $status"; }
+  done
+  # The running copy unpacks the sprites into its workspace in the cache.
+  tries=0
+  while [ -z "$(find "$home/cache" -name tempsff.txt)" ] && [ $tries -lt 100 ]; do sleep 0.1; tries=$((tries + 1)); done
+  [ -n "$(find "$home/cache" -name tempsff.txt)" ] || fail "the running copy did not open the character"
+  sleep 1
+  kill -0 $first 2>/dev/null || { cat "$work/first.log"; fail "the running copy ended"; }
+fi
+kill $first 2>/dev/null
+wait $first 2>/dev/null
+check_prefix "$work/before.txt" "the running copy"
+
+echo "== desktop entry and AppStream data"
+if have desktop-file-validate; then
+  desktop-file-validate "$prefix/share/applications/org.vantrel.Vantrel.desktop" || fail "desktop-file-validate"
+else
+  echo "(no desktop-file-validate: not checked)"
+fi
+if have appstreamcli; then
+  appstreamcli validate --no-net "$prefix/share/metainfo/org.vantrel.Vantrel.metainfo.xml" || fail "appstreamcli validate"
+else
+  echo "(no appstreamcli: not checked)"
+fi
+
+echo "== the Debian package"
+if have cpack && have dpkg-deb && have dpkg-shlibdeps; then
+  if cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1; then
+    deb=$(ls "$work"/package/*.deb 2>/dev/null | head -n 1)
+    if [ -z "$deb" ]; then
+      fail "cpack made no .deb"
+    else
+      dpkg-deb --info "$deb" >"$work/info.txt"
+      depends=$(grep '^ Depends:' "$work/info.txt")
+      echo "$depends"
+      for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 qt6-qpa-plugins; do
+        echo "$depends" | grep -q "$lib" || fail "the package does not depend on $lib"
+      done
+      dpkg-deb --contents "$deb" | awk '{print $6}' >"$work/contents.txt"
+      for file in ./usr/bin/vantrel ./usr/libexec/vantrel/sff2pcx ./usr/libexec/vantrel/sprmaker \
+        ./usr/share/vantrel/tips.txt ./usr/share/vantrel/stclips.txt ./usr/share/vantrel/sctrls.html \
+        ./usr/share/vantrel/samples/kit/kit.def ./usr/share/applications/org.vantrel.Vantrel.desktop \
+        ./usr/share/metainfo/org.vantrel.Vantrel.metainfo.xml \
+        ./usr/share/icons/hicolor/scalable/apps/org.vantrel.Vantrel.svg; do
+        grep -qx "$file" "$work/contents.txt" || fail "the package lacks $file"
+      done
+    fi
+  else
+    cat "$work/cpack.log"
+    fail "cpack -G DEB"
+  fi
+else
+  echo "(no cpack, dpkg-deb or dpkg-shlibdeps: the package is not checked)"
+fi
+
+[ $failed -eq 0 ] || exit 1
+echo "PASSED"
