@@ -1,6 +1,7 @@
 #include "air_document.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <new>
 #include <stdexcept>
@@ -543,16 +544,51 @@ std::string boxNumbers(const AirBox& b)
         + std::to_string(b.bottom);
 }
 
-// A box line written afresh, keeping an old line's indentation, key spelling and comment.
-std::string rewrittenBoxLine(std::string_view old, BoxKind kind, int index, const AirBox& box)
+// The four numbers of a box in the order a line writes them: a line written
+// right to left or from the feet up keeps that order when its box changes.
+std::array<int, 4> writtenNumbers(const AirBox& b, const AirBoxLine& line)
 {
-    const std::size_t bracket = old.find('[');
+    return {line.leftAfterRight ? b.right : b.left, line.topAfterBottom ? b.bottom : b.top,
+            line.leftAfterRight ? b.left : b.right, line.topAfterBottom ? b.top : b.bottom};
+}
+
+// An old box line with only what changed replaced: the kind and index of its
+// key, and each number whose value moved, in the place it was written. Blanks,
+// the order of the numbers, anything after the fourth and the comment stay.
+std::string rewrittenBoxLine(std::string_view old, const AirBoxLine& was, BoxKind kind, int index, const AirBox& box)
+{
     const std::string_view content = trimSpaces(withoutComment(old));
-    const std::size_t contentEnd = static_cast<std::size_t>(content.data() - old.data()) + content.size();
-    std::string line(old.substr(0, bracket));
-    line[static_cast<std::size_t>(content.data() - old.data()) + 4] = kind == BoxKind::Clsn1 ? '1' : '2';
-    line += "[" + std::to_string(index) + "] = " + boxNumbers(box);
-    line += old.substr(contentEnd);
+    const std::size_t keyAt = static_cast<std::size_t>(content.data() - old.data());
+    const std::size_t open = old.find('[', keyAt);
+    const std::size_t close = old.find(']', open);
+    const std::size_t equals = old.find('=', close);
+    const std::size_t contentEnd = keyAt + content.size();
+
+    std::string line(old.substr(0, open));
+    line[keyAt + 4] = kind == BoxKind::Clsn1 ? '1' : '2';
+    if (was.writtenIndex == index) {
+        line += old.substr(open, equals + 1 - open);
+    } else {
+        line += "[" + std::to_string(index);
+        line += old.substr(close, equals + 1 - close);
+    }
+
+    const std::array<int, 4> before = writtenNumbers(was.box, was);
+    const std::array<int, 4> after = writtenNumbers(box, was);
+    std::size_t at = equals + 1;
+    for (std::size_t n = 0; n < 4; ++n) {
+        if (n > 0)
+            line += old[at++]; // the comma
+        const std::size_t end = std::min(old.find(',', at), contentEnd);
+        const std::string_view field = old.substr(at, end - at);
+        const std::string_view number = trimSpaces(field);
+        const std::size_t numberAt = static_cast<std::size_t>(number.data() - field.data());
+        line += field.substr(0, numberAt);
+        line += before[n] == after[n] ? std::string(number) : std::to_string(after[n]);
+        line += field.substr(numberAt + number.size());
+        at = end;
+    }
+    line += old.substr(at);
     return line;
 }
 
@@ -599,6 +635,26 @@ std::string_view usualBoxIndent(const AirDocument& doc)
     return line.substr(0, line.find_first_not_of(" \t"));
 }
 
+// The old box lines that go when the new boxes are the old ones with some
+// left out: deleting a box removes its line and leaves the others as written.
+// Nothing goes otherwise; the lines then take the new boxes in turn.
+std::vector<bool> droppedLines(std::span<const AirBoxLine> old, const std::vector<AirBox>& boxes)
+{
+    std::vector<bool> dropped(old.size(), false);
+    if (boxes.size() >= old.size())
+        return dropped;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < old.size(); ++i) {
+        if (kept < boxes.size() && old[i].box == boxes[kept])
+            ++kept;
+        else
+            dropped[i] = true;
+    }
+    if (kept < boxes.size())
+        std::fill(dropped.begin(), dropped.end(), false);
+    return dropped;
+}
+
 std::optional<std::string> rewriteBlock(const AirDocument& doc, const AirBoxBlock& block,
                                         const std::vector<AirBox>& boxes)
 {
@@ -630,22 +686,25 @@ std::optional<std::string> rewriteBlock(const AirDocument& doc, const AirBoxBloc
             copyLine(firstLine);
         else
             out += rewrittenCountLine(doc.lineText(firstLine), boxes.size()) + std::string(doc.lineEnd(firstLine));
+        const std::vector<bool> dropped = droppedLines(old, boxes);
+        std::size_t oldIndex = 0;
         std::size_t boxIndex = 0;
         for (std::size_t i = firstLine + 1; i <= lastLine; ++i) {
             if (doc.lineKind(i) != AirLineKind::Box) {
                 copyLine(i);
                 continue;
             }
-            const AirBoxLine& was = old[boxIndex];
-            if (boxIndex < boxes.size()) {
+            const AirBoxLine& was = old[oldIndex];
+            if (!dropped[oldIndex++] && boxIndex < boxes.size()) {
                 if (was.box == boxes[boxIndex] && was.writtenIndex == static_cast<int>(boxIndex)
                     && was.writtenKind == block.kind)
                     copyLine(i);
                 else
-                    out += rewrittenBoxLine(doc.lineText(i), block.kind, static_cast<int>(boxIndex), boxes[boxIndex])
+                    out += rewrittenBoxLine(doc.lineText(i), was, block.kind, static_cast<int>(boxIndex),
+                                            boxes[boxIndex])
                         + std::string(doc.lineEnd(i));
+                ++boxIndex;
             }
-            ++boxIndex;
         }
         if (boxIndex < boxes.size()) {
             // New boxes follow the last line of the block, in its indentation.

@@ -191,10 +191,13 @@ struct AirBlockTarget {
 };
 
 // The text with one block's boxes replaced and every other byte kept. Box
-// lines whose box and index are unchanged stay as written; changed ones keep
-// their indentation and comment; the count line follows the new count; a
-// block left empty is removed, and a frame or action without a block of that
-// kind gets one (before the frame, or after the header). Nothing when the
+// lines whose box and index are unchanged stay as written; in a changed one
+// only the numbers that moved (in the order the line writes them: right to
+// left stays right to left), the index and the kind are replaced. When the
+// new boxes are the old ones with some left out, the lines of those go. New
+// boxes are written left, top, right, bottom. The count line follows the new
+// count; a block left empty is removed, and a frame or action without a block
+// of that kind gets one (before the frame, or after the header). Nothing when the
 // target does not exist, its block has a line that does not read, or a
 // number lies outside -32768..32767.
 std::optional<std::string> replaceBoxes(const AirDocument& document, const AirBlockTarget& target,

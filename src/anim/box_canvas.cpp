@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -17,6 +18,9 @@ namespace {
 const QColor kStageColour(0x9c, 0xa4, 0xac);
 const QColor kClsn1Colour(Qt::red);
 const QColor kClsn2Colour(Qt::blue);
+// The fill's opacity over the sprite: a frame's own boxes, the action's defaults.
+constexpr int kBoxFillAlpha = 40;
+constexpr int kDefaultBoxFillAlpha = 20;
 // How near an edge, in widget pixels, a press grabs it.
 constexpr double kGripSlack = 3.0;
 // The stand-in for a missing sprite, in box pixels.
@@ -252,24 +256,56 @@ QRect BoxCanvas::spriteRect() const
     return {toWidget(spriteAt_), sprite_.size() * zoom_};
 }
 
-void BoxCanvas::paintBox(QPainter& painter, const Box& box, const AirBox& shape) const
+AirBox BoxCanvas::shownShape(const Box& box) const
 {
-    QColor colour = colourOf(box.kind);
-    QPen pen(colour, 0);
-    if (box.fromDefault)
-        pen.setDashPattern({3, 2});
-    QColor fill = colour;
-    // Light enough that the sprite shows through.
-    fill.setAlpha(box.fromDefault ? 16 : 32);
-    painter.setPen(pen);
-    painter.setBrush(fill);
-    const QRect r = widgetRect(shape);
-    painter.drawRect(r);
-    const bool selected = selected_ >= 0 && box.kind == selectedKind_ && box.index == selected_;
+    const bool moving = drag_ == Drag::Grip && box.kind == selectedKind_ && box.index == selected_;
+    return moving ? dragShape_ : box.box;
+}
+
+void BoxCanvas::paintBoxFills(QPainter& painter) const
+{
+    // Laid on the stage under the sprite, so that the sprite keeps its own
+    // colours; each kind's area once, however its boxes overlap. Clsn2 under
+    // Clsn1, the defaults lighter than a frame's own boxes.
+    for (BoxKind kind : {BoxKind::Clsn2, BoxKind::Clsn1}) {
+        QRegion own, defaults;
+        for (const Box& b : boxes_) {
+            if (b.kind == kind)
+                (b.fromDefault ? defaults : own) += widgetRect(shownShape(b));
+        }
+        QColor fill = colourOf(kind);
+        fill.setAlpha(kBoxFillAlpha);
+        for (const QRect& r : own)
+            painter.fillRect(r, fill);
+        fill.setAlpha(kDefaultBoxFillAlpha);
+        for (const QRect& r : defaults - own)
+            painter.fillRect(r, fill);
+    }
+}
+
+void BoxCanvas::paintBoxOutlines(QPainter& painter) const
+{
+    // Over the sprite: a crisp one-pixel line on each box's edges, dashed for the defaults.
+    painter.setBrush(Qt::NoBrush);
+    for (BoxKind kind : {BoxKind::Clsn2, BoxKind::Clsn1}) {
+        for (bool defaults : {true, false}) {
+            for (const Box& b : boxes_) {
+                if (b.kind != kind || b.fromDefault != defaults)
+                    continue;
+                QPen pen(colourOf(kind), 0);
+                if (b.fromDefault)
+                    pen.setDashPattern({3, 2});
+                painter.setPen(pen);
+                painter.drawRect(widgetRect(shownShape(b)));
+            }
+        }
+    }
+    // The selected box's grips over every line: corners and the middles of the edges.
+    const Box* selected = selectedBox();
     if (!selected)
         return;
-    // Grips at the corners and the middles of the edges.
-    painter.setPen(QPen(colour, 0));
+    const QRect r = widgetRect(shownShape(*selected));
+    painter.setPen(QPen(colourOf(selected->kind), 0));
     painter.setBrush(Qt::white);
     const int xs[] = {r.left(), r.left() + r.width() / 2, r.left() + r.width()};
     const int ys[] = {r.top(), r.top() + r.height() / 2, r.top() + r.height()};
@@ -285,6 +321,8 @@ void BoxCanvas::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), kStageColour);
+    if (boxesShown_)
+        paintBoxFills(painter);
     if (!onion_.isNull()) {
         painter.setOpacity(0.3);
         painter.drawImage(QRect(toWidget(onionAt_), onion_.size() * zoom_), onion_);
@@ -310,19 +348,8 @@ void BoxCanvas::paintEvent(QPaintEvent*)
         painter.setPen(QPen(Qt::white, 0));
         painter.drawLine(o.x(), o.y() - 16, o.x(), o.y() + 16);
     }
-    if (boxesShown_) {
-        // Clsn2 under Clsn1, the defaults under a frame's own boxes.
-        for (BoxKind kind : {BoxKind::Clsn2, BoxKind::Clsn1}) {
-            for (bool defaults : {true, false}) {
-                for (const Box& b : boxes_) {
-                    if (b.kind != kind || b.fromDefault != defaults)
-                        continue;
-                    const bool moving = drag_ == Drag::Grip && b.kind == selectedKind_ && b.index == selected_;
-                    paintBox(painter, b, moving ? dragShape_ : b.box);
-                }
-            }
-        }
-    }
+    if (boxesShown_)
+        paintBoxOutlines(painter);
     if (drag_ == Drag::NewBox) {
         QPen pen(colourOf(drawKind_), 0, Qt::DotLine);
         painter.setPen(pen);

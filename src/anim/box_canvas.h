@@ -108,7 +108,10 @@ private:
     std::pair<const Box*, int> boxAt(QPointF widgetPoint) const;
     QPoint boxPixel(QPointF widgetPoint) const;
     void zoomAround(int zoom, QPointF widgetPoint);
-    void paintBox(class QPainter& painter, const Box& box, const AirBox& shape) const;
+    // The box as drawn: the selected one follows a drag.
+    AirBox shownShape(const Box& box) const;
+    void paintBoxFills(class QPainter& painter) const;
+    void paintBoxOutlines(class QPainter& painter) const;
     void select(const Box* box);
 
     QImage sprite_;

@@ -3,6 +3,7 @@
 #include "shell/app.h"
 #include "shell/main_window.h"
 #include "shell/settings_store_qt.h"
+#include "shell/workspace_folders.h"
 
 #include <cstdio>
 
@@ -47,7 +48,13 @@ int checkOpen(const QString& defPath, const QString& applicationDir, const AppPa
     }
     ConsoleDialogs dialogs;
     SettingsStoreQt store;
-    App app(applicationDir, dialogs, store);
+    const OwnWorkspace workspace = makeOwnWorkspace();
+    if (!workspace.ok()) {
+        std::fprintf(stderr, "vantrel: %s\n", qPrintable(workspace.error));
+        return 1;
+    }
+    App app(applicationDir, workspace.folder, dialogs, store);
+    app.workspacesDir = workspace.root; // the close-down removes the folder
     app.toolsDir = paths.toolsDir;
     app.dataDir = paths.dataDir;
     app.settings = loadProgramSettings(store);
@@ -59,7 +66,7 @@ int checkOpen(const QString& defPath, const QString& applicationDir, const AppPa
     if (opened)
         std::printf("%s: %d sprites\n", qPrintable(defPath), sprites);
     else
-        std::fprintf(stderr, "vantrel: %s not opened (%s)\n", qPrintable(defPath), qPrintable(main.statusText()));
+        std::fprintf(stderr, "vantrel: %s not opened (%s)\n", qPrintable(defPath), qPrintable(main.openError()));
     main.closeDown();
     return opened && sprites > 0 ? 0 : 1;
 }

@@ -53,7 +53,8 @@ int main(int argc, char* argv[])
     // a folder of this copy's own under the user's cache.
     const vantrel::OwnWorkspace workspace = vantrel::makeOwnWorkspace();
     if (!workspace.ok()) {
-        dialogs.message(nullptr, workspace.error, QStringLiteral("Vantrel"), vantrel::Buttons::Ok, vantrel::Icon::Critical);
+        dialogs.message(nullptr, workspace.error, QStringLiteral("Vantrel"), vantrel::Buttons::Ok,
+                        vantrel::Icon::Critical);
         return 1;
     }
     vantrel::App app(appDir, workspace.folder, dialogs, store);

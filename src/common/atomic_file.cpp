@@ -13,6 +13,7 @@
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace vantrel {
 
@@ -128,51 +129,114 @@ int removeStaleTemporaryFiles(const std::string& directory)
 
 WriteResult writeFileAtomic(const std::string& path, std::string_view bytes, Durability durability)
 {
-    const bool durable = durability == Durability::Durable;
-    const std::string folder = folderOf(path);
-    if (durable || firstScratchWriteInto(folder))
-        removeStaleTemporaryFiles(folder);
+    AtomicFileWriter writer(path, durability);
+    writer.write(bytes);
+    return writer.commit();
+}
 
-    std::string tmpl =
-        folder + std::string(kTempPrefix) + std::to_string(::getpid()) + '-' + std::string(kRandomPart, 'X');
-    const int fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
-    if (fd < 0)
-        return failure(path, errno);
+AtomicFileWriter::AtomicFileWriter(std::string path, Durability durability)
+    : path_(std::move(path)), folder_(folderOf(path_)), durable_(durability == Durability::Durable)
+{
+    if (durable_ || firstScratchWriteInto(folder_))
+        removeStaleTemporaryFiles(folder_);
+
+    temp_ = folder_ + std::string(kTempPrefix) + std::to_string(::getpid()) + '-' + std::string(kRandomPart, 'X');
+    fd_ = ::mkostemp(temp_.data(), O_CLOEXEC);
+    if (fd_ < 0) {
+        error_ = errno;
+        temp_.clear();
+        return;
+    }
 
     // Keep the permissions of the file being replaced; a new file gets the
     // usual ones.
     struct stat existing { };
     mode_t mode = 0644;
-    if (::stat(path.c_str(), &existing) == 0)
+    if (::stat(path_.c_str(), &existing) == 0)
         mode = existing.st_mode & 07777;
-    ::fchmod(fd, mode);
+    ::fchmod(fd_, mode);
+}
 
-    auto giveUp = [&](int err, bool open) {
-        if (open)
-            ::close(fd);
-        ::unlink(tmpl.c_str());
-        return failure(path, err);
-    };
-    const char* data = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, left);
+AtomicFileWriter::~AtomicFileWriter()
+{
+    if (!done_)
+        discard();
+}
+
+void AtomicFileWriter::discard()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    if (!temp_.empty())
+        ::unlink(temp_.c_str());
+    temp_.clear();
+    done_ = true;
+}
+
+bool AtomicFileWriter::writeOut(const char* data, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd_, data, size);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return giveUp(errno, true);
+            error_ = errno;
+            return false;
         }
         data += n;
-        left -= static_cast<std::size_t>(n);
+        size -= static_cast<std::size_t>(n);
     }
-    if (durable && ::fsync(fd) != 0)
-        return giveUp(errno, true);
-    if (::close(fd) != 0)
-        return giveUp(errno, false);
-    if (::rename(tmpl.c_str(), path.c_str()) != 0)
-        return giveUp(errno, false);
-    if (durable)
-        syncFolder(folder);
+    return true;
+}
+
+bool AtomicFileWriter::flushPending()
+{
+    const bool ok = writeOut(pending_.data(), pending_.size());
+    pending_.clear();
+    return ok;
+}
+
+bool AtomicFileWriter::write(std::string_view bytes)
+{
+    // Pieces below this go through the gathering buffer; it is written out
+    // when it would grow past kGathered.
+    constexpr std::size_t kSmallPiece = 64 * 1024;
+    constexpr std::size_t kGathered = 1024 * 1024;
+    if (error_ != 0 || done_)
+        return false;
+    if (bytes.size() < kSmallPiece) {
+        if (pending_.size() + bytes.size() > kGathered && !flushPending())
+            return false;
+        pending_ += bytes;
+        return true;
+    }
+    return flushPending() && writeOut(bytes.data(), bytes.size());
+}
+
+WriteResult AtomicFileWriter::commit()
+{
+    if (done_)
+        return failure(path_, EINVAL);
+    if (error_ == 0)
+        flushPending();
+    if (error_ == 0 && durable_ && ::fsync(fd_) != 0)
+        error_ = errno;
+    if (error_ == 0) {
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0)
+            error_ = errno;
+    }
+    if (error_ == 0 && ::rename(temp_.c_str(), path_.c_str()) != 0)
+        error_ = errno;
+    if (error_ != 0) {
+        discard();
+        return failure(path_, error_);
+    }
+    done_ = true;
+    if (durable_)
+        syncFolder(folder_);
     return {true, {}};
 }
 

@@ -8,6 +8,7 @@
 // save into that folder removes such leftovers once no process of that pid
 // runs (or none has written to them for a day).
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,42 @@ enum class Durability {
 
 WriteResult writeFileAtomic(const std::string& path, std::string_view bytes,
                             Durability durability = Durability::Durable);
+
+// The same write for a file handed over in pieces, so that a big file never
+// has to lie whole in memory: the pieces go into the temporary file as they
+// come, and commit() puts it in place. A writer dropped without commit(), or
+// whose writes failed, removes its temporary file and leaves the old file as
+// it was.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(std::string path, Durability durability = Durability::Durable);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    // Appends bytes. Small pieces are gathered and written together, big
+    // ones straight from where they lie. False once anything has failed;
+    // later writes then do nothing and commit() reports the first failure.
+    bool write(std::string_view bytes);
+
+    // Writes what is gathered, syncs (when durable), and renames the file
+    // over the target. Call it once.
+    WriteResult commit();
+
+private:
+    bool flushPending();
+    bool writeOut(const char* data, std::size_t size);
+    void discard();
+
+    std::string path_;
+    std::string folder_;
+    std::string temp_;
+    bool durable_ = true;
+    int fd_ = -1;
+    int error_ = 0; // the first failure's errno
+    bool done_ = false;
+    std::string pending_;
+};
 
 // Removes the temporary files that writers killed before their rename left
 // in `directory` (see above). Returns how many it removed.

@@ -1,9 +1,11 @@
 #include "text.h"
 
 #include <cctype>
-#include <filesystem>
-#include <fstream>
+#include <cerrno>
+#include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vantrel {
 
@@ -85,21 +87,49 @@ std::vector<std::string> splitLines(std::string_view bytes)
     return lines;
 }
 
+bool readFileInto(const std::string& path, std::string& bytes)
+{
+    // Plain system calls: the program reads many small files (sprites,
+    // pictures), and for them stream and path objects cost more than the read.
+    // Not blocking, so that a pipe given by mistake is refused, not waited on.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        bytes.clear();
+        return false;
+    }
+    struct stat info { };
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        bytes.clear();
+        return false;
+    }
+    // One read of the size the file has; a file that shrank meanwhile gives
+    // what is left. Only bytes beyond the old contents are cleared first.
+    bytes.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            bytes.clear();
+            return false;
+        }
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(got);
+    return true;
+}
+
 std::optional<std::string> readFileBytes(const std::string& path)
 {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
+    std::string bytes;
+    if (!readFileInto(path, bytes))
         return std::nullopt;
-    const auto size = std::filesystem::file_size(path, ec);
-    std::ifstream in(path, std::ios::binary);
-    if (ec || !in)
-        return std::nullopt;
-    // One read of the size the file has; a file that shrank meanwhile gives what is left.
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad())
-        return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;
 }
 

@@ -38,6 +38,10 @@ std::vector<std::string> splitLines(std::string_view bytes);
 // The whole file, or nothing when it cannot be read.
 std::optional<std::string> readFileBytes(const std::string& path);
 
+// The same into `bytes`, whose memory is reused: for a reader that reads one
+// big file after another. False (bytes emptied) when the file cannot be read.
+bool readFileInto(const std::string& path, std::string& bytes);
+
 // readFileBytes followed by splitLines.
 std::optional<std::vector<std::string>> readLines(const std::string& path);
 

@@ -18,26 +18,30 @@ using Palette = std::array<Rgb, 256>;
 
 // The index buffer of a decoded picture.
 struct DecodedImage {
-    int width = 0;      // from the header
+    int width = 0; // from the header
     int height = 0;
-    int rowLength = 0;  // L: planes x bytes per line; the picture is this wide
-    int stride = 0;     // S: L rounded up to a multiple of 4
+    int rowLength = 0;                // L: planes x bytes per line; the picture is this wide
+    int stride = 0;                   // S: L rounded up to a multiple of 4
     std::vector<std::uint8_t> pixels; // stride x height, row 0 at the top
-    Palette palette{};  // the colours this picture is shown with
+    Palette palette{};                // the colours this picture is shown with
 
     std::uint8_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * stride + x]; }
 };
 
 // State shared by every decode in a run.
 struct DecoderState {
-    Palette spritePalette{};            // the first 256-colour palette met in the run
+    Palette spritePalette{}; // the first 256-colour palette met in the run
     bool spritePaletteCaptured = false;
-    DecodedImage decodedPixels;         // the last decoded picture
+    DecodedImage decodedPixels; // the last decoded picture
+    // The buffer of the picture before it: the next decode fills this memory
+    // instead of taking (and clearing) fresh memory for every picture.
+    std::vector<std::uint8_t> spareBuffer;
+    std::string fileBytes; // the last file loadPcx read, its memory reused by the next
 };
 
 // Palette modes.
 inline constexpr int kPaletteFromFile = 0;
-inline constexpr int kPaletteWorking = 1;    // the palette editor's working palette
+inline constexpr int kPaletteWorking = 1; // the palette editor's working palette
 inline constexpr int kPaletteOnionSkin = -99;
 
 // Adjustments the sprite window asks for: colour 0 shown as the background.
@@ -53,6 +57,13 @@ enum class PcxStatus {
 };
 
 inline constexpr const char* kPcxRefused = "Sorry, can't load that pcx file!";
+
+// What every indexed picture goes through once its rows are decoded (a PCX,
+// or a palette PNG read by the windows): mirrored by `flip`, coloured by the
+// palette mode (`ownPalette` is the file's own palette, null when it has
+// none) and the view options, then stored in state.decodedPixels.
+void finishIndexedPicture(DecoderState& state, DecodedImage image, const Palette* ownPalette, int paletteMode, int flip,
+                          const Palette* working = nullptr, const SpriteViewOptions* view = nullptr);
 
 // Decodes `path`. flip: 1 vertical, 2 horizontal, 3 both, else none.
 // On Ok the picture is in state.decodedPixels (and returned).

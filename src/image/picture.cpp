@@ -1,10 +1,79 @@
 #include "image/picture.h"
 
+#include "common/text.h"
 #include "shell/app.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace vantrel {
+
+namespace {
+
+constexpr std::string_view kPngSignature("\x89PNG\r\n\x1a\n", 8);
+
+// Column i takes column L - i and column 0 is left empty, vertically the rows
+// swap: the same mirroring as an indexed picture's.
+QImage mirrored(const QImage& image, int flip)
+{
+    QImage out = image;
+    if (flip == 1 || flip == 3)
+        out = out.mirrored(false, true);
+    if (flip == 2 || flip == 3) {
+        const int width = out.width();
+        for (int y = 0; y < out.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+            std::reverse(row + 1, row + width);
+            if (width > 0)
+                row[0] = 0;
+        }
+    }
+    return out;
+}
+
+LoadedPicture loadPng(App& app, const std::string& bytes, int paletteMode, int flip, const SpriteViewOptions* view)
+{
+    LoadedPicture loaded;
+    loaded.png = true;
+    QImage image;
+    if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()), "PNG"))
+        return loaded;
+    if (image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB)
+        image = image.convertToFormat(QImage::Format_Indexed8);
+    QList<QRgb> colours = image.colorTable();
+    if (image.format() == QImage::Format_Grayscale8) {
+        // A grey PNG counts as indices over the grey ramp, as the build reads it.
+        image.reinterpretAsFormat(QImage::Format_Indexed8);
+        colours.clear();
+        for (int i = 0; i < 256; ++i)
+            colours.append(qRgb(i, i, i));
+    }
+    loaded.status = PcxStatus::Ok;
+    if (image.format() != QImage::Format_Indexed8) {
+        loaded.image = mirrored(image.convertToFormat(QImage::Format_ARGB32), flip);
+        return loaded;
+    }
+
+    DecodedImage decoded;
+    decoded.width = decoded.rowLength = image.width();
+    decoded.height = image.height();
+    decoded.stride = (decoded.rowLength + 3) & ~3;
+    decoded.pixels.assign(static_cast<std::size_t>(decoded.stride) * static_cast<std::size_t>(decoded.height), 0);
+    for (int y = 0; y < decoded.height; ++y)
+        std::memcpy(decoded.pixels.data() + static_cast<std::size_t>(y) * decoded.stride, image.constScanLine(y),
+                    static_cast<std::size_t>(decoded.width));
+    Palette own{};
+    for (int i = 0; i < colours.size() && i < 256; ++i)
+        own[static_cast<std::size_t>(i)] = {static_cast<std::uint8_t>(qRed(colours[i])),
+                                            static_cast<std::uint8_t>(qGreen(colours[i])),
+                                            static_cast<std::uint8_t>(qBlue(colours[i]))};
+    finishIndexedPicture(app.decoder, std::move(decoded), &own, paletteMode, flip, &app.workingPalette, view);
+    loaded.image = pictureOf(app.decoder.decodedPixels);
+    return loaded;
+}
+
+} // namespace
 
 QImage pictureOf(const DecodedImage& image)
 {
@@ -24,14 +93,26 @@ QImage pictureOf(const DecodedImage& image)
     return picture;
 }
 
+LoadedPicture loadPicture(App& app, const QString& path, int paletteMode, int flip, const SpriteViewOptions* view)
+{
+    const auto bytes = readFileBytes(sstr(path));
+    if (bytes && std::string_view(*bytes).substr(0, kPngSignature.size()) == kPngSignature)
+        return loadPng(app, *bytes, paletteMode, flip, view);
+    LoadedPicture loaded;
+    // An unreadable file reads as a header of zeros: not 8 bits, refused.
+    loaded.status =
+        decodePcx(app.decoder, bytes ? *bytes : std::string(), paletteMode, flip, &app.workingPalette, view);
+    if (loaded.status == PcxStatus::Ok)
+        loaded.image = pictureOf(app.decoder.decodedPixels);
+    return loaded;
+}
+
 QImage loadPcx(App& app, QWidget* owner, const QString& path, int paletteMode, int flip, const SpriteViewOptions* view)
 {
-    const PcxStatus status = loadPcx(app.decoder, sstr(path), paletteMode, flip, &app.workingPalette, view);
-    if (status == PcxStatus::Refused)
-        app.dialogs.message(owner, QString::fromLatin1(kPcxRefused));
-    if (status != PcxStatus::Ok)
-        return {};
-    return pictureOf(app.decoder.decodedPixels);
+    const LoadedPicture loaded = loadPicture(app, path, paletteMode, flip, view);
+    if (loaded.status == PcxStatus::Refused)
+        app.dialogs.message(owner, QString::fromLatin1(loaded.png ? kPngRefused : kPcxRefused));
+    return loaded.image;
 }
 
 } // namespace vantrel

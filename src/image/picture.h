@@ -1,5 +1,6 @@
 #pragma once
-// Turns decoded PCX pictures into QImages for the windows.
+// Turns decoded pictures into QImages for the windows: PCX files through the
+// program's decoder, PNG files through Qt.
 
 #include "image/pcx.h"
 
@@ -15,10 +16,33 @@ struct App;
 // An 8-bit indexed picture L pixels wide with the 256-entry colour table.
 QImage pictureOf(const DecodedImage& image);
 
-// loadPcx for windows: decodes with the program's decoder state (and its
-// working palette in mode 1), shows "Sorry, can't load that pcx file!" when
-// the file is refused, and returns a null image when there is no picture.
+inline constexpr const char* kPngRefused = "Sorry, can't load that png file!";
+
+// A sprite's picture file as the windows read it: a PCX, or a PNG (told by
+// its first bytes). A palette PNG (or a grey one) is treated exactly as a
+// PCX: its indices and colour table go through the same palette modes,
+// mirroring and view options. A true-colour PNG comes back as ARGB32,
+// mirrored as an indexed picture would be; it has no palette, so the palette
+// modes and view options leave it as it is. Nothing (a null image) when the
+// file cannot be read.
+struct LoadedPicture {
+    PcxStatus status = PcxStatus::Refused;
+    bool png = false;
+    QImage image;
+};
+LoadedPicture loadPicture(App& app, const QString& path, int paletteMode, int flip,
+                          const SpriteViewOptions* view = nullptr);
+
+// loadPicture for windows: shows "Sorry, can't load that pcx file!" (or
+// "... png file!") when the file is refused, and returns a null image when
+// there is no picture.
 QImage loadPcx(App& app, QWidget* owner, const QString& path, int paletteMode, int flip,
                const SpriteViewOptions* view = nullptr);
+
+// True when the picture has colours of its own rather than palette indices.
+inline bool isTrueColour(const QImage& image)
+{
+    return !image.isNull() && image.format() != QImage::Format_Indexed8;
+}
 
 } // namespace vantrel

@@ -292,7 +292,7 @@ void PaletteWindow::chooseSampleImage()
 {
     FileDialogOptions options;
     options.title = QStringLiteral("Find a DEF file");
-    options.directory = app_.appDir + QStringLiteral("/tempsff/");
+    options.directory = app_.workDir + QStringLiteral("/tempsff/");
     options.filter = QStringLiteral("Character image file (*.pcx)|*.pcx");
     const QString path = app_.dialogs.openFile(this, options);
     if (path.isEmpty())

@@ -18,15 +18,22 @@ namespace vantrel {
 class MainWindow;
 
 struct App {
-    App(QString applicationDir, Dialogs& dialogService, SettingsStore& settingsStore)
-        : appDir(std::move(applicationDir)), toolsDir(appDir), dataDir(appDir), sprites(appDir.toStdString()),
-          dialogs(dialogService), store(settingsStore)
+    App(QString applicationDir, QString workspaceDir, Dialogs& dialogService, SettingsStore& settingsStore)
+        : appDir(std::move(applicationDir)), toolsDir(appDir), dataDir(appDir), workDir(std::move(workspaceDir)),
+          sprites(workDir.toStdString()), dialogs(dialogService), store(settingsStore)
     {
     }
 
-    QString appDir;   // holds the program and the workspace
+    QString appDir;   // holds the program; only read from
     QString toolsDir; // holds sff2pcx and sprmaker: appDir unless found elsewhere (app_paths.h)
     QString dataDir;  // holds the shipped data files and the sample character: likewise
+    // This copy's own folder: the sprite workspace and the spawn script
+    // (workspace_folders.h).
+    QString workDir;
+    // The folder holding every copy's own folder: workDir goes at a clean
+    // close, and the folders a crash left there are offered at start-up.
+    // Empty: workDir is not one of them (tests).
+    QString workspacesDir;
     CharacterFiles files;
     SpriteWorkspace sprites;
     ProgramSettings settings;

@@ -4,6 +4,7 @@
 #include "shell/app.h"
 #include "shell/spawn_runner.h"
 #include "shell/spawn_script.h"
+#include "shell/workspace_folders.h"
 
 #include <QApplication>
 
@@ -19,39 +20,60 @@ namespace {
 const char kStagingName[] = "tempsff.load";
 const char kRetiredName[] = "tempsff.old";
 
-// The workspace's entries, by their names in the application folder.
+// The workspace's entries, by their names in the copy's folder.
 struct WorkspaceEntries {
     fs::path folder;
     fs::path index;
-    fs::path description; // the palette table of an SFF v2
+    fs::path description;  // the palette table of an SFF v2
+    fs::path unsavedIndex; // the table kept while it has unsaved changes
 };
 
 WorkspaceEntries entriesIn(const fs::path& dir, const SpriteWorkspace& ws)
 {
     return {dir / fs::path(ws.directory()).filename(), dir / fs::path(ws.indexPath()).filename(),
-            dir / fs::path(ws.descriptionPath()).filename()};
+            dir / fs::path(ws.descriptionPath()).filename(), dir / sstr(kUnsavedIndexName)};
 }
 
-// Moves an entry when it exists; true when it is where it should be.
-bool moveIfThere(const fs::path& from, const fs::path& to, std::error_code& ec)
-{
-    std::error_code missing;
-    if (!fs::exists(fs::symlink_status(from, missing)))
+// Renames entries and remembers each move, so that a failure part-way can
+// put everything back where it was.
+class Moves {
+public:
+    // Moves an entry when it exists; true when it is where it should be.
+    bool move(const fs::path& from, const fs::path& to)
+    {
+        std::error_code missing;
+        if (!fs::exists(fs::symlink_status(from, missing)))
+            return true;
+        fs::rename(from, to, error);
+        if (error)
+            return false;
+        done_.emplace_back(from, to);
         return true;
-    fs::rename(from, to, ec);
-    return !ec;
-}
+    }
+    void undo()
+    {
+        for (auto it = done_.rbegin(); it != done_.rend(); ++it) {
+            std::error_code ignored;
+            fs::rename(it->second, it->first, ignored);
+        }
+        done_.clear();
+    }
+    std::error_code error;
+
+private:
+    std::vector<std::pair<fs::path, fs::path>> done_;
+};
 
 } // namespace
 
-std::string CharacterLoader::stagingFolder(const std::string& appDir)
+std::string CharacterLoader::stagingFolder(const std::string& workDir)
 {
-    return appDir + "/" + kStagingName;
+    return workDir + "/" + kStagingName;
 }
 
-std::string CharacterLoader::retiredFolder(const std::string& appDir)
+std::string CharacterLoader::retiredFolder(const std::string& workDir)
 {
-    return appDir + "/" + kRetiredName;
+    return workDir + "/" + kRetiredName;
 }
 
 CharacterLoader::CharacterLoader(App& app, StatusReport status) : app_(app), status_(std::move(status)) { }
@@ -70,22 +92,39 @@ bool CharacterLoader::fail(const QString& message)
     return false;
 }
 
+bool CharacterLoader::readDefinitionFile(const std::string& defPath)
+{
+    app_.sprites.setAppDir(sstr(app_.workDir));
+    const DefinitionResult read = readDefinition(defPath, files_);
+    return read || fail(qstr(read.error));
+}
+
 bool CharacterLoader::load(const std::string& defPath)
 {
-    app_.sprites.setAppDir(sstr(app_.appDir));
-    const DefinitionResult read = readDefinition(defPath, files_);
-    if (!read)
-        return fail(qstr(read.error));
+    if (!readDefinitionFile(defPath))
+        return false;
     std::error_code ec;
     if (!fs::exists(files_.spriteFile, ec))
         return fail(kMissingFileMessage);
     return unpackSprites();
 }
 
+bool CharacterLoader::loadLeftWorkspace(const std::string& defPath, const std::string& folder)
+{
+    if (!readDefinitionFile(defPath))
+        return false;
+    source_ = folder;
+    const WorkspaceEntries left = entriesIn(folder, app_.sprites);
+    std::error_code ec;
+    unsavedSprites_ = fs::is_regular_file(left.unsavedIndex, ec);
+    sourceIndex_ = (unsavedSprites_ ? left.unsavedIndex : left.index).string();
+    return readSprites(QStringLiteral("The sprite workspace %1 cannot be read").arg(qstr(folder)));
+}
+
 bool CharacterLoader::unpackSprites()
 {
-    const std::string appDir = app_.sprites.appDir();
-    const std::string staging = stagingFolder(appDir);
+    const std::string workDir = app_.sprites.appDir();
+    const std::string staging = stagingFolder(workDir);
     const QString sprites = qstr(files_.spriteFile);
     std::error_code ec;
     fs::remove_all(staging, ec); // left by a load that was cut short
@@ -100,31 +139,35 @@ bool CharacterLoader::unpackSprites()
     // picture paths in it read as they will once they replace the workspace's.
     const std::string command =
         "cd " + shellQuote(kStagingName) + " && " + unpackCommandLine(sstr(app_.toolsDir), archive);
-    if (!writeSpawnScript(appDir, {command}))
-        return fail(QStringLiteral("The spawn script cannot be written in %1.").arg(app_.appDir));
-    const SpawnResult run = runSpawnScriptAndWait(app_.appDir);
-    const WorkspaceEntries unpacked = entriesIn(staging, app_.sprites);
-    if (!run.ok() || !fileReady(unpacked.index.string())) {
+    if (!writeSpawnScript(workDir, {command}))
+        return fail(QStringLiteral("The spawn script cannot be written in %1.").arg(app_.workDir));
+    const SpawnResult run = runSpawnScriptAndWait(app_.workDir);
+    source_ = staging;
+    sourceIndex_ = entriesIn(staging, app_.sprites).index.string();
+    if (!run.ok() || !fileReady(sourceIndex_)) {
         // The tool's own line says what is wrong with the archive.
         const QString reason =
             run.errorLine.isEmpty() ? QStringLiteral("the sprite tool wrote no sprite index.") : run.errorLine;
         return fail(QStringLiteral("The sprite file %1 cannot be unpacked: %2").arg(sprites, reason));
     }
+    return readSprites(QStringLiteral("The sprite file %1 cannot be unpacked").arg(sprites));
+}
 
+bool CharacterLoader::readSprites(const QString& failure)
+{
     status_(QStringLiteral("Status: Indexing images"));
     QApplication::processEvents();
     app_.dialogs.setBusy(true);
-    IndexReadResult index = readIndexFile(unpacked.index.string());
+    IndexReadResult index = readIndexFile(sourceIndex_);
     app_.dialogs.setBusy(false);
     if (!index.ok)
-        return fail(QStringLiteral("The sprite file %1 cannot be unpacked: %2").arg(sprites, qstr(index.error)));
-    // Picture paths are relative to the application folder; here they are
-    // still inside the new folder.
+        return fail(failure + QStringLiteral(": ") + qstr(index.error));
+    // Picture paths are relative to the workspace's folder; here they are
+    // still inside the new one.
     if (!index.records.empty()) {
-        const std::string first = resolvePath(staging + "/" + toSlashes(index.records.front().pcxFile));
+        const std::string first = resolvePath(source_ + "/" + toSlashes(index.records.front().pcxFile));
         if (!fileReady(first))
-            return fail(QStringLiteral("The sprite file %1 cannot be unpacked: the first sprite's picture is missing.")
-                            .arg(sprites));
+            return fail(failure + QStringLiteral(": the first sprite's picture is missing."));
     }
     records_ = std::move(index.records);
     return true;
@@ -132,45 +175,36 @@ bool CharacterLoader::unpackSprites()
 
 bool CharacterLoader::install()
 {
-    const fs::path appDir = app_.sprites.appDir();
-    const WorkspaceEntries live = entriesIn(appDir, app_.sprites);
-    const WorkspaceEntries fresh = entriesIn(stagingFolder(appDir.string()), app_.sprites);
-    const fs::path retiredDir = retiredFolder(appDir.string());
+    const fs::path workDir = app_.sprites.appDir();
+    const WorkspaceEntries live = entriesIn(workDir, app_.sprites);
+    const WorkspaceEntries fresh = entriesIn(source_, app_.sprites);
+    const fs::path retiredDir = retiredFolder(workDir.string());
     const WorkspaceEntries retired = entriesIn(retiredDir, app_.sprites);
 
     std::error_code ec;
     fs::remove_all(retiredDir, ec);
     fs::create_directories(fresh.folder, ec); // an archive without pictures
-    bool swapped = fs::create_directories(retiredDir, ec) && moveIfThere(live.folder, retired.folder, ec)
-        && moveIfThere(live.index, retired.index, ec) && moveIfThere(live.description, retired.description, ec);
-    swapped = swapped && moveIfThere(fresh.folder, live.folder, ec) && moveIfThere(fresh.index, live.index, ec)
-        && moveIfThere(fresh.description, live.description, ec);
+    Moves moves;
+    const bool swapped = fs::create_directories(retiredDir, moves.error) && moves.move(live.folder, retired.folder)
+        && moves.move(live.index, retired.index) && moves.move(live.description, retired.description)
+        && moves.move(live.unsavedIndex, retired.unsavedIndex) && moves.move(fresh.folder, live.folder)
+        && moves.move(sourceIndex_, live.index) && moves.move(fresh.description, live.description);
     if (!swapped) {
-        // Put the open character's workspace back as it was.
-        const QString reason = QString::fromLocal8Bit(ec.message());
+        // Put the open character's workspace, and the new one, back as they were.
+        const QString reason = QString::fromLocal8Bit(moves.error.message());
+        moves.undo();
         std::error_code ignored;
-        if (fs::exists(retired.folder, ignored)) {
-            fs::remove_all(live.folder, ignored);
-            moveIfThere(retired.folder, live.folder, ignored);
-        }
-        if (fs::exists(retired.index, ignored)) {
-            fs::remove(live.index, ignored);
-            moveIfThere(retired.index, live.index, ignored);
-        }
-        if (fs::exists(retired.description, ignored)) {
-            fs::remove(live.description, ignored);
-            moveIfThere(retired.description, live.description, ignored);
-        }
         fs::remove_all(retiredDir, ignored);
-        return fail(QStringLiteral("The sprite workspace in %1 cannot be replaced: %2").arg(app_.appDir, reason));
+        return fail(QStringLiteral("The sprite workspace in %1 cannot be replaced: %2").arg(app_.workDir, reason));
     }
     installed_ = true;
     fs::remove_all(retiredDir, ec);
-    fs::remove_all(stagingFolder(appDir.string()), ec);
+    fs::remove_all(stagingFolder(workDir.string()), ec);
 
     app_.files = files_;
     app_.decoder = DecoderState{}; // the palette search starts again on the new sprites
     app_.sprites.replaceRecords(std::move(records_));
+    app_.sprites.setModified(unsavedSprites_);
     return true;
 }
 

@@ -4,6 +4,8 @@
 // workspace (tempsff.load, holding tempsff/ and tempsff.txt as the workspace
 // does); the open character, its workspace and its table stay as they are.
 // Only when everything worked does install() put the new character in place.
+// After a crash the character can instead be opened on the workspace that
+// run left, with its unsaved sprite changes.
 
 #include "shell/character_files.h"
 #include "sprites/sprite_index.h"
@@ -36,6 +38,11 @@ public:
     // status report (window events run while the tool works). False, with
     // message(), when the character cannot be opened.
     bool load(const std::string& defPath);
+    // Reads the .def and takes the sprites from the workspace a crashed run
+    // left in `folder` (workspace_folders.h) instead of unpacking the
+    // archive: its unsaved table when it has one, else its index. The folder
+    // is not changed until install() moves the workspace out of it.
+    bool loadLeftWorkspace(const std::string& defPath, const std::string& folder);
 
     // Puts the loaded character in place of the open one: the workspace
     // folder and index, the sprite table, the character's files. False, with
@@ -46,21 +53,30 @@ public:
     // Why load() or install() failed, as the user reads it.
     const QString& message() const { return message_; }
     const CharacterFiles& files() const { return files_; }
+    // True when the sprites came from a left workspace's unsaved table.
+    bool unsavedSprites() const { return unsavedSprites_; }
 
     // The folders beside the workspace: the new one being unpacked, and the
     // old one on its way out during the swap.
-    static std::string stagingFolder(const std::string& appDir);
-    static std::string retiredFolder(const std::string& appDir);
+    static std::string stagingFolder(const std::string& workDir);
+    static std::string retiredFolder(const std::string& workDir);
 
 private:
     bool fail(const QString& message);
+    bool readDefinitionFile(const std::string& defPath);
     bool unpackSprites();
+    // Reads the index that install() will move into the workspace;
+    // `failure` begins the message when it cannot be read.
+    bool readSprites(const QString& failure);
 
     App& app_;
     StatusReport status_;
     CharacterFiles files_;
     std::vector<SpriteRecord> records_;
     QString message_;
+    std::string source_;      // the folder holding the new workspace
+    std::string sourceIndex_; // the index in it that becomes the workspace's
+    bool unsavedSprites_ = false;
     bool installed_ = false;
 };
 

@@ -41,6 +41,11 @@ Answer QtDialogs::message(QWidget* parent, const QString& text, const QString& t
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case Buttons::YesNoDiscard:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        break;
     }
     // The busy pointer must not hide that the program waits for an answer.
     const bool busy = QApplication::overrideCursor() != nullptr;
@@ -53,6 +58,7 @@ Answer QtDialogs::message(QWidget* parent, const QString& text, const QString& t
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
     case QMessageBox::Cancel: return Answer::Cancel;
+    case QMessageBox::Discard: return Answer::Discard;
     default: return buttons == Buttons::OkCancel && result != QMessageBox::Ok ? Answer::Cancel : Answer::Ok;
     }
 }

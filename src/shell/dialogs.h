@@ -16,9 +16,11 @@ class QWidget;
 
 namespace vantrel {
 
-enum class Answer { Ok, Yes, No, Cancel };
+enum class Answer { Ok, Yes, No, Cancel, Discard };
 
-enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
+// YesNoDiscard asks about work that may be lost: No, the answer that keeps
+// everything, is the default (Enter) and the Escape answer too.
+enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel, YesNoDiscard };
 
 enum class Icon { None, Information, Warning, Critical, Question };
 

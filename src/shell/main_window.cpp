@@ -84,11 +84,14 @@ MainWindow::~MainWindow()
 {
     if (app_.main == this)
         app_.main = nullptr;
-    // The windows go after this object's members: they must not reach them.
+    // The windows go after this object's members: they must not reach them,
+    // nor may those closed but not yet deleted.
     for (const QPointer<QWidget>& w : std::as_const(windows_)) {
         if (w)
             w->disconnect(this);
     }
+    for (QWidget* w : findChildren<QWidget*>())
+        w->disconnect(this);
 }
 
 void MainWindow::buildMenus()
@@ -365,6 +368,11 @@ bool MainWindow::closeDown()
             return false; // a window without hooks answered its own question Cancel
     }
     app_.sprites.clearWorkspace();
+    if (recoveryTimer_)
+        recoveryTimer_->stop();
+    // A clean close leaves nothing behind: a folder found later is a crash's.
+    if (!app_.workspacesDir.isEmpty())
+        removeWorkspace(app_.workDir);
     closedDown_ = true;
     return true;
 }

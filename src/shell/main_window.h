@@ -5,6 +5,7 @@
 
 #include "shell/app.h"
 #include "shell/recovery_copies.h"
+#include "shell/workspace_folders.h"
 #include "shell/window_hooks.h"
 
 #include <QMainWindow>
@@ -46,7 +47,7 @@ public:
     QMdiArea* mdiArea() const { return mdi_; }
 
     // Start-up: settings, show, tips when on, the recent menu, then the
-    // offer to restore the unsaved text a crash left.
+    // offer to restore the unsaved work a crash left.
     void startUp();
 
     // Opens a character in place of the open one, all or nothing: every
@@ -54,12 +55,15 @@ public:
     // character changes unless the new one opens completely. Then the
     // windows show the new character or close.
     void openCharacter(const QString& path);
+    // Why the last open failed, as the user was told; empty when it was
+    // cancelled or worked.
+    const QString& openError() const { return openError_; }
     void fillRecentMenu();
 
     // The close-down: asks every window with unsaved changes, then unloads
-    // the windows in their fixed order and deletes the workspace. False when
-    // a question was answered Cancel; the program then stays open with every
-    // window as it was.
+    // the windows in their fixed order and deletes the workspace (with this
+    // copy's own folder, when it has one). False when a question was answered
+    // Cancel; the program then stays open with every window as it was.
     bool closeDown();
     static const QStringList& closeOrder();
 
@@ -69,12 +73,17 @@ public:
     void addDiscardGuard(std::function<bool()> guard);
 
     // Writes a recovery copy of each window's unsaved text (a window's copy
-    // at most every 30 seconds) and removes the copies of text since saved.
-    // A timer runs it while the program is up.
+    // at most every 30 seconds) and removes the copies of text since saved;
+    // keeps the sprite table beside the workspace while it has unsaved
+    // changes. A timer runs it while the program is up.
     void updateRecoveryCopies();
-    // When the last run left recovery copies, asks once whether to restore
-    // them: Yes puts each text back into its window as unsaved text, No
-    // deletes the copies.
+    // For each folder a crashed run left with unsaved work (the newest
+    // first), asks once whether to restore it: Yes opens its character on
+    // its workspace, with the unsaved sprite changes, and puts each text back
+    // into its window as unsaved text; No keeps it all for the next start;
+    // Discard deletes it. The first Yes ends the round: one character is open
+    // at a time. Left folders without unsaved work only repeat what is on
+    // disk: they are removed unasked.
     void offerRecovery();
 
     void setStatus(const QString& text);
@@ -108,8 +117,11 @@ private:
     void buildMenus();
     void buildToolbar();
     bool askDiscardGuards();
+    // Opens a character, its sprites from the workspace in `leftFolder` when
+    // one is named.
+    void openCharacterFrom(const QString& path, const QString& leftFolder);
     // Loads a character in place of the open one; true when it replaced it.
-    bool switchCharacter(const std::string& defPath);
+    bool switchCharacter(const std::string& defPath, const QString& leftFolder = {});
     // The open windows' names: those of the fixed order first, in it.
     QStringList openWindowNames() const;
     // Asks every open window with unsaved changes (only those that hold the
@@ -122,6 +134,9 @@ private:
     QWidget* loadWindow(const QString& name);
     bool closeWindow(const QString& name);
     RecoveryCopies recoveryCopies() const;
+    void keepUnsavedSprites();
+    // Restores what a crashed run left; true when nothing of it is left.
+    bool restoreLeftWork(const LeftWorkspace& left);
 
     App& app_;
     QMdiArea* mdi_ = nullptr;
@@ -140,6 +155,8 @@ private:
     bool closedDown_ = false;
     QTimer* recoveryTimer_ = nullptr;
     QMap<QString, qint64> lastCopyTime_; // when each window's copy was last written
+    std::string unsavedSpritesCopy_;     // the unsaved sprite table as last written
+    QString openError_;
 };
 
 } // namespace vantrel

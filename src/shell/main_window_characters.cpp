@@ -12,16 +12,27 @@
 
 namespace vantrel {
 
-void MainWindow::openCharacter(const QString& rawPath)
+void MainWindow::openCharacter(const QString& path)
+{
+    openCharacterFrom(path, {});
+}
+
+void MainWindow::openCharacterFrom(const QString& rawPath, const QString& leftFolder)
 {
     const QString path = qstr(trimmed(sstr(rawPath)));
-    if (path.isEmpty() || loading_ || !switchCharacter(sstr(path)))
+    openError_.clear();
+    if (path.isEmpty() || loading_ || !switchCharacter(sstr(path), leftFolder))
         return;
     characterOpen_ = true;
     setEditorsEnabled(true);
     filePanel_->setText(path);
     addRecentCharacter(app_.store, sstr(path));
     fillRecentMenu();
+    // A crash now leaves the character's name with the workspace, and its
+    // sprite changes when they came back from a crashed run.
+    if (!app_.workspacesDir.isEmpty())
+        recordCharacter(app_.workDir, path);
+    keepUnsavedSprites();
 }
 
 void MainWindow::reloadDefinition()
@@ -30,7 +41,7 @@ void MainWindow::reloadDefinition()
         switchCharacter(app_.files.defFile);
 }
 
-bool MainWindow::switchCharacter(const std::string& defPath)
+bool MainWindow::switchCharacter(const std::string& defPath, const QString& leftFolder)
 {
     if (!askDiscardGuards() || !confirmWindows(true))
         return false;
@@ -39,15 +50,17 @@ bool MainWindow::switchCharacter(const std::string& defPath)
     // While the tool runs, window events go on, but no window takes input.
     loading_ = true;
     mdi_->setEnabled(false);
-    bool loaded = loader.load(defPath);
+    bool loaded = leftFolder.isEmpty() ? loader.load(defPath) : loader.loadLeftWorkspace(defPath, sstr(leftFolder));
     loading_ = false;
     mdi_->setEnabled(true);
     loaded = loaded && loader.install();
     if (!loaded) {
         setStatus(status);
+        openError_ = loader.message();
         app_.dialogs.message(this, loader.message());
         return false;
     }
+    unsavedSpritesCopy_.clear(); // the table kept for the old one went with its workspace
     discardWindowChanges(true);
     followCharacter();
     setStatus(QStringLiteral("Status: OK"));

@@ -3,7 +3,6 @@
 #include "common/atomic_file.h"
 #include "shell/qt_text.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -58,13 +57,6 @@ QList<StoredCopy> RecoveryCopies::readAll() const
               object.value(QStringLiteral("file")).toString(), object.value(QStringLiteral("text")).toString()}});
     }
     return found;
-}
-
-QString RecoveryCopies::putAside(const StoredCopy& stored) const
-{
-    const QString aside = folder_ + QLatin1Char('/') + stored.copy.window + QLatin1Char('-')
-        + QString::number(QDateTime::currentMSecsSinceEpoch()) + kSuffix;
-    return QFile::rename(stored.path, aside) ? aside : stored.path;
 }
 
 } // namespace vantrel

@@ -1,8 +1,8 @@
 #pragma once
-// The recovery copies of unsaved text: one small JSON file per window in a
-// folder of the user's cache. They are written while the program runs and
-// removed when the text is saved or its window closes, so the copies found
-// at start-up are what a crash left behind.
+// The recovery copies of unsaved text: one small JSON file per window in the
+// running copy's own folder (workspace_folders.h). They are written while the
+// program runs and removed when the text is saved or its window closes, so
+// the copies in a folder a crash left are the text it would have lost.
 
 #include "shell/window_hooks.h"
 
@@ -31,9 +31,6 @@ public:
     // Every copy in the folder, in the order of their file names; files that
     // are not copies are left out (and left alone).
     QList<StoredCopy> readAll() const;
-    // Renames a copy so that the window's next copy does not replace it;
-    // returns its new path.
-    QString putAside(const StoredCopy& stored) const;
 
 private:
     QString pathOf(const QString& window) const;

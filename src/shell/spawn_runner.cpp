@@ -23,11 +23,11 @@ QString lastLine(const QByteArray& output)
     return {};
 }
 
-SpawnResult runSpawnScriptAndWait(const QString& appDir)
+SpawnResult runSpawnScriptAndWait(const QString& workDir)
 {
     SpawnResult result;
     QProcess process;
-    process.setWorkingDirectory(appDir);
+    process.setWorkingDirectory(workDir);
     process.setProcessChannelMode(QProcess::SeparateChannels);
     QEventLoop loop;
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);

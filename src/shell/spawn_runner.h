@@ -1,5 +1,5 @@
 #pragma once
-// Runs the spawn script (spawn.sh) with /bin/sh in the application directory.
+// Runs the spawn script (spawn.sh) with /bin/sh in the running copy's own folder.
 
 #include <QString>
 
@@ -15,7 +15,7 @@ struct SpawnResult {
 
 // Runs the script and waits until it ends, letting window events run
 // meanwhile (an event loop, never a busy spin).
-SpawnResult runSpawnScriptAndWait(const QString& appDir);
+SpawnResult runSpawnScriptAndWait(const QString& workDir);
 
 // The last non-empty line of a program's error output.
 QString lastLine(const QByteArray& output);

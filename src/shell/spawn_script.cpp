@@ -24,17 +24,17 @@ std::string shellQuote(std::string_view text)
     return "\"" + shellEscape(text) + "\"";
 }
 
-std::string spawnScriptPath(const std::string& appDir)
+std::string spawnScriptPath(const std::string& workDir)
 {
-    return appDir + "/spawn.sh";
+    return workDir + "/spawn.sh";
 }
 
-bool writeSpawnScript(const std::string& appDir, const std::vector<std::string>& lines)
+bool writeSpawnScript(const std::string& workDir, const std::vector<std::string>& lines)
 {
     std::string text;
     for (const auto& line : lines)
         text += line + "\n";
-    return writeFileAtomic(spawnScriptPath(appDir), text).ok;
+    return writeFileAtomic(spawnScriptPath(workDir), text).ok;
 }
 
 std::string toolCommand(const std::string& toolsDir, const std::string& tool)

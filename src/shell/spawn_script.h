@@ -1,7 +1,7 @@
 #pragma once
 // The spawn script: the sprite tools are started by writing their command
-// lines into spawn.sh in the workspace folder and running that script with
-// /bin/sh there. (The engine of a quick-run starts without a script: see engine.h.)
+// lines into spawn.sh in the running copy's own folder (workspace_folders.h)
+// and running that script with /bin/sh there. (The engine of a quick-run starts without a script: see engine.h.)
 
 #include <string>
 #include <string_view>
@@ -15,10 +15,10 @@ std::string shellEscape(std::string_view text);
 // The text between double quotes.
 std::string shellQuote(std::string_view text);
 
-std::string spawnScriptPath(const std::string& appDir);
+std::string spawnScriptPath(const std::string& workDir);
 
 // Writes the lines, each ended by LF (the script is for a POSIX shell).
-bool writeSpawnScript(const std::string& appDir, const std::vector<std::string>& lines);
+bool writeSpawnScript(const std::string& workDir, const std::vector<std::string>& lines);
 
 // The line that unpacks a sprite archive into the workspace, with the tool
 // named by its full path in `toolsDir`.

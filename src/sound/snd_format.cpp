@@ -3,9 +3,13 @@
 #include "common/atomic_file.h"
 #include "common/text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vantrel {
 
@@ -30,6 +34,157 @@ std::string fitted(std::string_view text, std::size_t size, char pad)
     std::string out(text.substr(0, size));
     out.resize(size, pad);
     return out;
+}
+
+// Where the readers take a bank's bytes from: the whole file in memory, or
+// the open file itself, so that each WAV image goes from the file straight
+// into its sample and a bank takes no more memory than its own size. read()
+// copies n bytes from pos and is false when they run past the end.
+struct MemorySource {
+    std::string_view file;
+
+    std::size_t size() const { return file.size(); }
+    bool read(std::size_t pos, std::size_t n, char* to) const
+    {
+        if (pos > file.size() || file.size() - pos < n)
+            return false;
+        std::copy_n(file.data() + pos, n, to);
+        return true;
+    }
+};
+
+struct FileSource {
+    int fd = -1;
+    std::size_t bytes = 0; // the size the file had when opened
+
+    std::size_t size() const { return bytes; }
+    bool read(std::size_t pos, std::size_t n, char* to) const
+    {
+        if (pos > bytes || bytes - pos < n)
+            return false;
+        while (n > 0) {
+            const ssize_t got = ::pread(fd, to, n, static_cast<off_t>(pos));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0) // an error, or a file that shrank meanwhile
+                return false;
+            to += got;
+            pos += static_cast<std::size_t>(got);
+            n -= static_cast<std::size_t>(got);
+        }
+        return true;
+    }
+};
+
+template <class Source>
+bool readSamplesFrom(const Source& file, int count, SoundBank& bank)
+{
+    // Every sample takes a sub-header and a WAV image of its own after the
+    // header, so a count the file has no room for is refused before any
+    // memory is taken for it.
+    const std::size_t wanted = static_cast<std::size_t>(count < 0 ? 0 : count);
+    const std::size_t room = file.size() > kSndHeaderSize ? file.size() - kSndHeaderSize : 0;
+    if (wanted > room / (kSndSubHeaderSize + kWavInfoSize))
+        return false;
+    std::vector<SoundSample> samples(wanted);
+    std::size_t pos = kSndHeaderSize;
+    for (std::size_t k = 0; k < samples.size(); ++k) {
+        SoundSample& s = samples[k];
+        char subHeader[kSndSubHeaderSize];
+        if (!file.read(pos, kSndSubHeaderSize, subHeader))
+            return false;
+        const std::string_view fields(subHeader, kSndSubHeaderSize);
+        const auto next = readLittleEndian(fields, 0, 4);
+        const auto length = readLittleEndian(fields, 4, 4);
+        const auto group = readLittleEndian(fields, 8, 4);
+        const auto number = readLittleEndian(fields, 12, 4);
+        if (!next || !length || !group || !number)
+            return false;
+        const std::size_t data = pos + kSndSubHeaderSize;
+        if (file.size() - data < static_cast<std::size_t>(*length))
+            return false;
+        s.headerOffset = static_cast<std::int32_t>(pos);
+        s.nextOffset = *next;
+        s.dataLength = *length;
+        s.groupNumber = *group;
+        s.sampleNumber = *number;
+        s.wavData.resize(static_cast<std::size_t>(*length));
+        if (!file.read(data, s.wavData.size(), s.wavData.data()) || !readWavInfo(s.wavData, s))
+            return false;
+        // Each sub-file must lie after the one before it: a next offset that
+        // points back would read the same bytes again and again.
+        if (k + 1 < samples.size()) {
+            if (static_cast<std::size_t>(*next) < data + static_cast<std::size_t>(*length))
+                return false;
+            pos = static_cast<std::size_t>(*next);
+        }
+    }
+    bank.samples = std::move(samples);
+    return true;
+}
+
+template <class Source>
+SndLoadResult parseFrom(const Source& file)
+{
+    SndLoadResult result;
+    std::string header(std::min(file.size(), kSndHeaderSize), '\0');
+    if (!file.read(0, header.size(), header.data()))
+        return result;
+    if (!isSndFile(header)) {
+        result.status = SndLoadStatus::NotSnd;
+        return result;
+    }
+    const auto count = readSndHeader(header, result.bank);
+    if (!count || !readSamplesFrom(file, *count, result.bank)) {
+        result.bank = SoundBank{};
+        result.status = SndLoadStatus::Failed;
+        return result;
+    }
+    result.status = SndLoadStatus::Loaded;
+    return result;
+}
+
+std::size_t encodedSize(const SoundBank& bank)
+{
+    std::size_t total = kSndHeaderSize;
+    for (const SoundSample& s : bank.samples)
+        total += kSndSubHeaderSize + s.wavData.size();
+    return total;
+}
+
+// Hands the bank's bytes, in file order, to `put` in pieces: the header,
+// then each sub-header and its WAV image as held.
+template <class Put>
+void layOut(const SoundBank& bank, Put&& put)
+{
+    std::string header;
+    header.reserve(kSndHeaderSize);
+    header += fitted(bank.signature, 12, '\0');
+    header += fitted(bank.version, 4, '\0');
+    header += encodeLittleEndian(4, bank.soundCount());
+    header += encodeLittleEndian(4, bank.firstOffset);
+    header += fitted(bank.comment, kSndCommentSize, ' ');
+    put(std::string_view(header));
+    std::size_t end = kSndHeaderSize;
+    for (std::size_t k = 0; k < bank.samples.size(); ++k) {
+        const SoundSample& s = bank.samples[k];
+        end += kSndSubHeaderSize + s.wavData.size();
+        // Sub-files go back to back, so a next offset kept from a file that
+        // had gaps between them would point into the middle of a WAV image.
+        const std::int64_t next = k + 1 < bank.samples.size() ? static_cast<std::int64_t>(end) : s.nextOffset;
+        const std::string subHeader = encodeLittleEndian(4, next) +
+                                      encodeLittleEndian(4, static_cast<std::int64_t>(s.wavData.size())) +
+                                      encodeLittleEndian(4, s.groupNumber) + encodeLittleEndian(4, s.sampleNumber);
+        put(std::string_view(subHeader));
+        put(std::string_view(s.wavData));
+    }
+}
+
+SndWriteResult sndWriteResult(const WriteResult& written)
+{
+    if (written)
+        return {true, false, {}};
+    return {false, isDiskFull(written), written.error};
 }
 
 } // namespace
@@ -84,44 +239,7 @@ std::optional<int> readSndHeader(std::string_view file, SoundBank& bank)
 
 bool readSndSamples(std::string_view file, int count, SoundBank& bank)
 {
-    // Every sample takes a sub-header and a WAV image of its own after the
-    // header, so a count the file has no room for is refused before any
-    // memory is taken for it.
-    const std::size_t wanted = static_cast<std::size_t>(count < 0 ? 0 : count);
-    const std::size_t room = file.size() > kSndHeaderSize ? file.size() - kSndHeaderSize : 0;
-    if (wanted > room / (kSndSubHeaderSize + kWavInfoSize))
-        return false;
-    std::vector<SoundSample> samples(wanted);
-    std::size_t pos = kSndHeaderSize;
-    for (std::size_t k = 0; k < samples.size(); ++k) {
-        SoundSample& s = samples[k];
-        const auto next = readLittleEndian(file, pos, 4);
-        const auto length = readLittleEndian(file, pos + 4, 4);
-        const auto group = readLittleEndian(file, pos + 8, 4);
-        const auto number = readLittleEndian(file, pos + 12, 4);
-        if (!next || !length || !group || !number)
-            return false;
-        const std::size_t data = pos + kSndSubHeaderSize;
-        if (file.size() - data < static_cast<std::size_t>(*length))
-            return false;
-        s.headerOffset = static_cast<std::int32_t>(pos);
-        s.nextOffset = *next;
-        s.dataLength = *length;
-        s.groupNumber = *group;
-        s.sampleNumber = *number;
-        s.wavData = std::string(file.substr(data, static_cast<std::size_t>(*length)));
-        if (!readWavInfo(s.wavData, s))
-            return false;
-        // Each sub-file must lie after the one before it: a next offset that
-        // points back would read the same bytes again and again.
-        if (k + 1 < samples.size()) {
-            if (static_cast<std::size_t>(*next) < data + static_cast<std::size_t>(*length))
-                return false;
-            pos = static_cast<std::size_t>(*next);
-        }
-    }
-    bank.samples = std::move(samples);
-    return true;
+    return readSamplesFrom(MemorySource{file}, count, bank);
 }
 
 bool isWavFile(std::string_view file)
@@ -146,74 +264,47 @@ bool readWavInfo(std::string_view wav, SoundSample& sample)
 
 std::string encodeSndFile(const SoundBank& bank)
 {
-    std::size_t total = kSndHeaderSize;
-    for (const SoundSample& s : bank.samples)
-        total += kSndSubHeaderSize + s.wavData.size();
     std::string out;
-    out.reserve(total);
-    out += fitted(bank.signature, 12, '\0');
-    out += fitted(bank.version, 4, '\0');
-    out += encodeLittleEndian(4, bank.soundCount());
-    out += encodeLittleEndian(4, bank.firstOffset);
-    out += fitted(bank.comment, kSndCommentSize, ' ');
-    for (std::size_t k = 0; k < bank.samples.size(); ++k) {
-        const SoundSample& s = bank.samples[k];
-        const std::size_t end = out.size() + kSndSubHeaderSize + s.wavData.size();
-        // Sub-files go back to back, so a next offset kept from a file that
-        // had gaps between them would point into the middle of a WAV image.
-        const std::int64_t next = k + 1 < bank.samples.size() ? static_cast<std::int64_t>(end) : s.nextOffset;
-        out += encodeLittleEndian(4, next);
-        out += encodeLittleEndian(4, static_cast<std::int64_t>(s.wavData.size()));
-        out += encodeLittleEndian(4, s.groupNumber);
-        out += encodeLittleEndian(4, s.sampleNumber);
-        out += s.wavData;
-    }
+    out.reserve(encodedSize(bank));
+    layOut(bank, [&out](std::string_view piece) { out += piece; });
     return out;
 }
 
 SndWriteResult writeSoundFile(const std::string& path, std::string_view bytes)
 {
-    const WriteResult written = writeFileAtomic(path, bytes);
-    if (written)
-        return {true, false, {}};
-    return {false, isDiskFull(written), written.error};
+    return sndWriteResult(writeFileAtomic(path, bytes));
 }
 
 SndWriteResult writeSndFile(const std::string& path, const SoundBank& bank)
 {
     if (bank.soundCount() > kSndMaxSoundCount)
         return {false, false, "A sound bank holds at most 32767 samples."};
-    std::size_t total = kSndHeaderSize;
-    for (const SoundSample& s : bank.samples)
-        total += kSndSubHeaderSize + s.wavData.size();
-    if (total > static_cast<std::size_t>(kMaxField))
+    if (encodedSize(bank) > static_cast<std::size_t>(kMaxField))
         return {false, false, "A sound bank must stay under 2 GB."};
-    return writeSoundFile(path, encodeSndFile(bank));
+    // Written piece by piece from the samples, never gathered whole first.
+    AtomicFileWriter writer(path);
+    layOut(bank, [&writer](std::string_view piece) { writer.write(piece); });
+    return sndWriteResult(writer.commit());
 }
 
 SndLoadResult parseSndFile(std::string_view file)
 {
-    SndLoadResult result;
-    if (!isSndFile(file)) {
-        result.status = SndLoadStatus::NotSnd;
-        return result;
-    }
-    const auto count = readSndHeader(file, result.bank);
-    if (!count || !readSndSamples(file, *count, result.bank)) {
-        result.bank = SoundBank{};
-        result.status = SndLoadStatus::Failed;
-        return result;
-    }
-    result.status = SndLoadStatus::Loaded;
-    return result;
+    return parseFrom(MemorySource{file});
 }
 
 SndLoadResult loadSndFile(const std::string& path)
 {
-    const auto bytes = readFileBytes(path);
-    if (!bytes)
+    // Not blocking, so that a pipe given by mistake is refused below rather
+    // than waited on.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
         return {};
-    return parseSndFile(*bytes);
+    struct stat info { };
+    SndLoadResult result;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+        result = parseFrom(FileSource{fd, static_cast<std::size_t>(info.st_size)});
+    ::close(fd);
+    return result;
 }
 
 std::string lengthText(const SoundSample& sample)

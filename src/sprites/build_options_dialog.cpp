@@ -12,7 +12,7 @@
 namespace vantrel {
 
 BuildOptionsDialog::BuildOptionsDialog(BuildFlags& flags, const VersionFacts& facts, QWidget* parent)
-    : QDialog(parent), flags_(flags), facts_(facts)
+        : QDialog(parent), flags_(flags), facts_(facts)
 {
     setObjectName(QStringLiteral("BuildOptionsDialog"));
     setWindowTitle(QStringLiteral("Save Parameters"));
@@ -34,7 +34,8 @@ BuildOptionsDialog::BuildOptionsDialog(BuildFlags& flags, const VersionFacts& fa
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     okButton->setDefault(true);
 
-    versionLabel->setText(QStringLiteral("The character's sprites were read from an SFF v%1. Write:").arg(facts.archiveVersion));
+    versionLabel->setText(
+        QStringLiteral("The character's sprites were read from an SFF v%1. Write:").arg(facts.archiveVersion));
     versionBox->addItem(QStringLiteral("SFF v1 (all engine versions)"), 1);
     versionBox->addItem(QStringLiteral("SFF v2.01 (engine 1.1, IKEMEN GO)"), 2);
     warningLabel->setWordWrap(true);

@@ -27,7 +27,7 @@ std::string buildOptionText(const BuildFlags& flags)
 std::string buildCommandLine(const std::string& toolsDir, const std::string& workspaceDir, const BuildFlags& flags)
 {
     return toolCommand(toolsDir, "sprmaker") + " " + buildOptionText(flags) + "< "
-           + shellQuote(workspaceDir + "/tempsff.txt") + " tempsff";
+        + shellQuote(workspaceDir + "/tempsff.txt") + " tempsff";
 }
 
 std::string buildIndexText(const std::string& sffPath, const SpriteWorkspace& ws)
@@ -41,7 +41,8 @@ namespace {
 bool isTrueColourPng(const std::string& path)
 {
     char start[8] = {};
-    if (!std::ifstream(path, std::ios::binary).read(start, sizeof start) || !sfflib::looksLikePng({start, sizeof start}))
+    if (!std::ifstream(path, std::ios::binary).read(start, sizeof start)
+        || !sfflib::looksLikePng({start, sizeof start}))
         return false;
     const auto bytes = readFileBytes(path);
     const auto info = bytes ? sfflib::readPngInfo(*bytes) : sfflib::Result<sfflib::PngInfo>::failure({});
@@ -76,8 +77,8 @@ std::string versionWarning(const VersionFacts& facts, int version)
         return {};
     std::string warning;
     if (facts.archiveVersion == 2) {
-        warning = "SFF v1 has no palette table: each sprite keeps its colours, but the " + std::to_string(facts.palettes)
-                + " palettes lose their numbers";
+        warning = "SFF v1 has no palette table: each sprite keeps its colours, but the "
+            + std::to_string(facts.palettes) + " palettes lose their numbers";
         if (facts.unusedPalettes > 0)
             warning += ", and the " + std::to_string(facts.unusedPalettes) + " that no sprite uses are lost";
         warning += ".";
@@ -86,7 +87,7 @@ std::string versionWarning(const VersionFacts& facts, int version)
         if (!warning.empty())
             warning += "\n";
         warning += "SFF v1 holds 8-bit sprites only: " + std::to_string(facts.trueColourRecords)
-                 + " sprites are 32-bit pictures, and the build stops at the first of them.";
+            + " sprites are 32-bit pictures, and the build stops at the first of them.";
     }
     return warning;
 }

@@ -79,9 +79,9 @@ void SffBuilder::save()
 
 void SffBuilder::start(const QString& sffPath)
 {
-    const std::string appDir = sstr(app_.appDir);
-    if (!writeSpawnScript(appDir, {buildCommandLine(sstr(app_.toolsDir), appDir, app_.sprites.buildFlags)})) {
-        app_.dialogs.message(owner_, QStringLiteral("The spawn script cannot be written in %1.").arg(app_.appDir));
+    const std::string workDir = sstr(app_.workDir);
+    if (!writeSpawnScript(workDir, {buildCommandLine(sstr(app_.toolsDir), workDir, app_.sprites.buildFlags)})) {
+        app_.dialogs.message(owner_, QStringLiteral("The spawn script cannot be written in %1.").arg(app_.workDir));
         return;
     }
     target_ = sffPath;
@@ -91,7 +91,7 @@ void SffBuilder::start(const QString& sffPath)
     app_.sprites.setModified(false);
 
     process_ = new QProcess(this);
-    process_->setWorkingDirectory(app_.appDir);
+    process_->setWorkingDirectory(app_.workDir);
     process_->setProcessChannelMode(QProcess::SeparateChannels);
     connect(process_, &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
         finish(exitCode, status == QProcess::CrashExit, false);

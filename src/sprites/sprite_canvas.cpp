@@ -7,6 +7,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
 namespace vantrel {
 
 namespace {
@@ -26,45 +30,119 @@ QRect toQRect(const ViewRect& r)
     return {r.x, r.y, r.width, r.height};
 }
 
-// A picture without transparency: a 32-bit sprite laid over black, so that
-// it can be ORed as the onion skin as an 8-bit one is.
-QImage opaque(const QImage& image)
+// A picture without transparency: a 32-bit sprite laid over `under` (the
+// view's background for the shown sprite, black for the onion skin, so that
+// it can be ORed as an 8-bit one is). Nearest-pixel stretching commutes with
+// this, so it can be done once, before the zoom.
+QImage flattened(const QImage& image, const QColor& under)
 {
-    if (!image.hasAlphaChannel())
+    if (image.isNull() || !image.hasAlphaChannel())
         return image.convertToFormat(QImage::Format_RGB32);
     QImage flat(image.size(), QImage::Format_RGB32);
-    flat.fill(Qt::black);
+    flat.fill(under);
     QPainter painter(&flat);
     painter.drawImage(0, 0, image);
     return flat;
+}
+
+// A 32-bit picture placed in the view at a whole zoom, copied or ORed.
+struct Layer {
+    const QImage& image;
+    ViewRect rect;
+    bool ored;
+
+    // The picture row that view row y shows, or -1.
+    int sourceRow(int y, int zoom) const
+    {
+        const std::int64_t dy = std::int64_t(y) - rect.y;
+        return image.isNull() || dy < 0 || dy >= rect.height ? -1 : static_cast<int>(dy / zoom);
+    }
+};
+
+// The stretch at a whole zoom, done by hand: each view row is made once per
+// picture row and copied to the rows below it that show the same ones, so a
+// redraw at zoom 8 costs about one copy of the view. It gives what the
+// painter's nearest-pixel stretch gives.
+void drawZoomedLayers(QImage& out, QRgb background, const Layer (&layers)[2], int zoom)
+{
+    const int width = out.width();
+    int shown[2] = {-2, -2}; // the picture rows on the row above
+    for (int y = 0; y < out.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        const int rows[2] = {layers[0].sourceRow(y, zoom), layers[1].sourceRow(y, zoom)};
+        if (rows[0] == shown[0] && rows[1] == shown[1]) {
+            std::memcpy(row, out.constScanLine(y - 1), std::size_t(width) * sizeof(QRgb));
+            continue;
+        }
+        shown[0] = rows[0];
+        shown[1] = rows[1];
+        std::fill(row, row + width, background);
+        for (int k = 0; k < 2; ++k) {
+            if (rows[k] < 0)
+                continue;
+            const Layer& layer = layers[k];
+            const auto* source = reinterpret_cast<const QRgb*>(layer.image.constScanLine(rows[k]));
+            const std::int64_t left = layer.rect.x;
+            const int from = static_cast<int>(std::max<std::int64_t>(0, left));
+            const int to = static_cast<int>(std::min<std::int64_t>(width, left + layer.rect.width));
+            for (int x = from; x < to;) {
+                const auto column = static_cast<int>((x - left) / zoom);
+                const int end = static_cast<int>(std::min<std::int64_t>(to, left + std::int64_t(column + 1) * zoom));
+                const QRgb pixel = source[column];
+                if (layer.ored) {
+                    for (; x < end; ++x)
+                        row[x] |= pixel;
+                } else {
+                    std::fill(row + x, row + end, pixel);
+                    x = end;
+                }
+            }
+        }
+    }
+}
+
+bool wholeZoom(float zoom)
+{
+    return zoom >= 1.0f && zoom <= 64.0f && zoom == std::floor(zoom);
 }
 
 } // namespace
 
 QImage renderSpriteScene(const SpriteScene& scene)
 {
-    QImage out(scene.size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    out.fill(scene.background);
+    QImage out;
+    renderSpriteScene(scene, out);
+    return out;
+}
+
+void renderSpriteScene(const SpriteScene& scene, QImage& out)
+{
+    const QSize size = scene.size.expandedTo(QSize(1, 1));
+    if (out.size() != size || out.format() != QImage::Format_RGB32)
+        out = QImage(size, QImage::Format_RGB32);
+    // A 32-bit sprite is drawn with its alpha over the background.
+    const QImage sprite = flattened(scene.sprite, scene.background);
+    const QImage onion = flattened(scene.onion, Qt::black);
+    const ViewRect spriteRect =
+        spritePlacement(scene.origin, scene.axisX, scene.axisY, sprite.width(), sprite.height(), scene.zoom);
+    const ViewRect onionRect = spritePlacement(scene.origin, scene.onionAxisX, scene.onionAxisY, onion.width(),
+                                               onion.height(), scene.zoom);
+    if (wholeZoom(scene.zoom)) {
+        const Layer layers[2] = {{sprite, spriteRect, false}, {onion, onionRect, true}};
+        drawZoomedLayers(out, scene.background.rgb(), layers, static_cast<int>(scene.zoom));
+    } else {
+        out.fill(scene.background);
+        QPainter painter(&out);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        if (!sprite.isNull())
+            painter.drawImage(toQRect(spriteRect), sprite);
+        painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+        if (!onion.isNull())
+            painter.drawImage(toQRect(onionRect), onion);
+    }
     QPainter painter(&out);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (!scene.sprite.isNull()) {
-        const ViewRect r = spritePlacement(scene.origin, scene.axisX, scene.axisY, scene.sprite.width(),
-                                           scene.sprite.height(), scene.zoom);
-        if (scene.sprite.hasAlphaChannel()) {
-            // A 32-bit sprite is drawn with its alpha over the background.
-            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-            painter.drawImage(toQRect(r), scene.sprite);
-        } else {
-            painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.drawImage(toQRect(r), scene.sprite.convertToFormat(QImage::Format_RGB32));
-        }
-    }
-    if (!scene.onion.isNull()) {
-        const ViewRect r = spritePlacement(scene.origin, scene.onionAxisX, scene.onionAxisY, scene.onion.width(),
-                                           scene.onion.height(), scene.zoom);
-        painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-        painter.drawImage(toQRect(r), opaque(scene.onion));
-    }
     static const QImage mask = markerImage(&markerMaskIsWhite);
     static const QImage pattern = markerImage(&markerPatternIsWhite);
     const QRect marker = toQRect(markerPlacement(scene.origin, scene.zoom));
@@ -72,7 +150,6 @@ QImage renderSpriteScene(const SpriteScene& scene)
     painter.drawImage(marker, mask);
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     painter.drawImage(marker, pattern);
-    return out;
 }
 
 SpriteCanvas::SpriteCanvas(App& app, QWidget* parent) : QWidget(parent), app_(app)
@@ -112,6 +189,7 @@ void SpriteCanvas::showRecord(int index)
     sprite_ = QImage();
     if (const SpriteRecord* record = shownRecord())
         sprite_ = loadPcx(app_, this, qstr(app_.sprites.imagePath(*record)), kPaletteFromFile, 0, &options_);
+    spriteDrawn_ = flattened(sprite_, options_.whiteBackground ? Qt::white : Qt::black);
     onionPath_.clear(); // a reload decodes the onion skin afresh too
     updateOnionSkin();
     refresh();
@@ -122,6 +200,7 @@ void SpriteCanvas::updateOnionSkin()
     const auto row = onionRow();
     if (!row) {
         onion_ = QImage();
+        onionDrawn_ = QImage();
         onionPath_.clear();
         return;
     }
@@ -135,6 +214,7 @@ void SpriteCanvas::updateOnionSkin()
     // once and not on every mouse move.
     onionPath_ = path;
     onion_ = loadPcx(app_, this, path, kPaletteOnionSkin, 0, &options_);
+    onionDrawn_ = flattened(onion_, Qt::black);
 }
 
 void SpriteCanvas::refresh()
@@ -162,30 +242,38 @@ void SpriteCanvas::updateOrigin()
     origin_ = viewOrigin(width(), height(), panX_, panY_);
 }
 
-QImage SpriteCanvas::render() const
+SpriteScene SpriteCanvas::scene() const
 {
+    // The pictures are handed over as they are drawn, so that a redraw
+    // converts nothing.
     SpriteScene scene;
     scene.size = size();
     scene.background = options_.whiteBackground ? Qt::white : Qt::black;
-    scene.sprite = sprite_;
+    scene.sprite = spriteDrawn_;
     if (index_ >= 1 && index_ <= app_.sprites.count()) {
         scene.axisX = app_.sprites.record(index_).axisX();
         scene.axisY = app_.sprites.record(index_).axisY();
     }
     if (onionNumbers_) {
-        scene.onion = onion_;
+        scene.onion = onionDrawn_;
         scene.onionAxisX = onionAxisX_;
         scene.onionAxisY = onionAxisY_;
     }
     scene.origin = origin_;
     scene.zoom = app_.zoomFactor;
-    return renderSpriteScene(scene);
+    return scene;
+}
+
+QImage SpriteCanvas::render() const
+{
+    return renderSpriteScene(scene());
 }
 
 void SpriteCanvas::paintEvent(QPaintEvent*)
 {
+    renderSpriteScene(scene(), frame_);
     QPainter painter(this);
-    painter.drawImage(0, 0, render());
+    painter.drawImage(0, 0, frame_);
 }
 
 void SpriteCanvas::resizeEvent(QResizeEvent* event)

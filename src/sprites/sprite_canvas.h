@@ -32,6 +32,9 @@ struct SpriteScene {
 // alpha over the background), the onion skin ORed over it, the axis marker
 // ANDed then XORed, on an RGB32 picture of the scene's size.
 QImage renderSpriteScene(const SpriteScene& scene);
+// The same drawing into `out`, whose memory is used again when it already
+// has the scene's size.
+void renderSpriteScene(const SpriteScene& scene, QImage& out);
 
 // A group and image number naming a sprite.
 struct SpriteNumbers {
@@ -62,6 +65,8 @@ public:
     void setPan(int horizontal, int vertical);
     // The point of the view where the axis is drawn.
     ViewPoint origin() const { return origin_; }
+    // The size of the shown record's picture (empty: none).
+    QSize pictureSize() const { return sprite_.size(); }
 
     // The drawing as it is now.
     QImage render() const;
@@ -85,13 +90,17 @@ private:
     SpriteRecord* shownRecord();
     std::optional<int> onionRow() const;
     void updateOrigin();
+    SpriteScene scene() const;
 
     App& app_;
     int index_ = 0;
     QImage sprite_;
+    QImage spriteDrawn_; // sprite_ as the view copies it: 32-bit, laid on the background
     SpriteViewOptions options_;
     std::optional<SpriteNumbers> onionNumbers_;
     QImage onion_;
+    QImage onionDrawn_; // onion_ as the view ORs it
+    QImage frame_;      // the last drawing, its memory kept for the next
     QString onionPath_;
     std::int64_t onionAxisX_ = 0, onionAxisY_ = 0;
     int panX_ = kPanCentre, panY_ = kPanCentre;

@@ -3,9 +3,9 @@
 #include "common/atomic_file.h"
 #include "common/paths.h"
 #include "common/text.h"
+#include "image/pcx.h"
 #include "sfflib/pcx.h"
 #include "sfflib/png.h"
-#include "image/pcx.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -140,9 +140,10 @@ PictureCheck checkPicture(const std::string& path)
 
 std::string trueColourInV1Question(const std::string& fileName)
 {
-    return fileName + " is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit "
-                      "pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it "
-                      "can go in?";
+    return fileName
+        + " is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit "
+          "pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it "
+          "can go in?";
 }
 
 namespace {
@@ -303,8 +304,8 @@ std::vector<std::string> exportAllPictures(const SpriteWorkspace& ws, const std:
         if (name.empty() || !done.insert(name).second)
             continue;
         const CopyResult copied = format == ExportFormat::Png
-                                    ? exportPicture(ws.imagePath(record), folder + "/" + name, transparentZero)
-                                    : copyFile(ws.imagePath(record), folder + "/" + name);
+            ? exportPicture(ws.imagePath(record), folder + "/" + name, transparentZero)
+            : copyFile(ws.imagePath(record), folder + "/" + name);
         if (!copied.ok)
             errors.push_back(copied.error);
     }

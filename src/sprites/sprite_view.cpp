@@ -36,6 +36,43 @@ ViewRect spritePlacement(ViewPoint origin, std::int64_t axisX, std::int64_t axis
             roundHalfEven(height * double(zoom))};
 }
 
+namespace {
+
+// Where the picture's near edge lands with the bar at `value`; the other
+// direction of the view plays no part.
+int nearEdge(int viewExtent, std::int64_t axis, float zoom, int value)
+{
+    return spritePlacement(viewOrigin(viewExtent, 0, value, kPanCentre), axis, 0, 0, 0, zoom).x;
+}
+
+} // namespace
+
+PanRange panRange(int viewExtent, std::int64_t axis, int pictureExtent, float zoom, int current)
+{
+    const int extent = roundHalfEven(pictureExtent * double(zoom));
+    // The near edge runs from `low` (the far edge on the view's) to `high`
+    // (the near edge on the view's); swapped when the picture is smaller.
+    const int low = std::min(0, viewExtent - extent);
+    const int high = std::max(0, viewExtent - extent);
+    // A higher value moves the picture towards the near edge, one pixel per
+    // step but for the rounding of half a pixel in an odd-sized view: start
+    // from the estimate and settle on the exact value.
+    const std::int64_t estimate = nearEdge(viewExtent, axis, zoom, kPanCentre) + std::int64_t(kPanCentre);
+    constexpr std::int64_t limit = 1 << 29;
+    int maximum = static_cast<int>(std::clamp<std::int64_t>(estimate - low + 2, -limit, limit));
+    while (nearEdge(viewExtent, axis, zoom, maximum) < low && maximum > -limit)
+        --maximum;
+    int minimum = static_cast<int>(std::clamp<std::int64_t>(estimate - high - 2, -limit, limit));
+    while (nearEdge(viewExtent, axis, zoom, minimum) > high && minimum < limit)
+        ++minimum;
+    return {std::min({minimum, current, kPanCentre}), std::max({maximum, current, kPanCentre})};
+}
+
+PanRange panRangeWithoutPicture(int current)
+{
+    return {std::min(current, kPanCentre), std::max(current, kPanCentre)};
+}
+
 ViewRect markerPlacement(ViewPoint origin, float zoom)
 {
     const int half = roundHalfEven(6.0 * zoom);

@@ -9,8 +9,7 @@
 
 namespace vantrel {
 
-inline constexpr int kPanCentre = 16383; // the picture scroll bars' middle
-inline constexpr int kPanMaximum = 32767;
+inline constexpr int kPanCentre = 16383; // the picture scroll bars' value with the axis mid-view
 
 inline constexpr float kZoomInLimit = 4.0f;    // above it Zoom In is disabled
 inline constexpr float kZoomOutLimit = 0.25f;  // below it Zoom Out is disabled
@@ -35,6 +34,21 @@ ViewPoint viewOrigin(int viewWidth, int viewHeight, int scrollX, int scrollY);
 
 // Where a picture of this size lands so that its axis pixel is on the origin.
 ViewRect spritePlacement(ViewPoint origin, std::int64_t axisX, std::int64_t axisY, int width, int height, float zoom);
+
+// The values a picture scroll bar takes along one direction of a view
+// `viewExtent` pixels long: from the one that puts the picture's first
+// column (row) on the view's near edge to the one that puts its last on the
+// far edge, with no background beyond; a picture smaller than the view moves
+// anywhere inside it. The range always holds the centre, where Centre puts
+// the bar, and `current`, so that setting it never moves the view.
+struct PanRange {
+    int minimum = kPanCentre;
+    int maximum = kPanCentre;
+    bool operator==(const PanRange&) const = default;
+};
+PanRange panRange(int viewExtent, std::int64_t axis, int pictureExtent, float zoom, int current);
+// No picture: the bar stays where it is, or at the centre.
+PanRange panRangeWithoutPicture(int current);
 
 // Where the axis marker is drawn: 13 x zoom square, centred on the origin.
 ViewRect markerPlacement(ViewPoint origin, float zoom);

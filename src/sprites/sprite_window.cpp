@@ -123,9 +123,7 @@ void SpriteWindow::buildUi()
     horizontalPanBar = named<QScrollBar>("horizontalPanBar", Qt::Horizontal, currentImage);
     verticalPanBar = named<QScrollBar>("verticalPanBar", Qt::Vertical, currentImage);
     for (QScrollBar* bar : {horizontalPanBar, verticalPanBar}) {
-        bar->setRange(0, kPanMaximum);
-        bar->setSingleStep(1);
-        bar->setPageStep(100);
+        bar->setRange(kPanCentre, kPanCentre); // fitted to the picture once it is shown
         bar->setValue(kPanCentre);
     }
     centreButton = named<QPushButton>("centreButton", QStringLiteral("center"), currentImage);
@@ -175,6 +173,8 @@ void SpriteWindow::buildUi()
             view->setPan(horizontalPanBar->value(), verticalPanBar->value());
             refreshPicture();
         });
+        // The range is not narrowed under a dragged slider.
+        connect(bar, &QScrollBar::sliderReleased, this, &SpriteWindow::updatePanBars);
     }
     // The onion skin follows the jump boxes, which name its sprite.
     for (QLineEdit* box : {jumpGroupEdit, jumpImageEdit}) {
@@ -306,7 +306,27 @@ void SpriteWindow::loadImage(int index)
 void SpriteWindow::refreshPicture()
 {
     showAxisInBoxes(false);
+    updatePanBars();
     view->refresh();
+}
+
+void SpriteWindow::updatePanBars()
+{
+    const SpriteRecord* record = current();
+    const QSize picture = view->pictureSize();
+    const std::tuple<QScrollBar*, int, std::int64_t, int> bars[] = {
+        {horizontalPanBar, view->width(), record ? record->axisX() : 0, picture.width()},
+        {verticalPanBar, view->height(), record ? record->axisY() : 0, picture.height()}};
+    for (const auto& [bar, viewExtent, axis, pictureExtent] : bars) {
+        bar->setSingleStep(std::max(1, viewExtent / 10));
+        bar->setPageStep(std::max(1, viewExtent));
+        if (bar->isSliderDown())
+            continue;
+        const PanRange range = record && pictureExtent > 0
+            ? panRange(viewExtent, axis, pictureExtent, app_.zoomFactor, bar->value())
+            : panRangeWithoutPicture(bar->value());
+        bar->setRange(range.minimum, range.maximum);
+    }
 }
 
 // --- the record's boxes ------------------------------------------------------
@@ -463,6 +483,8 @@ bool SpriteWindow::handleKey(int key, QWidget* focus)
 
 bool SpriteWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == view && event->type() == QEvent::Resize)
+        updatePanBars();
     if (event->type() == QEvent::KeyPress) {
         syncWithWorkspace();
         if (handleKey(static_cast<QKeyEvent*>(event)->key(), qobject_cast<QWidget*>(watched)))

@@ -130,6 +130,10 @@ private:
     void showAxisInBoxes(bool always);
     void loadImage(int index);
     void refreshPicture();
+    // Fits the picture scroll bars to the shown picture, the zoom and the
+    // view's size: their range ends at the picture's edges, a step is a
+    // tenth of the view and a page the whole view.
+    void updatePanBars();
     // The sprite the jump boxes name: where Jump goes, and the onion skin.
     SpriteNumbers jumpNumbers() const;
     void storeGroup();

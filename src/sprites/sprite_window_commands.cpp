@@ -43,8 +43,8 @@ const ToolButton kToolBar[] = {
     {&SpriteWindow::saveAction, &SpriteWindow::saveSpriteArchive, "Save", "saveAction", "Save SFF file",
      QStyle::SP_DialogSaveButton},
     {&SpriteWindow::sortAction, &SpriteWindow::sortImages, "Sort", "sortAction", "Sort images", QStyle::SP_ArrowDown},
-    {&SpriteWindow::addImageAction, &SpriteWindow::addImage, "Add", "addImageAction", "Add a PCX or PNG after this image",
-     QStyle::SP_FileDialogNewFolder},
+    {&SpriteWindow::addImageAction, &SpriteWindow::addImage, "Add", "addImageAction",
+     "Add a PCX or PNG after this image", QStyle::SP_FileDialogNewFolder},
     {&SpriteWindow::deleteImageAction, &SpriteWindow::deleteImage, "Delete", "deleteImageAction", "Delete this image",
      QStyle::SP_TrashIcon},
     {&SpriteWindow::cloneImageAction, &SpriteWindow::cloneImage, "Clone", "cloneImageAction", "Clone image to end",
@@ -60,8 +60,8 @@ const ToolButton kToolBar[] = {
      "Send to shell with \"Edit\" command", QStyle::SP_FileDialogDetailedView},
     {&SpriteWindow::exportImageAction, &SpriteWindow::exportImage, "SaveOne", "exportImageAction",
      "Save this picture as PCX or PNG...", QStyle::SP_DriveFDIcon},
-    {&SpriteWindow::exportAllAction, &SpriteWindow::exportAllImages, "SaveAll", "exportAllAction", "Save all pictures...",
-     QStyle::SP_DriveHDIcon},
+    {&SpriteWindow::exportAllAction, &SpriteWindow::exportAllImages, "SaveAll", "exportAllAction",
+     "Save all pictures...", QStyle::SP_DriveHDIcon},
     // Undo keeps no history: the button is there and does nothing.
     {&SpriteWindow::undoAction, nullptr, "Undo", "undoAction", "", QStyle::SP_ArrowBack},
 };
@@ -145,7 +145,8 @@ void SpriteWindow::addImage()
         app_.dialogs.message(this, QString::fromLatin1(kTooManyImages));
         return;
     }
-    const QStringList files = app_.dialogs.openFiles(this, pictureDialog(QStringLiteral("Add a PCX or PNG picture"), true));
+    const QStringList files =
+        app_.dialogs.openFiles(this, pictureDialog(QStringLiteral("Add a PCX or PNG picture"), true));
     if (files.isEmpty())
         return;
     if (!canAddImages(ws, static_cast<int>(files.size()))) {
@@ -275,8 +276,8 @@ void SpriteWindow::exportAllImages()
             return;
         transparent = answer == Answer::Yes;
     }
-    const auto errors = exportAllPictures(app_.sprites, sstr(folder),
-                                          asPng == Answer::Yes ? ExportFormat::Png : ExportFormat::AsStored, transparent);
+    const auto errors = exportAllPictures(
+        app_.sprites, sstr(folder), asPng == Answer::Yes ? ExportFormat::Png : ExportFormat::AsStored, transparent);
     if (!errors.empty()) {
         QString text = qstr(errors.front());
         if (errors.size() > 1)

@@ -1,6 +1,7 @@
 #pragma once
 // The sprite workspace: the character's sprites unpacked into PCX files in
-// <app>/tempsff plus the index <app>/tempsff.txt, read into a table of records.
+// <work>/tempsff plus the index <work>/tempsff.txt, read into a table of
+// records; <work> is the running copy's own folder (App::workDir).
 // Every sprite operation edits this table; the build writes it back.
 
 #include "sprites/sprite_index.h"

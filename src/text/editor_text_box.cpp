@@ -36,17 +36,28 @@ EditorTextBox::EditorTextBox(QWidget* parent) : QPlainTextEdit(parent)
 
 void EditorTextBox::setLines(const std::vector<TextLine>& lines)
 {
-    QString joined;
+    std::u16string joined;
+    std::vector<LineEnd> ends;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            joined += QLatin1Char('\n');
-        joined += fromUtf16(lines[i].text);
+        if (i > 0) {
+            joined += u'\n';
+            ends.push_back(lines[i - 1].end);
+        }
+        joined += lines[i].text;
     }
-    setPlainText(joined);
-    QTextBlock block = document()->begin();
-    for (std::size_t i = 0; i < lines.size() && block.isValid(); ++i, block = block.next()) {
-        if (i > 0)
-            block.setUserData(new LineEndBefore(lines[i - 1].end));
+    setJoinedText(joined, ends, LineEnd::None);
+}
+
+void EditorTextBox::setJoinedText(std::u16string_view text, const std::vector<LineEnd>& ends, LineEnd usualEnd)
+{
+    setPlainText(fromUtf16(text));
+    // Most files use one kind of line end: only the others are kept on their lines.
+    if (std::ranges::all_of(ends, [usualEnd](LineEnd e) { return e == usualEnd; }))
+        return;
+    QTextBlock block = document()->begin().next();
+    for (std::size_t i = 0; i < ends.size() && block.isValid(); ++i, block = block.next()) {
+        if (ends[i] != usualEnd)
+            block.setUserData(new LineEndBefore(ends[i]));
     }
 }
 
@@ -119,6 +130,20 @@ void EditorTextBox::replaceLines(int first, int count, const std::vector<TextLin
     QTextBlock block = doc->findBlockByNumber(first + 1);
     for (std::size_t i = 0; i < lines.size() && block.isValid(); ++i, block = block.next())
         block.setUserData(new LineEndBefore(lines[i].end));
+}
+
+std::pair<QTextBlock, QTextBlock> EditorTextBox::shownBlocks() const
+{
+    const QTextBlock first = firstVisibleBlock();
+    QTextBlock last = first;
+    const qreal bottom = viewport()->height();
+    const QPointF offset = contentOffset();
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        if (blockBoundingGeometry(block).translated(offset).top() >= bottom)
+            break;
+        last = block;
+    }
+    return {first, last};
 }
 
 void EditorTextBox::showLine(int line)

@@ -8,7 +8,9 @@
 #include "text/text_file.h"
 
 #include <QPlainTextEdit>
+#include <QTextBlock>
 
+#include <utility>
 #include <vector>
 
 namespace vantrel {
@@ -20,8 +22,12 @@ public:
 
     // Shows the lines; clears the undo history.
     void setLines(const std::vector<TextLine>& lines);
+    // Shows a whole file at once (see decodeJoined()). Line ends equal to
+    // `usualEnd` are not kept apart: lines() reports them as None, which
+    // every writer takes as the usual end. Clears the undo history.
+    void setJoinedText(std::u16string_view text, const std::vector<LineEnd>& ends, LineEnd usualEnd);
     // The lines as shown, each with the line end it had in the file (None for
-    // line breaks typed since).
+    // line breaks typed since, and for the usual end given to setJoinedText()).
     std::vector<TextLine> lines() const;
     // Replaces `count` lines from line `first` with `lines`, as one step the
     // user can undo; every other line keeps its text and line end. Each new
@@ -31,6 +37,8 @@ public:
     void replaceLines(int first, int count, const std::vector<TextLine>& lines);
     // Scrolls line `line` into view when it is out of view; the caret stays.
     void showLine(int line);
+    // The first and the last line the viewport shows (invalid when empty).
+    std::pair<QTextBlock, QTextBlock> shownBlocks() const;
 
     std::u16string text() const override;
     long selStart() const override;

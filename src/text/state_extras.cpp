@@ -10,16 +10,8 @@ namespace vantrel {
 namespace {
 
 constexpr std::u16string_view kStatedef = u"[statedef ";
-
-std::u16string lowerAscii(std::u16string_view text)
-{
-    std::u16string out(text);
-    for (char16_t& c : out) {
-        if (c >= u'A' && c <= u'Z')
-            c = static_cast<char16_t>(c - u'A' + u'a');
-    }
-    return out;
-}
+// The characters after "[statedef " its number is read from.
+constexpr std::size_t kNumberWindow = 12;
 
 // Characters beyond ASCII cannot be part of a number; they stop the reading.
 std::string asciiOnly(std::u16string_view text)
@@ -30,22 +22,71 @@ std::string asciiOnly(std::u16string_view text)
     return out;
 }
 
+char16_t lowerAscii(char16_t c)
+{
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
+// Where the last "[statedef " (any letter case) that ends by `limit` starts.
+std::optional<std::size_t> lastStatedef(std::u16string_view line, std::size_t limit)
+{
+    limit = std::min(limit, line.size());
+    for (std::size_t at = limit; at >= kStatedef.size(); --at) {
+        const std::size_t start = at - kStatedef.size();
+        bool same = true;
+        for (std::size_t i = 0; same && i < kStatedef.size(); ++i)
+            same = lowerAscii(line[start + i]) == kStatedef[i];
+        if (same)
+            return start;
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+std::int64_t stateAtLine(const std::function<std::u16string(long)>& line, long lineCount, long endLine,
+                         long endColumn)
+{
+    for (long n = std::min(endLine, lineCount - 1); n >= 0; --n) {
+        const std::u16string text = line(n);
+        const std::size_t limit = n == endLine ? static_cast<std::size_t>(std::max(endColumn, 0L)) : text.size();
+        const auto at = lastStatedef(text, limit);
+        if (!at)
+            continue;
+        // The number's window runs on over line breaks (CR LF) into the lines below.
+        std::u16string following = text.substr(*at + kStatedef.size());
+        for (long next = n + 1; following.size() < kNumberWindow && next < lineCount; ++next)
+            following += u"\r\n" + line(next);
+        // Of the twelve characters (fewer at the end of the text) the last two never count.
+        following.resize(std::min(following.size(), kNumberWindow));
+        following.resize(following.size() >= 2 ? following.size() - 2 : 0);
+        return numericValue(asciiOnly(following));
+    }
+    return kNotInAState;
+}
 
 std::optional<std::int64_t> stateAtSelection(std::u16string_view text, long selStart, long selLength)
 {
     if (selStart <= 0)
         return std::nullopt;
     const auto size = static_cast<long>(text.size());
-    const long end = std::clamp<long>(selStart + std::max<long>(selLength, 0), 0, size);
-    const std::u16string before = lowerAscii(text.substr(0, static_cast<std::size_t>(end)));
-    const auto at = before.rfind(kStatedef);
-    if (at == std::u16string::npos)
-        return kNotInAState;
-    const std::size_t from = at + kStatedef.size();
-    std::u16string_view following = text.substr(from, 12);
-    following = following.substr(0, following.size() >= 2 ? following.size() - 2 : 0);
-    return numericValue(asciiOnly(following));
+    const auto end = static_cast<std::size_t>(std::clamp<long>(selStart + std::max<long>(selLength, 0), 0, size));
+    std::vector<std::u16string_view> lines;
+    long endLine = 0, endColumn = 0;
+    for (std::size_t start = 0;;) {
+        const std::size_t breakAt = text.find(u"\r\n", start);
+        const std::size_t stop = breakAt == std::u16string_view::npos ? text.size() : breakAt;
+        if (end >= start && end <= stop + 1) {
+            endLine = static_cast<long>(lines.size());
+            endColumn = static_cast<long>(end - start);
+        }
+        lines.push_back(text.substr(start, stop - start));
+        if (breakAt == std::u16string_view::npos)
+            break;
+        start = breakAt + 2;
+    }
+    return stateAtLine([&lines](long n) { return std::u16string(lines[static_cast<std::size_t>(n)]); },
+                       static_cast<long>(lines.size()), endLine, endColumn);
 }
 
 std::u16string stateCaption(std::int64_t state, std::u16string_view path)

@@ -6,6 +6,7 @@
 #include "text/text_box.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,14 @@ inline constexpr std::int64_t kNotInAState = -10;
 // follows it, kNotInAState when there is none. Nothing when the selection
 // starts at 0 (the caption then keeps its last value).
 std::optional<std::int64_t> stateAtSelection(std::u16string_view text, long selStart, long selLength);
+
+// The same rule read line by line, for a text too long to copy on every
+// key: `line(n)` gives line n (0 to lineCount - 1) without its break, and the
+// selection ends at column `endColumn` of line `endLine`. Lines are read
+// from there upwards to the nearest "[statedef ", and the few after it that
+// its number needs. The caller leaves out a selection that starts at 0.
+std::int64_t stateAtLine(const std::function<std::u16string(long)>& line, long lineCount, long endLine,
+                         long endColumn);
 
 // "State 200 of <path>", "State-1 of <path>" or "Not in a state - <path>".
 std::u16string stateCaption(std::int64_t state, std::u16string_view path);

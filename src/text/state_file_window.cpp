@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -44,9 +46,12 @@ StateFileWindow::StateFileWindow(App& app, QWidget* parent)
     body_->insertLayout(0, clipColumn);
 
     connect(clipList_, &QListWidget::itemDoubleClicked, this, &StateFileWindow::insertSelectedClip);
-    connect(editor(), &EditorTextBox::textEdited, this, &StateFileWindow::showCurrentState);
-    connect(editor(), &QPlainTextEdit::cursorPositionChanged, this, &StateFileWindow::showCurrentState);
-    connect(editor(), &QPlainTextEdit::selectionChanged, this, &StateFileWindow::showCurrentState);
+    connect(editor(), &EditorTextBox::textEdited, this, [this] {
+        ++edits_;
+        followCaret();
+    });
+    connect(editor(), &QPlainTextEdit::cursorPositionChanged, this, &StateFileWindow::followCaret);
+    connect(editor(), &QPlainTextEdit::selectionChanged, this, &StateFileWindow::followCaret);
 
     for (int index = 0; index < kStateFileButtons; ++index) {
         QAction* button = toolbarAction(QStringLiteral("st%1").arg(index + 1));
@@ -118,16 +123,37 @@ void StateFileWindow::openCommonStates()
     switchTo(qstr(app_.files.commonStatesFile));
 }
 
+void StateFileWindow::followCaret()
+{
+    const QTextCursor cursor = editor()->textCursor();
+    const CaretPlace place{edits_, cursor.selectionStart(), cursor.selectionEnd()};
+    if (place == captionFor_)
+        return;
+    captionFor_ = place;
+    showCurrentState();
+}
+
 void StateFileWindow::showCurrentState()
 {
-    EditorTextBox* box = editor();
-    const long start = box->selStart();
-    if (start == 0 || loading_)
+    const QTextCursor cursor = editor()->textCursor();
+    if (cursor.selectionStart() == 0 || loading_)
         return;
-    const auto state = stateAtSelection(box->text(), start, box->selLength());
-    if (!state)
-        return;
-    currentState_ = *state;
+    const QTextDocument* document = editor()->document();
+    const QTextBlock endBlock = document->findBlock(cursor.selectionEnd());
+    // Walks from block to block as stateAtLine() asks for lines, mostly the one above the last.
+    QTextBlock at = endBlock;
+    const auto line = [&at, document](long n) {
+        const int number = static_cast<int>(n);
+        if (at.blockNumber() - 1 == number)
+            at = at.previous();
+        else if (at.blockNumber() + 1 == number)
+            at = at.next();
+        else if (at.blockNumber() != number)
+            at = document->findBlockByNumber(number);
+        return toUtf16(at.text());
+    };
+    currentState_ = stateAtLine(line, document->blockCount(), endBlock.blockNumber(),
+                                cursor.selectionEnd() - endBlock.position());
     setWindowTitle(fromUtf16(stateCaption(currentState_, utf16View(currentStateFile_))));
 }
 

@@ -34,7 +34,8 @@ public:
     bool showCharacterFile(const QString& path);
 
 public slots:
-    // Shows the state around the caret in the caption.
+    // Shows the state around the caret in the caption, read from the caret's
+    // line upwards.
     void showCurrentState();
     // Inserts the clip chosen in the list as a new controller of the state
     // around the caret.
@@ -51,6 +52,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A key typed moves the caret and changes the text: the caption is worked
+    // out once for each new text and selection.
+    void followCaret();
     void enableStateButtons();
     void switchTo(const QString& path);
     void readClipFile();
@@ -61,6 +65,15 @@ private:
     QString currentStateFile_;
     std::int64_t currentState_ = 0;
     TextClipLibrary clips_;
+    // The text (counted by edits) and the selection the caption was last worked out for.
+    struct CaretPlace {
+        long edits = 0;
+        int start = -1;
+        int end = -1;
+        bool operator==(const CaretPlace&) const = default;
+    };
+    long edits_ = 0;
+    CaretPlace captionFor_;
 };
 
 } // namespace vantrel

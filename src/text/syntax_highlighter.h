@@ -1,21 +1,40 @@
 #pragma once
 // Colours headers, comments, keys and numbers of a character's text files.
+//
+// Only lines that are shown get their colours, just before they are painted,
+// so that a file of many megabytes opens at once; a line typed in is coloured
+// again as it changes. A line's user state tells whether its colours are
+// up to date.
 
-#include <QSyntaxHighlighter>
+#include <QObject>
+#include <QTextBlock>
 #include <QTextCharFormat>
 
 namespace vantrel {
 
-class SyntaxHighlighter final : public QSyntaxHighlighter {
+class EditorTextBox;
+
+class SyntaxHighlighter final : public QObject {
     Q_OBJECT
 public:
     // A dark background gets light colours, so that the text stays legible.
-    SyntaxHighlighter(QTextDocument* document, bool darkBackground);
+    SyntaxHighlighter(EditorTextBox* editor, bool darkBackground);
+
+    // Whether a line has its colours.
+    static bool isColoured(const QTextBlock& block);
+    // Colours the lines the text box shows that are not coloured yet.
+    void colourShownLines();
 
 protected:
-    void highlightBlock(const QString& text) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void textChanged(int from, int removed, int added);
+    // Sets a line's formats; the caller has its layout brought up to date.
+    void colour(QTextBlock block);
+
+    EditorTextBox* editor_;
+    QObject* viewport_ = nullptr; // the editor's viewport, whose paint events colour the shown lines
     QTextCharFormat header_, comment_, key_, number_;
 };
 

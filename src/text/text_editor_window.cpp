@@ -213,7 +213,7 @@ void TextEditorWindow::applySettingsAndLoad()
     palette.setColor(QPalette::Text, settingColour(s.defaultTextColour));
     editor_->setPalette(palette);
     if (description_.highlighted)
-        new SyntaxHighlighter(editor_->document(), back.lightness() < 128);
+        new SyntaxHighlighter(editor_, back.lightness() < 128);
 
     const QString path = sourcePath();
     if (!path.isEmpty() || description_.slot != EditorSlot::Notepad) {
@@ -244,7 +244,7 @@ bool TextEditorWindow::loadFile(const QString& path)
         return false;
     }
     loading_ = true;
-    editor_->setLines(loaded.text.lines);
+    editor_->setJoinedText(loaded.text.text, loaded.text.ends, loaded.text.encoding.usualEnd);
     loading_ = false;
     encoding_ = loaded.text.encoding;
     filePath_ = path;

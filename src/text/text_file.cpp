@@ -39,40 +39,40 @@ std::string_view lineEndBytes(LineEnd end)
 
 } // namespace
 
-ShownText decodeText(std::string_view bytes)
+JoinedText decodeJoined(std::string_view bytes)
 {
-    ShownText shown;
+    JoinedText joined;
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        shown.encoding.byteOrderMark = true;
+        joined.encoding.byteOrderMark = true;
         bytes.remove_prefix(kByteOrderMark.size());
     }
-    std::u16string text;
+    std::u16string& text = joined.text;
     if (auto utf8 = decodeUtf8(bytes); utf8 && !holdsLayoutCharacters(*utf8)) {
         text = std::move(*utf8);
     } else {
-        shown.encoding.utf8 = false;
+        joined.encoding.utf8 = false;
         text = decodeSingleBytes(bytes);
     }
 
+    // Every break becomes one LF, in place: the text only gets shorter.
     std::array<std::size_t, 4> counts{};
-    TextLine line;
+    std::size_t kept = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
         if (c != u'\r' && c != u'\n') {
-            line.text += c;
+            text[kept++] = c;
             continue;
         }
+        LineEnd end = c == u'\r' ? LineEnd::Cr : LineEnd::Lf;
         if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            line.end = LineEnd::CrLf;
+            end = LineEnd::CrLf;
             ++i;
-        } else {
-            line.end = c == u'\r' ? LineEnd::Cr : LineEnd::Lf;
         }
-        ++counts[static_cast<std::size_t>(line.end)];
-        shown.lines.push_back(std::move(line));
-        line = TextLine{};
+        ++counts[static_cast<std::size_t>(end)];
+        joined.ends.push_back(end);
+        text[kept++] = u'\n';
     }
-    shown.lines.push_back(std::move(line));
+    text.resize(kept);
 
     // Ties go to CR LF, the engine's own convention.
     LineEnd usual = LineEnd::CrLf;
@@ -80,7 +80,23 @@ ShownText decodeText(std::string_view bytes)
         if (counts[static_cast<std::size_t>(e)] > counts[static_cast<std::size_t>(usual)])
             usual = e;
     }
-    shown.encoding.usualEnd = usual;
+    joined.encoding.usualEnd = usual;
+    return joined;
+}
+
+ShownText decodeText(std::string_view bytes)
+{
+    const JoinedText joined = decodeJoined(bytes);
+    ShownText shown;
+    shown.encoding = joined.encoding;
+    const std::u16string_view text = joined.text;
+    std::size_t start = 0;
+    for (const LineEnd end : joined.ends) {
+        const std::size_t lf = text.find(u'\n', start);
+        shown.lines.push_back({std::u16string(text.substr(start, lf - start)), end});
+        start = lf + 1;
+    }
+    shown.lines.push_back({std::u16string(text.substr(start)), LineEnd::None});
     return shown;
 }
 
@@ -174,7 +190,7 @@ TextLoadResult loadTextFile(const std::string& path)
         return result;
     }
     result.ok = true;
-    result.text = decodeText(*bytes);
+    result.text = decodeJoined(*bytes);
     return result;
 }
 

@@ -34,7 +34,17 @@ struct ShownText {
     TextEncoding encoding;
 };
 
-// Splits a file at CR LF, LF and lone CR; every line but the last carries its end.
+// The same in one piece, as the text box takes a whole file: the lines joined
+// by LF, and the end that followed each line but the last.
+struct JoinedText {
+    std::u16string text;
+    std::vector<LineEnd> ends; // one fewer than the lines
+    TextEncoding encoding;
+};
+
+// Splits a file at CR LF, LF and lone CR.
+JoinedText decodeJoined(std::string_view bytes);
+// The same as lines; every line but the last carries its end.
 ShownText decodeText(std::string_view bytes);
 
 // The bytes to write for the lines. A line without an end (other than the
@@ -65,7 +75,7 @@ LineChange changedLines(const std::vector<TextLine>& before, const std::vector<T
 struct TextLoadResult {
     bool ok = false;
     int errorNumber = 0; // the system's error number when !ok
-    ShownText text;
+    JoinedText text;
 };
 
 // Reads and decodes a whole file.

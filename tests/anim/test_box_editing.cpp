@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 
 using namespace vantrel;
 
@@ -40,10 +42,13 @@ TEST(BoxEdits, RealPunchOnBothCharacters)
         const char* before; // the line the change starts at
     } cases[] = {
         {"move one box by 3 px", [](auto& d, int a) { return setBox(d, a, 2, BoxKind::Clsn1, 0, {19, -80, 64, -71}); },
-         {" Clsn1[0] =  16,-80, 61,-71"}, {" Clsn1[0] = 19, -80, 64, -71"}, " Clsn1[0] =  16,-80, 61,-71"},
+         {" Clsn1[0] =  16,-80, 61,-71"}, {" Clsn1[0] =  19,-80, 64,-71"}, " Clsn1[0] =  16,-80, 61,-71"},
+        {"move a box written right to left and from the feet up by 3 px: the order stays",
+         [](auto& d, int a) { return setBox(d, a, 2, BoxKind::Clsn2, 0, {-7, -80, 22, 0}); },
+         {" Clsn2[0] =  19,  0,-10,-80"}, {" Clsn2[0] =  22,  0,-7,-80"}, " Clsn2[0] =  19,  0,-10,-80"},
         {"resize a box written the other way round",
          [](auto& d, int a) { return setBox(d, a, 2, BoxKind::Clsn2, 0, {-10, -80, 22, 0}); },
-         {" Clsn2[0] =  19,  0,-10,-80"}, {" Clsn2[0] = -10, -80, 22, 0"}, " Clsn2[0] =  19,  0,-10,-80"},
+         {" Clsn2[0] =  19,  0,-10,-80"}, {" Clsn2[0] =  22,  0,-10,-80"}, " Clsn2[0] =  19,  0,-10,-80"},
         {"add a box to a frame without boxes of its kind",
          [](auto& d, int a) { return addBox(d, a, 0, BoxKind::Clsn1, {10, -70, 40, -60}, false); }, {},
          {"Clsn1: 1", " Clsn1[0] = 10, -70, 40, -60"}, "200,0, 0,0, 2"},
@@ -55,9 +60,9 @@ TEST(BoxEdits, RealPunchOnBothCharacters)
          {"Clsn1: 1", " Clsn1[0] =  16,-80, 61,-71"}, {}, "Clsn1: 1"},
         {"delete a box and number the rest from 0", [](auto& d, int a) { return deleteBox(d, a, 2, BoxKind::Clsn2, 0); },
          {"Clsn2: 3", " Clsn2[0] =  19,  0,-10,-80", " Clsn2[1] =   6,-94, 18,-78", " Clsn2[2] =  19,-80, 61,-71"},
-         {"Clsn2: 2", " Clsn2[0] = 6, -94, 18, -78", " Clsn2[1] = 19, -80, 61, -71"}, "Clsn2: 3"},
+         {"Clsn2: 2", " Clsn2[0] =   6,-94, 18,-78", " Clsn2[1] =  19,-80, 61,-71"}, "Clsn2: 3"},
         {"move a default box", [](auto& d, int a) { return setBox(d, a, 4, BoxKind::Clsn2, 1, {0, -97, 12, -83}); },
-         {" Clsn2[1] =   0,-94, 12,-80"}, {" Clsn2[1] = 0, -97, 12, -83"}, " Clsn2[1] =   0,-94, 12,-80"},
+         {" Clsn2[1] =   0,-94, 12,-80"}, {" Clsn2[1] =   0,-97, 12,-83"}, " Clsn2[1] =   0,-94, 12,-80"},
         {"a new default block goes after the header",
          [](auto& d, int a) { return addBox(d, a, 3, BoxKind::Clsn1, {5, -60, 30, -50}, true); }, {},
          {"Clsn1Default: 1", " Clsn1[0] = 5, -60, 30, -50"}, "Clsn2Default: 2"},
@@ -100,6 +105,53 @@ TEST(BoxEdits, RealPunchOnBothCharacters)
     }
 }
 
+TEST(BoxEdits, AnEditOfARealBoxChangesOnlyTheNumbersThatMoved)
+{
+    // KFM writes its body box right to left and from the feet up.
+    const std::string_view written = " Clsn2[0] =  19,  0,-10,-80";
+    const struct {
+        BoxGrip grip;
+        int dx, dy;
+        std::string_view line;
+    } cases[] = {
+        {BoxGrip::Inside, 3, 0, " Clsn2[0] =  22,  0,-7,-80"},
+        {BoxGrip::Inside, 0, -3, " Clsn2[0] =  19,  -3,-10,-83"},
+        {BoxGrip::Right, 3, 0, " Clsn2[0] =  22,  0,-10,-80"},
+        {BoxGrip::Left, -5, 0, " Clsn2[0] =  19,  0,-15,-80"},
+        {BoxGrip::Bottom, 0, 4, " Clsn2[0] =  19,  4,-10,-80"},
+        {BoxGrip::TopLeft, 2, 2, " Clsn2[0] =  19,  0,-8,-78"},
+    };
+    for (const char* file : {"winmugen-kfm/kfm.air", "ikemen-kfm/kfm.air"}) {
+        const std::string text = test::readFile(test::realchars(file));
+        const AirDocument air = AirDocument::parse(text);
+        const int punch = air.findAction(200);
+        const std::size_t at = text.find(written, text.find("[Begin Action 200]"));
+        ASSERT_NE(at, std::string::npos) << file;
+        const FrameBoxes shown = frameBoxes(air, punch, 2);
+        ASSERT_EQ(shown.boxes[1][0].line, static_cast<int>(lineOf(text, written)));
+        for (const auto& c : cases) {
+            const BoxEditResult r =
+                setBox(air, punch, 2, BoxKind::Clsn2, 0, dragBox(shown.boxes[1][0].box, c.grip, c.dx, c.dy));
+            ASSERT_TRUE(r.ok()) << file << r.error;
+            std::string expected = text;
+            expected.replace(at, written.size(), c.line);
+            // Every other byte of the file stays.
+            EXPECT_TRUE(r.text == expected) << file << ": " << c.line << " became "
+                                            << test::difference(text, r.text).added.front();
+            // The list still shows the numbers as the line writes them.
+            const auto blanksOut = [](std::string_view t) {
+                std::string out;
+                std::ranges::copy_if(t, std::back_inserter(out), [](char ch) { return ch != ' '; });
+                return out;
+            };
+            const AirDocument edited = AirDocument::parse(r.text);
+            EXPECT_EQ(blanksOut(boxListText(edited, BoxKind::Clsn2, 0, frameBoxes(edited, punch, 2).boxes[1][0])),
+                      blanksOut(c.line))
+                << file;
+        }
+    }
+}
+
 TEST(BoxEdits, BytesOutsideTheEditedLineStay)
 {
     const std::vector<std::string> lines = {
@@ -130,7 +182,7 @@ TEST(BoxEdits, BytesOutsideTheEditedLineStay)
         {"byte-order mark", join("\xEF\xBB\xBF", {"\r\n"}, true)},
         {"mixed ends, none at the end", join("", {"\r\n", "\n", "\r"}, false)},
     };
-    const std::string moved = "\tclsn1[0] = 19, -80, 64, -71   ; tabbed, comment";
+    const std::string moved = "\tclsn1[0]=19,-80,64,-71   ; tabbed, comment";
     for (const auto& f : files) {
         const AirDocument air = AirDocument::parse(f.text);
         const BoxEditResult r = setBox(air, 0, 1, BoxKind::Clsn1, 0, {19, -80, 64, -71});
@@ -192,7 +244,8 @@ TEST(BoxEdits, BadBlocksAreShownWarnedAndKeptUntilTheirFrameIsEdited)
         EXPECT_EQ(addBox(air, 0, c.frame, BoxKind::Clsn1, {5, 6, 7, 8}, false).ok(), c.readable) << c.frame;
         if (c.readable) {
             const FrameBoxes after = frameBoxes(AirDocument::parse(moved.text), 0, c.frame);
-            EXPECT_TRUE(after.warnings.empty()) << c.frame;
+            // A line written right to left stays so, and keeps its warning.
+            EXPECT_EQ(after.warnings.empty(), c.warning != AirProblemKind::BoxReversed) << c.frame;
             EXPECT_EQ(after.boxes[0][0].box, (AirBox{5, 6, 7, 8})) << c.frame;
         }
     }

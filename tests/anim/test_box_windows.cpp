@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -119,14 +122,14 @@ TEST_F(BoxWindowTest, DragMoveAndResizeOnThePunchBecomeUndoableEditsOfTheAirWind
         ASSERT_NE(airWindow(), nullptr) << file;
         EXPECT_TRUE(airWindow()->modified());
         EXPECT_EQ(edits().removed, std::vector<std::string>{" Clsn1[0] =  16,-80, 61,-71"}) << file;
-        EXPECT_EQ(edits().added, std::vector<std::string>{" Clsn1[0] = 19, -80, 64, -71"}) << file;
+        EXPECT_EQ(edits().added, std::vector<std::string>{" Clsn1[0] =  19,-80, 64,-71"}) << file;
         EXPECT_EQ(w->boxes().boxes[0][0].box, (AirBox{19, -80, 64, -71}));
         EXPECT_EQ(std::pair(w->canvas->selectedIndex(), w->boxLists[0]->currentRow()), std::pair(0, 0));
 
         drag(w->canvas, {64, -75}, {6, 0});   // the right edge
         drag(w->canvas, {19, -80}, {-4, -2}); // the top-left corner
         EXPECT_EQ(w->boxes().boxes[0][0].box, (AirBox{15, -82, 70, -71}));
-        EXPECT_EQ(edits().added, std::vector<std::string>{" Clsn1[0] = 15, -82, 70, -71"}) << file;
+        EXPECT_EQ(edits().added, std::vector<std::string>{" Clsn1[0] =  15,-82, 70,-71"}) << file;
         EXPECT_EQ(w->boxLists[0]->item(0)->text(), "Clsn1[0] = 15, -82, 70, -71");
 
         // The AIR window undoes one box edit at a time; the editor follows.
@@ -280,6 +283,53 @@ TEST_F(BoxWindowTest, SpriteTransparencyOnionSkinZoomAndPlay)
     EXPECT_TRUE(QTest::qWaitFor([&] { return w->frameIndex() == 2; }, 2000));
     w->playButton->click();
     EXPECT_EQ(w->playButton->text(), "Play");
+}
+
+TEST_F(BoxWindowTest, BoxesHaveALightFillUnderTheSpriteLaidOnceAndACrispOutline)
+{
+    // The sprite stands far to the left; two attack boxes overlap from x 20 to 40.
+    useAir("[Begin Action 0]\r\nClsn2Default: 1\r\n Clsn2[0] = -10, 0, 10, -60\r\n"
+           "Clsn1: 2\r\n Clsn1[0] = 0, -50, 40, -30\r\n Clsn1[1] = 20, -40, 60, -20\r\n0,0, -100,0, 5\r\n"
+           "0,0, 0,0, 5\r\n");
+    CollisionBoxWindow* w = openEditor(0, 0);
+    ASSERT_NE(w, nullptr);
+    const auto over = [](QColor colour, int alpha) {
+        const auto mix = [alpha](int top, int under) { return (top * alpha + under * (255 - alpha)) / 255.0; };
+        return std::array{mix(colour.red(), kStage.red()), mix(colour.green(), kStage.green()),
+                          mix(colour.blue(), kStage.blue())};
+    };
+    const auto near = [](QColor got, std::array<double, 3> want) {
+        return std::abs(got.red() - want[0]) <= 1.5 && std::abs(got.green() - want[1]) <= 1.5
+            && std::abs(got.blue() - want[2]) <= 1.5;
+    };
+    const struct {
+        QPoint at;
+        std::array<double, 3> colour;
+        const char* what;
+    } cases[] = {
+        {{15, -45}, over(Qt::red, 40), "one attack box"},
+        {{30, -35}, over(Qt::red, 40), "two overlapping attack boxes: the same light fill"},
+        {{-5, -10}, over(Qt::blue, 20), "a default box: lighter still"},
+        {{40, -45}, over(Qt::red, 255), "the right edge: an outline one pixel wide"},
+        {{39, -45}, over(Qt::red, 40), "the pixel inside it"},
+        {{70, -45}, over(kStage, 255), "outside every box"},
+    };
+    for (const auto& c : cases) {
+        const QColor got = pixel(w->canvas, c.at);
+        EXPECT_TRUE(near(got, c.colour)) << c.what << ": " << got.name().toStdString();
+    }
+    // The selected box's grips stay white over the other boxes.
+    w->boxLists[0]->setCurrentRow(0);
+    EXPECT_EQ(pixel(w->canvas, {20, -30}), QColor(Qt::white)); // the middle of its bottom edge, on box 1's edge
+    EXPECT_EQ(pixel(w->canvas, {40, -40}), QColor(Qt::white)); // its right edge's middle, inside box 1
+    // Under a box the sprite keeps its own colours; the box's edge runs over it.
+    w->nextFrameButton->click();
+    EXPECT_EQ(pixel(w->canvas, {5, -20}), QColor(1, 0, 254));
+    const QImage shown = w->canvas->grab().toImage();
+    int dashes = 0;
+    for (int y = -38; y < -2; ++y)
+        dashes += shown.pixelColor(w->canvas->toWidget({-10, y})) == QColor(Qt::blue);
+    EXPECT_GT(dashes, 10);
 }
 
 TEST_F(BoxWindowTest, PreviewShowsBoxesZoomsStepsAndReadsTheEditedText)

@@ -181,6 +181,63 @@ TEST(AtomicWrite, ReplacesTheWholeFileOrNothing)
     EXPECT_EQ(namesIn(folder), std::vector<std::string>{"file.txt"});
 }
 
+TEST(AtomicWrite, AFileHandedOverInPiecesIsWrittenWholeOrNotAtAll)
+{
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    const std::string path = folder + "/kfm.snd";
+    test::writeFile(path, "old");
+
+    // Pieces of every kind: tiny ones that are gathered, gathered ones that
+    // pass the gathering limit, and big ones written from where they lie
+    // (each piece its own byte, so a piece lost or written twice shows).
+    std::vector<std::size_t> sizes = {0, 1, 16, 65535, 65536, 16, 300000, 5};
+    for (int i = 0; i < 40; ++i)
+        sizes.push_back(16 + static_cast<std::size_t>(i) * 997);
+    sizes.push_back(3 << 20);
+    std::string wanted;
+    for (const Durability durability : {Durability::Durable, Durability::Scratch}) {
+        const std::string before = contentsOf(path);
+        wanted.clear();
+        AtomicFileWriter writer(path, durability);
+        for (std::size_t k = 0; k < sizes.size(); ++k) {
+            const std::string piece(sizes[k], static_cast<char>('a' + k % 26));
+            ASSERT_TRUE(writer.write(piece));
+            wanted += piece;
+            // Nothing shows at the target before the commit.
+            if (k == sizes.size() / 2)
+                EXPECT_TRUE(contentsOf(path) == before);
+        }
+        ASSERT_TRUE(writer.commit());
+        EXPECT_TRUE(contentsOf(path) == wanted);
+        EXPECT_EQ(namesIn(folder), std::vector<std::string>{"kfm.snd"});
+    }
+
+    // A writer dropped part way, or one whose disk filled, leaves the file
+    // as it was and no temporary file.
+    {
+        AtomicFileWriter dropped(path);
+        ASSERT_TRUE(dropped.write(std::string(200000, 'z')));
+    }
+    EXPECT_TRUE(contentsOf(path) == wanted);
+    EXPECT_EQ(namesIn(folder), std::vector<std::string>{"kfm.snd"});
+    WriteResult failed;
+    {
+        const FileSizeLimit limit(100000);
+        AtomicFileWriter full(path);
+        bool allWritten = true;
+        for (int i = 0; i < 20 && allWritten; ++i)
+            allWritten = full.write(std::string(70000, 'q'));
+        EXPECT_FALSE(allWritten);
+        EXPECT_FALSE(full.write("x")) << "a writer that failed took more bytes";
+        failed = full.commit();
+    }
+    EXPECT_FALSE(failed);
+    EXPECT_NE(failed.error.find(std::strerror(EFBIG)), std::string::npos) << failed.error;
+    EXPECT_TRUE(contentsOf(path) == wanted);
+    EXPECT_EQ(namesIn(folder), std::vector<std::string>{"kfm.snd"});
+}
+
 TEST(AtomicWrite, LeftoversOfWritersThatAreGoneAreRemoved)
 {
     QTemporaryDir dir;

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <iterator>
+#include <optional>
 #include <random>
 
 using namespace vantrel;
@@ -58,6 +60,86 @@ TEST(PcxDecode, RowsRunsAndMirrors)
         EXPECT_EQ(image.height, c.file.height);
         EXPECT_EQ(image.stride, c.stride);
         EXPECT_EQ(image.pixels, c.pixels);
+    }
+}
+
+namespace {
+
+// The decoding rules byte by byte into a cleared buffer, as a yardstick for
+// the decoder's faster ways. Empty when the data ends first.
+std::optional<Bytes> decodeByteByByte(const std::string& file, int width, int L, int height, int stride)
+{
+    Bytes pixels(static_cast<std::size_t>(stride) * height, 0);
+    std::size_t p = 128;
+    for (int row = 0; row < height; ++row) {
+        for (int x = 0; x < L;) {
+            if (p >= file.size())
+                return std::nullopt;
+            const auto b = static_cast<std::uint8_t>(file[p]);
+            if (b < 0xC0) {
+                pixels[static_cast<std::size_t>(row) * stride + x++] = b;
+                ++p;
+                continue;
+            }
+            if (p + 1 >= file.size())
+                return std::nullopt;
+            int n = b & 0x3F;
+            if (x + n > L)
+                n = width - x;
+            for (int i = 0; i < n; ++i)
+                pixels[static_cast<std::size_t>(row) * stride + x + i] = static_cast<std::uint8_t>(file[p + 1]);
+            x += n;
+            p += 2;
+        }
+    }
+    return pixels;
+}
+
+} // namespace
+
+TEST(PcxDecode, BigPicturesDecodeAsByteByByteWhateverCameBefore)
+{
+    // Pictures big enough for the block-wise decoding, in the sizes where it
+    // hands over to byte-by-byte decoding at the last rows, with data of
+    // every kind: spans of single pixels, short and long runs, empty runs,
+    // and runs cut at a width short of L.
+    const struct {
+        int width, height, L;
+        int pixelPercent; // how many bytes are single pixels, the rest runs
+    } shapes[] = {
+        {640, 48, 640, 30}, {199, 40, 202, 50}, {7, 300, 8, 60}, {1001, 3, 1004, 90},
+        {64, 64, 64, 10},   {33, 90, 36, 75},   {300, 20, 301, 0}, {120, 30, 120, 100},
+    };
+    std::mt19937 random(99);
+    // One decoder for them all, so each picture lands in memory that held
+    // another one: every byte of it must be written afresh.
+    DecoderState state;
+    for (int round = 0; round < 6; ++round) {
+        for (const auto& shape : shapes) {
+            SCOPED_TRACE(std::to_string(shape.width) + "x" + std::to_string(shape.height) + " L " +
+                         std::to_string(shape.L) + " round " + std::to_string(round));
+            Bytes data;
+            const int runCount[] = {0, 1, 2, 5, 15, 16, 17, 40, 63};
+            while (data.size() < static_cast<std::size_t>(shape.L) * shape.height * 2 + 64) {
+                if (static_cast<int>(random() % 100) < shape.pixelPercent) {
+                    data.push_back(static_cast<std::uint8_t>(random() % 0xC0));
+                } else {
+                    data.push_back(static_cast<std::uint8_t>(0xC0 | runCount[random() % std::size(runCount)]));
+                    data.push_back(static_cast<std::uint8_t>(random()));
+                }
+            }
+            // Cut short in odd rounds: the decoding then runs out of data
+            // somewhere in the picture, or just at its end.
+            if (round % 2 == 1)
+                data.resize(data.size() / (2 + round % 3));
+            const std::string file = makePcx({shape.width, shape.height, shape.L, 8, 1, data});
+            const int stride = (shape.L + 3) / 4 * 4;
+            const auto expected = decodeByteByByte(file, shape.width, shape.L, shape.height, stride);
+            const PcxStatus status = decodePcx(state, file, kPaletteFromFile, 0);
+            ASSERT_EQ(status, expected ? PcxStatus::Ok : PcxStatus::Refused);
+            if (expected)
+                ASSERT_TRUE(state.decodedPixels.pixels == *expected);
+        }
     }
 }
 

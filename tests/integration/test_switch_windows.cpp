@@ -194,47 +194,6 @@ TEST_F(SwitchTest, TheSpriteWindowFollowsTheNewTableAndTakesNoInputMeanwhile)
     EXPECT_EQ(sprites->positionLabel->text(), fresh);
 }
 
-TEST_F(SwitchTest, UnsavedTextComesBackAfterACrash)
-{
-    const QString recovery = t.dir() + "/cache/recovery";
-    t.app->recoveryDir = recovery;
-    type(text("ConstantsWindow"), "; unsaved when it crashed");
-    type(text("NotepadWindow"), "scratch notes");
-    main->updateRecoveryCopies();
-    ASSERT_EQ(RecoveryCopies(recovery).readAll().size(), 2);
-
-    // The next start, while this run lies where it crashed.
-    test::TestApp next;
-    test::installRealTools(next.dir().toStdString());
-    next.store->write(kProgramSettings, "ShowTips", "False");
-    next.app->recoveryDir = recovery;
-    MainWindow restarted(*next.app);
-    registerWindows(restarted);
-    next.dialogs.answers.enqueue(Answer::Yes);
-    restarted.startUp();
-    EXPECT_EQ(next.dialogs.messageTexts(),
-              QStringList{"Vantrel did not close cleanly. Restore the unsaved text of 2 files?"});
-    EXPECT_EQ(restarted.fileText().toStdString(), kit + "kit.def");
-    auto* constants = qobject_cast<TextEditorWindow*>(restarted.window("ConstantsWindow"));
-    auto* notes = qobject_cast<TextEditorWindow*>(restarted.window("NotepadWindow"));
-    ASSERT_NE(constants, nullptr);
-    ASSERT_NE(notes, nullptr);
-    EXPECT_EQ(constants->filePath().toStdString(), kit + "kit.cns");
-    EXPECT_TRUE(constants->modified());
-    EXPECT_TRUE(constants->editor()->toPlainText().endsWith("; unsaved when it crashed"));
-    EXPECT_TRUE(notes->modified());
-    EXPECT_EQ(notes->editor()->toPlainText(), "scratch notes");
-    EXPECT_TRUE(RecoveryCopies(recovery).readAll().isEmpty());
-
-    // Saved, the text is in the kit's file and no copy is kept.
-    ASSERT_TRUE(constants->save());
-    EXPECT_NE(test::readFile(kit + "kit.cns").find("; unsaved when it crashed"), std::string::npos);
-    restarted.updateRecoveryCopies();
-    const QList<StoredCopy> left = RecoveryCopies(recovery).readAll();
-    ASSERT_EQ(left.size(), 1);
-    EXPECT_EQ(left[0].copy.window, "NotepadWindow");
-}
-
 TEST(SpriteBuild, AnEmptyTableIsNotBuilt)
 {
     test::TestApp t;

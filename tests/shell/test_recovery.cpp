@@ -66,8 +66,11 @@ qint64 endedProcess()
 {
     QProcess done;
     done.start("/bin/true");
+    EXPECT_TRUE(done.waitForStarted(10000));
+    const qint64 pid = done.processId();
     EXPECT_TRUE(done.waitForFinished(10000));
-    return done.processId() ? done.processId() : 999999999;
+    EXPECT_GT(pid, 0);
+    return pid;
 }
 
 // The folder a run that crashed left in `root`, owned by `owner`, with
@@ -178,7 +181,8 @@ TEST(WorkspaceFolders, EachCopyHasItsOwnAndTheLeftOnesAreFound)
     ASSERT_TRUE(second.ok());
     EXPECT_NE(first.folder, second.folder);
     EXPECT_EQ(QFileInfo(first.folder).absolutePath(), root);
-    EXPECT_TRUE(QFileInfo(first.folder).fileName().startsWith(QString::number(QCoreApplication::applicationPid()) + "-"));
+    EXPECT_TRUE(
+        QFileInfo(first.folder).fileName().startsWith(QString::number(QCoreApplication::applicationPid()) + "-"));
     EXPECT_EQ(fs::status(first.folder.toStdString()).permissions() & fs::perms::all, fs::perms::owner_all);
     const std::optional<WorkspaceOwner> owner = readOwner(first.folder);
     ASSERT_TRUE(owner);
@@ -279,9 +283,10 @@ TEST_F(RecoveryTest, OnlyYesOrDiscardActAndARunningCopysFolderIsNeverTouched)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         t.dialogs.clear();
-        const QString left = leaveRun(root, "crashed", ended(),
-                                      {{"NotepadWindow", "", "/notes/todo.txt", "unsaved notes"},
-                                       {"ConstantsWindow", "/chars/gone/gone.def", "/chars/gone/gone.cns", "constants"}});
+        const QString left =
+            leaveRun(root, "crashed", ended(),
+                     {{"NotepadWindow", "", "/notes/todo.txt", "unsaved notes"},
+                      {"ConstantsWindow", "/chars/gone/gone.def", "/chars/gone/gone.cns", "constants"}});
         // A run that left nothing unsaved goes unasked.
         const QString empty = leaveRun(root, "crashed-empty", ended("/chars/gone/gone.def"));
         test::writeFile((empty + "/tempsff.txt").toStdString(), "index\r\n");
@@ -327,8 +332,9 @@ TEST_F(RecoveryTest, YesPutsEachTextBackIntoItsWindowAndKeepsWhatCannotGoBack)
     ASSERT_EQ(texts.size(), 3) << texts.join("|").toStdString();
     EXPECT_EQ(texts[0], kTwoTexts);
     EXPECT_EQ(texts[1], "The character definition /chars/gone/gone.def cannot be read.");
-    EXPECT_EQ(texts[2], "The unsaved text of 1 files could not be put back into its window. The copies stay in "
-                            + left + "/recovery.");
+    EXPECT_EQ(texts[2],
+              "The unsaved text of 1 files could not be put back into its window. The copies stay in " + left
+                  + "/recovery.");
     const QList<StoredCopy> stays = RecoveryCopies(left + "/recovery").readAll();
     ASSERT_EQ(stays.size(), 1);
     EXPECT_EQ(stays[0].copy.text, "constants");

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace vantrel;
 using namespace vantrel::test;
@@ -153,9 +154,46 @@ TEST(SndFormat, DamagedBanksFailWithoutReadingPastTheEnd)
         {"WAV image under 36 bytes", makeBank({{0, 0, w.substr(0, 30)}})},
         {"channels above 32767", patched(one, 528 + 20, 0x80000001)}, // bytes 22-23 = 0x8000
     };
-    for (const auto& [what, bytes] : cases)
+    // The same from disk, where the samples are read from the open file.
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("bank.snd").toStdString();
+    for (const auto& [what, bytes] : cases) {
         EXPECT_EQ(parseSndFile(bytes).status, SndLoadStatus::Failed) << what;
+        writeFile(path, bytes);
+        EXPECT_EQ(loadSndFile(path).status, SndLoadStatus::Failed) << what << " (from disk)";
+    }
     EXPECT_EQ(loadSndFile("/nonexistent/bank.snd").status, SndLoadStatus::Failed);
+    // A folder or a pipe is no bank, and the pipe is not waited on.
+    const std::string pipe = dir.filePath("pipe.snd").toStdString();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(loadSndFile(pipe).status, SndLoadStatus::Failed);
+    EXPECT_EQ(loadSndFile(dir.path().toStdString()).status, SndLoadStatus::Failed);
+}
+
+TEST(SndFormat, BigBanksGoFromDiskAndBackByteForByte)
+{
+    // Sub-files of all sizes, some far bigger than the pieces the writer
+    // gathers before writing, others small enough to be gathered by the hundred.
+    std::vector<SubFile> subs;
+    for (std::uint32_t i = 0; i < 300; ++i)
+        subs.push_back({i / 10, i % 10, makeWav(8000 + i, 1 + i % 2, 8, i % 7 == 0 ? 150000 + i : 40 + i * 13)});
+    const std::string file = makeBank(subs);
+    QTemporaryDir dir;
+    const std::string in = dir.filePath("in.snd").toStdString();
+    const std::string out = dir.filePath("out.snd").toStdString();
+    writeFile(in, file);
+
+    const SndLoadResult loaded = loadSndFile(in);
+    ASSERT_EQ(loaded.status, SndLoadStatus::Loaded);
+    ASSERT_EQ(loaded.bank.soundCount(), 300);
+    for (std::size_t k = 0; k < subs.size(); ++k) {
+        const SoundSample& s = loaded.bank.samples[k];
+        EXPECT_TRUE(s.wavData == subs[k].wav) << "sample " << k + 1;
+        EXPECT_EQ(s.sampleRate, static_cast<std::int32_t>(8000 + k)) << "sample " << k + 1;
+    }
+    ASSERT_TRUE(writeSndFile(out, loaded.bank));
+    EXPECT_TRUE(readFile(out) == file);
+    EXPECT_TRUE(encodeSndFile(loaded.bank) == file);
 }
 
 TEST(SndFormat, GapsBetweenSubFilesAreClosedWithMatchingOffsets)

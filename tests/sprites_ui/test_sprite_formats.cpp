@@ -3,6 +3,7 @@
 // pictures going out as PNG, the version in the build options dialog, and a
 // real SFF v2 character edited, saved and opened again.
 
+#include "palette/palette_window.h"
 #include "sfflib/pcx.h"
 #include "sfflib/png.h"
 #include "shell/main_window.h"
@@ -241,6 +242,24 @@ TEST_F(PictureTest, PicturesGoOutAsPng)
               alphaDrawing());
 }
 
+// The palette editor takes the first sprite as its sample; a 32-bit one has
+// no palette to edit through, so it is left alone, with a word why.
+TEST_F(PictureTest, ThePaletteEditorLeavesA32BitSampleAlone)
+{
+    {
+        PaletteWindow palettes(*t.app);
+        EXPECT_FALSE(palettes.samplePicture().isNull()) << "an 8-bit sample is shown";
+        EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    }
+    saved(alphaDrawing(), app + "/tempsff/photo.png");
+    const std::string before = test::readFile(app + "/tempsff/photo.png");
+    ws().record(1).pcxFile = "tempsff/photo.png";
+    PaletteWindow palettes(*t.app);
+    EXPECT_TRUE(palettes.samplePicture().isNull());
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"The sample is a 32-bit picture: palettes do not change it."});
+    EXPECT_EQ(test::readFile(app + "/tempsff/photo.png"), before);
+}
+
 // The dialog shows the archive's version and offers the other; going to v1
 // warns of the palettes and 32-bit sprites it would lose. Only a version
 // other than the archive's goes on the command line.
@@ -291,8 +310,9 @@ TEST(BuildOptionsVersion, FactsComeFromTheWorkspace)
     EXPECT_EQ(versionFacts(ws).archiveVersion, 1);
     EXPECT_EQ(versionFacts(ws).trueColourRecords, 1);
 
-    test::writeFile(ws.descriptionPath(), "SFF 2.01\npalettes 3\n1 1 1 00000000\n1 2 1 00000000\n9 9 1 00000000\n"
-                                          "pictures 2\n0 tempsff/a.pcx\n2 tempsff/B.PCX\n");
+    test::writeFile(ws.descriptionPath(),
+                    "SFF 2.01\npalettes 3\n1 1 1 00000000\n1 2 1 00000000\n9 9 1 00000000\n"
+                    "pictures 2\n0 tempsff/a.pcx\n2 tempsff/B.PCX\n");
     const VersionFacts facts = versionFacts(ws);
     EXPECT_EQ(std::tuple(facts.archiveVersion, facts.palettes, facts.unusedPalettes, facts.trueColourRecords),
               std::tuple(2, 3, 1, 1));
@@ -370,7 +390,8 @@ TEST(SpriteRoundTripV2, AnSffV2CharacterSavesAsV2AndReopens)
     const std::string written = test::readFile(out + "/kfm.sff");
     ASSERT_GT(written.size(), 16u);
     EXPECT_EQ(written.substr(12, 4), std::string("\0\1\0\2", 4));
-    const double ratio = double(written.size()) / double(std::filesystem::file_size(test::realchars("ikemen-kfm/kfm.sff")));
+    const double ratio =
+        double(written.size()) / double(std::filesystem::file_size(test::realchars("ikemen-kfm/kfm.sff")));
     EXPECT_GT(ratio, 0.85);
     EXPECT_LT(ratio, 1.1);
 
@@ -399,5 +420,6 @@ TEST(SpriteRoundTripV2, AnSffV2CharacterSavesAsV2AndReopens)
     window->exportImageAction->trigger();
     const auto exported = sfflib::decodePng(test::readFile(out + "/first.png"));
     ASSERT_TRUE(exported) << exported.error();
-    EXPECT_EQ(std::get<sfflib::IndexedImage>(*exported), *sfflib::decodePcx(test::readFile(ws.imagePath(ws.record(1)))));
+    EXPECT_EQ(std::get<sfflib::IndexedImage>(*exported),
+              *sfflib::decodePcx(test::readFile(ws.imagePath(ws.record(1)))));
 }

@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -417,6 +418,213 @@ TEST_F(SpriteWindowTest, PanningMovesTheOriginAndCentreBringsItBack)
     EXPECT_EQ(w->origin(), o);
     // The same drawing, shifted.
     EXPECT_EQ(panned.copy(o.x - 35, o.y - 21, 50, 50), w->renderView().copy(o.x - 25, o.y - 25, 50, 50));
+}
+
+// A picture whose edges can be told apart: colour 20 down its first column,
+// 30 down its last, 40 along its first row, 50 along its last, 10 inside.
+std::string framedPcx(int width, int height)
+{
+    std::vector<std::uint8_t> pixels;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            pixels.push_back(x == 0 ? 20 : x == width - 1 ? 30 : y == 0 ? 40 : y == height - 1 ? 50 : 10);
+        }
+    }
+    return makePcx(width, height, pixels);
+}
+
+QRgb paletteColour(int k)
+{
+    return qRgb(k, 2 * k, 3 * k) & 0xFFFFFF;
+}
+
+TEST_F(SpriteWindowTest, ThePictureScrollBarsEndAtThePicturesEdgesAndStepATenthOfTheView)
+{
+    test::writeFile(app + "/tempsff/big.pcx", framedPcx(640, 480));
+    ws().records().push_back({"tempsff/big.pcx", "0", "0", "320", "240"});
+    open();
+    // An even view, so that every pan puts the picture on a whole pixel.
+    w->view->setFixedSize(400, 300);
+    w->show();
+    QApplication::processEvents();
+    ASSERT_EQ(w->view->size(), QSize(400, 300));
+    QScrollBar* across = w->horizontalPanBar;
+    QScrollBar* down = w->verticalPanBar;
+    const ViewPoint centre = w->origin();
+
+    for (const int zoom : {1, 2, 8}) {
+        while (t.app->zoomFactor < zoom)
+            w->zoomInAction->trigger();
+        SCOPED_TRACE(zoom);
+        EXPECT_EQ(across->singleStep(), 40);
+        EXPECT_EQ(across->pageStep(), 400);
+        EXPECT_EQ(down->singleStep(), 30);
+        EXPECT_EQ(down->pageStep(), 300);
+        // The last column on the view's right edge: its `zoom` pixels are the
+        // view's last ones, the column before it just left of them.
+        across->setValue(across->maximum());
+        QImage shown = w->renderView();
+        EXPECT_EQ(rgb(shown.pixel(399, 20)), paletteColour(30));
+        EXPECT_EQ(rgb(shown.pixel(400 - zoom, 20)), paletteColour(30));
+        EXPECT_EQ(rgb(shown.pixel(399 - zoom, 20)), paletteColour(10));
+        across->setValue(across->minimum());
+        shown = w->renderView();
+        EXPECT_EQ(rgb(shown.pixel(0, 20)), paletteColour(20));
+        EXPECT_EQ(rgb(shown.pixel(zoom - 1, 20)), paletteColour(20));
+        EXPECT_EQ(rgb(shown.pixel(zoom, 20)), paletteColour(10));
+        across->setValue(kPanCentre);
+        down->setValue(down->maximum());
+        shown = w->renderView();
+        EXPECT_EQ(rgb(shown.pixel(20, 299)), paletteColour(50));
+        EXPECT_EQ(rgb(shown.pixel(20, 300 - zoom)), paletteColour(50));
+        EXPECT_EQ(rgb(shown.pixel(20, 299 - zoom)), paletteColour(10));
+        down->setValue(down->minimum());
+        shown = w->renderView();
+        EXPECT_EQ(rgb(shown.pixel(20, 0)), paletteColour(40));
+        EXPECT_EQ(rgb(shown.pixel(20, zoom)), paletteColour(10));
+        down->setValue(kPanCentre);
+        EXPECT_EQ(w->origin(), centre);
+    }
+
+    // Zooming out leaves a scrolled view where it is; once back inside, the
+    // range is the picture's again.
+    across->setValue(across->maximum());
+    const ViewPoint scrolled = w->origin();
+    while (t.app->zoomFactor > 1)
+        w->zoomOutAction->trigger();
+    EXPECT_EQ(w->origin(), scrolled);
+    w->centreButton->click();
+    EXPECT_EQ(w->origin(), centre);
+    EXPECT_EQ(across->maximum(), kPanCentre + 120); // 640 / 2 - 400 / 2
+    EXPECT_EQ(across->minimum(), kPanCentre - 120);
+
+    // The steps follow the view's size.
+    w->view->setFixedSize(500, 320);
+    QApplication::processEvents();
+    EXPECT_EQ(across->singleStep(), 50);
+    EXPECT_EQ(down->singleStep(), 32);
+    EXPECT_EQ(across->maximum(), kPanCentre + 70);
+}
+
+TEST(SpriteDrawing, PanRangeKeepsThePictureOverTheView)
+{
+    const int c = kPanCentre;
+    const struct {
+        int view;
+        std::int64_t axis;
+        int picture;
+        float zoom;
+        int current;
+        PanRange expected;
+    } cases[] = {
+        {400, 320, 640, 1, c, {c - 120, c + 120}},       // larger: an edge on each edge of the view
+        {400, 320, 640, 8, c, {c - 2360, c + 2360}},     // 2560 - 200 each way
+        {400, 0, 640, 2, c, {c, c + 1080}},              // axis on the first column: the centre is an end
+        {400, 50, 100, 2, c, {c - 100, c + 100}},        // smaller: anywhere inside the view
+        {400, 50, 100, 2, c + 500, {c - 100, c + 500}},  // a value outside is kept
+        {401, 320, 640, 1, c, {c - 120, c + 119}},       // odd: the origin lands on even pixels only
+        {400, 10, 20, 0.5f, c, {c - 195, c + 195}},      // zoomed out, 10 pixels wide
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(testing::Message() << k.view << " " << k.axis << " " << k.picture << " " << k.zoom);
+        const PanRange range = panRange(k.view, k.axis, k.picture, k.zoom, k.current);
+        EXPECT_EQ(range, k.expected);
+        // A picture larger than the view: an end that the picture sets shows
+        // no background at its edge, and one value past it would.
+        const int extent = roundHalfEven(k.picture * double(k.zoom));
+        const auto left = [&](int value) {
+            return spritePlacement(viewOrigin(k.view, 0, value, c), k.axis, 0, k.picture, 0, k.zoom).x;
+        };
+        if (extent >= k.view && range.maximum != c && range.maximum != k.current) {
+            EXPECT_GE(left(range.maximum) + extent, k.view);
+            EXPECT_LT(left(range.maximum + 1) + extent, k.view);
+        }
+        if (extent >= k.view && range.minimum != c && range.minimum != k.current) {
+            EXPECT_LE(left(range.minimum), 0);
+            EXPECT_GT(left(range.minimum - 1), 0);
+        }
+    }
+    EXPECT_EQ(panRangeWithoutPicture(c - 3), (PanRange{c - 3, c}));
+}
+
+// The view's own stretch at whole zooms gives what the painter's
+// nearest-pixel stretch gives, with pictures partly outside the view.
+TEST(SpriteDrawing, TheStretchMatchesThePaintersAtWholeZooms)
+{
+    QImage sprite(23, 17, QImage::Format_RGB32);
+    QImage onion(19, 29, QImage::Format_RGB32);
+    QImage translucent(11, 9, QImage::Format_ARGB32);
+    for (QImage* image : {&sprite, &onion, &translucent}) {
+        for (int y = 0; y < image->height(); ++y) {
+            for (int x = 0; x < image->width(); ++x)
+                image->setPixel(x, y, qRgba(x * 11, y * 7, (x * y) % 256, (x * 40 + y * 3) % 256));
+        }
+    }
+    sprite = sprite.convertToFormat(QImage::Format_RGB32);
+    onion = onion.convertToFormat(QImage::Format_RGB32);
+    const struct {
+        int zoom;
+        ViewPoint origin;
+        std::int64_t axisX, axisY, onionAxisX, onionAxisY;
+    } cases[] = {
+        {1, {30, 20}, 3, 4, -5, 2},  {2, {30, 20}, 10, 8, 0, 20},  {3, {5, 70}, 12, 1, 9, 9},
+        {8, {40, 30}, 20, 16, 3, 25}, {4, {-10, 90}, -2, 30, 6, -1}, {8, {300, 300}, 0, 0, 0, 0},
+    };
+    for (const QImage& shown : {sprite, translucent}) {
+        for (const auto& k : cases) {
+            SCOPED_TRACE(testing::Message() << "zoom " << k.zoom << " origin " << k.origin.x << "," << k.origin.y);
+            SpriteScene scene;
+            scene.size = QSize(97, 83);
+            scene.background = Qt::white;
+            scene.sprite = shown;
+            scene.onion = onion;
+            scene.origin = k.origin;
+            scene.axisX = k.axisX;
+            scene.axisY = k.axisY;
+            scene.onionAxisX = k.onionAxisX;
+            scene.onionAxisY = k.onionAxisY;
+            scene.zoom = static_cast<float>(k.zoom);
+            QImage expected(scene.size, QImage::Format_RGB32);
+            expected.fill(Qt::white);
+            {
+                QPainter painter(&expected);
+                const auto place = [&](const QImage& image, std::int64_t ax, std::int64_t ay) {
+                    const ViewRect r = spritePlacement(k.origin, ax, ay, image.width(), image.height(), scene.zoom);
+                    return QRect(r.x, r.y, r.width, r.height);
+                };
+                painter.drawImage(place(shown, k.axisX, k.axisY), shown);
+                painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+                painter.drawImage(place(onion, k.onionAxisX, k.onionAxisY), onion);
+                const ViewRect m = markerPlacement(k.origin, scene.zoom);
+                const QRect marker(m.x, m.y, m.width, m.height);
+                // The marker as the view draws it: ANDed then XORed.
+                QImage mask(kMarkerSize, kMarkerSize, QImage::Format_RGB32);
+                QImage pattern(kMarkerSize, kMarkerSize, QImage::Format_RGB32);
+                for (int y = 0; y < kMarkerSize; ++y) {
+                    for (int x = 0; x < kMarkerSize; ++x) {
+                        mask.setPixel(x, y, markerMaskIsWhite(x, y) ? 0xFFFFFFFF : 0xFF000000);
+                        pattern.setPixel(x, y, markerPatternIsWhite(x, y) ? 0xFFFFFFFF : 0xFF000000);
+                    }
+                }
+                painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+                painter.drawImage(marker, mask);
+                painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+                painter.drawImage(marker, pattern);
+            }
+            const QImage drawn = renderSpriteScene(scene);
+            ASSERT_EQ(drawn.size(), expected.size());
+            int differing = 0;
+            for (int y = 0; y < drawn.height(); ++y) {
+                for (int x = 0; x < drawn.width(); ++x)
+                    differing += rgb(drawn.pixel(x, y)) != rgb(expected.pixel(x, y));
+            }
+            EXPECT_EQ(differing, 0);
+            // Drawn again into the same picture: the same.
+            QImage reused = drawn.copy();
+            renderSpriteScene(scene, reused);
+            EXPECT_EQ(reused, drawn);
+        }
+    }
 }
 
 TEST(SpriteDrawing, TheMarkerSitsOnTheOriginAndTheOnionSkinIsOred)

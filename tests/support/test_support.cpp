@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include "shell/workspace_folders.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -34,7 +36,17 @@ std::string readFile(const std::string& path)
 TestApp::TestApp()
 {
     store = std::make_unique<SettingsStoreQt>(appDir.path() + "/test-settings.ini");
-    app = std::make_unique<App>(appDir.path(), dialogs, *store);
+    app = std::make_unique<App>(appDir.path(), appDir.path(), dialogs, *store);
+}
+
+void useOwnWorkspace(App& app, const QString& root)
+{
+    const OwnWorkspace own = makeOwnWorkspace(root);
+    ASSERT_TRUE(own.ok()) << own.error.toStdString();
+    app.workDir = own.folder;
+    app.sprites.setAppDir(own.folder.toStdString());
+    app.workspacesDir = own.root;
+    app.recoveryDir = own.folder + "/" + kRecoveryFolderName;
 }
 
 void writeStandInUnpacker(const std::string& appDir, const std::string& body)

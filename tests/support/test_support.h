@@ -26,8 +26,9 @@ std::string realchars(const std::string& relative);
 void writeFile(const std::string& path, const std::string& bytes);
 std::string readFile(const std::string& path);
 
-// A program state in a temporary application directory, with scripted
-// dialogs and a settings store of its own.
+// A program state in a temporary directory that is both its application
+// directory and its workspace folder, with scripted dialogs and a settings
+// store of its own.
 class TestApp {
 public:
     TestApp();
@@ -39,6 +40,11 @@ public:
     std::unique_ptr<SettingsStoreQt> store;
     std::unique_ptr<App> app;
 };
+
+// Gives the app a folder of its own in `root` for its workspace, spawn
+// script and recovery copies, as the program's start does
+// (workspace_folders.h); fails the test when it cannot be made.
+void useOwnWorkspace(App& app, const QString& root);
 
 // Puts a stand-in for the unpacking tool into an application directory: a
 // shell script named sff2pcx that runs `body` (with $1 the archive, $2 the

@@ -89,6 +89,40 @@ TEST_F(EditorTest, LoadEditSaveAndRevert)
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
 }
 
+TEST_F(EditorTest, MixedLineEndsSurviveLoadingTypingLineEditsAndSaving)
+{
+    const struct {
+        std::string file;
+        int line;              // Return and "x" typed at the end of this line
+        std::string typed;     // the file after that and Save
+        std::string replaced;  // what replaceTextBytes() makes of the loaded text
+    } cases[] = {
+        // CR LF is the usual end: the typed break takes it, every other end stays.
+        {"a\r\nb\nc\rd\r\n", 1, "a\r\nb\r\nx\nc\rd\r\n", "a\r\nB\nc\rd\r\n"},
+        // LF is: a lone CR LF among them stays where it was.
+        {"a\nb\r\nc\nd\n", 0, "a\nx\nb\r\nc\nd\n", "a\nb\r\nC\nd\n"},
+        {"one\rtwo\rthree", 2, "one\rtwo\rthree\rx\r\n", "one\rtwo\rthree!"},
+    };
+    for (const auto& c : cases) {
+        test::writeFile(app.files.defFile, c.file);
+        {
+            DefinitionWindow window(app);
+            ASSERT_TRUE(window.save());
+            EXPECT_EQ(test::readFile(app.files.defFile), c.file + (c.file.ends_with('\n') || c.file.ends_with('\r') ? "" : "\r\n"));
+            window.goToLine(c.line + 1);
+            window.editor()->moveCursor(QTextCursor::EndOfLine);
+            QTest::keyClick(window.editor(), Qt::Key_Return);
+            QTest::keyClicks(window.editor(), "x");
+            ASSERT_TRUE(window.save());
+            EXPECT_EQ(test::readFile(app.files.defFile), c.typed) << c.file;
+        }
+        test::writeFile(app.files.defFile, c.file);
+        DefinitionWindow window(app);
+        ASSERT_TRUE(window.replaceTextBytes(c.replaced)) << c.file;
+        EXPECT_EQ(window.textBytes(), c.replaced) << c.file;
+    }
+}
+
 TEST_F(EditorTest, AnUnreadableFileSaysWhy)
 {
     app.files.animationFile = dir + "missing.air";

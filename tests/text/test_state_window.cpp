@@ -66,6 +66,44 @@ TEST_F(StateWindowTest, CaptionFollowsTheCaret)
     EXPECT_EQ(window.currentState(), -1);
 }
 
+TEST_F(StateWindowTest, CaptionReadFromTheLinesAboveTheCaretAgreesWithTheWholeTextRule)
+{
+    // Headers in comments, in any letter case, two on a line, a number on the
+    // next line, one cut short by the end of the text.
+    const std::string text = "x\r\n; [statedef 7]\r\n[STATEDEF 12][Statedef 345]\r\n"
+                             "\r\n[Statedef \r\n9]\r\ntype = S\r\n[Statedef 123456789012345\r\n[statedef 8";
+    test::writeFile(app.files.stateFiles[0], text);
+    StateFileWindow window(app);
+    EditorTextBox* box = window.editor();
+    const std::u16string shownText = box->text();
+    const long size = static_cast<long>(shownText.size());
+    for (long start = 1; start <= size; ++start) {
+        for (long length : {0L, 1L, 13L}) {
+            if (start + length > size)
+                continue;
+            box->setSelection(start, length);
+            // The caret sits between CR and LF nowhere in the text box.
+            const long end = box->selStart() + box->selLength();
+            EXPECT_EQ(window.currentState(), *stateAtSelection(shownText, box->selStart(), end - box->selStart()))
+                << start << "+" << length;
+        }
+    }
+    // At the end of a long file, and after typing there.
+    std::string big;
+    for (int n = 0; n < 3000; ++n)
+        big += "[Statedef " + std::to_string(n) + "]\r\ntype = S\r\n\r\n";
+    test::writeFile(app.files.stateFiles[0], big);
+    window.openStateFile(0);
+    box->moveCursor(QTextCursor::End);
+    EXPECT_EQ(window.currentState(), 2999);
+    QTest::keyClicks(box, "[Statedef 5]");
+    EXPECT_EQ(window.currentState(), 0); // "5]" are the last two characters of the text: they never count
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClicks(box, "x");
+    EXPECT_EQ(window.currentState(), 5);
+    EXPECT_EQ(window.windowTitle(), "State 5 of " + path(app.files.stateFiles[0]));
+}
+
 TEST_F(StateWindowTest, StateFileButtonsSwitchFiles)
 {
     StateFileWindow window(app);

@@ -59,6 +59,38 @@ TEST(TextFile, ShownTextIsUtf8WhenValidElseOneCharacterPerByteAndEditsKeepTheEnc
     EXPECT_EQ(encodeText(shown.lines, shown.encoding), "a\nnew\nb\nc\r\n");
 }
 
+TEST(TextFile, AWholeFileInOnePieceJoinsTheLinesWithLfAndKeepsEachEnd)
+{
+    using E = LineEnd;
+    const struct {
+        std::string bytes;
+        std::u16string text;
+        std::vector<LineEnd> ends;
+        LineEnd usual;
+    } cases[] = {
+        {"a\r\nb\r\n", u"a\nb\n", {E::CrLf, E::CrLf}, E::CrLf},
+        {"a\nb\rc\r\nd", u"a\nb\nc\nd", {E::Lf, E::Cr, E::CrLf}, E::CrLf}, // a tie goes to CR LF
+        {"\r\r\n\n\n", u"\n\n\n\n", {E::Cr, E::CrLf, E::Lf, E::Lf}, E::Lf},
+        {"\xEF\xBB\xBFx\ry", u"x\ny", {E::Cr}, E::Cr},
+        {"", u"", {}, E::CrLf},
+    };
+    for (const auto& c : cases) {
+        const JoinedText joined = decodeJoined(c.bytes);
+        EXPECT_EQ(joined.text, c.text) << c.bytes;
+        EXPECT_EQ(joined.ends, c.ends) << c.bytes;
+        EXPECT_EQ(joined.encoding.usualEnd, c.usual) << c.bytes;
+        // The lines say the same.
+        const ShownText shown = decodeText(c.bytes);
+        ASSERT_EQ(shown.lines.size(), c.ends.size() + 1) << c.bytes;
+        std::u16string rejoined;
+        for (std::size_t i = 0; i < shown.lines.size(); ++i) {
+            rejoined += (i > 0 ? u"\n" : u"") + shown.lines[i].text;
+            EXPECT_EQ(shown.lines[i].end, i < c.ends.size() ? c.ends[i] : E::None) << c.bytes << " line " << i;
+        }
+        EXPECT_EQ(rejoined, c.text) << c.bytes;
+    }
+}
+
 TEST(TextFile, LoadOfAFolderReportsTheSystemErrorAndSaveFailsWithoutAFolderOrName)
 {
     test::TestApp t;

@@ -138,6 +138,42 @@ inline std::string encodePng8(const sfflib::IndexedImage& image)
     return out;
 }
 
+// A true-colour PNG of `rgba` (4 bytes a pixel); without `alpha` the file
+// holds red, green and blue only.
+inline std::string encodeTrueColourPng(int width, int height, const std::vector<std::uint8_t>& rgba, bool alpha = true)
+{
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    png.width = static_cast<png_uint_32>(width);
+    png.height = static_cast<png_uint_32>(height);
+    png.format = PNG_FORMAT_RGBA;
+    std::vector<std::uint8_t> pixels = rgba;
+    if (!alpha) {
+        png.format = PNG_FORMAT_RGB;
+        pixels.clear();
+        for (std::size_t i = 0; i < rgba.size(); i += 4)
+            pixels.insert(pixels.end(), rgba.begin() + std::ptrdiff_t(i), rgba.begin() + std::ptrdiff_t(i + 3));
+    }
+    png_alloc_size_t size = 0;
+    EXPECT_TRUE(png_image_write_get_memory_size(png, size, 0, pixels.data(), 0, nullptr));
+    std::string out(size, '\0');
+    EXPECT_TRUE(png_image_write_to_memory(&png, out.data(), &size, 0, pixels.data(), 0, nullptr));
+    out.resize(size);
+    return out;
+}
+
+// Pixels of every red, green, blue and alpha value that follow from `seed`,
+// with a fully transparent border `margin` pixels wide.
+inline std::vector<std::uint8_t> makeRgba(int width, int height, unsigned seed, int margin = 0)
+{
+    std::vector<std::uint8_t> rgba(std::size_t(width) * height * 4, 0);
+    for (int y = margin; y < height - margin; ++y)
+        for (int x = margin; x < width - margin; ++x)
+            for (int c = 0; c < 4; ++c)
+                rgba[(std::size_t(y) * width + x) * 4 + c] = static_cast<std::uint8_t>(x * 7 + y * 13 + c * 61 + seed * 5 + x * y * c);
+    return rgba;
+}
+
 // Each visible pixel's colour by its place relative to the axis: what
 // cropping and rebuilding must keep.
 inline std::map<std::pair<int, int>, std::array<std::uint8_t, 3>> drawn(const sfflib::IndexedImage& p, int axisX, int axisY)

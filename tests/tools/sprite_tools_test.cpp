@@ -1,38 +1,17 @@
 // The two programs as the editor runs them: sff2pcx in the application
 // folder, sprmaker with the index on standard input.
 
-#include "fixtures.h"
+#include "tool_run.h"
 
 #include "sfflib/pcx.h"
 #include "sprites/sprite_index.h"
 
 #include <set>
-#include <sys/wait.h>
 
 using namespace sfflib;
 using namespace sfftest;
 
 namespace {
-
-struct ToolRun {
-    int exitCode = -1;
-    std::string out, err;
-    bool oneErrorLine() const { return !err.empty() && err.find('\n') == err.size() - 1; }
-};
-
-std::string quoted(const std::string& path) { return "'" + path + "'"; }
-
-// Runs a tool of the application folder with `dir` as working directory.
-ToolRun runTool(const TempDir& dir, const std::string& tool, const std::string& arguments, const std::string& input = "")
-{
-    const std::string command = "cd " + quoted(dir.path) + " && " + quoted(std::string(VANTREL_APP_DIR) + "/" + tool) + " "
-                              + arguments + (input.empty() ? "" : " < " + quoted(input)) + " > .out 2> .err";
-    const int status = std::system(command.c_str());
-    ToolRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBytes(dir.file(".out")), readBytes(dir.file(".err"))};
-    std::filesystem::remove(dir.file(".out"));
-    std::filesystem::remove(dir.file(".err"));
-    return run;
-}
 
 // Each sprite of an unpacked workspace: its index record and picture.
 using Unpacked = std::vector<std::pair<vantrel::SpriteRecord, IndexedImage>>;
@@ -106,8 +85,9 @@ TEST(SpriteTools, UnpackFailuresLeaveNoIndex)
     const std::string png = withSizePrefix(0, readBytes(realChars("pcx/gmarbles.png")));
     writeBytes(dir.file("garbage.sff"), std::string(2000, 'x'));
     writeBytes(dir.file("cut.sff"), real.substr(0, real.size() / 2));
-    writeBytes(dir.file("truecolour.sff"), makeSffV2({{0, 0, 141, 99, 0, 0, 0, 11, png}}, {{{1, 2, 3, 4}}}));
-    for (const char* file : {"nothing.sff", "garbage.sff", "cut.sff", "truecolour.sff"}) {
+    // A sprite node that says 1 x 1 over a 141 x 99 PNG.
+    writeBytes(dir.file("wrongsize.sff"), makeSffV2({{0, 0, 1, 1, 0, 0, 0, 11, png}}, {{{1, 2, 3, 4}}}));
+    for (const char* file : {"nothing.sff", "garbage.sff", "cut.sff", "wrongsize.sff"}) {
         writeBytes(dir.file("tempsff.txt"), "left from an earlier run\r\n");
         const ToolRun run = runTool(dir, "sff2pcx", std::string(file) + " tempsff");
         EXPECT_NE(run.exitCode, 0) << file;

@@ -1,5 +1,5 @@
-// sff2pcx: unpacks an SFF sprite archive into PCX files and the sprite index
-// tempsff.txt in the current directory, which the editor then reads.
+// sff2pcx: unpacks an SFF sprite archive into picture files and the sprite
+// index tempsff.txt in the current directory, which the editor then reads.
 
 #include "sfflib/sprite_tools.h"
 
@@ -8,13 +8,15 @@
 
 namespace {
 
-const char usage[] =
-    "Usage: sff2pcx <sff file> <folder>\n"
-    "Unpacks an SFF sprite archive (version 1 or 2) into one 256-colour PCX file\n"
-    "per picture in <folder>, and writes the sprite index tempsff.txt in the\n"
-    "current directory: a header line, then for each sprite its PCX file, group,\n"
-    "image number, axis x and axis y, one per line.\n"
-    "Exits with 0 on success; otherwise prints the reason and writes no index.\n";
+const char usage[] = "Usage: sff2pcx <sff file> <folder>\n"
+                     "Unpacks an SFF sprite archive (version 1 or 2) into <folder>: one 256-colour\n"
+                     "PCX file per 8-bit picture, one PNG file per 24 or 32-bit picture. Writes the\n"
+                     "sprite index tempsff.txt in the current directory: a header line, then for\n"
+                     "each sprite its picture file, group, image number, axis x and axis y, one per\n"
+                     "line. For a version 2 archive it also writes tempsff.v2.txt beside it: the\n"
+                     "archive's palette table and the palette of each picture, which sprmaker\n"
+                     "needs to build the archive back as version 2.\n"
+                     "Exits with 0 on success; otherwise prints the reason and writes no index.\n";
 
 } // namespace
 

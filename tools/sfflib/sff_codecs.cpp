@@ -3,9 +3,6 @@
 #include "result.h"
 
 #include <algorithm>
-#include <csetjmp>
-#include <cstdio>
-#include <png.h>
 
 namespace sfflib {
 
@@ -14,7 +11,7 @@ namespace {
 // Reads a compressed stream one byte at a time and fails cleanly at its end.
 class Stream {
 public:
-    Stream(std::string_view data, const char* format) : m_data(data), m_format(format) {}
+    Stream(std::string_view data, const char* format) : m_data(data), m_format(format) { }
     bool atEnd() const { return m_pos >= m_data.size(); }
     std::uint8_t next()
     {
@@ -31,7 +28,7 @@ private:
 
 class Output {
 public:
-    explicit Output(std::size_t size) : m_pixels(size) {}
+    explicit Output(std::size_t size) : m_pixels(size) { }
     bool full() const { return m_pos == m_pixels.size(); }
     void fill(std::uint8_t value, std::size_t count)
     {
@@ -128,91 +125,197 @@ std::vector<std::uint8_t> decodeLz5(std::string_view data, std::size_t pixelCoun
     return out.take();
 }
 
+std::string encodeRle8(const std::vector<std::uint8_t>& pixels)
+{
+    std::string out;
+    out.reserve(pixels.size() / 2 + 16);
+    // Runs may cross rows: the data is one stream over the whole picture.
+    for (std::size_t i = 0; i < pixels.size();) {
+        const std::uint8_t value = pixels[i];
+        std::size_t run = 1;
+        while (i + run < pixels.size() && run < 63 && pixels[i + run] == value)
+            ++run;
+        // A lone pixel stands for itself unless it looks like a run byte.
+        if (run > 1 || (value & 0xC0) == 0x40)
+            out.push_back(static_cast<char>(0x40 | run));
+        out.push_back(static_cast<char>(value));
+        i += run;
+    }
+    return out;
+}
+
 namespace {
 
-struct PngSource {
-    std::string_view data;
-    std::size_t pos = 0;
-};
+// Writes LZ5 packets: a control byte before every eight, each bit telling a
+// copy from a run. Short copies come in fours: the fourth has no offset byte
+// of its own, its offset is spread over the free top bits of the three before
+// it and its own, which are filled in when it is known.
+class Lz5Writer {
+public:
+    std::string out;
 
-void readFromMemory(png_structp png, png_bytep dest, png_size_t length)
-{
-    auto* src = static_cast<PngSource*>(png_get_io_ptr(png));
-    if (length > src->data.size() - src->pos)
-        png_error(png, "PNG data ends early");
-    std::copy_n(src->data.data() + src->pos, length, dest);
-    src->pos += length;
-}
-
-void ignoreWarning(png_structp, png_const_charp) {}
-
-// Everything libpng touches lives in plain storage here: it leaves by longjmp
-// on error, which must not skip a C++ destructor.
-struct PngRead {
-    png_structp png = nullptr;
-    png_infop info = nullptr;
-    char message[160] = {};
-};
-
-void recordError(png_structp png, png_const_charp text)
-{
-    auto* state = static_cast<PngRead*>(png_get_error_ptr(png));
-    std::snprintf(state->message, sizeof state->message, "%s", text);
-    png_longjmp(png, 1);
-}
-
-// Returns false with state.message set on failure. Everything it changes
-// after setjmp belongs to the caller, so nothing is left indeterminate by a
-// jump back.
-bool readPng(PngRead& state, PngSource& source, std::vector<png_bytep>& rows, std::vector<std::uint8_t>& pixels,
-             int& width, int& height)
-{
-    state.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &state, recordError, ignoreWarning);
-    if (!state.png)
-        return false;
-    state.info = png_create_info_struct(state.png);
-    if (!state.info)
-        return false;
-    if (setjmp(png_jmpbuf(state.png)))
-        return false;
-    png_set_read_fn(state.png, &source, readFromMemory);
-    png_set_user_limits(state.png, 8192, 8192);
-    png_read_info(state.png, state.info);
-    const png_uint_32 w = png_get_image_width(state.png, state.info);
-    const png_uint_32 h = png_get_image_height(state.png, state.info);
-    const int colourType = png_get_color_type(state.png, state.info);
-    const int depth = png_get_bit_depth(state.png, state.info);
-    if ((colourType != PNG_COLOR_TYPE_PALETTE && colourType != PNG_COLOR_TYPE_GRAY) || depth > 8) {
-        std::snprintf(state.message, sizeof state.message, "the PNG image is not an 8-bit palette image");
-        return false;
+    void run(std::uint8_t colour, std::size_t count)
+    {
+        while (count > 0) {
+            const std::size_t n = std::min<std::size_t>(count, 263);
+            startPacket(false);
+            if (n < 8) {
+                put(static_cast<std::uint8_t>(n << 5 | colour));
+            } else {
+                put(colour);
+                put(static_cast<std::uint8_t>(n - 8));
+            }
+            count -= n;
+        }
     }
-    if (depth < 8)
-        png_set_packing(state.png);
-    png_set_interlace_handling(state.png);
-    png_read_update_info(state.png, state.info);
-    pixels.assign(std::size_t(w) * h, 0);
-    rows.resize(h);
-    for (png_uint_32 y = 0; y < h; ++y)
-        rows[y] = pixels.data() + std::size_t(y) * w;
-    png_read_image(state.png, rows.data());
-    width = static_cast<int>(w);
-    height = static_cast<int>(h);
-    return true;
-}
+
+    // distance 1 to 256, length 2 to 64.
+    void shortCopy(std::size_t distance, std::size_t length)
+    {
+        startPacket(true);
+        const auto lengthBits = static_cast<std::uint8_t>(length - 1);
+        if (m_pendingShort < 3) {
+            m_shortAt[m_pendingShort++] = out.size();
+            put(lengthBits);
+            put(static_cast<std::uint8_t>(distance - 1));
+            return;
+        }
+        const auto v = static_cast<std::uint8_t>(distance - 1);
+        for (int k = 0; k < 3; ++k)
+            out[m_shortAt[k]] = static_cast<char>(out[m_shortAt[k]] | ((v >> (6 - 2 * k)) & 3) << 6);
+        put(static_cast<std::uint8_t>((v & 3) << 6 | lengthBits));
+        m_pendingShort = 0;
+    }
+
+    // distance 1 to 1024, length 3 to 258.
+    void longCopy(std::size_t distance, std::size_t length)
+    {
+        startPacket(true);
+        const std::size_t v = distance - 1;
+        put(static_cast<std::uint8_t>((v >> 8) << 6));
+        put(static_cast<std::uint8_t>(v & 0xFF));
+        put(static_cast<std::uint8_t>(length - 3));
+    }
+
+private:
+    void put(std::uint8_t b) { out.push_back(static_cast<char>(b)); }
+    void startPacket(bool copy)
+    {
+        if (m_packets % 8 == 0) {
+            m_controlAt = out.size();
+            put(0);
+        }
+        if (copy)
+            out[m_controlAt] = static_cast<char>(out[m_controlAt] | 1 << (m_packets % 8));
+        ++m_packets;
+    }
+
+    std::size_t m_packets = 0;
+    std::size_t m_controlAt = 0;
+    std::size_t m_shortAt[3] = {};
+    int m_pendingShort = 0;
+};
 
 } // namespace
 
-std::vector<std::uint8_t> decodePng8(std::string_view data, int& width, int& height)
+std::string encodeLz5(const std::vector<std::uint8_t>& pixels)
 {
-    PngRead state;
-    PngSource source{data};
-    std::vector<png_bytep> rows;
-    std::vector<std::uint8_t> pixels;
-    const bool ok = readPng(state, source, rows, pixels, width, height);
-    png_destroy_read_struct(state.png ? &state.png : nullptr, state.info ? &state.info : nullptr, nullptr);
-    if (!ok)
-        throw FormatError(std::string("PNG: ") + (state.message[0] ? state.message : "cannot be read"));
-    return pixels;
+    constexpr std::size_t window = 1024;
+    constexpr int maxSteps = 16;
+    const std::size_t n = pixels.size();
+
+    // Equal pixels from each position on, as far as one run packet goes.
+    std::vector<std::uint16_t> runLength(n);
+    for (std::size_t i = n; i-- > 0;)
+        runLength[i] = i + 1 < n && pixels[i + 1] == pixels[i] ? std::uint16_t(std::min(runLength[i + 1] + 1, 263)) : 1;
+
+    // The cheapest packets (in bits, a control bit each) that reach each
+    // position, and the last packet on that way: a run (distance 0) or a copy.
+    struct Step {
+        std::uint32_t cost = UINT32_MAX;
+        std::uint16_t length = 0;
+        std::uint16_t distance = 0;
+    };
+    std::vector<Step> best(n + 1);
+    best[0].cost = 0;
+    // Chains of earlier positions with the same two pixels, newest first.
+    std::vector<std::int32_t> head(32 * 32, -1);
+    std::vector<std::int32_t> previous(n, -1);
+    const auto key = [&](std::size_t i) { return std::size_t(pixels[i] & 31) << 5 | (pixels[i + 1] & 31); };
+
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i + 1 < n) {
+            // Chained before anything else so that every position is found.
+            const std::size_t k = key(i);
+            previous[i] = head[k];
+            head[k] = static_cast<std::int32_t>(i);
+        }
+        const std::uint32_t cost = best[i].cost;
+        const auto relax = [&](std::size_t length, std::size_t distance, std::uint32_t bits) {
+            Step& step = best[i + length];
+            if (cost + bits < step.cost)
+                step = {cost + bits, std::uint16_t(length), std::uint16_t(distance)};
+        };
+        const std::size_t run = runLength[i];
+        for (std::size_t length = 1; length <= std::min<std::size_t>(run, 7); ++length)
+            relax(length, 0, 9);
+        if (run >= 8)
+            relax(run, 0, 17);
+
+        // Inside a run, or at the start of a long one, the run is the cheapest
+        // packet: searching for copies there only costs time.
+        const bool inRun = i > 0 && pixels[i - 1] == pixels[i] && run >= 4;
+        if (i + 1 < n && run < 16 && !inRun) {
+            std::size_t shortLength = 0, shortDistance = 0, longLength = 0, longDistance = 0;
+            int steps = 0;
+            for (std::int32_t j = previous[i]; j >= 0 && i - std::size_t(j) <= window && steps < maxSteps;
+                 j = previous[std::size_t(j)], ++steps) {
+                const std::size_t d = i - std::size_t(j);
+                std::size_t length = 2;
+                while (i + length < n && length < 258 && pixels[std::size_t(j) + length] == pixels[i + length])
+                    ++length;
+                if (d <= 256 && length > shortLength) {
+                    shortLength = length;
+                    shortDistance = d;
+                }
+                if (length > longLength) {
+                    longLength = length;
+                    longDistance = d;
+                }
+                if (length == 258)
+                    break;
+            }
+            // A short copy takes 2 to 64 pixels from up to 256 back in two
+            // bytes; a long one 3 to 258 from up to 1024 back in three.
+            for (std::size_t length = 2; length <= std::min<std::size_t>(shortLength, 64); ++length)
+                relax(length, shortDistance, 17);
+            if (longLength >= 3) {
+                // Below 65 pixels a short copy is cheaper where one reaches.
+                if (longDistance > 256) {
+                    for (std::size_t length = 3; length <= std::min<std::size_t>(longLength, 64); ++length)
+                        relax(length, longDistance, 25);
+                }
+                relax(longLength, longDistance, 25);
+            }
+        }
+    }
+
+    std::vector<Step> steps;
+    for (std::size_t at = n; at > 0; at -= best[at].length)
+        steps.push_back(best[at]);
+    Lz5Writer w;
+    w.out.reserve(n / 4 + 16);
+    std::size_t at = 0;
+    for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
+        if (it->distance == 0)
+            w.run(pixels[at], it->length);
+        else if (it->distance <= 256 && it->length <= 64)
+            w.shortCopy(it->distance, it->length);
+        else
+            w.longCopy(it->distance, it->length);
+        at += it->length;
+    }
+    return std::move(w.out);
 }
 
 } // namespace sfflib

@@ -7,6 +7,7 @@
 #include "image.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,8 +17,10 @@ std::vector<std::uint8_t> decodeRle8(std::string_view data, std::size_t pixelCou
 std::vector<std::uint8_t> decodeRle5(std::string_view data, std::size_t pixelCount);
 std::vector<std::uint8_t> decodeLz5(std::string_view data, std::size_t pixelCount);
 
-// An 8-bit (palette or grey) PNG: its indices, and its size through the two
-// out-parameters. 24 and 32-bit PNGs are refused.
-std::vector<std::uint8_t> decodePng8(std::string_view data, int& width, int& height);
+// The encoders: data that the decoders above turn back into exactly `pixels`
+// (without the size prefix). LZ5 holds colours 0 to 31 only: every pixel
+// must be below 32.
+std::string encodeRle8(const std::vector<std::uint8_t>& pixels);
+std::string encodeLz5(const std::vector<std::uint8_t>& pixels);
 
 } // namespace sfflib

@@ -3,6 +3,8 @@
 #include "bytes.h"
 #include "pcx.h"
 
+#include "image/pcx_header.h"
+
 #include <algorithm>
 #include <climits>
 #include <functional>
@@ -27,16 +29,17 @@ std::string spriteContext(std::uint32_t index)
 
 } // namespace
 
-SpriteArchive readSffV1(std::string_view bytes)
+void SffReader::readTablesV1()
 {
+    const std::string_view bytes = m_bytes;
     const ByteReader file(bytes, "SFF");
     if (bytes.size() < fileHeaderSize)
         file.fail("the file is shorter than its header");
     const std::uint32_t count = file.u32(20, "header");
     std::uint64_t offset = file.u32(24, "header");
 
-    SpriteArchive archive;
-    std::vector<Palette> palettes; // the palette each sprite is drawn with
+    // The picture whose palette block each sprite is drawn with (none: black).
+    std::vector<std::size_t> paletteOwner;
     for (std::uint32_t i = 0; i < count; ++i) {
         const ByteReader sub(bytes, spriteContext(i));
         if (offset < fileHeaderSize || !file.holds(offset, subfileHeaderSize))
@@ -54,37 +57,59 @@ SpriteArchive readSffV1(std::string_view bytes)
         const bool last = i + 1 == count;
 
         if (!last && (next < dataStart || next > bytes.size()))
-            sub.fail("the offset of the next sprite (" + std::to_string(next) + ") is out of order or outside the file");
+            sub.fail("the offset of the next sprite (" + std::to_string(next)
+                     + ") is out of order or outside the file");
 
         if (length == 0) {
             if (link >= i)
                 sub.fail("it links to sprite " + std::to_string(link) + ", which does not come before it");
-            sprite.image = archive.sprites[link].image;
-            palettes.push_back(palettes[link]);
+            sprite.image = m_sprites[link].image;
+            paletteOwner.push_back(paletteOwner[link]);
         } else {
             // The length field is too large for sprites that reuse the
             // previous palette, so the next offset decides where the data ends.
             std::uint64_t dataEnd = last ? dataStart + length : next;
             if (dataEnd > bytes.size())
                 dataEnd = bytes.size();
-            const std::string_view data = sub.slice(dataStart, dataEnd - dataStart, "data");
-            // A first sprite that claims the previous palette has none to
-            // take; it gets an all-black one.
-            const Palette none{};
-            const Palette* inherited = nullptr;
-            if (usesPreviousPalette)
-                inherited = palettes.empty() ? &none : &palettes.back();
-            auto image = decodePcx(data, inherited);
-            if (!image)
-                sub.fail(image.error());
-            sprite.image = archive.images.size();
-            palettes.push_back(image->palette);
-            archive.images.push_back(std::move(*image));
+            if (dataEnd < dataStart)
+                sub.fail("its data lies outside the file");
+            Source source;
+            source.offset = dataStart;
+            source.length = dataEnd - dataStart;
+            source.firstSprite = i;
+            sprite.image = m_pictures.size();
+            if (usesPreviousPalette) {
+                // A first sprite that claims the previous palette has none to
+                // take; it gets an all-black one.
+                source.paletteFrom = paletteOwner.empty() ? none : paletteOwner.back();
+                paletteOwner.push_back(source.paletteFrom);
+            } else {
+                paletteOwner.push_back(sprite.image);
+            }
+            m_pictures.push_back(source);
         }
-        archive.sprites.push_back(sprite);
+        m_sprites.push_back(sprite);
         offset = next;
     }
-    return archive;
+}
+
+Picture SffReader::decodeV1(const Source& source) const
+{
+    const std::string_view bytes = m_bytes;
+    const ByteReader sub(bytes, spriteContext(source.firstSprite));
+    const std::string_view data = sub.slice(source.offset, source.length, "data");
+    Palette inherited{};
+    if (source.paletteFrom != self && source.paletteFrom != none) {
+        const Source& owner = m_pictures[source.paletteFrom];
+        const auto block = vantrel::pcxPaletteBlock(bytes.substr(owner.offset, owner.length));
+        if (!block)
+            sub.fail("the sprite whose palette it reuses has none");
+        std::copy(block->begin(), block->end(), inherited.begin());
+    }
+    auto image = decodePcx(data, source.paletteFrom == self ? nullptr : &inherited);
+    if (!image)
+        sub.fail(image.error());
+    return std::move(*image);
 }
 
 Result<SpriteSource> cropSprite(const SpriteSource& sprite)
@@ -119,6 +144,40 @@ Result<SpriteSource> cropSprite(const SpriteSource& sprite)
     for (int y = 0; y < out.image.height; ++y)
         std::copy_n(in.pixels.begin() + std::ptrdiff_t(y + top) * in.width + left, out.image.width,
                     out.image.pixels.begin() + std::ptrdiff_t(y) * out.image.width);
+    return out;
+}
+
+Result<TrueColourImage> cropTrueColour(const TrueColourImage& in, std::int16_t& axisX, std::int16_t& axisY)
+{
+    if (!in.hasAlpha)
+        return in;
+    int left = in.width, right = -1, top = in.height, bottom = -1;
+    for (int y = 0; y < in.height; ++y) {
+        for (int x = 0; x < in.width; ++x) {
+            if (in.rgba[(std::size_t(y) * in.width + x) * 4 + 3] != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    if (right < 0)
+        left = right = top = bottom = 0;
+    const int newX = axisX - left;
+    const int newY = axisY - top;
+    if (newX < INT16_MIN || newY < INT16_MIN)
+        return Result<TrueColourImage>::failure("cropping moves the axis out of range");
+    TrueColourImage out;
+    out.width = right - left + 1;
+    out.height = bottom - top + 1;
+    out.hasAlpha = true;
+    out.rgba.resize(std::size_t(out.width) * out.height * 4);
+    for (int y = 0; y < out.height; ++y)
+        std::copy_n(in.rgba.begin() + (std::ptrdiff_t(y + top) * in.width + left) * 4, out.width * 4,
+                    out.rgba.begin() + std::ptrdiff_t(y) * out.width * 4);
+    axisX = static_cast<std::int16_t>(newX);
+    axisY = static_cast<std::int16_t>(newY);
     return out;
 }
 

@@ -1,6 +1,8 @@
 #include "sprite_tools.h"
 
+#include "archive_description.h"
 #include "pcx.h"
+#include "png.h"
 
 #include "common/atomic_file.h"
 #include "common/paths.h"
@@ -8,12 +10,12 @@
 #include "sprites/sprite_index.h"
 
 #include <algorithm>
-#include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
-#include <mutex>
+#include <set>
 #include <system_error>
-#include <thread>
 
 namespace sfflib {
 
@@ -21,55 +23,42 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string pcxName(std::size_t image)
+std::string pictureName(std::size_t picture, bool trueColour)
 {
     char name[32];
-    std::snprintf(name, sizeof name, "s%05zu.pcx", image);
+    std::snprintf(name, sizeof name, "s%05zu.%s", picture, trueColour ? "png" : "pcx");
     return name;
 }
 
-// Writes every picture as <prefix>sNNNNN.pcx. Each file is flushed to disk
-// before it is renamed into place, and a disk under load takes milliseconds
-// per flush: several writers at once keep thousands of sprites within
-// seconds. Returns the first error, or nothing.
-std::string writePictures(const std::vector<IndexedImage>& images, const std::string& prefix)
+// A file of the workspace. The workspace is scratch: the editor unpacks it
+// into a fresh folder and deletes it at close, so nothing is flushed to disk
+// here; the index, written last and atomically, marks it complete.
+std::string writeScratchFile(const std::string& path, std::string_view bytes)
 {
-    std::atomic<std::size_t> next{0};
-    std::mutex lock;
-    std::string firstError;
-    auto work = [&] {
-        for (std::size_t i = next++; i < images.size(); i = next++) {
-            const auto written = vantrel::writeFileAtomic(prefix + pcxName(i), encodePcx(images[i]));
-            if (!written) {
-                const std::lock_guard<std::mutex> guard(lock);
-                if (firstError.empty())
-                    firstError = written.error;
-                next = images.size();
-            }
-        }
-    };
-    const std::size_t writers = std::min<std::size_t>(16, images.size() / 64 + 1);
-    std::vector<std::thread> threads;
-    for (std::size_t t = 1; t < writers; ++t)
-        threads.emplace_back(work);
-    work();
-    for (auto& t : threads)
-        t.join();
-    return firstError;
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return "Could not write " + path + ": " + std::strerror(errno);
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const int err = errno;
+    if (std::fclose(file) != 0 || !written)
+        return "Could not write " + path + ": " + std::strerror(written ? errno : err);
+    return {};
 }
 
 } // namespace
 
-Result<std::size_t> unpackSff(const std::string& sffPath, const std::string& folder,
-                              const std::string& indexPath)
+Result<std::size_t> unpackSff(const std::string& sffPath, const std::string& folder, const std::string& indexPath)
 {
     using R = Result<std::size_t>;
+    const std::string descriptionPath = descriptionPathFor(indexPath);
     std::error_code ec;
     fs::remove(indexPath, ec);
+    fs::remove(descriptionPath, ec);
 
-    const auto archive = readSffFile(vantrel::resolvePath(sffPath));
-    if (!archive)
-        return R::failure(archive.error());
+    const std::string archivePath = vantrel::resolvePath(sffPath);
+    const auto reader = SffReader::openFile(archivePath);
+    if (!reader)
+        return R::failure(reader.error());
 
     std::string prefix = vantrel::toSlashes(folder);
     while (prefix.size() > 1 && prefix.back() == '/')
@@ -79,20 +68,44 @@ Result<std::size_t> unpackSff(const std::string& sffPath, const std::string& fol
         return R::failure("cannot create the folder " + prefix);
     prefix += '/';
 
-    const std::string failed = writePictures(archive->images, prefix);
-    if (!failed.empty())
-        return R::failure(failed);
+    ArchiveDescription description;
+    description.version = reader->versionText();
+    description.palettes = reader->palettes();
+    std::vector<std::string> names(reader->pictureCount());
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        const auto picture = reader->decode(k);
+        if (!picture)
+            return R::failure(archivePath + ": " + picture.error());
+        std::string failed;
+        names[k] = prefix + pictureName(k, isTrueColour(*picture));
+        if (const auto* indexed = std::get_if<IndexedImage>(&*picture)) {
+            failed = writeScratchFile(names[k], encodePcx(*indexed));
+            description.pictures.emplace_back(names[k], reader->paletteOf(k));
+        } else {
+            const auto png = encodePng(std::get<TrueColourImage>(*picture));
+            failed = png ? writeScratchFile(names[k], *png) : png.error();
+        }
+        if (!failed.empty())
+            return R::failure(failed);
+    }
+    if (reader->version() == 2) {
+        const std::string failed = writeScratchFile(descriptionPath, formatArchiveDescription(description));
+        if (!failed.empty())
+            return R::failure(failed);
+    }
 
     std::vector<vantrel::SpriteRecord> records;
-    records.reserve(archive->sprites.size());
-    for (const Sprite& s : archive->sprites) {
-        records.push_back({prefix + pcxName(s.image), std::to_string(s.group), std::to_string(s.imageNo),
-                           std::to_string(s.axisX), std::to_string(s.axisY)});
+    records.reserve(reader->sprites().size());
+    for (const Sprite& s : reader->sprites()) {
+        records.push_back({names[s.image], std::to_string(s.group), std::to_string(s.imageNo), std::to_string(s.axisX),
+                           std::to_string(s.axisY)});
     }
     const auto written = vantrel::writeFileAtomic(indexPath, vantrel::formatSpriteIndex(sffPath, records));
-    if (!written)
+    if (!written) {
+        fs::remove(descriptionPath, ec);
         return R::failure(written.error);
-    return archive->sprites.size();
+    }
+    return reader->sprites().size();
 }
 
 namespace {
@@ -106,49 +119,208 @@ bool toInt16(const std::string& text, std::int16_t& out)
     return true;
 }
 
+bool hasPngExtension(const std::string& path)
+{
+    const std::string lower = vantrel::toLowerAscii(path);
+    return lower.size() >= 4 && lower.compare(lower.size() - 4, 4, ".png") == 0;
+}
+
+// The picture of record `i` (0-based) with its numbers; failures name the
+// record and the file.
+struct RecordPicture {
+    Picture picture;
+    Sprite numbers;
+};
+
+Result<RecordPicture> loadRecord(const vantrel::SpriteRecord& r, std::size_t i)
+{
+    using R = Result<RecordPicture>;
+    const std::string record = "record " + std::to_string(i + 1);
+    if (r.pcxFile.empty())
+        return R::failure(record + ": no PCX file is named");
+    const auto bytes = vantrel::readFileBytes(vantrel::resolvePath(r.pcxFile));
+    const bool png = bytes ? looksLikePng(*bytes) || hasPngExtension(r.pcxFile) : hasPngExtension(r.pcxFile);
+    const std::string file = std::string(png ? "the PNG file " : "the PCX file ") + r.pcxFile;
+    if (!bytes)
+        return R::failure(record + ": cannot read " + file);
+
+    RecordPicture out;
+    if (png) {
+        auto picture = decodePng(*bytes);
+        if (!picture)
+            return R::failure(record + ": " + file + " is unusable: " + picture.error());
+        out.picture = std::move(*picture);
+    } else {
+        auto image = decodePcx(*bytes);
+        if (!image)
+            return R::failure(record + ": " + file + " is unusable: " + image.error());
+        out.picture = std::move(*image);
+    }
+    const std::pair<const std::string*, std::int16_t*> numbers[] = {{&r.groupText, &out.numbers.group},
+                                                                    {&r.imageText, &out.numbers.imageNo},
+                                                                    {&r.axisXText, &out.numbers.axisX},
+                                                                    {&r.axisYText, &out.numbers.axisY}};
+    for (const auto& [text, value] : numbers) {
+        if (!toInt16(*text, *value))
+            return R::failure(record + ": the value " + *text + " is outside -32768 to 32767");
+    }
+    return out;
+}
+
+Result<std::string> buildV1(const vantrel::SpriteIndex& index, const BuildOptions& options)
+{
+    using R = Result<std::string>;
+    std::vector<SpriteSource> sprites;
+    sprites.reserve(index.records.size());
+    for (std::size_t i = 0; i < index.records.size(); ++i) {
+        auto loaded = loadRecord(index.records[i], i);
+        if (!loaded)
+            return R::failure(loaded.error());
+        auto* image = std::get_if<IndexedImage>(&loaded->picture);
+        if (!image)
+            return R::failure("record " + std::to_string(i + 1) + ": the PNG file " + index.records[i].pcxFile
+                              + " is a true-colour picture, which SFF v1 cannot hold (build as SFF v2: -v2)");
+        const Sprite& n = loaded->numbers;
+        sprites.push_back({std::move(*image), n.group, n.imageNo, n.axisX, n.axisY});
+    }
+    return writeSffV1(sprites, options);
+}
+
+// True when `palette` draws the picture as its own colours do: every pixel
+// indexes a colour of the palette, and each of those colours is the
+// picture's own.
+bool drawsAlike(const PaletteEntry& palette, const IndexedImage& image, std::uint8_t highestPixel)
+{
+    if (highestPixel >= palette.count())
+        return false;
+    for (std::size_t c = 0; c < palette.count(); ++c) {
+        if (!std::equal(image.palette.begin() + std::ptrdiff_t(c * 3),
+                        image.palette.begin() + std::ptrdiff_t(c * 3 + 3),
+                        palette.colours.begin() + std::ptrdiff_t(c * 4)))
+            return false;
+    }
+    return true;
+}
+
+// Chooses the palette table entry each 8-bit picture of a v2 build is drawn
+// with, adding palettes for colours the table does not have.
+class PaletteChooser {
+public:
+    PaletteChooser(SffV2Writer& writer, const ArchiveDescription* description)
+            : m_writer(writer), m_description(description)
+    {
+        for (const PaletteEntry& p : writer.palettes())
+            m_names.insert({p.group, p.number});
+    }
+
+    // The palette the picture was unpacked with when it still fits; else the
+    // first of the table that does; else a new one.
+    Result<std::uint16_t> choose(const std::string& pictureFile, const IndexedImage& image, const Sprite& sprite)
+    {
+        const std::uint8_t highest = *std::max_element(image.pixels.begin(), image.pixels.end());
+        const auto& table = m_writer.palettes();
+        const int described = m_description ? m_description->paletteOfPicture(pictureFile) : -1;
+        for (const int candidate : {described, m_last}) {
+            if (candidate >= 0 && std::size_t(candidate) < table.size()
+                && drawsAlike(table[std::size_t(candidate)], image, highest))
+                return remember(candidate);
+        }
+        for (std::size_t k = 0; k < table.size(); ++k) {
+            if (drawsAlike(table[k], image, highest))
+                return remember(static_cast<int>(k));
+        }
+        PaletteEntry fresh;
+        std::tie(fresh.group, fresh.number) = freeName(sprite);
+        fresh.colours.resize(256 * 4);
+        for (std::size_t c = 0; c < 256; ++c) {
+            std::copy_n(image.palette.begin() + std::ptrdiff_t(c * 3), 3,
+                        fresh.colours.begin() + std::ptrdiff_t(c * 4));
+            fresh.colours[c * 4 + 3] = c == 0 ? 0 : 255; // colour 0 is the transparent one
+        }
+        const auto added = m_writer.addPalette(fresh);
+        if (!added)
+            return added;
+        m_names.insert({fresh.group, fresh.number});
+        return remember(*added);
+    }
+
+private:
+    std::uint16_t remember(int palette)
+    {
+        m_last = palette;
+        return static_cast<std::uint16_t>(palette);
+    }
+
+    // A new palette is 1,1 (the character's own, which the chosen colour set
+    // replaces in the game) while the table has none; otherwise it takes the
+    // numbers of the first sprite drawn with it, or the next free number of
+    // that group.
+    std::pair<std::int16_t, std::int16_t> freeName(const Sprite& sprite) const
+    {
+        if (!m_names.count({1, 1}))
+            return {1, 1};
+        std::int16_t number = sprite.imageNo;
+        while (m_names.count({sprite.group, number}) && number < INT16_MAX)
+            ++number;
+        return {sprite.group, number};
+    }
+
+    SffV2Writer& m_writer;
+    const ArchiveDescription* m_description;
+    std::set<std::pair<std::int16_t, std::int16_t>> m_names;
+    int m_last = -1;
+};
+
+Result<std::string> buildV2(const vantrel::SpriteIndex& index, const BuildOptions& options,
+                            const ArchiveDescription* description)
+{
+    using R = Result<std::string>;
+    SffV2Writer writer(description ? description->palettes : std::vector<PaletteEntry>{}, options);
+    PaletteChooser palettes(writer, description);
+    for (std::size_t i = 0; i < index.records.size(); ++i) {
+        auto loaded = loadRecord(index.records[i], i);
+        if (!loaded)
+            return R::failure(loaded.error());
+        std::uint16_t palette = 0;
+        if (const auto* image = std::get_if<IndexedImage>(&loaded->picture)) {
+            const auto chosen = palettes.choose(index.records[i].pcxFile, *image, loaded->numbers);
+            if (!chosen)
+                return R::failure("record " + std::to_string(i + 1) + ": " + chosen.error());
+            palette = *chosen;
+        }
+        const auto added = writer.addSprite(loaded->numbers, loaded->picture, palette);
+        if (!added)
+            return R::failure("record " + std::to_string(i + 1) + ": " + added.error());
+    }
+    return writer.finish();
+}
+
 } // namespace
 
-Result<BuildReport> buildSff(std::string_view indexText, const BuildOptions& options)
+Result<BuildReport> buildSff(std::string_view indexText, const BuildOptions& options,
+                             const std::string& descriptionPath)
 {
     using R = Result<BuildReport>;
     const vantrel::SpriteIndex index = vantrel::parseSpriteIndex(indexText);
     if (index.header.empty())
         return R::failure("the index names no SFF file to write (its first line is empty)");
+    if (options.version != 0 && options.version != 1 && options.version != 2)
+        return R::failure("SFF version " + std::to_string(options.version) + " cannot be written");
 
-    std::vector<SpriteSource> sprites;
-    sprites.reserve(index.records.size());
-    for (std::size_t i = 0; i < index.records.size(); ++i) {
-        const vantrel::SpriteRecord& r = index.records[i];
-        const std::string record = "record " + std::to_string(i + 1);
-        if (r.pcxFile.empty())
-            return R::failure(record + ": no PCX file is named");
-        const std::string path = vantrel::resolvePath(r.pcxFile);
-        const auto bytes = vantrel::readFileBytes(path);
-        if (!bytes)
-            return R::failure(record + ": cannot read the PCX file " + r.pcxFile);
-        auto image = decodePcx(*bytes);
-        if (!image)
-            return R::failure(record + ": the PCX file " + r.pcxFile + " is unusable: " + image.error());
+    const auto description = readArchiveDescription(descriptionPath);
+    if (!description)
+        return R::failure(description.error());
+    const int version = options.version ? options.version : *description ? 2 : 1;
 
-        SpriteSource s;
-        s.image = std::move(*image);
-        const std::pair<const std::string*, std::int16_t*> numbers[] = {
-            {&r.groupText, &s.group}, {&r.imageText, &s.imageNo}, {&r.axisXText, &s.axisX}, {&r.axisYText, &s.axisY}};
-        for (const auto& [text, value] : numbers) {
-            if (!toInt16(*text, *value))
-                return R::failure(record + ": the value " + *text + " is outside -32768 to 32767");
-        }
-        sprites.push_back(std::move(s));
-    }
-
-    const auto bytes = writeSffV1(sprites, options);
+    const auto bytes =
+        version == 1 ? buildV1(index, options) : buildV2(index, options, *description ? &**description : nullptr);
     if (!bytes)
         return R::failure(bytes.error());
     const std::string sffPath = vantrel::toSlashes(index.header);
     const auto written = vantrel::writeFileAtomic(sffPath, *bytes);
     if (!written)
         return R::failure(written.error);
-    return BuildReport{sprites.size(), sffPath};
+    return BuildReport{index.records.size(), sffPath, version};
 }
 
 } // namespace sfflib

@@ -1,5 +1,5 @@
-// sprmaker: builds an SFF v1 sprite archive from the sprite index read on
-// standard input, whose first line names the archive to write.
+// sprmaker: builds an SFF sprite archive (version 1 or 2) from the sprite
+// index read on standard input, whose first line names the archive to write.
 
 #include "sfflib/sprite_tools.h"
 
@@ -11,16 +11,19 @@
 
 namespace {
 
-const char usage[] =
-    "Usage: sprmaker [-c] [-f] [-p] [folder] < index\n"
-    "Builds an SFF (version 1) sprite archive from a sprite index read on standard\n"
-    "input: its first line is the archive to write, then each sprite takes five\n"
-    "lines: PCX file (relative to the current directory), group, image number,\n"
-    "axis x, axis y. The folder argument is accepted and not needed.\n"
-    "  -c  crop each picture to the smallest rectangle of non-zero pixels,\n"
-    "      moving the axis so that the sprite stays in place\n"
-    "  -f  store a palette equal to the previous sprite's only once\n"
-    "  -p  store a picture (pixels and palette) that appeared before as a link\n";
+const char usage[] = "Usage: sprmaker [-c] [-f] [-p] [-v1 | -v2] [folder] < index\n"
+                     "Builds an SFF sprite archive from a sprite index read on standard input: its\n"
+                     "first line is the archive to write, then each sprite takes five lines:\n"
+                     "picture file (PCX or PNG, relative to the current directory), group, image\n"
+                     "number, axis x, axis y. The folder argument is accepted and not needed.\n"
+                     "The archive is SFF version 2 (2.01) when tempsff.v2.txt, written by sff2pcx\n"
+                     "for a version 2 archive, is in the current directory; else version 1.\n"
+                     "  -c   crop each picture to the smallest rectangle of non-zero pixels,\n"
+                     "       moving the axis so that the sprite stays in place\n"
+                     "  -f   store a palette equal to an earlier one only once\n"
+                     "  -p   store a picture (pixels and palette) that appeared before as a link\n"
+                     "  -v1  write SFF version 1 (true-colour PNG pictures are refused)\n"
+                     "  -v2  write SFF version 2\n";
 
 } // namespace
 
@@ -34,15 +37,15 @@ int main(int argc, char** argv)
             std::fputs(usage, stdout);
             return 0;
         }
-        if (arg[0] == '-' && arg[1] != '\0') {
+        if (std::strcmp(arg, "-v1") == 0 || std::strcmp(arg, "-v2") == 0) {
+            options.version = arg[2] - '0';
+        } else if (arg[0] == '-' && arg[1] != '\0') {
             for (const char* c = arg + 1; *c; ++c) {
                 switch (*c) {
                 case 'c': options.crop = true; break;
                 case 'f': options.samePalette = true; break;
                 case 'p': options.linkDuplicates = true; break;
-                default:
-                    std::fprintf(stderr, "sprmaker: unknown option %s (see sprmaker --help)\n", arg);
-                    return 2;
+                default: std::fprintf(stderr, "sprmaker: unknown option %s (see sprmaker --help)\n", arg); return 2;
                 }
             }
         } else if (++folders > 1) {

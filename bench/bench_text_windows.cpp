@@ -1,0 +1,191 @@
+// How the text windows keep up with big files, offscreen: a 5 MB constants
+// file opened in the CNS window (and reverted) up to its first frame with
+// colours, and one character typed in it; the state window's caption (the
+// [Statedef] around the caret) worked out at the end of a 1 MB state file
+// and at the start of a 10 KB one, alone and as part of a typed character.
+
+#include "scripted_dialogs.h"
+#include "shell/settings_store_qt.h"
+#include "text/character_editors.h"
+#include "text/editor_text_box.h"
+#include "text/state_file_window.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <fstream>
+#include <memory>
+#include <string>
+
+namespace {
+
+using namespace vantrel;
+
+// States as character files write them, CR LF ends, until the text holds `bytes` bytes.
+std::string stateText(std::size_t bytes)
+{
+    std::string text = "; Generated states\r\n[Data]\r\nlife = 1000\r\nattack = 100\r\n\r\n";
+    for (int s = 200; text.size() < bytes; ++s) {
+        const std::string n = std::to_string(s);
+        text += ";---------------------------------------------------------------------------\r\n"
+                "; Move " + n + "\r\n"
+                "[Statedef " + n + "]\r\ntype    = S                      ;Stand\r\nmovetype= A\r\nphysics = S\r\n"
+                "juggle  = 1\r\nvelset = 0,0\r\nctrl = 0\r\nanim = " + n + "\r\npoweradd = 20\r\nsprpriority = 2\r\n\r\n"
+                "[State " + n + ", 1]\r\ntype = HitDef\r\ntrigger1 = Time = 0\r\nattr = S, NA\r\ndamage = 23, 0\r\n"
+                "animtype = Light\r\nguardflag = MA\r\nhitflag = MAF\r\npriority = 3, Hit\r\npausetime = 8, 8\r\n"
+                "sparkxy = -10, -76\r\nhitsound = 5, 0\r\nground.type = High\r\nground.velocity = -4\r\n"
+                "air.velocity = -1.3,-3\r\n\r\n"
+                "[State " + n + ", 2]\r\ntype = ChangeState\r\ntrigger1 = AnimTime = 0\r\nvalue = 0\r\nctrl = 1\r\n\r\n";
+    }
+    return text;
+}
+
+bool writeText(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+// A program state in a folder of its own, with the generated files.
+struct BenchApp {
+    QTemporaryDir dir;
+    test::ScriptedDialogs dialogs;
+    SettingsStoreQt store{dir.path() + "/settings.ini"};
+    App app{dir.path(), dir.path(), dialogs, store};
+
+    std::string path(const char* name) const { return dir.path().toStdString() + "/" + name; }
+};
+
+BenchApp& files()
+{
+    static BenchApp* b = [] {
+        auto* made = new BenchApp;
+        writeText(made->path("big.cns"), stateText(5'000'000));
+        writeText(made->path("big.st"), stateText(1'000'000));
+        writeText(made->path("small.st"), stateText(10'000));
+        made->app.files.constantsFile = made->path("big.cns");
+        return made;
+    }();
+    return *b;
+}
+
+// The window as a user sees it: shown, sized, painted.
+void showAndPaint(QWidget& window)
+{
+    window.resize(900, 700);
+    window.show();
+    QApplication::processEvents();
+}
+
+// A new CNS window on the file, up to its first frame with colours.
+void BM_OpenCns5MB(benchmark::State& state)
+{
+    BenchApp& b = files();
+    for (auto _ : state) {
+        auto window = std::make_unique<ConstantsWindow>(b.app); // loads the file
+        showAndPaint(*window);
+        window->editor()->viewport()->repaint();
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+    state.counters["bytes"] = 5'000'000;
+}
+
+// Revert in an open window: the text it held goes, the file's comes.
+void BM_RevertCns5MB(benchmark::State& state)
+{
+    BenchApp& b = files();
+    ConstantsWindow window(b.app);
+    showAndPaint(window);
+    for (auto _ : state) {
+        window.revert();
+        window.editor()->viewport()->repaint();
+        QApplication::processEvents();
+    }
+}
+
+// One character typed at the caret and the frame that shows it.
+void typeOne(EditorTextBox* editor)
+{
+    QTest::keyClick(editor, Qt::Key_X);
+    editor->viewport()->repaint();
+}
+
+void BM_TypeInCns5MB(benchmark::State& state)
+{
+    BenchApp& b = files();
+    ConstantsWindow window(b.app);
+    showAndPaint(window);
+    EditorTextBox* editor = window.editor();
+    editor->setFocus();
+    // At the end of a parameter line half way down.
+    QTextCursor caret(editor->document()->findBlockByNumber(editor->document()->blockCount() / 2 + 1));
+    caret.movePosition(QTextCursor::EndOfBlock);
+    editor->setTextCursor(caret);
+    QApplication::processEvents();
+    for (auto _ : state)
+        typeOne(editor);
+}
+
+// The state window on `file`, caret at the end (or on the second line).
+std::unique_ptr<StateFileWindow> stateWindow(const char* file, bool atEnd)
+{
+    BenchApp& b = files();
+    b.app.files.stateFiles[0] = b.path(file);
+    auto window = std::make_unique<StateFileWindow>(b.app);
+    showAndPaint(*window);
+    EditorTextBox* editor = window->editor();
+    editor->setFocus();
+    if (atEnd) {
+        editor->moveCursor(QTextCursor::End);
+    } else {
+        editor->moveCursor(QTextCursor::Start);
+        editor->moveCursor(QTextCursor::Down);
+    }
+    QApplication::processEvents();
+    return window;
+}
+
+void BM_StateCaption(benchmark::State& state, const char* file, bool atEnd)
+{
+    const auto window = stateWindow(file, atEnd);
+    for (auto _ : state)
+        window->showCurrentState();
+    state.SetLabel(window->windowTitle().toStdString().substr(0, 10));
+}
+
+void BM_StateTyping(benchmark::State& state, const char* file, bool atEnd)
+{
+    const auto window = stateWindow(file, atEnd);
+    for (auto _ : state)
+        typeOne(window->editor());
+}
+
+} // namespace
+
+BENCHMARK(BM_OpenCns5MB)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_RevertCns5MB)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_TypeInCns5MB)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_StateCaption, end_of_1MB, "big.st", true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_StateCaption, start_of_10KB, "small.st", false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_StateTyping, end_of_1MB, "big.st", true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_StateTyping, start_of_10KB, "small.st", false)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

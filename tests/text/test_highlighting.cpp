@@ -1,0 +1,96 @@
+// The colours of the text windows: the lines on screen get theirs before
+// they are painted, the rest of a big file only when scrolled to, and a line
+// changed by typing at once.
+
+#include "text/character_editors.h"
+#include "text/editor_text_box.h"
+#include "text/syntax_highlighter.h"
+
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+using namespace vantrel;
+
+namespace {
+
+// What a line is coloured with: (start, length, bold) of each range.
+std::vector<std::tuple<int, int, bool>> colours(const QTextBlock& block)
+{
+    std::vector<std::tuple<int, int, bool>> ranges;
+    for (const QTextLayout::FormatRange& r : block.layout()->formats())
+        ranges.emplace_back(r.start, r.length, r.format.fontWeight() == QFont::Bold);
+    return ranges;
+}
+
+struct HighlightTest : ::testing::Test {
+    test::TestApp t;
+    App& app = *t.app;
+
+    // A constants window on `lines` lines of headers and parameters, shown.
+    std::unique_ptr<ConstantsWindow> open(int lines)
+    {
+        std::string text;
+        for (int n = 0; n < lines; ++n)
+            text += n % 4 == 0 ? "[Statedef " + std::to_string(n) + "]\r\n" : "value = " + std::to_string(n) + " ; note\r\n";
+        app.files.constantsFile = t.path("big.cns");
+        test::writeFile(app.files.constantsFile, text);
+        auto window = std::make_unique<ConstantsWindow>(app);
+        window->resize(600, 400);
+        window->show();
+        QCoreApplication::processEvents();
+        return window;
+    }
+    static QTextBlock line(const ConstantsWindow& w, int n) { return w.editor()->document()->findBlockByNumber(n); }
+};
+
+} // namespace
+
+TEST_F(HighlightTest, OnlyTheLinesOnScreenAreColouredUntilScrolledTo)
+{
+    const auto window = open(20000);
+    const auto [first, last] = window->editor()->shownBlocks();
+    ASSERT_EQ(first.blockNumber(), 0);
+    ASSERT_GT(last.blockNumber(), 3);
+    for (QTextBlock b = first; b != last.next(); b = b.next())
+        EXPECT_TRUE(SyntaxHighlighter::isColoured(b)) << b.blockNumber();
+    // A header is bold; a parameter line has its key, number and comment.
+    EXPECT_EQ(colours(line(*window, 0)), (std::vector<std::tuple<int, int, bool>>{{0, 12, true}}));
+    EXPECT_EQ(colours(line(*window, 1)),
+              (std::vector<std::tuple<int, int, bool>>{{0, 5, false}, {8, 1, false}, {10, 6, false}}));
+
+    const QTextBlock far = line(*window, 15001);
+    EXPECT_FALSE(SyntaxHighlighter::isColoured(far));
+    EXPECT_TRUE(colours(far).empty());
+    window->goToLine(15002);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(SyntaxHighlighter::isColoured(far));
+    EXPECT_EQ(colours(far), (std::vector<std::tuple<int, int, bool>>{{0, 5, false}, {8, 5, false}, {14, 6, false}}));
+    EXPECT_FALSE(SyntaxHighlighter::isColoured(line(*window, 5000)));
+    EXPECT_FALSE(window->modified()); // colouring is not an edit
+}
+
+TEST_F(HighlightTest, ATypedLineIsColouredAtOnceAndAReloadStartsAfresh)
+{
+    const auto window = open(40);
+    EditorTextBox* box = window->editor();
+    window->goToLine(2);
+    box->moveCursor(QTextCursor::StartOfLine);
+    QTest::keyClick(box, Qt::Key_Semicolon); // the whole line becomes a comment
+    EXPECT_EQ(colours(line(*window, 1)), (std::vector<std::tuple<int, int, bool>>{{0, 17, false}}));
+    QTest::keyClick(box, Qt::Key_Return); // split: both halves coloured anew
+    EXPECT_EQ(colours(line(*window, 1)), (std::vector<std::tuple<int, int, bool>>{{0, 1, false}}));
+    EXPECT_EQ(colours(line(*window, 2)),
+              (std::vector<std::tuple<int, int, bool>>{{0, 5, false}, {8, 1, false}, {10, 6, false}}));
+
+    // The file again: nothing of the typed colours stays on its lines.
+    window->revert();
+    EXPECT_FALSE(window->modified());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(colours(line(*window, 1)),
+              (std::vector<std::tuple<int, int, bool>>{{0, 5, false}, {8, 1, false}, {10, 6, false}}));
+}
