@@ -65,7 +65,7 @@ int pixelBytesAhead(const std::uint8_t* at)
     if constexpr (std::endian::native == std::endian::little) {
         std::uint64_t word = 0;
         std::memcpy(&word, at, sizeof word);
-        const std::uint64_t runBytes = word & 0x8080808080808080u;
+        const std::uint64_t runBytes = word & (word << 1) & 0x8080808080808080u;
         return std::countr_zero(runBytes) / 8;
     } else {
         int k = 0;
