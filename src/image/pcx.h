@@ -75,4 +75,10 @@ PcxStatus loadPcx(DecoderState& state, const std::string& path, int paletteMode,
 PcxStatus decodePcx(DecoderState& state, const std::string& bytes, int paletteMode, int flip,
                     const Palette* working = nullptr, const SpriteViewOptions* view = nullptr);
 
+// Whether the rows are decoded with the processor's vector instructions
+// (AVX2), which the decoder uses where the processor has them. Turning them
+// off gives the same pictures, more slowly; the tests compare the two.
+void setPcxVectorDecoding(bool enabled);
+bool pcxVectorDecoding();
+
 } // namespace vantrel

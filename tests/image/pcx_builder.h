@@ -12,19 +12,18 @@ namespace vantrel::test {
 
 struct PcxContent {
     PcxContent(int w, int h, int bpl, int bpp, int planeCount, std::vector<std::uint8_t> bytes,
-            std::optional<Palette> colours = std::nullopt)
-        : width(w), height(h), bytesPerLine(bpl), bitsPerPixel(bpp), planes(planeCount), data(std::move(bytes)),
-          palette(std::move(colours))
-    {
-    }
+               std::optional<Palette> colours = std::nullopt)
+            : width(w), height(h), bytesPerLine(bpl), bitsPerPixel(bpp), planes(planeCount), data(std::move(bytes)),
+              palette(std::move(colours))
+    { }
 
     int width = 1;
     int height = 1;
     int bytesPerLine = 1;
     int bitsPerPixel = 8;
     int planes = 1;
-    std::vector<std::uint8_t> data;        // the encoded rows
-    std::optional<Palette> palette;        // appended after the 0x0C marker
+    std::vector<std::uint8_t> data; // the encoded rows
+    std::optional<Palette> palette; // appended after the 0x0C marker
 };
 
 inline void putInt16(std::string& bytes, std::size_t offset, int value)

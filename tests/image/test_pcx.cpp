@@ -13,8 +13,8 @@
 #include <random>
 
 using namespace vantrel;
-using vantrel::test::PcxContent;
 using vantrel::test::makePcx;
+using vantrel::test::PcxContent;
 
 namespace {
 
@@ -41,9 +41,14 @@ TEST(PcxDecode, RowsRunsAndMirrors)
         // byte fills column 7 and the rest of the run is not carried over.
         {"a run past the row end is cut at the width",
          {7, 2, 8, 8, 1, {1, 2, 3, 4, 5, 6, 0xC5, 9, 10, 0xC8, 4}},
-         0, 8, {1, 2, 3, 4, 5, 6, 9, 10, 4, 4, 4, 4, 4, 4, 4, 4}},
+         0,
+         8,
+         {1, 2, 3, 4, 5, 6, 9, 10, 4, 4, 4, 4, 4, 4, 4, 4}},
         {"a cut run with width equal to L ends the row",
-         {4, 2, 4, 8, 1, {0xC6, 2, 0xC4, 3}}, 0, 4, {2, 2, 2, 2, 3, 3, 3, 3}},
+         {4, 2, 4, 8, 1, {0xC6, 2, 0xC4, 3}},
+         0,
+         4,
+         {2, 2, 2, 2, 3, 3, 3, 3}},
         {"horizontal: 1 2 3 4 becomes 0 4 3 2", {4, 1, 4, 8, 1, {1, 2, 3, 4}}, 2, 4, {0, 4, 3, 2}},
         {"horizontal leaves the padding alone", {5, 1, 5, 8, 1, {1, 2, 3, 4, 5}}, 2, 8, {0, 5, 4, 3, 2, 0, 0, 0}},
         {"vertical swaps rows 0 and 2", {1, 3, 1, 8, 1, {1, 2, 3}}, 1, 4, {3, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0}},
@@ -97,48 +102,90 @@ std::optional<Bytes> decodeByteByByte(const std::string& file, int width, int L,
 
 } // namespace
 
+// Restores the decoder's choice of instructions at the end of a test.
+struct VectorDecodingChoice {
+    bool saved = pcxVectorDecoding();
+    ~VectorDecodingChoice() { setPcxVectorDecoding(saved); }
+};
+
 TEST(PcxDecode, BigPicturesDecodeAsByteByByteWhateverCameBefore)
 {
     // Pictures big enough for the block-wise decoding, in the sizes where it
     // hands over to byte-by-byte decoding at the last rows, with data of
     // every kind: spans of single pixels, short and long runs, empty runs,
-    // and runs cut at a width short of L.
+    // runs of one (how writers store a pixel of 0xC0 and above, with colours
+    // that look like counts themselves), and runs cut at a width short of L.
     const struct {
         int width, height, L;
         int pixelPercent; // how many bytes are single pixels, the rest runs
+        int onePercent;   // how many of the runs are runs of one
     } shapes[] = {
-        {640, 48, 640, 30}, {199, 40, 202, 50}, {7, 300, 8, 60}, {1001, 3, 1004, 90},
-        {64, 64, 64, 10},   {33, 90, 36, 75},   {300, 20, 301, 0}, {120, 30, 120, 100},
+        {640, 48, 640, 30, 11}, {199, 40, 202, 50, 11}, {7, 300, 8, 60, 11},   {1001, 3, 1004, 90, 11},
+        {64, 64, 64, 10, 11},   {33, 90, 36, 75, 11},   {300, 20, 301, 0, 11}, {120, 30, 120, 100, 11},
+        {256, 40, 256, 75, 97}, {141, 30, 142, 80, 90}, {97, 40, 100, 0, 100}, {500, 12, 500, 5, 0},
+        {48, 60, 48, 40, 60},
     };
+    const VectorDecodingChoice restore;
     std::mt19937 random(99);
     // One decoder for them all, so each picture lands in memory that held
     // another one: every byte of it must be written afresh.
     DecoderState state;
-    for (int round = 0; round < 6; ++round) {
+    for (int round = 0; round < 8; ++round) {
         for (const auto& shape : shapes) {
-            SCOPED_TRACE(std::to_string(shape.width) + "x" + std::to_string(shape.height) + " L " +
-                         std::to_string(shape.L) + " round " + std::to_string(round));
+            SCOPED_TRACE(std::to_string(shape.width) + "x" + std::to_string(shape.height) + " L "
+                         + std::to_string(shape.L) + " round " + std::to_string(round));
             Bytes data;
-            const int runCount[] = {0, 1, 2, 5, 15, 16, 17, 40, 63};
+            const int runCount[] = {0, 2, 3, 5, 12, 15, 16, 17, 40, 63};
             while (data.size() < static_cast<std::size_t>(shape.L) * shape.height * 2 + 64) {
                 if (static_cast<int>(random() % 100) < shape.pixelPercent) {
                     data.push_back(static_cast<std::uint8_t>(random() % 0xC0));
                 } else {
-                    data.push_back(static_cast<std::uint8_t>(0xC0 | runCount[random() % std::size(runCount)]));
-                    data.push_back(static_cast<std::uint8_t>(random()));
+                    const bool one = static_cast<int>(random() % 100) < shape.onePercent;
+                    data.push_back(
+                        static_cast<std::uint8_t>(0xC0 | (one ? 1 : runCount[random() % std::size(runCount)])));
+                    data.push_back(static_cast<std::uint8_t>(random() % 2 ? 0xC0 + random() % 64 : random()));
                 }
             }
-            // Cut short in odd rounds: the decoding then runs out of data
+            // Cut short in some rounds: the decoding then runs out of data
             // somewhere in the picture, or just at its end.
-            if (round % 2 == 1)
+            if (round % 4 == 1)
                 data.resize(data.size() / (2 + round % 3));
+            if (round % 4 == 3)
+                data.resize(data.size() - 1 - random() % 40);
             const std::string file = makePcx({shape.width, shape.height, shape.L, 8, 1, data});
             const int stride = (shape.L + 3) / 4 * 4;
             const auto expected = decodeByteByByte(file, shape.width, shape.L, shape.height, stride);
-            const PcxStatus status = decodePcx(state, file, kPaletteFromFile, 0);
-            ASSERT_EQ(status, expected ? PcxStatus::Ok : PcxStatus::Refused);
-            if (expected)
-                ASSERT_TRUE(state.decodedPixels.pixels == *expected);
+            // With and without the processor's vector instructions, where it has them.
+            for (const bool vector : {true, false}) {
+                setPcxVectorDecoding(vector);
+                const PcxStatus status = decodePcx(state, file, kPaletteFromFile, 0);
+                ASSERT_EQ(status, expected ? PcxStatus::Ok : PcxStatus::Refused) << "vector " << vector;
+                if (expected) {
+                    ASSERT_TRUE(state.decodedPixels.pixels == *expected) << "vector " << vector;
+                }
+            }
+        }
+    }
+}
+
+TEST(PcxDecode, RealPicturesDecodeAsByteByByte)
+{
+    const VectorDecodingChoice restore;
+    for (const char* name : {"pcx/gmarbles.pcx", "pcx/256-palette.pcx"}) {
+        SCOPED_TRACE(name);
+        const std::string file = test::readFile(test::realchars(name));
+        const auto header = readPcxHeader(file);
+        ASSERT_TRUE(header.has_value());
+        const int width = header->xMax - header->xMin + 1;
+        const int height = header->yMax - header->yMin + 1;
+        const int L = header->bytesPerLine;
+        const auto expected = decodeByteByByte(file, width, L, height, (L + 3) / 4 * 4);
+        ASSERT_TRUE(expected.has_value());
+        for (const bool vector : {true, false}) {
+            setPcxVectorDecoding(vector);
+            DecoderState state;
+            ASSERT_EQ(decodePcx(state, file, kPaletteFromFile, 0), PcxStatus::Ok);
+            EXPECT_TRUE(state.decodedPixels.pixels == *expected) << "vector " << vector;
         }
     }
 }

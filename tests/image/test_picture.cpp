@@ -10,7 +10,10 @@ using namespace vantrel;
 
 namespace {
 
-QString real(const char* relative) { return QString::fromStdString(test::realchars(relative)); }
+QString real(const char* relative)
+{
+    return QString::fromStdString(test::realchars(relative));
+}
 
 } // namespace
 

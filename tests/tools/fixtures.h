@@ -18,11 +18,18 @@ namespace sfftest {
 struct TempDir {
     std::string path = (std::filesystem::temp_directory_path() / "vantrel-sff-XXXXXX").string();
     TempDir() { EXPECT_TRUE(::mkdtemp(path.data())) << "cannot create a temporary folder"; }
-    ~TempDir() { std::error_code ec; std::filesystem::remove_all(path, ec); }
+    ~TempDir()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
     std::string file(const std::string& name) const { return path + "/" + name; }
 };
 
-inline std::string realChars(const std::string& name) { return std::string(VANTREL_REALCHARS) + "/" + name; }
+inline std::string realChars(const std::string& name)
+{
+    return std::string(VANTREL_REALCHARS) + "/" + name;
+}
 
 inline std::string readBytes(const std::string& path)
 {
@@ -61,7 +68,8 @@ inline sfflib::Palette makePalette(unsigned seed)
 // PCX must escape, inside a border of colour 0 `margin` pixels wide.
 inline sfflib::IndexedImage makePicture(int width, int height, unsigned seed, int margin = 0)
 {
-    sfflib::IndexedImage image{width, height, std::vector<std::uint8_t>(std::size_t(width) * height), makePalette(seed)};
+    sfflib::IndexedImage image{width, height, std::vector<std::uint8_t>(std::size_t(width) * height),
+                               makePalette(seed)};
     unsigned state = seed * 2654435761u + 1;
     for (int y = margin; y < height - margin; ++y) {
         for (int x = margin; x < width - margin; ++x) {
@@ -170,18 +178,21 @@ inline std::vector<std::uint8_t> makeRgba(int width, int height, unsigned seed, 
     for (int y = margin; y < height - margin; ++y)
         for (int x = margin; x < width - margin; ++x)
             for (int c = 0; c < 4; ++c)
-                rgba[(std::size_t(y) * width + x) * 4 + c] = static_cast<std::uint8_t>(x * 7 + y * 13 + c * 61 + seed * 5 + x * y * c);
+                rgba[(std::size_t(y) * width + x) * 4 + c] =
+                    static_cast<std::uint8_t>(x * 7 + y * 13 + c * 61 + seed * 5 + x * y * c);
     return rgba;
 }
 
 // Each visible pixel's colour by its place relative to the axis: what
 // cropping and rebuilding must keep.
-inline std::map<std::pair<int, int>, std::array<std::uint8_t, 3>> drawn(const sfflib::IndexedImage& p, int axisX, int axisY)
+inline std::map<std::pair<int, int>, std::array<std::uint8_t, 3>> drawn(const sfflib::IndexedImage& p, int axisX,
+                                                                        int axisY)
 {
     std::map<std::pair<int, int>, std::array<std::uint8_t, 3>> out;
     for (int i = 0; i < p.width * p.height; ++i)
         if (const unsigned v = p.pixels[i])
-            out[{i % p.width - axisX, i / p.width - axisY}] = {p.palette[v * 3], p.palette[v * 3 + 1], p.palette[v * 3 + 2]};
+            out[{i % p.width - axisX, i / p.width - axisY}] = {p.palette[v * 3], p.palette[v * 3 + 1],
+                                                               p.palette[v * 3 + 2]};
     return out;
 }
 

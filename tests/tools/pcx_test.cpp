@@ -34,7 +34,8 @@ TEST(Pcx, WrittenPicturesReadBackTheSameInBothDecoders)
     for (std::size_t i = 0; i < escaped.pixels.size(); ++i)
         escaped.pixels[i] = static_cast<std::uint8_t>(0xC0 + i % 64);
     std::fill(longRuns.pixels.begin(), longRuns.pixels.end(), 0xC1); // runs past 63 and up to row ends
-    for (const IndexedImage& image : {makePicture(1, 1, 1), makePicture(7, 3, 2), escaped, longRuns, makePicture(321, 17, 5, 4)}) {
+    for (const IndexedImage& image :
+         {makePicture(1, 1, 1), makePicture(7, 3, 2), escaped, longRuns, makePicture(321, 17, 5, 4)}) {
         SCOPED_TRACE(std::to_string(image.width) + " x " + std::to_string(image.height));
         const std::string pcx = encodePcx(image);
         EXPECT_EQ(pcx.substr(0, 4), std::string("\x0A\x05\x01\x08", 4));

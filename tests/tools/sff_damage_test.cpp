@@ -55,7 +55,8 @@ TEST(SffDamage, LyingVersion1ArchivesAreRefused)
 
 TEST(SffDamage, LyingVersion2ArchivesAreRefused)
 {
-    const std::string good = v2(4, withSizePrefix(28, std::string("\x00\x27\x27\x27\x27\x27\x27\x27\x27\x00\x07\x0C", 12)));
+    const std::string good =
+        v2(4, withSizePrefix(28, std::string("\x00\x27\x27\x27\x27\x27\x27\x27\x27\x00\x07\x0C", 12)));
     ASSERT_TRUE(readSff(good));
     const std::size_t node = 512;
     const std::string truecolour = withSizePrefix(0, readBytes(realChars("pcx/gmarbles.png"))), pixels(28, '\x02');
@@ -73,8 +74,9 @@ TEST(SffDamage, LyingVersion2ArchivesAreRefused)
         {"unknown format", patched(good, node + 14, 7, 1)},
         {"huge picture", patched(good, node + 4, 0xFFFFFFFF)},
         {"link to itself", patched(good, node + 20, 0)},
-        {"sprites linking to each other", makeSffV2({{0, 0, 7, 4, 0, 0, 1, 0, ""}, {0, 1, 7, 4, 0, 0, 0, 0, ""},
-                                                     {0, 2, 7, 4, 0, 0, 0, 0, pixels}}, {{{1, 2, 3, 4}}})},
+        {"sprites linking to each other",
+         makeSffV2({{0, 0, 7, 4, 0, 0, 1, 0, ""}, {0, 1, 7, 4, 0, 0, 0, 0, ""}, {0, 2, 7, 4, 0, 0, 0, 0, pixels}},
+                   {{{1, 2, 3, 4}}})},
         {"palettes linking to each other", makeSffV2({{0, 2, 7, 4, 0, 0, 0, 0, pixels}}, {{{}, 1}, {{}, 0}})},
         {"palette linking past the table", makeSffV2({{0, 2, 7, 4, 0, 0, 0, 0, pixels}}, {{{}, 9}})},
         {"LZ5 short copy from before the start", v2(4, withSizePrefix(28, std::string("\x01\x02\x05", 3)))},

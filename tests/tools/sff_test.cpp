@@ -25,7 +25,8 @@ std::vector<Subfile> subfiles(const std::string& sff)
 {
     std::vector<Subfile> out;
     for (std::size_t i = 0, at = u32At(sff, 24); i < u32At(sff, 20); ++i, at = out.back().next)
-        out.push_back({u32At(sff, at), u32At(sff, at + 4), u32At(sff, at + 16) & 0xFFFF, u32At(sff, at + 16) >> 16 & 0xFF});
+        out.push_back(
+            {u32At(sff, at), u32At(sff, at + 4), u32At(sff, at + 16) & 0xFFFF, u32At(sff, at + 16) >> 16 & 0xFF});
     return out;
 }
 
@@ -91,8 +92,9 @@ TEST(SffWrite, OptionsKeepEverySpriteAsItIsDrawn)
         BuildOptions options;
         std::size_t links, samePalettes;
     };
-    for (const Case& c : {Case{"none", {}, 0, 0}, Case{"-f", {false, true, false}, 0, 2}, Case{"-p", {false, false, true}, 2, 0},
-                          Case{"-c", {true, false, false}, 0, 0}, Case{"-c -f -p", {true, true, true}, 2, 1}}) {
+    for (const Case& c :
+         {Case{"none", {}, 0, 0}, Case{"-f", {false, true, false}, 0, 2}, Case{"-p", {false, false, true}, 2, 0},
+          Case{"-c", {true, false, false}, 0, 0}, Case{"-c -f -p", {true, true, true}, 2, 1}}) {
         SCOPED_TRACE(c.name);
         const auto sff = writeSffV1(sprites, c.options);
         ASSERT_TRUE(sff) << sff.error();
@@ -135,7 +137,8 @@ TEST(SffWrite, CropKeepsTheSmallestRectangleOfVisiblePixels)
         const IndexedImage& image;
         int axisX, axisY, width, height, newAxisX, newAxisY;
     };
-    for (const Case& c : {Case{image, 4, 7, 3, 5, 1, 5}, Case{image, -20, 100, 3, 5, -23, 98}, Case{empty, 4, 7, 1, 1, 4, 7}}) {
+    for (const Case& c :
+         {Case{image, 4, 7, 3, 5, 1, 5}, Case{image, -20, 100, 3, 5, -23, 98}, Case{empty, 4, 7, 1, 1, 4, 7}}) {
         const auto cropped = cropSprite(source(c.image, 1, 1, c.axisX, c.axisY));
         ASSERT_TRUE(cropped) << cropped.error();
         EXPECT_EQ(std::tuple(cropped->image.width, cropped->image.height, int(cropped->axisX), int(cropped->axisY)),
@@ -146,7 +149,8 @@ TEST(SffWrite, CropKeepsTheSmallestRectangleOfVisiblePixels)
 
 TEST(SffRead, EveryVersion2FormatGivesThePicture)
 {
-    IndexedImage picture{7, 4, {3, 3, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 3, 3, 3, 3, 3, 5, 5, 5, 5, 5, 3, 3, 5, 5, 5, 7}, {}};
+    IndexedImage picture{
+        7, 4, {3, 3, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 3, 3, 3, 3, 3, 5, 5, 5, 5, 5, 3, 3, 5, 5, 5, 7}, {}};
     std::vector<std::uint8_t> rgba;
     const Palette colours = makePalette(0);
     for (int i = 0; i < 32; ++i) { // a 32-colour palette; the rest stays black

@@ -42,7 +42,8 @@ std::size_t distinctFiles(const Unpacked& sprites)
 TEST(SpriteTools, RealArchivesSurviveUnpackBuildAndUnpack)
 {
     // ikemen-kfm's intro.sff and ending.sff are the same files as winmugen-kfm's.
-    for (const char* archive : {"winmugen-kfm/kfm.sff", "winmugen-kfm/intro.sff", "winmugen-kfm/ending.sff", "ikemen-kfm/kfm.sff"}) {
+    for (const char* archive :
+         {"winmugen-kfm/kfm.sff", "winmugen-kfm/intro.sff", "winmugen-kfm/ending.sff", "ikemen-kfm/kfm.sff"}) {
         TempDir first;
         const ToolRun unpacked = runTool(first, "sff2pcx", quoted(realChars(archive)) + " tempsff");
         ASSERT_EQ(unpacked.exitCode, 0) << archive << ": " << unpacked.err;
@@ -57,20 +58,23 @@ TEST(SpriteTools, RealArchivesSurviveUnpackBuildAndUnpack)
             writeBytes(first.file("build.txt"), second.file("rebuilt.sff") + index.substr(index.find("\r\n")));
             const ToolRun built = runTool(first, "sprmaker", options + " tempsff", first.file("build.txt"));
             ASSERT_EQ(built.exitCode, 0) << built.err;
-            EXPECT_EQ(built.out, "Wrote " + std::to_string(original.size()) + " sprites to " + second.file("rebuilt.sff") + "\n");
+            EXPECT_EQ(built.out,
+                      "Wrote " + std::to_string(original.size()) + " sprites to " + second.file("rebuilt.sff") + "\n");
             ASSERT_EQ(runTool(second, "sff2pcx", "rebuilt.sff tempsff").exitCode, 0);
 
             const Unpacked rebuilt = readWorkspace(second);
             ASSERT_EQ(rebuilt.size(), original.size());
             std::size_t changed = 0;
             for (std::size_t i = 0; i < original.size(); ++i) {
-                const auto &[a, pa] = original[i];
-                const auto &[b, pb] = rebuilt[i];
+                const auto& [a, pa] = original[i];
+                const auto& [b, pb] = rebuilt[i];
                 const bool same = a.groupText == b.groupText && a.imageText == b.imageText
-                               && drawn(pa, std::stoi(a.axisXText), std::stoi(a.axisYText)) == drawn(pb, std::stoi(b.axisXText), std::stoi(b.axisYText))
-                               && (!options.empty() || (a.axisXText == b.axisXText && a.axisYText == b.axisYText && pa == pb));
+                    && drawn(pa, std::stoi(a.axisXText), std::stoi(a.axisYText))
+                        == drawn(pb, std::stoi(b.axisXText), std::stoi(b.axisYText))
+                    && (!options.empty() || (a.axisXText == b.axisXText && a.axisYText == b.axisYText && pa == pb));
                 if (!same && ++changed < 4)
-                    ADD_FAILURE() << "sprite " << i << " (group " << a.groupText << ", image " << a.imageText << ") changed";
+                    ADD_FAILURE() << "sprite " << i << " (group " << a.groupText << ", image " << a.imageText
+                                  << ") changed";
             }
             EXPECT_EQ(changed, 0u);
             EXPECT_EQ(distinctFiles(rebuilt), options.empty() ? original.size() : distinctFiles(original));

@@ -12,10 +12,7 @@ namespace sfflib {
 
 class ByteReader {
 public:
-    ByteReader(std::string_view bytes, std::string context)
-        : m_bytes(bytes), m_context(std::move(context))
-    {
-    }
+    ByteReader(std::string_view bytes, std::string context) : m_bytes(bytes), m_context(std::move(context)) { }
 
     std::size_t size() const { return m_bytes.size(); }
 
@@ -51,16 +48,10 @@ public:
         return byteAt(s, 0) | byteAt(s, 1) << 8 | byteAt(s, 2) << 16 | byteAt(s, 3) << 24;
     }
 
-    [[noreturn]] void fail(const std::string& what) const
-    {
-        throw FormatError(m_context + ": " + what);
-    }
+    [[noreturn]] void fail(const std::string& what) const { throw FormatError(m_context + ": " + what); }
 
 private:
-    static std::uint32_t byteAt(std::string_view s, std::size_t i)
-    {
-        return static_cast<std::uint8_t>(s[i]);
-    }
+    static std::uint32_t byteAt(std::string_view s, std::size_t i) { return static_cast<std::uint8_t>(s[i]); }
 
     std::string_view m_bytes;
     std::string m_context;

@@ -5,6 +5,7 @@
 #include "image/pcx_header.h"
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 
 namespace sfflib {
@@ -107,7 +108,8 @@ Result<IndexedImage> decodePcx(std::string_view bytes, const Palette* inheritedP
 std::string encodePcx(const IndexedImage& image, bool withPalette)
 {
     std::string out;
-    out.reserve(kPcxHeaderSize + image.pixels.size() + kPcxPaletteBlockSize);
+    const std::size_t pixels = std::size_t(std::max(image.width, 0)) * std::size_t(std::max(image.height, 0));
+    out.reserve(kPcxHeaderSize + 2 * pixels + kPcxPaletteBlockSize);
     putU8(out, 0x0A); // manufacturer
     putU8(out, 5);    // version
     putU8(out, 1);    // run-length encoding
@@ -125,20 +127,35 @@ std::string encodePcx(const IndexedImage& image, bool withPalette)
     putU16(out, 1); // palette info: colour
     out.resize(kPcxHeaderSize, '\0');
 
+    // At most two bytes a pixel, written straight into the string.
+    out.resize(kPcxHeaderSize + 2 * pixels);
+    auto* const start = reinterpret_cast<std::uint8_t*>(out.data()) + kPcxHeaderSize;
+    std::uint8_t* at = start;
     for (int y = 0; y < image.height; ++y) {
         const std::uint8_t* row = image.pixels.data() + std::size_t(y) * image.width;
         int x = 0;
         while (x < image.width) {
             const std::uint8_t value = row[x];
+            const int most = std::min(63, image.width - x);
             int run = 1;
-            while (x + run < image.width && run < 63 && row[x + run] == value)
+            // Eight pixels at a time while they are all the same.
+            const std::uint64_t eight = 0x0101010101010101u * value;
+            while (run + 8 <= most) {
+                std::uint64_t next = 0;
+                std::memcpy(&next, row + x + run, sizeof next);
+                if (next != eight)
+                    break;
+                run += 8;
+            }
+            while (run < most && row[x + run] == value)
                 ++run;
             if (run > 1 || (value & 0xC0) == 0xC0)
-                putU8(out, 0xC0 | run);
-            putU8(out, value);
+                *at++ = static_cast<std::uint8_t>(0xC0 | run);
+            *at++ = value;
             x += run;
         }
     }
+    out.resize(kPcxHeaderSize + static_cast<std::size_t>(at - start));
 
     putU8(out, kPcxPaletteMarker);
     if (withPalette)

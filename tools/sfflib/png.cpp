@@ -75,12 +75,29 @@ std::string sizeFault(png_uint_32 width, png_uint_32 height)
     return {};
 }
 
+// Deflate makes at most 1032 bytes of one byte of data, so a PNG of `size`
+// bytes holds at most this many bytes of pixels.
+constexpr std::uint64_t maxInflatedBytes(std::size_t size)
+{
+    return std::uint64_t(size) * 1032;
+}
+
+// Grows `pixels` to `size` bytes as the rows arrive, taking at most `total`
+// bytes in all: memory follows the data that is really there, not the size
+// the header claims.
+void growTo(std::vector<std::uint8_t>& pixels, std::size_t size, std::size_t total)
+{
+    if (size > pixels.capacity())
+        pixels.reserve(std::min(total, std::max(size, 2 * pixels.capacity())));
+    pixels.resize(size);
+}
+
 // Reads the header and, unless `headerOnly`, the pixels (one byte per pixel
 // for an indexed picture, four for true colour) and the palette. Returns
 // false with state.message set on failure. Everything it changes after
 // setjmp belongs to the caller, so nothing is left indeterminate by a jump.
 bool readPng(State& state, Source& source, Header& header, bool headerOnly, std::vector<std::uint8_t>& pixels,
-             std::vector<png_bytep>& rows, Palette& palette)
+             std::vector<std::uint8_t>& passes, Palette& palette)
 {
     state.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &state, recordError, ignoreWarning);
     if (!state.png)
@@ -101,7 +118,14 @@ bool readPng(State& state, Source& source, Header& header, bool headerOnly, std:
     header.transparentColour = png_get_valid(state.png, state.info, PNG_INFO_tRNS) != 0;
     {
         // Gone before libpng is called again, so that no jump skips its destructor.
-        const std::string fault = sizeFault(header.width, header.height);
+        std::string fault = sizeFault(header.width, header.height);
+        // The packed pixels, before any row filter byte: the data must be
+        // able to inflate to at least this much.
+        const std::uint64_t packed = std::uint64_t(header.width) * header.height
+            * png_get_channels(state.png, state.info) * std::uint64_t(header.depth) / 8;
+        if (fault.empty() && packed > maxInflatedBytes(source.data.size()))
+            fault = "the PNG's " + std::to_string(source.data.size()) + " bytes cannot hold the "
+                + std::to_string(header.width) + " x " + std::to_string(header.height) + " pixels its header gives";
         if (!fault.empty()) {
             std::snprintf(state.message, sizeof state.message, "%s", fault.c_str());
             return false;
@@ -138,18 +162,49 @@ bool readPng(State& state, Source& source, Header& header, bool headerOnly, std:
         if (!header.alpha())
             png_set_filler(state.png, 0xFF, PNG_FILLER_AFTER);
     }
-    png_set_interlace_handling(state.png);
     png_read_update_info(state.png, state.info);
-    const std::size_t rowBytes = std::size_t(header.width) * (indexed ? 1 : 4);
+    const std::size_t pixelBytes = indexed ? 1 : 4;
+    const std::size_t rowBytes = std::size_t(header.width) * pixelBytes;
     if (png_get_rowbytes(state.png, state.info) != rowBytes) {
         std::snprintf(state.message, sizeof state.message, "the PNG has a pixel layout the tools do not read");
         return false;
     }
-    pixels.assign(rowBytes * header.height, 0);
-    rows.resize(header.height);
-    for (png_uint_32 y = 0; y < header.height; ++y)
-        rows[y] = pixels.data() + std::size_t(y) * rowBytes;
-    png_read_image(state.png, rows.data());
+    const std::size_t total = rowBytes * header.height;
+    if (png_get_interlace_type(state.png, state.info) == PNG_INTERLACE_NONE) {
+        for (png_uint_32 y = 0; y < header.height; ++y) {
+            growTo(pixels, (y + 1) * rowBytes, total);
+            png_read_row(state.png, pixels.data() + y * rowBytes, nullptr);
+        }
+        return true;
+    }
+    // An interlaced picture comes as seven smaller pictures, each a few rows
+    // and columns of the whole: they are kept one after the other as they
+    // arrive and put in their places at the end. libpng hands over each of
+    // their rows in a buffer as wide as the picture.
+    pixels.resize(rowBytes);
+    for (int pass = 0; pass < 7; ++pass) {
+        const std::size_t columns = PNG_PASS_COLS(header.width, pass);
+        const std::size_t passRows = columns == 0 ? 0 : PNG_PASS_ROWS(header.height, pass);
+        for (std::size_t r = 0; r < passRows; ++r) {
+            png_read_row(state.png, pixels.data(), nullptr);
+            const std::size_t at = passes.size();
+            growTo(passes, at + columns * pixelBytes, total);
+            std::copy_n(pixels.data(), columns * pixelBytes, passes.data() + at);
+        }
+    }
+    pixels.assign(total, 0);
+    const std::uint8_t* from = passes.data();
+    for (int pass = 0; pass < 7; ++pass) {
+        const std::size_t columns = PNG_PASS_COLS(header.width, pass);
+        const std::size_t passRows = columns == 0 ? 0 : PNG_PASS_ROWS(header.height, pass);
+        for (std::size_t r = 0; r < passRows; ++r) {
+            const std::size_t y = PNG_PASS_START_ROW(pass) + (r << PNG_PASS_ROW_SHIFT(pass));
+            for (std::size_t c = 0; c < columns; ++c, from += pixelBytes) {
+                const std::size_t x = PNG_PASS_START_COL(pass) + (c << PNG_PASS_COL_SHIFT(pass));
+                std::copy_n(from, pixelBytes, pixels.data() + y * rowBytes + x * pixelBytes);
+            }
+        }
+    }
     return true;
 }
 
@@ -222,45 +277,55 @@ bool looksLikePng(std::string_view bytes)
     return bytes.substr(0, signature.size()) == signature;
 }
 
-Result<PngInfo> readPngInfo(std::string_view bytes)
-{
-    if (!looksLikePng(bytes))
-        return Result<PngInfo>::failure("this is not a PNG file");
-    State state;
-    Source source{bytes};
-    Header header;
-    std::vector<std::uint8_t> pixels;
-    std::vector<png_bytep> rows;
-    Palette palette{};
-    const bool ok = readPng(state, source, header, true, pixels, rows, palette);
-    png_destroy_read_struct(state.png ? &state.png : nullptr, state.info ? &state.info : nullptr, nullptr);
-    if (!ok)
-        return Result<PngInfo>::failure(failureText(state));
-    return PngInfo{int(header.width), int(header.height), header.indexed(), header.alpha()};
-}
+namespace {
 
-Result<Picture> decodePng(std::string_view bytes)
-{
-    if (!looksLikePng(bytes))
-        return Result<Picture>::failure("this is not a PNG file");
-    State state;
-    Source source{bytes};
+struct PngContents {
     Header header;
     std::vector<std::uint8_t> pixels;
-    std::vector<png_bytep> rows;
     Palette palette{};
+};
+
+// The header of a PNG file and, unless `headerOnly`, its pixels and palette.
+Result<PngContents> readContents(std::string_view bytes, bool headerOnly)
+{
+    if (!looksLikePng(bytes))
+        return Result<PngContents>::failure("this is not a PNG file");
+    State state;
+    Source source{bytes};
+    PngContents png;
+    std::vector<std::uint8_t> passes;
     bool ok = false;
     try {
-        ok = readPng(state, source, header, false, pixels, rows, palette);
+        ok = readPng(state, source, png.header, headerOnly, png.pixels, passes, png.palette);
     } catch (const std::bad_alloc&) {
         std::snprintf(state.message, sizeof state.message, "the PNG is too large to decode in memory");
     }
     png_destroy_read_struct(state.png ? &state.png : nullptr, state.info ? &state.info : nullptr, nullptr);
     if (!ok)
-        return Result<Picture>::failure(failureText(state));
+        return Result<PngContents>::failure(failureText(state));
+    return png;
+}
+
+} // namespace
+
+Result<PngInfo> readPngInfo(std::string_view bytes)
+{
+    const auto png = readContents(bytes, true);
+    if (!png)
+        return Result<PngInfo>::failure(png.error());
+    const Header& header = png->header;
+    return PngInfo{int(header.width), int(header.height), header.indexed(), header.alpha()};
+}
+
+Result<Picture> decodePng(std::string_view bytes)
+{
+    auto png = readContents(bytes, false);
+    if (!png)
+        return Result<Picture>::failure(png.error());
+    const Header& header = png->header;
     if (header.indexed())
-        return Picture(IndexedImage{int(header.width), int(header.height), std::move(pixels), palette});
-    return Picture(TrueColourImage{int(header.width), int(header.height), header.alpha(), std::move(pixels)});
+        return Picture(IndexedImage{int(header.width), int(header.height), std::move(png->pixels), png->palette});
+    return Picture(TrueColourImage{int(header.width), int(header.height), header.alpha(), std::move(png->pixels)});
 }
 
 Result<std::string> encodePng(const IndexedImage& image, bool transparentZero)

@@ -9,16 +9,10 @@
 
 namespace sfflib {
 
-template <class T>
-class Result {
+template <class T> class Result {
 public:
-    Result(T value) : m_value(std::move(value)) {}
-    static Result failure(std::string error)
-    {
-        Result r;
-        r.m_error = std::move(error);
-        return r;
-    }
+    Result(T value) : m_value(std::move(value)) { }
+    static Result failure(std::string error) { return Result(std::nullopt, std::move(error)); }
 
     explicit operator bool() const { return m_value.has_value(); }
     T& operator*() { return *m_value; }
@@ -28,7 +22,7 @@ public:
     const std::string& error() const { return m_error; }
 
 private:
-    Result() = default;
+    Result(std::nullopt_t, std::string error) : m_error(std::move(error)) { }
     std::optional<T> m_value;
     std::string m_error;
 };

@@ -172,7 +172,7 @@ public:
 
 private:
     Result<bool> store(const Sprite& numbers, int width, int height, std::uint8_t format, std::uint8_t depth,
-                       std::string data, std::uint16_t palette, std::size_t hash);
+                       std::string_view data, std::uint16_t palette, std::size_t hash);
 
     std::vector<PaletteEntry> m_palettes;
     BuildOptions m_options;

@@ -28,7 +28,16 @@ private:
 
 class Output {
 public:
-    explicit Output(std::size_t size) : m_pixels(size) { }
+    // `mostPerByte` pixels for each byte of data (and `mostExtra` more) is
+    // the most the format can make: a larger picture is refused before its
+    // memory is taken.
+    Output(std::string_view data, std::size_t size, const char* format, std::size_t mostPerByte, std::size_t mostExtra)
+    {
+        if (size > data.size() * mostPerByte + mostExtra)
+            throw FormatError(std::string(format) + " data of " + std::to_string(data.size())
+                              + " bytes cannot make a picture of " + std::to_string(size) + " pixels");
+        m_pixels.resize(size);
+    }
     bool full() const { return m_pos == m_pixels.size(); }
     void fill(std::uint8_t value, std::size_t count)
     {
@@ -57,7 +66,7 @@ private:
 std::vector<std::uint8_t> decodeRle8(std::string_view data, std::size_t pixelCount)
 {
     Stream in(data, "RLE8");
-    Output out(pixelCount);
+    Output out(data, pixelCount, "RLE8", 32, 63); // two bytes, 63 pixels
     while (!out.full()) {
         const std::uint8_t b = in.next();
         if ((b & 0xC0) == 0x40)
@@ -71,7 +80,7 @@ std::vector<std::uint8_t> decodeRle8(std::string_view data, std::size_t pixelCou
 std::vector<std::uint8_t> decodeRle5(std::string_view data, std::size_t pixelCount)
 {
     Stream in(data, "RLE5");
-    Output out(pixelCount);
+    Output out(data, pixelCount, "RLE5", 128, 256); // two bytes, 256 pixels
     while (!out.full()) {
         const std::size_t runLength = in.next();
         const std::uint8_t flagAndCount = in.next();
@@ -88,8 +97,8 @@ std::vector<std::uint8_t> decodeRle5(std::string_view data, std::size_t pixelCou
 std::vector<std::uint8_t> decodeLz5(std::string_view data, std::size_t pixelCount)
 {
     Stream in(data, "LZ5");
-    Output out(pixelCount);
-    std::uint8_t gathered = 0; // top bits of short copies, two per copy
+    Output out(data, pixelCount, "LZ5", 132, 263); // a long run: two bytes, 263 pixels
+    std::uint8_t gathered = 0;                     // top bits of short copies, two per copy
     int gatheredCount = 0;
     while (!out.full()) {
         const std::uint8_t control = in.next();

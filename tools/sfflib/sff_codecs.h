@@ -1,8 +1,10 @@
 #pragma once
 // The pixel encodings of SFF v2 sprites. Each decoder fills exactly
 // `pixelCount` palette indices from `data` (the bytes after the 4-byte size
-// prefix) or throws FormatError when the data ends early or refers to pixels
-// that do not exist. Output beyond `pixelCount` is cut off.
+// prefix) or throws FormatError when the data ends early, refers to pixels
+// that do not exist, or is too short to make `pixelCount` pixels at all (which
+// is found before the picture's memory is taken). Output beyond `pixelCount`
+// is cut off.
 
 #include "image.h"
 

@@ -77,8 +77,8 @@ Result<bool> SffV2Writer::addSprite(const Sprite& numbers, const Picture& pictur
         std::string data(4, '\0');
         setU32(data, 0, static_cast<std::uint32_t>(image->pixels.size()));
         data += fiveBits ? encodeLz5(image->pixels) : encodeRle8(image->pixels);
-        return store(sprite, image->width, image->height, fiveBits ? formatLz5 : formatRle8, fiveBits ? 5 : 8,
-                     std::move(data), palette, hashBytes(view(image->pixels), palette));
+        return store(sprite, image->width, image->height, fiveBits ? formatLz5 : formatRle8, fiveBits ? 5 : 8, data,
+                     palette, hashBytes(view(image->pixels), palette));
     }
 
     const TrueColourImage* image = &std::get<TrueColourImage>(picture);
@@ -98,11 +98,11 @@ Result<bool> SffV2Writer::addSprite(const Sprite& numbers, const Picture& pictur
     setU32(data, 0, static_cast<std::uint32_t>(std::size_t(image->width) * image->height * (image->hasAlpha ? 4 : 3)));
     data += *png;
     return store(sprite, image->width, image->height, image->hasAlpha ? formatPng32 : formatPng24,
-                 image->hasAlpha ? 32 : 24, std::move(data), 0, hashBytes(view(image->rgba), image->hasAlpha));
+                 image->hasAlpha ? 32 : 24, data, 0, hashBytes(view(image->rgba), image->hasAlpha));
 }
 
 Result<bool> SffV2Writer::store(const Sprite& s, int width, int height, std::uint8_t format, std::uint8_t depth,
-                                std::string data, std::uint16_t palette, std::size_t hash)
+                                std::string_view data, std::uint16_t palette, std::size_t hash)
 {
     const std::size_t index = spriteCount();
     if (index > 0xFFFF)

@@ -17,6 +17,9 @@
 #include <set>
 #include <system_error>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace sfflib {
 
 namespace fs = std::filesystem;
@@ -33,15 +36,28 @@ std::string pictureName(std::size_t picture, bool trueColour)
 // A file of the workspace. The workspace is scratch: the editor unpacks it
 // into a fresh folder and deletes it at close, so nothing is flushed to disk
 // here; the index, written last and atomically, marks it complete.
+// Plain system calls, one write for the whole file: thousands of small
+// files are written, and a stdio stream would add a buffer and a call each.
 std::string writeScratchFile(const std::string& path, std::string_view bytes)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
         return "Could not write " + path + ": " + std::strerror(errno);
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const int err = errno;
-    if (std::fclose(file) != 0 || !written)
-        return "Could not write " + path + ": " + std::strerror(written ? errno : err);
+    int err = 0;
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            err = n < 0 ? errno : EIO;
+            break;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    if (::close(fd) != 0 && err == 0)
+        err = errno;
+    if (err != 0)
+        return "Could not write " + path + ": " + std::strerror(err);
     return {};
 }
 
@@ -100,7 +116,10 @@ Result<std::size_t> unpackSff(const std::string& sffPath, const std::string& fol
         records.push_back({names[s.image], std::to_string(s.group), std::to_string(s.imageNo), std::to_string(s.axisX),
                            std::to_string(s.axisY)});
     }
-    const auto written = vantrel::writeFileAtomic(indexPath, vantrel::formatSpriteIndex(sffPath, records));
+    // Scratch as well: a sync here would make the system write out every
+    // picture above first, which is what the workspace spares.
+    const auto written =
+        vantrel::writeFileAtomic(indexPath, vantrel::formatSpriteIndex(sffPath, records), vantrel::Durability::Scratch);
     if (!written) {
         fs::remove(descriptionPath, ec);
         return R::failure(written.error);
@@ -237,7 +256,7 @@ public:
                         fresh.colours.begin() + std::ptrdiff_t(c * 4));
             fresh.colours[c * 4 + 3] = c == 0 ? 0 : 255; // colour 0 is the transparent one
         }
-        const auto added = m_writer.addPalette(fresh);
+        auto added = m_writer.addPalette(fresh);
         if (!added)
             return added;
         m_names.insert({fresh.group, fresh.number});
