@@ -88,13 +88,16 @@ int make(const std::string& path, int width, int height, const std::string& kind
 
 double cpuSeconds()
 {
-    timespec now { };
+    timespec now{};
     ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
 int timeDecoding(int rounds, const std::vector<std::string>& files)
 {
+    // VANTREL_PCX_PLAIN=1 times the decoder without its vector instructions.
+    if (const char* plain = std::getenv("VANTREL_PCX_PLAIN"); plain && *plain == '1')
+        vantrel::setPcxVectorDecoding(false);
     vantrel::DecoderState state;
     // One decode of each file first, untimed, as the other side does: the
     // first touch of fresh memory is the system's cost, not the decoder's.

@@ -1,5 +1,9 @@
 // How long sff2pcx takes to unpack a large archive: 5,000 sprites of a
 // typical character size, each with its own picture.
+//
+//   bench_sff_unpack                         times the unpacking (Google Benchmark)
+//   bench_sff_unpack make OUT.sff [SPRITES]  writes such an archive, for
+//                                            bench/unpack_vs_copy.sh
 
 #include "sfflib/sff.h"
 #include "sfflib/sprite_tools.h"
@@ -8,6 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <unistd.h>
@@ -39,13 +45,12 @@ sfflib::IndexedImage makePicture(std::mt19937& random, int width, int height)
     return image;
 }
 
-void BM_Unpack5000Sprites(benchmark::State& state)
+// An SFF v1 archive of `count` sprites, each with its own picture.
+bool writeArchive(const std::string& path, int count)
 {
-    const fs::path dir = fs::temp_directory_path() / ("vantrel-bench-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
     std::mt19937 random(1);
     std::vector<sfflib::SpriteSource> sprites;
-    for (int i = 0; i < 5000; ++i) {
+    for (int i = 0; i < count; ++i) {
         sfflib::SpriteSource s;
         s.image = makePicture(random, 80 + i % 40, 100 + i % 30);
         s.group = static_cast<std::int16_t>(i / 10);
@@ -55,8 +60,15 @@ void BM_Unpack5000Sprites(benchmark::State& state)
         sprites.push_back(std::move(s));
     }
     const auto sff = sfflib::writeSffV1(sprites, {false, true, false});
+    return sff && vantrel::writeFileAtomic(path, *sff, vantrel::Durability::Scratch);
+}
+
+void BM_Unpack5000Sprites(benchmark::State& state)
+{
+    const fs::path dir = fs::temp_directory_path() / ("vantrel-bench-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
     const std::string sffPath = (dir / "big.sff").string();
-    if (!sff || !vantrel::writeFileAtomic(sffPath, *sff)) {
+    if (!writeArchive(sffPath, 5000)) {
         state.SkipWithError("cannot write the archive");
         return;
     }
@@ -73,4 +85,18 @@ void BM_Unpack5000Sprites(benchmark::State& state)
 
 BENCHMARK(BM_Unpack5000Sprites)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    if (argc >= 3 && std::string(argv[1]) == "make") {
+        const int count = argc > 3 ? std::atoi(argv[3]) : 5000;
+        if (count <= 0 || !writeArchive(argv[2], count)) {
+            std::fprintf(stderr, "cannot write %s\n", argv[2]);
+            return 1;
+        }
+        return 0;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

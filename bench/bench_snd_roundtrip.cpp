@@ -26,9 +26,8 @@ std::string le(std::uint64_t value, int n)
 std::string makeWav(std::mt19937& random, int rate, int channels, std::size_t dataBytes)
 {
     const int block = channels * 2;
-    std::string wav = "RIFF" + le(36 + dataBytes, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(channels, 2) +
-                      le(rate, 4) + le(static_cast<std::uint64_t>(rate) * block, 4) + le(block, 2) + le(16, 2) +
-                      "data" + le(dataBytes, 4);
+    std::string wav = "RIFF" + le(36 + dataBytes, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(channels, 2) + le(rate, 4)
+        + le(static_cast<std::uint64_t>(rate) * block, 4) + le(block, 2) + le(16, 2) + "data" + le(dataBytes, 4);
     wav.reserve(wav.size() + dataBytes);
     for (std::size_t i = 0; i < dataBytes; ++i)
         wav += static_cast<char>(random() & 0xFF);

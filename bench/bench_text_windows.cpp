@@ -2,7 +2,10 @@
 // file opened in the CNS window (and reverted) up to its first frame with
 // colours, and one character typed in it; the state window's caption (the
 // [Statedef] around the caret) worked out at the end of a 1 MB state file
-// and at the start of a 10 KB one, alone and as part of a typed character.
+// and at the start and the end of a 10 KB one, alone and as part of a typed
+// character. The peers, in the same run: Qt's plain text editor opening the
+// same file (read, decoded, shown and painted, without colours) and taking
+// the same keystroke.
 
 #include "scripted_dialogs.h"
 #include "shell/settings_store_qt.h"
@@ -13,6 +16,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -29,18 +34,24 @@ using namespace vantrel;
 // States as character files write them, CR LF ends, until the text holds `bytes` bytes.
 std::string stateText(std::size_t bytes)
 {
+    const std::string state = ";---------------------------------------------------------------------------\r\n"
+                              "; Move @\r\n[Statedef @]\r\ntype    = S                      ;Stand\r\n"
+                              "movetype= A\r\nphysics = S\r\njuggle  = 1\r\nvelset = 0,0\r\nctrl = 0\r\n"
+                              "anim = @\r\npoweradd = 20\r\nsprpriority = 2\r\n\r\n"
+                              "[State @, 1]\r\ntype = HitDef\r\ntrigger1 = Time = 0\r\nattr = S, NA\r\n"
+                              "damage = 23, 0\r\nanimtype = Light\r\nguardflag = MA\r\nhitflag = MAF\r\n"
+                              "priority = 3, Hit\r\npausetime = 8, 8\r\nsparkxy = -10, -76\r\nhitsound = 5, 0\r\n"
+                              "ground.type = High\r\nground.velocity = -4\r\nair.velocity = -1.3,-3\r\n\r\n"
+                              "[State @, 2]\r\ntype = ChangeState\r\ntrigger1 = AnimTime = 0\r\nvalue = 0\r\n"
+                              "ctrl = 1\r\n\r\n";
     std::string text = "; Generated states\r\n[Data]\r\nlife = 1000\r\nattack = 100\r\n\r\n";
     for (int s = 200; text.size() < bytes; ++s) {
-        const std::string n = std::to_string(s);
-        text += ";---------------------------------------------------------------------------\r\n"
-                "; Move " + n + "\r\n"
-                "[Statedef " + n + "]\r\ntype    = S                      ;Stand\r\nmovetype= A\r\nphysics = S\r\n"
-                "juggle  = 1\r\nvelset = 0,0\r\nctrl = 0\r\nanim = " + n + "\r\npoweradd = 20\r\nsprpriority = 2\r\n\r\n"
-                "[State " + n + ", 1]\r\ntype = HitDef\r\ntrigger1 = Time = 0\r\nattr = S, NA\r\ndamage = 23, 0\r\n"
-                "animtype = Light\r\nguardflag = MA\r\nhitflag = MAF\r\npriority = 3, Hit\r\npausetime = 8, 8\r\n"
-                "sparkxy = -10, -76\r\nhitsound = 5, 0\r\nground.type = High\r\nground.velocity = -4\r\n"
-                "air.velocity = -1.3,-3\r\n\r\n"
-                "[State " + n + ", 2]\r\ntype = ChangeState\r\ntrigger1 = AnimTime = 0\r\nvalue = 0\r\nctrl = 1\r\n\r\n";
+        for (const char c : state) {
+            if (c == '@')
+                text += std::to_string(s);
+            else
+                text += c;
+        }
     }
     return text;
 }
@@ -98,6 +109,30 @@ void BM_OpenCns5MB(benchmark::State& state)
     state.counters["bytes"] = 5'000'000;
 }
 
+// The peer: Qt's own plain text editor on the same file, lines unwrapped.
+std::unique_ptr<QPlainTextEdit> plainEditor(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    file.open(QIODevice::ReadOnly);
+    auto editor = std::make_unique<QPlainTextEdit>();
+    editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+    editor->setPlainText(QString::fromUtf8(file.readAll()));
+    showAndPaint(*editor);
+    editor->viewport()->repaint();
+    return editor;
+}
+
+void BM_PeerPlainEditorOpen5MB(benchmark::State& state)
+{
+    BenchApp& b = files();
+    for (auto _ : state) {
+        auto editor = plainEditor(b.path("big.cns"));
+        state.PauseTiming();
+        editor.reset();
+        state.ResumeTiming();
+    }
+}
+
 // Revert in an open window: the text it held goes, the file's comes.
 void BM_RevertCns5MB(benchmark::State& state)
 {
@@ -132,6 +167,20 @@ void BM_TypeInCns5MB(benchmark::State& state)
     QApplication::processEvents();
     for (auto _ : state)
         typeOne(editor);
+}
+
+void BM_PeerPlainEditorTyping5MB(benchmark::State& state)
+{
+    const auto editor = plainEditor(files().path("big.cns"));
+    editor->setFocus();
+    QTextCursor caret(editor->document()->findBlockByNumber(editor->document()->blockCount() / 2 + 1));
+    caret.movePosition(QTextCursor::EndOfBlock);
+    editor->setTextCursor(caret);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        QTest::keyClick(editor.get(), Qt::Key_X);
+        editor->viewport()->repaint();
+    }
 }
 
 // The state window on `file`, caret at the end (or on the second line).
@@ -170,13 +219,17 @@ void BM_StateTyping(benchmark::State& state, const char* file, bool atEnd)
 
 } // namespace
 
+BENCHMARK(BM_PeerPlainEditorOpen5MB)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_OpenCns5MB)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_RevertCns5MB)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PeerPlainEditorTyping5MB)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TypeInCns5MB)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_StateCaption, end_of_1MB, "big.st", true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_StateCaption, start_of_10KB, "small.st", false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_StateCaption, end_of_10KB, "small.st", true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_StateTyping, end_of_1MB, "big.st", true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_StateTyping, start_of_10KB, "small.st", false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_StateTyping, end_of_10KB, "small.st", true)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
