@@ -30,7 +30,8 @@ std::optional<int> findFrameSprite(const SpriteWorkspace& sprites, const std::ve
                                    const AirFrame& frame)
 {
     if (fields.size() >= 2) {
-        if (auto record = sprites.findSpriteRecord(std::string(fieldText(fields[0])), std::string(fieldText(fields[1]))))
+        if (auto record = sprites.findSpriteRecord(std::string(trimBlanksAndTabs(fields[0])),
+                                                   std::string(trimBlanksAndTabs(fields[1]))))
             return record;
     }
     return sprites.findSpriteRecord(std::to_string(frame.group), std::to_string(frame.image));
@@ -38,23 +39,14 @@ std::optional<int> findFrameSprite(const SpriteWorkspace& sprites, const std::ve
 
 } // namespace
 
-// Real files pad the fields of frame lines with blanks or tabs.
-std::string_view fieldText(std::string_view field)
-{
-    const auto first = field.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = field.find_last_not_of(" \t");
-    return field.substr(first, last - first + 1);
-}
-
 std::vector<std::string> splitFields(std::string_view line)
 {
     std::vector<std::string> fields;
     std::size_t start = 0;
     for (;;) {
         const auto comma = line.find(',', start);
-        fields.emplace_back(line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        fields.emplace_back(
+            line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
         if (comma == std::string_view::npos)
             return fields;
         start = comma + 1;
@@ -63,7 +55,7 @@ std::vector<std::string> splitFields(std::string_view line)
 
 int flipCode(std::string_view field)
 {
-    const std::string flip = toLowerAscii(fieldText(field));
+    const std::string flip = toLowerAscii(trimBlanksAndTabs(field));
     if (flip == "v")
         return 1;
     if (flip == "h")
@@ -93,7 +85,7 @@ std::string actionTitle(const AirDocument& air, int action)
     const AirAction& a = air.actions()[static_cast<std::size_t>(action)];
     if (a.numberReadable)
         return std::to_string(a.number);
-    return std::string(fieldText(air.lineText(static_cast<std::size_t>(a.headerLine))));
+    return std::string(trimBlanksAndTabs(air.lineText(static_cast<std::size_t>(a.headerLine))));
 }
 
 std::vector<std::string> actionTitles(const AirDocument& air)

@@ -18,13 +18,13 @@ class SpriteWorkspace;
 // One frame of an action, as the preview shows it.
 struct AnimFrame {
     std::string imagePath{}; // the sprite's picture in the workspace; empty when none is drawn
-    double drawX = 0;       // the sprite's AxisX minus the frame's X offset
-    double drawY = 0;       // the sprite's AxisY minus the frame's Y offset
-    double duration = 0;    // engine ticks as written; -1 means "hold this frame"
-    int flip = 0;           // 0 none, 1 vertical, 2 horizontal, 3 both
-    double group = 0;       // for display
+    double drawX = 0;        // the sprite's AxisX minus the frame's X offset
+    double drawY = 0;        // the sprite's AxisY minus the frame's Y offset
+    double duration = 0;     // engine ticks as written; -1 means "hold this frame"
+    int flip = 0;            // 0 none, 1 vertical, 2 horizontal, 3 both
+    double group = 0;        // for display
     double image = 0;
-    double offsetX = 0;     // the frame's offsets, where a missing sprite's stand-in goes
+    double offsetX = 0; // the frame's offsets, where a missing sprite's stand-in goes
     double offsetY = 0;
     bool spriteMissing = false; // names a sprite the workspace does not hold
     bool readable = true;       // the line reads as group, image, x, y, time
@@ -61,9 +61,6 @@ std::vector<std::string> listActionsIn(const std::vector<std::string>& lines);
 AnimAction readAction(const std::string& airPath, const std::string& title, const SpriteWorkspace& sprites);
 AnimAction readActionIn(const std::vector<std::string>& lines, const std::string& title,
                         const SpriteWorkspace& sprites);
-
-// A field of a frame line without the blanks and tabs around it.
-std::string_view fieldText(std::string_view field);
 
 // The fields of a frame line split at every ",", empty fields kept.
 std::vector<std::string> splitFields(std::string_view line);

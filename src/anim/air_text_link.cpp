@@ -16,9 +16,7 @@ const QString kAirWindow = QStringLiteral("AnimationTextWindow");
 
 } // namespace
 
-AirTextLink::AirTextLink(App& app, QObject* parent) : QObject(parent), app_(app)
-{
-}
+AirTextLink::AirTextLink(App& app, QObject* parent) : QObject(parent), app_(app) { }
 
 TextEditorWindow* AirTextLink::window()
 {

@@ -24,8 +24,8 @@
 namespace vantrel {
 
 AnimationPreview::AnimationPreview(App& app, QWidget* parent)
-    : QWidget(parent), app_(app), link_(std::make_unique<AirTextLink>(app)),
-      timer_(std::make_unique<QtFrameTimer>(this)), player_(*timer_)
+        : QWidget(parent), app_(app), link_(std::make_unique<AirTextLink>(app)),
+          timer_(std::make_unique<QtFrameTimer>(this)), player_(*timer_)
 {
     setWindowTitle(QStringLiteral("Animation Preview"));
     frameTimer = timer_->qtimer();
@@ -260,7 +260,8 @@ void AnimationPreview::showFrame(int index)
 
     stage->setBoxes(BoxCanvas::drawableBoxes(frameBoxes(air_, action_, index)));
     QPointer<AnimationPreview> alive(this);
-    const QImage picture = frame.imagePath.empty() ? QImage() : loadPcx(app_, this, qstr(frame.imagePath), 0, frame.flip);
+    const QImage picture =
+        frame.imagePath.empty() ? QImage() : loadPcx(app_, this, qstr(frame.imagePath), 0, frame.flip);
     if (!alive)
         return;
     stage->setFrame(frame, BoxCanvas::withTransparentZero(picture));

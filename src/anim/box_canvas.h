@@ -131,10 +131,10 @@ private:
     QPoint pan_;
 
     Drag drag_ = Drag::None;
-    int grip_ = 0; // a BoxGrip while dragging a box
-    QPoint dragStart_;   // box pixel (widget pixel while panning) where the drag began
-    AirBox dragged_;     // the box as it was when the drag began
-    AirBox dragShape_;   // the box or new box as the drag has it now
+    int grip_ = 0;     // a BoxGrip while dragging a box
+    QPoint dragStart_; // box pixel (widget pixel while panning) where the drag began
+    AirBox dragged_;   // the box as it was when the drag began
+    AirBox dragShape_; // the box or new box as the drag has it now
     QPoint panStart_;
 };
 

@@ -79,16 +79,35 @@ BoxEditResult rewrite(const AirDocument& air, const AirBlockTarget& target, int 
     if (block >= 0) {
         const AirBoxBlock& b = air.blocks()[static_cast<std::size_t>(block)];
         if (!b.readable)
-            return failure(lineLabel(b.countLine) + "these boxes are not written in a way the editor can rewrite; "
-                                                    "change them in the AIR text.");
+            return failure(lineLabel(b.countLine)
+                           + "these boxes are not written in a way the editor can rewrite; "
+                             "change them in the AIR text.");
         if (b.isDefault && !isFirstDefault(air, target.action, block))
-            return failure(lineLabel(b.countLine) + "the action has more than one default block of this kind; "
-                                                    "change it in the AIR text.");
+            return failure(lineLabel(b.countLine)
+                           + "the action has more than one default block of this kind; "
+                             "change it in the AIR text.");
     }
     auto text = replaceBoxes(air, target, boxes);
     if (!text)
         return failure("The boxes could not be written.");
     return {std::move(*text), {}};
+}
+
+// Changes box `index` of the boxes of a kind a frame is shown with, and writes
+// them back where they came from. `change` gets the boxes once the index is
+// known to be among them.
+template <typename Change>
+BoxEditResult editShownBox(const AirDocument& air, int action, int frameIndex, BoxKind kind, int index, Change change)
+{
+    const AirFrame* frame = findFrame(air, action, frameIndex);
+    if (!frame)
+        return failure("There is no such frame.");
+    const EditTarget t = shownTarget(action, frameIndex, *frame, kind);
+    std::vector<AirBox> boxes = boxesOfBlock(air, t.block);
+    if (index < 0 || static_cast<std::size_t>(index) >= boxes.size())
+        return failure("There is no such box.");
+    change(boxes);
+    return rewrite(air, t.target, t.block, boxes);
 }
 
 // Files write boxes from the feet up ("-10, 0, 19, -80") as often as not:
@@ -154,15 +173,9 @@ std::string boxListText(const AirDocument& air, BoxKind kind, int index, const S
 
 BoxEditResult setBox(const AirDocument& air, int action, int frameIndex, BoxKind kind, int index, const AirBox& box)
 {
-    const AirFrame* frame = findFrame(air, action, frameIndex);
-    if (!frame)
-        return failure("There is no such frame.");
-    const EditTarget t = shownTarget(action, frameIndex, *frame, kind);
-    std::vector<AirBox> boxes = boxesOfBlock(air, t.block);
-    if (index < 0 || static_cast<std::size_t>(index) >= boxes.size())
-        return failure("There is no such box.");
-    boxes[static_cast<std::size_t>(index)] = boxBetween(box.left, box.top, box.right, box.bottom);
-    return rewrite(air, t.target, t.block, boxes);
+    return editShownBox(air, action, frameIndex, kind, index, [&](std::vector<AirBox>& boxes) {
+        boxes[static_cast<std::size_t>(index)] = boxBetween(box.left, box.top, box.right, box.bottom);
+    });
 }
 
 BoxEditResult addBox(const AirDocument& air, int action, int frameIndex, BoxKind kind, const AirBox& box,
@@ -188,15 +201,8 @@ BoxEditResult addBox(const AirDocument& air, int action, int frameIndex, BoxKind
 
 BoxEditResult deleteBox(const AirDocument& air, int action, int frameIndex, BoxKind kind, int index)
 {
-    const AirFrame* frame = findFrame(air, action, frameIndex);
-    if (!frame)
-        return failure("There is no such frame.");
-    const EditTarget t = shownTarget(action, frameIndex, *frame, kind);
-    std::vector<AirBox> boxes = boxesOfBlock(air, t.block);
-    if (index < 0 || static_cast<std::size_t>(index) >= boxes.size())
-        return failure("There is no such box.");
-    boxes.erase(boxes.begin() + index);
-    return rewrite(air, t.target, t.block, boxes);
+    return editShownBox(air, action, frameIndex, kind, index,
+                        [&](std::vector<AirBox>& boxes) { boxes.erase(boxes.begin() + index); });
 }
 
 BoxEditResult deleteAllBoxes(const AirDocument& air, int action, int frameIndex, BoxKind kind)
@@ -232,8 +238,9 @@ BoxEditResult copyPreviousBoxes(const AirDocument& air, int action, int frameInd
             have.push_back(b.box);
         if (wanted == have)
             continue;
-        const AirFrame& f = now.frames(now.actions()[static_cast<std::size_t>(action)])[static_cast<std::size_t>(frameIndex)];
-        const BoxEditResult r = rewrite(now, {action, frameIndex, kind}, f.ownBlock[k], wanted);
+        const AirFrame& f =
+            now.frames(now.actions()[static_cast<std::size_t>(action)])[static_cast<std::size_t>(frameIndex)];
+        BoxEditResult r = rewrite(now, {action, frameIndex, kind}, f.ownBlock[k], wanted);
         if (!r.ok())
             return r;
         changed = changed || r.text != text;

@@ -20,12 +20,12 @@ namespace vantrel {
 
 // One box line as the editor lists and draws it.
 struct ShownBox {
-    AirBox box;               // normalised; clamped to -32768..32767
-    bool fromDefault = false; // from the action's default block
-    bool readable = true;     // false: listed as written, not drawn
+    AirBox box;                  // normalised; clamped to -32768..32767
+    bool fromDefault = false;    // from the action's default block
+    bool readable = true;        // false: listed as written, not drawn
     bool leftAfterRight = false; // the numbers as written: right before left
     bool topAfterBottom = false; // and bottom before top
-    int line = 0;             // the line in the text, from 0
+    int line = 0;                // the line in the text, from 0
 };
 
 struct FrameBoxes {
@@ -56,8 +56,7 @@ struct BoxEditResult {
 BoxEditResult setBox(const AirDocument& air, int action, int frame, BoxKind kind, int index, const AirBox& box);
 // A new box after the others of its kind: in the frame's own block, or in the
 // action's default block.
-BoxEditResult addBox(const AirDocument& air, int action, int frame, BoxKind kind, const AirBox& box,
-                     bool toDefault);
+BoxEditResult addBox(const AirDocument& air, int action, int frame, BoxKind kind, const AirBox& box, bool toDefault);
 BoxEditResult deleteBox(const AirDocument& air, int action, int frame, BoxKind kind, int index);
 // Every box of a kind the frame shows, from the block they come from.
 BoxEditResult deleteAllBoxes(const AirDocument& air, int action, int frame, BoxKind kind);

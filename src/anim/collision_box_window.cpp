@@ -4,6 +4,7 @@
 #include "anim/box_canvas.h"
 #include "anim/qt_frame_timer.h"
 #include "image/picture.h"
+#include "shell/appearance.h"
 #include "shell/main_window.h"
 
 #include <QCheckBox>
@@ -71,8 +72,8 @@ CollisionBoxWindow* CollisionBoxWindow::open(App& app, QWidget* parent)
 
 CollisionBoxWindow::CollisionBoxWindow(App& app, std::unique_ptr<AirTextLink> link, AirDocument air,
                                        std::vector<std::int16_t> actions, QWidget* parent)
-    : QWidget(parent), app_(app), link_(std::move(link)), timer_(std::make_unique<QtFrameTimer>(this)),
-      player_(std::make_unique<AnimPlayer>(*timer_)), air_(std::move(air)), actions_(std::move(actions))
+        : QWidget(parent), app_(app), link_(std::move(link)), timer_(std::make_unique<QtFrameTimer>(this)),
+          player_(std::make_unique<AnimPlayer>(*timer_)), air_(std::move(air)), actions_(std::move(actions))
 {
     setWindowTitle(QStringLiteral("CLSN Editor"));
     buildControls();
@@ -157,7 +158,7 @@ void CollisionBoxWindow::buildControls()
     zoomLabel->setText(QStringLiteral("Zoom: 2x"));
     warningLabel = new QLabel;
     warningLabel->setWordWrap(true);
-    warningLabel->setStyleSheet(QStringLiteral("color: #a03000"));
+    showAsWarning(warningLabel);
 
     auto* left = new QVBoxLayout;
     left->addWidget(selectionBox);
@@ -227,7 +228,8 @@ void CollisionBoxWindow::showAction(int ordinal)
     player_->stop();
     const bool exists = ordinal >= 1 && ordinal <= static_cast<int>(actions_.size());
     action_ = exists ? ordinal - 1 : -1;
-    actionNumberLabel->setText(exists ? QString::number(actions_[static_cast<std::size_t>(action_)]) : QStringLiteral("0"));
+    actionNumberLabel->setText(exists ? QString::number(actions_[static_cast<std::size_t>(action_)])
+                                      : QStringLiteral("0"));
     {
         const QSignalBlocker blocker(actionList);
         actionList->setCurrentRow(action_);
@@ -256,7 +258,7 @@ void CollisionBoxWindow::showFrame(int index)
             font.setItalic(shown[i].fromDefault);
             item->setFont(font);
             if (!shown[i].readable)
-                item->setForeground(QColor(0xa0, 0x30, 0x00));
+                item->setForeground(warningColour(list->palette()));
         }
     }
     canvas->setBoxes(BoxCanvas::drawableBoxes(boxes_));
@@ -274,7 +276,7 @@ QImage CollisionBoxWindow::spriteImage(const AnimFrame& frame)
     const QImage picture = loadPcx(app_, this, qstr(frame.imagePath), 0, frame.flip);
     if (!alive)
         return {};
-    const QImage clear = BoxCanvas::withTransparentZero(picture);
+    QImage clear = BoxCanvas::withTransparentZero(picture);
     pictures_.insert(key, clear);
     return clear;
 }
@@ -287,8 +289,9 @@ void CollisionBoxWindow::drawFrame()
         canvas->setFrame(*frame, frame->imagePath.empty() ? QImage() : spriteImage(*frame));
     else
         canvas->clearSprite();
-    const AnimFrame* previous =
-        onionSkinBox->isChecked() && exists && frame_ > 0 ? &frames_.frames[static_cast<std::size_t>(frame_ - 1)] : nullptr;
+    const AnimFrame* previous = onionSkinBox->isChecked() && exists && frame_ > 0
+        ? &frames_.frames[static_cast<std::size_t>(frame_ - 1)]
+        : nullptr;
     const QImage onion = previous && !previous->imagePath.empty() ? spriteImage(*previous) : QImage();
     canvas->setOnionSkin(onion, onion.isNull() ? QPoint() : BoxCanvas::spriteTopLeft(*previous, onion));
 }

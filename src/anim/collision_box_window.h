@@ -68,7 +68,7 @@ public:
     std::array<QPushButton*, 2> deleteBoxButtons{}; // "Delete"
     std::array<QPushButton*, 2> deleteAllButtons{}; // "Del All"
     QGroupBox* drawStyleBox = nullptr;
-    std::array<QRadioButton*, 2> boxKindButtons{};  // draw Clsn1 or Clsn2 boxes
+    std::array<QRadioButton*, 2> boxKindButtons{}; // draw Clsn1 or Clsn2 boxes
     QCheckBox* defaultForFutureBox = nullptr;
     QPushButton* copyPreviousButton = nullptr;
     QCheckBox* onionSkinBox = nullptr;

@@ -9,7 +9,8 @@ void registerAnimWindows(MainWindow& main)
 {
     main.registerWindow(QStringLiteral("AnimationPreview"), [](App& a) { return new AnimationPreview(a); });
     // A file the window cannot read leaves it unopened, after its message.
-    main.registerWindow(QStringLiteral("CollisionBoxWindow"), [](App& a) -> QWidget* { return CollisionBoxWindow::open(a); });
+    main.registerWindow(QStringLiteral("CollisionBoxWindow"),
+                        [](App& a) -> QWidget* { return CollisionBoxWindow::open(a); });
 }
 
 } // namespace vantrel

@@ -1,25 +1,8 @@
 #include "section_text.h"
 
+#include "common/text.h"
+
 namespace vantrel {
-
-std::string_view trimBlanksAndTabs(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
-std::string lowerCase(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
 
 std::optional<std::int64_t> plainNumber(std::string_view text)
 {
@@ -37,22 +20,6 @@ std::optional<std::int64_t> plainNumber(std::string_view text)
     }
     return text[0] == '-' ? -value : value;
 }
-
-namespace {
-
-std::string_view withoutComment(std::string_view line)
-{
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '"')
-            quoted = !quoted;
-        else if (line[i] == ';' && !quoted)
-            return line.substr(0, i);
-    }
-    return line;
-}
-
-} // namespace
 
 SectionedText readSections(std::string bytes)
 {
@@ -74,7 +41,7 @@ SectionedText readSections(std::string bytes)
             pos += (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
         ++lineNo;
 
-        const std::string_view line = trimBlanksAndTabs(withoutComment(raw));
+        const std::string_view line = trimBlanksAndTabs(beforeComment(raw));
         if (line.empty())
             continue;
         if (line.front() == '[') {
@@ -90,7 +57,7 @@ SectionedText readSections(std::string bytes)
             continue;
         SectionEntry entry;
         entry.line = lineNo;
-        entry.key = lowerCase(trimBlanksAndTabs(line.substr(0, equals)));
+        entry.key = toLowerAscii(trimBlanksAndTabs(line.substr(0, equals)));
         entry.value = trimBlanksAndTabs(line.substr(equals + 1));
         out.sections.back().entries.push_back(std::move(entry));
     }

@@ -36,12 +36,6 @@ struct SectionedText {
 // not a header is ignored.
 SectionedText readSections(std::string bytes);
 
-// Blanks are spaces and tabs.
-std::string_view trimBlanksAndTabs(std::string_view text);
-
-// The text in lower case (ASCII letters only).
-std::string lowerCase(std::string_view text);
-
 // A whole number written alone ("200", "-1", " 5 "), without expression
 // around it. Nothing for anything else.
 std::optional<std::int64_t> plainNumber(std::string_view text);

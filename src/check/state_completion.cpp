@@ -1,6 +1,7 @@
 #include "state_completion.h"
 
 #include "check/state_library.h"
+#include "common/text.h"
 
 #include <algorithm>
 #include <optional>
@@ -12,18 +13,6 @@ namespace {
 // The help file's topic on state controllers in general: the home of the
 // parameters every controller takes when the controller is not known.
 constexpr int kControllersTopic = 199;
-
-char lowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string lowered(std::string_view text)
-{
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), lowerAscii);
-    return out;
-}
 
 bool isDigit(char c)
 {
@@ -47,24 +36,11 @@ std::string_view trimmedLeft(std::string_view text)
     return first == std::string_view::npos ? std::string_view() : text.substr(first);
 }
 
-std::string_view trimmed(std::string_view text)
+std::string_view strippedOfBlanks(std::string_view text)
 {
     text = trimmedLeft(text);
     const auto last = text.find_last_not_of(" \t\r\n");
     return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
-}
-
-// The line up to its comment: ';' outside double quotes.
-std::string_view withoutComment(std::string_view line)
-{
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '"')
-            quoted = !quoted;
-        else if (line[i] == ';' && !quoted)
-            return line.substr(0, i);
-    }
-    return line;
 }
 
 bool isHeader(std::string_view line)
@@ -75,11 +51,11 @@ bool isHeader(std::string_view line)
 // The key of a "key = value" line in lower case; nothing for other lines.
 std::optional<std::string> keyOf(std::string_view line)
 {
-    line = withoutComment(line);
+    line = beforeComment(line);
     const auto equals = line.find('=');
     if (equals == std::string_view::npos)
         return std::nullopt;
-    return lowered(trimmed(line.substr(0, equals)));
+    return toLowerAscii(strippedOfBlanks(line.substr(0, equals)));
 }
 
 // trigger1, trigger12, triggerall: the keys whose value is a trigger expression.
@@ -108,7 +84,7 @@ BlockSpan blockAround(const std::vector<std::string_view>& lines, std::size_t li
         --header;
     if (!isHeader(lines[header]))
         return span; // before the first header
-    const std::string name = lowered(trimmedLeft(trimmedLeft(lines[header]).substr(1)));
+    const std::string name = toLowerAscii(trimmedLeft(trimmedLeft(lines[header]).substr(1)));
     span.kind = name.starts_with("statedef") ? Block::Statedef
         : name.starts_with("state")          ? Block::State
                                              : Block::Other;
@@ -134,7 +110,7 @@ bool inCommentOrString(std::string_view beforeCaret)
 
 void addIfMatching(std::vector<CompletionItem>& items, const std::string& prefix, CompletionItem item)
 {
-    if (lowered(item.text).starts_with(prefix))
+    if (toLowerAscii(item.text).starts_with(prefix))
         items.push_back(std::move(item));
 }
 
@@ -142,7 +118,7 @@ std::vector<CompletionItem> parameterItems(const CompletionContext& context, con
 {
     std::vector<CompletionItem> items;
     const std::string ending = context.valueFollows ? "" : " = ";
-    const StateController* controller = findStateController(trimmed(context.controller));
+    const StateController* controller = findStateController(strippedOfBlanks(context.controller));
     const int topic = controller ? controller->helpTopic : kControllersTopic;
     const auto has = [&](std::string_view key) {
         return std::find(context.written.begin(), context.written.end(), key) != context.written.end();
@@ -208,14 +184,14 @@ CompletionContext completionContext(const std::vector<std::string_view>& lines, 
             return context;
         context.kind = CompletionKind::Parameter;
         context.prefix = std::string(word);
-        context.valueFollows = withoutComment(text.substr(beforeCaret.size())).find('=') != std::string_view::npos;
+        context.valueFollows = beforeComment(text.substr(beforeCaret.size())).find('=') != std::string_view::npos;
         for (std::size_t i = block.first; i < block.end; ++i) {
             if (i == line)
                 continue;
             if (auto key = keyOf(lines[i])) {
                 if (*key == "type") {
-                    const std::string_view value = withoutComment(lines[i]);
-                    context.controller = std::string(trimmed(value.substr(value.find('=') + 1)));
+                    const std::string_view value = beforeComment(lines[i]);
+                    context.controller = std::string(strippedOfBlanks(value.substr(value.find('=') + 1)));
                 }
                 context.written.push_back(std::move(*key));
             }
@@ -223,7 +199,7 @@ CompletionContext completionContext(const std::vector<std::string_view>& lines, 
         return context;
     }
 
-    const std::string key = lowered(trimmed(beforeCaret.substr(0, equals)));
+    const std::string key = toLowerAscii(strippedOfBlanks(beforeCaret.substr(0, equals)));
     const std::string_view value = beforeCaret.substr(equals + 1);
     if (key == "type") {
         const std::string_view word = trimmedLeft(value);
@@ -248,7 +224,7 @@ CompletionContext completionContext(const std::vector<std::string_view>& lines, 
 
 std::vector<CompletionItem> completionItems(const CompletionContext& context)
 {
-    const std::string prefix = lowered(context.prefix);
+    const std::string prefix = toLowerAscii(context.prefix);
     std::vector<CompletionItem> items;
     switch (context.kind) {
     case CompletionKind::Controller:

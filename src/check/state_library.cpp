@@ -1,5 +1,7 @@
 #include "state_library.h"
 
+#include "common/text.h"
+
 #include <algorithm>
 #include <string>
 
@@ -14,13 +16,6 @@ char lowerAscii(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-std::string lowered(std::string_view text)
-{
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), lowerAscii);
-    return out;
-}
-
 // Orders names as the tables are sorted: letter case does not count.
 bool lessIgnoringCase(std::string_view a, std::string_view b)
 {
@@ -33,7 +28,7 @@ template <typename Entry> const Entry* findIn(const std::vector<Entry>& table, s
     const auto at = std::lower_bound(table.begin(), table.end(), name, [](const Entry& entry, std::string_view key) {
         return lessIgnoringCase(entry.name, key);
     });
-    if (at == table.end() || lowered(at->name) != lowered(name))
+    if (at == table.end() || toLowerAscii(at->name) != toLowerAscii(name))
         return nullptr;
     return &*at;
 }
@@ -433,7 +428,7 @@ const Trigger* findTrigger(std::string_view name)
 
 const ControllerParameter* findParameter(const StateController& controller, std::string_view name)
 {
-    const std::string wanted = lowered(name);
+    const std::string wanted = toLowerAscii(name);
     for (const ControllerParameter& parameter : controller.parameters) {
         if (parameter.name == wanted)
             return &parameter;
@@ -449,7 +444,7 @@ const ControllerParameter* findParameter(const StateController& controller, std:
 
 bool isCommonControllerParameter(std::string_view name)
 {
-    const std::string wanted = lowered(name);
+    const std::string wanted = toLowerAscii(name);
     if (wanted == "type" || wanted == "persistent" || wanted == "ignorehitpause" || wanted == "triggerall")
         return true;
     constexpr std::string_view kTrigger = "trigger";

@@ -2,6 +2,7 @@
 
 #include "check/section_text.h"
 #include "check/state_library.h"
+#include "common/text.h"
 
 #include <algorithm>
 #include <array>
@@ -57,7 +58,7 @@ bool isTrigger(const std::string& lower)
     static const std::unordered_set<std::string> names = [] {
         std::unordered_set<std::string> set;
         for (const Trigger& t : triggers())
-            set.insert(lowerCase(t.name));
+            set.insert(toLowerAscii(t.name));
         return set;
     }();
     return names.count(lower) > 0 || findTrigger(lower) != nullptr; // ProjHit1000 and the like
@@ -169,7 +170,7 @@ ExpressionReport checkExpression(std::string_view text)
         if (t.kind != TokenKind::Name || wordsFromDepth >= 0)
             continue;
 
-        const std::string lower = lowerCase(t.text);
+        const std::string lower = toLowerAscii(t.text);
         const bool opensNext = i + 1 < tokens.size() && tokens[i + 1].kind == TokenKind::Open;
         const bool trigger = isTrigger(lower);
         if (!trigger && isComponent(lower))

@@ -33,9 +33,11 @@ TEST(ActionList, HeaderForms)
 {
     // The text runs from the 15th character (the 14th is not looked at) to the last "]".
     const std::pair<const char*, std::optional<std::string>> cases[] = {
-        {"[Begin Action 200]", "200"}, {"[BEGIN ACTION 0]", "0"}, {"[Begin Action  5]", " 5"},
-        {"[Begin Action 5] ; comment ]", "5] ; comment "}, {"[Begin Actionx7]", "7"}, {"[Begin Action ]", ""},
-        {" [Begin Action 1]", {}}, {"[Begin Action 1", {}}, {"[Begin Action]", {}}, {";[Begin Action 44]", {}}};
+        {"[Begin Action 200]", "200"}, {"[BEGIN ACTION 0]", "0"},
+        {"[Begin Action  5]", " 5"},   {"[Begin Action 5] ; comment ]", "5] ; comment "},
+        {"[Begin Actionx7]", "7"},     {"[Begin Action ]", ""},
+        {" [Begin Action 1]", {}},     {"[Begin Action 1", {}},
+        {"[Begin Action]", {}},        {";[Begin Action 44]", {}}};
     for (const auto& [line, text] : cases)
         EXPECT_EQ(actionNumberText(line), text) << line;
     EXPECT_EQ(listActionsIn({"[Begin Action 0]", "0,0, 0,0, 5", "[begin action 20]", "[Begin Action 0]"}),
@@ -52,8 +54,9 @@ TEST(ActionReader, FrameLineFieldsAndFlips)
     EXPECT_EQ(f.imagePath, "/app/tempsff/s1.pcx");
 
     // Blending after the flip, and scale and angle after that, are not used.
-    const std::pair<const char*, int> flips[] = {{",VH", 3},  {",hv", 3},     {",A", 0},           {",v", 1},
-                                                 {",\tVh", 3}, {",H, A, 2, 2, 45", 2}, {", ,AS128D128", 0}, {",", 0}, {"", 0}};
+    const std::pair<const char*, int> flips[] = {{",VH", 3},          {",hv", 3},   {",A", 0},
+                                                 {",v", 1},           {",\tVh", 3}, {",H, A, 2, 2, 45", 2},
+                                                 {", ,AS128D128", 0}, {",", 0},     {"", 0}};
     for (const auto& [field, flip] : flips) {
         const auto a = readBody({std::string("0,0, 0,0, 1") + field});
         ASSERT_EQ(a.frameCount(), 1) << field;
@@ -64,7 +67,8 @@ TEST(ActionReader, FrameLineFieldsAndFlips)
 TEST(ActionReader, ChoosesTheActionWhoseTextMatchesExactly)
 {
     const std::vector<std::string> file = {"[Begin Action 200]", "0,0, 0,0, 1", "0,1, 0,0, 1",
-                                           "[Begin Action 20]",  "0,2, 0,0, 1", "[Begin Action 20]", "0,3, 0,0, 1"};
+                                           "[Begin Action 20]",  "0,2, 0,0, 1", "[Begin Action 20]",
+                                           "0,3, 0,0, 1"};
     const auto action = readActionIn(file, "20", sprites());
     ASSERT_EQ(action.frameCount(), 1); // the first action 20, ended by the next header
     EXPECT_EQ(action.frames[0].image, 2);
@@ -83,14 +87,33 @@ TEST(ActionReader, LinesInsideAnAction)
         std::vector<int> missing;    // frames whose sprite is not in the workspace
         std::vector<int> unreadable; // frames whose line does not read
     } cases[] = {
-        {"box block skipped", {"Clsn2: 2", " Clsn2[0] = 0,0,1,1", " Clsn2[1] = 0,0,1,1", "0,0, 0,0, 4"}, 0, {4}, {}, {}},
+        {"box block skipped",
+         {"Clsn2: 2", " Clsn2[0] = 0,0,1,1", " Clsn2[1] = 0,0,1,1", "0,0, 0,0, 4"},
+         0,
+         {4},
+         {},
+         {}},
         {"a frame line ends a short box block", {"Clsn1: 1", "0,1, 0,0, 3", "0,0, 0,0, 4"}, 0, {3, 4}, {}, {}},
-        {"default blocks", {"Clsn2Default: 1", " Clsn2[0] = 0,0,1,1", "Clsn1Default: 1", " x", "0,0, 0,0, 4"}, 0, {4}, {}, {}},
-        {"loop start", {"0,0, 0,0, 1", "0,1, 0,0, 2", "Loopstart", "0,2, 0,0, 3", "0,3, 0,0, 4"}, 2, {1, 2, 3, 4}, {}, {}},
+        {"default blocks",
+         {"Clsn2Default: 1", " Clsn2[0] = 0,0,1,1", "Clsn1Default: 1", " x", "0,0, 0,0, 4"},
+         0,
+         {4},
+         {},
+         {}},
+        {"loop start",
+         {"0,0, 0,0, 1", "0,1, 0,0, 2", "Loopstart", "0,2, 0,0, 3", "0,3, 0,0, 4"},
+         2,
+         {1, 2, 3, 4},
+         {},
+         {}},
         {"-1 with comment", {"0,0, 0,0, -1 ; hold"}, 0, {-1}, {}, {}},
         {"blank and comment lines", {"", "   ", "; only a comment", "0,0, 0,0, 5", "\t; tabbed"}, 0, {5}, {}, {}},
-        {"missing sprites keep their place", {"9,9, 0,0, 1", "0,0, 0,0, 2", "0,7, 0,0, 3", "0,1, 0,0, 4"}, 0,
-         {1, 2, 3, 4}, {0, 2}, {}},
+        {"missing sprites keep their place",
+         {"9,9, 0,0, 1", "0,0, 0,0, 2", "0,7, 0,0, 3", "0,1, 0,0, 4"},
+         0,
+         {1, 2, 3, 4},
+         {0, 2},
+         {}},
         {"all sprites missing", {"9,9, 0,0, 1", "8,0, 0,0, 2"}, 0, {1, 2}, {0, 1}, {}},
         {"group -1 draws nothing and is not missing", {"-1,0, 0,0, 3", "0,0, 0,0, 2"}, 0, {3, 2}, {}, {}},
         {"short and stray lines", {"Interpolate Offset", "0,0, 0,0", "hello", "0,0, 0,0, 6"}, 0, {0, 6}, {}, {0}},

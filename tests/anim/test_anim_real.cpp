@@ -27,7 +27,8 @@ using namespace vantrel;
 
 TEST(AnimationOnRealCharacters, StandingAndPunchLoopWithTheirSprites)
 {
-    for (const auto& [def, actionCount] : {std::pair{"winmugen-kfm/kfm.def", 108}, std::pair{"ikemen-kfm/kfm.def", 117}}) {
+    for (const auto& [def, actionCount] :
+         {std::pair{"winmugen-kfm/kfm.def", 108}, std::pair{"ikemen-kfm/kfm.def", 117}}) {
         test::TestApp t;
         test::installRealTools(t.dir().toStdString());
         MainWindow main(*t.app);
@@ -121,7 +122,8 @@ TEST(AnimationOnRealCharacters, PreviewAndBoxEditorNumberEveryFrameAlike)
             for (int f = 0; f < shown.frameCount(); ++f) {
                 const AnimFrame& a = shown.frames[static_cast<std::size_t>(f)];
                 const AnimFrame& b = edited.frames[static_cast<std::size_t>(f)];
-                EXPECT_EQ(std::tuple(a.group, a.image, a.imagePath, a.duration), std::tuple(b.group, b.image, b.imagePath, b.duration))
+                EXPECT_EQ(std::tuple(a.group, a.image, a.imagePath, a.duration),
+                          std::tuple(b.group, b.image, b.imagePath, b.duration))
                     << name << " action " << i << " frame " << f;
                 missing += a.spriteMissing ? 1 : 0;
             }

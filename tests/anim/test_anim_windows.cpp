@@ -1,8 +1,8 @@
 #include "anim/animation_preview.h"
 #include "anim/box_canvas.h"
 #include "anim/collision_box_window.h"
-#include "shell/main_window.h"
 #include "anim_fixtures.h"
+#include "shell/main_window.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -61,8 +61,8 @@ struct AnimWindowTest : ::testing::Test {
     }
     static bool idle(const AnimationPreview& w)
     {
-        return w.playButton->isEnabled() && w.actionCombo->isEnabled() && w.loopBox->isEnabled() &&
-               !w.stopButton->isEnabled();
+        return w.playButton->isEnabled() && w.actionCombo->isEnabled() && w.loopBox->isEnabled()
+            && !w.stopButton->isEnabled();
     }
 };
 
@@ -163,16 +163,20 @@ TEST_F(AnimWindowTest, CollisionWindowOpensOnlyOnAReadableFile)
     std::string many;
     for (int i = 0; i < 256; ++i)
         many += "[Begin Action " + std::to_string(i) + "]\r\n";
-    const std::pair<std::string, int> cases[] = { // -1: the window does not open
-        {"[Begin Action 0]\r\n[Begin Action 20]\r\n[Begin Action 200]\r\n", 3},
-        {"[Begin Action 5] ; comment ]\r\n", -1}, {many, 256}, {many + "[Begin Action 999]\r\n", -1},
-        {"; no actions\r\n", 0}, {"[Begin Action 40000]\r\n", -1}};
+    const std::pair<std::string, int> cases[] = {// -1: the window does not open
+                                                 {"[Begin Action 0]\r\n[Begin Action 20]\r\n[Begin Action 200]\r\n", 3},
+                                                 {"[Begin Action 5] ; comment ]\r\n", -1},
+                                                 {many, 256},
+                                                 {many + "[Begin Action 999]\r\n", -1},
+                                                 {"; no actions\r\n", 0},
+                                                 {"[Begin Action 40000]\r\n", -1}};
     for (const auto& [air, actions] : cases) {
         t.dialogs.clear();
         writeAir(air);
         std::unique_ptr<CollisionBoxWindow> w(qobject_cast<CollisionBoxWindow*>(main.openWindow("CollisionBoxWindow")));
         EXPECT_EQ(w == nullptr, actions < 0) << air.substr(0, 40);
-        EXPECT_EQ(t.dialogs.messageTexts(), actions < 0 ? QStringList{"Problem with associated AIR file."} : QStringList{});
+        EXPECT_EQ(t.dialogs.messageTexts(),
+                  actions < 0 ? QStringList{"Problem with associated AIR file."} : QStringList{});
         if (w) {
             EXPECT_EQ(std::pair(w->actionScrollBar->minimum(), w->actionScrollBar->maximum()),
                       std::pair(1, std::max(actions, 1)));

@@ -41,35 +41,73 @@ TEST(BoxEdits, RealPunchOnBothCharacters)
         std::vector<std::string> removed, added;
         const char* before; // the line the change starts at
     } cases[] = {
-        {"move one box by 3 px", [](auto& d, int a) { return setBox(d, a, 2, BoxKind::Clsn1, 0, {19, -80, 64, -71}); },
-         {" Clsn1[0] =  16,-80, 61,-71"}, {" Clsn1[0] =  19,-80, 64,-71"}, " Clsn1[0] =  16,-80, 61,-71"},
+        {"move one box by 3 px",
+         [](auto& d, int a) {
+             return setBox(d, a, 2, BoxKind::Clsn1, 0, {19, -80, 64, -71});
+         },
+         {" Clsn1[0] =  16,-80, 61,-71"},
+         {" Clsn1[0] =  19,-80, 64,-71"},
+         " Clsn1[0] =  16,-80, 61,-71"},
         {"move a box written right to left and from the feet up by 3 px: the order stays",
-         [](auto& d, int a) { return setBox(d, a, 2, BoxKind::Clsn2, 0, {-7, -80, 22, 0}); },
-         {" Clsn2[0] =  19,  0,-10,-80"}, {" Clsn2[0] =  22,  0,-7,-80"}, " Clsn2[0] =  19,  0,-10,-80"},
+         [](auto& d, int a) {
+             return setBox(d, a, 2, BoxKind::Clsn2, 0, {-7, -80, 22, 0});
+         },
+         {" Clsn2[0] =  19,  0,-10,-80"},
+         {" Clsn2[0] =  22,  0,-7,-80"},
+         " Clsn2[0] =  19,  0,-10,-80"},
         {"resize a box written the other way round",
-         [](auto& d, int a) { return setBox(d, a, 2, BoxKind::Clsn2, 0, {-10, -80, 22, 0}); },
-         {" Clsn2[0] =  19,  0,-10,-80"}, {" Clsn2[0] =  22,  0,-10,-80"}, " Clsn2[0] =  19,  0,-10,-80"},
+         [](auto& d, int a) {
+             return setBox(d, a, 2, BoxKind::Clsn2, 0, {-10, -80, 22, 0});
+         },
+         {" Clsn2[0] =  19,  0,-10,-80"},
+         {" Clsn2[0] =  22,  0,-10,-80"},
+         " Clsn2[0] =  19,  0,-10,-80"},
         {"add a box to a frame without boxes of its kind",
-         [](auto& d, int a) { return addBox(d, a, 0, BoxKind::Clsn1, {10, -70, 40, -60}, false); }, {},
-         {"Clsn1: 1", " Clsn1[0] = 10, -70, 40, -60"}, "200,0, 0,0, 2"},
+         [](auto& d, int a) {
+             return addBox(d, a, 0, BoxKind::Clsn1, {10, -70, 40, -60}, false);
+         },
+         {},
+         {"Clsn1: 1", " Clsn1[0] = 10, -70, 40, -60"},
+         "200,0, 0,0, 2"},
         {"add a box to a block",
-         [](auto& d, int a) { return addBox(d, a, 2, BoxKind::Clsn1, {60, -75, 70, -65}, false); },
+         [](auto& d, int a) {
+             return addBox(d, a, 2, BoxKind::Clsn1, {60, -75, 70, -65}, false);
+         },
          {"Clsn1: 1", " Clsn1[0] =  16,-80, 61,-71"},
-         {"Clsn1: 2", " Clsn1[0] =  16,-80, 61,-71", " Clsn1[1] = 60, -75, 70, -65"}, "Clsn1: 1"},
-        {"delete the last box of a frame", [](auto& d, int a) { return deleteBox(d, a, 2, BoxKind::Clsn1, 0); },
-         {"Clsn1: 1", " Clsn1[0] =  16,-80, 61,-71"}, {}, "Clsn1: 1"},
-        {"delete a box and number the rest from 0", [](auto& d, int a) { return deleteBox(d, a, 2, BoxKind::Clsn2, 0); },
+         {"Clsn1: 2", " Clsn1[0] =  16,-80, 61,-71", " Clsn1[1] = 60, -75, 70, -65"},
+         "Clsn1: 1"},
+        {"delete the last box of a frame",
+         [](auto& d, int a) { return deleteBox(d, a, 2, BoxKind::Clsn1, 0); },
+         {"Clsn1: 1", " Clsn1[0] =  16,-80, 61,-71"},
+         {},
+         "Clsn1: 1"},
+        {"delete a box and number the rest from 0",
+         [](auto& d, int a) { return deleteBox(d, a, 2, BoxKind::Clsn2, 0); },
          {"Clsn2: 3", " Clsn2[0] =  19,  0,-10,-80", " Clsn2[1] =   6,-94, 18,-78", " Clsn2[2] =  19,-80, 61,-71"},
-         {"Clsn2: 2", " Clsn2[0] =   6,-94, 18,-78", " Clsn2[1] =  19,-80, 61,-71"}, "Clsn2: 3"},
-        {"move a default box", [](auto& d, int a) { return setBox(d, a, 4, BoxKind::Clsn2, 1, {0, -97, 12, -83}); },
-         {" Clsn2[1] =   0,-94, 12,-80"}, {" Clsn2[1] =   0,-97, 12,-83"}, " Clsn2[1] =   0,-94, 12,-80"},
+         {"Clsn2: 2", " Clsn2[0] =   6,-94, 18,-78", " Clsn2[1] =  19,-80, 61,-71"},
+         "Clsn2: 3"},
+        {"move a default box",
+         [](auto& d, int a) {
+             return setBox(d, a, 4, BoxKind::Clsn2, 1, {0, -97, 12, -83});
+         },
+         {" Clsn2[1] =   0,-94, 12,-80"},
+         {" Clsn2[1] =   0,-97, 12,-83"},
+         " Clsn2[1] =   0,-94, 12,-80"},
         {"a new default block goes after the header",
-         [](auto& d, int a) { return addBox(d, a, 3, BoxKind::Clsn1, {5, -60, 30, -50}, true); }, {},
-         {"Clsn1Default: 1", " Clsn1[0] = 5, -60, 30, -50"}, "Clsn2Default: 2"},
+         [](auto& d, int a) {
+             return addBox(d, a, 3, BoxKind::Clsn1, {5, -60, 30, -50}, true);
+         },
+         {},
+         {"Clsn1Default: 1", " Clsn1[0] = 5, -60, 30, -50"},
+         "Clsn2Default: 2"},
         {"Del All on the defaults removes the default block",
          [](auto& d, int a) { return deleteAllBoxes(d, a, 1, BoxKind::Clsn2); },
-         {"Clsn2Default: 2", " Clsn2[0] = -10,  0, 19,-80", " Clsn2[1] =   0,-94, 12,-80"}, {}, "Clsn2Default: 2"},
-        {"copy the boxes of the previous frame", [](auto& d, int a) { return copyPreviousBoxes(d, a, 3); }, {},
+         {"Clsn2Default: 2", " Clsn2[0] = -10,  0, 19,-80", " Clsn2[1] =   0,-94, 12,-80"},
+         {},
+         "Clsn2Default: 2"},
+        {"copy the boxes of the previous frame",
+         [](auto& d, int a) { return copyPreviousBoxes(d, a, 3); },
+         {},
          {"Clsn1: 1", " Clsn1[0] = 16, -80, 61, -71", "Clsn2: 3", " Clsn2[0] = -10, -80, 19, 0",
           " Clsn2[1] = 6, -94, 18, -78", " Clsn2[2] = 19, -80, 61, -71"},
          "200,1, 0,0, 3"},
@@ -136,8 +174,8 @@ TEST(BoxEdits, AnEditOfARealBoxChangesOnlyTheNumbersThatMoved)
             std::string expected = text;
             expected.replace(at, written.size(), c.line);
             // Every other byte of the file stays.
-            EXPECT_TRUE(r.text == expected) << file << ": " << c.line << " became "
-                                            << test::difference(text, r.text).added.front();
+            EXPECT_TRUE(r.text == expected)
+                << file << ": " << c.line << " became " << test::difference(text, r.text).added.front();
             // The list still shows the numbers as the line writes them.
             const auto blanksOut = [](std::string_view t) {
                 std::string out;
@@ -268,10 +306,10 @@ TEST(BoxGeometry, GripsAndDrags)
 {
     const AirBox box{0, 0, 20, 10};
     const std::tuple<double, double, BoxGrip> grips[] = {
-        {0, 0, BoxGrip::TopLeft},     {20, 10, BoxGrip::BottomRight}, {21, -1, BoxGrip::TopRight},
-        {-1, 11, BoxGrip::BottomLeft}, {10, 0, BoxGrip::Top},         {10, 11.5, BoxGrip::Bottom},
-        {-1.5, 5, BoxGrip::Left},     {20, 5, BoxGrip::Right},        {10, 5, BoxGrip::Inside},
-        {25, 5, BoxGrip::None},       {10, -3, BoxGrip::None},
+        {0, 0, BoxGrip::TopLeft},      {20, 10, BoxGrip::BottomRight}, {21, -1, BoxGrip::TopRight},
+        {-1, 11, BoxGrip::BottomLeft}, {10, 0, BoxGrip::Top},          {10, 11.5, BoxGrip::Bottom},
+        {-1.5, 5, BoxGrip::Left},      {20, 5, BoxGrip::Right},        {10, 5, BoxGrip::Inside},
+        {25, 5, BoxGrip::None},        {10, -3, BoxGrip::None},
     };
     for (const auto& [x, y, grip] : grips)
         EXPECT_EQ(gripAt(box, x, y, 2), grip) << x << "," << y;

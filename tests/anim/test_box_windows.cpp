@@ -103,7 +103,10 @@ struct BoxWindowTest : ::testing::Test {
         QTest::mouseMove(canvas, (start + end) / 2);
         QTest::mouseRelease(canvas, Qt::LeftButton, keys, end);
     }
-    static QColor pixel(BoxCanvas* canvas, QPoint at) { return canvas->grab().toImage().pixelColor(canvas->toWidget(at)); }
+    static QColor pixel(BoxCanvas* canvas, QPoint at)
+    {
+        return canvas->grab().toImage().pixelColor(canvas->toWidget(at));
+    }
 };
 
 } // namespace
@@ -207,7 +210,8 @@ TEST_F(BoxWindowTest, ListsButtonsKeysAndWarnings)
     EXPECT_EQ(edits().added, std::vector<std::string>{" Clsn1[1] = 10, -31, 30, -21"});
     EXPECT_EQ(w->boxLists[0]->currentRow(), 1);
     w->deleteBoxButtons[0]->click();
-    EXPECT_EQ(edits().removed, (std::vector<std::string>{"Clsn1: 2", " Clsn1[0] = 5, -50, 40, -40", " Clsn1[1] = 0, -30, 20, -20"}));
+    EXPECT_EQ(edits().removed,
+              (std::vector<std::string>{"Clsn1: 2", " Clsn1[0] = 5, -50, 40, -40", " Clsn1[1] = 0, -30, 20, -20"}));
     EXPECT_EQ(edits().added, (std::vector<std::string>{"Clsn1: 1", " Clsn1[0] = 5, -50, 40, -40"}));
     // A click on the canvas selects, Delete removes, and the frame's block goes with its last box.
     QTest::mouseClick(w->canvas, Qt::LeftButton, {}, w->canvas->toWidget({20, -45}));
@@ -221,15 +225,17 @@ TEST_F(BoxWindowTest, ListsButtonsKeysAndWarnings)
     w->defaultForFutureBox->setChecked(true);
     w->boxKindButtons[1]->click();
     drag(w->canvas, {-60, -20}, {10, 10});
-    EXPECT_EQ(listed(1), (QStringList{"Clsn2[0] = -10, 0, 10, -60 (default)", "Clsn2[1] = -60, -20, -50, -10 (default)"}));
+    EXPECT_EQ(listed(1),
+              (QStringList{"Clsn2[0] = -10, 0, 10, -60 (default)", "Clsn2[1] = -60, -20, -50, -10 (default)"}));
     EXPECT_EQ(w->canvas->selectedIndex(), 1);
     w->previousFrameButton->click();
     EXPECT_EQ(std::pair(w->frameIndex(), w->boxes().boxes[1].size()), std::pair(0, 2ul));
     w->deleteAllButtons[1]->click(); // the defaults go for every frame
     w->nextFrameButton->click();
     EXPECT_TRUE(w->boxes().boxes[1].empty());
-    EXPECT_EQ(airWindow()->textBytes(), "[Begin Action 0]\r\n0,0, 40,0, 5\r\n0,1, 0,0, 5\r\n"
-                                        "Clsn1: 1\r\n Clsn1[0] = 1, 2, 3\r\n0,0, 0,0, 5\r\n");
+    EXPECT_EQ(airWindow()->textBytes(),
+              "[Begin Action 0]\r\n0,0, 40,0, 5\r\n0,1, 0,0, 5\r\n"
+              "Clsn1: 1\r\n Clsn1[0] = 1, 2, 3\r\n0,0, 0,0, 5\r\n");
 
     // A frame whose box does not read: listed as written, warned about, and never rewritten.
     w->nextFrameButton->click();
@@ -351,7 +357,8 @@ TEST_F(BoxWindowTest, PreviewShowsBoxesZoomsStepsAndReadsTheEditedText)
     EXPECT_EQ(w->frameScrollBar->value(), 2);
     EXPECT_EQ(w->stage->spriteRect(), QRect(114, 144, 60, 80));
     QTest::keyClick(w->stage, Qt::Key_Plus);
-    EXPECT_EQ(std::pair(w->stage->spriteRect().size(), w->zoomLabel->text()), std::pair(QSize(120, 160), QString("Zoom: 2x")));
+    EXPECT_EQ(std::pair(w->stage->spriteRect().size(), w->zoomLabel->text()),
+              std::pair(QSize(120, 160), QString("Zoom: 2x")));
 
     // A frame added in the AIR window shows once the action is chosen again.
     ASSERT_TRUE(air->replaceTextBytes(air->textBytes() + "0,1, 0,0, 7\r\n"));

@@ -14,8 +14,8 @@ TEST(ActionNumbers, OpenOrFail)
     EXPECT_TRUE(actionNumbersIn({"; nothing here"}).ok);
     EXPECT_FALSE(actionNumbersIn({"[Begin Action 5"}).ok || readActionNumbers("/nonexistent.air").ok);
     const std::pair<const char*, std::optional<std::int16_t>> texts[] = {
-        {" 5", 5}, {"-1", -1}, {"+3", 3}, {"32767", 32767}, {"-32768", -32768}, {"32768", {}}, {"-32769", {}},
-        {"", {}}, {"-", {}}, {"5] ; comment", {}}, {"2.5", {}}};
+        {" 5", 5},      {"-1", -1}, {"+3", 3}, {"32767", 32767},     {"-32768", -32768}, {"32768", {}},
+        {"-32769", {}}, {"", {}},   {"-", {}}, {"5] ; comment", {}}, {"2.5", {}}};
     for (const auto& [text, value] : texts)
         EXPECT_EQ(shortInteger(text), value) << text;
 }
@@ -35,12 +35,25 @@ AirDocument parseLines(const std::vector<std::string>& lines)
 TEST(BoxFrames, OwnBoxesAreForOneFrameDefaultsCoverTheRest)
 {
     const AirDocument air = parseLines({
-        "[Begin Action 0]", "0,0, 0,0, 1", "[Begin Action 200]",
-        "Clsn2Default: 2",  " Clsn2[0] = -10,  0, 19,-80", " Clsn2[1] =   0,-94, 12,-80 ; head", "200,0, 0,0, 2",
-        "Clsn1: 1",         " Clsn1[0] =  16,-80, 61,-71", "Clsn2: 1", " Clsn2[0] =  19,  0,-10,-80",
-        "200,1, 5,-3, 1, H", "Interpolate Offset", "200,2, 0,0, 4",
-        "Clsn1Default: 1",  " Clsn1[0] = 1, 2, 3, 4", "200,3, 0,0, 4",
-        "Clsn2: 5",         " Clsn2[0] = 1, 1, 2, 2", // runs past the end of the file
+        "[Begin Action 0]",
+        "0,0, 0,0, 1",
+        "[Begin Action 200]",
+        "Clsn2Default: 2",
+        " Clsn2[0] = -10,  0, 19,-80",
+        " Clsn2[1] =   0,-94, 12,-80 ; head",
+        "200,0, 0,0, 2",
+        "Clsn1: 1",
+        " Clsn1[0] =  16,-80, 61,-71",
+        "Clsn2: 1",
+        " Clsn2[0] =  19,  0,-10,-80",
+        "200,1, 5,-3, 1, H",
+        "Interpolate Offset",
+        "200,2, 0,0, 4",
+        "Clsn1Default: 1",
+        " Clsn1[0] = 1, 2, 3, 4",
+        "200,3, 0,0, 4",
+        "Clsn2: 5",
+        " Clsn2[0] = 1, 1, 2, 2", // runs past the end of the file
     });
     EXPECT_EQ(air.frames(air.actions()[0]).size(), 1u);
     EXPECT_TRUE(frameBoxes(air, 2, 0).boxes[0].empty() && frameBoxes(air, 1, 4).warnings.empty());

@@ -64,11 +64,11 @@ TEST_F(PlayerTest, HoldFrames)
         std::vector<int> shown;
         bool waitsForStop;
     } cases[] = {
-        {{3, -1, 3}, 0, false, {0, 1}, false},         // -1 ends a single pass on that frame
-        {{3, -1, 3}, 1, true, {0, 1, 1}, true},        // and starts the next pass at the loop start
+        {{3, -1, 3}, 0, false, {0, 1}, false},  // -1 ends a single pass on that frame
+        {{3, -1, 3}, 1, true, {0, 1, 1}, true}, // and starts the next pass at the loop start
         {{3, 4, -1}, 1, true, {0, 1, 2, 1, 2, 1}, true},
-        {{2, 0, 2}, 0, false, {0, 1}, true},           // duration 0 never elapses
-        {{2, 2}, 2, true, {0, 1}, true},               // loop start past the last frame
+        {{2, 0, 2}, 0, false, {0, 1}, true}, // duration 0 never elapses
+        {{2, 2}, 2, true, {0, 1}, true},     // loop start past the last frame
         {{-1, 4}, 0, true, {0}, true},
     };
     for (const auto& c : cases) {

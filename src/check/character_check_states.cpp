@@ -1,0 +1,362 @@
+// The checker's look at the state files: Statedefs, controllers and their
+// parameters, triggers, and the actions, sounds and states they name.
+
+#include "check/character_checker.h"
+#include "check/state_library.h"
+#include "check/trigger_expression.h"
+#include "common/text.h"
+#include "shell/character_files.h"
+
+#include <algorithm>
+
+namespace vantrel::checker {
+
+namespace {
+
+// "[Statedef 200, name]" gives 200; "[State 200, 1]" is not a Statedef.
+std::optional<std::int64_t> statedefNumber(std::string_view header, bool& isStatedef)
+{
+    isStatedef = toLowerAscii(header.substr(0, 8)) == "statedef";
+    if (!isStatedef)
+        return std::nullopt;
+    std::string_view rest = header.substr(8);
+    rest = rest.substr(0, rest.find(','));
+    return plainNumber(rest);
+}
+
+bool isStateHeader(std::string_view header)
+{
+    const std::string lower = toLowerAscii(header.substr(0, 6));
+    return lower == "state" || lower == "state ";
+}
+
+// "var(3)" matches "var(*)".
+bool parameterMatches(std::string_view key, std::string_view name)
+{
+    const auto star = name.find("(*)");
+    if (star == std::string_view::npos)
+        return key == name;
+    return key.size() > star + 2 && key.substr(0, star + 1) == name.substr(0, star + 1) && key.back() == ')';
+}
+
+const SectionEntry* entryOf(const TextSection& section, std::string_view key)
+{
+    for (const SectionEntry& e : section.entries) {
+        if (e.key == key)
+            return &e;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void CharacterChecker::loadStateFiles()
+{
+    for (const std::string& path : m_statePaths) {
+        auto bytes = readFileBytes(path);
+        if (!bytes) {
+            add(m_defName, 0, Severity::Error, inQuotes(relativeName(path)) + " cannot be read");
+            continue;
+        }
+        m_stateFiles.push_back({relativeName(path), readSections(std::move(*bytes))});
+        m_fileOrder.push_back(m_stateFiles.back().name);
+    }
+    for (const StateFile& f : m_stateFiles) {
+        if (m_commandFile.exists && f.name == relativeName(m_commandFile.path))
+            m_commandText = &f;
+    }
+}
+
+// The engine's common states: the character's stcommon file, beside it or
+// in the engine's data folder; when neither exists, the engine's own list.
+void CharacterChecker::loadCommonStates()
+{
+    if (m_commonStatesValue.empty())
+        return;
+    std::string path = m_commonStates.exists ? m_commonStates.path : std::string();
+    if (path.empty()) {
+        const std::string inData = characterPath(m_dir, "../../data/" + m_commonStatesValue);
+        if (isFile(inData))
+            path = inData;
+    }
+    auto bytes = path.empty() ? std::nullopt : readFileBytes(path);
+    if (!bytes) {
+        add(m_defName, m_commonStates.line, Severity::Note,
+            inQuotes(m_commonStatesValue)
+                + " is neither beside the character nor in the engine's data folder here;"
+                  " the engine's own common states are assumed");
+        return;
+    }
+    m_commonFromFile = true;
+    bool isStatedef = false;
+    for (const TextSection& section : readSections(std::move(*bytes)).sections) {
+        if (const auto n = statedefNumber(section.header, isStatedef))
+            m_commonStateNumbers.insert(*n);
+    }
+}
+
+bool CharacterChecker::stateExists(std::int64_t n) const
+{
+    if (m_statedefs.count(n))
+        return true;
+    return m_commonFromFile ? m_commonStateNumbers.count(n) > 0 : isEngineCommonState(n);
+}
+
+// Statedefs, commands, controllers, and the states the opponent is put in.
+void CharacterChecker::collectStates()
+{
+    std::unordered_map<std::int64_t, std::vector<std::int64_t>> changesFrom;
+    std::vector<std::int64_t> custom;
+    for (const StateFile& file : m_stateFiles) {
+        std::optional<std::int64_t> state;
+        bool inStatedef = false;
+        for (const TextSection& section : file.text.sections) {
+            bool isStatedef = false;
+            const auto number = statedefNumber(section.header, isStatedef);
+            if (isStatedef) {
+                inStatedef = true;
+                state = number;
+                if (!number) {
+                    add(file.name, section.line, Severity::Warning, "Statedef without a readable state number");
+                    continue;
+                }
+                const auto [at, inserted] = m_statedefs.emplace(*number, std::make_pair(file.name, section.line));
+                // Negative states (-1, -2, -3) may be spread over several files.
+                if (!inserted && *number >= 0)
+                    add(file.name, section.line, Severity::Warning,
+                        "Statedef " + std::to_string(*number) + " is defined again (first at " + at->second.first + ":"
+                            + std::to_string(at->second.second) + ")");
+                continue;
+            }
+            if (&file == m_commandText && toLowerAscii(section.header) == "command") {
+                if (const SectionEntry* name = entryOf(section, "name"))
+                    m_commands.insert(toLowerAscii(withoutQuotes(name->value)));
+                continue;
+            }
+            if (!isStateHeader(section.header))
+                continue;
+            if (!inStatedef)
+                add(file.name, section.line, Severity::Warning, "controller outside any Statedef");
+            m_controllers.push_back({&file, &section, state});
+            const SectionEntry* type = entryOf(section, "type");
+            const std::string controller = type ? toLowerAscii(type->value) : std::string();
+            auto plain = [&](std::string_view key) -> std::optional<std::int64_t> {
+                const SectionEntry* e = entryOf(section, key);
+                return e ? plainNumber(e->value) : std::nullopt;
+            };
+            if (controller == "hitdef" || controller == "reversaldef" || controller == "projectile") {
+                if (const auto n = plain("p2stateno"))
+                    custom.push_back(*n);
+            } else if (controller == "targetstate") {
+                if (const auto n = plain("value"))
+                    custom.push_back(*n);
+            } else if (controller == "changestate" && state) {
+                if (const auto n = plain("value"))
+                    changesFrom[*state].push_back(*n);
+            }
+        }
+    }
+    // A state the opponent is put in may move on to others of ours.
+    while (!custom.empty()) {
+        const std::int64_t n = custom.back();
+        custom.pop_back();
+        if (!m_customStates.insert(n).second)
+            continue;
+        if (const auto it = changesFrom.find(n); it != changesFrom.end())
+            custom.insert(custom.end(), it->second.begin(), it->second.end());
+    }
+}
+
+void CharacterChecker::checkStates()
+{
+    for (const StateFile& file : m_stateFiles) {
+        bool isStatedef = false;
+        for (const TextSection& section : file.text.sections) {
+            const auto number = statedefNumber(section.header, isStatedef);
+            if (isStatedef && number && !m_customStates.count(*number))
+                if (const SectionEntry* anim = entryOf(section, "anim"))
+                    checkAction(file, *anim, "Statedef " + std::to_string(*number), Severity::Error);
+        }
+    }
+    for (const ControllerBlock& block : m_controllers)
+        checkController(block);
+}
+
+void CharacterChecker::checkAction(const StateFile& file, const SectionEntry& entry, const std::string& who,
+                                   Severity severity)
+{
+    const auto n = plainNumber(entry.value);
+    if (!m_airLoaded || !n || m_actions.count(*n))
+        return;
+    add(file.name, entry.line, severity,
+        who + " uses action " + std::to_string(*n) + ", which " + m_airName + " does not have");
+}
+
+void CharacterChecker::checkController(const ControllerBlock& block)
+{
+    const StateFile& file = *block.file;
+    const TextSection& section = *block.section;
+    const SectionEntry* type = entryOf(section, "type");
+    checkTriggers(file, section);
+    if (!type) {
+        add(file.name, section.line, Severity::Error, "controller without a type");
+        return;
+    }
+    const StateController* controller = findStateController(type->value);
+    if (!controller) {
+        add(file.name, type->line, Severity::Error, "unknown controller type " + inQuotes(type->value));
+        return;
+    }
+    // A HitOverride with an empty attr switches its slot off and never
+    // sends anyone to its state.
+    const SectionEntry* attr = entryOf(section, "attr");
+    const bool switchedOff = toLowerAscii(controller->name) == "hitoverride" && attr && attr->value.empty();
+    for (const auto& group : controller->required) {
+        if (switchedOff && group.size() == 1 && group[0] == "stateno")
+            continue;
+        const bool met = std::any_of(section.entries.begin(), section.entries.end(), [&](const SectionEntry& e) {
+            return std::any_of(group.begin(), group.end(),
+                               [&](std::string_view name) { return parameterMatches(e.key, name); });
+        });
+        if (met) {
+            warnEmpty(file, section, group, controller->name, switchedOff);
+            continue;
+        }
+        std::string names;
+        for (std::size_t i = 0; i < group.size(); ++i) {
+            std::string name(group[i]);
+            if (const auto star = name.find("(*)"); star != std::string::npos)
+                name.replace(star, 3, "(n)");
+            names += (i == 0 ? "" : i + 1 == group.size() ? " or " : ", ") + name;
+        }
+        add(file.name, section.line, Severity::Error,
+            std::string(controller->name) + " without " + (group.size() > 1 ? "any of " : "") + names);
+    }
+
+    const std::string name = toLowerAscii(controller->name);
+    const bool custom = block.state && m_customStates.count(*block.state);
+    const std::string who = std::string(controller->name);
+    const SectionEntry* value = entryOf(section, "value");
+    if (name == "changeanim" && value && !custom)
+        checkAction(file, *value, who, Severity::Error);
+    else if (name == "changeanim2" && value)
+        checkAction(file, *value, who, Severity::Warning);
+    else if (name == "playsnd" && value)
+        checkSound(file, *value);
+    else if ((name == "changestate" || (name == "selfstate" && !custom)) && value) {
+        const auto n = plainNumber(value->value);
+        if (n && !stateExists(*n))
+            add(file.name, value->line, Severity::Error,
+                who + " to state " + std::to_string(*n) + ", which no state file defines");
+        if (const SectionEntry* anim = entryOf(section, "anim"); anim && !custom)
+            checkAction(file, *anim, who, Severity::Error);
+    }
+}
+
+// A required parameter written without a value (as templates leave them):
+// one warning when no line of the group has one.
+void CharacterChecker::warnEmpty(const StateFile& file, const TextSection& section,
+                                 const std::vector<std::string_view>& group, std::string_view controller,
+                                 bool switchedOff)
+{
+    const SectionEntry* empty = nullptr;
+    for (const SectionEntry& e : section.entries) {
+        const bool inGroup = std::any_of(group.begin(), group.end(),
+                                         [&](std::string_view name) { return parameterMatches(e.key, name); });
+        if (!inGroup)
+            continue;
+        if (!trimBlanksAndTabs(e.value).empty() || (switchedOff && e.key == "attr"))
+            return;
+        empty = empty ? empty : &e;
+    }
+    if (empty)
+        add(file.name, empty->line, Severity::Warning, empty->key + " of " + std::string(controller) + " is empty");
+}
+
+void CharacterChecker::checkSound(const StateFile& file, const SectionEntry& value)
+{
+    if (!m_soundsLoaded)
+        return;
+    const std::string_view text = trimBlanksAndTabs(value.value);
+    const auto comma = text.find(',');
+    if (comma == std::string_view::npos)
+        return;
+    const auto group = plainNumber(text.substr(0, comma));
+    const auto number = plainNumber(text.substr(comma + 1));
+    // "F5, 0" plays from the engine's common sounds; "S" prefixes and
+    // expressions are left alone.
+    if (!group || !number)
+        return;
+    const std::uint64_t key =
+        (static_cast<std::uint64_t>(static_cast<std::uint32_t>(*group)) << 32) | static_cast<std::uint32_t>(*number);
+    if (!m_sounds.count(key))
+        add(file.name, value.line, Severity::Error,
+            "PlaySnd plays sound " + std::to_string(*group) + "," + std::to_string(*number) + ", which " + m_soundName
+                + " does not have");
+}
+
+void CharacterChecker::checkTriggers(const StateFile& file, const TextSection& section)
+{
+    bool any = false;
+    bool first = false;
+    std::vector<std::int64_t> numbers;
+    for (const SectionEntry& e : section.entries) {
+        std::string which;
+        if (e.key == "triggerall") {
+            which = "triggerall";
+        } else if (startsWith(e.key, "trigger")) {
+            const auto n = plainNumber(std::string_view(e.key).substr(7));
+            if (!n || *n < 1)
+                continue;
+            numbers.push_back(*n);
+            first = first || *n == 1;
+            which = e.key;
+        } else {
+            continue;
+        }
+        any = true;
+        checkTriggerExpression(file, e, which);
+    }
+    if (!any) {
+        add(file.name, section.line, Severity::Error, "controller without any trigger");
+        return;
+    }
+    if (!first) {
+        add(file.name, section.line, Severity::Warning, "controller without trigger1: it never runs");
+        return;
+    }
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    for (std::size_t i = 1; i < numbers.size(); ++i) {
+        if (numbers[i] != numbers[i - 1] + 1) {
+            add(file.name, section.line, Severity::Warning,
+                "trigger" + std::to_string(numbers[i - 1] + 1) + " is missing: the triggers after it are never read");
+            break;
+        }
+    }
+}
+
+void CharacterChecker::checkTriggerExpression(const StateFile& file, const SectionEntry& e, const std::string& which)
+{
+    if (trimBlanksAndTabs(e.value).empty()) {
+        add(file.name, e.line, Severity::Warning, which + " is empty");
+        return;
+    }
+    const ExpressionReport r = checkExpression(e.value);
+    if (!r.bracketsBalanced)
+        add(file.name, e.line, Severity::Error, "unbalanced parentheses in " + which);
+    if (!r.stringClosed)
+        add(file.name, e.line, Severity::Error, "string without its closing quote in " + which);
+    for (const std::string& name : r.unknownNames)
+        add(file.name, e.line, Severity::Error, "unknown trigger " + inQuotes(name) + " in " + which);
+    if (!m_commandText)
+        return;
+    for (const std::string& name : r.commandNames) {
+        // Compared without regard to case: a difference there is not worth a report.
+        if (!m_commands.count(toLowerAscii(name)))
+            add(file.name, e.line, Severity::Warning,
+                "command " + inQuotes(name) + " is not defined in " + m_commandText->name);
+    }
+}
+
+} // namespace vantrel::checker

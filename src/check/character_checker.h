@@ -1,0 +1,122 @@
+#pragma once
+// The character checker's working state, shared by the files that check each
+// kind of character file: character_check.cpp (the .def, sprites, sounds),
+// character_check_air.cpp and character_check_states.cpp. Not for use outside
+// the checker; checkCharacter() in character_check.h is its entry point.
+
+#include "anim/air_document.h"
+#include "check/character_check.h"
+#include "check/section_text.h"
+#include "sfflib/sff_sprite_list.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+namespace vantrel::checker {
+
+bool isFile(const std::string& path);
+std::uint32_t spriteKey(int group, int image);
+// "group,image", as messages name a sprite.
+std::string spriteText(int group, int image);
+std::string inQuotes(std::string_view text);
+std::string_view withoutQuotes(std::string_view value);
+
+struct StateFile {
+    std::string name; // relative to the character's folder
+    SectionedText text;
+};
+
+// A [State] block: its section and the state it belongs to.
+struct ControllerBlock {
+    const StateFile* file = nullptr;
+    const TextSection* section = nullptr;
+    std::optional<std::int64_t> state; // nothing before any Statedef
+};
+
+class CharacterChecker {
+public:
+    CharacterChecker(const std::string& defPath, const CheckOptions& options);
+
+    CheckReport run();
+
+private:
+    // Where a file named in the .def was found.
+    struct NamedFile {
+        std::string path; // resolved; empty when none was named
+        std::int32_t line = 0;
+        bool exists = false;
+    };
+
+    void add(const std::string& file, std::int32_t line, Severity severity, std::string message);
+    int rank(const std::string& file);
+    std::string relativeName(const std::string& path) const;
+
+    // The .def, the sprites and the sounds (character_check.cpp).
+    void readDefinitionFiles(const SectionedText& def);
+    void missing(const NamedFile& named, std::string_view value, Severity severity);
+    void classifyFile(const std::string& key, std::string_view value, const NamedFile& named);
+    void loadSprites();
+    void loadSounds();
+    void noteUnusedSprites();
+
+    // The AIR (character_check_air.cpp).
+    void checkAnimations();
+    void reportAirProblem(const AirProblem& p);
+
+    // The state files (character_check_states.cpp).
+    void loadStateFiles();
+    void loadCommonStates();
+    bool stateExists(std::int64_t n) const;
+    void collectStates();
+    void checkStates();
+    void checkAction(const StateFile& file, const SectionEntry& entry, const std::string& who, Severity severity);
+    void checkController(const ControllerBlock& block);
+    void warnEmpty(const StateFile& file, const TextSection& section, const std::vector<std::string_view>& group,
+                   std::string_view controller, bool switchedOff);
+    void checkSound(const StateFile& file, const SectionEntry& value);
+    void checkTriggers(const StateFile& file, const TextSection& section);
+    void checkTriggerExpression(const StateFile& file, const SectionEntry& e, const std::string& which);
+
+    std::string m_defPath;
+    CheckOptions m_options;
+    std::string m_dir;
+    std::string m_defName;
+    std::vector<Finding> m_findings;
+    std::vector<std::string> m_fileOrder;
+
+    NamedFile m_spriteFile, m_airFile, m_soundFile, m_commandFile, m_commonStates;
+    std::string m_commonStatesValue;
+    std::vector<std::string> m_statePaths;
+
+    bool m_spritesLoaded = false;
+    std::string m_spriteName;
+    std::vector<sfflib::SpriteNumber> m_spriteList;
+    std::unordered_set<std::uint32_t> m_sprites;
+    std::unordered_set<std::uint32_t> m_usedSprites;
+
+    bool m_soundsLoaded = false;
+    std::string m_soundName;
+    std::unordered_set<std::uint64_t> m_sounds;
+
+    bool m_airLoaded = false;
+    std::string m_airName;
+    AirDocument m_air;
+    std::unordered_set<std::int64_t> m_actions;
+
+    std::vector<StateFile> m_stateFiles;
+    const StateFile* m_commandText = nullptr;
+    std::unordered_set<std::string> m_commands;
+    std::unordered_map<std::int64_t, std::pair<std::string, std::int32_t>> m_statedefs;
+    bool m_commonFromFile = false;
+    std::unordered_set<std::int64_t> m_commonStateNumbers;
+    std::unordered_set<std::int64_t> m_customStates;
+    std::vector<ControllerBlock> m_controllers;
+};
+
+} // namespace vantrel::checker
