@@ -135,7 +135,7 @@ WriteResult writeFileAtomic(const std::string& path, std::string_view bytes, Dur
 }
 
 AtomicFileWriter::AtomicFileWriter(std::string path, Durability durability)
-    : path_(std::move(path)), folder_(folderOf(path_)), durable_(durability == Durability::Durable)
+        : path_(std::move(path)), folder_(folderOf(path_)), durable_(durability == Durability::Durable)
 {
     if (durable_ || firstScratchWriteInto(folder_))
         removeStaleTemporaryFiles(folder_);

@@ -51,7 +51,7 @@ std::string findEntry(const std::string& dir, const std::string& name)
 
 std::string resolvePath(std::string_view written)
 {
-    const std::string path = toSlashes(written);
+    std::string path = toSlashes(written);
     if (path.empty() || exists(path))
         return path;
 

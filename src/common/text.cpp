@@ -50,6 +50,27 @@ std::string trimmed(std::string_view text)
     return std::string(trimBlanks(text));
 }
 
+std::string_view trimBlanksAndTabs(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string_view beforeComment(std::string_view line)
+{
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '"')
+            quoted = !quoted;
+        else if (line[i] == ';' && !quoted)
+            return line.substr(0, i);
+    }
+    return line;
+}
+
 std::string toLowerAscii(std::string_view text)
 {
     std::string out(text);

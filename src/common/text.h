@@ -24,6 +24,14 @@ std::string formatNumber(std::int64_t value);
 std::string_view trimBlanks(std::string_view text);
 std::string trimmed(std::string_view text);
 
+// Removes leading and trailing spaces and tabs, as the character files pad
+// their fields with either.
+std::string_view trimBlanksAndTabs(std::string_view text);
+
+// A line of a character text file up to its comment: a ';' starts one,
+// except inside double quotes.
+std::string_view beforeComment(std::string_view line);
+
 // ASCII lower case; other bytes stay as they are.
 std::string toLowerAscii(std::string_view text);
 

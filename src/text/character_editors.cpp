@@ -8,16 +8,26 @@ namespace vantrel {
 
 QList<ToolButton> commandStyleToolbar(const QString& saveTip)
 {
-    return {{"Save", saveTip}, {"Revert", "Revert to saved state"}, {"Cut", "Cut"}, {"Copy", "Copy"},
-            {"Paste", "Paste"}, {"Find", "Find text..."}, {"Undo", "Undo"}, {"Help", ""}};
+    return {{"Save", saveTip},  {"Revert", "Revert to saved state"},
+            {"Cut", "Cut"},     {"Copy", "Copy"},
+            {"Paste", "Paste"}, {"Find", "Find text..."},
+            {"Undo", "Undo"},   {"Help", ""}};
 }
 
 DefinitionWindow::DefinitionWindow(App& app, QWidget* parent)
-    : TextEditorWindow(app,
-                       {"Character Definition File (DEF)", "DEF file", EditorSlot::Def,
-                        {{"Save", "Saves the .def file"}, {"Revert", "Revert to saved state"}, {"Cut", "Cut"},
-                         {"Copy", "Copy"}, {"Paste", "Paste"}, {"Find", "Find"}, {"Undo", "Undo"}, {"Help", ""}}},
-                       parent)
+        : TextEditorWindow(app,
+                           {"Character Definition File (DEF)",
+                            "DEF file",
+                            EditorSlot::Def,
+                            {{"Save", "Saves the .def file"},
+                             {"Revert", "Revert to saved state"},
+                             {"Cut", "Cut"},
+                             {"Copy", "Copy"},
+                             {"Paste", "Paste"},
+                             {"Find", "Find"},
+                             {"Undo", "Undo"},
+                             {"Help", ""}}},
+                           parent)
 {
     applySettingsAndLoad();
 }
@@ -28,12 +38,21 @@ QString DefinitionWindow::sourcePath() const
 }
 
 AnimationTextWindow::AnimationTextWindow(App& app, QWidget* parent)
-    : TextEditorWindow(app,
-                       {"Character Animation Actions (AIR)", "AIR file", EditorSlot::Air,
-                        {{"Save", "Saves the .air file"}, {"Revert", "Revert to saved state"}, {"Cut", ""},
-                         {"Copy", ""}, {"Paste", ""}, {"Find", ""}, {"Undo", ""}, {"CLSN", ""}, {"Anim", ""},
-                         {"Help", ""}}},
-                       parent)
+        : TextEditorWindow(app,
+                           {"Character Animation Actions (AIR)",
+                            "AIR file",
+                            EditorSlot::Air,
+                            {{"Save", "Saves the .air file"},
+                             {"Revert", "Revert to saved state"},
+                             {"Cut", ""},
+                             {"Copy", ""},
+                             {"Paste", ""},
+                             {"Find", ""},
+                             {"Undo", ""},
+                             {"CLSN", ""},
+                             {"Anim", ""},
+                             {"Help", ""}}},
+                           parent)
 {
     connect(toolbarAction("CLSN"), &QAction::triggered, this, &AnimationTextWindow::showCollisionBoxes);
     connect(toolbarAction("Anim"), &QAction::triggered, this, &AnimationTextWindow::showAnimationPreview);
@@ -58,8 +77,8 @@ void AnimationTextWindow::showAnimationPreview()
 }
 
 CommandsWindow::CommandsWindow(App& app, QWidget* parent)
-    : TextEditorWindow(app, {"Commands (CMD)", "CMD file", EditorSlot::Cmd, commandStyleToolbar("Saves the .cmd file")},
-                       parent)
+        : TextEditorWindow(
+            app, {"Commands (CMD)", "CMD file", EditorSlot::Cmd, commandStyleToolbar("Saves the .cmd file")}, parent)
 {
     applySettingsAndLoad();
 }
@@ -70,8 +89,8 @@ QString CommandsWindow::sourcePath() const
 }
 
 ConstantsWindow::ConstantsWindow(App& app, QWidget* parent)
-    : TextEditorWindow(app, {"Constants (CNS)", "CNS file", EditorSlot::Cns, commandStyleToolbar("Saves the .cns file")},
-                       parent)
+        : TextEditorWindow(
+            app, {"Constants (CNS)", "CNS file", EditorSlot::Cns, commandStyleToolbar("Saves the .cns file")}, parent)
 {
     applySettingsAndLoad();
 }

@@ -2,6 +2,7 @@
 
 #include "shell/qt_text.h"
 
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -144,6 +145,20 @@ std::pair<QTextBlock, QTextBlock> EditorTextBox::shownBlocks() const
         last = block;
     }
     return {first, last};
+}
+
+void EditorTextBox::resizeEvent(QResizeEvent* event)
+{
+    // Lines that do not wrap are laid out the same at any width, and the
+    // horizontal scroll range follows the widest line laid out. The base
+    // class would make every line of the file a new layout on each change of
+    // width (the first show included), which takes long in a big file.
+    if (lineWrapMode() == NoWrap && event->oldSize().width() != event->size().width()) {
+        QResizeEvent sameWidth(event->size(), QSize(event->size().width(), event->oldSize().height()));
+        QPlainTextEdit::resizeEvent(&sameWidth);
+        return;
+    }
+    QPlainTextEdit::resizeEvent(event);
 }
 
 void EditorTextBox::showLine(int line)

@@ -55,6 +55,9 @@ public:
 signals:
     // A change of the characters themselves (not of their colours).
     void textEdited();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 };
 
 } // namespace vantrel

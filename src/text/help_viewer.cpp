@@ -1,6 +1,9 @@
 #include "help_viewer.h"
 
+#include "check/state_library.h"
 #include "common/text.h"
+#include "shell/app.h"
+#include "shell/main_window.h"
 #include "text/state_extras.h"
 
 #include <QTextBrowser>
@@ -37,7 +40,8 @@ bool HelpViewer::showTopic(const QString& helpFile, std::int64_t contextNumber)
     }
     const std::string topic = helpTopic(*html, contextNumber);
     if (topic.empty()) {
-        browser_->setPlainText(QStringLiteral("There is no help topic number %1 in %2.").arg(contextNumber).arg(helpFile));
+        browser_->setPlainText(
+            QStringLiteral("There is no help topic number %1 in %2.").arg(contextNumber).arg(helpFile));
         return true;
     }
     // The file's own style sheet goes with the topic.
@@ -49,6 +53,43 @@ bool HelpViewer::showTopic(const QString& helpFile, std::int64_t contextNumber)
     page += QString::fromStdString(topic);
     browser_->setHtml(page);
     return true;
+}
+
+HelpViewer* showHelpTopic(App& app, std::int64_t contextNumber, QWidget* owner)
+{
+    QWidget* host = app.main ? app.main : owner;
+    auto* viewer = host->findChild<HelpViewer*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!viewer)
+        viewer = new HelpViewer(host);
+    viewer->showTopic(app.dataFile(QString::fromLatin1(kHelpFileName)), contextNumber);
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return viewer;
+}
+
+std::int64_t helpTopicAt(const QString& line, int position)
+{
+    // A name is letters, digits and underscores ("ChangeState", "AnimElemTime").
+    const auto inName = [&line](int i) {
+        return i >= 0 && i < line.size() && (line[i].isLetterOrNumber() || line[i] == QLatin1Char('_'));
+    };
+    int start = std::clamp(position, 0, static_cast<int>(line.size()));
+    if (!inName(start) && inName(start - 1))
+        --start; // the caret just after the name
+    if (!inName(start))
+        return kHelpContentsTopic;
+    int end = start;
+    while (inName(start - 1))
+        --start;
+    while (inName(end))
+        ++end;
+    const std::string name = line.mid(start, end - start).toStdString();
+    if (const StateController* controller = findStateController(name); controller && controller->helpTopic > 0)
+        return controller->helpTopic;
+    if (const Trigger* trigger = findTrigger(name); trigger && trigger->helpTopic > 0)
+        return trigger->helpTopic;
+    return kHelpContentsTopic;
 }
 
 } // namespace vantrel

@@ -13,6 +13,10 @@ class QTextBrowser;
 namespace vantrel {
 
 inline constexpr const char* kHelpFileName = "sctrls.html";
+// The topic that lists every other one.
+inline constexpr std::int64_t kHelpContentsTopic = 199;
+
+struct App;
 
 class HelpViewer final : public QWidget {
     Q_OBJECT
@@ -30,5 +34,14 @@ private:
     QString helpFile_;
     std::int64_t contextNumber_ = -1;
 };
+
+// Shows the topic in the program's one help window (the main window's, or
+// `owner`'s when there is no main window), made on first use and brought
+// to the front.
+HelpViewer* showHelpTopic(App& app, std::int64_t contextNumber, QWidget* owner);
+
+// The help topic of the state controller or trigger named by the word at
+// `position` in `line` (any letter case); the contents when it names none.
+std::int64_t helpTopicAt(const QString& line, int position);
 
 } // namespace vantrel

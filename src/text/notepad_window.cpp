@@ -1,5 +1,6 @@
 #include "notepad_window.h"
 
+#include "shell/shortcuts.h"
 #include "text/editor_text_box.h"
 
 #include <QAction>
@@ -9,13 +10,22 @@
 namespace vantrel {
 
 NotepadWindow::NotepadWindow(App& app, QWidget* parent)
-    : TextEditorWindow(app,
-                       {"Notepad", "Notepad", EditorSlot::Notepad,
-                        {{"New", "New"}, {"Open", "Open"}, {"Save", "Save"}, {"Revert", "Revert to saved state"},
-                         {"Cut", "Cut"}, {"Copy", "Copy"}, {"Paste", "Paste"}, {"Find", "Find text..."},
-                         {"Undo", "Undo"}, {"Help", ""}},
-                        false},
-                       parent)
+        : TextEditorWindow(app,
+                           {"Notepad",
+                            "Notepad",
+                            EditorSlot::Notepad,
+                            {{"New", "New"},
+                             {"Open", "Open"},
+                             {"Save", "Save"},
+                             {"Revert", "Revert to saved state"},
+                             {"Cut", "Cut"},
+                             {"Copy", "Copy"},
+                             {"Paste", "Paste"},
+                             {"Find", "Find text..."},
+                             {"Undo", "Undo"},
+                             {"Help", ""}},
+                            false},
+                           parent)
 {
     auto* newAction = new QAction(QStringLiteral("&New"), fileMenu_);
     newAction->setObjectName(QStringLiteral("newAction"));
@@ -23,6 +33,10 @@ NotepadWindow::NotepadWindow(App& app, QWidget* parent)
     openAction->setObjectName(QStringLiteral("openAction"));
     fileMenu_->insertAction(firstFileAction_, newAction);
     fileMenu_->insertAction(firstFileAction_, openAction);
+    bindKeys(this, newAction, QKeySequence::New);
+    bindKeys(this, openAction, QKeySequence::Open);
+    toolbarAction(QStringLiteral("New"))->setToolTip(toolTipWithKeys(QStringLiteral("New"), newAction->shortcut()));
+    toolbarAction(QStringLiteral("Open"))->setToolTip(toolTipWithKeys(QStringLiteral("Open"), openAction->shortcut()));
     for (QAction* action : {newAction, toolbarAction(QStringLiteral("New"))})
         connect(action, &QAction::triggered, this, &NotepadWindow::newFile);
     for (QAction* action : {openAction, toolbarAction(QStringLiteral("Open"))})
@@ -43,8 +57,9 @@ FileDialogOptions NotepadWindow::dialogOptions(const QString& title, const QStri
 bool NotepadWindow::askToSave()
 {
     // A save that was cancelled or failed keeps the text rather than dropping it.
-    return !modified() || askToSaveChanges(app_.dialogs, this, QStringLiteral("Changes have been made!  Save first?"),
-                                           QStringLiteral("Notepad"), [this] { return saveAs(); });
+    return !modified()
+        || askToSaveChanges(app_.dialogs, this, QStringLiteral("Changes have been made!  Save first?"),
+                            QStringLiteral("Notepad"), [this] { return saveAs(); });
 }
 
 void NotepadWindow::newFile()
@@ -54,6 +69,9 @@ void NotepadWindow::newFile()
     filePath_.clear();
     editor()->setLines({TextLine{}});
     encoding_ = TextEncoding{};
+    original_ = {};
+    showEncoding();
+    showFileInTitle();
     setModified(false);
 }
 

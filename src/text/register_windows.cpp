@@ -2,6 +2,7 @@
 #include "text/character_editors.h"
 #include "text/editor_text_box.h"
 #include "text/find_dialog.h"
+#include "text/help_viewer.h"
 #include "text/notepad_window.h"
 #include "text/state_file_window.h"
 
@@ -63,16 +64,27 @@ WindowHooks textHooks(bool characterFree)
 // The windows of this subsystem that the main window opens by name.
 void registerTextWindows(MainWindow& main)
 {
-    main.registerWindow("DefinitionWindow", [](App& a) { return new DefinitionWindow(a); }, textHooks(false));
-    main.registerWindow("ConstantsWindow", [](App& a) { return new ConstantsWindow(a); }, textHooks(false));
-    main.registerWindow("CommandsWindow", [](App& a) { return new CommandsWindow(a); }, textHooks(false));
-    main.registerWindow("AnimationTextWindow", [](App& a) { return new AnimationTextWindow(a); }, textHooks(false));
-    main.registerWindow("StateFileWindow", [](App& a) { return new StateFileWindow(a); }, textHooks(false));
-    main.registerWindow("NotepadWindow", [](App& a) { return new NotepadWindow(a); }, textHooks(true));
+    main.registerWindow(
+        "DefinitionWindow", [](App& a) { return new DefinitionWindow(a); }, textHooks(false));
+    main.registerWindow(
+        "ConstantsWindow", [](App& a) { return new ConstantsWindow(a); }, textHooks(false));
+    main.registerWindow(
+        "CommandsWindow", [](App& a) { return new CommandsWindow(a); }, textHooks(false));
+    main.registerWindow(
+        "AnimationTextWindow", [](App& a) { return new AnimationTextWindow(a); }, textHooks(false));
+    main.registerWindow(
+        "StateFileWindow", [](App& a) { return new StateFileWindow(a); }, textHooks(false));
+    main.registerWindow(
+        "NotepadWindow", [](App& a) { return new NotepadWindow(a); }, textHooks(true));
+    // The one help window, for the frame's Help and every editor's.
+    main.setHelpHandler([&main](App& app, std::optional<std::int64_t> topic) {
+        showHelpTopic(app, topic.value_or(kHelpContentsTopic), &main);
+    });
     // Find works on the text box of the active editor window.
     WindowHooks find;
     find.characterFree = true;
-    main.registerWindow("FindDialog", [](App& a) { return new FindDialog(a, activeTextBox(a), a.main); }, find);
+    main.registerWindow(
+        "FindDialog", [](App& a) { return new FindDialog(a, activeTextBox(a), a.main); }, find);
 }
 
 } // namespace vantrel

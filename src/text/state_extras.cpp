@@ -44,8 +44,7 @@ std::optional<std::size_t> lastStatedef(std::u16string_view line, std::size_t li
 
 } // namespace
 
-std::int64_t stateAtLine(const std::function<std::u16string(long)>& line, long lineCount, long endLine,
-                         long endColumn)
+std::int64_t stateAtLine(const std::function<std::u16string(long)>& line, long lineCount, long endLine, long endColumn)
 {
     for (long n = std::min(endLine, lineCount - 1); n >= 0; --n) {
         const std::u16string text = line(n);

@@ -27,8 +27,7 @@ std::optional<std::int64_t> stateAtSelection(std::u16string_view text, long selS
 // selection ends at column `endColumn` of line `endLine`. Lines are read
 // from there upwards to the nearest "[statedef ", and the few after it that
 // its number needs. The caller leaves out a selection that starts at 0.
-std::int64_t stateAtLine(const std::function<std::u16string(long)>& line, long lineCount, long endLine,
-                         long endColumn);
+std::int64_t stateAtLine(const std::function<std::u16string(long)>& line, long lineCount, long endLine, long endColumn);
 
 // "State 200 of <path>", "State-1 of <path>" or "Not in a state - <path>".
 std::u16string stateCaption(std::int64_t state, std::u16string_view path);
@@ -44,7 +43,7 @@ inline constexpr std::int64_t kLastPlainClipTopic = 199;
 
 struct TextClipLibrary {
     std::vector<TextClip> clips = std::vector<TextClip>(kMaxTextClips + 1); // entry 0 stays empty
-    std::vector<std::u16string> listNames; // list position i stands for clip i + 1
+    std::vector<std::u16string> listNames;                                  // list position i stands for clip i + 1
     bool truncated = false; // the file opened a 501st clip; reading stopped there
 
     // The clip a list position stands for; null outside the table.

@@ -24,15 +24,20 @@ QList<ToolButton> stateToolbar()
     QList<ToolButton> buttons = {{"Save", "Saves the current .ST file"}, {"Revert", "Revert to saved state"}};
     for (int n = 1; n <= kStateFileButtons; ++n)
         buttons.append({QStringLiteral("st%1").arg(n), QStringLiteral("Open State file %1 from the .DEF file").arg(n)});
-    buttons.append({{"stc", ""}, {"Cut", "Cut"}, {"Copy", "Copy"}, {"Paste", "Paste"}, {"Find", "Find text..."},
-                    {"Undo", "Undo"}, {"Help", "Get help on programming States"}});
+    buttons.append({{"stc", ""},
+                    {"Cut", "Cut"},
+                    {"Copy", "Copy"},
+                    {"Paste", "Paste"},
+                    {"Find", "Find text..."},
+                    {"Undo", "Undo"},
+                    {"Help", "Get help on programming States"}});
     return buttons;
 }
 
 } // namespace
 
 StateFileWindow::StateFileWindow(App& app, QWidget* parent)
-    : TextEditorWindow(app, {"States (ST)", "ST file", EditorSlot::St, stateToolbar()}, parent)
+        : TextEditorWindow(app, {"States (ST)", "ST file", EditorSlot::St, stateToolbar()}, parent)
 {
     auto* clipColumn = new QVBoxLayout;
     clipColumn->setContentsMargins(2, 2, 2, 2);
@@ -152,8 +157,8 @@ void StateFileWindow::showCurrentState()
             at = document->findBlockByNumber(number);
         return toUtf16(at.text());
     };
-    currentState_ = stateAtLine(line, document->blockCount(), endBlock.blockNumber(),
-                                cursor.selectionEnd() - endBlock.position());
+    currentState_ =
+        stateAtLine(line, document->blockCount(), endBlock.blockNumber(), cursor.selectionEnd() - endBlock.position());
     setWindowTitle(fromUtf16(stateCaption(currentState_, utf16View(currentStateFile_))));
 }
 
@@ -173,18 +178,14 @@ void StateFileWindow::showSelectedClipHelp()
     const TextClip* clip = clips_.clipAt(clipList_->currentRow());
     if (!clip)
         return;
-    if (!help_)
-        help_ = new HelpViewer(this);
-    help_->showTopic(app_.dataFile(QString::fromLatin1(kHelpFileName)), clip->helpNumber);
-    help_->show();
-    help_->raise();
+    help_ = showHelpTopic(app_, clip->helpNumber, this);
 }
 
 bool StateFileWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // The right button's release on the list asks for the clip's help.
-    if (watched == clipList_->viewport() && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+    if (watched == clipList_->viewport() && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
         showSelectedClipHelp();
     return TextEditorWindow::eventFilter(watched, event);
 }

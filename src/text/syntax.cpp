@@ -4,8 +4,14 @@ namespace vantrel {
 
 namespace {
 
-bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool isBlank(char16_t c)
+{
+    return c == u' ' || c == u'\t';
+}
+bool isDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
 bool isNameCharacter(char16_t c)
 {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || isDigit(c) || c == u'_' || c == u'.' || c >= 0x80;
@@ -35,10 +41,12 @@ void addNumbers(std::u16string_view line, int from, int to, std::vector<SyntaxSp
             ++i;
             continue;
         }
-        const bool signedNumber = (c == u'-' || c == u'+') && i + 1 < to && isDigit(line[static_cast<std::size_t>(i) + 1]);
-        const bool startsNumber = isDigit(c) || signedNumber ||
-                                  (c == u'.' && i + 1 < to && isDigit(line[static_cast<std::size_t>(i) + 1]));
-        const bool afterName = i > 0 && isNameCharacter(line[static_cast<std::size_t>(i) - 1]) && c != u'-' && c != u'+';
+        const bool signedNumber =
+            (c == u'-' || c == u'+') && i + 1 < to && isDigit(line[static_cast<std::size_t>(i) + 1]);
+        const bool startsNumber =
+            isDigit(c) || signedNumber || (c == u'.' && i + 1 < to && isDigit(line[static_cast<std::size_t>(i) + 1]));
+        const bool afterName =
+            i > 0 && isNameCharacter(line[static_cast<std::size_t>(i) - 1]) && c != u'-' && c != u'+';
         if (quoted || !startsNumber || afterName) {
             // Skip the rest of a name so that digits inside it stay part of it.
             if (isNameCharacter(c)) {
@@ -50,7 +58,8 @@ void addNumbers(std::u16string_view line, int from, int to, std::vector<SyntaxSp
             continue;
         }
         int end = i + 1;
-        while (end < to && (isDigit(line[static_cast<std::size_t>(end)]) || line[static_cast<std::size_t>(end)] == u'.'))
+        while (end < to
+               && (isDigit(line[static_cast<std::size_t>(end)]) || line[static_cast<std::size_t>(end)] == u'.'))
             ++end;
         if (end < to && isNameCharacter(line[static_cast<std::size_t>(end)])) {
             // "2x" or "1st": a name that starts with a digit.
@@ -75,7 +84,8 @@ std::vector<SyntaxSpan> syntaxSpans(std::u16string_view line)
         ++first;
 
     if (first < comment && line[static_cast<std::size_t>(first)] == u'[') {
-        const auto close = line.substr(0, static_cast<std::size_t>(comment)).find(u']', static_cast<std::size_t>(first));
+        const auto close =
+            line.substr(0, static_cast<std::size_t>(comment)).find(u']', static_cast<std::size_t>(first));
         const int end = close == std::u16string_view::npos ? comment : static_cast<int>(close) + 1;
         spans.push_back({first, end - first, SyntaxKind::Header});
     } else if (first < comment) {

@@ -1,28 +1,26 @@
+// The text editor windows' frame: the menus, the toolbar, the status bar's
+// encoding box and the text box formatted from the settings. The files are
+// read and written in text_editor_window_files.cpp, the commands carried out
+// in text_editor_window_commands.cpp.
+
 #include "text_editor_window.h"
 
-#include "shell/main_window.h"
-#include "text/clipboard_ops.h"
+#include "shell/action_icons.h"
+#include "shell/appearance.h"
+#include "shell/shortcuts.h"
 #include "text/completion_popup.h"
 #include "text/editor_text_box.h"
-#include "text/find_dialog.h"
 #include "text/help_viewer.h"
 #include "text/syntax_highlighter.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDateTime>
+#include <QComboBox>
 #include <QFileInfo>
-#include <QLocale>
-#include <QMap>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QStyle>
-#include <QTextBlock>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace vantrel {
 
@@ -32,18 +30,6 @@ QColor settingColour(const std::string& text)
 {
     const std::uint32_t v = ProgramSettings::colourValue(text);
     return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>((v >> 16) & 0xFF));
-}
-
-QStyle::StandardPixmap iconOf(const QString& key)
-{
-    static const QMap<QString, QStyle::StandardPixmap> icons = {
-        {"New", QStyle::SP_FileIcon},           {"Open", QStyle::SP_DialogOpenButton},
-        {"Save", QStyle::SP_DialogSaveButton},   {"Revert", QStyle::SP_BrowserReload},
-        {"Cut", QStyle::SP_DialogDiscardButton}, {"Copy", QStyle::SP_FileDialogNewFolder},
-        {"Paste", QStyle::SP_DialogApplyButton}, {"Find", QStyle::SP_FileDialogContentsView},
-        {"Undo", QStyle::SP_ArrowBack},          {"Help", QStyle::SP_DialogHelpButton},
-    };
-    return icons.value(key, QStyle::SP_CustomBase);
 }
 
 // "Save" names its toolbar button "saveButton", "CLSN" "clsnButton".
@@ -56,7 +42,7 @@ QString toolButtonName(const QString& key)
 } // namespace
 
 TextEditorWindow::TextEditorWindow(App& app, EditorDescription description, QWidget* parent)
-    : QWidget(parent), app_(app), description_(std::move(description))
+        : QWidget(parent), app_(app), description_(std::move(description))
 {
     setWindowTitle(description_.caption);
     auto* layout = new QVBoxLayout(this);
@@ -72,6 +58,25 @@ TextEditorWindow::TextEditorWindow(App& app, EditorDescription description, QWid
     editor_ = new EditorTextBox(this);
     body_->addWidget(editor_);
     layout->addLayout(body_, 1);
+
+    // The encoding the file is shown in, and the choice of another.
+    auto* statusBar = new QStatusBar(this);
+    statusBar->setObjectName(QStringLiteral("statusBar"));
+    statusBar->setSizeGripEnabled(false);
+    encodingBox_ = new QComboBox(statusBar);
+    encodingBox_->setObjectName(QStringLiteral("encodingBox"));
+    encodingBox_->setToolTip(QStringLiteral("Encoding of the file"));
+    for (Charset charset : kCharsets)
+        encodingBox_->addItem(QString::fromLatin1(charsetName(charset)), static_cast<int>(charset));
+    encodingBox_->setFocusPolicy(Qt::NoFocus);
+    statusBar->addPermanentWidget(encodingBox_);
+    layout->addWidget(statusBar);
+    connect(encodingBox_, &QComboBox::activated, this, [this](int index) {
+        if (!changeEncoding(static_cast<Charset>(encodingBox_->itemData(index).toInt())))
+            showEncoding();
+    });
+    showEncoding();
+
     connect(editor_, &EditorTextBox::textEdited, this, &TextEditorWindow::markModified);
     const EditorSlot slot = description_.slot;
     if (slot == EditorSlot::Cns || slot == EditorSlot::Cmd || slot == EditorSlot::St)
@@ -111,6 +116,7 @@ void TextEditorWindow::buildMenus()
 
     QMenu* edit = menuBar_->addMenu(QStringLiteral("&Edit"));
     connect(addMenuAction(edit, "undoAction", "&Undo"), &QAction::triggered, this, &TextEditorWindow::undo);
+    connect(addMenuAction(edit, "redoAction", "&Redo"), &QAction::triggered, this, &TextEditorWindow::redo);
     edit->addSeparator();
     connect(addMenuAction(edit, "cutAction", "Cu&t"), &QAction::triggered, this, &TextEditorWindow::cut);
     connect(addMenuAction(edit, "copyAction", "&Copy"), &QAction::triggered, this, &TextEditorWindow::copy);
@@ -120,7 +126,12 @@ void TextEditorWindow::buildMenus()
     edit->addSeparator();
     connect(addMenuAction(edit, "findAction", "&Find", QKeySequence("Ctrl+F")), &QAction::triggered, this,
             &TextEditorWindow::showFindDialog);
-    addMenuAction(edit, "selectAllAction", "Select &All", QKeySequence("Ctrl+A"));
+    connect(addMenuAction(edit, "findNextAction", "Find &Next"), &QAction::triggered, this,
+            &TextEditorWindow::findNextMatch);
+    connect(addMenuAction(edit, "replaceAction", "R&eplace..."), &QAction::triggered, this,
+            &TextEditorWindow::showReplaceDialog);
+    connect(addMenuAction(edit, "selectAllAction", "Select &All", QKeySequence("Ctrl+A")), &QAction::triggered, this,
+            [this] { editor_->selectAll(); });
     connect(addMenuAction(edit, "timeDateAction", "Time/Date", QKeySequence("Ctrl+D")), &QAction::triggered, this,
             &TextEditorWindow::insertTimeDate);
 
@@ -137,7 +148,20 @@ void TextEditorWindow::buildMenus()
             &TextEditorWindow::closeAll);
 
     QMenu* help = menuBar_->addMenu(QStringLiteral("&Help"));
-    addMenuAction(help, "helpContentsAction", "&Contents", QKeySequence("F1"));
+    connect(addMenuAction(help, "helpContentsAction", "&Contents", QKeySequence("F1")), &QAction::triggered, this,
+            &TextEditorWindow::showContextHelp);
+    connect(menuAction(QStringLiteral("closeAction")), &QAction::triggered, this, &TextEditorWindow::closeWindow);
+
+    // The desktop's standard keys.
+    const std::pair<const char*, QKeySequence::StandardKey> desktopKeys[] = {
+        {"saveAction", QKeySequence::Save},           {"saveAsAction", QKeySequence::SaveAs},
+        {"closeAction", QKeySequence::Close},         {"undoAction", QKeySequence::Undo},
+        {"redoAction", QKeySequence::Redo},           {"findAction", QKeySequence::Find},
+        {"findNextAction", QKeySequence::FindNext},   {"replaceAction", QKeySequence::Replace},
+        {"selectAllAction", QKeySequence::SelectAll}, {"helpContentsAction", QKeySequence::HelpContents},
+    };
+    for (const auto& [name, key] : desktopKeys)
+        bindKeys(this, menuAction(QString::fromLatin1(name)), key);
 }
 
 void TextEditorWindow::buildToolbar()
@@ -147,15 +171,19 @@ void TextEditorWindow::buildToolbar()
     toolbar_->setIconSize(QSize(16, 16));
     toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (const ToolButton& button : description_.toolbar) {
-        const QStyle::StandardPixmap pixmap = iconOf(button.key);
-        QAction* action = pixmap == QStyle::SP_CustomBase ? toolbar_->addAction(button.key)
-                                                          : toolbar_->addAction(style()->standardIcon(pixmap), button.key);
+        const QIcon icon = actionIcon(button.key);
+        QAction* action = icon.isNull() ? toolbar_->addAction(button.key) : toolbar_->addAction(icon, button.key);
         action->setObjectName(toolButtonName(button.key));
-        action->setToolTip(button.toolTip.isEmpty() ? button.key : button.toolTip);
+        // The tip names the keys of the menu entry that does the same.
+        const QString entry = button.key == QLatin1String("Help")
+            ? QStringLiteral("helpContentsAction")
+            : button.key.left(1).toLower() + button.key.mid(1) + QStringLiteral("Action");
+        const QAction* sameAs = menuAction(entry);
+        action->setToolTip(toolTipWithKeys(button.toolTip.isEmpty() ? button.key : button.toolTip,
+                                           sameAs ? sameAs->shortcut() : QKeySequence()));
     }
 
     // The buttons every editor may have; the windows connect their own.
-    // "Help" does nothing.
     const auto onTrigger = [this](const char* key, auto slot) {
         if (QAction* action = toolbarAction(QLatin1String(key)))
             connect(action, &QAction::triggered, this, slot);
@@ -167,6 +195,7 @@ void TextEditorWindow::buildToolbar()
     onTrigger("Paste", &TextEditorWindow::paste);
     onTrigger("Find", &TextEditorWindow::showFindDialog);
     onTrigger("Undo", &TextEditorWindow::undo);
+    onTrigger("Help", &TextEditorWindow::showContextHelp);
 }
 
 QAction* TextEditorWindow::toolbarAction(const QString& key) const
@@ -207,13 +236,16 @@ void TextEditorWindow::applySettingsAndLoad()
     font.setStyleHint(QFont::Monospace);
     editor_->setFont(font);
 
-    const QColor back = settingColour(s.defaultBackColour);
-    QPalette palette = editor_->palette();
-    palette.setColor(QPalette::Base, back);
-    palette.setColor(QPalette::Text, settingColour(s.defaultTextColour));
-    editor_->setPalette(palette);
+    // Colours the user chose; black on white, the defaults, follow the desktop's palette.
+    const ProgramSettings defaults;
+    if (s.defaultBackColour != defaults.defaultBackColour || s.defaultTextColour != defaults.defaultTextColour) {
+        QPalette palette = editor_->palette();
+        palette.setColor(QPalette::Base, settingColour(s.defaultBackColour));
+        palette.setColor(QPalette::Text, settingColour(s.defaultTextColour));
+        editor_->setPalette(palette);
+    }
     if (description_.highlighted)
-        new SyntaxHighlighter(editor_, back.lightness() < 128);
+        new SyntaxHighlighter(editor_, isDarkPalette(editor_->palette()));
 
     const QString path = sourcePath();
     if (!path.isEmpty() || description_.slot != EditorSlot::Notepad) {
@@ -225,199 +257,9 @@ void TextEditorWindow::applySettingsAndLoad()
     setModified(false);
 }
 
-void TextEditorWindow::goToLine(int line)
-{
-    QTextBlock block = editor_->document()->findBlockByNumber(std::max(0, line - 1));
-    if (!block.isValid())
-        block = editor_->document()->lastBlock();
-    editor_->setTextCursor(QTextCursor(block));
-    editor_->centerCursor();
-    editor_->setFocus();
-}
-
-bool TextEditorWindow::loadFile(const QString& path)
-{
-    const TextLoadResult loaded = loadTextFile(sstr(path));
-    if (!loaded.ok) {
-        app_.dialogs.message(this, QStringLiteral("Can't open file: ") + path + QStringLiteral(" with error ") +
-                                       QString::number(loaded.errorNumber));
-        return false;
-    }
-    loading_ = true;
-    editor_->setJoinedText(loaded.text.text, loaded.text.ends, loaded.text.encoding.usualEnd);
-    loading_ = false;
-    encoding_ = loaded.text.encoding;
-    filePath_ = path;
-    setModified(false);
-    return true;
-}
-
-std::string TextEditorWindow::textBytes() const
-{
-    return shownBytes(editor_->lines(), encoding_);
-}
-
-bool TextEditorWindow::replaceTextBytes(const std::string& bytes)
-{
-    const std::vector<TextLine> before = editor_->lines();
-    std::vector<TextLine> after = decodeText(bytes).lines;
-    const LineChange change = changedLines(before, after, encoding_.usualEnd);
-    if (change.empty())
-        return false;
-    const auto from = after.begin() + static_cast<std::ptrdiff_t>(change.first);
-    editor_->replaceLines(static_cast<int>(change.first), static_cast<int>(change.removed),
-                          std::vector<TextLine>(from, from + static_cast<std::ptrdiff_t>(change.added)));
-    editor_->showLine(static_cast<int>(change.first));
-    setModified(true);
-    return true;
-}
-
-bool TextEditorWindow::writeText(const QString& path)
-{
-    app_.dialogs.setBusy(true);
-    const WriteResult written = saveTextFile(sstr(path), editor_->lines(), encoding_);
-    app_.dialogs.setBusy(false);
-    if (!written) {
-        app_.dialogs.message(this, qstr(written.error), QStringLiteral("Vantrel"), Buttons::Ok, Icon::Warning);
-        return false;
-    }
-    return true;
-}
-
-bool TextEditorWindow::save()
-{
-    if (!writeText(filePath_))
-        return false;
-    setModified(false);
-    return true;
-}
-
-bool TextEditorWindow::saveAs()
-{
-    return false;
-}
-
-void TextEditorWindow::revert()
-{
-    loadFile(sourcePath());
-}
-
-void TextEditorWindow::undo()
-{
-    editor_->undo();
-}
-
-void TextEditorWindow::cut()
-{
-    cutSelectedText(focusedControl());
-}
-
-void TextEditorWindow::copy()
-{
-    copySelectedText(focusedControl());
-}
-
-void TextEditorWindow::paste()
-{
-    pasteText(focusedControl());
-}
-
-void TextEditorWindow::deleteSelection()
-{
-    editor_->replaceSelection({});
-}
-
-void TextEditorWindow::insertTimeDate()
-{
-    const QString now = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
-    editor_->replaceSelection(utf16View(now));
-}
-
-void TextEditorWindow::showFindDialog()
-{
-    if (app_.main && app_.main->subWindowOf(this)) {
-        app_.main->mdiArea()->setActiveSubWindow(app_.main->subWindowOf(this));
-        app_.main->openWindow(QStringLiteral("FindDialog"));
-        return;
-    }
-    FindDialog dialog(app_, editor_, this);
-    dialog.exec();
-}
-
-void TextEditorWindow::cascadeWindows()
-{
-    if (app_.main)
-        app_.main->mdiArea()->cascadeSubWindows();
-}
-
-void TextEditorWindow::tileHorizontally()
-{
-    tile(Qt::Vertical);
-}
-
-void TextEditorWindow::tileVertically()
-{
-    tile(Qt::Horizontal);
-}
-
-// Horizontal tiling stacks the windows one above the other, each as wide as
-// the frame; vertical tiling sets them side by side.
-void TextEditorWindow::tile(Qt::Orientation stacking)
-{
-    if (!app_.main)
-        return;
-    QMdiArea* area = app_.main->mdiArea();
-    QList<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* sub : area->subWindowList()) {
-        if (sub->isVisible() && !sub->isMinimized())
-            windows << sub;
-    }
-    if (windows.isEmpty())
-        return;
-    const QRect frame = area->viewport()->rect();
-    const int n = static_cast<int>(windows.size());
-    for (int i = 0; i < n; ++i) {
-        windows[i]->showNormal();
-        if (stacking == Qt::Vertical) {
-            const int h = frame.height() / n;
-            windows[i]->setGeometry(0, i * h, frame.width(), h);
-        } else {
-            const int w = frame.width() / n;
-            windows[i]->setGeometry(i * w, 0, w, frame.height());
-        }
-    }
-}
-
-void TextEditorWindow::closeAll()
-{
-    if (!app_.main)
-        return;
-    for (const QString& name : MainWindow::closeOrder()) {
-        QWidget* w = app_.main->window(name);
-        if (!w)
-            continue;
-        QWidget* frame = app_.main->subWindowOf(w);
-        (frame ? frame : w)->close();
-    }
-}
-
 void TextEditorWindow::markModified()
 {
     setModified(true);
-}
-
-bool TextEditorWindow::confirmDiscard()
-{
-    // A failed save keeps the window, so that the text is not lost.
-    const QString question = QStringLiteral("You have unsaved changes.  Save them first?");
-    const auto saveFirst = [this] { return save(); };
-    return !modified() || askToSaveChanges(app_.dialogs, this, question, description_.closeTitle, saveFirst);
-}
-
-bool TextEditorWindow::followCharacter()
-{
-    const QString path = sourcePath();
-    return !path.isEmpty() && loadFile(path);
 }
 
 void TextEditorWindow::closeEvent(QCloseEvent* event)

@@ -9,9 +9,11 @@
 
 #include <QList>
 #include <QWidget>
+#include <optional>
 
 class QAction;
 class QBoxLayout;
+class QComboBox;
 class QMenu;
 class QMenuBar;
 class QToolBar;
@@ -65,9 +67,17 @@ public:
     // scrolls it into the middle of the view and gives the text box the focus.
     void goToLine(int line);
 
-    // Reads the file into the text box. On failure shows "Can't open file: "
+    // Reads the file into the text box, in `charset` or else the first
+    // encoding it decodes in cleanly. On failure shows "Can't open file: "
     // and keeps the text. Clears the modified flag after a successful read.
-    bool loadFile(const QString& path);
+    bool loadFile(const QString& path, std::optional<Charset> charset = std::nullopt);
+
+    // The status bar's choice of encoding.
+    QComboBox* encodingBox() const { return encodingBox_; }
+    // Shows the file in another encoding: reads its bytes again (asking
+    // first when there are unsaved edits), or for a file not written yet
+    // only changes what Save writes. False when the user kept the old one.
+    bool changeEncoding(Charset charset);
 
     // Asks about unsaved changes when there are any (Yes saves, No lets them
     // go, Cancel keeps them); false on Cancel or a failed save.
@@ -90,6 +100,15 @@ public slots:
     // Loads the window's file again without asking.
     void revert();
     void undo();
+    void redo();
+    // Finds the last find text again (the find dialog when there is none yet).
+    void findNextMatch();
+    void showReplaceDialog();
+    // Opens the help window: on the controller or trigger under the caret in
+    // the files written in the state language, else on the contents.
+    void showContextHelp();
+    // Closes this window (its frame in the main window).
+    void closeWindow();
     void cut();
     void copy();
     void paste();
@@ -117,11 +136,15 @@ protected:
     // Writes the text to a path: busy pointer, the save rule, the message on failure.
     bool writeText(const QString& path);
     QAction* addMenuAction(QMenu* menu, const QString& name, const QString& text, const QKeySequence& shortcut = {});
+    // The status bar's encoding and the caption's file name follow encoding_ and filePath_.
+    void showEncoding();
+    void showFileInTitle();
 
     App& app_;
     EditorDescription description_;
     QString filePath_;
     TextEncoding encoding_;
+    FileLines original_;   // the file's lines as last read or written, for Save
     bool loading_ = false; // the text box is being filled from a file
     QMenu* fileMenu_ = nullptr;
     QAction* firstFileAction_ = nullptr; // the notepad puts New and Open before it
@@ -139,6 +162,7 @@ private:
     CompletionPopup* completion_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
+    QComboBox* encodingBox_ = nullptr;
 };
 
 } // namespace vantrel

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <optional>
+#include <unordered_map>
 
 namespace vantrel {
 
@@ -39,42 +40,77 @@ std::string_view lineEndBytes(LineEnd end)
 
 } // namespace
 
-JoinedText decodeJoined(std::string_view bytes)
+namespace {
+
+// The bytes of each line, split at CR LF, LF and lone CR, and the end after each but the last.
+void splitLineBytes(std::string_view bytes, std::vector<std::string>& lines, std::vector<LineEnd>& ends)
+{
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.emplace_back(bytes.substr(start, i - start));
+        LineEnd end = c == '\r' ? LineEnd::Cr : LineEnd::Lf;
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+            end = LineEnd::CrLf;
+            ++i;
+        }
+        ends.push_back(end);
+        start = i + 1;
+    }
+    lines.emplace_back(bytes.substr(start));
+}
+
+bool decodesCleanly(const std::vector<std::string>& lines, Charset charset)
+{
+    for (const std::string& line : lines) {
+        const auto text = decodeStrict(line, charset);
+        if (!text || holdsLayoutCharacters(*text))
+            return false;
+    }
+    return true;
+}
+
+JoinedText decodeLines(std::string_view bytes, std::optional<Charset> chosen)
 {
     JoinedText joined;
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         joined.encoding.byteOrderMark = true;
         bytes.remove_prefix(kByteOrderMark.size());
     }
-    std::u16string& text = joined.text;
-    if (auto utf8 = decodeUtf8(bytes); utf8 && !holdsLayoutCharacters(*utf8)) {
-        text = std::move(*utf8);
+    splitLineBytes(bytes, joined.lineBytes, joined.ends);
+    Charset charset = Charset::Latin1;
+    if (chosen) {
+        charset = *chosen;
     } else {
-        joined.encoding.utf8 = false;
-        text = decodeSingleBytes(bytes);
+        for (Charset c : kCharsets) {
+            if (decodesCleanly(joined.lineBytes, c)) {
+                charset = c;
+                break;
+            }
+        }
     }
+    joined.encoding.charset = charset;
 
-    // Every break becomes one LF, in place: the text only gets shorter.
-    std::array<std::size_t, 4> counts{};
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (c != u'\r' && c != u'\n') {
-            text[kept++] = c;
-            continue;
+    std::u16string& text = joined.text;
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < joined.lineBytes.size(); ++i) {
+        if (i > 0)
+            text += u'\n';
+        std::u16string line = decodeLenient(joined.lineBytes[i], charset);
+        // A paragraph break inside a line would split it in the text box.
+        for (char16_t& c : line) {
+            if (holdsLayoutCharacters(std::u16string_view(&c, 1)))
+                c = u'\uFFFD';
         }
-        LineEnd end = c == u'\r' ? LineEnd::Cr : LineEnd::Lf;
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            end = LineEnd::CrLf;
-            ++i;
-        }
-        ++counts[static_cast<std::size_t>(end)];
-        joined.ends.push_back(end);
-        text[kept++] = u'\n';
+        text += line;
     }
-    text.resize(kept);
 
     // Ties go to CR LF, the engine's own convention.
+    std::array<std::size_t, 4> counts{};
+    for (LineEnd end : joined.ends)
+        ++counts[static_cast<std::size_t>(end)];
     LineEnd usual = LineEnd::CrLf;
     for (LineEnd e : {LineEnd::Lf, LineEnd::Cr}) {
         if (counts[static_cast<std::size_t>(e)] > counts[static_cast<std::size_t>(usual)])
@@ -84,9 +120,8 @@ JoinedText decodeJoined(std::string_view bytes)
     return joined;
 }
 
-ShownText decodeText(std::string_view bytes)
+ShownText shownFromJoined(JoinedText joined)
 {
-    const JoinedText joined = decodeJoined(bytes);
     ShownText shown;
     shown.encoding = joined.encoding;
     const std::u16string_view text = joined.text;
@@ -97,16 +132,74 @@ ShownText decodeText(std::string_view bytes)
         start = lf + 1;
     }
     shown.lines.push_back({std::u16string(text.substr(start)), LineEnd::None});
+    shown.lineBytes = std::move(joined.lineBytes);
     return shown;
 }
 
-std::string encodeText(const std::vector<TextLine>& lines, const TextEncoding& encoding)
+char32_t characterAt(std::u16string_view text, std::size_t i)
 {
-    std::string out;
+    const char32_t c = text[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
+        return 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+    return c;
+}
+
+} // namespace
+
+Charset detectCharset(std::string_view bytes)
+{
+    return decodeLines(bytes, std::nullopt).encoding.charset;
+}
+
+JoinedText decodeJoined(std::string_view bytes)
+{
+    return decodeLines(bytes, std::nullopt);
+}
+
+JoinedText decodeJoined(std::string_view bytes, Charset charset)
+{
+    return decodeLines(bytes, charset);
+}
+
+ShownText decodeText(std::string_view bytes)
+{
+    return shownFromJoined(decodeLines(bytes, std::nullopt));
+}
+
+ShownText decodeText(std::string_view bytes, Charset charset)
+{
+    return shownFromJoined(decodeLines(bytes, charset));
+}
+
+EncodedText encodeFile(const std::vector<TextLine>& lines, const TextEncoding& encoding, const FileLines& original)
+{
+    EncodedText result;
+    std::string& out = result.bytes;
     if (encoding.byteOrderMark)
         out += kByteOrderMark;
+    const bool haveOriginal = !original.lines.empty() && original.lines.size() == original.bytes.size();
+    LineChange change{0, 0, lines.size()};
+    if (haveOriginal)
+        change = changedLines(original.lines, lines, encoding.usualEnd);
+    // A line in the changed stretch that reads as one the file had there
+    // (moved, or typed again) takes that line's bytes too.
+    std::unordered_map<std::u16string, const std::string*> replaced;
+    for (std::size_t i = change.first; haveOriginal && i < change.first + change.removed; ++i)
+        replaced.emplace(original.lines[i].text, &original.bytes[i]);
+
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        appendEncoded(out, lines[i].text, encoding.utf8);
+        const std::u16string& text = lines[i].text;
+        if (haveOriginal && i < change.first) {
+            out += original.bytes[i];
+        } else if (haveOriginal && i >= change.first + change.added) {
+            out += original.bytes[i - change.added + change.removed];
+        } else if (const auto kept = replaced.find(text); kept != replaced.end()) {
+            out += *kept->second;
+        } else {
+            const std::size_t bad = appendIn(out, text, encoding.charset);
+            if (bad != std::u16string::npos && !result.unwritable)
+                result.unwritable = Unwritable{i, bad, characterAt(text, bad)};
+        }
         if (i + 1 < lines.size()) {
             const LineEnd end = lines[i].end == LineEnd::None ? encoding.usualEnd : lines[i].end;
             out += lineEndBytes(end == LineEnd::None ? LineEnd::CrLf : end);
@@ -115,7 +208,12 @@ std::string encodeText(const std::vector<TextLine>& lines, const TextEncoding& e
     const bool endsWithBreak = lines.size() > 1 && lines.back().text.empty();
     if (!endsWithBreak)
         out += "\r\n";
-    return out;
+    return result;
+}
+
+std::string encodeText(const std::vector<TextLine>& lines, const TextEncoding& encoding)
+{
+    return encodeFile(lines, encoding, {}).bytes;
 }
 
 std::u16string joinedWithCrLf(const std::vector<TextLine>& lines)
@@ -133,7 +231,7 @@ std::string shownBytes(const std::vector<TextLine>& lines, const TextEncoding& e
 {
     std::string out;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        appendEncoded(out, lines[i].text, encoding.utf8);
+        appendIn(out, lines[i].text, encoding.charset);
         if (i + 1 < lines.size()) {
             const LineEnd end = lines[i].end == LineEnd::None ? encoding.usualEnd : lines[i].end;
             out += lineEndBytes(end == LineEnd::None ? LineEnd::CrLf : end);
@@ -172,7 +270,7 @@ LineChange changedLines(const std::vector<TextLine>& before, const std::vector<T
     return change;
 }
 
-TextLoadResult loadTextFile(const std::string& path)
+TextLoadResult loadTextFile(const std::string& path, std::optional<Charset> charset)
 {
     TextLoadResult result;
     errno = 0;
@@ -190,7 +288,7 @@ TextLoadResult loadTextFile(const std::string& path)
         return result;
     }
     result.ok = true;
-    result.text = decodeJoined(*bytes);
+    result.text = decodeLines(*bytes, charset);
     return result;
 }
 
@@ -198,7 +296,14 @@ WriteResult saveTextFile(const std::string& path, const std::vector<TextLine>& l
 {
     if (path.empty())
         return {false, "Could not write the file: it has no name yet."};
-    return writeFileAtomic(path, encodeText(lines, encoding));
+    return saveTextBytes(path, encodeText(lines, encoding));
+}
+
+WriteResult saveTextBytes(const std::string& path, const std::string& bytes)
+{
+    if (path.empty())
+        return {false, "Could not write the file: it has no name yet."};
+    return writeFileAtomic(path, bytes);
 }
 
 } // namespace vantrel

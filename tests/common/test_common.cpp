@@ -17,6 +17,7 @@
 #include <fstream>
 #include <random>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -29,9 +30,21 @@ TEST(TextRules, NumericValueReadsTheLeadingNumberOnly)
         const char* text;
         std::int64_t value;
     } cases[] = {
-        {"42", 42},       {"-7", -7},       {"+3", 3},   {"12abc", 12},          {"abc", 0},
-        {"", 0},          {"-", 0},         {" 5", 5},   {"9.75", 9},            {"0x10", 0},
-        {"--1", 0},       {"\t5", 0},       {"05", 5},   {"99999999999999999999999", INT64_MAX}, {"-99999999999999999999999", -INT64_MAX},
+        {"42", 42},
+        {"-7", -7},
+        {"+3", 3},
+        {"12abc", 12},
+        {"abc", 0},
+        {"", 0},
+        {"-", 0},
+        {" 5", 5},
+        {"9.75", 9},
+        {"0x10", 0},
+        {"--1", 0},
+        {"\t5", 0},
+        {"05", 5},
+        {"99999999999999999999999", INT64_MAX},
+        {"-99999999999999999999999", -INT64_MAX},
     };
     for (const auto& c : cases)
         EXPECT_EQ(numericValue(c.text), c.value) << c.text;
@@ -68,6 +81,22 @@ TEST(TextRules, ReadFileBytesGivesTheWholeFileOrNothing)
     }
     EXPECT_FALSE(readFileBytes(base + "missing"));
     EXPECT_FALSE(readFileBytes(dir.path().toStdString()));
+
+    // One string reused for file after file, bigger and smaller than the
+    // last: nothing of an earlier file shows in a later one.
+    std::string reused;
+    for (const char* name : {"large", "crlf", "empty", "large", "nul"}) {
+        ASSERT_TRUE(readFileInto(base + name, reused)) << name;
+        const auto& wanted = std::find_if(std::begin(files), std::end(files), [&](const auto& f) {
+                                 return std::string(f.first) == name;
+                             })->second;
+        EXPECT_TRUE(reused == wanted) << name << ": " << reused.size() << " bytes";
+    }
+    EXPECT_FALSE(readFileInto(base + "missing", reused));
+    EXPECT_TRUE(reused.empty());
+    // A pipe is no file to read, and is not waited on.
+    ASSERT_EQ(::mkfifo((base + "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(readFileBytes(base + "pipe"));
 }
 
 TEST(TextRules, EveryKindOfLineEndEndsALine)
@@ -287,7 +316,9 @@ TEST(AtomicWrite, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFileAndNothingElse
     const std::string path = folder + "/kfm.sff";
     constexpr std::size_t kSize = 2 << 20;
     // Each generation of the file differs in size and in every byte.
-    const auto contents = [](int generation) { return std::string(kSize + generation, static_cast<char>('A' + generation % 26)); };
+    const auto contents = [](int generation) {
+        return std::string(kSize + generation, static_cast<char>('A' + generation % 26));
+    };
     ASSERT_TRUE(writeFileAtomic(path, contents(0)));
 
     // Starts a writer of `generation` and returns once its write begins.

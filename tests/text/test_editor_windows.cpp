@@ -3,9 +3,11 @@
 #include "text/character_editors.h"
 #include "text/editor_text_box.h"
 #include "text/find_dialog.h"
+#include "text/help_viewer.h"
 #include "text/notepad_window.h"
 #include "text/state_file_window.h"
 
+#include "shortcut_table.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -14,13 +16,18 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <filesystem>
+#include <functional>
+#include <memory>
 
 namespace vantrel {
 void registerTextWindows(MainWindow& main);
@@ -31,12 +38,22 @@ using test::TestApp;
 
 namespace {
 
-QString shown(const EditorTextBox* box) { return QString::fromStdU16String(box->text()); }
+QString shown(const EditorTextBox* box)
+{
+    return QString::fromStdU16String(box->text());
+}
 
 void typeAtEnd(EditorTextBox* box, const QString& text)
 {
     box->moveCursor(QTextCursor::End);
     QTest::keyClicks(box, text);
+}
+
+// Types characters a keyboard may not have, as an input method would.
+void typeText(QWidget* box, const QString& text)
+{
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 const std::string kCmd = "[Command]\r\nname = \"x\"\r\n";
@@ -93,9 +110,9 @@ TEST_F(EditorTest, MixedLineEndsSurviveLoadingTypingLineEditsAndSaving)
 {
     const struct {
         std::string file;
-        int line;              // Return and "x" typed at the end of this line
-        std::string typed;     // the file after that and Save
-        std::string replaced;  // what replaceTextBytes() makes of the loaded text
+        int line;             // Return and "x" typed at the end of this line
+        std::string typed;    // the file after that and Save
+        std::string replaced; // what replaceTextBytes() makes of the loaded text
     } cases[] = {
         // CR LF is the usual end: the typed break takes it, every other end stays.
         {"a\r\nb\nc\rd\r\n", 1, "a\r\nb\r\nx\nc\rd\r\n", "a\r\nB\nc\rd\r\n"},
@@ -108,7 +125,8 @@ TEST_F(EditorTest, MixedLineEndsSurviveLoadingTypingLineEditsAndSaving)
         {
             DefinitionWindow window(app);
             ASSERT_TRUE(window.save());
-            EXPECT_EQ(test::readFile(app.files.defFile), c.file + (c.file.ends_with('\n') || c.file.ends_with('\r') ? "" : "\r\n"));
+            EXPECT_EQ(test::readFile(app.files.defFile),
+                      c.file + (c.file.ends_with('\n') || c.file.ends_with('\r') ? "" : "\r\n"));
             window.goToLine(c.line + 1);
             window.editor()->moveCursor(QTextCursor::EndOfLine);
             QTest::keyClick(window.editor(), Qt::Key_Return);
@@ -297,8 +315,9 @@ TEST_F(EditorTest, OffsetsCountALineBreakAsTwoCharactersAndTheEditCommandsUseThe
         std::u16string selected;
     };
     const Case cases[] = {
-        {4, 2, 4, 2, u"cd"}, {3, 0, 2, 0, u""} /* between CR and LF: the end of the line */,
-        {1, 4, 1, 4, u"b\r\nc"}, {8, 2, 8, 2, u"ef"}, {50, 3, 10, 0, u""},
+        {4, 2, 4, 2, u"cd"},     {3, 0, 2, 0, u""} /* between CR and LF: the end of the line */,
+        {1, 4, 1, 4, u"b\r\nc"}, {8, 2, 8, 2, u"ef"},
+        {50, 3, 10, 0, u""},
     };
     for (const Case& c : cases) {
         box->setSelection(c.start, c.length);
@@ -385,8 +404,9 @@ TEST(RealCharacters, EveryTextWindowShowsItsFileAndSavesItUnchanged)
             std::filesystem::copy_file(test::realchars(std::string(character) + "/" + name), dir + name);
         ASSERT_TRUE(readDefinition(dir + "kfm.def", app.files).ok) << character;
         const std::unique_ptr<TextEditorWindow> windows[] = {
-            std::make_unique<DefinitionWindow>(app), std::make_unique<ConstantsWindow>(app), std::make_unique<CommandsWindow>(app),
-            std::make_unique<AnimationTextWindow>(app), std::make_unique<StateFileWindow>(app)};
+            std::make_unique<DefinitionWindow>(app), std::make_unique<ConstantsWindow>(app),
+            std::make_unique<CommandsWindow>(app), std::make_unique<AnimationTextWindow>(app),
+            std::make_unique<StateFileWindow>(app)};
         EXPECT_TRUE(t.dialogs.messages.isEmpty()) << character;
         for (const auto& window : windows) {
             const std::string path = window->filePath().toStdString();
@@ -398,4 +418,269 @@ TEST(RealCharacters, EveryTextWindowShowsItsFileAndSavesItUnchanged)
             EXPECT_EQ(test::readFile(path), before) << path;
         }
     }
+}
+
+TEST_F(EditorTest, AShiftJisFileIsShownAndSavedInItsEncodingAndAnUnwritableCharacterIsAskedAbout)
+{
+    // 0x879A is written 0x81E6 by the encoder: only an unedited line keeps it.
+    const std::string file = "; \x83\x4C\x83\x83\x83\x89\r\nname = \"x\"\r\n; \x87\x9A\r\n";
+    const auto line2 = [](const std::string& typed) {
+        return "; \x83\x4C\x83\x83\x83\x89\r\nname = \"x\"" + typed + "\r\n; \x87\x9A\r\n";
+    };
+    const QString euro = QString(QChar(0x20AC));
+    const QString kanji = QString::fromUtf16(u"\u65E5\u672C");
+    const struct {
+        QString typed;
+        QList<Answer> answers;
+        bool saved;
+        std::string written;
+        QString encodingAfter;
+    } cases[] = {
+        {kanji, {}, true, line2("\x93\xFA\x96\x7B"), "Shift-JIS"},
+        {kanji + euro, {Answer::No}, true, line2("\x93\xFA\x96\x7B?"), "Shift-JIS"},
+        {euro, {Answer::Cancel}, false, file, "Shift-JIS"},
+        // As UTF-8 every line is written anew.
+        {euro,
+         {Answer::Yes},
+         true,
+         "; \xE3\x82\xAD\xE3\x83\xA3\xE3\x83\xA9\r\nname = \"x\"\xE2\x82\xAC\r\n; \xE2\x88\xB5\r\n",
+         "UTF-8"},
+    };
+    for (const auto& c : cases) {
+        test::writeFile(app.files.defFile, file);
+        t.dialogs.clear();
+        DefinitionWindow window(app);
+        EXPECT_EQ(window.encodingBox()->currentText(), "Shift-JIS");
+        EXPECT_TRUE(shown(window.editor()).startsWith(QString::fromUtf16(u"; \u30AD\u30E3\u30E9\r\n")));
+        EXPECT_EQ(window.windowTitle(), "Character Definition File (DEF) - hero.def");
+        window.goToLine(2);
+        window.editor()->moveCursor(QTextCursor::EndOfLine);
+        typeText(window.editor(), c.typed);
+        for (Answer a : c.answers)
+            t.dialogs.answers.enqueue(a);
+        EXPECT_EQ(window.save(), c.saved) << c.typed.toStdString();
+        EXPECT_EQ(test::readFile(app.files.defFile), c.written) << c.typed.toStdString();
+        EXPECT_EQ(window.modified(), !c.saved);
+        EXPECT_EQ(window.encodingBox()->currentText(), c.encodingAfter);
+        ASSERT_EQ(t.dialogs.messages.size(), c.answers.size()) << c.typed.toStdString();
+        if (!c.answers.isEmpty()) {
+            EXPECT_TRUE(t.dialogs.messages[0].text.contains(euro + QString::fromUtf16(u"\u201D on line 2")));
+            EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::YesNoCancel);
+        }
+        // Saved again, the question is not asked twice and nothing changes.
+        if (c.saved) {
+            ASSERT_TRUE(window.save());
+            EXPECT_EQ(test::readFile(app.files.defFile), c.written);
+            EXPECT_EQ(t.dialogs.messages.size(), c.answers.size());
+        }
+    }
+}
+
+TEST_F(EditorTest, ChoosingAnotherEncodingReadsTheFileAgainAfterAskingAboutEdits)
+{
+    const std::string file = "caf\x83\x4C\r\n";
+    test::writeFile(app.files.defFile, file);
+    DefinitionWindow window(app);
+    QComboBox* box = window.encodingBox();
+    EXPECT_EQ(box->currentText(), "Shift-JIS");
+    EXPECT_EQ(shown(window.editor()), QString::fromUtf16(u"caf\u30AD\r\n"));
+
+    emit box->activated(box->findText("Latin-1"));
+    EXPECT_EQ(shown(window.editor()), QString::fromUtf16(u"caf\u0083L\r\n"));
+    EXPECT_EQ(box->currentText(), "Latin-1");
+    EXPECT_TRUE(t.dialogs.messages.isEmpty()); // nothing to lose
+
+    // Edited: No keeps the edit and the encoding, Yes reads the file again.
+    typeAtEnd(window.editor(), "!");
+    t.dialogs.answers.enqueue(Answer::No);
+    emit box->activated(box->findText("UTF-8"));
+    EXPECT_EQ(box->currentText(), "Latin-1");
+    EXPECT_EQ(shown(window.editor()), QString::fromUtf16(u"caf\u0083L\r\n!"));
+    EXPECT_EQ(t.dialogs.messages.size(), 1);
+    t.dialogs.answers.enqueue(Answer::Yes);
+    emit box->activated(box->findText("UTF-8"));
+    EXPECT_EQ(box->currentText(), "UTF-8");
+    EXPECT_EQ(shown(window.editor()), QString::fromUtf16(u"caf\uFFFDL\r\n"));
+    EXPECT_FALSE(window.modified());
+
+    // A typed line in a file read as UTF-8 despite a stray byte: the other bytes stay.
+    window.editor()->moveCursor(QTextCursor::Start);
+    typeText(window.editor(), QString::fromUtf16(u"\u00E9"));
+    QTest::keyClick(window.editor(), Qt::Key_Return);
+    ASSERT_TRUE(window.save());
+    EXPECT_EQ(test::readFile(app.files.defFile), "\xC3\xA9\r\n" + file);
+
+    // The notepad's new text has no file to read: the choice is what Save writes.
+    NotepadWindow notepad(app);
+    notepad.editor()->setLines({TextLine{u"\u00E9", LineEnd::None}});
+    QComboBox* notepadBox = notepad.encodingBox();
+    emit notepadBox->activated(notepadBox->findText("Latin-1"));
+    const std::string saved = dir + "note.txt";
+    t.dialogs.files.enqueue(QString::fromStdString(saved));
+    ASSERT_TRUE(notepad.saveAs());
+    EXPECT_EQ(test::readFile(saved), "\xE9\r\n");
+}
+
+// --- keys and help -------------------------------------------------------------------
+// --- keys and help -------------------------------------------------------------------
+
+TEST_F(EditorTest, EveryTextWindowHasTheStandardKeysEachBoundOnce)
+{
+    app.files.constantsFile = dir + "hero.cns";
+    app.files.animationFile = dir + "hero.air";
+    app.files.stateFiles[0] = dir + "hero.st";
+    for (const char* file : {"hero.cns", "hero.air", "hero.st"})
+        test::writeFile(dir + file, "; x\r\n");
+    const std::pair<const char*, QKeySequence::StandardKey> common[] = {
+        {"saveAction", QKeySequence::Save},           {"saveAsAction", QKeySequence::SaveAs},
+        {"closeAction", QKeySequence::Close},         {"undoAction", QKeySequence::Undo},
+        {"redoAction", QKeySequence::Redo},           {"findAction", QKeySequence::Find},
+        {"findNextAction", QKeySequence::FindNext},   {"replaceAction", QKeySequence::Replace},
+        {"selectAllAction", QKeySequence::SelectAll}, {"helpContentsAction", QKeySequence::HelpContents},
+    };
+    const struct {
+        const char* name;
+        std::function<TextEditorWindow*()> make;
+    } windows[] = {
+        {"DefinitionWindow", [&] { return new DefinitionWindow(app); }},
+        {"ConstantsWindow", [&] { return new ConstantsWindow(app); }},
+        {"CommandsWindow", [&] { return new CommandsWindow(app); }},
+        {"AnimationTextWindow", [&] { return new AnimationTextWindow(app); }},
+        {"StateFileWindow", [&] { return new StateFileWindow(app); }},
+        {"NotepadWindow", [&] { return new NotepadWindow(app); }},
+    };
+    for (const auto& w : windows) {
+        std::unique_ptr<TextEditorWindow> window(w.make());
+        const QMap<QString, QStringList> keys = test::boundKeys(window.get());
+        for (const auto& [action, key] : common) {
+            // Some desktops have no Save As key: then the usual one.
+            const QKeySequence bound = QKeySequence::keyBindings(key).value(
+                0, key == QKeySequence::SaveAs ? QKeySequence("Ctrl+Shift+S") : QKeySequence());
+            EXPECT_EQ(keys.value(test::keyText(bound)), QStringList{action}) << w.name << " " << action;
+        }
+        EXPECT_EQ(test::keysBoundTwice(window.get()), QStringList()) << w.name;
+        // The toolbar names the keys of the menu entries it repeats.
+        EXPECT_TRUE(window->toolbarAction("Save")->toolTip().endsWith("(" + test::keyText(QKeySequence::Save) + ")"))
+            << w.name;
+        EXPECT_EQ(window->toolbarAction("Help")->toolTip(),
+                  (QString(w.name) == "StateFileWindow" ? "Get help on programming States (" : "Help (")
+                      + test::keyText(QKeySequence::HelpContents) + ")")
+            << w.name;
+    }
+    NotepadWindow pad(app);
+    const QMap<QString, QStringList> keys = test::boundKeys(&pad);
+    EXPECT_EQ(keys.value(test::keyText(QKeySequence::New)), QStringList{"newAction"});
+    EXPECT_EQ(keys.value(test::keyText(QKeySequence::Open)), QStringList{"openAction"});
+    EXPECT_EQ(pad.toolbarAction("Open")->toolTip(), "Open (" + test::keyText(QKeySequence::Open) + ")");
+}
+
+TEST_F(EditorTest, FindNextRedoSelectAllAndCloseDoWhatTheySay)
+{
+    test::writeFile(app.files.commandFile, "abc abc");
+    auto* window = new CommandsWindow(app);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<CommandsWindow> alive(window);
+    window->show();
+    EditorTextBox* box = window->editor();
+    const auto run = [window](const char* action) { window->menuAction(action)->trigger(); };
+
+    // Find Next looks for the last find text again, from the caret.
+    app.textEditors.search = SearchSettings{u"abc", true, kFindDown, 0};
+    box->setSelection(1, 0);
+    run("findNextAction");
+    EXPECT_EQ(box->selStart(), 4);
+    EXPECT_EQ(box->selLength(), 3);
+    run("findNextAction");
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Cannot find \"abc\""});
+
+    typeAtEnd(box, "d");
+    EXPECT_EQ(shown(box), "abc abcd");
+    run("undoAction");
+    EXPECT_EQ(shown(box), "abc abc");
+    run("redoAction");
+    EXPECT_EQ(shown(box), "abc abcd");
+
+    run("selectAllAction");
+    EXPECT_EQ(box->selStart(), 0);
+    EXPECT_EQ(box->selLength(), 8);
+
+    t.dialogs.answers.enqueue(Answer::No); // the edit goes
+    run("closeAction");
+    QApplication::processEvents();
+    EXPECT_TRUE(alive.isNull());
+}
+
+TEST_F(EditorTest, HelpOpensTheOneHelpWindowOnItsContents)
+{
+    test::writeFile(t.path(kHelpFileName),
+                    "<html><body><div class=\"topic\" id=\"topic-199\"><h2>Contents</h2>"
+                    "<p>every topic</p></div><!-- /topic --></body></html>");
+    // A window alone has its own.
+    {
+        DefinitionWindow window(app);
+        window.editor()->setPlainText("type = ChangeState");
+        window.toolbarAction("Help")->trigger();
+        auto* help = window.findChild<HelpViewer*>();
+        ASSERT_NE(help, nullptr);
+        EXPECT_EQ(help->contextNumber(), kHelpContentsTopic); // no controllers in a .def
+        EXPECT_TRUE(help->browser()->toPlainText().contains("every topic"));
+    }
+    // In the program there is one, the frame's, for its Help and every window's.
+    MainWindow main(app);
+    registerTextWindows(main);
+    main.findChild<QAction*>("helpContentsAction")->trigger();
+    ASSERT_EQ(main.findChildren<HelpViewer*>().size(), 1);
+    HelpViewer* help = main.findChild<HelpViewer*>();
+    EXPECT_EQ(help->contextNumber(), kHelpContentsTopic);
+    EXPECT_TRUE(help->isVisible());
+    help->showTopic(app.dataFile(kHelpFileName), 5);
+    main.toolbarAction("Help")->trigger();
+    EXPECT_EQ(help->contextNumber(), kHelpContentsTopic);
+    auto* cmd = qobject_cast<TextEditorWindow*>(main.openWindow("CommandsWindow"));
+    help->showTopic(app.dataFile(kHelpFileName), 5);
+    cmd->menuAction("helpContentsAction")->trigger();
+    EXPECT_EQ(main.findChildren<HelpViewer*>(), QList<HelpViewer*>{help});
+    EXPECT_EQ(help->contextNumber(), kHelpContentsTopic);
+}
+
+TEST_F(EditorTest, ReplaceOpensTheFindDialogWithItsReplaceBox)
+{
+    CommandsWindow window(app);
+    const QString before = shown(window.editor());
+    bool replaceShown = false;
+    QTimer::singleShot(0, [&] {
+        auto* find = qobject_cast<FindDialog*>(QApplication::activeModalWidget());
+        if (!find)
+            return;
+        replaceShown = !find->replaceEdit->isHidden();
+        find->cancelButton->click();
+    });
+    window.menuAction("replaceAction")->trigger();
+    EXPECT_TRUE(replaceShown);
+    EXPECT_EQ(shown(window.editor()), before); // showing the box replaces nothing
+}
+
+TEST_F(EditorTest, TheKeysOfAWindowInTheProgramReachItsOwnCommands)
+{
+    MainWindow main(app);
+    registerTextWindows(main);
+    main.show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    auto* cmd = qobject_cast<TextEditorWindow*>(main.openWindow("CommandsWindow"));
+    ASSERT_NE(cmd, nullptr);
+    cmd->editor()->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), cmd->editor());
+
+    // F1 is the window's help, not the frame's (one help window either way).
+    QTest::keyClick(cmd->editor(), Qt::Key_F1);
+    ASSERT_EQ(main.findChildren<HelpViewer*>().size(), 1);
+    EXPECT_EQ(main.findChild<HelpViewer*>()->contextNumber(), kHelpContentsTopic);
+
+    // Close closes the window, and only it.
+    cmd->editor()->setFocus();
+    QTest::keySequence(cmd->editor(), QKeySequence(QKeySequence::Close));
+    QApplication::processEvents();
+    EXPECT_EQ(main.window("CommandsWindow"), nullptr);
+    EXPECT_TRUE(main.isVisible());
 }

@@ -88,7 +88,8 @@ TEST(StateAtSelection, NumberAroundTheSelection)
 
 TEST(TextClips, FileLayoutRules)
 {
-    const TextClipLibrary two = readTextClips({"<Alpha>", " 205 ", "[State %x%, ]", "type = Null", "-", "<Beta>", "12", "x", "<ignored", ""});
+    const TextClipLibrary two =
+        readTextClips({"<Alpha>", " 205 ", "[State %x%, ]", "type = Null", "-", "<Beta>", "12", "x", "<ignored", ""});
     ASSERT_EQ(two.listNames, (std::vector<std::u16string>{u"Alpha", u"Beta"}));
     EXPECT_EQ(two.clipAt(0)->helpNumber, 205);
     EXPECT_EQ(two.clipAt(0)->body, u"[State %x%, ]\r\ntype = Null\r\n");
@@ -137,11 +138,24 @@ TEST(TextClips, InsertionAtTheNextBlankLineWithTheNameSelected)
         std::u16string after, selected;
     };
     const Case cases[] = {
-        {"template in state 200", head + tail, 18, alpha, head + u"\r\n[State 200, Alpha]\r\ntype = Null\r\n" + tail, u"Alpha"},
-        {"help number 199: no name", head + tail, 18, {199, u"Plain", u"; note %x%\r\n"}, head + u"\r\n; note 200\r\n" + tail, u""},
-        {"no placeholder: no name", head + tail, 18, {300, u"Odd", u"[State]\r\n"}, head + u"\r\n[State]\r\n" + tail, u""},
-        {"no blank line: the end", u"[Statedef -5]\r\nx", 16, alpha, u"[Statedef -5]\r\nx\r\n[State-5, Alpha]\r\ntype = Null\r\n", u"Alpha"},
-        {"before any state", u"; a\r\n\r\n", 1, alpha, u"; a\r\n\r\n[State-10, Alpha]\r\ntype = Null\r\n\r\n", u"Alpha"},
+        {"template in state 200", head + tail, 18, alpha, head + u"\r\n[State 200, Alpha]\r\ntype = Null\r\n" + tail,
+         u"Alpha"},
+        {"help number 199: no name",
+         head + tail,
+         18,
+         {199, u"Plain", u"; note %x%\r\n"},
+         head + u"\r\n; note 200\r\n" + tail,
+         u""},
+        {"no placeholder: no name",
+         head + tail,
+         18,
+         {300, u"Odd", u"[State]\r\n"},
+         head + u"\r\n[State]\r\n" + tail,
+         u""},
+        {"no blank line: the end", u"[Statedef -5]\r\nx", 16, alpha,
+         u"[Statedef -5]\r\nx\r\n[State-5, Alpha]\r\ntype = Null\r\n", u"Alpha"},
+        {"before any state", u"; a\r\n\r\n", 1, alpha, u"; a\r\n\r\n[State-10, Alpha]\r\ntype = Null\r\n\r\n",
+         u"Alpha"},
         {"caret at 0, nothing selected: nothing", head + tail, 0, alpha, head + tail, u""},
     };
     for (const Case& c : cases) {
@@ -171,14 +185,15 @@ TEST(ShippedClips, EveryClipHasAHelpTopicThatNamesIt)
             EXPECT_NE(clip.body.find(u"type = " + clip.name), std::u16string::npos) << name;
         }
     }
-    for (const char* required : {"ChangeState", "ChangeAnim", "VelSet", "VelAdd", "PosAdd", "PosSet", "CtrlSet",
-                                 "StateTypeSet", "HitDef", "PlaySnd", "Explod", "Helper", "Projectile", "Null",
-                                 "VarSet", "VarAdd", "AssertSpecial", "Width", "HitBy", "NotHitBy", "Turn",
-                                 "SprPriority", "AfterImage", "EnvShake", "PalFX", "SuperPause", "Pause", "LifeAdd",
-                                 "PowerAdd", "DestroySelf", "Statedef"}) {
-        EXPECT_TRUE(std::any_of(library.listNames.begin(), library.listNames.end(),
-                                [&](const std::u16string& name) { return utf8FromUtf16(name) == required; }))
-            << required;
+    for (const char* required :
+         {"ChangeState",  "ChangeAnim",  "VelSet",        "VelAdd", "PosAdd",     "PosSet",     "CtrlSet",
+          "StateTypeSet", "HitDef",      "PlaySnd",       "Explod", "Helper",     "Projectile", "Null",
+          "VarSet",       "VarAdd",      "AssertSpecial", "Width",  "HitBy",      "NotHitBy",   "Turn",
+          "SprPriority",  "AfterImage",  "EnvShake",      "PalFX",  "SuperPause", "Pause",      "LifeAdd",
+          "PowerAdd",     "DestroySelf", "Statedef"}) {
+        EXPECT_TRUE(std::any_of(library.listNames.begin(), library.listNames.end(), [&](const std::u16string& name) {
+            return utf8FromUtf16(name) == required;
+        })) << required;
     }
 }
 

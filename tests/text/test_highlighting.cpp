@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -36,7 +37,8 @@ struct HighlightTest : ::testing::Test {
     {
         std::string text;
         for (int n = 0; n < lines; ++n)
-            text += n % 4 == 0 ? "[Statedef " + std::to_string(n) + "]\r\n" : "value = " + std::to_string(n) + " ; note\r\n";
+            text += n % 4 == 0 ? "[Statedef " + std::to_string(n) + "]\r\n"
+                               : "value = " + std::to_string(n) + " ; note\r\n";
         app.files.constantsFile = t.path("big.cns");
         test::writeFile(app.files.constantsFile, text);
         auto window = std::make_unique<ConstantsWindow>(app);
@@ -93,4 +95,38 @@ TEST_F(HighlightTest, ATypedLineIsColouredAtOnceAndAReloadStartsAfresh)
     QCoreApplication::processEvents();
     EXPECT_EQ(colours(line(*window, 1)),
               (std::vector<std::tuple<int, int, bool>>{{0, 5, false}, {8, 1, false}, {10, 6, false}}));
+}
+
+// Lines that do not wrap keep their layouts when the window changes width;
+// the horizontal scroll bar still reaches the end of the longest line shown
+// and no further, and the colours stay.
+TEST_F(HighlightTest, AChangeOfWidthKeepsTheColoursAndTheScrollRange)
+{
+    const std::string longValue(120, '7');
+    app.files.constantsFile = t.path("wide.cns");
+    test::writeFile(app.files.constantsFile, "[Data]\r\nlife = " + longValue + "\r\nattack = 100\r\n");
+    ConstantsWindow window(app);
+    window.resize(300, 300);
+    window.show();
+    QCoreApplication::processEvents();
+    EditorTextBox* box = window.editor();
+    QScrollBar* across = box->horizontalScrollBar();
+    const auto lineWidth = [&] { return line(window, 1).layout()->lineAt(0).naturalTextWidth(); };
+    ASSERT_GT(lineWidth(), box->viewport()->width());
+
+    for (const int width : {300, 1600, 420, 300}) {
+        SCOPED_TRACE(width);
+        window.resize(width, 300);
+        QCoreApplication::processEvents();
+        const int shown = box->viewport()->width();
+        if (lineWidth() + 8 <= shown) {
+            EXPECT_EQ(across->maximum(), 0);
+        } else {
+            // The last character can be scrolled into view, with at most the
+            // margin beyond it.
+            EXPECT_GE(across->maximum() + shown, lineWidth());
+            EXPECT_LE(across->maximum() + shown, lineWidth() + 16);
+        }
+        EXPECT_EQ(colours(line(window, 1)), (std::vector<std::tuple<int, int, bool>>{{0, 4, false}, {7, 120, false}}));
+    }
 }

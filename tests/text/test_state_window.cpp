@@ -1,6 +1,8 @@
+#include "check/state_library.h"
+#include "text/character_editors.h"
 #include "text/editor_text_box.h"
-#include "text/state_file_window.h"
 #include "text/help_viewer.h"
+#include "text/state_file_window.h"
 
 #include "test_support.h"
 
@@ -9,6 +11,7 @@
 #include <QAction>
 #include <QListWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 #include <filesystem>
@@ -21,7 +24,10 @@ namespace {
 
 const std::string kStates = "; states\r\n[Statedef 200, Walk]\r\ntype = S\r\n\r\n[Statedef -1]\r\n\r\n";
 
-QString shown(const EditorTextBox* box) { return QString::fromStdU16String(box->text()); }
+QString shown(const EditorTextBox* box)
+{
+    return QString::fromStdU16String(box->text());
+}
 
 struct StateWindowTest : ::testing::Test {
     TestApp t;
@@ -36,13 +42,15 @@ struct StateWindowTest : ::testing::Test {
         test::writeFile(app.files.stateFiles[0], kStates);
         test::writeFile(app.files.stateFiles[1], "[Statedef 5000]\r\n");
         test::writeFile(app.files.commonStatesFile, "[Statedef 0]\r\n");
-        test::writeFile(t.path("stclips.txt"), "<Alpha>\r\n205\r\n[State %x%, ]\r\ntype = Null\r\n-\r\n"
-                                               "<Beta>\r\n12\r\n; beta %x%\r\n");
-        test::writeFile(t.path(kHelpFileName), "<html><style>h2 {color: navy}</style><body>"
-                                               "<div class=\"topic\" id=\"topic-205\"><h2>Alpha</h2><p>alpha help</p>"
-                                               "<a href=\"#topic-12\">Beta</a></div><!-- /topic -->"
-                                               "<div class=\"topic\" id=\"topic-12\"><h2>Beta</h2><p>beta help</p>"
-                                               "</div><!-- /topic --></body></html>");
+        test::writeFile(t.path("stclips.txt"),
+                        "<Alpha>\r\n205\r\n[State %x%, ]\r\ntype = Null\r\n-\r\n"
+                        "<Beta>\r\n12\r\n; beta %x%\r\n");
+        test::writeFile(t.path(kHelpFileName),
+                        "<html><style>h2 {color: navy}</style><body>"
+                        "<div class=\"topic\" id=\"topic-205\"><h2>Alpha</h2><p>alpha help</p>"
+                        "<a href=\"#topic-12\">Beta</a></div><!-- /topic -->"
+                        "<div class=\"topic\" id=\"topic-12\"><h2>Beta</h2><p>beta help</p>"
+                        "</div><!-- /topic --></body></html>");
     }
     QString path(const std::string& p) const { return QString::fromStdString(p); }
 };
@@ -197,8 +205,9 @@ TEST_F(StateWindowTest, DoubleClickInsertsAClipAtTheCaretsState)
     box->setSelection(40, 0); // in "type = S"
     list->setCurrentRow(0);
     window.insertSelectedClip();
-    EXPECT_EQ(shown(box), "; states\r\n[Statedef 200, Walk]\r\ntype = S\r\n\r\n[State 200, Alpha]\r\ntype = Null\r\n"
-                          "\r\n[Statedef -1]\r\n\r\n");
+    EXPECT_EQ(shown(box),
+              "; states\r\n[Statedef 200, Walk]\r\ntype = S\r\n\r\n[State 200, Alpha]\r\ntype = Null\r\n"
+              "\r\n[Statedef -1]\r\n\r\n");
     EXPECT_EQ(box->selText(), u"Alpha");
     EXPECT_TRUE(window.modified());
 
@@ -249,4 +258,41 @@ TEST_F(StateWindowTest, ClipFileProblems)
     StateFileWindow none(app);
     EXPECT_EQ(none.clipList()->count(), 0);
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
+}
+
+TEST_F(StateWindowTest, F1OnAControllerOrTriggerOpensItsTopic)
+{
+    test::writeFile(app.files.stateFiles[0],
+                    "[State 200, go]\r\ntype = ChangeState\r\ntrigger1 = Time > 3\r\n"
+                    "value = 0\r\n");
+    app.files.constantsFile = dir + "hero.cns";
+    test::writeFile(app.files.constantsFile, "[State -1, x]\r\ntype = velset\r\n");
+    StateFileWindow window(app);
+    const auto helpAt = [](TextEditorWindow& w, int line, int column) {
+        QTextCursor caret(w.editor()->document()->findBlockByNumber(line));
+        caret.setPosition(caret.position() + column);
+        w.editor()->setTextCursor(caret);
+        w.menuAction("helpContentsAction")->trigger();
+        auto* help = w.findChild<HelpViewer*>();
+        return help ? help->contextNumber() : -1;
+    };
+    const struct {
+        int line, column;
+        std::int64_t topic;
+    } table[] = {
+        {1, 7, 200},                 // the start of "ChangeState"
+        {1, 12, 200},                // inside it
+        {1, 18, 200},                // just after it
+        {2, 12, 1128},               // the trigger "Time"
+        {2, 9, kHelpContentsTopic},  // "=": no name
+        {2, 2, kHelpContentsTopic},  // "trigger1" is neither
+        {3, 9, kHelpContentsTopic},  // a number
+        {0, 12, kHelpContentsTopic}, // "go" names nothing
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(helpAt(window, row.line, row.column), row.topic) << row.line << ":" << row.column;
+    EXPECT_EQ(window.findChildren<HelpViewer*>().size(), 1);
+
+    ConstantsWindow constants(app);
+    EXPECT_EQ(helpAt(constants, 1, 8), findStateController("VelSet")->helpTopic); // any letter case
 }
