@@ -15,8 +15,6 @@ void PaletteEditor::setPalette(const Palette& palette, bool fromFile)
 
 std::optional<int> PaletteEditor::pressGrid(int x, int y)
 {
-    undo_ = workingPalette;
-    undoAvailable_ = true;
     if (x < 0 || y < 0 || x >= kGridSize || y >= kGridSize)
         return std::nullopt;
     return 16 * (y / kGridCell) + x / kGridCell;
@@ -40,14 +38,6 @@ bool PaletteEditor::setSelectedColour(const Rgb& colour)
     if (entry == colour)
         return false;
     entry = colour;
-    return true;
-}
-
-bool PaletteEditor::swapUndo()
-{
-    if (!undoAvailable_)
-        return false;
-    std::swap(workingPalette, undo_);
     return true;
 }
 

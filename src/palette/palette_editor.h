@@ -1,7 +1,8 @@
 #pragma once
 // The palette editor's model: the palette being edited (the program-wide
 // working palette, which decodes in the caller's-palette mode show), the
-// selected colour, the one-step undo snapshot and what was last saved.
+// selected colour and what was last saved. The window keeps the history of
+// edits; a step puts back a whole palette through setPalette.
 
 #include "image/pcx.h"
 
@@ -20,14 +21,13 @@ class PaletteEditor {
 public:
     explicit PaletteEditor(Palette& working) : workingPalette(working), clean_(working) { }
 
-    // A palette read from a file (or imported) replaces the one being
-    // edited; selection and undo snapshot stay. `fromFile` makes it the
-    // unmodified state (an import is an edit still to be saved).
+    // A palette read from a file (or imported, or a step of the history)
+    // replaces the one being edited; the selection stays. `fromFile` makes it
+    // the unmodified state (an import is an edit still to be saved).
     void setPalette(const Palette& palette, bool fromFile);
 
-    // A press on the grid at pixel (x, y): takes the undo snapshot, wherever
-    // it lies, and returns the index of the cell under it, if any.
-    std::optional<int> pressGrid(int x, int y);
+    // A press on the grid at pixel (x, y): the index of the cell under it, if any.
+    static std::optional<int> pressGrid(int x, int y);
 
     void selectIndex(int index) { selectedIndex = index; }
     const Rgb& selectedColour() const { return workingPalette[static_cast<std::size_t>(selectedIndex)]; }
@@ -36,11 +36,6 @@ public:
     // when the palette changed.
     bool setComponent(Channel channel, int value);
     bool setSelectedColour(const Rgb& colour);
-
-    // Exchanges the palette with the undo snapshot; false when there is none.
-    bool swapUndo();
-    bool undoAvailable() const { return undoAvailable_; }
-    const Palette& undoPalette() const { return undo_; }
 
     // True while the palette differs from the one last loaded or saved.
     bool modified() const { return workingPalette != clean_; }
@@ -55,8 +50,6 @@ public:
     int selectedIndex = 0;
 
 private:
-    Palette undo_{};
-    bool undoAvailable_ = false;
     Palette clean_;
 };
 

@@ -6,20 +6,29 @@
 #include "image/picture.h"
 #include "palette/act.h"
 #include "palette/pal.h"
+#include "palette/palette_commands.h"
+#include "shell/action_icons.h"
 #include "shell/number_keys.h"
+#include "shell/shortcuts.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -27,9 +36,6 @@
 namespace vantrel {
 
 namespace {
-
-const QString kActFilter = QStringLiteral("Character palette file (*.act)|*.act");
-const QString kPalFilter = QStringLiteral("Jasc/PSP PAL file (*.pal)|*.pal");
 
 QColor qcolour(const Rgb& c)
 {
@@ -72,6 +78,7 @@ protected:
 PaletteWindow::PaletteWindow(App& app, QWidget* parent) : QWidget(parent), app_(app), editor_(app.workingPalette)
 {
     setWindowTitle(QStringLiteral("ACT Editor"));
+    setAcceptDrops(true);
 
     auto* grid = new PictureBox(this);
     grid->setObjectName(QStringLiteral("paletteGrid"));
@@ -141,6 +148,7 @@ PaletteWindow::PaletteWindow(App& app, QWidget* parent) : QWidget(parent), app_(
     top->addLayout(side);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
+    createEditMenu();
     layout->addWidget(toolbar_);
     layout->addLayout(top);
     layout->addWidget(scroller, 1);
@@ -161,8 +169,10 @@ void PaletteWindow::buildToolbar()
 {
     toolbar_ = new QToolBar(this);
     toolbar_->setObjectName(QStringLiteral("toolbar"));
-    auto add = [this](const QString& name, const QString& caption, const QString& tip) {
-        QAction* action = toolbar_->addAction(caption);
+    // Captions under the pictures; the palette numbers are their own picture.
+    toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    auto add = [this](const QString& name, const QString& caption, const QString& tip, const QIcon& icon = QIcon()) {
+        QAction* action = toolbar_->addAction(icon, caption);
         action->setObjectName(name);
         action->setToolTip(tip);
         return action;
@@ -178,19 +188,22 @@ void PaletteWindow::buildToolbar()
         paletteActions_[static_cast<std::size_t>(n - 1)] = action;
     }
     toolbar_->addSeparator();
-    QAction* saveAs = add(QStringLiteral("saveAsAction"), QStringLiteral("Save As"), QString());
+    QAction* saveAs =
+        add(QStringLiteral("saveAsAction"), QStringLiteral("Save As"), QString(), actionIcon(ActionIcon::SaveAs));
     connect(saveAs, &QAction::triggered, this, &PaletteWindow::saveActAs);
-    QAction* importPal =
-        add(QStringLiteral("importPalAction"), QStringLiteral("Import PAL"), QStringLiteral("Import a JASC PAL file"));
+    // The only save here writes under a name chosen: Save's keys ask for it too.
+    bindKeys(this, saveAs, standardKeys(QKeySequence::SaveAs) + standardKeys(QKeySequence::Save));
+    QAction* importPal = add(QStringLiteral("importPalAction"), QStringLiteral("Import PAL"),
+                             QStringLiteral("Import a JASC PAL file"), actionIcon(ActionIcon::Import));
     connect(importPal, &QAction::triggered, this, &PaletteWindow::importPal);
-    QAction* exportPal =
-        add(QStringLiteral("exportPalAction"), QStringLiteral("Export PAL"), QStringLiteral("Save a JASC PAL file"));
+    QAction* exportPal = add(QStringLiteral("exportPalAction"), QStringLiteral("Export PAL"),
+                             QStringLiteral("Save a JASC PAL file"), actionIcon(ActionIcon::Export));
     connect(exportPal, &QAction::triggered, this, &PaletteWindow::exportPal);
     QAction* chooseSample = add(QStringLiteral("chooseSampleAction"), QStringLiteral("Sample"),
-                                QStringLiteral("Load PCX for sample image"));
+                                QStringLiteral("Load PCX for sample image"), actionIcon(ActionIcon::Picture));
     connect(chooseSample, &QAction::triggered, this, &PaletteWindow::chooseSampleImage);
-    undoAction_ = add(QStringLiteral("undoAction"), QStringLiteral("Undo"), QStringLiteral("Undo last palette change"));
-    connect(undoAction_, &QAction::triggered, this, &PaletteWindow::swapUndo);
+    undoAction_ = add(QStringLiteral("undoAction"), QStringLiteral("Undo"), QStringLiteral("Undo last palette change"),
+                      actionIcon(ActionIcon::Undo));
     updateUndoButton();
 }
 
@@ -212,80 +225,6 @@ void PaletteWindow::showCurrentSlot()
 {
     for (int n = 1; n <= 12; ++n)
         paletteAction(n)->setChecked(n == currentSlot_);
-}
-
-FileDialogOptions PaletteWindow::fileOptions(const QString& title, const QString& filter) const
-{
-    FileDialogOptions options;
-    options.title = title;
-    options.directory = qstr(app_.files.characterDir);
-    options.filter = filter;
-    return options;
-}
-
-bool PaletteWindow::loadAct(const QString& path)
-{
-    if (path.isEmpty())
-        return false;
-    const ActReadResult result = readActFile(sstr(path));
-    if (!result.ok) {
-        app_.dialogs.message(this, qstr(result.error));
-        return false;
-    }
-    editor_.setPalette(result.palette, true);
-    currentSlot_ = 0;
-    for (int n = 1; n <= 12 && currentSlot_ == 0; ++n) {
-        if (qstr(app_.files.paletteFiles[static_cast<std::size_t>(n)]) == path)
-            currentSlot_ = n;
-    }
-    showCurrentSlot();
-    refresh(true);
-    return true;
-}
-
-bool PaletteWindow::saveActAs()
-{
-    FileDialogOptions options = fileOptions(QStringLiteral("Save ACT file"), kActFilter);
-    if (currentSlot_ > 0)
-        options.fileName = qstr(fileNameOf(app_.files.paletteFiles[static_cast<std::size_t>(currentSlot_)]));
-    options.mustExist = false;
-    const QString path = app_.dialogs.saveFile(this, options);
-    if (path.isEmpty())
-        return false;
-    const WriteResult written = writeFileAtomic(sstr(path), actBytes(editor_.workingPalette));
-    if (!written) {
-        app_.dialogs.message(this, qstr(written.error));
-        return false;
-    }
-    editor_.markSaved();
-    return true;
-}
-
-void PaletteWindow::importPal()
-{
-    const QString path = app_.dialogs.openFile(this, fileOptions(QStringLiteral("Import PAL file"), kPalFilter));
-    if (path.isEmpty())
-        return;
-    const auto bytes = readFileBytes(sstr(path));
-    const auto palette = bytes ? paletteFromPal(*bytes) : std::nullopt;
-    if (!palette) {
-        app_.dialogs.message(this, QString::fromLatin1(kPalRejected));
-        return;
-    }
-    editor_.setPalette(*palette, false);
-    refresh(true);
-}
-
-void PaletteWindow::exportPal()
-{
-    FileDialogOptions options = fileOptions(QStringLiteral("Export PAL file"), kPalFilter);
-    options.mustExist = false;
-    const QString path = app_.dialogs.saveFile(this, options);
-    if (path.isEmpty())
-        return;
-    const WriteResult written = writeFileAtomic(sstr(path), palText(editor_.workingPalette));
-    if (!written)
-        app_.dialogs.message(this, qstr(written.error));
 }
 
 void PaletteWindow::chooseSampleImage()
@@ -328,16 +267,9 @@ void PaletteWindow::selectIndex(int index)
     refresh(false);
 }
 
-void PaletteWindow::swapUndo()
-{
-    if (editor_.swapUndo())
-        refresh(true);
-}
-
 void PaletteWindow::pressGrid(int x, int y)
 {
-    const std::optional<int> cell = editor_.pressGrid(x, y);
-    updateUndoButton();
+    const std::optional<int> cell = PaletteEditor::pressGrid(x, y);
     if (cell && *cell != editor_.selectedIndex)
         selectIndex(*cell);
 }
@@ -349,8 +281,10 @@ void PaletteWindow::chooseColour()
     if (!chosen)
         return;
     const auto number = static_cast<std::uint32_t>(chosen->red() | (chosen->green() << 8) | (chosen->blue() << 16));
-    if (editor_.setSelectedColour(PaletteEditor::colourOfNumber(number)))
+    if (editor_.setSelectedColour(PaletteEditor::colourOfNumber(number))) {
+        recordStep(QStringLiteral("Choose Colour"), editor_.selectedIndex, PaletteChangeCommand::kNoMerge);
         refresh(true);
+    }
 }
 
 void PaletteWindow::pickColour(Qt::MouseButton button, int x, int y)
@@ -373,6 +307,11 @@ void PaletteWindow::applyScrollBar(Channel channel)
         const QSignalBlocker quiet(box);
         box->setText(qstr(formatNumber(value)));
     }
+    // A drag that ended here changed the palette before this call did.
+    static const QString kChannelSteps[] = {QStringLiteral("Change Red"), QStringLiteral("Change Green"),
+                                            QStringLiteral("Change Blue")};
+    recordStep(kChannelSteps[index(channel)], editor_.selectedIndex,
+               typing_ ? PaletteChangeCommand::typedMergeId(channel) : PaletteChangeCommand::kNoMerge);
     if (changed || sampleStale_)
         refresh(true);
 }
@@ -402,6 +341,7 @@ void PaletteWindow::applyNumberEdit(Channel channel)
         box->setText(QStringLiteral("0"));
         return;
     }
+    const QScopedValueRollback typing(typing_, true);
     scrollBar(channel)->setValue(static_cast<int>(value));
 }
 
@@ -454,7 +394,7 @@ void PaletteWindow::showSelectedControls()
 void PaletteWindow::updateUndoButton()
 {
     if (undoAction_)
-        undoAction_->setEnabled(editor_.undoAvailable());
+        undoAction_->setEnabled(undoStack_ && undoStack_->canUndo());
 }
 
 bool PaletteWindow::confirmDiscard()

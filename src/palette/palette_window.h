@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QScrollBar;
 class QToolBar;
+class QUndoStack;
 
 namespace vantrel {
 
@@ -23,6 +24,7 @@ class PaletteWindow : public QWidget {
     Q_OBJECT
 public:
     explicit PaletteWindow(App& app, QWidget* parent = nullptr);
+    ~PaletteWindow() override;
 
     // Reads an ACT file into the palette; on failure says why and keeps the
     // palette as it was.
@@ -41,8 +43,14 @@ public:
 
     // Asks about unsaved changes; false when the user chose to stay.
     bool confirmDiscard();
-    // Lets the changes go: the window closes next without asking.
-    void discardChanges() { editor_.markSaved(); }
+    // Lets the changes go, and their history: the window closes next
+    // without asking.
+    void discardChanges();
+
+    // The palette's edits since it was loaded; Undo and Redo of the Edit menu.
+    QUndoStack* undoStack() const { return undoStack_; }
+    QAction* editUndoAction() const { return editUndoAction_; }
+    QAction* editRedoAction() const { return editRedoAction_; }
 
 public slots:
     // Loads the character's palette file n (1 to 12), asking first about
@@ -51,12 +59,13 @@ public slots:
     // Asks for a file and writes the palette; false when cancelled or failed.
     bool saveActAs();
     void importPal();
+    // Takes the palette of an ACT or a PAL file (by its extension) as an
+    // edit; on failure says why and keeps the palette as it was.
+    bool importPaletteFile(const QString& path);
     void exportPal();
     void chooseSampleImage();
     void selectIndex(int index);
-    void swapUndo();
-    // A press on the grid at (x, y): takes the undo snapshot and selects the
-    // cell under it.
+    // A press on the grid at (x, y) selects the cell under it.
     void pressGrid(int x, int y);
     // Asks for a new colour for the selected entry.
     void chooseColour();
@@ -74,10 +83,19 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // An ACT or PAL file dropped on the window is imported.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     static int index(Channel channel) { return static_cast<int>(channel); }
     void buildToolbar();
+    void createEditMenu();
+    // The palette changed by the user's hand: the change since the last step
+    // becomes a step (see PaletteChangeCommand).
+    void recordStep(const QString& text, int entry, int mergeId);
+    // A palette loaded from a file starts the history afresh.
+    void resetUndo();
     // After the palette or the selection changed: the grid, the swatch, the
     // controls and (when asked) the sample.
     void refresh(bool sample);
@@ -93,6 +111,12 @@ private:
     QToolBar* toolbar_ = nullptr;
     std::array<QAction*, 12> paletteActions_{};
     QAction* undoAction_ = nullptr;
+    QUndoStack* undoStack_ = nullptr;
+    QAction* editUndoAction_ = nullptr;
+    QAction* editRedoAction_ = nullptr;
+    Palette stepStart_{};    // the palette as the last step left it
+    bool typing_ = false;    // the scroll bar follows its number box
+    bool replaying_ = false; // a step is being undone or done again
     QWidget* paletteGrid_ = nullptr;
     QLabel* swatch_ = nullptr;
     QWidget* sampleView_ = nullptr;

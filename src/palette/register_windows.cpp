@@ -10,7 +10,8 @@ void registerPaletteWindows(MainWindow& main)
     WindowHooks hooks;
     hooks.confirmDiscard = [](QWidget* w) { return static_cast<PaletteWindow*>(w)->confirmDiscard(); };
     hooks.discardChanges = [](QWidget* w) { static_cast<PaletteWindow*>(w)->discardChanges(); };
-    main.registerWindow("PaletteWindow", [](App& a) { return new PaletteWindow(a); }, hooks);
+    main.registerWindow(
+        "PaletteWindow", [](App& a) { return new PaletteWindow(a); }, hooks);
 }
 
 } // namespace vantrel

@@ -11,7 +11,8 @@ void registerSoundWindows(MainWindow& main)
     WindowHooks hooks;
     hooks.confirmDiscard = [](QWidget* w) { return static_cast<SoundWindow*>(w)->confirmDiscard(); };
     hooks.discardChanges = [](QWidget* w) { static_cast<SoundWindow*>(w)->discardChanges(); };
-    main.registerWindow(QStringLiteral("SoundWindow"), [](App& app) { return new SoundWindow(app); }, hooks);
+    main.registerWindow(
+        QStringLiteral("SoundWindow"), [](App& app) { return new SoundWindow(app); }, hooks);
     main.registerWindow(QStringLiteral("SoundAboutDialog"), [](App&) { return new SoundAboutDialog; });
 }
 

@@ -76,8 +76,7 @@ struct FileSource {
     }
 };
 
-template <class Source>
-bool readSamplesFrom(const Source& file, int count, SoundBank& bank)
+template <class Source> bool readSamplesFrom(const Source& file, int count, SoundBank& bank)
 {
     // Every sample takes a sub-header and a WAV image of its own after the
     // header, so a count the file has no room for is refused before any
@@ -123,8 +122,7 @@ bool readSamplesFrom(const Source& file, int count, SoundBank& bank)
     return true;
 }
 
-template <class Source>
-SndLoadResult parseFrom(const Source& file)
+template <class Source> SndLoadResult parseFrom(const Source& file)
 {
     SndLoadResult result;
     std::string header(std::min(file.size(), kSndHeaderSize), '\0');
@@ -154,8 +152,7 @@ std::size_t encodedSize(const SoundBank& bank)
 
 // Hands the bank's bytes, in file order, to `put` in pieces: the header,
 // then each sub-header and its WAV image as held.
-template <class Put>
-void layOut(const SoundBank& bank, Put&& put)
+template <class Put> void layOut(const SoundBank& bank, Put&& put)
 {
     std::string header;
     header.reserve(kSndHeaderSize);
@@ -172,9 +169,9 @@ void layOut(const SoundBank& bank, Put&& put)
         // Sub-files go back to back, so a next offset kept from a file that
         // had gaps between them would point into the middle of a WAV image.
         const std::int64_t next = k + 1 < bank.samples.size() ? static_cast<std::int64_t>(end) : s.nextOffset;
-        const std::string subHeader = encodeLittleEndian(4, next) +
-                                      encodeLittleEndian(4, static_cast<std::int64_t>(s.wavData.size())) +
-                                      encodeLittleEndian(4, s.groupNumber) + encodeLittleEndian(4, s.sampleNumber);
+        const std::string subHeader = encodeLittleEndian(4, next)
+            + encodeLittleEndian(4, static_cast<std::int64_t>(s.wavData.size())) + encodeLittleEndian(4, s.groupNumber)
+            + encodeLittleEndian(4, s.sampleNumber);
         put(std::string_view(subHeader));
         put(std::string_view(s.wavData));
     }
@@ -314,7 +311,7 @@ std::string lengthText(const SoundSample& sample)
 
 std::string frequencyText(const SoundSample& sample)
 {
-    return formatNumber(sample.sampleRate) + " kHz";
+    return formatNumber(sample.sampleRate) + " Hz";
 }
 
 std::string formatText(const SoundSample& sample)

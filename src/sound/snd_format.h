@@ -20,8 +20,8 @@ namespace vantrel {
 inline constexpr std::size_t kSndHeaderSize = 512;
 inline constexpr std::size_t kSndSubHeaderSize = 16;
 inline constexpr std::size_t kSndCommentSize = 488;
-inline constexpr int kSndMaxSoundCount = 32767;     // the editor holds the count in 16 bits
-inline constexpr std::size_t kWavInfoSize = 36;      // a WAV image must reach its bits-per-sample field
+inline constexpr int kSndMaxSoundCount = 32767; // the editor holds the count in 16 bits
+inline constexpr std::size_t kWavInfoSize = 36; // a WAV image must reach its bits-per-sample field
 inline constexpr std::string_view kSndSignature{"ElecbyteSnd\0", 12};
 
 struct SoundSample {
@@ -30,18 +30,18 @@ struct SoundSample {
     std::int32_t dataLength = 0;   // size of wavData
     std::int32_t groupNumber = 0;
     std::int32_t sampleNumber = 0;
-    std::string wavData;           // the whole WAV image
-    std::int32_t sampleRate = 0;   // WAV offset 24
-    std::int16_t channels = 0;     // WAV offset 22
+    std::string wavData;            // the whole WAV image
+    std::int32_t sampleRate = 0;    // WAV offset 24
+    std::int16_t channels = 0;      // WAV offset 22
     std::int16_t bitsPerSample = 0; // WAV offset 34
 };
 
 struct SoundBank {
-    std::string signature{kSndSignature};            // 12 bytes as read
-    std::string version{"\x04\x00\x00\x00", 4};      // 4 bytes, never interpreted
+    std::string signature{kSndSignature};                                 // 12 bytes as read
+    std::string version{"\x04\x00\x00\x00", 4};                           // 4 bytes, never interpreted
     std::int16_t firstOffset = static_cast<std::int16_t>(kSndHeaderSize); // written back as read
-    std::string comment = std::string(kSndCommentSize, ' '); // exactly 488 bytes
-    std::vector<SoundSample> samples;                 // sample k is samples[k - 1]
+    std::string comment = std::string(kSndCommentSize, ' ');              // exactly 488 bytes
+    std::vector<SoundSample> samples;                                     // sample k is samples[k - 1]
 
     int soundCount() const { return static_cast<int>(samples.size()); }
 
@@ -109,7 +109,7 @@ SndLoadResult loadSndFile(const std::string& path);
 SndLoadResult parseSndFile(std::string_view file);
 
 // The texts shown for a sample: the length in bytes, the rate followed by
-// " kHz", and the sample size with "Mono" or "Stereo".
+// " Hz" (samples a second), and the sample size with "Mono" or "Stereo".
 std::string lengthText(const SoundSample& sample);
 std::string frequencyText(const SoundSample& sample);
 std::string formatText(const SoundSample& sample);

@@ -30,7 +30,10 @@ SoundAboutDialog::SoundAboutDialog(QWidget* parent) : QDialog(parent)
 
 QString SoundAboutDialog::versionText()
 {
-    return QStringLiteral("Version %1.%2.%3").arg(VANTREL_VERSION_MAJOR).arg(VANTREL_VERSION_MINOR).arg(VANTREL_VERSION_REVISION);
+    return QStringLiteral("Version %1.%2.%3")
+        .arg(VANTREL_VERSION_MAJOR)
+        .arg(VANTREL_VERSION_MINOR)
+        .arg(VANTREL_VERSION_REVISION);
 }
 
 } // namespace vantrel

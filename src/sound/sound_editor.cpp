@@ -5,6 +5,7 @@
 
 #include <cctype>
 #include <limits>
+#include <tuple>
 
 namespace vantrel {
 
@@ -160,27 +161,84 @@ void SoundEditor::deleteSample(int i)
     showBank();
 }
 
-void SoundEditor::deleteCurrent()
+SoundEditor::DeletedSample SoundEditor::deleteCurrent()
 {
-    if (count() == 0)
-        return;
+    DeletedSample deleted;
+    if (count() == 0 || current_ < 1 || current_ > count())
+        return deleted;
+    deleted.index = current_;
+    deleted.sample = bank_.samples[static_cast<std::size_t>(current_ - 1)];
+    for (const SoundSample& s : bank_.samples)
+        deleted.offsets.emplace_back(s.headerOffset, s.nextOffset);
     if (count() != 1)
         deleteSample(current_);
     else
         clearBank();
     markModified();
+    return deleted;
+}
+
+void SoundEditor::restoreSample(const DeletedSample& deleted)
+{
+    auto& samples = bank_.samples;
+    if (deleted.index < 1 || deleted.index > count() + 1 || deleted.offsets.size() != samples.size() + 1)
+        return;
+    samples.insert(samples.begin() + (deleted.index - 1), deleted.sample);
+    for (std::size_t k = 0; k < samples.size(); ++k)
+        std::tie(samples[k].headerOffset, samples[k].nextOffset) = deleted.offsets[k];
+    enableEditing();
+    current_ = deleted.index;
+    markModified();
+}
+
+void SoundEditor::setSampleNumber(int i, NumberField field, std::int32_t value)
+{
+    if (i < 1 || i > count())
+        return;
+    SoundSample& s = bank_.samples[static_cast<std::size_t>(i - 1)];
+    (field == NumberField::Group ? s.groupNumber : s.sampleNumber) = value;
+    current_ = i;
+    markModified();
+}
+
+void SoundEditor::removeLastSamples(int n)
+{
+    for (; n > 0 && count() > 0; --n)
+        bank_.samples.pop_back();
+    if (count() == 0)
+        clearBank();
+    showBank();
+    markModified();
+}
+
+void SoundEditor::appendSamples(const std::vector<SoundSample>& samples)
+{
+    if (samples.empty())
+        return;
+    bank_.samples.insert(bank_.samples.end(), samples.begin(), samples.end());
+    enableEditing();
+    showBank();
+    markModified();
 }
 
 void SoundEditor::markModified()
 {
-    modified_ = true;
-    statusState_ = "Modified";
+    setModified(true);
+}
+
+void SoundEditor::setModified(bool modified)
+{
+    modified_ = modified;
+    if (modified)
+        statusState_ = "Modified";
+    else
+        statusState_.clear();
 }
 
 SoundEditor::NumberResult SoundEditor::validateNumber(NumberField field, const std::string& text)
 {
-    SoundSample* sample = current_ >= 1 && current_ <= count() ? &bank_.samples[static_cast<std::size_t>(current_ - 1)]
-                                                               : nullptr;
+    SoundSample* sample =
+        current_ >= 1 && current_ <= count() ? &bank_.samples[static_cast<std::size_t>(current_ - 1)] : nullptr;
     auto fieldOf = [field](SoundSample& s) -> std::int32_t& {
         return field == NumberField::Group ? s.groupNumber : s.sampleNumber;
     };
@@ -206,7 +264,8 @@ void SoundEditor::setComment(std::string_view text)
     markModified();
 }
 
-std::vector<EditorMessage> SoundEditor::addSamples(const std::vector<std::string>& paths)
+std::vector<EditorMessage> SoundEditor::addSamples(const std::vector<std::string>& paths,
+                                                   const std::function<void(int added)>& progress)
 {
     std::vector<EditorMessage> messages;
     if (paths.empty() || !hasBank_)
@@ -231,13 +290,15 @@ std::vector<EditorMessage> SoundEditor::addSamples(const std::vector<std::string
         for (const std::string& path : paths) {
             const Import result = importFile(path);
             if (result != Import::Added) {
-                messages.push_back(
-                    {result == Import::BankFull ? msg::kBankFull : fileNameOf(path) + msg::kNotWavSuffix, msg::kWarning});
+                messages.push_back({result == Import::BankFull ? msg::kBankFull : fileNameOf(path) + msg::kNotWavSuffix,
+                                    msg::kWarning});
                 messages.push_back({msg::kAddedPrefix + names, msg::kWarning});
                 break;
             }
             names += fileNameOf(path) + "\n";
             ++added;
+            if (progress)
+                progress(added);
         }
     }
     if (added > 0) {
@@ -258,8 +319,8 @@ SoundEditor::Import SoundEditor::importWav(const std::string& bytes)
         return Import::NotWav;
     if (count() >= kSndMaxSoundCount)
         return Import::BankFull;
-    const std::int64_t header = bank_.samples.empty() ? static_cast<std::int64_t>(kSndHeaderSize)
-                                                      : bank_.samples.back().nextOffset;
+    const std::int64_t header =
+        bank_.samples.empty() ? static_cast<std::int64_t>(kSndHeaderSize) : bank_.samples.back().nextOffset;
     const std::int64_t next = header + static_cast<std::int64_t>(kSndSubHeaderSize + bytes.size());
     if (next > kMaxField)
         return Import::BankFull;

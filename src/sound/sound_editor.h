@@ -6,8 +6,10 @@
 
 #include "sound/snd_format.h"
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vantrel {
@@ -86,8 +88,27 @@ public:
     void clearBank();
     void deleteSample(int i);
 
+    // What deleting a sample took away: the sample and the offsets of the
+    // chain before, so that restoreSample puts the bank back byte for byte.
+    struct DeletedSample {
+        int index = 0; // 0: nothing was deleted
+        SoundSample sample;
+        std::vector<std::pair<std::int32_t, std::int32_t>> offsets; // header and next offset of each sample
+    };
     // Delete the current sample (the last one empties the bank).
-    void deleteCurrent();
+    DeletedSample deleteCurrent();
+    // Puts a deleted sample back in its place and makes it the current one.
+    void restoreSample(const DeletedSample& deleted);
+
+    // Sets a sample's group or sample number, as a step of the history does.
+    void setSampleNumber(int i, NumberField field, std::int32_t value);
+    // Takes the last n samples away (an add undone), and appends samples
+    // again (the add done again).
+    void removeLastSamples(int n);
+    void appendSamples(const std::vector<SoundSample>& samples);
+
+    // The modified flag and its status text, as the history's saved state says.
+    void setModified(bool modified);
 
     // Leaving a number box with `text`. Returns what the box shows afterwards
     // and, when the text is refused, the message; a refused text leaves the
@@ -104,7 +125,9 @@ public:
     // Imports WAV files as new samples. One path: a refused file changes
     // nothing. Several: they are imported in order up to the first refused
     // one. Returns the messages to show, in order.
-    std::vector<EditorMessage> addSamples(const std::vector<std::string>& paths);
+    // `progress`, when given, hears how many files are added after each one.
+    std::vector<EditorMessage> addSamples(const std::vector<std::string>& paths,
+                                          const std::function<void(int added)>& progress = {});
 
     // Saves the bank; ".snd" is appended unless the name already ends so
     // (in any letter case). Returns the path used and the message to show,

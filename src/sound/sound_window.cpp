@@ -1,18 +1,25 @@
 #include "sound_window.h"
 
+#include "shell/action_icons.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace vantrel {
@@ -27,6 +34,7 @@ SoundWindow::SoundWindow(App& app, QWidget* parent) : QWidget(parent), app_(app)
     layout->setSpacing(0);
     buildActions(layout);
     buildControls(layout);
+    setAcceptDrops(true);
     resize(430, 470);
     loadBank();
 }
@@ -86,17 +94,17 @@ void SoundWindow::buildControls(QVBoxLayout* layout)
     grid->addWidget(formatLabel_, 4, 1, 1, 3);
 
     auto* playback = new QHBoxLayout;
-    auto mediaButton = [this, info](const char* name, QStyle::StandardPixmap icon, const char* toolTip,
+    auto mediaButton = [this, info](const char* name, ActionIcon icon, const char* toolTip,
                                     void (SoundWindow::*slot)()) {
         auto* button = new QToolButton(info);
         button->setObjectName(QLatin1String(name));
-        button->setIcon(style()->standardIcon(icon));
+        button->setIcon(actionIcon(icon));
         button->setToolTip(QString::fromLatin1(toolTip));
         connect(button, &QToolButton::clicked, this, slot);
         return button;
     };
-    playButton_ = mediaButton("playButton", QStyle::SP_MediaPlay, "Play sample (F5)", &SoundWindow::play);
-    stopButton_ = mediaButton("stopButton", QStyle::SP_MediaStop, "Stop playing (F6)", &SoundWindow::stop);
+    playButton_ = mediaButton("playButton", ActionIcon::Run, "Play sample (F5)", &SoundWindow::play);
+    stopButton_ = mediaButton("stopButton", ActionIcon::Stop, "Stop playing (F6)", &SoundWindow::stop);
     loopBox_ = new QCheckBox(QStringLiteral("Loop sound"), info);
     loopBox_->setObjectName(QStringLiteral("loopBox"));
     loopBox_->setToolTip(QStringLiteral("Activate sample looping"));
@@ -105,6 +113,12 @@ void SoundWindow::buildControls(QVBoxLayout* layout)
     playback->addWidget(stopButton_);
     playback->addSpacing(8);
     playback->addWidget(loopBox_);
+    playingLabel_ = new QLabel(info);
+    playingLabel_->setObjectName(QStringLiteral("playingLabel"));
+    playback->addWidget(playingLabel_);
+    playingTimer_ = new QTimer(this);
+    playingTimer_->setInterval(100);
+    connect(playingTimer_, &QTimer::timeout, this, &SoundWindow::showPlaying);
     playback->addStretch();
     grid->addLayout(playback, 5, 0, 1, 4);
     grid->setColumnStretch(1, 1);
@@ -143,6 +157,7 @@ void SoundWindow::loadBank()
     }
     setWindowTitle(QStringLiteral("Sondrel"));
     const SoundEditor::OpenResult opened = editor_.open(app_.files.soundFile);
+    undoStack_->clear();
     if (opened.loaded) {
         if (editor_.editingEnabled())
             enableEditing();
@@ -239,6 +254,40 @@ void SoundWindow::closeEvent(QCloseEvent* event)
     }
     player_.stop();
     event->accept();
+}
+
+namespace {
+
+// The WAV files among dropped files, in their order.
+QStringList droppedSounds(const QMimeData* data)
+{
+    QStringList sounds;
+    if (!data || !data->hasUrls())
+        return sounds;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive))
+            sounds << url.toLocalFile();
+    }
+    return sounds;
+}
+
+} // namespace
+
+void SoundWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (editor_.hasBank() && !droppedSounds(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void SoundWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList sounds = droppedSounds(event->mimeData());
+    if (!editor_.hasBank() || sounds.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Added once the drop is over: the program the files came from is not
+    // kept waiting through a message.
+    QTimer::singleShot(0, this, [this, sounds] { addSampleFiles(sounds); });
 }
 
 } // namespace vantrel

@@ -20,7 +20,11 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QScrollBar;
+class QTimer;
 class QToolButton;
+class QUndoCommand;
+class QUndoStack;
+class QMenu;
 class QVBoxLayout;
 
 namespace vantrel {
@@ -41,8 +45,14 @@ public:
 
     // Asks about the bank's unsaved changes, unless that was answered already.
     bool confirmDiscard() { return discardConfirmed_ || askToSaveBank(); }
-    // Lets the changes go: the window closes next without asking again.
-    void discardChanges() { discardConfirmed_ = true; }
+    // Lets the changes go, and their history: the window closes next
+    // without asking again.
+    void discardChanges();
+
+    // The bank's edits since it was opened; Undo and Redo of the Edit menu.
+    QUndoStack* undoStack() const { return undoStack_; }
+    QAction* undoAction() const { return undoAction_; }
+    QAction* redoAction() const { return redoAction_; }
 
 public slots:
     void saveAs();
@@ -57,6 +67,8 @@ public slots:
     void stop();
     // Clearing the loop box stops a looping sound.
     void stopUnlessLooping();
+    // Adds the WAV files as Add does with the files chosen in its dialog.
+    void addSampleFiles(const QStringList& paths);
     // Leaving a number box hands its text to the current sample.
     void takeGroupNumber();
     void takeSampleNumber();
@@ -64,10 +76,20 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // WAV files dropped on the window are added.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildActions(QVBoxLayout* layout);
     void buildControls(QVBoxLayout* layout);
+    // The history and its Undo and Redo at the top of the Edit menu.
+    void createUndoActions(QMenu* edit);
+    // Puts a step made after its edit on the stack (none while a step is
+    // being undone or done again).
+    void pushStep(QUndoCommand* step);
+    // Shows the bank after a step was undone or done again.
+    void showStep();
     QLineEdit* createNumberBox(QWidget* parent, const char* name, void (SoundWindow::*take)());
     void loadBank();
     void showComment();
@@ -79,6 +101,8 @@ private:
     // yet; false when it was refused.
     bool takeTypedNumbers();
     void updateStatus();
+    // Shows whether a sound plays, until it ends.
+    void showPlaying();
     void setEditingControlsEnabled(bool enabled);
     // The save dialog for `title`, starting in the character's folder;
     // empty when cancelled.
@@ -96,6 +120,10 @@ private:
     std::string shownCommentBytes_;   // the field it was filled from
     QString lastComment_;             // the box before the edit being taken
     bool discardConfirmed_ = false;
+    QUndoStack* undoStack_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    bool replaying_ = false;
 
     QAction* saveAsAction_ = nullptr;
     QAction* exitAction_ = nullptr;
@@ -121,6 +149,8 @@ private:
     QCheckBox* loopBox_ = nullptr;
     QLabel* statusPath_ = nullptr;
     QLabel* statusState_ = nullptr;
+    QLabel* playingLabel_ = nullptr;
+    QTimer* playingTimer_ = nullptr;
 };
 
 } // namespace vantrel

@@ -3,6 +3,9 @@
 
 #include "sound_window.h"
 
+#include "shell/action_icons.h"
+#include "shell/shortcuts.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,17 +31,21 @@ void SoundWindow::buildActions(QVBoxLayout* layout)
         return action;
     };
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    saveAsAction_ = add(file, "saveAsAction", QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_A),
-                        &SoundWindow::saveAs);
+    saveAsAction_ = add(file, "saveAsAction", QStringLiteral("Save &As..."), {}, &SoundWindow::saveAs);
+    // The only save here writes under a name chosen: Save's keys ask for it too.
+    bindKeys(this, saveAsAction_, standardKeys(QKeySequence::SaveAs) + standardKeys(QKeySequence::Save));
     file->addSeparator();
-    exitAction_ =
-        add(file, "exitAction", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &SoundWindow::exitProgram);
+    exitAction_ = add(file, "exitAction", QStringLiteral("E&xit"), {}, &SoundWindow::exitProgram);
+    bindKeys(this, exitAction_, standardKeys(QKeySequence::Quit));
 
     QMenu* edit = bar->addMenu(QStringLiteral("Edit"));
+    createUndoActions(edit);
     addSamplesAction_ = add(edit, "addSamplesAction", QStringLiteral("Add sound..."),
                             QKeySequence(Qt::SHIFT | Qt::Key_Insert), &SoundWindow::addSamples);
-    deleteSampleAction_ = add(edit, "deleteSampleAction", QStringLiteral("Delete sound"),
-                              QKeySequence(Qt::SHIFT | Qt::Key_Delete), &SoundWindow::deleteSample);
+    deleteSampleAction_ =
+        add(edit, "deleteSampleAction", QStringLiteral("Delete sound"), {}, &SoundWindow::deleteSample);
+    // In the number and comment boxes Delete stays theirs: they take the key first.
+    bindKeys(this, deleteSampleAction_, {QKeySequence(QKeySequence::Delete), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
     edit->addSeparator();
     exportSampleAction_ =
         add(edit, "exportSampleAction", QStringLiteral("Save current sample..."), {}, &SoundWindow::exportSample);
@@ -56,18 +63,18 @@ void SoundWindow::buildActions(QVBoxLayout* layout)
     struct Button {
         QAction* action; // nullptr: a separator
         const char* toolTip;
-        QStyle::StandardPixmap icon;
+        ActionIcon icon;
     };
     const Button buttons[] = {
-        {saveAsAction_, "Save as...", QStyle::SP_DialogSaveButton},
-        {nullptr, nullptr, QStyle::SP_CustomBase},
-        {addSamplesAction_, "Add sample", QStyle::SP_FileDialogNewFolder},
-        {deleteSampleAction_, "Delete sample", QStyle::SP_TrashIcon},
-        {nullptr, nullptr, QStyle::SP_CustomBase},
-        {exportSampleAction_, "Save current sample...", QStyle::SP_FileIcon},
-        {exportAllAction_, "Save all samples...", QStyle::SP_DirIcon},
-        {nullptr, nullptr, QStyle::SP_CustomBase},
-        {aboutAction_, "About this program", QStyle::SP_MessageBoxInformation},
+        {saveAsAction_, "Save as...", ActionIcon::SaveAs},
+        {nullptr, nullptr, ActionIcon::New},
+        {addSamplesAction_, "Add sample", ActionIcon::Add},
+        {deleteSampleAction_, "Delete sample", ActionIcon::Delete},
+        {nullptr, nullptr, ActionIcon::New},
+        {exportSampleAction_, "Save current sample...", ActionIcon::Export},
+        {exportAllAction_, "Save all samples...", ActionIcon::ExportAll},
+        {nullptr, nullptr, ActionIcon::New},
+        {aboutAction_, "About this program", ActionIcon::About},
     };
     auto* toolbar = new QToolBar(this);
     toolbar->setObjectName(QStringLiteral("toolbar"));
@@ -78,9 +85,9 @@ void SoundWindow::buildActions(QVBoxLayout* layout)
             continue;
         }
         // The icon is the toolbar's; the menus stay text only.
-        b.action->setIcon(style()->standardIcon(b.icon));
+        b.action->setIcon(actionIcon(b.icon));
         b.action->setIconVisibleInMenu(false);
-        b.action->setToolTip(QString::fromLatin1(b.toolTip));
+        b.action->setToolTip(toolTipWithKeys(QString::fromLatin1(b.toolTip), b.action->shortcut()));
         toolbar->addAction(b.action);
     }
     layout->addWidget(toolbar);

@@ -4,12 +4,14 @@
 
 #include "common/encoding.h"
 #include "shell/number_keys.h"
+#include "sound/sound_commands.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <functional>
@@ -76,7 +78,7 @@ qsizetype wholeCharacters(const QString& text, qsizetype k)
 }
 
 // The span of `after` that an edit of `before` replaced: the part between
-// what the two texts share at the start and at the end.
+// what the two texts share at the start and at the end, in whole characters.
 struct Insertion {
     qsizetype start = 0;
     qsizetype length = 0;
@@ -90,13 +92,17 @@ Insertion insertionOf(const QString& before, const QString& after)
     qsizetype tail = 0;
     while (tail < shorter - head && before.at(before.size() - 1 - tail) == after.at(after.size() - 1 - tail))
         ++tail;
+    if (head > 0 && after.at(head - 1).isHighSurrogate())
+        --head;
+    if (tail > 0 && after.at(after.size() - tail).isLowSurrogate())
+        --tail;
     return {head, after.size() - head - tail};
 }
 
-// How many characters of `text` from `start` on to drop so that the rest
-// fits the field: first the end of what was just typed or pasted (so the
-// text around it stays), and only when that is not enough, the end of the
-// whole text. Every character takes a byte at least, which bounds the search.
+// The characters of `text` to drop so that the rest fits the field: the end
+// of what was just typed or pasted (so the text around it stays), and only
+// when dropping all of that is not enough, the end of the whole text. Every
+// character takes a byte at least, which bounds the search.
 struct Cut {
     qsizetype start = 0;
     qsizetype length = 0;
@@ -143,13 +149,23 @@ SoundWindow::~SoundWindow()
     // The boxes may lose focus while the window is torn down.
     static_cast<NumberBox*>(groupEdit_)->left = nullptr;
     static_cast<NumberBox*>(sampleEdit_)->left = nullptr;
+    // The stack empties itself as it goes, which must not reach the editor.
+    undoStack_->disconnect(this);
 }
 
 bool SoundWindow::takeNumber(NumberField field, QLineEdit* box)
 {
     if (!sampleScrollBar_->isEnabled())
         return true;
+    const SoundSample* sample = editor_.currentSample();
+    const auto valueOf = [field](const SoundSample& s) {
+        return field == NumberField::Group ? s.groupNumber : s.sampleNumber;
+    };
+    const std::int32_t before = sample ? valueOf(*sample) : 0;
     const SoundEditor::NumberResult result = editor_.validateNumber(field, sstr(box->text()));
+    if (sample && valueOf(*sample) != before)
+        pushStep(new SampleNumberCommand(
+            editor_, [this] { showStep(); }, editor_.current(), field, before, valueOf(*sample)));
     box->setText(qstr(result.boxText));
     updateStatus();
     if (result.refusal)
@@ -206,12 +222,16 @@ void SoundWindow::takeComment()
         commentEdit_->setTextCursor(cursor);
     }
     lastComment_ = commentEdit_->toPlainText();
+    const std::string before = editor_.bank().comment;
     // Back to the text as shown: the bytes as they were, whatever the box
     // made of their line ends, zero bytes and padding.
     if (lastComment_ == shownComment_)
         editor_.setComment(shownCommentBytes_);
     else
         editor_.setComment(commentBytes(lastComment_, commentSingleBytes_));
+    if (editor_.bank().comment != before)
+        pushStep(new CommentCommand(
+            editor_, [this] { showStep(); }, before, editor_.bank().comment));
     updateStatus();
 }
 

@@ -5,12 +5,17 @@
 
 #include "common/paths.h"
 #include "shell/main_window.h"
+#include "shell/status_progress.h"
 #include "sound/sound_about_dialog.h"
+#include "sound/sound_commands.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QTimer>
+#include <QToolButton>
+#include <QUndoStack>
 
 namespace vantrel {
 
@@ -57,6 +62,8 @@ bool SoundWindow::saveBankAs()
         BusyScope busy(app_.dialogs);
         saved = editor_.saveBank(sstr(chosen));
     }
+    if (saved.ok)
+        undoStack_->setClean();
     updateStatus();
     if (saved.message)
         showMessage(*saved.message);
@@ -99,8 +106,12 @@ void SoundWindow::addSamples()
     options.directory = qstr(app_.files.characterDir);
     options.filter = kWavOpenFilter;
     options.mustExist = true;
-    const QStringList chosen = app_.dialogs.openFiles(this, options);
-    if (chosen.isEmpty())
+    addSampleFiles(app_.dialogs.openFiles(this, options));
+}
+
+void SoundWindow::addSampleFiles(const QStringList& chosen)
+{
+    if (!editor_.hasBank() || chosen.isEmpty())
         return;
     std::vector<std::string> paths;
     for (const QString& path : chosen)
@@ -109,11 +120,16 @@ void SoundWindow::addSamples()
     std::vector<EditorMessage> messages;
     {
         BusyScope busy(app_.dialogs);
-        messages = editor_.addSamples(paths);
+        ProgressScope progress(app_.main, QStringLiteral("Adding sounds"), static_cast<int>(paths.size()));
+        messages = editor_.addSamples(paths, [&progress](int added) { progress.advance(added); });
     }
     if (editor_.count() != before) {
         enableEditing();
         showBank();
+        const auto& samples = editor_.bank().samples;
+        pushStep(new AddSamplesCommand(
+            editor_, [this] { showStep(); }, std::vector<SoundSample>(samples.begin() + before, samples.end())));
+        showSample(editor_.count()); // the new samples end the bank
     }
     updateStatus();
     for (const EditorMessage& m : messages)
@@ -124,19 +140,9 @@ void SoundWindow::deleteSample()
 {
     if (!editor_.editingEnabled())
         return;
-    {
-        BusyScope busy(app_.dialogs);
-        editor_.deleteCurrent();
-    }
-    if (editor_.count() == 0) {
-        disableEditing();
-        showBank();
-        rateLabel_->clear();
-        formatLabel_->clear();
-    } else {
-        showBank();
-    }
-    updateStatus();
+    BusyScope busy(app_.dialogs);
+    pushStep(new DeleteSampleCommand(
+        editor_, [this] { showStep(); }, editor_.current()));
 }
 
 void SoundWindow::exportSample()
@@ -189,17 +195,32 @@ void SoundWindow::play()
         return;
     if (const SoundSample* sample = editor_.currentSample())
         player_.play(sample->wavData, loopBox_->isChecked());
+    showPlaying();
 }
 
 void SoundWindow::stop()
 {
     player_.stop();
+    showPlaying();
 }
 
 void SoundWindow::stopUnlessLooping()
 {
     if (!loopBox_->isChecked())
         player_.stop();
+    showPlaying();
+}
+
+void SoundWindow::showPlaying()
+{
+    const bool playing = player_.playing();
+    playingLabel_->setText(playing ? QStringLiteral("Playing") : QString());
+    playButton_->setDown(playing);
+    // The mixer says nothing when a sound ends: look again while one plays.
+    if (playing)
+        playingTimer_->start();
+    else
+        playingTimer_->stop();
 }
 
 } // namespace vantrel

@@ -1,5 +1,6 @@
 #include "build_options_dialog.h"
 
+#include "shell/appearance.h"
 #include "shell/qt_text.h"
 
 #include <QCheckBox>
@@ -39,7 +40,7 @@ BuildOptionsDialog::BuildOptionsDialog(BuildFlags& flags, const VersionFacts& fa
     versionBox->addItem(QStringLiteral("SFF v1 (all engine versions)"), 1);
     versionBox->addItem(QStringLiteral("SFF v2.01 (engine 1.1, IKEMEN GO)"), 2);
     warningLabel->setWordWrap(true);
-    warningLabel->setStyleSheet(QStringLiteral("color: #a00000"));
+    showAsWarning(warningLabel);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -22,8 +22,7 @@ const QSize kPreviewSize(240, 240);
 
 } // namespace
 
-PcxBrowser::PcxBrowser(App& app, SpriteWindow& sprites, QWidget* parent)
-    : QDialog(parent), app_(app), sprites_(sprites)
+PcxBrowser::PcxBrowser(App& app, SpriteWindow& sprites, QWidget* parent) : QDialog(parent), app_(app), sprites_(sprites)
 {
     setObjectName(QStringLiteral("PcxBrowser"));
     setWindowTitle(QStringLiteral("PCX Browser"));
@@ -62,8 +61,7 @@ PcxBrowser::PcxBrowser(App& app, SpriteWindow& sprites, QWidget* parent)
     resize(560, 420);
 
     connect(driveBox, &QComboBox::currentIndexChanged, this, &PcxBrowser::openDrive);
-    connect(folderList, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { openFolder(item->text()); });
+    connect(folderList, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { openFolder(item->text()); });
     connect(fileList, &QListWidget::itemClicked, this, &PcxBrowser::showPreview);
     connect(fileList, &QListWidget::currentRowChanged, this, &PcxBrowser::showPreview);
     connect(fileList, &QListWidget::itemDoubleClicked, this, &PcxBrowser::addSelected);

@@ -15,7 +15,8 @@ void registerSpritesWindows(MainWindow& main)
         static_cast<SpriteWindow*>(w)->showWorkspace();
         return true;
     };
-    main.registerWindow(QStringLiteral("SpriteWindow"), [](App& app) { return new SpriteWindow(app); }, hooks);
+    main.registerWindow(
+        QStringLiteral("SpriteWindow"), [](App& app) { return new SpriteWindow(app); }, hooks);
 }
 
 } // namespace vantrel

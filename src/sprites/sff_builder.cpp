@@ -5,6 +5,7 @@
 #include "shell/qt_text.h"
 #include "shell/spawn_runner.h"
 #include "shell/spawn_script.h"
+#include "shell/status_progress.h"
 #include "sprites/build_options_dialog.h"
 #include "sprites/sff_build.h"
 
@@ -18,6 +19,7 @@ SffBuilder::SffBuilder(App& app, QWidget* owner) : QObject(owner), app_(app), ow
 
 SffBuilder::~SffBuilder()
 {
+    progress_.reset();
     if (process_) {
         process_->disconnect(this);
         process_->waitForFinished(-1);
@@ -53,7 +55,10 @@ void SffBuilder::save()
     }
     FileDialogOptions options;
     options.title = QStringLiteral("Save SFF file");
-    options.directory = qstr(app_.files.characterDir);
+    // The character's own SFF is the one usually written again.
+    const QFileInfo current(qstr(app_.files.spriteFile));
+    options.directory = app_.files.spriteFile.empty() ? qstr(app_.files.characterDir) : current.absolutePath();
+    options.fileName = app_.files.spriteFile.empty() ? QString() : current.fileName();
     options.filter = QStringLiteral("Character Spritesheet (*.sff)|*.sff");
     options.mustExist = false;
     const QString target = app_.dialogs.saveFile(owner_, options);
@@ -77,6 +82,14 @@ void SffBuilder::save()
     start(target);
 }
 
+void SffBuilder::cancel()
+{
+    if (!process_)
+        return;
+    cancelled_ = true;
+    killProcessGroup(*process_);
+}
+
 void SffBuilder::start(const QString& sffPath)
 {
     const std::string workDir = sstr(app_.workDir);
@@ -90,7 +103,9 @@ void SffBuilder::start(const QString& sffPath)
     wasModified_ = app_.sprites.modified();
     app_.sprites.setModified(false);
 
+    cancelled_ = false;
     process_ = new QProcess(this);
+    runInOwnProcessGroup(*process_);
     process_->setWorkingDirectory(app_.workDir);
     process_->setProcessChannelMode(QProcess::SeparateChannels);
     connect(process_, &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
@@ -102,6 +117,9 @@ void SffBuilder::start(const QString& sffPath)
     });
     emit started();
     setStatus(QStringLiteral("Status: Building SFF file"));
+    // The tool tells nothing of how far it is: a busy bar.
+    progress_ =
+        std::make_unique<ProgressScope>(app_.main, QStringLiteral("Building the SFF file"), 0, [this] { cancel(); });
     process_->start(QStringLiteral("/bin/sh"), {QStringLiteral("spawn.sh")});
 }
 
@@ -113,6 +131,7 @@ void SffBuilder::finish(int exitCode, bool crashed, bool failedToStart)
     process_ = nullptr;
     const QString errorLine = failedToStart ? process->errorString() : lastLine(process->readAllStandardError());
     process->deleteLater();
+    progress_.reset();
 
     const bool ok = !failedToStart && !crashed && exitCode == 0 && QFileInfo(target_).isFile();
     QString message;
@@ -127,6 +146,12 @@ void SffBuilder::finish(int exitCode, bool crashed, bool failedToStart)
     }
     lastOk_ = ok;
     setStatus(QStringLiteral("Status: OK"));
+    if (cancelled_ && !ok) {
+        // The user stopped it: nothing to tell. (A tool that was done first
+        // wrote the file, and that is reported as usual.)
+        emit finished(false, QStringLiteral("The SFF file was not written: the build was cancelled."));
+        return;
+    }
     app_.dialogs.message(owner_, message, QStringLiteral("Vantrel"), Buttons::Ok,
                          ok ? Icon::Information : Icon::Warning);
     emit finished(ok, message);

@@ -8,10 +8,14 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class QProcess;
 class QWidget;
 
 namespace vantrel {
+
+class ProgressScope;
 
 class SffBuilder : public QObject {
     Q_OBJECT
@@ -33,6 +37,10 @@ public:
     // the last build: true when it wrote the SFF.
     bool wait();
 
+    // Stops a running build; the SFF file stays as it was (the tool writes
+    // it whole or not at all) and the changes count as unsaved again.
+    void cancel();
+
 signals:
     void started();
     // A build ended: ok, and the message shown.
@@ -50,6 +58,8 @@ private:
     int records_ = 0;
     bool lastOk_ = false;
     bool wasModified_ = false;
+    bool cancelled_ = false;
+    std::unique_ptr<ProgressScope> progress_; // while the tool runs
 };
 
 } // namespace vantrel

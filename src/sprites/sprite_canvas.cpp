@@ -125,8 +125,8 @@ void renderSpriteScene(const SpriteScene& scene, QImage& out)
     const QImage onion = flattened(scene.onion, Qt::black);
     const ViewRect spriteRect =
         spritePlacement(scene.origin, scene.axisX, scene.axisY, sprite.width(), sprite.height(), scene.zoom);
-    const ViewRect onionRect = spritePlacement(scene.origin, scene.onionAxisX, scene.onionAxisY, onion.width(),
-                                               onion.height(), scene.zoom);
+    const ViewRect onionRect =
+        spritePlacement(scene.origin, scene.onionAxisX, scene.onionAxisY, onion.width(), onion.height(), scene.zoom);
     if (wholeZoom(scene.zoom)) {
         const Layer layers[2] = {{sprite, spriteRect, false}, {onion, onionRect, true}};
         drawZoomedLayers(out, scene.background.rgb(), layers, static_cast<int>(scene.zoom));
@@ -315,6 +315,7 @@ void SpriteCanvas::mouseMoveEvent(QMouseEvent* event)
 void SpriteCanvas::mouseReleaseEvent(QMouseEvent*)
 {
     setCursor(Qt::OpenHandCursor);
+    emit released();
 }
 
 } // namespace vantrel

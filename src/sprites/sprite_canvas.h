@@ -76,6 +76,8 @@ signals:
     void pressed();
     // A drag stored a new axis in the shown record.
     void axisDragged();
+    // The button went up: a drag ends here.
+    void released();
     // The mouse position in sprite pixels from the axis, as the label shows it.
     void mouseMoved(const QString& position);
 

@@ -61,6 +61,15 @@ void deleteRecord(SpriteWorkspace& ws, int index)
     ws.setModified(true);
 }
 
+bool insertRecord(SpriteWorkspace& ws, int index, SpriteRecord record)
+{
+    if (index < 1 || index > ws.count() + 1)
+        return false;
+    ws.records().insert(ws.records().begin() + (index - 1), std::move(record));
+    ws.setModified(true);
+    return true;
+}
+
 std::optional<int> cloneRecord(SpriteWorkspace& ws, int index)
 {
     if (index < 1 || index > ws.count())
@@ -73,16 +82,74 @@ std::optional<int> cloneRecord(SpriteWorkspace& ws, int index)
 
 void sortSprites(SpriteWorkspace& ws)
 {
-    auto& records = ws.records();
-    const auto before = [](const SpriteRecord& a, const SpriteRecord& b) {
-        if (a.group() != b.group())
-            return a.group() < b.group();
-        return a.imageNo() < b.imageNo();
-    };
-    if (std::is_sorted(records.begin(), records.end(), before))
+    const std::vector<int> order = sortOrder(ws);
+    if (order.empty())
         return;
-    std::stable_sort(records.begin(), records.end(), before);
+    applyOrder(ws, order);
     ws.setModified(true);
+}
+
+std::vector<int> sortOrder(const SpriteWorkspace& ws)
+{
+    const auto& records = ws.records();
+    const auto before = [&records](int a, int b) {
+        const SpriteRecord& ra = records[static_cast<std::size_t>(a)];
+        const SpriteRecord& rb = records[static_cast<std::size_t>(b)];
+        if (ra.group() != rb.group())
+            return ra.group() < rb.group();
+        return ra.imageNo() < rb.imageNo();
+    };
+    std::vector<int> order(records.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<int>(i);
+    if (std::is_sorted(order.begin(), order.end(), before))
+        return {};
+    std::stable_sort(order.begin(), order.end(), before);
+    return order;
+}
+
+void applyOrder(SpriteWorkspace& ws, const std::vector<int>& order)
+{
+    auto& records = ws.records();
+    if (order.size() != records.size())
+        return;
+    std::vector<SpriteRecord> sorted;
+    sorted.reserve(records.size());
+    for (int from : order)
+        sorted.push_back(std::move(records[static_cast<std::size_t>(from)]));
+    records = std::move(sorted);
+}
+
+void revertOrder(SpriteWorkspace& ws, const std::vector<int>& order)
+{
+    auto& records = ws.records();
+    if (order.size() != records.size())
+        return;
+    std::vector<SpriteRecord> original(records.size());
+    for (std::size_t row = 0; row < order.size(); ++row)
+        original[static_cast<std::size_t>(order[row])] = std::move(records[row]);
+    records = std::move(original);
+}
+
+KeptPicture keepPicture(const SpriteWorkspace& ws, const std::string& pcxFile)
+{
+    SpriteRecord record;
+    record.pcxFile = pcxFile;
+    return {pcxFile, readFileBytes(ws.imagePath(record))};
+}
+
+bool restorePicture(const SpriteWorkspace& ws, const KeptPicture& picture)
+{
+    SpriteRecord record;
+    record.pcxFile = picture.pcxFile;
+    std::error_code ec;
+    if (fs::exists(ws.imagePath(record), ec))
+        return true;
+    if (!picture.bytes)
+        return false;
+    const std::string path = ws.appDir() + "/" + toSlashes(picture.pcxFile);
+    fs::create_directories(fs::path(path).parent_path(), ec);
+    return static_cast<bool>(writeFileAtomic(path, *picture.bytes));
 }
 
 std::optional<int> findRecordByNumbers(const SpriteWorkspace& ws, std::int64_t group, std::int64_t image)
@@ -192,7 +259,9 @@ std::string workspaceNameFor(const SpriteWorkspace& ws, const std::string& sourc
     const std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
     const std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);
     for (int k = 2;; ++k) {
-        std::string candidate = stem + "-" + std::to_string(k) + extension;
+        std::string candidate = stem + '-';
+        candidate += std::to_string(k);
+        candidate += extension;
         if (!taken.count(toLowerAscii(candidate)))
             return candidate;
         // The same picture added before under this name is shared.
@@ -291,11 +360,15 @@ CopyResult exportPicture(const std::string& from, const std::string& to, bool tr
 }
 
 std::vector<std::string> exportAllPictures(const SpriteWorkspace& ws, const std::string& folder, ExportFormat format,
-                                           bool transparentZero)
+                                           bool transparentZero, const std::function<void(int done)>& progress)
 {
     std::vector<std::string> errors;
     std::set<std::string> done;
+    int records = 0;
     for (const SpriteRecord& record : ws.records()) {
+        if (progress)
+            progress(records);
+        ++records;
         std::string name = fileNameOf(toSlashes(record.pcxFile));
         if (format == ExportFormat::Png && !name.empty()) {
             const auto dot = name.rfind('.');
@@ -303,12 +376,16 @@ std::vector<std::string> exportAllPictures(const SpriteWorkspace& ws, const std:
         }
         if (name.empty() || !done.insert(name).second)
             continue;
+        std::string target = folder + '/';
+        target += name;
         const CopyResult copied = format == ExportFormat::Png
-            ? exportPicture(ws.imagePath(record), folder + "/" + name, transparentZero)
-            : copyFile(ws.imagePath(record), folder + "/" + name);
+            ? exportPicture(ws.imagePath(record), target, transparentZero)
+            : copyFile(ws.imagePath(record), target);
         if (!copied.ok)
             errors.push_back(copied.error);
     }
+    if (progress)
+        progress(records);
     return errors;
 }
 

@@ -6,6 +6,7 @@
 #include "sprites/workspace.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,12 +30,36 @@ int insertRecordAfter(SpriteWorkspace& ws, int current, const std::string& pcxFi
 // Removes row `index`; out-of-range rows change nothing.
 void deleteRecord(SpriteWorkspace& ws, int index);
 
+// Puts `record` in as row `index` (1 to count + 1), moving the rows from
+// there down one place: what deleteRecord took away comes back. False (no
+// change) for a row outside that range.
+bool insertRecord(SpriteWorkspace& ws, int index, SpriteRecord record);
+
 // Appends a copy of row `index` (naming the same picture); returns the new
 // count, or nothing when the row does not exist.
 std::optional<int> cloneRecord(SpriteWorkspace& ws, int index);
 
 // Stable sort by group, then image number, both as numbers.
 void sortSprites(SpriteWorkspace& ws);
+
+// The order the sort gives: for each row of the sorted table (0-based), the
+// row it comes from. Empty when the table is in order already.
+std::vector<int> sortOrder(const SpriteWorkspace& ws);
+// Puts the rows in `order`, as sortOrder gives it, or back as they were
+// before; an order for another number of rows changes nothing.
+void applyOrder(SpriteWorkspace& ws, const std::vector<int>& order);
+void revertOrder(SpriteWorkspace& ws, const std::vector<int>& order);
+
+// A record's picture held in memory, so that the record can have it again
+// when it comes back after its file went.
+struct KeptPicture {
+    std::string pcxFile;
+    std::optional<std::string> bytes; // nothing: the file could not be read
+};
+KeptPicture keepPicture(const SpriteWorkspace& ws, const std::string& pcxFile);
+// Writes the kept bytes back where the picture was, unless a file is there.
+// False when the picture is missing and cannot be written.
+bool restorePicture(const SpriteWorkspace& ws, const KeptPicture& picture);
 
 // The first row whose group and image number have these values.
 std::optional<int> findRecordByNumbers(const SpriteWorkspace& ws, std::int64_t group, std::int64_t image);
@@ -102,8 +127,10 @@ enum class ExportFormat {
 
 // Writes every record's picture into `folder` under its own file name, each
 // name once (with the extension the format gives). Returns the errors met
-// (empty when all went well).
+// (empty when all went well). `progress`, when given, hears how many records
+// of the table are done after each one.
 std::vector<std::string> exportAllPictures(const SpriteWorkspace& ws, const std::string& folder,
-                                           ExportFormat format = ExportFormat::AsStored, bool transparentZero = false);
+                                           ExportFormat format = ExportFormat::AsStored, bool transparentZero = false,
+                                           const std::function<void(int done)>& progress = {});
 
 } // namespace vantrel

@@ -11,8 +11,8 @@ namespace vantrel {
 
 inline constexpr int kPanCentre = 16383; // the picture scroll bars' value with the axis mid-view
 
-inline constexpr float kZoomInLimit = 4.0f;    // above it Zoom In is disabled
-inline constexpr float kZoomOutLimit = 0.25f;  // below it Zoom Out is disabled
+inline constexpr float kZoomInLimit = 4.0f;   // above it Zoom In is disabled
+inline constexpr float kZoomOutLimit = 0.25f; // below it Zoom Out is disabled
 
 // Rounds to the nearest integer, halves to the even neighbour.
 int roundHalfEven(double value);

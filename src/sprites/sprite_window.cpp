@@ -9,14 +9,18 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -29,14 +33,6 @@ namespace vantrel {
 namespace {
 
 const char* const kGuardProperty = "vantrel.spriteChangesGuard";
-
-// A box, button or label, named for finding it by name.
-template <class Widget, class... Args> Widget* named(const char* name, Args&&... args)
-{
-    auto* widget = new Widget(std::forward<Args>(args)...);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 } // namespace
 
@@ -61,147 +57,10 @@ SpriteWindow::SpriteWindow(App& app, QWidget* parent) : QWidget(parent), app_(ap
     showWorkspace();
 }
 
-void SpriteWindow::buildUi()
-{
-    createToolBar();
-
-    // Image Data
-    auto* imageData = new QGroupBox(QStringLiteral("Image Data"), this);
-    axisXEdit = named<QLineEdit>("axisXEdit", imageData);
-    axisYEdit = named<QLineEdit>("axisYEdit", imageData);
-    groupEdit = named<QLineEdit>("groupEdit", imageData);
-    imageEdit = named<QLineEdit>("imageEdit", imageData);
-    auto* axisXMinus = named<QPushButton>("axisXMinusButton", QStringLiteral("-"), imageData);
-    auto* axisXPlus = named<QPushButton>("axisXPlusButton", QStringLiteral("+"), imageData);
-    auto* axisYMinus = named<QPushButton>("axisYMinusButton", QStringLiteral("-"), imageData);
-    auto* axisYPlus = named<QPushButton>("axisYPlusButton", QStringLiteral("+"), imageData);
-    mousePositionLabel = named<QLabel>("mousePositionLabel", QStringLiteral("0,0"), imageData);
-    auto* dataGrid = new QGridLayout(imageData);
-    const std::tuple<const char*, QLineEdit*, QPushButton*, QPushButton*> axisRows[] = {
-        {"X:", axisXEdit, axisXMinus, axisXPlus}, {"Y:", axisYEdit, axisYMinus, axisYPlus}};
-    for (int row = 0; row < 2; ++row) {
-        const auto& [label, box, minus, plus] = axisRows[row];
-        minus->setFixedWidth(28);
-        plus->setFixedWidth(28);
-        dataGrid->addWidget(new QLabel(QString::fromLatin1(label), imageData), row, 0);
-        dataGrid->addWidget(box, row, 1);
-        dataGrid->addWidget(minus, row, 2);
-        dataGrid->addWidget(plus, row, 3);
-    }
-    dataGrid->addWidget(new QLabel(QStringLiteral("Group"), imageData), 2, 0);
-    dataGrid->addWidget(groupEdit, 2, 1, 1, 3);
-    dataGrid->addWidget(new QLabel(QStringLiteral("Image"), imageData), 3, 0);
-    dataGrid->addWidget(imageEdit, 3, 1, 1, 3);
-    dataGrid->addWidget(new QLabel(QStringLiteral("Mouse X, Y:"), imageData), 4, 0, 1, 2);
-    dataGrid->addWidget(mousePositionLabel, 4, 2, 1, 2);
-
-    // Alignment tools
-    auto* alignment = new QGroupBox(QStringLiteral("Alignment tools"), this);
-    onionSkinBox = named<QCheckBox>("onionSkinBox", QStringLiteral("Onionskin group and image:"), alignment);
-    jumpGroupEdit = named<QLineEdit>("jumpGroupEdit", alignment);
-    jumpImageEdit = named<QLineEdit>("jumpImageEdit", alignment);
-    jumpButton = named<QPushButton>("jumpButton", QStringLiteral("Jump to"), alignment);
-    auto* alignGrid = new QGridLayout(alignment);
-    alignGrid->addWidget(onionSkinBox, 0, 0, 1, 2);
-    alignGrid->addWidget(jumpGroupEdit, 1, 0);
-    alignGrid->addWidget(jumpImageEdit, 1, 1);
-    alignGrid->addWidget(jumpButton, 2, 0, 1, 2);
-
-    hideTransparentBox = named<QCheckBox>("hideTransparentBox", QStringLiteral("Hide transparent sections"), this);
-    whiteBackgroundBox = named<QCheckBox>("whiteBackgroundBox", QStringLiteral("White background"), this);
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(imageData);
-    left->addWidget(alignment);
-    left->addWidget(hideTransparentBox);
-    left->addWidget(whiteBackgroundBox);
-    left->addStretch();
-
-    // Current image
-    auto* currentImage = new QGroupBox(QStringLiteral("Current image"), this);
-    view = named<SpriteCanvas>("view", app_, currentImage);
-    horizontalPanBar = named<QScrollBar>("horizontalPanBar", Qt::Horizontal, currentImage);
-    verticalPanBar = named<QScrollBar>("verticalPanBar", Qt::Vertical, currentImage);
-    for (QScrollBar* bar : {horizontalPanBar, verticalPanBar}) {
-        bar->setRange(kPanCentre, kPanCentre); // fitted to the picture once it is shown
-        bar->setValue(kPanCentre);
-    }
-    centreButton = named<QPushButton>("centreButton", QStringLiteral("center"), currentImage);
-    positionLabel = named<QLabel>("positionLabel", currentImage);
-    indexScrollBar = named<QScrollBar>("indexScrollBar", Qt::Horizontal, currentImage);
-    indexScrollBar->setSingleStep(1);
-    indexScrollBar->setPageStep(10);
-    auto* viewGrid = new QGridLayout(currentImage);
-    viewGrid->addWidget(view, 0, 0);
-    viewGrid->addWidget(verticalPanBar, 0, 1);
-    viewGrid->addWidget(horizontalPanBar, 1, 0);
-    viewGrid->addWidget(centreButton, 2, 0, 1, 2, Qt::AlignRight);
-    viewGrid->addWidget(positionLabel, 3, 0, 1, 2);
-    viewGrid->addWidget(indexScrollBar, 4, 0, 1, 2);
-    viewGrid->setRowStretch(0, 1);
-    viewGrid->setColumnStretch(0, 1);
-
-    auto* panels = new QHBoxLayout;
-    panels->addLayout(left);
-    panels->addWidget(currentImage, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 0, 4, 4);
-    layout->addWidget(toolBar);
-    layout->addLayout(panels, 1);
-
-    acceptSignedDigitsOnly(axisXEdit);
-    acceptSignedDigitsOnly(axisYEdit);
-    for (QLineEdit* box : {groupEdit, imageEdit, jumpGroupEdit, jumpImageEdit})
-        acceptDigitsOnly(box);
-
-    connect(indexScrollBar, &QScrollBar::valueChanged, this, &SpriteWindow::showRecord);
-    connect(groupEdit, &QLineEdit::textChanged, this, &SpriteWindow::storeGroup);
-    connect(imageEdit, &QLineEdit::textChanged, this, &SpriteWindow::storeImageNumber);
-    connect(axisXEdit, &QLineEdit::textChanged, this, [this] { storeAxis(axisXEdit, &SpriteRecord::axisXText); });
-    connect(axisYEdit, &QLineEdit::textChanged, this, [this] { storeAxis(axisYEdit, &SpriteRecord::axisYText); });
-    connect(jumpButton, &QPushButton::clicked, this, &SpriteWindow::jumpToRecord);
-    connect(centreButton, &QPushButton::clicked, this, &SpriteWindow::centreView);
-    connect(axisXMinus, &QPushButton::clicked, this, [this] { nudgeAxis(-1, 0); });
-    connect(axisXPlus, &QPushButton::clicked, this, [this] { nudgeAxis(1, 0); });
-    connect(axisYMinus, &QPushButton::clicked, this, [this] { nudgeAxis(0, -1); });
-    connect(axisYPlus, &QPushButton::clicked, this, [this] { nudgeAxis(0, 1); });
-    connect(onionSkinBox, &QCheckBox::clicked, this, &SpriteWindow::applyOnionSkinChoice);
-    connect(hideTransparentBox, &QCheckBox::clicked, this, &SpriteWindow::applyTransparencyChoice);
-    connect(whiteBackgroundBox, &QCheckBox::clicked, this, &SpriteWindow::applyBackgroundChoice);
-    for (QScrollBar* bar : {horizontalPanBar, verticalPanBar}) {
-        connect(bar, &QScrollBar::valueChanged, this, [this] {
-            view->setPan(horizontalPanBar->value(), verticalPanBar->value());
-            refreshPicture();
-        });
-        // The range is not narrowed under a dragged slider.
-        connect(bar, &QScrollBar::sliderReleased, this, &SpriteWindow::updatePanBars);
-    }
-    // The onion skin follows the jump boxes, which name its sprite.
-    for (QLineEdit* box : {jumpGroupEdit, jumpImageEdit}) {
-        connect(box, &QLineEdit::textChanged, this, [this] {
-            if (onionSkinBox->isChecked()) {
-                view->setOnionSkin(jumpNumbers());
-                view->updateOnionSkin();
-                refreshPicture();
-            }
-        });
-    }
-    connect(view, &SpriteCanvas::pressed, this, &SpriteWindow::syncWithWorkspace);
-    connect(view, &SpriteCanvas::axisDragged, this, &SpriteWindow::refreshPicture);
-    connect(view, &SpriteCanvas::mouseMoved, mousePositionLabel, &QLabel::setText);
-
-    // Keys pressed anywhere in the window reach the window first (before the
-    // number boxes' own filters, which were installed earlier).
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
-    setFocusPolicy(Qt::StrongFocus);
-    resize(8000 / 15, 6000 / 15);
-    setMinimumSize(6000 / 15, 4800 / 15);
-}
-
 void SpriteWindow::showWorkspace()
 {
     generation_ = app_.sprites.generation();
+    resetUndo();
     const int count = app_.sprites.count();
     setStatus(QStringLiteral("Status: OK"));
     setIndexRange(count, count > 0 ? 1 : 0);
@@ -252,6 +111,7 @@ void SpriteWindow::syncWithWorkspace()
         return;
     // A character was opened or re-read: the table under the window is new.
     generation_ = app_.sprites.generation();
+    resetUndo();
     const int count = app_.sprites.count();
     setIndexRange(count, count > 0 ? 1 : 0);
     showRecord(currentIndex());
@@ -333,14 +193,16 @@ void SpriteWindow::updatePanBars()
 
 void SpriteWindow::storeGroup()
 {
-    if (SpriteRecord* record = current())
-        storeNumber(app_.sprites, record->groupText, numericValue(sstr(groupEdit->text())));
+    const std::int64_t value = numericValue(sstr(groupEdit->text()));
+    editRecord(QStringLiteral("Group Number"), SpriteEditKind::Group,
+               [this, value](SpriteRecord& record) { storeNumber(app_.sprites, record.groupText, value); });
 }
 
 void SpriteWindow::storeImageNumber()
 {
-    if (SpriteRecord* record = current())
-        storeNumber(app_.sprites, record->imageText, numericValue(sstr(imageEdit->text())));
+    const std::int64_t value = numericValue(sstr(imageEdit->text()));
+    editRecord(QStringLiteral("Image Number"), SpriteEditKind::Image,
+               [this, value](SpriteRecord& record) { storeNumber(app_.sprites, record.imageText, value); });
 }
 
 void SpriteWindow::storeAxis(QLineEdit* box, std::string SpriteRecord::*field)
@@ -354,17 +216,21 @@ void SpriteWindow::storeAxis(QLineEdit* box, std::string SpriteRecord::*field)
         box->setText(qstr(fieldText(clamped))); // stores through the next change
         return;
     }
-    storeNumber(app_.sprites, record->*field, value);
+    editRecord(field == &SpriteRecord::axisXText ? QStringLiteral("Axis X") : QStringLiteral("Axis Y"),
+               field == &SpriteRecord::axisXText ? SpriteEditKind::AxisX : SpriteEditKind::AxisY,
+               [this, field, value](SpriteRecord& edited) { storeNumber(app_.sprites, edited.*field, value); });
     refreshPicture();
 }
 
 void SpriteWindow::nudgeAxis(int dx, int dy)
 {
-    if (SpriteRecord* record = current()) {
-        if (dx)
-            storeNumber(app_.sprites, record->axisXText, record->axisX() + dx);
-        if (dy)
-            storeNumber(app_.sprites, record->axisYText, record->axisY() + dy);
+    if (current()) {
+        editRecord(QStringLiteral("Move Axis"), SpriteEditKind::None, [this, dx, dy](SpriteRecord& record) {
+            if (dx)
+                storeNumber(app_.sprites, record.axisXText, record.axisX() + dx);
+            if (dy)
+                storeNumber(app_.sprites, record.axisYText, record.axisY() + dy);
+        });
         refreshPicture();
     }
 }
@@ -470,6 +336,14 @@ bool SpriteWindow::handleKey(int key, QWidget* focus)
         if (index >= 1 && index < indexScrollBar->maximum())
             indexScrollBar->setValue(index + 1);
         return true;
+    case Qt::Key_PageUp:
+        if (index > 1)
+            indexScrollBar->setValue(index - 1);
+        return true;
+    case Qt::Key_PageDown:
+        if (index >= 1 && index < indexScrollBar->maximum())
+            indexScrollBar->setValue(index + 1);
+        return true;
     case Qt::Key_Insert: addImage(); return true;
     case Qt::Key_J: jumpToRecord(); return true;
     case Qt::Key_Delete:
@@ -505,6 +379,48 @@ bool SpriteWindow::event(QEvent* event)
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
         syncWithWorkspace();
     return QWidget::event(event);
+}
+
+void SpriteWindow::addImage()
+{
+    addPictures({});
+}
+
+namespace {
+
+// The PCX and PNG pictures among dropped files, in their order.
+QStringList droppedPictures(const QMimeData* data)
+{
+    QStringList pictures;
+    if (!data || !data->hasUrls())
+        return pictures;
+    for (const QUrl& url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (url.isLocalFile()
+            && (path.endsWith(QStringLiteral(".pcx"), Qt::CaseInsensitive)
+                || path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)))
+            pictures << path;
+    }
+    return pictures;
+}
+
+} // namespace
+
+void SpriteWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedPictures(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void SpriteWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList pictures = droppedPictures(event->mimeData());
+    if (pictures.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Added once the drop is over: the program the files came from is not
+    // kept waiting through a question.
+    QTimer::singleShot(0, this, [this, pictures] { addPictures(pictures); });
 }
 
 void SpriteWindow::closeEvent(QCloseEvent* event)

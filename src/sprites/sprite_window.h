@@ -5,10 +5,12 @@
 
 #include "shell/app.h"
 #include "sprites/sprite_canvas.h"
+#include "sprites/sprite_commands.h"
 
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 
 class QAction;
@@ -18,6 +20,7 @@ class QLineEdit;
 class QPushButton;
 class QScrollBar;
 class QToolBar;
+class QUndoStack;
 
 namespace vantrel {
 
@@ -27,6 +30,7 @@ class SpriteWindow : public QWidget {
     Q_OBJECT
 public:
     explicit SpriteWindow(App& app, QWidget* parent = nullptr);
+    ~SpriteWindow() override;
 
     // The record shown: the index scroll bar's value (0 on an empty table).
     int currentIndex() const;
@@ -39,6 +43,9 @@ public:
     // Inserts a copy of `path` after the current record and shows it, as the
     // PCX browser's Add does. False (with a message) when refused.
     bool insertPicture(const QString& path);
+    // Adds the pictures after the current record, as Add does with the files
+    // chosen in its dialog (all or none); with none given, asks for them.
+    void addPictures(QStringList files);
 
     // True while sprmaker runs.
     bool building() const;
@@ -64,6 +71,11 @@ public:
     QAction* exportImageAction = nullptr;
     QAction* exportAllAction = nullptr;
     QAction* undoAction = nullptr;
+    // The Edit menu's Undo and Redo, named after the step they take.
+    QAction* editUndoAction = nullptr;
+    QAction* editRedoAction = nullptr;
+    // The table's edits since it was opened, built or replaced.
+    QUndoStack* undoStack = nullptr;
 
     QLineEdit* axisXEdit = nullptr;
     QLineEdit* axisYEdit = nullptr;
@@ -115,10 +127,24 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    // PCX and PNG files dropped on the window are added as Add adds them.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildUi();
     void createToolBar();
+    void createEditMenu();
+    // Starts the history afresh: the table was opened or replaced.
+    void resetUndo();
+    // Puts a step on the stack; while a step is being undone or done again,
+    // the boxes following it make no new one.
+    void pushStep(QUndoCommand* step);
+    // Shows a row after a step was undone or done again.
+    void showStep(int row);
+    // Edits the current record; a change of value becomes a step.
+    void editRecord(const QString& text, SpriteEditKind kind, const std::function<void(SpriteRecord&)>& edit);
+    void takeDraggedAxis();
     void syncWithWorkspace();
     // The window's keys; true when the key was used.
     bool handleKey(int key, QWidget* focus);
@@ -153,6 +179,11 @@ private:
     App& app_;
     unsigned generation_ = 0;
     SffBuilder* builder_ = nullptr;
+    bool replaying_ = false;
+    bool resettingUndo_ = false;
+    int buildStep_ = -1; // the stack's index when the running build started
+    int dragRow_ = 0;    // the record under the axis drag, and its axis before
+    SpriteRecord dragBefore_;
 };
 
 // Asked before the program closes or another character replaces the sprite

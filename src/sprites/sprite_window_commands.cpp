@@ -5,13 +5,15 @@
 
 #include "common/paths.h"
 #include "image/pcx.h"
+#include "shell/action_icons.h"
 #include "shell/main_window.h"
+#include "shell/shortcuts.h"
+#include "shell/status_progress.h"
 #include "sprites/pcx_browser.h"
 #include "sprites/sff_builder.h"
 #include "sprites/sprite_list.h"
 
 #include <QAction>
-#include <QStyle>
 #include <QToolBar>
 
 #include <algorithm>
@@ -35,35 +37,34 @@ struct ToolButton {
     const char* text;
     const char* objectName;
     const char* toolTip;
-    QStyle::StandardPixmap icon;
+    ActionIcon icon;
 };
 
 // The toolbar, in its order.
 const ToolButton kToolBar[] = {
     {&SpriteWindow::saveAction, &SpriteWindow::saveSpriteArchive, "Save", "saveAction", "Save SFF file",
-     QStyle::SP_DialogSaveButton},
-    {&SpriteWindow::sortAction, &SpriteWindow::sortImages, "Sort", "sortAction", "Sort images", QStyle::SP_ArrowDown},
+     ActionIcon::Save},
+    {&SpriteWindow::sortAction, &SpriteWindow::sortImages, "Sort", "sortAction", "Sort images", ActionIcon::Sort},
     {&SpriteWindow::addImageAction, &SpriteWindow::addImage, "Add", "addImageAction",
-     "Add a PCX or PNG after this image", QStyle::SP_FileDialogNewFolder},
+     "Add a PCX or PNG after this image", ActionIcon::Add},
     {&SpriteWindow::deleteImageAction, &SpriteWindow::deleteImage, "Delete", "deleteImageAction", "Delete this image",
-     QStyle::SP_TrashIcon},
+     ActionIcon::Delete},
     {&SpriteWindow::cloneImageAction, &SpriteWindow::cloneImage, "Clone", "cloneImageAction", "Clone image to end",
-     QStyle::SP_FileLinkIcon},
+     ActionIcon::Duplicate},
     {&SpriteWindow::changeImageAction, &SpriteWindow::changeImage, "Change", "changeImageAction", "Change this image",
-     QStyle::SP_BrowserReload},
+     ActionIcon::Replace},
     {&SpriteWindow::browseAction, &SpriteWindow::openBrowser, "Browser", "browseAction",
-     "Browse for PCX's with thumbnails", QStyle::SP_DirOpenIcon},
-    {&SpriteWindow::zoomInAction, &SpriteWindow::zoomIn, "ZoomIn", "zoomInAction", "Zoom In", QStyle::SP_ArrowUp},
-    {&SpriteWindow::zoomOutAction, &SpriteWindow::zoomOut, "ZoomOut", "zoomOutAction", "Zoom Out",
-     QStyle::SP_ArrowDown},
+     "Browse for PCX's with thumbnails", ActionIcon::Thumbnails},
+    {&SpriteWindow::zoomInAction, &SpriteWindow::zoomIn, "ZoomIn", "zoomInAction", "Zoom In", ActionIcon::ZoomIn},
+    {&SpriteWindow::zoomOutAction, &SpriteWindow::zoomOut, "ZoomOut", "zoomOutAction", "Zoom Out", ActionIcon::ZoomOut},
     {&SpriteWindow::editExternallyAction, &SpriteWindow::editExternally, "ShellEdit", "editExternallyAction",
-     "Send to shell with \"Edit\" command", QStyle::SP_FileDialogDetailedView},
+     "Send to shell with \"Edit\" command", ActionIcon::Edit},
     {&SpriteWindow::exportImageAction, &SpriteWindow::exportImage, "SaveOne", "exportImageAction",
-     "Save this picture as PCX or PNG...", QStyle::SP_DriveFDIcon},
+     "Save this picture as PCX or PNG...", ActionIcon::Export},
     {&SpriteWindow::exportAllAction, &SpriteWindow::exportAllImages, "SaveAll", "exportAllAction",
-     "Save all pictures...", QStyle::SP_DriveHDIcon},
-    // Undo keeps no history: the button is there and does nothing.
-    {&SpriteWindow::undoAction, nullptr, "Undo", "undoAction", "", QStyle::SP_ArrowBack},
+     "Save all pictures...", ActionIcon::ExportAll},
+    // Undo takes the last step back off the window's history (createEditMenu).
+    {&SpriteWindow::undoAction, nullptr, "Undo", "undoAction", "", ActionIcon::Undo},
 };
 
 } // namespace
@@ -72,9 +73,10 @@ void SpriteWindow::createToolBar()
 {
     toolBar = new QToolBar(QStringLiteral("Sprites"), this);
     toolBar->setObjectName(QStringLiteral("toolBar"));
-    toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // The captions stay under the pictures: they name the buttons as before.
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     for (const ToolButton& b : kToolBar) {
-        QAction* action = toolBar->addAction(style()->standardIcon(b.icon), QString::fromLatin1(b.text));
+        QAction* action = toolBar->addAction(actionIcon(b.icon), QString::fromLatin1(b.text));
         action->setObjectName(QString::fromLatin1(b.objectName));
         action->setToolTip(QString::fromLatin1(b.toolTip));
         this->*b.action = action;
@@ -83,6 +85,11 @@ void SpriteWindow::createToolBar()
         if (b.command)
             connect(action, &QAction::triggered, this, b.command);
     }
+    bindKeys(this, saveAction, QKeySequence::Save);
+    bindKeys(this, zoomInAction, QKeySequence::ZoomIn);
+    bindKeys(this, zoomOutAction, QKeySequence::ZoomOut);
+    // In the number boxes Delete stays theirs: they take the key first.
+    bindKeys(this, deleteImageAction, QKeySequence::Delete);
 }
 
 FileDialogOptions SpriteWindow::pictureDialog(const QString& title, bool mustExist) const
@@ -134,10 +141,12 @@ bool SpriteWindow::insertPicture(const QString& path)
     const int row = insertRecordAfter(ws, currentIndex(), copied.pcxFile);
     setIndexRange(ws.count(), row);
     showRecord(row);
+    pushStep(new InsertRecordsCommand(ws, [this](int shown) { showStep(shown); }, QStringLiteral("Add Sprite"), row,
+                                      {ws.record(row)}));
     return true;
 }
 
-void SpriteWindow::addImage()
+void SpriteWindow::addPictures(QStringList files)
 {
     syncWithWorkspace();
     SpriteWorkspace& ws = app_.sprites;
@@ -145,8 +154,8 @@ void SpriteWindow::addImage()
         app_.dialogs.message(this, QString::fromLatin1(kTooManyImages));
         return;
     }
-    const QStringList files =
-        app_.dialogs.openFiles(this, pictureDialog(QStringLiteral("Add a PCX or PNG picture"), true));
+    if (files.isEmpty())
+        files = app_.dialogs.openFiles(this, pictureDialog(QStringLiteral("Add a PCX or PNG picture"), true));
     if (files.isEmpty())
         return;
     if (!canAddImages(ws, static_cast<int>(files.size()))) {
@@ -156,7 +165,9 @@ void SpriteWindow::addImage()
     // All or nothing: a picture the build would refuse stops the whole add.
     if (!checkPictures(files))
         return;
+    ProgressScope progress(app_.main, QStringLiteral("Adding pictures"), static_cast<int>(files.size()));
     int row = currentIndex();
+    const int first = row + 1;
     for (const QString& file : files) {
         const CopyResult copied = copyIntoWorkspace(ws, sstr(file));
         if (!copied.ok) {
@@ -164,9 +175,16 @@ void SpriteWindow::addImage()
             break;
         }
         row = insertRecordAfter(ws, row, copied.pcxFile);
+        progress.advance(row - first + 1);
     }
     setIndexRange(ws.count(), row);
     showRecord(row);
+    if (row >= first) {
+        const std::vector<SpriteRecord> added(ws.records().begin() + (first - 1), ws.records().begin() + row);
+        pushStep(new InsertRecordsCommand(
+            ws, [this](int shown) { showStep(shown); },
+            added.size() > 1 ? QStringLiteral("Add Sprites") : QStringLiteral("Add Sprite"), first, added));
+    }
 }
 
 void SpriteWindow::deleteImage()
@@ -179,11 +197,8 @@ void SpriteWindow::deleteImage()
                              Buttons::YesNo, Icon::Question)
         != Answer::Yes)
         return;
-    SpriteWorkspace& ws = app_.sprites;
-    deleteRecord(ws, index);
-    const int next = std::min(index, ws.count());
-    setIndexRange(ws.count(), next);
-    showRecord(next);
+    pushStep(new DeleteRecordCommand(
+        app_.sprites, [this](int row) { showStep(row); }, index));
 }
 
 void SpriteWindow::cloneImage()
@@ -197,9 +212,8 @@ void SpriteWindow::cloneImage()
         app_.dialogs.message(this, QString::fromLatin1(kTooManyImages));
         return;
     }
-    cloneRecord(ws, index);
-    setIndexRange(ws.count(), index);
-    refreshPositionLabel();
+    pushStep(new CloneRecordCommand(
+        ws, [this](int row) { showStep(row); }, index));
 }
 
 void SpriteWindow::changeImage()
@@ -216,17 +230,28 @@ void SpriteWindow::changeImage()
         app_.dialogs.message(this, qstr(copied.error));
         return;
     }
+    const SpriteRecord before = *record;
     if (record->pcxFile != copied.pcxFile)
         app_.sprites.setModified(true);
     record->pcxFile = copied.pcxFile;
     loadImage(currentIndex());
+    if (before.pcxFile != record->pcxFile)
+        pushStep(new EditRecordCommand(
+            app_.sprites, [this](int row) { showStep(row); }, QStringLiteral("Change Picture"), currentIndex(), before,
+            *record));
 }
 
 void SpriteWindow::sortImages()
 {
-    sortSprites(app_.sprites);
+    // A table in order already is not edited.
+    std::vector<int> order = sortOrder(app_.sprites);
+    if (order.empty()) {
+        showRecord(currentIndex());
+        return;
+    }
     // The index now designates the record sorted into its row: show it.
-    showRecord(currentIndex());
+    pushStep(new SortRecordsCommand(
+        app_.sprites, [this](int row) { showStep(row); }, std::move(order), currentIndex()));
 }
 
 void SpriteWindow::exportImage()
@@ -276,8 +301,14 @@ void SpriteWindow::exportAllImages()
             return;
         transparent = answer == Answer::Yes;
     }
-    const auto errors = exportAllPictures(
-        app_.sprites, sstr(folder), asPng == Answer::Yes ? ExportFormat::Png : ExportFormat::AsStored, transparent);
+    std::vector<std::string> errors;
+    {
+        // The pictures already written stay: there is no Cancel.
+        ProgressScope progress(app_.main, QStringLiteral("Saving all pictures"), app_.sprites.count());
+        errors = exportAllPictures(app_.sprites, sstr(folder),
+                                   asPng == Answer::Yes ? ExportFormat::Png : ExportFormat::AsStored, transparent,
+                                   [&progress](int done) { progress.advance(done); });
+    }
     if (!errors.empty()) {
         QString text = qstr(errors.front());
         if (errors.size() > 1)

@@ -33,8 +33,9 @@ TEST(ActFile, EntriesAreStoredInReverseAndBytesAfterThe768AreIgnored)
     const auto palette = paletteFromAct(redFirstAct() + std::string(4, '\x01'));
     ASSERT_TRUE(palette);
     EXPECT_EQ((*palette)[255], (Rgb{255, 0, 0}));
-    EXPECT_EQ((*palette)[0], (Rgb{static_cast<std::uint8_t>(765 * 7), static_cast<std::uint8_t>(766 * 7),
-                                  static_cast<std::uint8_t>(767 * 7)}));
+    EXPECT_EQ((*palette)[0],
+              (Rgb{static_cast<std::uint8_t>(765 * 7), static_cast<std::uint8_t>(766 * 7),
+                   static_cast<std::uint8_t>(767 * 7)}));
     EXPECT_EQ(actBytes(*palette), redFirstAct());
     EXPECT_FALSE(paletteFromAct(std::string(767, 'x')));
 }
@@ -97,35 +98,36 @@ TEST(PalFile, HeaderAndColourRules)
         EXPECT_EQ(paletteFromPal(c.text), c.accepted ? std::optional(rampPalette()) : std::nullopt) << &c - cases;
 }
 
-TEST(PaletteModel, PressesSelectCellsAndAlwaysSnapshot)
+TEST(PaletteModel, PressesSelectCells)
 {
-    const std::tuple<int, int, std::optional<int>> cases[] = {
-        {0, 0, 0}, {11, 0, 0}, {12, 0, 1}, {0, 12, 16}, {191, 191, 255}, {191, 0, 15}, {192, 0, {}}, {0, 192, {}}, {-1, 5, {}}};
+    const std::tuple<int, int, std::optional<int>> cases[] = {{0, 0, 0},    {11, 0, 0},      {12, 0, 1},
+                                                              {0, 12, 16},  {191, 191, 255}, {191, 0, 15},
+                                                              {192, 0, {}}, {0, 192, {}},    {-1, 5, {}}};
     for (const auto& [x, y, cell] : cases) {
-        Palette working = rampPalette();
-        PaletteEditor editor(working);
-        EXPECT_FALSE(editor.undoAvailable());
-        EXPECT_EQ(editor.pressGrid(x, y), cell) << x << "," << y;
-        EXPECT_TRUE(editor.undoAvailable());
-        EXPECT_EQ(editor.undoPalette(), rampPalette());
+        EXPECT_EQ(PaletteEditor::pressGrid(x, y), cell) << x << "," << y;
     }
 }
 
-TEST(PaletteModel, UndoSwapsBackAndForth)
+TEST(PaletteModel, ComponentsClampAndModifiedFollowsThePaletteBack)
 {
     Palette working = rampPalette();
     PaletteEditor editor(working);
-    EXPECT_FALSE(editor.swapUndo());
-    editor.selectIndex(*editor.pressGrid(5 * 12, 0));
+    editor.selectIndex(*PaletteEditor::pressGrid(5 * 12, 0));
     EXPECT_TRUE(editor.setComponent(Channel::Red, 300));
     EXPECT_FALSE(editor.setComponent(Channel::Red, 255)); // already clamped to 255
     EXPECT_EQ(working[5].r, 255);
-    ASSERT_TRUE(editor.swapUndo());
+    const Palette edited = working;
+    // A step of the history puts a whole palette back: the one last saved is
+    // no edit, any other is.
+    editor.setPalette(rampPalette(), false);
     EXPECT_EQ(std::pair(working == rampPalette(), editor.modified()), std::pair(true, false));
-    ASSERT_TRUE(editor.swapUndo());
+    EXPECT_EQ(editor.selectedIndex, 5);
+    editor.setPalette(edited, false);
     EXPECT_TRUE(editor.modified());
     editor.markSaved();
     EXPECT_FALSE(editor.modified());
+    editor.setPalette(rampPalette(), false);
+    EXPECT_TRUE(editor.modified());
 }
 
 TEST(PaletteModel, ChooserNumbersBecomeColours)

@@ -55,7 +55,8 @@ TEST(PaletteOnRealCharacter, SwitchingPalettesRecoloursTheFirstSprite)
         sample.setColorTable(first.colorTable());
         EXPECT_EQ(sample, first) << n;
         if (screenshots && (n == 1 || n == 4))
-            main.grab().save(QStringLiteral("%1/act-editor-palette%2.png").arg(QString::fromLocal8Bit(screenshots)).arg(n));
+            main.grab().save(
+                QStringLiteral("%1/act-editor-palette%2.png").arg(QString::fromLocal8Bit(screenshots)).arg(n));
     }
     EXPECT_NE(shown[0], shown[3]);
     EXPECT_TRUE(t.dialogs.messages.isEmpty());

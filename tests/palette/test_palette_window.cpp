@@ -1,15 +1,25 @@
+#include "file_drops.h"
 #include "palette/act.h"
-#include "palette/palette_window.h"
 #include "palette/pal.h"
+#include "palette/palette_window.h"
+#include "shell/action_icons.h"
+#include "shortcut_table.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
+#include <QUndoStack>
+#include <QUrl>
 
 #include <filesystem>
 
@@ -18,8 +28,14 @@ using namespace vantrel;
 namespace {
 
 // Palette n of the classic sample character.
-std::string kfm(int n) { return test::realchars("winmugen-kfm/kfm" + (n > 1 ? std::to_string(n) : "") + ".act"); }
-Palette kfmPalette(int n) { return readActFile(kfm(n)).palette; }
+std::string kfm(int n)
+{
+    return test::realchars("winmugen-kfm/kfm" + (n > 1 ? std::to_string(n) : "") + ".act");
+}
+Palette kfmPalette(int n)
+{
+    return readActFile(kfm(n)).palette;
+}
 
 // A character with the first six palettes of the classic sample and a
 // workspace holding one real sprite; the window opens on demand.
@@ -108,7 +124,43 @@ TEST_F(PaletteWindowTest, OpensOnPaletteOneWithTheFirstSpriteAsSample)
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
 }
 
-TEST_F(PaletteWindowTest, GridPressesSnapshotAndUndoSwapsTwice)
+TEST_F(PaletteWindowTest, TheCommandButtonsShowTheirCaptionsUnderAPictureOfTheirOwn)
+{
+    open();
+    const struct {
+        const char* name;
+        const char* caption;
+        ActionIcon icon;
+    } buttons[] = {
+        {"saveAsAction", "Save As", ActionIcon::SaveAs},
+        {"importPalAction", "Import PAL", ActionIcon::Import},
+        {"exportPalAction", "Export PAL", ActionIcon::Export},
+        {"chooseSampleAction", "Sample", ActionIcon::Picture},
+        {"undoAction", "Undo", ActionIcon::Undo},
+    };
+    auto* toolbar = window->findChild<QToolBar*>("toolbar");
+    QList<QImage> pictures;
+    for (const auto& b : buttons) {
+        QAction* action = button(b.name);
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->text(), b.caption);
+        auto* tool = qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
+        ASSERT_NE(tool, nullptr) << b.name;
+        EXPECT_EQ(tool->toolButtonStyle(), Qt::ToolButtonTextUnderIcon) << b.name;
+        const QImage picture = action->icon().pixmap(QSize(16, 16)).toImage();
+        EXPECT_FALSE(picture.isNull()) << b.name;
+        EXPECT_EQ(picture, actionIcon(b.icon).pixmap(QSize(16, 16)).toImage()) << b.name;
+        EXPECT_FALSE(pictures.contains(picture)) << b.name << " looks like another button";
+        pictures << picture;
+    }
+    // The palette numbers are their own picture.
+    for (int n = 1; n <= 12; ++n) {
+        EXPECT_EQ(window->paletteAction(n)->text(), QString::number(n));
+        EXPECT_TRUE(window->paletteAction(n)->icon().isNull()) << n;
+    }
+}
+
+TEST_F(PaletteWindowTest, GridPressesSelectAndUndoTakesTheChangeBack)
 {
     PaletteWindow& w = open();
     w.show();
@@ -119,12 +171,12 @@ TEST_F(PaletteWindowTest, GridPressesSnapshotAndUndoSwapsTwice)
               std::pair(int{c.r}, int{c.b}));
     EXPECT_EQ(w.selectedSwatch(), QColor(c.r, c.g, c.b));
     const QImage grid = w.gridPicture(); // black from the cell corner, white one pixel inside
-    EXPECT_EQ(std::vector<QRgb>({grid.pixel(180, 180), grid.pixel(181, 181), grid.pixel(191, 191), grid.pixel(185, 185)}),
-              std::vector<QRgb>({qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 255, 255), qRgb(c.r, c.g, c.b)}));
-    palette[3] = {1, 2, 3}; // a press beside the grid selects nothing but still takes a snapshot
-    w.pressGrid(192, 0);
+    EXPECT_EQ(
+        std::vector<QRgb>({grid.pixel(180, 180), grid.pixel(181, 181), grid.pixel(191, 191), grid.pixel(185, 185)}),
+        std::vector<QRgb>({qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 255, 255), qRgb(c.r, c.g, c.b)}));
+    w.pressGrid(192, 0); // beside the grid: nothing selected, nothing to undo
     EXPECT_EQ(w.model().selectedIndex, 255);
-    EXPECT_EQ(w.model().undoPalette()[3], (Rgb{1, 2, 3}));
+    EXPECT_FALSE(button("undoAction")->isEnabled());
 
     const Palette original = palette;
     w.pressGrid(5 * 12 + 3, 3);
@@ -132,11 +184,15 @@ TEST_F(PaletteWindowTest, GridPressesSnapshotAndUndoSwapsTwice)
     w.scrollBar(Channel::Red)->setValue(raised);
     EXPECT_EQ(palette[5].r, raised);
     EXPECT_EQ(w.numberEdit(Channel::Red)->text(), QStringLiteral(" %1").arg(raised));
+    ASSERT_TRUE(button("undoAction")->isEnabled());
+    w.selectIndex(0);
     button("undoAction")->trigger();
     EXPECT_EQ(palette, original);
+    EXPECT_EQ(w.model().selectedIndex, 5); // the colour undone is shown
     EXPECT_EQ(w.scrollBar(Channel::Red)->value(), original[5].r);
     expectSampleShows(original);
-    button("undoAction")->trigger();
+    EXPECT_FALSE(button("undoAction")->isEnabled());
+    w.editRedoAction()->trigger();
     EXPECT_EQ(palette[5].r, raised);
     expectSampleShows(palette);
 }
@@ -145,14 +201,16 @@ TEST_F(PaletteWindowTest, PickingFromTheSampleNumberBoxesAndColourChooser)
 {
     PaletteWindow& w = open();
     w.show();
-    const std::tuple<Qt::MouseButton, int, int, bool> picks[] = {
-        {Qt::LeftButton, 70, 50, true}, {Qt::LeftButton, 141, 98, true}, {Qt::RightButton, 10, 10, false},
-        {Qt::LeftButton, 142, 10, false}, {Qt::LeftButton, 10, -1, false}};
+    const std::tuple<Qt::MouseButton, int, int, bool> picks[] = {{Qt::LeftButton, 70, 50, true},
+                                                                 {Qt::LeftButton, 141, 98, true},
+                                                                 {Qt::RightButton, 10, 10, false},
+                                                                 {Qt::LeftButton, 142, 10, false},
+                                                                 {Qt::LeftButton, 10, -1, false}};
     for (const auto& [button, x, y, picked] : picks) {
         w.selectIndex(0);
         w.pickColour(button, x, y);
         EXPECT_EQ(w.model().selectedIndex, picked ? w.samplePicture().pixelIndex(x, y) : 0) << x << "," << y;
-        EXPECT_FALSE(w.model().undoAvailable()); // picking is no edit
+        EXPECT_EQ(w.undoStack()->count(), 0); // picking is no edit
     }
 
     QLineEdit* red = w.numberEdit(Channel::Red);
@@ -287,4 +345,156 @@ TEST_F(PaletteWindowTest, TheCheckedButtonNamesThePaletteInTheEditor)
     EXPECT_EQ(checkedPalette(), 0);
     click("palette4Action");
     EXPECT_EQ(checkedPalette(), 4);
+}
+
+// --- keys and drops ------------------------------------------------------------------
+
+using test::dropFiles;
+
+TEST_F(PaletteWindowTest, SaveAsHasTheSaveKeysAndNoKeyIsBoundTwice)
+{
+    PaletteWindow& w = open();
+    const QMap<QString, QStringList> keys = test::boundKeys(&w);
+    const QString saveAs =
+        test::keyText(QKeySequence::keyBindings(QKeySequence::SaveAs).value(0, QKeySequence("Ctrl+Shift+S")));
+    for (const QString& key : {saveAs, test::keyText(QKeySequence::Save)})
+        EXPECT_EQ(keys.value(key), QStringList{"saveAsAction"}) << key.toStdString();
+    EXPECT_EQ(test::keysBoundTwice(&w), QStringList());
+    for (QKeySequence::StandardKey key : {QKeySequence::Undo, QKeySequence::Redo})
+        EXPECT_TRUE(keys.contains(test::keyText(key))) << test::keyText(key).toStdString();
+    EXPECT_EQ(button("saveAsAction")->toolTip(), "Save As (" + saveAs + ")");
+}
+
+TEST_F(PaletteWindowTest, ADroppedActOrPalFileIsImported)
+{
+    PaletteWindow& w = open();
+    ASSERT_EQ(palette, kfmPalette(1));
+    const std::string pal = t.path("char/three.pal");
+    test::writeFile(pal, palText(kfmPalette(3)));
+    test::writeFile(t.path("char/notes.txt"), "no palette");
+    const std::string bad = t.path("char/bad.act");
+    test::writeFile(bad, std::string(10, '\x01'));
+
+    EXPECT_FALSE(dropFiles(&w, {QString::fromStdString(t.path("char/notes.txt"))}));
+    EXPECT_EQ(palette, kfmPalette(1));
+
+    const struct {
+        std::string file;
+        Palette expected;
+        bool message;
+    } drops[] = {
+        {kfm(2), kfmPalette(2), false},
+        {pal, kfmPalette(3), false},
+        {bad, kfmPalette(3), true}, // refused: the palette stays
+    };
+    for (const auto& d : drops) {
+        t.dialogs.clear();
+        EXPECT_TRUE(dropFiles(&w, {QString::fromStdString(t.path("char/notes.txt")), QString::fromStdString(d.file)}))
+            << d.file;
+        EXPECT_EQ(palette, d.expected) << d.file;
+        EXPECT_EQ(t.dialogs.messages.size(), d.message ? 1 : 0) << d.file;
+        EXPECT_TRUE(t.dialogs.fileDialogs.isEmpty());
+    }
+    EXPECT_TRUE(w.model().modified()); // an import is an edit still to be saved
+    expectSampleShows(palette);
+}
+
+// --- undo and redo -------------------------------------------------------------
+
+TEST_F(PaletteWindowTest, EveryChangeIsOneStepUndoneAndDoneAgain)
+{
+    const std::string pal = t.path("char/other.pal");
+    test::writeFile(pal, palText(kfmPalette(4)));
+    struct Case {
+        const char* undoText;
+        std::function<void(PaletteWindow&)> change;
+    };
+    const Case cases[] = {
+        {"Undo Change Red",
+         [](PaletteWindow& w) { w.scrollBar(Channel::Red)->triggerAction(QScrollBar::SliderPageStepAdd); }},
+        {"Undo Change Green", // typed digit by digit, then held to 255
+         [](PaletteWindow& w) {
+             w.numberEdit(Channel::Green)->clear();
+             QTest::keyClicks(w.numberEdit(Channel::Green), "300");
+         }},
+        {"Undo Change Blue", // a drag of the thumb
+         [](PaletteWindow& w) {
+             QScrollBar* bar = w.scrollBar(Channel::Blue);
+             bar->setSliderDown(true);
+             for (int v : {10, 70, 130})
+                 bar->setValue(v);
+             bar->setSliderDown(false);
+         }},
+        {"Undo Choose Colour", [](PaletteWindow& w) { w.chooseColour(); }},
+        {"Undo Import PAL", [this, pal](PaletteWindow&) { click("importPalAction", {}, pal); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.undoText);
+        PaletteWindow& w = open();
+        w.show();
+        w.selectIndex(9);
+        t.dialogs.colours.enqueue(QColor(1, 2, 3));
+        const Palette before = palette;
+        c.change(w);
+        t.dialogs.colours.clear();
+        const Palette after = palette;
+        ASSERT_NE(after, before);
+        ASSERT_EQ(w.undoStack()->count(), 1);
+        EXPECT_EQ(w.editUndoAction()->text(), c.undoText);
+        EXPECT_TRUE(w.model().modified());
+
+        w.selectIndex(0);
+        w.editUndoAction()->trigger();
+        EXPECT_EQ(palette, before);
+        EXPECT_FALSE(w.model().modified());
+        expectSampleShows(before);
+        if (std::string(c.undoText) != "Undo Import PAL") {
+            EXPECT_EQ(w.model().selectedIndex, 9);
+            EXPECT_EQ(w.selectedSwatch(), QColor(before[9].r, before[9].g, before[9].b));
+            EXPECT_EQ(w.numberEdit(Channel::Blue)->text().trimmed().toInt(), before[9].b);
+        }
+        EXPECT_EQ(w.editRedoAction()->text(), QString(c.undoText).replace("Undo", "Redo"));
+        w.editRedoAction()->trigger();
+        EXPECT_EQ(palette, after);
+        expectSampleShows(after);
+        EXPECT_EQ(w.undoStack()->count(), 1); // showing the step made none
+        button("undoAction")->trigger();
+        EXPECT_EQ(palette, before);
+    }
+}
+
+TEST_F(PaletteWindowTest, SavingMarksTheStateSavedAndLoadingStartsAfresh)
+{
+    PaletteWindow& w = open();
+    w.show();
+    w.selectIndex(3);
+    const std::string out = t.path("char/out.act");
+    w.scrollBar(Channel::Red)->setValue((palette[3].r + 9) % 256);
+    click("saveAsAction", {}, out);
+    const std::string saved = test::readFile(out);
+    EXPECT_FALSE(w.model().modified());
+
+    w.scrollBar(Channel::Green)->setValue((palette[3].g + 9) % 256);
+    w.selectIndex(4);
+    w.scrollBar(Channel::Blue)->setValue((palette[4].b + 9) % 256);
+    EXPECT_EQ(w.undoStack()->count(), 3);
+    w.editUndoAction()->trigger();
+    w.editUndoAction()->trigger();
+    EXPECT_FALSE(w.model().modified());
+    w.editUndoAction()->trigger(); // before the save
+    EXPECT_TRUE(w.model().modified());
+    w.editRedoAction()->trigger();
+    t.dialogs.files.enqueue(QString::fromStdString(out));
+    EXPECT_TRUE(w.saveActAs());
+    EXPECT_EQ(test::readFile(out), saved);
+
+    // Another palette file, or the character's, starts a new history.
+    w.scrollBar(Channel::Red)->setValue((palette[4].r + 1) % 256);
+    click("palette2Action", Answer::No);
+    EXPECT_EQ(w.undoStack()->count(), 0);
+    EXPECT_FALSE(button("undoAction")->isEnabled());
+    w.scrollBar(Channel::Red)->setValue((palette[4].r + 1) % 256);
+    w.discardChanges();
+    EXPECT_EQ(w.undoStack()->count(), 0);
+    EXPECT_FALSE(w.editUndoAction()->isEnabled());
 }

@@ -20,13 +20,16 @@ inline std::string le(std::uint64_t value, int n)
 inline std::string makeWav(int rate, int channels, int bits, std::size_t dataBytes)
 {
     const int block = channels * bits / 8;
-    return "RIFF" + le(36 + dataBytes, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(channels, 2) + le(rate, 4) +
-           le(static_cast<std::uint64_t>(rate) * block, 4) + le(block, 2) + le(bits, 2) + "data" + le(dataBytes, 4) +
-           std::string(dataBytes, '\x80');
+    return "RIFF" + le(36 + dataBytes, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(channels, 2) + le(rate, 4)
+        + le(static_cast<std::uint64_t>(rate) * block, 4) + le(block, 2) + le(bits, 2) + "data" + le(dataBytes, 4)
+        + std::string(dataBytes, '\x80');
 }
 
 // A WAV of `ms` milliseconds at 8 kHz, 8 bit, mono.
-inline std::string makeTone(int ms) { return makeWav(8000, 1, 8, static_cast<std::size_t>(8 * ms)); }
+inline std::string makeTone(int ms)
+{
+    return makeWav(8000, 1, 8, static_cast<std::size_t>(8 * ms));
+}
 
 inline std::string sndHeader(std::uint64_t count, std::uint64_t first = 512, std::string comment = {})
 {

@@ -16,7 +16,10 @@ using namespace vantrel::test;
 
 namespace {
 
-std::string wav11k() { return makeWav(11025, 1, 8, 100); }
+std::string wav11k()
+{
+    return makeWav(11025, 1, 8, 100);
+}
 
 std::string patched(std::string bytes, std::size_t at, std::uint64_t value)
 {
@@ -36,7 +39,7 @@ TEST(SndFormat, RealBanksLoadAndSaveBackByteForByte)
         const SoundSample& ninth = loaded.bank.samples[8];
         EXPECT_EQ(ninth.headerOffset, 32396);
         EXPECT_EQ(ninth.groupNumber, 11);
-        EXPECT_EQ(lengthText(ninth) + frequencyText(ninth) + formatText(ninth), " 33740 11025 kHz 8 bit - Mono");
+        EXPECT_EQ(lengthText(ninth) + frequencyText(ninth) + formatText(ninth), " 33740 11025 Hz 8 bit - Mono");
 
         const std::string out = dir.filePath("copy.snd").toStdString();
         ASSERT_TRUE(writeSndFile(out, loaded.bank)) << name;
@@ -202,8 +205,8 @@ TEST(SndFormat, GapsBetweenSubFilesAreClosedWithMatchingOffsets)
     const std::string b = makeWav(22050, 2, 16, 40);
     // Ten bytes of padding after the first sub-file.
     const std::size_t bAt = 512 + 16 + a.size() + 10;
-    const std::string file = sndHeader(2) + subHeader(bAt, a.size(), 1, 2) + a + std::string(10, '\0') +
-                             subHeader(bAt + 16 + b.size(), b.size(), 3, 4) + b;
+    const std::string file = sndHeader(2) + subHeader(bAt, a.size(), 1, 2) + a + std::string(10, '\0')
+        + subHeader(bAt + 16 + b.size(), b.size(), 3, 4) + b;
     const std::string saved = encodeSndFile(parseSndFile(file).bank);
     EXPECT_EQ(saved.size(), file.size() - 10);
     const SndLoadResult again = parseSndFile(saved);

@@ -138,8 +138,16 @@ TEST_F(SoundEditorTest, NumberBoxRules)
 {
     // text typed, what the box shows after, the group stored; a refusal keeps 1.
     const std::tuple<std::string, std::string, std::int32_t> cases[] = {
-        {"42", "42", 42}, {"007", "007", 7}, {"1", "1", 1}, {"", "0", 0}, {"2147483647", "2147483647", 2147483647},
-        {"2147483648", "1", 1}, {"99999999999999999999", "1", 1}, {"12a", "1", 1}, {"-5", "1", 1}, {" 5", "1", 1},
+        {"42", "42", 42},
+        {"007", "007", 7},
+        {"1", "1", 1},
+        {"", "0", 0},
+        {"2147483647", "2147483647", 2147483647},
+        {"2147483648", "1", 1},
+        {"99999999999999999999", "1", 1},
+        {"12a", "1", 1},
+        {"-5", "1", 1},
+        {" 5", "1", 1},
     };
     for (const auto& [text, box, group] : cases) {
         openBank(2);
@@ -160,8 +168,9 @@ TEST_F(SoundEditorTest, NumberBoxRules)
 TEST_F(SoundEditorTest, SaveAndExportNames)
 {
     const std::tuple<std::string, std::string, std::string> names[] = {
-        {"/x/bank", ".snd", "/x/bank.snd"}, {"/x/BANK.Snd", ".snd", "/x/BANK.Snd"}, {"/x/snd", ".snd", "/x/snd.snd"},
-        {"/x/a.snd.bak", ".snd", "/x/a.snd.bak.snd"}, {"/x/s.WAV", ".wav", "/x/s.WAV"},
+        {"/x/bank", ".snd", "/x/bank.snd"}, {"/x/BANK.Snd", ".snd", "/x/BANK.Snd"},
+        {"/x/snd", ".snd", "/x/snd.snd"},   {"/x/a.snd.bak", ".snd", "/x/a.snd.bak.snd"},
+        {"/x/s.WAV", ".wav", "/x/s.WAV"},
     };
     for (const auto& [chosen, extension, used] : names)
         EXPECT_EQ(SoundEditor::withExtension(chosen, extension), used);
@@ -193,4 +202,68 @@ TEST_F(SoundEditorTest, CommentEditsAndFailedSaves)
     EXPECT_EQ(editor.saveBank(path("missing/bank.snd")).message.value_or(EditorMessage{}).title, "Warning");
     EXPECT_EQ(editor.statusPath(), path("bank.snd"));
     EXPECT_EQ(editor.statusState(), "Modified");
+}
+
+TEST_F(SoundEditorTest, DeletedSamplesComeBackByteForByte)
+{
+    // bank size, sample deleted, the last next offset as the file has it (-1: the file size)
+    const std::tuple<int, int, std::int64_t> cases[] = {{3, 1, -1}, {3, 2, -1}, {3, 3, -1},
+                                                        {3, 2, 0},  {1, 1, 0},  {1, 1, -1}};
+    for (const auto& [count, index, lastNext] : cases) {
+        SCOPED_TRACE(std::to_string(count) + " " + std::to_string(index) + " " + std::to_string(lastNext));
+        std::vector<SubFile> subs;
+        for (int k = 1; k <= count; ++k)
+            subs.push_back({static_cast<std::uint32_t>(k), 7, makeWav(8000, 1, 8, 10u * k)});
+        std::string file = makeBank(subs);
+        if (lastNext >= 0)
+            file.replace(file.size() - 16 - subs.back().wav.size(), 4, le(static_cast<std::uint64_t>(lastNext), 4));
+        writeFile(path("bank.snd"), file);
+        ASSERT_TRUE(editor.open(path("bank.snd")).loaded);
+
+        editor.showSample(index);
+        const SoundEditor::DeletedSample deleted = editor.deleteCurrent();
+        ASSERT_EQ(deleted.index, index);
+        EXPECT_EQ(editor.count(), count - 1);
+        EXPECT_EQ(editor.editingEnabled(), count > 1);
+        editor.restoreSample(deleted);
+        EXPECT_EQ(editor.current(), index);
+        EXPECT_TRUE(editor.editingEnabled());
+        EXPECT_TRUE(editor.modified());
+        EXPECT_TRUE(encodeSndFile(editor.bank()) == file);
+    }
+    // Nothing to delete: nothing to put back.
+    editor.clearBank();
+    const SoundEditor::DeletedSample none = editor.deleteCurrent();
+    EXPECT_EQ(none.index, 0);
+    editor.restoreSample(none);
+    EXPECT_EQ(editor.count(), 0);
+}
+
+TEST_F(SoundEditorTest, TheStepsOfTheHistoryOnTheModel)
+{
+    openBank(2);
+    const std::string original = encodeSndFile(editor.bank());
+    writeFile(path("a.wav"), makeTone(3));
+    writeFile(path("b.wav"), makeTone(5));
+    editor.addSamples({path("a.wav"), path("b.wav")});
+    const std::vector<SoundSample> added(editor.bank().samples.begin() + 2, editor.bank().samples.end());
+    const std::string withAdded = encodeSndFile(editor.bank());
+    editor.removeLastSamples(2);
+    EXPECT_TRUE(encodeSndFile(editor.bank()) == original);
+    editor.appendSamples(added);
+    EXPECT_TRUE(encodeSndFile(editor.bank()) == withAdded);
+    editor.removeLastSamples(4); // all of them: an empty bank, still a bank
+    EXPECT_EQ(std::tuple(editor.count(), editor.hasBank(), editor.editingEnabled()), std::tuple(0, true, false));
+    editor.appendSamples(added);
+    EXPECT_EQ(std::pair(editor.count(), editor.editingEnabled()), std::pair(2, true));
+
+    editor.setSampleNumber(2, NumberField::Sample, 44);
+    editor.setSampleNumber(1, NumberField::Group, 33);
+    editor.setSampleNumber(3, NumberField::Group, 1); // no such sample
+    EXPECT_EQ(std::tuple(sample(0).groupNumber, sample(1).sampleNumber, editor.current()), std::tuple(33, 44, 1));
+
+    editor.setModified(false);
+    EXPECT_EQ(std::pair(editor.modified(), editor.statusState()), std::pair(false, std::string()));
+    editor.setModified(true);
+    EXPECT_EQ(std::pair(editor.modified(), editor.statusState()), std::pair(true, std::string("Modified")));
 }

@@ -1,4 +1,6 @@
+#include "file_drops.h"
 #include "shell/main_window.h"
+#include "shortcut_table.h"
 #include "sound/sound_window.h"
 #include "sound_fixtures.h"
 #include "test_support.h"
@@ -8,16 +10,22 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
+#include <QUndoStack>
+#include <QUrl>
 
 #include <algorithm>
 #include <functional>
@@ -46,8 +54,7 @@ struct SoundWindowTest : ::testing::Test {
     void useRealBank() { useBank(readFile(realchars("winmugen-kfm/kfm.snd"))); }
     QStringList messages() const { return t.dialogs.messageTexts(); }
 
-    template <typename T = QWidget>
-    static T* control(const QWidget& w, const char* name)
+    template <typename T = QWidget> static T* control(const QWidget& w, const char* name)
     {
         T* c = w.findChild<T*>(QLatin1String(name));
         EXPECT_NE(c, nullptr) << name;
@@ -81,7 +88,7 @@ TEST_F(SoundWindowTest, ShowsTheCharactersBankSampleBySample)
     SoundWindow w(*t.app);
     EXPECT_EQ(messages(), QStringList{});
     EXPECT_EQ(texts(w, {"currentLabel", "totalLabel", "lengthLabel", "rateLabel", "formatLabel", "statusState"}),
-              " 1| 12| 1042| 8000 kHz| 8 bit - Mono|");
+              " 1| 12| 1042| 8000 Hz| 8 bit - Mono|");
     EXPECT_EQ(text(w, "statusPath"), QString::fromStdString(t.app->files.soundFile));
     EXPECT_EQ(control<QPlainTextEdit>(w, "commentEdit")->toPlainText(), ""); // the comment is all zero bytes
     for (const char* name : {"saveAsAction", "addSamplesAction", "deleteSampleAction", "exportSampleAction",
@@ -89,7 +96,7 @@ TEST_F(SoundWindowTest, ShowsTheCharactersBankSampleBySample)
         EXPECT_TRUE(toolbarButton(w, name)->isEnabled()) << name;
 
     showSample(w, 12);
-    EXPECT_EQ(texts(w, {"groupEdit", "currentLabel", "rateLabel"}), "800| 12| 11025 kHz");
+    EXPECT_EQ(texts(w, {"groupEdit", "currentLabel", "rateLabel"}), "800| 12| 11025 Hz");
 
     // Opening left it unmodified: saving without an edit gives the same bytes.
     t.dialogs.files.enqueue(QString::fromStdString(t.path("copy")));
@@ -171,11 +178,12 @@ TEST_F(SoundWindowTest, AddDeleteAndCommentThroughTheWindow)
     writeFile(t.path("in/b.wav"), "bad");
     SoundWindow w(*t.app);
 
-    t.dialogs.fileLists.enqueue({QString::fromStdString(t.path("in/a.wav")), QString::fromStdString(t.path("in/b.wav"))});
+    t.dialogs.fileLists.enqueue(
+        {QString::fromStdString(t.path("in/a.wav")), QString::fromStdString(t.path("in/b.wav"))});
     w.addSamples();
     EXPECT_EQ(t.dialogs.fileDialogs.at(0).filter, "WAV files (*.WAV)|*.WAV|All files (*.*)|*.*");
     EXPECT_EQ(messages().size(), 2);
-    EXPECT_EQ(texts(w, {"totalLabel", "currentLabel"}), " 2| 1");
+    EXPECT_EQ(texts(w, {"totalLabel", "currentLabel"}), " 2| 2"); // the new sample is shown
 
     showSample(w, 2);
     w.deleteSample();
@@ -495,4 +503,214 @@ TEST_F(SoundWindowTest, ACommentNotEditedIsWrittenBackByteForByte)
         w.saveAs();
         EXPECT_TRUE(readFile(path).substr(24, 488) == comment);
     }
+}
+
+// --- keys, drops and playback shown -------------------------------------------------
+
+using test::dropFiles;
+
+TEST_F(SoundWindowTest, TheStandardKeysAreEachBoundOnceAndLeaveTheBoxesTheirs)
+{
+    useRealBank();
+    SoundWindow w(*t.app);
+    const QMap<QString, QStringList> keys = boundKeys(&w);
+    const struct {
+        QString key;
+        const char* action; // nullptr: the key is left to the boxes
+    } table[] = {
+        {keyText(QKeySequence::keyBindings(QKeySequence::SaveAs).value(0, QKeySequence("Ctrl+Shift+S"))),
+         "saveAsAction"},
+        {keyText(QKeySequence::Save), "saveAsAction"},
+        {keyText(QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence("Ctrl+Q"))), "exitAction"},
+        {keyText(QKeySequence::Delete), "deleteSampleAction"},
+        {"F5", "playAction"},
+        {"F6", "stopAction"},
+        {keyText(QKeySequence::SelectAll), nullptr},
+        {keyText(QKeySequence::Cut), nullptr},
+        {keyText(QKeySequence::Copy), nullptr},
+        {keyText(QKeySequence::Paste), nullptr},
+    };
+    for (const auto& row : table) {
+        const QStringList expected = row.action ? QStringList{row.action} : QStringList{};
+        EXPECT_EQ(keys.value(row.key), expected) << row.key.toStdString();
+    }
+    EXPECT_EQ(keysBoundTwice(&w), QStringList());
+    for (QKeySequence::StandardKey key : {QKeySequence::Undo, QKeySequence::Redo})
+        EXPECT_TRUE(keys.contains(keyText(key))) << keyText(key).toStdString();
+    EXPECT_EQ(toolbarButton(w, "saveAsAction")->toolTip(),
+              "Save as... ("
+                  + keyText(QKeySequence::keyBindings(QKeySequence::SaveAs).value(0, QKeySequence("Ctrl+Shift+S")))
+                  + ")");
+    EXPECT_EQ(toolbarButton(w, "deleteSampleAction")->toolTip(), "Delete sample (Del)");
+
+    // Ctrl+A in the comment box selects its text.
+    auto* comment = control<QPlainTextEdit>(w, "commentEdit");
+    comment->setPlainText("some words");
+    QTest::keyClick(comment, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(comment->textCursor().selectedText(), "some words");
+}
+
+TEST_F(SoundWindowTest, DroppedWavFilesAreAddedAndTheNewSampleShown)
+{
+    useBank(makeBank({{1, 0, makeTone(20)}, {1, 1, makeTone(20)}}));
+    writeFile(t.path("in/a.wav"), makeWav(22050, 1, 8, 100));
+    writeFile(t.path("in/b.wav"), makeWav(44100, 2, 16, 400));
+    writeFile(t.path("in/notes.txt"), "not a sound");
+    SoundWindow w(*t.app);
+    showSample(w, 1);
+
+    EXPECT_FALSE(dropFiles(&w, {QString::fromStdString(t.path("in/notes.txt"))}));
+    EXPECT_EQ(w.editor().count(), 2);
+
+    EXPECT_TRUE(dropFiles(&w,
+                          {QString::fromStdString(t.path("in/a.wav")), QString::fromStdString(t.path("in/notes.txt")),
+                           QString::fromStdString(t.path("in/b.wav"))}));
+    ASSERT_EQ(w.editor().count(), 4);
+    EXPECT_EQ(messages(), QStringList{});
+    EXPECT_EQ(texts(w, {"currentLabel", "totalLabel", "rateLabel", "formatLabel"}), " 4| 4| 44100 Hz| 16 bit - Stereo");
+    EXPECT_TRUE(w.editor().modified());
+
+    // Add through its dialog shows the new sample too.
+    showSample(w, 1);
+    t.dialogs.fileLists.enqueue({QString::fromStdString(t.path("in/a.wav"))});
+    w.addSamples();
+    EXPECT_EQ(texts(w, {"currentLabel", "totalLabel", "rateLabel"}), " 5| 5| 22050 Hz");
+}
+
+TEST_F(SoundWindowTest, PlayingIsShownUntilTheSoundEnds)
+{
+    useBank(makeBank({{0, 0, makeTone(300)}, {0, 1, makeTone(3000)}}));
+    auto w = std::make_unique<SoundWindow>(*t.app);
+    auto* playing = control<QLabel>(*w, "playingLabel");
+    auto* play = control<QToolButton>(*w, "playButton");
+    EXPECT_EQ(playing->text(), "");
+
+    w->play();
+    EXPECT_EQ(playing->text(), "Playing");
+    EXPECT_TRUE(play->isDown());
+    QTest::qWait(100);
+    EXPECT_EQ(playing->text(), "Playing"); // still going
+    QTRY_COMPARE_WITH_TIMEOUT(playing->text(), QString(), 2000);
+    EXPECT_FALSE(play->isDown());
+
+    showSample(*w, 2);
+    w->play();
+    EXPECT_EQ(playing->text(), "Playing");
+    w->stop();
+    EXPECT_EQ(playing->text(), "");
+}
+
+// --- undo and redo -------------------------------------------------------------
+
+TEST_F(SoundWindowTest, EveryEditIsOneStepUndoneAndDoneAgain)
+{
+    writeFile(t.path("in/a.wav"), makeWav(22050, 2, 16, 40));
+    writeFile(t.path("in/b.wav"), makeTone(4));
+    struct Case {
+        const char* undoText;
+        std::function<void(SoundWindow&)> edit;
+    };
+    const Case cases[] = {
+        {"Undo Group Number",
+         [](SoundWindow& w) {
+             control<QLineEdit>(w, "groupEdit")->setText("42");
+             w.takeGroupNumber();
+         }},
+        {"Undo Sample Number",
+         [](SoundWindow& w) {
+             control<QLineEdit>(w, "sampleEdit")->setText("");
+             w.takeSampleNumber();
+         }},
+        {"Undo Add Sound",
+         [this](SoundWindow& w) {
+             t.dialogs.fileLists.enqueue({QString::fromStdString(t.path("in/a.wav"))});
+             w.addSamples();
+         }},
+        {"Undo Add Sounds",
+         [this](SoundWindow& w) {
+             t.dialogs.fileLists.enqueue(
+                 {QString::fromStdString(t.path("in/a.wav")), QString::fromStdString(t.path("in/b.wav"))});
+             w.addSamples();
+         }},
+        {"Undo Delete Sound", [](SoundWindow& w) { toolbarButton(w, "deleteSampleAction")->trigger(); }},
+        {"Undo Comment", // typed letter by letter: one step
+         [](SoundWindow& w) {
+             auto* comment = control<QPlainTextEdit>(w, "commentEdit");
+             comment->setFocus();
+             QTest::keyClicks(comment, "new words");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.undoText);
+        useBank(makeBank({{1, 2, makeTone(1)}, {3, 4, makeTone(2)}, {5, 6, makeTone(3)}}));
+        SoundWindow w(*t.app);
+        w.show();
+        showSample(w, 2);
+        const std::string before = encodeSndFile(w.editor().bank());
+        c.edit(w);
+        const std::string after = encodeSndFile(w.editor().bank());
+        ASSERT_NE(after, before);
+        ASSERT_EQ(w.undoStack()->count(), 1);
+        EXPECT_EQ(w.undoAction()->text(), c.undoText);
+        EXPECT_EQ(text(w, "statusState"), "Modified");
+
+        w.undoAction()->trigger();
+        EXPECT_TRUE(encodeSndFile(w.editor().bank()) == before);
+        EXPECT_FALSE(w.editor().modified());
+        EXPECT_EQ(text(w, "statusState"), "");
+        EXPECT_EQ(text(w, "totalLabel"), " 3");
+        const SampleTexts shown = w.editor().sampleTexts(w.editor().current());
+        EXPECT_EQ(texts(w, {"currentLabel", "groupEdit", "sampleEdit"}),
+                  QString::fromStdString(shown.current + "|" + shown.group + "|" + shown.sample));
+        EXPECT_EQ(control<QPlainTextEdit>(w, "commentEdit")->toPlainText(), "");
+        EXPECT_EQ(w.redoAction()->text(), QString(c.undoText).replace("Undo", "Redo"));
+
+        w.redoAction()->trigger();
+        EXPECT_TRUE(encodeSndFile(w.editor().bank()) == after);
+        EXPECT_TRUE(w.editor().modified());
+        EXPECT_EQ(text(w, "totalLabel"), QStringLiteral(" %1").arg(w.editor().count()));
+        EXPECT_EQ(w.undoStack()->count(), 1); // showing the step made none
+    }
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(SoundWindowTest, UndoneEditsSaveAsTheBankWas)
+{
+    const std::string bank = makeBank({{1, 2, makeTone(1)}, {3, 4, makeTone(2)}, {5, 6, makeTone(3)}});
+    // The sample deleted, in order: the middle one, the last, then the two left.
+    useBank(bank);
+    SoundWindow w(*t.app);
+    for (int index : {2, 2, 1, 1}) {
+        showSample(w, index);
+        w.deleteSample();
+    }
+    EXPECT_EQ(text(w, "totalLabel"), "0");
+    EXPECT_FALSE(toolbarButton(w, "deleteSampleAction")->isEnabled());
+    for (int k = 0; k < 4; ++k)
+        w.undoStack()->undo();
+    EXPECT_TRUE(toolbarButton(w, "deleteSampleAction")->isEnabled());
+    t.dialogs.files.enqueue(QString::fromStdString(t.path("back.snd")));
+    w.saveAs();
+    EXPECT_TRUE(readFile(t.path("back.snd")) == bank);
+
+    // Saved: the history's state at the save is no edit, any other is.
+    EXPECT_FALSE(w.editor().modified());
+    w.redoAction()->trigger(); // a delete done again, past the save
+    EXPECT_EQ(text(w, "statusState"), "Modified");
+    EXPECT_EQ(text(w, "totalLabel"), " 2");
+    w.undoAction()->trigger();
+    EXPECT_EQ(text(w, "statusState"), "");
+    control<QLineEdit>(w, "groupEdit")->setText("9");
+    w.takeGroupNumber();
+    EXPECT_TRUE(w.editor().modified());
+    EXPECT_FALSE(w.redoAction()->isEnabled()); // the undone deletes went with the new edit
+    w.undoAction()->trigger();
+    EXPECT_FALSE(w.editor().modified());
+    EXPECT_EQ(text(w, "groupEdit"), "3"); // sample 2, the last one put back
+
+    // The window letting its changes go (another character opens) drops the history.
+    w.discardChanges();
+    EXPECT_EQ(w.undoStack()->count(), 0);
+    EXPECT_FALSE(w.undoAction()->isEnabled());
+    EXPECT_FALSE(w.redoAction()->isEnabled());
 }

@@ -36,7 +36,7 @@ TEST(SpriteList, TheTableLimits)
 {
     // rows, rows to add, allowed through Add, allowed through clone and the browser
     const std::tuple<int, int, bool, bool> cases[] = {
-        {0, 1, true, true},      {19899, 5, true, true},  {19900, 1, false, true},
+        {0, 1, true, true},      {19899, 5, true, true},   {19900, 1, false, true},
         {19999, 1, false, true}, {20000, 1, false, false}, {19899, 102, false, false},
     };
     for (const auto& [count, extra, add, grow] : cases) {
@@ -51,13 +51,12 @@ TEST(SpriteList, SortComparesNumbersAndASortedTableIsNoEdit)
 {
     // 10 after 9, "-1" first, a text without a number counts as 0.
     bool modified = false;
-    EXPECT_EQ(sortedPictures({rec("ten", "10", "0"), rec("nine", "9", "0"), rec("minus", "-1", "0"),
-                              rec("none", "x", "3")},
-                             modified),
-              (std::vector<std::string>{"minus", "none", "nine", "ten"}));
+    EXPECT_EQ(
+        sortedPictures({rec("ten", "10", "0"), rec("nine", "9", "0"), rec("minus", "-1", "0"), rec("none", "x", "3")},
+                       modified),
+        (std::vector<std::string>{"minus", "none", "nine", "ten"}));
     EXPECT_TRUE(modified);
-    EXPECT_EQ(sortedPictures({rec("a", "0", "1"), rec("b", "0", "2")}, modified),
-              (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(sortedPictures({rec("a", "0", "1"), rec("b", "0", "2")}, modified), (std::vector<std::string>{"a", "b"}));
     EXPECT_FALSE(modified);
 }
 
@@ -75,15 +74,94 @@ TEST(SpriteList, FindingByNumbersAndTheTexts)
         EXPECT_EQ(clampAxis(in), out) << in;
 }
 
+TEST(SpriteList, InsertingPutsADeletedRecordBackInItsRow)
+{
+    // rows before, row to insert at, accepted, pictures after
+    const std::tuple<int, int, bool, std::string> cases[] = {
+        {3, 1, true, "xabc"}, {3, 2, true, "axbc"}, {3, 4, true, "abcx"},
+        {3, 5, false, "abc"}, {3, 0, false, "abc"}, {0, 1, true, "x"},
+    };
+    for (const auto& [count, row, accepted, pictures] : cases) {
+        SpriteWorkspace ws("/nowhere");
+        for (int k = 0; k < count; ++k)
+            ws.records().push_back(rec(std::string(1, static_cast<char>('a' + k)), "0", std::to_string(k)));
+        EXPECT_EQ(insertRecord(ws, row, rec("x", "1", "2", "3", "4")), accepted) << row;
+        std::string out;
+        for (const auto& r : ws.records())
+            out += r.pcxFile;
+        EXPECT_EQ(out, pictures) << row;
+        EXPECT_EQ(ws.modified(), accepted) << row;
+    }
+    // Deleting and inserting the record again gives the table as it was.
+    SpriteWorkspace ws("/nowhere");
+    ws.records() = {rec("a", "0", "0"), rec("b", "05", "1", "-2", "7"), rec("c", "0", "2")};
+    const SpriteRecord taken = ws.record(2);
+    deleteRecord(ws, 2);
+    ASSERT_TRUE(insertRecord(ws, 2, taken));
+    EXPECT_EQ(formatSpriteIndex("h", ws.records()),
+              formatSpriteIndex("h", {rec("a", "0", "0"), rec("b", "05", "1", "-2", "7"), rec("c", "0", "2")}));
+}
+
+TEST(SpriteList, TheSortOrderGoesForthAndBack)
+{
+    SpriteWorkspace ws("/nowhere");
+    ws.records() = {rec("a", "5", "1"), rec("b", "0", "2"), rec("c", "5", "0"), rec("d", "0", "2"),
+                    rec("e", "-1", "9")};
+    const std::string original = formatSpriteIndex("h", ws.records());
+    const std::vector<int> order = sortOrder(ws);
+    EXPECT_EQ(order, (std::vector<int>{4, 1, 3, 2, 0})); // stable: b before d
+    EXPECT_FALSE(ws.modified());                         // asking is no edit
+    applyOrder(ws, order);
+    std::string pictures;
+    for (const auto& r : ws.records())
+        pictures += r.pcxFile;
+    EXPECT_EQ(pictures, "ebdca");
+    EXPECT_TRUE(sortOrder(ws).empty()); // in order now
+    revertOrder(ws, order);
+    EXPECT_EQ(formatSpriteIndex("h", ws.records()), original);
+
+    // An order for another table changes nothing.
+    applyOrder(ws, {1, 0});
+    revertOrder(ws, {1, 0});
+    EXPECT_EQ(formatSpriteIndex("h", ws.records()), original);
+}
+
+TEST(SpriteList, AKeptPictureIsWrittenBackOnlyWhenItsFileIsGone)
+{
+    QTemporaryDir dir;
+    const std::string app = dir.path().toStdString();
+    SpriteWorkspace ws(app);
+    test::writeFile(app + "/tempsff/walk.pcx", "walk picture");
+    const KeptPicture kept = keepPicture(ws, "tempsff/walk.pcx");
+    ASSERT_EQ(kept.bytes, std::optional<std::string>("walk picture"));
+
+    test::writeFile(app + "/tempsff/walk.pcx", "another picture since");
+    EXPECT_TRUE(restorePicture(ws, kept));
+    EXPECT_EQ(test::readFile(app + "/tempsff/walk.pcx"), "another picture since"); // never replaced
+
+    std::filesystem::remove_all(app + "/tempsff");
+    EXPECT_TRUE(restorePicture(ws, kept));
+    EXPECT_EQ(test::readFile(app + "/tempsff/walk.pcx"), "walk picture");
+
+    const KeptPicture missing = keepPicture(ws, "tempsff/none.pcx");
+    EXPECT_FALSE(missing.bytes);
+    EXPECT_FALSE(restorePicture(ws, missing));
+}
+
 TEST(SpriteList, CopiesIntoTheWorkspaceNeverReplaceAnotherPicture)
 {
     QTemporaryDir dir;
     const std::string app = dir.path().toStdString();
     SpriteWorkspace ws(app);
     const std::pair<const char*, const char*> files[] = {
-        {"tempsff/walk.pcx", "old picture"}, {"tempsff/walk-2.pcx", "another"}, {"tempsff/JUMP.PCX", "jump"},
-        {"tempsff/same.pcx", "same"},        {"in/walk.pcx", "new picture"},    {"in/jump.pcx", "other jump"},
-        {"in/same.pcx", "same"},             {"in/fresh.pcx", "fresh"},
+        {"tempsff/walk.pcx", "old picture"},
+        {"tempsff/walk-2.pcx", "another"},
+        {"tempsff/JUMP.PCX", "jump"},
+        {"tempsff/same.pcx", "same"},
+        {"in/walk.pcx", "new picture"},
+        {"in/jump.pcx", "other jump"},
+        {"in/same.pcx", "same"},
+        {"in/fresh.pcx", "fresh"},
     };
     for (const auto& [name, bytes] : files)
         test::writeFile(app + "/" + name, bytes);
@@ -92,8 +170,7 @@ TEST(SpriteList, CopiesIntoTheWorkspaceNeverReplaceAnotherPicture)
         {"in/walk.pcx", "tempsff/walk-3.pcx"}, // walk and walk-2 are taken
         {"in/jump.pcx", "tempsff/jump-2.pcx"}, // taken in another letter case
         {"in/same.pcx", "tempsff/same.pcx"},   // the same picture: shared, not copied again
-        {"in/fresh.pcx", "tempsff/fresh.pcx"},
-        {"in/walk.pcx", "tempsff/walk-3.pcx"}, // a second copy reuses the first
+        {"in/fresh.pcx", "tempsff/fresh.pcx"}, {"in/walk.pcx", "tempsff/walk-3.pcx"}, // a second copy reuses the first
     };
     for (const auto& [source, expected] : cases) {
         const CopyResult r = copyIntoWorkspace(ws, app + "/" + source);
@@ -154,8 +231,10 @@ TEST(SpriteView, MouseLabelAndDragArithmetic)
 
     // start, now, axis, zoom, axis after
     const std::tuple<int, int, std::int64_t, float, std::int64_t> drags[] = {
-        {0, -6, 10, 2.0f, 13}, {5, 6, 10, 2.0f, 9}, // floor(-0.5 + 10)
-        {0, 3, 0, 1.0f, -3},   {-20, -10, 40, 0.5f, 20},
+        {0, -6, 10, 2.0f, 13},
+        {5, 6, 10, 2.0f, 9}, // floor(-0.5 + 10)
+        {0, 3, 0, 1.0f, -3},
+        {-20, -10, 40, 0.5f, 20},
     };
     for (const auto& [start, now, axis, zoom, expected] : drags)
         EXPECT_EQ(draggedAxis(start, axis, now, zoom), expected) << start << "->" << now;
@@ -165,9 +244,9 @@ TEST(SffBuild, OptionsTheScriptLineAndTheIndex)
 {
     // crop, remove duplicate images, remove duplicate palettes
     const std::tuple<int, int, int, const char*> cases[] = {
-        {0, 0, 0, ""},       {1, 0, 0, "-c "},    {0, 1, 0, "-p "},    {0, 0, 1, "-f "},
-        {1, 1, 0, "-c -p "}, {1, 0, 1, "-c -f "}, {0, 1, 1, "-f -p "}, {1, 1, 1, "-c -f -p "},
-        {2, 2, 2, ""}, // only the value 1 adds its option
+        {0, 0, 0, ""},       {1, 0, 0, "-c "},    {0, 1, 0, "-p "},       {0, 0, 1, "-f "}, {1, 1, 0, "-c -p "},
+        {1, 0, 1, "-c -f "}, {0, 1, 1, "-f -p "}, {1, 1, 1, "-c -f -p "}, {2, 2, 2, ""}, // only the value 1 adds its
+                                                                                         // option
     };
     for (const auto& [crop, images, palettes, options] : cases) {
         const BuildFlags flags{crop, images, palettes};

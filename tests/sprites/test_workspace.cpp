@@ -52,7 +52,8 @@ TEST(SpriteIndex, WrittenIndexReadsBack)
 {
     QTemporaryDir dir;
     const std::string path = dir.path().toStdString() + "/tempsff.txt";
-    std::vector<SpriteRecord> records = {{"tempsff/a.pcx", "0", "0", "10", "-20"}, {"tempsff/b.pcx", "5000", "1", "3", "4"}};
+    std::vector<SpriteRecord> records = {{"tempsff/a.pcx", "0", "0", "10", "-20"},
+                                         {"tempsff/b.pcx", "5000", "1", "3", "4"}};
     test::writeFile(path, formatSpriteIndex("/out/hero.sff", records));
     EXPECT_EQ(test::readFile(path).substr(0, 15), "/out/hero.sff\r\n");
     const auto back = readIndexFile(path);
@@ -67,12 +68,15 @@ TEST(SpriteIndex, TextReadsBackToTheSameBytes)
 {
     // The tools read the index from its text: what the editor writes must
     // come back field for field, and write out again byte for byte.
-    const std::vector<SpriteRecord> records = {{"tempsff\\a.pcx", "05", "", "-3", "x"}, {"tempsff/b.pcx", "1", "2", "3", "4"}};
+    const std::vector<SpriteRecord> records = {{"tempsff\\a.pcx", "05", "", "-3", "x"},
+                                               {"tempsff/b.pcx", "1", "2", "3", "4"}};
     const std::string text = formatSpriteIndex("C:\\out\\hero.sff", records);
-    EXPECT_EQ(text, "C:\\out\\hero.sff\r\ntempsff\\a.pcx\r\n05\r\n\r\n-3\r\nx\r\n"
-                    "tempsff/b.pcx\r\n1\r\n2\r\n3\r\n4\r\n");
-    for (const std::string& written : {text, std::string("C:\\out\\hero.sff\ntempsff\\a.pcx\n05\n\n-3\nx\n"
-                                                           "tempsff/b.pcx\n1\n2\n3\n4")}) {
+    EXPECT_EQ(text,
+              "C:\\out\\hero.sff\r\ntempsff\\a.pcx\r\n05\r\n\r\n-3\r\nx\r\n"
+              "tempsff/b.pcx\r\n1\r\n2\r\n3\r\n4\r\n");
+    for (const std::string& written : {text,
+                                       std::string("C:\\out\\hero.sff\ntempsff\\a.pcx\n05\n\n-3\nx\n"
+                                                   "tempsff/b.pcx\n1\n2\n3\n4")}) {
         const SpriteIndex back = parseSpriteIndex(std::string_view(written));
         EXPECT_EQ(back.header, "C:\\out\\hero.sff");
         EXPECT_EQ(formatSpriteIndex(back.header, back.records), text);

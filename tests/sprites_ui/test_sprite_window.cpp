@@ -2,12 +2,16 @@
 // through the parameters dialog, the PCX browser, and a round trip of a real
 // character through the real sprite tools.
 
+#include "file_drops.h"
 #include "image/pcx.h"
+#include "shell/action_icons.h"
 #include "shell/main_window.h"
-#include "sprites/pcx_browser.h"
+#include "shell/status_progress.h"
+#include "shortcut_table.h"
 #include "sprites/build_options_dialog.h"
-#include "sprites/sprite_window.h"
+#include "sprites/pcx_browser.h"
 #include "sprites/sprite_list.h"
+#include "sprites/sprite_window.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -15,16 +19,26 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
 
 #include <cstdlib>
 #include <filesystem>
@@ -147,8 +161,8 @@ struct SpriteWindowTest : ::testing::Test {
     QPoint at(int dx, int dy) const { return {w->origin().x + dx, w->origin().y + dy}; }
     void sendMove(QPoint pos, Qt::MouseButtons buttons)
     {
-        QMouseEvent move(QEvent::MouseMove, QPointF(pos), w->view->mapToGlobal(QPointF(pos)), Qt::NoButton,
-                         buttons, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(pos), w->view->mapToGlobal(QPointF(pos)), Qt::NoButton, buttons,
+                         Qt::NoModifier);
         QApplication::sendEvent(w->view, &move);
     }
     // Queues the answers to the next build: the SFF's name, then the parameters.
@@ -300,7 +314,7 @@ TEST_F(SpriteWindowTest, DeletingTheOnlyRecordLeavesAClearEmptyView)
     // Nothing to act on, nothing breaks; adding starts the table again.
     t.dialogs.clear();
     for (QAction* action : {w->deleteImageAction, w->cloneImageAction, w->sortAction, w->editExternallyAction,
-                            w->exportImageAction, w->zoomInAction, w->zoomOutAction, w->undoAction})
+                            w->exportImageAction, w->zoomInAction, w->zoomOutAction})
         action->trigger();
     QTest::keyClick(w.get(), Qt::Key_Right);
     w->axisXEdit->setText("5");
@@ -362,8 +376,8 @@ TEST_F(SpriteWindowTest, ZoomLimitsAndButtons)
     QAction* in = w->zoomInAction;
     QAction* out = w->zoomOutAction;
     const std::tuple<QAction*, float, bool, bool> steps[] = {
-        {in, 4, true, true},      {in, 8, false, true},     {out, 4, true, true},     {out, 2, true, true},
-        {out, 1, true, true},     {out, 0.5f, true, true},  {out, 0.25f, true, true}, {out, 0.125f, true, false},
+        {in, 4, true, true},  {in, 8, false, true},    {out, 4, true, true},     {out, 2, true, true},
+        {out, 1, true, true}, {out, 0.5f, true, true}, {out, 0.25f, true, true}, {out, 0.125f, true, false},
     };
     for (const auto& [action, zoom, inEnabled, outEnabled] : steps) {
         action->trigger();
@@ -375,6 +389,34 @@ TEST_F(SpriteWindowTest, ZoomLimitsAndButtons)
     t.app->zoomFactor = 8.0f;
     open();
     EXPECT_FALSE(w->zoomInAction->isEnabled());
+}
+
+TEST_F(SpriteWindowTest, EveryToolbarButtonShowsItsCaptionUnderAPictureOfItsOwn)
+{
+    open(1);
+    const std::pair<const char*, ActionIcon> buttons[] = {
+        {"Save", ActionIcon::Save},          {"Sort", ActionIcon::Sort},       {"Add", ActionIcon::Add},
+        {"Delete", ActionIcon::Delete},      {"Clone", ActionIcon::Duplicate}, {"Change", ActionIcon::Replace},
+        {"Browser", ActionIcon::Thumbnails}, {"ZoomIn", ActionIcon::ZoomIn},   {"ZoomOut", ActionIcon::ZoomOut},
+        {"ShellEdit", ActionIcon::Edit},     {"SaveOne", ActionIcon::Export},  {"SaveAll", ActionIcon::ExportAll},
+        {"Undo", ActionIcon::Undo},
+    };
+    const QList<QAction*> actions = w->toolBar->actions();
+    ASSERT_EQ(actions.size(), std::size(buttons));
+    QList<QImage> pictures;
+    for (std::size_t k = 0; k < std::size(buttons); ++k) {
+        const auto& [caption, icon] = buttons[k];
+        QAction* action = actions[static_cast<qsizetype>(k)];
+        EXPECT_EQ(action->text(), caption);
+        auto* button = qobject_cast<QToolButton*>(w->toolBar->widgetForAction(action));
+        ASSERT_NE(button, nullptr) << caption;
+        EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon) << caption;
+        const QImage picture = action->icon().pixmap(QSize(16, 16)).toImage();
+        EXPECT_FALSE(picture.isNull()) << caption;
+        EXPECT_EQ(picture, actionIcon(icon).pixmap(QSize(16, 16)).toImage()) << caption;
+        EXPECT_FALSE(pictures.contains(picture)) << caption << " looks like another button";
+        pictures << picture;
+    }
 }
 
 TEST_F(SpriteWindowTest, DraggingMovesTheAxisAndTheLabelFloors)
@@ -484,6 +526,23 @@ TEST_F(SpriteWindowTest, ThePictureScrollBarsEndAtThePicturesEdgesAndStepATenthO
         EXPECT_EQ(rgb(shown.pixel(20, zoom)), paletteColour(10));
         down->setValue(kPanCentre);
         EXPECT_EQ(w->origin(), centre);
+
+        // An arrow click moves the picture a tenth of the view; past the end
+        // neither a page step nor a dragged slider moves it.
+        across->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        EXPECT_EQ(w->origin(), (ViewPoint{centre.x - 40, centre.y}));
+        down->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        EXPECT_EQ(w->origin(), (ViewPoint{centre.x - 40, centre.y + 30}));
+        across->setValue(across->maximum());
+        const ViewPoint atEnd = w->origin();
+        across->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        EXPECT_EQ(w->origin(), atEnd);
+        across->setSliderDown(true);
+        across->setSliderPosition(across->maximum() + 1000);
+        across->setSliderDown(false);
+        EXPECT_EQ(w->origin(), atEnd);
+        across->setValue(kPanCentre);
+        down->setValue(kPanCentre);
     }
 
     // Zooming out leaves a scrolled view where it is; once back inside, the
@@ -517,13 +576,13 @@ TEST(SpriteDrawing, PanRangeKeepsThePictureOverTheView)
         int current;
         PanRange expected;
     } cases[] = {
-        {400, 320, 640, 1, c, {c - 120, c + 120}},       // larger: an edge on each edge of the view
-        {400, 320, 640, 8, c, {c - 2360, c + 2360}},     // 2560 - 200 each way
-        {400, 0, 640, 2, c, {c, c + 1080}},              // axis on the first column: the centre is an end
-        {400, 50, 100, 2, c, {c - 100, c + 100}},        // smaller: anywhere inside the view
-        {400, 50, 100, 2, c + 500, {c - 100, c + 500}},  // a value outside is kept
-        {401, 320, 640, 1, c, {c - 120, c + 119}},       // odd: the origin lands on even pixels only
-        {400, 10, 20, 0.5f, c, {c - 195, c + 195}},      // zoomed out, 10 pixels wide
+        {400, 320, 640, 1, c, {c - 120, c + 120}},      // larger: an edge on each edge of the view
+        {400, 320, 640, 8, c, {c - 2360, c + 2360}},    // 2560 - 200 each way
+        {400, 0, 640, 2, c, {c, c + 1080}},             // axis on the first column: the centre is an end
+        {400, 50, 100, 2, c, {c - 100, c + 100}},       // smaller: anywhere inside the view
+        {400, 50, 100, 2, c + 500, {c - 100, c + 500}}, // a value outside is kept
+        {401, 320, 640, 1, c, {c - 120, c + 119}},      // odd: the origin lands on even pixels only
+        {400, 10, 20, 0.5f, c, {c - 195, c + 195}},     // zoomed out, 10 pixels wide
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(testing::Message() << k.view << " " << k.axis << " " << k.picture << " " << k.zoom);
@@ -567,7 +626,7 @@ TEST(SpriteDrawing, TheStretchMatchesThePaintersAtWholeZooms)
         ViewPoint origin;
         std::int64_t axisX, axisY, onionAxisX, onionAxisY;
     } cases[] = {
-        {1, {30, 20}, 3, 4, -5, 2},  {2, {30, 20}, 10, 8, 0, 20},  {3, {5, 70}, 12, 1, 9, 9},
+        {1, {30, 20}, 3, 4, -5, 2},   {2, {30, 20}, 10, 8, 0, 20},   {3, {5, 70}, 12, 1, 9, 9},
         {8, {40, 30}, 20, 16, 3, 25}, {4, {-10, 90}, -2, 30, 6, -1}, {8, {300, 300}, 0, 0, 0, 0},
     };
     for (const QImage& shown : {sprite, translucent}) {
@@ -716,11 +775,13 @@ TEST_F(SpriteWindowTest, PicturesTheBuildWouldRefuseStayOut)
     // The ways a picture comes in: Add (with a good file before it: all or
     // nothing), Change, and the browser's Add.
     const std::pair<const char*, std::function<void(const QString&)>> ways[] = {
-        {"add", [&](const QString& bad) {
+        {"add",
+         [&](const QString& bad) {
              t.dialogs.fileLists.enqueue({file("good.pcx"), bad});
              w->addImageAction->trigger();
          }},
-        {"change", [&](const QString& bad) {
+        {"change",
+         [&](const QString& bad) {
              t.dialogs.files.enqueue(bad);
              w->changeImageAction->trigger();
          }},
@@ -768,7 +829,7 @@ TEST_F(SpriteWindowTest, SavingWritesTheIndexAndRunsTheTool)
 
     // The boxes of the parameters dialog, each to its own option.
     const std::tuple<bool, bool, bool, const char*> cases[] = {{false, true, false, "-p "},
-                                                              {true, false, true, "-c -f "}};
+                                                               {true, false, true, "-c -f "}};
     for (const auto& [crop, images, palettes, options] : cases) {
         t.dialogs.clear();
         queueSave(sff, crop, images, palettes);
@@ -983,8 +1044,8 @@ struct RealCharacter {
 
     bool open(bool forScreenshot = false)
     {
-        if (!std::filesystem::exists(std::string(VANTREL_APP_DIR) + "/sff2pcx") ||
-            !std::filesystem::exists(std::string(VANTREL_APP_DIR) + "/sprmaker"))
+        if (!std::filesystem::exists(std::string(VANTREL_APP_DIR) + "/sff2pcx")
+            || !std::filesystem::exists(std::string(VANTREL_APP_DIR) + "/sprmaker"))
             return false;
         test::installRealTools(t.dir().toStdString());
         registerSpritesWindows(main);
@@ -1069,4 +1130,381 @@ TEST(SpriteRoundTrip, Screenshot)
     c.window->hideTransparentBox->click();
     QTest::qWait(300);
     EXPECT_TRUE(c.main.grab().save(QString::fromLocal8Bit(target)));
+}
+
+// --- keys, drops, the save dialog and progress -------------------------------------
+
+using test::dropFiles;
+
+TEST_F(SpriteWindowTest, TheStandardKeysAreEachBoundOnceAndNamedInTheTips)
+{
+    open(3);
+    const QMap<QString, QStringList> keys = test::boundKeys(w.get());
+    const std::pair<QString, const char*> table[] = {
+        {test::keyText(QKeySequence::Save), "saveAction"},
+        {test::keyText(QKeySequence::ZoomIn), "zoomInAction"},
+        {test::keyText(QKeySequence::ZoomOut), "zoomOutAction"},
+        {test::keyText(QKeySequence::Delete), "deleteImageAction"},
+    };
+    for (const auto& [key, action] : table)
+        EXPECT_EQ(keys.value(key), QStringList{action}) << key.toStdString();
+    EXPECT_EQ(test::keysBoundTwice(w.get()), QStringList());
+    for (QKeySequence::StandardKey key : {QKeySequence::Undo, QKeySequence::Redo})
+        EXPECT_TRUE(keys.contains(test::keyText(key))) << test::keyText(key).toStdString();
+    EXPECT_EQ(w->saveAction->toolTip(), "Save SFF file (" + test::keyText(QKeySequence::Save) + ")");
+    EXPECT_EQ(w->zoomInAction->toolTip(), "Zoom In (" + test::keyText(QKeySequence::ZoomIn) + ")");
+    EXPECT_EQ(w->sortAction->toolTip(), "Sort images");
+}
+
+TEST_F(SpriteWindowTest, PageUpAndPageDownStepOneSprite)
+{
+    open(12);
+    const std::tuple<int, QWidget*, Qt::Key, int> steps[] = {
+        {3, nullptr, Qt::Key_PageDown, 4},
+        {4, nullptr, Qt::Key_PageUp, 3},
+        {12, nullptr, Qt::Key_PageDown, 12},
+        {1, nullptr, Qt::Key_PageUp, 1},
+        // On the index bar too, where the key would jump a page.
+        {5, w->indexScrollBar, Qt::Key_PageDown, 6},
+        {5, w->indexScrollBar, Qt::Key_PageUp, 4},
+    };
+    for (const auto& [from, focus, key, to] : steps) {
+        w->indexScrollBar->setValue(from);
+        QTest::keyClick(focus ? focus : w.get(), key);
+        EXPECT_EQ(w->currentIndex(), to) << from << " " << key;
+        EXPECT_EQ(w->imageEdit->text().toInt(), to);
+    }
+}
+
+TEST_F(SpriteWindowTest, DroppedPicturesAreAddedAfterTheCurrentRecordAsAddDoes)
+{
+    open(4);
+    w->indexScrollBar->setValue(2);
+    test::writeFile(app + "/in/notes.txt", "not a picture");
+    const QString notes = QString::fromStdString(app + "/in/notes.txt");
+    EXPECT_FALSE(dropFiles(w.get(), {notes}));
+    EXPECT_EQ(ws().count(), 4);
+
+    EXPECT_TRUE(dropFiles(w.get(), {file("a.pcx", 5), notes, file("B.PCX", 6)}));
+    ASSERT_EQ(ws().count(), 6);
+    EXPECT_EQ(ws().record(3).pcxFile, "tempsff/a.pcx");
+    EXPECT_EQ(ws().record(4).pcxFile, "tempsff/B.PCX");
+    EXPECT_EQ(ws().record(5).pcxFile, "tempsff/s3.pcx");
+    EXPECT_EQ(label(), " 4 of 6 ");
+    EXPECT_TRUE(ws().modified());
+    EXPECT_TRUE(t.dialogs.fileDialogs.isEmpty()); // no dialog: the files are given
+
+    // What the build would refuse stays out, as with Add.
+    test::writeFile(app + "/in/bad.pcx", "not a PCX at all");
+    EXPECT_TRUE(dropFiles(w.get(), {QString::fromStdString(app + "/in/bad.pcx")}));
+    EXPECT_EQ(ws().count(), 6);
+    EXPECT_EQ(t.dialogs.messages.size(), 1);
+}
+
+TEST_F(SpriteWindowTest, TheSaveDialogStartsOnTheCharactersOwnSff)
+{
+    open(1);
+    t.app->files.spriteFile = app + "/chars/hero/sprites/hero.sff";
+    w->saveAction->trigger(); // cancelled
+    ASSERT_EQ(t.dialogs.fileDialogs.size(), 1);
+    EXPECT_EQ(t.dialogs.fileDialogs[0].directory.toStdString(), app + "/chars/hero/sprites");
+    EXPECT_EQ(t.dialogs.fileDialogs[0].fileName, "hero.sff");
+    EXPECT_FALSE(w->building());
+}
+
+TEST_F(SpriteWindowTest, ABuildShowsABusyBarWhoseCancelLeavesTheSffAsItWas)
+{
+    MainWindow main(*t.app);
+    writeStandInBuilder(app, "sleep 1\ntouch \"" + app + "/late\"\n" + kGoodBuilder);
+    open(2);
+    w->axisXEdit->setText("-7");
+    const std::string sff = app + "/chars/hero/hero.sff";
+    test::writeFile(sff, "OLD");
+
+    StatusProgress* progress = main.progress();
+    queueSave(sff, false, false, false);
+    w->saveAction->trigger();
+    ASSERT_TRUE(w->building());
+    EXPECT_TRUE(progress->active());
+    EXPECT_EQ(progress->bar->maximum(), 0); // the tool tells nothing of how far it is
+    ASSERT_TRUE(progress->cancelButton->isVisibleTo(progress));
+
+    QElapsedTimer clock;
+    clock.start();
+    progress->cancelButton->click();
+    EXPECT_FALSE(w->waitForBuild());
+    EXPECT_LT(clock.elapsed(), 800);
+    EXPECT_FALSE(progress->active());
+    EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|").toStdString();
+    EXPECT_EQ(test::readFile(sff), "OLD");
+    EXPECT_TRUE(ws().modified()); // the edit is still to be built
+    EXPECT_TRUE(w->saveAction->isEnabled());
+    QTest::qWait(1300);
+    EXPECT_FALSE(std::filesystem::exists(app + "/late")); // the tool went with the script
+}
+
+TEST_F(SpriteWindowTest, SavingAllAndAddingManyFillTheProgressBar)
+{
+    MainWindow main(*t.app);
+    open(3);
+    QList<int> values;
+    QObject::connect(main.progress()->bar, &QProgressBar::valueChanged, &main,
+                     [&values](int value) { values << value; });
+
+    const std::string out = app + "/out";
+    std::filesystem::create_directories(out);
+    t.dialogs.files.enqueue(QString::fromStdString(out));
+    t.dialogs.answers.enqueue(Answer::No);
+    w->exportAllAction->trigger();
+    EXPECT_EQ(values, (QList<int>{0, 1, 2, 3}));
+    EXPECT_EQ(main.progress()->bar->maximum(), 3);
+    EXPECT_FALSE(main.progress()->cancelButton->isVisibleTo(main.progress())); // written files stay written
+    EXPECT_FALSE(main.progress()->active());
+    EXPECT_TRUE(std::filesystem::exists(out + "/s3.pcx"));
+
+    values.clear();
+    t.dialogs.fileLists.enqueue({file("a.pcx"), file("b.pcx")});
+    w->addImageAction->trigger();
+    EXPECT_EQ(values, (QList<int>{0, 1, 2}));
+    EXPECT_EQ(main.progress()->bar->maximum(), 2);
+    EXPECT_EQ(ws().count(), 5);
+    EXPECT_FALSE(main.progress()->active());
+}
+
+// --- undo and redo -------------------------------------------------------------
+
+namespace {
+
+// The table as text, a row a line: picture, group, image, axis x and y.
+std::string tableText(const SpriteWorkspace& ws)
+{
+    std::string out;
+    for (const SpriteRecord& r : ws.records())
+        out += r.pcxFile + " " + r.groupText + " " + r.imageText + " " + r.axisXText + " " + r.axisYText + "\n";
+    return out;
+}
+
+} // namespace
+
+TEST_F(SpriteWindowTest, EveryEditIsOneStepUndoneAndDoneAgain)
+{
+    struct Case {
+        const char* undoText;
+        std::function<void(SpriteWindowTest&)> edit;
+    };
+    const Case cases[] = {
+        {"Undo Group Number", [](SpriteWindowTest& f) { QTest::keyClicks(f.w->groupEdit, "12"); }},
+        {"Undo Image Number", [](SpriteWindowTest& f) { f.w->imageEdit->setText("9"); }},
+        {"Undo Axis X",
+         [](SpriteWindowTest& f) {
+             f.w->axisXEdit->selectAll();
+             QTest::keyClicks(f.w->axisXEdit, "-57");
+         }},
+        {"Undo Axis Y", [](SpriteWindowTest& f) { f.w->axisYEdit->setText("40000"); }},
+        {"Undo Move Axis", [](SpriteWindowTest& f) { f.w->findChild<QPushButton*>("axisYPlusButton")->click(); }},
+        {"Undo Move Axis",
+         [](SpriteWindowTest& f) {
+             const ViewPoint o = f.w->origin();
+             QTest::mousePress(f.w->view, Qt::LeftButton, {}, QPoint(o.x, o.y));
+             for (int dx : {3, 9, 14})
+                 f.sendMove(QPoint(o.x + dx, o.y + dx), Qt::LeftButton);
+             QTest::mouseRelease(f.w->view, Qt::LeftButton, {}, QPoint(o.x + 14, o.y + 14));
+         }},
+        {"Undo Add Sprite",
+         [](SpriteWindowTest& f) {
+             f.t.dialogs.fileLists.enqueue({f.file("a.pcx")});
+             f.w->addImageAction->trigger();
+         }},
+        {"Undo Add Sprites",
+         [](SpriteWindowTest& f) {
+             f.t.dialogs.fileLists.enqueue({f.file("a.pcx"), f.file("b.pcx", 4)});
+             f.w->addImageAction->trigger();
+         }},
+        {"Undo Add Sprite", [](SpriteWindowTest& f) { f.w->insertPicture(f.file("c.pcx")); }},
+        {"Undo Delete Sprite",
+         [](SpriteWindowTest& f) {
+             f.t.dialogs.answers.enqueue(Answer::Yes);
+             f.w->deleteImageAction->trigger();
+         }},
+        {"Undo Clone Sprite", [](SpriteWindowTest& f) { f.w->cloneImageAction->trigger(); }},
+        {"Undo Change Picture",
+         [](SpriteWindowTest& f) {
+             f.t.dialogs.files.enqueue(f.file("new.pcx", 7));
+             f.w->changeImageAction->trigger();
+         }},
+        {"Undo Sort Sprites", [](SpriteWindowTest& f) { f.w->sortAction->trigger(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.undoText);
+        w.reset();
+        ws().records().clear();
+        ws().setModified(false);
+        fill(4);
+        ws().record(1).groupText = "9"; // out of order
+        open();
+        w->indexScrollBar->setValue(2);
+        const std::string before = tableText(ws());
+        c.edit(*this);
+        const std::string after = tableText(ws());
+        ASSERT_NE(after, before);
+        ASSERT_EQ(w->undoStack->count(), 1); // typed digits and a whole drag are one step
+        EXPECT_EQ(w->editUndoAction->text(), c.undoText);
+        EXPECT_EQ(w->undoAction->toolTip(), c.undoText);
+        EXPECT_TRUE(ws().modified());
+
+        w->editUndoAction->trigger();
+        EXPECT_EQ(tableText(ws()), before);
+        EXPECT_FALSE(ws().modified()); // back where it was opened
+        EXPECT_EQ(w->positionLabel->text().toStdString(), positionText(w->currentIndex(), 4));
+        EXPECT_EQ(w->groupEdit->text().toStdString(), ws().record(w->currentIndex()).groupText);
+        EXPECT_EQ(w->editRedoAction->text(), QString(c.undoText).replace("Undo", "Redo"));
+
+        w->editRedoAction->trigger();
+        EXPECT_EQ(tableText(ws()), after);
+        EXPECT_TRUE(ws().modified());
+        EXPECT_EQ(w->positionLabel->text().toStdString(), positionText(w->currentIndex(), ws().count()));
+
+        // The toolbar's Undo takes the same step back.
+        w->undoAction->trigger();
+        EXPECT_EQ(tableText(ws()), before);
+        EXPECT_FALSE(w->undoAction->isEnabled());
+    }
+
+    // Undo and Redo are the Edit menu's, on the desktop's keys.
+    const auto* bar = w->findChild<QMenuBar*>("menuBar");
+    ASSERT_TRUE(bar && bar->actions().size() == 1 && bar->actions()[0]->menu());
+    EXPECT_EQ(bar->actions()[0]->text(), "&Edit");
+    EXPECT_EQ(bar->actions()[0]->menu()->actions(), (QList<QAction*>{w->editUndoAction, w->editRedoAction}));
+    EXPECT_EQ(w->editUndoAction->shortcuts(), QKeySequence::keyBindings(QKeySequence::Undo));
+    EXPECT_EQ(w->editRedoAction->shortcuts(), QKeySequence::keyBindings(QKeySequence::Redo));
+}
+
+TEST_F(SpriteWindowTest, StepsGoBackInOrderAndANewEditDropsWhatWasUndone)
+{
+    fill(3);
+    const std::pair<const char*, const char*> numbers[] = {{"5", "0"}, {"1", "0"}, {"3", "0"}};
+    for (int r = 1; r <= 3; ++r)
+        std::tie(ws().record(r).groupText, ws().record(r).imageText) = numbers[r - 1];
+    open();
+    std::vector<std::string> states{tableText(ws())};
+    w->sortAction->trigger();
+    states.push_back(tableText(ws()));
+    w->sortAction->trigger(); // in order already: no step
+    w->cloneImageAction->trigger();
+    states.push_back(tableText(ws()));
+    w->axisXEdit->setText("30");
+    states.push_back(tableText(ws()));
+    ASSERT_EQ(w->undoStack->count(), 3);
+    for (int k = 2; k >= 0; --k) {
+        w->editUndoAction->trigger();
+        EXPECT_EQ(tableText(ws()), states[static_cast<std::size_t>(k)]) << k;
+    }
+    EXPECT_EQ(ws().record(1).pcxFile, "tempsff/s1.pcx"); // the sort undone: every row back in its place
+    EXPECT_EQ(ws().record(3).pcxFile, "tempsff/s3.pcx");
+    for (std::size_t k = 1; k <= 3; ++k) {
+        w->editRedoAction->trigger();
+        EXPECT_EQ(tableText(ws()), states[k]) << k;
+    }
+    w->undoStack->undo();
+    w->undoStack->undo();
+    w->imageEdit->setText("8");
+    EXPECT_EQ(w->undoStack->count(), 2);
+    EXPECT_FALSE(w->undoStack->canRedo());
+
+    // Typed away and back to where it started: no step left.
+    w->groupEdit->selectAll();
+    QTest::keyClicks(w->groupEdit, "7");
+    EXPECT_EQ(w->undoStack->count(), 3);
+    QTest::keyClick(w->groupEdit, Qt::Key_Backspace);
+    QTest::keyClicks(w->groupEdit, "1");
+    EXPECT_EQ(w->groupEdit->text(), "1");
+    EXPECT_EQ(w->undoStack->count(), 2);
+    EXPECT_EQ(w->editUndoAction->text(), "Undo Image Number");
+}
+
+TEST_F(SpriteWindowTest, UndoingADeleteOrAChangeBringsThePictureBack)
+{
+    open(3);
+    const std::string s2 = app + "/tempsff/s2.pcx";
+    const std::string picture = test::readFile(s2);
+    w->indexScrollBar->setValue(2);
+    t.dialogs.answers.enqueue(Answer::Yes);
+    w->deleteImage();
+    std::filesystem::remove(s2); // gone from the workspace meanwhile
+    w->editUndoAction->trigger();
+    EXPECT_EQ(ws().record(2).pcxFile, "tempsff/s2.pcx");
+    EXPECT_EQ(test::readFile(s2), picture);
+    EXPECT_EQ(std::pair(w->currentIndex(), w->imageEdit->text()), std::pair(2, QStringLiteral("2")));
+
+    t.dialogs.files.enqueue(file("new.pcx", 7));
+    w->changeImage();
+    const std::string changed = app + "/tempsff/new.pcx";
+    const std::string changedPicture = test::readFile(changed);
+    std::filesystem::remove(s2);
+    w->editUndoAction->trigger();
+    EXPECT_EQ(test::readFile(s2), picture);
+    std::filesystem::remove(changed);
+    w->editRedoAction->trigger();
+    EXPECT_EQ(ws().record(2).pcxFile, "tempsff/new.pcx");
+    EXPECT_EQ(test::readFile(changed), changedPicture);
+}
+
+TEST_F(SpriteWindowTest, AnotherTableClearsTheHistory)
+{
+    open(3);
+    w->groupEdit->setText("4");
+    t.dialogs.answers.enqueue(Answer::Yes);
+    w->deleteImage();
+    ASSERT_EQ(w->undoStack->count(), 2);
+
+    // A step made on the table a character switch replaced does nothing to
+    // the new one, even before the window caught up.
+    std::vector<SpriteRecord> other{{"tempsff/s1.pcx", "7", "7", "0", "0"}};
+    ws().replaceRecords(other);
+    const std::string replaced = tableText(ws());
+    w->undoStack->undo();
+    EXPECT_EQ(tableText(ws()), replaced);
+
+    // The window following the new character starts a new history.
+    w->showWorkspace();
+    EXPECT_EQ(w->undoStack->count(), 0);
+    EXPECT_FALSE(w->editUndoAction->isEnabled());
+    EXPECT_FALSE(w->undoAction->isEnabled());
+    EXPECT_FALSE(ws().modified());
+
+    // Unsaved edits a crashed run left stay edits whatever is undone.
+    ws().setModified(true);
+    w->showWorkspace();
+    w->imageEdit->setText("3");
+    w->editUndoAction->trigger();
+    EXPECT_TRUE(ws().modified());
+}
+
+TEST_F(SpriteWindowTest, BuildingMarksTheStateBuiltAndUndoingBackToItIsNoEdit)
+{
+    writeStandInBuilder(app, kGoodBuilder);
+    open(3);
+    w->groupEdit->setText("6");
+    queueSave(app + "/out.sff", false, false, false);
+    w->saveSpriteArchive();
+    ASSERT_TRUE(w->waitForBuild());
+    const std::string built = test::readFile(app + "/received.txt");
+    EXPECT_FALSE(ws().modified());
+
+    w->indexScrollBar->setValue(2);
+    t.dialogs.answers.enqueue(Answer::Yes);
+    w->deleteImage();
+    EXPECT_TRUE(ws().modified());
+    w->editUndoAction->trigger();
+    EXPECT_FALSE(ws().modified());
+    w->editUndoAction->trigger(); // before the build: an edit again
+    EXPECT_TRUE(ws().modified());
+    w->editRedoAction->trigger();
+    EXPECT_FALSE(ws().modified());
+
+    // Built again after the delete and its undo: the same index, byte for byte.
+    queueSave(app + "/out.sff", false, false, false);
+    w->saveSpriteArchive();
+    ASSERT_TRUE(w->waitForBuild());
+    EXPECT_EQ(test::readFile(app + "/received.txt"), built);
 }

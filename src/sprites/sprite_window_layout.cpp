@@ -1,0 +1,177 @@
+// The sprite window's controls: the record's boxes, the alignment tools,
+// the view with its scroll bars, and how each control is wired to the window.
+
+#include "sprites/sprite_window.h"
+
+#include "shell/number_keys.h"
+#include "sprites/sprite_view.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <utility>
+
+namespace vantrel {
+
+namespace {
+
+// A box, button or label, named for finding it by name.
+template <class Widget, class... Args> Widget* named(const char* name, Args&&... args)
+{
+    auto* widget = new Widget(std::forward<Args>(args)...);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+void SpriteWindow::buildUi()
+{
+    createToolBar();
+
+    // Image Data
+    auto* imageData = new QGroupBox(QStringLiteral("Image Data"), this);
+    axisXEdit = named<QLineEdit>("axisXEdit", imageData);
+    axisYEdit = named<QLineEdit>("axisYEdit", imageData);
+    groupEdit = named<QLineEdit>("groupEdit", imageData);
+    imageEdit = named<QLineEdit>("imageEdit", imageData);
+    auto* axisXMinus = named<QPushButton>("axisXMinusButton", QStringLiteral("-"), imageData);
+    auto* axisXPlus = named<QPushButton>("axisXPlusButton", QStringLiteral("+"), imageData);
+    auto* axisYMinus = named<QPushButton>("axisYMinusButton", QStringLiteral("-"), imageData);
+    auto* axisYPlus = named<QPushButton>("axisYPlusButton", QStringLiteral("+"), imageData);
+    mousePositionLabel = named<QLabel>("mousePositionLabel", QStringLiteral("0,0"), imageData);
+    auto* dataGrid = new QGridLayout(imageData);
+    const std::tuple<const char*, QLineEdit*, QPushButton*, QPushButton*> axisRows[] = {
+        {"X:", axisXEdit, axisXMinus, axisXPlus}, {"Y:", axisYEdit, axisYMinus, axisYPlus}};
+    for (int row = 0; row < 2; ++row) {
+        const auto& [label, box, minus, plus] = axisRows[row];
+        minus->setFixedWidth(28);
+        plus->setFixedWidth(28);
+        dataGrid->addWidget(new QLabel(QString::fromLatin1(label), imageData), row, 0);
+        dataGrid->addWidget(box, row, 1);
+        dataGrid->addWidget(minus, row, 2);
+        dataGrid->addWidget(plus, row, 3);
+    }
+    dataGrid->addWidget(new QLabel(QStringLiteral("Group"), imageData), 2, 0);
+    dataGrid->addWidget(groupEdit, 2, 1, 1, 3);
+    dataGrid->addWidget(new QLabel(QStringLiteral("Image"), imageData), 3, 0);
+    dataGrid->addWidget(imageEdit, 3, 1, 1, 3);
+    dataGrid->addWidget(new QLabel(QStringLiteral("Mouse X, Y:"), imageData), 4, 0, 1, 2);
+    dataGrid->addWidget(mousePositionLabel, 4, 2, 1, 2);
+
+    // Alignment tools
+    auto* alignment = new QGroupBox(QStringLiteral("Alignment tools"), this);
+    onionSkinBox = named<QCheckBox>("onionSkinBox", QStringLiteral("Onionskin group and image:"), alignment);
+    jumpGroupEdit = named<QLineEdit>("jumpGroupEdit", alignment);
+    jumpImageEdit = named<QLineEdit>("jumpImageEdit", alignment);
+    jumpButton = named<QPushButton>("jumpButton", QStringLiteral("Jump to"), alignment);
+    auto* alignGrid = new QGridLayout(alignment);
+    alignGrid->addWidget(onionSkinBox, 0, 0, 1, 2);
+    alignGrid->addWidget(jumpGroupEdit, 1, 0);
+    alignGrid->addWidget(jumpImageEdit, 1, 1);
+    alignGrid->addWidget(jumpButton, 2, 0, 1, 2);
+
+    hideTransparentBox = named<QCheckBox>("hideTransparentBox", QStringLiteral("Hide transparent sections"), this);
+    whiteBackgroundBox = named<QCheckBox>("whiteBackgroundBox", QStringLiteral("White background"), this);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(imageData);
+    left->addWidget(alignment);
+    left->addWidget(hideTransparentBox);
+    left->addWidget(whiteBackgroundBox);
+    left->addStretch();
+
+    // Current image
+    auto* currentImage = new QGroupBox(QStringLiteral("Current image"), this);
+    view = named<SpriteCanvas>("view", app_, currentImage);
+    horizontalPanBar = named<QScrollBar>("horizontalPanBar", Qt::Horizontal, currentImage);
+    verticalPanBar = named<QScrollBar>("verticalPanBar", Qt::Vertical, currentImage);
+    for (QScrollBar* bar : {horizontalPanBar, verticalPanBar}) {
+        bar->setRange(kPanCentre, kPanCentre); // fitted to the picture once it is shown
+        bar->setValue(kPanCentre);
+    }
+    centreButton = named<QPushButton>("centreButton", QStringLiteral("center"), currentImage);
+    positionLabel = named<QLabel>("positionLabel", currentImage);
+    indexScrollBar = named<QScrollBar>("indexScrollBar", Qt::Horizontal, currentImage);
+    indexScrollBar->setSingleStep(1);
+    indexScrollBar->setPageStep(10);
+    auto* viewGrid = new QGridLayout(currentImage);
+    viewGrid->addWidget(view, 0, 0);
+    viewGrid->addWidget(verticalPanBar, 0, 1);
+    viewGrid->addWidget(horizontalPanBar, 1, 0);
+    viewGrid->addWidget(centreButton, 2, 0, 1, 2, Qt::AlignRight);
+    viewGrid->addWidget(positionLabel, 3, 0, 1, 2);
+    viewGrid->addWidget(indexScrollBar, 4, 0, 1, 2);
+    viewGrid->setRowStretch(0, 1);
+    viewGrid->setColumnStretch(0, 1);
+
+    auto* panels = new QHBoxLayout;
+    panels->addLayout(left);
+    panels->addWidget(currentImage, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 0, 4, 4);
+    layout->addWidget(toolBar);
+    layout->addLayout(panels, 1);
+
+    acceptSignedDigitsOnly(axisXEdit);
+    acceptSignedDigitsOnly(axisYEdit);
+    for (QLineEdit* box : {groupEdit, imageEdit, jumpGroupEdit, jumpImageEdit})
+        acceptDigitsOnly(box);
+
+    connect(indexScrollBar, &QScrollBar::valueChanged, this, &SpriteWindow::showRecord);
+    connect(groupEdit, &QLineEdit::textChanged, this, &SpriteWindow::storeGroup);
+    connect(imageEdit, &QLineEdit::textChanged, this, &SpriteWindow::storeImageNumber);
+    connect(axisXEdit, &QLineEdit::textChanged, this, [this] { storeAxis(axisXEdit, &SpriteRecord::axisXText); });
+    connect(axisYEdit, &QLineEdit::textChanged, this, [this] { storeAxis(axisYEdit, &SpriteRecord::axisYText); });
+    connect(jumpButton, &QPushButton::clicked, this, &SpriteWindow::jumpToRecord);
+    connect(centreButton, &QPushButton::clicked, this, &SpriteWindow::centreView);
+    connect(axisXMinus, &QPushButton::clicked, this, [this] { nudgeAxis(-1, 0); });
+    connect(axisXPlus, &QPushButton::clicked, this, [this] { nudgeAxis(1, 0); });
+    connect(axisYMinus, &QPushButton::clicked, this, [this] { nudgeAxis(0, -1); });
+    connect(axisYPlus, &QPushButton::clicked, this, [this] { nudgeAxis(0, 1); });
+    connect(onionSkinBox, &QCheckBox::clicked, this, &SpriteWindow::applyOnionSkinChoice);
+    connect(hideTransparentBox, &QCheckBox::clicked, this, &SpriteWindow::applyTransparencyChoice);
+    connect(whiteBackgroundBox, &QCheckBox::clicked, this, &SpriteWindow::applyBackgroundChoice);
+    for (QScrollBar* bar : {horizontalPanBar, verticalPanBar}) {
+        connect(bar, &QScrollBar::valueChanged, this, [this] {
+            view->setPan(horizontalPanBar->value(), verticalPanBar->value());
+            refreshPicture();
+        });
+        // The range is not narrowed under a dragged slider.
+        connect(bar, &QScrollBar::sliderReleased, this, &SpriteWindow::updatePanBars);
+    }
+    // The onion skin follows the jump boxes, which name its sprite.
+    for (QLineEdit* box : {jumpGroupEdit, jumpImageEdit}) {
+        connect(box, &QLineEdit::textChanged, this, [this] {
+            if (onionSkinBox->isChecked()) {
+                view->setOnionSkin(jumpNumbers());
+                view->updateOnionSkin();
+                refreshPicture();
+            }
+        });
+    }
+    connect(view, &SpriteCanvas::pressed, this, &SpriteWindow::syncWithWorkspace);
+    connect(view, &SpriteCanvas::axisDragged, this, &SpriteWindow::refreshPicture);
+    connect(view, &SpriteCanvas::mouseMoved, mousePositionLabel, &QLabel::setText);
+
+    createEditMenu();
+
+    // Keys pressed anywhere in the window reach the window first (before the
+    // number boxes' own filters, which were installed earlier).
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+    setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
+    resize(8000 / 15, 6000 / 15);
+    setMinimumSize(6000 / 15, 4800 / 15);
+}
+
+} // namespace vantrel
