@@ -20,10 +20,9 @@ Point along(Point from, double angleDeg, double length)
 class Canvas {
 public:
     Canvas(int width, int height, int axisX, int axisY)
-        : width_(width), height_(height), axisX_(axisX), axisY_(axisY),
-          pixels_(static_cast<std::size_t>(width * height), Clear)
-    {
-    }
+            : width_(width), height_(height), axisX_(axisX), axisY_(axisY),
+              pixels_(static_cast<std::size_t>(width * height), Clear)
+    { }
 
     void disc(Point c, double r, std::uint8_t colour) { capsule(c, c, r, colour); }
 

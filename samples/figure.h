@@ -13,8 +13,20 @@ namespace sample {
 
 // Palette indices the figure is painted with.
 enum Colour : std::uint8_t {
-    Clear = 0, Outline = 1, Skin = 2, SkinShade = 3, Shirt = 4, ShirtShade = 5, Pants = 6,
-    PantsShade = 7, Hair = 8, Gloves = 9, Shoes = 10, Belt = 11, EyeWhite = 12, Pupil = 13,
+    Clear = 0,
+    Outline = 1,
+    Skin = 2,
+    SkinShade = 3,
+    Shirt = 4,
+    ShirtShade = 5,
+    Pants = 6,
+    PantsShade = 7,
+    Hair = 8,
+    Gloves = 9,
+    Shoes = 10,
+    Belt = 11,
+    EyeWhite = 12,
+    Pupil = 13,
 };
 
 // Angles in degrees: 0 points straight down, positive turns toward the way
@@ -22,7 +34,7 @@ enum Colour : std::uint8_t {
 // feet stand on y = 0 at x = 0 (the axis).
 struct Pose {
     double hipX = 0, hipY = -43;
-    double lean = 0;                    // torso, positive leans forward
+    double lean = 0; // torso, positive leans forward
     double headTilt = 0;
     double frontArm = 25, frontFore = 120;
     double backArm = 10, backFore = 100;

@@ -122,7 +122,8 @@ std::vector<Sprite> sprites()
     // A front kick.
     {
         Pose chamber;
-        chamber.frontThigh = 82, chamber.frontShin = 5, chamber.lean = -4, chamber.backThigh = -4, chamber.backShin = -4;
+        chamber.frontThigh = 82, chamber.frontShin = 5, chamber.lean = -4, chamber.backThigh = -4,
+        chamber.backShin = -4;
         add(210, 0, grounded(chamber));
         Pose kick;
         kick.frontThigh = 98, kick.frontShin = 94, kick.lean = -18, kick.backThigh = -8, kick.backShin = -6;
@@ -504,7 +505,8 @@ std::string actOf(const sfflib::Palette& palette)
     std::string act(768, '\0');
     for (int k = 0; k < 256; ++k) {
         for (int c = 0; c < 3; ++c)
-            act[static_cast<std::size_t>(k * 3 + c)] = static_cast<char>(palette[static_cast<std::size_t>((255 - k) * 3 + c)]);
+            act[static_cast<std::size_t>(k * 3 + c)] =
+                static_cast<char>(palette[static_cast<std::size_t>((255 - k) * 3 + c)]);
     }
     return act;
 }
@@ -531,8 +533,8 @@ int main(int argc, char** argv)
         const std::string name = "sprites/" + std::to_string(group) + "-" + std::to_string(image) + ".pcx";
         if (!write(out + "/" + name, sfflib::encodePcx(picture)))
             return false;
-        index += name + "\r\n" + std::to_string(group) + "\r\n" + std::to_string(image) + "\r\n" +
-                 std::to_string(axisX) + "\r\n" + std::to_string(axisY) + "\r\n";
+        index += name + "\r\n" + std::to_string(group) + "\r\n" + std::to_string(image) + "\r\n" + std::to_string(axisX)
+            + "\r\n" + std::to_string(axisY) + "\r\n";
         return true;
     };
     const auto list = sprites();
@@ -540,8 +542,8 @@ int main(int argc, char** argv)
         if (!addPicture(s.group, s.image, sample::draw(s.pose, palette), sample::kAxisX, sample::kAxisY))
             return 1;
     }
-    if (!addPicture(9000, 0, sample::drawPortrait(25, palette), 0, 0) ||
-        !addPicture(9000, 1, sample::drawPortrait(96, palette), 0, 0) || !write(out + "/sprites.txt", index))
+    if (!addPicture(9000, 0, sample::drawPortrait(25, palette), 0, 0)
+        || !addPicture(9000, 1, sample::drawPortrait(96, palette), 0, 0) || !write(out + "/sprites.txt", index))
         return 1;
 
     // Palettes.
@@ -571,9 +573,9 @@ int main(int argc, char** argv)
     }
 
     // Text files, with CR LF line ends as the engine's own characters have.
-    return write(charDir + "/kit.def", crlf(kDef)) && write(charDir + "/kit.cns", crlf(kCns)) &&
-                   write(charDir + "/kit.cmd", crlf(kCmd)) && write(charDir + "/kit.st", crlf(kSt)) &&
-                   write(charDir + "/kit.air", crlf(airFile(list)))
-               ? 0
-               : 1;
+    return write(charDir + "/kit.def", crlf(kDef)) && write(charDir + "/kit.cns", crlf(kCns))
+            && write(charDir + "/kit.cmd", crlf(kCmd)) && write(charDir + "/kit.st", crlf(kSt))
+            && write(charDir + "/kit.air", crlf(airFile(list)))
+        ? 0
+        : 1;
 }

@@ -103,7 +103,8 @@ std::vector<double> voice(double from, double to, double f1, double f2)
         double s = 0;
         for (int h = 1; h <= 24; ++h) {
             const double freq = h * (from + (to - from) * u);
-            const double gain = std::exp(-std::pow((freq - f1) / 180, 2)) + 0.6 * std::exp(-std::pow((freq - f2) / 260, 2));
+            const double gain =
+                std::exp(-std::pow((freq - f1) / 180, 2)) + 0.6 * std::exp(-std::pow((freq - f2) / 260, 2));
             s += gain * std::sin(h * phase) / h;
         }
         const double envelope = std::min(1.0, u * 12) * std::pow(1 - u, 1.5);

@@ -1,9 +1,13 @@
 #!/bin/sh
 # Builds the fuzz targets with clang into build-fuzz and runs each of them for
-# the given number of seconds (default 600), one after the other, with a
-# memory limit. FUZZ_TARGETS="sff air" runs only those. Exits non-zero when
-# a regression input or a new input breaks a target; new findings are kept in
+# the given number of seconds (default 600), one after the other.
+# FUZZ_TARGETS="sff air" runs only those. Exits non-zero when a regression
+# input or a new input breaks a target; new findings are kept in
 # build-fuzz/findings/.
+#
+# Memory must stay in proportion to the input: no single allocation above
+# FUZZ_MALLOC_LIMIT_MB (default 128) from an input of at most 256 KB, and no
+# more than 2 GB in all.
 set -eu
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -62,12 +66,12 @@ for t in $targets; do
     tips) seed "$corpus" "$root/data/tips.txt" ;;
   esac
   [ -d "fuzz/seeds/$t" ] && seed "$corpus" fuzz/seeds/"$t"/*
-  limits="-rss_limit_mb=2048 -malloc_limit_mb=${FUZZ_MALLOC_LIMIT_MB:-512} -timeout=${FUZZ_TIMEOUT:-20}"
+  limits="-rss_limit_mb=2048 -malloc_limit_mb=${FUZZ_MALLOC_LIMIT_MB:-128} -timeout=${FUZZ_TIMEOUT:-20}"
 
   # Inputs that once broke the target must pass.
   if [ -d "fuzz/regressions/$t" ] && [ -n "$(ls -A "fuzz/regressions/$t")" ]; then
     if ! "$program" $limits fuzz/regressions/"$t"/* >"$build/findings/$t-regressions.log" 2>&1; then
-      echo "fuzz_$t: a regression input fails again, see $build/findings/$t-regressions.log"
+      echo "fuzz_$t: an input under fuzz/regressions/$t breaks it, see $build/findings/$t-regressions.log"
       status=1
     fi
   fi

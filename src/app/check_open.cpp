@@ -19,12 +19,9 @@ public:
     {
         std::fprintf(stderr, "vantrel: %s\n", qPrintable(text));
         switch (buttons) {
-        case Buttons::Ok:
-            return Answer::Ok;
-        case Buttons::YesNo:
-            return Answer::No;
-        default:
-            return Answer::Cancel;
+        case Buttons::Ok: return Answer::Ok;
+        case Buttons::YesNo: return Answer::No;
+        default: return Answer::Cancel;
         }
     }
     QString openFile(QWidget*, const FileDialogOptions&) override { return {}; }

@@ -4,13 +4,14 @@
 #include "app/editors.h"
 #include "shell/app.h"
 #include "shell/app_paths.h"
+#include "shell/appearance.h"
 #include "shell/dialogs.h"
 #include "shell/guarded_application.h"
 #include "shell/main_window.h"
-#include "shell/splash_screen.h"
 #include "shell/settings_store_qt.h"
 #include "shell/single_copy.h"
 #include "shell/single_instance.h"
+#include "shell/splash_screen.h"
 #include "shell/workspace_folders.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ int main(int argc, char* argv[])
     vantrel::GuardedApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setOrganizationName(QStringLiteral("Vantrel"));
+    vantrel::applyColourScheme(application, qEnvironmentVariable("VANTREL_COLOUR_SCHEME"));
 
     // One optional argument: a .def file to open once the main window is up.
     // With --check-open the character is opened and checked without windows.

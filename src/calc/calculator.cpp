@@ -178,22 +178,15 @@ Calculator::Message Calculator::typeKey(char ch)
         return std::nullopt;
     }
     switch (ch) {
-    case '/':
-        return operatorKey(0);
-    case '+':
-        return operatorKey(1);
+    case '/': return operatorKey(0);
+    case '+': return operatorKey(1);
     case '*':
     case 'x':
-    case 'X':
-        return operatorKey(2);
-    case '-':
-        return operatorKey(3);
-    case '=':
-        return operatorKey(4);
-    case '%':
-        return percentKey();
-    default:
-        return std::nullopt;
+    case 'X': return operatorKey(2);
+    case '-': return operatorKey(3);
+    case '=': return operatorKey(4);
+    case '%': return percentKey();
+    default: return std::nullopt;
     }
 }
 

@@ -22,10 +22,9 @@ CalculatorWindow::CalculatorWindow(App& app, QWidget* parent) : QWidget(parent),
     readout_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     readout_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     readout_->setAutoFillBackground(true);
-    QPalette pal = readout_->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    readout_->setPalette(pal);
+    // A display field in the desktop's scheme.
+    readout_->setBackgroundRole(QPalette::Base);
+    readout_->setForegroundRole(QPalette::Text);
     QFont big = readout_->font();
     big.setPointSize(big.pointSize() + 4);
     readout_->setFont(big);

@@ -8,7 +8,8 @@ void registerCalcWindows(MainWindow& main)
 {
     WindowHooks hooks;
     hooks.characterFree = true;
-    main.registerWindow(QStringLiteral("CalculatorWindow"), [](App& a) { return new CalculatorWindow(a); }, hooks);
+    main.registerWindow(
+        QStringLiteral("CalculatorWindow"), [](App& a) { return new CalculatorWindow(a); }, hooks);
 }
 
 } // namespace vantrel

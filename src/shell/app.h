@@ -3,11 +3,11 @@
 // the sprite workspace, the settings, and the services (dialogs, settings
 // store). One App lives for the whole run; tests make their own.
 
+#include "image/pcx.h"
 #include "shell/character_files.h"
 #include "shell/dialogs.h"
 #include "shell/qt_text.h"
 #include "shell/settings.h"
-#include "image/pcx.h"
 #include "sprites/workspace.h"
 #include "text/editors_state.h"
 
@@ -19,10 +19,9 @@ class MainWindow;
 
 struct App {
     App(QString applicationDir, QString workspaceDir, Dialogs& dialogService, SettingsStore& settingsStore)
-        : appDir(std::move(applicationDir)), toolsDir(appDir), dataDir(appDir), workDir(std::move(workspaceDir)),
-          sprites(workDir.toStdString()), dialogs(dialogService), store(settingsStore)
-    {
-    }
+            : appDir(std::move(applicationDir)), toolsDir(appDir), dataDir(appDir), workDir(std::move(workspaceDir)),
+              sprites(workDir.toStdString()), dialogs(dialogService), store(settingsStore)
+    { }
 
     QString appDir;   // holds the program; only read from
     QString toolsDir; // holds sff2pcx and sprmaker: appDir unless found elsewhere (app_paths.h)
@@ -37,9 +36,9 @@ struct App {
     CharacterFiles files;
     SpriteWorkspace sprites;
     ProgramSettings settings;
-    float zoomFactor = 1.0f; // the sprite view's current zoom
-    DecoderState decoder;    // spritePalette, spritePaletteCaptured, decodedPixels
-    Palette workingPalette{}; // the palette editor's palette, for decodes in mode 1
+    float zoomFactor = 1.0f;      // the sprite view's current zoom
+    DecoderState decoder;         // spritePalette, spritePaletteCaptured, decodedPixels
+    Palette workingPalette{};     // the palette editor's palette, for decodes in mode 1
     TextEditorsState textEditors; // the find settings and the text editors' modified flags
     QString recoveryDir;          // where recovery copies of unsaved text go; empty: none are kept
 

@@ -18,7 +18,7 @@ struct CharacterFiles {
     std::string commandFile;
     std::string constantsFile;
     std::string commonStatesFile;
-    std::array<std::string, 7> stateFiles;   // "st" is slot 0, "st1".."st6"
+    std::array<std::string, 7> stateFiles;    // "st" is slot 0, "st1".."st6"
     std::array<std::string, 13> paletteFiles; // slots 1 to 12 are the palettes
 };
 

@@ -4,6 +4,7 @@
 #include "shell/app.h"
 #include "shell/spawn_runner.h"
 #include "shell/spawn_script.h"
+#include "shell/status_progress.h"
 #include "shell/workspace_folders.h"
 
 #include <QApplication>
@@ -141,8 +142,21 @@ bool CharacterLoader::unpackSprites()
         "cd " + shellQuote(kStagingName) + " && " + unpackCommandLine(sstr(app_.toolsDir), archive);
     if (!writeSpawnScript(workDir, {command}))
         return fail(QStringLiteral("The spawn script cannot be written in %1.").arg(app_.workDir));
-    const SpawnResult run = runSpawnScriptAndWait(app_.workDir);
+    SpawnResult run;
+    {
+        // The tool tells nothing of its progress; stopping it leaves only
+        // the new folder, which goes with this loader.
+        ProgressScope progress(app_.main, QStringLiteral("Unpacking the sprites"), 0, [this] {
+            if (unpacking_.stop)
+                unpacking_.stop();
+        });
+        run = runSpawnScriptAndWait(app_.workDir, &unpacking_);
+    }
     source_ = staging;
+    if (run.cancelled) {
+        cancelled_ = true;
+        return fail(QStringLiteral("The sprite file %1 was not unpacked: cancelled.").arg(sprites));
+    }
     sourceIndex_ = entriesIn(staging, app_.sprites).index.string();
     if (!run.ok() || !fileReady(sourceIndex_)) {
         // The tool's own line says what is wrong with the archive.
@@ -158,7 +172,11 @@ bool CharacterLoader::readSprites(const QString& failure)
     status_(QStringLiteral("Status: Indexing images"));
     QApplication::processEvents();
     app_.dialogs.setBusy(true);
-    IndexReadResult index = readIndexFile(sourceIndex_);
+    IndexReadResult index;
+    {
+        ProgressScope progress(app_.main, QStringLiteral("Indexing images"), 0);
+        index = readIndexFile(sourceIndex_);
+    }
     app_.dialogs.setBusy(false);
     if (!index.ok)
         return fail(failure + QStringLiteral(": ") + qstr(index.error));

@@ -8,6 +8,7 @@
 // run left, with its unsaved sprite changes.
 
 #include "shell/character_files.h"
+#include "shell/spawn_runner.h"
 #include "sprites/sprite_index.h"
 
 #include <QString>
@@ -52,6 +53,9 @@ public:
 
     // Why load() or install() failed, as the user reads it.
     const QString& message() const { return message_; }
+    // True when the user stopped the unpacking (with the progress bar's
+    // Cancel): load() failed and the open character is as it was.
+    bool cancelled() const { return cancelled_; }
     const CharacterFiles& files() const { return files_; }
     // True when the sprites came from a left workspace's unsaved table.
     bool unsavedSprites() const { return unsavedSprites_; }
@@ -78,6 +82,8 @@ private:
     std::string sourceIndex_; // the index in it that becomes the workspace's
     bool unsavedSprites_ = false;
     bool installed_ = false;
+    bool cancelled_ = false;
+    SpawnStop unpacking_; // stops the unpacking tool while it runs
 };
 
 } // namespace vantrel

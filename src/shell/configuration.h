@@ -22,9 +22,18 @@ std::string zoomLabel(int position);
 
 // A colour as the settings hold it: red in the lowest byte, blue in the third.
 std::uint32_t colourNumber(int red, int green, int blue);
-inline int redOf(std::uint32_t colour) { return colour & 0xFF; }
-inline int greenOf(std::uint32_t colour) { return (colour >> 8) & 0xFF; }
-inline int blueOf(std::uint32_t colour) { return (colour >> 16) & 0xFF; }
+inline int redOf(std::uint32_t colour)
+{
+    return colour & 0xFF;
+}
+inline int greenOf(std::uint32_t colour)
+{
+    return (colour >> 8) & 0xFF;
+}
+inline int blueOf(std::uint32_t colour)
+{
+    return (colour >> 16) & 0xFF;
+}
 
 // A font size in decimal, fractions kept ("9.75", "10").
 std::string fontSizeText(double size);

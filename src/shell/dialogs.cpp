@@ -17,7 +17,9 @@ QString qtFilter(const QString& pairs)
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+        // A description that already shows its patterns is not followed by them again.
+        const QString shown = QLatin1Char('(') + patterns + QLatin1Char(')');
+        filters << (parts[i].contains(shown, Qt::CaseInsensitive) ? parts[i] : parts[i] + QLatin1Char(' ') + shown);
     }
     return filters.join(QStringLiteral(";;"));
 }
@@ -37,9 +39,7 @@ Answer QtDialogs::message(QWidget* parent, const QString& text, const QString& t
     switch (buttons) {
     case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case Buttons::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        break;
+    case Buttons::YesNoCancel: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
     case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case Buttons::YesNoDiscard:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard);
@@ -133,12 +133,9 @@ bool askToSaveChanges(Dialogs& dialogs, QWidget* parent, const QString& question
                       const std::function<bool()>& save)
 {
     switch (dialogs.message(parent, question, title, Buttons::YesNoCancel, Icon::Question)) {
-    case Answer::Yes:
-        return save();
-    case Answer::No:
-        return true;
-    default:
-        return false;
+    case Answer::Yes: return save();
+    case Answer::No: return true;
+    default: return false;
     }
 }
 

@@ -26,9 +26,9 @@ enum class Icon { None, Information, Warning, Critical, Question };
 
 struct FileDialogOptions {
     QString title;
-    QString directory;   // where the dialog starts
-    QString fileName;    // proposed name (save dialogs)
-    QString filter;      // "Description (*.x)|*.x|All Files(*.*)|*.*" pairs joined by '|'
+    QString directory; // where the dialog starts
+    QString fileName;  // proposed name (save dialogs)
+    QString filter;    // "Description (*.x)|*.x|All Files(*.*)|*.*" pairs joined by '|'
     bool mustExist = true;
 };
 
@@ -63,7 +63,8 @@ public:
 bool askToSaveChanges(Dialogs& dialogs, QWidget* parent, const QString& question, const QString& title,
                       const std::function<bool()>& save);
 
-// Turns "Desc (*.a)|*.a|All Files(*.*)|*.*" into Qt's "Desc (*.a);;All Files(*.*) (*.*)".
+// Turns "Desc (*.a)|*.a|All Files(*.*)|*.*" into Qt's "Desc (*.a);;All Files(*.*)"; a
+// description without its patterns gets them: "Desc|*.a;*.b" gives "Desc (*.a *.b)".
 QString qtFilter(const QString& pairs);
 
 class QtDialogs final : public Dialogs {

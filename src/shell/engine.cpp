@@ -142,8 +142,8 @@ std::string findOnPath(const std::string& name, const std::string& pathVariable)
     return {};
 }
 
-EngineChoice chooseEngine(const EngineSettings& settings, const std::string& characterDir,
-                          const std::string& defFile, const std::string& pathVariable)
+EngineChoice chooseEngine(const EngineSettings& settings, const std::string& characterDir, const std::string& defFile,
+                          const std::string& pathVariable)
 {
     const std::string folder = engineWorkingFolder(settings, characterDir);
     auto arguments = engineArguments(settings.arguments.empty() ? kDefaultEngineArguments : settings.arguments,
@@ -160,9 +160,9 @@ EngineChoice chooseEngine(const EngineSettings& settings, const std::string& cha
             program = findOnPath(set, pathVariable);
         const bool usable = isWindowsProgram(program) ? isFile(program) : isExecutable(program);
         if (!usable) {
-            const std::string where = set.front() == '/'                   ? ""
-                                      : set.find('/') != std::string::npos ? " in " + folder
-                                                                           : " in " + folder + " nor on the PATH";
+            const std::string where = set.front() == '/' ? ""
+                : set.find('/') != std::string::npos     ? " in " + folder
+                                                         : " in " + folder + " nor on the PATH";
             return {std::nullopt, "The engine program " + set + " was not found" + where + "."};
         }
         return launchOf(program, std::move(arguments), folder, pathVariable);
@@ -178,8 +178,9 @@ EngineChoice chooseEngine(const EngineSettings& settings, const std::string& cha
             return choice;
         windowsOnly = "\n" + choice.missing;
     }
-    return {std::nullopt, "No engine was found in " + folder + ".\nLooked for " + listOf(engineNames())
-                              + " (run through wine)." + windowsOnly};
+    return {std::nullopt,
+            "No engine was found in " + folder + ".\nLooked for " + listOf(engineNames()) + " (run through wine)."
+                + windowsOnly};
 }
 
 } // namespace vantrel

@@ -60,7 +60,7 @@ struct EngineChoice {
 
 // The engine for the character with this folder and .def file. `pathVariable`
 // is PATH, searched for wine and for a program set by its bare name.
-EngineChoice chooseEngine(const EngineSettings& settings, const std::string& characterDir,
-                          const std::string& defFile, const std::string& pathVariable);
+EngineChoice chooseEngine(const EngineSettings& settings, const std::string& characterDir, const std::string& defFile,
+                          const std::string& pathVariable);
 
 } // namespace vantrel

@@ -25,7 +25,7 @@ QString names()
 } // namespace
 
 EngineSettingsBox::EngineSettingsBox(Dialogs& dialogs, QWidget* parent)
-    : QGroupBox(QStringLiteral("Engine"), parent), dialogs_(dialogs)
+        : QGroupBox(QStringLiteral("Engine"), parent), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("engineGroup"));
     programEdit = new QLineEdit(this);
@@ -36,9 +36,8 @@ EngineSettingsBox::EngineSettingsBox(Dialogs& dialogs, QWidget* parent)
     argumentsEdit = new QLineEdit(this);
     argumentsEdit->setObjectName(QStringLiteral("engineArgumentsEdit"));
     argumentsEdit->setPlaceholderText(QString::fromLatin1(kDefaultEngineArguments));
-    argumentsEdit->setToolTip(
-        QStringLiteral("%c: the character's folder name, %d: its .def file, %%: a single %.\n"
-                       "Quotes keep blanks inside one argument."));
+    argumentsEdit->setToolTip(QStringLiteral("%c: the character's folder name, %d: its .def file, %%: a single %.\n"
+                                             "Quotes keep blanks inside one argument."));
     workingFolderEdit = new QLineEdit(this);
     workingFolderEdit->setObjectName(QStringLiteral("engineWorkingFolderEdit"));
     workingFolderEdit->setPlaceholderText(QStringLiteral("Two folders above the character's folder"));
@@ -76,9 +75,9 @@ void EngineSettingsBox::chooseProgram()
     FileDialogOptions options;
     options.title = QStringLiteral("Choose the engine program");
     const QString current = programEdit->text().trimmed();
-    options.directory = !current.isEmpty() ? QFileInfo(current).absolutePath()
-                        : !workingFolderEdit->text().trimmed().isEmpty() ? workingFolderEdit->text().trimmed()
-                                                                          : QDir::homePath();
+    options.directory = !current.isEmpty()               ? QFileInfo(current).absolutePath()
+        : !workingFolderEdit->text().trimmed().isEmpty() ? workingFolderEdit->text().trimmed()
+                                                         : QDir::homePath();
     options.filter = QStringLiteral("All Files(*.*)|*");
     options.mustExist = true;
     const QString chosen = dialogs_.openFile(this, options);

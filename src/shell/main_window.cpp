@@ -1,65 +1,29 @@
+// The main window's bookkeeping: the frame and its status bar, the windows
+// registered, loaded, placed and reopened, dropped files, and the close-down.
+// The menus and the toolbar are in main_window_actions.cpp.
+
 #include "main_window.h"
 
-#include "common/text.h"
-#include "shell/quick_run.h"
+#include "shell/status_progress.h"
+#include "shell/window_layout.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
+#include <QMenu>
+#include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
-#include <QToolBar>
 
 namespace vantrel {
-
-namespace {
-
-struct ToolbarButton {
-    const char* caption = nullptr; // nullptr: a separator
-    const char* name = nullptr;    // the action's object name
-    const char* toolTip = nullptr;
-    QStyle::StandardPixmap icon = QStyle::SP_CustomBase;
-    bool needsCharacter = false;          // enabled only while a character is open
-    const char* editor = nullptr;         // the window the button opens, or nullptr
-    void (MainWindow::*slot)() = nullptr; // what any other button does, or nullptr
-};
-
-// The twenty positions of the toolbar, in order.
-const ToolbarButton kToolbar[] = {
-    {},
-    {"Open", "openButton", "Open a Character Definition File (.def)", QStyle::SP_DialogOpenButton, false, nullptr,
-     &MainWindow::openCharacterFile},
-    {"Recycle", "reloadButton", "Reload the DEF file so Vantrel will recognise recent changes",
-     QStyle::SP_BrowserReload, true, nullptr, &MainWindow::reloadDefinition},
-    {},
-    {"DEF", "definitionButton", "Edit the Definition file (.def)", QStyle::SP_FileIcon, true, "DefinitionWindow"},
-    {"SFF", "spritesButton", "Edit the Spritesheet File (.sff)", QStyle::SP_DesktopIcon, true, "SpriteWindow"},
-    {"CNS", "constantsButton", "Edit the Constants file (.cns)", QStyle::SP_FileDialogContentsView, true,
-     "ConstantsWindow"},
-    {"CMD", "commandsButton", "Edit the Commands file (.cmd)", QStyle::SP_FileDialogDetailedView, true,
-     "CommandsWindow"},
-    {"AIR", "animationsButton", "Edit the Animation file (.air)", QStyle::SP_MediaSeekForward, true,
-     "AnimationTextWindow"},
-    {"SND", "soundsButton", "Edit the Sound file (.snd)", QStyle::SP_MediaVolume, true, "SoundWindow"},
-    {"ST", "statesButton", "Edit the States files (.st)", QStyle::SP_FileDialogListView, true, "StateFileWindow"},
-    {"ACT", "palettesButton", "Edit the Palettes files (.act)", QStyle::SP_DriveDVDIcon, true, "PaletteWindow"},
-    {},
-    {"Calc", "calculatorButton", "Miniature calculator", QStyle::SP_ComputerIcon, false, "CalculatorWindow"},
-    {"pad", "notepadButton", "Notepad", QStyle::SP_FileDialogNewFolder, false, "NotepadWindow"},
-    {},
-    {"Settings", "settingsButton", "", QStyle::SP_FileDialogInfoView, false, nullptr, &MainWindow::showSettings},
-    {"Help", "helpButton", "Help", QStyle::SP_DialogHelpButton, false}, // does nothing
-    {},
-    {"Run", "runButton", "Quick-run this character", QStyle::SP_MediaPlay, true, nullptr, &MainWindow::quickRun},
-};
-
-} // namespace
 
 MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(app)
 {
@@ -77,13 +41,18 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     statusPanel_ = new QLabel(QStringLiteral("Status: OK"), this);
     statusBar()->addWidget(filePanel_, 3);
     statusBar()->addWidget(statusPanel_, 1);
-    resize(1100, 760);
+    progress_ = new StatusProgress(this);
+    statusBar()->addPermanentWidget(progress_);
+    setAcceptDrops(true);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { yieldKeysTo(now); });
+    setGeometry(initialMainGeometry(screen()->availableGeometry()));
 }
 
 MainWindow::~MainWindow()
 {
     if (app_.main == this)
         app_.main = nullptr;
+    disconnect(qApp, nullptr, this, nullptr);
     // The windows go after this object's members: they must not reach them,
     // nor may those closed but not yet deleted.
     for (const QPointer<QWidget>& w : std::as_const(windows_)) {
@@ -94,83 +63,66 @@ MainWindow::~MainWindow()
         w->disconnect(this);
 }
 
-void MainWindow::buildMenus()
+namespace {
+
+// A key the window binds itself is not its frame's menu's too (Close, in the
+// text windows): one key, one command.
+void leaveKeysToWindow(QMdiSubWindow* sub)
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* open = file->addAction(QStringLiteral("&Open DEF file..."));
-    open->setObjectName(QStringLiteral("openAction"));
-    open->setShortcut(QKeySequence::Open);
-    connect(open, &QAction::triggered, this, &MainWindow::openCharacterFile);
-
-    recentSeparator_ = file->addSeparator();
-    recentSeparator_->setObjectName(QStringLiteral("recentFilesSeparator"));
-    recentSeparator_->setVisible(false);
-    for (int number = 1; number <= 4; ++number) {
-        QAction* entry = file->addAction(QStringLiteral("RecentChar%1").arg(number));
-        entry->setObjectName(QStringLiteral("recentFileAction%1").arg(number));
-        entry->setVisible(false);
-        connect(entry, &QAction::triggered, this, [this, number] { openRecentCharacter(number); });
-        recentFileActions_ << entry;
-    }
-    file->addSeparator();
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("exitAction"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-
-    // The Problems window checks when it opens; one already open checks again.
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    QAction* check = tools->addAction(QStringLiteral("&Check Character"));
-    check->setObjectName(QStringLiteral("checkCharacterAction"));
-    connect(check, &QAction::triggered, this, [this] {
-        if (QWidget* problems = window(QStringLiteral("ProblemsWindow")))
-            QMetaObject::invokeMethod(problems, "refresh");
-        openEditor(QStringLiteral("ProblemsWindow"));
-    });
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Contents"))->setObjectName(QStringLiteral("helpContentsAction"));
-    help->addAction(QStringLiteral("&About"))->setObjectName(QStringLiteral("aboutAction"));
-}
-
-void MainWindow::buildToolbar()
-{
-    toolbar_ = addToolBar(QStringLiteral("Toolbar"));
-    toolbar_->setObjectName(QStringLiteral("toolbar"));
-    toolbar_->setMovable(false);
-    toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    for (const ToolbarButton& b : kToolbar) {
-        if (!b.caption) {
-            toolbar_->addSeparator();
-            continue;
+    QList<QKeySequence> own;
+    for (QAction* action : sub->widget()->findChildren<QAction*>())
+        own += action->shortcuts();
+    if (!sub->systemMenu())
+        return;
+    for (QAction* action : sub->systemMenu()->actions()) {
+        QList<QKeySequence> kept;
+        for (const QKeySequence& key : action->shortcuts()) {
+            if (!own.contains(key))
+                kept << key;
         }
-        const QString caption = QString::fromLatin1(b.caption);
-        QAction* action = toolbar_->addAction(style()->standardIcon(b.icon), caption);
-        action->setObjectName(QString::fromLatin1(b.name));
-        action->setToolTip(QString::fromLatin1(b.toolTip));
-        action->setEnabled(!b.needsCharacter);
-        if (b.editor)
-            connect(action, &QAction::triggered, this,
-                    [this, editor = QString::fromLatin1(b.editor)] { openEditor(editor); });
-        else if (b.slot)
-            connect(action, &QAction::triggered, this, b.slot);
-        toolbarActions_.insert(caption, action);
+        if (kept != action->shortcuts())
+            action->setShortcuts(kept);
     }
 }
 
-QAction* MainWindow::toolbarAction(const QString& caption) const
+// The character definition files among dropped files.
+QStringList droppedDefinitions(const QMimeData* data)
 {
-    return toolbarActions_.value(caption, nullptr);
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".def"), Qt::CaseInsensitive))
+            paths << url.toLocalFile();
+    }
+    return paths;
 }
 
-QAction* MainWindow::recentFileAction(int number) const
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    return number >= 1 && number <= recentFileActions_.size() ? recentFileActions_[number - 1] : nullptr;
+    if (!loading_ && !droppedDefinitions(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = droppedDefinitions(event->mimeData());
+    if (loading_ || paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // One character is open at a time: the first file dropped. It opens
+    // once the drop is over, so that the program it came from is not kept
+    // waiting through the questions.
+    QTimer::singleShot(0, this, [this, path = paths.first()] { openCharacter(path); });
 }
 
 void MainWindow::registerWindow(const QString& name, WindowFactory factory, WindowHooks hooks)
 {
-    factories_.insert(name, std::move(factory));
-    hooks_.insert(name, std::move(hooks));
+    // QMap::insert copies; assigning through operator[] moves.
+    factories_[name] = std::move(factory);
+    hooks_[name] = std::move(hooks);
 }
 
 QWidget* MainWindow::window(const QString& name) const
@@ -203,6 +155,8 @@ QWidget* MainWindow::loadWindow(const QString& name)
         QMdiSubWindow* sub = mdi_->addSubWindow(w);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWindowIcon(w->windowIcon());
+        leaveKeysToWindow(sub);
+        placeFrame(sub, name);
         // The frame goes with its window, whoever closes it.
         connect(w, &QObject::destroyed, sub, [sub] { sub->close(); });
     }
@@ -212,6 +166,35 @@ QWidget* MainWindow::loadWindow(const QString& name)
         lastCopyTime_.remove(name);
     });
     return w;
+}
+
+void MainWindow::placeFrame(QMdiSubWindow* sub, const QString& name)
+{
+    const QRect area = mdi_->viewport()->rect().isEmpty() ? QRect(QPoint(), mdi_->size()) : mdi_->viewport()->rect();
+    if (const auto frame = storedFrame(app_.store, name, area)) {
+        sub->setGeometry(*frame);
+    } else if (!area.isEmpty() && sub->widget()) {
+        // The window's own size in a frame, no larger than the frame's area.
+        const int border = sub->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub);
+        const int title = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub);
+        const QSize own = sub->widget()->size().expandedTo(sub->widget()->sizeHint());
+        sub->resize(fittedSize(own + QSize(2 * border, title + border), area.size(), 0.95));
+    }
+    keepFrameOnClose(sub, app_.store, name);
+}
+
+void MainWindow::reopenWindows()
+{
+    QStringList later;
+    for (const QString& name : std::as_const(windowsToReopen_)) {
+        if (!factories_.contains(name) || window(name))
+            continue;
+        if (characterOpen_ || opensWithoutCharacter(name))
+            openWindow(name);
+        else
+            later << name;
+    }
+    windowsToReopen_ = later;
 }
 
 QWidget* MainWindow::openWindow(const QString& name)
@@ -240,11 +223,17 @@ void MainWindow::startUp()
     app_.zoomFactor = 1.0f;
     app_.settings = loadProgramSettings(app_.store);
     app_.zoomFactor = app_.settings.defaultZoom;
+    if (const QByteArray geometry = storedMainGeometry(app_.store); !geometry.isEmpty())
+        restoreGeometry(geometry);
     show();
     if (app_.settings.showTips && factories_.contains(QStringLiteral("TipDialog")))
         openWindow(QStringLiteral("TipDialog"));
     fillRecentMenu();
     offerRecovery();
+    // The windows open at the last close come back: those of the character
+    // once one is open.
+    windowsToReopen_ = storedOpenWindows(app_.store);
+    reopenWindows();
     if (!recoveryTimer_) {
         recoveryTimer_ = new QTimer(this);
         recoveryTimer_->setInterval(5000);
@@ -268,14 +257,6 @@ QString MainWindow::fileText() const
     return filePanel_->text();
 }
 
-void MainWindow::setEditorsEnabled(bool enabled)
-{
-    for (const ToolbarButton& b : kToolbar) {
-        if (b.needsCharacter)
-            toolbarActions_.value(QString::fromLatin1(b.caption))->setEnabled(enabled);
-    }
-}
-
 void MainWindow::addDiscardGuard(std::function<bool()> guard)
 {
     discardGuards_ << std::move(guard);
@@ -288,61 +269,6 @@ bool MainWindow::askDiscardGuards()
             return false;
     }
     return true;
-}
-
-void MainWindow::quickRun()
-{
-    if (loading_)
-        return;
-    if (quickRunCharacter(app_, this) == QuickRunResult::OpenSettings)
-        showSettings();
-}
-
-void MainWindow::fillRecentMenu()
-{
-    const auto list = recentCharacters(app_.store);
-    if (list.empty())
-        return;
-    recentSeparator_->setVisible(true);
-    for (std::size_t k = 0; k < list.size() && k < 4; ++k) {
-        QAction* entry = recentFileActions_[static_cast<int>(k)];
-        entry->setText(qstr(list[k]));
-        entry->setVisible(true);
-    }
-}
-
-void MainWindow::openCharacterFile()
-{
-    if (loading_)
-        return;
-    FileDialogOptions options;
-    options.title = QStringLiteral("Find a DEF file");
-    options.directory = app_.files.characterDir.empty() ? QDir::homePath() : qstr(app_.files.characterDir);
-    options.filter = QStringLiteral("Character definition file (*.def)|*.def|All Files(*.*)|*.*");
-    options.mustExist = true;
-    const QString path = app_.dialogs.openFile(this, options);
-    if (!path.isEmpty())
-        openCharacter(path);
-}
-
-void MainWindow::openRecentCharacter(int number)
-{
-    const QAction* entry = recentFileAction(number);
-    if (!entry || entry->text().isEmpty())
-        return;
-    openCharacter(entry->text());
-}
-
-void MainWindow::openEditor(const QString& windowName)
-{
-    if (!loading_)
-        openWindow(windowName);
-}
-
-void MainWindow::showSettings()
-{
-    if (!loading_)
-        openWindow(QStringLiteral("SettingsDialog"));
 }
 
 const QStringList& MainWindow::closeOrder()
@@ -363,6 +289,13 @@ bool MainWindow::closeDown()
     if (!askDiscardGuards() || !confirmWindows(false))
         return false;
     discardWindowChanges(false);
+    storeMainGeometry(app_.store, saveGeometry());
+    QStringList open;
+    for (const QString& name : openWindowNames()) {
+        if (subWindowOf(window(name)))
+            open << name;
+    }
+    storeOpenWindows(app_.store, open);
     for (const QString& name : openWindowNames()) {
         if (!closeWindow(name))
             return false; // a window without hooks answered its own question Cancel

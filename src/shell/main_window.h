@@ -5,14 +5,17 @@
 
 #include "shell/app.h"
 #include "shell/recovery_copies.h"
-#include "shell/workspace_folders.h"
 #include "shell/window_hooks.h"
+#include "shell/workspace_folders.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -22,6 +25,8 @@ class QTimer;
 class QToolBar;
 
 namespace vantrel {
+
+class StatusProgress;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -88,6 +93,13 @@ public:
 
     void setStatus(const QString& text);
     QString statusText() const;
+    // The progress bar of long steps in the status bar (status_progress.h).
+    StatusProgress* progress() const { return progress_; }
+
+    // Opens the help window on a topic (its contents when none is given),
+    // through what the help window's subsystem registered.
+    void setHelpHandler(std::function<void(App&, std::optional<std::int64_t>)> handler);
+    void showHelp(std::optional<std::int64_t> topic = std::nullopt);
     QString fileText() const;
     bool characterOpen() const { return characterOpen_; }
     bool loading() const { return loading_; }
@@ -109,13 +121,21 @@ public slots:
     void openEditor(const QString& windowName);
     void showSettings();
     void quickRun();
+    void showHelpContents() { showHelp(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A character definition file dropped on the frame opens as Open does.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();
     void buildToolbar();
+    // The frame's keys that the focused child window binds itself belong to
+    // that window while the focus is in it: the frame's command steps aside,
+    // so that a key never means two commands at once.
+    void yieldKeysTo(QWidget* focus);
     bool askDiscardGuards();
     // Opens a character, its sprites from the workspace in `leftFolder` when
     // one is named.
@@ -132,6 +152,14 @@ private:
     void followCharacter();
     void setEditorsEnabled(bool enabled);
     QWidget* loadWindow(const QString& name);
+    // A new child window's frame: where it was last time, else its own size
+    // fitted to the frame; kept in the settings store when it closes.
+    void placeFrame(QMdiSubWindow* sub, const QString& name);
+    // Opens the windows left open at the last close-down that can open now.
+    void reopenWindows();
+    // Whether a toolbar button opens this window while no character is open
+    // (the calculator, the notepad).
+    static bool opensWithoutCharacter(const QString& windowName);
     bool closeWindow(const QString& name);
     RecoveryCopies recoveryCopies() const;
     void keepUnsavedSprites();
@@ -157,6 +185,10 @@ private:
     QMap<QString, qint64> lastCopyTime_; // when each window's copy was last written
     std::string unsavedSpritesCopy_;     // the unsaved sprite table as last written
     QString openError_;
+    QStringList windowsToReopen_; // open at the last close-down, not yet opened again
+    StatusProgress* progress_ = nullptr;
+    std::function<void(App&, std::optional<std::int64_t>)> helpHandler_;
+    QList<std::pair<QPointer<QAction>, QList<QKeySequence>>> frameKeys_; // the frame's actions and their own keys
 };
 
 } // namespace vantrel

@@ -7,6 +7,7 @@
 #include "common/text.h"
 #include "shell/character_loader.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 
@@ -26,6 +27,7 @@ void MainWindow::openCharacterFrom(const QString& rawPath, const QString& leftFo
     characterOpen_ = true;
     setEditorsEnabled(true);
     filePanel_->setText(path);
+    setWindowTitle(QFileInfo(path).completeBaseName() + QStringLiteral(" - Vantrel"));
     addRecentCharacter(app_.store, sstr(path));
     fillRecentMenu();
     // A crash now leaves the character's name with the workspace, and its
@@ -33,6 +35,7 @@ void MainWindow::openCharacterFrom(const QString& rawPath, const QString& leftFo
     if (!app_.workspacesDir.isEmpty())
         recordCharacter(app_.workDir, path);
     keepUnsavedSprites();
+    reopenWindows();
 }
 
 void MainWindow::reloadDefinition()
@@ -54,6 +57,10 @@ bool MainWindow::switchCharacter(const std::string& defPath, const QString& left
     loading_ = false;
     mdi_->setEnabled(true);
     loaded = loaded && loader.install();
+    if (!loaded && loader.cancelled()) {
+        setStatus(status); // the user stopped it: nothing to tell
+        return false;
+    }
     if (!loaded) {
         setStatus(status);
         openError_ = loader.message();

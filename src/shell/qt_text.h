@@ -8,8 +8,14 @@
 
 namespace vantrel {
 
-inline QString qstr(const std::string& s) { return QString::fromStdString(s); }
-inline std::string sstr(const QString& s) { return s.toStdString(); }
+inline QString qstr(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+inline std::string sstr(const QString& s)
+{
+    return s.toStdString();
+}
 
 inline QString fromUtf16(std::u16string_view text)
 {
@@ -22,6 +28,9 @@ inline std::u16string_view utf16View(const QString& text)
     return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 
-inline std::u16string toUtf16(const QString& text) { return std::u16string(utf16View(text)); }
+inline std::u16string toUtf16(const QString& text)
+{
+    return std::u16string(utf16View(text));
+}
 
 } // namespace vantrel

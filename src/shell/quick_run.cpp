@@ -84,7 +84,8 @@ void EngineRunner::ended(QProcess* process, const QElapsedTimer& clock, const QS
                                     : QStringLiteral("The engine stopped at once with exit code %1.").arg(exitCode);
         const QString lines = lastLinesOf(logPath, kLogLines);
         dialogs_.message(owner_,
-                         how + QStringLiteral("\n\nThe last lines of its log (%1):\n\n%2")
+                         how
+                             + QStringLiteral("\n\nThe last lines of its log (%1):\n\n%2")
                                    .arg(logPath, lines.isEmpty() ? QStringLiteral("(empty)") : lines),
                          QStringLiteral("Vantrel"), Buttons::Ok, Icon::Warning);
     }
@@ -108,8 +109,8 @@ QuickRunResult quickRunCharacter(App& app, QWidget* owner)
 {
     if (app.files.characterDir.empty())
         return QuickRunResult::NotStarted;
-    const EngineChoice choice = chooseEngine(loadEngineSettings(app.store), app.files.characterDir,
-                                             app.files.defFile, qEnvironmentVariable("PATH").toStdString());
+    const EngineChoice choice = chooseEngine(loadEngineSettings(app.store), app.files.characterDir, app.files.defFile,
+                                             qEnvironmentVariable("PATH").toStdString());
     if (!choice.launch) {
         const Answer answer =
             app.dialogs.message(owner, qstr(choice.missing) + QStringLiteral("\n\nOpen Settings to choose the engine?"),
@@ -120,7 +121,7 @@ QuickRunResult quickRunCharacter(App& app, QWidget* owner)
     if (!runner)
         runner = new EngineRunner(app.dialogs, owner);
     return runner->start(*choice.launch, EngineRunner::defaultLogPath()) ? QuickRunResult::Started
-                                                                          : QuickRunResult::NotStarted;
+                                                                         : QuickRunResult::NotStarted;
 }
 
 } // namespace vantrel

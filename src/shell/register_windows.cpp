@@ -1,5 +1,5 @@
-#include "shell/settings_dialog.h"
 #include "shell/main_window.h"
+#include "shell/settings_dialog.h"
 #include "shell/tip_dialog.h"
 
 namespace vantrel {

@@ -12,15 +12,13 @@ QString keyPath(const std::string& section, const std::string& key)
 } // namespace
 
 SettingsStoreQt::SettingsStoreQt()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            QStringLiteral("Vantrel"), QStringLiteral("Vantrel")))
-{
-}
+        : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vantrel"),
+                                                QStringLiteral("Vantrel")))
+{ }
 
 SettingsStoreQt::SettingsStoreQt(const QString& iniPath)
-    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
-{
-}
+        : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+{ }
 
 std::optional<std::string> SettingsStoreQt::read(const std::string& section, const std::string& key) const
 {

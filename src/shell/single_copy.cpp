@@ -29,7 +29,7 @@ void bringToFront(MainWindow& main)
     main.activateWindow();
 }
 
-void deliver(QPointer<MainWindow> main, const QString& defPath)
+void deliver(const QPointer<MainWindow>& main, const QString& defPath)
 {
     if (!main)
         return;
@@ -45,7 +45,7 @@ void deliver(QPointer<MainWindow> main, const QString& defPath)
 } // namespace
 
 CopyServer::CopyServer(const QString& lockDir, QObject* parent)
-    : QObject(parent), path_(socketPath(lockDir)), server_(new QLocalServer(this))
+        : QObject(parent), path_(socketPath(lockDir)), server_(new QLocalServer(this))
 {
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     connect(server_, &QLocalServer::newConnection, this, [this] {
@@ -123,8 +123,7 @@ void answerLaterStarts(CopyServer& server, MainWindow& main)
     // while the socket is still sending its readyRead.
     QObject::connect(
         &server, &CopyServer::requested, &main,
-        [main = QPointer<MainWindow>(&main)](const QString& defPath) { deliver(main, defPath); },
-        Qt::QueuedConnection);
+        [main = QPointer<MainWindow>(&main)](const QString& defPath) { deliver(main, defPath); }, Qt::QueuedConnection);
 }
 
 } // namespace vantrel

@@ -7,7 +7,7 @@
 namespace vantrel {
 
 SingleInstanceGuard::SingleInstanceGuard(const QString& lockDir)
-    : path_(QDir(lockDir).filePath(QStringLiteral("vantrel.lock"))), lock_(path_)
+        : path_(QDir(lockDir).filePath(QStringLiteral("vantrel.lock"))), lock_(path_)
 {
     // A running copy keeps its lock however long it runs; only a lock whose
     // process is gone counts as stale.

@@ -3,6 +3,10 @@
 #include <QEventLoop>
 #include <QProcess>
 
+#include <csignal>
+#include <sys/types.h>
+#include <unistd.h>
+
 namespace vantrel {
 
 namespace {
@@ -11,6 +15,19 @@ const QString kShell = QStringLiteral("/bin/sh");
 const QString kScript = QStringLiteral("spawn.sh");
 
 } // namespace
+
+void runInOwnProcessGroup(QProcess& process)
+{
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+}
+
+void killProcessGroup(QProcess& process)
+{
+    const qint64 pid = process.processId();
+    if (pid > 0)
+        ::kill(-static_cast<pid_t>(pid), SIGKILL);
+    process.kill();
+}
 
 QString lastLine(const QByteArray& output)
 {
@@ -23,7 +40,7 @@ QString lastLine(const QByteArray& output)
     return {};
 }
 
-SpawnResult runSpawnScriptAndWait(const QString& workDir)
+SpawnResult runSpawnScriptAndWait(const QString& workDir, SpawnStop* stop)
 {
     SpawnResult result;
     QProcess process;
@@ -35,9 +52,20 @@ SpawnResult runSpawnScriptAndWait(const QString& workDir)
         if (error == QProcess::FailedToStart)
             loop.quit();
     });
+    bool cancelled = false;
+    runInOwnProcessGroup(process);
     process.start(kShell, {kScript});
-    if (process.state() != QProcess::NotRunning || process.error() != QProcess::FailedToStart)
+    if (process.state() != QProcess::NotRunning || process.error() != QProcess::FailedToStart) {
+        if (stop) {
+            stop->stop = [&process, &cancelled] {
+                cancelled = true;
+                killProcessGroup(process);
+            };
+        }
         loop.exec();
+        if (stop)
+            stop->stop = {};
+    }
     if (process.error() == QProcess::FailedToStart) {
         result.errorLine = process.errorString();
         return result;
@@ -46,6 +74,7 @@ SpawnResult runSpawnScriptAndWait(const QString& workDir)
     result.crashed = process.exitStatus() == QProcess::CrashExit;
     result.exitCode = process.exitCode();
     result.errorLine = lastLine(process.readAllStandardError());
+    result.cancelled = cancelled;
     return result;
 }
 

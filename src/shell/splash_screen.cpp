@@ -16,7 +16,7 @@ const QString SplashScreen::kAnotherCopy = QStringLiteral(
     "Whoa, buddy, one instance at a time!  You don't want\nVantrel to become a multiperson disturb program!");
 
 SplashScreen::SplashScreen(App& app, std::function<void()> loadMain, QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), app_(app), loadMain_(std::move(loadMain))
+        : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), app_(app), loadMain_(std::move(loadMain))
 {
     setObjectName(QStringLiteral("SplashScreen"));
     setWindowTitle(QStringLiteral("Vantrel"));
@@ -36,7 +36,8 @@ SplashScreen::SplashScreen(App& app, std::function<void()> loadMain, QWidget* pa
     subFont.setPointSize(13);
     subtitle->setFont(subFont);
 
-    auto* credit = new QLabel(QStringLiteral("Written by the Vantrel developers for character makers everywhere"), this);
+    auto* credit =
+        new QLabel(QStringLiteral("Written by the Vantrel developers for character makers everywhere"), this);
     versionLabel = new QLabel(this);
     versionLabel->setObjectName(QStringLiteral("versionLabel"));
     versionLabel->setAlignment(Qt::AlignRight);

@@ -34,10 +34,9 @@ TipDialog::TipDialog(App& app, QWidget* parent) : QDialog(parent), app_(app)
     tipLabel->setMargin(8);
     tipLabel->setMinimumHeight(110);
     tipLabel->setAutoFillBackground(true);
-    QPalette pal = tipLabel->palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 225));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    tipLabel->setPalette(pal);
+    // A note's colours in the desktop's scheme.
+    tipLabel->setBackgroundRole(QPalette::ToolTipBase);
+    tipLabel->setForegroundRole(QPalette::ToolTipText);
 
     showTipsBox = new QCheckBox(QStringLiteral("Tips at startup"), this);
     showTipsBox->setObjectName(QStringLiteral("showTipsBox"));

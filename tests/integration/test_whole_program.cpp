@@ -92,8 +92,7 @@ TEST(WholeProgram, CharactersThatFailToOpenLeaveTheOpenOneAsItWas)
     ASSERT_EQ(messages.size(), 2) << messages.join(" | ").toStdString();
     EXPECT_EQ(messages[0], "This file is not a character definition: it has no [Files] section.");
     const std::string unpacked = "The sprite file " + broken + "kit.sff cannot be unpacked: sff2pcx: ";
-    EXPECT_TRUE(messages[1].startsWith(QString::fromStdString(unpacked)))
-        << messages[1].toStdString();
+    EXPECT_TRUE(messages[1].startsWith(QString::fromStdString(unpacked))) << messages[1].toStdString();
 
     // The kit is still open, its workspace and files untouched, and editable.
     EXPECT_EQ(main.fileText(), def);
@@ -156,7 +155,8 @@ TEST(WholeProgram, SampleCharacterThroughEveryWindow)
     EXPECT_NE(t.app->workingPalette, first);
 
     // Every text window shows its file, unmodified.
-    for (const char* name : {"DefinitionWindow", "ConstantsWindow", "CommandsWindow", "AnimationTextWindow", "StateFileWindow"}) {
+    for (const char* name :
+         {"DefinitionWindow", "ConstantsWindow", "CommandsWindow", "AnimationTextWindow", "StateFileWindow"}) {
         auto* text = qobject_cast<TextEditorWindow*>(main.openWindow(name));
         ASSERT_NE(text, nullptr) << name;
         EXPECT_FALSE(text->editor()->toPlainText().isEmpty()) << name;

@@ -57,8 +57,9 @@ TEST(AppPaths, TheProgramRunsTheToolsAndReadsTheDataWhereTheyWereFound)
     const std::string tools = t.path("lib exec/$(touch pwned); `x`");
     t.app->toolsDir = QString::fromStdString(tools);
     t.app->dataDir = t.dir() + "/share";
-    test::writeStandInUnpacker(tools, "mkdir -p \"$2\"\nprintf 'P' > \"$2/s0.pcx\"\n"
-                                      "printf 'h\\r\\ntempsff/s0.pcx\\r\\n0\\r\\n0\\r\\n0\\r\\n0\\r\\n' > tempsff.txt");
+    test::writeStandInUnpacker(tools,
+                               "mkdir -p \"$2\"\nprintf 'P' > \"$2/s0.pcx\"\n"
+                               "printf 'h\\r\\ntempsff/s0.pcx\\r\\n0\\r\\n0\\r\\n0\\r\\n0\\r\\n' > tempsff.txt");
     test::writeFile(t.path("hero/hero.def"), "[Files]\nsprite = hero.sff\n");
     test::writeFile(t.path("hero/hero.sff"), "archive");
 

@@ -31,7 +31,11 @@ struct EngineFolder {
     std::string charDir = engine + "/chars/Red Fox/";
     std::string def = charDir + "fox.def";
     std::string bin = base + "/bin"; // a PATH folder
-    EngineFolder() { fs::create_directories(charDir); fs::create_directories(bin); }
+    EngineFolder()
+    {
+        fs::create_directories(charDir);
+        fs::create_directories(bin);
+    }
 };
 
 } // namespace
@@ -145,8 +149,9 @@ TEST(ChooseEngine, SaysWhatItLookedForAndWhereWhenNothingRuns)
     putProgram(f.engine + "/mugen", false); // there, but not executable
     EngineChoice choice = chooseEngine({}, f.charDir, f.def, f.bin);
     EXPECT_FALSE(choice.launch);
-    EXPECT_EQ(choice.missing, "No engine was found in " + f.engine
-                                  + ".\nLooked for Ikemen_GO, Ikemen_GO_Linux, mugen and mugen.exe (run through wine).");
+    EXPECT_EQ(choice.missing,
+              "No engine was found in " + f.engine
+                  + ".\nLooked for Ikemen_GO, Ikemen_GO_Linux, mugen and mugen.exe (run through wine).");
 
     putProgram(f.engine + "/mugen.exe", false); // a Windows engine, and no wine on the PATH
     choice = chooseEngine({}, f.charDir, f.def, f.bin);

@@ -1,11 +1,25 @@
 #include "shell/main_window.h"
+#include "shell/status_progress.h"
+#include "shortcut_table.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
 
 #include <filesystem>
 
@@ -272,4 +286,249 @@ TEST_F(MainWindowTest, DiscardGuardsCanStopOpeningAndClosing)
     main.openCharacter(def());
     EXPECT_EQ(main.fileText(), def());
     EXPECT_TRUE(main.close());
+}
+
+// --- keys, help, drops and progress -------------------------------------------------
+
+namespace {
+
+// A child window with one command of its own on `key`.
+QWidget* windowWithKey(const QKeySequence& key, int& triggered)
+{
+    auto* w = new QWidget;
+    auto* box = new QLineEdit(w);
+    box->setObjectName("box");
+    auto* action = new QAction("own", w);
+    action->setObjectName("ownAction");
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    w->addAction(action);
+    QObject::connect(action, &QAction::triggered, w, [&triggered] { ++triggered; });
+    return w;
+}
+
+void sendDrop(QWidget* target, const QList<QUrl>& urls, bool& entered)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    entered = enter.isAccepted();
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QApplication::processEvents();
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, TheFramesStandardKeysAreEachBoundOnceAndNamedInTheTips)
+{
+    const struct {
+        const char* action;
+        QString key;
+    } table[] = {
+        {"openAction", test::keyText(QKeySequence::Open)},
+        {"exitAction", test::keyText(QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence("Ctrl+Q")))},
+        {"helpContentsAction", test::keyText(QKeySequence::HelpContents)},
+        {"runButton", "F5"},
+    };
+    const QMap<QString, QStringList> keys = test::boundKeys(&main);
+    for (const auto& row : table)
+        EXPECT_EQ(keys.value(row.key), QStringList{row.action}) << row.key.toStdString();
+    EXPECT_EQ(test::keysBoundTwice(&main), QStringList());
+
+    const struct {
+        const char* caption;
+        QString tip;
+    } tips[] = {
+        {"Open", "Open a Character Definition File (.def) (Ctrl+O)"},
+        {"Run", "Quick-run this character (F5)"},
+        {"Help", "Help (F1)"},
+        {"SFF", "Edit the Spritesheet File (.sff)"},
+    };
+    for (const auto& row : tips)
+        EXPECT_EQ(main.toolbarAction(row.caption)->toolTip(), row.tip) << row.caption;
+}
+
+TEST_F(MainWindowTest, AKeyTheFocusedChildWindowBindsIsItsAlone)
+{
+    int childHelp = 0;
+    int frameHelp = 0;
+    main.setHelpHandler([&frameHelp](App&, std::optional<std::int64_t> topic) {
+        EXPECT_FALSE(topic.has_value());
+        ++frameHelp;
+    });
+    main.registerWindow("KeyWindow", [&childHelp](App&) { return windowWithKey(Qt::Key_F1, childHelp); });
+    main.show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    QWidget* child = main.openWindow("KeyWindow");
+    auto* box = child->findChild<QLineEdit*>("box");
+    box->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), box);
+
+    // In the child window F1 is the child's; the frame's Help steps aside.
+    EXPECT_TRUE(main.findChild<QAction*>("helpContentsAction")->shortcuts().isEmpty());
+    QTest::keyClick(box, Qt::Key_F1);
+    EXPECT_EQ(childHelp, 1);
+    EXPECT_EQ(frameHelp, 0);
+
+    // Out of it, F1 is the frame's again.
+    box->clearFocus();
+    EXPECT_EQ(main.findChild<QAction*>("helpContentsAction")->shortcut(), QKeySequence(QKeySequence::HelpContents));
+    QTest::keyClick(&main, Qt::Key_F1);
+    EXPECT_EQ(childHelp, 1);
+    EXPECT_EQ(frameHelp, 1);
+}
+
+TEST_F(MainWindowTest, HelpContentsAndTheHelpButtonOpenTheHelpContents)
+{
+    int shown = 0;
+    main.setHelpHandler([this, &shown](App& app, std::optional<std::int64_t> topic) {
+        EXPECT_FALSE(topic.has_value());
+        EXPECT_EQ(&app, t.app.get());
+        ++shown;
+    });
+    main.findChild<QAction*>("helpContentsAction")->trigger();
+    EXPECT_EQ(shown, 1);
+    press("Help");
+    EXPECT_EQ(shown, 2);
+}
+
+TEST_F(MainWindowTest, ADroppedDefinitionOpensThroughTheOpenPath)
+{
+    test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
+    main.startUp();
+    bool entered = false;
+
+    // Other files are refused and open nothing.
+    const std::string text = t.path("chars/hero/readme.txt");
+    test::writeFile(text, "x");
+    sendDrop(&main, {QUrl::fromLocalFile(QString::fromStdString(text))}, entered);
+    EXPECT_FALSE(entered);
+    EXPECT_EQ(main.fileText(), "No file loaded");
+
+    // The question about unsaved changes comes first; Cancel keeps all.
+    bool allow = false;
+    int asked = 0;
+    main.addDiscardGuard([&] {
+        ++asked;
+        return allow;
+    });
+    sendDrop(&main, {QUrl::fromLocalFile(def())}, entered);
+    EXPECT_TRUE(entered);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(main.fileText(), "No file loaded");
+
+    allow = true;
+    sendDrop(&main, {QUrl::fromLocalFile(QString::fromStdString(text)), QUrl::fromLocalFile(def())}, entered);
+    EXPECT_TRUE(entered);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(main.fileText(), def());
+    EXPECT_EQ(t.app->sprites.count(), 2);
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, UnpackingShowsABusyBarWhoseCancelLeavesTheOpenCharacterAsItWas)
+{
+    const std::string app = t.dir().toStdString();
+    test::writeStandInUnpacker(app, kGoodUnpacker);
+    main.startUp();
+    main.openCharacter(def());
+    ASSERT_EQ(main.fileText(), def());
+
+    // A slow tool; one still running after the Cancel would leave "late" behind.
+    test::writeStandInUnpacker(app, "sleep 1\ntouch \"" + app + "/late\"\n" + kGoodUnpacker);
+    const std::string other = t.path("chars/other/other.def");
+    test::writeFile(other, "[Files]\nsprite = o.sff\n");
+    test::writeFile(t.path("chars/other/o.sff"), "not really");
+
+    StatusProgress* progress = main.progress();
+    EXPECT_FALSE(progress->active());
+    bool shown = false;
+    int maximum = -1;
+    bool offersCancel = false;
+    QTimer::singleShot(200, &main, [&] {
+        shown = progress->active() && progress->isVisibleTo(&main);
+        maximum = progress->bar->maximum();
+        offersCancel = progress->cancelButton->isVisibleTo(progress);
+        progress->cancelButton->click();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    main.openCharacter(QString::fromStdString(other));
+    EXPECT_LT(clock.elapsed(), 900);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(maximum, 0); // how far the tool is cannot be known: a busy bar
+    EXPECT_TRUE(offersCancel);
+    EXPECT_FALSE(progress->active());
+
+    EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|").toStdString();
+    EXPECT_EQ(main.openError(), "");
+    EXPECT_EQ(main.fileText(), def());
+    EXPECT_EQ(main.statusText(), "Status: OK");
+    EXPECT_EQ(t.app->sprites.count(), 2);
+    EXPECT_EQ(t.app->files.defFile, charDir + "hero.def");
+    EXPECT_TRUE(std::filesystem::exists(app + "/tempsff/s1.pcx"));
+    EXPECT_FALSE(std::filesystem::exists(app + "/tempsff.load"));
+    QTest::qWait(1300);
+    EXPECT_FALSE(std::filesystem::exists(app + "/late")); // the tool went with the script
+}
+
+TEST(DialogFilters, EachFilterShowsItsPatternsOnce)
+{
+    const std::pair<QString, QString> table[] = {
+        {"Character definition file (*.def)|*.def|All Files(*.*)|*.*",
+         "Character definition file (*.def);;All Files(*.*)"},
+        {"WAV files (*.WAV)|*.WAV", "WAV files (*.WAV)"},
+        {"Pictures (*.pcx *.png)|*.pcx;*.png|PNG (*.png)|*.png", "Pictures (*.pcx *.png);;PNG (*.png)"},
+        {"Pictures|*.pcx;*.png", "Pictures (*.pcx *.png)"},
+        {"SND files (*.snd)|*.SND", "SND files (*.snd)"},
+    };
+    for (const auto& [pairs, qt] : table)
+        EXPECT_EQ(qtFilter(pairs), qt) << pairs.toStdString();
+}
+
+TEST_F(MainWindowTest, AStepOfKnownLengthFillsTheBarAndEndsWithItsScope)
+{
+    StatusProgress* progress = main.progress();
+    {
+        ProgressScope scope(&main, "Saving all pictures", 4);
+        EXPECT_TRUE(progress->active());
+        EXPECT_EQ(progress->label->text(), "Saving all pictures");
+        EXPECT_EQ(progress->bar->maximum(), 4);
+        EXPECT_FALSE(progress->cancelButton->isVisibleTo(progress)); // nothing offers to stop it
+        scope.advance(3);
+        EXPECT_EQ(progress->bar->value(), 3);
+    }
+    EXPECT_FALSE(progress->active());
+    EXPECT_FALSE(progress->isVisibleTo(&main));
+    ProgressScope alone(nullptr, "no frame", 2); // a window used alone shows nothing
+    alone.advance(1);
+}
+
+TEST_F(MainWindowTest, TheTitleNamesTheOpenCharacter)
+{
+    test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
+    main.startUp();
+    const struct {
+        const char* def;    // under chars/
+        const char* sprite; // nullptr: the .def names a sprite file that is not there
+        const char* title;
+    } opens[] = {
+        {"hero/hero.def", "hero.sff", "hero - Vantrel"},
+        {"kfm/kfm.v2.def", "kfm.sff", "kfm.v2 - Vantrel"},
+        {"big boss/Big Boss.DEF", "boss.sff", "Big Boss - Vantrel"},
+        // A character that does not open leaves the one before in the title.
+        {"gone/gone.def", nullptr, "Big Boss - Vantrel"},
+    };
+    for (const auto& o : opens) {
+        const std::filesystem::path def = t.path("chars/" + std::string(o.def));
+        const std::string sprite = o.sprite ? o.sprite : "missing.sff";
+        test::writeFile(def.string(), "[Files]\r\nsprite = " + sprite + "\r\n");
+        if (o.sprite)
+            test::writeFile((def.parent_path() / sprite).string(), "not really");
+        main.openCharacter(QString::fromStdString(def.string()));
+        EXPECT_EQ(main.windowTitle(), o.title) << o.def;
+    }
 }

@@ -38,7 +38,8 @@ const char* kUnpacker = "mkdir -p \"$2\"\nprintf 'P' > \"$2/s0.pcx\"\n"
 // Sets an environment variable for the life of the object.
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
+    ScopedEnv(const char* name, const QByteArray& value)
+            : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
     {
         qputenv(name, value);
     }
@@ -78,8 +79,9 @@ struct QuickRunTest : ::testing::Test {
     // one per line into the record, then runs `tail`.
     void putRecorder(const std::string& path, const std::string& tail = "exit 0")
     {
-        test::writeFile(path, "#!/bin/sh\n{ pwd -P; printf '%s\\n' \"$0\" \"$@\"; } > '" + record + ".part'\nmv '"
-                                  + record + ".part' '" + record + "'\n" + tail + "\n");
+        test::writeFile(path,
+                        "#!/bin/sh\n{ pwd -P; printf '%s\\n' \"$0\" \"$@\"; } > '" + record + ".part'\nmv '" + record
+                            + ".part' '" + record + "'\n" + tail + "\n");
         fs::permissions(path, fs::perms::owner_all);
     }
     void openCharacter()
@@ -120,10 +122,10 @@ TEST_F(QuickRunTest, EachUsualEngineNameStartsWithTheFolderNameTwiceInTheEngineF
             fs::remove(engine + "/" + other);
         putRecorder(engine + "/" + name);
         main.toolbarAction("Run")->trigger();
-        const std::vector<std::string> expected =
-            name == "mugen.exe" ? std::vector<std::string>{fs::canonical(engine), bin + "/wine", engine + "/mugen.exe", kTrickyName,
-                                                           kTrickyName}
-                                : std::vector<std::string>{fs::canonical(engine), engine + "/" + name, kTrickyName, kTrickyName};
+        const std::vector<std::string> expected = name == "mugen.exe"
+            ? std::vector<std::string>{fs::canonical(engine), bin + "/wine", engine + "/mugen.exe", kTrickyName,
+                                       kTrickyName}
+            : std::vector<std::string>{fs::canonical(engine), engine + "/" + name, kTrickyName, kTrickyName};
         EXPECT_EQ(recorded(), expected) << name;
         expectNothingElseRan();
     }
@@ -141,8 +143,9 @@ TEST_F(QuickRunTest, TheSetEngineArgumentsAndFolderAreUsed)
     fs::create_directories(folder);
     saveEngineSettings(*t.store, {other, "-p1 \"%d\" -name %c -rounds 1", folder});
     main.toolbarAction("Run")->trigger();
-    EXPECT_EQ(recorded(), (std::vector<std::string>{fs::canonical(folder), other, "-p1", charDir + "fox.def", "-name", kTrickyName,
-                                                    "-rounds", "1"}));
+    EXPECT_EQ(recorded(),
+              (std::vector<std::string>{fs::canonical(folder), other, "-p1", charDir + "fox.def", "-name", kTrickyName,
+                                        "-rounds", "1"}));
     expectNothingElseRan();
 }
 
@@ -185,10 +188,10 @@ TEST_F(QuickRunTest, AnEngineThatFailsAtOnceHasTheEndOfItsLogShown)
 TEST_F(QuickRunTest, WithNoEngineTheMessageSaysWhatWasLookedForAndOffersTheSettings)
 {
     openCharacter();
-    const QString expected = QString::fromStdString(
-        "No engine was found in " + engine
-        + ".\nLooked for Ikemen_GO, Ikemen_GO_Linux, mugen and mugen.exe (run through wine).\n\n"
-          "Open Settings to choose the engine?");
+    const QString expected =
+        QString::fromStdString("No engine was found in " + engine
+                               + ".\nLooked for Ikemen_GO, Ikemen_GO_Linux, mugen and mugen.exe (run through wine).\n\n"
+                                 "Open Settings to choose the engine?");
     for (const Answer answer : {Answer::No, Answer::Yes}) {
         t.dialogs.clear();
         t.dialogs.answers.enqueue(answer);

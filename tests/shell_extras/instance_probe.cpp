@@ -42,12 +42,9 @@ int main(int argc, char* argv[])
     if (std::strcmp(mode, "second") == 0) {
         const QString def = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
         switch (vantrel::claimSingleCopy(guard, def, 2000)) {
-        case vantrel::StartRole::HandedOver:
-            return 0;
-        case vantrel::StartRole::Run:
-            return guard.held() ? 4 : 5;
-        case vantrel::StartRole::Refused:
-            return 3;
+        case vantrel::StartRole::HandedOver: return 0;
+        case vantrel::StartRole::Run: return guard.held() ? 4 : 5;
+        case vantrel::StartRole::Refused: return 3;
         }
     }
 

@@ -1,6 +1,6 @@
 #include "shell/main_window.h"
-#include "shell/splash_screen.h"
 #include "shell/single_instance.h"
+#include "shell/splash_screen.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -64,8 +64,9 @@ TEST(Splash, ASecondCopyShowsTheMessageAndNeverLoadsTheMainWindow)
     SplashScreen splash(*t.app, [&] { loaded = true; });
     SingleInstanceGuard second(lockDir.path());
     EXPECT_FALSE(splash.start(second));
-    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Whoa, buddy, one instance at a time!  You don't want\n"
-                                                    "Vantrel to become a multiperson disturb program!"});
+    EXPECT_EQ(t.dialogs.messageTexts(),
+              QStringList{"Whoa, buddy, one instance at a time!  You don't want\n"
+                          "Vantrel to become a multiperson disturb program!"});
     EXPECT_FALSE(splash.isVisible() || splash.handOverTimer->isActive() || loaded);
 }
 

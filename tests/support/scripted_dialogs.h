@@ -21,8 +21,8 @@ public:
     // answers Ok (or Cancel when it has no Ok), an unanswered file dialog
     // answers as cancelled.
     QQueue<Answer> answers;
-    QQueue<QString> files;           // openFile, saveFile, chooseFolder
-    QQueue<QStringList> fileLists;   // openFiles
+    QQueue<QString> files;         // openFile, saveFile, chooseFolder
+    QQueue<QStringList> fileLists; // openFiles
     QQueue<std::optional<QColor>> colours;
     QQueue<std::optional<QFont>> fonts;
 
