@@ -91,13 +91,13 @@ TEST(ProblemsWindow, ListsCountsAndOpensEachFindingInItsEditor)
 
     // A fault in each kind of file: an action, a state, a palette and a sound that do not exist.
     const int cnsLine = plant(folder + "/kfm.cns", "value = 190", "value = 9190", 146);
-    const int cmdLine = plant(folder + "/kfm.cmd", "value = 3050", "value = 93050");
+    const int commandsFileLine = plant(folder + "/kfm.cmd", "value = 3050", "value = 93050");
     const int defLine = plant(def, "pal2    = kfm4.act", "pal2    = nowhere.act");
     ASSERT_GT(plant(def, "ai\t= kfm.ai    ", "st1 = more.st"), 0);
     test::writeFile(folder + "/more.st",
                     "; more states\r\n[Statedef 7000]\r\ntype = S\r\n\r\n[State 7000, 1]\r\n"
                     "type = PlaySnd\r\ntrigger1 = Time = 0\r\nvalue = 99, 99\r\n");
-    ASSERT_GT(cnsLine * cmdLine * defLine, 0);
+    ASSERT_GT(cnsLine * commandsFileLine * defLine, 0);
     ASSERT_TRUE(readDefinition(def, app.files));
 
     MainWindow main(app);
@@ -124,7 +124,7 @@ TEST(ProblemsWindow, ListsCountsAndOpensEachFindingInItsEditor)
     const Jump jumps[] = {
         {QStringLiteral("kfm.def:%1: error").arg(defLine), "DefinitionWindow", defLine},
         {"kfm.air:964: warning", "AnimationTextWindow", 964},
-        {QStringLiteral("kfm.cmd:%1: error").arg(cmdLine), "CommandsWindow", cmdLine},
+        {QStringLiteral("kfm.cmd:%1: error").arg(commandsFileLine), "CommandsWindow", commandsFileLine},
         {QStringLiteral("kfm.cns:%1: error").arg(cnsLine), "ConstantsWindow", cnsLine},
         {"more.st:8: error", "StateFileWindow", 8},
     };
