@@ -9,8 +9,8 @@
 // interleave the runs and take medians:
 //
 //   nice bench_open_character --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true
-//   bench_open_character make FOLDER COUNT   writes FOLDER/big.sff and big.def
-//                                            (for bench/open_vs_copy.sh)
+//
+// (bench/unpack_vs_copy.sh times the tool beside `cp -r` over several rounds.)
 
 #include "scripted_dialogs.h"
 #include "shell/main_window.h"
@@ -19,6 +19,7 @@
 
 #include "common/atomic_file.h"
 #include "sfflib/sff.h"
+#include "sprite_figure.h"
 
 #include <benchmark/benchmark.h>
 
@@ -45,29 +46,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace vantrel;
 
-// A figure of colour runs on colour 0, so that the run lengths look like a
-// real sprite's (as bench_sff_unpack makes them).
-sfflib::IndexedImage makePicture(std::mt19937& random, int width, int height)
-{
-    sfflib::IndexedImage image;
-    image.width = width;
-    image.height = height;
-    image.pixels.assign(std::size_t(width) * height, 0);
-    for (int y = height / 8; y < height - height / 8; ++y) {
-        int x = width / 4 + static_cast<int>(random() % 8);
-        const int end = width - width / 4 - static_cast<int>(random() % 8);
-        while (x < end) {
-            const int run = 1 + static_cast<int>(random() % 6);
-            const auto colour = static_cast<std::uint8_t>(1 + random() % 40);
-            for (int k = 0; k < run && x < end; ++k, ++x)
-                image.pixels[std::size_t(y) * width + x] = colour;
-        }
-    }
-    for (std::size_t i = 0; i < image.palette.size(); ++i)
-        image.palette[i] = static_cast<std::uint8_t>(i * 7);
-    return image;
-}
-
 // A character of `count` sprites in `folder`: big.sff and big.def naming it.
 bool makeCharacter(const fs::path& folder, int count)
 {
@@ -76,7 +54,7 @@ bool makeCharacter(const fs::path& folder, int count)
     sprites.reserve(std::size_t(count));
     for (int i = 0; i < count; ++i) {
         sfflib::SpriteSource s;
-        s.image = makePicture(random, 80 + i % 40, 100 + i % 30);
+        s.image = vantrel::bench::makeFigure(random, 80 + i % 40, 100 + i % 30);
         s.group = static_cast<std::int16_t>(i / 10);
         s.imageNo = static_cast<std::int16_t>(i % 10);
         s.axisX = 40;
@@ -263,8 +241,6 @@ BENCHMARK(BM_SwitchCharacterToFirstSprite)->Arg(5000)->Unit(benchmark::kMillisec
 
 int main(int argc, char** argv)
 {
-    if (argc == 4 && std::string(argv[1]) == "make")
-        return makeCharacter(argv[2], std::atoi(argv[3])) ? 0 : 1;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qt(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -9,6 +9,7 @@
 #include "sfflib/pcx.h"
 #include "sfflib/sff.h"
 #include "sfflib/sprite_tools.h"
+#include "sprite_figure.h"
 
 #include "common/atomic_file.h"
 #include "common/text.h"
@@ -26,24 +27,9 @@ namespace fs = std::filesystem;
 
 constexpr int kSprites = 5000;
 
-// A figure of colour blobs on a transparent background, in 32 colours, so
-// that the runs and repeats look like a real sprite's.
-sfflib::IndexedImage makePicture(std::mt19937& random, int width, int height, const sfflib::Palette& palette)
+// A benchmark figure in the archive's shared palette.
+sfflib::IndexedImage withPalette(sfflib::IndexedImage image, const sfflib::Palette& palette)
 {
-    sfflib::IndexedImage image;
-    image.width = width;
-    image.height = height;
-    image.pixels.assign(std::size_t(width) * height, 0);
-    for (int y = height / 8; y < height - height / 8; ++y) {
-        int x = width / 4 + static_cast<int>(random() % 8);
-        const int end = width - width / 4 - static_cast<int>(random() % 8);
-        while (x < end) {
-            const int run = 1 + static_cast<int>(random() % 6);
-            const auto colour = static_cast<std::uint8_t>(1 + random() % 31);
-            for (int k = 0; k < run && x < end; ++k, ++x)
-                image.pixels[std::size_t(y) * width + x] = colour;
-        }
-    }
     image.palette = palette;
     return image;
 }
@@ -75,7 +61,8 @@ struct Workspace {
         std::vector<vantrel::SpriteRecord> records;
         for (int i = 0; i < kSprites; ++i) {
             const sfflib::Sprite numbers{std::int16_t(i / 10), std::int16_t(i % 10), 40, 110, 0};
-            sprites.emplace_back(numbers, makePicture(random, 80 + i % 40, 100 + i % 30, colours));
+            sprites.emplace_back(
+                numbers, withPalette(vantrel::bench::makeFigure(random, 80 + i % 40, 100 + i % 30, 31), colours));
             const std::string file = (dir / "tempsff" / ("s" + std::to_string(i) + ".pcx")).string();
             vantrel::writeFileAtomic(file, sfflib::encodePcx(sprites.back().second));
             description.pictures.emplace_back(file, 0);

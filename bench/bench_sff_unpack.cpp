@@ -7,6 +7,7 @@
 
 #include "sfflib/sff.h"
 #include "sfflib/sprite_tools.h"
+#include "sprite_figure.h"
 
 #include "common/atomic_file.h"
 
@@ -22,29 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A figure of colour blobs on a transparent background, so that the run
-// lengths look like a real sprite's.
-sfflib::IndexedImage makePicture(std::mt19937& random, int width, int height)
-{
-    sfflib::IndexedImage image;
-    image.width = width;
-    image.height = height;
-    image.pixels.assign(std::size_t(width) * height, 0);
-    for (int y = height / 8; y < height - height / 8; ++y) {
-        int x = width / 4 + static_cast<int>(random() % 8);
-        const int end = width - width / 4 - static_cast<int>(random() % 8);
-        while (x < end) {
-            const int run = 1 + static_cast<int>(random() % 6);
-            const auto colour = static_cast<std::uint8_t>(1 + random() % 40);
-            for (int k = 0; k < run && x < end; ++k, ++x)
-                image.pixels[std::size_t(y) * width + x] = colour;
-        }
-    }
-    for (std::size_t i = 0; i < image.palette.size(); ++i)
-        image.palette[i] = static_cast<std::uint8_t>(i * 7);
-    return image;
-}
-
 // An SFF v1 archive of `count` sprites, each with its own picture.
 bool writeArchive(const std::string& path, int count)
 {
@@ -52,7 +30,7 @@ bool writeArchive(const std::string& path, int count)
     std::vector<sfflib::SpriteSource> sprites;
     for (int i = 0; i < count; ++i) {
         sfflib::SpriteSource s;
-        s.image = makePicture(random, 80 + i % 40, 100 + i % 30);
+        s.image = vantrel::bench::makeFigure(random, 80 + i % 40, 100 + i % 30);
         s.group = static_cast<std::int16_t>(i / 10);
         s.imageNo = static_cast<std::int16_t>(i % 10);
         s.axisX = 40;

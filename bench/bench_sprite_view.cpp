@@ -4,6 +4,7 @@
 // peer, measured in the same run, is the least any redraw costs: one blit of
 // a picture of the view's size.
 
+#include "pcx_builder.h"
 #include "scripted_dialogs.h"
 #include "shell/settings_store_qt.h"
 #include "sprites/sprite_canvas.h"
@@ -34,17 +35,7 @@ constexpr QSize kViewSize(1200, 900);
 // colour runs on colour 0, as a character's sprite looks.
 std::string spritePcx(int width, int height, int seed)
 {
-    std::string file(128, '\0');
-    const char header[] = {10, 5, 1, 8};
-    file.replace(0, 4, header, 4);
-    const auto put16 = [&file](std::size_t at, int value) {
-        file[at] = static_cast<char>(value & 0xFF);
-        file[at + 1] = static_cast<char>(value >> 8);
-    };
-    put16(8, width - 1);
-    put16(10, height - 1);
-    file[65] = 1;
-    put16(66, width);
+    std::vector<std::uint8_t> encoded;
     unsigned state = static_cast<unsigned>(seed);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width;) {
@@ -52,18 +43,16 @@ std::string spritePcx(int width, int height, int seed)
             const int run = std::min(width - x, 1 + static_cast<int>((state >> 16) % 12));
             const bool figure = x > width / 5 && x < width * 4 / 5 && y > height / 8;
             const int colour = figure ? 1 + static_cast<int>((state >> 8) % 60) : 0;
-            file += static_cast<char>(0xC0 | run);
-            file += static_cast<char>(colour);
+            encoded.push_back(static_cast<std::uint8_t>(0xC0 | run));
+            encoded.push_back(static_cast<std::uint8_t>(colour));
             x += run;
         }
     }
-    file += static_cast<char>(0x0C);
-    for (int k = 0; k < 256; ++k) {
-        file += static_cast<char>(k);
-        file += static_cast<char>(255 - k);
-        file += static_cast<char>(k * 3);
-    }
-    return file;
+    vantrel::Palette colours;
+    for (int k = 0; k < 256; ++k)
+        colours[static_cast<std::size_t>(k)] = {static_cast<std::uint8_t>(k), static_cast<std::uint8_t>(255 - k),
+                                                static_cast<std::uint8_t>(k * 3)};
+    return vantrel::test::makePcx({width, height, width, 8, 1, encoded, colours});
 }
 
 void writeBytes(const std::string& path, const std::string& bytes)

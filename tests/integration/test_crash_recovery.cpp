@@ -69,17 +69,6 @@ void acceptBuildOptions()
     timer->start();
 }
 
-qint64 endedProcess()
-{
-    QProcess done;
-    done.start("/bin/true");
-    EXPECT_TRUE(done.waitForStarted(10000));
-    const qint64 pid = done.processId();
-    EXPECT_TRUE(done.waitForFinished(10000));
-    EXPECT_GT(pid, 0);
-    return pid;
-}
-
 // A copy of the program running with the kit open, its own folder in the
 // user's cache.
 struct CrashTest : ::testing::Test {
@@ -152,7 +141,7 @@ TEST_F(CrashTest, YesOpensTheCharacterOnTheLeftWorkspaceWithItsUnsavedWork)
     // The crash: the owner is gone; its archive is damaged since, so the
     // character could not be unpacked again.
     const QString crashed = t.app->workDir;
-    ASSERT_TRUE(writeOwner(crashed, {endedProcess(), {}, QString::fromStdString(kit + "kit.def")}));
+    ASSERT_TRUE(writeOwner(crashed, {test::endedProcess(), {}, QString::fromStdString(kit + "kit.def")}));
     test::writeFile(kit + "kit.sff", "not an archive");
     const std::string constantsOnDisk = test::readFile(kit + "kit.cns");
 

@@ -61,18 +61,6 @@ WindowHooks holderHooks(bool characterFree)
     return hooks;
 }
 
-// The id of a process that has ended.
-qint64 endedProcess()
-{
-    QProcess done;
-    done.start("/bin/true");
-    EXPECT_TRUE(done.waitForStarted(10000));
-    const qint64 pid = done.processId();
-    EXPECT_TRUE(done.waitForFinished(10000));
-    EXPECT_GT(pid, 0);
-    return pid;
-}
-
 // The folder a run that crashed left in `root`, owned by `owner`, with
 // recovery copies of text; empty: none.
 QString leaveRun(const QString& root, const QString& name, const WorkspaceOwner& owner,
@@ -89,7 +77,7 @@ QString leaveRun(const QString& root, const QString& name, const WorkspaceOwner&
 
 WorkspaceOwner ended(const QString& character = {})
 {
-    return {endedProcess(), {}, character};
+    return {test::endedProcess(), {}, character};
 }
 
 WorkspaceOwner running()
@@ -162,8 +150,8 @@ TEST(WorkspaceFolders, AnOwnerRunsOnlyAsTheSameProcess)
     } cases[] = {
         {"this process", self, true},
         {"this process, its start time unknown", {self.pid, {}, {}}, true},
-        {"a process that ended", {endedProcess(), {}, {}}, false},
-        {"a process that ended, with a start time", {endedProcess(), self.started, {}}, false},
+        {"a process that ended", {test::endedProcess(), {}, {}}, false},
+        {"a process that ended, with a start time", {test::endedProcess(), self.started, {}}, false},
         {"this id, started at another time (used again)", {self.pid, self.started + "1", {}}, false},
         {"no id", {0, {}, {}}, false},
     };

@@ -4,6 +4,7 @@
 
 #include "file_drops.h"
 #include "image/pcx.h"
+#include "pcx_builder.h"
 #include "shell/action_icons.h"
 #include "shell/main_window.h"
 #include "shell/status_progress.h"
@@ -59,27 +60,17 @@ namespace {
 // block; pixels are row by row. Colour k of the palette is (k, 2k, 3k).
 std::string makePcx(int width, int height, const std::vector<std::uint8_t>& pixels)
 {
-    std::string file(128, '\0');
-    const char header[] = {10, 5, 1, 8};
-    file.replace(0, 4, header, 4);
-    const auto put16 = [&file](std::size_t at, int value) {
-        file[at] = static_cast<char>(value & 0xFF);
-        file[at + 1] = static_cast<char>(value >> 8);
-    };
-    put16(8, width - 1);
-    put16(10, height - 1);
-    file[65] = 1;
-    put16(66, width);
+    std::vector<std::uint8_t> encoded;
     for (std::uint8_t p : pixels) {
         if (p >= 0xC0)
-            file += static_cast<char>(0xC1);
-        file += static_cast<char>(p);
+            encoded.push_back(0xC1);
+        encoded.push_back(p);
     }
-    file += static_cast<char>(0x0C);
+    Palette colours;
     for (int k = 0; k < 256; ++k)
-        for (int m = 1; m <= 3; ++m)
-            file += static_cast<char>(m * k);
-    return file;
+        colours[static_cast<std::size_t>(k)] = {static_cast<std::uint8_t>(k), static_cast<std::uint8_t>(2 * k),
+                                                static_cast<std::uint8_t>(3 * k)};
+    return test::makePcx({width, height, width, 8, 1, encoded, colours});
 }
 
 std::string solidPcx(int width, int height, std::uint8_t index)

@@ -2,6 +2,8 @@
 
 #include "shell/workspace_folders.h"
 
+#include <QProcess>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -62,6 +64,17 @@ void installRealTools(const std::string& appDir)
         const fs::path from = fs::path(VANTREL_APP_DIR) / tool;
         fs::copy_file(from, fs::path(appDir) / tool, fs::copy_options::overwrite_existing);
     }
+}
+
+qint64 endedProcess()
+{
+    QProcess done;
+    done.start("/bin/true");
+    EXPECT_TRUE(done.waitForStarted(10000));
+    const qint64 pid = done.processId();
+    EXPECT_TRUE(done.waitForFinished(10000));
+    EXPECT_GT(pid, 0);
+    return pid;
 }
 
 } // namespace vantrel::test

@@ -60,4 +60,7 @@ void writeStandInUnpacker(const std::string& appDir, const std::string& body);
 // Copies the real sprite tools into an application directory.
 void installRealTools(const std::string& appDir);
 
+// The id of a process that has ended.
+qint64 endedProcess();
+
 } // namespace vantrel::test
