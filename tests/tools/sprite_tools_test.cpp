@@ -34,6 +34,25 @@ std::size_t distinctFiles(const Unpacked& sprites)
     return files.size();
 }
 
+// A version 1 archive with the PCX header of its `n`th stored picture (a
+// sprite that is not a link) claiming 4 bits a pixel.
+std::string withBadPicture(std::string sff, int n)
+{
+    const auto u32 = [&sff](std::size_t at) {
+        std::uint32_t value = 0;
+        for (int i = 3; i >= 0; --i)
+            value = value << 8 | static_cast<unsigned char>(sff.at(at + static_cast<std::size_t>(i)));
+        return value;
+    };
+    std::size_t node = u32(24);
+    for (int stored = 0;; node = u32(node)) {
+        if (u32(node + 4) != 0 && stored++ == n) {
+            sff.at(node + 32 + 3) = 4;
+            return sff;
+        }
+    }
+}
+
 } // namespace
 
 // Unpack, build and unpack again keeps every sprite: group, image number,
@@ -91,7 +110,10 @@ TEST(SpriteTools, UnpackFailuresLeaveNoIndex)
     writeBytes(dir.file("cut.sff"), real.substr(0, real.size() / 2));
     // A sprite node that says 1 x 1 over a 141 x 99 PNG.
     writeBytes(dir.file("wrongsize.sff"), makeSffV2({{0, 0, 1, 1, 0, 0, 0, 11, png}}, {{{1, 2, 3, 4}}}));
-    for (const char* file : {"nothing.sff", "garbage.sff", "cut.sff", "wrongsize.sff"}) {
+    // Whole tables, but a picture half-way through that is not 8-bit: the
+    // pictures before it are already written when it is reached.
+    writeBytes(dir.file("badpicture.sff"), withBadPicture(real, 100));
+    for (const char* file : {"nothing.sff", "garbage.sff", "cut.sff", "wrongsize.sff", "badpicture.sff"}) {
         writeBytes(dir.file("tempsff.txt"), "left from an earlier run\r\n");
         const ToolRun run = runTool(dir, "sff2pcx", std::string(file) + " tempsff");
         EXPECT_NE(run.exitCode, 0) << file;

@@ -11,11 +11,15 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <filesystem>
+#include <mutex>
 #include <set>
 #include <system_error>
+#include <thread>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -61,6 +65,102 @@ std::string writeScratchFile(const std::string& path, std::string_view bytes)
     return {};
 }
 
+// A picture ready to be written: its file's bytes, or why it could not be
+// made.
+struct CodedPicture {
+    std::string bytes;
+    std::string error;
+    bool trueColour = false;
+};
+
+// Decodes the archive's pictures and encodes each as its workspace file on a
+// thread of its own, in order, a few pictures ahead of the thread that writes
+// them: writing thousands of small files is mostly the system's work, which
+// then overlaps the coding. Stops at the first picture that fails, or when
+// the writer gives up.
+class PictureCoder {
+public:
+    explicit PictureCoder(const SffReader& reader) : reader_(reader), thread_([this] { run(); }) { }
+    ~PictureCoder()
+    {
+        {
+            const std::lock_guard lock(mutex_);
+            stopped_ = true;
+        }
+        changed_.notify_all();
+        thread_.join();
+    }
+    PictureCoder(const PictureCoder&) = delete;
+    PictureCoder& operator=(const PictureCoder&) = delete;
+
+    // The next picture, in the archive's order; waits for it.
+    CodedPicture next()
+    {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return !ready_.empty(); });
+        CodedPicture picture = std::move(ready_.front());
+        ready_.pop_front();
+        changed_.notify_all();
+        return picture;
+    }
+
+private:
+    static constexpr std::size_t kAhead = 64;
+
+    void run()
+    {
+        for (std::size_t k = 0; k < reader_.pictureCount(); ++k) {
+            CodedPicture coded = code(k);
+            const bool failed = !coded.error.empty();
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [this] { return stopped_ || ready_.size() < kAhead; });
+            if (stopped_)
+                return;
+            ready_.push_back(std::move(coded));
+            changed_.notify_all();
+            if (failed)
+                return;
+        }
+    }
+
+    CodedPicture code(std::size_t k) const
+    {
+        try {
+            return codeOrThrow(k);
+        } catch (const std::exception& e) { // out of memory: no thread may end by an exception
+            CodedPicture failed;
+            failed.error = "picture " + std::to_string(k) + ": " + e.what();
+            return failed;
+        }
+    }
+
+    CodedPicture codeOrThrow(std::size_t k) const
+    {
+        CodedPicture coded;
+        const auto picture = reader_.decode(k);
+        if (!picture) {
+            coded.error = picture.error();
+            return coded;
+        }
+        coded.trueColour = isTrueColour(*picture);
+        if (const auto* indexed = std::get_if<IndexedImage>(&*picture)) {
+            coded.bytes = encodePcx(*indexed);
+        } else if (auto png = encodePng(std::get<TrueColourImage>(*picture))) {
+            coded.bytes = std::move(*png);
+        } else {
+            coded.error = png.error();
+        }
+        return coded;
+    }
+
+    const SffReader& reader_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<CodedPicture> ready_;
+    bool stopped_ = false;
+    std::thread thread_; // last: starts once the members above exist
+};
+
 } // namespace
 
 Result<std::size_t> unpackSff(const std::string& sffPath, const std::string& folder, const std::string& indexPath)
@@ -88,21 +188,19 @@ Result<std::size_t> unpackSff(const std::string& sffPath, const std::string& fol
     description.version = reader->versionText();
     description.palettes = reader->palettes();
     std::vector<std::string> names(reader->pictureCount());
-    for (std::size_t k = 0; k < names.size(); ++k) {
-        const auto picture = reader->decode(k);
-        if (!picture)
-            return R::failure(archivePath + ": " + picture.error());
-        std::string failed;
-        names[k] = prefix + pictureName(k, isTrueColour(*picture));
-        if (const auto* indexed = std::get_if<IndexedImage>(&*picture)) {
-            failed = writeScratchFile(names[k], encodePcx(*indexed));
-            description.pictures.emplace_back(names[k], reader->paletteOf(k));
-        } else {
-            const auto png = encodePng(std::get<TrueColourImage>(*picture));
-            failed = png ? writeScratchFile(names[k], *png) : png.error();
+    if (!names.empty()) {
+        PictureCoder coder(*reader);
+        for (std::size_t k = 0; k < names.size(); ++k) {
+            const CodedPicture picture = coder.next();
+            if (!picture.error.empty())
+                return R::failure(archivePath + ": " + picture.error);
+            names[k] = prefix + pictureName(k, picture.trueColour);
+            if (!picture.trueColour)
+                description.pictures.emplace_back(names[k], reader->paletteOf(k));
+            const std::string failed = writeScratchFile(names[k], picture.bytes);
+            if (!failed.empty())
+                return R::failure(failed);
         }
-        if (!failed.empty())
-            return R::failure(failed);
     }
     if (reader->version() == 2) {
         const std::string failed = writeScratchFile(descriptionPath, formatArchiveDescription(description));
