@@ -5,7 +5,9 @@
 #include "image/pcx_header.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
+#include <memory>
 #include <optional>
 
 namespace sfflib {
@@ -58,6 +60,20 @@ IndexedImage decode(std::string_view bytes, const Palette* inheritedPalette)
     std::vector<std::uint8_t> raw(static_cast<std::size_t>(rawSize));
     std::size_t out = 0;
     std::size_t p = 0;
+    // Far from the end of the pixels, a run is stored as a block of 64 bytes
+    // whatever its length, which costs less than a fill of its own length:
+    // the bytes past the run are written again by what follows it.
+    while (raw.size() - out >= 64 && data.size() - p >= 2) {
+        const auto b = static_cast<std::uint8_t>(data[p]);
+        if ((b & 0xC0) == 0xC0) {
+            std::memset(raw.data() + out, static_cast<std::uint8_t>(data[p + 1]), 64);
+            out += b & 0x3F;
+            p += 2;
+        } else {
+            raw[out++] = b;
+            ++p;
+        }
+    }
     while (out < raw.size()) {
         if (p >= data.size())
             in.fail("the image data ends before the last row");
@@ -105,11 +121,37 @@ Result<IndexedImage> decodePcx(std::string_view bytes, const Palette* inheritedP
     }
 }
 
+namespace {
+
+// How many of the `left` bytes at `from` equal `value` before the first that
+// does not, counting at most `most`: eight bytes at a time where the row has
+// them, the first difference found from their exclusive or.
+int sameBytesAhead(const std::uint8_t* from, int left, std::uint8_t value, int most)
+{
+    const std::uint64_t eight = 0x0101010101010101u * value;
+    int n = 0;
+    while (n < most) {
+        if (std::endian::native == std::endian::little && n + 8 <= left) {
+            std::uint64_t next = 0;
+            std::memcpy(&next, from + n, sizeof next);
+            if (const std::uint64_t differ = next ^ eight; differ != 0)
+                return std::min(most, n + std::countr_zero(differ) / 8);
+            n += 8;
+        } else if (from[n] == value) {
+            ++n;
+        } else {
+            break;
+        }
+    }
+    return std::min(n, most);
+}
+
+} // namespace
+
 std::string encodePcx(const IndexedImage& image, bool withPalette)
 {
     std::string out;
     const std::size_t pixels = std::size_t(std::max(image.width, 0)) * std::size_t(std::max(image.height, 0));
-    out.reserve(kPcxHeaderSize + 2 * pixels + kPcxPaletteBlockSize);
     putU8(out, 0x0A); // manufacturer
     putU8(out, 5);    // version
     putU8(out, 1);    // run-length encoding
@@ -127,35 +169,25 @@ std::string encodePcx(const IndexedImage& image, bool withPalette)
     putU16(out, 1); // palette info: colour
     out.resize(kPcxHeaderSize, '\0');
 
-    // At most two bytes a pixel, written straight into the string.
-    out.resize(kPcxHeaderSize + 2 * pixels);
-    auto* const start = reinterpret_cast<std::uint8_t*>(out.data()) + kPcxHeaderSize;
-    std::uint8_t* at = start;
+    // At most two bytes a pixel, written into a buffer left uncleared (a
+    // string of that size would be cleared first, which costs more than the
+    // encoding), then copied as far as it was used.
+    const auto buffer = std::make_unique_for_overwrite<std::uint8_t[]>(2 * pixels);
+    std::uint8_t* at = buffer.get();
     for (int y = 0; y < image.height; ++y) {
         const std::uint8_t* row = image.pixels.data() + std::size_t(y) * image.width;
         int x = 0;
         while (x < image.width) {
             const std::uint8_t value = row[x];
             const int most = std::min(63, image.width - x);
-            int run = 1;
-            // Eight pixels at a time while they are all the same.
-            const std::uint64_t eight = 0x0101010101010101u * value;
-            while (run + 8 <= most) {
-                std::uint64_t next = 0;
-                std::memcpy(&next, row + x + run, sizeof next);
-                if (next != eight)
-                    break;
-                run += 8;
-            }
-            while (run < most && row[x + run] == value)
-                ++run;
+            const int run = sameBytesAhead(row + x + 1, image.width - x - 1, value, most - 1) + 1;
             if (run > 1 || (value & 0xC0) == 0xC0)
                 *at++ = static_cast<std::uint8_t>(0xC0 | run);
             *at++ = value;
             x += run;
         }
     }
-    out.resize(kPcxHeaderSize + static_cast<std::size_t>(at - start));
+    out.append(reinterpret_cast<const char*>(buffer.get()), static_cast<std::size_t>(at - buffer.get()));
 
     putU8(out, kPcxPaletteMarker);
     if (withPalette)
