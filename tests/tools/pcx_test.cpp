@@ -46,6 +46,32 @@ TEST(Pcx, WrittenPicturesReadBackTheSameInBothDecoders)
     }
 }
 
+// Runs of every length about the 8-pixel steps and the 63-pixel cap, ending
+// anywhere in a row, in rows of widths about those steps, so the encoder's
+// lengths and the decoder's block stores meet every boundary.
+TEST(Pcx, RunsOfEveryLengthReadBackInRowsOfEveryWidth)
+{
+    unsigned state = 7;
+    const auto next = [&state] { return state = state * 1103515245u + 12345u, state >> 16; };
+    const int lengths[] = {1, 2, 7, 8, 9, 15, 16, 17, 62, 63, 64, 65, 127, 200};
+    for (const int width : {1, 7, 8, 9, 63, 64, 65, 130}) {
+        IndexedImage image = makePicture(width, 24, 3);
+        for (int y = 0; y < image.height; ++y) {
+            for (int x = 0; x < width;) {
+                const int run = std::min(width - x, lengths[next() % std::size(lengths)]);
+                std::fill_n(image.pixels.begin() + std::ptrdiff_t(y) * width + x, run, next() % 4 == 0 ? 0xC7 : next());
+                x += run;
+            }
+        }
+        SCOPED_TRACE(width);
+        const std::string pcx = encodePcx(image);
+        const auto back = decodePcx(pcx);
+        ASSERT_TRUE(back) << back.error();
+        EXPECT_EQ(back->pixels, image.pixels);
+        EXPECT_EQ(decodeRowByRow(pcx, image.width, image.height), image.pixels);
+    }
+}
+
 TEST(Pcx, RealFilesShowTheColoursOfTheirReferencePictures)
 {
     for (const char* name : {"256-palette", "gmarbles"}) { // gmarbles pads its rows
