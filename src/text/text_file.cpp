@@ -80,9 +80,15 @@ JoinedText decodeLines(std::string_view bytes, std::optional<Charset> chosen)
         bytes.remove_prefix(kByteOrderMark.size());
     }
     splitLineBytes(bytes, joined.lineBytes, joined.ends);
+    // Most character files are plain ASCII, which reads the same in every
+    // charset offered: such text is widened as it stands, with no line
+    // decoded twice nor copied on the way.
+    const bool ascii = std::ranges::all_of(bytes, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     Charset charset = Charset::Latin1;
     if (chosen) {
         charset = *chosen;
+    } else if (ascii) {
+        charset = Charset::Utf8;
     } else {
         for (Charset c : kCharsets) {
             if (decodesCleanly(joined.lineBytes, c)) {
@@ -98,6 +104,10 @@ JoinedText decodeLines(std::string_view bytes, std::optional<Charset> chosen)
     for (std::size_t i = 0; i < joined.lineBytes.size(); ++i) {
         if (i > 0)
             text += u'\n';
+        if (ascii) {
+            text.append(joined.lineBytes[i].begin(), joined.lineBytes[i].end());
+            continue;
+        }
         std::u16string line = decodeLenient(joined.lineBytes[i], charset);
         // A paragraph break inside a line would split it in the text box.
         for (char16_t& c : line) {

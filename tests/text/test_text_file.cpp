@@ -127,6 +127,19 @@ TEST(TextFile, AChosenEncodingShowsBytesThatDoNotDecodeAsReplacementCharacters)
         const std::string expected = c.bytes.ends_with('\n') ? c.bytes : c.bytes + "\r\n";
         EXPECT_EQ(encodeFile(shown.lines, shown.encoding, original).bytes, expected) << c.bytes;
     }
+    // Plain ASCII reads the same in every encoding, the backslash and the
+    // tilde included (Shift-JIS is code page 932, where they keep their place).
+    std::string ascii;
+    for (int b = 0; b < 0x80; ++b) {
+        if (b != '\r' && b != '\n')
+            ascii += static_cast<char>(b);
+    }
+    const std::u16string wide(ascii.begin(), ascii.end());
+    for (const Charset charset : kCharsets) {
+        const JoinedText joined = decodeJoined(ascii + "\r\n" + ascii, charset);
+        EXPECT_EQ(joined.text, wide + u"\n" + wide) << charsetName(charset);
+    }
+    EXPECT_EQ(decodeJoined(ascii).encoding.charset, Charset::Utf8);
 }
 
 TEST(TextFile, AnEditInTheMiddleRewritesThatLineInTheFilesEncodingAndKeepsEveryOtherByte)
