@@ -165,69 +165,78 @@ inline unsigned runStarts(unsigned marked)
     return (fromEven & even) | (fromOdd & ~even);
 }
 
-// A run of n pixels of `colour` (16 copies of it) as one block of 16 bytes
-// or, past 16 pixels, four.
-[[gnu::target("avx2,bmi,popcnt"), gnu::always_inline]] inline void fillRun(std::uint8_t* at, __m128i colour, int n)
+// The item of `word` at byte `at`, a run or a single pixel: its length into
+// n, `at` moved past it; returns the place of its colour (the pixel itself).
+[[gnu::always_inline]] inline unsigned nextItem(std::uint64_t word, unsigned& at, int& n)
 {
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(at), colour);
-    if (n > 16) {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(at + 16), colour);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(at + 32), colour);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(at + 48), colour);
-    }
+    const auto first = static_cast<unsigned>(word >> (8 * at)) & 0xFFu;
+    const unsigned run = first >= 0xC0 ? 1 : 0;
+    n = run != 0 ? static_cast<int>(first & 0x3F) : 1;
+    const unsigned colourAt = at + run;
+    at += 1 + run;
+    return colourAt;
 }
 
-// The same with vector instructions. Drawn pictures are mostly runs, one
-// after another: four of them are taken at once. Single pixels and runs of
-// one (0xC1, the way writers store a pixel of 0xC0 and above), which make up
-// pictures without long runs such as photographs and noise, are gathered 32
-// data bytes at a time by dropping their count bytes with a byte shuffle.
+// A run of up to 63 pixels of `colour` (32 copies of it) as one block of 64
+// bytes, whatever its length: a choice by length would go wrong on the mixed
+// lengths of drawn pictures, and two stores cost less than that.
+[[gnu::target("avx2,bmi,popcnt"), gnu::always_inline]] inline void fillRun(std::uint8_t* at, __m256i colour)
+{
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(at), colour);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(at + 32), colour);
+}
+
+// The same with vector instructions. Drawn pictures are mostly runs, with a
+// single pixel here and there: four of them, runs and pixels mixed, are taken
+// at once from eight data bytes, with no choice by kind or length. Single
+// pixels and runs of one (0xC1, the way writers store a pixel of 0xC0 and
+// above), which make up pictures without long runs such as photographs and
+// noise, are gathered 32 data bytes at a time by dropping their count bytes
+// with a byte shuffle.
 [[gnu::target("avx2,bmi,popcnt")]] int fastRowAvx2(const std::uint8_t* data, std::size_t& position,
                                                    std::size_t readAhead, std::uint8_t* out, int L, int width)
 {
     const __m256i topBits = _mm256_set1_epi8(static_cast<char>(0xC0));
     const __m256i runOfOne = _mm256_set1_epi8(static_cast<char>(0xC1));
-    // The colour of each of four runs in eight bytes, spread over 16.
-    const __m128i colour0 = _mm_set1_epi8(1);
-    const __m128i colour1 = _mm_set1_epi8(3);
-    const __m128i colour2 = _mm_set1_epi8(5);
-    const __m128i colour3 = _mm_set1_epi8(7);
     std::size_t p = position;
     int x = 0;
     while (x < L && p < readAhead) {
-        // Four runs?
-        std::uint64_t word = 0;
-        std::memcpy(&word, data + p, sizeof word);
-        if ((word & 0x00C000C000C000C0u) == 0x00C000C000C000C0u) {
-            const int n0 = static_cast<int>(word & 0x3F);
-            const int n1 = static_cast<int>(word >> 16 & 0x3F);
-            const int n2 = static_cast<int>(word >> 32 & 0x3F);
-            const int n3 = static_cast<int>(word >> 48 & 0x3F);
+        if (data[p] >= 0xC0 && data[p] != 0xC1) {
+            // Four items from the next eight bytes, runs (a count, then a
+            // colour) and single pixels mixed, each stored as a block.
+            std::uint64_t word = 0;
+            std::memcpy(&word, data + p, sizeof word);
+            unsigned at = 0;
+            int n0 = 0, n1 = 0, n2 = 0, n3 = 0;
+            const unsigned c0 = nextItem(word, at, n0);
+            const unsigned c1 = nextItem(word, at, n1);
+            const unsigned c2 = nextItem(word, at, n2);
+            const unsigned c3 = nextItem(word, at, n3);
             const int x1 = x + n0;
             const int x2 = x1 + n1;
             const int x3 = x2 + n2;
             const int x4 = x3 + n3;
             if (x4 < L) {
-                const __m128i runs = _mm_cvtsi64_si128(static_cast<long long>(word));
-                fillRun(out + x, _mm_shuffle_epi8(runs, colour0), n0);
-                fillRun(out + x1, _mm_shuffle_epi8(runs, colour1), n1);
-                fillRun(out + x2, _mm_shuffle_epi8(runs, colour2), n2);
-                fillRun(out + x3, _mm_shuffle_epi8(runs, colour3), n3);
+                const __m256i bytes = _mm256_set1_epi64x(static_cast<long long>(word));
+                fillRun(out + x, _mm256_shuffle_epi8(bytes, _mm256_set1_epi8(static_cast<char>(c0))));
+                fillRun(out + x1, _mm256_shuffle_epi8(bytes, _mm256_set1_epi8(static_cast<char>(c1))));
+                fillRun(out + x2, _mm256_shuffle_epi8(bytes, _mm256_set1_epi8(static_cast<char>(c2))));
+                fillRun(out + x3, _mm256_shuffle_epi8(bytes, _mm256_set1_epi8(static_cast<char>(c3))));
                 x = x4;
-                p += 8;
+                p += at;
                 continue;
             }
-        }
-        if (data[p] >= 0xC0) {
             runInto<true>(data, p, out, x, L, width);
             continue;
         }
-        const int k = std::min(pixelBytesAhead(data + p), L - x);
-        std::memcpy(out + x, data + p, 8);
-        x += k;
-        p += static_cast<std::size_t>(k);
-        if (x >= L || p >= readAhead || data[p] != 0xC1)
-            continue;
+        if (data[p] != 0xC1) {
+            const int k = std::min(pixelBytesAhead(data + p), L - x);
+            std::memcpy(out + x, data + p, 8);
+            x += k;
+            p += static_cast<std::size_t>(k);
+            if (x >= L || p >= readAhead || data[p] != 0xC1)
+                continue;
+        }
         // Pixels and runs of one: 32 bytes at a time while they last.
         do {
             const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + p));
