@@ -1,7 +1,7 @@
 #!/bin/bash
 # The display PCX decoder beside Pillow on the same files, in the same run:
 # the real pictures under ../shared/realchars/pcx and a few larger generated
-# ones. Each side decodes every file once untimed, then reads and decodes it
+# ones. Each side decodes every file twice untimed, then reads and decodes it
 # N times in its own process and reports the processor time of that loop
 # alone (Python's start-up is not counted; nor are the turns other programs
 # take on a busy machine, which the wall clock would count).
@@ -31,9 +31,10 @@ pillow() {
 import sys, time
 from PIL import Image
 rounds, files = int(sys.argv[1]), sys.argv[2:]
-for f in files:  # one untimed decode of each, as the other side does
-    with Image.open(f) as im:
-        im.load()
+for f in files:  # two untimed decodes of each, as the other side does
+    for _ in range(2):
+        with Image.open(f) as im:
+            im.load()
 start = time.process_time()
 for f in files:
     for _ in range(rounds):
@@ -67,10 +68,11 @@ fi
 for f in "${files[@]}"; do
     read -r w h < <(od -An -tu2 -j8 -N4 "$f")
     pixels=$(((w + 1) * (h + 1)))
-    # About 50 million pixels per measurement.
-    n=$((50000000 / pixels))
-    ((n < 30)) && n=30
-    ((n > 5000)) && n=5000
+    # About 400 million pixels per measurement: long enough to outlast the
+    # swings of a shared machine.
+    n=$((400000000 / pixels))
+    ((n < 100)) && n=100
+    ((n > 40000)) && n=40000
     ours=()
     theirs=()
     ratios=()
