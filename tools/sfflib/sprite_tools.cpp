@@ -100,12 +100,16 @@ public:
         changed_.wait(lock, [this] { return !ready_.empty(); });
         CodedPicture picture = std::move(ready_.front());
         ready_.pop_front();
+        readyBytes_ -= picture.bytes.size();
         changed_.notify_all();
         return picture;
     }
 
 private:
+    // How far ahead the coding may run: pictures, and bytes waiting to be
+    // written (big pictures are not held by the dozen).
     static constexpr std::size_t kAhead = 64;
+    static constexpr std::size_t kAheadBytes = std::size_t(16) << 20;
 
     void run()
     {
@@ -113,9 +117,12 @@ private:
             CodedPicture coded = code(k);
             const bool failed = !coded.error.empty();
             std::unique_lock lock(mutex_);
-            changed_.wait(lock, [this] { return stopped_ || ready_.size() < kAhead; });
+            changed_.wait(lock, [this] {
+                return stopped_ || ready_.empty() || (ready_.size() < kAhead && readyBytes_ < kAheadBytes);
+            });
             if (stopped_)
                 return;
+            readyBytes_ += coded.bytes.size();
             ready_.push_back(std::move(coded));
             changed_.notify_all();
             if (failed)
@@ -157,6 +164,7 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<CodedPicture> ready_;
+    std::size_t readyBytes_ = 0;
     bool stopped_ = false;
     std::thread thread_; // last: starts once the members above exist
 };
