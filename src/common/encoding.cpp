@@ -147,9 +147,7 @@ std::size_t appendConverted(std::string& out, std::u16string_view text)
             firstBad = at;
         out += '?';
         // A surrogate pair is one character.
-        const bool pair = at + 1 < text.size() && text[at] >= 0xD800 && text[at] <= 0xDBFF && text[at + 1] >= 0xDC00
-            && text[at + 1] <= 0xDFFF;
-        in.remove_prefix(std::min<std::size_t>(in.size(), pair ? 4 : 2));
+        in.remove_prefix(std::min<std::size_t>(in.size(), surrogatePairAt(text, at) ? 4 : 2));
     }
     return firstBad;
 }
@@ -166,9 +164,7 @@ std::size_t appendShiftJis(std::string& out, std::u16string_view text)
     }
     firstBad = std::u16string_view::npos;
     for (std::size_t i = 0; i < text.size();) {
-        const bool pair = i + 1 < text.size() && text[i] >= 0xD800 && text[i] <= 0xDBFF && text[i + 1] >= 0xDC00
-            && text[i + 1] <= 0xDFFF;
-        const std::u16string_view character = text.substr(i, pair ? 2 : 1);
+        const std::u16string_view character = text.substr(i, surrogatePairAt(text, i) ? 2 : 1);
         bytes.clear();
         if (appendConverted(bytes, character) == std::u16string_view::npos
             && decodeShiftJis(bytes, false) == std::u16string(character)) {
@@ -184,6 +180,19 @@ std::size_t appendShiftJis(std::string& out, std::u16string_view text)
 }
 
 } // namespace
+
+bool surrogatePairAt(std::u16string_view text, std::size_t i)
+{
+    return i + 1 < text.size() && text[i] >= 0xD800 && text[i] <= 0xDBFF && text[i + 1] >= 0xDC00
+        && text[i + 1] <= 0xDFFF;
+}
+
+char32_t characterAt(std::u16string_view text, std::size_t i)
+{
+    if (surrogatePairAt(text, i))
+        return 0x10000 + ((char32_t(text[i]) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00);
+    return text[i];
+}
 
 const char* charsetName(Charset charset)
 {
@@ -264,8 +273,7 @@ std::size_t appendIn(std::string& out, std::u16string_view text, Charset charset
         if (firstBad == std::u16string_view::npos)
             firstBad = i;
         out += '?';
-        if (i + 1 < text.size() && text[i] >= 0xD800 && text[i] <= 0xDBFF && text[i + 1] >= 0xDC00
-            && text[i + 1] <= 0xDFFF)
+        if (surrogatePairAt(text, i))
             ++i;
     }
     return firstBad;
@@ -323,13 +331,12 @@ std::u16string decodeSingleBytes(std::string_view bytes)
 void appendEncoded(std::string& out, std::u16string_view text, bool utf8)
 {
     for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
+        char32_t c = characterAt(text, i);
         if (!utf8 && c <= 0xFF) {
             out += static_cast<char>(c);
             continue;
         }
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+        if (c > 0xFFFF) {
             ++i;
         } else if (c >= 0xD800 && c <= 0xDFFF) {
             c = 0xFFFD;

@@ -32,6 +32,13 @@ void appendEncoded(std::string& out, std::u16string_view text, bool utf8);
 enum class Charset : std::uint8_t { Utf8, ShiftJis, Latin1 };
 inline constexpr Charset kCharsets[] = {Charset::Utf8, Charset::ShiftJis, Charset::Latin1};
 
+// Whether text[i] and text[i + 1] are a surrogate pair: one character
+// beyond U+FFFF.
+bool surrogatePairAt(std::u16string_view text, std::size_t i);
+
+// The character at text[i], a surrogate pair read as one.
+char32_t characterAt(std::u16string_view text, std::size_t i);
+
 // "UTF-8", "Shift-JIS", "Latin-1".
 const char* charsetName(Charset charset);
 

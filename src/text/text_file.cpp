@@ -38,10 +38,6 @@ std::string_view lineEndBytes(LineEnd end)
     return {};
 }
 
-} // namespace
-
-namespace {
-
 // The bytes of each line, split at CR LF, LF and lone CR, and the end after each but the last.
 void splitLineBytes(std::string_view bytes, std::vector<std::string>& lines, std::vector<LineEnd>& ends)
 {
@@ -144,14 +140,6 @@ ShownText shownFromJoined(JoinedText joined)
     shown.lines.push_back({std::u16string(text.substr(start)), LineEnd::None});
     shown.lineBytes = std::move(joined.lineBytes);
     return shown;
-}
-
-char32_t characterAt(std::u16string_view text, std::size_t i)
-{
-    const char32_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
-        return 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-    return c;
 }
 
 } // namespace
