@@ -9,13 +9,13 @@
 #include "palette/act.h"
 #include "palette/pal.h"
 #include "palette/palette_commands.h"
+#include "shell/dropped_files.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QTimer>
 #include <QUndoStack>
-#include <QUrl>
 
 #include <optional>
 
@@ -114,16 +114,7 @@ namespace {
 // The first ACT or PAL file among dropped files.
 QString droppedPalette(const QMimeData* data)
 {
-    if (!data || !data->hasUrls())
-        return {};
-    for (const QUrl& url : data->urls()) {
-        QString path = url.toLocalFile();
-        if (url.isLocalFile()
-            && (path.endsWith(QStringLiteral(".act"), Qt::CaseInsensitive)
-                || path.endsWith(QStringLiteral(".pal"), Qt::CaseInsensitive)))
-            return path;
-    }
-    return {};
+    return droppedFiles(data, {".act", ".pal"}).value(0);
 }
 
 } // namespace

@@ -3,12 +3,9 @@
 
 #include "palette/palette_commands.h"
 #include "palette/palette_window.h"
-#include "shell/shortcuts.h"
+#include "shell/history_actions.h"
 
 #include <QAction>
-#include <QLayout>
-#include <QMenu>
-#include <QMenuBar>
 #include <QScopedValueRollback>
 #include <QUndoStack>
 
@@ -17,17 +14,10 @@ namespace vantrel {
 void PaletteWindow::createEditMenu()
 {
     undoStack_ = new QUndoStack(this);
-    editUndoAction_ = undoStack_->createUndoAction(this);
-    editUndoAction_->setObjectName(QStringLiteral("editUndoAction"));
-    editRedoAction_ = undoStack_->createRedoAction(this);
-    editRedoAction_->setObjectName(QStringLiteral("editRedoAction"));
-    auto* bar = new QMenuBar(this);
-    bar->setObjectName(QStringLiteral("menuBar"));
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    edit->addActions({editUndoAction_, editRedoAction_});
-    bindKeys(this, editUndoAction_, QKeySequence::Undo);
-    bindKeys(this, editRedoAction_, QKeySequence::Redo);
-    layout()->setMenuBar(bar);
+    const HistoryActions history = addHistoryActions(
+        this, undoStack_, addEditMenuBar(this), QStringLiteral("editUndoAction"), QStringLiteral("editRedoAction"));
+    editUndoAction_ = history.undo;
+    editRedoAction_ = history.redo;
 
     // The toolbar's Undo takes the same step.
     connect(undoAction_, &QAction::triggered, undoStack_, &QUndoStack::undo);

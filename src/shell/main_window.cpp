@@ -4,6 +4,7 @@
 
 #include "main_window.h"
 
+#include "shell/dropped_files.h"
 #include "shell/status_progress.h"
 #include "shell/window_layout.h"
 
@@ -17,7 +18,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -85,30 +85,17 @@ void leaveKeysToWindow(QMdiSubWindow* sub)
     }
 }
 
-// The character definition files among dropped files.
-QStringList droppedDefinitions(const QMimeData* data)
-{
-    QStringList paths;
-    if (!data || !data->hasUrls())
-        return paths;
-    for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".def"), Qt::CaseInsensitive))
-            paths << url.toLocalFile();
-    }
-    return paths;
-}
-
 } // namespace
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!loading_ && !droppedDefinitions(event->mimeData()).isEmpty())
+    if (!loading_ && !droppedFiles(event->mimeData(), {".def"}).isEmpty())
         event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event)
 {
-    const QStringList paths = droppedDefinitions(event->mimeData());
+    const QStringList paths = droppedFiles(event->mimeData(), {".def"});
     if (loading_ || paths.isEmpty())
         return;
     event->acceptProposedAction();

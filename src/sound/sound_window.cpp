@@ -1,6 +1,7 @@
 #include "sound_window.h"
 
 #include "shell/action_icons.h"
+#include "shell/dropped_files.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -12,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -256,32 +256,15 @@ void SoundWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-namespace {
-
-// The WAV files among dropped files, in their order.
-QStringList droppedSounds(const QMimeData* data)
-{
-    QStringList sounds;
-    if (!data || !data->hasUrls())
-        return sounds;
-    for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive))
-            sounds << url.toLocalFile();
-    }
-    return sounds;
-}
-
-} // namespace
-
 void SoundWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (editor_.hasBank() && !droppedSounds(event->mimeData()).isEmpty())
+    if (editor_.hasBank() && !droppedFiles(event->mimeData(), {".wav"}).isEmpty())
         event->acceptProposedAction();
 }
 
 void SoundWindow::dropEvent(QDropEvent* event)
 {
-    const QStringList sounds = droppedSounds(event->mimeData());
+    const QStringList sounds = droppedFiles(event->mimeData(), {".wav"});
     if (!editor_.hasBank() || sounds.isEmpty())
         return;
     event->acceptProposedAction();

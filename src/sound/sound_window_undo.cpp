@@ -3,7 +3,7 @@
 
 #include "sound_window.h"
 
-#include "shell/shortcuts.h"
+#include "shell/history_actions.h"
 
 #include <QAction>
 #include <QLabel>
@@ -16,13 +16,10 @@ namespace vantrel {
 void SoundWindow::createUndoActions(QMenu* edit)
 {
     undoStack_ = new QUndoStack(this);
-    undoAction_ = undoStack_->createUndoAction(this);
-    undoAction_->setObjectName(QStringLiteral("undoAction"));
-    redoAction_ = undoStack_->createRedoAction(this);
-    redoAction_->setObjectName(QStringLiteral("redoAction"));
-    edit->addActions({undoAction_, redoAction_});
-    bindKeys(this, undoAction_, QKeySequence::Undo);
-    bindKeys(this, redoAction_, QKeySequence::Redo);
+    const HistoryActions history =
+        addHistoryActions(this, undoStack_, edit, QStringLiteral("undoAction"), QStringLiteral("redoAction"));
+    undoAction_ = history.undo;
+    redoAction_ = history.redo;
     edit->addSeparator();
     // Back at the state last saved, the bank has no changes; away from it, it has.
     connect(undoStack_, &QUndoStack::cleanChanged, this, [this](bool clean) {

@@ -1,6 +1,7 @@
 #include "sprites/sprite_window.h"
 
 #include "common/text.h"
+#include "shell/dropped_files.h"
 #include "shell/main_window.h"
 #include "shell/number_keys.h"
 #include "sprites/sff_builder.h"
@@ -17,7 +18,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -386,35 +386,15 @@ void SpriteWindow::addImage()
     addPictures({});
 }
 
-namespace {
-
-// The PCX and PNG pictures among dropped files, in their order.
-QStringList droppedPictures(const QMimeData* data)
-{
-    QStringList pictures;
-    if (!data || !data->hasUrls())
-        return pictures;
-    for (const QUrl& url : data->urls()) {
-        const QString path = url.toLocalFile();
-        if (url.isLocalFile()
-            && (path.endsWith(QStringLiteral(".pcx"), Qt::CaseInsensitive)
-                || path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)))
-            pictures << path;
-    }
-    return pictures;
-}
-
-} // namespace
-
 void SpriteWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!droppedPictures(event->mimeData()).isEmpty())
+    if (!droppedFiles(event->mimeData(), {".pcx", ".png"}).isEmpty())
         event->acceptProposedAction();
 }
 
 void SpriteWindow::dropEvent(QDropEvent* event)
 {
-    const QStringList pictures = droppedPictures(event->mimeData());
+    const QStringList pictures = droppedFiles(event->mimeData(), {".pcx", ".png"});
     if (pictures.isEmpty())
         return;
     event->acceptProposedAction();

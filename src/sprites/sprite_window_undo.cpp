@@ -3,13 +3,10 @@
 
 #include "sprites/sprite_window.h"
 
-#include "shell/shortcuts.h"
+#include "shell/history_actions.h"
 #include "sprites/sff_builder.h"
 
 #include <QAction>
-#include <QLayout>
-#include <QMenu>
-#include <QMenuBar>
 #include <QScopedValueRollback>
 #include <QUndoStack>
 
@@ -20,17 +17,10 @@ namespace vantrel {
 void SpriteWindow::createEditMenu()
 {
     undoStack = new QUndoStack(this);
-    editUndoAction = undoStack->createUndoAction(this);
-    editUndoAction->setObjectName(QStringLiteral("editUndoAction"));
-    editRedoAction = undoStack->createRedoAction(this);
-    editRedoAction->setObjectName(QStringLiteral("editRedoAction"));
-    auto* bar = new QMenuBar(this);
-    bar->setObjectName(QStringLiteral("menuBar"));
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    edit->addActions({editUndoAction, editRedoAction});
-    bindKeys(this, editUndoAction, QKeySequence::Undo);
-    bindKeys(this, editRedoAction, QKeySequence::Redo);
-    layout()->setMenuBar(bar);
+    const HistoryActions history = addHistoryActions(
+        this, undoStack, addEditMenuBar(this), QStringLiteral("editUndoAction"), QStringLiteral("editRedoAction"));
+    editUndoAction = history.undo;
+    editRedoAction = history.redo;
 
     // The toolbar's Undo takes the same step, and says which in its tip.
     connect(undoAction, &QAction::triggered, undoStack, &QUndoStack::undo);
