@@ -172,12 +172,10 @@ TEST_F(PictureTest, PngsDrawnElsewhereComeIn)
     EXPECT_EQ(ws().buildVersion(), 2);
     EXPECT_EQ(buildOptionText(ws().buildFlags), "-v2 ");
     for (int x = 0; x < 6; ++x) {
-        const QRgb colour = qRgb(200, 40 * x, 100);
         const double alpha = 50 * x / 255.0;
         const auto over = [&](int background) {
-            return qRgb(int(qRed(colour) * alpha + background * (1 - alpha) + 0.5),
-                        int(qGreen(colour) * alpha + background * (1 - alpha) + 0.5),
-                        int(qBlue(colour) * alpha + background * (1 - alpha) + 0.5));
+            const auto mix = [&](int c) { return int(c * alpha + background * (1 - alpha) + 0.5); };
+            return qRgb(mix(200), mix(40 * x), mix(100));
         };
         EXPECT_LE(channelDistance(shown(x, 1), over(0)), 2) << "over black, x " << x;
         w->whiteBackgroundBox->click();
@@ -307,8 +305,7 @@ TEST(BuildOptionsVersion, FactsComeFromTheWorkspace)
     saved(indexedDrawing(), ws.directory() + "/drawing.png");
     for (const char* file : {"a.pcx", "b.pcx", "photo.png", "drawing.png"})
         ws.records().push_back({std::string("tempsff/") + file, "0", "0", "0", "0"});
-    EXPECT_EQ(versionFacts(ws).archiveVersion, 1);
-    EXPECT_EQ(versionFacts(ws).trueColourRecords, 1);
+    EXPECT_EQ(std::pair(versionFacts(ws).archiveVersion, versionFacts(ws).trueColourRecords), std::pair(1, 1));
 
     test::writeFile(ws.descriptionPath(),
                     "SFF 2.01\npalettes 3\n1 1 1 00000000\n1 2 1 00000000\n9 9 1 00000000\n"
