@@ -9,17 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
-#include <QUrl>
 
 #include <filesystem>
 
@@ -124,7 +119,7 @@ TEST_F(PaletteWindowTest, OpensOnPaletteOneWithTheFirstSpriteAsSample)
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
 }
 
-TEST_F(PaletteWindowTest, TheCommandButtonsShowTheirCaptionsUnderAPictureOfTheirOwn)
+TEST_F(PaletteWindowTest, TheCommandButtonsShowTheirCaptionsUnderAPictureOfTheirOwnAndTheirKeys)
 {
     open();
     const struct {
@@ -158,9 +153,20 @@ TEST_F(PaletteWindowTest, TheCommandButtonsShowTheirCaptionsUnderAPictureOfTheir
         EXPECT_EQ(window->paletteAction(n)->text(), QString::number(n));
         EXPECT_TRUE(window->paletteAction(n)->icon().isNull()) << n;
     }
+
+    // Save As has the save keys, named in its tip, and no key is bound twice.
+    const QMap<QString, QStringList> keys = test::boundKeys(&*window);
+    const QString saveAs =
+        test::keyText(QKeySequence::keyBindings(QKeySequence::SaveAs).value(0, QKeySequence("Ctrl+Shift+S")));
+    for (const QString& key : {saveAs, test::keyText(QKeySequence::Save)})
+        EXPECT_EQ(keys.value(key), QStringList{"saveAsAction"}) << key.toStdString();
+    EXPECT_EQ(test::keysBoundTwice(&*window), QStringList());
+    for (QKeySequence::StandardKey key : {QKeySequence::Undo, QKeySequence::Redo})
+        EXPECT_TRUE(keys.contains(test::keyText(key))) << test::keyText(key).toStdString();
+    EXPECT_EQ(button("saveAsAction")->toolTip(), "Save As (" + saveAs + ")");
 }
 
-TEST_F(PaletteWindowTest, GridPressesSelectAndUndoTakesTheChangeBack)
+TEST_F(PaletteWindowTest, GridPressesSelectAndTheBarsChangeTheSelectedColour)
 {
     PaletteWindow& w = open();
     w.show();
@@ -178,22 +184,12 @@ TEST_F(PaletteWindowTest, GridPressesSelectAndUndoTakesTheChangeBack)
     EXPECT_EQ(w.model().selectedIndex, 255);
     EXPECT_FALSE(button("undoAction")->isEnabled());
 
-    const Palette original = palette;
     w.pressGrid(5 * 12 + 3, 3);
-    const int raised = (original[5].r + 40) % 256;
+    const int raised = (palette[5].r + 40) % 256;
     w.scrollBar(Channel::Red)->setValue(raised);
     EXPECT_EQ(palette[5].r, raised);
     EXPECT_EQ(w.numberEdit(Channel::Red)->text(), QStringLiteral(" %1").arg(raised));
-    ASSERT_TRUE(button("undoAction")->isEnabled());
-    w.selectIndex(0);
-    button("undoAction")->trigger();
-    EXPECT_EQ(palette, original);
-    EXPECT_EQ(w.model().selectedIndex, 5); // the colour undone is shown
-    EXPECT_EQ(w.scrollBar(Channel::Red)->value(), original[5].r);
-    expectSampleShows(original);
-    EXPECT_FALSE(button("undoAction")->isEnabled());
-    w.editRedoAction()->trigger();
-    EXPECT_EQ(palette[5].r, raised);
+    EXPECT_TRUE(button("undoAction")->isEnabled());
     expectSampleShows(palette);
 }
 
@@ -232,40 +228,6 @@ TEST_F(PaletteWindowTest, PickingFromTheSampleNumberBoxesAndColourChooser)
     EXPECT_EQ(palette[7], (Rgb{255, 0, 0}));
     EXPECT_EQ(std::pair(w.scrollBar(Channel::Red)->value(), w.scrollBar(Channel::Green)->value()), std::pair(255, 0));
     expectSampleShows(palette);
-}
-
-TEST_F(PaletteWindowTest, UnsavedChangesAskBeforeSwitchingOrClosing)
-{
-    PaletteWindow& w = open();
-    w.show();
-    auto edit = [&] {
-        w.selectIndex(9);
-        w.scrollBar(Channel::Blue)->setValue((palette[9].b + 1) % 256);
-        return palette;
-    };
-    edit();
-    click("palette2Action", Answer::Cancel);
-    ASSERT_EQ(t.dialogs.messages.size(), 1);
-    EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::YesNoCancel);
-    EXPECT_TRUE(w.model().modified());
-    click("palette2Action", Answer::No);
-    EXPECT_EQ(palette, kfmPalette(2));
-
-    const Palette edited = edit(); // Yes saves through Save As; cancelling that dialog stays
-    click("palette1Action", Answer::Yes);
-    EXPECT_EQ(palette, edited);
-    click("palette1Action", Answer::Yes, t.path("char/saved.act"));
-    EXPECT_EQ(readActFile(t.path("char/saved.act")).palette, edited);
-    EXPECT_EQ(palette, kfmPalette(1));
-
-    t.dialogs.clear(); // nothing changed: no question
-    click("palette4Action");
-    EXPECT_TRUE(t.dialogs.messages.isEmpty());
-    edit();
-    t.dialogs.answers.enqueue(Answer::Cancel);
-    EXPECT_FALSE(w.close());
-    t.dialogs.answers.enqueue(Answer::No);
-    EXPECT_TRUE(w.close());
 }
 
 TEST_F(PaletteWindowTest, PaletteFilesLoadSaveImportAndExport)
@@ -307,34 +269,54 @@ TEST_F(PaletteWindowTest, PaletteFilesLoadSaveImportAndExport)
     expectSampleShows(palette);
 }
 
-TEST_F(PaletteWindowTest, TheCheckedButtonNamesThePaletteInTheEditor)
+TEST_F(PaletteWindowTest, SwitchingAsksAboutChangesAndTheCheckedButtonNamesThePaletteInTheEditor)
 {
     app.files.paletteFiles[7] = t.path("char/missing.act");
-    open().show();
+    PaletteWindow& w = open();
+    w.show();
     EXPECT_EQ(checkedPalette(), 1);
-    auto edit = [&] { window->scrollBar(Channel::Red)->setValue((palette[0].r + 1) % 256); };
+    auto edit = [&] { w.scrollBar(Channel::Red)->setValue((palette[0].r + 1) % 256); };
 
+    const std::string saved = t.path("char/saved.act");
     const struct {
         const char* step;
         int button;
-        std::optional<Answer> answer;
-        int checked;      // afterwards
-        int paletteShown; // the file whose colours the editor holds, 0: still the edited one
+        std::optional<Answer> answer; // set: the palette is edited first
+        std::string file;             // given to Save As, empty: cancelled
+        int checked;                  // afterwards
+        int paletteShown;             // the file whose colours the editor holds, 0: still the edited one
     } steps[] = {
-        {"a plain switch", 3, {}, 3, 3},
-        {"a file that does not load", 7, {}, 3, 3},
-        {"cancelled at the question", 2, Answer::Cancel, 3, 0},
-        {"the edit dropped", 2, Answer::No, 2, 2},
-        {"Yes, then the save dialog cancelled", 5, Answer::Yes, 2, 0},
+        {"a plain switch", 3, {}, "", 3, 3},
+        {"a file that does not load", 7, {}, "", 3, 3},
+        {"cancelled at the question", 2, Answer::Cancel, "", 3, 0},
+        {"the edit dropped", 2, Answer::No, "", 2, 2},
+        {"Yes, then the save dialog cancelled", 5, Answer::Yes, "", 2, 0},
+        {"Yes, and saved", 1, Answer::Yes, saved, 1, 1},
     };
     for (const auto& s : steps) {
+        SCOPED_TRACE(s.step);
+        t.dialogs.clear();
         if (s.answer)
             edit();
         const Palette before = palette;
-        click(QStringLiteral("palette%1Action").arg(s.button), s.answer);
-        EXPECT_EQ(checkedPalette(), s.checked) << s.step;
-        EXPECT_EQ(palette, s.paletteShown ? kfmPalette(s.paletteShown) : before) << s.step;
+        click(QStringLiteral("palette%1Action").arg(s.button), s.answer, s.file);
+        EXPECT_EQ(checkedPalette(), s.checked);
+        EXPECT_EQ(palette, s.paletteShown ? kfmPalette(s.paletteShown) : before);
+        EXPECT_EQ(w.model().modified(), s.paletteShown == 0);
+        // Only an edit is asked about (the file that does not load says so).
+        ASSERT_EQ(t.dialogs.messages.size(), s.answer || s.button == 7 ? 1 : 0);
+        if (s.answer) {
+            EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::YesNoCancel);
+        }
+        if (!s.file.empty()) {
+            EXPECT_EQ(readActFile(s.file).palette, before);
+        }
     }
+    edit();
+    t.dialogs.answers.enqueue(Answer::Cancel);
+    EXPECT_FALSE(w.close());
+    t.dialogs.answers.enqueue(Answer::No);
+    EXPECT_TRUE(w.close());
 
     // A character whose first palette does not load opens with none checked,
     // and a refused file leaves it so.
@@ -350,20 +332,6 @@ TEST_F(PaletteWindowTest, TheCheckedButtonNamesThePaletteInTheEditor)
 // --- keys and drops ------------------------------------------------------------------
 
 using test::dropFiles;
-
-TEST_F(PaletteWindowTest, SaveAsHasTheSaveKeysAndNoKeyIsBoundTwice)
-{
-    PaletteWindow& w = open();
-    const QMap<QString, QStringList> keys = test::boundKeys(&w);
-    const QString saveAs =
-        test::keyText(QKeySequence::keyBindings(QKeySequence::SaveAs).value(0, QKeySequence("Ctrl+Shift+S")));
-    for (const QString& key : {saveAs, test::keyText(QKeySequence::Save)})
-        EXPECT_EQ(keys.value(key), QStringList{"saveAsAction"}) << key.toStdString();
-    EXPECT_EQ(test::keysBoundTwice(&w), QStringList());
-    for (QKeySequence::StandardKey key : {QKeySequence::Undo, QKeySequence::Redo})
-        EXPECT_TRUE(keys.contains(test::keyText(key))) << test::keyText(key).toStdString();
-    EXPECT_EQ(button("saveAsAction")->toolTip(), "Save As (" + saveAs + ")");
-}
 
 TEST_F(PaletteWindowTest, ADroppedActOrPalFileIsImported)
 {
@@ -452,6 +420,7 @@ TEST_F(PaletteWindowTest, EveryChangeIsOneStepUndoneAndDoneAgain)
             EXPECT_EQ(w.model().selectedIndex, 9);
             EXPECT_EQ(w.selectedSwatch(), QColor(before[9].r, before[9].g, before[9].b));
             EXPECT_EQ(w.numberEdit(Channel::Blue)->text().trimmed().toInt(), before[9].b);
+            EXPECT_EQ(w.scrollBar(Channel::Blue)->value(), before[9].b);
         }
         EXPECT_EQ(w.editRedoAction()->text(), QString(c.undoText).replace("Undo", "Redo"));
         w.editRedoAction()->trigger();
@@ -460,6 +429,7 @@ TEST_F(PaletteWindowTest, EveryChangeIsOneStepUndoneAndDoneAgain)
         EXPECT_EQ(w.undoStack()->count(), 1); // showing the step made none
         button("undoAction")->trigger();
         EXPECT_EQ(palette, before);
+        EXPECT_FALSE(button("undoAction")->isEnabled());
     }
 }
 

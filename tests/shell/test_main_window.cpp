@@ -68,6 +68,7 @@ struct MainWindowTest : ::testing::Test {
     {
         test::writeFile(charDir + "hero.def", "[Files]\r\nsprite = hero.sff\r\nanim = hero.air\r\n");
         test::writeFile(charDir + "hero.sff", "not really");
+        test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
     }
     QString def() const { return QString::fromStdString(charDir + "hero.def"); }
     bool enabled(const char* caption) const { return main.toolbarAction(caption)->isEnabled(); }
@@ -81,7 +82,7 @@ struct MainWindowTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(MainWindowTest, OnlyTheCommandsThatNeedNoCharacterStartEnabled)
+TEST_F(MainWindowTest, OnlyTheCommandsThatNeedNoCharacterStartEnabledAndOpeningOneUnlocksTheEditors)
 {
     main.startUp();
     for (const char* key : {"Open", "Calc", "pad", "Settings", "Help"})
@@ -92,12 +93,7 @@ TEST_F(MainWindowTest, OnlyTheCommandsThatNeedNoCharacterStartEnabled)
     EXPECT_EQ(main.fileText(), "No file loaded");
     EXPECT_EQ(main.statusText(), "Status: OK");
     EXPECT_FALSE(main.recentFilesSeparator()->isVisible());
-}
 
-TEST_F(MainWindowTest, OpeningACharacterUnpacksItsSpritesAndUnlocksTheEditors)
-{
-    test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
-    main.startUp();
     main.openCharacter(def());
 
     EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|").toStdString();
@@ -159,7 +155,6 @@ TEST_F(MainWindowTest, AFailingOrSilentToolSaysWhyAndChangesNothing)
 
 TEST_F(MainWindowTest, ARefusedDefinitionSaysWhy)
 {
-    test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
     const struct {
         const char* name;
         const char* text; // nullptr: no such file
@@ -193,7 +188,6 @@ TEST_F(MainWindowTest, ARefusedDefinitionSaysWhy)
 
 TEST_F(MainWindowTest, OpenDialogRecentMenuAndRecycle)
 {
-    test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
     main.startUp();
 
     press("Open"); // cancelled
@@ -226,7 +220,6 @@ TEST_F(MainWindowTest, EditorButtonsLoadAWindowOnceAndBringItForward)
         ++made;
         return new QWidget;
     });
-    test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
     main.openCharacter(def());
     press("SFF");
     press("SFF");
@@ -246,7 +239,6 @@ TEST_F(MainWindowTest, CloseDownUnloadsInOrderDeletesTheWorkspaceAndHonoursCance
                                "DefinitionWindow", "NotepadWindow", "AnimationPreview"};
     for (const QString& name : names)
         main.registerWindow(name, [&](App&) { return new FakeWindow(log, refuse); });
-    test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
     main.startUp();
     main.openCharacter(def());
     for (const QString& name : names)
@@ -267,25 +259,6 @@ TEST_F(MainWindowTest, CloseDownUnloadsInOrderDeletesTheWorkspaceAndHonoursCance
                            "AnimationPreview"}));
     EXPECT_FALSE(std::filesystem::exists(t.path("tempsff.txt")));
     EXPECT_FALSE(std::filesystem::exists(t.path("tempsff")));
-}
-
-TEST_F(MainWindowTest, DiscardGuardsCanStopOpeningAndClosing)
-{
-    test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
-    bool allow = false;
-    int asked = 0;
-    main.addDiscardGuard([&] {
-        ++asked;
-        return allow;
-    });
-    main.openCharacter(def());
-    EXPECT_EQ(asked, 1);
-    EXPECT_EQ(main.fileText(), "No file loaded");
-    EXPECT_FALSE(main.close());
-    allow = true;
-    main.openCharacter(def());
-    EXPECT_EQ(main.fileText(), def());
-    EXPECT_TRUE(main.close());
 }
 
 // --- keys, help, drops and progress -------------------------------------------------
@@ -350,12 +323,13 @@ TEST_F(MainWindowTest, TheFramesStandardKeysAreEachBoundOnceAndNamedInTheTips)
         EXPECT_EQ(main.toolbarAction(row.caption)->toolTip(), row.tip) << row.caption;
 }
 
-TEST_F(MainWindowTest, AKeyTheFocusedChildWindowBindsIsItsAlone)
+TEST_F(MainWindowTest, AKeyTheFocusedChildWindowBindsIsItsAloneAndHelpOpensTheContents)
 {
     int childHelp = 0;
     int frameHelp = 0;
-    main.setHelpHandler([&frameHelp](App&, std::optional<std::int64_t> topic) {
-        EXPECT_FALSE(topic.has_value());
+    main.setHelpHandler([this, &frameHelp](App& app, std::optional<std::int64_t> topic) {
+        EXPECT_FALSE(topic.has_value()); // the contents
+        EXPECT_EQ(&app, t.app.get());
         ++frameHelp;
     });
     main.registerWindow("KeyWindow", [&childHelp](App&) { return windowWithKey(Qt::Key_F1, childHelp); });
@@ -379,25 +353,14 @@ TEST_F(MainWindowTest, AKeyTheFocusedChildWindowBindsIsItsAlone)
     QTest::keyClick(&main, Qt::Key_F1);
     EXPECT_EQ(childHelp, 1);
     EXPECT_EQ(frameHelp, 1);
-}
-
-TEST_F(MainWindowTest, HelpContentsAndTheHelpButtonOpenTheHelpContents)
-{
-    int shown = 0;
-    main.setHelpHandler([this, &shown](App& app, std::optional<std::int64_t> topic) {
-        EXPECT_FALSE(topic.has_value());
-        EXPECT_EQ(&app, t.app.get());
-        ++shown;
-    });
+    // The Help menu's Contents and the Help button open it too.
     main.findChild<QAction*>("helpContentsAction")->trigger();
-    EXPECT_EQ(shown, 1);
     press("Help");
-    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(frameHelp, 3);
 }
 
-TEST_F(MainWindowTest, ADroppedDefinitionOpensThroughTheOpenPath)
+TEST_F(MainWindowTest, ADroppedDefinitionOpensThroughTheOpenPathAndDiscardGuardsCanStopIt)
 {
-    test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
     main.startUp();
     bool entered = false;
 
@@ -419,20 +382,24 @@ TEST_F(MainWindowTest, ADroppedDefinitionOpensThroughTheOpenPath)
     EXPECT_TRUE(entered);
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(main.fileText(), "No file loaded");
+    main.openCharacter(def()); // the same guard stops opening and closing
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(main.fileText(), "No file loaded");
+    EXPECT_FALSE(main.close());
 
     allow = true;
     sendDrop(&main, {QUrl::fromLocalFile(QString::fromStdString(text)), QUrl::fromLocalFile(def())}, entered);
     EXPECT_TRUE(entered);
-    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(asked, 4);
     EXPECT_EQ(main.fileText(), def());
     EXPECT_EQ(t.app->sprites.count(), 2);
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    EXPECT_TRUE(main.close());
 }
 
 TEST_F(MainWindowTest, UnpackingShowsABusyBarWhoseCancelLeavesTheOpenCharacterAsItWas)
 {
     const std::string app = t.dir().toStdString();
-    test::writeStandInUnpacker(app, kGoodUnpacker);
     main.startUp();
     main.openCharacter(def());
     ASSERT_EQ(main.fileText(), def());
@@ -509,7 +476,6 @@ TEST_F(MainWindowTest, AStepOfKnownLengthFillsTheBarAndEndsWithItsScope)
 
 TEST_F(MainWindowTest, TheTitleNamesTheOpenCharacter)
 {
-    test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
     main.startUp();
     const struct {
         const char* def;    // under chars/

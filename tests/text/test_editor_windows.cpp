@@ -141,15 +141,6 @@ TEST_F(EditorTest, MixedLineEndsSurviveLoadingTypingLineEditsAndSaving)
     }
 }
 
-TEST_F(EditorTest, AnUnreadableFileSaysWhy)
-{
-    app.files.animationFile = dir + "missing.air";
-    AnimationTextWindow air(app);
-    EXPECT_EQ(t.dialogs.messageTexts(),
-              QStringList{"Can't open file: " + QString::fromStdString(dir) + "missing.air with error 2"});
-    EXPECT_EQ(shown(air.editor()), "");
-}
-
 TEST_F(EditorTest, AFileStillToBeWrittenIsCreatedOnSave)
 {
     struct Case {
@@ -522,7 +513,6 @@ TEST_F(EditorTest, ChoosingAnotherEncodingReadsTheFileAgainAfterAskingAboutEdits
 }
 
 // --- keys and help -------------------------------------------------------------------
-// --- keys and help -------------------------------------------------------------------
 
 TEST_F(EditorTest, EveryTextWindowHasTheStandardKeysEachBoundOnce)
 {
@@ -574,7 +564,7 @@ TEST_F(EditorTest, EveryTextWindowHasTheStandardKeysEachBoundOnce)
     EXPECT_EQ(pad.toolbarAction("Open")->toolTip(), "Open (" + test::keyText(QKeySequence::Open) + ")");
 }
 
-TEST_F(EditorTest, FindNextRedoSelectAllAndCloseDoWhatTheySay)
+TEST_F(EditorTest, FindNextRedoSelectAllReplaceAndCloseDoWhatTheySay)
 {
     test::writeFile(app.files.commandFile, "abc abc");
     auto* window = new CommandsWindow(app);
@@ -604,13 +594,26 @@ TEST_F(EditorTest, FindNextRedoSelectAllAndCloseDoWhatTheySay)
     EXPECT_EQ(box->selStart(), 0);
     EXPECT_EQ(box->selLength(), 8);
 
+    // Replace opens the find dialog with its replace box, and showing it replaces nothing.
+    bool replaceShown = false;
+    QTimer::singleShot(0, [&] {
+        auto* find = qobject_cast<FindDialog*>(QApplication::activeModalWidget());
+        if (!find)
+            return;
+        replaceShown = !find->replaceEdit->isHidden();
+        find->cancelButton->click();
+    });
+    run("replaceAction");
+    EXPECT_TRUE(replaceShown);
+    EXPECT_EQ(shown(box), "abc abcd");
+
     t.dialogs.answers.enqueue(Answer::No); // the edit goes
     run("closeAction");
     QApplication::processEvents();
     EXPECT_TRUE(alive.isNull());
 }
 
-TEST_F(EditorTest, HelpOpensTheOneHelpWindowOnItsContents)
+TEST_F(EditorTest, HelpOpensTheOneHelpWindowOnItsContentsAndAWindowsKeysReachItsOwnCommands)
 {
     test::writeFile(t.path(kHelpFileName),
                     "<html><body><div class=\"topic\" id=\"topic-199\"><h2>Contents</h2>"
@@ -628,6 +631,9 @@ TEST_F(EditorTest, HelpOpensTheOneHelpWindowOnItsContents)
     // In the program there is one, the frame's, for its Help and every window's.
     MainWindow main(app);
     registerTextWindows(main);
+    main.show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
     main.findChild<QAction*>("helpContentsAction")->trigger();
     ASSERT_EQ(main.findChildren<HelpViewer*>().size(), 1);
     HelpViewer* help = main.findChild<HelpViewer*>();
@@ -637,47 +643,19 @@ TEST_F(EditorTest, HelpOpensTheOneHelpWindowOnItsContents)
     main.toolbarAction("Help")->trigger();
     EXPECT_EQ(help->contextNumber(), kHelpContentsTopic);
     auto* cmd = qobject_cast<TextEditorWindow*>(main.openWindow("CommandsWindow"));
+    ASSERT_NE(cmd, nullptr);
     help->showTopic(app.dataFile(kHelpFileName), 5);
     cmd->menuAction("helpContentsAction")->trigger();
     EXPECT_EQ(main.findChildren<HelpViewer*>(), QList<HelpViewer*>{help});
     EXPECT_EQ(help->contextNumber(), kHelpContentsTopic);
-}
 
-TEST_F(EditorTest, ReplaceOpensTheFindDialogWithItsReplaceBox)
-{
-    CommandsWindow window(app);
-    const QString before = shown(window.editor());
-    bool replaceShown = false;
-    QTimer::singleShot(0, [&] {
-        auto* find = qobject_cast<FindDialog*>(QApplication::activeModalWidget());
-        if (!find)
-            return;
-        replaceShown = !find->replaceEdit->isHidden();
-        find->cancelButton->click();
-    });
-    window.menuAction("replaceAction")->trigger();
-    EXPECT_TRUE(replaceShown);
-    EXPECT_EQ(shown(window.editor()), before); // showing the box replaces nothing
-}
-
-TEST_F(EditorTest, TheKeysOfAWindowInTheProgramReachItsOwnCommands)
-{
-    MainWindow main(app);
-    registerTextWindows(main);
-    main.show();
-    main.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
-    auto* cmd = qobject_cast<TextEditorWindow*>(main.openWindow("CommandsWindow"));
-    ASSERT_NE(cmd, nullptr);
+    // The window's keys reach its own commands: F1 its help, Close it alone.
     cmd->editor()->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), cmd->editor());
-
-    // F1 is the window's help, not the frame's (one help window either way).
+    help->showTopic(app.dataFile(kHelpFileName), 5);
     QTest::keyClick(cmd->editor(), Qt::Key_F1);
-    ASSERT_EQ(main.findChildren<HelpViewer*>().size(), 1);
-    EXPECT_EQ(main.findChild<HelpViewer*>()->contextNumber(), kHelpContentsTopic);
-
-    // Close closes the window, and only it.
+    EXPECT_EQ(main.findChildren<HelpViewer*>(), QList<HelpViewer*>{help});
+    EXPECT_EQ(help->contextNumber(), kHelpContentsTopic);
     cmd->editor()->setFocus();
     QTest::keySequence(cmd->editor(), QKeySequence(QKeySequence::Close));
     QApplication::processEvents();
