@@ -73,11 +73,6 @@ int rowStarting(const QListWidget* list, const QString& start)
     return -1;
 }
 
-int caretLine(const TextEditorWindow* window)
-{
-    return window->editor()->textCursor().blockNumber() + 1;
-}
-
 } // namespace
 
 TEST(ProblemsWindow, ListsCountsAndOpensEachFindingInItsEditor)
@@ -135,7 +130,7 @@ TEST(ProblemsWindow, ListsCountsAndOpensEachFindingInItsEditor)
         auto* editor = qobject_cast<TextEditorWindow*>(main.window(jump.window));
         ASSERT_NE(editor, nullptr) << jump.window;
         EXPECT_EQ(main.mdiArea()->activeSubWindow(), main.subWindowOf(editor)) << jump.window;
-        EXPECT_EQ(caretLine(editor), jump.line) << jump.window;
+        EXPECT_EQ(editor->editor()->textCursor().blockNumber() + 1, jump.line) << jump.window;
     }
     EXPECT_EQ(qobject_cast<StateFileWindow*>(main.window("StateFileWindow"))->currentStateFile().toStdString(),
               folder + "/more.st");

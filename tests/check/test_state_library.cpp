@@ -37,12 +37,6 @@ struct ShippedData {
     }
 };
 
-std::vector<std::string> clipLines(const TextClip& clip)
-{
-    const std::string body = utf8FromUtf16(clip.body);
-    return splitLines(body);
-}
-
 template <typename Entry> void expectSortedAndUnique(const std::vector<Entry>& table)
 {
     ASSERT_FALSE(table.empty());
@@ -202,7 +196,7 @@ TEST(ShippedStateLibrary, EveryControllerHasATemplateAndAHelpTopic)
         EXPECT_EQ(clip->second->helpNumber, controller.helpTopic) << name;
 
         // Header, type and trigger; then only known parameters, empty only where a value must be typed.
-        const std::vector<std::string> lines = clipLines(*clip->second);
+        const std::vector<std::string> lines = splitLines(utf8FromUtf16(clip->second->body));
         ASSERT_GE(lines.size(), 3u) << name;
         EXPECT_EQ(lines[0], "[State %x%, ]") << name;
         EXPECT_EQ(lines[1], "type = " + name);

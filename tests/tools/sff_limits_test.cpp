@@ -82,11 +82,6 @@ template <typename Decode> Refusal thrownBy(Decode decode)
     };
 }
 
-std::string regressionInput(const std::string& name)
-{
-    return readBytes(std::string(VANTREL_SOURCE_DIR) + "/fuzz/regressions/" + name);
-}
-
 // A PCX header for `width` x `height` pixels, then `data` and a palette.
 std::string pcxClaiming(int width, int height, const std::string& data)
 {
@@ -102,13 +97,6 @@ std::string pcxClaiming(int width, int height, const std::string& data)
     return bytes + data + '\x0C' + std::string(768, '\x01');
 }
 
-void appendTo(png_structp png, png_bytep data, png_size_t length)
-{
-    static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), length);
-}
-
-void flushNothing(png_structp) { }
-
 // An interlaced PNG of 8-bit palette indices (with `palette`) or of RGBA
 // pixels (without).
 std::string interlacedPng(int width, int height, const std::vector<std::uint8_t>& pixels, const Palette* palette)
@@ -116,7 +104,10 @@ std::string interlacedPng(int width, int height, const std::vector<std::uint8_t>
     std::string out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
-    png_set_write_fn(png, &out, appendTo, flushNothing);
+    const auto append = [](png_structp p, png_bytep data, png_size_t length) {
+        static_cast<std::string*>(png_get_io_ptr(p))->append(reinterpret_cast<const char*>(data), length);
+    };
+    png_set_write_fn(png, &out, append, [](png_structp) {});
     png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8,
                  palette ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_ADAM7,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -144,7 +135,8 @@ std::string interlacedPng(int width, int height, const std::vector<std::uint8_t>
 // even hold a quarter of the picture it claims.
 TEST(SffLimits, ClaimedSizesAreRefusedBeforeTheirMemoryIsTaken)
 {
-    const std::string archive = regressionInput("sff/png-header-claims-8192x8192-rgba.sff");
+    const std::string archive =
+        readBytes(std::string(VANTREL_SOURCE_DIR) + "/fuzz/regressions/sff/png-header-claims-8192x8192-rgba.sff");
     ASSERT_EQ(archive.size(), 188u);
     const std::string png = archive.substr(archive.find("\x89PNG"));
     const std::size_t claimed = 8192 * 8192;

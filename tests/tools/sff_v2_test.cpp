@@ -50,14 +50,6 @@ IndexedImage withEntry(IndexedImage image, const PaletteEntry& palette)
     return image;
 }
 
-IndexedImage fiveBitPicture(int width, int height, unsigned seed)
-{
-    IndexedImage image = makePicture(width, height, seed, 1);
-    for (auto& v : image.pixels)
-        v %= 32;
-    return image;
-}
-
 } // namespace
 
 // Each encoder's data decodes to exactly the pixels it was given: runs past
@@ -146,7 +138,9 @@ TEST(SffPng, PicturesKeepEveryByte)
 TEST(SffV2Write, PalettesLinksAndCrop)
 {
     const PaletteEntry unused = entry(1, 3, 32, 7), used = entry(1, 1, 32, 8), copy = entry(1, 2, 32, 8);
-    const IndexedImage five = withEntry(fiveBitPicture(11, 8, 1), used);
+    IndexedImage five = withEntry(makePicture(11, 8, 1, 1), used);
+    for (auto& v : five.pixels)
+        v %= 32;
     const IndexedImage eight = withEntry(makePicture(6, 9, 2, 2), entry(9000, 1, 256, 9));
     const TrueColourImage photo{8, 6, true, makeRgba(8, 6, 5, 1)};
     struct Case {
