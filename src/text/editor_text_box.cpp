@@ -2,11 +2,13 @@
 
 #include "shell/qt_text.h"
 
+#include <QElapsedTimer>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -21,7 +23,50 @@ struct LineEndBefore final : QTextBlockUserData {
     LineEnd end;
 };
 
+// Qt makes a block and its fragments for every line it is given, which takes
+// about two microseconds a line: a text of more lines than this shows its
+// first kFirstLines at once and gets the rest in steps of kLinesAStep, each
+// step's lines added until kStepMs has passed, between the events of the
+// window.
+constexpr qsizetype kLinesAtOnce = 20'000;
+constexpr qsizetype kFirstLines = 1'000;
+constexpr qsizetype kLinesAStep = 2'000;
+constexpr int kStepMs = 12;
+
+// Where the `count`th line from `from` on ends (at its line feed), or the end of the text.
+qsizetype endOfLines(const QString& text, qsizetype from, qsizetype count)
+{
+    for (qsizetype at = from; count > 0; --count) {
+        at = text.indexOf(QLatin1Char('\n'), at);
+        if (at < 0)
+            return text.size();
+        if (count == 1)
+            return at;
+        ++at;
+    }
+    return from;
+}
+
+// Whether Qt breaks the text into blocks at line feeds alone: it also breaks
+// at a carriage return, a paragraph separator and its frame marks.
+bool breaksOnlyAtLineFeeds(const QString& text)
+{
+    return std::none_of(text.begin(), text.end(), [](QChar c) {
+        return c == QLatin1Char('\r') || c == QChar::ParagraphSeparator || c.unicode() == 0xfdd0
+            || c.unicode() == 0xfdd1;
+    });
+}
+
 } // namespace
+
+// The part of a big text not in the box yet; `next` is the line feed before its first line.
+struct EditorTextBox::PendingText {
+    QString text;
+    qsizetype next = 0;
+    int lines = 0; // of the whole text
+    std::vector<LineEnd> ends;
+    LineEnd usualEnd = LineEnd::None;
+};
 
 EditorTextBox::EditorTextBox(QWidget* parent) : QPlainTextEdit(parent)
 {
@@ -30,10 +75,15 @@ EditorTextBox::EditorTextBox(QWidget* parent) : QPlainTextEdit(parent)
     // Colouring a line also reports a change of the document; only changes
     // of characters count as edits.
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
-        if (removed != 0 || added != 0)
+        if ((removed != 0 || added != 0) && !adding_)
             emit textEdited();
     });
+    loadTimer_ = new QTimer(this);
+    loadTimer_->setInterval(0);
+    connect(loadTimer_, &QTimer::timeout, this, [this] { addPendingLines(kStepMs); });
 }
+
+EditorTextBox::~EditorTextBox() = default;
 
 void EditorTextBox::setLines(const std::vector<TextLine>& lines)
 {
@@ -51,7 +101,23 @@ void EditorTextBox::setLines(const std::vector<TextLine>& lines)
 
 void EditorTextBox::setJoinedText(std::u16string_view text, const std::vector<LineEnd>& ends, LineEnd usualEnd)
 {
-    setPlainText(fromUtf16(text));
+    QString shown = fromUtf16(text);
+    if (ends.size() >= static_cast<std::size_t>(kLinesAtOnce) && breaksOnlyAtLineFeeds(shown)) {
+        const qsizetype firstEnd = endOfLines(shown, 0, kFirstLines);
+        setPlainText(shown.left(firstEnd));
+        // Nothing of the load is undone; the history starts when it ends.
+        document()->setUndoRedoEnabled(false);
+        pending_ = std::make_unique<PendingText>(
+            PendingText{std::move(shown), firstEnd, static_cast<int>(ends.size()) + 1, ends, usualEnd});
+        loadTimer_->start();
+        return;
+    }
+    setPlainText(shown);
+    keepLineEnds(ends, usualEnd);
+}
+
+void EditorTextBox::keepLineEnds(const std::vector<LineEnd>& ends, LineEnd usualEnd)
+{
     // Most files use one kind of line end: only the others are kept on their lines.
     if (std::ranges::all_of(ends, [usualEnd](LineEnd e) { return e == usualEnd; }))
         return;
@@ -62,8 +128,81 @@ void EditorTextBox::setJoinedText(std::u16string_view text, const std::vector<Li
     }
 }
 
+void EditorTextBox::setPlainText(const QString& text)
+{
+    if (pending_) {
+        loadTimer_->stop();
+        pending_.reset();
+        document()->setUndoRedoEnabled(true);
+    }
+    QPlainTextEdit::setPlainText(text);
+}
+
+void EditorTextBox::addPendingLines(int budgetMs)
+{
+    if (!pending_)
+        return;
+    PendingText& pending = *pending_;
+    QElapsedTimer clock;
+    clock.start();
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    adding_ = true;
+    while (pending.next < pending.text.size() && (budgetMs < 0 || clock.elapsed() < budgetMs)) {
+        // Each step starts with the line feed that ends the lines before it.
+        const qsizetype stop = endOfLines(pending.text, pending.next + 1, kLinesAStep);
+        end.insertText(pending.text.mid(pending.next, stop - pending.next));
+        pending.next = stop;
+    }
+    adding_ = false;
+    if (pending.next < pending.text.size())
+        return;
+
+    loadTimer_->stop();
+    const std::unique_ptr<PendingText> done = std::move(pending_);
+    document()->setUndoRedoEnabled(true);
+    document()->setModified(false);
+    keepLineEnds(done->ends, done->usualEnd);
+    emit loaded();
+}
+
+void EditorTextBox::finishLoading()
+{
+    addPendingLines(-1);
+}
+
+int EditorTextBox::lineCount() const
+{
+    return pending_ ? pending_->lines : document()->blockCount();
+}
+
+void EditorTextBox::keyPressEvent(QKeyEvent* event)
+{
+    finishLoading();
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void EditorTextBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    finishLoading();
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+void EditorTextBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    finishLoading();
+    QPlainTextEdit::contextMenuEvent(event);
+}
+
+void EditorTextBox::insertFromMimeData(const QMimeData* source)
+{
+    finishLoading();
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
 std::vector<TextLine> EditorTextBox::lines() const
 {
+    finishLoadingToRead();
     std::vector<TextLine> result;
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
         if (!result.empty()) {
@@ -79,6 +218,7 @@ std::vector<TextLine> EditorTextBox::lines() const
 
 void EditorTextBox::replaceLines(int first, int count, const std::vector<TextLine>& lines)
 {
+    finishLoading();
     QTextDocument* doc = document();
     const int blocks = doc->blockCount();
     first = std::clamp(first, 0, blocks);
@@ -163,6 +303,7 @@ void EditorTextBox::resizeEvent(QResizeEvent* event)
 
 void EditorTextBox::showLine(int line)
 {
+    finishLoading();
     const int top = firstVisibleBlock().blockNumber();
     const int shown = std::max(1, viewport()->height() / std::max(1, fontMetrics().lineSpacing()));
     if (line < top || line >= top + shown - 1)
@@ -176,12 +317,14 @@ std::u16string EditorTextBox::text() const
 
 long EditorTextBox::shownOffset(int pos) const
 {
+    finishLoadingToRead();
     const QTextBlock block = document()->findBlock(pos);
     return static_cast<long>(pos) + (block.isValid() ? block.blockNumber() : document()->blockCount() - 1);
 }
 
 int EditorTextBox::position(long offset) const
 {
+    finishLoadingToRead();
     if (offset <= 0)
         return 0;
     // The last block whose first character lies at or before the offset.
@@ -214,6 +357,7 @@ long EditorTextBox::selLength() const
 
 std::u16string EditorTextBox::selText() const
 {
+    finishLoadingToRead();
     QString selected = textCursor().selectedText();
     selected.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
     return toUtf16(selected);
@@ -231,6 +375,7 @@ void EditorTextBox::setSelection(long start, long length)
 
 void EditorTextBox::replaceSelection(std::u16string_view replacement)
 {
+    finishLoading();
     QString text = fromUtf16(replacement);
     // The widget knows one kind of line break.
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -10,8 +10,11 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
+#include <memory>
 #include <utility>
 #include <vector>
+
+class QTimer;
 
 namespace vantrel {
 
@@ -19,13 +22,27 @@ class EditorTextBox final : public QPlainTextEdit, public TextBox {
     Q_OBJECT
 public:
     explicit EditorTextBox(QWidget* parent = nullptr);
+    ~EditorTextBox() override;
 
     // Shows the lines; clears the undo history.
     void setLines(const std::vector<TextLine>& lines);
     // Shows a whole file at once (see decodeJoined()). Line ends equal to
     // `usualEnd` are not kept apart: lines() reports them as None, which
     // every writer takes as the usual end. Clears the undo history.
+    // A big text shows its first lines at once and gets the rest in steps
+    // from the event loop (see isLoading()).
     void setJoinedText(std::u16string_view text, const std::vector<LineEnd>& ends, LineEnd usualEnd);
+    // Replaces the whole text; a text still being added stops.
+    void setPlainText(const QString& text);
+
+    // True while the lines of a big text are still being added. Everything
+    // that reads or changes the text through this class, and every key, drop
+    // or context menu of the user, adds the rest at once first; so does
+    // finishLoading().
+    bool isLoading() const { return pending_ != nullptr; }
+    void finishLoading();
+    // The lines the box holds, or will hold once the text is all in.
+    int lineCount() const;
     // The lines as shown, each with the line end it had in the file (None for
     // line breaks typed since, and for the usual end given to setJoinedText()).
     std::vector<TextLine> lines() const;
@@ -53,11 +70,31 @@ public:
     int position(long shownOffset) const;
 
 signals:
-    // A change of the characters themselves (not of their colours).
+    // A change of the characters themselves (not of their colours); the
+    // lines added while a big text comes in are not one.
     void textEdited();
+    // The last lines of a big text are in.
+    void loaded();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    struct PendingText;
+    // Puts the line ends that differ from `usualEnd` on the lines after them.
+    void keepLineEnds(const std::vector<LineEnd>& ends, LineEnd usualEnd);
+    // Adds lines of the pending text until it is all in or `budgetMs` has passed (no limit when negative).
+    void addPendingLines(int budgetMs);
+    // The text all in, for the readers of it (which do not change it).
+    void finishLoadingToRead() const { const_cast<EditorTextBox*>(this)->finishLoading(); }
+
+    std::unique_ptr<PendingText> pending_;
+    QTimer* loadTimer_ = nullptr;
+    bool adding_ = false; // the change under way is lines of the pending text
 };
 
 } // namespace vantrel

@@ -131,7 +131,10 @@ void TextEditorWindow::buildMenus()
     connect(addMenuAction(edit, "replaceAction", "R&eplace..."), &QAction::triggered, this,
             &TextEditorWindow::showReplaceDialog);
     connect(addMenuAction(edit, "selectAllAction", "Select &All", QKeySequence("Ctrl+A")), &QAction::triggered, this,
-            [this] { editor_->selectAll(); });
+            [this] {
+                editor_->finishLoading();
+                editor_->selectAll();
+            });
     connect(addMenuAction(edit, "timeDateAction", "Time/Date", QKeySequence("Ctrl+D")), &QAction::triggered, this,
             &TextEditorWindow::insertTimeDate);
 

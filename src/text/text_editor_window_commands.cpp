@@ -23,6 +23,7 @@ namespace vantrel {
 
 void TextEditorWindow::goToLine(int line)
 {
+    editor_->finishLoading();
     QTextBlock block = editor_->document()->findBlockByNumber(std::max(0, line - 1));
     if (!block.isValid())
         block = editor_->document()->lastBlock();

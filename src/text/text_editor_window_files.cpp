@@ -52,7 +52,7 @@ bool TextEditorWindow::loadFile(const QString& path, std::optional<Charset> char
     // a big file back out of the text box takes long. The box breaks lines
     // only where the text does, or the counts would differ.
     std::vector<TextLine> shown = linesAsGiven(loaded.text);
-    if (shown.size() != static_cast<std::size_t>(editor_->document()->blockCount()))
+    if (shown.size() != static_cast<std::size_t>(editor_->lineCount()))
         shown = editor_->lines();
     original_ = {std::move(shown), std::move(loaded.text.lineBytes)};
     filePath_ = path;

@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -139,6 +140,63 @@ TEST_F(EditorTest, MixedLineEndsSurviveLoadingTypingLineEditsAndSaving)
         ASSERT_TRUE(window.replaceTextBytes(c.replaced)) << c.file;
         EXPECT_EQ(window.textBytes(), c.replaced) << c.file;
     }
+}
+
+TEST_F(EditorTest, ABigFileShowsItsFirstLinesAtOnceAndTheRestComesInStepsThatAreNoEdit)
+{
+    // Lines that end in CR LF but one, far down, that ends in LF alone.
+    std::string file;
+    for (int n = 0; n < 25'000; ++n)
+        file += "line " + std::to_string(n) + (n == 24'000 ? "\n" : "\r\n");
+    test::writeFile(app.files.defFile, file);
+    const auto loadAll = [](EditorTextBox* box) {
+        while (box->isLoading())
+            QCoreApplication::processEvents();
+    };
+
+    {
+        DefinitionWindow window(app);
+        EditorTextBox* box = window.editor();
+        window.show();
+        QSignalSpy loaded(box, &EditorTextBox::loaded);
+        ASSERT_TRUE(box->isLoading());
+        EXPECT_LT(box->document()->blockCount(), 25'000);
+        EXPECT_EQ(box->lineCount(), 25'001);
+        EXPECT_EQ(box->document()->firstBlock().text(), "line 0");
+        loadAll(box);
+        EXPECT_EQ(loaded.count(), 1);
+        EXPECT_EQ(box->document()->blockCount(), 25'001);
+        EXPECT_FALSE(window.modified());
+        EXPECT_FALSE(box->document()->isUndoAvailable());
+        ASSERT_TRUE(window.save());
+        EXPECT_EQ(test::readFile(app.files.defFile), file);
+    }
+    {
+        // A key while the rest comes in: the rest first, then the key.
+        DefinitionWindow window(app);
+        EditorTextBox* box = window.editor();
+        box->moveCursor(QTextCursor::EndOfLine);
+        QTest::keyClick(box, Qt::Key_X);
+        EXPECT_FALSE(box->isLoading());
+        EXPECT_TRUE(window.modified());
+        ASSERT_TRUE(window.save());
+        EXPECT_EQ(test::readFile(app.files.defFile), "line 0x" + file.substr(6));
+        test::writeFile(app.files.defFile, file);
+    }
+    {
+        // What reads the text gets all of it; a revert or a new text while
+        // the rest comes in takes its place; closing then leaves nothing behind.
+        DefinitionWindow window(app);
+        EXPECT_EQ(window.textBytes(), file);
+        window.revert();
+        EXPECT_TRUE(window.editor()->isLoading());
+        window.editor()->setPlainText(QStringLiteral("restored"));
+        EXPECT_FALSE(window.editor()->isLoading());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(shown(window.editor()), "restored");
+        window.revert();
+    }
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
 }
 
 TEST_F(EditorTest, AFileStillToBeWrittenIsCreatedOnSave)

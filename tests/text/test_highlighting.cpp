@@ -44,7 +44,10 @@ struct HighlightTest : ::testing::Test {
         auto window = std::make_unique<ConstantsWindow>(app);
         window->resize(600, 400);
         window->show();
-        QCoreApplication::processEvents();
+        // A big file comes in steps between the window's events.
+        do
+            QCoreApplication::processEvents();
+        while (window->editor()->isLoading());
         return window;
     }
     static QTextBlock line(const ConstantsWindow& w, int n) { return w.editor()->document()->findBlockByNumber(n); }
