@@ -95,9 +95,15 @@ double cpuSeconds()
 
 int timeDecoding(int rounds, const std::vector<std::string>& files)
 {
-    // VANTREL_PCX_PLAIN=1 times the decoder without its vector instructions.
-    if (const char* plain = std::getenv("VANTREL_PCX_PLAIN"); plain && *plain == '1')
-        vantrel::setPcxVectorDecoding(false);
+    // VANTREL_PCX_INSTRUCTIONS=plain or avx2 times the decoder with fewer
+    // vector instructions than the processor has.
+    if (const char* wanted = std::getenv("VANTREL_PCX_INSTRUCTIONS")) {
+        const std::string name = wanted;
+        if (name == "plain")
+            vantrel::setPcxInstructions(vantrel::PcxInstructions::Plain);
+        else if (name == "avx2")
+            vantrel::setPcxInstructions(vantrel::PcxInstructions::Avx2);
+    }
     vantrel::DecoderState state;
     // Two decodes of each file first, untimed, as the other side also
     // decodes first: the first touch of fresh memory is the system's cost,

@@ -1,5 +1,6 @@
 // The editor's PCX decoder, in every palette mode, mirroring and view option.
-// The first bytes choose them; the rest is the file.
+// The first bytes choose them; the rest is the file. Each kind of vector
+// instructions the processor has must give what the plain decoding gives.
 
 #include "fuzz_support.h"
 
@@ -37,5 +38,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::require(image.pixels.size() == static_cast<std::size_t>(image.stride) * image.height,
                       "the buffer holds every row");
     }
+
+    const PcxInstructions best = pcxInstructions();
+    DecoderState plain;
+    setPcxInstructions(PcxInstructions::Plain);
+    const PcxStatus plainStatus = decodePcx(plain, bytes, kPaletteFromFile, 0);
+    for (const auto kind : {PcxInstructions::Avx2, PcxInstructions::Avx512}) {
+        if (setPcxInstructions(kind) != kind)
+            break;
+        DecoderState vector;
+        fuzz::require(decodePcx(vector, bytes, kPaletteFromFile, 0) == plainStatus, "every kind refuses alike");
+        fuzz::require(plainStatus != PcxStatus::Ok || vector.decodedPixels.pixels == plain.decodedPixels.pixels,
+                      "every kind decodes alike");
+    }
+    setPcxInstructions(best);
     return 0;
 }

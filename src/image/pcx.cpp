@@ -177,65 +177,165 @@ inline unsigned runStarts(unsigned marked)
     return colourAt;
 }
 
-// A run of up to 63 pixels of `colour` (32 copies of it) as one block of 64
-// bytes, whatever its length: a choice by length would go wrong on the mixed
-// lengths of drawn pictures, and two stores cost less than that.
-[[gnu::target("avx2,bmi,popcnt"), gnu::always_inline]] inline void fillRun(std::uint8_t* at, __m256i colour)
+// A run as 64 bytes of its colour, the byte of `bytes` at index `c`
+// (picked by a byte shuffle): two 32-byte stores.
+[[gnu::target("avx2,bmi,popcnt"), gnu::always_inline]] inline void fillRun(std::uint8_t* at, __m256i bytes, unsigned c)
 {
+    const __m256i colour = _mm256_shuffle_epi8(bytes, _mm256_set1_epi8(static_cast<char>(c)));
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(at), colour);
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(at + 32), colour);
 }
 
-// The same with vector instructions. Drawn pictures are mostly runs, with a
-// single pixel here and there: four of them, runs and pixels mixed, are taken
-// at once from eight data bytes, with no choice by kind or length. Single
-// pixels and runs of one (0xC1, the way writers store a pixel of 0xC0 and
-// above), which make up pictures without long runs such as photographs and
-// noise, are gathered 32 data bytes at a time by dropping their count bytes
-// with a byte shuffle.
-[[gnu::target("avx2,bmi,popcnt")]] int fastRowAvx2(const std::uint8_t* data, std::size_t& position,
-                                                   std::size_t readAhead, std::uint8_t* out, int L, int width)
+// Four runs with their colours in the bytes of `word`.
+[[gnu::target("avx2,bmi,popcnt"), gnu::always_inline]] inline void
+fillRunsAvx2(std::uint64_t word, std::uint8_t* a0, unsigned c0, std::uint8_t* a1, unsigned c1, std::uint8_t* a2,
+             unsigned c2, std::uint8_t* a3, unsigned c3)
+{
+    const __m256i bytes = _mm256_set1_epi64x(static_cast<long long>(word));
+    fillRun(a0, bytes, c0);
+    fillRun(a1, bytes, c1);
+    fillRun(a2, bytes, c2);
+    fillRun(a3, bytes, c3);
+}
+
+// Four items from the eight data bytes at p, runs (a count, then a colour)
+// and single pixels mixed, each stored as a block of 64 bytes whatever its
+// length: a choice by length or kind would go wrong on the mixed items of
+// drawn pictures, and the stores cost less than that. False, with nothing
+// done, when they would reach the end of the row.
+[[gnu::target("avx2,bmi,popcnt"), gnu::always_inline]] inline bool fourItems(const std::uint8_t* data, std::size_t& p,
+                                                                             std::uint8_t* out, int& x, int L)
+{
+    std::uint64_t word = 0;
+    std::memcpy(&word, data + p, sizeof word);
+    unsigned at = 0;
+    int n0 = 0, n1 = 0, n2 = 0, n3 = 0;
+    const unsigned c0 = nextItem(word, at, n0);
+    const unsigned c1 = nextItem(word, at, n1);
+    const unsigned c2 = nextItem(word, at, n2);
+    const unsigned c3 = nextItem(word, at, n3);
+    const int x1 = x + n0;
+    const int x2 = x1 + n1;
+    const int x3 = x2 + n2;
+    const int x4 = x3 + n3;
+    if (x4 >= L)
+        return false;
+    fillRunsAvx2(word, out + x, c0, out + x1, c1, out + x2, c2, out + x3, c3);
+    x = x4;
+    p += at;
+    return true;
+}
+
+// Of the marked bytes of 64, those that start a run (as runStarts() does for 32).
+inline std::uint64_t runStarts64(std::uint64_t marked)
+{
+    constexpr std::uint64_t even = 0x5555555555555555u;
+    const std::uint64_t firsts = marked & ~(marked << 1);
+    const std::uint64_t fromOdd = (marked + (firsts & even)) & marked;
+    const std::uint64_t fromEven = marked & ~fromOdd;
+    return (fromEven & even) | (fromOdd & ~even);
+}
+
+// Pixels, runs of one and runs of two gathered 64 data bytes at a time with
+// AVX-512 and its byte compression (VBMI2), from p on while they last (p
+// below `gatherAhead` leaves 65 bytes to read): a run of one drops its count,
+// a run of two puts its colour in place of its count, as it takes two bytes
+// for two pixels. Where the row ends within the 64 bytes, the bytes up to
+// its last pixel are taken; when that is the first of a run of two, the
+// bytes before the run.
+[[gnu::target("avx512f,avx512bw,avx512vbmi2,avx2,bmi,bmi2,popcnt"), gnu::noinline]] void
+gatherAvx512(const std::uint8_t* data, std::size_t& position, std::size_t gatherAhead, std::uint8_t* out, int& column,
+             int L)
+{
+    const __m512i topBits = _mm512_set1_epi8(static_cast<char>(0xC0));
+    const __m512i runOfOne = _mm512_set1_epi8(static_cast<char>(0xC1));
+    const __m512i runOfTwo = _mm512_set1_epi8(static_cast<char>(0xC2));
+    std::size_t p = position;
+    int x = column;
+    do {
+        const __m512i bytes = _mm512_loadu_si512(data + p);
+        const std::uint64_t starts = runStarts64(_mm512_cmpge_epu8_mask(bytes, topBits));
+        const std::uint64_t ones = starts & _mm512_cmpeq_epi8_mask(bytes, runOfOne);
+        const std::uint64_t twos = starts & _mm512_cmpeq_epi8_mask(bytes, runOfTwo);
+        // Taken: the bytes before the first other run, or before a run
+        // whose colour lies past the 64 bytes.
+        const std::uint64_t stop = (starts & ~(ones | twos)) | (starts & (1ull << 63));
+        const int taken = stop != 0 ? std::countr_zero(stop) : 64;
+        if (taken == 0)
+            break;
+        const std::uint64_t kept = (taken == 64 ? ~0ull : (1ull << taken) - 1u) & ~ones;
+        const int pixels = std::popcount(kept);
+        const __m512i filled = _mm512_mask_mov_epi8(bytes, twos, _mm512_loadu_si512(data + p + 1));
+        const __m512i row = _mm512_maskz_compress_epi8(kept, filled);
+        if (x + pixels >= L) {
+            // The byte of the row's last pixel.
+            const std::uint64_t last = _pdep_u64(1ull << (L - x - 1), kept);
+            if ((last & twos) != 0) {
+                const int before = std::countr_zero(last);
+                _mm512_storeu_si512(out + x, row);
+                x += std::popcount(kept & ((1ull << before) - 1u));
+                p += static_cast<std::size_t>(before);
+                break;
+            }
+            _mm512_storeu_si512(out + x, row);
+            p += static_cast<std::size_t>(std::countr_zero(last)) + 1;
+            x = L;
+            break;
+        }
+        _mm512_storeu_si512(out + x, row);
+        x += pixels;
+        p += static_cast<std::size_t>(taken);
+    } while (p < gatherAhead && (data[p] < 0xC0 || data[p] == 0xC1 || data[p] == 0xC2));
+    position = p;
+    column = x;
+}
+
+// The fast part of a row (as fastRowPlain) with vector instructions. Drawn
+// pictures are mostly runs, with a single pixel here and there: four items,
+// runs and pixels mixed, are taken at once from eight data bytes, with no
+// choice by kind or length. Single pixels and runs of one (0xC1, the way
+// writers store a pixel of 0xC0 and above), which make up pictures without
+// long runs such as photographs and noise, are gathered 32 data bytes at a
+// time by dropping their count bytes with a byte shuffle; with `wide`, by
+// gatherAvx512() instead while 65 bytes of data are left.
+template <bool wide>
+[[gnu::target("avx2,bmi,popcnt")]] int fastRowVector(const std::uint8_t* data, std::size_t& position,
+                                                     std::size_t readAhead, std::uint8_t* out, int L, int width)
 {
     const __m256i topBits = _mm256_set1_epi8(static_cast<char>(0xC0));
     const __m256i runOfOne = _mm256_set1_epi8(static_cast<char>(0xC1));
+    const std::size_t gatherAhead = readAhead > 33 ? readAhead - 33 : 0;
     std::size_t p = position;
     int x = 0;
     while (x < L && p < readAhead) {
         if (data[p] >= 0xC0 && data[p] != 0xC1) {
-            // Four items from the next eight bytes, runs (a count, then a
-            // colour) and single pixels mixed, each stored as a block.
-            std::uint64_t word = 0;
-            std::memcpy(&word, data + p, sizeof word);
-            unsigned at = 0;
-            int n0 = 0, n1 = 0, n2 = 0, n3 = 0;
-            const unsigned c0 = nextItem(word, at, n0);
-            const unsigned c1 = nextItem(word, at, n1);
-            const unsigned c2 = nextItem(word, at, n2);
-            const unsigned c3 = nextItem(word, at, n3);
-            const int x1 = x + n0;
-            const int x2 = x1 + n1;
-            const int x3 = x2 + n2;
-            const int x4 = x3 + n3;
-            if (x4 < L) {
-                const __m256i bytes = _mm256_set1_epi64x(static_cast<long long>(word));
-                fillRun(out + x, _mm256_shuffle_epi8(bytes, _mm256_set1_epi8(static_cast<char>(c0))));
-                fillRun(out + x1, _mm256_shuffle_epi8(bytes, _mm256_set1_epi8(static_cast<char>(c1))));
-                fillRun(out + x2, _mm256_shuffle_epi8(bytes, _mm256_set1_epi8(static_cast<char>(c2))));
-                fillRun(out + x3, _mm256_shuffle_epi8(bytes, _mm256_set1_epi8(static_cast<char>(c3))));
-                x = x4;
-                p += at;
+            if (fourItems(data, p, out, x, L))
                 continue;
+            // The last items of the row: one at a time.
+            while (x < L && p < readAhead) {
+                if (data[p] >= 0xC0)
+                    runInto<true>(data, p, out, x, L, width);
+                else
+                    out[x++] = data[p++];
             }
-            runInto<true>(data, p, out, x, L, width);
-            continue;
+            break;
         }
         if (data[p] != 0xC1) {
             const int k = std::min(pixelBytesAhead(data + p), L - x);
             std::memcpy(out + x, data + p, 8);
             x += k;
             p += static_cast<std::size_t>(k);
-            if (x >= L || p >= readAhead || data[p] != 0xC1)
+            if (x >= L || p >= readAhead)
                 continue;
+            // Gathered from a run of one, or (wide) from more pixels.
+            if (wide ? data[p] >= 0xC0 && data[p] != 0xC1 : data[p] != 0xC1)
+                continue;
+        }
+        if constexpr (wide) {
+            if (p < gatherAhead) {
+                gatherAvx512(data, p, gatherAhead, out, x, L);
+                continue;
+            }
         }
         // Pixels and runs of one: 32 bytes at a time while they last.
         do {
@@ -284,29 +384,43 @@ inline unsigned runStarts(unsigned marked)
     return x;
 }
 
-bool hasAvx2()
+PcxInstructions bestInstructions()
 {
     __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") && __builtin_cpu_supports("popcnt");
+    const bool avx2 =
+        __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") && __builtin_cpu_supports("popcnt");
+    if (!avx2)
+        return PcxInstructions::Plain;
+    const bool avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw")
+        && __builtin_cpu_supports("avx512vbmi2") && __builtin_cpu_supports("bmi2");
+    return avx512 ? PcxInstructions::Avx512 : PcxInstructions::Avx2;
+}
+
+#else
+
+PcxInstructions bestInstructions()
+{
+    return PcxInstructions::Plain;
 }
 
 #endif
 
-std::atomic<bool> vectorDecoding{
-#ifdef VANTREL_PCX_AVX2
-    hasAvx2()
-#else
-    false
-#endif
-};
+std::atomic<PcxInstructions> instructions{bestInstructions()};
 
-FastRow fastRowFunction()
+// The row decoding for a picture of `pixels` (L columns a row) in
+// `dataSize` bytes. The 64-byte gathering pays where pixels and short runs
+// make up much of the data (photographs, noise, small drawn pictures), as
+// their data takes half a byte a pixel or more; in pictures made mostly of
+// long runs it would only interrupt the runs, which go as with AVX2.
+FastRow fastRowFunction(std::size_t dataSize, std::size_t pixels)
 {
+    switch (instructions.load(std::memory_order_relaxed)) {
 #ifdef VANTREL_PCX_AVX2
-    if (vectorDecoding.load(std::memory_order_relaxed))
-        return fastRowAvx2;
+    case PcxInstructions::Avx512: return dataSize * 2 >= pixels ? fastRowVector<true> : fastRowVector<false>;
+    case PcxInstructions::Avx2: return fastRowVector<false>;
 #endif
-    return fastRowPlain;
+    default: return fastRowPlain;
+    }
 }
 
 // Decodes the rows into image.pixels, every byte of them: the L columns, and
@@ -320,7 +434,7 @@ bool runLengthDecode(const std::string& bytes, DecodedImage& image)
     const int L = image.rowLength;
     const int width = image.width;
     std::uint8_t* const end = image.pixels.data() + image.pixels.size();
-    const FastRow fastRow = fastRowFunction();
+    const FastRow fastRow = fastRowFunction(size, static_cast<std::size_t>(L) * static_cast<std::size_t>(image.height));
     // Below this the data has room to read 32 bytes ahead.
     const std::size_t readAhead = size > 32 ? size - 32 : 0;
     std::size_t p = 0;
@@ -373,18 +487,16 @@ void mirror(DecodedImage& image, int flip)
 
 } // namespace
 
-void setPcxVectorDecoding(bool enabled)
+PcxInstructions setPcxInstructions(PcxInstructions wanted)
 {
-#ifdef VANTREL_PCX_AVX2
-    vectorDecoding.store(enabled && hasAvx2(), std::memory_order_relaxed);
-#else
-    (void)enabled;
-#endif
+    const PcxInstructions taken = std::min(wanted, bestInstructions());
+    instructions.store(taken, std::memory_order_relaxed);
+    return taken;
 }
 
-bool pcxVectorDecoding()
+PcxInstructions pcxInstructions()
 {
-    return vectorDecoding.load(std::memory_order_relaxed);
+    return instructions.load(std::memory_order_relaxed);
 }
 
 PcxStatus decodePcx(DecoderState& state, const std::string& bytes, int paletteMode, int flip, const Palette* working,

@@ -75,10 +75,12 @@ PcxStatus loadPcx(DecoderState& state, const std::string& path, int paletteMode,
 PcxStatus decodePcx(DecoderState& state, const std::string& bytes, int paletteMode, int flip,
                     const Palette* working = nullptr, const SpriteViewOptions* view = nullptr);
 
-// Whether the rows are decoded with the processor's vector instructions
-// (AVX2), which the decoder uses where the processor has them. Turning them
-// off gives the same pictures, more slowly; the tests compare the two.
-void setPcxVectorDecoding(bool enabled);
-bool pcxVectorDecoding();
+// The processor's vector instructions the rows are decoded with: the best
+// the processor has, unless set lower. Each gives the same pictures, the
+// plain decoding most slowly; the tests compare them.
+enum class PcxInstructions { Plain, Avx2, Avx512 };
+// Takes `wanted`, or the best below it that the processor has; returns what it took.
+PcxInstructions setPcxInstructions(PcxInstructions wanted);
+PcxInstructions pcxInstructions();
 
 } // namespace vantrel

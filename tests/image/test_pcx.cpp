@@ -71,8 +71,10 @@ TEST(PcxDecode, RowsRunsAndMirrors)
 namespace {
 
 // The decoding rules byte by byte into a cleared buffer, as a yardstick for
-// the decoder's faster ways. Empty when the data ends first.
-std::optional<Bytes> decodeByteByByte(const std::string& file, int width, int L, int height, int stride)
+// the decoder's faster ways. Empty when the data ends first; `used` gets the
+// data bytes the picture took.
+std::optional<Bytes> decodeByteByByte(const std::string& file, int width, int L, int height, int stride,
+                                      std::size_t* used = nullptr)
 {
     Bytes pixels(static_cast<std::size_t>(stride) * height, 0);
     std::size_t p = 128;
@@ -97,35 +99,51 @@ std::optional<Bytes> decodeByteByByte(const std::string& file, int width, int L,
             p += 2;
         }
     }
+    if (used)
+        *used = p - 128;
     return pixels;
 }
 
 } // namespace
 
 // Restores the decoder's choice of instructions at the end of a test.
-struct VectorDecodingChoice {
-    bool saved = pcxVectorDecoding();
-    ~VectorDecodingChoice() { setPcxVectorDecoding(saved); }
+struct InstructionsChoice {
+    PcxInstructions saved = pcxInstructions();
+    ~InstructionsChoice() { setPcxInstructions(saved); }
 };
+
+// Every kind of instructions the processor has, the best first.
+std::vector<PcxInstructions> instructionKinds()
+{
+    std::vector<PcxInstructions> kinds;
+    for (const auto kind : {PcxInstructions::Avx512, PcxInstructions::Avx2, PcxInstructions::Plain}) {
+        if (setPcxInstructions(kind) == kind)
+            kinds.push_back(kind);
+    }
+    return kinds;
+}
 
 TEST(PcxDecode, BigPicturesDecodeAsByteByByteWhateverCameBefore)
 {
     // Pictures big enough for the block-wise decoding, in the sizes where it
     // hands over to byte-by-byte decoding at the last rows, with data of
     // every kind: spans of single pixels, short and long runs, empty runs,
-    // runs of one (how writers store a pixel of 0xC0 and above, with colours
+    // runs of two cut in half by a row's end, runs of one (how writers store
+    // a pixel of 0xC0 and above, with colours
     // that look like counts themselves), and runs cut at a width short of L.
     const struct {
         int width, height, L;
-        int pixelPercent; // how many bytes are single pixels, the rest runs
-        int onePercent;   // how many of the runs are runs of one
+        int pixelPercent;   // how many bytes are single pixels, the rest runs
+        int onePercent;     // how many of the runs are runs of one
+        int twoPercent = 0; // how many of the other runs are runs of two
     } shapes[] = {
-        {640, 48, 640, 30, 11}, {199, 40, 202, 50, 11}, {7, 300, 8, 60, 11},   {1001, 3, 1004, 90, 11},
-        {64, 64, 64, 10, 11},   {33, 90, 36, 75, 11},   {300, 20, 301, 0, 11}, {120, 30, 120, 100, 11},
-        {256, 40, 256, 75, 97}, {141, 30, 142, 80, 90}, {97, 40, 100, 0, 100}, {500, 12, 500, 5, 0},
-        {48, 60, 48, 40, 60},
+        {640, 48, 640, 30, 11}, {199, 40, 202, 50, 11},     {7, 300, 8, 60, 11},        {1001, 3, 1004, 90, 11},
+        {64, 64, 64, 10, 11},   {33, 90, 36, 75, 11},       {300, 20, 301, 0, 11},      {120, 30, 120, 100, 11},
+        {256, 40, 256, 75, 97}, {141, 30, 142, 80, 90},     {97, 40, 100, 0, 100},      {500, 12, 500, 5, 0},
+        {48, 60, 48, 40, 60},   {141, 40, 142, 60, 50, 80}, {203, 30, 206, 30, 20, 70}, {70, 50, 70, 50, 30, 100},
     };
-    const VectorDecodingChoice restore;
+    const InstructionsChoice restore;
+    const std::vector<PcxInstructions> kinds = instructionKinds();
     std::mt19937 random(99);
     // One decoder for them all, so each picture lands in memory that held
     // another one: every byte of it must be written afresh.
@@ -141,27 +159,91 @@ TEST(PcxDecode, BigPicturesDecodeAsByteByByteWhateverCameBefore)
                     data.push_back(static_cast<std::uint8_t>(random() % 0xC0));
                 } else {
                     const bool one = static_cast<int>(random() % 100) < shape.onePercent;
-                    data.push_back(
-                        static_cast<std::uint8_t>(0xC0 | (one ? 1 : runCount[random() % std::size(runCount)])));
+                    const bool two = static_cast<int>(random() % 100) < shape.twoPercent;
+                    data.push_back(static_cast<std::uint8_t>(0xC0
+                                                             | (one       ? 1
+                                                                    : two ? 2
+                                                                          : runCount[random() % std::size(runCount)])));
                     data.push_back(static_cast<std::uint8_t>(random() % 2 ? 0xC0 + random() % 64 : random()));
                 }
             }
             // Cut short in some rounds: the decoding then runs out of data
-            // somewhere in the picture, or just at its end.
+            // somewhere in the picture.
             if (round % 4 == 1)
                 data.resize(data.size() / (2 + round % 3));
             if (round % 4 == 3)
                 data.resize(data.size() - 1 - random() % 40);
-            const std::string file = makePcx({shape.width, shape.height, shape.L, 8, 1, data});
             const int stride = (shape.L + 3) / 4 * 4;
+            // Or it ends just where the picture does, or a byte before.
+            if (round % 4 == 2) {
+                std::size_t used = 0;
+                decodeByteByByte(makePcx({shape.width, shape.height, shape.L, 8, 1, data}), shape.width, shape.L,
+                                 shape.height, stride, &used);
+                data.resize(used - (round == 6 ? 1 : 0));
+            }
+            const std::string file = makePcx({shape.width, shape.height, shape.L, 8, 1, data});
             const auto expected = decodeByteByByte(file, shape.width, shape.L, shape.height, stride);
-            // With and without the processor's vector instructions, where it has them.
-            for (const bool vector : {true, false}) {
-                setPcxVectorDecoding(vector);
+            // With each kind of instructions the processor has.
+            for (const PcxInstructions kind : kinds) {
+                setPcxInstructions(kind);
                 const PcxStatus status = decodePcx(state, file, kPaletteFromFile, 0);
-                ASSERT_EQ(status, expected ? PcxStatus::Ok : PcxStatus::Refused) << "vector " << vector;
+                ASSERT_EQ(status, expected ? PcxStatus::Ok : PcxStatus::Refused) << "instructions " << int(kind);
                 if (expected) {
-                    ASSERT_TRUE(state.decodedPixels.pixels == *expected) << "vector " << vector;
+                    ASSERT_TRUE(state.decodedPixels.pixels == *expected) << "instructions " << int(kind);
+                }
+            }
+        }
+    }
+}
+
+TEST(PcxDecode, DataEndingWithThePictureDecodesAsByteByByte)
+{
+    // Rows of pixels and short runs, then a last row of long runs: the data
+    // ends a few dozen bytes after the row before the last, which is still
+    // decoded the fast way. With a byte less, every way refuses the file.
+    const InstructionsChoice restore;
+    const std::vector<PcxInstructions> kinds = instructionKinds();
+    std::mt19937 random(7);
+    for (const int L : {64, 100, 142, 200, 333, 1000}) {
+        for (const int lastRowBytes : {2, 8, 30, 64}) {
+            SCOPED_TRACE("L " + std::to_string(L) + ", last row " + std::to_string(lastRowBytes) + " bytes");
+            Bytes data;
+            for (int row = 0; row < 3; ++row) {
+                for (int x = 0; x < L;) {
+                    const unsigned kind = random() % 8;
+                    if (kind == 0 && x + 1 < L) {
+                        data.insert(data.end(), {0xC2, static_cast<std::uint8_t>(random())});
+                        x += 2;
+                    } else if (kind == 1) {
+                        data.insert(data.end(), {0xC1, static_cast<std::uint8_t>(0xC0 + random() % 64)});
+                        ++x;
+                    } else {
+                        data.push_back(static_cast<std::uint8_t>(random() % 0xC0));
+                        ++x;
+                    }
+                }
+            }
+            // The last row: runs of about equal length up to its end.
+            const int runs = std::max(1, lastRowBytes / 2);
+            for (int x = 0; x < L;) {
+                const int n = std::min({63, (L + runs - 1) / runs, L - x});
+                data.insert(data.end(), {static_cast<std::uint8_t>(0xC0 | n), 0x11});
+                x += n;
+            }
+            for (const int less : {0, 1}) {
+                const Bytes cut(data.begin(), data.end() - less);
+                const std::string file = makePcx({L, 4, L, 8, 1, cut});
+                const auto expected = decodeByteByByte(file, L, L, 4, (L + 3) / 4 * 4);
+                ASSERT_EQ(expected.has_value(), less == 0);
+                for (const PcxInstructions kind : kinds) {
+                    setPcxInstructions(kind);
+                    DecoderState state;
+                    ASSERT_EQ(decodePcx(state, file, kPaletteFromFile, 0),
+                              less == 0 ? PcxStatus::Ok : PcxStatus::Refused)
+                        << "instructions " << int(kind);
+                    if (expected) {
+                        EXPECT_TRUE(state.decodedPixels.pixels == *expected) << "instructions " << int(kind);
+                    }
                 }
             }
         }
@@ -170,7 +252,8 @@ TEST(PcxDecode, BigPicturesDecodeAsByteByByteWhateverCameBefore)
 
 TEST(PcxDecode, RealPicturesDecodeAsByteByByte)
 {
-    const VectorDecodingChoice restore;
+    const InstructionsChoice restore;
+    const std::vector<PcxInstructions> kinds = instructionKinds();
     for (const char* name : {"pcx/gmarbles.pcx", "pcx/256-palette.pcx"}) {
         SCOPED_TRACE(name);
         const std::string file = test::readFile(test::realchars(name));
@@ -181,11 +264,11 @@ TEST(PcxDecode, RealPicturesDecodeAsByteByByte)
         const int L = header->bytesPerLine;
         const auto expected = decodeByteByByte(file, width, L, height, (L + 3) / 4 * 4);
         ASSERT_TRUE(expected.has_value());
-        for (const bool vector : {true, false}) {
-            setPcxVectorDecoding(vector);
+        for (const PcxInstructions kind : kinds) {
+            setPcxInstructions(kind);
             DecoderState state;
             ASSERT_EQ(decodePcx(state, file, kPaletteFromFile, 0), PcxStatus::Ok);
-            EXPECT_TRUE(state.decodedPixels.pixels == *expected) << "vector " << vector;
+            EXPECT_TRUE(state.decodedPixels.pixels == *expected) << "instructions " << int(kind);
         }
     }
 }
