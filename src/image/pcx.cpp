@@ -308,7 +308,8 @@ template <bool wide>
     std::size_t p = position;
     int x = 0;
     while (x < L && p < readAhead) {
-        if (data[p] >= 0xC0 && data[p] != 0xC1) {
+        // Runs, and a pixel or two before runs, four items at a time.
+        if ((data[p] >= 0xC0 && data[p] != 0xC1) || (data[p] < 0xC0 && pixelBytesAhead(data + p) < 3)) {
             if (fourItems(data, p, out, x, L))
                 continue;
             // The last items of the row: one at a time.
