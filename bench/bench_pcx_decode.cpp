@@ -5,10 +5,13 @@
 //                                                 "sprite" (long runs) or "noise"
 //   bench_pcx_decode time N FILE...               reads and decodes every file N
 //                                                 times, prints the processor seconds taken
+//   bench_pcx_decode time-in-memory N FILE...     the same, each file read once and
+//                                                 decoded N times from memory
 
 #include "image/pcx.h"
 
 #include "common/atomic_file.h"
+#include "common/text.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -93,7 +96,7 @@ double cpuSeconds()
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
-int timeDecoding(int rounds, const std::vector<std::string>& files)
+int timeDecoding(int rounds, const std::vector<std::string>& files, bool inMemory)
 {
     // VANTREL_PCX_INSTRUCTIONS=plain or avx2 times the decoder with fewer
     // vector instructions than the processor has.
@@ -105,23 +108,30 @@ int timeDecoding(int rounds, const std::vector<std::string>& files)
             vantrel::setPcxInstructions(vantrel::PcxInstructions::Avx2);
     }
     vantrel::DecoderState state;
+    std::vector<std::string> contents;
+    for (const std::string& file : files)
+        contents.push_back(inMemory ? vantrel::readFileBytes(file).value_or(std::string()) : std::string());
+    const auto decode = [&](std::size_t i) {
+        return inMemory ? vantrel::decodePcx(state, contents[i], vantrel::kPaletteFromFile, 0)
+                        : vantrel::loadPcx(state, files[i], vantrel::kPaletteFromFile, 0);
+    };
     // Two decodes of each file first, untimed, as the other side also
     // decodes first: the first touch of fresh memory is the system's cost,
     // not the decoder's, and the decoder keeps two pictures' memory (the one
     // shown and the one it decodes into), which the program's decoder has
     // warmed long before it shows a sprite.
-    for (const std::string& file : files) {
+    for (std::size_t i = 0; i < files.size(); ++i) {
         for (int warm = 0; warm < 2; ++warm)
-            vantrel::loadPcx(state, file, vantrel::kPaletteFromFile, 0);
+            decode(i);
     }
     std::size_t pixels = 0;
     // Processor time of this process: on a busy machine the wall clock also
     // counts the turns other programs take.
     const auto start = cpuSeconds();
-    for (const std::string& file : files) {
+    for (std::size_t f = 0; f < files.size(); ++f) {
         for (int i = 0; i < rounds; ++i) {
-            if (vantrel::loadPcx(state, file, vantrel::kPaletteFromFile, 0) != vantrel::PcxStatus::Ok) {
-                std::fprintf(stderr, "cannot decode %s\n", file.c_str());
+            if (decode(f) != vantrel::PcxStatus::Ok) {
+                std::fprintf(stderr, "cannot decode %s\n", files[f].c_str());
                 return 1;
             }
             pixels += state.decodedPixels.pixels.size();
@@ -139,8 +149,9 @@ int main(int argc, char** argv)
     const std::string mode = argc > 1 ? argv[1] : "";
     if (argc == 6 && mode == "make")
         return make(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), argv[5]);
-    if (argc >= 4 && mode == "time")
-        return timeDecoding(std::atoi(argv[2]), std::vector<std::string>(argv + 3, argv + argc));
-    std::fprintf(stderr, "usage: bench_pcx_decode make OUT WIDTH HEIGHT sprite|noise | time N FILE...\n");
+    if (argc >= 4 && (mode == "time" || mode == "time-in-memory"))
+        return timeDecoding(std::atoi(argv[2]), std::vector<std::string>(argv + 3, argv + argc),
+                            mode == "time-in-memory");
+    std::fprintf(stderr, "usage: bench_pcx_decode make OUT WIDTH HEIGHT sprite|noise | time[-in-memory] N FILE...\n");
     return 2;
 }

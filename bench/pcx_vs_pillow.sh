@@ -6,8 +6,11 @@
 # alone (Python's start-up is not counted; nor are the turns other programs
 # take on a busy machine, which the wall clock would count).
 #
-#   bench/pcx_vs_pillow.sh [BUILD_DIR] [ROUNDS]
+#   bench/pcx_vs_pillow.sh [BUILD_DIR] [ROUNDS] [file|memory]
 #
+# "file" (the default) reads each file anew for every decode, as the program
+# does; "memory" reads it once and times the decoders alone on its bytes
+# (Pillow through io.BytesIO), without the system calls of reading.
 # BUILD_DIR is a Release build with -DVANTREL_BENCH=ON (default: build).
 # The figure per file is the median over ROUNDS of Pillow's time divided by
 # ours; the two alternate within a round. Without Pillow (Debian package
@@ -16,6 +19,12 @@ set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-build}
 rounds=${2:-5}
+source=${3:-file}
+case $source in
+file) mode=time ;;
+memory) mode=time-in-memory ;;
+*) echo "the third argument is file or memory" >&2; exit 2 ;;
+esac
 tool=$build/bench/bench_pcx_decode
 [ -x "$tool" ] || { echo "$tool is missing: build with -DVANTREL_BENCH=ON" >&2; exit 1; }
 
@@ -27,18 +36,28 @@ for candidate in python3 /usr/bin/python3; do
     fi
 done
 pillow() {
-    "$python" - "$@" <<'PY'
-import sys, time
+    "$python" - "$source" "$@" <<'PY'
+import io, sys, time
 from PIL import Image
-rounds, files = int(sys.argv[1]), sys.argv[2:]
+source, rounds, files = sys.argv[1], int(sys.argv[2]), sys.argv[3:]
+if source == "memory":
+    contents = {}
+    for f in files:
+        with open(f, "rb") as stream:
+            contents[f] = stream.read()
+    def picture(f):
+        return Image.open(io.BytesIO(contents[f]))
+else:
+    def picture(f):
+        return Image.open(f)
 for f in files:  # two untimed decodes of each, as the other side does
     for _ in range(2):
-        with Image.open(f) as im:
+        with picture(f) as im:
             im.load()
 start = time.process_time()
 for f in files:
     for _ in range(rounds):
-        with Image.open(f) as im:
+        with picture(f) as im:
             im.load()
 print("%.6f" % (time.process_time() - start))
 PY
@@ -59,10 +78,10 @@ files+=("$work"/sprite-640x480.pcx "$work"/sprite-1920x1080.pcx "$work"/noise-10
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 if [ -n "$python" ]; then
-    echo "Pillow $("$python" -c 'import PIL; print(PIL.__version__)') with $python; $rounds rounds"
+    echo "Pillow $("$python" -c 'import PIL; print(PIL.__version__)') with $python; $rounds rounds; from $source"
     printf '%-24s %10s %8s %12s %12s %14s\n' file pixels decodes "ours ms" "Pillow ms" "Pillow/ours"
 else
-    echo "Pillow is missing (python3-pil): our decoder alone; $rounds rounds"
+    echo "Pillow is missing (python3-pil): our decoder alone; $rounds rounds; from $source"
     printf '%-24s %10s %8s %12s\n' file pixels decodes "ours ms"
 fi
 for f in "${files[@]}"; do
@@ -78,11 +97,11 @@ for f in "${files[@]}"; do
     ratios=()
     for ((r = 0; r < rounds; ++r)); do
         if ((r % 2 == 0)); then
-            o=$("$tool" time "$n" "$f" 2> /dev/null)
+            o=$("$tool" "$mode" "$n" "$f" 2> /dev/null)
             [ -n "$python" ] && p=$(pillow "$n" "$f")
         else
             [ -n "$python" ] && p=$(pillow "$n" "$f")
-            o=$("$tool" time "$n" "$f" 2> /dev/null)
+            o=$("$tool" "$mode" "$n" "$f" 2> /dev/null)
         fi
         ours+=("$o")
         if [ -n "$python" ]; then
