@@ -155,13 +155,14 @@ constexpr std::array<std::uint64_t, 256> kKeep = [] {
 // count or a pixel, those that start a run: in each stretch of marked bytes
 // the first, third, fifth and so on, as the byte after a run's count is its
 // colour, whatever its value. A stretch is cleared by adding its lowest bit,
-// which sorts the stretches by the parity of their start.
-inline unsigned runStarts(unsigned marked)
+// which sorts the stretches by the parity of their start. A bit a byte, in
+// an unsigned number of the span's width (32 or 64 bytes).
+template <typename Bits> inline Bits runStarts(Bits marked)
 {
-    constexpr unsigned even = 0x55555555u;
-    const unsigned firsts = marked & ~(marked << 1);
-    const unsigned fromOdd = (marked + (firsts & even)) & marked;
-    const unsigned fromEven = marked & ~fromOdd;
+    constexpr auto even = static_cast<Bits>(0x5555555555555555u);
+    const Bits firsts = marked & ~(marked << 1);
+    const Bits fromOdd = (marked + (firsts & even)) & marked;
+    const Bits fromEven = marked & ~fromOdd;
     return (fromEven & even) | (fromOdd & ~even);
 }
 
@@ -226,16 +227,6 @@ fillRunsAvx2(std::uint64_t word, std::uint8_t* a0, unsigned c0, std::uint8_t* a1
     return true;
 }
 
-// Of the marked bytes of 64, those that start a run (as runStarts() does for 32).
-inline std::uint64_t runStarts64(std::uint64_t marked)
-{
-    constexpr std::uint64_t even = 0x5555555555555555u;
-    const std::uint64_t firsts = marked & ~(marked << 1);
-    const std::uint64_t fromOdd = (marked + (firsts & even)) & marked;
-    const std::uint64_t fromEven = marked & ~fromOdd;
-    return (fromEven & even) | (fromOdd & ~even);
-}
-
 // Pixels, runs of one and runs of two gathered 64 data bytes at a time with
 // AVX-512 and its byte compression (VBMI2), from p on while they last (p
 // below `gatherAhead` leaves 65 bytes to read): a run of one drops its count,
@@ -254,7 +245,7 @@ gatherAvx512(const std::uint8_t* data, std::size_t& position, std::size_t gather
     int x = column;
     do {
         const __m512i bytes = _mm512_loadu_si512(data + p);
-        const std::uint64_t starts = runStarts64(_mm512_cmpge_epu8_mask(bytes, topBits));
+        const std::uint64_t starts = runStarts<std::uint64_t>(_mm512_cmpge_epu8_mask(bytes, topBits));
         const std::uint64_t ones = starts & _mm512_cmpeq_epi8_mask(bytes, runOfOne);
         const std::uint64_t twos = starts & _mm512_cmpeq_epi8_mask(bytes, runOfTwo);
         // Taken: the bytes before the first other run, or before a run
@@ -266,23 +257,21 @@ gatherAvx512(const std::uint8_t* data, std::size_t& position, std::size_t gather
         const std::uint64_t kept = (taken == 64 ? ~0ull : (1ull << taken) - 1u) & ~ones;
         const int pixels = std::popcount(kept);
         const __m512i filled = _mm512_mask_mov_epi8(bytes, twos, _mm512_loadu_si512(data + p + 1));
-        const __m512i row = _mm512_maskz_compress_epi8(kept, filled);
+        // All 64 stored: what lies past the pixels taken is written again by what follows.
+        _mm512_storeu_si512(out + x, _mm512_maskz_compress_epi8(kept, filled));
         if (x + pixels >= L) {
             // The byte of the row's last pixel.
             const std::uint64_t last = _pdep_u64(1ull << (L - x - 1), kept);
             if ((last & twos) != 0) {
                 const int before = std::countr_zero(last);
-                _mm512_storeu_si512(out + x, row);
                 x += std::popcount(kept & ((1ull << before) - 1u));
                 p += static_cast<std::size_t>(before);
                 break;
             }
-            _mm512_storeu_si512(out + x, row);
             p += static_cast<std::size_t>(std::countr_zero(last)) + 1;
             x = L;
             break;
         }
-        _mm512_storeu_si512(out + x, row);
         x += pixels;
         p += static_cast<std::size_t>(taken);
     } while (p < gatherAhead && (data[p] < 0xC0 || data[p] == 0xC1 || data[p] == 0xC2));
