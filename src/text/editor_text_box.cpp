@@ -63,8 +63,7 @@ bool breaksOnlyAtLineFeeds(const QString& text)
 struct EditorTextBox::PendingText {
     QString text;
     qsizetype next = 0;
-    int lines = 0; // of the whole text
-    std::vector<LineEnd> ends;
+    std::vector<LineEnd> ends; // one fewer than the lines of the whole text
     LineEnd usualEnd = LineEnd::None;
 };
 
@@ -107,8 +106,7 @@ void EditorTextBox::setJoinedText(std::u16string_view text, const std::vector<Li
         setPlainText(shown.left(firstEnd));
         // Nothing of the load is undone; the history starts when it ends.
         document()->setUndoRedoEnabled(false);
-        pending_ = std::make_unique<PendingText>(
-            PendingText{std::move(shown), firstEnd, static_cast<int>(ends.size()) + 1, ends, usualEnd});
+        pending_ = std::make_unique<PendingText>(PendingText{std::move(shown), firstEnd, ends, usualEnd});
         loadTimer_->start();
         return;
     }
@@ -173,7 +171,7 @@ void EditorTextBox::finishLoading()
 
 int EditorTextBox::lineCount() const
 {
-    return pending_ ? pending_->lines : document()->blockCount();
+    return pending_ ? static_cast<int>(pending_->ends.size()) + 1 : document()->blockCount();
 }
 
 void EditorTextBox::keyPressEvent(QKeyEvent* event)

@@ -187,7 +187,10 @@ std::string encodePcx(const IndexedImage& image, bool withPalette)
             x += run;
         }
     }
-    out.append(reinterpret_cast<const char*>(buffer.get()), static_cast<std::size_t>(at - buffer.get()));
+    const auto used = static_cast<std::size_t>(at - buffer.get());
+    // Room for the palette too, or appending it would copy the pixels again.
+    out.reserve(out.size() + used + kPcxPaletteBlockSize);
+    out.append(reinterpret_cast<const char*>(buffer.get()), used);
 
     putU8(out, kPcxPaletteMarker);
     if (withPalette)
