@@ -26,7 +26,7 @@
 #include "sprites/sprite_window.h"
 
 #include "common/atomic_file.h"
-#include "sfflib/sff.h"
+#include "formats/sff.h"
 #include "sprite_figure.h"
 
 #include <benchmark/benchmark.h>

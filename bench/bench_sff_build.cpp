@@ -5,15 +5,15 @@
 // the same run, is the least a build costs: the same PCX files read and
 // written one after another into a single file, durably, as the archive is.
 
-#include "sfflib/archive_description.h"
-#include "sfflib/pcx.h"
-#include "sfflib/sff.h"
-#include "sfflib/sprite_tools.h"
+#include "formats/archive_description.h"
+#include "formats/sff.h"
+#include "formats/sff_pcx.h"
 #include "sprite_figure.h"
+#include "sprite_tools/sprite_tools.h"
 
 #include "common/atomic_file.h"
 #include "common/text.h"
-#include "sprites/sprite_index.h"
+#include "formats/sprite_index.h"
 
 #include <benchmark/benchmark.h>
 

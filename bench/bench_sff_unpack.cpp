@@ -5,9 +5,9 @@
 //   bench_sff_unpack make OUT.sff [SPRITES]  writes such an archive, for
 //                                            bench/unpack_vs_copy.sh
 
-#include "sfflib/sff.h"
-#include "sfflib/sprite_tools.h"
+#include "formats/sff.h"
 #include "sprite_figure.h"
+#include "sprite_tools/sprite_tools.h"
 
 #include "common/atomic_file.h"
 

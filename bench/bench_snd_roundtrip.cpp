@@ -4,7 +4,7 @@
 //   bench_snd_roundtrip make BANK MEGABYTES   writes a bank of about that size
 //   bench_snd_roundtrip copy BANK OUT         opens BANK in the editor, saves it as OUT
 
-#include "sound/snd_format.h"
+#include "formats/snd_format.h"
 #include "sound/sound_editor.h"
 
 #include <cstdio>

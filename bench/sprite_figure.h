@@ -2,7 +2,7 @@
 // Sprites for the benchmarks: a figure of colour runs on colour 0, so that
 // the run lengths and repeats look like a real sprite's.
 
-#include "sfflib/image.h"
+#include "formats/sff_image.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include "fuzz_support.h"
 
-#include "palette/act.h"
+#include "formats/act.h"
 
 using namespace vantrel;
 

@@ -6,9 +6,9 @@
 #include "fuzz_support.h"
 
 #include "anim/air.h"
-#include "anim/air_document.h"
 #include "anim/clsn.h"
 #include "common/text.h"
+#include "formats/air_document.h"
 #include "sprites/workspace.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -2,7 +2,7 @@
 
 #include "fuzz_support.h"
 
-#include "shell/character_files.h"
+#include "formats/character_definition.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -2,7 +2,7 @@
 
 #include "fuzz_support.h"
 
-#include "palette/pal.h"
+#include "formats/pal.h"
 
 using namespace vantrel;
 

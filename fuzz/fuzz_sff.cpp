@@ -4,8 +4,8 @@
 
 #include "fuzz_support.h"
 
-#include "sfflib/sff.h"
-#include "sfflib/sff_sprite_list.h"
+#include "formats/sff.h"
+#include "formats/sff_sprite_list.h"
 
 #include <algorithm>
 

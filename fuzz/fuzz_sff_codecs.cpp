@@ -4,8 +4,8 @@
 
 #include "fuzz_support.h"
 
-#include "sfflib/png.h"
-#include "sfflib/sff_codecs.h"
+#include "formats/png.h"
+#include "formats/sff_codecs.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -4,7 +4,7 @@
 
 #include "fuzz_support.h"
 
-#include "sfflib/pcx.h"
+#include "formats/sff_pcx.h"
 
 using namespace vantrel;
 

@@ -3,7 +3,7 @@
 
 #include "fuzz_support.h"
 
-#include "sound/snd_format.h"
+#include "formats/snd_format.h"
 
 using namespace vantrel;
 

@@ -4,8 +4,8 @@
 #include "fuzz_support.h"
 
 #include "common/text.h"
-#include "sfflib/archive_description.h"
-#include "sprites/sprite_index.h"
+#include "formats/archive_description.h"
+#include "formats/sprite_index.h"
 #include "sprites/workspace.h"
 
 using namespace vantrel;

@@ -3,7 +3,7 @@
 // angles, painted into an 8-bit picture whose palette indices name body parts
 // (so that each ACT palette recolours the figure).
 
-#include "sfflib/image.h"
+#include "formats/sff_image.h"
 
 #include <array>
 #include <string>

@@ -12,8 +12,8 @@
 #include "wave.h"
 
 #include "common/atomic_file.h"
-#include "sfflib/pcx.h"
-#include "sound/snd_format.h"
+#include "formats/sff_pcx.h"
+#include "formats/snd_format.h"
 
 #include <cmath>
 #include <cstdio>

@@ -4,7 +4,7 @@
 // collision box editor both take their frames from here, so a frame has the
 // same number in both; a frame whose sprite is missing keeps its place.
 
-#include "anim/air_document.h"
+#include "formats/air_document.h"
 
 #include <optional>
 #include <string>

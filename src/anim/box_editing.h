@@ -10,7 +10,7 @@
 // that frame, as the engine reads it) or, on request, to the default block.
 // Only the lines of that block change (see replaceBoxes()).
 
-#include "anim/air_document.h"
+#include "formats/air_document.h"
 
 #include <array>
 #include <string>

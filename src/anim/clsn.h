@@ -2,7 +2,7 @@
 // The action numbers the collision box window works with: one 16-bit number
 // per action of the AIR model, or a refusal of the whole file.
 
-#include "anim/air_document.h"
+#include "formats/air_document.h"
 
 #include <cstdint>
 #include <optional>

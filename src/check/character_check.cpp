@@ -3,8 +3,8 @@
 #include "check/character_checker.h"
 #include "common/paths.h"
 #include "common/text.h"
-#include "shell/character_files.h"
-#include "sound/snd_format.h"
+#include "formats/character_definition.h"
+#include "formats/snd_format.h"
 
 #include <algorithm>
 #include <filesystem>

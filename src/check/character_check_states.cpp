@@ -5,7 +5,7 @@
 #include "check/state_library.h"
 #include "check/trigger_expression.h"
 #include "common/text.h"
-#include "shell/character_files.h"
+#include "formats/character_definition.h"
 
 #include <algorithm>
 

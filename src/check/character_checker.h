@@ -4,10 +4,10 @@
 // character_check_air.cpp and character_check_states.cpp. Not for use outside
 // the checker; checkCharacter() in character_check.h is its entry point.
 
-#include "anim/air_document.h"
 #include "check/character_check.h"
-#include "check/section_text.h"
-#include "sfflib/sff_sprite_list.h"
+#include "formats/air_document.h"
+#include "formats/section_text.h"
+#include "formats/sff_sprite_list.h"
 
 #include <cstdint>
 #include <optional>

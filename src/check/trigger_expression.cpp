@@ -1,8 +1,8 @@
 #include "trigger_expression.h"
 
-#include "check/section_text.h"
 #include "check/state_library.h"
 #include "common/text.h"
+#include "formats/section_text.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "image/pcx.h"
 
 #include "common/text.h"
-#include "image/pcx_header.h"
+#include "formats/pcx_header.h"
 
 #include <algorithm>
 #include <array>

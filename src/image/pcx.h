@@ -3,18 +3,14 @@
 // files, run-length decoded into an index buffer with 4-byte-aligned rows,
 // optionally mirrored, with the palette chosen by the caller's mode.
 
+#include "formats/palette.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace vantrel {
-
-struct Rgb {
-    std::uint8_t r = 0, g = 0, b = 0;
-    bool operator==(const Rgb&) const = default;
-};
-using Palette = std::array<Rgb, 256>;
 
 // The index buffer of a decoded picture.
 struct DecodedImage {

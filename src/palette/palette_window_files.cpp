@@ -6,8 +6,8 @@
 #include "common/atomic_file.h"
 #include "common/paths.h"
 #include "common/text.h"
-#include "palette/act.h"
-#include "palette/pal.h"
+#include "formats/act.h"
+#include "formats/pal.h"
 #include "palette/palette_commands.h"
 #include "shell/dropped_files.h"
 

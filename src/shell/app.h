@@ -3,8 +3,8 @@
 // the sprite workspace, the settings, and the services (dialogs, settings
 // store). One App lives for the whole run; tests make their own.
 
+#include "formats/character_definition.h"
 #include "image/pcx.h"
-#include "shell/character_files.h"
 #include "shell/dialogs.h"
 #include "shell/qt_text.h"
 #include "shell/settings.h"

@@ -7,9 +7,9 @@
 // After a crash the character can instead be opened on the workspace that
 // run left, with its unsaved sprite changes.
 
-#include "shell/character_files.h"
+#include "formats/character_definition.h"
+#include "formats/sprite_index.h"
 #include "shell/spawn_runner.h"
-#include "sprites/sprite_index.h"
 
 #include <QString>
 

@@ -5,7 +5,7 @@
 #include "main_window.h"
 
 #include "common/atomic_file.h"
-#include "sprites/sprite_index.h"
+#include "formats/sprite_index.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -4,7 +4,7 @@
 // offers. The window turns user events into these calls and shows the
 // messages they return; a test drives the same calls.
 
-#include "sound/snd_format.h"
+#include "formats/snd_format.h"
 
 #include <functional>
 #include <optional>

@@ -1,8 +1,8 @@
 #include "sff_build.h"
 
 #include "common/text.h"
-#include "sfflib/archive_description.h"
-#include "sfflib/png.h"
+#include "formats/archive_description.h"
+#include "formats/png.h"
 #include "shell/spawn_script.h"
 
 #include <fstream>

@@ -3,9 +3,9 @@
 #include "common/atomic_file.h"
 #include "common/paths.h"
 #include "common/text.h"
+#include "formats/png.h"
+#include "formats/sff_pcx.h"
 #include "image/pcx.h"
-#include "sfflib/pcx.h"
-#include "sfflib/png.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -4,7 +4,7 @@
 // records; <work> is the running copy's own folder (App::workDir).
 // Every sprite operation edits this table; the build writes it back.
 
-#include "sprites/sprite_index.h"
+#include "formats/sprite_index.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 // Pictures the animation window tests draw with.
 
-#include "anim/air_document.h"
+#include "formats/air_document.h"
 
 #include <string>
 #include <vector>

@@ -6,7 +6,7 @@
 // own. The checker test reads it for correctness, the benchmark for speed.
 
 #include "../sound/sound_fixtures.h"
-#include "sfflib/sff.h"
+#include "formats/sff.h"
 
 #include <fstream>
 #include <string>

@@ -1,7 +1,7 @@
 // The AIR document: what it reads from real and hand-made files, where it
 // places every line, and the box writer that changes only what was edited.
 
-#include "anim/air_document.h"
+#include "formats/air_document.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -5,9 +5,9 @@
 #include "../sound/sound_fixtures.h"
 #include "check/character_check.h"
 #include "check/trigger_expression.h"
+#include "formats/sff.h"
+#include "formats/sff_sprite_list.h"
 #include "large_character.h"
-#include "sfflib/sff.h"
-#include "sfflib/sff_sprite_list.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 #include "check/state_library.h"
 #include "common/encoding.h"
 #include "common/text.h"
-#include "sfflib/sff.h"
+#include "formats/sff.h"
 #include "test_support.h"
 #include "text/state_extras.h"
 

@@ -1,5 +1,5 @@
+#include "formats/pcx_header.h"
 #include "image/pcx.h"
-#include "image/pcx_header.h"
 #include "pcx_builder.h"
 #include "test_support.h"
 

@@ -1,5 +1,5 @@
-#include "palette/act.h"
-#include "palette/pal.h"
+#include "formats/act.h"
+#include "formats/pal.h"
 #include "palette/palette_editor.h"
 #include "test_support.h"
 

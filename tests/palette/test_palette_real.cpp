@@ -2,7 +2,7 @@
 // sample is the first unpacked sprite, and each of the six palettes
 // recolours it.
 
-#include "palette/act.h"
+#include "formats/act.h"
 #include "palette/palette_window.h"
 #include "shell/main_window.h"
 #include "test_support.h"

@@ -1,6 +1,6 @@
 #include "file_drops.h"
-#include "palette/act.h"
-#include "palette/pal.h"
+#include "formats/act.h"
+#include "formats/pal.h"
 #include "palette/palette_window.h"
 #include "shell/action_icons.h"
 #include "shortcut_table.h"

@@ -1,4 +1,4 @@
-#include "shell/character_files.h"
+#include "formats/character_definition.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

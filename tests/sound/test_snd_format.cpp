@@ -1,4 +1,4 @@
-#include "sound/snd_format.h"
+#include "formats/snd_format.h"
 #include "sound_fixtures.h"
 #include "test_support.h"
 

@@ -3,9 +3,9 @@
 // pictures going out as PNG, the version in the build options dialog, and a
 // real SFF v2 character edited, saved and opened again.
 
+#include "formats/png.h"
+#include "formats/sff_pcx.h"
 #include "palette/palette_window.h"
-#include "sfflib/pcx.h"
-#include "sfflib/png.h"
 #include "shell/main_window.h"
 #include "sprites/build_options_dialog.h"
 #include "sprites/sff_build.h"

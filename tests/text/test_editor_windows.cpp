@@ -1,4 +1,4 @@
-#include "shell/character_files.h"
+#include "formats/character_definition.h"
 #include "shell/main_window.h"
 #include "text/character_editors.h"
 #include "text/editor_text_box.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Pictures, archives and folders the sprite tool tests build for themselves.
 
-#include "sfflib/sff.h"
+#include "formats/sff.h"
 
 #include <gtest/gtest.h>
 #include <png.h>

@@ -2,7 +2,7 @@
 
 #include "fixtures.h"
 
-#include "sfflib/pcx.h"
+#include "formats/sff_pcx.h"
 
 using namespace sfflib;
 using namespace sfftest;

@@ -5,9 +5,9 @@
 
 #include "fixtures.h"
 
-#include "sfflib/pcx.h"
-#include "sfflib/png.h"
-#include "sfflib/sff_codecs.h"
+#include "formats/png.h"
+#include "formats/sff_codecs.h"
+#include "formats/sff_pcx.h"
 
 #include <sys/resource.h>
 #include <sys/wait.h>

@@ -4,9 +4,9 @@
 #include "fixtures.h"
 #include "v2_reader.h"
 
-#include "sfflib/archive_description.h"
-#include "sfflib/png.h"
-#include "sfflib/sff_codecs.h"
+#include "formats/archive_description.h"
+#include "formats/png.h"
+#include "formats/sff_codecs.h"
 
 #include <random>
 

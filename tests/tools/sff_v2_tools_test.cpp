@@ -5,10 +5,10 @@
 #include "tool_run.h"
 #include "v2_reader.h"
 
-#include "sfflib/archive_description.h"
-#include "sfflib/pcx.h"
-#include "sfflib/png.h"
-#include "sprites/sprite_index.h"
+#include "formats/archive_description.h"
+#include "formats/png.h"
+#include "formats/sff_pcx.h"
+#include "formats/sprite_index.h"
 
 #include <set>
 

@@ -3,8 +3,8 @@
 
 #include "tool_run.h"
 
-#include "sfflib/pcx.h"
-#include "sprites/sprite_index.h"
+#include "formats/sff_pcx.h"
+#include "formats/sprite_index.h"
 
 #include <set>
 

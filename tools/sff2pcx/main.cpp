@@ -1,7 +1,7 @@
 // sff2pcx: unpacks an SFF sprite archive into picture files and the sprite
 // index tempsff.txt in the current directory, which the editor then reads.
 
-#include "sfflib/sprite_tools.h"
+#include "sprite_tools/sprite_tools.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,7 +1,7 @@
 // sprmaker: builds an SFF sprite archive (version 1 or 2) from the sprite
 // index read on standard input, whose first line names the archive to write.
 
-#include "sfflib/sprite_tools.h"
+#include "sprite_tools/sprite_tools.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,0 +1,30 @@
+#pragma once
+// ACT palette files: 768 bytes, 256 entries of red, green, blue, stored in
+// reverse order (the file's first entry is palette index 255).
+
+#include "formats/palette.h"
+
+#include <optional>
+#include <string>
+
+namespace vantrel {
+
+inline constexpr std::size_t kActFileSize = 768;
+
+struct ActReadResult {
+    bool ok = false;
+    std::string error; // a sentence for the user when !ok
+    Palette palette{};
+};
+
+// The palette of an ACT file's bytes; nothing when they are fewer than 768.
+// Bytes after the first 768 (some programs append a colour count) are ignored.
+std::optional<Palette> paletteFromAct(const std::string& bytes);
+
+// The 768 bytes of an ACT file for a palette.
+std::string actBytes(const Palette& palette);
+
+// Reads an ACT file; never creates or changes it.
+ActReadResult readActFile(const std::string& path);
+
+} // namespace vantrel

@@ -1,0 +1,169 @@
+#include "formats/archive_description.h"
+
+#include "common/paths.h"
+#include "common/text.h"
+
+#include <charconv>
+#include <filesystem>
+#include <system_error>
+
+namespace sfflib {
+
+namespace {
+
+std::string pictureKey(const std::string& file)
+{
+    return vantrel::toLowerAscii(vantrel::toSlashes(file));
+}
+
+// The words of a line, split at single spaces.
+std::vector<std::string_view> words(std::string_view line, std::size_t limit = std::string_view::npos)
+{
+    std::vector<std::string_view> out;
+    while (!line.empty() && out.size() + 1 < limit) {
+        const auto space = line.find(' ');
+        out.push_back(line.substr(0, space));
+        if (space == std::string_view::npos)
+            return out;
+        line.remove_prefix(space + 1);
+    }
+    out.push_back(line);
+    return out;
+}
+
+template <class T> bool number(std::string_view text, T& value, int base = 10)
+{
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    return error == std::errc() && end == text.data() + text.size() && !text.empty();
+}
+
+// Reads "<word> <count>".
+bool countLine(std::string_view line, std::string_view word, std::size_t& count)
+{
+    const auto w = words(line);
+    return w.size() == 2 && w[0] == word && number(w[1], count);
+}
+
+char hexDigit(unsigned v)
+{
+    return "0123456789abcdef"[v & 15];
+}
+
+} // namespace
+
+int ArchiveDescription::paletteOfPicture(const std::string& pictureFile) const
+{
+    if (m_lookup.size() != pictures.size()) {
+        m_lookup.clear();
+        for (const auto& [file, palette] : pictures)
+            m_lookup.emplace(pictureKey(file), palette);
+    }
+    const auto found = m_lookup.find(pictureKey(pictureFile));
+    return found == m_lookup.end() ? -1 : found->second;
+}
+
+std::string descriptionPathFor(const std::string& indexPath)
+{
+    const std::string_view suffix(".txt");
+    if (indexPath.size() > suffix.size()
+        && indexPath.compare(indexPath.size() - suffix.size(), suffix.size(), suffix) == 0)
+        return indexPath.substr(0, indexPath.size() - suffix.size()) + ".v2.txt";
+    return indexPath + ".v2.txt";
+}
+
+std::string formatArchiveDescription(const ArchiveDescription& d)
+{
+    std::string out = "SFF " + d.version + "\n";
+    out += "palettes " + std::to_string(d.palettes.size()) + "\n";
+    for (const PaletteEntry& p : d.palettes) {
+        out += std::to_string(p.group) + " " + std::to_string(p.number) + " " + std::to_string(p.count());
+        for (std::size_t i = 0; i < p.colours.size(); ++i) {
+            if (i % 4 == 0)
+                out += ' ';
+            out += hexDigit(p.colours[i] >> 4);
+            out += hexDigit(p.colours[i]);
+        }
+        out += '\n';
+    }
+    out += "pictures " + std::to_string(d.pictures.size()) + "\n";
+    for (const auto& [file, palette] : d.pictures)
+        out += std::to_string(palette) + " " + file + "\n";
+    return out;
+}
+
+Result<ArchiveDescription> parseArchiveDescription(std::string_view text)
+{
+    using R = Result<ArchiveDescription>;
+    const std::vector<std::string> lines = vantrel::splitLines(text);
+    std::size_t at = 0;
+    const auto fault = [&](const std::string& what) {
+        return R::failure("the SFF v2 description, line " + std::to_string(at + 1) + ": " + what);
+    };
+    const auto line = [&]() -> std::string_view { return at < lines.size() ? std::string_view(lines[at]) : ""; };
+
+    ArchiveDescription d;
+    const auto head = words(line());
+    if (head.size() != 2 || head[0] != "SFF" || head[1].empty())
+        return fault("it does not start with \"SFF\" and a version");
+    d.version = std::string(head[1]);
+    ++at;
+
+    std::size_t count = 0;
+    if (!countLine(line(), "palettes", count) || count > 0x10000)
+        return fault("expected \"palettes\" and their number (at most 65536)");
+    ++at;
+    d.palettes.reserve(count);
+    for (std::size_t k = 0; k < count; ++k, ++at) {
+        const auto w = words(line());
+        PaletteEntry p;
+        std::size_t colours = 0;
+        if (w.size() < 3 || !number(w[0], p.group) || !number(w[1], p.number) || !number(w[2], colours))
+            return fault("expected a palette's group, number and count of colours");
+        if (colours < 1 || colours > 256)
+            return fault("a palette holds 1 to 256 colours, not " + std::string(w[2]));
+        if (w.size() != 3 + colours)
+            return fault("the palette should list " + std::to_string(colours) + " colours");
+        p.colours.resize(colours * 4);
+        for (std::size_t c = 0; c < colours; ++c) {
+            std::uint32_t rgba = 0;
+            if (w[3 + c].size() != 8 || !number(w[3 + c], rgba, 16))
+                return fault("the colour \"" + std::string(w[3 + c]) + "\" is not 8 hexadecimal digits");
+            for (int b = 0; b < 4; ++b)
+                p.colours[c * 4 + b] = static_cast<std::uint8_t>(rgba >> (24 - 8 * b));
+        }
+        d.palettes.push_back(std::move(p));
+    }
+
+    if (!countLine(line(), "pictures", count) || count > lines.size())
+        return fault("expected \"pictures\" and their number");
+    ++at;
+    d.pictures.reserve(count);
+    for (std::size_t k = 0; k < count; ++k, ++at) {
+        const auto w = words(line(), 2);
+        std::uint32_t palette = 0;
+        if (w.size() != 2 || !number(w[0], palette) || w[1].empty())
+            return fault("expected a palette index and a picture file");
+        if (palette >= d.palettes.size())
+            return fault("palette " + std::to_string(palette) + " is past the palette table of "
+                         + std::to_string(d.palettes.size()));
+        d.pictures.emplace_back(std::string(w[1]), static_cast<std::uint16_t>(palette));
+    }
+    return d;
+}
+
+Result<std::optional<ArchiveDescription>> readArchiveDescription(const std::string& path)
+{
+    using R = Result<std::optional<ArchiveDescription>>;
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        return R(std::nullopt);
+    const auto bytes = vantrel::readFileBytes(path);
+    if (!bytes)
+        return R::failure("cannot read " + path);
+    auto parsed = parseArchiveDescription(*bytes);
+    if (!parsed)
+        return R::failure(parsed.error());
+    return R(std::optional<ArchiveDescription>(std::move(*parsed)));
+}
+
+} // namespace sfflib

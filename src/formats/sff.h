@@ -1,0 +1,184 @@
+#pragma once
+// SFF sprite archives: reading versions 1 and 2, writing both.
+
+#include "formats/sff_image.h"
+#include "formats/sff_result.h"
+
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace sfflib {
+
+struct Sprite {
+    std::int16_t group = 0;
+    std::int16_t imageNo = 0;
+    std::int16_t axisX = 0;
+    std::int16_t axisY = 0;
+    std::size_t image = 0; // the picture: an index into SpriteArchive::images, or SffReader's pictures
+};
+
+// A palette of an SFF v2 palette table: its group, its number and its
+// colours, four bytes each (red, green, blue and a fourth byte, alpha in
+// version 2.01). A palette holds 1 to 256 colours.
+struct PaletteEntry {
+    std::int16_t group = 0;
+    std::int16_t number = 0;
+    std::vector<std::uint8_t> colours;
+
+    std::size_t count() const { return colours.size() / 4; }
+    bool operator==(const PaletteEntry&) const = default;
+};
+
+// An archive opened for unpacking. Opening reads the header, the sprite and
+// palette tables and checks every offset, length, link and palette index;
+// the pictures are decoded one at a time when asked for, so that unpacking
+// holds the file and one picture, never the whole archive decoded.
+//
+// A picture is what one PCX or PNG file of the workspace holds. Sprites that
+// link to another, and SFF v2 sprites whose nodes point at the same data with
+// the same size and palette, share one picture.
+class SffReader {
+public:
+    static Result<SffReader> open(std::string bytes);
+    static Result<SffReader> openFile(const std::string& path);
+
+    // 1 or 2; the version as "1.01", "2.00", "2.01".
+    int version() const { return m_versionBytes[3]; }
+    std::string versionText() const;
+
+    // In archive order; Sprite::image is a picture index.
+    const std::vector<Sprite>& sprites() const { return m_sprites; }
+    std::size_t pictureCount() const { return m_pictures.size(); }
+    // Version 2: the palette table, links resolved to the colours they name.
+    // Version 1 has none.
+    const std::vector<PaletteEntry>& palettes() const { return m_palettes; }
+    // Version 2: the palette table entry the picture is drawn with.
+    std::uint16_t paletteOf(std::size_t picture) const { return m_pictures.at(picture).palette; }
+
+    // The picture: 8-bit pictures carry the 256 colours they are drawn with
+    // (a v2 palette of fewer colours is followed by black), 24 and 32-bit PNG
+    // sprites come as true colour. Fails with a sentence naming the sprite.
+    Result<Picture> decode(std::size_t picture) const;
+
+private:
+    struct Source {
+        std::uint64_t offset = 0; // of the data in the file
+        std::uint64_t length = 0;
+        std::uint32_t firstSprite = 0;
+        // Version 1: the picture whose palette block gives the colours, when
+        // not its own; none: all black.
+        std::size_t paletteFrom = self;
+        // Version 2.
+        std::uint8_t format = 0;
+        std::uint16_t width = 0;
+        std::uint16_t height = 0;
+        std::uint16_t palette = 0;
+    };
+    static constexpr std::size_t self = std::numeric_limits<std::size_t>::max();
+    static constexpr std::size_t none = self - 1;
+
+    void readTablesV1();
+    void readTablesV2();
+    Picture decodeV1(const Source& source) const;
+    Picture decodeV2(const Source& source) const;
+
+    std::string m_bytes;
+    std::array<std::uint8_t, 4> m_versionBytes{};
+    std::vector<Sprite> m_sprites;
+    std::vector<Source> m_pictures;
+    std::vector<PaletteEntry> m_palettes;
+    // The last pixel block decoded: nodes that share data share one decode.
+    mutable std::uint64_t m_cachedOffset = 0;
+    mutable std::uint64_t m_cachedLength = 0;
+    mutable std::vector<std::uint8_t> m_cachedPixels;
+};
+
+// What an archive holds, decoded at once: its distinct pictures, each with
+// the full palette it is drawn with, and its sprites in archive order. Linked
+// sprites share the picture of the sprite they link to.
+struct SpriteArchive {
+    std::vector<IndexedImage> images;
+    std::vector<Sprite> sprites;
+};
+
+// Reads an SFF of version 1 or 2 whose sprites are all 8-bit. Every offset
+// and length is checked; a damaged or unsupported archive, or one with a 24
+// or 32-bit sprite, gives a failure naming the sprite and the fault.
+Result<SpriteArchive> readSff(std::string_view bytes);
+Result<SpriteArchive> readSffFile(const std::string& path);
+
+// One sprite to write: its picture and palette, numbers and axis.
+struct SpriteSource {
+    IndexedImage image;
+    std::int16_t group = 0;
+    std::int16_t imageNo = 0;
+    std::int16_t axisX = 0;
+    std::int16_t axisY = 0;
+};
+
+struct BuildOptions {
+    bool crop = false;           // cut away the rows and columns of colour 0 around the picture
+    bool samePalette = false;    // v1: store a palette equal to the previous sprite's as "same palette";
+                                 // v2: store a palette equal to an earlier one as a link to it
+    bool linkDuplicates = false; // store a repeated picture as a link to its first copy
+    int version = 0;             // 1 or 2; 0: the version of the workspace
+};
+
+// The smallest part of the picture that holds every non-zero pixel, with the
+// axis moved so that it stays where it was drawn. An empty picture becomes
+// one pixel of colour 0 at its top left corner. Fails when the moved axis
+// leaves the range an SFF can store.
+Result<SpriteSource> cropSprite(const SpriteSource& sprite);
+
+// The same for a true-colour picture, whose empty pixels are those of alpha
+// 0; a picture without alpha has none and stays as it is.
+Result<TrueColourImage> cropTrueColour(const TrueColourImage& image, std::int16_t& axisX, std::int16_t& axisY);
+
+// An SFF v1 archive of the sprites, in their order. The first sprite always
+// carries its palette.
+Result<std::string> writeSffV1(const std::vector<SpriteSource>& sprites, const BuildOptions& options);
+
+// Writes an SFF v2.01 archive one sprite at a time: it holds the archive
+// being built and never more than one picture besides.
+//
+// 8-bit pictures are stored LZ5-compressed when every pixel is below 32 (the
+// colour depth of 5-bit palettes), RLE8-compressed otherwise; true-colour
+// pictures as PNG (24 bits without alpha, 32 with). Every palette of the
+// table is written, used or not.
+class SffV2Writer {
+public:
+    SffV2Writer(std::vector<PaletteEntry> palettes, const BuildOptions& options);
+
+    // Appends a palette to the table; returns its index.
+    Result<std::uint16_t> addPalette(PaletteEntry palette);
+    const std::vector<PaletteEntry>& palettes() const { return m_palettes; }
+
+    // Appends a sprite drawn with palette `palette` of the table (ignored for
+    // true colour). Fails when the palette does not exist, the picture is
+    // empty or too large, or the archive would pass 4 GB.
+    Result<bool> addSprite(const Sprite& numbers, const Picture& picture, std::uint16_t palette);
+
+    std::size_t spriteCount() const { return m_nodes.size() / nodeSize; }
+
+    // The archive's bytes.
+    std::string finish() const;
+
+    static constexpr std::size_t nodeSize = 28;
+
+private:
+    Result<bool> store(const Sprite& numbers, int width, int height, std::uint8_t format, std::uint8_t depth,
+                       std::string_view data, std::uint16_t palette, std::size_t hash);
+
+    std::vector<PaletteEntry> m_palettes;
+    BuildOptions m_options;
+    std::string m_nodes;
+    std::string m_spriteData;
+    std::unordered_multimap<std::uint64_t, std::size_t> m_stored; // picture hash -> sprite, for links
+};
+
+} // namespace sfflib

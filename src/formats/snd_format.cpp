@@ -1,0 +1,322 @@
+#include "formats/snd_format.h"
+
+#include "common/atomic_file.h"
+#include "common/text.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vantrel {
+
+namespace {
+
+constexpr std::int64_t kMaxField = std::numeric_limits<std::int32_t>::max();
+
+bool endsWith(std::string_view text, std::string_view suffix)
+{
+    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+// writeFileAtomic reports the system's reason as text; a full disk has its own
+// message for the user, so tell it apart by that reason.
+bool isDiskFull(const WriteResult& result)
+{
+    return endsWith(result.error, std::strerror(ENOSPC)) || endsWith(result.error, std::strerror(EDQUOT));
+}
+
+std::string fitted(std::string_view text, std::size_t size, char pad)
+{
+    std::string out(text.substr(0, size));
+    out.resize(size, pad);
+    return out;
+}
+
+// Where the readers take a bank's bytes from: the whole file in memory, or
+// the open file itself, so that each WAV image goes from the file straight
+// into its sample and a bank takes no more memory than its own size. read()
+// copies n bytes from pos and is false when they run past the end.
+struct MemorySource {
+    std::string_view file;
+
+    std::size_t size() const { return file.size(); }
+    bool read(std::size_t pos, std::size_t n, char* to) const
+    {
+        if (pos > file.size() || file.size() - pos < n)
+            return false;
+        std::copy_n(file.data() + pos, n, to);
+        return true;
+    }
+};
+
+struct FileSource {
+    int fd = -1;
+    std::size_t bytes = 0; // the size the file had when opened
+
+    std::size_t size() const { return bytes; }
+    bool read(std::size_t pos, std::size_t n, char* to) const
+    {
+        if (pos > bytes || bytes - pos < n)
+            return false;
+        while (n > 0) {
+            const ssize_t got = ::pread(fd, to, n, static_cast<off_t>(pos));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0) // an error, or a file that shrank meanwhile
+                return false;
+            to += got;
+            pos += static_cast<std::size_t>(got);
+            n -= static_cast<std::size_t>(got);
+        }
+        return true;
+    }
+};
+
+template <class Source> bool readSamplesFrom(const Source& file, int count, SoundBank& bank)
+{
+    // Every sample takes a sub-header and a WAV image of its own after the
+    // header, so a count the file has no room for is refused before any
+    // memory is taken for it.
+    const std::size_t wanted = static_cast<std::size_t>(count < 0 ? 0 : count);
+    const std::size_t room = file.size() > kSndHeaderSize ? file.size() - kSndHeaderSize : 0;
+    if (wanted > room / (kSndSubHeaderSize + kWavInfoSize))
+        return false;
+    std::vector<SoundSample> samples(wanted);
+    std::size_t pos = kSndHeaderSize;
+    for (std::size_t k = 0; k < samples.size(); ++k) {
+        SoundSample& s = samples[k];
+        char subHeader[kSndSubHeaderSize];
+        if (!file.read(pos, kSndSubHeaderSize, subHeader))
+            return false;
+        const std::string_view fields(subHeader, kSndSubHeaderSize);
+        const auto next = readLittleEndian(fields, 0, 4);
+        const auto length = readLittleEndian(fields, 4, 4);
+        const auto group = readLittleEndian(fields, 8, 4);
+        const auto number = readLittleEndian(fields, 12, 4);
+        if (!next || !length || !group || !number)
+            return false;
+        const std::size_t data = pos + kSndSubHeaderSize;
+        if (file.size() - data < static_cast<std::size_t>(*length))
+            return false;
+        s.headerOffset = static_cast<std::int32_t>(pos);
+        s.nextOffset = *next;
+        s.dataLength = *length;
+        s.groupNumber = *group;
+        s.sampleNumber = *number;
+        s.wavData.resize(static_cast<std::size_t>(*length));
+        if (!file.read(data, s.wavData.size(), s.wavData.data()) || !readWavInfo(s.wavData, s))
+            return false;
+        // Each sub-file must lie after the one before it: a next offset that
+        // points back would read the same bytes again and again.
+        if (k + 1 < samples.size()) {
+            if (static_cast<std::size_t>(*next) < data + static_cast<std::size_t>(*length))
+                return false;
+            pos = static_cast<std::size_t>(*next);
+        }
+    }
+    bank.samples = std::move(samples);
+    return true;
+}
+
+template <class Source> SndLoadResult parseFrom(const Source& file)
+{
+    SndLoadResult result;
+    std::string header(std::min(file.size(), kSndHeaderSize), '\0');
+    if (!file.read(0, header.size(), header.data()))
+        return result;
+    if (!isSndFile(header)) {
+        result.status = SndLoadStatus::NotSnd;
+        return result;
+    }
+    const auto count = readSndHeader(header, result.bank);
+    if (!count || !readSamplesFrom(file, *count, result.bank)) {
+        result.bank = SoundBank{};
+        result.status = SndLoadStatus::Failed;
+        return result;
+    }
+    result.status = SndLoadStatus::Loaded;
+    return result;
+}
+
+std::size_t encodedSize(const SoundBank& bank)
+{
+    std::size_t total = kSndHeaderSize;
+    for (const SoundSample& s : bank.samples)
+        total += kSndSubHeaderSize + s.wavData.size();
+    return total;
+}
+
+// Hands the bank's bytes, in file order, to `put` in pieces: the header,
+// then each sub-header and its WAV image as held.
+template <class Put> void layOut(const SoundBank& bank, Put&& put)
+{
+    std::string header;
+    header.reserve(kSndHeaderSize);
+    header += fitted(bank.signature, 12, '\0');
+    header += fitted(bank.version, 4, '\0');
+    header += encodeLittleEndian(4, bank.soundCount());
+    header += encodeLittleEndian(4, bank.firstOffset);
+    header += fitted(bank.comment, kSndCommentSize, ' ');
+    put(std::string_view(header));
+    std::size_t end = kSndHeaderSize;
+    for (std::size_t k = 0; k < bank.samples.size(); ++k) {
+        const SoundSample& s = bank.samples[k];
+        end += kSndSubHeaderSize + s.wavData.size();
+        // Sub-files go back to back, so a next offset kept from a file that
+        // had gaps between them would point into the middle of a WAV image.
+        const std::int64_t next = k + 1 < bank.samples.size() ? static_cast<std::int64_t>(end) : s.nextOffset;
+        const std::string subHeader = encodeLittleEndian(4, next)
+            + encodeLittleEndian(4, static_cast<std::int64_t>(s.wavData.size())) + encodeLittleEndian(4, s.groupNumber)
+            + encodeLittleEndian(4, s.sampleNumber);
+        put(std::string_view(subHeader));
+        put(std::string_view(s.wavData));
+    }
+}
+
+SndWriteResult sndWriteResult(const WriteResult& written)
+{
+    if (written)
+        return {true, false, {}};
+    return {false, isDiskFull(written), written.error};
+}
+
+} // namespace
+
+void SoundBank::setComment(std::string_view text)
+{
+    comment = fitted(text, kSndCommentSize, ' ');
+}
+
+std::optional<std::int32_t> readLittleEndian(std::string_view bytes, std::size_t pos, int n)
+{
+    if (n <= 0 || n > 4 || pos > bytes.size() || bytes.size() - pos < static_cast<std::size_t>(n))
+        return std::nullopt;
+    std::int64_t sum = 0;
+    for (int i = n - 1; i >= 0; --i)
+        sum = sum * 256 + static_cast<unsigned char>(bytes[pos + static_cast<std::size_t>(i)]);
+    if (sum > kMaxField)
+        return std::nullopt;
+    return static_cast<std::int32_t>(sum);
+}
+
+std::string encodeLittleEndian(int n, std::int64_t value)
+{
+    std::string out(static_cast<std::size_t>(n), '\0');
+    auto bits = static_cast<std::uint64_t>(value);
+    for (int i = 0; i < n; ++i) {
+        out[static_cast<std::size_t>(i)] = static_cast<char>(bits & 0xFF);
+        bits >>= 8;
+    }
+    return out;
+}
+
+bool isSndFile(std::string_view file)
+{
+    return file.substr(0, kSndSignature.size()) == kSndSignature;
+}
+
+std::optional<int> readSndHeader(std::string_view file, SoundBank& bank)
+{
+    if (file.size() < kSndHeaderSize)
+        return std::nullopt;
+    const auto count = readLittleEndian(file, 16, 4);
+    const auto first = readLittleEndian(file, 20, 4);
+    if (!count || !first || *count > kSndMaxSoundCount || *first > 32767)
+        return std::nullopt;
+    bank.signature = std::string(file.substr(0, 12));
+    bank.version = std::string(file.substr(12, 4));
+    bank.firstOffset = static_cast<std::int16_t>(*first);
+    bank.comment = std::string(file.substr(24, kSndCommentSize));
+    return *count;
+}
+
+bool readSndSamples(std::string_view file, int count, SoundBank& bank)
+{
+    return readSamplesFrom(MemorySource{file}, count, bank);
+}
+
+bool isWavFile(std::string_view file)
+{
+    return file.substr(0, 4) == "RIFF" && file.size() >= 15 && file.substr(8, 7) == "WAVEfmt";
+}
+
+bool readWavInfo(std::string_view wav, SoundSample& sample)
+{
+    if (wav.size() < kWavInfoSize)
+        return false;
+    const auto rate = readLittleEndian(wav, 24, 4);
+    const auto channels = readLittleEndian(wav, 22, 2);
+    const auto bits = readLittleEndian(wav, 34, 2);
+    if (!rate || !channels || !bits || *channels > 32767 || *bits > 32767)
+        return false;
+    sample.sampleRate = *rate;
+    sample.channels = static_cast<std::int16_t>(*channels);
+    sample.bitsPerSample = static_cast<std::int16_t>(*bits);
+    return true;
+}
+
+std::string encodeSndFile(const SoundBank& bank)
+{
+    std::string out;
+    out.reserve(encodedSize(bank));
+    layOut(bank, [&out](std::string_view piece) { out += piece; });
+    return out;
+}
+
+SndWriteResult writeSoundFile(const std::string& path, std::string_view bytes)
+{
+    return sndWriteResult(writeFileAtomic(path, bytes));
+}
+
+SndWriteResult writeSndFile(const std::string& path, const SoundBank& bank)
+{
+    if (bank.soundCount() > kSndMaxSoundCount)
+        return {false, false, "A sound bank holds at most 32767 samples."};
+    if (encodedSize(bank) > static_cast<std::size_t>(kMaxField))
+        return {false, false, "A sound bank must stay under 2 GB."};
+    // Written piece by piece from the samples, never gathered whole first.
+    AtomicFileWriter writer(path);
+    layOut(bank, [&writer](std::string_view piece) { writer.write(piece); });
+    return sndWriteResult(writer.commit());
+}
+
+SndLoadResult parseSndFile(std::string_view file)
+{
+    return parseFrom(MemorySource{file});
+}
+
+SndLoadResult loadSndFile(const std::string& path)
+{
+    // Not blocking, so that a pipe given by mistake is refused below rather
+    // than waited on.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return {};
+    struct stat info { };
+    SndLoadResult result;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+        result = parseFrom(FileSource{fd, static_cast<std::size_t>(info.st_size)});
+    ::close(fd);
+    return result;
+}
+
+std::string lengthText(const SoundSample& sample)
+{
+    return formatNumber(sample.dataLength);
+}
+
+std::string frequencyText(const SoundSample& sample)
+{
+    return formatNumber(sample.sampleRate) + " Hz";
+}
+
+std::string formatText(const SoundSample& sample)
+{
+    return formatNumber(sample.bitsPerSample) + " bit - " + (sample.channels == 1 ? "Mono" : "Stereo");
+}
+
+} // namespace vantrel
