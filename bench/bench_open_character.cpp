@@ -20,10 +20,13 @@
 // benchmarks in their order (no random interleaving).
 // (bench/unpack_vs_copy.sh times the tool beside `cp -r` over several rounds.)
 
+#include "documents/document_manager.h"
 #include "scripted_dialogs.h"
 #include "shell/main_window.h"
-#include "shell/settings_store_qt.h"
+#include "sprites/register_windows.h"
+#include "sprites/sprite_document.h"
 #include "sprites/sprite_window.h"
+#include "ui/settings_store_qt.h"
 
 #include "common/atomic_file.h"
 #include "formats/sff.h"
@@ -44,10 +47,6 @@
 #include <memory>
 #include <random>
 #include <string>
-
-namespace vantrel {
-void registerSpritesWindows(MainWindow& main);
-}
 
 namespace {
 
@@ -132,11 +131,13 @@ struct Program {
     QTemporaryDir dir;
     test::ScriptedDialogs dialogs;
     SettingsStoreQt store{dir.path() + "/settings.ini"};
+    DocumentManager documents;
     App app{dir.path(), dir.path(), dialogs, store};
     MainWindow main{app};
 
     Program()
     {
+        app.documents = &documents;
         app.toolsDir = QStringLiteral(VANTREL_APP_DIR);
         registerSpritesWindows(main);
     }
@@ -166,10 +167,12 @@ void BM_OpenCharacterToFirstSprite(benchmark::State& state)
         auto program = std::make_unique<Program>();
         state.ResumeTiming();
         program->main.openCharacter(QString::fromStdString(def));
-        auto* window = qobject_cast<SpriteWindow*>(program->main.openWindow(QStringLiteral("SpriteWindow")));
+        auto* window = qobject_cast<SpriteWindow*>(program->main.openWindow(WindowKind::Sprites));
         const QImage drawn = window ? window->renderView() : QImage();
         state.PauseTiming();
-        if (program->app.sprites.count() != count || !window || window->currentIndex() != 1 || drawn.isNull()) {
+        if (!characterSprites(&program->documents)
+            || characterSprites(&program->documents)->workspace().count() != count || !window
+            || window->currentIndex() != 1 || drawn.isNull()) {
             const QString why =
                 program->dialogs.messages.isEmpty() ? QString() : program->dialogs.messages.first().text;
             state.SkipWithError(("the character did not open: " + why.toStdString()).c_str());
@@ -194,13 +197,15 @@ void BM_SwitchCharacterToFirstSprite(benchmark::State& state)
         auto program = std::make_unique<Program>();
         program->main.openCharacter(def);
         childCpu.leaveOut(untimed);
-        auto* window = qobject_cast<SpriteWindow*>(program->main.openWindow(QStringLiteral("SpriteWindow")));
+        auto* window = qobject_cast<SpriteWindow*>(program->main.openWindow(WindowKind::Sprites));
         window->indexScrollBar->setValue(count);
         state.ResumeTiming();
         program->main.openCharacter(def);
         const QImage drawn = window->renderView();
         state.PauseTiming();
-        if (program->app.sprites.count() != count || window->currentIndex() != 1 || drawn.isNull()) {
+        if (!characterSprites(&program->documents)
+            || characterSprites(&program->documents)->workspace().count() != count || window->currentIndex() != 1
+            || drawn.isNull()) {
             state.SkipWithError("the character did not open again");
             break;
         }

@@ -4,11 +4,13 @@
 // peer, measured in the same run, is the least any redraw costs: one blit of
 // a picture of the view's size.
 
+#include "documents/document_manager.h"
 #include "pcx_builder.h"
 #include "scripted_dialogs.h"
-#include "shell/settings_store_qt.h"
 #include "sprites/sprite_canvas.h"
+#include "sprites/sprite_document.h"
 #include "sprites/sprite_window.h"
+#include "ui/settings_store_qt.h"
 
 #include <benchmark/benchmark.h>
 
@@ -67,18 +69,21 @@ struct Scene {
     QTemporaryDir dir;
     test::ScriptedDialogs dialogs;
     SettingsStoreQt store{dir.path() + "/settings.ini"};
+    DocumentManager documents;
     App app{dir.path(), dir.path(), dialogs, store};
     std::unique_ptr<SpriteWindow> window;
 
     Scene()
     {
+        app.documents = &documents;
         const std::string root = dir.path().toStdString();
-        app.sprites.setAppDir(root);
+        std::vector<SpriteRecord> records;
         for (int k = 1; k <= 2; ++k) {
             const std::string name = "tempsff/s" + std::to_string(k) + ".pcx";
             writeBytes(root + "/" + name, spritePcx(640, 480, k));
-            app.sprites.records().push_back({name, "0", std::to_string(k), "320", "470"});
+            records.push_back({name, "0", std::to_string(k), "320", "470"});
         }
+        documents.addDocument(std::make_unique<SpriteDocument>(QString(), dir.path(), dir.path(), std::move(records)));
         app.zoomFactor = 8.0f;
         window = std::make_unique<SpriteWindow>(app);
         window->jumpGroupEdit->setText("0");

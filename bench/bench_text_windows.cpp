@@ -7,11 +7,12 @@
 // same file (read, decoded, shown and painted, without colours) and taking
 // the same keystroke.
 
+#include "documents/document_manager.h"
 #include "scripted_dialogs.h"
-#include "shell/settings_store_qt.h"
 #include "text/character_editors.h"
 #include "text/editor_text_box.h"
 #include "text/state_file_window.h"
+#include "ui/settings_store_qt.h"
 
 #include <benchmark/benchmark.h>
 
@@ -68,8 +69,10 @@ struct BenchApp {
     QTemporaryDir dir;
     test::ScriptedDialogs dialogs;
     SettingsStoreQt store{dir.path() + "/settings.ini"};
+    DocumentManager documents;
     App app{dir.path(), dir.path(), dialogs, store};
 
+    BenchApp() { app.documents = &documents; }
     std::string path(const char* name) const { return dir.path().toStdString() + "/" + name; }
 };
 
@@ -80,7 +83,7 @@ BenchApp& files()
         writeText(made->path("big.cns"), stateText(5'000'000));
         writeText(made->path("big.st"), stateText(1'000'000));
         writeText(made->path("small.st"), stateText(10'000));
-        made->app.files.constantsFile = made->path("big.cns");
+        made->documents.characterFiles().constantsFile = made->path("big.cns");
         return made;
     }();
     return *b;
@@ -194,7 +197,7 @@ void BM_PeerPlainEditorTyping5MB(benchmark::State& state)
 std::unique_ptr<StateFileWindow> stateWindow(const char* file, bool atEnd)
 {
     BenchApp& b = files();
-    b.app.files.stateFiles[0] = b.path(file);
+    b.documents.characterFiles().stateFiles[0] = b.path(file);
     auto window = std::make_unique<StateFileWindow>(b.app);
     showAndPaint(*window);
     EditorTextBox* editor = window->editor();

@@ -1,72 +1,64 @@
-#include "air_text_link.h"
+#include "anim/air_text_link.h"
 
-#include "common/text.h"
-#include "shell/main_window.h"
-#include "text/editor_text_box.h"
-#include "text/text_editor_window.h"
-
-#include <QMdiArea>
-#include <QMdiSubWindow>
+#include "common/qt_text.h"
+#include "documents/document_manager.h"
+#include "text/text_document.h"
 
 namespace vantrel {
 
-namespace {
-
-const QString kAirWindow = QStringLiteral("AnimationTextWindow");
-
-} // namespace
-
 AirTextLink::AirTextLink(App& app, QObject* parent) : QObject(parent), app_(app) { }
 
-TextEditorWindow* AirTextLink::window()
+TextDocument* AirTextLink::document()
 {
-    auto* w = app_.main ? qobject_cast<TextEditorWindow*>(app_.main->window(kAirWindow)) : nullptr;
-    if (w != watched_)
-        watch(w);
-    return w;
+    if (document_ || !app_.documents)
+        return document_;
+    const QString path = qstr(app_.documents->character().animationFile);
+    if (path.isEmpty())
+        return nullptr;
+    Result<TextDocument*> opened = app_.documents->open<TextDocument>(
+        path, [](const QString& file) { return makeTextDocument(DocumentKind::Animations, file); });
+    if (opened)
+        watch(*opened);
+    return document_;
 }
 
-void AirTextLink::watch(TextEditorWindow* w)
+void AirTextLink::watch(TextDocument* document)
 {
-    if (watched_) {
-        disconnect(watched_, nullptr, this, nullptr);
-        disconnect(watched_->editor(), nullptr, this, nullptr);
-    }
-    watched_ = w;
-    if (!w)
-        return;
-    connect(w->editor(), &EditorTextBox::textEdited, this, [this] {
+    document_ = document;
+    connect(document, &Document::changed, this, [this] {
         if (!writing_)
             emit changed();
     });
-    // Closed without saving, the text is the file's again.
-    connect(w, &QObject::destroyed, this, &AirTextLink::changed);
+    connect(document, &TextDocument::lineFocused, this, [this](int line, QObject* source) {
+        if (source != this)
+            emit lineFocused(line);
+    });
+    // A document that goes (another character) leaves nothing to read.
+    connect(document, &QObject::destroyed, this, &AirTextLink::changed);
 }
 
 std::optional<std::string> AirTextLink::text()
 {
-    if (TextEditorWindow* w = window())
-        return w->textBytes();
-    return readFileBytes(app_.files.animationFile);
+    if (TextDocument* air = document())
+        return air->bytes();
+    return std::nullopt;
 }
 
-bool AirTextLink::write(const std::string& text)
+bool AirTextLink::write(const std::string& text, const QString& stepText)
 {
-    TextEditorWindow* w = window();
-    if (!w && app_.main) {
-        // Opening the window brings it to the front; the editing window stays in front.
-        QMdiSubWindow* active = app_.main->mdiArea()->activeSubWindow();
-        w = qobject_cast<TextEditorWindow*>(app_.main->openWindow(kAirWindow));
-        if (active)
-            app_.main->mdiArea()->setActiveSubWindow(active);
-        window();
-    }
-    if (!w)
+    TextDocument* air = document();
+    if (!air)
         return false;
     writing_ = true;
-    w->replaceTextBytes(text);
+    air->replaceBytes(text, stepText);
     writing_ = false;
     return true;
+}
+
+void AirTextLink::focusLine(int line)
+{
+    if (TextDocument* air = document())
+        air->focusLine(line, this);
 }
 
 } // namespace vantrel

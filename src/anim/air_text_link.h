@@ -1,11 +1,12 @@
 #pragma once
-// The one AIR text the animation windows share. While the AIR text window is
-// open its text is the truth: the preview and the collision box editor read
-// it, and box edits go into it as edits of that window, so the window keeps
-// the only modified flag, Save and undo. Without the window they read the
-// file, and the first box edit opens the window.
+// The AIR document the animation windows share with the AIR text window:
+// the character's animation file, opened once for the whole program. The
+// preview and the collision box editor read its text, box edits go into it
+// as steps of its history, and a line one view goes to (the caret in the
+// text, the action shown in a window) can be followed by the others.
 
-#include "shell/app.h"
+#include "text/text_document.h"
+#include "ui/app.h"
 
 #include <QObject>
 #include <QPointer>
@@ -15,32 +16,33 @@
 
 namespace vantrel {
 
-class TextEditorWindow;
-
 class AirTextLink : public QObject {
     Q_OBJECT
 public:
     explicit AirTextLink(App& app, QObject* parent = nullptr);
 
-    // The AIR window's text, else the file's bytes; nothing when the file
-    // cannot be read.
+    // The character's AIR document, opened on first use; null when there is
+    // none or it cannot be read.
+    TextDocument* document();
+    // Its text as the file's bytes; nothing without a document.
     std::optional<std::string> text();
-    // Makes `text` the AIR window's text as one undoable edit, opening the
-    // window first when it is not open. False when there is no main window to
-    // open it in.
-    bool write(const std::string& text);
-    // The AIR text window when it is open.
-    TextEditorWindow* window();
+    // Makes `text` the document's text as one step of its history named
+    // `stepText`. False without a document.
+    bool write(const std::string& text, const QString& stepText);
+    // Tells the other views of the document that this one went to a line.
+    void focusLine(int line);
 
 signals:
-    // The text may have changed: typed, undone, reverted, or the window closed.
+    // The text may have changed: typed, undone, read again.
     void changed();
+    // Another view went to this line.
+    void lineFocused(int line);
 
 private:
-    void watch(TextEditorWindow* window);
+    void watch(TextDocument* document);
 
     App& app_;
-    QPointer<TextEditorWindow> watched_;
+    QPointer<TextDocument> document_;
     bool writing_ = false;
 };
 

@@ -3,9 +3,12 @@
 #include "anim/air_text_link.h"
 #include "anim/box_canvas.h"
 #include "anim/qt_frame_timer.h"
+#include "common/qt_text.h"
 #include "common/text.h"
 #include "image/picture.h"
-#include "shell/main_window.h"
+#include "sprites/sprite_document.h"
+#include "text/text_document.h"
+#include "ui/workbench.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -111,6 +114,11 @@ AnimationPreview::AnimationPreview(App& app, QWidget* parent)
     actionCombo->setCurrentIndex(-1);
 }
 
+Document* AnimationPreview::viewedDocument() const
+{
+    return link_->document();
+}
+
 AnimationPreview::~AnimationPreview()
 {
     // The player must not touch the widgets while they go.
@@ -149,22 +157,26 @@ void AnimationPreview::finishOpening()
         return;
     loaded_ = true;
     QPointer<AnimationPreview> alive(this);
-    if (app_.main)
-        app_.main->setStatus(QStringLiteral("Status: Finding Palette"));
+    if (app_.workbench)
+        app_.workbench->setStatus(QStringLiteral("Status: Finding Palette"));
     QCoreApplication::processEvents();
 
     // Sprites without a palette of their own are drawn with the first one
     // found, so look for it before the first frame is shown.
-    for (int record = 1; alive && record <= app_.sprites.count() && !app_.decoder.spritePaletteCaptured; ++record) {
+    QPointer<SpriteDocument> sprites = characterSprites(app_.documents);
+    for (int record = 1;
+         alive && sprites && record <= sprites->workspace().count() && !sprites->decoder().spritePaletteCaptured;
+         ++record) {
         QCoreApplication::processEvents();
-        if (!alive || record > app_.sprites.count())
+        if (!alive || !sprites || record > sprites->workspace().count())
             break;
-        loadPcx(app_, this, qstr(app_.sprites.imagePath(app_.sprites.record(record))), 0, 0);
+        loadPcx(sprites->decoder(), app_.dialogs, this,
+                qstr(sprites->workspace().imagePath(sprites->workspace().record(record))), 0, 0);
     }
     if (!alive)
         return;
-    if (app_.main)
-        app_.main->setStatus(QStringLiteral("Status: OK"));
+    if (app_.workbench)
+        app_.workbench->setStatus(QStringLiteral("Status: OK"));
     if (actionCombo->count() > 0)
         actionCombo->setCurrentIndex(0); // chooses the first action
 }
@@ -180,7 +192,9 @@ void AnimationPreview::loadAnimation()
     if (!sameList)
         fillActions();
     action_ = actionCombo->currentIndex();
-    player_.setAction(actionFrames(air_, action_, app_.sprites));
+    static const SpriteWorkspace none;
+    const SpriteDocument* sprites = characterSprites(app_.documents);
+    player_.setAction(actionFrames(air_, action_, sprites ? sprites->workspace() : none));
     const QSignalBlocker blocker(frameScrollBar);
     frameScrollBar->setRange(0, std::max(player_.action().lastFrameIndex(), 0));
     frameScrollBar->setValue(0);
@@ -260,8 +274,10 @@ void AnimationPreview::showFrame(int index)
 
     stage->setBoxes(BoxCanvas::drawableBoxes(frameBoxes(air_, action_, index)));
     QPointer<AnimationPreview> alive(this);
-    const QImage picture =
-        frame.imagePath.empty() ? QImage() : loadPcx(app_, this, qstr(frame.imagePath), 0, frame.flip);
+    SpriteDocument* sprites = characterSprites(app_.documents);
+    const QImage picture = frame.imagePath.empty()
+        ? QImage()
+        : loadPcx(sprites ? sprites->decoder() : decoder_, app_.dialogs, this, qstr(frame.imagePath), 0, frame.flip);
     if (!alive)
         return;
     stage->setFrame(frame, BoxCanvas::withTransparentZero(picture));

@@ -2,11 +2,13 @@
 // The animation preview: one action of the AIR text played frame by frame
 // with its sprites on a small stage, its collision boxes on request. The
 // window shows what the player model puts on display and forwards the
-// buttons to it. It reads the AIR text window's text while that is open.
+// buttons to it. It is a view of the AIR document the AIR text window edits.
 
 #include "anim/air.h"
 #include "anim/player.h"
-#include "shell/app.h"
+#include "image/pcx.h"
+#include "ui/app.h"
+#include "ui/document_view.h"
 
 #include <QWidget>
 
@@ -25,13 +27,14 @@ class AirTextLink;
 class BoxCanvas;
 class QtFrameTimer;
 
-class AnimationPreview : public QWidget {
+class AnimationPreview : public QWidget, public DocumentView {
     Q_OBJECT
 public:
     explicit AnimationPreview(App& app, QWidget* parent = nullptr);
     ~AnimationPreview() override;
 
     AnimPlayer& player() { return player_; }
+    Document* viewedDocument() const override;
     const AirDocument& air() const { return air_; }
     // The place in the file of the action on display (-1 none).
     int actionIndex() const { return action_; }
@@ -90,6 +93,7 @@ private:
     AirDocument air_;
     int action_ = -1;
     bool loaded_ = false;
+    DecoderState decoder_; // without the character's sprites
 };
 
 } // namespace vantrel

@@ -3,19 +3,28 @@
 #include "anim/air_text_link.h"
 #include "anim/box_canvas.h"
 #include "anim/qt_frame_timer.h"
+#include "common/qt_text.h"
 #include "image/picture.h"
-#include "shell/appearance.h"
-#include "shell/main_window.h"
+#include "sprites/sprite_document.h"
+#include "text/text_document.h"
+#include "ui/appearance.h"
+#include "ui/document_views.h"
+#include "ui/history_actions.h"
+#include "ui/shortcuts.h"
+#include "ui/workbench.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -64,7 +73,10 @@ CollisionBoxWindow* CollisionBoxWindow::open(App& app, QWidget* parent)
     AirDocument air = AirDocument::parse(text ? std::move(*text) : std::string());
     ActionNumbers numbers = actionNumbersOf(air);
     if (!text || !numbers.ok) {
-        app.dialogs.message(parent ? parent : app.main, QString::fromLatin1(kAirProblem));
+        app.dialogs.message(parent              ? parent
+                                : app.workbench ? app.workbench->frame()
+                                                : nullptr,
+                            QString::fromLatin1(kAirProblem));
         return nullptr;
     }
     return new CollisionBoxWindow(app, std::move(link), std::move(air), std::move(numbers.numbers), parent);
@@ -75,8 +87,24 @@ CollisionBoxWindow::CollisionBoxWindow(App& app, std::unique_ptr<AirTextLink> li
         : QWidget(parent), app_(app), link_(std::move(link)), timer_(std::make_unique<QtFrameTimer>(this)),
           player_(std::make_unique<AnimPlayer>(*timer_)), air_(std::move(air)), actions_(std::move(actions))
 {
-    setWindowTitle(QStringLiteral("CLSN Editor"));
+    title_ = new DocumentTitle(this, QStringLiteral("CLSN Editor"));
+    title_->setDocument(link_->document());
     buildControls();
+
+    // The AIR document's Undo, Redo and Save: box edits are steps of its history.
+    QMenu* edit = addEditMenuBar(this);
+    history_ = new HistoryActions(this, edit, QStringLiteral("undoAction"), QStringLiteral("redoAction"),
+                                  link_->document()->undoStack());
+    edit->addSeparator();
+    QAction* save = edit->addAction(QStringLiteral("&Save"));
+    save->setObjectName(QStringLiteral("saveAction"));
+    bindKeys(this, save, QKeySequence::Save);
+    connect(save, &QAction::triggered, this, [this] {
+        if (TextDocument* air = link_->document())
+            saveDocument(app_, *air, this);
+    });
+    // The action under the AIR text's caret is the one shown here.
+    connect(link_.get(), &AirTextLink::lineFocused, this, &CollisionBoxWindow::followLine);
 
     // Typing in the AIR window is read once it pauses.
     refreshTimer_ = new QTimer(this);
@@ -93,6 +121,11 @@ CollisionBoxWindow::CollisionBoxWindow(App& app, std::unique_ptr<AirTextLink> li
 
     fillActionList();
     showAction(actionScrollBar->value());
+}
+
+Document* CollisionBoxWindow::viewedDocument() const
+{
+    return link_->document();
 }
 
 CollisionBoxWindow::~CollisionBoxWindow()
@@ -218,7 +251,9 @@ void CollisionBoxWindow::fillActionList()
 
 void CollisionBoxWindow::readFrames()
 {
-    frames_ = actionFrames(air_, action_, app_.sprites);
+    static const SpriteWorkspace none;
+    const SpriteDocument* sprites = characterSprites(app_.documents);
+    frames_ = actionFrames(air_, action_, sprites ? sprites->workspace() : none);
     const QSignalBlocker blocker(frameScrollBar);
     frameScrollBar->setRange(0, std::max(frames_.lastFrameIndex(), 0));
 }
@@ -228,6 +263,10 @@ void CollisionBoxWindow::showAction(int ordinal)
     player_->stop();
     const bool exists = ordinal >= 1 && ordinal <= static_cast<int>(actions_.size());
     action_ = exists ? ordinal - 1 : -1;
+    shownNumber_ = exists ? std::optional(actions_[static_cast<std::size_t>(action_)]) : std::nullopt;
+    // The AIR text goes to the action shown here.
+    if (exists && !following_ && action_ < static_cast<int>(air_.actions().size()))
+        link_->focusLine(air_.actions()[static_cast<std::size_t>(action_)].headerLine);
     actionNumberLabel->setText(exists ? QString::number(actions_[static_cast<std::size_t>(action_)])
                                       : QStringLiteral("0"));
     {
@@ -273,7 +312,9 @@ QImage CollisionBoxWindow::spriteImage(const AnimFrame& frame)
     if (const auto found = pictures_.constFind(key); found != pictures_.constEnd())
         return *found;
     QPointer<CollisionBoxWindow> alive(this);
-    const QImage picture = loadPcx(app_, this, qstr(frame.imagePath), 0, frame.flip);
+    SpriteDocument* sprites = characterSprites(app_.documents);
+    const QImage picture =
+        loadPcx(sprites ? sprites->decoder() : decoder_, app_.dialogs, this, qstr(frame.imagePath), 0, frame.flip);
     if (!alive)
         return {};
     QImage clear = BoxCanvas::withTransparentZero(picture);
@@ -328,11 +369,31 @@ void CollisionBoxWindow::refresh()
         actions_ = std::move(numbers);
         fillActionList();
     }
-    const int ordinal = std::clamp(action_ + 1, 1, std::max<int>(static_cast<int>(actions_.size()), 1));
+    // The action shown is followed by its number: text typed above it moves
+    // its place in the file, not what is shown.
+    int ordinal = std::clamp(action_ + 1, 1, std::max<int>(static_cast<int>(actions_.size()), 1));
+    bool sameAction = false;
+    if (shownNumber_) {
+        const auto found = std::find(actions_.begin(), actions_.end(), *shownNumber_);
+        sameAction = found != actions_.end();
+        if (sameAction)
+            ordinal = static_cast<int>(found - actions_.begin()) + 1;
+    }
     if (ordinal != action_ + 1 || action_ < 0) {
-        const QSignalBlocker blocker(actionScrollBar);
-        actionScrollBar->setValue(ordinal);
-        showAction(ordinal);
+        const int frameBefore = frame_;
+        {
+            // Moved in the file, not chosen: the text's caret stays where the user has it.
+            const QScopedValueRollback following(following_, following_ || sameAction);
+            const QSignalBlocker blocker(actionScrollBar);
+            actionScrollBar->setValue(ordinal);
+            showAction(ordinal);
+        }
+        if (sameAction && action_ >= 0) {
+            const int frame = std::clamp(frameBefore, 0, std::max(frames_.lastFrameIndex(), 0));
+            const QSignalBlocker blocker(frameScrollBar);
+            frameScrollBar->setValue(frame);
+            showFrame(frame);
+        }
         return;
     }
     const int kind = canvas->selectedIndex() >= 0 ? static_cast<int>(canvas->selectedKind()) : -1;
@@ -355,6 +416,21 @@ void CollisionBoxWindow::catchUp()
         refresh();
 }
 
+void CollisionBoxWindow::followLine(int line)
+{
+    catchUp();
+    const auto& actions = air_.actions();
+    for (std::size_t k = 0; k < actions.size(); ++k) {
+        if (line < actions[k].headerLine || line > actions[k].lastLine)
+            continue;
+        if (static_cast<int>(k) != action_) {
+            const QScopedValueRollback following(following_, true);
+            actionScrollBar->setValue(static_cast<int>(k) + 1);
+        }
+        return;
+    }
+}
+
 void CollisionBoxWindow::stepFrame(int delta)
 {
     player_->stop();
@@ -373,14 +449,14 @@ void CollisionBoxWindow::togglePlay()
     player_->play(true);
 }
 
-void CollisionBoxWindow::apply(const BoxEditResult& edit, int kind, int select)
+void CollisionBoxWindow::apply(const BoxEditResult& edit, int kind, int select, const QString& stepText)
 {
     if (!edit.ok()) {
         showWarnings(edit.error);
         return;
     }
-    if (!link_->write(edit.text)) {
-        showWarnings("the AIR text window could not be opened.");
+    if (!link_->write(edit.text, stepText)) {
+        showWarnings("the AIR file could not be read.");
         return;
     }
     refresh();
@@ -391,7 +467,8 @@ void CollisionBoxWindow::apply(const BoxEditResult& edit, int kind, int select)
 void CollisionBoxWindow::changeBox(int kind, int index, AirBox box)
 {
     catchUp();
-    apply(setBox(air_, action_, frame_, static_cast<BoxKind>(kind), index, box), kind, index);
+    apply(setBox(air_, action_, frame_, static_cast<BoxKind>(kind), index, box), kind, index,
+          QStringLiteral("Change Box"));
 }
 
 void CollisionBoxWindow::addDrawnBox(AirBox box)
@@ -402,7 +479,8 @@ void CollisionBoxWindow::addDrawnBox(AirBox box)
     // A box added to the defaults does not show on a frame with boxes of its own.
     const bool shownHere = !toDefault || boxes_.block[static_cast<std::size_t>(kind)] < 0
         || air_.blocks()[static_cast<std::size_t>(boxes_.block[static_cast<std::size_t>(kind)])].isDefault;
-    apply(addBox(air_, action_, frame_, static_cast<BoxKind>(kind), box, toDefault), kind, shownHere ? -2 : -1);
+    apply(addBox(air_, action_, frame_, static_cast<BoxKind>(kind), box, toDefault), kind, shownHere ? -2 : -1,
+          QStringLiteral("Add Box"));
 }
 
 void CollisionBoxWindow::deleteSelectedBox()
@@ -417,19 +495,20 @@ void CollisionBoxWindow::deleteBoxOfList(int kind)
     if (row < 0)
         return;
     catchUp();
-    apply(deleteBox(air_, action_, frame_, static_cast<BoxKind>(kind), row), kind, -1);
+    apply(deleteBox(air_, action_, frame_, static_cast<BoxKind>(kind), row), kind, -1, QStringLiteral("Delete Box"));
 }
 
 void CollisionBoxWindow::deleteAllBoxes(int kind)
 {
     catchUp();
-    apply(vantrel::deleteAllBoxes(air_, action_, frame_, static_cast<BoxKind>(kind)), kind, -1);
+    apply(vantrel::deleteAllBoxes(air_, action_, frame_, static_cast<BoxKind>(kind)), kind, -1,
+          QStringLiteral("Delete All Boxes"));
 }
 
 void CollisionBoxWindow::copyPreviousFrame()
 {
     catchUp();
-    apply(copyPreviousBoxes(air_, action_, frame_), -1, -1);
+    apply(copyPreviousBoxes(air_, action_, frame_), -1, -1, QStringLiteral("Copy Previous Boxes"));
 }
 
 } // namespace vantrel

@@ -1,21 +1,26 @@
 #pragma once
-// The collision box editor: pick an action and a frame of the AIR text, see
-// the frame's sprite with its attack (Clsn1, red) and hittable (Clsn2, blue)
-// boxes, and edit the boxes on the sprite or in the lists. Every edit becomes
-// an edit of the AIR text window (see AirTextLink), so that window's Save and
-// undo cover box edits too; the window re-reads the text whenever it changes.
+// The collision box editor, a view of the AIR document: pick an action and a
+// frame, see the frame's sprite with its attack (Clsn1, red) and hittable
+// (Clsn2, blue) boxes, and edit the boxes on the sprite or in the lists.
+// Every edit is a step of the AIR document's history, so Undo, Redo and Save
+// here and in the AIR text window are the same; the window reads the text
+// again whenever it changes, follows the action it shows by its number, and
+// follows the AIR text's caret (which follows it).
 
 #include "anim/air.h"
 #include "anim/box_editing.h"
 #include "anim/clsn.h"
 #include "anim/player.h"
-#include "shell/app.h"
+#include "image/pcx.h"
+#include "ui/app.h"
+#include "ui/document_view.h"
 
 #include <QHash>
 #include <QWidget>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -30,11 +35,13 @@ namespace vantrel {
 
 class AirTextLink;
 class BoxCanvas;
+class DocumentTitle;
+class HistoryActions;
 class QtFrameTimer;
 
 inline constexpr const char* kAirProblem = "Problem with associated AIR file.";
 
-class CollisionBoxWindow : public QWidget {
+class CollisionBoxWindow : public QWidget, public DocumentView {
     Q_OBJECT
 public:
     // Opens the window on the current AIR text, or shows "Problem with
@@ -44,6 +51,7 @@ public:
     ~CollisionBoxWindow() override;
 
     const AirDocument& air() const { return air_; }
+    Document* viewedDocument() const override;
     // The frames of the action on display, as the preview numbers them.
     const AnimAction& frames() const { return frames_; }
     // The boxes of the frame on display.
@@ -85,6 +93,8 @@ public slots:
     void refresh();
     void stepFrame(int delta);
     void togglePlay();
+    // Shows the action holding this line of the AIR text.
+    void followLine(int line);
     // Box edits; each becomes one edit of the AIR text.
     void changeBox(int kind, int index, vantrel::AirBox box);
     void addDrawnBox(vantrel::AirBox box);
@@ -105,7 +115,7 @@ private:
     // Reads the AIR text again when it changed since it was last read.
     void catchUp();
     // Writes an edit's text and shows the result with box `select` of `kind` selected.
-    void apply(const BoxEditResult& edit, int kind, int select);
+    void apply(const BoxEditResult& edit, int kind, int select, const QString& stepText);
     QImage spriteImage(const AnimFrame& frame);
 
     App& app_;
@@ -117,8 +127,13 @@ private:
     std::vector<std::int16_t> actions_;
     AnimAction frames_;
     FrameBoxes boxes_;
-    int action_ = -1; // index into air_.actions()
+    int action_ = -1;                         // index into air_.actions()
+    std::optional<std::int16_t> shownNumber_; // the number of the action shown
+    bool following_ = false;                  // the action changes because the text's caret moved
     int frame_ = 0;
+    DocumentTitle* title_ = nullptr;
+    HistoryActions* history_ = nullptr;
+    DecoderState decoder_;            // without the character's sprites
     QHash<QString, QImage> pictures_; // decoded sprites by path and flip, for the action on display
 };
 

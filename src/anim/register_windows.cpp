@@ -1,16 +1,17 @@
+#include "anim/register_windows.h"
+
 #include "anim/animation_preview.h"
 #include "anim/collision_box_window.h"
-#include "shell/main_window.h"
+#include "ui/workbench.h"
 
 namespace vantrel {
 
-// The windows of this subsystem that the main window opens by name.
-void registerAnimWindows(MainWindow& main)
+void registerAnimWindows(Workbench& workbench)
 {
-    main.registerWindow(QStringLiteral("AnimationPreview"), [](App& a) { return new AnimationPreview(a); });
+    workbench.registerWindow(WindowKind::AnimationPreview, [](App& a) { return new AnimationPreview(a); });
     // A file the window cannot read leaves it unopened, after its message.
-    main.registerWindow(QStringLiteral("CollisionBoxWindow"),
-                        [](App& a) -> QWidget* { return CollisionBoxWindow::open(a); });
+    workbench.registerWindow(WindowKind::CollisionBoxes,
+                             [](App& a) -> QWidget* { return CollisionBoxWindow::open(a); });
 }
 
 } // namespace vantrel

@@ -1,9 +1,11 @@
 #include "check_open.h"
 
-#include "shell/app.h"
+#include "documents/document_manager.h"
+#include "documents/workspace_folders.h"
 #include "shell/main_window.h"
-#include "shell/settings_store_qt.h"
-#include "shell/workspace_folders.h"
+#include "sprites/sprite_document.h"
+#include "ui/app.h"
+#include "ui/settings_store_qt.h"
 
 #include <cstdio>
 
@@ -23,6 +25,11 @@ public:
         case Buttons::YesNo: return Answer::No;
         default: return Answer::Cancel;
         }
+    }
+    int choose(QWidget*, const QString& text, const QStringList& choices, const QString&) override
+    {
+        std::fprintf(stderr, "vantrel: %s\n", qPrintable(text));
+        return static_cast<int>(choices.size()) - 1;
     }
     QString openFile(QWidget*, const FileDialogOptions&) override { return {}; }
     QStringList openFiles(QWidget*, const FileDialogOptions&) override { return {}; }
@@ -55,11 +62,14 @@ int checkOpen(const QString& defPath, const QString& applicationDir, const AppPa
     app.toolsDir = paths.toolsDir;
     app.dataDir = paths.dataDir;
     app.settings = loadProgramSettings(store);
+    DocumentManager documents;
+    app.documents = &documents;
 
     MainWindow main(app);
     main.openCharacter(defPath);
     const bool opened = main.characterOpen();
-    const int sprites = opened ? app.sprites.count() : 0;
+    const SpriteDocument* table = characterSprites(&documents);
+    const int sprites = opened && table ? table->workspace().count() : 0;
     if (opened)
         std::printf("%s: %d sprites\n", qPrintable(defPath), sprites);
     else

@@ -1,30 +1,26 @@
-#include "editors.h"
+#include "app/editors.h"
 
-#include "shell/main_window.h"
+#include "anim/register_windows.h"
+#include "calc/register_windows.h"
+#include "check/register_windows.h"
+#include "palette/register_windows.h"
+#include "shell/register_windows.h"
+#include "sound/register_windows.h"
+#include "sprites/register_windows.h"
+#include "text/register_windows.h"
 
 namespace vantrel {
 
-void registerShellWindows(MainWindow&);
-void registerImageWindows(MainWindow&);
-void registerSpritesWindows(MainWindow&);
-void registerSoundWindows(MainWindow&);
-void registerPaletteWindows(MainWindow&);
-void registerAnimWindows(MainWindow&);
-void registerTextWindows(MainWindow&);
-void registerCalcWindows(MainWindow&);
-void registerCheckWindows(MainWindow&);
-
-void registerWindows(MainWindow& main)
+void registerWindows(Workbench& workbench)
 {
-    registerShellWindows(main);
-    registerImageWindows(main);
-    registerSpritesWindows(main);
-    registerSoundWindows(main);
-    registerPaletteWindows(main);
-    registerAnimWindows(main);
-    registerTextWindows(main);
-    registerCalcWindows(main);
-    registerCheckWindows(main);
+    registerShellWindows(workbench);
+    registerSpritesWindows(workbench);
+    registerSoundWindows(workbench);
+    registerPaletteWindows(workbench);
+    registerAnimWindows(workbench);
+    registerTextWindows(workbench);
+    registerCalcWindows(workbench);
+    registerCheckWindows(workbench);
 }
 
 } // namespace vantrel

@@ -1,7 +1,7 @@
 #pragma once
 
 namespace vantrel {
-class MainWindow;
-// Registers every window the main window can open, by name.
-void registerWindows(MainWindow& main);
+class Workbench;
+// Registers every window the main window can open, by kind.
+void registerWindows(Workbench& workbench);
 } // namespace vantrel

@@ -2,17 +2,18 @@
 
 #include "app/check_open.h"
 #include "app/editors.h"
-#include "shell/app.h"
+#include "documents/document_manager.h"
+#include "documents/workspace_folders.h"
 #include "shell/app_paths.h"
-#include "shell/appearance.h"
-#include "shell/dialogs.h"
 #include "shell/guarded_application.h"
 #include "shell/main_window.h"
-#include "shell/settings_store_qt.h"
 #include "shell/single_copy.h"
 #include "shell/single_instance.h"
 #include "shell/splash_screen.h"
-#include "shell/workspace_folders.h"
+#include "ui/app.h"
+#include "ui/appearance.h"
+#include "ui/dialogs.h"
+#include "ui/settings_store_qt.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -64,6 +65,8 @@ int main(int argc, char* argv[])
     app.dataDir = paths.dataDir;
     app.workspacesDir = workspace.root;
     app.recoveryDir = workspace.folder + QLatin1Char('/') + vantrel::kRecoveryFolderName;
+    vantrel::DocumentManager documents;
+    app.documents = &documents;
 
     vantrel::MainWindow main(app);
     vantrel::registerWindows(main);
@@ -87,8 +90,10 @@ int main(int argc, char* argv[])
                 main.openCharacter(def);
             if (!main.characterOpen())
                 return;
-            for (const QString& name : windows)
-                main.openWindow(name);
+            for (const QString& name : windows) {
+                if (const std::optional<vantrel::WindowKind> kind = vantrel::windowKindOfKey(name))
+                    main.openWindow(*kind);
+            }
             // Fill the screen and tile once every window has laid itself out.
             if (!windows.isEmpty()) {
                 main.setGeometry(main.screen()->availableGeometry());

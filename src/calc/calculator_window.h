@@ -3,7 +3,7 @@
 // driven by its buttons and by the keyboard.
 
 #include "calc/calculator.h"
-#include "shell/app.h"
+#include "ui/app.h"
 
 #include <QWidget>
 

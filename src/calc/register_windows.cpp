@@ -1,15 +1,16 @@
+#include "calc/register_windows.h"
+
 #include "calc/calculator_window.h"
-#include "shell/main_window.h"
+#include "ui/workbench.h"
 
 namespace vantrel {
 
-// The windows of this subsystem that the main window opens by name.
-void registerCalcWindows(MainWindow& main)
+void registerCalcWindows(Workbench& workbench)
 {
     WindowHooks hooks;
     hooks.characterFree = true;
-    main.registerWindow(
-        QStringLiteral("CalculatorWindow"), [](App& a) { return new CalculatorWindow(a); }, hooks);
+    workbench.registerWindow(
+        WindowKind::Calculator, [](App& a) { return new CalculatorWindow(a); }, hooks);
 }
 
 } // namespace vantrel

@@ -1,7 +1,7 @@
 #include "problems_window.h"
 
-#include "shell/main_window.h"
-#include "text/state_file_window.h"
+#include "documents/document_manager.h"
+#include "ui/workbench.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,11 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path normalPath(const std::string& path)
-{
-    return fs::path(path).lexically_normal();
-}
-
 QString countText(const std::vector<Finding>& findings)
 {
     int errors = 0;
@@ -40,29 +35,6 @@ QString countText(const std::vector<Finding>& findings)
 }
 
 } // namespace
-
-FindingEditor editorForFile(const CharacterFiles& files, const std::string& path)
-{
-    const fs::path wanted = normalPath(path);
-    const auto is = [&](const std::string& file) { return !file.empty() && normalPath(file) == wanted; };
-    const std::pair<const char*, const std::string*> single[] = {
-        {"DefinitionWindow", &files.defFile},
-        {"AnimationTextWindow", &files.animationFile},
-        {"CommandsWindow", &files.commandFile},
-        {"ConstantsWindow", &files.constantsFile},
-    };
-    for (const auto& [window, file] : single) {
-        if (is(*file))
-            return {QString::fromLatin1(window), *file};
-    }
-    for (const std::string& file : files.stateFiles) {
-        if (is(file))
-            return {QStringLiteral("StateFileWindow"), file};
-    }
-    if (is(files.commonStatesFile))
-        return {QStringLiteral("StateFileWindow"), files.commonStatesFile};
-    return {};
-}
 
 ProblemsWindow::ProblemsWindow(App& app, QWidget* parent)
         : QWidget(parent), app_(app), list_(new QListWidget(this)), count_(new QLabel(this)),
@@ -100,7 +72,8 @@ void ProblemsWindow::refresh()
         checkAgain_ = true;
         return;
     }
-    const std::string def = app_.files.defFile;
+    const CharacterFiles& files = app_.documents ? app_.documents->character() : CharacterFiles{};
+    const std::string def = files.defFile;
     if (def.empty()) {
         findings_.clear();
         list_->clear();
@@ -112,7 +85,7 @@ void ProblemsWindow::refresh()
     count_->setText(QStringLiteral("Checking..."));
     auto report = std::make_shared<CheckReport>();
     worker_ = QThread::create([def, report] { *report = checkCharacter(def); });
-    connect(worker_, &QThread::finished, this, [this, report, dir = app_.files.characterDir] {
+    connect(worker_, &QThread::finished, this, [this, report, dir = files.characterDir] {
         worker_->deleteLater();
         worker_ = nullptr;
         refreshButton_->setEnabled(true);
@@ -143,25 +116,12 @@ void ProblemsWindow::showReport(const CheckReport& report)
 
 void ProblemsWindow::showFinding(int row)
 {
-    if (!app_.main || row < 0 || row >= static_cast<int>(findings_.size()))
+    if (!app_.workbench || row < 0 || row >= static_cast<int>(findings_.size()))
         return;
     const Finding& finding = findings_[static_cast<std::size_t>(row)];
     const fs::path file(finding.file);
     const std::string path = file.is_absolute() ? finding.file : (fs::path(checkedDir_) / file).string();
-    const FindingEditor target = editorForFile(app_.files, path);
-    if (target.window.isEmpty())
-        return;
-    auto* editor = qobject_cast<TextEditorWindow*>(app_.main->openWindow(target.window));
-    if (!editor)
-        return;
-    // The state file window shows one state file at a time; switching reads
-    // the file anew, so the one on screen, perhaps edited, is kept as it is.
-    if (auto* states = qobject_cast<StateFileWindow*>(editor)) {
-        const QString wanted = QString::fromStdString(target.file);
-        if (states->currentStateFile() != wanted && !states->showCharacterFile(wanted))
-            return;
-    }
-    editor->goToLine(finding.line);
+    app_.workbench->showFileLine(QString::fromStdString(fs::path(path).lexically_normal().string()), finding.line);
 }
 
 } // namespace vantrel

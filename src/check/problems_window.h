@@ -5,7 +5,7 @@
 // in the editor window that edits that file.
 
 #include "check/character_check.h"
-#include "shell/app.h"
+#include "ui/app.h"
 
 #include <QString>
 #include <QWidget>
@@ -19,16 +19,6 @@ class QPushButton;
 class QThread;
 
 namespace vantrel {
-
-// The editor window (its registered name) that edits a file of the
-// character, and the file's path as CharacterFiles holds it; an empty
-// window for a file no editor shows. The .def, AIR, CMD and CNS go to their
-// own editors, a state file to the state file window, in that order.
-struct FindingEditor {
-    QString window;
-    std::string file;
-};
-FindingEditor editorForFile(const CharacterFiles& files, const std::string& path);
 
 class ProblemsWindow final : public QWidget {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -106,6 +107,18 @@ std::vector<std::string> splitLines(std::string_view bytes)
     if (start < bytes.size())
         lines.emplace_back(bytes.substr(start));
     return lines;
+}
+
+int readErrorNumber(const std::string& path, int errorNumber)
+{
+    if (errorNumber != 0)
+        return errorNumber;
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        return EISDIR;
+    if (!std::filesystem::exists(path, ec))
+        return ENOENT;
+    return EIO;
 }
 
 bool readFileInto(const std::string& path, std::string& bytes)

@@ -45,6 +45,9 @@ std::vector<std::string> splitLines(std::string_view bytes);
 
 // The whole file, or nothing when it cannot be read.
 std::optional<std::string> readFileBytes(const std::string& path);
+// The system's error number for a read of `path` that failed, given the
+// errno the read left (0: none), told from what stands at the path.
+int readErrorNumber(const std::string& path, int errorNumber);
 
 // The same into `bytes`, whose memory is reused: for a reader that reads one
 // big file after another. False (bytes emptied) when the file cannot be read.

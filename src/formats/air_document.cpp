@@ -58,7 +58,7 @@ public:
         splitLines();
         for (std::size_t i = 0; i < doc.m_lines.size(); ++i)
             readLine(static_cast<std::int32_t>(i));
-        finishAction();
+        finishAction(static_cast<std::int32_t>(doc.m_lines.size()));
     }
 
 private:
@@ -128,7 +128,7 @@ private:
 
     void startAction(std::int32_t line, std::string_view content)
     {
-        finishAction();
+        finishAction(line);
         AirAction a;
         a.headerLine = line;
         a.lastLine = line;
@@ -147,13 +147,14 @@ private:
         defaults[0] = defaults[1] = -1;
     }
 
-    void finishAction()
+    // Ends the current action before line `next` (the next header, or the end).
+    void finishAction(std::int32_t next)
     {
         closeBlock();
         if (action < 0)
             return;
         AirAction& a = current();
-        a.lastLine = static_cast<std::int32_t>(doc.m_lines.size()) - 1;
+        a.lastLine = next - 1;
         for (int k = 0; k < 2; ++k) {
             if (pending[k] >= 0)
                 problem(AirProblemKind::BlockWithoutFrame, doc.m_blocks[pending[k]].countLine, pending[k]);

@@ -1,7 +1,8 @@
 #include "image/picture.h"
 
+#include "common/qt_text.h"
 #include "common/text.h"
-#include "shell/app.h"
+#include "ui/dialogs.h"
 
 #include <algorithm>
 #include <cstring>
@@ -32,7 +33,8 @@ QImage mirrored(const QImage& image, int flip)
     return out;
 }
 
-LoadedPicture loadPng(App& app, const std::string& bytes, int paletteMode, int flip, const SpriteViewOptions* view)
+LoadedPicture loadPng(DecoderState& state, const std::string& bytes, int paletteMode, int flip,
+                      const SpriteViewOptions* view, const Palette* working)
 {
     LoadedPicture loaded;
     loaded.png = true;
@@ -68,8 +70,8 @@ LoadedPicture loadPng(App& app, const std::string& bytes, int paletteMode, int f
         own[static_cast<std::size_t>(i)] = {static_cast<std::uint8_t>(qRed(colours[i])),
                                             static_cast<std::uint8_t>(qGreen(colours[i])),
                                             static_cast<std::uint8_t>(qBlue(colours[i]))};
-    finishIndexedPicture(app.decoder, std::move(decoded), &own, paletteMode, flip, &app.workingPalette, view);
-    loaded.image = pictureOf(app.decoder.decodedPixels);
+    finishIndexedPicture(state, std::move(decoded), &own, paletteMode, flip, working, view);
+    loaded.image = pictureOf(state.decodedPixels);
     return loaded;
 }
 
@@ -93,25 +95,26 @@ QImage pictureOf(const DecodedImage& image)
     return picture;
 }
 
-LoadedPicture loadPicture(App& app, const QString& path, int paletteMode, int flip, const SpriteViewOptions* view)
+LoadedPicture loadPicture(DecoderState& state, const QString& path, int paletteMode, int flip,
+                          const SpriteViewOptions* view, const Palette* working)
 {
     const auto bytes = readFileBytes(sstr(path));
     if (bytes && std::string_view(*bytes).substr(0, kPngSignature.size()) == kPngSignature)
-        return loadPng(app, *bytes, paletteMode, flip, view);
+        return loadPng(state, *bytes, paletteMode, flip, view, working);
     LoadedPicture loaded;
     // An unreadable file reads as a header of zeros: not 8 bits, refused.
-    loaded.status =
-        decodePcx(app.decoder, bytes ? *bytes : std::string(), paletteMode, flip, &app.workingPalette, view);
+    loaded.status = decodePcx(state, bytes ? *bytes : std::string(), paletteMode, flip, working, view);
     if (loaded.status == PcxStatus::Ok)
-        loaded.image = pictureOf(app.decoder.decodedPixels);
+        loaded.image = pictureOf(state.decodedPixels);
     return loaded;
 }
 
-QImage loadPcx(App& app, QWidget* owner, const QString& path, int paletteMode, int flip, const SpriteViewOptions* view)
+QImage loadPcx(DecoderState& state, Dialogs& dialogs, QWidget* owner, const QString& path, int paletteMode, int flip,
+               const SpriteViewOptions* view, const Palette* working)
 {
-    const LoadedPicture loaded = loadPicture(app, path, paletteMode, flip, view);
+    const LoadedPicture loaded = loadPicture(state, path, paletteMode, flip, view, working);
     if (loaded.status == PcxStatus::Refused)
-        app.dialogs.message(owner, QString::fromLatin1(loaded.png ? kPngRefused : kPcxRefused));
+        dialogs.message(owner, QString::fromLatin1(loaded.png ? kPngRefused : kPcxRefused));
     return loaded.image;
 }
 

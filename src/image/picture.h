@@ -11,7 +11,7 @@ class QWidget;
 
 namespace vantrel {
 
-struct App;
+class Dialogs;
 
 // An 8-bit indexed picture L pixels wide with the 256-entry colour table.
 QImage pictureOf(const DecodedImage& image);
@@ -30,14 +30,16 @@ struct LoadedPicture {
     bool png = false;
     QImage image;
 };
-LoadedPicture loadPicture(App& app, const QString& path, int paletteMode, int flip,
-                          const SpriteViewOptions* view = nullptr);
+// `state` is the decoder's run (the sprite palette of the character's
+// sprites); `working` the palette of the kPaletteWorking mode.
+LoadedPicture loadPicture(DecoderState& state, const QString& path, int paletteMode, int flip,
+                          const SpriteViewOptions* view = nullptr, const Palette* working = nullptr);
 
 // loadPicture for windows: shows "Sorry, can't load that pcx file!" (or
 // "... png file!") when the file is refused, and returns a null image when
 // there is no picture.
-QImage loadPcx(App& app, QWidget* owner, const QString& path, int paletteMode, int flip,
-               const SpriteViewOptions* view = nullptr);
+QImage loadPcx(DecoderState& state, Dialogs& dialogs, QWidget* owner, const QString& path, int paletteMode, int flip,
+               const SpriteViewOptions* view = nullptr, const Palette* working = nullptr);
 
 // True when the picture has colours of its own rather than palette indices.
 inline bool isTrueColour(const QImage& image)

@@ -1,36 +1,24 @@
 #include "palette/palette_commands.h"
 
-#include <utility>
+#include "palette/palette_document.h"
 
 namespace vantrel {
 
-PaletteChangeCommand::PaletteChangeCommand(PaletteEditor& editor, std::function<void()> shown, const QString& text,
-                                           const Palette& before, int entry, int mergeId)
-        : editor_(editor), shown_(std::move(shown)), before_(before), after_(editor.workingPalette), entry_(entry),
-          mergeId_(mergeId)
+PaletteChangeCommand::PaletteChangeCommand(PaletteDocument& document, const QString& text, const Palette& after,
+                                           int entry, int mergeId)
+        : document_(document), before_(document.palette()), after_(after), entry_(entry), mergeId_(mergeId)
 {
     setText(text);
 }
 
-void PaletteChangeCommand::put(const Palette& palette)
-{
-    editor_.setPalette(palette, false);
-    if (entry_ >= 0)
-        editor_.selectIndex(entry_);
-    if (shown_)
-        shown_();
-}
-
 void PaletteChangeCommand::undo()
 {
-    put(before_);
+    document_.setPalette(before_, entry_);
 }
 
 void PaletteChangeCommand::redo()
 {
-    if (std::exchange(done_, false))
-        return;
-    put(after_);
+    document_.setPalette(after_, entry_);
 }
 
 bool PaletteChangeCommand::mergeWith(const QUndoCommand* other)

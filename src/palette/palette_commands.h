@@ -1,14 +1,15 @@
 #pragma once
-// The palette window's steps on its undo stack: a change of the palette being
-// edited, kept as the whole palette before and after (768 bytes each).
+// The step of a palette's history: a change of the palette, kept as the whole
+// palette before and after (768 bytes each), made in redo().
 
+#include "formats/palette.h"
 #include "palette/palette_editor.h"
 
 #include <QUndoCommand>
 
-#include <functional>
-
 namespace vantrel {
+
+class PaletteDocument;
 
 class PaletteChangeCommand : public QUndoCommand {
 public:
@@ -17,11 +18,10 @@ public:
     static constexpr int kNoMerge = -1;
     static int typedMergeId(Channel channel) { return 1 + static_cast<int>(channel); }
 
-    // Made after the change, from the palette before it: the first redo does
-    // nothing. `entry` is the colour changed, selected again when the step is
-    // undone or done again (-1: the whole palette). `shown` refreshes the window.
-    PaletteChangeCommand(PaletteEditor& editor, std::function<void()> shown, const QString& text, const Palette& before,
-                         int entry, int mergeId = kNoMerge);
+    // The palette becomes `after`; `entry` is the colour changed, selected
+    // again when the step is undone or done again (-1: the whole palette).
+    PaletteChangeCommand(PaletteDocument& document, const QString& text, const Palette& after, int entry,
+                         int mergeId = kNoMerge);
 
     void undo() override;
     void redo() override;
@@ -29,14 +29,10 @@ public:
     bool mergeWith(const QUndoCommand* other) override;
 
 private:
-    void put(const Palette& palette);
-
-    PaletteEditor& editor_;
-    std::function<void()> shown_;
+    PaletteDocument& document_;
     Palette before_, after_;
     int entry_;
     int mergeId_;
-    bool done_ = true;
 };
 
 } // namespace vantrel

@@ -6,13 +6,6 @@
 
 namespace vantrel {
 
-void PaletteEditor::setPalette(const Palette& palette, bool fromFile)
-{
-    workingPalette = palette;
-    if (fromFile)
-        clean_ = palette;
-}
-
 std::optional<int> PaletteEditor::pressGrid(int x, int y)
 {
     if (x < 0 || y < 0 || x >= kGridSize || y >= kGridSize)

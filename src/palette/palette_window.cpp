@@ -2,14 +2,19 @@
 
 #include "common/atomic_file.h"
 #include "common/paths.h"
+#include "common/qt_text.h"
 #include "common/text.h"
+#include "documents/document_manager.h"
 #include "formats/act.h"
 #include "formats/pal.h"
 #include "image/picture.h"
 #include "palette/palette_commands.h"
-#include "shell/action_icons.h"
-#include "shell/number_keys.h"
-#include "shell/shortcuts.h"
+#include "sprites/sprite_document.h"
+#include "ui/action_icons.h"
+#include "ui/document_views.h"
+#include "ui/history_actions.h"
+#include "ui/number_keys.h"
+#include "ui/shortcuts.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -73,11 +78,20 @@ protected:
     }
 };
 
+// The picture of the character's first sprite; empty when there is none.
+QString firstSpritePicture(const DocumentManager* documents)
+{
+    const SpriteDocument* sprites = characterSprites(documents);
+    if (!sprites || sprites->workspace().count() == 0)
+        return {};
+    return qstr(sprites->workspace().imagePath(sprites->workspace().record(1)));
+}
+
 } // namespace
 
-PaletteWindow::PaletteWindow(App& app, QWidget* parent) : QWidget(parent), app_(app), editor_(app.workingPalette)
+PaletteWindow::PaletteWindow(App& app, QWidget* parent) : QWidget(parent), app_(app)
 {
-    setWindowTitle(QStringLiteral("ACT Editor"));
+    title_ = new DocumentTitle(this, QStringLiteral("ACT Editor"));
     setAcceptDrops(true);
 
     auto* grid = new PictureBox(this);
@@ -150,6 +164,8 @@ PaletteWindow::PaletteWindow(App& app, QWidget* parent) : QWidget(parent), app_(
     layout->setContentsMargins(4, 4, 4, 4);
     createEditMenu();
     layout->addWidget(toolbar_);
+    changedBar_ = new ChangedOnDiskBar(app_, this);
+    layout->addWidget(changedBar_);
     layout->addLayout(top);
     layout->addWidget(scroller, 1);
     // Every toolbar button stays in sight rather than behind an overflow arrow.
@@ -158,11 +174,54 @@ PaletteWindow::PaletteWindow(App& app, QWidget* parent) : QWidget(parent), app_(
 
     // The first sprite of the workspace is the sample; with no sprites there
     // is simply no sample.
-    if (app_.sprites.count() > 0)
-        samplePath_ = qstr(app_.sprites.imagePath(app_.sprites.record(1)));
-    if (!loadAct(qstr(app_.files.paletteFiles[1])))
+    samplePath_ = firstSpritePicture(app_.documents);
+    if (!followCharacter())
         showSampleImage();
     refresh(false);
+}
+
+const CharacterFiles& PaletteWindow::character() const
+{
+    static const CharacterFiles none;
+    return app_.documents ? app_.documents->character() : none;
+}
+
+bool PaletteWindow::followCharacter()
+{
+    for (int n = 1; n <= 12; ++n)
+        paletteAction(n)->setEnabled(!character().paletteFiles[static_cast<std::size_t>(n)].empty());
+    return loadAct(qstr(character().paletteFiles[1]));
+}
+
+void PaletteWindow::setDocument(PaletteDocument* document)
+{
+    if (document_)
+        document_->disconnect(this);
+    document_ = document;
+    history_->setStack(document ? document->undoStack() : nullptr);
+    title_->setDocument(document);
+    changedBar_->setDocument(document);
+    if (document) {
+        connect(document, &PaletteDocument::paletteChanged, this, &PaletteWindow::followDocument);
+        connect(document, &QObject::destroyed, this, [this] { setDocument(nullptr); });
+        editor_.setPalette(document->palette());
+    }
+    currentSlot_ = 0;
+    for (int n = 1; n <= 12 && currentSlot_ == 0 && document; ++n) {
+        const std::string& file = character().paletteFiles[static_cast<std::size_t>(n)];
+        if (!file.empty() && app_.documents->findDocument(qstr(file)) == document)
+            currentSlot_ = n;
+    }
+    showCurrentSlot();
+    refresh(true);
+}
+
+void PaletteWindow::followDocument(int entry)
+{
+    editor_.setPalette(document_->palette());
+    if (entry >= 0)
+        editor_.selectIndex(entry);
+    refresh(true);
 }
 
 void PaletteWindow::buildToolbar()
@@ -182,17 +241,20 @@ void PaletteWindow::buildToolbar()
         QAction* action =
             add(QStringLiteral("palette%1Action").arg(n), QString::number(n), QStringLiteral("ACT palette %1").arg(n));
         action->setCheckable(true);
-        action->setEnabled(!app_.files.paletteFiles[static_cast<std::size_t>(n)].empty());
+        action->setEnabled(false);
         palettes->addAction(action);
         connect(action, &QAction::triggered, this, [this, n] { switchToPalette(n); });
         paletteActions_[static_cast<std::size_t>(n - 1)] = action;
     }
     toolbar_->addSeparator();
+    QAction* save = add(QStringLiteral("saveAction"), QStringLiteral("Save"), QStringLiteral("Save the palette"),
+                        actionIcon(ActionIcon::Save));
+    connect(save, &QAction::triggered, this, &PaletteWindow::saveAct);
+    bindKeys(this, save, QKeySequence::Save);
     QAction* saveAs =
         add(QStringLiteral("saveAsAction"), QStringLiteral("Save As"), QString(), actionIcon(ActionIcon::SaveAs));
     connect(saveAs, &QAction::triggered, this, &PaletteWindow::saveActAs);
-    // The only save here writes under a name chosen: Save's keys ask for it too.
-    bindKeys(this, saveAs, standardKeys(QKeySequence::SaveAs) + standardKeys(QKeySequence::Save));
+    bindKeys(this, saveAs, QKeySequence::SaveAs);
     QAction* importPal = add(QStringLiteral("importPalAction"), QStringLiteral("Import PAL"),
                              QStringLiteral("Import a JASC PAL file"), actionIcon(ActionIcon::Import));
     connect(importPal, &QAction::triggered, this, &PaletteWindow::importPal);
@@ -216,8 +278,8 @@ void PaletteWindow::switchToPalette(int n)
 {
     // The button was checked by the click itself; whatever follows, the
     // checked one goes back to naming the palette really in the editor.
-    if (n >= 1 && n <= 12 && confirmDiscard())
-        loadAct(qstr(app_.files.paletteFiles[static_cast<std::size_t>(n)]));
+    if (n >= 1 && n <= 12)
+        loadAct(qstr(character().paletteFiles[static_cast<std::size_t>(n)]));
     showCurrentSlot();
 }
 
@@ -249,7 +311,8 @@ void PaletteWindow::showSampleImage()
     if (samplePath_.isEmpty() || sampleRefused_) {
         sample_ = QImage();
     } else {
-        sample_ = loadPcx(app_, this, samplePath_, kPaletteWorking, 0);
+        sample_ =
+            loadPcx(decoder_, app_.dialogs, this, samplePath_, kPaletteWorking, 0, nullptr, &editor_.workingPalette);
         // A 32-bit sprite has its own colours, no palette: it is left alone.
         if (isTrueColour(sample_)) {
             sample_ = QImage();
@@ -281,10 +344,8 @@ void PaletteWindow::chooseColour()
     if (!chosen)
         return;
     const auto number = static_cast<std::uint32_t>(chosen->red() | (chosen->green() << 8) | (chosen->blue() << 16));
-    if (editor_.setSelectedColour(PaletteEditor::colourOfNumber(number))) {
+    if (editor_.setSelectedColour(PaletteEditor::colourOfNumber(number)))
         recordStep(QStringLiteral("Choose Colour"), editor_.selectedIndex, PaletteChangeCommand::kNoMerge);
-        refresh(true);
-    }
 }
 
 void PaletteWindow::pickColour(Qt::MouseButton button, int x, int y)
@@ -312,7 +373,7 @@ void PaletteWindow::applyScrollBar(Channel channel)
                                             QStringLiteral("Change Blue")};
     recordStep(kChannelSteps[index(channel)], editor_.selectedIndex,
                typing_ ? PaletteChangeCommand::typedMergeId(channel) : PaletteChangeCommand::kNoMerge);
-    if (changed || sampleStale_)
+    if (sampleStale_ || (changed && !document_))
         refresh(true);
 }
 
@@ -394,23 +455,7 @@ void PaletteWindow::showSelectedControls()
 void PaletteWindow::updateUndoButton()
 {
     if (undoAction_)
-        undoAction_->setEnabled(undoStack_ && undoStack_->canUndo());
-}
-
-bool PaletteWindow::confirmDiscard()
-{
-    return !editor_.modified()
-        || askToSaveChanges(app_.dialogs, this,
-                            QStringLiteral("The palette has changed. Save it before it is dropped?"),
-                            QStringLiteral("Vantrel"), [this] { return saveActAs(); });
-}
-
-void PaletteWindow::closeEvent(QCloseEvent* event)
-{
-    if (confirmDiscard())
-        event->accept();
-    else
-        event->ignore();
+        undoAction_->setEnabled(undoStack() && undoStack()->canUndo());
 }
 
 } // namespace vantrel

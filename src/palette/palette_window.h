@@ -3,10 +3,15 @@
 // selected colour with its red, green and blue controls, a sample sprite
 // drawn with the palette being edited, and the palette file commands.
 
+#include "formats/character_definition.h"
+#include "image/pcx.h"
+#include "palette/palette_document.h"
 #include "palette/palette_editor.h"
-#include "shell/app.h"
+#include "ui/app.h"
+#include "ui/document_view.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -20,15 +25,23 @@ class QUndoStack;
 
 namespace vantrel {
 
-class PaletteWindow : public QWidget {
+class ChangedOnDiskBar;
+class DocumentTitle;
+class HistoryActions;
+
+class PaletteWindow : public QWidget, public DocumentView {
     Q_OBJECT
 public:
     explicit PaletteWindow(App& app, QWidget* parent = nullptr);
     ~PaletteWindow() override;
 
-    // Reads an ACT file into the palette; on failure says why and keeps the
-    // palette as it was.
+    // Shows the palette of an ACT file (its document, opened once for the
+    // whole program); on failure says why and keeps the palette shown.
     bool loadAct(const QString& path);
+    PaletteDocument* document() const { return document_; }
+    Document* viewedDocument() const override { return document_; }
+    // The character's palette 1, or the one shown when the character names it too.
+    bool followCharacter();
     void showSampleImage();
 
     const PaletteEditor& model() const { return editor_; }
@@ -41,22 +54,19 @@ public:
     QColor selectedSwatch() const;
     const QString& sampleImagePath() const { return samplePath_; }
 
-    // Asks about unsaved changes; false when the user chose to stay.
-    bool confirmDiscard();
-    // Lets the changes go, and their history: the window closes next
-    // without asking.
-    void discardChanges();
-
-    // The palette's edits since it was loaded; Undo and Redo of the Edit menu.
-    QUndoStack* undoStack() const { return undoStack_; }
-    QAction* editUndoAction() const { return editUndoAction_; }
-    QAction* editRedoAction() const { return editRedoAction_; }
+    // The document's history; Undo and Redo of the Edit menu.
+    QUndoStack* undoStack() const;
+    QAction* editUndoAction() const;
+    QAction* editRedoAction() const;
 
 public slots:
-    // Loads the character's palette file n (1 to 12), asking first about
-    // unsaved changes.
+    // Shows the character's palette file n (1 to 12); the palette shown
+    // before keeps its changes in its document.
     void switchToPalette(int n);
-    // Asks for a file and writes the palette; false when cancelled or failed.
+    // Writes the palette to its file; false when it was not written.
+    bool saveAct();
+    // Asks for a file and writes the palette there (the document moves to
+    // it); false when cancelled or failed.
     bool saveActAs();
     void importPal();
     // Takes the palette of an ACT or a PAL file (by its extension) as an
@@ -82,7 +92,6 @@ public slots:
     void applyNumberEdit(Channel channel);
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     // An ACT or PAL file dropped on the window is imported.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -91,11 +100,12 @@ private:
     static int index(Channel channel) { return static_cast<int>(channel); }
     void buildToolbar();
     void createEditMenu();
-    // The palette changed by the user's hand: the change since the last step
-    // becomes a step (see PaletteChangeCommand).
+    void setDocument(PaletteDocument* document);
+    // The palette changed by the user's hand: the change since the
+    // document's palette becomes a step (see PaletteChangeCommand).
     void recordStep(const QString& text, int entry, int mergeId);
-    // A palette loaded from a file starts the history afresh.
-    void resetUndo();
+    // The document's palette changed: the window shows it.
+    void followDocument(int entry);
     // After the palette or the selection changed: the grid, the swatch, the
     // controls and (when asked) the sample.
     void refresh(bool sample);
@@ -105,18 +115,19 @@ private:
     void showCurrentSlot();
     void updateUndoButton();
     FileDialogOptions fileOptions(const QString& title, const QString& filter) const;
+    const CharacterFiles& character() const;
 
     App& app_;
+    QPointer<PaletteDocument> document_;
     PaletteEditor editor_;
+    DecoderState decoder_; // the sample's decoding
+    HistoryActions* history_ = nullptr;
+    DocumentTitle* title_ = nullptr;
+    ChangedOnDiskBar* changedBar_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     std::array<QAction*, 12> paletteActions_{};
     QAction* undoAction_ = nullptr;
-    QUndoStack* undoStack_ = nullptr;
-    QAction* editUndoAction_ = nullptr;
-    QAction* editRedoAction_ = nullptr;
-    Palette stepStart_{};    // the palette as the last step left it
-    bool typing_ = false;    // the scroll bar follows its number box
-    bool replaying_ = false; // a step is being undone or done again
+    bool typing_ = false; // the scroll bar follows its number box
     QWidget* paletteGrid_ = nullptr;
     QLabel* swatch_ = nullptr;
     QWidget* sampleView_ = nullptr;

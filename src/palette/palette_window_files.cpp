@@ -5,11 +5,14 @@
 
 #include "common/atomic_file.h"
 #include "common/paths.h"
+#include "common/qt_text.h"
 #include "common/text.h"
+#include "documents/document_manager.h"
 #include "formats/act.h"
 #include "formats/pal.h"
 #include "palette/palette_commands.h"
-#include "shell/dropped_files.h"
+#include "ui/document_views.h"
+#include "ui/dropped_files.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -32,49 +35,37 @@ FileDialogOptions PaletteWindow::fileOptions(const QString& title, const QString
 {
     FileDialogOptions options;
     options.title = title;
-    options.directory = qstr(app_.files.characterDir);
+    options.directory = qstr(character().characterDir);
     options.filter = filter;
     return options;
 }
 
 bool PaletteWindow::loadAct(const QString& path)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || !app_.documents)
         return false;
-    const ActReadResult result = readActFile(sstr(path));
-    if (!result.ok) {
-        app_.dialogs.message(this, qstr(result.error));
+    const Result<PaletteDocument*> opened = app_.documents->open<PaletteDocument>(path, makePaletteDocument);
+    if (!opened) {
+        app_.dialogs.message(this, qstr(opened.error()));
         return false;
     }
-    editor_.setPalette(result.palette, true);
-    resetUndo();
-    currentSlot_ = 0;
-    for (int n = 1; n <= 12 && currentSlot_ == 0; ++n) {
-        if (qstr(app_.files.paletteFiles[static_cast<std::size_t>(n)]) == path)
-            currentSlot_ = n;
-    }
-    showCurrentSlot();
-    refresh(true);
+    setDocument(*opened);
     return true;
+}
+
+bool PaletteWindow::saveAct()
+{
+    return document_ && saveDocument(app_, *document_, this);
 }
 
 bool PaletteWindow::saveActAs()
 {
+    if (!document_)
+        return false;
     FileDialogOptions options = fileOptions(QStringLiteral("Save ACT file"), kActFilter);
-    if (currentSlot_ > 0)
-        options.fileName = qstr(fileNameOf(app_.files.paletteFiles[static_cast<std::size_t>(currentSlot_)]));
+    options.fileName = document_->displayName();
     options.mustExist = false;
-    const QString path = app_.dialogs.saveFile(this, options);
-    if (path.isEmpty())
-        return false;
-    const WriteResult written = writeFileAtomic(sstr(path), actBytes(editor_.workingPalette));
-    if (!written) {
-        app_.dialogs.message(this, qstr(written.error));
-        return false;
-    }
-    editor_.markSaved();
-    undoStack_->setClean();
-    return true;
+    return saveDocumentAs(app_, *document_, this, options);
 }
 
 void PaletteWindow::importPal()
@@ -103,9 +94,12 @@ bool PaletteWindow::importPaletteFile(const QString& path)
             return false;
         }
     }
-    editor_.setPalette(*palette, false);
+    if (!document_) {
+        app_.dialogs.message(this, QStringLiteral("Open one of the character's palettes to import a palette into."));
+        return false;
+    }
+    editor_.setPalette(*palette);
     recordStep(act ? QStringLiteral("Import ACT") : QStringLiteral("Import PAL"), -1, PaletteChangeCommand::kNoMerge);
-    refresh(true);
     return true;
 }
 

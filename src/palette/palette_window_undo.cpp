@@ -1,63 +1,50 @@
-// The palette window's history: the undo stack, its Edit menu and the
-// toolbar's Undo button, and the steps the colour controls make.
+// The palette window's share of the document's history: its Edit menu and
+// the toolbar's Undo button, and the steps the colour controls make.
 
 #include "palette/palette_commands.h"
 #include "palette/palette_window.h"
-#include "shell/history_actions.h"
+#include "ui/history_actions.h"
 
 #include <QAction>
-#include <QScopedValueRollback>
 #include <QUndoStack>
 
 namespace vantrel {
 
 void PaletteWindow::createEditMenu()
 {
-    undoStack_ = new QUndoStack(this);
-    const HistoryActions history = addHistoryActions(
-        this, undoStack_, addEditMenuBar(this), QStringLiteral("editUndoAction"), QStringLiteral("editRedoAction"));
-    editUndoAction_ = history.undo;
-    editRedoAction_ = history.redo;
-
+    history_ = new HistoryActions(this, addEditMenuBar(this), QStringLiteral("editUndoAction"),
+                                  QStringLiteral("editRedoAction"));
     // The toolbar's Undo takes the same step.
-    connect(undoAction_, &QAction::triggered, undoStack_, &QUndoStack::undo);
-    connect(undoStack_, &QUndoStack::canUndoChanged, undoAction_, &QAction::setEnabled);
-    stepStart_ = editor_.workingPalette;
+    connect(undoAction_, &QAction::triggered, history_->undo, &QAction::trigger);
+    connect(history_->undo, &QAction::changed, this, &PaletteWindow::updateUndoButton);
 }
 
 PaletteWindow::~PaletteWindow()
 {
-    // The stack empties itself as it goes; the window no longer follows it.
-    undoStack_->disconnect(this);
+    if (document_)
+        document_->disconnect(this);
+}
+
+QUndoStack* PaletteWindow::undoStack() const
+{
+    return document_ ? document_->undoStack() : nullptr;
+}
+
+QAction* PaletteWindow::editUndoAction() const
+{
+    return history_->undo;
+}
+
+QAction* PaletteWindow::editRedoAction() const
+{
+    return history_->redo;
 }
 
 void PaletteWindow::recordStep(const QString& text, int entry, int mergeId)
 {
-    if (!undoStack_ || replaying_ || editor_.workingPalette == stepStart_)
+    if (!document_ || editor_.workingPalette == document_->palette())
         return;
-    const Palette before = stepStart_;
-    stepStart_ = editor_.workingPalette;
-    undoStack_->push(new PaletteChangeCommand(
-        editor_,
-        [this] {
-            const QScopedValueRollback replaying(replaying_, true);
-            stepStart_ = editor_.workingPalette;
-            refresh(true);
-        },
-        text, before, entry, mergeId));
-}
-
-void PaletteWindow::resetUndo()
-{
-    stepStart_ = editor_.workingPalette;
-    if (undoStack_)
-        undoStack_->clear();
-}
-
-void PaletteWindow::discardChanges()
-{
-    editor_.markSaved();
-    resetUndo();
+    document_->push(new PaletteChangeCommand(*document_, text, editor_.workingPalette, entry, mergeId));
 }
 
 } // namespace vantrel

@@ -1,17 +1,16 @@
+#include "palette/register_windows.h"
+
 #include "palette/palette_window.h"
-#include "shell/main_window.h"
+#include "ui/workbench.h"
 
 namespace vantrel {
 
-// The windows of this subsystem that the main window opens by name.
-void registerPaletteWindows(MainWindow& main)
+void registerPaletteWindows(Workbench& workbench)
 {
-    // The window keeps the palettes it opened: another character closes it.
     WindowHooks hooks;
-    hooks.confirmDiscard = [](QWidget* w) { return static_cast<PaletteWindow*>(w)->confirmDiscard(); };
-    hooks.discardChanges = [](QWidget* w) { static_cast<PaletteWindow*>(w)->discardChanges(); };
-    main.registerWindow(
-        "PaletteWindow", [](App& a) { return new PaletteWindow(a); }, hooks);
+    hooks.followCharacter = [](QWidget* w) { return static_cast<PaletteWindow*>(w)->followCharacter(); };
+    workbench.registerWindow(
+        WindowKind::Palettes, [](App& a) { return new PaletteWindow(a); }, hooks);
 }
 
 } // namespace vantrel

@@ -1,11 +1,13 @@
 #include "character_loader.h"
 
 #include "common/paths.h"
-#include "shell/app.h"
-#include "shell/spawn_runner.h"
-#include "shell/spawn_script.h"
-#include "shell/status_progress.h"
-#include "shell/workspace_folders.h"
+#include "common/qt_text.h"
+#include "documents/spawn_runner.h"
+#include "documents/spawn_script.h"
+#include "documents/workspace_folders.h"
+#include "sprites/sprite_document.h"
+#include "ui/app.h"
+#include "ui/status_progress.h"
 
 #include <QApplication>
 
@@ -77,13 +79,15 @@ std::string CharacterLoader::retiredFolder(const std::string& workDir)
     return workDir + "/" + kRetiredName;
 }
 
-CharacterLoader::CharacterLoader(App& app, StatusReport status) : app_(app), status_(std::move(status)) { }
+CharacterLoader::CharacterLoader(App& app, StatusReport status)
+        : app_(app), status_(std::move(status)), workspace_(sstr(app.workDir))
+{ }
 
 CharacterLoader::~CharacterLoader()
 {
     if (!installed_) {
         std::error_code ignored;
-        fs::remove_all(stagingFolder(app_.sprites.appDir()), ignored);
+        fs::remove_all(stagingFolder(workspace_.appDir()), ignored);
     }
 }
 
@@ -93,29 +97,32 @@ bool CharacterLoader::fail(const QString& message)
     return false;
 }
 
-bool CharacterLoader::readDefinitionFile(const std::string& defPath)
+bool CharacterLoader::read(const std::string& defPath)
 {
-    app_.sprites.setAppDir(sstr(app_.workDir));
     const DefinitionResult read = readDefinition(defPath, files_);
-    return read || fail(qstr(read.error));
+    if (!read)
+        return fail(qstr(read.error));
+    std::error_code ec;
+    if (!fs::exists(files_.spriteFile, ec))
+        return fail(kMissingFileMessage);
+    return true;
 }
 
 bool CharacterLoader::load(const std::string& defPath)
 {
-    if (!readDefinitionFile(defPath))
-        return false;
-    std::error_code ec;
-    if (!fs::exists(files_.spriteFile, ec))
-        return fail(kMissingFileMessage);
-    return unpackSprites();
+    return read(defPath) && unpackSprites();
 }
 
 bool CharacterLoader::loadLeftWorkspace(const std::string& defPath, const std::string& folder)
 {
-    if (!readDefinitionFile(defPath))
-        return false;
+    const DefinitionResult read = readDefinition(defPath, files_);
+    return read ? useLeftWorkspace(folder) : fail(qstr(read.error));
+}
+
+bool CharacterLoader::useLeftWorkspace(const std::string& folder)
+{
     source_ = folder;
-    const WorkspaceEntries left = entriesIn(folder, app_.sprites);
+    const WorkspaceEntries left = entriesIn(folder, workspace_);
     std::error_code ec;
     unsavedSprites_ = fs::is_regular_file(left.unsavedIndex, ec);
     sourceIndex_ = (unsavedSprites_ ? left.unsavedIndex : left.index).string();
@@ -124,7 +131,7 @@ bool CharacterLoader::loadLeftWorkspace(const std::string& defPath, const std::s
 
 bool CharacterLoader::unpackSprites()
 {
-    const std::string workDir = app_.sprites.appDir();
+    const std::string workDir = workspace_.appDir();
     const std::string staging = stagingFolder(workDir);
     const QString sprites = qstr(files_.spriteFile);
     std::error_code ec;
@@ -146,7 +153,7 @@ bool CharacterLoader::unpackSprites()
     {
         // The tool tells nothing of its progress; stopping it leaves only
         // the new folder, which goes with this loader.
-        ProgressScope progress(app_.main, QStringLiteral("Unpacking the sprites"), 0, [this] {
+        ProgressScope progress(app_.workbench, QStringLiteral("Unpacking the sprites"), 0, [this] {
             if (unpacking_.stop)
                 unpacking_.stop();
         });
@@ -157,7 +164,7 @@ bool CharacterLoader::unpackSprites()
         cancelled_ = true;
         return fail(QStringLiteral("The sprite file %1 was not unpacked: cancelled.").arg(sprites));
     }
-    sourceIndex_ = entriesIn(staging, app_.sprites).index.string();
+    sourceIndex_ = entriesIn(staging, workspace_).index.string();
     if (!run.ok() || !fileReady(sourceIndex_)) {
         // The tool's own line says what is wrong with the archive.
         const QString reason =
@@ -174,7 +181,7 @@ bool CharacterLoader::readSprites(const QString& failure)
     app_.dialogs.setBusy(true);
     IndexReadResult index;
     {
-        ProgressScope progress(app_.main, QStringLiteral("Indexing images"), 0);
+        ProgressScope progress(app_.workbench, QStringLiteral("Indexing images"), 0);
         index = readIndexFile(sourceIndex_);
     }
     app_.dialogs.setBusy(false);
@@ -193,11 +200,11 @@ bool CharacterLoader::readSprites(const QString& failure)
 
 bool CharacterLoader::install()
 {
-    const fs::path workDir = app_.sprites.appDir();
-    const WorkspaceEntries live = entriesIn(workDir, app_.sprites);
-    const WorkspaceEntries fresh = entriesIn(source_, app_.sprites);
+    const fs::path workDir = workspace_.appDir();
+    const WorkspaceEntries live = entriesIn(workDir, workspace_);
+    const WorkspaceEntries fresh = entriesIn(source_, workspace_);
     const fs::path retiredDir = retiredFolder(workDir.string());
-    const WorkspaceEntries retired = entriesIn(retiredDir, app_.sprites);
+    const WorkspaceEntries retired = entriesIn(retiredDir, workspace_);
 
     std::error_code ec;
     fs::remove_all(retiredDir, ec);
@@ -219,11 +226,17 @@ bool CharacterLoader::install()
     fs::remove_all(retiredDir, ec);
     fs::remove_all(stagingFolder(workDir.string()), ec);
 
-    app_.files = files_;
-    app_.decoder = DecoderState{}; // the palette search starts again on the new sprites
-    app_.sprites.replaceRecords(std::move(records_));
-    app_.sprites.setModified(unsavedSprites_);
     return true;
+}
+
+std::unique_ptr<SpriteDocument> CharacterLoader::takeSprites()
+{
+    auto sprites =
+        std::make_unique<SpriteDocument>(qstr(files_.spriteFile), app_.workDir, app_.toolsDir, std::move(records_));
+    // Changes a crashed run left are the table's, unsaved: nothing undoes them.
+    if (unsavedSprites_)
+        sprites->markRecovered();
+    return sprites;
 }
 
 } // namespace vantrel

@@ -7,19 +7,22 @@
 // After a crash the character can instead be opened on the workspace that
 // run left, with its unsaved sprite changes.
 
+#include "documents/spawn_runner.h"
 #include "formats/character_definition.h"
 #include "formats/sprite_index.h"
-#include "shell/spawn_runner.h"
+#include "sprites/workspace.h"
 
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace vantrel {
 
 struct App;
+class SpriteDocument;
 
 // The message for a sprite file that is missing, or another file the .def
 // names.
@@ -35,21 +38,30 @@ public:
     CharacterLoader(const CharacterLoader&) = delete;
     CharacterLoader& operator=(const CharacterLoader&) = delete;
 
-    // Reads the .def and unpacks its sprites, telling each step to the
-    // status report (window events run while the tool works). False, with
-    // message(), when the character cannot be opened.
+    // Reads the .def: false, with message(), when it is not a character's
+    // (or names no sprite file that exists). Nothing else happens yet, so
+    // the open character's documents can be asked about after it.
+    bool read(const std::string& defPath);
+    // Unpacks the sprites of the .def read, telling each step to the status
+    // report (window events run while the tool works). False, with
+    // message(), when they cannot be unpacked.
+    bool unpackSprites();
+    // Both at once.
     bool load(const std::string& defPath);
     // Reads the .def and takes the sprites from the workspace a crashed run
     // left in `folder` (workspace_folders.h) instead of unpacking the
     // archive: its unsaved table when it has one, else its index. The folder
     // is not changed until install() moves the workspace out of it.
     bool loadLeftWorkspace(const std::string& defPath, const std::string& folder);
+    // The same for the .def read already.
+    bool useLeftWorkspace(const std::string& folder);
 
-    // Puts the loaded character in place of the open one: the workspace
-    // folder and index, the sprite table, the character's files. False, with
-    // message(), when the folders could not be swapped; the open character
-    // then stays whole.
+    // Puts the loaded character's workspace (its folder and index) in place
+    // of the open one's. False, with message(), when the folders could not
+    // be swapped; the open character then stays whole.
     bool install();
+    // The installed character's sprite table, as the document that keeps it.
+    std::unique_ptr<SpriteDocument> takeSprites();
 
     // Why load() or install() failed, as the user reads it.
     const QString& message() const { return message_; }
@@ -67,14 +79,13 @@ public:
 
 private:
     bool fail(const QString& message);
-    bool readDefinitionFile(const std::string& defPath);
-    bool unpackSprites();
     // Reads the index that install() will move into the workspace;
     // `failure` begins the message when it cannot be read.
     bool readSprites(const QString& failure);
 
     App& app_;
     StatusReport status_;
+    SpriteWorkspace workspace_; // where the workspace lives, for its entries' names
     CharacterFiles files_;
     std::vector<SpriteRecord> records_;
     QString message_;

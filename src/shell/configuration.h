@@ -2,7 +2,7 @@
 // What the configuration dialog edits and how it lands in the settings: the
 // zoom slider's seven positions and the texts written on OK.
 
-#include "shell/settings.h"
+#include "ui/settings.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 #include "engine.h"
 
 #include "common/text.h"
-#include "shell/spawn_script.h"
+#include "documents/spawn_script.h"
 
 #include <filesystem>
 
@@ -16,6 +16,7 @@ namespace {
 const char* const kProgram = "Program";
 const char* const kArguments = "Arguments";
 const char* const kWorkingFolder = "WorkingFolder";
+const char* const kSaveBeforeRun = "SaveBeforeRun";
 
 bool isFile(const std::string& path)
 {
@@ -72,7 +73,7 @@ EngineChoice launchOf(const std::string& program, std::vector<std::string> argum
 EngineSettings loadEngineSettings(const SettingsStore& store)
 {
     auto text = [&](const char* key) { return trimmed(store.read(kEngineSettings, key).value_or(std::string())); };
-    return {text(kProgram), text(kArguments), text(kWorkingFolder)};
+    return {text(kProgram), text(kArguments), text(kWorkingFolder), parseBool(text(kSaveBeforeRun)).value_or(false)};
 }
 
 void saveEngineSettings(SettingsStore& store, const EngineSettings& settings)
@@ -80,6 +81,7 @@ void saveEngineSettings(SettingsStore& store, const EngineSettings& settings)
     store.write(kEngineSettings, kProgram, trimmed(settings.program));
     store.write(kEngineSettings, kArguments, trimmed(settings.arguments));
     store.write(kEngineSettings, kWorkingFolder, trimmed(settings.workingFolder));
+    store.write(kEngineSettings, kSaveBeforeRun, boolText(settings.saveBeforeRun));
 }
 
 const std::vector<std::string>& engineNames()

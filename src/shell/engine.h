@@ -5,7 +5,7 @@
 // working folder. Nothing here runs a shell: the result is a program and an
 // argument list.
 
-#include "shell/settings.h"
+#include "ui/settings.h"
 
 #include <optional>
 #include <string>
@@ -21,10 +21,12 @@ struct EngineSettings {
     std::string program;       // empty: look for the engine in the working folder
     std::string arguments;     // empty: kDefaultEngineArguments
     std::string workingFolder; // empty: two folders above the character's folder
+    // Unsaved changes are saved before the engine starts, without a question.
+    bool saveBeforeRun = false;
 };
 
-// "Program", "Arguments" and "WorkingFolder" of the "Engine" section; a
-// missing key reads as empty.
+// "Program", "Arguments", "WorkingFolder" and "SaveBeforeRun" of the
+// "Engine" section; a missing key reads as empty (false).
 EngineSettings loadEngineSettings(const SettingsStore& store);
 void saveEngineSettings(SettingsStore& store, const EngineSettings& settings);
 

@@ -1,8 +1,9 @@
 #include "engine_settings_box.h"
 
-#include "shell/dialogs.h"
-#include "shell/qt_text.h"
+#include "common/qt_text.h"
+#include "ui/dialogs.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -43,6 +44,8 @@ EngineSettingsBox::EngineSettingsBox(Dialogs& dialogs, QWidget* parent)
     workingFolderEdit->setPlaceholderText(QStringLiteral("Two folders above the character's folder"));
     workingFolderButton = new QPushButton(QStringLiteral("Browse..."), this);
     workingFolderButton->setObjectName(QStringLiteral("engineWorkingFolderButton"));
+    saveBeforeRunBox = new QCheckBox(QStringLiteral("Save all changes before running, without asking"), this);
+    saveBeforeRunBox->setObjectName(QStringLiteral("engineSaveBeforeRunBox"));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Program:"), this), 0, 0);
@@ -53,6 +56,7 @@ EngineSettingsBox::EngineSettingsBox(Dialogs& dialogs, QWidget* parent)
     layout->addWidget(new QLabel(QStringLiteral("Working folder:"), this), 2, 0);
     layout->addWidget(workingFolderEdit, 2, 1);
     layout->addWidget(workingFolderButton, 2, 2);
+    layout->addWidget(saveBeforeRunBox, 3, 0, 1, 3);
 
     connect(programButton, &QPushButton::clicked, this, &EngineSettingsBox::chooseProgram);
     connect(workingFolderButton, &QPushButton::clicked, this, &EngineSettingsBox::chooseWorkingFolder);
@@ -63,11 +67,13 @@ void EngineSettingsBox::setSettings(const EngineSettings& settings)
     programEdit->setText(qstr(settings.program));
     argumentsEdit->setText(qstr(settings.arguments));
     workingFolderEdit->setText(qstr(settings.workingFolder));
+    saveBeforeRunBox->setChecked(settings.saveBeforeRun);
 }
 
 EngineSettings EngineSettingsBox::settings() const
 {
-    return {sstr(programEdit->text()), sstr(argumentsEdit->text()), sstr(workingFolderEdit->text())};
+    return {sstr(programEdit->text()), sstr(argumentsEdit->text()), sstr(workingFolderEdit->text()),
+            saveBeforeRunBox->isChecked()};
 }
 
 void EngineSettingsBox::chooseProgram()

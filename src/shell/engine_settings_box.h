@@ -8,6 +8,7 @@
 
 #include <QGroupBox>
 
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
@@ -28,6 +29,7 @@ public:
     QLineEdit* argumentsEdit = nullptr;
     QLineEdit* workingFolderEdit = nullptr;
     QPushButton* workingFolderButton = nullptr;
+    QCheckBox* saveBeforeRunBox = nullptr;
 
 public slots:
     void chooseProgram();

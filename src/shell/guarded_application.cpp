@@ -1,6 +1,6 @@
 #include "guarded_application.h"
 
-#include "shell/dialogs.h"
+#include "ui/dialogs.h"
 
 #include <QtGlobal>
 

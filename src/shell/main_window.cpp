@@ -1,12 +1,17 @@
 // The main window's bookkeeping: the frame and its status bar, the windows
 // registered, loaded, placed and reopened, dropped files, and the close-down.
-// The menus and the toolbar are in main_window_actions.cpp.
+// The menus and the toolbar are in main_window_actions.cpp, the switch of
+// character in main_window_characters.cpp.
 
 #include "main_window.h"
 
-#include "shell/dropped_files.h"
-#include "shell/status_progress.h"
-#include "shell/window_layout.h"
+#include "documents/document_manager.h"
+#include "sprites/workspace.h"
+#include "ui/document_view.h"
+#include "ui/document_views.h"
+#include "ui/dropped_files.h"
+#include "ui/status_progress.h"
+#include "ui/window_layout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,14 +27,17 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
+#include <QUndoGroup>
+
+#include <algorithm>
 
 namespace vantrel {
 
 MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(app)
 {
     setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(QStringLiteral("Vantrel"));
-    app_.main = this;
+    setWindowTitle(QStringLiteral("Vantrel[*]"));
+    app_.workbench = this;
     mdi_ = new QMdiArea(this);
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -45,14 +53,31 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     statusBar()->addPermanentWidget(progress_);
     setAcceptDrops(true);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { yieldKeysTo(now); });
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::followActiveWindow);
     setGeometry(initialMainGeometry(screen()->availableGeometry()));
+
+    DocumentManager* documents = app_.documents;
+    documents->setRecoveryFolder(app_.recoveryDir);
+    for (Document* document : documents->documents())
+        followDocument(document);
+    connect(documents, &DocumentManager::documentAdded, this, &MainWindow::followDocument);
+    connect(documents, &DocumentManager::documentAboutToClose, this,
+            [this] { QTimer::singleShot(0, this, &MainWindow::showModifiedMark); });
+    connect(documents, &DocumentManager::reloadedFromDisk, this, [this](Document* document) {
+        setStatus(QStringLiteral("%1 was changed on disk and read again.").arg(document->displayName()));
+    });
+    connect(documents, &DocumentManager::changedOnDisk, this, [this](Document* document) {
+        setStatus(QStringLiteral("%1 changed on disk.").arg(document->displayName()));
+    });
 }
 
 MainWindow::~MainWindow()
 {
-    if (app_.main == this)
-        app_.main = nullptr;
+    if (app_.workbench == this)
+        app_.workbench = nullptr;
     disconnect(qApp, nullptr, this, nullptr);
+    if (app_.documents)
+        app_.documents->disconnect(this);
     // The windows go after this object's members: they must not reach them,
     // nor may those closed but not yet deleted.
     for (const QPointer<QWidget>& w : std::as_const(windows_)) {
@@ -61,6 +86,29 @@ MainWindow::~MainWindow()
     }
     for (QWidget* w : findChildren<QWidget*>())
         w->disconnect(this);
+}
+
+void MainWindow::followDocument(Document* document)
+{
+    connect(document, &Document::modifiedChanged, this, &MainWindow::showModifiedMark);
+    // A .def saved under another name is the character's from now on.
+    connect(document, &Document::fileNameChanged, this, [this, document](const QString& name, const QString& old) {
+        CharacterFiles& files = app_.documents->characterFiles();
+        if (document->kind() != DocumentKind::Definition || old.toStdString() != files.defFile)
+            return;
+        files.defFile = name.toStdString();
+        filePanel_->setText(name);
+        addRecentCharacter(app_.store, name.toStdString());
+        fillRecentMenu();
+    });
+    showModifiedMark();
+}
+
+void MainWindow::showModifiedMark()
+{
+    setWindowModified(app_.documents && !app_.documents->modifiedDocuments().empty());
+    if (saveAll_)
+        saveAll_->setEnabled(isWindowModified());
 }
 
 namespace {
@@ -87,6 +135,14 @@ void leaveKeysToWindow(QMdiSubWindow* sub)
 
 } // namespace
 
+void MainWindow::followActiveWindow()
+{
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    const auto* view = active ? dynamic_cast<const DocumentView*>(active->widget()) : nullptr;
+    const Document* document = view ? view->viewedDocument() : nullptr;
+    app_.documents->undoGroup()->setActiveStack(document ? document->undoStack() : nullptr);
+}
+
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
     if (!loading_ && !droppedFiles(event->mimeData(), {".def"}).isEmpty())
@@ -105,16 +161,26 @@ void MainWindow::dropEvent(QDropEvent* event)
     QTimer::singleShot(0, this, [this, path = paths.first()] { openCharacter(path); });
 }
 
-void MainWindow::registerWindow(const QString& name, WindowFactory factory, WindowHooks hooks)
+void MainWindow::registerWindow(WindowKind kind, WindowFactory factory, WindowHooks hooks)
 {
     // QMap::insert copies; assigning through operator[] moves.
-    factories_[name] = std::move(factory);
-    hooks_[name] = std::move(hooks);
+    factories_[kind] = std::move(factory);
+    hooks_[kind] = std::move(hooks);
 }
 
-QWidget* MainWindow::window(const QString& name) const
+QWidget* MainWindow::loadedWindow(WindowKind kind) const
 {
-    return windows_.value(name).data();
+    return windows_.value(kind).data();
+}
+
+QWidget* MainWindow::activeWindow() const
+{
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    if (!active) {
+        const auto windows = mdi_->subWindowList(QMdiArea::ActivationHistoryOrder);
+        active = windows.isEmpty() ? nullptr : windows.constLast();
+    }
+    return active ? active->widget() : nullptr;
 }
 
 QMdiSubWindow* MainWindow::subWindowOf(QWidget* w) const
@@ -126,37 +192,33 @@ QMdiSubWindow* MainWindow::subWindowOf(QWidget* w) const
     return nullptr;
 }
 
-QWidget* MainWindow::loadWindow(const QString& name)
+QWidget* MainWindow::loadWindow(WindowKind kind)
 {
-    if (QWidget* existing = window(name))
+    if (QWidget* existing = loadedWindow(kind))
         return existing;
-    const auto factory = factories_.find(name);
+    const auto factory = factories_.find(kind);
     if (factory == factories_.end())
         return nullptr;
     QWidget* w = (*factory)(app_);
     if (!w)
         return nullptr;
-    w->setObjectName(name);
-    windows_.insert(name, w);
+    w->setObjectName(windowKey(kind));
+    windows_.insert(kind, w);
     if (!qobject_cast<QDialog*>(w)) {
         QMdiSubWindow* sub = mdi_->addSubWindow(w);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWindowIcon(w->windowIcon());
         leaveKeysToWindow(sub);
-        placeFrame(sub, name);
+        placeFrame(sub, kind);
         // The frame goes with its window, whoever closes it.
         connect(w, &QObject::destroyed, sub, [sub] { sub->close(); });
     }
-    // A window closed cleanly leaves no recovery copy behind.
-    connect(w, &QObject::destroyed, this, [this, name] {
-        recoveryCopies().remove(name);
-        lastCopyTime_.remove(name);
-    });
     return w;
 }
 
-void MainWindow::placeFrame(QMdiSubWindow* sub, const QString& name)
+void MainWindow::placeFrame(QMdiSubWindow* sub, WindowKind kind)
 {
+    const QString name = windowKey(kind);
     const QRect area = mdi_->viewport()->rect().isEmpty() ? QRect(QPoint(), mdi_->size()) : mdi_->viewport()->rect();
     if (const auto frame = storedFrame(app_.store, name, area)) {
         sub->setGeometry(*frame);
@@ -172,37 +234,73 @@ void MainWindow::placeFrame(QMdiSubWindow* sub, const QString& name)
 
 void MainWindow::reopenWindows()
 {
-    QStringList later;
-    for (const QString& name : std::as_const(windowsToReopen_)) {
-        if (!factories_.contains(name) || window(name))
+    std::vector<WindowKind> later;
+    for (WindowKind kind : windowsToReopen_) {
+        if (!factories_.contains(kind) || loadedWindow(kind))
             continue;
-        if (characterOpen_ || opensWithoutCharacter(name))
-            openWindow(name);
+        if (characterOpen_ || opensWithoutCharacter(kind))
+            openWindow(kind);
         else
-            later << name;
+            later.push_back(kind);
     }
     windowsToReopen_ = later;
 }
 
-QWidget* MainWindow::openWindow(const QString& name)
+QWidget* MainWindow::openWindow(WindowKind kind)
 {
-    const bool fresh = !window(name);
-    QWidget* w = loadWindow(name);
+    const bool fresh = !loadedWindow(kind);
+    QWidget* w = loadWindow(kind);
     if (!w)
         return nullptr;
     if (auto* dialog = qobject_cast<QDialog*>(w)) {
         if (fresh)
             dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->exec();
-        return window(name);
+        return loadedWindow(kind);
     }
+    raiseWindow(w);
+    return w;
+}
+
+void MainWindow::raiseWindow(QWidget* w)
+{
     if (QMdiSubWindow* sub = subWindowOf(w)) {
         sub->show();
         w->show();
         mdi_->setActiveSubWindow(sub);
         sub->raise();
     }
-    return w;
+}
+
+std::optional<WindowKind> windowForFile(const CharacterFiles& files, const QString& path)
+{
+    const QString wanted = DocumentManager::fileKey(path);
+    const auto is = [&wanted](const std::string& file) {
+        return !file.empty() && DocumentManager::fileKey(QString::fromStdString(file)) == wanted;
+    };
+    const std::pair<WindowKind, const std::string*> single[] = {
+        {WindowKind::Definition, &files.defFile},
+        {WindowKind::AnimationText, &files.animationFile},
+        {WindowKind::Commands, &files.commandFile},
+        {WindowKind::Constants, &files.constantsFile},
+    };
+    for (const auto& [kind, file] : single) {
+        if (is(*file))
+            return kind;
+    }
+    if (std::ranges::any_of(files.stateFiles, is) || is(files.commonStatesFile))
+        return WindowKind::States;
+    return std::nullopt;
+}
+
+bool MainWindow::showFileLine(const QString& path, int line)
+{
+    const std::optional<WindowKind> kind = windowForFile(app_.documents->character(), path);
+    if (!kind)
+        return false;
+    QWidget* w = openWindow(*kind);
+    const WindowHooks hooks = hooks_.value(*kind);
+    return w && hooks.showFileLine && hooks.showFileLine(w, path, line);
 }
 
 void MainWindow::startUp()
@@ -213,20 +311,18 @@ void MainWindow::startUp()
     if (const QByteArray geometry = storedMainGeometry(app_.store); !geometry.isEmpty())
         restoreGeometry(geometry);
     show();
-    if (app_.settings.showTips && factories_.contains(QStringLiteral("TipDialog")))
-        openWindow(QStringLiteral("TipDialog"));
+    if (app_.settings.showTips && factories_.contains(WindowKind::Tips))
+        openWindow(WindowKind::Tips);
     fillRecentMenu();
     offerRecovery();
     // The windows open at the last close come back: those of the character
     // once one is open.
-    windowsToReopen_ = storedOpenWindows(app_.store);
-    reopenWindows();
-    if (!recoveryTimer_) {
-        recoveryTimer_ = new QTimer(this);
-        recoveryTimer_->setInterval(5000);
-        connect(recoveryTimer_, &QTimer::timeout, this, &MainWindow::updateRecoveryCopies);
-        recoveryTimer_->start();
+    windowsToReopen_.clear();
+    for (const QString& name : storedOpenWindows(app_.store)) {
+        if (const std::optional<WindowKind> kind = windowKindOfKey(name))
+            windowsToReopen_.push_back(*kind);
     }
+    reopenWindows();
 }
 
 void MainWindow::setStatus(const QString& text)
@@ -244,52 +340,51 @@ QString MainWindow::fileText() const
     return filePanel_->text();
 }
 
-void MainWindow::addDiscardGuard(std::function<bool()> guard)
+std::vector<WindowKind> MainWindow::openWindowKinds() const
 {
-    discardGuards_ << std::move(guard);
+    std::vector<WindowKind> kinds;
+    for (WindowKind kind : kCloseOrder) {
+        if (loadedWindow(kind))
+            kinds.push_back(kind);
+    }
+    return kinds;
 }
 
-bool MainWindow::askDiscardGuards()
+bool MainWindow::commitEdits()
 {
-    for (const auto& guard : discardGuards_) {
-        if (!guard())
+    for (WindowKind kind : openWindowKinds()) {
+        const WindowHooks hooks = hooks_.value(kind);
+        if (hooks.commitEdits && !hooks.commitEdits(loadedWindow(kind)))
             return false;
     }
     return true;
-}
-
-const QStringList& MainWindow::closeOrder()
-{
-    static const QStringList order = {
-        "PaletteWindow",    "AnimationTextWindow", "CalculatorWindow", "CommandsWindow",     "ConstantsWindow",
-        "DefinitionWindow", "FindDialog",          "NotepadWindow",    "BuildOptionsDialog", "SpriteWindow",
-        "SoundWindow",      "SoundAboutDialog",    "SplashScreen",     "StateFileWindow",
-    };
-    return order;
 }
 
 bool MainWindow::closeDown()
 {
     if (closedDown_)
         return true;
-    // Every question comes before any window goes, so a Cancel keeps them all.
-    if (!askDiscardGuards() || !confirmWindows(false))
+    // Every question comes before any window or document goes, so a Cancel keeps them all.
+    if (!commitEdits())
         return false;
-    discardWindowChanges(false);
+    if (!askAboutDocuments(app_, app_.documents->modifiedDocuments(), this))
+        return false;
     storeMainGeometry(app_.store, saveGeometry());
     QStringList open;
-    for (const QString& name : openWindowNames()) {
-        if (subWindowOf(window(name)))
-            open << name;
+    for (WindowKind kind : openWindowKinds()) {
+        if (subWindowOf(loadedWindow(kind)))
+            open << windowKey(kind);
     }
     storeOpenWindows(app_.store, open);
-    for (const QString& name : openWindowNames()) {
-        if (!closeWindow(name))
-            return false; // a window without hooks answered its own question Cancel
+    for (WindowKind kind : openWindowKinds()) {
+        if (!closeLoadedWindow(kind))
+            return false;
     }
-    app_.sprites.clearWorkspace();
-    if (recoveryTimer_)
-        recoveryTimer_->stop();
+    // The answers are given: what was not saved goes, with its recovery copy.
+    const std::vector<Document*> all = app_.documents->documents();
+    for (Document* document : all)
+        app_.documents->closeDocument(document);
+    SpriteWorkspace(app_.workDir.toStdString()).clearWorkspace();
     // A clean close leaves nothing behind: a folder found later is a crash's.
     if (!app_.workspacesDir.isEmpty())
         removeWorkspace(app_.workDir);
@@ -297,16 +392,57 @@ bool MainWindow::closeDown()
     return true;
 }
 
-bool MainWindow::closeWindow(const QString& name)
+bool MainWindow::closeLoadedWindow(WindowKind kind)
 {
-    QWidget* w = window(name);
+    QWidget* w = loadedWindow(kind);
     if (!w)
         return true;
     QWidget* frame = subWindowOf(w);
     if (!(frame ? frame : w)->close())
         return false;
-    windows_.remove(name);
+    windows_.remove(kind);
     return true;
+}
+
+void MainWindow::closeWindow(QWidget* w)
+{
+    QWidget* frame = subWindowOf(w);
+    (frame ? frame : w)->close();
+}
+
+void MainWindow::closeAllWindows()
+{
+    for (WindowKind kind : kCloseOrder)
+        closeLoadedWindow(kind);
+}
+
+void MainWindow::arrangeWindows(Arrangement arrangement)
+{
+    if (arrangement == Arrangement::Cascade) {
+        mdi_->cascadeSubWindows();
+        return;
+    }
+    // Stacked rows: one above the other, each as wide as the frame; side by
+    // side: as high as the frame.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (sub->isVisible() && !sub->isMinimized())
+            windows << sub;
+    }
+    if (windows.isEmpty())
+        return;
+    const QRect area = mdi_->viewport()->rect();
+    const int n = static_cast<int>(windows.size());
+    for (int i = 0; i < n; ++i) {
+        windows[i]->showNormal();
+        if (arrangement == Arrangement::StackedRows) {
+            const int h = area.height() / n;
+            windows[i]->setGeometry(0, i * h, area.width(), h);
+        } else {
+            const int w = area.width() / n;
+            windows[i]->setGeometry(i * w, 0, w, area.height());
+        }
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -1,12 +1,15 @@
 #pragma once
 // The main window: a multiple-document frame with the toolbar, the menus and
-// the two-panel status bar. It opens characters, launches the editor windows
-// and runs the close-down.
+// the two-panel status bar. It opens characters, holds the windows (views of
+// the documents the manager keeps), and runs the close-down. It is the
+// windows' workbench: they open other windows and reach the status bar
+// through it.
 
-#include "shell/app.h"
-#include "shell/recovery_copies.h"
-#include "shell/window_hooks.h"
-#include "shell/workspace_folders.h"
+#include "documents/document.h"
+#include "documents/workspace_folders.h"
+#include "formats/character_definition.h"
+#include "ui/app.h"
+#include "ui/workbench.h"
 
 #include <QKeySequence>
 #include <QMainWindow>
@@ -16,37 +19,66 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
-class QTimer;
 class QToolBar;
 
 namespace vantrel {
 
+class CharacterLoader;
 class StatusProgress;
 
-class MainWindow : public QMainWindow {
+// The toolbar's buttons, by what they do.
+enum class ToolbarCommand : std::uint8_t {
+    Open,
+    Reload,
+    Definition,
+    Sprites,
+    Constants,
+    Commands,
+    Animations,
+    Sounds,
+    States,
+    Palettes,
+    Calculator,
+    Notepad,
+    Settings,
+    Help,
+    Run,
+};
+
+// The window that edits a file of the character: the .def, AIR, CMD and
+// CNS go to their own windows, a state file (the common one too) to the
+// state window, in that order; nothing for a file no window edits.
+std::optional<WindowKind> windowForFile(const CharacterFiles& files, const QString& path);
+
+class MainWindow : public QMainWindow, public Workbench {
     Q_OBJECT
 public:
-    using WindowFactory = std::function<QWidget*(App&)>;
-
+    // `app.documents` must be set: the windows' documents live there.
     explicit MainWindow(App& app, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Windows are made on first use by the factory registered under their
-    // name ("SpriteWindow", "DefinitionWindow", ...). A QDialog is shown modally, any other
-    // widget as a child window of the frame. The hooks say how the window
-    // takes part in a change of character, the close-down and the recovery
-    // copies (window_hooks.h).
-    void registerWindow(const QString& name, WindowFactory factory, WindowHooks hooks = {});
-    // Loads the window if needed and brings it to the front; null when no
-    // factory is registered under that name.
-    QWidget* openWindow(const QString& name);
-    // The window if it is loaded, else null.
-    QWidget* window(const QString& name) const;
+    // --- the workbench ---------------------------------------------------------
+    void registerWindow(WindowKind kind, WindowFactory factory, WindowHooks hooks = {}) override;
+    QWidget* openWindow(WindowKind kind) override;
+    QWidget* loadedWindow(WindowKind kind) const override;
+    QWidget* activeWindow() const override;
+    bool showFileLine(const QString& path, int line) override;
+    void closeWindow(QWidget* window) override;
+    void raiseWindow(QWidget* window) override;
+    void arrangeWindows(Arrangement arrangement) override;
+    void closeAllWindows() override;
+    void setStatus(const QString& text) override;
+    StatusProgress* progress() const override { return progress_; }
+    void showHelp(std::optional<std::int64_t> topic = std::nullopt) override;
+    void setHelpHandler(std::function<void(App&, std::optional<std::int64_t>)> handler) override;
+    QWidget* frame() override { return this; }
+
     // The child window frame holding a window (null for dialogs).
     QMdiSubWindow* subWindowOf(QWidget* w) const;
     QMdiArea* mdiArea() const { return mdi_; }
@@ -55,8 +87,10 @@ public:
     // offer to restore the unsaved work a crash left.
     void startUp();
 
-    // Opens a character in place of the open one, all or nothing: every
-    // window with unsaved changes is asked first, and nothing of the open
+    // Opens a character in place of the open one, all or nothing: the new
+    // .def is read first (a file that is not a character's is refused
+    // before anything is asked), then each document the switch would drop
+    // with unsaved changes is asked about once, and nothing of the open
     // character changes unless the new one opens completely. Then the
     // windows show the new character or close.
     void openCharacter(const QString& path);
@@ -65,52 +99,36 @@ public:
     const QString& openError() const { return openError_; }
     void fillRecentMenu();
 
-    // The close-down: asks every window with unsaved changes, then unloads
-    // the windows in their fixed order and deletes the workspace (with this
-    // copy's own folder, when it has one). False when a question was answered
-    // Cancel; the program then stays open with every window as it was.
+    // The close-down: asks about every document with unsaved changes, then
+    // unloads the windows in their fixed order and deletes the workspace
+    // (with this copy's own folder, when it has one). False when a question
+    // was answered Cancel; the program then stays open as it was.
     bool closeDown();
-    static const QStringList& closeOrder();
 
-    // Asked before the close-down and before opening or re-reading a
-    // character, ahead of the windows; a guard returns false to cancel (the
-    // sprite table's unsaved changes use this).
-    void addDiscardGuard(std::function<bool()> guard);
-
-    // Writes a recovery copy of each window's unsaved text (a window's copy
-    // at most every 30 seconds) and removes the copies of text since saved;
-    // keeps the sprite table beside the workspace while it has unsaved
-    // changes. A timer runs it while the program is up.
-    void updateRecoveryCopies();
     // For each folder a crashed run left with unsaved work (the newest
     // first), asks once whether to restore it: Yes opens its character on
-    // its workspace, with the unsaved sprite changes, and puts each text back
-    // into its window as unsaved text; No keeps it all for the next start;
-    // Discard deletes it. The first Yes ends the round: one character is open
-    // at a time. Left folders without unsaved work only repeat what is on
-    // disk: they are removed unasked.
+    // its workspace, with the unsaved sprite changes, and puts each recovery
+    // copy back into its document as unsaved changes; No keeps it all for
+    // the next start; Discard deletes it. The first Yes ends the round: one
+    // character is open at a time. Left folders without unsaved work only
+    // repeat what is on disk: they are removed unasked.
     void offerRecovery();
 
-    void setStatus(const QString& text);
     QString statusText() const;
-    // The progress bar of long steps in the status bar (status_progress.h).
-    StatusProgress* progress() const { return progress_; }
-
-    // Opens the help window on a topic (its contents when none is given),
-    // through what the help window's subsystem registered.
-    void setHelpHandler(std::function<void(App&, std::optional<std::int64_t>)> handler);
-    void showHelp(std::optional<std::int64_t> topic = std::nullopt);
     QString fileText() const;
     bool characterOpen() const { return characterOpen_; }
     bool loading() const { return loading_; }
 
-    // The toolbar button with this caption ("Open", "SFF", "Run", ...); null
-    // when there is none.
-    QAction* toolbarAction(const QString& caption) const;
+    QAction* toolbarAction(ToolbarCommand command) const;
     // The File menu's recent characters: entries 1 to 4 and the separator
     // above them, hidden until the list has an entry.
     QAction* recentFileAction(int number) const;
     QAction* recentFilesSeparator() const { return recentSeparator_; }
+    // The File menu's Save All and the Edit menu's Undo and Redo (of the
+    // active window's document).
+    QAction* saveAllAction() const { return saveAll_; }
+    QAction* undoAction() const { return undo_; }
+    QAction* redoAction() const { return redo_; }
 
 public slots:
     // The toolbar buttons and menu entries. None of them acts while a sprite
@@ -118,10 +136,12 @@ public slots:
     void openCharacterFile();
     void openRecentCharacter(int number);
     void reloadDefinition();
-    void openEditor(const QString& windowName);
+    void openEditor(WindowKind kind);
     void showSettings();
     void quickRun();
     void showHelpContents() { showHelp(); }
+    // Saves every document with unsaved changes; false at the first that was not saved.
+    bool saveAll();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -136,56 +156,61 @@ private:
     // that window while the focus is in it: the frame's command steps aside,
     // so that a key never means two commands at once.
     void yieldKeysTo(QWidget* focus);
-    bool askDiscardGuards();
     // Opens a character, its sprites from the workspace in `leftFolder` when
     // one is named.
     void openCharacterFrom(const QString& path, const QString& leftFolder);
     // Loads a character in place of the open one; true when it replaced it.
     bool switchCharacter(const std::string& defPath, const QString& leftFolder = {});
-    // The open windows' names: those of the fixed order first, in it.
-    QStringList openWindowNames() const;
-    // Asks every open window with unsaved changes (only those that hold the
-    // character when `characterOnly`); false at the first Cancel.
-    bool confirmWindows(bool characterOnly);
-    void discardWindowChanges(bool characterOnly);
+    // The open windows, those of the fixed order first, in it.
+    std::vector<WindowKind> openWindowKinds() const;
+    // Every open window hands over what the user typed and it has not taken yet.
+    bool commitEdits();
+    // The documents a character switch to `next` drops: those of the open
+    // character that `next` does not name and no window of its own holds, and
+    // the sprite table, which is unpacked anew.
+    std::vector<Document*> documentsLeaving(const CharacterFiles& next) const;
     // After a switch: each window shows the new character or closes.
     void followCharacter();
     void setEditorsEnabled(bool enabled);
-    QWidget* loadWindow(const QString& name);
+    QWidget* loadWindow(WindowKind kind);
     // A new child window's frame: where it was last time, else its own size
     // fitted to the frame; kept in the settings store when it closes.
-    void placeFrame(QMdiSubWindow* sub, const QString& name);
+    void placeFrame(QMdiSubWindow* sub, WindowKind kind);
     // Opens the windows left open at the last close-down that can open now.
     void reopenWindows();
-    // Whether a toolbar button opens this window while no character is open
-    // (the calculator, the notepad).
-    static bool opensWithoutCharacter(const QString& windowName);
-    bool closeWindow(const QString& name);
-    RecoveryCopies recoveryCopies() const;
-    void keepUnsavedSprites();
+    static bool opensWithoutCharacter(WindowKind kind);
+    bool closeLoadedWindow(WindowKind kind);
+    // The Edit menu follows the document of the active child window.
+    void followActiveWindow();
+    void showModifiedMark();
+    void followDocument(Document* document);
     // Restores what a crashed run left; true when nothing of it is left.
     bool restoreLeftWork(const LeftWorkspace& left);
+    // The document a recovery copy goes back into: the open one of its
+    // file, else its file opened (or a new text without a file).
+    Document* documentForCopy(const RecoveryCopy& copy);
+    // Opens the window that edits a restored document.
+    void showRestored(Document* document);
 
     App& app_;
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QLabel* filePanel_ = nullptr;
     QLabel* statusPanel_ = nullptr;
-    QMap<QString, QAction*> toolbarActions_;
+    QMap<ToolbarCommand, QAction*> toolbarActions_;
     QAction* recentSeparator_ = nullptr;
     QList<QAction*> recentFileActions_;
-    QMap<QString, WindowFactory> factories_;
-    QMap<QString, WindowHooks> hooks_;
-    QMap<QString, QPointer<QWidget>> windows_;
-    QList<std::function<bool()>> discardGuards_;
+    QAction* saveAll_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    QMap<WindowKind, WindowFactory> factories_;
+    QMap<WindowKind, WindowHooks> hooks_;
+    QMap<WindowKind, QPointer<QWidget>> windows_;
     bool characterOpen_ = false;
     bool loading_ = false;
     bool closedDown_ = false;
-    QTimer* recoveryTimer_ = nullptr;
-    QMap<QString, qint64> lastCopyTime_; // when each window's copy was last written
-    std::string unsavedSpritesCopy_;     // the unsaved sprite table as last written
     QString openError_;
-    QStringList windowsToReopen_; // open at the last close-down, not yet opened again
+    std::vector<WindowKind> windowsToReopen_; // open at the last close-down, not yet opened again
     StatusProgress* progress_ = nullptr;
     std::function<void(App&, std::optional<std::int64_t>)> helpHandler_;
     QList<std::pair<QPointer<QAction>, QList<QKeySequence>>> frameKeys_; // the frame's actions and their own keys

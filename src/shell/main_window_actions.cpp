@@ -3,10 +3,13 @@
 
 #include "main_window.h"
 
+#include "common/qt_text.h"
 #include "common/text.h"
-#include "shell/action_icons.h"
+#include "documents/document_manager.h"
 #include "shell/quick_run.h"
-#include "shell/shortcuts.h"
+#include "ui/action_icons.h"
+#include "ui/document_views.h"
+#include "ui/shortcuts.h"
 
 #include <QAction>
 #include <QDir>
@@ -15,6 +18,7 @@
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QUndoGroup>
 
 #include <algorithm>
 
@@ -28,37 +32,78 @@ struct ToolbarButton {
     const char* toolTip = nullptr;
     QStyle::StandardPixmap icon = QStyle::SP_CustomBase;
     bool needsCharacter = false;          // enabled only while a character is open
-    const char* editor = nullptr;         // the window the button opens, or nullptr
+    std::optional<WindowKind> editor;     // the window the button opens
     void (MainWindow::*slot)() = nullptr; // what any other button does, or nullptr
+    ToolbarCommand command = ToolbarCommand::Open;
 };
 
 // The twenty positions of the toolbar, in order.
 const ToolbarButton kToolbar[] = {
     {},
-    {"Open", "openButton", "Open a Character Definition File (.def)", QStyle::SP_DialogOpenButton, false, nullptr,
-     &MainWindow::openCharacterFile},
-    {"Recycle", "reloadButton", "Reload the DEF file so Vantrel will recognise recent changes",
-     QStyle::SP_BrowserReload, true, nullptr, &MainWindow::reloadDefinition},
+    {"Open",
+     "openButton",
+     "Open a Character Definition File (.def)",
+     QStyle::SP_DialogOpenButton,
+     false,
+     {},
+     &MainWindow::openCharacterFile,
+     ToolbarCommand::Open},
+    {"Recycle",
+     "reloadButton",
+     "Reload the DEF file so Vantrel will recognise recent changes",
+     QStyle::SP_BrowserReload,
+     true,
+     {},
+     &MainWindow::reloadDefinition,
+     ToolbarCommand::Reload},
     {},
-    {"DEF", "definitionButton", "Edit the Definition file (.def)", QStyle::SP_FileIcon, true, "DefinitionWindow"},
-    {"SFF", "spritesButton", "Edit the Spritesheet File (.sff)", QStyle::SP_DesktopIcon, true, "SpriteWindow"},
+    {"DEF", "definitionButton", "Edit the Definition file (.def)", QStyle::SP_FileIcon, true, WindowKind::Definition,
+     nullptr, ToolbarCommand::Definition},
+    {"SFF", "spritesButton", "Edit the Spritesheet File (.sff)", QStyle::SP_DesktopIcon, true, WindowKind::Sprites,
+     nullptr, ToolbarCommand::Sprites},
     {"CNS", "constantsButton", "Edit the Constants file (.cns)", QStyle::SP_FileDialogContentsView, true,
-     "ConstantsWindow"},
+     WindowKind::Constants, nullptr, ToolbarCommand::Constants},
     {"CMD", "commandsButton", "Edit the Commands file (.cmd)", QStyle::SP_FileDialogDetailedView, true,
-     "CommandsWindow"},
+     WindowKind::Commands, nullptr, ToolbarCommand::Commands},
     {"AIR", "animationsButton", "Edit the Animation file (.air)", QStyle::SP_MediaSeekForward, true,
-     "AnimationTextWindow"},
-    {"SND", "soundsButton", "Edit the Sound file (.snd)", QStyle::SP_MediaVolume, true, "SoundWindow"},
-    {"ST", "statesButton", "Edit the States files (.st)", QStyle::SP_FileDialogListView, true, "StateFileWindow"},
-    {"ACT", "palettesButton", "Edit the Palettes files (.act)", QStyle::SP_DriveDVDIcon, true, "PaletteWindow"},
+     WindowKind::AnimationText, nullptr, ToolbarCommand::Animations},
+    {"SND", "soundsButton", "Edit the Sound file (.snd)", QStyle::SP_MediaVolume, true, WindowKind::Sounds, nullptr,
+     ToolbarCommand::Sounds},
+    {"ST", "statesButton", "Edit the States files (.st)", QStyle::SP_FileDialogListView, true, WindowKind::States,
+     nullptr, ToolbarCommand::States},
+    {"ACT", "palettesButton", "Edit the Palettes files (.act)", QStyle::SP_DriveDVDIcon, true, WindowKind::Palettes,
+     nullptr, ToolbarCommand::Palettes},
     {},
-    {"Calc", "calculatorButton", "Miniature calculator", QStyle::SP_ComputerIcon, false, "CalculatorWindow"},
-    {"pad", "notepadButton", "Notepad", QStyle::SP_FileDialogNewFolder, false, "NotepadWindow"},
+    {"Calc", "calculatorButton", "Miniature calculator", QStyle::SP_ComputerIcon, false, WindowKind::Calculator,
+     nullptr, ToolbarCommand::Calculator},
+    {"pad", "notepadButton", "Notepad", QStyle::SP_FileDialogNewFolder, false, WindowKind::Notepad, nullptr,
+     ToolbarCommand::Notepad},
     {},
-    {"Settings", "settingsButton", "", QStyle::SP_FileDialogInfoView, false, nullptr, &MainWindow::showSettings},
-    {"Help", "helpButton", "Help", QStyle::SP_DialogHelpButton, false, nullptr, &MainWindow::showHelpContents},
+    {"Settings",
+     "settingsButton",
+     "",
+     QStyle::SP_FileDialogInfoView,
+     false,
+     {},
+     &MainWindow::showSettings,
+     ToolbarCommand::Settings},
+    {"Help",
+     "helpButton",
+     "Help",
+     QStyle::SP_DialogHelpButton,
+     false,
+     {},
+     &MainWindow::showHelpContents,
+     ToolbarCommand::Help},
     {},
-    {"Run", "runButton", "Quick-run this character", QStyle::SP_MediaPlay, true, nullptr, &MainWindow::quickRun},
+    {"Run",
+     "runButton",
+     "Quick-run this character",
+     QStyle::SP_MediaPlay,
+     true,
+     {},
+     &MainWindow::quickRun,
+     ToolbarCommand::Run},
 };
 
 } // namespace
@@ -70,6 +115,12 @@ void MainWindow::buildMenus()
     open->setObjectName(QStringLiteral("openAction"));
     open->setShortcut(QKeySequence::Open);
     connect(open, &QAction::triggered, this, &MainWindow::openCharacterFile);
+
+    saveAll_ = file->addAction(QStringLiteral("Save A&ll"));
+    saveAll_->setObjectName(QStringLiteral("saveAllAction"));
+    saveAll_->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
+    saveAll_->setEnabled(false);
+    connect(saveAll_, &QAction::triggered, this, &MainWindow::saveAll);
 
     recentSeparator_ = file->addSeparator();
     recentSeparator_->setObjectName(QStringLiteral("recentFilesSeparator"));
@@ -87,14 +138,24 @@ void MainWindow::buildMenus()
     exit->setShortcuts(standardKeys(QKeySequence::Quit));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    // The Problems window checks when it opens; one already open checks again.
+    // Undo and Redo of the document the active window shows.
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    undo_ = app_.documents->undoGroup()->createUndoAction(this);
+    undo_->setObjectName(QStringLiteral("undoAction"));
+    redo_ = app_.documents->undoGroup()->createRedoAction(this);
+    redo_->setObjectName(QStringLiteral("redoAction"));
+    edit->addActions({undo_, redo_});
+
+    // The Problems window checks when it opens; one already open checks again
+    // (its hook to follow a character is the check).
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     QAction* check = tools->addAction(QStringLiteral("&Check Character"));
     check->setObjectName(QStringLiteral("checkCharacterAction"));
     connect(check, &QAction::triggered, this, [this] {
-        if (QWidget* problems = window(QStringLiteral("ProblemsWindow")))
-            QMetaObject::invokeMethod(problems, "refresh");
-        openEditor(QStringLiteral("ProblemsWindow"));
+        if (QWidget* problems = loadedWindow(WindowKind::Problems);
+            problems && hooks_.value(WindowKind::Problems).followCharacter)
+            hooks_.value(WindowKind::Problems).followCharacter(problems);
+        openEditor(WindowKind::Problems);
     });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -123,24 +184,24 @@ void MainWindow::buildToolbar()
         action->setToolTip(QString::fromLatin1(b.toolTip));
         action->setEnabled(!b.needsCharacter);
         if (b.editor)
-            connect(action, &QAction::triggered, this,
-                    [this, editor = QString::fromLatin1(b.editor)] { openEditor(editor); });
+            connect(action, &QAction::triggered, this, [this, editor = *b.editor] { openEditor(editor); });
         else if (b.slot)
             connect(action, &QAction::triggered, this, b.slot);
-        toolbarActions_.insert(caption, action);
+        toolbarActions_.insert(b.command, action);
     }
     // The buttons name the keys of the menu entries that do the same.
-    const std::pair<const char*, const char*> sameAs[] = {{"Open", "openAction"}, {"Help", "helpContentsAction"}};
-    for (const auto& [caption, entry] : sameAs) {
-        if (QAction* button = toolbarAction(QString::fromLatin1(caption)))
+    const std::pair<ToolbarCommand, const char*> sameAs[] = {{ToolbarCommand::Open, "openAction"},
+                                                             {ToolbarCommand::Help, "helpContentsAction"}};
+    for (const auto& [command, entry] : sameAs) {
+        if (QAction* button = toolbarAction(command))
             button->setToolTip(toolTipWithKeys(button->toolTip(), findChild<QAction*>(entry)->shortcut()));
     }
-    QAction* run = toolbarAction(QStringLiteral("Run"));
+    QAction* run = toolbarAction(ToolbarCommand::Run);
     run->setShortcut(QKeySequence(Qt::Key_F5));
     run->setToolTip(toolTipWithKeys(run->toolTip(), run->shortcut()));
 
     for (QAction* action : {findChild<QAction*>("openAction"), findChild<QAction*>("exitAction"),
-                            findChild<QAction*>("helpContentsAction"), run})
+                            findChild<QAction*>("helpContentsAction"), run, saveAll_, undo_, redo_})
         frameKeys_.append({action, action->shortcuts()});
 }
 
@@ -174,9 +235,9 @@ void MainWindow::yieldKeysTo(QWidget* focus)
     }
 }
 
-QAction* MainWindow::toolbarAction(const QString& caption) const
+QAction* MainWindow::toolbarAction(ToolbarCommand command) const
 {
-    return toolbarActions_.value(caption, nullptr);
+    return toolbarActions_.value(command, nullptr);
 }
 
 QAction* MainWindow::recentFileAction(int number) const
@@ -187,16 +248,15 @@ QAction* MainWindow::recentFileAction(int number) const
 void MainWindow::setEditorsEnabled(bool enabled)
 {
     for (const ToolbarButton& b : kToolbar) {
-        if (b.needsCharacter)
-            toolbarActions_.value(QString::fromLatin1(b.caption))->setEnabled(enabled);
+        if (b.caption && b.needsCharacter)
+            toolbarActions_.value(b.command)->setEnabled(enabled);
     }
 }
 
-bool MainWindow::opensWithoutCharacter(const QString& windowName)
+bool MainWindow::opensWithoutCharacter(WindowKind kind)
 {
-    const auto button = std::find_if(std::begin(kToolbar), std::end(kToolbar), [&windowName](const ToolbarButton& b) {
-        return b.editor && windowName == QLatin1String(b.editor);
-    });
+    const auto button = std::find_if(std::begin(kToolbar), std::end(kToolbar),
+                                     [kind](const ToolbarButton& b) { return b.editor == kind; });
     return button != std::end(kToolbar) && !button->needsCharacter;
 }
 
@@ -219,7 +279,8 @@ void MainWindow::openCharacterFile()
         return;
     FileDialogOptions options;
     options.title = QStringLiteral("Find a DEF file");
-    options.directory = app_.files.characterDir.empty() ? QDir::homePath() : qstr(app_.files.characterDir);
+    const std::string& characterDir = app_.documents->character().characterDir;
+    options.directory = characterDir.empty() ? QDir::homePath() : qstr(characterDir);
     options.filter = QStringLiteral("Character definition file (*.def)|*.def|All Files(*.*)|*.*");
     options.mustExist = true;
     const QString path = app_.dialogs.openFile(this, options);
@@ -235,21 +296,28 @@ void MainWindow::openRecentCharacter(int number)
     openCharacter(entry->text());
 }
 
-void MainWindow::openEditor(const QString& windowName)
+void MainWindow::openEditor(WindowKind kind)
 {
     if (!loading_)
-        openWindow(windowName);
+        openWindow(kind);
 }
 
 void MainWindow::showSettings()
 {
     if (!loading_)
-        openWindow(QStringLiteral("SettingsDialog"));
+        openWindow(WindowKind::Settings);
+}
+
+bool MainWindow::saveAll()
+{
+    if (loading_ || !commitEdits())
+        return false;
+    return saveDocuments(app_, app_.documents->modifiedDocuments(), this);
 }
 
 void MainWindow::quickRun()
 {
-    if (loading_)
+    if (loading_ || !commitEdits())
         return;
     if (quickRunCharacter(app_, this) == QuickRunResult::OpenSettings)
         showSettings();

@@ -1,76 +1,19 @@
-// The main window's part in keeping unsaved work through a crash: the
-// recovery copies of text and the unsaved sprite table, written while the
-// program runs, and the offer to restore them at the next start.
+// The main window's part in keeping unsaved work through a crash: the offer,
+// at the next start, to put back the recovery copies a crashed run left (the
+// documents write them while the program runs: document_manager.h).
 
 #include "main_window.h"
 
-#include "common/atomic_file.h"
-#include "formats/sprite_index.h"
+#include "common/qt_text.h"
+#include "documents/document_manager.h"
+#include "palette/palette_document.h"
+#include "sound/sound_document.h"
+#include "text/text_document.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QScopedValueRollback>
 
 namespace vantrel {
-
-namespace {
-
-// A window's copy is written at most this often.
-constexpr qint64 kCopyIntervalMs = 30 * 1000;
-
-} // namespace
-
-RecoveryCopies MainWindow::recoveryCopies() const
-{
-    return RecoveryCopies(app_.recoveryDir);
-}
-
-void MainWindow::updateRecoveryCopies()
-{
-    keepUnsavedSprites();
-    const RecoveryCopies copies = recoveryCopies();
-    if (!copies.enabled() || loading_)
-        return;
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    for (const QString& name : openWindowNames()) {
-        const WindowHooks hooks = hooks_.value(name);
-        QWidget* w = window(name);
-        if (!w || !hooks.unsavedText)
-            continue;
-        std::optional<RecoveryText> unsaved = hooks.unsavedText(w);
-        if (!unsaved) {
-            // Saved (or dropped) since: the copy has done its work.
-            if (lastCopyTime_.contains(name)) {
-                copies.remove(name);
-                lastCopyTime_.remove(name);
-            }
-            continue;
-        }
-        if (lastCopyTime_.contains(name) && now - lastCopyTime_.value(name) < kCopyIntervalMs)
-            continue;
-        unsaved->window = name;
-        unsaved->character = qstr(app_.files.defFile);
-        if (copies.write(*unsaved))
-            lastCopyTime_.insert(name, now);
-    }
-}
-
-void MainWindow::keepUnsavedSprites()
-{
-    if (app_.workspacesDir.isEmpty() || loading_)
-        return;
-    const std::string path = sstr(app_.workDir + QLatin1Char('/') + kUnsavedIndexName);
-    if (!characterOpen_ || !app_.sprites.modified()) {
-        if (!unsavedSpritesCopy_.empty()) {
-            QFile::remove(qstr(path));
-            unsavedSpritesCopy_.clear();
-        }
-        return;
-    }
-    std::string text = formatSpriteIndex(app_.files.spriteFile, app_.sprites.records());
-    if (text != unsavedSpritesCopy_ && writeFileAtomic(path, text).ok)
-        unsavedSpritesCopy_ = std::move(text);
-}
 
 namespace {
 
@@ -83,7 +26,7 @@ QString recoveryQuestion(const LeftWorkspace& left)
                       : QStringLiteral("the unsaved sprite changes of %1").arg(left.owner.character));
     }
     if (!left.texts.isEmpty())
-        parts << QStringLiteral("the unsaved text of %1 files").arg(left.texts.size());
+        parts << QStringLiteral("the unsaved changes of %1 files").arg(left.texts.size());
     return QStringLiteral("Vantrel did not close cleanly. Restore %1?\n\n"
                           "Yes restores it, No keeps it for the next start, Discard deletes it.")
         .arg(parts.join(QStringLiteral(" and ")));
@@ -117,39 +60,83 @@ void MainWindow::offerRecovery()
     }
 }
 
+Document* MainWindow::documentForCopy(const RecoveryCopy& copy)
+{
+    DocumentManager& documents = *app_.documents;
+    if (copy.file.isEmpty()) {
+        // Text that never had a file: a new one, as the notepad's New makes it.
+        return documents.addDocument(std::make_unique<TextDocument>(DocumentKind::Text, QString()));
+    }
+    if (Document* open = documents.findDocument(copy.file))
+        return open;
+    Result<Document*> opened = Result<Document*>::failure({});
+    switch (copy.kind) {
+    case DocumentKind::Sounds:
+        opened = documents.open(copy.file, [](const QString& f) { return makeSoundDocument(f); });
+        break;
+    case DocumentKind::Palette:
+        opened = documents.open(copy.file, [](const QString& f) { return makePaletteDocument(f); });
+        break;
+    case DocumentKind::Sprites: return nullptr; // kept beside the workspace, not as a copy
+    default: {
+        const DocumentKind kind = copy.kind;
+        opened = documents.open(copy.file, [kind](const QString& f) { return makeTextDocument(kind, f); });
+    }
+    }
+    return opened ? *opened : nullptr;
+}
+
+void MainWindow::showRestored(Document* document)
+{
+    switch (document->kind()) {
+    case DocumentKind::Sounds: openWindow(WindowKind::Sounds); return;
+    case DocumentKind::Palette: openWindow(WindowKind::Palettes); return;
+    case DocumentKind::Sprites: return;
+    default:
+        // The notepad shows text the character does not name.
+        if (!app_.documents->namedByCharacter(document) || !showFileLine(document->fileName(), 1))
+            openWindow(WindowKind::Notepad);
+    }
+}
+
 bool MainWindow::restoreLeftWork(const LeftWorkspace& left)
 {
     // The character first: on the workspace the run left, so that its
-    // unsaved sprite changes come back, or else the one the texts belong to.
-    bool needsCharacter = false;
+    // unsaved sprite changes come back, or else the one the copies belong to.
     QString character = left.owner.character;
     for (const StoredCopy& stored : left.texts) {
-        needsCharacter = needsCharacter || !hooks_.value(stored.copy.window).characterFree;
         if (character.isEmpty())
             character = stored.copy.character;
     }
     if (!character.isEmpty() && left.spriteWorkspace && character == left.owner.character)
         openCharacterFrom(character, left.folder);
-    else if (!character.isEmpty() && needsCharacter && !characterOpen_)
+    else if (!character.isEmpty() && !characterOpen_)
         openCharacter(character);
 
     QStringList restored;
+    std::vector<Document*> shown;
     for (const StoredCopy& stored : left.texts) {
-        const WindowHooks hooks = hooks_.value(stored.copy.window);
-        const bool ofThisCharacter = hooks.characterFree || stored.copy.character == qstr(app_.files.defFile);
-        QWidget* w = hooks.restoreText && ofThisCharacter ? openWindow(stored.copy.window) : nullptr;
-        if (w && hooks.restoreText(w, stored.copy))
+        // A copy of another character's file waits for that character.
+        const bool ofThisCharacter =
+            stored.copy.character.isEmpty() || stored.copy.character == qstr(app_.documents->character().defFile);
+        Document* document = ofThisCharacter ? documentForCopy(stored.copy) : nullptr;
+        if (document && document->restoreRecovery(stored.copy.bytes.toStdString())) {
             restored << stored.path;
+            shown.push_back(document);
+        }
     }
+    // Each restored document in the window that edits it, to be seen.
+    for (Document* document : shown)
+        showRestored(document);
     // What came back is unsaved work of this run now: its copies are made at
     // once, before the crashed run's go.
-    updateRecoveryCopies();
+    app_.documents->writeRecoveryCopies();
     for (const QString& path : std::as_const(restored))
         QFile::remove(path);
     const qsizetype kept = left.texts.size() - restored.size();
     if (kept > 0) {
         app_.dialogs.message(this,
-                             QStringLiteral("The unsaved text of %1 files could not be put back into its window. "
+                             QStringLiteral("The unsaved changes of %1 files could not be put back. "
                                             "The copies stay in %2.")
                                  .arg(kept)
                                  .arg(left.recoveryCopies().folder()));

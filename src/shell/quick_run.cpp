@@ -1,5 +1,8 @@
 #include "quick_run.h"
 
+#include "documents/document_manager.h"
+#include "ui/document_views.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -107,10 +110,25 @@ QString lastLinesOf(const QString& path, int count)
 
 QuickRunResult quickRunCharacter(App& app, QWidget* owner)
 {
-    if (app.files.characterDir.empty())
+    if (!app.documents || app.documents->character().characterDir.empty())
         return QuickRunResult::NotStarted;
-    const EngineChoice choice = chooseEngine(loadEngineSettings(app.store), app.files.characterDir, app.files.defFile,
-                                             qEnvironmentVariable("PATH").toStdString());
+    const CharacterFiles& files = app.documents->character();
+    const EngineSettings settings = loadEngineSettings(app.store);
+    // The engine reads the files on disk: what the windows hold goes there first, when the user wants.
+    const std::vector<Document*> unsaved = app.documents->modifiedDocuments();
+    if (!unsaved.empty()) {
+        const int choice = settings.saveBeforeRun
+            ? 0
+            : app.dialogs.choose(
+                owner, QStringLiteral("Save all changes before running?"),
+                {QStringLiteral("Save All"), QStringLiteral("Run Without Saving"), QStringLiteral("Cancel")});
+        if (choice == 0 && !saveDocuments(app, unsaved, owner))
+            return QuickRunResult::NotStarted;
+        if (choice != 0 && choice != 1)
+            return QuickRunResult::NotStarted;
+    }
+    const EngineChoice choice =
+        chooseEngine(settings, files.characterDir, files.defFile, qEnvironmentVariable("PATH").toStdString());
     if (!choice.launch) {
         const Answer answer =
             app.dialogs.message(owner, qstr(choice.missing) + QStringLiteral("\n\nOpen Settings to choose the engine?"),

@@ -4,8 +4,8 @@
 // An engine that stops with an error within a few seconds has the log's last
 // lines shown.
 
-#include "shell/app.h"
 #include "shell/engine.h"
+#include "ui/app.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -1,14 +1,15 @@
-#include "shell/main_window.h"
+#include "shell/register_windows.h"
+
 #include "shell/settings_dialog.h"
 #include "shell/tip_dialog.h"
+#include "ui/workbench.h"
 
 namespace vantrel {
 
-// The shell's own dialogs that the main window opens by name.
-void registerShellWindows(MainWindow& main)
+void registerShellWindows(Workbench& workbench)
 {
-    main.registerWindow(QStringLiteral("TipDialog"), [](App& a) { return new TipDialog(a); });
-    main.registerWindow(QStringLiteral("SettingsDialog"), [](App& a) { return new SettingsDialog(a); });
+    workbench.registerWindow(WindowKind::Tips, [](App& a) { return new TipDialog(a); });
+    workbench.registerWindow(WindowKind::Settings, [](App& a) { return new SettingsDialog(a); });
 }
 
 } // namespace vantrel

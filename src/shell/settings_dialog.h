@@ -4,7 +4,7 @@
 // button starts. OK saves them;
 // Cancel and the close box change nothing.
 
-#include "shell/app.h"
+#include "ui/app.h"
 
 #include <QDialog>
 

@@ -2,7 +2,7 @@
 // The first window of the program: refuses a second running copy, shows
 // itself for two seconds and then hands over to the main window.
 
-#include "shell/app.h"
+#include "ui/app.h"
 
 #include <QWidget>
 

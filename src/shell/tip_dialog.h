@@ -3,7 +3,7 @@
 // tips both ways, and on closing remembers the next tip and whether tips
 // appear at start-up.
 
-#include "shell/app.h"
+#include "ui/app.h"
 
 #include <QDialog>
 

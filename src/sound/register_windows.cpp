@@ -1,19 +1,17 @@
-#include "shell/main_window.h"
-#include "sound/sound_about_dialog.h"
+#include "sound/register_windows.h"
+
 #include "sound/sound_window.h"
+#include "ui/workbench.h"
 
 namespace vantrel {
 
-// The windows of this subsystem that the main window opens by name.
-void registerSoundWindows(MainWindow& main)
+void registerSoundWindows(Workbench& workbench)
 {
-    // The window keeps the bank it opened: another character closes it.
     WindowHooks hooks;
-    hooks.confirmDiscard = [](QWidget* w) { return static_cast<SoundWindow*>(w)->confirmDiscard(); };
-    hooks.discardChanges = [](QWidget* w) { static_cast<SoundWindow*>(w)->discardChanges(); };
-    main.registerWindow(
-        QStringLiteral("SoundWindow"), [](App& app) { return new SoundWindow(app); }, hooks);
-    main.registerWindow(QStringLiteral("SoundAboutDialog"), [](App&) { return new SoundAboutDialog; });
+    hooks.followCharacter = [](QWidget* w) { return static_cast<SoundWindow*>(w)->followCharacter(); };
+    hooks.commitEdits = [](QWidget* w) { return static_cast<SoundWindow*>(w)->takeTypedNumbers(); };
+    workbench.registerWindow(
+        WindowKind::Sounds, [](App& app) { return new SoundWindow(app); }, hooks);
 }
 
 } // namespace vantrel

@@ -1,104 +1,108 @@
 #include "sound/sound_commands.h"
 
+#include "sound/sound_document.h"
+
 #include <utility>
 
 namespace vantrel {
 
-SoundCommand::SoundCommand(SoundEditor& editor, ShowSoundStep shown, const QString& text)
-        : editor_(editor), shown_(std::move(shown))
+SoundCommand::SoundCommand(SoundDocument& document, const QString& text) : document_(document)
 {
     setText(text);
 }
 
+SoundEditor& SoundCommand::editor()
+{
+    return document_.editor();
+}
+
+void SoundCommand::changed()
+{
+    document_.bankChanged();
+}
+
 // --- delete --------------------------------------------------------------------
 
-DeleteSampleCommand::DeleteSampleCommand(SoundEditor& editor, ShowSoundStep shown, int index)
-        : SoundCommand(editor, std::move(shown), QStringLiteral("Delete Sound")), index_(index)
+DeleteSampleCommand::DeleteSampleCommand(SoundDocument& document, int index)
+        : SoundCommand(document, QStringLiteral("Delete Sound")), index_(index)
 { }
 
 void DeleteSampleCommand::undo()
 {
-    editor_.restoreSample(deleted_);
-    shown();
+    editor().restoreSample(deleted_);
+    changed();
 }
 
 void DeleteSampleCommand::redo()
 {
-    editor_.showSample(index_);
-    deleted_ = editor_.deleteCurrent();
-    shown();
+    editor().showSample(index_);
+    deleted_ = editor().deleteCurrent();
+    changed();
 }
 
 // --- add -----------------------------------------------------------------------
 
-AddSamplesCommand::AddSamplesCommand(SoundEditor& editor, ShowSoundStep shown, std::vector<SoundSample> added)
-        : SoundCommand(editor, std::move(shown),
-                       added.size() > 1 ? QStringLiteral("Add Sounds") : QStringLiteral("Add Sound")),
+AddSamplesCommand::AddSamplesCommand(SoundDocument& document, std::vector<SoundSample> added)
+        : SoundCommand(document, added.size() > 1 ? QStringLiteral("Add Sounds") : QStringLiteral("Add Sound")),
           added_(std::move(added))
-{
-    done_ = true;
-}
+{ }
 
 void AddSamplesCommand::undo()
 {
-    editor_.removeLastSamples(static_cast<int>(added_.size()));
-    shown();
+    editor().removeLastSamples(static_cast<int>(added_.size()));
+    changed();
 }
 
 void AddSamplesCommand::redo()
 {
-    if (firstRedo())
-        return;
-    editor_.appendSamples(added_);
-    shown();
+    editor().appendSamples(added_);
+    // The new samples end the bank.
+    editor().showSample(editor().count());
+    changed();
 }
 
 // --- numbers -------------------------------------------------------------------
 
-SampleNumberCommand::SampleNumberCommand(SoundEditor& editor, ShowSoundStep shown, int index, NumberField field,
-                                         std::int32_t before, std::int32_t after)
-        : SoundCommand(editor, std::move(shown),
+SampleNumberCommand::SampleNumberCommand(SoundDocument& document, int index, NumberField field, std::int32_t after)
+        : SoundCommand(document,
                        field == NumberField::Group ? QStringLiteral("Group Number") : QStringLiteral("Sample Number")),
-          index_(index), field_(field), before_(before), after_(after)
+          index_(index), field_(field), after_(after)
 {
-    done_ = true;
+    const auto& samples = document.bank().samples;
+    const SoundSample* sample = index >= 1 && index <= static_cast<int>(samples.size())
+        ? &samples[static_cast<std::size_t>(index - 1)]
+        : nullptr;
+    before_ = !sample ? 0 : field == NumberField::Group ? sample->groupNumber : sample->sampleNumber;
 }
 
 void SampleNumberCommand::undo()
 {
-    editor_.setSampleNumber(index_, field_, before_);
-    shown();
+    editor().setSampleNumber(index_, field_, before_);
+    changed();
 }
 
 void SampleNumberCommand::redo()
 {
-    if (firstRedo())
-        return;
-    editor_.setSampleNumber(index_, field_, after_);
-    shown();
+    editor().setSampleNumber(index_, field_, after_);
+    changed();
 }
 
 // --- comment -------------------------------------------------------------------
 
-CommentCommand::CommentCommand(SoundEditor& editor, ShowSoundStep shown, std::string before, std::string after)
-        : SoundCommand(editor, std::move(shown), QStringLiteral("Comment")), before_(std::move(before)),
-          after_(std::move(after))
-{
-    done_ = true;
-}
+CommentCommand::CommentCommand(SoundDocument& document, std::string after)
+        : SoundCommand(document, QStringLiteral("Comment")), before_(document.bank().comment), after_(std::move(after))
+{ }
 
 void CommentCommand::undo()
 {
-    editor_.setComment(before_);
-    shown();
+    editor().setComment(before_);
+    changed();
 }
 
 void CommentCommand::redo()
 {
-    if (firstRedo())
-        return;
-    editor_.setComment(after_);
-    shown();
+    editor().setComment(after_);
+    changed();
 }
 
 bool CommentCommand::mergeWith(const QUndoCommand* other)
@@ -106,6 +110,28 @@ bool CommentCommand::mergeWith(const QUndoCommand* other)
     after_ = static_cast<const CommentCommand*>(other)->after_;
     setObsolete(after_ == before_);
     return true;
+}
+
+// --- the bank read again -------------------------------------------------------
+
+ReplaceBankCommand::ReplaceBankCommand(SoundDocument& document, const QString& text, SoundBank bank)
+        : SoundCommand(document, text), before_(document.bank()), after_(std::move(bank))
+{ }
+
+void ReplaceBankCommand::put(const SoundBank& bank)
+{
+    editor().take({SndLoadStatus::Loaded, bank}, editor().statusPath());
+    changed();
+}
+
+void ReplaceBankCommand::undo()
+{
+    put(before_);
+}
+
+void ReplaceBankCommand::redo()
+{
+    put(after_);
 }
 
 } // namespace vantrel

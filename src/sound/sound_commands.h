@@ -1,45 +1,36 @@
 #pragma once
-// The sound window's steps on its undo stack. Each wraps an edit of
-// SoundEditor and keeps what it takes away (a deleted sample's WAV image, a
-// comment's bytes), so that a bank saved after undoing is the bank as it was.
+// The steps of a sound bank's history. Each is made with the change it
+// stands for and makes it in redo(); it keeps what it takes away (a deleted
+// sample's WAV image, a comment's bytes), so that a bank saved after undoing
+// is the bank as it was.
 
 #include "sound/sound_editor.h"
 
 #include <QUndoCommand>
 
-#include <functional>
 #include <utility>
 #include <vector>
 
 namespace vantrel {
 
-// What a step asks of the window after it was undone or done again.
-using ShowSoundStep = std::function<void()>;
+class SoundDocument;
 
 class SoundCommand : public QUndoCommand {
 public:
-    SoundCommand(SoundEditor& editor, ShowSoundStep shown, const QString& text);
+    SoundCommand(SoundDocument& document, const QString& text);
 
 protected:
-    void shown() const
-    {
-        if (shown_)
-            shown_();
-    }
-    // The first redo of a step made after its edit does nothing.
-    bool firstRedo() { return std::exchange(done_, false); }
+    SoundEditor& editor();
+    // After a change: the views show the bank again.
+    void changed();
 
-    SoundEditor& editor_;
-    bool done_ = false;
-
-private:
-    ShowSoundStep shown_;
+    SoundDocument& document_;
 };
 
 // Deletes sample `index`; undone, it comes back in its place.
 class DeleteSampleCommand : public SoundCommand {
 public:
-    DeleteSampleCommand(SoundEditor& editor, ShowSoundStep shown, int index);
+    DeleteSampleCommand(SoundDocument& document, int index);
     void undo() override;
     void redo() override;
 
@@ -48,10 +39,10 @@ private:
     SoundEditor::DeletedSample deleted_;
 };
 
-// Samples appended by an add; made after it.
+// Samples appended to the bank (an add).
 class AddSamplesCommand : public SoundCommand {
 public:
-    AddSamplesCommand(SoundEditor& editor, ShowSoundStep shown, std::vector<SoundSample> added);
+    AddSamplesCommand(SoundDocument& document, std::vector<SoundSample> added);
     void undo() override;
     void redo() override;
 
@@ -59,11 +50,10 @@ private:
     std::vector<SoundSample> added_;
 };
 
-// A sample's group or sample number changed; made after the change.
+// A sample's group or sample number set to `after`.
 class SampleNumberCommand : public SoundCommand {
 public:
-    SampleNumberCommand(SoundEditor& editor, ShowSoundStep shown, int index, NumberField field, std::int32_t before,
-                        std::int32_t after);
+    SampleNumberCommand(SoundDocument& document, int index, NumberField field, std::int32_t after);
     void undo() override;
     void redo() override;
 
@@ -73,11 +63,11 @@ private:
     std::int32_t before_, after_;
 };
 
-// The bank comment changed; made after the change. Typing goes on in one
-// step until another step comes between.
+// The bank comment set to `after` (the field's bytes). Typing goes on in
+// one step until another step comes between.
 class CommentCommand : public SoundCommand {
 public:
-    CommentCommand(SoundEditor& editor, ShowSoundStep shown, std::string before, std::string after);
+    CommentCommand(SoundDocument& document, std::string after);
     void undo() override;
     void redo() override;
     int id() const override { return 1; }
@@ -85,6 +75,19 @@ public:
 
 private:
     std::string before_, after_;
+};
+
+// The whole bank replaced by another (the file read again).
+class ReplaceBankCommand : public SoundCommand {
+public:
+    ReplaceBankCommand(SoundDocument& document, const QString& text, SoundBank bank);
+    void undo() override;
+    void redo() override;
+
+private:
+    void put(const SoundBank& bank);
+
+    SoundBank before_, after_;
 };
 
 } // namespace vantrel

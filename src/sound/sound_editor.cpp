@@ -59,15 +59,18 @@ std::string zeroPadded(std::int64_t value, int width)
 
 SoundEditor::OpenResult SoundEditor::open(const std::string& path)
 {
+    return take(loadSndFile(path), path);
+}
+
+SoundEditor::OpenResult SoundEditor::take(SndLoadResult loaded, const std::string& path)
+{
     statusPath_ = path;
     statusState_.clear();
-    modified_ = false;
     bank_ = SoundBank{};
     hasBank_ = false;
     current_ = 0;
     disableEditing();
 
-    SndLoadResult loaded = loadSndFile(path);
     if (loaded.status == SndLoadStatus::NotSnd)
         return {false, {msg::kNotSnd, msg::kWarning}};
     if (loaded.status != SndLoadStatus::Loaded)
@@ -228,34 +231,26 @@ void SoundEditor::markModified()
 
 void SoundEditor::setModified(bool modified)
 {
-    modified_ = modified;
     if (modified)
         statusState_ = "Modified";
     else
         statusState_.clear();
 }
 
-SoundEditor::NumberResult SoundEditor::validateNumber(NumberField field, const std::string& text)
+SoundEditor::NumberResult SoundEditor::validateNumber(NumberField field, const std::string& text) const
 {
-    SoundSample* sample =
-        current_ >= 1 && current_ <= count() ? &bank_.samples[static_cast<std::size_t>(current_ - 1)] : nullptr;
-    auto fieldOf = [field](SoundSample& s) -> std::int32_t& {
+    const SoundSample* sample = currentSample();
+    auto fieldOf = [field](const SoundSample& s) {
         return field == NumberField::Group ? s.groupNumber : s.sampleNumber;
     };
-    if (text.empty()) {
-        if (sample)
-            fieldOf(*sample) = 0;
-        markModified();
-        return {"0", std::nullopt};
-    }
+    if (text.empty())
+        return {"0", std::nullopt, sample ? std::optional<std::int32_t>(0) : std::nullopt};
     if (!sample)
-        return {text, std::nullopt};
+        return {text, std::nullopt, std::nullopt};
     const auto value = boxNumber(text);
     if (!value)
-        return {std::to_string(fieldOf(*sample)), EditorMessage{msg::kBadNumber, msg::kWarning}};
-    fieldOf(*sample) = *value;
-    markModified();
-    return {text, std::nullopt};
+        return {std::to_string(fieldOf(*sample)), EditorMessage{msg::kBadNumber, msg::kWarning}, std::nullopt};
+    return {text, std::nullopt, *value};
 }
 
 void SoundEditor::setComment(std::string_view text)
@@ -264,63 +259,63 @@ void SoundEditor::setComment(std::string_view text)
     markModified();
 }
 
-std::vector<EditorMessage> SoundEditor::addSamples(const std::vector<std::string>& paths,
-                                                   const std::function<void(int added)>& progress)
+SoundEditor::Imported SoundEditor::importSamples(const std::vector<std::string>& paths,
+                                                 const std::function<void(int added)>& progress) const
 {
-    std::vector<EditorMessage> messages;
+    Imported imported;
     if (paths.empty() || !hasBank_)
-        return messages;
+        return imported;
 
-    auto importFile = [this](const std::string& path) {
+    std::int64_t header = bank_.samples.empty() ? static_cast<std::int64_t>(kSndHeaderSize)
+                                                : static_cast<std::int64_t>(bank_.samples.back().nextOffset);
+    auto importFile = [this, &imported, &header](const std::string& path) {
         const auto bytes = readFileBytes(path);
-        return bytes ? importWav(*bytes) : Import::NotWav;
+        if (!bytes)
+            return Import::NotWav;
+        SoundSample s;
+        const Import result = importWav(*bytes, header, count() + static_cast<int>(imported.samples.size()), s);
+        if (result == Import::Added) {
+            header = s.nextOffset;
+            imported.samples.push_back(std::move(s));
+        }
+        return result;
     };
 
-    int added = 0;
     if (paths.size() == 1) {
         const Import result = importFile(paths.front());
         if (result == Import::NotWav)
-            messages.push_back({msg::kNotWav, msg::kWarning});
+            imported.messages.push_back({msg::kNotWav, msg::kWarning});
         else if (result == Import::BankFull)
-            messages.push_back({msg::kBankFull, msg::kWarning});
-        else
-            ++added;
+            imported.messages.push_back({msg::kBankFull, msg::kWarning});
     } else {
         std::string names;
         for (const std::string& path : paths) {
             const Import result = importFile(path);
             if (result != Import::Added) {
-                messages.push_back({result == Import::BankFull ? msg::kBankFull : fileNameOf(path) + msg::kNotWavSuffix,
-                                    msg::kWarning});
-                messages.push_back({msg::kAddedPrefix + names, msg::kWarning});
+                imported.messages.push_back(
+                    {result == Import::BankFull ? msg::kBankFull : fileNameOf(path) + msg::kNotWavSuffix,
+                     msg::kWarning});
+                imported.messages.push_back({msg::kAddedPrefix + names, msg::kWarning});
                 break;
             }
             names += fileNameOf(path) + "\n";
-            ++added;
             if (progress)
-                progress(added);
+                progress(static_cast<int>(imported.samples.size()));
         }
     }
-    if (added > 0) {
-        enableEditing();
-        showBank();
-        markModified();
-    }
-    return messages;
+    return imported;
 }
 
-// Appends a WAV image as a new last sample, numbered group 0, sample 0. The
-// bank stays untouched when the image is not a WAV, is too short to give its
-// format, or the bank has no room for it.
-SoundEditor::Import SoundEditor::importWav(const std::string& bytes)
+// A WAV image as a new sample numbered group 0, sample 0, whose sub-file
+// starts at `header` of a bank holding `samples` samples: refused when the
+// image is not a WAV, is too short to give its format, or the bank has no
+// room for it.
+SoundEditor::Import SoundEditor::importWav(const std::string& bytes, std::int64_t header, int samples, SoundSample& s)
 {
-    SoundSample s;
     if (!isWavFile(bytes) || !readWavInfo(bytes, s))
         return Import::NotWav;
-    if (count() >= kSndMaxSoundCount)
+    if (samples >= kSndMaxSoundCount)
         return Import::BankFull;
-    const std::int64_t header =
-        bank_.samples.empty() ? static_cast<std::int64_t>(kSndHeaderSize) : bank_.samples.back().nextOffset;
     const std::int64_t next = header + static_cast<std::int64_t>(kSndSubHeaderSize + bytes.size());
     if (next > kMaxField)
         return Import::BankFull;
@@ -328,7 +323,6 @@ SoundEditor::Import SoundEditor::importWav(const std::string& bytes)
     s.dataLength = static_cast<std::int32_t>(bytes.size());
     s.nextOffset = static_cast<std::int32_t>(next);
     s.wavData = bytes;
-    bank_.samples.push_back(std::move(s));
     return Import::Added;
 }
 
@@ -349,7 +343,6 @@ SoundEditor::SaveResult SoundEditor::saveBank(const std::string& chosenPath)
         return result;
     }
     result.ok = true;
-    modified_ = false;
     statusPath_ = result.path;
     statusState_.clear();
     return result;

@@ -60,6 +60,8 @@ public:
         EditorMessage message;
     };
     OpenResult open(const std::string& path);
+    // The same for a bank already read from `path`.
+    OpenResult take(SndLoadResult loaded, const std::string& path);
 
     const SoundBank& bank() const { return bank_; }
     // A bank is loaded, even an empty one: it can take samples and be saved.
@@ -67,8 +69,8 @@ public:
     int current() const { return current_; }
     int count() const { return bank_.soundCount(); }
     const SoundSample* currentSample() const;
-    bool modified() const { return modified_; }
     const std::string& statusPath() const { return statusPath_; }
+    void setStatusPath(std::string path) { statusPath_ = std::move(path); }
     const std::string& statusState() const { return statusState_; }
     // The editing commands (all but Add, About and Exit) are available.
     bool editingEnabled() const { return editingEnabled_; }
@@ -107,27 +109,33 @@ public:
     void removeLastSamples(int n);
     void appendSamples(const std::vector<SoundSample>& samples);
 
-    // The modified flag and its status text, as the history's saved state says.
+    // The status text of a bank with changes not saved, or without.
     void setModified(bool modified);
 
-    // Leaving a number box with `text`. Returns what the box shows afterwards
-    // and, when the text is refused, the message; a refused text leaves the
-    // sample as it was.
+    // Leaving a number box with `text`: what the box shows afterwards, the
+    // message when the text is refused, and the number the current sample
+    // takes (none when refused or there is no sample). Nothing changes here.
     struct NumberResult {
         std::string boxText;
         std::optional<EditorMessage> refusal;
+        std::optional<std::int32_t> value;
     };
-    NumberResult validateNumber(NumberField field, const std::string& text);
+    NumberResult validateNumber(NumberField field, const std::string& text) const;
 
     // A user's change of the comment text (bytes, cut or padded to 488).
     void setComment(std::string_view text);
 
-    // Imports WAV files as new samples. One path: a refused file changes
-    // nothing. Several: they are imported in order up to the first refused
-    // one. Returns the messages to show, in order.
-    // `progress`, when given, hears how many files are added after each one.
-    std::vector<EditorMessage> addSamples(const std::vector<std::string>& paths,
-                                          const std::function<void(int added)>& progress = {});
+    // Reads WAV files as new samples to append to the bank (appendSamples()
+    // puts them in). One path: a refused file gives none. Several: they are
+    // read in order up to the first refused one. The messages to show come
+    // with them, in order. `progress`, when given, hears how many files are
+    // read after each one.
+    struct Imported {
+        std::vector<SoundSample> samples;
+        std::vector<EditorMessage> messages;
+    };
+    Imported importSamples(const std::vector<std::string>& paths,
+                           const std::function<void(int added)>& progress = {}) const;
 
     // Saves the bank; ".snd" is appended unless the name already ends so
     // (in any letter case). Returns the path used and the message to show,
@@ -156,12 +164,11 @@ public:
 private:
     enum class Import { Added, NotWav, BankFull };
     void markModified();
-    Import importWav(const std::string& bytes);
+    static Import importWav(const std::string& bytes, std::int64_t header, int samples, SoundSample& sample);
 
     SoundBank bank_;
     bool hasBank_ = false;
     int current_ = 0;
-    bool modified_ = false;
     bool editingEnabled_ = false;
     std::string statusPath_;
     std::string statusState_;

@@ -1,7 +1,11 @@
 #include "sound_window.h"
 
-#include "shell/action_icons.h"
-#include "shell/dropped_files.h"
+#include "common/qt_text.h"
+#include "documents/document_manager.h"
+#include "ui/action_icons.h"
+#include "ui/document_views.h"
+#include "ui/dropped_files.h"
+#include "ui/history_actions.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,11 +32,13 @@ namespace msg = sound_messages;
 
 SoundWindow::SoundWindow(App& app, QWidget* parent) : QWidget(parent), app_(app)
 {
-    setWindowTitle(QStringLiteral("Sondrel"));
+    title_ = new DocumentTitle(this, QStringLiteral("Sondrel"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     buildActions(layout);
+    changedBar_ = new ChangedOnDiskBar(app_, this);
+    layout->addWidget(changedBar_);
     buildControls(layout);
     setAcceptDrops(true);
     resize(430, 470);
@@ -155,18 +161,52 @@ void SoundWindow::loadBank()
         playAction_->setVisible(false);
         stopAction_->setVisible(false);
     }
-    setWindowTitle(QStringLiteral("Sondrel"));
-    const SoundEditor::OpenResult opened = editor_.open(app_.files.soundFile);
-    undoStack_->clear();
-    if (opened.loaded) {
-        if (editor_.editingEnabled())
+    followCharacter(true);
+}
+
+bool SoundWindow::followCharacter(bool tell)
+{
+    const QString path = app_.documents ? qstr(app_.documents->character().soundFile) : QString();
+    if (path.isEmpty() || !app_.documents) {
+        setDocument(nullptr);
+        if (tell)
+            showMessage({msg::kNoSoundFile, {}});
+        return false;
+    }
+    const Result<SoundDocument*> opened = app_.documents->open<SoundDocument>(path, makeSoundDocument);
+    if (!opened) {
+        setDocument(nullptr);
+        // A file that is not a bank says so; one that cannot be read asks for one.
+        if (tell && opened.error() == msg::kNotSnd)
+            showMessage({msg::kNotSnd, msg::kWarning});
+        else if (tell)
+            showMessage({msg::kNoSoundFile, {}});
+        return false;
+    }
+    setDocument(*opened);
+    return true;
+}
+
+void SoundWindow::setDocument(SoundDocument* document)
+{
+    if (document_)
+        document_->disconnect(this);
+    document_ = document;
+    history_->setStack(document ? document->undoStack() : nullptr);
+    title_->setDocument(document);
+    changedBar_->setDocument(document);
+    if (document) {
+        connect(document, &SoundDocument::bankShown, this, &SoundWindow::showStep);
+        connect(document, &QObject::destroyed, this, [this] { setDocument(nullptr); });
+        if (model().editingEnabled())
             enableEditing();
         else
             disableEditing();
         showBank();
     } else {
+        player_.stop();
         disableEditing();
-        showMessage(opened.message);
+        showComment();
     }
     updateStatus();
 }
@@ -180,8 +220,8 @@ void SoundWindow::showMessage(const EditorMessage& message)
 
 void SoundWindow::updateStatus()
 {
-    statusPath_->setText(qstr(editor_.statusPath()));
-    statusState_->setText(qstr(editor_.statusState()));
+    statusPath_->setText(qstr(editor().statusPath()));
+    statusState_->setText(qstr(editor().statusState()));
 }
 
 void SoundWindow::setEditingControlsEnabled(bool enabled)
@@ -193,19 +233,22 @@ void SoundWindow::setEditingControlsEnabled(bool enabled)
         w->setEnabled(enabled);
     // A bank emptied by deleting its last sample can still be saved and
     // filled again.
-    addSamplesAction_->setEnabled(editor_.hasBank());
-    saveAsAction_->setEnabled(editor_.hasBank());
+    addSamplesAction_->setEnabled(editor().hasBank());
+    saveAction_->setEnabled(editor().hasBank());
+    saveAsAction_->setEnabled(editor().hasBank());
 }
 
 void SoundWindow::enableEditing()
 {
-    editor_.enableEditing();
+    if (document_)
+        model().enableEditing();
     setEditingControlsEnabled(true);
 }
 
 void SoundWindow::disableEditing()
 {
-    editor_.disableEditing();
+    if (document_)
+        model().disableEditing();
     setEditingControlsEnabled(false);
     groupEdit_->setText(QStringLiteral("0"));
     sampleEdit_->setText(QStringLiteral("0"));
@@ -216,39 +259,43 @@ void SoundWindow::disableEditing()
 
 void SoundWindow::showBank()
 {
-    editor_.showBank();
-    totalLabel_->setText(qstr(editor_.totalText()));
+    if (document_)
+        model().showBank();
+    totalLabel_->setText(qstr(editor().totalText()));
     {
         const QSignalBlocker block(sampleScrollBar_);
-        const int count = editor_.count();
+        const int count = editor().count();
         sampleScrollBar_->setRange(count > 0 ? 1 : 0, count);
         sampleScrollBar_->setSingleStep(1);
         sampleScrollBar_->setPageStep(5);
-        sampleScrollBar_->setValue(editor_.current());
+        sampleScrollBar_->setValue(editor().current());
     }
     showComment();
-    showSample(editor_.current());
+    showSample(editor().current());
 }
 
 void SoundWindow::showSample(int i)
 {
-    editor_.showSample(i);
-    const SampleTexts texts = editor_.sampleTexts(i == 0 ? 0 : editor_.current());
+    if (document_)
+        model().showSample(i);
+    const SampleTexts texts = editor().sampleTexts(i == 0 ? 0 : editor().current());
     groupEdit_->setText(qstr(texts.group));
     sampleEdit_->setText(qstr(texts.sample));
     lengthLabel_->setText(qstr(texts.length));
     currentLabel_->setText(qstr(texts.current));
     rateLabel_->setText(qstr(texts.frequency));
     formatLabel_->setText(qstr(texts.format));
-    if (sampleScrollBar_->value() != editor_.current()) {
+    if (sampleScrollBar_->value() != editor().current()) {
         const QSignalBlocker block(sampleScrollBar_);
-        sampleScrollBar_->setValue(editor_.current());
+        sampleScrollBar_->setValue(editor().current());
     }
 }
 
 void SoundWindow::closeEvent(QCloseEvent* event)
 {
-    if (!discardConfirmed_ && (!takeTypedNumbers() || !askToSaveBank())) {
+    // A number typed and not taken yet is an edit too; the bank keeps its
+    // changes and their history in its document.
+    if (!takeTypedNumbers()) {
         event->ignore();
         return;
     }
@@ -258,14 +305,14 @@ void SoundWindow::closeEvent(QCloseEvent* event)
 
 void SoundWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (editor_.hasBank() && !droppedFiles(event->mimeData(), {".wav"}).isEmpty())
+    if (editor().hasBank() && !droppedFiles(event->mimeData(), {".wav"}).isEmpty())
         event->acceptProposedAction();
 }
 
 void SoundWindow::dropEvent(QDropEvent* event)
 {
     const QStringList sounds = droppedFiles(event->mimeData(), {".wav"});
-    if (!editor_.hasBank() || sounds.isEmpty())
+    if (!editor().hasBank() || sounds.isEmpty())
         return;
     event->acceptProposedAction();
     // Added once the drop is over: the program the files came from is not

@@ -8,10 +8,13 @@
 // toolbar, sound_window_boxes.cpp the number and comment boxes, and
 // sound_window_commands.cpp the commands behind the menus.
 
-#include "shell/app.h"
+#include "sound/sound_document.h"
 #include "sound/sound_editor.h"
 #include "sound/sound_player.h"
+#include "ui/app.h"
+#include "ui/document_view.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QAction;
@@ -29,13 +32,20 @@ class QVBoxLayout;
 
 namespace vantrel {
 
-class SoundWindow : public QWidget {
+class ChangedOnDiskBar;
+class DocumentTitle;
+class HistoryActions;
+
+class SoundWindow : public QWidget, public DocumentView {
     Q_OBJECT
 public:
     explicit SoundWindow(App& app, QWidget* parent = nullptr);
     ~SoundWindow() override;
 
-    const SoundEditor& editor() const { return editor_; }
+    // The bank shown: the document's model, or an empty one without a document.
+    const SoundEditor& editor() const { return document_ ? document_->editor() : none_; }
+    SoundDocument* document() const { return document_; }
+    Document* viewedDocument() const override { return document_; }
     const SoundPlayer& player() const { return player_; }
 
     void showBank();
@@ -43,20 +53,24 @@ public:
     void enableEditing();
     void disableEditing();
 
-    // Asks about the bank's unsaved changes, unless that was answered already.
-    bool confirmDiscard() { return discardConfirmed_ || askToSaveBank(); }
-    // Lets the changes go, and their history: the window closes next
-    // without asking again.
-    void discardChanges();
+    // Takes what the user typed into a number box and has not been taken
+    // yet; false when it was refused (the user was told).
+    bool takeTypedNumbers();
+    // Shows the character's bank (read once for the whole program); false
+    // when the character names none or it cannot be read, which is said
+    // when `tell`.
+    bool followCharacter(bool tell = false);
 
-    // The bank's edits since it was opened; Undo and Redo of the Edit menu.
-    QUndoStack* undoStack() const { return undoStack_; }
-    QAction* undoAction() const { return undoAction_; }
-    QAction* redoAction() const { return redoAction_; }
+    // The document's history; Undo and Redo of the Edit menu.
+    QUndoStack* undoStack() const;
+    QAction* undoAction() const;
+    QAction* redoAction() const;
 
 public slots:
-    void saveAs();
-    // Asks about unsaved changes, then closes the whole program.
+    // Writes the bank to its file; false when it was not written.
+    bool save();
+    bool saveAs();
+    // Closes the whole program (which asks about every unsaved change).
     void exitProgram();
     void addSamples();
     void deleteSample();
@@ -83,12 +97,11 @@ protected:
 private:
     void buildActions(QVBoxLayout* layout);
     void buildControls(QVBoxLayout* layout);
-    // The history and its Undo and Redo at the top of the Edit menu.
+    // The history's Undo and Redo at the top of the Edit menu.
     void createUndoActions(QMenu* edit);
-    // Puts a step made after its edit on the stack (none while a step is
-    // being undone or done again).
-    void pushStep(QUndoCommand* step);
-    // Shows the bank after a step was undone or done again.
+    void setDocument(SoundDocument* document);
+    SoundEditor& model() { return document_->editor(); }
+    // Shows the bank after a step changed it.
     void showStep();
     QLineEdit* createNumberBox(QWidget* parent, const char* name, void (SoundWindow::*take)());
     void loadBank();
@@ -97,9 +110,6 @@ private:
     // Hands the box's text to the current sample; false when it was refused
     // (the user was told and the box shows the number again).
     bool takeNumber(NumberField field, QLineEdit* box);
-    // Takes what the user typed into a number box and has not been taken
-    // yet; false when it was refused.
-    bool takeTypedNumbers();
     void updateStatus();
     // Shows whether a sound plays, until it ends.
     void showPlaying();
@@ -107,24 +117,21 @@ private:
     // The save dialog for `title`, starting in the character's folder;
     // empty when cancelled.
     QString askSavePath(const QString& title, const QString& filter, const QString& fileName = {});
-    // Runs the bank save with its dialog; true when the bank was written.
-    bool saveBankAs();
-    bool askToSaveBank();
-
     App& app_;
-    SoundEditor editor_;
+    QPointer<SoundDocument> document_;
+    SoundEditor none_; // what the window shows without a document
     SoundPlayer player_;
+    HistoryActions* history_ = nullptr;
+    DocumentTitle* title_ = nullptr;
+    ChangedOnDiskBar* changedBar_ = nullptr;
     bool showingComment_ = false;     // the comment box is being filled, not edited
+    bool takingComment_ = false;      // the comment box's edit is becoming a step
     bool commentSingleBytes_ = false; // the comment was not UTF-8; keep its encoding
     QString shownComment_;            // the box as filled from the bank
     std::string shownCommentBytes_;   // the field it was filled from
     QString lastComment_;             // the box before the edit being taken
-    bool discardConfirmed_ = false;
-    QUndoStack* undoStack_ = nullptr;
-    QAction* undoAction_ = nullptr;
-    QAction* redoAction_ = nullptr;
-    bool replaying_ = false;
 
+    QAction* saveAction_ = nullptr;
     QAction* saveAsAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* addSamplesAction_ = nullptr;

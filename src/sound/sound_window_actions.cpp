@@ -3,8 +3,8 @@
 
 #include "sound_window.h"
 
-#include "shell/action_icons.h"
-#include "shell/shortcuts.h"
+#include "ui/action_icons.h"
+#include "ui/shortcuts.h"
 
 #include <QAction>
 #include <QMenu>
@@ -27,13 +27,17 @@ void SoundWindow::buildActions(QVBoxLayout* layout)
         // Shortcuts belong to this window, not to the whole frame.
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
-        connect(action, &QAction::triggered, this, slot);
+        if (slot)
+            connect(action, &QAction::triggered, this, slot);
         return action;
     };
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    saveAsAction_ = add(file, "saveAsAction", QStringLiteral("Save &As..."), {}, &SoundWindow::saveAs);
-    // The only save here writes under a name chosen: Save's keys ask for it too.
-    bindKeys(this, saveAsAction_, standardKeys(QKeySequence::SaveAs) + standardKeys(QKeySequence::Save));
+    saveAction_ = add(file, "saveAction", QStringLiteral("&Save"), {}, nullptr);
+    connect(saveAction_, &QAction::triggered, this, &SoundWindow::save);
+    bindKeys(this, saveAction_, QKeySequence::Save);
+    saveAsAction_ = add(file, "saveAsAction", QStringLiteral("Save &As..."), {}, nullptr);
+    connect(saveAsAction_, &QAction::triggered, this, &SoundWindow::saveAs);
+    bindKeys(this, saveAsAction_, QKeySequence::SaveAs);
     file->addSeparator();
     exitAction_ = add(file, "exitAction", QStringLiteral("E&xit"), {}, &SoundWindow::exitProgram);
     bindKeys(this, exitAction_, standardKeys(QKeySequence::Quit));
@@ -66,6 +70,7 @@ void SoundWindow::buildActions(QVBoxLayout* layout)
         ActionIcon icon;
     };
     const Button buttons[] = {
+        {saveAction_, "Save", ActionIcon::Save},
         {saveAsAction_, "Save as...", ActionIcon::SaveAs},
         {nullptr, nullptr, ActionIcon::New},
         {addSamplesAction_, "Add sample", ActionIcon::Add},

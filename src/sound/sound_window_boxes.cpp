@@ -3,13 +3,14 @@
 #include "sound_window.h"
 
 #include "common/encoding.h"
-#include "shell/number_keys.h"
 #include "sound/sound_commands.h"
+#include "ui/number_keys.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QUndoStack>
 
@@ -149,24 +150,23 @@ SoundWindow::~SoundWindow()
     // The boxes may lose focus while the window is torn down.
     static_cast<NumberBox*>(groupEdit_)->left = nullptr;
     static_cast<NumberBox*>(sampleEdit_)->left = nullptr;
-    // The stack empties itself as it goes, which must not reach the editor.
-    undoStack_->disconnect(this);
+    if (document_)
+        document_->disconnect(this);
 }
 
 bool SoundWindow::takeNumber(NumberField field, QLineEdit* box)
 {
-    if (!sampleScrollBar_->isEnabled())
+    if (!sampleScrollBar_->isEnabled() || !document_)
         return true;
-    const SoundSample* sample = editor_.currentSample();
+    const SoundSample* sample = editor().currentSample();
     const auto valueOf = [field](const SoundSample& s) {
         return field == NumberField::Group ? s.groupNumber : s.sampleNumber;
     };
-    const std::int32_t before = sample ? valueOf(*sample) : 0;
-    const SoundEditor::NumberResult result = editor_.validateNumber(field, sstr(box->text()));
-    if (sample && valueOf(*sample) != before)
-        pushStep(new SampleNumberCommand(
-            editor_, [this] { showStep(); }, editor_.current(), field, before, valueOf(*sample)));
+    const SoundEditor::NumberResult result = editor().validateNumber(field, sstr(box->text()));
+    if (sample && result.value && *result.value != valueOf(*sample))
+        document_->push(new SampleNumberCommand(*document_, editor().current(), field, *result.value));
     box->setText(qstr(result.boxText));
+    box->setModified(false);
     updateStatus();
     if (result.refusal)
         showMessage(*result.refusal);
@@ -195,17 +195,20 @@ void SoundWindow::takeSampleNumber()
 
 void SoundWindow::showComment()
 {
+    // A step the box itself made leaves the box as the user typed it.
+    if (takingComment_)
+        return;
     showingComment_ = true;
-    commentEdit_->setPlainText(commentForBox(editor_.commentText(), commentSingleBytes_));
+    commentEdit_->setPlainText(commentForBox(editor().commentText(), commentSingleBytes_));
     showingComment_ = false;
     shownComment_ = commentEdit_->toPlainText();
-    shownCommentBytes_ = editor_.bank().comment;
+    shownCommentBytes_ = editor().bank().comment;
     lastComment_ = shownComment_;
 }
 
 void SoundWindow::takeComment()
 {
-    if (showingComment_)
+    if (showingComment_ || !document_)
         return;
     // The box holds what fits the field on disk, counted in the bytes
     // written there; the rest of an edit that does not fit is dropped at
@@ -222,16 +225,16 @@ void SoundWindow::takeComment()
         commentEdit_->setTextCursor(cursor);
     }
     lastComment_ = commentEdit_->toPlainText();
-    const std::string before = editor_.bank().comment;
     // Back to the text as shown: the bytes as they were, whatever the box
     // made of their line ends, zero bytes and padding.
-    if (lastComment_ == shownComment_)
-        editor_.setComment(shownCommentBytes_);
-    else
-        editor_.setComment(commentBytes(lastComment_, commentSingleBytes_));
-    if (editor_.bank().comment != before)
-        pushStep(new CommentCommand(
-            editor_, [this] { showStep(); }, before, editor_.bank().comment));
+    SoundBank edited;
+    edited.setComment(lastComment_ == shownComment_ ? shownCommentBytes_
+                                                    : commentBytes(lastComment_, commentSingleBytes_));
+    if (edited.comment == editor().bank().comment)
+        return;
+    // The box already shows the edit: the step leaves it as it is.
+    const QScopedValueRollback taking(takingComment_, true);
+    document_->push(new CommentCommand(*document_, std::move(edited.comment)));
     updateStatus();
 }
 

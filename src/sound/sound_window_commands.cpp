@@ -4,10 +4,13 @@
 #include "sound_window.h"
 
 #include "common/paths.h"
-#include "shell/main_window.h"
-#include "shell/status_progress.h"
+#include "common/qt_text.h"
+#include "documents/document_manager.h"
 #include "sound/sound_about_dialog.h"
 #include "sound/sound_commands.h"
+#include "ui/document_views.h"
+#include "ui/status_progress.h"
+#include "ui/workbench.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -45,65 +48,60 @@ QString SoundWindow::askSavePath(const QString& title, const QString& filter, co
 {
     FileDialogOptions options;
     options.title = title;
-    options.directory = qstr(app_.files.characterDir);
+    options.directory = app_.documents ? qstr(app_.documents->character().characterDir) : QString();
     options.filter = filter;
     options.fileName = fileName;
     options.mustExist = false;
     return app_.dialogs.saveFile(this, options);
 }
 
-bool SoundWindow::saveBankAs()
-{
-    const QString chosen = askSavePath(QStringLiteral("Save As"), kSndFilter);
-    if (chosen.isEmpty())
-        return false;
-    SoundEditor::SaveResult saved;
-    {
-        BusyScope busy(app_.dialogs);
-        saved = editor_.saveBank(sstr(chosen));
-    }
-    if (saved.ok)
-        undoStack_->setClean();
-    updateStatus();
-    if (saved.message)
-        showMessage(*saved.message);
-    return saved.ok;
-}
-
-bool SoundWindow::askToSaveBank()
-{
-    return !editor_.modified()
-        || askToSaveChanges(app_.dialogs, this, qstr(msg::kUnsaved), QStringLiteral("Vantrel"),
-                            [this] { return saveBankAs(); });
-}
-
-void SoundWindow::saveAs()
+bool SoundWindow::save()
 {
     // A number still being typed belongs to what is saved.
-    if (!editor_.hasBank() || !takeTypedNumbers())
-        return;
-    saveBankAs();
+    if (!document_ || !editor().hasBank() || !takeTypedNumbers())
+        return false;
+    const bool saved = saveDocument(app_, *document_, this);
+    updateStatus();
+    return saved;
+}
+
+bool SoundWindow::saveAs()
+{
+    if (!document_ || !editor().hasBank() || !takeTypedNumbers())
+        return false;
+    const QString chosen = askSavePath(QStringLiteral("Save As"), kSndFilter, document_->displayName());
+    if (chosen.isEmpty())
+        return false;
+    Result<void> saved;
+    {
+        BusyScope busy(app_.dialogs);
+        // A bank's file ends in .snd, whatever the name typed.
+        saved = document_->saveAs(qstr(SoundEditor::withExtension(sstr(chosen), ".snd")));
+    }
+    updateStatus();
+    if (!saved)
+        showMessage({saved.error(), msg::kWarning});
+    return saved.ok();
 }
 
 void SoundWindow::exitProgram()
 {
-    if (!takeTypedNumbers() || !askToSaveBank())
+    // The close-down asks about every document, this bank's included.
+    if (!takeTypedNumbers())
         return;
-    // The question is answered; the close-down must not ask it again.
-    discardConfirmed_ = true;
-    QPointer<SoundWindow> self(this);
-    const bool closed = app_.main ? app_.main->close() : close();
-    if (!closed && self)
-        discardConfirmed_ = false;
+    if (app_.workbench)
+        app_.workbench->frame()->close();
+    else
+        close();
 }
 
 void SoundWindow::addSamples()
 {
-    if (!editor_.hasBank())
+    if (!editor().hasBank())
         return;
     FileDialogOptions options;
     options.title = QStringLiteral("Add sound");
-    options.directory = qstr(app_.files.characterDir);
+    options.directory = app_.documents ? qstr(app_.documents->character().characterDir) : QString();
     options.filter = kWavOpenFilter;
     options.mustExist = true;
     addSampleFiles(app_.dialogs.openFiles(this, options));
@@ -111,43 +109,35 @@ void SoundWindow::addSamples()
 
 void SoundWindow::addSampleFiles(const QStringList& chosen)
 {
-    if (!editor_.hasBank() || chosen.isEmpty())
+    if (!document_ || !editor().hasBank() || chosen.isEmpty())
         return;
     std::vector<std::string> paths;
     for (const QString& path : chosen)
         paths.push_back(sstr(path));
-    const int before = editor_.count();
-    std::vector<EditorMessage> messages;
+    SoundEditor::Imported imported;
     {
         BusyScope busy(app_.dialogs);
-        ProgressScope progress(app_.main, QStringLiteral("Adding sounds"), static_cast<int>(paths.size()));
-        messages = editor_.addSamples(paths, [&progress](int added) { progress.advance(added); });
+        ProgressScope progress(app_.workbench, QStringLiteral("Adding sounds"), static_cast<int>(paths.size()));
+        imported = editor().importSamples(paths, [&progress](int added) { progress.advance(added); });
     }
-    if (editor_.count() != before) {
-        enableEditing();
-        showBank();
-        const auto& samples = editor_.bank().samples;
-        pushStep(new AddSamplesCommand(
-            editor_, [this] { showStep(); }, std::vector<SoundSample>(samples.begin() + before, samples.end())));
-        showSample(editor_.count()); // the new samples end the bank
-    }
+    if (!imported.samples.empty())
+        document_->push(new AddSamplesCommand(*document_, std::move(imported.samples)));
     updateStatus();
-    for (const EditorMessage& m : messages)
+    for (const EditorMessage& m : imported.messages)
         showMessage(m);
 }
 
 void SoundWindow::deleteSample()
 {
-    if (!editor_.editingEnabled())
+    if (!document_ || !editor().editingEnabled())
         return;
     BusyScope busy(app_.dialogs);
-    pushStep(new DeleteSampleCommand(
-        editor_, [this] { showStep(); }, editor_.current()));
+    document_->push(new DeleteSampleCommand(*document_, editor().current()));
 }
 
 void SoundWindow::exportSample()
 {
-    if (!editor_.editingEnabled())
+    if (!editor().editingEnabled())
         return;
     const QString proposed = qstr(SoundEditor::proposedSampleName(sstr(groupEdit_->text()), sstr(sampleEdit_->text())));
     const QString chosen = askSavePath(QStringLiteral("Save current sample"), kWavFilter, proposed);
@@ -156,7 +146,7 @@ void SoundWindow::exportSample()
     SoundEditor::SaveResult saved;
     {
         BusyScope busy(app_.dialogs);
-        saved = editor_.exportCurrent(sstr(chosen));
+        saved = model().exportCurrent(sstr(chosen));
     }
     if (saved.message)
         showMessage(*saved.message);
@@ -164,7 +154,7 @@ void SoundWindow::exportSample()
 
 void SoundWindow::exportAllSamples()
 {
-    if (!editor_.editingEnabled())
+    if (!editor().editingEnabled())
         return;
     const QString chosen = askSavePath(QStringLiteral("Save all samples"), kWavFilter, QStringLiteral("ThisDir"));
     if (chosen.isEmpty())
@@ -173,7 +163,7 @@ void SoundWindow::exportAllSamples()
     SoundEditor::SaveResult saved;
     {
         BusyScope busy(app_.dialogs);
-        saved = editor_.exportAll(directoryOf(sstr(chosen)));
+        saved = model().exportAll(directoryOf(sstr(chosen)));
     }
     if (saved.message)
         showMessage(*saved.message);
@@ -181,19 +171,15 @@ void SoundWindow::exportAllSamples()
 
 void SoundWindow::showAbout()
 {
-    if (app_.main) {
-        app_.main->openWindow(QStringLiteral("SoundAboutDialog"));
-        return;
-    }
     SoundAboutDialog about(this);
     about.exec();
 }
 
 void SoundWindow::play()
 {
-    if (!editor_.editingEnabled())
+    if (!editor().editingEnabled())
         return;
-    if (const SoundSample* sample = editor_.currentSample())
+    if (const SoundSample* sample = editor().currentSample())
         player_.play(sample->wavData, loopBox_->isChecked());
     showPlaying();
 }

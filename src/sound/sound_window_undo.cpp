@@ -1,49 +1,44 @@
-// The sound window's history: the undo stack and its Undo and Redo in the
-// Edit menu.
+// The sound window's share of the document's history: Undo and Redo in the
+// Edit menu, and showing the bank after a step.
 
 #include "sound_window.h"
 
-#include "shell/history_actions.h"
+#include "ui/history_actions.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
-#include <QScopedValueRollback>
 #include <QUndoStack>
 
 namespace vantrel {
 
 void SoundWindow::createUndoActions(QMenu* edit)
 {
-    undoStack_ = new QUndoStack(this);
-    const HistoryActions history =
-        addHistoryActions(this, undoStack_, edit, QStringLiteral("undoAction"), QStringLiteral("redoAction"));
-    undoAction_ = history.undo;
-    redoAction_ = history.redo;
+    history_ = new HistoryActions(this, edit, QStringLiteral("undoAction"), QStringLiteral("redoAction"));
     edit->addSeparator();
-    // Back at the state last saved, the bank has no changes; away from it, it has.
-    connect(undoStack_, &QUndoStack::cleanChanged, this, [this](bool clean) {
-        if (!editor_.hasBank())
-            return;
-        editor_.setModified(!clean);
-        updateStatus();
-    });
 }
 
-void SoundWindow::pushStep(QUndoCommand* step)
+QUndoStack* SoundWindow::undoStack() const
 {
-    if (replaying_) {
-        delete step;
-        return;
-    }
-    undoStack_->push(step);
+    return document_ ? document_->undoStack() : nullptr;
+}
+
+QAction* SoundWindow::undoAction() const
+{
+    return history_->undo;
+}
+
+QAction* SoundWindow::redoAction() const
+{
+    return history_->redo;
 }
 
 void SoundWindow::showStep()
 {
-    const QScopedValueRollback replaying(replaying_, true);
-    const int current = editor_.current();
-    if (editor_.count() > 0) {
+    if (!document_)
+        return;
+    const int current = editor().current();
+    if (editor().count() > 0) {
         enableEditing();
         showBank();
         showSample(current);
@@ -54,12 +49,6 @@ void SoundWindow::showStep()
         formatLabel_->clear();
     }
     updateStatus();
-}
-
-void SoundWindow::discardChanges()
-{
-    discardConfirmed_ = true;
-    undoStack_->clear();
 }
 
 } // namespace vantrel

@@ -1,7 +1,7 @@
 #include "build_options_dialog.h"
 
-#include "shell/appearance.h"
-#include "shell/qt_text.h"
+#include "common/qt_text.h"
+#include "ui/appearance.h"
 
 #include <QCheckBox>
 #include <QComboBox>

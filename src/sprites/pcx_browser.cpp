@@ -1,6 +1,8 @@
 #include "pcx_browser.h"
 
+#include "documents/document_manager.h"
 #include "image/picture.h"
+#include "sprites/sprite_document.h"
 #include "sprites/sprite_window.h"
 
 #include <QComboBox>
@@ -69,7 +71,7 @@ PcxBrowser::PcxBrowser(App& app, SpriteWindow& sprites, QWidget* parent) : QDial
     connect(closeButton, &QPushButton::clicked, this, &PcxBrowser::close);
 
     // The character's folder is where its pictures usually are.
-    const QString charDir = qstr(app_.files.characterDir);
+    const QString charDir = app_.documents ? qstr(app_.documents->character().characterDir) : QString();
     if (charDir.isEmpty() || !setFolder(charDir))
         setFolder(QDir::homePath());
 }
@@ -144,7 +146,9 @@ void PcxBrowser::showPreview()
     preview->clear();
     if (path.isEmpty())
         return;
-    const QImage picture = loadPcx(app_, this, path, kPaletteFromFile, 0);
+    SpriteDocument* sprites = sprites_.document();
+    const QImage picture =
+        loadPcx(sprites ? sprites->decoder() : decoder_, app_.dialogs, this, path, kPaletteFromFile, 0);
     if (picture.isNull())
         return;
     QPixmap pixmap = QPixmap::fromImage(picture);

@@ -2,7 +2,8 @@
 // "PCX Browser": walks the folders, previews one PCX at a time and adds the
 // one shown to the sprite set after the sprite window's current record.
 
-#include "shell/app.h"
+#include "image/pcx.h"
+#include "ui/app.h"
 
 #include <QDialog>
 
@@ -50,6 +51,7 @@ private:
     App& app_;
     SpriteWindow& sprites_;
     QString folder_;
+    DecoderState decoder_; // without the character's sprites: a run of its own
 };
 
 } // namespace vantrel

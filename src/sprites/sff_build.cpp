@@ -1,9 +1,9 @@
 #include "sff_build.h"
 
 #include "common/text.h"
+#include "documents/spawn_script.h"
 #include "formats/archive_description.h"
 #include "formats/png.h"
-#include "shell/spawn_script.h"
 
 #include <fstream>
 #include <set>

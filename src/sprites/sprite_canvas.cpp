@@ -1,7 +1,7 @@
 #include "sprites/sprite_canvas.h"
 
+#include "common/qt_text.h"
 #include "image/picture.h"
-#include "shell/qt_text.h"
 #include "sprites/sprite_list.h"
 
 #include <QMouseEvent>
@@ -171,24 +171,44 @@ void SpriteCanvas::setOnionSkin(std::optional<SpriteNumbers> numbers)
     onionNumbers_ = numbers;
 }
 
-SpriteRecord* SpriteCanvas::shownRecord()
+void SpriteCanvas::setDocument(SpriteDocument* document)
 {
-    return index_ >= 1 && index_ <= app_.sprites.count() ? &app_.sprites.record(index_) : nullptr;
+    document_ = document;
+    dragged_.reset();
+    showRecord(0);
+}
+
+const SpriteRecord* SpriteCanvas::shownRecord() const
+{
+    if (!document_)
+        return nullptr;
+    const SpriteWorkspace& ws = document_->workspace();
+    return index_ >= 1 && index_ <= ws.count() ? &ws.record(index_) : nullptr;
 }
 
 std::optional<int> SpriteCanvas::onionRow() const
 {
-    if (!onionNumbers_)
+    if (!onionNumbers_ || !document_)
         return std::nullopt;
-    return findRecordByNumbers(app_.sprites, onionNumbers_->group, onionNumbers_->image);
+    return findRecordByNumbers(document_->workspace(), onionNumbers_->group, onionNumbers_->image);
+}
+
+std::pair<std::int64_t, std::int64_t> SpriteCanvas::shownAxis() const
+{
+    if (dragged_)
+        return *dragged_;
+    const SpriteRecord* record = shownRecord();
+    return record ? std::pair{record->axisX(), record->axisY()} : std::pair<std::int64_t, std::int64_t>{0, 0};
 }
 
 void SpriteCanvas::showRecord(int index)
 {
     index_ = index;
+    dragged_.reset();
     sprite_ = QImage();
     if (const SpriteRecord* record = shownRecord())
-        sprite_ = loadPcx(app_, this, qstr(app_.sprites.imagePath(*record)), kPaletteFromFile, 0, &options_);
+        sprite_ = loadPcx(document_->decoder(), app_.dialogs, this, qstr(document_->workspace().imagePath(*record)),
+                          kPaletteFromFile, 0, &options_);
     spriteDrawn_ = flattened(sprite_, options_.whiteBackground ? Qt::white : Qt::black);
     onionPath_.clear(); // a reload decodes the onion skin afresh too
     updateOnionSkin();
@@ -204,16 +224,16 @@ void SpriteCanvas::updateOnionSkin()
         onionPath_.clear();
         return;
     }
-    const SpriteRecord& record = app_.sprites.record(*row);
+    const SpriteRecord& record = document_->workspace().record(*row);
     onionAxisX_ = record.axisX();
     onionAxisY_ = record.axisY();
-    const QString path = qstr(app_.sprites.imagePath(record));
+    const QString path = qstr(document_->workspace().imagePath(record));
     if (path == onionPath_)
         return;
     // Remembered even when the decode fails, so a broken file is reported
     // once and not on every mouse move.
     onionPath_ = path;
-    onion_ = loadPcx(app_, this, path, kPaletteOnionSkin, 0, &options_);
+    onion_ = loadPcx(document_->decoder(), app_.dialogs, this, path, kPaletteOnionSkin, 0, &options_);
     onionDrawn_ = flattened(onion_, Qt::black);
 }
 
@@ -222,8 +242,11 @@ void SpriteCanvas::refresh()
     if (!onionPath_.isEmpty()) {
         // The onion sprite may be the one being moved.
         if (const auto row = onionRow()) {
-            onionAxisX_ = app_.sprites.record(*row).axisX();
-            onionAxisY_ = app_.sprites.record(*row).axisY();
+            onionAxisX_ = document_->workspace().record(*row).axisX();
+            onionAxisY_ = document_->workspace().record(*row).axisY();
+            // The onion sprite may be the one being dragged.
+            if (*row == index_ && dragged_)
+                std::tie(onionAxisX_, onionAxisY_) = *dragged_;
         }
     }
     update();
@@ -250,10 +273,7 @@ SpriteScene SpriteCanvas::scene() const
     scene.size = size();
     scene.background = options_.whiteBackground ? Qt::white : Qt::black;
     scene.sprite = spriteDrawn_;
-    if (index_ >= 1 && index_ <= app_.sprites.count()) {
-        scene.axisX = app_.sprites.record(index_).axisX();
-        scene.axisY = app_.sprites.record(index_).axisY();
-    }
+    std::tie(scene.axisX, scene.axisY) = shownAxis();
     if (onionNumbers_) {
         scene.onion = onionDrawn_;
         scene.onionAxisX = onionAxisX_;
@@ -289,9 +309,7 @@ void SpriteCanvas::mousePressEvent(QMouseEvent* event)
     emit pressed();
     const QPoint pos = event->position().toPoint();
     dragStart_ = {pos.x() - origin_.x, pos.y() - origin_.y};
-    const SpriteRecord* record = shownRecord();
-    dragAxisX_ = record ? record->axisX() : 0;
-    dragAxisY_ = record ? record->axisY() : 0;
+    std::tie(dragAxisX_, dragAxisY_) = shownAxis();
     setCursor(Qt::ClosedHandCursor);
 }
 
@@ -301,21 +319,22 @@ void SpriteCanvas::mouseMoveEvent(QMouseEvent* event)
     emit mouseMoved(qstr(mouseLabelText(pos.x(), pos.y(), origin_, app_.zoomFactor)));
     if (event->buttons() != Qt::LeftButton)
         return;
-    SpriteRecord* record = shownRecord();
-    if (!record)
+    if (!shownRecord())
         return;
-    storeNumber(app_.sprites, record->axisXText,
-                draggedAxis(dragStart_.x, dragAxisX_, pos.x() - origin_.x, app_.zoomFactor));
-    storeNumber(app_.sprites, record->axisYText,
-                draggedAxis(dragStart_.y, dragAxisY_, pos.y() - origin_.y, app_.zoomFactor));
-    emit axisDragged();
+    // The record keeps its axis until the button goes up: the whole drag is one step.
+    dragged_ = {clampAxis(draggedAxis(dragStart_.x, dragAxisX_, pos.x() - origin_.x, app_.zoomFactor)),
+                clampAxis(draggedAxis(dragStart_.y, dragAxisY_, pos.y() - origin_.y, app_.zoomFactor))};
+    emit axisDragged(dragged_->first, dragged_->second);
     refresh();
 }
 
 void SpriteCanvas::mouseReleaseEvent(QMouseEvent*)
 {
     setCursor(Qt::OpenHandCursor);
-    emit released();
+    const std::optional<std::pair<std::int64_t, std::int64_t>> dropped = std::exchange(dragged_, std::nullopt);
+    if (dropped && shownRecord())
+        emit axisDropped(dropped->first, dropped->second);
+    refresh();
 }
 
 } // namespace vantrel

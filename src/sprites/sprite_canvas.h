@@ -4,10 +4,12 @@
 // skin). Dragging with the left button moves the shown record's axis.
 
 #include "image/pcx.h"
-#include "shell/app.h"
+#include "sprites/sprite_document.h"
 #include "sprites/sprite_view.h"
+#include "ui/app.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <cstdint>
@@ -47,6 +49,9 @@ class SpriteCanvas : public QWidget {
 public:
     explicit SpriteCanvas(App& app, QWidget* parent = nullptr);
 
+    // The sprites shown (null: none).
+    void setDocument(SpriteDocument* document);
+
     // Colour 0 hidden and the background colour; used from the next showRecord.
     void setViewOptions(const SpriteViewOptions& options);
     // The sprite laid over the shown one, by its numbers; nothing: none. Used
@@ -74,10 +79,11 @@ public:
 signals:
     // The left button went down on the view, before a drag starts.
     void pressed();
-    // A drag stored a new axis in the shown record.
-    void axisDragged();
-    // The button went up: a drag ends here.
-    void released();
+    // A drag moves the shown record's axis to here (the record keeps its
+    // axis until the drag ends).
+    void axisDragged(std::int64_t x, std::int64_t y);
+    // The drag ended with the axis here: the record's new axis.
+    void axisDropped(std::int64_t x, std::int64_t y);
     // The mouse position in sprite pixels from the axis, as the label shows it.
     void mouseMoved(const QString& position);
 
@@ -89,12 +95,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    SpriteRecord* shownRecord();
+    const SpriteRecord* shownRecord() const;
     std::optional<int> onionRow() const;
+    // The shown record's axis, or where a drag has it now.
+    std::pair<std::int64_t, std::int64_t> shownAxis() const;
     void updateOrigin();
     SpriteScene scene() const;
 
     App& app_;
+    QPointer<SpriteDocument> document_;
     int index_ = 0;
     QImage sprite_;
     QImage spriteDrawn_; // sprite_ as the view copies it: 32-bit, laid on the background
@@ -109,6 +118,7 @@ private:
     ViewPoint origin_;
     ViewPoint dragStart_;
     std::int64_t dragAxisX_ = 0, dragAxisY_ = 0;
+    std::optional<std::pair<std::int64_t, std::int64_t>> dragged_;
 };
 
 } // namespace vantrel

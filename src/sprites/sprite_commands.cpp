@@ -1,5 +1,7 @@
 #include "sprites/sprite_commands.h"
 
+#include "sprites/sprite_document.h"
+
 #include <utility>
 
 namespace vantrel {
@@ -10,40 +12,43 @@ bool sameSprite(const SpriteRecord& a, const SpriteRecord& b)
         && a.axisY() == b.axisY();
 }
 
-SpriteCommand::SpriteCommand(SpriteWorkspace& ws, ShowSpriteRow show, const QString& text)
-        : ws_(ws), show_(std::move(show)), generation_(ws.generation())
+SpriteCommand::SpriteCommand(SpriteDocument& document, const QString& text) : document_(document)
 {
     setText(text);
 }
 
+SpriteWorkspace& SpriteCommand::workspace()
+{
+    return document_.workspace();
+}
+
 void SpriteCommand::changed(int row)
 {
-    ws_.setModified(true);
-    if (show_)
-        show_(row);
+    document_.tableChanged(row);
 }
 
 // --- a record edited in place --------------------------------------------------
 
-EditRecordCommand::EditRecordCommand(SpriteWorkspace& ws, ShowSpriteRow show, const QString& text, int row,
-                                     SpriteRecord before, SpriteRecord after, SpriteEditKind kind)
-        : SpriteCommand(ws, std::move(show), text), row_(row), before_(std::move(before)), after_(std::move(after)),
-          kind_(kind)
+EditRecordCommand::EditRecordCommand(SpriteDocument& document, const QString& text, int row, SpriteRecord after,
+                                     SpriteEditKind kind, std::optional<SpriteRecord> before)
+        : SpriteCommand(document, text), row_(row),
+          before_(before ? std::move(*before) : document.workspace().record(row)), after_(std::move(after)), kind_(kind)
 {
     // A changed picture: both files are kept, whichever way the step goes.
     if (before_.pcxFile != after_.pcxFile)
-        pictures_ = {keepPicture(ws_, before_.pcxFile), keepPicture(ws_, after_.pcxFile)};
+        pictures_ = {keepPicture(workspace(), before_.pcxFile), keepPicture(workspace(), after_.pcxFile)};
 }
 
 void EditRecordCommand::put(const SpriteRecord& record)
 {
-    if (!sameTable() || row_ < 1 || row_ > ws_.count())
+    SpriteWorkspace& ws = workspace();
+    if (row_ < 1 || row_ > ws.count())
         return;
     for (const KeptPicture& picture : pictures_) {
         if (picture.pcxFile == record.pcxFile)
-            restorePicture(ws_, picture);
+            restorePicture(ws, picture);
     }
-    ws_.record(row_) = record;
+    ws.record(row_) = record;
     changed(row_);
 }
 
@@ -54,8 +59,6 @@ void EditRecordCommand::undo()
 
 void EditRecordCommand::redo()
 {
-    if (std::exchange(done_, false))
-        return;
     put(after_);
 }
 
@@ -72,101 +75,85 @@ bool EditRecordCommand::mergeWith(const QUndoCommand* other)
 
 // --- an add --------------------------------------------------------------------
 
-InsertRecordsCommand::InsertRecordsCommand(SpriteWorkspace& ws, ShowSpriteRow show, const QString& text, int first,
+InsertRecordsCommand::InsertRecordsCommand(SpriteDocument& document, const QString& text, int first,
                                            std::vector<SpriteRecord> records)
-        : SpriteCommand(ws, std::move(show), text), first_(first), records_(std::move(records))
+        : SpriteCommand(document, text), first_(first), records_(std::move(records))
 {
     for (const SpriteRecord& record : records_)
-        pictures_.push_back(keepPicture(ws_, record.pcxFile));
+        pictures_.push_back(keepPicture(workspace(), record.pcxFile));
 }
 
 void InsertRecordsCommand::undo()
 {
-    if (!sameTable())
-        return;
     for (int k = static_cast<int>(records_.size()) - 1; k >= 0; --k)
-        deleteRecord(ws_, first_ + k);
+        deleteRecord(workspace(), first_ + k);
     changed(first_ - 1);
 }
 
 void InsertRecordsCommand::redo()
 {
-    if (std::exchange(done_, false) || !sameTable())
-        return;
     for (const KeptPicture& picture : pictures_)
-        restorePicture(ws_, picture);
+        restorePicture(workspace(), picture);
     int row = first_;
     for (const SpriteRecord& record : records_)
-        insertRecord(ws_, row++, record);
+        insertRecord(workspace(), row++, record);
     changed(row - 1);
 }
 
 // --- delete --------------------------------------------------------------------
 
-DeleteRecordCommand::DeleteRecordCommand(SpriteWorkspace& ws, ShowSpriteRow show, int row)
-        : SpriteCommand(ws, std::move(show), QStringLiteral("Delete Sprite")), row_(row), record_(ws.record(row)),
-          picture_(keepPicture(ws, ws.record(row).pcxFile))
+DeleteRecordCommand::DeleteRecordCommand(SpriteDocument& document, int row)
+        : SpriteCommand(document, QStringLiteral("Delete Sprite")), row_(row),
+          record_(document.workspace().record(row)),
+          picture_(keepPicture(document.workspace(), document.workspace().record(row).pcxFile))
 { }
 
 void DeleteRecordCommand::undo()
 {
-    if (!sameTable())
-        return;
-    restorePicture(ws_, picture_);
-    insertRecord(ws_, row_, record_);
+    restorePicture(workspace(), picture_);
+    insertRecord(workspace(), row_, record_);
     changed(row_);
 }
 
 void DeleteRecordCommand::redo()
 {
-    if (!sameTable())
-        return;
-    deleteRecord(ws_, row_);
+    deleteRecord(workspace(), row_);
     changed(row_);
 }
 
 // --- clone ---------------------------------------------------------------------
 
-CloneRecordCommand::CloneRecordCommand(SpriteWorkspace& ws, ShowSpriteRow show, int row)
-        : SpriteCommand(ws, std::move(show), QStringLiteral("Clone Sprite")), row_(row)
+CloneRecordCommand::CloneRecordCommand(SpriteDocument& document, int row)
+        : SpriteCommand(document, QStringLiteral("Clone Sprite")), row_(row)
 { }
 
 void CloneRecordCommand::undo()
 {
-    if (!sameTable())
-        return;
-    deleteRecord(ws_, ws_.count());
+    deleteRecord(workspace(), workspace().count());
     changed(row_);
 }
 
 void CloneRecordCommand::redo()
 {
-    if (!sameTable())
-        return;
-    cloneRecord(ws_, row_);
+    cloneRecord(workspace(), row_);
     changed(row_);
 }
 
 // --- sort ----------------------------------------------------------------------
 
-SortRecordsCommand::SortRecordsCommand(SpriteWorkspace& ws, ShowSpriteRow show, std::vector<int> order, int shownRow)
-        : SpriteCommand(ws, std::move(show), QStringLiteral("Sort Sprites")), order_(std::move(order)),
-          shownRow_(shownRow)
+SortRecordsCommand::SortRecordsCommand(SpriteDocument& document, std::vector<int> order, int shownRow)
+        : SpriteCommand(document, QStringLiteral("Sort Sprites")), order_(std::move(order)), shownRow_(shownRow)
 { }
 
 void SortRecordsCommand::undo()
 {
-    if (!sameTable())
-        return;
-    revertOrder(ws_, order_);
+    revertOrder(workspace(), order_);
     changed(shownRow_);
 }
 
 void SortRecordsCommand::redo()
 {
-    if (!sameTable())
-        return;
-    applyOrder(ws_, order_);
+    applyOrder(workspace(), order_);
     changed(shownRow_);
 }
 

@@ -31,16 +31,13 @@ std::string fieldText(std::int64_t value)
     return std::to_string(value);
 }
 
-int insertRecordAfter(SpriteWorkspace& ws, int current, const std::string& pcxFile)
+SpriteRecord recordFollowing(const SpriteRecord* previous, const std::string& pcxFile)
 {
-    auto& records = ws.records();
-    const int before = std::clamp(current, 0, ws.count());
     SpriteRecord fresh;
     fresh.pcxFile = pcxFile;
-    if (before >= 1) {
-        const SpriteRecord& previous = ws.record(before);
-        fresh.groupText = previous.groupText;
-        fresh.imageText = fieldText(previous.imageNo() + 1);
+    if (previous) {
+        fresh.groupText = previous->groupText;
+        fresh.imageText = fieldText(previous->imageNo() + 1);
     } else {
         // Row 0 of the table is never used: an empty group and image 0.
         fresh.groupText = "0";
@@ -48,8 +45,15 @@ int insertRecordAfter(SpriteWorkspace& ws, int current, const std::string& pcxFi
     }
     fresh.axisXText = "0";
     fresh.axisYText = "0";
+    return fresh;
+}
+
+int insertRecordAfter(SpriteWorkspace& ws, int current, const std::string& pcxFile)
+{
+    auto& records = ws.records();
+    const int before = std::clamp(current, 0, ws.count());
+    SpriteRecord fresh = recordFollowing(before >= 1 ? &ws.record(before) : nullptr, pcxFile);
     records.insert(records.begin() + before, std::move(fresh));
-    ws.setModified(true);
     return before + 1;
 }
 
@@ -58,7 +62,6 @@ void deleteRecord(SpriteWorkspace& ws, int index)
     if (index < 1 || index > ws.count())
         return;
     ws.records().erase(ws.records().begin() + (index - 1));
-    ws.setModified(true);
 }
 
 bool insertRecord(SpriteWorkspace& ws, int index, SpriteRecord record)
@@ -66,7 +69,6 @@ bool insertRecord(SpriteWorkspace& ws, int index, SpriteRecord record)
     if (index < 1 || index > ws.count() + 1)
         return false;
     ws.records().insert(ws.records().begin() + (index - 1), std::move(record));
-    ws.setModified(true);
     return true;
 }
 
@@ -76,7 +78,6 @@ std::optional<int> cloneRecord(SpriteWorkspace& ws, int index)
         return std::nullopt;
     const SpriteRecord copy = ws.record(index);
     ws.records().push_back(copy);
-    ws.setModified(true);
     return ws.count();
 }
 
@@ -86,7 +87,6 @@ void sortSprites(SpriteWorkspace& ws)
     if (order.empty())
         return;
     applyOrder(ws, order);
-    ws.setModified(true);
 }
 
 std::vector<int> sortOrder(const SpriteWorkspace& ws)
@@ -177,10 +177,8 @@ std::int64_t clampAxis(std::int64_t value)
     return std::clamp(value, -kAxisLimit, kAxisLimit);
 }
 
-void storeNumber(SpriteWorkspace& ws, std::string& field, std::int64_t value)
+void storeNumber(std::string& field, std::int64_t value)
 {
-    if (numericValue(field) != value)
-        ws.setModified(true);
     field = fieldText(value);
 }
 

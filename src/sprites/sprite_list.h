@@ -22,9 +22,12 @@ inline constexpr int kAddImageLimit = 19900;
 bool canAddImages(const SpriteWorkspace& ws, int extra);
 bool canGrowTable(const SpriteWorkspace& ws, int extra);
 
+// A new record naming `pcxFile` to follow `previous` (none on an empty
+// table): its group, its image number plus 1, and axis (0, 0).
+SpriteRecord recordFollowing(const SpriteRecord* previous, const std::string& pcxFile);
+
 // Inserts a record after row `current` (0 on an empty table) naming
-// `pcxFile`, with the group of the record before it, that record's image
-// number plus 1 and axis (0, 0). Returns the new record's row.
+// `pcxFile`, as recordFollowing() makes it. Returns the new record's row.
 int insertRecordAfter(SpriteWorkspace& ws, int current, const std::string& pcxFile);
 
 // Removes row `index`; out-of-range rows change nothing.
@@ -77,9 +80,8 @@ std::string fieldText(std::int64_t value);
 inline constexpr std::int64_t kAxisLimit = 30000;
 std::int64_t clampAxis(std::int64_t value);
 
-// Stores a number in a field of a record of `ws`. A change of value (not
-// merely of its writing) is an edit that the next build has to carry.
-void storeNumber(SpriteWorkspace& ws, std::string& field, std::int64_t value);
+// Stores a number in a field of a record, written as fields write it.
+void storeNumber(std::string& field, std::int64_t value);
 
 // What the SFF build makes of the picture at `path`: a 256-colour PCX with
 // its own palette, or a PNG, are taken (a PNG with a palette or grey as an

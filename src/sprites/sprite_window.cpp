@@ -1,11 +1,14 @@
 #include "sprites/sprite_window.h"
 
 #include "common/text.h"
-#include "shell/dropped_files.h"
-#include "shell/main_window.h"
-#include "shell/number_keys.h"
+#include "documents/document_manager.h"
 #include "sprites/sff_builder.h"
 #include "sprites/sprite_list.h"
+#include "ui/document_views.h"
+#include "ui/dropped_files.h"
+#include "ui/history_actions.h"
+#include "ui/number_keys.h"
+#include "ui/workbench.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -30,16 +33,10 @@
 
 namespace vantrel {
 
-namespace {
-
-const char* const kGuardProperty = "vantrel.spriteChangesGuard";
-
-} // namespace
-
 SpriteWindow::SpriteWindow(App& app, QWidget* parent) : QWidget(parent), app_(app)
 {
     setObjectName(QStringLiteral("SpriteWindow"));
-    setWindowTitle(QStringLiteral("SFF Editor"));
+    title_ = new DocumentTitle(this, QStringLiteral("SFF Editor"));
     builder_ = new SffBuilder(app_, this);
     connect(builder_, &SffBuilder::started, this, [this] { saveAction->setEnabled(false); });
     connect(builder_, &SffBuilder::finished, this, [this](bool ok, const QString& message) {
@@ -47,21 +44,46 @@ SpriteWindow::SpriteWindow(App& app, QWidget* parent) : QWidget(parent), app_(ap
         emit buildFinished(ok, message);
     });
     buildUi();
-    if (app_.main && !app_.main->property(kGuardProperty).toBool()) {
-        // The table outlives this window, so the question is the main
-        // window's, asked whether or not the sprite window is open.
-        app_.main->setProperty(kGuardProperty, true);
-        App* program = &app_;
-        app_.main->addDiscardGuard([program] { return confirmSpriteChanges(*program); });
-    }
     showWorkspace();
 }
 
-void SpriteWindow::showWorkspace()
+SpriteWindow::~SpriteWindow()
 {
-    generation_ = app_.sprites.generation();
-    resetUndo();
-    const int count = app_.sprites.count();
+    if (document_)
+        document_->disconnect(this);
+}
+
+QUndoStack* SpriteWindow::undoStack() const
+{
+    return document_ ? document_->undoStack() : nullptr;
+}
+
+void SpriteWindow::setDocument(SpriteDocument* document)
+{
+    if (document_)
+        document_->disconnect(this);
+    document_ = document;
+    view->setDocument(document);
+    builder_->setDocument(document);
+    history_->setStack(document ? document->undoStack() : nullptr);
+    title_->setDocument(document);
+    changedBar_->setDocument(document);
+    if (!document)
+        return;
+    // A step undone or done again shows the row it changed.
+    connect(document, &SpriteDocument::rowsChanged, this, &SpriteWindow::showStep);
+    // The document goes with its character: the window shows nothing until the next one.
+    connect(document, &QObject::destroyed, this, [this] {
+        document_ = nullptr;
+        setIndexRange(0, 0);
+        showRecord(0);
+    });
+}
+
+bool SpriteWindow::showWorkspace()
+{
+    setDocument(characterSprites(app_.documents));
+    const int count = document_ ? workspace().count() : 0;
     setStatus(QStringLiteral("Status: OK"));
     setIndexRange(count, count > 0 ? 1 : 0);
     updateZoomButtons();
@@ -69,23 +91,24 @@ void SpriteWindow::showWorkspace()
     setStatus(QStringLiteral("Status: Finding Palette"));
     // Sprites without a palette of their own are shown in the first palette
     // met, so decode in archive order until one supplies it.
-    for (int record = 1; record <= count && !app_.decoder.spritePaletteCaptured; ++record)
+    for (int record = 1; record <= count && !document_->decoder().spritePaletteCaptured; ++record)
         loadImage(record);
     showRecord(currentIndex());
     if (count > 0)
         positionLabel->setText(QStringLiteral("1 of") + qstr(formatNumber(count)));
     setStatus(QStringLiteral("Status: OK"));
+    return document_ != nullptr;
 }
 
 void SpriteWindow::setStatus(const QString& text)
 {
-    if (app_.main)
-        app_.main->setStatus(text);
+    if (app_.workbench)
+        app_.workbench->setStatus(text);
 }
 
 int SpriteWindow::currentIndex() const
 {
-    const int count = app_.sprites.count();
+    const int count = document_ ? document_->workspace().count() : 0;
     if (count == 0)
         return 0;
     return std::clamp(indexScrollBar->value(), 1, count);
@@ -94,7 +117,7 @@ int SpriteWindow::currentIndex() const
 SpriteRecord* SpriteWindow::current()
 {
     const int index = currentIndex();
-    return index >= 1 && index <= app_.sprites.count() ? &app_.sprites.record(index) : nullptr;
+    return index >= 1 ? &workspace().record(index) : nullptr;
 }
 
 void SpriteWindow::setIndexRange(int count, int value)
@@ -105,28 +128,23 @@ void SpriteWindow::setIndexRange(int count, int value)
     indexScrollBar->setEnabled(count > 0);
 }
 
-void SpriteWindow::syncWithWorkspace()
-{
-    if (generation_ == app_.sprites.generation())
-        return;
-    // A character was opened or re-read: the table under the window is new.
-    generation_ = app_.sprites.generation();
-    resetUndo();
-    const int count = app_.sprites.count();
-    setIndexRange(count, count > 0 ? 1 : 0);
-    showRecord(currentIndex());
-}
-
 void SpriteWindow::refreshPositionLabel()
 {
-    positionLabel->setText(qstr(positionText(currentIndex(), app_.sprites.count())));
+    positionLabel->setText(qstr(positionText(currentIndex(), document_ ? workspace().count() : 0)));
 }
 
-void SpriteWindow::showGroupAndImage()
+void SpriteWindow::showGroupAndImage(bool always)
 {
     const SpriteRecord* record = current();
-    groupEdit->setText(record ? qstr(record->groupText) : QString());
-    imageEdit->setText(record ? qstr(record->imageText) : QString());
+    // A box whose number already agrees keeps its text ("012" being typed).
+    const auto show = [always](QLineEdit* box, const std::string* text, std::int64_t value) {
+        if (!text)
+            box->clear();
+        else if (always || numericValue(sstr(box->text())) != value)
+            box->setText(qstr(*text));
+    };
+    show(groupEdit, record ? &record->groupText : nullptr, record ? record->group() : 0);
+    show(imageEdit, record ? &record->imageText : nullptr, record ? record->imageNo() : 0);
 }
 
 void SpriteWindow::showAxisInBoxes(bool always)
@@ -150,16 +168,16 @@ void SpriteWindow::showAxisInBoxes(bool always)
 void SpriteWindow::showRecord(int index)
 {
     refreshPositionLabel();
-    showGroupAndImage();
+    showGroupAndImage(true);
     loadImage(index);
 }
 
-void SpriteWindow::loadImage(int index)
+void SpriteWindow::loadImage(int index, bool always)
 {
     view->setViewOptions({hideTransparentBox->isChecked(), whiteBackgroundBox->isChecked()});
     view->setOnionSkin(onionSkinBox->isChecked() ? std::optional(jumpNumbers()) : std::nullopt);
     view->showRecord(index);
-    showAxisInBoxes(true);
+    showAxisInBoxes(always);
     refreshPicture();
 }
 
@@ -182,7 +200,7 @@ void SpriteWindow::updatePanBars()
         bar->setPageStep(std::max(1, viewExtent));
         if (bar->isSliderDown())
             continue;
-        const PanRange range = record && pictureExtent > 0
+        const PanRange range = record && pictureExtent > 0 && document_
             ? panRange(viewExtent, axis, pictureExtent, app_.zoomFactor, bar->value())
             : panRangeWithoutPicture(bar->value());
         bar->setRange(range.minimum, range.maximum);
@@ -195,14 +213,14 @@ void SpriteWindow::storeGroup()
 {
     const std::int64_t value = numericValue(sstr(groupEdit->text()));
     editRecord(QStringLiteral("Group Number"), SpriteEditKind::Group,
-               [this, value](SpriteRecord& record) { storeNumber(app_.sprites, record.groupText, value); });
+               [value](SpriteRecord& record) { storeNumber(record.groupText, value); });
 }
 
 void SpriteWindow::storeImageNumber()
 {
     const std::int64_t value = numericValue(sstr(imageEdit->text()));
     editRecord(QStringLiteral("Image Number"), SpriteEditKind::Image,
-               [this, value](SpriteRecord& record) { storeNumber(app_.sprites, record.imageText, value); });
+               [value](SpriteRecord& record) { storeNumber(record.imageText, value); });
 }
 
 void SpriteWindow::storeAxis(QLineEdit* box, std::string SpriteRecord::*field)
@@ -218,18 +236,18 @@ void SpriteWindow::storeAxis(QLineEdit* box, std::string SpriteRecord::*field)
     }
     editRecord(field == &SpriteRecord::axisXText ? QStringLiteral("Axis X") : QStringLiteral("Axis Y"),
                field == &SpriteRecord::axisXText ? SpriteEditKind::AxisX : SpriteEditKind::AxisY,
-               [this, field, value](SpriteRecord& edited) { storeNumber(app_.sprites, edited.*field, value); });
+               [field, value](SpriteRecord& edited) { storeNumber(edited.*field, value); });
     refreshPicture();
 }
 
 void SpriteWindow::nudgeAxis(int dx, int dy)
 {
     if (current()) {
-        editRecord(QStringLiteral("Move Axis"), SpriteEditKind::None, [this, dx, dy](SpriteRecord& record) {
+        editRecord(QStringLiteral("Move Axis"), SpriteEditKind::None, [dx, dy](SpriteRecord& record) {
             if (dx)
-                storeNumber(app_.sprites, record.axisXText, record.axisX() + dx);
+                storeNumber(record.axisXText, record.axisX() + dx);
             if (dy)
-                storeNumber(app_.sprites, record.axisYText, record.axisY() + dy);
+                storeNumber(record.axisYText, record.axisY() + dy);
         });
         refreshPicture();
     }
@@ -242,12 +260,13 @@ SpriteNumbers SpriteWindow::jumpNumbers() const
 
 void SpriteWindow::jumpToRecord()
 {
-    syncWithWorkspace();
+    if (!document_)
+        return;
     const SpriteRecord* record = current();
     const std::int64_t shownGroup = record ? record->group() : 0;
     const std::int64_t shownImage = record ? record->imageNo() : 0;
     const SpriteNumbers target = jumpNumbers();
-    const auto row = findRecordByNumbers(app_.sprites, target.group, target.image);
+    const auto row = findRecordByNumbers(workspace(), target.group, target.image);
     if (!row) {
         app_.dialogs.message(this, qstr(noMatchMessage(target.group, target.image)));
         return;
@@ -360,7 +379,6 @@ bool SpriteWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == view && event->type() == QEvent::Resize)
         updatePanBars();
     if (event->type() == QEvent::KeyPress) {
-        syncWithWorkspace();
         if (handleKey(static_cast<QKeyEvent*>(event)->key(), qobject_cast<QWidget*>(watched)))
             return true;
     }
@@ -369,16 +387,8 @@ bool SpriteWindow::eventFilter(QObject* watched, QEvent* event)
 
 void SpriteWindow::keyPressEvent(QKeyEvent* event)
 {
-    syncWithWorkspace();
     if (!handleKey(event->key(), this))
         QWidget::keyPressEvent(event);
-}
-
-bool SpriteWindow::event(QEvent* event)
-{
-    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
-        syncWithWorkspace();
-    return QWidget::event(event);
 }
 
 void SpriteWindow::addImage()
@@ -405,8 +415,7 @@ void SpriteWindow::dropEvent(QDropEvent* event)
 
 void SpriteWindow::closeEvent(QCloseEvent* event)
 {
-    // The tool reads the workspace, which the close-down deletes next.
-    waitForBuild();
+    // The build goes on without the window: the document runs it.
     event->accept();
 }
 

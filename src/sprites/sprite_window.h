@@ -1,15 +1,21 @@
 #pragma once
-// The sprite window: one record of the sprite workspace at a time, drawn in
-// the view under the axis marker, with the record's numbers in boxes, the
-// list operations on its toolbar and the SFF build behind "Save".
+// The sprite window: a view of the character's sprite document, one record
+// at a time, drawn in the view under the axis marker, with the record's
+// numbers in boxes, the list operations on its toolbar and the SFF build
+// behind "Save". Every edit is a step of the document's history; closing the
+// window keeps the document, its changes and its history.
 
-#include "shell/app.h"
 #include "sprites/sprite_canvas.h"
 #include "sprites/sprite_commands.h"
+#include "sprites/sprite_document.h"
+#include "ui/app.h"
+#include "ui/document_view.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -24,9 +30,12 @@ class QUndoStack;
 
 namespace vantrel {
 
+class ChangedOnDiskBar;
+class DocumentTitle;
+class HistoryActions;
 class SffBuilder;
 
-class SpriteWindow : public QWidget {
+class SpriteWindow : public QWidget, public DocumentView {
     Q_OBJECT
 public:
     explicit SpriteWindow(App& app, QWidget* parent = nullptr);
@@ -35,10 +44,13 @@ public:
     // The record shown: the index scroll bar's value (0 on an empty table).
     int currentIndex() const;
 
-    // Shows the workspace from its first record, with the palette search
-    // of a fresh window: on opening, and after another character's sprites
-    // replaced the table.
-    void showWorkspace();
+    // The sprites shown; null when no character is open.
+    SpriteDocument* document() const { return document_; }
+    Document* viewedDocument() const override { return document_; }
+    // Shows the character's sprites from their first record, with the
+    // palette search of a fresh window: on opening, and after another
+    // character's sprites replaced the table. False when there are none.
+    bool showWorkspace();
 
     // Inserts a copy of `path` after the current record and shows it, as the
     // PCX browser's Add does. False (with a message) when refused.
@@ -74,8 +86,8 @@ public:
     // The Edit menu's Undo and Redo, named after the step they take.
     QAction* editUndoAction = nullptr;
     QAction* editRedoAction = nullptr;
-    // The table's edits since it was opened, built or replaced.
-    QUndoStack* undoStack = nullptr;
+    // The document's history (null without a document).
+    QUndoStack* undoStack() const;
 
     QLineEdit* axisXEdit = nullptr;
     QLineEdit* axisYEdit = nullptr;
@@ -113,6 +125,9 @@ public slots:
     void exportAllImages();
     void centreView();
     void nudgeAxis(int dx, int dy);
+    // Saves the sprites to the document's SFF file with its build options,
+    // waiting for the build; false when it was not written.
+    bool saveToFile();
     // The check boxes below the view: each redraws the record its way.
     void applyOnionSkinChoice();
     void applyTransparencyChoice();
@@ -126,7 +141,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool event(QEvent* event) override;
     // PCX and PNG files dropped on the window are added as Add adds them.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -135,26 +149,24 @@ private:
     void buildUi();
     void createToolBar();
     void createEditMenu();
-    // Starts the history afresh: the table was opened or replaced.
-    void resetUndo();
-    // Puts a step on the stack; while a step is being undone or done again,
-    // the boxes following it make no new one.
-    void pushStep(QUndoCommand* step);
-    // Shows a row after a step was undone or done again.
+    void setDocument(SpriteDocument* document);
+    SpriteWorkspace& workspace() { return document_->workspace(); }
+    // Shows a row after a step changed the table.
     void showStep(int row);
     // Edits the current record; a change of value becomes a step.
     void editRecord(const QString& text, SpriteEditKind kind, const std::function<void(SpriteRecord&)>& edit);
-    void takeDraggedAxis();
-    void syncWithWorkspace();
+    void takeDraggedAxis(std::int64_t x, std::int64_t y);
     // The window's keys; true when the key was used.
     bool handleKey(int key, QWidget* focus);
 
     SpriteRecord* current();
     void setIndexRange(int count, int value);
     void refreshPositionLabel();
-    void showGroupAndImage();
+    void showGroupAndImage(bool always);
     void showAxisInBoxes(bool always);
-    void loadImage(int index);
+    // Decodes and shows record `index`; the axis boxes follow its axis
+    // (`always`: even where a box already says the same number).
+    void loadImage(int index, bool always = true);
     void refreshPicture();
     // Fits the picture scroll bars to the shown picture, the zoom and the
     // view's size: their range ends at the picture's edges, a step is a
@@ -177,17 +189,11 @@ private:
     bool checkPictures(const QStringList& files);
 
     App& app_;
-    unsigned generation_ = 0;
+    QPointer<SpriteDocument> document_;
     SffBuilder* builder_ = nullptr;
-    bool replaying_ = false;
-    bool resettingUndo_ = false;
-    int buildStep_ = -1; // the stack's index when the running build started
-    int dragRow_ = 0;    // the record under the axis drag, and its axis before
-    SpriteRecord dragBefore_;
+    HistoryActions* history_ = nullptr;
+    DocumentTitle* title_ = nullptr;
+    ChangedOnDiskBar* changedBar_ = nullptr;
 };
-
-// Asked before the program closes or another character replaces the sprite
-// table: offers to build the unsaved changes first. False cancels.
-bool confirmSpriteChanges(App& app);
 
 } // namespace vantrel

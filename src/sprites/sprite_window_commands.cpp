@@ -4,14 +4,17 @@
 #include "sprites/sprite_window.h"
 
 #include "common/paths.h"
+#include "documents/document_manager.h"
 #include "image/pcx.h"
-#include "shell/action_icons.h"
-#include "shell/main_window.h"
-#include "shell/shortcuts.h"
-#include "shell/status_progress.h"
 #include "sprites/pcx_browser.h"
 #include "sprites/sff_builder.h"
 #include "sprites/sprite_list.h"
+#include "ui/action_icons.h"
+#include "ui/document_views.h"
+#include "ui/history_actions.h"
+#include "ui/shortcuts.h"
+#include "ui/status_progress.h"
+#include "ui/workbench.h"
 
 #include <QAction>
 #include <QToolBar>
@@ -80,8 +83,6 @@ void SpriteWindow::createToolBar()
         action->setObjectName(QString::fromLatin1(b.objectName));
         action->setToolTip(QString::fromLatin1(b.toolTip));
         this->*b.action = action;
-        // Every command first catches up with a table replaced under the window.
-        connect(action, &QAction::triggered, this, &SpriteWindow::syncWithWorkspace);
         if (b.command)
             connect(action, &QAction::triggered, this, b.command);
     }
@@ -96,7 +97,7 @@ FileDialogOptions SpriteWindow::pictureDialog(const QString& title, bool mustExi
 {
     FileDialogOptions options;
     options.title = title;
-    options.directory = qstr(app_.files.characterDir);
+    options.directory = app_.documents ? qstr(app_.documents->character().characterDir) : QString();
     options.filter = mustExist ? kPictureFilter : kExportFilter;
     options.mustExist = mustExist;
     return options;
@@ -104,7 +105,7 @@ FileDialogOptions SpriteWindow::pictureDialog(const QString& title, bool mustExi
 
 bool SpriteWindow::checkPictures(const QStringList& files)
 {
-    SpriteWorkspace& ws = app_.sprites;
+    SpriteWorkspace& ws = workspace();
     for (const QString& file : files) {
         const PictureCheck check = checkPicture(sstr(file));
         if (check.kind == PictureKind::Refused) {
@@ -125,8 +126,9 @@ bool SpriteWindow::checkPictures(const QStringList& files)
 
 bool SpriteWindow::insertPicture(const QString& path)
 {
-    syncWithWorkspace();
-    SpriteWorkspace& ws = app_.sprites;
+    if (!document_)
+        return false;
+    SpriteWorkspace& ws = workspace();
     if (!canGrowTable(ws, 1)) {
         app_.dialogs.message(this, QString::fromLatin1(kTooManyImages));
         return false;
@@ -138,18 +140,18 @@ bool SpriteWindow::insertPicture(const QString& path)
         app_.dialogs.message(this, qstr(copied.error));
         return false;
     }
-    const int row = insertRecordAfter(ws, currentIndex(), copied.pcxFile);
-    setIndexRange(ws.count(), row);
-    showRecord(row);
-    pushStep(new InsertRecordsCommand(ws, [this](int shown) { showStep(shown); }, QStringLiteral("Add Sprite"), row,
-                                      {ws.record(row)}));
+    const int current = currentIndex();
+    document_->push(
+        new InsertRecordsCommand(*document_, QStringLiteral("Add Sprite"), current + 1,
+                                 {recordFollowing(current >= 1 ? &ws.record(current) : nullptr, copied.pcxFile)}));
     return true;
 }
 
 void SpriteWindow::addPictures(QStringList files)
 {
-    syncWithWorkspace();
-    SpriteWorkspace& ws = app_.sprites;
+    if (!document_)
+        return;
+    SpriteWorkspace& ws = workspace();
     if (!canAddImages(ws, 1)) {
         app_.dialogs.message(this, QString::fromLatin1(kTooManyImages));
         return;
@@ -165,31 +167,29 @@ void SpriteWindow::addPictures(QStringList files)
     // All or nothing: a picture the build would refuse stops the whole add.
     if (!checkPictures(files))
         return;
-    ProgressScope progress(app_.main, QStringLiteral("Adding pictures"), static_cast<int>(files.size()));
-    int row = currentIndex();
-    const int first = row + 1;
-    for (const QString& file : files) {
-        const CopyResult copied = copyIntoWorkspace(ws, sstr(file));
-        if (!copied.ok) {
-            app_.dialogs.message(this, qstr(copied.error));
-            break;
+    const int current = currentIndex();
+    std::vector<SpriteRecord> added;
+    {
+        ProgressScope progress(app_.workbench, QStringLiteral("Adding pictures"), static_cast<int>(files.size()));
+        const SpriteRecord* previous = current >= 1 ? &ws.record(current) : nullptr;
+        for (const QString& file : files) {
+            const CopyResult copied = copyIntoWorkspace(ws, sstr(file));
+            if (!copied.ok) {
+                app_.dialogs.message(this, qstr(copied.error));
+                break;
+            }
+            added.push_back(recordFollowing(added.empty() ? previous : &added.back(), copied.pcxFile));
+            progress.advance(static_cast<int>(added.size()));
         }
-        row = insertRecordAfter(ws, row, copied.pcxFile);
-        progress.advance(row - first + 1);
     }
-    setIndexRange(ws.count(), row);
-    showRecord(row);
-    if (row >= first) {
-        const std::vector<SpriteRecord> added(ws.records().begin() + (first - 1), ws.records().begin() + row);
-        pushStep(new InsertRecordsCommand(
-            ws, [this](int shown) { showStep(shown); },
-            added.size() > 1 ? QStringLiteral("Add Sprites") : QStringLiteral("Add Sprite"), first, added));
-    }
+    if (added.empty())
+        return;
+    const QString text = added.size() > 1 ? QStringLiteral("Add Sprites") : QStringLiteral("Add Sprite");
+    document_->push(new InsertRecordsCommand(*document_, text, current + 1, std::move(added)));
 }
 
 void SpriteWindow::deleteImage()
 {
-    syncWithWorkspace();
     const int index = currentIndex();
     if (index < 1)
         return;
@@ -197,61 +197,57 @@ void SpriteWindow::deleteImage()
                              Buttons::YesNo, Icon::Question)
         != Answer::Yes)
         return;
-    pushStep(new DeleteRecordCommand(
-        app_.sprites, [this](int row) { showStep(row); }, index));
+    document_->push(new DeleteRecordCommand(*document_, index));
 }
 
 void SpriteWindow::cloneImage()
 {
-    syncWithWorkspace();
-    SpriteWorkspace& ws = app_.sprites;
     const int index = currentIndex();
     if (index < 1)
         return;
+    SpriteWorkspace& ws = workspace();
     if (!canGrowTable(ws, 1)) {
         app_.dialogs.message(this, QString::fromLatin1(kTooManyImages));
         return;
     }
-    pushStep(new CloneRecordCommand(
-        ws, [this](int row) { showStep(row); }, index));
+    document_->push(new CloneRecordCommand(*document_, index));
 }
 
 void SpriteWindow::changeImage()
 {
-    syncWithWorkspace();
     SpriteRecord* record = current();
     if (!record)
         return;
     const QString file = app_.dialogs.openFile(this, pictureDialog(QStringLiteral("Add a PCX or PNG picture"), true));
     if (file.isEmpty() || !checkPictures({file}))
         return;
-    const CopyResult copied = copyIntoWorkspace(app_.sprites, sstr(file));
+    const CopyResult copied = copyIntoWorkspace(workspace(), sstr(file));
     if (!copied.ok) {
         app_.dialogs.message(this, qstr(copied.error));
         return;
     }
-    const SpriteRecord before = *record;
-    if (record->pcxFile != copied.pcxFile)
-        app_.sprites.setModified(true);
-    record->pcxFile = copied.pcxFile;
-    loadImage(currentIndex());
-    if (before.pcxFile != record->pcxFile)
-        pushStep(new EditRecordCommand(
-            app_.sprites, [this](int row) { showStep(row); }, QStringLiteral("Change Picture"), currentIndex(), before,
-            *record));
+    if (record->pcxFile == copied.pcxFile) {
+        loadImage(currentIndex());
+        return;
+    }
+    SpriteRecord changed = *record;
+    changed.pcxFile = copied.pcxFile;
+    document_->push(
+        new EditRecordCommand(*document_, QStringLiteral("Change Picture"), currentIndex(), std::move(changed)));
 }
 
 void SpriteWindow::sortImages()
 {
+    if (!document_)
+        return;
     // A table in order already is not edited.
-    std::vector<int> order = sortOrder(app_.sprites);
+    std::vector<int> order = sortOrder(workspace());
     if (order.empty()) {
         showRecord(currentIndex());
         return;
     }
     // The index now designates the record sorted into its row: show it.
-    pushStep(new SortRecordsCommand(
-        app_.sprites, [this](int row) { showStep(row); }, std::move(order), currentIndex()));
+    document_->push(new SortRecordsCommand(*document_, std::move(order), currentIndex()));
 }
 
 void SpriteWindow::exportImage()
@@ -259,11 +255,11 @@ void SpriteWindow::exportImage()
     const SpriteRecord* record = current();
     if (!record)
         return;
-    QWidget* owner = app_.main ? static_cast<QWidget*>(app_.main) : this;
+    QWidget* owner = app_.workbench ? app_.workbench->frame() : this;
     const QString target = app_.dialogs.saveFile(owner, pictureDialog(QStringLiteral("Save single frame"), false));
     if (target.isEmpty())
         return;
-    const std::string source = app_.sprites.imagePath(*record);
+    const std::string source = workspace().imagePath(*record);
     bool transparent = false;
     if (namesPng(target) && checkPicture(source).kind == PictureKind::EightBit) {
         const Answer answer =
@@ -280,9 +276,11 @@ void SpriteWindow::exportImage()
 
 void SpriteWindow::exportAllImages()
 {
-    QWidget* owner = app_.main ? static_cast<QWidget*>(app_.main) : this;
-    const QString folder =
-        app_.dialogs.chooseFolder(owner, QStringLiteral("Save all files to:"), qstr(app_.files.characterDir));
+    if (!document_)
+        return;
+    QWidget* owner = app_.workbench ? app_.workbench->frame() : this;
+    const QString folder = app_.dialogs.chooseFolder(owner, QStringLiteral("Save all files to:"),
+                                                     pictureDialog(QString(), true).directory);
     if (folder.isEmpty())
         return;
     const QString title = QStringLiteral("Save all files");
@@ -304,8 +302,8 @@ void SpriteWindow::exportAllImages()
     std::vector<std::string> errors;
     {
         // The pictures already written stay: there is no Cancel.
-        ProgressScope progress(app_.main, QStringLiteral("Saving all pictures"), app_.sprites.count());
-        errors = exportAllPictures(app_.sprites, sstr(folder),
+        ProgressScope progress(app_.workbench, QStringLiteral("Saving all pictures"), workspace().count());
+        errors = exportAllPictures(workspace(), sstr(folder),
                                    asPng == Answer::Yes ? ExportFormat::Png : ExportFormat::AsStored, transparent,
                                    [&progress](int done) { progress.advance(done); });
     }
@@ -319,8 +317,12 @@ void SpriteWindow::exportAllImages()
 
 void SpriteWindow::editExternally()
 {
-    if (const SpriteRecord* record = current())
-        app_.dialogs.shellEdit(qstr(app_.sprites.imagePath(*record)));
+    const SpriteRecord* record = current();
+    if (!record)
+        return;
+    // What the editor does to the picture comes back as a step of the history.
+    document_->watchPicture(record->pcxFile);
+    app_.dialogs.shellEdit(qstr(workspace().imagePath(*record)));
 }
 
 void SpriteWindow::openBrowser()
@@ -333,12 +335,12 @@ void SpriteWindow::openBrowser()
 
 bool SpriteWindow::building() const
 {
-    return builder_->running();
+    return document_ && document_->building();
 }
 
 bool SpriteWindow::waitForBuild()
 {
-    return builder_->wait();
+    return document_ && document_->waitForBuild();
 }
 
 void SpriteWindow::saveSpriteArchive()
@@ -346,26 +348,9 @@ void SpriteWindow::saveSpriteArchive()
     builder_->save();
 }
 
-bool confirmSpriteChanges(App& app)
+bool SpriteWindow::saveToFile()
 {
-    auto* window = app.main ? qobject_cast<SpriteWindow*>(app.main->window(QStringLiteral("SpriteWindow"))) : nullptr;
-    if (window && window->building())
-        window->waitForBuild();
-    if (!app.sprites.modified())
-        return true;
-    return askToSaveChanges(
-        app.dialogs, app.main,
-        QStringLiteral("The sprites have changes that are not in an SFF file yet. Save them first?"),
-        QStringLiteral("Vantrel"), [&app, window]() mutable {
-            if (!window && app.main)
-                window = qobject_cast<SpriteWindow*>(app.main->openWindow(QStringLiteral("SpriteWindow")));
-            if (!window)
-                return false;
-            window->saveSpriteArchive();
-            if (!window->building())
-                return false; // the save was cancelled or could not start
-            return window->waitForBuild();
-        });
+    return document_ && saveDocument(app_, *document_, this);
 }
 
 } // namespace vantrel

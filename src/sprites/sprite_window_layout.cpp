@@ -3,8 +3,11 @@
 
 #include "sprites/sprite_window.h"
 
-#include "shell/number_keys.h"
+#include "common/qt_text.h"
+#include "common/text.h"
 #include "sprites/sprite_view.h"
+#include "ui/document_views.h"
+#include "ui/number_keys.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -14,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -119,6 +123,8 @@ void SpriteWindow::buildUi()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 0, 4, 4);
     layout->addWidget(toolBar);
+    changedBar_ = new ChangedOnDiskBar(app_, this);
+    layout->addWidget(changedBar_);
     layout->addLayout(panels, 1);
 
     acceptSignedDigitsOnly(axisXEdit);
@@ -158,8 +164,14 @@ void SpriteWindow::buildUi()
             }
         });
     }
-    connect(view, &SpriteCanvas::pressed, this, &SpriteWindow::syncWithWorkspace);
-    connect(view, &SpriteCanvas::axisDragged, this, &SpriteWindow::refreshPicture);
+    // While a drag goes on, the boxes show where the axis is going; the step comes when it ends.
+    connect(view, &SpriteCanvas::axisDragged, this, [this](std::int64_t x, std::int64_t y) {
+        for (const auto& [box, value] : {std::pair{axisXEdit, x}, std::pair{axisYEdit, y}}) {
+            const QSignalBlocker quiet(box);
+            box->setText(qstr(formatNumber(value)));
+        }
+        updatePanBars();
+    });
     connect(view, &SpriteCanvas::mouseMoved, mousePositionLabel, &QLabel::setText);
 
     createEditMenu();

@@ -1,13 +1,11 @@
-// The sprite window's history: the undo stack, its Edit menu and the toolbar's
-// Undo button, and the steps the record boxes and the axis drag make.
+// The sprite window's share of the document's history: the Edit menu and the
+// toolbar's Undo button, and the steps the record boxes and the axis drag make.
 
 #include "sprites/sprite_window.h"
 
-#include "shell/history_actions.h"
-#include "sprites/sff_builder.h"
+#include "ui/history_actions.h"
 
 #include <QAction>
-#include <QScopedValueRollback>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -16,106 +14,58 @@ namespace vantrel {
 
 void SpriteWindow::createEditMenu()
 {
-    undoStack = new QUndoStack(this);
-    const HistoryActions history = addHistoryActions(
-        this, undoStack, addEditMenuBar(this), QStringLiteral("editUndoAction"), QStringLiteral("editRedoAction"));
-    editUndoAction = history.undo;
-    editRedoAction = history.redo;
+    history_ = new HistoryActions(this, addEditMenuBar(this), QStringLiteral("editUndoAction"),
+                                  QStringLiteral("editRedoAction"));
+    editUndoAction = history_->undo;
+    editRedoAction = history_->redo;
 
     // The toolbar's Undo takes the same step, and says which in its tip.
-    connect(undoAction, &QAction::triggered, undoStack, &QUndoStack::undo);
+    connect(undoAction, &QAction::triggered, history_->undo, &QAction::trigger);
     undoAction->setEnabled(false);
-    connect(undoStack, &QUndoStack::canUndoChanged, undoAction, &QAction::setEnabled);
-    connect(undoStack, &QUndoStack::undoTextChanged, undoAction, [button = undoAction](const QString& text) {
-        button->setToolTip(text.isEmpty() ? QString() : QStringLiteral("Undo %1").arg(text));
+    connect(history_->undo, &QAction::changed, undoAction, [this] {
+        undoAction->setEnabled(history_->undo->isEnabled());
+        const QUndoStack* stack = history_->stack();
+        const QString text = stack && stack->canUndo() ? stack->undoText() : QString();
+        undoAction->setToolTip(text.isEmpty() ? QString() : QStringLiteral("Undo %1").arg(text));
     });
-    // Back at the state last built, the table has no edits; away from it, it has.
-    connect(undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) {
-        if (!resettingUndo_)
-            app_.sprites.setModified(!clean);
-    });
-    connect(builder_, &SffBuilder::started, this, [this] { buildStep_ = undoStack->index(); });
-    connect(builder_, &SffBuilder::finished, this, [this](bool ok) {
-        if (!ok)
-            return;
-        // Edits made while the tool ran are not in the SFF: then no state
-        // of the history is the one built.
-        if (undoStack->index() == buildStep_)
-            undoStack->setClean();
-        else
-            undoStack->resetClean();
-    });
-    connect(view, &SpriteCanvas::pressed, this, [this] {
-        dragRow_ = currentIndex();
-        if (const SpriteRecord* record = current())
-            dragBefore_ = *record;
-    });
-    connect(view, &SpriteCanvas::released, this, &SpriteWindow::takeDraggedAxis);
-}
-
-SpriteWindow::~SpriteWindow()
-{
-    // The stack empties itself as it goes, which must not read as the table
-    // going back to its built state.
-    undoStack->disconnect(this);
-}
-
-void SpriteWindow::resetUndo()
-{
-    if (!undoStack)
-        return;
-    const QScopedValueRollback resetting(resettingUndo_, true);
-    undoStack->clear();
-    // A table with edits no step made (kept from a crashed run) has no
-    // state in the history without them.
-    if (app_.sprites.modified())
-        undoStack->resetClean();
-}
-
-void SpriteWindow::pushStep(QUndoCommand* step)
-{
-    if (replaying_) {
-        delete step;
-        return;
-    }
-    undoStack->push(step);
+    connect(view, &SpriteCanvas::axisDropped, this, &SpriteWindow::takeDraggedAxis);
 }
 
 void SpriteWindow::showStep(int row)
 {
-    const QScopedValueRollback replaying(replaying_, true);
-    const int count = app_.sprites.count();
-    const int shown = count > 0 ? std::clamp(row, 1, count) : 0;
+    const int count = document_ ? workspace().count() : 0;
+    const int shown = count > 0 ? std::clamp(row > 0 ? row : currentIndex(), 1, count) : 0;
     setIndexRange(count, shown);
-    showRecord(shown);
+    // The boxes show the record's numbers; one that already says its number
+    // (typed by the user this moment) keeps its text.
+    refreshPositionLabel();
+    showGroupAndImage(false);
+    loadImage(shown, false);
 }
 
 void SpriteWindow::editRecord(const QString& text, SpriteEditKind kind, const std::function<void(SpriteRecord&)>& edit)
 {
-    SpriteRecord* record = current();
+    const SpriteRecord* record = current();
     if (!record)
         return;
-    const SpriteRecord before = *record;
-    edit(*record);
+    SpriteRecord edited = *record;
+    edit(edited);
     // Only a change of value is an edit; a number merely written anew is not.
-    if (sameSprite(before, *record) || replaying_)
+    if (sameSprite(*record, edited))
         return;
-    pushStep(new EditRecordCommand(
-        app_.sprites, [this](int row) { showStep(row); }, text, currentIndex(), before, *record, kind));
+    document_->push(new EditRecordCommand(*document_, text, currentIndex(), std::move(edited), kind));
 }
 
-void SpriteWindow::takeDraggedAxis()
+void SpriteWindow::takeDraggedAxis(std::int64_t x, std::int64_t y)
 {
     const SpriteRecord* record = current();
-    if (!record || dragRow_ != currentIndex())
+    if (!record || (record->axisX() == x && record->axisY() == y))
         return;
-    if (record->axisX() == dragBefore_.axisX() && record->axisY() == dragBefore_.axisY())
-        return;
-    // The whole drag is one step, from where the axis was when the button
-    // went down.
-    pushStep(new EditRecordCommand(
-        app_.sprites, [this](int row) { showStep(row); }, QStringLiteral("Move Axis"), dragRow_, dragBefore_, *record));
-    dragRow_ = 0;
+    // The whole drag is one step.
+    SpriteRecord moved = *record;
+    storeNumber(moved.axisXText, x);
+    storeNumber(moved.axisYText, y);
+    document_->push(new EditRecordCommand(*document_, QStringLiteral("Move Axis"), currentIndex(), std::move(moved)));
 }
 
 } // namespace vantrel

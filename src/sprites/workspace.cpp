@@ -43,7 +43,6 @@ std::string SpriteWorkspace::imagePath(const SpriteRecord& record) const
 
 void SpriteWorkspace::clearWorkspace()
 {
-    ++generation_;
     namespace fs = std::filesystem;
     std::error_code ec;
     for (fs::directory_iterator it(directory(), ec), end; !ec && it != end; it.increment(ec)) {
@@ -65,9 +64,7 @@ int SpriteWorkspace::archiveVersion() const
 void SpriteWorkspace::replaceRecords(std::vector<SpriteRecord> records)
 {
     records_ = std::move(records);
-    modified_ = false;
     buildFlags.version = 0;
-    ++generation_;
 }
 
 std::optional<int> SpriteWorkspace::findSpriteRecord(const std::string& group, const std::string& image) const

@@ -67,28 +67,18 @@ public:
     // folder, and forgets a chosen version; failures are ignored.
     void clearWorkspace();
     // Puts the table of a newly unpacked workspace in place of this one,
-    // unmodified, forgetting a chosen version; counts as a rebuild.
+    // forgetting a chosen version.
     void replaceRecords(std::vector<SpriteRecord> records);
 
     // The first record (1-based) whose group and image number read as these
     // texts, or nothing. Compared as text: "05" does not match 5.
     std::optional<int> findSpriteRecord(const std::string& group, const std::string& image) const;
 
-    // True while the table has edits that were not built into an SFF.
-    bool modified() const { return modified_; }
-    void setModified(bool modified) { modified_ = modified; }
-
-    // Counts the rebuilds of the workspace, so an open window can tell that
-    // the table under it was replaced.
-    unsigned generation() const { return generation_; }
-
     BuildFlags buildFlags;
 
 private:
     std::string appDir_;
     std::vector<SpriteRecord> records_;
-    bool modified_ = false;
-    unsigned generation_ = 0;
 };
 
 } // namespace vantrel

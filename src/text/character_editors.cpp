@@ -1,10 +1,25 @@
 #include "character_editors.h"
 
-#include "shell/main_window.h"
+#include "common/qt_text.h"
+#include "documents/document_manager.h"
+#include "text/editor_text_box.h"
+#include "text/text_document.h"
+#include "ui/workbench.h"
 
 #include <QAction>
+#include <QTextBlock>
 
 namespace vantrel {
+
+namespace {
+
+// The character's file of one kind; empty without a character.
+QString characterFile(const App& app, std::string CharacterFiles::*file)
+{
+    return app.documents ? qstr(app.documents->character().*file) : QString();
+}
+
+} // namespace
 
 QList<ToolButton> commandStyleToolbar(const QString& saveTip)
 {
@@ -17,8 +32,7 @@ QList<ToolButton> commandStyleToolbar(const QString& saveTip)
 DefinitionWindow::DefinitionWindow(App& app, QWidget* parent)
         : TextEditorWindow(app,
                            {"Character Definition File (DEF)",
-                            "DEF file",
-                            EditorSlot::Def,
+                            DocumentKind::Definition,
                             {{"Save", "Saves the .def file"},
                              {"Revert", "Revert to saved state"},
                              {"Cut", "Cut"},
@@ -34,14 +48,13 @@ DefinitionWindow::DefinitionWindow(App& app, QWidget* parent)
 
 QString DefinitionWindow::sourcePath() const
 {
-    return qstr(app_.files.defFile);
+    return characterFile(app_, &CharacterFiles::defFile);
 }
 
 AnimationTextWindow::AnimationTextWindow(App& app, QWidget* parent)
         : TextEditorWindow(app,
                            {"Character Animation Actions (AIR)",
-                            "AIR file",
-                            EditorSlot::Air,
+                            DocumentKind::Animations,
                             {{"Save", "Saves the .air file"},
                              {"Revert", "Revert to saved state"},
                              {"Cut", ""},
@@ -56,48 +69,76 @@ AnimationTextWindow::AnimationTextWindow(App& app, QWidget* parent)
 {
     connect(toolbarAction("CLSN"), &QAction::triggered, this, &AnimationTextWindow::showCollisionBoxes);
     connect(toolbarAction("Anim"), &QAction::triggered, this, &AnimationTextWindow::showAnimationPreview);
+    // The animation windows follow the caret, and the caret follows them.
+    connect(editor(), &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        if (document_ && !following_)
+            document_->focusLine(editor()->textCursor().blockNumber(), this);
+    });
     applySettingsAndLoad();
+}
+
+void AnimationTextWindow::setDocument(TextDocument* document)
+{
+    if (document_)
+        document_->disconnect(this, nullptr);
+    TextEditorWindow::setDocument(document);
+    if (document) {
+        connect(document, &TextDocument::lineFocused, this, [this](int line, QObject* source) {
+            if (source == this || editor()->textCursor().blockNumber() == line)
+                return;
+            const QTextBlock block = editor()->document()->findBlockByNumber(line);
+            if (!block.isValid())
+                return;
+            following_ = true;
+            QTextCursor caret(block);
+            editor()->setTextCursor(caret);
+            editor()->centerCursor();
+            following_ = false;
+        });
+    }
 }
 
 QString AnimationTextWindow::sourcePath() const
 {
-    return qstr(app_.files.animationFile);
+    return characterFile(app_, &CharacterFiles::animationFile);
 }
 
 void AnimationTextWindow::showCollisionBoxes()
 {
-    if (app_.main)
-        app_.main->openWindow(QStringLiteral("CollisionBoxWindow"));
+    if (app_.workbench)
+        app_.workbench->openWindow(WindowKind::CollisionBoxes);
 }
 
 void AnimationTextWindow::showAnimationPreview()
 {
-    if (app_.main)
-        app_.main->openWindow(QStringLiteral("AnimationPreview"));
+    if (app_.workbench)
+        app_.workbench->openWindow(WindowKind::AnimationPreview);
 }
 
 CommandsWindow::CommandsWindow(App& app, QWidget* parent)
         : TextEditorWindow(
-            app, {"Commands (CMD)", "CMD file", EditorSlot::Cmd, commandStyleToolbar("Saves the .cmd file")}, parent)
+            app, {"Commands (CMD)", DocumentKind::Commands, commandStyleToolbar("Saves the .cmd file"), true, true},
+            parent)
 {
     applySettingsAndLoad();
 }
 
 QString CommandsWindow::sourcePath() const
 {
-    return qstr(app_.files.commandFile);
+    return characterFile(app_, &CharacterFiles::commandFile);
 }
 
 ConstantsWindow::ConstantsWindow(App& app, QWidget* parent)
         : TextEditorWindow(
-            app, {"Constants (CNS)", "CNS file", EditorSlot::Cns, commandStyleToolbar("Saves the .cns file")}, parent)
+            app, {"Constants (CNS)", DocumentKind::Constants, commandStyleToolbar("Saves the .cns file"), true, true},
+            parent)
 {
     applySettingsAndLoad();
 }
 
 QString ConstantsWindow::sourcePath() const
 {
-    return qstr(app_.files.constantsFile);
+    return characterFile(app_, &CharacterFiles::constantsFile);
 }
 
 } // namespace vantrel

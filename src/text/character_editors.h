@@ -1,6 +1,6 @@
 #pragma once
-// The editors of the character's DEF, AIR, CMD and CNS files. Each reads its
-// file's path from CharacterFiles when it loads or reverts.
+// The editors of the character's DEF, AIR, CMD and CNS files: each shows the
+// document of the file the open character names.
 
 #include "text/text_editor_window.h"
 
@@ -27,6 +27,10 @@ public slots:
 
 protected:
     QString sourcePath() const override;
+    void setDocument(TextDocument* document) override;
+
+private:
+    bool following_ = false; // the caret is moving to where another view went
 };
 
 class CommandsWindow final : public TextEditorWindow {

@@ -1,6 +1,6 @@
 #include "clipboard_ops.h"
 
-#include "shell/qt_text.h"
+#include "common/qt_text.h"
 #include "text/editor_text_box.h"
 
 #include <QApplication>

@@ -1,182 +1,133 @@
 #include "editor_text_box.h"
 
-#include "shell/qt_text.h"
+#include "common/qt_text.h"
+#include "text/text_document.h"
 
-#include <QElapsedTimer>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPlainTextDocumentLayout>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTimer>
+#include <QUndoStack>
 
 #include <algorithm>
 
 namespace vantrel {
 
-namespace {
-
-// The line end that came before a block in the file, kept on the block so
-// that it moves with the text when lines are inserted or joined.
-struct LineEndBefore final : QTextBlockUserData {
-    explicit LineEndBefore(LineEnd e) : end(e) { }
-    LineEnd end;
-};
-
-// Qt makes a block and its fragments for every line it is given, which takes
-// about two microseconds a line: a text of more lines than this shows its
-// first kFirstLines at once and gets the rest in steps of kLinesAStep, each
-// step's lines added until kStepMs has passed, between the events of the
-// window.
-constexpr qsizetype kLinesAtOnce = 20'000;
-constexpr qsizetype kFirstLines = 1'000;
-constexpr qsizetype kLinesAStep = 2'000;
-constexpr int kStepMs = 12;
-
-// Where the `count`th line from `from` on ends (at its line feed), or the end of the text.
-qsizetype endOfLines(const QString& text, qsizetype from, qsizetype count)
-{
-    for (qsizetype at = from; count > 0; --count) {
-        at = text.indexOf(QLatin1Char('\n'), at);
-        if (at < 0)
-            return text.size();
-        if (count == 1)
-            return at;
-        ++at;
-    }
-    return from;
-}
-
-// Whether Qt breaks the text into blocks at line feeds alone: it also breaks
-// at a carriage return, a paragraph separator and its frame marks.
-bool breaksOnlyAtLineFeeds(const QString& text)
-{
-    return std::none_of(text.begin(), text.end(), [](QChar c) {
-        return c == QLatin1Char('\r') || c == QChar::ParagraphSeparator || c.unicode() == 0xfdd0
-            || c.unicode() == 0xfdd1;
-    });
-}
-
-} // namespace
-
-// The part of a big text not in the box yet; `next` is the line feed before its first line.
-struct EditorTextBox::PendingText {
-    QString text;
-    qsizetype next = 0;
-    std::vector<LineEnd> ends; // one fewer than the lines of the whole text
-    LineEnd usualEnd = LineEnd::None;
-};
-
-EditorTextBox::EditorTextBox(QWidget* parent) : QPlainTextEdit(parent)
+EditorTextBox::EditorTextBox(QWidget* parent)
+        : QPlainTextEdit(parent), own_(std::make_unique<TextDocument>(DocumentKind::Text, QString()))
 {
     setObjectName(QStringLiteral("editor"));
     setLineWrapMode(QPlainTextEdit::NoWrap);
-    // Colouring a line also reports a change of the document; only changes
-    // of characters count as edits.
-    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
-        if ((removed != 0 || added != 0) && !adding_)
-            emit textEdited();
-    });
-    loadTimer_ = new QTimer(this);
-    loadTimer_->setInterval(0);
-    connect(loadTimer_, &QTimer::timeout, this, [this] { addPendingLines(kStepMs); });
+    setTextDocument(own_.get());
 }
 
-EditorTextBox::~EditorTextBox() = default;
+EditorTextBox::~EditorTextBox()
+{
+    if (textDocument_)
+        textDocument_->disconnect(this);
+}
+
+void EditorTextBox::setTextDocument(TextDocument* document)
+{
+    if (!document)
+        document = own_.get();
+    if (document == textDocument_)
+        return;
+    if (textDocument_)
+        textDocument_->disconnect(this);
+    textDocument_ = document;
+    QTextDocument* text = document->textDocument();
+    // Every box showing the document lays it out the same way.
+    if (!qobject_cast<QPlainTextDocumentLayout*>(text->documentLayout()))
+        document->setDocumentLayout(new QPlainTextDocumentLayout(text));
+    setDocument(text);
+    // Colouring a line also reports a change of the document; only changes
+    // of characters count as edits.
+    connect(text, &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+        if ((removed != 0 || added != 0) && !(textDocument_ && textDocument_->isLoading()))
+            emit textEdited();
+    });
+    connect(document, &TextDocument::loaded, this, &EditorTextBox::loaded);
+    // The box the user works in shows where an undone or redone step changed the text.
+    connect(document, &TextDocument::stepShown, this, [this](int position) {
+        if (!hasFocus())
+            return;
+        QTextCursor cursor = textCursor();
+        cursor.setPosition(std::clamp(position, 0, std::max(0, QPlainTextEdit::document()->characterCount() - 1)));
+        setTextCursor(cursor);
+    });
+    // A document that goes leaves the box on its own until it is given another.
+    connect(document, &QObject::destroyed, this, [this] {
+        textDocument_ = nullptr;
+        setTextDocument(own_.get());
+    });
+    emit textDocumentChanged();
+}
 
 void EditorTextBox::setLines(const std::vector<TextLine>& lines)
 {
-    std::u16string joined;
-    std::vector<LineEnd> ends;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) {
-            joined += u'\n';
-            ends.push_back(lines[i - 1].end);
-        }
-        joined += lines[i].text;
-    }
-    setJoinedText(joined, ends, LineEnd::None);
-}
-
-void EditorTextBox::setJoinedText(std::u16string_view text, const std::vector<LineEnd>& ends, LineEnd usualEnd)
-{
-    QString shown = fromUtf16(text);
-    if (ends.size() >= static_cast<std::size_t>(kLinesAtOnce) && breaksOnlyAtLineFeeds(shown)) {
-        const qsizetype firstEnd = endOfLines(shown, 0, kFirstLines);
-        setPlainText(shown.left(firstEnd));
-        // Nothing of the load is undone; the history starts when it ends.
-        document()->setUndoRedoEnabled(false);
-        pending_ = std::make_unique<PendingText>(PendingText{std::move(shown), firstEnd, ends, usualEnd});
-        loadTimer_->start();
-        return;
-    }
-    setPlainText(shown);
-    keepLineEnds(ends, usualEnd);
-}
-
-void EditorTextBox::keepLineEnds(const std::vector<LineEnd>& ends, LineEnd usualEnd)
-{
-    // Most files use one kind of line end: only the others are kept on their lines.
-    if (std::ranges::all_of(ends, [usualEnd](LineEnd e) { return e == usualEnd; }))
-        return;
-    QTextBlock block = document()->begin().next();
-    for (std::size_t i = 0; i < ends.size() && block.isValid(); ++i, block = block.next()) {
-        if (ends[i] != usualEnd)
-            block.setUserData(new LineEndBefore(ends[i]));
-    }
+    textDocument_->setLines(lines);
 }
 
 void EditorTextBox::setPlainText(const QString& text)
 {
-    if (pending_) {
-        loadTimer_->stop();
-        pending_.reset();
-        document()->setUndoRedoEnabled(true);
-    }
-    QPlainTextEdit::setPlainText(text);
+    textDocument_->setPlainText(text);
 }
 
-void EditorTextBox::addPendingLines(int budgetMs)
+bool EditorTextBox::isLoading() const
 {
-    if (!pending_)
-        return;
-    PendingText& pending = *pending_;
-    QElapsedTimer clock;
-    clock.start();
-    QTextCursor end(document());
-    end.movePosition(QTextCursor::End);
-    adding_ = true;
-    while (pending.next < pending.text.size() && (budgetMs < 0 || clock.elapsed() < budgetMs)) {
-        // Each step starts with the line feed that ends the lines before it.
-        const qsizetype stop = endOfLines(pending.text, pending.next + 1, kLinesAStep);
-        end.insertText(pending.text.mid(pending.next, stop - pending.next));
-        pending.next = stop;
-    }
-    adding_ = false;
-    if (pending.next < pending.text.size())
-        return;
-
-    loadTimer_->stop();
-    const std::unique_ptr<PendingText> done = std::move(pending_);
-    document()->setUndoRedoEnabled(true);
-    document()->setModified(false);
-    keepLineEnds(done->ends, done->usualEnd);
-    emit loaded();
+    return textDocument_->isLoading();
 }
 
 void EditorTextBox::finishLoading()
 {
-    addPendingLines(-1);
+    textDocument_->finishLoading();
 }
 
 int EditorTextBox::lineCount() const
 {
-    return pending_ ? static_cast<int>(pending_->ends.size()) + 1 : document()->blockCount();
+    return textDocument_->lineCount();
+}
+
+std::vector<TextLine> EditorTextBox::lines() const
+{
+    return textDocument_->lines();
+}
+
+void EditorTextBox::replaceLines(int first, int count, const std::vector<TextLine>& lines)
+{
+    textDocument_->replaceLines(first, count, lines, QStringLiteral("Replace Lines"));
+}
+
+void EditorTextBox::undo()
+{
+    finishLoading();
+    textDocument_->undoStack()->undo();
+}
+
+void EditorTextBox::redo()
+{
+    finishLoading();
+    textDocument_->undoStack()->redo();
 }
 
 void EditorTextBox::keyPressEvent(QKeyEvent* event)
 {
     finishLoading();
+    // Undo and redo are the document's: its history holds more than typing.
+    if (event == QKeySequence::Undo) {
+        undo();
+        return;
+    }
+    if (event == QKeySequence::Redo) {
+        redo();
+        return;
+    }
     QPlainTextEdit::keyPressEvent(event);
 }
 
@@ -189,86 +140,26 @@ void EditorTextBox::inputMethodEvent(QInputMethodEvent* event)
 void EditorTextBox::contextMenuEvent(QContextMenuEvent* event)
 {
     finishLoading();
-    QPlainTextEdit::contextMenuEvent(event);
+    std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    const QUndoStack* stack = textDocument_->undoStack();
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() == QLatin1String("edit-undo")) {
+            action->disconnect();
+            action->setEnabled(stack->canUndo() && !isReadOnly());
+            connect(action, &QAction::triggered, this, &EditorTextBox::undo);
+        } else if (action->objectName() == QLatin1String("edit-redo")) {
+            action->disconnect();
+            action->setEnabled(stack->canRedo() && !isReadOnly());
+            connect(action, &QAction::triggered, this, &EditorTextBox::redo);
+        }
+    }
+    menu->exec(event->globalPos());
 }
 
 void EditorTextBox::insertFromMimeData(const QMimeData* source)
 {
     finishLoading();
     QPlainTextEdit::insertFromMimeData(source);
-}
-
-std::vector<TextLine> EditorTextBox::lines() const
-{
-    finishLoadingToRead();
-    std::vector<TextLine> result;
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (!result.empty()) {
-            const auto* before = static_cast<const LineEndBefore*>(block.userData());
-            result.back().end = before ? before->end : LineEnd::None;
-        }
-        result.push_back({toUtf16(block.text()), LineEnd::None});
-    }
-    if (result.empty())
-        result.push_back({});
-    return result;
-}
-
-void EditorTextBox::replaceLines(int first, int count, const std::vector<TextLine>& lines)
-{
-    finishLoading();
-    QTextDocument* doc = document();
-    const int blocks = doc->blockCount();
-    first = std::clamp(first, 0, blocks);
-    count = std::clamp(count, 0, blocks - first);
-    QString joined;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            joined += QLatin1Char('\n');
-        joined += fromUtf16(lines[i].text);
-    }
-    const auto endOfBlock = [](const QTextBlock& b) { return b.position() + b.length() - 1; };
-    const auto endBefore = [](const QTextBlock& b) {
-        const auto* before = static_cast<const LineEndBefore*>(b.userData());
-        return before ? before->end : LineEnd::None;
-    };
-    // Splitting and joining blocks may move the break data to another block.
-    const LineEnd firstEndBefore = first < blocks ? endBefore(doc->findBlockByNumber(first)) : LineEnd::None;
-
-    QTextCursor cursor(doc);
-    cursor.beginEditBlock();
-    if (count > 0 && !lines.empty()) {
-        cursor.setPosition(doc->findBlockByNumber(first).position());
-        cursor.setPosition(endOfBlock(doc->findBlockByNumber(first + count - 1)), QTextCursor::KeepAnchor);
-        cursor.insertText(joined);
-    } else if (!lines.empty()) {
-        // New lines only: before line `first`, or after the last line.
-        if (first < blocks) {
-            cursor.setPosition(doc->findBlockByNumber(first).position());
-            cursor.insertText(joined + QLatin1Char('\n'));
-        } else {
-            cursor.setPosition(endOfBlock(doc->lastBlock()));
-            cursor.insertText(QLatin1Char('\n') + joined);
-        }
-    } else if (count > 0) {
-        // Lines removed with the break after them, or before them at the end.
-        if (first + count < blocks) {
-            cursor.setPosition(doc->findBlockByNumber(first).position());
-            cursor.setPosition(doc->findBlockByNumber(first + count).position(), QTextCursor::KeepAnchor);
-        } else {
-            cursor.setPosition(first > 0 ? endOfBlock(doc->findBlockByNumber(first - 1)) : 0);
-            cursor.setPosition(endOfBlock(doc->lastBlock()), QTextCursor::KeepAnchor);
-        }
-        cursor.removeSelectedText();
-    }
-    cursor.endEditBlock();
-
-    // The breaks between and after the new lines are the ones they came with.
-    if (first > 0 && first < doc->blockCount())
-        doc->findBlockByNumber(first).setUserData(new LineEndBefore(firstEndBefore));
-    QTextBlock block = doc->findBlockByNumber(first + 1);
-    for (std::size_t i = 0; i < lines.size() && block.isValid(); ++i, block = block.next())
-        block.setUserData(new LineEndBefore(lines[i].end));
 }
 
 std::pair<QTextBlock, QTextBlock> EditorTextBox::shownBlocks() const
@@ -310,7 +201,7 @@ void EditorTextBox::showLine(int line)
 
 std::u16string EditorTextBox::text() const
 {
-    return joinedWithCrLf(lines());
+    return textDocument_->text();
 }
 
 long EditorTextBox::shownOffset(int pos) const

@@ -4,20 +4,11 @@
 // a search starting on the last match moves one character on.
 
 #include "text/text_box.h"
+#include "ui/search_settings.h"
 
 #include <string>
 
 namespace vantrel {
-
-inline constexpr int kFindUp = 0;
-inline constexpr int kFindDown = 1;
-
-struct SearchSettings {
-    std::u16string findText;
-    bool matchCase = false;
-    int direction = kFindDown;
-    long lastMatch = 0; // selection start of the last match, -1 after a search that failed
-};
 
 // Upper case of one character (ASCII, Latin-1, Greek and Cyrillic); a
 // character never changes into several, so offsets stay the same.

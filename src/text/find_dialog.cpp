@@ -1,8 +1,8 @@
 #include "find_dialog.h"
 
-#include "shell/main_window.h"
 #include "text/editor_text_box.h"
 #include "text/find.h"
+#include "ui/workbench.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -10,8 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -20,16 +18,8 @@ namespace vantrel {
 
 TextBox* activeTextBox(App& app)
 {
-    if (!app.main)
-        return nullptr;
-    QMdiSubWindow* active = app.main->mdiArea()->activeSubWindow();
-    if (!active) {
-        const auto windows = app.main->mdiArea()->subWindowList(QMdiArea::ActivationHistoryOrder);
-        active = windows.isEmpty() ? nullptr : windows.constLast();
-    }
-    if (!active || !active->widget())
-        return nullptr;
-    return active->widget()->findChild<EditorTextBox*>(QStringLiteral("editor"));
+    QWidget* active = app.workbench ? app.workbench->activeWindow() : nullptr;
+    return active ? active->findChild<EditorTextBox*>(QStringLiteral("editor")) : nullptr;
 }
 
 FindDialog::FindDialog(App& app, TextBox* target, QWidget* parent) : QDialog(parent), app_(app), target_(target)
@@ -56,7 +46,7 @@ FindDialog::FindDialog(App& app, TextBox* target, QWidget* parent) : QDialog(par
 
     matchCaseBox = new QCheckBox(QStringLiteral("Match &Case"), this);
     matchCaseBox->setObjectName(QStringLiteral("matchCaseBox"));
-    matchCaseBox->setChecked(app_.textEditors.search.matchCase);
+    matchCaseBox->setChecked(app_.search.matchCase);
 
     directionBox = new QGroupBox(QStringLiteral("Direction"), this);
     directionBox->setObjectName(QStringLiteral("directionBox"));
@@ -65,7 +55,7 @@ FindDialog::FindDialog(App& app, TextBox* target, QWidget* parent) : QDialog(par
     auto* directions = new QHBoxLayout(directionBox);
     directions->addWidget(downButton);
     directions->addWidget(upButton);
-    (app_.textEditors.search.direction == kFindUp ? upButton : downButton)->setChecked(true);
+    (app_.search.direction == kFindUp ? upButton : downButton)->setChecked(true);
 
     auto* fields = new QGridLayout;
     fields->addWidget(findLabel, 0, 0);
@@ -111,7 +101,7 @@ void FindDialog::showNotFound()
 
 void FindDialog::findNext()
 {
-    SearchSettings& search = app_.textEditors.search;
+    SearchSettings& search = app_.search;
     search.findText = toUtf16(findEdit->text());
     if (!target_ || search.findText.empty())
         return;
@@ -133,7 +123,7 @@ void FindDialog::replaceNext()
         showReplaceBox();
         return;
     }
-    SearchSettings& search = app_.textEditors.search;
+    SearchSettings& search = app_.search;
     search.findText = toUtf16(findEdit->text());
     if (!target_ || search.findText.empty())
         return;
@@ -143,19 +133,19 @@ void FindDialog::replaceNext()
 
 void FindDialog::rememberAndClose()
 {
-    app_.textEditors.search.findText = toUtf16(findEdit->text());
-    app_.textEditors.search.matchCase = matchCaseBox->isChecked();
+    app_.search.findText = toUtf16(findEdit->text());
+    app_.search.matchCase = matchCaseBox->isChecked();
     close();
 }
 
 void FindDialog::setMatchCase(bool matchCase)
 {
-    app_.textEditors.search.matchCase = matchCase;
+    app_.search.matchCase = matchCase;
 }
 
 void FindDialog::setDirection(int direction)
 {
-    app_.textEditors.search.direction = direction;
+    app_.search.direction = direction;
 }
 
 } // namespace vantrel

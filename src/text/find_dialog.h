@@ -3,7 +3,7 @@
 // and replaces the found text one occurrence at a time. Its settings live in
 // the program-wide search settings and outlive the dialog.
 
-#include "shell/app.h"
+#include "ui/app.h"
 
 #include <QDialog>
 

@@ -2,9 +2,9 @@
 
 #include "check/state_library.h"
 #include "common/text.h"
-#include "shell/app.h"
-#include "shell/main_window.h"
 #include "text/state_extras.h"
+#include "ui/app.h"
+#include "ui/workbench.h"
 
 #include <QTextBrowser>
 #include <QUrl>
@@ -57,7 +57,7 @@ bool HelpViewer::showTopic(const QString& helpFile, std::int64_t contextNumber)
 
 HelpViewer* showHelpTopic(App& app, std::int64_t contextNumber, QWidget* owner)
 {
-    QWidget* host = app.main ? app.main : owner;
+    QWidget* host = app.workbench ? app.workbench->frame() : owner;
     auto* viewer = host->findChild<HelpViewer*>(QString(), Qt::FindDirectChildrenOnly);
     if (!viewer)
         viewer = new HelpViewer(host);

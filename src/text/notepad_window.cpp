@@ -1,9 +1,14 @@
 #include "notepad_window.h"
 
-#include "shell/shortcuts.h"
+#include "common/qt_text.h"
+#include "documents/document_manager.h"
 #include "text/editor_text_box.h"
+#include "text/text_document.h"
+#include "ui/document_views.h"
+#include "ui/shortcuts.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDir>
 #include <QMenu>
 
@@ -12,8 +17,7 @@ namespace vantrel {
 NotepadWindow::NotepadWindow(App& app, QWidget* parent)
         : TextEditorWindow(app,
                            {"Notepad",
-                            "Notepad",
-                            EditorSlot::Notepad,
+                            DocumentKind::Text,
                             {{"New", "New"},
                              {"Open", "Open"},
                              {"Save", "Save"},
@@ -42,6 +46,19 @@ NotepadWindow::NotepadWindow(App& app, QWidget* parent)
     for (QAction* action : {openAction, toolbarAction(QStringLiteral("Open"))})
         connect(action, &QAction::triggered, this, &NotepadWindow::openFile);
     applySettingsAndLoad();
+
+    // The text the notepad showed when it closed with changes, else a new one.
+    if (app_.documents) {
+        for (Document* document : app_.documents->documents()) {
+            auto* text = qobject_cast<TextDocument*>(document);
+            if (text && text->kind() == DocumentKind::Text && !app_.documents->namedByCharacter(text)) {
+                setDocument(text);
+                break;
+            }
+        }
+    }
+    if (!document_)
+        showNewText();
 }
 
 FileDialogOptions NotepadWindow::dialogOptions(const QString& title, const QString& filter, bool mustExist) const
@@ -49,51 +66,88 @@ FileDialogOptions NotepadWindow::dialogOptions(const QString& title, const QStri
     FileDialogOptions options;
     options.title = title;
     options.filter = filter;
-    options.directory = app_.files.characterDir.empty() ? QDir::homePath() : qstr(app_.files.characterDir);
+    const std::string characterDir = app_.documents ? app_.documents->character().characterDir : std::string();
+    options.directory = characterDir.empty() ? QDir::homePath() : qstr(characterDir);
     options.mustExist = mustExist;
     return options;
 }
 
-bool NotepadWindow::askToSave()
+FileDialogOptions NotepadWindow::saveAsOptions() const
 {
-    // A save that was cancelled or failed keeps the text rather than dropping it.
-    return !modified()
-        || askToSaveChanges(app_.dialogs, this, QStringLiteral("Changes have been made!  Save first?"),
-                            QStringLiteral("Notepad"), [this] { return saveAs(); });
+    FileDialogOptions options = dialogOptions(QStringLiteral("Save File..."),
+                                              QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"), false);
+    if (document_ && !document_->fileName().isEmpty())
+        options.fileName = document_->displayName();
+    return options;
+}
+
+bool NotepadWindow::askToSave(bool& drop)
+{
+    drop = false;
+    // Text the character names stays with the character: nothing to ask.
+    if (!document_ || !document_->isModified() || (app_.documents && app_.documents->namedByCharacter(document_)))
+        return true;
+    switch (app_.dialogs.message(this, QStringLiteral("Changes have been made!  Save first?"),
+                                 QStringLiteral("Notepad"), Buttons::YesNoCancel, Icon::Question)) {
+    case Answer::Yes:
+        // A save that was cancelled or failed keeps the text rather than dropping it.
+        return document_->fileName().isEmpty() ? saveAs() : save();
+    case Answer::No: drop = true; return true;
+    default: return false;
+    }
+}
+
+void NotepadWindow::release(Document* document, bool drop)
+{
+    if (!document || document == document_ || !app_.documents || app_.documents->namedByCharacter(document))
+        return;
+    if (drop || !document->isModified())
+        app_.documents->closeDocument(document);
+}
+
+void NotepadWindow::showNewText()
+{
+    auto document = std::make_unique<TextDocument>(DocumentKind::Text, QString());
+    document->setLines({TextLine{}});
+    if (app_.documents)
+        setDocument(static_cast<TextDocument*>(app_.documents->addDocument(std::move(document))));
+    else {
+        document->setParent(this); // a window used alone: the document lives with it
+        setDocument(document.release());
+    }
 }
 
 void NotepadWindow::newFile()
 {
-    if (!askToSave())
+    bool drop = false;
+    if (!askToSave(drop))
         return;
-    filePath_.clear();
-    editor()->setLines({TextLine{}});
-    encoding_ = TextEncoding{};
-    original_ = {};
-    showEncoding();
-    showFileInTitle();
-    setModified(false);
+    Document* before = document_;
+    showNewText();
+    release(before, drop);
 }
 
 void NotepadWindow::openFile()
 {
-    if (!askToSave())
+    bool drop = false;
+    if (!askToSave(drop))
         return;
     const QString filter = QStringLiteral("Text Files (*.txt)|*.txt|All Files(*.*)|*.*");
     const QString path = app_.dialogs.openFile(this, dialogOptions(QStringLiteral("Open file"), filter, true));
-    if (!path.isEmpty() && !loadFile(path))
+    // Cancelled, or a file that cannot be read: the text shown stays as it was, changes and all.
+    Document* before = document_;
+    if (path.isEmpty() || !loadFile(path))
         return;
-    setModified(false);
+    release(before, drop);
 }
 
-bool NotepadWindow::saveAs()
+void NotepadWindow::closeEvent(QCloseEvent* event)
 {
-    const QString filter = QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*");
-    const QString path = app_.dialogs.saveFile(this, dialogOptions(QStringLiteral("Save File..."), filter, false));
-    if (path.isEmpty() || !writeText(path))
-        return false;
-    setModified(false);
-    return true;
+    // Text with changes stays, to be shown again or asked about at the close-down.
+    Document* shown = document_;
+    setDocument(nullptr);
+    release(shown, false);
+    event->accept();
 }
 
 } // namespace vantrel

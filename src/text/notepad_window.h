@@ -1,6 +1,8 @@
 #pragma once
-// The notepad: edits any text file. It starts empty; New, Open and Save as
-// come on top of the shared editor design.
+// The notepad: edits any text file, through the same documents as the
+// character's windows (a file the character names is its document here
+// too). It starts on the text it showed last, else empty; New, Open and
+// Save As come on top of the shared editor design.
 
 #include "text/text_editor_window.h"
 
@@ -14,16 +16,22 @@ public:
 public slots:
     void newFile();
     void openFile();
-    // Writes the text under a name the user chooses; save keeps writing to
-    // the file last opened. False when nothing was written.
-    bool saveAs() override;
 
 protected:
-    QString sourcePath() const override { return filePath_; }
+    QString sourcePath() const override { return filePath(); }
+    FileDialogOptions saveAsOptions() const override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Asks about unsaved changes before New and Open; false to stop.
-    bool askToSave();
+    // The question about the text shown before New or Open replaces it:
+    // false to stop; `drop` says the user let its changes go.
+    bool askToSave(bool& drop);
+    // The document shown before goes when nothing else holds it: a file the
+    // character does not name, without changes (or whose changes the user
+    // let go).
+    void release(Document* document, bool drop);
+    // A new untitled text.
+    void showNewText();
     // The file dialogs start in the character's folder, else at home.
     FileDialogOptions dialogOptions(const QString& title, const QString& filter, bool mustExist) const;
 };

@@ -1,7 +1,10 @@
 #include "state_file_window.h"
 
+#include "common/qt_text.h"
+#include "documents/document_manager.h"
 #include "text/editor_text_box.h"
 #include "text/help_viewer.h"
+#include "text/text_document.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -37,7 +40,7 @@ QList<ToolButton> stateToolbar()
 } // namespace
 
 StateFileWindow::StateFileWindow(App& app, QWidget* parent)
-        : TextEditorWindow(app, {"States (ST)", "ST file", EditorSlot::St, stateToolbar()}, parent)
+        : TextEditorWindow(app, {"States (ST)", DocumentKind::States, stateToolbar(), true, true}, parent)
 {
     auto* clipColumn = new QVBoxLayout;
     clipColumn->setContentsMargins(2, 2, 2, 2);
@@ -65,37 +68,54 @@ StateFileWindow::StateFileWindow(App& app, QWidget* parent)
     enableStateButtons();
     connect(toolbarAction(QStringLiteral("stc")), &QAction::triggered, this, &StateFileWindow::openCommonStates);
 
-    currentStateFile_ = qstr(app_.files.stateFiles[0]);
+    currentStateFile_ = qstr(character().stateFiles[0]);
     applySettingsAndLoad();
     readClipFile();
 }
 
-// The buttons of the state files the character names; the others stay off.
+const CharacterFiles& StateFileWindow::character() const
+{
+    static const CharacterFiles none;
+    return app_.documents ? app_.documents->character() : none;
+}
+
+// The buttons of the state files the character names (written yet or not);
+// the others stay off.
 void StateFileWindow::enableStateButtons()
 {
     for (int index = 0; index < kStateFileButtons; ++index) {
         toolbarAction(QStringLiteral("st%1").arg(index + 1))
-            ->setEnabled(!app_.files.stateFiles[static_cast<std::size_t>(index)].empty());
+            ->setEnabled(!character().stateFiles[static_cast<std::size_t>(index)].empty());
     }
 }
 
 bool StateFileWindow::followCharacter()
 {
     enableStateButtons();
-    currentStateFile_ = qstr(app_.files.stateFiles[0]);
+    currentStateFile_ = qstr(character().stateFiles[0]);
     currentState_ = 0;
-    setWindowTitle(description_.caption);
     return TextEditorWindow::followCharacter();
 }
 
 bool StateFileWindow::showCharacterFile(const QString& path)
 {
-    const auto& states = app_.files.stateFiles;
+    const auto& states = character().stateFiles;
     const bool named = std::find(states.begin(), states.end(), sstr(path)) != states.end()
-        || app_.files.commonStatesFile == sstr(path);
+        || character().commonStatesFile == sstr(path);
     if (named && !path.isEmpty())
         switchTo(path);
     return !path.isEmpty() && currentStateFile_ == path;
+}
+
+void StateFileWindow::setDocument(TextDocument* document)
+{
+    TextEditorWindow::setDocument(document);
+    if (document)
+        currentStateFile_ = document->fileName();
+    // A new file: the caption shows the window's name until the caret moves.
+    setCaption(description_.caption);
+    captionFor_ = {};
+    followCaret();
 }
 
 void StateFileWindow::readClipFile()
@@ -110,22 +130,19 @@ void StateFileWindow::readClipFile()
 
 void StateFileWindow::switchTo(const QString& path)
 {
-    // Unsaved edits of the shown file are saved or let go as the user says.
-    if (!confirmDiscard())
-        return;
-    if (loadFile(path))
-        currentStateFile_ = path;
-    // A file that could not be read leaves the edited text, and its flag, on screen.
+    // The file shown before keeps its changes in its document.
+    if (!path.isEmpty())
+        loadFile(path);
 }
 
 void StateFileWindow::openStateFile(int index)
 {
-    switchTo(qstr(app_.files.stateFiles[static_cast<std::size_t>(index)]));
+    switchTo(qstr(character().stateFiles[static_cast<std::size_t>(index)]));
 }
 
 void StateFileWindow::openCommonStates()
 {
-    switchTo(qstr(app_.files.commonStatesFile));
+    switchTo(qstr(character().commonStatesFile));
 }
 
 void StateFileWindow::followCaret()
@@ -141,7 +158,7 @@ void StateFileWindow::followCaret()
 void StateFileWindow::showCurrentState()
 {
     const QTextCursor cursor = editor()->textCursor();
-    if (cursor.selectionStart() == 0 || loading_)
+    if (cursor.selectionStart() == 0 || !document_)
         return;
     const QTextDocument* document = editor()->document();
     const QTextBlock endBlock = document->findBlock(cursor.selectionEnd());
@@ -159,7 +176,7 @@ void StateFileWindow::showCurrentState()
     };
     currentState_ =
         stateAtLine(line, document->blockCount(), endBlock.blockNumber(), cursor.selectionEnd() - endBlock.position());
-    setWindowTitle(fromUtf16(stateCaption(currentState_, utf16View(currentStateFile_))));
+    setCaption(fromUtf16(stateCaption(currentState_, utf16View(currentStateFile_))), true);
 }
 
 void StateFileWindow::insertSelectedClip()

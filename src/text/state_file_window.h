@@ -4,6 +4,7 @@
 // and a list of text clips (state controller templates) to insert, each with
 // a help topic.
 
+#include "formats/character_definition.h"
 #include "text/help_viewer.h"
 #include "text/state_extras.h"
 #include "text/text_editor_window.h"
@@ -29,8 +30,8 @@ public:
     // The new character's state files: their buttons, and the first one shown.
     bool followCharacter() override;
     // Shows `path` when it is one of the character's state files, the
-    // common one included, asking about unsaved changes first as the
-    // buttons do; true when it is on screen.
+    // common one included; true when it is on screen. The file shown before
+    // keeps its changes in its document.
     bool showCharacterFile(const QString& path);
 
 public slots:
@@ -42,13 +43,14 @@ public slots:
     void insertSelectedClip();
     // Opens the help topic of the clip chosen in the list.
     void showSelectedClipHelp();
-    // Shows the character's state file 0 to 5 (or the common one), after
-    // asking about unsaved changes of the file on screen.
+    // Shows the character's state file 0 to 5 (or the common one); one the
+    // .def names that nobody has written yet opens empty, and Save creates it.
     void openStateFile(int index);
     void openCommonStates();
 
 protected:
     QString sourcePath() const override { return currentStateFile_; }
+    void setDocument(TextDocument* document) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -58,6 +60,7 @@ private:
     void enableStateButtons();
     void switchTo(const QString& path);
     void readClipFile();
+    const CharacterFiles& character() const;
 
     QLabel* clipsLabel_ = nullptr;
     QListWidget* clipList_ = nullptr;

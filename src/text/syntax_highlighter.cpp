@@ -1,6 +1,6 @@
 #include "syntax_highlighter.h"
 
-#include "shell/qt_text.h"
+#include "common/qt_text.h"
 #include "text/editor_text_box.h"
 #include "text/syntax.h"
 
@@ -28,14 +28,22 @@ SyntaxHighlighter::SyntaxHighlighter(EditorTextBox* editor, bool darkBackground)
     key_.setForeground(darkBackground ? QColor(0xff, 0xc8, 0x78) : QColor(0x80, 0x00, 0x80));
     number_.setForeground(darkBackground ? QColor(0xff, 0x9a, 0x9a) : QColor(0xa0, 0x30, 0x00));
 
-    QTextDocument* document = editor->document();
-    connect(document, &QTextDocument::contentsChange, this, &SyntaxHighlighter::textChanged);
     viewport_ = editor->viewport();
     viewport_->installEventFilter(this);
+    followDocument();
+    connect(editor, &EditorTextBox::textDocumentChanged, this, &SyntaxHighlighter::followDocument);
+}
+
+void SyntaxHighlighter::followDocument()
+{
+    if (document_)
+        document_->disconnect(this);
+    document_ = editor_->document();
+    connect(document_, &QTextDocument::contentsChange, this, &SyntaxHighlighter::textChanged);
     // The text already there waits to be shown, as a loaded file does.
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+    for (QTextBlock block = document_->begin(); block.isValid(); block = block.next())
         block.setUserState(-1);
-    editor->viewport()->update();
+    editor_->viewport()->update();
 }
 
 bool SyntaxHighlighter::isColoured(const QTextBlock& block)

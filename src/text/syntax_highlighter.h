@@ -7,8 +7,10 @@
 // up to date.
 
 #include <QObject>
+#include <QPointer>
 #include <QTextBlock>
 #include <QTextCharFormat>
+#include <QTextDocument>
 
 namespace vantrel {
 
@@ -29,11 +31,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Colours the document the text box shows now.
+    void followDocument();
     void textChanged(int from, int removed, int added);
     // Sets a line's formats; the caller has its layout brought up to date.
     void colour(QTextBlock block);
 
     EditorTextBox* editor_;
+    QPointer<QTextDocument> document_;
     QObject* viewport_ = nullptr; // the editor's viewport, whose paint events colour the shown lines
     QTextCharFormat header_, comment_, key_, number_;
 };

@@ -5,13 +5,15 @@
 
 #include "text_editor_window.h"
 
-#include "shell/action_icons.h"
-#include "shell/appearance.h"
-#include "shell/shortcuts.h"
 #include "text/completion_popup.h"
 #include "text/editor_text_box.h"
 #include "text/help_viewer.h"
 #include "text/syntax_highlighter.h"
+#include "text/text_document.h"
+#include "ui/action_icons.h"
+#include "ui/appearance.h"
+#include "ui/document_views.h"
+#include "ui/shortcuts.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -44,7 +46,7 @@ QString toolButtonName(const QString& key)
 TextEditorWindow::TextEditorWindow(App& app, EditorDescription description, QWidget* parent)
         : QWidget(parent), app_(app), description_(std::move(description))
 {
-    setWindowTitle(description_.caption);
+    title_ = new DocumentTitle(this, description_.caption);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -52,6 +54,8 @@ TextEditorWindow::TextEditorWindow(App& app, EditorDescription description, QWid
     buildToolbar();
     layout->setMenuBar(menuBar_);
     layout->addWidget(toolbar_);
+    changedBar_ = new ChangedOnDiskBar(app_, this);
+    layout->addWidget(changedBar_);
 
     body_ = new QHBoxLayout;
     body_->setContentsMargins(0, 0, 0, 0);
@@ -77,11 +81,15 @@ TextEditorWindow::TextEditorWindow(App& app, EditorDescription description, QWid
     });
     showEncoding();
 
-    connect(editor_, &EditorTextBox::textEdited, this, &TextEditorWindow::markModified);
-    const EditorSlot slot = description_.slot;
-    if (slot == EditorSlot::Cns || slot == EditorSlot::Cmd || slot == EditorSlot::St)
+    if (description_.stateLanguage)
         completion_ = new CompletionPopup(editor_, app_.dataFile(QString::fromLatin1(kHelpFileName)));
     resize(720, 520);
+}
+
+TextEditorWindow::~TextEditorWindow()
+{
+    if (document_)
+        document_->disconnect(this);
 }
 
 QAction* TextEditorWindow::addMenuAction(QMenu* menu, const QString& name, const QString& text,
@@ -213,12 +221,22 @@ QAction* TextEditorWindow::menuAction(const QString& name) const
 
 bool TextEditorWindow::modified() const
 {
-    return app_.textEditors.modifiedFlag(description_.slot);
+    return document_ && document_->isModified();
 }
 
-void TextEditorWindow::setModified(bool modified)
+Document* TextEditorWindow::viewedDocument() const
 {
-    app_.textEditors.modifiedFlag(description_.slot) = modified;
+    return document_;
+}
+
+QString TextEditorWindow::filePath() const
+{
+    return document_ ? document_->fileName() : QString();
+}
+
+TextEncoding TextEditorWindow::encoding() const
+{
+    return document_ ? document_->encoding() : TextEncoding{};
 }
 
 QWidget* TextEditorWindow::focusedControl() const
@@ -250,27 +268,16 @@ void TextEditorWindow::applySettingsAndLoad()
     if (description_.highlighted)
         new SyntaxHighlighter(editor_, isDarkPalette(editor_->palette()));
 
+    // A file the character names that nobody has written yet opens empty,
+    // and the first Save creates it.
     const QString path = sourcePath();
-    if (!path.isEmpty() || description_.slot != EditorSlot::Notepad) {
-        // A file the character names that nobody has written yet opens
-        // empty, and the first Save creates it.
-        if (!loadFile(path) && !path.isEmpty() && !QFileInfo::exists(path))
-            filePath_ = path;
-    }
-    setModified(false);
+    if (!path.isEmpty())
+        loadFile(path);
 }
 
-void TextEditorWindow::markModified()
+void TextEditorWindow::setCaption(const QString& caption, bool namesFile)
 {
-    setModified(true);
-}
-
-void TextEditorWindow::closeEvent(QCloseEvent* event)
-{
-    if (confirmDiscard())
-        event->accept();
-    else
-        event->ignore();
+    title_->setCaption(caption, namesFile);
 }
 
 } // namespace vantrel

@@ -3,12 +3,12 @@
 
 #include "text_editor_window.h"
 
-#include "shell/main_window.h"
 #include "text/clipboard_ops.h"
 #include "text/editor_text_box.h"
 #include "text/find.h"
 #include "text/find_dialog.h"
 #include "text/help_viewer.h"
+#include "ui/workbench.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -34,12 +34,14 @@ void TextEditorWindow::goToLine(int line)
 
 void TextEditorWindow::undo()
 {
-    editor_->undo();
+    if (document_)
+        editor_->undo();
 }
 
 void TextEditorWindow::redo()
 {
-    editor_->redo();
+    if (document_)
+        editor_->redo();
 }
 
 void TextEditorWindow::cut()
@@ -70,9 +72,10 @@ void TextEditorWindow::insertTimeDate()
 
 void TextEditorWindow::showFindDialog()
 {
-    if (app_.main && app_.main->subWindowOf(this)) {
-        app_.main->mdiArea()->setActiveSubWindow(app_.main->subWindowOf(this));
-        app_.main->openWindow(QStringLiteral("FindDialog"));
+    // In the main window the find dialog searches the active window's text.
+    if (app_.workbench && app_.workbench->frame()->isAncestorOf(this)) {
+        app_.workbench->raiseWindow(this);
+        app_.workbench->openWindow(WindowKind::Find);
         return;
     }
     FindDialog dialog(app_, editor_, this);
@@ -81,7 +84,7 @@ void TextEditorWindow::showFindDialog()
 
 void TextEditorWindow::findNextMatch()
 {
-    SearchSettings& search = app_.textEditors.search;
+    SearchSettings& search = app_.search;
     if (search.findText.empty()) {
         showFindDialog();
         return;
@@ -95,9 +98,9 @@ void TextEditorWindow::showReplaceDialog()
 {
     // Replace is the find dialog with its replace box shown; the first
     // "replace" of a fresh dialog only shows the box.
-    if (app_.main && app_.main->subWindowOf(this)) {
+    if (app_.workbench && app_.workbench->frame()->isAncestorOf(this)) {
         QTimer::singleShot(0, this, [this] {
-            if (auto* dialog = qobject_cast<FindDialog*>(app_.main->window(QStringLiteral("FindDialog"))))
+            if (auto* dialog = qobject_cast<FindDialog*>(app_.workbench->loadedWindow(WindowKind::Find)))
                 dialog->replaceNext();
         });
         showFindDialog();
@@ -122,65 +125,34 @@ void TextEditorWindow::showContextHelp()
 
 void TextEditorWindow::closeWindow()
 {
-    QWidget* frame = app_.main ? app_.main->subWindowOf(this) : nullptr;
-    (frame ? frame : static_cast<QWidget*>(this))->close();
+    if (app_.workbench)
+        app_.workbench->closeWindow(this);
+    else
+        close();
 }
 
 void TextEditorWindow::cascadeWindows()
 {
-    if (app_.main)
-        app_.main->mdiArea()->cascadeSubWindows();
+    if (app_.workbench)
+        app_.workbench->arrangeWindows(Arrangement::Cascade);
 }
 
 void TextEditorWindow::tileHorizontally()
 {
-    tile(Qt::Vertical);
+    if (app_.workbench)
+        app_.workbench->arrangeWindows(Arrangement::StackedRows);
 }
 
 void TextEditorWindow::tileVertically()
 {
-    tile(Qt::Horizontal);
-}
-
-// Horizontal tiling stacks the windows one above the other, each as wide as
-// the frame; vertical tiling sets them side by side.
-void TextEditorWindow::tile(Qt::Orientation stacking)
-{
-    if (!app_.main)
-        return;
-    QMdiArea* area = app_.main->mdiArea();
-    QList<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* sub : area->subWindowList()) {
-        if (sub->isVisible() && !sub->isMinimized())
-            windows << sub;
-    }
-    if (windows.isEmpty())
-        return;
-    const QRect frame = area->viewport()->rect();
-    const int n = static_cast<int>(windows.size());
-    for (int i = 0; i < n; ++i) {
-        windows[i]->showNormal();
-        if (stacking == Qt::Vertical) {
-            const int h = frame.height() / n;
-            windows[i]->setGeometry(0, i * h, frame.width(), h);
-        } else {
-            const int w = frame.width() / n;
-            windows[i]->setGeometry(i * w, 0, w, frame.height());
-        }
-    }
+    if (app_.workbench)
+        app_.workbench->arrangeWindows(Arrangement::SideBySide);
 }
 
 void TextEditorWindow::closeAll()
 {
-    if (!app_.main)
-        return;
-    for (const QString& name : MainWindow::closeOrder()) {
-        QWidget* w = app_.main->window(name);
-        if (!w)
-            continue;
-        QWidget* frame = app_.main->subWindowOf(w);
-        (frame ? frame : w)->close();
-    }
+    if (app_.workbench)
+        app_.workbench->closeAllWindows();
 }
 
 } // namespace vantrel

@@ -274,15 +274,7 @@ TextLoadResult loadTextFile(const std::string& path, std::optional<Charset> char
     errno = 0;
     auto bytes = readFileBytes(path);
     if (!bytes) {
-        std::error_code ec;
-        if (errno != 0)
-            result.errorNumber = errno;
-        else if (std::filesystem::is_directory(path, ec))
-            result.errorNumber = EISDIR;
-        else if (!std::filesystem::exists(path, ec))
-            result.errorNumber = ENOENT;
-        else
-            result.errorNumber = EIO;
+        result.errorNumber = readErrorNumber(path, errno);
         return result;
     }
     result.ok = true;

@@ -4,6 +4,7 @@
 #include "anim/animation_preview.h"
 #include "anim/box_canvas.h"
 #include "anim/collision_box_window.h"
+#include "anim/register_windows.h"
 #include "shell/main_window.h"
 #include "test_support.h"
 
@@ -19,10 +20,6 @@
 #include <algorithm>
 #include <cctype>
 
-namespace vantrel {
-void registerAnimWindows(MainWindow& main);
-}
-
 using namespace vantrel;
 
 TEST(AnimationOnRealCharacters, StandingAndPunchLoopWithTheirSprites)
@@ -36,7 +33,7 @@ TEST(AnimationOnRealCharacters, StandingAndPunchLoopWithTheirSprites)
         main.openCharacter(QString::fromStdString(test::realchars(def)));
         ASSERT_EQ(main.statusText(), "Status: OK") << def;
 
-        auto* w = qobject_cast<AnimationPreview*>(main.openWindow("AnimationPreview"));
+        auto* w = qobject_cast<AnimationPreview*>(main.openWindow(WindowKind::AnimationPreview));
         ASSERT_TRUE(w) << def;
         w->finishOpening();
         EXPECT_EQ(w->actionCombo->count(), actionCount) << def;
@@ -62,7 +59,7 @@ TEST(AnimationOnRealCharacters, StandingAndPunchLoopWithTheirSprites)
             w->stopButton->click();
         }
         EXPECT_TRUE(t.dialogs.messages.isEmpty()) << def;
-        auto* boxes = qobject_cast<CollisionBoxWindow*>(main.openWindow("CollisionBoxWindow"));
+        auto* boxes = qobject_cast<CollisionBoxWindow*>(main.openWindow(WindowKind::CollisionBoxes));
         EXPECT_EQ(boxes ? boxes->actionScrollBar->maximum() : -1, actionCount) << def;
     }
 }
@@ -103,11 +100,11 @@ TEST(AnimationOnRealCharacters, PreviewAndBoxEditorNumberEveryFrameAlike)
         registerAnimWindows(main);
         main.openCharacter(QString::fromStdString(test::realchars(std::string(name) + "/kfm.def")));
         ASSERT_EQ(main.statusText(), "Status: OK") << name;
-        auto* preview = qobject_cast<AnimationPreview*>(main.openWindow("AnimationPreview"));
-        auto* editor = qobject_cast<CollisionBoxWindow*>(main.openWindow("CollisionBoxWindow"));
+        auto* preview = qobject_cast<AnimationPreview*>(main.openWindow(WindowKind::AnimationPreview));
+        auto* editor = qobject_cast<CollisionBoxWindow*>(main.openWindow(WindowKind::CollisionBoxes));
         ASSERT_TRUE(preview && editor) << name;
         preview->finishOpening();
-        const std::vector<int> expected = frameLinesPerAction(test::readFile(t.app->files.animationFile));
+        const std::vector<int> expected = frameLinesPerAction(test::readFile(test::files(*t.app).animationFile));
         ASSERT_EQ(static_cast<int>(expected.size()), preview->actionCombo->count()) << name;
         int missing = 0;
         for (int i = 0; i < preview->actionCombo->count(); ++i) {

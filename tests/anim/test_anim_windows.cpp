@@ -1,6 +1,7 @@
 #include "anim/animation_preview.h"
 #include "anim/box_canvas.h"
 #include "anim/collision_box_window.h"
+#include "anim/register_windows.h"
 #include "anim_fixtures.h"
 #include "shell/main_window.h"
 #include "test_support.h"
@@ -21,10 +22,6 @@
 
 #include <filesystem>
 
-namespace vantrel {
-void registerAnimWindows(MainWindow& main);
-}
-
 using namespace vantrel;
 
 namespace {
@@ -44,16 +41,20 @@ struct AnimWindowTest : ::testing::Test {
     {
         for (const auto& [name, width, height, top] : {std::tuple{"a", 60, 80, 1}, {"b", 60, 80, 3}, {"c", 20, 10, 5}})
             test::writeFile(t.path("tempsff/") + name + ".pcx", test::pcx(width, height, top));
-        app.sprites.records() = {{"tempsff/a.pcx", "0", "0", "30", "80"},
-                                 {"tempsff/b.pcx", "0", "1", "30", "80"},
-                                 {"tempsff/c.pcx", "200", "3", "5", "5"}};
+        test::setSprites(app,
+                         {{"tempsff/a.pcx", "0", "0", "30", "80"},
+                          {"tempsff/b.pcx", "0", "1", "30", "80"},
+                          {"tempsff/c.pcx", "200", "3", "5", "5"}});
         writeAir(kAir);
         registerAnimWindows(main);
     }
     void writeAir(const std::string& text)
     {
-        app.files.animationFile = t.path("chars/hero.air");
-        test::writeFile(app.files.animationFile, text);
+        // Another file in the same place: its document is read afresh.
+        if (Document* open = t.documents->findDocument(t.dir() + "/chars/hero.air"))
+            t.documents->closeDocument(open);
+        test::files(app).animationFile = t.path("chars/hero.air");
+        test::writeFile(test::files(app).animationFile, text);
     }
     static QStringList labels(const AnimationPreview& w)
     {
@@ -72,7 +73,7 @@ TEST_F(AnimWindowTest, ShowsEachFrameInPlaceAndHidesTheLines)
 {
     AnimationPreview w(app);
     w.finishOpening();
-    EXPECT_TRUE(app.decoder.spritePaletteCaptured);
+    EXPECT_TRUE(test::spritesOf(app)->decoder().spritePaletteCaptured);
     ASSERT_EQ(w.actionCombo->count(), 5);
     EXPECT_EQ(labels(w), (QStringList{"Frame no: 0", "Group: 0", "Image: 0", "Duration: 5"}));
     EXPECT_EQ(w.frameScrollBar->maximum(), 2);
@@ -130,7 +131,8 @@ TEST_F(AnimWindowTest, PlayStopEmptyActionsAndImpossibleDelays)
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Something bad happened!  Err # 380"});
     EXPECT_TRUE(idle(w));
 
-    std::filesystem::remove(app.files.animationFile);
+    std::filesystem::remove(test::files(app).animationFile);
+    t.closeDocuments();
     AnimationPreview none(app);
     none.finishOpening();
     EXPECT_EQ(none.actionCombo->count(), 0);
@@ -140,9 +142,8 @@ TEST_F(AnimWindowTest, PlayStopEmptyActionsAndImpossibleDelays)
 
 TEST_F(AnimWindowTest, OpensFromTheMainWindowPlaysInRealTimeAndClosesWhilePlaying)
 {
-    app.main = &main;
     main.show();
-    auto* w = qobject_cast<AnimationPreview*>(main.openWindow("AnimationPreview"));
+    auto* w = qobject_cast<AnimationPreview*>(main.openWindow(WindowKind::AnimationPreview));
     ASSERT_NE(w, nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return w->actionCombo->currentIndex() == 0; }, 2000)); // loads once shown
     w->actionCombo->setCurrentIndex(1); // 36 ms, then a -1 frame that ends the single pass
@@ -155,7 +156,6 @@ TEST_F(AnimWindowTest, OpensFromTheMainWindowPlaysInRealTimeAndClosesWhilePlayin
     QPointer<AnimationPreview> alive(w);
     main.subWindowOf(w)->close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }, 2000));
-    app.main = nullptr;
 }
 
 TEST_F(AnimWindowTest, CollisionWindowOpensOnlyOnAReadableFile)
@@ -173,7 +173,8 @@ TEST_F(AnimWindowTest, CollisionWindowOpensOnlyOnAReadableFile)
     for (const auto& [air, actions] : cases) {
         t.dialogs.clear();
         writeAir(air);
-        std::unique_ptr<CollisionBoxWindow> w(qobject_cast<CollisionBoxWindow*>(main.openWindow("CollisionBoxWindow")));
+        std::unique_ptr<CollisionBoxWindow> w(
+            qobject_cast<CollisionBoxWindow*>(main.openWindow(WindowKind::CollisionBoxes)));
         EXPECT_EQ(w == nullptr, actions < 0) << air.substr(0, 40);
         EXPECT_EQ(t.dialogs.messageTexts(),
                   actions < 0 ? QStringList{"Problem with associated AIR file."} : QStringList{});
@@ -186,7 +187,7 @@ TEST_F(AnimWindowTest, CollisionWindowOpensOnlyOnAReadableFile)
 
 TEST_F(AnimWindowTest, CollisionWindowShowsTheBoxesOverTheSprite)
 {
-    auto* w = qobject_cast<CollisionBoxWindow*>(main.openWindow("CollisionBoxWindow"));
+    auto* w = qobject_cast<CollisionBoxWindow*>(main.openWindow(WindowKind::CollisionBoxes));
     ASSERT_NE(w, nullptr);
     auto listed = [&](int kind) {
         QStringList texts;

@@ -5,13 +5,18 @@
 #include "anim/animation_preview.h"
 #include "anim/box_canvas.h"
 #include "anim/collision_box_window.h"
+#include "anim/register_windows.h"
 #include "anim_fixtures.h"
 #include "shell/main_window.h"
 #include "test_support.h"
+#include "text/editor_text_box.h"
+#include "text/register_windows.h"
+#include "text/text_document.h"
 #include "text/text_editor_window.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -24,13 +29,10 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTimer>
 #include <QWheelEvent>
-
-namespace vantrel {
-void registerAnimWindows(MainWindow& main);
-void registerTextWindows(MainWindow& main);
-} // namespace vantrel
 
 using namespace vantrel;
 
@@ -57,22 +59,24 @@ struct BoxWindowTest : ::testing::Test {
     {
         // Colour 0 on the top half: drawn transparent.
         test::writeFile(t.path("tempsff/a.pcx"), test::pcx(60, 80, 0));
+        std::vector<SpriteRecord> records;
         for (const char* group : {"0", "200"}) {
             for (const char* image : {"0", "1", "2"})
-                app.sprites.records().push_back({"tempsff/a.pcx", group, image, "30", "80"});
+                records.push_back({"tempsff/a.pcx", group, image, "30", "80"});
         }
-        app.main = &main;
+        test::setSprites(app, std::move(records));
         registerAnimWindows(main);
         registerTextWindows(main);
         main.resize(1400, 1000);
         main.show();
     }
-    void TearDown() override { app.main = nullptr; }
-
     void useAir(std::string bytes)
     {
-        app.files.animationFile = t.path("chars/kfm.air");
-        test::writeFile(app.files.animationFile, bytes);
+        // Another file in the same place: its document is read afresh.
+        if (TextDocument* open = air())
+            t.documents->closeDocument(open);
+        test::files(app).animationFile = t.path("chars/kfm.air");
+        test::writeFile(test::files(app).animationFile, bytes);
         // The AIR window shows the text without its byte-order mark.
         if (bytes.starts_with("\xEF\xBB\xBF"))
             bytes.erase(0, 3);
@@ -80,7 +84,7 @@ struct BoxWindowTest : ::testing::Test {
     }
     CollisionBoxWindow* openEditor(int action, int frame)
     {
-        auto* w = qobject_cast<CollisionBoxWindow*>(main.openWindow("CollisionBoxWindow"));
+        auto* w = qobject_cast<CollisionBoxWindow*>(main.openWindow(WindowKind::CollisionBoxes));
         if (!w)
             return nullptr;
         main.subWindowOf(w)->resize(1100, 820);
@@ -92,9 +96,15 @@ struct BoxWindowTest : ::testing::Test {
         w->canvas->setZoom(2);
         return w;
     }
-    TextEditorWindow* airWindow() { return qobject_cast<TextEditorWindow*>(main.window("AnimationTextWindow")); }
-    // The AIR window's text against the file as it was.
-    test::Difference edits() { return test::difference(original, airWindow() ? airWindow()->textBytes() : original); }
+    // The AIR document every animation window and the AIR text window show.
+    TextDocument* air()
+    {
+        return qobject_cast<TextDocument*>(
+            t.documents->findDocument(QString::fromStdString(test::files(app).animationFile)));
+    }
+    // Its text against the file as it was.
+    test::Difference edits() { return test::difference(original, air() ? air()->bytes() : original); }
+    static void trigger(QWidget* window, const char* action) { window->findChild<QAction*>(action)->trigger(); }
 
     static void drag(BoxCanvas* canvas, QPoint from, QPoint by, Qt::KeyboardModifiers keys = {})
     {
@@ -119,11 +129,14 @@ TEST_F(BoxWindowTest, DragMoveAndResizeOnThePunchBecomeUndoableEditsOfTheAirWind
         ASSERT_NE(w, nullptr) << file;
         ASSERT_EQ(w->boxes().boxes[0].size(), 1u) << file;
         EXPECT_EQ(w->boxes().boxes[0][0].box, (AirBox{16, -80, 61, -71}));
-        EXPECT_EQ(airWindow(), nullptr); // opened by the first edit
+        EXPECT_EQ(w->windowTitle(), "CLSN Editor - kfm.air[*]");
+        EXPECT_FALSE(w->isWindowModified());
 
         drag(w->canvas, {38, -75}, {3, 0}); // grabbed inside: moved
-        ASSERT_NE(airWindow(), nullptr) << file;
-        EXPECT_TRUE(airWindow()->modified());
+        ASSERT_NE(air(), nullptr) << file;
+        EXPECT_TRUE(air()->isModified());
+        EXPECT_TRUE(w->isWindowModified());
+        EXPECT_EQ(main.loadedWindow(WindowKind::AnimationText), nullptr) << "no other window is needed";
         EXPECT_EQ(edits().removed, std::vector<std::string>{" Clsn1[0] =  16,-80, 61,-71"}) << file;
         EXPECT_EQ(edits().added, std::vector<std::string>{" Clsn1[0] =  19,-80, 64,-71"}) << file;
         EXPECT_EQ(w->boxes().boxes[0][0].box, (AirBox{19, -80, 64, -71}));
@@ -135,18 +148,68 @@ TEST_F(BoxWindowTest, DragMoveAndResizeOnThePunchBecomeUndoableEditsOfTheAirWind
         EXPECT_EQ(edits().added, std::vector<std::string>{" Clsn1[0] =  15,-82, 70,-71"}) << file;
         EXPECT_EQ(w->boxLists[0]->item(0)->text(), "Clsn1[0] = 15, -82, 70, -71");
 
-        // The AIR window undoes one box edit at a time; the editor follows.
-        airWindow()->undo();
+        // Undo takes back one box edit at a time, here and in the AIR text
+        // window alike (one history); the editor follows.
+        trigger(w, "undoAction");
         EXPECT_TRUE(QTest::qWaitFor([&] { return w->boxes().boxes[0][0].box == AirBox{19, -80, 70, -71}; }, 2000));
-        airWindow()->undo();
-        airWindow()->undo();
-        EXPECT_EQ(airWindow()->textBytes(), original) << file;
+        auto* text = qobject_cast<TextEditorWindow*>(main.openWindow(WindowKind::AnimationText));
+        ASSERT_NE(text, nullptr);
+        text->undo();
+        trigger(w, "undoAction");
+        EXPECT_EQ(air()->bytes(), original) << file;
+        EXPECT_FALSE(air()->isModified());
         EXPECT_TRUE(QTest::qWaitFor([&] { return w->boxes().boxes[0][0].box == AirBox{16, -80, 61, -71}; }, 2000));
+        trigger(w, "redoAction");
+        EXPECT_EQ(text->textBytes(), air()->bytes());
+        EXPECT_TRUE(text->modified());
 
-        airWindow()->setModified(false);
-        delete airWindow();
+        delete text;
         delete w;
     }
+}
+
+TEST_F(BoxWindowTest, TheBoxWindowFollowsAnActionByItsNumberAndTheTextsCaret)
+{
+    useAir(kSmallAir + "\r\n[Begin Action 200]\r\n0,0, 0,0, 5\r\n0,1, 0,0, 5\r\n");
+    CollisionBoxWindow* w = openEditor(200, 1);
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(w->actionNumberLabel->text(), "200");
+    ASSERT_EQ(w->frameIndex(), 1);
+
+    // An action typed above the one shown: the window stays on action 200,
+    // and a box drawn at once goes to it.
+    const std::string above = "[Begin Action 5]\r\n0,0, 0,0, 5\r\n\r\n";
+    air()->replaceBytes(above + original, "Type");
+    w->addDrawnBox({1, 2, 3, 4});
+    const std::string text = air()->bytes();
+    const std::size_t header = text.find("[Begin Action 200]");
+    const std::size_t drawn = text.find("Clsn", header);
+    ASSERT_NE(drawn, std::string::npos) << text;
+    EXPECT_LT(text.find("[Begin Action 0]"), header);
+    EXPECT_EQ(text.find("Clsn2[0] =   1,  2,  3,  4"), std::string::npos) << "no other action took the box";
+    EXPECT_EQ(w->actionNumberLabel->text(), "200");
+    EXPECT_EQ(w->actionIndex(), 2);
+    EXPECT_EQ(w->frameIndex(), 1);
+
+    // The AIR text's caret and the box window follow each other.
+    auto* airText = qobject_cast<TextEditorWindow*>(main.openWindow(WindowKind::AnimationText));
+    ASSERT_NE(airText, nullptr);
+    const int actionZeroLine = static_cast<int>(
+        std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(text.find("[Begin Action 0]")), '\n'));
+    QTextCursor caret(airText->editor()->document()->findBlockByNumber(actionZeroLine + 2));
+    airText->editor()->setTextCursor(caret);
+    EXPECT_EQ(w->actionNumberLabel->text(), "0");
+    w->showAction(3);
+    EXPECT_EQ(w->actionNumberLabel->text(), "200");
+    EXPECT_EQ(airText->editor()->textCursor().block().text(), "[Begin Action 200]");
+
+    // Its document's commands have the usual keys here too.
+    const auto keys = [w](const char* name) { return w->findChild<QAction*>(name)->shortcuts(); };
+    EXPECT_TRUE(keys("undoAction").contains(QKeySequence(QKeySequence::Undo)));
+    EXPECT_TRUE(keys("redoAction").contains(QKeySequence("Ctrl+Shift+Z")));
+    EXPECT_TRUE(keys("saveAction").contains(QKeySequence(QKeySequence::Save)));
+    delete airText;
+    delete w;
 }
 
 TEST_F(BoxWindowTest, ADrawnBoxIsSavedByTheAirWindowAndReadAgain)
@@ -160,23 +223,22 @@ TEST_F(BoxWindowTest, ADrawnBoxIsSavedByTheAirWindowAndReadAgain)
         drag(w->canvas, {-40, -100}, {20, 15}); // over empty space: a new Clsn1 box
         EXPECT_EQ(w->boxes().boxes[0].size(), 1u);
         EXPECT_EQ(w->canvas->selectedIndex(), 0);
-        ASSERT_NE(airWindow(), nullptr);
-        ASSERT_TRUE(airWindow()->save());
-        EXPECT_FALSE(airWindow()->modified());
+        ASSERT_NE(air(), nullptr);
+        trigger(w, "saveAction"); // the box window saves the AIR document
+        EXPECT_FALSE(air()->isModified());
 
         // On disk: two lines before the frame, in the file's line ends; every other byte as it was.
         const AirDocument before = AirDocument::parse(bytes);
         const auto& frame = before.frames(before.actions()[static_cast<std::size_t>(before.findAction(200))])[0];
         const std::size_t at = before.lineOffset(static_cast<std::size_t>(frame.line));
         const std::string end(before.lineEnd(0));
-        EXPECT_EQ(test::readFile(app.files.animationFile),
+        EXPECT_EQ(test::readFile(test::files(app).animationFile),
                   bytes.substr(0, at) + "Clsn1: 1" + end + " Clsn1[0] = -40, -100, -20, -85" + end + bytes.substr(at))
             << file;
 
-        main.subWindowOf(airWindow())->close();
         main.subWindowOf(w)->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ASSERT_EQ(main.window("CollisionBoxWindow"), nullptr);
+        ASSERT_EQ(main.loadedWindow(WindowKind::CollisionBoxes), nullptr);
         w = openEditor(200, 0);
         ASSERT_NE(w, nullptr);
         ASSERT_EQ(w->boxes().boxes[0].size(), 1u);
@@ -233,7 +295,7 @@ TEST_F(BoxWindowTest, ListsButtonsKeysAndWarnings)
     w->deleteAllButtons[1]->click(); // the defaults go for every frame
     w->nextFrameButton->click();
     EXPECT_TRUE(w->boxes().boxes[1].empty());
-    EXPECT_EQ(airWindow()->textBytes(),
+    EXPECT_EQ(air()->bytes(),
               "[Begin Action 0]\r\n0,0, 40,0, 5\r\n0,1, 0,0, 5\r\n"
               "Clsn1: 1\r\n Clsn1[0] = 1, 2, 3\r\n0,0, 0,0, 5\r\n");
 
@@ -242,11 +304,11 @@ TEST_F(BoxWindowTest, ListsButtonsKeysAndWarnings)
     EXPECT_EQ(w->frameIndex(), 2);
     EXPECT_EQ(listed(0), QStringList{"Clsn1[0] = 1, 2, 3 (not understood)"});
     EXPECT_EQ(w->warningLabel->text(), "Warning: Line 5: box line does not read as four numbers");
-    const std::string kept = airWindow()->textBytes();
+    const std::string kept = air()->bytes();
     w->deleteAllButtons[0]->click();
     EXPECT_TRUE(w->warningLabel->text().startsWith("Not changed: Line 4: "));
     w->copyPreviousButton->click();
-    EXPECT_EQ(airWindow()->textBytes(), kept);
+    EXPECT_EQ(air()->bytes(), kept);
     w->nextFrameButton->click(); // round to frame 0
     EXPECT_EQ(w->frameIndex(), 0);
     EXPECT_EQ(w->warningLabel->text(), "");
@@ -341,8 +403,8 @@ TEST_F(BoxWindowTest, BoxesHaveALightFillUnderTheSpriteLaidOnceAndACrispOutline)
 TEST_F(BoxWindowTest, PreviewShowsBoxesZoomsStepsAndReadsTheEditedText)
 {
     useAir(kSmallAir);
-    auto* air = qobject_cast<TextEditorWindow*>(main.openWindow("AnimationTextWindow"));
-    auto* w = qobject_cast<AnimationPreview*>(main.openWindow("AnimationPreview"));
+    auto* air = qobject_cast<TextEditorWindow*>(main.openWindow(WindowKind::AnimationText));
+    auto* w = qobject_cast<AnimationPreview*>(main.openWindow(WindowKind::AnimationPreview));
     ASSERT_TRUE(air && w);
     w->finishOpening();
     ASSERT_EQ(w->player().action().frameCount(), 3);
@@ -366,5 +428,4 @@ TEST_F(BoxWindowTest, PreviewShowsBoxesZoomsStepsAndReadsTheEditedText)
     emit w->actionCombo->activated(0);
     EXPECT_EQ(w->player().action().frameCount(), 4);
     EXPECT_EQ(w->frameScrollBar->maximum(), 3);
-    air->setModified(false);
 }

@@ -1,4 +1,5 @@
 #include "calc/calculator_window.h"
+#include "calc/register_windows.h"
 #include "shell/main_window.h"
 #include "test_support.h"
 
@@ -8,10 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-
-namespace vantrel {
-void registerCalcWindows(MainWindow&);
-}
 
 using namespace vantrel;
 using test::TestApp;
@@ -90,12 +87,12 @@ TEST(CalcWindow, TheCalcButtonOpensTheCalculatorOnce)
     TestApp t;
     MainWindow main(*t.app);
     registerCalcWindows(main);
-    main.toolbarAction("Calc")->trigger();
-    auto* first = qobject_cast<CalculatorWindow*>(main.window("CalculatorWindow"));
+    main.toolbarAction(ToolbarCommand::Calculator)->trigger();
+    auto* first = qobject_cast<CalculatorWindow*>(main.loadedWindow(WindowKind::Calculator));
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->windowTitle(), "Calculator");
     QTest::keyClicks(first, "42");
-    main.toolbarAction("Calc")->trigger();
-    EXPECT_EQ(main.window("CalculatorWindow"), first);
+    main.toolbarAction(ToolbarCommand::Calculator)->trigger();
+    EXPECT_EQ(main.loadedWindow(WindowKind::Calculator), first);
     EXPECT_EQ(first->readoutText(), "42.");
 }

@@ -144,6 +144,16 @@ TEST(AirDocument, HandMadeFilesLineByLine)
     }
 }
 
+TEST(AirDocument, EachActionRunsFromItsHeaderToTheLineBeforeTheNext)
+{
+    const AirDocument doc = AirDocument::parse("; top\n[Begin Action 5]\n5,0,0,0,1\n\n"
+                                               "[Begin Action 0]\n0,0,0,0,1\n0,1,0,0,1\n[Begin Action 2]\n");
+    std::vector<std::pair<int, int>> spans;
+    for (const AirAction& a : doc.actions())
+        spans.emplace_back(a.headerLine, a.lastLine);
+    EXPECT_EQ(spans, (std::vector<std::pair<int, int>>{{1, 3}, {4, 6}, {7, 7}}));
+}
+
 TEST(AirDocument, KeepsEveryByteAndLineEnd)
 {
     for (const std::string& text :

@@ -4,11 +4,13 @@
 // driven by keys as a user types.
 
 #include "check/problems_window.h"
+#include "check/register_windows.h"
 #include "shell/main_window.h"
 #include "test_support.h"
 #include "text/character_editors.h"
 #include "text/completion_popup.h"
 #include "text/editor_text_box.h"
+#include "text/register_windows.h"
 #include "text/state_file_window.h"
 
 #include <gtest/gtest.h>
@@ -25,11 +27,6 @@
 #include <filesystem>
 
 using namespace vantrel;
-
-namespace vantrel {
-void registerTextWindows(MainWindow&);
-void registerCheckWindows(MainWindow&);
-} // namespace vantrel
 
 namespace {
 
@@ -93,12 +90,12 @@ TEST(ProblemsWindow, ListsCountsAndOpensEachFindingInItsEditor)
                     "; more states\r\n[Statedef 7000]\r\ntype = S\r\n\r\n[State 7000, 1]\r\n"
                     "type = PlaySnd\r\ntrigger1 = Time = 0\r\nvalue = 99, 99\r\n");
     ASSERT_GT(cnsLine * commandsFileLine * defLine, 0);
-    ASSERT_TRUE(readDefinition(def, app.files));
+    ASSERT_TRUE(readDefinition(def, test::files(app)));
 
     MainWindow main(app);
     registerTextWindows(main);
     registerCheckWindows(main);
-    auto* problems = qobject_cast<ProblemsWindow*>(main.openWindow("ProblemsWindow"));
+    auto* problems = qobject_cast<ProblemsWindow*>(main.openWindow(WindowKind::Problems));
     ASSERT_NE(problems, nullptr);
     EXPECT_FALSE(problems->refreshButton()->isEnabled() && problems->checking());
     waitForCheck(*problems);
@@ -113,26 +110,27 @@ TEST(ProblemsWindow, ListsCountsAndOpensEachFindingInItsEditor)
 
     struct Jump {
         QString finding; // the start of its line in the list
-        const char* window;
+        WindowKind window;
         int line;
     };
     const Jump jumps[] = {
-        {QStringLiteral("kfm.def:%1: error").arg(defLine), "DefinitionWindow", defLine},
-        {"kfm.air:964: warning", "AnimationTextWindow", 964},
-        {QStringLiteral("kfm.cmd:%1: error").arg(commandsFileLine), "CommandsWindow", commandsFileLine},
-        {QStringLiteral("kfm.cns:%1: error").arg(cnsLine), "ConstantsWindow", cnsLine},
-        {"more.st:8: error", "StateFileWindow", 8},
+        {QStringLiteral("kfm.def:%1: error").arg(defLine), WindowKind::Definition, defLine},
+        {"kfm.air:964: warning", WindowKind::AnimationText, 964},
+        {QStringLiteral("kfm.cmd:%1: error").arg(commandsFileLine), WindowKind::Commands, commandsFileLine},
+        {QStringLiteral("kfm.cns:%1: error").arg(cnsLine), WindowKind::Constants, cnsLine},
+        {"more.st:8: error", WindowKind::States, 8},
     };
     for (const Jump& jump : jumps) {
+        const std::string name = windowKey(jump.window).toStdString();
         const int row = rowStarting(problems->findingList(), jump.finding);
         ASSERT_GE(row, 0) << jump.finding.toStdString();
         emit problems->findingList()->itemActivated(problems->findingList()->item(row));
-        auto* editor = qobject_cast<TextEditorWindow*>(main.window(jump.window));
-        ASSERT_NE(editor, nullptr) << jump.window;
-        EXPECT_EQ(main.mdiArea()->activeSubWindow(), main.subWindowOf(editor)) << jump.window;
-        EXPECT_EQ(editor->editor()->textCursor().blockNumber() + 1, jump.line) << jump.window;
+        auto* editor = qobject_cast<TextEditorWindow*>(main.loadedWindow(jump.window));
+        ASSERT_NE(editor, nullptr) << name;
+        EXPECT_EQ(main.mdiArea()->activeSubWindow(), main.subWindowOf(editor)) << name;
+        EXPECT_EQ(editor->editor()->textCursor().blockNumber() + 1, jump.line) << name;
     }
-    EXPECT_EQ(qobject_cast<StateFileWindow*>(main.window("StateFileWindow"))->currentStateFile().toStdString(),
+    EXPECT_EQ(qobject_cast<StateFileWindow*>(main.loadedWindow(WindowKind::States))->currentStateFile().toStdString(),
               folder + "/more.st");
 
     // Fixed and checked again: the finding goes, the count follows.
@@ -145,7 +143,7 @@ TEST(ProblemsWindow, ListsCountsAndOpensEachFindingInItsEditor)
     EXPECT_TRUE(problems->refreshButton()->isEnabled());
 
     // Without a character there is nothing to check.
-    app.files = {};
+    test::files(app) = {};
     problems->refresh();
     EXPECT_EQ(problems->findingList()->count(), 0);
     EXPECT_EQ(problems->countLabel()->text(), "No character is open");
@@ -162,21 +160,18 @@ TEST(ProblemsWindow, EachFileGoesToTheEditorThatEditsIt)
     files.stateFiles[2] = "/c/sub/more.st";
     files.commonStatesFile = "/data/common1.cns";
     files.spriteFile = "/c/k.sff";
-    const std::pair<const char*, FindingEditor> cases[] = {
-        {"/c/k.def", {"DefinitionWindow", "/c/k.def"}},
-        {"/c/./k.air", {"AnimationTextWindow", "/c/k.air"}},
-        {"/c/k.cmd", {"CommandsWindow", "/c/k.cmd"}},
-        {"/c/k.cns", {"ConstantsWindow", "/c/k.cns"}},
-        {"/c/x/../sub/more.st", {"StateFileWindow", "/c/sub/more.st"}},
-        {"/data/common1.cns", {"StateFileWindow", "/data/common1.cns"}},
-        {"/c/k.sff", {}},
-        {"/c/other.st", {}},
+    const std::pair<const char*, std::optional<WindowKind>> cases[] = {
+        {"/c/k.def", WindowKind::Definition},
+        {"/c/./k.air", WindowKind::AnimationText},
+        {"/c/k.cmd", WindowKind::Commands},
+        {"/c/k.cns", WindowKind::Constants},
+        {"/c/x/../sub/more.st", WindowKind::States},
+        {"/data/common1.cns", WindowKind::States},
+        {"/c/k.sff", std::nullopt},
+        {"/c/other.st", std::nullopt},
     };
-    for (const auto& [path, expected] : cases) {
-        const FindingEditor got = editorForFile(files, path);
-        EXPECT_EQ(got.window, expected.window) << path;
-        EXPECT_EQ(got.file, expected.file) << path;
-    }
+    for (const auto& [path, expected] : cases)
+        EXPECT_EQ(windowForFile(files, QString::fromLatin1(path)), expected) << path;
 }
 
 TEST(Completion, TypingInTheStateFileWindow)
@@ -184,8 +179,8 @@ TEST(Completion, TypingInTheStateFileWindow)
     test::TestApp t;
     App& app = *t.app;
     test::writeFile(t.path("sctrls.html"), test::readFile(std::string(VANTREL_SOURCE_DIR) + "/data/sctrls.html"));
-    app.files.stateFiles[0] = t.path("chars/a/a.st");
-    test::writeFile(app.files.stateFiles[0], "[Statedef 200]\r\ntype = S\r\n\r\n[State 200, 1]\r\ntype = \r\n");
+    test::files(app).stateFiles[0] = t.path("chars/a/a.st");
+    test::writeFile(test::files(app).stateFiles[0], "[Statedef 200]\r\ntype = S\r\n\r\n[State 200, 1]\r\ntype = \r\n");
     StateFileWindow window(app);
     window.show();
     EditorTextBox* box = window.editor();

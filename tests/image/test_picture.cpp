@@ -32,7 +32,8 @@ TEST(PcxPicture, MatchesTheReferenceImages)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pcx);
         test::TestApp t;
-        const QImage picture = loadPcx(*t.app, nullptr, real(c.pcx), kPaletteFromFile, 0);
+        DecoderState decoder;
+        const QImage picture = loadPcx(decoder, t.dialogs, nullptr, real(c.pcx), kPaletteFromFile, 0);
         const QImage reference(real(c.png));
         ASSERT_FALSE(reference.isNull());
         ASSERT_EQ(picture.format(), QImage::Format_Indexed8);
@@ -41,7 +42,7 @@ TEST(PcxPicture, MatchesTheReferenceImages)
         ASSERT_EQ(picture.height(), reference.height());
         ASSERT_LE(reference.width(), picture.width());
 
-        const DecodedImage& decoded = t.app->decoder.decodedPixels;
+        const DecodedImage& decoded = decoder.decodedPixels;
         int wrong = 0;
         for (int y = 0; y < reference.height(); ++y) {
             for (int x = 0; x < reference.width(); ++x) {
@@ -66,10 +67,12 @@ TEST(PcxPicture, RefusalsShowTheMessageOnce)
         const char* file;
         int messages;
     } cases[] = {{"4bit.pcx", 1}, {"planes.pcx", 0}, {"short.pcx", 1}, {"missing.pcx", 1}};
+    DecoderState decoder;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         t.dialogs.clear();
-        const QImage picture = loadPcx(*t.app, nullptr, QString::fromStdString(dir + c.file), kPaletteFromFile, 0);
+        const QImage picture =
+            loadPcx(decoder, t.dialogs, nullptr, QString::fromStdString(dir + c.file), kPaletteFromFile, 0);
         EXPECT_TRUE(picture.isNull());
         ASSERT_EQ(t.dialogs.messages.size(), c.messages);
         if (c.messages) {
@@ -82,9 +85,12 @@ TEST(PcxPicture, RefusalsShowTheMessageOnce)
 TEST(PcxPicture, WorkingPaletteMode)
 {
     test::TestApp t;
-    t.app->workingPalette[0] = {10, 20, 30};
-    const QImage picture = loadPcx(*t.app, nullptr, real("pcx/gmarbles.pcx"), kPaletteWorking, 0);
+    DecoderState decoder;
+    Palette working{};
+    working[0] = {10, 20, 30};
+    const QImage picture =
+        loadPcx(decoder, t.dialogs, nullptr, real("pcx/gmarbles.pcx"), kPaletteWorking, 0, nullptr, &working);
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.color(0), qRgb(10, 20, 30));
-    EXPECT_FALSE(t.app->decoder.spritePaletteCaptured);
+    EXPECT_FALSE(decoder.spritePaletteCaptured);
 }

@@ -3,9 +3,10 @@
 // the real sprite tools, the real windows and the program itself.
 
 #include "app/editors.h"
+#include "documents/workspace_folders.h"
 #include "shell/main_window.h"
-#include "shell/workspace_folders.h"
 #include "sprites/build_options_dialog.h"
+#include "sprites/sprite_commands.h"
 #include "sprites/sprite_list.h"
 #include "sprites/sprite_window.h"
 #include "test_support.h"
@@ -103,7 +104,8 @@ TEST_F(CrashTest, TheWorkspaceAndTheSpawnScriptLiveInTheCopysOwnFolder)
     EXPECT_EQ(fs::path(work).parent_path(), fs::path(root.toStdString()));
     EXPECT_TRUE(fs::is_directory(work + "/tempsff"));
     EXPECT_TRUE(fs::exists(work + "/tempsff.txt"));
-    EXPECT_EQ(t.app->sprites.count(), 28);
+    ASSERT_NE(test::spritesOf(*t.app), nullptr);
+    EXPECT_EQ(test::spritesOf(*t.app)->workspace().count(), 28);
     // The script's lines as ever, the tool named by its full path.
     EXPECT_EQ(test::readFile(work + "/spawn.sh"),
               "cd \"tempsff.load\" && \"" + t.dir().toStdString() + "/sff2pcx\" \"" + kit + "kit.sff\" tempsff\n");
@@ -120,22 +122,33 @@ TEST_F(CrashTest, TheWorkspaceAndTheSpawnScriptLiveInTheCopysOwnFolder)
 TEST_F(CrashTest, YesOpensTheCharacterOnTheLeftWorkspaceWithItsUnsavedWork)
 {
     // Unsaved work: a picture added, a group changed, a line of constants.
-    SpriteWorkspace& ws = t.app->sprites;
+    SpriteDocument* table = test::spritesOf(*t.app);
+    ASSERT_NE(table, nullptr);
+    const SpriteWorkspace& ws = table->workspace();
     const std::string extra = t.path("extra.pcx");
     fs::copy_file(ws.imagePath(ws.record(1)), extra);
     const CopyResult copied = copyIntoWorkspace(ws, extra);
     ASSERT_TRUE(copied.ok) << copied.error;
-    insertRecordAfter(ws, ws.count(), copied.pcxFile);
-    storeNumber(ws, ws.record(1).groupText, 4242);
-    ASSERT_TRUE(ws.modified());
-    auto* constants = qobject_cast<TextEditorWindow*>(main->openWindow("ConstantsWindow"));
+    SpriteRecord added;
+    added.groupText = "9999";
+    added.imageText = "0";
+    added.axisXText = "0";
+    added.axisYText = "0";
+    added.pcxFile = copied.pcxFile;
+    table->push(new InsertRecordsCommand(*table, "Add", ws.count() + 1, {added}));
+    SpriteRecord renumbered = ws.record(1);
+    storeNumber(renumbered.groupText, 4242);
+    table->push(new EditRecordCommand(*table, "Group", 1, renumbered));
+    ASSERT_TRUE(table->isModified());
+    auto* constants = qobject_cast<TextEditorWindow*>(main->openWindow(WindowKind::Constants));
     ASSERT_NE(constants, nullptr);
     constants->editor()->moveCursor(QTextCursor::End);
     constants->editor()->insertPlainText("; unsaved when it crashed");
-    auto* scratch = qobject_cast<TextEditorWindow*>(main->openWindow("NotepadWindow"));
+    auto* scratch = qobject_cast<TextEditorWindow*>(main->openWindow(WindowKind::Notepad));
     ASSERT_NE(scratch, nullptr);
     scratch->editor()->insertPlainText("scratch notes");
-    main->updateRecoveryCopies();
+    t.app->documents->writeRecoveryCopies();
+    table->keepUnsavedTable();
     ASSERT_TRUE(fs::exists(t.app->workDir.toStdString() + "/" + kUnsavedIndexName.toStdString()));
 
     // The crash: the owner is gone; its archive is damaged since, so the
@@ -158,33 +171,35 @@ TEST_F(CrashTest, YesOpensTheCharacterOnTheLeftWorkspaceWithItsUnsavedWork)
     ASSERT_EQ(
         next.dialogs.messageTexts(),
         QStringList{QString::fromStdString("Vantrel did not close cleanly. Restore the unsaved sprite changes of " + kit
-                                           + "kit.def and the unsaved text of 2 files?\n\n"
+                                           + "kit.def and the unsaved changes of 2 files?\n\n"
                                              "Yes restores it, No keeps it for the next start, "
                                              "Discard deletes it.")});
     EXPECT_EQ(next.dialogs.messages[0].buttons, Buttons::YesNoDiscard);
     EXPECT_EQ(restarted.fileText().toStdString(), kit + "kit.def");
 
     // The sprites as they were, unsaved, in this copy's own folder.
-    const SpriteWorkspace& back = next.app->sprites;
+    SpriteDocument* backTable = test::spritesOf(*next.app);
+    ASSERT_NE(backTable, nullptr);
+    const SpriteWorkspace& back = backTable->workspace();
     ASSERT_EQ(back.count(), 29);
     EXPECT_EQ(back.record(1).groupText, "4242");
     EXPECT_EQ(back.record(29).pcxFile, copied.pcxFile);
     EXPECT_TRUE(fs::exists(back.imagePath(back.record(29))));
     EXPECT_EQ(back.appDir(), next.app->workDir.toStdString());
-    EXPECT_TRUE(back.modified());
-    auto* sprites = qobject_cast<SpriteWindow*>(restarted.openWindow("SpriteWindow"));
+    EXPECT_TRUE(backTable->isModified());
+    auto* sprites = qobject_cast<SpriteWindow*>(restarted.openWindow(WindowKind::Sprites));
     ASSERT_NE(sprites, nullptr);
     EXPECT_EQ(sprites->currentIndex(), 1);
     EXPECT_TRUE(sprites->positionLabel->text().endsWith("29")) << sprites->positionLabel->text().toStdString();
 
     // The text as it was, unsaved; nothing written to the character's files.
-    auto* text = qobject_cast<TextEditorWindow*>(restarted.window("ConstantsWindow"));
+    auto* text = qobject_cast<TextEditorWindow*>(restarted.loadedWindow(WindowKind::Constants));
     ASSERT_NE(text, nullptr);
     EXPECT_TRUE(text->modified());
     EXPECT_TRUE(text->editor()->toPlainText().endsWith("; unsaved when it crashed"));
     EXPECT_EQ(test::readFile(kit + "kit.cns"), constantsOnDisk);
     EXPECT_EQ(test::readFile(kit + "kit.sff"), "not an archive");
-    auto* notes = qobject_cast<TextEditorWindow*>(restarted.window("NotepadWindow"));
+    auto* notes = qobject_cast<TextEditorWindow*>(restarted.loadedWindow(WindowKind::Notepad));
     ASSERT_NE(notes, nullptr);
     EXPECT_TRUE(notes->modified());
     EXPECT_EQ(notes->editor()->toPlainText(), "scratch notes");
@@ -197,10 +212,10 @@ TEST_F(CrashTest, YesOpensTheCharacterOnTheLeftWorkspaceWithItsUnsavedWork)
     // Saved, the text is in the kit's file and its copy goes.
     ASSERT_TRUE(text->save());
     EXPECT_NE(test::readFile(kit + "kit.cns").find("; unsaved when it crashed"), std::string::npos);
-    restarted.updateRecoveryCopies();
+    next.app->documents->writeRecoveryCopies();
     const QList<StoredCopy> kept = RecoveryCopies(next.app->recoveryDir).readAll();
     ASSERT_EQ(kept.size(), 1);
-    EXPECT_EQ(kept[0].copy.window, "NotepadWindow");
+    EXPECT_TRUE(kept[0].copy.file.isEmpty()) << "the notepad's text, which has no file";
 
     // Save builds the SFF from the restored table.
     next.dialogs.clear();
@@ -208,16 +223,17 @@ TEST_F(CrashTest, YesOpensTheCharacterOnTheLeftWorkspaceWithItsUnsavedWork)
     acceptBuildOptions();
     sprites->saveSpriteArchive();
     ASSERT_TRUE(sprites->waitForBuild()) << next.dialogs.messageTexts().join("|").toStdString();
-    EXPECT_FALSE(back.modified());
-    restarted.updateRecoveryCopies();
+    EXPECT_FALSE(backTable->isModified());
     EXPECT_FALSE(fs::exists(next.app->workDir.toStdString() + "/" + kUnsavedIndexName.toStdString()));
 
     // Read again from the new archive, the changes are in it.
     next.dialogs.clear();
     restarted.reloadDefinition();
-    ASSERT_EQ(back.count(), 29) << next.dialogs.messageTexts().join("|").toStdString();
-    EXPECT_EQ(back.record(1).groupText, "4242");
-    EXPECT_FALSE(back.modified());
+    ASSERT_NE(test::spritesOf(*next.app), nullptr);
+    ASSERT_EQ(test::spritesOf(*next.app)->workspace().count(), 29)
+        << next.dialogs.messageTexts().join("|").toStdString();
+    EXPECT_EQ(test::spritesOf(*next.app)->workspace().record(1).groupText, "4242");
+    EXPECT_FALSE(test::spritesOf(*next.app)->isModified());
 }
 
 // The program itself, from a copy of its folder that it may not write to.

@@ -1,8 +1,8 @@
 // Opening real characters end to end: the main window runs the real sprite
 // tools and fills the sprite table.
 
+#include "documents/spawn_script.h"
 #include "shell/main_window.h"
-#include "shell/spawn_script.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -25,10 +25,12 @@ TEST(OpenRealCharacters, BothEditionsUnpackWithTheRealTools)
         main.openCharacter(QString::fromStdString(test::realchars(c.def)));
         EXPECT_TRUE(t.dialogs.messages.isEmpty()) << c.def << ": " << main.statusText().toStdString();
         EXPECT_EQ(main.statusText(), "Status: OK") << c.def;
-        ASSERT_EQ(t.app->sprites.count(), c.records) << c.def;
+        SpriteDocument* sprites = test::spritesOf(*t.app);
+        ASSERT_NE(sprites, nullptr) << c.def;
+        ASSERT_EQ(sprites->workspace().count(), c.records) << c.def;
         // Every record's picture is there, and the standing sprite can be found.
-        for (const auto& r : t.app->sprites.records())
-            EXPECT_TRUE(fileReady(t.app->sprites.imagePath(r))) << r.pcxFile;
-        EXPECT_TRUE(t.app->sprites.findSpriteRecord("0", "0").has_value()) << c.def;
+        for (const auto& r : sprites->workspace().records())
+            EXPECT_TRUE(fileReady(sprites->workspace().imagePath(r))) << r.pcxFile;
+        EXPECT_TRUE(sprites->workspace().findSpriteRecord("0", "0").has_value()) << c.def;
     }
 }

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <filesystem>
 
@@ -55,7 +56,7 @@ struct SwitchTest : ::testing::Test {
         main->openCharacter(QString::fromStdString(kit + "kit.def"));
         ASSERT_TRUE(main->characterOpen()) << t.dialogs.messageTexts().join("|").toStdString();
     }
-    TextEditorWindow* text(const char* name) { return qobject_cast<TextEditorWindow*>(main->openWindow(name)); }
+    TextEditorWindow* text(WindowKind kind) { return qobject_cast<TextEditorWindow*>(main->openWindow(kind)); }
     static void type(TextEditorWindow* window, const QString& words)
     {
         window->editor()->moveCursor(QTextCursor::End);
@@ -67,13 +68,13 @@ struct SwitchTest : ::testing::Test {
 
 TEST_F(SwitchTest, EveryEditorAsksFirstThenShowsTheNewCharactersFile)
 {
-    const char* editors[] = {"DefinitionWindow", "ConstantsWindow", "CommandsWindow", "AnimationTextWindow",
-                             "StateFileWindow"};
-    for (const char* name : editors)
-        ASSERT_NE(text(name), nullptr) << name;
-    qobject_cast<AnimationTextWindow*>(main->window("AnimationTextWindow"))->showCollisionBoxes();
-    ASSERT_NE(main->window("CollisionBoxWindow"), nullptr);
-    auto* states = qobject_cast<StateFileWindow*>(main->window("StateFileWindow"));
+    const WindowKind editors[] = {WindowKind::Definition, WindowKind::Constants, WindowKind::Commands,
+                                  WindowKind::AnimationText, WindowKind::States};
+    for (WindowKind kind : editors)
+        ASSERT_NE(text(kind), nullptr) << windowKey(kind);
+    qobject_cast<AnimationTextWindow*>(main->loadedWindow(WindowKind::AnimationText))->showCollisionBoxes();
+    ASSERT_NE(main->loadedWindow(WindowKind::CollisionBoxes), nullptr);
+    auto* states = qobject_cast<StateFileWindow*>(main->loadedWindow(WindowKind::States));
     type(states, "; mine");
     ASSERT_TRUE(states->modified());
 
@@ -83,7 +84,7 @@ TEST_F(SwitchTest, EveryEditorAsksFirstThenShowsTheNewCharactersFile)
     t.dialogs.answers.enqueue(Answer::Cancel);
     main->openCharacter(twinDef);
     ASSERT_EQ(t.dialogs.messageTexts(), QStringList{kUnsaved});
-    EXPECT_EQ(t.dialogs.messages[0].title, "ST file");
+    EXPECT_EQ(t.dialogs.messages[0].title, "kit.st");
     EXPECT_EQ(main->fileText().toStdString(), kit + "kit.def");
     EXPECT_TRUE(states->modified());
     EXPECT_TRUE(states->editor()->toPlainText().endsWith("; mine"));
@@ -94,8 +95,9 @@ TEST_F(SwitchTest, EveryEditorAsksFirstThenShowsTheNewCharactersFile)
     main->openCharacter(twinDef);
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{kUnsaved});
     EXPECT_EQ(main->fileText(), twinDef);
-    for (const char* name : editors) {
-        auto* window = qobject_cast<TextEditorWindow*>(main->window(name));
+    for (WindowKind kind : editors) {
+        const QString name = windowKey(kind);
+        auto* window = qobject_cast<TextEditorWindow*>(main->loadedWindow(kind));
         ASSERT_NE(window, nullptr) << name;
         EXPECT_TRUE(window->filePath().startsWith(QString::fromStdString(twin)))
             << name << ": " << window->filePath().toStdString();
@@ -103,35 +105,37 @@ TEST_F(SwitchTest, EveryEditorAsksFirstThenShowsTheNewCharactersFile)
     }
     EXPECT_EQ(states->currentStateFile().toStdString(), twin + "kit.st");
     EXPECT_TRUE(states->editor()->toPlainText().contains("; twin")) << "the twin's text is shown";
-    EXPECT_EQ(main->window("CollisionBoxWindow"), nullptr); // it showed the old AIR file
+    EXPECT_EQ(main->loadedWindow(WindowKind::CollisionBoxes), nullptr); // it showed the old AIR file
 
     // Save in the constants window writes the twin's file, never the kit's.
     const std::string kitConstants = test::readFile(kit + "kit.cns");
-    auto* constants = qobject_cast<TextEditorWindow*>(main->window("ConstantsWindow"));
+    auto* constants = qobject_cast<TextEditorWindow*>(main->loadedWindow(WindowKind::Constants));
     type(constants, "; saved");
     ASSERT_TRUE(constants->save());
     EXPECT_NE(test::readFile(twin + "kit.cns").find("; saved"), std::string::npos);
     EXPECT_EQ(test::readFile(kit + "kit.cns"), kitConstants);
 }
 
-TEST_F(SwitchTest, RecycleAsksTooAndCancelKeepsTheText)
+TEST_F(SwitchTest, RecycleKeepsTheCharactersDocumentsAndTheirChanges)
 {
-    auto* constants = text("ConstantsWindow");
+    auto* constants = text(WindowKind::Constants);
     type(constants, "; mine");
     t.dialogs.clear();
-    t.dialogs.answers.enqueue(Answer::Cancel);
-    main->toolbarAction("Recycle")->trigger();
-    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{kUnsaved});
+    main->toolbarAction(ToolbarCommand::Reload)->trigger();
+    EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|");
+    ASSERT_EQ(main->loadedWindow(WindowKind::Constants), constants);
     EXPECT_TRUE(constants->modified());
     EXPECT_TRUE(constants->editor()->toPlainText().endsWith("; mine"));
+    EXPECT_TRUE(constants->viewedDocument()->undoStack()->canUndo()) << "its history stays too";
 }
 
 TEST_F(SwitchTest, ACancelAtTheFourthQuestionOfTheCloseDownKeepsEveryWindowAndItsEdits)
 {
-    // Asked in the close-down's order: CMD, CNS, DEF, then ST.
-    const char* edited[] = {"StateFileWindow", "DefinitionWindow", "CommandsWindow", "ConstantsWindow"};
-    for (const char* name : edited)
-        type(text(name), QString("; edit of ") + name);
+    // Asked about in the order the files were opened.
+    const WindowKind edited[] = {WindowKind::States, WindowKind::Definition, WindowKind::Commands,
+                                 WindowKind::Constants};
+    for (WindowKind kind : edited)
+        type(text(kind), "; edit of " + windowKey(kind));
     std::map<std::string, std::string> before;
     for (const auto& entry : fs::directory_iterator(kit))
         before[entry.path().string()] = test::readFile(entry.path().string());
@@ -144,12 +148,13 @@ TEST_F(SwitchTest, ACancelAtTheFourthQuestionOfTheCloseDownKeepsEveryWindowAndIt
     QStringList titles;
     for (const auto& m : t.dialogs.messages)
         titles << m.title;
-    EXPECT_EQ(titles, (QStringList{"CMD file", "CNS file", "DEF file", "ST file"}));
-    for (const char* name : edited) {
-        auto* window = qobject_cast<TextEditorWindow*>(main->window(name));
+    EXPECT_EQ(titles, (QStringList{"kit.st", "kit.def", "kit.cmd", "kit.cns"}));
+    for (WindowKind kind : edited) {
+        const QString name = windowKey(kind);
+        auto* window = qobject_cast<TextEditorWindow*>(main->loadedWindow(kind));
         ASSERT_NE(window, nullptr) << name << " was closed";
         EXPECT_TRUE(window->modified()) << name;
-        EXPECT_TRUE(window->editor()->toPlainText().endsWith(QString("; edit of ") + name)) << name;
+        EXPECT_TRUE(window->editor()->toPlainText().endsWith("; edit of " + name)) << name;
     }
 
     // Answered No throughout, the program closes once, with nothing written.
@@ -164,7 +169,7 @@ TEST_F(SwitchTest, ACancelAtTheFourthQuestionOfTheCloseDownKeepsEveryWindowAndIt
 
 TEST_F(SwitchTest, TheSpriteWindowFollowsTheNewTableAndTakesNoInputMeanwhile)
 {
-    auto* sprites = qobject_cast<SpriteWindow*>(main->openWindow("SpriteWindow"));
+    auto* sprites = qobject_cast<SpriteWindow*>(main->openWindow(WindowKind::Sprites));
     ASSERT_NE(sprites, nullptr);
     const QString fresh = sprites->positionLabel->text();
     sprites->indexScrollBar->setValue(6);
@@ -182,10 +187,11 @@ TEST_F(SwitchTest, TheSpriteWindowFollowsTheNewTableAndTakesNoInputMeanwhile)
     main->openCharacter(QString::fromStdString(twin + "twin.def"));
     ASSERT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|").toStdString();
     EXPECT_FALSE(enabledWhileLoading);
-    EXPECT_EQ(t.app->sprites.count(), 28);
+    ASSERT_NE(test::spritesOf(*t.app), nullptr);
+    EXPECT_EQ(test::spritesOf(*t.app)->workspace().count(), 28);
     EXPECT_EQ(sprites->currentIndex(), 1);
     EXPECT_EQ(sprites->positionLabel->text(), fresh);
-    EXPECT_TRUE(t.app->decoder.spritePaletteCaptured);
+    EXPECT_TRUE(test::spritesOf(*t.app)->decoder().spritePaletteCaptured);
 
     // Recycle as well.
     sprites->indexScrollBar->setValue(3);
@@ -204,9 +210,10 @@ TEST(SpriteBuild, AnEmptyTableIsNotBuilt)
     registerWindows(main);
     main.openCharacter(QString::fromStdString(t.path("chars/empty/empty.def")));
     ASSERT_TRUE(main.characterOpen()) << t.dialogs.messageTexts().join("|").toStdString();
-    auto* sprites = qobject_cast<SpriteWindow*>(main.openWindow("SpriteWindow"));
+    auto* sprites = qobject_cast<SpriteWindow*>(main.openWindow(WindowKind::Sprites));
     ASSERT_NE(sprites, nullptr);
-    EXPECT_EQ(t.app->sprites.count(), 0);
+    ASSERT_NE(test::spritesOf(*t.app), nullptr);
+    EXPECT_EQ(test::spritesOf(*t.app)->workspace().count(), 0);
 
     t.dialogs.clear();
     sprites->saveSpriteArchive();

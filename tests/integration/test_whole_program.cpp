@@ -81,8 +81,9 @@ TEST(WholeProgram, CharactersThatFailToOpenLeaveTheOpenOneAsItWas)
     main.startUp();
     const QString def = QString::fromStdString(kit + "kit.def");
     main.openCharacter(def);
-    ASSERT_EQ(t.app->sprites.count(), 28);
-    auto* constants = qobject_cast<TextEditorWindow*>(main.openWindow("ConstantsWindow"));
+    ASSERT_NE(test::spritesOf(*t.app), nullptr);
+    ASSERT_EQ(test::spritesOf(*t.app)->workspace().count(), 28);
+    auto* constants = qobject_cast<TextEditorWindow*>(main.openWindow(WindowKind::Constants));
     ASSERT_NE(constants, nullptr);
     const auto before = filesUnder(t.dir().toStdString());
 
@@ -96,14 +97,14 @@ TEST(WholeProgram, CharactersThatFailToOpenLeaveTheOpenOneAsItWas)
 
     // The kit is still open, its workspace and files untouched, and editable.
     EXPECT_EQ(main.fileText(), def);
-    EXPECT_EQ(t.app->files.defFile, kit + "kit.def");
-    EXPECT_EQ(t.app->sprites.count(), 28);
+    EXPECT_EQ(test::files(*t.app).defFile, kit + "kit.def");
+    EXPECT_EQ(test::spritesOf(*t.app)->workspace().count(), 28);
     auto after = filesUnder(t.dir().toStdString());
     after.erase(t.path("spawn.sh")); // the script of the last tool run
     auto expected = before;
     expected.erase(t.path("spawn.sh"));
     EXPECT_EQ(after, expected);
-    ASSERT_EQ(main.window("ConstantsWindow"), constants);
+    ASSERT_EQ(main.loadedWindow(WindowKind::Constants), constants);
     constants->editor()->moveCursor(QTextCursor::End);
     constants->editor()->insertPlainText("; still the kit");
     EXPECT_TRUE(constants->modified());
@@ -125,22 +126,23 @@ TEST(WholeProgram, SampleCharacterThroughEveryWindow)
     main.startUp();
     main.openCharacter(QString::fromStdString(def));
     ASSERT_EQ(main.statusText(), "Status: OK");
-    ASSERT_EQ(t.app->sprites.count(), 28);
+    ASSERT_NE(test::spritesOf(*t.app), nullptr);
+    ASSERT_EQ(test::spritesOf(*t.app)->workspace().count(), 28);
 
     // Sprites: navigate, then the onion skin over the next frame.
-    auto* sff = qobject_cast<SpriteWindow*>(main.openWindow("SpriteWindow"));
+    auto* sff = qobject_cast<SpriteWindow*>(main.openWindow(WindowKind::Sprites));
     ASSERT_NE(sff, nullptr);
-    EXPECT_TRUE(t.app->decoder.spritePaletteCaptured);
+    EXPECT_TRUE(test::spritesOf(*t.app)->decoder().spritePaletteCaptured);
     sff->indexScrollBar->setValue(6);
     EXPECT_EQ(sff->currentIndex(), 6);
-    EXPECT_EQ(t.app->decoder.decodedPixels.height, 124);
+    EXPECT_EQ(test::spritesOf(*t.app)->decoder().decodedPixels.height, 124);
     sff->onionSkinBox->setChecked(true);
     sff->applyOnionSkinChoice();
     sff->indexScrollBar->setValue(7);
-    EXPECT_EQ(t.app->decoder.decodedPixels.width, 128);
+    EXPECT_EQ(test::spritesOf(*t.app)->decoder().decodedPixels.width, 128);
 
     // Sounds: the bank's first sample plays on the dummy driver.
-    auto* snd = qobject_cast<SoundWindow*>(main.openWindow("SoundWindow"));
+    auto* snd = qobject_cast<SoundWindow*>(main.openWindow(WindowKind::Sounds));
     ASSERT_NE(snd, nullptr);
     snd->play();
     EXPECT_TRUE(snd->player().playing());
@@ -148,27 +150,28 @@ TEST(WholeProgram, SampleCharacterThroughEveryWindow)
     EXPECT_FALSE(snd->player().playing());
 
     // Palettes: another palette recolours the working palette.
-    auto* act = qobject_cast<PaletteWindow*>(main.openWindow("PaletteWindow"));
+    auto* act = qobject_cast<PaletteWindow*>(main.openWindow(WindowKind::Palettes));
     ASSERT_NE(act, nullptr);
-    const Palette first = t.app->workingPalette;
+    const Palette first = act->model().workingPalette;
     act->switchToPalette(2);
-    EXPECT_NE(t.app->workingPalette, first);
+    EXPECT_NE(act->model().workingPalette, first);
 
     // Every text window shows its file, unmodified.
-    for (const char* name :
-         {"DefinitionWindow", "ConstantsWindow", "CommandsWindow", "AnimationTextWindow", "StateFileWindow"}) {
-        auto* text = qobject_cast<TextEditorWindow*>(main.openWindow(name));
+    for (WindowKind kind : {WindowKind::Definition, WindowKind::Constants, WindowKind::Commands,
+                            WindowKind::AnimationText, WindowKind::States}) {
+        const QString name = windowKey(kind);
+        auto* text = qobject_cast<TextEditorWindow*>(main.openWindow(kind));
         ASSERT_NE(text, nullptr) << name;
         EXPECT_FALSE(text->editor()->toPlainText().isEmpty()) << name;
         EXPECT_FALSE(text->modified()) << name;
     }
-    auto* air = qobject_cast<AnimationTextWindow*>(main.window("AnimationTextWindow"));
+    auto* air = qobject_cast<AnimationTextWindow*>(main.loadedWindow(WindowKind::AnimationText));
     closeNextModal();
     air->showFindDialog();
 
     // The animation preview, from the AIR window: play the standing action.
     air->showAnimationPreview();
-    auto* anim = qobject_cast<AnimationPreview*>(main.window("AnimationPreview"));
+    auto* anim = qobject_cast<AnimationPreview*>(main.loadedWindow(WindowKind::AnimationPreview));
     ASSERT_NE(anim, nullptr);
     anim->finishOpening();
     anim->actionCombo->setCurrentIndex(0);
@@ -181,15 +184,15 @@ TEST(WholeProgram, SampleCharacterThroughEveryWindow)
     anim->stop();
 
     air->showCollisionBoxes();
-    EXPECT_NE(main.window("CollisionBoxWindow"), nullptr);
+    EXPECT_NE(main.loadedWindow(WindowKind::CollisionBoxes), nullptr);
 
     // The calculator and the settings dialog.
-    auto* calc = qobject_cast<CalculatorWindow*>(main.openWindow("CalculatorWindow"));
+    auto* calc = qobject_cast<CalculatorWindow*>(main.openWindow(WindowKind::Calculator));
     ASSERT_NE(calc, nullptr);
     for (char key : std::string("7+2*3="))
         calc->typeKey(key);
     closeNextModal();
-    main.toolbarAction("Settings")->trigger();
+    main.toolbarAction(ToolbarCommand::Settings)->trigger();
 
     EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join(" | ").toStdString();
 

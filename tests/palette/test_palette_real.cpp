@@ -4,6 +4,7 @@
 
 #include "formats/act.h"
 #include "palette/palette_window.h"
+#include "palette/register_windows.h"
 #include "shell/main_window.h"
 #include "test_support.h"
 
@@ -11,10 +12,6 @@
 
 #include <QAction>
 #include <QMdiSubWindow>
-
-namespace vantrel {
-void registerPaletteWindows(MainWindow& main);
-}
 
 using namespace vantrel;
 
@@ -28,14 +25,16 @@ TEST(PaletteOnRealCharacter, SwitchingPalettesRecoloursTheFirstSprite)
     main.show();
     main.openCharacter(QString::fromStdString(test::realchars("winmugen-kfm/kfm.def")));
     ASSERT_EQ(main.statusText(), "Status: OK");
-    ASSERT_GT(t.app->sprites.count(), 0);
+    const SpriteDocument* sprites = test::spritesOf(*t.app);
+    ASSERT_TRUE(sprites && sprites->workspace().count() > 0);
 
-    main.toolbarAction("ACT")->trigger();
-    auto* w = qobject_cast<PaletteWindow*>(main.window("PaletteWindow"));
+    main.toolbarAction(ToolbarCommand::Palettes)->trigger();
+    auto* w = qobject_cast<PaletteWindow*>(main.loadedWindow(WindowKind::Palettes));
     ASSERT_TRUE(w);
     if (QMdiSubWindow* frame = main.subWindowOf(w))
         frame->resize(frame->minimumSizeHint().width(), 560);
-    EXPECT_EQ(w->sampleImagePath(), QString::fromStdString(t.app->sprites.imagePath(t.app->sprites.record(1))));
+    EXPECT_EQ(w->sampleImagePath(),
+              QString::fromStdString(sprites->workspace().imagePath(sprites->workspace().record(1))));
     for (int n = 7; n <= 12; ++n)
         EXPECT_FALSE(w->paletteAction(n)->isEnabled()) << n;
 
@@ -46,8 +45,8 @@ TEST(PaletteOnRealCharacter, SwitchingPalettesRecoloursTheFirstSprite)
     QList<QList<QRgb>> shown;
     for (int n = 1; n <= 6; ++n) {
         w->paletteAction(n)->trigger();
-        const Palette palette = readActFile(t.app->files.paletteFiles[n]).palette;
-        ASSERT_EQ(t.app->workingPalette, palette) << n;
+        const Palette palette = readActFile(test::files(*t.app).paletteFiles[n]).palette;
+        ASSERT_EQ(w->model().workingPalette, palette) << n;
         QImage sample = w->samplePicture();
         for (int i = 0; i < 256; ++i)
             ASSERT_EQ(sample.color(i), qRgb(palette[i].r, palette[i].g, palette[i].b)) << n << " " << i;

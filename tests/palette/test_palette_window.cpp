@@ -2,9 +2,9 @@
 #include "formats/act.h"
 #include "formats/pal.h"
 #include "palette/palette_window.h"
-#include "shell/action_icons.h"
 #include "shortcut_table.h"
 #include "test_support.h"
+#include "ui/action_icons.h"
 
 #include <gtest/gtest.h>
 
@@ -37,19 +37,23 @@ Palette kfmPalette(int n)
 struct PaletteWindowTest : ::testing::Test {
     test::TestApp t;
     App& app = *t.app;
-    Palette& palette = app.workingPalette;
     std::optional<PaletteWindow> window;
 
     PaletteWindowTest()
     {
-        app.files.characterDir = t.path("char/");
-        std::filesystem::create_directories(app.files.characterDir);
+        test::files(app).characterDir = t.path("char/");
+        std::filesystem::create_directories(test::files(app).characterDir);
         for (int n = 1; n <= 6; ++n)
-            app.files.paletteFiles[n] = kfm(n);
+            test::files(app).paletteFiles[n] = kfm(n);
         test::writeFile(t.path("tempsff/0-0.pcx"), test::readFile(test::realchars("pcx/gmarbles.pcx")));
-        app.sprites.records().push_back({"tempsff/0-0.pcx", "0", "0", "0", "0"});
+        useWorkspace({{"tempsff/0-0.pcx", "0", "0", "0", "0"}});
     }
+    // The character's sprites: the first record's picture is the sample.
+    void useWorkspace(std::vector<SpriteRecord> records) { test::setSprites(app, std::move(records)); }
     PaletteWindow& open() { return window.emplace(app); }
+    // The palette the window shows, and whether its document has changes not saved.
+    const Palette& palette() const { return window->model().workingPalette; }
+    bool modified() const { return window->document() && window->document()->isModified(); }
     // The toolbar button of this name.
     QAction* button(const QString& name) const
     {
@@ -94,13 +98,13 @@ TEST_F(PaletteWindowTest, OpensOnPaletteOneWithTheFirstSpriteAsSample)
     PaletteWindow& w = open();
     for (int n = 1; n <= 12; ++n)
         EXPECT_EQ(button(QStringLiteral("palette%1Action").arg(n))->isEnabled(), n <= 6) << n;
-    EXPECT_EQ(palette, kfmPalette(1));
+    EXPECT_EQ(palette(), kfmPalette(1));
     EXPECT_EQ(w.samplePicture().size(), QSize(142, 99));
-    expectSampleShows(palette);
+    expectSampleShows(palette());
     EXPECT_FALSE(button("undoAction")->isEnabled());
     click("palette3Action");
-    EXPECT_EQ(palette, kfmPalette(3));
-    expectSampleShows(palette);
+    EXPECT_EQ(palette(), kfmPalette(3));
+    expectSampleShows(palette());
 
     const std::string sprite = test::readFile(t.path("tempsff/0-0.pcx"));
     test::writeFile(t.path("tempsff/0-0.pcx"), std::string(300, '\x05')); // a damaged sample: said once
@@ -111,10 +115,10 @@ TEST_F(PaletteWindowTest, OpensOnPaletteOneWithTheFirstSpriteAsSample)
     EXPECT_TRUE(window->samplePicture().isNull());
     test::writeFile(t.path("tempsff/good.pcx"), sprite);
     click("chooseSampleAction", {}, t.path("tempsff/good.pcx"));
-    expectSampleShows(palette);
+    expectSampleShows(palette());
 
     t.dialogs.clear();
-    app.sprites.records().clear(); // an empty workspace: no sample, no complaint
+    useWorkspace({}); // an empty workspace: no sample, no complaint
     EXPECT_TRUE(open().samplePicture().isNull());
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
 }
@@ -154,12 +158,12 @@ TEST_F(PaletteWindowTest, TheCommandButtonsShowTheirCaptionsUnderAPictureOfTheir
         EXPECT_TRUE(window->paletteAction(n)->icon().isNull()) << n;
     }
 
-    // Save As has the save keys, named in its tip, and no key is bound twice.
+    // Save and Save As have their keys, named in their tips, and no key is bound twice.
     const QMap<QString, QStringList> keys = test::boundKeys(&*window);
     const QString saveAs =
         test::keyText(QKeySequence::keyBindings(QKeySequence::SaveAs).value(0, QKeySequence("Ctrl+Shift+S")));
-    for (const QString& key : {saveAs, test::keyText(QKeySequence::Save)})
-        EXPECT_EQ(keys.value(key), QStringList{"saveAsAction"}) << key.toStdString();
+    EXPECT_EQ(keys.value(saveAs), QStringList{"saveAsAction"});
+    EXPECT_EQ(keys.value(test::keyText(QKeySequence::Save)), QStringList{"saveAction"});
     EXPECT_EQ(test::keysBoundTwice(&*window), QStringList());
     for (QKeySequence::StandardKey key : {QKeySequence::Undo, QKeySequence::Redo})
         EXPECT_TRUE(keys.contains(test::keyText(key))) << test::keyText(key).toStdString();
@@ -172,7 +176,7 @@ TEST_F(PaletteWindowTest, GridPressesSelectAndTheBarsChangeTheSelectedColour)
     w.show();
     QTest::mouseClick(w.findChild<QWidget*>("paletteGrid"), Qt::LeftButton, {}, QPoint(191, 191));
     EXPECT_EQ(w.model().selectedIndex, 255);
-    const Rgb c = palette[255];
+    const Rgb c = palette()[255];
     EXPECT_EQ(std::pair(w.scrollBar(Channel::Red)->value(), w.numberEdit(Channel::Blue)->text().trimmed().toInt()),
               std::pair(int{c.r}, int{c.b}));
     EXPECT_EQ(w.selectedSwatch(), QColor(c.r, c.g, c.b));
@@ -185,12 +189,12 @@ TEST_F(PaletteWindowTest, GridPressesSelectAndTheBarsChangeTheSelectedColour)
     EXPECT_FALSE(button("undoAction")->isEnabled());
 
     w.pressGrid(5 * 12 + 3, 3);
-    const int raised = (palette[5].r + 40) % 256;
+    const int raised = (palette()[5].r + 40) % 256;
     w.scrollBar(Channel::Red)->setValue(raised);
-    EXPECT_EQ(palette[5].r, raised);
+    EXPECT_EQ(palette()[5].r, raised);
     EXPECT_EQ(w.numberEdit(Channel::Red)->text(), QStringLiteral(" %1").arg(raised));
     EXPECT_TRUE(button("undoAction")->isEnabled());
-    expectSampleShows(palette);
+    expectSampleShows(palette());
 }
 
 TEST_F(PaletteWindowTest, PickingFromTheSampleNumberBoxesAndColourChooser)
@@ -211,23 +215,23 @@ TEST_F(PaletteWindowTest, PickingFromTheSampleNumberBoxesAndColourChooser)
 
     QLineEdit* red = w.numberEdit(Channel::Red);
     red->clear();
-    EXPECT_EQ(palette[0].r, 0); // an empty box is 0 at once
+    EXPECT_EQ(palette()[0].r, 0); // an empty box is 0 at once
     QTest::keyClicks(red, "300");
     EXPECT_EQ(red->text(), "255");
-    EXPECT_EQ(std::pair(w.scrollBar(Channel::Red)->value(), int{palette[0].r}), std::pair(255, 255));
+    EXPECT_EQ(std::pair(w.scrollBar(Channel::Red)->value(), int{palette()[0].r}), std::pair(255, 255));
     w.numberEdit(Channel::Green)->clear();
     QTest::keyClicks(w.numberEdit(Channel::Green), "1a-2 ");
-    EXPECT_EQ(palette[0].g, 12);
+    EXPECT_EQ(palette()[0].g, 12);
 
     w.pressGrid(12 * 7, 0);
-    const Rgb before = palette[7];
+    const Rgb before = palette()[7];
     w.chooseColour(); // cancelled
-    EXPECT_EQ(palette[7], before);
+    EXPECT_EQ(palette()[7], before);
     t.dialogs.colours.enqueue(QColor(255, 0, 0));
     w.chooseColour();
-    EXPECT_EQ(palette[7], (Rgb{255, 0, 0}));
+    EXPECT_EQ(palette()[7], (Rgb{255, 0, 0}));
     EXPECT_EQ(std::pair(w.scrollBar(Channel::Red)->value(), w.scrollBar(Channel::Green)->value()), std::pair(255, 0));
-    expectSampleShows(palette);
+    expectSampleShows(palette());
 }
 
 TEST_F(PaletteWindowTest, PaletteFilesLoadSaveImportAndExport)
@@ -235,92 +239,88 @@ TEST_F(PaletteWindowTest, PaletteFilesLoadSaveImportAndExport)
     const std::string shortAct = t.path("char/short.act"), out = t.path("char/out.act");
     test::writeFile(shortAct, std::string(100, '\x11'));
     test::writeFile(out, std::string(2000, 'z'));
-    app.files.paletteFiles[7] = shortAct;
-    app.files.paletteFiles[8] = t.path("char/missing.act");
+    test::files(app).paletteFiles[7] = shortAct;
+    test::files(app).paletteFiles[8] = t.path("char/missing.act");
     PaletteWindow& w = open();
     for (const char* key : {"palette7Action", "palette8Action"}) { // broken files say so and keep the palette
         t.dialogs.clear();
         click(key);
         ASSERT_EQ(t.dialogs.messages.size(), 1) << key;
         EXPECT_TRUE(t.dialogs.messages[0].text.contains(".act")) << key;
-        EXPECT_EQ(palette, kfmPalette(1));
+        EXPECT_EQ(palette(), kfmPalette(1));
     }
     EXPECT_EQ(test::readFile(shortAct), std::string(100, '\x11'));
-    EXPECT_FALSE(std::filesystem::exists(app.files.paletteFiles[8]));
+    EXPECT_FALSE(std::filesystem::exists(test::files(app).paletteFiles[8]));
 
     click("saveAsAction"); // cancelled
     EXPECT_EQ(test::readFile(out).size(), 2000u);
-    EXPECT_EQ(t.dialogs.fileDialogs.last().directory, QString::fromStdString(app.files.characterDir));
+    EXPECT_EQ(t.dialogs.fileDialogs.last().directory, QString::fromStdString(test::files(app).characterDir));
     click("saveAsAction", {}, out); // a longer file is replaced by exactly 768 bytes
     EXPECT_EQ(test::readFile(out), test::readFile(kfm(1)));
 
     const std::string pal = t.path("char/kfm.pal"), bad = t.path("char/bad.pal");
     click("exportPalAction", {}, pal);
-    EXPECT_EQ(t.dialogs.fileDialogs.last().directory, QString::fromStdString(app.files.characterDir));
+    EXPECT_EQ(t.dialogs.fileDialogs.last().directory, QString::fromStdString(test::files(app).characterDir));
     click("palette2Action");
     test::writeFile(bad, "jasc-pal\r\n0100\r\n256\r\n");
     t.dialogs.clear();
     click("importPalAction", {}, bad);
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{kPalRejected});
-    EXPECT_EQ(palette, kfmPalette(2));
+    EXPECT_EQ(palette(), kfmPalette(2));
     click("importPalAction", {}, pal);
-    EXPECT_EQ(palette, kfmPalette(1));
-    EXPECT_TRUE(w.model().modified());
-    expectSampleShows(palette);
+    EXPECT_EQ(palette(), kfmPalette(1));
+    EXPECT_TRUE(modified());
+    expectSampleShows(palette());
 }
 
-TEST_F(PaletteWindowTest, SwitchingAsksAboutChangesAndTheCheckedButtonNamesThePaletteInTheEditor)
+TEST_F(PaletteWindowTest, SwitchingKeepsEachPalettesChangesAndTheCheckedButtonNamesThePaletteShown)
 {
-    app.files.paletteFiles[7] = t.path("char/missing.act");
+    test::files(app).paletteFiles[7] = t.path("char/missing.act");
     PaletteWindow& w = open();
     w.show();
     EXPECT_EQ(checkedPalette(), 1);
-    auto edit = [&] { w.scrollBar(Channel::Red)->setValue((palette[0].r + 1) % 256); };
+    click("palette3Action");
+    EXPECT_EQ(std::pair(checkedPalette(), palette()), std::pair(3, kfmPalette(3)));
+    // A file that does not load says so, and the palette shown stays.
+    click("palette7Action");
+    EXPECT_EQ(t.dialogs.messages.size(), 1);
+    EXPECT_EQ(std::pair(checkedPalette(), palette()), std::pair(3, kfmPalette(3)));
 
-    const std::string saved = t.path("char/saved.act");
-    const struct {
-        const char* step;
-        int button;
-        std::optional<Answer> answer; // set: the palette is edited first
-        std::string file;             // given to Save As, empty: cancelled
-        int checked;                  // afterwards
-        int paletteShown;             // the file whose colours the editor holds, 0: still the edited one
-    } steps[] = {
-        {"a plain switch", 3, {}, "", 3, 3},
-        {"a file that does not load", 7, {}, "", 3, 3},
-        {"cancelled at the question", 2, Answer::Cancel, "", 3, 0},
-        {"the edit dropped", 2, Answer::No, "", 2, 2},
-        {"Yes, then the save dialog cancelled", 5, Answer::Yes, "", 2, 0},
-        {"Yes, and saved", 1, Answer::Yes, saved, 1, 1},
-    };
-    for (const auto& s : steps) {
-        SCOPED_TRACE(s.step);
-        t.dialogs.clear();
-        if (s.answer)
-            edit();
-        const Palette before = palette;
-        click(QStringLiteral("palette%1Action").arg(s.button), s.answer, s.file);
-        EXPECT_EQ(checkedPalette(), s.checked);
-        EXPECT_EQ(palette, s.paletteShown ? kfmPalette(s.paletteShown) : before);
-        EXPECT_EQ(w.model().modified(), s.paletteShown == 0);
-        // Only an edit is asked about (the file that does not load says so).
-        ASSERT_EQ(t.dialogs.messages.size(), s.answer || s.button == 7 ? 1 : 0);
-        if (s.answer) {
-            EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::YesNoCancel);
-        }
-        if (!s.file.empty()) {
-            EXPECT_EQ(readActFile(s.file).palette, before);
-        }
-    }
-    edit();
-    t.dialogs.answers.enqueue(Answer::Cancel);
-    EXPECT_FALSE(w.close());
-    t.dialogs.answers.enqueue(Answer::No);
+    // An edited palette keeps its change when another is shown: nothing is asked.
+    t.dialogs.clear();
+    w.scrollBar(Channel::Red)->setValue((palette()[0].r + 1) % 256);
+    const Palette edited = palette();
+    click("palette2Action");
+    EXPECT_EQ(std::pair(checkedPalette(), palette()), std::pair(2, kfmPalette(2)));
+    EXPECT_FALSE(modified());
+    click("palette3Action");
+    EXPECT_EQ(palette(), edited);
+    EXPECT_TRUE(modified());
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    EXPECT_TRUE(w.editUndoAction()->isEnabled()) << "its history came back with it";
+
+    // Closing the window asks nothing and keeps the change in the document.
+    PaletteDocument* third = w.document();
     EXPECT_TRUE(w.close());
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    EXPECT_EQ(third->palette(), edited);
+
+    // Save writes the palette's own file.
+    const std::string copy = t.path("char/three.act");
+    std::filesystem::copy_file(kfm(3), copy);
+    std::filesystem::permissions(copy, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    test::files(app).paletteFiles[3] = copy;
+    open();
+    click("palette3Action");
+    w.scrollBar(Channel::Green)->setValue((palette()[0].g + 1) % 256);
+    click("saveAction");
+    EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|");
+    EXPECT_EQ(readActFile(copy).palette, palette());
+    EXPECT_FALSE(modified());
 
     // A character whose first palette does not load opens with none checked,
     // and a refused file leaves it so.
-    app.files.paletteFiles[1] = t.path("char/missing.act");
+    test::files(app).paletteFiles[1] = t.path("char/missing.act");
     open();
     EXPECT_EQ(checkedPalette(), 0);
     click("palette7Action");
@@ -336,7 +336,7 @@ using test::dropFiles;
 TEST_F(PaletteWindowTest, ADroppedActOrPalFileIsImported)
 {
     PaletteWindow& w = open();
-    ASSERT_EQ(palette, kfmPalette(1));
+    ASSERT_EQ(palette(), kfmPalette(1));
     const std::string pal = t.path("char/three.pal");
     test::writeFile(pal, palText(kfmPalette(3)));
     test::writeFile(t.path("char/notes.txt"), "no palette");
@@ -344,7 +344,7 @@ TEST_F(PaletteWindowTest, ADroppedActOrPalFileIsImported)
     test::writeFile(bad, std::string(10, '\x01'));
 
     EXPECT_FALSE(dropFiles(&w, {QString::fromStdString(t.path("char/notes.txt"))}));
-    EXPECT_EQ(palette, kfmPalette(1));
+    EXPECT_EQ(palette(), kfmPalette(1));
 
     const struct {
         std::string file;
@@ -359,12 +359,12 @@ TEST_F(PaletteWindowTest, ADroppedActOrPalFileIsImported)
         t.dialogs.clear();
         EXPECT_TRUE(dropFiles(&w, {QString::fromStdString(t.path("char/notes.txt")), QString::fromStdString(d.file)}))
             << d.file;
-        EXPECT_EQ(palette, d.expected) << d.file;
+        EXPECT_EQ(palette(), d.expected) << d.file;
         EXPECT_EQ(t.dialogs.messages.size(), d.message ? 1 : 0) << d.file;
         EXPECT_TRUE(t.dialogs.fileDialogs.isEmpty());
     }
-    EXPECT_TRUE(w.model().modified()); // an import is an edit still to be saved
-    expectSampleShows(palette);
+    EXPECT_TRUE(modified()); // an import is an edit still to be saved
+    expectSampleShows(palette());
 }
 
 // --- undo and redo -------------------------------------------------------------
@@ -402,19 +402,19 @@ TEST_F(PaletteWindowTest, EveryChangeIsOneStepUndoneAndDoneAgain)
         w.show();
         w.selectIndex(9);
         t.dialogs.colours.enqueue(QColor(1, 2, 3));
-        const Palette before = palette;
+        const Palette before = palette();
         c.change(w);
         t.dialogs.colours.clear();
-        const Palette after = palette;
+        const Palette after = palette();
         ASSERT_NE(after, before);
         ASSERT_EQ(w.undoStack()->count(), 1);
         EXPECT_EQ(w.editUndoAction()->text(), c.undoText);
-        EXPECT_TRUE(w.model().modified());
+        EXPECT_TRUE(modified());
 
         w.selectIndex(0);
         w.editUndoAction()->trigger();
-        EXPECT_EQ(palette, before);
-        EXPECT_FALSE(w.model().modified());
+        EXPECT_EQ(palette(), before);
+        EXPECT_FALSE(modified());
         expectSampleShows(before);
         if (std::string(c.undoText) != "Undo Import PAL") {
             EXPECT_EQ(w.model().selectedIndex, 9);
@@ -424,11 +424,11 @@ TEST_F(PaletteWindowTest, EveryChangeIsOneStepUndoneAndDoneAgain)
         }
         EXPECT_EQ(w.editRedoAction()->text(), QString(c.undoText).replace("Undo", "Redo"));
         w.editRedoAction()->trigger();
-        EXPECT_EQ(palette, after);
+        EXPECT_EQ(palette(), after);
         expectSampleShows(after);
         EXPECT_EQ(w.undoStack()->count(), 1); // showing the step made none
         button("undoAction")->trigger();
-        EXPECT_EQ(palette, before);
+        EXPECT_EQ(palette(), before);
         EXPECT_FALSE(button("undoAction")->isEnabled());
     }
 }
@@ -439,32 +439,33 @@ TEST_F(PaletteWindowTest, SavingMarksTheStateSavedAndLoadingStartsAfresh)
     w.show();
     w.selectIndex(3);
     const std::string out = t.path("char/out.act");
-    w.scrollBar(Channel::Red)->setValue((palette[3].r + 9) % 256);
+    w.scrollBar(Channel::Red)->setValue((palette()[3].r + 9) % 256);
     click("saveAsAction", {}, out);
     const std::string saved = test::readFile(out);
-    EXPECT_FALSE(w.model().modified());
+    EXPECT_FALSE(modified());
 
-    w.scrollBar(Channel::Green)->setValue((palette[3].g + 9) % 256);
+    w.scrollBar(Channel::Green)->setValue((palette()[3].g + 9) % 256);
     w.selectIndex(4);
-    w.scrollBar(Channel::Blue)->setValue((palette[4].b + 9) % 256);
+    w.scrollBar(Channel::Blue)->setValue((palette()[4].b + 9) % 256);
     EXPECT_EQ(w.undoStack()->count(), 3);
     w.editUndoAction()->trigger();
     w.editUndoAction()->trigger();
-    EXPECT_FALSE(w.model().modified());
+    EXPECT_FALSE(modified());
     w.editUndoAction()->trigger(); // before the save
-    EXPECT_TRUE(w.model().modified());
+    EXPECT_TRUE(modified());
     w.editRedoAction()->trigger();
     t.dialogs.files.enqueue(QString::fromStdString(out));
     EXPECT_TRUE(w.saveActAs());
     EXPECT_EQ(test::readFile(out), saved);
 
-    // Another palette file, or the character's, starts a new history.
-    w.scrollBar(Channel::Red)->setValue((palette[4].r + 1) % 256);
-    click("palette2Action", Answer::No);
+    // Another palette file has a history of its own; a palette's document
+    // going (another character) leaves nothing to undo.
+    w.scrollBar(Channel::Red)->setValue((palette()[4].r + 1) % 256);
+    click("palette2Action");
     EXPECT_EQ(w.undoStack()->count(), 0);
     EXPECT_FALSE(button("undoAction")->isEnabled());
-    w.scrollBar(Channel::Red)->setValue((palette[4].r + 1) % 256);
-    w.discardChanges();
-    EXPECT_EQ(w.undoStack()->count(), 0);
+    w.scrollBar(Channel::Red)->setValue((palette()[4].r + 1) % 256);
+    t.documents->closeDocument(w.document());
+    EXPECT_EQ(w.undoStack(), nullptr);
     EXPECT_FALSE(w.editUndoAction()->isEnabled());
 }

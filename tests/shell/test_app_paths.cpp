@@ -1,9 +1,9 @@
 // Where the program finds its tools and data: beside itself in the build
 // tree, in libexec/ and share/ of an installed copy.
 
+#include "documents/spawn_script.h"
 #include "shell/app_paths.h"
 #include "shell/main_window.h"
-#include "shell/spawn_script.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -66,9 +66,10 @@ TEST(AppPaths, TheProgramRunsTheToolsAndReadsTheDataWhereTheyWereFound)
     MainWindow main(*t.app);
     main.openCharacter(QString::fromStdString(t.path("hero/hero.def")));
     EXPECT_TRUE(main.characterOpen()) << main.statusText().toStdString();
-    EXPECT_EQ(t.app->sprites.count(), 1);
+    ASSERT_NE(test::spritesOf(*t.app), nullptr);
+    EXPECT_EQ(test::spritesOf(*t.app)->workspace().count(), 1);
     // The script names the tool by its full path, escaped for the shell.
-    const std::string script = test::readFile(spawnScriptPath(t.app->sprites.appDir()));
+    const std::string script = test::readFile(spawnScriptPath(test::spritesOf(*t.app)->workspace().appDir()));
     EXPECT_NE(script.find("\"" + t.path("lib exec/\\$(touch pwned); \\`x\\`") + "/sff2pcx\" \""), std::string::npos)
         << script;
     for (const std::string& where : {t.path(""), tools, t.path("lib exec")})

@@ -3,7 +3,9 @@
 
 #include "shell/character_loader.h"
 #include "shell/main_window.h"
+#include "sprites/sprite_commands.h"
 #include "test_support.h"
+#include "text/text_document.h"
 
 #include <gtest/gtest.h>
 
@@ -41,12 +43,10 @@ std::string randomBytes(std::size_t count)
     return bytes;
 }
 
-// A window whose hooks write what they are asked into a log; its answers are
-// set by the test.
-class HookedWindow : public QWidget {
+// A window that writes into a log when it follows a character or closes.
+class LoggedWindow : public QWidget {
 public:
-    explicit HookedWindow(QStringList& log) : log_(log) { }
-    bool allow = true;  // the answer to the unsaved-changes question
+    explicit LoggedWindow(QStringList& log) : log_(log) { }
     bool follow = true; // whether it can show the next character
 
 protected:
@@ -64,15 +64,10 @@ WindowHooks loggingHooks(QStringList& log, bool followsCharacter, bool character
 {
     WindowHooks hooks;
     hooks.characterFree = characterFree;
-    hooks.confirmDiscard = [&log](QWidget* w) {
-        log << "ask:" + w->objectName();
-        return static_cast<HookedWindow*>(w)->allow;
-    };
-    hooks.discardChanges = [&log](QWidget* w) { log << "drop:" + w->objectName(); };
     if (followsCharacter) {
         hooks.followCharacter = [&log](QWidget* w) {
             log << "follow:" + w->objectName();
-            return static_cast<HookedWindow*>(w)->follow;
+            return static_cast<LoggedWindow*>(w)->follow;
         };
     }
     return hooks;
@@ -97,11 +92,33 @@ struct CharacterSwitchTest : ::testing::Test {
         test::writeFile(dir + (sprite.empty() ? name + ".sff" : sprite), "SFF");
         return QString::fromStdString(dir + name + ".def");
     }
-    HookedWindow* open(const QString& name) { return static_cast<HookedWindow*>(main.openWindow(name)); }
-    void registerHooked(const QString& name, WindowHooks hooks)
+    LoggedWindow* open(WindowKind kind) { return static_cast<LoggedWindow*>(main.openWindow(kind)); }
+    void registerLogged(WindowKind kind, WindowHooks hooks)
     {
         main.registerWindow(
-            name, [this](App&) { return new HookedWindow(log); }, std::move(hooks));
+            kind, [this](App&) { return new LoggedWindow(log); }, std::move(hooks));
+    }
+    // A text file with a line of its own, opened as a document and changed.
+    TextDocument* editedText(const std::string& path)
+    {
+        test::writeFile(path, "; on disk\r\n");
+        const Result<TextDocument*> opened =
+            t.documents->open<TextDocument>(QString::fromStdString(path), [](const QString& file) {
+                return makeTextDocument(DocumentKind::Text, file);
+            });
+        EXPECT_TRUE(opened) << opened.error();
+        if (!opened)
+            return nullptr;
+        (*opened)->replaceBytes("; on disk\r\n; edited\r\n", "Edit");
+        EXPECT_TRUE((*opened)->isModified());
+        return *opened;
+    }
+    QStringList questionTitles() const
+    {
+        QStringList titles;
+        for (const auto& m : t.dialogs.messages)
+            titles << m.title;
+        return titles;
     }
 };
 
@@ -110,13 +127,14 @@ struct CharacterSwitchTest : ::testing::Test {
 TEST_F(CharacterSwitchTest, NothingOfTheOpenCharacterChangesUnlessTheNewOneOpensCompletely)
 {
     const QString hero = makeCharacter("hero", "[Files]\r\nsprite = hero.sff\r\nanim = hero.air\r\nst2 = hero2.st\r\n");
-    main.registerWindow("ConstantsWindow", [this](App&) { return new HookedWindow(log); });
+    main.registerWindow(WindowKind::Constants, [this](App&) { return new LoggedWindow(log); });
     main.openCharacter(hero);
     ASSERT_TRUE(main.characterOpen());
-    open("ConstantsWindow");
-    const CharacterFiles before = t.app->files;
+    open(WindowKind::Constants);
+    const CharacterFiles before = test::files(*t.app);
     const std::string index = test::readFile(t.path("tempsff.txt"));
-    const unsigned generation = t.app->sprites.generation();
+    const SpriteDocument* table = test::spritesOf(*t.app);
+    ASSERT_NE(table, nullptr);
 
     const std::string broken = t.path("chars/broken/broken.sff");
     const struct {
@@ -137,18 +155,18 @@ TEST_F(CharacterSwitchTest, NothingOfTheOpenCharacterChangesUnlessTheNewOneOpens
         t.dialogs.clear();
         main.openCharacter(c.def);
         EXPECT_EQ(t.dialogs.messageTexts(), QStringList{c.message}) << c.def.toStdString();
-        EXPECT_EQ(t.app->files.defFile, before.defFile) << c.def.toStdString();
-        EXPECT_EQ(t.app->files.spriteFile, before.spriteFile) << c.def.toStdString();
-        EXPECT_EQ(t.app->files.stateFiles, before.stateFiles) << c.def.toStdString();
-        EXPECT_EQ(t.app->sprites.count(), 2) << c.def.toStdString();
-        EXPECT_EQ(t.app->sprites.generation(), generation) << c.def.toStdString();
+        EXPECT_EQ(test::files(*t.app).defFile, before.defFile) << c.def.toStdString();
+        EXPECT_EQ(test::files(*t.app).spriteFile, before.spriteFile) << c.def.toStdString();
+        EXPECT_EQ(test::files(*t.app).stateFiles, before.stateFiles) << c.def.toStdString();
+        EXPECT_EQ(test::spritesOf(*t.app), table) << c.def.toStdString();
+        EXPECT_EQ(table->workspace().count(), 2) << c.def.toStdString();
         EXPECT_EQ(test::readFile(t.path("tempsff.txt")), index) << c.def.toStdString();
         EXPECT_TRUE(fs::exists(t.path("tempsff/s1.pcx"))) << c.def.toStdString();
         EXPECT_EQ(main.fileText(), hero) << c.def.toStdString();
         EXPECT_EQ(main.statusText(), "Status: OK") << c.def.toStdString();
         EXPECT_FALSE(main.recentFileAction(2)->isVisible()) << c.def.toStdString();
-        EXPECT_NE(main.window("ConstantsWindow"), nullptr) << c.def.toStdString();
-        EXPECT_TRUE(main.toolbarAction("SFF")->isEnabled()) << c.def.toStdString();
+        EXPECT_NE(main.loadedWindow(WindowKind::Constants), nullptr) << c.def.toStdString();
+        EXPECT_TRUE(main.toolbarAction(ToolbarCommand::Sprites)->isEnabled()) << c.def.toStdString();
         EXPECT_FALSE(fs::exists(CharacterLoader::stagingFolder(t.dir().toStdString()))) << c.def.toStdString();
     }
 
@@ -159,90 +177,150 @@ TEST_F(CharacterSwitchTest, NothingOfTheOpenCharacterChangesUnlessTheNewOneOpens
     main.openCharacter(three);
     EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|").toStdString();
     EXPECT_EQ(main.fileText(), three);
-    EXPECT_EQ(t.app->files.animationFile, "");
-    EXPECT_EQ(t.app->files.stateFiles[2], "");
-    EXPECT_EQ(t.app->sprites.count(), 3);
-    EXPECT_GT(t.app->sprites.generation(), generation);
-    EXPECT_FALSE(t.app->sprites.modified());
+    EXPECT_EQ(test::files(*t.app).animationFile, "");
+    EXPECT_EQ(test::files(*t.app).stateFiles[2], "");
+    ASSERT_NE(test::spritesOf(*t.app), nullptr);
+    EXPECT_EQ(test::spritesOf(*t.app)->workspace().count(), 3);
+    EXPECT_FALSE(test::spritesOf(*t.app)->isModified());
     EXPECT_NE(test::readFile(t.path("tempsff.txt")).find("three.sff"), std::string::npos);
     EXPECT_TRUE(fs::exists(t.path("tempsff/s0.pcx")));
-    EXPECT_EQ(main.window("ConstantsWindow"), nullptr); // it has no way to follow
+    EXPECT_EQ(main.loadedWindow(WindowKind::Constants), nullptr); // it has no way to follow
     for (const std::string& left :
          {CharacterLoader::stagingFolder(t.dir().toStdString()), CharacterLoader::retiredFolder(t.dir().toStdString())})
         EXPECT_FALSE(fs::exists(left)) << left;
 }
 
-TEST_F(CharacterSwitchTest, EveryWindowIsAskedBeforeTheSwitchThenFollowsOrCloses)
+TEST_F(CharacterSwitchTest, OnlyTheModifiedDocumentsTheSwitchDropsAreAskedAbout)
 {
-    registerHooked("ConstantsWindow", loggingHooks(log, true));
-    registerHooked("SoundWindow", loggingHooks(log, false));
-    registerHooked("StateFileWindow", loggingHooks(log, true));
-    registerHooked("NotepadWindow", loggingHooks(log, false, true));
-    const QString hero = makeCharacter("hero", "[Files]\r\nsprite = hero.sff\r\n");
-    const QString three = makeCharacter("three", "[Files]\r\nsprite = three.sff\r\n");
+    registerLogged(WindowKind::Constants, loggingHooks(log, true));
+    registerLogged(WindowKind::Sounds, loggingHooks(log, false));
+    registerLogged(WindowKind::States, loggingHooks(log, true));
+    registerLogged(WindowKind::Notepad, loggingHooks(log, false, true));
+    const QString hero = makeCharacter("hero", "[Files]\r\nsprite = hero.sff\r\ncns = hero.cns\r\ncmd = hero.cmd\r\n");
+    // The other character shares the hero's constants.
+    const QString three = makeCharacter("three", "[Files]\r\nsprite = three.sff\r\ncns = ../hero/hero.cns\r\n");
     main.openCharacter(hero);
-    for (const char* name : {"ConstantsWindow", "SoundWindow", "StateFileWindow", "NotepadWindow"})
-        open(name);
+    ASSERT_TRUE(main.characterOpen());
+    for (WindowKind kind : {WindowKind::Constants, WindowKind::Sounds, WindowKind::States, WindowKind::Notepad})
+        open(kind);
+    TextDocument* constants = editedText(t.path("chars/hero/hero.cns"));
+    TextDocument* commands = editedText(t.path("chars/hero/hero.cmd"));
+    TextDocument* notes = editedText(t.path("notes.txt")); // no character's file
+    ASSERT_TRUE(constants && commands && notes);
 
-    // Cancel at the second question: nothing is read, nothing dropped.
-    open("SoundWindow")->allow = false;
+    // Cancel: nothing is read, nothing dropped. Only the commands leave.
+    t.dialogs.answers.enqueue(Answer::Cancel);
     main.openCharacter(three);
-    EXPECT_EQ(log, (QStringList{"ask:ConstantsWindow", "ask:SoundWindow"}));
+    EXPECT_EQ(questionTitles(), QStringList{"hero.cmd"});
+    EXPECT_EQ(t.dialogs.messages[0].text, "You have unsaved changes.  Save them first?");
     EXPECT_EQ(main.fileText(), hero);
-    EXPECT_EQ(t.app->sprites.count(), 2);
+    EXPECT_TRUE(commands->isModified());
+    EXPECT_TRUE(log.isEmpty()) << log.join(" ").toStdString();
 
-    // A character that fails to open drops nothing either.
-    log.clear();
-    open("SoundWindow")->allow = true;
+    // A character that fails to open after the questions drops nothing either.
+    t.dialogs.clear();
+    t.dialogs.answers.enqueue(Answer::No);
+    t.dialogs.answers.enqueue(Answer::No);
     main.openCharacter(makeCharacter("broken", "[Files]\r\nsprite = broken.sff\r\n"));
-    EXPECT_EQ(log, (QStringList{"ask:ConstantsWindow", "ask:SoundWindow", "ask:StateFileWindow"}));
+    ASSERT_EQ(questionTitles().size(), 3) << t.dialogs.messageTexts().join("|");
+    EXPECT_EQ(questionTitles().mid(0, 2), (QStringList{"hero.cns", "hero.cmd"}));
+    EXPECT_TRUE(t.dialogs.messages[2].text.contains("cannot be unpacked")) << t.dialogs.messages[2].text;
+    EXPECT_EQ(t.app->documents->findDocument(QString::fromStdString(t.path("chars/hero/hero.cmd"))), commands);
+    EXPECT_TRUE(commands->isModified());
+    EXPECT_TRUE(constants->isModified());
+    EXPECT_EQ(main.fileText(), hero);
 
-    // Recycle asks as well; then the windows let their changes go and follow,
-    // or close. The notepad holds nothing of the character.
-    log.clear();
-    open("StateFileWindow")->follow = false;
+    // Recycle keeps every document of the character with its changes: nothing
+    // is asked but the sprite table's, which is unpacked anew.
+    SpriteDocument* table = test::spritesOf(*t.app);
+    ASSERT_NE(table, nullptr);
+    SpriteRecord renumbered = table->workspace().record(1);
+    renumbered.groupText = "77";
+    table->push(new EditRecordCommand(*table, "Group", 1, renumbered));
+    t.dialogs.clear();
+    t.dialogs.answers.enqueue(Answer::Cancel);
     main.reloadDefinition();
+    EXPECT_EQ(t.dialogs.messageTexts(),
+              QStringList{"The sprites have changes that are not in an SFF file yet. Save them first?"});
+    EXPECT_EQ(test::spritesOf(*t.app), table);
+    EXPECT_TRUE(table->isModified());
+    table->undoStack()->undo();
+
+    t.dialogs.clear();
+    open(WindowKind::States)->follow = false;
+    main.reloadDefinition();
+    EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|").toStdString();
     EXPECT_EQ(log,
-              (QStringList{"ask:ConstantsWindow", "ask:SoundWindow", "ask:StateFileWindow", "drop:ConstantsWindow",
-                           "drop:SoundWindow", "drop:StateFileWindow", "follow:ConstantsWindow", "close:SoundWindow",
-                           "follow:StateFileWindow", "close:StateFileWindow"}));
-    EXPECT_NE(main.window("ConstantsWindow"), nullptr);
-    EXPECT_NE(main.window("NotepadWindow"), nullptr);
-    EXPECT_EQ(main.window("SoundWindow"), nullptr);
-    EXPECT_EQ(main.window("StateFileWindow"), nullptr);
+              (QStringList{"follow:" + windowKey(WindowKind::Constants), "close:" + windowKey(WindowKind::Sounds),
+                           "follow:" + windowKey(WindowKind::States), "close:" + windowKey(WindowKind::States)}));
+    EXPECT_NE(main.loadedWindow(WindowKind::Constants), nullptr);
+    EXPECT_NE(main.loadedWindow(WindowKind::Notepad), nullptr);
+    EXPECT_EQ(main.loadedWindow(WindowKind::Sounds), nullptr);
+    EXPECT_EQ(main.loadedWindow(WindowKind::States), nullptr);
+    EXPECT_TRUE(constants->isModified());
+    EXPECT_TRUE(commands->isModified());
+
+    // No: the commands' changes go with their document; the shared constants
+    // and the notes stay as they are.
+    t.dialogs.clear();
+    t.dialogs.answers.enqueue(Answer::No);
+    main.openCharacter(three);
+    EXPECT_EQ(questionTitles(), QStringList{"hero.cmd"});
+    EXPECT_EQ(main.fileText(), three);
+    EXPECT_EQ(t.app->documents->findDocument(QString::fromStdString(t.path("chars/hero/hero.cmd"))), nullptr);
+    EXPECT_EQ(t.app->documents->findDocument(QString::fromStdString(t.path("chars/hero/hero.cns"))), constants);
+    EXPECT_TRUE(constants->isModified());
+    EXPECT_TRUE(notes->isModified());
+    EXPECT_EQ(test::readFile(t.path("chars/hero/hero.cmd")), "; on disk\r\n");
 }
 
-TEST_F(CharacterSwitchTest, TheCloseDownAsksEveryWindowBeforeItClosesAny)
+TEST_F(CharacterSwitchTest, TheCloseDownAsksAboutEveryDocumentBeforeItClosesAnyWindow)
 {
-    for (const char* name : {"PaletteWindow", "CommandsWindow", "NotepadWindow", "SoundWindow"})
-        registerHooked(name, loggingHooks(log, true, QString(name) == "NotepadWindow"));
-    main.openCharacter(makeCharacter("hero", "[Files]\r\nsprite = hero.sff\r\n"));
-    for (const char* name : {"SoundWindow", "NotepadWindow", "CommandsWindow", "PaletteWindow"})
-        open(name);
+    for (WindowKind kind : {WindowKind::Palettes, WindowKind::Commands, WindowKind::Notepad, WindowKind::Sounds})
+        registerLogged(kind, loggingHooks(log, true, kind == WindowKind::Notepad));
+    main.openCharacter(makeCharacter("hero", "[Files]\r\nsprite = hero.sff\r\ncmd = hero.cmd\r\n"));
+    for (WindowKind kind : {WindowKind::Sounds, WindowKind::Notepad, WindowKind::Commands, WindowKind::Palettes})
+        open(kind);
+    SpriteDocument* table = test::spritesOf(*t.app);
+    ASSERT_NE(table, nullptr);
+    SpriteRecord renumbered = table->workspace().record(1);
+    renumbered.groupText = "77";
+    table->push(new EditRecordCommand(*table, "Group", 1, renumbered));
+    for (const char* name : {"chars/hero/hero.cmd", "notes.txt", "other.txt"})
+        ASSERT_NE(editedText(t.path(name)), nullptr);
 
-    open("SoundWindow")->allow = false; // the fourth question
+    // Cancel at the fourth question: every window and every change stays.
+    for (Answer answer : {Answer::No, Answer::No, Answer::No, Answer::Cancel})
+        t.dialogs.answers.enqueue(answer);
     EXPECT_FALSE(main.close());
-    EXPECT_EQ(log, (QStringList{"ask:PaletteWindow", "ask:CommandsWindow", "ask:NotepadWindow", "ask:SoundWindow"}));
-    for (const char* name : {"PaletteWindow", "CommandsWindow", "NotepadWindow", "SoundWindow"})
-        EXPECT_NE(main.window(name), nullptr) << name;
+    EXPECT_EQ(questionTitles(), (QStringList{"hero.sff", "hero.cmd", "notes.txt", "other.txt"}));
+    EXPECT_TRUE(log.isEmpty()) << log.join(" ").toStdString();
+    for (WindowKind kind : {WindowKind::Palettes, WindowKind::Commands, WindowKind::Notepad, WindowKind::Sounds})
+        EXPECT_NE(main.loadedWindow(kind), nullptr) << windowKey(kind);
+    EXPECT_EQ(t.app->documents->modifiedDocuments().size(), 4U);
     EXPECT_TRUE(fs::exists(t.path("tempsff.txt")));
 
-    log.clear();
-    open("SoundWindow")->allow = true;
+    // No throughout: the windows close in their fixed order, the documents go
+    // unwritten, and so does the workspace.
+    t.dialogs.clear();
+    for (int i = 0; i < 4; ++i)
+        t.dialogs.answers.enqueue(Answer::No);
     EXPECT_TRUE(main.close());
-    EXPECT_EQ(log.mid(4, 4),
-              (QStringList{"drop:PaletteWindow", "drop:CommandsWindow", "drop:NotepadWindow", "drop:SoundWindow"}));
-    EXPECT_EQ(log.mid(8),
-              (QStringList{"close:PaletteWindow", "close:CommandsWindow", "close:NotepadWindow", "close:SoundWindow"}));
+    EXPECT_EQ(t.dialogs.messages.size(), 4);
+    EXPECT_EQ(log,
+              (QStringList{"close:" + windowKey(WindowKind::Palettes), "close:" + windowKey(WindowKind::Commands),
+                           "close:" + windowKey(WindowKind::Notepad), "close:" + windowKey(WindowKind::Sounds)}));
+    EXPECT_TRUE(t.app->documents->documents().empty());
+    EXPECT_EQ(test::readFile(t.path("chars/hero/hero.cmd")), "; on disk\r\n");
     EXPECT_FALSE(fs::exists(t.path("tempsff")));
 }
 
 TEST_F(CharacterSwitchTest, NoWindowTakesInputWhileACharacterLoads)
 {
     test::writeStandInUnpacker(t.dir().toStdString(), std::string("sleep 0.4\n") + kUnpacker);
-    registerHooked("SpriteWindow", loggingHooks(log, true));
+    registerLogged(WindowKind::Sprites, loggingHooks(log, true));
     main.openCharacter(makeCharacter("hero", "[Files]\r\nsprite = hero.sff\r\n"));
-    QWidget* sprites = open("SpriteWindow");
+    QWidget* sprites = open(WindowKind::Sprites);
 
     bool sawLoading = false;
     bool enabledWhileLoading = true;

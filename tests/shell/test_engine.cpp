@@ -1,8 +1,8 @@
 // Which engine quick-run starts, with which arguments, in which folder.
 
 #include "shell/engine.h"
-#include "shell/settings_store_qt.h"
 #include "test_support.h"
+#include "ui/settings_store_qt.h"
 
 #include <gtest/gtest.h>
 

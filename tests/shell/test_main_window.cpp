@@ -1,7 +1,8 @@
 #include "shell/main_window.h"
-#include "shell/status_progress.h"
 #include "shortcut_table.h"
 #include "test_support.h"
+#include "text/text_document.h"
+#include "ui/status_progress.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 #include <QUrl>
 
 #include <filesystem>
@@ -71,10 +73,24 @@ struct MainWindowTest : ::testing::Test {
         test::writeStandInUnpacker(t.dir().toStdString(), kGoodUnpacker);
     }
     QString def() const { return QString::fromStdString(charDir + "hero.def"); }
-    bool enabled(const char* caption) const { return main.toolbarAction(caption)->isEnabled(); }
+    // The toolbar button with this caption (captions compare exactly).
+    QAction* button(const QString& caption) const
+    {
+        for (int command = 0; command <= static_cast<int>(ToolbarCommand::Run); ++command) {
+            QAction* action = main.toolbarAction(static_cast<ToolbarCommand>(command));
+            if (action && action->text() == caption)
+                return action;
+        }
+        return nullptr;
+    }
+    bool enabled(const char* caption) const
+    {
+        QAction* action = button(caption);
+        return action && action->isEnabled();
+    }
     void press(const char* caption)
     {
-        QAction* button = main.toolbarAction(caption);
+        QAction* button = this->button(caption);
         ASSERT_NE(button, nullptr) << caption;
         button->trigger();
     }
@@ -89,7 +105,7 @@ TEST_F(MainWindowTest, OnlyTheCommandsThatNeedNoCharacterStartEnabledAndOpeningO
         EXPECT_TRUE(enabled(key)) << key;
     for (const char* key : {"Recycle", "DEF", "SFF", "CNS", "CMD", "AIR", "SND", "ST", "ACT", "Run"})
         EXPECT_FALSE(enabled(key)) << key;
-    EXPECT_EQ(main.windowTitle(), "Vantrel");
+    EXPECT_EQ(main.windowTitle(), "Vantrel[*]");
     EXPECT_EQ(main.fileText(), "No file loaded");
     EXPECT_EQ(main.statusText(), "Status: OK");
     EXPECT_FALSE(main.recentFilesSeparator()->isVisible());
@@ -102,7 +118,8 @@ TEST_F(MainWindowTest, OnlyTheCommandsThatNeedNoCharacterStartEnabledAndOpeningO
     for (const char* key : {"Recycle", "DEF", "SFF", "CNS", "CMD", "AIR", "SND", "ST", "ACT", "Run"})
         EXPECT_TRUE(enabled(key)) << key;
 
-    const SpriteWorkspace& ws = t.app->sprites;
+    ASSERT_NE(test::spritesOf(*t.app), nullptr);
+    const SpriteWorkspace& ws = test::spritesOf(*t.app)->workspace();
     ASSERT_EQ(ws.count(), 2);
     EXPECT_EQ(ws.record(2).pcxFile, "tempsff/s1.pcx");
     EXPECT_EQ(ws.record(2).groupText, "5000");
@@ -148,7 +165,7 @@ TEST_F(MainWindowTest, AFailingOrSilentToolSaysWhyAndChangesNothing)
         EXPECT_EQ(t2.dialogs.messages.value(0).title, "Vantrel");
         EXPECT_EQ(m.statusText(), "Status: OK");
         EXPECT_EQ(m.fileText(), "No file loaded");
-        EXPECT_FALSE(m.toolbarAction("SFF")->isEnabled());
+        EXPECT_FALSE(m.toolbarAction(ToolbarCommand::Sprites)->isEnabled());
         EXPECT_FALSE(m.recentFilesSeparator()->isVisible());
     }
 }
@@ -216,7 +233,7 @@ TEST_F(MainWindowTest, OpenDialogRecentMenuAndRecycle)
 TEST_F(MainWindowTest, EditorButtonsLoadAWindowOnceAndBringItForward)
 {
     int made = 0;
-    main.registerWindow("SpriteWindow", [&](App&) {
+    main.registerWindow(WindowKind::Sprites, [&](App&) {
         ++made;
         return new QWidget;
     });
@@ -224,9 +241,9 @@ TEST_F(MainWindowTest, EditorButtonsLoadAWindowOnceAndBringItForward)
     press("SFF");
     press("SFF");
     EXPECT_EQ(made, 1);
-    ASSERT_NE(main.window("SpriteWindow"), nullptr);
-    EXPECT_EQ(main.mdiArea()->activeSubWindow(), main.subWindowOf(main.window("SpriteWindow")));
-    EXPECT_EQ(main.toolbarAction("sff"), nullptr); // captions compare exactly
+    ASSERT_NE(main.loadedWindow(WindowKind::Sprites), nullptr);
+    EXPECT_EQ(main.mdiArea()->activeSubWindow(), main.subWindowOf(main.loadedWindow(WindowKind::Sprites)));
+    EXPECT_EQ(button("sff"), nullptr); // captions compare exactly
     press("Help");
     EXPECT_EQ(made, 1);
 }
@@ -235,14 +252,14 @@ TEST_F(MainWindowTest, CloseDownUnloadsInOrderDeletesTheWorkspaceAndHonoursCance
 {
     QStringList log;
     bool refuse = false;
-    const QStringList names = {"StateFileWindow",  "SpriteWindow",  "PaletteWindow",
-                               "DefinitionWindow", "NotepadWindow", "AnimationPreview"};
-    for (const QString& name : names)
-        main.registerWindow(name, [&](App&) { return new FakeWindow(log, refuse); });
+    const WindowKind kinds[] = {WindowKind::States,     WindowKind::Sprites, WindowKind::Palettes,
+                                WindowKind::Definition, WindowKind::Notepad, WindowKind::AnimationPreview};
+    for (WindowKind kind : kinds)
+        main.registerWindow(kind, [&](App&) { return new FakeWindow(log, refuse); });
     main.startUp();
     main.openCharacter(def());
-    for (const QString& name : names)
-        main.openWindow(name);
+    for (WindowKind kind : kinds)
+        main.openWindow(kind);
     ASSERT_TRUE(std::filesystem::exists(t.path("tempsff/s0.pcx")));
 
     // A window that answers Cancel keeps the program open, workspace and all.
@@ -320,7 +337,7 @@ TEST_F(MainWindowTest, TheFramesStandardKeysAreEachBoundOnceAndNamedInTheTips)
         {"SFF", "Edit the Spritesheet File (.sff)"},
     };
     for (const auto& row : tips)
-        EXPECT_EQ(main.toolbarAction(row.caption)->toolTip(), row.tip) << row.caption;
+        EXPECT_EQ(button(row.caption)->toolTip(), row.tip) << row.caption;
 }
 
 TEST_F(MainWindowTest, AKeyTheFocusedChildWindowBindsIsItsAloneAndHelpOpensTheContents)
@@ -332,11 +349,11 @@ TEST_F(MainWindowTest, AKeyTheFocusedChildWindowBindsIsItsAloneAndHelpOpensTheCo
         EXPECT_EQ(&app, t.app.get());
         ++frameHelp;
     });
-    main.registerWindow("KeyWindow", [&childHelp](App&) { return windowWithKey(Qt::Key_F1, childHelp); });
+    main.registerWindow(WindowKind::Calculator, [&childHelp](App&) { return windowWithKey(Qt::Key_F1, childHelp); });
     main.show();
     main.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
-    QWidget* child = main.openWindow("KeyWindow");
+    QWidget* child = main.openWindow(WindowKind::Calculator);
     auto* box = child->findChild<QLineEdit*>("box");
     box->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), box);
@@ -359,7 +376,7 @@ TEST_F(MainWindowTest, AKeyTheFocusedChildWindowBindsIsItsAloneAndHelpOpensTheCo
     EXPECT_EQ(frameHelp, 3);
 }
 
-TEST_F(MainWindowTest, ADroppedDefinitionOpensThroughTheOpenPathAndDiscardGuardsCanStopIt)
+TEST_F(MainWindowTest, ADroppedDefinitionOpensThroughTheOpenPathAndItsQuestionsCanStopIt)
 {
     main.startUp();
     bool entered = false;
@@ -371,29 +388,41 @@ TEST_F(MainWindowTest, ADroppedDefinitionOpensThroughTheOpenPathAndDiscardGuards
     EXPECT_FALSE(entered);
     EXPECT_EQ(main.fileText(), "No file loaded");
 
-    // The question about unsaved changes comes first; Cancel keeps all.
-    bool allow = false;
-    int asked = 0;
-    main.addDiscardGuard([&] {
-        ++asked;
-        return allow;
-    });
     sendDrop(&main, {QUrl::fromLocalFile(def())}, entered);
     EXPECT_TRUE(entered);
-    EXPECT_EQ(asked, 1);
-    EXPECT_EQ(main.fileText(), "No file loaded");
-    main.openCharacter(def()); // the same guard stops opening and closing
-    EXPECT_EQ(asked, 2);
-    EXPECT_EQ(main.fileText(), "No file loaded");
-    EXPECT_FALSE(main.close());
+    ASSERT_EQ(main.fileText(), def());
 
-    allow = true;
-    sendDrop(&main, {QUrl::fromLocalFile(QString::fromStdString(text)), QUrl::fromLocalFile(def())}, entered);
+    // The hero's animations have unsaved changes: another character dropped
+    // asks about them first, and Cancel keeps all.
+    test::writeFile(charDir + "hero.air", "[Begin Action 0]\r\n0,0, 0,0, 5\r\n");
+    const Result<TextDocument*> air =
+        t.documents->open<TextDocument>(QString::fromStdString(charDir + "hero.air"), [](const QString& file) {
+            return makeTextDocument(DocumentKind::Animations, file);
+        });
+    ASSERT_TRUE(air) << air.error();
+    (*air)->replaceBytes("; mine\r\n", "Edit");
+    const std::string other = t.path("chars/other/other.def");
+    test::writeFile(other, "[Files]\nsprite = o.sff\n");
+    test::writeFile(t.path("chars/other/o.sff"), "not really");
+    const QUrl otherUrl = QUrl::fromLocalFile(QString::fromStdString(other));
+
+    t.dialogs.answers.enqueue(Answer::Cancel);
+    sendDrop(&main, {otherUrl}, entered);
     EXPECT_TRUE(entered);
-    EXPECT_EQ(asked, 4);
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"You have unsaved changes.  Save them first?"});
     EXPECT_EQ(main.fileText(), def());
-    EXPECT_EQ(t.app->sprites.count(), 2);
-    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    t.dialogs.answers.enqueue(Answer::Cancel);
+    EXPECT_FALSE(main.close()); // the same question stops the close-down
+    EXPECT_TRUE((*air)->isModified());
+
+    t.dialogs.clear();
+    t.dialogs.answers.enqueue(Answer::No);
+    sendDrop(&main, {QUrl::fromLocalFile(QString::fromStdString(text)), otherUrl}, entered);
+    EXPECT_TRUE(entered);
+    EXPECT_EQ(t.dialogs.messages.size(), 1);
+    EXPECT_EQ(main.fileText().toStdString(), other);
+    EXPECT_EQ(t.documents->findDocument(QString::fromStdString(charDir + "hero.air")), nullptr);
+    EXPECT_EQ(test::readFile(charDir + "hero.air"), "[Begin Action 0]\r\n0,0, 0,0, 5\r\n");
     EXPECT_TRUE(main.close());
 }
 
@@ -434,8 +463,8 @@ TEST_F(MainWindowTest, UnpackingShowsABusyBarWhoseCancelLeavesTheOpenCharacterAs
     EXPECT_EQ(main.openError(), "");
     EXPECT_EQ(main.fileText(), def());
     EXPECT_EQ(main.statusText(), "Status: OK");
-    EXPECT_EQ(t.app->sprites.count(), 2);
-    EXPECT_EQ(t.app->files.defFile, charDir + "hero.def");
+    EXPECT_EQ(test::spritesOf(*t.app)->workspace().count(), 2);
+    EXPECT_EQ(test::files(*t.app).defFile, charDir + "hero.def");
     EXPECT_TRUE(std::filesystem::exists(app + "/tempsff/s1.pcx"));
     EXPECT_FALSE(std::filesystem::exists(app + "/tempsff.load"));
     QTest::qWait(1300);
@@ -474,7 +503,7 @@ TEST_F(MainWindowTest, AStepOfKnownLengthFillsTheBarAndEndsWithItsScope)
     alone.advance(1);
 }
 
-TEST_F(MainWindowTest, TheTitleNamesTheOpenCharacter)
+TEST_F(MainWindowTest, TheTitleNamesTheOpenCharacterAndMarksUnsavedChanges)
 {
     main.startUp();
     const struct {
@@ -482,11 +511,11 @@ TEST_F(MainWindowTest, TheTitleNamesTheOpenCharacter)
         const char* sprite; // nullptr: the .def names a sprite file that is not there
         const char* title;
     } opens[] = {
-        {"hero/hero.def", "hero.sff", "hero - Vantrel"},
-        {"kfm/kfm.v2.def", "kfm.sff", "kfm.v2 - Vantrel"},
-        {"big boss/Big Boss.DEF", "boss.sff", "Big Boss - Vantrel"},
+        {"hero/hero.def", "hero.sff", "hero[*] - Vantrel"},
+        {"kfm/kfm.v2.def", "kfm.sff", "kfm.v2[*] - Vantrel"},
+        {"big boss/Big Boss.DEF", "boss.sff", "Big Boss[*] - Vantrel"},
         // A character that does not open leaves the one before in the title.
-        {"gone/gone.def", nullptr, "Big Boss - Vantrel"},
+        {"gone/gone.def", nullptr, "Big Boss[*] - Vantrel"},
     };
     for (const auto& o : opens) {
         const std::filesystem::path def = t.path("chars/" + std::string(o.def));
@@ -496,5 +525,21 @@ TEST_F(MainWindowTest, TheTitleNamesTheOpenCharacter)
             test::writeFile((def.parent_path() / sprite).string(), "not really");
         main.openCharacter(QString::fromStdString(def.string()));
         EXPECT_EQ(main.windowTitle(), o.title) << o.def;
+        EXPECT_FALSE(main.isWindowModified()) << o.def;
     }
+
+    // Any document with unsaved changes marks the title until it is saved.
+    const std::string notes = t.path("notes.txt");
+    test::writeFile(notes, "a\n");
+    const Result<TextDocument*> text = t.documents->open<TextDocument>(
+        QString::fromStdString(notes), [](const QString& file) { return makeTextDocument(DocumentKind::Text, file); });
+    ASSERT_TRUE(text) << text.error();
+    (*text)->replaceBytes("b\n", "Edit");
+    EXPECT_TRUE(main.isWindowModified());
+    ASSERT_TRUE((*text)->save());
+    EXPECT_FALSE(main.isWindowModified());
+    (*text)->replaceBytes("c\n", "Edit");
+    EXPECT_TRUE(main.isWindowModified());
+    (*text)->undoStack()->undo();
+    EXPECT_FALSE(main.isWindowModified());
 }

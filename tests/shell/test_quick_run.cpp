@@ -8,6 +8,7 @@
 #include "shell/quick_run.h"
 #include "shell/settings_dialog.h"
 #include "test_support.h"
+#include "text/text_document.h"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +69,7 @@ struct QuickRunTest : ::testing::Test {
         test::writeFile(charDir + "fox.def", "[Files]\r\nsprite = fox.sff\r\n");
         test::writeFile(charDir + "fox.sff", "archive");
         test::writeStandInUnpacker(t.dir().toStdString(), kUnpacker);
-        main.registerWindow("SettingsDialog", [this](App&) {
+        main.registerWindow(WindowKind::Settings, [this](App&) {
             ++settingsShown;
             return nullptr;
         });
@@ -121,7 +122,7 @@ TEST_F(QuickRunTest, EachUsualEngineNameStartsWithTheFolderNameTwiceInTheEngineF
         for (const std::string other : {"Ikemen_GO", "Ikemen_GO_Linux", "mugen", "mugen.exe"})
             fs::remove(engine + "/" + other);
         putRecorder(engine + "/" + name);
-        main.toolbarAction("Run")->trigger();
+        main.toolbarAction(ToolbarCommand::Run)->trigger();
         const std::vector<std::string> expected = name == "mugen.exe"
             ? std::vector<std::string>{fs::canonical(engine), bin + "/wine", engine + "/mugen.exe", kTrickyName,
                                        kTrickyName}
@@ -133,6 +134,69 @@ TEST_F(QuickRunTest, EachUsualEngineNameStartsWithTheFolderNameTwiceInTheEngineF
     EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|").toStdString();
 }
 
+TEST_F(QuickRunTest, UnsavedChangesAreSavedOrLeftAsTheUserSaysBeforeTheEngineRuns)
+{
+    openCharacter();
+    putRecorder(engine + "/Ikemen_GO");
+    const std::string def = charDir + "fox.def";
+    const std::string onDisk = test::readFile(def);
+    const Result<TextDocument*> opened =
+        t.documents->open<TextDocument>(QString::fromStdString(def), [](const QString& file) {
+            return makeTextDocument(DocumentKind::Definition, file);
+        });
+    ASSERT_TRUE(opened) << opened.error();
+    TextDocument* doc = *opened;
+    doc->replaceBytes(onDisk + "; edited\r\n", "Edit");
+    const QStringList question{"Save all changes before running?"};
+
+    // Cancel: nothing runs, nothing is written.
+    t.dialogs.choices.enqueue(2);
+    main.toolbarAction(ToolbarCommand::Run)->trigger();
+    EXPECT_EQ(t.dialogs.messageTexts(), question);
+    QTest::qWait(300);
+    EXPECT_FALSE(fs::exists(record));
+    EXPECT_TRUE(doc->isModified());
+
+    // Run Without Saving: the engine reads the file as it is on disk.
+    t.dialogs.clear();
+    t.dialogs.choices.enqueue(1);
+    main.toolbarAction(ToolbarCommand::Run)->trigger();
+    EXPECT_FALSE(recorded().empty());
+    EXPECT_EQ(test::readFile(def), onDisk);
+    EXPECT_TRUE(doc->isModified());
+
+    // Save All: saved first, then run.
+    t.dialogs.clear();
+    t.dialogs.choices.enqueue(0);
+    main.toolbarAction(ToolbarCommand::Run)->trigger();
+    EXPECT_EQ(t.dialogs.messageTexts(), question);
+    EXPECT_FALSE(recorded().empty());
+    EXPECT_EQ(test::readFile(def), onDisk + "; edited\r\n");
+    EXPECT_FALSE(doc->isModified());
+
+    // Set to save without asking: no question at all.
+    EngineSettings settings = loadEngineSettings(*t.store);
+    settings.saveBeforeRun = true;
+    saveEngineSettings(*t.store, settings);
+    doc->replaceBytes(onDisk + "; again\r\n", "Edit");
+    t.dialogs.clear();
+    main.toolbarAction(ToolbarCommand::Run)->trigger();
+    EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|");
+    EXPECT_FALSE(recorded().empty());
+    EXPECT_EQ(test::readFile(def), onDisk + "; again\r\n");
+
+    // A save that fails stops the run.
+    doc->replaceBytes(onDisk + "; refused\r\n", "Edit");
+    fs::permissions(def, fs::perms::owner_write, fs::perm_options::remove);
+    t.dialogs.clear();
+    main.toolbarAction(ToolbarCommand::Run)->trigger();
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"fox.def is read-only."});
+    QTest::qWait(300);
+    EXPECT_FALSE(fs::exists(record));
+    EXPECT_TRUE(doc->isModified());
+    fs::permissions(def, fs::perms::owner_write, fs::perm_options::add);
+}
+
 TEST_F(QuickRunTest, TheSetEngineArgumentsAndFolderAreUsed)
 {
     openCharacter();
@@ -142,7 +206,7 @@ TEST_F(QuickRunTest, TheSetEngineArgumentsAndFolderAreUsed)
     const std::string folder = t.path("a folder; of $(its) own");
     fs::create_directories(folder);
     saveEngineSettings(*t.store, {other, "-p1 \"%d\" -name %c -rounds 1", folder});
-    main.toolbarAction("Run")->trigger();
+    main.toolbarAction(ToolbarCommand::Run)->trigger();
     EXPECT_EQ(recorded(),
               (std::vector<std::string>{fs::canonical(folder), other, "-p1", charDir + "fox.def", "-name", kTrickyName,
                                         "-rounds", "1"}));
@@ -156,7 +220,7 @@ TEST_F(QuickRunTest, AnEngineThatFailsAtOnceHasTheEndOfItsLogShown)
     for (int k = 1; k <= 20; ++k)
         lines += "echo line " + std::to_string(k) + "\n";
     putRecorder(engine + "/mugen", lines + "echo 'error: stage not found' >&2\nexit 3");
-    main.toolbarAction("Run")->trigger();
+    main.toolbarAction(ToolbarCommand::Run)->trigger();
     auto* runner = main.findChild<EngineRunner*>();
     ASSERT_NE(runner, nullptr);
     QSignalSpy endedSpy(runner, &EngineRunner::engineEnded);
@@ -178,7 +242,7 @@ TEST_F(QuickRunTest, AnEngineThatFailsAtOnceHasTheEndOfItsLogShown)
     // A clean exit says nothing.
     putRecorder(engine + "/mugen", "echo fine");
     t.dialogs.clear();
-    main.toolbarAction("Run")->trigger();
+    main.toolbarAction(ToolbarCommand::Run)->trigger();
     ASSERT_TRUE(endedSpy.wait(10000));
     EXPECT_FALSE(endedSpy.at(1).at(2).toBool());
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
@@ -195,7 +259,7 @@ TEST_F(QuickRunTest, WithNoEngineTheMessageSaysWhatWasLookedForAndOffersTheSetti
     for (const Answer answer : {Answer::No, Answer::Yes}) {
         t.dialogs.clear();
         t.dialogs.answers.enqueue(answer);
-        main.toolbarAction("Run")->trigger();
+        main.toolbarAction(ToolbarCommand::Run)->trigger();
         ASSERT_EQ(t.dialogs.messages.size(), 1);
         EXPECT_EQ(t.dialogs.messages[0].text, expected);
         EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::YesNo);
@@ -207,7 +271,7 @@ TEST_F(QuickRunTest, WithNoEngineTheMessageSaysWhatWasLookedForAndOffersTheSetti
     fs::permissions(broken, fs::perms::owner_all);
     saveEngineSettings(*t.store, {broken, "", ""});
     t.dialogs.clear();
-    main.toolbarAction("Run")->trigger();
+    main.toolbarAction(ToolbarCommand::Run)->trigger();
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"The engine could not be started."});
 }
 

@@ -1,16 +1,18 @@
 // Unsaved work kept through a crash: each copy's own folder, the recovery
 // copies of text, and the offer to restore what a crashed run left.
 
+#include "documents/recovery_copies.h"
+#include "documents/workspace_folders.h"
 #include "shell/main_window.h"
-#include "shell/recovery_copies.h"
-#include "shell/workspace_folders.h"
 #include "test_support.h"
+#include "text/text_document.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -19,9 +21,12 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <filesystem>
+#include <functional>
 
 using namespace vantrel;
 using test::TestApp;
@@ -30,48 +35,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A window holding some text, modified or not, in a file or none.
-class TextHolder : public QWidget {
-public:
-    QString file;
-    QString text;
-    bool modified = false;
-    bool acceptsRestore = true;
-};
-
-WindowHooks holderHooks(bool characterFree)
+// A copy of the unsaved changes of a document.
+RecoveryCopy copyOf(const QString& character, const QString& file, const QByteArray& bytes,
+                    DocumentKind kind = DocumentKind::Text)
 {
-    WindowHooks hooks;
-    hooks.characterFree = characterFree;
-    hooks.unsavedText = [](QWidget* w) -> std::optional<RecoveryText> {
-        const auto* holder = static_cast<TextHolder*>(w);
-        if (!holder->modified)
-            return std::nullopt;
-        return RecoveryText{{}, {}, holder->file, holder->text};
-    };
-    hooks.restoreText = [](QWidget* w, const RecoveryText& copy) {
-        auto* holder = static_cast<TextHolder*>(w);
-        if (!holder->acceptsRestore)
-            return false;
-        holder->file = copy.file;
-        holder->text = copy.text;
-        holder->modified = true;
-        return true;
-    };
-    return hooks;
+    return {character, file, kind, bytes};
 }
 
 // The folder a run that crashed left in `root`, owned by `owner`, with
-// recovery copies of text; empty: none.
+// recovery copies of documents.
 QString leaveRun(const QString& root, const QString& name, const WorkspaceOwner& owner,
-                 const QList<RecoveryText>& texts = {})
+                 const QList<RecoveryCopy>& copies = {})
 {
     const QString folder = root + "/" + name;
     EXPECT_TRUE(QDir().mkpath(folder));
     EXPECT_TRUE(writeOwner(folder, owner));
-    const RecoveryCopies copies(folder + "/" + kRecoveryFolderName);
-    for (const RecoveryText& text : texts)
-        EXPECT_TRUE(copies.write(text));
+    const RecoveryCopies kept(folder + "/" + kRecoveryFolderName);
+    for (int i = 0; i < copies.size(); ++i)
+        EXPECT_TRUE(kept.write("copy" + QString::number(i), copies[i]));
     return folder;
 }
 
@@ -85,6 +66,18 @@ WorkspaceOwner running()
     return currentProcess();
 }
 
+// Lets events run until `done` holds or five seconds have passed.
+bool waitFor(const std::function<bool()>& done)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return done();
+}
+
 struct RecoveryTest : ::testing::Test {
     TestApp t;
     QString root = t.dir() + "/cache/workspaces";
@@ -95,16 +88,27 @@ struct RecoveryTest : ::testing::Test {
         test::useOwnWorkspace(*t.app, root);
         t.store->write(kProgramSettings, "ShowTips", "False");
         main = std::make_unique<MainWindow>(*t.app);
+        WindowHooks free;
+        free.characterFree = true;
         main->registerWindow(
-            "NotepadWindow", [](App&) { return new TextHolder; }, holderHooks(true));
-        main->registerWindow(
-            "ConstantsWindow", [](App&) { return new TextHolder; }, holderHooks(false));
+            WindowKind::Notepad, [](App&) { return new QWidget; }, free);
     }
-    TextHolder* open(const QString& name) { return static_cast<TextHolder*>(main->openWindow(name)); }
     QStringList copyFiles() const { return QDir(t.app->recoveryDir).entryList(QDir::Files, QDir::Name); }
+    QList<StoredCopy> copies() const { return RecoveryCopies(t.app->recoveryDir).readAll(); }
+    // A text file on disk, opened as a document.
+    TextDocument* openText(const std::string& relative, const std::string& bytes)
+    {
+        test::writeFile(t.path(relative), bytes);
+        const Result<TextDocument*> opened =
+            t.documents->open<TextDocument>(QString::fromStdString(t.path(relative)), [](const QString& file) {
+                return makeTextDocument(DocumentKind::Text, file);
+            });
+        EXPECT_TRUE(opened) << opened.error();
+        return opened ? *opened : nullptr;
+    }
 };
 
-const QString kTwoTexts = "Vantrel did not close cleanly. Restore the unsaved text of 2 files?\n\n"
+const QString kTwoFiles = "Vantrel did not close cleanly. Restore the unsaved changes of 2 files?\n\n"
                           "Yes restores it, No keeps it for the next start, Discard deletes it.";
 
 } // namespace
@@ -114,28 +118,38 @@ TEST(RecoveryCopies, WriteReadAndRemove)
     QTemporaryDir dir;
     const RecoveryCopies copies(dir.path() + "/r");
     EXPECT_TRUE(copies.readAll().isEmpty()); // no folder yet
-    ASSERT_TRUE(copies.write({"ConstantsWindow", "/c/hero.def", "/c/hero.cns", "[Data]\nlife = 1000\n\u00e9"}));
-    ASSERT_TRUE(copies.write({"NotepadWindow", "", "", "scratch"}));
-    ASSERT_TRUE(copies.write({"NotepadWindow", "", "", "scratch, later"}));
+    const QByteArray act("\x00\xff\x10 binary", 10);
+    ASSERT_TRUE(copies.write(
+        "a", copyOf("/c/hero.def", "/c/hero.cns", "[Data]\nlife = 1000\n\xc3\xa9", DocumentKind::Constants)));
+    ASSERT_TRUE(copies.write("b", copyOf("/c/hero.def", "/c/pal1.act", act, DocumentKind::Palette)));
+    ASSERT_TRUE(copies.write("c", copyOf("", "", "scratch")));
+    ASSERT_TRUE(copies.write("c", copyOf("", "", "scratch, later")));
     test::writeFile(dir.path().toStdString() + "/r/junk.json", "{ not json");
     test::writeFile(dir.path().toStdString() + "/r/notes.txt", "{}");
+    // A copy as earlier versions kept it, of a window's text.
+    test::writeFile(
+        dir.path().toStdString() + "/r/d.json",
+        R"({"window": "ConstantsWindow", "character": "/c/hero.def", "file": "/c/hero.cns", "text": "old"})");
 
     QList<StoredCopy> found = copies.readAll();
-    ASSERT_EQ(found.size(), 2);
-    EXPECT_EQ(found[0].copy.window, "ConstantsWindow");
+    ASSERT_EQ(found.size(), 4);
     EXPECT_EQ(found[0].copy.character, "/c/hero.def");
     EXPECT_EQ(found[0].copy.file, "/c/hero.cns");
-    EXPECT_EQ(found[0].copy.text, QString("[Data]\nlife = 1000\n\u00e9"));
-    EXPECT_EQ(found[1].copy.text, "scratch, later");
+    EXPECT_EQ(found[0].copy.kind, DocumentKind::Constants);
+    EXPECT_EQ(found[0].copy.bytes, QByteArray("[Data]\nlife = 1000\n\xc3\xa9"));
+    EXPECT_EQ(found[1].copy.bytes, act) << "bytes that are no text come back whole";
+    EXPECT_EQ(found[1].copy.kind, DocumentKind::Palette);
+    EXPECT_EQ(found[2].copy.bytes, "scratch, later");
+    EXPECT_EQ(found[3].copy.bytes, "old");
+    EXPECT_EQ(found[3].copy.kind, DocumentKind::Constants);
 
-    copies.remove("NotepadWindow");
+    copies.remove("c");
     found = copies.readAll();
-    ASSERT_EQ(found.size(), 1);
-    EXPECT_EQ(found[0].copy.window, "ConstantsWindow");
+    ASSERT_EQ(found.size(), 3);
     EXPECT_TRUE(QFile::exists(dir.path() + "/r/junk.json")); // left alone
 
     // No folder, no copies.
-    EXPECT_FALSE(RecoveryCopies().write({"NotepadWindow", "", "", "x"}));
+    EXPECT_FALSE(RecoveryCopies().write("x", copyOf("", "", "x")));
 }
 
 TEST(WorkspaceFolders, AnOwnerRunsOnlyAsTheSameProcess)
@@ -183,7 +197,7 @@ TEST(WorkspaceFolders, EachCopyHasItsOwnAndTheLeftOnesAreFound)
     QDir().mkpath(root + "/being-made");
     EXPECT_TRUE(findLeftWorkspaces(root, first.folder).isEmpty());
 
-    const QString older = leaveRun(root, "1-old", ended("/c/a.def"), {{"NotepadWindow", "", "", "notes"}});
+    const QString older = leaveRun(root, "1-old", ended("/c/a.def"), {copyOf("", "", "notes")});
     const QString newer = leaveRun(root, "2-new", ended("/c/b.def"));
     test::writeFile((newer + "/tempsff.txt").toStdString(), "index\r\n");
     test::writeFile((newer + "/" + kUnsavedIndexName).toStdString(), "index\r\n");
@@ -211,48 +225,53 @@ TEST(WorkspaceFolders, EachCopyHasItsOwnAndTheLeftOnesAreFound)
     EXPECT_EQ(left[2].folder, older);
     EXPECT_FALSE(left[2].spriteWorkspace);
     ASSERT_EQ(left[2].texts.size(), 1);
-    EXPECT_EQ(left[2].texts[0].copy.text, "notes");
+    EXPECT_EQ(left[2].texts[0].copy.bytes, "notes");
 
     EXPECT_TRUE(removeWorkspace(newer));
     EXPECT_FALSE(QFileInfo::exists(newer));
     EXPECT_EQ(findLeftWorkspaces(root, first.folder).size(), 2);
 }
 
-TEST_F(RecoveryTest, CopiesFollowTheUnsavedTextAtMostEveryThirtySeconds)
+TEST_F(RecoveryTest, EachModifiedDocumentHasACopyAMomentAfterItsLastChangeUntilItIsClean)
 {
     main->startUp();
-    TextHolder* notes = open("NotepadWindow");
-    main->updateRecoveryCopies();
+    t.documents->setRecoveryDelay(40);
+    TextDocument* notes = openText("notes.txt", "on disk\n");
+    TextDocument* other = openText("other.txt", "other\n");
+    ASSERT_TRUE(notes && other);
     EXPECT_TRUE(copyFiles().isEmpty()); // nothing unsaved
 
-    notes->text = "first";
-    notes->modified = true;
-    main->updateRecoveryCopies();
-    QList<StoredCopy> found = RecoveryCopies(t.app->recoveryDir).readAll();
-    ASSERT_EQ(found.size(), 1);
-    EXPECT_EQ(found[0].copy.window, "NotepadWindow");
-    EXPECT_EQ(found[0].copy.text, "first");
+    notes->replaceBytes("first\n", "Edit");
+    EXPECT_TRUE(copyFiles().isEmpty()) << "not at once: typing goes on";
+    ASSERT_TRUE(waitFor([&] { return copies().size() == 1; }));
+    QList<StoredCopy> found = copies();
+    EXPECT_EQ(found[0].copy.bytes, "first\n");
+    EXPECT_EQ(found[0].copy.file, QString::fromStdString(t.path("notes.txt")));
     EXPECT_TRUE(found[0].path.startsWith(t.app->workDir + "/")) << "in this copy's own folder";
 
-    // Typing on does not rewrite the copy before its time.
-    notes->text = "second";
-    main->updateRecoveryCopies();
-    EXPECT_EQ(RecoveryCopies(t.app->recoveryDir).readAll().value(0).copy.text, "first");
+    notes->replaceBytes("second\n", "Edit");
+    EXPECT_TRUE(waitFor([&] { return copies().value(0).copy.bytes == "second\n"; }));
 
-    // Saved: the copy goes; a new change makes a new one at once.
-    notes->modified = false;
-    main->updateRecoveryCopies();
+    // Saved, undone to clean, reverted or dropped: the copy goes at once.
+    const auto cases = std::vector<std::pair<const char*, std::function<void()>>>{
+        {"saved", [&] { ASSERT_TRUE(notes->save()); }},
+        {"undone", [&] { notes->undoStack()->undo(); }},
+        {"reverted", [&] { ASSERT_TRUE(notes->reload()); }},
+    };
+    for (const auto& [what, makeClean] : cases) {
+        notes->replaceBytes(std::string("changed before ") + what + "\n", "Edit");
+        t.documents->writeRecoveryCopies();
+        ASSERT_EQ(copies().size(), 1) << what;
+        makeClean();
+        EXPECT_FALSE(notes->isModified()) << what;
+        EXPECT_TRUE(copyFiles().isEmpty()) << what;
+    }
+    other->replaceBytes("changed\n", "Edit");
+    t.documents->writeRecoveryCopies();
+    ASSERT_EQ(copies().size(), 1);
+    t.documents->closeDocument(other);
     EXPECT_TRUE(copyFiles().isEmpty());
-    notes->text = "third";
-    notes->modified = true;
-    main->updateRecoveryCopies();
-    EXPECT_EQ(RecoveryCopies(t.app->recoveryDir).readAll().value(0).copy.text, "third");
-
-    // A window closed cleanly takes its copy with it.
-    main->subWindowOf(notes)->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(main->window("NotepadWindow"), nullptr);
-    EXPECT_TRUE(copyFiles().isEmpty());
+    EXPECT_EQ(test::readFile(t.path("other.txt")), "other\n");
 }
 
 TEST_F(RecoveryTest, OnlyYesOrDiscardActAndARunningCopysFolderIsNeverTouched)
@@ -267,14 +286,14 @@ TEST_F(RecoveryTest, OnlyYesOrDiscardActAndARunningCopysFolderIsNeverTouched)
         {"Cancel keeps it", Answer::Cancel, true},
         {"Discard deletes it", Answer::Discard, false},
     };
-    const QString other = leaveRun(root, "running", running(), {{"NotepadWindow", "", "", "the other copy's"}});
+    const QString other = leaveRun(root, "running", running(), {copyOf("", "", "the other copy's")});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         t.dialogs.clear();
         const QString left =
             leaveRun(root, "crashed", ended(),
-                     {{"NotepadWindow", "", "/notes/todo.txt", "unsaved notes"},
-                      {"ConstantsWindow", "/chars/gone/gone.def", "/chars/gone/gone.cns", "constants"}});
+                     {copyOf("", "/notes/todo.txt", "unsaved notes"),
+                      copyOf("/chars/gone/gone.def", "/chars/gone/gone.cns", "constants", DocumentKind::Constants)});
         // A run that left nothing unsaved goes unasked.
         const QString empty = leaveRun(root, "crashed-empty", ended("/chars/gone/gone.def"));
         test::writeFile((empty + "/tempsff.txt").toStdString(), "index\r\n");
@@ -283,9 +302,9 @@ TEST_F(RecoveryTest, OnlyYesOrDiscardActAndARunningCopysFolderIsNeverTouched)
         main->offerRecovery();
 
         ASSERT_EQ(t.dialogs.messages.size(), 1) << t.dialogs.messageTexts().join("|").toStdString();
-        EXPECT_EQ(t.dialogs.messages[0].text, kTwoTexts);
+        EXPECT_EQ(t.dialogs.messages[0].text, kTwoFiles);
         EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::YesNoDiscard);
-        EXPECT_EQ(main->window("NotepadWindow"), nullptr);
+        EXPECT_TRUE(t.documents->documents().empty());
         EXPECT_EQ(QFileInfo::exists(left), c.kept);
         EXPECT_EQ(RecoveryCopies(left + "/recovery").readAll().size(), c.kept ? 2 : 0);
         EXPECT_FALSE(QFileInfo::exists(empty));
@@ -300,46 +319,53 @@ TEST_F(RecoveryTest, OnlyYesOrDiscardActAndARunningCopysFolderIsNeverTouched)
     }
 }
 
-TEST_F(RecoveryTest, YesPutsEachTextBackIntoItsWindowAndKeepsWhatCannotGoBack)
+TEST_F(RecoveryTest, YesPutsEachCopyBackIntoItsDocumentAndKeepsWhatCannotGoBack)
 {
-    // Its character cannot be opened again: the text stays in its copy.
-    const QString left = leaveRun(root, "crashed", ended(),
-                                  {{"NotepadWindow", "", "/notes/todo.txt", "unsaved notes"},
-                                   {"ConstantsWindow", "/chars/gone/gone.def", "/chars/gone/gone.cns", "constants"}});
+    // The notes on disk are older than the copy; the constants' character
+    // cannot be opened again, so their copy stays.
+    const QString notesPath = QString::fromStdString(t.path("notes/todo.txt"));
+    test::writeFile(notesPath.toStdString(), "saved notes\n");
+    const QString left =
+        leaveRun(root, "crashed", ended(),
+                 {copyOf("", notesPath, "unsaved notes\n"),
+                  copyOf("/chars/gone/gone.def", "/chars/gone/gone.cns", "constants", DocumentKind::Constants)});
 
     t.dialogs.answers.enqueue(Answer::Yes);
     main->startUp();
-    TextHolder* notes = static_cast<TextHolder*>(main->window("NotepadWindow"));
+    Document* notes = t.documents->findDocument(notesPath);
     ASSERT_NE(notes, nullptr);
-    EXPECT_EQ(notes->text, "unsaved notes");
-    EXPECT_EQ(notes->file, "/notes/todo.txt");
-    EXPECT_TRUE(notes->modified);
-    EXPECT_EQ(main->window("ConstantsWindow"), nullptr);
+    EXPECT_TRUE(notes->isModified());
+    EXPECT_EQ(static_cast<TextDocument*>(notes)->bytes(), "unsaved notes\n");
+    EXPECT_EQ(test::readFile(notesPath.toStdString()), "saved notes\n");
+    EXPECT_NE(main->loadedWindow(WindowKind::Notepad), nullptr) << "shown where it can be seen";
+    EXPECT_EQ(t.documents->findDocument("/chars/gone/gone.cns"), nullptr);
 
     const QStringList texts = t.dialogs.messageTexts();
     ASSERT_EQ(texts.size(), 3) << texts.join("|").toStdString();
-    EXPECT_EQ(texts[0], kTwoTexts);
+    EXPECT_EQ(texts[0], kTwoFiles);
     EXPECT_EQ(texts[1], "The character definition /chars/gone/gone.def cannot be read.");
     EXPECT_EQ(texts[2],
-              "The unsaved text of 1 files could not be put back into its window. The copies stay in " + left
-                  + "/recovery.");
+              "The unsaved changes of 1 files could not be put back. The copies stay in " + left + "/recovery.");
     const QList<StoredCopy> stays = RecoveryCopies(left + "/recovery").readAll();
     ASSERT_EQ(stays.size(), 1);
-    EXPECT_EQ(stays[0].copy.text, "constants");
+    EXPECT_EQ(stays[0].copy.bytes, "constants");
 
-    // The restored text is this run's unsaved text now, copied at once.
-    const QList<StoredCopy> mine = RecoveryCopies(t.app->recoveryDir).readAll();
+    // The restored text is this run's unsaved work now, copied at once.
+    const QList<StoredCopy> mine = copies();
     ASSERT_EQ(mine.size(), 1);
-    EXPECT_EQ(mine[0].copy.text, "unsaved notes");
+    EXPECT_EQ(mine[0].copy.bytes, "unsaved notes\n");
 
     // What stayed is offered again; a clean close takes this copy's folder.
     t.dialogs.clear();
     main->offerRecovery();
     EXPECT_EQ(t.dialogs.messageTexts(),
-              QStringList{"Vantrel did not close cleanly. Restore the unsaved text of 1 files?\n\n"
+              QStringList{"Vantrel did not close cleanly. Restore the unsaved changes of 1 files?\n\n"
                           "Yes restores it, No keeps it for the next start, Discard deletes it."});
-    notes->modified = false;
+    t.dialogs.clear();
+    t.dialogs.answers.enqueue(Answer::No); // the notes' changes go
     EXPECT_TRUE(main->closeDown());
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"You have unsaved changes.  Save them first?"});
+    EXPECT_EQ(test::readFile(notesPath.toStdString()), "saved notes\n");
     EXPECT_FALSE(QFileInfo::exists(t.app->workDir));
     EXPECT_TRUE(QFileInfo::exists(left));
 }

@@ -1,6 +1,6 @@
-#include "shell/settings.h"
-#include "shell/settings_store_qt.h"
 #include "test_support.h"
+#include "ui/settings.h"
+#include "ui/settings_store_qt.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "shell/dialogs.h"
-#include "shell/number_keys.h"
 #include "test_support.h"
+#include "ui/dialogs.h"
+#include "ui/number_keys.h"
 
 #include <gtest/gtest.h>
 

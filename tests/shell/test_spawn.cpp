@@ -1,4 +1,4 @@
-#include "shell/spawn_script.h"
+#include "documents/spawn_script.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "shell/main_window.h"
-#include "shell/window_layout.h"
 #include "test_support.h"
+#include "ui/window_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -62,19 +62,19 @@ TEST(WindowLayout, GeometryAndOpenWindowsAreRememberedAcrossARestart)
     const QRect mainFrame(40, 50, 700, 520);
     const QRect notepadFrame(12, 14, 333, 222);
     const auto registerWindows = [](MainWindow& main) {
-        for (const char* name : {"NotepadWindow", "CalculatorWindow", "DefinitionWindow"})
-            main.registerWindow(name, [](App&) { return new QWidget; });
+        for (WindowKind kind : {WindowKind::Notepad, WindowKind::Calculator, WindowKind::Definition})
+            main.registerWindow(kind, [](App&) { return new QWidget; });
     };
     {
         MainWindow main(*t.app);
         registerWindows(main);
         main.startUp();
         main.setGeometry(mainFrame);
-        QMdiSubWindow* notepad = main.subWindowOf(main.openWindow("NotepadWindow"));
+        QMdiSubWindow* notepad = main.subWindowOf(main.openWindow(WindowKind::Notepad));
         ASSERT_NE(notepad, nullptr);
         notepad->setGeometry(notepadFrame);
         // A window closed before the close-down does not come back, but keeps its place.
-        QMdiSubWindow* calculator = main.subWindowOf(main.openWindow("CalculatorWindow"));
+        QMdiSubWindow* calculator = main.subWindowOf(main.openWindow(WindowKind::Calculator));
         calculator->setGeometry(20, 30, 210, 170);
         calculator->close();
         ASSERT_TRUE(main.closeDown());
@@ -82,25 +82,26 @@ TEST(WindowLayout, GeometryAndOpenWindowsAreRememberedAcrossARestart)
     // Another run reads the same file.
     SettingsStoreQt store(ini);
     App app(t.dir(), t.dir(), t.dialogs, store);
+    app.documents = t.documents.get();
     EXPECT_EQ(storedOpenWindows(store), QStringList{"NotepadWindow"});
     MainWindow main(app);
     registerWindows(main);
     main.startUp();
     EXPECT_EQ(main.geometry(), mainFrame);
-    ASSERT_NE(main.window("NotepadWindow"), nullptr);
-    EXPECT_EQ(main.subWindowOf(main.window("NotepadWindow"))->geometry(), notepadFrame);
-    EXPECT_EQ(main.window("CalculatorWindow"), nullptr);
-    QMdiSubWindow* calculator = main.subWindowOf(main.openWindow("CalculatorWindow"));
+    ASSERT_NE(main.loadedWindow(WindowKind::Notepad), nullptr);
+    EXPECT_EQ(main.subWindowOf(main.loadedWindow(WindowKind::Notepad))->geometry(), notepadFrame);
+    EXPECT_EQ(main.loadedWindow(WindowKind::Calculator), nullptr);
+    QMdiSubWindow* calculator = main.subWindowOf(main.openWindow(WindowKind::Calculator));
     EXPECT_EQ(calculator->geometry(), QRect(20, 30, 210, 170));
 
     // A window never placed opens at its own size, but no larger than the frame.
-    main.registerWindow("SoundWindow", [](App&) {
+    main.registerWindow(WindowKind::Sounds, [](App&) {
         auto* w = new QWidget;
         w->resize(5000, 4000);
         return w;
     });
     const QRect area = main.mdiArea()->viewport()->rect();
-    const QRect sound = main.subWindowOf(main.openWindow("SoundWindow"))->geometry();
+    const QRect sound = main.subWindowOf(main.openWindow(WindowKind::Sounds))->geometry();
     EXPECT_LE(sound.width(), area.width());
     EXPECT_LE(sound.height(), area.height());
     EXPECT_GT(sound.width(), area.width() / 2);

@@ -1,5 +1,6 @@
 #include "shell/configuration.h"
 #include "shell/main_window.h"
+#include "shell/register_windows.h"
 #include "shell/settings_dialog.h"
 #include "test_support.h"
 
@@ -13,10 +14,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
-
-namespace vantrel {
-void registerShellWindows(MainWindow&);
-}
 
 using namespace vantrel;
 
@@ -161,7 +158,7 @@ TEST_F(ConfigTest, TheSettingsButtonShowsTheDialogModally)
             config->okButton->click();
         }
     });
-    main.toolbarAction("Settings")->trigger();
+    main.toolbarAction(ToolbarCommand::Settings)->trigger();
     EXPECT_TRUE(modal);
     EXPECT_EQ(stored("DefaultZoom"), "0.125");
     EXPECT_EQ(t.app->zoomFactor, 0.125f);

@@ -6,6 +6,7 @@
 #include "shell/single_copy.h"
 #include "shell/single_instance.h"
 #include "test_support.h"
+#include "text/text_document.h"
 
 #include <gtest/gtest.h>
 
@@ -51,8 +52,6 @@ struct RunningCopy : ::testing::Test {
     SingleInstanceGuard guard{lockDir.path()};
     CopyServer server{lockDir.path()};
     MainWindow main{*t.app};
-    int asked = 0;
-    bool allow = true;
 
     void SetUp() override
     {
@@ -63,10 +62,6 @@ struct RunningCopy : ::testing::Test {
         test::writeStandInUnpacker(t.dir().toStdString(),
                                    "sleep 0.5\nmkdir -p \"$2\"\nprintf 'P' > \"$2/s0.pcx\"\n"
                                    "printf 'h\\r\\ntempsff/s0.pcx\\r\\n0\\r\\n0\\r\\n0\\r\\n0\\r\\n' > tempsff.txt");
-        main.addDiscardGuard([this] {
-            ++asked;
-            return allow;
-        });
     }
     QString character(const std::string& folder)
     {
@@ -89,18 +84,24 @@ TEST_F(RunningCopy, OpensTheFileOfALaterStartAfterAskingAboutUnsavedChanges)
     main.startUp();
     ASSERT_TRUE(QTest::qWaitFor([&] { return main.fileText() == first; }, 10000))
         << main.statusText().toStdString() << t.dialogs.messageTexts().join("|").toStdString();
-    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|").toStdString();
 
     // Unsaved changes the user keeps: the character stays.
-    allow = false;
+    const Result<TextDocument*> def = t.documents->open<TextDocument>(
+        first, [](const QString& file) { return makeTextDocument(DocumentKind::Definition, file); });
+    ASSERT_TRUE(def) << def.error();
+    (*def)->replaceBytes("[Files]\nsprite = c.sff\n; mine\n", "Edit");
+    t.dialogs.answers.enqueue(Answer::Cancel);
     EXPECT_EQ(laterStart(lockDir.path(), second), 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return asked == 2; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return t.dialogs.messages.size() == 1; }, 10000));
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"You have unsaved changes.  Save them first?"});
     QTest::qWait(100);
     EXPECT_EQ(main.fileText(), first);
-    allow = true;
+    t.dialogs.clear();
+    t.dialogs.answers.enqueue(Answer::No);
     EXPECT_EQ(laterStart(lockDir.path(), second), 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return main.fileText() == second; }, 10000));
-    EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|").toStdString();
+    EXPECT_EQ(t.dialogs.messages.size(), 1);
 }
 
 TEST_F(RunningCopy, ALaterStartWithoutAFileBringsTheWindowToTheFront)
@@ -110,7 +111,7 @@ TEST_F(RunningCopy, ALaterStartWithoutAFileBringsTheWindowToTheFront)
     ASSERT_TRUE(main.windowState() & Qt::WindowMinimized);
     EXPECT_EQ(laterStart(lockDir.path()), 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !(main.windowState() & Qt::WindowMinimized); }, 10000));
-    EXPECT_EQ(asked, 0) << "nothing to open, nothing to ask";
+    EXPECT_TRUE(t.dialogs.messages.isEmpty()) << "nothing to open, nothing to ask";
     EXPECT_FALSE(main.characterOpen());
 }
 

@@ -1,5 +1,6 @@
 #include "common/text.h"
 #include "shell/main_window.h"
+#include "shell/register_windows.h"
 #include "shell/tip_dialog.h"
 #include "shell/tips.h"
 #include "test_support.h"
@@ -12,10 +13,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-
-namespace vantrel {
-void registerShellWindows(MainWindow&);
-}
 
 using namespace vantrel;
 using test::TestApp;

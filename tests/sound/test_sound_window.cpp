@@ -1,6 +1,7 @@
 #include "file_drops.h"
 #include "shell/main_window.h"
 #include "shortcut_table.h"
+#include "sound/register_windows.h"
 #include "sound/sound_window.h"
 #include "sound_fixtures.h"
 #include "test_support.h"
@@ -27,10 +28,6 @@
 #include <functional>
 #include <memory>
 
-namespace vantrel {
-void registerSoundWindows(MainWindow& main);
-}
-
 using namespace vantrel;
 using namespace vantrel::test;
 using namespace std::string_literals;
@@ -43,10 +40,14 @@ struct SoundWindowTest : ::testing::Test {
 
     void useBank(const std::string& bytes)
     {
+        // A bank written anew is another bank: the document of the last one goes.
+        if (Document* open = t.documents->findDocument(QString::fromStdString(t.path("hero/hero.snd"))))
+            t.documents->closeDocument(open);
         writeFile(t.path("hero/hero.snd"), bytes);
-        t.app->files.soundFile = t.path("hero/hero.snd");
-        t.app->files.characterDir = t.path("hero/");
+        test::files(*t.app).soundFile = t.path("hero/hero.snd");
+        test::files(*t.app).characterDir = t.path("hero/");
     }
+    static bool modified(const SoundWindow& w) { return w.document() && w.document()->isModified(); }
     void useRealBank() { useBank(readFile(realchars("winmugen-kfm/kfm.snd"))); }
     QStringList messages() const { return t.dialogs.messageTexts(); }
 
@@ -85,7 +86,7 @@ TEST_F(SoundWindowTest, ShowsTheCharactersBankSampleBySample)
     EXPECT_EQ(messages(), QStringList{});
     EXPECT_EQ(texts(w, {"currentLabel", "totalLabel", "lengthLabel", "rateLabel", "formatLabel", "statusState"}),
               " 1| 12| 1042| 8000 Hz| 8 bit - Mono|");
-    EXPECT_EQ(text(w, "statusPath"), QString::fromStdString(t.app->files.soundFile));
+    EXPECT_EQ(text(w, "statusPath"), QString::fromStdString(test::files(*t.app).soundFile));
     EXPECT_EQ(control<QPlainTextEdit>(w, "commentEdit")->toPlainText(), ""); // the comment is all zero bytes
     for (const char* name : {"saveAsAction", "addSamplesAction", "deleteSampleAction", "exportSampleAction",
                              "exportAllAction", "aboutAction"})
@@ -103,7 +104,7 @@ TEST_F(SoundWindowTest, ShowsTheCharactersBankSampleBySample)
 
 TEST_F(SoundWindowTest, WithoutABankOnlyAboutAndExitRemain)
 {
-    t.app->files.soundFile = t.path("nothing.snd");
+    test::files(*t.app).soundFile = t.path("nothing.snd");
     SoundWindow w(*t.app);
     EXPECT_EQ(messages(), QStringList{QString::fromStdString(msg::kNoSoundFile)});
     for (const char* name :
@@ -149,7 +150,7 @@ TEST_F(SoundWindowTest, NumberBoxesTakeDigitsAndRefuseWhatIsNoNumber)
     QTest::keyClicks(group, "4a-2 .5");
     QTest::keyClick(group, Qt::Key_Backspace);
     EXPECT_EQ(group->text(), "42");
-    EXPECT_FALSE(w.editor().modified());
+    EXPECT_FALSE(modified(w));
 
     sample->setFocus(); // leaving the box stores the number
     QTest::qWait(10);
@@ -200,7 +201,7 @@ TEST_F(SoundWindowTest, AddDeleteAndCommentThroughTheWindow)
     const std::string saved = readFile(t.path("EMPTY.SND"));
     ASSERT_EQ(saved.size(), 512u);
     EXPECT_EQ(saved.substr(24, 21), "line one\r\nline two   ");
-    EXPECT_FALSE(w.editor().modified());
+    EXPECT_FALSE(modified(w));
 }
 
 TEST_F(SoundWindowTest, InTheMainWindowAboutAndAskingBeforeClosing)
@@ -208,7 +209,7 @@ TEST_F(SoundWindowTest, InTheMainWindowAboutAndAskingBeforeClosing)
     useRealBank();
     MainWindow main(*t.app);
     registerSoundWindows(main);
-    auto open = [&main] { return qobject_cast<SoundWindow*>(main.openWindow("SoundWindow")); };
+    auto open = [&main] { return qobject_cast<SoundWindow*>(main.openWindow(WindowKind::Sounds)); };
     SoundWindow* w = open();
     ASSERT_NE(w, nullptr);
 
@@ -222,21 +223,26 @@ TEST_F(SoundWindowTest, InTheMainWindowAboutAndAskingBeforeClosing)
     toolbarButton(*w, "aboutAction")->trigger();
     EXPECT_TRUE(QRegularExpression("^Version \\d+\\.\\d+\\.\\d+$").match(version).hasMatch()) << version.toStdString();
 
-    // Closing the frame asks, and Cancel keeps it (Yes: see the typed-number test).
+    // Closing the window asks nothing and loses nothing: the bank keeps its
+    // change, and a window opened again shows it.
     control<QPlainTextEdit>(*w, "commentEdit")->setPlainText("changed");
     QMdiSubWindow* frame = main.subWindowOf(w);
     ASSERT_NE(frame, nullptr);
-    t.dialogs.answers.enqueue(Answer::Cancel);
-    EXPECT_FALSE(frame->close());
-    EXPECT_EQ(main.window("SoundWindow"), w);
-
-    // Exit asks once, then the program's close-down closes the editor.
     t.dialogs.clear();
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(messages(), QStringList{});
+    w = open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(control<QPlainTextEdit>(*w, "commentEdit")->toPlainText(), "changed");
+    EXPECT_TRUE(modified(*w));
+
+    // Exit asks once about the bank, then the program's close-down closes the editor.
     t.dialogs.answers.enqueue(Answer::No);
     w->exitProgram();
     EXPECT_EQ(messages(), QStringList{QString::fromStdString(msg::kUnsaved)});
     EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::YesNoCancel);
-    EXPECT_EQ(main.window("SoundWindow"), nullptr);
+    EXPECT_EQ(t.dialogs.messages[0].title, "hero.snd");
+    EXPECT_EQ(main.loadedWindow(WindowKind::Sounds), nullptr);
 }
 
 TEST_F(SoundWindowTest, PlaysLoopsAndStopsTheCurrentSampleAndShowsItPlaying)
@@ -308,46 +314,60 @@ void typeInto(QLineEdit* box, const QString& typed)
 
 } // namespace
 
-TEST_F(SoundWindowTest, ATypedNumberIsTakenBeforeSaveExitClosingAndScrolling)
+TEST_F(SoundWindowTest, ATypedNumberIsTakenBeforeSavingExitingClosingSwitchingAndScrolling)
 {
-    enum class Command { Save, Exit, Close, Scroll };
+    enum class Command { SaveAs, Save, Exit, Close, Switch, Scroll };
     const struct {
         const char* name;
         Command command;
         QString typed;
-        std::int32_t group; // of sample 1 afterwards, in the bank and in the saved file
+        std::int32_t group; // of sample 1 afterwards, in the bank and in the file saved
     } cases[] = {
-        {"Save As", Command::Save, "42", 42},
+        {"Save As", Command::SaveAs, "42", 42},
+        {"Save", Command::Save, "41", 41},
         {"Exit, saving", Command::Exit, "43", 43},
-        {"closing the window, saving", Command::Close, "44", 44},
+        {"closing the window: the bank keeps it", Command::Close, "44", 44},
+        {"another character opened, saving", Command::Switch, "46", 46},
         {"scrolling to the next sample", Command::Scroll, "45", 45},
-        {"a number too large, refused before saving", Command::Save, "99999999999", 7},
+        {"a number too large, refused before saving", Command::SaveAs, "99999999999", 7},
         {"a number too large, refused before exiting", Command::Exit, "99999999999", 7},
         {"a number too large, refused before closing", Command::Close, "99999999999", 7},
+        {"a number too large, refused before switching", Command::Switch, "99999999999", 7},
     };
+    // The character opened in place of the hero's: any that loads.
+    writeFile(t.path("other/other.def"), "[Files]\nsprite = other.sff\n");
+    writeFile(t.path("other/other.sff"), "not read: the unpacking is a stand-in");
+    writeStandInUnpacker(t.path(""), "mkdir -p tempsff && printf 'x.sff\\n' > tempsff.txt");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         useBank(makeBank({{7, 8, makeWav(8000, 1, 8, 10)}, {9, 10, makeWav(8000, 1, 8, 10)}}));
         t.dialogs.clear();
+        const std::string hero = t.path("hero/hero.snd");
         const std::string saved = t.path(std::string("saved-") + std::to_string(&c - cases));
         MainWindow main(*t.app);
         registerSoundWindows(main);
-        auto* w = qobject_cast<SoundWindow*>(main.openWindow("SoundWindow"));
+        auto* w = qobject_cast<SoundWindow*>(main.openWindow(WindowKind::Sounds));
         ASSERT_NE(w, nullptr);
+        SoundDocument* bank = w->document();
         typeInto(control<QLineEdit>(*w, "groupEdit"), c.typed);
         const bool refused = c.group == 7;
-        // Asked about the changes: Yes, and the file to save to.
+        // Asked about the changes: Yes; asked for a file: this one.
         t.dialogs.answers.enqueue(Answer::Yes);
         t.dialogs.files.enqueue(QString::fromStdString(saved));
         QMdiSubWindow* frame = main.subWindowOf(w);
         bool closed = false;
         switch (c.command) {
-        case Command::Save: toolbarButton(*w, "saveAsAction")->trigger(); break;
+        case Command::SaveAs: toolbarButton(*w, "saveAsAction")->trigger(); break;
+        case Command::Save: toolbarButton(*w, "saveAction")->trigger(); break;
         case Command::Exit:
             control<QAction>(*w, "exitAction")->trigger();
-            closed = main.window("SoundWindow") == nullptr;
+            closed = main.loadedWindow(WindowKind::Sounds) == nullptr;
             break;
         case Command::Close: closed = frame->close(); break;
+        case Command::Switch:
+            main.openCharacter(QString::fromStdString(t.path("other/other.def")));
+            closed = main.loadedWindow(WindowKind::Sounds) == nullptr;
+            break;
         case Command::Scroll: showSample(*w, 2); break;
         }
         if (refused) {
@@ -355,19 +375,32 @@ TEST_F(SoundWindowTest, ATypedNumberIsTakenBeforeSaveExitClosingAndScrolling)
             EXPECT_TRUE(t.dialogs.fileDialogs.isEmpty()) << "the command stops at the refusal";
             EXPECT_FALSE(closed) << "the window stays open";
             EXPECT_EQ(text(*w, "groupEdit"), "7");
+            EXPECT_FALSE(bank->isModified());
             continue;
         }
-        if (c.command == Command::Scroll) {
-            EXPECT_EQ(w->editor().bank().samples[0].groupNumber, c.group);
-            EXPECT_TRUE(w->editor().modified());
-            EXPECT_EQ(text(*w, "groupEdit"), "9") << "sample 2 is shown";
-            continue;
-        }
-        EXPECT_EQ(savedGroup(saved + ".snd"), c.group);
-        if (c.command != Command::Save) {
+        switch (c.command) {
+        case Command::SaveAs: EXPECT_EQ(savedGroup(saved + ".snd"), c.group); break;
+        case Command::Save: EXPECT_EQ(savedGroup(hero), c.group); break;
+        case Command::Exit:
+        case Command::Switch:
             EXPECT_EQ(messages(), QStringList{QString::fromStdString(msg::kUnsaved)});
-            EXPECT_TRUE(closed) << "the window closed once the bank was saved";
+            EXPECT_EQ(savedGroup(hero), c.group) << "Yes saves the bank to its file";
+            EXPECT_TRUE(closed) << "the other character has no bank to show";
+            break;
+        case Command::Close:
+            EXPECT_TRUE(closed);
+            EXPECT_EQ(messages(), QStringList{});
+            EXPECT_EQ(bank->bank().samples[0].groupNumber, c.group);
+            EXPECT_TRUE(bank->isModified());
+            break;
+        case Command::Scroll:
+            EXPECT_EQ(w->editor().bank().samples[0].groupNumber, c.group);
+            EXPECT_TRUE(modified(*w));
+            EXPECT_EQ(text(*w, "groupEdit"), "9") << "sample 2 is shown";
+            break;
         }
+        if (!closed && c.command != Command::Switch)
+            t.documents->closeDocument(bank); // nothing to ask at the end of this round
     }
 }
 
@@ -382,7 +415,7 @@ TEST_F(SoundWindowTest, LeavingANumberBoxForAnotherWindowIsNoEditUnlessSomething
     } cases[] = {
         {"visited, then another window", {}, true, false, 7},
         {"typed into, then another window", "5", true, true, 5},
-        {"visited, then the next box of this window", {}, false, true, 7},
+        {"visited, then the next box of this window", {}, false, false, 7},
         {"typed into, then the next box of this window", "6", false, true, 6},
     };
     for (const auto& c : cases) {
@@ -390,7 +423,7 @@ TEST_F(SoundWindowTest, LeavingANumberBoxForAnotherWindowIsNoEditUnlessSomething
         useBank(makeBank({{7, 8, makeWav(8000, 1, 8, 10)}}));
         MainWindow main(*t.app);
         registerSoundWindows(main);
-        auto* w = qobject_cast<SoundWindow*>(main.openWindow("SoundWindow"));
+        auto* w = qobject_cast<SoundWindow*>(main.openWindow(WindowKind::Sounds));
         ASSERT_NE(w, nullptr);
         auto* other = new QLineEdit;
         main.mdiArea()->addSubWindow(other)->show();
@@ -408,10 +441,9 @@ TEST_F(SoundWindowTest, LeavingANumberBoxForAnotherWindowIsNoEditUnlessSomething
         else
             control<QLineEdit>(*w, "sampleEdit")->setFocus();
         ASSERT_FALSE(group->hasFocus());
-        EXPECT_EQ(w->editor().modified(), c.modified);
+        EXPECT_EQ(modified(*w), c.modified);
         EXPECT_EQ(text(*w, "statusState"), c.modified ? "Modified" : "");
         EXPECT_EQ(w->editor().bank().samples[0].groupNumber, c.group);
-        t.dialogs.answers.enqueue(Answer::No);
     }
 }
 
@@ -516,7 +548,7 @@ TEST_F(SoundWindowTest, TheStandardKeysAreEachBoundOnceAndLeaveTheBoxesTheirs)
     } table[] = {
         {keyText(QKeySequence::keyBindings(QKeySequence::SaveAs).value(0, QKeySequence("Ctrl+Shift+S"))),
          "saveAsAction"},
-        {keyText(QKeySequence::Save), "saveAsAction"},
+        {keyText(QKeySequence::Save), "saveAction"},
         {keyText(QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence("Ctrl+Q"))), "exitAction"},
         {keyText(QKeySequence::Delete), "deleteSampleAction"},
         {"F5", "playAction"},
@@ -564,7 +596,7 @@ TEST_F(SoundWindowTest, DroppedWavFilesAreAddedAndTheNewSampleShown)
     ASSERT_EQ(w.editor().count(), 4);
     EXPECT_EQ(messages(), QStringList{});
     EXPECT_EQ(texts(w, {"currentLabel", "totalLabel", "rateLabel", "formatLabel"}), " 4| 4| 44100 Hz| 16 bit - Stereo");
-    EXPECT_TRUE(w.editor().modified());
+    EXPECT_TRUE(modified(w));
 }
 
 // --- undo and redo -------------------------------------------------------------
@@ -623,7 +655,7 @@ TEST_F(SoundWindowTest, EveryEditIsOneStepUndoneAndDoneAgain)
 
         w.undoAction()->trigger();
         EXPECT_TRUE(encodeSndFile(w.editor().bank()) == before);
-        EXPECT_FALSE(w.editor().modified());
+        EXPECT_FALSE(modified(w));
         EXPECT_EQ(text(w, "statusState"), "");
         EXPECT_EQ(text(w, "totalLabel"), " 3");
         const SampleTexts shown = w.editor().sampleTexts(w.editor().current());
@@ -634,7 +666,7 @@ TEST_F(SoundWindowTest, EveryEditIsOneStepUndoneAndDoneAgain)
 
         w.redoAction()->trigger();
         EXPECT_TRUE(encodeSndFile(w.editor().bank()) == after);
-        EXPECT_TRUE(w.editor().modified());
+        EXPECT_TRUE(modified(w));
         EXPECT_EQ(text(w, "totalLabel"), QStringLiteral(" %1").arg(w.editor().count()));
         EXPECT_EQ(w.undoStack()->count(), 1); // showing the step made none
     }
@@ -661,7 +693,7 @@ TEST_F(SoundWindowTest, UndoneEditsSaveAsTheBankWas)
     EXPECT_TRUE(readFile(t.path("back.snd")) == bank);
 
     // Saved: the history's state at the save is no edit, any other is.
-    EXPECT_FALSE(w.editor().modified());
+    EXPECT_FALSE(modified(w));
     w.redoAction()->trigger(); // a delete done again, past the save
     EXPECT_EQ(text(w, "statusState"), "Modified");
     EXPECT_EQ(text(w, "totalLabel"), " 2");
@@ -669,15 +701,16 @@ TEST_F(SoundWindowTest, UndoneEditsSaveAsTheBankWas)
     EXPECT_EQ(text(w, "statusState"), "");
     control<QLineEdit>(w, "groupEdit")->setText("9");
     w.takeGroupNumber();
-    EXPECT_TRUE(w.editor().modified());
+    EXPECT_TRUE(modified(w));
     EXPECT_FALSE(w.redoAction()->isEnabled()); // the undone deletes went with the new edit
     w.undoAction()->trigger();
-    EXPECT_FALSE(w.editor().modified());
+    EXPECT_FALSE(modified(w));
     EXPECT_EQ(text(w, "groupEdit"), "3"); // sample 2, the last one put back
 
-    // The window letting its changes go (another character opens) drops the history.
-    w.discardChanges();
-    EXPECT_EQ(w.undoStack()->count(), 0);
+    // The bank's document going (another character opens) leaves the window
+    // without a history to undo.
+    t.documents->closeDocument(w.document());
+    EXPECT_EQ(w.undoStack(), nullptr);
     EXPECT_FALSE(w.undoAction()->isEnabled());
     EXPECT_FALSE(w.redoAction()->isEnabled());
 }

@@ -8,6 +8,7 @@
 #include "palette/palette_window.h"
 #include "shell/main_window.h"
 #include "sprites/build_options_dialog.h"
+#include "sprites/register_windows.h"
 #include "sprites/sff_build.h"
 #include "sprites/sprite_list.h"
 #include "sprites/sprite_window.h"
@@ -31,10 +32,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-
-namespace vantrel {
-void registerSpritesWindows(MainWindow& main);
-}
 
 using namespace vantrel;
 using test::TestApp;
@@ -111,13 +108,13 @@ struct PictureTest : ::testing::Test {
     std::string app = t.dir().toStdString();
     std::unique_ptr<SpriteWindow> w;
 
-    SpriteWorkspace& ws() { return t.app->sprites; }
+    SpriteWorkspace& ws() { return test::spritesOf(*t.app)->workspace(); }
 
     void SetUp() override
     {
-        t.app->files.characterDir = app + "/chars/hero/";
+        test::files(*t.app).characterDir = app + "/chars/hero/";
         test::writeFile(app + "/tempsff/a.pcx", sfflib::encodePcx(pcxPicture()));
-        ws().records().push_back({"tempsff/a.pcx", "0", "0", "0", "0"});
+        test::setSprites(*t.app, {{"tempsff/a.pcx", "0", "0", "0", "0"}});
         w = std::make_unique<SpriteWindow>(*t.app);
         w->resize(700, 500);
     }
@@ -297,8 +294,7 @@ TEST(BuildOptionsVersion, TheOtherVersionAndWhatItLoses)
 TEST(BuildOptionsVersion, FactsComeFromTheWorkspace)
 {
     TestApp t;
-    SpriteWorkspace& ws = t.app->sprites;
-    ws.setAppDir(t.dir().toStdString());
+    SpriteWorkspace ws(t.dir().toStdString());
     test::writeFile(ws.directory() + "/a.pcx", sfflib::encodePcx(pcxPicture()));
     test::writeFile(ws.directory() + "/b.pcx", sfflib::encodePcx(pcxPicture()));
     saved(alphaDrawing(), ws.directory() + "/photo.png");
@@ -334,18 +330,19 @@ TEST(SpriteRoundTripV2, AnSffV2CharacterSavesAsV2AndReopens)
     registerSpritesWindows(main);
     main.openCharacter(QString::fromStdString(test::realchars("ikemen-kfm/kfm.def")));
     ASSERT_TRUE(main.characterOpen()) << t.dialogs.messageTexts().join("|").toStdString();
-    auto* window = qobject_cast<SpriteWindow*>(main.openWindow("SpriteWindow"));
+    auto* window = qobject_cast<SpriteWindow*>(main.openWindow(WindowKind::Sprites));
     ASSERT_NE(window, nullptr);
-    SpriteWorkspace& ws = t.app->sprites;
-    ASSERT_EQ(ws.count(), 281);
-    EXPECT_EQ(ws.archiveVersion(), 2);
+    // The table of the character open (another after it opens again).
+    const auto ws = [&t]() -> SpriteWorkspace& { return test::spritesOf(*t.app)->workspace(); };
+    ASSERT_EQ(ws().count(), 281);
+    EXPECT_EQ(ws().archiveVersion(), 2);
 
     // What each sprite draws, relative to its axis.
     const auto looks = [&ws] {
         std::vector<std::pair<std::string, std::map<std::pair<int, int>, std::uint32_t>>> out;
-        for (int r = 1; r <= ws.count(); ++r) {
-            const SpriteRecord& record = ws.record(r);
-            const auto bytes = test::readFile(ws.imagePath(record));
+        for (int r = 1; r <= ws().count(); ++r) {
+            const SpriteRecord& record = ws().record(r);
+            const auto bytes = test::readFile(ws().imagePath(record));
             std::map<std::pair<int, int>, std::uint32_t> pixels;
             if (const auto pcx = sfflib::decodePcx(bytes)) {
                 for (int i = 0; i < pcx->width * pcx->height; ++i)
@@ -366,10 +363,10 @@ TEST(SpriteRoundTripV2, AnSffV2CharacterSavesAsV2AndReopens)
 
     const int moved = 5;
     window->indexScrollBar->setValue(moved);
-    window->axisXEdit->setText(QString::number(ws.record(moved).axisX() + 3));
+    window->axisXEdit->setText(QString::number(ws().record(moved).axisX() + 3));
     window->indexScrollBar->setValue(10);
     ASSERT_TRUE(window->insertPicture(saved(alphaDrawing(), app + "/in/glow.png")));
-    ASSERT_EQ(ws.count(), 282);
+    ASSERT_EQ(ws().count(), 282);
     EXPECT_TRUE(t.dialogs.messages.isEmpty()) << "an SFF v2 takes a 32-bit picture without asking";
 
     const std::string out = app + "/out";
@@ -398,15 +395,15 @@ TEST(SpriteRoundTripV2, AnSffV2CharacterSavesAsV2AndReopens)
     t.dialogs.clear();
     main.openCharacter(QString::fromStdString(out + "/kfm.def"));
     ASSERT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|").toStdString();
-    ASSERT_EQ(ws.count(), 282);
-    EXPECT_EQ(ws.archiveVersion(), 2);
+    ASSERT_EQ(ws().count(), 282);
+    EXPECT_EQ(ws().archiveVersion(), 2);
     const auto after = looks();
     std::map<std::pair<int, int>, std::uint32_t> shifted;
     for (const auto& [at, colour] : before[moved - 1].second)
         shifted[{at.first - 3, at.second}] = colour;
     before[moved - 1].second = shifted;
     before.insert(before.begin() + 10, after[10]);
-    EXPECT_EQ(ws.record(11).pcxFile.substr(ws.record(11).pcxFile.size() - 4), ".png");
+    EXPECT_EQ(ws().record(11).pcxFile.substr(ws().record(11).pcxFile.size() - 4), ".png");
     EXPECT_EQ(after[10].second.size(), 18u) << "the 32-bit sprite's pixels";
     for (std::size_t r = 0; r < after.size(); ++r)
         EXPECT_TRUE(after[r] == before[r]) << "record " << r + 1 << " (" << after[r].first << ")";
@@ -418,5 +415,5 @@ TEST(SpriteRoundTripV2, AnSffV2CharacterSavesAsV2AndReopens)
     const auto exported = sfflib::decodePng(test::readFile(out + "/first.png"));
     ASSERT_TRUE(exported) << exported.error();
     EXPECT_EQ(std::get<sfflib::IndexedImage>(*exported),
-              *sfflib::decodePcx(test::readFile(ws.imagePath(ws.record(1)))));
+              *sfflib::decodePcx(test::readFile(ws().imagePath(ws().record(1)))));
 }

@@ -5,15 +5,16 @@
 #include "file_drops.h"
 #include "image/pcx.h"
 #include "pcx_builder.h"
-#include "shell/action_icons.h"
 #include "shell/main_window.h"
-#include "shell/status_progress.h"
 #include "shortcut_table.h"
 #include "sprites/build_options_dialog.h"
 #include "sprites/pcx_browser.h"
+#include "sprites/register_windows.h"
 #include "sprites/sprite_list.h"
 #include "sprites/sprite_window.h"
 #include "test_support.h"
+#include "ui/action_icons.h"
+#include "ui/status_progress.h"
 
 #include <gtest/gtest.h>
 
@@ -40,10 +41,6 @@
 #include <functional>
 #include <memory>
 #include <tuple>
-
-namespace vantrel {
-void registerSpritesWindows(MainWindow& main);
-}
 
 using namespace vantrel;
 using test::dropFiles;
@@ -171,9 +168,15 @@ struct SpriteWindowTest : ::testing::Test {
     std::string app = t.dir().toStdString();
     std::unique_ptr<SpriteWindow> w;
 
-    SpriteWorkspace& ws() { return t.app->sprites; }
+    SpriteWorkspace& ws() { return test::spritesOf(*t.app)->workspace(); }
+    // The table has changes that are not in an SFF yet.
+    bool modified() const { return test::spritesOf(*t.app)->isModified(); }
 
-    void SetUp() override { t.app->files.characterDir = app + "/chars/hero/"; }
+    void SetUp() override
+    {
+        test::files(*t.app).characterDir = app + "/chars/hero/";
+        test::setSprites(*t.app, {});
+    }
 
     // n more records: picture sK.pcx (4 x 3, colour K), group 0, image K, axis (K, 2K).
     void fill(int n)
@@ -239,7 +242,7 @@ TEST_F(SpriteWindowTest, NavigationShowsTheRecordAndItsPosition)
         EXPECT_EQ(w->currentIndex(), to) << from << " " << key;
         EXPECT_EQ(w->imageEdit->text().toInt(), to) << from << " " << key;
     }
-    EXPECT_FALSE(ws().modified()); // looking is not editing
+    EXPECT_FALSE(modified()); // looking is not editing
 }
 
 TEST_F(SpriteWindowTest, TheRecordBoxesStoreNumbersAndClampTheAxis)
@@ -248,7 +251,7 @@ TEST_F(SpriteWindowTest, TheRecordBoxesStoreNumbersAndClampTheAxis)
     w->axisXEdit->setText("40000");
     EXPECT_EQ(w->axisXEdit->text(), "30000");
     EXPECT_EQ(ws().record(1).axisXText, "30000");
-    EXPECT_TRUE(ws().modified());
+    EXPECT_TRUE(modified());
 
     w->axisYEdit->clear();
     QTest::keyClicks(w->axisYEdit, "-40x000");
@@ -470,13 +473,18 @@ TEST_F(SpriteWindowTest, DraggingMovesTheAxisAndTheLabelFloors)
     const ViewPoint o = w->origin();
     QTest::mousePress(w->view, Qt::LeftButton, {}, QPoint(o.x + 10, o.y + 10));
     sendMove(QPoint(o.x + 16, o.y + 10), Qt::LeftButton);
-    EXPECT_EQ(ws().record(1).axisXText, "-2"); // 1 - 6 / 2
-    EXPECT_EQ(ws().record(1).axisYText, "2");
-    EXPECT_EQ(w->axisXEdit->text(), "-2");
-    sendMove(QPoint(o.x + 10, o.y + 3), Qt::LeftButton);
+    // The boxes and the drawing follow the drag; the record takes the axis where it ends.
+    EXPECT_EQ(w->axisXEdit->text(), "-2"); // 1 - 6 / 2
+    EXPECT_EQ(w->axisYEdit->text(), " 2");
     EXPECT_EQ(ws().record(1).axisXText, "1");
-    EXPECT_EQ(ws().record(1).axisYText, "5"); // floor(7 / 2) + 2
+    sendMove(QPoint(o.x + 10, o.y + 3), Qt::LeftButton);
+    EXPECT_EQ(w->axisXEdit->text(), " 1");
+    EXPECT_EQ(w->axisYEdit->text(), " 5"); // floor(7 / 2) + 2
+    EXPECT_FALSE(modified());
     QTest::mouseRelease(w->view, Qt::LeftButton, {}, QPoint(o.x + 10, o.y + 3));
+    EXPECT_EQ(ws().record(1).axisXText, "1");
+    EXPECT_EQ(ws().record(1).axisYText, "5");
+    EXPECT_TRUE(modified());
 
     // Moving without the left button only reports the position.
     sendMove(QPoint(o.x - 3, o.y), Qt::NoButton);
@@ -489,6 +497,7 @@ TEST_F(SpriteWindowTest, DraggingMovesTheAxisAndTheLabelFloors)
     t.app->zoomFactor = 0.125f;
     QTest::mousePress(w->view, Qt::LeftButton, {}, QPoint(o.x, o.y));
     sendMove(QPoint(o.x - 5000, o.y), Qt::LeftButton);
+    QTest::mouseRelease(w->view, Qt::LeftButton, {}, QPoint(o.x - 5000, o.y));
     EXPECT_EQ(ws().record(1).axisXText, "30000");
 }
 
@@ -766,7 +775,7 @@ TEST_F(SpriteWindowTest, PicturesTheBuildWouldRefuseStayOut)
             EXPECT_EQ(ws().count(), 3);
             EXPECT_EQ(ws().record(2).pcxFile, "tempsff/s2.pcx");
             EXPECT_EQ(label(), " 2 of 3 ");
-            EXPECT_FALSE(ws().modified());
+            EXPECT_FALSE(modified());
         }
     }
     EXPECT_FALSE(std::filesystem::exists(app + "/tempsff/bad.pcx"));
@@ -802,10 +811,11 @@ TEST_F(SpriteWindowTest, SavingWritesTheIndexAndRunsTheTool)
         EXPECT_EQ(test::readFile(sff), "SFF");
         EXPECT_EQ(t.dialogs.messageTexts(),
                   QStringList{QString::fromStdString("The SFF file " + sff + " was written with 2 sprites.")});
-        EXPECT_FALSE(ws().modified());
+        EXPECT_FALSE(modified());
         EXPECT_TRUE(w->saveAction->isEnabled());
     }
-    EXPECT_EQ(t.dialogs.fileDialogs.last().directory.toStdString(), app + "/chars/hero/");
+    // The next save starts at the file written last.
+    EXPECT_EQ(t.dialogs.fileDialogs.last().directory.toStdString(), app + "/chars/hero");
 }
 
 TEST_F(SpriteWindowTest, CancellingTheParametersStartsNoTool)
@@ -817,14 +827,15 @@ TEST_F(SpriteWindowTest, CancellingTheParametersStartsNoTool)
     w->saveSpriteArchive();
     EXPECT_FALSE(w->building());
     EXPECT_FALSE(std::filesystem::exists(app + "/spawn.sh"));
-    EXPECT_EQ(test::readFile(app + "/tempsff.txt"), app + "/new.sff\r\ntempsff/s1.pcx\r\n0\r\n1\r\n1\r\n2\r\n");
-    EXPECT_EQ(ws().buildFlags.crop, 0); // the flags keep their earlier values
+    EXPECT_FALSE(std::filesystem::exists(app + "/tempsff.txt")); // nothing is written
+    EXPECT_EQ(ws().buildFlags.crop, 0);                          // the flags keep their earlier values
     EXPECT_EQ(ws().buildFlags.duplicateImages, 1);
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
 
-    // A cancelled save dialog, which starts on the character's own SFF, writes nothing at all.
+    // A cancelled save dialog, which starts on the table's own SFF, writes nothing at all.
     std::filesystem::remove(app + "/tempsff.txt");
-    t.app->files.spriteFile = app + "/chars/hero/sprites/hero.sff";
+    test::setSprites(*t.app, ws().records(), QString::fromStdString(app + "/chars/hero/sprites/hero.sff"));
+    w->showWorkspace();
     w->saveAction->trigger();
     EXPECT_EQ(t.dialogs.fileDialogs.last().directory.toStdString(), app + "/chars/hero/sprites");
     EXPECT_EQ(t.dialogs.fileDialogs.last().fileName, "hero.sff");
@@ -853,51 +864,46 @@ TEST_F(SpriteWindowTest, AFailedBuildReportsTheToolsLineAndKeepsTheChanges)
         EXPECT_FALSE(w->waitForBuild());
         ASSERT_EQ(t.dialogs.messages.size(), 1);
         EXPECT_EQ(t.dialogs.messages[0].text.left(script ? -1 : message.size()), message);
-        EXPECT_TRUE(ws().modified());
+        EXPECT_TRUE(modified());
     }
 }
 
-TEST_F(SpriteWindowTest, UnsavedChangesAreOfferedForSavingBeforeTheyAreLost)
+TEST_F(SpriteWindowTest, UnsavedChangesAreAskedAboutOnceAndYesBuildsTheTablesSff)
 {
     fill(2);
+    const std::string sff = app + "/chars/hero/hero.sff";
+    std::filesystem::create_directories(app + "/chars/hero");
+    test::setSprites(*t.app, ws().records(), QString::fromStdString(sff));
     writeStandInBuilder(app, kGoodBuilder);
     MainWindow main(*t.app);
     registerSpritesWindows(main);
-    auto* window = qobject_cast<SpriteWindow*>(main.openWindow("SpriteWindow"));
+    auto* window = qobject_cast<SpriteWindow*>(main.openWindow(WindowKind::Sprites));
     ASSERT_NE(window, nullptr);
-
-    // Nothing changed: no question.
-    window->indexScrollBar->setValue(2);
-    EXPECT_TRUE(confirmSpriteChanges(*t.app));
-    EXPECT_TRUE(t.dialogs.messages.isEmpty());
 
     window->axisXEdit->setText("12");
     t.dialogs.answers.enqueue(Answer::Cancel);
     EXPECT_FALSE(main.closeDown());
     ASSERT_EQ(t.dialogs.messages.size(), 1);
     EXPECT_TRUE(t.dialogs.messages[0].text.endsWith("Save them first?"));
+    EXPECT_EQ(t.dialogs.messages[0].title, "hero.sff");
     EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::YesNoCancel);
     EXPECT_TRUE(std::filesystem::exists(app + "/tempsff/s1.pcx"));
 
-    // No lets another character replace the table; the open window follows.
-    t.dialogs.answers.enqueue(Answer::No);
-    EXPECT_TRUE(confirmSpriteChanges(*t.app));
-    ws().clearWorkspace();
-    ws().records().clear();
-    fill(1);
-    window->undoAction->trigger();
-    EXPECT_EQ(window->positionLabel->text(), " 1 of 1 ");
-    window->axisXEdit->setText("12");
+    // Closing the window keeps the change, and its history, with the table.
+    main.closeWindow(window);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window = qobject_cast<SpriteWindow*>(main.openWindow(WindowKind::Sprites));
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(modified());
+    EXPECT_TRUE(window->editUndoAction->isEnabled());
 
-    // Yes whose save is cancelled keeps everything.
+    // Yes builds the table's own SFF, with no dialog, waits for the tool,
+    // then lets the close-down go on.
+    t.dialogs.clear();
     t.dialogs.answers.enqueue(Answer::Yes);
-    EXPECT_FALSE(confirmSpriteChanges(*t.app));
-
-    // Yes builds, waits for the tool, then lets the close-down go on.
-    t.dialogs.answers.enqueue(Answer::Yes);
-    queueSave(app + "/kept.sff", false, false, false);
     EXPECT_TRUE(main.closeDown());
-    EXPECT_EQ(test::readFile(app + "/kept.sff"), "SFF");
+    EXPECT_TRUE(t.dialogs.fileDialogs.isEmpty());
+    EXPECT_EQ(test::readFile(sff), "SFF");
     EXPECT_NE(test::readFile(app + "/received.txt").find("\r\n12\r\n"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(app + "/tempsff")); // the close-down went on
 }
@@ -983,19 +989,19 @@ TEST(SpriteRoundTrip, AnEditedCharacterBuildsAndReopensWithOnlyTheEdits)
     registerSpritesWindows(main);
     main.openCharacter(QString::fromStdString(test::realchars("winmugen-kfm/kfm.def")));
     ASSERT_TRUE(main.characterOpen()) << t.dialogs.messageTexts().join("|").toStdString();
-    auto* window = qobject_cast<SpriteWindow*>(main.openWindow("SpriteWindow"));
+    auto* window = qobject_cast<SpriteWindow*>(main.openWindow(WindowKind::Sprites));
     ASSERT_NE(window, nullptr);
-    SpriteWorkspace& ws = t.app->sprites;
-    const int count = ws.count();
+    const auto ws = [&t]() -> SpriteWorkspace& { return test::spritesOf(*t.app)->workspace(); };
+    const int count = ws().count();
     ASSERT_GT(count, 100);
     std::vector<SpriteLook> before;
     for (int r = 1; r <= count; ++r)
-        before.push_back(lookOf(ws, r));
+        before.push_back(lookOf(ws(), r));
 
     const int moved = 5, regrouped = 7;
     ASSERT_FALSE(before[moved - 1].pixels.empty());
     window->indexScrollBar->setValue(moved);
-    window->axisXEdit->setText(QString::number(ws.record(moved).axisX() + 3));
+    window->axisXEdit->setText(QString::number(ws().record(moved).axisX() + 3));
     window->indexScrollBar->setValue(regrouped);
     window->groupEdit->setText("999");
 
@@ -1017,10 +1023,10 @@ TEST(SpriteRoundTrip, AnEditedCharacterBuildsAndReopensWithOnlyTheEdits)
     t.dialogs.clear();
     main.openCharacter(QString::fromStdString(out + "/kfm.def"));
     ASSERT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|").toStdString();
-    ASSERT_EQ(ws.count(), count);
+    ASSERT_EQ(ws().count(), count);
     before[regrouped - 1].group = 999;
     for (int r = 1; r <= count; ++r) // the moved sprite's pixels now sit 3 further left of its axis
-        EXPECT_TRUE(lookOf(ws, r, r == moved ? -3 : 0) == before[static_cast<std::size_t>(r - 1)]) << r;
+        EXPECT_TRUE(lookOf(ws(), r, r == moved ? -3 : 0) == before[static_cast<std::size_t>(r - 1)]) << r;
 }
 
 // --- keys, drops, the save dialog and progress -------------------------------------
@@ -1060,7 +1066,7 @@ TEST_F(SpriteWindowTest, DroppedPicturesAreAddedAfterTheCurrentRecordAsAddDoes)
     EXPECT_EQ(ws().record(4).pcxFile, "tempsff/B.PCX");
     EXPECT_EQ(ws().record(5).pcxFile, "tempsff/s3.pcx");
     EXPECT_EQ(label(), " 4 of 6 ");
-    EXPECT_TRUE(ws().modified());
+    EXPECT_TRUE(modified());
     EXPECT_TRUE(t.dialogs.fileDialogs.isEmpty()); // no dialog: the files are given
 
     // What the build would refuse stays out, as with Add.
@@ -1095,7 +1101,7 @@ TEST_F(SpriteWindowTest, ABuildShowsABusyBarWhoseCancelLeavesTheSffAsItWas)
     EXPECT_FALSE(progress->active());
     EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|").toStdString();
     EXPECT_EQ(test::readFile(sff), "OLD");
-    EXPECT_TRUE(ws().modified()); // the edit is still to be built
+    EXPECT_TRUE(modified()); // the edit is still to be built
     EXPECT_TRUE(w->saveAction->isEnabled());
     QTest::qWait(1300);
     EXPECT_FALSE(std::filesystem::exists(app + "/late")); // the tool went with the script
@@ -1182,8 +1188,7 @@ TEST_F(SpriteWindowTest, EveryEditIsOneStepUndoneAndDoneAgain)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.undoText);
         w.reset();
-        ws().records().clear();
-        ws().setModified(false);
+        test::setSprites(*t.app, {});
         fill(4);
         ws().record(1).groupText = "9"; // out of order
         open();
@@ -1192,21 +1197,21 @@ TEST_F(SpriteWindowTest, EveryEditIsOneStepUndoneAndDoneAgain)
         c.edit();
         const std::string after = tableText(ws());
         ASSERT_NE(after, before);
-        ASSERT_EQ(w->undoStack->count(), 1); // typed digits and a whole drag are one step
+        ASSERT_EQ(w->undoStack()->count(), 1); // typed digits and a whole drag are one step
         EXPECT_EQ(w->editUndoAction->text(), c.undoText);
         EXPECT_EQ(w->undoAction->toolTip(), c.undoText);
-        EXPECT_TRUE(ws().modified());
+        EXPECT_TRUE(modified());
 
         w->editUndoAction->trigger();
         EXPECT_EQ(tableText(ws()), before);
-        EXPECT_FALSE(ws().modified()); // back where it was opened
+        EXPECT_FALSE(modified()); // back where it was opened
         EXPECT_EQ(w->positionLabel->text().toStdString(), positionText(w->currentIndex(), 4));
         EXPECT_EQ(w->groupEdit->text().toStdString(), ws().record(w->currentIndex()).groupText);
         EXPECT_EQ(w->editRedoAction->text(), QString(c.undoText).replace("Undo", "Redo"));
 
         w->editRedoAction->trigger();
         EXPECT_EQ(tableText(ws()), after);
-        EXPECT_TRUE(ws().modified());
+        EXPECT_TRUE(modified());
         EXPECT_EQ(w->positionLabel->text().toStdString(), positionText(w->currentIndex(), ws().count()));
 
         // The toolbar's Undo takes the same step back.
@@ -1239,7 +1244,7 @@ TEST_F(SpriteWindowTest, StepsGoBackInOrderAndANewEditDropsWhatWasUndone)
     states.push_back(tableText(ws()));
     w->axisXEdit->setText("30");
     states.push_back(tableText(ws()));
-    ASSERT_EQ(w->undoStack->count(), 3);
+    ASSERT_EQ(w->undoStack()->count(), 3);
     for (int k = 2; k >= 0; --k) {
         w->editUndoAction->trigger();
         EXPECT_EQ(tableText(ws()), states[static_cast<std::size_t>(k)]) << k;
@@ -1250,20 +1255,20 @@ TEST_F(SpriteWindowTest, StepsGoBackInOrderAndANewEditDropsWhatWasUndone)
         w->editRedoAction->trigger();
         EXPECT_EQ(tableText(ws()), states[k]) << k;
     }
-    w->undoStack->undo();
-    w->undoStack->undo();
+    w->undoStack()->undo();
+    w->undoStack()->undo();
     w->imageEdit->setText("8");
-    EXPECT_EQ(w->undoStack->count(), 2);
-    EXPECT_FALSE(w->undoStack->canRedo());
+    EXPECT_EQ(w->undoStack()->count(), 2);
+    EXPECT_FALSE(w->undoStack()->canRedo());
 
     // Typed away and back to where it started: no step left.
     w->groupEdit->selectAll();
     QTest::keyClicks(w->groupEdit, "7");
-    EXPECT_EQ(w->undoStack->count(), 3);
+    EXPECT_EQ(w->undoStack()->count(), 3);
     QTest::keyClick(w->groupEdit, Qt::Key_Backspace);
     QTest::keyClicks(w->groupEdit, "1");
     EXPECT_EQ(w->groupEdit->text(), "1");
-    EXPECT_EQ(w->undoStack->count(), 2);
+    EXPECT_EQ(w->undoStack()->count(), 2);
     EXPECT_EQ(w->editUndoAction->text(), "Undo Image Number");
 }
 
@@ -1294,35 +1299,77 @@ TEST_F(SpriteWindowTest, UndoingADeleteOrAChangeBringsThePictureBack)
     EXPECT_EQ(test::readFile(changed), changedPicture);
 }
 
-TEST_F(SpriteWindowTest, AnotherTableClearsTheHistory)
+TEST_F(SpriteWindowTest, APictureRepaintedInAnotherEditorIsAStepOfTheTable)
+{
+    open(2);
+    const std::string s1 = app + "/tempsff/s1.pcx";
+    const std::string before = test::readFile(s1);
+    w->editExternallyAction->trigger();
+    ASSERT_EQ(t.dialogs.opened, QStringList{QString::fromStdString(s1)});
+    EXPECT_FALSE(modified());
+
+    // The editor saves its work: the table has a change to save or lose.
+    const std::string repainted = solidPcx(4, 3, 77);
+    test::writeFile(s1, repainted);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return modified(); }, 5000)) << "the change on disk was not seen";
+    EXPECT_TRUE(w->editUndoAction->isEnabled());
+    EXPECT_TRUE(test::spritesOf(*t.app)->unsavedQuestion().find("Save them first?") != std::string::npos);
+
+    // Undone, the picture before comes back; done again, the repainted one.
+    w->editUndoAction->trigger();
+    EXPECT_EQ(test::readFile(s1), before);
+    EXPECT_FALSE(modified());
+    w->editRedoAction->trigger();
+    EXPECT_EQ(test::readFile(s1), repainted);
+    EXPECT_TRUE(modified());
+    QTest::qWait(200);
+    EXPECT_EQ(test::spritesOf(*t.app)->undoStack()->count(), 1) << "writing it back is no new step";
+}
+
+TEST_F(SpriteWindowTest, TheHistoryOutlivesTheWindow)
+{
+    open(3);
+    w->groupEdit->setText("4");
+    ASSERT_TRUE(modified());
+    w.reset();
+    EXPECT_TRUE(modified()) << "closing a view keeps its document's changes";
+
+    w = std::make_unique<SpriteWindow>(*t.app);
+    EXPECT_TRUE(w->editUndoAction->isEnabled());
+    w->editUndoAction->trigger();
+    EXPECT_EQ(ws().record(1).groupText, "0");
+    EXPECT_FALSE(modified());
+}
+
+TEST_F(SpriteWindowTest, AnotherCharactersTableHasAHistoryOfItsOwn)
 {
     open(3);
     w->groupEdit->setText("4");
     t.dialogs.answers.enqueue(Answer::Yes);
     w->deleteImage();
-    ASSERT_EQ(w->undoStack->count(), 2);
+    ASSERT_EQ(w->undoStack()->count(), 2);
 
-    // A step made on the table a character switch replaced does nothing to
-    // the new one, even before the window caught up.
-    std::vector<SpriteRecord> other{{"tempsff/s1.pcx", "7", "7", "0", "0"}};
-    ws().replaceRecords(other);
+    // The table a character switch replaces goes with its history: the
+    // window has nothing to undo until it follows the new one.
+    test::setSprites(*t.app, {{"tempsff/s1.pcx", "7", "7", "0", "0"}});
     const std::string replaced = tableText(ws());
-    w->undoStack->undo();
+    EXPECT_EQ(w->undoStack(), nullptr);
+    EXPECT_FALSE(w->editUndoAction->isEnabled());
+    w->editUndoAction->trigger();
     EXPECT_EQ(tableText(ws()), replaced);
 
-    // The window following the new character starts a new history.
     w->showWorkspace();
-    EXPECT_EQ(w->undoStack->count(), 0);
+    EXPECT_EQ(w->undoStack()->count(), 0);
     EXPECT_FALSE(w->editUndoAction->isEnabled());
     EXPECT_FALSE(w->undoAction->isEnabled());
-    EXPECT_FALSE(ws().modified());
+    EXPECT_FALSE(modified());
 
     // Unsaved edits a crashed run left stay edits whatever is undone.
-    ws().setModified(true);
+    test::spritesOf(*t.app)->markRecovered();
     w->showWorkspace();
     w->imageEdit->setText("3");
     w->editUndoAction->trigger();
-    EXPECT_TRUE(ws().modified());
+    EXPECT_TRUE(modified());
 }
 
 TEST_F(SpriteWindowTest, BuildingMarksTheStateBuiltAndUndoingBackToItIsNoEdit)
@@ -1334,18 +1381,18 @@ TEST_F(SpriteWindowTest, BuildingMarksTheStateBuiltAndUndoingBackToItIsNoEdit)
     w->saveSpriteArchive();
     ASSERT_TRUE(w->waitForBuild());
     const std::string built = test::readFile(app + "/received.txt");
-    EXPECT_FALSE(ws().modified());
+    EXPECT_FALSE(modified());
 
     w->indexScrollBar->setValue(2);
     t.dialogs.answers.enqueue(Answer::Yes);
     w->deleteImage();
-    EXPECT_TRUE(ws().modified());
+    EXPECT_TRUE(modified());
     w->editUndoAction->trigger();
-    EXPECT_FALSE(ws().modified());
+    EXPECT_FALSE(modified());
     w->editUndoAction->trigger(); // before the build: an edit again
-    EXPECT_TRUE(ws().modified());
+    EXPECT_TRUE(modified());
     w->editRedoAction->trigger();
-    EXPECT_FALSE(ws().modified());
+    EXPECT_FALSE(modified());
 
     // Built again after the delete and its undo: the same index, byte for byte.
     queueSave(app + "/out.sff", false, false, false);

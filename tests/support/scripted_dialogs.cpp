@@ -13,6 +13,7 @@ QStringList ScriptedDialogs::messageTexts() const
 void ScriptedDialogs::clear()
 {
     answers.clear();
+    choices.clear();
     files.clear();
     fileLists.clear();
     colours.clear();
@@ -28,6 +29,14 @@ Answer ScriptedDialogs::message(QWidget*, const QString& text, const QString& ti
     if (!answers.isEmpty())
         return answers.dequeue();
     return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Cancel;
+}
+
+int ScriptedDialogs::choose(QWidget*, const QString& text, const QStringList& options, const QString& title)
+{
+    messages.append({text, title, Buttons::Ok});
+    if (!choices.isEmpty())
+        return choices.dequeue();
+    return static_cast<int>(options.size()) - 1;
 }
 
 QString ScriptedDialogs::openFile(QWidget*, const FileDialogOptions& options)

@@ -2,7 +2,7 @@
 // Dialogs for tests: records every message and answers every dialog from a
 // queue, so a test drives windows headless and never blocks on a modal box.
 
-#include "shell/dialogs.h"
+#include "ui/dialogs.h"
 
 #include <QQueue>
 #include <QVariant>
@@ -21,6 +21,7 @@ public:
     // answers Ok (or Cancel when it has no Ok), an unanswered file dialog
     // answers as cancelled.
     QQueue<Answer> answers;
+    QQueue<int> choices;           // choose(): an unanswered one answers with its last choice
     QQueue<QString> files;         // openFile, saveFile, chooseFolder
     QQueue<QStringList> fileLists; // openFiles
     QQueue<std::optional<QColor>> colours;
@@ -35,6 +36,7 @@ public:
     void clear();
 
     Answer message(QWidget* parent, const QString& text, const QString& title, Buttons buttons, Icon icon) override;
+    int choose(QWidget* parent, const QString& text, const QStringList& choices, const QString& title) override;
     QString openFile(QWidget* parent, const FileDialogOptions& options) override;
     QStringList openFiles(QWidget* parent, const FileDialogOptions& options) override;
     QString saveFile(QWidget* parent, const FileDialogOptions& options) override;

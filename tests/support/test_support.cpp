@@ -1,6 +1,7 @@
 #include "test_support.h"
 
-#include "shell/workspace_folders.h"
+#include "documents/workspace_folders.h"
+#include "sprites/sprite_document.h"
 
 #include <QProcess>
 
@@ -38,7 +39,36 @@ std::string readFile(const std::string& path)
 TestApp::TestApp()
 {
     store = std::make_unique<SettingsStoreQt>(appDir.path() + "/test-settings.ini");
+    documents = std::make_unique<DocumentManager>();
     app = std::make_unique<App>(appDir.path(), appDir.path(), dialogs, *store);
+    app->documents = documents.get();
+}
+
+TestApp::~TestApp() = default;
+
+void TestApp::closeDocuments()
+{
+    const std::vector<Document*> all = documents->documents();
+    for (Document* document : all)
+        documents->closeDocument(document);
+}
+
+CharacterFiles& files(App& app)
+{
+    return app.documents->characterFiles();
+}
+
+SpriteDocument* setSprites(App& app, std::vector<SpriteRecord> records, const QString& sffPath)
+{
+    if (SpriteDocument* old = characterSprites(app.documents))
+        app.documents->closeDocument(old);
+    auto sprites = std::make_unique<SpriteDocument>(sffPath, app.workDir, app.toolsDir, std::move(records));
+    return static_cast<SpriteDocument*>(app.documents->addDocument(std::move(sprites)));
+}
+
+SpriteDocument* spritesOf(const App& app)
+{
+    return characterSprites(app.documents);
 }
 
 void useOwnWorkspace(App& app, const QString& root)
@@ -46,7 +76,6 @@ void useOwnWorkspace(App& app, const QString& root)
     const OwnWorkspace own = makeOwnWorkspace(root);
     ASSERT_TRUE(own.ok()) << own.error.toStdString();
     app.workDir = own.folder;
-    app.sprites.setAppDir(own.folder.toStdString());
     app.workspacesDir = own.root;
     app.recoveryDir = own.folder + "/" + kRecoveryFolderName;
 }

@@ -5,6 +5,7 @@
 #include "text/find_dialog.h"
 #include "text/help_viewer.h"
 #include "text/notepad_window.h"
+#include "text/register_windows.h"
 #include "text/state_file_window.h"
 
 #include "shortcut_table.h"
@@ -21,18 +22,17 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <filesystem>
 #include <functional>
 #include <memory>
-
-namespace vantrel {
-void registerTextWindows(MainWindow& main);
-}
 
 using namespace vantrel;
 using test::TestApp;
@@ -66,11 +66,11 @@ struct EditorTest : ::testing::Test {
 
     void SetUp() override
     {
-        app.files.characterDir = dir;
-        app.files.defFile = dir + "hero.def";
-        app.files.commandFile = dir + "hero.cmd";
-        test::writeFile(app.files.defFile, "a");
-        test::writeFile(app.files.commandFile, kCmd);
+        test::files(app).characterDir = dir;
+        test::files(app).defFile = dir + "hero.def";
+        test::files(app).commandFile = dir + "hero.cmd";
+        test::writeFile(test::files(app).defFile, "a");
+        test::writeFile(test::files(app).commandFile, kCmd);
     }
 };
 
@@ -84,23 +84,37 @@ TEST_F(EditorTest, LoadEditSaveAndRevert)
 
     typeAtEnd(window.editor(), "b");
     EXPECT_TRUE(window.modified());
-    EXPECT_TRUE(app.textEditors.modified[1]);
+    EXPECT_EQ(window.windowTitle(), "Character Definition File (DEF) - hero.def[*]");
+    EXPECT_TRUE(window.isWindowModified()) << "the title is marked";
     window.toolbarAction("Save")->trigger();
-    EXPECT_EQ(test::readFile(app.files.defFile), "ab\r\n");
+    EXPECT_EQ(test::readFile(test::files(app).defFile), "ab\r\n");
     EXPECT_FALSE(window.modified());
     EXPECT_EQ(t.dialogs.busyDepth, 0);
     window.menuAction("saveAction")->trigger(); // the text now ends with a line break: nothing added
-    EXPECT_EQ(test::readFile(app.files.defFile), "ab\r\n");
+    EXPECT_EQ(test::readFile(test::files(app).defFile), "ab\r\n");
 
+    // Revert asks first; No keeps the text, Yes reads the file again as one
+    // step, which Undo takes back.
     typeAtEnd(window.editor(), "zzz");
+    t.dialogs.answers.enqueue(Answer::No);
+    window.menuAction("revertAction")->trigger();
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Discard your changes to hero.def?"});
+    EXPECT_EQ(shown(window.editor()), "abzzz");
+    t.dialogs.answers.enqueue(Answer::Yes);
     window.menuAction("revertAction")->trigger();
     EXPECT_EQ(shown(window.editor()), "ab\r\n");
     EXPECT_FALSE(window.modified());
+    window.undo();
+    EXPECT_EQ(shown(window.editor()), "abzzz");
+    EXPECT_TRUE(window.modified());
+    window.redo();
+    EXPECT_FALSE(window.modified());
+    t.dialogs.clear();
 
     // Another character was opened meanwhile: Save writes to the file the text came from.
     typeAtEnd(window.editor(), "!");
-    app.files.defFile = dir + "other.def";
-    test::writeFile(app.files.defFile, "other\r\n");
+    test::files(app).defFile = dir + "other.def";
+    test::writeFile(test::files(app).defFile, "other\r\n");
     ASSERT_TRUE(window.save());
     EXPECT_EQ(test::readFile(dir + "hero.def"), "ab\r\n!\r\n");
     EXPECT_EQ(test::readFile(dir + "other.def"), "other\r\n");
@@ -122,20 +136,22 @@ TEST_F(EditorTest, MixedLineEndsSurviveLoadingTypingLineEditsAndSaving)
         {"one\rtwo\rthree", 2, "one\rtwo\rthree\rx\r\n", "one\rtwo\rthree!"},
     };
     for (const auto& c : cases) {
-        test::writeFile(app.files.defFile, c.file);
+        t.closeDocuments();
+        test::writeFile(test::files(app).defFile, c.file);
         {
             DefinitionWindow window(app);
             ASSERT_TRUE(window.save());
-            EXPECT_EQ(test::readFile(app.files.defFile),
+            EXPECT_EQ(test::readFile(test::files(app).defFile),
                       c.file + (c.file.ends_with('\n') || c.file.ends_with('\r') ? "" : "\r\n"));
             window.goToLine(c.line + 1);
             window.editor()->moveCursor(QTextCursor::EndOfLine);
             QTest::keyClick(window.editor(), Qt::Key_Return);
             QTest::keyClicks(window.editor(), "x");
             ASSERT_TRUE(window.save());
-            EXPECT_EQ(test::readFile(app.files.defFile), c.typed) << c.file;
+            EXPECT_EQ(test::readFile(test::files(app).defFile), c.typed) << c.file;
         }
-        test::writeFile(app.files.defFile, c.file);
+        t.closeDocuments();
+        test::writeFile(test::files(app).defFile, c.file);
         DefinitionWindow window(app);
         ASSERT_TRUE(window.replaceTextBytes(c.replaced)) << c.file;
         EXPECT_EQ(window.textBytes(), c.replaced) << c.file;
@@ -148,7 +164,7 @@ TEST_F(EditorTest, ABigFileShowsItsFirstLinesAtOnceAndTheRestComesInStepsThatAre
     std::string file;
     for (int n = 0; n < 25'000; ++n)
         file += "line " + std::to_string(n) + (n == 24'000 ? "\n" : "\r\n");
-    test::writeFile(app.files.defFile, file);
+    test::writeFile(test::files(app).defFile, file);
     const auto loadAll = [](EditorTextBox* box) {
         while (box->isLoading())
             QCoreApplication::processEvents();
@@ -169,10 +185,11 @@ TEST_F(EditorTest, ABigFileShowsItsFirstLinesAtOnceAndTheRestComesInStepsThatAre
         EXPECT_FALSE(window.modified());
         EXPECT_FALSE(box->document()->isUndoAvailable());
         ASSERT_TRUE(window.save());
-        EXPECT_EQ(test::readFile(app.files.defFile), file);
+        EXPECT_EQ(test::readFile(test::files(app).defFile), file);
     }
     {
         // A key while the rest comes in: the rest first, then the key.
+        t.closeDocuments();
         DefinitionWindow window(app);
         EditorTextBox* box = window.editor();
         box->moveCursor(QTextCursor::EndOfLine);
@@ -180,21 +197,29 @@ TEST_F(EditorTest, ABigFileShowsItsFirstLinesAtOnceAndTheRestComesInStepsThatAre
         EXPECT_FALSE(box->isLoading());
         EXPECT_TRUE(window.modified());
         ASSERT_TRUE(window.save());
-        EXPECT_EQ(test::readFile(app.files.defFile), "line 0x" + file.substr(6));
-        test::writeFile(app.files.defFile, file);
+        EXPECT_EQ(test::readFile(test::files(app).defFile), "line 0x" + file.substr(6));
+        test::writeFile(test::files(app).defFile, file);
     }
     {
-        // What reads the text gets all of it; a revert or a new text while
-        // the rest comes in takes its place; closing then leaves nothing behind.
+        // What reads the text gets all of it.
+        t.closeDocuments();
         DefinitionWindow window(app);
+        ASSERT_TRUE(window.editor()->isLoading());
         EXPECT_EQ(window.textBytes(), file);
-        window.revert();
-        EXPECT_TRUE(window.editor()->isLoading());
+        EXPECT_FALSE(window.editor()->isLoading());
+    }
+    {
+        // A new text while the rest comes in takes its place; a revert
+        // then reads the file, and closing leaves nothing behind.
+        t.closeDocuments();
+        DefinitionWindow window(app);
+        ASSERT_TRUE(window.editor()->isLoading());
         window.editor()->setPlainText(QStringLiteral("restored"));
         EXPECT_FALSE(window.editor()->isLoading());
         QCoreApplication::processEvents();
         EXPECT_EQ(shown(window.editor()), "restored");
         window.revert();
+        EXPECT_EQ(window.textBytes(), file);
     }
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
 }
@@ -212,101 +237,118 @@ TEST_F(EditorTest, AFileStillToBeWrittenIsCreatedOnSave)
         const std::string file = dir + c.name;
         if (c.folder)
             std::filesystem::create_directories(file);
-        test::writeFile(app.files.defFile, "[Files]\r\nsprite = hero.sff\r\ncmd = " + std::string(c.name) + "\r\n");
+        test::writeFile(test::files(app).defFile,
+                        "[Files]\r\nsprite = hero.sff\r\ncmd = " + std::string(c.name) + "\r\n");
         CharacterFiles files;
-        ASSERT_TRUE(readDefinition(app.files.defFile, files));
-        app.files = files;
-        ASSERT_EQ(app.files.commandFile, file);
+        ASSERT_TRUE(readDefinition(test::files(app).defFile, files));
+        test::files(app) = files;
+        ASSERT_EQ(test::files(app).commandFile, file);
         t.dialogs.clear();
 
         CommandsWindow window(app);
-        EXPECT_EQ(t.dialogs.messageTexts(),
-                  QStringList{"Can't open file: " + QString::fromStdString(file) + " with error "
-                              + QString::number(c.errorNumber)});
+        if (c.folder) {
+            // Whatever stands there is not the file: it cannot be shown, and nothing replaces it.
+            EXPECT_EQ(t.dialogs.messageTexts(),
+                      QStringList{"Can't open file: " + QString::fromStdString(file) + " with error "
+                                  + QString::number(c.errorNumber)});
+            EXPECT_EQ(window.document(), nullptr);
+            EXPECT_FALSE(window.save());
+            EXPECT_TRUE(std::filesystem::is_directory(file));
+            continue;
+        }
+        // A file not written yet opens empty, without a word.
+        EXPECT_TRUE(t.dialogs.messages.isEmpty());
         EXPECT_EQ(shown(window.editor()), "");
         EXPECT_FALSE(window.modified());
-
         typeAtEnd(window.editor(), "[Command]");
         QTest::keyClick(window.editor(), Qt::Key_Return);
         QTest::keyClicks(window.editor(), "name = \"x\"");
         window.toolbarAction("Save")->trigger();
-        if (c.folder) {
-            // Whatever stands there is not the file; nothing replaces it.
-            EXPECT_EQ(t.dialogs.messages.size(), 2);
-            EXPECT_TRUE(std::filesystem::is_directory(file));
-            EXPECT_TRUE(window.modified());
-        } else {
-            EXPECT_EQ(t.dialogs.messages.size(), 1);
-            EXPECT_EQ(test::readFile(file), "[Command]\r\nname = \"x\"\r\n");
-            EXPECT_FALSE(window.modified());
-            EXPECT_EQ(window.filePath(), QString::fromStdString(file));
-        }
+        EXPECT_TRUE(t.dialogs.messages.isEmpty());
+        EXPECT_EQ(test::readFile(file), "[Command]\r\nname = \"x\"\r\n");
+        EXPECT_FALSE(window.modified());
+        EXPECT_EQ(window.filePath(), QString::fromStdString(file));
     }
 }
 
-TEST_F(EditorTest, CloseQuestionAnswers)
+TEST_F(EditorTest, ClosingAWindowAsksNothingAndLosesNothing)
 {
-    CommandsWindow untouched(app);
-    EXPECT_TRUE(untouched.close());
-    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    {
+        CommandsWindow window(app);
+        typeAtEnd(window.editor(), ";");
+        EXPECT_TRUE(window.close());
+        EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    }
+    // The document kept the text and its history: a window opened again shows both.
+    CommandsWindow window(app);
+    EXPECT_TRUE(shown(window.editor()).endsWith(";"));
+    EXPECT_TRUE(window.modified());
+    window.undo();
+    EXPECT_EQ(shown(window.editor()), QString::fromStdString(kCmd));
+    EXPECT_FALSE(window.modified());
+    EXPECT_EQ(test::readFile(test::files(app).commandFile), kCmd);
+}
 
+TEST_F(EditorTest, SaveFailuresSayWhyAndKeepTheChanges)
+{
     struct Case {
-        Answer answer;
-        bool unwritable; // the file turned into a folder: the save fails
-        bool closes;
-        std::string fileAfter;
+        const char* name;
+        std::function<void(const std::string& file)> spoil;
+        QString message;
     };
     const Case cases[] = {
-        {Answer::Yes, false, true, kCmd + ";\r\n"},
-        {Answer::No, false, true, kCmd},
-        {Answer::Cancel, false, false, kCmd},
-        {Answer::Yes, true, false, ""},
+        {"a file that turned into a folder",
+         [](const std::string& file) {
+             std::filesystem::remove(file);
+             std::filesystem::create_directories(file + "/inside");
+         },
+         "hero.cmd"},
+        {"a read-only file",
+         [](const std::string& file) { std::filesystem::permissions(file, std::filesystem::perms::owner_read); },
+         "hero.cmd is read-only."},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.answer) + 10 * c.unwritable);
-        test::writeFile(app.files.commandFile, kCmd);
+        SCOPED_TRACE(c.name);
+        t.closeDocuments();
+        const std::string file = test::files(app).commandFile;
+        std::filesystem::remove_all(file);
+        test::writeFile(file, kCmd);
         t.dialogs.clear();
         CommandsWindow window(app);
         typeAtEnd(window.editor(), ";");
-        if (c.unwritable) {
-            std::filesystem::remove(app.files.commandFile);
-            std::filesystem::create_directories(app.files.commandFile + "/inside");
-        }
-        t.dialogs.answers.enqueue(c.answer);
-        EXPECT_EQ(window.close(), c.closes);
-        ASSERT_EQ(t.dialogs.messages.size(), c.unwritable ? 2 : 1);
-        EXPECT_EQ(t.dialogs.messages[0].text, "You have unsaved changes.  Save them first?");
-        EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::YesNoCancel);
-        if (c.unwritable)
-            EXPECT_TRUE(t.dialogs.messages[1].text.contains("hero.cmd"));
-        else
-            EXPECT_EQ(test::readFile(app.files.commandFile), c.fileAfter);
-        if (!c.closes) {
-            EXPECT_TRUE(window.modified());
-            EXPECT_TRUE(shown(window.editor()).endsWith(";"));
-        }
+        c.spoil(file);
+        EXPECT_FALSE(window.save());
+        ASSERT_EQ(t.dialogs.messages.size(), 1);
+        EXPECT_TRUE(t.dialogs.messages[0].text.contains(c.message)) << t.dialogs.messages[0].text.toStdString();
+        EXPECT_TRUE(window.modified());
+        EXPECT_TRUE(shown(window.editor()).endsWith(";"));
+        if (!std::filesystem::is_directory(file))
+            EXPECT_EQ(test::readFile(file), kCmd);
+        std::filesystem::permissions(file, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
     }
 }
 
-TEST_F(EditorTest, CloseAllClosesTheOthersWhenOneAnswersCancel)
+TEST_F(EditorTest, CloseAllClosesEveryWindowAndTheirDocumentsKeepTheChanges)
 {
     MainWindow main(app);
     registerTextWindows(main);
-    app.files.constantsFile = dir + "hero.cns";
-    test::writeFile(app.files.constantsFile, "[Data]\r\n");
-    auto* cmd = qobject_cast<CommandsWindow*>(main.openWindow("CommandsWindow"));
+    test::files(app).constantsFile = dir + "hero.cns";
+    test::writeFile(test::files(app).constantsFile, "[Data]\r\n");
+    auto* cmd = qobject_cast<CommandsWindow*>(main.openWindow(WindowKind::Commands));
     ASSERT_TRUE(cmd);
-    for (const char* name : {"DefinitionWindow", "ConstantsWindow", "NotepadWindow"})
-        ASSERT_TRUE(main.openWindow(name)) << name;
+    for (WindowKind kind : {WindowKind::Definition, WindowKind::Constants, WindowKind::Notepad})
+        ASSERT_TRUE(main.openWindow(kind));
     typeAtEnd(cmd->editor(), "; edited");
-    t.dialogs.answers.enqueue(Answer::Cancel);
+    Document* commands = cmd->document();
     cmd->menuAction("closeAllAction")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(main.window("CommandsWindow"), cmd);
+    for (WindowKind kind : {WindowKind::Commands, WindowKind::Definition, WindowKind::Constants, WindowKind::Notepad})
+        EXPECT_EQ(main.loadedWindow(kind), nullptr) << windowKey(kind).toStdString();
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    EXPECT_TRUE(commands->isModified());
+    cmd = qobject_cast<CommandsWindow*>(main.openWindow(WindowKind::Commands));
+    ASSERT_TRUE(cmd);
     EXPECT_TRUE(shown(cmd->editor()).endsWith("; edited"));
-    for (const char* name : {"DefinitionWindow", "ConstantsWindow", "NotepadWindow"})
-        EXPECT_EQ(main.window(name), nullptr) << name;
-    EXPECT_EQ(t.dialogs.messages.size(), 1);
 }
 
 TEST_F(EditorTest, NotepadNewOpenSaveAsAndSave)
@@ -325,30 +367,42 @@ TEST_F(EditorTest, NotepadNewOpenSaveAsAndSave)
     pad.menuAction("saveAsAction")->trigger();
     EXPECT_EQ(test::readFile(copy), "first\nsecond\r\n");
     EXPECT_FALSE(pad.modified());
-    // Save keeps writing to the file that was opened.
+    EXPECT_EQ(pad.filePath(), QString::fromStdString(copy));
+    EXPECT_EQ(pad.windowTitle(), "Notepad - copy.txt[*]");
+    // Save writes to the file saved as: the one opened first stays as it was.
     typeAtEnd(pad.editor(), "!");
     pad.toolbarAction("Save")->trigger();
-    EXPECT_EQ(test::readFile(opened), "first\nsecond!\r\n");
-    EXPECT_EQ(test::readFile(copy), "first\nsecond\r\n");
+    EXPECT_EQ(test::readFile(copy), "first\nsecond!\r\n");
+    EXPECT_EQ(test::readFile(opened), "first\n");
 
-    // New, answered Yes, with the save dialog cancelled: the text stays.
+    // Open answered No with the dialog cancelled: nothing happened, so text,
+    // file and changes all stay.
     typeAtEnd(pad.editor(), "?");
     t.dialogs.clear();
-    t.dialogs.answers.enqueue(Answer::Yes);
-    pad.toolbarAction("New")->trigger();
-    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Changes have been made!  Save first?"});
-    EXPECT_TRUE(shown(pad.editor()).endsWith("?"));
-    // Open answered No with the dialog cancelled: text and path stay, the flag goes.
     t.dialogs.answers.enqueue(Answer::No);
     pad.menuAction("openAction")->trigger();
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Changes have been made!  Save first?"});
     EXPECT_TRUE(shown(pad.editor()).endsWith("?"));
-    EXPECT_EQ(pad.filePath(), QString::fromStdString(opened));
-    EXPECT_FALSE(pad.modified());
+    EXPECT_EQ(pad.filePath(), QString::fromStdString(copy));
+    EXPECT_TRUE(pad.modified());
 
+    // New answered Yes saves the text to its file first.
+    t.dialogs.answers.enqueue(Answer::Yes);
+    pad.toolbarAction("New")->trigger();
+    EXPECT_EQ(test::readFile(copy), "first\nsecond!?\r\n");
+    EXPECT_EQ(shown(pad.editor()), "");
+
+    // A text without a file: Yes with the save dialog cancelled keeps it, No lets it go.
+    typeAtEnd(pad.editor(), "draft");
+    t.dialogs.answers.enqueue(Answer::Yes);
+    pad.toolbarAction("New")->trigger();
+    EXPECT_EQ(shown(pad.editor()), "draft");
+    EXPECT_TRUE(pad.modified());
+    t.dialogs.answers.enqueue(Answer::No);
     pad.menuAction("newAction")->trigger();
     EXPECT_EQ(shown(pad.editor()), "");
     EXPECT_TRUE(pad.filePath().isEmpty());
-    app.files.characterDir.clear();
+    test::files(app).characterDir.clear();
     t.dialogs.files.enqueue(QString());
     pad.saveAs();
     EXPECT_EQ(t.dialogs.fileDialogs.last().directory, QDir::homePath());
@@ -356,7 +410,7 @@ TEST_F(EditorTest, NotepadNewOpenSaveAsAndSave)
 
 TEST_F(EditorTest, OffsetsCountALineBreakAsTwoCharactersAndTheEditCommandsUseThem)
 {
-    test::writeFile(app.files.defFile, "ab\ncd\r\nef");
+    test::writeFile(test::files(app).defFile, "ab\ncd\r\nef");
     DefinitionWindow window(app);
     EditorTextBox* box = window.editor();
     struct Case {
@@ -398,14 +452,14 @@ TEST_F(EditorTest, OffsetsCountALineBreakAsTwoCharactersAndTheEditCommandsUseThe
 
 TEST_F(EditorTest, FindFromAWindowSearchesAndReplacesInThatWindowsText)
 {
-    test::writeFile(app.files.commandFile, "abc abc");
+    test::writeFile(test::files(app).commandFile, "abc abc");
     MainWindow main(app);
     registerTextWindows(main);
-    auto* cmd = qobject_cast<CommandsWindow*>(main.openWindow("CommandsWindow"));
-    ASSERT_TRUE(cmd && main.openWindow("DefinitionWindow")); // the other window is the active one
+    auto* cmd = qobject_cast<CommandsWindow*>(main.openWindow(WindowKind::Commands));
+    ASSERT_TRUE(cmd && main.openWindow(WindowKind::Definition)); // the other window is the active one
     EditorTextBox* box = cmd->editor();
     box->setSelection(2, 0);
-    app.textEditors.search = SearchSettings{u"", true, kFindDown, 0};
+    app.search = SearchSettings{u"", true, kFindDown, 0};
     bool ran = false;
     QTimer::singleShot(0, [&] {
         auto* find = qobject_cast<FindDialog*>(QApplication::activeModalWidget());
@@ -434,8 +488,8 @@ TEST_F(EditorTest, FindFromAWindowSearchesAndReplacesInThatWindowsText)
     EXPECT_EQ(shown(box), "xy abc");
     EXPECT_EQ(box->selStart(), 3);
     EXPECT_TRUE(cmd->modified());
-    EXPECT_EQ(main.window("FindDialog"), nullptr);
-    EXPECT_EQ(app.textEditors.search.findText, u"abc");
+    EXPECT_EQ(main.loadedWindow(WindowKind::Find), nullptr);
+    EXPECT_EQ(app.search.findText, u"abc");
     // The choices outlive the dialog.
     FindDialog reopened(app, box);
     EXPECT_TRUE(reopened.upButton->isChecked());
@@ -449,9 +503,12 @@ TEST(RealCharacters, EveryTextWindowShowsItsFileAndSavesItUnchanged)
         App& app = *t.app;
         const std::string dir = t.path("chars/kfm/");
         std::filesystem::create_directories(dir);
-        for (const char* name : {"kfm.def", "kfm.cns", "kfm.cmd", "kfm.air"})
+        for (const char* name : {"kfm.def", "kfm.cns", "kfm.cmd", "kfm.air"}) {
             std::filesystem::copy_file(test::realchars(std::string(character) + "/" + name), dir + name);
-        ASSERT_TRUE(readDefinition(dir + "kfm.def", app.files).ok) << character;
+            std::filesystem::permissions(dir + name, std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::add);
+        }
+        ASSERT_TRUE(readDefinition(dir + "kfm.def", test::files(app)).ok) << character;
         const std::unique_ptr<TextEditorWindow> windows[] = {
             std::make_unique<DefinitionWindow>(app), std::make_unique<ConstantsWindow>(app),
             std::make_unique<CommandsWindow>(app), std::make_unique<AnimationTextWindow>(app),
@@ -463,9 +520,64 @@ TEST(RealCharacters, EveryTextWindowShowsItsFileAndSavesItUnchanged)
             const std::string before = test::readFile(path);
             EXPECT_EQ(window->editor()->text(), joinedWithCrLf(decodeText(before).lines)) << path;
             EXPECT_GT(window->editor()->document()->blockCount(), 10) << path;
-            ASSERT_TRUE(window->save()) << path;
+            ASSERT_TRUE(window->save()) << path << " " << t.dialogs.messageTexts().join("|").toStdString();
             EXPECT_EQ(test::readFile(path), before) << path;
         }
+    }
+}
+
+// Both kfm characters name kfm.cns as their constants and their states: the
+// two windows are views of one document, so neither save loses the other's edit.
+TEST(RealCharacters, TheConstantsAndTheStatesWindowsEditOneDocumentOfKfmCns)
+{
+    for (const char* character : {"winmugen-kfm", "ikemen-kfm"}) {
+        SCOPED_TRACE(character);
+        TestApp t;
+        App& app = *t.app;
+        const std::string dir = t.path("chars/kfm/");
+        std::filesystem::create_directories(dir);
+        for (const char* name : {"kfm.def", "kfm.cns"}) {
+            std::filesystem::copy_file(test::realchars(std::string(character) + "/" + name), dir + name);
+            std::filesystem::permissions(dir + name, std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::add);
+        }
+        ASSERT_TRUE(readDefinition(dir + "kfm.def", test::files(app)).ok);
+        ASSERT_EQ(test::files(app).constantsFile, test::files(app).stateFiles[0]);
+        ConstantsWindow constants(app);
+        StateFileWindow states(app);
+        ASSERT_EQ(constants.viewedDocument(), states.viewedDocument());
+
+        // The life in the constants window: the states window shows it at once.
+        QTextCursor life = constants.editor()->document()->find(QRegularExpression("^life = 1000"));
+        ASSERT_FALSE(life.isNull());
+        life.insertText("life = 1234");
+        EXPECT_TRUE(states.editor()->toPlainText().contains("life = 1234"));
+        EXPECT_TRUE(states.modified());
+
+        // A new state in the states window, one save there: both edits are on disk.
+        states.editor()->moveCursor(QTextCursor::End);
+        states.editor()->insertPlainText("\n[Statedef 9999]\ntype = S\n");
+        EXPECT_TRUE(constants.editor()->toPlainText().contains("[Statedef 9999]"));
+        ASSERT_TRUE(states.save()) << t.dialogs.messageTexts().join("|");
+        const std::string onDisk = test::readFile(dir + "kfm.cns");
+        EXPECT_NE(onDisk.find("life = 1234"), std::string::npos);
+        // New lines end as the file's lines do (CR LF in one, LF in the other).
+        const std::string end =
+            test::readFile(test::realchars(std::string(character) + "/kfm.cns")).find('\r') != std::string::npos
+            ? "\r\n"
+            : "\n";
+        EXPECT_NE(onDisk.find("[Statedef 9999]" + end + "type = S" + end), std::string::npos);
+        EXPECT_EQ(onDisk.find("life = 1000"), std::string::npos);
+        EXPECT_FALSE(constants.modified()) << "saved once, for both windows";
+        EXPECT_FALSE(states.modified());
+        EXPECT_FALSE(constants.windowTitle().isEmpty());
+        EXPECT_FALSE(constants.isWindowModified());
+
+        // Undo in either window goes through the one history.
+        constants.viewedDocument()->undoStack()->undo();
+        EXPECT_FALSE(states.editor()->toPlainText().contains("[Statedef 9999]"));
+        EXPECT_TRUE(constants.isWindowModified());
+        EXPECT_TRUE(states.isWindowModified());
     }
 }
 
@@ -496,19 +608,20 @@ TEST_F(EditorTest, AShiftJisFileIsShownAndSavedInItsEncodingAndAnUnwritableChara
          "UTF-8"},
     };
     for (const auto& c : cases) {
-        test::writeFile(app.files.defFile, file);
+        t.closeDocuments();
+        test::writeFile(test::files(app).defFile, file);
         t.dialogs.clear();
         DefinitionWindow window(app);
         EXPECT_EQ(window.encodingBox()->currentText(), "Shift-JIS");
         EXPECT_TRUE(shown(window.editor()).startsWith(QString::fromUtf16(u"; \u30AD\u30E3\u30E9\r\n")));
-        EXPECT_EQ(window.windowTitle(), "Character Definition File (DEF) - hero.def");
+        EXPECT_EQ(window.windowTitle(), "Character Definition File (DEF) - hero.def[*]");
         window.goToLine(2);
         window.editor()->moveCursor(QTextCursor::EndOfLine);
         typeText(window.editor(), c.typed);
         for (Answer a : c.answers)
             t.dialogs.answers.enqueue(a);
         EXPECT_EQ(window.save(), c.saved) << c.typed.toStdString();
-        EXPECT_EQ(test::readFile(app.files.defFile), c.written) << c.typed.toStdString();
+        EXPECT_EQ(test::readFile(test::files(app).defFile), c.written) << c.typed.toStdString();
         EXPECT_EQ(window.modified(), !c.saved);
         EXPECT_EQ(window.encodingBox()->currentText(), c.encodingAfter);
         ASSERT_EQ(t.dialogs.messages.size(), c.answers.size()) << c.typed.toStdString();
@@ -519,7 +632,7 @@ TEST_F(EditorTest, AShiftJisFileIsShownAndSavedInItsEncodingAndAnUnwritableChara
         // Saved again, the question is not asked twice and nothing changes.
         if (c.saved) {
             ASSERT_TRUE(window.save());
-            EXPECT_EQ(test::readFile(app.files.defFile), c.written);
+            EXPECT_EQ(test::readFile(test::files(app).defFile), c.written);
             EXPECT_EQ(t.dialogs.messages.size(), c.answers.size());
         }
     }
@@ -528,7 +641,7 @@ TEST_F(EditorTest, AShiftJisFileIsShownAndSavedInItsEncodingAndAnUnwritableChara
 TEST_F(EditorTest, ChoosingAnotherEncodingReadsTheFileAgainAfterAskingAboutEdits)
 {
     const std::string file = "caf\x83\x4C\r\n";
-    test::writeFile(app.files.defFile, file);
+    test::writeFile(test::files(app).defFile, file);
     DefinitionWindow window(app);
     QComboBox* box = window.encodingBox();
     EXPECT_EQ(box->currentText(), "Shift-JIS");
@@ -557,7 +670,7 @@ TEST_F(EditorTest, ChoosingAnotherEncodingReadsTheFileAgainAfterAskingAboutEdits
     typeText(window.editor(), QString::fromUtf16(u"\u00E9"));
     QTest::keyClick(window.editor(), Qt::Key_Return);
     ASSERT_TRUE(window.save());
-    EXPECT_EQ(test::readFile(app.files.defFile), "\xC3\xA9\r\n" + file);
+    EXPECT_EQ(test::readFile(test::files(app).defFile), "\xC3\xA9\r\n" + file);
 
     // The notepad's new text has no file to read: the choice is what Save writes.
     NotepadWindow notepad(app);
@@ -574,9 +687,9 @@ TEST_F(EditorTest, ChoosingAnotherEncodingReadsTheFileAgainAfterAskingAboutEdits
 
 TEST_F(EditorTest, EveryTextWindowHasTheStandardKeysEachBoundOnce)
 {
-    app.files.constantsFile = dir + "hero.cns";
-    app.files.animationFile = dir + "hero.air";
-    app.files.stateFiles[0] = dir + "hero.st";
+    test::files(app).constantsFile = dir + "hero.cns";
+    test::files(app).animationFile = dir + "hero.air";
+    test::files(app).stateFiles[0] = dir + "hero.st";
     for (const char* file : {"hero.cns", "hero.air", "hero.st"})
         test::writeFile(dir + file, "; x\r\n");
     const std::pair<const char*, QKeySequence::StandardKey> common[] = {
@@ -624,7 +737,7 @@ TEST_F(EditorTest, EveryTextWindowHasTheStandardKeysEachBoundOnce)
 
 TEST_F(EditorTest, FindNextRedoSelectAllReplaceAndCloseDoWhatTheySay)
 {
-    test::writeFile(app.files.commandFile, "abc abc");
+    test::writeFile(test::files(app).commandFile, "abc abc");
     auto* window = new CommandsWindow(app);
     window->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<CommandsWindow> alive(window);
@@ -633,7 +746,7 @@ TEST_F(EditorTest, FindNextRedoSelectAllReplaceAndCloseDoWhatTheySay)
     const auto run = [window](const char* action) { window->menuAction(action)->trigger(); };
 
     // Find Next looks for the last find text again, from the caret.
-    app.textEditors.search = SearchSettings{u"abc", true, kFindDown, 0};
+    app.search = SearchSettings{u"abc", true, kFindDown, 0};
     box->setSelection(1, 0);
     run("findNextAction");
     EXPECT_EQ(box->selStart(), 4);
@@ -665,8 +778,7 @@ TEST_F(EditorTest, FindNextRedoSelectAllReplaceAndCloseDoWhatTheySay)
     EXPECT_TRUE(replaceShown);
     EXPECT_EQ(shown(box), "abc abcd");
 
-    t.dialogs.answers.enqueue(Answer::No); // the edit goes
-    run("closeAction");
+    run("closeAction"); // the edit stays with the document
     QApplication::processEvents();
     EXPECT_TRUE(alive.isNull());
 }
@@ -698,9 +810,9 @@ TEST_F(EditorTest, HelpOpensTheOneHelpWindowOnItsContentsAndAWindowsKeysReachIts
     EXPECT_EQ(help->contextNumber(), kHelpContentsTopic);
     EXPECT_TRUE(help->isVisible());
     help->showTopic(app.dataFile(kHelpFileName), 5);
-    main.toolbarAction("Help")->trigger();
+    main.toolbarAction(ToolbarCommand::Help)->trigger();
     EXPECT_EQ(help->contextNumber(), kHelpContentsTopic);
-    auto* cmd = qobject_cast<TextEditorWindow*>(main.openWindow("CommandsWindow"));
+    auto* cmd = qobject_cast<TextEditorWindow*>(main.openWindow(WindowKind::Commands));
     ASSERT_NE(cmd, nullptr);
     help->showTopic(app.dataFile(kHelpFileName), 5);
     cmd->menuAction("helpContentsAction")->trigger();
@@ -717,6 +829,6 @@ TEST_F(EditorTest, HelpOpensTheOneHelpWindowOnItsContentsAndAWindowsKeysReachIts
     cmd->editor()->setFocus();
     QTest::keySequence(cmd->editor(), QKeySequence(QKeySequence::Close));
     QApplication::processEvents();
-    EXPECT_EQ(main.window("CommandsWindow"), nullptr);
+    EXPECT_EQ(main.loadedWindow(WindowKind::Commands), nullptr);
     EXPECT_TRUE(main.isVisible());
 }

@@ -39,8 +39,8 @@ struct HighlightTest : ::testing::Test {
         for (int n = 0; n < lines; ++n)
             text += n % 4 == 0 ? "[Statedef " + std::to_string(n) + "]\r\n"
                                : "value = " + std::to_string(n) + " ; note\r\n";
-        app.files.constantsFile = t.path("big.cns");
-        test::writeFile(app.files.constantsFile, text);
+        test::files(app).constantsFile = t.path("big.cns");
+        test::writeFile(test::files(app).constantsFile, text);
         auto window = std::make_unique<ConstantsWindow>(app);
         window->resize(600, 400);
         window->show();
@@ -93,6 +93,7 @@ TEST_F(HighlightTest, ATypedLineIsColouredAtOnceAndAReloadStartsAfresh)
               (std::vector<std::tuple<int, int, bool>>{{0, 5, false}, {8, 1, false}, {10, 6, false}}));
 
     // The file again: nothing of the typed colours stays on its lines.
+    t.dialogs.answers.enqueue(Answer::Yes);
     window->revert();
     EXPECT_FALSE(window->modified());
     QCoreApplication::processEvents();
@@ -106,8 +107,8 @@ TEST_F(HighlightTest, ATypedLineIsColouredAtOnceAndAReloadStartsAfresh)
 TEST_F(HighlightTest, AChangeOfWidthKeepsTheColoursAndTheScrollRange)
 {
     const std::string longValue(120, '7');
-    app.files.constantsFile = t.path("wide.cns");
-    test::writeFile(app.files.constantsFile, "[Data]\r\nlife = " + longValue + "\r\nattack = 100\r\n");
+    test::files(app).constantsFile = t.path("wide.cns");
+    test::writeFile(test::files(app).constantsFile, "[Data]\r\nlife = " + longValue + "\r\nattack = 100\r\n");
     ConstantsWindow window(app);
     window.resize(300, 300);
     window.show();

@@ -36,12 +36,12 @@ struct StateWindowTest : ::testing::Test {
 
     void SetUp() override
     {
-        app.files.stateFiles[0] = dir + "hero.st";
-        app.files.stateFiles[1] = dir + "second.st";
-        app.files.commonStatesFile = dir + "common1.cns";
-        test::writeFile(app.files.stateFiles[0], kStates);
-        test::writeFile(app.files.stateFiles[1], "[Statedef 5000]\r\n");
-        test::writeFile(app.files.commonStatesFile, "[Statedef 0]\r\n");
+        test::files(app).stateFiles[0] = dir + "hero.st";
+        test::files(app).stateFiles[1] = dir + "second.st";
+        test::files(app).commonStatesFile = dir + "common1.cns";
+        test::writeFile(test::files(app).stateFiles[0], kStates);
+        test::writeFile(test::files(app).stateFiles[1], "[Statedef 5000]\r\n");
+        test::writeFile(test::files(app).commonStatesFile, "[Statedef 0]\r\n");
         test::writeFile(t.path("stclips.txt"),
                         "<Alpha>\r\n205\r\n[State %x%, ]\r\ntype = Null\r\n-\r\n"
                         "<Beta>\r\n12\r\n; beta %x%\r\n");
@@ -60,12 +60,13 @@ struct StateWindowTest : ::testing::Test {
 TEST_F(StateWindowTest, CaptionFollowsTheCaret)
 {
     StateFileWindow window(app);
-    const QString file = path(app.files.stateFiles[0]);
+    const QString file = path(test::files(app).stateFiles[0]);
+    // The caption names the file; the mark stands for changes not saved yet.
     const std::pair<long, QString> cases[] = {
-        {3, "Not in a state - " + file},
-        {36, "State 200 of " + file},
-        {60, "State-1 of " + file},
-        {0, "State-1 of " + file}, // the caption keeps its last value at the very start
+        {3, "Not in a state - " + file + "[*]"},
+        {36, "State 200 of " + file + "[*]"},
+        {60, "State-1 of " + file + "[*]"},
+        {0, "State-1 of " + file + "[*]"}, // the caption keeps its last value at the very start
     };
     for (const auto& [caret, caption] : cases) {
         window.editor()->setSelection(caret, 0);
@@ -80,7 +81,7 @@ TEST_F(StateWindowTest, CaptionReadFromTheLinesAboveTheCaretAgreesWithTheWholeTe
     // next line, one cut short by the end of the text.
     const std::string text = "x\r\n; [statedef 7]\r\n[STATEDEF 12][Statedef 345]\r\n"
                              "\r\n[Statedef \r\n9]\r\ntype = S\r\n[Statedef 123456789012345\r\n[statedef 8";
-    test::writeFile(app.files.stateFiles[0], text);
+    test::writeFile(test::files(app).stateFiles[0], text);
     StateFileWindow window(app);
     EditorTextBox* box = window.editor();
     const std::u16string shownText = box->text();
@@ -100,7 +101,8 @@ TEST_F(StateWindowTest, CaptionReadFromTheLinesAboveTheCaretAgreesWithTheWholeTe
     std::string big;
     for (int n = 0; n < 3000; ++n)
         big += "[Statedef " + std::to_string(n) + "]\r\ntype = S\r\n\r\n";
-    test::writeFile(app.files.stateFiles[0], big);
+    test::writeFile(test::files(app).stateFiles[0], big);
+    t.closeDocuments();
     window.openStateFile(0);
     box->moveCursor(QTextCursor::End);
     EXPECT_EQ(window.currentState(), 2999);
@@ -109,7 +111,8 @@ TEST_F(StateWindowTest, CaptionReadFromTheLinesAboveTheCaretAgreesWithTheWholeTe
     QTest::keyClick(box, Qt::Key_Return);
     QTest::keyClicks(box, "x");
     EXPECT_EQ(window.currentState(), 5);
-    EXPECT_EQ(window.windowTitle(), "State 5 of " + path(app.files.stateFiles[0]));
+    EXPECT_EQ(window.windowTitle(), "State 5 of " + path(test::files(app).stateFiles[0]) + "[*]");
+    EXPECT_TRUE(window.isWindowModified());
 }
 
 TEST_F(StateWindowTest, StateFileButtonsSwitchFiles)
@@ -121,77 +124,52 @@ TEST_F(StateWindowTest, StateFileButtonsSwitchFiles)
     // Without edits nothing is asked.
     window.toolbarAction("st2")->trigger();
     EXPECT_EQ(shown(window.editor()), "[Statedef 5000]\r\n");
-    EXPECT_EQ(window.currentStateFile(), path(app.files.stateFiles[1]));
+    EXPECT_EQ(window.currentStateFile(), path(test::files(app).stateFiles[1]));
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
 
     window.toolbarAction("stc")->trigger();
     QTest::keyClicks(window.editor(), ";");
     window.toolbarAction("Save")->trigger();
-    EXPECT_EQ(test::readFile(app.files.commonStatesFile), ";[Statedef 0]\r\n");
+    EXPECT_EQ(test::readFile(test::files(app).commonStatesFile), ";[Statedef 0]\r\n");
 
-    // A state file that cannot be read leaves the shown file in place.
-    app.files.stateFiles[1] = dir + "gone.st";
+    // A state file the .def names that nobody has written yet opens empty,
+    // and Save creates it.
+    test::files(app).stateFiles[1] = dir + "new.st";
+    window.toolbarAction("st2")->trigger();
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    EXPECT_EQ(window.currentStateFile(), path(dir + "new.st"));
+    EXPECT_EQ(shown(window.editor()), "");
+    QTest::keyClicks(window.editor(), "[Statedef 6000]");
+    window.toolbarAction("Save")->trigger();
+    EXPECT_EQ(test::readFile(dir + "new.st"), "[Statedef 6000]\r\n");
+
+    // One that cannot be read says so and leaves the shown file in place.
+    std::filesystem::create_directories(dir + "folder.st");
+    test::files(app).stateFiles[1] = dir + "folder.st";
     window.toolbarAction("st2")->trigger();
     EXPECT_EQ(t.dialogs.messages.size(), 1);
-    EXPECT_EQ(window.currentStateFile(), path(app.files.commonStatesFile));
+    EXPECT_EQ(window.currentStateFile(), path(dir + "new.st"));
 }
 
-TEST_F(StateWindowTest, SwitchingWithUnsavedEditsAsksFirst)
+TEST_F(StateWindowTest, SwitchingKeepsEachFilesEditsAndAsksNothing)
 {
-    app.files.stateFiles[2] = dir + "gone.st"; // named by the .def, never written
-    struct Case {
-        const char* button;
-        Answer answer;
-        bool unwritable; // the shown file turned into a folder: the save fails
-        bool switches;
-        std::string fileAfter; // the first state file once the question is answered
-    };
-    const Case cases[] = {
-        {"st2", Answer::Yes, false, true, kStates + "; edit\r\n"},
-        {"st2", Answer::No, false, true, kStates},
-        {"st2", Answer::Cancel, false, false, kStates},
-        {"stc", Answer::Yes, false, true, kStates + "; edit\r\n"},
-        {"stc", Answer::No, false, true, kStates},
-        {"st3", Answer::No, false, false, kStates}, // nothing to show instead: the edits stay
-        {"stc", Answer::Yes, true, false, ""},
-    };
-    const std::map<QString, std::pair<std::string, QString>> targets = {
-        {"st2", {app.files.stateFiles[1], "[Statedef 5000]\r\n"}},
-        {"stc", {app.files.commonStatesFile, "[Statedef 0]\r\n"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.button) + " " + std::to_string(static_cast<int>(c.answer)));
-        std::filesystem::remove_all(app.files.stateFiles[0]);
-        test::writeFile(app.files.stateFiles[0], kStates);
-        t.dialogs.clear();
-        StateFileWindow window(app);
-        window.editor()->moveCursor(QTextCursor::End);
-        QTest::keyClicks(window.editor(), "; edit");
-        if (c.unwritable) {
-            std::filesystem::remove(app.files.stateFiles[0]);
-            std::filesystem::create_directories(app.files.stateFiles[0] + "/inside");
-        }
-        t.dialogs.answers.enqueue(c.answer);
-        window.toolbarAction(c.button)->trigger();
-
-        const bool failed = c.unwritable || !targets.contains(c.button);
-        ASSERT_EQ(t.dialogs.messages.size(), failed ? 2 : 1);
-        EXPECT_EQ(t.dialogs.messages[0].text, "You have unsaved changes.  Save them first?");
-        EXPECT_EQ(t.dialogs.messages[0].title, "ST file");
-        EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::YesNoCancel);
-        if (!c.unwritable)
-            EXPECT_EQ(test::readFile(app.files.stateFiles[0]), c.fileAfter);
-        if (c.switches) {
-            const auto& [file, text] = targets.at(c.button);
-            EXPECT_EQ(window.currentStateFile(), path(file));
-            EXPECT_EQ(shown(window.editor()), text);
-            EXPECT_FALSE(window.modified());
-        } else {
-            EXPECT_EQ(window.currentStateFile(), path(app.files.stateFiles[0]));
-            EXPECT_EQ(shown(window.editor()), QString::fromStdString(kStates) + "; edit");
-            EXPECT_TRUE(window.modified());
-        }
+    StateFileWindow window(app);
+    window.editor()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(window.editor(), "; edit");
+    for (const char* button : {"st2", "stc"}) {
+        window.toolbarAction(button)->trigger();
+        EXPECT_FALSE(window.modified()) << button;
     }
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    EXPECT_EQ(test::readFile(test::files(app).stateFiles[0]), kStates);
+
+    // Back on the first file: the edit is there, unsaved, with its history.
+    window.toolbarAction("st1")->trigger();
+    EXPECT_EQ(shown(window.editor()), QString::fromStdString(kStates) + "; edit");
+    EXPECT_TRUE(window.modified());
+    window.undo();
+    EXPECT_EQ(shown(window.editor()), QString::fromStdString(kStates));
+    EXPECT_FALSE(window.modified());
 }
 
 TEST_F(StateWindowTest, DoubleClickInsertsAClipAtTheCaretsState)
@@ -262,11 +240,11 @@ TEST_F(StateWindowTest, ClipFileProblems)
 
 TEST_F(StateWindowTest, F1OnAControllerOrTriggerOpensItsTopic)
 {
-    test::writeFile(app.files.stateFiles[0],
+    test::writeFile(test::files(app).stateFiles[0],
                     "[State 200, go]\r\ntype = ChangeState\r\ntrigger1 = Time > 3\r\n"
                     "value = 0\r\n");
-    app.files.constantsFile = dir + "hero.cns";
-    test::writeFile(app.files.constantsFile, "[State -1, x]\r\ntype = velset\r\n");
+    test::files(app).constantsFile = dir + "hero.cns";
+    test::writeFile(test::files(app).constantsFile, "[State -1, x]\r\ntype = velset\r\n");
     StateFileWindow window(app);
     const auto helpAt = [](TextEditorWindow& w, int line, int column) {
         QTextCursor caret(w.editor()->document()->findBlockByNumber(line));

@@ -1,0 +1,65 @@
+#include "sound/sound_document.h"
+
+#include "sound/sound_commands.h"
+
+#include <QFile>
+#include <QUndoStack>
+
+namespace vantrel {
+
+namespace msg = sound_messages;
+
+SoundDocument::SoundDocument(QString fileName, QObject* parent)
+        : Document(DocumentKind::Sounds, std::move(fileName), parent)
+{
+    connect(this, &Document::modifiedChanged, this, [this](bool modified) {
+        editor_.setModified(modified);
+        emit bankShown();
+    });
+    connect(this, &Document::fileNameChanged, this,
+            [this](const QString& name) { editor_.setStatusPath(QFile::encodeName(name).toStdString()); });
+}
+
+std::unique_ptr<SoundDocument> makeSoundDocument(const QString& path)
+{
+    return std::make_unique<SoundDocument>(path);
+}
+
+Result<void> SoundDocument::readBytes(std::string bytes)
+{
+    const SoundEditor::OpenResult opened =
+        editor_.take(parseSndFile(bytes), QFile::encodeName(fileName()).toStdString());
+    if (!opened.loaded)
+        return Result<void>::failure(opened.message.text);
+    return {};
+}
+
+QUndoCommand* SoundDocument::makeReplaceStep(std::string bytes, const QString& text, Failure& error)
+{
+    SndLoadResult read = parseSndFile(bytes);
+    if (read.status != SndLoadStatus::Loaded) {
+        error.message = read.status == SndLoadStatus::NotSnd ? msg::kNotSnd : msg::kNoSoundFile;
+        return nullptr;
+    }
+    return new ReplaceBankCommand(*this, text, std::move(read.bank));
+}
+
+Result<void> SoundDocument::writeTo(const QString& target)
+{
+    const SndWriteResult written = writeSndFile(QFile::encodeName(target).toStdString(), editor_.bank());
+    if (!written)
+        return Result<void>::failure(written.diskFull ? msg::kDiskFull : written.error);
+    return {};
+}
+
+std::string SoundDocument::recoveryBytes() const
+{
+    return encodeSndFile(editor_.bank());
+}
+
+std::string SoundDocument::unsavedQuestion() const
+{
+    return msg::kUnsaved;
+}
+
+} // namespace vantrel
