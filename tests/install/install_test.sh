@@ -10,11 +10,50 @@
 set -u
 build=$(cd "$1" && pwd)
 work=$(mktemp -d)
-trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
 prefix=$work/prefix
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 have() { command -v "$1" >/dev/null 2>&1; }
+
+# Every program the test starts runs in a session of its own (as_user below),
+# whose process group number goes into $groups: on the way out, whichever way
+# the script ends, each of those groups is ended, with all it started.
+groups=$work/groups
+: >"$groups"
+# Sends signal $1 to every process group started so far.
+signal_groups() {
+  while read -r group; do kill "-$1" "-$group" 2>/dev/null; done <"$groups"
+}
+# The processes still running of those the test started: in one of its
+# groups, or running from the prefix (having left its group).
+leftovers() {
+  list=$(paste -sd, "$groups" 2>/dev/null)
+  for pid in $({ [ -z "$list" ] || pgrep -g "$list"; pgrep -f "$prefix/"; } 2>/dev/null | sort -u); do
+    # One that has ended but is not yet waited for does not count.
+    case $(ps -o stat= -p "$pid" 2>/dev/null) in
+      "" | Z*) ;;
+      *) echo "$pid" ;;
+    esac
+  done
+}
+# Waits up to $1 tenths of a second for every process the test started to end.
+all_ended() {
+  tries=0
+  while [ -n "$(leftovers)" ] && [ $tries -lt "$1" ]; do sleep 0.1; tries=$((tries + 1)); done
+  [ -z "$(leftovers)" ]
+}
+cleanup() {
+  if [ -n "$(leftovers)" ]; then
+    signal_groups TERM
+    all_ended 30 || { signal_groups KILL; for pid in $(leftovers); do kill -KILL "$pid" 2>/dev/null; done; }
+  fi
+  chmod -R u+w "$work" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 echo "== installing into $prefix"
 if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
@@ -42,8 +81,13 @@ home=$work/home
 mkdir -p "$home/config/Vantrel" "$home/cache" "$home/data" "$home/runtime"
 chmod 700 "$home/runtime"
 printf '[Program%%20Settings]\nShowTips=False\n' >"$home/config/Vantrel/Vantrel.ini"
+# Runs a command as that user, in a new session whose leader, before it
+# becomes the command, adds its number (the group's) to $groups. Waits for
+# the command and gives its exit status.
 as_user() {
-  env HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache" XDG_DATA_HOME="$home/data" \
+  # shellcheck disable=SC2016 # $$ and $@ are the new shell's
+  setsid -w sh -c 'echo $$ >>"$0" && exec "$@"' "$groups" \
+    env HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache" XDG_DATA_HOME="$home/data" \
     XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "$@"
 }
 cd "$work" || exit 1
@@ -59,7 +103,7 @@ check_prefix() {
 
 echo "== opening the installed sample character"
 kit=$prefix/share/vantrel/samples/kit/kit.def
-as_user timeout 120 "$prefix/bin/vantrel" --check-open "$kit" >"$work/check.out" 2>"$work/check.err"
+as_user timeout -k 10 120 "$prefix/bin/vantrel" --check-open "$kit" >"$work/check.out" 2>"$work/check.err"
 status=$?
 cat "$work/check.out" "$work/check.err"
 check_prefix "$work/before.txt" "--check-open"
@@ -79,7 +123,7 @@ else
   # at once: only "come to the front", then a character to open.
   sleep 3
   for file in "" "$kit"; do
-    as_user timeout 30 "$prefix/bin/vantrel" ${file:+"$file"} >"$work/second.log" 2>&1
+    as_user timeout -k 10 30 "$prefix/bin/vantrel" ${file:+"$file"} >"$work/second.log" 2>&1
     status=$?
     [ $status -eq 0 ] || { cat "$work/second.log"; fail "the later start ${file:+with $file }ended with status $status"; }
   done
@@ -90,7 +134,15 @@ else
   sleep 1
   kill -0 $first 2>/dev/null || { cat "$work/first.log"; fail "the running copy ended"; }
 fi
-kill $first 2>/dev/null
+# $first may be only a shell waiting for the running copy, which would outlive
+# it: the copy is ended through its process group (the later starts' groups
+# should be empty by now).
+signal_groups TERM
+if ! all_ended 100; then
+  ps -o pid,pgid,args -p "$(leftovers | paste -sd, -)"
+  fail "the running copy did not end on SIGTERM"
+  signal_groups KILL
+fi
 wait $first 2>/dev/null
 check_prefix "$work/before.txt" "the running copy"
 
@@ -134,6 +186,12 @@ if have cpack && have dpkg-deb && have dpkg-shlibdeps; then
   fi
 else
   echo "(no cpack, dpkg-deb or dpkg-shlibdeps: the package is not checked)"
+fi
+
+echo "== nothing the test started still runs"
+if [ -n "$(leftovers)" ]; then
+  ps -o pid,pgid,args -p "$(leftovers | paste -sd, -)"
+  fail "processes the test started still run"
 fi
 
 [ $failed -eq 0 ] || exit 1
