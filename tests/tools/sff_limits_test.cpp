@@ -8,6 +8,7 @@
 #include "formats/png.h"
 #include "formats/sff_codecs.h"
 #include "formats/sff_pcx.h"
+#include "sprite_tools/sprite_tools.h"
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -216,6 +217,9 @@ TEST(SffLimits, ClaimedSizesAreRefusedBeforeTheirMemoryIsTaken)
     const std::string truePng = encodeTrueColourPng(16, 16, makeRgba(16, 16, 1));
     const std::string trueArchive =
         makeSffV2({{0, 0, 16, 16, 0, 0, 0, 12, withSizePrefix(0, truePng)}}, {{{1, 2, 3, 4}}});
+    TempDir dir; // for the unpacking sff2pcx does
+    writeBytes(dir.file("hostile.sff"), archive);
+    writeBytes(dir.file("genuine.sff"), trueArchive);
 
     const struct {
         const char* name;
@@ -234,6 +238,10 @@ TEST(SffLimits, ClaimedSizesAreRefusedBeforeTheirMemoryIsTaken)
              auto reader = SffReader::open(trueArchive);
              return reader && reader->decode(0);
          }},
+        {"the archive unpacked as sff2pcx does", archive.size(),
+         [&] { return unpackSff(dir.file("hostile.sff"), dir.file("hostile"), dir.file("hostile.txt")).error(); },
+         "8192 x 8192",
+         [&] { return bool(unpackSff(dir.file("genuine.sff"), dir.file("genuine"), dir.file("genuine.txt"))); }},
         {"its PNG", png.size(), [&] { return decodePng(png).error(); }, "cannot hold",
          [&] { return bool(decodePng(truePng)); }},
         {"its PNG's header", png.size(), [&] { return readPngInfo(png).error(); }, "cannot hold",
