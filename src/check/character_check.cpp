@@ -84,7 +84,7 @@ CheckReport CharacterChecker::run()
     }
     report.readable = true;
     m_defName = relativeName(m_defPath);
-    readDefinitionFiles(readSections(*bytes));
+    readDefinitionFiles(readDefinitionLines(*bytes));
     loadSprites();
     loadSounds();
     checkAnimations();
@@ -127,26 +127,25 @@ std::string CharacterChecker::relativeName(const std::string& path) const
 
 // --- the .def ---------------------------------------------------------
 
-void CharacterChecker::readDefinitionFiles(const SectionedText& def)
+void CharacterChecker::readDefinitionFiles(const std::vector<DefinitionLine>& def)
 {
     m_fileOrder.push_back(m_defName);
-    for (const TextSection& section : def.sections) {
-        const std::string header = toLowerAscii(section.header);
-        if (header != "files" && header != "arcade")
+    for (const DefinitionLine& line : def) {
+        if (line.header || (line.section != "files" && line.section != "arcade")
+            || line.text.find('=') == std::string::npos)
             continue;
-        for (const SectionEntry& entry : section.entries) {
-            const std::string_view value = trimBlanksAndTabs(withoutQuotes(entry.value));
-            if (value.empty())
-                continue;
-            NamedFile named{characterPath(m_dir, std::string(value)), entry.line, false};
-            named.exists = isFile(named.path);
-            if (header == "arcade") {
-                if (!named.exists && (entry.key == "intro.storyboard" || entry.key == "ending.storyboard"))
-                    missing(named, value, Severity::Warning);
-                continue;
-            }
-            classifyFile(entry.key, value, named);
+        const std::string key = line.key();
+        const std::string value(trimBlanksAndTabs(line.value()));
+        if (value.empty())
+            continue;
+        NamedFile named{characterPath(m_dir, value), line.number, false};
+        named.exists = isFile(named.path);
+        if (line.section == "arcade") {
+            if (!named.exists && (key == "intro.storyboard" || key == "ending.storyboard"))
+                missing(named, value, Severity::Warning);
+            continue;
         }
+        classifyFile(key, value, named);
     }
 }
 

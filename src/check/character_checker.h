@@ -6,6 +6,7 @@
 
 #include "check/character_check.h"
 #include "formats/air_document.h"
+#include "formats/character_definition.h"
 #include "formats/section_text.h"
 #include "formats/sff_sprite_list.h"
 
@@ -58,7 +59,9 @@ private:
     std::string relativeName(const std::string& path) const;
 
     // The .def, the sprites and the sounds (character_check.cpp).
-    void readDefinitionFiles(const SectionedText& def);
+    // The files the .def's [Files] section names (and the storyboards of its
+    // [Arcade]), by the keys the engine knows.
+    void readDefinitionFiles(const std::vector<DefinitionLine>& def);
     void missing(const NamedFile& named, std::string_view value, Severity severity);
     void classifyFile(const std::string& key, std::string_view value, const NamedFile& named);
     void loadSprites();

@@ -12,19 +12,9 @@ std::string characterPath(const std::string& charDir, const std::string& value)
 
 namespace {
 
-// Everything from the first ';' on is a comment.
-std::string stripComment(std::string line)
+std::string_view trimTabsToo(std::string_view text)
 {
-    const auto semicolon = line.find(';');
-    if (semicolon != std::string::npos)
-        line.erase(semicolon);
-    return trimmed(line);
-}
-
-std::string valueOf(const std::string& line)
-{
-    const auto eq = line.rfind('=');
-    return trimmed(eq == std::string::npos ? std::string_view(line) : std::string_view(line).substr(eq + 1));
+    return trimBlanksAndTabs(text);
 }
 
 // "st" keys: only the one character right after "st" chooses the slot.
@@ -51,41 +41,72 @@ bool paletteSlot(const std::string& line, std::int64_t& slot)
     return true;
 }
 
-// "[Files]", whatever the letter case and the blanks inside the brackets.
-bool isFilesSection(const std::string& lowerLine)
-{
-    return lowerLine.size() >= 2 && lowerLine.front() == '[' && lowerLine.back() == ']'
-        && trimmed(std::string_view(lowerLine).substr(1, lowerLine.size() - 2)) == "files";
-}
-
-DefinitionResult refused(DefinitionProblem problem, std::string error)
-{
-    return {false, problem, std::move(error)};
-}
-
 } // namespace
 
-DefinitionResult readDefinition(const std::string& rawPath, CharacterFiles& files)
+std::string DefinitionLine::key() const
+{
+    const auto eq = text.find('=');
+    return toLowerAscii(trimTabsToo(std::string_view(text).substr(0, eq)));
+}
+
+std::string DefinitionLine::value() const
+{
+    const auto eq = text.rfind('=');
+    std::string_view value =
+        trimBlanks(eq == std::string::npos ? std::string_view(text) : std::string_view(text).substr(eq + 1));
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        value = trimBlanks(value.substr(1, value.size() - 2));
+    return std::string(value);
+}
+
+std::vector<DefinitionLine> readDefinitionLines(std::string_view bytes)
+{
+    std::vector<DefinitionLine> lines;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
+    std::string section;
+    int number = 0;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        std::size_t end = pos;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        std::string_view raw = bytes.substr(pos, end - pos);
+        pos = end;
+        if (pos < bytes.size())
+            pos += (bytes[pos] == '\r' && pos + 1 < bytes.size() && bytes[pos + 1] == '\n') ? 2 : 1;
+        ++number;
+        if (const auto semicolon = raw.find(';'); semicolon != std::string_view::npos)
+            raw = raw.substr(0, semicolon);
+        std::string text = trimmed(raw);
+        if (text.empty())
+            continue;
+        const bool header = text.front() == '[' && text.back() == ']';
+        if (header)
+            section = toLowerAscii(trimTabsToo(std::string_view(text).substr(1, text.size() - 2)));
+        lines.push_back({number, std::move(text), section, header});
+    }
+    return lines;
+}
+
+Result<void> readDefinition(const std::string& rawPath, CharacterFiles& files)
 {
     const std::string path = trimmed(rawPath);
     files = CharacterFiles{};
     files.characterDir = directoryOf(path);
     files.defFile = path;
 
-    const auto lines = readLines(path);
-    if (!lines)
-        return refused(DefinitionProblem::Unreadable, "The character definition " + path + " cannot be read.");
+    const std::optional<std::string> bytes = readFileBytes(path);
+    if (!bytes)
+        return Result<void>::failure("The character definition " + path + " cannot be read.");
 
     const std::string& dir = files.characterDir;
     bool filesSection = false;
     bool spriteNamed = false;
-    for (const std::string& raw : *lines) {
-        const std::string line = stripComment(raw);
-        const std::string lower = toLowerAscii(line);
-        if (lower.empty())
-            continue;
-        filesSection = filesSection || isFilesSection(lower);
-        const std::string value = valueOf(line);
+    for (const DefinitionLine& line : readDefinitionLines(*bytes)) {
+        filesSection = filesSection || (line.header && line.section == "files");
+        const std::string lower = toLowerAscii(line.text);
+        const std::string value = line.value();
 
         if (startsWith(lower, "sprite")) {
             files.spriteFile = characterPath(dir, value);
@@ -100,7 +121,7 @@ DefinitionResult readDefinition(const std::string& rawPath, CharacterFiles& file
         if (startsWith(lower, "stcommon"))
             files.commonStatesFile = characterPath(dir, value);
         if (startsWith(lower, "st") && !startsWith(lower, "stcommon")) {
-            const int slot = stateSlot(line);
+            const int slot = stateSlot(line.text);
             if (slot >= 0 && slot <= 6)
                 files.stateFiles[static_cast<std::size_t>(slot)] = characterPath(dir, value);
         }
@@ -108,21 +129,20 @@ DefinitionResult readDefinition(const std::string& rawPath, CharacterFiles& file
             files.soundFile = characterPath(dir, value);
         if (startsWith(lower, "pal")) {
             std::int64_t slot = 0;
-            if (paletteSlot(line, slot)) {
+            if (paletteSlot(line.text, slot)) {
                 if (slot < 0 || slot > 12)
-                    return refused(DefinitionProblem::PaletteOutOfRange,
-                                   "This character definition names a palette outside the slots 0 to 12: " + line);
+                    return Result<void>::failure("This character definition names a palette outside the slots 0 to 12: "
+                                                     + line.text,
+                                                 line.number);
                 files.paletteFiles[static_cast<std::size_t>(slot)] = characterPath(dir, value);
             }
         }
     }
     if (!filesSection)
-        return refused(DefinitionProblem::NoFilesSection,
-                       "This file is not a character definition: it has no [Files] section.");
+        return Result<void>::failure("This file is not a character definition: it has no [Files] section.");
     if (!spriteNamed)
-        return refused(DefinitionProblem::NoSpriteFile,
-                       "This file is not a character definition: it names no sprite file.");
-    return {true, DefinitionProblem::None, {}};
+        return Result<void>::failure("This file is not a character definition: it names no sprite file.");
+    return {};
 }
 
 } // namespace vantrel

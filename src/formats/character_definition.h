@@ -1,9 +1,14 @@
 #pragma once
-// The character definition (.def) reader and the record every editor takes
-// its paths from.
+// The character definition (.def): the one reader of its lines, which the
+// editor and the checker share, and the record every editor takes its paths
+// from.
+
+#include "common/result.h"
 
 #include <array>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace vantrel {
 
@@ -22,27 +27,31 @@ struct CharacterFiles {
     std::array<std::string, 13> paletteFiles; // slots 1 to 12 are the palettes
 };
 
-enum class DefinitionProblem {
-    None,
-    Unreadable,        // the .def itself cannot be read
-    NoFilesSection,    // not a character definition: no [Files] section
-    NoSpriteFile,      // not a character definition: no sprite file named
-    PaletteOutOfRange, // a palette slot outside 0 to 12
+// A line of a .def that says something. Lines end at CR LF, CR or LF; a
+// UTF-8 byte-order mark is skipped; everything from the first ';' on is a
+// comment; blanks (not tabs) around the rest are removed, and lines left
+// empty are dropped.
+struct DefinitionLine {
+    int number = 0;      // from 1
+    std::string text;    // without its comment
+    std::string section; // the header above it in lower case ("files"); empty before the first
+    bool header = false; // the line is a "[...]" section header itself
+
+    // The text before the first '=', lower case, blanks and tabs around it removed.
+    std::string key() const;
+    // The text after the last '=' (the whole line without one), blanks
+    // around it and a pair of double quotes around a file name removed.
+    std::string value() const;
 };
 
-struct DefinitionResult {
-    bool ok = false;
-    DefinitionProblem problem = DefinitionProblem::None;
-    std::string error; // why the .def was refused, as a sentence for the user
-    explicit operator bool() const { return ok; }
-};
+std::vector<DefinitionLine> readDefinitionLines(std::string_view bytes);
 
 // Reads a .def file into `files`, which starts from an empty record. Keys
 // match by prefix on every line, whatever the section; values are joined to
 // the .def's directory. Fails when the file cannot be read, has no [Files]
-// section, names no sprite file, or a palette slot lies outside 0 to 12;
-// fields stored before the failure keep their new values.
-DefinitionResult readDefinition(const std::string& path, CharacterFiles& files);
+// section, names no sprite file, or a palette slot lies outside 0 to 12
+// (with its line); fields stored before the failure keep their new values.
+Result<void> readDefinition(const std::string& path, CharacterFiles& files);
 
 // characterDir + value, with '\' as a separator and the letter case of the file on
 // disk when the value's differs.

@@ -99,9 +99,9 @@ bool CharacterLoader::fail(const QString& message)
 
 bool CharacterLoader::read(const std::string& defPath)
 {
-    const DefinitionResult read = readDefinition(defPath, files_);
+    const Result<void> read = readDefinition(defPath, files_);
     if (!read)
-        return fail(qstr(read.error));
+        return fail(qstr(read.error()));
     std::error_code ec;
     if (!fs::exists(files_.spriteFile, ec))
         return fail(kMissingFileMessage);
@@ -115,8 +115,8 @@ bool CharacterLoader::load(const std::string& defPath)
 
 bool CharacterLoader::loadLeftWorkspace(const std::string& defPath, const std::string& folder)
 {
-    const DefinitionResult read = readDefinition(defPath, files_);
-    return read ? useLeftWorkspace(folder) : fail(qstr(read.error));
+    const Result<void> read = readDefinition(defPath, files_);
+    return read ? useLeftWorkspace(folder) : fail(qstr(read.error()));
 }
 
 bool CharacterLoader::useLeftWorkspace(const std::string& folder)

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include <random>
+#include <tuple>
 
 using namespace vantrel;
 
@@ -15,7 +16,7 @@ namespace {
 struct DefReading {
     QTemporaryDir dir;
     std::string charDir() const { return dir.path().toStdString() + "/"; }
-    DefinitionResult read(const std::string& text, CharacterFiles& files, const std::string& name = "hero.def")
+    Result<void> read(const std::string& text, CharacterFiles& files, const std::string& name = "hero.def")
     {
         const std::string path = charDir() + name;
         test::writeFile(path, text);
@@ -54,6 +55,8 @@ TEST(DefinitionReader, KeyRules)
         {"stcommon = common1.cns", &CharacterFiles::commonStatesFile, "common1.cns"},
         {"; sprite = commented.sff", &CharacterFiles::spriteFile, nullptr},
         {"sprite = sub\\dir\\hero.sff", &CharacterFiles::spriteFile, "sub/dir/hero.sff"},
+        {"sprite = \"quoted name.sff\"", &CharacterFiles::spriteFile, "quoted name.sff"},
+        {"sound = hero.snd\t", &CharacterFiles::soundFile, "hero.snd\t"},
     };
     for (const auto& c : cases) {
         DefReading def;
@@ -69,26 +72,27 @@ TEST(DefinitionReader, OnlyACharacterDefinitionIsTaken)
     const std::string noSprite = "This file is not a character definition: it names no sprite file.";
     const struct {
         std::string text;
-        DefinitionProblem problem;
-        std::string error;
+        std::string error; // empty: taken
     } cases[] = {
-        {"[Files]\r\nsprite = a.sff\r\n", DefinitionProblem::None, ""},
-        {"[Info]\r\nname = x\r\n[ FILES ]\r\nsprite = a.sff\r\n", DefinitionProblem::None, ""},
-        {"sprite = a.sff\r\n", DefinitionProblem::NoFilesSection, noSection},
-        {"; [Files]\r\nsprite = a.sff\r\n", DefinitionProblem::NoFilesSection, noSection},
-        {randomBytes(4096), DefinitionProblem::NoFilesSection, noSection},
-        {"", DefinitionProblem::NoFilesSection, noSection},
-        {"[Files]\r\ncns = a.cns\r\n", DefinitionProblem::NoSpriteFile, noSprite},
-        {"[Files]\r\nsprite = \r\n", DefinitionProblem::NoSpriteFile, noSprite},
-        {"[Files]\r\nsprite = a.sff\r\nsprite = ; gone\r\n", DefinitionProblem::NoSpriteFile, noSprite},
+        {"[Files]\r\nsprite = a.sff\r\n", ""},
+        {"[Info]\r\nname = x\r\n[ FILES ]\r\nsprite = a.sff\r\n", ""},
+        {"\xEF\xBB\xBF[Files]\nsprite = a.sff\n", ""}, // a byte-order mark, LF line ends
+        {"[Files]\rsprite = a.sff", ""},
+        {"sprite = a.sff\r\n", noSection},
+        {"; [Files]\r\nsprite = a.sff\r\n", noSection},
+        {randomBytes(4096), noSection},
+        {"", noSection},
+        {"[Files]\r\ncns = a.cns\r\n", noSprite},
+        {"[Files]\r\nsprite = \r\n", noSprite},
+        {"[Files]\r\nsprite = \"\"\r\n", noSprite},
+        {"[Files]\r\nsprite = a.sff\r\nsprite = ; gone\r\n", noSprite},
     };
     for (const auto& c : cases) {
         DefReading def;
         CharacterFiles files;
-        const DefinitionResult result = def.read(c.text, files);
-        EXPECT_EQ(result.ok, c.problem == DefinitionProblem::None) << c.text;
-        EXPECT_EQ(result.problem, c.problem) << c.text;
-        EXPECT_EQ(result.error, c.error) << c.text;
+        const Result<void> result = def.read(c.text, files);
+        EXPECT_EQ(bool(result), c.error.empty()) << c.text;
+        EXPECT_EQ(result.error(), c.error) << c.text;
     }
 }
 
@@ -119,10 +123,10 @@ TEST(DefinitionReader, Pal13StopsTheReadingButKeepsWhatCameBefore)
 {
     DefReading def;
     CharacterFiles files;
-    const DefinitionResult result =
-        def.read("[Files]\r\nsprite = a.sff\r\npal13 = z.act\r\nsound = late.snd\r\n", files);
+    const Result<void> result = def.read("[Files]\r\nsprite = a.sff\r\npal13 = z.act\r\nsound = late.snd\r\n", files);
     EXPECT_FALSE(result);
-    EXPECT_EQ(result.problem, DefinitionProblem::PaletteOutOfRange);
+    EXPECT_EQ(result.error(), "This character definition names a palette outside the slots 0 to 12: pal13 = z.act");
+    EXPECT_EQ(result.line(), 3);
     EXPECT_EQ(files.spriteFile, def.charDir() + "a.sff");
     EXPECT_EQ(files.soundFile, "");
     EXPECT_EQ(files.defFile, def.charDir() + "hero.def");
@@ -152,10 +156,9 @@ TEST(DefinitionReader, EachDefinitionStartsFromAnEmptyRecord)
 TEST(DefinitionReader, UnreadableFileFails)
 {
     CharacterFiles files;
-    const DefinitionResult result = readDefinition("/nonexistent/hero.def", files);
+    const Result<void> result = readDefinition("/nonexistent/hero.def", files);
     EXPECT_FALSE(result);
-    EXPECT_EQ(result.problem, DefinitionProblem::Unreadable);
-    EXPECT_EQ(result.error, "The character definition /nonexistent/hero.def cannot be read.");
+    EXPECT_EQ(result.error(), "The character definition /nonexistent/hero.def cannot be read.");
     EXPECT_EQ(files.characterDir, "/nonexistent/");
 }
 
@@ -203,4 +206,32 @@ TEST(DefinitionReader, LetterCaseOfTheFileOnDiskWins)
     ASSERT_TRUE(def.read("[Files]\r\nsprite = sprites\\hero.sff\r\nanim = missing.AIR\r\n", files));
     EXPECT_EQ(files.spriteFile, def.charDir() + "Sprites/Hero.SFF");
     EXPECT_EQ(files.animationFile, def.charDir() + "missing.AIR");
+}
+
+TEST(DefinitionReader, TheLinesTheEditorAndTheCheckerShare)
+{
+    const std::vector<DefinitionLine> lines =
+        readDefinitionLines("\xEF\xBB\xBF; made by hand\r\n[Info]\r\nname = \"Kung; Fu\"\n"
+                            "\r\n[ Files ]  ; the files\rsprite\t= \"k f.sff\" \r\n"
+                            "cmd = a=b.cmd");
+    ASSERT_EQ(lines.size(), 5U);
+    const auto at = [&lines](std::size_t k) {
+        const DefinitionLine& l = lines[k];
+        return std::tuple(l.number, l.text, l.section, l.header, l.key(), l.value());
+    };
+    EXPECT_EQ(
+        at(0),
+        std::tuple(2, std::string("[Info]"), std::string("info"), true, std::string("[info]"), std::string("[Info]")));
+    EXPECT_EQ(at(1),
+              std::tuple(3, std::string("name = \"Kung"), std::string("info"), false, std::string("name"),
+                         std::string("\"Kung")));
+    EXPECT_EQ(at(2),
+              std::tuple(5, std::string("[ Files ]"), std::string("files"), true, std::string("[ files ]"),
+                         std::string("[ Files ]")));
+    EXPECT_EQ(at(3),
+              std::tuple(6, std::string("sprite\t= \"k f.sff\""), std::string("files"), false, std::string("sprite"),
+                         std::string("k f.sff")));
+    EXPECT_EQ(at(4),
+              std::tuple(7, std::string("cmd = a=b.cmd"), std::string("files"), false, std::string("cmd"),
+                         std::string("b.cmd")));
 }

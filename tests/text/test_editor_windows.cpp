@@ -508,7 +508,7 @@ TEST(RealCharacters, EveryTextWindowShowsItsFileAndSavesItUnchanged)
             std::filesystem::permissions(dir + name, std::filesystem::perms::owner_write,
                                          std::filesystem::perm_options::add);
         }
-        ASSERT_TRUE(readDefinition(dir + "kfm.def", test::files(app)).ok) << character;
+        ASSERT_TRUE(readDefinition(dir + "kfm.def", test::files(app))) << character;
         const std::unique_ptr<TextEditorWindow> windows[] = {
             std::make_unique<DefinitionWindow>(app), std::make_unique<ConstantsWindow>(app),
             std::make_unique<CommandsWindow>(app), std::make_unique<AnimationTextWindow>(app),
@@ -541,7 +541,7 @@ TEST(RealCharacters, TheConstantsAndTheStatesWindowsEditOneDocumentOfKfmCns)
             std::filesystem::permissions(dir + name, std::filesystem::perms::owner_write,
                                          std::filesystem::perm_options::add);
         }
-        ASSERT_TRUE(readDefinition(dir + "kfm.def", test::files(app)).ok);
+        ASSERT_TRUE(readDefinition(dir + "kfm.def", test::files(app)));
         ASSERT_EQ(test::files(app).constantsFile, test::files(app).stateFiles[0]);
         ConstantsWindow constants(app);
         StateFileWindow states(app);
