@@ -65,6 +65,7 @@ struct Session {
     QString hero, twin;
     int step = 0;
     int savedAs = 0;
+    std::set<const Document*> readAgain; // by the watcher, in this step
 
     explicit Session(unsigned seed) : random(seed) { }
 
@@ -109,6 +110,7 @@ struct Session {
                 return;
             EXPECT_EQ(document->bytes(), disk[where(document)]) << "read again at step " << step;
             note(document);
+            readAgain.insert(document);
         });
         main->startUp();
         main->openCharacter(hero);
@@ -282,7 +284,7 @@ struct Session {
         // A view coming or going changes no document, and only one without
         // changes may go with it (the notepad's, that nothing else names).
         for (const Unsaved& work : before) {
-            if (work.document)
+            if (work.document && !readAgain.count(work.document))
                 EXPECT_EQ(qobject_cast<TextDocument*>(work.document)->bytes(), work.bytes) << work.name;
             else
                 EXPECT_FALSE(work.modified) << work.name << " went with its window";
@@ -412,6 +414,7 @@ struct Session {
     void run(int steps)
     {
         for (step = 1; step <= steps && !::testing::Test::HasFatalFailure(); ++step) {
+            readAgain.clear();
             const int r = below(100);
             if (r < 24)
                 type();

@@ -208,6 +208,13 @@ TEST_F(CharacterSwitchTest, OnlyTheModifiedDocumentsTheSwitchDropsAreAskedAbout)
     TextDocument* notes = editedText(t.path("notes.txt")); // no character's file
     ASSERT_TRUE(constants && commands && notes);
 
+    // A file that is no character's is refused before anything is asked.
+    main.openCharacter(makeCharacter("noise", randomBytes(2048)));
+    EXPECT_EQ(t.dialogs.messageTexts(),
+              QStringList{"This file is not a character definition: it has no [Files] section."});
+    EXPECT_TRUE(commands->isModified());
+    t.dialogs.clear();
+
     // Cancel: nothing is read, nothing dropped. Only the commands leave.
     t.dialogs.answers.enqueue(Answer::Cancel);
     main.openCharacter(three);

@@ -426,6 +426,42 @@ TEST_F(MainWindowTest, ADroppedDefinitionOpensThroughTheOpenPathAndItsQuestionsC
     EXPECT_TRUE(main.close());
 }
 
+TEST_F(MainWindowTest, SaveAllSavesEveryModifiedDocumentAndStopsAtOneItCannot)
+{
+    main.startUp();
+    main.openCharacter(def());
+    ASSERT_EQ(main.saveAllAction()->shortcut(), QKeySequence("Ctrl+Alt+S"));
+    std::vector<TextDocument*> documents;
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
+        test::writeFile(t.path(name), "old\n");
+        const Result<TextDocument*> opened =
+            t.documents->open<TextDocument>(QString::fromStdString(t.path(name)), [](const QString& file) {
+                return makeTextDocument(DocumentKind::Text, file);
+            });
+        ASSERT_TRUE(opened) << opened.error();
+        documents.push_back(*opened);
+    }
+    documents[0]->replaceBytes("new a\n", "Edit");
+    documents[2]->replaceBytes("new c\n", "Edit");
+    main.saveAllAction()->trigger();
+    EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|");
+    EXPECT_EQ(test::readFile(t.path("a.txt")), "new a\n");
+    EXPECT_EQ(test::readFile(t.path("b.txt")), "old\n");
+    EXPECT_EQ(test::readFile(t.path("c.txt")), "new c\n");
+    EXPECT_TRUE(t.documents->modifiedDocuments().empty());
+    EXPECT_FALSE(main.isWindowModified());
+
+    // A file that cannot be written is named, and what it holds stays unsaved.
+    documents[0]->replaceBytes("newer a\n", "Edit");
+    documents[1]->replaceBytes("new b\n", "Edit");
+    std::filesystem::permissions(t.path("a.txt"), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    EXPECT_FALSE(main.saveAll());
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"a.txt is read-only."});
+    EXPECT_TRUE(documents[0]->isModified());
+    EXPECT_EQ(test::readFile(t.path("a.txt")), "new a\n");
+}
+
 TEST_F(MainWindowTest, UnpackingShowsABusyBarWhoseCancelLeavesTheOpenCharacterAsItWas)
 {
     const std::string app = t.dir().toStdString();

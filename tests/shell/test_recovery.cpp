@@ -274,6 +274,32 @@ TEST_F(RecoveryTest, EachModifiedDocumentHasACopyAMomentAfterItsLastChangeUntilI
     EXPECT_EQ(test::readFile(t.path("other.txt")), "other\n");
 }
 
+TEST_F(RecoveryTest, ChangesLetGoAtACharacterSwitchLeaveNoCopyBehind)
+{
+    test::writeStandInUnpacker(t.dir().toStdString(),
+                               "mkdir -p \"$2\"\nprintf 'P' > \"$2/s0.pcx\"\n"
+                               "printf 'h\\r\\ntempsff/s0.pcx\\r\\n0\\r\\n0\\r\\n0\\r\\n0\\r\\n' > tempsff.txt");
+    for (const std::string name : {"hero", "twin"}) {
+        test::writeFile(t.path("chars/" + name + "/" + name + ".def"),
+                        "[Files]\r\nsprite = " + name + ".sff\r\ncmd = " + name + ".cmd\r\n");
+        test::writeFile(t.path("chars/" + name + "/" + name + ".sff"), "SFF");
+    }
+    main->startUp();
+    main->openCharacter(QString::fromStdString(t.path("chars/hero/hero.def")));
+    ASSERT_TRUE(main->characterOpen()) << t.dialogs.messageTexts().join("|");
+    TextDocument* commands = openText("chars/hero/hero.cmd", "[Command]\r\n");
+    ASSERT_NE(commands, nullptr);
+    commands->replaceBytes("[Command]\r\nname = \"x\"\r\n", "Edit");
+    t.documents->writeRecoveryCopies();
+    ASSERT_EQ(copies().size(), 1);
+
+    t.dialogs.answers.enqueue(Answer::No);
+    main->openCharacter(QString::fromStdString(t.path("chars/twin/twin.def")));
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"You have unsaved changes.  Save them first?"});
+    EXPECT_TRUE(copyFiles().isEmpty()) << "a crash now must not bring back what the user let go";
+    EXPECT_EQ(test::readFile(t.path("chars/hero/hero.cmd")), "[Command]\r\n");
+}
+
 TEST_F(RecoveryTest, OnlyYesOrDiscardActAndARunningCopysFolderIsNeverTouched)
 {
     const struct {

@@ -7,6 +7,7 @@
 #include "text/notepad_window.h"
 #include "text/register_windows.h"
 #include "text/state_file_window.h"
+#include "ui/document_views.h"
 
 #include "shortcut_table.h"
 #include "test_support.h"
@@ -18,6 +19,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -119,6 +121,57 @@ TEST_F(EditorTest, LoadEditSaveAndRevert)
     EXPECT_EQ(test::readFile(dir + "hero.def"), "ab\r\n!\r\n");
     EXPECT_EQ(test::readFile(dir + "other.def"), "other\r\n");
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
+}
+
+TEST_F(EditorTest, AChangeOnDiskShowsABarInEveryViewOfAModifiedDocument)
+{
+    test::files(app).constantsFile = dir + "hero.cns";
+    test::files(app).stateFiles[0] = dir + "hero.cns";
+    test::writeFile(dir + "hero.cns", "[Data]\r\nlife = 1000\r\n");
+    ConstantsWindow constants(app);
+    StateFileWindow states(app);
+    const auto bar = [](QWidget& w) { return w.findChild<ChangedOnDiskBar*>("changedOnDiskBar"); };
+    ASSERT_NE(bar(constants), nullptr);
+    ASSERT_NE(bar(states), nullptr);
+    EXPECT_FALSE(bar(constants)->isVisibleTo(&constants));
+
+    // Unmodified, the document reads the change by itself: no bar.
+    test::writeFile(dir + "hero.cns", "[Data]\r\nlife = 900\r\n");
+    t.documents->checkFiles();
+    EXPECT_EQ(shown(constants.editor()), "[Data]\r\nlife = 900\r\n");
+    EXPECT_FALSE(bar(constants)->isVisibleTo(&constants));
+
+    // Modified: both views show the bar, and the text stays mine.
+    typeAtEnd(states.editor(), "; mine");
+    test::writeFile(dir + "hero.cns", "[Data]\r\nlife = 800\r\n");
+    t.documents->checkFiles();
+    for (QWidget* w : {static_cast<QWidget*>(&constants), static_cast<QWidget*>(&states)}) {
+        EXPECT_TRUE(bar(*w)->isVisibleTo(w));
+        EXPECT_EQ(bar(*w)->label->text(), "hero.cns changed on disk.");
+        EXPECT_EQ(bar(*w)->reloadButton->text(), "Reload");
+        EXPECT_EQ(bar(*w)->keepButton->text(), "Keep mine");
+    }
+    EXPECT_TRUE(shown(constants.editor()).endsWith("; mine"));
+
+    // Keep mine: the bars go, and Save writes mine without asking.
+    bar(constants)->keepButton->click();
+    EXPECT_FALSE(bar(states)->isVisibleTo(&states));
+    ASSERT_TRUE(states.save());
+    EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|");
+    EXPECT_EQ(test::readFile(dir + "hero.cns"), "[Data]\r\nlife = 900\r\n; mine\r\n");
+
+    // Reload: their text, as a step Undo takes back.
+    typeAtEnd(constants.editor(), "!");
+    test::writeFile(dir + "hero.cns", "[Data]\r\nlife = 700\r\n");
+    t.documents->checkFiles();
+    ASSERT_TRUE(bar(states)->isVisibleTo(&states));
+    bar(states)->reloadButton->click();
+    EXPECT_EQ(shown(states.editor()), "[Data]\r\nlife = 700\r\n");
+    EXPECT_FALSE(bar(constants)->isVisibleTo(&constants));
+    EXPECT_FALSE(constants.modified());
+    constants.undo();
+    EXPECT_TRUE(shown(constants.editor()).endsWith("; mine!")) << shown(constants.editor());
+    EXPECT_TRUE(constants.modified());
 }
 
 TEST_F(EditorTest, MixedLineEndsSurviveLoadingTypingLineEditsAndSaving)
