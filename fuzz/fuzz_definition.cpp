@@ -8,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static const vantrel::fuzz::ScratchFile def("kfm.def");
     vantrel::CharacterFiles files;
-    const std::string bytes = vantrel::fuzz::bytesOf(data, size);
+    const std::string bytes(vantrel::fuzz::bytesOf(data, size));
     const vantrel::Result<void> result = vantrel::readDefinition(def.write(bytes), files);
     vantrel::fuzz::require(result || !result.error().empty(), "a refused definition says why");
     for (const vantrel::DefinitionLine& line : vantrel::readDefinitionLines(bytes))
