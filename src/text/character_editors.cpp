@@ -23,24 +23,24 @@ QString characterFile(const App& app, std::string CharacterFiles::*file)
 
 QList<ToolButton> commandStyleToolbar(const QString& saveTip)
 {
-    return {{"Save", saveTip},  {"Revert", "Revert to saved state"},
-            {"Cut", "Cut"},     {"Copy", "Copy"},
-            {"Paste", "Paste"}, {"Find", "Find text..."},
-            {"Undo", "Undo"},   {"Help", ""}};
+    return {{TextTool::Save, "Save", saveTip},   {TextTool::Revert, "Revert", "Revert to saved state"},
+            {TextTool::Cut, "Cut", "Cut"},       {TextTool::Copy, "Copy", "Copy"},
+            {TextTool::Paste, "Paste", "Paste"}, {TextTool::Find, "Find", "Find text..."},
+            {TextTool::Undo, "Undo", "Undo"},    {TextTool::Help, "Help", ""}};
 }
 
 DefinitionWindow::DefinitionWindow(App& app, QWidget* parent)
         : TextEditorWindow(app,
                            {"Character Definition File (DEF)",
                             DocumentKind::Definition,
-                            {{"Save", "Saves the .def file"},
-                             {"Revert", "Revert to saved state"},
-                             {"Cut", "Cut"},
-                             {"Copy", "Copy"},
-                             {"Paste", "Paste"},
-                             {"Find", "Find"},
-                             {"Undo", "Undo"},
-                             {"Help", ""}}},
+                            {{TextTool::Save, "Save", "Saves the .def file"},
+                             {TextTool::Revert, "Revert", "Revert to saved state"},
+                             {TextTool::Cut, "Cut", "Cut"},
+                             {TextTool::Copy, "Copy", "Copy"},
+                             {TextTool::Paste, "Paste", "Paste"},
+                             {TextTool::Find, "Find", "Find"},
+                             {TextTool::Undo, "Undo", "Undo"},
+                             {TextTool::Help, "Help", ""}}},
                            parent)
 {
     applySettingsAndLoad();
@@ -55,20 +55,22 @@ AnimationTextWindow::AnimationTextWindow(App& app, QWidget* parent)
         : TextEditorWindow(app,
                            {"Character Animation Actions (AIR)",
                             DocumentKind::Animations,
-                            {{"Save", "Saves the .air file"},
-                             {"Revert", "Revert to saved state"},
-                             {"Cut", ""},
-                             {"Copy", ""},
-                             {"Paste", ""},
-                             {"Find", ""},
-                             {"Undo", ""},
-                             {"CLSN", ""},
-                             {"Anim", ""},
-                             {"Help", ""}}},
+                            {{TextTool::Save, "Save", "Saves the .air file"},
+                             {TextTool::Revert, "Revert", "Revert to saved state"},
+                             {TextTool::Cut, "Cut", ""},
+                             {TextTool::Copy, "Copy", ""},
+                             {TextTool::Paste, "Paste", ""},
+                             {TextTool::Find, "Find", ""},
+                             {TextTool::Undo, "Undo", ""},
+                             {TextTool::CollisionBoxes, "CLSN", ""},
+                             {TextTool::AnimationPreview, "Anim", ""},
+                             {TextTool::Help, "Help", ""}}},
                            parent)
 {
-    connect(toolbarAction("CLSN"), &QAction::triggered, this, &AnimationTextWindow::showCollisionBoxes);
-    connect(toolbarAction("Anim"), &QAction::triggered, this, &AnimationTextWindow::showAnimationPreview);
+    connect(toolbarAction(TextTool::CollisionBoxes), &QAction::triggered, this,
+            &AnimationTextWindow::showCollisionBoxes);
+    connect(toolbarAction(TextTool::AnimationPreview), &QAction::triggered, this,
+            &AnimationTextWindow::showAnimationPreview);
     // The animation windows follow the caret, and the caret follows them.
     connect(editor(), &QPlainTextEdit::cursorPositionChanged, this, [this] {
         if (document_ && !following_)

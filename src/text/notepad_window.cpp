@@ -18,16 +18,16 @@ NotepadWindow::NotepadWindow(App& app, QWidget* parent)
         : TextEditorWindow(app,
                            {"Notepad",
                             DocumentKind::Text,
-                            {{"New", "New"},
-                             {"Open", "Open"},
-                             {"Save", "Save"},
-                             {"Revert", "Revert to saved state"},
-                             {"Cut", "Cut"},
-                             {"Copy", "Copy"},
-                             {"Paste", "Paste"},
-                             {"Find", "Find text..."},
-                             {"Undo", "Undo"},
-                             {"Help", ""}},
+                            {{TextTool::New, "New", "New"},
+                             {TextTool::Open, "Open", "Open"},
+                             {TextTool::Save, "Save", "Save"},
+                             {TextTool::Revert, "Revert", "Revert to saved state"},
+                             {TextTool::Cut, "Cut", "Cut"},
+                             {TextTool::Copy, "Copy", "Copy"},
+                             {TextTool::Paste, "Paste", "Paste"},
+                             {TextTool::Find, "Find", "Find text..."},
+                             {TextTool::Undo, "Undo", "Undo"},
+                             {TextTool::Help, "Help", ""}},
                             false},
                            parent)
 {
@@ -39,11 +39,11 @@ NotepadWindow::NotepadWindow(App& app, QWidget* parent)
     fileMenu_->insertAction(firstFileAction_, openAction);
     bindKeys(this, newAction, QKeySequence::New);
     bindKeys(this, openAction, QKeySequence::Open);
-    toolbarAction(QStringLiteral("New"))->setToolTip(toolTipWithKeys(QStringLiteral("New"), newAction->shortcut()));
-    toolbarAction(QStringLiteral("Open"))->setToolTip(toolTipWithKeys(QStringLiteral("Open"), openAction->shortcut()));
-    for (QAction* action : {newAction, toolbarAction(QStringLiteral("New"))})
+    toolbarAction(TextTool::New)->setToolTip(toolTipWithKeys(QStringLiteral("New"), newAction->shortcut()));
+    toolbarAction(TextTool::Open)->setToolTip(toolTipWithKeys(QStringLiteral("Open"), openAction->shortcut()));
+    for (QAction* action : {newAction, toolbarAction(TextTool::New)})
         connect(action, &QAction::triggered, this, &NotepadWindow::newFile);
-    for (QAction* action : {openAction, toolbarAction(QStringLiteral("Open"))})
+    for (QAction* action : {openAction, toolbarAction(TextTool::Open)})
         connect(action, &QAction::triggered, this, &NotepadWindow::openFile);
     applySettingsAndLoad();
 

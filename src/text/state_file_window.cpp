@@ -24,16 +24,18 @@ constexpr int kStateFileButtons = 6;
 
 QList<ToolButton> stateToolbar()
 {
-    QList<ToolButton> buttons = {{"Save", "Saves the current .ST file"}, {"Revert", "Revert to saved state"}};
+    QList<ToolButton> buttons = {{TextTool::Save, "Save", "Saves the current .ST file"},
+                                 {TextTool::Revert, "Revert", "Revert to saved state"}};
     for (int n = 1; n <= kStateFileButtons; ++n)
-        buttons.append({QStringLiteral("st%1").arg(n), QStringLiteral("Open State file %1 from the .DEF file").arg(n)});
-    buttons.append({{"stc", ""},
-                    {"Cut", "Cut"},
-                    {"Copy", "Copy"},
-                    {"Paste", "Paste"},
-                    {"Find", "Find text..."},
-                    {"Undo", "Undo"},
-                    {"Help", "Get help on programming States"}});
+        buttons.append({stateFileTool(n), QStringLiteral("st%1").arg(n),
+                        QStringLiteral("Open State file %1 from the .DEF file").arg(n)});
+    buttons.append({{TextTool::CommonStates, "stc", ""},
+                    {TextTool::Cut, "Cut", "Cut"},
+                    {TextTool::Copy, "Copy", "Copy"},
+                    {TextTool::Paste, "Paste", "Paste"},
+                    {TextTool::Find, "Find", "Find text..."},
+                    {TextTool::Undo, "Undo", "Undo"},
+                    {TextTool::Help, "Help", "Get help on programming States"}});
     return buttons;
 }
 
@@ -62,11 +64,11 @@ StateFileWindow::StateFileWindow(App& app, QWidget* parent)
     connect(editor(), &QPlainTextEdit::selectionChanged, this, &StateFileWindow::followCaret);
 
     for (int index = 0; index < kStateFileButtons; ++index) {
-        QAction* button = toolbarAction(QStringLiteral("st%1").arg(index + 1));
+        QAction* button = toolbarAction(stateFileTool(index + 1));
         connect(button, &QAction::triggered, this, [this, index] { openStateFile(index); });
     }
     enableStateButtons();
-    connect(toolbarAction(QStringLiteral("stc")), &QAction::triggered, this, &StateFileWindow::openCommonStates);
+    connect(toolbarAction(TextTool::CommonStates), &QAction::triggered, this, &StateFileWindow::openCommonStates);
 
     currentStateFile_ = qstr(character().stateFiles[0]);
     applySettingsAndLoad();
@@ -84,7 +86,7 @@ const CharacterFiles& StateFileWindow::character() const
 void StateFileWindow::enableStateButtons()
 {
     for (int index = 0; index < kStateFileButtons; ++index) {
-        toolbarAction(QStringLiteral("st%1").arg(index + 1))
+        toolbarAction(stateFileTool(index + 1))
             ->setEnabled(!character().stateFiles[static_cast<std::size_t>(index)].empty());
     }
 }

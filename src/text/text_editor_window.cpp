@@ -182,36 +182,33 @@ void TextEditorWindow::buildToolbar()
     toolbar_->setIconSize(QSize(16, 16));
     toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (const ToolButton& button : description_.toolbar) {
-        const QIcon icon = actionIcon(button.key);
-        QAction* action = icon.isNull() ? toolbar_->addAction(button.key) : toolbar_->addAction(icon, button.key);
-        action->setObjectName(toolButtonName(button.key));
+        const QIcon icon = actionIcon(button.caption);
+        QAction* action =
+            icon.isNull() ? toolbar_->addAction(button.caption) : toolbar_->addAction(icon, button.caption);
+        action->setObjectName(toolButtonName(button.caption));
+        toolActions_.insert(button.tool, action);
         // The tip names the keys of the menu entry that does the same.
-        const QString entry = button.key == QLatin1String("Help")
+        const QString entry = button.tool == TextTool::Help
             ? QStringLiteral("helpContentsAction")
-            : button.key.left(1).toLower() + button.key.mid(1) + QStringLiteral("Action");
+            : button.caption.left(1).toLower() + button.caption.mid(1) + QStringLiteral("Action");
         const QAction* sameAs = menuAction(entry);
-        action->setToolTip(toolTipWithKeys(button.toolTip.isEmpty() ? button.key : button.toolTip,
+        action->setToolTip(toolTipWithKeys(button.toolTip.isEmpty() ? button.caption : button.toolTip,
                                            sameAs ? sameAs->shortcut() : QKeySequence()));
     }
 
     // The buttons every editor may have; the windows connect their own.
-    const auto onTrigger = [this](const char* key, auto slot) {
-        if (QAction* action = toolbarAction(QLatin1String(key)))
+    const auto onTrigger = [this](TextTool tool, auto slot) {
+        if (QAction* action = toolbarAction(tool))
             connect(action, &QAction::triggered, this, slot);
     };
-    onTrigger("Save", &TextEditorWindow::save);
-    onTrigger("Revert", &TextEditorWindow::revert);
-    onTrigger("Cut", &TextEditorWindow::cut);
-    onTrigger("Copy", &TextEditorWindow::copy);
-    onTrigger("Paste", &TextEditorWindow::paste);
-    onTrigger("Find", &TextEditorWindow::showFindDialog);
-    onTrigger("Undo", &TextEditorWindow::undo);
-    onTrigger("Help", &TextEditorWindow::showContextHelp);
-}
-
-QAction* TextEditorWindow::toolbarAction(const QString& key) const
-{
-    return toolbar_->findChild<QAction*>(toolButtonName(key), Qt::FindDirectChildrenOnly);
+    onTrigger(TextTool::Save, &TextEditorWindow::save);
+    onTrigger(TextTool::Revert, &TextEditorWindow::revert);
+    onTrigger(TextTool::Cut, &TextEditorWindow::cut);
+    onTrigger(TextTool::Copy, &TextEditorWindow::copy);
+    onTrigger(TextTool::Paste, &TextEditorWindow::paste);
+    onTrigger(TextTool::Find, &TextEditorWindow::showFindDialog);
+    onTrigger(TextTool::Undo, &TextEditorWindow::undo);
+    onTrigger(TextTool::Help, &TextEditorWindow::showContextHelp);
 }
 
 QAction* TextEditorWindow::menuAction(const QString& name) const

@@ -11,9 +11,11 @@
 #include "ui/document_view.h"
 
 #include <QList>
+#include <QMap>
 #include <QPointer>
 #include <QWidget>
 
+#include <cstdint>
 #include <optional>
 
 class QAction;
@@ -30,8 +32,38 @@ class CompletionPopup;
 class DocumentTitle;
 class EditorTextBox;
 
+// The text windows' toolbar buttons, by what they do.
+enum class TextTool : std::uint8_t {
+    New,
+    Open,
+    Save,
+    Revert,
+    StateFile1, // .. StateFile6: the state files the .def names
+    StateFile2,
+    StateFile3,
+    StateFile4,
+    StateFile5,
+    StateFile6,
+    CommonStates,
+    Cut,
+    Copy,
+    Paste,
+    Find,
+    Undo,
+    CollisionBoxes,
+    AnimationPreview,
+    Help,
+};
+
+// The button of state file `n` (1 to 6).
+constexpr TextTool stateFileTool(int n)
+{
+    return static_cast<TextTool>(static_cast<int>(TextTool::StateFile1) + n - 1);
+}
+
 struct ToolButton {
-    QString key; // chooses the picture; a button without one shows the key
+    TextTool tool;
+    QString caption; // chooses the picture; a button without one shows the caption
     QString toolTip;
 };
 
@@ -58,8 +90,8 @@ public:
     CompletionPopup* completion() const { return completion_; }
     QToolBar* toolbar() const { return toolbar_; }
     ChangedOnDiskBar* changedOnDiskBar() const { return changedBar_; }
-    // The toolbar button with this key ("Save", "Find", ...), null if none.
-    QAction* toolbarAction(const QString& key) const;
+    // The toolbar button that does this, null if the window has none.
+    QAction* toolbarAction(TextTool tool) const { return toolActions_.value(tool); }
     // A menu entry by its object name ("saveAction", "closeAllAction", ...), null if none.
     QAction* menuAction(const QString& name) const;
 
@@ -163,6 +195,7 @@ private:
     CompletionPopup* completion_ = nullptr;
     ChangedOnDiskBar* changedBar_ = nullptr;
     QToolBar* toolbar_ = nullptr;
+    QMap<TextTool, QAction*> toolActions_;
     QMenuBar* menuBar_ = nullptr;
     QComboBox* encodingBox_ = nullptr;
 };

@@ -88,7 +88,7 @@ TEST_F(EditorTest, LoadEditSaveAndRevert)
     EXPECT_TRUE(window.modified());
     EXPECT_EQ(window.windowTitle(), "Character Definition File (DEF) - hero.def[*]");
     EXPECT_TRUE(window.isWindowModified()) << "the title is marked";
-    window.toolbarAction("Save")->trigger();
+    window.toolbarAction(TextTool::Save)->trigger();
     EXPECT_EQ(test::readFile(test::files(app).defFile), "ab\r\n");
     EXPECT_FALSE(window.modified());
     EXPECT_EQ(t.dialogs.busyDepth, 0);
@@ -316,7 +316,7 @@ TEST_F(EditorTest, AFileStillToBeWrittenIsCreatedOnSave)
         typeAtEnd(window.editor(), "[Command]");
         QTest::keyClick(window.editor(), Qt::Key_Return);
         QTest::keyClicks(window.editor(), "name = \"x\"");
-        window.toolbarAction("Save")->trigger();
+        window.toolbarAction(TextTool::Save)->trigger();
         EXPECT_TRUE(t.dialogs.messages.isEmpty());
         EXPECT_EQ(test::readFile(file), "[Command]\r\nname = \"x\"\r\n");
         EXPECT_FALSE(window.modified());
@@ -410,7 +410,7 @@ TEST_F(EditorTest, NotepadNewOpenSaveAsAndSave)
     test::writeFile(opened, "first\n");
     NotepadWindow pad(app);
     t.dialogs.files.enqueue(QString::fromStdString(opened));
-    pad.toolbarAction("Open")->trigger();
+    pad.toolbarAction(TextTool::Open)->trigger();
     ASSERT_EQ(t.dialogs.fileDialogs.size(), 1);
     EXPECT_EQ(t.dialogs.fileDialogs[0].directory, QString::fromStdString(dir));
     EXPECT_EQ(shown(pad.editor()), "first\r\n");
@@ -424,7 +424,7 @@ TEST_F(EditorTest, NotepadNewOpenSaveAsAndSave)
     EXPECT_EQ(pad.windowTitle(), "Notepad - copy.txt[*]");
     // Save writes to the file saved as: the one opened first stays as it was.
     typeAtEnd(pad.editor(), "!");
-    pad.toolbarAction("Save")->trigger();
+    pad.toolbarAction(TextTool::Save)->trigger();
     EXPECT_EQ(test::readFile(copy), "first\nsecond!\r\n");
     EXPECT_EQ(test::readFile(opened), "first\n");
 
@@ -441,14 +441,14 @@ TEST_F(EditorTest, NotepadNewOpenSaveAsAndSave)
 
     // New answered Yes saves the text to its file first.
     t.dialogs.answers.enqueue(Answer::Yes);
-    pad.toolbarAction("New")->trigger();
+    pad.toolbarAction(TextTool::New)->trigger();
     EXPECT_EQ(test::readFile(copy), "first\nsecond!?\r\n");
     EXPECT_EQ(shown(pad.editor()), "");
 
     // A text without a file: Yes with the save dialog cancelled keeps it, No lets it go.
     typeAtEnd(pad.editor(), "draft");
     t.dialogs.answers.enqueue(Answer::Yes);
-    pad.toolbarAction("New")->trigger();
+    pad.toolbarAction(TextTool::New)->trigger();
     EXPECT_EQ(shown(pad.editor()), "draft");
     EXPECT_TRUE(pad.modified());
     t.dialogs.answers.enqueue(Answer::No);
@@ -484,16 +484,16 @@ TEST_F(EditorTest, OffsetsCountALineBreakAsTwoCharactersAndTheEditCommandsUseThe
 
     QApplication::clipboard()->setText("stale");
     box->setSelection(1, 0);
-    window.toolbarAction("Cut")->trigger(); // cutting nothing empties the clipboard
+    window.toolbarAction(TextTool::Cut)->trigger(); // cutting nothing empties the clipboard
     EXPECT_EQ(QApplication::clipboard()->text(), "");
     box->setSelection(1, 4);
     window.menuAction("cutAction")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "b\nc");
     EXPECT_EQ(shown(box), "ad\r\nef");
     QApplication::clipboard()->setText("x\r\ny");
-    window.toolbarAction("Paste")->trigger();
+    window.toolbarAction(TextTool::Paste)->trigger();
     EXPECT_EQ(shown(box), "ax\r\nyd\r\nef");
-    window.toolbarAction("Undo")->trigger();
+    window.toolbarAction(TextTool::Undo)->trigger();
     EXPECT_EQ(shown(box), "ad\r\nef");
     box->setSelection(0, 2);
     window.menuAction("deleteAction")->trigger();
@@ -536,7 +536,7 @@ TEST_F(EditorTest, FindFromAWindowSearchesAndReplacesInThatWindowsText)
         ran = true;
         find->cancelButton->click();
     });
-    cmd->toolbarAction("Find")->trigger();
+    cmd->toolbarAction(TextTool::Find)->trigger();
     ASSERT_TRUE(ran);
     EXPECT_EQ(shown(box), "xy abc");
     EXPECT_EQ(box->selStart(), 3);
@@ -774,9 +774,10 @@ TEST_F(EditorTest, EveryTextWindowHasTheStandardKeysEachBoundOnce)
         }
         EXPECT_EQ(test::keysBoundTwice(window.get()), QStringList()) << w.name;
         // The toolbar names the keys of the menu entries it repeats.
-        EXPECT_TRUE(window->toolbarAction("Save")->toolTip().endsWith("(" + test::keyText(QKeySequence::Save) + ")"))
+        EXPECT_TRUE(
+            window->toolbarAction(TextTool::Save)->toolTip().endsWith("(" + test::keyText(QKeySequence::Save) + ")"))
             << w.name;
-        EXPECT_EQ(window->toolbarAction("Help")->toolTip(),
+        EXPECT_EQ(window->toolbarAction(TextTool::Help)->toolTip(),
                   (QString(w.name) == "StateFileWindow" ? "Get help on programming States (" : "Help (")
                       + test::keyText(QKeySequence::HelpContents) + ")")
             << w.name;
@@ -785,7 +786,7 @@ TEST_F(EditorTest, EveryTextWindowHasTheStandardKeysEachBoundOnce)
     const QMap<QString, QStringList> keys = test::boundKeys(&pad);
     EXPECT_EQ(keys.value(test::keyText(QKeySequence::New)), QStringList{"newAction"});
     EXPECT_EQ(keys.value(test::keyText(QKeySequence::Open)), QStringList{"openAction"});
-    EXPECT_EQ(pad.toolbarAction("Open")->toolTip(), "Open (" + test::keyText(QKeySequence::Open) + ")");
+    EXPECT_EQ(pad.toolbarAction(TextTool::Open)->toolTip(), "Open (" + test::keyText(QKeySequence::Open) + ")");
 }
 
 TEST_F(EditorTest, FindNextRedoSelectAllReplaceAndCloseDoWhatTheySay)
@@ -845,7 +846,7 @@ TEST_F(EditorTest, HelpOpensTheOneHelpWindowOnItsContentsAndAWindowsKeysReachIts
     {
         DefinitionWindow window(app);
         window.editor()->setPlainText("type = ChangeState");
-        window.toolbarAction("Help")->trigger();
+        window.toolbarAction(TextTool::Help)->trigger();
         auto* help = window.findChild<HelpViewer*>();
         ASSERT_NE(help, nullptr);
         EXPECT_EQ(help->contextNumber(), kHelpContentsTopic); // no controllers in a .def

@@ -119,34 +119,34 @@ TEST_F(StateWindowTest, StateFileButtonsSwitchFiles)
 {
     StateFileWindow window(app);
     for (int i = 1; i <= 6; ++i)
-        EXPECT_EQ(window.toolbarAction("st" + QString::number(i))->isEnabled(), i <= 2) << i;
+        EXPECT_EQ(window.toolbarAction(stateFileTool(i))->isEnabled(), i <= 2) << i;
 
     // Without edits nothing is asked.
-    window.toolbarAction("st2")->trigger();
+    window.toolbarAction(stateFileTool(2))->trigger();
     EXPECT_EQ(shown(window.editor()), "[Statedef 5000]\r\n");
     EXPECT_EQ(window.currentStateFile(), path(test::files(app).stateFiles[1]));
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
 
-    window.toolbarAction("stc")->trigger();
+    window.toolbarAction(TextTool::CommonStates)->trigger();
     QTest::keyClicks(window.editor(), ";");
-    window.toolbarAction("Save")->trigger();
+    window.toolbarAction(TextTool::Save)->trigger();
     EXPECT_EQ(test::readFile(test::files(app).commonStatesFile), ";[Statedef 0]\r\n");
 
     // A state file the .def names that nobody has written yet opens empty,
     // and Save creates it.
     test::files(app).stateFiles[1] = dir + "new.st";
-    window.toolbarAction("st2")->trigger();
+    window.toolbarAction(stateFileTool(2))->trigger();
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
     EXPECT_EQ(window.currentStateFile(), path(dir + "new.st"));
     EXPECT_EQ(shown(window.editor()), "");
     QTest::keyClicks(window.editor(), "[Statedef 6000]");
-    window.toolbarAction("Save")->trigger();
+    window.toolbarAction(TextTool::Save)->trigger();
     EXPECT_EQ(test::readFile(dir + "new.st"), "[Statedef 6000]\r\n");
 
     // One that cannot be read says so and leaves the shown file in place.
     std::filesystem::create_directories(dir + "folder.st");
     test::files(app).stateFiles[1] = dir + "folder.st";
-    window.toolbarAction("st2")->trigger();
+    window.toolbarAction(stateFileTool(2))->trigger();
     EXPECT_EQ(t.dialogs.messages.size(), 1);
     EXPECT_EQ(window.currentStateFile(), path(dir + "new.st"));
 }
@@ -156,15 +156,15 @@ TEST_F(StateWindowTest, SwitchingKeepsEachFilesEditsAndAsksNothing)
     StateFileWindow window(app);
     window.editor()->moveCursor(QTextCursor::End);
     QTest::keyClicks(window.editor(), "; edit");
-    for (const char* button : {"st2", "stc"}) {
+    for (TextTool button : {stateFileTool(2), TextTool::CommonStates}) {
         window.toolbarAction(button)->trigger();
-        EXPECT_FALSE(window.modified()) << button;
+        EXPECT_FALSE(window.modified()) << static_cast<int>(button);
     }
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
     EXPECT_EQ(test::readFile(test::files(app).stateFiles[0]), kStates);
 
     // Back on the first file: the edit is there, unsaved, with its history.
-    window.toolbarAction("st1")->trigger();
+    window.toolbarAction(stateFileTool(1))->trigger();
     EXPECT_EQ(shown(window.editor()), QString::fromStdString(kStates) + "; edit");
     EXPECT_TRUE(window.modified());
     window.undo();
