@@ -26,6 +26,7 @@
 #include "sprites/register_windows.h"
 #include "sprites/sprite_document.h"
 #include "sprites/sprite_window.h"
+#include "ui/app.h"
 #include "ui/settings_store_qt.h"
 
 #include "common/atomic_file.h"

@@ -10,6 +10,7 @@
 #include "sprites/sprite_canvas.h"
 #include "sprites/sprite_document.h"
 #include "sprites/sprite_window.h"
+#include "ui/app.h"
 #include "ui/settings_store_qt.h"
 
 #include <benchmark/benchmark.h>

@@ -12,6 +12,7 @@
 #include "text/character_editors.h"
 #include "text/editor_text_box.h"
 #include "text/state_file_window.h"
+#include "ui/app.h"
 #include "ui/settings_store_qt.h"
 
 #include <benchmark/benchmark.h>

@@ -1,4 +1,5 @@
 #include "anim/air_text_link.h"
+#include "ui/app.h"
 
 #include "common/qt_text.h"
 #include "documents/document_manager.h"

@@ -6,7 +6,6 @@
 // text, the action shown in a window) can be followed by the others.
 
 #include "text/text_document.h"
-#include "ui/app.h"
 
 #include <QObject>
 #include <QPointer>
@@ -15,6 +14,8 @@
 #include <string>
 
 namespace vantrel {
+
+struct App;
 
 class AirTextLink : public QObject {
     Q_OBJECT

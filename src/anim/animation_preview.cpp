@@ -1,4 +1,5 @@
 #include "animation_preview.h"
+#include "ui/app.h"
 
 #include "anim/air_text_link.h"
 #include "anim/box_canvas.h"

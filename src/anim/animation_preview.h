@@ -7,7 +7,6 @@
 #include "anim/air.h"
 #include "anim/player.h"
 #include "image/pcx.h"
-#include "ui/app.h"
 #include "ui/document_view.h"
 
 #include <QWidget>
@@ -22,6 +21,8 @@ class QScrollBar;
 class QTimer;
 
 namespace vantrel {
+
+struct App;
 
 class AirTextLink;
 class BoxCanvas;

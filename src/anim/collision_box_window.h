@@ -12,7 +12,6 @@
 #include "anim/clsn.h"
 #include "anim/player.h"
 #include "image/pcx.h"
-#include "ui/app.h"
 #include "ui/document_view.h"
 
 #include <QHash>
@@ -32,6 +31,8 @@ class QScrollBar;
 class QTimer;
 
 namespace vantrel {
+
+struct App;
 
 class AirTextLink;
 class BoxCanvas;

@@ -1,4 +1,5 @@
 #include "calculator_window.h"
+#include "ui/app.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

@@ -3,7 +3,6 @@
 // driven by its buttons and by the keyboard.
 
 #include "calc/calculator.h"
-#include "ui/app.h"
 
 #include <QWidget>
 
@@ -11,6 +10,8 @@ class QLabel;
 class QPushButton;
 
 namespace vantrel {
+
+struct App;
 
 class CalculatorWindow : public QWidget {
     Q_OBJECT

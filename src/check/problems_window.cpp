@@ -1,4 +1,5 @@
 #include "problems_window.h"
+#include "ui/app.h"
 
 #include "documents/document_manager.h"
 #include "ui/workbench.h"

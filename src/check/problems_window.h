@@ -5,7 +5,6 @@
 // in the editor window that edits that file.
 
 #include "check/character_check.h"
-#include "ui/app.h"
 
 #include <QString>
 #include <QWidget>
@@ -19,6 +18,8 @@ class QPushButton;
 class QThread;
 
 namespace vantrel {
+
+struct App;
 
 class ProblemsWindow final : public QWidget {
     Q_OBJECT

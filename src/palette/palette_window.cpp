@@ -1,4 +1,5 @@
 #include "palette/palette_window.h"
+#include "ui/app.h"
 
 #include "common/atomic_file.h"
 #include "common/paths.h"

@@ -7,7 +7,7 @@
 #include "image/pcx.h"
 #include "palette/palette_document.h"
 #include "palette/palette_editor.h"
-#include "ui/app.h"
+#include "ui/dialogs.h"
 #include "ui/document_view.h"
 
 #include <QImage>
@@ -24,6 +24,8 @@ class QToolBar;
 class QUndoStack;
 
 namespace vantrel {
+
+struct App;
 
 class ChangedOnDiskBar;
 class DocumentTitle;

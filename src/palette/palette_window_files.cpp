@@ -2,6 +2,7 @@
 // importing and exporting JASC PAL files, and palettes dropped on the window.
 
 #include "palette/palette_window.h"
+#include "ui/app.h"
 
 #include "common/atomic_file.h"
 #include "common/paths.h"

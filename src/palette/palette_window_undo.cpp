@@ -3,6 +3,7 @@
 
 #include "palette/palette_commands.h"
 #include "palette/palette_window.h"
+#include "ui/app.h"
 #include "ui/history_actions.h"
 
 #include <QAction>

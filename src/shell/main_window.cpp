@@ -4,6 +4,7 @@
 // character in main_window_characters.cpp.
 
 #include "main_window.h"
+#include "ui/app.h"
 
 #include "documents/document_manager.h"
 #include "sprites/workspace.h"

@@ -8,7 +8,6 @@
 #include "documents/document.h"
 #include "documents/workspace_folders.h"
 #include "formats/character_definition.h"
-#include "ui/app.h"
 #include "ui/workbench.h"
 
 #include <QKeySequence>
@@ -28,6 +27,8 @@ class QMdiSubWindow;
 class QToolBar;
 
 namespace vantrel {
+
+struct App;
 
 class CharacterLoader;
 class StatusProgress;

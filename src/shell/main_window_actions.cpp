@@ -2,6 +2,7 @@
 // toolbar buttons' and menu entries' work.
 
 #include "main_window.h"
+#include "ui/app.h"
 
 #include "common/qt_text.h"
 #include "common/text.h"

@@ -4,6 +4,7 @@
 // completely do the documents go and the windows follow it or close.
 
 #include "main_window.h"
+#include "ui/app.h"
 
 #include "common/qt_text.h"
 #include "common/text.h"

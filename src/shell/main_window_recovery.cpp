@@ -3,6 +3,7 @@
 // documents write them while the program runs: document_manager.h).
 
 #include "main_window.h"
+#include "ui/app.h"
 
 #include "common/qt_text.h"
 #include "documents/document_manager.h"

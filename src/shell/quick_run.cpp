@@ -1,4 +1,5 @@
 #include "quick_run.h"
+#include "ui/app.h"
 
 #include "documents/document_manager.h"
 #include "ui/document_views.h"

@@ -5,7 +5,7 @@
 // lines shown.
 
 #include "shell/engine.h"
-#include "ui/app.h"
+#include "ui/dialogs.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -13,6 +13,8 @@
 class QProcess;
 
 namespace vantrel {
+
+struct App;
 
 class EngineRunner : public QObject {
     Q_OBJECT

@@ -1,4 +1,5 @@
 #include "settings_dialog.h"
+#include "ui/app.h"
 
 #include "shell/configuration.h"
 #include "shell/engine_settings_box.h"

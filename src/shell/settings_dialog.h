@@ -4,8 +4,6 @@
 // button starts. OK saves them;
 // Cancel and the close box change nothing.
 
-#include "ui/app.h"
-
 #include <QDialog>
 
 class QCheckBox;
@@ -16,6 +14,8 @@ class QPushButton;
 class QSlider;
 
 namespace vantrel {
+
+struct App;
 
 class EngineSettingsBox;
 

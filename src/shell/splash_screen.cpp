@@ -1,4 +1,5 @@
 #include "splash_screen.h"
+#include "ui/app.h"
 
 #include "shell/single_instance.h"
 

@@ -2,8 +2,6 @@
 // The first window of the program: refuses a second running copy, shows
 // itself for two seconds and then hands over to the main window.
 
-#include "ui/app.h"
-
 #include <QWidget>
 
 #include <functional>
@@ -12,6 +10,8 @@ class QLabel;
 class QTimer;
 
 namespace vantrel {
+
+struct App;
 
 class SingleInstanceGuard;
 

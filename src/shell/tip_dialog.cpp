@@ -1,4 +1,5 @@
 #include "tip_dialog.h"
+#include "ui/app.h"
 
 #include "common/encoding.h"
 #include "shell/tips.h"

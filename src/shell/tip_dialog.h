@@ -3,8 +3,6 @@
 // tips both ways, and on closing remembers the next tip and whether tips
 // appear at start-up.
 
-#include "ui/app.h"
-
 #include <QDialog>
 
 class QCheckBox;
@@ -12,6 +10,8 @@ class QLabel;
 class QPushButton;
 
 namespace vantrel {
+
+struct App;
 
 class TipDialog : public QDialog {
     Q_OBJECT

@@ -11,7 +11,6 @@
 #include "sound/sound_document.h"
 #include "sound/sound_editor.h"
 #include "sound/sound_player.h"
-#include "ui/app.h"
 #include "ui/document_view.h"
 
 #include <QPointer>
@@ -31,6 +30,8 @@ class QMenu;
 class QVBoxLayout;
 
 namespace vantrel {
+
+struct App;
 
 class ChangedOnDiskBar;
 class DocumentTitle;

@@ -2,6 +2,7 @@
 // command is enabled, disabled and run in one place.
 
 #include "sound_window.h"
+#include "ui/app.h"
 
 #include "ui/action_icons.h"
 #include "ui/shortcuts.h"

@@ -1,6 +1,7 @@
 // The sound window's group and sample number boxes and its comment box.
 
 #include "sound_window.h"
+#include "ui/app.h"
 
 #include "common/encoding.h"
 #include "sound/sound_commands.h"

@@ -2,6 +2,7 @@
 // exporting samples, playback, the about box and leaving the program.
 
 #include "sound_window.h"
+#include "ui/app.h"
 
 #include "common/paths.h"
 #include "common/qt_text.h"

@@ -2,6 +2,7 @@
 // Edit menu, and showing the bank after a step.
 
 #include "sound_window.h"
+#include "ui/app.h"
 
 #include "ui/history_actions.h"
 

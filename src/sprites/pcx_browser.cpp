@@ -1,4 +1,5 @@
 #include "pcx_browser.h"
+#include "ui/app.h"
 
 #include "documents/document_manager.h"
 #include "image/picture.h"

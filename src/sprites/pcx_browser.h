@@ -3,7 +3,6 @@
 // one shown to the sprite set after the sprite window's current record.
 
 #include "image/pcx.h"
-#include "ui/app.h"
 
 #include <QDialog>
 
@@ -13,6 +12,8 @@ class QListWidget;
 class QPushButton;
 
 namespace vantrel {
+
+struct App;
 
 class SpriteWindow;
 

@@ -5,7 +5,6 @@
 // outcome in a message. One build at a time.
 
 #include "sprites/sprite_document.h"
-#include "ui/app.h"
 
 #include <QObject>
 #include <QPointer>
@@ -16,6 +15,8 @@
 class QWidget;
 
 namespace vantrel {
+
+struct App;
 
 class ProgressScope;
 

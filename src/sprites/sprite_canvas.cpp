@@ -1,4 +1,5 @@
 #include "sprites/sprite_canvas.h"
+#include "ui/app.h"
 
 #include "common/qt_text.h"
 #include "image/picture.h"

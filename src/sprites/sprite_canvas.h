@@ -6,7 +6,6 @@
 #include "image/pcx.h"
 #include "sprites/sprite_document.h"
 #include "sprites/sprite_view.h"
-#include "ui/app.h"
 
 #include <QImage>
 #include <QPointer>
@@ -16,6 +15,8 @@
 #include <optional>
 
 namespace vantrel {
+
+struct App;
 
 // Everything the view draws, so that a drawing can be made (and checked)
 // without a window.

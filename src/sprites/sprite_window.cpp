@@ -1,4 +1,5 @@
 #include "sprites/sprite_window.h"
+#include "ui/app.h"
 
 #include "common/text.h"
 #include "documents/document_manager.h"

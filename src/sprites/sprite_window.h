@@ -8,7 +8,7 @@
 #include "sprites/sprite_canvas.h"
 #include "sprites/sprite_commands.h"
 #include "sprites/sprite_document.h"
-#include "ui/app.h"
+#include "ui/dialogs.h"
 #include "ui/document_view.h"
 
 #include <QImage>
@@ -29,6 +29,8 @@ class QToolBar;
 class QUndoStack;
 
 namespace vantrel {
+
+struct App;
 
 class ChangedOnDiskBar;
 class DocumentTitle;

@@ -2,6 +2,7 @@
 // record list, the pictures and the build.
 
 #include "sprites/sprite_window.h"
+#include "ui/app.h"
 
 #include "common/paths.h"
 #include "documents/document_manager.h"

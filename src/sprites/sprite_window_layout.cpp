@@ -2,6 +2,7 @@
 // the view with its scroll bars, and how each control is wired to the window.
 
 #include "sprites/sprite_window.h"
+#include "ui/app.h"
 
 #include "common/qt_text.h"
 #include "common/text.h"

@@ -2,6 +2,7 @@
 // toolbar's Undo button, and the steps the record boxes and the axis drag make.
 
 #include "sprites/sprite_window.h"
+#include "ui/app.h"
 
 #include "ui/history_actions.h"
 

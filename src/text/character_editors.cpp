@@ -1,4 +1,5 @@
 #include "character_editors.h"
+#include "ui/app.h"
 
 #include "common/qt_text.h"
 #include "documents/document_manager.h"

@@ -1,4 +1,5 @@
 #include "find_dialog.h"
+#include "ui/app.h"
 
 #include "text/editor_text_box.h"
 #include "text/find.h"

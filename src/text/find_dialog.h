@@ -3,8 +3,6 @@
 // and replaces the found text one occurrence at a time. Its settings live in
 // the program-wide search settings and outlive the dialog.
 
-#include "ui/app.h"
-
 #include <QDialog>
 
 class QCheckBox;
@@ -15,6 +13,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace vantrel {
+
+struct App;
 
 class TextBox;
 

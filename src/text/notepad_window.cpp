@@ -1,4 +1,5 @@
 #include "notepad_window.h"
+#include "ui/app.h"
 
 #include "common/qt_text.h"
 #include "documents/document_manager.h"

@@ -4,6 +4,7 @@
 #include "text/help_viewer.h"
 #include "text/notepad_window.h"
 #include "text/state_file_window.h"
+#include "ui/app.h"
 #include "ui/workbench.h"
 
 #include <type_traits>

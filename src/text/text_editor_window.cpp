@@ -4,6 +4,7 @@
 // in text_editor_window_commands.cpp.
 
 #include "text_editor_window.h"
+#include "ui/app.h"
 
 #include "text/completion_popup.h"
 #include "text/editor_text_box.h"

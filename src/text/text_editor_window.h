@@ -7,7 +7,7 @@
 #include "documents/document.h"
 #include "text/text_document.h"
 #include "text/text_file.h"
-#include "ui/app.h"
+#include "ui/dialogs.h"
 #include "ui/document_view.h"
 
 #include <QList>
@@ -26,6 +26,8 @@ class QMenuBar;
 class QToolBar;
 
 namespace vantrel {
+
+struct App;
 
 class ChangedOnDiskBar;
 class CompletionPopup;

@@ -2,6 +2,7 @@
 // menu's arrangement of the main window's child windows.
 
 #include "text_editor_window.h"
+#include "ui/app.h"
 
 #include "text/clipboard_ops.h"
 #include "text/editor_text_box.h"

@@ -3,6 +3,7 @@
 // questions every view of a document shares.
 
 #include "text_editor_window.h"
+#include "ui/app.h"
 
 #include "common/qt_text.h"
 #include "documents/document_manager.h"
