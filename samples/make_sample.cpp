@@ -495,8 +495,8 @@ bool write(const std::string& path, const std::string& bytes)
 {
     const auto result = vantrel::writeFileAtomic(path, bytes);
     if (!result)
-        std::fprintf(stderr, "make_sample: %s\n", result.error.c_str());
-    return result.ok;
+        std::fprintf(stderr, "make_sample: %s\n", result.error().c_str());
+    return result.ok();
 }
 
 // An ACT file lists the palette backwards: its first colour is index 255.

@@ -24,9 +24,9 @@ bool endsWith(std::string_view text, std::string_view suffix)
 
 // writeFileAtomic reports the system's reason as text; a full disk has its own
 // message for the user, so tell it apart by that reason.
-bool isDiskFull(const WriteResult& result)
+bool isDiskFull(const Result<void>& result)
 {
-    return endsWith(result.error, std::strerror(ENOSPC)) || endsWith(result.error, std::strerror(EDQUOT));
+    return endsWith(result.error(), std::strerror(ENOSPC)) || endsWith(result.error(), std::strerror(EDQUOT));
 }
 
 std::string fitted(std::string_view text, std::size_t size, char pad)
@@ -177,11 +177,11 @@ template <class Put> void layOut(const SoundBank& bank, Put&& put)
     }
 }
 
-SndWriteResult sndWriteResult(const WriteResult& written)
+SndWriteResult sndWriteResult(const Result<void>& written)
 {
     if (written)
         return {true, false, {}};
-    return {false, isDiskFull(written), written.error};
+    return {false, isDiskFull(written), written.error()};
 }
 
 } // namespace

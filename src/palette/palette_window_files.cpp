@@ -137,9 +137,9 @@ void PaletteWindow::exportPal()
     const QString path = app_.dialogs.saveFile(this, options);
     if (path.isEmpty())
         return;
-    const WriteResult written = writeFileAtomic(sstr(path), palText(editor_.workingPalette));
+    const Result<void> written = writeFileAtomic(sstr(path), palText(editor_.workingPalette));
     if (!written)
-        app_.dialogs.message(this, qstr(written.error));
+        app_.dialogs.message(this, qstr(written.error()));
 }
 
 } // namespace vantrel

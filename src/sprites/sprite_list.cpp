@@ -277,9 +277,9 @@ CopyResult copyFile(const std::string& from, const std::string& to)
         result.error = "Cannot read " + from + ".";
         return result;
     }
-    const WriteResult written = writeFileAtomic(to, *bytes);
+    const Result<void> written = writeFileAtomic(to, *bytes);
     if (!written) {
-        result.error = written.error;
+        result.error = written.error();
         return result;
     }
     result.ok = true;
@@ -348,9 +348,9 @@ CopyResult exportPicture(const std::string& from, const std::string& to, bool tr
     } else {
         out = *bytes;
     }
-    const WriteResult written = writeFileAtomic(to, out);
+    const Result<void> written = writeFileAtomic(to, out);
     if (!written) {
-        result.error = written.error;
+        result.error = written.error();
         return result;
     }
     result.ok = true;

@@ -282,17 +282,17 @@ TextLoadResult loadTextFile(const std::string& path, std::optional<Charset> char
     return result;
 }
 
-WriteResult saveTextFile(const std::string& path, const std::vector<TextLine>& lines, const TextEncoding& encoding)
+Result<void> saveTextFile(const std::string& path, const std::vector<TextLine>& lines, const TextEncoding& encoding)
 {
     if (path.empty())
-        return {false, "Could not write the file: it has no name yet."};
+        return Result<void>::failure("Could not write the file: it has no name yet.");
     return saveTextBytes(path, encodeText(lines, encoding));
 }
 
-WriteResult saveTextBytes(const std::string& path, const std::string& bytes)
+Result<void> saveTextBytes(const std::string& path, const std::string& bytes)
 {
     if (path.empty())
-        return {false, "Could not write the file: it has no name yet."};
+        return Result<void>::failure("Could not write the file: it has no name yet.");
     return writeFileAtomic(path, bytes);
 }
 

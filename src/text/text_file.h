@@ -121,8 +121,8 @@ struct TextLoadResult {
 TextLoadResult loadTextFile(const std::string& path, std::optional<Charset> charset = std::nullopt);
 
 // Writes the lines atomically; an empty path fails without touching the disk.
-WriteResult saveTextFile(const std::string& path, const std::vector<TextLine>& lines, const TextEncoding& encoding);
+Result<void> saveTextFile(const std::string& path, const std::vector<TextLine>& lines, const TextEncoding& encoding);
 // The same for bytes encodeFile() made.
-WriteResult saveTextBytes(const std::string& path, const std::string& bytes);
+Result<void> saveTextBytes(const std::string& path, const std::string& bytes);
 
 } // namespace vantrel

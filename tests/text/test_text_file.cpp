@@ -266,10 +266,10 @@ TEST(TextFile, LoadOfAFolderReportsTheSystemErrorAndSaveFailsWithoutAFolderOrNam
     EXPECT_FALSE(folder.ok);
     EXPECT_EQ(folder.errorNumber, EISDIR);
 
-    const WriteResult unnamed = saveTextFile("", decodeText("x").lines, {});
-    EXPECT_FALSE(unnamed.ok);
-    EXPECT_FALSE(unnamed.error.empty());
-    EXPECT_FALSE(saveTextFile(t.path("missing-folder/new.txt"), decodeText("x").lines, {}).ok);
+    const Result<void> unnamed = saveTextFile("", decodeText("x").lines, {});
+    EXPECT_FALSE(unnamed.ok());
+    EXPECT_FALSE(unnamed.error().empty());
+    EXPECT_FALSE(saveTextFile(t.path("missing-folder/new.txt"), decodeText("x").lines, {}).ok());
 }
 
 TEST(Syntax, HeadersCommentsKeysAndNumbers)
