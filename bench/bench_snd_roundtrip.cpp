@@ -56,7 +56,7 @@ int make(const std::string& path, long megabytes)
     }
     const auto written = vantrel::writeSndFile(path, bank);
     if (!written) {
-        std::fprintf(stderr, "%s\n", written.error.c_str());
+        std::fprintf(stderr, "%s\n", written.error().c_str());
         return 1;
     }
     return 0;

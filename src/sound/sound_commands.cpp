@@ -120,7 +120,7 @@ ReplaceBankCommand::ReplaceBankCommand(SoundDocument& document, const QString& t
 
 void ReplaceBankCommand::put(const SoundBank& bank)
 {
-    editor().take({SndLoadStatus::Loaded, bank}, editor().statusPath());
+    editor().take(bank, editor().statusPath());
     changed();
 }
 

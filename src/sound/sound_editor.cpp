@@ -62,7 +62,7 @@ SoundEditor::OpenResult SoundEditor::open(const std::string& path)
     return take(loadSndFile(path), path);
 }
 
-SoundEditor::OpenResult SoundEditor::take(SndLoadResult loaded, const std::string& path)
+SoundEditor::OpenResult SoundEditor::take(Result<SoundBank> loaded, const std::string& path)
 {
     statusPath_ = path;
     statusState_.clear();
@@ -71,12 +71,10 @@ SoundEditor::OpenResult SoundEditor::take(SndLoadResult loaded, const std::strin
     current_ = 0;
     disableEditing();
 
-    if (loaded.status == SndLoadStatus::NotSnd)
-        return {false, {msg::kNotSnd, msg::kWarning}};
-    if (loaded.status != SndLoadStatus::Loaded)
-        return {false, {msg::kNoSoundFile, {}}};
+    if (!loaded)
+        return {false, {loaded.error(), loaded.error() == msg::kNotSnd ? msg::kWarning : std::string()}};
 
-    bank_ = std::move(loaded.bank);
+    bank_ = std::move(*loaded);
     hasBank_ = true;
     // A bank whose samples were all deleted is still a bank: it opens empty,
     // ready to take new samples.
@@ -337,9 +335,9 @@ SoundEditor::SaveResult SoundEditor::saveBank(const std::string& chosenPath)
 {
     SaveResult result;
     result.path = withExtension(chosenPath, ".snd");
-    const SndWriteResult written = writeSndFile(result.path, bank_);
+    const Result<void> written = writeSndFile(result.path, bank_);
     if (!written) {
-        result.message = EditorMessage{written.diskFull ? msg::kDiskFull : written.error, msg::kWarning};
+        result.message = EditorMessage{written.error(), msg::kWarning};
         return result;
     }
     result.ok = true;
@@ -355,9 +353,9 @@ SoundEditor::SaveResult SoundEditor::exportCurrent(const std::string& chosenPath
     const SoundSample* sample = currentSample();
     if (!sample)
         return result;
-    const SndWriteResult written = writeSoundFile(result.path, sample->wavData);
+    const Result<void> written = writeSoundFile(result.path, sample->wavData);
     if (!written) {
-        result.message = EditorMessage{written.diskFull ? msg::kDiskFull : written.error, msg::kWarning};
+        result.message = EditorMessage{written.error(), msg::kWarning};
         return result;
     }
     result.ok = true;
@@ -370,10 +368,10 @@ SoundEditor::SaveResult SoundEditor::exportAll(const std::string& directory)
     result.path = directory;
     for (int n = 1; n <= count(); ++n) {
         const SoundSample& s = bank_.samples[static_cast<std::size_t>(n - 1)];
-        const SndWriteResult written =
+        const Result<void> written =
             writeSoundFile(joinPath(directory, exportAllName(n, s.groupNumber, s.sampleNumber)), s.wavData);
         if (!written) {
-            result.message = EditorMessage{written.diskFull ? msg::kDiskFull : written.error, msg::kWarning};
+            result.message = EditorMessage{written.error(), msg::kWarning};
             return result;
         }
     }

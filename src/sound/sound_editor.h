@@ -24,13 +24,12 @@ struct EditorMessage {
 namespace sound_messages {
 inline const std::string kWarning = "Warning";
 inline const std::string kSuccess = "Success";
-inline const std::string kNotSnd = "Not a valid SND file!";
-inline const std::string kNoSoundFile =
-    "No associated Sound file.\nPlease reference one in the DEF file, or create one now.";
+inline const std::string& kNotSnd = kSndNotABank;
+inline const std::string& kNoSoundFile = kSndUnreadable;
 inline const std::string kNotWav = "This is not a valid WAV file. Choose another file.";
 inline const std::string kNotWavSuffix = " is not a valid WAV file. Choose another file.";
 inline const std::string kAddedPrefix = "Successfully added\n\n";
-inline const std::string kDiskFull = "Not enough disk space. Free some space then retry.";
+inline const std::string& kDiskFull = kSndDiskFull;
 inline const std::string kSamplesWritten = "Samples written to disk";
 inline const std::string kUnsaved = "You have unsaved changes. Do you want to save?";
 inline const std::string kNoSoundCard = "There is no Sound Card on this system.";
@@ -61,7 +60,7 @@ public:
     };
     OpenResult open(const std::string& path);
     // The same for a bank already read from `path`.
-    OpenResult take(SndLoadResult loaded, const std::string& path);
+    OpenResult take(Result<SoundBank> loaded, const std::string& path);
 
     const SoundBank& bank() const { return bank_; }
     // A bank is loaded, even an empty one: it can take samples and be saved.

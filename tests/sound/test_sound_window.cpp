@@ -293,9 +293,8 @@ namespace {
 // The group number of sample 1 in a bank file on disk.
 std::int32_t savedGroup(const std::string& path)
 {
-    const SndLoadResult loaded = parseSndFile(readFile(path));
-    return loaded.status == SndLoadStatus::Loaded && !loaded.bank.samples.empty() ? loaded.bank.samples[0].groupNumber
-                                                                                  : -1;
+    const Result<SoundBank> loaded = parseSndFile(readFile(path));
+    return loaded && !loaded->samples.empty() ? loaded->samples[0].groupNumber : -1;
 }
 
 // A bank of one sample whose comment field holds `comment` (zero bytes after it).
