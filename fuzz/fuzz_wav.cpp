@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const fuzz::ScratchFile wav("sound.wav");
     static const std::string bankPath = bank.write(encodeSndFile(SoundBank{}));
     SoundEditor editor;
-    if (!editor.open(bankPath).loaded)
+    if (!editor.open(bankPath))
         std::abort();
     const std::vector<EditorMessage> messages = editor.addSamples({wav.write(bytes)});
     fuzz::require((editor.count() == 1) == messages.empty(), "an import adds the sample or says why not");

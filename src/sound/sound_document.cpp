@@ -27,11 +27,7 @@ std::unique_ptr<SoundDocument> makeSoundDocument(const QString& path)
 
 Result<void> SoundDocument::readBytes(std::string bytes)
 {
-    const SoundEditor::OpenResult opened =
-        editor_.take(parseSndFile(bytes), QFile::encodeName(fileName()).toStdString());
-    if (!opened.loaded)
-        return Result<void>::failure(opened.message.text);
-    return {};
+    return editor_.take(parseSndFile(bytes), QFile::encodeName(fileName()).toStdString());
 }
 
 QUndoCommand* SoundDocument::makeReplaceStep(std::string bytes, const QString& text, Failure& error)
