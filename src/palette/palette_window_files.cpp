@@ -80,12 +80,12 @@ bool PaletteWindow::importPaletteFile(const QString& path)
     const bool act = path.endsWith(QStringLiteral(".act"), Qt::CaseInsensitive);
     std::optional<Palette> palette;
     if (act) {
-        const ActReadResult read = readActFile(sstr(path));
-        if (!read.ok) {
-            app_.dialogs.message(this, qstr(read.error));
+        const Result<Palette> read = readActFile(sstr(path));
+        if (!read) {
+            app_.dialogs.message(this, qstr(read.error()));
             return false;
         }
-        palette = read.palette;
+        palette = *read;
     } else {
         const auto bytes = readFileBytes(sstr(path));
         palette = bytes ? paletteFromPal(*bytes) : std::nullopt;
