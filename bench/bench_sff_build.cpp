@@ -64,11 +64,12 @@ struct Workspace {
             sprites.emplace_back(
                 numbers, withPalette(vantrel::bench::makeFigure(random, 80 + i % 40, 100 + i % 30, 31), colours));
             const std::string file = (dir / "tempsff" / ("s" + std::to_string(i) + ".pcx")).string();
-            vantrel::writeFileAtomic(file, sfflib::encodePcx(sprites.back().second));
+            (void)vantrel::writeFileAtomic(file, sfflib::encodePcx(sprites.back().second));
             description.pictures.emplace_back(file, 0);
             records.push_back({file, std::to_string(i / 10), std::to_string(i % 10), "40", "110"});
         }
-        vantrel::writeFileAtomic((dir / "tempsff.v2.txt").string(), sfflib::formatArchiveDescription(description));
+        (void)vantrel::writeFileAtomic((dir / "tempsff.v2.txt").string(),
+                                       sfflib::formatArchiveDescription(description));
         index = vantrel::formatSpriteIndex((dir / "big.sff").string(), records);
     }
     ~Workspace() { fs::remove_all(dir); }

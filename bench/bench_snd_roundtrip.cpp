@@ -56,7 +56,7 @@ int make(const std::string& path, long megabytes)
     }
     const auto written = vantrel::writeSndFile(path, bank);
     if (!written) {
-        std::fprintf(stderr, "%s\n", written.error.c_str());
+        std::fprintf(stderr, "%s\n", written.error().c_str());
         return 1;
     }
     return 0;
@@ -66,13 +66,13 @@ int copy(const std::string& from, const std::string& to)
 {
     vantrel::SoundEditor editor;
     const auto opened = editor.open(from);
-    if (!opened.loaded) {
-        std::fprintf(stderr, "cannot open %s: %s\n", from.c_str(), opened.message.text.c_str());
+    if (!opened) {
+        std::fprintf(stderr, "cannot open %s: %s\n", from.c_str(), opened.error().c_str());
         return 1;
     }
     const auto saved = editor.saveBank(to);
-    if (!saved.ok) {
-        std::fprintf(stderr, "cannot save %s\n", saved.path.c_str());
+    if (!saved) {
+        std::fprintf(stderr, "cannot save %s: %s\n", to.c_str(), saved.error().c_str());
         return 1;
     }
     return 0;

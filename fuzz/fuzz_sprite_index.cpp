@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       "a written record reads back as the same record");
     }
 
-    const IndexReadResult checked = parseIndex(splitLines(text));
-    fuzz::require(!checked.ok || checked.records.size() == index.records.size(),
+    const Result<std::vector<SpriteRecord>> checked = parseIndex(splitLines(text));
+    fuzz::require(!checked || checked->size() == index.records.size(),
                   "the workspace reads the records the index holds");
 
     if (const auto description = sfflib::parseArchiveDescription(text)) {

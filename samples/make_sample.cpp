@@ -495,8 +495,8 @@ bool write(const std::string& path, const std::string& bytes)
 {
     const auto result = vantrel::writeFileAtomic(path, bytes);
     if (!result)
-        std::fprintf(stderr, "make_sample: %s\n", result.error.c_str());
-    return result.ok;
+        std::fprintf(stderr, "make_sample: %s\n", result.error().c_str());
+    return result.ok();
 }
 
 // An ACT file lists the palette backwards: its first colour is index 255.
@@ -567,8 +567,8 @@ int main(int argc, char** argv)
     // As in the engine's own banks, the last sample's next offset is the file size.
     bank.samples.back().nextOffset = static_cast<std::int32_t>(bankSize);
     bank.setComment("Kit, the sample character of Vantrel");
-    if (const auto written = vantrel::writeSndFile(charDir + "/kit.snd", bank); !written.ok) {
-        std::fprintf(stderr, "make_sample: %s\n", written.error.c_str());
+    if (const auto written = vantrel::writeSndFile(charDir + "/kit.snd", bank); !written) {
+        std::fprintf(stderr, "make_sample: %s\n", written.error().c_str());
         return 1;
     }
 

@@ -68,36 +68,38 @@ std::vector<AirBox> boxesOfBlock(const AirDocument& air, int block)
     return boxes;
 }
 
-BoxEditResult failure(std::string why)
+Result<std::string> failure(std::string why, int line = 0)
 {
-    return {{}, std::move(why)};
+    return Result<std::string>::failure(std::move(why), line);
 }
 
 // Writes `boxes` into the block of `target`; `block` is the block it replaces (-1 none).
-BoxEditResult rewrite(const AirDocument& air, const AirBlockTarget& target, int block, const std::vector<AirBox>& boxes)
+Result<std::string> rewrite(const AirDocument& air, const AirBlockTarget& target, int block,
+                            const std::vector<AirBox>& boxes)
 {
     if (block >= 0) {
         const AirBoxBlock& b = air.blocks()[static_cast<std::size_t>(block)];
         if (!b.readable)
-            return failure(lineLabel(b.countLine)
-                           + "these boxes are not written in a way the editor can rewrite; "
-                             "change them in the AIR text.");
+            return failure("these boxes are not written in a way the editor can rewrite; "
+                           "change them in the AIR text.",
+                           b.countLine + 1);
         if (b.isDefault && !isFirstDefault(air, target.action, block))
-            return failure(lineLabel(b.countLine)
-                           + "the action has more than one default block of this kind; "
-                             "change it in the AIR text.");
+            return failure("the action has more than one default block of this kind; "
+                           "change it in the AIR text.",
+                           b.countLine + 1);
     }
     auto text = replaceBoxes(air, target, boxes);
     if (!text)
         return failure("The boxes could not be written.");
-    return {std::move(*text), {}};
+    return std::move(*text);
 }
 
 // Changes box `index` of the boxes of a kind a frame is shown with, and writes
 // them back where they came from. `change` gets the boxes once the index is
 // known to be among them.
 template <typename Change>
-BoxEditResult editShownBox(const AirDocument& air, int action, int frameIndex, BoxKind kind, int index, Change change)
+Result<std::string> editShownBox(const AirDocument& air, int action, int frameIndex, BoxKind kind, int index,
+                                 Change change)
 {
     const AirFrame* frame = findFrame(air, action, frameIndex);
     if (!frame)
@@ -171,15 +173,16 @@ std::string boxListText(const AirDocument& air, BoxKind kind, int index, const S
     return text;
 }
 
-BoxEditResult setBox(const AirDocument& air, int action, int frameIndex, BoxKind kind, int index, const AirBox& box)
+Result<std::string> setBox(const AirDocument& air, int action, int frameIndex, BoxKind kind, int index,
+                           const AirBox& box)
 {
     return editShownBox(air, action, frameIndex, kind, index, [&](std::vector<AirBox>& boxes) {
         boxes[static_cast<std::size_t>(index)] = boxBetween(box.left, box.top, box.right, box.bottom);
     });
 }
 
-BoxEditResult addBox(const AirDocument& air, int action, int frameIndex, BoxKind kind, const AirBox& box,
-                     bool toDefault)
+Result<std::string> addBox(const AirDocument& air, int action, int frameIndex, BoxKind kind, const AirBox& box,
+                           bool toDefault)
 {
     const AirFrame* frame = findFrame(air, action, frameIndex);
     if (!frame)
@@ -199,13 +202,13 @@ BoxEditResult addBox(const AirDocument& air, int action, int frameIndex, BoxKind
     return rewrite(air, {action, toDefault ? -1 : frameIndex, kind}, block, boxes);
 }
 
-BoxEditResult deleteBox(const AirDocument& air, int action, int frameIndex, BoxKind kind, int index)
+Result<std::string> deleteBox(const AirDocument& air, int action, int frameIndex, BoxKind kind, int index)
 {
     return editShownBox(air, action, frameIndex, kind, index,
                         [&](std::vector<AirBox>& boxes) { boxes.erase(boxes.begin() + index); });
 }
 
-BoxEditResult deleteAllBoxes(const AirDocument& air, int action, int frameIndex, BoxKind kind)
+Result<std::string> deleteAllBoxes(const AirDocument& air, int action, int frameIndex, BoxKind kind)
 {
     const AirFrame* frame = findFrame(air, action, frameIndex);
     if (!frame)
@@ -216,7 +219,7 @@ BoxEditResult deleteAllBoxes(const AirDocument& air, int action, int frameIndex,
     return rewrite(air, t.target, t.block, {});
 }
 
-BoxEditResult copyPreviousBoxes(const AirDocument& air, int action, int frameIndex)
+Result<std::string> copyPreviousBoxes(const AirDocument& air, int action, int frameIndex)
 {
     const AirFrame* frame = findFrame(air, action, frameIndex);
     const AirFrame* previous = findFrame(air, action, frameIndex - 1);
@@ -240,15 +243,15 @@ BoxEditResult copyPreviousBoxes(const AirDocument& air, int action, int frameInd
             continue;
         const AirFrame& f =
             now.frames(now.actions()[static_cast<std::size_t>(action)])[static_cast<std::size_t>(frameIndex)];
-        BoxEditResult r = rewrite(now, {action, frameIndex, kind}, f.ownBlock[k], wanted);
-        if (!r.ok())
+        Result<std::string> r = rewrite(now, {action, frameIndex, kind}, f.ownBlock[k], wanted);
+        if (!r)
             return r;
-        changed = changed || r.text != text;
-        text = r.text;
+        changed = changed || *r != text;
+        text = std::move(*r);
     }
     if (!changed)
         return failure("The frame already shows the boxes of the previous frame.");
-    return {std::move(text), {}};
+    return text;
 }
 
 BoxGrip gripAt(const AirBox& box, double x, double y, double slack)

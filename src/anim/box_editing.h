@@ -10,6 +10,7 @@
 // that frame, as the engine reads it) or, on request, to the default block.
 // Only the lines of that block change (see replaceBoxes()).
 
+#include "common/result.h"
 #include "formats/air_document.h"
 
 #include <array>
@@ -45,24 +46,20 @@ FrameBoxes frameBoxes(const AirDocument& air, int action, int frame);
 // written for a box that does not read.
 std::string boxListText(const AirDocument& air, BoxKind kind, int index, const ShownBox& box);
 
-// The new AIR text of an edit, or why it cannot be made.
-struct BoxEditResult {
-    std::string text;
-    std::string error; // empty when the edit was made
-    bool ok() const { return error.empty(); }
-};
-
+// Each edit returns the new AIR text, or why it cannot be made (with the
+// line of the block at fault, when one is).
 // Box `index` of a kind (as frameBoxes() numbers them) becomes `box`.
-BoxEditResult setBox(const AirDocument& air, int action, int frame, BoxKind kind, int index, const AirBox& box);
+Result<std::string> setBox(const AirDocument& air, int action, int frame, BoxKind kind, int index, const AirBox& box);
 // A new box after the others of its kind: in the frame's own block, or in the
 // action's default block.
-BoxEditResult addBox(const AirDocument& air, int action, int frame, BoxKind kind, const AirBox& box, bool toDefault);
-BoxEditResult deleteBox(const AirDocument& air, int action, int frame, BoxKind kind, int index);
+Result<std::string> addBox(const AirDocument& air, int action, int frame, BoxKind kind, const AirBox& box,
+                           bool toDefault);
+Result<std::string> deleteBox(const AirDocument& air, int action, int frame, BoxKind kind, int index);
 // Every box of a kind the frame shows, from the block they come from.
-BoxEditResult deleteAllBoxes(const AirDocument& air, int action, int frame, BoxKind kind);
+Result<std::string> deleteAllBoxes(const AirDocument& air, int action, int frame, BoxKind kind);
 // The frame gets its own copies of the boxes the previous frame shows, for
 // each kind where the two differ.
-BoxEditResult copyPreviousBoxes(const AirDocument& air, int action, int frame);
+Result<std::string> copyPreviousBoxes(const AirDocument& air, int action, int frame);
 
 // The part of a box a point grabs.
 enum class BoxGrip : std::uint8_t {

@@ -450,13 +450,13 @@ void CollisionBoxWindow::togglePlay()
     player_->play(true);
 }
 
-void CollisionBoxWindow::apply(const BoxEditResult& edit, int kind, int select, const QString& stepText)
+void CollisionBoxWindow::apply(const Result<std::string>& edit, int kind, int select, const QString& stepText)
 {
-    if (!edit.ok()) {
-        showWarnings(edit.error);
+    if (!edit) {
+        showWarnings(edit.failure().withPlace());
         return;
     }
-    if (!link_->write(edit.text, stepText)) {
+    if (!link_->write(*edit, stepText)) {
         showWarnings("the AIR file could not be read.");
         return;
     }

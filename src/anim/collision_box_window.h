@@ -116,7 +116,7 @@ private:
     // Reads the AIR text again when it changed since it was last read.
     void catchUp();
     // Writes an edit's text and shows the result with box `select` of `kind` selected.
-    void apply(const BoxEditResult& edit, int kind, int select, const QString& stepText);
+    void apply(const Result<std::string>& edit, int kind, int select, const QString& stepText);
     QImage spriteImage(const AnimFrame& frame);
 
     App& app_;

@@ -221,14 +221,14 @@ void CharacterChecker::loadSounds()
         add(m_defName, m_soundFile.line, Severity::Error, inQuotes(relativeName(m_soundFile.path)) + " cannot be read");
         return;
     }
-    const SndLoadResult result = parseSndFile(*bytes);
-    if (result.status != SndLoadStatus::Loaded) {
+    const Result<SoundBank> bank = parseSndFile(*bytes);
+    if (!bank) {
         add(m_defName, m_soundFile.line, Severity::Error,
             inQuotes(relativeName(m_soundFile.path)) + " is not a sound bank that can be read");
         return;
     }
     m_soundName = relativeName(m_soundFile.path);
-    for (const SoundSample& s : result.bank.samples)
+    for (const SoundSample& s : bank->samples)
         m_sounds.insert((static_cast<std::uint64_t>(static_cast<std::uint32_t>(s.groupNumber)) << 32)
                         | static_cast<std::uint32_t>(s.sampleNumber));
     m_soundsLoaded = true;

@@ -27,9 +27,9 @@ constexpr int kRandomPart = 6; // the XXXXXX mkstemp fills in
 constexpr std::time_t kAbandonedAfter = 24 * 60 * 60;
 constexpr std::time_t kUnnamedAbandonedAfter = 60;
 
-WriteResult failure(const std::string& path, int err)
+Result<void> failure(const std::string& path, int err)
 {
-    return {false, "Could not write " + path + ": " + std::strerror(err)};
+    return Result<void>::failure("Could not write " + path + ": " + std::strerror(err));
 }
 
 bool isTempNameCharacter(char c)
@@ -127,7 +127,7 @@ int removeStaleTemporaryFiles(const std::string& directory)
     return removed;
 }
 
-WriteResult writeFileAtomic(const std::string& path, std::string_view bytes, Durability durability)
+Result<void> writeFileAtomic(const std::string& path, std::string_view bytes, Durability durability)
 {
     AtomicFileWriter writer(path, durability);
     writer.write(bytes);
@@ -214,7 +214,7 @@ bool AtomicFileWriter::write(std::string_view bytes)
     return flushPending() && writeOut(bytes.data(), bytes.size());
 }
 
-WriteResult AtomicFileWriter::commit()
+Result<void> AtomicFileWriter::commit()
 {
     if (done_)
         return failure(path_, EINVAL);
@@ -237,7 +237,7 @@ WriteResult AtomicFileWriter::commit()
     done_ = true;
     if (durable_)
         syncFolder(folder_);
-    return {true, {}};
+    return {};
 }
 
 } // namespace vantrel

@@ -8,17 +8,13 @@
 // save into that folder removes such leftovers once no process of that pid
 // runs (or none has written to them for a day).
 
+#include "common/result.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace vantrel {
-
-struct WriteResult {
-    bool ok = false;
-    std::string error; // a sentence for the user when !ok
-    explicit operator bool() const { return ok; }
-};
 
 enum class Durability {
     // The file and the folder entry that names it are on disk before the
@@ -31,8 +27,9 @@ enum class Durability {
     Scratch,
 };
 
-WriteResult writeFileAtomic(const std::string& path, std::string_view bytes,
-                            Durability durability = Durability::Durable);
+// A failure says, as a sentence for the user, which file and the system's reason.
+Result<void> writeFileAtomic(const std::string& path, std::string_view bytes,
+                             Durability durability = Durability::Durable);
 
 // The same write for a file handed over in pieces, so that a big file never
 // has to lie whole in memory: the pieces go into the temporary file as they
@@ -53,7 +50,7 @@ public:
 
     // Writes what is gathered, syncs (when durable), and renames the file
     // over the target. Call it once.
-    WriteResult commit();
+    Result<void> commit();
 
 private:
     bool flushPending();

@@ -131,10 +131,7 @@ Result<void> Document::restoreRecovery(const std::string& bytes)
 
 Result<void> Document::writeTo(const QString& target)
 {
-    const WriteResult written = writeFileAtomic(QFile::encodeName(target).toStdString(), contentBytes());
-    if (!written)
-        return Result<void>::failure(written.error);
-    return {};
+    return writeFileAtomic(QFile::encodeName(target).toStdString(), contentBytes());
 }
 
 Result<void> Document::checkWritable(const QString& path)

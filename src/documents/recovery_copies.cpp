@@ -45,7 +45,7 @@ bool RecoveryCopies::write(const QString& name, const RecoveryCopy& copy) const
     const QByteArray bytes = QJsonDocument(object).toJson();
     return writeFileAtomic(QFile::encodeName(pathOf(name)).toStdString(),
                            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
-        .ok;
+        .ok();
 }
 
 void RecoveryCopies::remove(const QString& name) const

@@ -34,7 +34,7 @@ bool writeSpawnScript(const std::string& workDir, const std::vector<std::string>
     std::string text;
     for (const auto& line : lines)
         text += line + "\n";
-    return writeFileAtomic(spawnScriptPath(workDir), text).ok;
+    return writeFileAtomic(spawnScriptPath(workDir), text).ok();
 }
 
 std::string toolCommand(const std::string& toolsDir, const std::string& tool)

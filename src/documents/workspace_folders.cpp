@@ -87,7 +87,7 @@ bool writeOwner(const QString& folder, const WorkspaceOwner& owner)
     const QByteArray bytes = QJsonDocument(object).toJson();
     return writeFileAtomic(sstr(QDir(folder).filePath(kOwnerFileName)),
                            std::string_view(bytes.constData(), bytes.size()))
-        .ok;
+        .ok();
 }
 
 bool recordCharacter(const QString& folder, const QString& defPath)

@@ -29,19 +29,18 @@ std::string actBytes(const Palette& palette)
     return bytes;
 }
 
-ActReadResult readActFile(const std::string& path)
+Result<Palette> readActFile(const std::string& path)
 {
     const auto bytes = readFileBytes(path);
     if (!bytes)
-        return {false, "The palette file " + path + " cannot be read.", {}};
+        return Result<Palette>::failure("The palette file " + path + " cannot be read.");
     const auto palette = paletteFromAct(*bytes);
     if (!palette) {
-        return {false,
-                "The palette file " + path + " holds only" + formatNumber(static_cast<std::int64_t>(bytes->size()))
-                    + " bytes; a palette needs 768.",
-                {}};
+        return Result<Palette>::failure("The palette file " + path + " holds only"
+                                        + formatNumber(static_cast<std::int64_t>(bytes->size()))
+                                        + " bytes; a palette needs 768.");
     }
-    return {true, {}, *palette};
+    return *palette;
 }
 
 } // namespace vantrel

@@ -2,6 +2,7 @@
 // ACT palette files: 768 bytes, 256 entries of red, green, blue, stored in
 // reverse order (the file's first entry is palette index 255).
 
+#include "common/result.h"
 #include "formats/palette.h"
 
 #include <optional>
@@ -11,12 +12,6 @@ namespace vantrel {
 
 inline constexpr std::size_t kActFileSize = 768;
 
-struct ActReadResult {
-    bool ok = false;
-    std::string error; // a sentence for the user when !ok
-    Palette palette{};
-};
-
 // The palette of an ACT file's bytes; nothing when they are fewer than 768.
 // Bytes after the first 768 (some programs append a colour count) are ignored.
 std::optional<Palette> paletteFromAct(const std::string& bytes);
@@ -25,6 +20,6 @@ std::optional<Palette> paletteFromAct(const std::string& bytes);
 std::string actBytes(const Palette& palette);
 
 // Reads an ACT file; never creates or changes it.
-ActReadResult readActFile(const std::string& path);
+Result<Palette> readActFile(const std::string& path);
 
 } // namespace vantrel

@@ -24,9 +24,9 @@ bool endsWith(std::string_view text, std::string_view suffix)
 
 // writeFileAtomic reports the system's reason as text; a full disk has its own
 // message for the user, so tell it apart by that reason.
-bool isDiskFull(const WriteResult& result)
+bool isDiskFull(const Result<void>& result)
 {
-    return endsWith(result.error, std::strerror(ENOSPC)) || endsWith(result.error, std::strerror(EDQUOT));
+    return endsWith(result.error(), std::strerror(ENOSPC)) || endsWith(result.error(), std::strerror(EDQUOT));
 }
 
 std::string fitted(std::string_view text, std::size_t size, char pad)
@@ -122,24 +122,18 @@ template <class Source> bool readSamplesFrom(const Source& file, int count, Soun
     return true;
 }
 
-template <class Source> SndLoadResult parseFrom(const Source& file)
+template <class Source> Result<SoundBank> parseFrom(const Source& file)
 {
-    SndLoadResult result;
     std::string header(std::min(file.size(), kSndHeaderSize), '\0');
     if (!file.read(0, header.size(), header.data()))
-        return result;
-    if (!isSndFile(header)) {
-        result.status = SndLoadStatus::NotSnd;
-        return result;
-    }
-    const auto count = readSndHeader(header, result.bank);
-    if (!count || !readSamplesFrom(file, *count, result.bank)) {
-        result.bank = SoundBank{};
-        result.status = SndLoadStatus::Failed;
-        return result;
-    }
-    result.status = SndLoadStatus::Loaded;
-    return result;
+        return Result<SoundBank>::failure(kSndUnreadable);
+    if (!isSndFile(header))
+        return Result<SoundBank>::failure(kSndNotABank);
+    SoundBank bank;
+    const auto count = readSndHeader(header, bank);
+    if (!count || !readSamplesFrom(file, *count, bank))
+        return Result<SoundBank>::failure(kSndUnreadable);
+    return bank;
 }
 
 std::size_t encodedSize(const SoundBank& bank)
@@ -177,11 +171,11 @@ template <class Put> void layOut(const SoundBank& bank, Put&& put)
     }
 }
 
-SndWriteResult sndWriteResult(const WriteResult& written)
+Result<void> tellingDiskFull(Result<void> written)
 {
-    if (written)
-        return {true, false, {}};
-    return {false, isDiskFull(written), written.error};
+    if (!written && isDiskFull(written))
+        return Result<void>::failure(kSndDiskFull);
+    return written;
 }
 
 } // namespace
@@ -267,37 +261,37 @@ std::string encodeSndFile(const SoundBank& bank)
     return out;
 }
 
-SndWriteResult writeSoundFile(const std::string& path, std::string_view bytes)
+Result<void> writeSoundFile(const std::string& path, std::string_view bytes)
 {
-    return sndWriteResult(writeFileAtomic(path, bytes));
+    return tellingDiskFull(writeFileAtomic(path, bytes));
 }
 
-SndWriteResult writeSndFile(const std::string& path, const SoundBank& bank)
+Result<void> writeSndFile(const std::string& path, const SoundBank& bank)
 {
     if (bank.soundCount() > kSndMaxSoundCount)
-        return {false, false, "A sound bank holds at most 32767 samples."};
+        return Result<void>::failure("A sound bank holds at most 32767 samples.");
     if (encodedSize(bank) > static_cast<std::size_t>(kMaxField))
-        return {false, false, "A sound bank must stay under 2 GB."};
+        return Result<void>::failure("A sound bank must stay under 2 GB.");
     // Written piece by piece from the samples, never gathered whole first.
     AtomicFileWriter writer(path);
     layOut(bank, [&writer](std::string_view piece) { writer.write(piece); });
-    return sndWriteResult(writer.commit());
+    return tellingDiskFull(writer.commit());
 }
 
-SndLoadResult parseSndFile(std::string_view file)
+Result<SoundBank> parseSndFile(std::string_view file)
 {
     return parseFrom(MemorySource{file});
 }
 
-SndLoadResult loadSndFile(const std::string& path)
+Result<SoundBank> loadSndFile(const std::string& path)
 {
     // Not blocking, so that a pipe given by mistake is refused below rather
     // than waited on.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return {};
+        return Result<SoundBank>::failure(kSndUnreadable);
     struct stat info { };
-    SndLoadResult result;
+    Result<SoundBank> result = Result<SoundBank>::failure(kSndUnreadable);
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
         result = parseFrom(FileSource{fd, static_cast<std::size_t>(info.st_size)});
     ::close(fd);

@@ -8,6 +8,8 @@
 // without the editor. The readers work on the whole file's bytes, so a file
 // that lies about its own lengths can never make them read past its end.
 
+#include "common/result.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -23,6 +25,14 @@ inline constexpr std::size_t kSndCommentSize = 488;
 inline constexpr int kSndMaxSoundCount = 32767; // the editor holds the count in 16 bits
 inline constexpr std::size_t kWavInfoSize = 36; // a WAV image must reach its bits-per-sample field
 inline constexpr std::string_view kSndSignature{"ElecbyteSnd\0", 12};
+
+// What reading or writing a bank tells the user: a file that is not a bank
+// at all, one that cannot be read or is damaged, and a disk (or the user's
+// quota) that ran out.
+inline const std::string kSndNotABank = "Not a valid SND file!";
+inline const std::string kSndUnreadable =
+    "No associated Sound file.\nPlease reference one in the DEF file, or create one now.";
+inline const std::string kSndDiskFull = "Not enough disk space. Free some space then retry.";
 
 struct SoundSample {
     std::int32_t headerOffset = 0; // where this sub-header lies in the bank as laid out
@@ -84,29 +94,19 @@ bool readWavInfo(std::string_view wav, SoundSample& sample);
 // layout; the last goes out as held.
 std::string encodeSndFile(const SoundBank& bank);
 
-struct SndWriteResult {
-    bool ok = false;
-    bool diskFull = false; // the disk or the user's quota ran out
-    std::string error;     // a sentence for the user when !ok
-    explicit operator bool() const { return ok; }
-};
-
 // Writes the bank atomically: on any failure the file at `path` is as it was.
-// A bank of more than 32767 samples, or one of 2 GiB or more, is refused.
-SndWriteResult writeSndFile(const std::string& path, const SoundBank& bank);
+// A bank of more than 32767 samples, or one of 2 GiB or more, is refused. A
+// full disk fails with kSndDiskFull.
+Result<void> writeSndFile(const std::string& path, const SoundBank& bank);
 
-// Writes any bytes atomically and tells a full disk from other failures
-// (used for the exported WAV files).
-SndWriteResult writeSoundFile(const std::string& path, std::string_view bytes);
+// Writes any bytes atomically, a full disk told apart as above (used for the
+// exported WAV files).
+Result<void> writeSoundFile(const std::string& path, std::string_view bytes);
 
-// Outcome of reading a bank file from disk.
-enum class SndLoadStatus { Loaded, NotSnd, Failed };
-struct SndLoadResult {
-    SndLoadStatus status = SndLoadStatus::Failed;
-    SoundBank bank;
-};
-SndLoadResult loadSndFile(const std::string& path);
-SndLoadResult parseSndFile(std::string_view file);
+// Reads a bank file from disk, or from its bytes. A file without the
+// signature fails with kSndNotABank, any other fault with kSndUnreadable.
+Result<SoundBank> loadSndFile(const std::string& path);
+Result<SoundBank> parseSndFile(std::string_view file);
 
 // The texts shown for a sample: the length in bytes, the rate followed by
 // " Hz" (samples a second), and the sample size with "Mono" or "Stereo".

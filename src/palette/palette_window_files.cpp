@@ -81,12 +81,12 @@ bool PaletteWindow::importPaletteFile(const QString& path)
     const bool act = path.endsWith(QStringLiteral(".act"), Qt::CaseInsensitive);
     std::optional<Palette> palette;
     if (act) {
-        const ActReadResult read = readActFile(sstr(path));
-        if (!read.ok) {
-            app_.dialogs.message(this, qstr(read.error));
+        const Result<Palette> read = readActFile(sstr(path));
+        if (!read) {
+            app_.dialogs.message(this, qstr(read.error()));
             return false;
         }
-        palette = read.palette;
+        palette = *read;
     } else {
         const auto bytes = readFileBytes(sstr(path));
         palette = bytes ? paletteFromPal(*bytes) : std::nullopt;
@@ -138,9 +138,9 @@ void PaletteWindow::exportPal()
     const QString path = app_.dialogs.saveFile(this, options);
     if (path.isEmpty())
         return;
-    const WriteResult written = writeFileAtomic(sstr(path), palText(editor_.workingPalette));
+    const Result<void> written = writeFileAtomic(sstr(path), palText(editor_.workingPalette));
     if (!written)
-        app_.dialogs.message(this, qstr(written.error));
+        app_.dialogs.message(this, qstr(written.error()));
 }
 
 } // namespace vantrel

@@ -179,22 +179,21 @@ bool CharacterLoader::readSprites(const QString& failure)
     status_(QStringLiteral("Status: Indexing images"));
     QApplication::processEvents();
     app_.dialogs.setBusy(true);
-    IndexReadResult index;
-    {
+    Result<std::vector<SpriteRecord>> records = [this] {
         ProgressScope progress(app_.workbench, QStringLiteral("Indexing images"), 0);
-        index = readIndexFile(sourceIndex_);
-    }
+        return readIndexFile(sourceIndex_);
+    }();
     app_.dialogs.setBusy(false);
-    if (!index.ok)
-        return fail(failure + QStringLiteral(": ") + qstr(index.error));
+    if (!records)
+        return fail(failure + QStringLiteral(": ") + qstr(records.error()));
     // Picture paths are relative to the workspace's folder; here they are
     // still inside the new one.
-    if (!index.records.empty()) {
-        const std::string first = resolvePath(source_ + "/" + toSlashes(index.records.front().pcxFile));
+    if (!records->empty()) {
+        const std::string first = resolvePath(source_ + "/" + toSlashes(records->front().pcxFile));
         if (!fileReady(first))
             return fail(failure + QStringLiteral(": the first sprite's picture is missing."));
     }
-    records_ = std::move(index.records);
+    records_ = std::move(*records);
     return true;
 }
 

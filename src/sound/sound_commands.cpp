@@ -120,7 +120,7 @@ ReplaceBankCommand::ReplaceBankCommand(SoundDocument& document, const QString& t
 
 void ReplaceBankCommand::put(const SoundBank& bank)
 {
-    editor().take({SndLoadStatus::Loaded, bank}, editor().statusPath());
+    (void)editor().take(bank, editor().statusPath()); // a bank in hand always takes
     changed();
 }
 

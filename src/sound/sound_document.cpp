@@ -27,29 +27,22 @@ std::unique_ptr<SoundDocument> makeSoundDocument(const QString& path)
 
 Result<void> SoundDocument::readBytes(std::string bytes)
 {
-    const SoundEditor::OpenResult opened =
-        editor_.take(parseSndFile(bytes), QFile::encodeName(fileName()).toStdString());
-    if (!opened.loaded)
-        return Result<void>::failure(opened.message.text);
-    return {};
+    return editor_.take(parseSndFile(bytes), QFile::encodeName(fileName()).toStdString());
 }
 
 QUndoCommand* SoundDocument::makeReplaceStep(std::string bytes, const QString& text, Failure& error)
 {
-    SndLoadResult read = parseSndFile(bytes);
-    if (read.status != SndLoadStatus::Loaded) {
-        error.message = read.status == SndLoadStatus::NotSnd ? msg::kNotSnd : msg::kNoSoundFile;
+    Result<SoundBank> read = parseSndFile(bytes);
+    if (!read) {
+        error = read.failure();
         return nullptr;
     }
-    return new ReplaceBankCommand(*this, text, std::move(read.bank));
+    return new ReplaceBankCommand(*this, text, std::move(*read));
 }
 
 Result<void> SoundDocument::writeTo(const QString& target)
 {
-    const SndWriteResult written = writeSndFile(QFile::encodeName(target).toStdString(), editor_.bank());
-    if (!written)
-        return Result<void>::failure(written.diskFull ? msg::kDiskFull : written.error);
-    return {};
+    return writeSndFile(QFile::encodeName(target).toStdString(), editor_.bank());
 }
 
 std::string SoundDocument::recoveryBytes() const

@@ -57,12 +57,12 @@ std::string zeroPadded(std::int64_t value, int width)
     return negative ? "-" + digits : digits;
 }
 
-SoundEditor::OpenResult SoundEditor::open(const std::string& path)
+Result<void> SoundEditor::open(const std::string& path)
 {
     return take(loadSndFile(path), path);
 }
 
-SoundEditor::OpenResult SoundEditor::take(SndLoadResult loaded, const std::string& path)
+Result<void> SoundEditor::take(Result<SoundBank> loaded, const std::string& path)
 {
     statusPath_ = path;
     statusState_.clear();
@@ -71,19 +71,24 @@ SoundEditor::OpenResult SoundEditor::take(SndLoadResult loaded, const std::strin
     current_ = 0;
     disableEditing();
 
-    if (loaded.status == SndLoadStatus::NotSnd)
-        return {false, {msg::kNotSnd, msg::kWarning}};
-    if (loaded.status != SndLoadStatus::Loaded)
-        return {false, {msg::kNoSoundFile, {}}};
+    if (!loaded)
+        return loaded.failure();
 
-    bank_ = std::move(loaded.bank);
+    bank_ = std::move(*loaded);
     hasBank_ = true;
     // A bank whose samples were all deleted is still a bank: it opens empty,
     // ready to take new samples.
     if (count() > 0)
         enableEditing();
     showBank();
-    return {true, {}};
+    return {};
+}
+
+EditorMessage SoundEditor::openFailureMessage(const std::string& error)
+{
+    if (error == msg::kNotSnd)
+        return {msg::kNotSnd, msg::kWarning};
+    return {msg::kNoSoundFile, {}};
 }
 
 const SoundSample* SoundEditor::currentSample() const
@@ -237,20 +242,17 @@ void SoundEditor::setModified(bool modified)
         statusState_.clear();
 }
 
-SoundEditor::NumberResult SoundEditor::validateNumber(NumberField field, const std::string& text) const
+Result<SoundEditor::TypedNumber> SoundEditor::validateNumber(const std::string& text) const
 {
     const SoundSample* sample = currentSample();
-    auto fieldOf = [field](const SoundSample& s) {
-        return field == NumberField::Group ? s.groupNumber : s.sampleNumber;
-    };
     if (text.empty())
-        return {"0", std::nullopt, sample ? std::optional<std::int32_t>(0) : std::nullopt};
+        return TypedNumber{"0", sample ? std::optional<std::int32_t>(0) : std::nullopt};
     if (!sample)
-        return {text, std::nullopt, std::nullopt};
+        return TypedNumber{text, std::nullopt};
     const auto value = boxNumber(text);
     if (!value)
-        return {std::to_string(fieldOf(*sample)), EditorMessage{msg::kBadNumber, msg::kWarning}, std::nullopt};
-    return {text, std::nullopt, *value};
+        return Result<TypedNumber>::failure(msg::kBadNumber);
+    return TypedNumber{text, *value};
 }
 
 void SoundEditor::setComment(std::string_view text)
@@ -333,53 +335,35 @@ std::string SoundEditor::withExtension(const std::string& path, const std::strin
     return path + extension;
 }
 
-SoundEditor::SaveResult SoundEditor::saveBank(const std::string& chosenPath)
+Result<void> SoundEditor::saveBank(const std::string& chosenPath)
 {
-    SaveResult result;
-    result.path = withExtension(chosenPath, ".snd");
-    const SndWriteResult written = writeSndFile(result.path, bank_);
-    if (!written) {
-        result.message = EditorMessage{written.diskFull ? msg::kDiskFull : written.error, msg::kWarning};
-        return result;
-    }
-    result.ok = true;
-    statusPath_ = result.path;
+    std::string path = withExtension(chosenPath, ".snd");
+    Result<void> written = writeSndFile(path, bank_);
+    if (!written)
+        return written;
+    statusPath_ = std::move(path);
     statusState_.clear();
-    return result;
+    return {};
 }
 
-SoundEditor::SaveResult SoundEditor::exportCurrent(const std::string& chosenPath)
+Result<void> SoundEditor::exportCurrent(const std::string& chosenPath)
 {
-    SaveResult result;
-    result.path = withExtension(chosenPath, ".wav");
     const SoundSample* sample = currentSample();
     if (!sample)
-        return result;
-    const SndWriteResult written = writeSoundFile(result.path, sample->wavData);
-    if (!written) {
-        result.message = EditorMessage{written.diskFull ? msg::kDiskFull : written.error, msg::kWarning};
-        return result;
-    }
-    result.ok = true;
-    return result;
+        return Result<void>::failure({});
+    return writeSoundFile(withExtension(chosenPath, ".wav"), sample->wavData);
 }
 
-SoundEditor::SaveResult SoundEditor::exportAll(const std::string& directory)
+Result<void> SoundEditor::exportAll(const std::string& directory)
 {
-    SaveResult result;
-    result.path = directory;
     for (int n = 1; n <= count(); ++n) {
         const SoundSample& s = bank_.samples[static_cast<std::size_t>(n - 1)];
-        const SndWriteResult written =
+        Result<void> written =
             writeSoundFile(joinPath(directory, exportAllName(n, s.groupNumber, s.sampleNumber)), s.wavData);
-        if (!written) {
-            result.message = EditorMessage{written.diskFull ? msg::kDiskFull : written.error, msg::kWarning};
-            return result;
-        }
+        if (!written)
+            return written;
     }
-    result.ok = true;
-    result.message = EditorMessage{msg::kSamplesWritten, msg::kSuccess};
-    return result;
+    return {};
 }
 
 std::string SoundEditor::proposedSampleName(const std::string& groupText, const std::string& sampleText)

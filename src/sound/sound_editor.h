@@ -24,13 +24,12 @@ struct EditorMessage {
 namespace sound_messages {
 inline const std::string kWarning = "Warning";
 inline const std::string kSuccess = "Success";
-inline const std::string kNotSnd = "Not a valid SND file!";
-inline const std::string kNoSoundFile =
-    "No associated Sound file.\nPlease reference one in the DEF file, or create one now.";
+inline const std::string& kNotSnd = kSndNotABank;
+inline const std::string& kNoSoundFile = kSndUnreadable;
 inline const std::string kNotWav = "This is not a valid WAV file. Choose another file.";
 inline const std::string kNotWavSuffix = " is not a valid WAV file. Choose another file.";
 inline const std::string kAddedPrefix = "Successfully added\n\n";
-inline const std::string kDiskFull = "Not enough disk space. Free some space then retry.";
+inline const std::string& kDiskFull = kSndDiskFull;
 inline const std::string kSamplesWritten = "Samples written to disk";
 inline const std::string kUnsaved = "You have unsaved changes. Do you want to save?";
 inline const std::string kNoSoundCard = "There is no Sound Card on this system.";
@@ -53,15 +52,14 @@ enum class NumberField { Group, Sample };
 
 class SoundEditor {
 public:
-    // Loads a bank file. The result's message is empty on success; otherwise
-    // the window stays without a bank.
-    struct OpenResult {
-        bool loaded = false;
-        EditorMessage message;
-    };
-    OpenResult open(const std::string& path);
+    // Loads a bank file. On failure (kNotSnd or kNoSoundFile) the window
+    // stays without a bank.
+    Result<void> open(const std::string& path);
     // The same for a bank already read from `path`.
-    OpenResult take(SndLoadResult loaded, const std::string& path);
+    Result<void> take(Result<SoundBank> loaded, const std::string& path);
+    // What a failed open shows: a file that is not a bank says so as a
+    // warning, any other failure asks for a bank.
+    static EditorMessage openFailureMessage(const std::string& error);
 
     const SoundBank& bank() const { return bank_; }
     // A bank is loaded, even an empty one: it can take samples and be saved.
@@ -112,15 +110,15 @@ public:
     // The status text of a bank with changes not saved, or without.
     void setModified(bool modified);
 
-    // Leaving a number box with `text`: what the box shows afterwards, the
-    // message when the text is refused, and the number the current sample
-    // takes (none when refused or there is no sample). Nothing changes here.
-    struct NumberResult {
+    // Leaving a number box with `text`: what the box shows afterwards, and
+    // the number the current sample takes (none when there is no sample).
+    // Text that is no such number is refused with kBadNumber; the box then
+    // shows the sample's number again. Nothing changes here.
+    struct TypedNumber {
         std::string boxText;
-        std::optional<EditorMessage> refusal;
         std::optional<std::int32_t> value;
     };
-    NumberResult validateNumber(NumberField field, const std::string& text) const;
+    Result<TypedNumber> validateNumber(const std::string& text) const;
 
     // A user's change of the comment text (bytes, cut or padded to 488).
     void setComment(std::string_view text);
@@ -138,19 +136,16 @@ public:
                            const std::function<void(int added)>& progress = {}) const;
 
     // Saves the bank; ".snd" is appended unless the name already ends so
-    // (in any letter case). Returns the path used and the message to show,
-    // if any.
-    struct SaveResult {
-        bool ok = false;
-        std::string path;
-        std::optional<EditorMessage> message;
-    };
-    SaveResult saveBank(const std::string& chosenPath);
+    // (in any letter case). The status then shows the path used. A failure's
+    // message is shown as a warning.
+    Result<void> saveBank(const std::string& chosenPath);
 
     // Writes the current sample's WAV image; ".wav" is appended as for banks.
-    SaveResult exportCurrent(const std::string& chosenPath);
+    // Without a current sample nothing is written and the failure has no
+    // message.
+    Result<void> exportCurrent(const std::string& chosenPath);
     // Writes every sample into a folder under the names exportAllName gives.
-    SaveResult exportAll(const std::string& directory);
+    Result<void> exportAll(const std::string& directory);
 
     // The proposed name for the current sample: group and sample number each
     // with at least four digits ("00050012.wav").

@@ -177,11 +177,8 @@ bool SoundWindow::followCharacter(bool tell)
     const Result<SoundDocument*> opened = app_.documents->open<SoundDocument>(path, makeSoundDocument);
     if (!opened) {
         setDocument(nullptr);
-        // A file that is not a bank says so; one that cannot be read asks for one.
-        if (tell && opened.error() == msg::kNotSnd)
-            showMessage({msg::kNotSnd, msg::kWarning});
-        else if (tell)
-            showMessage({msg::kNoSoundFile, {}});
+        if (tell)
+            showMessage(SoundEditor::openFailureMessage(opened.error()));
         return false;
     }
     setDocument(*opened);

@@ -163,15 +163,17 @@ bool SoundWindow::takeNumber(NumberField field, QLineEdit* box)
     const auto valueOf = [field](const SoundSample& s) {
         return field == NumberField::Group ? s.groupNumber : s.sampleNumber;
     };
-    const SoundEditor::NumberResult result = editor().validateNumber(field, sstr(box->text()));
-    if (sample && result.value && *result.value != valueOf(*sample))
-        document_->push(new SampleNumberCommand(*document_, editor().current(), field, *result.value));
-    box->setText(qstr(result.boxText));
+    const Result<SoundEditor::TypedNumber> typed = editor().validateNumber(sstr(box->text()));
+    if (typed && sample && typed->value && *typed->value != valueOf(*sample))
+        document_->push(new SampleNumberCommand(*document_, editor().current(), field, *typed->value));
+    // Refused text gives way to the number the sample has.
+    const SampleTexts shown = editor().sampleTexts(editor().current());
+    box->setText(qstr(typed ? typed->boxText : field == NumberField::Group ? shown.group : shown.sample));
     box->setModified(false);
     updateStatus();
-    if (result.refusal)
-        showMessage(*result.refusal);
-    return !result.refusal;
+    if (!typed)
+        showMessage({typed.error(), sound_messages::kWarning});
+    return typed.ok();
 }
 
 bool SoundWindow::takeTypedNumbers()

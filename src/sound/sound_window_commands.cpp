@@ -144,13 +144,13 @@ void SoundWindow::exportSample()
     const QString chosen = askSavePath(QStringLiteral("Save current sample"), kWavFilter, proposed);
     if (chosen.isEmpty())
         return;
-    SoundEditor::SaveResult saved;
+    Result<void> saved;
     {
         BusyScope busy(app_.dialogs);
         saved = model().exportCurrent(sstr(chosen));
     }
-    if (saved.message)
-        showMessage(*saved.message);
+    if (!saved && !saved.error().empty())
+        showMessage({saved.error(), msg::kWarning});
 }
 
 void SoundWindow::exportAllSamples()
@@ -161,13 +161,13 @@ void SoundWindow::exportAllSamples()
     if (chosen.isEmpty())
         return;
     // Only the folder the user ended in counts; the name is not used.
-    SoundEditor::SaveResult saved;
+    Result<void> saved;
     {
         BusyScope busy(app_.dialogs);
         saved = model().exportAll(directoryOf(sstr(chosen)));
     }
-    if (saved.message)
-        showMessage(*saved.message);
+    showMessage(saved ? EditorMessage{msg::kSamplesWritten, msg::kSuccess}
+                      : EditorMessage{saved.error(), msg::kWarning});
 }
 
 void SoundWindow::showAbout()

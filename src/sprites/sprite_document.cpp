@@ -117,9 +117,9 @@ Result<void> SpriteDocument::startBuild(const QString& sffPath)
     if (!writable)
         return writable;
     const QString target = writeTarget(sffPath);
-    const WriteResult index = writeFileAtomic(workspace_.indexPath(), buildIndexText(sstr(target), workspace_));
+    Result<void> index = writeFileAtomic(workspace_.indexPath(), buildIndexText(sstr(target), workspace_));
     if (!index)
-        return Result<void>::failure(index.error);
+        return index;
     const std::string workDir = sstr(workDir_);
     if (!writeSpawnScript(workDir, {buildCommandLine(sstr(toolsDir_), workDir, workspace_.buildFlags)}))
         return Result<void>::failure("The spawn script cannot be written in " + workDir + ".");
@@ -231,8 +231,9 @@ void SpriteDocument::watchPicture(const std::string& pcxFile)
 void SpriteDocument::putPicture(const QString& path, const QByteArray& bytes)
 {
     handedOut_.insert(path, bytes);
-    writeFileAtomic(sstr(path), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                    Durability::Scratch);
+    // A picture that cannot be written stays as it was.
+    (void)writeFileAtomic(sstr(path), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                          Durability::Scratch);
     watchPicture({}); // the watcher follows a file replaced whole
 }
 
@@ -266,7 +267,7 @@ void SpriteDocument::keepUnsavedTable()
         return;
     }
     std::string text = formatSpriteIndex(sstr(fileName()), workspace_.records());
-    if (text != keptTable_ && writeFileAtomic(path, text).ok)
+    if (text != keptTable_ && writeFileAtomic(path, text).ok())
         keptTable_ = std::move(text);
 }
 

@@ -192,15 +192,19 @@ bool hasPngExtension(const std::string& path)
 
 } // namespace
 
-PictureCheck checkPicture(const std::string& path)
+Result<PictureKind> checkPicture(const std::string& path)
 {
     const auto bytes = readFileBytes(path);
-    if (!bytes || (!sfflib::looksLikePng(*bytes) && !hasPngExtension(path)))
-        return {bytes && sfflib::decodePcx(*bytes) ? PictureKind::EightBit : PictureKind::Refused, kPcxRefused};
+    if (!bytes || (!sfflib::looksLikePng(*bytes) && !hasPngExtension(path))) {
+        if (bytes && sfflib::decodePcx(*bytes))
+            return PictureKind::EightBit;
+        return Result<PictureKind>::failure(kPcxRefused);
+    }
     const auto picture = sfflib::decodePng(*bytes);
     if (!picture)
-        return {PictureKind::Refused, "The PNG file " + fileNameOf(path) + " cannot be used: " + picture.error() + "."};
-    return {sfflib::isTrueColour(*picture) ? PictureKind::TrueColour : PictureKind::EightBit, {}};
+        return Result<PictureKind>::failure("The PNG file " + fileNameOf(path) + " cannot be used: " + picture.error()
+                                            + ".");
+    return sfflib::isTrueColour(*picture) ? PictureKind::TrueColour : PictureKind::EightBit;
 }
 
 std::string trueColourInV1Question(const std::string& fileName)
@@ -269,66 +273,45 @@ std::string workspaceNameFor(const SpriteWorkspace& ws, const std::string& sourc
     }
 }
 
-CopyResult copyFile(const std::string& from, const std::string& to)
+Result<void> copyFile(const std::string& from, const std::string& to)
 {
-    CopyResult result;
     const auto bytes = readFileBytes(from);
-    if (!bytes) {
-        result.error = "Cannot read " + from + ".";
-        return result;
-    }
-    const WriteResult written = writeFileAtomic(to, *bytes);
-    if (!written) {
-        result.error = written.error;
-        return result;
-    }
-    result.ok = true;
-    return result;
+    if (!bytes)
+        return Result<void>::failure("Cannot read " + from + ".");
+    return writeFileAtomic(to, *bytes);
 }
 
-CopyResult copyIntoWorkspace(const SpriteWorkspace& ws, const std::string& sourcePath)
+Result<std::string> copyIntoWorkspace(const SpriteWorkspace& ws, const std::string& sourcePath)
 {
-    CopyResult result;
-    if (!readFileBytes(sourcePath)) {
-        result.error = "Cannot read " + sourcePath + ".";
-        return result;
-    }
+    if (!readFileBytes(sourcePath))
+        return Result<std::string>::failure("Cannot read " + sourcePath + ".");
     std::error_code ec;
     fs::create_directories(ws.directory(), ec);
     const std::string name = workspaceNameFor(ws, sourcePath);
     const std::string target = ws.directory() + "/" + name;
     if (!fs::exists(target, ec)) {
-        result = copyFile(sourcePath, target);
-        if (!result.ok)
-            return result;
+        const Result<void> copied = copyFile(sourcePath, target);
+        if (!copied)
+            return copied.failure();
     }
-    result.ok = true;
-    result.pcxFile = "tempsff/" + name;
-    return result;
+    return "tempsff/" + name;
 }
 
-CopyResult exportPicture(const std::string& from, const std::string& to, bool transparentZero)
+Result<void> exportPicture(const std::string& from, const std::string& to, bool transparentZero)
 {
-    CopyResult result;
     const auto bytes = readFileBytes(from);
-    if (!bytes) {
-        result.error = "Cannot read " + from + ".";
-        return result;
-    }
+    if (!bytes)
+        return Result<void>::failure("Cannot read " + from + ".");
     const bool toPng = hasPngExtension(to);
     const bool fromPng = sfflib::looksLikePng(*bytes);
     std::string out;
     if (fromPng) {
         const auto picture = sfflib::decodePng(*bytes);
-        if (!picture) {
-            result.error = "The PNG file " + from + " cannot be read: " + picture.error() + ".";
-            return result;
-        }
+        if (!picture)
+            return Result<void>::failure("The PNG file " + from + " cannot be read: " + picture.error() + ".");
         const auto* indexed = std::get_if<sfflib::IndexedImage>(&*picture);
-        if (!toPng && !indexed) {
-            result.error = fileNameOf(to) + ": a 32-bit picture can be saved as PNG only.";
-            return result;
-        }
+        if (!toPng && !indexed)
+            return Result<void>::failure(fileNameOf(to) + ": a 32-bit picture can be saved as PNG only.");
         if (!toPng) {
             out = sfflib::encodePcx(*indexed);
         } else if (indexed && transparentZero) {
@@ -340,21 +323,14 @@ CopyResult exportPicture(const std::string& from, const std::string& to, bool tr
     } else if (toPng) {
         const auto image = sfflib::decodePcx(*bytes);
         const auto png = image ? sfflib::encodePng(*image, transparentZero) : sfflib::Result<std::string>::failure({});
-        if (!png) {
-            result.error = "The PCX file " + from + " cannot be saved as PNG" + (image ? ": " + png.error() : "") + ".";
-            return result;
-        }
+        if (!png)
+            return Result<void>::failure("The PCX file " + from + " cannot be saved as PNG"
+                                         + (image ? ": " + png.error() : "") + ".");
         out = *png;
     } else {
         out = *bytes;
     }
-    const WriteResult written = writeFileAtomic(to, out);
-    if (!written) {
-        result.error = written.error;
-        return result;
-    }
-    result.ok = true;
-    return result;
+    return writeFileAtomic(to, out);
 }
 
 std::vector<std::string> exportAllPictures(const SpriteWorkspace& ws, const std::string& folder, ExportFormat format,
@@ -376,11 +352,11 @@ std::vector<std::string> exportAllPictures(const SpriteWorkspace& ws, const std:
             continue;
         std::string target = folder + '/';
         target += name;
-        const CopyResult copied = format == ExportFormat::Png
+        const Result<void> copied = format == ExportFormat::Png
             ? exportPicture(ws.imagePath(record), target, transparentZero)
             : copyFile(ws.imagePath(record), target);
-        if (!copied.ok)
-            errors.push_back(copied.error);
+        if (!copied)
+            errors.push_back(copied.error());
     }
     if (progress)
         progress(records);

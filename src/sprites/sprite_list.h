@@ -3,6 +3,7 @@
 // record, deleting, cloning, sorting, finding a record by its numbers, and
 // copying PCX and PNG files into and out of the workspace. Indexes are 1-based.
 
+#include "common/result.h"
 #include "sprites/workspace.h"
 
 #include <cstdint>
@@ -87,21 +88,11 @@ void storeNumber(std::string& field, std::int64_t value);
 // its own palette, or a PNG, are taken (a PNG with a palette or grey as an
 // 8-bit sprite, any other as a 32-bit one); anything else is refused, with
 // the sentence that says why.
-enum class PictureKind { Refused, EightBit, TrueColour };
-struct PictureCheck {
-    PictureKind kind = PictureKind::Refused;
-    std::string reason; // when refused
-};
-PictureCheck checkPicture(const std::string& path);
+enum class PictureKind { EightBit, TrueColour };
+Result<PictureKind> checkPicture(const std::string& path);
 
 // The message that tells why a 32-bit picture cannot go into an SFF v1.
 std::string trueColourInV1Question(const std::string& fileName);
-
-struct CopyResult {
-    bool ok = false;
-    std::string error;   // a sentence for the user when !ok
-    std::string pcxFile; // the record's pcxFile: "tempsff/<name>"
-};
 
 // The name a PCX copied into the workspace gets: its own name unless a
 // different file already has it (letter case aside), else the first free
@@ -109,18 +100,19 @@ struct CopyResult {
 std::string workspaceNameFor(const SpriteWorkspace& ws, const std::string& sourcePath);
 
 // Copies a PCX into the workspace folder (creating it when missing) under
-// workspaceNameFor; never replaces another record's picture.
-CopyResult copyIntoWorkspace(const SpriteWorkspace& ws, const std::string& sourcePath);
+// workspaceNameFor; never replaces another record's picture. Returns the
+// record's pcxFile: "tempsff/<name>".
+Result<std::string> copyIntoWorkspace(const SpriteWorkspace& ws, const std::string& sourcePath);
 
 // Copies a file (atomically at the target).
-CopyResult copyFile(const std::string& from, const std::string& to);
+Result<void> copyFile(const std::string& from, const std::string& to);
 
 // A picture file written as a PCX or a PNG, as the target's extension says
 // (".png": PNG, anything else: PCX). Same kind: the file is copied. A PCX
 // becomes an indexed PNG with the same indices and palette, colour 0 fully
 // transparent when `transparentZero`; an indexed PNG becomes a PCX; a 32-bit
 // picture cannot become a PCX. Written atomically.
-CopyResult exportPicture(const std::string& from, const std::string& to, bool transparentZero = false);
+Result<void> exportPicture(const std::string& from, const std::string& to, bool transparentZero = false);
 
 enum class ExportFormat {
     AsStored, // copies: PCX as PCX, PNG as PNG

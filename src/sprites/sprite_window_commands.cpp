@@ -35,6 +35,12 @@ bool namesPng(const QString& path)
     return path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
 }
 
+bool isEightBit(const std::string& picturePath)
+{
+    const Result<PictureKind> kind = checkPicture(picturePath);
+    return kind && *kind == PictureKind::EightBit;
+}
+
 struct ToolButton {
     QAction* SpriteWindow::*action;
     void (SpriteWindow::*command)(); // null: the button does nothing
@@ -108,13 +114,13 @@ bool SpriteWindow::checkPictures(const QStringList& files)
 {
     SpriteWorkspace& ws = workspace();
     for (const QString& file : files) {
-        const PictureCheck check = checkPicture(sstr(file));
-        if (check.kind == PictureKind::Refused) {
-            app_.dialogs.message(this, qstr(check.reason));
+        const Result<PictureKind> kind = checkPicture(sstr(file));
+        if (!kind) {
+            app_.dialogs.message(this, qstr(kind.error()));
             return false;
         }
         // SFF v1 cannot hold it: the user may switch the build to v2.
-        if (check.kind == PictureKind::TrueColour && ws.buildVersion() == 1) {
+        if (*kind == PictureKind::TrueColour && ws.buildVersion() == 1) {
             if (app_.dialogs.message(this, qstr(trueColourInV1Question(fileNameOf(sstr(file)))),
                                      QStringLiteral("Vantrel"), Buttons::YesNo, Icon::Question)
                 != Answer::Yes)
@@ -136,15 +142,14 @@ bool SpriteWindow::insertPicture(const QString& path)
     }
     if (!checkPictures({path}))
         return false;
-    const CopyResult copied = copyIntoWorkspace(ws, sstr(path));
-    if (!copied.ok) {
-        app_.dialogs.message(this, qstr(copied.error));
+    const Result<std::string> copied = copyIntoWorkspace(ws, sstr(path));
+    if (!copied) {
+        app_.dialogs.message(this, qstr(copied.error()));
         return false;
     }
     const int current = currentIndex();
-    document_->push(
-        new InsertRecordsCommand(*document_, QStringLiteral("Add Sprite"), current + 1,
-                                 {recordFollowing(current >= 1 ? &ws.record(current) : nullptr, copied.pcxFile)}));
+    document_->push(new InsertRecordsCommand(*document_, QStringLiteral("Add Sprite"), current + 1,
+                                             {recordFollowing(current >= 1 ? &ws.record(current) : nullptr, *copied)}));
     return true;
 }
 
@@ -174,12 +179,12 @@ void SpriteWindow::addPictures(QStringList files)
         ProgressScope progress(app_.workbench, QStringLiteral("Adding pictures"), static_cast<int>(files.size()));
         const SpriteRecord* previous = current >= 1 ? &ws.record(current) : nullptr;
         for (const QString& file : files) {
-            const CopyResult copied = copyIntoWorkspace(ws, sstr(file));
-            if (!copied.ok) {
-                app_.dialogs.message(this, qstr(copied.error));
+            const Result<std::string> copied = copyIntoWorkspace(ws, sstr(file));
+            if (!copied) {
+                app_.dialogs.message(this, qstr(copied.error()));
                 break;
             }
-            added.push_back(recordFollowing(added.empty() ? previous : &added.back(), copied.pcxFile));
+            added.push_back(recordFollowing(added.empty() ? previous : &added.back(), *copied));
             progress.advance(static_cast<int>(added.size()));
         }
     }
@@ -222,17 +227,17 @@ void SpriteWindow::changeImage()
     const QString file = app_.dialogs.openFile(this, pictureDialog(QStringLiteral("Add a PCX or PNG picture"), true));
     if (file.isEmpty() || !checkPictures({file}))
         return;
-    const CopyResult copied = copyIntoWorkspace(workspace(), sstr(file));
-    if (!copied.ok) {
-        app_.dialogs.message(this, qstr(copied.error));
+    const Result<std::string> copied = copyIntoWorkspace(workspace(), sstr(file));
+    if (!copied) {
+        app_.dialogs.message(this, qstr(copied.error()));
         return;
     }
-    if (record->pcxFile == copied.pcxFile) {
+    if (record->pcxFile == *copied) {
         loadImage(currentIndex());
         return;
     }
     SpriteRecord changed = *record;
-    changed.pcxFile = copied.pcxFile;
+    changed.pcxFile = *copied;
     document_->push(
         new EditRecordCommand(*document_, QStringLiteral("Change Picture"), currentIndex(), std::move(changed)));
 }
@@ -262,7 +267,7 @@ void SpriteWindow::exportImage()
         return;
     const std::string source = workspace().imagePath(*record);
     bool transparent = false;
-    if (namesPng(target) && checkPicture(source).kind == PictureKind::EightBit) {
+    if (namesPng(target) && isEightBit(source)) {
         const Answer answer =
             app_.dialogs.message(this, QStringLiteral("Make colour 0 transparent in the PNG file?"),
                                  QStringLiteral("Save single frame"), Buttons::YesNoCancel, Icon::Question);
@@ -270,9 +275,9 @@ void SpriteWindow::exportImage()
             return;
         transparent = answer == Answer::Yes;
     }
-    const CopyResult copied = exportPicture(source, sstr(target), transparent);
-    if (!copied.ok)
-        app_.dialogs.message(this, qstr(copied.error));
+    const Result<void> exported = exportPicture(source, sstr(target), transparent);
+    if (!exported)
+        app_.dialogs.message(this, qstr(exported.error()));
 }
 
 void SpriteWindow::exportAllImages()

@@ -8,31 +8,22 @@
 
 namespace vantrel {
 
-IndexReadResult parseIndex(const std::vector<std::string>& lines)
+Result<std::vector<SpriteRecord>> parseIndex(const std::vector<std::string>& lines)
 {
-    IndexReadResult result;
-    if (lines.size() > static_cast<std::size_t>(kMaxIndexLines)) {
-        result.error = "The sprite index is too large (more than 99,000 lines).";
-        return result;
-    }
+    using R = Result<std::vector<SpriteRecord>>;
+    if (lines.size() > static_cast<std::size_t>(kMaxIndexLines))
+        return R::failure("The sprite index is too large (more than 99,000 lines).");
     const std::size_t recordLines = lines.empty() ? 0 : lines.size() - 1;
-    if ((recordLines + 4) / 5 > static_cast<std::size_t>(kMaxSpriteRecords)) {
-        result.error = "The sprite index is too large (more than 20,000 images).";
-        return result;
-    }
-    result.records = parseSpriteIndex(lines).records;
-    result.ok = true;
-    return result;
+    if ((recordLines + 4) / 5 > static_cast<std::size_t>(kMaxSpriteRecords))
+        return R::failure("The sprite index is too large (more than 20,000 images).");
+    return parseSpriteIndex(lines).records;
 }
 
-IndexReadResult readIndexFile(const std::string& path)
+Result<std::vector<SpriteRecord>> readIndexFile(const std::string& path)
 {
     const auto lines = readLines(path);
-    if (!lines) {
-        IndexReadResult result;
-        result.error = "The sprite index " + path + " cannot be read.";
-        return result;
-    }
+    if (!lines)
+        return Result<std::vector<SpriteRecord>>::failure("The sprite index " + path + " cannot be read.");
     return parseIndex(*lines);
 }
 

@@ -4,6 +4,7 @@
 // records; <work> is the running copy's own folder (App::workDir).
 // Every sprite operation edits this table; the build writes it back.
 
+#include "common/result.h"
 #include "formats/sprite_index.h"
 
 #include <cstdint>
@@ -16,16 +17,11 @@ namespace vantrel {
 inline constexpr int kMaxSpriteRecords = 20000;
 inline constexpr int kMaxIndexLines = 99000;
 
-struct IndexReadResult {
-    bool ok = false;
-    std::string error;
-    std::vector<SpriteRecord> records;
-};
-
-// Reads the workspace's index (sprite_index.h), refusing more than 20,000
-// records or 99,000 lines with an error instead of overflowing.
-IndexReadResult readIndexFile(const std::string& path);
-IndexReadResult parseIndex(const std::vector<std::string>& lines);
+// Reads the workspace's index (sprite_index.h) into its records, refusing
+// more than 20,000 records or 99,000 lines with an error instead of
+// overflowing.
+Result<std::vector<SpriteRecord>> readIndexFile(const std::string& path);
+Result<std::vector<SpriteRecord>> parseIndex(const std::vector<std::string>& lines);
 
 // The SFF build's options, as the parameters dialog last left them; they
 // last for the whole run.

@@ -576,12 +576,10 @@ void TextDocument::saveAsUtf8()
 Result<void> TextDocument::writeTo(const QString& target)
 {
     written_ = encodeFile(lines(), encoding_, original_).bytes;
-    const WriteResult result = saveTextBytes(QFile::encodeName(target).toStdString(), written_);
-    if (!result) {
+    Result<void> saved = saveTextBytes(QFile::encodeName(target).toStdString(), written_);
+    if (!saved)
         written_.clear();
-        return Result<void>::failure(result.error);
-    }
-    return {};
+    return saved;
 }
 
 void TextDocument::markSaved()

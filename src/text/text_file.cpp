@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <unordered_map>
@@ -268,31 +269,27 @@ LineChange changedLines(const std::vector<TextLine>& before, const std::vector<T
     return change;
 }
 
-TextLoadResult loadTextFile(const std::string& path, std::optional<Charset> charset)
+Result<JoinedText> loadTextFile(const std::string& path, std::optional<Charset> charset)
 {
-    TextLoadResult result;
     errno = 0;
     auto bytes = readFileBytes(path);
-    if (!bytes) {
-        result.errorNumber = readErrorNumber(path, errno);
-        return result;
-    }
-    result.ok = true;
-    result.text = decodeLines(*bytes, charset);
-    return result;
+    if (!bytes)
+        return Result<JoinedText>::failure("Could not read " + path + ": "
+                                           + std::strerror(readErrorNumber(path, errno)));
+    return decodeLines(*bytes, charset);
 }
 
-WriteResult saveTextFile(const std::string& path, const std::vector<TextLine>& lines, const TextEncoding& encoding)
+Result<void> saveTextFile(const std::string& path, const std::vector<TextLine>& lines, const TextEncoding& encoding)
 {
     if (path.empty())
-        return {false, "Could not write the file: it has no name yet."};
+        return Result<void>::failure("Could not write the file: it has no name yet.");
     return saveTextBytes(path, encodeText(lines, encoding));
 }
 
-WriteResult saveTextBytes(const std::string& path, const std::string& bytes)
+Result<void> saveTextBytes(const std::string& path, const std::string& bytes)
 {
     if (path.empty())
-        return {false, "Could not write the file: it has no name yet."};
+        return Result<void>::failure("Could not write the file: it has no name yet.");
     return writeFileAtomic(path, bytes);
 }
 

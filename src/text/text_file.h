@@ -9,6 +9,7 @@
 
 #include "common/atomic_file.h"
 #include "common/encoding.h"
+#include "common/result.h"
 
 #include <cstdint>
 #include <optional>
@@ -111,18 +112,13 @@ struct LineChange {
 };
 LineChange changedLines(const std::vector<TextLine>& before, const std::vector<TextLine>& after, LineEnd usualEnd);
 
-struct TextLoadResult {
-    bool ok = false;
-    int errorNumber = 0; // the system's error number when !ok
-    JoinedText text;
-};
-
-// Reads and decodes a whole file, in `charset` when one is given.
-TextLoadResult loadTextFile(const std::string& path, std::optional<Charset> charset = std::nullopt);
+// Reads and decodes a whole file, in `charset` when one is given. A failure
+// names the file and the system's reason.
+Result<JoinedText> loadTextFile(const std::string& path, std::optional<Charset> charset = std::nullopt);
 
 // Writes the lines atomically; an empty path fails without touching the disk.
-WriteResult saveTextFile(const std::string& path, const std::vector<TextLine>& lines, const TextEncoding& encoding);
+Result<void> saveTextFile(const std::string& path, const std::vector<TextLine>& lines, const TextEncoding& encoding);
 // The same for bytes encodeFile() made.
-WriteResult saveTextBytes(const std::string& path, const std::string& bytes);
+Result<void> saveTextBytes(const std::string& path, const std::string& bytes);
 
 } // namespace vantrel

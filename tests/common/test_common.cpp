@@ -190,14 +190,14 @@ TEST(AtomicWrite, ReplacesTheWholeFileOrNothing)
 
         // A write over the same file that fails half way leaves the old file
         // as it was and says why.
-        WriteResult failed;
+        Result<void> failed;
         {
             const FileSizeLimit limit(4096);
             failed = writeFileAtomic(path, std::string(10000, 'y'), durability);
         }
         EXPECT_FALSE(failed);
-        EXPECT_NE(failed.error.find(path), std::string::npos) << failed.error;
-        EXPECT_NE(failed.error.find(std::strerror(EFBIG)), std::string::npos) << failed.error;
+        EXPECT_NE(failed.error().find(path), std::string::npos) << failed.error();
+        EXPECT_NE(failed.error().find(std::strerror(EFBIG)), std::string::npos) << failed.error();
         EXPECT_EQ(test::readFile(path), wanted);
         // No temporary file is left behind.
         EXPECT_EQ(namesIn(folder), std::vector<std::string>{"file.txt"});
@@ -206,7 +206,7 @@ TEST(AtomicWrite, ReplacesTheWholeFileOrNothing)
     // A folder that does not exist: nothing is written, and the reason given.
     const auto failed = writeFileAtomic(folder + "/no/such/folder/file.txt", "x");
     EXPECT_FALSE(failed);
-    EXPECT_NE(failed.error.find("no/such/folder"), std::string::npos);
+    EXPECT_NE(failed.error().find("no/such/folder"), std::string::npos);
     EXPECT_EQ(namesIn(folder), std::vector<std::string>{"file.txt"});
 }
 
@@ -250,7 +250,7 @@ TEST(AtomicWrite, AFileHandedOverInPiecesIsWrittenWholeOrNotAtAll)
     }
     EXPECT_TRUE(contentsOf(path) == wanted);
     EXPECT_EQ(namesIn(folder), std::vector<std::string>{"kfm.snd"});
-    WriteResult failed;
+    Result<void> failed;
     {
         const FileSizeLimit limit(100000);
         AtomicFileWriter full(path);
@@ -262,7 +262,7 @@ TEST(AtomicWrite, AFileHandedOverInPiecesIsWrittenWholeOrNotAtAll)
         failed = full.commit();
     }
     EXPECT_FALSE(failed);
-    EXPECT_NE(failed.error.find(std::strerror(EFBIG)), std::string::npos) << failed.error;
+    EXPECT_NE(failed.error().find(std::strerror(EFBIG)), std::string::npos) << failed.error();
     EXPECT_TRUE(contentsOf(path) == wanted);
     EXPECT_EQ(namesIn(folder), std::vector<std::string>{"kfm.snd"});
 }

@@ -127,14 +127,14 @@ TEST_F(CrashTest, YesOpensTheCharacterOnTheLeftWorkspaceWithItsUnsavedWork)
     const SpriteWorkspace& ws = table->workspace();
     const std::string extra = t.path("extra.pcx");
     fs::copy_file(ws.imagePath(ws.record(1)), extra);
-    const CopyResult copied = copyIntoWorkspace(ws, extra);
-    ASSERT_TRUE(copied.ok) << copied.error;
+    const Result<std::string> copied = copyIntoWorkspace(ws, extra);
+    ASSERT_TRUE(copied) << copied.error();
     SpriteRecord added;
     added.groupText = "9999";
     added.imageText = "0";
     added.axisXText = "0";
     added.axisYText = "0";
-    added.pcxFile = copied.pcxFile;
+    added.pcxFile = *copied;
     table->push(new InsertRecordsCommand(*table, "Add", ws.count() + 1, {added}));
     SpriteRecord renumbered = ws.record(1);
     storeNumber(renumbered.groupText, 4242);
@@ -183,7 +183,7 @@ TEST_F(CrashTest, YesOpensTheCharacterOnTheLeftWorkspaceWithItsUnsavedWork)
     const SpriteWorkspace& back = backTable->workspace();
     ASSERT_EQ(back.count(), 29);
     EXPECT_EQ(back.record(1).groupText, "4242");
-    EXPECT_EQ(back.record(29).pcxFile, copied.pcxFile);
+    EXPECT_EQ(back.record(29).pcxFile, *copied);
     EXPECT_TRUE(fs::exists(back.imagePath(back.record(29))));
     EXPECT_EQ(back.appDir(), next.app->workDir.toStdString());
     EXPECT_TRUE(backTable->isModified());

@@ -44,9 +44,9 @@ TEST(ActFile, RealPalettesReadAndWriteBackByteForByte)
 {
     for (const char* name : {"kfm.act", "kfm2.act", "kfm3.act", "kfm4.act", "kfm5.act", "kfm6.act"}) {
         const std::string path = test::realchars(std::string("winmugen-kfm/") + name);
-        const ActReadResult read = readActFile(path);
-        ASSERT_TRUE(read.ok) << name << read.error;
-        EXPECT_EQ(actBytes(read.palette), test::readFile(path)) << name;
+        const Result<Palette> read = readActFile(path);
+        ASSERT_TRUE(read) << name << read.error();
+        EXPECT_EQ(actBytes(*read), test::readFile(path)) << name;
     }
 }
 

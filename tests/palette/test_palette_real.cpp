@@ -45,7 +45,9 @@ TEST(PaletteOnRealCharacter, SwitchingPalettesRecoloursTheFirstSprite)
     QList<QList<QRgb>> shown;
     for (int n = 1; n <= 6; ++n) {
         w->paletteAction(n)->trigger();
-        const Palette palette = readActFile(test::files(*t.app).paletteFiles[n]).palette;
+        const Result<Palette> read = readActFile(test::files(*t.app).paletteFiles[n]);
+        ASSERT_TRUE(read) << read.error();
+        const Palette& palette = *read;
         ASSERT_EQ(w->model().workingPalette, palette) << n;
         QImage sample = w->samplePicture();
         for (int i = 0; i < 256; ++i)

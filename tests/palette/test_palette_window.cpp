@@ -29,7 +29,9 @@ std::string kfm(int n)
 }
 Palette kfmPalette(int n)
 {
-    return readActFile(kfm(n)).palette;
+    const Result<Palette> read = readActFile(kfm(n));
+    EXPECT_TRUE(read) << read.error();
+    return read ? *read : Palette{};
 }
 
 // A character with the first six palettes of the classic sample and a
@@ -315,7 +317,9 @@ TEST_F(PaletteWindowTest, SwitchingKeepsEachPalettesChangesAndTheCheckedButtonNa
     w.scrollBar(Channel::Green)->setValue((palette()[0].g + 1) % 256);
     click("saveAction");
     EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|");
-    EXPECT_EQ(readActFile(copy).palette, palette());
+    const Result<Palette> saved = readActFile(copy);
+    ASSERT_TRUE(saved) << saved.error();
+    EXPECT_EQ(*saved, palette());
     EXPECT_FALSE(modified());
 
     // A character whose first palette does not load opens with none checked,

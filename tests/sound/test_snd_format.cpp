@@ -33,16 +33,16 @@ TEST(SndFormat, RealBanksLoadAndSaveBackByteForByte)
 {
     QTemporaryDir dir;
     for (const char* name : {"winmugen-kfm/kfm.snd", "ikemen-kfm/kfm.snd"}) {
-        const SndLoadResult loaded = loadSndFile(realchars(name));
-        ASSERT_EQ(loaded.status, SndLoadStatus::Loaded) << name;
-        ASSERT_EQ(loaded.bank.soundCount(), 12) << name;
-        const SoundSample& ninth = loaded.bank.samples[8];
+        const Result<SoundBank> loaded = loadSndFile(realchars(name));
+        ASSERT_TRUE(loaded) << name << ": " << loaded.error();
+        ASSERT_EQ(loaded->soundCount(), 12) << name;
+        const SoundSample& ninth = loaded->samples[8];
         EXPECT_EQ(ninth.headerOffset, 32396);
         EXPECT_EQ(ninth.groupNumber, 11);
         EXPECT_EQ(lengthText(ninth) + frequencyText(ninth) + formatText(ninth), " 33740 11025 Hz 8 bit - Mono");
 
         const std::string out = dir.filePath("copy.snd").toStdString();
-        ASSERT_TRUE(writeSndFile(out, loaded.bank)) << name;
+        ASSERT_TRUE(writeSndFile(out, *loaded)) << name;
         EXPECT_TRUE(readFile(out) == readFile(realchars(name))) << name << " changed on saving";
     }
 }
@@ -75,7 +75,7 @@ TEST(SndFormat, SignatureAndWavChecks)
     EXPECT_FALSE(isSndFile(nonZeroTwelfth));
     EXPECT_FALSE(isSndFile("ElecbyteSnd"));
     EXPECT_FALSE(isSndFile(std::string("elecbyteSnd\0", 12)));
-    EXPECT_EQ(parseSndFile(nonZeroTwelfth).status, SndLoadStatus::NotSnd);
+    EXPECT_EQ(parseSndFile(nonZeroTwelfth).error(), kSndNotABank);
 
     // A longer format chunk moves what follows it; the fields read stay put.
     std::string fmtElsewhere = patched(makeWav(22050, 2, 16, 10), 16, 18);
@@ -107,11 +107,11 @@ TEST(SndFormat, HandMadeBanksSaveBackUnchanged)
     const std::string shortest = makeWav(8000, 1, 8, 0).substr(0, kWavInfoSize);
     const std::string packed = makeBank({{1, 0, shortest}, {2, 0, shortest}});
     for (const std::string& file : {offset600, sndHeader(0, 512, "made by hand"), packed}) {
-        const SndLoadResult loaded = parseSndFile(file);
-        ASSERT_EQ(loaded.status, SndLoadStatus::Loaded);
-        EXPECT_TRUE(encodeSndFile(loaded.bank) == file);
+        const Result<SoundBank> loaded = parseSndFile(file);
+        ASSERT_TRUE(loaded) << loaded.error();
+        EXPECT_TRUE(encodeSndFile(*loaded) == file);
     }
-    const SoundBank bank = parseSndFile(offset600).bank;
+    const SoundBank bank = parseSndFile(offset600).value();
     EXPECT_EQ(bank.firstOffset, 600);
     EXPECT_EQ(bank.samples.at(0).headerOffset, 512);
     EXPECT_EQ(bank.samples.at(0).groupNumber, 3);
@@ -121,14 +121,14 @@ TEST(SndFormat, SoundCountLimit)
 {
     const std::string tiny = makeWav(8000, 1, 8, 0); // 44 bytes
     std::vector<SubFile> subs(32767, SubFile{0, 0, tiny});
-    const SndLoadResult full = parseSndFile(makeBank(subs));
-    ASSERT_EQ(full.status, SndLoadStatus::Loaded);
-    EXPECT_EQ(full.bank.soundCount(), 32767);
+    const Result<SoundBank> full = parseSndFile(makeBank(subs));
+    ASSERT_TRUE(full) << full.error();
+    EXPECT_EQ(full->soundCount(), 32767);
 
     subs.push_back(SubFile{0, 0, tiny});
-    EXPECT_EQ(parseSndFile(makeBank(subs)).status, SndLoadStatus::Failed);
+    EXPECT_EQ(parseSndFile(makeBank(subs)).error(), kSndUnreadable);
 
-    SoundBank tooMany = full.bank;
+    SoundBank tooMany = *full;
     tooMany.samples.push_back(tooMany.samples.back());
     QTemporaryDir dir;
     const std::string path = dir.filePath("big.snd").toStdString();
@@ -161,16 +161,16 @@ TEST(SndFormat, DamagedBanksFailWithoutReadingPastTheEnd)
     QTemporaryDir dir;
     const std::string path = dir.filePath("bank.snd").toStdString();
     for (const auto& [what, bytes] : cases) {
-        EXPECT_EQ(parseSndFile(bytes).status, SndLoadStatus::Failed) << what;
+        EXPECT_EQ(parseSndFile(bytes).error(), kSndUnreadable) << what;
         writeFile(path, bytes);
-        EXPECT_EQ(loadSndFile(path).status, SndLoadStatus::Failed) << what << " (from disk)";
+        EXPECT_EQ(loadSndFile(path).error(), kSndUnreadable) << what << " (from disk)";
     }
-    EXPECT_EQ(loadSndFile("/nonexistent/bank.snd").status, SndLoadStatus::Failed);
+    EXPECT_EQ(loadSndFile("/nonexistent/bank.snd").error(), kSndUnreadable);
     // A folder or a pipe is no bank, and the pipe is not waited on.
     const std::string pipe = dir.filePath("pipe.snd").toStdString();
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    EXPECT_EQ(loadSndFile(pipe).status, SndLoadStatus::Failed);
-    EXPECT_EQ(loadSndFile(dir.path().toStdString()).status, SndLoadStatus::Failed);
+    EXPECT_EQ(loadSndFile(pipe).error(), kSndUnreadable);
+    EXPECT_EQ(loadSndFile(dir.path().toStdString()).error(), kSndUnreadable);
 }
 
 TEST(SndFormat, BigBanksGoFromDiskAndBackByteForByte)
@@ -186,17 +186,17 @@ TEST(SndFormat, BigBanksGoFromDiskAndBackByteForByte)
     const std::string out = dir.filePath("out.snd").toStdString();
     writeFile(in, file);
 
-    const SndLoadResult loaded = loadSndFile(in);
-    ASSERT_EQ(loaded.status, SndLoadStatus::Loaded);
-    ASSERT_EQ(loaded.bank.soundCount(), 300);
+    const Result<SoundBank> loaded = loadSndFile(in);
+    ASSERT_TRUE(loaded) << loaded.error();
+    ASSERT_EQ(loaded->soundCount(), 300);
     for (std::size_t k = 0; k < subs.size(); ++k) {
-        const SoundSample& s = loaded.bank.samples[k];
+        const SoundSample& s = loaded->samples[k];
         EXPECT_TRUE(s.wavData == subs[k].wav) << "sample " << k + 1;
         EXPECT_EQ(s.sampleRate, static_cast<std::int32_t>(8000 + k)) << "sample " << k + 1;
     }
-    ASSERT_TRUE(writeSndFile(out, loaded.bank));
+    ASSERT_TRUE(writeSndFile(out, *loaded));
     EXPECT_TRUE(readFile(out) == file);
-    EXPECT_TRUE(encodeSndFile(loaded.bank) == file);
+    EXPECT_TRUE(encodeSndFile(*loaded) == file);
 }
 
 TEST(SndFormat, GapsBetweenSubFilesAreClosedWithMatchingOffsets)
@@ -207,12 +207,14 @@ TEST(SndFormat, GapsBetweenSubFilesAreClosedWithMatchingOffsets)
     const std::size_t bAt = 512 + 16 + a.size() + 10;
     const std::string file = sndHeader(2) + subHeader(bAt, a.size(), 1, 2) + a + std::string(10, '\0')
         + subHeader(bAt + 16 + b.size(), b.size(), 3, 4) + b;
-    const std::string saved = encodeSndFile(parseSndFile(file).bank);
+    const Result<SoundBank> read = parseSndFile(file);
+    ASSERT_TRUE(read) << read.error();
+    const std::string saved = encodeSndFile(*read);
     EXPECT_EQ(saved.size(), file.size() - 10);
-    const SndLoadResult again = parseSndFile(saved);
-    ASSERT_EQ(again.status, SndLoadStatus::Loaded);
-    EXPECT_EQ(again.bank.samples.at(1).groupNumber, 3);
-    EXPECT_TRUE(again.bank.samples.at(1).wavData == b);
+    const Result<SoundBank> again = parseSndFile(saved);
+    ASSERT_TRUE(again) << again.error();
+    EXPECT_EQ(again->samples.at(1).groupNumber, 3);
+    EXPECT_TRUE(again->samples.at(1).wavData == b);
 }
 
 TEST(SndFormat, FailedWriteLeavesTheOldBank)
@@ -221,7 +223,7 @@ TEST(SndFormat, FailedWriteLeavesTheOldBank)
     const std::string path = dir.filePath("kfm.snd").toStdString();
     const std::string old = makeBank({{0, 0, wav11k()}});
     writeFile(path, old);
-    SoundBank bigger = parseSndFile(old).bank;
+    SoundBank bigger = parseSndFile(old).value();
     bigger.samples.push_back(bigger.samples.front());
     bigger.samples.back().wavData = makeWav(8000, 1, 8, 5000);
 
@@ -232,12 +234,12 @@ TEST(SndFormat, FailedWriteLeavesTheOldBank)
     rlimit small = saved;
     small.rlim_cur = 2000;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const SndWriteResult result = writeSndFile(path, bigger);
+    const Result<void> result = writeSndFile(path, bigger);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.error.empty());
+    EXPECT_FALSE(result.ok());
+    EXPECT_FALSE(result.error().empty());
     EXPECT_TRUE(readFile(path) == old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path().toStdString()), {}), 1)
         << "a temporary file was left behind";

@@ -28,7 +28,7 @@ struct SoundEditorTest : ::testing::Test {
         for (int k = 1; k <= n; ++k)
             subs.push_back({static_cast<std::uint32_t>(k), 0, makeWav(8000 * k, 1, 8, 10u * k)});
         writeFile(path("bank.snd"), makeBank(subs));
-        ASSERT_TRUE(editor.open(path("bank.snd")).loaded);
+        ASSERT_TRUE(editor.open(path("bank.snd")));
     }
 
     // Every sub-file follows the one before it from offset 512 on.
@@ -67,7 +67,9 @@ TEST_F(SoundEditorTest, FailedOpensLeaveNoBank)
     };
     for (const auto& [file, message] : cases) {
         openBank(2); // a failed open must not leave the bank before it behind
-        EXPECT_EQ(editor.open(file).message, message) << file;
+        const Result<void> opened = editor.open(file);
+        EXPECT_EQ(opened.error(), message.text) << file;
+        EXPECT_EQ(SoundEditor::openFailureMessage(opened.error()), message) << file;
         EXPECT_FALSE(editor.hasBank() || editor.editingEnabled() || editor.count() || editor.current()) << file;
         EXPECT_TRUE(add(editor, {path("bank.snd")}).empty()) << "Add must stay unavailable";
     }
@@ -130,11 +132,11 @@ TEST_F(SoundEditorTest, DeletingTheOnlySampleLeavesAnEmptyBankThatSavesAndOpens)
     editor.deleteCurrent();
     EXPECT_EQ(editor.count() + editor.current(), 0);
     EXPECT_TRUE(editor.hasBank());
-    ASSERT_TRUE(editor.saveBank(path("empty.snd")).ok);
+    ASSERT_TRUE(editor.saveBank(path("empty.snd")));
     EXPECT_EQ(readFile(path("empty.snd")).size(), 512u);
 
     SoundEditor reopened;
-    ASSERT_TRUE(reopened.open(path("empty.snd")).loaded);
+    ASSERT_TRUE(reopened.open(path("empty.snd")));
     EXPECT_FALSE(reopened.editingEnabled());
     writeFile(path("one.wav"), makeWav(8000, 1, 8, 10));
     EXPECT_TRUE(add(reopened, {path("one.wav")}).empty());
@@ -144,33 +146,32 @@ TEST_F(SoundEditorTest, DeletingTheOnlySampleLeavesAnEmptyBankThatSavesAndOpens)
 
 TEST_F(SoundEditorTest, NumberBoxRules)
 {
-    // text typed, what the box shows after, the group stored; a refusal keeps 1.
-    const std::tuple<std::string, std::string, std::int32_t> cases[] = {
-        {"42", "42", 42},
-        {"007", "007", 7},
-        {"1", "1", 1},
-        {"", "0", 0},
-        {"2147483647", "2147483647", 2147483647},
-        {"2147483648", "1", 1},
-        {"99999999999999999999", "1", 1},
-        {"12a", "1", 1},
-        {"-5", "1", 1},
-        {" 5", "1", 1},
+    // text typed, then what the box shows after and the number the sample
+    // takes, or nothing when the text is refused.
+    const std::pair<std::string, std::optional<std::pair<std::string, std::int32_t>>> cases[] = {
+        {"42", {{"42", 42}}},
+        {"007", {{"007", 7}}},
+        {"1", {{"1", 1}}},
+        {"", {{"0", 0}}},
+        {"2147483647", {{"2147483647", 2147483647}}},
+        {"2147483648", {}},
+        {"99999999999999999999", {}},
+        {"12a", {}},
+        {"-5", {}},
+        {" 5", {}},
     };
-    for (const auto& [text, box, group] : cases) {
+    for (const auto& [text, taken] : cases) {
         openBank(2);
-        const auto result = editor.validateNumber(NumberField::Group, text);
-        const bool refused = box != text && !text.empty();
-        EXPECT_EQ(result.boxText, box) << text;
-        // The number the sample takes; a refused text gives none, and the
-        // check itself changes nothing.
-        EXPECT_EQ(result.value.value_or(1), group) << text;
-        EXPECT_EQ(result.value.has_value(), !refused) << text;
-        EXPECT_EQ(sample(0).groupNumber, 1) << text;
-        EXPECT_EQ(result.refusal.has_value(), refused) << text;
+        const auto result = editor.validateNumber(text);
+        ASSERT_EQ(result.ok(), taken.has_value()) << text;
+        if (result) {
+            EXPECT_EQ(result->boxText, taken->first) << text;
+            EXPECT_EQ(result->value, taken->second) << text;
+        } else {
+            EXPECT_EQ(result.error(), msg::kBadNumber) << text;
+        }
+        EXPECT_EQ(sample(0).groupNumber, 1) << text << ": the check itself changes nothing";
     }
-    editor.showSample(2);
-    EXPECT_EQ(editor.validateNumber(NumberField::Sample, "77").value, 77);
 }
 
 TEST_F(SoundEditorTest, SaveAndExportNames)
@@ -189,14 +190,14 @@ TEST_F(SoundEditorTest, SaveAndExportNames)
     openBank(3);
     editor.setSampleNumber(1, NumberField::Group, 200);
     editor.showSample(3);
-    ASSERT_TRUE(editor.exportCurrent(path("third")).ok);
+    ASSERT_TRUE(editor.exportCurrent(path("third")));
     EXPECT_TRUE(readFile(path("third.wav")) == sample(2).wavData);
 
     std::filesystem::create_directory(path("all"));
-    EXPECT_EQ(editor.exportAll(path("all")).message, (EditorMessage{"Samples written to disk", "Success"}));
+    ASSERT_TRUE(editor.exportAll(path("all")));
     for (const auto& [name, i] : {std::pair{"000120000.wav", 0}, {"00020200.wav", 1}, {"00030300.wav", 2}})
         EXPECT_TRUE(readFile(path("all/") + name) == sample(i).wavData) << name;
-    EXPECT_EQ(editor.exportAll(path("no/such/folder")).message.value_or(EditorMessage{}).title, "Warning");
+    EXPECT_FALSE(editor.exportAll(path("no/such/folder")).error().empty());
 }
 
 TEST_F(SoundEditorTest, CommentEditsAndFailedSaves)
@@ -207,7 +208,7 @@ TEST_F(SoundEditorTest, CommentEditsAndFailedSaves)
     editor.setComment("Sounds for the hero");
     EXPECT_EQ(editor.commentText(), "Sounds for the hero");
 
-    EXPECT_EQ(editor.saveBank(path("missing/bank.snd")).message.value_or(EditorMessage{}).title, "Warning");
+    EXPECT_FALSE(editor.saveBank(path("missing/bank.snd")).error().empty());
     EXPECT_EQ(editor.statusPath(), path("bank.snd"));
     EXPECT_EQ(editor.statusState(), "Modified");
 }
@@ -226,7 +227,7 @@ TEST_F(SoundEditorTest, DeletedSamplesComeBackByteForByte)
         if (lastNext >= 0)
             file.replace(file.size() - 16 - subs.back().wav.size(), 4, le(static_cast<std::uint64_t>(lastNext), 4));
         writeFile(path("bank.snd"), file);
-        ASSERT_TRUE(editor.open(path("bank.snd")).loaded);
+        ASSERT_TRUE(editor.open(path("bank.snd")));
 
         editor.showSample(index);
         const SoundEditor::DeletedSample deleted = editor.deleteCurrent();

@@ -25,6 +25,7 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -168,6 +169,24 @@ TEST_F(SoundWindowTest, NumberBoxesTakeDigitsAndRefuseWhatIsNoNumber)
     EXPECT_EQ(t.dialogs.fileDialogs.value(0).fileName, "00420008.wav") << "the export name comes from the boxes";
 }
 
+TEST_F(SoundWindowTest, SavingAllSamplesSaysWhetherTheyWereWritten)
+{
+    useBank(makeBank({{1, 2, makeWav(8000, 1, 8, 10)}}));
+    SoundWindow w(*t.app);
+    std::filesystem::create_directories(t.path("out"));
+    t.dialogs.files.enqueue(QString::fromStdString(t.path("out/ThisDir")));
+    t.dialogs.files.enqueue(QString::fromStdString(t.path("missing/ThisDir")));
+    const qsizetype before = t.dialogs.messages.size();
+    w.exportAllSamples();
+    w.exportAllSamples();
+    ASSERT_EQ(t.dialogs.messages.size(), before + 2);
+    EXPECT_EQ(t.dialogs.messages[before].text, QString::fromStdString(msg::kSamplesWritten));
+    EXPECT_EQ(t.dialogs.messages[before].title, "Success");
+    EXPECT_TRUE(readFile(t.path("out/00010102.wav")) == makeWav(8000, 1, 8, 10));
+    EXPECT_TRUE(t.dialogs.messages[before + 1].text.contains(QString::fromStdString(t.path("missing"))));
+    EXPECT_EQ(t.dialogs.messages[before + 1].title, "Warning");
+}
+
 TEST_F(SoundWindowTest, AddDeleteAndCommentThroughTheWindow)
 {
     useBank(makeBank({{1, 0, makeWav(8000, 1, 8, 10)}}));
@@ -293,9 +312,8 @@ namespace {
 // The group number of sample 1 in a bank file on disk.
 std::int32_t savedGroup(const std::string& path)
 {
-    const SndLoadResult loaded = parseSndFile(readFile(path));
-    return loaded.status == SndLoadStatus::Loaded && !loaded.bank.samples.empty() ? loaded.bank.samples[0].groupNumber
-                                                                                  : -1;
+    const Result<SoundBank> loaded = parseSndFile(readFile(path));
+    return loaded && !loaded->samples.empty() ? loaded->samples[0].groupNumber : -1;
 }
 
 // A bank of one sample whose comment field holds `comment` (zero bytes after it).

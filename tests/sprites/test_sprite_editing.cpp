@@ -173,17 +173,17 @@ TEST(SpriteList, CopiesIntoTheWorkspaceNeverReplaceAnotherPicture)
         {"in/fresh.pcx", "tempsff/fresh.pcx"}, {"in/walk.pcx", "tempsff/walk-3.pcx"}, // a second copy reuses the first
     };
     for (const auto& [source, expected] : cases) {
-        const CopyResult r = copyIntoWorkspace(ws, app + "/" + source);
-        ASSERT_TRUE(r.ok) << source << ": " << r.error;
-        EXPECT_EQ(r.pcxFile, expected) << source;
-        EXPECT_EQ(test::readFile(app + "/" + r.pcxFile), test::readFile(app + "/" + source)) << source;
+        const Result<std::string> r = copyIntoWorkspace(ws, app + "/" + source);
+        ASSERT_TRUE(r) << source << ": " << r.error();
+        EXPECT_EQ(*r, expected) << source;
+        EXPECT_EQ(test::readFile(app + "/" + *r), test::readFile(app + "/" + source)) << source;
     }
     EXPECT_EQ(test::readFile(app + "/tempsff/walk.pcx"), "old picture");
     EXPECT_EQ(test::readFile(app + "/tempsff/JUMP.PCX"), "jump");
-    EXPECT_FALSE(copyIntoWorkspace(ws, app + "/in/missing.pcx").ok);
+    EXPECT_FALSE(copyIntoWorkspace(ws, app + "/in/missing.pcx"));
 
     // A workspace folder that is gone is made again.
-    EXPECT_TRUE(copyIntoWorkspace(SpriteWorkspace(app + "/other"), app + "/in/fresh.pcx").ok);
+    EXPECT_TRUE(copyIntoWorkspace(SpriteWorkspace(app + "/other"), app + "/in/fresh.pcx"));
     EXPECT_EQ(test::readFile(app + "/other/tempsff/fresh.pcx"), "fresh");
 }
 

@@ -20,18 +20,18 @@ std::vector<std::string> lines(std::initializer_list<const char*> list)
 
 TEST(SpriteIndex, RecordsAreFiveLinesAfterTheHeader)
 {
-    EXPECT_EQ(parseIndex(lines({"header"})).records.size(), 0u);
-    EXPECT_EQ(parseIndex({}).records.size(), 0u);
+    EXPECT_EQ(parseIndex(lines({"header"})).value().size(), 0u);
+    EXPECT_EQ(parseIndex({}).value().size(), 0u);
 
     // 11 lines after the header: three records, the last holding only its picture.
     const auto r = parseIndex(lines({"h", "a.pcx", "1", "2", "3", "4", "b.pcx", "", "6", "7", "8", "c.pcx"}));
-    ASSERT_TRUE(r.ok);
-    ASSERT_EQ(r.records.size(), 3u);
-    EXPECT_EQ(r.records[1].groupText, ""); // a blank line is an empty field
-    EXPECT_EQ(r.records[1].imageText, "6");
-    EXPECT_EQ(r.records[2].pcxFile, "c.pcx");
-    EXPECT_EQ(r.records[2].groupText, "");
-    EXPECT_EQ(r.records[0].axisY(), 4);
+    ASSERT_TRUE(r) << r.error();
+    ASSERT_EQ(r->size(), 3u);
+    EXPECT_EQ((*r)[1].groupText, ""); // a blank line is an empty field
+    EXPECT_EQ((*r)[1].imageText, "6");
+    EXPECT_EQ((*r)[2].pcxFile, "c.pcx");
+    EXPECT_EQ((*r)[2].groupText, "");
+    EXPECT_EQ((*r)[0].axisY(), 4);
 }
 
 TEST(SpriteIndex, OversizedIndexesAreRefused)
@@ -39,13 +39,12 @@ TEST(SpriteIndex, OversizedIndexesAreRefused)
     // The line limit binds first: 99,000 lines hold 19,800 records.
     std::vector<std::string> big(kMaxIndexLines, "0");
     const auto full = parseIndex(big);
-    ASSERT_TRUE(full.ok);
-    EXPECT_EQ(full.records.size(), 19800u);
+    ASSERT_TRUE(full) << full.error();
+    EXPECT_EQ(full->size(), 19800u);
     big.push_back("extra.pcx");
     const auto tooMany = parseIndex(big);
-    EXPECT_FALSE(tooMany.ok);
-    EXPECT_TRUE(tooMany.records.empty());
-    EXPECT_NE(tooMany.error.find("too large"), std::string::npos);
+    EXPECT_FALSE(tooMany);
+    EXPECT_NE(tooMany.error().find("too large"), std::string::npos);
 }
 
 TEST(SpriteIndex, WrittenIndexReadsBack)
@@ -57,11 +56,11 @@ TEST(SpriteIndex, WrittenIndexReadsBack)
     test::writeFile(path, formatSpriteIndex("/out/hero.sff", records));
     EXPECT_EQ(test::readFile(path).substr(0, 15), "/out/hero.sff\r\n");
     const auto back = readIndexFile(path);
-    ASSERT_TRUE(back.ok);
-    ASSERT_EQ(back.records.size(), 2u);
-    EXPECT_EQ(back.records[0].axisYText, "-20");
-    EXPECT_EQ(back.records[1].pcxFile, "tempsff/b.pcx");
-    EXPECT_FALSE(readIndexFile(dir.path().toStdString() + "/missing.txt").ok);
+    ASSERT_TRUE(back) << back.error();
+    ASSERT_EQ(back->size(), 2u);
+    EXPECT_EQ((*back)[0].axisYText, "-20");
+    EXPECT_EQ((*back)[1].pcxFile, "tempsff/b.pcx");
+    EXPECT_FALSE(readIndexFile(dir.path().toStdString() + "/missing.txt"));
 }
 
 TEST(SpriteIndex, TextReadsBackToTheSameBytes)

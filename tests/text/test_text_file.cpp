@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 using namespace vantrel;
 
 namespace {
@@ -262,14 +265,15 @@ TEST(TextFile, AWholeFileInOnePieceJoinsTheLinesWithLfAndKeepsEachEnd)
 TEST(TextFile, LoadOfAFolderReportsTheSystemErrorAndSaveFailsWithoutAFolderOrName)
 {
     test::TestApp t;
-    const TextLoadResult folder = loadTextFile(t.dir().toStdString());
-    EXPECT_FALSE(folder.ok);
-    EXPECT_EQ(folder.errorNumber, EISDIR);
+    const std::string folderPath = t.dir().toStdString();
+    const Result<JoinedText> folder = loadTextFile(folderPath);
+    EXPECT_FALSE(folder.ok());
+    EXPECT_EQ(folder.error(), "Could not read " + folderPath + ": " + std::strerror(EISDIR));
 
-    const WriteResult unnamed = saveTextFile("", decodeText("x").lines, {});
-    EXPECT_FALSE(unnamed.ok);
-    EXPECT_FALSE(unnamed.error.empty());
-    EXPECT_FALSE(saveTextFile(t.path("missing-folder/new.txt"), decodeText("x").lines, {}).ok);
+    const Result<void> unnamed = saveTextFile("", decodeText("x").lines, {});
+    EXPECT_FALSE(unnamed.ok());
+    EXPECT_FALSE(unnamed.error().empty());
+    EXPECT_FALSE(saveTextFile(t.path("missing-folder/new.txt"), decodeText("x").lines, {}).ok());
 }
 
 TEST(Syntax, HeadersCommentsKeysAndNumbers)

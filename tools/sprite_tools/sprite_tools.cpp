@@ -228,7 +228,7 @@ Result<std::size_t> unpackSff(const std::string& sffPath, const std::string& fol
         vantrel::writeFileAtomic(indexPath, vantrel::formatSpriteIndex(sffPath, records), vantrel::Durability::Scratch);
     if (!written) {
         fs::remove(descriptionPath, ec);
-        return R::failure(written.error);
+        return R::failure(written.error());
     }
     return reader->sprites().size();
 }
@@ -444,7 +444,7 @@ Result<BuildReport> buildSff(std::string_view indexText, const BuildOptions& opt
     const std::string sffPath = vantrel::toSlashes(index.header);
     const auto written = vantrel::writeFileAtomic(sffPath, *bytes);
     if (!written)
-        return R::failure(written.error);
+        return R::failure(written.error());
     return BuildReport{index.records.size(), sffPath, version};
 }
 
