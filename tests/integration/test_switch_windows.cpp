@@ -3,7 +3,9 @@
 // closes; the sprite window follows the new table.
 
 #include "app/editors.h"
+#include "formats/snd_format.h"
 #include "shell/main_window.h"
+#include "sound/sound_window.h"
 #include "sprites/sprite_window.h"
 #include "test_support.h"
 #include "text/character_editors.h"
@@ -16,7 +18,9 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -165,6 +169,36 @@ TEST_F(SwitchTest, ACancelAtTheFourthQuestionOfTheCloseDownKeepsEveryWindowAndIt
     EXPECT_EQ(t.dialogs.messages.size(), 4);
     for (const auto& [path, bytes] : before)
         EXPECT_EQ(test::readFile(path), bytes) << path;
+}
+
+TEST_F(SwitchTest, ANumberStillInTheSoundWindowsGroupBoxIsAskedAboutAndSaved)
+{
+    auto* sounds = qobject_cast<SoundWindow*>(main->openWindow(WindowKind::Sounds));
+    ASSERT_NE(sounds, nullptr);
+    ASSERT_GT(sounds->editor().count(), 0);
+    auto* group = sounds->findChild<QLineEdit*>(QStringLiteral("groupEdit"));
+    ASSERT_NE(group, nullptr);
+    // Typed, never left: the box still holds the only copy of the number.
+    group->selectAll();
+    QTest::keyClicks(group, QStringLiteral("4321"));
+
+    // The switch takes the number first, so it is a change to ask about.
+    t.dialogs.clear();
+    t.dialogs.answers.enqueue(Answer::Cancel);
+    main->openCharacter(QString::fromStdString(twin + "twin.def"));
+    ASSERT_EQ(t.dialogs.messageTexts(), QStringList{"You have unsaved changes. Do you want to save?"});
+    EXPECT_EQ(t.dialogs.messages[0].title, "kit.snd");
+    EXPECT_EQ(main->fileText().toStdString(), kit + "kit.def");
+
+    // The close-down takes a box left typed in as well; Yes writes it.
+    group->selectAll();
+    QTest::keyClicks(group, QStringLiteral("987"));
+    t.dialogs.clear();
+    t.dialogs.answers.enqueue(Answer::Yes);
+    EXPECT_TRUE(main->close());
+    const Result<SoundBank> saved = parseSndFile(test::readFile(kit + "kit.snd"));
+    ASSERT_TRUE(saved) << saved.error();
+    EXPECT_EQ(saved->samples.front().groupNumber, 987);
 }
 
 TEST_F(SwitchTest, TheSpriteWindowFollowsTheNewTableAndTakesNoInputMeanwhile)
