@@ -116,7 +116,10 @@ private:
             current().loopStart = current().frameCount;
             current().loopstartLine = i;
             return;
-        case AirLineKind::Interpolate: closeBlock(); return;
+        case AirLineKind::Interpolate:
+            closeBlock();
+            interpolation |= air_syntax::interpolationOf(content);
+            return;
         case AirLineKind::Unknown:
             closeBlock();
             problem(AirProblemKind::UnknownLine, i);
@@ -145,6 +148,7 @@ private:
         action = static_cast<std::int32_t>(doc.m_actions.size()) - 1;
         pending[0] = pending[1] = -1;
         defaults[0] = defaults[1] = -1;
+        interpolation = 0;
     }
 
     // Ends the current action before line `next` (the next header, or the end).
@@ -300,6 +304,8 @@ private:
         f.defaultBlock[0] = defaults[0];
         f.defaultBlock[1] = defaults[1];
         pending[0] = pending[1] = -1;
+        f.interpolation = interpolation;
+        interpolation = 0;
         doc.m_frames.push_back(f);
         ++current().frameCount;
     }
@@ -309,6 +315,7 @@ private:
     std::int32_t open = -1;             // the block box lines are added to
     std::int32_t pending[2] = {-1, -1}; // frame blocks waiting for their frame
     std::int32_t defaults[2] = {-1, -1};
+    std::uint8_t interpolation = 0; // Interpolate lines waiting for their frame
 };
 
 AirDocument AirDocument::parse(std::string text)

@@ -69,6 +69,12 @@ struct AirBoxBlock {
     bool readable = false;
 };
 
+// What the Interpolate lines before a frame blend from the previous frame, as bits.
+inline constexpr std::uint8_t kInterpolateOffset = 1;
+inline constexpr std::uint8_t kInterpolateBlend = 2;
+inline constexpr std::uint8_t kInterpolateScale = 4;
+inline constexpr std::uint8_t kInterpolateAngle = 8;
+
 struct AirFrame {
     std::int32_t line = 0;
     std::int32_t action = -1;
@@ -79,6 +85,8 @@ struct AirFrame {
     std::int32_t time = 0;
     // Five fields, group and image whole numbers, offsets and time numbers.
     bool readable = false;
+    // The kInterpolate bits of the Interpolate lines between the previous frame and this one.
+    std::uint8_t interpolation = 0;
     // The block that precedes this frame alone, by kind (index into blocks(); -1 none).
     std::int32_t ownBlock[2] = {-1, -1};
     // The action's default block of that kind, shared by every frame without

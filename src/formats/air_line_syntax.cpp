@@ -141,6 +141,21 @@ AirLineKind classify(std::string_view line)
     return AirLineKind::Unknown;
 }
 
+std::uint8_t interpolationOf(std::string_view content)
+{
+    content = trimBlanksAndTabs(content);
+    if (!startsWithNoCase(content, "interpolate"))
+        return 0;
+    const std::string_view rest = trimBlanksAndTabs(content.substr(11));
+    const std::pair<std::string_view, std::uint8_t> words[] = {
+        {"offset", kInterpolateOffset}, {"blend", kInterpolateBlend}, {"scale", kInterpolateScale}, {"angle", kInterpolateAngle}};
+    for (const auto& [word, bit] : words) {
+        if (rest.size() == word.size() && startsWithNoCase(rest, word))
+            return bit;
+    }
+    return 0;
+}
+
 std::optional<std::int64_t> headerNumber(std::string_view content)
 {
     content = trimBlanksAndTabs(content);

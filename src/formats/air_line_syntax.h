@@ -51,6 +51,9 @@ BoxLineFields readBoxLineFields(std::string_view content, const BoxKey& key);
 
 AirLineKind classify(std::string_view line);
 
+// The kInterpolate bit an "Interpolate Offset|Blend|Scale|Angle" line names (any case); 0 for another word.
+std::uint8_t interpolationOf(std::string_view content);
+
 // "[Begin Action n]": the number, when the header has the usual words and a number.
 std::optional<std::int64_t> headerNumber(std::string_view content);
 
