@@ -262,8 +262,7 @@ std::string appendLines(const AirDocument& doc, const std::vector<std::string>& 
 
 // The action's lines without its Loopstart lines; with one before line
 // `loopBefore` when that is given.
-std::string withLoopstart(const AirDocument& doc, const AirAction& action,
-                                 std::optional<std::size_t> loopBefore)
+std::string withLoopstart(const AirDocument& doc, const AirAction& action, std::optional<std::size_t> loopBefore)
 {
     LineWriter w(doc);
     const auto header = static_cast<std::size_t>(action.headerLine);
@@ -288,8 +287,7 @@ std::size_t loopstartLines(const AirDocument& doc, const AirAction& action)
 }
 
 // Runs an edit on a parsed text; an edit that runs out of memory gives nothing.
-template <typename Edit>
-std::optional<std::string> edit(std::string_view text, Edit&& change)
+template <typename Edit> std::optional<std::string> edit(std::string_view text, Edit&& change)
 {
     try {
         const AirDocument doc = AirDocument::parse(std::string(text));

@@ -147,8 +147,10 @@ std::uint8_t interpolationOf(std::string_view content)
     if (!startsWithNoCase(content, "interpolate"))
         return 0;
     const std::string_view rest = trimBlanksAndTabs(content.substr(11));
-    const std::pair<std::string_view, std::uint8_t> words[] = {
-        {"offset", kInterpolateOffset}, {"blend", kInterpolateBlend}, {"scale", kInterpolateScale}, {"angle", kInterpolateAngle}};
+    const std::pair<std::string_view, std::uint8_t> words[] = {{"offset", kInterpolateOffset},
+                                                               {"blend", kInterpolateBlend},
+                                                               {"scale", kInterpolateScale},
+                                                               {"angle", kInterpolateAngle}};
     for (const auto& [word, bit] : words) {
         if (rest.size() == word.size() && startsWithNoCase(rest, word))
             return bit;
