@@ -1,8 +1,10 @@
 #include "collision_box_window.h"
 #include "ui/app.h"
 
+#include "anim/action_panel.h"
 #include "anim/air_text_link.h"
 #include "anim/box_canvas.h"
+#include "anim/frame_panel.h"
 #include "anim/qt_frame_timer.h"
 #include "common/qt_text.h"
 #include "image/picture.h"
@@ -164,6 +166,11 @@ void CollisionBoxWindow::buildControls()
     selected->addWidget(frameNumberLabel, 3, 1);
     selected->addWidget(frameScrollBar, 4, 0, 1, 2);
     selected->addLayout(stepping, 5, 0, 1, 2);
+    actionPanel = new ActionPanel(app_.dialogs, this);
+    actionPanel->catchUp = [this] { catchUp(); };
+    selected->addWidget(actionPanel, 6, 0, 1, 2);
+    framePanel = new FramePanel(this);
+    framePanel->catchUp = [this] { catchUp(); };
 
     attackBoxGroup = boxListGroup(QStringLiteral("CLSN1"), boxLists[0], deleteBoxButtons[0], deleteAllButtons[0]);
     hittableBoxGroup = boxListGroup(QStringLiteral("CLSN2b"), boxLists[1], deleteBoxButtons[1], deleteAllButtons[1]);
@@ -204,6 +211,7 @@ void CollisionBoxWindow::buildControls()
     auto* right = new QVBoxLayout;
     right->addWidget(canvas, 1);
     right->addWidget(warningLabel);
+    right->addWidget(framePanel);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
     layout->addLayout(right, 1);
@@ -235,6 +243,11 @@ void CollisionBoxWindow::buildControls()
     connect(canvas, &BoxCanvas::boxChanged, this, &CollisionBoxWindow::changeBox);
     connect(canvas, &BoxCanvas::boxDrawn, this, &CollisionBoxWindow::addDrawnBox);
     connect(canvas, &BoxCanvas::deleteRequested, this, &CollisionBoxWindow::deleteSelectedBox);
+    connect(framePanel, &FramePanel::edited, this, &CollisionBoxWindow::applyFrameEdit);
+    connect(framePanel, &FramePanel::refused, this, [this](const QString& why) { showWarnings(sstr(why)); });
+    connect(framePanel, &FramePanel::frameChosen, frameScrollBar, &QScrollBar::setValue);
+    connect(actionPanel, &ActionPanel::edited, this, &CollisionBoxWindow::applyActionEdit);
+    connect(actionPanel, &ActionPanel::refused, this, [this](const QString& why) { showWarnings(sstr(why)); });
     connect(canvas, &BoxCanvas::zoomChanged, this,
             [this](int zoom) { zoomLabel->setText(QStringLiteral("Zoom: %1x").arg(zoom)); });
 }
@@ -275,6 +288,7 @@ void CollisionBoxWindow::showAction(int ordinal)
         actionList->setCurrentRow(action_);
     }
     pictures_.clear();
+    actionPanel->show(air_, action_);
     readFrames();
     const QSignalBlocker blocker(frameScrollBar);
     frameScrollBar->setValue(0);
@@ -303,6 +317,7 @@ void CollisionBoxWindow::showFrame(int index)
     }
     canvas->setBoxes(BoxCanvas::drawableBoxes(boxes_));
     canvas->setSelection(BoxKind::Clsn1, -1);
+    framePanel->show(air_, action_, frame_);
     drawFrame();
     showWarnings();
 }
@@ -463,6 +478,30 @@ void CollisionBoxWindow::apply(const Result<std::string>& edit, int kind, int se
     refresh();
     const int count = kind >= 0 ? static_cast<int>(boxes_.boxes[static_cast<std::size_t>(kind)].size()) : 0;
     selectBox(kind, select == -2 ? count - 1 : (select < count ? select : -1));
+}
+
+void CollisionBoxWindow::applyFrameEdit(const std::string& text, const QString& stepText, int frame)
+{
+    if (!link_->write(text, stepText)) {
+        showWarnings("the AIR file could not be read.");
+        return;
+    }
+    refresh();
+    const int shown = std::clamp(frame, 0, std::max(frames_.lastFrameIndex(), 0));
+    frameScrollBar->setValue(shown);
+    showFrame(shown);
+}
+
+void CollisionBoxWindow::applyActionEdit(const std::string& text, const QString& stepText, int number)
+{
+    if (!link_->write(text, stepText)) {
+        showWarnings("the AIR file could not be read.");
+        return;
+    }
+    refresh();
+    const auto found = std::find(actions_.begin(), actions_.end(), static_cast<std::int16_t>(number));
+    if (found != actions_.end())
+        actionScrollBar->setValue(static_cast<int>(found - actions_.begin()) + 1);
 }
 
 void CollisionBoxWindow::changeBox(int kind, int index, AirBox box)

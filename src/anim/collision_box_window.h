@@ -34,9 +34,11 @@ namespace vantrel {
 
 struct App;
 
+class ActionPanel;
 class AirTextLink;
 class BoxCanvas;
 class DocumentTitle;
+class FramePanel;
 class HistoryActions;
 class QtFrameTimer;
 
@@ -84,6 +86,8 @@ public:
     QLabel* zoomLabel = nullptr;
     QLabel* warningLabel = nullptr; // what is odd about the frame, or why an edit was refused
     BoxCanvas* canvas = nullptr;
+    ActionPanel* actionPanel = nullptr; // New, Duplicate, Renumber, Delete, From Sprites
+    FramePanel* framePanel = nullptr;   // the frames as a table, and their edits
 
 public slots:
     // Shows the action at this position of the file (from 1) and its frame 0.
@@ -103,6 +107,10 @@ public slots:
     void deleteBoxOfList(int kind);
     void deleteAllBoxes(int kind);
     void copyPreviousFrame();
+    // A frame or action edit of the panels: one step of the AIR document's
+    // history, then the frame (or action, by number) to show.
+    void applyFrameEdit(const std::string& text, const QString& stepText, int frame);
+    void applyActionEdit(const std::string& text, const QString& stepText, int number);
 
 private:
     CollisionBoxWindow(App& app, std::unique_ptr<AirTextLink> link, AirDocument air, std::vector<std::int16_t> actions,

@@ -37,6 +37,10 @@ public:
     QString chooseFolder(QWidget*, const QString&, const QString&) override { return {}; }
     std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return std::nullopt; }
     std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
+    std::optional<QString> askText(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
     void setBusy(bool) override { }
     bool shellOpen(const QString&) override { return false; }
     bool shellEdit(const QString&) override { return false; }

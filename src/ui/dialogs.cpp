@@ -5,6 +5,8 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -117,6 +119,16 @@ QString QtDialogs::saveFile(QWidget* parent, const FileDialogOptions& o)
 QString QtDialogs::chooseFolder(QWidget* parent, const QString& title, const QString& directory)
 {
     return QFileDialog::getExistingDirectory(parent, title, directory);
+}
+
+std::optional<QString> QtDialogs::askText(QWidget* parent, const QString& title, const QString& label,
+                                          const QString& initial)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, title, label, QLineEdit::Normal, initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
 }
 
 std::optional<QColor> QtDialogs::chooseColour(QWidget* parent, const QColor& initial)

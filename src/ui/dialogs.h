@@ -55,6 +55,10 @@ public:
     virtual std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) = 0;
     virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
 
+    // A line of text asked for, starting as `initial`; nothing when cancelled.
+    virtual std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                           const QString& initial) = 0;
+
     // The busy (hourglass) pointer, counted: every setBusy(true) needs a setBusy(false).
     virtual void setBusy(bool busy) = 0;
 
@@ -82,6 +86,8 @@ public:
     QString saveFile(QWidget* parent, const FileDialogOptions& options) override;
     QString chooseFolder(QWidget* parent, const QString& title, const QString& directory) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
+    std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                   const QString& initial) override;
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
     void setBusy(bool busy) override;
     bool shellOpen(const QString& path) override;

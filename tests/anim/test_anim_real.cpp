@@ -1,24 +1,36 @@
 // The animation tools on the real characters, unpacked by the real sprite
 // tools: the standing and punching actions loop with their own sprites.
 
+#include "anim/action_panel.h"
 #include "anim/animation_preview.h"
 #include "anim/box_canvas.h"
 #include "anim/collision_box_window.h"
+#include "anim/frame_panel.h"
 #include "anim/register_windows.h"
+#include "formats/air_edit.h"
 #include "shell/main_window.h"
 #include "test_support.h"
+#include "text/text_document.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTableWidget>
+#include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 using namespace vantrel;
 
@@ -127,5 +139,162 @@ TEST(AnimationOnRealCharacters, PreviewAndBoxEditorNumberEveryFrameAlike)
         }
         EXPECT_EQ(missing, 0) << name << ": every sprite of the real character is in its archive";
         EXPECT_TRUE(t.dialogs.messages.isEmpty()) << name;
+    }
+}
+
+// The frames table and the action buttons of the box window on both real
+// AIR files: each edit is the edit the AIR text library makes of the text as
+// it was, one step of the document's history (undone to the same bytes,
+// done again), and Ctrl+S writes it.
+TEST(AnimationOnRealCharacters, FrameAndActionEditsAreStepsOfTheAirDocument)
+{
+    for (const char* name : {"winmugen-kfm", "ikemen-kfm"}) {
+        SCOPED_TRACE(name);
+        test::TestApp t;
+        test::installRealTools(t.dir().toStdString());
+        MainWindow main(*t.app);
+        registerAnimWindows(main);
+        // A copy: the window saves.
+        namespace fs = std::filesystem;
+        const fs::path copy = fs::path(t.dir().toStdString()) / name;
+        fs::copy(test::realchars(name), copy, fs::copy_options::recursive);
+        for (const fs::directory_entry& file : fs::directory_iterator(copy))
+            fs::permissions(file.path(), fs::perms::owner_write, fs::perm_options::add);
+        main.openCharacter(QString::fromStdString((copy / "kfm.def").string()));
+        ASSERT_EQ(main.statusText(), "Status: OK");
+        auto* w = qobject_cast<CollisionBoxWindow*>(main.openWindow(WindowKind::CollisionBoxes));
+        ASSERT_TRUE(w);
+        auto* air = qobject_cast<TextDocument*>(w->viewedDocument());
+        ASSERT_TRUE(air);
+        QUndoStack* history = air->undoStack();
+        const auto showAction = [&](int number) {
+            const auto items = w->actionList->findItems(QString::number(number), Qt::MatchExactly);
+            ASSERT_EQ(items.size(), 1) << number;
+            w->actionList->setCurrentItem(items.front());
+        };
+        const auto actionIndex = [](const std::string& text, int number) {
+            return AirDocument::parse(text).findAction(number);
+        };
+        // `edit` works on the window; `expected` gives the text it should make of the text before.
+        const auto check = [&](const char* what, const std::function<void()>& edit,
+                               const std::function<std::optional<std::string>(const std::string&)>& expected) {
+            SCOPED_TRACE(what);
+            const std::string before = air->bytes();
+            const int steps = history->count();
+            edit();
+            QCoreApplication::processEvents(); // a typed cell is taken once the table is done with it
+            const std::optional<std::string> want = expected(before);
+            ASSERT_TRUE(want);
+            ASSERT_NE(*want, before);
+            EXPECT_EQ(air->bytes(), *want);
+            EXPECT_EQ(history->count(), steps + 1);
+            history->undo();
+            EXPECT_EQ(air->bytes(), before);
+            history->redo();
+            EXPECT_EQ(air->bytes(), *want);
+        };
+
+        showAction(200);
+        const int punch = actionIndex(air->bytes(), 200);
+        ASSERT_GE(punch, 0);
+        FramePanel& frames = *w->framePanel;
+        frames.table->setCurrentCell(1, 0);
+        check(
+            "duplicate", [&] { frames.duplicateButton->click(); },
+            [&](const std::string& s) {
+                return duplicateFrame(s, {punch, 1});
+            });
+        EXPECT_EQ(frames.currentFrame(), 2) << "the copy is shown";
+        frames.table->setCurrentCell(3, 0);
+        check(
+            "move up", [&] { frames.upButton->click(); },
+            [&](const std::string& s) {
+                return moveFrame(s, {punch, 3}, FrameMove::Up);
+            });
+        EXPECT_EQ(frames.currentFrame(), 2) << "the moved frame is shown";
+        check(
+            "delete", [&] { frames.deleteButton->click(); },
+            [&](const std::string& s) {
+                return deleteFrame(s, {punch, 2});
+            });
+        frames.table->setCurrentCell(1, 0);
+        check(
+            "loop start", [&] { frames.loopStartButton->click(); },
+            [&](const std::string& s) {
+                return setLoopStart(s, {punch, 1});
+            });
+        check(
+            "time typed", [&] { frames.table->item(1, 4)->setText("11"); },
+            [&](const std::string& s) {
+                AirDocument doc = AirDocument::parse(s);
+                AirFrameFields f = readFrameFields(doc.lineText(doc.frames(doc.actions()[punch])[1].line)).fields;
+                f.time = 11;
+                return setFrameFields(s, {punch, 1}, f);
+            });
+        check(
+            "blend typed", [&] { frames.table->item(0, 6)->setText("as128d64"); },
+            [&](const std::string& s) {
+                AirDocument doc = AirDocument::parse(s);
+                AirFrameFields f = readFrameFields(doc.lineText(doc.frames(doc.actions()[punch])[0].line)).fields;
+                f.blend = {FrameBlendKind::AddCustom, 128, 64};
+                return setFrameFields(s, {punch, 0}, f);
+            });
+        // A cell that does not read changes nothing and says why.
+        const std::string unchanged = air->bytes();
+        frames.table->item(0, 4)->setText("soon");
+        QCoreApplication::processEvents();
+        EXPECT_EQ(air->bytes(), unchanged);
+        EXPECT_TRUE(w->warningLabel->text().contains("Time")) << w->warningLabel->text().toStdString();
+        EXPECT_EQ(frames.table->item(0, 4)->text(), QString::number(w->frames().frames[0].duration));
+
+        // Copied from the standing action, pasted after the punch's first frame.
+        showAction(0);
+        frames.table->setCurrentCell(0, 0);
+        frames.copyButton->click();
+        const std::string copied = QApplication::clipboard()->text().toStdString();
+        EXPECT_EQ(std::optional(copied), copyFrames(air->bytes(), actionIndex(air->bytes(), 0), 0, 1));
+        showAction(200);
+        frames.table->setCurrentCell(0, 0);
+        check(
+            "paste", [&] { frames.pasteButton->click(); },
+            [&](const std::string& s) { return pasteFrames(s, punch, 1, copied); });
+
+        ActionPanel& actions = *w->actionPanel;
+        t.dialogs.texts.enqueue(QStringLiteral("9000,0-2"));
+        const int next = nextFreeActionNumber(AirDocument::parse(air->bytes()));
+        check(
+            "from sprites", [&] { actions.fromSpritesButton->click(); },
+            [&](const std::string& s) {
+                return appendAction(s, next, {{9000, 0}, {9000, 1}, {9000, 2}});
+            });
+        EXPECT_EQ(w->actionNumberLabel->text(), QString::number(next)) << "the new action is shown";
+        t.dialogs.texts.enqueue(QStringLiteral("9876"));
+        check(
+            "renumber", [&] { actions.renumberButton->click(); },
+            [&](const std::string& s) { return renumberAction(s, actionIndex(s, next), 9876); });
+        t.dialogs.texts.enqueue(QStringLiteral("9877"));
+        check(
+            "duplicate action", [&] { actions.duplicateButton->click(); },
+            [&](const std::string& s) { return duplicateAction(s, actionIndex(s, 9876), 9877); });
+        t.dialogs.answers.enqueue(Answer::Yes);
+        check(
+            "delete action", [&] { actions.deleteButton->click(); },
+            [&](const std::string& s) { return deleteAction(s, actionIndex(s, 9877)); });
+        // A number already taken is refused.
+        const std::string before = air->bytes();
+        t.dialogs.texts.enqueue(QStringLiteral("200"));
+        actions.renumberButton->click();
+        EXPECT_EQ(air->bytes(), before);
+        EXPECT_TRUE(w->warningLabel->text().contains("200"));
+
+        // Saved from the window, the file holds what the document holds.
+        w->findChild<QAction*>("saveAction")->trigger();
+        // (The document holds the text after a byte-order mark, which the file keeps.)
+        const std::string bom =
+            test::readFile(test::realchars(std::string(name) + "/kfm.air")).rfind("\xEF\xBB\xBF", 0) == 0
+            ? "\xEF\xBB\xBF"
+            : "";
+        EXPECT_EQ(test::readFile(test::files(*t.app).animationFile), bom + air->bytes());
+        EXPECT_FALSE(air->isModified());
     }
 }

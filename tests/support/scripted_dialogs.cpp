@@ -18,6 +18,7 @@ void ScriptedDialogs::clear()
     fileLists.clear();
     colours.clear();
     fonts.clear();
+    texts.clear();
     messages.clear();
     fileDialogs.clear();
     opened.clear();
@@ -74,6 +75,11 @@ std::optional<QColor> ScriptedDialogs::chooseColour(QWidget*, const QColor&)
 std::optional<QFont> ScriptedDialogs::chooseFont(QWidget*, const QFont&)
 {
     return fonts.isEmpty() ? std::nullopt : fonts.dequeue();
+}
+
+std::optional<QString> ScriptedDialogs::askText(QWidget*, const QString&, const QString&, const QString&)
+{
+    return texts.isEmpty() ? std::nullopt : texts.dequeue();
 }
 
 void ScriptedDialogs::setBusy(bool busy)

@@ -26,6 +26,7 @@ public:
     QQueue<QStringList> fileLists; // openFiles
     QQueue<std::optional<QColor>> colours;
     QQueue<std::optional<QFont>> fonts;
+    QQueue<std::optional<QString>> texts; // askText: an unanswered one is cancelled
 
     QList<RecordedMessage> messages;
     QList<FileDialogOptions> fileDialogs; // every file dialog shown, in order
@@ -43,6 +44,8 @@ public:
     QString chooseFolder(QWidget* parent, const QString& title, const QString& directory) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
+    std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                   const QString& initial) override;
     void setBusy(bool busy) override;
     bool shellOpen(const QString& path) override;
     bool shellEdit(const QString& path) override;
