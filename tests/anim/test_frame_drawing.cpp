@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -119,6 +120,90 @@ TEST(FrameDrawing, BlendsWorkPerChannelInWholeNumbers)
                         EXPECT_EQ(target.pixel(x, y), kStage) << what << " at " << x << "," << y;
                     }
         }
+    }
+}
+
+// Long rows go through the drawing several pixels at a time: every pixel of a
+// 23 x 3 sprite (with transparent ones among them) over a stage of varied
+// colours must come out as the rules for one pixel say.
+TEST(FrameDrawing, LongRowsBlendAsSinglePixelsDo)
+{
+    std::vector<std::string> rows;
+    for (int y = 0; y < 3; ++y) {
+        std::string row;
+        for (int x = 0; x < 23; ++x)
+            row += static_cast<char>('0' + (x * 7 + y * 3) % 10);
+        rows.push_back(row);
+    }
+    const QImage sprite = spriteOf(rows);
+    const auto stageAt = [](int x, int y, int alpha) {
+        return qPremultiply(qRgba((x * 37) % 256, (y * 91 + x) % 256, 255 - x * 9, alpha));
+    };
+    const auto expect = [](BlendMode mode, int s, int d) {
+        switch (mode) {
+        case BlendMode::None: return s;
+        case BlendMode::Add: return std::min(255, s + d);
+        case BlendMode::AddHalf: return std::min(255, s / 2 + d);
+        case BlendMode::Subtract: return std::max(0, d - s);
+        case BlendMode::AddCustom: return std::min(255, (s * 100 + d * 200) / 256);
+        }
+        return -1;
+    };
+    for (const auto mode :
+         {BlendMode::None, BlendMode::Add, BlendMode::AddHalf, BlendMode::Subtract, BlendMode::AddCustom}) {
+        for (const int stageAlpha : {255, 140}) {
+            QImage whole(25, 5, QImage::Format_ARGB32_Premultiplied);
+            for (int y = 0; y < 5; ++y)
+                for (int x = 0; x < 25; ++x)
+                    whole.setPixel(x, y, stageAt(x, y, stageAlpha));
+            QImage single = whole;
+            FrameLook look;
+            look.blend = {mode, 100, 200};
+            drawFrame(whole, sprite, {0, 0}, {1, 1}, look);
+            for (int y = 0; y < 3; ++y) {
+                for (int x = 0; x < 23; ++x) {
+                    const int index = rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] - '0';
+                    const QRgb got = whole.pixel(x + 1, y + 1);
+                    const auto where = testing::Message() << "blend " << static_cast<int>(mode) << ", stage alpha "
+                                                          << stageAlpha << ", at " << x << "," << y;
+                    // One pixel at a time, on a copy of the stage, must agree.
+                    drawFrame(single, sprite.copy(x, y, 1, 1), {0, 0}, {x + 1.0, y + 1.0}, look);
+                    EXPECT_EQ(got, single.pixel(x + 1, y + 1)) << where;
+                    if (stageAlpha != 255)
+                        continue;
+                    const QRgb d = stageAt(x + 1, y + 1, 255);
+                    if (index == 0) {
+                        EXPECT_EQ(got, d) << where;
+                        continue;
+                    }
+                    const QRgb c = paletteColour(index);
+                    EXPECT_EQ(qRed(got), expect(mode, qRed(c), qRed(d))) << where;
+                    EXPECT_EQ(qGreen(got), expect(mode, qGreen(c), qGreen(d))) << where;
+                    EXPECT_EQ(qBlue(got), expect(mode, qBlue(c), qBlue(d))) << where;
+                    EXPECT_EQ(qAlpha(got), 255) << where;
+                }
+            }
+        }
+    }
+}
+
+// The same for onion skins, whose pixels are partly transparent.
+TEST(FrameDrawing, LongRowsOfOnionSkinAgreeWithSinglePixels)
+{
+    const QImage sprite = spriteOf({"1234567890123456789", "9876543210987654321"});
+    for (const int stageAlpha : {255, 90}) {
+        QImage whole(21, 4, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 21; ++x)
+                whole.setPixel(x, y, qPremultiply(qRgba(x * 12, 200 - y * 40, 77, stageAlpha)));
+        QImage single = whole;
+        const OnionSkin skin{0.35, true, qRgb(40, 250, 90)};
+        drawOnionSkin(whole, sprite, {0, 0}, {1, 1}, {}, skin);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 19; ++x) {
+                drawOnionSkin(single, sprite.copy(x, y, 1, 1), {0, 0}, {x + 1.0, y + 1.0}, {}, skin);
+                EXPECT_EQ(whole.pixel(x + 1, y + 1), single.pixel(x + 1, y + 1)) << x << "," << y << " " << stageAlpha;
+            }
     }
 }
 
