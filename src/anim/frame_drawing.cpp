@@ -467,7 +467,7 @@ void rasterise(QImage& target, QSize spriteSize, const Placement& p, const Sourc
 }
 
 template <class Source>
-void blendWith(QImage& target, QSize spriteSize, const Placement& p, const Source& source, const FrameBlend* blend)
+void blendWith(QImage& target, QSize spriteSize, const Placement& p, const Source& source, const BlendLook* blend)
 {
     const BlendMode mode = blend ? blend->mode : BlendMode::None;
     switch (mode) {
@@ -485,7 +485,7 @@ void blendWith(QImage& target, QSize spriteSize, const Placement& p, const Sourc
 
 // `blend` null draws over the target; `filter` null leaves the sprite's colours alone.
 void draw(QImage& target, const QImage& sprite, QPoint axis, QPointF stagePosition, const FrameLook& look,
-          const FrameBlend* blend, const SourceFilter* filter)
+          const BlendLook* blend, const SourceFilter* filter)
 {
     if (target.format() != QImage::Format_ARGB32_Premultiplied && target.format() != QImage::Format_RGB32)
         return;

@@ -16,7 +16,7 @@ double lerp(double a, double b, double t)
 }
 
 // The source and destination amounts an additive blend stands for.
-std::optional<std::pair<int, int>> additiveAmounts(const FrameBlend& blend)
+std::optional<std::pair<int, int>> additiveAmounts(const BlendLook& blend)
 {
     switch (blend.mode) {
     case BlendMode::Add: return std::pair{256, 256};

@@ -14,13 +14,13 @@ enum class BlendMode {
     AddCustom, // source x source/256 + destination x dest/256
 };
 
-struct FrameBlend {
+struct BlendLook {
     BlendMode mode = BlendMode::None;
     // The amounts of AddCustom, each 0..256 (out of 256); other modes ignore them.
     int source = 256;
     int dest = 256;
 
-    bool operator==(const FrameBlend&) const = default;
+    bool operator==(const BlendLook&) const = default;
 };
 
 struct FrameLook {
@@ -28,7 +28,7 @@ struct FrameLook {
     double offsetY = 0;
     bool flipH = false; // mirrored left to right about the axis
     bool flipV = false; // mirrored top to bottom about the axis
-    FrameBlend blend{};
+    BlendLook blend{};
     double scaleX = 1; // about the axis; negative mirrors
     double scaleY = 1;
     double angle = 0; // degrees about the axis, counter-clockwise as seen on screen

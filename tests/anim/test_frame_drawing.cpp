@@ -87,7 +87,7 @@ TEST(FrameDrawing, BlendsWorkPerChannelInWholeNumbers)
     sprite.setPixel(0, 0, 1);
 
     const struct {
-        FrameBlend blend;
+        BlendLook blend;
         Channels expected;
     } cases[] = {
         {{BlendMode::None}, {200, 100, 10}},
@@ -418,8 +418,8 @@ TEST(FrameLookInterpolation, OnlyTheNamedValuesMoveInAStraightLine)
     EXPECT_EQ(quarter.scaleX, 1.5);
     EXPECT_EQ(quarter.scaleY, 1.75);
     EXPECT_EQ(quarter.angle, 265); // the way the numbers go, not the short way round
-    EXPECT_EQ(quarter.blend, (FrameBlend{BlendMode::AddCustom, 64, 192})); // 63.75 rounds to 64
-    EXPECT_TRUE(quarter.flipH && !quarter.flipV);                          // the frame's own flips stay
+    EXPECT_EQ(quarter.blend, (BlendLook{BlendMode::AddCustom, 64, 192})); // 63.75 rounds to 64
+    EXPECT_TRUE(quarter.flipH && !quarter.flipV);                         // the frame's own flips stay
 
     const FrameLook offsetOnly = interpolate(from, to, 0.5, {.offset = true});
     FrameLook expected = from;
@@ -445,7 +445,7 @@ TEST(FrameLookInterpolation, OnlyTheNamedValuesMoveInAStraightLine)
 
     // Blends: additive kinds move through their amounts; anything else stays.
     const struct {
-        FrameBlend a, b, half;
+        BlendLook a, b, half;
     } blends[] = {
         {{BlendMode::Add}, {BlendMode::AddCustom, 0, 0}, {BlendMode::AddCustom, 128, 128}},
         {{BlendMode::AddHalf}, {BlendMode::Add}, {BlendMode::AddCustom, 192, 256}},
