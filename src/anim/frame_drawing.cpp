@@ -242,17 +242,23 @@ struct Over {
         return keep == 0 ? s : s + scaled(d, keep);
     }
 #ifdef VANTREL_WIDE_BLENDS
-    // Four pixels at once, exactly as above; any alpha on either side.
+    // Four pixels at once, exactly as above; any alpha on either side. The
+    // rounding of scaled() is (t + (t >> 8)) >> 8 with t = d * keep + 128,
+    // which is (t * 257) >> 16: one high-half multiply.
     bool wide(__m128i s, __m128i d, __m128i& out) const
     {
         const __m128i zero = _mm_setzero_si128();
-        const __m128i keep = _mm_sub_epi32(_mm_set1_epi32(255), _mm_srli_epi32(s, 24));
-        const __m128i keep2 = _mm_or_si128(keep, _mm_slli_epi32(keep, 16));
+        const __m128i full = _mm_set1_epi16(255);
         const __m128i half = _mm_set1_epi16(128);
-        __m128i lo = _mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(d, zero), _mm_unpacklo_epi32(keep2, keep2)), half);
-        __m128i hi = _mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(d, zero), _mm_unpackhi_epi32(keep2, keep2)), half);
-        lo = _mm_srli_epi16(_mm_add_epi16(lo, _mm_srli_epi16(lo, 8)), 8);
-        hi = _mm_srli_epi16(_mm_add_epi16(hi, _mm_srli_epi16(hi, 8)), 8);
+        const __m128i by257 = _mm_set1_epi16(257);
+        const auto part = [&](__m128i source, __m128i target) {
+            // Each pixel's alpha in all four of its channels.
+            const __m128i alpha = _mm_shufflehi_epi16(_mm_shufflelo_epi16(source, 0xFF), 0xFF);
+            const __m128i t = _mm_add_epi16(_mm_mullo_epi16(target, _mm_sub_epi16(full, alpha)), half);
+            return _mm_mulhi_epu16(t, by257);
+        };
+        const __m128i lo = part(_mm_unpacklo_epi8(s, zero), _mm_unpacklo_epi8(d, zero));
+        const __m128i hi = part(_mm_unpackhi_epi8(s, zero), _mm_unpackhi_epi8(d, zero));
         out = _mm_add_epi8(s, _mm_packus_epi16(lo, hi));
         return true;
     }
