@@ -197,8 +197,17 @@ TEST(FrameDrawing, LongRowsOfOnionSkinAgreeWithSinglePixels)
             for (int x = 0; x < 21; ++x)
                 whole.setPixel(x, y, qPremultiply(qRgba(x * 12, 200 - y * 40, 77, stageAlpha)));
         QImage single = whole;
+        QImage trueColour = whole;
         const OnionSkin skin{0.35, true, qRgb(40, 250, 90)};
         drawOnionSkin(whole, sprite, {0, 0}, {1, 1}, {}, skin);
+        // The same sprite in true colour (colour 0 made clear) fades and tints the same.
+        QImage argb = sprite.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < argb.height(); ++y)
+            for (int x = 0; x < argb.width(); ++x)
+                if (sprite.pixelIndex(x, y) == 0)
+                    argb.setPixel(x, y, qRgba(0, 0, 0, 0));
+        drawOnionSkin(trueColour, argb, {0, 0}, {1, 1}, {}, skin);
+        EXPECT_EQ(trueColour, whole) << stageAlpha;
         for (int y = 0; y < 2; ++y)
             for (int x = 0; x < 19; ++x) {
                 drawOnionSkin(single, sprite.copy(x, y, 1, 1), {0, 0}, {x + 1.0, y + 1.0}, {}, skin);
