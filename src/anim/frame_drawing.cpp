@@ -183,11 +183,11 @@ struct IndexedSource {
 
     std::uint32_t operator()(int u, int v) const { return colours[bits[v * bytesPerLine + u]]; }
     // The same source, read at fixed-point positions relative to `axis`.
-    IndexedSource startingAt(QPoint axis) const
+    IndexedSource startingAt(QPoint spriteAxis) const
     {
         IndexedSource moved = *this;
-        moved.origin = axis.y() * bytesPerLine + axis.x();
-        moved.axis = axis;
+        moved.origin = spriteAxis.y() * bytesPerLine + spriteAxis.x();
+        moved.axis = spriteAxis;
         return moved;
     }
     std::uint32_t at(std::int64_t u, std::int64_t v) const
