@@ -60,7 +60,7 @@ private:
     std::int64_t loopLength_ = 0; // the ticks of a pass from the loop start
 };
 
-// Engine ticks (60 a second) after `milliseconds` at `speed` (1 is the
+// Game ticks (60 a second) after `milliseconds` at `speed` (1 is the
 // game's own pace, 0.5 half of it), rounded down. Not a number, a negative
 // value or a negative speed give 0; the count stops at 2^52.
 std::int64_t ticksAt(double milliseconds, double speed);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <type_traits>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -177,13 +178,16 @@ struct IndexedSource {
     const std::uint32_t* colours; // 256 premultiplied entries, colour 0 transparent
 
     qsizetype origin = 0; // where the axis falls in `bits` (see startingAt)
+    QPoint axis{};
+    bool narrow = false; // columns, rows and bytesPerLine all under 32768
 
     std::uint32_t operator()(int u, int v) const { return colours[bits[v * bytesPerLine + u]]; }
     // The same source, read at fixed-point positions relative to `axis`.
-    IndexedSource startingAt(QPoint axis) const
+    IndexedSource startingAt(QPoint spriteAxis) const
     {
         IndexedSource moved = *this;
-        moved.origin = axis.y() * bytesPerLine + axis.x();
+        moved.origin = spriteAxis.y() * bytesPerLine + spriteAxis.x();
+        moved.axis = spriteAxis;
         return moved;
     }
     std::uint32_t at(std::int64_t u, std::int64_t v) const
@@ -242,17 +246,23 @@ struct Over {
         return keep == 0 ? s : s + scaled(d, keep);
     }
 #ifdef VANTREL_WIDE_BLENDS
-    // Four pixels at once, exactly as above; any alpha on either side.
+    // Four pixels at once, exactly as above; any alpha on either side. The
+    // rounding of scaled() is (t + (t >> 8)) >> 8 with t = d * keep + 128,
+    // which is (t * 257) >> 16: one high-half multiply.
     bool wide(__m128i s, __m128i d, __m128i& out) const
     {
         const __m128i zero = _mm_setzero_si128();
-        const __m128i keep = _mm_sub_epi32(_mm_set1_epi32(255), _mm_srli_epi32(s, 24));
-        const __m128i keep2 = _mm_or_si128(keep, _mm_slli_epi32(keep, 16));
+        const __m128i full = _mm_set1_epi16(255);
         const __m128i half = _mm_set1_epi16(128);
-        __m128i lo = _mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(d, zero), _mm_unpacklo_epi32(keep2, keep2)), half);
-        __m128i hi = _mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(d, zero), _mm_unpackhi_epi32(keep2, keep2)), half);
-        lo = _mm_srli_epi16(_mm_add_epi16(lo, _mm_srli_epi16(lo, 8)), 8);
-        hi = _mm_srli_epi16(_mm_add_epi16(hi, _mm_srli_epi16(hi, 8)), 8);
+        const __m128i by257 = _mm_set1_epi16(257);
+        const auto part = [&](__m128i source, __m128i target) {
+            // Each pixel's alpha in all four of its channels.
+            const __m128i alpha = _mm_shufflehi_epi16(_mm_shufflelo_epi16(source, 0xFF), 0xFF);
+            const __m128i t = _mm_add_epi16(_mm_mullo_epi16(target, _mm_sub_epi16(full, alpha)), half);
+            return _mm_mulhi_epu16(t, by257);
+        };
+        const __m128i lo = part(_mm_unpacklo_epi8(s, zero), _mm_unpacklo_epi8(d, zero));
+        const __m128i hi = part(_mm_unpackhi_epi8(s, zero), _mm_unpackhi_epi8(d, zero));
         out = _mm_add_epi8(s, _mm_packus_epi16(lo, hi));
         return true;
     }
@@ -375,12 +385,51 @@ void blendRun(std::uint32_t* row, int i, int end, std::int64_t u, std::int64_t v
 {
 #ifdef VANTREL_WIDE_BLENDS
     const __m128i opaque = _mm_set1_epi32(static_cast<int>(targetOpaque));
+    // For a paletted sprite with rows and columns that fit in 15 bits, the
+    // four sprite offsets are worked out side by side: the positions of the
+    // four pixels stay in two 64-bit lanes each, made absolute so that their
+    // whole parts are their high halves, and row * bytesPerLine + column is
+    // one multiply-add of 16-bit pairs.
+    [[maybe_unused]] __m128i uA{}, uB{}, vA{}, vB{}, uAdvance{}, vAdvance{}, rowAndColumn{};
+    bool sideBySide = false;
+    if constexpr (std::is_same_v<Source, IndexedSource>) {
+        sideBySide = source.narrow;
+        const std::int64_t uAbsolute = u + (static_cast<std::int64_t>(source.axis.x()) << 32);
+        const std::int64_t vAbsolute = v + (static_cast<std::int64_t>(source.axis.y()) << 32);
+        uA = _mm_set_epi64x(uAbsolute + uStep, uAbsolute);
+        uB = _mm_set_epi64x(uAbsolute + 3 * uStep, uAbsolute + 2 * uStep);
+        vA = _mm_set_epi64x(vAbsolute + vStep, vAbsolute);
+        vB = _mm_set_epi64x(vAbsolute + 3 * vStep, vAbsolute + 2 * vStep);
+        uAdvance = _mm_set1_epi64x(4 * uStep);
+        vAdvance = _mm_set1_epi64x(4 * vStep);
+        rowAndColumn = _mm_set1_epi32(static_cast<int>(1 | (source.bytesPerLine << 16)));
+    }
     for (; i + 4 <= end; i += 4) {
-        const std::uint32_t s0 = source.at(u, v);
-        const std::uint32_t s1 = source.at(u + uStep, v + vStep);
-        const std::uint32_t s2 = source.at(u + 2 * uStep, v + 2 * vStep);
-        const std::uint32_t s3 = source.at(u + 3 * uStep, v + 3 * vStep);
-        u += 4 * uStep, v += 4 * vStep;
+        std::uint32_t s0, s1, s2, s3;
+        if constexpr (std::is_same_v<Source, IndexedSource>) {
+            if (sideBySide) {
+                const auto wholes = [](__m128i a, __m128i b) {
+                    return _mm_unpacklo_epi64(_mm_shuffle_epi32(a, _MM_SHUFFLE(3, 1, 3, 1)),
+                                              _mm_shuffle_epi32(b, _MM_SHUFFLE(3, 1, 3, 1)));
+                };
+                const __m128i offsets =
+                    _mm_madd_epi16(_mm_or_si128(wholes(uA, uB), _mm_slli_epi32(wholes(vA, vB), 16)), rowAndColumn);
+                uA = _mm_add_epi64(uA, uAdvance), uB = _mm_add_epi64(uB, uAdvance);
+                vA = _mm_add_epi64(vA, vAdvance), vB = _mm_add_epi64(vB, vAdvance);
+                s0 = source.colours[source.bits[_mm_cvtsi128_si32(offsets)]];
+                s1 = source.colours[source.bits[_mm_cvtsi128_si32(_mm_shuffle_epi32(offsets, 1))]];
+                s2 = source.colours[source.bits[_mm_cvtsi128_si32(_mm_shuffle_epi32(offsets, 2))]];
+                s3 = source.colours[source.bits[_mm_cvtsi128_si32(_mm_shuffle_epi32(offsets, 3))]];
+                u += 4 * uStep, v += 4 * vStep;
+            }
+        }
+        if (!sideBySide) {
+            s0 = source.at(u, v);
+            s1 = source.at(u + uStep, v + vStep);
+            s2 = source.at(u + 2 * uStep, v + 2 * vStep);
+            s3 = source.at(u + 3 * uStep, v + 3 * vStep);
+            u += 4 * uStep, v += 4 * vStep;
+        }
         const __m128i s =
             _mm_set_epi32(static_cast<int>(s3), static_cast<int>(s2), static_cast<int>(s1), static_cast<int>(s0));
         const __m128i clear = _mm_cmpeq_epi32(_mm_srli_epi32(s, 24), _mm_setzero_si128());
@@ -503,8 +552,9 @@ void draw(QImage& target, const QImage& sprite, QPoint axis, QPointF stagePositi
             const std::uint32_t c = premultiplied(table[k]);
             colours[static_cast<std::size_t>(k)] = filter ? filter->apply(c) : c;
         }
-        blendWith(target, sprite.size(), p, IndexedSource{sprite.constBits(), sprite.bytesPerLine(), colours.data()},
-                  blend);
+        IndexedSource source{sprite.constBits(), sprite.bytesPerLine(), colours.data()};
+        source.narrow = sprite.width() < 32768 && sprite.height() < 32768 && sprite.bytesPerLine() < 32768;
+        blendWith(target, sprite.size(), p, source, blend);
         return;
     }
 

@@ -16,7 +16,8 @@ enum class BlendMode {
 
 struct BlendLook {
     BlendMode mode = BlendMode::None;
-    // The amounts of AddCustom, each 0..256 (out of 256); other modes ignore them.
+    // The amounts of AddCustom, each 0..256 (out of 256; drawing clamps others
+    // into that range); other modes ignore them.
     int source = 256;
     int dest = 256;
 

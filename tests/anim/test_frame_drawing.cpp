@@ -187,6 +187,34 @@ TEST(FrameDrawing, LongRowsBlendAsSinglePixelsDo)
     }
 }
 
+// Turned and scaled, each stage pixel shows the one sprite pixel under its
+// centre: drawing the sprite whole and drawing it pixel by pixel (each as a
+// sprite of its own with the axis moved to match) must give the same stage.
+TEST(FrameDrawing, TurnedSpritesAreThePixelsUnderEachCentre)
+{
+    std::vector<std::string> rows;
+    for (int y = 0; y < 9; ++y) {
+        std::string row;
+        for (int x = 0; x < 23; ++x)
+            row += static_cast<char>('0' + (x * 7 + y * 3) % 10);
+        rows.push_back(row);
+    }
+    const QImage sprite = spriteOf(rows);
+    const QPoint axis(11, 8);
+    for (const FrameLook& look : {FrameLook{.scaleX = 2.5, .scaleY = 1.75, .angle = 30},
+                                  FrameLook{.flipH = true, .scaleX = 3, .scaleY = 3, .angle = -117.5},
+                                  FrameLook{.offsetX = 0.3, .offsetY = -0.6, .angle = 200}}) {
+        QImage whole = stage(90, 90, QImage::Format_ARGB32_Premultiplied);
+        QImage single = whole;
+        drawFrame(whole, sprite, axis, {45, 45}, look);
+        for (int y = 0; y < sprite.height(); ++y)
+            for (int x = 0; x < sprite.width(); ++x)
+                drawFrame(single, sprite.copy(x, y, 1, 1), axis - QPoint(x, y), {45, 45}, look);
+        EXPECT_EQ(rowsOf(whole), rowsOf(single)) << look.angle;
+        EXPECT_NE(rowsOf(whole), rowsOf(stage(90, 90))) << look.angle;
+    }
+}
+
 // The same for onion skins, whose pixels are partly transparent.
 TEST(FrameDrawing, LongRowsOfOnionSkinAgreeWithSinglePixels)
 {
@@ -197,8 +225,17 @@ TEST(FrameDrawing, LongRowsOfOnionSkinAgreeWithSinglePixels)
             for (int x = 0; x < 21; ++x)
                 whole.setPixel(x, y, qPremultiply(qRgba(x * 12, 200 - y * 40, 77, stageAlpha)));
         QImage single = whole;
+        QImage trueColour = whole;
         const OnionSkin skin{0.35, true, qRgb(40, 250, 90)};
         drawOnionSkin(whole, sprite, {0, 0}, {1, 1}, {}, skin);
+        // The same sprite in true colour (colour 0 made clear) fades and tints the same.
+        QImage argb = sprite.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < argb.height(); ++y)
+            for (int x = 0; x < argb.width(); ++x)
+                if (sprite.pixelIndex(x, y) == 0)
+                    argb.setPixel(x, y, qRgba(0, 0, 0, 0));
+        drawOnionSkin(trueColour, argb, {0, 0}, {1, 1}, {}, skin);
+        EXPECT_EQ(trueColour, whole) << stageAlpha;
         for (int y = 0; y < 2; ++y)
             for (int x = 0; x < 19; ++x) {
                 drawOnionSkin(single, sprite.copy(x, y, 1, 1), {0, 0}, {x + 1.0, y + 1.0}, {}, skin);
