@@ -388,6 +388,17 @@ void BoxCanvas::select(const Box* box)
     emit selectionChanged(box ? static_cast<int>(kind) : -1, index);
 }
 
+QColor BoxCanvas::stageColour()
+{
+    return kStageColour;
+}
+
+QPoint BoxCanvas::spriteDragDistance(QPointF widgetPoint) const
+{
+    const QPointF moved = (widgetPoint - QPointF(dragStart_)) / zoom_;
+    return {static_cast<int>(std::lround(moved.x())), static_cast<int>(std::lround(moved.y()))};
+}
+
 void BoxCanvas::mousePressEvent(QMouseEvent* event)
 {
     setFocus(Qt::MouseFocusReason);
@@ -396,6 +407,13 @@ void BoxCanvas::mousePressEvent(QMouseEvent* event)
         drag_ = Drag::Pan;
         dragStart_ = at.toPoint();
         panStart_ = pan_;
+        return;
+    }
+    if (event->button() == Qt::LeftButton && editable_ && (event->modifiers() & Qt::ControlModifier)
+        && !sprite_.isNull()) {
+        drag_ = Drag::Sprite;
+        dragStart_ = at.toPoint();
+        spriteStart_ = spriteAt_;
         return;
     }
     if (event->button() != Qt::LeftButton || !editable_ || !boxesShown_)
@@ -421,6 +439,10 @@ void BoxCanvas::mouseMoveEvent(QMouseEvent* event)
     const QPointF at = event->position();
     switch (drag_) {
     case Drag::Pan: setPan(panStart_ + (at.toPoint() - dragStart_)); return;
+    case Drag::Sprite:
+        spriteAt_ = spriteStart_ + spriteDragDistance(at);
+        update();
+        return;
     case Drag::Grip: {
         const QPointF moved = (at - QPointF(dragStart_)) / zoom_;
         dragShape_ = dragBox(dragged_, static_cast<BoxGrip>(grip_), static_cast<int>(std::lround(moved.x())),
@@ -446,7 +468,11 @@ void BoxCanvas::mouseReleaseEvent(QMouseEvent* event)
     const Drag finished = drag_;
     drag_ = Drag::None;
     update();
-    if (finished == Drag::Grip && !(dragShape_ == dragged_)) {
+    if (finished == Drag::Sprite) {
+        const QPoint by = spriteDragDistance(event->position());
+        if (!by.isNull())
+            emit spriteMoved(by);
+    } else if (finished == Drag::Grip && !(dragShape_ == dragged_)) {
         if (const Box* b = selectedBox())
             emit boxChanged(static_cast<int>(b->kind), b->index, dragShape_);
     } else if (finished == Drag::NewBox && dragShape_.right > dragShape_.left && dragShape_.bottom > dragShape_.top) {
@@ -487,7 +513,10 @@ void BoxCanvas::keyPressEvent(QKeyEvent* event)
     }
     const Box* b = editable_ ? selectedBox() : nullptr;
     if (!b) {
-        QWidget::keyPressEvent(event);
+        if (editable_ && (!sprite_.isNull() || missing_))
+            emit spriteMoved(QPoint(dx, dy));
+        else
+            QWidget::keyPressEvent(event);
         return;
     }
     const AirBox moved = dragBox(b->box, BoxGrip::Inside, dx, dy);

@@ -42,6 +42,8 @@ public:
 
     // A picture with colour 0 made transparent, for setSprite().
     static QImage withTransparentZero(const QImage& picture);
+    // The colour of the stage behind the sprite.
+    static QColor stageColour();
 
     // The boxes of a frame that can be drawn (those whose lines read).
     static std::vector<Box> drawableBoxes(const FrameBoxes& boxes);
@@ -89,6 +91,9 @@ signals:
     void boxChanged(int kind, int index, vantrel::AirBox box);
     void boxDrawn(vantrel::AirBox box);
     void deleteRequested();
+    // The sprite dragged with Ctrl held, or nudged with the arrow keys while
+    // no box is selected (Shift: 10 pixels): the frame's offset moves by this.
+    void spriteMoved(QPoint by);
     void zoomChanged(int zoom);
 
 protected:
@@ -100,13 +105,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    enum class Drag { None, Grip, NewBox, Pan };
+    enum class Drag { None, Grip, NewBox, Pan, Sprite };
 
     const Box* selectedBox() const;
     // The box and part under a widget point: the selected box first, then
     // Clsn1 over Clsn2, a frame's own boxes over the defaults.
     std::pair<const Box*, int> boxAt(QPointF widgetPoint) const;
     QPoint boxPixel(QPointF widgetPoint) const;
+    // How far a Ctrl+drag has moved the sprite, in stage pixels.
+    QPoint spriteDragDistance(QPointF widgetPoint) const;
     void zoomAround(int zoom, QPointF widgetPoint);
     // The box as drawn: the selected one follows a drag.
     AirBox shownShape(const Box& box) const;
@@ -136,6 +143,7 @@ private:
     AirBox dragged_;   // the box as it was when the drag began
     AirBox dragShape_; // the box or new box as the drag has it now
     QPoint panStart_;
+    QPoint spriteStart_; // where the sprite was when a Ctrl+drag of it began
 };
 
 } // namespace vantrel

@@ -4,9 +4,13 @@
 #include "anim/action_panel.h"
 #include "anim/air_text_link.h"
 #include "anim/box_canvas.h"
+#include "anim/frame_appearance.h"
+#include "anim/frame_drawing.h"
 #include "anim/frame_panel.h"
 #include "anim/qt_frame_timer.h"
 #include "common/qt_text.h"
+#include "formats/air_edit.h"
+#include "formats/air_frame_fields.h"
 #include "image/picture.h"
 #include "sprites/sprite_document.h"
 #include "text/text_document.h"
@@ -24,6 +28,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -243,6 +248,7 @@ void CollisionBoxWindow::buildControls()
     connect(canvas, &BoxCanvas::boxChanged, this, &CollisionBoxWindow::changeBox);
     connect(canvas, &BoxCanvas::boxDrawn, this, &CollisionBoxWindow::addDrawnBox);
     connect(canvas, &BoxCanvas::deleteRequested, this, &CollisionBoxWindow::deleteSelectedBox);
+    connect(canvas, &BoxCanvas::spriteMoved, this, &CollisionBoxWindow::moveSprite);
     connect(framePanel, &FramePanel::edited, this, &CollisionBoxWindow::applyFrameEdit);
     connect(framePanel, &FramePanel::refused, this, [this](const QString& why) { showWarnings(sstr(why)); });
     connect(framePanel, &FramePanel::frameChosen, frameScrollBar, &QScrollBar::setValue);
@@ -338,19 +344,92 @@ QImage CollisionBoxWindow::spriteImage(const AnimFrame& frame)
     return clear;
 }
 
+bool CollisionBoxWindow::drawLikeTheGame(const AnimFrame& frame)
+{
+    if (frame.imagePath.empty() || action_ < 0 || frame_ < 0)
+        return false;
+    const auto lines = air_.frames(air_.actions()[static_cast<std::size_t>(action_)]);
+    if (frame_ >= static_cast<int>(lines.size()))
+        return false;
+    FrameLook look = frameLook(air_, lines[static_cast<std::size_t>(frame_)]);
+    if (look.blend.mode == BlendMode::None && look.scaleX == 1 && look.scaleY == 1 && look.angle == 0)
+        return false; // drawn as before, by the canvas
+    AnimFrame plain = frame;
+    plain.flip = 0;
+    const QImage picture = spriteImage(plain);
+    const QPoint axis(static_cast<int>(std::lround(frame.drawX + frame.offsetX)),
+                      static_cast<int>(std::lround(frame.drawY + frame.offsetY)));
+    const QRect bounds = frameBounds(picture.size(), axis, look).toAlignedRect();
+    // A frame scaled far beyond the view is drawn as far as a large stage reaches.
+    const QRect area = bounds.intersected(QRect(-2048, -2048, 4096, 4096));
+    if (picture.isNull() || area.isEmpty())
+        return false;
+    // A blended frame is seen over the stage, as in the game; the others over whatever the canvas shows.
+    QImage stage(area.size(), QImage::Format_ARGB32_Premultiplied);
+    stage.fill(look.blend.mode == BlendMode::None ? QColor(Qt::transparent) : BoxCanvas::stageColour());
+    vantrel::drawFrame(stage, picture, axis, QPointF(-area.topLeft()), look);
+    canvas->setSprite(stage, area.topLeft());
+    return true;
+}
+
 void CollisionBoxWindow::drawFrame()
 {
     const bool exists = frame_ >= 0 && frame_ < frames_.frameCount();
     const AnimFrame* frame = exists ? &frames_.frames[static_cast<std::size_t>(frame_)] : nullptr;
-    if (frame)
+    if (frame && !drawLikeTheGame(*frame))
         canvas->setFrame(*frame, frame->imagePath.empty() ? QImage() : spriteImage(*frame));
-    else
+    else if (!frame)
         canvas->clearSprite();
-    const AnimFrame* previous = onionSkinBox->isChecked() && exists && frame_ > 0
-        ? &frames_.frames[static_cast<std::size_t>(frame_ - 1)]
-        : nullptr;
-    const QImage onion = previous && !previous->imagePath.empty() ? spriteImage(*previous) : QImage();
-    canvas->setOnionSkin(onion, onion.isNull() ? QPoint() : BoxCanvas::spriteTopLeft(*previous, onion));
+
+    // The onion skin: the frames before and after, faintly.
+    QImage onion;
+    QPoint onionAt;
+    if (onionSkinBox->isChecked() && exists) {
+        std::vector<std::pair<QImage, QPoint>> neighbours;
+        for (int i : {frame_ - 1, frame_ + 1}) {
+            if (i < 0 || i >= frames_.frameCount() || frames_.frames[static_cast<std::size_t>(i)].imagePath.empty())
+                continue;
+            const AnimFrame& near = frames_.frames[static_cast<std::size_t>(i)];
+            QImage picture = spriteImage(near);
+            if (!picture.isNull())
+                neighbours.emplace_back(picture, BoxCanvas::spriteTopLeft(near, picture));
+        }
+        QRect area;
+        for (const auto& [picture, at] : neighbours)
+            area |= QRect(at, picture.size());
+        if (!area.isEmpty()) {
+            onion = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
+            onion.fill(Qt::transparent);
+            QPainter painter(&onion);
+            for (const auto& [picture, at] : neighbours)
+                painter.drawImage(at - area.topLeft(), picture);
+            onionAt = area.topLeft();
+        }
+    }
+    canvas->setOnionSkin(onion, onionAt);
+}
+
+void CollisionBoxWindow::moveSprite(QPoint by)
+{
+    catchUp();
+    if (action_ < 0 || frame_ < 0)
+        return;
+    const auto lines = air_.frames(air_.actions()[static_cast<std::size_t>(action_)]);
+    if (frame_ >= static_cast<int>(lines.size()))
+        return;
+    const AirFrameReading reading =
+        readFrameFields(air_.lineText(static_cast<std::size_t>(lines[static_cast<std::size_t>(frame_)].line)));
+    if (reading.isUnreadable(FrameField::X) || reading.isUnreadable(FrameField::Y)) {
+        showWarnings("the frame's offset does not read, so it is not moved.");
+        return;
+    }
+    AirFrameFields fields = reading.fields;
+    fields.x =
+        static_cast<std::int32_t>(std::clamp<std::int64_t>(std::int64_t{fields.x} + by.x(), INT32_MIN, INT32_MAX));
+    fields.y =
+        static_cast<std::int32_t>(std::clamp<std::int64_t>(std::int64_t{fields.y} + by.y(), INT32_MIN, INT32_MAX));
+    if (const auto text = setFrameFields(air_.text(), {action_, frame_}, fields))
+        applyFrameEdit(*text, QStringLiteral("Move Sprite"), frame_);
 }
 
 void CollisionBoxWindow::showWarnings(const std::string& refusal)

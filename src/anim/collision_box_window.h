@@ -111,6 +111,8 @@ public slots:
     // history, then the frame (or action, by number) to show.
     void applyFrameEdit(const std::string& text, const QString& stepText, int frame);
     void applyActionEdit(const std::string& text, const QString& stepText, int number);
+    // The sprite dragged or nudged: the frame's offset moves by `by`, one step.
+    void moveSprite(QPoint by);
 
 private:
     CollisionBoxWindow(App& app, std::unique_ptr<AirTextLink> link, AirDocument air, std::vector<std::int16_t> actions,
@@ -126,6 +128,9 @@ private:
     // Writes an edit's text and shows the result with box `select` of `kind` selected.
     void apply(const Result<std::string>& edit, int kind, int select, const QString& stepText);
     QImage spriteImage(const AnimFrame& frame);
+    // A frame that blends, scales or turns, drawn as the game draws it; false
+    // for a plain frame, which the canvas draws itself.
+    bool drawLikeTheGame(const AnimFrame& frame);
 
     App& app_;
     std::unique_ptr<AirTextLink> link_;

@@ -32,6 +32,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTimer>
+#include <QUndoStack>
 #include <QWheelEvent>
 
 using namespace vantrel;
@@ -428,4 +429,39 @@ TEST_F(BoxWindowTest, PreviewShowsBoxesZoomsStepsAndReadsTheEditedText)
     emit w->actionCombo->activated(0);
     EXPECT_EQ(w->player().action().frameCount(), 4);
     EXPECT_EQ(w->frameScrollBar->maximum(), 3);
+}
+
+TEST_F(BoxWindowTest, TheSpriteMovesTheFramesOffsetAndABlendedFrameIsDrawnOverTheStage)
+{
+    useAir("[Begin Action 0]\r\n0,0, 0,0, 5\r\n0,1, 3,-2, 5, , A\r\n0,2, 0,0, 5, , , 2,2\r\n");
+    CollisionBoxWindow* w = openEditor(0, 0);
+    ASSERT_NE(w, nullptr);
+
+    // Ctrl+drag: the offset moves by the stage pixels dragged, as one step.
+    drag(w->canvas, {0, -20}, {7, 4}, Qt::ControlModifier);
+    EXPECT_EQ(air()->bytes(), "[Begin Action 0]\r\n0,0, 7,4, 5\r\n0,1, 3,-2, 5, , A\r\n0,2, 0,0, 5, , , 2,2\r\n");
+    air()->undoStack()->undo();
+    EXPECT_EQ(air()->bytes(), original);
+    // The arrow keys nudge it while no box is selected; Shift moves ten.
+    w->canvas->setFocus();
+    QTest::keyClick(w->canvas, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(w->canvas, Qt::Key_Down);
+    EXPECT_EQ(edits().added, (std::vector<std::string>{"0,0, -10,1, 5"}));
+    EXPECT_EQ(air()->undoStack()->count(), 2);
+    air()->undoStack()->undo();
+    air()->undoStack()->undo();
+
+    // Plain, the lower half is palette colour 1 (1, 0, 254); added, it is that
+    // plus the stage behind it, each channel capped at 255.
+    const QColor stage = BoxCanvas::stageColour();
+    const QPoint lowerHalf(0, -10);
+    EXPECT_EQ(pixel(w->canvas, lowerHalf), QColor(1, 0, 254));
+    w->frameScrollBar->setValue(1);
+    EXPECT_EQ(pixel(w->canvas, lowerHalf + QPoint(3, -2)),
+              QColor(std::min(255, stage.red() + 1), stage.green(), std::min(255, stage.blue() + 254)));
+    // Twice the size about the axis: the sprite reaches twice as high.
+    w->frameScrollBar->setValue(2);
+    EXPECT_EQ(w->canvas->spriteRect().height(), 2 * 80 * w->canvas->zoom());
+    EXPECT_EQ(pixel(w->canvas, {0, -150}), stage) << "colour 0 stays transparent";
+    EXPECT_EQ(pixel(w->canvas, {0, -70}), QColor(1, 0, 254)) << "the lower half now starts 80 pixels up";
 }
