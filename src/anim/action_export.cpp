@@ -131,11 +131,17 @@ Result<ExportedAction> renderAction(const std::string& defPath, int action, cons
     const std::optional<std::string> text = readFileBytes(files.animationFile);
     if (!text)
         return R::failure(fileNameOf(files.animationFile) + " cannot be read.");
-    const AirDocument air = AirDocument::parse(*text);
+    return renderAction(AirDocument::parse(*text), fileNameOf(files.animationFile), files.spriteFile, action, options);
+}
+
+Result<ExportedAction> renderAction(const AirDocument& air, const std::string& airName, const std::string& spriteFile,
+                                    int action, const ExportOptions& options)
+{
+    using R = Result<ExportedAction>;
     const int actionIndex = air.findAction(action);
     if (actionIndex < 0)
-        return R::failure("Action " + std::to_string(action) + " is not in " + fileNameOf(files.animationFile) + ".");
-    Result<SpriteSource> sprites = SpriteSource::open(files.spriteFile);
+        return R::failure("Action " + std::to_string(action) + " is not in " + airName + ".");
+    Result<SpriteSource> sprites = SpriteSource::open(spriteFile);
     if (!sprites)
         return R::failure(sprites.error());
 
@@ -150,7 +156,7 @@ Result<ExportedAction> renderAction(const std::string& defPath, int action, cons
             if (!sprite)
                 return R::failure("Sprite " + std::to_string(frame.group) + "," + std::to_string(frame.image)
                                   + " (action " + std::to_string(action) + ", frame " + std::to_string(number)
-                                  + ") is not in " + fileNameOf(files.spriteFile) + ".");
+                                  + ") is not in " + fileNameOf(spriteFile) + ".");
             const Result<int> picture = sprites->picture(*sprite);
             if (!picture)
                 return R::failure(picture.error());

@@ -6,6 +6,7 @@
 // at the same place, and is transparent where nothing is drawn.
 
 #include "common/result.h"
+#include "formats/air_document.h"
 
 #include <QImage>
 #include <QPoint>
@@ -38,6 +39,10 @@ struct ExportedAction {
 // with one sentence when a file cannot be read, the action is not there or
 // a frame names a sprite the SFF does not hold.
 Result<ExportedAction> renderAction(const std::string& defPath, int action, const ExportOptions& options);
+// The same for an AIR text already read (`airName` names it in messages) and
+// the character's sprite archive.
+Result<ExportedAction> renderAction(const AirDocument& air, const std::string& airName, const std::string& spriteFile,
+                                    int action, const ExportOptions& options);
 
 // The delays of a GIF in hundredths of a second for frames of `times` ticks
 // at 60 a second: rounded so that the running total stays right (each

@@ -1,6 +1,7 @@
 #include "collision_box_window.h"
 #include "ui/app.h"
 
+#include "anim/action_export.h"
 #include "anim/action_panel.h"
 #include "anim/air_text_link.h"
 #include "anim/box_canvas.h"
@@ -8,7 +9,9 @@
 #include "anim/frame_drawing.h"
 #include "anim/frame_panel.h"
 #include "anim/qt_frame_timer.h"
+#include "common/paths.h"
 #include "common/qt_text.h"
+#include "documents/document_manager.h"
 #include "formats/air_edit.h"
 #include "formats/air_frame_fields.h"
 #include "image/picture.h"
@@ -95,7 +98,7 @@ CollisionBoxWindow::CollisionBoxWindow(App& app, std::unique_ptr<AirTextLink> li
         : QWidget(parent), app_(app), link_(std::move(link)), timer_(std::make_unique<QtFrameTimer>(this)),
           player_(std::make_unique<AnimPlayer>(*timer_)), air_(std::move(air)), actions_(std::move(actions))
 {
-    title_ = new DocumentTitle(this, QStringLiteral("CLSN Editor"));
+    title_ = new DocumentTitle(this, QStringLiteral("Animation"));
     title_->setDocument(link_->document());
     buildControls();
 
@@ -111,6 +114,9 @@ CollisionBoxWindow::CollisionBoxWindow(App& app, std::unique_ptr<AirTextLink> li
         if (TextDocument* air = link_->document())
             saveDocument(app_, *air, this);
     });
+    QAction* exportAction = edit->addAction(QStringLiteral("&Export Action..."));
+    exportAction->setObjectName(QStringLiteral("exportAction"));
+    connect(exportAction, &QAction::triggered, this, &CollisionBoxWindow::exportShownAction);
     // The action under the AIR text's caret is the one shown here.
     connect(link_.get(), &AirTextLink::lineFocused, this, &CollisionBoxWindow::followLine);
 
@@ -407,6 +413,33 @@ void CollisionBoxWindow::drawFrame()
         }
     }
     canvas->setOnionSkin(onion, onionAt);
+}
+
+void CollisionBoxWindow::exportShownAction()
+{
+    catchUp();
+    if (action_ < 0)
+        return;
+    const AirAction& shown = air_.actions()[static_cast<std::size_t>(action_)];
+    FileDialogOptions options;
+    options.title = QStringLiteral("Export Action");
+    options.fileName = QStringLiteral("action%1.gif").arg(shown.number);
+    options.filter = QStringLiteral("Animated GIF (*.gif)|*.gif|Sprite sheet (*.png)|*.png");
+    options.mustExist = false;
+    const QString chosen = app_.dialogs.saveFile(this, options);
+    if (chosen.isEmpty())
+        return;
+    const CharacterFiles& files = app_.documents->character();
+    ExportOptions look;
+    look.boxes = canvas->linesShown();
+    const Result<ExportedAction> drawn =
+        renderAction(air_, fileNameOf(files.animationFile), files.spriteFile, shown.number, look);
+    const bool sheet = chosen.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+    const Result<void> written = !drawn ? Result<void>::failure(drawn.error())
+        : sheet                         ? writeSheet(*drawn, sstr(chosen))
+                                        : writeGif(*drawn, sstr(chosen));
+    if (!written)
+        app_.dialogs.message(this, qstr(written.error()), QStringLiteral("Export Action"), Buttons::Ok, Icon::Warning);
 }
 
 void CollisionBoxWindow::moveSprite(QPoint by)

@@ -1,11 +1,11 @@
 #pragma once
-// The collision box editor, a view of the AIR document: pick an action and a
-// frame, see the frame's sprite with its attack (Clsn1, red) and hittable
-// (Clsn2, blue) boxes, and edit the boxes on the sprite or in the lists.
-// Every edit is a step of the AIR document's history, so Undo, Redo and Save
-// here and in the AIR text window are the same; the window reads the text
-// again whenever it changes, follows the action it shows by its number, and
-// follows the AIR text's caret (which follows it).
+// The Animation window, a view of the AIR document: pick an action and a
+// frame, see the frame's sprite (drawn as the game draws it) with its attack
+// (Clsn1, red) and hittable (Clsn2, blue) boxes; edit the boxes on the sprite
+// or in the lists, the frame's offset by dragging the sprite, its fields in
+// the frames table, and the actions with their buttons. Every edit is a step of the AIR document's history, so Undo,
+// Redo and Save here and in the AIR text window are the same; the window reads the text again whenever it changes,
+// follows the action it shows by its number, and follows the AIR text's caret (which follows it).
 
 #include "anim/air.h"
 #include "anim/box_editing.h"
@@ -113,6 +113,8 @@ public slots:
     void applyActionEdit(const std::string& text, const QString& stepText, int number);
     // The sprite dragged or nudged: the frame's offset moves by `by`, one step.
     void moveSprite(QPoint by);
+    // Writes the action shown as a GIF or a sprite sheet, as the user names it.
+    void exportShownAction();
 
 private:
     CollisionBoxWindow(App& app, std::unique_ptr<AirTextLink> link, AirDocument air, std::vector<std::int16_t> actions,

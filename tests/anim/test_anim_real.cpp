@@ -1,6 +1,7 @@
 // The animation tools on the real characters, unpacked by the real sprite
 // tools: the standing and punching actions loop with their own sprites.
 
+#include "anim/action_export.h"
 #include "anim/action_panel.h"
 #include "anim/animation_preview.h"
 #include "anim/box_canvas.h"
@@ -19,6 +20,10 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -296,5 +301,20 @@ TEST(AnimationOnRealCharacters, FrameAndActionEditsAreStepsOfTheAirDocument)
             : "";
         EXPECT_EQ(test::readFile(test::files(*t.app).animationFile), bom + air->bytes());
         EXPECT_FALSE(air->isModified());
+
+        // Exported from the window: the action as the document holds it, typed changes and all.
+        showAction(200);
+        frames.table->item(0, 4)->setText("13");
+        QCoreApplication::processEvents();
+        const QString sheet = t.dir() + "/punch.png";
+        t.dialogs.files.enqueue(sheet);
+        w->findChild<QAction*>("exportAction")->trigger();
+        const QJsonArray cells =
+            QJsonDocument::fromJson(QByteArray::fromStdString(test::readFile(sheetJsonPath(sheet.toStdString()))))
+                .object()["frames"]
+                .toArray();
+        ASSERT_EQ(cells.size(), frames.table->rowCount());
+        EXPECT_EQ(cells[0].toObject()["time"].toInt(), 13);
+        EXPECT_FALSE(QImage(sheet).isNull());
     }
 }

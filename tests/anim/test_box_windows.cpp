@@ -130,7 +130,7 @@ TEST_F(BoxWindowTest, DragMoveAndResizeOnThePunchBecomeUndoableEditsOfTheAirWind
         ASSERT_NE(w, nullptr) << file;
         ASSERT_EQ(w->boxes().boxes[0].size(), 1u) << file;
         EXPECT_EQ(w->boxes().boxes[0][0].box, (AirBox{16, -80, 61, -71}));
-        EXPECT_EQ(w->windowTitle(), "CLSN Editor - kfm.air[*]");
+        EXPECT_EQ(w->windowTitle(), "Animation - kfm.air[*]");
         EXPECT_FALSE(w->isWindowModified());
 
         drag(w->canvas, {38, -75}, {3, 0}); // grabbed inside: moved
