@@ -20,7 +20,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVANTREL_FUZZ=ON -DVANTREL_TESTS=OFF -DVANTREL_BENCH=OFF -DVANTREL_BUILD_TOOLS=OFF >/dev/null
 cmake --build "$build" --target fuzz_all -j"${FUZZ_BUILD_JOBS:-2}"
 
-all="definition sections png sprite_index image_pcx sfflib_pcx sff sff_codecs snd wav act pal air text_clips help_topic tips calculator"
+all="definition sections air_frames png sprite_index image_pcx sfflib_pcx sff sff_codecs snd wav act pal air text_clips help_topic tips calculator"
 targets=${FUZZ_TARGETS:-$all}
 
 # The largest input each target is given: around the size of the real files
@@ -63,7 +63,7 @@ for t in $targets; do
     sff) seed "$corpus" "$realchars"/*/*.sff ;;
     snd) seed "$corpus" "$realchars"/*/*.snd ;;
     act) seed "$corpus" "$realchars"/*/*.act ;;
-    air) seed "$corpus" "$realchars"/*/*.air ;;
+    air|air_frames) seed "$corpus" "$realchars"/*/*.air ;;
     text_clips) seed "$corpus" "$root/data/stclips.txt" ;;
     help_topic) seed "$corpus" "$root/data/sctrls.html" ;;
     tips) seed "$corpus" "$root/data/tips.txt" ;;
