@@ -25,6 +25,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -96,7 +97,7 @@ CollisionBoxWindow* CollisionBoxWindow::open(App& app, QWidget* parent)
 CollisionBoxWindow::CollisionBoxWindow(App& app, std::unique_ptr<AirTextLink> link, AirDocument air,
                                        std::vector<std::int16_t> actions, QWidget* parent)
         : QWidget(parent), app_(app), link_(std::move(link)), timer_(std::make_unique<QtFrameTimer>(this)),
-          player_(std::make_unique<AnimPlayer>(*timer_)), air_(std::move(air)), actions_(std::move(actions))
+          air_(std::move(air)), actions_(std::move(actions))
 {
     title_ = new DocumentTitle(this, QStringLiteral("Animation"));
     title_->setDocument(link_->document());
@@ -127,11 +128,14 @@ CollisionBoxWindow::CollisionBoxWindow(App& app, std::unique_ptr<AirTextLink> li
     connect(refreshTimer_, &QTimer::timeout, this, &CollisionBoxWindow::refresh);
     connect(link_.get(), &AirTextLink::changed, refreshTimer_, qOverload<>(&QTimer::start));
 
-    player_->showFrame = [this](int index) { frameScrollBar->setValue(index); };
-    player_->playingChanged = [this](bool playing) {
-        playButton->setText(playing ? QStringLiteral("Stop") : QStringLiteral("Play"));
-    };
-    connect(timer_->qtimer(), &QTimer::timeout, this, [this] { player_->tick(); });
+    // The game's clock: 60 ticks a second at the chosen speed, caught up on each timer shot.
+    connect(timer_->qtimer(), &QTimer::timeout, this, [this] {
+        const std::int64_t due = ticksAt(static_cast<double>(clock_.elapsed()), speed());
+        advanceTicks(static_cast<int>(std::min<std::int64_t>(due - ticksPlayed_, 600)));
+        ticksPlayed_ = due;
+        if (timeline_)
+            timer_->start(kTickMilliseconds);
+    });
 
     fillActionList();
     showAction(actionScrollBar->value());
@@ -144,9 +148,8 @@ Document* CollisionBoxWindow::viewedDocument() const
 
 CollisionBoxWindow::~CollisionBoxWindow()
 {
-    player_->showFrame = nullptr;
-    player_->playingChanged = nullptr;
-    player_->stop();
+    timeline_.reset();
+    timer_->stop();
 }
 
 void CollisionBoxWindow::buildControls()
@@ -168,6 +171,16 @@ void CollisionBoxWindow::buildControls()
     stepping->addWidget(previousFrameButton);
     stepping->addWidget(nextFrameButton);
     stepping->addWidget(playButton);
+    speedCombo = new QComboBox;
+    speedCombo->setObjectName(QStringLiteral("speedCombo"));
+    speedCombo->addItems({QStringLiteral("¼×"), QStringLiteral("½×"), QStringLiteral("1×"), QStringLiteral("2×")});
+    speedCombo->setCurrentIndex(2);
+    speedCombo->setToolTip(QStringLiteral("Speed"));
+    loopBox = new QCheckBox(QStringLiteral("Loop"));
+    loopBox->setObjectName(QStringLiteral("loopBox"));
+    loopBox->setChecked(true);
+    stepping->addWidget(speedCombo);
+    stepping->addWidget(loopBox);
     auto* selected = new QGridLayout(selectionBox);
     selected->addWidget(actionLabel, 0, 0);
     selected->addWidget(actionNumberLabel, 0, 1);
@@ -286,7 +299,7 @@ void CollisionBoxWindow::readFrames()
 
 void CollisionBoxWindow::showAction(int ordinal)
 {
-    player_->stop();
+    stopPlaying();
     const bool exists = ordinal >= 1 && ordinal <= static_cast<int>(actions_.size());
     action_ = exists ? ordinal - 1 : -1;
     shownNumber_ = exists ? std::optional(actions_[static_cast<std::size_t>(action_)]) : std::nullopt;
@@ -358,7 +371,19 @@ bool CollisionBoxWindow::drawLikeTheGame(const AnimFrame& frame)
     if (frame_ >= static_cast<int>(lines.size()))
         return false;
     FrameLook look = frameLook(air_, lines[static_cast<std::size_t>(frame_)]);
-    if (look.blend.mode == BlendMode::None && look.scaleX == 1 && look.scaleY == 1 && look.angle == 0)
+    // While playing, the values the next frame asks for move towards it.
+    bool interpolating = false;
+    if (timeline_ && fraction_ > 0) {
+        const int next = timeline_->nextFrame(frame_);
+        if (next >= 0 && next < static_cast<int>(lines.size())) {
+            const FrameInterpolation between = interpolationOf(lines[static_cast<std::size_t>(next)]);
+            interpolating = between.offset || between.blend || between.scale || between.angle;
+            if (interpolating)
+                look = interpolate(look, frameLook(air_, lines[static_cast<std::size_t>(next)]), fraction_,
+                                   {between.offset, between.blend, between.scale, between.angle});
+        }
+    }
+    if (!interpolating && look.blend.mode == BlendMode::None && look.scaleX == 1 && look.scaleY == 1 && look.angle == 0)
         return false; // drawn as before, by the canvas
     AnimFrame plain = frame;
     plain.flip = 0;
@@ -538,7 +563,7 @@ void CollisionBoxWindow::refresh()
 
 void CollisionBoxWindow::catchUp()
 {
-    player_->stop();
+    stopPlaying();
     const auto text = link_->text();
     if (refreshTimer_->isActive() || (text && *text != air_.text()))
         refresh();
@@ -561,20 +586,70 @@ void CollisionBoxWindow::followLine(int line)
 
 void CollisionBoxWindow::stepFrame(int delta)
 {
-    player_->stop();
+    stopPlaying();
     const int count = frames_.frameCount();
     if (count > 0)
         frameScrollBar->setValue(((frame_ + delta) % count + count) % count);
 }
 
+double CollisionBoxWindow::speed() const
+{
+    static constexpr double kSpeeds[] = {0.25, 0.5, 1.0, 2.0};
+    const int chosen = speedCombo->currentIndex();
+    return chosen >= 0 && chosen < 4 ? kSpeeds[chosen] : 1.0;
+}
+
 void CollisionBoxWindow::togglePlay()
 {
-    if (player_->playing()) {
-        player_->stop();
+    if (timeline_) {
+        stopPlaying();
         return;
     }
-    player_->setAction(frames_);
-    player_->play(true);
+    if (frames_.frameCount() == 0)
+        return;
+    std::vector<int> times;
+    for (const AnimFrame& f : frames_.frames)
+        times.push_back(static_cast<int>(std::clamp(f.duration, -1.0, 1e9)));
+    timeline_.emplace(times, frames_.loopStart, loopBox->isChecked());
+    // From the action's first tick.
+    tick_ = 0;
+    ticksPlayed_ = 0;
+    clock_.start();
+    playButton->setText(QStringLiteral("Stop"));
+    advanceTicks(0);
+    timer_->start(kTickMilliseconds);
+}
+
+void CollisionBoxWindow::stopPlaying()
+{
+    if (!timeline_)
+        return;
+    timeline_.reset();
+    fraction_ = 0;
+    timer_->stop();
+    playButton->setText(QStringLiteral("Play"));
+    drawFrame();
+}
+
+void CollisionBoxWindow::advanceTicks(int ticks)
+{
+    if (!timeline_ || ticks < 0)
+        return;
+    tick_ += ticks;
+    const ActionTimeline::Moment now = timeline_->at(tick_);
+    if (now.frame < 0)
+        return;
+    fraction_ = now.fraction;
+    if (now.frame != frame_) {
+        const QSignalBlocker blocker(frameScrollBar);
+        frameScrollBar->setValue(now.frame);
+        showFrame(now.frame);
+    } else {
+        drawFrame(); // an interpolation moves within the frame
+    }
+    // A finished action that does not loop stops on its last frame; a held frame stays.
+    if (now.holding && timeline_->nextFrame(now.frame) < 0 && !loopBox->isChecked())
+        stopPlaying();
 }
 
 void CollisionBoxWindow::apply(const Result<std::string>& edit, int kind, int select, const QString& stepText)

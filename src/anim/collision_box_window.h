@@ -7,6 +7,7 @@
 // Redo and Save here and in the AIR text window are the same; the window reads the text again whenever it changes,
 // follows the action it shows by its number, and follows the AIR text's caret (which follows it).
 
+#include "anim/action_timeline.h"
 #include "anim/air.h"
 #include "anim/box_editing.h"
 #include "anim/clsn.h"
@@ -14,6 +15,7 @@
 #include "image/pcx.h"
 #include "ui/document_view.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QWidget>
 
@@ -22,6 +24,7 @@
 #include <optional>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -73,6 +76,8 @@ public:
     QPushButton* previousFrameButton = nullptr;
     QPushButton* nextFrameButton = nullptr;
     QPushButton* playButton = nullptr; // "Play", "Stop" while playing
+    QComboBox* speedCombo = nullptr;   // ¼×, ½×, 1×, 2× the game's pace
+    QCheckBox* loopBox = nullptr;      // play the action again from its loop start
     QGroupBox* attackBoxGroup = nullptr;
     QGroupBox* hittableBoxGroup = nullptr;
     std::array<QListWidget*, 2> boxLists{};         // 0: Clsn1, 1: Clsn2
@@ -98,6 +103,9 @@ public slots:
     void refresh();
     void stepFrame(int delta);
     void togglePlay();
+    // Moves the game clock on by this many ticks (the timer does, 60 a second
+    // at the chosen speed): the frame of the new tick is shown, interpolated.
+    void advanceTicks(int ticks);
     // Shows the action holding this line of the AIR text.
     void followLine(int line);
     // Box edits; each becomes one edit of the AIR text.
@@ -120,6 +128,9 @@ private:
     CollisionBoxWindow(App& app, std::unique_ptr<AirTextLink> link, AirDocument air, std::vector<std::int16_t> actions,
                        QWidget* parent);
     void buildControls();
+    void stopPlaying();
+    double speed() const;
+    static constexpr int kTickMilliseconds = 16; // a tick is 1/60 s; the clock catches up the rest
     void fillActionList();
     void readFrames();
     void drawFrame();
@@ -137,7 +148,11 @@ private:
     App& app_;
     std::unique_ptr<AirTextLink> link_;
     std::unique_ptr<QtFrameTimer> timer_;
-    std::unique_ptr<AnimPlayer> player_;
+    std::optional<ActionTimeline> timeline_; // while playing
+    std::int64_t tick_ = 0;                  // the game tick on display
+    std::int64_t ticksPlayed_ = 0;           // ticks of the clock already played
+    double fraction_ = 0;                    // how far through its time the frame shown is
+    QElapsedTimer clock_;
     QTimer* refreshTimer_ = nullptr;
     AirDocument air_;
     std::vector<std::int16_t> actions_;

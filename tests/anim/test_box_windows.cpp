@@ -465,3 +465,39 @@ TEST_F(BoxWindowTest, TheSpriteMovesTheFramesOffsetAndABlendedFrameIsDrawnOverTh
     EXPECT_EQ(pixel(w->canvas, {0, -150}), stage) << "colour 0 stays transparent";
     EXPECT_EQ(pixel(w->canvas, {0, -70}), QColor(1, 0, 254)) << "the lower half now starts 80 pixels up";
 }
+
+TEST_F(BoxWindowTest, PlayingRunsOnTheGamesTicksWithItsLoopHoldAndInterpolation)
+{
+    // 3 ticks, 2 ticks, then a loop back to the second frame; the third
+    // frame's offset is reached from the second's by interpolation.
+    useAir("[Begin Action 0]\r\n0,0, 0,0, 3\r\nLoopstart\r\n0,1, 0,0, 4\r\nInterpolate Offset\r\n0,2, 40,0, 2\r\n"
+           "[Begin Action 1]\r\n0,0, 0,0, 2\r\n0,1, 0,0, -1\r\n0,2, 0,0, 2\r\n");
+    CollisionBoxWindow* w = openEditor(0, 0);
+    ASSERT_NE(w, nullptr);
+    w->playButton->click();
+    const auto shownAfter = [&](int ticks) {
+        w->advanceTicks(ticks);
+        return w->frameIndex();
+    };
+    EXPECT_EQ(w->frameIndex(), 0);
+    EXPECT_EQ(shownAfter(2), 0);
+    EXPECT_EQ(shownAfter(1), 1);
+    // Halfway through the second frame its sprite has moved half of the 40 pixels.
+    const int left = w->canvas->spriteRect().left();
+    EXPECT_EQ(shownAfter(2), 1);
+    EXPECT_EQ(w->canvas->spriteRect().left() - left, 20 * w->canvas->zoom());
+    EXPECT_EQ(shownAfter(2), 2);
+    EXPECT_EQ(shownAfter(2), 1) << "back at the loop start";
+    w->playButton->click();
+
+    // A frame of time -1 holds for good: without the loop, playing ends on it.
+    w->loopBox->setChecked(false);
+    const auto items = w->actionList->findItems("1", Qt::MatchExactly);
+    ASSERT_FALSE(items.isEmpty());
+    w->actionList->setCurrentItem(items.front());
+    w->playButton->click();
+    EXPECT_EQ(shownAfter(1), 0);
+    EXPECT_EQ(shownAfter(1), 1);
+    EXPECT_EQ(w->playButton->text(), "Play");
+    EXPECT_EQ(w->frameIndex(), 1) << "the held frame stays on display";
+}
