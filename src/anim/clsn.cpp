@@ -28,7 +28,7 @@ std::optional<std::int16_t> shortInteger(std::string_view text)
 ActionNumbers actionNumbersOf(const AirDocument& air)
 {
     ActionNumbers result;
-    if (!air.ok() || air.actions().size() > static_cast<std::size_t>(kMaxBoxActions))
+    if (!air.ok())
         return result;
     for (const AirAction& action : air.actions()) {
         std::optional<std::int16_t> number;

@@ -13,7 +13,6 @@
 namespace vantrel {
 
 // The window keeps the action numbers in a table of this many slots.
-inline constexpr int kMaxBoxActions = 256;
 
 struct ActionNumbers {
     bool ok = false;                   // false: "Problem with associated AIR file."
@@ -24,7 +23,7 @@ struct ActionNumbers {
 // usual form is read by its number text (from its 15th character up to the
 // last "]"), any other by the number the model found. Fails when the file
 // cannot be read, a number is not a whole number from -32768 to 32767
-// (blanks around it allowed), or there are more than 256 actions.
+// (blanks around it allowed).
 ActionNumbers actionNumbersOf(const AirDocument& air);
 ActionNumbers readActionNumbers(const std::string& airPath);
 ActionNumbers actionNumbersIn(const std::vector<std::string>& lines);

@@ -29,10 +29,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
+#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -137,6 +139,9 @@ CollisionBoxWindow::CollisionBoxWindow(App& app, std::unique_ptr<AirTextLink> li
             timer_->start(kTickMilliseconds);
     });
 
+    thumbnailTimer_ = new QTimer(this);
+    thumbnailTimer_->setInterval(0);
+    connect(thumbnailTimer_, &QTimer::timeout, this, &CollisionBoxWindow::addThumbnails);
     fillActionList();
     showAction(actionScrollBar->value());
 }
@@ -159,7 +164,9 @@ void CollisionBoxWindow::buildControls()
     actionNumberLabel = new QLabel(QStringLiteral("0"));
     actionScrollBar = new QScrollBar(Qt::Horizontal);
     actionList = new QListWidget;
-    actionList->setMaximumHeight(110);
+    actionList->setMaximumHeight(160);
+    actionList->setIconSize(QSize(kThumbnailSize, kThumbnailSize));
+    actionList->setUniformItemSizes(true);
     frameLabel = new QLabel(QStringLiteral("Frame #"));
     frameNumberLabel = new QLabel(QStringLiteral("0"));
     frameScrollBar = new QScrollBar(Qt::Horizontal);
@@ -282,10 +289,47 @@ void CollisionBoxWindow::fillActionList()
     const QSignalBlocker blockList(actionList);
     const QSignalBlocker blockBar(actionScrollBar);
     actionList->clear();
-    for (std::int16_t number : actions_)
-        actionList->addItem(QString::number(number));
+    const auto& actions = air_.actions();
+    for (std::size_t i = 0; i < actions_.size(); ++i) {
+        const int frames = i < actions.size() ? actions[i].frameCount : 0;
+        auto* item = new QListWidgetItem(QStringLiteral("%1   (%2)").arg(actions_[i]).arg(frames), actionList);
+        item->setData(kActionNumberRole, static_cast<int>(actions_[i]));
+        item->setToolTip(frames == 1 ? QStringLiteral("1 frame") : QStringLiteral("%1 frames").arg(frames));
+    }
+    // The first frames' pictures come in from the event loop, a few at a time.
+    thumbnailsDone_ = 0;
+    if (!actions_.empty())
+        thumbnailTimer_->start();
     // An empty file gives the range 1 to 0, which a scroll bar holds as 1 to 1.
     actionScrollBar->setRange(1, std::max<int>(static_cast<int>(actions_.size()), 1));
+}
+
+int CollisionBoxWindow::actionRow(int number) const
+{
+    const auto found = std::find(actions_.begin(), actions_.end(), number);
+    return found == actions_.end() ? -1 : static_cast<int>(found - actions_.begin());
+}
+
+void CollisionBoxWindow::addThumbnails()
+{
+    static const SpriteWorkspace none;
+    const SpriteDocument* sprites = characterSprites(app_.documents);
+    DecoderState& decoder = characterSprites(app_.documents) ? characterSprites(app_.documents)->decoder() : decoder_;
+    const int count = std::min(actionList->count(), static_cast<int>(air_.actions().size()));
+    const int end = std::min(count, thumbnailsDone_ + 24);
+    for (; thumbnailsDone_ < end; ++thumbnailsDone_) {
+        const AnimAction frames = actionFrames(air_, thumbnailsDone_, sprites ? sprites->workspace() : none);
+        if (frames.frames.empty() || frames.frames.front().imagePath.empty())
+            continue;
+        const LoadedPicture picture = loadPicture(decoder, qstr(frames.frames.front().imagePath), 0, 0);
+        if (picture.image.isNull())
+            continue;
+        const QImage small = BoxCanvas::withTransparentZero(picture.image)
+                                 .scaled(kThumbnailSize, kThumbnailSize, Qt::KeepAspectRatio, Qt::FastTransformation);
+        actionList->item(thumbnailsDone_)->setIcon(QIcon(QPixmap::fromImage(small)));
+    }
+    if (thumbnailsDone_ >= count)
+        thumbnailTimer_->stop();
 }
 
 void CollisionBoxWindow::readFrames()

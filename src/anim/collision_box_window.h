@@ -52,7 +52,7 @@ class CollisionBoxWindow : public QWidget, public DocumentView {
 public:
     // Opens the window on the current AIR text, or shows "Problem with
     // associated AIR file." and returns null when it cannot be read, an
-    // action number is not a 16-bit integer, or it has over 256 actions.
+    // action number is not a 16-bit integer.
     static CollisionBoxWindow* open(App& app, QWidget* parent = nullptr);
     ~CollisionBoxWindow() override;
 
@@ -63,13 +63,16 @@ public:
     // The boxes of the frame on display.
     const FrameBoxes& boxes() const { return boxes_; }
     int actionIndex() const { return action_; }
+    // The row of the action list with this action number; -1 when none has it.
+    int actionRow(int number) const;
     int frameIndex() const { return frame_; }
 
     QGroupBox* selectionBox = nullptr;
     QLabel* actionLabel = nullptr;
     QLabel* actionNumberLabel = nullptr;
     QScrollBar* actionScrollBar = nullptr;
-    QListWidget* actionList = nullptr; // the actions by number
+    QListWidget* actionList = nullptr;                     // the actions: number, frame count, first frame's picture
+    static constexpr int kActionNumberRole = Qt::UserRole; // an action item's number
     QLabel* frameLabel = nullptr;
     QLabel* frameNumberLabel = nullptr;
     QScrollBar* frameScrollBar = nullptr;
@@ -132,6 +135,9 @@ private:
     double speed() const;
     static constexpr int kTickMilliseconds = 16; // a tick is 1/60 s; the clock catches up the rest
     void fillActionList();
+    // Gives a few more action items the picture of their first frame.
+    void addThumbnails();
+    static constexpr int kThumbnailSize = 32;
     void readFrames();
     void drawFrame();
     void selectBox(int kind, int index); // kind -1: none
@@ -154,6 +160,8 @@ private:
     double fraction_ = 0;                    // how far through its time the frame shown is
     QElapsedTimer clock_;
     QTimer* refreshTimer_ = nullptr;
+    QTimer* thumbnailTimer_ = nullptr;
+    int thumbnailsDone_ = 0; // action items that have had their picture looked for
     AirDocument air_;
     std::vector<std::int16_t> actions_;
     AnimAction frames_;

@@ -167,7 +167,8 @@ TEST_F(AnimWindowTest, CollisionWindowOpensOnlyOnAReadableFile)
                                                  {"[Begin Action 0]\r\n[Begin Action 20]\r\n[Begin Action 200]\r\n", 3},
                                                  {"[Begin Action 5] ; comment ]\r\n", -1},
                                                  {many, 256},
-                                                 {many + "[Begin Action 999]\r\n", -1},
+                                                 // The Animation window takes any number of actions.
+                                                 {many + "[Begin Action 999]\r\n", 257},
                                                  {"; no actions\r\n", 0},
                                                  {"[Begin Action 40000]\r\n", -1}};
     for (const auto& [air, actions] : cases) {

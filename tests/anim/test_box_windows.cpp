@@ -90,9 +90,8 @@ struct BoxWindowTest : ::testing::Test {
             return nullptr;
         main.subWindowOf(w)->resize(1100, 820);
         QCoreApplication::processEvents();
-        const auto items = w->actionList->findItems(QString::number(action), Qt::MatchExactly);
-        if (!items.isEmpty())
-            w->actionList->setCurrentItem(items.front());
+        if (w->actionRow(action) >= 0)
+            w->actionList->setCurrentRow(w->actionRow(action));
         w->frameScrollBar->setValue(frame);
         w->canvas->setZoom(2);
         return w;
@@ -492,12 +491,33 @@ TEST_F(BoxWindowTest, PlayingRunsOnTheGamesTicksWithItsLoopHoldAndInterpolation)
 
     // A frame of time -1 holds for good: without the loop, playing ends on it.
     w->loopBox->setChecked(false);
-    const auto items = w->actionList->findItems("1", Qt::MatchExactly);
-    ASSERT_FALSE(items.isEmpty());
-    w->actionList->setCurrentItem(items.front());
+    ASSERT_EQ(w->actionRow(1), 1);
+    w->actionList->setCurrentRow(1);
     w->playButton->click();
     EXPECT_EQ(shownAfter(1), 0);
     EXPECT_EQ(shownAfter(1), 1);
     EXPECT_EQ(w->playButton->text(), "Play");
     EXPECT_EQ(w->frameIndex(), 1) << "the held frame stays on display";
+}
+
+TEST_F(BoxWindowTest, TheActionListShowsEveryActionWithItsFrameCountAndFirstPicture)
+{
+    // More actions than the collision box editor once took.
+    std::string text;
+    for (int number = 0; number < 300; ++number)
+        text += "[Begin Action " + std::to_string(number * 10) + "]\r\n0,0, 0,0, 3\r\n"
+            + (number % 2 ? "0,1, 0,0, 3\r\n" : "") + (number == 7 ? "9,9, 0,0, 3\r\n" : "");
+    useAir(text);
+    CollisionBoxWindow* w = openEditor(0, 0);
+    ASSERT_NE(w, nullptr) << t.dialogs.messageTexts().join("|").toStdString();
+    ASSERT_EQ(w->actionList->count(), 300);
+    EXPECT_EQ(w->actionList->item(2)->text(), "20   (1)");
+    EXPECT_EQ(w->actionList->item(3)->text(), "30   (2)");
+    EXPECT_EQ(w->actionList->item(7)->toolTip(), "3 frames");
+    EXPECT_EQ(w->actionRow(2990), 299);
+    // The pictures come in while the window answers.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w->actionList->item(299)->icon().isNull(); }, 5000));
+    EXPECT_FALSE(w->actionList->item(0)->icon().isNull());
+    w->actionList->setCurrentRow(299);
+    EXPECT_EQ(w->actionNumberLabel->text(), "2990");
 }
