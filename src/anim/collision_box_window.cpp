@@ -294,6 +294,7 @@ void CollisionBoxWindow::fillActionList()
         const int frames = i < actions.size() ? actions[i].frameCount : 0;
         auto* item = new QListWidgetItem(QStringLiteral("%1   (%2)").arg(actions_[i]).arg(frames), actionList);
         item->setData(kActionNumberRole, static_cast<int>(actions_[i]));
+        item->setSizeHint(QSize(0, kThumbnailSize + 2)); // the same before and after its picture comes
         item->setToolTip(frames == 1 ? QStringLiteral("1 frame") : QStringLiteral("%1 frames").arg(frames));
     }
     // The first frames' pictures come in from the event loop, a few at a time.
@@ -355,6 +356,8 @@ void CollisionBoxWindow::showAction(int ordinal)
     {
         const QSignalBlocker blocker(actionList);
         actionList->setCurrentRow(action_);
+        if (QListWidgetItem* shown = actionList->currentItem())
+            actionList->scrollToItem(shown);
     }
     pictures_.clear();
     actionPanel->show(air_, action_);
