@@ -14,6 +14,7 @@
 #include "documents/document_manager.h"
 #include "formats/air_edit.h"
 #include "formats/air_frame_fields.h"
+#include "formats/air_line_syntax.h"
 #include "image/picture.h"
 #include "sprites/sprite_document.h"
 #include "text/text_document.h"
@@ -257,6 +258,16 @@ void CollisionBoxWindow::buildControls()
     connect(nextFrameButton, &QPushButton::clicked, this, [this] { stepFrame(1); });
     connect(playButton, &QPushButton::clicked, this, &CollisionBoxWindow::togglePlay);
     for (int k = 0; k < 2; ++k) {
+        connect(boxLists[static_cast<std::size_t>(k)], &QListWidget::itemChanged, this,
+                [this, k](QListWidgetItem* item) {
+                    // Taken once the list is done with the item: the edit fills the list anew.
+                    QMetaObject::invokeMethod(
+                        this,
+                        [this, k, row = boxLists[static_cast<std::size_t>(k)]->row(item), text = item->text()] {
+                            takeTypedBox(k, row, text);
+                        },
+                        Qt::QueuedConnection);
+                });
         connect(boxLists[static_cast<std::size_t>(k)], &QListWidget::currentRowChanged, this,
                 [this, k](int row) { selectBox(row >= 0 ? k : -1, row); });
         connect(deleteBoxButtons[static_cast<std::size_t>(k)], &QPushButton::clicked, this,
@@ -385,6 +396,7 @@ void CollisionBoxWindow::showFrame(int index)
             item->setFont(font);
             if (!shown[i].readable)
                 item->setForeground(warningColour(list->palette()));
+            item->setFlags(item->flags() | Qt::ItemIsEditable); // the four numbers can be typed
         }
     }
     canvas->setBoxes(BoxCanvas::drawableBoxes(boxes_));
@@ -755,6 +767,25 @@ void CollisionBoxWindow::addDrawnBox(AirBox box)
         || air_.blocks()[static_cast<std::size_t>(boxes_.block[static_cast<std::size_t>(kind)])].isDefault;
     apply(addBox(air_, action_, frame_, static_cast<BoxKind>(kind), box, toDefault), kind, shownHere ? -2 : -1,
           QStringLiteral("Add Box"));
+}
+
+void CollisionBoxWindow::takeTypedBox(int kind, int index, const QString& text)
+{
+    // "Clsn2[0] = left, top, right, bottom", or the four numbers alone.
+    const QStringList numbers = text.section(QLatin1Char('='), -1).split(QLatin1Char(','));
+    std::array<int, 4> values{};
+    bool readable = numbers.size() == 4;
+    for (int i = 0; readable && i < 4; ++i)
+        values[static_cast<std::size_t>(i)] = numbers[i].trimmed().toInt(&readable);
+    const bool inRange = readable && std::all_of(values.begin(), values.end(), [](int v) {
+                             return v >= air_syntax::kBoxMin && v <= air_syntax::kBoxMax;
+                         });
+    if (!inRange) {
+        showFrame(frame_); // the list shows the box as it is
+        showWarnings("a box is four whole numbers from -32768 to 32767: left, top, right, bottom.");
+        return;
+    }
+    changeBox(kind, index, AirBox{values[0], values[1], values[2], values[3]});
 }
 
 void CollisionBoxWindow::deleteSelectedBox()

@@ -115,6 +115,8 @@ public slots:
     void changeBox(int kind, int index, vantrel::AirBox box);
     void addDrawnBox(vantrel::AirBox box);
     void deleteSelectedBox();
+    // A box's line typed into its list: "Clsn2[0] = l, t, r, b" or the four numbers.
+    void takeTypedBox(int kind, int index, const QString& text);
     void deleteBoxOfList(int kind);
     void deleteAllBoxes(int kind);
     void copyPreviousFrame();

@@ -521,3 +521,25 @@ TEST_F(BoxWindowTest, TheActionListShowsEveryActionWithItsFrameCountAndFirstPict
     w->actionList->setCurrentRow(299);
     EXPECT_EQ(w->actionNumberLabel->text(), "2990");
 }
+
+TEST_F(BoxWindowTest, ABoxsFourNumbersCanBeTypedInItsList)
+{
+    useAir("[Begin Action 0]\r\nClsn2: 1\r\n  Clsn2[0] = -10, -60, 10, 0\r\n0,0, 0,0, 5\r\n");
+    CollisionBoxWindow* w = openEditor(0, 0);
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(w->boxLists[1]->count(), 1);
+    w->boxLists[1]->item(0)->setText("Clsn2[0] = -12, -70, 14, 0");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(edits().added, (std::vector<std::string>{"  Clsn2[0] = -12, -70, 14, 0"}));
+    EXPECT_EQ(w->boxes().boxes[1].size(), 1u);
+
+    // Anything but four numbers in range changes nothing and says why.
+    const std::string before = air()->bytes();
+    for (const char* typed : {"1, 2, 3", "a, b, c, d", "0, 0, 99999, 0"}) {
+        w->boxLists[1]->item(0)->setText(typed);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(air()->bytes(), before) << typed;
+        EXPECT_FALSE(w->warningLabel->text().isEmpty()) << typed;
+        EXPECT_NE(w->boxLists[1]->item(0)->text(), typed) << "the list shows the box as it is";
+    }
+}
