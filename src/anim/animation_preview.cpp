@@ -3,6 +3,7 @@
 
 #include "anim/air_text_link.h"
 #include "anim/box_canvas.h"
+#include "anim/frame_appearance.h"
 #include "anim/qt_frame_timer.h"
 #include "common/qt_text.h"
 #include "common/text.h"
@@ -24,6 +25,9 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <cmath>
+#include <span>
 
 namespace vantrel {
 
@@ -274,13 +278,30 @@ void AnimationPreview::showFrame(int index)
     durationLabel->setText(qstr(labels.duration));
 
     stage->setBoxes(BoxCanvas::drawableBoxes(frameBoxes(air_, action_, index)));
+    // A frame that blends, scales or turns is drawn as the game draws it, as in the Animation window.
+    const auto lines = action_ >= 0 && action_ < static_cast<int>(air_.actions().size())
+        ? air_.frames(air_.actions()[static_cast<std::size_t>(action_)])
+        : std::span<const AirFrame>();
+    const FrameLook look =
+        index < static_cast<int>(lines.size()) ? frameLook(air_, lines[static_cast<std::size_t>(index)]) : FrameLook{};
+    const bool plain = isPlainLook(look);
     QPointer<AnimationPreview> alive(this);
     SpriteDocument* sprites = characterSprites(app_.documents);
-    const QImage picture = frame.imagePath.empty()
-        ? QImage()
-        : loadPcx(sprites ? sprites->decoder() : decoder_, app_.dialogs, this, qstr(frame.imagePath), 0, frame.flip);
+    const QImage picture = frame.imagePath.empty() ? QImage()
+                                                   : loadPcx(sprites ? sprites->decoder() : decoder_, app_.dialogs,
+                                                             this, qstr(frame.imagePath), 0, plain ? frame.flip : 0);
     if (!alive)
         return;
+    if (!plain && !picture.isNull()) {
+        const QPoint axis(static_cast<int>(std::lround(frame.drawX + frame.offsetX)),
+                          static_cast<int>(std::lround(frame.drawY + frame.offsetY)));
+        const LookDrawing drawn =
+            drawThroughLook(BoxCanvas::withTransparentZero(picture), axis, look, BoxCanvas::stageColour());
+        if (!drawn.picture.isNull()) {
+            stage->setSprite(drawn.picture, drawn.topLeft);
+            return;
+        }
+    }
     stage->setFrame(frame, BoxCanvas::withTransparentZero(picture));
 }
 

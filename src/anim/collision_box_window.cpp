@@ -442,23 +442,17 @@ bool CollisionBoxWindow::drawLikeTheGame(const AnimFrame& frame)
                                    {between.offset, between.blend, between.scale, between.angle});
         }
     }
-    if (!interpolating && look.blend.mode == BlendMode::None && look.scaleX == 1 && look.scaleY == 1 && look.angle == 0)
+    if (!interpolating && isPlainLook(look))
         return false; // drawn as before, by the canvas
     AnimFrame plain = frame;
     plain.flip = 0;
     const QImage picture = spriteImage(plain);
     const QPoint axis(static_cast<int>(std::lround(frame.drawX + frame.offsetX)),
                       static_cast<int>(std::lround(frame.drawY + frame.offsetY)));
-    const QRect bounds = frameBounds(picture.size(), axis, look).toAlignedRect();
-    // A frame scaled far beyond the view is drawn as far as a large stage reaches.
-    const QRect area = bounds.intersected(QRect(-2048, -2048, 4096, 4096));
-    if (picture.isNull() || area.isEmpty())
+    const LookDrawing drawn = drawThroughLook(picture, axis, look, BoxCanvas::stageColour());
+    if (drawn.picture.isNull())
         return false;
-    // A blended frame is seen over the stage, as in the game; the others over whatever the canvas shows.
-    QImage stage(area.size(), QImage::Format_ARGB32_Premultiplied);
-    stage.fill(look.blend.mode == BlendMode::None ? QColor(Qt::transparent) : BoxCanvas::stageColour());
-    vantrel::drawFrame(stage, picture, axis, QPointF(-area.topLeft()), look);
-    canvas->setSprite(stage, area.topLeft());
+    canvas->setSprite(drawn.picture, drawn.topLeft);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "anim/frame_appearance.h"
 
+#include "anim/frame_drawing.h"
 #include "formats/air_frame_fields.h"
 
 #include <QTransform>
@@ -37,6 +38,23 @@ FrameLook frameLook(const AirDocument& air, const AirFrame& frame)
     look.scaleY = fields.scaleY;
     look.angle = fields.angle;
     return look;
+}
+
+bool isPlainLook(const FrameLook& look)
+{
+    return look.blend.mode == BlendMode::None && look.scaleX == 1 && look.scaleY == 1 && look.angle == 0;
+}
+
+LookDrawing drawThroughLook(const QImage& sprite, QPoint axis, const FrameLook& look, QColor stage)
+{
+    const QRect area =
+        frameBounds(sprite.size(), axis, look).toAlignedRect().intersected(QRect(-4096, -4096, 8192, 8192));
+    if (sprite.isNull() || area.isEmpty())
+        return {};
+    QImage picture(area.size(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(look.blend.mode == BlendMode::None ? QColor(Qt::transparent) : stage);
+    drawFrame(picture, sprite, axis, QPointF(-area.topLeft()), look);
+    return {picture, area.topLeft()};
 }
 
 QRectF frameBounds(QSize size, QPoint axis, const FrameLook& look)

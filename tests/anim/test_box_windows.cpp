@@ -543,3 +543,17 @@ TEST_F(BoxWindowTest, ABoxsFourNumbersCanBeTypedInItsList)
         EXPECT_NE(w->boxLists[1]->item(0)->text(), typed) << "the list shows the box as it is";
     }
 }
+
+TEST_F(BoxWindowTest, ThePreviewDrawsAScaledAndABlendedFrameAsTheAnimationWindowDoes)
+{
+    useAir("[Begin Action 0]\r\n0,0, 0,0, 5, , , 2,2\r\n0,1, 0,0, 5, , A\r\n");
+    auto* w = qobject_cast<AnimationPreview*>(main.openWindow(WindowKind::AnimationPreview));
+    ASSERT_TRUE(w);
+    w->finishOpening();
+    // Twice the sprite's 60 x 80, about its axis at 30, 80.
+    EXPECT_EQ(w->stage->spriteRect().size(), QSize(120, 160) * w->stage->zoom());
+    w->nextFrameButton->click();
+    const QColor stage = BoxCanvas::stageColour();
+    EXPECT_EQ(pixel(w->stage, {10, -10}), // beside the axis line
+              QColor(std::min(255, stage.red() + 1), stage.green(), std::min(255, stage.blue() + 254)));
+}
