@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTableWidget>
@@ -117,8 +118,18 @@ FramePanel::FramePanel(QWidget* parent) : QWidget(parent)
 
 void FramePanel::show(const AirDocument& air, int action, int frame)
 {
+    // Another frame of the same text and action: only the current row moves.
+    if (air_ == &air && action_ == action && air.text() == shownText_) {
+        if (frame >= 0 && frame < table->rowCount() && frame != table->currentRow()) {
+            const QScopedValueRollback filling(filling_, true);
+            table->setCurrentCell(frame, std::max(table->currentColumn(), 0));
+        }
+        updateButtons();
+        return;
+    }
     air_ = &air;
     action_ = action;
+    shownText_ = air.text();
     filling_ = true;
     const QSignalBlocker blocker(table);
     const bool known = action >= 0 && action < static_cast<int>(air.actions().size());
@@ -315,7 +326,8 @@ void FramePanel::takeCell(int row, int column, const QString& text)
     const auto field = static_cast<FrameField>(column);
     if (text.contains(QLatin1Char(',')) || typed.isUnreadable(field) || typed.isOutOfRange(field)) {
         emit refused(QStringLiteral("%1 cannot be \"%2\".").arg(kColumns[static_cast<std::size_t>(column)], text));
-        show(*air_, action_, row); // the cell shows the field as it is
+        shownText_.clear(); // the cell shows the field as it is
+        show(*air_, action_, row);
         return;
     }
     // Only the typed field changes; the others keep what the line has.
@@ -333,6 +345,7 @@ void FramePanel::takeCell(int row, int column, const QString& text)
     case FrameField::Angle: fields.angle = typed.fields.angle; break;
     }
     if (fields == current.fields) {
+        shownText_.clear(); // the cell shows the field as the line writes it
         show(*air_, action_, row);
         return;
     }

@@ -69,6 +69,7 @@ private:
 
     const AirDocument* air_ = nullptr;
     int action_ = -1;
+    std::string shownText_; // the text the rows were filled from
     bool filling_ = false;
 };
 

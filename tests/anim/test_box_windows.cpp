@@ -5,6 +5,7 @@
 #include "anim/animation_preview.h"
 #include "anim/box_canvas.h"
 #include "anim/collision_box_window.h"
+#include "anim/frame_panel.h"
 #include "anim/register_windows.h"
 #include "anim_fixtures.h"
 #include "shell/main_window.h"
@@ -28,6 +29,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -556,4 +558,39 @@ TEST_F(BoxWindowTest, ThePreviewDrawsAScaledAndABlendedFrameAsTheAnimationWindow
     const QColor stage = BoxCanvas::stageColour();
     EXPECT_EQ(pixel(w->stage, {10, -10}), // beside the axis line
               QColor(std::min(255, stage.red() + 1), stage.green(), std::min(255, stage.blue() + 254)));
+}
+
+TEST_F(BoxWindowTest, StrangeFramesAreShownWithAWarningAndNeverRewrittenUnlessEdited)
+{
+    // A frame of scale 1000 and angle past any sense, one whose fields do not
+    // read, one whose blend does not read, and an action of 10,000 frames.
+    std::string text = "[Begin Action 0]\r\n0,0, 0,0, 5, , , 1000,1000, 1e300\r\n0,x, 0,0, 5\r\n0,1, 0,0, 5, , AS9D\r\n"
+                       "[Begin Action 1]\r\n";
+    for (int i = 0; i < 10000; ++i)
+        text += "0,0, " + std::to_string(i % 50) + ",0, 1\r\n";
+    useAir(text);
+    CollisionBoxWindow* w = openEditor(0, 0);
+    ASSERT_NE(w, nullptr);
+    EXPECT_FALSE(w->canvas->spriteRect().isEmpty()) << "drawn as far as the stage reaches";
+    FramePanel& frames = *w->framePanel;
+    ASSERT_EQ(frames.table->rowCount(), 3);
+    for (int row : {0, 1, 2})
+        EXPECT_FALSE(frames.table->item(row, 0)->icon().isNull()) << "row " << row << " carries a warning";
+    w->frameScrollBar->setValue(1);
+    w->frameScrollBar->setValue(2);
+    EXPECT_EQ(air()->bytes(), original) << "looking rewrites nothing";
+
+    // Editing one field of the unreadable frame keeps the text that does not read.
+    frames.table->setCurrentCell(1, 4);
+    frames.table->item(1, 4)->setText("9");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(edits().added, (std::vector<std::string>{"0,x, 0,0, 9"}));
+    air()->undoStack()->undo();
+
+    w->actionList->setCurrentRow(1);
+    EXPECT_EQ(frames.table->rowCount(), 10000);
+    w->frameScrollBar->setValue(9999);
+    EXPECT_EQ(frames.currentFrame(), 9999);
+    frames.deleteButton->click();
+    EXPECT_EQ(frames.table->rowCount(), 9999);
 }
