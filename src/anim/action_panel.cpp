@@ -178,9 +178,9 @@ void ActionPanel::newActionFromSprites()
         catchUp();
     if (!air_)
         return;
-    const std::optional<QString> typed =
-        dialogs_.askText(this, QStringLiteral("New Action from Sprites"),
-                         QStringLiteral("Sprites (group,first-last; ...):"), QStringLiteral("0,0-3"));
+    const std::optional<QString> typed = dialogs_.askText(
+        this, QStringLiteral("New Action from Sprites"), QStringLiteral("Sprites (group,first-last; ...):"),
+        proposedSprites && !proposedSprites().isEmpty() ? proposedSprites() : QStringLiteral("0,0-3"));
     if (!typed)
         return;
     const auto sprites = readSpriteList(typed->toStdString());

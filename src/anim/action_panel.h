@@ -35,6 +35,9 @@ public:
 
     // Called before an edit is worked out, so that it starts from the text as it is now.
     std::function<void()> catchUp;
+    // The sprites "From Sprites" proposes, as readSpriteList reads them
+    // (the sprite window's); empty: a start the user types over.
+    std::function<QString()> proposedSprites;
 
     QPushButton* newButton = nullptr;
     QPushButton* duplicateButton = nullptr;

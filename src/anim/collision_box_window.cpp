@@ -17,6 +17,7 @@
 #include "formats/air_line_syntax.h"
 #include "image/picture.h"
 #include "sprites/sprite_document.h"
+#include "sprites/sprite_window.h"
 #include "text/text_document.h"
 #include "ui/appearance.h"
 #include "ui/document_views.h"
@@ -200,6 +201,7 @@ void CollisionBoxWindow::buildControls()
     selected->addLayout(stepping, 5, 0, 1, 2);
     actionPanel = new ActionPanel(app_.dialogs, this);
     actionPanel->catchUp = [this] { catchUp(); };
+    actionPanel->proposedSprites = [this] { return spritesShownInTheSpriteWindow(); };
     selected->addWidget(actionPanel, 6, 0, 1, 2);
     framePanel = new FramePanel(this);
     framePanel->catchUp = [this] { catchUp(); };
@@ -314,6 +316,27 @@ void CollisionBoxWindow::fillActionList()
         thumbnailTimer_->start();
     // An empty file gives the range 1 to 0, which a scroll bar holds as 1 to 1.
     actionScrollBar->setRange(1, std::max<int>(static_cast<int>(actions_.size()), 1));
+}
+
+QString CollisionBoxWindow::spritesShownInTheSpriteWindow() const
+{
+    // From the sprite the sprite window shows on through the sprites of its
+    // group that follow it with the next image numbers.
+    const auto* window =
+        app_.workbench ? qobject_cast<const SpriteWindow*>(app_.workbench->loadedWindow(WindowKind::Sprites)) : nullptr;
+    const SpriteDocument* sprites = characterSprites(app_.documents);
+    if (!window || !sprites)
+        return {};
+    const SpriteWorkspace& table = sprites->workspace();
+    const int first = window->currentIndex();
+    if (first < 1 || first > table.count())
+        return {};
+    const SpriteRecord& shown = table.record(first);
+    int last = first;
+    while (last < table.count() && table.record(last + 1).group() == shown.group()
+           && table.record(last + 1).imageNo() == table.record(last).imageNo() + 1)
+        ++last;
+    return QStringLiteral("%1,%2-%3").arg(shown.group()).arg(shown.imageNo()).arg(table.record(last).imageNo());
 }
 
 int CollisionBoxWindow::actionRow(int number) const

@@ -139,6 +139,8 @@ private:
     void fillActionList();
     // Gives a few more action items the picture of their first frame.
     void addThumbnails();
+    // The sprites the sprite window shows, as "From Sprites" proposes them.
+    QString spritesShownInTheSpriteWindow() const;
     static constexpr int kThumbnailSize = 32;
     void readFrames();
     void drawFrame();

@@ -2,6 +2,7 @@
 // the canvas, the lists and buttons, with every edit landing in the AIR text
 // window (its undo, its Save); and the preview reading that text.
 
+#include "anim/action_panel.h"
 #include "anim/animation_preview.h"
 #include "anim/box_canvas.h"
 #include "anim/collision_box_window.h"
@@ -9,6 +10,8 @@
 #include "anim/register_windows.h"
 #include "anim_fixtures.h"
 #include "shell/main_window.h"
+#include "sprites/register_windows.h"
+#include "sprites/sprite_window.h"
 #include "test_support.h"
 #include "text/editor_text_box.h"
 #include "text/register_windows.h"
@@ -593,4 +596,30 @@ TEST_F(BoxWindowTest, StrangeFramesAreShownWithAWarningAndNeverRewrittenUnlessEd
     EXPECT_EQ(frames.currentFrame(), 9999);
     frames.deleteButton->click();
     EXPECT_EQ(frames.table->rowCount(), 9999);
+}
+
+TEST_F(BoxWindowTest, FromSpritesProposesTheSpritesTheSpriteWindowShows)
+{
+    useAir("[Begin Action 0]\r\n0,0, 0,0, 5\r\n");
+    registerSpritesWindows(main);
+    auto* sprites = qobject_cast<SpriteWindow*>(main.openWindow(WindowKind::Sprites));
+    ASSERT_NE(sprites, nullptr);
+    sprites->indexScrollBar->setValue(5); // group 200, image 1: then image 2 follows
+    CollisionBoxWindow* w = openEditor(0, 0);
+    ASSERT_NE(w, nullptr);
+    t.dialogs.texts.enqueue(std::nullopt); // looked at, then cancelled
+    QString proposed;
+    w->actionPanel->proposedSprites = [&, original = w->actionPanel->proposedSprites] {
+        proposed = original();
+        return proposed;
+    };
+    w->actionPanel->fromSpritesButton->click();
+    EXPECT_EQ(proposed, "200,1-2");
+    EXPECT_EQ(air()->bytes(), original);
+
+    // Taken as proposed: a new action of those two sprites, 5 ticks each.
+    t.dialogs.texts.enqueue(proposed);
+    w->actionPanel->fromSpritesButton->click();
+    EXPECT_EQ(air()->bytes(), original + "\r\n[Begin Action 1]\r\n200,1, 0,0, 5\r\n200,2, 0,0, 5\r\n");
+    EXPECT_EQ(w->actionNumberLabel->text(), "1");
 }
