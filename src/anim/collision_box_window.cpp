@@ -403,6 +403,8 @@ void CollisionBoxWindow::showAction(int ordinal)
 
 void CollisionBoxWindow::showFrame(int index)
 {
+    if (!advancing_)
+        pausedAt_.reset(); // a frame chosen by hand: Play starts from the beginning
     frame_ = index;
     frameNumberLabel->setText(QString::number(index));
     boxes_ = frameBoxes(air_, action_, frame_);
@@ -687,8 +689,9 @@ void CollisionBoxWindow::togglePlay()
     for (const AnimFrame& f : frames_.frames)
         times.push_back(static_cast<int>(std::clamp(f.duration, -1.0, 1e9)));
     timeline_.emplace(times, frames_.loopStart, loopBox->isChecked());
-    // From the action's first tick.
-    tick_ = 0;
+    // From where it was paused, else from the action's first tick.
+    tick_ = pausedAt_.value_or(0);
+    pausedAt_.reset();
     ticksPlayed_ = 0;
     clock_.start();
     playButton->setText(QStringLiteral("Stop"));
@@ -701,6 +704,7 @@ void CollisionBoxWindow::stopPlaying()
     if (!timeline_)
         return;
     timeline_.reset();
+    pausedAt_ = tick_;
     fraction_ = 0;
     timer_->stop();
     playButton->setText(QStringLiteral("Play"));
@@ -719,13 +723,16 @@ void CollisionBoxWindow::advanceTicks(int ticks)
     if (now.frame != frame_) {
         const QSignalBlocker blocker(frameScrollBar);
         frameScrollBar->setValue(now.frame);
+        const QScopedValueRollback advancing(advancing_, true);
         showFrame(now.frame);
     } else {
         drawFrame(); // an interpolation moves within the frame
     }
     // A finished action that does not loop stops on its last frame; a held frame stays.
-    if (now.holding && timeline_->nextFrame(now.frame) < 0 && !loopBox->isChecked())
+    if (now.holding && timeline_->nextFrame(now.frame) < 0 && !loopBox->isChecked()) {
         stopPlaying();
+        pausedAt_.reset(); // played to its end: Play starts it again
+    }
 }
 
 void CollisionBoxWindow::apply(const Result<std::string>& edit, int kind, int select, const QString& stepText)

@@ -162,6 +162,8 @@ private:
     std::int64_t tick_ = 0;                  // the game tick on display
     std::int64_t ticksPlayed_ = 0;           // ticks of the clock already played
     double fraction_ = 0;                    // how far through its time the frame shown is
+    std::optional<std::int64_t> pausedAt_;   // the tick Play goes on from after a Stop
+    bool advancing_ = false;                 // the clock, not the user, shows a frame
     QElapsedTimer clock_;
     QTimer* refreshTimer_ = nullptr;
     QTimer* thumbnailTimer_ = nullptr;

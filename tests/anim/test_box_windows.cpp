@@ -492,6 +492,16 @@ TEST_F(BoxWindowTest, PlayingRunsOnTheGamesTicksWithItsLoopHoldAndInterpolation)
     EXPECT_EQ(w->canvas->spriteRect().left() - left, 20 * w->canvas->zoom());
     EXPECT_EQ(shownAfter(2), 2);
     EXPECT_EQ(shownAfter(2), 1) << "back at the loop start";
+    // Stop pauses: Play goes on from the same tick.
+    w->playButton->click();
+    w->playButton->click();
+    EXPECT_EQ(shownAfter(3), 1);
+    EXPECT_EQ(shownAfter(1), 2);
+    w->playButton->click();
+    // A frame chosen by hand: Play starts from the beginning.
+    w->frameScrollBar->setValue(1);
+    w->playButton->click();
+    EXPECT_EQ(w->frameIndex(), 0);
     w->playButton->click();
 
     // A frame of time -1 holds for good: without the loop, playing ends on it.
