@@ -127,6 +127,10 @@ struct BuildOptions {
                                  // v2: store a palette equal to an earlier one as a link to it
     bool linkDuplicates = false; // store a repeated picture as a link to its first copy
     int version = 0;             // 1 or 2; 0: the version of the workspace
+    // Version 2: written as 2.00 (0) or 2.01 (1). An engine reads a palette's
+    // fourth bytes as alpha only from 2.01 on, so an archive read as 2.00 is
+    // written back as 2.00; -1: as the workspace's archive was (2.01 when unknown).
+    int minorVersion = -1;
 };
 
 // The smallest part of the picture that holds every non-zero pixel, with the

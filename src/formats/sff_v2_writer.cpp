@@ -186,7 +186,8 @@ std::string SffV2Writer::finish() const
     const std::size_t ldataLength = paletteData.size() + m_spriteData.size();
 
     std::string out("ElecbyteSpr\0", 12);
-    for (unsigned v : {0u, 1u, 0u, 2u}) // version 2.01
+    // 2.01, or 2.00 when asked for (the bytes run minor to major).
+    for (unsigned v : {0u, m_options.minorVersion == 0 ? 0u : 1u, 0u, 2u})
         putU8(out, v);
     putU32(out, 0);
     putU32(out, 0);

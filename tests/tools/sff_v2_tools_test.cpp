@@ -59,6 +59,46 @@ std::vector<std::uint8_t> rgbaPalette(int colours, unsigned seed)
 
 } // namespace
 
+// The same archive made a v2.00 (whose palettes' fourth bytes an engine does
+// not read as alpha) comes back as v2.00 with every palette byte as it was,
+// the fourth ones included; asked for explicitly, 2.01 is still written.
+TEST(SpriteToolsV2, AVersion200ArchiveIsBuiltBackAs200WithItsPaletteBytes)
+{
+    std::string bytes = readBytes(realChars("ikemen-kfm/kfm.sff"));
+    ASSERT_EQ(bytes.substr(12, 4), std::string("\0\1\0\2", 4));
+    bytes[13] = 0; // the minor version: 2.00
+    {
+        // Fourth bytes of every kind in the first palette, as a v2.00 may hold them.
+        const v2check::Archive read(bytes);
+        const auto& node = read.paletteNodes.at(0);
+        ASSERT_GT(node.length, 0u);
+        for (std::uint32_t k = 3; k < node.length; k += 4)
+            bytes[read.ldata + node.offset + k] = static_cast<char>(k * 37);
+    }
+    TempDir first;
+    writeBytes(first.file("old.sff"), bytes);
+    const v2check::Archive original(bytes);
+    ASSERT_EQ(runTool(first, "sff2pcx", "old.sff tempsff").exitCode, 0);
+    const auto description = readArchiveDescription(first.file("tempsff.v2.txt"));
+    ASSERT_TRUE(description && *description) << description.error();
+    EXPECT_EQ((*description)->version, "2.00");
+
+    TempDir second;
+    const ToolRun built = runTool(first, "sprmaker", "tempsff", buildIndex(first, second.file("kfm.sff")));
+    ASSERT_EQ(built.exitCode, 0) << built.err;
+    const v2check::Archive rebuilt(readBytes(second.file("kfm.sff")));
+    EXPECT_EQ(rebuilt.version, std::string("\0\0\0\2", 4));
+    ASSERT_EQ(rebuilt.paletteNodes.size(), original.paletteNodes.size());
+    for (std::size_t i = 0; i < original.paletteNodes.size(); ++i)
+        EXPECT_EQ(original.palette(i), rebuilt.palette(i)) << "palette " << i;
+
+    // The encoder writes 2.01 unless told otherwise.
+    BuildOptions options;
+    EXPECT_EQ(SffV2Writer({}, options).finish().substr(12, 4), std::string("\0\1\0\2", 4));
+    options.minorVersion = 0;
+    EXPECT_EQ(SffV2Writer({}, options).finish().substr(12, 4), std::string("\0\0\0\2", 4));
+}
+
 // ikemen-kfm's kfm.sff (v2.01: LZ5 and RLE8 sprites, 7 palettes, 41 links)
 // unpacked and built back with no version option gives a v2.01 with the same
 // sprites, each drawn with the same palette, and the same palette table.

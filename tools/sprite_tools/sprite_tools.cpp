@@ -400,7 +400,10 @@ Result<std::string> buildV2(const vantrel::SpriteIndex& index, const BuildOption
                             const ArchiveDescription* description)
 {
     using R = Result<std::string>;
-    SffV2Writer writer(description ? description->palettes : std::vector<PaletteEntry>{}, options);
+    BuildOptions v2 = options;
+    if (v2.minorVersion < 0) // as the archive unpacked into the workspace was
+        v2.minorVersion = description && description->version == "2.00" ? 0 : 1;
+    SffV2Writer writer(description ? description->palettes : std::vector<PaletteEntry>{}, v2);
     PaletteChooser palettes(writer, description);
     for (std::size_t i = 0; i < index.records.size(); ++i) {
         auto loaded = loadRecord(index.records[i], i);
