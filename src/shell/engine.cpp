@@ -109,9 +109,12 @@ std::vector<std::string> engineArguments(const std::string& text, const std::str
         inWord = true;
         if (quote ? c == quote : c == '"' || c == '\'') {
             quote = quote ? 0 : c;
-        } else if (c == '%' && k + 1 < text.size() && std::string_view("cd%").find(text[k + 1]) != std::string::npos) {
+        } else if (c == '%' && k + 1 < text.size() && std::string_view("cdf%").find(text[k + 1]) != std::string::npos) {
             const char key = text[++k];
-            word += key == 'c' ? characterName : key == 'd' ? defFile : std::string("%");
+            word += key == 'c' ? characterName
+                : key == 'd'   ? defFile
+                : key == 'f'   ? characterName + "/" + fs::path(defFile).filename().string()
+                               : std::string("%");
         } else {
             word += c;
         }

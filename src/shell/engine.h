@@ -15,7 +15,7 @@ namespace vantrel {
 
 inline constexpr const char* kEngineSettings = "Engine";
 // The character's folder name twice: the engine's two players.
-inline constexpr const char* kDefaultEngineArguments = "%c %c";
+inline constexpr const char* kDefaultEngineArguments = "%f %f";
 
 struct EngineSettings {
     std::string program;       // empty: look for the engine in the working folder
@@ -36,7 +36,9 @@ const std::vector<std::string>& engineNames();
 
 // The argument text as a list: blanks separate arguments, double or single
 // quotes keep blanks inside one. In every argument %c becomes the character's
-// folder name, %d the .def file's path and %% one %. Nothing else is
+// folder name, %f the .def as the engine names it under its chars folder
+// ("Red Fox/fox.def": the file opened, not the folder's namesake), %d the
+// .def file's path and %% one %. Nothing else is
 // interpreted, so a name with blanks, quotes or $(...) stays one argument.
 std::vector<std::string> engineArguments(const std::string& text, const std::string& characterName,
                                          const std::string& defFile);

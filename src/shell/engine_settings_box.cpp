@@ -37,8 +37,10 @@ EngineSettingsBox::EngineSettingsBox(Dialogs& dialogs, QWidget* parent)
     argumentsEdit = new QLineEdit(this);
     argumentsEdit->setObjectName(QStringLiteral("engineArgumentsEdit"));
     argumentsEdit->setPlaceholderText(QString::fromLatin1(kDefaultEngineArguments));
-    argumentsEdit->setToolTip(QStringLiteral("%c: the character's folder name, %d: its .def file, %%: a single %.\n"
-                                             "Quotes keep blanks inside one argument."));
+    argumentsEdit->setToolTip(QStringLiteral(
+        "%f: the .def opened, as the engine names it (folder/file.def), %c: the character's folder name, "
+        "%d: the .def's full path, %%: a single %.\n"
+        "Quotes keep blanks inside one argument."));
     workingFolderEdit = new QLineEdit(this);
     workingFolderEdit->setObjectName(QStringLiteral("engineWorkingFolderEdit"));
     workingFolderEdit->setPlaceholderText(QStringLiteral("Two folders above the character's folder"));

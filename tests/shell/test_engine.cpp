@@ -47,6 +47,8 @@ TEST(EngineArguments, SplitsOnBlanksKeepsQuotedTextAndFillsInTheCharacter)
         Args expected;
     } cases[] = {
         {"%c %c", {"Red Fox", "Red Fox"}},
+        // The .def opened, under its folder: not the folder's namesake.
+        {"%f %f", {"Red Fox/fox.def", "Red Fox/fox.def"}},
         {"  -p1   %d  -rounds 1 ", {"-p1", "/m/chars/Red Fox/fox.def", "-rounds", "1"}},
         {"'a b' \"c'd\" e\"f g\"h", {"a b", "c'd", "ef gh"}},
         {"\"\" x", {"", "x"}},
@@ -119,7 +121,7 @@ TEST(FindOnPath, TakesTheFirstExecutableInAnAbsoluteFolder)
 
 TEST(ChooseEngine, FindsTheUsualNamesInOrderInTheWorkingFolder)
 {
-    const Args twice = {"Red Fox", "Red Fox"};
+    const Args twice = {"Red Fox/fox.def", "Red Fox/fox.def"};
     const auto& names = engineNames();
     ASSERT_EQ(names, (Args{"Ikemen_GO", "Ikemen_GO_Linux", "mugen", "mugen.exe"}));
     // Each name alone, then each with every later name beside it: the first wins.
@@ -134,7 +136,8 @@ TEST(ChooseEngine, FindsTheUsualNamesInOrderInTheWorkingFolder)
             EXPECT_EQ(choice.launch->workingFolder, f.engine);
             if (names[k] == "mugen.exe") {
                 EXPECT_EQ(choice.launch->program, f.bin + "/wine");
-                EXPECT_EQ(choice.launch->arguments, (Args{f.engine + "/mugen.exe", "Red Fox", "Red Fox"}));
+                EXPECT_EQ(choice.launch->arguments,
+                          (Args{f.engine + "/mugen.exe", "Red Fox/fox.def", "Red Fox/fox.def"}));
             } else {
                 EXPECT_EQ(choice.launch->program, f.engine + "/" + names[k]) << withLater;
                 EXPECT_EQ(choice.launch->arguments, twice);
@@ -176,10 +179,13 @@ TEST(ChooseEngine, ASetProgramArgumentsAndFolderWin)
         Args arguments;
         std::string folder; // when not found: how the message ends
     } cases[] = {
-        {{f.base + "/opt/my engine/run", "", ""}, f.base + "/opt/my engine/run", {"Red Fox", "Red Fox"}, f.engine},
+        {{f.base + "/opt/my engine/run", "", ""},
+         f.base + "/opt/my engine/run",
+         {"Red Fox/fox.def", "Red Fox/fox.def"},
+         f.engine},
         {{"my engine/run", "-p1 \"%d\"", opt}, f.base + "/opt/my engine/run", {"-p1", f.def}, opt},
         {{"ikemen", "%c", ""}, f.bin + "/ikemen", {"Red Fox"}, f.engine},
-        {{"game.EXE", "", opt}, f.bin + "/wine", {opt + "/game.EXE", "Red Fox", "Red Fox"}, opt},
+        {{"game.EXE", "", opt}, f.bin + "/wine", {opt + "/game.EXE", "Red Fox/fox.def", "Red Fox/fox.def"}, opt},
         {{"nothere", "", ""}, "", {}, " in " + f.engine + " nor on the PATH."},
         {{"sub/nothere", "", opt}, "", {}, " in " + opt + "."},
         {{opt + "/missing", "", ""}, "", {}, "."},

@@ -112,11 +112,14 @@ struct QuickRunTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(QuickRunTest, EachUsualEngineNameStartsWithTheFolderNameTwiceInTheEngineFolder)
+TEST_F(QuickRunTest, EachUsualEngineNameStartsWithTheDefOpenedTwiceInTheEngineFolder)
 {
     main.quickRun(); // no character yet: nothing happens
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    // The folder holds the folder's namesake too; the engine is given the one opened.
+    test::writeFile(charDir + kTrickyName + ".def", "[Files]\r\nsprite = fox.sff\r\n");
     openCharacter();
+    const std::string opened = std::string(kTrickyName) + "/fox.def";
     putRecorder(bin + "/wine"); // mugen.exe runs through it
     for (const std::string name : {"Ikemen_GO", "Ikemen_GO_Linux", "mugen", "mugen.exe"}) {
         for (const std::string other : {"Ikemen_GO", "Ikemen_GO_Linux", "mugen", "mugen.exe"})
@@ -124,9 +127,8 @@ TEST_F(QuickRunTest, EachUsualEngineNameStartsWithTheFolderNameTwiceInTheEngineF
         putRecorder(engine + "/" + name);
         main.toolbarAction(ToolbarCommand::Run)->trigger();
         const std::vector<std::string> expected = name == "mugen.exe"
-            ? std::vector<std::string>{fs::canonical(engine), bin + "/wine", engine + "/mugen.exe", kTrickyName,
-                                       kTrickyName}
-            : std::vector<std::string>{fs::canonical(engine), engine + "/" + name, kTrickyName, kTrickyName};
+            ? std::vector<std::string>{fs::canonical(engine), bin + "/wine", engine + "/mugen.exe", opened, opened}
+            : std::vector<std::string>{fs::canonical(engine), engine + "/" + name, opened, opened};
         EXPECT_EQ(recorded(), expected) << name;
         expectNothingElseRan();
     }
@@ -285,7 +287,7 @@ TEST(EngineSettingsDialog, ShowsStoresAndBrowsesTheEngine)
         EXPECT_EQ(box->title(), "Engine");
         EXPECT_EQ(box->programEdit->text(), "/opt/ikemen/Ikemen_GO");
         EXPECT_EQ(box->argumentsEdit->text(), "%c");
-        EXPECT_EQ(box->argumentsEdit->placeholderText(), "%c %c");
+        EXPECT_EQ(box->argumentsEdit->placeholderText(), "%f %f");
         EXPECT_EQ(box->workingFolderEdit->text(), "");
 
         t.dialogs.files.append(QStringList{"/games/mugen/mugen", ""});
