@@ -89,6 +89,41 @@ std::vector<DefinitionLine> readDefinitionLines(std::string_view bytes)
     return lines;
 }
 
+std::string engineName(CharacterEngine engine)
+{
+    switch (engine) {
+    case CharacterEngine::Ikemen: return "IKEMEN GO";
+    case CharacterEngine::Mugen11: return "MUGEN 1.1";
+    case CharacterEngine::Mugen10: return "MUGEN 1.0";
+    case CharacterEngine::WinMugen: return "WinMUGEN";
+    }
+    return "WinMUGEN";
+}
+
+namespace {
+
+bool isZss(const std::string& path)
+{
+    return path.size() > 4 && toLowerAscii(path.substr(path.size() - 4)) == ".zss";
+}
+
+// What [Info] says and what the state files are.
+CharacterEngine engineOf(bool ikemenVersion, const std::string& mugenVersion, const CharacterFiles& files)
+{
+    bool zss = isZss(files.commonStatesFile) || isZss(files.constantsFile) || isZss(files.commandFile);
+    for (const std::string& state : files.stateFiles)
+        zss = zss || isZss(state);
+    if (ikemenVersion || zss)
+        return CharacterEngine::Ikemen;
+    if (startsWith(mugenVersion, "1.1"))
+        return CharacterEngine::Mugen11;
+    if (startsWith(mugenVersion, "1.0") || mugenVersion == "1")
+        return CharacterEngine::Mugen10;
+    return CharacterEngine::WinMugen;
+}
+
+} // namespace
+
 Result<void> readDefinition(const std::string& rawPath, CharacterFiles& files)
 {
     const std::string path = trimmed(rawPath);
@@ -103,8 +138,15 @@ Result<void> readDefinition(const std::string& rawPath, CharacterFiles& files)
     const std::string& dir = files.characterDir;
     bool filesSection = false;
     bool spriteNamed = false;
+    bool ikemenVersion = false;
+    std::string mugenVersion;
     for (const DefinitionLine& line : readDefinitionLines(*bytes)) {
         filesSection = filesSection || (line.header && line.section == "files");
+        if (!line.header && line.section == "info") {
+            ikemenVersion = ikemenVersion || line.key() == "ikemenversion";
+            if (line.key() == "mugenversion")
+                mugenVersion = line.value();
+        }
         const std::string lower = toLowerAscii(line.text);
         const std::string value = line.value();
 
@@ -142,6 +184,7 @@ Result<void> readDefinition(const std::string& rawPath, CharacterFiles& files)
         return Result<void>::failure("This file is not a character definition: it has no [Files] section.");
     if (!spriteNamed)
         return Result<void>::failure("This file is not a character definition: it names no sprite file.");
+    files.engine = engineOf(ikemenVersion, mugenVersion, files);
     return {};
 }
 

@@ -12,6 +12,12 @@
 
 namespace vantrel {
 
+// The engine a character is written for.
+enum class CharacterEngine { WinMugen, Mugen10, Mugen11, Ikemen };
+
+// "IKEMEN GO", "MUGEN 1.1", "MUGEN 1.0" or "WinMUGEN".
+std::string engineName(CharacterEngine engine);
+
 // The paths of the open character. Each .def is read into a fresh record:
 // a key the .def lacks leaves its field empty.
 struct CharacterFiles {
@@ -25,6 +31,9 @@ struct CharacterFiles {
     std::string commonStatesFile;
     std::array<std::string, 7> stateFiles;    // "st" is slot 0, "st1".."st6"
     std::array<std::string, 13> paletteFiles; // slots 1 to 12 are the palettes
+    // An "ikemenversion" in [Info], or a .zss among the state files: IKEMEN GO;
+    // else "mugenversion" 1.1 or 1.0; else (none, or the date WinMUGEN wrote) WinMUGEN.
+    CharacterEngine engine = CharacterEngine::WinMugen;
 };
 
 // A line of a .def that says something. Lines end at CR LF, CR or LF; a

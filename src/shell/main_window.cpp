@@ -50,6 +50,9 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     statusPanel_ = new QLabel(QStringLiteral("Status: OK"), this);
     statusBar()->addWidget(filePanel_, 3);
     statusBar()->addWidget(statusPanel_, 1);
+    enginePanel_ = new QLabel(this); // the engine the open character is for
+    enginePanel_->setObjectName(QStringLiteral("enginePanel"));
+    statusBar()->addWidget(enginePanel_);
     progress_ = new StatusProgress(this);
     statusBar()->addPermanentWidget(progress_);
     setAcceptDrops(true);
@@ -329,6 +332,11 @@ void MainWindow::startUp()
 void MainWindow::setStatus(const QString& text)
 {
     statusPanel_->setText(text);
+}
+
+QString MainWindow::engineText() const
+{
+    return enginePanel_->text();
 }
 
 QString MainWindow::statusText() const

@@ -116,6 +116,8 @@ public:
     void offerRecovery();
 
     QString statusText() const;
+    // The engine the open character is written for ("IKEMEN GO", "MUGEN 1.1", ...); empty without one.
+    QString engineText() const;
     QString fileText() const;
     bool characterOpen() const { return characterOpen_; }
     bool loading() const { return loading_; }
@@ -198,6 +200,7 @@ private:
     QToolBar* toolbar_ = nullptr;
     QLabel* filePanel_ = nullptr;
     QLabel* statusPanel_ = nullptr;
+    QLabel* enginePanel_ = nullptr;
     QMap<ToolbarCommand, QAction*> toolbarActions_;
     QAction* recentSeparator_ = nullptr;
     QList<QAction*> recentFileActions_;

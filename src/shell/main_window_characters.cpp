@@ -123,6 +123,7 @@ bool MainWindow::switchCharacter(const std::string& defPath, const QString& left
     for (Document* document : leaving)
         app_.documents->closeDocument(document);
     app_.documents->setCharacter(loader.files());
+    enginePanel_->setText(qstr(engineName(loader.files().engine)));
     app_.documents->addDocument(loader.takeSprites());
     followCharacter();
     setStatus(QStringLiteral("Status: OK"));

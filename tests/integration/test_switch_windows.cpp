@@ -50,6 +50,10 @@ struct SwitchTest : ::testing::Test {
         }
         // The twin: the same character under another name, its files marked.
         fs::rename(twin + "kit.def", twin + "twin.def");
+        // The twin is for IKEMEN GO.
+        std::string twinDef = test::readFile(twin + "twin.def");
+        twinDef.replace(twinDef.find("[Info]"), 6, "[Info]\r\nikemenversion = 0.99");
+        test::writeFile(twin + "twin.def", twinDef);
         for (const char* name : {"kit.cns", "kit.st", "kit.air", "kit.cmd"})
             test::writeFile(twin + name, test::readFile(twin + name) + "\r\n; twin\r\n");
         test::installRealTools(t.dir().toStdString());
@@ -82,6 +86,8 @@ TEST_F(SwitchTest, EveryEditorAsksFirstThenShowsTheNewCharactersFile)
     type(states, "; mine");
     ASSERT_TRUE(states->modified());
 
+    EXPECT_EQ(main->engineText(), "MUGEN 1.0"); // as the kit's .def says
+
     // Cancel: the state window keeps its text, and the character stays.
     const QString twinDef = QString::fromStdString(twin + "twin.def");
     t.dialogs.clear();
@@ -99,6 +105,7 @@ TEST_F(SwitchTest, EveryEditorAsksFirstThenShowsTheNewCharactersFile)
     main->openCharacter(twinDef);
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{kUnsaved});
     EXPECT_EQ(main->fileText(), twinDef);
+    EXPECT_EQ(main->engineText(), "IKEMEN GO");
     for (WindowKind kind : editors) {
         const QString name = windowKey(kind);
         auto* window = qobject_cast<TextEditorWindow*>(main->loadedWindow(kind));

@@ -184,6 +184,36 @@ TEST(DefinitionReader, RealCharacters)
     EXPECT_EQ(modern.spriteFile, i + "kfm.sff");
     EXPECT_EQ(modern.animationFile, i + "kfm.air");
     EXPECT_EQ(modern.commandFile, i + "kfm.cmd");
+
+    // Neither says it is for IKEMEN GO: one is for WinMUGEN (a date), the other for MUGEN 1.0.
+    EXPECT_EQ(classic.engine, CharacterEngine::WinMugen);
+    EXPECT_EQ(modern.engine, CharacterEngine::Mugen10);
+}
+
+TEST(DefinitionReader, TheEngineACharacterIsFor)
+{
+    const std::string files = "[Files]\r\nsprite = hero.sff\r\n";
+    const struct {
+        std::string text;
+        CharacterEngine engine;
+    } cases[] = {
+        {"[Info]\r\nmugenversion = 1.1\r\nikemenversion = 0.99\r\n" + files, CharacterEngine::Ikemen},
+        {"[Info]\r\nIkemenVersion = not a number\r\n" + files, CharacterEngine::Ikemen},
+        {"[Info]\r\nmugenversion = 1.0\r\n" + files + "st = hero.ZSS\r\n", CharacterEngine::Ikemen},
+        {"[Info]\r\nmugenversion = 1.0\r\n" + files + "stcommon = common.zss\r\n", CharacterEngine::Ikemen},
+        {"[Info]\r\nmugenversion = 1.1b\r\n" + files, CharacterEngine::Mugen11},
+        {"[Info]\r\nmugenversion = 1.0\r\n" + files, CharacterEngine::Mugen10},
+        {"[Info]\r\nmugenversion = 04,14,2002\r\n" + files, CharacterEngine::WinMugen},
+        {files, CharacterEngine::WinMugen},
+        // Only [Info] says which engine.
+        {files + "ikemenversion = 1.0\r\nmugenversion = 1.1\r\n", CharacterEngine::WinMugen},
+    };
+    for (const auto& c : cases) {
+        DefReading def;
+        CharacterFiles read;
+        ASSERT_TRUE(def.read(c.text, read)) << c.text;
+        EXPECT_EQ(engineName(read.engine), engineName(c.engine)) << c.text;
+    }
 }
 
 TEST(DefinitionReader, LineEndsOfEveryKind)
