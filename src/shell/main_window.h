@@ -204,6 +204,9 @@ private:
     QMap<ToolbarCommand, QAction*> toolbarActions_;
     QAction* recentSeparator_ = nullptr;
     QList<QAction*> recentFileActions_;
+    QAction* open_ = nullptr;
+    QAction* exit_ = nullptr;
+    QAction* helpContents_ = nullptr;
     QAction* saveAll_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;

@@ -112,10 +112,10 @@ const ToolbarButton kToolbar[] = {
 void MainWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* open = file->addAction(QStringLiteral("&Open DEF file..."));
-    open->setObjectName(QStringLiteral("openAction"));
-    open->setShortcut(QKeySequence::Open);
-    connect(open, &QAction::triggered, this, &MainWindow::openCharacterFile);
+    open_ = file->addAction(QStringLiteral("&Open DEF file..."));
+    open_->setObjectName(QStringLiteral("openAction"));
+    open_->setShortcut(QKeySequence::Open);
+    connect(open_, &QAction::triggered, this, &MainWindow::openCharacterFile);
 
     saveAll_ = file->addAction(QStringLiteral("Save A&ll"));
     saveAll_->setObjectName(QStringLiteral("saveAllAction"));
@@ -134,10 +134,10 @@ void MainWindow::buildMenus()
         recentFileActions_ << entry;
     }
     file->addSeparator();
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("exitAction"));
-    exit->setShortcuts(standardKeys(QKeySequence::Quit));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    exit_ = file->addAction(QStringLiteral("E&xit"));
+    exit_->setObjectName(QStringLiteral("exitAction"));
+    exit_->setShortcuts(standardKeys(QKeySequence::Quit));
+    connect(exit_, &QAction::triggered, this, &QWidget::close);
 
     // Undo and Redo of the document the active window shows.
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -160,10 +160,10 @@ void MainWindow::buildMenus()
     });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* contents = help->addAction(QStringLiteral("&Contents"));
-    contents->setObjectName(QStringLiteral("helpContentsAction"));
-    contents->setShortcuts(QKeySequence::HelpContents);
-    connect(contents, &QAction::triggered, this, &MainWindow::showHelpContents);
+    helpContents_ = help->addAction(QStringLiteral("&Contents"));
+    helpContents_->setObjectName(QStringLiteral("helpContentsAction"));
+    helpContents_->setShortcuts(QKeySequence::HelpContents);
+    connect(helpContents_, &QAction::triggered, this, &MainWindow::showHelpContents);
     help->addAction(QStringLiteral("&About"))->setObjectName(QStringLiteral("aboutAction"));
 }
 
@@ -191,18 +191,17 @@ void MainWindow::buildToolbar()
         toolbarActions_.insert(b.command, action);
     }
     // The buttons name the keys of the menu entries that do the same.
-    const std::pair<ToolbarCommand, const char*> sameAs[] = {{ToolbarCommand::Open, "openAction"},
-                                                             {ToolbarCommand::Help, "helpContentsAction"}};
+    const std::pair<ToolbarCommand, QAction*> sameAs[] = {{ToolbarCommand::Open, open_},
+                                                          {ToolbarCommand::Help, helpContents_}};
     for (const auto& [command, entry] : sameAs) {
         if (QAction* button = toolbarAction(command))
-            button->setToolTip(toolTipWithKeys(button->toolTip(), findChild<QAction*>(entry)->shortcut()));
+            button->setToolTip(toolTipWithKeys(button->toolTip(), entry->shortcut()));
     }
     QAction* run = toolbarAction(ToolbarCommand::Run);
     run->setShortcut(QKeySequence(Qt::Key_F5));
     run->setToolTip(toolTipWithKeys(run->toolTip(), run->shortcut()));
 
-    for (QAction* action : {findChild<QAction*>("openAction"), findChild<QAction*>("exitAction"),
-                            findChild<QAction*>("helpContentsAction"), run, saveAll_, undo_, redo_})
+    for (QAction* action : {open_, exit_, helpContents_, run, saveAll_, undo_, redo_})
         frameKeys_.append({action, action->shortcuts()});
 }
 

@@ -136,7 +136,7 @@ QuickRunResult quickRunCharacter(App& app, QWidget* owner)
                                 QStringLiteral("Vantrel"), Buttons::YesNo, Icon::Question);
         return answer == Answer::Yes ? QuickRunResult::OpenSettings : QuickRunResult::NotStarted;
     }
-    auto* runner = owner->findChild<EngineRunner*>(QStringLiteral("engineRunner"), Qt::FindDirectChildrenOnly);
+    auto* runner = owner->findChild<EngineRunner*>(QString(), Qt::FindDirectChildrenOnly);
     if (!runner)
         runner = new EngineRunner(app.dialogs, owner);
     return runner->start(*choice.launch, EngineRunner::defaultLogPath()) ? QuickRunResult::Started

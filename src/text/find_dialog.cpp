@@ -3,6 +3,7 @@
 
 #include "text/editor_text_box.h"
 #include "text/find.h"
+#include "text/text_editor_window.h"
 #include "ui/workbench.h"
 
 #include <QCheckBox>
@@ -19,8 +20,8 @@ namespace vantrel {
 
 TextBox* activeTextBox(App& app)
 {
-    QWidget* active = app.workbench ? app.workbench->activeWindow() : nullptr;
-    return active ? active->findChild<EditorTextBox*>(QStringLiteral("editor")) : nullptr;
+    auto* active = qobject_cast<TextEditorWindow*>(app.workbench ? app.workbench->activeWindow() : nullptr);
+    return active ? active->editor() : nullptr;
 }
 
 FindDialog::FindDialog(App& app, TextBox* target, QWidget* parent) : QDialog(parent), app_(app), target_(target)

@@ -38,6 +38,8 @@ NotepadWindow::NotepadWindow(App& app, QWidget* parent)
     openAction->setObjectName(QStringLiteral("openAction"));
     fileMenu_->insertAction(firstFileAction_, newAction);
     fileMenu_->insertAction(firstFileAction_, openAction);
+    registerMenuAction(MenuCommand::New, newAction);
+    registerMenuAction(MenuCommand::Open, openAction);
     bindKeys(this, newAction, QKeySequence::New);
     bindKeys(this, openAction, QKeySequence::Open);
     toolbarAction(TextTool::New)->setToolTip(toolTipWithKeys(QStringLiteral("New"), newAction->shortcut()));

@@ -29,6 +29,24 @@ namespace vantrel {
 
 namespace {
 
+// The menu entry a toolbar button does the same as, whose keys its tip names.
+std::optional<MenuCommand> menuCommandOf(TextTool tool)
+{
+    switch (tool) {
+    case TextTool::New: return MenuCommand::New;
+    case TextTool::Open: return MenuCommand::Open;
+    case TextTool::Save: return MenuCommand::Save;
+    case TextTool::Revert: return MenuCommand::Revert;
+    case TextTool::Cut: return MenuCommand::Cut;
+    case TextTool::Copy: return MenuCommand::Copy;
+    case TextTool::Paste: return MenuCommand::Paste;
+    case TextTool::Find: return MenuCommand::Find;
+    case TextTool::Undo: return MenuCommand::Undo;
+    case TextTool::Help: return MenuCommand::HelpContents;
+    default: return std::nullopt;
+    }
+}
+
 QColor settingColour(const std::string& text)
 {
     const std::uint32_t v = ProgramSettings::colourValue(text);
@@ -93,11 +111,12 @@ TextEditorWindow::~TextEditorWindow()
         document_->disconnect(this);
 }
 
-QAction* TextEditorWindow::addMenuAction(QMenu* menu, const QString& name, const QString& text,
+QAction* TextEditorWindow::addMenuAction(QMenu* menu, MenuCommand command, const QString& name, const QString& text,
                                          const QKeySequence& shortcut)
 {
     QAction* action = menu->addAction(text);
     action->setObjectName(name);
+    menuActions_.insert(command, action);
     if (!shortcut.isEmpty()) {
         action->setShortcut(shortcut);
         // Every editor window has these shortcuts; only the active one's count.
@@ -111,69 +130,74 @@ void TextEditorWindow::buildMenus()
 {
     menuBar_ = new QMenuBar(this);
     fileMenu_ = menuBar_->addMenu(QStringLiteral("&File"));
-    QAction* saveAction = addMenuAction(fileMenu_, "saveAction", "&Save", QKeySequence("Ctrl+S"));
+    QAction* saveAction = addMenuAction(fileMenu_, MenuCommand::Save, "saveAction", "&Save", QKeySequence("Ctrl+S"));
     connect(saveAction, &QAction::triggered, this, &TextEditorWindow::save);
     firstFileAction_ = saveAction;
-    connect(addMenuAction(fileMenu_, "saveAsAction", "Save &As..."), &QAction::triggered, this,
+    connect(addMenuAction(fileMenu_, MenuCommand::SaveAs, "saveAsAction", "Save &As..."), &QAction::triggered, this,
             &TextEditorWindow::saveAs);
-    connect(addMenuAction(fileMenu_, "revertAction", "&Revert", QKeySequence("Ctrl+R")), &QAction::triggered, this,
-            &TextEditorWindow::revert);
+    connect(addMenuAction(fileMenu_, MenuCommand::Revert, "revertAction", "&Revert", QKeySequence("Ctrl+R")),
+            &QAction::triggered, this, &TextEditorWindow::revert);
     fileMenu_->addSeparator();
-    addMenuAction(fileMenu_, "printAction", "&Print...", QKeySequence("Ctrl+P"));
+    addMenuAction(fileMenu_, MenuCommand::Print, "printAction", "&Print...", QKeySequence("Ctrl+P"));
     fileMenu_->addSeparator();
-    addMenuAction(fileMenu_, "closeAction", "&Close");
+    addMenuAction(fileMenu_, MenuCommand::Close, "closeAction", "&Close");
 
     QMenu* edit = menuBar_->addMenu(QStringLiteral("&Edit"));
-    connect(addMenuAction(edit, "undoAction", "&Undo"), &QAction::triggered, this, &TextEditorWindow::undo);
-    connect(addMenuAction(edit, "redoAction", "&Redo"), &QAction::triggered, this, &TextEditorWindow::redo);
+    connect(addMenuAction(edit, MenuCommand::Undo, "undoAction", "&Undo"), &QAction::triggered, this,
+            &TextEditorWindow::undo);
+    connect(addMenuAction(edit, MenuCommand::Redo, "redoAction", "&Redo"), &QAction::triggered, this,
+            &TextEditorWindow::redo);
     edit->addSeparator();
-    connect(addMenuAction(edit, "cutAction", "Cu&t"), &QAction::triggered, this, &TextEditorWindow::cut);
-    connect(addMenuAction(edit, "copyAction", "&Copy"), &QAction::triggered, this, &TextEditorWindow::copy);
-    connect(addMenuAction(edit, "pasteAction", "&Paste"), &QAction::triggered, this, &TextEditorWindow::paste);
-    connect(addMenuAction(edit, "deleteAction", "De&lete"), &QAction::triggered, this,
+    connect(addMenuAction(edit, MenuCommand::Cut, "cutAction", "Cu&t"), &QAction::triggered, this,
+            &TextEditorWindow::cut);
+    connect(addMenuAction(edit, MenuCommand::Copy, "copyAction", "&Copy"), &QAction::triggered, this,
+            &TextEditorWindow::copy);
+    connect(addMenuAction(edit, MenuCommand::Paste, "pasteAction", "&Paste"), &QAction::triggered, this,
+            &TextEditorWindow::paste);
+    connect(addMenuAction(edit, MenuCommand::Delete, "deleteAction", "De&lete"), &QAction::triggered, this,
             &TextEditorWindow::deleteSelection);
     edit->addSeparator();
-    connect(addMenuAction(edit, "findAction", "&Find", QKeySequence("Ctrl+F")), &QAction::triggered, this,
-            &TextEditorWindow::showFindDialog);
-    connect(addMenuAction(edit, "findNextAction", "Find &Next"), &QAction::triggered, this,
+    connect(addMenuAction(edit, MenuCommand::Find, "findAction", "&Find", QKeySequence("Ctrl+F")), &QAction::triggered,
+            this, &TextEditorWindow::showFindDialog);
+    connect(addMenuAction(edit, MenuCommand::FindNext, "findNextAction", "Find &Next"), &QAction::triggered, this,
             &TextEditorWindow::findNextMatch);
-    connect(addMenuAction(edit, "replaceAction", "R&eplace..."), &QAction::triggered, this,
+    connect(addMenuAction(edit, MenuCommand::Replace, "replaceAction", "R&eplace..."), &QAction::triggered, this,
             &TextEditorWindow::showReplaceDialog);
-    connect(addMenuAction(edit, "selectAllAction", "Select &All", QKeySequence("Ctrl+A")), &QAction::triggered, this,
-            [this] {
+    connect(addMenuAction(edit, MenuCommand::SelectAll, "selectAllAction", "Select &All", QKeySequence("Ctrl+A")),
+            &QAction::triggered, this, [this] {
                 editor_->finishLoading();
                 editor_->selectAll();
             });
-    connect(addMenuAction(edit, "timeDateAction", "Time/Date", QKeySequence("Ctrl+D")), &QAction::triggered, this,
-            &TextEditorWindow::insertTimeDate);
+    connect(addMenuAction(edit, MenuCommand::TimeDate, "timeDateAction", "Time/Date", QKeySequence("Ctrl+D")),
+            &QAction::triggered, this, &TextEditorWindow::insertTimeDate);
 
     QMenu* window = menuBar_->addMenu(QStringLiteral("&Window"));
-    connect(addMenuAction(window, "cascadeAction", "&Cascade"), &QAction::triggered, this,
+    connect(addMenuAction(window, MenuCommand::Cascade, "cascadeAction", "&Cascade"), &QAction::triggered, this,
             &TextEditorWindow::cascadeWindows);
-    connect(addMenuAction(window, "tileHorizontallyAction", "Tile &Horizontally"), &QAction::triggered, this,
-            &TextEditorWindow::tileHorizontally);
-    connect(addMenuAction(window, "tileVerticallyAction", "Tile &Vertically"), &QAction::triggered, this,
-            &TextEditorWindow::tileVertically);
-    addMenuAction(window, "arrangeIconsAction", "&Arrange Icons");
+    connect(addMenuAction(window, MenuCommand::TileHorizontally, "tileHorizontallyAction", "Tile &Horizontally"),
+            &QAction::triggered, this, &TextEditorWindow::tileHorizontally);
+    connect(addMenuAction(window, MenuCommand::TileVertically, "tileVerticallyAction", "Tile &Vertically"),
+            &QAction::triggered, this, &TextEditorWindow::tileVertically);
+    addMenuAction(window, MenuCommand::ArrangeIcons, "arrangeIconsAction", "&Arrange Icons");
     window->addSeparator();
-    connect(addMenuAction(window, "closeAllAction", "C&lose All"), &QAction::triggered, this,
+    connect(addMenuAction(window, MenuCommand::CloseAll, "closeAllAction", "C&lose All"), &QAction::triggered, this,
             &TextEditorWindow::closeAll);
 
     QMenu* help = menuBar_->addMenu(QStringLiteral("&Help"));
-    connect(addMenuAction(help, "helpContentsAction", "&Contents", QKeySequence("F1")), &QAction::triggered, this,
-            &TextEditorWindow::showContextHelp);
-    connect(menuAction(QStringLiteral("closeAction")), &QAction::triggered, this, &TextEditorWindow::closeWindow);
+    connect(addMenuAction(help, MenuCommand::HelpContents, "helpContentsAction", "&Contents", QKeySequence("F1")),
+            &QAction::triggered, this, &TextEditorWindow::showContextHelp);
+    connect(menuAction(MenuCommand::Close), &QAction::triggered, this, &TextEditorWindow::closeWindow);
 
     // The desktop's standard keys.
-    const std::pair<const char*, QKeySequence::StandardKey> desktopKeys[] = {
-        {"saveAction", QKeySequence::Save},           {"saveAsAction", QKeySequence::SaveAs},
-        {"closeAction", QKeySequence::Close},         {"undoAction", QKeySequence::Undo},
-        {"redoAction", QKeySequence::Redo},           {"findAction", QKeySequence::Find},
-        {"findNextAction", QKeySequence::FindNext},   {"replaceAction", QKeySequence::Replace},
-        {"selectAllAction", QKeySequence::SelectAll}, {"helpContentsAction", QKeySequence::HelpContents},
+    const std::pair<MenuCommand, QKeySequence::StandardKey> desktopKeys[] = {
+        {MenuCommand::Save, QKeySequence::Save},           {MenuCommand::SaveAs, QKeySequence::SaveAs},
+        {MenuCommand::Close, QKeySequence::Close},         {MenuCommand::Undo, QKeySequence::Undo},
+        {MenuCommand::Redo, QKeySequence::Redo},           {MenuCommand::Find, QKeySequence::Find},
+        {MenuCommand::FindNext, QKeySequence::FindNext},   {MenuCommand::Replace, QKeySequence::Replace},
+        {MenuCommand::SelectAll, QKeySequence::SelectAll}, {MenuCommand::HelpContents, QKeySequence::HelpContents},
     };
-    for (const auto& [name, key] : desktopKeys)
-        bindKeys(this, menuAction(QString::fromLatin1(name)), key);
+    for (const auto& [command, key] : desktopKeys)
+        bindKeys(this, menuAction(command), key);
 }
 
 void TextEditorWindow::buildToolbar()
@@ -189,10 +213,8 @@ void TextEditorWindow::buildToolbar()
         action->setObjectName(toolButtonName(button.caption));
         toolActions_.insert(button.tool, action);
         // The tip names the keys of the menu entry that does the same.
-        const QString entry = button.tool == TextTool::Help
-            ? QStringLiteral("helpContentsAction")
-            : button.caption.left(1).toLower() + button.caption.mid(1) + QStringLiteral("Action");
-        const QAction* sameAs = menuAction(entry);
+        const std::optional<MenuCommand> entry = menuCommandOf(button.tool);
+        const QAction* sameAs = entry ? menuAction(*entry) : nullptr;
         action->setToolTip(toolTipWithKeys(button.toolTip.isEmpty() ? button.caption : button.toolTip,
                                            sameAs ? sameAs->shortcut() : QKeySequence()));
     }
@@ -210,11 +232,6 @@ void TextEditorWindow::buildToolbar()
     onTrigger(TextTool::Find, &TextEditorWindow::showFindDialog);
     onTrigger(TextTool::Undo, &TextEditorWindow::undo);
     onTrigger(TextTool::Help, &TextEditorWindow::showContextHelp);
-}
-
-QAction* TextEditorWindow::menuAction(const QString& name) const
-{
-    return findChild<QAction*>(name);
 }
 
 bool TextEditorWindow::modified() const

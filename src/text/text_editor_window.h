@@ -63,6 +63,34 @@ constexpr TextTool stateFileTool(int n)
     return static_cast<TextTool>(static_cast<int>(TextTool::StateFile1) + n - 1);
 }
 
+// The entries of the text windows' menus (the notepad adds New and Open).
+enum class MenuCommand : std::uint8_t {
+    New,
+    Open,
+    Save,
+    SaveAs,
+    Revert,
+    Print,
+    Close,
+    Undo,
+    Redo,
+    Cut,
+    Copy,
+    Paste,
+    Delete,
+    Find,
+    FindNext,
+    Replace,
+    SelectAll,
+    TimeDate,
+    Cascade,
+    TileHorizontally,
+    TileVertically,
+    ArrangeIcons,
+    CloseAll,
+    HelpContents,
+};
+
 struct ToolButton {
     TextTool tool;
     QString caption; // chooses the picture; a button without one shows the caption
@@ -94,8 +122,8 @@ public:
     ChangedOnDiskBar* changedOnDiskBar() const { return changedBar_; }
     // The toolbar button that does this, null if the window has none.
     QAction* toolbarAction(TextTool tool) const { return toolActions_.value(tool); }
-    // A menu entry by its object name ("saveAction", "closeAllAction", ...), null if none.
-    QAction* menuAction(const QString& name) const;
+    // A menu entry, null if the window has none.
+    QAction* menuAction(MenuCommand command) const { return menuActions_.value(command); }
 
     bool modified() const;
     // The file the document reads and writes.
@@ -178,7 +206,11 @@ protected:
     // The dialog options of Save As.
     virtual FileDialogOptions saveAsOptions() const;
 
-    QAction* addMenuAction(QMenu* menu, const QString& name, const QString& text, const QKeySequence& shortcut = {});
+    // A menu entry for `command` (its object name is `name`), with its keys.
+    QAction* addMenuAction(QMenu* menu, MenuCommand command, const QString& name, const QString& text,
+                           const QKeySequence& shortcut = {});
+    // An entry a window made itself, from now on found by menuAction.
+    void registerMenuAction(MenuCommand command, QAction* action) { menuActions_.insert(command, action); }
     void showEncoding();
 
     App& app_;
@@ -198,6 +230,7 @@ private:
     ChangedOnDiskBar* changedBar_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QMap<TextTool, QAction*> toolActions_;
+    QMap<MenuCommand, QAction*> menuActions_;
     QMenuBar* menuBar_ = nullptr;
     QComboBox* encodingBox_ = nullptr;
 };

@@ -92,18 +92,18 @@ TEST_F(EditorTest, LoadEditSaveAndRevert)
     EXPECT_EQ(test::readFile(test::files(app).defFile), "ab\r\n");
     EXPECT_FALSE(window.modified());
     EXPECT_EQ(t.dialogs.busyDepth, 0);
-    window.menuAction("saveAction")->trigger(); // the text now ends with a line break: nothing added
+    window.menuAction(MenuCommand::Save)->trigger(); // the text now ends with a line break: nothing added
     EXPECT_EQ(test::readFile(test::files(app).defFile), "ab\r\n");
 
     // Revert asks first; No keeps the text, Yes reads the file again as one
     // step, which Undo takes back.
     typeAtEnd(window.editor(), "zzz");
     t.dialogs.answers.enqueue(Answer::No);
-    window.menuAction("revertAction")->trigger();
+    window.menuAction(MenuCommand::Revert)->trigger();
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Discard your changes to hero.def?"});
     EXPECT_EQ(shown(window.editor()), "abzzz");
     t.dialogs.answers.enqueue(Answer::Yes);
-    window.menuAction("revertAction")->trigger();
+    window.menuAction(MenuCommand::Revert)->trigger();
     EXPECT_EQ(shown(window.editor()), "ab\r\n");
     EXPECT_FALSE(window.modified());
     window.undo();
@@ -393,7 +393,7 @@ TEST_F(EditorTest, CloseAllClosesEveryWindowAndTheirDocumentsKeepTheChanges)
         ASSERT_TRUE(main.openWindow(kind));
     typeAtEnd(cmd->editor(), "; edited");
     Document* commands = cmd->document();
-    cmd->menuAction("closeAllAction")->trigger();
+    cmd->menuAction(MenuCommand::CloseAll)->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (WindowKind kind : {WindowKind::Commands, WindowKind::Definition, WindowKind::Constants, WindowKind::Notepad})
         EXPECT_EQ(main.loadedWindow(kind), nullptr) << windowKey(kind).toStdString();
@@ -417,7 +417,7 @@ TEST_F(EditorTest, NotepadNewOpenSaveAsAndSave)
 
     typeAtEnd(pad.editor(), "second");
     t.dialogs.files.enqueue(QString::fromStdString(copy));
-    pad.menuAction("saveAsAction")->trigger();
+    pad.menuAction(MenuCommand::SaveAs)->trigger();
     EXPECT_EQ(test::readFile(copy), "first\nsecond\r\n");
     EXPECT_FALSE(pad.modified());
     EXPECT_EQ(pad.filePath(), QString::fromStdString(copy));
@@ -433,7 +433,7 @@ TEST_F(EditorTest, NotepadNewOpenSaveAsAndSave)
     typeAtEnd(pad.editor(), "?");
     t.dialogs.clear();
     t.dialogs.answers.enqueue(Answer::No);
-    pad.menuAction("openAction")->trigger();
+    pad.menuAction(MenuCommand::Open)->trigger();
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Changes have been made!  Save first?"});
     EXPECT_TRUE(shown(pad.editor()).endsWith("?"));
     EXPECT_EQ(pad.filePath(), QString::fromStdString(copy));
@@ -452,7 +452,7 @@ TEST_F(EditorTest, NotepadNewOpenSaveAsAndSave)
     EXPECT_EQ(shown(pad.editor()), "draft");
     EXPECT_TRUE(pad.modified());
     t.dialogs.answers.enqueue(Answer::No);
-    pad.menuAction("newAction")->trigger();
+    pad.menuAction(MenuCommand::New)->trigger();
     EXPECT_EQ(shown(pad.editor()), "");
     EXPECT_TRUE(pad.filePath().isEmpty());
     test::files(app).characterDir.clear();
@@ -487,7 +487,7 @@ TEST_F(EditorTest, OffsetsCountALineBreakAsTwoCharactersAndTheEditCommandsUseThe
     window.toolbarAction(TextTool::Cut)->trigger(); // cutting nothing empties the clipboard
     EXPECT_EQ(QApplication::clipboard()->text(), "");
     box->setSelection(1, 4);
-    window.menuAction("cutAction")->trigger();
+    window.menuAction(MenuCommand::Cut)->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "b\nc");
     EXPECT_EQ(shown(box), "ad\r\nef");
     QApplication::clipboard()->setText("x\r\ny");
@@ -496,9 +496,9 @@ TEST_F(EditorTest, OffsetsCountALineBreakAsTwoCharactersAndTheEditCommandsUseThe
     window.toolbarAction(TextTool::Undo)->trigger();
     EXPECT_EQ(shown(box), "ad\r\nef");
     box->setSelection(0, 2);
-    window.menuAction("deleteAction")->trigger();
+    window.menuAction(MenuCommand::Delete)->trigger();
     EXPECT_EQ(shown(box), "\r\nef");
-    window.menuAction("timeDateAction")->trigger();
+    window.menuAction(MenuCommand::TimeDate)->trigger();
     EXPECT_GT(shown(box).size(), 12);
     EXPECT_TRUE(window.modified());
 }
@@ -797,25 +797,25 @@ TEST_F(EditorTest, FindNextRedoSelectAllReplaceAndCloseDoWhatTheySay)
     QPointer<CommandsWindow> alive(window);
     window->show();
     EditorTextBox* box = window->editor();
-    const auto run = [window](const char* action) { window->menuAction(action)->trigger(); };
+    const auto run = [window](MenuCommand command) { window->menuAction(command)->trigger(); };
 
     // Find Next looks for the last find text again, from the caret.
     app.search = SearchSettings{u"abc", true, kFindDown, 0};
     box->setSelection(1, 0);
-    run("findNextAction");
+    run(MenuCommand::FindNext);
     EXPECT_EQ(box->selStart(), 4);
     EXPECT_EQ(box->selLength(), 3);
-    run("findNextAction");
+    run(MenuCommand::FindNext);
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Cannot find \"abc\""});
 
     typeAtEnd(box, "d");
     EXPECT_EQ(shown(box), "abc abcd");
-    run("undoAction");
+    run(MenuCommand::Undo);
     EXPECT_EQ(shown(box), "abc abc");
-    run("redoAction");
+    run(MenuCommand::Redo);
     EXPECT_EQ(shown(box), "abc abcd");
 
-    run("selectAllAction");
+    run(MenuCommand::SelectAll);
     EXPECT_EQ(box->selStart(), 0);
     EXPECT_EQ(box->selLength(), 8);
 
@@ -828,11 +828,11 @@ TEST_F(EditorTest, FindNextRedoSelectAllReplaceAndCloseDoWhatTheySay)
         replaceShown = !find->replaceEdit->isHidden();
         find->cancelButton->click();
     });
-    run("replaceAction");
+    run(MenuCommand::Replace);
     EXPECT_TRUE(replaceShown);
     EXPECT_EQ(shown(box), "abc abcd");
 
-    run("closeAction"); // the edit stays with the document
+    run(MenuCommand::Close); // the edit stays with the document
     QApplication::processEvents();
     EXPECT_TRUE(alive.isNull());
 }
@@ -869,7 +869,7 @@ TEST_F(EditorTest, HelpOpensTheOneHelpWindowOnItsContentsAndAWindowsKeysReachIts
     auto* cmd = qobject_cast<TextEditorWindow*>(main.openWindow(WindowKind::Commands));
     ASSERT_NE(cmd, nullptr);
     help->showTopic(app.dataFile(kHelpFileName), 5);
-    cmd->menuAction("helpContentsAction")->trigger();
+    cmd->menuAction(MenuCommand::HelpContents)->trigger();
     EXPECT_EQ(main.findChildren<HelpViewer*>(), QList<HelpViewer*>{help});
     EXPECT_EQ(help->contextNumber(), kHelpContentsTopic);
 

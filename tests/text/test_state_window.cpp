@@ -250,7 +250,7 @@ TEST_F(StateWindowTest, F1OnAControllerOrTriggerOpensItsTopic)
         QTextCursor caret(w.editor()->document()->findBlockByNumber(line));
         caret.setPosition(caret.position() + column);
         w.editor()->setTextCursor(caret);
-        w.menuAction("helpContentsAction")->trigger();
+        w.menuAction(MenuCommand::HelpContents)->trigger();
         auto* help = w.findChild<HelpViewer*>();
         return help ? help->contextNumber() : -1;
     };
