@@ -1,5 +1,6 @@
 #include "anim/action_panel.h"
 
+#include "anim/panel_button.h"
 #include "common/text.h"
 #include "formats/air_edit.h"
 #include "ui/dialogs.h"
@@ -26,14 +27,6 @@ std::optional<int> readWhole(std::string_view text)
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
-}
-
-QPushButton* button(const QString& text, const char* name, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
 }
 
 } // namespace
@@ -67,11 +60,11 @@ std::optional<std::vector<AirSprite>> readSpriteList(std::string_view text)
 
 ActionPanel::ActionPanel(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs)
 {
-    newButton = button(QStringLiteral("New"), "newActionButton", this);
-    duplicateButton = button(QStringLiteral("Duplicate"), "duplicateActionButton", this);
-    renumberButton = button(QStringLiteral("Renumber"), "renumberActionButton", this);
-    deleteButton = button(QStringLiteral("Delete"), "deleteActionButton", this);
-    fromSpritesButton = button(QStringLiteral("From Sprites"), "actionFromSpritesButton", this);
+    newButton = panelButton(QStringLiteral("New"), "newActionButton", this);
+    duplicateButton = panelButton(QStringLiteral("Duplicate"), "duplicateActionButton", this);
+    renumberButton = panelButton(QStringLiteral("Renumber"), "renumberActionButton", this);
+    deleteButton = panelButton(QStringLiteral("Delete"), "deleteActionButton", this);
+    fromSpritesButton = panelButton(QStringLiteral("From Sprites"), "actionFromSpritesButton", this);
     fromSpritesButton->setToolTip(QStringLiteral("New action from sprites"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -1,5 +1,6 @@
 #include "anim/frame_panel.h"
 
+#include "anim/panel_button.h"
 #include "formats/air_edit.h"
 #include "formats/air_frame_fields.h"
 
@@ -46,14 +47,6 @@ QString warningText(const AirFrameReading& reading)
     return fields.join(QStringLiteral("; "));
 }
 
-QPushButton* button(const QString& text, const char* name, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 FramePanel::FramePanel(QWidget* parent) : QWidget(parent)
@@ -69,14 +62,14 @@ FramePanel::FramePanel(QWidget* parent) : QWidget(parent)
     table->setSelectionMode(QAbstractItemView::ContiguousSelection);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
 
-    insertButton = button(QStringLiteral("Insert"), "insertFrameButton", this);
-    duplicateButton = button(QStringLiteral("Duplicate"), "duplicateFrameButton", this);
-    deleteButton = button(QStringLiteral("Delete"), "deleteFrameButton", this);
-    upButton = button(QStringLiteral("Up"), "frameUpButton", this);
-    downButton = button(QStringLiteral("Down"), "frameDownButton", this);
-    copyButton = button(QStringLiteral("Copy"), "copyFramesButton", this);
-    pasteButton = button(QStringLiteral("Paste"), "pasteFramesButton", this);
-    loopStartButton = button(QStringLiteral("Loop Start"), "loopStartButton", this);
+    insertButton = panelButton(QStringLiteral("Insert"), "insertFrameButton", this);
+    duplicateButton = panelButton(QStringLiteral("Duplicate"), "duplicateFrameButton", this);
+    deleteButton = panelButton(QStringLiteral("Delete"), "deleteFrameButton", this);
+    upButton = panelButton(QStringLiteral("Up"), "frameUpButton", this);
+    downButton = panelButton(QStringLiteral("Down"), "frameDownButton", this);
+    copyButton = panelButton(QStringLiteral("Copy"), "copyFramesButton", this);
+    pasteButton = panelButton(QStringLiteral("Paste"), "pasteFramesButton", this);
+    loopStartButton = panelButton(QStringLiteral("Loop Start"), "loopStartButton", this);
     interpolationLabel = new QLabel(this);
     interpolationLabel->setObjectName(QStringLiteral("interpolationLabel"));
 

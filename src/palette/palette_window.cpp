@@ -199,9 +199,7 @@ void PaletteWindow::setDocument(PaletteDocument* document)
     if (document_)
         document_->disconnect(this);
     document_ = document;
-    history_->setStack(document ? document->undoStack() : nullptr);
-    title_->setDocument(document);
-    changedBar_->setDocument(document);
+    showDocumentIn(document, *history_, *title_, *changedBar_);
     if (document) {
         connect(document, &PaletteDocument::paletteChanged, this, &PaletteWindow::followDocument);
         connect(document, &QObject::destroyed, this, [this] { setDocument(nullptr); });

@@ -190,9 +190,7 @@ void SoundWindow::setDocument(SoundDocument* document)
     if (document_)
         document_->disconnect(this);
     document_ = document;
-    history_->setStack(document ? document->undoStack() : nullptr);
-    title_->setDocument(document);
-    changedBar_->setDocument(document);
+    showDocumentIn(document, *history_, *title_, *changedBar_);
     if (document) {
         connect(document, &SoundDocument::bankShown, this, &SoundWindow::showStep);
         connect(document, &QObject::destroyed, this, [this] { setDocument(nullptr); });

@@ -66,9 +66,7 @@ void SpriteWindow::setDocument(SpriteDocument* document)
     document_ = document;
     view->setDocument(document);
     builder_->setDocument(document);
-    history_->setStack(document ? document->undoStack() : nullptr);
-    title_->setDocument(document);
-    changedBar_->setDocument(document);
+    showDocumentIn(document, *history_, *title_, *changedBar_);
     if (!document)
         return;
     // A step undone or done again shows the row it changed.

@@ -2,6 +2,7 @@
 
 #include "documents/document.h"
 #include "ui/app.h"
+#include "ui/history_actions.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -213,6 +214,13 @@ void ChangedOnDiskBar::follow()
         reloadButton->setEnabled(document_->canReload());
     }
     setVisible(show);
+}
+
+void showDocumentIn(Document* document, HistoryActions& history, DocumentTitle& title, ChangedOnDiskBar& bar)
+{
+    history.setStack(document ? document->undoStack() : nullptr);
+    title.setDocument(document);
+    bar.setDocument(document);
 }
 
 } // namespace vantrel

@@ -45,6 +45,8 @@ bool saveDocuments(App& app, const std::vector<Document*>& documents, QWidget* p
 
 // Keeps a window's title "<caption> - <file>[*]" and its modified mark in
 // step with the document it shows (the caption alone without a document).
+class HistoryActions;
+
 class DocumentTitle final : public QObject {
     Q_OBJECT
 public:
@@ -80,5 +82,10 @@ private:
     App& app_;
     QPointer<Document> document_;
 };
+
+// Points what every view shows of its document at `document` (null: none):
+// its history behind Undo and Redo, its name and mark in the title, and the
+// changed-on-disk bar.
+void showDocumentIn(Document* document, HistoryActions& history, DocumentTitle& title, ChangedOnDiskBar& bar);
 
 } // namespace vantrel
