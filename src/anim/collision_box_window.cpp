@@ -41,6 +41,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -246,8 +247,17 @@ void CollisionBoxWindow::buildControls()
     right->addWidget(canvas, 1);
     right->addWidget(warningLabel);
     right->addWidget(framePanel);
+    // The controls scroll rather than squeeze when the window is short.
+    auto* controls = new QWidget;
+    controls->setLayout(left);
+    auto* controlsArea = new QScrollArea;
+    controlsArea->setWidget(controls);
+    controlsArea->setWidgetResizable(true);
+    controlsArea->setFrameShape(QFrame::NoFrame);
+    controlsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    controlsArea->setMinimumWidth(controls->sizeHint().width() + controlsArea->verticalScrollBar()->sizeHint().width());
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
+    layout->addWidget(controlsArea);
     layout->addLayout(right, 1);
 
     connect(actionScrollBar, &QScrollBar::valueChanged, this, &CollisionBoxWindow::showAction);
