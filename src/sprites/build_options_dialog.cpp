@@ -12,6 +12,14 @@
 
 namespace vantrel {
 
+namespace {
+
+constexpr int kVersion1 = 100;
+constexpr int kVersion200 = 200;
+constexpr int kVersion201 = 201;
+
+} // namespace
+
 BuildOptionsDialog::BuildOptionsDialog(BuildFlags& flags, const VersionFacts& facts, QWidget* parent)
         : QDialog(parent), flags_(flags), facts_(facts)
 {
@@ -35,10 +43,12 @@ BuildOptionsDialog::BuildOptionsDialog(BuildFlags& flags, const VersionFacts& fa
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     okButton->setDefault(true);
 
-    versionLabel->setText(
-        QStringLiteral("The character's sprites were read from an SFF v%1. Write:").arg(facts.archiveVersion));
-    versionBox->addItem(QStringLiteral("SFF v1 (all engine versions)"), 1);
-    versionBox->addItem(QStringLiteral("SFF v2.01 (engine 1.1, IKEMEN GO)"), 2);
+    versionLabel->setText(QStringLiteral("The character's sprites were read from an SFF v%1. Write:")
+                              .arg(qstr(versionText(facts.archiveVersion, facts.archiveMinorVersion))));
+    // Each with the engines that read it; the data is the version times 100 plus the minor version.
+    versionBox->addItem(QStringLiteral("SFF v1 (WinMUGEN, MUGEN 1.0 and 1.1, IKEMEN GO)"), kVersion1);
+    versionBox->addItem(QStringLiteral("SFF v2.00 (MUGEN 1.0 and 1.1, IKEMEN GO)"), kVersion200);
+    versionBox->addItem(QStringLiteral("SFF v2.01 (MUGEN 1.1, IKEMEN GO)"), kVersion201);
     warningLabel->setWordWrap(true);
     showAsWarning(warningLabel);
 
@@ -59,7 +69,8 @@ BuildOptionsDialog::BuildOptionsDialog(BuildFlags& flags, const VersionFacts& fa
     removeDuplicateImagesBox->setChecked(flags_.duplicateImages == 1);
     removeDuplicatePalettesBox->setChecked(flags_.duplicatePalettes == 1);
     const int version = flags_.version ? flags_.version : facts.archiveVersion;
-    versionBox->setCurrentIndex(version == 2 ? 1 : 0);
+    const int minor = flags_.minorVersion >= 0 ? flags_.minorVersion : facts.archiveMinorVersion;
+    versionBox->setCurrentIndex(versionBox->findData(version == 2 ? kVersion200 + minor : kVersion1));
     showWarning();
     // Only OK builds: Cancel, the close box and Escape leave the SFF untouched.
     flags_.cancelled = true;
@@ -71,12 +82,17 @@ BuildOptionsDialog::BuildOptionsDialog(BuildFlags& flags, const VersionFacts& fa
 
 int BuildOptionsDialog::chosenVersion() const
 {
-    return versionBox->currentData().toInt();
+    return versionBox->currentData().toInt() / 100;
+}
+
+int BuildOptionsDialog::chosenMinorVersion() const
+{
+    return chosenVersion() == 2 ? versionBox->currentData().toInt() % 100 : -1;
 }
 
 void BuildOptionsDialog::showWarning()
 {
-    const std::string warning = versionWarning(facts_, chosenVersion());
+    const std::string warning = versionWarning(facts_, chosenVersion(), chosenMinorVersion());
     warningLabel->setText(qstr(warning));
     warningLabel->setVisible(!warning.empty());
 }
@@ -87,7 +103,10 @@ void BuildOptionsDialog::accept()
     flags_.duplicateImages = removeDuplicateImagesBox->isChecked() ? 1 : 0;
     flags_.duplicatePalettes = removeDuplicatePalettesBox->isChecked() ? 1 : 0;
     // Only a version other than the archive's goes on the command line.
-    flags_.version = chosenVersion() == facts_.archiveVersion ? 0 : chosenVersion();
+    const bool sameMinor = chosenVersion() != 2 || chosenMinorVersion() == facts_.archiveMinorVersion;
+    const bool same = chosenVersion() == facts_.archiveVersion && sameMinor;
+    flags_.version = same ? 0 : chosenVersion();
+    flags_.minorVersion = same ? -1 : chosenMinorVersion();
     flags_.cancelled = false;
     QDialog::accept();
 }

@@ -25,8 +25,9 @@ public:
     // OK: stores the boxes in the flags.
     void accept() override;
 
-    // The version chosen in the box: 1 or 2.
+    // The version chosen in the box: 1 or 2; for 2, 2.00 (0) or 2.01 (1), else -1.
     int chosenVersion() const;
+    int chosenMinorVersion() const;
 
     QCheckBox* cropBox = nullptr;
     QCheckBox* removeDuplicateImagesBox = nullptr;

@@ -19,8 +19,13 @@ std::string buildOptionText(const BuildFlags& flags)
         options += "-f ";
     if (flags.duplicateImages == 1)
         options += "-p ";
-    if (flags.version == 1 || flags.version == 2)
-        options += "-v" + std::to_string(flags.version) + " ";
+    // A version 2 archive written as another minor version names it in full.
+    if (flags.version == 1)
+        options += "-v1 ";
+    else if ((flags.version == 2 || flags.version == 0) && (flags.minorVersion == 0 || flags.minorVersion == 1))
+        options += "-v" + versionText(2, flags.minorVersion) + " ";
+    else if (flags.version == 2)
+        options += "-v2 ";
     return options;
 }
 
@@ -67,12 +72,23 @@ VersionFacts versionFacts(const SpriteWorkspace& ws)
         used.erase(-1);
         facts.palettes = static_cast<int>((*description)->palettes.size());
         facts.unusedPalettes = facts.palettes - static_cast<int>(used.size());
+        facts.archiveMinorVersion = (*description)->version == "2.00" ? 0 : 1;
     }
     return facts;
 }
 
-std::string versionWarning(const VersionFacts& facts, int version)
+std::string versionText(int version, int minorVersion)
 {
+    if (version != 2)
+        return "1";
+    return minorVersion == 0 ? "2.00" : "2.01";
+}
+
+std::string versionWarning(const VersionFacts& facts, int version, int minorVersion)
+{
+    if (version == 2 && minorVersion == 0 && facts.trueColourRecords > 0)
+        return "MUGEN 1.0 reads no 32-bit sprites: " + std::to_string(facts.trueColourRecords)
+            + " sprites are 32-bit pictures, which only MUGEN 1.1 and IKEMEN GO draw.";
     if (version != 1)
         return {};
     std::string warning;

@@ -26,11 +26,16 @@ struct VersionFacts {
     int palettes = 0;
     int unusedPalettes = 0;
     int trueColourRecords = 0;
+    int archiveMinorVersion = 1; // of a version 2 archive: 0 for 2.00, 1 for 2.01
 };
 VersionFacts versionFacts(const SpriteWorkspace& ws);
 
 // The warning for building version `version` of this workspace; empty when
 // nothing is lost.
-std::string versionWarning(const VersionFacts& facts, int version);
+// `minorVersion` tells 2.00 (0) from 2.01 (1) for version 2.
+std::string versionWarning(const VersionFacts& facts, int version, int minorVersion = 1);
+
+// "1", "2.00" or "2.01": how the archive's version is written.
+std::string versionText(int version, int minorVersion);
 
 } // namespace vantrel

@@ -44,6 +44,7 @@ void SpriteWorkspace::clearWorkspace()
     fs::remove(descriptionPath(), ec);
     fs::remove(directory(), ec);
     buildFlags.version = 0;
+    buildFlags.minorVersion = -1;
 }
 
 int SpriteWorkspace::archiveVersion() const
@@ -56,6 +57,7 @@ void SpriteWorkspace::replaceRecords(std::vector<SpriteRecord> records)
 {
     records_ = std::move(records);
     buildFlags.version = 0;
+    buildFlags.minorVersion = -1;
 }
 
 std::optional<int> SpriteWorkspace::findSpriteRecord(const std::string& group, const std::string& image) const

@@ -255,38 +255,54 @@ TEST_F(PictureTest, ThePaletteEditorLeavesA32BitSampleAlone)
     EXPECT_EQ(test::readFile(app + "/tempsff/photo.png"), before);
 }
 
-// The dialog shows the archive's version and offers the other; going to v1
-// warns of the palettes and 32-bit sprites it would lose. Only a version
-// other than the archive's goes on the command line.
-TEST(BuildOptionsVersion, TheOtherVersionAndWhatItLoses)
+// The dialog shows the archive's version (2.00 and 2.01 told apart) and
+// offers the others, each naming the engines that read it; going to v1 warns
+// of the palettes and 32-bit sprites it would lose, going to 2.00 of the
+// 32-bit sprites MUGEN 1.0 cannot draw. Only a version other than the
+// archive's goes on the command line.
+TEST(BuildOptionsVersion, TheOtherVersionsAndWhatTheyLose)
 {
     struct Case {
         VersionFacts facts;
-        int preset, choose;
+        int preset, choose; // 100: v1, 200: v2.00, 201: v2.01
+        const char* shown;
         std::vector<const char*> warning;
         const char* options;
     };
     const Case cases[] = {
-        {{2, 7, 2, 3}, 0, 1, {"7 palettes", "2 that no sprite uses", "3 sprites are 32-bit"}, "-v1 "},
-        {{2, 7, 0, 0}, 0, 1, {"7 palettes"}, "-v1 "},
-        {{2, 7, 2, 3}, 0, 2, {}, ""},
-        {{1, 0, 0, 0}, 0, 2, {}, "-v2 "},
-        {{1, 0, 0, 1}, 2, 1, {"1 sprites are 32-bit"}, ""},
+        {{2, 7, 2, 3}, 0, 100, "2.01", {"7 palettes", "2 that no sprite uses", "3 sprites are 32-bit"}, "-v1 "},
+        {{2, 7, 0, 0}, 0, 100, "2.01", {"7 palettes"}, "-v1 "},
+        {{2, 7, 2, 3}, 0, 201, "2.01", {}, ""},
+        {{2, 7, 2, 3}, 0, 200, "2.01", {"MUGEN 1.0", "3 sprites are 32-bit"}, "-v2.00 "},
+        {{2, 7, 0, 0, 0}, 0, 200, "2.00", {}, ""},
+        {{2, 7, 0, 0, 0}, 0, 201, "2.00", {}, "-v2.01 "},
+        {{1, 0, 0, 0}, 0, 201, "1", {}, "-v2.01 "},
+        {{1, 0, 0, 0}, 0, 200, "1", {}, "-v2.00 "},
+        {{1, 0, 0, 1}, 2, 100, "1", {"1 sprites are 32-bit"}, ""},
     };
     for (const Case& c : cases) {
         BuildFlags flags;
         flags.version = c.preset;
         BuildOptionsDialog dialog(flags, c.facts);
-        EXPECT_EQ(dialog.chosenVersion(), c.preset ? c.preset : c.facts.archiveVersion);
-        EXPECT_TRUE(dialog.versionLabel->text().contains(QStringLiteral("SFF v%1").arg(c.facts.archiveVersion)));
-        dialog.versionBox->setCurrentIndex(c.choose - 1);
-        EXPECT_EQ(dialog.warningLabel->isVisibleTo(&dialog), !c.warning.empty());
+        const int archive = c.facts.archiveVersion == 2 ? 200 + c.facts.archiveMinorVersion : 100;
+        EXPECT_EQ(dialog.versionBox->currentData().toInt(), c.preset == 2 ? 201 : archive) << c.options;
+        EXPECT_TRUE(dialog.versionLabel->text().contains(QStringLiteral("SFF v%1.").arg(QLatin1String(c.shown))))
+            << dialog.versionLabel->text().toStdString();
+        dialog.versionBox->setCurrentIndex(dialog.versionBox->findData(c.choose));
+        EXPECT_EQ(dialog.warningLabel->isVisibleTo(&dialog), !c.warning.empty()) << c.options;
         for (const char* mention : c.warning)
             EXPECT_TRUE(dialog.warningLabel->text().contains(mention)) << dialog.warningLabel->text().toStdString();
         dialog.okButton->click();
         EXPECT_FALSE(flags.cancelled);
-        EXPECT_EQ(buildOptionText(flags), c.options);
+        EXPECT_EQ(buildOptionText(flags), c.options) << c.choose;
     }
+    // Each choice names the engines that read it.
+    BuildFlags flags;
+    const BuildOptionsDialog dialog(flags, {});
+    ASSERT_EQ(dialog.versionBox->count(), 3);
+    EXPECT_TRUE(dialog.versionBox->itemText(0).contains(QStringLiteral("WinMUGEN")));
+    EXPECT_TRUE(dialog.versionBox->itemText(1).contains(QStringLiteral("MUGEN 1.0")));
+    EXPECT_FALSE(dialog.versionBox->itemText(2).contains(QStringLiteral("MUGEN 1.0")));
 }
 
 // The facts come from the workspace: its description (palettes and the

@@ -221,8 +221,8 @@ TEST(SpriteToolsV2, TrueColourSpritesSurviveUnpackAndBuild)
 }
 
 // Without an option the workspace decides: unpacked from v1 it builds v1
-// exactly as before, from v2 it builds v2. -v1 and -v2 choose; a true-colour
-// picture cannot go into v1.
+// exactly as before, from v2 it builds v2 (2.01 as it was read). -v1, -v2,
+// -v2.00 and -v2.01 choose; a true-colour picture cannot go into v1.
 TEST(SpriteToolsV2, TheVersionFollowsTheWorkspaceUnlessChosen)
 {
     TempDir v1, v2;
@@ -238,15 +238,19 @@ TEST(SpriteToolsV2, TheVersionFollowsTheWorkspaceUnlessChosen)
         const TempDir& dir;
         const char* options;
         int major;
+        int minor = 0;
     };
     for (const Case& c :
-         {Case{v1, "", 1}, Case{v1, "-v1", 1}, Case{v1, "-v2", 2}, Case{v2, "", 2}, Case{v2, "-v1 -f", 1}}) {
+         {Case{v1, "", 1}, Case{v1, "-v1", 1}, Case{v1, "-v2", 2, 1}, Case{v1, "-v2.00", 2, 0}, Case{v2, "", 2, 1},
+          Case{v2, "-v2.00", 2, 0}, Case{v2, "-v2.01 -f", 2, 1}, Case{v2, "-v1 -f", 1}}) {
         SCOPED_TRACE(std::string(&c.dir == &v1 ? "v1" : "v2") + " workspace, '" + c.options + "'");
         const ToolRun run =
             runTool(c.dir, "sprmaker", std::string(c.options) + " tempsff", buildIndex(c.dir, c.dir.file("new.sff")));
         ASSERT_EQ(run.exitCode, 0) << run.err;
         const std::string built = readBytes(c.dir.file("new.sff"));
         EXPECT_EQ(int(built.at(15)), c.major);
+        if (c.major == 2)
+            EXPECT_EQ(int(built.at(13)), c.minor);
         // Whatever the version, the sprites are drawn as unpacked.
         const auto back = readSff(built);
         ASSERT_TRUE(back) << back.error();

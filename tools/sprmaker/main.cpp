@@ -11,19 +11,22 @@
 
 namespace {
 
-const char usage[] = "Usage: sprmaker [-c] [-f] [-p] [-v1 | -v2] [folder] < index\n"
+const char usage[] = "Usage: sprmaker [-c] [-f] [-p] [-v1 | -v2 | -v2.00 | -v2.01] [folder] < index\n"
                      "Builds an SFF sprite archive from a sprite index read on standard input: its\n"
                      "first line is the archive to write, then each sprite takes five lines:\n"
                      "picture file (PCX or PNG, relative to the current directory), group, image\n"
                      "number, axis x, axis y. The folder argument is accepted and not needed.\n"
-                     "The archive is SFF version 2 (2.01) when tempsff.v2.txt, written by sff2pcx\n"
-                     "for a version 2 archive, is in the current directory; else version 1.\n"
+                     "The archive is SFF version 2 when tempsff.v2.txt, written by sff2pcx for a\n"
+                     "version 2 archive, is in the current directory (2.00 or 2.01, as that archive\n"
+                     "was); else version 1.\n"
                      "  -c   crop each picture to the smallest rectangle of non-zero pixels,\n"
                      "       moving the axis so that the sprite stays in place\n"
                      "  -f   store a palette equal to an earlier one only once\n"
                      "  -p   store a picture (pixels and palette) that appeared before as a link\n"
                      "  -v1  write SFF version 1 (true-colour PNG pictures are refused)\n"
-                     "  -v2  write SFF version 2\n";
+                     "  -v2  write SFF version 2 (2.01 unless the workspace's archive was 2.00)\n"
+                     "  -v2.00, -v2.01  write SFF version 2.00 (read by MUGEN 1.0 and later)\n"
+                     "       or 2.01 (MUGEN 1.1 and IKEMEN GO; palettes keep their alpha)\n";
 
 } // namespace
 
@@ -39,6 +42,9 @@ int main(int argc, char** argv)
         }
         if (std::strcmp(arg, "-v1") == 0 || std::strcmp(arg, "-v2") == 0) {
             options.version = arg[2] - '0';
+        } else if (std::strcmp(arg, "-v2.00") == 0 || std::strcmp(arg, "-v2.01") == 0) {
+            options.version = 2;
+            options.minorVersion = arg[5] - '0';
         } else if (arg[0] == '-' && arg[1] != '\0') {
             for (const char* c = arg + 1; *c; ++c) {
                 switch (*c) {
