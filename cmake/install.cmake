@@ -21,7 +21,11 @@ install(FILES ${CMAKE_SOURCE_DIR}/data/tips.txt ${CMAKE_SOURCE_DIR}/data/stclips
 
 set(desktop ${CMAKE_SOURCE_DIR}/data/desktop)
 install(FILES ${desktop}/org.vantrel.Vantrel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${desktop}/org.vantrel.Vantrel.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+configure_file(${desktop}/org.vantrel.Vantrel.metainfo.xml.in ${CMAKE_BINARY_DIR}/org.vantrel.Vantrel.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/org.vantrel.Vantrel.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The character definition's type, for file managers (shared-mime-info).
+install(FILES ${desktop}/org.vantrel.Vantrel.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME org.vantrel.Vantrel.xml)
 install(FILES ${desktop}/icons/vantrel.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME org.vantrel.Vantrel.svg)
 foreach(size 16 24 32 48 64 128 256)

@@ -64,6 +64,7 @@ fi
 for file in bin/vantrel libexec/vantrel/sff2pcx libexec/vantrel/sprmaker share/vantrel/tips.txt \
   share/vantrel/stclips.txt share/vantrel/sctrls.html share/vantrel/samples/kit/kit.def \
   share/applications/org.vantrel.Vantrel.desktop share/metainfo/org.vantrel.Vantrel.metainfo.xml \
+  share/mime/packages/org.vantrel.Vantrel.xml \
   share/icons/hicolor/scalable/apps/org.vantrel.Vantrel.svg share/icons/hicolor/48x48/apps/org.vantrel.Vantrel.png; do
   [ -e "$prefix/$file" ] || fail "not installed: $file"
 done
@@ -156,6 +157,31 @@ if have appstreamcli; then
   appstreamcli validate --no-net "$prefix/share/metainfo/org.vantrel.Vantrel.metainfo.xml" || fail "appstreamcli validate"
 else
   echo "(no appstreamcli: not checked)"
+fi
+
+# The release the AppStream file names is the project's version.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+grep -q "<release version=\"$version\"" "$prefix/share/metainfo/org.vantrel.Vantrel.metainfo.xml" ||
+  fail "the AppStream release is not version $version"
+grep -q '^MimeType=application/x-fighter-character;$' "$prefix/share/applications/org.vantrel.Vantrel.desktop" ||
+  fail "the desktop entry names no character type"
+
+echo "== the character definition type"
+if have update-mime-database && have gio; then
+  # A .def with a [Files] section is a character; another .def is not.
+  mkdir -p "$work/mimedata/mime/packages" "$work/defs"
+  cp "$prefix/share/mime/packages/org.vantrel.Vantrel.xml" "$work/mimedata/mime/packages/"
+  update-mime-database "$work/mimedata/mime" >/dev/null 2>&1 || fail "update-mime-database refused the type"
+  printf '[Info]\nname = "Kit"\n\n[Files]\nsprite = kit.sff\n' >"$work/defs/kit.def"
+  printf 'LIBRARY kit\nEXPORTS\n  start\n' >"$work/defs/module.def"
+  type_of() { XDG_DATA_DIRS="$work/mimedata" gio info -a standard::content-type "$1" 2>/dev/null |
+    sed -n 's/^ *standard::content-type: //p'; }
+  [ "$(type_of "$work/defs/kit.def")" = application/x-fighter-character ] ||
+    fail "kit.def is $(type_of "$work/defs/kit.def"), not a character definition"
+  [ "$(type_of "$work/defs/module.def")" != application/x-fighter-character ] ||
+    fail "a .def without [Files] is taken for a character"
+else
+  echo "(no update-mime-database or gio: not checked)"
 fi
 
 echo "== the Debian package"
