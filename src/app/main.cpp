@@ -81,13 +81,16 @@ int main(int argc, char* argv[])
 
     vantrel::SplashScreen splash(app, [&main, def, windows] {
         main.startUp();
-        if (def.isEmpty())
+        if (def.isEmpty()) {
+            main.showStartupTip();
             return;
+        }
         QTimer::singleShot(0, &main, [&main, def, windows] {
             // Opened already when a crash's work was restored: opening it
             // again would only ask about the restored changes.
             if (main.fileText() != def)
                 main.openCharacter(def);
+            main.showStartupTip();
             if (!main.characterOpen())
                 return;
             for (const QString& name : windows) {

@@ -3,6 +3,7 @@
 #include "common/text.h"
 #include "documents/spawn_script.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include <unistd.h>
@@ -17,6 +18,48 @@ const char* const kProgram = "Program";
 const char* const kArguments = "Arguments";
 const char* const kWorkingFolder = "WorkingFolder";
 const char* const kSaveBeforeRun = "SaveBeforeRun";
+const char* const kOpponent = "Opponent";
+const char* const kStage = "Stage";
+const char* const kAiLevel = "AILevel";
+const char* const kProfiles = "Profiles";
+const char* const kProfile = "Profile";
+const std::string kProfileSectionPrefix = "Run Profile ";
+
+EngineSettings readSettings(const SettingsStore& store, const std::string& section)
+{
+    auto text = [&](const char* key) { return trimmed(store.read(section, key).value_or(std::string())); };
+    EngineSettings settings{text(kProgram), text(kArguments), text(kWorkingFolder),
+                            parseBool(text(kSaveBeforeRun)).value_or(false)};
+    settings.opponent = text(kOpponent);
+    settings.stage = text(kStage);
+    const auto level = parseInt16(text(kAiLevel));
+    settings.aiLevel = level && *level > 0 && *level <= kMaxAiLevel ? static_cast<int>(*level) : 0;
+    return settings;
+}
+
+void writeSettings(SettingsStore& store, const std::string& section, const EngineSettings& settings)
+{
+    store.write(section, kProgram, trimmed(settings.program));
+    store.write(section, kArguments, trimmed(settings.arguments));
+    store.write(section, kWorkingFolder, trimmed(settings.workingFolder));
+    store.write(section, kSaveBeforeRun, boolText(settings.saveBeforeRun));
+    store.write(section, kOpponent, trimmed(settings.opponent));
+    store.write(section, kStage, trimmed(settings.stage));
+    store.write(section, kAiLevel, std::to_string(std::clamp(settings.aiLevel, 0, kMaxAiLevel)));
+}
+
+void writeProfileNames(SettingsStore& store, const std::vector<std::string>& names)
+{
+    std::string list;
+    for (const std::string& name : names)
+        list += (list.empty() ? "" : "|") + name;
+    store.write(kEngineSettings, kProfiles, list);
+}
+
+bool isProfileName(const std::string& name)
+{
+    return !name.empty() && name == trimmed(name) && name.find('|') == std::string::npos;
+}
 
 bool isFile(const std::string& path)
 {
@@ -59,29 +102,96 @@ std::string listOf(const std::vector<std::string>& names)
 EngineChoice launchOf(const std::string& program, std::vector<std::string> arguments, const std::string& folder,
                       const std::string& pathVariable)
 {
+    const std::string name = fs::path(program).filename().string();
     if (!isWindowsProgram(program))
-        return {EngineLaunch{program, std::move(arguments), folder}, {}};
+        return {EngineLaunch{program, std::move(arguments), folder, name}, {}};
     const std::string wine = findOnPath("wine", pathVariable);
     if (wine.empty())
         return {std::nullopt, program + " is a Windows program, and wine is not installed."};
     arguments.insert(arguments.begin(), program);
-    return {EngineLaunch{wine, std::move(arguments), folder}, {}};
+    return {EngineLaunch{wine, std::move(arguments), folder, name}, {}};
 }
 
 } // namespace
 
 EngineSettings loadEngineSettings(const SettingsStore& store)
 {
-    auto text = [&](const char* key) { return trimmed(store.read(kEngineSettings, key).value_or(std::string())); };
-    return {text(kProgram), text(kArguments), text(kWorkingFolder), parseBool(text(kSaveBeforeRun)).value_or(false)};
+    return readSettings(store, kEngineSettings);
 }
 
 void saveEngineSettings(SettingsStore& store, const EngineSettings& settings)
 {
-    store.write(kEngineSettings, kProgram, trimmed(settings.program));
-    store.write(kEngineSettings, kArguments, trimmed(settings.arguments));
-    store.write(kEngineSettings, kWorkingFolder, trimmed(settings.workingFolder));
-    store.write(kEngineSettings, kSaveBeforeRun, boolText(settings.saveBeforeRun));
+    writeSettings(store, kEngineSettings, settings);
+}
+
+std::vector<std::string> runProfileNames(const SettingsStore& store)
+{
+    std::vector<std::string> names;
+    const std::string list = store.read(kEngineSettings, kProfiles).value_or(std::string());
+    std::size_t start = 0;
+    while (start < list.size() && names.size() < static_cast<std::size_t>(kMaxRunProfiles)) {
+        const std::size_t end = std::min(list.find('|', start), list.size());
+        const std::string name = trimmed(list.substr(start, end - start));
+        if (isProfileName(name) && std::find(names.begin(), names.end(), name) == names.end())
+            names.push_back(name);
+        start = end + 1;
+    }
+    return names;
+}
+
+std::string currentRunProfile(const SettingsStore& store)
+{
+    const std::string name = trimmed(store.read(kEngineSettings, kProfile).value_or(std::string()));
+    const std::vector<std::string> names = runProfileNames(store);
+    return std::find(names.begin(), names.end(), name) != names.end() ? name : std::string();
+}
+
+void setCurrentRunProfile(SettingsStore& store, const std::string& name)
+{
+    store.write(kEngineSettings, kProfile, name);
+}
+
+std::optional<EngineSettings> loadRunProfile(const SettingsStore& store, const std::string& name)
+{
+    const std::vector<std::string> names = runProfileNames(store);
+    if (std::find(names.begin(), names.end(), name) == names.end())
+        return std::nullopt;
+    return readSettings(store, kProfileSectionPrefix + name);
+}
+
+bool saveRunProfile(SettingsStore& store, const std::string& name, const EngineSettings& settings)
+{
+    if (!isProfileName(name))
+        return false;
+    std::vector<std::string> names = runProfileNames(store);
+    if (std::find(names.begin(), names.end(), name) == names.end()) {
+        if (names.size() >= static_cast<std::size_t>(kMaxRunProfiles))
+            return false;
+        names.push_back(name);
+    }
+    writeSettings(store, kProfileSectionPrefix + name, settings);
+    writeProfileNames(store, names);
+    return true;
+}
+
+void removeRunProfile(SettingsStore& store, const std::string& name)
+{
+    std::vector<std::string> names = runProfileNames(store);
+    std::erase(names, name);
+    writeProfileNames(store, names);
+    if (trimmed(store.read(kEngineSettings, kProfile).value_or(std::string())) == name)
+        setCurrentRunProfile(store, {});
+}
+
+EngineFamily engineFamilyOf(const std::string& program)
+{
+    return toLowerAscii(fs::path(program).filename().string()).starts_with("ikemen") ? EngineFamily::Ikemen
+                                                                                     : EngineFamily::Mugen;
+}
+
+const char* defaultEngineArguments(EngineFamily family)
+{
+    return family == EngineFamily::Ikemen ? kIkemenArguments : kMugenArguments;
 }
 
 const std::vector<std::string>& engineNames()
@@ -90,9 +200,12 @@ const std::vector<std::string>& engineNames()
     return names;
 }
 
-std::vector<std::string> engineArguments(const std::string& text, const std::string& characterName,
-                                         const std::string& defFile)
+std::vector<std::string> engineArguments(const std::string& text, const RunPlayers& players)
 {
+    const std::string opened = players.characterName + "/" + fs::path(players.defFile).filename().string();
+    const std::string level = players.aiLevel > 0 ? std::to_string(players.aiLevel) : std::string();
+    bool namesStage = false;
+    bool namesLevel = false;
     std::vector<std::string> arguments;
     std::string word;
     bool inWord = false;
@@ -109,11 +222,17 @@ std::vector<std::string> engineArguments(const std::string& text, const std::str
         inWord = true;
         if (quote ? c == quote : c == '"' || c == '\'') {
             quote = quote ? 0 : c;
-        } else if (c == '%' && k + 1 < text.size() && std::string_view("cdf%").find(text[k + 1]) != std::string::npos) {
+        } else if (c == '%' && k + 1 < text.size()
+                   && std::string_view("cdf2sa%").find(text[k + 1]) != std::string::npos) {
             const char key = text[++k];
-            word += key == 'c' ? characterName
-                : key == 'd'   ? defFile
-                : key == 'f'   ? characterName + "/" + fs::path(defFile).filename().string()
+            namesStage = namesStage || key == 's';
+            namesLevel = namesLevel || key == 'a';
+            word += key == 'c' ? players.characterName
+                : key == 'd'   ? players.defFile
+                : key == 'f'   ? opened
+                : key == '2'   ? (players.opponent.empty() ? opened : players.opponent)
+                : key == 's'   ? players.stage
+                : key == 'a'   ? level
                                : std::string("%");
         } else {
             word += c;
@@ -121,6 +240,10 @@ std::vector<std::string> engineArguments(const std::string& text, const std::str
     }
     if (inWord)
         arguments.push_back(word);
+    if (!players.stage.empty() && !namesStage)
+        arguments.insert(arguments.end(), {"-s", players.stage});
+    if (!level.empty() && !namesLevel)
+        arguments.insert(arguments.end(), {"-p2.ai", level});
     return arguments;
 }
 
@@ -151,8 +274,13 @@ EngineChoice chooseEngine(const EngineSettings& settings, const std::string& cha
                           const std::string& pathVariable)
 {
     const std::string folder = engineWorkingFolder(settings, characterDir);
-    auto arguments = engineArguments(settings.arguments.empty() ? kDefaultEngineArguments : settings.arguments,
-                                     characterNameOf(characterDir), defFile);
+    const RunPlayers players{characterNameOf(characterDir), defFile, settings.opponent, settings.stage,
+                             settings.aiLevel};
+    // The arguments depend on the engine found: its own unless some are set.
+    auto argumentsFor = [&](const std::string& program) {
+        return engineArguments(
+            settings.arguments.empty() ? defaultEngineArguments(engineFamilyOf(program)) : settings.arguments, players);
+    };
 
     if (!settings.program.empty()) {
         const std::string& set = settings.program;
@@ -170,7 +298,7 @@ EngineChoice chooseEngine(const EngineSettings& settings, const std::string& cha
                                                          : " in " + folder + " nor on the PATH";
             return {std::nullopt, "The engine program " + set + " was not found" + where + "."};
         }
-        return launchOf(program, std::move(arguments), folder, pathVariable);
+        return launchOf(program, argumentsFor(program), folder, pathVariable);
     }
 
     std::string windowsOnly;
@@ -178,7 +306,7 @@ EngineChoice chooseEngine(const EngineSettings& settings, const std::string& cha
         const std::string program = joined(folder, name);
         if (isWindowsProgram(name) ? !isFile(program) : !isExecutable(program))
             continue;
-        EngineChoice choice = launchOf(program, arguments, folder, pathVariable);
+        EngineChoice choice = launchOf(program, argumentsFor(program), folder, pathVariable);
         if (choice.launch)
             return choice;
         windowsOnly = "\n" + choice.missing;

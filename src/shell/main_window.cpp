@@ -7,6 +7,7 @@
 #include "ui/app.h"
 
 #include "documents/document_manager.h"
+#include "shell/quick_run.h"
 #include "sprites/workspace.h"
 #include "ui/document_view.h"
 #include "ui/document_views.h"
@@ -20,6 +21,7 @@
 #include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -28,6 +30,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
+#include <QToolButton>
 #include <QUndoGroup>
 
 #include <algorithm>
@@ -53,6 +56,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     enginePanel_ = new QLabel(this); // the engine the open character is for
     enginePanel_->setObjectName(QStringLiteral("enginePanel"));
     statusBar()->addWidget(enginePanel_);
+    buildRunPanel();
     progress_ = new StatusProgress(this);
     statusBar()->addPermanentWidget(progress_);
     setAcceptDrops(true);
@@ -315,8 +319,6 @@ void MainWindow::startUp()
     if (const QByteArray geometry = storedMainGeometry(app_.store); !geometry.isEmpty())
         restoreGeometry(geometry);
     show();
-    if (app_.settings.showTips && factories_.contains(WindowKind::Tips))
-        openWindow(WindowKind::Tips);
     fillRecentMenu();
     offerRecovery();
     // The windows open at the last close come back: those of the character
@@ -327,6 +329,50 @@ void MainWindow::startUp()
             windowsToReopen_.push_back(*kind);
     }
     reopenWindows();
+}
+
+void MainWindow::buildRunPanel()
+{
+    // "Ikemen_GO running" with Stop while an engine started by Run is up.
+    auto* runner = new EngineRunner(app_.dialogs, this);
+    runPanel_ = new QWidget(this);
+    runPanel_->setObjectName(QStringLiteral("engineRunPanel"));
+    auto* label = new QLabel(runPanel_);
+    label->setObjectName(QStringLiteral("engineRunningLabel"));
+    auto* stop = new QToolButton(runPanel_);
+    stop->setObjectName(QStringLiteral("engineStopButton"));
+    stop->setText(QStringLiteral("Stop"));
+    stop->setToolTip(QStringLiteral("End the engine"));
+    auto* layout = new QHBoxLayout(runPanel_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(label);
+    layout->addWidget(stop);
+    runPanel_->hide();
+    statusBar()->addPermanentWidget(runPanel_);
+    connect(stop, &QToolButton::clicked, runner, &EngineRunner::stop);
+    connect(runner, &EngineRunner::engineStarted, this, [this, label](const QString& name) {
+        label->setText(QStringLiteral("%1 running").arg(name));
+        runPanel_->show();
+    });
+    connect(runner, &EngineRunner::engineEnded, this, [this, runner] {
+        if (!runner->running())
+            runPanel_->hide();
+    });
+}
+
+void MainWindow::showStartupTip()
+{
+    if (!app_.settings.showTips || !factories_.contains(WindowKind::Tips) || loadedWindow(WindowKind::Tips))
+        return;
+    // Beside the main window, not in its way: the character opened from the
+    // command line is usable while the tip is up.
+    if (auto* dialog = qobject_cast<QDialog*>(loadWindow(WindowKind::Tips))) {
+        dialog->setParent(this, dialog->windowFlags());
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->setModal(false);
+        dialog->show();
+        dialog->raise();
+    }
 }
 
 void MainWindow::setStatus(const QString& text)

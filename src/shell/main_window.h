@@ -84,9 +84,12 @@ public:
     QMdiSubWindow* subWindowOf(QWidget* w) const;
     QMdiArea* mdiArea() const { return mdi_; }
 
-    // Start-up: settings, show, tips when on, the recent menu, then the
-    // offer to restore the unsaved work a crash left.
+    // Start-up: settings, show, the recent menu, then the offer to restore
+    // the unsaved work a crash left.
     void startUp();
+    // The tip of the day when tips are on, in a window of its own that does
+    // not hold the main window back; shown once the start-up's character is open.
+    void showStartupTip();
 
     // Opens a character in place of the open one, all or nothing: the new
     // .def is read first (a file that is not a character's is refused
@@ -176,6 +179,7 @@ private:
     void followCharacter();
     void setEditorsEnabled(bool enabled);
     QWidget* loadWindow(WindowKind kind);
+    void buildRunPanel();
     // A new child window's frame: where it was last time, else its own size
     // fitted to the frame; kept in the settings store when it closes.
     void placeFrame(QMdiSubWindow* sub, WindowKind kind);
@@ -201,6 +205,7 @@ private:
     QLabel* filePanel_ = nullptr;
     QLabel* statusPanel_ = nullptr;
     QLabel* enginePanel_ = nullptr;
+    QWidget* runPanel_ = nullptr; // the engine running, with Stop
     QMap<ToolbarCommand, QAction*> toolbarActions_;
     QAction* recentSeparator_ = nullptr;
     QList<QAction*> recentFileActions_;

@@ -4,11 +4,16 @@
 #include "documents/document_manager.h"
 #include "ui/document_views.h"
 
+#include <algorithm>
+
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QWidget>
 
 namespace vantrel {
@@ -16,6 +21,7 @@ namespace vantrel {
 namespace {
 
 const QString kNotStarted = QStringLiteral("The engine could not be started.");
+const char* const kStoppedProperty = "vantrelStopped";
 
 QStringList qstrings(const std::vector<std::string>& list)
 {
@@ -44,16 +50,56 @@ EngineRunner::~EngineRunner()
     }
 }
 
-QString EngineRunner::defaultLogPath()
+QString EngineRunner::logFolder()
 {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (dir.isEmpty())
         dir = QDir::tempPath();
-    return QDir(dir).filePath(QStringLiteral("engine.log"));
+    return QDir(dir).filePath(QStringLiteral("engine-logs"));
 }
 
-bool EngineRunner::start(const EngineLaunch& launch, const QString& logPath)
+QString EngineRunner::newLogPath()
 {
+    QDir folder(logFolder());
+    folder.mkpath(QStringLiteral("."));
+    // The names sort as the runs were started.
+    const QStringList older = folder.entryList({QStringLiteral("run-*.log")}, QDir::Files, QDir::Name);
+    for (qsizetype k = 0; k + kKeptLogs - 1 < older.size(); ++k)
+        folder.remove(older[k]);
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    QString name = QStringLiteral("run-%1.log").arg(stamp);
+    for (int n = 2; folder.exists(name); ++n)
+        name = QStringLiteral("run-%1-%2.log").arg(stamp).arg(n, 3, 10, QLatin1Char('0'));
+    return folder.filePath(name);
+}
+
+bool EngineRunner::running() const
+{
+    const QList<QProcess*> processes = findChildren<QProcess*>();
+    return std::any_of(processes.begin(), processes.end(),
+                       [](const QProcess* p) { return p->state() != QProcess::NotRunning; });
+}
+
+void EngineRunner::stop()
+{
+    for (QProcess* process : findChildren<QProcess*>()) {
+        if (process->state() == QProcess::NotRunning)
+            continue;
+        // Ended on the user's word: no failure to report.
+        process->setProperty(kStoppedProperty, true);
+        process->terminate();
+        QPointer<QProcess> stopping = process;
+        QTimer::singleShot(kStopGraceMs, this, [stopping] {
+            if (stopping && stopping->state() != QProcess::NotRunning)
+                stopping->kill();
+        });
+    }
+}
+
+bool EngineRunner::start(const EngineLaunch& launch, const QString& logPathOrEmpty)
+{
+    const QString logPath = logPathOrEmpty.isEmpty() ? newLogPath() : logPathOrEmpty;
+    lastLog_ = logPath;
     QDir().mkpath(QFileInfo(logPath).absolutePath());
     auto* process = new QProcess(this);
     process->setProgram(qstr(launch.program));
@@ -74,6 +120,7 @@ bool EngineRunner::start(const EngineLaunch& launch, const QString& logPath)
         dialogs_.message(owner_, kNotStarted);
         return false;
     }
+    emit engineStarted(launch.name.empty() ? QFileInfo(qstr(launch.program)).fileName() : qstr(launch.name));
     return true;
 }
 
@@ -82,7 +129,7 @@ void EngineRunner::ended(QProcess* process, const QElapsedTimer& clock, const QS
 {
     process->deleteLater();
     const bool failed = crashed || exitCode != 0;
-    const bool report = failed && clock.elapsed() < kQuickFailMs;
+    const bool report = failed && clock.elapsed() < kQuickFailMs && !process->property(kStoppedProperty).toBool();
     if (report) {
         const QString how = crashed ? QStringLiteral("The engine stopped at once (it crashed).")
                                     : QStringLiteral("The engine stopped at once with exit code %1.").arg(exitCode);
@@ -139,8 +186,7 @@ QuickRunResult quickRunCharacter(App& app, QWidget* owner)
     auto* runner = owner->findChild<EngineRunner*>(QString(), Qt::FindDirectChildrenOnly);
     if (!runner)
         runner = new EngineRunner(app.dialogs, owner);
-    return runner->start(*choice.launch, EngineRunner::defaultLogPath()) ? QuickRunResult::Started
-                                                                         : QuickRunResult::NotStarted;
+    return runner->start(*choice.launch) ? QuickRunResult::Started : QuickRunResult::NotStarted;
 }
 
 } // namespace vantrel

@@ -1,6 +1,7 @@
 #include "settings_dialog.h"
 #include "ui/app.h"
 
+#include "documents/document_manager.h"
 #include "shell/configuration.h"
 #include "shell/engine_settings_box.h"
 
@@ -67,7 +68,8 @@ SettingsDialog::SettingsDialog(App& app, QWidget* parent) : QDialog(parent), app
     showTipsBox = new QCheckBox(QStringLiteral("Show Tip of the Day"), settingsGroup);
     showTipsBox->setObjectName(QStringLiteral("showTipsBox"));
 
-    engineGroup = new EngineSettingsBox(app_.dialogs, this);
+    engineGroup = new EngineSettingsBox(
+        app_.dialogs, app_.documents ? app_.documents->character().characterDir : std::string(), this);
 
     okButton = new QPushButton(QStringLiteral("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
@@ -121,7 +123,7 @@ SettingsDialog::SettingsDialog(App& app, QWidget* parent) : QDialog(parent), app
     setSampleColours(colourFromSetting(s.defaultTextColour), colourFromSetting(s.defaultBackColour));
 
     showTipsBox->setChecked(s.showTips);
-    engineGroup->setSettings(loadEngineSettings(app_.store));
+    engineGroup->load(app_.store);
 }
 
 QColor SettingsDialog::textColour() const
@@ -185,7 +187,7 @@ void SettingsDialog::saveSettings()
     choice.zoomPosition = defaultZoomSlider->value();
     choice.showTips = showTipsBox->isChecked();
     saveConfiguration(app_.store, app_.settings, choice);
-    saveEngineSettings(app_.store, engineGroup->settings());
+    engineGroup->save(app_.store);
     app_.zoomFactor = app_.settings.defaultZoom;
     accept();
 }

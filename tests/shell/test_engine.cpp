@@ -42,6 +42,7 @@ struct EngineFolder {
 
 TEST(EngineArguments, SplitsOnBlanksKeepsQuotedTextAndFillsInTheCharacter)
 {
+    const RunPlayers players{"Red Fox", "/m/chars/Red Fox/fox.def"};
     const struct {
         const char* text;
         Args expected;
@@ -60,7 +61,33 @@ TEST(EngineArguments, SplitsOnBlanksKeepsQuotedTextAndFillsInTheCharacter)
         {"", {}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(engineArguments(c.text, "Red Fox", "/m/chars/Red Fox/fox.def"), c.expected) << c.text;
+        EXPECT_EQ(engineArguments(c.text, players), c.expected) << c.text;
+}
+
+// The second player is the opponent when one is set, else the character
+// again; a stage and an AI level follow as the engines take them, unless the
+// text places them itself.
+TEST(EngineArguments, TheSecondPlayerStageAndAiLevel)
+{
+    const std::string def = "/m/chars/Red Fox/fox.def";
+    const struct {
+        const char* text;
+        RunPlayers players;
+        Args expected;
+    } cases[] = {
+        {kIkemenArguments, {"Red Fox", def}, {"-p1", "Red Fox/fox.def", "-p2", "Red Fox/fox.def", "-windowed"}},
+        {kIkemenArguments,
+         {"Red Fox", def, "kfm", "stages/kfm.def", 8},
+         {"-p1", "Red Fox/fox.def", "-p2", "kfm", "-windowed", "-s", "stages/kfm.def", "-p2.ai", "8"}},
+        {kMugenArguments, {"Red Fox", def, "kfm/kfm720.def"}, {"Red Fox/fox.def", "kfm/kfm720.def"}},
+        {kMugenArguments, {"Red Fox", def, "", "", 3}, {"Red Fox/fox.def", "Red Fox/fox.def", "-p2.ai", "3"}},
+        {"%f -s \"%s\" -ai %a",
+         {"Red Fox", def, "", "my stage.def", 2},
+         {"Red Fox/fox.def", "-s", "my stage.def", "-ai", "2"}},
+        {"%c", {"Red Fox", def, "", "", 0}, {"Red Fox"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(engineArguments(c.text, c.players), c.expected) << c.text;
 }
 
 TEST(EngineWorkingFolder, TwoFoldersUpUnlessSet)
@@ -104,6 +131,46 @@ TEST(EngineSettingsStore, KeepsTheThreeValuesInTheEngineSection)
     EXPECT_NE(text.find("WorkingFolder=/opt/ikemen"), std::string::npos) << text;
 }
 
+// A few named profiles, each a whole set of run settings, kept across starts.
+TEST(RunProfiles, AreKeptByNameAndRefuseWhatCannotBeStored)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("settings.ini");
+    EngineSettings versus{"/opt/ikemen/Ikemen_GO", "", "", false, "kfm", "stages/kfm.def", 8};
+    {
+        SettingsStoreQt store(ini);
+        EXPECT_TRUE(runProfileNames(store).empty());
+        EXPECT_TRUE(saveRunProfile(store, "Versus KFM", versus));
+        EXPECT_TRUE(saveRunProfile(store, "Training", {"", "%f %f -rounds 1"}));
+        for (const char* bad : {"", " padded", "a|b"})
+            EXPECT_FALSE(saveRunProfile(store, bad, versus)) << bad;
+        setCurrentRunProfile(store, "Versus KFM");
+        versus.aiLevel = 4; // replacing keeps the order
+        EXPECT_TRUE(saveRunProfile(store, "Versus KFM", versus));
+    }
+    SettingsStoreQt store(ini);
+    EXPECT_EQ(runProfileNames(store), (Args{"Versus KFM", "Training"}));
+    EXPECT_EQ(currentRunProfile(store), "Versus KFM");
+    const std::optional<EngineSettings> read = loadRunProfile(store, "Versus KFM");
+    ASSERT_TRUE(read);
+    EXPECT_EQ(std::tuple(read->program, read->opponent, read->stage, read->aiLevel),
+              std::tuple(versus.program, versus.opponent, versus.stage, 4));
+    EXPECT_EQ(loadRunProfile(store, "Training")->arguments, "%f %f -rounds 1");
+    EXPECT_FALSE(loadRunProfile(store, "Nobody"));
+
+    removeRunProfile(store, "Versus KFM");
+    EXPECT_EQ(runProfileNames(store), Args{"Training"});
+    EXPECT_EQ(currentRunProfile(store), "") << "the chosen profile went with it";
+    for (int k = 1; k < kMaxRunProfiles; ++k)
+        EXPECT_TRUE(saveRunProfile(store, "P" + std::to_string(k), {}));
+    EXPECT_FALSE(saveRunProfile(store, "One too many", {}));
+    EXPECT_EQ(runProfileNames(store).size(), static_cast<std::size_t>(kMaxRunProfiles));
+
+    // An AI level out of range reads as none.
+    store.write("Run Profile Training", "AILevel", "99");
+    EXPECT_EQ(loadRunProfile(store, "Training")->aiLevel, 0);
+}
+
 TEST(FindOnPath, TakesTheFirstExecutableInAnAbsoluteFolder)
 {
     EngineFolder f;
@@ -119,9 +186,11 @@ TEST(FindOnPath, TakesTheFirstExecutableInAnAbsoluteFolder)
     EXPECT_EQ(findOnPath("wine", "relative/b"), "") << "only absolute folders count";
 }
 
+// Each engine gets its own arguments: IKEMEN GO its -p1/-p2 and a window.
 TEST(ChooseEngine, FindsTheUsualNamesInOrderInTheWorkingFolder)
 {
     const Args twice = {"Red Fox/fox.def", "Red Fox/fox.def"};
+    const Args ikemen = {"-p1", "Red Fox/fox.def", "-p2", "Red Fox/fox.def", "-windowed"};
     const auto& names = engineNames();
     ASSERT_EQ(names, (Args{"Ikemen_GO", "Ikemen_GO_Linux", "mugen", "mugen.exe"}));
     // Each name alone, then each with every later name beside it: the first wins.
@@ -138,9 +207,11 @@ TEST(ChooseEngine, FindsTheUsualNamesInOrderInTheWorkingFolder)
                 EXPECT_EQ(choice.launch->program, f.bin + "/wine");
                 EXPECT_EQ(choice.launch->arguments,
                           (Args{f.engine + "/mugen.exe", "Red Fox/fox.def", "Red Fox/fox.def"}));
+                EXPECT_EQ(choice.launch->name, "mugen.exe");
             } else {
                 EXPECT_EQ(choice.launch->program, f.engine + "/" + names[k]) << withLater;
-                EXPECT_EQ(choice.launch->arguments, twice);
+                EXPECT_EQ(choice.launch->arguments, names[k].starts_with("Ikemen") ? ikemen : twice) << names[k];
+                EXPECT_EQ(choice.launch->name, names[k]);
             }
         }
     }
@@ -185,6 +256,10 @@ TEST(ChooseEngine, ASetProgramArgumentsAndFolderWin)
          f.engine},
         {{"my engine/run", "-p1 \"%d\"", opt}, f.base + "/opt/my engine/run", {"-p1", f.def}, opt},
         {{"ikemen", "%c", ""}, f.bin + "/ikemen", {"Red Fox"}, f.engine},
+        {{"ikemen", "", ""},
+         f.bin + "/ikemen",
+         {"-p1", "Red Fox/fox.def", "-p2", "Red Fox/fox.def", "-windowed"},
+         f.engine},
         {{"game.EXE", "", opt}, f.bin + "/wine", {opt + "/game.EXE", "Red Fox/fox.def", "Red Fox/fox.def"}, opt},
         {{"nothere", "", ""}, "", {}, " in " + f.engine + " nor on the PATH."},
         {{"sub/nothere", "", opt}, "", {}, " in " + opt + "."},

@@ -13,12 +13,16 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
+#include <QToolButton>
 
 #include <filesystem>
 
@@ -126,9 +130,13 @@ TEST_F(QuickRunTest, EachUsualEngineNameStartsWithTheDefOpenedTwiceInTheEngineFo
             fs::remove(engine + "/" + other);
         putRecorder(engine + "/" + name);
         main.toolbarAction(ToolbarCommand::Run)->trigger();
+        // IKEMEN GO is given its players by -p1 and -p2, and a window.
         const std::vector<std::string> expected = name == "mugen.exe"
             ? std::vector<std::string>{fs::canonical(engine), bin + "/wine", engine + "/mugen.exe", opened, opened}
-            : std::vector<std::string>{fs::canonical(engine), engine + "/" + name, opened, opened};
+            : name == "mugen"
+            ? std::vector<std::string>{fs::canonical(engine), engine + "/" + name, opened, opened}
+            : std::vector<std::string>{
+                fs::canonical(engine), engine + "/" + name, "-p1", opened, "-p2", opened, "-windowed"};
         EXPECT_EQ(recorded(), expected) << name;
         expectNothingElseRan();
     }
@@ -230,7 +238,7 @@ TEST_F(QuickRunTest, AnEngineThatFailsAtOnceHasTheEndOfItsLogShown)
     EXPECT_EQ(endedSpy.at(0).at(0).toInt(), 3);
     EXPECT_TRUE(endedSpy.at(0).at(2).toBool());
 
-    const QString log = EngineRunner::defaultLogPath();
+    const QString log = runner->lastLogPath();
     EXPECT_TRUE(log.startsWith(t.dir() + "/cache/")) << log.toStdString();
     ASSERT_EQ(t.dialogs.messages.size(), 1);
     const QString text = t.dialogs.messages[0].text;
@@ -248,7 +256,66 @@ TEST_F(QuickRunTest, AnEngineThatFailsAtOnceHasTheEndOfItsLogShown)
     ASSERT_TRUE(endedSpy.wait(10000));
     EXPECT_FALSE(endedSpy.at(1).at(2).toBool());
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
-    EXPECT_EQ(test::readFile(log.toStdString()), "fine\n") << "each run starts a new log";
+    EXPECT_NE(runner->lastLogPath(), log) << "each run has a log of its own";
+    EXPECT_EQ(test::readFile(runner->lastLogPath().toStdString()), "fine\n");
+    EXPECT_TRUE(test::readFile(log.toStdString()).starts_with("line 1\n")) << "the first run's log is kept";
+}
+
+// While the engine runs the status bar names it, with Stop; Stop ends it.
+// Each run keeps a log of its own, the last ten of them.
+TEST_F(QuickRunTest, TheRunningEngineShowsInTheStatusBarWithStopAndKeepsItsLog)
+{
+    openCharacter();
+    putRecorder(engine + "/Ikemen_GO", "echo started; exec sleep 60");
+    auto* panel = main.findChild<QWidget*>("engineRunPanel");
+    auto* label = main.findChild<QLabel*>("engineRunningLabel");
+    auto* stop = main.findChild<QToolButton*>("engineStopButton");
+    ASSERT_TRUE(panel && label && stop);
+    EXPECT_FALSE(panel->isVisible());
+    main.toolbarAction(ToolbarCommand::Run)->trigger();
+    EXPECT_FALSE(recorded().empty());
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(label->text(), "Ikemen_GO running");
+    auto* runner = main.findChild<EngineRunner*>();
+    QSignalSpy endedSpy(runner, &EngineRunner::engineEnded);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return test::readFile(runner->lastLogPath().toStdString()) == "started\n"; }));
+    stop->click();
+    ASSERT_TRUE(endedSpy.wait(10000));
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_FALSE(runner->running());
+    EXPECT_TRUE(t.dialogs.messages.isEmpty()) << "a stop is no failure: " << t.dialogs.messageTexts().join("|");
+
+    // Ten older runs' logs: the next run leaves ten in all, the oldest gone.
+    const QDir logs(EngineRunner::logFolder());
+    for (int k = 0; k < 12; ++k)
+        test::writeFile(
+            logs.filePath(QStringLiteral("run-20000101-0000%1-000.log").arg(k, 2, 10, QLatin1Char('0'))).toStdString(),
+            "old");
+    putRecorder(engine + "/Ikemen_GO");
+    main.toolbarAction(ToolbarCommand::Run)->trigger();
+    ASSERT_TRUE(endedSpy.wait(10000));
+    const QStringList kept = logs.entryList({QStringLiteral("run-*.log")}, QDir::Files, QDir::Name);
+    EXPECT_EQ(kept.size(), EngineRunner::kKeptLogs) << kept.join(' ').toStdString();
+    EXPECT_FALSE(kept.contains("run-20000101-000002-000.log"));
+    EXPECT_TRUE(kept.contains("run-20000101-000011-000.log"));
+    EXPECT_EQ(QFileInfo(runner->lastLogPath()).fileName(), kept.last());
+}
+
+// The run profile's second player, stage and AI level reach the engine.
+TEST_F(QuickRunTest, TheSecondPlayerStageAndAiLevelAreGivenToTheEngine)
+{
+    openCharacter();
+    putRecorder(engine + "/Ikemen_GO");
+    EngineSettings settings;
+    settings.opponent = "kfm";
+    settings.stage = "stages/kfm.def";
+    settings.aiLevel = 8;
+    saveEngineSettings(*t.store, settings);
+    main.toolbarAction(ToolbarCommand::Run)->trigger();
+    const std::string opened = std::string(kTrickyName) + "/fox.def";
+    EXPECT_EQ(recorded(),
+              (std::vector<std::string>{fs::canonical(engine), engine + "/Ikemen_GO", "-p1", opened, "-p2", "kfm",
+                                        "-windowed", "-s", "stages/kfm.def", "-p2.ai", "8"}));
 }
 
 TEST_F(QuickRunTest, WithNoEngineTheMessageSaysWhatWasLookedForAndOffersTheSettings)
@@ -287,7 +354,7 @@ TEST(EngineSettingsDialog, ShowsStoresAndBrowsesTheEngine)
         EXPECT_EQ(box->title(), "Engine");
         EXPECT_EQ(box->programEdit->text(), "/opt/ikemen/Ikemen_GO");
         EXPECT_EQ(box->argumentsEdit->text(), "%c");
-        EXPECT_EQ(box->argumentsEdit->placeholderText(), "%f %f");
+        EXPECT_TRUE(box->argumentsEdit->placeholderText().contains("-p1 %f -p2 %2 -windowed"));
         EXPECT_EQ(box->workingFolderEdit->text(), "");
 
         t.dialogs.files.append(QStringList{"/games/mugen/mugen", ""});
@@ -312,4 +379,57 @@ TEST(EngineSettingsDialog, ShowsStoresAndBrowsesTheEngine)
     EXPECT_EQ(stored.program, "/games/mugen/mugen");
     EXPECT_EQ(stored.arguments, "%c %c -rounds 1");
     EXPECT_EQ(stored.workingFolder, "/games/mugen");
+}
+
+// Profiles: saved under a name, chosen to fill the boxes, deleted; Cancel
+// keeps none of it; the second players and stages come from the engine's folders.
+TEST_F(QuickRunTest, RunProfilesAreMadeChosenAndDeletedInTheSettings)
+{
+    openCharacter();
+    fs::create_directories(engine + "/chars/kfm");
+    test::writeFile(engine + "/stages/kfm.def", "[Info]\r\n");
+    {
+        SettingsDialog dialog(*t.app);
+        EngineSettingsBox* box = dialog.engineGroup;
+        EXPECT_NE(box->opponentBox->findText("kfm"), -1);
+        EXPECT_NE(box->stageBox->findText("stages/kfm.def"), -1);
+        box->opponentBox->setEditText("kfm");
+        box->aiLevelBox->setValue(5);
+        t.dialogs.texts.enqueue(QStringLiteral("Versus"));
+        box->saveProfileButton->click();
+        EXPECT_EQ(box->profileBox->currentText(), "Versus");
+        dialog.cancelButton->click();
+    }
+    EXPECT_TRUE(runProfileNames(*t.store).empty()) << "Cancel stores no profile";
+
+    SettingsDialog dialog(*t.app);
+    EngineSettingsBox* box = dialog.engineGroup;
+    box->opponentBox->setEditText("kfm");
+    box->aiLevelBox->setValue(5);
+    t.dialogs.texts.enqueue(QStringLiteral("Versus"));
+    box->saveProfileButton->click();
+    box->opponentBox->setEditText("");
+    box->aiLevelBox->setValue(0);
+    t.dialogs.texts.enqueue(QStringLiteral("Mirror"));
+    box->saveProfileButton->click();
+    t.dialogs.texts.enqueue(QStringLiteral("a|b"));
+    box->saveProfileButton->click();
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"A profile name cannot be empty or hold a |."});
+    // Choosing a profile shows its settings.
+    box->profileBox->setCurrentIndex(box->profileBox->findText("Versus"));
+    emit box->profileBox->activated(box->profileBox->currentIndex());
+    EXPECT_EQ(box->opponentBox->currentText(), "kfm");
+    EXPECT_EQ(box->aiLevelBox->value(), 5);
+    dialog.okButton->click();
+    EXPECT_EQ(runProfileNames(*t.store), (std::vector<std::string>{"Versus", "Mirror"}));
+    EXPECT_EQ(currentRunProfile(*t.store), "Versus");
+    EXPECT_EQ(loadEngineSettings(*t.store).opponent, "kfm") << "the chosen profile is what Run uses";
+
+    SettingsDialog again(*t.app);
+    EXPECT_EQ(again.engineGroup->profileBox->currentText(), "Versus");
+    EXPECT_EQ(again.engineGroup->aiLevelBox->value(), 5);
+    again.engineGroup->deleteProfileButton->click();
+    again.okButton->click();
+    EXPECT_EQ(runProfileNames(*t.store), std::vector<std::string>{"Mirror"});
+    EXPECT_EQ(currentRunProfile(*t.store), "");
 }
