@@ -84,7 +84,9 @@ CheckReport CharacterChecker::run()
     }
     report.readable = true;
     m_defName = relativeName(m_defPath);
-    readDefinitionFiles(readDefinitionLines(*bytes));
+    const std::vector<DefinitionLine> def = readDefinitionLines(*bytes);
+    m_engine = characterEngine(def);
+    readDefinitionFiles(def);
     loadSprites();
     loadSounds();
     checkAnimations();

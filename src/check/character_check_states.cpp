@@ -39,6 +39,16 @@ bool parameterMatches(std::string_view key, std::string_view name)
     return key.size() > star + 2 && key.substr(0, star + 1) == name.substr(0, star + 1) && key.back() == ')';
 }
 
+// "MapSet is an IKEMEN GO controller; this character is for MUGEN 1.1"
+std::string newerThanCharacter(std::string_view name, std::string_view kind, CharacterEngine since,
+                               CharacterEngine engine)
+{
+    const std::string newer = engineName(since);
+    const bool vowel = newer.front() == 'I' || newer.front() == 'E';
+    return std::string(name) + (vowel ? " is an " : " is a ") + newer + " " + std::string(kind)
+        + "; this character is for " + engineName(engine);
+}
+
 const SectionEntry* entryOf(const TextSection& section, std::string_view key)
 {
     for (const SectionEntry& e : section.entries) {
@@ -207,6 +217,11 @@ void CharacterChecker::checkController(const ControllerBlock& block)
         add(file.name, type->line, Severity::Error, "unknown controller type " + inQuotes(type->value));
         return;
     }
+    if (!availableIn(*controller, m_engine)) {
+        add(file.name, type->line, Severity::Error,
+            newerThanCharacter(controller->name, "controller", controller->since, m_engine));
+        return;
+    }
     // A HitOverride with an empty attr switches its slot off and never
     // sends anyone to its state.
     const SectionEntry* attr = entryOf(section, "attr");
@@ -342,13 +357,15 @@ void CharacterChecker::checkTriggerExpression(const StateFile& file, const Secti
         add(file.name, e.line, Severity::Warning, which + " is empty");
         return;
     }
-    const ExpressionReport r = checkExpression(e.value);
+    const ExpressionReport r = checkExpression(e.value, m_engine);
     if (!r.bracketsBalanced)
         add(file.name, e.line, Severity::Error, "unbalanced parentheses in " + which);
     if (!r.stringClosed)
         add(file.name, e.line, Severity::Error, "string without its closing quote in " + which);
     for (const std::string& name : r.unknownNames)
         add(file.name, e.line, Severity::Error, "unknown trigger " + inQuotes(name) + " in " + which);
+    for (const Trigger* trigger : r.newerTriggers)
+        add(file.name, e.line, Severity::Error, newerThanCharacter(trigger->name, "trigger", trigger->since, m_engine));
     if (!m_commandText)
         return;
     for (const std::string& name : r.commandNames) {

@@ -90,6 +90,7 @@ private:
     CheckOptions m_options;
     std::string m_dir;
     std::string m_defName;
+    CharacterEngine m_engine = CharacterEngine::WinMugen; // the one the .def says
     std::vector<Finding> m_findings;
     std::vector<std::string> m_fileOrder;
 

@@ -126,9 +126,12 @@ std::vector<CompletionItem> parameterItems(const CompletionContext& context, con
 
     if (controller) {
         for (const ControllerParameter& parameter : controller->parameters) {
+            if (!availableIn(parameter, context.engine))
+                continue;
             const bool written =
-                std::any_of(context.written.begin(), context.written.end(),
-                            [&](const std::string& key) { return findParameter(*controller, key) == &parameter; });
+                std::any_of(context.written.begin(), context.written.end(), [&](const std::string& key) {
+                    return findParameter(*controller, key, context.engine) == &parameter;
+                });
             if (written)
                 continue;
             std::string text(parameter.name);
@@ -148,13 +151,15 @@ std::vector<CompletionItem> parameterItems(const CompletionContext& context, con
             lastTrigger = std::max(lastTrigger, std::stoi(key.substr(7, 6)));
     }
     const std::string nextTrigger = "trigger" + std::to_string(lastTrigger + 1);
-    const std::vector<std::pair<std::string, std::string>> common = {
+    std::vector<std::pair<std::string, std::string>> common = {
         {"type", "controller name"},  {"triggerall", "expression every trigger number needs"},
         {nextTrigger, "expression"},  {"persistent", "0, 1 or n"},
         {"ignorehitpause", "0 or 1"},
     };
+    if (isCommonControllerParameter("redirectid", context.engine))
+        common.emplace_back("redirectid", "player ID");
     for (const auto& [name, detail] : common) {
-        const bool once = name == "type" || name == "persistent" || name == "ignorehitpause";
+        const bool once = name != "triggerall" && name != nextTrigger;
         if (!(once && has(name)))
             addIfMatching(items, prefix, {name, name + ending, detail, topic});
     }
@@ -229,6 +234,8 @@ std::vector<CompletionItem> completionItems(const CompletionContext& context)
     switch (context.kind) {
     case CompletionKind::Controller:
         for (const StateController& controller : stateControllers()) {
+            if (!availableIn(controller, context.engine))
+                continue;
             const std::string name(controller.name);
             addIfMatching(items, prefix, {name, name, {}, controller.helpTopic});
         }
@@ -236,6 +243,8 @@ std::vector<CompletionItem> completionItems(const CompletionContext& context)
     case CompletionKind::Parameter: items = parameterItems(context, prefix); break;
     case CompletionKind::Trigger:
         for (const Trigger& trigger : triggers()) {
+            if (!availableIn(trigger, context.engine))
+                continue;
             const std::string name(trigger.name);
             addIfMatching(items, prefix, {name, name, std::string(trigger.form), trigger.helpTopic});
         }

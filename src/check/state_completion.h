@@ -4,6 +4,8 @@
 // block's controller at the start of a line, a trigger in the value of
 // "triggerN =" or "triggerall =". Standard C++ only; the editors show it.
 
+#include "formats/character_definition.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -19,6 +21,9 @@ struct CompletionContext {
     std::string controller;           // Parameter: the block's "type =" value, as written (may be empty)
     std::vector<std::string> written; // Parameter: the keys the block's other lines have, lower case
     bool valueFollows = false;        // Parameter: the caret's line has its '=' already, after the caret
+    // The engine of the character being edited: only what it reads is offered.
+    // With no character open, everything (IKEMEN GO reads every engine's names).
+    CharacterEngine engine = CharacterEngine::Ikemen;
 };
 
 // `lines` are the file's lines, or any run of them that holds the caret's
@@ -34,7 +39,7 @@ struct CompletionItem {
     int helpTopic = 0;  // its topic in the help file
 };
 
-// What the context offers, in the library's order, keeping those whose text
+// What the context offers for its engine, in the library's order, keeping those whose text
 // starts with the prefix (any letter case). A parameter's insertion ends in
 // " = " unless its line has the '=' already; parameters the block has are
 // left out, and the trigger number offered is the one after the block's

@@ -8,7 +8,7 @@
 #include <array>
 #include <span>
 #include <string>
-#include <unordered_set>
+#include <unordered_map>
 
 namespace vantrel {
 
@@ -32,36 +32,49 @@ bool isDigit(char c)
 constexpr std::array<std::string_view, 10> kTwoCharOperators = {"==", "!=", "<=", ">=", "&&",
                                                                 "||", "^^", "**", ":=", "!~"};
 
-// Triggers whose parentheses hold a parameter name rather than an expression.
-constexpr std::array<std::string_view, 3> kNamedArgument = {"const", "gethitvar", "stagevar"};
+// Triggers whose parentheses hold a parameter name rather than an expression
+// (IKEMEN GO's Map(combo) and its ...Var(name) family among them).
+constexpr std::array<std::string_view, 17> kNamedArgument = {
+    "const",      "gethitvar",   "stagevar",   "map",        "animframe",      "bgmvar",
+    "clsnvar",    "envshakevar", "explodvar",  "projvar",    "fightscreenvar", "gameoption",
+    "movehitvar", "palfxvar",    "stageconst", "isasserted", "inputtime"};
 
 // Triggers compared with words or strings, not with numbers.
-constexpr std::array<std::string_view, 12> kComparedWithWords = {"statetype",  "p2statetype", "movetype", "p2movetype",
-                                                                 "hitdefattr", "teammode",    "command",  "authorname",
-                                                                 "name",       "p1name",      "p2name",   "p3name"};
+constexpr std::array<std::string_view, 25> kComparedWithWords = {
+    "statetype",  "p2statetype", "movetype",   "p2movetype", "hitdefattr",   "teammode",      "command",
+    "authorname", "name",        "p1name",     "p2name",     "p3name",       "p4name",        "p5name",
+    "p6name",     "p7name",      "p8name",     "physics",    "prevmovetype", "prevstatetype", "reversaldefattr",
+    "gamemode",   "displayname", "helpername", "selfcommand"};
 
 bool oneOf(std::string_view lower, std::span<const std::string_view> words)
 {
     return std::find(words.begin(), words.end(), lower) != words.end();
 }
 
-// The component a trigger like Pos, Vel or P2Dist is followed by.
+// The component a trigger like Pos, Vel or P2Dist (or IKEMEN GO's Alpha) is followed by.
 bool isComponent(std::string_view lower)
 {
-    return lower == "x" || lower == "y" || lower == "z";
+    return lower == "x" || lower == "y" || lower == "z" || lower == "source" || lower == "dest";
 }
 
-// Whether a lower-case name is a trigger. The table's names are hashed once:
-// a state file names the same few triggers thousands of times.
-bool isTrigger(const std::string& lower)
+// The trigger of a lower-case name, or null. The table's names are hashed
+// once: a state file names the same few triggers thousands of times.
+const Trigger* triggerNamed(const std::string& lower)
 {
-    static const std::unordered_set<std::string> names = [] {
-        std::unordered_set<std::string> set;
+    static const std::unordered_map<std::string, const Trigger*> names = [] {
+        std::unordered_map<std::string, const Trigger*> map;
         for (const Trigger& t : triggers())
-            set.insert(toLowerAscii(t.name));
-        return set;
+            map.emplace(toLowerAscii(t.name), &t);
+        return map;
     }();
-    return names.count(lower) > 0 || findTrigger(lower) != nullptr; // ProjHit1000 and the like
+    const auto at = names.find(lower);
+    if (at != names.end())
+        return at->second;
+    // Both engines read the undocumented StateTime as Time, and their sample
+    // character writes it: the library does not offer it, but it is no fault.
+    if (lower == "statetime")
+        return names.at("time");
+    return findTrigger(lower); // ProjHit1000 and the like
 }
 
 void addOnce(std::vector<std::string>& list, std::string_view name)
@@ -121,7 +134,7 @@ std::vector<Token> tokenizeExpression(std::string_view text, bool* unterminated)
     return tokens;
 }
 
-ExpressionReport checkExpression(std::string_view text)
+ExpressionReport checkExpression(std::string_view text, CharacterEngine engine)
 {
     ExpressionReport report;
     bool unterminated = false;
@@ -172,13 +185,17 @@ ExpressionReport checkExpression(std::string_view text)
 
         const std::string lower = toLowerAscii(t.text);
         const bool opensNext = i + 1 < tokens.size() && tokens[i + 1].kind == TokenKind::Open;
-        const bool trigger = isTrigger(lower);
+        const Trigger* trigger = triggerNamed(lower);
         if (!trigger && isComponent(lower))
             continue;
         if (!trigger) {
             addOnce(report.unknownNames, t.text);
             continue;
         }
+        if (!availableIn(*trigger, engine)
+            && std::find(report.newerTriggers.begin(), report.newerTriggers.end(), trigger)
+                == report.newerTriggers.end())
+            report.newerTriggers.push_back(trigger);
         if (opensNext && oneOf(lower, kNamedArgument)) {
             // Skip to the bracket that closes the argument.
             int inner = 0;
@@ -192,7 +209,7 @@ ExpressionReport checkExpression(std::string_view text)
         }
         if (oneOf(lower, kComparedWithWords)) {
             wordsFromDepth = depth;
-            collectingCommands = lower == "command";
+            collectingCommands = lower == "command" || lower == "selfcommand";
         }
     }
     return report;

@@ -7,11 +7,15 @@
 // StateType or MoveType, the attributes after HitDefAttr, component letters
 // (Pos X), redirections (root, helper(2), enemynear(0), ...).
 
+#include "formats/character_definition.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vantrel {
+
+struct Trigger;
 
 enum class TokenKind { Name, Number, String, Operator, Open, Close, Comma, Other };
 
@@ -27,10 +31,12 @@ std::vector<Token> tokenizeExpression(std::string_view text, bool* unterminated 
 struct ExpressionReport {
     bool bracketsBalanced = true;
     bool stringClosed = true;
-    std::vector<std::string> unknownNames; // as written, each once
-    std::vector<std::string> commandNames; // the strings compared with Command, each once
+    std::vector<std::string> unknownNames;     // as written, each once
+    std::vector<const Trigger*> newerTriggers; // known, but not to the engine the expression is read for; each once
+    std::vector<std::string> commandNames;     // the strings compared with Command, each once
 };
 
-ExpressionReport checkExpression(std::string_view text);
+// Reads `text` as a character for `engine` would have it read.
+ExpressionReport checkExpression(std::string_view text, CharacterEngine engine = CharacterEngine::Ikemen);
 
 } // namespace vantrel

@@ -102,18 +102,31 @@ std::string engineName(CharacterEngine engine)
 
 namespace {
 
-bool isZss(const std::string& path)
+bool isZss(std::string_view path)
 {
     return path.size() > 4 && toLowerAscii(path.substr(path.size() - 4)) == ".zss";
 }
 
-// What [Info] says and what the state files are.
-CharacterEngine engineOf(bool ikemenVersion, const std::string& mugenVersion, const CharacterFiles& files)
+} // namespace
+
+CharacterEngine characterEngine(const std::vector<DefinitionLine>& lines)
 {
-    bool zss = isZss(files.commonStatesFile) || isZss(files.constantsFile) || isZss(files.commandFile);
-    for (const std::string& state : files.stateFiles)
-        zss = zss || isZss(state);
-    if (ikemenVersion || zss)
+    bool ikemen = false;
+    std::string mugenVersion;
+    for (const DefinitionLine& line : lines) {
+        if (line.header)
+            continue;
+        const std::string key = line.key();
+        if (line.section == "info") {
+            ikemen = ikemen || key == "ikemenversion";
+            if (key == "mugenversion")
+                mugenVersion = line.value();
+        }
+        // State, constants and command files in IKEMEN GO's own language.
+        const bool codeFile = startsWith(key, "st") || key == "cmd" || key == "cns";
+        ikemen = ikemen || (line.section == "files" && codeFile && isZss(line.value()));
+    }
+    if (ikemen)
         return CharacterEngine::Ikemen;
     if (startsWith(mugenVersion, "1.1"))
         return CharacterEngine::Mugen11;
@@ -121,8 +134,6 @@ CharacterEngine engineOf(bool ikemenVersion, const std::string& mugenVersion, co
         return CharacterEngine::Mugen10;
     return CharacterEngine::WinMugen;
 }
-
-} // namespace
 
 Result<void> readDefinition(const std::string& rawPath, CharacterFiles& files)
 {
@@ -138,15 +149,9 @@ Result<void> readDefinition(const std::string& rawPath, CharacterFiles& files)
     const std::string& dir = files.characterDir;
     bool filesSection = false;
     bool spriteNamed = false;
-    bool ikemenVersion = false;
-    std::string mugenVersion;
-    for (const DefinitionLine& line : readDefinitionLines(*bytes)) {
+    const std::vector<DefinitionLine> lines = readDefinitionLines(*bytes);
+    for (const DefinitionLine& line : lines) {
         filesSection = filesSection || (line.header && line.section == "files");
-        if (!line.header && line.section == "info") {
-            ikemenVersion = ikemenVersion || line.key() == "ikemenversion";
-            if (line.key() == "mugenversion")
-                mugenVersion = line.value();
-        }
         const std::string lower = toLowerAscii(line.text);
         const std::string value = line.value();
 
@@ -184,7 +189,7 @@ Result<void> readDefinition(const std::string& rawPath, CharacterFiles& files)
         return Result<void>::failure("This file is not a character definition: it has no [Files] section.");
     if (!spriteNamed)
         return Result<void>::failure("This file is not a character definition: it names no sprite file.");
-    files.engine = engineOf(ikemenVersion, mugenVersion, files);
+    files.engine = characterEngine(lines);
     return {};
 }
 

@@ -55,6 +55,10 @@ struct DefinitionLine {
 
 std::vector<DefinitionLine> readDefinitionLines(std::string_view bytes);
 
+// The engine a .def's lines say the character is for (see CharacterFiles::engine):
+// an "ikemenversion" in [Info] or a .zss named in [Files] makes it IKEMEN GO.
+CharacterEngine characterEngine(const std::vector<DefinitionLine>& lines);
+
 // Reads a .def file into `files`, which starts from an empty record. Keys
 // match by prefix on every line, whatever the section; values are joined to
 // the .def's directory. Fails when the file cannot be read, has no [Files]

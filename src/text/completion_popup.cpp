@@ -32,9 +32,9 @@ QString escaped(const std::string& text)
 
 } // namespace
 
-CompletionPopup::CompletionPopup(EditorTextBox* editor, QString helpFile)
-        : QFrame(editor->viewport()), editor_(editor), helpFile_(std::move(helpFile)), list_(new QListWidget(this)),
-          help_(new QTextBrowser(this))
+CompletionPopup::CompletionPopup(EditorTextBox* editor, QString helpFile, std::function<CharacterEngine()> engine)
+        : QFrame(editor->viewport()), editor_(editor), helpFile_(std::move(helpFile)), engine_(std::move(engine)),
+          list_(new QListWidget(this)), help_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("completionPopup"));
     setFrameShape(QFrame::StyledPanel);
@@ -81,7 +81,9 @@ CompletionContext CompletionPopup::contextAtCaret() const
     }
     const std::vector<std::string_view> lines(texts.begin(), texts.end());
     const std::size_t column = caretBlock.text().left(cursor.positionInBlock()).toStdString().size();
-    return completionContext(lines, caretLine, column);
+    CompletionContext context = completionContext(lines, caretLine, column);
+    context.engine = engine_();
+    return context;
 }
 
 void CompletionPopup::open()

@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QString>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,11 @@ class CompletionPopup final : public QFrame {
     Q_OBJECT
 public:
     // Lives on the text box's viewport; `helpFile` is the help file's path
-    // (read on first use; without it the topic stays empty).
-    CompletionPopup(EditorTextBox* editor, QString helpFile);
+    // (read on first use; without it the topic stays empty). `engine` tells,
+    // each time the list opens, which engine the open character is for.
+    CompletionPopup(
+        EditorTextBox* editor, QString helpFile,
+        std::function<CharacterEngine()> engine = [] { return CharacterEngine::Ikemen; });
 
     QListWidget* list() const { return list_; }
     QTextBrowser* help() const { return help_; }
@@ -52,6 +56,7 @@ private:
 
     EditorTextBox* editor_;
     QString helpFile_;
+    std::function<CharacterEngine()> engine_;
     std::string helpHtml_;
     bool helpRead_ = false;
     QListWidget* list_;

@@ -6,6 +6,7 @@
 #include "text_editor_window.h"
 #include "ui/app.h"
 
+#include "documents/document_manager.h"
 #include "text/completion_popup.h"
 #include "text/editor_text_box.h"
 #include "text/help_viewer.h"
@@ -101,7 +102,11 @@ TextEditorWindow::TextEditorWindow(App& app, EditorDescription description, QWid
     showEncoding();
 
     if (description_.stateLanguage)
-        completion_ = new CompletionPopup(editor_, app_.dataFile(QString::fromLatin1(kHelpFileName)));
+        completion_ = new CompletionPopup(editor_, app_.dataFile(QString::fromLatin1(kHelpFileName)), [this] {
+            // Without a character every engine's names are offered.
+            const bool open = app_.documents && !app_.documents->character().defFile.empty();
+            return open ? app_.documents->character().engine : CharacterEngine::Ikemen;
+        });
     resize(720, 520);
 }
 

@@ -4,6 +4,7 @@
 
 #include "../sound/sound_fixtures.h"
 #include "check/character_check.h"
+#include "check/state_library.h"
 #include "check/trigger_expression.h"
 #include "formats/sff.h"
 #include "formats/sff_sprite_list.h"
@@ -408,6 +409,23 @@ TEST(CharacterCheck, HandMadeCharacterFindsExactlyWhatIsThere)
          {"mini.air:3: warning: Loopstart is the last line of its action: no frame follows it",
           "mini.air:4: warning: action 0 is defined again (first at line 1)",
           "mini.st:7: warning: Statedef 200 is defined again (first at mini.st:1)"}},
+        {"a WinMUGEN character: later engines' names are errors that say whose they are",
+         {},
+         {{st,
+           "[State 200, 2]\ntype = Zoom\ntrigger1 = NumText = 0 && AILevelF > 0 || StateTime = 1\n" // 7..9
+           "[State 200, 3]\ntype = MapSet\ntrigger1 = TopBoundDist < 5\nmap = \"a\"\n"}},           // 10..13
+         {"mini.st:8: error: Zoom is a MUGEN 1.1 controller; this character is for WinMUGEN",
+          "mini.st:9: error: NumText is a MUGEN 1.1 trigger; this character is for WinMUGEN",
+          "mini.st:9: error: AILevelF is an IKEMEN GO trigger; this character is for WinMUGEN",
+          "mini.st:11: error: MapSet is an IKEMEN GO controller; this character is for WinMUGEN",
+          "mini.st:12: error: TopBoundDist is a MUGEN 1.1 trigger; this character is for WinMUGEN"}},
+        {"a MUGEN 1.1 character has MUGEN 1.1's names",
+         {},
+         {{"mini.def", "[Info]\nmugenversion = 1.1\n"},
+          {st,
+           "[State 200, 2]\ntype = Zoom\ntrigger1 = NumText(1) = 0 && TopBoundDist < 5 && BotBoundDist < 5\n"
+           "[State 200, 3]\ntype = RemoveText\ntrigger1 = NumText\n"}},
+         {}},
         {"a frame naming no sprite is fine, one naming a missing sprite is not",
          {{"mini.air", "[Begin Action 0]\n-1,0, 0,0, 5\n0,2, 0,0, 5\n0,0, 0,0\n"}},
          {},
@@ -428,6 +446,58 @@ TEST(CharacterCheck, HandMadeCharacterFindsExactlyWhatIsThere)
         EXPECT_EQ(formattedInOrder(report.findings), c.expected) << c.name;
         EXPECT_EQ(report.exitStatus(), report.hasErrors() ? 1 : 0) << c.name;
     }
+}
+
+TEST(CharacterCheck, IkemenCodeIsValidOnlyInAnIkemenCharacter)
+{
+    // Every controller IKEMEN GO adds, with what it must have, and its triggers and redirections.
+    const std::string code = test::readFile(std::string(VANTREL_SOURCE_DIR) + "/tests/check/data/ikemen_states.cns");
+    ASSERT_FALSE(code.empty());
+    const std::string name = "ikemen_states.cns";
+    const auto checkAs = [&](const std::string& info) {
+        QTemporaryDir dir;
+        const std::string folder = tempPath(dir, "chars/mini");
+        MiniCharacter mini;
+        mini.files["mini.def"] = "[Info]\n" + info + "\n" + mini.files["mini.def"].substr(7) + "st1 = " + name + "\n";
+        mini.files[name] = code;
+        mini.write(folder);
+        return checkCharacter(folder + "/mini.def");
+    };
+
+    EXPECT_EQ(formattedInOrder(checkAs("ikemenversion = 0.99").findings), std::vector<std::string>{});
+
+    // For MUGEN 1.1: each IKEMEN GO controller at its type line, each IKEMEN GO trigger at its line.
+    std::vector<std::string> expected;
+    const std::vector<std::pair<std::string, std::string>> triggersUsed = {
+        {"AILevelF", "AILevelF > 0"}, {"IsHost", "&& IsHost"},           {"Alpha", "Alpha Source"},
+        {"Dizzy", "Dizzy &&"},        {"GuardBreak", "!GuardBreak"},     {"Map", "Map(combo)"},
+        {"PrevAnim", "PrevAnim"},     {"HelperIndex", "HelperIndex(1)"}, {"StateOwner", "StateOwner,"},
+        {"Player", "Player(2)"},      {"PlayerIndex", "PlayerIndex(0)"}, {"P2", "P2,"},
+        {"ComboCount", "ComboCount"},
+    };
+    std::map<int, std::vector<std::string>> triggerErrors;
+    for (const auto& [trigger, written] : triggersUsed) {
+        const auto at = code.find(written);
+        ASSERT_NE(at, std::string::npos) << written;
+        triggerErrors[lineAt(code, at)].push_back(name + ":" + std::to_string(lineAt(code, at)) + ": error: " + trigger
+                                                  + " is an IKEMEN GO trigger; this character is for MUGEN 1.1");
+    }
+    int controllers = 0;
+    for (std::size_t at = code.find("\ntype = "); at != std::string::npos; at = code.find("\ntype = ", at + 1)) {
+        const std::size_t from = at + 8;
+        const std::string type = code.substr(from, code.find('\n', from) - from);
+        const int line = lineAt(code, from);
+        if (type == "S" || type == "ChangeState")
+            continue;
+        ++controllers;
+        expected.push_back(name + ":" + std::to_string(line) + ": error: " + type
+                           + " is an IKEMEN GO controller; this character is for MUGEN 1.1");
+        // The trigger line follows the type line.
+        for (const std::string& error : triggerErrors[line + 1])
+            expected.push_back(error);
+    }
+    EXPECT_EQ(controllers, 53);
+    EXPECT_EQ(formattedInOrder(checkAs("mugenversion = 1.1").findings), expected);
 }
 
 TEST(TriggerExpression, NamesBracketsAndCommands)
@@ -452,7 +522,13 @@ TEST(TriggerExpression, NamesBracketsAndCommands)
         {"movetype = H && Bar", true, {"Bar"}, {}},
         {"var(3) := 5 && fvar(1) ** 2 > .5", true, {}, {}},
         {"ifelse(statetype = A, 1, 0) = 1 && teammode = simul", true, {}, {}},
-        {"StateTime >= 7", true, {}, {}},
+        {"StateTime >= 7", true, {}, {}}, // no trigger of the library, but the engines read it as Time
+        // IKEMEN GO: maps, the assignment operator, its redirections and its ...Var(name) family.
+        {"Map(combo) >= 3 && (Var(1) := Map(hits)) > 0", true, {}, {}},
+        {"Player(2), Life < 100 && PlayerIndex(0), Alive && HelperIndex(1), Time > 0", true, {}, {}},
+        {"P2, StateType != L && StateOwner, Var(10) = 1 && Alpha Source = 256", true, {}, {}},
+        {"ExplodVar(100, 0, pos x) > 160 || GameMode = \"training\" || PrevStateType = A", true, {}, {}},
+        {"SelfCommand = \"QCF_x\" && AILevelF > 4.5", true, {}, {"QCF_x"}},
     };
     for (const Case& c : cases) {
         const ExpressionReport r = checkExpression(c.text);
@@ -462,6 +538,27 @@ TEST(TriggerExpression, NamesBracketsAndCommands)
         EXPECT_TRUE(r.stringClosed) << c.text;
     }
     EXPECT_FALSE(checkExpression("name = \"Kung").stringClosed);
+
+    // Triggers of a later engine are known but reported, each once, for an older one.
+    struct Later {
+        const char* text;
+        CharacterEngine engine;
+        std::vector<std::string> newer; // as the library writes them
+    };
+    const Later later[] = {
+        {"ailevelf > 2 && IsHost && AILevelF < 6", CharacterEngine::WinMugen, {"AILevelF", "IsHost"}},
+        {"Player(2), Life && P2, NumText(3)", CharacterEngine::Mugen10, {"Player", "P2", "NumText"}},
+        {"Player(2), Life && P2, NumText(3)", CharacterEngine::Mugen11, {"Player", "P2"}},
+        {"Map(combo) > TopBoundDist", CharacterEngine::Ikemen, {}},
+    };
+    for (const Later& c : later) {
+        const ExpressionReport r = checkExpression(c.text, c.engine);
+        std::vector<std::string> newer;
+        for (const Trigger* trigger : r.newerTriggers)
+            newer.emplace_back(trigger->name);
+        EXPECT_EQ(newer, c.newer) << c.text;
+        EXPECT_TRUE(r.unknownNames.empty()) << c.text;
+    }
 }
 
 TEST(CharacterCheck, ProgramPrintsFindingsAndExitsWithTheirWeight)

@@ -134,15 +134,18 @@ TEST(StateCompletion, ItemsOfEachContext)
     const std::vector<Case> cases = {
         {"[State 0, 1]\ntype = |", {"AfterImage", "AfterImageTime", "AllPalFX"}, {}, stateControllers().size()},
         {"[State 0, 1]\ntype = chang|", {"ChangeAnim", "ChangeAnim2", "ChangeState"}, {}, 3},
-        {"[State 0, 1]\ntype = Zoom|", {}, {}, 0},
+        {"[State 0, 1]\ntype = Zoo|", {"Zoom"}, {}, 1},
         {"[State 0, 1]\ntrigger1 = |", {"Abs", "ACos", "AILevel"}, {}, triggers().size()},
-        {"[State 0, 1]\ntrigger1 = 1 && statet|", {"StateTime", "StateType"}, {}, 2},
+        {"[State 0, 1]\ntrigger1 = 1 && statet|", {"StateType"}, {"StateTime"}, 1},
         // Parameters the block has are not offered again; the next trigger number follows the highest.
         {"[State 0, 1]\ntype = ChangeAnim\ntrigger1 = 1\ntrigger3 = 1\nvalue = 5\n|",
-         {"elem", "triggerall", "trigger4", "persistent", "ignorehitpause"},
+         {"elem", "readplayerid", "triggerall", "trigger4", "persistent", "ignorehitpause", "redirectid"},
          {"value", "type", "trigger1"}},
         {"[State 0, 1]\ntype = VarSet\nv|", {"v", "value", "var(n)"}, {"fv"}},
-        {"[State 0, 1]\n|\ntype = nonsense", {"triggerall", "trigger1", "persistent", "ignorehitpause"}, {"type"}, 4},
+        {"[State 0, 1]\n|\ntype = nonsense",
+         {"triggerall", "trigger1", "persistent", "ignorehitpause", "redirectid"},
+         {"type"},
+         5},
         {"[State 0, 1]\nper|", {"persistent"}, {}, 1},
     };
     for (const Case& c : cases) {
@@ -154,6 +157,40 @@ TEST(StateCompletion, ItemsOfEachContext)
             EXPECT_EQ(std::find(got.begin(), got.end(), absent), got.end()) << c.text << " offers " << absent;
         if (c.count)
             EXPECT_EQ(got.size(), c.count) << c.text;
+    }
+}
+
+TEST(StateCompletion, OffersOnlyWhatTheCharactersEngineReads)
+{
+    struct Case {
+        CharacterEngine engine;
+        const char* text;
+        std::vector<std::string> offered; // all of them, in order
+    };
+    using E = CharacterEngine;
+    const std::vector<Case> cases = {
+        {E::Ikemen, "[State 0, 1]\ntype = maps|", {"MapSet"}},
+        {E::Mugen11, "[State 0, 1]\ntype = maps|", {}},
+        {E::WinMugen, "[State 0, 1]\ntype = maps|", {}},
+        {E::Mugen11, "[State 0, 1]\ntype = zo|", {"Zoom"}},
+        {E::Mugen10, "[State 0, 1]\ntype = zo|", {}},
+        {E::Ikemen, "[State 0, 1]\ntrigger1 = ailevel|", {"AILevel", "AILevelF"}},
+        {E::WinMugen, "[State 0, 1]\ntrigger1 = ailevel|", {"AILevel"}},
+        {E::Mugen11, "[State 0, 1]\ntrigger1 = Life > 0 && playeri|", {"PlayerID", "PlayerIDExist"}},
+        {E::Ikemen,
+         "[State 0, 1]\ntrigger1 = Life > 0 && playeri|",
+         {"PlayerID", "PlayerIDExist", "PlayerIndex", "PlayerIndexExist"}},
+        {E::Ikemen, "[State 0, 1]\ntype = ChangeState\nco|", {"continue"}},
+        {E::Mugen11, "[State 0, 1]\ntype = ChangeState\nco|", {}},
+        {E::Ikemen, "[State 0, 1]\ntype = Null\nre|", {"redirectid"}},
+        {E::Mugen11, "[State 0, 1]\ntype = Null\nre|", {}},
+        {E::WinMugen, "[State 0, 1]\ntype = Explod\nan|", {"anim"}},
+        {E::Mugen10, "[State 0, 1]\ntype = Explod\nan|", {"anim", "angle"}},
+    };
+    for (const Case& c : cases) {
+        CompletionContext context = Caret(c.text).context();
+        context.engine = c.engine;
+        EXPECT_EQ(texts(completionItems(context)), c.offered) << engineName(c.engine) << ": " << c.text;
     }
 }
 

@@ -113,7 +113,7 @@ TEST(StateLibrary, LookupsIgnoreCase)
 {
     const std::vector<std::pair<const char*, const char*>> controllers = {
         {"hitdef", "HitDef"}, {"CHANGEANIM2", "ChangeAnim2"}, {"changeanim", "ChangeAnim"}, {"bgpalfx", "BGPalFX"},
-        {"Width", "Width"},   {"afterimage", "AfterImage"},   {"Statedef", nullptr},        {"Zoom", nullptr},
+        {"Width", "Width"},   {"afterimage", "AfterImage"},   {"Statedef", nullptr},        {"zoom", "Zoom"},
         {"", nullptr},        {"HitDefs", nullptr},
     };
     for (const auto& [key, expected] : controllers) {
@@ -130,7 +130,11 @@ TEST(StateLibrary, LookupsIgnoreCase)
         {"Var5", nullptr},
         {"ProjHitTime3", nullptr},
         {"winko", "WinKO"},
-        {"STATETIME", "StateTime"},
+        {"STATETIME", nullptr},
+        {"ailevelf", "AILevelF"},
+        {"NUMTEXT", "NumText"},
+        {"topbounddist", "TopBoundDist"},
+        {"BotBoundDist", "BotBoundDist"},
         {"enemynear", "EnemyNear"},
         {"Foo", nullptr},
         {"", nullptr},
@@ -139,8 +143,14 @@ TEST(StateLibrary, LookupsIgnoreCase)
         const Trigger* found = findTrigger(key);
         EXPECT_EQ(found ? found->name : "(none)", std::string_view(expected ? expected : "(none)")) << key;
     }
-    EXPECT_TRUE(findTrigger("parent")->redirection);
-    EXPECT_FALSE(findTrigger("ParentDist")->redirection);
+    for (const char* redirection : {"parent", "PLAYER", "playerindex", "HelperIndex", "p2", "stateowner"}) {
+        ASSERT_NE(findTrigger(redirection), nullptr) << redirection;
+        EXPECT_TRUE(findTrigger(redirection)->redirection) << redirection;
+    }
+    for (const char* trigger : {"ParentDist", "PlayerIndexExist", "P2Life", "HelperIndexExist"})
+        EXPECT_FALSE(findTrigger(trigger)->redirection) << trigger;
+    ASSERT_NE(findStateController("MAPSET"), nullptr);
+    EXPECT_EQ(findStateController("MAPSET")->name, "MapSet");
 }
 
 TEST(StateLibrary, ParametersMatchWrittenForms)
@@ -170,7 +180,7 @@ TEST(StateLibrary, ParametersMatchWrittenForms)
     for (const Case& c : cases) {
         const StateController* controller = findStateController(c.controller);
         ASSERT_NE(controller, nullptr) << c.controller;
-        const ControllerParameter* found = findParameter(*controller, c.written);
+        const ControllerParameter* found = findParameter(*controller, c.written, CharacterEngine::Mugen11);
         EXPECT_EQ(found ? found->name : "(none)", std::string_view(c.found ? c.found : "(none)"))
             << c.controller << " " << c.written;
     }
@@ -178,6 +188,61 @@ TEST(StateLibrary, ParametersMatchWrittenForms)
         EXPECT_TRUE(isCommonControllerParameter(common)) << common;
     for (const char* other : {"trigger", "triggerx", "trigger1a", "value", "", "triggeralls"})
         EXPECT_FALSE(isCommonControllerParameter(other)) << other;
+}
+
+TEST(StateLibrary, EachEngineHasWhatItReads)
+{
+    using E = CharacterEngine;
+    // Controllers and triggers: the oldest engine that has them, and the one before it that does not.
+    const std::vector<std::pair<const char*, E>> controllers = {
+        {"HitDef", E::WinMugen}, {"Zoom", E::Mugen11},        {"RemoveText", E::Mugen11},
+        {"MapSet", E::Ikemen},   {"ModifyHitDef", E::Ikemen}, {"TagIn", E::Ikemen},
+    };
+    const std::vector<std::pair<const char*, E>> triggerCases = {
+        {"Life", E::WinMugen}, {"NumText", E::Mugen11}, {"TopBoundDist", E::Mugen11}, {"AILevelF", E::Ikemen},
+        {"Map", E::Ikemen},    {"Player", E::Ikemen},   {"StateOwner", E::Ikemen},    {"PrevAnim", E::Ikemen},
+    };
+    const auto expectFirstIn = [](const auto* entry, const char* name, E first) {
+        ASSERT_NE(entry, nullptr) << name;
+        for (E engine : {E::WinMugen, E::Mugen10, E::Mugen11, E::Ikemen})
+            EXPECT_EQ(availableIn(*entry, engine), engine >= first) << name << " in " << engineName(engine);
+    };
+    for (const auto& [name, first] : controllers)
+        expectFirstIn(findStateController(name), name, first);
+    for (const auto& [name, first] : triggerCases)
+        expectFirstIn(findTrigger(name), name, first);
+
+    // Parameters IKEMEN GO reads on MUGEN's controllers are unknown to MUGEN.
+    struct Parameter {
+        const char* controller;
+        const char* name;
+        E first;
+    };
+    const Parameter parameters[] = {
+        {"HitDef", "ground.velocity", E::WinMugen},
+        {"HitDef", "DizzyPoints", E::Ikemen},
+        {"Projectile", "projangle", E::Ikemen},
+        {"Projectile", "redlife", E::Ikemen},
+        {"ReversalDef", "p2clsncheck", E::Ikemen},
+        {"Explod", "angle", E::Mugen10},
+        {"Explod", "space", E::Mugen11},
+        {"Explod", "interpolation.time", E::Ikemen},
+        {"ChangeState", "continue", E::Ikemen},
+        {"VelSet", "z", E::Ikemen},
+        {"ModifyHitDef", "sparkxy", E::WinMugen},
+        {"ModifyProjectile", "projid", E::WinMugen},
+    };
+    for (const Parameter& p : parameters) {
+        const StateController* controller = findStateController(p.controller);
+        ASSERT_NE(controller, nullptr) << p.controller;
+        for (E engine : {E::WinMugen, E::Mugen10, E::Mugen11, E::Ikemen})
+            EXPECT_EQ(findParameter(*controller, p.name, engine) != nullptr, engine >= p.first)
+                << p.controller << " " << p.name << " in " << engineName(engine);
+    }
+    // redirectid is IKEMEN GO's on every controller.
+    EXPECT_TRUE(isCommonControllerParameter("RedirectID", E::Ikemen));
+    EXPECT_FALSE(isCommonControllerParameter("redirectid", E::Mugen11));
+    EXPECT_EQ(findParameter(*findStateController("HitDef"), "redirectid"), nullptr);
 }
 
 TEST(ShippedStateLibrary, EveryControllerHasATemplateAndAHelpTopic)
@@ -220,6 +285,8 @@ TEST(ShippedStateLibrary, EveryControllerHasATemplateAndAHelpTopic)
         const std::string topic = helpTopic(data.html, controller.helpTopic);
         ASSERT_FALSE(topic.empty()) << name << " has no topic " << controller.helpTopic;
         EXPECT_NE(topic.find("<h2>" + name + "</h2>"), std::string::npos) << name;
+        EXPECT_EQ(topic.find("IKEMEN GO only") != std::string::npos, controller.since == CharacterEngine::Ikemen)
+            << name;
         const std::string lowerTopic = toLowerAscii(topic);
         for (const ControllerParameter& parameter : controller.parameters) {
             std::string shown(parameter.name);
@@ -246,6 +313,7 @@ TEST(ShippedStateLibrary, EveryTriggerHasAHelpTopic)
         ASSERT_FALSE(topic.empty()) << name << " has no topic " << trigger.helpTopic;
         EXPECT_NE(topic.find(name), std::string::npos) << name;
         EXPECT_NE(topic.find("Example"), std::string::npos) << name;
+        EXPECT_EQ(topic.find("IKEMEN GO only") != std::string::npos, trigger.since == CharacterEngine::Ikemen) << name;
         EXPECT_NE(contents.find("href=\"#topic-" + std::to_string(trigger.helpTopic) + "\""), std::string::npos)
             << name << " is missing from the contents";
     }

@@ -74,8 +74,9 @@ TEST(TemplateCheck, EveryClipPassesTheChecker)
 
     QTemporaryDir dir;
     const std::string folder = dir.path().toStdString();
+    // For IKEMEN GO, which reads every engine's controllers.
     test::writeFile(folder + "/t.def",
-                    "[Info]\nname = \"T\"\n[Files]\nsprite = t.sff\nanim = t.air\n"
+                    "[Info]\nname = \"T\"\nikemenversion = 0.99\n[Files]\nsprite = t.sff\nanim = t.air\n"
                     "sound = t.snd\ncns = t.cns\nst = t.cns\n");
     test::writeFile(folder + "/t.air", "[Begin Action 0]\n0,0, 0,0, 5\n");
     sfflib::SpriteSource sprite;
