@@ -33,7 +33,7 @@ struct EngineSettings {
     // .def in one ("kfm/kfm720.def"); empty: the character opened, again.
     std::string opponent{};
     std::string stage{}; // as the engine names it ("stages/kfm.def"); empty: the engine's choice
-    int aiLevel = 0;   // the second player's, 1 to kMaxAiLevel; 0: none given
+    int aiLevel = 0;     // the second player's, 1 to kMaxAiLevel; 0: none given
 };
 
 // "Program", "Arguments", "WorkingFolder", "SaveBeforeRun", "Opponent",

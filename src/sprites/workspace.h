@@ -32,7 +32,7 @@ struct BuildFlags {
     int version = 0;           // the SFF version chosen over the workspace's own: 1 or 2; 0: none
     // Version 2 as 2.00 (0) or 2.01 (1), chosen over the archive's own; -1: none.
     int minorVersion = -1;
-    bool cancelled = false;    // the dialog was left without OK
+    bool cancelled = false; // the dialog was left without OK
 };
 
 class SpriteWorkspace {
