@@ -86,6 +86,7 @@ CheckReport CharacterChecker::run()
     m_defName = relativeName(m_defPath);
     const std::vector<DefinitionLine> def = readDefinitionLines(*bytes);
     m_engine = characterEngine(def);
+    checkEngineVersion(def);
     readDefinitionFiles(def);
     loadSprites();
     loadSounds();
@@ -128,6 +129,23 @@ std::string CharacterChecker::relativeName(const std::string& path) const
 }
 
 // --- the .def ---------------------------------------------------------
+
+// IKEMEN GO reads its version as numbers separated by dots ("0.99", "1.0.2").
+void CharacterChecker::checkEngineVersion(const std::vector<DefinitionLine>& def)
+{
+    for (const DefinitionLine& line : def) {
+        if (line.header || line.section != "info" || line.key() != "ikemenversion")
+            continue;
+        const std::string value(trimBlanksAndTabs(line.value()));
+        bool readable =
+            !value.empty() && value.front() != '.' && value.back() != '.' && value.find("..") == std::string_view::npos;
+        for (const char c : value)
+            readable = readable && ((c >= '0' && c <= '9') || c == '.');
+        if (!readable)
+            add(m_defName, line.number, Severity::Error,
+                "ikemenversion " + inQuotes(value) + " is not a version number (such as 0.99 or 1.0)");
+    }
+}
 
 void CharacterChecker::readDefinitionFiles(const std::vector<DefinitionLine>& def)
 {

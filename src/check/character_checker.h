@@ -62,6 +62,7 @@ private:
     // The files the .def's [Files] section names (and the storyboards of its
     // [Arcade]), by the keys the engine knows.
     void readDefinitionFiles(const std::vector<DefinitionLine>& def);
+    void checkEngineVersion(const std::vector<DefinitionLine>& def);
     void missing(const NamedFile& named, std::string_view value, Severity severity);
     void classifyFile(const std::string& key, std::string_view value, const NamedFile& named);
     void loadSprites();

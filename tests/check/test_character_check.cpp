@@ -426,6 +426,12 @@ TEST(CharacterCheck, HandMadeCharacterFindsExactlyWhatIsThere)
            "[State 200, 2]\ntype = Zoom\ntrigger1 = NumText(1) = 0 && TopBoundDist < 5 && BotBoundDist < 5\n"
            "[State 200, 3]\ntype = RemoveText\ntrigger1 = NumText\n"}},
          {}},
+        {"an ikemenversion that does not read",
+         {},
+         {{"mini.def", "[Info]\nikemenversion = 0.99\nikemenversion = v1.0\nikemenversion = 1..0\nikemenversion =\n"}},
+         {"mini.def:13: error: ikemenversion \"v1.0\" is not a version number (such as 0.99 or 1.0)",
+          "mini.def:14: error: ikemenversion \"1..0\" is not a version number (such as 0.99 or 1.0)",
+          "mini.def:15: error: ikemenversion \"\" is not a version number (such as 0.99 or 1.0)"}},
         {"a frame naming no sprite is fine, one naming a missing sprite is not",
          {{"mini.air", "[Begin Action 0]\n-1,0, 0,0, 5\n0,2, 0,0, 5\n0,0, 0,0\n"}},
          {},
