@@ -2,7 +2,35 @@
 
 #include "common/text.h"
 
+#include <algorithm>
+#include <map>
+#include <set>
+
 namespace vantrel {
+
+std::optional<std::pair<std::size_t, std::size_t>> firstNumberClash(const std::vector<SpriteRecord>& records)
+{
+    std::map<std::pair<std::int64_t, std::int64_t>, std::size_t> seen;
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        const auto [at, added] = seen.emplace(std::pair(records[k].group(), records[k].imageNo()), k);
+        if (!added)
+            return std::pair(at->second, k);
+    }
+    return std::nullopt;
+}
+
+std::int64_t nextFreeImageNumber(const std::vector<SpriteRecord>& records, std::int64_t group, std::int64_t from)
+{
+    std::set<std::int64_t> taken;
+    for (const SpriteRecord& record : records) {
+        if (record.group() == group)
+            taken.insert(record.imageNo());
+    }
+    std::int64_t number = std::max<std::int64_t>(from, 0);
+    while (taken.contains(number))
+        ++number;
+    return number;
+}
 
 std::int64_t SpriteRecord::group() const
 {

@@ -6,8 +6,10 @@
 // only, so that the sprite tools read and write it with the same code.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vantrel {
@@ -38,6 +40,13 @@ struct SpriteIndex {
 SpriteIndex parseSpriteIndex(const std::vector<std::string>& lines);
 // The same on the file's bytes, split with the program's line rules.
 SpriteIndex parseSpriteIndex(std::string_view text);
+
+// The first two records (0-based, in order) that share a group and an image
+// number; an archive holds one sprite of each number. Nothing when all differ.
+std::optional<std::pair<std::size_t, std::size_t>> firstNumberClash(const std::vector<SpriteRecord>& records);
+
+// The image number of `group` from `from` on that no record has.
+std::int64_t nextFreeImageNumber(const std::vector<SpriteRecord>& records, std::int64_t group, std::int64_t from);
 
 // The index text: the header line, then the records.
 std::string formatSpriteIndex(const std::string& header, const std::vector<SpriteRecord>& records);

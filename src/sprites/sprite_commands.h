@@ -45,6 +45,8 @@ public:
     void redo() override;
     int id() const override { return static_cast<int>(kind_); }
     bool mergeWith(const QUndoCommand* other) override;
+    int row() const { return row_; }
+    SpriteEditKind kind() const { return kind_; }
 
 private:
     void put(const SpriteRecord& record);

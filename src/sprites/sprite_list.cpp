@@ -31,30 +31,17 @@ std::string fieldText(std::int64_t value)
     return std::to_string(value);
 }
 
-SpriteRecord recordFollowing(const SpriteRecord* previous, const std::string& pcxFile)
+SpriteRecord recordFollowing(const std::vector<SpriteRecord>& taken, const SpriteRecord* previous,
+                             const std::string& pcxFile)
 {
     SpriteRecord fresh;
     fresh.pcxFile = pcxFile;
-    if (previous) {
-        fresh.groupText = previous->groupText;
-        fresh.imageText = fieldText(previous->imageNo() + 1);
-    } else {
-        // Row 0 of the table is never used: an empty group and image 0.
-        fresh.groupText = "0";
-        fresh.imageText = "1";
-    }
+    fresh.groupText = previous ? previous->groupText : "0";
+    const std::int64_t from = previous ? previous->imageNo() + 1 : 1;
+    fresh.imageText = fieldText(nextFreeImageNumber(taken, fresh.group(), from));
     fresh.axisXText = "0";
     fresh.axisYText = "0";
     return fresh;
-}
-
-int insertRecordAfter(SpriteWorkspace& ws, int current, const std::string& pcxFile)
-{
-    auto& records = ws.records();
-    const int before = std::clamp(current, 0, ws.count());
-    SpriteRecord fresh = recordFollowing(before >= 1 ? &ws.record(before) : nullptr, pcxFile);
-    records.insert(records.begin() + before, std::move(fresh));
-    return before + 1;
 }
 
 void deleteRecord(SpriteWorkspace& ws, int index)
@@ -76,7 +63,8 @@ std::optional<int> cloneRecord(SpriteWorkspace& ws, int index)
 {
     if (index < 1 || index > ws.count())
         return std::nullopt;
-    const SpriteRecord copy = ws.record(index);
+    SpriteRecord copy = ws.record(index);
+    copy.imageText = fieldText(nextFreeImageNumber(ws.records(), copy.group(), copy.imageNo() + 1));
     ws.records().push_back(copy);
     return ws.count();
 }

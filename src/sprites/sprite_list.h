@@ -24,12 +24,10 @@ bool canAddImages(const SpriteWorkspace& ws, int extra);
 bool canGrowTable(const SpriteWorkspace& ws, int extra);
 
 // A new record naming `pcxFile` to follow `previous` (none on an empty
-// table): its group, its image number plus 1, and axis (0, 0).
-SpriteRecord recordFollowing(const SpriteRecord* previous, const std::string& pcxFile);
-
-// Inserts a record after row `current` (0 on an empty table) naming
-// `pcxFile`, as recordFollowing() makes it. Returns the new record's row.
-int insertRecordAfter(SpriteWorkspace& ws, int current, const std::string& pcxFile);
+// table: group 0 from image 1): its group, the first image number after
+// previous's that no record of `taken` has in that group, and axis (0, 0).
+SpriteRecord recordFollowing(const std::vector<SpriteRecord>& taken, const SpriteRecord* previous,
+                             const std::string& pcxFile);
 
 // Removes row `index`; out-of-range rows change nothing.
 void deleteRecord(SpriteWorkspace& ws, int index);
@@ -39,8 +37,9 @@ void deleteRecord(SpriteWorkspace& ws, int index);
 // change) for a row outside that range.
 bool insertRecord(SpriteWorkspace& ws, int index, SpriteRecord record);
 
-// Appends a copy of row `index` (naming the same picture); returns the new
-// count, or nothing when the row does not exist.
+// Appends a copy of row `index` (naming the same picture) with the next free
+// image number of its group; returns the new count, or nothing when the row
+// does not exist.
 std::optional<int> cloneRecord(SpriteWorkspace& ws, int index);
 
 // Stable sort by group, then image number, both as numbers.

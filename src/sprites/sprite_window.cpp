@@ -1,6 +1,7 @@
 #include "sprites/sprite_window.h"
 #include "ui/app.h"
 
+#include "common/paths.h"
 #include "common/text.h"
 #include "documents/document_manager.h"
 #include "sprites/sff_builder.h"
@@ -23,9 +24,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -220,6 +223,36 @@ void SpriteWindow::storeImageNumber()
     const std::int64_t value = numericValue(sstr(imageEdit->text()));
     editRecord(QStringLiteral("Image Number"), SpriteEditKind::Image,
                [value](SpriteRecord& record) { storeNumber(record.imageText, value); });
+}
+
+void SpriteWindow::refuseTakenNumber(SpriteEditKind kind)
+{
+    const SpriteRecord* record = current();
+    if (!record || refusingNumber_)
+        return;
+    const int row = currentIndex();
+    const std::vector<SpriteRecord>& records = workspace().records();
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        const SpriteRecord& other = records[k];
+        if (static_cast<int>(k) + 1 == row || other.group() != record->group() || other.imageNo() != record->imageNo())
+            continue;
+        const QScopedValueRollback<bool> refusing(refusingNumber_, true);
+        app_.dialogs.message(this,
+                             QStringLiteral("Sprite %1,%2 is taken: sprite %3 (%4) has that number.")
+                                 .arg(record->group())
+                                 .arg(record->imageNo())
+                                 .arg(k + 1)
+                                 .arg(qstr(fileNameOf(other.pcxFile))),
+                             QStringLiteral("Vantrel"), Buttons::Ok, Icon::Warning);
+        // The number typed is taken back: the renumbering was the last step.
+        QUndoStack* history = document_->undoStack();
+        const auto* last = history->index() > 0
+            ? dynamic_cast<const EditRecordCommand*>(history->command(history->index() - 1))
+            : nullptr;
+        if (last && last->row() == row && last->kind() == kind)
+            history->undo();
+        return;
+    }
 }
 
 void SpriteWindow::storeAxis(QLineEdit* box, std::string SpriteRecord::*field)

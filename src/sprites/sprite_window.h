@@ -178,6 +178,8 @@ private:
     SpriteNumbers jumpNumbers() const;
     void storeGroup();
     void storeImageNumber();
+    // A number finished being typed that another sprite has: said, and taken back.
+    void refuseTakenNumber(SpriteEditKind kind);
     void storeAxis(QLineEdit* box, std::string SpriteRecord::*field);
     void setZoom(float zoom);
     void updateZoomButtons();
@@ -196,6 +198,7 @@ private:
     HistoryActions* history_ = nullptr;
     DocumentTitle* title_ = nullptr;
     ChangedOnDiskBar* changedBar_ = nullptr;
+    bool refusingNumber_ = false; // the taken-number message is up
 };
 
 } // namespace vantrel

@@ -148,8 +148,9 @@ bool SpriteWindow::insertPicture(const QString& path)
         return false;
     }
     const int current = currentIndex();
-    document_->push(new InsertRecordsCommand(*document_, QStringLiteral("Add Sprite"), current + 1,
-                                             {recordFollowing(current >= 1 ? &ws.record(current) : nullptr, *copied)}));
+    document_->push(new InsertRecordsCommand(
+        *document_, QStringLiteral("Add Sprite"), current + 1,
+        {recordFollowing(ws.records(), current >= 1 ? &ws.record(current) : nullptr, *copied)}));
     return true;
 }
 
@@ -178,13 +179,16 @@ void SpriteWindow::addPictures(QStringList files)
     {
         ProgressScope progress(app_.workbench, QStringLiteral("Adding pictures"), static_cast<int>(files.size()));
         const SpriteRecord* previous = current >= 1 ? &ws.record(current) : nullptr;
+        // Each new picture takes a number neither the table nor the pictures added before it have.
+        std::vector<SpriteRecord> taken = ws.records();
         for (const QString& file : files) {
             const Result<std::string> copied = copyIntoWorkspace(ws, sstr(file));
             if (!copied) {
                 app_.dialogs.message(this, qstr(copied.error()));
                 break;
             }
-            added.push_back(recordFollowing(added.empty() ? previous : &added.back(), *copied));
+            added.push_back(recordFollowing(taken, added.empty() ? previous : &added.back(), *copied));
+            taken.push_back(added.back());
             progress.advance(static_cast<int>(added.size()));
         }
     }

@@ -136,6 +136,8 @@ void SpriteWindow::buildUi()
     connect(indexScrollBar, &QScrollBar::valueChanged, this, &SpriteWindow::showRecord);
     connect(groupEdit, &QLineEdit::textChanged, this, &SpriteWindow::storeGroup);
     connect(imageEdit, &QLineEdit::textChanged, this, &SpriteWindow::storeImageNumber);
+    connect(groupEdit, &QLineEdit::editingFinished, this, [this] { refuseTakenNumber(SpriteEditKind::Group); });
+    connect(imageEdit, &QLineEdit::editingFinished, this, [this] { refuseTakenNumber(SpriteEditKind::Image); });
     connect(axisXEdit, &QLineEdit::textChanged, this, [this] { storeAxis(axisXEdit, &SpriteRecord::axisXText); });
     connect(axisYEdit, &QLineEdit::textChanged, this, [this] { storeAxis(axisYEdit, &SpriteRecord::axisYText); });
     connect(jumpButton, &QPushButton::clicked, this, &SpriteWindow::jumpToRecord);

@@ -281,7 +281,8 @@ TEST_F(SpriteWindowTest, AddingSeveralFilesAfterTheCurrentRecord)
     EXPECT_EQ(label(), " 7 of 13 ");
     for (int r = 5; r <= 7; ++r) {
         EXPECT_EQ(ws().record(r).pcxFile, "tempsff/" + std::string(1, static_cast<char>('a' + r - 5)) + ".pcx");
-        EXPECT_EQ(ws().record(r).imageNo(), r);
+        // Images 5 to 10 of group 0 are taken: the new ones take the next free numbers.
+        EXPECT_EQ(ws().record(r).imageNo(), r + 6);
         EXPECT_TRUE(std::filesystem::exists(app + "/" + ws().record(r).pcxFile));
     }
     EXPECT_EQ(ws().record(8).pcxFile, "tempsff/s5.pcx");
@@ -393,6 +394,34 @@ TEST_F(SpriteWindowTest, SortingIsStableAndCloningAppends)
     EXPECT_EQ(ws().record(5).pcxFile, "tempsff/s3.pcx");
     EXPECT_EQ(ws().record(5).axisYText, "6");
     EXPECT_EQ(label(), " 3 of 5 ");
+}
+
+// No two sprites share a group and image number: a clone takes the next free
+// number, and a number typed that another sprite has is refused, naming it.
+TEST_F(SpriteWindowTest, NoTwoSpritesShareANumber)
+{
+    open(5);
+    w->indexScrollBar->setValue(3);
+    w->cloneImageAction->trigger();
+    ASSERT_EQ(ws().count(), 6);
+    EXPECT_EQ(ws().record(6).groupText + "," + ws().record(6).imageText, "0,6");
+
+    w->indexScrollBar->setValue(2);
+    w->imageEdit->setFocus();
+    w->imageEdit->selectAll();
+    QTest::keyClicks(w->imageEdit, "4");
+    QTest::keyClick(w->imageEdit, Qt::Key_Return);
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Sprite 0,4 is taken: sprite 4 (s4.pcx) has that number."});
+    EXPECT_EQ(ws().record(2).imageNo(), 2) << "the number typed is taken back";
+    EXPECT_EQ(w->imageEdit->text().trimmed(), "2");
+
+    // A free number is kept, without a word.
+    t.dialogs.clear();
+    w->imageEdit->selectAll();
+    QTest::keyClicks(w->imageEdit, "40");
+    QTest::keyClick(w->imageEdit, Qt::Key_Return);
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    EXPECT_EQ(ws().record(2).imageNo(), 40);
 }
 
 TEST_F(SpriteWindowTest, JumpingAndJumpingBack)
@@ -936,7 +965,7 @@ TEST_F(SpriteWindowTest, TheBrowserAddsTheSelectedFileAfterTheCurrentRecord)
     emit browser.fileList->itemDoubleClicked(browser.fileList->currentItem());
     ASSERT_EQ(ws().count(), 7);
     const std::tuple<int, const char*, int> rows[] = {
-        {4, "tempsff/a.pcx", 4}, {5, "tempsff/b.pcx", 5}, {6, "tempsff/s4.pcx", 4}};
+        {4, "tempsff/a.pcx", 6}, {5, "tempsff/b.pcx", 7}, {6, "tempsff/s4.pcx", 4}};
     for (const auto& [r, pcx, image] : rows) {
         EXPECT_EQ(ws().record(r).pcxFile, pcx) << r;
         EXPECT_EQ(ws().record(r).imageNo(), image) << r;

@@ -133,10 +133,13 @@ TEST(SpriteTools, BuildFailuresNameTheRecordAndWriteNothing)
     writeBytes(dir.file("tempsff/a.pcx"), encodePcx(makePicture(5, 5, 1)));
     writeBytes(dir.file("tempsff/bad.pcx"), "not a picture");
     const std::string sff = dir.file("old.sff"), good = "tempsff/a.pcx\r\n0\r\n0\r\n1\r\n2\r\n";
+    const std::string good2 = "tempsff/a.pcx\r\n0\r\n1\r\n1\r\n2\r\n";
     writeBytes(sff, "the archive as it was");
     const std::tuple<std::string, std::string, std::vector<std::string>> cases[] = {
         {sff + "\r\n" + good + "tempsff/gone.pcx\r\n0\r\n1\r\n0\r\n0\r\n", "", {"record 2", "tempsff/gone.pcx"}},
-        {sff + "\r\n" + good + good + "tempsff/bad.pcx\r\n0\r\n2\r\n0\r\n0\r\n", "-c", {"record 3", "bad.pcx"}},
+        {sff + "\r\n" + good + good2 + "tempsff/bad.pcx\r\n0\r\n2\r\n0\r\n0\r\n", "-c", {"record 3", "bad.pcx"}},
+        // Two sprites with one number: the engines would only ever show the first.
+        {sff + "\r\n" + good + good2 + good, "", {"records 1 and 3", "sprite 0,0"}},
         {sff + "\r\ntempsff/a.pcx\r\n70000\r\n0\r\n0\r\n0\r\n", "", {"record 1", "70000"}},
         {"\r\n" + good, "", {"first line"}},
         {sff + "\r\n" + good, "-x", {"-x"}},

@@ -434,6 +434,13 @@ Result<BuildReport> buildSff(std::string_view indexText, const BuildOptions& opt
         return R::failure("the index names no SFF file to write (its first line is empty)");
     if (options.version != 0 && options.version != 1 && options.version != 2)
         return R::failure("SFF version " + std::to_string(options.version) + " cannot be written");
+    // The engines show the first of two sprites with one number and never the other.
+    if (const auto clash = vantrel::firstNumberClash(index.records)) {
+        const vantrel::SpriteRecord& second = index.records[clash->second];
+        return R::failure("records " + std::to_string(clash->first + 1) + " and " + std::to_string(clash->second + 1)
+                          + " are both sprite " + std::to_string(second.group()) + ","
+                          + std::to_string(second.imageNo()) + ": an SFF holds one sprite of each number");
+    }
 
     const auto description = readArchiveDescription(descriptionPath);
     if (!description)
