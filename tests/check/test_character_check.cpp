@@ -626,3 +626,25 @@ TEST(ZssCheck, ScriptsInTheStyleOfTheEnginesCommonStatesCheckClean)
     EXPECT_EQ(formattedInOrder(withCommon.findings),
               std::vector<std::string>{"mini.zss:3: error: ChangeState to state 5121, which no state file defines"});
 }
+
+TEST(ZssCheck, BadScriptsGiveAnErrorAtTheirLineAndTheCheckReturns)
+{
+    std::string deep = "[StateDef 200;]\n";
+    for (int i = 0; i < 100000; ++i)
+        deep += "if Time {\n";
+    std::string names = "[StateDef 200;]\nif Time";
+    while (names.size() < (1 << 20))
+        names += " + t" + std::to_string(names.size());
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+        {deep, {"mini.zss:100001: error: '{' is never closed"}},
+        {names + " {}\n",
+         {"mini.zss:2: warning: the expression in the condition of if is too long to check its names"}},
+        {"[StateDef 200;]\nlet a = \"" + std::string(1 << 20, 'x') + "\nChangeState{value: 0}\n",
+         {"mini.zss:2: error: string without its closing quote",
+          "mini.zss:2: warning: the expression in let is too long to check its names"}},
+    };
+    for (const auto& [script, expected] : cases) {
+        const CheckReport report = checkScriptCharacter(script);
+        EXPECT_EQ(formattedInOrder(report.findings), expected);
+    }
+}
