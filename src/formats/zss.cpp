@@ -71,6 +71,19 @@ template <typename Char> std::vector<ZssToken> tokenizeLine(std::basic_string_vi
             ++from;
         return from < size ? line[from] : Char(0);
     };
+    // A name before '{' is a controller only where a statement starts: an
+    // if's condition ends in one too ("if !MoveContact {").
+    std::size_t depth = 0;
+    std::size_t persistentDepth = std::string_view::npos;
+    bool closedPersistent = false; // the last token is the ')' of persistent(n)
+    auto statementStart = [&] {
+        if (tokens.empty() || tokens.back().kind == ZssTokenKind::Header || closedPersistent)
+            return true;
+        const ZssToken& t = tokens.back();
+        const std::string text = asciiLower(line.substr(t.start, t.length));
+        return text == "{" || text == "}" || text == ";" || text == ":" || text == "ignorehitpause" || text == "else"
+            || text == "default";
+    };
     while (i < size) {
         const Char c = line[i];
         if (isBlank(c)) {
@@ -78,6 +91,9 @@ template <typename Char> std::vector<ZssToken> tokenizeLine(std::basic_string_vi
             continue;
         }
         const std::size_t start = i;
+        const bool afterPersistent = !tokens.empty() && tokens.back().kind == ZssTokenKind::Keyword
+            && asciiLower(line.substr(tokens.back().start, tokens.back().length)) == "persistent";
+        closedPersistent = false;
         if (c == '#') {
             tokens.push_back({ZssTokenKind::Comment, i, size - i});
             break;
@@ -110,14 +126,21 @@ template <typename Char> std::vector<ZssToken> tokenizeLine(std::basic_string_vi
             ZssTokenKind kind = ZssTokenKind::Name;
             if (isZssKeyword(lower))
                 kind = ZssTokenKind::Keyword;
-            else if (next == '{')
+            else if (next == '{' && statementStart())
                 kind = ZssTokenKind::Controller;
             else if (colon)
                 kind = ZssTokenKind::Parameter;
             tokens.push_back({kind, start, i - start});
         } else if (c == '(' || c == '[' || c == '{') {
+            if (c == '(' && afterPersistent)
+                persistentDepth = depth;
+            depth += c == '(' ? 1 : 0;
             tokens.push_back({ZssTokenKind::Open, i++, 1});
         } else if (c == ')' || c == ']' || c == '}') {
+            if (c == ')' && depth > 0 && --depth == persistentDepth) {
+                closedPersistent = true;
+                persistentDepth = std::string_view::npos;
+            }
             tokens.push_back({ZssTokenKind::Close, i++, 1});
         } else if (c == ';' || c == ',') {
             tokens.push_back({ZssTokenKind::Separator, i++, 1});

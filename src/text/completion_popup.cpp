@@ -81,7 +81,7 @@ CompletionContext CompletionPopup::contextAtCaret() const
     }
     const std::vector<std::string_view> lines(texts.begin(), texts.end());
     const std::size_t column = caretBlock.text().left(cursor.positionInBlock()).toStdString().size();
-    return completionContext(lines, caretLine, column);
+    return script_ ? scriptCompletionContext(lines, caretLine, column) : completionContext(lines, caretLine, column);
 }
 
 void CompletionPopup::open()
