@@ -493,6 +493,8 @@ void Parser::controller(bool ignoreHitPause)
 // Past the current token and the rest of its statement on its line.
 void Parser::skipStatement()
 {
+    if (atEnd())
+        return; // the statement was cut short by the end of the file
     const std::int32_t line = token().line;
     ++at_;
     while (!atEnd() && token().line == line && token().kind != ZssTokenKind::Header

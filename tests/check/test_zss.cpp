@@ -134,6 +134,8 @@ TEST(ZssReader, BrokenScriptsGiveAProblemAtTheFaultsLine)
         {"a parameter without its name", head + "Null{1: 2}\n", 2, "parameter of Null without its \"name:\""},
         {"an else after no if", head + "Null{}\nelse {}\n", 3, "else without its if"},
         {"an if without its brace", head + "if Time = 1\nNull{}\n", 2, "if without its '{'"},
+        {"a let cut short by the end of the file", head + "\nlet", 3, "let without \"name =\""},
+        {"a call cut short by the end of the file", head + "call", 2, "call without \"Function(...)\""},
         {"code before any state", "Null{}\n[StateDef 1;]\n", 1, "code outside any [StateDef] or [Function]"},
     };
     for (const Case& c : cases) {
