@@ -546,6 +546,7 @@ void Parser::statement()
 
     // The prefixes, in any order, before an if or a controller.
     bool ignoreHitPause = false;
+    const std::size_t statementStart = at_;
     while (isWord(at_)) {
         const std::string word = lowerWord(at_);
         if (word == "ignorehitpause") {
@@ -561,6 +562,12 @@ void Parser::statement()
     }
     if (atEnd())
         return;
+    if (at_ > statementStart && is(at_, ZssTokenKind::Open, "{")) {
+        // The prefixes may stand before a block of statements too.
+        open_.push_back({Frame::Block, token().line, token().column, currentCondition()});
+        ++at_;
+        return;
+    }
     const FileToken& head = token();
     const std::string word = lowerWord(at_);
     if (word == "if" || (word == "else" && wasAfterIf)) {

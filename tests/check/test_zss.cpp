@@ -33,7 +33,8 @@ const char* const kScript = "# a comment\n"                                     
                             "let ret = $n * 2;\r"                                                              // 18
                             "[StateDef -1;]\n"                                                                 // 19
                             "persistent(2) ignoreHitPause VarSet{var(5): 1}\n"                                 // 20
-                            "call Double(2);\n";                                                               // 21
+                            "call Double(2);\n"                                                                // 21
+                            "ignoreHitPause { Null{} }\n";                                                     // 22
 
 std::string conditionsOf(const ZssScript& s, const ZssController& c)
 {
@@ -49,7 +50,7 @@ TEST(ZssReader, StatesControllersConditionsAndExpressionsAtTheirLines)
 {
     const ZssScript s = readZss(kScript);
     EXPECT_TRUE(s.problems.empty()) << s.problems.front().line << ": " << s.problems.front().message;
-    EXPECT_EQ(s.lineCount, 21);
+    EXPECT_EQ(s.lineCount, 22);
 
     ASSERT_EQ(s.states.size(), 3u);
     EXPECT_EQ(s.states[0].number, 200);
@@ -83,6 +84,7 @@ TEST(ZssReader, StatesControllersConditionsAndExpressionsAtTheirLines)
         {"PlaySnd", 16, 0, "", "value=1, 0;", false},
         {"PlaySnd", 16, 0, "", "value=2, 0;", false},
         {"VarSet", 20, 2, "", "var(5)=1;", true},
+        {"Null", 22, 2, "", "", false},
     };
     ASSERT_EQ(s.controllers.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
