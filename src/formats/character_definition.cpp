@@ -2,6 +2,7 @@
 
 #include "common/paths.h"
 #include "common/text.h"
+#include "formats/zss.h"
 
 namespace vantrel {
 
@@ -102,17 +103,13 @@ std::string engineName(CharacterEngine engine)
 
 namespace {
 
-bool isZss(const std::string& path)
-{
-    return path.size() > 4 && toLowerAscii(path.substr(path.size() - 4)) == ".zss";
-}
-
 // What [Info] says and what the state files are.
 CharacterEngine engineOf(bool ikemenVersion, const std::string& mugenVersion, const CharacterFiles& files)
 {
-    bool zss = isZss(files.commonStatesFile) || isZss(files.constantsFile) || isZss(files.commandFile);
+    bool zss =
+        isZssFileName(files.commonStatesFile) || isZssFileName(files.constantsFile) || isZssFileName(files.commandFile);
     for (const std::string& state : files.stateFiles)
-        zss = zss || isZss(state);
+        zss = zss || isZssFileName(state);
     if (ikemenVersion || zss)
         return CharacterEngine::Ikemen;
     if (startsWith(mugenVersion, "1.1"))
