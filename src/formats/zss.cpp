@@ -44,8 +44,12 @@ template <typename Char> std::string asciiLower(std::basic_string_view<Char> wor
 {
     std::string out;
     out.reserve(word.size());
-    for (Char c : word)
-        out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : static_cast<char>(c);
+    for (Char c : word) {
+        if (isBeyondAscii(c))
+            out += '\x7f'; // never part of a word of the language
+        else
+            out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : static_cast<char>(c);
+    }
     return out;
 }
 
@@ -80,6 +84,8 @@ template <typename Char> std::vector<ZssToken> tokenizeLine(std::basic_string_vi
         if (tokens.empty() || tokens.back().kind == ZssTokenKind::Header || closedPersistent)
             return true;
         const ZssToken& t = tokens.back();
+        if (t.length > 14)
+            return false; // longer than any word below
         const std::string text = asciiLower(line.substr(t.start, t.length));
         return text == "{" || text == "}" || text == ";" || text == ":" || text == "ignorehitpause" || text == "else"
             || text == "default";
@@ -193,11 +199,11 @@ private:
         std::int32_t column;
         int condition; // the innermost if condition in force inside
     };
-    // Where an expression stops.
+    // Where an expression stops besides '{', '}' and a header.
     enum Stop : unsigned {
-        AtBrace = 1,     // '{'
-        AtSemicolon = 2, // ';'
-        AtColon = 4,     // ':' (not ":=")
+        AtBrace = 0,     // nowhere else
+        AtSemicolon = 1, // ';'
+        AtColon = 2,     // ':' (not ":=")
     };
     struct Range {
         std::size_t first = 0;
