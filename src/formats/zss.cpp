@@ -79,9 +79,10 @@ template <typename Char> std::vector<ZssToken> tokenizeLine(std::basic_string_vi
     // if's condition ends in one too ("if !MoveContact {").
     std::size_t depth = 0;
     std::size_t persistentDepth = std::string_view::npos;
-    bool closedPersistent = false; // the last token is the ')' of persistent(n)
+    bool closedPersistent = false;     // this token is the ')' of persistent(n)
+    bool afterPersistentCount = false; // the last token was
     auto statementStart = [&] {
-        if (tokens.empty() || tokens.back().kind == ZssTokenKind::Header || closedPersistent)
+        if (tokens.empty() || tokens.back().kind == ZssTokenKind::Header || afterPersistentCount)
             return true;
         const ZssToken& t = tokens.back();
         if (t.length > 14)
@@ -99,6 +100,7 @@ template <typename Char> std::vector<ZssToken> tokenizeLine(std::basic_string_vi
         const std::size_t start = i;
         const bool afterPersistent = !tokens.empty() && tokens.back().kind == ZssTokenKind::Keyword
             && asciiLower(line.substr(tokens.back().start, tokens.back().length)) == "persistent";
+        afterPersistentCount = closedPersistent;
         closedPersistent = false;
         if (c == '#') {
             tokens.push_back({ZssTokenKind::Comment, i, size - i});
