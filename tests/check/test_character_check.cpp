@@ -611,6 +611,7 @@ TEST(ZssCheck, EachFaultOfAScriptIsReportedAtItsLine)
                   "mini.zss:19: error: ChangeAnim uses action 2109, which mini.air does not have",
                   "mini.zss:20: error: PlaySnd plays sound 0,70, which mini.snd does not have",
                   "mini.zss:21: error: unknown statement \"Foo\"",
+                  "mini.zss:22: error: unknown trigger \"Vell\" in x of VelSet",
               }));
     EXPECT_EQ(report.exitStatus(), 1);
 }
