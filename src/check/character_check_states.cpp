@@ -68,7 +68,13 @@ void CharacterChecker::loadStateFiles()
             add(m_defName, 0, Severity::Error, inQuotes(relativeName(path)) + " cannot be read");
             continue;
         }
-        m_stateFiles.push_back({relativeName(path), readSections(std::move(*bytes))});
+        if (isZssFileName(path)) {
+            auto script = std::make_unique<const ZssScript>(readZss(std::move(*bytes)));
+            SectionedText sections = zssSections(*script);
+            m_stateFiles.push_back({relativeName(path), std::move(sections), std::move(script)});
+        } else {
+            m_stateFiles.push_back({relativeName(path), readSections(std::move(*bytes)), nullptr});
+        }
         m_fileOrder.push_back(m_stateFiles.back().name);
     }
     for (const StateFile& f : m_stateFiles) {
@@ -98,6 +104,13 @@ void CharacterChecker::loadCommonStates()
         return;
     }
     m_commonFromFile = true;
+    if (isZssFileName(path)) {
+        for (const ZssState& state : readZss(std::move(*bytes)).states) {
+            if (state.number)
+                m_commonStateNumbers.insert(*state.number);
+        }
+        return;
+    }
     bool isStatedef = false;
     for (const TextSection& section : readSections(std::move(*bytes)).sections) {
         if (const auto n = statedefNumber(section.header, isStatedef))
@@ -136,6 +149,12 @@ void CharacterChecker::collectStates()
                     add(file.name, section.line, Severity::Warning,
                         "Statedef " + std::to_string(*number) + " is defined again (first at " + at->second.first + ":"
                             + std::to_string(at->second.second) + ")");
+                continue;
+            }
+            // A state script's function: its controllers belong to no state.
+            if (file.script && toLowerAscii(section.header.substr(0, 8)) == "function") {
+                inStatedef = true;
+                state.reset();
                 continue;
             }
             if (&file == m_commandText && toLowerAscii(section.header) == "command") {
@@ -180,6 +199,8 @@ void CharacterChecker::collectStates()
 void CharacterChecker::checkStates()
 {
     for (const StateFile& file : m_stateFiles) {
+        if (file.script)
+            checkScript(file);
         bool isStatedef = false;
         for (const TextSection& section : file.text.sections) {
             const auto number = statedefNumber(section.header, isStatedef);

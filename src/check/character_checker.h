@@ -9,8 +9,10 @@
 #include "formats/character_definition.h"
 #include "formats/section_text.h"
 #include "formats/sff_sprite_list.h"
+#include "formats/zss.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,8 +32,19 @@ std::string_view withoutQuotes(std::string_view value);
 
 struct StateFile {
     std::string name; // relative to the character's folder
+    // A .zss file's states and controllers are turned into sections, so that
+    // the checks of the section files run on them; their views point into
+    // the script's bytes.
     SectionedText text;
+    std::unique_ptr<const ZssScript> script; // null for a section file
 };
+
+// The sections a state script stands for: "[Statedef n]" with the header's
+// parameters for each StateDef, "[Function ...]" for each function, and a
+// "[State]" block for each controller with its type, its parameters and an
+// always true trigger1 (the if around it is checked once, apart), all at the
+// script's lines. Controllers under an unreadable header are left out.
+SectionedText zssSections(const ZssScript& script);
 
 // A [State] block: its section and the state it belongs to.
 struct ControllerBlock {
@@ -86,6 +99,11 @@ private:
     void checkSound(const StateFile& file, const SectionEntry& value);
     void checkTriggers(const StateFile& file, const TextSection& section);
     void checkTriggerExpression(const StateFile& file, const SectionEntry& e, const std::string& which);
+    // What only a state script has (character_check_zss.cpp): its reading's
+    // problems, and the names in its conditions, statements and parameter values.
+    void checkScript(const StateFile& file);
+    void checkScriptExpression(const StateFile& file, std::int32_t line, std::string_view text,
+                               const std::string& which);
 
     std::string m_defPath;
     CheckOptions m_options;

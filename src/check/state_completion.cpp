@@ -2,6 +2,7 @@
 
 #include "check/state_library.h"
 #include "common/text.h"
+#include "formats/zss.h"
 
 #include <algorithm>
 #include <optional>
@@ -117,7 +118,7 @@ void addIfMatching(std::vector<CompletionItem>& items, const std::string& prefix
 std::vector<CompletionItem> parameterItems(const CompletionContext& context, const std::string& prefix)
 {
     std::vector<CompletionItem> items;
-    const std::string ending = context.valueFollows ? "" : " = ";
+    const std::string ending = context.valueFollows ? "" : context.script ? ": " : " = ";
     const StateController* controller = findStateController(strippedOfBlanks(context.controller));
     const int topic = controller ? controller->helpTopic : kControllersTopic;
     const auto has = [&](std::string_view key) {
@@ -144,6 +145,9 @@ std::vector<CompletionItem> parameterItems(const CompletionContext& context, con
             addIfMatching(items, prefix, {text, insert, std::string(parameter.values), topic});
         }
     }
+
+    if (context.script)
+        return items; // a script has no type, triggers or prefixes among the parameters
 
     int lastTrigger = 0;
     for (const std::string& key : context.written) {
@@ -224,6 +228,158 @@ CompletionContext completionContext(const std::vector<std::string_view>& lines, 
             context.prefix = std::string(word);
         }
     }
+    return context;
+}
+
+CompletionContext scriptCompletionContext(const std::vector<std::string_view>& lines, std::size_t line,
+                                          std::size_t column)
+{
+    CompletionContext context;
+    context.script = true;
+    if (line >= lines.size())
+        return context;
+    const std::string_view beforeCaret = lines[line].substr(0, std::min(column, lines[line].size()));
+    std::size_t prefixStart = beforeCaret.size();
+    while (prefixStart > 0 && (isWordChar(beforeCaret[prefixStart - 1]) || beforeCaret[prefixStart - 1] == '.'))
+        --prefixStart;
+    const std::string_view prefix = beforeCaret.substr(prefixStart);
+    if (!prefix.empty() && isDigit(prefix.front()))
+        return context;
+    if (prefixStart > 0 && beforeCaret[prefixStart - 1] == '$')
+        return context; // a local
+
+    struct Frame {
+        bool controller = false;
+        std::string name;
+        std::vector<std::string> written;
+    };
+    std::vector<Frame> frames;
+    bool start = true;      // at the start of a statement, or of a parameter inside a controller's braces
+    bool startWord = false; // the last token was a word at a statement's start: a '{' makes it a controller
+    std::string statement;  // the first word of the statement the caret is in, lower case
+    std::string parameter;  // inside a controller: the name being written before its ':'
+    int brackets = 0;       // ( and [ open
+    int persistentAt = -1;  // the bracket depth persistent( opened at; its ')' starts the statement again
+    const ZssToken* previous = nullptr;
+    std::string_view previousText;
+    std::size_t previousLine = 0;
+
+    for (std::size_t n = 0; n <= line; ++n) {
+        const std::string_view text = n == line ? beforeCaret.substr(0, prefixStart) : lines[n];
+        const std::vector<ZssToken> tokens = tokenizeZssLine(text);
+        if (n == line && !tokens.empty()) {
+            const ZssToken& last = tokens.back();
+            if (last.kind == ZssTokenKind::Comment || last.kind == ZssTokenKind::Header
+                || (last.kind == ZssTokenKind::String && last.unterminated))
+                return context;
+        }
+        // A line break ends what has no reason to go on.
+        const auto newLine = [&] {
+            if (previous && previousLine != n && brackets == 0 && previous->kind != ZssTokenKind::Operator
+                && previousText != ",") {
+                start = true;
+                startWord = false;
+                if (frames.empty() || !frames.back().controller)
+                    statement.clear();
+            }
+        };
+        for (const ZssToken& t : tokens) {
+            if (t.kind == ZssTokenKind::Comment)
+                break;
+            newLine();
+            const std::string_view tokenText = text.substr(t.start, t.length);
+            const bool inController = !frames.empty() && frames.back().controller;
+            const bool wasStartWord = startWord;
+            startWord = false;
+            if (t.kind == ZssTokenKind::Header) {
+                frames.clear();
+                start = true;
+                statement.clear();
+            } else if (tokenText == "{") {
+                frames.push_back({wasStartWord, std::string(previousText), {}});
+                start = true;
+                brackets = 0;
+                statement.clear();
+            } else if (tokenText == "}") {
+                if (!frames.empty())
+                    frames.pop_back();
+                start = true;
+                brackets = 0;
+                statement.clear();
+            } else if (tokenText == ";") {
+                start = true;
+                statement.clear();
+            } else if (tokenText == "(" || tokenText == "[") {
+                ++brackets;
+                start = false;
+            } else if (tokenText == ")" || tokenText == "]") {
+                brackets = std::max(0, brackets - 1);
+                if (brackets == persistentAt) {
+                    persistentAt = -1;
+                    start = true;
+                    statement.clear();
+                }
+            } else if (tokenText == ":" && brackets == 0) {
+                if (inController && !parameter.empty()) {
+                    frames.back().written.push_back(parameter);
+                    parameter.clear();
+                } else if (statement == "case" || statement == "default") {
+                    start = true;
+                    statement.clear();
+                }
+            } else if (start
+                       && (t.kind == ZssTokenKind::Name || t.kind == ZssTokenKind::Keyword
+                           || t.kind == ZssTokenKind::Controller || t.kind == ZssTokenKind::Parameter)) {
+                const std::string word = toLowerAscii(tokenText);
+                start = false;
+                if (inController) {
+                    parameter = word;
+                } else if (word == "ignorehitpause") {
+                    start = true;
+                } else if (word == "persistent") {
+                    persistentAt = brackets;
+                } else {
+                    statement = word;
+                    startWord = !isZssKeyword(word);
+                }
+            } else {
+                start = false;
+            }
+            previous = &t;
+            previousText = tokenText;
+            previousLine = n;
+        }
+        if (n == line)
+            newLine();
+        if (previous && previousLine == n && n != line) {
+            // The token's text lives in this line's vector; keep only what the next line needs.
+            static const ZssToken kOperator{ZssTokenKind::Operator, 0, 0, false};
+            static const ZssToken kOther{ZssTokenKind::Other, 0, 0, false};
+            previous = previous->kind == ZssTokenKind::Operator ? &kOperator : &kOther;
+        }
+    }
+
+    const bool inController = !frames.empty() && frames.back().controller;
+    context.prefix = std::string(prefix);
+    if (inController) {
+        if (!start)
+            return context;
+        context.kind = CompletionKind::Parameter;
+        context.controller = frames.back().name;
+        context.written = frames.back().written;
+        const std::string_view after = lines[line].substr(beforeCaret.size());
+        const auto colon = after.find_first_not_of(" \t");
+        context.valueFollows = colon != std::string_view::npos && after[colon] == ':';
+        return context;
+    }
+    if (start) {
+        context.kind = CompletionKind::Controller;
+        return context;
+    }
+    static const std::vector<std::string_view> kExpressions = {"if",   "else", "while", "switch",
+                                                               "case", "let",  "for",   "call"};
+    if (persistentAt >= 0 || std::find(kExpressions.begin(), kExpressions.end(), statement) != kExpressions.end())
+        context.kind = CompletionKind::Trigger;
     return context;
 }
 

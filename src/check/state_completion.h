@@ -24,6 +24,7 @@ struct CompletionContext {
     // The engine of the character being edited: only what it reads is offered.
     // With no character open, everything (IKEMEN GO reads every engine's names).
     CharacterEngine engine = CharacterEngine::Ikemen;
+    bool script = false; // in a state script: a parameter is written "name: value", alone
 };
 
 // `lines` are the file's lines, or any run of them that holds the caret's
@@ -39,9 +40,19 @@ struct CompletionItem {
     int helpTopic = 0;  // its topic in the help file
 };
 
+// The same in a state script (.zss): a controller at the start of a
+// statement (a line's first word, or after '{', '}' or ';', and after
+// ignoreHitPause or persistent(n)), a parameter at the start of a
+// "name: value" inside a controller's braces, a trigger in the condition or
+// value of if, while, switch, case, let, for and call. `lines` run from the
+// state's header, or from far enough above the caret to hold its statement.
+CompletionContext scriptCompletionContext(const std::vector<std::string_view>& lines, std::size_t line,
+                                          std::size_t column);
+
 // What the context offers for its engine, in the library's order, keeping those whose text
 // starts with the prefix (any letter case). A parameter's insertion ends in
-// " = " unless its line has the '=' already; parameters the block has are
+// " = " unless its line has the '=' already (in a script ": ", and only the
+// controller's own parameters are offered); parameters the block has are
 // left out, and the trigger number offered is the one after the block's
 // highest.
 std::vector<CompletionItem> completionItems(const CompletionContext& context);

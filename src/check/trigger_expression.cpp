@@ -112,7 +112,9 @@ std::vector<Token> tokenizeExpression(std::string_view text, bool* unterminated)
             while (i < text.size() && (isDigit(text[i]) || text[i] == '.'))
                 ++i;
             tokens.push_back({TokenKind::Number, text.substr(start, i - start)});
-        } else if (isNameStart(c)) {
+        } else if (isNameStart(c) || (c == '$' && i + 1 < text.size() && isNameStart(text[i + 1]))) {
+            // "$name": a state script's local, a name of its own.
+            ++i;
             while (i < text.size() && isNamePart(text[i]))
                 ++i;
             tokens.push_back({TokenKind::Name, text.substr(start, i - start)});
@@ -180,7 +182,7 @@ ExpressionReport checkExpression(std::string_view text, CharacterEngine engine)
                 addOnce(report.commandNames, t.text);
             continue;
         }
-        if (t.kind != TokenKind::Name || wordsFromDepth >= 0)
+        if (t.kind != TokenKind::Name || wordsFromDepth >= 0 || t.text.front() == '$')
             continue;
 
         const std::string lower = toLowerAscii(t.text);

@@ -5,7 +5,8 @@
 // Values that are not names of triggers are left alone where the language
 // puts them: the parameter of Const(...) and GetHitVar(...), the letters after
 // StateType or MoveType, the attributes after HitDefAttr, component letters
-// (Pos X), redirections (root, helper(2), enemynear(0), ...).
+// (Pos X), redirections (root, helper(2), enemynear(0), ...), and a state
+// script's locals ($name).
 
 #include "formats/character_definition.h"
 

@@ -2,6 +2,7 @@
 
 #include "common/paths.h"
 #include "common/text.h"
+#include "formats/zss.h"
 
 namespace vantrel {
 
@@ -100,15 +101,6 @@ std::string engineName(CharacterEngine engine)
     return "WinMUGEN";
 }
 
-namespace {
-
-bool isZss(std::string_view path)
-{
-    return path.size() > 4 && toLowerAscii(path.substr(path.size() - 4)) == ".zss";
-}
-
-} // namespace
-
 CharacterEngine characterEngine(const std::vector<DefinitionLine>& lines)
 {
     bool ikemen = false;
@@ -124,7 +116,7 @@ CharacterEngine characterEngine(const std::vector<DefinitionLine>& lines)
         }
         // State, constants and command files in IKEMEN GO's own language.
         const bool codeFile = startsWith(key, "st") || key == "cmd" || key == "cns";
-        ikemen = ikemen || (line.section == "files" && codeFile && isZss(line.value()));
+        ikemen = ikemen || (line.section == "files" && codeFile && isZssFileName(line.value()));
     }
     if (ikemen)
         return CharacterEngine::Ikemen;

@@ -81,7 +81,8 @@ CompletionContext CompletionPopup::contextAtCaret() const
     }
     const std::vector<std::string_view> lines(texts.begin(), texts.end());
     const std::size_t column = caretBlock.text().left(cursor.positionInBlock()).toStdString().size();
-    CompletionContext context = completionContext(lines, caretLine, column);
+    CompletionContext context =
+        script_ ? scriptCompletionContext(lines, caretLine, column) : completionContext(lines, caretLine, column);
     context.engine = engine_();
     return context;
 }

@@ -35,6 +35,8 @@ public:
     QListWidget* list() const { return list_; }
     QTextBrowser* help() const { return help_; }
     const std::vector<CompletionItem>& items() const { return items_; }
+    // Whether the text is a state script (.zss), completed by its own rules.
+    void setScript(bool script) { script_ = script; }
 
 public slots:
     // Shows what fits at the caret; stays closed when nothing does.
@@ -64,6 +66,7 @@ private:
     std::vector<CompletionItem> items_;
     bool letterTyped_ = false; // the last key pressed in the text was a letter
     bool inserting_ = false;
+    bool script_ = false;
 };
 
 } // namespace vantrel

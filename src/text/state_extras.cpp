@@ -10,6 +10,8 @@ namespace vantrel {
 namespace {
 
 constexpr std::u16string_view kStatedef = u"[statedef ";
+// A state script's function is in no state.
+constexpr std::u16string_view kFunction = u"[function ";
 // The characters after "[statedef " its number is read from.
 constexpr std::size_t kNumberWindow = 12;
 
@@ -27,15 +29,15 @@ char16_t lowerAscii(char16_t c)
     return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
 
-// Where the last "[statedef " (any letter case) that ends by `limit` starts.
-std::optional<std::size_t> lastStatedef(std::u16string_view line, std::size_t limit)
+// Where the last `marker` (any letter case) that ends by `limit` starts.
+std::optional<std::size_t> lastMarker(std::u16string_view line, std::size_t limit, std::u16string_view marker)
 {
     limit = std::min(limit, line.size());
-    for (std::size_t at = limit; at >= kStatedef.size(); --at) {
-        const std::size_t start = at - kStatedef.size();
+    for (std::size_t at = limit; at >= marker.size(); --at) {
+        const std::size_t start = at - marker.size();
         bool same = true;
-        for (std::size_t i = 0; same && i < kStatedef.size(); ++i)
-            same = lowerAscii(line[start + i]) == kStatedef[i];
+        for (std::size_t i = 0; same && i < marker.size(); ++i)
+            same = lowerAscii(line[start + i]) == marker[i];
         if (same)
             return start;
     }
@@ -49,7 +51,10 @@ std::int64_t stateAtLine(const std::function<std::u16string(long)>& line, long l
     for (long n = std::min(endLine, lineCount - 1); n >= 0; --n) {
         const std::u16string text = line(n);
         const std::size_t limit = n == endLine ? static_cast<std::size_t>(std::max(endColumn, 0L)) : text.size();
-        const auto at = lastStatedef(text, limit);
+        const auto at = lastMarker(text, limit, kStatedef);
+        const auto function = lastMarker(text, limit, kFunction);
+        if (function && (!at || *function > *at))
+            return kNotInAState;
         if (!at)
             continue;
         // The number's window runs on over line breaks (CR LF) into the lines below.

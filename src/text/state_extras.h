@@ -18,7 +18,8 @@ inline constexpr std::int64_t kNotInAState = -10;
 
 // The number of the [Statedef] around the selection: the last "[statedef "
 // (any letter case) that ends before the selection's end, the number that
-// follows it, kNotInAState when there is none. Nothing when the selection
+// follows it ("[StateDef 200; type: S]" in a state script too),
+// kNotInAState when there is none or a script's "[Function " comes after it. Nothing when the selection
 // starts at 0 (the caption then keeps its last value).
 std::optional<std::int64_t> stateAtSelection(std::u16string_view text, long selStart, long selLength);
 

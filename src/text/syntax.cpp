@@ -1,5 +1,7 @@
 #include "syntax.h"
 
+#include "formats/zss.h"
+
 namespace vantrel {
 
 namespace {
@@ -115,6 +117,36 @@ std::vector<SyntaxSpan> syntaxSpans(std::u16string_view line)
     }
     if (comment < static_cast<int>(line.size()))
         spans.push_back({comment, static_cast<int>(line.size()) - comment, SyntaxKind::Comment});
+    return spans;
+}
+
+} // namespace vantrel
+
+namespace vantrel {
+
+std::vector<SyntaxSpan> scriptSyntaxSpans(std::u16string_view line)
+{
+    std::vector<SyntaxSpan> spans;
+    for (const ZssToken& t : tokenizeZssLine(line)) {
+        SyntaxKind kind = SyntaxKind::Comment;
+        switch (t.kind) {
+        case ZssTokenKind::Header: kind = SyntaxKind::Header; break;
+        case ZssTokenKind::Comment: kind = SyntaxKind::Comment; break;
+        case ZssTokenKind::Keyword: kind = SyntaxKind::Keyword; break;
+        case ZssTokenKind::Controller: kind = SyntaxKind::Controller; break;
+        case ZssTokenKind::Parameter: kind = SyntaxKind::Key; break;
+        case ZssTokenKind::Local: kind = SyntaxKind::Local; break;
+        case ZssTokenKind::Number: kind = SyntaxKind::Number; break;
+        case ZssTokenKind::String: kind = SyntaxKind::String; break;
+        case ZssTokenKind::Operator: kind = SyntaxKind::Operator; break;
+        case ZssTokenKind::Name:
+        case ZssTokenKind::Open:
+        case ZssTokenKind::Close:
+        case ZssTokenKind::Separator:
+        case ZssTokenKind::Other: continue;
+        }
+        spans.push_back({static_cast<int>(t.start), static_cast<int>(t.length), kind});
+    }
     return spans;
 }
 

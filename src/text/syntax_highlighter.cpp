@@ -27,6 +27,14 @@ SyntaxHighlighter::SyntaxHighlighter(EditorTextBox* editor, bool darkBackground)
     comment_.setForeground(darkBackground ? QColor(0x8f, 0xd0, 0x8f) : QColor(0x00, 0x80, 0x00));
     key_.setForeground(darkBackground ? QColor(0xff, 0xc8, 0x78) : QColor(0x80, 0x00, 0x80));
     number_.setForeground(darkBackground ? QColor(0xff, 0x9a, 0x9a) : QColor(0xa0, 0x30, 0x00));
+    keyword_.setForeground(darkBackground ? QColor(0x8c, 0xb4, 0xff) : QColor(0x00, 0x00, 0xa0));
+    keyword_.setFontWeight(QFont::Bold);
+    controller_.setForeground(darkBackground ? QColor(0x7f, 0xdf, 0xdf) : QColor(0x00, 0x70, 0x80));
+    controller_.setFontWeight(QFont::Bold);
+    local_.setForeground(darkBackground ? QColor(0xe0, 0xb0, 0xff) : QColor(0x60, 0x30, 0xa0));
+    local_.setFontItalic(true);
+    string_.setForeground(darkBackground ? QColor(0xe6, 0xd2, 0x8c) : QColor(0x80, 0x60, 0x00));
+    operator_.setForeground(darkBackground ? QColor(0xc8, 0xc8, 0xc8) : QColor(0x50, 0x50, 0x50));
 
     viewport_ = editor->viewport();
     viewport_->installEventFilter(this);
@@ -55,18 +63,35 @@ void SyntaxHighlighter::colour(QTextBlock block)
 {
     const QString text = block.text();
     QList<QTextLayout::FormatRange> ranges;
-    for (const SyntaxSpan& span : syntaxSpans(utf16View(text))) {
+    const std::u16string_view line = utf16View(text);
+    for (const SyntaxSpan& span : script_ ? scriptSyntaxSpans(line) : syntaxSpans(line)) {
         const QTextCharFormat* format = &number_;
         switch (span.kind) {
         case SyntaxKind::Header: format = &header_; break;
         case SyntaxKind::Comment: format = &comment_; break;
         case SyntaxKind::Key: format = &key_; break;
         case SyntaxKind::Number: break;
+        case SyntaxKind::Keyword: format = &keyword_; break;
+        case SyntaxKind::Controller: format = &controller_; break;
+        case SyntaxKind::Local: format = &local_; break;
+        case SyntaxKind::String: format = &string_; break;
+        case SyntaxKind::Operator: format = &operator_; break;
         }
         ranges.append({span.start, span.length, *format});
     }
     block.layout()->setFormats(ranges);
     block.setUserState(kColoured);
+}
+
+void SyntaxHighlighter::setScript(bool script)
+{
+    if (script == script_)
+        return;
+    script_ = script;
+    // Every line waits to be coloured by the new rules when it is shown.
+    for (QTextBlock block = document_->begin(); block.isValid(); block = block.next())
+        block.setUserState(-1);
+    editor_->viewport()->update();
 }
 
 void SyntaxHighlighter::textChanged(int from, int, int added)

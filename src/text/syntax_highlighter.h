@@ -26,6 +26,10 @@ public:
     static bool isColoured(const QTextBlock& block);
     // Colours the lines the text box shows that are not coloured yet.
     void colourShownLines();
+    // Whether the text is a state script (.zss), coloured by its own rules;
+    // a change colours every line afresh.
+    void setScript(bool script);
+    bool isScript() const { return script_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,7 +44,8 @@ private:
     EditorTextBox* editor_;
     QPointer<QTextDocument> document_;
     QObject* viewport_ = nullptr; // the editor's viewport, whose paint events colour the shown lines
-    QTextCharFormat header_, comment_, key_, number_;
+    QTextCharFormat header_, comment_, key_, number_, keyword_, controller_, local_, string_, operator_;
+    bool script_ = false;
 };
 
 } // namespace vantrel

@@ -285,8 +285,10 @@ void TextEditorWindow::applySettingsAndLoad()
         palette.setColor(QPalette::Text, settingColour(s.defaultTextColour));
         editor_->setPalette(palette);
     }
-    if (description_.highlighted)
-        new SyntaxHighlighter(editor_, isDarkPalette(editor_->palette()));
+    if (description_.highlighted && !highlighter_) {
+        highlighter_ = new SyntaxHighlighter(editor_, isDarkPalette(editor_->palette()));
+        followScriptLanguage();
+    }
 
     // A file the character names that nobody has written yet opens empty,
     // and the first Save creates it.

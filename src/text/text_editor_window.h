@@ -31,6 +31,7 @@ struct App;
 
 class ChangedOnDiskBar;
 class CompletionPopup;
+class SyntaxHighlighter;
 class DocumentTitle;
 class EditorTextBox;
 
@@ -118,6 +119,8 @@ public:
     Document* viewedDocument() const override;
     // The state language completion of the CNS, CMD and ST editors; null in the others.
     CompletionPopup* completion() const { return completion_; }
+    // The colours of the text; null in the notepad.
+    SyntaxHighlighter* highlighter() const { return highlighter_; }
     QToolBar* toolbar() const { return toolbar_; }
     ChangedOnDiskBar* changedOnDiskBar() const { return changedBar_; }
     // The toolbar button that does this, null if the window has none.
@@ -224,9 +227,12 @@ protected:
 private:
     void buildMenus();
     void buildToolbar();
+    // A state script (.zss) has colours and completion of its own.
+    void followScriptLanguage();
 
     EditorTextBox* editor_ = nullptr;
     CompletionPopup* completion_ = nullptr;
+    SyntaxHighlighter* highlighter_ = nullptr;
     ChangedOnDiskBar* changedBar_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QMap<TextTool, QAction*> toolActions_;

@@ -7,7 +7,10 @@
 
 #include "common/qt_text.h"
 #include "documents/document_manager.h"
+#include "formats/zss.h"
+#include "text/completion_popup.h"
 #include "text/editor_text_box.h"
+#include "text/syntax_highlighter.h"
 #include "text/text_document.h"
 #include "ui/document_views.h"
 
@@ -46,10 +49,21 @@ void TextEditorWindow::setDocument(TextDocument* document)
     if (document) {
         connect(document, &Document::changed, this, &TextEditorWindow::showEncoding);
         connect(document, &Document::saved, this, &TextEditorWindow::showEncoding);
+        connect(document, &Document::fileNameChanged, this, &TextEditorWindow::followScriptLanguage);
         // A document that goes takes nothing of this window with it but the text.
         connect(document, &QObject::destroyed, this, [this] { setDocument(nullptr); });
     }
     showEncoding();
+    followScriptLanguage();
+}
+
+void TextEditorWindow::followScriptLanguage()
+{
+    const bool script = document_ && isZssFileName(sstr(document_->fileName()));
+    if (highlighter_)
+        highlighter_->setScript(script);
+    if (completion_)
+        completion_->setScript(script);
 }
 
 void TextEditorWindow::showEncoding()

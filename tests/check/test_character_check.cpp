@@ -670,3 +670,85 @@ TEST(CharacterCheck, LargeCharacterWithoutFaultsHasNothingToReport)
     EXPECT_TRUE(report.readable);
     EXPECT_EQ(formattedInOrder(report.findings), std::vector<std::string>{});
 }
+
+namespace {
+
+std::string checkData(const std::string& name)
+{
+    return test::readFile(std::string(VANTREL_SOURCE_DIR) + "/tests/check/data/" + name);
+}
+
+// The hand-made character with its states in a script instead of mini.st.
+CheckReport checkScriptCharacter(const std::string& script, const std::string& common = {})
+{
+    QTemporaryDir dir;
+    const std::string folder = tempPath(dir, "chars/mini");
+    MiniCharacter mini;
+    std::string& def = mini.files["mini.def"];
+    def.replace(def.find("st = mini.st"), 12, "st = mini.zss");
+    if (!common.empty()) {
+        def.replace(def.find("common1.cns"), 11, "common1.zss");
+        mini.files["common1.zss"] = common;
+    }
+    mini.files.erase("mini.st");
+    mini.files["mini.zss"] = script;
+    mini.write(folder);
+    return checkCharacter(folder + "/mini.def");
+}
+
+} // namespace
+
+TEST(ZssCheck, EachFaultOfAScriptIsReportedAtItsLine)
+{
+    const CheckReport report = checkScriptCharacter(checkData("faults.zss"));
+    EXPECT_EQ(formattedInOrder(report.findings),
+              (std::vector<std::string>{
+                  "mini.zss:3: error: '{' is never closed",
+                  "mini.zss:8: error: '(' is never closed",
+                  "mini.zss:11: error: string without its closing quote",
+                  "mini.zss:12: error: StateDef without a readable state number",
+                  "mini.zss:14: error: unknown controller type \"ChangeAmin\"",
+                  "mini.zss:15: error: ChangeState without value",
+                  "mini.zss:16: error: unknown trigger \"Tiem\" in the condition of if",
+                  "mini.zss:17: error: ChangeState to state 4321, which no state file defines",
+                  "mini.zss:19: error: ChangeAnim uses action 2109, which mini.air does not have",
+                  "mini.zss:20: error: PlaySnd plays sound 0,70, which mini.snd does not have",
+                  "mini.zss:21: error: unknown statement \"Foo\"",
+                  "mini.zss:22: error: unknown trigger \"Vell\" in x of VelSet",
+              }));
+    EXPECT_EQ(report.exitStatus(), 1);
+}
+
+TEST(ZssCheck, ScriptsInTheStyleOfTheEnginesCommonStatesCheckClean)
+{
+    // As the character's states, and as its common states file, whose
+    // states then count as defined.
+    EXPECT_EQ(formattedInOrder(checkScriptCharacter(checkData("clean.zss")).findings), std::vector<std::string>{});
+    const CheckReport withCommon =
+        checkScriptCharacter("[StateDef 200;]\nChangeState{value: 5120}\nChangeState{value: 5121}\n",
+                             "[StateDef 5120; type: L;]\nif Time = 0 { ChangeState{value: 0} }\n");
+    EXPECT_EQ(formattedInOrder(withCommon.findings),
+              std::vector<std::string>{"mini.zss:3: error: ChangeState to state 5121, which no state file defines"});
+}
+
+TEST(ZssCheck, BadScriptsGiveAnErrorAtTheirLineAndTheCheckReturns)
+{
+    std::string deep = "[StateDef 200;]\n";
+    for (int i = 0; i < 100000; ++i)
+        deep += "if Time {\n";
+    std::string names = "[StateDef 200;]\nif Time";
+    while (names.size() < (1 << 20))
+        names += " + t" + std::to_string(names.size());
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+        {deep, {"mini.zss:100001: error: '{' is never closed"}},
+        {names + " {}\n",
+         {"mini.zss:2: warning: the expression in the condition of if is too long to check its names"}},
+        {"[StateDef 200;]\nlet a = \"" + std::string(1 << 20, 'x') + "\nChangeState{value: 0}\n",
+         {"mini.zss:2: error: string without its closing quote",
+          "mini.zss:2: warning: the expression in let is too long to check its names"}},
+    };
+    for (const auto& [script, expected] : cases) {
+        const CheckReport report = checkScriptCharacter(script);
+        EXPECT_EQ(formattedInOrder(report.findings), expected);
+    }
+}

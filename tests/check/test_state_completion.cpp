@@ -221,3 +221,59 @@ TEST(StateCompletion, ItemsCarryTheirInsertionAndHelpTopic)
     // Without a known controller the common parameters take the general topic.
     EXPECT_EQ(itemNamed(items("[State 0, 1]\n|"), "persistent")->helpTopic, 199);
 }
+
+TEST(StateCompletion, ScriptContextsAndTheirItems)
+{
+    struct Case {
+        const char* text;
+        CompletionKind kind;
+        const char* prefix;
+        const char* controller = ""; // Parameter: the controller named before the braces
+        std::vector<std::string> written = {};
+    };
+    const char* head = "[StateDef 200; type: S;]\n";
+    const std::vector<std::pair<std::string, Case>> cases = {
+        {"statement start", {"|", CompletionKind::Controller, ""}},
+        {"a word at a line's start", {"if Time = 0 {\n\tChangeSt|", CompletionKind::Controller, "ChangeSt"}},
+        {"after a brace on the line", {"if Time = 0 { Pla|", CompletionKind::Controller, "Pla"}},
+        {"after the prefixes", {"ignoreHitPause persistent(0) Var|", CompletionKind::Controller, "Var"}},
+        {"after a case's colon", {"switch $a { case 1: Pl|", CompletionKind::Controller, "Pl"}},
+        {"in a condition", {"if Time = 0 && Anim|", CompletionKind::Trigger, "Anim"}},
+        {"in a let", {"let a = Ti|", CompletionKind::Trigger, "Ti"}},
+        {"in an if spread over lines", {"if Time = 0 &&\n   Anim|", CompletionKind::Trigger, "Anim"}},
+        {"a parameter after the brace", {"HitDef{da|", CompletionKind::Parameter, "da", "HitDef"}},
+        {"a parameter after others",
+         {"if 1 {\n\tHitDef{attr: S, NA; damage: 2, 0;\n\t\tpause|",
+          CompletionKind::Parameter,
+          "pause",
+          "HitDef",
+          {"attr", "damage"}}},
+        {"a parameter on a new line without ';'",
+         {"VarSet{v: 1\n  val|", CompletionKind::Parameter, "val", "VarSet", {"v"}}},
+        {"a value", {"VarSet{v: |", CompletionKind::None, ""}},
+        {"a value spread over lines", {"VarSet{value: 1 +\n  Ti|", CompletionKind::None, "Ti"}},
+        {"after the controller closed", {"VarSet{v: 1; value: 2}\nCh|", CompletionKind::Controller, "Ch"}},
+        {"an else's brace is no controller", {"if 1 {} else {\n\tCh|", CompletionKind::Controller, "Ch"}},
+        {"in a comment", {"# Ch|", CompletionKind::None, ""}},
+        {"in a string", {"let a = \"Ch|", CompletionKind::None, ""}},
+        {"in a header", {"[StateDef 3; ty|", CompletionKind::None, ""}},
+        {"a local", {"let a = $co|", CompletionKind::None, ""}},
+    };
+    for (const auto& [name, c] : cases) {
+        const Caret caret(head + std::string(c.text));
+        const CompletionContext context = scriptCompletionContext(caret.lines, caret.line, caret.column);
+        EXPECT_STREQ(kindName(context.kind), kindName(c.kind)) << name;
+        if (context.kind == CompletionKind::None)
+            continue;
+        EXPECT_EQ(context.prefix, c.prefix) << name;
+        EXPECT_EQ(context.controller, c.controller) << name;
+        EXPECT_EQ(context.written, c.written) << name;
+    }
+
+    // Parameters are written "name: value", only the controller's own, those written left out.
+    const Caret caret(std::string(head) + "ChangeState{value: 0; |}");
+    const auto items = completionItems(scriptCompletionContext(caret.lines, caret.line, caret.column));
+    EXPECT_EQ(texts(items), (std::vector<std::string>{"ctrl", "anim"}));
+    ASSERT_FALSE(items.empty());
+    EXPECT_EQ(items[0].insert, "ctrl: ");
+}

@@ -1,8 +1,10 @@
 #include "check/state_library.h"
 #include "text/character_editors.h"
+#include "text/completion_popup.h"
 #include "text/editor_text_box.h"
 #include "text/help_viewer.h"
 #include "text/state_file_window.h"
+#include "text/syntax_highlighter.h"
 
 #include "test_support.h"
 
@@ -13,6 +15,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextLayout>
 
 #include <filesystem>
 #include <map>
@@ -273,4 +276,62 @@ TEST_F(StateWindowTest, F1OnAControllerOrTriggerOpensItsTopic)
 
     ConstantsWindow constants(app);
     EXPECT_EQ(helpAt(constants, 1, 8), findStateController("VelSet")->helpTopic); // any letter case
+}
+
+TEST_F(StateWindowTest, ScriptFilesHaveTheirOwnCaptionColoursAndCompletion)
+{
+    const std::string script = dir + "hero.zss";
+    test::files(app).stateFiles[1] = script;
+    test::writeFile(script,
+                    "# moves\r\n"                             // 0
+                    "[StateDef 210; type: S; anim: 210;]\r\n" // 1
+                    "if Time = 0 {\r\n"                       // 2
+                    "\tChangeState{value: 0}\r\n"             // 3
+                    "}\r\n"                                   // 4
+                    "[Function Half(n) r]\r\n"                // 5
+                    "let r = $n / 2;\r\n");                   // 6
+    StateFileWindow window(app);
+    window.resize(600, 400);
+    window.show();
+    EXPECT_FALSE(window.highlighter()->isScript());
+    window.toolbarAction(stateFileTool(2))->trigger();
+    ASSERT_EQ(window.currentStateFile(), path(script));
+    EXPECT_TRUE(window.highlighter()->isScript());
+
+    const auto caretAt = [&](int line, int column) {
+        QTextCursor caret(window.editor()->document()->findBlockByNumber(line));
+        caret.setPosition(caret.position() + column);
+        window.editor()->setTextCursor(caret);
+    };
+    caretAt(3, 3);
+    EXPECT_EQ(window.windowTitle(), "State 210 of " + path(script) + "[*]");
+    caretAt(6, 3);
+    EXPECT_EQ(window.windowTitle(), "Not in a state - " + path(script) + "[*]");
+
+    // The controller's name stands out; its parameter, the colon and the number have their colours.
+    QCoreApplication::processEvents();
+    std::vector<std::tuple<int, int, bool>> ranges;
+    for (const QTextLayout::FormatRange& r : window.editor()->document()->findBlockByNumber(3).layout()->formats())
+        ranges.emplace_back(r.start, r.length, r.format.fontWeight() == QFont::Bold);
+    EXPECT_EQ(ranges,
+              (std::vector<std::tuple<int, int, bool>>{{1, 11, true}, {13, 5, false}, {18, 1, false}, {20, 1, false}}));
+
+    // Inside the braces: the controller's other parameters, written "name: ".
+    caretAt(3, 21);
+    QTest::keyClicks(window.editor(), "; c");
+    window.completion()->open();
+    ASSERT_EQ(window.completion()->items().size(), 1u);
+    EXPECT_EQ(window.completion()->items()[0].insert, "ctrl: ");
+    // At a statement's start, controllers.
+    QTest::keyClick(window.editor(), Qt::Key_Escape);
+    caretAt(4, 1);
+    QTest::keyClick(window.editor(), Qt::Key_Return);
+    QTest::keyClicks(window.editor(), "PlayS");
+    window.completion()->open();
+    ASSERT_EQ(window.completion()->items().size(), 1u);
+    EXPECT_EQ(window.completion()->items()[0].insert, "PlaySnd");
+
+    // A section file again has the section rules.
+    window.toolbarAction(stateFileTool(1))->trigger();
+    EXPECT_FALSE(window.highlighter()->isScript());
 }

@@ -1,0 +1,114 @@
+// The checker's look at state scripts (.zss): what reading them found, and
+// the names in what they compute. Their controllers are checked as those of
+// the section files are, through zssSections().
+
+#include "check/character_checker.h"
+#include "check/state_library.h"
+#include "check/trigger_expression.h"
+#include "common/text.h"
+
+#include <algorithm>
+#include <array>
+
+namespace vantrel::checker {
+
+namespace {
+
+constexpr std::string_view kStateHeader = "State";
+constexpr std::string_view kAlwaysTrue = "1";
+
+// The parameter values that are expressions of numbers: the others hold
+// words ("S, NA"), names or prefixed numbers ("S8000", "F5, 0") that are no
+// triggers.
+constexpr std::array<std::string_view, 17> kNumericValues = {
+    "number", "ticks",   "x, y",      "pixels",          "r, g, b",       "state number",
+    "x",      "degrees", "0 or 1",    "1 or -1",         "0 or -1",       "0, 1 or -1",
+    "time",   "percent", "low, high", "least, greatest", "element number"};
+
+// Longer expressions are no one's writing; their names are not looked up
+// one by one.
+constexpr std::size_t kLongestCheckedExpression = 64 * 1024;
+
+bool takesNumbers(const StateController& controller, std::string_view parameter)
+{
+    const ControllerParameter* p = findParameter(controller, parameter);
+    return p && std::find(kNumericValues.begin(), kNumericValues.end(), p->values) != kNumericValues.end();
+}
+
+} // namespace
+
+SectionedText zssSections(const ZssScript& script)
+{
+    SectionedText text;
+    text.lineCount = script.lineCount;
+    std::size_t nextState = 0;
+    auto addStatesUpTo = [&](std::size_t last) {
+        for (; nextState <= last && nextState < script.states.size(); ++nextState) {
+            const ZssState& state = script.states[nextState];
+            if (!state.function && !state.number)
+                continue;
+            TextSection section{state.line, state.header, {}};
+            for (const ZssHeaderParameter& p : state.parameters)
+                section.entries.push_back({state.line, p.key, p.value});
+            text.sections.push_back(std::move(section));
+        }
+    };
+    for (const ZssController& c : script.controllers) {
+        if (c.state < 0)
+            continue;
+        const ZssState& state = script.states[static_cast<std::size_t>(c.state)];
+        if (!state.function && !state.number)
+            continue;
+        addStatesUpTo(static_cast<std::size_t>(c.state));
+        TextSection section{c.line, kStateHeader, {}};
+        section.entries.push_back({c.line, "type", c.name});
+        section.entries.push_back({c.line, "trigger1", kAlwaysTrue});
+        for (const ZssParameter& p : c.parameters)
+            section.entries.push_back({p.line, p.name, p.value});
+        text.sections.push_back(std::move(section));
+    }
+    addStatesUpTo(script.states.size());
+    return text;
+}
+
+void CharacterChecker::checkScript(const StateFile& file)
+{
+    const ZssScript& script = *file.script;
+    for (const ZssProblem& p : script.problems)
+        add(file.name, p.line, Severity::Error, p.message);
+    for (const ZssExpression& e : script.conditions)
+        checkScriptExpression(file, e.line, e.text, "the condition of if");
+    for (const ZssExpression& e : script.expressions)
+        checkScriptExpression(file, e.line, e.text, std::string(e.what));
+    for (const ZssController& c : script.controllers) {
+        const StateController* controller = findStateController(c.name);
+        if (!controller)
+            continue;
+        for (const ZssParameter& p : c.parameters) {
+            if (takesNumbers(*controller, p.name))
+                checkScriptExpression(file, p.line, p.value, p.name + " of " + std::string(controller->name));
+        }
+    }
+}
+
+// Brackets and strings are the reading's to report; here the names.
+void CharacterChecker::checkScriptExpression(const StateFile& file, std::int32_t line, std::string_view text,
+                                             const std::string& which)
+{
+    if (text.size() > kLongestCheckedExpression) {
+        add(file.name, line, Severity::Warning, "the expression in " + which + " is too long to check its names");
+        return;
+    }
+    const ExpressionReport r = checkExpression(text);
+    for (const std::string& name : r.unknownNames)
+        add(file.name, line, Severity::Error, "unknown trigger " + inQuotes(name) + " in " + which);
+    if (!m_commandText)
+        return;
+    for (const std::string& name : r.commandNames) {
+        if (!m_commands.count(toLowerAscii(name)))
+            add(file.name, line, Severity::Warning,
+                "command " + inQuotes(name) + " is not defined in " + m_commandText->name);
+    }
+}
+
+} // namespace vantrel::checker
