@@ -273,7 +273,8 @@ TEST(StateCompletion, ScriptContextsAndTheirItems)
     // Parameters are written "name: value", only the controller's own, those written left out.
     const Caret caret(std::string(head) + "ChangeState{value: 0; |}");
     const auto items = completionItems(scriptCompletionContext(caret.lines, caret.line, caret.column));
-    EXPECT_EQ(texts(items), (std::vector<std::string>{"ctrl", "anim"}));
+    // A script is IKEMEN GO's: its own ChangeState parameters come too.
+    EXPECT_EQ(texts(items), (std::vector<std::string>{"ctrl", "anim", "continue", "readplayerid"}));
     ASSERT_FALSE(items.empty());
     EXPECT_EQ(items[0].insert, "ctrl: ");
 }

@@ -320,7 +320,7 @@ TEST_F(StateWindowTest, ScriptFilesHaveTheirOwnCaptionColoursAndCompletion)
     caretAt(3, 21);
     QTest::keyClicks(window.editor(), "; c");
     window.completion()->open();
-    ASSERT_EQ(window.completion()->items().size(), 1u);
+    ASSERT_EQ(window.completion()->items().size(), 2u); // ctrl, and IKEMEN GO's continue
     EXPECT_EQ(window.completion()->items()[0].insert, "ctrl: ");
     // At a statement's start, controllers.
     QTest::keyClick(window.editor(), Qt::Key_Escape);
