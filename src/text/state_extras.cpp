@@ -138,6 +138,58 @@ TextClipLibrary readTextClipFile(const std::string& path)
     return lines ? readTextClips(*lines) : TextClipLibrary{};
 }
 
+TextClip scriptClip(const TextClip& clip)
+{
+    std::vector<std::pair<std::u16string, std::u16string>> entries;
+    std::u16string_view rest = clip.body;
+    std::u16string header;
+    while (!rest.empty()) {
+        const auto end = std::min(rest.find(u"\r\n"), rest.size());
+        const std::u16string_view line = rest.substr(0, end);
+        rest.remove_prefix(std::min(rest.size(), end + 2));
+        if (line.starts_with(u"[")) {
+            header = std::u16string(line);
+            continue;
+        }
+        const auto equals = line.find(u'=');
+        if (equals == std::u16string_view::npos)
+            continue;
+        auto trim = [](std::u16string_view text) {
+            while (!text.empty() && (text.front() == u' ' || text.front() == u'\t'))
+                text.remove_prefix(1);
+            while (!text.empty() && (text.back() == u' ' || text.back() == u'\t'))
+                text.remove_suffix(1);
+            return std::u16string(text);
+        };
+        entries.emplace_back(trim(line.substr(0, equals)), trim(line.substr(equals + 1)));
+    }
+    const bool statedef = header.size() > 9 && (header.starts_with(u"[Statedef") || header.starts_with(u"[StateDef"));
+    const bool controller = header.starts_with(u"[State ") && !entries.empty() && entries.front().first == u"type";
+    if (!statedef && !controller)
+        return clip;
+    TextClip converted = clip;
+    if (statedef) {
+        // "[Statedef ]": the number is left to type, after "[StateDef ".
+        std::u16string text = u"[StateDef ";
+        for (const auto& [key, value] : entries)
+            text += u"; " + key + u": " + value;
+        converted.body = text + u";]";
+        return converted;
+    }
+    std::u16string condition;
+    std::u16string parameters;
+    for (std::size_t k = 1; k < entries.size(); ++k) {
+        const auto& [key, value] = entries[k];
+        if (key == u"trigger1") {
+            condition = value;
+            continue;
+        }
+        parameters += (parameters.empty() ? u"" : u"; ") + key + u": " + value;
+    }
+    converted.body = u"if " + condition + u" {\r\n\t" + entries.front().second + u"{" + parameters + u"}\r\n}";
+    return converted;
+}
+
 long clipInsertionPoint(std::u16string_view text, long caret)
 {
     const auto from = static_cast<std::size_t>(std::clamp<long>(caret - 1, 0, static_cast<long>(text.size())));
@@ -163,8 +215,19 @@ ClipInsertion clipInsertion(long insertionPoint, const TextClip& clip, std::int6
     return result;
 }
 
-bool insertTextClip(TextBox& box, const TextClip& clip, std::int64_t& state)
+bool insertTextClip(TextBox& box, const TextClip& clip, std::int64_t& state, bool script)
 {
+    if (script) {
+        // A script's clip has no name to put in, and no state number of its own.
+        const TextClip converted = scriptClip(clip);
+        if (box.selStart() == 0 && box.selLength() == 0)
+            return false;
+        const std::u16string text = box.text();
+        const long point = clipInsertionPoint(text, box.selStart());
+        box.setSelection(point, 0);
+        box.replaceSelection(u"\r\n" + converted.body);
+        return true;
+    }
     if (box.selStart() == 0 && box.selLength() == 0)
         return false;
     const std::u16string text = box.text();

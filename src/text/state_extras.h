@@ -66,6 +66,12 @@ struct ClipInsertion {
     std::optional<long> nameAt; // where the clip's name goes in afterwards, and is selected
 };
 
+// The clip as a state script writes it: a Statedef clip becomes a
+// "[StateDef ; key: value; ...]" header, a controller clip an if block around
+// "Name{param: value; ...}" with its trigger1 as the condition; other clips
+// stay as they are.
+TextClip scriptClip(const TextClip& clip);
+
 // Where a clip goes: the start of the first blank line at or after the
 // character before the caret; the end of the text when there is none.
 long clipInsertionPoint(std::u16string_view text, long caret);
@@ -76,9 +82,10 @@ long clipInsertionPoint(std::u16string_view text, long caret);
 ClipInsertion clipInsertion(long insertionPoint, const TextClip& clip, std::int64_t state);
 
 // Runs the whole insertion on a text box: nothing when the caret is at 0 with
-// nothing selected. `state` is updated from the insertion point first.
+// nothing selected. `state` is updated from the insertion point first. In a
+// state script (`script`) the clip goes in as scriptClip() writes it.
 // Returns false when nothing was inserted.
-bool insertTextClip(TextBox& box, const TextClip& clip, std::int64_t& state);
+bool insertTextClip(TextBox& box, const TextClip& clip, std::int64_t& state, bool script = false);
 
 // The help topic with the given context number from the help file's HTML:
 // the block marked <div class="topic" id="topic-N"> ... <!-- /topic -->.

@@ -5,6 +5,7 @@
 #include "documents/document_manager.h"
 #include "text/editor_text_box.h"
 #include "text/help_viewer.h"
+#include "text/syntax_highlighter.h"
 #include "text/text_document.h"
 
 #include <QAction>
@@ -187,7 +188,7 @@ void StateFileWindow::insertSelectedClip()
     const TextClip* clip = clips_.clipAt(clipList_->currentRow());
     if (!clip)
         return;
-    if (insertTextClip(*editor(), *clip, currentState_)) {
+    if (insertTextClip(*editor(), *clip, currentState_, highlighter() && highlighter()->isScript())) {
         showCurrentState();
         editor()->setFocus();
     }

@@ -1,6 +1,7 @@
 #include "check/state_library.h"
 #include "common/encoding.h"
 #include "common/text.h"
+#include "formats/zss.h"
 #include "text/state_extras.h"
 
 #include <gtest/gtest.h>
@@ -329,4 +330,38 @@ TEST(ShippedStateLibrary, StatedefClipComesFirstAndLeavesTheNumberToType)
     EXPECT_EQ(insertion.text.find(u"200"), std::u16string::npos);
     EXPECT_EQ(insertion.text.rfind(u"\r\n[Statedef ]\r\n", 0), 0u);
     EXPECT_FALSE(insertion.nameAt);
+}
+
+// In a state script every template goes in as the script writes it: the
+// Statedef as a header, a controller as an if block around Name{...}. With its
+// blanks filled in, each reads back as that controller with its parameters.
+TEST(ShippedStateLibrary, EveryTemplateConvertsToAScriptThatReadsBack)
+{
+    const ShippedData data;
+    const TextClip statedef = scriptClip(*data.library.clipAt(0));
+    EXPECT_EQ(utf8FromUtf16(statedef.body).rfind("[StateDef ; type: S; movetype: I;", 0), 0u)
+        << utf8FromUtf16(statedef.body);
+    for (const auto& [type, clip] : data.clipByType) {
+        std::string body = utf8FromUtf16(scriptClip(*clip).body);
+        ASSERT_EQ(body.rfind("if  {\r\n\t", 0), 0u) << type << ": " << body;
+        // Fill the blanks a user would: the condition, and the values left empty.
+        body.replace(3, 0, "1");
+        for (std::size_t at;
+             (at = body.find(": ;")) != std::string::npos || (at = body.find(": }")) != std::string::npos;)
+            body.replace(at, 2, ": 1");
+        const ZssScript script = readZss("[StateDef 100;]\r\n" + body + "\r\n");
+        EXPECT_TRUE(script.problems.empty()) << type << ": " << body << "\n" << script.problems.front().message;
+        ASSERT_EQ(script.controllers.size(), 1u) << type;
+        EXPECT_EQ(toLowerAscii(std::string(script.controllers[0].name)), type);
+        EXPECT_EQ(script.controllers[0].parameters.size(), std::count(body.begin(), body.end(), ':')) << type;
+    }
+    // A plain clip stays as it is.
+    const TextClip* plain = nullptr;
+    for (std::size_t i = 1; !plain && i < data.library.listNames.size(); ++i) {
+        const TextClip* clip = data.library.clipAt(static_cast<int>(i));
+        if (clip->helpNumber <= kLastPlainClipTopic && clip->body.find(u"[State") == std::u16string::npos)
+            plain = clip;
+    }
+    if (plain)
+        EXPECT_EQ(scriptClip(*plain).body, plain->body);
 }

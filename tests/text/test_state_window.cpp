@@ -331,6 +331,12 @@ TEST_F(StateWindowTest, ScriptFilesHaveTheirOwnCaptionColoursAndCompletion)
     ASSERT_EQ(window.completion()->items().size(), 1u);
     EXPECT_EQ(window.completion()->items()[0].insert, "PlaySnd");
 
+    // A template goes in as the script writes a controller.
+    caretAt(6, 3);
+    window.clipList()->setCurrentRow(0);
+    window.insertSelectedClip();
+    EXPECT_TRUE(shown(window.editor()).contains("\r\nif  {\r\n\tNull{}\r\n}")) << shown(window.editor()).toStdString();
+
     // A section file again has the section rules.
     window.toolbarAction(stateFileTool(1))->trigger();
     EXPECT_FALSE(window.highlighter()->isScript());
