@@ -29,20 +29,37 @@ void SffBuilder::setDocument(SpriteDocument* document)
     connect(document, &SpriteDocument::buildFinished, this, &SffBuilder::buildFinished);
 }
 
-void SffBuilder::save()
+bool SffBuilder::canSave()
 {
     if (!document_)
-        return;
+        return false;
     if (document_->building()) {
         app_.dialogs.message(owner_, QStringLiteral("The SFF file is still being built."));
-        return;
+        return false;
     }
-    SpriteWorkspace& ws = document_->workspace();
     // An archive without sprites would only overwrite a character's sprites with nothing.
-    if (ws.count() == 0) {
+    if (document_->workspace().count() == 0) {
         app_.dialogs.message(owner_, QStringLiteral("There are no sprites to build an SFF file from."));
+        return false;
+    }
+    return true;
+}
+
+void SffBuilder::save()
+{
+    if (document_ && document_->fileName().isEmpty()) {
+        saveAs();
         return;
     }
+    if (canSave())
+        start(document_->fileName(), true);
+}
+
+void SffBuilder::saveAs()
+{
+    if (!canSave())
+        return;
+    SpriteWorkspace& ws = document_->workspace();
     FileDialogOptions options;
     options.title = QStringLiteral("Save SFF file");
     // The document's own SFF is the one usually written again.
@@ -61,7 +78,13 @@ void SffBuilder::save()
     }
     if (ws.buildFlags.cancelled)
         return;
+    start(target, false);
+}
+
+void SffBuilder::start(const QString& target, bool quiet)
+{
     ours_ = true;
+    quiet_ = quiet;
     const Result<void> started = document_->startBuild(target);
     if (!started) {
         ours_ = false;
@@ -91,7 +114,10 @@ void SffBuilder::buildFinished(bool ok, const QString& message)
         return; // a save of the document's own (Save All, the close-down) reports itself
     // The user stopped it: nothing to tell. (A tool that was done first
     // wrote the file, and that is reported as usual.)
-    if (ok || !message.endsWith(QStringLiteral("the build was cancelled.")))
+    if (ok && quiet_) {
+        if (app_.workbench)
+            app_.workbench->setStatus(message);
+    } else if (ok || !message.endsWith(QStringLiteral("the build was cancelled.")))
         app_.dialogs.message(owner_, message, QStringLiteral("Vantrel"), Buttons::Ok,
                              ok ? Icon::Information : Icon::Warning);
     emit finished(ok, message);

@@ -42,9 +42,13 @@ SpriteWindow::SpriteWindow(App& app, QWidget* parent) : QWidget(parent), app_(ap
     setObjectName(QStringLiteral("SpriteWindow"));
     title_ = new DocumentTitle(this, QStringLiteral("SFF Editor"));
     builder_ = new SffBuilder(app_, this);
-    connect(builder_, &SffBuilder::started, this, [this] { saveAction->setEnabled(false); });
+    connect(builder_, &SffBuilder::started, this, [this] {
+        saveAction->setEnabled(false);
+        saveAsAction->setEnabled(false);
+    });
     connect(builder_, &SffBuilder::finished, this, [this](bool ok, const QString& message) {
         saveAction->setEnabled(true);
+        saveAsAction->setEnabled(true);
         emit buildFinished(ok, message);
     });
     buildUi();

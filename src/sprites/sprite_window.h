@@ -73,6 +73,7 @@ public:
 
     QToolBar* toolBar = nullptr;
     QAction* saveAction = nullptr;
+    QAction* saveAsAction = nullptr;
     QAction* sortAction = nullptr;
     QAction* addImageAction = nullptr;
     QAction* deleteImageAction = nullptr;
@@ -113,7 +114,10 @@ public slots:
     // Shows record `index`: its position, numbers and picture.
     void showRecord(int index);
     void jumpToRecord();
+    // Save: the document's own SFF with its build options, no question.
     void saveSpriteArchive();
+    // Save As: asks for the file and the build options.
+    void saveSpriteArchiveAs();
     void sortImages();
     void addImage();
     void deleteImage();

@@ -54,6 +54,8 @@ struct ToolButton {
 const ToolButton kToolBar[] = {
     {&SpriteWindow::saveAction, &SpriteWindow::saveSpriteArchive, "Save", "saveAction", "Save SFF file",
      ActionIcon::Save},
+    {&SpriteWindow::saveAsAction, &SpriteWindow::saveSpriteArchiveAs, "Save As", "saveAsAction",
+     "Save the sprites as another SFF file, choosing the build options", ActionIcon::SaveAs},
     {&SpriteWindow::sortAction, &SpriteWindow::sortImages, "Sort", "sortAction", "Sort images", ActionIcon::Sort},
     {&SpriteWindow::addImageAction, &SpriteWindow::addImage, "Add", "addImageAction",
      "Add a PCX or PNG after this image", ActionIcon::Add},
@@ -94,6 +96,7 @@ void SpriteWindow::createToolBar()
             connect(action, &QAction::triggered, this, b.command);
     }
     bindKeys(this, saveAction, QKeySequence::Save);
+    bindKeys(this, saveAsAction, QKeySequence::SaveAs);
     bindKeys(this, zoomInAction, QKeySequence::ZoomIn);
     bindKeys(this, zoomOutAction, QKeySequence::ZoomOut);
     // In the number boxes Delete stays theirs: they take the key first.
@@ -356,6 +359,11 @@ bool SpriteWindow::waitForBuild()
 void SpriteWindow::saveSpriteArchive()
 {
     builder_->save();
+}
+
+void SpriteWindow::saveSpriteArchiveAs()
+{
+    builder_->saveAs();
 }
 
 bool SpriteWindow::saveToFile()

@@ -26,9 +26,11 @@ Result<std::vector<SpriteRecord>> parseIndex(const std::vector<std::string>& lin
 // The SFF build's options, as the parameters dialog last left them; they
 // last for the whole run.
 struct BuildFlags {
-    int crop = 0;              // "Crop images to maximum needed"
-    int duplicateImages = 0;   // "Remove duplicate images"
-    int duplicatePalettes = 0; // "Remove duplicate palettes"
+    int crop = 0; // "Crop images to maximum needed"
+    // Both on at first: repeated pictures stay links and repeated palettes
+    // stay shared, as an archive unpacked from an engine's SFF had them.
+    int duplicateImages = 1;   // "Remove duplicate images"
+    int duplicatePalettes = 1; // "Remove duplicate palettes"
     int version = 0;           // the SFF version chosen over the workspace's own: 1 or 2; 0: none
     // Version 2 as 2.00 (0) or 2.01 (1), chosen over the archive's own; -1: none.
     int minorVersion = -1;

@@ -221,7 +221,7 @@ TEST_F(CrashTest, YesOpensTheCharacterOnTheLeftWorkspaceWithItsUnsavedWork)
     next.dialogs.clear();
     next.dialogs.files.enqueue(QString::fromStdString(kit + "kit.sff"));
     acceptBuildOptions();
-    sprites->saveSpriteArchive();
+    sprites->saveSpriteArchiveAs();
     ASSERT_TRUE(sprites->waitForBuild()) << next.dialogs.messageTexts().join("|").toStdString();
     EXPECT_FALSE(backTable->isModified());
     EXPECT_FALSE(fs::exists(next.app->workDir.toStdString() + "/" + kUnsavedIndexName.toStdString()));

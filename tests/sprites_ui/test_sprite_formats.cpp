@@ -167,7 +167,7 @@ TEST_F(PictureTest, PngsDrawnElsewhereComeIn)
     ASSERT_EQ(ws().count(), 3);
     EXPECT_EQ(ws().record(3).pcxFile, "tempsff/photo.png");
     EXPECT_EQ(ws().buildVersion(), 2);
-    EXPECT_EQ(buildOptionText(ws().buildFlags), "-v2 ");
+    EXPECT_EQ(buildOptionText(ws().buildFlags), "-f -p -v2 ");
     for (int x = 0; x < 6; ++x) {
         const double alpha = 50 * x / 255.0;
         const auto over = [&](int background) {
@@ -283,6 +283,7 @@ TEST(BuildOptionsVersion, TheOtherVersionsAndWhatTheyLose)
     for (const Case& c : cases) {
         BuildFlags flags;
         flags.version = c.preset;
+        flags.duplicateImages = flags.duplicatePalettes = 0; // only the version on the command line
         BuildOptionsDialog dialog(flags, c.facts);
         const int archive = c.facts.archiveVersion == 2 ? 200 + c.facts.archiveMinorVersion : 100;
         EXPECT_EQ(dialog.versionBox->currentData().toInt(), c.preset == 2 ? 201 : archive) << c.options;
@@ -393,7 +394,7 @@ TEST(SpriteRoundTripV2, AnSffV2CharacterSavesAsV2AndReopens)
         dialog->removeDuplicateImagesBox->setChecked(true);
         dialog->removeDuplicatePalettesBox->setChecked(true);
     });
-    window->saveAction->trigger();
+    window->saveAsAction->trigger();
     ASSERT_TRUE(window->waitForBuild()) << t.dialogs.messageTexts().join("|").toStdString();
     EXPECT_EQ(test::readFile(app + "/spawn.sh").find(" -v"), std::string::npos) << "no version chosen";
 

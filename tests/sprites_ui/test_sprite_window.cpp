@@ -32,6 +32,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -471,11 +472,11 @@ TEST_F(SpriteWindowTest, EveryToolbarButtonShowsItsCaptionUnderAPictureOfItsOwn)
 {
     open(1);
     const std::pair<const char*, ActionIcon> buttons[] = {
-        {"Save", ActionIcon::Save},          {"Sort", ActionIcon::Sort},       {"Add", ActionIcon::Add},
-        {"Delete", ActionIcon::Delete},      {"Clone", ActionIcon::Duplicate}, {"Change", ActionIcon::Replace},
-        {"Browser", ActionIcon::Thumbnails}, {"ZoomIn", ActionIcon::ZoomIn},   {"ZoomOut", ActionIcon::ZoomOut},
-        {"ShellEdit", ActionIcon::Edit},     {"SaveOne", ActionIcon::Export},  {"SaveAll", ActionIcon::ExportAll},
-        {"Undo", ActionIcon::Undo},
+        {"Save", ActionIcon::Save},         {"Save As", ActionIcon::SaveAs},     {"Sort", ActionIcon::Sort},
+        {"Add", ActionIcon::Add},           {"Delete", ActionIcon::Delete},      {"Clone", ActionIcon::Duplicate},
+        {"Change", ActionIcon::Replace},    {"Browser", ActionIcon::Thumbnails}, {"ZoomIn", ActionIcon::ZoomIn},
+        {"ZoomOut", ActionIcon::ZoomOut},   {"ShellEdit", ActionIcon::Edit},     {"SaveOne", ActionIcon::Export},
+        {"SaveAll", ActionIcon::ExportAll}, {"Undo", ActionIcon::Undo},
     };
     const QList<QAction*> actions = w->toolBar->actions();
     ASSERT_EQ(actions.size(), std::size(buttons));
@@ -828,7 +829,7 @@ TEST_F(SpriteWindowTest, SavingWritesTheIndexAndRunsTheTool)
     for (const auto& [crop, images, palettes, options] : cases) {
         t.dialogs.clear();
         queueSave(sff, crop, images, palettes);
-        w->saveAction->trigger();
+        w->saveAsAction->trigger();
         ASSERT_TRUE(w->building());
         EXPECT_FALSE(w->saveAction->isEnabled());
         EXPECT_TRUE(w->waitForBuild());
@@ -845,6 +846,41 @@ TEST_F(SpriteWindowTest, SavingWritesTheIndexAndRunsTheTool)
     }
     // The next save starts at the file written last.
     EXPECT_EQ(t.dialogs.fileDialogs.last().directory.toStdString(), app + "/chars/hero");
+
+    // Save writes that file again with the options as they stand: no question,
+    // and what was written is said in the status bar, not in a message.
+    t.dialogs.clear();
+    w->axisXEdit->setText("-8");
+    QSignalSpy finished(w.get(), &SpriteWindow::buildFinished);
+    w->saveAction->trigger();
+    EXPECT_TRUE(w->waitForBuild());
+    EXPECT_TRUE(t.dialogs.fileDialogs.isEmpty());
+    EXPECT_TRUE(t.dialogs.messages.isEmpty()) << t.dialogs.messageTexts().join("|").toStdString();
+    ASSERT_EQ(finished.size(), 1);
+    EXPECT_EQ(finished[0][1].toString().toStdString(), "The SFF file " + sff + " was written with 2 sprites.");
+    EXPECT_NE(test::readFile(app + "/received.txt").find("\r\n-8\r\n"), std::string::npos);
+    EXPECT_EQ(test::readFile(app + "/spawn.sh"),
+              "\"" + app + "/sprmaker\" -c -f < \"" + app + "/tempsff.txt\" tempsff\n");
+    EXPECT_FALSE(modified());
+}
+
+// The options start out keeping an engine's archive as it was: repeated
+// pictures as links, repeated palettes shared.
+TEST_F(SpriteWindowTest, TheFirstSaveKeepsLinksAndSharedPalettes)
+{
+    writeStandInBuilder(app, kGoodBuilder);
+    open(1);
+    const std::string sff = app + "/chars/hero/hero.sff";
+    std::filesystem::create_directories(app + "/chars/hero");
+    test::setSprites(*t.app, ws().records(), QString::fromStdString(sff));
+    w->showWorkspace();
+    w->axisXEdit->setText("5");
+    w->saveAction->trigger();
+    EXPECT_TRUE(w->waitForBuild());
+    EXPECT_TRUE(t.dialogs.fileDialogs.isEmpty());
+    EXPECT_EQ(test::readFile(app + "/spawn.sh"),
+              "\"" + app + "/sprmaker\" -f -p < \"" + app + "/tempsff.txt\" tempsff\n");
+    EXPECT_EQ(test::readFile(sff), "SFF");
 }
 
 TEST_F(SpriteWindowTest, CancellingTheParametersStartsNoTool)
@@ -853,7 +889,7 @@ TEST_F(SpriteWindowTest, CancellingTheParametersStartsNoTool)
     open(1);
     ws().buildFlags.duplicateImages = 1;
     queueSave(app + "/new.sff", true, false, true, false);
-    w->saveSpriteArchive();
+    w->saveSpriteArchiveAs();
     EXPECT_FALSE(w->building());
     EXPECT_FALSE(std::filesystem::exists(app + "/spawn.sh"));
     EXPECT_FALSE(std::filesystem::exists(app + "/tempsff.txt")); // nothing is written
@@ -865,7 +901,7 @@ TEST_F(SpriteWindowTest, CancellingTheParametersStartsNoTool)
     std::filesystem::remove(app + "/tempsff.txt");
     test::setSprites(*t.app, ws().records(), QString::fromStdString(app + "/chars/hero/sprites/hero.sff"));
     w->showWorkspace();
-    w->saveAction->trigger();
+    w->saveAsAction->trigger();
     EXPECT_EQ(t.dialogs.fileDialogs.last().directory.toStdString(), app + "/chars/hero/sprites");
     EXPECT_EQ(t.dialogs.fileDialogs.last().fileName, "hero.sff");
     EXPECT_FALSE(w->building());
@@ -889,7 +925,7 @@ TEST_F(SpriteWindowTest, AFailedBuildReportsTheToolsLineAndKeepsTheChanges)
             std::filesystem::remove(app + "/sprmaker");
         t.dialogs.clear();
         queueSave(app + "/new.sff", false, false, false);
-        w->saveSpriteArchive();
+        w->saveSpriteArchiveAs();
         EXPECT_FALSE(w->waitForBuild());
         ASSERT_EQ(t.dialogs.messages.size(), 1);
         EXPECT_EQ(t.dialogs.messages[0].text.left(script ? -1 : message.size()), message);
@@ -1038,7 +1074,7 @@ TEST(SpriteRoundTrip, AnEditedCharacterBuildsAndReopensWithOnlyTheEdits)
     std::filesystem::create_directories(out);
     t.dialogs.files.enqueue(QString::fromStdString(out + "/kfm.sff"));
     answerParameters(true, true, true, true);
-    window->saveAction->trigger();
+    window->saveAsAction->trigger();
     ASSERT_TRUE(window->waitForBuild()) << t.dialogs.messageTexts().join("|").toStdString();
     EXPECT_EQ(t.dialogs.messageTexts().last(),
               QStringLiteral("The SFF file %1/kfm.sff was written with %2 sprites.")
@@ -1116,7 +1152,7 @@ TEST_F(SpriteWindowTest, ABuildShowsABusyBarWhoseCancelLeavesTheSffAsItWas)
 
     StatusProgress* progress = main.progress();
     queueSave(sff, false, false, false);
-    w->saveAction->trigger();
+    w->saveAsAction->trigger();
     ASSERT_TRUE(w->building());
     EXPECT_TRUE(progress->active());
     EXPECT_EQ(progress->bar->maximum(), 0); // the tool tells nothing of how far it is
@@ -1407,7 +1443,7 @@ TEST_F(SpriteWindowTest, BuildingMarksTheStateBuiltAndUndoingBackToItIsNoEdit)
     open(3);
     w->groupEdit->setText("6");
     queueSave(app + "/out.sff", false, false, false);
-    w->saveSpriteArchive();
+    w->saveSpriteArchiveAs();
     ASSERT_TRUE(w->waitForBuild());
     const std::string built = test::readFile(app + "/received.txt");
     EXPECT_FALSE(modified());
@@ -1425,7 +1461,7 @@ TEST_F(SpriteWindowTest, BuildingMarksTheStateBuiltAndUndoingBackToItIsNoEdit)
 
     // Built again after the delete and its undo: the same index, byte for byte.
     queueSave(app + "/out.sff", false, false, false);
-    w->saveSpriteArchive();
+    w->saveSpriteArchiveAs();
     ASSERT_TRUE(w->waitForBuild());
     EXPECT_EQ(test::readFile(app + "/received.txt"), built);
 }
