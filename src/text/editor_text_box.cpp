@@ -6,6 +6,8 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPlainTextDocumentLayout>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -18,12 +20,98 @@
 
 namespace vantrel {
 
+namespace {
+
+// The gutter beside the text: the box paints it.
+class LineNumberArea final : public QWidget {
+public:
+    explicit LineNumberArea(EditorTextBox* box) : QWidget(box), box_(box)
+    {
+        setObjectName(QStringLiteral("lineNumberArea"));
+    }
+    QSize sizeHint() const override { return {box_->lineNumberAreaWidth(), 0}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override { box_->paintLineNumbers(event); }
+
+private:
+    EditorTextBox* box_;
+};
+
+} // namespace
+
 EditorTextBox::EditorTextBox(QWidget* parent)
         : QPlainTextEdit(parent), own_(std::make_unique<TextDocument>(DocumentKind::Text, QString()))
 {
     setObjectName(QStringLiteral("editor"));
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    lineNumbers_ = new LineNumberArea(this);
+    connect(this, &QPlainTextEdit::blockCountChanged, this, [this] { fitLineNumberArea(); });
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
+        if (dy != 0)
+            lineNumbers_->scroll(0, dy);
+        else
+            lineNumbers_->update(0, rect.y(), lineNumbers_->width(), rect.height());
+    });
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &EditorTextBox::highlightCaretLine);
     setTextDocument(own_.get());
+    fitLineNumberArea();
+    highlightCaretLine();
+}
+
+int EditorTextBox::lineNumberAreaWidth() const
+{
+    int digits = 1;
+    for (int lines = std::max(1, blockCount()); lines >= 10; lines /= 10)
+        ++digits;
+    return fontMetrics().horizontalAdvance(QLatin1Char('9')) * (digits + 1) + 6;
+}
+
+void EditorTextBox::fitLineNumberArea()
+{
+    // Lines come in by the thousand while a big file loads: only a change of width lays the box out again.
+    const int width = lineNumberAreaWidth();
+    if (width != viewportMargins().left())
+        setViewportMargins(width, 0, 0, 0);
+    const QRect inside = contentsRect();
+    const QRect area(inside.left(), inside.top(), width, inside.height());
+    if (lineNumbers_->geometry() != area)
+        lineNumbers_->setGeometry(area);
+}
+
+void EditorTextBox::paintLineNumbers(QPaintEvent* event)
+{
+    QPainter painter(lineNumbers_);
+    const QPalette colours = palette();
+    painter.fillRect(event->rect(), colours.color(QPalette::Window));
+    const int caretLine = textCursor().blockNumber();
+    QTextBlock block = firstVisibleBlock();
+    int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
+    const int width = lineNumbers_->width() - 4;
+    while (block.isValid() && top <= event->rect().bottom()) {
+        const int height = qRound(blockBoundingRect(block).height());
+        if (block.isVisible() && top + height >= event->rect().top()) {
+            painter.setPen(
+                colours.color(block.blockNumber() == caretLine ? QPalette::WindowText : QPalette::PlaceholderText));
+            painter.drawText(0, top, width, fontMetrics().height(), Qt::AlignRight,
+                             QString::number(block.blockNumber() + 1));
+        }
+        top += height;
+        block = block.next();
+    }
+}
+
+void EditorTextBox::highlightCaretLine()
+{
+    QTextEdit::ExtraSelection line;
+    QColor colour = palette().color(QPalette::Highlight);
+    colour.setAlpha(28);
+    line.format.setBackground(colour);
+    line.format.setProperty(QTextFormat::FullWidthSelection, true);
+    line.cursor = textCursor();
+    line.cursor.clearSelection();
+    setExtraSelections({line});
+    lineNumbers_->update();
 }
 
 EditorTextBox::~EditorTextBox()
@@ -185,9 +273,11 @@ void EditorTextBox::resizeEvent(QResizeEvent* event)
     if (lineWrapMode() == NoWrap && event->oldSize().width() != event->size().width()) {
         QResizeEvent sameWidth(event->size(), QSize(event->size().width(), event->oldSize().height()));
         QPlainTextEdit::resizeEvent(&sameWidth);
+        fitLineNumberArea();
         return;
     }
     QPlainTextEdit::resizeEvent(event);
+    fitLineNumberArea();
 }
 
 void EditorTextBox::showLine(int line)

@@ -57,6 +57,13 @@ public:
     long shownOffset(int position) const;
     int position(long shownOffset) const;
 
+    // The gutter at the left that numbers the lines, and its width for the
+    // lines the text has now.
+    QWidget* lineNumberArea() const { return lineNumbers_; }
+    int lineNumberAreaWidth() const;
+    // Draws the numbers of the lines in view (the gutter's paint event).
+    void paintLineNumbers(QPaintEvent* event);
+
 public slots:
     void undo();
     void redo();
@@ -79,9 +86,13 @@ protected:
 
 private:
     void finishLoadingToRead() const { const_cast<EditorTextBox*>(this)->finishLoading(); }
+    void fitLineNumberArea();
+    // The caret's line has a background of its own.
+    void highlightCaretLine();
 
     std::unique_ptr<TextDocument> own_;
     QPointer<TextDocument> textDocument_;
+    QWidget* lineNumbers_ = nullptr;
 };
 
 } // namespace vantrel

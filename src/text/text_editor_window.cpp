@@ -173,6 +173,8 @@ void TextEditorWindow::buildMenus()
                 editor_->finishLoading();
                 editor_->selectAll();
             });
+    connect(addMenuAction(edit, MenuCommand::GoToLine, "goToLineAction", "&Go to Line...", QKeySequence("Ctrl+G")),
+            &QAction::triggered, this, &TextEditorWindow::askGoToLine);
     connect(addMenuAction(edit, MenuCommand::TimeDate, "timeDateAction", "Time/Date", QKeySequence("Ctrl+D")),
             &QAction::triggered, this, &TextEditorWindow::insertTimeDate);
 
@@ -195,14 +197,23 @@ void TextEditorWindow::buildMenus()
 
     // The desktop's standard keys.
     const std::pair<MenuCommand, QKeySequence::StandardKey> desktopKeys[] = {
-        {MenuCommand::Save, QKeySequence::Save},           {MenuCommand::SaveAs, QKeySequence::SaveAs},
-        {MenuCommand::Close, QKeySequence::Close},         {MenuCommand::Undo, QKeySequence::Undo},
-        {MenuCommand::Redo, QKeySequence::Redo},           {MenuCommand::Find, QKeySequence::Find},
-        {MenuCommand::FindNext, QKeySequence::FindNext},   {MenuCommand::Replace, QKeySequence::Replace},
-        {MenuCommand::SelectAll, QKeySequence::SelectAll}, {MenuCommand::HelpContents, QKeySequence::HelpContents},
+        {MenuCommand::Save, QKeySequence::Save},
+        {MenuCommand::SaveAs, QKeySequence::SaveAs},
+        {MenuCommand::Close, QKeySequence::Close},
+        {MenuCommand::Undo, QKeySequence::Undo},
+        {MenuCommand::Redo, QKeySequence::Redo},
+        {MenuCommand::Find, QKeySequence::Find},
+        {MenuCommand::Replace, QKeySequence::Replace},
+        {MenuCommand::SelectAll, QKeySequence::SelectAll},
+        {MenuCommand::HelpContents, QKeySequence::HelpContents},
     };
     for (const auto& [command, key] : desktopKeys)
         bindKeys(this, menuAction(command), key);
+    // Ctrl+G, which some desktops give Find Next as well, is Go to Line's.
+    QList<QKeySequence> findNext = standardKeys(QKeySequence::FindNext);
+    findNext.removeAll(QKeySequence(QStringLiteral("Ctrl+G")));
+    bindKeys(this, menuAction(MenuCommand::FindNext), findNext);
+    bindKeys(this, menuAction(MenuCommand::GoToLine), {QKeySequence(QStringLiteral("Ctrl+G"))});
 }
 
 void TextEditorWindow::buildToolbar()

@@ -83,6 +83,7 @@ enum class MenuCommand : std::uint8_t {
     FindNext,
     Replace,
     SelectAll,
+    GoToLine,
     TimeDate,
     Cascade,
     TileHorizontally,
@@ -143,6 +144,8 @@ public:
     // Puts the caret at the start of a line (1-based, kept within the text),
     // scrolls it into the middle of the view and gives the text box the focus.
     void goToLine(int line);
+    // Asks for a line number and goes there.
+    void askGoToLine();
 
     // Shows the document of `path`, opened once for the whole program (and
     // read in `charset` when one is given). A file that cannot be read shows

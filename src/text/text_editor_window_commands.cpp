@@ -33,6 +33,25 @@ void TextEditorWindow::goToLine(int line)
     editor_->setFocus();
 }
 
+void TextEditorWindow::askGoToLine()
+{
+    editor_->finishLoading();
+    const int lines = editor_->blockCount();
+    const std::optional<QString> answer =
+        app_.dialogs.askText(this, QStringLiteral("Go to Line"), QStringLiteral("Line number (1 to %1):").arg(lines),
+                             QString::number(editor_->textCursor().blockNumber() + 1));
+    if (!answer)
+        return;
+    bool number = false;
+    const int line = answer->trimmed().toInt(&number);
+    if (!number || line < 1 || line > lines) {
+        app_.dialogs.message(
+            this, QStringLiteral("There is no line %1: the lines go from 1 to %2.").arg(answer->trimmed()).arg(lines));
+        return;
+    }
+    goToLine(line);
+}
+
 void TextEditorWindow::undo()
 {
     if (document_)

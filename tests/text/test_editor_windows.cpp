@@ -123,6 +123,53 @@ TEST_F(EditorTest, LoadEditSaveAndRevert)
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
 }
 
+// Every text view numbers its lines in a gutter that widens with the count,
+// marks the caret's line, and goes to a line asked for (Ctrl+G).
+TEST_F(EditorTest, LineNumbersTheCaretsLineAndGoToLine)
+{
+    std::string text;
+    for (int k = 1; k <= 150; ++k)
+        text += "line " + std::to_string(k) + "\r\n";
+    test::writeFile(test::files(app).defFile, text);
+    DefinitionWindow window(app);
+    window.resize(500, 300);
+    window.show();
+    EditorTextBox* box = window.editor();
+    QWidget* gutter = box->lineNumberArea();
+    ASSERT_NE(gutter, nullptr);
+    const int digit = box->fontMetrics().horizontalAdvance(QLatin1Char('9'));
+    EXPECT_EQ(box->lineNumberAreaWidth(), digit * 4 + 6) << "three digits and a margin";
+    EXPECT_EQ(box->viewport()->geometry().left(), gutter->geometry().right() + 1)
+        << "the text starts after the numbers";
+
+    QAction* goTo = window.menuAction(MenuCommand::GoToLine);
+    ASSERT_NE(goTo, nullptr);
+    EXPECT_EQ(goTo->shortcut(), QKeySequence("Ctrl+G"));
+    t.dialogs.texts.enqueue(QStringLiteral(" 120 "));
+    goTo->trigger();
+    EXPECT_EQ(box->textCursor().blockNumber(), 119);
+    EXPECT_EQ(box->textCursor().block().text(), "line 120");
+    // The caret's line has its own background, across the whole width.
+    const QList<QTextEdit::ExtraSelection> marks = box->extraSelections();
+    ASSERT_EQ(marks.size(), 1);
+    EXPECT_EQ(marks[0].cursor.blockNumber(), 119);
+    EXPECT_TRUE(marks[0].format.property(QTextFormat::FullWidthSelection).toBool());
+
+    // A line that is not there is said, and the caret stays.
+    for (const char* wrong : {"0", "152", "ten"}) {
+        t.dialogs.clear();
+        t.dialogs.texts.enqueue(QString::fromLatin1(wrong));
+        goTo->trigger();
+        EXPECT_EQ(t.dialogs.messageTexts(),
+                  QStringList{QStringLiteral("There is no line %1: the lines go from 1 to 151.").arg(wrong)});
+        EXPECT_EQ(box->textCursor().blockNumber(), 119);
+    }
+    t.dialogs.clear();
+    goTo->trigger(); // cancelled: nothing happens
+    EXPECT_TRUE(t.dialogs.messages.isEmpty());
+    EXPECT_EQ(box->textCursor().blockNumber(), 119);
+}
+
 TEST_F(EditorTest, AChangeOnDiskShowsABarInEveryViewOfAModifiedDocument)
 {
     test::files(app).constantsFile = dir + "hero.cns";
