@@ -172,7 +172,7 @@ TextClip scriptClip(const TextClip& clip)
         // "[Statedef ]": the number is left to type, after "[StateDef ".
         std::u16string text = u"[StateDef ";
         for (const auto& [key, value] : entries)
-            text += u"; " + key + u": " + value;
+            text.append(u"; ").append(key).append(u": ").append(value);
         converted.body = text + u";]";
         return converted;
     }
@@ -184,7 +184,7 @@ TextClip scriptClip(const TextClip& clip)
             condition = value;
             continue;
         }
-        parameters += (parameters.empty() ? u"" : u"; ") + key + u": " + value;
+        parameters.append(parameters.empty() ? u"" : u"; ").append(key).append(u": ").append(value);
     }
     converted.body = u"if " + condition + u" {\r\n\t" + entries.front().second + u"{" + parameters + u"}\r\n}";
     return converted;
