@@ -253,8 +253,9 @@ TEST(SffBuild, OptionsTheScriptLineAndTheIndex)
         EXPECT_EQ(buildCommandLine("/usr/lib exec", "/opt/van trel", flags),
                   std::string("\"/usr/lib exec/sprmaker\" ") + options + "< \"/opt/van trel/tempsff.txt\" tempsff");
     }
+    // The options start out keeping links and shared palettes.
     EXPECT_EQ(buildCommandLine("/t/$(x)", "/a/$HOME`x`", {}),
-              "\"/t/\\$(x)/sprmaker\" < \"/a/\\$HOME\\`x\\`/tempsff.txt\" tempsff");
+              "\"/t/\\$(x)/sprmaker\" -f -p < \"/a/\\$HOME\\`x\\`/tempsff.txt\" tempsff");
 
     // The fields go to the tool as they stand.
     SpriteWorkspace ws("/app");
