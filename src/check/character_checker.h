@@ -92,11 +92,16 @@ private:
     bool stateExists(std::int64_t n) const;
     void collectStates();
     void checkStates();
-    void checkAction(const StateFile& file, const SectionEntry& entry, const std::string& who, Severity severity);
+    // `fromAir`: a plain number is an action of the AIR; otherwise only an
+    // "S" prefixed one is ("S1000"), the others being the engine's effects.
+    void checkAction(const StateFile& file, const SectionEntry& entry, const std::string& who, Severity severity,
+                     bool fromAir);
     void checkController(const ControllerBlock& block);
+    void checkReferences(const ControllerBlock& block, const std::string& name, const std::string& who);
+    void checkState(const StateFile& file, const SectionEntry& entry, const std::string& who);
     void warnEmpty(const StateFile& file, const TextSection& section, const std::vector<std::string_view>& group,
                    std::string_view controller, bool switchedOff);
-    void checkSound(const StateFile& file, const SectionEntry& value);
+    void checkSound(const StateFile& file, const SectionEntry& value, const std::string& who, bool prefixed);
     void checkTriggers(const StateFile& file, const TextSection& section);
     void checkTriggerExpression(const StateFile& file, const SectionEntry& e, const std::string& which);
     // What only a state script has (character_check_zss.cpp): its reading's

@@ -137,6 +137,30 @@ TEST(CharacterCheck, EachFaultPlantedInARealCharacterIsFoundAloneAtItsLine)
          false,
          Severity::Error,
          "ChangeState to state 4321, which no state file defines"},
+        {"TargetState to a missing state",
+         "kfm.cns",
+         {"type = TargetState"},
+         "value = 821",
+         "value = 1234",
+         false,
+         Severity::Error,
+         "TargetState to state 1234, which no state file defines"},
+        {"Explod of a missing action",
+         "kfm.cns",
+         {"[State 191, Wood 1]"},
+         "anim = 191",
+         "anim = 9999",
+         false,
+         Severity::Error,
+         "Explod uses action 9999, which kfm.air does not have"},
+        {"HitDef sound of the character's own that it lacks",
+         "kfm.cns",
+         {"[Statedef 200]"},
+         "hitsound = 5, 0",
+         "hitsound = S77,0",
+         false,
+         Severity::Error,
+         "HitDef plays sound 77,0, which kfm.snd does not have"},
         {"missing required parameter",
          "kfm.cns",
          {"[Statedef 200]", "type = ChangeState"},
@@ -372,6 +396,37 @@ TEST(CharacterCheck, HandMadeCharacterFindsExactlyWhatIsThere)
           "mini.st:12: error: ChangeAnim uses action 12345, which mini.air does not have",
           "mini.st:16: error: PlaySnd plays sound 1,3, which mini.snd does not have",
           "mini.st:33: error: ChangeState uses action 99, which mini.air does not have"}},
+        {"every controller's states, actions and sounds; F prefixes and plain sparks are the engine's",
+         {},
+         {{st,
+           "[State 200, 2]\ntype = TargetState\ntrigger1 = 1\nvalue = 1234\n" // 7..10
+           "[State 200, 3]\ntype = HitDef\ntrigger1 = 1\nattr = S, NA\np1stateno = 1301\np2stateno = 1302\n"
+           "sparkno = S77\nguard.sparkno = F77\nhitsound = S77,0\nguardsound = 5,0\n" // 11..20
+           "[State 200, 4]\ntype = HitDef\ntrigger1 = 1\nattr = S, NA\np2stateno = 1303\np2getp1state = 0\n"
+           "sparkno = 77\n"                                                                               // 21..27
+           "[State 200, 5]\ntype = ReversalDef\ntrigger1 = 1\nreversal.attr = SA, AA\np1stateno = 1304\n" // 28..32
+           "[State 200, 6]\ntype = HitOverride\ntrigger1 = 1\nattr = SA, AA\nstateno = 1305\n"            // 33..37
+           "[State 200, 7]\ntype = Helper\ntrigger1 = 1\nstateno = 1306\n"                                // 38..41
+           "[State 200, 8]\ntype = Projectile\ntrigger1 = 1\nattr = S, NP\nprojanim = 0\nprojhitanim = 1307\n"
+           "projremanim = 1308\nprojcancelanim = 1309\np1stateno = 200\n"                  // 42..50
+           "[State 200, 9]\ntype = Explod\ntrigger1 = 1\nanim = 9999\n"                    // 51..54
+           "[State 200, 10]\ntype = Explod\ntrigger1 = 1\nanim = F9999\n"                  // 55..58
+           "[State 200, 11]\ntype = SuperPause\ntrigger1 = 1\nanim = S30\nsound = S1,3\n"  // 59..63
+           "[State 200, 12]\ntype = SuperPause\ntrigger1 = 1\nanim = 30\nsound = 1,3\n"}}, // 64..68
+         {"mini.st:10: error: TargetState to state 1234, which no state file defines",
+          "mini.st:15: error: HitDef to state 1301, which no state file defines",
+          "mini.st:16: error: HitDef to state 1302, which no state file defines",
+          "mini.st:17: error: HitDef uses action 77, which mini.air does not have",
+          "mini.st:19: error: HitDef plays sound 77,0, which mini.snd does not have",
+          "mini.st:32: error: ReversalDef to state 1304, which no state file defines",
+          "mini.st:37: error: HitOverride to state 1305, which no state file defines",
+          "mini.st:41: error: Helper to state 1306, which no state file defines",
+          "mini.st:47: error: Projectile uses action 1307, which mini.air does not have",
+          "mini.st:48: error: Projectile uses action 1308, which mini.air does not have",
+          "mini.st:49: error: Projectile uses action 1309, which mini.air does not have",
+          "mini.st:54: error: Explod uses action 9999, which mini.air does not have",
+          "mini.st:62: error: SuperPause uses action 30, which mini.air does not have",
+          "mini.st:63: error: SuperPause plays sound 1,3, which mini.snd does not have"}},
         {"controller blocks: type, triggers and required parameters",
          {},
          {{st,
