@@ -159,7 +159,7 @@ void CharacterChecker::collectStates()
             }
             if (&file == m_commandText && toLowerAscii(section.header) == "command") {
                 if (const SectionEntry* name = entryOf(section, "name"))
-                    m_commands.insert(toLowerAscii(withoutQuotes(name->value)));
+                    m_commands.emplace(withoutQuotes(name->value));
                 continue;
             }
             if (!isStateHeader(section.header))
@@ -438,7 +438,7 @@ void CharacterChecker::checkTriggers(const StateFile& file, const TextSection& s
         return;
     }
     if (!first) {
-        add(file.name, section.line, Severity::Warning, "controller without trigger1: it never runs");
+        add(file.name, section.line, Severity::Error, "controller without trigger1");
         return;
     }
     std::sort(numbers.begin(), numbers.end());
@@ -470,9 +470,10 @@ void CharacterChecker::checkTriggerExpression(const StateFile& file, const Secti
     if (!m_commandText)
         return;
     for (const std::string& name : r.commandNames) {
-        // Compared without regard to case: a difference there is not worth a report.
-        if (!m_commands.count(toLowerAscii(name)))
-            add(file.name, e.line, Severity::Warning,
+        // The engines compare command names with their letter case, and
+        // refuse a character that asks for one its command file lacks.
+        if (!m_commands.count(name))
+            add(file.name, e.line, Severity::Error,
                 "command " + inQuotes(name) + " is not defined in " + m_commandText->name);
     }
 }

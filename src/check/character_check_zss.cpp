@@ -105,8 +105,8 @@ void CharacterChecker::checkScriptExpression(const StateFile& file, std::int32_t
     if (!m_commandText)
         return;
     for (const std::string& name : r.commandNames) {
-        if (!m_commands.count(toLowerAscii(name)))
-            add(file.name, line, Severity::Warning,
+        if (!m_commands.count(name))
+            add(file.name, line, Severity::Error,
                 "command " + inQuotes(name) + " is not defined in " + m_commandText->name);
     }
 }

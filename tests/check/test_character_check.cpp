@@ -103,7 +103,7 @@ TEST(CharacterCheck, EachFaultPlantedInARealCharacterIsFoundAloneAtItsLine)
          "200,0, 0,0, 2",
          "200,77, 0,0, 2",
          false,
-         Severity::Error,
+         Severity::Warning,
          "frame 0 of action 200 shows sprite 200,77, which kfm.sff does not have"},
         {"box count disagreeing",
          "kfm.air",
@@ -199,7 +199,7 @@ TEST(CharacterCheck, EachFaultPlantedInARealCharacterIsFoundAloneAtItsLine)
          "command = \"x\"",
          "command = \"xyzzy\"",
          false,
-         Severity::Warning,
+         Severity::Error,
          "command \"xyzzy\" is not defined in kfm.cmd"},
     };
     for (const char* character : {"winmugen-kfm", "ikemen-kfm"}) {
@@ -291,12 +291,14 @@ struct MiniCharacter {
          "value = 0\n"},             // 6; additions start at line 7
     };
 
+    std::vector<std::pair<int, int>> spriteNumbers{{0, 0}, {0, 1}, {9000, 0}, {5, 5}};
+
     void write(const std::string& folder) const
     {
         for (const auto& [name, text] : files)
             test::writeFile(folder + "/" + name, text);
         std::vector<sfflib::SpriteSource> sprites;
-        for (const auto& [group, image] : {std::pair{0, 0}, {0, 1}, {9000, 0}, {5, 5}}) {
+        for (const auto& [group, image] : spriteNumbers) {
             sfflib::SpriteSource s;
             s.image.width = s.image.height = 1;
             s.image.pixels = {1};
@@ -440,7 +442,7 @@ TEST(CharacterCheck, HandMadeCharacterFindsExactlyWhatIsThere)
            "[State 200, 9]\ntype = HitOverride\ntrigger1 = 1\nattr = SA, AA\n"    // 32..35
            "[State 200, 10]\ntype = Nothing\ntrigger1 = 1\n"}},                   // 36..38
          {"mini.st:7: error: controller without a type", "mini.st:10: error: controller without any trigger",
-          "mini.st:12: warning: controller without trigger1: it never runs",
+          "mini.st:12: error: controller without trigger1",
           "mini.st:15: warning: trigger2 is missing: the triggers after it are never read",
           "mini.st:23: error: VarSet without any of v, fv, var(n), fvar(n), sysvar(n) or sysfvar(n)",
           "mini.st:32: error: HitOverride without stateno", "mini.st:37: error: unknown controller type \"Nothing\""}},
@@ -453,11 +455,13 @@ TEST(CharacterCheck, HandMadeCharacterFindsExactlyWhatIsThere)
            "trigger3 = Time = [0, 3) && ProjHit1200 = 1 && gethitvar(fall.yvel) != 0\n" // 11
            "trigger4 = (Tiem = 1 || AnimElem = 2, >= 0\n"                               // 12
            "trigger5 = command = \"y\" && name = \"Mini \"\n"                           // 13
-           "trigger6 = stateno = 200 && \"open\n"}},                                    // 14
+           "trigger6 = stateno = 200 && \"open\n"                                       // 14
+           "trigger7 = command = \"x\" || command = \"X\"\n"}},                         // 15
          {"mini.st:12: error: unbalanced parentheses in trigger4",
           "mini.st:12: error: unknown trigger \"Tiem\" in trigger4",
-          "mini.st:13: warning: command \"y\" is not defined in mini.cmd",
-          "mini.st:14: error: string without its closing quote in trigger6"}},
+          "mini.st:13: error: command \"y\" is not defined in mini.cmd",
+          "mini.st:14: error: string without its closing quote in trigger6",
+          "mini.st:15: error: command \"X\" is not defined in mini.cmd"}},
         {"duplicate states and actions",
          {{"mini.air", "[Begin Action 0]\n0,0, 0,0, 5\nLoopstart\n[Begin Action 0]\n0,1, 0,0, 5\n"}},
          {{st, "[Statedef 200]\n[Statedef -1]\n"}},
@@ -487,10 +491,10 @@ TEST(CharacterCheck, HandMadeCharacterFindsExactlyWhatIsThere)
          {"mini.def:13: error: ikemenversion \"v1.0\" is not a version number (such as 0.99 or 1.0)",
           "mini.def:14: error: ikemenversion \"1..0\" is not a version number (such as 0.99 or 1.0)",
           "mini.def:15: error: ikemenversion \"\" is not a version number (such as 0.99 or 1.0)"}},
-        {"a frame naming no sprite is fine, one naming a missing sprite is not",
+        {"a frame naming no sprite is fine, one naming a missing sprite draws nothing",
          {{"mini.air", "[Begin Action 0]\n-1,0, 0,0, 5\n0,2, 0,0, 5\n0,0, 0,0\n"}},
          {},
-         {"mini.air:3: error: frame 1 of action 0 shows sprite 0,2, which mini.sff does not have",
+         {"mini.air:3: warning: frame 1 of action 0 shows sprite 0,2, which mini.sff does not have",
           "mini.air:4: error: frame line does not read as group, image, x, y, time"}},
     };
     for (const Case& c : cases) {
@@ -507,6 +511,18 @@ TEST(CharacterCheck, HandMadeCharacterFindsExactlyWhatIsThere)
         EXPECT_EQ(formattedInOrder(report.findings), c.expected) << c.name;
         EXPECT_EQ(report.exitStatus(), report.hasErrors() ? 1 : 0) << c.name;
     }
+}
+
+TEST(CharacterCheck, SpriteNumbersTheSffHoldsTwiceAreErrorsAtTheDefsSpriteLine)
+{
+    QTemporaryDir dir;
+    const std::string folder = tempPath(dir, "chars/mini");
+    MiniCharacter mini;
+    mini.spriteNumbers.insert(mini.spriteNumbers.end(), {{9000, 0}, {0, 1}, {0, 1}, {1, 0}});
+    mini.write(folder);
+    EXPECT_EQ(formattedInOrder(checkCharacter(folder + "/mini.def").findings),
+              (std::vector<std::string>{"mini.def:8: error: sprite 9000,0 appears twice in mini.sff",
+                                        "mini.def:8: error: sprite 0,1 appears twice in mini.sff"}));
 }
 
 TEST(CharacterCheck, IkemenCodeIsValidOnlyInAnIkemenCharacter)
@@ -644,15 +660,15 @@ TEST(CharacterCheck, ProgramPrintsFindingsAndExitsWithTheirWeight)
         {folder + "/kfm.def", 0, {"kfm.air:964: warning: Clsn2 box under a Clsn1 count line\n"}, {"error", "note"}},
         {"--notes " + folder + "/kfm.def", 0, {"kfm.sff: note: sprite 42,2 is used by no action\n"}, {"error"}},
         {broken + "/kfm.def",
-         1,
-         {"kfm.air:10: error: frame 0 of action 0 shows sprite 0,99, which kfm.sff does not have\n"},
+         0,
+         {"kfm.air:10: warning: frame 0 of action 0 shows sprite 0,99, which kfm.sff does not have\n"},
          {}},
         {"--json " + broken + "/kfm.def",
-         1,
-         {"{\"file\": \"kfm.air\", \"line\": 10, \"severity\": \"error\", \"message\": \"frame 0 of action 0 shows "
+         0,
+         {"{\"file\": \"kfm.air\", \"line\": 10, \"severity\": \"warning\", \"message\": \"frame 0 of action 0 shows "
           "sprite "
           "0,99, which kfm.sff does not have\"}",
-          "\"errors\": 1,", "\"warnings\": 1,"},
+          "\"errors\": 0,", "\"warnings\": 2,"},
          {}},
         {std::string(VANTREL_APP_DIR) + "/samples/kit/kit.def", 0, {}, {"error", "warning", "note"}},
         {folder + "/nothing.def", 2, {}, {"kfm"}},
