@@ -204,6 +204,8 @@ void CharacterChecker::checkStates()
         bool isStatedef = false;
         for (const TextSection& section : file.text.sections) {
             const auto number = statedefNumber(section.header, isStatedef);
+            if (isStatedef)
+                checkStatedefValues(file, section);
             if (isStatedef && number && !m_customStates.count(*number))
                 if (const SectionEntry* anim = entryOf(section, "anim"))
                     checkAction(file, *anim, "Statedef " + std::to_string(*number), Severity::Error, true);
@@ -291,6 +293,7 @@ void CharacterChecker::checkController(const ControllerBlock& block)
     }
 
     checkReferences(block, toLowerAscii(controller->name), std::string(controller->name));
+    checkControllerValues(file, section, toLowerAscii(controller->name), std::string(controller->name));
 }
 
 // The states, actions and sounds a controller names with a plain number.
@@ -459,6 +462,7 @@ void CharacterChecker::checkTriggerExpression(const StateFile& file, const Secti
         return;
     }
     const ExpressionReport r = checkExpression(e.value, m_engine);
+    checkVariables(file, e.line, e.value);
     if (!r.bracketsBalanced)
         add(file.name, e.line, Severity::Error, "unbalanced parentheses in " + which);
     if (!r.stringClosed)

@@ -76,10 +76,15 @@ void CharacterChecker::checkScript(const StateFile& file)
     const ZssScript& script = *file.script;
     for (const ZssProblem& p : script.problems)
         add(file.name, p.line, Severity::Error, p.message);
-    for (const ZssExpression& e : script.conditions)
+    // Controllers' parameters are read as sections, variables included.
+    for (const ZssExpression& e : script.conditions) {
         checkScriptExpression(file, e.line, e.text, "the condition of if");
-    for (const ZssExpression& e : script.expressions)
+        checkVariables(file, e.line, e.text);
+    }
+    for (const ZssExpression& e : script.expressions) {
         checkScriptExpression(file, e.line, e.text, std::string(e.what));
+        checkVariables(file, e.line, e.text);
+    }
     for (const ZssController& c : script.controllers) {
         const StateController* controller = findStateController(c.name);
         if (!controller)

@@ -53,6 +53,10 @@ struct ControllerBlock {
     std::optional<std::int64_t> state; // nothing before any Statedef
 };
 
+// "var(75) is out of range: var goes from 0 to 59" for each var, fvar, sysvar
+// or sysfvar of `text` whose number is written out and out of the engine's range.
+std::vector<std::string> variablesOutOfRange(std::string_view text);
+
 class CharacterChecker {
 public:
     CharacterChecker(const std::string& defPath, const CheckOptions& options);
@@ -104,6 +108,12 @@ private:
     void checkSound(const StateFile& file, const SectionEntry& value, const std::string& who, bool prefixed);
     void checkTriggers(const StateFile& file, const TextSection& section);
     void checkTriggerExpression(const StateFile& file, const SectionEntry& e, const std::string& which);
+    // Letters and numbers the engine refuses (character_check_values.cpp).
+    void checkStatedefValues(const StateFile& file, const TextSection& section);
+    void checkControllerValues(const StateFile& file, const TextSection& section, const std::string& name,
+                               const std::string& who);
+    void checkLetter(const StateFile& file, const SectionEntry& entry, std::string_view allowed);
+    void checkVariables(const StateFile& file, std::int32_t line, std::string_view text);
     // What only a state script has (character_check_zss.cpp): its reading's
     // problems, and the names in its conditions, statements and parameter values.
     void checkScript(const StateFile& file);

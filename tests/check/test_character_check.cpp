@@ -161,6 +161,22 @@ TEST(CharacterCheck, EachFaultPlantedInARealCharacterIsFoundAloneAtItsLine)
          false,
          Severity::Error,
          "HitDef plays sound 77,0, which kfm.snd does not have"},
+        {"attack attribute the engine refuses",
+         "kfm.cns",
+         {"[Statedef 200]"},
+         "attr = S, NA",
+         "attr = C, QQ",
+         false,
+         Severity::Error,
+         "HitDef attr \"C, QQ\": \"QQ\" is not an attack attribute (N, S, H or A, then A, T or P)"},
+        {"variable number out of range",
+         "kfm.cns",
+         {"[Statedef 200]", "type = ChangeState"},
+         "value = 0",
+         "value = var(75)",
+         false,
+         Severity::Error,
+         "var(75) is out of range: var goes from 0 to 59"},
         {"missing required parameter",
          "kfm.cns",
          {"[Statedef 200]", "type = ChangeState"},
@@ -429,6 +445,36 @@ TEST(CharacterCheck, HandMadeCharacterFindsExactlyWhatIsThere)
           "mini.st:54: error: Explod uses action 9999, which mini.air does not have",
           "mini.st:62: error: SuperPause uses action 30, which mini.air does not have",
           "mini.st:63: error: SuperPause plays sound 1,3, which mini.snd does not have"}},
+        {"letters and variable numbers the engine refuses; expressions and what it takes are left alone",
+         {},
+         {{st,
+           "[Statedef 210]\ntype = Q\nmovetype = X\nphysics = Z\n"                                         // 7..10
+           "[State 210, 1]\ntype = HitDef\ntrigger1 = var(75) = 1 && fvar(39) > 0\nattr = C, QQ\n"         // 11..14
+           "hitflag = MAFQ\nguardflag = MAF\nsparkno = 0\n"                                                // 15..17
+           "[State 210, 2]\ntype = HitBy\ntrigger1 = 1\nvalue = sca , na,sp\n"                             // 18..21
+           "[State 210, 3]\ntype = NotHitBy\ntrigger1 = 1\nvalue = Q, NA\n"                                // 22..25
+           "[State 210, 4]\ntype = StateTypeSet\ntrigger1 = 1\nstatetype = Q\nmovetype = u\nphysics = n\n" // 26..31
+           "[State 210, 5]\ntype = Explod\ntrigger1 = 1\nanim = 0\npostype = P3\n"                         // 32..36
+           "[State 210, 6]\ntype = Explod\ntrigger1 = 1\nanim = 0\npostype = Back\n"                       // 37..41
+           "[State 210, 7]\ntype = VarSet\ntrigger1 = sysvar(4) = 0 && SysFVar(5) = 0\n"                   // 42..44
+           "var(60) = var(59) + fvar(40)\n"                                                                // 45
+           "[State 210, 8]\ntype = VarSet\ntrigger1 = 1\nvar(-1) = 1\n"                                    // 46..49
+           "[State 210, 9]\ntype = ChangeState\ntrigger1 = 1\nvalue = 200 + var(80 - 30)\n"}},             // 50..53
+         {"mini.st:8: error: type \"Q\" is not one of S, C, A, L, U",
+          "mini.st:9: error: movetype \"X\" is not one of A, I, H, U",
+          "mini.st:10: error: physics \"Z\" is not one of S, C, A, N, U",
+          "mini.st:13: error: var(75) is out of range: var goes from 0 to 59",
+          "mini.st:14: error: HitDef attr \"C, QQ\": \"QQ\" is not an attack attribute (N, S, H or A, then A, T or P)",
+          "mini.st:15: error: hitflag \"MAFQ\" holds \"Q\", which the engine does not take",
+          "mini.st:16: error: guardflag \"MAF\" holds \"F\", which the engine does not take",
+          "mini.st:25: error: NotHitBy value \"Q, NA\": \"Q\" is not state letters (S, C, A)",
+          "mini.st:29: error: statetype \"Q\" is not one of S, C, A, L",
+          "mini.st:30: error: movetype \"u\" is not one of A, I, H",
+          "mini.st:36: error: postype \"P3\" is not one of p1, p2, front, back, left, right",
+          "mini.st:44: error: SysFVar(5) is out of range: sysfvar goes from 0 to 4",
+          "mini.st:45: error: var(60) is out of range: var goes from 0 to 59",
+          "mini.st:45: error: fvar(40) is out of range: fvar goes from 0 to 39",
+          "mini.st:49: error: var(-1) is out of range: var goes from 0 to 59"}},
         {"controller blocks: type, triggers and required parameters",
          {},
          {{st,
