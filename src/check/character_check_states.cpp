@@ -345,8 +345,12 @@ void CharacterChecker::checkReferences(const ControllerBlock& block, const std::
         sound("hitsound");
         sound("guardsound");
         if (name == "projectile") {
-            for (const char* key : {"projanim", "projhitanim", "projremanim", "projcancelanim"})
-                action(key, true);
+            // -1 shows no animation at all.
+            for (const char* key : {"projanim", "projhitanim", "projremanim", "projcancelanim"}) {
+                const SectionEntry* e = entryOf(section, key);
+                if (e && plainNumber(e->value) != -1)
+                    action(key, true);
+            }
         }
     } else if (name == "explod") {
         action("anim", true);

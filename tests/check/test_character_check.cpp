@@ -426,11 +426,12 @@ TEST(CharacterCheck, HandMadeCharacterFindsExactlyWhatIsThere)
            "[State 200, 6]\ntype = HitOverride\ntrigger1 = 1\nattr = SA, AA\nstateno = 1305\n"            // 33..37
            "[State 200, 7]\ntype = Helper\ntrigger1 = 1\nstateno = 1306\n"                                // 38..41
            "[State 200, 8]\ntype = Projectile\ntrigger1 = 1\nattr = S, NP\nprojanim = 0\nprojhitanim = 1307\n"
-           "projremanim = 1308\nprojcancelanim = 1309\np1stateno = 200\n"                  // 42..50
-           "[State 200, 9]\ntype = Explod\ntrigger1 = 1\nanim = 9999\n"                    // 51..54
-           "[State 200, 10]\ntype = Explod\ntrigger1 = 1\nanim = F9999\n"                  // 55..58
-           "[State 200, 11]\ntype = SuperPause\ntrigger1 = 1\nanim = S30\nsound = S1,3\n"  // 59..63
-           "[State 200, 12]\ntype = SuperPause\ntrigger1 = 1\nanim = 30\nsound = 1,3\n"}}, // 64..68
+           "projremanim = 1308\nprojcancelanim = 1309\np1stateno = 200\n"
+           "[State 200, 9]\ntype = Explod\ntrigger1 = 1\nanim = 9999\n"                            // 51..54
+           "[State 200, 10]\ntype = Explod\ntrigger1 = 1\nanim = F9999\n"                          // 55..58
+           "[State 200, 11]\ntype = SuperPause\ntrigger1 = 1\nanim = S30\nsound = S1,3\n"          // 59..63
+           "[State 200, 12]\ntype = SuperPause\ntrigger1 = 1\nanim = 30\nsound = 1,3\n"            // 64..68
+           "[State 200, 13]\ntype = Projectile\ntrigger1 = 1\nattr = S, NP\nprojhitanim = -1\n"}}, // 69..73
          {"mini.st:10: error: TargetState to state 1234, which no state file defines",
           "mini.st:15: error: HitDef to state 1301, which no state file defines",
           "mini.st:16: error: HitDef to state 1302, which no state file defines",
