@@ -849,6 +849,15 @@ TEST(ZssCheck, ScriptsInTheStyleOfTheEnginesCommonStatesCheckClean)
               std::vector<std::string>{"mini.zss:3: error: ChangeState to state 5121, which no state file defines"});
 }
 
+TEST(ZssCheck, VariableNumbersOutOfRangeAreReportedOnceInConditionsAndParameters)
+{
+    const CheckReport report =
+        checkScriptCharacter("[StateDef 200;]\nif var(75) = 1 || fvar(39) {\n\tChangeState{value: 0 + sysvar(5)}\n}\n");
+    EXPECT_EQ(formattedInOrder(report.findings),
+              (std::vector<std::string>{"mini.zss:2: error: var(75) is out of range: var goes from 0 to 59",
+                                        "mini.zss:3: error: sysvar(5) is out of range: sysvar goes from 0 to 4"}));
+}
+
 TEST(ZssCheck, BadScriptsGiveAnErrorAtTheirLineAndTheCheckReturns)
 {
     std::string deep = "[StateDef 200;]\n";
