@@ -1,7 +1,8 @@
 #pragma once
 // The character checker's working state, shared by the files that check each
 // kind of character file: character_check.cpp (the .def, sprites, sounds),
-// character_check_air.cpp and character_check_states.cpp. Not for use outside
+// character_check_air.cpp, character_check_states.cpp and
+// character_check_values.cpp. Not for use outside
 // the checker; checkCharacter() in character_check.h is its entry point.
 
 #include "check/character_check.h"
