@@ -227,8 +227,13 @@ void CharacterChecker::loadSprites()
     m_spriteName = relativeName(m_spriteFile.path);
     m_spriteList = std::move(*list);
     m_sprites.reserve(m_spriteList.size() * 2);
-    for (const auto& s : m_spriteList)
-        m_sprites.insert(spriteKey(s.group, s.imageNo));
+    std::unordered_set<std::uint32_t> reported;
+    for (const auto& s : m_spriteList) {
+        const std::uint32_t key = spriteKey(s.group, s.imageNo);
+        if (!m_sprites.insert(key).second && reported.insert(key).second)
+            add(m_defName, m_spriteFile.line, Severity::Error,
+                "sprite " + spriteText(s.group, s.imageNo) + " appears twice in " + m_spriteName);
+    }
     m_spritesLoaded = true;
 }
 

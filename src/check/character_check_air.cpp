@@ -43,8 +43,9 @@ void CharacterChecker::checkAnimations()
             if (!frame.readable || frame.group < 0)
                 continue;
             m_usedSprites.insert(spriteKey(frame.group, frame.image));
+            // The engine draws nothing for such a frame.
             if (m_spritesLoaded && !m_sprites.count(spriteKey(frame.group, frame.image)))
-                add(m_airName, frame.line + 1, Severity::Error,
+                add(m_airName, frame.line + 1, Severity::Warning,
                     "frame " + std::to_string(i) + " of action " + std::to_string(action.number) + " shows sprite "
                         + spriteText(frame.group, frame.image) + ", which " + m_spriteName + " does not have");
         }

@@ -159,7 +159,7 @@ void CharacterChecker::collectStates()
             }
             if (&file == m_commandText && toLowerAscii(section.header) == "command") {
                 if (const SectionEntry* name = entryOf(section, "name"))
-                    m_commands.insert(toLowerAscii(withoutQuotes(name->value)));
+                    m_commands.emplace(withoutQuotes(name->value));
                 continue;
             }
             if (!isStateHeader(section.header))
@@ -204,19 +204,42 @@ void CharacterChecker::checkStates()
         bool isStatedef = false;
         for (const TextSection& section : file.text.sections) {
             const auto number = statedefNumber(section.header, isStatedef);
+            if (isStatedef)
+                checkStatedefValues(file, section);
             if (isStatedef && number && !m_customStates.count(*number))
                 if (const SectionEntry* anim = entryOf(section, "anim"))
-                    checkAction(file, *anim, "Statedef " + std::to_string(*number), Severity::Error);
+                    checkAction(file, *anim, "Statedef " + std::to_string(*number), Severity::Error, true);
         }
     }
     for (const ControllerBlock& block : m_controllers)
         checkController(block);
 }
 
-void CharacterChecker::checkAction(const StateFile& file, const SectionEntry& entry, const std::string& who,
-                                   Severity severity)
+namespace {
+
+// "S1000" names the character's own action or sound; "F1000" the engine's
+// common ones, and a plain number too where the engine's are the default.
+std::optional<std::string_view> ownPrefixed(std::string_view value)
 {
-    const auto n = plainNumber(entry.value);
+    value = trimBlanksAndTabs(value);
+    if (value.empty() || (value.front() != 'S' && value.front() != 's'))
+        return std::nullopt;
+    return value.substr(1);
+}
+
+} // namespace
+
+void CharacterChecker::checkAction(const StateFile& file, const SectionEntry& entry, const std::string& who,
+                                   Severity severity, bool fromAir)
+{
+    std::string_view text = entry.value;
+    if (!fromAir) {
+        const auto own = ownPrefixed(text);
+        if (!own)
+            return;
+        text = *own;
+    }
+    const auto n = plainNumber(text);
     if (!m_airLoaded || !n || m_actions.count(*n))
         return;
     add(file.name, entry.line, severity,
@@ -269,24 +292,80 @@ void CharacterChecker::checkController(const ControllerBlock& block)
             std::string(controller->name) + " without " + (group.size() > 1 ? "any of " : "") + names);
     }
 
-    const std::string name = toLowerAscii(controller->name);
+    checkReferences(block, toLowerAscii(controller->name), std::string(controller->name));
+    checkControllerValues(file, section, toLowerAscii(controller->name), std::string(controller->name));
+}
+
+// The states, actions and sounds a controller names with a plain number.
+// In a state the opponent is put in, actions are the opponent's (but for
+// ChangeAnim2's), and SelfState returns the opponent to its own states.
+void CharacterChecker::checkReferences(const ControllerBlock& block, const std::string& name, const std::string& who)
+{
+    const StateFile& file = *block.file;
+    const TextSection& section = *block.section;
     const bool custom = block.state && m_customStates.count(*block.state);
-    const std::string who = std::string(controller->name);
-    const SectionEntry* value = entryOf(section, "value");
-    if (name == "changeanim" && value && !custom)
-        checkAction(file, *value, who, Severity::Error);
-    else if (name == "changeanim2" && value)
-        checkAction(file, *value, who, Severity::Warning);
-    else if (name == "playsnd" && value)
-        checkSound(file, *value);
-    else if ((name == "changestate" || (name == "selfstate" && !custom)) && value) {
-        const auto n = plainNumber(value->value);
-        if (n && !stateExists(*n))
-            add(file.name, value->line, Severity::Error,
-                who + " to state " + std::to_string(*n) + ", which no state file defines");
-        if (const SectionEntry* anim = entryOf(section, "anim"); anim && !custom)
-            checkAction(file, *anim, who, Severity::Error);
+    const auto state = [&](std::string_view key) {
+        if (const SectionEntry* e = entryOf(section, key))
+            checkState(file, *e, who);
+    };
+    const auto action = [&](std::string_view key, bool fromAir) {
+        const SectionEntry* e = entryOf(section, key);
+        if (e && !custom)
+            checkAction(file, *e, who, Severity::Error, fromAir);
+    };
+    const auto sound = [&](std::string_view key) {
+        if (const SectionEntry* e = entryOf(section, key))
+            checkSound(file, *e, who, true);
+    };
+    // With p2getp1state = 0 the opponent goes to a state of its own.
+    const SectionEntry* getP1State = entryOf(section, "p2getp1state");
+    const bool p2InOurs = !getP1State || plainNumber(getP1State->value) != 0;
+
+    if (name == "changeanim") {
+        action("value", true);
+    } else if (name == "changeanim2") {
+        if (const SectionEntry* value = entryOf(section, "value"))
+            checkAction(file, *value, who, Severity::Warning, true);
+    } else if (name == "playsnd") {
+        if (const SectionEntry* value = entryOf(section, "value"))
+            checkSound(file, *value, who, false);
+    } else if (name == "changestate" || (name == "selfstate" && !custom)) {
+        state("value");
+        action("anim", true);
+    } else if (name == "targetstate") {
+        state("value");
+    } else if (name == "hitoverride" || name == "helper") {
+        state("stateno");
+    } else if (name == "hitdef" || name == "reversaldef" || name == "projectile") {
+        state("p1stateno");
+        if (p2InOurs)
+            state("p2stateno");
+        action("sparkno", false);
+        action("guard.sparkno", false);
+        sound("hitsound");
+        sound("guardsound");
+        if (name == "projectile") {
+            // -1 shows no animation at all.
+            for (const char* key : {"projanim", "projhitanim", "projremanim", "projcancelanim"}) {
+                const SectionEntry* e = entryOf(section, key);
+                if (e && plainNumber(e->value) != -1)
+                    action(key, true);
+            }
+        }
+    } else if (name == "explod") {
+        action("anim", true);
+    } else if (name == "superpause") {
+        action("anim", false);
+        sound("sound");
     }
+}
+
+void CharacterChecker::checkState(const StateFile& file, const SectionEntry& entry, const std::string& who)
+{
+    const auto n = plainNumber(entry.value);
+    if (n && !stateExists(*n))
+        add(file.name, entry.line, Severity::Error,
+            who + " to state " + std::to_string(*n) + ", which no state file defines");
 }
 
 // A required parameter written without a value (as templates leave them):
@@ -309,25 +388,33 @@ void CharacterChecker::warnEmpty(const StateFile& file, const TextSection& secti
         add(file.name, empty->line, Severity::Warning, empty->key + " of " + std::string(controller) + " is empty");
 }
 
-void CharacterChecker::checkSound(const StateFile& file, const SectionEntry& value)
+// "group, number"; with `prefixed`, only "Sgroup, number" is the
+// character's own sound. PlaySnd's "F5, 0" plays from the engine's common
+// sounds; its "S" prefix and expressions are left alone.
+void CharacterChecker::checkSound(const StateFile& file, const SectionEntry& value, const std::string& who,
+                                  bool prefixed)
 {
     if (!m_soundsLoaded)
         return;
-    const std::string_view text = trimBlanksAndTabs(value.value);
+    std::string_view text = trimBlanksAndTabs(value.value);
+    if (prefixed) {
+        const auto own = ownPrefixed(text);
+        if (!own)
+            return;
+        text = *own;
+    }
     const auto comma = text.find(',');
     if (comma == std::string_view::npos)
         return;
     const auto group = plainNumber(text.substr(0, comma));
     const auto number = plainNumber(text.substr(comma + 1));
-    // "F5, 0" plays from the engine's common sounds; "S" prefixes and
-    // expressions are left alone.
     if (!group || !number)
         return;
     const std::uint64_t key =
         (static_cast<std::uint64_t>(static_cast<std::uint32_t>(*group)) << 32) | static_cast<std::uint32_t>(*number);
     if (!m_sounds.count(key))
         add(file.name, value.line, Severity::Error,
-            "PlaySnd plays sound " + std::to_string(*group) + "," + std::to_string(*number) + ", which " + m_soundName
+            who + " plays sound " + std::to_string(*group) + "," + std::to_string(*number) + ", which " + m_soundName
                 + " does not have");
 }
 
@@ -358,7 +445,7 @@ void CharacterChecker::checkTriggers(const StateFile& file, const TextSection& s
         return;
     }
     if (!first) {
-        add(file.name, section.line, Severity::Warning, "controller without trigger1: it never runs");
+        add(file.name, section.line, Severity::Error, "controller without trigger1");
         return;
     }
     std::sort(numbers.begin(), numbers.end());
@@ -379,6 +466,7 @@ void CharacterChecker::checkTriggerExpression(const StateFile& file, const Secti
         return;
     }
     const ExpressionReport r = checkExpression(e.value, m_engine);
+    checkVariables(file, e.line, e.value);
     if (!r.bracketsBalanced)
         add(file.name, e.line, Severity::Error, "unbalanced parentheses in " + which);
     if (!r.stringClosed)
@@ -390,9 +478,10 @@ void CharacterChecker::checkTriggerExpression(const StateFile& file, const Secti
     if (!m_commandText)
         return;
     for (const std::string& name : r.commandNames) {
-        // Compared without regard to case: a difference there is not worth a report.
-        if (!m_commands.count(toLowerAscii(name)))
-            add(file.name, e.line, Severity::Warning,
+        // The engines compare command names with their letter case, and
+        // refuse a character that asks for one its command file lacks.
+        if (!m_commands.count(name))
+            add(file.name, e.line, Severity::Error,
                 "command " + inQuotes(name) + " is not defined in " + m_commandText->name);
     }
 }

@@ -76,10 +76,15 @@ void CharacterChecker::checkScript(const StateFile& file)
     const ZssScript& script = *file.script;
     for (const ZssProblem& p : script.problems)
         add(file.name, p.line, Severity::Error, p.message);
-    for (const ZssExpression& e : script.conditions)
+    // Controllers' parameters are read as sections, variables included.
+    for (const ZssExpression& e : script.conditions) {
         checkScriptExpression(file, e.line, e.text, "the condition of if");
-    for (const ZssExpression& e : script.expressions)
+        checkVariables(file, e.line, e.text);
+    }
+    for (const ZssExpression& e : script.expressions) {
         checkScriptExpression(file, e.line, e.text, std::string(e.what));
+        checkVariables(file, e.line, e.text);
+    }
     for (const ZssController& c : script.controllers) {
         const StateController* controller = findStateController(c.name);
         if (!controller)
@@ -105,8 +110,8 @@ void CharacterChecker::checkScriptExpression(const StateFile& file, std::int32_t
     if (!m_commandText)
         return;
     for (const std::string& name : r.commandNames) {
-        if (!m_commands.count(toLowerAscii(name)))
-            add(file.name, line, Severity::Warning,
+        if (!m_commands.count(name))
+            add(file.name, line, Severity::Error,
                 "command " + inQuotes(name) + " is not defined in " + m_commandText->name);
     }
 }

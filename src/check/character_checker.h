@@ -1,7 +1,8 @@
 #pragma once
 // The character checker's working state, shared by the files that check each
 // kind of character file: character_check.cpp (the .def, sprites, sounds),
-// character_check_air.cpp and character_check_states.cpp. Not for use outside
+// character_check_air.cpp, character_check_states.cpp and
+// character_check_values.cpp. Not for use outside
 // the checker; checkCharacter() in character_check.h is its entry point.
 
 #include "check/character_check.h"
@@ -53,6 +54,10 @@ struct ControllerBlock {
     std::optional<std::int64_t> state; // nothing before any Statedef
 };
 
+// "var(75) is out of range: var goes from 0 to 59" for each var, fvar, sysvar
+// or sysfvar of `text` whose number is written out and out of the engine's range.
+std::vector<std::string> variablesOutOfRange(std::string_view text);
+
 class CharacterChecker {
 public:
     CharacterChecker(const std::string& defPath, const CheckOptions& options);
@@ -92,13 +97,24 @@ private:
     bool stateExists(std::int64_t n) const;
     void collectStates();
     void checkStates();
-    void checkAction(const StateFile& file, const SectionEntry& entry, const std::string& who, Severity severity);
+    // `fromAir`: a plain number is an action of the AIR; otherwise only an
+    // "S" prefixed one is ("S1000"), the others being the engine's effects.
+    void checkAction(const StateFile& file, const SectionEntry& entry, const std::string& who, Severity severity,
+                     bool fromAir);
     void checkController(const ControllerBlock& block);
+    void checkReferences(const ControllerBlock& block, const std::string& name, const std::string& who);
+    void checkState(const StateFile& file, const SectionEntry& entry, const std::string& who);
     void warnEmpty(const StateFile& file, const TextSection& section, const std::vector<std::string_view>& group,
                    std::string_view controller, bool switchedOff);
-    void checkSound(const StateFile& file, const SectionEntry& value);
+    void checkSound(const StateFile& file, const SectionEntry& value, const std::string& who, bool prefixed);
     void checkTriggers(const StateFile& file, const TextSection& section);
     void checkTriggerExpression(const StateFile& file, const SectionEntry& e, const std::string& which);
+    // Letters and numbers the engine refuses (character_check_values.cpp).
+    void checkStatedefValues(const StateFile& file, const TextSection& section);
+    void checkControllerValues(const StateFile& file, const TextSection& section, const std::string& name,
+                               const std::string& who);
+    void checkLetter(const StateFile& file, const SectionEntry& entry, std::string_view allowed);
+    void checkVariables(const StateFile& file, std::int32_t line, std::string_view text);
     // What only a state script has (character_check_zss.cpp): its reading's
     // problems, and the names in its conditions, statements and parameter values.
     void checkScript(const StateFile& file);

@@ -103,7 +103,7 @@ TEST(CharacterCheck, EachFaultPlantedInARealCharacterIsFoundAloneAtItsLine)
          "200,0, 0,0, 2",
          "200,77, 0,0, 2",
          false,
-         Severity::Error,
+         Severity::Warning,
          "frame 0 of action 200 shows sprite 200,77, which kfm.sff does not have"},
         {"box count disagreeing",
          "kfm.air",
@@ -137,6 +137,46 @@ TEST(CharacterCheck, EachFaultPlantedInARealCharacterIsFoundAloneAtItsLine)
          false,
          Severity::Error,
          "ChangeState to state 4321, which no state file defines"},
+        {"TargetState to a missing state",
+         "kfm.cns",
+         {"type = TargetState"},
+         "value = 821",
+         "value = 1234",
+         false,
+         Severity::Error,
+         "TargetState to state 1234, which no state file defines"},
+        {"Explod of a missing action",
+         "kfm.cns",
+         {"[State 191, Wood 1]"},
+         "anim = 191",
+         "anim = 9999",
+         false,
+         Severity::Error,
+         "Explod uses action 9999, which kfm.air does not have"},
+        {"HitDef sound of the character's own that it lacks",
+         "kfm.cns",
+         {"[Statedef 200]"},
+         "hitsound = 5, 0",
+         "hitsound = S77,0",
+         false,
+         Severity::Error,
+         "HitDef plays sound 77,0, which kfm.snd does not have"},
+        {"attack attribute the engine refuses",
+         "kfm.cns",
+         {"[Statedef 200]"},
+         "attr = S, NA",
+         "attr = C, QQ",
+         false,
+         Severity::Error,
+         "HitDef attr \"C, QQ\": \"QQ\" is not an attack attribute (N, S, H or A, then A, T or P)"},
+        {"variable number out of range",
+         "kfm.cns",
+         {"[Statedef 200]", "type = ChangeState"},
+         "value = 0",
+         "value = var(75)",
+         false,
+         Severity::Error,
+         "var(75) is out of range: var goes from 0 to 59"},
         {"missing required parameter",
          "kfm.cns",
          {"[Statedef 200]", "type = ChangeState"},
@@ -175,7 +215,7 @@ TEST(CharacterCheck, EachFaultPlantedInARealCharacterIsFoundAloneAtItsLine)
          "command = \"x\"",
          "command = \"xyzzy\"",
          false,
-         Severity::Warning,
+         Severity::Error,
          "command \"xyzzy\" is not defined in kfm.cmd"},
     };
     for (const char* character : {"winmugen-kfm", "ikemen-kfm"}) {
@@ -267,12 +307,14 @@ struct MiniCharacter {
          "value = 0\n"},             // 6; additions start at line 7
     };
 
+    std::vector<std::pair<int, int>> spriteNumbers{{0, 0}, {0, 1}, {9000, 0}, {5, 5}};
+
     void write(const std::string& folder) const
     {
         for (const auto& [name, text] : files)
             test::writeFile(folder + "/" + name, text);
         std::vector<sfflib::SpriteSource> sprites;
-        for (const auto& [group, image] : {std::pair{0, 0}, {0, 1}, {9000, 0}, {5, 5}}) {
+        for (const auto& [group, image] : spriteNumbers) {
             sfflib::SpriteSource s;
             s.image.width = s.image.height = 1;
             s.image.pixels = {1};
@@ -372,6 +414,68 @@ TEST(CharacterCheck, HandMadeCharacterFindsExactlyWhatIsThere)
           "mini.st:12: error: ChangeAnim uses action 12345, which mini.air does not have",
           "mini.st:16: error: PlaySnd plays sound 1,3, which mini.snd does not have",
           "mini.st:33: error: ChangeState uses action 99, which mini.air does not have"}},
+        {"every controller's states, actions and sounds; F prefixes and plain sparks are the engine's",
+         {},
+         {{st,
+           "[State 200, 2]\ntype = TargetState\ntrigger1 = 1\nvalue = 1234\n" // 7..10
+           "[State 200, 3]\ntype = HitDef\ntrigger1 = 1\nattr = S, NA\np1stateno = 1301\np2stateno = 1302\n"
+           "sparkno = S77\nguard.sparkno = F77\nhitsound = S77,0\nguardsound = 5,0\n" // 11..20
+           "[State 200, 4]\ntype = HitDef\ntrigger1 = 1\nattr = S, NA\np2stateno = 1303\np2getp1state = 0\n"
+           "sparkno = 77\n"                                                                               // 21..27
+           "[State 200, 5]\ntype = ReversalDef\ntrigger1 = 1\nreversal.attr = SA, AA\np1stateno = 1304\n" // 28..32
+           "[State 200, 6]\ntype = HitOverride\ntrigger1 = 1\nattr = SA, AA\nstateno = 1305\n"            // 33..37
+           "[State 200, 7]\ntype = Helper\ntrigger1 = 1\nstateno = 1306\n"                                // 38..41
+           "[State 200, 8]\ntype = Projectile\ntrigger1 = 1\nattr = S, NP\nprojanim = 0\nprojhitanim = 1307\n"
+           "projremanim = 1308\nprojcancelanim = 1309\np1stateno = 200\n"
+           "[State 200, 9]\ntype = Explod\ntrigger1 = 1\nanim = 9999\n"                            // 51..54
+           "[State 200, 10]\ntype = Explod\ntrigger1 = 1\nanim = F9999\n"                          // 55..58
+           "[State 200, 11]\ntype = SuperPause\ntrigger1 = 1\nanim = S30\nsound = S1,3\n"          // 59..63
+           "[State 200, 12]\ntype = SuperPause\ntrigger1 = 1\nanim = 30\nsound = 1,3\n"            // 64..68
+           "[State 200, 13]\ntype = Projectile\ntrigger1 = 1\nattr = S, NP\nprojhitanim = -1\n"}}, // 69..73
+         {"mini.st:10: error: TargetState to state 1234, which no state file defines",
+          "mini.st:15: error: HitDef to state 1301, which no state file defines",
+          "mini.st:16: error: HitDef to state 1302, which no state file defines",
+          "mini.st:17: error: HitDef uses action 77, which mini.air does not have",
+          "mini.st:19: error: HitDef plays sound 77,0, which mini.snd does not have",
+          "mini.st:32: error: ReversalDef to state 1304, which no state file defines",
+          "mini.st:37: error: HitOverride to state 1305, which no state file defines",
+          "mini.st:41: error: Helper to state 1306, which no state file defines",
+          "mini.st:47: error: Projectile uses action 1307, which mini.air does not have",
+          "mini.st:48: error: Projectile uses action 1308, which mini.air does not have",
+          "mini.st:49: error: Projectile uses action 1309, which mini.air does not have",
+          "mini.st:54: error: Explod uses action 9999, which mini.air does not have",
+          "mini.st:62: error: SuperPause uses action 30, which mini.air does not have",
+          "mini.st:63: error: SuperPause plays sound 1,3, which mini.snd does not have"}},
+        {"letters and variable numbers the engine refuses; expressions and what it takes are left alone",
+         {},
+         {{st,
+           "[Statedef 210]\ntype = Q\nmovetype = X\nphysics = Z\n"                                         // 7..10
+           "[State 210, 1]\ntype = HitDef\ntrigger1 = var(75) = 1 && fvar(39) > 0\nattr = C, QQ\n"         // 11..14
+           "hitflag = MAFQ\nguardflag = MAF\nsparkno = 0\n"                                                // 15..17
+           "[State 210, 2]\ntype = HitBy\ntrigger1 = 1\nvalue = sca , na,sp\n"                             // 18..21
+           "[State 210, 3]\ntype = NotHitBy\ntrigger1 = 1\nvalue = Q, NA\n"                                // 22..25
+           "[State 210, 4]\ntype = StateTypeSet\ntrigger1 = 1\nstatetype = Q\nmovetype = u\nphysics = n\n" // 26..31
+           "[State 210, 5]\ntype = Explod\ntrigger1 = 1\nanim = 0\npostype = P3\n"                         // 32..36
+           "[State 210, 6]\ntype = Explod\ntrigger1 = 1\nanim = 0\npostype = Back\n"                       // 37..41
+           "[State 210, 7]\ntype = VarSet\ntrigger1 = sysvar(4) = 0 && SysFVar(5) = 0\n"                   // 42..44
+           "var(60) = var(59) + fvar(40)\n"                                                                // 45
+           "[State 210, 8]\ntype = VarSet\ntrigger1 = 1\nvar(-1) = 1\n"                                    // 46..49
+           "[State 210, 9]\ntype = ChangeState\ntrigger1 = 1\nvalue = 200 + var(80 - 30)\n"}},             // 50..53
+         {"mini.st:8: error: type \"Q\" is not one of S, C, A, L, U",
+          "mini.st:9: error: movetype \"X\" is not one of A, I, H, U",
+          "mini.st:10: error: physics \"Z\" is not one of S, C, A, N, U",
+          "mini.st:13: error: var(75) is out of range: var goes from 0 to 59",
+          "mini.st:14: error: HitDef attr \"C, QQ\": \"QQ\" is not an attack attribute (N, S, H or A, then A, T or P)",
+          "mini.st:15: error: hitflag \"MAFQ\" holds \"Q\", which the engine does not take",
+          "mini.st:16: error: guardflag \"MAF\" holds \"F\", which the engine does not take",
+          "mini.st:25: error: NotHitBy value \"Q, NA\": \"Q\" is not state letters (S, C, A)",
+          "mini.st:29: error: statetype \"Q\" is not one of S, C, A, L",
+          "mini.st:30: error: movetype \"u\" is not one of A, I, H",
+          "mini.st:36: error: postype \"P3\" is not one of p1, p2, front, back, left, right",
+          "mini.st:44: error: SysFVar(5) is out of range: sysfvar goes from 0 to 4",
+          "mini.st:45: error: var(60) is out of range: var goes from 0 to 59",
+          "mini.st:45: error: fvar(40) is out of range: fvar goes from 0 to 39",
+          "mini.st:49: error: var(-1) is out of range: var goes from 0 to 59"}},
         {"controller blocks: type, triggers and required parameters",
          {},
          {{st,
@@ -385,7 +489,7 @@ TEST(CharacterCheck, HandMadeCharacterFindsExactlyWhatIsThere)
            "[State 200, 9]\ntype = HitOverride\ntrigger1 = 1\nattr = SA, AA\n"    // 32..35
            "[State 200, 10]\ntype = Nothing\ntrigger1 = 1\n"}},                   // 36..38
          {"mini.st:7: error: controller without a type", "mini.st:10: error: controller without any trigger",
-          "mini.st:12: warning: controller without trigger1: it never runs",
+          "mini.st:12: error: controller without trigger1",
           "mini.st:15: warning: trigger2 is missing: the triggers after it are never read",
           "mini.st:23: error: VarSet without any of v, fv, var(n), fvar(n), sysvar(n) or sysfvar(n)",
           "mini.st:32: error: HitOverride without stateno", "mini.st:37: error: unknown controller type \"Nothing\""}},
@@ -398,11 +502,13 @@ TEST(CharacterCheck, HandMadeCharacterFindsExactlyWhatIsThere)
            "trigger3 = Time = [0, 3) && ProjHit1200 = 1 && gethitvar(fall.yvel) != 0\n" // 11
            "trigger4 = (Tiem = 1 || AnimElem = 2, >= 0\n"                               // 12
            "trigger5 = command = \"y\" && name = \"Mini \"\n"                           // 13
-           "trigger6 = stateno = 200 && \"open\n"}},                                    // 14
+           "trigger6 = stateno = 200 && \"open\n"                                       // 14
+           "trigger7 = command = \"x\" || command = \"X\"\n"}},                         // 15
          {"mini.st:12: error: unbalanced parentheses in trigger4",
           "mini.st:12: error: unknown trigger \"Tiem\" in trigger4",
-          "mini.st:13: warning: command \"y\" is not defined in mini.cmd",
-          "mini.st:14: error: string without its closing quote in trigger6"}},
+          "mini.st:13: error: command \"y\" is not defined in mini.cmd",
+          "mini.st:14: error: string without its closing quote in trigger6",
+          "mini.st:15: error: command \"X\" is not defined in mini.cmd"}},
         {"duplicate states and actions",
          {{"mini.air", "[Begin Action 0]\n0,0, 0,0, 5\nLoopstart\n[Begin Action 0]\n0,1, 0,0, 5\n"}},
          {{st, "[Statedef 200]\n[Statedef -1]\n"}},
@@ -432,10 +538,10 @@ TEST(CharacterCheck, HandMadeCharacterFindsExactlyWhatIsThere)
          {"mini.def:13: error: ikemenversion \"v1.0\" is not a version number (such as 0.99 or 1.0)",
           "mini.def:14: error: ikemenversion \"1..0\" is not a version number (such as 0.99 or 1.0)",
           "mini.def:15: error: ikemenversion \"\" is not a version number (such as 0.99 or 1.0)"}},
-        {"a frame naming no sprite is fine, one naming a missing sprite is not",
+        {"a frame naming no sprite is fine, one naming a missing sprite draws nothing",
          {{"mini.air", "[Begin Action 0]\n-1,0, 0,0, 5\n0,2, 0,0, 5\n0,0, 0,0\n"}},
          {},
-         {"mini.air:3: error: frame 1 of action 0 shows sprite 0,2, which mini.sff does not have",
+         {"mini.air:3: warning: frame 1 of action 0 shows sprite 0,2, which mini.sff does not have",
           "mini.air:4: error: frame line does not read as group, image, x, y, time"}},
     };
     for (const Case& c : cases) {
@@ -452,6 +558,18 @@ TEST(CharacterCheck, HandMadeCharacterFindsExactlyWhatIsThere)
         EXPECT_EQ(formattedInOrder(report.findings), c.expected) << c.name;
         EXPECT_EQ(report.exitStatus(), report.hasErrors() ? 1 : 0) << c.name;
     }
+}
+
+TEST(CharacterCheck, SpriteNumbersTheSffHoldsTwiceAreErrorsAtTheDefsSpriteLine)
+{
+    QTemporaryDir dir;
+    const std::string folder = tempPath(dir, "chars/mini");
+    MiniCharacter mini;
+    mini.spriteNumbers.insert(mini.spriteNumbers.end(), {{9000, 0}, {0, 1}, {0, 1}, {1, 0}});
+    mini.write(folder);
+    EXPECT_EQ(formattedInOrder(checkCharacter(folder + "/mini.def").findings),
+              (std::vector<std::string>{"mini.def:8: error: sprite 9000,0 appears twice in mini.sff",
+                                        "mini.def:8: error: sprite 0,1 appears twice in mini.sff"}));
 }
 
 TEST(CharacterCheck, IkemenCodeIsValidOnlyInAnIkemenCharacter)
@@ -589,15 +707,15 @@ TEST(CharacterCheck, ProgramPrintsFindingsAndExitsWithTheirWeight)
         {folder + "/kfm.def", 0, {"kfm.air:964: warning: Clsn2 box under a Clsn1 count line\n"}, {"error", "note"}},
         {"--notes " + folder + "/kfm.def", 0, {"kfm.sff: note: sprite 42,2 is used by no action\n"}, {"error"}},
         {broken + "/kfm.def",
-         1,
-         {"kfm.air:10: error: frame 0 of action 0 shows sprite 0,99, which kfm.sff does not have\n"},
+         0,
+         {"kfm.air:10: warning: frame 0 of action 0 shows sprite 0,99, which kfm.sff does not have\n"},
          {}},
         {"--json " + broken + "/kfm.def",
-         1,
-         {"{\"file\": \"kfm.air\", \"line\": 10, \"severity\": \"error\", \"message\": \"frame 0 of action 0 shows "
+         0,
+         {"{\"file\": \"kfm.air\", \"line\": 10, \"severity\": \"warning\", \"message\": \"frame 0 of action 0 shows "
           "sprite "
           "0,99, which kfm.sff does not have\"}",
-          "\"errors\": 1,", "\"warnings\": 1,"},
+          "\"errors\": 0,", "\"warnings\": 2,"},
          {}},
         {std::string(VANTREL_APP_DIR) + "/samples/kit/kit.def", 0, {}, {"error", "warning", "note"}},
         {folder + "/nothing.def", 2, {}, {"kfm"}},
@@ -729,6 +847,15 @@ TEST(ZssCheck, ScriptsInTheStyleOfTheEnginesCommonStatesCheckClean)
                              "[StateDef 5120; type: L;]\nif Time = 0 { ChangeState{value: 0} }\n");
     EXPECT_EQ(formattedInOrder(withCommon.findings),
               std::vector<std::string>{"mini.zss:3: error: ChangeState to state 5121, which no state file defines"});
+}
+
+TEST(ZssCheck, VariableNumbersOutOfRangeAreReportedOnceInConditionsAndParameters)
+{
+    const CheckReport report =
+        checkScriptCharacter("[StateDef 200;]\nif var(75) = 1 || fvar(39) {\n\tChangeState{value: 0 + sysvar(5)}\n}\n");
+    EXPECT_EQ(formattedInOrder(report.findings),
+              (std::vector<std::string>{"mini.zss:2: error: var(75) is out of range: var goes from 0 to 59",
+                                        "mini.zss:3: error: sysvar(5) is out of range: sysvar goes from 0 to 4"}));
 }
 
 TEST(ZssCheck, BadScriptsGiveAnErrorAtTheirLineAndTheCheckReturns)
