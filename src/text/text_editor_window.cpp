@@ -6,6 +6,7 @@
 #include "text_editor_window.h"
 #include "ui/app.h"
 
+#include "common/qt_text.h"
 #include "documents/document_manager.h"
 #include "text/completion_popup.h"
 #include "text/editor_text_box.h"
@@ -21,14 +22,21 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTextBlock>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 namespace vantrel {
 
 namespace {
+
+// How long after the last keystroke the outline is made again.
+constexpr int kOutlineDelayMs = 300;
 
 // The menu entry a toolbar button does the same as, whose keys its tip names.
 std::optional<MenuCommand> menuCommandOf(TextTool tool)
@@ -82,6 +90,7 @@ TextEditorWindow::TextEditorWindow(App& app, EditorDescription description, QWid
     editor_ = new EditorTextBox(this);
     body_->addWidget(editor_);
     layout->addLayout(body_, 1);
+    buildOutline();
 
     // The encoding the file is shown in, and the choice of another.
     auto* statusBar = new QStatusBar(this);
@@ -114,6 +123,66 @@ TextEditorWindow::~TextEditorWindow()
 {
     if (document_)
         document_->disconnect(this);
+}
+
+void TextEditorWindow::buildOutline()
+{
+    if (description_.kind != DocumentKind::States && description_.kind != DocumentKind::Constants
+        && description_.kind != DocumentKind::Animations && description_.kind != DocumentKind::Commands)
+        return;
+    outline_ = new QListWidget(this);
+    outline_->setObjectName(QStringLiteral("outline"));
+    outline_->setToolTip(QStringLiteral("Click a place to go there"));
+    outline_->setMinimumWidth(120);
+    outline_->setMaximumWidth(240);
+    outline_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    body_->addWidget(outline_);
+    outlineTimer_ = new QTimer(this);
+    outlineTimer_->setSingleShot(true);
+    outlineTimer_->setInterval(kOutlineDelayMs);
+    connect(outlineTimer_, &QTimer::timeout, this, &TextEditorWindow::refreshOutline);
+    connect(editor_, &EditorTextBox::textEdited, outlineTimer_, qOverload<>(&QTimer::start));
+    connect(editor_, &EditorTextBox::loaded, this, &TextEditorWindow::refreshOutline);
+    connect(editor_, &EditorTextBox::textDocumentChanged, this, &TextEditorWindow::refreshOutline);
+    connect(editor_, &QPlainTextEdit::cursorPositionChanged, this, &TextEditorWindow::followCaretInOutline);
+    connect(outline_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int row = outline_->row(item);
+        if (row >= 0 && row < static_cast<int>(outlineEntries_.size()))
+            goToLine(outlineEntries_[static_cast<std::size_t>(row)].line + 1);
+    });
+}
+
+void TextEditorWindow::refreshOutline()
+{
+    if (!outline_)
+        return;
+    const OutlineKind kind = description_.kind == DocumentKind::Animations ? OutlineKind::Actions
+        : description_.kind == DocumentKind::Commands                      ? OutlineKind::Commands
+                                                                           : OutlineKind::States;
+    std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(editor_->blockCount()));
+    for (QTextBlock block = editor_->document()->begin(); block.isValid(); block = block.next())
+        texts.push_back(block.text().toStdString());
+    const std::vector<std::string_view> lines(texts.begin(), texts.end());
+    outlineEntries_ = outlineOf(kind, lines);
+    const QSignalBlocker quiet(outline_);
+    outline_->clear();
+    for (const OutlineEntry& entry : outlineEntries_)
+        outline_->addItem(qstr(entry.label));
+    followCaretInOutline();
+}
+
+void TextEditorWindow::followCaretInOutline()
+{
+    if (!outline_)
+        return;
+    const int row = outlineEntryAt(outlineEntries_, editor_->textCursor().blockNumber());
+    if (row == outline_->currentRow())
+        return;
+    const QSignalBlocker quiet(outline_);
+    outline_->setCurrentRow(row);
+    if (row >= 0)
+        outline_->scrollToItem(outline_->item(row));
 }
 
 QAction* TextEditorWindow::addMenuAction(QMenu* menu, MenuCommand command, const QString& name, const QString& text,

@@ -5,6 +5,7 @@
 // never changes its document: its changes and history stay with it.
 
 #include "documents/document.h"
+#include "text/outline.h"
 #include "text/text_document.h"
 #include "text/text_file.h"
 #include "ui/dialogs.h"
@@ -17,12 +18,15 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QBoxLayout;
 class QComboBox;
+class QListWidget;
 class QMenu;
 class QMenuBar;
+class QTimer;
 class QToolBar;
 
 namespace vantrel {
@@ -118,6 +122,8 @@ public:
     // naming no such file).
     TextDocument* document() const { return document_; }
     Document* viewedDocument() const override;
+    // The outline beside the text of the CNS, ST, AIR and CMD editors; null in the others.
+    QListWidget* outline() const { return outline_; }
     // The state language completion of the CNS, CMD and ST editors; null in the others.
     CompletionPopup* completion() const { return completion_; }
     // The colours of the text; null in the notepad.
@@ -232,6 +238,11 @@ private:
     void buildToolbar();
     // A state script (.zss) has colours and completion of its own.
     void followScriptLanguage();
+    // The outline beside the text: made again a moment after typing stops;
+    // its entry follows the caret, and a click on one goes there.
+    void buildOutline();
+    void refreshOutline();
+    void followCaretInOutline();
 
     EditorTextBox* editor_ = nullptr;
     CompletionPopup* completion_ = nullptr;
@@ -242,6 +253,9 @@ private:
     QMap<MenuCommand, QAction*> menuActions_;
     QMenuBar* menuBar_ = nullptr;
     QComboBox* encodingBox_ = nullptr;
+    QListWidget* outline_ = nullptr; // none in the .def and notepad windows
+    QTimer* outlineTimer_ = nullptr;
+    std::vector<OutlineEntry> outlineEntries_;
 };
 
 } // namespace vantrel

@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -168,6 +169,38 @@ TEST_F(EditorTest, LineNumbersTheCaretsLineAndGoToLine)
     goTo->trigger(); // cancelled: nothing happens
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
     EXPECT_EQ(box->textCursor().blockNumber(), 119);
+}
+
+// The outline beside the commands: each [Command] by its name; the entry
+// follows the caret, a click goes to its line, and typing a new command shows
+// it a moment later. The .def window has none.
+TEST_F(EditorTest, TheOutlineFollowsTheCaretAndGoesWhereItIsClicked)
+{
+    test::writeFile(test::files(app).commandFile,
+                    "[Command]\r\nname = \"QCF_x\"\r\ncommand = ~D, DF, F, x\r\n\r\n"
+                    "[Command]\r\nname = \"fwd\"\r\ncommand = F\r\n\r\n[Statedef -1]\r\n");
+    CommandsWindow window(app);
+    window.show();
+    QListWidget* outline = window.outline();
+    ASSERT_NE(outline, nullptr);
+    ASSERT_EQ(outline->count(), 2);
+    EXPECT_EQ(outline->item(1)->text(), "fwd");
+
+    EditorTextBox* box = window.editor();
+    box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(6)));
+    EXPECT_EQ(outline->currentRow(), 1);
+    emit outline->itemClicked(outline->item(0));
+    EXPECT_EQ(box->textCursor().blockNumber(), 0);
+    EXPECT_EQ(outline->currentRow(), 0);
+
+    QTextCursor end(box->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(QStringLiteral("\n[Command]\nname = \"back\""));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return outline->count() == 3; }, 2000));
+    EXPECT_EQ(outline->item(2)->text(), "back");
+
+    DefinitionWindow def(app);
+    EXPECT_EQ(def.outline(), nullptr);
 }
 
 TEST_F(EditorTest, AChangeOnDiskShowsABarInEveryViewOfAModifiedDocument)
