@@ -35,16 +35,21 @@ std::string commentText(std::string_view line)
     return std::string(line.substr(first, last - first + 1));
 }
 
-// The comment just above line `at`, over blank lines and decoration.
+// The comment that names what follows: the first words of the block of
+// comment lines just above line `at` ("; Light punch" over its description
+// and its decoration lines).
 std::string commentAbove(const std::vector<std::string_view>& lines, std::size_t at)
 {
-    for (std::size_t k = at; k-- > 0 && at - k <= 4;) {
-        const std::string_view line = trimmedView(lines[k]);
-        if (line.empty())
-            continue;
-        if (line.front() != ';' && line.front() != '#')
-            return {};
-        if (std::string text = commentText(line); !text.empty())
+    constexpr std::size_t kLongestBlock = 200;
+    std::size_t top = at;
+    while (top > 0 && at - top < kLongestBlock) {
+        const std::string_view line = trimmedView(lines[top - 1]);
+        if (line.empty() || (line.front() != ';' && line.front() != '#'))
+            break;
+        --top;
+    }
+    for (std::size_t k = top; k < at; ++k) {
+        if (std::string text = commentText(lines[k]); !text.empty())
             return text;
     }
     return {};

@@ -50,7 +50,8 @@ TEST(Outline, StatesActionsAndCommandsWithTheirNames)
                        "\r\n"
                        ";---------------\r\n"
                        "; Light punch\r\n"
-                       ";---------------\r\n"
+                       "; Description: a quick jab that\r\n"
+                       ";    leaves the guard open\r\n"
                        "[Statedef 200, Fist]\r\n"
                        "[State 200, 1]\r\n"
                        "[StateDef -1, Commands]\r\n"
@@ -62,12 +63,12 @@ TEST(Outline, StatesActionsAndCommandsWithTheirNames)
                        "  [Statedef 500 ]");
     EXPECT_EQ(pairs(outlineOf(OutlineKind::States, states.views)),
               (std::vector<std::pair<int, std::string>>{{1, "0 Stand"},
-                                                        {7, "200 Light punch"},
-                                                        {9, "-1 Commands"},
-                                                        {11, "300"},
-                                                        {13, "400 a script's comment"},
-                                                        {14, "Function Launch"},
-                                                        {15, "500"}}));
+                                                        {8, "200 Light punch"},
+                                                        {10, "-1 Commands"},
+                                                        {12, "300"},
+                                                        {14, "400 a script's comment"},
+                                                        {15, "Function Launch"},
+                                                        {16, "500"}}));
 
     const Lines actions("; Walk\r\n[Begin Action 20]\r\n20,0, 0,0, 5\r\n\r\n[Begin Action 21] ; back\r\n");
     EXPECT_EQ(pairs(outlineOf(OutlineKind::Actions, actions.views)),
