@@ -8,6 +8,7 @@
 #include "formats/character_definition.h"
 
 #include <algorithm>
+#include <array>
 
 namespace vantrel::checker {
 
@@ -292,8 +293,105 @@ void CharacterChecker::checkController(const ControllerBlock& block)
             std::string(controller->name) + " without " + (group.size() > 1 ? "any of " : "") + names);
     }
 
+    checkParameters(file, section, *controller);
     checkReferences(block, toLowerAscii(controller->name), std::string(controller->name));
     checkControllerValues(file, section, toLowerAscii(controller->name), std::string(controller->name));
+}
+
+namespace {
+
+// The values whose words are numbers and triggers.
+constexpr std::array<std::string_view, 17> kNumericValues = {
+    "number", "ticks",   "x, y",      "pixels",          "r, g, b",       "state number",
+    "x",      "degrees", "0 or 1",    "1 or -1",         "0 or -1",       "0, 1 or -1",
+    "time",   "percent", "low, high", "least, greatest", "element number"};
+
+// The known name nearest to `written`, when it is near enough to be a slip of the keys.
+std::string nearestName(std::string_view written, const std::vector<std::string>& known)
+{
+    // Names are short: one slip in up to five letters, one more in each three after.
+    std::string best;
+    std::size_t bestDistance = std::max<std::size_t>(1, written.size() / 3) + 1;
+    if (written.size() > 64)
+        return best;
+    for (const std::string& name : known) {
+        const std::size_t distance = editDistance(written, name);
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = name;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+bool takesNumbers(const StateController& controller, std::string_view parameter)
+{
+    const ControllerParameter* p = findParameter(controller, parameter);
+    return p && std::find(kNumericValues.begin(), kNumericValues.end(), p->values) != kNumericValues.end();
+}
+
+std::size_t editDistance(std::string_view a, std::string_view b)
+{
+    // Letters inserted, removed, changed or swapped with the next ("valeu").
+    std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+    for (std::size_t i = 0; i <= a.size(); ++i)
+        d[i][0] = i;
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        d[0][j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    }
+    return d[a.size()][b.size()];
+}
+
+void CharacterChecker::checkParameters(const StateFile& file, const TextSection& section,
+                                       const StateController& controller)
+{
+    std::vector<std::string> known = {"type", "triggerall", "trigger1", "persistent", "ignorehitpause"};
+    for (const ControllerParameter& p : controller.parameters) {
+        if (availableIn(p, m_engine))
+            known.emplace_back(p.name);
+    }
+    const bool script = file.script != nullptr;
+    bool hasValue = false;
+    const SectionEntry* shortVariable = nullptr; // "v = 3" or "fv = 1", which need a value line
+    for (const SectionEntry& e : section.entries) {
+        if (e.key == "type" || isCommonControllerParameter(e.key, m_engine))
+            continue;
+        const ControllerParameter* parameter = findParameter(controller, e.key, m_engine);
+        if (!parameter) {
+            const std::string nearest = nearestName(e.key, known);
+            add(file.name, e.line, Severity::Warning,
+                nearest.empty() ? e.key + " is not a parameter of " + std::string(controller.name)
+                                : e.key + ": did you mean " + nearest + "?");
+            continue;
+        }
+        hasValue = hasValue || parameter->name == "value" || parameter->name.ends_with("(*)");
+        if (parameter->name == "v" || parameter->name == "fv")
+            shortVariable = shortVariable ? shortVariable : &e;
+        // A script's values are read with the script.
+        if (script || !takesNumbers(controller, e.key) || trimBlanksAndTabs(e.value).empty())
+            continue;
+        const ExpressionReport r = checkExpression(e.value, m_engine);
+        const std::string which = e.key + " of " + std::string(controller.name);
+        if (!r.bracketsBalanced)
+            add(file.name, e.line, Severity::Error, "unbalanced parentheses in " + which);
+        if (!r.stringClosed)
+            add(file.name, e.line, Severity::Error, "string without its closing quote in " + which);
+        for (const std::string& name : r.unknownNames)
+            add(file.name, e.line, Severity::Error, "unknown trigger " + inQuotes(name) + " in " + which);
+    }
+    const std::string lower = toLowerAscii(controller.name);
+    const bool setsVariable =
+        lower == "varset" || lower == "varadd" || lower == "parentvarset" || lower == "parentvaradd";
+    if (setsVariable && shortVariable && !hasValue)
+        add(file.name, section.line, Severity::Error, std::string(controller.name) + " without a value");
 }
 
 // The states, actions and sounds a controller names with a plain number.

@@ -17,23 +17,9 @@ namespace {
 constexpr std::string_view kStateHeader = "State";
 constexpr std::string_view kAlwaysTrue = "1";
 
-// The parameter values that are expressions of numbers: the others hold
-// words ("S, NA"), names or prefixed numbers ("S8000", "F5, 0") that are no
-// triggers.
-constexpr std::array<std::string_view, 17> kNumericValues = {
-    "number", "ticks",   "x, y",      "pixels",          "r, g, b",       "state number",
-    "x",      "degrees", "0 or 1",    "1 or -1",         "0 or -1",       "0, 1 or -1",
-    "time",   "percent", "low, high", "least, greatest", "element number"};
-
 // Longer expressions are no one's writing; their names are not looked up
 // one by one.
 constexpr std::size_t kLongestCheckedExpression = 64 * 1024;
-
-bool takesNumbers(const StateController& controller, std::string_view parameter)
-{
-    const ControllerParameter* p = findParameter(controller, parameter);
-    return p && std::find(kNumericValues.begin(), kNumericValues.end(), p->values) != kNumericValues.end();
-}
 
 } // namespace
 

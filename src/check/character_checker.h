@@ -6,6 +6,7 @@
 // the checker; checkCharacter() in character_check.h is its entry point.
 
 #include "check/character_check.h"
+#include "check/state_library.h"
 #include "formats/air_document.h"
 #include "formats/character_definition.h"
 #include "formats/section_text.h"
@@ -30,6 +31,14 @@ std::uint32_t spriteKey(int group, int image);
 std::string spriteText(int group, int image);
 std::string inQuotes(std::string_view text);
 std::string_view withoutQuotes(std::string_view value);
+
+// Whether the parameter's value is an expression of numbers (a trigger
+// expression), not words ("S, NA"), names or prefixed numbers ("S8000").
+bool takesNumbers(const StateController& controller, std::string_view parameter);
+
+// The distance between two names (letters inserted, removed or changed), for
+// "did you mean".
+std::size_t editDistance(std::string_view a, std::string_view b);
 
 struct StateFile {
     std::string name; // relative to the character's folder
@@ -118,6 +127,9 @@ private:
     // What only a state script has (character_check_zss.cpp): its reading's
     // problems, and the names in its conditions, statements and parameter values.
     void checkScript(const StateFile& file);
+    // Parameter names the controller does not take, VarSet without a value,
+    // and parameter values that are expressions of numbers read as triggers.
+    void checkParameters(const StateFile& file, const TextSection& section, const StateController& controller);
     void checkScriptExpression(const StateFile& file, std::int32_t line, std::string_view text,
                                const std::string& which);
 

@@ -73,7 +73,7 @@ const Parameters kHitDefParameters = {
 // Explod's parameters besides anim, which ModifyExplod changes.
 const Parameters kExplodParameters = {
     {"id", "number"}, {"pos", "x, y"}, {"postype", "p1, p2, front, back, left or right"}, {"facing", "1 or -1"},
-    {"vfacing", "1 or -1"}, {"bindtime", "ticks"}, {"vel", "x, y"}, {"accel", "x, y"}, {"random", "x, y"},
+    {"vfacing", "1 or -1"}, {"bindtime", "ticks"}, {"vel", "x, y"}, {"velocity", "x, y"}, {"accel", "x, y"}, {"random", "x, y"},
     {"removetime", "ticks"}, {"supermove", "0 or 1"}, {"supermovetime", "ticks"}, {"pausemovetime", "ticks"},
     {"scale", "x, y"}, {"sprpriority", "number"}, {"ontop", "0 or 1"}, {"shadow", "r, g, b"}, {"ownpal", "0 or 1"},
     {"removeongethit", "0 or 1"}, {"trans", "none, add, addalpha, add1 or sub"}, {"alpha", "source, dest"}
@@ -508,7 +508,7 @@ std::vector<LaterParameters> laterParameters()
              {"yangle", "degrees"}}},
         {"Explod", CharacterEngine::Mugen11, {{"space", "screen or stage"}}},
         {"Explod", CharacterEngine::Ikemen, {{"animelem", "element number"}, {"animfreeze", "0 or 1"},
-             {"focallength", "pixels"}, {"remappal", "group, number"}, {"velocity", "x, y"},
+             {"focallength", "pixels"}, {"remappal", "group, number"},
              {"friction", "x, y"}, {"bindid", "player ID"}, {"layerno", "-1, 0 or 1"},
              {"removeonchangestate", "0 or 1"}, {"window", "x1, y1, x2, y2"}, {"under", "0 or 1"},
              {"projection", "orthographic, perspective or perspective2"}, {"interpolation.time", "ticks"},
@@ -534,7 +534,7 @@ std::vector<LaterParameters> laterParameters()
         {"ModifyExplod", CharacterEngine::Mugen11, {{"space", "screen or stage"}}},
         {"ModifyExplod", CharacterEngine::Ikemen, {{"index", "number"}, {"anim", "action number"},
              {"interpolation", "0 or 1"}, {"animelem", "element number"}, {"animfreeze", "0 or 1"},
-             {"focallength", "pixels"}, {"remappal", "group, number"}, {"velocity", "x, y"},
+             {"focallength", "pixels"}, {"remappal", "group, number"},
              {"friction", "x, y"}, {"bindid", "player ID"}, {"layerno", "-1, 0 or 1"},
              {"removeonchangestate", "0 or 1"}, {"window", "x1, y1, x2, y2"}, {"under", "0 or 1"},
              {"projection", "orthographic, perspective or perspective2"}}},
