@@ -378,14 +378,8 @@ void CharacterChecker::checkParameters(const StateFile& file, const TextSection&
         // A script's values are read with the script.
         if (script || !takesNumbers(controller, e.key) || trimBlanksAndTabs(e.value).empty())
             continue;
-        const ExpressionReport r = checkExpression(e.value, m_engine);
-        const std::string which = e.key + " of " + std::string(controller.name);
-        if (!r.bracketsBalanced)
-            add(file.name, e.line, Severity::Error, "unbalanced parentheses in " + which);
-        if (!r.stringClosed)
-            add(file.name, e.line, Severity::Error, "string without its closing quote in " + which);
-        for (const std::string& name : r.unknownNames)
-            add(file.name, e.line, Severity::Error, "unknown trigger " + inQuotes(name) + " in " + which);
+        reportExpression(file, e.line, checkExpression(e.value, m_engine),
+                         e.key + " of " + std::string(controller.name));
     }
     const std::string lower = toLowerAscii(controller.name);
     const bool setsVariable =
@@ -557,6 +551,19 @@ void CharacterChecker::checkTriggers(const StateFile& file, const TextSection& s
     }
 }
 
+void CharacterChecker::reportExpression(const StateFile& file, std::int32_t line, const ExpressionReport& r,
+                                        const std::string& which)
+{
+    if (!r.bracketsBalanced)
+        add(file.name, line, Severity::Error, "unbalanced parentheses in " + which);
+    if (!r.stringClosed)
+        add(file.name, line, Severity::Error, "string without its closing quote in " + which);
+    for (const std::string& name : r.unknownNames)
+        add(file.name, line, Severity::Error, "unknown trigger " + inQuotes(name) + " in " + which);
+    for (const Trigger* trigger : r.newerTriggers)
+        add(file.name, line, Severity::Error, newerThanCharacter(trigger->name, "trigger", trigger->since, m_engine));
+}
+
 void CharacterChecker::checkTriggerExpression(const StateFile& file, const SectionEntry& e, const std::string& which)
 {
     if (trimBlanksAndTabs(e.value).empty()) {
@@ -565,14 +572,7 @@ void CharacterChecker::checkTriggerExpression(const StateFile& file, const Secti
     }
     const ExpressionReport r = checkExpression(e.value, m_engine);
     checkVariables(file, e.line, e.value);
-    if (!r.bracketsBalanced)
-        add(file.name, e.line, Severity::Error, "unbalanced parentheses in " + which);
-    if (!r.stringClosed)
-        add(file.name, e.line, Severity::Error, "string without its closing quote in " + which);
-    for (const std::string& name : r.unknownNames)
-        add(file.name, e.line, Severity::Error, "unknown trigger " + inQuotes(name) + " in " + which);
-    for (const Trigger* trigger : r.newerTriggers)
-        add(file.name, e.line, Severity::Error, newerThanCharacter(trigger->name, "trigger", trigger->since, m_engine));
+    reportExpression(file, e.line, r, which);
     if (!m_commandText)
         return;
     for (const std::string& name : r.commandNames) {

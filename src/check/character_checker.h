@@ -7,6 +7,7 @@
 
 #include "check/character_check.h"
 #include "check/state_library.h"
+#include "check/trigger_expression.h"
 #include "formats/air_document.h"
 #include "formats/character_definition.h"
 #include "formats/section_text.h"
@@ -130,6 +131,9 @@ private:
     // Parameter names the controller does not take, VarSet without a value,
     // and parameter values that are expressions of numbers read as triggers.
     void checkParameters(const StateFile& file, const TextSection& section, const StateController& controller);
+    // What a trigger expression's reading found wrong, at `line`.
+    void reportExpression(const StateFile& file, std::int32_t line, const ExpressionReport& r,
+                          const std::string& which);
     void checkScriptExpression(const StateFile& file, std::int32_t line, std::string_view text,
                                const std::string& which);
 
