@@ -20,14 +20,14 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVANTREL_FUZZ=ON -DVANTREL_TESTS=OFF -DVANTREL_BENCH=OFF -DVANTREL_BUILD_TOOLS=OFF >/dev/null
 cmake --build "$build" --target fuzz_all -j"${FUZZ_BUILD_JOBS:-2}"
 
-all="definition sections zss air_frames png sprite_index image_pcx sfflib_pcx sff sff_codecs snd wav act pal air text_clips help_topic tips calculator"
+all="definition sections zss trigger_expression text_decoding air_frames png sprite_index image_pcx sfflib_pcx sff sff_codecs snd wav act pal air text_clips help_topic tips calculator"
 targets=${FUZZ_TARGETS:-$all}
 
 # The largest input each target is given: around the size of the real files
 # it reads, so that a seed is not cut short.
 max_len() {
   case $1 in
-    sff|help_topic|sections|zss) echo 262144 ;;
+    sff|help_topic|sections|zss|text_decoding) echo 262144 ;;
     png) echo 131072 ;;
     snd) echo 131072 ;;
     image_pcx|sfflib_pcx) echo 65536 ;;
@@ -58,6 +58,7 @@ for t in $targets; do
   case $t in
     definition) seed "$corpus" "$realchars"/*/*.def ;;
     sections) seed "$corpus" "$realchars"/*/*.def "$realchars"/*/*.cns "$realchars"/*/*.cmd ;;
+    text_decoding) seed "$corpus" "$realchars"/*/*.def "$realchars"/*/*.cmd "$realchars"/*/readme.txt ;;
     png) seed "$corpus" "$realchars"/pcx/*.png ;;
     image_pcx|sfflib_pcx) seed "$corpus" "$realchars"/pcx/*.pcx ;;
     sff) seed "$corpus" "$realchars"/*/*.sff ;;
