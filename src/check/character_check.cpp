@@ -76,7 +76,7 @@ CharacterChecker::CharacterChecker(const std::string& defPath, const CheckOption
 CheckReport CharacterChecker::run()
 {
     CheckReport report;
-    const auto bytes = readFileBytes(m_defPath);
+    const auto bytes = readText(m_defPath);
     if (!bytes) {
         add(fileNameOf(m_defPath), 0, Severity::Error, "cannot read the character definition");
         report.findings = std::move(m_findings);
@@ -103,6 +103,15 @@ CheckReport CharacterChecker::run()
     });
     report.findings = std::move(m_findings);
     return report;
+}
+
+std::optional<std::string> CharacterChecker::readText(const std::string& path) const
+{
+    if (m_options.readText) {
+        if (auto text = m_options.readText(path))
+            return text;
+    }
+    return readFileBytes(path);
 }
 
 void CharacterChecker::add(const std::string& file, std::int32_t line, Severity severity, std::string message)

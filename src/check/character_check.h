@@ -9,6 +9,8 @@
 
 #include "check/finding.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,10 @@ namespace vantrel {
 
 struct CheckOptions {
     bool notes = false; // report notes as well
+    // When set, the text files (the .def, the AIR, the state, command and
+    // constants files) are read through it: the editor hands over the text
+    // its windows hold, saved or not. Nothing: read the file on disk.
+    std::function<std::optional<std::string>(const std::string& path)> readText;
 };
 
 struct CheckReport {

@@ -12,7 +12,7 @@ void CharacterChecker::checkAnimations()
 {
     if (!m_airFile.exists)
         return;
-    auto bytes = readFileBytes(m_airFile.path);
+    auto bytes = readText(m_airFile.path);
     if (!bytes) {
         add(m_defName, m_airFile.line, Severity::Error, inQuotes(relativeName(m_airFile.path)) + " cannot be read");
         return;

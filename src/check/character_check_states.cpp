@@ -64,7 +64,7 @@ const SectionEntry* entryOf(const TextSection& section, std::string_view key)
 void CharacterChecker::loadStateFiles()
 {
     for (const std::string& path : m_statePaths) {
-        auto bytes = readFileBytes(path);
+        auto bytes = readText(path);
         if (!bytes) {
             add(m_defName, 0, Severity::Error, inQuotes(relativeName(path)) + " cannot be read");
             continue;
@@ -96,7 +96,7 @@ void CharacterChecker::loadCommonStates()
         if (isFile(inData))
             path = inData;
     }
-    auto bytes = path.empty() ? std::nullopt : readFileBytes(path);
+    auto bytes = path.empty() ? std::nullopt : readText(path);
     if (!bytes) {
         add(m_defName, m_commonStates.line, Severity::Note,
             inQuotes(m_commonStatesValue)

@@ -83,6 +83,8 @@ private:
     };
 
     void add(const std::string& file, std::int32_t line, Severity severity, std::string message);
+    // A text file's bytes: the editor's text when it hands one over, else the file's.
+    std::optional<std::string> readText(const std::string& path) const;
     int rank(const std::string& file);
     std::string relativeName(const std::string& path) const;
 

@@ -10,9 +10,11 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 
 namespace vantrel {
@@ -20,6 +22,9 @@ namespace vantrel {
 namespace {
 
 namespace fs = std::filesystem;
+
+// How long after the last keystroke the character is checked again.
+constexpr int kTypingPauseMs = 600;
 
 QString countText(const std::vector<Finding>& findings)
 {
@@ -33,6 +38,21 @@ QString countText(const std::vector<Finding>& findings)
         return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
     };
     return count(errors, "error", "errors") + QStringLiteral(", ") + count(warnings, "warning", "warnings");
+}
+
+// The documents the checker reads as text.
+bool isCharacterText(DocumentKind kind)
+{
+    return kind == DocumentKind::Definition || kind == DocumentKind::Constants || kind == DocumentKind::Commands
+        || kind == DocumentKind::States || kind == DocumentKind::Animations;
+}
+
+// A path as the file system knows it, for matching the checker's paths with the documents'.
+std::string samePlace(const std::string& path)
+{
+    std::error_code ec;
+    const fs::path resolved = fs::weakly_canonical(path, ec);
+    return ec ? path : resolved.string();
 }
 
 } // namespace
@@ -55,6 +75,21 @@ ProblemsWindow::ProblemsWindow(App& app, QWidget* parent)
 
     connect(refreshButton_, &QPushButton::clicked, this, &ProblemsWindow::refresh);
     connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { showFinding(list_->row(item)); });
+
+    // What is typed is checked a moment after the typing stops, saved or not.
+    typingPause_ = new QTimer(this);
+    typingPause_->setSingleShot(true);
+    typingPause_->setInterval(kTypingPauseMs);
+    connect(typingPause_, &QTimer::timeout, this, &ProblemsWindow::refresh);
+    if (DocumentManager* documents = app_.documents) {
+        const auto follow = [this](Document* document) {
+            if (isCharacterText(document->kind()))
+                connect(document, &Document::changed, typingPause_, qOverload<>(&QTimer::start));
+        };
+        for (Document* document : documents->documents())
+            follow(document);
+        connect(documents, &DocumentManager::documentAdded, this, follow);
+    }
     refresh();
 }
 
@@ -84,8 +119,23 @@ void ProblemsWindow::refresh()
     }
     refreshButton_->setEnabled(false);
     count_->setText(QStringLiteral("Checking..."));
+    // The text the windows hold where it differs from the file's.
+    auto unsaved = std::make_shared<std::map<std::string, std::string>>();
+    if (app_.documents) {
+        for (const Document* document : app_.documents->documents()) {
+            if (isCharacterText(document->kind()) && document->isModified() && !document->fileName().isEmpty())
+                (*unsaved)[samePlace(document->fileName().toStdString())] = document->recoveryBytes();
+        }
+    }
+    CheckOptions options;
+    if (!unsaved->empty()) {
+        options.readText = [unsaved](const std::string& path) -> std::optional<std::string> {
+            const auto found = unsaved->find(samePlace(path));
+            return found == unsaved->end() ? std::nullopt : std::optional<std::string>(found->second);
+        };
+    }
     auto report = std::make_shared<CheckReport>();
-    worker_ = QThread::create([def, report] { *report = checkCharacter(def); });
+    worker_ = QThread::create([def, report, options] { *report = checkCharacter(def, options); });
     connect(worker_, &QThread::finished, this, [this, report, dir = files.characterDir] {
         worker_->deleteLater();
         worker_ = nullptr;

@@ -1,8 +1,9 @@
 #pragma once
 // The Problems window: what the checker finds in the open character, one
 // finding a line ("file:line: severity: text"), and how many of each kind.
-// Refresh checks again; a double-click opens the finding's file at its line
-// in the editor window that edits that file.
+// The check reads the text the windows hold, saved or not, and runs again a
+// moment after typing stops; Refresh checks at once. A double-click opens the
+// finding's file at its line in the editor window that edits that file.
 
 #include "check/character_check.h"
 
@@ -16,6 +17,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QThread;
+class QTimer;
 
 namespace vantrel {
 
@@ -55,6 +57,7 @@ private:
     std::vector<Finding> findings_;
     std::string checkedDir_; // the folder the findings' file names are relative to
     QThread* worker_ = nullptr;
+    QTimer* typingPause_ = nullptr;
     bool checkAgain_ = false; // asked for a check while one was running
 };
 

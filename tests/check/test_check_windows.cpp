@@ -12,6 +12,7 @@
 #include "text/editor_text_box.h"
 #include "text/register_windows.h"
 #include "text/state_file_window.h"
+#include "text/text_document.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QUndoStack>
 
 #include <filesystem>
 
@@ -141,6 +143,25 @@ TEST(ProblemsWindow, ListsCountsAndOpensEachFindingInItsEditor)
     EXPECT_EQ(rowStarting(problems->findingList(), QStringLiteral("kfm.cns:%1:").arg(cnsLine)), -1);
     EXPECT_EQ(problems->countLabel()->text(), "3 errors, 4 warnings");
     EXPECT_TRUE(problems->refreshButton()->isEnabled());
+
+    // Typed and not saved: checked a moment after the typing stops, at its line.
+    auto* constants = qobject_cast<TextEditorWindow*>(main.openWindow(WindowKind::Constants));
+    ASSERT_NE(constants, nullptr);
+    TextDocument* cns = constants->document();
+    ASSERT_NE(cns, nullptr);
+    const std::string onDisk = test::readFile(folder + "/kfm.cns");
+    std::string typed = onDisk;
+    typed.replace(typed.find("value = 190"), 11, "value = 8190");
+    QSignalSpy checks(problems, &ProblemsWindow::checked);
+    ASSERT_TRUE(cns->replaceBytes(typed, QStringLiteral("Typing")));
+    ASSERT_TRUE(checks.wait(60000));
+    waitForCheck(*problems);
+    EXPECT_NE(rowStarting(problems->findingList(), QStringLiteral("kfm.cns:%1: error").arg(cnsLine)), -1);
+    EXPECT_EQ(test::readFile(folder + "/kfm.cns"), onDisk) << "nothing was saved";
+    cns->undoStack()->undo();
+    ASSERT_TRUE(checks.wait(60000));
+    waitForCheck(*problems);
+    EXPECT_EQ(rowStarting(problems->findingList(), QStringLiteral("kfm.cns:%1:").arg(cnsLine)), -1);
 
     // Without a character there is nothing to check.
     test::files(app) = {};
