@@ -2,6 +2,7 @@
 #include "ui/app.h"
 
 #include "documents/document_manager.h"
+#include "ui/document_view.h"
 #include "ui/workbench.h"
 
 #include <QHBoxLayout>
@@ -151,9 +152,30 @@ void ProblemsWindow::refresh()
     worker_->start();
 }
 
+void ProblemsWindow::markInTextViews()
+{
+    if (!app_.workbench)
+        return;
+    std::vector<LineProblem> problems;
+    for (const Finding& finding : findings_) {
+        if (finding.severity == Severity::Note)
+            continue;
+        const fs::path file(finding.file);
+        const std::string path = file.is_absolute() ? finding.file : (fs::path(checkedDir_) / file).string();
+        problems.push_back({QString::fromStdString(fs::path(path).lexically_normal().string()), finding.line,
+                            QString::fromStdString(finding.message), finding.severity == Severity::Error});
+    }
+    for (const WindowKind kind : {WindowKind::Definition, WindowKind::Constants, WindowKind::Commands,
+                                  WindowKind::States, WindowKind::AnimationText}) {
+        if (auto* view = dynamic_cast<DocumentView*>(app_.workbench->loadedWindow(kind)))
+            view->showProblems(problems);
+    }
+}
+
 void ProblemsWindow::showReport(const CheckReport& report)
 {
     findings_ = report.findings;
+    markInTextViews();
     list_->clear();
     for (const Finding& finding : findings_) {
         const QStyle::StandardPixmap icon = finding.severity == Severity::Error ? QStyle::SP_MessageBoxCritical

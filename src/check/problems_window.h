@@ -49,6 +49,8 @@ signals:
 
 private:
     void showReport(const CheckReport& report);
+    // The text views of the character's files underline what was found in them.
+    void markInTextViews();
 
     App& app_;
     QListWidget* list_;

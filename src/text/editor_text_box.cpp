@@ -4,6 +4,7 @@
 #include "text/text_document.h"
 
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPaintEvent>
@@ -14,6 +15,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QToolTip>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -103,6 +105,7 @@ void EditorTextBox::paintLineNumbers(QPaintEvent* event)
 
 void EditorTextBox::highlightCaretLine()
 {
+    QList<QTextEdit::ExtraSelection> marks;
     QTextEdit::ExtraSelection line;
     QColor colour = palette().color(QPalette::Highlight);
     colour.setAlpha(28);
@@ -110,8 +113,62 @@ void EditorTextBox::highlightCaretLine()
     line.format.setProperty(QTextFormat::FullWidthSelection, true);
     line.cursor = textCursor();
     line.cursor.clearSelection();
-    setExtraSelections({line});
+    marks << line;
+    // A faulty line's text, blanks around it aside, gets a wavy underline.
+    for (const auto& [number, message] : problems_) {
+        const QTextBlock block = document()->findBlockByNumber(number - 1);
+        if (!block.isValid())
+            continue;
+        const QString text = block.text();
+        int first = 0;
+        while (first < text.size() && text[first].isSpace())
+            ++first;
+        int last = static_cast<int>(text.size());
+        while (last > first && text[last - 1].isSpace())
+            --last;
+        if (last == first)
+            continue; // nothing written there to underline; the tool tip still tells
+        QTextEdit::ExtraSelection fault;
+        fault.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+        fault.format.setUnderlineColor(Qt::red);
+        fault.cursor = QTextCursor(block);
+        fault.cursor.setPosition(block.position() + first);
+        fault.cursor.setPosition(block.position() + last, QTextCursor::KeepAnchor);
+        marks << fault;
+    }
+    setExtraSelections(marks);
     lineNumbers_->update();
+}
+
+void EditorTextBox::setProblemLines(std::vector<std::pair<int, QString>> problems)
+{
+    problems_ = std::move(problems);
+    highlightCaretLine();
+}
+
+QString EditorTextBox::problemAt(const QPoint& point) const
+{
+    const int line = cursorForPosition(point).blockNumber() + 1;
+    QStringList messages;
+    for (const auto& [number, message] : problems_) {
+        if (number == line)
+            messages << message;
+    }
+    return messages.join(QLatin1Char('\n'));
+}
+
+bool EditorTextBox::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && !problems_.empty()) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString message = problemAt(help->pos());
+        if (message.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), message, viewport());
+        return true;
+    }
+    return QPlainTextEdit::viewportEvent(event);
 }
 
 EditorTextBox::~EditorTextBox()

@@ -57,6 +57,12 @@ public:
     long shownOffset(int position) const;
     int position(long shownOffset) const;
 
+    // Faulty lines underlined, each with its message as the tool tip there
+    // (line 1-based); an empty list takes the marks away.
+    void setProblemLines(std::vector<std::pair<int, QString>> problems);
+    // The message of the problem at a point of the viewport; empty when none.
+    QString problemAt(const QPoint& point) const;
+
     // The gutter at the left that numbers the lines, and its width for the
     // lines the text has now.
     QWidget* lineNumberArea() const { return lineNumbers_; }
@@ -82,6 +88,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
@@ -93,6 +100,7 @@ private:
     std::unique_ptr<TextDocument> own_;
     QPointer<TextDocument> textDocument_;
     QWidget* lineNumbers_ = nullptr;
+    std::vector<std::pair<int, QString>> problems_; // by line, 1-based
 };
 
 } // namespace vantrel

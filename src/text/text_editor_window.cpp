@@ -91,6 +91,8 @@ TextEditorWindow::TextEditorWindow(App& app, EditorDescription description, QWid
     body_->addWidget(editor_);
     layout->addLayout(body_, 1);
     buildOutline();
+    // Another file shown: its own faults are marked.
+    connect(editor_, &EditorTextBox::textDocumentChanged, this, &TextEditorWindow::markProblems);
 
     // The encoding the file is shown in, and the choice of another.
     auto* statusBar = new QStatusBar(this);
@@ -123,6 +125,25 @@ TextEditorWindow::~TextEditorWindow()
 {
     if (document_)
         document_->disconnect(this);
+}
+
+void TextEditorWindow::showProblems(const std::vector<LineProblem>& problems)
+{
+    problems_ = problems;
+    markProblems();
+}
+
+void TextEditorWindow::markProblems()
+{
+    std::vector<std::pair<int, QString>> lines;
+    const QString shown = QFileInfo(sourcePath()).absoluteFilePath();
+    for (const LineProblem& problem : problems_) {
+        if (problem.line > 0 && !shown.isEmpty() && QFileInfo(problem.file).absoluteFilePath() == shown)
+            lines.emplace_back(problem.line,
+                               (problem.error ? QStringLiteral("error: ") : QStringLiteral("warning: "))
+                                   + problem.message);
+    }
+    editor_->setProblemLines(std::move(lines));
 }
 
 void TextEditorWindow::buildOutline()

@@ -122,6 +122,8 @@ public:
     // naming no such file).
     TextDocument* document() const { return document_; }
     Document* viewedDocument() const override;
+    // Underlines the faults found in the file shown, with their messages as tool tips.
+    void showProblems(const std::vector<LineProblem>& problems) override;
     // The outline beside the text of the CNS, ST, AIR and CMD editors; null in the others.
     QListWidget* outline() const { return outline_; }
     // The state language completion of the CNS, CMD and ST editors; null in the others.
@@ -256,6 +258,8 @@ private:
     QListWidget* outline_ = nullptr; // none in the .def and notepad windows
     QTimer* outlineTimer_ = nullptr;
     std::vector<OutlineEntry> outlineEntries_;
+    std::vector<LineProblem> problems_; // of every file; those of the file shown are underlined
+    void markProblems();
 };
 
 } // namespace vantrel

@@ -158,10 +158,28 @@ TEST(ProblemsWindow, ListsCountsAndOpensEachFindingInItsEditor)
     waitForCheck(*problems);
     EXPECT_NE(rowStarting(problems->findingList(), QStringLiteral("kfm.cns:%1: error").arg(cnsLine)), -1);
     EXPECT_EQ(test::readFile(folder + "/kfm.cns"), onDisk) << "nothing was saved";
+    // The text view underlines the line, and its tool tip says why.
+    EditorTextBox* box = constants->editor();
+    const auto underlined = [&] {
+        for (const QTextEdit::ExtraSelection& mark : box->extraSelections()) {
+            if (mark.format.underlineStyle() == QTextCharFormat::WaveUnderline
+                && mark.cursor.blockNumber() == cnsLine - 1)
+                return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(underlined());
+    const QTextBlock faulty = box->document()->findBlockByNumber(cnsLine - 1);
+    box->setTextCursor(QTextCursor(faulty));
+    box->ensureCursorVisible();
+    const QPoint there = box->cursorRect(QTextCursor(faulty)).center();
+    EXPECT_TRUE(box->problemAt(there).startsWith("error: ChangeAnim uses action 8190"))
+        << box->problemAt(there).toStdString();
     cns->undoStack()->undo();
     ASSERT_TRUE(checks.wait(60000));
     waitForCheck(*problems);
     EXPECT_EQ(rowStarting(problems->findingList(), QStringLiteral("kfm.cns:%1:").arg(cnsLine)), -1);
+    EXPECT_FALSE(underlined()) << "the mark goes with the fault";
 
     // Without a character there is nothing to check.
     test::files(app) = {};
