@@ -21,7 +21,7 @@ struct CheckOptions {
     // When set, the text files (the .def, the AIR, the state, command and
     // constants files) are read through it: the editor hands over the text
     // its windows hold, saved or not. Nothing: read the file on disk.
-    std::function<std::optional<std::string>(const std::string& path)> readText;
+    std::function<std::optional<std::string>(const std::string& path)> readText{};
 };
 
 struct CheckReport {
