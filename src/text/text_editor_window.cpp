@@ -265,6 +265,9 @@ void TextEditorWindow::buildMenus()
             });
     connect(addMenuAction(edit, MenuCommand::GoToLine, "goToLineAction", "&Go to Line...", QKeySequence("Ctrl+G")),
             &QAction::triggered, this, &TextEditorWindow::askGoToLine);
+    connect(addMenuAction(edit, MenuCommand::GoToDefinition, "goToDefinitionAction", "Go to &Definition",
+                          QKeySequence("F12")),
+            &QAction::triggered, this, &TextEditorWindow::goToDefinition);
     connect(addMenuAction(edit, MenuCommand::TimeDate, "timeDateAction", "Time/Date", QKeySequence("Ctrl+D")),
             &QAction::triggered, this, &TextEditorWindow::insertTimeDate);
 

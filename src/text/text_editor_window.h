@@ -88,6 +88,7 @@ enum class MenuCommand : std::uint8_t {
     Replace,
     SelectAll,
     GoToLine,
+    GoToDefinition,
     TimeDate,
     Cascade,
     TileHorizontally,
@@ -154,6 +155,9 @@ public:
     void goToLine(int line);
     // Asks for a line number and goes there.
     void askGoToLine();
+    // Opens where the state, action or command named at the caret is defined,
+    // in the window that edits that file; a message when it is nowhere.
+    void goToDefinition();
 
     // Shows the document of `path`, opened once for the whole program (and
     // read in `charset` when one is given). A file that cannot be read shows

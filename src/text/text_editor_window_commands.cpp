@@ -4,7 +4,11 @@
 #include "text_editor_window.h"
 #include "ui/app.h"
 
+#include "common/qt_text.h"
+#include "common/text.h"
+#include "documents/document_manager.h"
 #include "text/clipboard_ops.h"
+#include "text/definitions.h"
 #include "text/editor_text_box.h"
 #include "text/find.h"
 #include "text/find_dialog.h"
@@ -12,6 +16,7 @@
 #include "ui/workbench.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -50,6 +55,55 @@ void TextEditorWindow::askGoToLine()
         return;
     }
     goToLine(line);
+}
+
+void TextEditorWindow::goToDefinition()
+{
+    editor_->finishLoading();
+    std::vector<std::string> texts;
+    for (QTextBlock block = editor_->document()->begin(); block.isValid(); block = block.next())
+        texts.push_back(block.text().toStdString());
+    const std::vector<std::string_view> lines(texts.begin(), texts.end());
+    const QTextCursor caret = editor_->textCursor();
+    const std::size_t column = caret.block().text().left(caret.positionInBlock()).toStdString().size();
+    const std::optional<DefinitionName> name =
+        definitionNameAt(lines, static_cast<std::size_t>(caret.blockNumber()), column);
+    if (!name || !app_.documents || !app_.workbench)
+        return;
+    const CharacterFiles& files = app_.documents->character();
+    std::vector<std::string> candidates;
+    if (name->kind == DefinitionKind::State) {
+        candidates = {files.constantsFile, files.commandFile};
+        candidates.insert(candidates.end(), files.stateFiles.begin(), files.stateFiles.end());
+    } else {
+        candidates = {name->kind == DefinitionKind::Action ? files.animationFile : files.commandFile};
+    }
+    for (const std::string& path : candidates) {
+        if (path.empty())
+            continue;
+        // The text as the windows hold it, saved or not.
+        std::optional<std::string> bytes;
+        for (const Document* document : app_.documents->documents()) {
+            if (QFileInfo(document->fileName()) == QFileInfo(qstr(path)))
+                bytes = document->recoveryBytes();
+        }
+        if (!bytes)
+            bytes = readFileBytes(path);
+        if (!bytes)
+            continue;
+        const std::vector<std::string> fileLines = splitLines(*bytes);
+        const std::vector<std::string_view> views(fileLines.begin(), fileLines.end());
+        if (const std::optional<std::size_t> line = definitionLine(views, *name)) {
+            app_.workbench->showFileLine(qstr(path), static_cast<int>(*line) + 1);
+            return;
+        }
+    }
+    const char* what = name->kind == DefinitionKind::State ? "State"
+        : name->kind == DefinitionKind::Action             ? "Action"
+                                                           : "Command";
+    app_.dialogs.message(
+        this,
+        QStringLiteral("%1 %2 is not defined in the character's files.").arg(QLatin1String(what), qstr(name->key)));
 }
 
 void TextEditorWindow::undo()

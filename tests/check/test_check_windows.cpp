@@ -5,6 +5,7 @@
 
 #include "check/problems_window.h"
 #include "check/register_windows.h"
+#include "common/text.h"
 #include "shell/main_window.h"
 #include "test_support.h"
 #include "text/character_editors.h"
@@ -72,15 +73,22 @@ int rowStarting(const QListWidget* list, const QString& start)
     return -1;
 }
 
+// A copy of the real WinMUGEN kfm in the test's folder, under chars/kfm.
+std::string copyOfKfm(test::TestApp& t)
+{
+    const std::string folder = t.path("chars/kfm");
+    for (const auto& entry : fs::directory_iterator(test::realchars("winmugen-kfm")))
+        test::writeFile(folder + "/" + entry.path().filename().string(), test::readFile(entry.path().string()));
+    return folder;
+}
+
 } // namespace
 
 TEST(ProblemsWindow, ListsCountsAndOpensEachFindingInItsEditor)
 {
     test::TestApp t;
     App& app = *t.app;
-    const std::string folder = t.path("chars/kfm");
-    for (const auto& entry : fs::directory_iterator(test::realchars("winmugen-kfm")))
-        test::writeFile(folder + "/" + entry.path().filename().string(), test::readFile(entry.path().string()));
+    const std::string folder = copyOfKfm(t);
     const std::string def = folder + "/kfm.def";
 
     // A fault in each kind of file: an action, a state, a palette and a sound that do not exist.
@@ -186,6 +194,55 @@ TEST(ProblemsWindow, ListsCountsAndOpensEachFindingInItsEditor)
     problems->refresh();
     EXPECT_EQ(problems->findingList()->count(), 0);
     EXPECT_EQ(problems->countLabel()->text(), "No character is open");
+}
+
+// F12 on "value = 200" of a ChangeState in the commands file opens the
+// constants file at [Statedef 200]; on a command's name, at its [Command].
+TEST(GoToDefinition, OpensTheFileThatDefinesItAtItsLine)
+{
+    test::TestApp t;
+    App& app = *t.app;
+    const std::string folder = copyOfKfm(t);
+    ASSERT_TRUE(readDefinition(folder + "/kfm.def", test::files(app)));
+    MainWindow main(app);
+    registerTextWindows(main);
+    auto* commands = qobject_cast<TextEditorWindow*>(main.openWindow(WindowKind::Commands));
+    ASSERT_NE(commands, nullptr);
+    EditorTextBox* box = commands->editor();
+    box->finishLoading();
+    // The caret `column` characters into the first match of `text`.
+    const auto caretOn = [&](EditorTextBox* in, const QString& text, int column) {
+        const QTextCursor match = in->document()->find(text);
+        ASSERT_FALSE(match.isNull()) << text.toStdString();
+        QTextCursor caret(in->document());
+        caret.setPosition(match.selectionStart() + column);
+        in->setTextCursor(caret);
+    };
+    const auto lineOf = [&](const std::string& file, const std::string& text) {
+        const std::vector<std::string> lines = splitLines(test::readFile(folder + "/" + file));
+        return static_cast<int>(std::find(lines.begin(), lines.end(), text) - lines.begin()) + 1;
+    };
+
+    caretOn(box, QStringLiteral("value = 200"), 9);
+    commands->menuAction(MenuCommand::GoToDefinition)->trigger();
+    auto* constants = qobject_cast<TextEditorWindow*>(main.loadedWindow(WindowKind::Constants));
+    ASSERT_NE(constants, nullptr) << t.dialogs.messageTexts().join("|").toStdString();
+    EXPECT_EQ(constants->editor()->textCursor().blockNumber() + 1, lineOf("kfm.cns", "[Statedef 200]"));
+    EXPECT_EQ(main.mdiArea()->activeSubWindow(), main.subWindowOf(constants));
+
+    // A command compared in a trigger: to its [Command] block's name line.
+    caretOn(box, QStringLiteral("command = \"a\""), 12);
+    commands->menuAction(MenuCommand::GoToDefinition)->trigger();
+    EXPECT_EQ(box->textCursor().blockNumber() + 1, lineOf("kfm.cmd", "name = \"a\""));
+
+    // A state nowhere: said.
+    QTextCursor end(box->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(QStringLiteral("\n[State -1, x]\ntype = ChangeState\ntrigger1 = 1\nvalue = 4321"));
+    end.movePosition(QTextCursor::End);
+    box->setTextCursor(end);
+    commands->menuAction(MenuCommand::GoToDefinition)->trigger();
+    EXPECT_EQ(t.dialogs.messageTexts().last(), "State 4321 is not defined in the character's files.");
 }
 
 TEST(ProblemsWindow, EachFileGoesToTheEditorThatEditsIt)
