@@ -7,6 +7,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPlainTextDocumentLayout>
@@ -155,6 +156,13 @@ QString EditorTextBox::problemAt(const QPoint& point) const
             messages << message;
     }
     return messages.join(QLatin1Char('\n'));
+}
+
+void EditorTextBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ControlModifier) && !textCursor().hasSelection())
+        emit definitionClicked();
 }
 
 bool EditorTextBox::viewportEvent(QEvent* event)

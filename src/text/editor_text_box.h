@@ -82,6 +82,8 @@ signals:
     void loaded();
     // The box shows another document.
     void textDocumentChanged();
+    // Ctrl+click: the caret went where the user clicked, to go to what is named there.
+    void definitionClicked();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -89,6 +91,7 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 
 private:

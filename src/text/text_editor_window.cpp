@@ -91,6 +91,7 @@ TextEditorWindow::TextEditorWindow(App& app, EditorDescription description, QWid
     body_->addWidget(editor_);
     layout->addLayout(body_, 1);
     buildOutline();
+    connect(editor_, &EditorTextBox::definitionClicked, this, &TextEditorWindow::goToDefinition);
     // Another file shown: its own faults are marked.
     connect(editor_, &EditorTextBox::textDocumentChanged, this, &TextEditorWindow::markProblems);
 

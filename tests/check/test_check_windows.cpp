@@ -230,9 +230,12 @@ TEST(GoToDefinition, OpensTheFileThatDefinesItAtItsLine)
     EXPECT_EQ(constants->editor()->textCursor().blockNumber() + 1, lineOf("kfm.cns", "[Statedef 200]"));
     EXPECT_EQ(main.mdiArea()->activeSubWindow(), main.subWindowOf(constants));
 
-    // A command compared in a trigger: to its [Command] block's name line.
+    // A command compared in a trigger, Ctrl+clicked: to its [Command] block's name line.
+    main.mdiArea()->setActiveSubWindow(main.subWindowOf(commands));
     caretOn(box, QStringLiteral("command = \"a\""), 12);
-    commands->menuAction(MenuCommand::GoToDefinition)->trigger();
+    box->ensureCursorVisible();
+    const QPoint onName = box->cursorRect().center();
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::ControlModifier, onName);
     EXPECT_EQ(box->textCursor().blockNumber() + 1, lineOf("kfm.cmd", "name = \"a\""));
 
     // A state nowhere: said.
