@@ -22,6 +22,9 @@ struct CheckOptions {
     // constants files) are read through it: the editor hands over the text
     // its windows hold, saved or not. Nothing: read the file on disk.
     std::function<std::optional<std::string>(const std::string& path)> readText{};
+    // The engine's folder, whose data/ folder holds its common states; empty:
+    // two folders above the character's (an engine's chars/<name>/).
+    std::string engineFolder{};
 };
 
 struct CheckReport {

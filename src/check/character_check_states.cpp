@@ -85,14 +85,18 @@ void CharacterChecker::loadStateFiles()
 }
 
 // The engine's common states: the character's stcommon file, beside it or
-// in the engine's data folder; when neither exists, the engine's own list.
+// in the engine's data folder (the one the run settings name, else two
+// folders up); when neither exists, the engine's own list.
 void CharacterChecker::loadCommonStates()
 {
     if (m_commonStatesValue.empty())
         return;
     std::string path = m_commonStates.exists ? m_commonStates.path : std::string();
+    std::string engine = m_options.engineFolder.empty() ? m_dir + "../../" : m_options.engineFolder;
+    if (!engine.ends_with('/'))
+        engine += '/';
     if (path.empty()) {
-        const std::string inData = characterPath(m_dir, "../../data/" + m_commonStatesValue);
+        const std::string inData = characterPath(engine, "data/" + m_commonStatesValue);
         if (isFile(inData))
             path = inData;
     }

@@ -1,6 +1,6 @@
 // vantrel-check: checks a character and prints what is wrong with it.
 //
-//   vantrel-check [--json] [--notes] path/to/char.def
+//   vantrel-check [--json] [--notes] [--engine DIR] path/to/char.def
 //
 // Exit status: 0 without errors, 1 with errors, 2 when the character could
 // not be read (or the command line is wrong).
@@ -13,7 +13,8 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: vantrel-check [--json] [--notes] path/to/char.def\n";
+constexpr const char* kUsage = "usage: vantrel-check [--json] [--notes] [--engine DIR] path/to/char.def\n"
+                               "  --engine DIR  the engine's folder, whose data/ holds its common states\n";
 
 } // namespace
 
@@ -28,6 +29,8 @@ int main(int argc, char** argv)
             json = true;
         } else if (arg == "--notes") {
             options.notes = true;
+        } else if (arg == "--engine" && i + 1 < argc) {
+            options.engineFolder = argv[++i];
         } else if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
             return 0;

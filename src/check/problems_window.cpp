@@ -129,6 +129,9 @@ void ProblemsWindow::refresh()
         }
     }
     CheckOptions options;
+    // The engine the run settings name holds the common states.
+    if (app_.workbench)
+        options.engineFolder = app_.workbench->engineFolder().toStdString();
     if (!unsaved->empty()) {
         options.readText = [unsaved](const std::string& path) -> std::optional<std::string> {
             const auto found = unsaved->find(samePlace(path));

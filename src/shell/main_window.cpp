@@ -6,7 +6,9 @@
 #include "main_window.h"
 #include "ui/app.h"
 
+#include "common/qt_text.h"
 #include "documents/document_manager.h"
+#include "shell/engine.h"
 #include "shell/quick_run.h"
 #include "sprites/workspace.h"
 #include "ui/document_view.h"
@@ -378,6 +380,14 @@ void MainWindow::showStartupTip()
 void MainWindow::setStatus(const QString& text)
 {
     statusPanel_->setText(text);
+}
+
+QString MainWindow::engineFolder() const
+{
+    const EngineSettings settings = loadEngineSettings(app_.store);
+    if (settings.workingFolder.empty() || !app_.documents)
+        return {};
+    return qstr(engineWorkingFolder(settings, app_.documents->character().characterDir));
 }
 
 QString MainWindow::engineText() const

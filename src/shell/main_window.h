@@ -121,6 +121,7 @@ public:
     QString statusText() const;
     // The engine the open character is written for ("IKEMEN GO", "MUGEN 1.1", ...); empty without one.
     QString engineText() const;
+    QString engineFolder() const override;
     QString fileText() const;
     bool characterOpen() const { return characterOpen_; }
     bool loading() const { return loading_; }

@@ -74,6 +74,9 @@ public:
     virtual void setHelpHandler(std::function<void(App&, std::optional<std::int64_t>)> handler) = 0;
     // The frame itself, to parent dialogs on.
     virtual QWidget* frame() = 0;
+    // The engine's folder the run settings name; empty when they leave it to
+    // the usual place, two folders above the character.
+    virtual QString engineFolder() const { return {}; }
 };
 
 } // namespace vantrel

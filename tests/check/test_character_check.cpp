@@ -606,6 +606,27 @@ TEST(CharacterCheck, SpriteNumbersTheSffHoldsTwiceAreErrorsAtTheDefsSpriteLine)
                                         "mini.def:8: error: sprite 0,1 appears twice in mini.sff"}));
 }
 
+// The run settings may put the engine elsewhere than two folders above the
+// character: its data/ folder holds the common states then.
+TEST(CharacterCheck, TheCommonStatesOfTheEngineTheRunSettingsName)
+{
+    QTemporaryDir dir;
+    const std::string folder = tempPath(dir, "work/mini");
+    MiniCharacter mini;
+    mini.files["mini.st"] += "[State 200, 2]\ntype = ChangeState\ntrigger1 = 1\nvalue = 7777\n";
+    mini.write(folder);
+    test::writeFile(tempPath(dir, "games/engine/data/common1.cns"), "[Statedef 7777]\ntype = S\n");
+    const std::string undefined = "mini.st:10: error: ChangeState to state 7777, which no state file defines";
+
+    EXPECT_EQ(formattedInOrder(checkCharacter(folder + "/mini.def").findings), std::vector<std::string>{undefined});
+    CheckOptions options;
+    options.engineFolder = tempPath(dir, "games/engine");
+    EXPECT_EQ(formattedInOrder(checkCharacter(folder + "/mini.def", options).findings), std::vector<std::string>{});
+    options.engineFolder = tempPath(dir, "games/nowhere");
+    EXPECT_EQ(formattedInOrder(checkCharacter(folder + "/mini.def", options).findings),
+              std::vector<std::string>{undefined});
+}
+
 TEST(CharacterCheck, IkemenCodeIsValidOnlyInAnIkemenCharacter)
 {
     // Every controller IKEMEN GO adds, with what it must have, and its triggers and redirections.

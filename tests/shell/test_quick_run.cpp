@@ -215,7 +215,9 @@ TEST_F(QuickRunTest, TheSetEngineArgumentsAndFolderAreUsed)
     putRecorder(other);
     const std::string folder = t.path("a folder; of $(its) own");
     fs::create_directories(folder);
+    EXPECT_EQ(main.engineFolder(), "") << "the usual place: nothing to tell the checker";
     saveEngineSettings(*t.store, {other, "-p1 \"%d\" -name %c -rounds 1", folder});
+    EXPECT_EQ(main.engineFolder().toStdString(), folder) << "the checker looks there for the common states";
     main.toolbarAction(ToolbarCommand::Run)->trigger();
     EXPECT_EQ(recorded(),
               (std::vector<std::string>{fs::canonical(folder), other, "-p1", charDir + "fox.def", "-name", kTrickyName,
