@@ -155,6 +155,13 @@ void ProblemsWindow::refresh()
     worker_->start();
 }
 
+QString ProblemsWindow::pathOf(const Finding& finding) const
+{
+    const fs::path file(finding.file);
+    const std::string path = file.is_absolute() ? finding.file : (fs::path(checkedDir_) / file).string();
+    return QString::fromStdString(fs::path(path).lexically_normal().string());
+}
+
 void ProblemsWindow::markInTextViews()
 {
     if (!app_.workbench)
@@ -163,10 +170,8 @@ void ProblemsWindow::markInTextViews()
     for (const Finding& finding : findings_) {
         if (finding.severity == Severity::Note)
             continue;
-        const fs::path file(finding.file);
-        const std::string path = file.is_absolute() ? finding.file : (fs::path(checkedDir_) / file).string();
-        problems.push_back({QString::fromStdString(fs::path(path).lexically_normal().string()), finding.line,
-                            QString::fromStdString(finding.message), finding.severity == Severity::Error});
+        problems.push_back({pathOf(finding), finding.line, QString::fromStdString(finding.message),
+                            finding.severity == Severity::Error});
     }
     for (const WindowKind kind : {WindowKind::Definition, WindowKind::Constants, WindowKind::Commands,
                                   WindowKind::States, WindowKind::AnimationText}) {
@@ -195,9 +200,7 @@ void ProblemsWindow::showFinding(int row)
     if (!app_.workbench || row < 0 || row >= static_cast<int>(findings_.size()))
         return;
     const Finding& finding = findings_[static_cast<std::size_t>(row)];
-    const fs::path file(finding.file);
-    const std::string path = file.is_absolute() ? finding.file : (fs::path(checkedDir_) / file).string();
-    app_.workbench->showFileLine(QString::fromStdString(fs::path(path).lexically_normal().string()), finding.line);
+    app_.workbench->showFileLine(pathOf(finding), finding.line);
 }
 
 } // namespace vantrel

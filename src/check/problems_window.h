@@ -49,6 +49,8 @@ signals:
 
 private:
     void showReport(const CheckReport& report);
+    // The full path of the finding's file.
+    QString pathOf(const Finding& finding) const;
     // The text views of the character's files underline what was found in them.
     void markInTextViews();
 

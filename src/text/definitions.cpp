@@ -1,6 +1,7 @@
 #include "text/definitions.h"
 
 #include "common/text.h"
+#include "text/outline.h"
 
 #include <algorithm>
 #include <cctype>
@@ -24,7 +25,7 @@ bool isNumberCharacter(char c)
 std::string blockType(const std::vector<std::string_view>& lines, std::size_t line)
 {
     for (std::size_t k = line + 1; k-- > 0;) {
-        const std::string_view text = trimBlanksAndTabs(withoutCr(lines[k]));
+        const std::string_view text = trimmedView(lines[k]);
         if (text.starts_with('[')) {
             return toLowerAscii(std::string(text.substr(0, 9))) == "[statedef" ? "statedef" : std::string();
         }
@@ -104,7 +105,7 @@ std::optional<std::size_t> definitionLine(const std::vector<std::string_view>& l
 {
     bool inCommand = false;
     for (std::size_t k = 0; k < lines.size(); ++k) {
-        const std::string_view text = trimBlanksAndTabs(withoutCr(lines[k]));
+        const std::string_view text = trimmedView(lines[k]);
         const std::string lower = toLowerAscii(std::string(text.substr(0, std::min<std::size_t>(text.size(), 64))));
         if (text.starts_with('['))
             inCommand = lower.starts_with("[command]");
@@ -125,14 +126,9 @@ std::optional<std::size_t> definitionLine(const std::vector<std::string_view>& l
                 return k;
             break;
         case DefinitionKind::Command:
-            if (inCommand && keyOf(text) == "name") {
-                std::string_view value = trimBlanksAndTabs(text.substr(text.find('=') + 1));
-                value = trimBlanksAndTabs(value.substr(0, value.find(';')));
-                if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-                    value = value.substr(1, value.size() - 2);
-                if (value == name.key) // the engines tell commands apart by letter case
-                    return k;
-            }
+            // The engines tell commands apart by letter case.
+            if (inCommand && keyOf(text) == "name" && commandNameOf(text) == name.key)
+                return k;
             break;
         }
     }

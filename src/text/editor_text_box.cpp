@@ -62,6 +62,15 @@ EditorTextBox::EditorTextBox(QWidget* parent)
     highlightCaretLine();
 }
 
+std::vector<std::string> EditorTextBox::utf8Lines() const
+{
+    std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(blockCount()));
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+        texts.push_back(block.text().toStdString());
+    return texts;
+}
+
 int EditorTextBox::lineNumberAreaWidth() const
 {
     int digits = 1;

@@ -14,6 +14,7 @@
 #include <QTextBlock>
 
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -37,6 +38,8 @@ public:
     void finishLoading();
     int lineCount() const;
     std::vector<TextLine> lines() const;
+    // Each line's text as UTF-8, for the readers of the character's languages.
+    std::vector<std::string> utf8Lines() const;
     // Replaces lines as one step of the document's history (TextDocument::replaceLines()).
     void replaceLines(int first, int count, const std::vector<TextLine>& lines);
 

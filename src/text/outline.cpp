@@ -8,14 +8,6 @@ namespace vantrel {
 
 namespace {
 
-// Blanks and tabs around, and a CR left by a split on LF.
-std::string_view trimmedView(std::string_view text)
-{
-    if (text.ends_with('\r'))
-        text.remove_suffix(1);
-    return trimBlanksAndTabs(text);
-}
-
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix)
 {
     return text.size() >= prefix.size() && toLowerAscii(std::string(text.substr(0, prefix.size()))) == prefix;
@@ -80,20 +72,26 @@ std::string labelOf(const std::string& number, const std::string& comment, const
     return name.empty() ? number : number + " " + name;
 }
 
-// A command's block gives its name: `name = "QCF_x"`.
-std::string commandName(std::string_view line)
+} // namespace
+
+std::string_view trimmedView(std::string_view line)
+{
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    return trimBlanksAndTabs(line);
+}
+
+std::string commandNameOf(std::string_view line)
 {
     const auto equals = line.find('=');
-    if (!startsWithIgnoringCase(line, "name") || equals == std::string_view::npos)
+    if (equals == std::string_view::npos || toLowerAscii(trimBlanksAndTabs(line.substr(0, equals))) != "name")
         return {};
     std::string_view value = line.substr(equals + 1);
-    value = trimmedView(value.substr(0, value.find(';')));
+    value = trimBlanksAndTabs(value.substr(0, value.find(';')));
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
         value = value.substr(1, value.size() - 2);
     return std::string(value);
 }
-
-} // namespace
 
 std::vector<OutlineEntry> outlineOf(OutlineKind kind, const std::vector<std::string_view>& lines)
 {
@@ -104,7 +102,7 @@ std::vector<OutlineEntry> outlineOf(OutlineKind kind, const std::vector<std::str
         const int at = static_cast<int>(k);
         if (!line.starts_with('[')) {
             if (!commandNamed) {
-                if (std::string name = commandName(line); !name.empty()) {
+                if (std::string name = commandNameOf(line); !name.empty()) {
                     entries.back().label = std::move(name);
                     commandNamed = true;
                 }

@@ -22,6 +22,14 @@ struct OutlineEntry {
 // left out), else from the header's own text after its number.
 std::vector<OutlineEntry> outlineOf(OutlineKind kind, const std::vector<std::string_view>& lines);
 
+// A line of a character file without its CR (a split on LF leaves it) and
+// the blanks and tabs around it.
+std::string_view trimmedView(std::string_view line);
+
+// The name a [Command] block's `name = "QCF_x"` line gives (quotes and a
+// comment aside); empty for a line with another key.
+std::string commandNameOf(std::string_view line);
+
 // The entry whose place holds `line`: the last one at or above it; -1 when
 // the line is above every entry.
 int outlineEntryAt(const std::vector<OutlineEntry>& entries, int line);

@@ -181,10 +181,7 @@ void TextEditorWindow::refreshOutline()
     const OutlineKind kind = description_.kind == DocumentKind::Animations ? OutlineKind::Actions
         : description_.kind == DocumentKind::Commands                      ? OutlineKind::Commands
                                                                            : OutlineKind::States;
-    std::vector<std::string> texts;
-    texts.reserve(static_cast<std::size_t>(editor_->blockCount()));
-    for (QTextBlock block = editor_->document()->begin(); block.isValid(); block = block.next())
-        texts.push_back(block.text().toStdString());
+    const std::vector<std::string> texts = editor_->utf8Lines();
     const std::vector<std::string_view> lines(texts.begin(), texts.end());
     outlineEntries_ = outlineOf(kind, lines);
     const QSignalBlocker quiet(outline_);

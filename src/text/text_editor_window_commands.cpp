@@ -60,9 +60,7 @@ void TextEditorWindow::askGoToLine()
 void TextEditorWindow::goToDefinition()
 {
     editor_->finishLoading();
-    std::vector<std::string> texts;
-    for (QTextBlock block = editor_->document()->begin(); block.isValid(); block = block.next())
-        texts.push_back(block.text().toStdString());
+    const std::vector<std::string> texts = editor_->utf8Lines();
     const std::vector<std::string_view> lines(texts.begin(), texts.end());
     const QTextCursor caret = editor_->textCursor();
     const std::size_t column = caret.block().text().left(caret.positionInBlock()).toStdString().size();
