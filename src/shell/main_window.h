@@ -130,6 +130,8 @@ public:
     // The File menu's recent characters: entries 1 to 4 and the separator
     // above them, hidden until the list has an entry.
     QAction* recentFileAction(int number) const;
+    // Where the Open dialog starts.
+    QString openDialogFolder() const;
     QAction* recentFilesSeparator() const { return recentSeparator_; }
     // The File menu's Save All and the Edit menu's Undo and Redo (of the
     // active window's document).

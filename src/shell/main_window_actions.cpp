@@ -10,10 +10,12 @@
 #include "shell/quick_run.h"
 #include "ui/action_icons.h"
 #include "ui/document_views.h"
+#include "ui/settings.h"
 #include "ui/shortcuts.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -266,11 +268,27 @@ void MainWindow::fillRecentMenu()
     if (list.empty())
         return;
     recentSeparator_->setVisible(true);
-    for (std::size_t k = 0; k < list.size() && k < 4; ++k) {
+    for (std::size_t k = 0; k < 4; ++k) {
         QAction* entry = recentFileActions_[static_cast<int>(k)];
-        entry->setText(qstr(list[k]));
-        entry->setVisible(true);
+        entry->setText(k < list.size() ? qstr(list[k]) : QString());
+        entry->setVisible(k < list.size());
     }
+}
+
+QString MainWindow::openDialogFolder() const
+{
+    // The open character's folder, else the last one opened, else the
+    // sample characters that come with the program.
+    const std::string& characterDir = app_.documents->character().characterDir;
+    if (!characterDir.empty())
+        return qstr(characterDir);
+    for (const std::string& recent : recentCharacters(app_.store)) {
+        const QFileInfo file(qstr(recent));
+        if (file.dir().exists())
+            return file.absolutePath();
+    }
+    const QString samples = app_.dataFile(QStringLiteral("samples"));
+    return QFileInfo(samples).isDir() ? samples : QDir::homePath();
 }
 
 void MainWindow::openCharacterFile()
@@ -279,8 +297,7 @@ void MainWindow::openCharacterFile()
         return;
     FileDialogOptions options;
     options.title = QStringLiteral("Find a DEF file");
-    const std::string& characterDir = app_.documents->character().characterDir;
-    options.directory = characterDir.empty() ? QDir::homePath() : qstr(characterDir);
+    options.directory = openDialogFolder();
     options.filter = QStringLiteral("Character definition file (*.def)|*.def|All Files(*.*)|*.*");
     options.mustExist = true;
     const QString path = app_.dialogs.openFile(this, options);

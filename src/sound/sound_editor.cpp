@@ -3,6 +3,7 @@
 #include "common/paths.h"
 #include "common/text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <limits>
 #include <tuple>
@@ -166,7 +167,9 @@ void SoundEditor::deleteSample(int i)
         next.headerOffset = here.nextOffset;
     }
     samples.pop_back();
-    showBank();
+    // The view stays where it was: on the sample that took the deleted one's
+    // place, or on the new last one.
+    current_ = std::min(i, count());
 }
 
 SoundEditor::DeletedSample SoundEditor::deleteCurrent()

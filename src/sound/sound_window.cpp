@@ -156,11 +156,15 @@ void SoundWindow::buildControls(QVBoxLayout* layout)
 void SoundWindow::loadBank()
 {
     if (!player_.openOutput()) {
-        showMessage({msg::kNoSoundCard, {}});
+        if (!app_.toldNoSoundOutput) {
+            app_.toldNoSoundOutput = true;
+            showMessage({msg::kNoSoundCard, {}});
+        }
+        const QString why = QStringLiteral("No sound output was found on this system: sounds cannot be played.");
         for (QWidget* w : std::initializer_list<QWidget*>{playButton_, stopButton_, loopBox_})
-            w->hide();
-        playAction_->setVisible(false);
-        stopAction_->setVisible(false);
+            w->setToolTip(why);
+        for (QAction* a : {playAction_, stopAction_})
+            a->setToolTip(why);
     }
     followCharacter(true);
 }
@@ -222,11 +226,16 @@ void SoundWindow::updateStatus()
 
 void SoundWindow::setEditingControlsEnabled(bool enabled)
 {
-    for (QAction* a : {deleteSampleAction_, exportSampleAction_, exportAllAction_, playAction_, stopAction_})
+    for (QAction* a : {deleteSampleAction_, exportSampleAction_, exportAllAction_})
         a->setEnabled(enabled);
-    for (QWidget* w : std::initializer_list<QWidget*>{commentEdit_, groupEdit_, sampleEdit_, sampleScrollBar_,
-                                                      playButton_, stopButton_, loopBox_})
+    for (QWidget* w : std::initializer_list<QWidget*>{commentEdit_, groupEdit_, sampleEdit_, sampleScrollBar_})
         w->setEnabled(enabled);
+    // Without a sound output nothing can be played, whatever the bank.
+    const bool playable = enabled && player_.hasOutput();
+    for (QAction* a : {playAction_, stopAction_})
+        a->setEnabled(playable);
+    for (QWidget* w : std::initializer_list<QWidget*>{playButton_, stopButton_, loopBox_})
+        w->setEnabled(playable);
     // A bank emptied by deleting its last sample can still be saved and
     // filled again.
     addSamplesAction_->setEnabled(editor().hasBank());

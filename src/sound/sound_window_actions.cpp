@@ -66,25 +66,27 @@ void SoundWindow::buildActions(QVBoxLayout* layout)
         add(help, "aboutAction", QStringLiteral("About"), QKeySequence(Qt::CTRL | Qt::Key_H), &SoundWindow::showAbout);
 
     struct Button {
-        QAction* action; // nullptr: a separator
+        QAction* action;     // nullptr: a separator
+        const char* caption; // under the icon, as the other windows' toolbars name their buttons
         const char* toolTip;
         ActionIcon icon;
     };
     const Button buttons[] = {
-        {saveAction_, "Save", ActionIcon::Save},
-        {saveAsAction_, "Save as...", ActionIcon::SaveAs},
-        {nullptr, nullptr, ActionIcon::New},
-        {addSamplesAction_, "Add sample", ActionIcon::Add},
-        {deleteSampleAction_, "Delete sample", ActionIcon::Delete},
-        {nullptr, nullptr, ActionIcon::New},
-        {exportSampleAction_, "Save current sample...", ActionIcon::Export},
-        {exportAllAction_, "Save all samples...", ActionIcon::ExportAll},
-        {nullptr, nullptr, ActionIcon::New},
-        {aboutAction_, "About this program", ActionIcon::About},
+        {saveAction_, "Save", "Save", ActionIcon::Save},
+        {saveAsAction_, "Save As", "Save as...", ActionIcon::SaveAs},
+        {nullptr, nullptr, nullptr, ActionIcon::New},
+        {addSamplesAction_, "Add", "Add sample", ActionIcon::Add},
+        {deleteSampleAction_, "Delete", "Delete sample", ActionIcon::Delete},
+        {nullptr, nullptr, nullptr, ActionIcon::New},
+        {exportSampleAction_, "Export", "Save current sample...", ActionIcon::Export},
+        {exportAllAction_, "Export All", "Save all samples...", ActionIcon::ExportAll},
+        {nullptr, nullptr, nullptr, ActionIcon::New},
+        {aboutAction_, "About", "About this program", ActionIcon::About},
     };
     auto* toolbar = new QToolBar(this);
     toolbar->setObjectName(QStringLiteral("toolbar"));
     toolbar->setIconSize(QSize(20, 20));
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     for (const Button& b : buttons) {
         if (!b.action) {
             toolbar->addSeparator();
@@ -93,6 +95,7 @@ void SoundWindow::buildActions(QVBoxLayout* layout)
         // The icon is the toolbar's; the menus stay text only.
         b.action->setIcon(actionIcon(b.icon));
         b.action->setIconVisibleInMenu(false);
+        b.action->setIconText(QString::fromLatin1(b.caption));
         b.action->setToolTip(toolTipWithKeys(QString::fromLatin1(b.toolTip), b.action->shortcut()));
         toolbar->addAction(b.action);
     }

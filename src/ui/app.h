@@ -36,6 +36,7 @@ struct App {
     ProgramSettings settings;
     float zoomFactor = 1.0f; // the sprite view's current zoom
     SearchSettings search;   // the find dialog's, shared by the text windows
+    bool toldNoSoundOutput = false; // "no sound card" is said once a session
 
     Dialogs& dialogs;
     SettingsStore& store;

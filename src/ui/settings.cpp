@@ -1,11 +1,14 @@
 #include "ui/settings.h"
 
+#include "common/paths.h"
 #include "common/text.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 namespace vantrel {
 
@@ -109,14 +112,29 @@ ProgramSettings loadProgramSettings(const SettingsStore& store)
     return s;
 }
 
+namespace {
+
+// What tells two written paths of one file apart from two files: the path on
+// disk with its links resolved; the written path when it does not exist.
+std::string fileIdentity(const std::string& written)
+{
+    const std::string path = resolvePath(written);
+    std::error_code error;
+    const std::filesystem::path real = std::filesystem::weakly_canonical(path, error);
+    return error ? path : real.string();
+}
+
+} // namespace
+
 void addRecentCharacter(SettingsStore& store, const std::string& path)
 {
-    for (int i = 3; i >= 1; --i) {
-        const auto older = store.read(kRecentCharacter, "RecentFile" + std::to_string(i));
-        if (older && !older->empty())
-            store.write(kRecentCharacter, "RecentFile" + std::to_string(i + 1), *older);
-    }
-    store.write(kRecentCharacter, "RecentFile1", path);
+    const std::string identity = fileIdentity(path);
+    std::vector<std::string> list{path};
+    for (const std::string& older : recentCharacters(store))
+        if (list.size() < 4 && fileIdentity(older) != identity)
+            list.push_back(older);
+    for (std::size_t i = 0; i < 4; ++i)
+        store.write(kRecentCharacter, "RecentFile" + std::to_string(i + 1), i < list.size() ? list[i] : std::string());
 }
 
 std::vector<std::string> recentCharacters(const SettingsStore& store)

@@ -50,8 +50,9 @@ std::string singleText(float value);
 // Reads the nine keys; a missing or unconvertible value takes its default.
 ProgramSettings loadProgramSettings(const SettingsStore& store);
 
-// Pushes a path onto the recent list (at most four, newest first, no check
-// for duplicates).
+// Pushes a path onto the recent list (at most four, newest first). An entry
+// naming the same file (after '\\', letter case and symbolic links are
+// resolved) leaves the list: a file is listed once.
 void addRecentCharacter(SettingsStore& store, const std::string& path);
 
 // The recent list, newest first, without empty entries.

@@ -6,6 +6,8 @@
 
 #include <QTemporaryDir>
 
+#include <filesystem>
+
 using namespace vantrel;
 
 namespace {
@@ -83,14 +85,24 @@ TEST(Settings, IntegersRoundHalvesToEven)
     EXPECT_EQ(singleText(8.0f), "8");
 }
 
-TEST(RecentCharacters, NewestFirstAtMostFourAndNoDuplicateCheck)
+TEST(RecentCharacters, NewestFirstAtMostFourAndEachFileOnce)
 {
     TempStore t;
     addRecentCharacter(t.store, "A");
     addRecentCharacter(t.store, "B");
     addRecentCharacter(t.store, "A");
-    EXPECT_EQ(recentCharacters(t.store), (std::vector<std::string>{"A", "B", "A"}));
-    EXPECT_EQ(t.store.read(kRecentCharacter, "RecentFile3"), "A");
+    EXPECT_EQ(recentCharacters(t.store), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(t.store.read(kRecentCharacter, "RecentFile3").value_or(""), "");
+
+    // One file written with '\\', in other letters, or through a link is one entry.
+    const std::string dir = t.dir.path().toStdString();
+    std::filesystem::create_directories(dir + "/Hero");
+    test::writeFile(dir + "/Hero/hero.def", "[Files]\n");
+    std::filesystem::create_directory_symlink(dir + "/Hero", dir + "/link");
+    addRecentCharacter(t.store, dir + "/Hero/hero.def");
+    addRecentCharacter(t.store, dir + "\\hero\\HERO.DEF");
+    addRecentCharacter(t.store, dir + "/link/hero.def");
+    EXPECT_EQ(recentCharacters(t.store), (std::vector<std::string>{dir + "/link/hero.def", "A", "B"}));
 
     TempStore u;
     for (const char* c : {"A", "B", "C", "D", "E"})

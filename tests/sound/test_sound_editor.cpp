@@ -100,7 +100,11 @@ TEST_F(SoundEditorTest, AddingOneWavToThreeThenDeletingSampleTwoOfFour)
     EXPECT_EQ(sample(1).groupNumber, 3);
     EXPECT_TRUE(sample(2).wavData == added);
     expectChained();
-    EXPECT_EQ(editor.current(), 1);
+    // The view stays in place: on the sample that moved up, then on the new last one.
+    EXPECT_EQ(editor.current(), 2);
+    editor.showSample(3);
+    editor.deleteCurrent();
+    EXPECT_EQ(editor.current(), 2);
 }
 
 TEST_F(SoundEditorTest, RefusedWavFilesAndTheStopAtTheFirstRefusedOne)

@@ -117,20 +117,27 @@ TEST_F(SoundWindowTest, WithoutABankOnlyAboutAndExitRemain)
     EXPECT_TRUE(t.dialogs.fileDialogs.isEmpty());
 }
 
-TEST_F(SoundWindowTest, WithoutSoundOutputThePlayControlsAreHidden)
+TEST_F(SoundWindowTest, WithoutSoundOutputPlayIsDisabledAndTheMessageComesOnce)
 {
     useRealBank();
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
     auto w = std::make_unique<SoundWindow>(*t.app);
-    qputenv("SDL_AUDIODRIVER", "dummy");
     ASSERT_EQ(messages(), QStringList{"There is no Sound Card on this system."});
     EXPECT_EQ(t.dialogs.messages[0].title, "Vantrel");
-    for (const char* name : {"playButton", "stopButton", "loopBox"})
-        EXPECT_TRUE(control(*w, name)->isHidden()) << name;
+    for (const char* name : {"playButton", "stopButton", "loopBox"}) {
+        EXPECT_FALSE(control(*w, name)->isEnabled()) << name;
+        EXPECT_FALSE(control(*w, name)->toolTip().isEmpty()) << name;
+    }
     for (const char* name : {"playAction", "stopAction"})
-        EXPECT_FALSE(control<QAction>(*w, name)->isVisible()) << name;
+        EXPECT_FALSE(control<QAction>(*w, name)->isEnabled()) << name;
     w->play();
     EXPECT_FALSE(w->player().playing());
+    // The next sound window of the session says nothing more.
+    w.reset();
+    auto again = std::make_unique<SoundWindow>(*t.app);
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    EXPECT_EQ(messages().size(), 1);
+    EXPECT_FALSE(control(*again, "playButton")->isEnabled());
 }
 
 TEST_F(SoundWindowTest, NumberBoxesTakeDigitsAndRefuseWhatIsNoNumber)
