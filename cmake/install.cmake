@@ -18,6 +18,7 @@ endif()
 install(FILES ${CMAKE_SOURCE_DIR}/data/tips.txt ${CMAKE_SOURCE_DIR}/data/stclips.txt
               ${CMAKE_SOURCE_DIR}/data/sctrls.html
         DESTINATION ${VANTREL_INSTALL_DATA_DIR})
+install(FILES ${VANTREL_QM_FILES} DESTINATION ${VANTREL_INSTALL_DATA_DIR}/translations)
 
 set(desktop ${CMAKE_SOURCE_DIR}/data/desktop)
 install(FILES ${desktop}/org.vantrel.Vantrel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

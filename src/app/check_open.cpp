@@ -17,9 +17,11 @@ namespace {
 // every file dialog as cancelled.
 class ConsoleDialogs final : public Dialogs {
 public:
-    Answer message(QWidget*, const QString& text, const QString&, Buttons buttons, Icon) override
+    Answer message(QWidget*, const QString& text, const QString&, Buttons buttons, Icon, const QString& detail) override
     {
         std::fprintf(stderr, "vantrel: %s\n", qPrintable(text));
+        if (!detail.isEmpty())
+            std::fprintf(stderr, "vantrel: %s\n", qPrintable(detail));
         switch (buttons) {
         case Buttons::Ok: return Answer::Ok;
         case Buttons::YesNo: return Answer::No;

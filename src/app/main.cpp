@@ -14,6 +14,7 @@
 #include "ui/appearance.h"
 #include "ui/dialogs.h"
 #include "ui/settings_store_qt.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -52,12 +53,14 @@ int main(int argc, char* argv[])
     application.setDialogs(&dialogs);
     const auto forgetDialogs = qScopeGuard([&application] { application.setDialogs(nullptr); });
     vantrel::SettingsStoreQt store;
+    vantrel::installTranslations(application, paths.dataDir + QStringLiteral("/translations"),
+                                 vantrel::languagesToTry(vantrel::chosenLanguage(store)));
     // The sprite workspace, the spawn script and the recovery copies go into
     // a folder of this copy's own under the user's cache.
     const vantrel::OwnWorkspace workspace = vantrel::makeOwnWorkspace();
     if (!workspace.ok()) {
         dialogs.message(nullptr, workspace.error, QStringLiteral("Vantrel"), vantrel::Buttons::Ok,
-                        vantrel::Icon::Critical);
+                        vantrel::Icon::Critical, {});
         return 1;
     }
     vantrel::App app(appDir, workspace.folder, dialogs, store);

@@ -4,8 +4,10 @@
 #include "documents/document_manager.h"
 #include "shell/configuration.h"
 #include "shell/engine_settings_box.h"
+#include "ui/translations.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +16,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vantrel {
 
@@ -67,6 +71,12 @@ SettingsDialog::SettingsDialog(App& app, QWidget* parent) : QDialog(parent), app
     defaultZoomLabel->setObjectName(QStringLiteral("defaultZoomLabel"));
     showTipsBox = new QCheckBox(QStringLiteral("Show Tip of the Day"), settingsGroup);
     showTipsBox->setObjectName(QStringLiteral("showTipsBox"));
+    languageCaption = new QLabel(tr("Language (from the next start):"), settingsGroup);
+    languageBox = new QComboBox(settingsGroup);
+    languageBox->setObjectName(QStringLiteral("languageBox"));
+    for (const Language& language : languages())
+        languageBox->addItem(language.code.isEmpty() ? tr("System language") : language.name, language.code);
+    languageCaption->setBuddy(languageBox);
 
     engineGroup = new EngineSettingsBox(
         app_.dialogs, app_.documents ? app_.documents->character().characterDir : std::string(), this);
@@ -90,6 +100,10 @@ SettingsDialog::SettingsDialog(App& app, QWidget* parent) : QDialog(parent), app
     frameLayout->addWidget(defaultZoomLabel, 2, 0, 1, 2);
     frameLayout->addWidget(defaultZoomSlider, 3, 0, 1, 2);
     frameLayout->addWidget(showTipsBox, 4, 0, 1, 2);
+    auto* languageRow = new QHBoxLayout;
+    languageRow->addWidget(languageCaption);
+    languageRow->addWidget(languageBox, 1);
+    frameLayout->addLayout(languageRow, 5, 0, 1, 2);
 
     auto* okCancel = new QHBoxLayout;
     okCancel->addStretch(1);
@@ -123,6 +137,7 @@ SettingsDialog::SettingsDialog(App& app, QWidget* parent) : QDialog(parent), app
     setSampleColours(colourFromSetting(s.defaultTextColour), colourFromSetting(s.defaultBackColour));
 
     showTipsBox->setChecked(s.showTips);
+    languageBox->setCurrentIndex(std::max(0, languageBox->findData(chosenLanguage(app_.store))));
     engineGroup->load(app_.store);
 }
 
@@ -188,6 +203,7 @@ void SettingsDialog::saveSettings()
     choice.showTips = showTipsBox->isChecked();
     saveConfiguration(app_.store, app_.settings, choice);
     engineGroup->save(app_.store);
+    setChosenLanguage(app_.store, languageBox->currentData().toString());
     app_.zoomFactor = app_.settings.defaultZoom;
     accept();
 }

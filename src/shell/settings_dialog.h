@@ -7,6 +7,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
@@ -37,6 +38,8 @@ public:
     QSlider* defaultZoomSlider = nullptr;
     QLabel* defaultZoomLabel = nullptr;
     QCheckBox* showTipsBox = nullptr;
+    QLabel* languageCaption = nullptr;
+    QComboBox* languageBox = nullptr;
     EngineSettingsBox* engineGroup = nullptr;
     QPushButton* okButton = nullptr;
     QPushButton* cancelButton = nullptr;

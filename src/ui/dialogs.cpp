@@ -51,11 +51,13 @@ int QtDialogs::choose(QWidget* parent, const QString& text, const QStringList& c
     return static_cast<int>(buttons.indexOf(box.clickedButton()));
 }
 
-Answer QtDialogs::message(QWidget* parent, const QString& text, const QString& title, Buttons buttons, Icon icon)
+Answer QtDialogs::message(QWidget* parent, const QString& text, const QString& title, Buttons buttons, Icon icon,
+                          const QString& detail)
 {
     QMessageBox box(parent);
     box.setWindowTitle(title);
     box.setText(text);
+    box.setInformativeText(detail);
     switch (icon) {
     case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
     case Icon::Information: box.setIcon(QMessageBox::Information); break;

@@ -37,8 +37,9 @@ public:
     virtual ~Dialogs() = default;
 
     // A message box; the title is "Vantrel" unless a window has its own.
+    // `detail`, when given, is the box's second text: which file, why, where.
     virtual Answer message(QWidget* parent, const QString& text, const QString& title = QStringLiteral("Vantrel"),
-                           Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
+                           Buttons buttons = Buttons::Ok, Icon icon = Icon::None, const QString& detail = {}) = 0;
 
     // A question with buttons of its own, named in `choices`: the index of
     // the one chosen, or -1 when the box was closed without one. The last
@@ -79,7 +80,8 @@ QString qtFilter(const QString& pairs);
 
 class QtDialogs final : public Dialogs {
 public:
-    Answer message(QWidget* parent, const QString& text, const QString& title, Buttons buttons, Icon icon) override;
+    Answer message(QWidget* parent, const QString& text, const QString& title, Buttons buttons, Icon icon,
+                   const QString& detail) override;
     int choose(QWidget* parent, const QString& text, const QStringList& choices, const QString& title) override;
     QString openFile(QWidget* parent, const FileDialogOptions& options) override;
     QStringList openFiles(QWidget* parent, const FileDialogOptions& options) override;

@@ -24,9 +24,10 @@ void ScriptedDialogs::clear()
     opened.clear();
 }
 
-Answer ScriptedDialogs::message(QWidget*, const QString& text, const QString& title, Buttons buttons, Icon)
+Answer ScriptedDialogs::message(QWidget*, const QString& text, const QString& title, Buttons buttons, Icon,
+                                const QString& detail)
 {
-    messages.append({text, title, buttons});
+    messages.append({text, title, buttons, detail});
     if (!answers.isEmpty())
         return answers.dequeue();
     return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Cancel;
@@ -34,7 +35,7 @@ Answer ScriptedDialogs::message(QWidget*, const QString& text, const QString& ti
 
 int ScriptedDialogs::choose(QWidget*, const QString& text, const QStringList& options, const QString& title)
 {
-    messages.append({text, title, Buttons::Ok});
+    messages.append({text, title, Buttons::Ok, {}});
     if (!choices.isEmpty())
         return choices.dequeue();
     return static_cast<int>(options.size()) - 1;

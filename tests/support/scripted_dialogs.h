@@ -13,6 +13,7 @@ struct RecordedMessage {
     QString text;
     QString title;
     Buttons buttons;
+    QString detail; // the second text, if any
 };
 
 class ScriptedDialogs final : public Dialogs {
@@ -36,7 +37,8 @@ public:
     QStringList messageTexts() const;
     void clear();
 
-    Answer message(QWidget* parent, const QString& text, const QString& title, Buttons buttons, Icon icon) override;
+    Answer message(QWidget* parent, const QString& text, const QString& title, Buttons buttons, Icon icon,
+                   const QString& detail) override;
     int choose(QWidget* parent, const QString& text, const QStringList& choices, const QString& title) override;
     QString openFile(QWidget* parent, const FileDialogOptions& options) override;
     QStringList openFiles(QWidget* parent, const FileDialogOptions& options) override;
