@@ -2,6 +2,11 @@
 // 200 actions and a megabyte of states, every one of them read and checked.
 // The peer, in the same run, is the least any check costs: every file of the
 // character read into memory and its lines counted.
+//
+// And the check the Problems window runs after a keystroke: the same
+// character with the state file's unsaved text (one character typed) handed
+// over through CheckOptions::readText, beside reading that state file from
+// the disk.
 
 #include "../tests/check/large_character.h"
 #include "check/character_check.h"
@@ -12,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -75,8 +81,53 @@ void BM_PeerReadCharacterFiles(benchmark::State& state)
     }
 }
 
+std::string readWhole(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void BM_CheckAfterAKeystroke(benchmark::State& state)
+{
+    const Character& c = character();
+    if (!c.written) {
+        state.SkipWithError("cannot write the character");
+        return;
+    }
+    const std::string def = (c.dir / "big.def").string();
+    const std::string statePath = (c.dir / "big.st").string();
+    std::string typed = readWhole(statePath);
+    // A blank typed at the end of the first line, as in a window holding the file.
+    typed.insert(typed.find('\n'), " ");
+    vantrel::CheckOptions options{true};
+    options.readText = [&](const std::string& path) -> std::optional<std::string> {
+        if (fs::path(path).lexically_normal() == fs::path(statePath).lexically_normal())
+            return typed;
+        return std::nullopt;
+    };
+    vantrel::checkCharacter(def, options); // what the window checked when it opened
+    for (auto _ : state) {
+        const vantrel::CheckReport report = vantrel::checkCharacter(def, options);
+        if (!report.readable || !report.findings.empty())
+            state.SkipWithError("the character did not check clean");
+        benchmark::DoNotOptimize(report);
+    }
+    state.counters["state bytes"] = static_cast<double>(typed.size());
+}
+
+void BM_PeerReadStateFile(benchmark::State& state)
+{
+    const Character& c = character();
+    for (auto _ : state) {
+        const std::string bytes = readWhole(c.dir / "big.st");
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_PeerReadStateFile)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_CheckAfterAKeystroke)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_PeerReadCharacterFiles)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_CheckLargeCharacter)->Unit(benchmark::kMillisecond)->Iterations(5);
 
