@@ -131,8 +131,9 @@ bool operandStarts(std::string_view text)
 // hit attribute ("arg1, arg2": "S, NA") are not.
 bool takesExpression(std::string_view values)
 {
-    if (values == "arg1, arg2" || values.starts_with('"') || values.starts_with("as ") || values.find("string") != std::string_view::npos
-        || values.find("name") != std::string_view::npos || values.find("letters") != std::string_view::npos)
+    if (values == "arg1, arg2" || values.starts_with('"') || values.starts_with("as ")
+        || values.find("string") != std::string_view::npos || values.find("name") != std::string_view::npos
+        || values.find("letters") != std::string_view::npos)
         return false;
     if (values.find(" or ") == std::string_view::npos)
         return true;

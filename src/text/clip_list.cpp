@@ -13,6 +13,8 @@ namespace vantrel {
 ClipList::ClipList(App& app, const QString& fileName, QWidget* parent)
         : QWidget(parent), app_(app), list_(new QListWidget(this))
 {
+    // As wide as its list: the text beside it takes the rest.
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(2, 2, 2, 2);
     column->addWidget(new QLabel(QStringLiteral("TextClips"), this));
