@@ -26,6 +26,16 @@ bool isHeaderBlock(const QTextBlock& block)
     return block.text().trimmed().startsWith(QLatin1Char('['));
 }
 
+// Whether a character after the caret still belongs to the word completed:
+// a command's name runs to its closing quote, a key may hold dots.
+bool continuesWord(QChar c, CompletionKind kind)
+{
+    if (kind == CompletionKind::CommandName)
+        return c != QLatin1Char('"');
+    const bool dotted = kind == CompletionKind::Parameter || kind == CompletionKind::CommandKey;
+    return c.isLetterOrNumber() || c == QLatin1Char('_') || (dotted && c == QLatin1Char('.'));
+}
+
 QString escaped(const std::string& text)
 {
     return QString::fromStdString(text).toHtmlEscaped();
@@ -173,8 +183,16 @@ void CompletionPopup::insertChosen()
     const CompletionContext context = contextAtCaret();
     QTextCursor cursor = editor_->textCursor();
     cursor.clearSelection();
+    // The whole word goes, the part after the caret too: a name chosen in the
+    // middle of another leaves nothing of the old one behind.
+    const QString line = cursor.block().text();
+    int end = cursor.positionInBlock();
+    while (end < line.size() && continuesWord(line[end], context.kind))
+        ++end;
+    cursor.setPosition(cursor.block().position() + end);
     const int prefixLength = static_cast<int>(QString::fromStdString(context.prefix).size());
-    cursor.setPosition(cursor.position() - std::min(prefixLength, cursor.positionInBlock()), QTextCursor::KeepAnchor);
+    const int start = cursor.block().position() + std::max(0, editor_->textCursor().positionInBlock() - prefixLength);
+    cursor.setPosition(start, QTextCursor::KeepAnchor);
     inserting_ = true;
     cursor.insertText(QString::fromStdString(items_[static_cast<std::size_t>(row)].insert));
     editor_->setTextCursor(cursor);

@@ -130,6 +130,17 @@ TEST_F(CompletionKeysTest, EnterInsertsOnlyWhatTheUserChose)
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(lineText(box, 4), "anim");
     EXPECT_EQ(box->blockCount(), 6);
+
+    // Chosen in the middle of a word, a name takes the whole word's place.
+    caretAtEnd(box, 1);
+    for (int n = 0; n < 5; ++n)
+        box->moveCursor(QTextCursor::Left);
+    QTest::keyClick(box, Qt::Key_Space, Qt::ControlModifier);
+    ASSERT_TRUE(popup->isVisible());
+    EXPECT_EQ(current(popup), "ChangeAnim");
+    QTest::keyClick(box, Qt::Key_Down);
+    QTest::keyClick(box, Qt::Key_Tab);
+    EXPECT_EQ(lineText(box, 1), "type = ChangeAnim2");
 }
 
 TEST_F(CompletionKeysTest, TheCommandFileCompletesItsBlocksAndOffersTemplates)
