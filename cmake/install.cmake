@@ -15,7 +15,7 @@ if(VANTREL_BUILD_TOOLS)
   install(TARGETS sff2pcx sprmaker RUNTIME DESTINATION ${VANTREL_INSTALL_TOOLS_DIR})
   install(DIRECTORY ${VANTREL_APP_DIR}/samples DESTINATION ${VANTREL_INSTALL_DATA_DIR})
 endif()
-install(FILES ${CMAKE_SOURCE_DIR}/data/tips.txt ${CMAKE_SOURCE_DIR}/data/stclips.txt
+install(FILES ${CMAKE_SOURCE_DIR}/data/tips.txt ${CMAKE_SOURCE_DIR}/data/stclips.txt ${CMAKE_SOURCE_DIR}/data/cmdclips.txt
               ${CMAKE_SOURCE_DIR}/data/sctrls.html
         DESTINATION ${VANTREL_INSTALL_DATA_DIR})
 install(FILES ${VANTREL_QM_FILES} DESTINATION ${VANTREL_INSTALL_DATA_DIR}/translations)

@@ -69,7 +69,7 @@ bool isTriggerKey(std::string_view key)
     return rest == "all" || (!rest.empty() && std::all_of(rest.begin(), rest.end(), isDigit));
 }
 
-enum class Block { Other, Statedef, State };
+enum class Block { Other, Statedef, State, Command, Remap, Defaults };
 
 struct BlockSpan {
     Block kind = Block::Other;
@@ -88,12 +88,77 @@ BlockSpan blockAround(const std::vector<std::string_view>& lines, std::size_t li
     const std::string name = toLowerAscii(trimmedLeft(trimmedLeft(lines[header]).substr(1)));
     span.kind = name.starts_with("statedef") ? Block::Statedef
         : name.starts_with("state")          ? Block::State
+        : name.starts_with("command")        ? Block::Command
+        : name.starts_with("remap")          ? Block::Remap
+        : name.starts_with("defaults")       ? Block::Defaults
                                              : Block::Other;
     span.first = header + 1;
     span.end = line + 1;
     while (span.end < lines.size() && !isHeader(lines[span.end]))
         ++span.end;
     return span;
+}
+
+// The keys the block's lines other than the caret's have, and its controller.
+void readBlock(const std::vector<std::string_view>& lines, const BlockSpan& block, std::size_t line,
+               CompletionContext& context)
+{
+    for (std::size_t i = block.first; i < block.end; ++i) {
+        if (i == line)
+            continue;
+        if (auto key = keyOf(lines[i])) {
+            if (*key == "type") {
+                const std::string_view value = beforeComment(lines[i]);
+                context.controller = std::string(strippedOfBlanks(value.substr(value.find('=') + 1)));
+            }
+            context.written.push_back(std::move(*key));
+        }
+    }
+}
+
+// Whether an operand of an expression starts after `text`: at its start, or
+// after an operator, '(', '[' or ','. Not after a number, a name or ')'.
+bool operandStarts(std::string_view text)
+{
+    const auto last = text.find_last_not_of(" \t");
+    if (last == std::string_view::npos)
+        return true;
+    return std::string_view("=!<>&|+-*/%^~(,[:").find(text[last]) != std::string_view::npos;
+}
+
+// Whether a parameter's value is an expression, told by what the library says
+// it takes: "0 or 1" and "x, y" are; "S, C, A or L", a string, a name or a
+// hit attribute ("arg1, arg2": "S, NA") are not.
+bool takesExpression(std::string_view values)
+{
+    if (values == "arg1, arg2" || values.starts_with('"') || values.starts_with("as ")
+        || values.find("string") != std::string_view::npos || values.find("name") != std::string_view::npos
+        || values.find("letters") != std::string_view::npos)
+        return false;
+    if (values.find(" or ") == std::string_view::npos)
+        return true;
+    // Alternatives: any that is a word makes the value a keyword.
+    std::size_t start = 0;
+    while (start < values.size()) {
+        const std::string_view rest = trimmedLeft(values.substr(start));
+        if (!rest.empty() && ((rest[0] >= 'a' && rest[0] <= 'z') || (rest[0] >= 'A' && rest[0] <= 'Z'))
+            && !rest.starts_with("or "))
+            return false;
+        const auto next = values.find_first_of(", ", start);
+        if (next == std::string_view::npos)
+            break;
+        start = next + 1;
+    }
+    return true;
+}
+
+bool valueIsExpression(const CompletionContext& context, const std::string& key)
+{
+    if (key == "persistent" || key == "ignorehitpause" || key == "redirectid")
+        return true;
+    const StateController* controller = findStateController(strippedOfBlanks(context.controller));
+    const ControllerParameter* parameter = controller ? findParameter(*controller, key) : nullptr;
+    return parameter && takesExpression(parameter->values);
 }
 
 // Whether the text before the caret ends inside a comment or an open string.
@@ -109,6 +174,28 @@ bool inCommentOrString(std::string_view beforeCaret)
     return quoted;
 }
 
+// Where the string the caret is in opens, when it is the name after
+// "command =" or "command !=": the quote's offset; npos otherwise.
+std::size_t commandNameStart(std::string_view beforeCaret)
+{
+    const auto quote = beforeCaret.rfind('"');
+    if (quote == std::string_view::npos || inCommentOrString(beforeCaret.substr(0, quote)))
+        return std::string_view::npos;
+    std::string_view before = strippedOfBlanks(beforeCaret.substr(0, quote));
+    if (!before.ends_with('='))
+        return std::string_view::npos;
+    before.remove_suffix(1);
+    if (before.ends_with('!'))
+        before.remove_suffix(1);
+    before = strippedOfBlanks(before);
+    const std::string lower = toLowerAscii(before);
+    constexpr std::string_view kCommand = "command";
+    if (!lower.ends_with(kCommand)
+        || (lower.size() > kCommand.size() && isWordChar(lower[lower.size() - kCommand.size() - 1])))
+        return std::string_view::npos;
+    return quote;
+}
+
 void addIfMatching(std::vector<CompletionItem>& items, const std::string& prefix, CompletionItem item)
 {
     if (toLowerAscii(item.text).starts_with(prefix))
@@ -118,7 +205,6 @@ void addIfMatching(std::vector<CompletionItem>& items, const std::string& prefix
 std::vector<CompletionItem> parameterItems(const CompletionContext& context, const std::string& prefix)
 {
     std::vector<CompletionItem> items;
-    const std::string ending = context.valueFollows ? "" : context.script ? ": " : " = ";
     const StateController* controller = findStateController(strippedOfBlanks(context.controller));
     const int topic = controller ? controller->helpTopic : kControllersTopic;
     const auto has = [&](std::string_view key) {
@@ -136,7 +222,7 @@ std::vector<CompletionItem> parameterItems(const CompletionContext& context, con
             if (written)
                 continue;
             std::string text(parameter.name);
-            std::string insert = text + ending;
+            std::string insert = text;
             if (text.ends_with("(*)")) {
                 // var(*) stands for var(0), var(1), ...: the number is the user's to type.
                 text.replace(text.size() - 2, 1, "n");
@@ -165,9 +251,50 @@ std::vector<CompletionItem> parameterItems(const CompletionContext& context, con
     for (const auto& [name, detail] : common) {
         const bool once = name != "triggerall" && name != nextTrigger;
         if (!(once && has(name)))
-            addIfMatching(items, prefix, {name, name + ending, detail, topic});
+            addIfMatching(items, prefix, {name, name, detail, topic});
     }
     return items;
+}
+
+// The keys of a command file's blocks, with the engine that first reads each.
+struct CommandFileKey {
+    std::string_view name;
+    std::string_view detail;
+    CharacterEngine since = CharacterEngine::WinMugen;
+};
+
+const std::vector<CommandFileKey>& commandFileKeys(std::string_view section)
+{
+    using E = CharacterEngine;
+    static const std::vector<CommandFileKey> command = {
+        {"name", "the command's name, in quotes"},
+        {"command", "the motions and buttons: ~D, DF, F, x"},
+        {"time", "ticks to enter it all"},
+        {"buffer.time", "ticks it stays true"},
+        {"steptime", "ticks allowed between two steps", E::Ikemen},
+        {"buffer.hitpause", "0 or 1: the buffer waits out a hit pause", E::Ikemen},
+        {"buffer.pauseend", "0 or 1: the buffer waits out a Pause", E::Ikemen},
+    };
+    static const std::vector<CommandFileKey> remap = {
+        {"x", "button"},
+        {"y", "button"},
+        {"z", "button"},
+        {"a", "button"},
+        {"b", "button"},
+        {"c", "button"},
+        {"s", "button"},
+        {"d", "button", E::Ikemen},
+        {"w", "button", E::Ikemen},
+        {"m", "button", E::Ikemen},
+    };
+    static const std::vector<CommandFileKey> defaults = {
+        {"command.time", "ticks, for commands without a time"},
+        {"command.buffer.time", "ticks, for commands without a buffer.time"},
+        {"command.steptime", "ticks, for commands without a steptime", E::Ikemen},
+        {"command.buffer.hitpause", "0 or 1", E::Ikemen},
+        {"command.buffer.pauseend", "0 or 1", E::Ikemen},
+    };
+    return section == "command" ? command : section == "remap" ? remap : defaults;
 }
 
 } // namespace
@@ -179,53 +306,63 @@ CompletionContext completionContext(const std::vector<std::string_view>& lines, 
         return context;
     const std::string_view text = lines[line];
     const std::string_view beforeCaret = text.substr(0, std::min(column, text.size()));
-    if (isHeader(text) || inCommentOrString(beforeCaret))
+    if (isHeader(text))
         return context;
     const BlockSpan block = blockAround(lines, line);
+    if (block.kind == Block::State) {
+        if (const std::size_t quote = commandNameStart(beforeCaret); quote != std::string_view::npos) {
+            context.kind = CompletionKind::CommandName;
+            context.prefix = std::string(beforeCaret.substr(quote + 1));
+            return context;
+        }
+    }
+    if (inCommentOrString(beforeCaret))
+        return context;
+    const auto equals = beforeCaret.find('=');
+    const std::string_view word = trimmedLeft(beforeCaret);
+
+    if (block.kind == Block::Command || block.kind == Block::Remap || block.kind == Block::Defaults) {
+        if (equals != std::string_view::npos || !std::all_of(word.begin(), word.end(), isParameterChar))
+            return context;
+        context.kind = CompletionKind::CommandKey;
+        context.section = block.kind == Block::Command ? "command" : block.kind == Block::Remap ? "remap" : "defaults";
+        context.prefix = std::string(word);
+        readBlock(lines, block, line, context);
+        return context;
+    }
     if (block.kind != Block::State)
         return context;
 
-    const auto equals = beforeCaret.find('=');
+    readBlock(lines, block, line, context);
     if (equals == std::string_view::npos) {
         // A parameter's name at the start of the line.
-        const std::string_view word = trimmedLeft(beforeCaret);
         if (!std::all_of(word.begin(), word.end(), isParameterChar))
             return context;
         context.kind = CompletionKind::Parameter;
         context.prefix = std::string(word);
-        context.valueFollows = beforeComment(text.substr(beforeCaret.size())).find('=') != std::string_view::npos;
-        for (std::size_t i = block.first; i < block.end; ++i) {
-            if (i == line)
-                continue;
-            if (auto key = keyOf(lines[i])) {
-                if (*key == "type") {
-                    const std::string_view value = beforeComment(lines[i]);
-                    context.controller = std::string(strippedOfBlanks(value.substr(value.find('=') + 1)));
-                }
-                context.written.push_back(std::move(*key));
-            }
-        }
         return context;
     }
 
     const std::string key = toLowerAscii(strippedOfBlanks(beforeCaret.substr(0, equals)));
     const std::string_view value = beforeCaret.substr(equals + 1);
     if (key == "type") {
-        const std::string_view word = trimmedLeft(value);
-        if (std::all_of(word.begin(), word.end(), isWordChar)) {
+        const std::string_view name = trimmedLeft(value);
+        if (std::all_of(name.begin(), name.end(), isWordChar)) {
             context.kind = CompletionKind::Controller;
-            context.prefix = std::string(word);
+            context.prefix = std::string(name);
+            context.opensOnTyping = true;
         }
         return context;
     }
-    if (isTriggerKey(key)) {
+    if (isTriggerKey(key) || valueIsExpression(context, key)) {
         std::size_t start = value.size();
         while (start > 0 && isWordChar(value[start - 1]))
             --start;
-        const std::string_view word = value.substr(start);
-        if (word.empty() || !isDigit(word.front())) {
+        const std::string_view prefix = value.substr(start);
+        if (prefix.empty() || !isDigit(prefix.front())) {
             context.kind = CompletionKind::Trigger;
-            context.prefix = std::string(word);
+            context.prefix = std::string(prefix);
+            context.opensOnTyping = operandStarts(value.substr(0, start));
         }
     }
     return context;
@@ -367,19 +504,27 @@ CompletionContext scriptCompletionContext(const std::vector<std::string_view>& l
         context.kind = CompletionKind::Parameter;
         context.controller = frames.back().name;
         context.written = frames.back().written;
-        const std::string_view after = lines[line].substr(beforeCaret.size());
-        const auto colon = after.find_first_not_of(" \t");
-        context.valueFollows = colon != std::string_view::npos && after[colon] == ':';
         return context;
     }
     if (start) {
         context.kind = CompletionKind::Controller;
+        context.opensOnTyping = true;
         return context;
     }
     static const std::vector<std::string_view> kExpressions = {"if",   "else", "while", "switch",
                                                                "case", "let",  "for",   "call"};
-    if (persistentAt >= 0 || std::find(kExpressions.begin(), kExpressions.end(), statement) != kExpressions.end())
+    const auto isExpressionKeyword = [](std::string_view word) {
+        return std::find(kExpressions.begin(), kExpressions.end(), toLowerAscii(word)) != kExpressions.end();
+    };
+    if (persistentAt >= 0 || isExpressionKeyword(statement)) {
         context.kind = CompletionKind::Trigger;
+        // An operand starts after an operator, or right after the keyword that opens the expression.
+        const std::string_view before = strippedOfBlanks(beforeCaret.substr(0, prefixStart));
+        std::size_t word = before.size();
+        while (word > 0 && isWordChar(before[word - 1]))
+            --word;
+        context.opensOnTyping = operandStarts(before) || isExpressionKeyword(before.substr(word));
+    }
     return context;
 }
 
@@ -403,6 +548,24 @@ std::vector<CompletionItem> completionItems(const CompletionContext& context)
                 continue;
             const std::string name(trigger.name);
             addIfMatching(items, prefix, {name, name, std::string(trigger.form), trigger.helpTopic});
+        }
+        break;
+    case CompletionKind::CommandKey:
+        for (const CommandFileKey& key : commandFileKeys(context.section)) {
+            const bool written =
+                std::find(context.written.begin(), context.written.end(), key.name) != context.written.end();
+            if (key.since <= context.engine && !written)
+                addIfMatching(items, prefix,
+                              {std::string(key.name), std::string(key.name), std::string(key.detail), 0});
+        }
+        break;
+    case CompletionKind::CommandName:
+        // A command's name takes the topic of the trigger that tests it.
+        for (const std::string& name : context.commands) {
+            const bool again =
+                std::any_of(items.begin(), items.end(), [&](const CompletionItem& i) { return i.text == name; });
+            if (!again && !name.empty())
+                addIfMatching(items, prefix, {name, name, "command", findTrigger("Command")->helpTopic});
         }
         break;
     case CompletionKind::None: break;

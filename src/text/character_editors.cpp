@@ -8,6 +8,7 @@
 #include "ui/workbench.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QTextBlock>
 
 namespace vantrel {
@@ -124,6 +125,17 @@ CommandsWindow::CommandsWindow(App& app, QWidget* parent)
             parent)
 {
     applySettingsAndLoad();
+    clips_ = new ClipList(app_, QStringLiteral("cmdclips.txt"), this);
+    body_->insertWidget(0, clips_);
+    connect(clips_, &ClipList::insertRequested, this, &CommandsWindow::insertSelectedClip);
+}
+
+void CommandsWindow::insertSelectedClip()
+{
+    const TextClip* clip = clips_->chosenClip();
+    std::int64_t state = kNotInAState;
+    if (clip && insertTextClip(*editor(), *clip, state))
+        editor()->setFocus();
 }
 
 QString CommandsWindow::sourcePath() const

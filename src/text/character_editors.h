@@ -2,6 +2,7 @@
 // The editors of the character's DEF, AIR, CMD and CNS files: each shows the
 // document of the file the open character names.
 
+#include "text/clip_list.h"
 #include "text/text_editor_window.h"
 
 namespace vantrel {
@@ -33,13 +34,24 @@ private:
     bool following_ = false; // the caret is moving to where another view went
 };
 
+// The command file's editor, with templates of a [Command] block and of a
+// state -1 entry beside the text (cmdclips.txt).
 class CommandsWindow final : public TextEditorWindow {
     Q_OBJECT
 public:
     explicit CommandsWindow(App& app, QWidget* parent = nullptr);
 
+    QListWidget* clipList() const { return clips_->list(); }
+
+public slots:
+    // Inserts the template chosen in the list after the block around the caret.
+    void insertSelectedClip();
+
 protected:
     QString sourcePath() const override;
+
+private:
+    ClipList* clips_ = nullptr;
 };
 
 class ConstantsWindow final : public TextEditorWindow {

@@ -2,6 +2,7 @@
 
 #include "common/text.h"
 #include "text/editor_text_box.h"
+#include "text/outline.h"
 #include "text/state_extras.h"
 
 #include <QHBoxLayout>
@@ -23,6 +24,16 @@ constexpr int kBlockSearchLines = 500;
 bool isHeaderBlock(const QTextBlock& block)
 {
     return block.text().trimmed().startsWith(QLatin1Char('['));
+}
+
+// Whether a character after the caret still belongs to the word completed:
+// a command's name runs to its closing quote, a key may hold dots.
+bool continuesWord(QChar c, CompletionKind kind)
+{
+    if (kind == CompletionKind::CommandName)
+        return c != QLatin1Char('"');
+    const bool dotted = kind == CompletionKind::Parameter || kind == CompletionKind::CommandKey;
+    return c.isLetterOrNumber() || c == QLatin1Char('_') || (dotted && c == QLatin1Char('.'));
 }
 
 QString escaped(const std::string& text)
@@ -58,6 +69,7 @@ CompletionPopup::CompletionPopup(EditorTextBox* editor, QString helpFile, std::f
     editor_->installEventFilter(this);
     connect(list_, &QListWidget::currentRowChanged, this, &CompletionPopup::showChosenHelp);
     connect(list_, &QListWidget::itemDoubleClicked, this, &CompletionPopup::insertChosen);
+    connect(list_, &QListWidget::itemClicked, this, [this] { asked_ = true; });
     connect(editor_, &EditorTextBox::textEdited, this, &CompletionPopup::textEdited);
     connect(editor_, &QPlainTextEdit::cursorPositionChanged, this, &CompletionPopup::caretMoved);
 }
@@ -84,31 +96,49 @@ CompletionContext CompletionPopup::contextAtCaret() const
     CompletionContext context =
         script_ ? scriptCompletionContext(lines, caretLine, column) : completionContext(lines, caretLine, column);
     context.engine = engine_();
+    if (context.kind == CompletionKind::CommandName) {
+        const std::vector<std::string> all = editor_->utf8Lines();
+        const std::vector<std::string_view> fileLines(all.begin(), all.end());
+        for (OutlineEntry& entry : outlineOf(OutlineKind::Commands, fileLines)) {
+            if (entry.label != "[Command]")
+                context.commands.push_back(std::move(entry.label));
+        }
+    }
     return context;
 }
 
 void CompletionPopup::open()
 {
+    asked_ = true;
     refresh();
 }
 
 void CompletionPopup::refresh()
 {
     const QString chosen = list_->currentItem() && isVisible() ? list_->currentItem()->text() : QString();
-    items_ = completionItems(contextAtCaret());
+    const CompletionContext context = contextAtCaret();
+    // A list that opened by itself goes when its word ends.
+    items_ =
+        context.prefix.empty() && !asked_ && isVisible() ? std::vector<CompletionItem>{} : completionItems(context);
     if (items_.empty()) {
         hide();
         return;
     }
     list_->clear();
-    int row = 0;
+    // The item the word names in full comes first, then the one chosen before.
+    const QString word = QString::fromStdString(context.prefix);
+    int row = -1;
+    int typed = -1;
     for (const CompletionItem& item : items_) {
         const QString text = QString::fromStdString(item.text);
         auto* entry = new QListWidgetItem(text, list_);
         entry->setToolTip(QString::fromStdString(item.detail));
         if (text == chosen)
             row = list_->count() - 1;
+        if (typed < 0 && text.compare(word, Qt::CaseInsensitive) == 0)
+            typed = list_->count() - 1;
     }
+    row = typed >= 0 ? typed : std::max(row, 0);
     list_->setCurrentRow(row);
     placeAtCaret();
     show();
@@ -153,13 +183,36 @@ void CompletionPopup::insertChosen()
     const CompletionContext context = contextAtCaret();
     QTextCursor cursor = editor_->textCursor();
     cursor.clearSelection();
+    // The whole word goes, the part after the caret too: a name chosen in the
+    // middle of another leaves nothing of the old one behind.
+    const QString line = cursor.block().text();
+    int end = cursor.positionInBlock();
+    while (end < line.size() && continuesWord(line[end], context.kind))
+        ++end;
+    cursor.setPosition(cursor.block().position() + end);
     const int prefixLength = static_cast<int>(QString::fromStdString(context.prefix).size());
-    cursor.setPosition(cursor.position() - std::min(prefixLength, cursor.positionInBlock()), QTextCursor::KeepAnchor);
+    const int start = cursor.block().position() + std::max(0, editor_->textCursor().positionInBlock() - prefixLength);
+    cursor.setPosition(start, QTextCursor::KeepAnchor);
     inserting_ = true;
     cursor.insertText(QString::fromStdString(items_[static_cast<std::size_t>(row)].insert));
     editor_->setTextCursor(cursor);
     inserting_ = false;
     hide();
+}
+
+bool CompletionPopup::acceptWithEnter()
+{
+    const int row = list_->currentRow();
+    const bool typedInFull = row >= 0 && row < static_cast<int>(items_.size())
+        && QString::fromStdString(contextAtCaret().prefix)
+                .compare(QString::fromStdString(items_[static_cast<std::size_t>(row)].text), Qt::CaseInsensitive)
+            == 0;
+    if (asked_ && !typedInFull) {
+        insertChosen();
+        return true;
+    }
+    hide();
+    return false;
 }
 
 void CompletionPopup::textEdited()
@@ -168,9 +221,13 @@ void CompletionPopup::textEdited()
     letterTyped_ = false;
     if (inserting_)
         return;
-    // Open, the list follows the text; closed, a letter after "type =" opens it.
-    if (isVisible() || (letter && contextAtCaret().kind == CompletionKind::Controller))
+    // Open, the list follows the text; closed, a letter where a name starts opens it.
+    if (isVisible()) {
         refresh();
+    } else if (letter && contextAtCaret().opensOnTyping) {
+        asked_ = false;
+        refresh();
+    }
 }
 
 void CompletionPopup::caretMoved()
@@ -205,12 +262,18 @@ bool CompletionPopup::eventFilter(QObject* watched, QEvent* event)
         case Qt::Key_PageDown: row = std::min(rows - 1, row + page); break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            if (key->modifiers() & ~Qt::KeypadModifier) {
+                hide();
+                return false;
+            }
+            return acceptWithEnter();
         case Qt::Key_Tab: insertChosen(); return true;
         case Qt::Key_Escape: hide(); return true;
         default: row = -1; break;
         }
         if (row >= 0) {
             list_->setCurrentRow(row);
+            asked_ = true;
             return true;
         }
     }

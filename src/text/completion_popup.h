@@ -1,10 +1,14 @@
 #pragma once
 // Completion in the state, constants and command editors: a list of the
-// controllers, parameters or triggers that fit at the caret, with the help
-// topic of the chosen one beside it. Ctrl+Space opens it; so does a letter
-// typed after "type =". While it is open the keys still go to the text:
-// typing narrows the list, Up and Down choose, Enter or Tab inserts, Escape
-// closes. What fits where is decided in check/state_completion.
+// controllers, parameters, triggers or command file keys that fit at the
+// caret, with the help topic of the chosen one beside it. Ctrl+Space opens
+// it; so does a letter typed after "type =" or where a trigger's operand
+// starts. While it is open the keys still go to the text: typing narrows the
+// list, Up and Down choose, Tab inserts, Escape closes. Enter inserts only
+// what the user chose (with the keys, or from a list opened with
+// Ctrl+Space); after a word typed in full, or in a list that opened by
+// itself, it closes the list and makes a new line. What fits where is
+// decided in check/state_completion.
 
 #include "check/state_completion.h"
 
@@ -43,6 +47,9 @@ public slots:
     void open();
     // Puts the chosen item in place of the word before the caret.
     void insertChosen();
+    // Enter: inserts the item the user chose, or closes the list and lets the
+    // text box make a new line (false).
+    bool acceptWithEnter();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,6 +72,7 @@ private:
     QTextBrowser* help_;
     std::vector<CompletionItem> items_;
     bool letterTyped_ = false; // the last key pressed in the text was a letter
+    bool asked_ = false;       // opened with Ctrl+Space, or a row chosen with the keys or the mouse
     bool inserting_ = false;
     bool script_ = false;
 };

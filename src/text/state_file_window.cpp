@@ -4,15 +4,12 @@
 #include "common/qt_text.h"
 #include "documents/document_manager.h"
 #include "text/editor_text_box.h"
-#include "text/help_viewer.h"
 #include "text/syntax_highlighter.h"
 #include "text/text_document.h"
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -46,18 +43,6 @@ QList<ToolButton> stateToolbar()
 StateFileWindow::StateFileWindow(App& app, QWidget* parent)
         : TextEditorWindow(app, {"States (ST)", DocumentKind::States, stateToolbar(), true, true}, parent)
 {
-    auto* clipColumn = new QVBoxLayout;
-    clipColumn->setContentsMargins(2, 2, 2, 2);
-    clipsLabel_ = new QLabel(QStringLiteral("TextClips"), this);
-    clipList_ = new QListWidget(this);
-    clipList_->setObjectName(QStringLiteral("clipList"));
-    clipList_->setFixedWidth(120);
-    clipList_->viewport()->installEventFilter(this);
-    clipColumn->addWidget(clipsLabel_);
-    clipColumn->addWidget(clipList_, 1);
-    body_->insertLayout(0, clipColumn);
-
-    connect(clipList_, &QListWidget::itemDoubleClicked, this, &StateFileWindow::insertSelectedClip);
     connect(editor(), &EditorTextBox::textEdited, this, [this] {
         ++edits_;
         followCaret();
@@ -74,7 +59,9 @@ StateFileWindow::StateFileWindow(App& app, QWidget* parent)
 
     currentStateFile_ = qstr(character().stateFiles[0]);
     applySettingsAndLoad();
-    readClipFile();
+    clips_ = new ClipList(app_, QStringLiteral("stclips.txt"), this);
+    body_->insertWidget(0, clips_);
+    connect(clips_, &ClipList::insertRequested, this, &StateFileWindow::insertSelectedClip);
 }
 
 const CharacterFiles& StateFileWindow::character() const
@@ -120,16 +107,6 @@ void StateFileWindow::setDocument(TextDocument* document)
     setCaption(description_.caption);
     captionFor_ = {};
     followCaret();
-}
-
-void StateFileWindow::readClipFile()
-{
-    clips_ = readTextClipFile(sstr(app_.dataFile(QStringLiteral("stclips.txt"))));
-    clipList_->clear();
-    for (const auto& name : clips_.listNames)
-        clipList_->addItem(fromUtf16(name));
-    if (clips_.truncated)
-        app_.dialogs.message(this, QStringLiteral("Too many textclips!\nTruncated at 500..."));
 }
 
 void StateFileWindow::switchTo(const QString& path)
@@ -185,7 +162,7 @@ void StateFileWindow::showCurrentState()
 
 void StateFileWindow::insertSelectedClip()
 {
-    const TextClip* clip = clips_.clipAt(clipList_->currentRow());
+    const TextClip* clip = clips_->chosenClip();
     if (!clip)
         return;
     if (insertTextClip(*editor(), *clip, currentState_, highlighter() && highlighter()->isScript())) {
@@ -196,19 +173,7 @@ void StateFileWindow::insertSelectedClip()
 
 void StateFileWindow::showSelectedClipHelp()
 {
-    const TextClip* clip = clips_.clipAt(clipList_->currentRow());
-    if (!clip)
-        return;
-    help_ = showHelpTopic(app_, clip->helpNumber, this);
-}
-
-bool StateFileWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    // The right button's release on the list asks for the clip's help.
-    if (watched == clipList_->viewport() && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
-        showSelectedClipHelp();
-    return TextEditorWindow::eventFilter(watched, event);
+    clips_->showChosenHelp();
 }
 
 } // namespace vantrel

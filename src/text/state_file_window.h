@@ -5,13 +5,10 @@
 // a help topic.
 
 #include "formats/character_definition.h"
-#include "text/help_viewer.h"
+#include "text/clip_list.h"
 #include "text/state_extras.h"
 #include "text/text_editor_window.h"
 
-#include <QPointer>
-
-class QLabel;
 class QListWidget;
 
 namespace vantrel {
@@ -23,9 +20,9 @@ public:
 
     QString currentStateFile() const { return currentStateFile_; }
     std::int64_t currentState() const { return currentState_; }
-    const TextClipLibrary& clips() const { return clips_; }
-    QListWidget* clipList() const { return clipList_; }
-    HelpViewer* helpViewer() const { return help_; }
+    const TextClipLibrary& clips() const { return clips_->clips(); }
+    QListWidget* clipList() const { return clips_->list(); }
+    HelpViewer* helpViewer() const { return clips_->helpViewer(); }
 
     // The new character's state files: their buttons, and the first one shown.
     bool followCharacter() override;
@@ -51,7 +48,6 @@ public slots:
 protected:
     QString sourcePath() const override { return currentStateFile_; }
     void setDocument(TextDocument* document) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // A key typed moves the caret and changes the text: the caption is worked
@@ -59,15 +55,11 @@ private:
     void followCaret();
     void enableStateButtons();
     void switchTo(const QString& path);
-    void readClipFile();
     const CharacterFiles& character() const;
 
-    QLabel* clipsLabel_ = nullptr;
-    QListWidget* clipList_ = nullptr;
-    QPointer<HelpViewer> help_;
+    ClipList* clips_ = nullptr;
     QString currentStateFile_;
     std::int64_t currentState_ = 0;
-    TextClipLibrary clips_;
     // The text (counted by edits) and the selection the caption was last worked out for.
     struct CaretPlace {
         long edits = 0;

@@ -308,7 +308,7 @@ TEST(Completion, TypingInTheStateFileWindow)
     EXPECT_EQ(lineText(), "type = ChangeAnim2");
     EXPECT_TRUE(window.modified());
 
-    // Ctrl+Space on a new line: the controller's parameters; Tab inserts "name = ".
+    // Ctrl+Space on a new line: the controller's parameters; Tab inserts the name.
     QTest::keyClick(box, Qt::Key_Return);
     QTest::keyClick(box, Qt::Key_Space, Qt::ControlModifier);
     ASSERT_TRUE(popup->isVisible());
@@ -316,13 +316,12 @@ TEST(Completion, TypingInTheStateFileWindow)
     QTest::keyClicks(box, "el");
     ASSERT_EQ(popup->list()->count(), 1);
     QTest::keyClick(box, Qt::Key_Tab);
-    EXPECT_EQ(lineText(), "elem = ");
+    EXPECT_EQ(lineText(), "elem");
 
-    // In a trigger the list waits for Ctrl+Space; Escape leaves the text as typed.
+    // In a trigger the list opens by itself; Escape leaves the text as typed.
+    QTest::keyClicks(box, " = 1");
     QTest::keyClick(box, Qt::Key_Return);
     QTest::keyClicks(box, "trigger1 = AnimElemT");
-    EXPECT_FALSE(popup->isVisible());
-    QTest::keyClick(box, Qt::Key_Space, Qt::ControlModifier);
     ASSERT_TRUE(popup->isVisible());
     EXPECT_EQ(popup->list()->currentItem()->text(), "AnimElemTime");
     EXPECT_TRUE(helpShows("AnimElemTime(elem)"));

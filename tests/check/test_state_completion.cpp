@@ -61,6 +61,8 @@ const char* kindName(CompletionKind kind)
     case CompletionKind::Controller: return "controller";
     case CompletionKind::Parameter: return "parameter";
     case CompletionKind::Trigger: return "trigger";
+    case CompletionKind::CommandKey: return "command key";
+    case CompletionKind::CommandName: return "command name";
     case CompletionKind::None: break;
     }
     return "none";
@@ -102,11 +104,26 @@ TEST(StateCompletion, ContextAtTheCaret)
         {"[State 200, 1]\ntrigger1 = |", CompletionKind::Trigger, ""},
         {"[State 200, 1]\ntrigger12 = Time > 3 && AnimEl|", CompletionKind::Trigger, "AnimEl"},
         {"[State 200, 1]\nTriggerAll = !(root,Li|", CompletionKind::Trigger, "Li"},
-        {"[State 200, 1]\ntrigger1 = command = \"hol|", CompletionKind::None, ""},
+        {"[State 200, 1]\ntrigger1 = command = \"hol|", CompletionKind::CommandName, "hol"},
+        {"[State -1, x]\ntriggerall = Command != \"|", CompletionKind::CommandName, ""},
+        {"[State 200, 1]\ntrigger1 = AnimElem = \"x|", CompletionKind::None, ""},
+        {"[State 200, 1]\ntrigger1 = mycommand = \"x|", CompletionKind::None, ""},
+        {"[State 200, 1]\ntrigger1 = 1 ; command = \"x|", CompletionKind::None, ""},
         {"[State 200, 1]\ntrigger1 = command = \"x\" && st|", CompletionKind::Trigger, "st"},
         {"[State 200, 1]\ntrigger1 = Time = 1|", CompletionKind::None, ""},
         {"[State 200, 1]\ntrigger1 = Time ;Ti|", CompletionKind::None, ""},
         {"[State 200, 1]\nvalue = Ti|", CompletionKind::None, ""},
+        // Values that are expressions take triggers too; words and strings do not.
+        {"[State 200, 1]\ntype = ChangeState\nvalue = 200 + Ti|", CompletionKind::Trigger, "Ti", "ChangeState"},
+        {"[State 200, 1]\ntype = HitDef\nhitflag = M|", CompletionKind::None, ""},
+        {"[State 200, 1]\ntype = HitDef\nattr = S|", CompletionKind::None, ""},
+        {"[State 200, 1]\ntype = HitDef\nground.type = Hi|", CompletionKind::None, ""},
+        {"[State 200, 1]\ntype = VarSet\npersistent = Ti|", CompletionKind::Trigger, "Ti", "VarSet"},
+        // The keys of a command file's blocks at the start of a line.
+        {"[Command]\nname = \"x\"\nbuf|", CompletionKind::CommandKey, "buf"},
+        {"[Remap]\n|", CompletionKind::CommandKey, ""},
+        {"[Defaults]\ncommand.t|", CompletionKind::CommandKey, "command.t"},
+        {"[Command]\ncommand = ~D, |", CompletionKind::None, ""},
         {"[State 200, 1]\ntriggerx = Ti|", CompletionKind::None, ""},
     };
     for (const Case& c : cases) {
@@ -209,15 +226,15 @@ TEST(StateCompletion, ItemsCarryTheirInsertionAndHelpTopic)
     EXPECT_EQ(triggerItems[0].detail, "AnimElemTime(elem)");
     EXPECT_EQ(triggerItems[0].helpTopic, findTrigger("AnimElemTime")->helpTopic);
 
-    // A new line gets "name = "; a name typed before an existing '=' only the name.
+    // A parameter goes in as its name alone: the '=' is the user's to type.
     const auto parameters = items("[State 0, 1]\ntype = PlaySnd\nvol|");
     ASSERT_EQ(texts(parameters), (std::vector<std::string>{"volumescale", "volume"}));
-    EXPECT_EQ(parameters[0].insert, "volumescale = ");
+    EXPECT_EQ(parameters[0].insert, "volumescale");
     EXPECT_EQ(parameters[0].helpTopic, findStateController("PlaySnd")->helpTopic);
     EXPECT_EQ(parameters[0].detail, "percent");
     EXPECT_EQ(items("[State 0, 1]\ntype = PlaySnd\nvol| = 50")[1].insert, "volume");
     EXPECT_EQ(itemNamed(items("[State 0, 1]\ntype = VarAdd\n|"), "fvar(n)")->insert, "fvar(");
-    EXPECT_EQ(itemNamed(items("[State 0, 1]\ntype = ChangeAnim\n|"), "trigger1")->insert, "trigger1 = ");
+    EXPECT_EQ(itemNamed(items("[State 0, 1]\ntype = ChangeAnim\n|"), "trigger1")->insert, "trigger1");
     // Without a known controller the common parameters take the general topic.
     EXPECT_EQ(itemNamed(items("[State 0, 1]\n|"), "persistent")->helpTopic, 199);
 }
@@ -276,5 +293,68 @@ TEST(StateCompletion, ScriptContextsAndTheirItems)
     // A script is IKEMEN GO's: its own ChangeState parameters come too.
     EXPECT_EQ(texts(items), (std::vector<std::string>{"ctrl", "anim", "continue", "readplayerid"}));
     ASSERT_FALSE(items.empty());
-    EXPECT_EQ(items[0].insert, "ctrl: ");
+    EXPECT_EQ(items[0].insert, "ctrl");
+}
+
+TEST(StateCompletion, OpensByItselfOnlyWhereANameStarts)
+{
+    const std::vector<std::pair<const char*, bool>> cases = {
+        {"[State 0, 1]\ntype = C|", true},
+        {"[State 0, 1]\ntrigger1 =T|", true},
+        {"[State 0, 1]\ntriggerall = T|", true},
+        {"[State 0, 1]\ntrigger2 = Time > 3 && A|", true},
+        {"[State 0, 1]\ntrigger1 = !(A|", true},
+        {"[State 0, 1]\ntrigger1 = ifelse(1, T|", true},
+        {"[State 0, 1]\ntrigger1 = Time && !T|", true},
+        {"[State 0, 1]\ntype = ChangeState\nvalue = T|", true},
+        // After a number, a name or a bracket that closes, no operand starts.
+        {"[State 0, 1]\ntrigger1 = Time T|", false},
+        {"[State 0, 1]\ntrigger1 = (1) T|", false},
+        {"[State 0, 1]\ntrigger1 = 10 T|", false},
+        // Parameters, keys and command names wait for Ctrl+Space.
+        {"[State 0, 1]\nty|", false},
+        {"[Command]\nna|", false},
+        {"[State 0, 1]\ntrigger1 = command = \"q|", false},
+    };
+    for (const auto& [text, opens] : cases)
+        EXPECT_EQ(Caret(text).context().opensOnTyping, opens) << text;
+
+    const auto script = [](const char* text) {
+        const Caret caret(std::string("[StateDef 200; type: S;]\n") + text);
+        return scriptCompletionContext(caret.lines, caret.line, caret.column).opensOnTyping;
+    };
+    EXPECT_TRUE(script("if A|"));
+    EXPECT_TRUE(script("if Time = 0 && A|"));
+    EXPECT_TRUE(script("Pla|"));
+    EXPECT_FALSE(script("if Time A|"));
+}
+
+TEST(StateCompletion, CommandFileKeysAndNames)
+{
+    using E = CharacterEngine;
+    const auto offered = [](const char* text, E engine, std::vector<std::string> commands = {}) {
+        CompletionContext context = Caret(text).context();
+        context.engine = engine;
+        context.commands = std::move(commands);
+        return texts(completionItems(context));
+    };
+    using Names = std::vector<std::string>;
+    // A [Command] block offers what it lacks; IKEMEN GO's own keys only to its characters.
+    EXPECT_EQ(offered("[Command]\nname = \"x\"\n|\ncommand = x", E::Mugen11), (Names{"time", "buffer.time"}));
+    EXPECT_EQ(offered("[Command]\nbuffer.|", E::Ikemen), (Names{"buffer.time", "buffer.hitpause", "buffer.pauseend"}));
+    EXPECT_EQ(offered("[Remap]\n|", E::WinMugen), (Names{"x", "y", "z", "a", "b", "c", "s"}));
+    EXPECT_EQ(offered("[Remap]\nx = y\n|", E::Ikemen).size(), 9u);
+    EXPECT_EQ(offered("[Defaults]\n|", E::Mugen10), (Names{"command.time", "command.buffer.time"}));
+    // Command names: the file's own, each once, filtered by what is typed between the quotes.
+    const Names commands = {"QCF_x", "QCF_y", "FF", "QCF_x", ""};
+    EXPECT_EQ(offered("[State -1, x]\ntriggerall = command = \"qcf|\"", E::Mugen11, commands),
+              (Names{"QCF_x", "QCF_y"}));
+    const auto item = completionItems(Caret("[State -1, x]\ntrigger1 = command = \"|").context());
+    EXPECT_TRUE(item.empty());
+    CompletionContext named = Caret("[State -1, x]\ntrigger1 = command = \"F|").context();
+    named.commands = commands;
+    const auto items = completionItems(named);
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].insert, "FF");
+    EXPECT_EQ(items[0].helpTopic, findTrigger("Command")->helpTopic);
 }

@@ -62,7 +62,7 @@ if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
   exit 1
 fi
 for file in bin/vantrel libexec/vantrel/sff2pcx libexec/vantrel/sprmaker share/vantrel/tips.txt \
-  share/vantrel/stclips.txt share/vantrel/sctrls.html share/vantrel/samples/kit/kit.def \
+  share/vantrel/stclips.txt share/vantrel/cmdclips.txt share/vantrel/sctrls.html share/vantrel/samples/kit/kit.def \
   share/applications/org.vantrel.Vantrel.desktop share/metainfo/org.vantrel.Vantrel.metainfo.xml \
   share/mime/packages/org.vantrel.Vantrel.xml \
   share/icons/hicolor/scalable/apps/org.vantrel.Vantrel.svg share/icons/hicolor/48x48/apps/org.vantrel.Vantrel.png; do
@@ -199,7 +199,7 @@ if have cpack && have dpkg-deb && have dpkg-shlibdeps; then
       done
       dpkg-deb --contents "$deb" | awk '{print $6}' >"$work/contents.txt"
       for file in ./usr/bin/vantrel ./usr/libexec/vantrel/sff2pcx ./usr/libexec/vantrel/sprmaker \
-        ./usr/share/vantrel/tips.txt ./usr/share/vantrel/stclips.txt ./usr/share/vantrel/sctrls.html \
+        ./usr/share/vantrel/tips.txt ./usr/share/vantrel/stclips.txt ./usr/share/vantrel/cmdclips.txt ./usr/share/vantrel/sctrls.html \
         ./usr/share/vantrel/samples/kit/kit.def ./usr/share/applications/org.vantrel.Vantrel.desktop \
         ./usr/share/metainfo/org.vantrel.Vantrel.metainfo.xml \
         ./usr/share/icons/hicolor/scalable/apps/org.vantrel.Vantrel.svg; do

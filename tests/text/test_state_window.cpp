@@ -321,7 +321,7 @@ TEST_F(StateWindowTest, ScriptFilesHaveTheirOwnCaptionColoursAndCompletion)
     QTest::keyClicks(window.editor(), "; c");
     window.completion()->open();
     ASSERT_EQ(window.completion()->items().size(), 2u); // ctrl, and IKEMEN GO's continue
-    EXPECT_EQ(window.completion()->items()[0].insert, "ctrl: ");
+    EXPECT_EQ(window.completion()->items()[0].insert, "ctrl");
     // At a statement's start, controllers.
     QTest::keyClick(window.editor(), Qt::Key_Escape);
     caretAt(4, 1);
