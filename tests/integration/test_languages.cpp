@@ -1,0 +1,172 @@
+// The program in each language it ships: every translation is finished, and
+// no window shows a text in English where its translation says otherwise.
+
+#include "app/editors.h"
+#include "shell/main_window.h"
+#include "test_support.h"
+#include "ui/translations.h"
+#include "ui/window_kind.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTabWidget>
+#include <QXmlStreamReader>
+
+#include <filesystem>
+#include <map>
+#include <set>
+
+using namespace vantrel;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Catalogue {
+    std::map<QString, QString> translations; // English source → translation, finished ones
+    QStringList unfinished;                  // sources without a finished translation
+};
+
+// The messages of a .ts file.
+Catalogue readCatalogue(const QString& path)
+{
+    Catalogue catalogue;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "cannot read " << path.toStdString();
+        return catalogue;
+    }
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (!xml.atEnd()) {
+        if (!xml.readNextStartElement())
+            continue;
+        if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (type == QLatin1String("vanished") || type == QLatin1String("obsolete"))
+                continue;
+            if (type == QLatin1String("unfinished") || text.trimmed().isEmpty())
+                catalogue.unfinished << source;
+            else
+                catalogue.translations[source] = text;
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+    return catalogue;
+}
+
+// Every text a window shows: captions, labels, titles, menu entries, tool
+// tips and the entries of its lists to choose from.
+void collectTexts(QWidget* root, std::set<QString>& texts)
+{
+    auto add = [&texts](const QString& text) {
+        if (!text.trimmed().isEmpty())
+            texts.insert(text);
+    };
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* w : widgets) {
+        add(w->windowTitle());
+        add(w->toolTip());
+        if (auto* label = qobject_cast<QLabel*>(w))
+            add(label->text());
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            add(button->text());
+        if (auto* group = qobject_cast<QGroupBox*>(w))
+            add(group->title());
+        if (auto* combo = qobject_cast<QComboBox*>(w); combo && !combo->isEditable())
+            for (int i = 0; i < combo->count(); ++i)
+                add(combo->itemText(i));
+        if (auto* tabs = qobject_cast<QTabWidget*>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                add(tabs->tabText(i));
+        for (QAction* action : w->actions()) {
+            add(action->text());
+            add(action->iconText());
+            add(action->toolTip());
+            if (QMenu* menu = action->menu())
+                for (QAction* entry : menu->actions())
+                    add(entry->text());
+        }
+    }
+}
+
+// Each test leaves the program in English for the next.
+struct InLanguages : ::testing::Test {
+    void TearDown() override { installTranslations(*qApp, QString(), {QStringLiteral("en")}); }
+};
+
+struct Languages : InLanguages, ::testing::WithParamInterface<const char*> { };
+
+} // namespace
+
+TEST_P(Languages, EveryMessageIsTranslatedAndNoWindowShowsItsEnglish)
+{
+    const QString language = QString::fromLatin1(GetParam());
+    const Catalogue catalogue =
+        readCatalogue(QStringLiteral(VANTREL_SOURCE_DIR "/translations/vantrel_%1.ts").arg(language));
+    EXPECT_GT(catalogue.translations.size(), 100u);
+    EXPECT_TRUE(catalogue.unfinished.isEmpty()) << catalogue.unfinished.size() << " unfinished, the first "
+                                                << catalogue.unfinished.value(0).toStdString();
+
+    ASSERT_EQ(installTranslations(*qApp, QStringLiteral(VANTREL_APP_DIR "/translations"), {language}), language);
+
+    test::TestApp t;
+    const fs::path sample = fs::path(VANTREL_APP_DIR) / "samples/kit";
+    const std::string kit = t.path("chars/kit/");
+    fs::create_directories(kit);
+    fs::copy(sample, kit, fs::copy_options::recursive);
+    test::installRealTools(t.dir().toStdString());
+    t.store->write(kProgramSettings, "ShowTips", "False");
+    MainWindow main(*t.app);
+    registerWindows(main);
+    main.startUp();
+    main.openCharacter(QString::fromStdString(kit + "kit.def"));
+    ASSERT_TRUE(main.characterOpen()) << t.dialogs.messageTexts().join("|").toStdString();
+
+    std::set<QString> shown;
+    collectTexts(&main, shown);
+    for (WindowKind kind : kCloseOrder)
+        if (QWidget* window = main.openWindow(kind))
+            collectTexts(window, shown);
+    int english = 0;
+    for (const QString& text : shown) {
+        const auto found = catalogue.translations.find(text);
+        if (found != catalogue.translations.end() && found->second != text) {
+            ADD_FAILURE() << language.toStdString() << ": \"" << text.toStdString() << "\" is shown in English";
+            ++english;
+        }
+    }
+    EXPECT_EQ(english, 0);
+    // Messages shown meanwhile were in the language too.
+    for (const QString& message : t.dialogs.messageTexts())
+        EXPECT_EQ(catalogue.translations.count(message), 0u) << message.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, Languages, ::testing::Values("ja", "es", "pt_BR"));
+
+TEST_F(InLanguages, TheFirstLanguageWantedThatShipsIsTaken)
+{
+    const QString dir = QStringLiteral(VANTREL_APP_DIR "/translations");
+    // Names as the system gives them: with a region, with '-' or '_'.
+    EXPECT_EQ(installTranslations(*qApp, dir, {QStringLiteral("pt-BR")}), "pt_BR");
+    EXPECT_EQ(installTranslations(*qApp, dir, {QStringLiteral("de_DE"), QStringLiteral("es_ES")}), "es");
+    EXPECT_EQ(installTranslations(*qApp, dir, {QStringLiteral("ja_JP")}), "ja");
+    EXPECT_NE(QCoreApplication::translate("Messages", "Not a valid SND file!"), "Not a valid SND file!");
+    // English before any other: the sources' own texts, nothing loaded.
+    EXPECT_EQ(installTranslations(*qApp, dir, {QStringLiteral("en_GB"), QStringLiteral("ja")}), "");
+    EXPECT_EQ(QCoreApplication::translate("Messages", "Not a valid SND file!"), "Not a valid SND file!");
+    EXPECT_EQ(installTranslations(*qApp, dir, {QStringLiteral("de")}), "");
+    EXPECT_EQ(languagesToTry(QStringLiteral("es")), QStringList{"es"});
+}
