@@ -39,8 +39,8 @@ std::optional<ParameterReference> parameterReference(std::string_view controller
         return std::nullopt;
     // Spark actions, hit sounds and the pause's animation and sound come from
     // the engine's files unless "S" says otherwise.
-    const bool common = key == "sparkno" || key == "guard.sparkno" || key == "hitsound" || key == "guardsound"
-        || type == "superpause";
+    const bool common =
+        key == "sparkno" || key == "guard.sparkno" || key == "hitsound" || key == "guardsound" || type == "superpause";
     if (described->values == "state number")
         return ParameterReference{ReferenceKind::State, false};
     if (described->values == "action number")

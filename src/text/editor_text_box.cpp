@@ -1,6 +1,7 @@
 #include "editor_text_box.h"
 
 #include "common/qt_text.h"
+#include "text/block_folder.h"
 #include "text/text_document.h"
 
 #include <QContextMenuEvent>
@@ -49,6 +50,7 @@ EditorTextBox::EditorTextBox(QWidget* parent)
     setObjectName(QStringLiteral("editor"));
     setLineWrapMode(QPlainTextEdit::NoWrap);
     lineNumbers_ = new LineNumberArea(this);
+    folder_ = new BlockFolder(this);
     connect(this, &QPlainTextEdit::blockCountChanged, this, [this] { fitLineNumberArea(); });
     connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
         if (dy != 0)
@@ -76,7 +78,7 @@ int EditorTextBox::lineNumberAreaWidth() const
     int digits = 1;
     for (int lines = std::max(1, blockCount()); lines >= 10; lines /= 10)
         ++digits;
-    return fontMetrics().horizontalAdvance(QLatin1Char('9')) * (digits + 1) + 6;
+    return fontMetrics().horizontalAdvance(QLatin1Char('9')) * (digits + 1) + 6 + folder_->markerWidth();
 }
 
 void EditorTextBox::fitLineNumberArea()
@@ -99,7 +101,7 @@ void EditorTextBox::paintLineNumbers(QPaintEvent* event)
     const int caretLine = textCursor().blockNumber();
     QTextBlock block = firstVisibleBlock();
     int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
-    const int width = lineNumbers_->width() - 4;
+    const int width = lineNumbers_->width() - 4 - folder_->markerWidth();
     while (block.isValid() && top <= event->rect().bottom()) {
         const int height = qRound(blockBoundingRect(block).height());
         if (block.isVisible() && top + height >= event->rect().top()) {
@@ -107,6 +109,7 @@ void EditorTextBox::paintLineNumbers(QPaintEvent* event)
                 colours.color(block.blockNumber() == caretLine ? QPalette::WindowText : QPalette::PlaceholderText));
             painter.drawText(0, top, width, fontMetrics().height(), Qt::AlignRight,
                              QString::number(block.blockNumber() + 1));
+            folder_->paintMarker(painter, block, width + 4, top, fontMetrics().height());
         }
         top += height;
         block = block.next();
@@ -174,11 +177,20 @@ void EditorTextBox::mouseReleaseEvent(QMouseEvent* event)
         emit definitionClicked();
 }
 
+QString EditorTextBox::toolTipAt(const QPoint& point) const
+{
+    QString tip = problemAt(point).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+    const QString help = hoverText_ ? hoverText_(cursorForPosition(point)) : QString();
+    if (!tip.isEmpty() && !help.isEmpty())
+        tip += QStringLiteral("<hr>");
+    return help.isEmpty() && tip.isEmpty() ? QString() : QStringLiteral("<qt>") + tip + help;
+}
+
 bool EditorTextBox::viewportEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ToolTip && !problems_.empty()) {
+    if (event->type() == QEvent::ToolTip && (!problems_.empty() || hoverText_)) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const QString message = problemAt(help->pos());
+        const QString message = toolTipAt(help->pos());
         if (message.isEmpty())
             QToolTip::hideText();
         else

@@ -44,8 +44,8 @@ void findComparisons(std::string_view text, std::size_t offset, const std::vecto
     const std::string lower = toLowerAscii(text);
     for (std::string_view word : words) {
         for (std::size_t at = lower.find(word); at != std::string::npos; at = lower.find(word, at + 1)) {
-            if ((at > 0 && isNameCharacter(lower[at - 1])) || (at + word.size() < lower.size()
-                                                               && isNameCharacter(lower[at + word.size()])))
+            if ((at > 0 && isNameCharacter(lower[at - 1]))
+                || (at + word.size() < lower.size() && isNameCharacter(lower[at + word.size()])))
                 continue;
             std::size_t k = skipBlanks(lower, at + word.size());
             if (k < lower.size() && lower[k] == '!')
@@ -56,7 +56,8 @@ void findComparisons(std::string_view text, std::size_t offset, const std::vecto
             std::size_t to = from + (from < lower.size() && lower[from] == '-' ? 1 : 0);
             while (to < lower.size() && std::isdigit(static_cast<unsigned char>(lower[to])))
                 ++to;
-            if (to > from && lower.substr(from, to - from) == key && (to == lower.size() || !isNameCharacter(lower[to])))
+            if (to > from && lower.substr(from, to - from) == key
+                && (to == lower.size() || !isNameCharacter(lower[to])))
                 found.push_back({0, offset + from, to - from, false});
         }
     }

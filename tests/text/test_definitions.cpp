@@ -63,10 +63,10 @@ TEST(Definitions, TheWordAtTheCaretNamesAStateAnActionOrACommand)
         {11, 13, DefinitionKind::State, "5020"},
         {12, 11, DefinitionKind::Action, "7000"}, // "S": the character's own spark
         {24, 11, std::nullopt, ""},               // a plain spark is the engine's
-        {15, 8, std::nullopt, ""},  // the engine's own action
-        {3, 9, std::nullopt, ""},   // a word, not a number
-        {0, 11, std::nullopt, ""},  // the header itself
-        {16, 9, std::nullopt, ""},  // no type: Explod's value is nothing
+        {15, 8, std::nullopt, ""},                // the engine's own action
+        {3, 9, std::nullopt, ""},                 // a word, not a number
+        {0, 11, std::nullopt, ""},                // the header itself
+        {16, 9, std::nullopt, ""},                // no type: Explod's value is nothing
         {99, 0, std::nullopt, ""},
         {19, 10, DefinitionKind::Sound, "5,2"},
         {22, 12, std::nullopt, ""}, // a hit sound without "S" is the engine's

@@ -35,44 +35,40 @@ std::vector<Found> referencesIn(const std::vector<std::string>& lines, Definitio
 TEST(References, StatesActionsAndCommandsAreFoundExactly)
 {
     const std::vector<std::string> lines = {
-        "[Statedef 0]",                                             // 0
-        "anim = 0",                                                 // 1
-        "[State 0, a]",                                             // 2
-        "value = 0",                                                // 3: the type comes after it
-        "type = ChangeState",                                       // 4
+        "[Statedef 0]",                                                 // 0
+        "anim = 0",                                                     // 1
+        "[State 0, a]",                                                 // 2
+        "value = 0",                                                    // 3: the type comes after it
+        "type = ChangeState",                                           // 4
         "trigger1 = stateno != 0 && prevstateno = 10 && p2stateno = 0", // 5
-        "[State 0, b]",                                             // 6
-        "type = ChangeState",                                       // 7
-        "value = 200 ; not 0",                                      // 8
-        "anim = 0",                                                 // 9
-        "[State 0, c]",                                             // 10
-        "type = VarSet",                                            // 11
-        "value = 0",                                                // 12: a variable, no state
-        "[State 0, d]",                                             // 13
-        "type = HitDef",                                            // 14
-        "p1stateno = 0",                                            // 15
-        "sparkno = 0",                                              // 16: the engine's spark
-        "[State 0, e]",                                             // 17
-        "type = SelfState",                                         // 18
-        "  value = 0",                                              // 19
-        "[Statedef 10]",                                            // 20
-        "[Command]",                                                // 21
-        "name = \"QCF_x\"",                                         // 22
-        "[State -1, f]",                                            // 23
-        "type = ChangeState",                                       // 24
-        "trigger1 = command = \"QCF_x\" || command != \"qcf_x\"",   // 25
-        "value = 00",                                               // 26: not written as 0
+        "[State 0, b]",                                                 // 6
+        "type = ChangeState",                                           // 7
+        "value = 200 ; not 0",                                          // 8
+        "anim = 0",                                                     // 9
+        "[State 0, c]",                                                 // 10
+        "type = VarSet",                                                // 11
+        "value = 0",                                                    // 12: a variable, no state
+        "[State 0, d]",                                                 // 13
+        "type = HitDef",                                                // 14
+        "p1stateno = 0",                                                // 15
+        "sparkno = 0",                                                  // 16: the engine's spark
+        "[State 0, e]",                                                 // 17
+        "type = SelfState",                                             // 18
+        "  value = 0",                                                  // 19
+        "[Statedef 10]",                                                // 20
+        "[Command]",                                                    // 21
+        "name = \"QCF_x\"",                                             // 22
+        "[State -1, f]",                                                // 23
+        "type = ChangeState",                                           // 24
+        "trigger1 = command = \"QCF_x\" || command != \"qcf_x\"",       // 25
+        "value = 00",                                                   // 26: not written as 0
     };
-    EXPECT_EQ(referencesIn(lines, DefinitionKind::State, "0"),
-              (std::vector<Found>{{0, "0", true},
-                                  {3, "0", false},
-                                  {5, "0", false},
-                                  {15, "0", false},
-                                  {19, "0", false}}));
+    EXPECT_EQ(
+        referencesIn(lines, DefinitionKind::State, "0"),
+        (std::vector<Found>{{0, "0", true}, {3, "0", false}, {5, "0", false}, {15, "0", false}, {19, "0", false}}));
     EXPECT_EQ(referencesIn(lines, DefinitionKind::State, "10"),
               (std::vector<Found>{{5, "10", false}, {20, "10", true}}));
-    EXPECT_EQ(referencesIn(lines, DefinitionKind::Action, "0"),
-              (std::vector<Found>{{1, "0", false}, {9, "0", false}}));
+    EXPECT_EQ(referencesIn(lines, DefinitionKind::Action, "0"), (std::vector<Found>{{1, "0", false}, {9, "0", false}}));
     EXPECT_EQ(referencesIn(lines, DefinitionKind::Command, "QCF_x"),
               (std::vector<Found>{{22, "QCF_x", true}, {25, "QCF_x", false}}))
         << "letter case counts";
