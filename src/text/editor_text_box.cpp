@@ -2,6 +2,7 @@
 
 #include "common/qt_text.h"
 #include "text/block_folder.h"
+#include "text/fault_span.h"
 #include "text/text_document.h"
 
 #include <QContextMenuEvent>
@@ -127,18 +128,13 @@ void EditorTextBox::highlightCaretLine()
     line.cursor = textCursor();
     line.cursor.clearSelection();
     marks << line;
-    // A faulty line's text, blanks around it aside, gets a wavy underline.
+    // What a fault is about gets a wavy underline: the word or value the
+    // message names, else the line's text.
     for (const auto& [number, message] : problems_) {
         const QTextBlock block = document()->findBlockByNumber(number - 1);
         if (!block.isValid())
             continue;
-        const QString text = block.text();
-        int first = 0;
-        while (first < text.size() && text[first].isSpace())
-            ++first;
-        int last = static_cast<int>(text.size());
-        while (last > first && text[last - 1].isSpace())
-            --last;
+        const auto [first, last] = faultSpan(block.text(), message);
         if (last == first)
             continue; // nothing written there to underline; the tool tip still tells
         QTextEdit::ExtraSelection fault;

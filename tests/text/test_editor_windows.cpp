@@ -1,7 +1,7 @@
 #include "formats/character_definition.h"
 #include "shell/main_window.h"
-#include "text/character_editors.h"
 #include "text/block_folder.h"
+#include "text/character_editors.h"
 #include "text/editor_text_box.h"
 #include "text/find_dialog.h"
 #include "text/help_viewer.h"

@@ -11,6 +11,7 @@
 #include "test_support.h"
 #include "text/block_folder.h"
 #include "text/editor_text_box.h"
+#include "text/fault_span.h"
 #include "text/references_window.h"
 #include "text/register_windows.h"
 #include "text/text_editor_window.h"
@@ -254,4 +255,30 @@ TEST(HoverHelp, AControllerOrTriggerShowsItsHelpBesideTheProblem)
     box->setProblemLines({{line, QStringLiteral("error: <something> wrong")}});
     const QString both = tipOn(QStringLiteral("type = ChangeState"), 9);
     EXPECT_TRUE(both.startsWith("<qt>error: &lt;something&gt; wrong<hr><b>ChangeState</b>")) << both.toStdString();
+}
+
+TEST(FaultSpan, TheUnderlineMarksWhatTheMessageIsAbout)
+{
+    struct Case {
+        const char* line;
+        const char* message;
+        const char* marked;
+    };
+    const Case cases[] = {
+        {"value = 9190 ; back", "error: ChangeAnim uses action 9190, which kfm.air does not have", "9190"},
+        {"  crtl = 1", "warning: crtl: did you mean ctrl?", "crtl"},
+        {"x = 2", "warning: x is not a parameter of PosFreeze", "x"},
+        {"trigger1 = Tiem > 3 && AnimTime = 0", "error: unknown trigger \"Tiem\" in trigger1", "Tiem"},
+        {"type = ChangeStat", "error: unknown controller type \"ChangeStat\"", "ChangeStat"},
+        {"trigger1 = (Time > 3", "error: unbalanced parentheses in trigger1", "(Time > 3"},
+        {"anim =  ", "warning: anim of Explod is empty", "anim"},
+        {"xanim = 3", "warning: x is not a parameter of Null", "3"}, // "x" is not the key "xanim"
+        {"[State 200, 1]", "error: controller without a type", "[State 200, 1]"},
+        {"   ", "error: anything", ""},
+    };
+    for (const Case& c : cases) {
+        const QString line = QString::fromLatin1(c.line);
+        const auto [first, last] = faultSpan(line, QString::fromLatin1(c.message));
+        EXPECT_EQ(line.mid(first, last - first), QString::fromLatin1(c.marked)) << c.line;
+    }
 }
