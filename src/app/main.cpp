@@ -10,6 +10,7 @@
 #include "shell/single_copy.h"
 #include "shell/single_instance.h"
 #include "shell/splash_screen.h"
+#include "text/references_window.h"
 #include "ui/app.h"
 #include "ui/appearance.h"
 #include "ui/dialogs.h"
@@ -81,14 +82,16 @@ int main(int argc, char* argv[])
     // after the character, by name, separated by blanks.
     const QStringList windows =
         qEnvironmentVariable("VANTREL_OPEN_WINDOWS").split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    // And the References window filled with the places naming a state ("0"), as Shift+F12 on it does.
+    const QString referencedState = qEnvironmentVariable("VANTREL_STATE_REFERENCES");
 
-    vantrel::SplashScreen splash(app, [&main, def, windows] {
+    vantrel::SplashScreen splash(app, [&main, def, windows, referencedState] {
         main.startUp();
         if (def.isEmpty()) {
             main.showStartupTip();
             return;
         }
-        QTimer::singleShot(0, &main, [&main, def, windows] {
+        QTimer::singleShot(0, &main, [&main, def, windows, referencedState] {
             // Opened already when a crash's work was restored: opening it
             // again would only ask about the restored changes.
             if (main.fileText() != def)
@@ -100,8 +103,13 @@ int main(int argc, char* argv[])
                 if (const std::optional<vantrel::WindowKind> kind = vantrel::windowKindOfKey(name))
                     main.openWindow(*kind);
             }
+            if (!referencedState.isEmpty()) {
+                if (auto* references =
+                        qobject_cast<vantrel::ReferencesWindow*>(main.openWindow(vantrel::WindowKind::References)))
+                    references->search({vantrel::DefinitionKind::State, referencedState.toStdString()});
+            }
             // Fill the screen and tile once every window has laid itself out.
-            if (!windows.isEmpty()) {
+            if (!windows.isEmpty() || !referencedState.isEmpty()) {
                 main.setGeometry(main.screen()->availableGeometry());
                 QTimer::singleShot(500, main.mdiArea(), &QMdiArea::tileSubWindows);
             }

@@ -313,6 +313,15 @@ bool MainWindow::showFileLine(const QString& path, int line)
     return w && hooks.showFileLine && hooks.showFileLine(w, path, line);
 }
 
+bool MainWindow::showNumbered(WindowKind kind, std::int32_t group, std::int32_t number)
+{
+    const WindowHooks hooks = hooks_.value(kind);
+    if (!hooks.showNumbered)
+        return false;
+    QWidget* w = openWindow(kind);
+    return w && hooks.showNumbered(w, group, number);
+}
+
 void MainWindow::startUp()
 {
     app_.zoomFactor = 1.0f;

@@ -70,6 +70,7 @@ public:
     QWidget* loadedWindow(WindowKind kind) const override;
     QWidget* activeWindow() const override;
     bool showFileLine(const QString& path, int line) override;
+    bool showNumbered(WindowKind kind, std::int32_t group, std::int32_t number) override;
     void closeWindow(QWidget* window) override;
     void raiseWindow(QWidget* window) override;
     void arrangeWindows(Arrangement arrangement) override;

@@ -8,6 +8,8 @@
 #include "ui/dropped_files.h"
 #include "ui/history_actions.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -277,6 +279,18 @@ void SoundWindow::showBank()
     }
     showComment();
     showSample(editor().current());
+}
+
+bool SoundWindow::showSound(std::int32_t group, std::int32_t number)
+{
+    const std::vector<SoundSample>& samples = editor().bank().samples;
+    const auto found = std::find_if(samples.begin(), samples.end(), [&](const SoundSample& sample) {
+        return sample.groupNumber == group && sample.sampleNumber == number;
+    });
+    if (found == samples.end())
+        return false;
+    showSample(static_cast<int>(found - samples.begin()) + 1);
+    return true;
 }
 
 void SoundWindow::showSample(int i)

@@ -51,6 +51,8 @@ public:
 
     void showBank();
     void showSample(int i);
+    // Shows the first sample of that group and number; false when the bank has none.
+    bool showSound(std::int32_t group, std::int32_t number);
     void enableEditing();
     void disableEditing();
 

@@ -11,6 +11,9 @@ void registerSpritesWindows(Workbench& workbench)
 {
     WindowHooks hooks;
     hooks.followCharacter = [](QWidget* w) { return static_cast<SpriteWindow*>(w)->showWorkspace(); };
+    hooks.showNumbered = [](QWidget* w, std::int32_t group, std::int32_t number) {
+        return static_cast<SpriteWindow*>(w)->showSprite(group, number);
+    };
     workbench.registerWindow(
         WindowKind::Sprites, [](App& app) { return new SpriteWindow(app); }, hooks);
 }

@@ -294,6 +294,18 @@ SpriteNumbers SpriteWindow::jumpNumbers() const
     return {numericValue(sstr(jumpGroupEdit->text())), numericValue(sstr(jumpImageEdit->text()))};
 }
 
+bool SpriteWindow::showSprite(std::int64_t group, std::int64_t image)
+{
+    const auto row = document_ ? findRecordByNumbers(workspace(), group, image) : std::nullopt;
+    if (!row)
+        return false;
+    if (indexScrollBar->value() == *row)
+        showRecord(*row);
+    else
+        indexScrollBar->setValue(*row);
+    return true;
+}
+
 void SpriteWindow::jumpToRecord()
 {
     if (!document_)
@@ -302,15 +314,10 @@ void SpriteWindow::jumpToRecord()
     const std::int64_t shownGroup = record ? record->group() : 0;
     const std::int64_t shownImage = record ? record->imageNo() : 0;
     const SpriteNumbers target = jumpNumbers();
-    const auto row = findRecordByNumbers(workspace(), target.group, target.image);
-    if (!row) {
+    if (!showSprite(target.group, target.image)) {
         app_.dialogs.message(this, qstr(noMatchMessage(target.group, target.image)));
         return;
     }
-    if (indexScrollBar->value() == *row)
-        showRecord(*row);
-    else
-        indexScrollBar->setValue(*row);
     // A second click jumps back.
     jumpGroupEdit->setText(qstr(fieldText(shownGroup)));
     jumpImageEdit->setText(qstr(fieldText(shownImage)));

@@ -114,6 +114,8 @@ public slots:
     // Shows record `index`: its position, numbers and picture.
     void showRecord(int index);
     void jumpToRecord();
+    // Shows the sprite of that group and number; false when there is none.
+    bool showSprite(std::int64_t group, std::int64_t image);
     // Save: the document's own SFF with its build options, no question.
     void saveSpriteArchive();
     // Save As: asks for the file and the build options.

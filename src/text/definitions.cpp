@@ -1,5 +1,6 @@
 #include "text/definitions.h"
 
+#include "check/parameter_references.h"
 #include "common/text.h"
 #include "text/outline.h"
 
@@ -20,14 +21,61 @@ bool isNumberCharacter(char c)
     return (c >= '0' && c <= '9') || c == '-';
 }
 
-// The controller of the block around `line`: the value of the nearest "type ="
-// above it, up to the block's header; "statedef" in a Statedef's own lines.
-std::string blockType(const std::vector<std::string_view>& lines, std::size_t line)
+// The line's key: "value" of "value = 200", lower case.
+std::string keyOf(std::string_view text)
 {
-    for (std::size_t k = line + 1; k-- > 0;) {
+    const auto equals = text.find('=');
+    if (equals == std::string_view::npos)
+        return {};
+    return toLowerAscii(std::string(trimBlanksAndTabs(text.substr(0, equals))));
+}
+
+DefinitionKind definitionKindOf(ReferenceKind kind)
+{
+    switch (kind) {
+    case ReferenceKind::State: return DefinitionKind::State;
+    case ReferenceKind::Action: return DefinitionKind::Action;
+    case ReferenceKind::Sound: return DefinitionKind::Sound;
+    }
+    return DefinitionKind::State;
+}
+
+// The sprite of an AIR frame line ("200,1, 0,0, 5") when the caret is on its
+// group or number.
+std::optional<DefinitionName> frameSpriteAt(std::string_view text, std::size_t column)
+{
+    const std::string_view line = trimBlanksAndTabs(beforeComment(text));
+    if (line.empty() || !isNumberCharacter(line.front()))
+        return std::nullopt;
+    const auto first = text.find(',');
+    if (first == std::string_view::npos || column > text.find(',', first + 1))
+        return std::nullopt;
+    const std::string_view group = trimBlanksAndTabs(text.substr(0, first));
+    const auto second = text.find(',', first + 1);
+    const std::string_view number = trimBlanksAndTabs(
+        text.substr(first + 1, second == std::string_view::npos ? std::string_view::npos : second - first - 1));
+    if (group.empty() || number.empty() || !std::all_of(group.begin(), group.end(), isNumberCharacter)
+        || !std::all_of(number.begin(), number.end(), isNumberCharacter))
+        return std::nullopt;
+    return DefinitionName{DefinitionKind::Sprite, std::string(group) + "," + std::string(number)};
+}
+
+} // namespace
+
+bool operator==(const DefinitionName& a, const DefinitionName& b)
+{
+    return a.kind == b.kind && a.key == b.key;
+}
+
+std::string blockTypeAt(const std::vector<std::string_view>& lines, std::size_t line)
+{
+    for (std::size_t k = std::min(line + 1, lines.size()); k-- > 0;) {
         const std::string_view text = trimmedView(lines[k]);
         if (text.starts_with('[')) {
-            return toLowerAscii(std::string(text.substr(0, 9))) == "[statedef" ? "statedef" : std::string();
+            const std::string header = toLowerAscii(std::string(text.substr(0, 13)));
+            if (header.starts_with("[statedef"))
+                return "statedef";
+            return header == "[begin action" ? "action" : std::string();
         }
         const std::string lower = toLowerAscii(std::string(text));
         if (lower.starts_with("type") && lower.find('=') != std::string::npos) {
@@ -38,30 +86,6 @@ std::string blockType(const std::vector<std::string_view>& lines, std::size_t li
     }
     return {};
 }
-
-// The line's key: "value" of "value = 200", lower case.
-std::string keyOf(std::string_view text)
-{
-    const auto equals = text.find('=');
-    if (equals == std::string_view::npos)
-        return {};
-    return toLowerAscii(std::string(trimBlanksAndTabs(text.substr(0, equals))));
-}
-
-std::optional<DefinitionKind> kindOfValue(const std::string& key, const std::string& type)
-{
-    if (key == "p1stateno" || key == "p2stateno" || key == "stateno")
-        return DefinitionKind::State;
-    if (key == "anim" || key == "projanim" || key == "projhitanim" || key == "projremanim" || key == "projcancelanim")
-        return DefinitionKind::Action;
-    if (key == "value" && (type == "changestate" || type == "selfstate" || type == "targetstate"))
-        return DefinitionKind::State;
-    if (key == "value" && (type == "changeanim" || type == "changeanim2"))
-        return DefinitionKind::Action;
-    return std::nullopt;
-}
-
-} // namespace
 
 std::optional<DefinitionName> definitionNameAt(const std::vector<std::string_view>& lines, std::size_t line,
                                                std::size_t column)
@@ -77,28 +101,20 @@ std::optional<DefinitionName> definitionNameAt(const std::vector<std::string_vie
     if (open != std::string_view::npos && close != std::string_view::npos && open < column && column <= close
         && toLowerAscii(std::string(text.substr(0, open))).find("command") != std::string::npos)
         return DefinitionName{DefinitionKind::Command, std::string(text.substr(open + 1, close - open - 1))};
-    // A number after the '=' of a parameter that names a state or an action.
-    if (equals == std::string_view::npos || column <= equals)
+    const std::string type = blockTypeAt(lines, line);
+    if (type == "action")
+        return frameSpriteAt(text, column);
+    // The value after the '=' of a parameter that names a state, an action or a sound.
+    const std::string_view value = beforeComment(text.substr(std::min(equals + 1, text.size())));
+    if (equals == std::string_view::npos || column <= equals || column > equals + 1 + value.size())
         return std::nullopt;
-    std::size_t from = column;
-    while (from > 0 && isNumberCharacter(text[from - 1]))
-        --from;
-    std::size_t to = column;
-    while (to < text.size() && isNumberCharacter(text[to]))
-        ++to;
-    const std::string_view word = text.substr(from, to - from);
-    if (word.empty() || word == "-" || (from > 0 && std::isalpha(static_cast<unsigned char>(text[from - 1]))))
+    const auto reference = parameterReference(type, keyOf(text));
+    if (!reference)
         return std::nullopt;
-    // Only a plain number is the whole value: "value = 200", not "value = 200 + var(1)".
-    if (trimBlanksAndTabs(text.substr(equals + 1,
-                                      text.find(';') == std::string_view::npos ? std::string_view::npos
-                                                                               : text.find(';') - equals - 1))
-        != word)
+    const auto key = ownReferenceKey(value, *reference);
+    if (!key)
         return std::nullopt;
-    const auto kind = kindOfValue(keyOf(text), blockType(lines, line));
-    if (!kind)
-        return std::nullopt;
-    return DefinitionName{*kind, std::string(word)};
+    return DefinitionName{definitionKindOf(reference->kind), *key};
 }
 
 std::optional<std::size_t> definitionLine(const std::vector<std::string_view>& lines, const DefinitionName& name)
@@ -130,6 +146,8 @@ std::optional<std::size_t> definitionLine(const std::vector<std::string_view>& l
             if (inCommand && keyOf(text) == "name" && commandNameOf(text) == name.key)
                 return k;
             break;
+        case DefinitionKind::Sound:
+        case DefinitionKind::Sprite: return std::nullopt;
         }
     }
     return std::nullopt;

@@ -1,6 +1,8 @@
 #include "editor_text_box.h"
 
 #include "common/qt_text.h"
+#include "text/block_folder.h"
+#include "text/fault_span.h"
 #include "text/text_document.h"
 
 #include <QContextMenuEvent>
@@ -49,6 +51,7 @@ EditorTextBox::EditorTextBox(QWidget* parent)
     setObjectName(QStringLiteral("editor"));
     setLineWrapMode(QPlainTextEdit::NoWrap);
     lineNumbers_ = new LineNumberArea(this);
+    folder_ = new BlockFolder(this);
     connect(this, &QPlainTextEdit::blockCountChanged, this, [this] { fitLineNumberArea(); });
     connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
         if (dy != 0)
@@ -76,7 +79,7 @@ int EditorTextBox::lineNumberAreaWidth() const
     int digits = 1;
     for (int lines = std::max(1, blockCount()); lines >= 10; lines /= 10)
         ++digits;
-    return fontMetrics().horizontalAdvance(QLatin1Char('9')) * (digits + 1) + 6;
+    return fontMetrics().horizontalAdvance(QLatin1Char('9')) * (digits + 1) + 6 + folder_->markerWidth();
 }
 
 void EditorTextBox::fitLineNumberArea()
@@ -99,7 +102,7 @@ void EditorTextBox::paintLineNumbers(QPaintEvent* event)
     const int caretLine = textCursor().blockNumber();
     QTextBlock block = firstVisibleBlock();
     int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
-    const int width = lineNumbers_->width() - 4;
+    const int width = lineNumbers_->width() - 4 - folder_->markerWidth();
     while (block.isValid() && top <= event->rect().bottom()) {
         const int height = qRound(blockBoundingRect(block).height());
         if (block.isVisible() && top + height >= event->rect().top()) {
@@ -107,6 +110,7 @@ void EditorTextBox::paintLineNumbers(QPaintEvent* event)
                 colours.color(block.blockNumber() == caretLine ? QPalette::WindowText : QPalette::PlaceholderText));
             painter.drawText(0, top, width, fontMetrics().height(), Qt::AlignRight,
                              QString::number(block.blockNumber() + 1));
+            folder_->paintMarker(painter, block, width + 4, top, fontMetrics().height());
         }
         top += height;
         block = block.next();
@@ -124,18 +128,13 @@ void EditorTextBox::highlightCaretLine()
     line.cursor = textCursor();
     line.cursor.clearSelection();
     marks << line;
-    // A faulty line's text, blanks around it aside, gets a wavy underline.
+    // What a fault is about gets a wavy underline: the word or value the
+    // message names, else the line's text.
     for (const auto& [number, message] : problems_) {
         const QTextBlock block = document()->findBlockByNumber(number - 1);
         if (!block.isValid())
             continue;
-        const QString text = block.text();
-        int first = 0;
-        while (first < text.size() && text[first].isSpace())
-            ++first;
-        int last = static_cast<int>(text.size());
-        while (last > first && text[last - 1].isSpace())
-            --last;
+        const auto [first, last] = faultSpan(block.text(), message);
         if (last == first)
             continue; // nothing written there to underline; the tool tip still tells
         QTextEdit::ExtraSelection fault;
@@ -174,11 +173,20 @@ void EditorTextBox::mouseReleaseEvent(QMouseEvent* event)
         emit definitionClicked();
 }
 
+QString EditorTextBox::toolTipAt(const QPoint& point) const
+{
+    QString tip = problemAt(point).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+    const QString help = hoverText_ ? hoverText_(cursorForPosition(point)) : QString();
+    if (!tip.isEmpty() && !help.isEmpty())
+        tip += QStringLiteral("<hr>");
+    return help.isEmpty() && tip.isEmpty() ? QString() : QStringLiteral("<qt>") + tip + help;
+}
+
 bool EditorTextBox::viewportEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ToolTip && !problems_.empty()) {
+    if (event->type() == QEvent::ToolTip && (!problems_.empty() || hoverText_)) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const QString message = problemAt(help->pos());
+        const QString message = toolTipAt(help->pos());
         if (message.isEmpty())
             QToolTip::hideText();
         else

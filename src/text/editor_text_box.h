@@ -13,12 +13,15 @@
 #include <QPointer>
 #include <QTextBlock>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace vantrel {
+
+class BlockFolder;
 
 class EditorTextBox final : public QPlainTextEdit, public TextBox {
     Q_OBJECT
@@ -65,6 +68,11 @@ public:
     void setProblemLines(std::vector<std::pair<int, QString>> problems);
     // The message of the problem at a point of the viewport; empty when none.
     QString problemAt(const QPoint& point) const;
+    // What the tool tip tells of the word at a place of the text besides its
+    // problems (rich text; empty: nothing). A problem is told first.
+    void setHoverText(std::function<QString(const QTextCursor&)> hoverText) { hoverText_ = std::move(hoverText); }
+    // The whole tool tip at a point of the viewport, as rich text.
+    QString toolTipAt(const QPoint& point) const;
 
     // The gutter at the left that numbers the lines, and its width for the
     // lines the text has now.
@@ -72,6 +80,8 @@ public:
     int lineNumberAreaWidth() const;
     // Draws the numbers of the lines in view (the gutter's paint event).
     void paintLineNumbers(QPaintEvent* event);
+    // Folds the states and actions from the gutter.
+    BlockFolder* folder() const { return folder_; }
 
 public slots:
     void undo();
@@ -107,6 +117,8 @@ private:
     QPointer<TextDocument> textDocument_;
     QWidget* lineNumbers_ = nullptr;
     std::vector<std::pair<int, QString>> problems_; // by line, 1-based
+    BlockFolder* folder_ = nullptr;
+    std::function<QString(const QTextCursor&)> hoverText_;
 };
 
 } // namespace vantrel

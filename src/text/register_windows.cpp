@@ -3,6 +3,7 @@
 #include "text/find_dialog.h"
 #include "text/help_viewer.h"
 #include "text/notepad_window.h"
+#include "text/references_window.h"
 #include "text/state_file_window.h"
 #include "ui/app.h"
 #include "ui/workbench.h"
@@ -51,6 +52,8 @@ void registerTextWindows(Workbench& workbench)
     free.characterFree = true;
     workbench.registerWindow(
         WindowKind::Notepad, [](App& a) { return new NotepadWindow(a); }, free);
+    // The places found are another character's after a switch: the window closes then.
+    workbench.registerWindow(WindowKind::References, [](App& a) { return new ReferencesWindow(a); });
     // The one help window, for the frame's Help and every editor's.
     workbench.setHelpHandler([&workbench](App& app, std::optional<std::int64_t> topic) {
         showHelpTopic(app, topic.value_or(kHelpContentsTopic), workbench.frame());

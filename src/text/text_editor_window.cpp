@@ -7,10 +7,12 @@
 #include "ui/app.h"
 
 #include "common/qt_text.h"
+#include "common/text.h"
 #include "documents/document_manager.h"
 #include "text/completion_popup.h"
 #include "text/editor_text_box.h"
 #include "text/help_viewer.h"
+#include "text/hover_help.h"
 #include "text/syntax_highlighter.h"
 #include "text/text_document.h"
 #include "ui/action_icons.h"
@@ -119,6 +121,8 @@ TextEditorWindow::TextEditorWindow(App& app, EditorDescription description, QWid
             const bool open = app_.documents && !app_.documents->character().defFile.empty();
             return open ? app_.documents->character().engine : CharacterEngine::Ikemen;
         });
+    if (description_.stateLanguage)
+        editor_->setHoverText([this](const QTextCursor& at) { return hoverHelp(at); });
     resize(720, 520);
 }
 
@@ -126,6 +130,24 @@ TextEditorWindow::~TextEditorWindow()
 {
     if (document_)
         document_->disconnect(this);
+}
+
+QString TextEditorWindow::hoverHelp(const QTextCursor& at)
+{
+    // Controllers follow "type =" and triggers stand in values; the words
+    // before the '=' are parameters, and a comment is the author's.
+    const QString line = at.block().text();
+    const int position = at.positionInBlock();
+    const int equals = static_cast<int>(line.indexOf(QLatin1Char('=')));
+    const int comment = static_cast<int>(line.indexOf(QLatin1Char(';')));
+    if (equals < 0 || position <= equals || (comment >= 0 && position > comment))
+        return {};
+    const std::int64_t topic = helpTopicAt(line, position);
+    if (topic == kHelpContentsTopic)
+        return {};
+    if (!helpHtml_)
+        helpHtml_ = readFileBytes(app_.dataFile(QString::fromLatin1(kHelpFileName)).toStdString()).value_or("");
+    return QString::fromStdString(helpSummary(*helpHtml_, topic));
 }
 
 void TextEditorWindow::showProblems(const std::vector<LineProblem>& problems)
@@ -266,6 +288,9 @@ void TextEditorWindow::buildMenus()
     connect(addMenuAction(edit, MenuCommand::GoToDefinition, "goToDefinitionAction", "Go to &Definition",
                           QKeySequence("F12")),
             &QAction::triggered, this, &TextEditorWindow::goToDefinition);
+    connect(addMenuAction(edit, MenuCommand::FindReferences, "findReferencesAction", "Find &References",
+                          QKeySequence("Shift+F12")),
+            &QAction::triggered, this, &TextEditorWindow::findReferences);
     connect(addMenuAction(edit, MenuCommand::TimeDate, "timeDateAction", "Time/Date", QKeySequence("Ctrl+D")),
             &QAction::triggered, this, &TextEditorWindow::insertTimeDate);
 

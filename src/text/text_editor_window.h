@@ -5,6 +5,7 @@
 // never changes its document: its changes and history stay with it.
 
 #include "documents/document.h"
+#include "text/definitions.h"
 #include "text/outline.h"
 #include "text/text_document.h"
 #include "text/text_file.h"
@@ -26,6 +27,7 @@ class QComboBox;
 class QListWidget;
 class QMenu;
 class QMenuBar;
+class QTextCursor;
 class QTimer;
 class QToolBar;
 
@@ -89,6 +91,7 @@ enum class MenuCommand : std::uint8_t {
     SelectAll,
     GoToLine,
     GoToDefinition,
+    FindReferences,
     TimeDate,
     Cascade,
     TileHorizontally,
@@ -158,6 +161,9 @@ public:
     // Opens where the state, action or command named at the caret is defined,
     // in the window that edits that file; a message when it is nowhere.
     void goToDefinition();
+    // Lists in the References window every place of the character's files
+    // that names the state, action or command at the caret.
+    void findReferences();
 
     // Shows the document of `path`, opened once for the whole program (and
     // read in `charset` when one is given). A file that cannot be read shows
@@ -241,6 +247,10 @@ protected:
 
 private:
     void buildMenus();
+    // The short help of the controller or trigger at a place of the text.
+    QString hoverHelp(const QTextCursor& at);
+    // What the word at the caret names (see definitionNameAt).
+    std::optional<DefinitionName> nameAtCaret() const;
     void buildToolbar();
     // A state script (.zss) has colours and completion of its own.
     void followScriptLanguage();
@@ -262,7 +272,8 @@ private:
     QListWidget* outline_ = nullptr; // none in the .def and notepad windows
     QTimer* outlineTimer_ = nullptr;
     std::vector<OutlineEntry> outlineEntries_;
-    std::vector<LineProblem> problems_; // of every file; those of the file shown are underlined
+    std::vector<LineProblem> problems_;   // of every file; those of the file shown are underlined
+    std::optional<std::string> helpHtml_; // the help file, read on the first hover
     void markProblems();
 };
 

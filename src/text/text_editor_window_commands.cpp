@@ -13,6 +13,7 @@
 #include "text/find.h"
 #include "text/find_dialog.h"
 #include "text/help_viewer.h"
+#include "text/references_window.h"
 #include "ui/workbench.h"
 
 #include <QDateTime>
@@ -57,17 +58,30 @@ void TextEditorWindow::askGoToLine()
     goToLine(line);
 }
 
-void TextEditorWindow::goToDefinition()
+std::optional<DefinitionName> TextEditorWindow::nameAtCaret() const
 {
     editor_->finishLoading();
     const std::vector<std::string> texts = editor_->utf8Lines();
     const std::vector<std::string_view> lines(texts.begin(), texts.end());
     const QTextCursor caret = editor_->textCursor();
     const std::size_t column = caret.block().text().left(caret.positionInBlock()).toStdString().size();
-    const std::optional<DefinitionName> name =
-        definitionNameAt(lines, static_cast<std::size_t>(caret.blockNumber()), column);
+    return definitionNameAt(lines, static_cast<std::size_t>(caret.blockNumber()), column);
+}
+
+void TextEditorWindow::goToDefinition()
+{
+    const std::optional<DefinitionName> name = nameAtCaret();
     if (!name || !app_.documents || !app_.workbench)
         return;
+    if (name->kind == DefinitionKind::Sound || name->kind == DefinitionKind::Sprite) {
+        const auto comma = name->key.find(',');
+        const auto group = static_cast<std::int32_t>(numericValue(name->key.substr(0, comma)));
+        const auto number = static_cast<std::int32_t>(numericValue(name->key.substr(comma + 1)));
+        const WindowKind kind = name->kind == DefinitionKind::Sound ? WindowKind::Sounds : WindowKind::Sprites;
+        if (!app_.workbench->showNumbered(kind, group, number))
+            app_.dialogs.message(this, QStringLiteral("The character has no %1.").arg(definitionText(*name)));
+        return;
+    }
     const CharacterFiles& files = app_.documents->character();
     std::vector<std::string> candidates;
     if (name->kind == DefinitionKind::State) {
@@ -80,13 +94,7 @@ void TextEditorWindow::goToDefinition()
         if (path.empty())
             continue;
         // The text as the windows hold it, saved or not.
-        std::optional<std::string> bytes;
-        for (const Document* document : app_.documents->documents()) {
-            if (QFileInfo(document->fileName()) == QFileInfo(qstr(path)))
-                bytes = document->recoveryBytes();
-        }
-        if (!bytes)
-            bytes = readFileBytes(path);
+        const std::optional<std::string> bytes = characterText(app_.documents, path);
         if (!bytes)
             continue;
         const std::vector<std::string> fileLines = splitLines(*bytes);
@@ -96,12 +104,19 @@ void TextEditorWindow::goToDefinition()
             return;
         }
     }
-    const char* what = name->kind == DefinitionKind::State ? "State"
-        : name->kind == DefinitionKind::Action             ? "Action"
-                                                           : "Command";
-    app_.dialogs.message(
-        this,
-        QStringLiteral("%1 %2 is not defined in the character's files.").arg(QLatin1String(what), qstr(name->key)));
+    QString what = definitionText(*name);
+    what[0] = what[0].toUpper();
+    app_.dialogs.message(this, QStringLiteral("%1 is not defined in the character's files.").arg(what));
+}
+
+void TextEditorWindow::findReferences()
+{
+    const std::optional<DefinitionName> name = nameAtCaret();
+    if (!name || name->kind == DefinitionKind::Sound || name->kind == DefinitionKind::Sprite || !app_.workbench)
+        return;
+    // Typed text not yet seen by the search reaches it through the documents.
+    if (auto* window = qobject_cast<ReferencesWindow*>(app_.workbench->openWindow(WindowKind::References)))
+        window->search(*name);
 }
 
 void TextEditorWindow::undo()

@@ -28,6 +28,7 @@ const KindKey kKeys[] = {
     {WindowKind::CollisionBoxes, "CollisionBoxWindow"},
     {WindowKind::AnimationPreview, "AnimationPreview"},
     {WindowKind::Problems, "ProblemsWindow"},
+    {WindowKind::References, "ReferencesWindow"},
 };
 
 } // namespace

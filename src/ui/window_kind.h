@@ -25,14 +25,28 @@ enum class WindowKind : std::uint8_t {
     CollisionBoxes,
     AnimationPreview,
     Problems,
+    References,
 };
 
 // The order the close-down closes the windows in.
 inline constexpr WindowKind kCloseOrder[] = {
-    WindowKind::Palettes,         WindowKind::AnimationText, WindowKind::Calculator, WindowKind::Commands,
-    WindowKind::Constants,        WindowKind::Definition,    WindowKind::Find,       WindowKind::Notepad,
-    WindowKind::Sprites,          WindowKind::Sounds,        WindowKind::States,     WindowKind::CollisionBoxes,
-    WindowKind::AnimationPreview, WindowKind::Problems,      WindowKind::Settings,   WindowKind::Tips,
+    WindowKind::Palettes,
+    WindowKind::AnimationText,
+    WindowKind::Calculator,
+    WindowKind::Commands,
+    WindowKind::Constants,
+    WindowKind::Definition,
+    WindowKind::Find,
+    WindowKind::Notepad,
+    WindowKind::Sprites,
+    WindowKind::Sounds,
+    WindowKind::States,
+    WindowKind::CollisionBoxes,
+    WindowKind::AnimationPreview,
+    WindowKind::Problems,
+    WindowKind::References,
+    WindowKind::Settings,
+    WindowKind::Tips,
 };
 
 // The name a window's place and size are kept under in the settings, and

@@ -31,6 +31,9 @@ struct WindowHooks {
     // Shows a file of the character at a line (from 1): one the window can
     // show (the state window shows any state file); false when it cannot.
     std::function<bool(QWidget*, const QString& path, int line)> showFileLine;
+    // Shows the sprite or sound of that group and number; false when the
+    // window has none.
+    std::function<bool(QWidget*, std::int32_t group, std::int32_t number)> showNumbered;
     // Hands what the user has typed but the window has not taken yet to its
     // document, before the documents are asked about (a number box still
     // being edited); false when it was refused, which stops what was asked.
@@ -59,6 +62,13 @@ public:
     // Opens the window that edits a file of the character at a line (from
     // 1); false when no window edits that file.
     virtual bool showFileLine(const QString& path, int line) = 0;
+    // Opens the sprite or sound window at the sprite or sound of that group
+    // and number; false when it has none.
+    virtual bool showNumbered(WindowKind kind, std::int32_t group, std::int32_t number)
+    {
+        (void)kind, (void)group, (void)number;
+        return false;
+    }
     // Closes a window (its frame, in the main window).
     virtual void closeWindow(QWidget* window) = 0;
     // Brings a loaded window to the front.

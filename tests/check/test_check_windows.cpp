@@ -166,17 +166,17 @@ TEST(ProblemsWindow, ListsCountsAndOpensEachFindingInItsEditor)
     waitForCheck(*problems);
     EXPECT_NE(rowStarting(problems->findingList(), QStringLiteral("kfm.cns:%1: error").arg(cnsLine)), -1);
     EXPECT_EQ(test::readFile(folder + "/kfm.cns"), onDisk) << "nothing was saved";
-    // The text view underlines the line, and its tool tip says why.
+    // The text view underlines the value at fault, and its tool tip says why.
     EditorTextBox* box = constants->editor();
     const auto underlined = [&] {
         for (const QTextEdit::ExtraSelection& mark : box->extraSelections()) {
             if (mark.format.underlineStyle() == QTextCharFormat::WaveUnderline
                 && mark.cursor.blockNumber() == cnsLine - 1)
-                return true;
+                return mark.cursor.selectedText();
         }
-        return false;
+        return QString();
     };
-    EXPECT_TRUE(underlined());
+    EXPECT_EQ(underlined(), "8190");
     const QTextBlock faulty = box->document()->findBlockByNumber(cnsLine - 1);
     box->setTextCursor(QTextCursor(faulty));
     box->ensureCursorVisible();
@@ -187,7 +187,7 @@ TEST(ProblemsWindow, ListsCountsAndOpensEachFindingInItsEditor)
     ASSERT_TRUE(checks.wait(60000));
     waitForCheck(*problems);
     EXPECT_EQ(rowStarting(problems->findingList(), QStringLiteral("kfm.cns:%1:").arg(cnsLine)), -1);
-    EXPECT_FALSE(underlined()) << "the mark goes with the fault";
+    EXPECT_EQ(underlined(), "") << "the mark goes with the fault";
 
     // Without a character there is nothing to check.
     test::files(app) = {};

@@ -36,6 +36,17 @@ TEST(Definitions, TheWordAtTheCaretNamesAStateAnActionOrACommand)
         "type = Explod",                              // 14
         "anim = F60",                                 // 15
         "value = -1",                                 // 16
+        "[State 200, 5]",                             // 17
+        "type = PlaySnd",                             // 18
+        "value = S5, 2",                              // 19
+        "[State 200, 6]",                             // 20
+        "type = HitDef",                              // 21
+        "hitsound = 5,2",                             // 22
+        "guardsound = S6, 0 ; own",                   // 23
+        "sparkno = 7000",                             // 24
+        "[Begin Action 200]",                         // 25
+        "200,1, 0,0, 5",                              // 26
+        "Clsn2: 1",                                   // 27
     };
     const auto views = viewsOf(lines);
     struct Case {
@@ -50,12 +61,21 @@ TEST(Definitions, TheWordAtTheCaretNamesAStateAnActionOrACommand)
         {4, 24, DefinitionKind::Command, "QCF_x"},
         {8, 9, std::nullopt, ""}, // an expression
         {11, 13, DefinitionKind::State, "5020"},
-        {12, 11, std::nullopt, ""}, // a prefixed number is no state
-        {15, 8, std::nullopt, ""},  // the engine's own action
-        {3, 9, std::nullopt, ""},   // a word, not a number
-        {0, 11, std::nullopt, ""},  // the header itself
-        {16, 9, std::nullopt, ""},  // no type: Explod's value is nothing
+        {12, 11, DefinitionKind::Action, "7000"}, // "S": the character's own spark
+        {24, 11, std::nullopt, ""},               // a plain spark is the engine's
+        {15, 8, std::nullopt, ""},                // the engine's own action
+        {3, 9, std::nullopt, ""},                 // a word, not a number
+        {0, 11, std::nullopt, ""},                // the header itself
+        {16, 9, std::nullopt, ""},                // no type: Explod's value is nothing
         {99, 0, std::nullopt, ""},
+        {19, 10, DefinitionKind::Sound, "5,2"},
+        {22, 12, std::nullopt, ""}, // a hit sound without "S" is the engine's
+        {23, 15, DefinitionKind::Sound, "6,0"},
+        {23, 22, std::nullopt, ""}, // in the comment
+        {26, 1, DefinitionKind::Sprite, "200,1"},
+        {26, 5, DefinitionKind::Sprite, "200,1"},
+        {26, 8, std::nullopt, ""}, // the offset is no sprite
+        {27, 3, std::nullopt, ""},
     };
     for (const Case& c : cases) {
         const auto name = definitionNameAt(views, c.line, c.column);

@@ -1,5 +1,6 @@
 #include "formats/character_definition.h"
 #include "shell/main_window.h"
+#include "text/block_folder.h"
 #include "text/character_editors.h"
 #include "text/editor_text_box.h"
 #include "text/find_dialog.h"
@@ -139,7 +140,8 @@ TEST_F(EditorTest, LineNumbersTheCaretsLineAndGoToLine)
     QWidget* gutter = box->lineNumberArea();
     ASSERT_NE(gutter, nullptr);
     const int digit = box->fontMetrics().horizontalAdvance(QLatin1Char('9'));
-    EXPECT_EQ(box->lineNumberAreaWidth(), digit * 4 + 6) << "three digits and a margin";
+    EXPECT_EQ(box->lineNumberAreaWidth(), digit * 4 + 6 + box->folder()->markerWidth())
+        << "three digits, a margin and the fold markers";
     EXPECT_EQ(box->viewport()->geometry().left(), gutter->geometry().right() + 1)
         << "the text starts after the numbers";
 
