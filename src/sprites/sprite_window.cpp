@@ -6,6 +6,7 @@
 #include "documents/document_manager.h"
 #include "sprites/sff_builder.h"
 #include "sprites/sprite_list.h"
+#include "sprites/sprite_table_model.h"
 #include "ui/document_views.h"
 #include "ui/dropped_files.h"
 #include "ui/history_actions.h"
@@ -74,13 +75,17 @@ void SpriteWindow::setDocument(SpriteDocument* document)
     view->setDocument(document);
     builder_->setDocument(document);
     showDocumentIn(document, *history_, *title_, *changedBar_);
+    spriteModel->setDocument(document);
     if (!document)
         return;
+    // The list and the grid take the change before the window shows its row.
+    connect(document, &SpriteDocument::rowsChanged, spriteModel, &SpriteTableModel::tableChanged);
     // A step undone or done again shows the row it changed.
     connect(document, &SpriteDocument::rowsChanged, this, &SpriteWindow::showStep);
     // The document goes with its character: the window shows nothing until the next one.
     connect(document, &QObject::destroyed, this, [this] {
         document_ = nullptr;
+        spriteModel->setDocument(nullptr);
         setIndexRange(0, 0);
         showRecord(0);
     });
@@ -173,6 +178,7 @@ void SpriteWindow::showAxisInBoxes(bool always)
 
 void SpriteWindow::showRecord(int index)
 {
+    followRecord(index);
     refreshPositionLabel();
     showGroupAndImage(true);
     loadImage(index);
