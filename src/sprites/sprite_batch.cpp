@@ -138,9 +138,15 @@ std::string freshPictureName(const SpriteWorkspace& ws, const std::string& pcxFi
     const std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
     const std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);
     for (int k = 2;; ++k) {
-        std::string candidate = folder + stem + '-' + std::to_string(k) + extension;
+        std::string candidate = folder;
+        candidate += stem;
+        candidate += '-';
+        candidate += std::to_string(k);
+        candidate += extension;
         std::error_code ec;
-        if (reserved.count(toLowerAscii(candidate)) || std::filesystem::exists(ws.appDir() + "/" + candidate, ec))
+        // Letter case does not tell two pictures apart.
+        if (reserved.count(toLowerAscii(candidate))
+            || std::filesystem::exists(resolvePath(ws.appDir() + "/" + candidate), ec))
             continue;
         reserved.insert(toLowerAscii(candidate));
         return candidate;

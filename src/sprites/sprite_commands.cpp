@@ -2,7 +2,6 @@
 
 #include "sprites/sprite_document.h"
 
-#include "common/atomic_file.h"
 #include "common/text.h"
 
 #include <algorithm>
@@ -188,23 +187,15 @@ void BatchEditCommand::put(const std::vector<SpriteRecord>& records)
 
 void BatchEditCommand::undo()
 {
-    for (const Picture& picture : pictures_) {
-        std::error_code ec;
-        if (picture.before)
-            (void)writeFileAtomic(picture.path, *picture.before, Durability::Scratch);
-        else
-            std::filesystem::remove(picture.path, ec);
-    }
+    for (const Picture& picture : pictures_)
+        document_.rewritePicture(picture.path, picture.before);
     put(before_);
 }
 
 void BatchEditCommand::redo()
 {
-    for (const Picture& picture : pictures_) {
-        std::error_code ec;
-        std::filesystem::create_directories(std::filesystem::path(picture.path).parent_path(), ec);
-        (void)writeFileAtomic(picture.path, picture.after, Durability::Scratch);
-    }
+    for (const Picture& picture : pictures_)
+        document_.rewritePicture(picture.path, picture.after);
     put(after_);
 }
 

@@ -236,6 +236,10 @@ private:
     // A file dialog for PCX and PNG pictures in the character's folder: to
     // open (`mustExist`) or to save.
     FileDialogOptions pictureDialog(const QString& title, bool mustExist) const;
+    // The folder pictures are saved into (empty when cancelled), and what
+    // went wrong saving them, said once.
+    QString askExportFolder(const QString& title);
+    void reportExportErrors(const std::vector<std::string>& errors);
     // True when the build takes every file; otherwise says why it cannot take
     // the first it refuses. A 32-bit picture while the build writes SFF v1
     // asks to switch the build to v2.

@@ -15,7 +15,6 @@
 #include "sprites/sprite_batch.h"
 #include "sprites/sprite_table_model.h"
 #include "ui/action_icons.h"
-#include "ui/workbench.h"
 
 #include <QAction>
 #include <QItemSelectionModel>
@@ -238,18 +237,9 @@ void SpriteWindow::exportSelection()
 {
     if (!current())
         return;
-    QWidget* owner = app_.workbench ? app_.workbench->frame() : this;
-    const QString folder = app_.dialogs.chooseFolder(owner, QStringLiteral("Save the selected pictures to:"),
-                                                     pictureDialog(QString(), true).directory);
-    if (folder.isEmpty())
-        return;
-    const std::vector<std::string> errors = vantrel::exportSelection(workspace(), selectedRows(), sstr(folder));
-    if (!errors.empty()) {
-        QString text = qstr(errors.front());
-        if (errors.size() > 1)
-            text += QStringLiteral("\n(%1 pictures were not saved.)").arg(errors.size());
-        app_.dialogs.message(this, text);
-    }
+    const QString folder = askExportFolder(QStringLiteral("Save the selected pictures to:"));
+    if (!folder.isEmpty())
+        reportExportErrors(vantrel::exportSelection(workspace(), selectedRows(), sstr(folder)));
 }
 
 void SpriteWindow::cropSelection()

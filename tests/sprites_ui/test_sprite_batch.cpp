@@ -430,3 +430,22 @@ TEST_F(SpriteBatchTest, TheGridDrawsOnlyTheThumbnailsInSight)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SpriteBatchTest, APictureInAnOutsideEditorsCareIsCroppedWithoutAStepOfTheEditors)
+{
+    add("e.pcx", sfflib::encodePcx(indexed(4, 4, {{{1, 1}, 5}})), "0", "0");
+    open();
+    w->editExternallyAction->trigger();
+    w->cropSelection();
+    QTest::qWait(400); // the watcher looks 100 ms after a change
+    EXPECT_EQ(history().count(), 1);
+    EXPECT_EQ(history().undoText(), "Crop to Content");
+
+    // What the editor saves afterwards is still a step of its own.
+    test::writeFile(app + "/tempsff/e.pcx", sfflib::encodePcx(indexed(2, 2, {})));
+    QTRY_COMPARE(history().count(), 2);
+}
+
+} // namespace
