@@ -6,6 +6,7 @@
 #include "image/picture.h"
 #include "sprites/sprite_document.h"
 
+#include <QIcon>
 #include <QPainter>
 
 namespace vantrel {

@@ -24,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -383,6 +384,14 @@ bool SpriteWindow::handleKey(int key, QWidget* focus)
 {
     // Text boxes keep the keys that edit text.
     const bool inTextBox = qobject_cast<QLineEdit*>(focus) != nullptr;
+    // The list and the grid move their own current item (the record follows
+    // it) and extend their selection; Delete there deletes the selection.
+    if (focus && (focus == spriteList || focus == spriteGrid)) {
+        if (key != Qt::Key_Delete)
+            return false;
+        deleteSelection();
+        return true;
+    }
     const int index = currentIndex();
     switch (key) {
     case Qt::Key_Left:
@@ -420,6 +429,13 @@ bool SpriteWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == view && event->type() == QEvent::Resize)
         updatePanBars();
+    // Delete in the list or the grid is theirs (the selection), not the
+    // toolbar's Delete of the record shown.
+    if (event->type() == QEvent::ShortcutOverride && (watched == spriteList || watched == spriteGrid)
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         if (handleKey(static_cast<QKeyEvent*>(event)->key(), qobject_cast<QWidget*>(watched)))
             return true;

@@ -158,8 +158,18 @@ TEST_F(SpriteBatchTest, TheListAndTheGridShareOneSelectionThatFollowsTheRecordSh
     click(1, Qt::NoModifier);
     click(3, Qt::ShiftModifier);
     EXPECT_EQ(w->selectedRows(), (std::vector<int>{1, 2, 3}));
+    // The keys in the grid are the grid's: Shift+Right extends the range,
+    // and Delete deletes the selection (asking first).
+    w->spriteGrid->setFocus();
+    QTest::keyClick(w->spriteGrid, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(w->selectedRows(), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(w->currentIndex(), 4);
+    t.dialogs.answers.enqueue(Answer::No);
+    QTest::keyClick(w->spriteGrid, Qt::Key_Delete);
+
     tabs->setCurrentWidget(w->spriteList);
-    EXPECT_EQ(w->spriteList->selectionModel()->selectedIndexes().size(), 3);
+    EXPECT_EQ(w->spriteList->selectionModel()->selectedIndexes().size(), 4);
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"Delete the 4 selected sprites?"});
 }
 
 TEST_F(SpriteBatchTest, TheAxisIsSetOrMovedOnEverySelectedSpriteInOneStep)
