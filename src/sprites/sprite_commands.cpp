@@ -2,6 +2,12 @@
 
 #include "sprites/sprite_document.h"
 
+#include "common/text.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
 #include <utility>
 
 namespace vantrel {
@@ -155,6 +161,42 @@ void SortRecordsCommand::redo()
 {
     applyOrder(workspace(), order_);
     changed(shownRow_);
+}
+
+// --- many at once ----------------------------------------------------------------
+
+BatchEditCommand::BatchEditCommand(SpriteDocument& document, const QString& text, BatchEdit edit, int shownRow)
+        : SpriteCommand(document, text), before_(document.workspace().records()), after_(std::move(edit.records)),
+          shownRow_(shownRow)
+{
+    for (PictureWrite& write : edit.pictures) {
+        SpriteRecord named;
+        named.pcxFile = write.pcxFile;
+        std::error_code ec;
+        const std::string path = workspace().imagePath(named);
+        pictures_.push_back(
+            {path, std::filesystem::exists(path, ec) ? readFileBytes(path) : std::nullopt, std::move(write.bytes)});
+    }
+}
+
+void BatchEditCommand::put(const std::vector<SpriteRecord>& records)
+{
+    workspace().records() = records;
+    changed(std::min(shownRow_, workspace().count()));
+}
+
+void BatchEditCommand::undo()
+{
+    for (const Picture& picture : pictures_)
+        document_.rewritePicture(picture.path, picture.before);
+    put(before_);
+}
+
+void BatchEditCommand::redo()
+{
+    for (const Picture& picture : pictures_)
+        document_.rewritePicture(picture.path, picture.after);
+    put(after_);
 }
 
 } // namespace vantrel

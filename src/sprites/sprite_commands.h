@@ -4,6 +4,7 @@
 // pictures included, so that going back and forth never needs the sprite
 // tools.
 
+#include "sprites/sprite_batch.h"
 #include "sprites/sprite_list.h"
 
 #include <QUndoCommand>
@@ -105,6 +106,28 @@ public:
 
 private:
     std::vector<int> order_;
+    int shownRow_;
+};
+
+// A change of many sprites at once (sprite_batch.h): the whole table and the
+// pictures it writes. Undone, the table comes back and every picture file
+// written has its old bytes again (a file it made is removed).
+class BatchEditCommand : public SpriteCommand {
+public:
+    BatchEditCommand(SpriteDocument& document, const QString& text, BatchEdit edit, int shownRow);
+    void undo() override;
+    void redo() override;
+
+private:
+    struct Picture {
+        std::string path;
+        std::optional<std::string> before; // nothing: there was no file
+        std::string after;
+    };
+    void put(const std::vector<SpriteRecord>& records);
+
+    std::vector<SpriteRecord> before_, after_;
+    std::vector<Picture> pictures_;
     int shownRow_;
 };
 

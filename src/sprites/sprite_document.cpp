@@ -18,6 +18,9 @@
 #include <QUndoCommand>
 #include <QUndoStack>
 
+#include <filesystem>
+#include <system_error>
+
 namespace vantrel {
 
 namespace {
@@ -235,6 +238,24 @@ void SpriteDocument::putPicture(const QString& path, const QByteArray& bytes)
     (void)writeFileAtomic(sstr(path), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                           Durability::Scratch);
     watchPicture({}); // the watcher follows a file replaced whole
+}
+
+void SpriteDocument::rewritePicture(const std::string& path, const std::optional<std::string>& bytes)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!bytes) {
+        fs::remove(path, ec);
+    } else {
+        fs::create_directories(fs::path(path).parent_path(), ec);
+        // A picture that cannot be written stays as it was.
+        (void)writeFileAtomic(path, *bytes, Durability::Scratch);
+    }
+    const QString key = qstr(path);
+    if (handedOut_.contains(key)) {
+        handedOut_.insert(key, bytes ? QByteArray::fromStdString(*bytes) : QByteArray());
+        watchPicture({});
+    }
 }
 
 void SpriteDocument::pictureChanged(const QString& path)

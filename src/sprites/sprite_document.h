@@ -16,6 +16,9 @@
 #include <QByteArray>
 #include <QHash>
 
+#include <optional>
+#include <string>
+
 class QFileSystemWatcher;
 class QProcess;
 class QTimer;
@@ -60,6 +63,10 @@ public:
     void watchPicture(const std::string& pcxFile);
     // Writes a handed-out picture's bytes (a step undone or done again).
     void putPicture(const QString& path, const QByteArray& bytes);
+    // A step writes a picture file (or removes it, given nothing); one in an
+    // outside editor's care takes the new bytes as what it last saw, so the
+    // write is not taken for the editor's.
+    void rewritePicture(const std::string& path, const std::optional<std::string>& bytes);
 
     bool canReload() const override { return false; }
     std::string recoveryBytes() const override { return {}; }

@@ -6,6 +6,7 @@
 #include "documents/document_manager.h"
 #include "sprites/sff_builder.h"
 #include "sprites/sprite_list.h"
+#include "sprites/sprite_table_model.h"
 #include "ui/document_views.h"
 #include "ui/dropped_files.h"
 #include "ui/history_actions.h"
@@ -23,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -74,13 +76,17 @@ void SpriteWindow::setDocument(SpriteDocument* document)
     view->setDocument(document);
     builder_->setDocument(document);
     showDocumentIn(document, *history_, *title_, *changedBar_);
+    spriteModel->setDocument(document);
     if (!document)
         return;
+    // The list and the grid take the change before the window shows its row.
+    connect(document, &SpriteDocument::rowsChanged, spriteModel, &SpriteTableModel::tableChanged);
     // A step undone or done again shows the row it changed.
     connect(document, &SpriteDocument::rowsChanged, this, &SpriteWindow::showStep);
     // The document goes with its character: the window shows nothing until the next one.
     connect(document, &QObject::destroyed, this, [this] {
         document_ = nullptr;
+        spriteModel->setDocument(nullptr);
         setIndexRange(0, 0);
         showRecord(0);
     });
@@ -173,6 +179,7 @@ void SpriteWindow::showAxisInBoxes(bool always)
 
 void SpriteWindow::showRecord(int index)
 {
+    followRecord(index);
     refreshPositionLabel();
     showGroupAndImage(true);
     loadImage(index);
@@ -384,6 +391,14 @@ bool SpriteWindow::handleKey(int key, QWidget* focus)
 {
     // Text boxes keep the keys that edit text.
     const bool inTextBox = qobject_cast<QLineEdit*>(focus) != nullptr;
+    // The list and the grid move their own current item (the record follows
+    // it) and extend their selection; Delete there deletes the selection.
+    if (focus && (focus == spriteList || focus == spriteGrid)) {
+        if (key != Qt::Key_Delete)
+            return false;
+        deleteSelection();
+        return true;
+    }
     const int index = currentIndex();
     switch (key) {
     case Qt::Key_Left:
@@ -421,6 +436,13 @@ bool SpriteWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == view && event->type() == QEvent::Resize)
         updatePanBars();
+    // Delete in the list or the grid is theirs (the selection), not the
+    // toolbar's Delete of the record shown.
+    if (event->type() == QEvent::ShortcutOverride && (watched == spriteList || watched == spriteGrid)
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         if (handleKey(static_cast<QKeyEvent*>(event)->key(), qobject_cast<QWidget*>(watched)))
             return true;

@@ -17,12 +17,16 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QListView;
+class QMenu;
 class QPushButton;
 class QScrollBar;
 class QToolBar;
@@ -36,6 +40,7 @@ class ChangedOnDiskBar;
 class DocumentTitle;
 class HistoryActions;
 class SffBuilder;
+class SpriteTableModel;
 
 class SpriteWindow : public QWidget, public DocumentView {
     Q_OBJECT
@@ -92,6 +97,27 @@ public:
     // The document's history (null without a document).
     QUndoStack* undoStack() const;
 
+    // The sprites many at a time: a list and a grid of thumbnails with one
+    // selection, and the menu of what can be done to the selected sprites.
+    SpriteTableModel* spriteModel = nullptr;
+    QListView* spriteList = nullptr;
+    QListView* spriteGrid = nullptr;
+    QAction* selectionAction = nullptr; // the toolbar's "Selection" menu
+    QMenu* selectionMenu = nullptr;
+    QAction* batchAxisAction = nullptr;
+    QAction* batchGroupAction = nullptr;
+    QAction* batchDeleteAction = nullptr;
+    QAction* batchExportAction = nullptr;
+    QAction* batchCropAction = nullptr;
+    QAction* batchPaletteAction = nullptr;
+    QAction* importSheetAction = nullptr;
+
+    // The rows (1-based, in order) selected in the list and the grid; the
+    // record shown when none is.
+    std::vector<int> selectedRows() const;
+    // Selects these rows (1-based) and shows the first.
+    void selectRows(const std::vector<int>& rows);
+
     QLineEdit* axisXEdit = nullptr;
     QLineEdit* axisYEdit = nullptr;
     QLineEdit* groupEdit = nullptr;
@@ -133,6 +159,14 @@ public slots:
     void exportAllImages();
     void centreView();
     void nudgeAxis(int dx, int dy);
+    // What the Selection menu does to the selected sprites, each one step.
+    void setSelectionAxis();
+    void moveSelectionToGroup();
+    void deleteSelection();
+    void exportSelection();
+    void cropSelection();
+    void useCharacterPalette();
+    void importSpriteSheet();
     // Saves the sprites to the document's SFF file with its build options,
     // waiting for the build; false when it was not written.
     bool saveToFile();
@@ -157,6 +191,17 @@ private:
     void buildUi();
     void createToolBar();
     void createEditMenu();
+    void createSelectionMenu();
+    // The list and the grid, sharing the model and its selection.
+    QWidget* createSpriteViews();
+    // The list and the grid follow the record shown.
+    void followRecord(int index);
+    // Pushes a change of many sprites as one step; says why when there is
+    // none (`nothing`) or it failed.
+    bool pushBatch(const QString& text, const Result<BatchEdit>& edit, const QString& nothing);
+    // The palette the character's sprites are remapped to: its first palette
+    // file, else the one its sprites are shown in.
+    std::optional<Palette> characterPalette(QString& name) const;
     void setDocument(SpriteDocument* document);
     SpriteWorkspace& workspace() { return document_->workspace(); }
     // Shows a row after a step changed the table.
@@ -193,6 +238,10 @@ private:
     // A file dialog for PCX and PNG pictures in the character's folder: to
     // open (`mustExist`) or to save.
     FileDialogOptions pictureDialog(const QString& title, bool mustExist) const;
+    // The folder pictures are saved into (empty when cancelled), and what
+    // went wrong saving them, said once.
+    QString askExportFolder(const QString& title);
+    void reportExportErrors(const std::vector<std::string>& errors);
     // True when the build takes every file; otherwise says why it cannot take
     // the first it refuses. A 32-bit picture while the build writes SFF v1
     // asks to switch the build to v2.

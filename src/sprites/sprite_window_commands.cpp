@@ -291,9 +291,7 @@ void SpriteWindow::exportAllImages()
 {
     if (!document_)
         return;
-    QWidget* owner = app_.workbench ? app_.workbench->frame() : this;
-    const QString folder = app_.dialogs.chooseFolder(owner, QStringLiteral("Save all files to:"),
-                                                     pictureDialog(QString(), true).directory);
+    const QString folder = askExportFolder(QStringLiteral("Save all files to:"));
     if (folder.isEmpty())
         return;
     const QString title = QStringLiteral("Save all files");
@@ -320,12 +318,23 @@ void SpriteWindow::exportAllImages()
                                    asPng == Answer::Yes ? ExportFormat::Png : ExportFormat::AsStored, transparent,
                                    [&progress](int done) { progress.advance(done); });
     }
-    if (!errors.empty()) {
-        QString text = qstr(errors.front());
-        if (errors.size() > 1)
-            text += QStringLiteral("\n(%1 pictures were not saved.)").arg(errors.size());
-        app_.dialogs.message(this, text);
-    }
+    reportExportErrors(errors);
+}
+
+QString SpriteWindow::askExportFolder(const QString& title)
+{
+    QWidget* owner = app_.workbench ? app_.workbench->frame() : this;
+    return app_.dialogs.chooseFolder(owner, title, pictureDialog(QString(), true).directory);
+}
+
+void SpriteWindow::reportExportErrors(const std::vector<std::string>& errors)
+{
+    if (errors.empty())
+        return;
+    QString text = qstr(errors.front());
+    if (errors.size() > 1)
+        text += QStringLiteral("\n(%1 pictures were not saved.)").arg(errors.size());
+    app_.dialogs.message(this, text);
 }
 
 void SpriteWindow::editExternally()

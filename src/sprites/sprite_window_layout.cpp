@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSplitter>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -118,9 +119,15 @@ void SpriteWindow::buildUi()
     viewGrid->setRowStretch(0, 1);
     viewGrid->setColumnStretch(0, 1);
 
+    auto* sprites = new QSplitter(Qt::Horizontal, this);
+    sprites->setChildrenCollapsible(false);
+    sprites->addWidget(currentImage);
+    sprites->addWidget(createSpriteViews());
+    sprites->setStretchFactor(0, 3);
+    sprites->setStretchFactor(1, 2);
     auto* panels = new QHBoxLayout;
     panels->addLayout(left);
-    panels->addWidget(currentImage, 1);
+    panels->addWidget(sprites, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 0, 4, 4);
     layout->addWidget(toolBar);
@@ -185,7 +192,7 @@ void SpriteWindow::buildUi()
         child->installEventFilter(this);
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
-    resize(8000 / 15, 6000 / 15);
+    resize(12000 / 15, 6000 / 15);
     setMinimumSize(6000 / 15, 4800 / 15);
 }
 

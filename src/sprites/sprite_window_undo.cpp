@@ -37,6 +37,7 @@ void SpriteWindow::showStep(int row)
     const int count = document_ ? workspace().count() : 0;
     const int shown = count > 0 ? std::clamp(row > 0 ? row : currentIndex(), 1, count) : 0;
     setIndexRange(count, shown);
+    followRecord(shown);
     // The boxes show the record's numbers; one that already says its number
     // (typed by the user this moment) keeps its text.
     refreshPositionLabel();

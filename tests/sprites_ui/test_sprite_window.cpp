@@ -476,7 +476,7 @@ TEST_F(SpriteWindowTest, EveryToolbarButtonShowsItsCaptionUnderAPictureOfItsOwn)
         {"Add", ActionIcon::Add},           {"Delete", ActionIcon::Delete},      {"Clone", ActionIcon::Duplicate},
         {"Change", ActionIcon::Replace},    {"Browser", ActionIcon::Thumbnails}, {"ZoomIn", ActionIcon::ZoomIn},
         {"ZoomOut", ActionIcon::ZoomOut},   {"ShellEdit", ActionIcon::Edit},     {"SaveOne", ActionIcon::Export},
-        {"SaveAll", ActionIcon::ExportAll}, {"Undo", ActionIcon::Undo},
+        {"SaveAll", ActionIcon::ExportAll}, {"Undo", ActionIcon::Undo},          {"Selection", ActionIcon::Picture},
     };
     const QList<QAction*> actions = w->toolBar->actions();
     ASSERT_EQ(actions.size(), std::size(buttons));
