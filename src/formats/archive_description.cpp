@@ -88,10 +88,11 @@ int ArchiveDescription::paletteOfPicture(const std::string& pictureFile) const
 
 const StoredPicture* ArchiveDescription::storedPicture(const std::string& pictureFile) const
 {
-    if (m_storedLookup.size() != stored.size()) {
+    if (m_storedLookupFor != stored.size()) {
         m_storedLookup.clear();
         for (std::size_t k = 0; k < stored.size(); ++k)
             m_storedLookup.emplace(pictureKey(stored[k].file), k);
+        m_storedLookupFor = stored.size();
     }
     const auto found = m_storedLookup.find(pictureKey(pictureFile));
     return found == m_storedLookup.end() ? nullptr : &stored[found->second];

@@ -34,6 +34,7 @@
 #include "formats/sff.h"
 #include "formats/sff_result.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -79,12 +80,15 @@ struct ArchiveDescription {
     // The palette the picture at `pictureFile` (as an index record names it:
     // '\' and letter case do not count) was unpacked with, or -1.
     int paletteOfPicture(const std::string& pictureFile) const;
-    // Where the picture's bytes lie, or null.
+    // Where the picture's bytes lie, or null. The first call after `stored`
+    // changed size makes the lookup; the calls after it only read, and may
+    // come from several threads at once.
     const StoredPicture* storedPicture(const std::string& pictureFile) const;
 
 private:
     mutable std::unordered_map<std::string, std::uint16_t> m_lookup;
     mutable std::unordered_map<std::string, std::size_t> m_storedLookup;
+    mutable std::size_t m_storedLookupFor = SIZE_MAX; // the size of `stored` it was made for
 };
 
 // The description file that goes with the index at `indexPath`: its name

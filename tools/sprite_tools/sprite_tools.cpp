@@ -325,7 +325,7 @@ std::string recordName(std::size_t i)
 }
 
 // Why a picture the description records is encoded after all.
-enum class Fallback { None, NotRecorded, Edited, EditedInPlace, ArchiveChanged };
+enum class Fallback { None, NotRecorded, Edited, EditedInPlace, ArchiveChanged, PaletteGone };
 
 // What the build makes of one picture file: its stored bytes copied as
 // they are from the archive it was unpacked from (or last built into), or
@@ -736,7 +736,7 @@ Result<std::string> buildV2(const vantrel::SpriteIndex& index, const PictureFile
                 PreparedPicture fresh = preparePicture(index.records[i], i, BuildContext{2, v2, nullptr, {}});
                 if (!fresh.error.empty())
                     return R::failure(fresh.error);
-                fresh.why = Fallback::ArchiveChanged;
+                fresh.why = Fallback::PaletteGone;
                 p = std::move(fresh);
             } else {
                 palette = static_cast<std::uint16_t>(found);
@@ -782,11 +782,12 @@ std::string copySource(const ArchiveDescription* description, int version, const
 void countFallbacks(const ArchiveDescription* description, const std::vector<PreparedPicture>& pictures,
                     BuildReport& report)
 {
-    std::size_t inPlace = 0, moved = 0;
+    std::size_t inPlace = 0, moved = 0, recoloured = 0;
     for (const PreparedPicture& p : pictures) {
         (p.copy ? report.copied : report.encoded)++;
         inPlace += p.why == Fallback::EditedInPlace;
         moved += p.why == Fallback::ArchiveChanged;
+        recoloured += p.why == Fallback::PaletteGone;
     }
     if (inPlace > 0)
         report.notes.push_back(std::to_string(inPlace)
@@ -794,6 +795,9 @@ void countFallbacks(const ArchiveDescription* description, const std::vector<Pre
     if (moved > 0)
         report.notes.push_back(std::to_string(moved) + " pictures are not where they were in "
                                + description->storedArchive + ", which changed since: they are encoded");
+    if (recoloured > 0)
+        report.notes.push_back(std::to_string(recoloured)
+                               + " pictures are drawn with a palette the table no longer has: they are encoded");
     if (description && description->stored.size() < description->storedAnnounced)
         report.notes.push_back("the description ends after " + std::to_string(description->stored.size()) + " of "
                                + std::to_string(description->storedAnnounced)
@@ -871,6 +875,8 @@ Result<BuildReport> buildSff(std::string_view indexText, const BuildOptions& opt
                                         : 1;
 
     BuildReport report;
+    if (described)
+        (void)described->storedPicture({}); // makes its lookup here, before the workers read it
     BuildContext context{version, options, described, {}};
     context.archive = copySource(described, version, options, report.notes);
     const PictureFiles files = pictureFiles(index);
