@@ -62,15 +62,15 @@ bool hashWord(std::string_view text, std::uint64_t& value)
     return text.size() == 16 && number(text, value, 16);
 }
 
-// One "stored" line: 12 numbers, then the picture file.
+// One "stored" line: 13 numbers, then the picture file.
 bool storedLine(std::string_view line, StoredPicture& p)
 {
-    const auto w = words(line, 13);
-    return w.size() == 13 && number(w[0], p.offset) && number(w[1], p.length) && hashWord(w[2], p.dataHash)
+    const auto w = words(line, 14);
+    return w.size() == 14 && number(w[0], p.offset) && number(w[1], p.length) && hashWord(w[2], p.dataHash)
         && number(w[3], p.format) && number(w[4], p.depth) && number(w[5], p.width) && number(w[6], p.height)
         && number(w[7], p.palette) && hashWord(w[8], p.paletteHash) && number(w[9], p.fileSize)
-        && number(w[10], p.fileTime) && hashWord(w[11], p.fileHash) && !w[12].empty()
-        && (p.file = std::string(w[12]), true);
+        && number(w[10], p.fileTime) && number(w[11], p.fileChange) && hashWord(w[12], p.fileHash) && !w[13].empty()
+        && (p.file = std::string(w[13]), true);
 }
 
 } // namespace
@@ -132,8 +132,8 @@ std::string formatArchiveDescription(const ArchiveDescription& d)
         out += std::to_string(p.offset) + ' ' + std::to_string(p.length) + ' ' + hex64(p.dataHash) + ' '
             + std::to_string(p.format) + ' ' + std::to_string(p.depth) + ' ' + std::to_string(p.width) + ' '
             + std::to_string(p.height) + ' ' + std::to_string(p.palette) + ' ' + hex64(p.paletteHash) + ' '
-            + std::to_string(p.fileSize) + ' ' + std::to_string(p.fileTime) + ' ' + hex64(p.fileHash) + ' ' + p.file
-            + '\n';
+            + std::to_string(p.fileSize) + ' ' + std::to_string(p.fileTime) + ' ' + std::to_string(p.fileChange) + ' '
+            + hex64(p.fileHash) + ' ' + p.file + '\n';
     }
     return out;
 }

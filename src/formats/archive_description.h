@@ -14,7 +14,8 @@
 //   1 tempsff/s00001.pcx
 //   archive 2.01 /home/me/kfm/kfm.sff the archive whose stored bytes the lines below find
 //   stored 2
-//   1024 5310 9f2c...e1 4 5 120 100 0 77a0...03 12801 1733581242123456789 03bd...9a tempsff/s00000.pcx
+//   1024 5310 9f2c...e1 4 5 120 100 0 77a0...03 12801 1733581242123456789 1733581242123456789 03bd...9a
+//   tempsff/s00000.pcx
 //   ...
 //
 // Every palette of the archive's table is listed, used by a sprite or not.
@@ -24,10 +25,14 @@
 // archive (offset and length in the file, and their hash), how they are
 // stored (format, colour depth, width, height, palette index and the hash of
 // that palette's colour bytes; for SFF v1 the format is 1 when the sprite
-// takes the previous sprite's palette, else 0, and the rest 0), then the
-// picture file as it was written (size, modification time in nanoseconds,
-// hash of its bytes) and its name. Hashes are 16 hexadecimal digits
-// (content_hash.h). sprmaker writes the lines anew after each build, for the
+// takes the previous sprite's palette, else 0, depth 8, the size and palette
+// 0, and the hash that of the 768 colour bytes it is drawn with), then the
+// picture file as it was written (size, modification and status change
+// times in nanoseconds, hash of its bytes) and its name. Hashes are 16
+// hexadecimal digits (content_hash.h). A file whose size and both times are
+// as recorded is taken as unchanged without being read: an edit moves the
+// status change time, which no program can set back; one whose times moved
+// is read, and copied still when its hash is as recorded. sprmaker writes the lines anew after each build, for the
 // archive it wrote. A description without them (written by an older
 // sff2pcx) is still read; the build then encodes every picture.
 
@@ -55,9 +60,12 @@ struct StoredPicture {
     int width = 0;
     int height = 0;
     std::uint16_t palette = 0;
-    std::uint64_t paletteHash = 0; // of the palette's colours, 4 bytes each
+    // SFF v2: of the palette's colours, 4 bytes each; SFF v1: of the 768
+    // colour bytes the picture is drawn with.
+    std::uint64_t paletteHash = 0;
     std::uint64_t fileSize = 0;
-    std::int64_t fileTime = 0; // nanoseconds
+    std::int64_t fileTime = 0;   // modification time, nanoseconds
+    std::int64_t fileChange = 0; // status change time, nanoseconds
     std::uint64_t fileHash = 0;
 
     bool operator==(const StoredPicture&) const = default;

@@ -187,16 +187,15 @@ class SffV1Writer {
 public:
     explicit SffV1Writer(const BuildOptions& options);
 
-    // True when the previous sprite is drawn with `palette`: a PCX may then
-    // be stored without its own.
-    bool sharesPrevious(const Palette& palette) const { return m_hasPrevious && m_previous == palette; }
-    // Appends a sprite stored as `pcx`, drawn with `palette`: a PCX that ends
-    // in the palette block, or, when `takesPrevious` (the caller has checked
-    // sharesPrevious), in the 0x0C marker alone. Fails when the archive would
-    // pass 4 GB.
-    Result<bool> addPcx(const Sprite& numbers, std::string_view pcx, bool takesPrevious, const Palette& palette);
-    // Appends a sprite that links to the earlier sprite `target`, drawn with `palette`.
-    Result<bool> addLink(const Sprite& numbers, std::size_t target, const Palette& palette);
+    // Room for an archive of `bytes`.
+    void reserve(std::size_t bytes) { m_out.reserve(bytes); }
+    // Appends a sprite stored as `pcx`: a PCX that ends in its palette
+    // block, or, when `takesPrevious` (the caller has made sure the previous
+    // sprite is drawn with the same colours), in the 0x0C marker alone.
+    // Fails when the archive would pass 4 GB.
+    Result<bool> addPcx(const Sprite& numbers, std::string_view pcx, bool takesPrevious);
+    // Appends a sprite that links to the earlier sprite `target`.
+    Result<bool> addLink(const Sprite& numbers, std::size_t target);
 
     std::size_t spriteCount() const { return m_count; }
 
@@ -204,14 +203,11 @@ public:
     std::string finish();
 
 private:
-    Result<bool> addHeader(const Sprite& numbers, std::string_view pcx, std::size_t link, bool takesPrevious,
-                           const Palette& palette);
+    Result<bool> addHeader(const Sprite& numbers, std::string_view pcx, std::size_t link, bool takesPrevious);
 
     std::string m_out;
     std::size_t m_count = 0;
     std::set<std::int16_t> m_groups;
-    Palette m_previous{};
-    bool m_hasPrevious = false;
 };
 
 // Writes an SFF v2.01 archive one sprite at a time: it holds the archive
@@ -227,6 +223,8 @@ public:
 
     // Appends a palette to the table; returns its index.
     Result<std::uint16_t> addPalette(PaletteEntry palette);
+    // Room for `bytes` of sprite data.
+    void reserve(std::size_t bytes) { m_spriteData.reserve(bytes); }
     const std::vector<PaletteEntry>& palettes() const { return m_palettes; }
 
     // Appends a sprite drawn with palette `palette` of the table (ignored for

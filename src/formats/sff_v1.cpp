@@ -206,21 +206,19 @@ SffV1Writer::SffV1Writer(const BuildOptions& options)
     m_out.resize(fileHeaderSize, '\0');
 }
 
-Result<bool> SffV1Writer::addPcx(const Sprite& numbers, std::string_view pcx, bool takesPrevious,
-                                 const Palette& palette)
+Result<bool> SffV1Writer::addPcx(const Sprite& numbers, std::string_view pcx, bool takesPrevious)
 {
-    return addHeader(numbers, pcx, 0, takesPrevious, palette);
+    return addHeader(numbers, pcx, 0, takesPrevious);
 }
 
-Result<bool> SffV1Writer::addLink(const Sprite& numbers, std::size_t target, const Palette& palette)
+Result<bool> SffV1Writer::addLink(const Sprite& numbers, std::size_t target)
 {
     if (target >= m_count || target > UINT16_MAX)
         return Result<bool>::failure("a link to sprite " + std::to_string(target) + " cannot be stored");
-    return addHeader(numbers, {}, target, false, palette);
+    return addHeader(numbers, {}, target, false);
 }
 
-Result<bool> SffV1Writer::addHeader(const Sprite& numbers, std::string_view pcx, std::size_t link, bool takesPrevious,
-                                    const Palette& palette)
+Result<bool> SffV1Writer::addHeader(const Sprite& numbers, std::string_view pcx, std::size_t link, bool takesPrevious)
 {
     if (m_out.size() + subfileHeaderSize + pcx.size() > UINT32_MAX)
         return Result<bool>::failure("the archive would exceed 4 GB");
@@ -236,8 +234,6 @@ Result<bool> SffV1Writer::addHeader(const Sprite& numbers, std::string_view pcx,
     m_out.resize(headerAt + subfileHeaderSize, '\0');
     m_out += pcx;
     m_groups.insert(numbers.group);
-    m_previous = palette;
-    m_hasPrevious = true;
     ++m_count;
     return true;
 }
@@ -253,6 +249,7 @@ Result<std::string> writeSffV1(const std::vector<SpriteSource>& input, const Bui
 {
     SffV1Writer writer(options);
     std::unordered_multimap<std::size_t, std::size_t> stored; // picture hash -> sprite index
+    const Palette* previousPalette = nullptr;
     std::vector<SpriteSource> cropped;
     if (options.crop)
         cropped.reserve(input.size()); // pointers into it must stay valid
@@ -285,16 +282,17 @@ Result<std::string> writeSffV1(const std::vector<SpriteSource>& input, const Bui
         }
         Result<bool> added = true;
         if (linkTarget) {
-            added = writer.addLink(numbers, *linkTarget, image.palette);
+            added = writer.addLink(numbers, *linkTarget);
         } else {
-            const bool same = options.samePalette && writer.sharesPrevious(image.palette);
-            added = writer.addPcx(numbers, encodePcx(image, !same), same, image.palette);
+            const bool same = options.samePalette && previousPalette && *previousPalette == image.palette;
+            added = writer.addPcx(numbers, encodePcx(image, !same), same);
             // Links hold a 16-bit index: pictures past that cannot be linked to.
             if (options.linkDuplicates && i <= UINT16_MAX)
                 stored.emplace(hash, i);
         }
         if (!added)
             return Result<std::string>::failure(added.error());
+        previousPalette = &image.palette;
     }
     return writer.finish();
 }

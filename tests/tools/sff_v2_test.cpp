@@ -253,8 +253,8 @@ TEST(ArchiveDescription, ReadsBackAndNamesFaults)
     d.pictures = {{"tempsff/s00000.pcx", 2}, {"tempsff/My Sprite.pcx", 0}};
     d.storedVersion = "2.00";
     d.storedArchive = "/home/a b/kfm.sff";
-    d.stored = {{"tempsff/s00000.pcx", 1024, 77, ~0ull, 4, 5, 120, 100, 2, 1, 12801, -3, 0x0123456789abcdefull},
-                {"tempsff/My Sprite.pcx", 5000000000ull, 9, 2, 12, 32, 1, 1, 0, 0, 1, 1733581242123456789, 0}};
+    d.stored = {{"tempsff/s00000.pcx", 1024, 77, ~0ull, 4, 5, 120, 100, 2, 1, 12801, -3, 8, 0x0123456789abcdefull},
+                {"tempsff/My Sprite.pcx", 5000000000ull, 9, 2, 12, 32, 1, 1, 0, 0, 1, 1733581242123456789, 7, 0}};
     const std::string text = formatArchiveDescription(d);
     const auto back = parseArchiveDescription(text);
     ASSERT_TRUE(back) << back.error();

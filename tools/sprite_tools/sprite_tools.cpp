@@ -41,6 +41,11 @@ std::string_view colourBytes(const PaletteEntry& p)
     return {reinterpret_cast<const char*>(p.colours.data()), p.colours.size()};
 }
 
+std::string_view paletteBytes(const Palette& p)
+{
+    return {reinterpret_cast<const char*>(p.data()), p.size()};
+}
+
 std::string pictureName(std::size_t picture, bool trueColour)
 {
     char name[32];
@@ -53,7 +58,19 @@ std::string pictureName(std::size_t picture, bool trueColour)
 // here; the index, written last and atomically, marks it complete.
 // Plain system calls, one write for the whole file: thousands of small
 // files are written, and a stdio stream would add a buffer and a call each.
-std::string writeScratchFile(const std::string& path, std::string_view bytes, std::int64_t* time = nullptr)
+// A file's modification and status change times, in nanoseconds.
+struct FileTimes {
+    std::int64_t modified = 0;
+    std::int64_t changed = 0;
+};
+
+FileTimes timesOf(const struct stat& st)
+{
+    return {std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+            std::int64_t(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
+}
+
+std::string writeScratchFile(const std::string& path, std::string_view bytes, FileTimes* times = nullptr)
 {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
@@ -70,8 +87,8 @@ std::string writeScratchFile(const std::string& path, std::string_view bytes, st
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
     struct stat st { };
-    if (time && err == 0 && ::fstat(fd, &st) == 0)
-        *time = std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    if (times && err == 0 && ::fstat(fd, &st) == 0)
+        *times = timesOf(st);
     if (::close(fd) != 0 && err == 0)
         err = errno;
     if (err != 0)
@@ -85,8 +102,9 @@ struct CodedPicture {
     std::string bytes;
     std::string error;
     bool trueColour = false;
-    std::uint64_t fileHash = 0; // of `bytes`
-    std::uint64_t dataHash = 0; // of the picture's stored bytes in the archive
+    std::uint64_t fileHash = 0;    // of `bytes`
+    std::uint64_t dataHash = 0;    // of the picture's stored bytes in the archive
+    std::uint64_t paletteHash = 0; // of an 8-bit picture's 768 colour bytes
 };
 
 // Decodes the archive's pictures and encodes each as its workspace file on a
@@ -168,6 +186,7 @@ private:
         coded.trueColour = isTrueColour(*picture);
         if (const auto* indexed = std::get_if<IndexedImage>(&*picture)) {
             coded.bytes = encodePcx(*indexed);
+            coded.paletteHash = contentHash(paletteBytes(indexed->palette));
         } else if (auto png = encodePng(std::get<TrueColourImage>(*picture))) {
             coded.bytes = std::move(*png);
         } else {
@@ -236,15 +255,15 @@ Result<std::size_t> unpackSff(const std::string& sffPath, const std::string& fol
             const bool paletted = reader->version() == 2 && !picture.trueColour;
             if (paletted)
                 description.pictures.emplace_back(names[k], at.palette);
-            std::int64_t time = 0;
-            const std::string failed = writeScratchFile(names[k], picture.bytes, &time);
+            FileTimes times;
+            const std::string failed = writeScratchFile(names[k], picture.bytes, &times);
             if (!failed.empty())
                 return R::failure(failed);
             if (!description.storedArchive.empty()) {
                 description.stored.push_back({names[k], at.offset, at.length, picture.dataHash, at.format, at.depth,
                                               at.width, at.height, at.palette,
-                                              paletted ? paletteHashes.at(at.palette) : 0, picture.bytes.size(), time,
-                                              picture.fileHash});
+                                              paletted ? paletteHashes.at(at.palette) : picture.paletteHash,
+                                              picture.bytes.size(), times.modified, times.changed, picture.fileHash});
             }
         }
     }
@@ -288,10 +307,10 @@ bool hasPngExtension(const std::string& path)
     return lower.size() >= 4 && lower.compare(lower.size() - 4, 4, ".png") == 0;
 }
 
-// A file as read now: its bytes and modification time.
+// A file as read now: its bytes and times.
 struct StampedFile {
     std::string bytes;
-    std::int64_t time = 0;
+    FileTimes times;
 };
 
 std::optional<StampedFile> readStamped(const std::string& path)
@@ -303,7 +322,7 @@ std::optional<StampedFile> readStamped(const std::string& path)
     struct stat st { };
     bool ok = ::fstat(fd, &st) == 0;
     if (ok) {
-        file.time = std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        file.times = timesOf(st);
         file.bytes.resize(static_cast<std::size_t>(st.st_size));
     }
     for (std::size_t got = 0; ok && got < file.bytes.size();) {
@@ -332,18 +351,19 @@ enum class Fallback { None, NotRecorded, Edited, EditedInPlace, ArchiveChanged, 
 // the picture decoded and encoded anew.
 struct PreparedPicture {
     std::string error; // the build stops: the file cannot be read or used
+    std::string path;  // the file found for the record's name
     std::uint64_t fileSize = 0;
-    std::int64_t fileTime = 0;
+    FileTimes fileTimes;
     std::uint64_t fileHash = 0;
     const StoredPicture* copy = nullptr; // where its bytes lie when they are copied
     Fallback why = Fallback::None;
     bool trueColour = false;
-    // 8-bit: its colours and highest pixel (encoded v2: for choosing the palette).
-    Palette palette{};
+    // 8-bit, SFF v1: the hash of its 768 colour bytes (paletteBytes).
+    std::uint64_t paletteHash = 0;
+    IndexedImage image; // encoded, 8-bit: its size and colours (no pixels), for choosing a palette
     std::uint8_t highest = 0;
-    IndexedImage image; // encoded v2, 8-bit, for choosing the palette (pixels cleared)
-    std::string pcx;    // encoded v1: the PCX with its palette
-    StoredSprite v2;    // encoded v2
+    std::string pcx; // encoded v1: the PCX with its palette
+    StoredSprite v2; // encoded v2
     int cropLeft = 0;
     int cropTop = 0;
 };
@@ -372,39 +392,20 @@ Result<Picture> decodeFile(const std::string& bytes, const std::string& pcxFile)
     return Picture(std::move(*image));
 }
 
-// Whether the picture's recorded bytes may be copied; when so, p.copy is set.
-void checkCopy(const std::string& pcxFile, const StampedFile& file, const BuildContext& context, PreparedPicture& p)
+// Copies the picture when its recorded bytes are still in the archive.
+bool copyStored(const StoredPicture& stored, const BuildContext& context, PreparedPicture& p)
 {
-    const StoredPicture* stored = context.description ? context.description->storedPicture(pcxFile) : nullptr;
-    if (!stored || context.archive.empty()) {
-        p.why = Fallback::NotRecorded;
-        return;
-    }
-    if (stored->fileSize != p.fileSize || stored->fileTime != p.fileTime) {
-        p.why = Fallback::Edited;
-        return;
-    }
-    if (stored->fileHash != p.fileHash) {
-        p.why = Fallback::EditedInPlace;
-        return;
-    }
     const std::string_view archive = context.archive;
-    if (stored->offset > archive.size() || stored->length > archive.size() - stored->offset
-        || contentHash(archive.substr(stored->offset, stored->length)) != stored->dataHash) {
+    if (stored.offset > archive.size() || stored.length > archive.size() - stored.offset
+        || contentHash(archive.substr(stored.offset, stored.length)) != stored.dataHash) {
         p.why = Fallback::ArchiveChanged;
-        return;
+        return false;
     }
-    if (context.version == 1) {
-        // The colours it is drawn with: its file's, unchanged since.
-        const auto block = vantrel::pcxPaletteBlock(file.bytes);
-        if (!block) {
-            p.why = Fallback::Edited;
-            return;
-        }
-        std::copy(block->begin(), block->end(), p.palette.begin());
-    }
-    p.trueColour = stored->format == 11 || stored->format == 12;
-    p.copy = stored;
+    p.copy = &stored;
+    p.fileHash = stored.fileHash;
+    p.trueColour = stored.format == 11 || stored.format == 12;
+    p.paletteHash = stored.paletteHash;
+    return true;
 }
 
 PreparedPicture preparePicture(const vantrel::SpriteRecord& r, std::size_t i, const BuildContext& context)
@@ -415,17 +416,49 @@ PreparedPicture preparePicture(const vantrel::SpriteRecord& r, std::size_t i, co
         p.error = record + ": no PCX file is named";
         return p;
     }
-    const auto file = readStamped(vantrel::resolvePath(r.pcxFile));
+    const std::string cannotRead =
+        record + ": cannot read the " + (hasPngExtension(r.pcxFile) ? "PNG" : "PCX") + " file " + r.pcxFile;
+    // The file as named; else its one match whatever the letter case.
+    p.path = vantrel::toSlashes(r.pcxFile);
+    struct stat st { };
+    if (::stat(p.path.c_str(), &st) != 0) {
+        p.path = vantrel::resolvePath(r.pcxFile);
+        if (::stat(p.path.c_str(), &st) != 0) {
+            p.error = cannotRead;
+            return p;
+        }
+    }
+    // Size and both times as recorded: unchanged, and not read at all.
+    const StoredPicture* stored = context.description ? context.description->storedPicture(r.pcxFile) : nullptr;
+    if (!stored || context.archive.empty())
+        p.why = Fallback::NotRecorded;
+    const FileTimes now = timesOf(st);
+    if (p.why == Fallback::None && stored->fileSize == std::uint64_t(st.st_size) && stored->fileTime == now.modified
+        && stored->fileChange == now.changed) {
+        p.fileSize = stored->fileSize;
+        p.fileTimes = now;
+        if (copyStored(*stored, context, p))
+            return p;
+    }
+
+    const auto file = readStamped(p.path);
     if (!file) {
-        p.error = record + ": cannot read the " + (hasPngExtension(r.pcxFile) ? "PNG" : "PCX") + " file " + r.pcxFile;
+        p.error = cannotRead;
         return p;
     }
     p.fileSize = file->bytes.size();
-    p.fileTime = file->time;
+    p.fileTimes = file->times;
     p.fileHash = contentHash(file->bytes);
-    checkCopy(r.pcxFile, *file, context, p);
-    if (p.copy)
-        return p;
+    if (p.why == Fallback::None) {
+        // Touched, or copied back as it was: the same bytes are copied still.
+        if (stored->fileHash == p.fileHash && stored->fileSize == p.fileSize) {
+            if (copyStored(*stored, context, p))
+                return p;
+        } else {
+            p.why = stored->fileSize == p.fileSize && stored->fileTime == p.fileTimes.modified ? Fallback::EditedInPlace
+                                                                                               : Fallback::Edited;
+        }
+    }
 
     auto picture = decodeFile(file->bytes, r.pcxFile);
     if (!picture) {
@@ -433,6 +466,13 @@ PreparedPicture preparePicture(const vantrel::SpriteRecord& r, std::size_t i, co
         return p;
     }
     p.trueColour = isTrueColour(*picture);
+    if (const auto* image = std::get_if<IndexedImage>(&*picture)) {
+        p.highest = image->pixels.empty() ? 0 : *std::max_element(image->pixels.begin(), image->pixels.end());
+        p.image.width = image->width;
+        p.image.height = image->height;
+        p.image.palette = image->palette;
+        p.paletteHash = contentHash(paletteBytes(image->palette));
+    }
     if (context.version == 1) {
         auto* image = std::get_if<IndexedImage>(&*picture);
         if (!image) {
@@ -454,22 +494,15 @@ PreparedPicture preparePicture(const vantrel::SpriteRecord& r, std::size_t i, co
             p.cropTop = -cropped->axisY;
             *image = std::move(cropped->image);
         }
-        p.palette = image->palette;
         p.pcx = encodePcx(*image);
         return p;
     }
-    if (const auto* image = std::get_if<IndexedImage>(&*picture)) {
-        p.highest = image->pixels.empty() ? 0 : *std::max_element(image->pixels.begin(), image->pixels.end());
-        p.image.width = image->width;
-        p.image.height = image->height;
-        p.image.palette = image->palette;
-    }
-    auto stored = encodeSpriteV2(*picture, context.options.crop);
-    if (!stored) {
-        p.error = record + ": " + stored.error();
+    auto encoded = encodeSpriteV2(*picture, context.options.crop);
+    if (!encoded) {
+        p.error = record + ": " + encoded.error();
         return p;
     }
-    p.v2 = std::move(*stored);
+    p.v2 = std::move(*encoded);
     return p;
 }
 
@@ -640,14 +673,27 @@ std::string_view storedBytes(const BuildContext& context, const StoredPicture& s
     return std::string_view(context.archive).substr(stored.offset, stored.length);
 }
 
+// The palette block of the picture's file, when it still draws with the
+// colours recorded.
+std::optional<std::string> recordedPalette(const PreparedPicture& p)
+{
+    const auto file = readStamped(p.path);
+    const auto block = file ? vantrel::pcxPaletteBlock(file->bytes) : std::nullopt;
+    if (!block || contentHash(*block) != p.paletteHash)
+        return std::nullopt;
+    return std::string(*block);
+}
+
 Result<std::string> buildV1(const vantrel::SpriteIndex& index, const PictureFiles& files,
                             std::vector<PreparedPicture>& pictures, const BuildContext& context)
 {
     using R = Result<std::string>;
     const BuildOptions& options = context.options;
     SffV1Writer writer(options);
+    writer.reserve(context.archive.size());
     std::vector<std::size_t> storedAt(pictures.size(), SIZE_MAX); // the sprite each picture was stored as
     std::unordered_multimap<std::uint64_t, std::size_t> encoded;  // PCX hash -> picture, for links
+    std::optional<std::uint64_t> previous;                        // the previous sprite's colours
     for (std::size_t i = 0; i < index.records.size(); ++i) {
         const std::size_t k = files.ofRecord[i];
         PreparedPicture& p = pictures[k];
@@ -668,25 +714,30 @@ Result<std::string> buildV1(const vantrel::SpriteIndex& index, const PictureFile
                     target = storedAt[it->second];
             }
         }
+        const bool sharesPrevious = previous == p.paletteHash;
         Result<bool> added = true;
         if (options.linkDuplicates && target != SIZE_MAX && target <= UINT16_MAX) {
-            added = writer.addLink(numbers, target, p.palette);
+            added = writer.addLink(numbers, target);
         } else if (p.copy) {
             const std::string_view bytes = storedBytes(context, *p.copy);
-            if (p.copy->format == 0 || writer.sharesPrevious(p.palette)) {
-                added = writer.addPcx(numbers, bytes, p.copy->format != 0, p.palette);
+            if (p.copy->format == 0 || sharesPrevious) {
+                added = writer.addPcx(numbers, bytes, p.copy->format != 0);
             } else {
                 // Drawn with the previous sprite's colours, which the sprite
                 // before it here does not have: it gets its own palette block.
+                const auto palette = recordedPalette(p);
+                if (!palette)
+                    return R::failure(recordName(i) + ": the PCX file " + index.records[i].pcxFile
+                                      + " changed during the build");
                 std::string pcx(bytes);
                 pcx += '\x0C';
-                pcx.append(reinterpret_cast<const char*>(p.palette.data()), p.palette.size());
-                added = writer.addPcx(numbers, pcx, false, p.palette);
+                pcx += *palette;
+                added = writer.addPcx(numbers, pcx, false);
             }
         } else {
-            const bool same = options.samePalette && writer.sharesPrevious(p.palette);
+            const bool same = options.samePalette && sharesPrevious;
             const std::string_view pcx(p.pcx);
-            added = writer.addPcx(numbers, same ? pcx.substr(0, pcx.size() - p.palette.size()) : pcx, same, p.palette);
+            added = writer.addPcx(numbers, same ? pcx.substr(0, pcx.size() - sizeof(Palette)) : pcx, same);
             if (storedAt[k] == SIZE_MAX)
                 encoded.emplace(hash, k);
         }
@@ -694,6 +745,7 @@ Result<std::string> buildV1(const vantrel::SpriteIndex& index, const PictureFile
             return R::failure(recordName(i) + ": " + added.error());
         if (storedAt[k] == SIZE_MAX)
             storedAt[k] = i;
+        previous = p.paletteHash;
     }
     return writer.finish();
 }
@@ -707,6 +759,7 @@ Result<std::string> buildV2(const vantrel::SpriteIndex& index, const PictureFile
     if (v2.minorVersion < 0) // as the archive unpacked into the workspace was
         v2.minorVersion = description && description->version == "2.00" ? 0 : 1;
     SffV2Writer writer(description ? description->palettes : std::vector<PaletteEntry>{}, v2);
+    writer.reserve(context.archive.size());
     PaletteChooser palettes(writer, description);
     std::vector<std::uint64_t> tableHashes;
     // The palette of the table whose colours are those a copied picture was drawn with.
@@ -835,10 +888,10 @@ void recordStored(ArchiveDescription description, const std::string& description
         const std::string& file = index.records[i].pcxFile;
         if (paletted)
             description.pictures.emplace_back(file, at.palette);
-        description.stored.push_back({file, at.offset, at.length,
-                                      contentHash(reader->bytes().substr(at.offset, at.length)), at.format, at.depth,
-                                      at.width, at.height, at.palette, paletted ? paletteHashes.at(at.palette) : 0,
-                                      p.fileSize, p.fileTime, p.fileHash});
+        description.stored.push_back(
+            {file, at.offset, at.length, contentHash(reader->bytes().substr(at.offset, at.length)), at.format, at.depth,
+             at.width, at.height, at.palette, paletted ? paletteHashes.at(at.palette) : p.paletteHash, p.fileSize,
+             p.fileTimes.modified, p.fileTimes.changed, p.fileHash});
     }
     const auto written =
         vantrel::writeFileAtomic(descriptionPath, formatArchiveDescription(description), vantrel::Durability::Scratch);
