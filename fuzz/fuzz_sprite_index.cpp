@@ -45,9 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto description = sfflib::parseArchiveDescription(text)) {
         for (const auto& picture : description->pictures)
             (void)description->paletteOfPicture(picture.first);
+        for (const auto& stored : description->stored)
+            fuzz::require(description->storedPicture(stored.file) != nullptr, "every stored picture is found");
         const auto reread = sfflib::parseArchiveDescription(sfflib::formatArchiveDescription(*description));
         fuzz::require(static_cast<bool>(reread), "a written description reads back");
-        fuzz::require(reread->palettes == description->palettes && reread->pictures == description->pictures,
+        fuzz::require(reread->palettes == description->palettes && reread->pictures == description->pictures
+                          && reread->stored == description->stored
+                          && reread->storedArchive == description->storedArchive,
                       "a written description reads back the same");
     }
     return 0;

@@ -49,6 +49,30 @@ char hexDigit(unsigned v)
     return "0123456789abcdef"[v & 15];
 }
 
+std::string hex64(std::uint64_t v)
+{
+    std::string out(16, '0');
+    for (int i = 15; i >= 0; --i, v >>= 4)
+        out[std::size_t(i)] = hexDigit(unsigned(v));
+    return out;
+}
+
+bool hashWord(std::string_view text, std::uint64_t& value)
+{
+    return text.size() == 16 && number(text, value, 16);
+}
+
+// One "stored" line: 13 numbers, then the picture file.
+bool storedLine(std::string_view line, StoredPicture& p)
+{
+    const auto w = words(line, 14);
+    return w.size() == 14 && number(w[0], p.offset) && number(w[1], p.length) && hashWord(w[2], p.dataHash)
+        && number(w[3], p.format) && number(w[4], p.depth) && number(w[5], p.width) && number(w[6], p.height)
+        && number(w[7], p.palette) && hashWord(w[8], p.paletteHash) && number(w[9], p.fileSize)
+        && number(w[10], p.fileTime) && number(w[11], p.fileChange) && hashWord(w[12], p.fileHash) && !w[13].empty()
+        && (p.file = std::string(w[13]), true);
+}
+
 } // namespace
 
 int ArchiveDescription::paletteOfPicture(const std::string& pictureFile) const
@@ -60,6 +84,18 @@ int ArchiveDescription::paletteOfPicture(const std::string& pictureFile) const
     }
     const auto found = m_lookup.find(pictureKey(pictureFile));
     return found == m_lookup.end() ? -1 : found->second;
+}
+
+const StoredPicture* ArchiveDescription::storedPicture(const std::string& pictureFile) const
+{
+    if (m_storedLookupFor != stored.size()) {
+        m_storedLookup.clear();
+        for (std::size_t k = 0; k < stored.size(); ++k)
+            m_storedLookup.emplace(pictureKey(stored[k].file), k);
+        m_storedLookupFor = stored.size();
+    }
+    const auto found = m_storedLookup.find(pictureKey(pictureFile));
+    return found == m_storedLookup.end() ? nullptr : &stored[found->second];
 }
 
 std::string descriptionPathFor(const std::string& indexPath)
@@ -88,6 +124,17 @@ std::string formatArchiveDescription(const ArchiveDescription& d)
     out += "pictures " + std::to_string(d.pictures.size()) + "\n";
     for (const auto& [file, palette] : d.pictures)
         out += std::to_string(palette) + " " + file + "\n";
+    if (d.storedArchive.empty())
+        return out;
+    out += "archive " + d.storedVersion + " " + d.storedArchive + "\n";
+    out += "stored " + std::to_string(d.stored.size()) + "\n";
+    for (const StoredPicture& p : d.stored) {
+        out += std::to_string(p.offset) + ' ' + std::to_string(p.length) + ' ' + hex64(p.dataHash) + ' '
+            + std::to_string(p.format) + ' ' + std::to_string(p.depth) + ' ' + std::to_string(p.width) + ' '
+            + std::to_string(p.height) + ' ' + std::to_string(p.palette) + ' ' + hex64(p.paletteHash) + ' '
+            + std::to_string(p.fileSize) + ' ' + std::to_string(p.fileTime) + ' ' + std::to_string(p.fileChange) + ' '
+            + hex64(p.fileHash) + ' ' + p.file + '\n';
+    }
     return out;
 }
 
@@ -148,6 +195,31 @@ Result<ArchiveDescription> parseArchiveDescription(std::string_view text)
                          + std::to_string(d.palettes.size()));
         d.pictures.emplace_back(std::string(w[1]), static_cast<std::uint16_t>(palette));
     }
+    if (at >= lines.size())
+        return d;
+
+    const auto archive = words(line(), 3);
+    if (archive.size() != 3 || archive[0] != "archive" || archive[1].empty() || archive[2].empty())
+        return fault("expected \"archive\", its version and its path");
+    d.storedVersion = std::string(archive[1]);
+    d.storedArchive = std::string(archive[2]);
+    ++at;
+    if (!countLine(line(), "stored", d.storedAnnounced))
+        return fault("expected \"stored\" and the number of pictures");
+    ++at;
+    // The text's last line is unfinished when it has no line end: a file cut short.
+    const bool unfinished = !text.empty() && text.back() != '\n' && text.back() != '\r';
+    for (std::size_t k = 0; k < d.storedAnnounced && at < lines.size(); ++k, ++at) {
+        StoredPicture p;
+        if (!storedLine(line(), p)) {
+            if (unfinished && at + 1 == lines.size())
+                return d;
+            return fault("expected a picture's stored place, its file's size, time and hash, and its name");
+        }
+        d.stored.push_back(std::move(p));
+    }
+    if (at < lines.size())
+        return fault("unexpected line \"" + std::string(line().substr(0, 40)) + "\"");
     return d;
 }
 

@@ -60,6 +60,14 @@ Result<Picture> SffReader::decode(std::size_t picture) const
     }
 }
 
+SffReader::Stored SffReader::stored(std::size_t picture) const
+{
+    const Source& s = m_pictures.at(picture);
+    if (version() == 1)
+        return {s.offset, s.length, s.paletteFrom == self ? 0 : 1, 8, 0, 0, 0};
+    return {s.offset, s.length, s.format, s.depth, s.width, s.height, s.palette};
+}
+
 Result<SpriteArchive> readSff(std::string_view bytes)
 {
     using R = Result<SpriteArchive>;

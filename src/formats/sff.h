@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -65,6 +66,22 @@ public:
     // sprites come as true colour. Fails with a sentence naming the sprite.
     Result<Picture> decode(std::size_t picture) const;
 
+    // Where a picture's stored bytes lie in the file and how they are
+    // stored: for SFF v2 its node's format, colour depth, size and palette;
+    // for SFF v1 format is 1 when the sprite takes the previous sprite's
+    // palette (its PCX then ends without one), else 0.
+    struct Stored {
+        std::uint64_t offset = 0;
+        std::uint64_t length = 0;
+        int format = 0;
+        int depth = 0;
+        int width = 0;
+        int height = 0;
+        std::uint16_t palette = 0;
+    };
+    Stored stored(std::size_t picture) const;
+    std::string_view bytes() const { return m_bytes; }
+
 private:
     struct Source {
         std::uint64_t offset = 0; // of the data in the file
@@ -75,6 +92,7 @@ private:
         std::size_t paletteFrom = self;
         // Version 2.
         std::uint8_t format = 0;
+        std::uint8_t depth = 0;
         std::uint16_t width = 0;
         std::uint16_t height = 0;
         std::uint16_t palette = 0;
@@ -147,6 +165,51 @@ Result<TrueColourImage> cropTrueColour(const TrueColourImage& image, std::int16_
 // carries its palette.
 Result<std::string> writeSffV1(const std::vector<SpriteSource>& sprites, const BuildOptions& options);
 
+// A picture as an SFF v2 stores it: its node's size, format and colour depth,
+// and its data with the size prefix. A cropped picture lost `cropLeft`
+// columns and `cropTop` rows, by which its axis moves.
+struct StoredSprite {
+    int width = 0;
+    int height = 0;
+    std::uint8_t format = 0;
+    std::uint8_t depth = 0;
+    std::string data;
+    int cropLeft = 0;
+    int cropTop = 0;
+};
+
+// Encodes a picture as SffV2Writer stores it (see below), cropped first when
+// asked. Fails when the picture is empty or too large.
+Result<StoredSprite> encodeSpriteV2(const Picture& picture, bool crop);
+
+// Writes an SFF v1 archive one sprite at a time, each stored as it is given.
+class SffV1Writer {
+public:
+    explicit SffV1Writer(const BuildOptions& options);
+
+    // Room for an archive of `bytes`.
+    void reserve(std::size_t bytes) { m_out.reserve(bytes); }
+    // Appends a sprite stored as `pcx`: a PCX that ends in its palette
+    // block, or, when `takesPrevious` (the caller has made sure the previous
+    // sprite is drawn with the same colours), in the 0x0C marker alone.
+    // Fails when the archive would pass 4 GB.
+    Result<bool> addPcx(const Sprite& numbers, std::string_view pcx, bool takesPrevious);
+    // Appends a sprite that links to the earlier sprite `target`.
+    Result<bool> addLink(const Sprite& numbers, std::size_t target);
+
+    std::size_t spriteCount() const { return m_count; }
+
+    // The archive's bytes; the writer is empty afterwards.
+    std::string finish();
+
+private:
+    Result<bool> addHeader(const Sprite& numbers, std::string_view pcx, std::size_t link, bool takesPrevious);
+
+    std::string m_out;
+    std::size_t m_count = 0;
+    std::set<std::int16_t> m_groups;
+};
+
 // Writes an SFF v2.01 archive one sprite at a time: it holds the archive
 // being built and never more than one picture besides.
 //
@@ -160,12 +223,17 @@ public:
 
     // Appends a palette to the table; returns its index.
     Result<std::uint16_t> addPalette(PaletteEntry palette);
+    // Room for `bytes` of sprite data.
+    void reserve(std::size_t bytes) { m_spriteData.reserve(bytes); }
     const std::vector<PaletteEntry>& palettes() const { return m_palettes; }
 
     // Appends a sprite drawn with palette `palette` of the table (ignored for
     // true colour). Fails when the palette does not exist, the picture is
     // empty or too large, or the archive would pass 4 GB.
     Result<bool> addSprite(const Sprite& numbers, const Picture& picture, std::uint16_t palette);
+    // Appends a sprite stored as `sprite` says (made by encodeSpriteV2, or
+    // copied from another archive), its axis moved by its crop.
+    Result<bool> addStored(const Sprite& numbers, const StoredSprite& sprite, std::uint16_t palette);
 
     std::size_t spriteCount() const { return m_nodes.size() / nodeSize; }
 
@@ -176,7 +244,7 @@ public:
 
 private:
     Result<bool> store(const Sprite& numbers, int width, int height, std::uint8_t format, std::uint8_t depth,
-                       std::string_view data, std::uint16_t palette, std::size_t hash);
+                       std::string_view data, std::uint16_t palette);
 
     std::vector<PaletteEntry> m_palettes;
     BuildOptions m_options;

@@ -193,22 +193,61 @@ std::size_t hashPicture(const IndexedImage& image)
 
 } // namespace
 
+SffV1Writer::SffV1Writer(const BuildOptions& options)
+{
+    m_out.append(signature, sizeof signature);
+    for (unsigned v : {0u, 1u, 0u, 1u})
+        putU8(m_out, v);
+    putU32(m_out, 0); // groups, set by finish()
+    putU32(m_out, 0); // sprites, set by finish()
+    putU32(m_out, fileHeaderSize);
+    putU32(m_out, subfileHeaderSize);
+    putU8(m_out, options.samePalette ? 1 : 0); // palette type: shared when sprites may share one
+    m_out.resize(fileHeaderSize, '\0');
+}
+
+Result<bool> SffV1Writer::addPcx(const Sprite& numbers, std::string_view pcx, bool takesPrevious)
+{
+    return addHeader(numbers, pcx, 0, takesPrevious);
+}
+
+Result<bool> SffV1Writer::addLink(const Sprite& numbers, std::size_t target)
+{
+    if (target >= m_count || target > UINT16_MAX)
+        return Result<bool>::failure("a link to sprite " + std::to_string(target) + " cannot be stored");
+    return addHeader(numbers, {}, target, false);
+}
+
+Result<bool> SffV1Writer::addHeader(const Sprite& numbers, std::string_view pcx, std::size_t link, bool takesPrevious)
+{
+    if (m_out.size() + subfileHeaderSize + pcx.size() > UINT32_MAX)
+        return Result<bool>::failure("the archive would exceed 4 GB");
+    const std::size_t headerAt = m_out.size();
+    // Each subfile points at the next; the last one, as in real archives, at
+    // the end of the file.
+    putU32(m_out, static_cast<std::uint32_t>(headerAt + subfileHeaderSize + pcx.size()));
+    putU32(m_out, static_cast<std::uint32_t>(pcx.size()));
+    for (const std::int16_t v : {numbers.axisX, numbers.axisY, numbers.group, numbers.imageNo})
+        putU16(m_out, static_cast<std::uint16_t>(v));
+    putU16(m_out, static_cast<std::uint16_t>(link));
+    putU8(m_out, takesPrevious ? 1 : 0);
+    m_out.resize(headerAt + subfileHeaderSize, '\0');
+    m_out += pcx;
+    m_groups.insert(numbers.group);
+    ++m_count;
+    return true;
+}
+
+std::string SffV1Writer::finish()
+{
+    setU32(m_out, 16, static_cast<std::uint32_t>(m_groups.size()));
+    setU32(m_out, 20, static_cast<std::uint32_t>(m_count));
+    return std::move(m_out);
+}
+
 Result<std::string> writeSffV1(const std::vector<SpriteSource>& input, const BuildOptions& options)
 {
-    std::string out;
-    out.append(signature, sizeof signature);
-    for (unsigned v : {0u, 1u, 0u, 1u})
-        putU8(out, v);
-    std::set<std::int16_t> groups;
-    for (const auto& s : input)
-        groups.insert(s.group);
-    putU32(out, static_cast<std::uint32_t>(groups.size()));
-    putU32(out, static_cast<std::uint32_t>(input.size()));
-    putU32(out, fileHeaderSize);
-    putU32(out, subfileHeaderSize);
-    putU8(out, options.samePalette ? 1 : 0); // palette type: shared when sprites may share one
-    out.resize(fileHeaderSize, '\0');
-
+    SffV1Writer writer(options);
     std::unordered_multimap<std::size_t, std::size_t> stored; // picture hash -> sprite index
     const Palette* previousPalette = nullptr;
     std::vector<SpriteSource> cropped;
@@ -227,16 +266,7 @@ Result<std::string> writeSffV1(const std::vector<SpriteSource>& input, const Bui
         if (image.width <= 0 || image.height <= 0 || image.width > 0xFFFF || image.height > 0xFFFF
             || image.pixels.size() != std::size_t(image.width) * image.height)
             return Result<std::string>::failure("sprite " + std::to_string(i) + " has an invalid picture size");
-
-        const std::size_t headerAt = out.size();
-        out.resize(headerAt + subfileHeaderSize, '\0');
-        std::string header;
-        putU32(header, 0); // next offset, set below
-        putU32(header, 0); // length, set below
-        putU16(header, static_cast<std::uint16_t>(sprite->axisX));
-        putU16(header, static_cast<std::uint16_t>(sprite->axisY));
-        putU16(header, static_cast<std::uint16_t>(sprite->group));
-        putU16(header, static_cast<std::uint16_t>(sprite->imageNo));
+        const Sprite numbers{sprite->group, sprite->imageNo, sprite->axisX, sprite->axisY, 0};
 
         std::optional<std::size_t> linkTarget;
         const std::size_t hash = options.linkDuplicates ? hashPicture(image) : 0;
@@ -250,32 +280,21 @@ Result<std::string> writeSffV1(const std::vector<SpriteSource>& input, const Bui
                 }
             }
         }
-
-        std::uint32_t length = 0;
+        Result<bool> added = true;
         if (linkTarget) {
-            putU16(header, static_cast<std::uint16_t>(*linkTarget));
-            putU8(header, 0);
+            added = writer.addLink(numbers, *linkTarget);
         } else {
             const bool same = options.samePalette && previousPalette && *previousPalette == image.palette;
-            putU16(header, 0);
-            putU8(header, same ? 1 : 0);
-            const std::string pcx = encodePcx(image, !same);
-            length = static_cast<std::uint32_t>(pcx.size());
-            out += pcx;
+            added = writer.addPcx(numbers, encodePcx(image, !same), same);
             // Links hold a 16-bit index: pictures past that cannot be linked to.
             if (options.linkDuplicates && i <= UINT16_MAX)
                 stored.emplace(hash, i);
         }
-        std::copy(header.begin(), header.end(), out.begin() + static_cast<std::ptrdiff_t>(headerAt));
-        setU32(out, headerAt + 4, length);
+        if (!added)
+            return Result<std::string>::failure(added.error());
         previousPalette = &image.palette;
-        if (out.size() > UINT32_MAX)
-            return Result<std::string>::failure("the archive would exceed 4 GB");
-        // Each subfile points at the next; the last one, as in real
-        // archives, at the end of the file.
-        setU32(out, headerAt, static_cast<std::uint32_t>(out.size()));
     }
-    return out;
+    return writer.finish();
 }
 
 } // namespace sfflib

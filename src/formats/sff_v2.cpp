@@ -123,6 +123,7 @@ void SffReader::readTablesV2()
         sprite.axisY = node.s16(at + 10, "node");
         links[i] = node.u16(at + 12, "node");
         s.format = node.u8(at + 14, "node");
+        s.depth = node.u8(at + 15, "node");
         const std::uint32_t dataOffset = node.u32(at + 16, "node");
         const std::uint32_t dataLength = node.u32(at + 20, "node");
         s.palette = node.u16(at + 24, "node");

@@ -5,6 +5,7 @@
 #include "formats/sff_codecs.h"
 
 #include <algorithm>
+#include <climits>
 #include <functional>
 #include <optional>
 
@@ -22,11 +23,6 @@ constexpr std::uint8_t formatPng32 = 12;
 std::size_t hashBytes(std::string_view a, std::size_t seed)
 {
     return std::hash<std::string_view>()(a) ^ (seed * 0x9E3779B97F4A7C15ull);
-}
-
-std::string_view view(const std::vector<std::uint8_t>& bytes)
-{
-    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
 std::uint32_t u32At(const std::string& s, std::size_t at)
@@ -51,58 +47,91 @@ Result<std::uint16_t> SffV2Writer::addPalette(PaletteEntry palette)
     return static_cast<std::uint16_t>(m_palettes.size() - 1);
 }
 
-Result<bool> SffV2Writer::addSprite(const Sprite& numbers, const Picture& picture, std::uint16_t palette)
+Result<StoredSprite> encodeSpriteV2(const Picture& picture, bool crop)
 {
-    using R = Result<bool>;
-    Sprite sprite = numbers;
+    using R = Result<StoredSprite>;
+    StoredSprite out;
     if (const auto* indexed = std::get_if<IndexedImage>(&picture)) {
-        if (palette >= m_palettes.size())
-            return R::failure("it uses palette " + std::to_string(palette) + ", past the palette table of "
-                              + std::to_string(m_palettes.size()));
         const IndexedImage* image = indexed;
         Result<SpriteSource> cropped = SpriteSource{};
-        if (m_options.crop) {
-            cropped = cropSprite({*indexed, numbers.group, numbers.imageNo, numbers.axisX, numbers.axisY});
+        if (crop) {
+            cropped = cropSprite({*indexed, 0, 0, 0, 0});
             if (!cropped)
                 return R::failure(cropped.error());
             image = &cropped->image;
-            sprite.axisX = cropped->axisX;
-            sprite.axisY = cropped->axisY;
+            out.cropLeft = -cropped->axisX;
+            out.cropTop = -cropped->axisY;
         }
         if (image->width <= 0 || image->height <= 0 || image->width > 0xFFFF || image->height > 0xFFFF
             || image->pixels.size() != std::size_t(image->width) * image->height)
             return R::failure("the picture has an invalid size");
         // Colours past 31 cannot be written in LZ5.
         const bool fiveBits = std::all_of(image->pixels.begin(), image->pixels.end(), [](auto v) { return v < 32; });
-        std::string data(4, '\0');
-        setU32(data, 0, static_cast<std::uint32_t>(image->pixels.size()));
-        data += fiveBits ? encodeLz5(image->pixels) : encodeRle8(image->pixels);
-        return store(sprite, image->width, image->height, fiveBits ? formatLz5 : formatRle8, fiveBits ? 5 : 8, data,
-                     palette, hashBytes(view(image->pixels), palette));
+        out.data.assign(4, '\0');
+        setU32(out.data, 0, static_cast<std::uint32_t>(image->pixels.size()));
+        out.data += fiveBits ? encodeLz5(image->pixels) : encodeRle8(image->pixels);
+        out.width = image->width;
+        out.height = image->height;
+        out.format = fiveBits ? formatLz5 : formatRle8;
+        out.depth = fiveBits ? 5 : 8;
+        return out;
     }
 
     const TrueColourImage* image = &std::get<TrueColourImage>(picture);
     Result<TrueColourImage> cropped = TrueColourImage{};
-    if (m_options.crop) {
-        cropped = cropTrueColour(*image, sprite.axisX, sprite.axisY);
+    if (crop) {
+        std::int16_t left = 0, top = 0;
+        cropped = cropTrueColour(*image, left, top);
         if (!cropped)
             return R::failure(cropped.error());
         image = &*cropped;
+        out.cropLeft = -left;
+        out.cropTop = -top;
     }
     if (image->width <= 0 || image->height <= 0 || image->width > maxPngSide || image->height > maxPngSide)
         return R::failure("the picture has an invalid size");
     auto png = encodePng(*image);
     if (!png)
         return R::failure(png.error());
-    std::string data(4, '\0');
-    setU32(data, 0, static_cast<std::uint32_t>(std::size_t(image->width) * image->height * (image->hasAlpha ? 4 : 3)));
-    data += *png;
-    return store(sprite, image->width, image->height, image->hasAlpha ? formatPng32 : formatPng24,
-                 image->hasAlpha ? 32 : 24, data, 0, hashBytes(view(image->rgba), image->hasAlpha));
+    out.data.assign(4, '\0');
+    setU32(out.data, 0,
+           static_cast<std::uint32_t>(std::size_t(image->width) * image->height * (image->hasAlpha ? 4 : 3)));
+    out.data += *png;
+    out.width = image->width;
+    out.height = image->height;
+    out.format = image->hasAlpha ? formatPng32 : formatPng24;
+    out.depth = image->hasAlpha ? 32 : 24;
+    return out;
+}
+
+Result<bool> SffV2Writer::addSprite(const Sprite& numbers, const Picture& picture, std::uint16_t palette)
+{
+    const auto stored = encodeSpriteV2(picture, m_options.crop);
+    if (!stored)
+        return Result<bool>::failure(stored.error());
+    return addStored(numbers, *stored, palette);
+}
+
+Result<bool> SffV2Writer::addStored(const Sprite& numbers, const StoredSprite& sprite, std::uint16_t palette)
+{
+    using R = Result<bool>;
+    const bool trueColour = sprite.format == formatPng24 || sprite.format == formatPng32;
+    if (!trueColour && palette >= m_palettes.size())
+        return R::failure("it uses palette " + std::to_string(palette) + ", past the palette table of "
+                          + std::to_string(m_palettes.size()));
+    Sprite moved = numbers;
+    const int axisX = numbers.axisX - sprite.cropLeft;
+    const int axisY = numbers.axisY - sprite.cropTop;
+    if (axisX < INT16_MIN || axisY < INT16_MIN)
+        return R::failure("cropping moves the axis out of range");
+    moved.axisX = static_cast<std::int16_t>(axisX);
+    moved.axisY = static_cast<std::int16_t>(axisY);
+    return store(moved, sprite.width, sprite.height, sprite.format, sprite.depth, sprite.data,
+                 trueColour ? 0 : palette);
 }
 
 Result<bool> SffV2Writer::store(const Sprite& s, int width, int height, std::uint8_t format, std::uint8_t depth,
-                                std::string_view data, std::uint16_t palette, std::size_t hash)
+                                std::string_view data, std::uint16_t palette)
 {
     const std::size_t index = spriteCount();
     if (index > 0xFFFF)
@@ -111,8 +140,9 @@ Result<bool> SffV2Writer::store(const Sprite& s, int width, int height, std::uin
     // A repeat of an earlier picture (same size, format, palette and data)
     // becomes a link when asked for. Links hold a 16-bit index.
     std::optional<std::size_t> target;
-    const std::uint64_t key = hash ^ (std::uint64_t(width) << 40) ^ (std::uint64_t(height) << 20) ^ format;
+    std::uint64_t key = 0;
     if (m_options.linkDuplicates) {
+        key = hashBytes(data, palette) ^ (std::uint64_t(width) << 40) ^ (std::uint64_t(height) << 20) ^ format;
         const auto [first, last] = m_stored.equal_range(key);
         for (auto it = first; it != last; ++it) {
             const std::size_t at = it->second * nodeSize;

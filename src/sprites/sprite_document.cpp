@@ -175,11 +175,18 @@ void SpriteDocument::finishBuild(int exitCode, bool crashed, bool failedToStart)
     QProcess* process = process_;
     process_ = nullptr;
     const QString errorLine = failedToStart ? process->errorString() : lastLine(process->readAllStandardError());
+    // "Wrote 281 sprites to kfm.sff: 240 pictures copied, 1 encoded"
+    const QString report = failedToStart ? QString() : lastLine(process->readAllStandardOutput());
     process->deleteLater();
 
     const bool ok = !failedToStart && !crashed && exitCode == 0 && QFileInfo(writeTarget(target_)).isFile();
     if (ok) {
-        buildMessage_ = QStringLiteral("The SFF file %1 was written with %2 sprites.").arg(target_).arg(records_);
+        const qsizetype counts =
+            report.startsWith(QStringLiteral("Wrote ")) ? report.lastIndexOf(QStringLiteral(": ")) : -1;
+        buildMessage_ = QStringLiteral("The SFF file %1 was written with %2 sprites%3.")
+                            .arg(target_)
+                            .arg(records_)
+                            .arg(counts < 0 ? QString() : QStringLiteral(" (%1)").arg(report.mid(counts + 2)));
     } else if (cancelled_) {
         buildMessage_ = QStringLiteral("The SFF file was not written: the build was cancelled.");
     } else {

@@ -4,6 +4,7 @@
 #include "common/text.h"
 
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 namespace vantrel {
@@ -49,8 +50,13 @@ void SpriteWorkspace::clearWorkspace()
 
 int SpriteWorkspace::archiveVersion() const
 {
-    std::error_code ec;
-    return std::filesystem::exists(descriptionPath(), ec) ? 2 : 1;
+    // The description names the version on its first line; one that names
+    // none came from an SFF v2.
+    std::ifstream description(descriptionPath(), std::ios::binary);
+    std::string first;
+    if (!std::getline(description, first))
+        return 1;
+    return first.rfind("SFF 1.", 0) == 0 ? 1 : 2;
 }
 
 void SpriteWorkspace::replaceRecords(std::vector<SpriteRecord> records)

@@ -45,11 +45,11 @@ public:
     void setAppDir(std::string dir) { appDir_ = std::move(dir); }
     std::string directory() const { return appDir_ + "/tempsff"; }
     std::string indexPath() const { return appDir_ + "/tempsff.txt"; }
-    // Beside the index, for a workspace unpacked from an SFF v2: the
-    // archive's palette table and each picture's palette.
+    // Beside the index: the archive's version, its palette table and each
+    // picture's palette (SFF v2), and where each picture's stored bytes lie.
     std::string descriptionPath() const { return appDir_ + "/tempsff.v2.txt"; }
-    // The version of the SFF the workspace was unpacked from: 2 when its
-    // description is there, else 1.
+    // The version of the SFF the workspace was unpacked from, as its
+    // description names it; 1 without one.
     int archiveVersion() const;
     // The version the next build writes: the one chosen, else the archive's.
     int buildVersion() const { return buildFlags.version ? buildFlags.version : archiveVersion(); }

@@ -241,20 +241,39 @@ TEST(SffV2Read, SharedDataAndLyingNodes)
     }
 }
 
-// The description written beside the index reads back as written; a
-// picture is found whatever its separators and letter case; each fault
-// names its line.
+// The description written beside the index reads back as written, stored
+// places included; a picture is found whatever its separators and letter
+// case; each fault names its line, an unknown line too; stored lines cut
+// short keep those that are whole.
 TEST(ArchiveDescription, ReadsBackAndNamesFaults)
 {
     ArchiveDescription d;
     d.version = "2.00";
     d.palettes = {entry(1, 1, 32, 1), entry(-5, 300, 1, 2), entry(9000, 1, 256, 3)};
     d.pictures = {{"tempsff/s00000.pcx", 2}, {"tempsff/My Sprite.pcx", 0}};
-    const auto back = parseArchiveDescription(formatArchiveDescription(d));
+    d.storedVersion = "2.00";
+    d.storedArchive = "/home/a b/kfm.sff";
+    d.stored = {{"tempsff/s00000.pcx", 1024, 77, ~0ull, 4, 5, 120, 100, 2, 1, 12801, -3, 8, 0x0123456789abcdefull},
+                {"tempsff/My Sprite.pcx", 5000000000ull, 9, 2, 12, 32, 1, 1, 0, 0, 1, 1733581242123456789, 7, 0}};
+    const std::string text = formatArchiveDescription(d);
+    const auto back = parseArchiveDescription(text);
     ASSERT_TRUE(back) << back.error();
     EXPECT_EQ(back->version, "2.00");
     EXPECT_EQ(back->palettes, d.palettes);
     EXPECT_EQ(back->pictures, d.pictures);
+    EXPECT_EQ(std::tie(back->storedVersion, back->storedArchive, back->stored),
+              std::tie(d.storedVersion, d.storedArchive, d.stored));
+    EXPECT_EQ(back->storedAnnounced, 2u);
+    ASSERT_NE(back->storedPicture("TEMPSFF\\my sprite.PCX"), nullptr);
+    EXPECT_EQ(back->storedPicture("TEMPSFF\\my sprite.PCX")->offset, 5000000000ull);
+    EXPECT_EQ(back->storedPicture("tempsff/s00001.pcx"), nullptr);
+    // Cut inside the last line, or after a whole line: what is whole is kept.
+    for (const std::size_t cut : {text.size() - 30, text.rfind('\n', text.size() - 2) + 1}) {
+        const auto shortened = parseArchiveDescription(text.substr(0, cut));
+        ASSERT_TRUE(shortened) << shortened.error();
+        EXPECT_EQ(std::pair(shortened->stored.size(), shortened->storedAnnounced),
+                  std::pair(std::size_t(1), std::size_t(2)));
+    }
     EXPECT_EQ(back->paletteOfPicture("TEMPSFF\\my sprite.PCX"), 0);
     EXPECT_EQ(back->paletteOfPicture("tempsff/s00000.pcx"), 2);
     EXPECT_EQ(back->paletteOfPicture("tempsff/s00001.pcx"), -1);
@@ -273,6 +292,10 @@ TEST(ArchiveDescription, ReadsBackAndNamesFaults)
         {"SFF 2.01\npalettes 0\npictures 2\n0 a.pcx\n", "line 4"},
         {"SFF 2.01\npalettes 1\n1 1 1 00000000\npictures 1\n1 a.pcx\n", "palette 1 is past the palette table"},
         {"SFF 2.01\npalettes 1\n1 1 1 00000000\npictures 2\n0 a.pcx\n", "line 6"},
+        {"SFF 1.01\npalettes 0\npictures 0\nlinks 4\n", "line 4"},
+        {"SFF 1.01\npalettes 0\npictures 0\narchive 1.01\n", "line 4"},
+        {"SFF 1.01\npalettes 0\npictures 0\narchive 1.01 a.sff\nstored 1\n1 2 3 a.pcx\n", "line 6"},
+        {"SFF 1.01\npalettes 0\npictures 0\narchive 1.01 a.sff\nstored 0\nmore\n", "unexpected line \"more\""},
     };
     for (const auto& [text, mention] : faults) {
         const auto parsed = parseArchiveDescription(text);

@@ -94,7 +94,10 @@ struct Archive {
             truncated |= p >= data.size();
             return p < data.size() ? std::uint8_t(data[p++]) : 0u;
         };
-        if (s.format == 2) {
+        if (s.format == 0) { // raw, without a size prefix
+            out.assign(data.begin(), data.end());
+            truncated = out.size() < count;
+        } else if (s.format == 2) {
             while (out.size() < count && p < data.size()) {
                 const unsigned b = next();
                 if ((b & 0xC0) == 0x40)

@@ -13,9 +13,10 @@ const char usage[] = "Usage: sff2pcx <sff file> <folder>\n"
                      "PCX file per 8-bit picture, one PNG file per 24 or 32-bit picture. Writes the\n"
                      "sprite index tempsff.txt in the current directory: a header line, then for\n"
                      "each sprite its picture file, group, image number, axis x and axis y, one per\n"
-                     "line. For a version 2 archive it also writes tempsff.v2.txt beside it: the\n"
-                     "archive's palette table and the palette of each picture, which sprmaker\n"
-                     "needs to build the archive back as version 2.\n"
+                     "line. It also writes tempsff.v2.txt beside it: the archive's version, its\n"
+                     "palette table and the palette of each picture (version 2), and where each\n"
+                     "picture's stored bytes lie, which sprmaker needs to build the archive back\n"
+                     "as its version and to copy the pictures left unchanged.\n"
                      "Exits with 0 on success; otherwise prints the reason and writes no index.\n";
 
 } // namespace

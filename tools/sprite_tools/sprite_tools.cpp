@@ -1,6 +1,8 @@
 #include "sprite_tools/sprite_tools.h"
 
 #include "formats/archive_description.h"
+#include "formats/content_hash.h"
+#include "formats/pcx_header.h"
 #include "formats/png.h"
 #include "formats/sff_pcx.h"
 
@@ -10,7 +12,9 @@
 #include "formats/sprite_index.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <climits>
 #include <condition_variable>
 #include <cstdio>
 #include <cstring>
@@ -20,8 +24,10 @@
 #include <set>
 #include <system_error>
 #include <thread>
+#include <unordered_map>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace sfflib {
@@ -29,6 +35,16 @@ namespace sfflib {
 namespace fs = std::filesystem;
 
 namespace {
+
+std::string_view colourBytes(const PaletteEntry& p)
+{
+    return {reinterpret_cast<const char*>(p.colours.data()), p.colours.size()};
+}
+
+std::string_view paletteBytes(const Palette& p)
+{
+    return {reinterpret_cast<const char*>(p.data()), p.size()};
+}
 
 std::string pictureName(std::size_t picture, bool trueColour)
 {
@@ -42,7 +58,19 @@ std::string pictureName(std::size_t picture, bool trueColour)
 // here; the index, written last and atomically, marks it complete.
 // Plain system calls, one write for the whole file: thousands of small
 // files are written, and a stdio stream would add a buffer and a call each.
-std::string writeScratchFile(const std::string& path, std::string_view bytes)
+// A file's modification and status change times, in nanoseconds.
+struct FileTimes {
+    std::int64_t modified = 0;
+    std::int64_t changed = 0;
+};
+
+FileTimes timesOf(const struct stat& st)
+{
+    return {std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+            std::int64_t(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
+}
+
+std::string writeScratchFile(const std::string& path, std::string_view bytes, FileTimes* times = nullptr)
 {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
@@ -58,6 +86,9 @@ std::string writeScratchFile(const std::string& path, std::string_view bytes)
         }
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
+    struct stat st { };
+    if (times && err == 0 && ::fstat(fd, &st) == 0)
+        *times = timesOf(st);
     if (::close(fd) != 0 && err == 0)
         err = errno;
     if (err != 0)
@@ -71,6 +102,9 @@ struct CodedPicture {
     std::string bytes;
     std::string error;
     bool trueColour = false;
+    std::uint64_t fileHash = 0;    // of `bytes`
+    std::uint64_t dataHash = 0;    // of the picture's stored bytes in the archive
+    std::uint64_t paletteHash = 0; // of an 8-bit picture's 768 colour bytes
 };
 
 // Decodes the archive's pictures and encodes each as its workspace file on a
@@ -152,11 +186,15 @@ private:
         coded.trueColour = isTrueColour(*picture);
         if (const auto* indexed = std::get_if<IndexedImage>(&*picture)) {
             coded.bytes = encodePcx(*indexed);
+            coded.paletteHash = contentHash(paletteBytes(indexed->palette));
         } else if (auto png = encodePng(std::get<TrueColourImage>(*picture))) {
             coded.bytes = std::move(*png);
         } else {
             coded.error = png.error();
         }
+        coded.fileHash = contentHash(coded.bytes);
+        const SffReader::Stored stored = reader_.stored(k);
+        coded.dataHash = contentHash(reader_.bytes().substr(stored.offset, stored.length));
         return coded;
     }
 
@@ -195,6 +233,16 @@ Result<std::size_t> unpackSff(const std::string& sffPath, const std::string& fol
     ArchiveDescription description;
     description.version = reader->versionText();
     description.palettes = reader->palettes();
+    // Where each picture's stored bytes lie, for a build to copy them (a path
+    // with a line end cannot be written in the description).
+    std::string absolute = fs::absolute(archivePath, ec).lexically_normal().string();
+    if (!ec && absolute.find_first_of("\r\n") == std::string::npos) {
+        description.storedVersion = description.version;
+        description.storedArchive = std::move(absolute);
+    }
+    std::vector<std::uint64_t> paletteHashes;
+    for (const PaletteEntry& p : description.palettes)
+        paletteHashes.push_back(contentHash(colourBytes(p)));
     std::vector<std::string> names(reader->pictureCount());
     if (!names.empty()) {
         PictureCoder coder(*reader);
@@ -203,14 +251,23 @@ Result<std::size_t> unpackSff(const std::string& sffPath, const std::string& fol
             if (!picture.error.empty())
                 return R::failure(archivePath + ": " + picture.error);
             names[k] = prefix + pictureName(k, picture.trueColour);
-            if (!picture.trueColour)
-                description.pictures.emplace_back(names[k], reader->paletteOf(k));
-            const std::string failed = writeScratchFile(names[k], picture.bytes);
+            const SffReader::Stored at = reader->stored(k);
+            const bool paletted = reader->version() == 2 && !picture.trueColour;
+            if (paletted)
+                description.pictures.emplace_back(names[k], at.palette);
+            FileTimes times;
+            const std::string failed = writeScratchFile(names[k], picture.bytes, &times);
             if (!failed.empty())
                 return R::failure(failed);
+            if (!description.storedArchive.empty()) {
+                description.stored.push_back({names[k], at.offset, at.length, picture.dataHash, at.format, at.depth,
+                                              at.width, at.height, at.palette,
+                                              paletted ? paletteHashes.at(at.palette) : picture.paletteHash,
+                                              picture.bytes.size(), times.modified, times.changed, picture.fileHash});
+            }
         }
     }
-    if (reader->version() == 2) {
+    {
         const std::string failed = writeScratchFile(descriptionPath, formatArchiveDescription(description));
         if (!failed.empty())
             return R::failure(failed);
@@ -250,65 +307,245 @@ bool hasPngExtension(const std::string& path)
     return lower.size() >= 4 && lower.compare(lower.size() - 4, 4, ".png") == 0;
 }
 
-// The picture of record `i` (0-based) with its numbers; failures name the
-// record and the file.
-struct RecordPicture {
-    Picture picture;
-    Sprite numbers;
+// A file as read now: its bytes and times.
+struct StampedFile {
+    std::string bytes;
+    FileTimes times;
 };
 
-Result<RecordPicture> loadRecord(const vantrel::SpriteRecord& r, std::size_t i)
+std::optional<StampedFile> readStamped(const std::string& path)
 {
-    using R = Result<RecordPicture>;
-    const std::string record = "record " + std::to_string(i + 1);
-    if (r.pcxFile.empty())
-        return R::failure(record + ": no PCX file is named");
-    const auto bytes = vantrel::readFileBytes(vantrel::resolvePath(r.pcxFile));
-    const bool png = bytes ? looksLikePng(*bytes) || hasPngExtension(r.pcxFile) : hasPngExtension(r.pcxFile);
-    const std::string file = std::string(png ? "the PNG file " : "the PCX file ") + r.pcxFile;
-    if (!bytes)
-        return R::failure(record + ": cannot read " + file);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    StampedFile file;
+    struct stat st { };
+    bool ok = ::fstat(fd, &st) == 0;
+    if (ok) {
+        file.times = timesOf(st);
+        file.bytes.resize(static_cast<std::size_t>(st.st_size));
+    }
+    for (std::size_t got = 0; ok && got < file.bytes.size();) {
+        const ssize_t n = ::read(fd, file.bytes.data() + got, file.bytes.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n >= 0;
+        if (n == 0)
+            file.bytes.resize(got);
+        got += n > 0 ? std::size_t(n) : 0;
+    }
+    ::close(fd);
+    return ok ? std::optional(std::move(file)) : std::nullopt;
+}
 
-    RecordPicture out;
+std::string recordName(std::size_t i)
+{
+    return "record " + std::to_string(i + 1);
+}
+
+// Why a picture the description records is encoded after all.
+enum class Fallback { None, NotRecorded, Edited, EditedInPlace, ArchiveChanged, PaletteGone };
+
+// What the build makes of one picture file: its stored bytes copied as
+// they are from the archive it was unpacked from (or last built into), or
+// the picture decoded and encoded anew.
+struct PreparedPicture {
+    std::string error; // the build stops: the file cannot be read or used
+    std::string path;  // the file found for the record's name
+    std::uint64_t fileSize = 0;
+    FileTimes fileTimes;
+    std::uint64_t fileHash = 0;
+    const StoredPicture* copy = nullptr; // where its bytes lie when they are copied
+    Fallback why = Fallback::None;
+    bool trueColour = false;
+    // 8-bit, SFF v1: the hash of its 768 colour bytes (paletteBytes).
+    std::uint64_t paletteHash = 0;
+    IndexedImage image; // encoded, 8-bit: its size and colours (no pixels), for choosing a palette
+    std::uint8_t highest = 0;
+    std::string pcx; // encoded v1: the PCX with its palette
+    StoredSprite v2; // encoded v2
+    int cropLeft = 0;
+    int cropTop = 0;
+};
+
+// What every picture is prepared against.
+struct BuildContext {
+    int version = 1;
+    BuildOptions options;
+    const ArchiveDescription* description = nullptr;
+    std::string archive; // the bytes of the archive to copy from; empty: nothing is copied
+};
+
+Result<Picture> decodeFile(const std::string& bytes, const std::string& pcxFile)
+{
+    const bool png = looksLikePng(bytes) || hasPngExtension(pcxFile);
+    const std::string file = std::string(png ? "the PNG file " : "the PCX file ") + pcxFile;
     if (png) {
-        auto picture = decodePng(*bytes);
+        auto picture = decodePng(bytes);
         if (!picture)
-            return R::failure(record + ": " + file + " is unusable: " + picture.error());
-        out.picture = std::move(*picture);
-    } else {
-        auto image = decodePcx(*bytes);
-        if (!image)
-            return R::failure(record + ": " + file + " is unusable: " + image.error());
-        out.picture = std::move(*image);
+            return Result<Picture>::failure(file + " is unusable: " + picture.error());
+        return std::move(*picture);
     }
-    const std::pair<const std::string*, std::int16_t*> numbers[] = {{&r.groupText, &out.numbers.group},
-                                                                    {&r.imageText, &out.numbers.imageNo},
-                                                                    {&r.axisXText, &out.numbers.axisX},
-                                                                    {&r.axisYText, &out.numbers.axisY}};
-    for (const auto& [text, value] : numbers) {
-        if (!toInt16(*text, *value))
-            return R::failure(record + ": the value " + *text + " is outside -32768 to 32767");
+    auto image = decodePcx(bytes);
+    if (!image)
+        return Result<Picture>::failure(file + " is unusable: " + image.error());
+    return Picture(std::move(*image));
+}
+
+// Copies the picture when its recorded bytes are still in the archive.
+bool copyStored(const StoredPicture& stored, const BuildContext& context, PreparedPicture& p)
+{
+    const std::string_view archive = context.archive;
+    if (stored.offset > archive.size() || stored.length > archive.size() - stored.offset
+        || contentHash(archive.substr(stored.offset, stored.length)) != stored.dataHash) {
+        p.why = Fallback::ArchiveChanged;
+        return false;
     }
+    p.copy = &stored;
+    p.fileHash = stored.fileHash;
+    p.trueColour = stored.format == 11 || stored.format == 12;
+    p.paletteHash = stored.paletteHash;
+    return true;
+}
+
+PreparedPicture preparePicture(const vantrel::SpriteRecord& r, std::size_t i, const BuildContext& context)
+{
+    PreparedPicture p;
+    const std::string record = recordName(i);
+    if (r.pcxFile.empty()) {
+        p.error = record + ": no PCX file is named";
+        return p;
+    }
+    const std::string cannotRead =
+        record + ": cannot read the " + (hasPngExtension(r.pcxFile) ? "PNG" : "PCX") + " file " + r.pcxFile;
+    // The file as named; else its one match whatever the letter case.
+    p.path = vantrel::toSlashes(r.pcxFile);
+    struct stat st { };
+    if (::stat(p.path.c_str(), &st) != 0) {
+        p.path = vantrel::resolvePath(r.pcxFile);
+        if (::stat(p.path.c_str(), &st) != 0) {
+            p.error = cannotRead;
+            return p;
+        }
+    }
+    // Size and both times as recorded: unchanged, and not read at all.
+    const StoredPicture* stored = context.description ? context.description->storedPicture(r.pcxFile) : nullptr;
+    if (!stored || context.archive.empty())
+        p.why = Fallback::NotRecorded;
+    const FileTimes now = timesOf(st);
+    if (p.why == Fallback::None && stored->fileSize == std::uint64_t(st.st_size) && stored->fileTime == now.modified
+        && stored->fileChange == now.changed) {
+        p.fileSize = stored->fileSize;
+        p.fileTimes = now;
+        if (copyStored(*stored, context, p))
+            return p;
+    }
+
+    const auto file = readStamped(p.path);
+    if (!file) {
+        p.error = cannotRead;
+        return p;
+    }
+    p.fileSize = file->bytes.size();
+    p.fileTimes = file->times;
+    p.fileHash = contentHash(file->bytes);
+    if (p.why == Fallback::None) {
+        // Touched, or copied back as it was: the same bytes are copied still.
+        if (stored->fileHash == p.fileHash && stored->fileSize == p.fileSize) {
+            if (copyStored(*stored, context, p))
+                return p;
+        } else {
+            p.why = stored->fileSize == p.fileSize && stored->fileTime == p.fileTimes.modified ? Fallback::EditedInPlace
+                                                                                               : Fallback::Edited;
+        }
+    }
+
+    auto picture = decodeFile(file->bytes, r.pcxFile);
+    if (!picture) {
+        p.error = record + ": " + picture.error();
+        return p;
+    }
+    p.trueColour = isTrueColour(*picture);
+    if (const auto* image = std::get_if<IndexedImage>(&*picture)) {
+        p.highest = image->pixels.empty() ? 0 : *std::max_element(image->pixels.begin(), image->pixels.end());
+        p.image.width = image->width;
+        p.image.height = image->height;
+        p.image.palette = image->palette;
+        p.paletteHash = contentHash(paletteBytes(image->palette));
+    }
+    if (context.version == 1) {
+        auto* image = std::get_if<IndexedImage>(&*picture);
+        if (!image) {
+            p.error = record + ": the PNG file " + r.pcxFile
+                + " is a true-colour picture, which SFF v1 cannot hold (build as SFF v2: -v2)";
+            return p;
+        }
+        if (image->width <= 0 || image->height <= 0 || image->width > 0xFFFF || image->height > 0xFFFF) {
+            p.error = record + ": the picture has an invalid size";
+            return p;
+        }
+        if (context.options.crop) {
+            auto cropped = cropSprite({*image, 0, 0, 0, 0});
+            if (!cropped) {
+                p.error = record + ": " + cropped.error();
+                return p;
+            }
+            p.cropLeft = -cropped->axisX;
+            p.cropTop = -cropped->axisY;
+            *image = std::move(cropped->image);
+        }
+        p.pcx = encodePcx(*image);
+        return p;
+    }
+    auto encoded = encodeSpriteV2(*picture, context.options.crop);
+    if (!encoded) {
+        p.error = record + ": " + encoded.error();
+        return p;
+    }
+    p.v2 = std::move(*encoded);
+    return p;
+}
+
+// Prepares the pictures `firsts` names (records, each the first to name its
+// picture) on every core, each worker taking the next picture not yet taken;
+// the results come in the records' order whatever the timing.
+std::vector<PreparedPicture> prepareAll(const vantrel::SpriteIndex& index, const std::vector<std::size_t>& firsts,
+                                        const BuildContext& context)
+{
+    std::vector<PreparedPicture> out(firsts.size());
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t k; (k = next.fetch_add(1)) < firsts.size();) {
+            try {
+                out[k] = preparePicture(index.records[firsts[k]], firsts[k], context);
+            } catch (const std::exception& e) { // out of memory: no thread may end by an exception
+                out[k].error = recordName(firsts[k]) + ": " + e.what();
+            }
+        }
+    };
+    const unsigned cores = std::max(1u, std::min(std::thread::hardware_concurrency(), 16u));
+    std::vector<std::thread> workers;
+    for (unsigned t = 1; t < cores && t < firsts.size(); ++t)
+        workers.emplace_back(work);
+    work();
+    for (std::thread& t : workers)
+        t.join();
     return out;
 }
 
-Result<std::string> buildV1(const vantrel::SpriteIndex& index, const BuildOptions& options)
+// A record's numbers.
+Result<Sprite> recordNumbers(const vantrel::SpriteRecord& r, std::size_t i)
 {
-    using R = Result<std::string>;
-    std::vector<SpriteSource> sprites;
-    sprites.reserve(index.records.size());
-    for (std::size_t i = 0; i < index.records.size(); ++i) {
-        auto loaded = loadRecord(index.records[i], i);
-        if (!loaded)
-            return R::failure(loaded.error());
-        auto* image = std::get_if<IndexedImage>(&loaded->picture);
-        if (!image)
-            return R::failure("record " + std::to_string(i + 1) + ": the PNG file " + index.records[i].pcxFile
-                              + " is a true-colour picture, which SFF v1 cannot hold (build as SFF v2: -v2)");
-        const Sprite& n = loaded->numbers;
-        sprites.push_back({std::move(*image), n.group, n.imageNo, n.axisX, n.axisY});
+    Sprite out;
+    const std::pair<const std::string*, std::int16_t*> numbers[] = {{&r.groupText, &out.group},
+                                                                    {&r.imageText, &out.imageNo},
+                                                                    {&r.axisXText, &out.axisX},
+                                                                    {&r.axisYText, &out.axisY}};
+    for (const auto& [text, value] : numbers) {
+        if (!toInt16(*text, *value))
+            return Result<Sprite>::failure(recordName(i) + ": the value " + *text + " is outside -32768 to 32767");
     }
-    return writeSffV1(sprites, options);
+    return out;
 }
 
 // True when `palette` draws the picture as its own colours do: every pixel
@@ -340,9 +577,9 @@ public:
 
     // The palette the picture was unpacked with when it still fits; else the
     // first of the table that does; else a new one.
-    Result<std::uint16_t> choose(const std::string& pictureFile, const IndexedImage& image, const Sprite& sprite)
+    Result<std::uint16_t> choose(const std::string& pictureFile, const IndexedImage& image, std::uint8_t highest,
+                                 const Sprite& sprite)
     {
-        const std::uint8_t highest = *std::max_element(image.pixels.begin(), image.pixels.end());
         const auto& table = m_writer.palettes();
         const int described = m_description ? m_description->paletteOfPicture(pictureFile) : -1;
         for (const int candidate : {described, m_last}) {
@@ -396,31 +633,270 @@ private:
     int m_last = -1;
 };
 
-Result<std::string> buildV2(const vantrel::SpriteIndex& index, const BuildOptions& options,
-                            const ArchiveDescription* description)
+// The index's pictures: for each record, which of the distinct picture files
+// it names (records naming one file share it), and the first record of each.
+struct PictureFiles {
+    std::vector<std::size_t> ofRecord;
+    std::vector<std::size_t> firsts;
+};
+
+PictureFiles pictureFiles(const vantrel::SpriteIndex& index)
+{
+    PictureFiles out;
+    std::unordered_map<std::string, std::size_t> seen;
+    for (std::size_t i = 0; i < index.records.size(); ++i) {
+        const std::string key = vantrel::toLowerAscii(vantrel::toSlashes(index.records[i].pcxFile));
+        const auto [found, added] = seen.emplace(key, out.firsts.size());
+        if (added)
+            out.firsts.push_back(i);
+        out.ofRecord.push_back(found->second);
+    }
+    return out;
+}
+
+// The first failure in the records' order, if any.
+std::optional<std::string> firstFailure(const vantrel::SpriteIndex& index, const PictureFiles& files,
+                                        const std::vector<PreparedPicture>& pictures)
+{
+    for (std::size_t i = 0; i < index.records.size(); ++i) {
+        const PreparedPicture& p = pictures[files.ofRecord[i]];
+        if (files.firsts[files.ofRecord[i]] == i && !p.error.empty())
+            return p.error;
+        if (const auto numbers = recordNumbers(index.records[i], i); !numbers)
+            return numbers.error();
+    }
+    return std::nullopt;
+}
+
+std::string_view storedBytes(const BuildContext& context, const StoredPicture& stored)
+{
+    return std::string_view(context.archive).substr(stored.offset, stored.length);
+}
+
+// The palette block of the picture's file, when it still draws with the
+// colours recorded.
+std::optional<std::string> recordedPalette(const PreparedPicture& p)
+{
+    const auto file = readStamped(p.path);
+    const auto block = file ? vantrel::pcxPaletteBlock(file->bytes) : std::nullopt;
+    if (!block || contentHash(*block) != p.paletteHash)
+        return std::nullopt;
+    return std::string(*block);
+}
+
+Result<std::string> buildV1(const vantrel::SpriteIndex& index, const PictureFiles& files,
+                            std::vector<PreparedPicture>& pictures, const BuildContext& context)
 {
     using R = Result<std::string>;
-    BuildOptions v2 = options;
+    const BuildOptions& options = context.options;
+    SffV1Writer writer(options);
+    writer.reserve(context.archive.size());
+    std::vector<std::size_t> storedAt(pictures.size(), SIZE_MAX); // the sprite each picture was stored as
+    std::unordered_multimap<std::uint64_t, std::size_t> encoded;  // PCX hash -> picture, for links
+    std::optional<std::uint64_t> previous;                        // the previous sprite's colours
+    for (std::size_t i = 0; i < index.records.size(); ++i) {
+        const std::size_t k = files.ofRecord[i];
+        PreparedPicture& p = pictures[k];
+        Sprite numbers = *recordNumbers(index.records[i], i);
+        const int axisX = numbers.axisX - p.cropLeft, axisY = numbers.axisY - p.cropTop;
+        if (axisX < INT16_MIN || axisY < INT16_MIN)
+            return R::failure(recordName(i) + ": cropping moves the axis out of range");
+        numbers.axisX = static_cast<std::int16_t>(axisX);
+        numbers.axisY = static_cast<std::int16_t>(axisY);
+
+        // A picture stored before, or (encoded) one of the same pixels and colours, becomes a link.
+        std::size_t target = storedAt[k];
+        const std::uint64_t hash = p.copy ? 0 : contentHash(p.pcx);
+        if (options.linkDuplicates && target == SIZE_MAX && !p.copy) {
+            const auto [first, last] = encoded.equal_range(hash);
+            for (auto it = first; it != last && target == SIZE_MAX; ++it) {
+                if (pictures[it->second].pcx == p.pcx)
+                    target = storedAt[it->second];
+            }
+        }
+        const bool sharesPrevious = previous == p.paletteHash;
+        Result<bool> added = true;
+        if (options.linkDuplicates && target != SIZE_MAX && target <= UINT16_MAX) {
+            added = writer.addLink(numbers, target);
+        } else if (p.copy) {
+            const std::string_view bytes = storedBytes(context, *p.copy);
+            if (p.copy->format == 0 || sharesPrevious) {
+                added = writer.addPcx(numbers, bytes, p.copy->format != 0);
+            } else {
+                // Drawn with the previous sprite's colours, which the sprite
+                // before it here does not have: it gets its own palette block.
+                const auto palette = recordedPalette(p);
+                if (!palette)
+                    return R::failure(recordName(i) + ": the PCX file " + index.records[i].pcxFile
+                                      + " changed during the build");
+                std::string pcx(bytes);
+                pcx += '\x0C';
+                pcx += *palette;
+                added = writer.addPcx(numbers, pcx, false);
+            }
+        } else {
+            const bool same = options.samePalette && sharesPrevious;
+            const std::string_view pcx(p.pcx);
+            added = writer.addPcx(numbers, same ? pcx.substr(0, pcx.size() - sizeof(Palette)) : pcx, same);
+            if (storedAt[k] == SIZE_MAX)
+                encoded.emplace(hash, k);
+        }
+        if (!added)
+            return R::failure(recordName(i) + ": " + added.error());
+        if (storedAt[k] == SIZE_MAX)
+            storedAt[k] = i;
+        previous = p.paletteHash;
+    }
+    return writer.finish();
+}
+
+Result<std::string> buildV2(const vantrel::SpriteIndex& index, const PictureFiles& files,
+                            std::vector<PreparedPicture>& pictures, const BuildContext& context)
+{
+    using R = Result<std::string>;
+    const ArchiveDescription* description = context.description;
+    BuildOptions v2 = context.options;
     if (v2.minorVersion < 0) // as the archive unpacked into the workspace was
         v2.minorVersion = description && description->version == "2.00" ? 0 : 1;
     SffV2Writer writer(description ? description->palettes : std::vector<PaletteEntry>{}, v2);
+    writer.reserve(context.archive.size());
     PaletteChooser palettes(writer, description);
-    for (std::size_t i = 0; i < index.records.size(); ++i) {
-        auto loaded = loadRecord(index.records[i], i);
-        if (!loaded)
-            return R::failure(loaded.error());
-        std::uint16_t palette = 0;
-        if (const auto* image = std::get_if<IndexedImage>(&loaded->picture)) {
-            const auto chosen = palettes.choose(index.records[i].pcxFile, *image, loaded->numbers);
-            if (!chosen)
-                return R::failure("record " + std::to_string(i + 1) + ": " + chosen.error());
-            palette = *chosen;
+    std::vector<std::uint64_t> tableHashes;
+    // The palette of the table whose colours are those a copied picture was drawn with.
+    const auto copiedPalette = [&](const std::string& file, const StoredPicture& stored) -> int {
+        const auto& table = writer.palettes();
+        for (std::size_t k = tableHashes.size(); k < table.size(); ++k)
+            tableHashes.push_back(contentHash(colourBytes(table[k])));
+        const int described = description ? description->paletteOfPicture(file) : -1;
+        for (const int candidate : {described, int(stored.palette)}) {
+            if (candidate >= 0 && std::size_t(candidate) < table.size()
+                && tableHashes[std::size_t(candidate)] == stored.paletteHash)
+                return candidate;
         }
-        const auto added = writer.addSprite(loaded->numbers, loaded->picture, palette);
+        const auto found = std::find(tableHashes.begin(), tableHashes.end(), stored.paletteHash);
+        return found == tableHashes.end() ? -1 : int(found - tableHashes.begin());
+    };
+
+    for (std::size_t i = 0; i < index.records.size(); ++i) {
+        PreparedPicture& p = pictures[files.ofRecord[i]];
+        const std::string& file = index.records[i].pcxFile;
+        const Sprite numbers = *recordNumbers(index.records[i], i);
+        std::uint16_t palette = 0;
+        if (p.copy && !p.trueColour) {
+            const int found = copiedPalette(file, *p.copy);
+            if (found < 0) {
+                // Its colours are in the table no more: it is encoded after all.
+                PreparedPicture fresh = preparePicture(index.records[i], i, BuildContext{2, v2, nullptr, {}});
+                if (!fresh.error.empty())
+                    return R::failure(fresh.error);
+                fresh.why = Fallback::PaletteGone;
+                p = std::move(fresh);
+            } else {
+                palette = static_cast<std::uint16_t>(found);
+            }
+        }
+        Result<bool> added = true;
+        if (p.copy) {
+            StoredSprite stored{p.copy->width, p.copy->height, std::uint8_t(p.copy->format),
+                                std::uint8_t(p.copy->depth), std::string(storedBytes(context, *p.copy))};
+            added = writer.addStored(numbers, stored, palette);
+        } else {
+            if (!p.trueColour) {
+                const auto chosen = palettes.choose(file, p.image, p.highest, numbers);
+                if (!chosen)
+                    return R::failure(recordName(i) + ": " + chosen.error());
+                palette = *chosen;
+            }
+            added = writer.addStored(numbers, p.v2, palette);
+        }
         if (!added)
-            return R::failure("record " + std::to_string(i + 1) + ": " + added.error());
+            return R::failure(recordName(i) + ": " + added.error());
     }
     return writer.finish();
+}
+
+// The archive to copy unchanged pictures from: the one the description's
+// stored lines find, when it is of the version being written.
+std::string copySource(const ArchiveDescription* description, int version, const BuildOptions& options,
+                       std::vector<std::string>& notes)
+{
+    if (!description || description->storedArchive.empty() || options.crop)
+        return {};
+    if (description->storedVersion.empty() || description->storedVersion[0] != char('0' + version))
+        return {};
+    auto bytes = vantrel::readFileBytes(description->storedArchive);
+    if (!bytes || bytes->empty()) {
+        notes.push_back("cannot read " + description->storedArchive + " to copy pictures from: every one is encoded");
+        return {};
+    }
+    return std::move(*bytes);
+}
+
+void countFallbacks(const ArchiveDescription* description, const std::vector<PreparedPicture>& pictures,
+                    BuildReport& report)
+{
+    std::size_t inPlace = 0, moved = 0, recoloured = 0;
+    for (const PreparedPicture& p : pictures) {
+        (p.copy ? report.copied : report.encoded)++;
+        inPlace += p.why == Fallback::EditedInPlace;
+        moved += p.why == Fallback::ArchiveChanged;
+        recoloured += p.why == Fallback::PaletteGone;
+    }
+    if (inPlace > 0)
+        report.notes.push_back(std::to_string(inPlace)
+                               + " pictures changed without a change of size or time: they are encoded");
+    if (moved > 0)
+        report.notes.push_back(std::to_string(moved) + " pictures are not where they were in "
+                               + description->storedArchive + ", which changed since: they are encoded");
+    if (recoloured > 0)
+        report.notes.push_back(std::to_string(recoloured)
+                               + " pictures are drawn with a palette the table no longer has: they are encoded");
+    if (description && description->stored.size() < description->storedAnnounced)
+        report.notes.push_back("the description ends after " + std::to_string(description->stored.size()) + " of "
+                               + std::to_string(description->storedAnnounced)
+                               + " stored pictures: the others are encoded");
+}
+
+// The description made to find each picture's bytes in the archive just
+// written, so that the next build copies them too. For SFF v2 the palette
+// table and the pictures' palettes become the archive's.
+void recordStored(ArchiveDescription description, const std::string& descriptionPath, const std::string& sffPath,
+                  std::string bytes, const PictureFiles& files, const vantrel::SpriteIndex& index,
+                  const std::vector<PreparedPicture>& pictures, BuildReport& report)
+{
+    std::error_code ec;
+    std::string absolute = fs::absolute(sffPath, ec).lexically_normal().string();
+    auto reader = SffReader::open(std::move(bytes));
+    if (ec || !reader || absolute.find_first_of("\r\n") != std::string::npos)
+        return;
+    description.storedVersion = reader->versionText();
+    description.storedArchive = std::move(absolute);
+    description.stored.clear();
+    description.storedAnnounced = 0;
+    std::vector<std::uint64_t> paletteHashes;
+    for (const PaletteEntry& p : reader->palettes())
+        paletteHashes.push_back(contentHash(colourBytes(p)));
+    if (reader->version() == 2) {
+        description.palettes = reader->palettes();
+        description.pictures.clear();
+    }
+    for (std::size_t k = 0; k < files.firsts.size(); ++k) {
+        const std::size_t i = files.firsts[k];
+        const SffReader::Stored at = reader->stored(reader->sprites()[i].image);
+        const bool paletted = reader->version() == 2 && at.format != 11 && at.format != 12;
+        const PreparedPicture& p = pictures[k];
+        const std::string& file = index.records[i].pcxFile;
+        if (paletted)
+            description.pictures.emplace_back(file, at.palette);
+        description.stored.push_back(
+            {file, at.offset, at.length, contentHash(reader->bytes().substr(at.offset, at.length)), at.format, at.depth,
+             at.width, at.height, at.palette, paletted ? paletteHashes.at(at.palette) : p.paletteHash, p.fileSize,
+             p.fileTimes.modified, p.fileTimes.changed, p.fileHash});
+    }
+    const auto written =
+        vantrel::writeFileAtomic(descriptionPath, formatArchiveDescription(description), vantrel::Durability::Scratch);
+    if (!written)
+        report.notes.push_back("the next build encodes every picture: " + written.error());
 }
 
 } // namespace
@@ -445,17 +921,38 @@ Result<BuildReport> buildSff(std::string_view indexText, const BuildOptions& opt
     const auto description = readArchiveDescription(descriptionPath);
     if (!description)
         return R::failure(description.error());
-    const int version = options.version ? options.version : *description ? 2 : 1;
+    const ArchiveDescription* described = *description ? &**description : nullptr;
+    // An old description names only SFF v2 archives; a newer one names its version.
+    const int version = options.version ? options.version
+        : described                     ? (described->version.rfind("1.", 0) == 0 ? 1 : 2)
+                                        : 1;
 
-    const auto bytes =
-        version == 1 ? buildV1(index, options) : buildV2(index, options, *description ? &**description : nullptr);
+    BuildReport report;
+    if (described)
+        (void)described->storedPicture({}); // makes its lookup here, before the workers read it
+    BuildContext context{version, options, described, {}};
+    context.archive = copySource(described, version, options, report.notes);
+    const PictureFiles files = pictureFiles(index);
+    std::vector<PreparedPicture> pictures = prepareAll(index, files.firsts, context);
+    if (const auto failure = firstFailure(index, files, pictures))
+        return R::failure(*failure);
+
+    auto bytes = version == 1 ? buildV1(index, files, pictures, context) : buildV2(index, files, pictures, context);
     if (!bytes)
         return R::failure(bytes.error());
     const std::string sffPath = vantrel::toSlashes(index.header);
     const auto written = vantrel::writeFileAtomic(sffPath, *bytes);
     if (!written)
         return R::failure(written.error());
-    return BuildReport{index.records.size(), sffPath, version};
+    report.sprites = index.records.size();
+    report.sffPath = sffPath;
+    report.version = version;
+    countFallbacks(described, pictures, report);
+    if (described && !options.crop) {
+        context.archive.clear();
+        recordStored(*described, descriptionPath, sffPath, std::move(*bytes), files, index, pictures, report);
+    }
+    return report;
 }
 
 } // namespace sfflib

@@ -16,11 +16,13 @@ const char usage[] = "Usage: sprmaker [-c] [-f] [-p] [-v1 | -v2 | -v2.00 | -v2.0
                      "first line is the archive to write, then each sprite takes five lines:\n"
                      "picture file (PCX or PNG, relative to the current directory), group, image\n"
                      "number, axis x, axis y. The folder argument is accepted and not needed.\n"
-                     "The archive is SFF version 2 when tempsff.v2.txt, written by sff2pcx for a\n"
-                     "version 2 archive, is in the current directory (2.00 or 2.01, as that archive\n"
-                     "was); else version 1.\n"
+                     "The archive is of the version that tempsff.v2.txt, written by sff2pcx, names\n"
+                     "(2.00 or 2.01 as the archive was), when it is in the current directory; else\n"
+                     "version 1. A picture unchanged since sff2pcx wrote it (or since the last build)\n"
+                     "is copied from that archive as it is stored; the others are encoded.\n"
                      "  -c   crop each picture to the smallest rectangle of non-zero pixels,\n"
-                     "       moving the axis so that the sprite stays in place\n"
+                     "       moving the axis so that the sprite stays in place (every picture\n"
+                     "       is then encoded)\n"
                      "  -f   store a palette equal to an earlier one only once\n"
                      "  -p   store a picture (pixels and palette) that appeared before as a link\n"
                      "  -v1  write SFF version 1 (true-colour PNG pictures are refused)\n"
@@ -70,6 +72,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "sprmaker: %s\n", result.error().c_str());
         return 1;
     }
-    std::printf("Wrote %zu sprites to %s\n", result->sprites, result->sffPath.c_str());
+    for (const std::string& note : result->notes)
+        std::printf("sprmaker: %s\n", note.c_str());
+    std::printf("Wrote %zu sprites to %s: %zu pictures copied, %zu encoded\n", result->sprites, result->sffPath.c_str(),
+                result->copied, result->encoded);
     return 0;
 }
