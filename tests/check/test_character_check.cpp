@@ -934,3 +934,32 @@ TEST(ZssCheck, BadScriptsGiveAnErrorAtTheirLineAndTheCheckReturns)
         EXPECT_EQ(formattedInOrder(report.findings), expected);
     }
 }
+
+TEST(CharacterCheck, HugeAndDeepStateFilesAreCheckedInProportion)
+{
+    // Additions go after the hand-made character's mini.st (from line 7).
+    std::string nested = "[State 200, deep]\ntype = Null\ntrigger1 = ";
+    nested += std::string(100000, '(') + "1" + std::string(100000, ')') + "\n";
+    std::string selfNamed;
+    for (int i = 0; i < 100000; ++i)
+        selfNamed += "[State 200, " + std::to_string(i) + "]\ntype = ChangeState\ntrigger1 = Time = 0\nvalue = 200\n";
+    std::string longLine = "[State 200, long]\ntype = Null\ntrigger1 = Time";
+    while (longLine.size() < (1 << 20))
+        longLine += " + Time";
+    longLine += "\n";
+    const std::string unclosed = "[State 200, open]\ntype = Null\ntrigger1 = " + std::string(1 << 20, '(') + "\n";
+
+    QTemporaryDir dir;
+    for (const std::string* addition : {&nested, &selfNamed, &longLine, &unclosed}) {
+        const std::string folder = tempPath(dir, "mini" + std::to_string(addition - &nested));
+        MiniCharacter mini;
+        mini.files["mini.st"] += *addition;
+        mini.write(folder);
+        const CheckReport report = checkCharacter(folder + "/mini.def");
+        EXPECT_TRUE(report.readable);
+        // A few findings at most: one report for what is wrong, never one per character or controller.
+        EXPECT_LE(report.findings.size(), 3u) << formattedInOrder(report.findings).front();
+        for (const Finding& finding : report.findings)
+            EXPECT_EQ(finding.line, 9) << formattedInOrder(report.findings).front();
+    }
+}
