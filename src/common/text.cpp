@@ -37,17 +37,6 @@ std::string formatNumber(std::int64_t value)
     return text;
 }
 
-std::string hexOffset(std::uint64_t offset)
-{
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), kDigits[offset % 16]);
-        offset /= 16;
-    } while (offset != 0);
-    return "0x" + digits;
-}
-
 std::string_view trimBlanks(std::string_view text)
 {
     const auto first = text.find_first_not_of(' ');

@@ -20,9 +20,6 @@ std::int64_t numericValue(std::string_view text);
 // or positive, a minus sign when negative (" 5", "-5").
 std::string formatNumber(std::int64_t value);
 
-// A place in a file as the messages name it: "0x3F2" (upper-case digits).
-std::string hexOffset(std::uint64_t offset);
-
 // Removes leading and trailing spaces (tabs are ordinary characters).
 std::string_view trimBlanks(std::string_view text);
 std::string trimmed(std::string_view text);

@@ -1,5 +1,6 @@
 #include "image/pcx.h"
 
+#include "common/hex_offset.h"
 #include "common/text.h"
 #include "formats/pcx_header.h"
 
