@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <initializer_list>
 #include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -77,6 +78,15 @@ struct FileSource {
     }
 };
 
+// The parts of a reason, joined.
+std::string joined(std::initializer_list<std::string_view> parts)
+{
+    std::string out;
+    for (const std::string_view part : parts)
+        out += part;
+    return out;
+}
+
 // "sound 3 of 12": the place of a sample in the chain, as the reasons name it.
 std::string soundPlace(std::size_t k, std::size_t count)
 {
@@ -100,21 +110,22 @@ template <class Source> std::string readSamplesFrom(const Source& file, int coun
     std::size_t pos = kSndHeaderSize;
     for (std::size_t k = 0; k < samples.size(); ++k) {
         SoundSample& s = samples[k];
-        const std::string place = soundPlace(k, wanted);
         char subHeader[kSndSubHeaderSize];
         if (!file.read(pos, kSndSubHeaderSize, subHeader))
-            return "truncated: the sub-header of " + place + " is at offset " + hexOffset(pos) + end;
+            return joined(
+                {"truncated: the sub-header of ", soundPlace(k, wanted), " is at offset ", hexOffset(pos), end});
         const std::string_view fields(subHeader, kSndSubHeaderSize);
         const auto next = readLittleEndian(fields, 0, 4);
         const auto length = readLittleEndian(fields, 4, 4);
         const auto group = readLittleEndian(fields, 8, 4);
         const auto number = readLittleEndian(fields, 12, 4);
         if (!next || !length || !group || !number)
-            return "the sub-header of " + place + " at offset " + hexOffset(pos) + " has a value above 2147483647";
+            return joined({"the sub-header of ", soundPlace(k, wanted), " at offset ", hexOffset(pos),
+                           " has a value above 2147483647"});
         const std::size_t data = pos + kSndSubHeaderSize;
         if (file.size() - data < static_cast<std::size_t>(*length))
-            return "truncated: the sub-header of " + place + " says " + std::to_string(*length)
-                + " bytes of data at offset " + hexOffset(data) + end;
+            return joined({"truncated: the sub-header of ", soundPlace(k, wanted), " says ", std::to_string(*length),
+                           " bytes of data at offset ", hexOffset(data), end});
         s.headerOffset = static_cast<std::int32_t>(pos);
         s.nextOffset = *next;
         s.dataLength = *length;
@@ -122,18 +133,23 @@ template <class Source> std::string readSamplesFrom(const Source& file, int coun
         s.sampleNumber = *number;
         s.wavData.resize(static_cast<std::size_t>(*length));
         if (!file.read(data, s.wavData.size(), s.wavData.data()))
-            return "the data of " + place + " at offset " + hexOffset(data) + " could not be read";
-        if (!readWavInfo(s.wavData, s))
-            return s.wavData.size() < kWavInfoSize ? "the WAV data of " + place + " at offset " + hexOffset(data)
-                    + " is " + std::to_string(s.wavData.size()) + " bytes, too short to give its format"
-                                                   : "the WAV data of " + place + " at offset " + hexOffset(data)
-                    + " gives a rate, channel count or sample size out of range";
+            return joined(
+                {"the data of ", soundPlace(k, wanted), " at offset ", hexOffset(data), " could not be read"});
+        if (!readWavInfo(s.wavData, s)) {
+            const std::string size = std::to_string(s.wavData.size());
+            return s.wavData.size() < kWavInfoSize
+                ? joined({"the WAV data of ", soundPlace(k, wanted), " at offset ", hexOffset(data), " is ", size,
+                          " bytes, too short to give its format"})
+                : joined({"the WAV data of ", soundPlace(k, wanted), " at offset ", hexOffset(data),
+                          " gives a rate, channel count or sample size out of range"});
+        }
         // Each sub-file must lie after the one before it: a next offset that
         // points back would read the same bytes again and again.
         if (k + 1 < samples.size()) {
             if (static_cast<std::size_t>(*next) < data + static_cast<std::size_t>(*length))
-                return "the next offset of " + place + " is " + hexOffset(static_cast<std::size_t>(*next))
-                    + ", before the end of that sound at " + hexOffset(data + s.wavData.size());
+                return joined({"the next offset of ", soundPlace(k, wanted), " is ",
+                               hexOffset(static_cast<std::size_t>(*next)), ", before the end of that sound at ",
+                               hexOffset(data + s.wavData.size())});
             pos = static_cast<std::size_t>(*next);
         }
     }
