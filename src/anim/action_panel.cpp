@@ -60,12 +60,12 @@ std::optional<std::vector<AirSprite>> readSpriteList(std::string_view text)
 
 ActionPanel::ActionPanel(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs)
 {
-    newButton = panelButton(QStringLiteral("New"), "newActionButton", this);
-    duplicateButton = panelButton(QStringLiteral("Duplicate"), "duplicateActionButton", this);
-    renumberButton = panelButton(QStringLiteral("Renumber"), "renumberActionButton", this);
-    deleteButton = panelButton(QStringLiteral("Delete"), "deleteActionButton", this);
-    fromSpritesButton = panelButton(QStringLiteral("From Sprites"), "actionFromSpritesButton", this);
-    fromSpritesButton->setToolTip(QStringLiteral("New action from sprites"));
+    newButton = panelButton(tr("New"), "newActionButton", this);
+    duplicateButton = panelButton(tr("Duplicate"), "duplicateActionButton", this);
+    renumberButton = panelButton(tr("Renumber"), "renumberActionButton", this);
+    deleteButton = panelButton(tr("Delete"), "deleteActionButton", this);
+    fromSpritesButton = panelButton(tr("From Sprites"), "actionFromSpritesButton", this);
+    fromSpritesButton->setToolTip(tr("New action from sprites"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     for (QPushButton* b : {newButton, duplicateButton, renumberButton, deleteButton, fromSpritesButton})
@@ -87,8 +87,7 @@ void ActionPanel::show(const AirDocument& air, int action)
 
 std::optional<int> ActionPanel::askNumber(const QString& title, int proposed)
 {
-    const std::optional<QString> typed =
-        dialogs_.askText(this, title, QStringLiteral("Action number:"), QString::number(proposed));
+    const std::optional<QString> typed = dialogs_.askText(this, title, tr("Action number:"), QString::number(proposed));
     if (!typed)
         return std::nullopt;
     const std::optional<int> number = readWhole(typed->toStdString());
@@ -97,7 +96,7 @@ std::optional<int> ActionPanel::askNumber(const QString& title, int proposed)
         return std::nullopt;
     }
     if (air_->findAction(*number) >= 0) {
-        emit refused(QStringLiteral("Action %1 already exists.").arg(*number));
+        emit refused(tr("Action %1 already exists.").arg(*number));
         return std::nullopt;
     }
     return number;
@@ -109,9 +108,9 @@ void ActionPanel::newAction()
         catchUp();
     if (!air_)
         return;
-    if (const std::optional<int> number = askNumber(QStringLiteral("New Action"), nextFreeActionNumber(*air_)))
+    if (const std::optional<int> number = askNumber(tr("New Action"), nextFreeActionNumber(*air_)))
         if (const auto text = appendAction(air_->text(), *number))
-            emit edited(*text, QStringLiteral("New Action"), *number);
+            emit edited(*text, tr("New Action"), *number);
 }
 
 void ActionPanel::duplicateAction()
@@ -121,10 +120,9 @@ void ActionPanel::duplicateAction()
     if (!air_ || action_ < 0)
         return;
     const int from = air_->actions()[static_cast<std::size_t>(action_)].number;
-    if (const std::optional<int> number =
-            askNumber(QStringLiteral("Duplicate Action"), nextFreeActionNumber(*air_, from)))
+    if (const std::optional<int> number = askNumber(tr("Duplicate Action"), nextFreeActionNumber(*air_, from)))
         if (const auto text = vantrel::duplicateAction(air_->text(), action_, *number))
-            emit edited(*text, QStringLiteral("Duplicate Action"), *number);
+            emit edited(*text, tr("Duplicate Action"), *number);
 }
 
 void ActionPanel::renumberAction()
@@ -134,12 +132,12 @@ void ActionPanel::renumberAction()
     if (!air_ || action_ < 0)
         return;
     const AirAction& action = air_->actions()[static_cast<std::size_t>(action_)];
-    if (const std::optional<int> number = askNumber(QStringLiteral("Renumber Action"), action.number)) {
+    if (const std::optional<int> number = askNumber(tr("Renumber Action"), action.number)) {
         const auto text = vantrel::renumberAction(air_->text(), action_, *number);
         if (!text)
-            emit refused(QStringLiteral("The header of this action cannot be renumbered."));
+            emit refused(tr("The header of this action cannot be renumbered."));
         else
-            emit edited(*text, QStringLiteral("Renumber Action"), *number);
+            emit edited(*text, tr("Renumber Action"), *number);
     }
 }
 
@@ -150,8 +148,8 @@ void ActionPanel::deleteAction()
     if (!air_ || action_ < 0)
         return;
     const int number = air_->actions()[static_cast<std::size_t>(action_)].number;
-    if (dialogs_.message(this, QStringLiteral("Delete action %1 and all its frames?").arg(number),
-                         QStringLiteral("Delete Action"), Buttons::YesNo, Icon::Question)
+    if (dialogs_.message(this, tr("Delete action %1 and all its frames?").arg(number), tr("Delete Action"),
+                         Buttons::YesNo, Icon::Question)
         != Answer::Yes)
         return;
     if (const auto text = vantrel::deleteAction(air_->text(), action_)) {
@@ -161,7 +159,7 @@ void ActionPanel::deleteAction()
         const int show = next < actions.size() ? actions[next].number
             : action_ > 0                      ? actions[static_cast<std::size_t>(action_) - 1].number
                                                : -1;
-        emit edited(*text, QStringLiteral("Delete Action"), show);
+        emit edited(*text, tr("Delete Action"), show);
     }
 }
 
@@ -171,9 +169,9 @@ void ActionPanel::newActionFromSprites()
         catchUp();
     if (!air_)
         return;
-    const std::optional<QString> typed = dialogs_.askText(
-        this, QStringLiteral("New Action from Sprites"), QStringLiteral("Sprites (group,first-last; ...):"),
-        proposedSprites && !proposedSprites().isEmpty() ? proposedSprites() : QStringLiteral("0,0-3"));
+    const std::optional<QString> typed =
+        dialogs_.askText(this, tr("New Action from Sprites"), tr("Sprites (group,first-last; ...):"),
+                         proposedSprites && !proposedSprites().isEmpty() ? proposedSprites() : QStringLiteral("0,0-3"));
     if (!typed)
         return;
     const auto sprites = readSpriteList(typed->toStdString());
@@ -183,7 +181,7 @@ void ActionPanel::newActionFromSprites()
     }
     const int number = nextFreeActionNumber(*air_);
     if (const auto text = appendAction(air_->text(), number, *sprites))
-        emit edited(*text, QStringLiteral("New Action from Sprites"), number);
+        emit edited(*text, tr("New Action from Sprites"), number);
 }
 
 } // namespace vantrel

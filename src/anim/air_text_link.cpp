@@ -5,6 +5,8 @@
 #include "documents/document_manager.h"
 #include "text/text_document.h"
 
+#include <QDir>
+
 namespace vantrel {
 
 AirTextLink::AirTextLink(App& app, QObject* parent) : QObject(parent), app_(app) { }
@@ -14,12 +16,18 @@ TextDocument* AirTextLink::document()
     if (document_ || !app_.documents)
         return document_;
     const QString path = qstr(app_.documents->character().animationFile);
-    if (path.isEmpty())
+    if (path.isEmpty()) {
+        refusal_ = tr("The character's .def names no AIR file.");
         return nullptr;
+    }
     Result<TextDocument*> opened = app_.documents->open<TextDocument>(
         path, [](const QString& file) { return makeTextDocument(DocumentKind::Animations, file); });
-    if (opened)
+    if (opened) {
+        refusal_.clear();
         watch(*opened);
+    } else {
+        refusal_ = tr("%1: %2").arg(QDir::toNativeSeparators(path), qstr(opened.error()));
+    }
     return document_;
 }
 

@@ -25,6 +25,9 @@ public:
     // The character's AIR document, opened on first use; null when there is
     // none or it cannot be read.
     TextDocument* document();
+    // Why there is no document, for the user: which file, and why it could
+    // not be opened. Empty while there is one.
+    QString refusal() const { return refusal_; }
     // Its text as the file's bytes; nothing without a document.
     std::optional<std::string> text();
     // Makes `text` the document's text as one step of its history named
@@ -45,6 +48,7 @@ private:
     App& app_;
     QPointer<TextDocument> document_;
     bool writing_ = false;
+    QString refusal_;
 };
 
 } // namespace vantrel

@@ -35,20 +35,20 @@ AnimationPreview::AnimationPreview(App& app, QWidget* parent)
         : QWidget(parent), app_(app), link_(std::make_unique<AirTextLink>(app)),
           timer_(std::make_unique<QtFrameTimer>(this)), player_(*timer_)
 {
-    setWindowTitle(QStringLiteral("Animation Preview"));
+    setWindowTitle(tr("Animation Preview"));
     frameTimer = timer_->qtimer();
 
-    auto* controls = new QGroupBox(QStringLiteral("Animation Controls"));
+    auto* controls = new QGroupBox(tr("Animation Controls"));
     actionCombo = new QComboBox;
     actionCombo->setEditable(false);
     actionCombo->setMinimumContentsLength(8);
-    playButton = new QPushButton(QStringLiteral("Play"));
-    stopButton = new QPushButton(QStringLiteral("Stop"));
-    loopBox = new QCheckBox(QStringLiteral("Loop"));
-    hideLinesBox = new QCheckBox(QStringLiteral("Hide lines"));
-    showBoxesBox = new QCheckBox(QStringLiteral("Show boxes"));
+    playButton = new QPushButton(tr("Play"));
+    stopButton = new QPushButton(tr("Stop"));
+    loopBox = new QCheckBox(tr("Loop"));
+    hideLinesBox = new QCheckBox(tr("Hide lines"));
+    showBoxesBox = new QCheckBox(tr("Show boxes"));
     auto* controlsLayout = new QGridLayout(controls);
-    controlsLayout->addWidget(new QLabel(QStringLiteral("Action no:")), 0, 0);
+    controlsLayout->addWidget(new QLabel(tr("Action no:")), 0, 0);
     controlsLayout->addWidget(actionCombo, 0, 1);
     controlsLayout->addWidget(playButton, 0, 2);
     controlsLayout->addWidget(stopButton, 0, 3);
@@ -56,7 +56,7 @@ AnimationPreview::AnimationPreview(App& app, QWidget* parent)
     controlsLayout->addWidget(hideLinesBox, 1, 1);
     controlsLayout->addWidget(showBoxesBox, 1, 2, 1, 2);
 
-    auto* view = new QGroupBox(QStringLiteral("Animation Window"));
+    auto* view = new QGroupBox(tr("Animation Window"));
     stage = new BoxCanvas;
     stage->setFixedSize(kStageWidth, kStageHeight);
     stage->setBoxesShown(false);
@@ -64,7 +64,7 @@ AnimationPreview::AnimationPreview(App& app, QWidget* parent)
     frameScrollBar->setRange(0, 0);
     previousFrameButton = new QPushButton(QStringLiteral("<"));
     nextFrameButton = new QPushButton(QStringLiteral(">"));
-    zoomLabel = new QLabel(QStringLiteral("Zoom: 1x"));
+    zoomLabel = new QLabel(tr("Zoom: 1x"));
     frameLabel = new QLabel;
     groupLabel = new QLabel;
     imageLabel = new QLabel;
@@ -101,13 +101,12 @@ AnimationPreview::AnimationPreview(App& app, QWidget* parent)
     connect(nextFrameButton, &QPushButton::clicked, this, [this] { stepFrame(1); });
     connect(frameTimer, &QTimer::timeout, this, &AnimationPreview::advanceFrame);
     connect(frameScrollBar, &QScrollBar::valueChanged, this, &AnimationPreview::showFrame);
-    connect(stage, &BoxCanvas::zoomChanged, this,
-            [this](int zoom) { zoomLabel->setText(QStringLiteral("Zoom: %1x").arg(zoom)); });
+    connect(stage, &BoxCanvas::zoomChanged, this, [this](int zoom) { zoomLabel->setText(tr("Zoom: %1x").arg(zoom)); });
 
     player_.showFrame = [this](int index) { followPlayer(index); };
     player_.playingChanged = [this](bool playing) { setPlaying(playing); };
     player_.failed = [this](int error) {
-        app_.dialogs.message(this, QStringLiteral("Something bad happened!  Err #") + qstr(formatNumber(error)));
+        app_.dialogs.message(this, tr("Something bad happened!  Err #%1").arg(qstr(formatNumber(error))));
     };
 
     // Idle until Play; the selector fills now and chooses once the window is up.
@@ -163,7 +162,7 @@ void AnimationPreview::finishOpening()
     loaded_ = true;
     QPointer<AnimationPreview> alive(this);
     if (app_.workbench)
-        app_.workbench->setStatus(QStringLiteral("Status: Finding Palette"));
+        app_.workbench->setStatus(tr("Status: Finding Palette"));
     QCoreApplication::processEvents();
 
     // Sprites without a palette of their own are drawn with the first one
@@ -181,7 +180,7 @@ void AnimationPreview::finishOpening()
     if (!alive)
         return;
     if (app_.workbench)
-        app_.workbench->setStatus(QStringLiteral("Status: OK"));
+        app_.workbench->setStatus(tr("Status: OK"));
     if (actionCombo->count() > 0)
         actionCombo->setCurrentIndex(0); // chooses the first action
 }

@@ -101,9 +101,9 @@ void BoxCanvas::setFrame(const AnimFrame& frame, const QImage& picture)
     }
     const QPoint foot(static_cast<int>(std::lround(frame.offsetX)), static_cast<int>(std::lround(frame.offsetY)));
     if (!frame.readable)
-        setMissingSprite(QStringLiteral("frame line not understood"), foot);
+        setMissingSprite(tr("frame line not understood"), foot);
     else if (frame.spriteMissing)
-        setMissingSprite(QStringLiteral("sprite %1,%2 missing").arg(frame.group).arg(frame.image), foot);
+        setMissingSprite(tr("sprite %1,%2 missing").arg(frame.group).arg(frame.image), foot);
     else
         clearSprite();
 }

@@ -28,16 +28,23 @@ std::optional<std::int16_t> shortInteger(std::string_view text)
 ActionNumbers actionNumbersOf(const AirDocument& air)
 {
     ActionNumbers result;
-    if (!air.ok())
+    if (!air.ok()) {
+        result.why = "the file could not be read";
         return result;
+    }
     for (const AirAction& action : air.actions()) {
         std::optional<std::int16_t> number;
         if (const auto text = actionNumberText(air.lineText(static_cast<std::size_t>(action.headerLine))))
             number = shortInteger(*text);
         else if (action.numberReadable)
             number = shortInteger(std::to_string(action.number));
-        if (!number)
-            return {};
+        if (!number) {
+            const std::string header(air.lineText(static_cast<std::size_t>(action.headerLine)));
+            return {false,
+                    {},
+                    "line " + std::to_string(action.headerLine + 1) + ", \"" + header
+                        + "\": the action number is not a whole number from -32768 to 32767"};
+        }
         result.numbers.push_back(*number);
     }
     result.ok = true;

@@ -17,6 +17,7 @@ namespace vantrel {
 struct ActionNumbers {
     bool ok = false;                   // false: "Problem with associated AIR file."
     std::vector<std::int16_t> numbers; // one per action, in file order
+    std::string why;                   // when not ok: which line, and what is wrong there
 };
 
 // The action number of every action as a 16-bit integer. A header in the

@@ -23,11 +23,13 @@
 #include "ui/document_views.h"
 #include "ui/history_actions.h"
 #include "ui/shortcuts.h"
+#include "ui/translations.h"
 #include "ui/workbench.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -57,8 +59,8 @@ QGroupBox* boxListGroup(const QString& title, QListWidget*& list, QPushButton*& 
     auto* group = new QGroupBox(title);
     list = new QListWidget;
     list->setMinimumHeight(70);
-    remove = new QPushButton(QStringLiteral("Delete"));
-    removeAll = new QPushButton(QStringLiteral("Del All"));
+    remove = new QPushButton(CollisionBoxWindow::tr("Delete"));
+    removeAll = new QPushButton(CollisionBoxWindow::tr("Del All"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(remove);
     buttons->addWidget(removeAll);
@@ -90,10 +92,14 @@ CollisionBoxWindow* CollisionBoxWindow::open(App& app, QWidget* parent)
     AirDocument air = AirDocument::parse(text ? std::move(*text) : std::string());
     ActionNumbers numbers = actionNumbersOf(air);
     if (!text || !numbers.ok) {
+        const QString detail = !text
+            ? link->refusal()
+            : tr("%1: %2").arg(QDir::toNativeSeparators(qstr(app.documents->character().animationFile)),
+                               qstr(numbers.why));
         app.dialogs.message(parent              ? parent
                                 : app.workbench ? app.workbench->frame()
                                                 : nullptr,
-                            QString::fromLatin1(kAirProblem));
+                            translatedMessage(kAirProblem), QStringLiteral("Vantrel"), Buttons::Ok, Icon::None, detail);
         return nullptr;
     }
     return new CollisionBoxWindow(app, std::move(link), std::move(air), std::move(numbers.numbers), parent);
@@ -104,7 +110,7 @@ CollisionBoxWindow::CollisionBoxWindow(App& app, std::unique_ptr<AirTextLink> li
         : QWidget(parent), app_(app), link_(std::move(link)), timer_(std::make_unique<QtFrameTimer>(this)),
           air_(std::move(air)), actions_(std::move(actions))
 {
-    title_ = new DocumentTitle(this, QStringLiteral("Animation"));
+    title_ = new DocumentTitle(this, tr("Animation"));
     title_->setDocument(link_->document());
     buildControls();
 
@@ -113,14 +119,14 @@ CollisionBoxWindow::CollisionBoxWindow(App& app, std::unique_ptr<AirTextLink> li
     history_ = new HistoryActions(this, edit, QStringLiteral("undoAction"), QStringLiteral("redoAction"),
                                   link_->document()->undoStack());
     edit->addSeparator();
-    QAction* save = edit->addAction(QStringLiteral("&Save"));
+    QAction* save = edit->addAction(tr("&Save"));
     save->setObjectName(QStringLiteral("saveAction"));
     bindKeys(this, save, QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] {
         if (TextDocument* air = link_->document())
             saveDocument(app_, *air, this);
     });
-    QAction* exportAction = edit->addAction(QStringLiteral("&Export Action..."));
+    QAction* exportAction = edit->addAction(tr("&Export Action..."));
     exportAction->setObjectName(QStringLiteral("exportAction"));
     connect(exportAction, &QAction::triggered, this, &CollisionBoxWindow::exportShownAction);
     // The action under the AIR text's caret is the one shown here.
@@ -162,21 +168,21 @@ CollisionBoxWindow::~CollisionBoxWindow()
 
 void CollisionBoxWindow::buildControls()
 {
-    selectionBox = new QGroupBox(QStringLiteral("Selected frame"));
-    actionLabel = new QLabel(QStringLiteral("Action #"));
+    selectionBox = new QGroupBox(tr("Selected frame"));
+    actionLabel = new QLabel(tr("Action #"));
     actionNumberLabel = new QLabel(QStringLiteral("0"));
     actionScrollBar = new QScrollBar(Qt::Horizontal);
     actionList = new QListWidget;
     actionList->setMaximumHeight(160);
     actionList->setIconSize(QSize(kThumbnailSize, kThumbnailSize));
     actionList->setUniformItemSizes(true);
-    frameLabel = new QLabel(QStringLiteral("Frame #"));
+    frameLabel = new QLabel(tr("Frame #"));
     frameNumberLabel = new QLabel(QStringLiteral("0"));
     frameScrollBar = new QScrollBar(Qt::Horizontal);
     frameScrollBar->setRange(0, 0);
     previousFrameButton = new QPushButton(QStringLiteral("<"));
     nextFrameButton = new QPushButton(QStringLiteral(">"));
-    playButton = new QPushButton(QStringLiteral("Play"));
+    playButton = new QPushButton(tr("Play"));
     auto* stepping = new QHBoxLayout;
     stepping->addWidget(previousFrameButton);
     stepping->addWidget(nextFrameButton);
@@ -185,8 +191,8 @@ void CollisionBoxWindow::buildControls()
     speedCombo->setObjectName(QStringLiteral("speedCombo"));
     speedCombo->addItems({QStringLiteral("¼×"), QStringLiteral("½×"), QStringLiteral("1×"), QStringLiteral("2×")});
     speedCombo->setCurrentIndex(2);
-    speedCombo->setToolTip(QStringLiteral("Speed"));
-    loopBox = new QCheckBox(QStringLiteral("Loop"));
+    speedCombo->setToolTip(tr("Speed"));
+    loopBox = new QCheckBox(tr("Loop"));
     loopBox->setObjectName(QStringLiteral("loopBox"));
     loopBox->setChecked(true);
     stepping->addWidget(speedCombo);
@@ -210,19 +216,19 @@ void CollisionBoxWindow::buildControls()
     attackBoxGroup = boxListGroup(QStringLiteral("CLSN1"), boxLists[0], deleteBoxButtons[0], deleteAllButtons[0]);
     hittableBoxGroup = boxListGroup(QStringLiteral("CLSN2b"), boxLists[1], deleteBoxButtons[1], deleteAllButtons[1]);
 
-    drawStyleBox = new QGroupBox(QStringLiteral("Collision box draw style"));
-    boxKindButtons[0] = new QRadioButton(QStringLiteral("CLSN1 (Attack area definition)"));
-    boxKindButtons[1] = new QRadioButton(QStringLiteral("CLSN2 (Hittable area definition)"));
+    drawStyleBox = new QGroupBox(tr("Collision box draw style"));
+    boxKindButtons[0] = new QRadioButton(tr("CLSN1 (Attack area definition)"));
+    boxKindButtons[1] = new QRadioButton(tr("CLSN2 (Hittable area definition)"));
     boxKindButtons[0]->setChecked(true);
-    defaultForFutureBox = new QCheckBox(QStringLiteral("Default for future frames"));
+    defaultForFutureBox = new QCheckBox(tr("Default for future frames"));
     auto* style = new QVBoxLayout(drawStyleBox);
     style->addWidget(boxKindButtons[0]);
     style->addWidget(boxKindButtons[1]);
     style->addWidget(defaultForFutureBox);
 
-    copyPreviousButton = new QPushButton(QStringLiteral("Copy boxes of previous frame"));
-    onionSkinBox = new QCheckBox(QStringLiteral("Onion skin"));
-    zoomLabel = new QLabel(QStringLiteral("Zoom: 1x"));
+    copyPreviousButton = new QPushButton(tr("Copy boxes of previous frame"));
+    onionSkinBox = new QCheckBox(tr("Onion skin"));
+    zoomLabel = new QLabel(tr("Zoom: 1x"));
     auto* viewRow = new QHBoxLayout;
     viewRow->addWidget(onionSkinBox);
     viewRow->addStretch();
@@ -231,7 +237,7 @@ void CollisionBoxWindow::buildControls()
     canvas = new BoxCanvas;
     canvas->setEditable(true);
     canvas->setZoom(2);
-    zoomLabel->setText(QStringLiteral("Zoom: 2x"));
+    zoomLabel->setText(tr("Zoom: 2x"));
     warningLabel = new QLabel;
     warningLabel->setWordWrap(true);
     showAsWarning(warningLabel);
@@ -299,12 +305,11 @@ void CollisionBoxWindow::buildControls()
     connect(canvas, &BoxCanvas::deleteRequested, this, &CollisionBoxWindow::deleteSelectedBox);
     connect(canvas, &BoxCanvas::spriteMoved, this, &CollisionBoxWindow::moveSprite);
     connect(framePanel, &FramePanel::edited, this, &CollisionBoxWindow::applyFrameEdit);
-    connect(framePanel, &FramePanel::refused, this, [this](const QString& why) { showWarnings(sstr(why)); });
+    connect(framePanel, &FramePanel::refused, this, [this](const QString& why) { showWarnings(why); });
     connect(framePanel, &FramePanel::frameChosen, frameScrollBar, &QScrollBar::setValue);
     connect(actionPanel, &ActionPanel::edited, this, &CollisionBoxWindow::applyActionEdit);
-    connect(actionPanel, &ActionPanel::refused, this, [this](const QString& why) { showWarnings(sstr(why)); });
-    connect(canvas, &BoxCanvas::zoomChanged, this,
-            [this](int zoom) { zoomLabel->setText(QStringLiteral("Zoom: %1x").arg(zoom)); });
+    connect(actionPanel, &ActionPanel::refused, this, [this](const QString& why) { showWarnings(why); });
+    connect(canvas, &BoxCanvas::zoomChanged, this, [this](int zoom) { zoomLabel->setText(tr("Zoom: %1x").arg(zoom)); });
 }
 
 void CollisionBoxWindow::fillActionList()
@@ -318,7 +323,7 @@ void CollisionBoxWindow::fillActionList()
         auto* item = new QListWidgetItem(QStringLiteral("%1   (%2)").arg(actions_[i]).arg(frames), actionList);
         item->setData(kActionNumberRole, static_cast<int>(actions_[i]));
         item->setSizeHint(QSize(0, kThumbnailSize + 2)); // the same before and after its picture comes
-        item->setToolTip(frames == 1 ? QStringLiteral("1 frame") : QStringLiteral("%1 frames").arg(frames));
+        item->setToolTip(frames == 1 ? tr("1 frame") : tr("%1 frames").arg(frames));
     }
     // The first frames' pictures come in from the event loop, a few at a time.
     thumbnailsDone_ = 0;
@@ -535,9 +540,10 @@ void CollisionBoxWindow::exportShownAction()
         return;
     const AirAction& shown = air_.actions()[static_cast<std::size_t>(action_)];
     FileDialogOptions options;
-    options.title = QStringLiteral("Export Action");
+    options.title = tr("Export Action");
     options.fileName = QStringLiteral("action%1.gif").arg(shown.number);
-    options.filter = QStringLiteral("Animated GIF (*.gif)|*.gif|Sprite sheet (*.png)|*.png");
+    options.filter =
+        tr("Animated GIF (*.gif)") + QStringLiteral("|*.gif|") + tr("Sprite sheet (*.png)") + QStringLiteral("|*.png");
     options.mustExist = false;
     const QString chosen = app_.dialogs.saveFile(this, options);
     if (chosen.isEmpty())
@@ -552,7 +558,7 @@ void CollisionBoxWindow::exportShownAction()
         : sheet                         ? writeSheet(*drawn, sstr(chosen))
                                         : writeGif(*drawn, sstr(chosen));
     if (!written)
-        app_.dialogs.message(this, qstr(written.error()), QStringLiteral("Export Action"), Buttons::Ok, Icon::Warning);
+        app_.dialogs.message(this, qstr(written.error()), tr("Export Action"), Buttons::Ok, Icon::Warning);
 }
 
 void CollisionBoxWindow::moveSprite(QPoint by)
@@ -566,7 +572,7 @@ void CollisionBoxWindow::moveSprite(QPoint by)
     const AirFrameReading reading =
         readFrameFields(air_.lineText(static_cast<std::size_t>(lines[static_cast<std::size_t>(frame_)].line)));
     if (reading.isUnreadable(FrameField::X) || reading.isUnreadable(FrameField::Y)) {
-        showWarnings("the frame's offset does not read, so it is not moved.");
+        showWarnings(tr("the frame's offset does not read, so it is not moved."));
         return;
     }
     AirFrameFields fields = reading.fields;
@@ -575,16 +581,16 @@ void CollisionBoxWindow::moveSprite(QPoint by)
     fields.y =
         static_cast<std::int32_t>(std::clamp<std::int64_t>(std::int64_t{fields.y} + by.y(), INT32_MIN, INT32_MAX));
     if (const auto text = setFrameFields(air_.text(), {action_, frame_}, fields))
-        applyFrameEdit(*text, QStringLiteral("Move Sprite"), frame_);
+        applyFrameEdit(*text, tr("Move Sprite"), frame_);
 }
 
-void CollisionBoxWindow::showWarnings(const std::string& refusal)
+void CollisionBoxWindow::showWarnings(const QString& refusal)
 {
     QStringList lines;
-    if (!refusal.empty())
-        lines << QStringLiteral("Not changed: ") + qstr(refusal);
+    if (!refusal.isEmpty())
+        lines << tr("Not changed: %1").arg(refusal);
     for (const std::string& warning : boxes_.warnings)
-        lines << QStringLiteral("Warning: ") + qstr(warning);
+        lines << tr("Warning: %1").arg(qstr(warning));
     warningLabel->setText(lines.join(QLatin1Char('\n')));
 }
 
@@ -704,7 +710,7 @@ void CollisionBoxWindow::togglePlay()
     pausedAt_.reset();
     ticksPlayed_ = 0;
     clock_.start();
-    playButton->setText(QStringLiteral("Stop"));
+    playButton->setText(tr("Stop"));
     advanceTicks(0);
     timer_->start(kTickMilliseconds);
 }
@@ -717,7 +723,7 @@ void CollisionBoxWindow::stopPlaying()
     pausedAt_ = tick_;
     fraction_ = 0;
     timer_->stop();
-    playButton->setText(QStringLiteral("Play"));
+    playButton->setText(tr("Play"));
     drawFrame();
 }
 
@@ -748,11 +754,11 @@ void CollisionBoxWindow::advanceTicks(int ticks)
 void CollisionBoxWindow::apply(const Result<std::string>& edit, int kind, int select, const QString& stepText)
 {
     if (!edit) {
-        showWarnings(edit.failure().withPlace());
+        showWarnings(qstr(edit.failure().withPlace()));
         return;
     }
     if (!link_->write(*edit, stepText)) {
-        showWarnings("the AIR file could not be read.");
+        showWarnings(tr("the AIR file could not be read."));
         return;
     }
     refresh();
@@ -763,7 +769,7 @@ void CollisionBoxWindow::apply(const Result<std::string>& edit, int kind, int se
 void CollisionBoxWindow::applyFrameEdit(const std::string& text, const QString& stepText, int frame)
 {
     if (!link_->write(text, stepText)) {
-        showWarnings("the AIR file could not be read.");
+        showWarnings(tr("the AIR file could not be read."));
         return;
     }
     refresh();
@@ -775,7 +781,7 @@ void CollisionBoxWindow::applyFrameEdit(const std::string& text, const QString& 
 void CollisionBoxWindow::applyActionEdit(const std::string& text, const QString& stepText, int number)
 {
     if (!link_->write(text, stepText)) {
-        showWarnings("the AIR file could not be read.");
+        showWarnings(tr("the AIR file could not be read."));
         return;
     }
     refresh();
@@ -787,8 +793,7 @@ void CollisionBoxWindow::applyActionEdit(const std::string& text, const QString&
 void CollisionBoxWindow::changeBox(int kind, int index, AirBox box)
 {
     catchUp();
-    apply(setBox(air_, action_, frame_, static_cast<BoxKind>(kind), index, box), kind, index,
-          QStringLiteral("Change Box"));
+    apply(setBox(air_, action_, frame_, static_cast<BoxKind>(kind), index, box), kind, index, tr("Change Box"));
 }
 
 void CollisionBoxWindow::addDrawnBox(AirBox box)
@@ -800,7 +805,7 @@ void CollisionBoxWindow::addDrawnBox(AirBox box)
     const bool shownHere = !toDefault || boxes_.block[static_cast<std::size_t>(kind)] < 0
         || air_.blocks()[static_cast<std::size_t>(boxes_.block[static_cast<std::size_t>(kind)])].isDefault;
     apply(addBox(air_, action_, frame_, static_cast<BoxKind>(kind), box, toDefault), kind, shownHere ? -2 : -1,
-          QStringLiteral("Add Box"));
+          tr("Add Box"));
 }
 
 void CollisionBoxWindow::takeTypedBox(int kind, int index, const QString& text)
@@ -816,7 +821,7 @@ void CollisionBoxWindow::takeTypedBox(int kind, int index, const QString& text)
                          });
     if (!inRange) {
         showFrame(frame_); // the list shows the box as it is
-        showWarnings("a box is four whole numbers from -32768 to 32767: left, top, right, bottom.");
+        showWarnings(tr("a box is four whole numbers from -32768 to 32767: left, top, right, bottom."));
         return;
     }
     changeBox(kind, index, AirBox{values[0], values[1], values[2], values[3]});
@@ -834,20 +839,19 @@ void CollisionBoxWindow::deleteBoxOfList(int kind)
     if (row < 0)
         return;
     catchUp();
-    apply(deleteBox(air_, action_, frame_, static_cast<BoxKind>(kind), row), kind, -1, QStringLiteral("Delete Box"));
+    apply(deleteBox(air_, action_, frame_, static_cast<BoxKind>(kind), row), kind, -1, tr("Delete Box"));
 }
 
 void CollisionBoxWindow::deleteAllBoxes(int kind)
 {
     catchUp();
-    apply(vantrel::deleteAllBoxes(air_, action_, frame_, static_cast<BoxKind>(kind)), kind, -1,
-          QStringLiteral("Delete All Boxes"));
+    apply(vantrel::deleteAllBoxes(air_, action_, frame_, static_cast<BoxKind>(kind)), kind, -1, tr("Delete All Boxes"));
 }
 
 void CollisionBoxWindow::copyPreviousFrame()
 {
     catchUp();
-    apply(copyPreviousBoxes(air_, action_, frame_), -1, -1, QStringLiteral("Copy Previous Boxes"));
+    apply(copyPreviousBoxes(air_, action_, frame_), -1, -1, tr("Copy Previous Boxes"));
 }
 
 } // namespace vantrel

@@ -12,6 +12,7 @@
 #include "anim/box_editing.h"
 #include "anim/clsn.h"
 #include "anim/player.h"
+#include "common/translatable.h"
 #include "image/pcx.h"
 #include "ui/document_view.h"
 
@@ -45,7 +46,7 @@ class FramePanel;
 class HistoryActions;
 class QtFrameTimer;
 
-inline constexpr const char* kAirProblem = "Problem with associated AIR file.";
+inline constexpr const char* kAirProblem = QT_TRANSLATE_NOOP("Messages", "Problem with associated AIR file.");
 
 class CollisionBoxWindow : public QWidget, public DocumentView {
     Q_OBJECT
@@ -145,7 +146,7 @@ private:
     void readFrames();
     void drawFrame();
     void selectBox(int kind, int index); // kind -1: none
-    void showWarnings(const std::string& refusal = {});
+    void showWarnings(const QString& refusal = {});
     // Reads the AIR text again when it changed since it was last read.
     void catchUp();
     // Writes an edit's text and shows the result with box `select` of `kind` selected.

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,10 +22,18 @@ namespace vantrel {
 
 namespace {
 
-const std::array<QString, kFrameFieldCount> kColumns = {
-    QStringLiteral("Group"),   QStringLiteral("Image"), QStringLiteral("X"),     QStringLiteral("Y"),
-    QStringLiteral("Time"),    QStringLiteral("Flip"),  QStringLiteral("Blend"), QStringLiteral("Scale X"),
-    QStringLiteral("Scale Y"), QStringLiteral("Angle")};
+const std::array<const char*, kFrameFieldCount> kColumnNames = {
+    QT_TRANSLATE_NOOP("FramePanel", "Group"),   QT_TRANSLATE_NOOP("FramePanel", "Image"),
+    QT_TRANSLATE_NOOP("FramePanel", "X"),       QT_TRANSLATE_NOOP("FramePanel", "Y"),
+    QT_TRANSLATE_NOOP("FramePanel", "Time"),    QT_TRANSLATE_NOOP("FramePanel", "Flip"),
+    QT_TRANSLATE_NOOP("FramePanel", "Blend"),   QT_TRANSLATE_NOOP("FramePanel", "Scale X"),
+    QT_TRANSLATE_NOOP("FramePanel", "Scale Y"), QT_TRANSLATE_NOOP("FramePanel", "Angle")};
+
+// The column's caption in the user's language.
+QString columnName(std::size_t column)
+{
+    return QCoreApplication::translate("FramePanel", kColumnNames[column]);
+}
 
 // The text of each field as a frame line writes it.
 std::array<std::string, kFrameFieldCount> fieldTexts(const AirFrameFields& f)
@@ -40,9 +49,11 @@ QString warningText(const AirFrameReading& reading)
     for (int i = 0; i < kFrameFieldCount; ++i) {
         const auto field = static_cast<FrameField>(i);
         if (reading.isUnreadable(field))
-            fields << kColumns[static_cast<std::size_t>(i)] + QStringLiteral(" does not read");
+            fields << QCoreApplication::translate("FramePanel", "%1 does not read")
+                          .arg(columnName(static_cast<std::size_t>(i)));
         else if (reading.isOutOfRange(field))
-            fields << kColumns[static_cast<std::size_t>(i)] + QStringLiteral(" is out of range");
+            fields << QCoreApplication::translate("FramePanel", "%1 is out of range")
+                          .arg(columnName(static_cast<std::size_t>(i)));
     }
     return fields.join(QStringLiteral("; "));
 }
@@ -54,22 +65,22 @@ FramePanel::FramePanel(QWidget* parent) : QWidget(parent)
     table = new QTableWidget(0, kFrameFieldCount, this);
     table->setObjectName(QStringLiteral("frameTable"));
     QStringList headers;
-    for (const QString& c : kColumns)
-        headers << c;
+    for (std::size_t column = 0; column < kColumnNames.size(); ++column)
+        headers << columnName(column);
     table->setHorizontalHeaderLabels(headers);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::ContiguousSelection);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
 
-    insertButton = panelButton(QStringLiteral("Insert"), "insertFrameButton", this);
-    duplicateButton = panelButton(QStringLiteral("Duplicate"), "duplicateFrameButton", this);
-    deleteButton = panelButton(QStringLiteral("Delete"), "deleteFrameButton", this);
-    upButton = panelButton(QStringLiteral("Up"), "frameUpButton", this);
-    downButton = panelButton(QStringLiteral("Down"), "frameDownButton", this);
-    copyButton = panelButton(QStringLiteral("Copy"), "copyFramesButton", this);
-    pasteButton = panelButton(QStringLiteral("Paste"), "pasteFramesButton", this);
-    loopStartButton = panelButton(QStringLiteral("Loop Start"), "loopStartButton", this);
+    insertButton = panelButton(tr("Insert"), "insertFrameButton", this);
+    duplicateButton = panelButton(tr("Duplicate"), "duplicateFrameButton", this);
+    deleteButton = panelButton(tr("Delete"), "deleteFrameButton", this);
+    upButton = panelButton(tr("Up"), "frameUpButton", this);
+    downButton = panelButton(tr("Down"), "frameDownButton", this);
+    copyButton = panelButton(tr("Copy"), "copyFramesButton", this);
+    pasteButton = panelButton(tr("Paste"), "pasteFramesButton", this);
+    loopStartButton = panelButton(tr("Loop Start"), "loopStartButton", this);
     interpolationLabel = new QLabel(this);
     interpolationLabel->setObjectName(QStringLiteral("interpolationLabel"));
 
@@ -190,15 +201,14 @@ void FramePanel::updateButtons()
             if (on)
                 between << QLatin1String(name);
     }
-    interpolationLabel->setText(
-        between.isEmpty() ? QString() : QStringLiteral("Interpolate: ") + between.join(QStringLiteral(", ")));
+    interpolationLabel->setText(between.isEmpty() ? QString()
+                                                  : tr("Interpolate: %1").arg(between.join(QStringLiteral(", "))));
 }
 
 void FramePanel::emitEdit(const std::optional<std::string>& text, const QString& stepText, int frame)
 {
     if (!text) {
-        emit refused(
-            QStringLiteral("%1 cannot be done here: the lines around the frame belong to others.").arg(stepText));
+        emit refused(tr("%1 cannot be done here: the lines around the frame belong to others.").arg(stepText));
         return;
     }
     emit edited(*text, stepText, frame);
@@ -219,7 +229,7 @@ void FramePanel::insertFrame()
                      .fields;
     }
     fields.time = 5;
-    emitEdit(vantrel::insertFrame(air_->text(), action_, position, fields), QStringLiteral("Insert Frame"), position);
+    emitEdit(vantrel::insertFrame(air_->text(), action_, position, fields), tr("Insert Frame"), position);
 }
 
 void FramePanel::duplicateFrame()
@@ -228,7 +238,7 @@ void FramePanel::duplicateFrame()
         catchUp();
     const int row = table->currentRow();
     if (air_ && row >= 0)
-        emitEdit(vantrel::duplicateFrame(air_->text(), {action_, row}), QStringLiteral("Duplicate Frame"), row + 1);
+        emitEdit(vantrel::duplicateFrame(air_->text(), {action_, row}), tr("Duplicate Frame"), row + 1);
 }
 
 void FramePanel::deleteFrame()
@@ -237,7 +247,7 @@ void FramePanel::deleteFrame()
         catchUp();
     const int row = table->currentRow();
     if (air_ && row >= 0)
-        emitEdit(vantrel::deleteFrame(air_->text(), {action_, row}), QStringLiteral("Delete Frame"),
+        emitEdit(vantrel::deleteFrame(air_->text(), {action_, row}), tr("Delete Frame"),
                  std::max(0, std::min(row, table->rowCount() - 2)));
 }
 
@@ -249,7 +259,7 @@ void FramePanel::moveFrame(int delta)
     if (!air_ || row < 0 || row + delta < 0 || row + delta >= table->rowCount())
         return;
     emitEdit(vantrel::moveFrame(air_->text(), {action_, row}, delta < 0 ? FrameMove::Up : FrameMove::Down),
-             delta < 0 ? QStringLiteral("Move Frame Up") : QStringLiteral("Move Frame Down"), row + delta);
+             delta < 0 ? tr("Move Frame Up") : tr("Move Frame Down"), row + delta);
 }
 
 void FramePanel::copyFrames()
@@ -281,10 +291,10 @@ void FramePanel::pasteFrames()
     const int position = row < 0 ? table->rowCount() : row + 1;
     const auto pasted = vantrel::pasteFrames(air_->text(), action_, position, copied);
     if (!pasted) {
-        emit refused(QStringLiteral("The clipboard holds no frames to paste."));
+        emit refused(tr("The clipboard holds no frames to paste."));
         return;
     }
-    emit edited(*pasted, QStringLiteral("Paste Frames"), position);
+    emit edited(*pasted, tr("Paste Frames"), position);
 }
 
 void FramePanel::toggleLoopStart()
@@ -296,9 +306,9 @@ void FramePanel::toggleLoopStart()
         return;
     const AirAction& action = air_->actions()[static_cast<std::size_t>(action_)];
     if (action.loopStart == row)
-        emitEdit(clearLoopStart(air_->text(), action_), QStringLiteral("Clear Loop Start"), row);
+        emitEdit(clearLoopStart(air_->text(), action_), tr("Clear Loop Start"), row);
     else
-        emitEdit(setLoopStart(air_->text(), {action_, row}), QStringLiteral("Set Loop Start"), row);
+        emitEdit(setLoopStart(air_->text(), {action_, row}), tr("Set Loop Start"), row);
 }
 
 void FramePanel::takeCell(int row, int column, const QString& text)
@@ -318,7 +328,7 @@ void FramePanel::takeCell(int row, int column, const QString& text)
     const AirFrameReading typed = readFrameFields(line);
     const auto field = static_cast<FrameField>(column);
     if (text.contains(QLatin1Char(',')) || typed.isUnreadable(field) || typed.isOutOfRange(field)) {
-        emit refused(QStringLiteral("%1 cannot be \"%2\".").arg(kColumns[static_cast<std::size_t>(column)], text));
+        emit refused(tr("%1 cannot be \"%2\".").arg(columnName(static_cast<std::size_t>(column)), text));
         shownText_.clear(); // the cell shows the field as it is
         show(*air_, action_, row);
         return;
@@ -343,7 +353,7 @@ void FramePanel::takeCell(int row, int column, const QString& text)
         return;
     }
     emitEdit(setFrameFields(air_->text(), {action_, row}, fields),
-             QStringLiteral("Change %1").arg(kColumns[static_cast<std::size_t>(column)]), row);
+             tr("Change %1").arg(columnName(static_cast<std::size_t>(column))), row);
 }
 
 } // namespace vantrel

@@ -3,6 +3,8 @@
 // left to right without precedence (7 + 2 X 3 = 27). No windows here; CalculatorWindow
 // forwards its buttons and keys and shows the display and the messages.
 
+#include "common/translatable.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,7 +18,7 @@ public:
     // except division by zero, which leaves the first operand standing.
     using Message = std::optional<std::string>;
 
-    static constexpr const char* kDivideByZero = "Can't divide by zero";
+    static constexpr const char* kDivideByZero = QT_TRANSLATE_NOOP("Messages", "Can't divide by zero");
     static constexpr const char* kNotANumber = "The display does not hold a number to calculate with";
     static constexpr const char* kOverflow = "The result is too large for the calculator";
 

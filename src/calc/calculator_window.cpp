@@ -1,5 +1,6 @@
 #include "calculator_window.h"
 #include "ui/app.h"
+#include "ui/translations.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -10,7 +11,7 @@ namespace vantrel {
 
 CalculatorWindow::CalculatorWindow(App& app, QWidget* parent) : QWidget(parent), app_(app)
 {
-    setWindowTitle(QStringLiteral("Calculator"));
+    setWindowTitle(tr("Calculator"));
     // The window takes every key itself; the buttons never hold the focus,
     // so Enter or Space cannot press the last clicked one again.
     setFocusPolicy(Qt::StrongFocus);
@@ -91,8 +92,7 @@ QString CalculatorWindow::readoutText() const
 void CalculatorWindow::show(const Calculator::Message& message)
 {
     if (message)
-        app_.dialogs.message(this, QString::fromStdString(*message), QStringLiteral("Calculator"), Buttons::Ok,
-                             Icon::Warning);
+        app_.dialogs.message(this, translatedMessage(*message), tr("Calculator"), Buttons::Ok, Icon::Warning);
     readout_->setText(readoutText());
 }
 

@@ -54,7 +54,7 @@ Document::~Document()
 QString Document::displayName() const
 {
     const QString name = QFileInfo(fileName_).fileName();
-    return name.isEmpty() ? QStringLiteral("Untitled") : name;
+    return name.isEmpty() ? tr("Untitled") : name;
 }
 
 bool Document::isModified() const
@@ -78,8 +78,8 @@ Result<std::string> Document::readFileBytes() const
     // A file the character names that nobody has written yet: the first save creates it.
     if (error == ENOENT && allowsMissingFile())
         return std::string();
-    return Result<std::string>::failure("Can't open file: " + fileName_.toStdString() + " with error "
-                                        + std::to_string(error));
+    return Result<std::string>::failure(
+        tr("Can't open file: %1 with error %2").arg(fileName_).arg(error).toStdString());
 }
 
 Result<void> Document::load()
@@ -100,12 +100,12 @@ Result<void> Document::load()
 Result<void> Document::reload()
 {
     if (!canReload())
-        return Result<void>::failure(displayName().toStdString() + " cannot be read again here.");
+        return Result<void>::failure(tr("%1 cannot be read again here.").arg(displayName()).toStdString());
     Result<std::string> bytes = readFileBytes();
     if (!bytes)
         return bytes.failure();
     Failure error;
-    QUndoCommand* step = makeReplaceStep(std::move(*bytes), QStringLiteral("Reload %1").arg(displayName()), error);
+    QUndoCommand* step = makeReplaceStep(std::move(*bytes), tr("Reload %1").arg(displayName()), error);
     if (!step)
         return error;
     undoStack_->push(step);
@@ -119,7 +119,7 @@ Result<void> Document::reload()
 Result<void> Document::restoreRecovery(const std::string& bytes)
 {
     Failure error;
-    QUndoCommand* step = makeReplaceStep(bytes, QStringLiteral("Recovered Changes"), error);
+    QUndoCommand* step = makeReplaceStep(bytes, tr("Recovered Changes"), error);
     if (!step)
         return error;
     undoStack_->push(step);
@@ -140,14 +140,14 @@ Result<void> Document::checkWritable(const QString& path)
     // whom the system would let write it.
     const QFileInfo info(writeTarget(path));
     if (info.exists() && info.isFile() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner)))
-        return Result<void>::failure(QFileInfo(path).fileName().toStdString() + " is read-only.");
+        return Result<void>::failure(tr("%1 is read-only.").arg(QFileInfo(path).fileName()).toStdString());
     return {};
 }
 
 Result<void> Document::saveTo(const QString& path)
 {
     if (path.isEmpty())
-        return Result<void>::failure("The document has no file to be saved to.");
+        return Result<void>::failure(tr("The document has no file to be saved to.").toStdString());
     Result<void> writable = checkWritable(path);
     if (!writable)
         return writable;

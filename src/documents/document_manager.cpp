@@ -95,7 +95,7 @@ Result<Document*> DocumentManager::open(const QString& path, const DocumentMaker
         return open;
     std::unique_ptr<Document> document = make(path);
     if (!document)
-        return Result<Document*>::failure("This kind of file cannot be opened here.");
+        return Result<Document*>::failure(tr("This kind of file cannot be opened here.").toStdString());
     Result<void> loaded = document->load();
     if (!loaded)
         return loaded.failure();

@@ -111,7 +111,7 @@ OwnWorkspace makeOwnWorkspace(const QString& root)
     made.root = QDir::cleanPath(QDir(root).absolutePath());
     QDir dir(made.root);
     if (!dir.mkpath(QStringLiteral("."))) {
-        made.error = QStringLiteral("The folder %1 cannot be made.").arg(made.root);
+        made.error = QCoreApplication::translate("WorkspaceFolders", "The folder %1 cannot be made.").arg(made.root);
         return made;
     }
     const WorkspaceOwner owner = currentProcess();
@@ -127,7 +127,8 @@ OwnWorkspace makeOwnWorkspace(const QString& root)
             dir.rmdir(name);
     }
     if (!made.ok())
-        made.error = QStringLiteral("No workspace folder can be made in %1.").arg(made.root);
+        made.error =
+            QCoreApplication::translate("WorkspaceFolders", "No workspace folder can be made in %1.").arg(made.root);
     return made;
 }
 

@@ -36,13 +36,24 @@ std::optional<Rgb> colourOf(std::string_view line)
 
 // Lines of a PAL file end at a carriage return; a line feed without one
 // does not end a line, so such a file is not a PAL file.
-bool hasBareLineFeed(const std::string& bytes)
+// Returns the number of the line (from 1) ended by the first such line
+// feed, 0 when there is none.
+std::size_t bareLineFeedLine(const std::string& bytes)
 {
+    std::size_t line = 1;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'))
-            return true;
+            return line;
+        if (bytes[i] == '\r')
+            ++line;
     }
-    return false;
+    return 0;
+}
+
+// A line as the reasons quote it: at most 40 characters.
+std::string quoted(const std::string& line)
+{
+    return "\"" + (line.size() > 40 ? line.substr(0, 40) + "..." : line) + "\"";
 }
 
 // The bytes up to the end of line `count`. Nothing after the colours is
@@ -63,18 +74,30 @@ std::string_view firstLines(std::string_view bytes, std::size_t count)
 
 } // namespace
 
-std::optional<Palette> paletteFromPal(const std::string& bytes)
+std::optional<Palette> paletteFromPal(const std::string& bytes, std::string* why)
 {
-    if (hasBareLineFeed(bytes))
+    const auto refuse = [why](std::string reason) -> std::optional<Palette> {
+        if (why)
+            *why = std::move(reason);
         return std::nullopt;
+    };
+    if (const std::size_t line = bareLineFeedLine(bytes))
+        return refuse("line " + std::to_string(line) + " ends with a line feed alone, without a carriage return");
     const std::vector<std::string> lines = splitLines(firstLines(bytes, 3 + 256));
-    if (lines.size() < 3 + 256 || lines[0] != "JASC-PAL" || lines[1] != "0100" || lines[2] != "256")
-        return std::nullopt;
+    if (lines.size() < 3 + 256)
+        return refuse("the file has " + std::to_string(lines.size())
+                      + " lines, fewer than the 259 of the header and 256 colours");
+    const char* const header[] = {"JASC-PAL", "0100", "256"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (lines[i] != header[i])
+            return refuse("line " + std::to_string(i + 1) + " is " + quoted(lines[i]) + ", not \"" + header[i] + "\"");
+    }
     Palette palette;
     for (std::size_t i = 0; i < 256; ++i) {
         const auto colour = colourOf(lines[3 + i]);
         if (!colour)
-            return std::nullopt;
+            return refuse("line " + std::to_string(4 + i) + ", " + quoted(lines[3 + i])
+                          + ", is not three numbers from 0 to 255");
         palette[i] = *colour;
     }
     return palette;

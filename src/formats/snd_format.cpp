@@ -1,12 +1,14 @@
 #include "formats/snd_format.h"
 
 #include "common/atomic_file.h"
+#include "common/hex_offset.h"
 #include "common/text.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <initializer_list>
 #include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -76,7 +78,24 @@ struct FileSource {
     }
 };
 
-template <class Source> bool readSamplesFrom(const Source& file, int count, SoundBank& bank)
+// The parts of a reason, joined.
+std::string joined(std::initializer_list<std::string_view> parts)
+{
+    std::string out;
+    for (const std::string_view part : parts)
+        out += part;
+    return out;
+}
+
+// "sound 3 of 12": the place of a sample in the chain, as the reasons name it.
+std::string soundPlace(std::size_t k, std::size_t count)
+{
+    return "sound " + std::to_string(k + 1) + " of " + std::to_string(count);
+}
+
+// Reads `count` samples into bank.samples. Returns why it could not (empty
+// when it could); bank.samples is then left untouched.
+template <class Source> std::string readSamplesFrom(const Source& file, int count, SoundBank& bank)
 {
     // Every sample takes a sub-header and a WAV image of its own after the
     // header, so a count the file has no room for is refused before any
@@ -84,55 +103,94 @@ template <class Source> bool readSamplesFrom(const Source& file, int count, Soun
     const std::size_t wanted = static_cast<std::size_t>(count < 0 ? 0 : count);
     const std::size_t room = file.size() > kSndHeaderSize ? file.size() - kSndHeaderSize : 0;
     if (wanted > room / (kSndSubHeaderSize + kWavInfoSize))
-        return false;
+        return "the header's sound count, " + std::to_string(wanted) + ", is more than the " + std::to_string(room)
+            + " bytes after the header can hold";
+    const std::string end = ", the file ends at " + hexOffset(file.size());
     std::vector<SoundSample> samples(wanted);
     std::size_t pos = kSndHeaderSize;
     for (std::size_t k = 0; k < samples.size(); ++k) {
         SoundSample& s = samples[k];
         char subHeader[kSndSubHeaderSize];
         if (!file.read(pos, kSndSubHeaderSize, subHeader))
-            return false;
+            return joined(
+                {"truncated: the sub-header of ", soundPlace(k, wanted), " is at offset ", hexOffset(pos), end});
         const std::string_view fields(subHeader, kSndSubHeaderSize);
         const auto next = readLittleEndian(fields, 0, 4);
         const auto length = readLittleEndian(fields, 4, 4);
         const auto group = readLittleEndian(fields, 8, 4);
         const auto number = readLittleEndian(fields, 12, 4);
         if (!next || !length || !group || !number)
-            return false;
+            return joined({"the sub-header of ", soundPlace(k, wanted), " at offset ", hexOffset(pos),
+                           " has a value above 2147483647"});
         const std::size_t data = pos + kSndSubHeaderSize;
         if (file.size() - data < static_cast<std::size_t>(*length))
-            return false;
+            return joined({"truncated: the sub-header of ", soundPlace(k, wanted), " says ", std::to_string(*length),
+                           " bytes of data at offset ", hexOffset(data), end});
         s.headerOffset = static_cast<std::int32_t>(pos);
         s.nextOffset = *next;
         s.dataLength = *length;
         s.groupNumber = *group;
         s.sampleNumber = *number;
         s.wavData.resize(static_cast<std::size_t>(*length));
-        if (!file.read(data, s.wavData.size(), s.wavData.data()) || !readWavInfo(s.wavData, s))
-            return false;
+        if (!file.read(data, s.wavData.size(), s.wavData.data()))
+            return joined(
+                {"the data of ", soundPlace(k, wanted), " at offset ", hexOffset(data), " could not be read"});
+        if (!readWavInfo(s.wavData, s)) {
+            const std::string size = std::to_string(s.wavData.size());
+            return s.wavData.size() < kWavInfoSize
+                ? joined({"the WAV data of ", soundPlace(k, wanted), " at offset ", hexOffset(data), " is ", size,
+                          " bytes, too short to give its format"})
+                : joined({"the WAV data of ", soundPlace(k, wanted), " at offset ", hexOffset(data),
+                          " gives a rate, channel count or sample size out of range"});
+        }
         // Each sub-file must lie after the one before it: a next offset that
         // points back would read the same bytes again and again.
         if (k + 1 < samples.size()) {
             if (static_cast<std::size_t>(*next) < data + static_cast<std::size_t>(*length))
-                return false;
+                return joined({"the next offset of ", soundPlace(k, wanted), " is ",
+                               hexOffset(static_cast<std::size_t>(*next)), ", before the end of that sound at ",
+                               hexOffset(data + s.wavData.size())});
             pos = static_cast<std::size_t>(*next);
         }
     }
     bank.samples = std::move(samples);
-    return true;
+    return {};
 }
 
-template <class Source> Result<SoundBank> parseFrom(const Source& file)
+// Why the 512-byte header (of a file with the signature) gives no sound count.
+std::string headerFault(std::string_view header)
+{
+    if (header.size() < kSndHeaderSize)
+        return "truncated: the file is " + std::to_string(header.size()) + " bytes long, shorter than the "
+            + std::to_string(kSndHeaderSize) + "-byte SND header";
+    const auto count = readLittleEndian(header, 16, 4);
+    if (!count || *count > kSndMaxSoundCount)
+        return "the header gives more than " + std::to_string(kSndMaxSoundCount) + " sounds";
+    return "the header's first offset is above 32767";
+}
+
+// The failure `message`, with `reason` told through `why` when there is one.
+Result<SoundBank> refused(const std::string& message, std::string reason, std::string* why)
+{
+    if (why)
+        *why = std::move(reason);
+    return Result<SoundBank>::failure(message);
+}
+
+template <class Source> Result<SoundBank> parseFrom(const Source& file, std::string* why)
 {
     std::string header(std::min(file.size(), kSndHeaderSize), '\0');
     if (!file.read(0, header.size(), header.data()))
-        return Result<SoundBank>::failure(kSndUnreadable);
+        return refused(kSndUnreadable, "the file could not be read", why);
     if (!isSndFile(header))
-        return Result<SoundBank>::failure(kSndNotABank);
+        return refused(kSndNotABank, "the file does not start with the SND signature \"ElecbyteSnd\"", why);
     SoundBank bank;
     const auto count = readSndHeader(header, bank);
-    if (!count || !readSamplesFrom(file, *count, bank))
-        return Result<SoundBank>::failure(kSndUnreadable);
+    if (!count)
+        return refused(kSndUnreadable, headerFault(header), why);
+    std::string fault = readSamplesFrom(file, *count, bank);
+    if (!fault.empty())
+        return refused(kSndUnreadable, std::move(fault), why);
     return bank;
 }
 
@@ -230,12 +288,25 @@ std::optional<int> readSndHeader(std::string_view file, SoundBank& bank)
 
 bool readSndSamples(std::string_view file, int count, SoundBank& bank)
 {
-    return readSamplesFrom(MemorySource{file}, count, bank);
+    return readSamplesFrom(MemorySource{file}, count, bank).empty();
 }
 
 bool isWavFile(std::string_view file)
 {
     return file.substr(0, 4) == "RIFF" && file.size() >= 15 && file.substr(8, 7) == "WAVEfmt";
+}
+
+std::string wavFault(std::string_view file)
+{
+    if (!isWavFile(file))
+        return "the file does not start with \"RIFF\" and the \"WAVEfmt\" header at byte 8";
+    SoundSample probe;
+    if (readWavInfo(file, probe))
+        return {};
+    if (file.size() < kWavInfoSize)
+        return "the file is " + std::to_string(file.size()) + " bytes long, too short to give its format ("
+            + std::to_string(kWavInfoSize) + " bytes)";
+    return "its rate, channel count or sample size is out of range";
 }
 
 bool readWavInfo(std::string_view wav, SoundSample& sample)
@@ -269,31 +340,31 @@ Result<void> writeSoundFile(const std::string& path, std::string_view bytes)
 Result<void> writeSndFile(const std::string& path, const SoundBank& bank)
 {
     if (bank.soundCount() > kSndMaxSoundCount)
-        return Result<void>::failure("A sound bank holds at most 32767 samples.");
+        return Result<void>::failure(QT_TRANSLATE_NOOP("Messages", "A sound bank holds at most 32767 samples."));
     if (encodedSize(bank) > static_cast<std::size_t>(kMaxField))
-        return Result<void>::failure("A sound bank must stay under 2 GB.");
+        return Result<void>::failure(QT_TRANSLATE_NOOP("Messages", "A sound bank must stay under 2 GB."));
     // Written piece by piece from the samples, never gathered whole first.
     AtomicFileWriter writer(path);
     layOut(bank, [&writer](std::string_view piece) { writer.write(piece); });
     return tellingDiskFull(writer.commit());
 }
 
-Result<SoundBank> parseSndFile(std::string_view file)
+Result<SoundBank> parseSndFile(std::string_view file, std::string* why)
 {
-    return parseFrom(MemorySource{file});
+    return parseFrom(MemorySource{file}, why);
 }
 
-Result<SoundBank> loadSndFile(const std::string& path)
+Result<SoundBank> loadSndFile(const std::string& path, std::string* why)
 {
     // Not blocking, so that a pipe given by mistake is refused below rather
     // than waited on.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return Result<SoundBank>::failure(kSndUnreadable);
+        return refused(kSndUnreadable, std::string("the file cannot be opened: ") + std::strerror(errno), why);
     struct stat info { };
-    Result<SoundBank> result = Result<SoundBank>::failure(kSndUnreadable);
+    Result<SoundBank> result = refused(kSndUnreadable, "it is not a plain file", why);
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
-        result = parseFrom(FileSource{fd, static_cast<std::size_t>(info.st_size)});
+        result = parseFrom(FileSource{fd, static_cast<std::size_t>(info.st_size)}, why);
     ::close(fd);
     return result;
 }

@@ -9,6 +9,7 @@
 // that lies about its own lengths can never make them read past its end.
 
 #include "common/result.h"
+#include "common/translatable.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -29,10 +30,11 @@ inline constexpr std::string_view kSndSignature{"ElecbyteSnd\0", 12};
 // What reading or writing a bank tells the user: a file that is not a bank
 // at all, one that cannot be read or is damaged, and a disk (or the user's
 // quota) that ran out.
-inline const std::string kSndNotABank = "Not a valid SND file!";
-inline const std::string kSndUnreadable =
-    "No associated Sound file.\nPlease reference one in the DEF file, or create one now.";
-inline const std::string kSndDiskFull = "Not enough disk space. Free some space then retry.";
+inline const std::string kSndNotABank = QT_TRANSLATE_NOOP("Messages", "Not a valid SND file!");
+inline const std::string kSndUnreadable = QT_TRANSLATE_NOOP(
+    "Messages", "No associated Sound file.\nPlease reference one in the DEF file, or create one now.");
+inline const std::string kSndDiskFull =
+    QT_TRANSLATE_NOOP("Messages", "Not enough disk space. Free some space then retry.");
 
 struct SoundSample {
     std::int32_t headerOffset = 0; // where this sub-header lies in the bank as laid out
@@ -84,6 +86,10 @@ bool readSndSamples(std::string_view file, int count, SoundBank& bank);
 // The first four bytes are "RIFF" and bytes 8 to 14 are "WAVEfmt".
 bool isWavFile(std::string_view file);
 
+// Why a file is no WAV image a bank can take (isWavFile and readWavInfo
+// refuse it); empty when it is one.
+std::string wavFault(std::string_view file);
+
 // sampleRate, channels and bitsPerSample of a WAV image from their fixed
 // offsets. False (sample untouched) when the image is under 36 bytes or a
 // field is out of range.
@@ -104,9 +110,10 @@ Result<void> writeSndFile(const std::string& path, const SoundBank& bank);
 Result<void> writeSoundFile(const std::string& path, std::string_view bytes);
 
 // Reads a bank file from disk, or from its bytes. A file without the
-// signature fails with kSndNotABank, any other fault with kSndUnreadable.
-Result<SoundBank> loadSndFile(const std::string& path);
-Result<SoundBank> parseSndFile(std::string_view file);
+// signature fails with kSndNotABank, any other fault with kSndUnreadable;
+// then `why`, when given, says exactly why (and where in the file).
+Result<SoundBank> loadSndFile(const std::string& path, std::string* why = nullptr);
+Result<SoundBank> parseSndFile(std::string_view file, std::string* why = nullptr);
 
 // The texts shown for a sample: the length in bytes, the rate followed by
 // " Hz" (samples a second), and the sample size with "Mono" or "Stereo".

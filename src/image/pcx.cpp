@@ -1,5 +1,6 @@
 #include "image/pcx.h"
 
+#include "common/hex_offset.h"
 #include "common/text.h"
 #include "formats/pcx_header.h"
 
@@ -414,10 +415,11 @@ FastRow fastRowFunction(std::size_t dataSize, std::size_t pixels)
 }
 
 // Decodes the rows into image.pixels, every byte of them: the L columns, and
-// zeros in the padding up to the stride. False when the data ends first.
+// zeros in the padding up to the stride. Returns the number of rows finished:
+// fewer than the height when the data ends first.
 // Runs never reach past the width (see runInto), and each row ends exactly
 // at L with every column written.
-bool runLengthDecode(const std::string& bytes, DecodedImage& image)
+int runLengthDecode(const std::string& bytes, DecodedImage& image)
 {
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data()) + kPcxHeaderSize;
     const std::size_t size = bytes.size() - kPcxHeaderSize;
@@ -438,18 +440,18 @@ bool runLengthDecode(const std::string& bytes, DecodedImage& image)
         // store exact.
         while (x < L) {
             if (p >= size)
-                return false;
+                return row;
             if (data[p] < 0xC0) {
                 out[x++] = data[p++];
                 continue;
             }
             if (p + 1 >= size)
-                return false;
+                return row;
             runInto<false>(data, p, out, x, L, width);
         }
         std::fill(out + L, out + image.stride, 0);
     }
-    return true;
+    return image.height;
 }
 
 void mirror(DecodedImage& image, int flip)
@@ -492,16 +494,31 @@ PcxInstructions pcxInstructions()
 PcxStatus decodePcx(DecoderState& state, const std::string& bytes, int paletteMode, int flip, const Palette* working,
                     const SpriteViewOptions* view)
 {
-    const auto header = readPcxHeader(bytes);
-    if (!header || header->bitsPerPixel != 8)
+    state.refusal.clear();
+    const auto refuse = [&state](std::string why) {
+        state.refusal = std::move(why);
         return PcxStatus::Refused;
+    };
+    const auto header = readPcxHeader(bytes);
+    if (!header)
+        return refuse("the file is " + std::to_string(bytes.size()) + " bytes long, shorter than the "
+                      + std::to_string(kPcxHeaderSize) + "-byte PCX header");
+    if (header->bitsPerPixel != 8)
+        return refuse(std::to_string(header->bitsPerPixel) + "-bit PCX (only 8-bit pictures with a palette are read)");
     if (header->planes != 1)
         return PcxStatus::NoPicture;
 
     const Geometry g = geometryOf(*header);
-    if (g.rowLength <= 0 || g.width <= 0 || g.height <= 0 || g.width > g.rowLength
-        || !dataCanFill(g, bytes.size() - kPcxHeaderSize))
-        return PcxStatus::Refused;
+    if (g.width <= 0 || g.height <= 0)
+        return refuse("the header gives a picture of " + std::to_string(g.width) + " x " + std::to_string(g.height)
+                      + " pixels");
+    if (g.rowLength <= 0 || g.width > g.rowLength)
+        return refuse("the header gives " + std::to_string(g.rowLength) + " bytes per line for a picture "
+                      + std::to_string(g.width) + " pixels wide");
+    if (!dataCanFill(g, bytes.size() - kPcxHeaderSize))
+        return refuse("the header promises " + std::to_string(g.height) + " rows of " + std::to_string(g.rowLength)
+                      + " bytes, more than the " + std::to_string(bytes.size() - kPcxHeaderSize)
+                      + " bytes of data after it can hold");
 
     DecodedImage image;
     image.width = g.width;
@@ -509,9 +526,11 @@ PcxStatus decodePcx(DecoderState& state, const std::string& bytes, int paletteMo
     image.rowLength = g.rowLength;
     image.stride = ((g.rowLength * 8 + 31) & ~31) / 8;
     image.pixels = rowBuffer(state, static_cast<std::size_t>(image.stride) * static_cast<std::size_t>(image.height));
-    if (!runLengthDecode(bytes, image)) {
+    const int rows = runLengthDecode(bytes, image);
+    if (rows < image.height) {
         state.spareBuffer = std::move(image.pixels);
-        return PcxStatus::Refused;
+        return refuse("truncated: the picture data ends at offset " + hexOffset(bytes.size()) + " in row "
+                      + std::to_string(rows + 1) + " of " + std::to_string(image.height));
     }
     const auto paletteBlock = pcxPaletteBlock(bytes);
     const Palette own = paletteBlock ? paletteOf(*paletteBlock) : Palette{};
@@ -545,9 +564,10 @@ void finishIndexedPicture(DecoderState& state, DecodedImage image, const Palette
 PcxStatus loadPcx(DecoderState& state, const std::string& path, int paletteMode, int flip, const Palette* working,
                   const SpriteViewOptions* view)
 {
-    // An unreadable file reads as a header of zeros: not 8 bits, refused.
-    if (!readFileInto(path, state.fileBytes))
+    if (!readFileInto(path, state.fileBytes)) {
+        state.refusal = "the file cannot be read";
         return PcxStatus::Refused;
+    }
     return decodePcx(state, state.fileBytes, paletteMode, flip, working, view);
 }
 

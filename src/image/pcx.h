@@ -3,6 +3,7 @@
 // files, run-length decoded into an index buffer with 4-byte-aligned rows,
 // optionally mirrored, with the palette chosen by the caller's mode.
 
+#include "common/translatable.h"
 #include "formats/palette.h"
 
 #include <array>
@@ -33,6 +34,10 @@ struct DecoderState {
     // instead of taking (and clearing) fresh memory for every picture.
     std::vector<std::uint8_t> spareBuffer;
     std::string fileBytes; // the last file loadPcx read, its memory reused by the next
+    // Why the last decode was refused, for the user ("8-bit PCX with 3
+    // planes", "the picture data ends at 0x3F2 in row 12 of 40"); empty after
+    // one that was not.
+    std::string refusal;
 };
 
 // Palette modes.
@@ -52,7 +57,7 @@ enum class PcxStatus {
     NoPicture, // 8 bits but more than one plane: nothing shown, no message
 };
 
-inline constexpr const char* kPcxRefused = "Sorry, can't load that pcx file!";
+inline constexpr const char* kPcxRefused = QT_TRANSLATE_NOOP("Messages", "Sorry, can't load that pcx file!");
 
 // What every indexed picture goes through once its rows are decoded (a PCX,
 // or a palette PNG read by the windows): mirrored by `flip`, coloured by the

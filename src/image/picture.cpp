@@ -3,6 +3,11 @@
 #include "common/qt_text.h"
 #include "common/text.h"
 #include "ui/dialogs.h"
+#include "ui/translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cstring>
@@ -39,8 +44,11 @@ LoadedPicture loadPng(DecoderState& state, const std::string& bytes, int palette
     LoadedPicture loaded;
     loaded.png = true;
     QImage image;
-    if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()), "PNG"))
+    if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()), "PNG")) {
+        loaded.refusal =
+            QCoreApplication::translate("Pictures", "the file starts as a PNG, but its picture cannot be decoded");
         return loaded;
+    }
     if (image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB)
         image = image.convertToFormat(QImage::Format_Indexed8);
     QList<QRgb> colours = image.colorTable();
@@ -102,10 +110,17 @@ LoadedPicture loadPicture(DecoderState& state, const QString& path, int paletteM
     if (bytes && std::string_view(*bytes).substr(0, kPngSignature.size()) == kPngSignature)
         return loadPng(state, *bytes, paletteMode, flip, view, working);
     LoadedPicture loaded;
-    // An unreadable file reads as a header of zeros: not 8 bits, refused.
-    loaded.status = decodePcx(state, bytes ? *bytes : std::string(), paletteMode, flip, working, view);
+    if (!bytes) {
+        state.refusal.clear();
+        loaded.refusal = QFileInfo::exists(path) ? QCoreApplication::translate("Pictures", "the file cannot be read")
+                                                 : QCoreApplication::translate("Pictures", "the file does not exist");
+        return loaded;
+    }
+    loaded.status = decodePcx(state, *bytes, paletteMode, flip, working, view);
     if (loaded.status == PcxStatus::Ok)
         loaded.image = pictureOf(state.decodedPixels);
+    else
+        loaded.refusal = qstr(state.refusal);
     return loaded;
 }
 
@@ -114,7 +129,10 @@ QImage loadPcx(DecoderState& state, Dialogs& dialogs, QWidget* owner, const QStr
 {
     const LoadedPicture loaded = loadPicture(state, path, paletteMode, flip, view, working);
     if (loaded.status == PcxStatus::Refused)
-        dialogs.message(owner, QString::fromLatin1(loaded.png ? kPngRefused : kPcxRefused));
+        dialogs.message(
+            owner, translatedMessage(loaded.png ? kPngRefused : kPcxRefused), QStringLiteral("Vantrel"), Buttons::Ok,
+            Icon::None,
+            QCoreApplication::translate("Pictures", "%1: %2").arg(QDir::toNativeSeparators(path), loaded.refusal));
     return loaded.image;
 }
 

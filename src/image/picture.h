@@ -2,6 +2,7 @@
 // Turns decoded pictures into QImages for the windows: PCX files through the
 // program's decoder, PNG files through Qt.
 
+#include "common/translatable.h"
 #include "image/pcx.h"
 
 #include <QImage>
@@ -16,7 +17,7 @@ class Dialogs;
 // An 8-bit indexed picture L pixels wide with the 256-entry colour table.
 QImage pictureOf(const DecodedImage& image);
 
-inline constexpr const char* kPngRefused = "Sorry, can't load that png file!";
+inline constexpr const char* kPngRefused = QT_TRANSLATE_NOOP("Messages", "Sorry, can't load that png file!");
 
 // A sprite's picture file as the windows read it: a PCX, or a PNG (told by
 // its first bytes). A palette PNG (or a grey one) is treated exactly as a
@@ -29,6 +30,7 @@ struct LoadedPicture {
     PcxStatus status = PcxStatus::Refused;
     bool png = false;
     QImage image;
+    QString refusal; // why a refused file was refused, for the user
 };
 // `state` is the decoder's run (the sprite palette of the character's
 // sprites); `working` the palette of the kPaletteWorking mode.
@@ -36,8 +38,8 @@ LoadedPicture loadPicture(DecoderState& state, const QString& path, int paletteM
                           const SpriteViewOptions* view = nullptr, const Palette* working = nullptr);
 
 // loadPicture for windows: shows "Sorry, can't load that pcx file!" (or
-// "... png file!") when the file is refused, and returns a null image when
-// there is no picture.
+// "... png file!") when the file is refused, with the file and why as its
+// detail, and returns a null image when there is no picture.
 QImage loadPcx(DecoderState& state, Dialogs& dialogs, QWidget* owner, const QString& path, int paletteMode, int flip,
                const SpriteViewOptions* view = nullptr, const Palette* working = nullptr);
 

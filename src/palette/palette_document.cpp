@@ -24,7 +24,8 @@ Result<void> PaletteDocument::readBytes(std::string bytes)
 {
     const std::optional<Palette> read = paletteFromAct(bytes);
     if (!read)
-        return Result<void>::failure(displayName().toStdString() + " is not a palette: an ACT file holds 768 bytes.");
+        return Result<void>::failure(
+            tr("%1 is not a palette: an ACT file holds 768 bytes.").arg(displayName()).toStdString());
     setPalette(*read, -1);
     return {};
 }
@@ -51,7 +52,7 @@ std::string PaletteDocument::recoveryBytes() const
 
 std::string PaletteDocument::unsavedQuestion() const
 {
-    return "The palette has changed. Save it before it is dropped?";
+    return tr("The palette has changed. Save it before it is dropped?").toStdString();
 }
 
 } // namespace vantrel

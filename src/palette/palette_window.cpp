@@ -92,7 +92,7 @@ QString firstSpritePicture(const DocumentManager* documents)
 
 PaletteWindow::PaletteWindow(App& app, QWidget* parent) : QWidget(parent), app_(app)
 {
-    title_ = new DocumentTitle(this, QStringLiteral("ACT Editor"));
+    title_ = new DocumentTitle(this, tr("ACT Editor"));
     setAcceptDrops(true);
 
     auto* grid = new PictureBox(this);
@@ -110,7 +110,7 @@ PaletteWindow::PaletteWindow(App& app, QWidget* parent) : QWidget(parent), app_(
     swatch_->setFrameShape(QFrame::Box);
 
     auto* controls = new QGridLayout;
-    controls->addWidget(new QLabel(QStringLiteral("R G B"), this), 0, 0, 1, 2);
+    controls->addWidget(new QLabel(tr("R G B"), this), 0, 0, 1, 2);
     const char* names[3][2] = {
         {"redScrollBar", "redEdit"}, {"greenScrollBar", "greenEdit"}, {"blueScrollBar", "blueEdit"}};
     for (Channel channel : {Channel::Red, Channel::Green, Channel::Blue}) {
@@ -238,7 +238,7 @@ void PaletteWindow::buildToolbar()
     auto* palettes = new QActionGroup(this);
     for (int n = 1; n <= 12; ++n) {
         QAction* action =
-            add(QStringLiteral("palette%1Action").arg(n), QString::number(n), QStringLiteral("ACT palette %1").arg(n));
+            add(QStringLiteral("palette%1Action").arg(n), QString::number(n), tr("ACT palette %1").arg(n));
         action->setCheckable(true);
         action->setEnabled(false);
         palettes->addAction(action);
@@ -246,25 +246,23 @@ void PaletteWindow::buildToolbar()
         paletteActions_[static_cast<std::size_t>(n - 1)] = action;
     }
     toolbar_->addSeparator();
-    QAction* save = add(QStringLiteral("saveAction"), QStringLiteral("Save"), QStringLiteral("Save the palette"),
-                        actionIcon(ActionIcon::Save));
+    QAction* save = add(QStringLiteral("saveAction"), tr("Save"), tr("Save the palette"), actionIcon(ActionIcon::Save));
     connect(save, &QAction::triggered, this, &PaletteWindow::saveAct);
     bindKeys(this, save, QKeySequence::Save);
-    QAction* saveAs =
-        add(QStringLiteral("saveAsAction"), QStringLiteral("Save As"), QString(), actionIcon(ActionIcon::SaveAs));
+    QAction* saveAs = add(QStringLiteral("saveAsAction"), tr("Save As"), QString(), actionIcon(ActionIcon::SaveAs));
     connect(saveAs, &QAction::triggered, this, &PaletteWindow::saveActAs);
     bindKeys(this, saveAs, QKeySequence::SaveAs);
-    QAction* importPal = add(QStringLiteral("importPalAction"), QStringLiteral("Import PAL"),
-                             QStringLiteral("Import a JASC PAL file"), actionIcon(ActionIcon::Import));
+    QAction* importPal = add(QStringLiteral("importPalAction"), tr("Import PAL"), tr("Import a JASC PAL file"),
+                             actionIcon(ActionIcon::Import));
     connect(importPal, &QAction::triggered, this, &PaletteWindow::importPal);
-    QAction* exportPal = add(QStringLiteral("exportPalAction"), QStringLiteral("Export PAL"),
-                             QStringLiteral("Save a JASC PAL file"), actionIcon(ActionIcon::Export));
+    QAction* exportPal = add(QStringLiteral("exportPalAction"), tr("Export PAL"), tr("Save a JASC PAL file"),
+                             actionIcon(ActionIcon::Export));
     connect(exportPal, &QAction::triggered, this, &PaletteWindow::exportPal);
-    QAction* chooseSample = add(QStringLiteral("chooseSampleAction"), QStringLiteral("Sample"),
-                                QStringLiteral("Load PCX for sample image"), actionIcon(ActionIcon::Picture));
+    QAction* chooseSample = add(QStringLiteral("chooseSampleAction"), tr("Sample"), tr("Load PCX for sample image"),
+                                actionIcon(ActionIcon::Picture));
     connect(chooseSample, &QAction::triggered, this, &PaletteWindow::chooseSampleImage);
-    undoAction_ = add(QStringLiteral("undoAction"), QStringLiteral("Undo"), QStringLiteral("Undo last palette change"),
-                      actionIcon(ActionIcon::Undo));
+    undoAction_ =
+        add(QStringLiteral("undoAction"), tr("Undo"), tr("Undo last palette change"), actionIcon(ActionIcon::Undo));
     updateUndoButton();
 }
 
@@ -291,9 +289,9 @@ void PaletteWindow::showCurrentSlot()
 void PaletteWindow::chooseSampleImage()
 {
     FileDialogOptions options;
-    options.title = QStringLiteral("Find a DEF file");
+    options.title = tr("Find a DEF file");
     options.directory = app_.workDir + QStringLiteral("/tempsff/");
-    options.filter = QStringLiteral("Character image file (*.pcx)|*.pcx");
+    options.filter = tr("Character image file (*.pcx)") + QStringLiteral("|*.pcx");
     const QString path = app_.dialogs.openFile(this, options);
     if (path.isEmpty())
         return;
@@ -315,7 +313,7 @@ void PaletteWindow::showSampleImage()
         // A 32-bit sprite has its own colours, no palette: it is left alone.
         if (isTrueColour(sample_)) {
             sample_ = QImage();
-            app_.dialogs.message(this, QStringLiteral("The sample is a 32-bit picture: palettes do not change it."));
+            app_.dialogs.message(this, tr("The sample is a 32-bit picture: palettes do not change it."));
         }
         sampleRefused_ = sample_.isNull();
     }
@@ -344,7 +342,7 @@ void PaletteWindow::chooseColour()
         return;
     const auto number = static_cast<std::uint32_t>(chosen->red() | (chosen->green() << 8) | (chosen->blue() << 16));
     if (editor_.setSelectedColour(PaletteEditor::colourOfNumber(number)))
-        recordStep(QStringLiteral("Choose Colour"), editor_.selectedIndex, PaletteChangeCommand::kNoMerge);
+        recordStep(tr("Choose Colour"), editor_.selectedIndex, PaletteChangeCommand::kNoMerge);
 }
 
 void PaletteWindow::pickColour(Qt::MouseButton button, int x, int y)
@@ -368,8 +366,7 @@ void PaletteWindow::applyScrollBar(Channel channel)
         box->setText(qstr(formatNumber(value)));
     }
     // A drag that ended here changed the palette before this call did.
-    static const QString kChannelSteps[] = {QStringLiteral("Change Red"), QStringLiteral("Change Green"),
-                                            QStringLiteral("Change Blue")};
+    const QString kChannelSteps[] = {tr("Change Red"), tr("Change Green"), tr("Change Blue")};
     recordStep(kChannelSteps[index(channel)], editor_.selectedIndex,
                typing_ ? PaletteChangeCommand::typedMergeId(channel) : PaletteChangeCommand::kNoMerge);
     if (sampleStale_ || (changed && !document_))

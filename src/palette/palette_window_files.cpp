@@ -14,7 +14,10 @@
 #include "palette/palette_commands.h"
 #include "ui/document_views.h"
 #include "ui/dropped_files.h"
+#include "ui/translations.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -27,8 +30,15 @@ namespace vantrel {
 
 namespace {
 
-const QString kActFilter = QStringLiteral("Character palette file (*.act)|*.act");
-const QString kPalFilter = QStringLiteral("Jasc/PSP PAL file (*.pal)|*.pal");
+QString actFilter()
+{
+    return QCoreApplication::translate("PaletteWindow", "Character palette file (*.act)") + QStringLiteral("|*.act");
+}
+
+QString palFilter()
+{
+    return QCoreApplication::translate("PaletteWindow", "Jasc/PSP PAL file (*.pal)") + QStringLiteral("|*.pal");
+}
 
 } // namespace
 
@@ -63,7 +73,7 @@ bool PaletteWindow::saveActAs()
 {
     if (!document_)
         return false;
-    FileDialogOptions options = fileOptions(QStringLiteral("Save ACT file"), kActFilter);
+    FileDialogOptions options = fileOptions(tr("Save ACT file"), actFilter());
     options.fileName = document_->displayName();
     options.mustExist = false;
     return saveDocumentAs(app_, *document_, this, options);
@@ -71,7 +81,7 @@ bool PaletteWindow::saveActAs()
 
 void PaletteWindow::importPal()
 {
-    const QString path = app_.dialogs.openFile(this, fileOptions(QStringLiteral("Import PAL file"), kPalFilter));
+    const QString path = app_.dialogs.openFile(this, fileOptions(tr("Import PAL file"), palFilter()));
     if (!path.isEmpty())
         importPaletteFile(path);
 }
@@ -89,18 +99,21 @@ bool PaletteWindow::importPaletteFile(const QString& path)
         palette = *read;
     } else {
         const auto bytes = readFileBytes(sstr(path));
-        palette = bytes ? paletteFromPal(*bytes) : std::nullopt;
+        std::string why;
+        palette = bytes ? paletteFromPal(*bytes, &why) : std::nullopt;
         if (!palette) {
-            app_.dialogs.message(this, QString::fromLatin1(kPalRejected));
+            const QString reason = bytes ? qstr(why) : tr("the file cannot be read");
+            app_.dialogs.message(this, translatedMessage(kPalRejected), QStringLiteral("Vantrel"), Buttons::Ok,
+                                 Icon::None, tr("%1: %2").arg(QDir::toNativeSeparators(path), reason));
             return false;
         }
     }
     if (!document_) {
-        app_.dialogs.message(this, QStringLiteral("Open one of the character's palettes to import a palette into."));
+        app_.dialogs.message(this, tr("Open one of the character's palettes to import a palette into."));
         return false;
     }
     editor_.setPalette(*palette);
-    recordStep(act ? QStringLiteral("Import ACT") : QStringLiteral("Import PAL"), -1, PaletteChangeCommand::kNoMerge);
+    recordStep(act ? tr("Import ACT") : tr("Import PAL"), -1, PaletteChangeCommand::kNoMerge);
     return true;
 }
 
@@ -133,7 +146,7 @@ void PaletteWindow::dropEvent(QDropEvent* event)
 
 void PaletteWindow::exportPal()
 {
-    FileDialogOptions options = fileOptions(QStringLiteral("Export PAL file"), kPalFilter);
+    FileDialogOptions options = fileOptions(tr("Export PAL file"), palFilter());
     options.mustExist = false;
     const QString path = app_.dialogs.saveFile(this, options);
     if (path.isEmpty())

@@ -9,7 +9,7 @@ namespace vantrel {
 
 SoundAboutDialog::SoundAboutDialog(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     auto* name = new QLabel(QStringLiteral("Sondrel"), this);
@@ -30,10 +30,7 @@ SoundAboutDialog::SoundAboutDialog(QWidget* parent) : QDialog(parent)
 
 QString SoundAboutDialog::versionText()
 {
-    return QStringLiteral("Version %1.%2.%3")
-        .arg(VANTREL_VERSION_MAJOR)
-        .arg(VANTREL_VERSION_MINOR)
-        .arg(VANTREL_VERSION_REVISION);
+    return tr("Version %1.%2.%3").arg(VANTREL_VERSION_MAJOR).arg(VANTREL_VERSION_MINOR).arg(VANTREL_VERSION_REVISION);
 }
 
 } // namespace vantrel

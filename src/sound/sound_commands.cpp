@@ -2,9 +2,21 @@
 
 #include "sound/sound_document.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace vantrel {
+
+namespace {
+
+// The name of a step in the Undo menu, in the user's language.
+QString soundStepText(const char* text)
+{
+    return QCoreApplication::translate("SoundWindow", text);
+}
+
+} // namespace
 
 SoundCommand::SoundCommand(SoundDocument& document, const QString& text) : document_(document)
 {
@@ -24,7 +36,7 @@ void SoundCommand::changed()
 // --- delete --------------------------------------------------------------------
 
 DeleteSampleCommand::DeleteSampleCommand(SoundDocument& document, int index)
-        : SoundCommand(document, QStringLiteral("Delete Sound")), index_(index)
+        : SoundCommand(document, soundStepText(QT_TRANSLATE_NOOP("SoundWindow", "Delete Sound"))), index_(index)
 { }
 
 void DeleteSampleCommand::undo()
@@ -43,7 +55,9 @@ void DeleteSampleCommand::redo()
 // --- add -----------------------------------------------------------------------
 
 AddSamplesCommand::AddSamplesCommand(SoundDocument& document, std::vector<SoundSample> added)
-        : SoundCommand(document, added.size() > 1 ? QStringLiteral("Add Sounds") : QStringLiteral("Add Sound")),
+        : SoundCommand(document,
+                       soundStepText(added.size() > 1 ? QT_TRANSLATE_NOOP("SoundWindow", "Add Sounds")
+                                                      : QT_TRANSLATE_NOOP("SoundWindow", "Add Sound"))),
           added_(std::move(added))
 { }
 
@@ -65,7 +79,8 @@ void AddSamplesCommand::redo()
 
 SampleNumberCommand::SampleNumberCommand(SoundDocument& document, int index, NumberField field, std::int32_t after)
         : SoundCommand(document,
-                       field == NumberField::Group ? QStringLiteral("Group Number") : QStringLiteral("Sample Number")),
+                       soundStepText(field == NumberField::Group ? QT_TRANSLATE_NOOP("SoundWindow", "Group Number")
+                                                                 : QT_TRANSLATE_NOOP("SoundWindow", "Sample Number"))),
           index_(index), field_(field), after_(after)
 {
     const auto& samples = document.bank().samples;
@@ -90,7 +105,8 @@ void SampleNumberCommand::redo()
 // --- comment -------------------------------------------------------------------
 
 CommentCommand::CommentCommand(SoundDocument& document, std::string after)
-        : SoundCommand(document, QStringLiteral("Comment")), before_(document.bank().comment), after_(std::move(after))
+        : SoundCommand(document, soundStepText(QT_TRANSLATE_NOOP("SoundWindow", "Comment"))),
+          before_(document.bank().comment), after_(std::move(after))
 { }
 
 void CommentCommand::undo()

@@ -1,6 +1,7 @@
 #include "sound/sound_document.h"
 
 #include "sound/sound_commands.h"
+#include "ui/translations.h"
 
 #include <QFile>
 #include <QUndoStack>
@@ -52,7 +53,7 @@ std::string SoundDocument::recoveryBytes() const
 
 std::string SoundDocument::unsavedQuestion() const
 {
-    return msg::kUnsaved;
+    return translatedMessage(msg::kUnsaved).toStdString();
 }
 
 } // namespace vantrel

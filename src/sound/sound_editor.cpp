@@ -85,11 +85,19 @@ Result<void> SoundEditor::take(Result<SoundBank> loaded, const std::string& path
     return {};
 }
 
-EditorMessage SoundEditor::openFailureMessage(const std::string& error)
+EditorMessage SoundEditor::openFailureMessage(const std::string& error, const std::string& path)
 {
+    // A failure that is not the reader's own (the file could not be opened
+    // at all) tells its story in its message.
+    std::string detail = error;
+    if (error == msg::kNotSnd || error == msg::kNoSoundFile) {
+        std::string why;
+        if (!loadSndFile(path, &why))
+            detail = path + ": " + why;
+    }
     if (error == msg::kNotSnd)
-        return {msg::kNotSnd, msg::kWarning};
-    return {msg::kNoSoundFile, {}};
+        return {msg::kNotSnd, msg::kWarning, std::move(detail)};
+    return {msg::kNoSoundFile, {}, std::move(detail)};
 }
 
 const SoundSample* SoundEditor::currentSample() const
@@ -240,7 +248,7 @@ void SoundEditor::markModified()
 void SoundEditor::setModified(bool modified)
 {
     if (modified)
-        statusState_ = "Modified";
+        statusState_ = QT_TRANSLATE_NOOP("Messages", "Modified");
     else
         statusState_.clear();
 }
@@ -273,8 +281,10 @@ SoundEditor::Imported SoundEditor::importSamples(const std::vector<std::string>&
 
     std::int64_t header = bank_.samples.empty() ? static_cast<std::int64_t>(kSndHeaderSize)
                                                 : static_cast<std::int64_t>(bank_.samples.back().nextOffset);
-    auto importFile = [this, &imported, &header](const std::string& path) {
+    std::string why; // why the last file refused was no WAV file
+    auto importFile = [this, &imported, &header, &why](const std::string& path) {
         const auto bytes = readFileBytes(path);
+        why = path + ": " + (bytes ? wavFault(*bytes) : std::string("the file cannot be read"));
         if (!bytes)
             return Import::NotWav;
         SoundSample s;
@@ -289,7 +299,7 @@ SoundEditor::Imported SoundEditor::importSamples(const std::vector<std::string>&
     if (paths.size() == 1) {
         const Import result = importFile(paths.front());
         if (result == Import::NotWav)
-            imported.messages.push_back({msg::kNotWav, msg::kWarning});
+            imported.messages.push_back({msg::kNotWav, msg::kWarning, why});
         else if (result == Import::BankFull)
             imported.messages.push_back({msg::kBankFull, msg::kWarning});
     } else {
@@ -297,9 +307,10 @@ SoundEditor::Imported SoundEditor::importSamples(const std::vector<std::string>&
         for (const std::string& path : paths) {
             const Import result = importFile(path);
             if (result != Import::Added) {
-                imported.messages.push_back(
-                    {result == Import::BankFull ? msg::kBankFull : fileNameOf(path) + msg::kNotWavSuffix,
-                     msg::kWarning});
+                if (result == Import::BankFull)
+                    imported.messages.push_back({msg::kBankFull, msg::kWarning});
+                else
+                    imported.messages.push_back({fileNameOf(path) + msg::kNotWavSuffix, msg::kWarning, why});
                 imported.messages.push_back({msg::kAddedPrefix + names, msg::kWarning});
                 break;
             }

@@ -4,6 +4,7 @@
 // offers. The window turns user events into these calls and shows the
 // messages they return; a test drives the same calls.
 
+#include "common/translatable.h"
 #include "formats/snd_format.h"
 
 #include <functional>
@@ -16,26 +17,34 @@ namespace vantrel {
 
 // A message for the user. An empty title means the application's own.
 struct EditorMessage {
+    EditorMessage() = default;
+    EditorMessage(std::string text, std::string title, std::string detail = {})
+            : text(std::move(text)), title(std::move(title)), detail(std::move(detail))
+    { }
+
     std::string text;
     std::string title;
+    std::string detail; // the box's second text: which file and why
     bool operator==(const EditorMessage&) const = default;
 };
 
 namespace sound_messages {
-inline const std::string kWarning = "Warning";
-inline const std::string kSuccess = "Success";
+inline const std::string kWarning = QT_TRANSLATE_NOOP("Messages", "Warning");
+inline const std::string kSuccess = QT_TRANSLATE_NOOP("Messages", "Success");
 inline const std::string& kNotSnd = kSndNotABank;
 inline const std::string& kNoSoundFile = kSndUnreadable;
-inline const std::string kNotWav = "This is not a valid WAV file. Choose another file.";
+inline const std::string kNotWav = QT_TRANSLATE_NOOP("Messages", "This is not a valid WAV file. Choose another file.");
 inline const std::string kNotWavSuffix = " is not a valid WAV file. Choose another file.";
 inline const std::string kAddedPrefix = "Successfully added\n\n";
 inline const std::string& kDiskFull = kSndDiskFull;
-inline const std::string kSamplesWritten = "Samples written to disk";
-inline const std::string kUnsaved = "You have unsaved changes. Do you want to save?";
-inline const std::string kNoSoundCard = "There is no Sound Card on this system.";
-inline const std::string kBadNumber = "Please type a whole number from 0 to 2147483647.";
-inline const std::string kBankFull = "The sound bank cannot take more samples: it holds at most 32767 "
-                                     "and must stay under 2 GB.";
+inline const std::string kSamplesWritten = QT_TRANSLATE_NOOP("Messages", "Samples written to disk");
+inline const std::string kUnsaved = QT_TRANSLATE_NOOP("Messages", "You have unsaved changes. Do you want to save?");
+inline const std::string kNoSoundCard = QT_TRANSLATE_NOOP("Messages", "There is no Sound Card on this system.");
+inline const std::string kBadNumber = QT_TRANSLATE_NOOP("Messages", "Please type a whole number from 0 to 2147483647.");
+inline const std::string kBankFull =
+    QT_TRANSLATE_NOOP("Messages",
+                      "The sound bank cannot take more samples: it holds at most 32767 "
+                      "and must stay under 2 GB.");
 } // namespace sound_messages
 
 // The texts the sample controls show for one sample (or for none).
@@ -59,7 +68,9 @@ public:
     Result<void> take(Result<SoundBank> loaded, const std::string& path);
     // What a failed open shows: a file that is not a bank says so as a
     // warning, any other failure asks for a bank.
-    static EditorMessage openFailureMessage(const std::string& error);
+    // The detail names `path` and why it was refused: a bank refused by the
+    // reader is read again to tell why.
+    static EditorMessage openFailureMessage(const std::string& error, const std::string& path);
 
     const SoundBank& bank() const { return bank_; }
     // A bank is loaded, even an empty one: it can take samples and be saved.

@@ -7,6 +7,7 @@
 #include "ui/document_views.h"
 #include "ui/dropped_files.h"
 #include "ui/history_actions.h"
+#include "ui/translations.h"
 
 #include <algorithm>
 
@@ -15,6 +16,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -54,7 +56,7 @@ void SoundWindow::buildControls(QVBoxLayout* layout)
     body->setContentsMargins(8, 6, 8, 6);
     layout->addLayout(body, 1);
 
-    auto* info = new QGroupBox(QStringLiteral(" Sample Info "), this);
+    auto* info = new QGroupBox(tr(" Sample Info "), this);
     auto* grid = new QGridLayout(info);
 
     sampleScrollBar_ = new QScrollBar(Qt::Horizontal, info);
@@ -85,9 +87,9 @@ void SoundWindow::buildControls(QVBoxLayout* layout)
 
     groupEdit_ = createNumberBox(info, "groupEdit", &SoundWindow::takeGroupNumber);
     sampleEdit_ = createNumberBox(info, "sampleEdit", &SoundWindow::takeSampleNumber);
-    grid->addWidget(new QLabel(QStringLiteral("Group"), info), 2, 0);
+    grid->addWidget(new QLabel(tr("Group"), info), 2, 0);
     grid->addWidget(groupEdit_, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Sample"), info), 2, 2);
+    grid->addWidget(new QLabel(tr("Sample"), info), 2, 2);
     grid->addWidget(sampleEdit_, 2, 3);
 
     lengthLabel_ = new QLabel(info);
@@ -96,10 +98,10 @@ void SoundWindow::buildControls(QVBoxLayout* layout)
     rateLabel_->setObjectName(QStringLiteral("rateLabel"));
     formatLabel_ = new QLabel(info);
     formatLabel_->setObjectName(QStringLiteral("formatLabel"));
-    grid->addWidget(new QLabel(QStringLiteral("Length:"), info), 3, 0);
+    grid->addWidget(new QLabel(tr("Length:"), info), 3, 0);
     grid->addWidget(lengthLabel_, 3, 1);
     grid->addWidget(rateLabel_, 3, 2, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Format:"), info), 4, 0);
+    grid->addWidget(new QLabel(tr("Format:"), info), 4, 0);
     grid->addWidget(formatLabel_, 4, 1, 1, 3);
 
     auto* playback = new QHBoxLayout;
@@ -114,9 +116,9 @@ void SoundWindow::buildControls(QVBoxLayout* layout)
     };
     playButton_ = mediaButton("playButton", ActionIcon::Run, "Play sample (F5)", &SoundWindow::play);
     stopButton_ = mediaButton("stopButton", ActionIcon::Stop, "Stop playing (F6)", &SoundWindow::stop);
-    loopBox_ = new QCheckBox(QStringLiteral("Loop sound"), info);
+    loopBox_ = new QCheckBox(tr("Loop sound"), info);
     loopBox_->setObjectName(QStringLiteral("loopBox"));
-    loopBox_->setToolTip(QStringLiteral("Activate sample looping"));
+    loopBox_->setToolTip(tr("Activate sample looping"));
     connect(loopBox_, &QCheckBox::clicked, this, &SoundWindow::stopUnlessLooping);
     playback->addWidget(playButton_);
     playback->addWidget(stopButton_);
@@ -134,7 +136,7 @@ void SoundWindow::buildControls(QVBoxLayout* layout)
     grid->setColumnStretch(3, 1);
     body->addWidget(info);
 
-    auto* commentFrame = new QGroupBox(QStringLiteral(" Comment "), this);
+    auto* commentFrame = new QGroupBox(tr(" Comment "), this);
     auto* commentLayout = new QVBoxLayout(commentFrame);
     commentEdit_ = new QPlainTextEdit(commentFrame);
     commentEdit_->setObjectName(QStringLiteral("commentEdit"));
@@ -162,7 +164,7 @@ void SoundWindow::loadBank()
             app_.toldNoSoundOutput = true;
             showMessage({msg::kNoSoundCard, {}});
         }
-        const QString why = QStringLiteral("No sound output was found on this system: sounds cannot be played.");
+        const QString why = tr("No sound output was found on this system: sounds cannot be played.");
         for (QWidget* w : std::initializer_list<QWidget*>{playButton_, stopButton_, loopBox_})
             w->setToolTip(why);
         for (QAction* a : {playAction_, stopAction_})
@@ -184,7 +186,7 @@ bool SoundWindow::followCharacter(bool tell)
     if (!opened) {
         setDocument(nullptr);
         if (tell)
-            showMessage(SoundEditor::openFailureMessage(opened.error()));
+            showMessage(SoundEditor::openFailureMessage(opened.error(), QFile::encodeName(path).toStdString()));
         return false;
     }
     setDocument(*opened);
@@ -215,15 +217,15 @@ void SoundWindow::setDocument(SoundDocument* document)
 
 void SoundWindow::showMessage(const EditorMessage& message)
 {
-    const QString title = message.title.empty() ? QStringLiteral("Vantrel") : qstr(message.title);
+    const QString title = message.title.empty() ? QStringLiteral("Vantrel") : translatedMessage(message.title);
     const Icon icon = message.title == msg::kWarning ? Icon::Warning : Icon::Information;
-    app_.dialogs.message(this, qstr(message.text), title, Buttons::Ok, icon);
+    app_.dialogs.message(this, translatedMessage(message.text), title, Buttons::Ok, icon, qstr(message.detail));
 }
 
 void SoundWindow::updateStatus()
 {
     statusPath_->setText(qstr(editor().statusPath()));
-    statusState_->setText(qstr(editor().statusState()));
+    statusState_->setText(translatedMessage(editor().statusState()));
 }
 
 void SoundWindow::setEditingControlsEnabled(bool enabled)

@@ -32,38 +32,33 @@ void SoundWindow::buildActions(QVBoxLayout* layout)
             connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    saveAction_ = add(file, "saveAction", QStringLiteral("&Save"), {}, nullptr);
+    QMenu* file = bar->addMenu(tr("&File"));
+    saveAction_ = add(file, "saveAction", tr("&Save"), {}, nullptr);
     connect(saveAction_, &QAction::triggered, this, &SoundWindow::save);
     bindKeys(this, saveAction_, QKeySequence::Save);
-    saveAsAction_ = add(file, "saveAsAction", QStringLiteral("Save &As..."), {}, nullptr);
+    saveAsAction_ = add(file, "saveAsAction", tr("Save &As..."), {}, nullptr);
     connect(saveAsAction_, &QAction::triggered, this, &SoundWindow::saveAs);
     bindKeys(this, saveAsAction_, QKeySequence::SaveAs);
     file->addSeparator();
-    exitAction_ = add(file, "exitAction", QStringLiteral("E&xit"), {}, &SoundWindow::exitProgram);
+    exitAction_ = add(file, "exitAction", tr("E&xit"), {}, &SoundWindow::exitProgram);
     bindKeys(this, exitAction_, standardKeys(QKeySequence::Quit));
 
-    QMenu* edit = bar->addMenu(QStringLiteral("Edit"));
+    QMenu* edit = bar->addMenu(tr("Edit"));
     createUndoActions(edit);
-    addSamplesAction_ = add(edit, "addSamplesAction", QStringLiteral("Add sound..."),
-                            QKeySequence(Qt::SHIFT | Qt::Key_Insert), &SoundWindow::addSamples);
-    deleteSampleAction_ =
-        add(edit, "deleteSampleAction", QStringLiteral("Delete sound"), {}, &SoundWindow::deleteSample);
+    addSamplesAction_ = add(edit, "addSamplesAction", tr("Add sound..."), QKeySequence(Qt::SHIFT | Qt::Key_Insert),
+                            &SoundWindow::addSamples);
+    deleteSampleAction_ = add(edit, "deleteSampleAction", tr("Delete sound"), {}, &SoundWindow::deleteSample);
     // In the number and comment boxes Delete stays theirs: they take the key first.
     bindKeys(this, deleteSampleAction_, {QKeySequence(QKeySequence::Delete), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
     edit->addSeparator();
-    exportSampleAction_ =
-        add(edit, "exportSampleAction", QStringLiteral("Save current sample..."), {}, &SoundWindow::exportSample);
-    exportAllAction_ =
-        add(edit, "exportAllAction", QStringLiteral("Save all samples..."), {}, &SoundWindow::exportAllSamples);
+    exportSampleAction_ = add(edit, "exportSampleAction", tr("Save current sample..."), {}, &SoundWindow::exportSample);
+    exportAllAction_ = add(edit, "exportAllAction", tr("Save all samples..."), {}, &SoundWindow::exportAllSamples);
     edit->addSeparator();
-    playAction_ =
-        add(edit, "playAction", QStringLiteral("Play current sample"), QKeySequence(Qt::Key_F5), &SoundWindow::play);
-    stopAction_ = add(edit, "stopAction", QStringLiteral("Stop playing"), QKeySequence(Qt::Key_F6), &SoundWindow::stop);
+    playAction_ = add(edit, "playAction", tr("Play current sample"), QKeySequence(Qt::Key_F5), &SoundWindow::play);
+    stopAction_ = add(edit, "stopAction", tr("Stop playing"), QKeySequence(Qt::Key_F6), &SoundWindow::stop);
 
-    QMenu* help = bar->addMenu(QStringLiteral("Help"));
-    aboutAction_ =
-        add(help, "aboutAction", QStringLiteral("About"), QKeySequence(Qt::CTRL | Qt::Key_H), &SoundWindow::showAbout);
+    QMenu* help = bar->addMenu(tr("Help"));
+    aboutAction_ = add(help, "aboutAction", tr("About"), QKeySequence(Qt::CTRL | Qt::Key_H), &SoundWindow::showAbout);
 
     struct Button {
         QAction* action;     // nullptr: a separator

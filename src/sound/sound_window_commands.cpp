@@ -14,6 +14,7 @@
 #include "ui/workbench.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -27,9 +28,27 @@ namespace msg = sound_messages;
 
 namespace {
 
-const QString kSndFilter = QStringLiteral("SND Mugen files (*.SND)|*.SND|All files (*.*)|*.*");
-const QString kWavFilter = QStringLiteral("WAV files (*.WAV)|*.WAV");
-const QString kWavOpenFilter = QStringLiteral("WAV files (*.WAV)|*.WAV|All files (*.*)|*.*");
+QString soundText(const char* text)
+{
+    return QCoreApplication::translate("SoundWindow", text);
+}
+
+QString sndFilter()
+{
+    return soundText(QT_TRANSLATE_NOOP("SoundWindow", "SND Mugen files (*.SND)")) + QStringLiteral("|*.SND|")
+        + soundText(QT_TRANSLATE_NOOP("SoundWindow", "All files (*.*)")) + QStringLiteral("|*.*");
+}
+
+QString wavFilter()
+{
+    return soundText(QT_TRANSLATE_NOOP("SoundWindow", "WAV files (*.WAV)")) + QStringLiteral("|*.WAV");
+}
+
+QString wavOpenFilter()
+{
+    return wavFilter() + QLatin1Char('|') + soundText(QT_TRANSLATE_NOOP("SoundWindow", "All files (*.*)"))
+        + QStringLiteral("|*.*");
+}
 
 // The busy pointer for the length of one operation.
 class BusyScope {
@@ -70,7 +89,7 @@ bool SoundWindow::saveAs()
 {
     if (!document_ || !editor().hasBank() || !takeTypedNumbers())
         return false;
-    const QString chosen = askSavePath(QStringLiteral("Save As"), kSndFilter, document_->displayName());
+    const QString chosen = askSavePath(tr("Save As"), sndFilter(), document_->displayName());
     if (chosen.isEmpty())
         return false;
     Result<void> saved;
@@ -101,9 +120,9 @@ void SoundWindow::addSamples()
     if (!editor().hasBank())
         return;
     FileDialogOptions options;
-    options.title = QStringLiteral("Add sound");
+    options.title = tr("Add sound");
     options.directory = app_.documents ? qstr(app_.documents->character().characterDir) : QString();
-    options.filter = kWavOpenFilter;
+    options.filter = wavOpenFilter();
     options.mustExist = true;
     addSampleFiles(app_.dialogs.openFiles(this, options));
 }
@@ -118,7 +137,7 @@ void SoundWindow::addSampleFiles(const QStringList& chosen)
     SoundEditor::Imported imported;
     {
         BusyScope busy(app_.dialogs);
-        ProgressScope progress(app_.workbench, QStringLiteral("Adding sounds"), static_cast<int>(paths.size()));
+        ProgressScope progress(app_.workbench, tr("Adding sounds"), static_cast<int>(paths.size()));
         imported = editor().importSamples(paths, [&progress](int added) { progress.advance(added); });
     }
     if (!imported.samples.empty())
@@ -141,7 +160,7 @@ void SoundWindow::exportSample()
     if (!editor().editingEnabled())
         return;
     const QString proposed = qstr(SoundEditor::proposedSampleName(sstr(groupEdit_->text()), sstr(sampleEdit_->text())));
-    const QString chosen = askSavePath(QStringLiteral("Save current sample"), kWavFilter, proposed);
+    const QString chosen = askSavePath(tr("Save current sample"), wavFilter(), proposed);
     if (chosen.isEmpty())
         return;
     Result<void> saved;
@@ -157,7 +176,7 @@ void SoundWindow::exportAllSamples()
 {
     if (!editor().editingEnabled())
         return;
-    const QString chosen = askSavePath(QStringLiteral("Save all samples"), kWavFilter, QStringLiteral("ThisDir"));
+    const QString chosen = askSavePath(tr("Save all samples"), wavFilter(), QStringLiteral("ThisDir"));
     if (chosen.isEmpty())
         return;
     // Only the folder the user ended in counts; the name is not used.
@@ -201,7 +220,7 @@ void SoundWindow::stopUnlessLooping()
 void SoundWindow::showPlaying()
 {
     const bool playing = player_.playing();
-    playingLabel_->setText(playing ? QStringLiteral("Playing") : QString());
+    playingLabel_->setText(playing ? tr("Playing") : QString());
     playButton_->setDown(playing);
     // The mixer says nothing when a sound ends: look again while one plays.
     if (playing)

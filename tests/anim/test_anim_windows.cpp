@@ -179,6 +179,13 @@ TEST_F(AnimWindowTest, CollisionWindowOpensOnlyOnAReadableFile)
         EXPECT_EQ(w == nullptr, actions < 0) << air.substr(0, 40);
         EXPECT_EQ(t.dialogs.messageTexts(),
                   actions < 0 ? QStringList{"Problem with associated AIR file."} : QStringList{});
+        if (actions < 0) {
+            // The detail names the file and the header whose number does not read.
+            const std::string header = air.substr(0, air.find('\r'));
+            EXPECT_EQ(t.dialogs.messages.at(0).detail,
+                      QString::fromStdString(test::files(app).animationFile + ": line 1, \"" + header
+                                             + "\": the action number is not a whole number from -32768 to 32767"));
+        }
         if (w) {
             EXPECT_EQ(std::pair(w->actionScrollBar->minimum(), w->actionScrollBar->maximum()),
                       std::pair(1, std::max(actions, 1)));

@@ -56,28 +56,44 @@ TEST(PcxPicture, MatchesTheReferenceImages)
     }
 }
 
-TEST(PcxPicture, RefusalsShowTheMessageOnce)
+TEST(PcxPicture, RefusalsShowTheMessageOnceWithTheFileAndWhy)
 {
     test::TestApp t;
     const std::string dir = t.path("pcx/");
     test::writeFile(dir + "4bit.pcx", test::makePcx({2, 1, 2, 4, 1, {1, 2}}));
     test::writeFile(dir + "planes.pcx", test::makePcx({2, 1, 2, 8, 3, {1, 2, 3, 4, 5, 6}}));
     test::writeFile(dir + "short.pcx", test::makePcx({2, 3, 2, 8, 1, {1, 2}}));
+    test::writeFile(dir + "cut.pcx", test::makePcx({2, 2, 2, 8, 1, {1, 2, 3}}));
+    test::writeFile(dir + "narrow.pcx", test::makePcx({4, 1, 2, 8, 1, {1, 2, 3, 4}}));
+    test::writeFile(dir + "tiny.pcx", std::string(40, '\x0A'));
+    test::writeFile(dir + "broken.png", std::string("\x89PNG\r\n\x1a\n") + "not a picture");
     const struct {
         const char* file;
         int messages;
-    } cases[] = {{"4bit.pcx", 1}, {"planes.pcx", 0}, {"short.pcx", 1}, {"missing.pcx", 1}};
+        const char* why;
+    } cases[] = {
+        {"4bit.pcx", 1, "4-bit PCX (only 8-bit pictures with a palette are read)"},
+        {"planes.pcx", 0, ""},
+        {"short.pcx", 1, "the header promises 3 rows of 2 bytes, more than the 2 bytes of data after it can hold"},
+        {"cut.pcx", 1, "truncated: the picture data ends at offset 0x83 in row 2 of 2"},
+        {"narrow.pcx", 1, "the header gives 2 bytes per line for a picture 4 pixels wide"},
+        {"tiny.pcx", 1, "the file is 40 bytes long, shorter than the 128-byte PCX header"},
+        {"missing.pcx", 1, "the file does not exist"},
+        {"broken.png", 1, "the file starts as a PNG, but its picture cannot be decoded"},
+    };
     DecoderState decoder;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         t.dialogs.clear();
-        const QImage picture =
-            loadPcx(decoder, t.dialogs, nullptr, QString::fromStdString(dir + c.file), kPaletteFromFile, 0);
+        const QString path = QString::fromStdString(dir + c.file);
+        const QImage picture = loadPcx(decoder, t.dialogs, nullptr, path, kPaletteFromFile, 0);
         EXPECT_TRUE(picture.isNull());
         ASSERT_EQ(t.dialogs.messages.size(), c.messages);
         if (c.messages) {
-            EXPECT_EQ(t.dialogs.messages[0].text, "Sorry, can't load that pcx file!");
+            EXPECT_EQ(t.dialogs.messages[0].text,
+                      path.endsWith(".png") ? "Sorry, can't load that png file!" : "Sorry, can't load that pcx file!");
             EXPECT_EQ(t.dialogs.messages[0].title, "Vantrel");
+            EXPECT_EQ(t.dialogs.messages[0].detail, path + ": " + c.why);
         }
     }
 }

@@ -61,7 +61,7 @@ TEST(PalFile, ExportWritesTheJascLayout)
     EXPECT_EQ(paletteFromPal(text), p);
 }
 
-TEST(PalFile, HeaderAndColourRules)
+TEST(PalFile, HeaderAndColourRulesAndWhyAFileIsRefused)
 {
     const std::string good = palText(rampPalette());
     auto replaced = [&](const std::string& from, const std::string& to) {
@@ -74,28 +74,34 @@ TEST(PalFile, HeaderAndColourRules)
     };
     const struct {
         std::string text;
-        bool accepted;
+        const char* why; // empty: accepted
     } cases[] = {
-        {good, true},
-        {without('\n'), true}, // lone carriage returns end lines too
-        {replaced("\r\n0 0 255\r\n", "\r\n0 0 255 9 x\r\n"), true},
-        {"\xEF\xBB\xBF" + good, true},
-        {good + std::string(100000, '\r') + "anything", true}, // what follows the colours is not read
-        {replaced("JASC-PAL", "jasc-pal"), false},
-        {replaced("JASC-PAL", "JASC-PAL "), false},
-        {replaced("0100", "0110"), false},
-        {replaced("\r\n256\r\n", "\r\n16\r\n"), false},
-        {without('\r'), false},
-        {good.substr(0, good.rfind("\r\n", good.size() - 3) + 2), false}, // 255 colour lines
-        {replaced("\r\n0 0 255\r\n", "\r\n0 0\r\n"), false},
-        {replaced("\r\n0 0 255\r\n", "\r\n0  0 255\r\n"), false},
-        {replaced("\r\n0 0 255\r\n", "\r\n0 0 256\r\n"), false},
-        {replaced("\r\n0 0 255\r\n", "\r\n0 -1 255\r\n"), false},
-        {replaced("\r\n0 0 255\r\n", "\r\nred 0 255\r\n"), false},
-        {"", false},
+        {good, ""},
+        {without('\n'), ""}, // lone carriage returns end lines too
+        {replaced("\r\n0 0 255\r\n", "\r\n0 0 255 9 x\r\n"), ""},
+        {"\xEF\xBB\xBF" + good, ""},
+        {good + std::string(100000, '\r') + "anything", ""}, // what follows the colours is not read
+        {replaced("JASC-PAL", "jasc-pal"), "line 1 is \"jasc-pal\", not \"JASC-PAL\""},
+        {replaced("JASC-PAL", "JASC-PAL "), "line 1 is \"JASC-PAL \", not \"JASC-PAL\""},
+        {replaced("0100", "0110"), "line 2 is \"0110\", not \"0100\""},
+        {replaced("\r\n256\r\n", "\r\n16\r\n"), "line 3 is \"16\", not \"256\""},
+        {without('\r'), "line 1 ends with a line feed alone, without a carriage return"},
+        {good.substr(0, good.rfind("\r\n", good.size() - 3) + 2),
+         "the file has 258 lines, fewer than the 259 of the header and 256 colours"},
+        {replaced("\r\n0 0 255\r\n", "\r\n0 0\r\n"), "line 4, \"0 0\", is not three numbers from 0 to 255"},
+        {replaced("\r\n0 0 255\r\n", "\r\n0  0 255\r\n"), "line 4, \"0  0 255\", is not three numbers from 0 to 255"},
+        {replaced("\r\n0 0 255\r\n", "\r\n0 0 256\r\n"), "line 4, \"0 0 256\", is not three numbers from 0 to 255"},
+        {replaced("\r\n0 0 255\r\n", "\r\n0 -1 255\r\n"), "line 4, \"0 -1 255\", is not three numbers from 0 to 255"},
+        {replaced("\r\n255 253 0\r\n", "\r\n" + std::string(50, '9') + "\r\n"),
+         "line 259, \"9999999999999999999999999999999999999999...\", is not three numbers from 0 to 255"},
+        {"", "the file has 0 lines, fewer than the 259 of the header and 256 colours"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(paletteFromPal(c.text), c.accepted ? std::optional(rampPalette()) : std::nullopt) << &c - cases;
+    for (const auto& c : cases) {
+        std::string why;
+        const bool accepted = !*c.why;
+        EXPECT_EQ(paletteFromPal(c.text, &why), accepted ? std::optional(rampPalette()) : std::nullopt) << &c - cases;
+        EXPECT_EQ(why, c.why) << &c - cases;
+    }
 }
 
 TEST(PaletteModel, PressesSelectCells)

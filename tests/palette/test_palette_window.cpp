@@ -268,6 +268,8 @@ TEST_F(PaletteWindowTest, PaletteFilesLoadSaveImportAndExport)
     t.dialogs.clear();
     click("importPalAction", {}, bad);
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{kPalRejected});
+    EXPECT_EQ(t.dialogs.messages.at(0).detail,
+              QString::fromStdString(bad) + ": the file has 3 lines, fewer than the 259 of the header and 256 colours");
     EXPECT_EQ(palette(), kfmPalette(2));
     click("importPalAction", {}, pal);
     EXPECT_EQ(palette(), kfmPalette(1));

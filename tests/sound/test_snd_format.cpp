@@ -75,7 +75,9 @@ TEST(SndFormat, SignatureAndWavChecks)
     EXPECT_FALSE(isSndFile(nonZeroTwelfth));
     EXPECT_FALSE(isSndFile("ElecbyteSnd"));
     EXPECT_FALSE(isSndFile(std::string("elecbyteSnd\0", 12)));
-    EXPECT_EQ(parseSndFile(nonZeroTwelfth).error(), kSndNotABank);
+    std::string why;
+    EXPECT_EQ(parseSndFile(nonZeroTwelfth, &why).error(), kSndNotABank);
+    EXPECT_EQ(why, "the file does not start with the SND signature \"ElecbyteSnd\"");
 
     // A longer format chunk moves what follows it; the fields read stay put.
     std::string fmtElsewhere = patched(makeWav(22050, 2, 16, 10), 16, 18);
@@ -142,35 +144,57 @@ TEST(SndFormat, DamagedBanksFailWithoutReadingPastTheEnd)
     const std::string one = makeBank({{0, 0, w}});
     const std::string two = makeBank({{0, 0, w}, {1, 0, w}});
     const std::size_t second = 512 + 16 + w.size();
-    const std::pair<const char*, std::string> cases[] = {
-        {"header cut short", one.substr(0, 300)},
-        {"count promises more samples", patched(one, 16, 2)},
-        {"count above 32767", patched(one, 16, 32768)},
-        {"first offset above 32767", patched(one, 20, 40000)},
-        {"WAV runs past the end", one.substr(0, one.size() - 1)},
-        {"length with its top bit set", patched(one, 516, 0x80000010)},
-        {"group with its top bit set", patched(one, 520, 0xFFFFFFFF)},
-        {"chain points back to the start", patched(two, 512, 512)},
-        {"chain points into its own WAV", patched(two, 512, second - 1)},
-        {"chain points past the end", patched(two, 512, two.size() + 100)},
-        {"sub-header cut short", two.substr(0, second + 8)},
-        {"WAV image under 36 bytes", makeBank({{0, 0, w.substr(0, 30)}})},
-        {"channels above 32767", patched(one, 528 + 20, 0x80000001)}, // bytes 22-23 = 0x8000
+    const struct {
+        const char* what;
+        std::string bytes;
+        const char* why;
+    } cases[] = {
+        {"header cut short", one.substr(0, 300),
+         "truncated: the file is 300 bytes long, shorter than the 512-byte SND header"},
+        {"count promises more samples", patched(one, 16, 2),
+         "truncated: the sub-header of sound 2 of 2 is at offset 0x2A0, the file ends at 0x2A0"},
+        {"count above 32767", patched(one, 16, 32768), "the header gives more than 32767 sounds"},
+        {"first offset above 32767", patched(one, 20, 40000), "the header's first offset is above 32767"},
+        {"WAV runs past the end", one.substr(0, one.size() - 1),
+         "truncated: the sub-header of sound 1 of 1 says 144 bytes of data at offset 0x210, the file ends at 0x29F"},
+        {"length with its top bit set", patched(one, 516, 0x80000010),
+         "the sub-header of sound 1 of 1 at offset 0x200 has a value above 2147483647"},
+        {"group with its top bit set", patched(one, 520, 0xFFFFFFFF),
+         "the sub-header of sound 1 of 1 at offset 0x200 has a value above 2147483647"},
+        {"chain points back to the start", patched(two, 512, 512),
+         "the next offset of sound 1 of 2 is 0x200, before the end of that sound at 0x2A0"},
+        {"chain points into its own WAV", patched(two, 512, second - 1),
+         "the next offset of sound 1 of 2 is 0x29F, before the end of that sound at 0x2A0"},
+        {"chain points past the end", patched(two, 512, two.size() + 100),
+         "truncated: the sub-header of sound 2 of 2 is at offset 0x3A4, the file ends at 0x340"},
+        {"sub-header cut short", two.substr(0, second + 8),
+         "truncated: the sub-header of sound 2 of 2 is at offset 0x2A0, the file ends at 0x2A8"},
+        {"WAV image under 36 bytes", makeBank({{0, 0, w.substr(0, 30)}}),
+         "the header's sound count, 1, is more than the 46 bytes after the header can hold"},
+        {"channels above 32767", patched(one, 528 + 20, 0x80000001), // bytes 22-23 = 0x8000
+         "the WAV data of sound 1 of 1 at offset 0x210 gives a rate, channel count or sample size out of range"},
     };
     // The same from disk, where the samples are read from the open file.
     QTemporaryDir dir;
     const std::string path = dir.filePath("bank.snd").toStdString();
-    for (const auto& [what, bytes] : cases) {
-        EXPECT_EQ(parseSndFile(bytes).error(), kSndUnreadable) << what;
-        writeFile(path, bytes);
-        EXPECT_EQ(loadSndFile(path).error(), kSndUnreadable) << what << " (from disk)";
+    for (const auto& c : cases) {
+        std::string parsedWhy, loadedWhy;
+        EXPECT_EQ(parseSndFile(c.bytes, &parsedWhy).error(), kSndUnreadable) << c.what;
+        EXPECT_EQ(parsedWhy, c.why) << c.what;
+        writeFile(path, c.bytes);
+        EXPECT_EQ(loadSndFile(path, &loadedWhy).error(), kSndUnreadable) << c.what << " (from disk)";
+        EXPECT_EQ(loadedWhy, c.why) << c.what << " (from disk)";
     }
-    EXPECT_EQ(loadSndFile("/nonexistent/bank.snd").error(), kSndUnreadable);
+    std::string why;
+    EXPECT_EQ(loadSndFile("/nonexistent/bank.snd", &why).error(), kSndUnreadable);
+    EXPECT_EQ(why, "the file cannot be opened: No such file or directory");
     // A folder or a pipe is no bank, and the pipe is not waited on.
     const std::string pipe = dir.filePath("pipe.snd").toStdString();
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    EXPECT_EQ(loadSndFile(pipe).error(), kSndUnreadable);
-    EXPECT_EQ(loadSndFile(dir.path().toStdString()).error(), kSndUnreadable);
+    for (const std::string& notPlain : {pipe, dir.path().toStdString()}) {
+        EXPECT_EQ(loadSndFile(notPlain, &why).error(), kSndUnreadable) << notPlain;
+        EXPECT_EQ(why, "it is not a plain file") << notPlain;
+    }
 }
 
 TEST(SndFormat, BigBanksGoFromDiskAndBackByteForByte)

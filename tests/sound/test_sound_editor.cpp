@@ -60,16 +60,21 @@ TEST_F(SoundEditorTest, FailedOpensLeaveNoBank)
     writeFile(path("not.snd"), std::string(bank).replace(11, 1, "X"));
     writeFile(path("cut.snd"), bank.substr(0, 540));
     const std::pair<std::string, EditorMessage> cases[] = {
-        {path("missing.snd"), {msg::kNoSoundFile, ""}},
-        {"", {msg::kNoSoundFile, ""}},
-        {path("not.snd"), {msg::kNotSnd, "Warning"}},
-        {path("cut.snd"), {msg::kNoSoundFile, ""}},
+        {path("missing.snd"),
+         {msg::kNoSoundFile, "", path("missing.snd") + ": the file cannot be opened: No such file or directory"}},
+        {"", {msg::kNoSoundFile, "", ": the file cannot be opened: No such file or directory"}},
+        {path("not.snd"),
+         {msg::kNotSnd, "Warning",
+          path("not.snd") + ": the file does not start with the SND signature \"ElecbyteSnd\""}},
+        {path("cut.snd"),
+         {msg::kNoSoundFile, "",
+          path("cut.snd") + ": the header's sound count, 1, is more than the 28 bytes after the header can hold"}},
     };
     for (const auto& [file, message] : cases) {
         openBank(2); // a failed open must not leave the bank before it behind
         const Result<void> opened = editor.open(file);
         EXPECT_EQ(opened.error(), message.text) << file;
-        EXPECT_EQ(SoundEditor::openFailureMessage(opened.error()), message) << file;
+        EXPECT_EQ(SoundEditor::openFailureMessage(opened.error(), file), message) << file;
         EXPECT_FALSE(editor.hasBank() || editor.editingEnabled() || editor.count() || editor.current()) << file;
         EXPECT_TRUE(add(editor, {path("bank.snd")}).empty()) << "Add must stay unavailable";
     }
@@ -112,15 +117,23 @@ TEST_F(SoundEditorTest, RefusedWavFilesAndTheStopAtTheFirstRefusedOne)
     openBank(1);
     writeFile(path("text.wav"), "just some text, not a sound at all");
     writeFile(path("short.wav"), makeWav(8000, 1, 8, 0).substr(0, 30)); // passes the WAV check, too short to read
-    for (const char* name : {"text.wav", "short.wav", "absent.wav"})
-        EXPECT_EQ(add(editor, {path(name)}), (std::vector<EditorMessage>{{msg::kNotWav, "Warning"}})) << name;
+    const std::pair<const char*, std::string> refused[] = {
+        {"text.wav", "the file does not start with \"RIFF\" and the \"WAVEfmt\" header at byte 8"},
+        {"short.wav", "the file is 30 bytes long, too short to give its format (36 bytes)"},
+        {"absent.wav", "the file cannot be read"},
+    };
+    for (const auto& [name, why] : refused)
+        EXPECT_EQ(add(editor, {path(name)}),
+                  (std::vector<EditorMessage>{{msg::kNotWav, "Warning", path(name) + ": " + why}}))
+            << name;
     EXPECT_EQ(editor.count(), 1);
     EXPECT_EQ(editor.statusState(), "");
 
     writeFile(path("a.wav"), makeWav(8000, 1, 8, 10));
     writeFile(path("c.wav"), makeWav(8000, 1, 8, 10));
     EXPECT_EQ(add(editor, {path("a.wav"), path("text.wav"), path("c.wav")}),
-              (std::vector<EditorMessage>{{"text.wav is not a valid WAV file. Choose another file.", "Warning"},
+              (std::vector<EditorMessage>{{"text.wav is not a valid WAV file. Choose another file.", "Warning",
+                                           path("text.wav") + ": " + refused[0].second},
                                           {"Successfully added\n\na.wav\n", "Warning"}}));
     EXPECT_EQ(editor.count(), 2);
     EXPECT_EQ(editor.statusState(), "Modified");

@@ -108,6 +108,8 @@ TEST_F(SoundWindowTest, WithoutABankOnlyAboutAndExitRemain)
     test::files(*t.app).soundFile = t.path("nothing.snd");
     SoundWindow w(*t.app);
     EXPECT_EQ(messages(), QStringList{QString::fromStdString(msg::kNoSoundFile)});
+    EXPECT_EQ(t.dialogs.messages.at(0).detail,
+              QString::fromStdString("Can't open file: " + t.path("nothing.snd") + " with error 2"));
     for (const char* name :
          {"saveAsAction", "deleteSampleAction", "exportSampleAction", "exportAllAction", "addSamplesAction"})
         EXPECT_FALSE(toolbarButton(w, name)->isEnabled()) << name;
@@ -115,6 +117,17 @@ TEST_F(SoundWindowTest, WithoutABankOnlyAboutAndExitRemain)
     EXPECT_FALSE(control(w, "groupEdit")->isEnabled());
     w.addSamples();
     EXPECT_TRUE(t.dialogs.fileDialogs.isEmpty());
+}
+
+TEST_F(SoundWindowTest, ARefusedBankIsNamedWithWhy)
+{
+    const std::string path = t.path("hero/notes.snd");
+    writeFile(path, "RIFF: not a sound bank at all");
+    test::files(*t.app).soundFile = path;
+    SoundWindow w(*t.app);
+    EXPECT_EQ(messages(), QStringList{QString::fromStdString(msg::kNotSnd)});
+    EXPECT_EQ(t.dialogs.messages.at(0).detail,
+              QString::fromStdString(path + ": the file does not start with the SND signature \"ElecbyteSnd\""));
 }
 
 TEST_F(SoundWindowTest, WithoutSoundOutputPlayIsDisabledAndTheMessageComesOnce)
