@@ -423,7 +423,7 @@ TEST(RecoveryQuestion, TheDefaultAnswerKeepsTheWork)
                 box->button(QMessageBox::Discard)->click();
             }
         });
-        EXPECT_EQ(dialogs.message(nullptr, "Restore?", "Vantrel", Buttons::YesNoDiscard, Icon::Question), c.answer)
+        EXPECT_EQ(dialogs.message(nullptr, "Restore?", "Vantrel", Buttons::YesNoDiscard, Icon::Question, {}), c.answer)
             << c.what;
         EXPECT_TRUE(defaultIsNo) << c.what;
     }
