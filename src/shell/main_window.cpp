@@ -251,6 +251,10 @@ void MainWindow::fitFrame(QMdiSubWindow* sub)
     // Polished and shown, the window knows its real minimum (fonts, scale).
     const QSize minimum = sub->minimumSizeHint();
     sub->setMinimumSize(minimum);
+    if (!sub->property("keepsMinimum").isValid()) {
+        keepMinimumSize(sub);
+        sub->setProperty("keepsMinimum", true);
+    }
     if (tabbedView() || sub->isMaximized() || sub->isMinimized())
         return;
     const QRect fitted = frameWithin(sub->geometry(), frameArea(), minimum);

@@ -39,7 +39,35 @@ private:
     QString name_;
 };
 
+// The frame's minimum follows its window's: a window whose fields grow (a
+// larger font, a panel shown) never ends up cut off inside its frame.
+class MinimumKeeper final : public QObject {
+public:
+    explicit MinimumKeeper(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::LayoutRequest)
+            return false;
+        // Found anew each time: while the frame is being destroyed it is no frame any more.
+        auto* frame = qobject_cast<QMdiSubWindow*>(static_cast<QWidget*>(watched)->parentWidget());
+        if (frame && frame->widget() == watched) {
+            const QSize minimum = frame->minimumSizeHint();
+            if (minimum != frame->minimumSize())
+                frame->setMinimumSize(minimum);
+        }
+        return false;
+    }
+};
+
 } // namespace
+
+void keepMinimumSize(QMdiSubWindow* frame)
+{
+    frame->setMinimumSize(frame->minimumSizeHint());
+    if (frame->widget())
+        new MinimumKeeper(frame->widget());
+}
 
 void keepFrameOnClose(QMdiSubWindow* frame, SettingsStore& store, const QString& name)
 {

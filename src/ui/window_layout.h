@@ -60,6 +60,10 @@ QList<QRect> arrangedFrames(Arrangement arrangement, qsizetype count, const QRec
 // True when every window keeps at least its minimum size arranged so.
 bool arrangementFits(Arrangement arrangement, const QList<QSize>& minimums, const QRect& area, int step = 0);
 
+// The frame never smaller than its window's minimum size hint, now and
+// whenever the window's layout changes.
+void keepMinimumSize(QMdiSubWindow* frame);
+
 // Keeps the frame's place in the store whenever it closes (not while
 // minimized or maximized).
 void keepFrameOnClose(QMdiSubWindow* frame, SettingsStore& store, const QString& name);
