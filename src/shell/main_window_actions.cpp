@@ -191,7 +191,7 @@ void MainWindow::buildWindowMenu()
         QAction* action = windowMenu_->addAction(tr(caption));
         action->setObjectName(arrangement == Arrangement::Cascade ? QStringLiteral("cascadeWindowsAction")
                                                                   : QStringLiteral("tileWindowsAction"));
-        connect(action, &QAction::triggered, this, [this, arrangement] { arrangeWindows(arrangement); });
+        connect(action, &QAction::triggered, this, [this, how = arrangement] { arrangeWindows(how); });
         arrangeActions_ << action;
     }
     QAction* closeAll = windowMenu_->addAction(tr("Close &All"));
