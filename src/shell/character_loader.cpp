@@ -2,16 +2,20 @@
 
 #include "common/paths.h"
 #include "common/qt_text.h"
+#include "common/text.h"
 #include "documents/spawn_runner.h"
 #include "documents/spawn_script.h"
 #include "documents/workspace_folders.h"
 #include "sprites/sprite_document.h"
 #include "ui/app.h"
 #include "ui/status_progress.h"
+#include "ui/translations.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <filesystem>
+#include <set>
 #include <system_error>
 
 namespace vantrel {
@@ -69,6 +73,35 @@ private:
 
 } // namespace
 
+QStringList missingFiles(const CharacterFiles& files)
+{
+    const std::optional<std::string> bytes = readFileBytes(files.defFile);
+    if (!bytes)
+        return {};
+    // The files the record holds: a line naming one of them names a file of
+    // the character (a later line of the same key took the place of an earlier one).
+    std::set<std::string> named = {files.spriteFile,  files.animationFile, files.soundFile,
+                                   files.commandFile, files.constantsFile, files.commonStatesFile};
+    named.insert(files.stateFiles.begin(), files.stateFiles.end());
+    named.insert(files.paletteFiles.begin(), files.paletteFiles.end());
+    named.erase(std::string());
+    QStringList missing;
+    for (const DefinitionLine& line : readDefinitionLines(*bytes)) {
+        const std::string value = line.value();
+        const std::size_t equals = line.text.find('=');
+        if (line.header || value.empty() || equals == std::string::npos)
+            continue;
+        const std::string path = characterPath(files.characterDir, value);
+        std::error_code ec;
+        if (!named.contains(path) || fs::exists(path, ec))
+            continue;
+        const QString entry = QStringLiteral("%1 = %2").arg(qstr(trimmed(line.text.substr(0, equals))), qstr(value));
+        if (!missing.contains(entry))
+            missing << entry;
+    }
+    return missing;
+}
+
 std::string CharacterLoader::stagingFolder(const std::string& workDir)
 {
     return workDir + "/" + kStagingName;
@@ -91,9 +124,10 @@ CharacterLoader::~CharacterLoader()
     }
 }
 
-bool CharacterLoader::fail(const QString& message)
+bool CharacterLoader::fail(const QString& message, const QString& detail)
 {
     message_ = message;
+    detail_ = detail;
     return false;
 }
 
@@ -101,10 +135,11 @@ bool CharacterLoader::read(const std::string& defPath)
 {
     const Result<void> read = readDefinition(defPath, files_);
     if (!read)
-        return fail(qstr(read.error()));
+        return fail(translatedMessage(read.error()));
     std::error_code ec;
     if (!fs::exists(files_.spriteFile, ec))
-        return fail(kMissingFileMessage);
+        return fail(QCoreApplication::translate("CharacterLoader", kMissingFileText),
+                    missingFiles(files_).join(QLatin1Char('\n')));
     return true;
 }
 
@@ -116,7 +151,7 @@ bool CharacterLoader::load(const std::string& defPath)
 bool CharacterLoader::loadLeftWorkspace(const std::string& defPath, const std::string& folder)
 {
     const Result<void> read = readDefinition(defPath, files_);
-    return read ? useLeftWorkspace(folder) : fail(qstr(read.error()));
+    return read ? useLeftWorkspace(folder) : fail(translatedMessage(read.error()));
 }
 
 bool CharacterLoader::useLeftWorkspace(const std::string& folder)
@@ -126,7 +161,8 @@ bool CharacterLoader::useLeftWorkspace(const std::string& folder)
     std::error_code ec;
     unsavedSprites_ = fs::is_regular_file(left.unsavedIndex, ec);
     sourceIndex_ = (unsavedSprites_ ? left.unsavedIndex : left.index).string();
-    return readSprites(QStringLiteral("The sprite workspace %1 cannot be read").arg(qstr(folder)));
+    return readSprites(
+        QCoreApplication::translate("CharacterLoader", "The sprite workspace %1 cannot be read").arg(qstr(folder)));
 }
 
 bool CharacterLoader::unpackSprites()
@@ -138,49 +174,55 @@ bool CharacterLoader::unpackSprites()
     fs::remove_all(staging, ec); // left by a load that was cut short
     fs::create_directories(staging, ec);
     if (!fs::is_directory(staging))
-        return fail(QStringLiteral("The folder %1 cannot be made for the sprites: %2")
+        return fail(QCoreApplication::translate("CharacterLoader", "The folder %1 cannot be made for the sprites: %2")
                         .arg(qstr(staging), QString::fromLocal8Bit(ec.message())));
 
-    status_(QStringLiteral("Status: Loading SFF file"));
+    status_(QCoreApplication::translate("CharacterLoader", "Status: Loading SFF file"));
     const std::string archive = fs::absolute(files_.spriteFile, ec).string();
     // The tool runs in the new folder: the index it writes there and the
     // picture paths in it read as they will once they replace the workspace's.
     const std::string command =
         "cd " + shellQuote(kStagingName) + " && " + unpackCommandLine(sstr(app_.toolsDir), archive);
     if (!writeSpawnScript(workDir, {command}))
-        return fail(QStringLiteral("The spawn script cannot be written in %1.").arg(app_.workDir));
+        return fail(QCoreApplication::translate("CharacterLoader", "The spawn script cannot be written in %1.")
+                        .arg(app_.workDir));
     SpawnResult run;
     {
         // The tool tells nothing of its progress; stopping it leaves only
         // the new folder, which goes with this loader.
-        ProgressScope progress(app_.workbench, QStringLiteral("Unpacking the sprites"), 0, [this] {
-            if (unpacking_.stop)
-                unpacking_.stop();
-        });
+        ProgressScope progress(app_.workbench, QCoreApplication::translate("CharacterLoader", "Unpacking the sprites"),
+                               0, [this] {
+                                   if (unpacking_.stop)
+                                       unpacking_.stop();
+                               });
         run = runSpawnScriptAndWait(app_.workDir, &unpacking_);
     }
     source_ = staging;
     if (run.cancelled) {
         cancelled_ = true;
-        return fail(QStringLiteral("The sprite file %1 was not unpacked: cancelled.").arg(sprites));
+        return fail(QCoreApplication::translate("CharacterLoader", "The sprite file %1 was not unpacked: cancelled.")
+                        .arg(sprites));
     }
     sourceIndex_ = entriesIn(staging, workspace_).index.string();
     if (!run.ok() || !fileReady(sourceIndex_)) {
         // The tool's own line says what is wrong with the archive.
-        const QString reason =
-            run.errorLine.isEmpty() ? QStringLiteral("the sprite tool wrote no sprite index.") : run.errorLine;
-        return fail(QStringLiteral("The sprite file %1 cannot be unpacked: %2").arg(sprites, reason));
+        const QString reason = run.errorLine.isEmpty()
+            ? QCoreApplication::translate("CharacterLoader", "the sprite tool wrote no sprite index.")
+            : run.errorLine;
+        return fail(QCoreApplication::translate("CharacterLoader", "The sprite file %1 cannot be unpacked: %2")
+                        .arg(sprites, reason));
     }
-    return readSprites(QStringLiteral("The sprite file %1 cannot be unpacked").arg(sprites));
+    return readSprites(
+        QCoreApplication::translate("CharacterLoader", "The sprite file %1 cannot be unpacked").arg(sprites));
 }
 
 bool CharacterLoader::readSprites(const QString& failure)
 {
-    status_(QStringLiteral("Status: Indexing images"));
+    status_(QCoreApplication::translate("CharacterLoader", "Status: Indexing images"));
     QApplication::processEvents();
     app_.dialogs.setBusy(true);
     Result<std::vector<SpriteRecord>> records = [this] {
-        ProgressScope progress(app_.workbench, QStringLiteral("Indexing images"), 0);
+        ProgressScope progress(app_.workbench, QCoreApplication::translate("CharacterLoader", "Indexing images"), 0);
         return readIndexFile(sourceIndex_);
     }();
     app_.dialogs.setBusy(false);
@@ -191,7 +233,8 @@ bool CharacterLoader::readSprites(const QString& failure)
     if (!records->empty()) {
         const std::string first = resolvePath(source_ + "/" + toSlashes(records->front().pcxFile));
         if (!fileReady(first))
-            return fail(failure + QStringLiteral(": the first sprite's picture is missing."));
+            return fail(QCoreApplication::translate("CharacterLoader", "%1: the first sprite's picture is missing.")
+                            .arg(failure));
     }
     records_ = std::move(*records);
     return true;
@@ -219,7 +262,8 @@ bool CharacterLoader::install()
         moves.undo();
         std::error_code ignored;
         fs::remove_all(retiredDir, ignored);
-        return fail(QStringLiteral("The sprite workspace in %1 cannot be replaced: %2").arg(app_.workDir, reason));
+        return fail(QCoreApplication::translate("CharacterLoader", "The sprite workspace in %1 cannot be replaced: %2")
+                        .arg(app_.workDir, reason));
     }
     installed_ = true;
     fs::remove_all(retiredDir, ec);

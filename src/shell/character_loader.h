@@ -12,7 +12,9 @@
 #include "formats/sprite_index.h"
 #include "sprites/workspace.h"
 
+#include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -26,7 +28,13 @@ class SpriteDocument;
 
 // The message for a sprite file that is missing, or another file the .def
 // names.
-inline const QString kMissingFileMessage = QStringLiteral("A file referenced in the .DEF file does not exist?");
+inline constexpr const char* kMissingFileText =
+    QT_TRANSLATE_NOOP("CharacterLoader", "A file referenced in the .DEF file does not exist?");
+inline const QString kMissingFileMessage = QString::fromLatin1(kMissingFileText);
+
+// Each file the .def names that does not exist, as the .def names it
+// ("sprite = kfm.sff"), in the .def's order.
+QStringList missingFiles(const CharacterFiles& files);
 
 class CharacterLoader {
 public:
@@ -65,6 +73,10 @@ public:
 
     // Why load() or install() failed, as the user reads it.
     const QString& message() const { return message_; }
+    // What the message leaves out, for the box's second text: for a missing
+    // file, every file the .def names that does not exist, one a line as the
+    // .def writes it ("sprite = kfm.sff"). Empty when there is nothing to add.
+    const QString& detail() const { return detail_; }
     // True when the user stopped the unpacking (with the progress bar's
     // Cancel): load() failed and the open character is as it was.
     bool cancelled() const { return cancelled_; }
@@ -78,7 +90,7 @@ public:
     static std::string retiredFolder(const std::string& workDir);
 
 private:
-    bool fail(const QString& message);
+    bool fail(const QString& message, const QString& detail = {});
     // Reads the index that install() will move into the workspace;
     // `failure` begins the message when it cannot be read.
     bool readSprites(const QString& failure);
@@ -89,6 +101,7 @@ private:
     CharacterFiles files_;
     std::vector<SpriteRecord> records_;
     QString message_;
+    QString detail_;
     std::string source_;      // the folder holding the new workspace
     std::string sourceIndex_; // the index in it that becomes the workspace's
     bool unsavedSprites_ = false;

@@ -53,45 +53,45 @@ void setChoices(QComboBox* box, const QStringList& choices)
 } // namespace
 
 EngineSettingsBox::EngineSettingsBox(Dialogs& dialogs, std::string characterDir, QWidget* parent)
-        : QGroupBox(QStringLiteral("Engine"), parent), dialogs_(dialogs), characterDir_(std::move(characterDir))
+        : QGroupBox(tr("Engine"), parent), dialogs_(dialogs), characterDir_(std::move(characterDir))
 {
     setObjectName(QStringLiteral("engineGroup"));
     profileBox = new QComboBox(this);
     profileBox->setObjectName(QStringLiteral("engineProfileBox"));
-    profileBox->addItem(QStringLiteral("(no profile)"));
-    saveProfileButton = new QPushButton(QStringLiteral("Save as Profile..."), this);
+    profileBox->addItem(tr("(no profile)"));
+    saveProfileButton = new QPushButton(tr("Save as Profile..."), this);
     saveProfileButton->setObjectName(QStringLiteral("engineSaveProfileButton"));
-    deleteProfileButton = new QPushButton(QStringLiteral("Delete Profile"), this);
+    deleteProfileButton = new QPushButton(tr("Delete Profile"), this);
     deleteProfileButton->setObjectName(QStringLiteral("engineDeleteProfileButton"));
     deleteProfileButton->setEnabled(false);
     programEdit = new QLineEdit(this);
     programEdit->setObjectName(QStringLiteral("engineProgramEdit"));
-    programEdit->setPlaceholderText(QStringLiteral("Found in the working folder: ") + names());
-    programButton = new QPushButton(QStringLiteral("Browse..."), this);
+    programEdit->setPlaceholderText(tr("Found in the working folder: %1").arg(names()));
+    programButton = new QPushButton(tr("Browse..."), this);
     programButton->setObjectName(QStringLiteral("engineProgramButton"));
     argumentsEdit = new QLineEdit(this);
     argumentsEdit->setObjectName(QStringLiteral("engineArgumentsEdit"));
-    argumentsEdit->setPlaceholderText(QStringLiteral("The engine's own: %1 (IKEMEN GO), %2 (MUGEN)")
+    argumentsEdit->setPlaceholderText(tr("The engine's own: %1 (IKEMEN GO), %2 (MUGEN)")
                                           .arg(QLatin1String(kIkemenArguments), QLatin1String(kMugenArguments)));
-    argumentsEdit->setToolTip(QStringLiteral(
-        "%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, "
-        "%c: the character's folder name, %d: the .def's full path, %s: the stage, %a: the AI level, "
-        "%%: a single %.\n"
-        "Quotes keep blanks inside one argument. A stage and an AI level that the arguments do not place "
-        "follow them as -s and -p2.ai."));
+    argumentsEdit->setToolTip(
+        tr("%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, "
+           "%c: the character's folder name, %d: the .def's full path, %s: the stage, %a: the AI level, "
+           "%%: a single %.\n"
+           "Quotes keep blanks inside one argument. A stage and an AI level that the arguments do not place "
+           "follow them as -s and -p2.ai."));
     workingFolderEdit = new QLineEdit(this);
     workingFolderEdit->setObjectName(QStringLiteral("engineWorkingFolderEdit"));
-    workingFolderEdit->setPlaceholderText(QStringLiteral("Two folders above the character's folder"));
-    workingFolderButton = new QPushButton(QStringLiteral("Browse..."), this);
+    workingFolderEdit->setPlaceholderText(tr("Two folders above the character's folder"));
+    workingFolderButton = new QPushButton(tr("Browse..."), this);
     workingFolderButton->setObjectName(QStringLiteral("engineWorkingFolderButton"));
-    opponentBox = choiceBox(QStringLiteral("engineOpponentBox"), QStringLiteral("The same character"), this);
-    stageBox = choiceBox(QStringLiteral("engineStageBox"), QStringLiteral("The engine's choice"), this);
+    opponentBox = choiceBox(QStringLiteral("engineOpponentBox"), tr("The same character"), this);
+    stageBox = choiceBox(QStringLiteral("engineStageBox"), tr("The engine's choice"), this);
     aiLevelBox = new QSpinBox(this);
     aiLevelBox->setObjectName(QStringLiteral("engineAiLevelBox"));
     aiLevelBox->setRange(0, kMaxAiLevel);
-    aiLevelBox->setSpecialValueText(QStringLiteral("Off"));
-    aiLevelBox->setToolTip(QStringLiteral("The second player's AI level; Off leaves it to the engine"));
-    saveBeforeRunBox = new QCheckBox(QStringLiteral("Save all changes before running, without asking"), this);
+    aiLevelBox->setSpecialValueText(tr("Off"));
+    aiLevelBox->setToolTip(tr("The second player's AI level; Off leaves it to the engine"));
+    saveBeforeRunBox = new QCheckBox(tr("Save all changes before running, without asking"), this);
     saveBeforeRunBox->setObjectName(QStringLiteral("engineSaveBeforeRunBox"));
 
     auto* profileRow = new QHBoxLayout;
@@ -107,14 +107,14 @@ EngineSettingsBox::EngineSettingsBox(Dialogs& dialogs, std::string characterDir,
             layout->addWidget(button, row, 2);
         ++row;
     };
-    layout->addWidget(new QLabel(QStringLiteral("Run profile:"), this), row, 0);
+    layout->addWidget(new QLabel(tr("Run profile:"), this), row, 0);
     layout->addLayout(profileRow, row++, 1, 1, 2);
-    addRow(QStringLiteral("Program:"), programEdit, programButton);
-    addRow(QStringLiteral("Arguments:"), argumentsEdit);
-    addRow(QStringLiteral("Working folder:"), workingFolderEdit, workingFolderButton);
-    addRow(QStringLiteral("Second player:"), opponentBox);
-    addRow(QStringLiteral("Stage:"), stageBox);
-    addRow(QStringLiteral("AI level:"), aiLevelBox);
+    addRow(tr("Program:"), programEdit, programButton);
+    addRow(tr("Arguments:"), argumentsEdit);
+    addRow(tr("Working folder:"), workingFolderEdit, workingFolderButton);
+    addRow(tr("Second player:"), opponentBox);
+    addRow(tr("Stage:"), stageBox);
+    addRow(tr("AI level:"), aiLevelBox);
     layout->addWidget(saveBeforeRunBox, row, 0, 1, 3);
     layout->setColumnStretch(1, 1);
 
@@ -190,19 +190,17 @@ void EngineSettingsBox::showProfile(int index)
 void EngineSettingsBox::saveProfile()
 {
     const QString suggested = profileBox->currentIndex() > 0 ? profileBox->currentText() : QString();
-    const std::optional<QString> answer =
-        dialogs_.askText(this, QStringLiteral("Save as Profile"), QStringLiteral("Profile name:"), suggested);
+    const std::optional<QString> answer = dialogs_.askText(this, tr("Save as Profile"), tr("Profile name:"), suggested);
     if (!answer)
         return;
     const std::string name = sstr(answer->trimmed());
     if (name.empty() || name.find('|') != std::string::npos) {
-        dialogs_.message(this, QStringLiteral("A profile name cannot be empty or hold a |."));
+        dialogs_.message(this, tr("A profile name cannot be empty or hold a |."));
         return;
     }
     const bool known = profiles_.contains(name);
     if (!known && profileOrder_.size() >= static_cast<std::size_t>(kMaxRunProfiles)) {
-        dialogs_.message(
-            this, QStringLiteral("Vantrel keeps at most %1 run profiles: delete one first.").arg(kMaxRunProfiles));
+        dialogs_.message(this, tr("Vantrel keeps at most %1 run profiles: delete one first.").arg(kMaxRunProfiles));
         return;
     }
     profiles_[name] = settings();
@@ -248,12 +246,12 @@ void EngineSettingsBox::fillChoices()
 void EngineSettingsBox::chooseProgram()
 {
     FileDialogOptions options;
-    options.title = QStringLiteral("Choose the engine program");
+    options.title = tr("Choose the engine program");
     const QString current = programEdit->text().trimmed();
     options.directory = !current.isEmpty()               ? QFileInfo(current).absolutePath()
         : !workingFolderEdit->text().trimmed().isEmpty() ? workingFolderEdit->text().trimmed()
                                                          : QDir::homePath();
-    options.filter = QStringLiteral("All Files(*.*)|*");
+    options.filter = tr("All Files(*.*)") + QStringLiteral("|*");
     options.mustExist = true;
     const QString chosen = dialogs_.openFile(this, options);
     if (!chosen.isEmpty())
@@ -263,7 +261,7 @@ void EngineSettingsBox::chooseProgram()
 void EngineSettingsBox::chooseWorkingFolder()
 {
     const QString current = workingFolderEdit->text().trimmed();
-    const QString chosen = dialogs_.chooseFolder(this, QStringLiteral("Choose the engine's working folder"),
+    const QString chosen = dialogs_.chooseFolder(this, tr("Choose the engine's working folder"),
                                                  current.isEmpty() ? QDir::homePath() : current);
     if (!chosen.isEmpty()) {
         workingFolderEdit->setText(chosen);

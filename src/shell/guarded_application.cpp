@@ -2,6 +2,7 @@
 
 #include "ui/dialogs.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <exception>
@@ -13,7 +14,9 @@ GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(ar
 
 QString GuardedApplication::failureMessage(const QString& reason)
 {
-    return QStringLiteral("Vantrel could not finish that: %1. Your other work is unchanged.").arg(reason);
+    return QCoreApplication::translate("GuardedApplication",
+                                       "Vantrel could not finish that: %1. Your other work is unchanged.")
+        .arg(reason);
 }
 
 bool GuardedApplication::notify(QObject* receiver, QEvent* event)

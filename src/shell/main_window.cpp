@@ -51,8 +51,8 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     buildMenus();
     buildToolbar();
 
-    filePanel_ = new QLabel(QStringLiteral("No file loaded"), this);
-    statusPanel_ = new QLabel(QStringLiteral("Status: OK"), this);
+    filePanel_ = new QLabel(tr("No file loaded"), this);
+    statusPanel_ = new QLabel(tr("Status: OK"), this);
     statusBar()->addWidget(filePanel_, 3);
     statusBar()->addWidget(statusPanel_, 1);
     enginePanel_ = new QLabel(this); // the engine the open character is for
@@ -74,11 +74,10 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     connect(documents, &DocumentManager::documentAboutToClose, this,
             [this] { QTimer::singleShot(0, this, &MainWindow::showModifiedMark); });
     connect(documents, &DocumentManager::reloadedFromDisk, this, [this](Document* document) {
-        setStatus(QStringLiteral("%1 was changed on disk and read again.").arg(document->displayName()));
+        setStatus(tr("%1 was changed on disk and read again.").arg(document->displayName()));
     });
-    connect(documents, &DocumentManager::changedOnDisk, this, [this](Document* document) {
-        setStatus(QStringLiteral("%1 changed on disk.").arg(document->displayName()));
-    });
+    connect(documents, &DocumentManager::changedOnDisk, this,
+            [this](Document* document) { setStatus(tr("%1 changed on disk.").arg(document->displayName())); });
 }
 
 MainWindow::~MainWindow()
@@ -226,11 +225,16 @@ QWidget* MainWindow::loadWindow(WindowKind kind)
     return w;
 }
 
+QRect MainWindow::frameArea() const
+{
+    return mdi_->viewport()->rect().isEmpty() ? QRect(QPoint(), mdi_->size()) : mdi_->viewport()->rect();
+}
+
 void MainWindow::placeFrame(QMdiSubWindow* sub, WindowKind kind)
 {
     const QString name = windowKey(kind);
-    const QRect area = mdi_->viewport()->rect().isEmpty() ? QRect(QPoint(), mdi_->size()) : mdi_->viewport()->rect();
-    if (const auto frame = storedFrame(app_.store, name, area)) {
+    const QRect area = frameArea();
+    if (const auto frame = storedFrame(app_.store, name, area, sub->minimumSizeHint())) {
         sub->setGeometry(*frame);
     } else if (!area.isEmpty() && sub->widget()) {
         // The window's own size in a frame, no larger than the frame's area.
@@ -240,6 +244,22 @@ void MainWindow::placeFrame(QMdiSubWindow* sub, WindowKind kind)
         sub->resize(fittedSize(own + QSize(2 * border, title + border), area.size(), 0.95));
     }
     keepFrameOnClose(sub, app_.store, name);
+}
+
+void MainWindow::fitFrame(QMdiSubWindow* sub)
+{
+    // Polished and shown, the window knows its real minimum (fonts, scale).
+    const QSize minimum = sub->minimumSizeHint();
+    sub->setMinimumSize(minimum);
+    if (!sub->property("keepsMinimum").isValid()) {
+        keepMinimumSize(sub);
+        sub->setProperty("keepsMinimum", true);
+    }
+    if (tabbedView() || sub->isMaximized() || sub->isMinimized())
+        return;
+    const QRect fitted = frameWithin(sub->geometry(), frameArea(), minimum);
+    if (fitted != sub->geometry())
+        sub->setGeometry(fitted);
 }
 
 void MainWindow::reopenWindows()
@@ -269,6 +289,10 @@ QWidget* MainWindow::openWindow(WindowKind kind)
         return loadedWindow(kind);
     }
     raiseWindow(w);
+    if (fresh) {
+        if (QMdiSubWindow* sub = subWindowOf(w))
+            fitFrame(sub);
+    }
     return w;
 }
 
@@ -330,6 +354,7 @@ void MainWindow::startUp()
     if (const QByteArray geometry = storedMainGeometry(app_.store); !geometry.isEmpty())
         restoreGeometry(geometry);
     show();
+    setTabbedView(storedTabbedView(app_.store));
     fillRecentMenu();
     offerRecovery();
     // The windows open at the last close come back: those of the character
@@ -352,8 +377,8 @@ void MainWindow::buildRunPanel()
     label->setObjectName(QStringLiteral("engineRunningLabel"));
     auto* stop = new QToolButton(runPanel_);
     stop->setObjectName(QStringLiteral("engineStopButton"));
-    stop->setText(QStringLiteral("Stop"));
-    stop->setToolTip(QStringLiteral("End the engine"));
+    stop->setText(tr("Stop"));
+    stop->setToolTip(tr("End the engine"));
     auto* layout = new QHBoxLayout(runPanel_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(label);
@@ -362,7 +387,7 @@ void MainWindow::buildRunPanel()
     statusBar()->addPermanentWidget(runPanel_);
     connect(stop, &QToolButton::clicked, runner, &EngineRunner::stop);
     connect(runner, &EngineRunner::engineStarted, this, [this, label](const QString& name) {
-        label->setText(QStringLiteral("%1 running").arg(name));
+        label->setText(tr("%1 running").arg(name));
         runPanel_->show();
     });
     connect(runner, &EngineRunner::engineEnded, this, [this, runner] {
@@ -490,32 +515,66 @@ void MainWindow::closeAllWindows()
         closeLoadedWindow(kind);
 }
 
-void MainWindow::arrangeWindows(Arrangement arrangement)
+QList<QMdiSubWindow*> MainWindow::arrangedWindows() const
 {
-    if (arrangement == Arrangement::Cascade) {
-        mdi_->cascadeSubWindows();
-        return;
-    }
-    // Stacked rows: one above the other, each as wide as the frame; side by
-    // side: as high as the frame.
     QList<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+    for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::CreationOrder)) {
         if (sub->isVisible() && !sub->isMinimized())
             windows << sub;
     }
-    if (windows.isEmpty())
+    return windows;
+}
+
+void MainWindow::arrangeWindows(Arrangement arrangement)
+{
+    const QList<QMdiSubWindow*> windows = arrangedWindows();
+    if (windows.isEmpty() || tabbedView())
         return;
     const QRect area = mdi_->viewport()->rect();
-    const int n = static_cast<int>(windows.size());
-    for (int i = 0; i < n; ++i) {
+    const int step = windows.first()->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.first());
+    QList<QSize> minimums;
+    for (QMdiSubWindow* sub : windows)
+        minimums << sub->minimumSizeHint();
+    if (!arrangementFits(arrangement, minimums, area, step)) {
+        // Squeezed, the windows would keep little more than their title bars.
+        const Answer answer = app_.dialogs.message(
+            this,
+            tr("The %n open windows do not fit in the frame at their smallest sizes. Show them as tabs instead?",
+               nullptr, static_cast<int>(windows.size())),
+            QStringLiteral("Vantrel"), Buttons::YesNo, Icon::Question);
+        if (answer == Answer::Yes)
+            setTabbedView(true);
+        return;
+    }
+    const QList<QRect> frames = arrangedFrames(arrangement, windows.size(), area, step);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
         windows[i]->showNormal();
-        if (arrangement == Arrangement::StackedRows) {
-            const int h = area.height() / n;
-            windows[i]->setGeometry(0, i * h, area.width(), h);
-        } else {
-            const int w = area.width() / n;
-            windows[i]->setGeometry(i * w, 0, w, area.height());
-        }
+        windows[i]->setGeometry(frames[i]);
+        if (arrangement == Arrangement::Cascade)
+            windows[i]->raise();
+    }
+}
+
+bool MainWindow::tabbedView() const
+{
+    return mdi_->viewMode() == QMdiArea::TabbedView;
+}
+
+void MainWindow::setTabbedView(bool tabbed)
+{
+    mdi_->setViewMode(tabbed ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+    if (tabbed) {
+        mdi_->setTabsClosable(true);
+        mdi_->setTabsMovable(true);
+    }
+    if (tabbed_)
+        tabbed_->setChecked(tabbed);
+    for (QAction* action : std::as_const(arrangeActions_))
+        action->setEnabled(!tabbed);
+    storeTabbedView(app_.store, tabbed);
+    if (!tabbed) {
+        for (QMdiSubWindow* sub : mdi_->subWindowList())
+            fitFrame(sub);
     }
 }
 

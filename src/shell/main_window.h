@@ -24,6 +24,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QMenu;
 class QToolBar;
 
 namespace vantrel {
@@ -139,6 +140,14 @@ public:
     QAction* saveAllAction() const { return saveAll_; }
     QAction* undoAction() const { return undo_; }
     QAction* redoAction() const { return redo_; }
+    // The Window menu: Cascade, Tile, Close All, the tabbed view, then one
+    // entry for each open window (checked: the active one), filled as it opens.
+    QMenu* windowMenu() const { return windowMenu_; }
+    void fillWindowMenu();
+    // The child windows as tabs (QMdiArea::TabbedView) or as frames; kept in
+    // the settings store.
+    void setTabbedView(bool tabbed);
+    bool tabbedView() const;
 
 public slots:
     // The toolbar buttons and menu entries. None of them acts while a sprite
@@ -162,6 +171,7 @@ protected:
 private:
     void buildMenus();
     void buildToolbar();
+    void buildWindowMenu();
     // The frame's keys that the focused child window binds itself belong to
     // that window while the focus is in it: the frame's command steps aside,
     // so that a key never means two commands at once.
@@ -187,6 +197,11 @@ private:
     // A new child window's frame: where it was last time, else its own size
     // fitted to the frame; kept in the settings store when it closes.
     void placeFrame(QMdiSubWindow* sub, WindowKind kind);
+    // A shown frame: never smaller than its window's minimum, within the frame's area.
+    void fitFrame(QMdiSubWindow* sub);
+    QRect frameArea() const;
+    // The frames Tile and Cascade arrange, in their order.
+    QList<QMdiSubWindow*> arrangedWindows() const;
     // Opens the windows left open at the last close-down that can open now.
     void reopenWindows();
     static bool opensWithoutCharacter(WindowKind kind);
@@ -219,6 +234,9 @@ private:
     QAction* saveAll_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
+    QAction* tabbed_ = nullptr;
+    QList<QAction*> arrangeActions_; // Cascade and Tile: not in the tabbed view
     QMap<WindowKind, WindowFactory> factories_;
     QMap<WindowKind, WindowHooks> hooks_;
     QMap<WindowKind, QPointer<QWidget>> windows_;

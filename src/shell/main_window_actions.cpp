@@ -14,8 +14,10 @@
 #include "ui/shortcuts.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -43,46 +45,52 @@ struct ToolbarButton {
 // The twenty positions of the toolbar, in order.
 const ToolbarButton kToolbar[] = {
     {},
-    {"Open",
+    {QT_TRANSLATE_NOOP("Toolbar", "Open"),
      "openButton",
-     "Open a Character Definition File (.def)",
+     QT_TRANSLATE_NOOP("Toolbar", "Open a Character Definition File (.def)"),
      QStyle::SP_DialogOpenButton,
      false,
      {},
      &MainWindow::openCharacterFile,
      ToolbarCommand::Open},
-    {"Recycle",
+    {QT_TRANSLATE_NOOP("Toolbar", "Recycle"),
      "reloadButton",
-     "Reload the DEF file so Vantrel will recognise recent changes",
+     QT_TRANSLATE_NOOP("Toolbar", "Reload the DEF file so Vantrel will recognise recent changes"),
      QStyle::SP_BrowserReload,
      true,
      {},
      &MainWindow::reloadDefinition,
      ToolbarCommand::Reload},
     {},
-    {"DEF", "definitionButton", "Edit the Definition file (.def)", QStyle::SP_FileIcon, true, WindowKind::Definition,
+    {QT_TRANSLATE_NOOP("Toolbar", "DEF"), "definitionButton",
+     QT_TRANSLATE_NOOP("Toolbar", "Edit the Definition file (.def)"), QStyle::SP_FileIcon, true, WindowKind::Definition,
      nullptr, ToolbarCommand::Definition},
-    {"SFF", "spritesButton", "Edit the Spritesheet File (.sff)", QStyle::SP_DesktopIcon, true, WindowKind::Sprites,
-     nullptr, ToolbarCommand::Sprites},
-    {"CNS", "constantsButton", "Edit the Constants file (.cns)", QStyle::SP_FileDialogContentsView, true,
+    {QT_TRANSLATE_NOOP("Toolbar", "SFF"), "spritesButton",
+     QT_TRANSLATE_NOOP("Toolbar", "Edit the Spritesheet File (.sff)"), QStyle::SP_DesktopIcon, true,
+     WindowKind::Sprites, nullptr, ToolbarCommand::Sprites},
+    {QT_TRANSLATE_NOOP("Toolbar", "CNS"), "constantsButton",
+     QT_TRANSLATE_NOOP("Toolbar", "Edit the Constants file (.cns)"), QStyle::SP_FileDialogContentsView, true,
      WindowKind::Constants, nullptr, ToolbarCommand::Constants},
-    {"CMD", "commandsButton", "Edit the Commands file (.cmd)", QStyle::SP_FileDialogDetailedView, true,
+    {QT_TRANSLATE_NOOP("Toolbar", "CMD"), "commandsButton",
+     QT_TRANSLATE_NOOP("Toolbar", "Edit the Commands file (.cmd)"), QStyle::SP_FileDialogDetailedView, true,
      WindowKind::Commands, nullptr, ToolbarCommand::Commands},
-    {"AIR", "animationsButton", "Edit the Animation file (.air)", QStyle::SP_MediaSeekForward, true,
+    {QT_TRANSLATE_NOOP("Toolbar", "AIR"), "animationsButton",
+     QT_TRANSLATE_NOOP("Toolbar", "Edit the Animation file (.air)"), QStyle::SP_MediaSeekForward, true,
      WindowKind::AnimationText, nullptr, ToolbarCommand::Animations},
-    {"SND", "soundsButton", "Edit the Sound file (.snd)", QStyle::SP_MediaVolume, true, WindowKind::Sounds, nullptr,
-     ToolbarCommand::Sounds},
-    {"ST", "statesButton", "Edit the States files (.st)", QStyle::SP_FileDialogListView, true, WindowKind::States,
-     nullptr, ToolbarCommand::States},
-    {"ACT", "palettesButton", "Edit the Palettes files (.act)", QStyle::SP_DriveDVDIcon, true, WindowKind::Palettes,
-     nullptr, ToolbarCommand::Palettes},
+    {QT_TRANSLATE_NOOP("Toolbar", "SND"), "soundsButton", QT_TRANSLATE_NOOP("Toolbar", "Edit the Sound file (.snd)"),
+     QStyle::SP_MediaVolume, true, WindowKind::Sounds, nullptr, ToolbarCommand::Sounds},
+    {QT_TRANSLATE_NOOP("Toolbar", "ST"), "statesButton", QT_TRANSLATE_NOOP("Toolbar", "Edit the States files (.st)"),
+     QStyle::SP_FileDialogListView, true, WindowKind::States, nullptr, ToolbarCommand::States},
+    {QT_TRANSLATE_NOOP("Toolbar", "ACT"), "palettesButton",
+     QT_TRANSLATE_NOOP("Toolbar", "Edit the Palettes files (.act)"), QStyle::SP_DriveDVDIcon, true,
+     WindowKind::Palettes, nullptr, ToolbarCommand::Palettes},
     {},
-    {"Calc", "calculatorButton", "Miniature calculator", QStyle::SP_ComputerIcon, false, WindowKind::Calculator,
-     nullptr, ToolbarCommand::Calculator},
-    {"pad", "notepadButton", "Notepad", QStyle::SP_FileDialogNewFolder, false, WindowKind::Notepad, nullptr,
-     ToolbarCommand::Notepad},
+    {QT_TRANSLATE_NOOP("Toolbar", "Calc"), "calculatorButton", QT_TRANSLATE_NOOP("Toolbar", "Miniature calculator"),
+     QStyle::SP_ComputerIcon, false, WindowKind::Calculator, nullptr, ToolbarCommand::Calculator},
+    {QT_TRANSLATE_NOOP("Toolbar", "pad"), "notepadButton", QT_TRANSLATE_NOOP("Toolbar", "Notepad"),
+     QStyle::SP_FileDialogNewFolder, false, WindowKind::Notepad, nullptr, ToolbarCommand::Notepad},
     {},
-    {"Settings",
+    {QT_TRANSLATE_NOOP("Toolbar", "Settings"),
      "settingsButton",
      "",
      QStyle::SP_FileDialogInfoView,
@@ -90,18 +98,18 @@ const ToolbarButton kToolbar[] = {
      {},
      &MainWindow::showSettings,
      ToolbarCommand::Settings},
-    {"Help",
+    {QT_TRANSLATE_NOOP("Toolbar", "Help"),
      "helpButton",
-     "Help",
+     QT_TRANSLATE_NOOP("Toolbar", "Help"),
      QStyle::SP_DialogHelpButton,
      false,
      {},
      &MainWindow::showHelpContents,
      ToolbarCommand::Help},
     {},
-    {"Run",
+    {QT_TRANSLATE_NOOP("Toolbar", "Run"),
      "runButton",
-     "Quick-run this character",
+     QT_TRANSLATE_NOOP("Toolbar", "Quick-run this character"),
      QStyle::SP_MediaPlay,
      true,
      {},
@@ -113,13 +121,13 @@ const ToolbarButton kToolbar[] = {
 
 void MainWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    open_ = file->addAction(QStringLiteral("&Open DEF file..."));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    open_ = file->addAction(tr("&Open DEF file..."));
     open_->setObjectName(QStringLiteral("openAction"));
     open_->setShortcut(QKeySequence::Open);
     connect(open_, &QAction::triggered, this, &MainWindow::openCharacterFile);
 
-    saveAll_ = file->addAction(QStringLiteral("Save A&ll"));
+    saveAll_ = file->addAction(tr("Save A&ll"));
     saveAll_->setObjectName(QStringLiteral("saveAllAction"));
     saveAll_->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
     saveAll_->setEnabled(false);
@@ -136,13 +144,13 @@ void MainWindow::buildMenus()
         recentFileActions_ << entry;
     }
     file->addSeparator();
-    exit_ = file->addAction(QStringLiteral("E&xit"));
+    exit_ = file->addAction(tr("E&xit"));
     exit_->setObjectName(QStringLiteral("exitAction"));
     exit_->setShortcuts(standardKeys(QKeySequence::Quit));
     connect(exit_, &QAction::triggered, this, &QWidget::close);
 
     // Undo and Redo of the document the active window shows.
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     undo_ = app_.documents->undoGroup()->createUndoAction(this);
     undo_->setObjectName(QStringLiteral("undoAction"));
     redo_ = app_.documents->undoGroup()->createRedoAction(this);
@@ -151,8 +159,8 @@ void MainWindow::buildMenus()
 
     // The Problems window checks when it opens; one already open checks again
     // (its hook to follow a character is the check).
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    QAction* check = tools->addAction(QStringLiteral("&Check Character"));
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    QAction* check = tools->addAction(tr("&Check Character"));
     check->setObjectName(QStringLiteral("checkCharacterAction"));
     connect(check, &QAction::triggered, this, [this] {
         if (QWidget* problems = loadedWindow(WindowKind::Problems);
@@ -161,17 +169,82 @@ void MainWindow::buildMenus()
         openEditor(WindowKind::Problems);
     });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    helpContents_ = help->addAction(QStringLiteral("&Contents"));
+    buildWindowMenu();
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    helpContents_ = help->addAction(tr("&Contents"));
     helpContents_->setObjectName(QStringLiteral("helpContentsAction"));
     helpContents_->setShortcuts(QKeySequence::HelpContents);
     connect(helpContents_, &QAction::triggered, this, &MainWindow::showHelpContents);
-    help->addAction(QStringLiteral("&About"))->setObjectName(QStringLiteral("aboutAction"));
+    help->addAction(tr("&About"))->setObjectName(QStringLiteral("aboutAction"));
+}
+
+void MainWindow::buildWindowMenu()
+{
+    windowMenu_ = menuBar()->addMenu(tr("&Window"));
+    windowMenu_->setObjectName(QStringLiteral("windowMenu"));
+    const std::pair<const char*, Arrangement> arrangements[] = {
+        {QT_TR_NOOP("&Cascade"), Arrangement::Cascade},
+        {QT_TR_NOOP("&Tile"), Arrangement::Tile},
+    };
+    for (const auto& [caption, arrangement] : arrangements) {
+        QAction* action = windowMenu_->addAction(tr(caption));
+        action->setObjectName(arrangement == Arrangement::Cascade ? QStringLiteral("cascadeWindowsAction")
+                                                                  : QStringLiteral("tileWindowsAction"));
+        connect(action, &QAction::triggered, this, [this, how = arrangement] { arrangeWindows(how); });
+        arrangeActions_ << action;
+    }
+    QAction* closeAll = windowMenu_->addAction(tr("Close &All"));
+    closeAll->setObjectName(QStringLiteral("closeAllWindowsAction"));
+    connect(closeAll, &QAction::triggered, this, &MainWindow::closeAllWindows);
+    windowMenu_->addSeparator();
+    tabbed_ = windowMenu_->addAction(tr("Show Windows as Ta&bs"));
+    tabbed_->setObjectName(QStringLiteral("tabbedViewAction"));
+    tabbed_->setCheckable(true);
+    connect(tabbed_, &QAction::toggled, this, [this](bool on) {
+        if (on != tabbedView())
+            setTabbedView(on);
+    });
+    connect(windowMenu_, &QMenu::aboutToShow, this, &MainWindow::fillWindowMenu);
+}
+
+void MainWindow::fillWindowMenu()
+{
+    // The fixed entries stay; the list of windows is made anew.
+    const QList<QAction*> entries = windowMenu_->actions();
+    for (QAction* entry : entries) {
+        if (entry->property("openWindow").isValid()) {
+            windowMenu_->removeAction(entry);
+            entry->deleteLater();
+        }
+    }
+    const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
+    QAction* separator = nullptr;
+    int number = 0;
+    for (QMdiSubWindow* sub : windows) {
+        if (!separator) {
+            separator = windowMenu_->addSeparator();
+            separator->setProperty("openWindow", true);
+        }
+        ++number;
+        QString title = sub->windowTitle();
+        title.replace(QStringLiteral("[*]"), sub->isWindowModified() ? QStringLiteral("*") : QString());
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        //: An entry of the Window menu: its number, then the window's title.
+        QAction* entry = windowMenu_->addAction(number < 10 ? tr("&%1 %2").arg(number).arg(title) : title);
+        entry->setProperty("openWindow", true);
+        entry->setCheckable(true);
+        entry->setChecked(sub == mdi_->activeSubWindow());
+        connect(entry, &QAction::triggered, this, [this, sub = QPointer<QMdiSubWindow>(sub)] {
+            if (sub)
+                raiseWindow(sub->widget());
+        });
+    }
 }
 
 void MainWindow::buildToolbar()
 {
-    toolbar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolbar_ = addToolBar(tr("Toolbar"));
     toolbar_->setObjectName(QStringLiteral("toolbar"));
     toolbar_->setMovable(false);
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -180,11 +253,12 @@ void MainWindow::buildToolbar()
             toolbar_->addSeparator();
             continue;
         }
-        const QString caption = QString::fromLatin1(b.caption);
-        const QIcon icon = actionIcon(caption);
-        QAction* action = toolbar_->addAction(icon.isNull() ? style()->standardIcon(b.icon) : icon, caption);
+        // The icon goes by the English caption.
+        const QIcon icon = actionIcon(QString::fromLatin1(b.caption));
+        QAction* action = toolbar_->addAction(icon.isNull() ? style()->standardIcon(b.icon) : icon,
+                                              QCoreApplication::translate("Toolbar", b.caption));
         action->setObjectName(QString::fromLatin1(b.name));
-        action->setToolTip(QString::fromLatin1(b.toolTip));
+        action->setToolTip(*b.toolTip ? QCoreApplication::translate("Toolbar", b.toolTip) : QString());
         action->setEnabled(!b.needsCharacter);
         if (b.editor)
             connect(action, &QAction::triggered, this, [this, editor = *b.editor] { openEditor(editor); });
@@ -296,9 +370,10 @@ void MainWindow::openCharacterFile()
     if (loading_)
         return;
     FileDialogOptions options;
-    options.title = QStringLiteral("Find a DEF file");
+    options.title = tr("Find a DEF file");
     options.directory = openDialogFolder();
-    options.filter = QStringLiteral("Character definition file (*.def)|*.def|All Files(*.*)|*.*");
+    options.filter = tr("Character definition file (*.def)") + QStringLiteral("|*.def|") + tr("All Files(*.*)")
+        + QStringLiteral("|*.*");
     options.mustExist = true;
     const QString path = app_.dialogs.openFile(this, options);
     if (!path.isEmpty())

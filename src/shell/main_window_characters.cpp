@@ -85,7 +85,8 @@ bool MainWindow::switchCharacter(const std::string& defPath, const QString& left
         }
         setStatus(status);
         openError_ = loader.message();
-        app_.dialogs.message(this, loader.message());
+        app_.dialogs.message(this, loader.message(), QStringLiteral("Vantrel"), Buttons::Ok, Icon::None,
+                             loader.detail());
         return false;
     };
     // A file that is not a character's is refused before anything is asked.
@@ -126,7 +127,7 @@ bool MainWindow::switchCharacter(const std::string& defPath, const QString& left
     enginePanel_->setText(qstr(engineName(loader.files().engine)));
     app_.documents->addDocument(loader.takeSprites());
     followCharacter();
-    setStatus(QStringLiteral("Status: OK"));
+    setStatus(tr("Status: OK"));
     return true;
 }
 

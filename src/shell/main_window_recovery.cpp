@@ -11,6 +11,7 @@
 #include "sound/sound_document.h"
 #include "text/text_document.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QScopedValueRollback>
 
@@ -23,14 +24,17 @@ QString recoveryQuestion(const LeftWorkspace& left)
     QStringList parts;
     if (left.unsavedSprites) {
         parts << (left.owner.character.isEmpty()
-                      ? QStringLiteral("the unsaved sprite changes")
-                      : QStringLiteral("the unsaved sprite changes of %1").arg(left.owner.character));
+                      ? QCoreApplication::translate("Recovery", "the unsaved sprite changes")
+                      : QCoreApplication::translate("Recovery", "the unsaved sprite changes of %1")
+                            .arg(left.owner.character));
     }
     if (!left.texts.isEmpty())
-        parts << QStringLiteral("the unsaved changes of %1 files").arg(left.texts.size());
-    return QStringLiteral("Vantrel did not close cleanly. Restore %1?\n\n"
-                          "Yes restores it, No keeps it for the next start, Discard deletes it.")
-        .arg(parts.join(QStringLiteral(" and ")));
+        parts << QCoreApplication::translate("Recovery", "the unsaved changes of %1 files").arg(left.texts.size());
+    return QCoreApplication::translate("Recovery",
+                                       "Vantrel did not close cleanly. Restore %1?\n\n"
+                                       "Yes restores it, No keeps it for the next start, Discard deletes it.")
+        .arg(parts.size() == 2 ? QCoreApplication::translate("Recovery", "%1 and %2").arg(parts[0], parts[1])
+                               : parts.join(QString()));
 }
 
 } // namespace
@@ -137,8 +141,9 @@ bool MainWindow::restoreLeftWork(const LeftWorkspace& left)
     const qsizetype kept = left.texts.size() - restored.size();
     if (kept > 0) {
         app_.dialogs.message(this,
-                             QStringLiteral("The unsaved changes of %1 files could not be put back. "
-                                            "The copies stay in %2.")
+                             QCoreApplication::translate("Recovery",
+                                                         "The unsaved changes of %1 files could not be put back. "
+                                                         "The copies stay in %2.")
                                  .arg(kept)
                                  .arg(left.recoveryCopies().folder()));
     }

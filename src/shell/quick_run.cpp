@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -20,7 +21,7 @@ namespace vantrel {
 
 namespace {
 
-const QString kNotStarted = QStringLiteral("The engine could not be started.");
+const char* const kNotStarted = QT_TRANSLATE_NOOP("QuickRun", "The engine could not be started.");
 const char* const kStoppedProperty = "vantrelStopped";
 
 QStringList qstrings(const std::vector<std::string>& list)
@@ -117,7 +118,7 @@ bool EngineRunner::start(const EngineLaunch& launch, const QString& logPathOrEmp
     process->start();
     if (!process->waitForStarted(-1)) {
         delete process;
-        dialogs_.message(owner_, kNotStarted);
+        dialogs_.message(owner_, QCoreApplication::translate("QuickRun", kNotStarted));
         return false;
     }
     emit engineStarted(launch.name.empty() ? QFileInfo(qstr(launch.program)).fileName() : qstr(launch.name));
@@ -131,14 +132,15 @@ void EngineRunner::ended(QProcess* process, const QElapsedTimer& clock, const QS
     const bool failed = crashed || exitCode != 0;
     const bool report = failed && clock.elapsed() < kQuickFailMs && !process->property(kStoppedProperty).toBool();
     if (report) {
-        const QString how = crashed ? QStringLiteral("The engine stopped at once (it crashed).")
-                                    : QStringLiteral("The engine stopped at once with exit code %1.").arg(exitCode);
+        const QString how = crashed
+            ? QCoreApplication::translate("QuickRun", "The engine stopped at once (it crashed).")
+            : QCoreApplication::translate("QuickRun", "The engine stopped at once with exit code %1.").arg(exitCode);
         const QString lines = lastLinesOf(logPath, kLogLines);
-        dialogs_.message(owner_,
-                         how
-                             + QStringLiteral("\n\nThe last lines of its log (%1):\n\n%2")
-                                   .arg(logPath, lines.isEmpty() ? QStringLiteral("(empty)") : lines),
-                         QStringLiteral("Vantrel"), Buttons::Ok, Icon::Warning);
+        dialogs_.message(
+            owner_,
+            QCoreApplication::translate("QuickRun", "%1\n\nThe last lines of its log (%2):\n\n%3")
+                .arg(how, logPath, lines.isEmpty() ? QCoreApplication::translate("QuickRun", "(empty)") : lines),
+            QStringLiteral("Vantrel"), Buttons::Ok, Icon::Warning);
     }
     emit engineEnded(exitCode, crashed, report);
 }
@@ -167,9 +169,10 @@ QuickRunResult quickRunCharacter(App& app, QWidget* owner)
     if (!unsaved.empty()) {
         const int choice = settings.saveBeforeRun
             ? 0
-            : app.dialogs.choose(
-                owner, QStringLiteral("Save all changes before running?"),
-                {QStringLiteral("Save All"), QStringLiteral("Run Without Saving"), QStringLiteral("Cancel")});
+            : app.dialogs.choose(owner, QCoreApplication::translate("QuickRun", "Save all changes before running?"),
+                                 {QCoreApplication::translate("QuickRun", "Save All"),
+                                  QCoreApplication::translate("QuickRun", "Run Without Saving"),
+                                  QCoreApplication::translate("QuickRun", "Cancel")});
         if (choice == 0 && !saveDocuments(app, unsaved, owner))
             return QuickRunResult::NotStarted;
         if (choice != 0 && choice != 1)
@@ -179,7 +182,9 @@ QuickRunResult quickRunCharacter(App& app, QWidget* owner)
         chooseEngine(settings, files.characterDir, files.defFile, qEnvironmentVariable("PATH").toStdString());
     if (!choice.launch) {
         const Answer answer =
-            app.dialogs.message(owner, qstr(choice.missing) + QStringLiteral("\n\nOpen Settings to choose the engine?"),
+            app.dialogs.message(owner,
+                                QCoreApplication::translate("QuickRun", "%1\n\nOpen Settings to choose the engine?")
+                                    .arg(qstr(choice.missing)),
                                 QStringLiteral("Vantrel"), Buttons::YesNo, Icon::Question);
         return answer == Answer::Yes ? QuickRunResult::OpenSettings : QuickRunResult::NotStarted;
     }

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,6 +21,17 @@
 #include <algorithm>
 
 namespace vantrel {
+
+namespace {
+
+// "Default zoom: 0.125x" ... "Default zoom: 8x".
+QString zoomText(int position)
+{
+    return QCoreApplication::translate("SettingsDialog", "Default zoom: %1x")
+        .arg(QString::fromStdString(singleText(zoomForPosition(position))));
+}
+
+} // namespace
 
 namespace {
 
@@ -44,20 +56,20 @@ const char* kSample = "; How the text editors will look\n"
 
 SettingsDialog::SettingsDialog(App& app, QWidget* parent) : QDialog(parent), app_(app)
 {
-    setWindowTitle(QStringLiteral("Configuration"));
+    setWindowTitle(tr("Configuration"));
 
-    settingsGroup = new QGroupBox(QStringLiteral("Program configuration"), this);
+    settingsGroup = new QGroupBox(tr("Program configuration"), this);
     settingsGroup->setObjectName(QStringLiteral("settingsGroup"));
-    sampleCaption = new QLabel(QStringLiteral("Default text editing settings:"), settingsGroup);
+    sampleCaption = new QLabel(tr("Default text editing settings:"), settingsGroup);
     sampleCaption->setObjectName(QStringLiteral("sampleCaption"));
     sampleText = new QPlainTextEdit(QString::fromLatin1(kSample), settingsGroup);
     sampleText->setObjectName(QStringLiteral("sampleText"));
     sampleText->setMinimumSize(300, 110);
-    fontButton = new QPushButton(QStringLiteral("Set font"), settingsGroup);
+    fontButton = new QPushButton(tr("Set font"), settingsGroup);
     fontButton->setObjectName(QStringLiteral("fontButton"));
-    textColourButton = new QPushButton(QStringLiteral("Fore colour"), settingsGroup);
+    textColourButton = new QPushButton(tr("Fore colour"), settingsGroup);
     textColourButton->setObjectName(QStringLiteral("textColourButton"));
-    backColourButton = new QPushButton(QStringLiteral("Back colour"), settingsGroup);
+    backColourButton = new QPushButton(tr("Back colour"), settingsGroup);
     backColourButton->setObjectName(QStringLiteral("backColourButton"));
 
     defaultZoomSlider = new QSlider(Qt::Horizontal, settingsGroup);
@@ -67,9 +79,9 @@ SettingsDialog::SettingsDialog(App& app, QWidget* parent) : QDialog(parent), app
     defaultZoomSlider->setTickPosition(QSlider::TicksBelow);
     defaultZoomSlider->setTickInterval(1);
     defaultZoomSlider->setValue(kDefaultZoomPosition);
-    defaultZoomLabel = new QLabel(QString::fromStdString(zoomLabel(kDefaultZoomPosition)), settingsGroup);
+    defaultZoomLabel = new QLabel(zoomText(kDefaultZoomPosition), settingsGroup);
     defaultZoomLabel->setObjectName(QStringLiteral("defaultZoomLabel"));
-    showTipsBox = new QCheckBox(QStringLiteral("Show Tip of the Day"), settingsGroup);
+    showTipsBox = new QCheckBox(tr("Show Tip of the Day"), settingsGroup);
     showTipsBox->setObjectName(QStringLiteral("showTipsBox"));
     languageCaption = new QLabel(tr("Language (from the next start):"), settingsGroup);
     languageBox = new QComboBox(settingsGroup);
@@ -81,10 +93,10 @@ SettingsDialog::SettingsDialog(App& app, QWidget* parent) : QDialog(parent), app
     engineGroup = new EngineSettingsBox(
         app_.dialogs, app_.documents ? app_.documents->character().characterDir : std::string(), this);
 
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
 
     auto* chooserButtons = new QVBoxLayout;
@@ -161,7 +173,7 @@ void SettingsDialog::setSampleColours(const QColor& text, const QColor& back)
 
 void SettingsDialog::showDefaultZoom()
 {
-    defaultZoomLabel->setText(QString::fromStdString(zoomLabel(defaultZoomSlider->value())));
+    defaultZoomLabel->setText(zoomText(defaultZoomSlider->value()));
 }
 
 void SettingsDialog::chooseFont()

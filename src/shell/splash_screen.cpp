@@ -13,7 +13,7 @@
 
 namespace vantrel {
 
-const QString SplashScreen::kAnotherCopy = QStringLiteral(
+const char* const SplashScreen::kAnotherCopy = QT_TR_NOOP(
     "Whoa, buddy, one instance at a time!  You don't want\nVantrel to become a multiperson disturb program!");
 
 SplashScreen::SplashScreen(App& app, std::function<void()> loadMain, QWidget* parent)
@@ -32,13 +32,12 @@ SplashScreen::SplashScreen(App& app, std::function<void()> loadMain, QWidget* pa
     titleFont.setBold(true);
     title->setFont(titleFont);
 
-    auto* subtitle = new QLabel(QStringLiteral("Character editor for the MUGEN engine"), this);
+    auto* subtitle = new QLabel(tr("Character editor for the MUGEN engine"), this);
     QFont subFont = subtitle->font();
     subFont.setPointSize(13);
     subtitle->setFont(subFont);
 
-    auto* credit =
-        new QLabel(QStringLiteral("Written by the Vantrel developers for character makers everywhere"), this);
+    auto* credit = new QLabel(tr("Written by the Vantrel developers for character makers everywhere"), this);
     versionLabel = new QLabel(this);
     versionLabel->setObjectName(QStringLiteral("versionLabel"));
     versionLabel->setAlignment(Qt::AlignRight);
@@ -63,7 +62,7 @@ SplashScreen::SplashScreen(App& app, std::function<void()> loadMain, QWidget* pa
 bool SplashScreen::start(SingleInstanceGuard& guard)
 {
     if (!guard.tryAcquire()) {
-        app_.dialogs.message(nullptr, kAnotherCopy);
+        app_.dialogs.message(nullptr, tr(kAnotherCopy));
         close();
         return false;
     }

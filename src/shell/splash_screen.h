@@ -21,7 +21,7 @@ public:
     // `loadMain` runs the main window's start-up when the splash time is over.
     SplashScreen(App& app, std::function<void()> loadMain, QWidget* parent = nullptr);
 
-    static const QString kAnotherCopy;
+    static const char* const kAnotherCopy;
 
     // The start-up: false when another copy runs (the message has been
     // shown and the caller ends the program), else shows the splash and

@@ -16,10 +16,10 @@ namespace vantrel {
 
 TipDialog::TipDialog(App& app, QWidget* parent) : QDialog(parent), app_(app)
 {
-    setWindowTitle(QStringLiteral("Tip of the Day"));
+    setWindowTitle(tr("Tip of the Day"));
     resize(460, 250);
 
-    headingLabel = new QLabel(QStringLiteral("Tip of the day"), this);
+    headingLabel = new QLabel(tr("Tip of the day"), this);
     headingLabel->setObjectName(QStringLiteral("headingLabel"));
     QFont heading = headingLabel->font();
     heading.setPointSize(heading.pointSize() + 4);
@@ -39,13 +39,13 @@ TipDialog::TipDialog(App& app, QWidget* parent) : QDialog(parent), app_(app)
     tipLabel->setBackgroundRole(QPalette::ToolTipBase);
     tipLabel->setForegroundRole(QPalette::ToolTipText);
 
-    showTipsBox = new QCheckBox(QStringLiteral("Tips at startup"), this);
+    showTipsBox = new QCheckBox(tr("Tips at startup"), this);
     showTipsBox->setObjectName(QStringLiteral("showTipsBox"));
-    nextButton = new QPushButton(QStringLiteral("Next >>"), this);
+    nextButton = new QPushButton(tr("Next >>"), this);
     nextButton->setObjectName(QStringLiteral("nextButton"));
-    previousButton = new QPushButton(QStringLiteral("<< Prev"), this);
+    previousButton = new QPushButton(tr("<< Prev"), this);
     previousButton->setObjectName(QStringLiteral("previousButton"));
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
     connect(nextButton, &QPushButton::clicked, this, &TipDialog::showNextTip);

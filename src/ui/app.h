@@ -34,8 +34,8 @@ struct App {
     QString workspacesDir;
     QString recoveryDir; // where recovery copies of modified documents go; empty: none are kept
     ProgramSettings settings;
-    float zoomFactor = 1.0f; // the sprite view's current zoom
-    SearchSettings search;   // the find dialog's, shared by the text windows
+    float zoomFactor = 1.0f;        // the sprite view's current zoom
+    SearchSettings search;          // the find dialog's, shared by the text windows
     bool toldNoSoundOutput = false; // "no sound card" is said once a session
 
     Dialogs& dialogs;

@@ -4,6 +4,7 @@
 #include "ui/app.h"
 #include "ui/history_actions.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -22,8 +23,10 @@ void tellFailure(App& app, QWidget* parent, const Failure& failure)
 bool askBeforeSave(App& app, Document& document, QWidget* parent, bool sameFile)
 {
     if (sameFile && document.fileChangedOnDisk() && DiskState::of(document.fileName()).exists) {
-        const QString question = QStringLiteral("%1 changed on disk since Vantrel read it.  Save your version over it?")
-                                     .arg(document.displayName());
+        const QString question =
+            QCoreApplication::translate("DocumentViews",
+                                        "%1 changed on disk since Vantrel read it.  Save your version over it?")
+                .arg(document.displayName());
         if (app.dialogs.message(parent, question, QStringLiteral("Vantrel"), Buttons::YesNo, Icon::Warning)
             != Answer::Yes)
             return false;
@@ -73,7 +76,8 @@ bool saveDocumentAs(App& app, Document& document, QWidget* parent, const FileDia
 bool revertDocument(App& app, Document& document, QWidget* parent)
 {
     if (document.isModified()) {
-        const QString question = QStringLiteral("Discard your changes to %1?").arg(document.displayName());
+        const QString question =
+            QCoreApplication::translate("DocumentViews", "Discard your changes to %1?").arg(document.displayName());
         if (app.dialogs.message(parent, question, QStringLiteral("Vantrel"), Buttons::YesNo, Icon::Question)
             != Answer::Yes)
             return false;
@@ -175,9 +179,9 @@ ChangedOnDiskBar::ChangedOnDiskBar(App& app, QWidget* parent) : QFrame(parent), 
     row->setContentsMargins(6, 3, 6, 3);
     label = new QLabel(this);
     label->setObjectName(QStringLiteral("changedOnDiskLabel"));
-    reloadButton = new QPushButton(QStringLiteral("Reload"), this);
+    reloadButton = new QPushButton(tr("Reload"), this);
     reloadButton->setObjectName(QStringLiteral("reloadButton"));
-    keepButton = new QPushButton(QStringLiteral("Keep mine"), this);
+    keepButton = new QPushButton(tr("Keep mine"), this);
     keepButton->setObjectName(QStringLiteral("keepMineButton"));
     row->addWidget(label, 1);
     row->addWidget(reloadButton);
@@ -210,7 +214,7 @@ void ChangedOnDiskBar::follow()
 {
     const bool show = document_ && document_->outsideChangePending();
     if (show) {
-        label->setText(QStringLiteral("%1 changed on disk.").arg(document_->displayName()));
+        label->setText(tr("%1 changed on disk.").arg(document_->displayName()));
         reloadButton->setEnabled(document_->canReload());
     }
     setVisible(show);

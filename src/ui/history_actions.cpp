@@ -3,6 +3,7 @@
 #include "ui/shortcuts.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,8 +13,7 @@ namespace vantrel {
 
 HistoryActions::HistoryActions(QWidget* window, QMenu* menu, const QString& undoName, const QString& redoName,
                                QUndoStack* stack)
-        : QObject(window), undo(new QAction(QStringLiteral("Undo"), window)),
-          redo(new QAction(QStringLiteral("Redo"), window))
+        : QObject(window), undo(new QAction(tr("Undo"), window)), redo(new QAction(tr("Redo"), window))
 {
     undo->setObjectName(undoName);
     redo->setObjectName(redoName);
@@ -50,8 +50,8 @@ void HistoryActions::update()
     const bool canRedo = stack_ && stack_->canRedo();
     undo->setEnabled(canUndo);
     redo->setEnabled(canRedo);
-    undo->setText(canUndo ? QStringLiteral("Undo %1").arg(stack_->undoText()) : QStringLiteral("Undo"));
-    redo->setText(canRedo ? QStringLiteral("Redo %1").arg(stack_->redoText()) : QStringLiteral("Redo"));
+    undo->setText(canUndo ? tr("Undo %1").arg(stack_->undoText()) : tr("Undo"));
+    redo->setText(canRedo ? tr("Redo %1").arg(stack_->redoText()) : tr("Redo"));
 }
 
 QMenu* addEditMenuBar(QWidget* window)
@@ -59,7 +59,7 @@ QMenu* addEditMenuBar(QWidget* window)
     auto* bar = new QMenuBar(window);
     bar->setObjectName(QStringLiteral("menuBar"));
     window->layout()->setMenuBar(bar);
-    return bar->addMenu(QStringLiteral("&Edit"));
+    return bar->addMenu(QCoreApplication::translate("HistoryActions", "&Edit"));
 }
 
 } // namespace vantrel

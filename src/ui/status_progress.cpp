@@ -19,7 +19,7 @@ StatusProgress::StatusProgress(QWidget* parent) : QWidget(parent)
     bar->setObjectName(QStringLiteral("progressBar"));
     bar->setMaximumWidth(200);
     bar->setTextVisible(false);
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("progressCancelButton"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -40,7 +40,8 @@ struct WindowHooks {
     std::function<bool(QWidget*)> commitEdits;
 };
 
-enum class Arrangement { Cascade, StackedRows, SideBySide };
+// Tile is a grid: as many columns as rows, or one more.
+enum class Arrangement { Cascade, StackedRows, SideBySide, Tile };
 
 class Workbench {
 public:

@@ -15,10 +15,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -261,4 +265,82 @@ TEST(SpriteBuild, AnEmptyTableIsNotBuilt)
     EXPECT_EQ(t.dialogs.messageTexts(), QStringList{"There are no sprites to build an SFF file from."});
     EXPECT_TRUE(t.dialogs.fileDialogs.isEmpty());
     EXPECT_FALSE(sprites->building());
+}
+
+namespace {
+
+// The child windows the toolbar and the menus open, with those the AIR window opens.
+const WindowKind kChildWindows[] = {
+    WindowKind::Definition,    WindowKind::Sprites, WindowKind::Constants,      WindowKind::Commands,
+    WindowKind::AnimationText, WindowKind::Sounds,  WindowKind::States,         WindowKind::Palettes,
+    WindowKind::Calculator,    WindowKind::Notepad, WindowKind::CollisionBoxes, WindowKind::AnimationPreview,
+    WindowKind::Problems,
+};
+
+// The widgets a layout gave less room than they need: at least a part of them is cut off.
+QStringList clippedWidgets(QWidget* window)
+{
+    QStringList clipped;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        QWidget* parent = w->parentWidget();
+        if (!w->isVisible() || !parent || !parent->layout() || parent->layout()->indexOf(w) < 0)
+            continue;
+        const QSize need = w->minimumSizeHint().expandedTo(w->minimumSize());
+        const QSizePolicy policy = w->sizePolicy();
+        const bool ignoresWidth = policy.horizontalPolicy() == QSizePolicy::Ignored;
+        const bool ignoresHeight = policy.verticalPolicy() == QSizePolicy::Ignored;
+        if ((!ignoresWidth && w->width() < need.width()) || (!ignoresHeight && w->height() < need.height()))
+            clipped << QStringLiteral("%1 %2: %3x%4 < %5x%6")
+                           .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName())
+                           .arg(w->width())
+                           .arg(w->height())
+                           .arg(need.width())
+                           .arg(need.height());
+    }
+    return clipped;
+}
+
+} // namespace
+
+TEST_F(SwitchTest, CloseAllClosesEveryWindowTheAnimationWindowsToo)
+{
+    for (WindowKind kind : kChildWindows)
+        ASSERT_NE(main->openWindow(kind), nullptr) << windowKey(kind).toStdString();
+    QCoreApplication::processEvents();
+    main->findChild<QAction*>("closeAllWindowsAction")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (WindowKind kind : kChildWindows)
+        EXPECT_EQ(main->loadedWindow(kind), nullptr) << windowKey(kind).toStdString();
+    QStringList left;
+    for (QMdiSubWindow* sub : main->mdiArea()->subWindowList())
+        left << sub->widget()->objectName();
+    EXPECT_EQ(left, QStringList());
+}
+
+TEST_F(SwitchTest, EveryWindowAtItsMinimumSizeShowsEachOfItsFieldsWhole)
+{
+    // Large type, as at 200 %: every field needs more room.
+    const QFont usual = QApplication::font();
+    QFont large = usual;
+    large.setPointSizeF(usual.pointSizeF() * 2);
+    QApplication::setFont(large);
+    QStringList clipped;
+    for (WindowKind kind : kChildWindows) {
+        QMdiSubWindow* sub = main->subWindowOf(main->openWindow(kind));
+        ASSERT_NE(sub, nullptr) << windowKey(kind).toStdString();
+        sub->showNormal();
+        sub->resize(sub->minimumSizeHint());
+        QCoreApplication::processEvents();
+        EXPECT_GE(sub->width(), sub->minimumSizeHint().width()) << windowKey(kind).toStdString();
+        EXPECT_GE(sub->height(), sub->minimumSizeHint().height()) << windowKey(kind).toStdString();
+        // These two lay out panels that cannot shrink as far as their frames
+        // let them: their own layouts must change (sprite fields crushed to
+        // no height; the preview's group box narrower than it needs).
+        if (kind == WindowKind::Sprites || kind == WindowKind::AnimationPreview)
+            continue;
+        for (const QString& widget : clippedWidgets(sub->widget()))
+            clipped << windowKey(kind) + ": " + widget;
+    }
+    QApplication::setFont(usual);
+    EXPECT_EQ(clipped, QStringList()) << clipped.join("\n").toStdString();
 }

@@ -190,6 +190,32 @@ TEST_F(CharacterSwitchTest, NothingOfTheOpenCharacterChangesUnlessTheNewOneOpens
         EXPECT_FALSE(fs::exists(left)) << left;
 }
 
+TEST_F(CharacterSwitchTest, AMissingFileMessageListsEveryMissingFileTheDefinitionNames)
+{
+    // The sprite file is missing: the load stops, and the box names every
+    // file that is not there, as the .def writes it; those present are left out.
+    const QString lost = makeCharacter("lost",
+                                       "[Files]\r\nSprite = \"old\\lost.sff\"\r\ncmd = lost.cmd\r\ncns = gone.cns\r\n"
+                                       "st1 = gone.st ; a comment\r\nstcommon = common1.cns\r\npal3 = p3.act\r\n"
+                                       "pal4 = p4.act\r\n[Info]\r\nname = Lost\r\n",
+                                       "p4.act");
+    test::writeFile(t.path("chars/lost/lost.cmd"), "");
+    main.openCharacter(lost);
+    EXPECT_FALSE(main.characterOpen());
+    ASSERT_EQ(t.dialogs.messages.size(), 1);
+    EXPECT_EQ(t.dialogs.messages[0].text, kMissingFileMessage);
+    EXPECT_EQ(t.dialogs.messages[0].detail,
+              "Sprite = old\\lost.sff\ncns = gone.cns\nst1 = gone.st\nstcommon = common1.cns\npal3 = p3.act");
+
+    // Other files missing do not stop the load, as before.
+    t.dialogs.clear();
+    main.openCharacter(makeCharacter("half", "[Files]\r\nsprite = half.sff\r\ncns = gone.cns\r\n"));
+    EXPECT_EQ(t.dialogs.messageTexts(), QStringList());
+    CharacterFiles half;
+    ASSERT_TRUE(readDefinition(t.path("chars/half/half.def"), half));
+    EXPECT_EQ(missingFiles(half), QStringList{"cns = gone.cns"});
+}
+
 TEST_F(CharacterSwitchTest, OnlyTheModifiedDocumentsTheSwitchDropsAreAskedAbout)
 {
     registerLogged(WindowKind::Constants, loggingHooks(log, true));
