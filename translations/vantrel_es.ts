@@ -1,4 +1,1560 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es">
+<context>
+    <name>CharacterLoader</name>
+    <message>
+        <source>The sprite workspace %1 cannot be read</source>
+        <translation>No se puede leer el espacio de trabajo de sprites %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made for the sprites: %2</source>
+        <translation>No se puede crear la carpeta %1 para los sprites: %2</translation>
+    </message>
+    <message>
+        <source>Status: Loading SFF file</source>
+        <translation>Estado: cargando archivo SFF</translation>
+    </message>
+    <message>
+        <source>The spawn script cannot be written in %1.</source>
+        <translation>No se puede escribir el script de lanzamiento en %1.</translation>
+    </message>
+    <message>
+        <source>Unpacking the sprites</source>
+        <translation>Desempaquetando los sprites</translation>
+    </message>
+    <message>
+        <source>The sprite file %1 was not unpacked: cancelled.</source>
+        <translation>El archivo de sprites %1 no se desempaquetó: cancelado.</translation>
+    </message>
+    <message>
+        <source>the sprite tool wrote no sprite index.</source>
+        <translation>la herramienta de sprites no escribió ningún índice de sprites.</translation>
+    </message>
+    <message>
+        <source>The sprite file %1 cannot be unpacked: %2</source>
+        <translation>No se puede desempaquetar el archivo de sprites %1: %2</translation>
+    </message>
+    <message>
+        <source>The sprite file %1 cannot be unpacked</source>
+        <translation>No se puede desempaquetar el archivo de sprites %1</translation>
+    </message>
+    <message>
+        <source>Status: Indexing images</source>
+        <translation>Estado: indexando imágenes</translation>
+    </message>
+    <message>
+        <source>Indexing images</source>
+        <translation>Indexando imágenes</translation>
+    </message>
+    <message>
+        <source>%1: the first sprite's picture is missing.</source>
+        <translation>%1: falta la imagen del primer sprite.</translation>
+    </message>
+    <message>
+        <source>The sprite workspace in %1 cannot be replaced: %2</source>
+        <translation>No se puede reemplazar el espacio de trabajo de sprites en %1: %2</translation>
+    </message>
+    <message>
+        <source>A file referenced in the .DEF file does not exist?</source>
+        <translation>¿Un archivo indicado en el archivo .DEF no existe?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentViews</name>
+    <message>
+        <source>%1 changed on disk since Vantrel read it.  Save your version over it?</source>
+        <translation>%1 cambió en el disco desde que Vantrel lo leyó.  ¿Guardar tu versión encima?</translation>
+    </message>
+    <message>
+        <source>Discard your changes to %1?</source>
+        <translation>¿Descartar tus cambios en %1?</translation>
+    </message>
+</context>
+<context>
+    <name>FramePanel</name>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Volteo</translation>
+    </message>
+    <message>
+        <source>Blend</source>
+        <translation>Mezcla</translation>
+    </message>
+    <message>
+        <source>Scale X</source>
+        <translation>Escala X</translation>
+    </message>
+    <message>
+        <source>Scale Y</source>
+        <translation>Escala Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Ángulo</translation>
+    </message>
+    <message>
+        <source>%1 does not read</source>
+        <translation>%1 no se puede leer</translation>
+    </message>
+    <message>
+        <source>%1 is out of range</source>
+        <translation>%1 está fuera de rango</translation>
+    </message>
+</context>
+<context>
+    <name>GuardedApplication</name>
+    <message>
+        <source>Vantrel could not finish that: %1. Your other work is unchanged.</source>
+        <translation>Vantrel no pudo terminar eso: %1. El resto de tu trabajo no ha cambiado.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryActions</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Problem with associated AIR file.</source>
+        <translation>Problema con el archivo AIR asociado.</translation>
+    </message>
+    <message>
+        <source>Can't divide by zero</source>
+        <translation>No se puede dividir entre cero</translation>
+    </message>
+    <message>
+        <source>This is not a valid 256-colour Jasc PAL file.  Please choose another.</source>
+        <translation>Este no es un archivo PAL de Jasc válido de 256 colores.  Elige otro.</translation>
+    </message>
+    <message>
+        <source>A sound bank holds at most 32767 samples.</source>
+        <translation>Un banco de sonidos contiene como máximo 32767 muestras.</translation>
+    </message>
+    <message>
+        <source>A sound bank must stay under 2 GB.</source>
+        <translation>Un banco de sonidos debe ocupar menos de 2 GB.</translation>
+    </message>
+    <message>
+        <source>Not a valid SND file!</source>
+        <translation>¡No es un archivo SND válido!</translation>
+    </message>
+    <message>
+        <source>No associated Sound file.
+Please reference one in the DEF file, or create one now.</source>
+        <translation>No hay un archivo de sonido asociado.
+Indica uno en el archivo DEF o crea uno ahora.</translation>
+    </message>
+    <message>
+        <source>Not enough disk space. Free some space then retry.</source>
+        <translation>No hay suficiente espacio en disco. Libera algo de espacio y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Sorry, can't load that pcx file!</source>
+        <translation>¡Lo siento, no se puede cargar ese archivo pcx!</translation>
+    </message>
+    <message>
+        <source>Sorry, can't load that png file!</source>
+        <translation>¡Lo siento, no se puede cargar ese archivo png!</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modificado</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Éxito</translation>
+    </message>
+    <message>
+        <source>This is not a valid WAV file. Choose another file.</source>
+        <translation>Este no es un archivo WAV válido. Elige otro archivo.</translation>
+    </message>
+    <message>
+        <source>Samples written to disk</source>
+        <translation>Muestras escritas en el disco</translation>
+    </message>
+    <message>
+        <source>You have unsaved changes. Do you want to save?</source>
+        <translation>Tienes cambios sin guardar. ¿Quieres guardarlos?</translation>
+    </message>
+    <message>
+        <source>There is no Sound Card on this system.</source>
+        <translation>No hay tarjeta de sonido en este sistema.</translation>
+    </message>
+    <message>
+        <source>Please type a whole number from 0 to 2147483647.</source>
+        <translation>Escribe un número entero de 0 a 2147483647.</translation>
+    </message>
+    <message>
+        <source>The sound bank cannot take more samples: it holds at most 32767 and must stay under 2 GB.</source>
+        <translation>El banco de sonidos no admite más muestras: contiene como máximo 32767 y debe ocupar menos de 2 GB.</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteWindow</name>
+    <message>
+        <source>Character palette file (*.act)</source>
+        <translation>Archivo de paleta de personaje (*.act)</translation>
+    </message>
+    <message>
+        <source>Jasc/PSP PAL file (*.pal)</source>
+        <translation>Archivo PAL de Jasc/PSP (*.pal)</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>the file starts as a PNG, but its picture cannot be decoded</source>
+        <translation>el archivo empieza como PNG, pero su imagen no se puede decodificar</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>no se puede leer el archivo</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QuickRun</name>
+    <message>
+        <source>The engine could not be started.</source>
+        <translation>No se pudo iniciar el motor.</translation>
+    </message>
+    <message>
+        <source>The engine stopped at once (it crashed).</source>
+        <translation>El motor se detuvo de inmediato (se bloqueó).</translation>
+    </message>
+    <message>
+        <source>The engine stopped at once with exit code %1.</source>
+        <translation>El motor se detuvo de inmediato con el código de salida %1.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The last lines of its log (%2):
+
+%3</source>
+        <translation>%1
+
+Las últimas líneas de su registro (%2):
+
+%3</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vacío)</translation>
+    </message>
+    <message>
+        <source>Save all changes before running?</source>
+        <translation>¿Guardar todos los cambios antes de ejecutar?</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Guardar todo</translation>
+    </message>
+    <message>
+        <source>Run Without Saving</source>
+        <translation>Ejecutar sin guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1
+
+Open Settings to choose the engine?</source>
+        <translation>%1
+
+¿Abrir la configuración para elegir el motor?</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>the unsaved sprite changes</source>
+        <translation>los cambios de sprites sin guardar</translation>
+    </message>
+    <message>
+        <source>the unsaved sprite changes of %1</source>
+        <translation>los cambios de sprites sin guardar de %1</translation>
+    </message>
+    <message>
+        <source>the unsaved changes of %1 files</source>
+        <translation>los cambios sin guardar de %1 archivos</translation>
+    </message>
+    <message>
+        <source>Vantrel did not close cleanly. Restore %1?
+
+Yes restores it, No keeps it for the next start, Discard deletes it.</source>
+        <translation>Vantrel no se cerró correctamente. ¿Restaurar %1?
+
+Sí lo restaura, No lo conserva para el próximo inicio, Descartar lo elimina.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>The unsaved changes of %1 files could not be put back. The copies stay in %2.</source>
+        <translation>No se pudieron restaurar los cambios sin guardar de %1 archivos. Las copias quedan en %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Default zoom: %1x</source>
+        <translation>Zoom predeterminado: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>SoundWindow</name>
+    <message>
+        <source>Delete Sound</source>
+        <translation>Eliminar sonido</translation>
+    </message>
+    <message>
+        <source>Add Sounds</source>
+        <translation>Añadir sonidos</translation>
+    </message>
+    <message>
+        <source>Add Sound</source>
+        <translation>Añadir sonido</translation>
+    </message>
+    <message>
+        <source>Group Number</source>
+        <translation>Número de grupo</translation>
+    </message>
+    <message>
+        <source>Sample Number</source>
+        <translation>Número de muestra</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <source>SND Mugen files (*.SND)</source>
+        <translation>Archivos SND de Mugen (*.SND)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>WAV files (*.WAV)</source>
+        <translation>Archivos WAV (*.WAV)</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Open a Character Definition File (.def)</source>
+        <translation>Abrir un archivo de definición de personaje (.def)</translation>
+    </message>
+    <message>
+        <source>Recycle</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>Reload the DEF file so Vantrel will recognise recent changes</source>
+        <translation>Recargar el archivo DEF para que Vantrel reconozca los cambios recientes</translation>
+    </message>
+    <message>
+        <source>DEF</source>
+        <translation>DEF</translation>
+    </message>
+    <message>
+        <source>Edit the Definition file (.def)</source>
+        <translation>Editar el archivo de definición (.def)</translation>
+    </message>
+    <message>
+        <source>SFF</source>
+        <translation>SFF</translation>
+    </message>
+    <message>
+        <source>Edit the Spritesheet File (.sff)</source>
+        <translation>Editar el archivo de sprites (.sff)</translation>
+    </message>
+    <message>
+        <source>CNS</source>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <source>Edit the Constants file (.cns)</source>
+        <translation>Editar el archivo de constantes (.cns)</translation>
+    </message>
+    <message>
+        <source>CMD</source>
+        <translation>CMD</translation>
+    </message>
+    <message>
+        <source>Edit the Commands file (.cmd)</source>
+        <translation>Editar el archivo de comandos (.cmd)</translation>
+    </message>
+    <message>
+        <source>AIR</source>
+        <translation>AIR</translation>
+    </message>
+    <message>
+        <source>Edit the Animation file (.air)</source>
+        <translation>Editar el archivo de animaciones (.air)</translation>
+    </message>
+    <message>
+        <source>SND</source>
+        <translation>SND</translation>
+    </message>
+    <message>
+        <source>Edit the Sound file (.snd)</source>
+        <translation>Editar el archivo de sonidos (.snd)</translation>
+    </message>
+    <message>
+        <source>ST</source>
+        <translation>ST</translation>
+    </message>
+    <message>
+        <source>Edit the States files (.st)</source>
+        <translation>Editar los archivos de estados (.st)</translation>
+    </message>
+    <message>
+        <source>ACT</source>
+        <translation>ACT</translation>
+    </message>
+    <message>
+        <source>Edit the Palettes files (.act)</source>
+        <translation>Editar los archivos de paletas (.act)</translation>
+    </message>
+    <message>
+        <source>Calc</source>
+        <translation>Calc</translation>
+    </message>
+    <message>
+        <source>Miniature calculator</source>
+        <translation>Calculadora en miniatura</translation>
+    </message>
+    <message>
+        <source>pad</source>
+        <translation>Bloc</translation>
+    </message>
+    <message>
+        <source>Notepad</source>
+        <translation>Bloc de notas</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ejecutar</translation>
+    </message>
+    <message>
+        <source>Quick-run this character</source>
+        <translation>Ejecutar rápidamente este personaje</translation>
+    </message>
+</context>
+<context>
+    <name>WorkspaceFolders</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>No workspace folder can be made in %1.</source>
+        <translation>No se puede crear ninguna carpeta de trabajo en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ActionPanel</name>
+    <message>
+        <source>New</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Renumerar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>From Sprites</source>
+        <translation>Desde sprites</translation>
+    </message>
+    <message>
+        <source>New action from sprites</source>
+        <translation>Nueva acción desde sprites</translation>
+    </message>
+    <message>
+        <source>Action number:</source>
+        <translation>Número de acción:</translation>
+    </message>
+    <message>
+        <source>Action %1 already exists.</source>
+        <translation>La acción %1 ya existe.</translation>
+    </message>
+    <message>
+        <source>New Action</source>
+        <translation>Nueva acción</translation>
+    </message>
+    <message>
+        <source>Duplicate Action</source>
+        <translation>Duplicar acción</translation>
+    </message>
+    <message>
+        <source>Renumber Action</source>
+        <translation>Renumerar acción</translation>
+    </message>
+    <message>
+        <source>The header of this action cannot be renumbered.</source>
+        <translation>La cabecera de esta acción no se puede renumerar.</translation>
+    </message>
+    <message>
+        <source>Delete action %1 and all its frames?</source>
+        <translation>¿Eliminar la acción %1 y todos sus fotogramas?</translation>
+    </message>
+    <message>
+        <source>Delete Action</source>
+        <translation>Eliminar acción</translation>
+    </message>
+    <message>
+        <source>New Action from Sprites</source>
+        <translation>Nueva acción desde sprites</translation>
+    </message>
+    <message>
+        <source>Sprites (group,first-last; ...):</source>
+        <translation>Sprites (grupo,primero-último; ...):</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::AirTextLink</name>
+    <message>
+        <source>The character's .def names no AIR file.</source>
+        <translation>El .def del personaje no indica ningún archivo AIR.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::AnimationPreview</name>
+    <message>
+        <source>Animation Preview</source>
+        <translation>Vista previa de animación</translation>
+    </message>
+    <message>
+        <source>Animation Controls</source>
+        <translation>Controles de animación</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Bucle</translation>
+    </message>
+    <message>
+        <source>Hide lines</source>
+        <translation>Ocultar líneas</translation>
+    </message>
+    <message>
+        <source>Show boxes</source>
+        <translation>Mostrar cajas</translation>
+    </message>
+    <message>
+        <source>Action no:</source>
+        <translation>Acción n.º:</translation>
+    </message>
+    <message>
+        <source>Animation Window</source>
+        <translation>Ventana de animación</translation>
+    </message>
+    <message>
+        <source>Zoom: 1x</source>
+        <translation>Zoom: 1x</translation>
+    </message>
+    <message>
+        <source>Zoom: %1x</source>
+        <translation>Zoom: %1x</translation>
+    </message>
+    <message>
+        <source>Something bad happened!  Err #%1</source>
+        <translation>¡Algo salió mal!  Err #%1</translation>
+    </message>
+    <message>
+        <source>Status: Finding Palette</source>
+        <translation>Estado: buscando paleta</translation>
+    </message>
+    <message>
+        <source>Status: OK</source>
+        <translation>Estado: OK</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::BoxCanvas</name>
+    <message>
+        <source>frame line not understood</source>
+        <translation>línea de fotograma no reconocida</translation>
+    </message>
+    <message>
+        <source>sprite %1,%2 missing</source>
+        <translation>falta el sprite %1,%2</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::CalculatorWindow</name>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculadora</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ChangedOnDiskBar</name>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>Keep mine</source>
+        <translation>Conservar los míos</translation>
+    </message>
+    <message>
+        <source>%1 changed on disk.</source>
+        <translation>%1 cambió en el disco.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::CollisionBoxWindow</name>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Del All</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animación</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Export Action...</source>
+        <translation>&amp;Exportar acción...</translation>
+    </message>
+    <message>
+        <source>Selected frame</source>
+        <translation>Fotograma seleccionado</translation>
+    </message>
+    <message>
+        <source>Action #</source>
+        <translation>Acción n.º</translation>
+    </message>
+    <message>
+        <source>Frame #</source>
+        <translation>Fotograma n.º</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Bucle</translation>
+    </message>
+    <message>
+        <source>Collision box draw style</source>
+        <translation>Estilo de dibujo de las cajas de colisión</translation>
+    </message>
+    <message>
+        <source>CLSN1 (Attack area definition)</source>
+        <translation>CLSN1 (definición del área de ataque)</translation>
+    </message>
+    <message>
+        <source>CLSN2 (Hittable area definition)</source>
+        <translation>CLSN2 (definición del área golpeable)</translation>
+    </message>
+    <message>
+        <source>Default for future frames</source>
+        <translation>Predeterminado para los siguientes fotogramas</translation>
+    </message>
+    <message>
+        <source>Copy boxes of previous frame</source>
+        <translation>Copiar cajas del fotograma anterior</translation>
+    </message>
+    <message>
+        <source>Onion skin</source>
+        <translation>Papel cebolla</translation>
+    </message>
+    <message>
+        <source>Zoom: 1x</source>
+        <translation>Zoom: 1x</translation>
+    </message>
+    <message>
+        <source>Zoom: 2x</source>
+        <translation>Zoom: 2x</translation>
+    </message>
+    <message>
+        <source>Zoom: %1x</source>
+        <translation>Zoom: %1x</translation>
+    </message>
+    <message>
+        <source>1 frame</source>
+        <translation>1 fotograma</translation>
+    </message>
+    <message>
+        <source>%1 frames</source>
+        <translation>%1 fotogramas</translation>
+    </message>
+    <message>
+        <source>Export Action</source>
+        <translation>Exportar acción</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>GIF animado (*.gif)</translation>
+    </message>
+    <message>
+        <source>Sprite sheet (*.png)</source>
+        <translation>Hoja de sprites (*.png)</translation>
+    </message>
+    <message>
+        <source>the frame's offset does not read, so it is not moved.</source>
+        <translation>el desplazamiento del fotograma no se puede leer, así que no se mueve.</translation>
+    </message>
+    <message>
+        <source>Move Sprite</source>
+        <translation>Mover sprite</translation>
+    </message>
+    <message>
+        <source>Not changed: %1</source>
+        <translation>Sin cambios: %1</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Advertencia: %1</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>the AIR file could not be read.</source>
+        <translation>no se pudo leer el archivo AIR.</translation>
+    </message>
+    <message>
+        <source>Change Box</source>
+        <translation>Cambiar caja</translation>
+    </message>
+    <message>
+        <source>Add Box</source>
+        <translation>Añadir caja</translation>
+    </message>
+    <message>
+        <source>a box is four whole numbers from -32768 to 32767: left, top, right, bottom.</source>
+        <translation>una caja son cuatro números enteros de -32768 a 32767: izquierda, arriba, derecha, abajo.</translation>
+    </message>
+    <message>
+        <source>Delete Box</source>
+        <translation>Eliminar caja</translation>
+    </message>
+    <message>
+        <source>Delete All Boxes</source>
+        <translation>Eliminar todas las cajas</translation>
+    </message>
+    <message>
+        <source>Copy Previous Boxes</source>
+        <translation>Copiar cajas anteriores</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::Document</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>Can't open file: %1 with error %2</source>
+        <translation>No se puede abrir el archivo: %1 con el error %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read again here.</source>
+        <translation>%1 no se puede volver a leer aquí.</translation>
+    </message>
+    <message>
+        <source>Reload %1</source>
+        <translation>Recargar %1</translation>
+    </message>
+    <message>
+        <source>Recovered Changes</source>
+        <translation>Cambios recuperados</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>The document has no file to be saved to.</source>
+        <translation>El documento no tiene un archivo en el que guardarse.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::DocumentManager</name>
+    <message>
+        <source>This kind of file cannot be opened here.</source>
+        <translation>Este tipo de archivo no se puede abrir aquí.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::EngineSettingsBox</name>
+    <message>
+        <source>Engine</source>
+        <translation>Engine</translation>
+    </message>
+    <message>
+        <source>(no profile)</source>
+        <translation>(sin perfil)</translation>
+    </message>
+    <message>
+        <source>Save as Profile...</source>
+        <translation>Guardar como perfil...</translation>
+    </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>Eliminar perfil</translation>
+    </message>
+    <message>
+        <source>Found in the working folder: %1</source>
+        <translation>Encontrado en la carpeta de trabajo: %1</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>The engine's own: %1 (IKEMEN GO), %2 (MUGEN)</source>
+        <translation>Los predeterminados del motor: %1 (IKEMEN GO), %2 (MUGEN)</translation>
+    </message>
+    <message>
+        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character's folder name, %d: the .def's full path, %s: the stage, %a: the AI level, %%: a single %.
+Quotes keep blanks inside one argument. A stage and an AI level that the arguments do not place follow them as -s and -p2.ai.</source>
+        <translation>%f: el .def abierto, como lo nombra el motor (carpeta/archivo.def), %2: el segundo jugador, %c: el nombre de la carpeta del personaje, %d: la ruta completa del .def, %s: el escenario, %a: el nivel de IA, %%: un solo %.
+Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y un nivel de IA que los argumentos no coloquen se añaden después como -s y -p2.ai.</translation>
+    </message>
+    <message>
+        <source>Two folders above the character's folder</source>
+        <translation>Dos carpetas por encima de la carpeta del personaje</translation>
+    </message>
+    <message>
+        <source>The same character</source>
+        <translation>El mismo personaje</translation>
+    </message>
+    <message>
+        <source>The engine's choice</source>
+        <translation>La elección del motor</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>The second player's AI level; Off leaves it to the engine</source>
+        <translation>El nivel de IA del segundo jugador; Desactivado lo deja en manos del motor</translation>
+    </message>
+    <message>
+        <source>Save all changes before running, without asking</source>
+        <translation>Guardar todos los cambios antes de ejecutar, sin preguntar</translation>
+    </message>
+    <message>
+        <source>Run profile:</source>
+        <translation>Perfil de ejecución:</translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation>Programa:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumentos:</translation>
+    </message>
+    <message>
+        <source>Working folder:</source>
+        <translation>Carpeta de trabajo:</translation>
+    </message>
+    <message>
+        <source>Second player:</source>
+        <translation>Segundo jugador:</translation>
+    </message>
+    <message>
+        <source>Stage:</source>
+        <translation>Escenario:</translation>
+    </message>
+    <message>
+        <source>AI level:</source>
+        <translation>Nivel de IA:</translation>
+    </message>
+    <message>
+        <source>Save as Profile</source>
+        <translation>Guardar como perfil</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Nombre del perfil:</translation>
+    </message>
+    <message>
+        <source>A profile name cannot be empty or hold a |.</source>
+        <translation>Un nombre de perfil no puede estar vacío ni contener |.</translation>
+    </message>
+    <message>
+        <source>Vantrel keeps at most %1 run profiles: delete one first.</source>
+        <translation>Vantrel guarda como máximo %1 perfiles de ejecución: elimina uno primero.</translation>
+    </message>
+    <message>
+        <source>Choose the engine program</source>
+        <translation>Elige el programa del motor</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>Choose the engine's working folder</source>
+        <translation>Elige la carpeta de trabajo del motor</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::FramePanel</name>
+    <message>
+        <source>Insert</source>
+        <translation>Insertar</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Loop Start</source>
+        <translation>Inicio de bucle</translation>
+    </message>
+    <message>
+        <source>Interpolate: %1</source>
+        <translation>Interpolar: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be done here: the lines around the frame belong to others.</source>
+        <translation>%1 no se puede hacer aquí: las líneas alrededor del fotograma pertenecen a otros.</translation>
+    </message>
+    <message>
+        <source>Insert Frame</source>
+        <translation>Insertar fotograma</translation>
+    </message>
+    <message>
+        <source>Duplicate Frame</source>
+        <translation>Duplicar fotograma</translation>
+    </message>
+    <message>
+        <source>Delete Frame</source>
+        <translation>Eliminar fotograma</translation>
+    </message>
+    <message>
+        <source>Move Frame Up</source>
+        <translation>Subir fotograma</translation>
+    </message>
+    <message>
+        <source>Move Frame Down</source>
+        <translation>Bajar fotograma</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no frames to paste.</source>
+        <translation>El portapapeles no contiene fotogramas para pegar.</translation>
+    </message>
+    <message>
+        <source>Paste Frames</source>
+        <translation>Pegar fotogramas</translation>
+    </message>
+    <message>
+        <source>Clear Loop Start</source>
+        <translation>Quitar inicio de bucle</translation>
+    </message>
+    <message>
+        <source>Set Loop Start</source>
+        <translation>Establecer inicio de bucle</translation>
+    </message>
+    <message>
+        <source>%1 cannot be "%2".</source>
+        <translation>%1 no puede ser "%2".</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Cambiar %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::HistoryActions</name>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::MainWindow</name>
+    <message>
+        <source>No file loaded</source>
+        <translation>Ningún archivo cargado</translation>
+    </message>
+    <message>
+        <source>Status: OK</source>
+        <translation>Estado: OK</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk and read again.</source>
+        <translation>%1 se cambió en el disco y se volvió a leer.</translation>
+    </message>
+    <message>
+        <source>%1 changed on disk.</source>
+        <translation>%1 cambió en el disco.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>End the engine</source>
+        <translation>Cerrar el motor</translation>
+    </message>
+    <message>
+        <source>%1 running</source>
+        <translation>%1 en ejecución</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n open windows do not fit in the frame at their smallest sizes. Show them as tabs instead?</source>
+        <translation>
+            <numerusform>Las %n ventanas abiertas no caben en el marco con sus tamaños mínimos. ¿Mostrarlas como pestañas?</numerusform><numerusform>Las %n ventanas abiertas no caben en el marco con sus tamaños mínimos. ¿Mostrarlas como pestañas?</numerusform></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open DEF file...</source>
+        <translation>&amp;Abrir archivo DEF...</translation>
+    </message>
+    <message>
+        <source>Save A&amp;ll</source>
+        <translation>Guardar &amp;todo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Check Character</source>
+        <translation>&amp;Comprobar personaje</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascada</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Mosaico</translation>
+    </message>
+    <message>
+        <source>Close &amp;All</source>
+        <translation>Cerrar &amp;todas</translation>
+    </message>
+    <message>
+        <source>Show Windows as Ta&amp;bs</source>
+        <translation>Mostrar ventanas como &amp;pestañas</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <extracomment>An entry of the Window menu: its number, then the window's title.</extracomment>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Find a DEF file</source>
+        <translation>Buscar un archivo DEF</translation>
+    </message>
+    <message>
+        <source>Character definition file (*.def)</source>
+        <translation>Archivo de definición de personaje (*.def)</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::PaletteDocument</name>
+    <message>
+        <source>%1 is not a palette: an ACT file holds 768 bytes.</source>
+        <translation>%1 no es una paleta: un archivo ACT contiene 768 bytes.</translation>
+    </message>
+    <message>
+        <source>The palette has changed. Save it before it is dropped?</source>
+        <translation>La paleta ha cambiado. ¿Guardarla antes de descartarla?</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::PaletteWindow</name>
+    <message>
+        <source>ACT Editor</source>
+        <translation>Editor ACT</translation>
+    </message>
+    <message>
+        <source>R G B</source>
+        <translation>R G B</translation>
+    </message>
+    <message>
+        <source>ACT palette %1</source>
+        <translation>Paleta ACT %1</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save the palette</source>
+        <translation>Guardar la paleta</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Import PAL</source>
+        <translation>Importar PAL</translation>
+    </message>
+    <message>
+        <source>Import a JASC PAL file</source>
+        <translation>Importar un archivo PAL de JASC</translation>
+    </message>
+    <message>
+        <source>Export PAL</source>
+        <translation>Exportar PAL</translation>
+    </message>
+    <message>
+        <source>Save a JASC PAL file</source>
+        <translation>Guardar un archivo PAL de JASC</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Muestra</translation>
+    </message>
+    <message>
+        <source>Load PCX for sample image</source>
+        <translation>Cargar PCX como imagen de muestra</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Undo last palette change</source>
+        <translation>Deshacer el último cambio de paleta</translation>
+    </message>
+    <message>
+        <source>Find a DEF file</source>
+        <translation>Buscar un archivo DEF</translation>
+    </message>
+    <message>
+        <source>Character image file (*.pcx)</source>
+        <translation>Archivo de imagen de personaje (*.pcx)</translation>
+    </message>
+    <message>
+        <source>The sample is a 32-bit picture: palettes do not change it.</source>
+        <translation>La muestra es una imagen de 32 bits: las paletas no la cambian.</translation>
+    </message>
+    <message>
+        <source>Choose Colour</source>
+        <translation>Elegir color</translation>
+    </message>
+    <message>
+        <source>Change Red</source>
+        <translation>Cambiar rojo</translation>
+    </message>
+    <message>
+        <source>Change Green</source>
+        <translation>Cambiar verde</translation>
+    </message>
+    <message>
+        <source>Change Blue</source>
+        <translation>Cambiar azul</translation>
+    </message>
+    <message>
+        <source>Save ACT file</source>
+        <translation>Guardar archivo ACT</translation>
+    </message>
+    <message>
+        <source>Import PAL file</source>
+        <translation>Importar archivo PAL</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>no se puede leer el archivo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Open one of the character's palettes to import a palette into.</source>
+        <translation>Abre una de las paletas del personaje para importar una paleta en ella.</translation>
+    </message>
+    <message>
+        <source>Import ACT</source>
+        <translation>Importar ACT</translation>
+    </message>
+    <message>
+        <source>Export PAL file</source>
+        <translation>Exportar archivo PAL</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SettingsDialog</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Program configuration</source>
+        <translation>Configuración del programa</translation>
+    </message>
+    <message>
+        <source>Default text editing settings:</source>
+        <translation>Ajustes predeterminados de edición de texto:</translation>
+    </message>
+    <message>
+        <source>Set font</source>
+        <translation>Elegir fuente</translation>
+    </message>
+    <message>
+        <source>Fore colour</source>
+        <translation>Color de primer plano</translation>
+    </message>
+    <message>
+        <source>Back colour</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Show Tip of the Day</source>
+        <translation>Mostrar el consejo del día</translation>
+    </message>
+    <message>
+        <source>Language (from the next start):</source>
+        <translation>Idioma (desde el próximo inicio):</translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <translation>Idioma del sistema</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SoundAboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versión %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SoundWindow</name>
+    <message>
+        <source> Sample Info </source>
+        <translation> Información de la muestra </translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Muestra</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Duración:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Loop sound</source>
+        <translation>Repetir sonido</translation>
+    </message>
+    <message>
+        <source>Activate sample looping</source>
+        <translation>Activar la repetición de la muestra</translation>
+    </message>
+    <message>
+        <source> Comment </source>
+        <translation> Comentario </translation>
+    </message>
+    <message>
+        <source>No sound output was found on this system: sounds cannot be played.</source>
+        <translation>No se encontró ninguna salida de sonido en este sistema: no se pueden reproducir sonidos.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Add sound...</source>
+        <translation>Añadir sonido...</translation>
+    </message>
+    <message>
+        <source>Delete sound</source>
+        <translation>Eliminar sonido</translation>
+    </message>
+    <message>
+        <source>Save current sample...</source>
+        <translation>Guardar la muestra actual...</translation>
+    </message>
+    <message>
+        <source>Save all samples...</source>
+        <translation>Guardar todas las muestras...</translation>
+    </message>
+    <message>
+        <source>Play current sample</source>
+        <translation>Reproducir la muestra actual</translation>
+    </message>
+    <message>
+        <source>Stop playing</source>
+        <translation>Detener reproducción</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Add sound</source>
+        <translation>Añadir sonido</translation>
+    </message>
+    <message>
+        <source>Adding sounds</source>
+        <translation>Añadiendo sonidos</translation>
+    </message>
+    <message>
+        <source>Save current sample</source>
+        <translation>Guardar la muestra actual</translation>
+    </message>
+    <message>
+        <source>Save all samples</source>
+        <translation>Guardar todas las muestras</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Reproduciendo</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SplashScreen</name>
+    <message>
+        <source>Whoa, buddy, one instance at a time!  You don't want
+Vantrel to become a multiperson disturb program!</source>
+        <translation>¡Eh, amigo, una instancia a la vez!  ¡No querrás que
+Vantrel se convierta en un programa de molestia multipersona!</translation>
+    </message>
+    <message>
+        <source>Character editor for the MUGEN engine</source>
+        <translation>Editor de personajes para el motor MUGEN</translation>
+    </message>
+    <message>
+        <source>Written by the Vantrel developers for character makers everywhere</source>
+        <translation>Escrito por los desarrolladores de Vantrel para creadores de personajes de todo el mundo</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::StatusProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::TipDialog</name>
+    <message>
+        <source>Tip of the Day</source>
+        <translation>Consejo del día</translation>
+    </message>
+    <message>
+        <source>Tip of the day</source>
+        <translation>Consejo del día</translation>
+    </message>
+    <message>
+        <source>Tips at startup</source>
+        <translation>Consejos al iniciar</translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation>Siguiente &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Prev</source>
+        <translation>&lt;&lt; Anterior</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,1560 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ja">
+<context>
+    <name>CharacterLoader</name>
+    <message>
+        <source>The sprite workspace %1 cannot be read</source>
+        <translation>スプライトの作業領域 %1 を読み込めません</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made for the sprites: %2</source>
+        <translation>スプライト用のフォルダー %1 を作成できません: %2</translation>
+    </message>
+    <message>
+        <source>Status: Loading SFF file</source>
+        <translation>状態: SFF ファイルを読み込み中</translation>
+    </message>
+    <message>
+        <source>The spawn script cannot be written in %1.</source>
+        <translation>%1 に起動スクリプトを書き込めません。</translation>
+    </message>
+    <message>
+        <source>Unpacking the sprites</source>
+        <translation>スプライトを展開中</translation>
+    </message>
+    <message>
+        <source>The sprite file %1 was not unpacked: cancelled.</source>
+        <translation>スプライトファイル %1 は展開されませんでした: キャンセルされました。</translation>
+    </message>
+    <message>
+        <source>the sprite tool wrote no sprite index.</source>
+        <translation>スプライトツールがスプライトインデックスを書き出しませんでした。</translation>
+    </message>
+    <message>
+        <source>The sprite file %1 cannot be unpacked: %2</source>
+        <translation>スプライトファイル %1 を展開できません: %2</translation>
+    </message>
+    <message>
+        <source>The sprite file %1 cannot be unpacked</source>
+        <translation>スプライトファイル %1 を展開できません</translation>
+    </message>
+    <message>
+        <source>Status: Indexing images</source>
+        <translation>状態: 画像のインデックスを作成中</translation>
+    </message>
+    <message>
+        <source>Indexing images</source>
+        <translation>画像のインデックスを作成中</translation>
+    </message>
+    <message>
+        <source>%1: the first sprite's picture is missing.</source>
+        <translation>%1: 最初のスプライトの画像がありません。</translation>
+    </message>
+    <message>
+        <source>The sprite workspace in %1 cannot be replaced: %2</source>
+        <translation>%1 のスプライト作業領域を置き換えられません: %2</translation>
+    </message>
+    <message>
+        <source>A file referenced in the .DEF file does not exist?</source>
+        <translation>.DEF ファイルで参照されているファイルが存在しない可能性があります。</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentViews</name>
+    <message>
+        <source>%1 changed on disk since Vantrel read it.  Save your version over it?</source>
+        <translation>%1 は Vantrel が読み込んだ後にディスク上で変更されています。こちらの内容で上書き保存しますか?</translation>
+    </message>
+    <message>
+        <source>Discard your changes to %1?</source>
+        <translation>%1 への変更を破棄しますか?</translation>
+    </message>
+</context>
+<context>
+    <name>FramePanel</name>
+    <message>
+        <source>Group</source>
+        <translation>グループ</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>反転</translation>
+    </message>
+    <message>
+        <source>Blend</source>
+        <translation>ブレンド</translation>
+    </message>
+    <message>
+        <source>Scale X</source>
+        <translation>拡大率 X</translation>
+    </message>
+    <message>
+        <source>Scale Y</source>
+        <translation>拡大率 Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>角度</translation>
+    </message>
+    <message>
+        <source>%1 does not read</source>
+        <translation>%1 を読み取れません</translation>
+    </message>
+    <message>
+        <source>%1 is out of range</source>
+        <translation>%1 が範囲外です</translation>
+    </message>
+</context>
+<context>
+    <name>GuardedApplication</name>
+    <message>
+        <source>Vantrel could not finish that: %1. Your other work is unchanged.</source>
+        <translation>Vantrel はその処理を完了できませんでした: %1。ほかの作業内容は変更されていません。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryActions</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Problem with associated AIR file.</source>
+        <translation>関連付けられた AIR ファイルに問題があります。</translation>
+    </message>
+    <message>
+        <source>Can't divide by zero</source>
+        <translation>0 で割ることはできません</translation>
+    </message>
+    <message>
+        <source>This is not a valid 256-colour Jasc PAL file.  Please choose another.</source>
+        <translation>有効な 256 色の Jasc PAL ファイルではありません。別のファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>A sound bank holds at most 32767 samples.</source>
+        <translation>サウンドバンクに入れられるサンプルは最大 32767 個です。</translation>
+    </message>
+    <message>
+        <source>A sound bank must stay under 2 GB.</source>
+        <translation>サウンドバンクは 2 GB 未満である必要があります。</translation>
+    </message>
+    <message>
+        <source>Not a valid SND file!</source>
+        <translation>有効な SND ファイルではありません!</translation>
+    </message>
+    <message>
+        <source>No associated Sound file.
+Please reference one in the DEF file, or create one now.</source>
+        <translation>関連付けられたサウンドファイルがありません。
+DEF ファイルで指定するか、今すぐ作成してください。</translation>
+    </message>
+    <message>
+        <source>Not enough disk space. Free some space then retry.</source>
+        <translation>ディスクの空き容量が足りません。空き容量を確保してから再試行してください。</translation>
+    </message>
+    <message>
+        <source>Sorry, can't load that pcx file!</source>
+        <translation>申し訳ありません。その PCX ファイルは読み込めません!</translation>
+    </message>
+    <message>
+        <source>Sorry, can't load that png file!</source>
+        <translation>申し訳ありません。その PNG ファイルは読み込めません!</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>変更あり</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>This is not a valid WAV file. Choose another file.</source>
+        <translation>有効な WAV ファイルではありません。別のファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>Samples written to disk</source>
+        <translation>サンプルをディスクに書き出しました</translation>
+    </message>
+    <message>
+        <source>You have unsaved changes. Do you want to save?</source>
+        <translation>未保存の変更があります。保存しますか?</translation>
+    </message>
+    <message>
+        <source>There is no Sound Card on this system.</source>
+        <translation>このシステムにはサウンドカードがありません。</translation>
+    </message>
+    <message>
+        <source>Please type a whole number from 0 to 2147483647.</source>
+        <translation>0 から 2147483647 までの整数を入力してください。</translation>
+    </message>
+    <message>
+        <source>The sound bank cannot take more samples: it holds at most 32767 and must stay under 2 GB.</source>
+        <translation>サウンドバンクにこれ以上サンプルを追加できません: サンプルは最大 32767 個までで、サイズは 2 GB 未満である必要があります。</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteWindow</name>
+    <message>
+        <source>Character palette file (*.act)</source>
+        <translation>キャラクターパレットファイル (*.act)</translation>
+    </message>
+    <message>
+        <source>Jasc/PSP PAL file (*.pal)</source>
+        <translation>Jasc/PSP PAL ファイル (*.pal)</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>the file starts as a PNG, but its picture cannot be decoded</source>
+        <translation>ファイルは PNG として始まっていますが、画像をデコードできません</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>ファイルを読み込めません</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>ファイルが存在しません</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QuickRun</name>
+    <message>
+        <source>The engine could not be started.</source>
+        <translation>エンジンを起動できませんでした。</translation>
+    </message>
+    <message>
+        <source>The engine stopped at once (it crashed).</source>
+        <translation>エンジンがすぐに停止しました (クラッシュしました)。</translation>
+    </message>
+    <message>
+        <source>The engine stopped at once with exit code %1.</source>
+        <translation>エンジンが終了コード %1 ですぐに停止しました。</translation>
+    </message>
+    <message>
+        <source>%1
+
+The last lines of its log (%2):
+
+%3</source>
+        <translation>%1
+
+ログの最後の行 (%2):
+
+%3</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(空)</translation>
+    </message>
+    <message>
+        <source>Save all changes before running?</source>
+        <translation>実行前にすべての変更を保存しますか?</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>すべて保存</translation>
+    </message>
+    <message>
+        <source>Run Without Saving</source>
+        <translation>保存せずに実行</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>%1
+
+Open Settings to choose the engine?</source>
+        <translation>%1
+
+設定を開いてエンジンを選択しますか?</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>the unsaved sprite changes</source>
+        <translation>未保存のスプライトの変更</translation>
+    </message>
+    <message>
+        <source>the unsaved sprite changes of %1</source>
+        <translation>%1 の未保存のスプライトの変更</translation>
+    </message>
+    <message>
+        <source>the unsaved changes of %1 files</source>
+        <translation>%1 個のファイルの未保存の変更</translation>
+    </message>
+    <message>
+        <source>Vantrel did not close cleanly. Restore %1?
+
+Yes restores it, No keeps it for the next start, Discard deletes it.</source>
+        <translation>Vantrel は正常に終了しませんでした。%1を復元しますか?
+
+「はい」で復元し、「いいえ」で次回の起動まで保持し、「破棄」で削除します。</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1と%2</translation>
+    </message>
+    <message>
+        <source>The unsaved changes of %1 files could not be put back. The copies stay in %2.</source>
+        <translation>%1 個のファイルの未保存の変更を元に戻せませんでした。コピーは %2 に残っています。</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Default zoom: %1x</source>
+        <translation>デフォルトのズーム: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>SoundWindow</name>
+    <message>
+        <source>Delete Sound</source>
+        <translation>サウンドの削除</translation>
+    </message>
+    <message>
+        <source>Add Sounds</source>
+        <translation>サウンドの追加</translation>
+    </message>
+    <message>
+        <source>Add Sound</source>
+        <translation>サウンドの追加</translation>
+    </message>
+    <message>
+        <source>Group Number</source>
+        <translation>グループ番号</translation>
+    </message>
+    <message>
+        <source>Sample Number</source>
+        <translation>サンプル番号</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>SND Mugen files (*.SND)</source>
+        <translation>MUGEN SND ファイル (*.SND)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>すべてのファイル (*.*)</translation>
+    </message>
+    <message>
+        <source>WAV files (*.WAV)</source>
+        <translation>WAV ファイル (*.WAV)</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Open a Character Definition File (.def)</source>
+        <translation>キャラクター定義ファイル (.def) を開く</translation>
+    </message>
+    <message>
+        <source>Recycle</source>
+        <translation>再読み込み</translation>
+    </message>
+    <message>
+        <source>Reload the DEF file so Vantrel will recognise recent changes</source>
+        <translation>最近の変更を Vantrel に反映するため DEF ファイルを再読み込み</translation>
+    </message>
+    <message>
+        <source>DEF</source>
+        <translation>DEF</translation>
+    </message>
+    <message>
+        <source>Edit the Definition file (.def)</source>
+        <translation>定義ファイル (.def) を編集</translation>
+    </message>
+    <message>
+        <source>SFF</source>
+        <translation>SFF</translation>
+    </message>
+    <message>
+        <source>Edit the Spritesheet File (.sff)</source>
+        <translation>スプライトファイル (.sff) を編集</translation>
+    </message>
+    <message>
+        <source>CNS</source>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <source>Edit the Constants file (.cns)</source>
+        <translation>定数ファイル (.cns) を編集</translation>
+    </message>
+    <message>
+        <source>CMD</source>
+        <translation>CMD</translation>
+    </message>
+    <message>
+        <source>Edit the Commands file (.cmd)</source>
+        <translation>コマンドファイル (.cmd) を編集</translation>
+    </message>
+    <message>
+        <source>AIR</source>
+        <translation>AIR</translation>
+    </message>
+    <message>
+        <source>Edit the Animation file (.air)</source>
+        <translation>アニメーションファイル (.air) を編集</translation>
+    </message>
+    <message>
+        <source>SND</source>
+        <translation>SND</translation>
+    </message>
+    <message>
+        <source>Edit the Sound file (.snd)</source>
+        <translation>サウンドファイル (.snd) を編集</translation>
+    </message>
+    <message>
+        <source>ST</source>
+        <translation>ST</translation>
+    </message>
+    <message>
+        <source>Edit the States files (.st)</source>
+        <translation>ステートファイル (.st) を編集</translation>
+    </message>
+    <message>
+        <source>ACT</source>
+        <translation>ACT</translation>
+    </message>
+    <message>
+        <source>Edit the Palettes files (.act)</source>
+        <translation>パレットファイル (.act) を編集</translation>
+    </message>
+    <message>
+        <source>Calc</source>
+        <translation>電卓</translation>
+    </message>
+    <message>
+        <source>Miniature calculator</source>
+        <translation>ミニ電卓</translation>
+    </message>
+    <message>
+        <source>pad</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Notepad</source>
+        <translation>メモ帳</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>実行</translation>
+    </message>
+    <message>
+        <source>Quick-run this character</source>
+        <translation>このキャラクターをすぐに実行</translation>
+    </message>
+</context>
+<context>
+    <name>WorkspaceFolders</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>フォルダー %1 を作成できません。</translation>
+    </message>
+    <message>
+        <source>No workspace folder can be made in %1.</source>
+        <translation>%1 に作業フォルダーを作成できません。</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ActionPanel</name>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>番号変更</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>From Sprites</source>
+        <translation>スプライトから</translation>
+    </message>
+    <message>
+        <source>New action from sprites</source>
+        <translation>スプライトから新規アクション</translation>
+    </message>
+    <message>
+        <source>Action number:</source>
+        <translation>アクション番号:</translation>
+    </message>
+    <message>
+        <source>Action %1 already exists.</source>
+        <translation>アクション %1 は既に存在します。</translation>
+    </message>
+    <message>
+        <source>New Action</source>
+        <translation>新規アクション</translation>
+    </message>
+    <message>
+        <source>Duplicate Action</source>
+        <translation>アクションの複製</translation>
+    </message>
+    <message>
+        <source>Renumber Action</source>
+        <translation>アクション番号の変更</translation>
+    </message>
+    <message>
+        <source>The header of this action cannot be renumbered.</source>
+        <translation>このアクションのヘッダーは番号を変更できません。</translation>
+    </message>
+    <message>
+        <source>Delete action %1 and all its frames?</source>
+        <translation>アクション %1 とそのすべてのフレームを削除しますか?</translation>
+    </message>
+    <message>
+        <source>Delete Action</source>
+        <translation>アクションの削除</translation>
+    </message>
+    <message>
+        <source>New Action from Sprites</source>
+        <translation>スプライトから新規アクション</translation>
+    </message>
+    <message>
+        <source>Sprites (group,first-last; ...):</source>
+        <translation>スプライト (グループ,最初-最後; ...):</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::AirTextLink</name>
+    <message>
+        <source>The character's .def names no AIR file.</source>
+        <translation>キャラクターの .def に AIR ファイルが指定されていません。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::AnimationPreview</name>
+    <message>
+        <source>Animation Preview</source>
+        <translation>アニメーションプレビュー</translation>
+    </message>
+    <message>
+        <source>Animation Controls</source>
+        <translation>アニメーション操作</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>ループ</translation>
+    </message>
+    <message>
+        <source>Hide lines</source>
+        <translation>線を隠す</translation>
+    </message>
+    <message>
+        <source>Show boxes</source>
+        <translation>当たり判定を表示</translation>
+    </message>
+    <message>
+        <source>Action no:</source>
+        <translation>アクション番号:</translation>
+    </message>
+    <message>
+        <source>Animation Window</source>
+        <translation>アニメーションウィンドウ</translation>
+    </message>
+    <message>
+        <source>Zoom: 1x</source>
+        <translation>ズーム: 1x</translation>
+    </message>
+    <message>
+        <source>Zoom: %1x</source>
+        <translation>ズーム: %1x</translation>
+    </message>
+    <message>
+        <source>Something bad happened!  Err #%1</source>
+        <translation>問題が発生しました!  エラー番号 #%1</translation>
+    </message>
+    <message>
+        <source>Status: Finding Palette</source>
+        <translation>状態: パレットを検索中</translation>
+    </message>
+    <message>
+        <source>Status: OK</source>
+        <translation>状態: OK</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::BoxCanvas</name>
+    <message>
+        <source>frame line not understood</source>
+        <translation>フレーム行を解釈できません</translation>
+    </message>
+    <message>
+        <source>sprite %1,%2 missing</source>
+        <translation>スプライト %1,%2 がありません</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::CalculatorWindow</name>
+    <message>
+        <source>Calculator</source>
+        <translation>電卓</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ChangedOnDiskBar</name>
+    <message>
+        <source>Reload</source>
+        <translation>再読み込み</translation>
+    </message>
+    <message>
+        <source>Keep mine</source>
+        <translation>自分の内容を残す</translation>
+    </message>
+    <message>
+        <source>%1 changed on disk.</source>
+        <translation>%1 がディスク上で変更されました。</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::CollisionBoxWindow</name>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Del All</source>
+        <translation>全削除</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>アニメーション</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Export Action...</source>
+        <translation>アクションのエクスポート(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Selected frame</source>
+        <translation>選択中のフレーム</translation>
+    </message>
+    <message>
+        <source>Action #</source>
+        <translation>アクション #</translation>
+    </message>
+    <message>
+        <source>Frame #</source>
+        <translation>フレーム #</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>ループ</translation>
+    </message>
+    <message>
+        <source>Collision box draw style</source>
+        <translation>当たり判定の描画スタイル</translation>
+    </message>
+    <message>
+        <source>CLSN1 (Attack area definition)</source>
+        <translation>CLSN1 (攻撃判定の定義)</translation>
+    </message>
+    <message>
+        <source>CLSN2 (Hittable area definition)</source>
+        <translation>CLSN2 (食らい判定の定義)</translation>
+    </message>
+    <message>
+        <source>Default for future frames</source>
+        <translation>以降のフレームのデフォルト</translation>
+    </message>
+    <message>
+        <source>Copy boxes of previous frame</source>
+        <translation>前のフレームの当たり判定をコピー</translation>
+    </message>
+    <message>
+        <source>Onion skin</source>
+        <translation>オニオンスキン</translation>
+    </message>
+    <message>
+        <source>Zoom: 1x</source>
+        <translation>ズーム: 1x</translation>
+    </message>
+    <message>
+        <source>Zoom: 2x</source>
+        <translation>ズーム: 2x</translation>
+    </message>
+    <message>
+        <source>Zoom: %1x</source>
+        <translation>ズーム: %1x</translation>
+    </message>
+    <message>
+        <source>1 frame</source>
+        <translation>1 フレーム</translation>
+    </message>
+    <message>
+        <source>%1 frames</source>
+        <translation>%1 フレーム</translation>
+    </message>
+    <message>
+        <source>Export Action</source>
+        <translation>アクションのエクスポート</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>アニメーション GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>Sprite sheet (*.png)</source>
+        <translation>スプライトシート (*.png)</translation>
+    </message>
+    <message>
+        <source>the frame's offset does not read, so it is not moved.</source>
+        <translation>フレームのオフセットを読み取れないため、移動しません。</translation>
+    </message>
+    <message>
+        <source>Move Sprite</source>
+        <translation>スプライトの移動</translation>
+    </message>
+    <message>
+        <source>Not changed: %1</source>
+        <translation>変更されていません: %1</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>警告: %1</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>the AIR file could not be read.</source>
+        <translation>AIR ファイルを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Change Box</source>
+        <translation>当たり判定の変更</translation>
+    </message>
+    <message>
+        <source>Add Box</source>
+        <translation>当たり判定の追加</translation>
+    </message>
+    <message>
+        <source>a box is four whole numbers from -32768 to 32767: left, top, right, bottom.</source>
+        <translation>当たり判定は -32768 から 32767 までの 4 つの整数 (左、上、右、下) です。</translation>
+    </message>
+    <message>
+        <source>Delete Box</source>
+        <translation>当たり判定の削除</translation>
+    </message>
+    <message>
+        <source>Delete All Boxes</source>
+        <translation>すべての当たり判定の削除</translation>
+    </message>
+    <message>
+        <source>Copy Previous Boxes</source>
+        <translation>前の当たり判定をコピー</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::Document</name>
+    <message>
+        <source>Untitled</source>
+        <translation>無題</translation>
+    </message>
+    <message>
+        <source>Can't open file: %1 with error %2</source>
+        <translation>ファイルを開けません: %1 エラー: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read again here.</source>
+        <translation>%1 はここでは再読み込みできません。</translation>
+    </message>
+    <message>
+        <source>Reload %1</source>
+        <translation>%1 の再読み込み</translation>
+    </message>
+    <message>
+        <source>Recovered Changes</source>
+        <translation>復元された変更</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 は読み取り専用です。</translation>
+    </message>
+    <message>
+        <source>The document has no file to be saved to.</source>
+        <translation>このドキュメントには保存先のファイルがありません。</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::DocumentManager</name>
+    <message>
+        <source>This kind of file cannot be opened here.</source>
+        <translation>この種類のファイルはここでは開けません。</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::EngineSettingsBox</name>
+    <message>
+        <source>Engine</source>
+        <translation>Engine</translation>
+    </message>
+    <message>
+        <source>(no profile)</source>
+        <translation>(プロファイルなし)</translation>
+    </message>
+    <message>
+        <source>Save as Profile...</source>
+        <translation>プロファイルとして保存...</translation>
+    </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>プロファイルの削除</translation>
+    </message>
+    <message>
+        <source>Found in the working folder: %1</source>
+        <translation>作業フォルダー内で見つかったもの: %1</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <source>The engine's own: %1 (IKEMEN GO), %2 (MUGEN)</source>
+        <translation>エンジン既定: %1 (IKEMEN GO)、%2 (MUGEN)</translation>
+    </message>
+    <message>
+        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character's folder name, %d: the .def's full path, %s: the stage, %a: the AI level, %%: a single %.
+Quotes keep blanks inside one argument. A stage and an AI level that the arguments do not place follow them as -s and -p2.ai.</source>
+        <translation>%f: 開いている .def (エンジンでの表記 folder/file.def)、%2: 2P キャラクター、%c: キャラクターのフォルダー名、%d: .def のフルパス、%s: ステージ、%a: AI レベル、%%: 1 つの %。
+引用符で囲むと空白を含めて 1 つの引数になります。引数で位置を指定していないステージと AI レベルは、-s と -p2.ai として引数の後に付けられます。</translation>
+    </message>
+    <message>
+        <source>Two folders above the character's folder</source>
+        <translation>キャラクターのフォルダーの 2 つ上のフォルダー</translation>
+    </message>
+    <message>
+        <source>The same character</source>
+        <translation>同じキャラクター</translation>
+    </message>
+    <message>
+        <source>The engine's choice</source>
+        <translation>エンジンに任せる</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>The second player's AI level; Off leaves it to the engine</source>
+        <translation>2P の AI レベル。オフにするとエンジンに任せます</translation>
+    </message>
+    <message>
+        <source>Save all changes before running, without asking</source>
+        <translation>実行前に確認せずにすべての変更を保存する</translation>
+    </message>
+    <message>
+        <source>Run profile:</source>
+        <translation>実行プロファイル:</translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation>プログラム:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>引数:</translation>
+    </message>
+    <message>
+        <source>Working folder:</source>
+        <translation>作業フォルダー:</translation>
+    </message>
+    <message>
+        <source>Second player:</source>
+        <translation>2P キャラクター:</translation>
+    </message>
+    <message>
+        <source>Stage:</source>
+        <translation>ステージ:</translation>
+    </message>
+    <message>
+        <source>AI level:</source>
+        <translation>AI レベル:</translation>
+    </message>
+    <message>
+        <source>Save as Profile</source>
+        <translation>プロファイルとして保存</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>プロファイル名:</translation>
+    </message>
+    <message>
+        <source>A profile name cannot be empty or hold a |.</source>
+        <translation>プロファイル名は空にできず、| を含めることもできません。</translation>
+    </message>
+    <message>
+        <source>Vantrel keeps at most %1 run profiles: delete one first.</source>
+        <translation>Vantrel に保存できる実行プロファイルは最大 %1 個です。先にどれかを削除してください。</translation>
+    </message>
+    <message>
+        <source>Choose the engine program</source>
+        <translation>エンジンのプログラムを選択</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>すべてのファイル (*.*)</translation>
+    </message>
+    <message>
+        <source>Choose the engine's working folder</source>
+        <translation>エンジンの作業フォルダーを選択</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::FramePanel</name>
+    <message>
+        <source>Insert</source>
+        <translation>挿入</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上へ</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下へ</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Loop Start</source>
+        <translation>ループ開始</translation>
+    </message>
+    <message>
+        <source>Interpolate: %1</source>
+        <translation>補間: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be done here: the lines around the frame belong to others.</source>
+        <translation>ここでは「%1」を実行できません: このフレームの前後の行は他の要素に属しています。</translation>
+    </message>
+    <message>
+        <source>Insert Frame</source>
+        <translation>フレームの挿入</translation>
+    </message>
+    <message>
+        <source>Duplicate Frame</source>
+        <translation>フレームの複製</translation>
+    </message>
+    <message>
+        <source>Delete Frame</source>
+        <translation>フレームの削除</translation>
+    </message>
+    <message>
+        <source>Move Frame Up</source>
+        <translation>フレームを上へ移動</translation>
+    </message>
+    <message>
+        <source>Move Frame Down</source>
+        <translation>フレームを下へ移動</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no frames to paste.</source>
+        <translation>クリップボードに貼り付けられるフレームがありません。</translation>
+    </message>
+    <message>
+        <source>Paste Frames</source>
+        <translation>フレームの貼り付け</translation>
+    </message>
+    <message>
+        <source>Clear Loop Start</source>
+        <translation>ループ開始の解除</translation>
+    </message>
+    <message>
+        <source>Set Loop Start</source>
+        <translation>ループ開始の設定</translation>
+    </message>
+    <message>
+        <source>%1 cannot be "%2".</source>
+        <translation>%1 に "%2" は指定できません。</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 の変更</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::HistoryActions</name>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>%1 を元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>%1 をやり直す</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::MainWindow</name>
+    <message>
+        <source>No file loaded</source>
+        <translation>ファイルが読み込まれていません</translation>
+    </message>
+    <message>
+        <source>Status: OK</source>
+        <translation>状態: OK</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk and read again.</source>
+        <translation>%1 がディスク上で変更されたため、再読み込みしました。</translation>
+    </message>
+    <message>
+        <source>%1 changed on disk.</source>
+        <translation>%1 がディスク上で変更されました。</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>End the engine</source>
+        <translation>エンジンを終了</translation>
+    </message>
+    <message>
+        <source>%1 running</source>
+        <translation>%1 を実行中</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n open windows do not fit in the frame at their smallest sizes. Show them as tabs instead?</source>
+        <translation>
+            <numerusform>開いている %n 個のウィンドウは、最小サイズにしても枠内に収まりません。代わりにタブで表示しますか?</numerusform></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Open DEF file...</source>
+        <translation>DEF ファイルを開く(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Save A&amp;ll</source>
+        <translation>すべて保存(&amp;L)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>ツール(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Check Character</source>
+        <translation>キャラクターのチェック(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>目次(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>バージョン情報(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>ウィンドウ(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>重ねて表示(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>並べて表示(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Close &amp;All</source>
+        <translation>すべて閉じる(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Show Windows as Ta&amp;bs</source>
+        <translation>ウィンドウをタブで表示(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <extracomment>An entry of the Window menu: its number, then the window's title.</extracomment>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>ツールバー</translation>
+    </message>
+    <message>
+        <source>Find a DEF file</source>
+        <translation>DEF ファイルを探す</translation>
+    </message>
+    <message>
+        <source>Character definition file (*.def)</source>
+        <translation>キャラクター定義ファイル (*.def)</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>すべてのファイル (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::PaletteDocument</name>
+    <message>
+        <source>%1 is not a palette: an ACT file holds 768 bytes.</source>
+        <translation>%1 はパレットではありません: ACT ファイルは 768 バイトです。</translation>
+    </message>
+    <message>
+        <source>The palette has changed. Save it before it is dropped?</source>
+        <translation>パレットが変更されています。破棄する前に保存しますか?</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::PaletteWindow</name>
+    <message>
+        <source>ACT Editor</source>
+        <translation>ACT エディター</translation>
+    </message>
+    <message>
+        <source>R G B</source>
+        <translation>R G B</translation>
+    </message>
+    <message>
+        <source>ACT palette %1</source>
+        <translation>ACT パレット %1</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save the palette</source>
+        <translation>パレットを保存</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>Import PAL</source>
+        <translation>PAL のインポート</translation>
+    </message>
+    <message>
+        <source>Import a JASC PAL file</source>
+        <translation>JASC PAL ファイルをインポート</translation>
+    </message>
+    <message>
+        <source>Export PAL</source>
+        <translation>PAL のエクスポート</translation>
+    </message>
+    <message>
+        <source>Save a JASC PAL file</source>
+        <translation>JASC PAL ファイルを保存</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>見本</translation>
+    </message>
+    <message>
+        <source>Load PCX for sample image</source>
+        <translation>見本画像用の PCX を読み込む</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Undo last palette change</source>
+        <translation>最後のパレット変更を元に戻す</translation>
+    </message>
+    <message>
+        <source>Find a DEF file</source>
+        <translation>DEF ファイルを探す</translation>
+    </message>
+    <message>
+        <source>Character image file (*.pcx)</source>
+        <translation>キャラクター画像ファイル (*.pcx)</translation>
+    </message>
+    <message>
+        <source>The sample is a 32-bit picture: palettes do not change it.</source>
+        <translation>見本画像は 32bit 画像のため、パレットを変更しても変わりません。</translation>
+    </message>
+    <message>
+        <source>Choose Colour</source>
+        <translation>色の選択</translation>
+    </message>
+    <message>
+        <source>Change Red</source>
+        <translation>赤の変更</translation>
+    </message>
+    <message>
+        <source>Change Green</source>
+        <translation>緑の変更</translation>
+    </message>
+    <message>
+        <source>Change Blue</source>
+        <translation>青の変更</translation>
+    </message>
+    <message>
+        <source>Save ACT file</source>
+        <translation>ACT ファイルの保存</translation>
+    </message>
+    <message>
+        <source>Import PAL file</source>
+        <translation>PAL ファイルのインポート</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>ファイルを読み込めません</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Open one of the character's palettes to import a palette into.</source>
+        <translation>パレットをインポートするには、先にキャラクターのパレットを 1 つ開いてください。</translation>
+    </message>
+    <message>
+        <source>Import ACT</source>
+        <translation>ACT のインポート</translation>
+    </message>
+    <message>
+        <source>Export PAL file</source>
+        <translation>PAL ファイルのエクスポート</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SettingsDialog</name>
+    <message>
+        <source>Configuration</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Program configuration</source>
+        <translation>プログラムの設定</translation>
+    </message>
+    <message>
+        <source>Default text editing settings:</source>
+        <translation>テキスト編集の既定の設定:</translation>
+    </message>
+    <message>
+        <source>Set font</source>
+        <translation>フォントの設定</translation>
+    </message>
+    <message>
+        <source>Fore colour</source>
+        <translation>文字色</translation>
+    </message>
+    <message>
+        <source>Back colour</source>
+        <translation>背景色</translation>
+    </message>
+    <message>
+        <source>Show Tip of the Day</source>
+        <translation>「今日のヒント」を表示</translation>
+    </message>
+    <message>
+        <source>Language (from the next start):</source>
+        <translation>言語 (次回の起動から):</translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <translation>システムの言語</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SoundAboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>バージョン %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SoundWindow</name>
+    <message>
+        <source> Sample Info </source>
+        <translation> サンプル情報 </translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>グループ</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>見本</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>長さ:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>形式:</translation>
+    </message>
+    <message>
+        <source>Loop sound</source>
+        <translation>ループ再生</translation>
+    </message>
+    <message>
+        <source>Activate sample looping</source>
+        <translation>サンプルのループ再生を有効にする</translation>
+    </message>
+    <message>
+        <source> Comment </source>
+        <translation> コメント </translation>
+    </message>
+    <message>
+        <source>No sound output was found on this system: sounds cannot be played.</source>
+        <translation>このシステムにはサウンド出力が見つかりませんでした。サウンドを再生できません。</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>名前を付けて保存(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Add sound...</source>
+        <translation>サウンドの追加...</translation>
+    </message>
+    <message>
+        <source>Delete sound</source>
+        <translation>サウンドの削除</translation>
+    </message>
+    <message>
+        <source>Save current sample...</source>
+        <translation>現在のサンプルを保存...</translation>
+    </message>
+    <message>
+        <source>Save all samples...</source>
+        <translation>すべてのサンプルを保存...</translation>
+    </message>
+    <message>
+        <source>Play current sample</source>
+        <translation>現在のサンプルを再生</translation>
+    </message>
+    <message>
+        <source>Stop playing</source>
+        <translation>再生を停止</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>Add sound</source>
+        <translation>サウンドの追加</translation>
+    </message>
+    <message>
+        <source>Adding sounds</source>
+        <translation>サウンドを追加中</translation>
+    </message>
+    <message>
+        <source>Save current sample</source>
+        <translation>現在のサンプルを保存</translation>
+    </message>
+    <message>
+        <source>Save all samples</source>
+        <translation>すべてのサンプルを保存</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>再生中</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SplashScreen</name>
+    <message>
+        <source>Whoa, buddy, one instance at a time!  You don't want
+Vantrel to become a multiperson disturb program!</source>
+        <translation>おっと、起動できるのは一度に 1 つだけです!
+Vantrel を多重起動しないでください!</translation>
+    </message>
+    <message>
+        <source>Character editor for the MUGEN engine</source>
+        <translation>MUGEN エンジン用キャラクターエディター</translation>
+    </message>
+    <message>
+        <source>Written by the Vantrel developers for character makers everywhere</source>
+        <translation>世界中のキャラクター製作者のために Vantrel 開発者が作成</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::StatusProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::TipDialog</name>
+    <message>
+        <source>Tip of the Day</source>
+        <translation>今日のヒント</translation>
+    </message>
+    <message>
+        <source>Tip of the day</source>
+        <translation>今日のヒント</translation>
+    </message>
+    <message>
+        <source>Tips at startup</source>
+        <translation>起動時にヒントを表示</translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation>次へ &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Prev</source>
+        <translation>&lt;&lt; 前へ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,1560 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pt_BR">
+<context>
+    <name>CharacterLoader</name>
+    <message>
+        <source>The sprite workspace %1 cannot be read</source>
+        <translation>A área de trabalho de sprites %1 não pode ser lida</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made for the sprites: %2</source>
+        <translation>Não é possível criar a pasta %1 para os sprites: %2</translation>
+    </message>
+    <message>
+        <source>Status: Loading SFF file</source>
+        <translation>Status: carregando o arquivo SFF</translation>
+    </message>
+    <message>
+        <source>The spawn script cannot be written in %1.</source>
+        <translation>Não é possível gravar o script de execução em %1.</translation>
+    </message>
+    <message>
+        <source>Unpacking the sprites</source>
+        <translation>Descompactando os sprites</translation>
+    </message>
+    <message>
+        <source>The sprite file %1 was not unpacked: cancelled.</source>
+        <translation>O arquivo de sprites %1 não foi descompactado: cancelado.</translation>
+    </message>
+    <message>
+        <source>the sprite tool wrote no sprite index.</source>
+        <translation>a ferramenta de sprites não gravou nenhum índice de sprites.</translation>
+    </message>
+    <message>
+        <source>The sprite file %1 cannot be unpacked: %2</source>
+        <translation>Não é possível descompactar o arquivo de sprites %1: %2</translation>
+    </message>
+    <message>
+        <source>The sprite file %1 cannot be unpacked</source>
+        <translation>Não é possível descompactar o arquivo de sprites %1</translation>
+    </message>
+    <message>
+        <source>Status: Indexing images</source>
+        <translation>Status: indexando imagens</translation>
+    </message>
+    <message>
+        <source>Indexing images</source>
+        <translation>Indexando imagens</translation>
+    </message>
+    <message>
+        <source>%1: the first sprite's picture is missing.</source>
+        <translation>%1: a imagem do primeiro sprite está faltando.</translation>
+    </message>
+    <message>
+        <source>The sprite workspace in %1 cannot be replaced: %2</source>
+        <translation>A área de trabalho de sprites em %1 não pode ser substituída: %2</translation>
+    </message>
+    <message>
+        <source>A file referenced in the .DEF file does not exist?</source>
+        <translation>Um arquivo indicado no arquivo .DEF não existe?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentViews</name>
+    <message>
+        <source>%1 changed on disk since Vantrel read it.  Save your version over it?</source>
+        <translation>%1 foi alterado no disco depois que o Vantrel o leu.  Salvar a sua versão por cima?</translation>
+    </message>
+    <message>
+        <source>Discard your changes to %1?</source>
+        <translation>Descartar suas alterações em %1?</translation>
+    </message>
+</context>
+<context>
+    <name>FramePanel</name>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Inversão</translation>
+    </message>
+    <message>
+        <source>Blend</source>
+        <translation>Mistura</translation>
+    </message>
+    <message>
+        <source>Scale X</source>
+        <translation>Escala X</translation>
+    </message>
+    <message>
+        <source>Scale Y</source>
+        <translation>Escala Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Ângulo</translation>
+    </message>
+    <message>
+        <source>%1 does not read</source>
+        <translation>%1 ilegível</translation>
+    </message>
+    <message>
+        <source>%1 is out of range</source>
+        <translation>%1 fora do intervalo</translation>
+    </message>
+</context>
+<context>
+    <name>GuardedApplication</name>
+    <message>
+        <source>Vantrel could not finish that: %1. Your other work is unchanged.</source>
+        <translation>O Vantrel não conseguiu concluir isso: %1. O restante do seu trabalho não foi alterado.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryActions</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Problem with associated AIR file.</source>
+        <translation>Problema com o arquivo AIR associado.</translation>
+    </message>
+    <message>
+        <source>Can't divide by zero</source>
+        <translation>Não é possível dividir por zero</translation>
+    </message>
+    <message>
+        <source>This is not a valid 256-colour Jasc PAL file.  Please choose another.</source>
+        <translation>Este não é um arquivo Jasc PAL válido de 256 cores.  Escolha outro.</translation>
+    </message>
+    <message>
+        <source>A sound bank holds at most 32767 samples.</source>
+        <translation>Um banco de sons comporta no máximo 32767 amostras.</translation>
+    </message>
+    <message>
+        <source>A sound bank must stay under 2 GB.</source>
+        <translation>Um banco de sons precisa ficar abaixo de 2 GB.</translation>
+    </message>
+    <message>
+        <source>Not a valid SND file!</source>
+        <translation>Não é um arquivo SND válido!</translation>
+    </message>
+    <message>
+        <source>No associated Sound file.
+Please reference one in the DEF file, or create one now.</source>
+        <translation>Nenhum arquivo de som associado.
+Indique um no arquivo DEF ou crie um agora.</translation>
+    </message>
+    <message>
+        <source>Not enough disk space. Free some space then retry.</source>
+        <translation>Espaço em disco insuficiente. Libere espaço e tente de novo.</translation>
+    </message>
+    <message>
+        <source>Sorry, can't load that pcx file!</source>
+        <translation>Desculpe, não foi possível carregar esse arquivo pcx!</translation>
+    </message>
+    <message>
+        <source>Sorry, can't load that png file!</source>
+        <translation>Desculpe, não foi possível carregar esse arquivo png!</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modificado</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Sucesso</translation>
+    </message>
+    <message>
+        <source>This is not a valid WAV file. Choose another file.</source>
+        <translation>Este não é um arquivo WAV válido. Escolha outro arquivo.</translation>
+    </message>
+    <message>
+        <source>Samples written to disk</source>
+        <translation>Amostras gravadas no disco</translation>
+    </message>
+    <message>
+        <source>You have unsaved changes. Do you want to save?</source>
+        <translation>Há alterações não salvas. Deseja salvá-las?</translation>
+    </message>
+    <message>
+        <source>There is no Sound Card on this system.</source>
+        <translation>Não há placa de som neste sistema.</translation>
+    </message>
+    <message>
+        <source>Please type a whole number from 0 to 2147483647.</source>
+        <translation>Digite um número inteiro de 0 a 2147483647.</translation>
+    </message>
+    <message>
+        <source>The sound bank cannot take more samples: it holds at most 32767 and must stay under 2 GB.</source>
+        <translation>O banco de sons não aceita mais amostras: ele comporta no máximo 32767 e precisa ficar abaixo de 2 GB.</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteWindow</name>
+    <message>
+        <source>Character palette file (*.act)</source>
+        <translation>Arquivo de paleta do personagem (*.act)</translation>
+    </message>
+    <message>
+        <source>Jasc/PSP PAL file (*.pal)</source>
+        <translation>Arquivo PAL do Jasc/PSP (*.pal)</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>the file starts as a PNG, but its picture cannot be decoded</source>
+        <translation>o arquivo começa como PNG, mas a imagem não pode ser decodificada</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>o arquivo não pode ser lido</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>o arquivo não existe</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QuickRun</name>
+    <message>
+        <source>The engine could not be started.</source>
+        <translation>Não foi possível iniciar o motor.</translation>
+    </message>
+    <message>
+        <source>The engine stopped at once (it crashed).</source>
+        <translation>O motor parou imediatamente (travou).</translation>
+    </message>
+    <message>
+        <source>The engine stopped at once with exit code %1.</source>
+        <translation>O motor parou imediatamente com o código de saída %1.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The last lines of its log (%2):
+
+%3</source>
+        <translation>%1
+
+As últimas linhas do log (%2):
+
+%3</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vazio)</translation>
+    </message>
+    <message>
+        <source>Save all changes before running?</source>
+        <translation>Salvar todas as alterações antes de executar?</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Salvar tudo</translation>
+    </message>
+    <message>
+        <source>Run Without Saving</source>
+        <translation>Executar sem salvar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1
+
+Open Settings to choose the engine?</source>
+        <translation>%1
+
+Abrir as Configurações para escolher o motor?</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>the unsaved sprite changes</source>
+        <translation>as alterações não salvas dos sprites</translation>
+    </message>
+    <message>
+        <source>the unsaved sprite changes of %1</source>
+        <translation>as alterações não salvas dos sprites de %1</translation>
+    </message>
+    <message>
+        <source>the unsaved changes of %1 files</source>
+        <translation>as alterações não salvas de %1 arquivos</translation>
+    </message>
+    <message>
+        <source>Vantrel did not close cleanly. Restore %1?
+
+Yes restores it, No keeps it for the next start, Discard deletes it.</source>
+        <translation>O Vantrel não foi fechado corretamente. Restaurar %1?
+
+Sim restaura, Não guarda para a próxima inicialização, Descartar apaga.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>The unsaved changes of %1 files could not be put back. The copies stay in %2.</source>
+        <translation>Não foi possível restaurar as alterações não salvas de %1 arquivos. As cópias permanecem em %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Default zoom: %1x</source>
+        <translation>Zoom padrão: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>SoundWindow</name>
+    <message>
+        <source>Delete Sound</source>
+        <translation>Excluir som</translation>
+    </message>
+    <message>
+        <source>Add Sounds</source>
+        <translation>Adicionar sons</translation>
+    </message>
+    <message>
+        <source>Add Sound</source>
+        <translation>Adicionar som</translation>
+    </message>
+    <message>
+        <source>Group Number</source>
+        <translation>Número do grupo</translation>
+    </message>
+    <message>
+        <source>Sample Number</source>
+        <translation>Número da amostra</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentário</translation>
+    </message>
+    <message>
+        <source>SND Mugen files (*.SND)</source>
+        <translation>Arquivos SND do MUGEN (*.SND)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Todos os arquivos (*.*)</translation>
+    </message>
+    <message>
+        <source>WAV files (*.WAV)</source>
+        <translation>Arquivos WAV (*.WAV)</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Open a Character Definition File (.def)</source>
+        <translation>Abrir um arquivo de definição de personagem (.def)</translation>
+    </message>
+    <message>
+        <source>Recycle</source>
+        <translation>Recarregar</translation>
+    </message>
+    <message>
+        <source>Reload the DEF file so Vantrel will recognise recent changes</source>
+        <translation>Recarregar o arquivo DEF para que o Vantrel reconheça as alterações recentes</translation>
+    </message>
+    <message>
+        <source>DEF</source>
+        <translation>DEF</translation>
+    </message>
+    <message>
+        <source>Edit the Definition file (.def)</source>
+        <translation>Editar o arquivo de definição (.def)</translation>
+    </message>
+    <message>
+        <source>SFF</source>
+        <translation>SFF</translation>
+    </message>
+    <message>
+        <source>Edit the Spritesheet File (.sff)</source>
+        <translation>Editar o arquivo de sprites (.sff)</translation>
+    </message>
+    <message>
+        <source>CNS</source>
+        <translation>CNS</translation>
+    </message>
+    <message>
+        <source>Edit the Constants file (.cns)</source>
+        <translation>Editar o arquivo de constantes (.cns)</translation>
+    </message>
+    <message>
+        <source>CMD</source>
+        <translation>CMD</translation>
+    </message>
+    <message>
+        <source>Edit the Commands file (.cmd)</source>
+        <translation>Editar o arquivo de comandos (.cmd)</translation>
+    </message>
+    <message>
+        <source>AIR</source>
+        <translation>AIR</translation>
+    </message>
+    <message>
+        <source>Edit the Animation file (.air)</source>
+        <translation>Editar o arquivo de animações (.air)</translation>
+    </message>
+    <message>
+        <source>SND</source>
+        <translation>SND</translation>
+    </message>
+    <message>
+        <source>Edit the Sound file (.snd)</source>
+        <translation>Editar o arquivo de sons (.snd)</translation>
+    </message>
+    <message>
+        <source>ST</source>
+        <translation>ST</translation>
+    </message>
+    <message>
+        <source>Edit the States files (.st)</source>
+        <translation>Editar os arquivos de estados (.st)</translation>
+    </message>
+    <message>
+        <source>ACT</source>
+        <translation>ACT</translation>
+    </message>
+    <message>
+        <source>Edit the Palettes files (.act)</source>
+        <translation>Editar os arquivos de paletas (.act)</translation>
+    </message>
+    <message>
+        <source>Calc</source>
+        <translation>Calc</translation>
+    </message>
+    <message>
+        <source>Miniature calculator</source>
+        <translation>Calculadora em miniatura</translation>
+    </message>
+    <message>
+        <source>pad</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Notepad</source>
+        <translation>Bloco de notas</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Executar</translation>
+    </message>
+    <message>
+        <source>Quick-run this character</source>
+        <translation>Executar este personagem rapidamente</translation>
+    </message>
+</context>
+<context>
+    <name>WorkspaceFolders</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Não é possível criar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>No workspace folder can be made in %1.</source>
+        <translation>Não é possível criar uma pasta de trabalho em %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ActionPanel</name>
+    <message>
+        <source>New</source>
+        <translation>Nova</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Renumerar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>From Sprites</source>
+        <translation>De sprites</translation>
+    </message>
+    <message>
+        <source>New action from sprites</source>
+        <translation>Nova ação a partir de sprites</translation>
+    </message>
+    <message>
+        <source>Action number:</source>
+        <translation>Número da ação:</translation>
+    </message>
+    <message>
+        <source>Action %1 already exists.</source>
+        <translation>A ação %1 já existe.</translation>
+    </message>
+    <message>
+        <source>New Action</source>
+        <translation>Nova ação</translation>
+    </message>
+    <message>
+        <source>Duplicate Action</source>
+        <translation>Duplicar ação</translation>
+    </message>
+    <message>
+        <source>Renumber Action</source>
+        <translation>Renumerar ação</translation>
+    </message>
+    <message>
+        <source>The header of this action cannot be renumbered.</source>
+        <translation>O cabeçalho desta ação não pode ser renumerado.</translation>
+    </message>
+    <message>
+        <source>Delete action %1 and all its frames?</source>
+        <translation>Excluir a ação %1 e todos os seus quadros?</translation>
+    </message>
+    <message>
+        <source>Delete Action</source>
+        <translation>Excluir ação</translation>
+    </message>
+    <message>
+        <source>New Action from Sprites</source>
+        <translation>Nova ação a partir de sprites</translation>
+    </message>
+    <message>
+        <source>Sprites (group,first-last; ...):</source>
+        <translation>Sprites (grupo,primeiro-último; ...):</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::AirTextLink</name>
+    <message>
+        <source>The character's .def names no AIR file.</source>
+        <translation>O .def do personagem não indica nenhum arquivo AIR.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::AnimationPreview</name>
+    <message>
+        <source>Animation Preview</source>
+        <translation>Pré-visualização da animação</translation>
+    </message>
+    <message>
+        <source>Animation Controls</source>
+        <translation>Controles da animação</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Hide lines</source>
+        <translation>Ocultar linhas</translation>
+    </message>
+    <message>
+        <source>Show boxes</source>
+        <translation>Mostrar caixas</translation>
+    </message>
+    <message>
+        <source>Action no:</source>
+        <translation>Ação nº:</translation>
+    </message>
+    <message>
+        <source>Animation Window</source>
+        <translation>Janela de animação</translation>
+    </message>
+    <message>
+        <source>Zoom: 1x</source>
+        <translation>Zoom: 1x</translation>
+    </message>
+    <message>
+        <source>Zoom: %1x</source>
+        <translation>Zoom: %1x</translation>
+    </message>
+    <message>
+        <source>Something bad happened!  Err #%1</source>
+        <translation>Algo deu errado!  Erro #%1</translation>
+    </message>
+    <message>
+        <source>Status: Finding Palette</source>
+        <translation>Status: procurando a paleta</translation>
+    </message>
+    <message>
+        <source>Status: OK</source>
+        <translation>Status: OK</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::BoxCanvas</name>
+    <message>
+        <source>frame line not understood</source>
+        <translation>linha de quadro não compreendida</translation>
+    </message>
+    <message>
+        <source>sprite %1,%2 missing</source>
+        <translation>sprite %1,%2 ausente</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::CalculatorWindow</name>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculadora</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ChangedOnDiskBar</name>
+    <message>
+        <source>Reload</source>
+        <translation>Recarregar</translation>
+    </message>
+    <message>
+        <source>Keep mine</source>
+        <translation>Manter a minha</translation>
+    </message>
+    <message>
+        <source>%1 changed on disk.</source>
+        <translation>%1 foi alterado no disco.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::CollisionBoxWindow</name>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Del All</source>
+        <translation>Apagar tudo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animação</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>&amp;Export Action...</source>
+        <translation>&amp;Exportar ação...</translation>
+    </message>
+    <message>
+        <source>Selected frame</source>
+        <translation>Quadro selecionado</translation>
+    </message>
+    <message>
+        <source>Action #</source>
+        <translation>Ação nº</translation>
+    </message>
+    <message>
+        <source>Frame #</source>
+        <translation>Quadro nº</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Collision box draw style</source>
+        <translation>Estilo de desenho das caixas de colisão</translation>
+    </message>
+    <message>
+        <source>CLSN1 (Attack area definition)</source>
+        <translation>CLSN1 (definição da área de ataque)</translation>
+    </message>
+    <message>
+        <source>CLSN2 (Hittable area definition)</source>
+        <translation>CLSN2 (definição da área atingível)</translation>
+    </message>
+    <message>
+        <source>Default for future frames</source>
+        <translation>Padrão para os próximos quadros</translation>
+    </message>
+    <message>
+        <source>Copy boxes of previous frame</source>
+        <translation>Copiar caixas do quadro anterior</translation>
+    </message>
+    <message>
+        <source>Onion skin</source>
+        <translation>Pele de cebola</translation>
+    </message>
+    <message>
+        <source>Zoom: 1x</source>
+        <translation>Zoom: 1x</translation>
+    </message>
+    <message>
+        <source>Zoom: 2x</source>
+        <translation>Zoom: 2x</translation>
+    </message>
+    <message>
+        <source>Zoom: %1x</source>
+        <translation>Zoom: %1x</translation>
+    </message>
+    <message>
+        <source>1 frame</source>
+        <translation>1 quadro</translation>
+    </message>
+    <message>
+        <source>%1 frames</source>
+        <translation>%1 quadros</translation>
+    </message>
+    <message>
+        <source>Export Action</source>
+        <translation>Exportar ação</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>GIF animado (*.gif)</translation>
+    </message>
+    <message>
+        <source>Sprite sheet (*.png)</source>
+        <translation>Folha de sprites (*.png)</translation>
+    </message>
+    <message>
+        <source>the frame's offset does not read, so it is not moved.</source>
+        <translation>o deslocamento do quadro não pode ser lido, então ele não é movido.</translation>
+    </message>
+    <message>
+        <source>Move Sprite</source>
+        <translation>Mover sprite</translation>
+    </message>
+    <message>
+        <source>Not changed: %1</source>
+        <translation>Não alterado: %1</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Aviso: %1</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>the AIR file could not be read.</source>
+        <translation>não foi possível ler o arquivo AIR.</translation>
+    </message>
+    <message>
+        <source>Change Box</source>
+        <translation>Alterar caixa</translation>
+    </message>
+    <message>
+        <source>Add Box</source>
+        <translation>Adicionar caixa</translation>
+    </message>
+    <message>
+        <source>a box is four whole numbers from -32768 to 32767: left, top, right, bottom.</source>
+        <translation>uma caixa são quatro números inteiros de -32768 a 32767: esquerda, topo, direita, base.</translation>
+    </message>
+    <message>
+        <source>Delete Box</source>
+        <translation>Excluir caixa</translation>
+    </message>
+    <message>
+        <source>Delete All Boxes</source>
+        <translation>Excluir todas as caixas</translation>
+    </message>
+    <message>
+        <source>Copy Previous Boxes</source>
+        <translation>Copiar caixas anteriores</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::Document</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Sem título</translation>
+    </message>
+    <message>
+        <source>Can't open file: %1 with error %2</source>
+        <translation>Não é possível abrir o arquivo: %1, erro %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read again here.</source>
+        <translation>%1 não pode ser relido aqui.</translation>
+    </message>
+    <message>
+        <source>Reload %1</source>
+        <translation>Recarregar %1</translation>
+    </message>
+    <message>
+        <source>Recovered Changes</source>
+        <translation>Alterações recuperadas</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 é somente leitura.</translation>
+    </message>
+    <message>
+        <source>The document has no file to be saved to.</source>
+        <translation>O documento não tem um arquivo onde ser salvo.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::DocumentManager</name>
+    <message>
+        <source>This kind of file cannot be opened here.</source>
+        <translation>Este tipo de arquivo não pode ser aberto aqui.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::EngineSettingsBox</name>
+    <message>
+        <source>Engine</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>(no profile)</source>
+        <translation>(nenhum perfil)</translation>
+    </message>
+    <message>
+        <source>Save as Profile...</source>
+        <translation>Salvar como perfil...</translation>
+    </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>Excluir perfil</translation>
+    </message>
+    <message>
+        <source>Found in the working folder: %1</source>
+        <translation>Encontrado na pasta de trabalho: %1</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Procurar...</translation>
+    </message>
+    <message>
+        <source>The engine's own: %1 (IKEMEN GO), %2 (MUGEN)</source>
+        <translation>Padrão do motor: %1 (IKEMEN GO), %2 (MUGEN)</translation>
+    </message>
+    <message>
+        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character's folder name, %d: the .def's full path, %s: the stage, %a: the AI level, %%: a single %.
+Quotes keep blanks inside one argument. A stage and an AI level that the arguments do not place follow them as -s and -p2.ai.</source>
+        <translation>%f: o .def aberto, como o motor o chama (pasta/arquivo.def), %2: o segundo jogador, %c: o nome da pasta do personagem, %d: o caminho completo do .def, %s: o cenário, %a: o nível da IA, %%: um único %.
+As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de IA que os argumentos não posicionam são acrescentados depois deles como -s e -p2.ai.</translation>
+    </message>
+    <message>
+        <source>Two folders above the character's folder</source>
+        <translation>Duas pastas acima da pasta do personagem</translation>
+    </message>
+    <message>
+        <source>The same character</source>
+        <translation>O mesmo personagem</translation>
+    </message>
+    <message>
+        <source>The engine's choice</source>
+        <translation>Escolha do motor</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>The second player's AI level; Off leaves it to the engine</source>
+        <translation>O nível da IA do segundo jogador; Desligado deixa a cargo do motor</translation>
+    </message>
+    <message>
+        <source>Save all changes before running, without asking</source>
+        <translation>Salvar todas as alterações antes de executar, sem perguntar</translation>
+    </message>
+    <message>
+        <source>Run profile:</source>
+        <translation>Perfil de execução:</translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation>Programa:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumentos:</translation>
+    </message>
+    <message>
+        <source>Working folder:</source>
+        <translation>Pasta de trabalho:</translation>
+    </message>
+    <message>
+        <source>Second player:</source>
+        <translation>Segundo jogador:</translation>
+    </message>
+    <message>
+        <source>Stage:</source>
+        <translation>Cenário:</translation>
+    </message>
+    <message>
+        <source>AI level:</source>
+        <translation>Nível da IA:</translation>
+    </message>
+    <message>
+        <source>Save as Profile</source>
+        <translation>Salvar como perfil</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Nome do perfil:</translation>
+    </message>
+    <message>
+        <source>A profile name cannot be empty or hold a |.</source>
+        <translation>O nome do perfil não pode ficar vazio nem conter |.</translation>
+    </message>
+    <message>
+        <source>Vantrel keeps at most %1 run profiles: delete one first.</source>
+        <translation>O Vantrel guarda no máximo %1 perfis de execução: exclua um antes.</translation>
+    </message>
+    <message>
+        <source>Choose the engine program</source>
+        <translation>Escolha o programa do motor</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>Todos os arquivos (*.*)</translation>
+    </message>
+    <message>
+        <source>Choose the engine's working folder</source>
+        <translation>Escolha a pasta de trabalho do motor</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::FramePanel</name>
+    <message>
+        <source>Insert</source>
+        <translation>Inserir</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>Loop Start</source>
+        <translation>Início do loop</translation>
+    </message>
+    <message>
+        <source>Interpolate: %1</source>
+        <translation>Interpolar: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be done here: the lines around the frame belong to others.</source>
+        <translation>%1 não pode ser feito aqui: as linhas em volta do quadro pertencem a outros.</translation>
+    </message>
+    <message>
+        <source>Insert Frame</source>
+        <translation>Inserir quadro</translation>
+    </message>
+    <message>
+        <source>Duplicate Frame</source>
+        <translation>Duplicar quadro</translation>
+    </message>
+    <message>
+        <source>Delete Frame</source>
+        <translation>Excluir quadro</translation>
+    </message>
+    <message>
+        <source>Move Frame Up</source>
+        <translation>Mover quadro para cima</translation>
+    </message>
+    <message>
+        <source>Move Frame Down</source>
+        <translation>Mover quadro para baixo</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no frames to paste.</source>
+        <translation>A área de transferência não contém quadros para colar.</translation>
+    </message>
+    <message>
+        <source>Paste Frames</source>
+        <translation>Colar quadros</translation>
+    </message>
+    <message>
+        <source>Clear Loop Start</source>
+        <translation>Remover início do loop</translation>
+    </message>
+    <message>
+        <source>Set Loop Start</source>
+        <translation>Definir início do loop</translation>
+    </message>
+    <message>
+        <source>%1 cannot be "%2".</source>
+        <translation>%1 não pode ser "%2".</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Alterar %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::HistoryActions</name>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Desfazer %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Refazer %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::MainWindow</name>
+    <message>
+        <source>No file loaded</source>
+        <translation>Nenhum arquivo carregado</translation>
+    </message>
+    <message>
+        <source>Status: OK</source>
+        <translation>Status: OK</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk and read again.</source>
+        <translation>%1 foi alterado no disco e lido novamente.</translation>
+    </message>
+    <message>
+        <source>%1 changed on disk.</source>
+        <translation>%1 foi alterado no disco.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>End the engine</source>
+        <translation>Encerrar o motor</translation>
+    </message>
+    <message>
+        <source>%1 running</source>
+        <translation>%1 em execução</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n open windows do not fit in the frame at their smallest sizes. Show them as tabs instead?</source>
+        <translation>
+            <numerusform>As %n janelas abertas não cabem na área nos seus tamanhos mínimos. Mostrá-las como abas?</numerusform><numerusform>As %n janelas abertas não cabem na área nos seus tamanhos mínimos. Mostrá-las como abas?</numerusform></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open DEF file...</source>
+        <translation>&amp;Abrir arquivo DEF...</translation>
+    </message>
+    <message>
+        <source>Save A&amp;ll</source>
+        <translation>Salvar &amp;tudo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Ferramentas</translation>
+    </message>
+    <message>
+        <source>&amp;Check Character</source>
+        <translation>&amp;Verificar personagem</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Conteúdo</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Sobre</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Janela</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascata</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Lado a lado</translation>
+    </message>
+    <message>
+        <source>Close &amp;All</source>
+        <translation>Fechar &amp;todas</translation>
+    </message>
+    <message>
+        <source>Show Windows as Ta&amp;bs</source>
+        <translation>Mostrar janelas como a&amp;bas</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <extracomment>An entry of the Window menu: its number, then the window's title.</extracomment>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Find a DEF file</source>
+        <translation>Procurar um arquivo DEF</translation>
+    </message>
+    <message>
+        <source>Character definition file (*.def)</source>
+        <translation>Arquivo de definição de personagem (*.def)</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>Todos os arquivos (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::PaletteDocument</name>
+    <message>
+        <source>%1 is not a palette: an ACT file holds 768 bytes.</source>
+        <translation>%1 não é uma paleta: um arquivo ACT contém 768 bytes.</translation>
+    </message>
+    <message>
+        <source>The palette has changed. Save it before it is dropped?</source>
+        <translation>A paleta foi alterada. Salvá-la antes de descartá-la?</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::PaletteWindow</name>
+    <message>
+        <source>ACT Editor</source>
+        <translation>Editor de ACT</translation>
+    </message>
+    <message>
+        <source>R G B</source>
+        <translation>R G B</translation>
+    </message>
+    <message>
+        <source>ACT palette %1</source>
+        <translation>Paleta ACT %1</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Save the palette</source>
+        <translation>Salvar a paleta</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>Import PAL</source>
+        <translation>Importar PAL</translation>
+    </message>
+    <message>
+        <source>Import a JASC PAL file</source>
+        <translation>Importar um arquivo JASC PAL</translation>
+    </message>
+    <message>
+        <source>Export PAL</source>
+        <translation>Exportar PAL</translation>
+    </message>
+    <message>
+        <source>Save a JASC PAL file</source>
+        <translation>Salvar um arquivo JASC PAL</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Amostra</translation>
+    </message>
+    <message>
+        <source>Load PCX for sample image</source>
+        <translation>Carregar PCX como imagem de amostra</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Undo last palette change</source>
+        <translation>Desfazer a última alteração da paleta</translation>
+    </message>
+    <message>
+        <source>Find a DEF file</source>
+        <translation>Procurar um arquivo DEF</translation>
+    </message>
+    <message>
+        <source>Character image file (*.pcx)</source>
+        <translation>Arquivo de imagem do personagem (*.pcx)</translation>
+    </message>
+    <message>
+        <source>The sample is a 32-bit picture: palettes do not change it.</source>
+        <translation>A amostra é uma imagem de 32 bits: as paletas não a alteram.</translation>
+    </message>
+    <message>
+        <source>Choose Colour</source>
+        <translation>Escolher cor</translation>
+    </message>
+    <message>
+        <source>Change Red</source>
+        <translation>Alterar vermelho</translation>
+    </message>
+    <message>
+        <source>Change Green</source>
+        <translation>Alterar verde</translation>
+    </message>
+    <message>
+        <source>Change Blue</source>
+        <translation>Alterar azul</translation>
+    </message>
+    <message>
+        <source>Save ACT file</source>
+        <translation>Salvar arquivo ACT</translation>
+    </message>
+    <message>
+        <source>Import PAL file</source>
+        <translation>Importar arquivo PAL</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>o arquivo não pode ser lido</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Open one of the character's palettes to import a palette into.</source>
+        <translation>Abra uma das paletas do personagem para importar uma paleta nela.</translation>
+    </message>
+    <message>
+        <source>Import ACT</source>
+        <translation>Importar ACT</translation>
+    </message>
+    <message>
+        <source>Export PAL file</source>
+        <translation>Exportar arquivo PAL</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SettingsDialog</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuração</translation>
+    </message>
+    <message>
+        <source>Program configuration</source>
+        <translation>Configuração do programa</translation>
+    </message>
+    <message>
+        <source>Default text editing settings:</source>
+        <translation>Configurações padrão de edição de texto:</translation>
+    </message>
+    <message>
+        <source>Set font</source>
+        <translation>Definir fonte</translation>
+    </message>
+    <message>
+        <source>Fore colour</source>
+        <translation>Cor do texto</translation>
+    </message>
+    <message>
+        <source>Back colour</source>
+        <translation>Cor de fundo</translation>
+    </message>
+    <message>
+        <source>Show Tip of the Day</source>
+        <translation>Mostrar a Dica do dia</translation>
+    </message>
+    <message>
+        <source>Language (from the next start):</source>
+        <translation>Idioma (a partir da próxima inicialização):</translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <translation>Idioma do sistema</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SoundAboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versão %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SoundWindow</name>
+    <message>
+        <source> Sample Info </source>
+        <translation> Informações da amostra </translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Amostra</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Tamanho:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Loop sound</source>
+        <translation>Repetir som</translation>
+    </message>
+    <message>
+        <source>Activate sample looping</source>
+        <translation>Ativar a repetição da amostra</translation>
+    </message>
+    <message>
+        <source> Comment </source>
+        <translation> Comentário </translation>
+    </message>
+    <message>
+        <source>No sound output was found on this system: sounds cannot be played.</source>
+        <translation>Nenhuma saída de som foi encontrada neste sistema: não é possível tocar sons.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salvar &amp;como...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Add sound...</source>
+        <translation>Adicionar som...</translation>
+    </message>
+    <message>
+        <source>Delete sound</source>
+        <translation>Excluir som</translation>
+    </message>
+    <message>
+        <source>Save current sample...</source>
+        <translation>Salvar amostra atual...</translation>
+    </message>
+    <message>
+        <source>Save all samples...</source>
+        <translation>Salvar todas as amostras...</translation>
+    </message>
+    <message>
+        <source>Play current sample</source>
+        <translation>Tocar amostra atual</translation>
+    </message>
+    <message>
+        <source>Stop playing</source>
+        <translation>Parar reprodução</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>Add sound</source>
+        <translation>Adicionar som</translation>
+    </message>
+    <message>
+        <source>Adding sounds</source>
+        <translation>Adicionando sons</translation>
+    </message>
+    <message>
+        <source>Save current sample</source>
+        <translation>Salvar amostra atual</translation>
+    </message>
+    <message>
+        <source>Save all samples</source>
+        <translation>Salvar todas as amostras</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Tocando</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SplashScreen</name>
+    <message>
+        <source>Whoa, buddy, one instance at a time!  You don't want
+Vantrel to become a multiperson disturb program!</source>
+        <translation>Calma, amigo, uma instância de cada vez!  Você não quer que o
+Vantrel vire um programa de perturbação coletiva!</translation>
+    </message>
+    <message>
+        <source>Character editor for the MUGEN engine</source>
+        <translation>Editor de personagens para o motor MUGEN</translation>
+    </message>
+    <message>
+        <source>Written by the Vantrel developers for character makers everywhere</source>
+        <translation>Escrito pelos desenvolvedores do Vantrel para criadores de personagens de todo o mundo</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::StatusProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::TipDialog</name>
+    <message>
+        <source>Tip of the Day</source>
+        <translation>Dica do dia</translation>
+    </message>
+    <message>
+        <source>Tip of the day</source>
+        <translation>Dica do dia</translation>
+    </message>
+    <message>
+        <source>Tips at startup</source>
+        <translation>Dicas ao iniciar</translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation>Próxima &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Prev</source>
+        <translation>&lt;&lt; Anterior</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
 </TS>
