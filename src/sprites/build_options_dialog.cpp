@@ -24,15 +24,15 @@ BuildOptionsDialog::BuildOptionsDialog(BuildFlags& flags, const VersionFacts& fa
         : QDialog(parent), flags_(flags), facts_(facts)
 {
     setObjectName(QStringLiteral("BuildOptionsDialog"));
-    setWindowTitle(QStringLiteral("Save Parameters"));
-    cropBox = new QCheckBox(QStringLiteral("Crop images to maximum needed"), this);
-    removeDuplicateImagesBox = new QCheckBox(QStringLiteral("Remove duplicate images"), this);
-    removeDuplicatePalettesBox = new QCheckBox(QStringLiteral("Remove duplicate palettes"), this);
+    setWindowTitle(tr("Save Parameters"));
+    cropBox = new QCheckBox(tr("Crop images to maximum needed"), this);
+    removeDuplicateImagesBox = new QCheckBox(tr("Remove duplicate images"), this);
+    removeDuplicatePalettesBox = new QCheckBox(tr("Remove duplicate palettes"), this);
     versionLabel = new QLabel(this);
     versionBox = new QComboBox(this);
     warningLabel = new QLabel(this);
-    okButton = new QPushButton(QStringLiteral("OK"), this);
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    okButton = new QPushButton(tr("OK"), this);
+    cancelButton = new QPushButton(tr("Cancel"), this);
     cropBox->setObjectName(QStringLiteral("cropBox"));
     removeDuplicateImagesBox->setObjectName(QStringLiteral("removeDuplicateImagesBox"));
     removeDuplicatePalettesBox->setObjectName(QStringLiteral("removeDuplicatePalettesBox"));
@@ -43,12 +43,12 @@ BuildOptionsDialog::BuildOptionsDialog(BuildFlags& flags, const VersionFacts& fa
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     okButton->setDefault(true);
 
-    versionLabel->setText(QStringLiteral("The character's sprites were read from an SFF v%1. Write:")
+    versionLabel->setText(tr("The character's sprites were read from an SFF v%1. Write:")
                               .arg(qstr(versionText(facts.archiveVersion, facts.archiveMinorVersion))));
     // Each with the engines that read it; the data is the version times 100 plus the minor version.
-    versionBox->addItem(QStringLiteral("SFF v1 (WinMUGEN, MUGEN 1.0 and 1.1, IKEMEN GO)"), kVersion1);
-    versionBox->addItem(QStringLiteral("SFF v2.00 (MUGEN 1.0 and 1.1, IKEMEN GO)"), kVersion200);
-    versionBox->addItem(QStringLiteral("SFF v2.01 (MUGEN 1.1, IKEMEN GO)"), kVersion201);
+    versionBox->addItem(tr("SFF v1 (WinMUGEN, MUGEN 1.0 and 1.1, IKEMEN GO)"), kVersion1);
+    versionBox->addItem(tr("SFF v2.00 (MUGEN 1.0 and 1.1, IKEMEN GO)"), kVersion200);
+    versionBox->addItem(tr("SFF v2.01 (MUGEN 1.1, IKEMEN GO)"), kVersion201);
     warningLabel->setWordWrap(true);
     showAsWarning(warningLabel);
 

@@ -44,7 +44,7 @@ void SpriteWindow::buildUi()
     createToolBar();
 
     // Image Data
-    auto* imageData = new QGroupBox(QStringLiteral("Image Data"), this);
+    auto* imageData = new QGroupBox(tr("Image Data"), this);
     axisXEdit = named<QLineEdit>("axisXEdit", imageData);
     axisYEdit = named<QLineEdit>("axisYEdit", imageData);
     groupEdit = named<QLineEdit>("groupEdit", imageData);
@@ -66,27 +66,27 @@ void SpriteWindow::buildUi()
         dataGrid->addWidget(minus, row, 2);
         dataGrid->addWidget(plus, row, 3);
     }
-    dataGrid->addWidget(new QLabel(QStringLiteral("Group"), imageData), 2, 0);
+    dataGrid->addWidget(new QLabel(tr("Group"), imageData), 2, 0);
     dataGrid->addWidget(groupEdit, 2, 1, 1, 3);
-    dataGrid->addWidget(new QLabel(QStringLiteral("Image"), imageData), 3, 0);
+    dataGrid->addWidget(new QLabel(tr("Image"), imageData), 3, 0);
     dataGrid->addWidget(imageEdit, 3, 1, 1, 3);
-    dataGrid->addWidget(new QLabel(QStringLiteral("Mouse X, Y:"), imageData), 4, 0, 1, 2);
+    dataGrid->addWidget(new QLabel(tr("Mouse X, Y:"), imageData), 4, 0, 1, 2);
     dataGrid->addWidget(mousePositionLabel, 4, 2, 1, 2);
 
     // Alignment tools
-    auto* alignment = new QGroupBox(QStringLiteral("Alignment tools"), this);
-    onionSkinBox = named<QCheckBox>("onionSkinBox", QStringLiteral("Onionskin group and image:"), alignment);
+    auto* alignment = new QGroupBox(tr("Alignment tools"), this);
+    onionSkinBox = named<QCheckBox>("onionSkinBox", tr("Onionskin group and image:"), alignment);
     jumpGroupEdit = named<QLineEdit>("jumpGroupEdit", alignment);
     jumpImageEdit = named<QLineEdit>("jumpImageEdit", alignment);
-    jumpButton = named<QPushButton>("jumpButton", QStringLiteral("Jump to"), alignment);
+    jumpButton = named<QPushButton>("jumpButton", tr("Jump to"), alignment);
     auto* alignGrid = new QGridLayout(alignment);
     alignGrid->addWidget(onionSkinBox, 0, 0, 1, 2);
     alignGrid->addWidget(jumpGroupEdit, 1, 0);
     alignGrid->addWidget(jumpImageEdit, 1, 1);
     alignGrid->addWidget(jumpButton, 2, 0, 1, 2);
 
-    hideTransparentBox = named<QCheckBox>("hideTransparentBox", QStringLiteral("Hide transparent sections"), this);
-    whiteBackgroundBox = named<QCheckBox>("whiteBackgroundBox", QStringLiteral("White background"), this);
+    hideTransparentBox = named<QCheckBox>("hideTransparentBox", tr("Hide transparent sections"), this);
+    whiteBackgroundBox = named<QCheckBox>("whiteBackgroundBox", tr("White background"), this);
 
     auto* left = new QVBoxLayout;
     left->addWidget(imageData);
@@ -96,7 +96,7 @@ void SpriteWindow::buildUi()
     left->addStretch();
 
     // Current image
-    auto* currentImage = new QGroupBox(QStringLiteral("Current image"), this);
+    auto* currentImage = new QGroupBox(tr("Current image"), this);
     view = named<SpriteCanvas>("view", app_, currentImage);
     horizontalPanBar = named<QScrollBar>("horizontalPanBar", Qt::Horizontal, currentImage);
     verticalPanBar = named<QScrollBar>("verticalPanBar", Qt::Vertical, currentImage);
