@@ -90,11 +90,36 @@ int BuildOptionsDialog::chosenMinorVersion() const
     return chosenVersion() == 2 ? versionBox->currentData().toInt() % 100 : -1;
 }
 
+QString BuildOptionsDialog::versionWarning(int version, int minorVersion) const
+{
+    if (version == 2 && minorVersion == 0 && facts_.trueColourRecords > 0)
+        return tr("MUGEN 1.0 reads no 32-bit sprites: %1 sprites are 32-bit pictures, which only MUGEN 1.1 and "
+                  "IKEMEN GO draw.")
+            .arg(facts_.trueColourRecords);
+    if (version != 1)
+        return {};
+    QStringList warning;
+    if (facts_.archiveVersion == 2 && facts_.unusedPalettes > 0)
+        warning << tr("SFF v1 has no palette table: each sprite keeps its colours, but the %1 palettes lose their "
+                      "numbers, and the %2 that no sprite uses are lost.")
+                       .arg(facts_.palettes)
+                       .arg(facts_.unusedPalettes);
+    else if (facts_.archiveVersion == 2)
+        warning << tr("SFF v1 has no palette table: each sprite keeps its colours, but the %1 palettes lose their "
+                      "numbers.")
+                       .arg(facts_.palettes);
+    if (facts_.trueColourRecords > 0)
+        warning << tr("SFF v1 holds 8-bit sprites only: %1 sprites are 32-bit pictures, and the build stops at the "
+                      "first of them.")
+                       .arg(facts_.trueColourRecords);
+    return warning.join(QLatin1Char('\n'));
+}
+
 void BuildOptionsDialog::showWarning()
 {
-    const std::string warning = versionWarning(facts_, chosenVersion(), chosenMinorVersion());
-    warningLabel->setText(qstr(warning));
-    warningLabel->setVisible(!warning.empty());
+    const QString warning = versionWarning(chosenVersion(), chosenMinorVersion());
+    warningLabel->setText(warning);
+    warningLabel->setVisible(!warning.isEmpty());
 }
 
 void BuildOptionsDialog::accept()

@@ -91,19 +91,19 @@ void SpriteWindow::createSelectionMenu()
     selectionMenu->setObjectName(QStringLiteral("selectionMenu"));
     const std::tuple<QAction * SpriteWindow::*, void (SpriteWindow::*)(), const char*, const char*> items[] = {
         {&SpriteWindow::batchAxisAction, &SpriteWindow::setSelectionAxis,
-         QT_TRANSLATE_NOOP("SpriteWindow", "Set Axis..."), "batchAxisAction"},
+         QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Set Axis..."), "batchAxisAction"},
         {&SpriteWindow::batchGroupAction, &SpriteWindow::moveSelectionToGroup,
-         QT_TRANSLATE_NOOP("SpriteWindow", "Move to Group..."), "batchGroupAction"},
-        {&SpriteWindow::batchDeleteAction, &SpriteWindow::deleteSelection, QT_TRANSLATE_NOOP("SpriteWindow", "Delete"),
-         "batchDeleteAction"},
+         QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Move to Group..."), "batchGroupAction"},
+        {&SpriteWindow::batchDeleteAction, &SpriteWindow::deleteSelection,
+         QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Delete"), "batchDeleteAction"},
         {&SpriteWindow::batchExportAction, &SpriteWindow::exportSelection,
-         QT_TRANSLATE_NOOP("SpriteWindow", "Export as PNG..."), "batchExportAction"},
+         QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Export as PNG..."), "batchExportAction"},
         {&SpriteWindow::batchCropAction, &SpriteWindow::cropSelection,
-         QT_TRANSLATE_NOOP("SpriteWindow", "Crop to Content"), "batchCropAction"},
+         QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Crop to Content"), "batchCropAction"},
         {&SpriteWindow::batchPaletteAction, &SpriteWindow::useCharacterPalette,
-         QT_TRANSLATE_NOOP("SpriteWindow", "Use the Character's Palette"), "batchPaletteAction"},
+         QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Use the Character's Palette"), "batchPaletteAction"},
         {&SpriteWindow::importSheetAction, &SpriteWindow::importSpriteSheet,
-         QT_TRANSLATE_NOOP("SpriteWindow", "Import Sprite Sheet..."), "importSheetAction"},
+         QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Import Sprite Sheet..."), "importSheetAction"},
     };
     for (const auto& [member, command, text, name] : items) {
         if (member == &SpriteWindow::importSheetAction)

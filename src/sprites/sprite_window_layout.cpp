@@ -56,12 +56,13 @@ void SpriteWindow::buildUi()
     mousePositionLabel = named<QLabel>("mousePositionLabel", QStringLiteral("0,0"), imageData);
     auto* dataGrid = new QGridLayout(imageData);
     const std::tuple<const char*, QLineEdit*, QPushButton*, QPushButton*> axisRows[] = {
-        {"X:", axisXEdit, axisXMinus, axisXPlus}, {"Y:", axisYEdit, axisYMinus, axisYPlus}};
+        {QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "X:"), axisXEdit, axisXMinus, axisXPlus},
+        {QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Y:"), axisYEdit, axisYMinus, axisYPlus}};
     for (int row = 0; row < 2; ++row) {
         const auto& [label, box, minus, plus] = axisRows[row];
         minus->setFixedWidth(28);
         plus->setFixedWidth(28);
-        dataGrid->addWidget(new QLabel(QString::fromLatin1(label), imageData), row, 0);
+        dataGrid->addWidget(new QLabel(tr(label), imageData), row, 0);
         dataGrid->addWidget(box, row, 1);
         dataGrid->addWidget(minus, row, 2);
         dataGrid->addWidget(plus, row, 3);
@@ -104,7 +105,7 @@ void SpriteWindow::buildUi()
         bar->setRange(kPanCentre, kPanCentre); // fitted to the picture once it is shown
         bar->setValue(kPanCentre);
     }
-    centreButton = named<QPushButton>("centreButton", QStringLiteral("center"), currentImage);
+    centreButton = named<QPushButton>("centreButton", tr("center"), currentImage);
     positionLabel = named<QLabel>("positionLabel", currentImage);
     indexScrollBar = named<QScrollBar>("indexScrollBar", Qt::Horizontal, currentImage);
     indexScrollBar->setSingleStep(1);
