@@ -24,15 +24,15 @@ BuildOptionsDialog::BuildOptionsDialog(BuildFlags& flags, const VersionFacts& fa
         : QDialog(parent), flags_(flags), facts_(facts)
 {
     setObjectName(QStringLiteral("BuildOptionsDialog"));
-    setWindowTitle(QStringLiteral("Save Parameters"));
-    cropBox = new QCheckBox(QStringLiteral("Crop images to maximum needed"), this);
-    removeDuplicateImagesBox = new QCheckBox(QStringLiteral("Remove duplicate images"), this);
-    removeDuplicatePalettesBox = new QCheckBox(QStringLiteral("Remove duplicate palettes"), this);
+    setWindowTitle(tr("Save Parameters"));
+    cropBox = new QCheckBox(tr("Crop images to maximum needed"), this);
+    removeDuplicateImagesBox = new QCheckBox(tr("Remove duplicate images"), this);
+    removeDuplicatePalettesBox = new QCheckBox(tr("Remove duplicate palettes"), this);
     versionLabel = new QLabel(this);
     versionBox = new QComboBox(this);
     warningLabel = new QLabel(this);
-    okButton = new QPushButton(QStringLiteral("OK"), this);
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    okButton = new QPushButton(tr("OK"), this);
+    cancelButton = new QPushButton(tr("Cancel"), this);
     cropBox->setObjectName(QStringLiteral("cropBox"));
     removeDuplicateImagesBox->setObjectName(QStringLiteral("removeDuplicateImagesBox"));
     removeDuplicatePalettesBox->setObjectName(QStringLiteral("removeDuplicatePalettesBox"));
@@ -43,12 +43,12 @@ BuildOptionsDialog::BuildOptionsDialog(BuildFlags& flags, const VersionFacts& fa
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     okButton->setDefault(true);
 
-    versionLabel->setText(QStringLiteral("The character's sprites were read from an SFF v%1. Write:")
+    versionLabel->setText(tr("The character's sprites were read from an SFF v%1. Write:")
                               .arg(qstr(versionText(facts.archiveVersion, facts.archiveMinorVersion))));
     // Each with the engines that read it; the data is the version times 100 plus the minor version.
-    versionBox->addItem(QStringLiteral("SFF v1 (WinMUGEN, MUGEN 1.0 and 1.1, IKEMEN GO)"), kVersion1);
-    versionBox->addItem(QStringLiteral("SFF v2.00 (MUGEN 1.0 and 1.1, IKEMEN GO)"), kVersion200);
-    versionBox->addItem(QStringLiteral("SFF v2.01 (MUGEN 1.1, IKEMEN GO)"), kVersion201);
+    versionBox->addItem(tr("SFF v1 (WinMUGEN, MUGEN 1.0 and 1.1, IKEMEN GO)"), kVersion1);
+    versionBox->addItem(tr("SFF v2.00 (MUGEN 1.0 and 1.1, IKEMEN GO)"), kVersion200);
+    versionBox->addItem(tr("SFF v2.01 (MUGEN 1.1, IKEMEN GO)"), kVersion201);
     warningLabel->setWordWrap(true);
     showAsWarning(warningLabel);
 
@@ -90,11 +90,36 @@ int BuildOptionsDialog::chosenMinorVersion() const
     return chosenVersion() == 2 ? versionBox->currentData().toInt() % 100 : -1;
 }
 
+QString BuildOptionsDialog::versionWarning(int version, int minorVersion) const
+{
+    if (version == 2 && minorVersion == 0 && facts_.trueColourRecords > 0)
+        return tr("MUGEN 1.0 reads no 32-bit sprites: %1 sprites are 32-bit pictures, which only MUGEN 1.1 and "
+                  "IKEMEN GO draw.")
+            .arg(facts_.trueColourRecords);
+    if (version != 1)
+        return {};
+    QStringList warning;
+    if (facts_.archiveVersion == 2 && facts_.unusedPalettes > 0)
+        warning << tr("SFF v1 has no palette table: each sprite keeps its colours, but the %1 palettes lose their "
+                      "numbers, and the %2 that no sprite uses are lost.")
+                       .arg(facts_.palettes)
+                       .arg(facts_.unusedPalettes);
+    else if (facts_.archiveVersion == 2)
+        warning << tr("SFF v1 has no palette table: each sprite keeps its colours, but the %1 palettes lose their "
+                      "numbers.")
+                       .arg(facts_.palettes);
+    if (facts_.trueColourRecords > 0)
+        warning << tr("SFF v1 holds 8-bit sprites only: %1 sprites are 32-bit pictures, and the build stops at the "
+                      "first of them.")
+                       .arg(facts_.trueColourRecords);
+    return warning.join(QLatin1Char('\n'));
+}
+
 void BuildOptionsDialog::showWarning()
 {
-    const std::string warning = versionWarning(facts_, chosenVersion(), chosenMinorVersion());
-    warningLabel->setText(qstr(warning));
-    warningLabel->setVisible(!warning.empty());
+    const QString warning = versionWarning(chosenVersion(), chosenMinorVersion());
+    warningLabel->setText(warning);
+    warningLabel->setVisible(!warning.isEmpty());
 }
 
 void BuildOptionsDialog::accept()

@@ -40,6 +40,9 @@ public:
 
 private:
     void showWarning();
+    // What building version `version` (for 2: 2.00 is minor 0, 2.01 minor 1)
+    // of the sprites loses; empty when nothing is lost.
+    QString versionWarning(int version, int minorVersion) const;
 
     BuildFlags& flags_;
     VersionFacts facts_;

@@ -28,7 +28,7 @@ const QSize kPreviewSize(240, 240);
 PcxBrowser::PcxBrowser(App& app, SpriteWindow& sprites, QWidget* parent) : QDialog(parent), app_(app), sprites_(sprites)
 {
     setObjectName(QStringLiteral("PcxBrowser"));
-    setWindowTitle(QStringLiteral("PCX Browser"));
+    setWindowTitle(tr("PCX Browser"));
 
     driveBox = new QComboBox(this);
     for (const QFileInfo& drive : QDir::drives())
@@ -40,15 +40,15 @@ PcxBrowser::PcxBrowser(App& app, SpriteWindow& sprites, QWidget* parent) : QDial
     preview = new QLabel(this);
     preview->setFixedSize(kPreviewSize);
     preview->setAlignment(Qt::AlignCenter);
-    addButton = new QPushButton(QStringLiteral("Add"), this);
-    closeButton = new QPushButton(QStringLiteral("Close"), this);
+    addButton = new QPushButton(tr("Add"), this);
+    closeButton = new QPushButton(tr("Close"), this);
 
     auto* left = new QVBoxLayout;
     left->addWidget(driveBox);
     left->addWidget(folderLabel);
     left->addWidget(folderList, 1);
     left->addWidget(fileList, 1);
-    auto* frame = new QGroupBox(QStringLiteral("Selected PCX"), this);
+    auto* frame = new QGroupBox(tr("Selected PCX"), this);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(preview);
     auto* buttons = new QHBoxLayout;
@@ -82,13 +82,13 @@ bool PcxBrowser::setFolder(const QString& path)
     const QFileInfo info(path);
     QString problem;
     if (!info.exists())
-        problem = QStringLiteral("The folder %1 does not exist.").arg(path);
+        problem = tr("The folder %1 does not exist.").arg(path);
     else if (!info.isDir())
-        problem = QStringLiteral("%1 is not a folder.").arg(path);
+        problem = tr("%1 is not a folder.").arg(path);
     else if (!info.isReadable() || !info.isExecutable())
-        problem = QStringLiteral("Permission denied: %1").arg(path);
+        problem = tr("Permission denied: %1").arg(path);
     if (!problem.isEmpty()) {
-        app_.dialogs.message(this, QStringLiteral("Error: ") + problem);
+        app_.dialogs.message(this, tr("Error: %1").arg(problem));
         return false;
     }
     const QDir dir(info.absoluteFilePath());

@@ -84,28 +84,4 @@ std::string versionText(int version, int minorVersion)
     return minorVersion == 0 ? "2.00" : "2.01";
 }
 
-std::string versionWarning(const VersionFacts& facts, int version, int minorVersion)
-{
-    if (version == 2 && minorVersion == 0 && facts.trueColourRecords > 0)
-        return "MUGEN 1.0 reads no 32-bit sprites: " + std::to_string(facts.trueColourRecords)
-            + " sprites are 32-bit pictures, which only MUGEN 1.1 and IKEMEN GO draw.";
-    if (version != 1)
-        return {};
-    std::string warning;
-    if (facts.archiveVersion == 2) {
-        warning = "SFF v1 has no palette table: each sprite keeps its colours, but the "
-            + std::to_string(facts.palettes) + " palettes lose their numbers";
-        if (facts.unusedPalettes > 0)
-            warning += ", and the " + std::to_string(facts.unusedPalettes) + " that no sprite uses are lost";
-        warning += ".";
-    }
-    if (facts.trueColourRecords > 0) {
-        if (!warning.empty())
-            warning += "\n";
-        warning += "SFF v1 holds 8-bit sprites only: " + std::to_string(facts.trueColourRecords)
-            + " sprites are 32-bit pictures, and the build stops at the first of them.";
-    }
-    return warning;
-}
-
 } // namespace vantrel

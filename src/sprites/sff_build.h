@@ -30,11 +30,6 @@ struct VersionFacts {
 };
 VersionFacts versionFacts(const SpriteWorkspace& ws);
 
-// The warning for building version `version` of this workspace; empty when
-// nothing is lost.
-// `minorVersion` tells 2.00 (0) from 2.01 (1) for version 2.
-std::string versionWarning(const VersionFacts& facts, int version, int minorVersion = 1);
-
 // "1", "2.00" or "2.01": how the archive's version is written.
 std::string versionText(int version, int minorVersion);
 

@@ -7,6 +7,7 @@
 #include "sprites/sff_build.h"
 #include "sprites/sprite_document.h"
 #include "ui/status_progress.h"
+#include "ui/translations.h"
 #include "ui/workbench.h"
 
 #include <QFileInfo>
@@ -34,12 +35,12 @@ bool SffBuilder::canSave()
     if (!document_)
         return false;
     if (document_->building()) {
-        app_.dialogs.message(owner_, QStringLiteral("The SFF file is still being built."));
+        app_.dialogs.message(owner_, tr("The SFF file is still being built."));
         return false;
     }
     // An archive without sprites would only overwrite a character's sprites with nothing.
     if (document_->workspace().count() == 0) {
-        app_.dialogs.message(owner_, QStringLiteral("There are no sprites to build an SFF file from."));
+        app_.dialogs.message(owner_, tr("There are no sprites to build an SFF file from."));
         return false;
     }
     return true;
@@ -61,13 +62,13 @@ void SffBuilder::saveAs()
         return;
     SpriteWorkspace& ws = document_->workspace();
     FileDialogOptions options;
-    options.title = QStringLiteral("Save SFF file");
+    options.title = tr("Save SFF file");
     // The document's own SFF is the one usually written again.
     const QFileInfo current(document_->fileName());
     const std::string characterDir = app_.documents ? app_.documents->character().characterDir : std::string();
     options.directory = document_->fileName().isEmpty() ? qstr(characterDir) : current.absolutePath();
     options.fileName = document_->fileName().isEmpty() ? QString() : current.fileName();
-    options.filter = QStringLiteral("Character Spritesheet (*.sff)|*.sff");
+    options.filter = tr("Character Spritesheet (*.sff)") + QStringLiteral("|*.sff");
     options.mustExist = false;
     const QString target = app_.dialogs.saveFile(owner_, options);
     if (target.isEmpty())
@@ -88,17 +89,17 @@ void SffBuilder::start(const QString& target, bool quiet)
     const Result<void> started = document_->startBuild(target);
     if (!started) {
         ours_ = false;
-        app_.dialogs.message(owner_, qstr(started.error()));
+        app_.dialogs.message(owner_, translatedMessage(started.error()));
     }
 }
 
 void SffBuilder::buildStarted()
 {
     if (app_.workbench)
-        app_.workbench->setStatus(QStringLiteral("Status: Building SFF file"));
+        app_.workbench->setStatus(tr("Status: Building SFF file"));
     // The tool tells nothing of how far it is: a busy bar.
     QPointer<SpriteDocument> document = document_;
-    progress_ = std::make_unique<ProgressScope>(app_.workbench, QStringLiteral("Building the SFF file"), 0, [document] {
+    progress_ = std::make_unique<ProgressScope>(app_.workbench, tr("Building the SFF file"), 0, [document] {
         if (document)
             document->cancelBuild();
     });
@@ -109,7 +110,7 @@ void SffBuilder::buildFinished(bool ok, const QString& message)
 {
     progress_.reset();
     if (app_.workbench)
-        app_.workbench->setStatus(QStringLiteral("Status: OK"));
+        app_.workbench->setStatus(tr("Status: OK"));
     if (!std::exchange(ours_, false))
         return; // a save of the document's own (Save All, the close-down) reports itself
     // The user stopped it: nothing to tell. (A tool that was done first
@@ -117,7 +118,7 @@ void SffBuilder::buildFinished(bool ok, const QString& message)
     if (ok && quiet_) {
         if (app_.workbench)
             app_.workbench->setStatus(message);
-    } else if (ok || !message.endsWith(QStringLiteral("the build was cancelled.")))
+    } else if (ok || !document_->buildCancelled())
         app_.dialogs.message(owner_, message, QStringLiteral("Vantrel"), Buttons::Ok,
                              ok ? Icon::Information : Icon::Warning);
     emit finished(ok, message);

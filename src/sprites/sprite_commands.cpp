@@ -4,6 +4,8 @@
 
 #include "common/text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -109,7 +111,7 @@ void InsertRecordsCommand::redo()
 // --- delete --------------------------------------------------------------------
 
 DeleteRecordCommand::DeleteRecordCommand(SpriteDocument& document, int row)
-        : SpriteCommand(document, QStringLiteral("Delete Sprite")), row_(row),
+        : SpriteCommand(document, QCoreApplication::translate("SpriteCommands", "Delete Sprite")), row_(row),
           record_(document.workspace().record(row)),
           picture_(keepPicture(document.workspace(), document.workspace().record(row).pcxFile))
 { }
@@ -130,7 +132,7 @@ void DeleteRecordCommand::redo()
 // --- clone ---------------------------------------------------------------------
 
 CloneRecordCommand::CloneRecordCommand(SpriteDocument& document, int row)
-        : SpriteCommand(document, QStringLiteral("Clone Sprite")), row_(row)
+        : SpriteCommand(document, QCoreApplication::translate("SpriteCommands", "Clone Sprite")), row_(row)
 { }
 
 void CloneRecordCommand::undo()
@@ -148,7 +150,8 @@ void CloneRecordCommand::redo()
 // --- sort ----------------------------------------------------------------------
 
 SortRecordsCommand::SortRecordsCommand(SpriteDocument& document, std::vector<int> order, int shownRow)
-        : SpriteCommand(document, QStringLiteral("Sort Sprites")), order_(std::move(order)), shownRow_(shownRow)
+        : SpriteCommand(document, QCoreApplication::translate("SpriteCommands", "Sort Sprites")),
+          order_(std::move(order)), shownRow_(shownRow)
 { }
 
 void SortRecordsCommand::undo()

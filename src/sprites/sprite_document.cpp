@@ -31,7 +31,7 @@ public:
     PictureChangedCommand(SpriteDocument& document, QString path, QByteArray before, QByteArray after)
             : document_(document), path_(std::move(path)), before_(std::move(before)), after_(std::move(after))
     {
-        setText(QStringLiteral("Edit Picture Externally"));
+        setText(SpriteDocument::tr("Edit Picture Externally"));
     }
     void undo() override { put(before_); }
     void redo() override { put(after_); }
@@ -98,12 +98,13 @@ void SpriteDocument::markRecovered()
 
 std::string SpriteDocument::unsavedQuestion() const
 {
-    return "The sprites have changes that are not in an SFF file yet. Save them first?";
+    return QT_TRANSLATE_NOOP("Messages", "The sprites have changes that are not in an SFF file yet. Save them first?");
 }
 
 QUndoCommand* SpriteDocument::makeReplaceStep(std::string, const QString&, Failure& error)
 {
-    error.message = "The sprites are read when the character is opened: open it again to read the SFF anew.";
+    error.message = QT_TRANSLATE_NOOP(
+        "Messages", "The sprites are read when the character is opened: open it again to read the SFF anew.");
     return nullptr;
 }
 
@@ -112,10 +113,10 @@ QUndoCommand* SpriteDocument::makeReplaceStep(std::string, const QString&, Failu
 Result<void> SpriteDocument::startBuild(const QString& sffPath)
 {
     if (building())
-        return Result<void>::failure("The SFF file is still being built.");
+        return Result<void>::failure(QT_TRANSLATE_NOOP("Messages", "The SFF file is still being built."));
     // An archive without sprites would only overwrite a character's sprites with nothing.
     if (workspace_.count() == 0)
-        return Result<void>::failure("There are no sprites to build an SFF file from.");
+        return Result<void>::failure(QT_TRANSLATE_NOOP("Messages", "There are no sprites to build an SFF file from."));
     Result<void> writable = checkWritable(sffPath);
     if (!writable)
         return writable;
@@ -183,16 +184,16 @@ void SpriteDocument::finishBuild(int exitCode, bool crashed, bool failedToStart)
     if (ok) {
         const qsizetype counts =
             report.startsWith(QStringLiteral("Wrote ")) ? report.lastIndexOf(QStringLiteral(": ")) : -1;
-        buildMessage_ = QStringLiteral("The SFF file %1 was written with %2 sprites%3.")
+        //: %3 is empty or what the build tool reports, as " (240 pictures copied, 1 encoded)"
+        buildMessage_ = tr("The SFF file %1 was written with %2 sprites%3.")
                             .arg(target_)
                             .arg(records_)
                             .arg(counts < 0 ? QString() : QStringLiteral(" (%1)").arg(report.mid(counts + 2)));
     } else if (cancelled_) {
-        buildMessage_ = QStringLiteral("The SFF file was not written: the build was cancelled.");
+        buildMessage_ = tr("The SFF file was not written: the build was cancelled.");
     } else {
-        buildMessage_ =
-            QStringLiteral("The SFF file was not written: %1")
-                .arg(errorLine.isEmpty() ? QStringLiteral("sprmaker ended with code %1.").arg(exitCode) : errorLine);
+        buildMessage_ = tr("The SFF file was not written: %1")
+                            .arg(errorLine.isEmpty() ? tr("sprmaker ended with code %1.").arg(exitCode) : errorLine);
     }
     lastOk_ = ok;
     // A save waiting for the build records the write itself.

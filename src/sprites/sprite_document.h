@@ -56,6 +56,8 @@ public:
     void cancelBuild();
     // How the last build ended, as a sentence for the user.
     const QString& buildMessage() const { return buildMessage_; }
+    // Whether the last build ended because it was cancelled.
+    bool buildCancelled() const { return cancelled_; }
 
     // Hands a picture to an outside editor's care: a change of its file
     // becomes a step of the table's history (undone, the picture before

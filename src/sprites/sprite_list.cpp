@@ -195,14 +195,6 @@ Result<PictureKind> checkPicture(const std::string& path)
     return sfflib::isTrueColour(*picture) ? PictureKind::TrueColour : PictureKind::EightBit;
 }
 
-std::string trueColourInV1Question(const std::string& fileName)
-{
-    return fileName
-        + " is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit "
-          "pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it "
-          "can go in?";
-}
-
 namespace {
 
 // The names in a folder, lower-cased: letter case must not tell two pictures

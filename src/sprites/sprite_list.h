@@ -4,6 +4,7 @@
 // copying PCX and PNG files into and out of the workspace. Indexes are 1-based.
 
 #include "common/result.h"
+#include "common/translatable.h"
 #include "sprites/workspace.h"
 
 #include <cstdint>
@@ -14,7 +15,7 @@
 
 namespace vantrel {
 
-inline constexpr const char* kTooManyImages = "Too many images!";
+inline constexpr const char* kTooManyImages = QT_TRANSLATE_NOOP("Messages", "Too many images!");
 // Adding through the open-file dialog stops here, leaving room below the
 // table's 20,000 rows for clones and browser additions.
 inline constexpr int kAddImageLimit = 19900;
@@ -89,9 +90,6 @@ void storeNumber(std::string& field, std::int64_t value);
 // the sentence that says why.
 enum class PictureKind { EightBit, TrueColour };
 Result<PictureKind> checkPicture(const std::string& path);
-
-// The message that tells why a 32-bit picture cannot go into an SFF v1.
-std::string trueColourInV1Question(const std::string& fileName);
 
 // The name a PCX copied into the workspace gets: its own name unless a
 // different file already has it (letter case aside), else the first free

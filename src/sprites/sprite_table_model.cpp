@@ -52,7 +52,8 @@ QVariant SpriteTableModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole: return QStringLiteral("%1,%2").arg(qstr(record.groupText), qstr(record.imageText));
     case Qt::ToolTipRole:
-        return QStringLiteral("%1\nAxis %2,%3")
+        //: a sprite's picture file, then its axis as x,y
+        return tr("%1\nAxis %2,%3")
             .arg(qstr(fileNameOf(record.pcxFile)), qstr(formatNumber(record.axisX())),
                  qstr(formatNumber(record.axisY())));
     case Qt::DecorationRole: return thumbnail(index.row());

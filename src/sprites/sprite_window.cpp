@@ -42,7 +42,7 @@ namespace vantrel {
 SpriteWindow::SpriteWindow(App& app, QWidget* parent) : QWidget(parent), app_(app)
 {
     setObjectName(QStringLiteral("SpriteWindow"));
-    title_ = new DocumentTitle(this, QStringLiteral("SFF Editor"));
+    title_ = new DocumentTitle(this, tr("SFF Editor"));
     builder_ = new SffBuilder(app_, this);
     connect(builder_, &SffBuilder::started, this, [this] {
         saveAction->setEnabled(false);
@@ -96,19 +96,20 @@ bool SpriteWindow::showWorkspace()
 {
     setDocument(characterSprites(app_.documents));
     const int count = document_ ? workspace().count() : 0;
-    setStatus(QStringLiteral("Status: OK"));
+    setStatus(tr("Status: OK"));
     setIndexRange(count, count > 0 ? 1 : 0);
     updateZoomButtons();
 
-    setStatus(QStringLiteral("Status: Finding Palette"));
+    setStatus(tr("Status: Finding Palette"));
     // Sprites without a palette of their own are shown in the first palette
     // met, so decode in archive order until one supplies it.
     for (int record = 1; record <= count && !document_->decoder().spritePaletteCaptured; ++record)
         loadImage(record);
     showRecord(currentIndex());
     if (count > 0)
-        positionLabel->setText(QStringLiteral("1 of") + qstr(formatNumber(count)));
-    setStatus(QStringLiteral("Status: OK"));
+        //: the sprite shown of how many, as "1 of 281"
+        positionLabel->setText(tr("1 of%1").arg(qstr(formatNumber(count))));
+    setStatus(tr("Status: OK"));
     return document_ != nullptr;
 }
 
@@ -142,7 +143,10 @@ void SpriteWindow::setIndexRange(int count, int value)
 
 void SpriteWindow::refreshPositionLabel()
 {
-    positionLabel->setText(qstr(positionText(currentIndex(), document_ ? workspace().count() : 0)));
+    //: the sprite shown of how many, as " 3 of 281 "
+    positionLabel->setText(
+        tr("%1 of%2 ")
+            .arg(qstr(formatNumber(currentIndex())), qstr(formatNumber(document_ ? workspace().count() : 0))));
 }
 
 void SpriteWindow::showGroupAndImage(bool always)
@@ -225,14 +229,14 @@ void SpriteWindow::updatePanBars()
 void SpriteWindow::storeGroup()
 {
     const std::int64_t value = numericValue(sstr(groupEdit->text()));
-    editRecord(QStringLiteral("Group Number"), SpriteEditKind::Group,
+    editRecord(tr("Group Number"), SpriteEditKind::Group,
                [value](SpriteRecord& record) { storeNumber(record.groupText, value); });
 }
 
 void SpriteWindow::storeImageNumber()
 {
     const std::int64_t value = numericValue(sstr(imageEdit->text()));
-    editRecord(QStringLiteral("Image Number"), SpriteEditKind::Image,
+    editRecord(tr("Image Number"), SpriteEditKind::Image,
                [value](SpriteRecord& record) { storeNumber(record.imageText, value); });
 }
 
@@ -249,7 +253,7 @@ void SpriteWindow::refuseTakenNumber(SpriteEditKind kind)
             continue;
         const QScopedValueRollback<bool> refusing(refusingNumber_, true);
         app_.dialogs.message(this,
-                             QStringLiteral("Sprite %1,%2 is taken: sprite %3 (%4) has that number.")
+                             tr("Sprite %1,%2 is taken: sprite %3 (%4) has that number.")
                                  .arg(record->group())
                                  .arg(record->imageNo())
                                  .arg(k + 1)
@@ -277,7 +281,7 @@ void SpriteWindow::storeAxis(QLineEdit* box, std::string SpriteRecord::*field)
         box->setText(qstr(fieldText(clamped))); // stores through the next change
         return;
     }
-    editRecord(field == &SpriteRecord::axisXText ? QStringLiteral("Axis X") : QStringLiteral("Axis Y"),
+    editRecord(field == &SpriteRecord::axisXText ? tr("Axis X") : tr("Axis Y"),
                field == &SpriteRecord::axisXText ? SpriteEditKind::AxisX : SpriteEditKind::AxisY,
                [field, value](SpriteRecord& edited) { storeNumber(edited.*field, value); });
     refreshPicture();
@@ -286,7 +290,7 @@ void SpriteWindow::storeAxis(QLineEdit* box, std::string SpriteRecord::*field)
 void SpriteWindow::nudgeAxis(int dx, int dy)
 {
     if (current()) {
-        editRecord(QStringLiteral("Move Axis"), SpriteEditKind::None, [dx, dy](SpriteRecord& record) {
+        editRecord(tr("Move Axis"), SpriteEditKind::None, [dx, dy](SpriteRecord& record) {
             if (dx)
                 storeNumber(record.axisXText, record.axisX() + dx);
             if (dy)
@@ -322,7 +326,9 @@ void SpriteWindow::jumpToRecord()
     const std::int64_t shownImage = record ? record->imageNo() : 0;
     const SpriteNumbers target = jumpNumbers();
     if (!showSprite(target.group, target.image)) {
-        app_.dialogs.message(this, qstr(noMatchMessage(target.group, target.image)));
+        app_.dialogs.message(this,
+                             tr("No match found for Group%1 image%2")
+                                 .arg(qstr(formatNumber(target.group)), qstr(formatNumber(target.image))));
         return;
     }
     // A second click jumps back.

@@ -4,6 +4,7 @@
 
 #include "sprites/sprite_window.h"
 #include "ui/app.h"
+#include "ui/translations.h"
 
 #include "common/paths.h"
 #include "common/qt_text.h"
@@ -33,7 +34,8 @@ namespace {
 
 QString spritesText(std::size_t count)
 {
-    return count == 1 ? QStringLiteral("the selected sprite") : QStringLiteral("the %1 selected sprites").arg(count);
+    return count == 1 ? SpriteWindow::tr("the selected sprite")
+                      : SpriteWindow::tr("the %1 selected sprites").arg(count);
 }
 
 } // namespace
@@ -77,31 +79,36 @@ QWidget* SpriteWindow::createSpriteViews()
             indexScrollBar->setValue(current.row() + 1);
     });
 
-    tabs->addTab(spriteList, QStringLiteral("List"));
-    tabs->addTab(spriteGrid, QStringLiteral("Grid"));
+    tabs->addTab(spriteList, tr("List"));
+    tabs->addTab(spriteGrid, tr("Grid"));
     createSelectionMenu();
     return tabs;
 }
 
 void SpriteWindow::createSelectionMenu()
 {
-    selectionMenu = new QMenu(QStringLiteral("Selection"), this);
+    selectionMenu = new QMenu(tr("Selection"), this);
     selectionMenu->setObjectName(QStringLiteral("selectionMenu"));
     const std::tuple<QAction * SpriteWindow::*, void (SpriteWindow::*)(), const char*, const char*> items[] = {
-        {&SpriteWindow::batchAxisAction, &SpriteWindow::setSelectionAxis, "Set Axis...", "batchAxisAction"},
-        {&SpriteWindow::batchGroupAction, &SpriteWindow::moveSelectionToGroup, "Move to Group...", "batchGroupAction"},
-        {&SpriteWindow::batchDeleteAction, &SpriteWindow::deleteSelection, "Delete", "batchDeleteAction"},
-        {&SpriteWindow::batchExportAction, &SpriteWindow::exportSelection, "Export as PNG...", "batchExportAction"},
-        {&SpriteWindow::batchCropAction, &SpriteWindow::cropSelection, "Crop to Content", "batchCropAction"},
-        {&SpriteWindow::batchPaletteAction, &SpriteWindow::useCharacterPalette, "Use the Character's Palette",
-         "batchPaletteAction"},
-        {&SpriteWindow::importSheetAction, &SpriteWindow::importSpriteSheet, "Import Sprite Sheet...",
-         "importSheetAction"},
+        {&SpriteWindow::batchAxisAction, &SpriteWindow::setSelectionAxis,
+         QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Set Axis..."), "batchAxisAction"},
+        {&SpriteWindow::batchGroupAction, &SpriteWindow::moveSelectionToGroup,
+         QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Move to Group..."), "batchGroupAction"},
+        {&SpriteWindow::batchDeleteAction, &SpriteWindow::deleteSelection,
+         QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Delete"), "batchDeleteAction"},
+        {&SpriteWindow::batchExportAction, &SpriteWindow::exportSelection,
+         QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Export as PNG..."), "batchExportAction"},
+        {&SpriteWindow::batchCropAction, &SpriteWindow::cropSelection,
+         QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Crop to Content"), "batchCropAction"},
+        {&SpriteWindow::batchPaletteAction, &SpriteWindow::useCharacterPalette,
+         QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Use the Character's Palette"), "batchPaletteAction"},
+        {&SpriteWindow::importSheetAction, &SpriteWindow::importSpriteSheet,
+         QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Import Sprite Sheet..."), "importSheetAction"},
     };
     for (const auto& [member, command, text, name] : items) {
         if (member == &SpriteWindow::importSheetAction)
             selectionMenu->addSeparator();
-        QAction* action = selectionMenu->addAction(QString::fromLatin1(text));
+        QAction* action = selectionMenu->addAction(tr(text));
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, command);
         this->*member = action;
@@ -112,7 +119,7 @@ void SpriteWindow::createSelectionMenu()
     selectionAction = selectionMenu->menuAction();
     selectionAction->setObjectName(QStringLiteral("selectionAction"));
     selectionAction->setIcon(actionIcon(ActionIcon::Picture));
-    selectionAction->setToolTip(QStringLiteral("What to do with the selected sprites"));
+    selectionAction->setToolTip(tr("What to do with the selected sprites"));
     toolBar->addAction(selectionAction);
     if (auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(selectionAction)))
         button->setPopupMode(QToolButton::InstantPopup);
@@ -156,7 +163,7 @@ void SpriteWindow::selectRows(const std::vector<int>& rows)
 bool SpriteWindow::pushBatch(const QString& text, const Result<BatchEdit>& edit, const QString& nothing)
 {
     if (!edit) {
-        app_.dialogs.message(this, qstr(edit.error()));
+        app_.dialogs.message(this, translatedMessage(edit.error()));
         return false;
     }
     if (edit->changed == 0) {
@@ -174,27 +181,24 @@ void SpriteWindow::setSelectionAxis()
     if (!record)
         return;
     const std::vector<int> rows = selectedRows();
-    const int how =
-        app_.dialogs.choose(this, QStringLiteral("Set the axis of %1, or move it?").arg(spritesText(rows.size())),
-                            {QStringLiteral("Set to x,y"), QStringLiteral("Move by x,y"), QStringLiteral("Cancel")},
-                            QStringLiteral("Set Axis"));
+    const int how = app_.dialogs.choose(this, tr("Set the axis of %1, or move it?").arg(spritesText(rows.size())),
+                                        {tr("Set to x,y"), tr("Move by x,y"), tr("Cancel")}, tr("Set Axis"));
     if (how != 0 && how != 1)
         return;
     const QString initial =
         how == 0 ? QStringLiteral("%1,%2").arg(record->axisX()).arg(record->axisY()) : QStringLiteral("0,0");
     const std::optional<QString> answer = app_.dialogs.askText(
-        this, QStringLiteral("Set Axis"),
-        how == 0 ? QStringLiteral("The axis (x,y):") : QStringLiteral("Move the axis by (x,y):"), initial);
+        this, tr("Set Axis"), how == 0 ? tr("The axis (x,y):") : tr("Move the axis by (x,y):"), initial);
     if (!answer)
         return;
     const auto pair = parseNumberPair(sstr(*answer));
     if (!pair) {
-        app_.dialogs.message(this, QStringLiteral("\"%1\" is not two numbers, as x,y.").arg(*answer));
+        app_.dialogs.message(this, tr("\"%1\" is not two numbers, as x,y.").arg(*answer));
         return;
     }
-    pushBatch(how == 0 ? QStringLiteral("Set Axis") : QStringLiteral("Move Axis"),
+    pushBatch(how == 0 ? tr("Set Axis") : tr("Move Axis"),
               setAxes(workspace(), rows, pair->first, pair->second, how == 1),
-              QStringLiteral("The selected sprites have that axis already."));
+              tr("The selected sprites have that axis already."));
 }
 
 void SpriteWindow::moveSelectionToGroup()
@@ -204,20 +208,20 @@ void SpriteWindow::moveSelectionToGroup()
         return;
     const std::vector<int> rows = selectedRows();
     const std::optional<QString> answer = app_.dialogs.askText(
-        this, QStringLiteral("Move to Group"),
-        QStringLiteral("Move %1 to group:\n(Each keeps its image number unless the group has it already; then it "
-                       "takes the group's next free number.)")
+        this, tr("Move to Group"),
+        tr("Move %1 to group:\n(Each keeps its image number unless the group has it already; then it "
+           "takes the group's next free number.)")
             .arg(spritesText(rows.size())),
         qstr(record->groupText));
     if (!answer)
         return;
     const std::string text = trimmed(sstr(*answer));
     if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 9) {
-        app_.dialogs.message(this, QStringLiteral("\"%1\" is not a group number.").arg(*answer));
+        app_.dialogs.message(this, tr("\"%1\" is not a group number.").arg(*answer));
         return;
     }
-    pushBatch(QStringLiteral("Move to Group"), moveToGroup(workspace(), rows, numericValue(text)),
-              QStringLiteral("The selected sprites are in that group already."));
+    pushBatch(tr("Move to Group"), moveToGroup(workspace(), rows, numericValue(text)),
+              tr("The selected sprites are in that group already."));
 }
 
 void SpriteWindow::deleteSelection()
@@ -225,19 +229,18 @@ void SpriteWindow::deleteSelection()
     if (!current())
         return;
     const std::vector<int> rows = selectedRows();
-    if (app_.dialogs.message(this, QStringLiteral("Delete %1?").arg(spritesText(rows.size())),
-                             QStringLiteral("Delete sprites"), Buttons::YesNo, Icon::Question)
+    if (app_.dialogs.message(this, tr("Delete %1?").arg(spritesText(rows.size())), tr("Delete sprites"), Buttons::YesNo,
+                             Icon::Question)
         != Answer::Yes)
         return;
-    pushBatch(rows.size() == 1 ? QStringLiteral("Delete Sprite") : QStringLiteral("Delete Sprites"),
-              deleteRows(workspace(), rows), QString());
+    pushBatch(rows.size() == 1 ? tr("Delete Sprite") : tr("Delete Sprites"), deleteRows(workspace(), rows), QString());
 }
 
 void SpriteWindow::exportSelection()
 {
     if (!current())
         return;
-    const QString folder = askExportFolder(QStringLiteral("Save the selected pictures to:"));
+    const QString folder = askExportFolder(tr("Save the selected pictures to:"));
     if (!folder.isEmpty())
         reportExportErrors(vantrel::exportSelection(workspace(), selectedRows(), sstr(folder)));
 }
@@ -246,8 +249,8 @@ void SpriteWindow::cropSelection()
 {
     if (!current())
         return;
-    pushBatch(QStringLiteral("Crop to Content"), cropToContent(workspace(), selectedRows()),
-              QStringLiteral("The selected pictures have no transparent border to remove."));
+    pushBatch(tr("Crop to Content"), cropToContent(workspace(), selectedRows()),
+              tr("The selected pictures have no transparent border to remove."));
 }
 
 std::optional<Palette> SpriteWindow::characterPalette(QString& name) const
@@ -263,11 +266,11 @@ std::optional<Palette> SpriteWindow::characterPalette(QString& name) const
         return *palette;
     }
     if (document_->decoder().spritePaletteCaptured) {
-        name = QStringLiteral("the sprites' shared palette");
+        name = tr("the sprites' shared palette");
         return document_->decoder().spritePalette;
     }
-    name = QStringLiteral("The character has no palette to use: its definition names no palette file, and no "
-                          "sprite has a palette of its own.");
+    name = tr("The character has no palette to use: its definition names no palette file, and no "
+              "sprite has a palette of its own.");
     return std::nullopt;
 }
 
@@ -281,31 +284,31 @@ void SpriteWindow::useCharacterPalette()
         app_.dialogs.message(this, name);
         return;
     }
-    if (pushBatch(QStringLiteral("Use the Character's Palette"), remapToPalette(workspace(), selectedRows(), *palette),
-                  QStringLiteral("The selected pictures have the colours of %1 already.").arg(name)))
-        setStatus(QStringLiteral("Remapped to the colours of %1.").arg(name));
+    if (pushBatch(tr("Use the Character's Palette"), remapToPalette(workspace(), selectedRows(), *palette),
+                  tr("The selected pictures have the colours of %1 already.").arg(name)))
+        setStatus(tr("Remapped to the colours of %1.").arg(name));
 }
 
 void SpriteWindow::importSpriteSheet()
 {
     if (!document_)
         return;
-    FileDialogOptions options = pictureDialog(QStringLiteral("Import a sprite sheet"), true);
-    options.filter = QStringLiteral("PNG (*.png)|*.png");
+    FileDialogOptions options = pictureDialog(tr("Import a sprite sheet"), true);
+    options.filter = tr("PNG (*.png)") + QStringLiteral("|*.png");
     const QString sheet = app_.dialogs.openFile(this, options);
     if (sheet.isEmpty() || !checkPictures({sheet}))
         return;
     const auto bytes = readFileBytes(sstr(sheet));
     const auto info = bytes ? sfflib::readPngInfo(*bytes) : sfflib::Result<sfflib::PngInfo>::failure({});
     if (!info) {
-        app_.dialogs.message(this, QString::fromLatin1(kPngRefused));
+        app_.dialogs.message(this, translatedMessage(kPngRefused));
         return;
     }
-    const QString title = QStringLiteral("Import Sprite Sheet");
+    const QString title = tr("Import Sprite Sheet");
     const std::optional<QString> frames = app_.dialogs.askText(
         this, title,
-        QStringLiteral("The sheet is %1 x %2 pixels. Its frames, as width,height in pixels, or as columns x rows "
-                       "(as 8x2):")
+        tr("The sheet is %1 x %2 pixels. Its frames, as width,height in pixels, or as columns x rows "
+           "(as 8x2):")
             .arg(info->width)
             .arg(info->height),
         QStringLiteral("%1,%1").arg(info->height));
@@ -319,30 +322,28 @@ void SpriteWindow::importSpriteSheet()
         cut.columns = static_cast<int>(std::clamp<std::int64_t>(grid->first, 0, info->width));
         cut.rows = static_cast<int>(std::clamp<std::int64_t>(grid->second, 0, info->height));
     } else {
-        app_.dialogs.message(this, QStringLiteral("\"%1\" names no frames: write 64,80 or 8x2.").arg(*frames));
+        app_.dialogs.message(this, tr("\"%1\" names no frames: write 64,80 or 8x2.").arg(*frames));
         return;
     }
     const SpriteRecord* record = current();
-    const std::optional<QString> numbers = app_.dialogs.askText(
-        this, title, QStringLiteral("The new sprites' group and first image number (group,number):"),
-        QStringLiteral("%1,0").arg(record ? qstr(record->groupText) : QStringLiteral("0")));
+    const std::optional<QString> numbers =
+        app_.dialogs.askText(this, title, tr("The new sprites' group and first image number (group,number):"),
+                             QStringLiteral("%1,0").arg(record ? qstr(record->groupText) : QStringLiteral("0")));
     if (!numbers)
         return;
     const auto start = parseNumberPair(sstr(*numbers));
     if (!start || start->first < 0 || start->second < 0) {
-        app_.dialogs.message(this, QStringLiteral("\"%1\" is not a group and an image number.").arg(*numbers));
+        app_.dialogs.message(this, tr("\"%1\" is not a group and an image number.").arg(*numbers));
         return;
     }
-    const int axis = app_.dialogs.choose(this, QStringLiteral("Where is each frame's axis?"),
-                                         {QStringLiteral("Bottom centre"), QStringLiteral("Centre"),
-                                          QStringLiteral("Top left"), QStringLiteral("Cancel")},
-                                         title);
+    const int axis = app_.dialogs.choose(this, tr("Where is each frame's axis?"),
+                                         {tr("Bottom centre"), tr("Centre"), tr("Top left"), tr("Cancel")}, title);
     if (axis < 0 || axis > 2)
         return;
     const int before = workspace().count();
     Result<BatchEdit> edit =
         importSheet(workspace(), sstr(sheet), cut, start->first, start->second, static_cast<FrameAxis>(axis));
-    if (!pushBatch(QStringLiteral("Import Sprite Sheet"), edit, QString()))
+    if (!pushBatch(tr("Import Sprite Sheet"), edit, QString()))
         return;
     std::vector<int> added;
     for (int row = before + 1; row <= workspace().count(); ++row)

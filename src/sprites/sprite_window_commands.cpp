@@ -15,6 +15,7 @@
 #include "ui/history_actions.h"
 #include "ui/shortcuts.h"
 #include "ui/status_progress.h"
+#include "ui/translations.h"
 #include "ui/workbench.h"
 
 #include <QAction>
@@ -26,9 +27,16 @@ namespace vantrel {
 
 namespace {
 
-const QString kPictureFilter =
-    QStringLiteral("Pictures (*.pcx *.png)|*.pcx;*.png|ZSoft PCX (*.pcx)|*.pcx|PNG (*.png)|*.png");
-const QString kExportFilter = QStringLiteral("ZSoft PCX (*.pcx)|*.pcx|PNG (*.png)|*.png");
+QString exportFilter()
+{
+    return SpriteWindow::tr("ZSoft PCX (*.pcx)") + QStringLiteral("|*.pcx|") + SpriteWindow::tr("PNG (*.png)")
+        + QStringLiteral("|*.png");
+}
+
+QString pictureFilter()
+{
+    return SpriteWindow::tr("Pictures (*.pcx *.png)") + QStringLiteral("|*.pcx;*.png|") + exportFilter();
+}
 
 bool namesPng(const QString& path)
 {
@@ -52,45 +60,56 @@ struct ToolButton {
 
 // The toolbar, in its order.
 const ToolButton kToolBar[] = {
-    {&SpriteWindow::saveAction, &SpriteWindow::saveSpriteArchive, "Save", "saveAction", "Save SFF file",
-     ActionIcon::Save},
-    {&SpriteWindow::saveAsAction, &SpriteWindow::saveSpriteArchiveAs, "Save As", "saveAsAction",
-     "Save the sprites as another SFF file, choosing the build options", ActionIcon::SaveAs},
-    {&SpriteWindow::sortAction, &SpriteWindow::sortImages, "Sort", "sortAction", "Sort images", ActionIcon::Sort},
-    {&SpriteWindow::addImageAction, &SpriteWindow::addImage, "Add", "addImageAction",
-     "Add a PCX or PNG after this image", ActionIcon::Add},
-    {&SpriteWindow::deleteImageAction, &SpriteWindow::deleteImage, "Delete", "deleteImageAction", "Delete this image",
-     ActionIcon::Delete},
-    {&SpriteWindow::cloneImageAction, &SpriteWindow::cloneImage, "Clone", "cloneImageAction", "Clone image to end",
-     ActionIcon::Duplicate},
-    {&SpriteWindow::changeImageAction, &SpriteWindow::changeImage, "Change", "changeImageAction", "Change this image",
-     ActionIcon::Replace},
-    {&SpriteWindow::browseAction, &SpriteWindow::openBrowser, "Browser", "browseAction",
-     "Browse for PCX's with thumbnails", ActionIcon::Thumbnails},
-    {&SpriteWindow::zoomInAction, &SpriteWindow::zoomIn, "ZoomIn", "zoomInAction", "Zoom In", ActionIcon::ZoomIn},
-    {&SpriteWindow::zoomOutAction, &SpriteWindow::zoomOut, "ZoomOut", "zoomOutAction", "Zoom Out", ActionIcon::ZoomOut},
-    {&SpriteWindow::editExternallyAction, &SpriteWindow::editExternally, "ShellEdit", "editExternallyAction",
-     "Send to shell with \"Edit\" command", ActionIcon::Edit},
-    {&SpriteWindow::exportImageAction, &SpriteWindow::exportImage, "SaveOne", "exportImageAction",
-     "Save this picture as PCX or PNG...", ActionIcon::Export},
-    {&SpriteWindow::exportAllAction, &SpriteWindow::exportAllImages, "SaveAll", "exportAllAction",
-     "Save all pictures...", ActionIcon::ExportAll},
+    {&SpriteWindow::saveAction, &SpriteWindow::saveSpriteArchive, QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Save"),
+     "saveAction", QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Save SFF file"), ActionIcon::Save},
+    {&SpriteWindow::saveAsAction, &SpriteWindow::saveSpriteArchiveAs,
+     QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Save As"), "saveAsAction",
+     QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Save the sprites as another SFF file, choosing the build options"),
+     ActionIcon::SaveAs},
+    {&SpriteWindow::sortAction, &SpriteWindow::sortImages, QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Sort"),
+     "sortAction", QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Sort images"), ActionIcon::Sort},
+    {&SpriteWindow::addImageAction, &SpriteWindow::addImage, QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Add"),
+     "addImageAction", QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Add a PCX or PNG after this image"),
+     ActionIcon::Add},
+    {&SpriteWindow::deleteImageAction, &SpriteWindow::deleteImage, QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Delete"),
+     "deleteImageAction", QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Delete this image"), ActionIcon::Delete},
+    {&SpriteWindow::cloneImageAction, &SpriteWindow::cloneImage, QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Clone"),
+     "cloneImageAction", QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Clone image to end"), ActionIcon::Duplicate},
+    {&SpriteWindow::changeImageAction, &SpriteWindow::changeImage, QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Change"),
+     "changeImageAction", QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Change this image"), ActionIcon::Replace},
+    {&SpriteWindow::browseAction, &SpriteWindow::openBrowser, QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Browser"),
+     "browseAction", QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Browse for PCX's with thumbnails"),
+     ActionIcon::Thumbnails},
+    {&SpriteWindow::zoomInAction, &SpriteWindow::zoomIn, QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "ZoomIn"),
+     "zoomInAction", QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Zoom In"), ActionIcon::ZoomIn},
+    {&SpriteWindow::zoomOutAction, &SpriteWindow::zoomOut, QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "ZoomOut"),
+     "zoomOutAction", QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Zoom Out"), ActionIcon::ZoomOut},
+    {&SpriteWindow::editExternallyAction, &SpriteWindow::editExternally,
+     QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "ShellEdit"), "editExternallyAction",
+     QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Send to shell with \"Edit\" command"), ActionIcon::Edit},
+    {&SpriteWindow::exportImageAction, &SpriteWindow::exportImage,
+     QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "SaveOne"), "exportImageAction",
+     QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Save this picture as PCX or PNG..."), ActionIcon::Export},
+    {&SpriteWindow::exportAllAction, &SpriteWindow::exportAllImages,
+     QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "SaveAll"), "exportAllAction",
+     QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Save all pictures..."), ActionIcon::ExportAll},
     // Undo takes the last step back off the window's history (createEditMenu).
-    {&SpriteWindow::undoAction, nullptr, "Undo", "undoAction", "", ActionIcon::Undo},
+    {&SpriteWindow::undoAction, nullptr, QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Undo"), "undoAction", "",
+     ActionIcon::Undo},
 };
 
 } // namespace
 
 void SpriteWindow::createToolBar()
 {
-    toolBar = new QToolBar(QStringLiteral("Sprites"), this);
+    toolBar = new QToolBar(tr("Sprites"), this);
     toolBar->setObjectName(QStringLiteral("toolBar"));
     // The captions stay under the pictures: they name the buttons as before.
     toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     for (const ToolButton& b : kToolBar) {
-        QAction* action = toolBar->addAction(actionIcon(b.icon), QString::fromLatin1(b.text));
+        QAction* action = toolBar->addAction(actionIcon(b.icon), tr(b.text));
         action->setObjectName(QString::fromLatin1(b.objectName));
-        action->setToolTip(QString::fromLatin1(b.toolTip));
+        action->setToolTip(*b.toolTip ? tr(b.toolTip) : QString());
         this->*b.action = action;
         if (b.command)
             connect(action, &QAction::triggered, this, b.command);
@@ -108,7 +127,7 @@ FileDialogOptions SpriteWindow::pictureDialog(const QString& title, bool mustExi
     FileDialogOptions options;
     options.title = title;
     options.directory = app_.documents ? qstr(app_.documents->character().characterDir) : QString();
-    options.filter = mustExist ? kPictureFilter : kExportFilter;
+    options.filter = mustExist ? pictureFilter() : exportFilter();
     options.mustExist = mustExist;
     return options;
 }
@@ -124,8 +143,13 @@ bool SpriteWindow::checkPictures(const QStringList& files)
         }
         // SFF v1 cannot hold it: the user may switch the build to v2.
         if (*kind == PictureKind::TrueColour && ws.buildVersion() == 1) {
-            if (app_.dialogs.message(this, qstr(trueColourInV1Question(fileNameOf(sstr(file)))),
-                                     QStringLiteral("Vantrel"), Buttons::YesNo, Icon::Question)
+            if (app_.dialogs.message(
+                    this,
+                    tr("%1 is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit "
+                       "pictures only (256 colours from a palette). Build them as SFF v2 from now on, "
+                       "so that it can go in?")
+                        .arg(qstr(fileNameOf(sstr(file)))),
+                    QStringLiteral("Vantrel"), Buttons::YesNo, Icon::Question)
                 != Answer::Yes)
                 return false;
             ws.buildFlags.version = ws.archiveVersion() == 2 ? 0 : 2;
@@ -140,7 +164,7 @@ bool SpriteWindow::insertPicture(const QString& path)
         return false;
     SpriteWorkspace& ws = workspace();
     if (!canGrowTable(ws, 1)) {
-        app_.dialogs.message(this, QString::fromLatin1(kTooManyImages));
+        app_.dialogs.message(this, translatedMessage(kTooManyImages));
         return false;
     }
     if (!checkPictures({path}))
@@ -152,7 +176,7 @@ bool SpriteWindow::insertPicture(const QString& path)
     }
     const int current = currentIndex();
     document_->push(new InsertRecordsCommand(
-        *document_, QStringLiteral("Add Sprite"), current + 1,
+        *document_, tr("Add Sprite"), current + 1,
         {recordFollowing(ws.records(), current >= 1 ? &ws.record(current) : nullptr, *copied)}));
     return true;
 }
@@ -163,15 +187,15 @@ void SpriteWindow::addPictures(QStringList files)
         return;
     SpriteWorkspace& ws = workspace();
     if (!canAddImages(ws, 1)) {
-        app_.dialogs.message(this, QString::fromLatin1(kTooManyImages));
+        app_.dialogs.message(this, translatedMessage(kTooManyImages));
         return;
     }
     if (files.isEmpty())
-        files = app_.dialogs.openFiles(this, pictureDialog(QStringLiteral("Add a PCX or PNG picture"), true));
+        files = app_.dialogs.openFiles(this, pictureDialog(tr("Add a PCX or PNG picture"), true));
     if (files.isEmpty())
         return;
     if (!canAddImages(ws, static_cast<int>(files.size()))) {
-        app_.dialogs.message(this, QString::fromLatin1(kTooManyImages));
+        app_.dialogs.message(this, translatedMessage(kTooManyImages));
         return;
     }
     // All or nothing: a picture the build would refuse stops the whole add.
@@ -180,7 +204,7 @@ void SpriteWindow::addPictures(QStringList files)
     const int current = currentIndex();
     std::vector<SpriteRecord> added;
     {
-        ProgressScope progress(app_.workbench, QStringLiteral("Adding pictures"), static_cast<int>(files.size()));
+        ProgressScope progress(app_.workbench, tr("Adding pictures"), static_cast<int>(files.size()));
         const SpriteRecord* previous = current >= 1 ? &ws.record(current) : nullptr;
         // Each new picture takes a number neither the table nor the pictures added before it have.
         std::vector<SpriteRecord> taken = ws.records();
@@ -197,7 +221,7 @@ void SpriteWindow::addPictures(QStringList files)
     }
     if (added.empty())
         return;
-    const QString text = added.size() > 1 ? QStringLiteral("Add Sprites") : QStringLiteral("Add Sprite");
+    const QString text = added.size() > 1 ? tr("Add Sprites") : tr("Add Sprite");
     document_->push(new InsertRecordsCommand(*document_, text, current + 1, std::move(added)));
 }
 
@@ -206,8 +230,7 @@ void SpriteWindow::deleteImage()
     const int index = currentIndex();
     if (index < 1)
         return;
-    if (app_.dialogs.message(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete current image"),
-                             Buttons::YesNo, Icon::Question)
+    if (app_.dialogs.message(this, tr("Are you sure?"), tr("Delete current image"), Buttons::YesNo, Icon::Question)
         != Answer::Yes)
         return;
     document_->push(new DeleteRecordCommand(*document_, index));
@@ -220,7 +243,7 @@ void SpriteWindow::cloneImage()
         return;
     SpriteWorkspace& ws = workspace();
     if (!canGrowTable(ws, 1)) {
-        app_.dialogs.message(this, QString::fromLatin1(kTooManyImages));
+        app_.dialogs.message(this, translatedMessage(kTooManyImages));
         return;
     }
     document_->push(new CloneRecordCommand(*document_, index));
@@ -231,7 +254,7 @@ void SpriteWindow::changeImage()
     SpriteRecord* record = current();
     if (!record)
         return;
-    const QString file = app_.dialogs.openFile(this, pictureDialog(QStringLiteral("Add a PCX or PNG picture"), true));
+    const QString file = app_.dialogs.openFile(this, pictureDialog(tr("Add a PCX or PNG picture"), true));
     if (file.isEmpty() || !checkPictures({file}))
         return;
     const Result<std::string> copied = copyIntoWorkspace(workspace(), sstr(file));
@@ -245,8 +268,7 @@ void SpriteWindow::changeImage()
     }
     SpriteRecord changed = *record;
     changed.pcxFile = *copied;
-    document_->push(
-        new EditRecordCommand(*document_, QStringLiteral("Change Picture"), currentIndex(), std::move(changed)));
+    document_->push(new EditRecordCommand(*document_, tr("Change Picture"), currentIndex(), std::move(changed)));
 }
 
 void SpriteWindow::sortImages()
@@ -269,15 +291,14 @@ void SpriteWindow::exportImage()
     if (!record)
         return;
     QWidget* owner = app_.workbench ? app_.workbench->frame() : this;
-    const QString target = app_.dialogs.saveFile(owner, pictureDialog(QStringLiteral("Save single frame"), false));
+    const QString target = app_.dialogs.saveFile(owner, pictureDialog(tr("Save single frame"), false));
     if (target.isEmpty())
         return;
     const std::string source = workspace().imagePath(*record);
     bool transparent = false;
     if (namesPng(target) && isEightBit(source)) {
-        const Answer answer =
-            app_.dialogs.message(this, QStringLiteral("Make colour 0 transparent in the PNG file?"),
-                                 QStringLiteral("Save single frame"), Buttons::YesNoCancel, Icon::Question);
+        const Answer answer = app_.dialogs.message(this, tr("Make colour 0 transparent in the PNG file?"),
+                                                   tr("Save single frame"), Buttons::YesNoCancel, Icon::Question);
         if (answer == Answer::Cancel)
             return;
         transparent = answer == Answer::Yes;
@@ -291,21 +312,21 @@ void SpriteWindow::exportAllImages()
 {
     if (!document_)
         return;
-    const QString folder = askExportFolder(QStringLiteral("Save all files to:"));
+    const QString folder = askExportFolder(tr("Save all files to:"));
     if (folder.isEmpty())
         return;
-    const QString title = QStringLiteral("Save all files");
+    const QString title = tr("Save all files");
     const Answer asPng = app_.dialogs.message(
         this,
-        QStringLiteral("Save the pictures as PNG files?\n(No saves them as they are: PCX files, and PNG files for "
-                       "32-bit sprites.)"),
+        tr("Save the pictures as PNG files?\n(No saves them as they are: PCX files, and PNG files for "
+           "32-bit sprites.)"),
         title, Buttons::YesNoCancel, Icon::Question);
     if (asPng == Answer::Cancel)
         return;
     bool transparent = false;
     if (asPng == Answer::Yes) {
-        const Answer answer = app_.dialogs.message(this, QStringLiteral("Make colour 0 transparent in the PNG files?"),
-                                                   title, Buttons::YesNoCancel, Icon::Question);
+        const Answer answer = app_.dialogs.message(this, tr("Make colour 0 transparent in the PNG files?"), title,
+                                                   Buttons::YesNoCancel, Icon::Question);
         if (answer == Answer::Cancel)
             return;
         transparent = answer == Answer::Yes;
@@ -313,7 +334,7 @@ void SpriteWindow::exportAllImages()
     std::vector<std::string> errors;
     {
         // The pictures already written stay: there is no Cancel.
-        ProgressScope progress(app_.workbench, QStringLiteral("Saving all pictures"), workspace().count());
+        ProgressScope progress(app_.workbench, tr("Saving all pictures"), workspace().count());
         errors = exportAllPictures(workspace(), sstr(folder),
                                    asPng == Answer::Yes ? ExportFormat::Png : ExportFormat::AsStored, transparent,
                                    [&progress](int done) { progress.advance(done); });
@@ -333,7 +354,7 @@ void SpriteWindow::reportExportErrors(const std::vector<std::string>& errors)
         return;
     QString text = qstr(errors.front());
     if (errors.size() > 1)
-        text += QStringLiteral("\n(%1 pictures were not saved.)").arg(errors.size());
+        text += tr("\n(%1 pictures were not saved.)").arg(errors.size());
     app_.dialogs.message(this, text);
 }
 

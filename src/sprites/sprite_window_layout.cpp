@@ -44,7 +44,7 @@ void SpriteWindow::buildUi()
     createToolBar();
 
     // Image Data
-    auto* imageData = new QGroupBox(QStringLiteral("Image Data"), this);
+    auto* imageData = new QGroupBox(tr("Image Data"), this);
     axisXEdit = named<QLineEdit>("axisXEdit", imageData);
     axisYEdit = named<QLineEdit>("axisYEdit", imageData);
     groupEdit = named<QLineEdit>("groupEdit", imageData);
@@ -56,37 +56,38 @@ void SpriteWindow::buildUi()
     mousePositionLabel = named<QLabel>("mousePositionLabel", QStringLiteral("0,0"), imageData);
     auto* dataGrid = new QGridLayout(imageData);
     const std::tuple<const char*, QLineEdit*, QPushButton*, QPushButton*> axisRows[] = {
-        {"X:", axisXEdit, axisXMinus, axisXPlus}, {"Y:", axisYEdit, axisYMinus, axisYPlus}};
+        {QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "X:"), axisXEdit, axisXMinus, axisXPlus},
+        {QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Y:"), axisYEdit, axisYMinus, axisYPlus}};
     for (int row = 0; row < 2; ++row) {
         const auto& [label, box, minus, plus] = axisRows[row];
         minus->setFixedWidth(28);
         plus->setFixedWidth(28);
-        dataGrid->addWidget(new QLabel(QString::fromLatin1(label), imageData), row, 0);
+        dataGrid->addWidget(new QLabel(tr(label), imageData), row, 0);
         dataGrid->addWidget(box, row, 1);
         dataGrid->addWidget(minus, row, 2);
         dataGrid->addWidget(plus, row, 3);
     }
-    dataGrid->addWidget(new QLabel(QStringLiteral("Group"), imageData), 2, 0);
+    dataGrid->addWidget(new QLabel(tr("Group"), imageData), 2, 0);
     dataGrid->addWidget(groupEdit, 2, 1, 1, 3);
-    dataGrid->addWidget(new QLabel(QStringLiteral("Image"), imageData), 3, 0);
+    dataGrid->addWidget(new QLabel(tr("Image"), imageData), 3, 0);
     dataGrid->addWidget(imageEdit, 3, 1, 1, 3);
-    dataGrid->addWidget(new QLabel(QStringLiteral("Mouse X, Y:"), imageData), 4, 0, 1, 2);
+    dataGrid->addWidget(new QLabel(tr("Mouse X, Y:"), imageData), 4, 0, 1, 2);
     dataGrid->addWidget(mousePositionLabel, 4, 2, 1, 2);
 
     // Alignment tools
-    auto* alignment = new QGroupBox(QStringLiteral("Alignment tools"), this);
-    onionSkinBox = named<QCheckBox>("onionSkinBox", QStringLiteral("Onionskin group and image:"), alignment);
+    auto* alignment = new QGroupBox(tr("Alignment tools"), this);
+    onionSkinBox = named<QCheckBox>("onionSkinBox", tr("Onionskin group and image:"), alignment);
     jumpGroupEdit = named<QLineEdit>("jumpGroupEdit", alignment);
     jumpImageEdit = named<QLineEdit>("jumpImageEdit", alignment);
-    jumpButton = named<QPushButton>("jumpButton", QStringLiteral("Jump to"), alignment);
+    jumpButton = named<QPushButton>("jumpButton", tr("Jump to"), alignment);
     auto* alignGrid = new QGridLayout(alignment);
     alignGrid->addWidget(onionSkinBox, 0, 0, 1, 2);
     alignGrid->addWidget(jumpGroupEdit, 1, 0);
     alignGrid->addWidget(jumpImageEdit, 1, 1);
     alignGrid->addWidget(jumpButton, 2, 0, 1, 2);
 
-    hideTransparentBox = named<QCheckBox>("hideTransparentBox", QStringLiteral("Hide transparent sections"), this);
-    whiteBackgroundBox = named<QCheckBox>("whiteBackgroundBox", QStringLiteral("White background"), this);
+    hideTransparentBox = named<QCheckBox>("hideTransparentBox", tr("Hide transparent sections"), this);
+    whiteBackgroundBox = named<QCheckBox>("whiteBackgroundBox", tr("White background"), this);
 
     auto* left = new QVBoxLayout;
     left->addWidget(imageData);
@@ -96,7 +97,7 @@ void SpriteWindow::buildUi()
     left->addStretch();
 
     // Current image
-    auto* currentImage = new QGroupBox(QStringLiteral("Current image"), this);
+    auto* currentImage = new QGroupBox(tr("Current image"), this);
     view = named<SpriteCanvas>("view", app_, currentImage);
     horizontalPanBar = named<QScrollBar>("horizontalPanBar", Qt::Horizontal, currentImage);
     verticalPanBar = named<QScrollBar>("verticalPanBar", Qt::Vertical, currentImage);
@@ -104,7 +105,7 @@ void SpriteWindow::buildUi()
         bar->setRange(kPanCentre, kPanCentre); // fitted to the picture once it is shown
         bar->setValue(kPanCentre);
     }
-    centreButton = named<QPushButton>("centreButton", QStringLiteral("center"), currentImage);
+    centreButton = named<QPushButton>("centreButton", tr("center"), currentImage);
     positionLabel = named<QLabel>("positionLabel", currentImage);
     indexScrollBar = named<QScrollBar>("indexScrollBar", Qt::Horizontal, currentImage);
     indexScrollBar->setSingleStep(1);

@@ -27,7 +27,7 @@ void SpriteWindow::createEditMenu()
         undoAction->setEnabled(history_->undo->isEnabled());
         const QUndoStack* stack = history_->stack();
         const QString text = stack && stack->canUndo() ? stack->undoText() : QString();
-        undoAction->setToolTip(text.isEmpty() ? QString() : QStringLiteral("Undo %1").arg(text));
+        undoAction->setToolTip(text.isEmpty() ? QString() : tr("Undo %1").arg(text));
     });
     connect(view, &SpriteCanvas::axisDropped, this, &SpriteWindow::takeDraggedAxis);
 }
@@ -67,7 +67,7 @@ void SpriteWindow::takeDraggedAxis(std::int64_t x, std::int64_t y)
     SpriteRecord moved = *record;
     storeNumber(moved.axisXText, x);
     storeNumber(moved.axisYText, y);
-    document_->push(new EditRecordCommand(*document_, QStringLiteral("Move Axis"), currentIndex(), std::move(moved)));
+    document_->push(new EditRecordCommand(*document_, tr("Move Axis"), currentIndex(), std::move(moved)));
 }
 
 } // namespace vantrel

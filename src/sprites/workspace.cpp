@@ -2,6 +2,7 @@
 
 #include "common/paths.h"
 #include "common/text.h"
+#include "common/translatable.h"
 
 #include <filesystem>
 #include <fstream>
@@ -13,10 +14,10 @@ Result<std::vector<SpriteRecord>> parseIndex(const std::vector<std::string>& lin
 {
     using R = Result<std::vector<SpriteRecord>>;
     if (lines.size() > static_cast<std::size_t>(kMaxIndexLines))
-        return R::failure("The sprite index is too large (more than 99,000 lines).");
+        return R::failure(QT_TRANSLATE_NOOP("Messages", "The sprite index is too large (more than 99,000 lines)."));
     const std::size_t recordLines = lines.empty() ? 0 : lines.size() - 1;
     if ((recordLines + 4) / 5 > static_cast<std::size_t>(kMaxSpriteRecords))
-        return R::failure("The sprite index is too large (more than 20,000 images).");
+        return R::failure(QT_TRANSLATE_NOOP("Messages", "The sprite index is too large (more than 20,000 images)."));
     return parseSpriteIndex(lines).records;
 }
 
