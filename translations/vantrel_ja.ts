@@ -215,6 +215,34 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <source>The sound bank cannot take more samples: it holds at most 32767 and must stay under 2 GB.</source>
         <translation>サウンドバンクにこれ以上サンプルを追加できません: サンプルは最大 32767 個までで、サイズは 2 GB 未満である必要があります。</translation>
     </message>
+    <message>
+        <source>The sprites have changes that are not in an SFF file yet. Save them first?</source>
+        <translation>スプライトには、まだ SFF ファイルに保存されていない変更があります。先に保存しますか?</translation>
+    </message>
+    <message>
+        <source>The sprites are read when the character is opened: open it again to read the SFF anew.</source>
+        <translation>スプライトはキャラクターを開くときに読み込まれます。SFF を読み込み直すには、キャラクターを開き直してください。</translation>
+    </message>
+    <message>
+        <source>The SFF file is still being built.</source>
+        <translation>SFF ファイルはまだ作成中です。</translation>
+    </message>
+    <message>
+        <source>There are no sprites to build an SFF file from.</source>
+        <translation>SFF ファイルを作成するためのスプライトがありません。</translation>
+    </message>
+    <message>
+        <source>Too many images!</source>
+        <translation>画像が多すぎます!</translation>
+    </message>
+    <message>
+        <source>The sprite index is too large (more than 99,000 lines).</source>
+        <translation>スプライトインデックスが大きすぎます (99,000 行を超えています)。</translation>
+    </message>
+    <message>
+        <source>The sprite index is too large (more than 20,000 images).</source>
+        <translation>スプライトインデックスが大きすぎます (画像が 20,000 枚を超えています)。</translation>
+    </message>
 </context>
 <context>
     <name>PaletteWindow</name>
@@ -376,6 +404,21 @@ Yes restores it, No keeps it for the next start, Discard deletes it.</source>
     <message>
         <source>WAV files (*.WAV)</source>
         <translation>WAV ファイル (*.WAV)</translation>
+    </message>
+</context>
+<context>
+    <name>SpriteCommands</name>
+    <message>
+        <source>Delete Sprite</source>
+        <translation>スプライトの削除</translation>
+    </message>
+    <message>
+        <source>Clone Sprite</source>
+        <translation>スプライトの複製</translation>
+    </message>
+    <message>
+        <source>Sort Sprites</source>
+        <translation>スプライトの並べ替え</translation>
     </message>
 </context>
 <context>
@@ -650,6 +693,65 @@ Yes restores it, No keeps it for the next start, Discard deletes it.</source>
     <message>
         <source>sprite %1,%2 missing</source>
         <translation>スプライト %1,%2 がありません</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::BuildOptionsDialog</name>
+    <message>
+        <source>Save Parameters</source>
+        <translation>保存の設定</translation>
+    </message>
+    <message>
+        <source>Crop images to maximum needed</source>
+        <translation>画像を必要な範囲に切り詰める</translation>
+    </message>
+    <message>
+        <source>Remove duplicate images</source>
+        <translation>重複した画像を削除</translation>
+    </message>
+    <message>
+        <source>Remove duplicate palettes</source>
+        <translation>重複したパレットを削除</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The character's sprites were read from an SFF v%1. Write:</source>
+        <translation>キャラクターのスプライトは SFF v%1 から読み込まれました。書き出す形式:</translation>
+    </message>
+    <message>
+        <source>SFF v1 (WinMUGEN, MUGEN 1.0 and 1.1, IKEMEN GO)</source>
+        <translation>SFF v1 (WinMUGEN、MUGEN 1.0 と 1.1、IKEMEN GO)</translation>
+    </message>
+    <message>
+        <source>SFF v2.00 (MUGEN 1.0 and 1.1, IKEMEN GO)</source>
+        <translation>SFF v2.00 (MUGEN 1.0 と 1.1、IKEMEN GO)</translation>
+    </message>
+    <message>
+        <source>SFF v2.01 (MUGEN 1.1, IKEMEN GO)</source>
+        <translation>SFF v2.01 (MUGEN 1.1, IKEMEN GO)</translation>
+    </message>
+    <message>
+        <source>MUGEN 1.0 reads no 32-bit sprites: %1 sprites are 32-bit pictures, which only MUGEN 1.1 and IKEMEN GO draw.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>SFF v1 has no palette table: each sprite keeps its colours, but the %1 palettes lose their numbers, and the %2 that no sprite uses are lost.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>SFF v1 has no palette table: each sprite keeps its colours, but the %1 palettes lose their numbers.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>SFF v1 holds 8-bit sprites only: %1 sprites are 32-bit pictures, and the build stops at the first of them.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1334,6 +1436,41 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     </message>
 </context>
 <context>
+    <name>vantrel::PcxBrowser</name>
+    <message>
+        <source>PCX Browser</source>
+        <translation>PCX ブラウザー</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Selected PCX</source>
+        <translation>選択した PCX</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>フォルダー %1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 はフォルダーではありません。</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>アクセスが拒否されました: %1</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>vantrel::SettingsDialog</name>
     <message>
         <source>Configuration</source>
@@ -1378,6 +1515,37 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SffBuilder</name>
+    <message>
+        <source>The SFF file is still being built.</source>
+        <translation>SFF ファイルはまだ作成中です。</translation>
+    </message>
+    <message>
+        <source>There are no sprites to build an SFF file from.</source>
+        <translation>SFF ファイルを作成するためのスプライトがありません。</translation>
+    </message>
+    <message>
+        <source>Save SFF file</source>
+        <translation>SFF ファイルの保存</translation>
+    </message>
+    <message>
+        <source>Character Spritesheet (*.sff)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Status: Building SFF file</source>
+        <translation>状態: SFF ファイルを作成中</translation>
+    </message>
+    <message>
+        <source>Building the SFF file</source>
+        <translation>SFF ファイルを作成中</translation>
+    </message>
+    <message>
+        <source>Status: OK</source>
+        <translation>状態: OK</translation>
     </message>
 </context>
 <context>
@@ -1521,6 +1689,520 @@ Vantrel を多重起動しないでください!</translation>
     <message>
         <source>Written by the Vantrel developers for character makers everywhere</source>
         <translation>世界中のキャラクター製作者のために Vantrel 開発者が作成</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SpriteDocument</name>
+    <message>
+        <source>Edit Picture Externally</source>
+        <translation>外部で画像を編集</translation>
+    </message>
+    <message>
+        <source>The SFF file %1 was written with %2 sprites%3.</source>
+        <extracomment>%3 is empty or what the build tool reports, as " (240 pictures copied, 1 encoded)"</extracomment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The SFF file was not written: the build was cancelled.</source>
+        <translation>SFF ファイルは書き出されませんでした: 作成がキャンセルされました。</translation>
+    </message>
+    <message>
+        <source>The SFF file was not written: %1</source>
+        <translation>SFF ファイルは書き出されませんでした: %1</translation>
+    </message>
+    <message>
+        <source>sprmaker ended with code %1.</source>
+        <translation>sprmaker がコード %1 で終了しました。</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SpriteTableModel</name>
+    <message>
+        <source>%1
+Axis %2,%3</source>
+        <extracomment>a sprite's picture file, then its axis as x,y</extracomment>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>vantrel::SpriteWindow</name>
+    <message>
+        <source>SFF Editor</source>
+        <translation>SFF エディター</translation>
+    </message>
+    <message>
+        <source>Status: OK</source>
+        <translation>状態: OK</translation>
+    </message>
+    <message>
+        <source>Status: Finding Palette</source>
+        <translation>状態: パレットを検索中</translation>
+    </message>
+    <message>
+        <source>1 of%1</source>
+        <extracomment>the sprite shown of how many, as "1 of 281"</extracomment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 of%2 </source>
+        <extracomment>the sprite shown of how many, as " 3 of 281 "</extracomment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Group Number</source>
+        <translation>グループ番号</translation>
+    </message>
+    <message>
+        <source>Image Number</source>
+        <translation>画像番号</translation>
+    </message>
+    <message>
+        <source>Sprite %1,%2 is taken: sprite %3 (%4) has that number.</source>
+        <translation>スプライト %1,%2 は使用済みです: スプライト %3 (%4) がその番号を持っています。</translation>
+    </message>
+    <message>
+        <source>Axis X</source>
+        <translation>軸 X</translation>
+    </message>
+    <message>
+        <source>Axis Y</source>
+        <translation>軸 Y</translation>
+    </message>
+    <message>
+        <source>Move Axis</source>
+        <translation>軸の移動</translation>
+    </message>
+    <message>
+        <source>No match found for Group%1 image%2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the selected sprite</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the %1 selected sprites</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>List</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Set Axis...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Move to Group...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Export as PNG...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Crop to Content</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Use the Character's Palette</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Import Sprite Sheet...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>What to do with the selected sprites</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Set the axis of %1, or move it?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Set to x,y</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Move by x,y</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Set Axis</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The axis (x,y):</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Move the axis by (x,y):</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" is not two numbers, as x,y.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The selected sprites have that axis already.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Move to Group</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Move %1 to group:
+(Each keeps its image number unless the group has it already; then it takes the group's next free number.)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" is not a group number.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The selected sprites are in that group already.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Delete sprites</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Delete Sprite</source>
+        <translation>スプライトの削除</translation>
+    </message>
+    <message>
+        <source>Delete Sprites</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Save the selected pictures to:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The selected pictures have no transparent border to remove.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the sprites' shared palette</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The character has no palette to use: its definition names no palette file, and no sprite has a palette of its own.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The selected pictures have the colours of %1 already.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Remapped to the colours of %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Import a sprite sheet</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PNG (*.png)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Import Sprite Sheet</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The sheet is %1 x %2 pixels. Its frames, as width,height in pixels, or as columns x rows (as 8x2):</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" names no frames: write 64,80 or 8x2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The new sprites' group and first image number (group,number):</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" is not a group and an image number.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Where is each frame's axis?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Bottom centre</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>ZSoft PCX (*.pcx)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Pictures (*.pcx *.png)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save SFF file</source>
+        <translation>SFF ファイルの保存</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>Save the sprites as another SFF file, choosing the build options</source>
+        <translation>作成オプションを選んで、スプライトを別の SFF ファイルとして保存</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>並べ替え</translation>
+    </message>
+    <message>
+        <source>Sort images</source>
+        <translation>画像を並べ替え</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Add a PCX or PNG after this image</source>
+        <translation>この画像の後に PCX または PNG を追加</translation>
+    </message>
+    <message>
+        <source>Delete this image</source>
+        <translation>この画像を削除</translation>
+    </message>
+    <message>
+        <source>Clone</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Clone image to end</source>
+        <translation>画像を末尾に複製</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>Change this image</source>
+        <translation>この画像を変更</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>ブラウザー</translation>
+    </message>
+    <message>
+        <source>Browse for PCX's with thumbnails</source>
+        <translation>サムネイル付きで PCX を参照</translation>
+    </message>
+    <message>
+        <source>ZoomIn</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>ZoomOut</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>ShellEdit</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Send to shell with "Edit" command</source>
+        <translation>"Edit" コマンドでシェルに送る</translation>
+    </message>
+    <message>
+        <source>SaveOne</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Save this picture as PCX or PNG...</source>
+        <translation>この画像を PCX または PNG として保存...</translation>
+    </message>
+    <message>
+        <source>SaveAll</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Save all pictures...</source>
+        <translation>すべての画像を保存...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Sprites</source>
+        <translation>スプライト</translation>
+    </message>
+    <message>
+        <source>%1 is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Add Sprite</source>
+        <translation>スプライトの追加</translation>
+    </message>
+    <message>
+        <source>Add a PCX or PNG picture</source>
+        <translation>PCX または PNG 画像を追加</translation>
+    </message>
+    <message>
+        <source>Adding pictures</source>
+        <translation>画像を追加中</translation>
+    </message>
+    <message>
+        <source>Add Sprites</source>
+        <translation>スプライトの追加</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>よろしいですか?</translation>
+    </message>
+    <message>
+        <source>Delete current image</source>
+        <translation>現在の画像を削除</translation>
+    </message>
+    <message>
+        <source>Change Picture</source>
+        <translation>画像の変更</translation>
+    </message>
+    <message>
+        <source>Save single frame</source>
+        <translation>1 枚の画像を保存</translation>
+    </message>
+    <message>
+        <source>Make colour 0 transparent in the PNG file?</source>
+        <translation>PNG ファイルで色 0 を透明にしますか?</translation>
+    </message>
+    <message>
+        <source>Save all files to:</source>
+        <translation>すべてのファイルの保存先:</translation>
+    </message>
+    <message>
+        <source>Save all files</source>
+        <translation>すべてのファイルを保存</translation>
+    </message>
+    <message>
+        <source>Save the pictures as PNG files?
+(No saves them as they are: PCX files, and PNG files for 32-bit sprites.)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Make colour 0 transparent in the PNG files?</source>
+        <translation>PNG ファイルで色 0 を透明にしますか?</translation>
+    </message>
+    <message>
+        <source>Saving all pictures</source>
+        <translation>すべての画像を保存中</translation>
+    </message>
+    <message>
+        <source>
+(%1 pictures were not saved.)</source>
+        <translation>
+(%1 個の画像は保存されませんでした。)</translation>
+    </message>
+    <message>
+        <source>Image Data</source>
+        <translation>画像データ</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>グループ</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>Mouse X, Y:</source>
+        <translation>マウス X, Y:</translation>
+    </message>
+    <message>
+        <source>Alignment tools</source>
+        <translation>位置合わせツール</translation>
+    </message>
+    <message>
+        <source>Onionskin group and image:</source>
+        <translation>オニオンスキンのグループと画像:</translation>
+    </message>
+    <message>
+        <source>Jump to</source>
+        <translation>ジャンプ</translation>
+    </message>
+    <message>
+        <source>Hide transparent sections</source>
+        <translation>透明部分を隠す</translation>
+    </message>
+    <message>
+        <source>White background</source>
+        <translation>白い背景</translation>
+    </message>
+    <message>
+        <source>Current image</source>
+        <translation>現在の画像</translation>
+    </message>
+    <message>
+        <source>center</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>%1 を元に戻す</translation>
     </message>
 </context>
 <context>

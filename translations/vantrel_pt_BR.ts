@@ -215,6 +215,34 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <source>The sound bank cannot take more samples: it holds at most 32767 and must stay under 2 GB.</source>
         <translation>O banco de sons não aceita mais amostras: ele comporta no máximo 32767 e precisa ficar abaixo de 2 GB.</translation>
     </message>
+    <message>
+        <source>The sprites have changes that are not in an SFF file yet. Save them first?</source>
+        <translation>Os sprites têm alterações que ainda não estão em um arquivo SFF. Salvá-las antes?</translation>
+    </message>
+    <message>
+        <source>The sprites are read when the character is opened: open it again to read the SFF anew.</source>
+        <translation>Os sprites são lidos quando o personagem é aberto: abra-o de novo para ler o SFF novamente.</translation>
+    </message>
+    <message>
+        <source>The SFF file is still being built.</source>
+        <translation>O arquivo SFF ainda está sendo gerado.</translation>
+    </message>
+    <message>
+        <source>There are no sprites to build an SFF file from.</source>
+        <translation>Não há sprites para gerar um arquivo SFF.</translation>
+    </message>
+    <message>
+        <source>Too many images!</source>
+        <translation>Imagens demais!</translation>
+    </message>
+    <message>
+        <source>The sprite index is too large (more than 99,000 lines).</source>
+        <translation>O índice de sprites é grande demais (mais de 99.000 linhas).</translation>
+    </message>
+    <message>
+        <source>The sprite index is too large (more than 20,000 images).</source>
+        <translation>O índice de sprites é grande demais (mais de 20.000 imagens).</translation>
+    </message>
 </context>
 <context>
     <name>PaletteWindow</name>
@@ -376,6 +404,21 @@ Sim restaura, Não guarda para a próxima inicialização, Descartar apaga.</tra
     <message>
         <source>WAV files (*.WAV)</source>
         <translation>Arquivos WAV (*.WAV)</translation>
+    </message>
+</context>
+<context>
+    <name>SpriteCommands</name>
+    <message>
+        <source>Delete Sprite</source>
+        <translation>Excluir sprite</translation>
+    </message>
+    <message>
+        <source>Clone Sprite</source>
+        <translation>Clonar sprite</translation>
+    </message>
+    <message>
+        <source>Sort Sprites</source>
+        <translation>Ordenar sprites</translation>
     </message>
 </context>
 <context>
@@ -650,6 +693,65 @@ Sim restaura, Não guarda para a próxima inicialização, Descartar apaga.</tra
     <message>
         <source>sprite %1,%2 missing</source>
         <translation>sprite %1,%2 ausente</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::BuildOptionsDialog</name>
+    <message>
+        <source>Save Parameters</source>
+        <translation>Parâmetros de gravação</translation>
+    </message>
+    <message>
+        <source>Crop images to maximum needed</source>
+        <translation>Cortar as imagens ao tamanho necessário</translation>
+    </message>
+    <message>
+        <source>Remove duplicate images</source>
+        <translation>Remover imagens duplicadas</translation>
+    </message>
+    <message>
+        <source>Remove duplicate palettes</source>
+        <translation>Remover paletas duplicadas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The character's sprites were read from an SFF v%1. Write:</source>
+        <translation>Os sprites do personagem foram lidos de um SFF v%1. Gravar:</translation>
+    </message>
+    <message>
+        <source>SFF v1 (WinMUGEN, MUGEN 1.0 and 1.1, IKEMEN GO)</source>
+        <translation>SFF v1 (WinMUGEN, MUGEN 1.0 e 1.1, IKEMEN GO)</translation>
+    </message>
+    <message>
+        <source>SFF v2.00 (MUGEN 1.0 and 1.1, IKEMEN GO)</source>
+        <translation>SFF v2.00 (MUGEN 1.0 e 1.1, IKEMEN GO)</translation>
+    </message>
+    <message>
+        <source>SFF v2.01 (MUGEN 1.1, IKEMEN GO)</source>
+        <translation>SFF v2.01 (MUGEN 1.1, IKEMEN GO)</translation>
+    </message>
+    <message>
+        <source>MUGEN 1.0 reads no 32-bit sprites: %1 sprites are 32-bit pictures, which only MUGEN 1.1 and IKEMEN GO draw.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>SFF v1 has no palette table: each sprite keeps its colours, but the %1 palettes lose their numbers, and the %2 that no sprite uses are lost.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>SFF v1 has no palette table: each sprite keeps its colours, but the %1 palettes lose their numbers.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>SFF v1 holds 8-bit sprites only: %1 sprites are 32-bit pictures, and the build stops at the first of them.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1334,6 +1436,41 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     </message>
 </context>
 <context>
+    <name>vantrel::PcxBrowser</name>
+    <message>
+        <source>PCX Browser</source>
+        <translation>Navegador de PCX</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Selected PCX</source>
+        <translation>PCX selecionado</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>A pasta %1 não existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 não é uma pasta.</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Permissão negada: %1</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>vantrel::SettingsDialog</name>
     <message>
         <source>Configuration</source>
@@ -1378,6 +1515,37 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SffBuilder</name>
+    <message>
+        <source>The SFF file is still being built.</source>
+        <translation>O arquivo SFF ainda está sendo gerado.</translation>
+    </message>
+    <message>
+        <source>There are no sprites to build an SFF file from.</source>
+        <translation>Não há sprites para gerar um arquivo SFF.</translation>
+    </message>
+    <message>
+        <source>Save SFF file</source>
+        <translation>Salvar arquivo SFF</translation>
+    </message>
+    <message>
+        <source>Character Spritesheet (*.sff)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Status: Building SFF file</source>
+        <translation>Status: gerando o arquivo SFF</translation>
+    </message>
+    <message>
+        <source>Building the SFF file</source>
+        <translation>Gerando o arquivo SFF</translation>
+    </message>
+    <message>
+        <source>Status: OK</source>
+        <translation>Status: OK</translation>
     </message>
 </context>
 <context>
@@ -1521,6 +1689,520 @@ Vantrel vire um programa de perturbação coletiva!</translation>
     <message>
         <source>Written by the Vantrel developers for character makers everywhere</source>
         <translation>Escrito pelos desenvolvedores do Vantrel para criadores de personagens de todo o mundo</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SpriteDocument</name>
+    <message>
+        <source>Edit Picture Externally</source>
+        <translation>Editar imagem externamente</translation>
+    </message>
+    <message>
+        <source>The SFF file %1 was written with %2 sprites%3.</source>
+        <extracomment>%3 is empty or what the build tool reports, as " (240 pictures copied, 1 encoded)"</extracomment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The SFF file was not written: the build was cancelled.</source>
+        <translation>O arquivo SFF não foi gravado: a geração foi cancelada.</translation>
+    </message>
+    <message>
+        <source>The SFF file was not written: %1</source>
+        <translation>O arquivo SFF não foi gravado: %1</translation>
+    </message>
+    <message>
+        <source>sprmaker ended with code %1.</source>
+        <translation>O sprmaker terminou com o código %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SpriteTableModel</name>
+    <message>
+        <source>%1
+Axis %2,%3</source>
+        <extracomment>a sprite's picture file, then its axis as x,y</extracomment>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>vantrel::SpriteWindow</name>
+    <message>
+        <source>SFF Editor</source>
+        <translation>Editor de SFF</translation>
+    </message>
+    <message>
+        <source>Status: OK</source>
+        <translation>Status: OK</translation>
+    </message>
+    <message>
+        <source>Status: Finding Palette</source>
+        <translation>Status: procurando a paleta</translation>
+    </message>
+    <message>
+        <source>1 of%1</source>
+        <extracomment>the sprite shown of how many, as "1 of 281"</extracomment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 of%2 </source>
+        <extracomment>the sprite shown of how many, as " 3 of 281 "</extracomment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Group Number</source>
+        <translation>Número do grupo</translation>
+    </message>
+    <message>
+        <source>Image Number</source>
+        <translation>Número da imagem</translation>
+    </message>
+    <message>
+        <source>Sprite %1,%2 is taken: sprite %3 (%4) has that number.</source>
+        <translation>O sprite %1,%2 já está em uso: o sprite %3 (%4) tem esse número.</translation>
+    </message>
+    <message>
+        <source>Axis X</source>
+        <translation>Eixo X</translation>
+    </message>
+    <message>
+        <source>Axis Y</source>
+        <translation>Eixo Y</translation>
+    </message>
+    <message>
+        <source>Move Axis</source>
+        <translation>Mover eixo</translation>
+    </message>
+    <message>
+        <source>No match found for Group%1 image%2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the selected sprite</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the %1 selected sprites</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>List</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Set Axis...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Move to Group...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Export as PNG...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Crop to Content</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Use the Character's Palette</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Import Sprite Sheet...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>What to do with the selected sprites</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Set the axis of %1, or move it?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Set to x,y</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Move by x,y</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Set Axis</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The axis (x,y):</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Move the axis by (x,y):</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" is not two numbers, as x,y.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The selected sprites have that axis already.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Move to Group</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Move %1 to group:
+(Each keeps its image number unless the group has it already; then it takes the group's next free number.)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" is not a group number.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The selected sprites are in that group already.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Delete sprites</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Delete Sprite</source>
+        <translation>Excluir sprite</translation>
+    </message>
+    <message>
+        <source>Delete Sprites</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Save the selected pictures to:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The selected pictures have no transparent border to remove.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the sprites' shared palette</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The character has no palette to use: its definition names no palette file, and no sprite has a palette of its own.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The selected pictures have the colours of %1 already.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Remapped to the colours of %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Import a sprite sheet</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PNG (*.png)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Import Sprite Sheet</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The sheet is %1 x %2 pixels. Its frames, as width,height in pixels, or as columns x rows (as 8x2):</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" names no frames: write 64,80 or 8x2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The new sprites' group and first image number (group,number):</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" is not a group and an image number.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Where is each frame's axis?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Bottom centre</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>ZSoft PCX (*.pcx)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Pictures (*.pcx *.png)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Save SFF file</source>
+        <translation>Salvar arquivo SFF</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>Save the sprites as another SFF file, choosing the build options</source>
+        <translation>Salvar os sprites como outro arquivo SFF, escolhendo as opções de geração</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Ordenar</translation>
+    </message>
+    <message>
+        <source>Sort images</source>
+        <translation>Ordenar imagens</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Add a PCX or PNG after this image</source>
+        <translation>Adicionar um PCX ou PNG depois desta imagem</translation>
+    </message>
+    <message>
+        <source>Delete this image</source>
+        <translation>Excluir esta imagem</translation>
+    </message>
+    <message>
+        <source>Clone</source>
+        <translation>Clonar</translation>
+    </message>
+    <message>
+        <source>Clone image to end</source>
+        <translation>Clonar a imagem no final</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Trocar</translation>
+    </message>
+    <message>
+        <source>Change this image</source>
+        <translation>Trocar esta imagem</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Navegador</translation>
+    </message>
+    <message>
+        <source>Browse for PCX's with thumbnails</source>
+        <translation>Procurar PCX com miniaturas</translation>
+    </message>
+    <message>
+        <source>ZoomIn</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>ZoomOut</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>ShellEdit</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Send to shell with "Edit" command</source>
+        <translation>Enviar ao sistema com o comando "Edit"</translation>
+    </message>
+    <message>
+        <source>SaveOne</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Save this picture as PCX or PNG...</source>
+        <translation>Salvar esta imagem como PCX ou PNG...</translation>
+    </message>
+    <message>
+        <source>SaveAll</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Save all pictures...</source>
+        <translation>Salvar todas as imagens...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Sprites</source>
+        <translation>Sprites</translation>
+    </message>
+    <message>
+        <source>%1 is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Add Sprite</source>
+        <translation>Adicionar sprite</translation>
+    </message>
+    <message>
+        <source>Add a PCX or PNG picture</source>
+        <translation>Adicionar uma imagem PCX ou PNG</translation>
+    </message>
+    <message>
+        <source>Adding pictures</source>
+        <translation>Adicionando imagens</translation>
+    </message>
+    <message>
+        <source>Add Sprites</source>
+        <translation>Adicionar sprites</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Tem certeza?</translation>
+    </message>
+    <message>
+        <source>Delete current image</source>
+        <translation>Excluir a imagem atual</translation>
+    </message>
+    <message>
+        <source>Change Picture</source>
+        <translation>Trocar imagem</translation>
+    </message>
+    <message>
+        <source>Save single frame</source>
+        <translation>Salvar quadro único</translation>
+    </message>
+    <message>
+        <source>Make colour 0 transparent in the PNG file?</source>
+        <translation>Tornar a cor 0 transparente no arquivo PNG?</translation>
+    </message>
+    <message>
+        <source>Save all files to:</source>
+        <translation>Salvar todos os arquivos em:</translation>
+    </message>
+    <message>
+        <source>Save all files</source>
+        <translation>Salvar todos os arquivos</translation>
+    </message>
+    <message>
+        <source>Save the pictures as PNG files?
+(No saves them as they are: PCX files, and PNG files for 32-bit sprites.)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Make colour 0 transparent in the PNG files?</source>
+        <translation>Tornar a cor 0 transparente nos arquivos PNG?</translation>
+    </message>
+    <message>
+        <source>Saving all pictures</source>
+        <translation>Salvando todas as imagens</translation>
+    </message>
+    <message>
+        <source>
+(%1 pictures were not saved.)</source>
+        <translation>
+(%1 imagens não foram salvas.)</translation>
+    </message>
+    <message>
+        <source>Image Data</source>
+        <translation>Dados da imagem</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>Mouse X, Y:</source>
+        <translation>Mouse X, Y:</translation>
+    </message>
+    <message>
+        <source>Alignment tools</source>
+        <translation>Ferramentas de alinhamento</translation>
+    </message>
+    <message>
+        <source>Onionskin group and image:</source>
+        <translation>Grupo e imagem da pele de cebola:</translation>
+    </message>
+    <message>
+        <source>Jump to</source>
+        <translation>Ir para</translation>
+    </message>
+    <message>
+        <source>Hide transparent sections</source>
+        <translation>Ocultar áreas transparentes</translation>
+    </message>
+    <message>
+        <source>White background</source>
+        <translation>Fundo branco</translation>
+    </message>
+    <message>
+        <source>Current image</source>
+        <translation>Imagem atual</translation>
+    </message>
+    <message>
+        <source>center</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Desfazer %1</translation>
     </message>
 </context>
 <context>

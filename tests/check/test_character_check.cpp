@@ -947,13 +947,14 @@ TEST(CharacterCheck, HugeAndDeepStateFilesAreCheckedInProportion)
     while (longLine.size() < (1 << 20))
         longLine += " + Time";
     longLine += "\n";
-    const std::string unclosed = "[State 200, open]\ntype = Null\ntrigger1 = " + std::string(1 << 20, '(') + "\n";
+    std::string unclosed = "[State 200, open]\ntype = Null\ntrigger1 = " + std::string(1 << 20, '(') + "\n";
 
     QTemporaryDir dir;
-    for (const std::string* addition : {&nested, &selfNamed, &longLine, &unclosed}) {
-        const std::string folder = tempPath(dir, "mini" + std::to_string(addition - &nested));
+    const std::string* additions[] = {&nested, &selfNamed, &longLine, &unclosed};
+    for (std::size_t k = 0; k < std::size(additions); ++k) {
+        const std::string folder = tempPath(dir, "mini" + std::to_string(k));
         MiniCharacter mini;
-        mini.files["mini.st"] += *addition;
+        mini.files["mini.st"] += *additions[k];
         mini.write(folder);
         const CheckReport report = checkCharacter(folder + "/mini.def");
         EXPECT_TRUE(report.readable);
