@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QTextBlock>
 
 namespace vantrel {
@@ -25,24 +26,39 @@ QString characterFile(const App& app, std::string CharacterFiles::*file)
 
 QList<ToolButton> commandStyleToolbar(const QString& saveTip)
 {
-    return {{TextTool::Save, "Save", saveTip},   {TextTool::Revert, "Revert", "Revert to saved state"},
-            {TextTool::Cut, "Cut", "Cut"},       {TextTool::Copy, "Copy", "Copy"},
-            {TextTool::Paste, "Paste", "Paste"}, {TextTool::Find, "Find", "Find text..."},
-            {TextTool::Undo, "Undo", "Undo"},    {TextTool::Help, "Help", ""}};
+    return {
+        {TextTool::Save, QT_TRANSLATE_NOOP("TextEditorWindow", "Save"), saveTip},
+        {TextTool::Revert, QT_TRANSLATE_NOOP("TextEditorWindow", "Revert"),
+         QT_TRANSLATE_NOOP("TextEditorWindow", "Revert to saved state")},
+        {TextTool::Cut, QT_TRANSLATE_NOOP("TextEditorWindow", "Cut"), QT_TRANSLATE_NOOP("TextEditorWindow", "Cut")},
+        {TextTool::Copy, QT_TRANSLATE_NOOP("TextEditorWindow", "Copy"), QT_TRANSLATE_NOOP("TextEditorWindow", "Copy")},
+        {TextTool::Paste, QT_TRANSLATE_NOOP("TextEditorWindow", "Paste"),
+         QT_TRANSLATE_NOOP("TextEditorWindow", "Paste")},
+        {TextTool::Find, QT_TRANSLATE_NOOP("TextEditorWindow", "Find"),
+         QT_TRANSLATE_NOOP("TextEditorWindow", "Find text...")},
+        {TextTool::Undo, QT_TRANSLATE_NOOP("TextEditorWindow", "Undo"), QT_TRANSLATE_NOOP("TextEditorWindow", "Undo")},
+        {TextTool::Help, QT_TRANSLATE_NOOP("TextEditorWindow", "Help"), ""}};
 }
 
 DefinitionWindow::DefinitionWindow(App& app, QWidget* parent)
         : TextEditorWindow(app,
-                           {"Character Definition File (DEF)",
+                           {QT_TRANSLATE_NOOP("TextEditorWindow", "Character Definition File (DEF)"),
                             DocumentKind::Definition,
-                            {{TextTool::Save, "Save", "Saves the .def file"},
-                             {TextTool::Revert, "Revert", "Revert to saved state"},
-                             {TextTool::Cut, "Cut", "Cut"},
-                             {TextTool::Copy, "Copy", "Copy"},
-                             {TextTool::Paste, "Paste", "Paste"},
-                             {TextTool::Find, "Find", "Find"},
-                             {TextTool::Undo, "Undo", "Undo"},
-                             {TextTool::Help, "Help", ""}}},
+                            {{TextTool::Save, QT_TRANSLATE_NOOP("TextEditorWindow", "Save"),
+                              QT_TRANSLATE_NOOP("TextEditorWindow", "Saves the .def file")},
+                             {TextTool::Revert, QT_TRANSLATE_NOOP("TextEditorWindow", "Revert"),
+                              QT_TRANSLATE_NOOP("TextEditorWindow", "Revert to saved state")},
+                             {TextTool::Cut, QT_TRANSLATE_NOOP("TextEditorWindow", "Cut"),
+                              QT_TRANSLATE_NOOP("TextEditorWindow", "Cut")},
+                             {TextTool::Copy, QT_TRANSLATE_NOOP("TextEditorWindow", "Copy"),
+                              QT_TRANSLATE_NOOP("TextEditorWindow", "Copy")},
+                             {TextTool::Paste, QT_TRANSLATE_NOOP("TextEditorWindow", "Paste"),
+                              QT_TRANSLATE_NOOP("TextEditorWindow", "Paste")},
+                             {TextTool::Find, QT_TRANSLATE_NOOP("TextEditorWindow", "Find"),
+                              QT_TRANSLATE_NOOP("TextEditorWindow", "Find")},
+                             {TextTool::Undo, QT_TRANSLATE_NOOP("TextEditorWindow", "Undo"),
+                              QT_TRANSLATE_NOOP("TextEditorWindow", "Undo")},
+                             {TextTool::Help, QT_TRANSLATE_NOOP("TextEditorWindow", "Help"), ""}}},
                            parent)
 {
     applySettingsAndLoad();
@@ -55,18 +71,20 @@ QString DefinitionWindow::sourcePath() const
 
 AnimationTextWindow::AnimationTextWindow(App& app, QWidget* parent)
         : TextEditorWindow(app,
-                           {"Character Animation Actions (AIR)",
+                           {QT_TRANSLATE_NOOP("TextEditorWindow", "Character Animation Actions (AIR)"),
                             DocumentKind::Animations,
-                            {{TextTool::Save, "Save", "Saves the .air file"},
-                             {TextTool::Revert, "Revert", "Revert to saved state"},
-                             {TextTool::Cut, "Cut", ""},
-                             {TextTool::Copy, "Copy", ""},
-                             {TextTool::Paste, "Paste", ""},
-                             {TextTool::Find, "Find", ""},
-                             {TextTool::Undo, "Undo", ""},
+                            {{TextTool::Save, QT_TRANSLATE_NOOP("TextEditorWindow", "Save"),
+                              QT_TRANSLATE_NOOP("TextEditorWindow", "Saves the .air file")},
+                             {TextTool::Revert, QT_TRANSLATE_NOOP("TextEditorWindow", "Revert"),
+                              QT_TRANSLATE_NOOP("TextEditorWindow", "Revert to saved state")},
+                             {TextTool::Cut, QT_TRANSLATE_NOOP("TextEditorWindow", "Cut"), ""},
+                             {TextTool::Copy, QT_TRANSLATE_NOOP("TextEditorWindow", "Copy"), ""},
+                             {TextTool::Paste, QT_TRANSLATE_NOOP("TextEditorWindow", "Paste"), ""},
+                             {TextTool::Find, QT_TRANSLATE_NOOP("TextEditorWindow", "Find"), ""},
+                             {TextTool::Undo, QT_TRANSLATE_NOOP("TextEditorWindow", "Undo"), ""},
                              {TextTool::CollisionBoxes, "CLSN", ""},
-                             {TextTool::AnimationPreview, "Anim", ""},
-                             {TextTool::Help, "Help", ""}}},
+                             {TextTool::AnimationPreview, QT_TRANSLATE_NOOP("TextEditorWindow", "Anim"), ""},
+                             {TextTool::Help, QT_TRANSLATE_NOOP("TextEditorWindow", "Help"), ""}}},
                            parent)
 {
     connect(toolbarAction(TextTool::CollisionBoxes), &QAction::triggered, this,
@@ -120,9 +138,11 @@ void AnimationTextWindow::showAnimationPreview()
 }
 
 CommandsWindow::CommandsWindow(App& app, QWidget* parent)
-        : TextEditorWindow(
-            app, {"Commands (CMD)", DocumentKind::Commands, commandStyleToolbar("Saves the .cmd file"), true, true},
-            parent)
+        : TextEditorWindow(app,
+                           {QT_TRANSLATE_NOOP("TextEditorWindow", "Commands (CMD)"), DocumentKind::Commands,
+                            commandStyleToolbar(QT_TRANSLATE_NOOP("TextEditorWindow", "Saves the .cmd file")), true,
+                            true},
+                           parent)
 {
     applySettingsAndLoad();
     clips_ = new ClipList(app_, QStringLiteral("cmdclips.txt"), this);
@@ -144,9 +164,11 @@ QString CommandsWindow::sourcePath() const
 }
 
 ConstantsWindow::ConstantsWindow(App& app, QWidget* parent)
-        : TextEditorWindow(
-            app, {"Constants (CNS)", DocumentKind::Constants, commandStyleToolbar("Saves the .cns file"), true, true},
-            parent)
+        : TextEditorWindow(app,
+                           {QT_TRANSLATE_NOOP("TextEditorWindow", "Constants (CNS)"), DocumentKind::Constants,
+                            commandStyleToolbar(QT_TRANSLATE_NOOP("TextEditorWindow", "Saves the .cns file")), true,
+                            true},
+                           parent)
 {
     applySettingsAndLoad();
 }

@@ -2,6 +2,7 @@
 #include "ui/app.h"
 
 #include "common/qt_text.h"
+#include "common/text.h"
 #include "documents/document_manager.h"
 #include "text/editor_text_box.h"
 #include "text/syntax_highlighter.h"
@@ -9,6 +10,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -23,25 +25,35 @@ constexpr int kStateFileButtons = 6;
 
 QList<ToolButton> stateToolbar()
 {
-    QList<ToolButton> buttons = {{TextTool::Save, "Save", "Saves the current .ST file"},
-                                 {TextTool::Revert, "Revert", "Revert to saved state"}};
+    QList<ToolButton> buttons = {{TextTool::Save, QT_TRANSLATE_NOOP("TextEditorWindow", "Save"),
+                                  QT_TRANSLATE_NOOP("TextEditorWindow", "Saves the current .ST file")},
+                                 {TextTool::Revert, QT_TRANSLATE_NOOP("TextEditorWindow", "Revert"),
+                                  QT_TRANSLATE_NOOP("TextEditorWindow", "Revert to saved state")}};
     for (int n = 1; n <= kStateFileButtons; ++n)
-        buttons.append({stateFileTool(n), QStringLiteral("st%1").arg(n),
-                        QStringLiteral("Open State file %1 from the .DEF file").arg(n)});
-    buttons.append({{TextTool::CommonStates, "stc", ""},
-                    {TextTool::Cut, "Cut", "Cut"},
-                    {TextTool::Copy, "Copy", "Copy"},
-                    {TextTool::Paste, "Paste", "Paste"},
-                    {TextTool::Find, "Find", "Find text..."},
-                    {TextTool::Undo, "Undo", "Undo"},
-                    {TextTool::Help, "Help", "Get help on programming States"}});
+        buttons.append(
+            {stateFileTool(n), QStringLiteral("st%1").arg(n),
+             QCoreApplication::translate("TextEditorWindow", "Open State file %1 from the .DEF file").arg(n)});
+    buttons.append(
+        {{TextTool::CommonStates, "stc", ""},
+         {TextTool::Cut, QT_TRANSLATE_NOOP("TextEditorWindow", "Cut"), QT_TRANSLATE_NOOP("TextEditorWindow", "Cut")},
+         {TextTool::Copy, QT_TRANSLATE_NOOP("TextEditorWindow", "Copy"), QT_TRANSLATE_NOOP("TextEditorWindow", "Copy")},
+         {TextTool::Paste, QT_TRANSLATE_NOOP("TextEditorWindow", "Paste"),
+          QT_TRANSLATE_NOOP("TextEditorWindow", "Paste")},
+         {TextTool::Find, QT_TRANSLATE_NOOP("TextEditorWindow", "Find"),
+          QT_TRANSLATE_NOOP("TextEditorWindow", "Find text...")},
+         {TextTool::Undo, QT_TRANSLATE_NOOP("TextEditorWindow", "Undo"), QT_TRANSLATE_NOOP("TextEditorWindow", "Undo")},
+         {TextTool::Help, QT_TRANSLATE_NOOP("TextEditorWindow", "Help"),
+          QT_TRANSLATE_NOOP("TextEditorWindow", "Get help on programming States")}});
     return buttons;
 }
 
 } // namespace
 
 StateFileWindow::StateFileWindow(App& app, QWidget* parent)
-        : TextEditorWindow(app, {"States (ST)", DocumentKind::States, stateToolbar(), true, true}, parent)
+        : TextEditorWindow(
+            app,
+            {QT_TRANSLATE_NOOP("TextEditorWindow", "States (ST)"), DocumentKind::States, stateToolbar(), true, true},
+            parent)
 {
     connect(editor(), &EditorTextBox::textEdited, this, [this] {
         ++edits_;
@@ -104,7 +116,7 @@ void StateFileWindow::setDocument(TextDocument* document)
     if (document)
         currentStateFile_ = document->fileName();
     // A new file: the caption shows the window's name until the caret moves.
-    setCaption(description_.caption);
+    setCaption(windowCaption());
     captionFor_ = {};
     followCaret();
 }
@@ -157,7 +169,12 @@ void StateFileWindow::showCurrentState()
     };
     currentState_ =
         stateAtLine(line, document->blockCount(), endBlock.blockNumber(), cursor.selectionEnd() - endBlock.position());
-    setCaption(fromUtf16(stateCaption(currentState_, utf16View(currentStateFile_))), true);
+    // "State 200 of <path>", "State-1 of <path>" or "Not in a state - <path>".
+    if (currentState_ == kNotInAState)
+        setCaption(tr("Not in a state - %1").arg(currentStateFile_), true);
+    else
+        //: %1 is the state's number, with a space before it or its minus sign
+        setCaption(tr("State%1 of %2").arg(qstr(formatNumber(currentState_)), currentStateFile_), true);
 }
 
 void StateFileWindow::insertSelectedClip()
