@@ -289,7 +289,7 @@ TEST(ProblemsWindow, ShowsItsTextsInTheUsersLanguage)
         EXPECT_EQ(idle.countLabel()->text(), "[No character is open]");
     }
     const std::string def = t.path("chars/k/k.def");
-    test::writeFile(def, "[Files]\r\ncns = k.cns\r\nst = k.st\r\n");
+    test::writeFile(def, "[Files]\r\nsprite = k.sff\r\ncns = k.cns\r\nst = k.st\r\n");
     ASSERT_TRUE(readDefinition(def, test::files(app)));
     ProblemsWindow window(app);
     EXPECT_EQ(window.countLabel()->text(), "[Checking...]");
