@@ -24,41 +24,27 @@ QString characterFile(const App& app, std::string CharacterFiles::*file)
 
 } // namespace
 
-QList<ToolButton> commandStyleToolbar(const QString& saveTip)
+QList<ToolButton> commandStyleToolbar(const QString& saveTip, const QString& findTip)
 {
-    return {
-        {TextTool::Save, QT_TRANSLATE_NOOP("TextEditorWindow", "Save"), saveTip},
-        {TextTool::Revert, QT_TRANSLATE_NOOP("TextEditorWindow", "Revert"),
-         QT_TRANSLATE_NOOP("TextEditorWindow", "Revert to saved state")},
-        {TextTool::Cut, QT_TRANSLATE_NOOP("TextEditorWindow", "Cut"), QT_TRANSLATE_NOOP("TextEditorWindow", "Cut")},
-        {TextTool::Copy, QT_TRANSLATE_NOOP("TextEditorWindow", "Copy"), QT_TRANSLATE_NOOP("TextEditorWindow", "Copy")},
-        {TextTool::Paste, QT_TRANSLATE_NOOP("TextEditorWindow", "Paste"),
-         QT_TRANSLATE_NOOP("TextEditorWindow", "Paste")},
-        {TextTool::Find, QT_TRANSLATE_NOOP("TextEditorWindow", "Find"),
-         QT_TRANSLATE_NOOP("TextEditorWindow", "Find text...")},
-        {TextTool::Undo, QT_TRANSLATE_NOOP("TextEditorWindow", "Undo"), QT_TRANSLATE_NOOP("TextEditorWindow", "Undo")},
-        {TextTool::Help, QT_TRANSLATE_NOOP("TextEditorWindow", "Help"), ""}};
+    // A button without a tip of its own shows its caption.
+    return {{TextTool::Save, QT_TRANSLATE_NOOP("TextEditorWindow", "Save"), saveTip},
+            {TextTool::Revert, QT_TRANSLATE_NOOP("TextEditorWindow", "Revert"),
+             QT_TRANSLATE_NOOP("TextEditorWindow", "Revert to saved state")},
+            {TextTool::Cut, QT_TRANSLATE_NOOP("TextEditorWindow", "Cut"), {}},
+            {TextTool::Copy, QT_TRANSLATE_NOOP("TextEditorWindow", "Copy"), {}},
+            {TextTool::Paste, QT_TRANSLATE_NOOP("TextEditorWindow", "Paste"), {}},
+            {TextTool::Find, QT_TRANSLATE_NOOP("TextEditorWindow", "Find"),
+             findTip.isEmpty() ? QString::fromLatin1(QT_TRANSLATE_NOOP("TextEditorWindow", "Find text...")) : findTip},
+            {TextTool::Undo, QT_TRANSLATE_NOOP("TextEditorWindow", "Undo"), {}},
+            {TextTool::Help, QT_TRANSLATE_NOOP("TextEditorWindow", "Help"), {}}};
 }
 
 DefinitionWindow::DefinitionWindow(App& app, QWidget* parent)
         : TextEditorWindow(app,
                            {QT_TRANSLATE_NOOP("TextEditorWindow", "Character Definition File (DEF)"),
                             DocumentKind::Definition,
-                            {{TextTool::Save, QT_TRANSLATE_NOOP("TextEditorWindow", "Save"),
-                              QT_TRANSLATE_NOOP("TextEditorWindow", "Saves the .def file")},
-                             {TextTool::Revert, QT_TRANSLATE_NOOP("TextEditorWindow", "Revert"),
-                              QT_TRANSLATE_NOOP("TextEditorWindow", "Revert to saved state")},
-                             {TextTool::Cut, QT_TRANSLATE_NOOP("TextEditorWindow", "Cut"),
-                              QT_TRANSLATE_NOOP("TextEditorWindow", "Cut")},
-                             {TextTool::Copy, QT_TRANSLATE_NOOP("TextEditorWindow", "Copy"),
-                              QT_TRANSLATE_NOOP("TextEditorWindow", "Copy")},
-                             {TextTool::Paste, QT_TRANSLATE_NOOP("TextEditorWindow", "Paste"),
-                              QT_TRANSLATE_NOOP("TextEditorWindow", "Paste")},
-                             {TextTool::Find, QT_TRANSLATE_NOOP("TextEditorWindow", "Find"),
-                              QT_TRANSLATE_NOOP("TextEditorWindow", "Find")},
-                             {TextTool::Undo, QT_TRANSLATE_NOOP("TextEditorWindow", "Undo"),
-                              QT_TRANSLATE_NOOP("TextEditorWindow", "Undo")},
-                             {TextTool::Help, QT_TRANSLATE_NOOP("TextEditorWindow", "Help"), ""}}},
+                            commandStyleToolbar(QT_TRANSLATE_NOOP("TextEditorWindow", "Saves the .def file"),
+                                                QT_TRANSLATE_NOOP("TextEditorWindow", "Find"))},
                            parent)
 {
     applySettingsAndLoad();
@@ -69,22 +55,24 @@ QString DefinitionWindow::sourcePath() const
     return characterFile(app_, &CharacterFiles::defFile);
 }
 
+namespace {
+
+// The AIR window's buttons show the animation windows too.
+QList<ToolButton> animationToolbar()
+{
+    QList<ToolButton> buttons = commandStyleToolbar(QT_TRANSLATE_NOOP("TextEditorWindow", "Saves the .air file"),
+                                                    QT_TRANSLATE_NOOP("TextEditorWindow", "Find"));
+    buttons.insert(buttons.size() - 1, {TextTool::CollisionBoxes, "CLSN", {}});
+    buttons.insert(buttons.size() - 1, {TextTool::AnimationPreview, QT_TRANSLATE_NOOP("TextEditorWindow", "Anim"), {}});
+    return buttons;
+}
+
+} // namespace
+
 AnimationTextWindow::AnimationTextWindow(App& app, QWidget* parent)
         : TextEditorWindow(app,
                            {QT_TRANSLATE_NOOP("TextEditorWindow", "Character Animation Actions (AIR)"),
-                            DocumentKind::Animations,
-                            {{TextTool::Save, QT_TRANSLATE_NOOP("TextEditorWindow", "Save"),
-                              QT_TRANSLATE_NOOP("TextEditorWindow", "Saves the .air file")},
-                             {TextTool::Revert, QT_TRANSLATE_NOOP("TextEditorWindow", "Revert"),
-                              QT_TRANSLATE_NOOP("TextEditorWindow", "Revert to saved state")},
-                             {TextTool::Cut, QT_TRANSLATE_NOOP("TextEditorWindow", "Cut"), ""},
-                             {TextTool::Copy, QT_TRANSLATE_NOOP("TextEditorWindow", "Copy"), ""},
-                             {TextTool::Paste, QT_TRANSLATE_NOOP("TextEditorWindow", "Paste"), ""},
-                             {TextTool::Find, QT_TRANSLATE_NOOP("TextEditorWindow", "Find"), ""},
-                             {TextTool::Undo, QT_TRANSLATE_NOOP("TextEditorWindow", "Undo"), ""},
-                             {TextTool::CollisionBoxes, "CLSN", ""},
-                             {TextTool::AnimationPreview, QT_TRANSLATE_NOOP("TextEditorWindow", "Anim"), ""},
-                             {TextTool::Help, QT_TRANSLATE_NOOP("TextEditorWindow", "Help"), ""}}},
+                            DocumentKind::Animations, animationToolbar()},
                            parent)
 {
     connect(toolbarAction(TextTool::CollisionBoxes), &QAction::triggered, this,

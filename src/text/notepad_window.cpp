@@ -3,6 +3,7 @@
 
 #include "common/qt_text.h"
 #include "documents/document_manager.h"
+#include "text/character_editors.h"
 #include "text/editor_text_box.h"
 #include "text/text_document.h"
 #include "ui/document_views.h"
@@ -17,27 +18,10 @@ namespace vantrel {
 
 NotepadWindow::NotepadWindow(App& app, QWidget* parent)
         : TextEditorWindow(app,
-                           {QT_TRANSLATE_NOOP("TextEditorWindow", "Notepad"),
-                            DocumentKind::Text,
-                            {{TextTool::New, QT_TRANSLATE_NOOP("TextEditorWindow", "New"),
-                              QT_TRANSLATE_NOOP("TextEditorWindow", "New")},
-                             {TextTool::Open, QT_TRANSLATE_NOOP("TextEditorWindow", "Open"),
-                              QT_TRANSLATE_NOOP("TextEditorWindow", "Open")},
-                             {TextTool::Save, QT_TRANSLATE_NOOP("TextEditorWindow", "Save"),
-                              QT_TRANSLATE_NOOP("TextEditorWindow", "Save")},
-                             {TextTool::Revert, QT_TRANSLATE_NOOP("TextEditorWindow", "Revert"),
-                              QT_TRANSLATE_NOOP("TextEditorWindow", "Revert to saved state")},
-                             {TextTool::Cut, QT_TRANSLATE_NOOP("TextEditorWindow", "Cut"),
-                              QT_TRANSLATE_NOOP("TextEditorWindow", "Cut")},
-                             {TextTool::Copy, QT_TRANSLATE_NOOP("TextEditorWindow", "Copy"),
-                              QT_TRANSLATE_NOOP("TextEditorWindow", "Copy")},
-                             {TextTool::Paste, QT_TRANSLATE_NOOP("TextEditorWindow", "Paste"),
-                              QT_TRANSLATE_NOOP("TextEditorWindow", "Paste")},
-                             {TextTool::Find, QT_TRANSLATE_NOOP("TextEditorWindow", "Find"),
-                              QT_TRANSLATE_NOOP("TextEditorWindow", "Find text...")},
-                             {TextTool::Undo, QT_TRANSLATE_NOOP("TextEditorWindow", "Undo"),
-                              QT_TRANSLATE_NOOP("TextEditorWindow", "Undo")},
-                             {TextTool::Help, QT_TRANSLATE_NOOP("TextEditorWindow", "Help"), ""}},
+                           {QT_TRANSLATE_NOOP("TextEditorWindow", "Notepad"), DocumentKind::Text,
+                            QList<ToolButton>{{TextTool::New, QT_TRANSLATE_NOOP("TextEditorWindow", "New"), {}},
+                                              {TextTool::Open, QT_TRANSLATE_NOOP("TextEditorWindow", "Open"), {}}}
+                                + commandStyleToolbar({}),
                             false},
                            parent)
 {

@@ -4,6 +4,7 @@
 #include "common/qt_text.h"
 #include "common/text.h"
 #include "documents/document_manager.h"
+#include "text/character_editors.h"
 #include "text/editor_text_box.h"
 #include "text/syntax_highlighter.h"
 #include "text/text_document.h"
@@ -25,25 +26,16 @@ constexpr int kStateFileButtons = 6;
 
 QList<ToolButton> stateToolbar()
 {
-    QList<ToolButton> buttons = {{TextTool::Save, QT_TRANSLATE_NOOP("TextEditorWindow", "Save"),
-                                  QT_TRANSLATE_NOOP("TextEditorWindow", "Saves the current .ST file")},
-                                 {TextTool::Revert, QT_TRANSLATE_NOOP("TextEditorWindow", "Revert"),
-                                  QT_TRANSLATE_NOOP("TextEditorWindow", "Revert to saved state")}};
+    QList<ToolButton> buttons =
+        commandStyleToolbar(QT_TRANSLATE_NOOP("TextEditorWindow", "Saves the current .ST file"));
+    buttons.back().toolTip = QT_TRANSLATE_NOOP("TextEditorWindow", "Get help on programming States");
+    // After Revert: a button for each state file of the .def, and the common states.
     for (int n = 1; n <= kStateFileButtons; ++n)
-        buttons.append(
+        buttons.insert(
+            1 + n,
             {stateFileTool(n), QStringLiteral("st%1").arg(n),
              QCoreApplication::translate("TextEditorWindow", "Open State file %1 from the .DEF file").arg(n)});
-    buttons.append(
-        {{TextTool::CommonStates, "stc", ""},
-         {TextTool::Cut, QT_TRANSLATE_NOOP("TextEditorWindow", "Cut"), QT_TRANSLATE_NOOP("TextEditorWindow", "Cut")},
-         {TextTool::Copy, QT_TRANSLATE_NOOP("TextEditorWindow", "Copy"), QT_TRANSLATE_NOOP("TextEditorWindow", "Copy")},
-         {TextTool::Paste, QT_TRANSLATE_NOOP("TextEditorWindow", "Paste"),
-          QT_TRANSLATE_NOOP("TextEditorWindow", "Paste")},
-         {TextTool::Find, QT_TRANSLATE_NOOP("TextEditorWindow", "Find"),
-          QT_TRANSLATE_NOOP("TextEditorWindow", "Find text...")},
-         {TextTool::Undo, QT_TRANSLATE_NOOP("TextEditorWindow", "Undo"), QT_TRANSLATE_NOOP("TextEditorWindow", "Undo")},
-         {TextTool::Help, QT_TRANSLATE_NOOP("TextEditorWindow", "Help"),
-          QT_TRANSLATE_NOOP("TextEditorWindow", "Get help on programming States")}});
+    buttons.insert(2 + kStateFileButtons, {TextTool::CommonStates, QStringLiteral("stc"), {}});
     return buttons;
 }
 
