@@ -34,11 +34,11 @@ QString countText(const std::vector<Finding>& findings)
     for (const Finding& f : findings)
         (f.severity == Severity::Error ? errors : warnings) += 1;
     if (errors == 0 && warnings == 0)
-        return QStringLiteral("No problems found");
-    const auto count = [](int n, const char* one, const char* many) {
-        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-    };
-    return count(errors, "error", "errors") + QStringLiteral(", ") + count(warnings, "warning", "warnings");
+        return ProblemsWindow::tr("No problems found");
+    const QString errorText = errors == 1 ? ProblemsWindow::tr("%1 error") : ProblemsWindow::tr("%1 errors");
+    const QString warningText = warnings == 1 ? ProblemsWindow::tr("%1 warning") : ProblemsWindow::tr("%1 warnings");
+    //: the count of errors, then the count of warnings ("2 errors, 1 warning")
+    return ProblemsWindow::tr("%1, %2").arg(errorText.arg(errors), warningText.arg(warnings));
 }
 
 // The documents the checker reads as text.
@@ -60,9 +60,9 @@ std::string samePlace(const std::string& path)
 
 ProblemsWindow::ProblemsWindow(App& app, QWidget* parent)
         : QWidget(parent), app_(app), list_(new QListWidget(this)), count_(new QLabel(this)),
-          refreshButton_(new QPushButton(QStringLiteral("&Refresh"), this))
+          refreshButton_(new QPushButton(tr("&Refresh"), this))
 {
-    setWindowTitle(QStringLiteral("Problems"));
+    setWindowTitle(tr("Problems"));
     list_->setObjectName(QStringLiteral("findingList"));
     count_->setObjectName(QStringLiteral("countLabel"));
     refreshButton_->setObjectName(QStringLiteral("refreshButton"));
@@ -114,12 +114,12 @@ void ProblemsWindow::refresh()
     if (def.empty()) {
         findings_.clear();
         list_->clear();
-        count_->setText(QStringLiteral("No character is open"));
+        count_->setText(tr("No character is open"));
         emit checked();
         return;
     }
     refreshButton_->setEnabled(false);
-    count_->setText(QStringLiteral("Checking..."));
+    count_->setText(tr("Checking..."));
     // The text the windows hold where it differs from the file's.
     auto unsaved = std::make_shared<std::map<std::string, std::string>>();
     if (app_.documents) {

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QTextBlock>
 
 namespace vantrel {
@@ -23,26 +24,27 @@ QString characterFile(const App& app, std::string CharacterFiles::*file)
 
 } // namespace
 
-QList<ToolButton> commandStyleToolbar(const QString& saveTip)
+QList<ToolButton> commandStyleToolbar(const QString& saveTip, const QString& findTip)
 {
-    return {{TextTool::Save, "Save", saveTip},   {TextTool::Revert, "Revert", "Revert to saved state"},
-            {TextTool::Cut, "Cut", "Cut"},       {TextTool::Copy, "Copy", "Copy"},
-            {TextTool::Paste, "Paste", "Paste"}, {TextTool::Find, "Find", "Find text..."},
-            {TextTool::Undo, "Undo", "Undo"},    {TextTool::Help, "Help", ""}};
+    // A button without a tip of its own shows its caption.
+    return {{TextTool::Save, QT_TRANSLATE_NOOP("TextEditorWindow", "Save"), saveTip},
+            {TextTool::Revert, QT_TRANSLATE_NOOP("TextEditorWindow", "Revert"),
+             QT_TRANSLATE_NOOP("TextEditorWindow", "Revert to saved state")},
+            {TextTool::Cut, QT_TRANSLATE_NOOP("TextEditorWindow", "Cut"), {}},
+            {TextTool::Copy, QT_TRANSLATE_NOOP("TextEditorWindow", "Copy"), {}},
+            {TextTool::Paste, QT_TRANSLATE_NOOP("TextEditorWindow", "Paste"), {}},
+            {TextTool::Find, QT_TRANSLATE_NOOP("TextEditorWindow", "Find"),
+             findTip.isEmpty() ? QString::fromLatin1(QT_TRANSLATE_NOOP("TextEditorWindow", "Find text...")) : findTip},
+            {TextTool::Undo, QT_TRANSLATE_NOOP("TextEditorWindow", "Undo"), {}},
+            {TextTool::Help, QT_TRANSLATE_NOOP("TextEditorWindow", "Help"), {}}};
 }
 
 DefinitionWindow::DefinitionWindow(App& app, QWidget* parent)
         : TextEditorWindow(app,
-                           {"Character Definition File (DEF)",
+                           {QT_TRANSLATE_NOOP("TextEditorWindow", "Character Definition File (DEF)"),
                             DocumentKind::Definition,
-                            {{TextTool::Save, "Save", "Saves the .def file"},
-                             {TextTool::Revert, "Revert", "Revert to saved state"},
-                             {TextTool::Cut, "Cut", "Cut"},
-                             {TextTool::Copy, "Copy", "Copy"},
-                             {TextTool::Paste, "Paste", "Paste"},
-                             {TextTool::Find, "Find", "Find"},
-                             {TextTool::Undo, "Undo", "Undo"},
-                             {TextTool::Help, "Help", ""}}},
+                            commandStyleToolbar(QT_TRANSLATE_NOOP("TextEditorWindow", "Saves the .def file"),
+                                                QT_TRANSLATE_NOOP("TextEditorWindow", "Find"))},
                            parent)
 {
     applySettingsAndLoad();
@@ -53,20 +55,24 @@ QString DefinitionWindow::sourcePath() const
     return characterFile(app_, &CharacterFiles::defFile);
 }
 
+namespace {
+
+// The AIR window's buttons show the animation windows too.
+QList<ToolButton> animationToolbar()
+{
+    QList<ToolButton> buttons = commandStyleToolbar(QT_TRANSLATE_NOOP("TextEditorWindow", "Saves the .air file"),
+                                                    QT_TRANSLATE_NOOP("TextEditorWindow", "Find"));
+    buttons.insert(buttons.size() - 1, {TextTool::CollisionBoxes, "CLSN", {}});
+    buttons.insert(buttons.size() - 1, {TextTool::AnimationPreview, QT_TRANSLATE_NOOP("TextEditorWindow", "Anim"), {}});
+    return buttons;
+}
+
+} // namespace
+
 AnimationTextWindow::AnimationTextWindow(App& app, QWidget* parent)
         : TextEditorWindow(app,
-                           {"Character Animation Actions (AIR)",
-                            DocumentKind::Animations,
-                            {{TextTool::Save, "Save", "Saves the .air file"},
-                             {TextTool::Revert, "Revert", "Revert to saved state"},
-                             {TextTool::Cut, "Cut", ""},
-                             {TextTool::Copy, "Copy", ""},
-                             {TextTool::Paste, "Paste", ""},
-                             {TextTool::Find, "Find", ""},
-                             {TextTool::Undo, "Undo", ""},
-                             {TextTool::CollisionBoxes, "CLSN", ""},
-                             {TextTool::AnimationPreview, "Anim", ""},
-                             {TextTool::Help, "Help", ""}}},
+                           {QT_TRANSLATE_NOOP("TextEditorWindow", "Character Animation Actions (AIR)"),
+                            DocumentKind::Animations, animationToolbar()},
                            parent)
 {
     connect(toolbarAction(TextTool::CollisionBoxes), &QAction::triggered, this,
@@ -120,9 +126,11 @@ void AnimationTextWindow::showAnimationPreview()
 }
 
 CommandsWindow::CommandsWindow(App& app, QWidget* parent)
-        : TextEditorWindow(
-            app, {"Commands (CMD)", DocumentKind::Commands, commandStyleToolbar("Saves the .cmd file"), true, true},
-            parent)
+        : TextEditorWindow(app,
+                           {QT_TRANSLATE_NOOP("TextEditorWindow", "Commands (CMD)"), DocumentKind::Commands,
+                            commandStyleToolbar(QT_TRANSLATE_NOOP("TextEditorWindow", "Saves the .cmd file")), true,
+                            true},
+                           parent)
 {
     applySettingsAndLoad();
     clips_ = new ClipList(app_, QStringLiteral("cmdclips.txt"), this);
@@ -144,9 +152,11 @@ QString CommandsWindow::sourcePath() const
 }
 
 ConstantsWindow::ConstantsWindow(App& app, QWidget* parent)
-        : TextEditorWindow(
-            app, {"Constants (CNS)", DocumentKind::Constants, commandStyleToolbar("Saves the .cns file"), true, true},
-            parent)
+        : TextEditorWindow(app,
+                           {QT_TRANSLATE_NOOP("TextEditorWindow", "Constants (CNS)"), DocumentKind::Constants,
+                            commandStyleToolbar(QT_TRANSLATE_NOOP("TextEditorWindow", "Saves the .cns file")), true,
+                            true},
+                           parent)
 {
     applySettingsAndLoad();
 }

@@ -63,7 +63,8 @@ protected:
     QString sourcePath() const override;
 };
 
-// The toolbar of the CMD and CNS windows, with the tool tip of their Save button.
-QList<ToolButton> commandStyleToolbar(const QString& saveTip);
+// The toolbar of the CMD and CNS windows, with the tool tips of their Save and
+// Find buttons (none: the caption; "Find text..."); the other windows build on it.
+QList<ToolButton> commandStyleToolbar(const QString& saveTip, const QString& findTip = {});
 
 } // namespace vantrel

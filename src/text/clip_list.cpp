@@ -17,7 +17,7 @@ ClipList::ClipList(App& app, const QString& fileName, QWidget* parent)
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(2, 2, 2, 2);
-    column->addWidget(new QLabel(QStringLiteral("TextClips"), this));
+    column->addWidget(new QLabel(tr("TextClips"), this));
     list_->setObjectName(QStringLiteral("clipList"));
     list_->setFixedWidth(120);
     list_->viewport()->installEventFilter(this);
@@ -28,7 +28,7 @@ ClipList::ClipList(App& app, const QString& fileName, QWidget* parent)
     for (const auto& name : clips_.listNames)
         list_->addItem(fromUtf16(name));
     if (clips_.truncated)
-        app_.dialogs.message(parent, QStringLiteral("Too many textclips!\nTruncated at 500..."));
+        app_.dialogs.message(parent, tr("Too many textclips!\nTruncated at 500..."));
 }
 
 const TextClip* ClipList::chosenClip() const

@@ -271,7 +271,7 @@ std::vector<TextLine> EditorTextBox::lines() const
 
 void EditorTextBox::replaceLines(int first, int count, const std::vector<TextLine>& lines)
 {
-    textDocument_->replaceLines(first, count, lines, QStringLiteral("Replace Lines"));
+    textDocument_->replaceLines(first, count, lines, tr("Replace Lines"));
 }
 
 void EditorTextBox::undo()

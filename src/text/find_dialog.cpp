@@ -26,34 +26,34 @@ TextBox* activeTextBox(App& app)
 
 FindDialog::FindDialog(App& app, TextBox* target, QWidget* parent) : QDialog(parent), app_(app), target_(target)
 {
-    setWindowTitle(QStringLiteral("Find"));
-    findLabel = new QLabel(QStringLiteral("Fi&nd:"), this);
+    setWindowTitle(tr("Find"));
+    findLabel = new QLabel(tr("Fi&nd:"), this);
     findEdit = new QLineEdit(this);
     findEdit->setObjectName(QStringLiteral("findEdit"));
     findLabel->setBuddy(findEdit);
-    replaceLabel = new QLabel(QStringLiteral("Replace with:"), this);
+    replaceLabel = new QLabel(tr("Replace with:"), this);
     replaceEdit = new QLineEdit(this);
     replaceEdit->setObjectName(QStringLiteral("replaceEdit"));
     replaceLabel->hide();
     replaceEdit->hide();
 
-    findButton = new QPushButton(QStringLiteral("&Find"), this);
+    findButton = new QPushButton(tr("&Find"), this);
     findButton->setObjectName(QStringLiteral("findButton"));
     findButton->setDefault(true);
     findButton->setEnabled(false);
-    replaceButton = new QPushButton(QStringLiteral("Replace >>"), this);
+    replaceButton = new QPushButton(tr("Replace >>"), this);
     replaceButton->setObjectName(QStringLiteral("replaceButton"));
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
 
-    matchCaseBox = new QCheckBox(QStringLiteral("Match &Case"), this);
+    matchCaseBox = new QCheckBox(tr("Match &Case"), this);
     matchCaseBox->setObjectName(QStringLiteral("matchCaseBox"));
     matchCaseBox->setChecked(app_.search.matchCase);
 
-    directionBox = new QGroupBox(QStringLiteral("Direction"), this);
+    directionBox = new QGroupBox(tr("Direction"), this);
     directionBox->setObjectName(QStringLiteral("directionBox"));
-    downButton = new QRadioButton(QStringLiteral("&Down"), directionBox);
-    upButton = new QRadioButton(QStringLiteral("&Up"), directionBox);
+    downButton = new QRadioButton(tr("&Down"), directionBox);
+    upButton = new QRadioButton(tr("&Up"), directionBox);
     auto* directions = new QHBoxLayout(directionBox);
     directions->addWidget(downButton);
     directions->addWidget(upButton);
@@ -98,7 +98,7 @@ void FindDialog::updateFindButton()
 
 void FindDialog::showNotFound()
 {
-    app_.dialogs.message(this, QStringLiteral("Cannot find \"") + findEdit->text() + QLatin1Char('"'));
+    app_.dialogs.message(this, tr("Cannot find \"%1\"").arg(findEdit->text()));
 }
 
 void FindDialog::findNext()
@@ -113,7 +113,7 @@ void FindDialog::findNext()
 
 void FindDialog::showReplaceBox()
 {
-    replaceButton->setText(QStringLiteral("Replace"));
+    replaceButton->setText(tr("Replace"));
     replaceLabel->show();
     replaceEdit->show();
     adjustSize();

@@ -15,7 +15,7 @@ namespace vantrel {
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("Vantrel Help"));
+    setWindowTitle(tr("Vantrel Help"));
     browser_ = new QTextBrowser(this);
     browser_->setOpenLinks(false);
     auto* layout = new QVBoxLayout(this);
@@ -35,13 +35,12 @@ bool HelpViewer::showTopic(const QString& helpFile, std::int64_t contextNumber)
     contextNumber_ = contextNumber;
     const auto html = readFileBytes(helpFile.toStdString());
     if (!html) {
-        browser_->setPlainText(QStringLiteral("The help file %1 cannot be read.").arg(helpFile));
+        browser_->setPlainText(tr("The help file %1 cannot be read.").arg(helpFile));
         return false;
     }
     const std::string topic = helpTopic(*html, contextNumber);
     if (topic.empty()) {
-        browser_->setPlainText(
-            QStringLiteral("There is no help topic number %1 in %2.").arg(contextNumber).arg(helpFile));
+        browser_->setPlainText(tr("There is no help topic number %1 in %2.").arg(contextNumber).arg(helpFile));
         return true;
     }
     // The file's own style sheet goes with the topic.

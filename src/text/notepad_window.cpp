@@ -3,6 +3,7 @@
 
 #include "common/qt_text.h"
 #include "documents/document_manager.h"
+#include "text/character_editors.h"
 #include "text/editor_text_box.h"
 #include "text/text_document.h"
 #include "ui/document_views.h"
@@ -17,24 +18,16 @@ namespace vantrel {
 
 NotepadWindow::NotepadWindow(App& app, QWidget* parent)
         : TextEditorWindow(app,
-                           {"Notepad",
-                            DocumentKind::Text,
-                            {{TextTool::New, "New", "New"},
-                             {TextTool::Open, "Open", "Open"},
-                             {TextTool::Save, "Save", "Save"},
-                             {TextTool::Revert, "Revert", "Revert to saved state"},
-                             {TextTool::Cut, "Cut", "Cut"},
-                             {TextTool::Copy, "Copy", "Copy"},
-                             {TextTool::Paste, "Paste", "Paste"},
-                             {TextTool::Find, "Find", "Find text..."},
-                             {TextTool::Undo, "Undo", "Undo"},
-                             {TextTool::Help, "Help", ""}},
+                           {QT_TRANSLATE_NOOP("TextEditorWindow", "Notepad"), DocumentKind::Text,
+                            QList<ToolButton>{{TextTool::New, QT_TRANSLATE_NOOP("TextEditorWindow", "New"), {}},
+                                              {TextTool::Open, QT_TRANSLATE_NOOP("TextEditorWindow", "Open"), {}}}
+                                + commandStyleToolbar({}),
                             false},
                            parent)
 {
-    auto* newAction = new QAction(QStringLiteral("&New"), fileMenu_);
+    auto* newAction = new QAction(tr("&New"), fileMenu_);
     newAction->setObjectName(QStringLiteral("newAction"));
-    auto* openAction = new QAction(QStringLiteral("&Open"), fileMenu_);
+    auto* openAction = new QAction(tr("&Open"), fileMenu_);
     openAction->setObjectName(QStringLiteral("openAction"));
     fileMenu_->insertAction(firstFileAction_, newAction);
     fileMenu_->insertAction(firstFileAction_, openAction);
@@ -42,8 +35,8 @@ NotepadWindow::NotepadWindow(App& app, QWidget* parent)
     registerMenuAction(MenuCommand::Open, openAction);
     bindKeys(this, newAction, QKeySequence::New);
     bindKeys(this, openAction, QKeySequence::Open);
-    toolbarAction(TextTool::New)->setToolTip(toolTipWithKeys(QStringLiteral("New"), newAction->shortcut()));
-    toolbarAction(TextTool::Open)->setToolTip(toolTipWithKeys(QStringLiteral("Open"), openAction->shortcut()));
+    toolbarAction(TextTool::New)->setToolTip(toolTipWithKeys(tr("New"), newAction->shortcut()));
+    toolbarAction(TextTool::Open)->setToolTip(toolTipWithKeys(tr("Open"), openAction->shortcut()));
     for (QAction* action : {newAction, toolbarAction(TextTool::New)})
         connect(action, &QAction::triggered, this, &NotepadWindow::newFile);
     for (QAction* action : {openAction, toolbarAction(TextTool::Open)})
@@ -77,8 +70,9 @@ FileDialogOptions NotepadWindow::dialogOptions(const QString& title, const QStri
 
 FileDialogOptions NotepadWindow::saveAsOptions() const
 {
-    FileDialogOptions options = dialogOptions(QStringLiteral("Save File..."),
-                                              QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"), false);
+    FileDialogOptions options = dialogOptions(
+        tr("Save File..."),
+        tr("Text files (*.txt)") + QStringLiteral("|*.txt|") + tr("All files (*.*)") + QStringLiteral("|*.*"), false);
     if (document_ && !document_->fileName().isEmpty())
         options.fileName = document_->displayName();
     return options;
@@ -90,8 +84,8 @@ bool NotepadWindow::askToSave(bool& drop)
     // Text the character names stays with the character: nothing to ask.
     if (!document_ || !document_->isModified() || (app_.documents && app_.documents->namedByCharacter(document_)))
         return true;
-    switch (app_.dialogs.message(this, QStringLiteral("Changes have been made!  Save first?"),
-                                 QStringLiteral("Notepad"), Buttons::YesNoCancel, Icon::Question)) {
+    switch (app_.dialogs.message(this, tr("Changes have been made!  Save first?"), tr("Notepad"), Buttons::YesNoCancel,
+                                 Icon::Question)) {
     case Answer::Yes:
         // A save that was cancelled or failed keeps the text rather than dropping it.
         return document_->fileName().isEmpty() ? saveAs() : save();
@@ -135,8 +129,9 @@ void NotepadWindow::openFile()
     bool drop = false;
     if (!askToSave(drop))
         return;
-    const QString filter = QStringLiteral("Text Files (*.txt)|*.txt|All Files(*.*)|*.*");
-    const QString path = app_.dialogs.openFile(this, dialogOptions(QStringLiteral("Open file"), filter, true));
+    const QString filter =
+        tr("Text Files (*.txt)") + QStringLiteral("|*.txt|") + tr("All Files(*.*)") + QStringLiteral("|*.*");
+    const QString path = app_.dialogs.openFile(this, dialogOptions(tr("Open file"), filter, true));
     // Cancelled, or a file that cannot be read: the text shown stays as it was, changes and all.
     Document* before = document_;
     if (path.isEmpty() || !loadFile(path))

@@ -58,11 +58,11 @@ std::vector<std::string> characterTextFiles(const DocumentManager& documents)
 QString definitionText(const DefinitionName& name)
 {
     switch (name.kind) {
-    case DefinitionKind::State: return QStringLiteral("state %1").arg(qstr(name.key));
-    case DefinitionKind::Action: return QStringLiteral("action %1").arg(qstr(name.key));
-    case DefinitionKind::Command: return QStringLiteral("command \"%1\"").arg(qstr(name.key));
-    case DefinitionKind::Sound: return QStringLiteral("sound %1").arg(qstr(name.key));
-    case DefinitionKind::Sprite: return QStringLiteral("sprite %1").arg(qstr(name.key));
+    case DefinitionKind::State: return ReferencesWindow::tr("state %1").arg(qstr(name.key));
+    case DefinitionKind::Action: return ReferencesWindow::tr("action %1").arg(qstr(name.key));
+    case DefinitionKind::Command: return ReferencesWindow::tr("command \"%1\"").arg(qstr(name.key));
+    case DefinitionKind::Sound: return ReferencesWindow::tr("sound %1").arg(qstr(name.key));
+    case DefinitionKind::Sprite: return ReferencesWindow::tr("sprite %1").arg(qstr(name.key));
     }
     return {};
 }
@@ -70,12 +70,12 @@ QString definitionText(const DefinitionName& name)
 ReferencesWindow::ReferencesWindow(App& app, QWidget* parent) : QWidget(parent), app_(app)
 {
     setObjectName(QStringLiteral("ReferencesWindow"));
-    setWindowTitle(QStringLiteral("References"));
-    summary_ = new QLabel(QStringLiteral("Shift+F12 on a state, action or command lists where it is named."), this);
+    setWindowTitle(tr("References"));
+    summary_ = new QLabel(tr("Shift+F12 on a state, action or command lists where it is named."), this);
     summary_->setObjectName(QStringLiteral("summaryLabel"));
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("referenceList"));
-    list_->setToolTip(QStringLiteral("Double-click a place, or press Enter, to go there"));
+    list_->setToolTip(tr("Double-click a place, or press Enter, to go there"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary_);
     layout->addWidget(list_, 1);
@@ -99,19 +99,19 @@ void ReferencesWindow::search(const DefinitionName& name)
         const QString file = QFileInfo(qstr(path)).fileName();
         for (const ReferenceSpan& span : referencesTo(views, name)) {
             const QString text = QString::fromStdString(std::string(trimBlanksAndTabs(lines[span.line])));
-            auto* item =
-                new QListWidgetItem(QStringLiteral("%1:%2: %3%4")
-                                        .arg(file)
-                                        .arg(span.line + 1)
-                                        .arg(text, span.definition ? QStringLiteral("  (definition)") : QString()),
-                                    list_);
+            auto* item = new QListWidgetItem(
+                QStringLiteral("%1:%2: %3%4")
+                    .arg(file)
+                    .arg(span.line + 1)
+                    .arg(text, span.definition ? QStringLiteral("  ") + tr("(definition)") : QString()),
+                list_);
             item->setData(PathRole, qstr(path));
             item->setData(LineRole, static_cast<int>(span.line) + 1);
             ++places;
         }
     }
-    summary_->setText(places == 1 ? QStringLiteral("1 place names %1.").arg(definitionText(name))
-                                  : QStringLiteral("%1 places name %2.").arg(places).arg(definitionText(name)));
+    summary_->setText(places == 1 ? tr("1 place names %1.").arg(definitionText(name))
+                                  : tr("%1 places name %2.").arg(places).arg(definitionText(name)));
     if (places > 0)
         list_->setCurrentRow(0);
 }

@@ -93,13 +93,6 @@ std::optional<std::int64_t> stateAtSelection(std::u16string_view text, long selS
                        static_cast<long>(lines.size()), endLine, endColumn);
 }
 
-std::u16string stateCaption(std::int64_t state, std::u16string_view path)
-{
-    if (state == kNotInAState)
-        return u"Not in a state - " + std::u16string(path);
-    return u"State" + utf16FromUtf8(formatNumber(state)) + u" of " + std::u16string(path);
-}
-
 const TextClip* TextClipLibrary::clipAt(int listPosition) const
 {
     const std::size_t index = static_cast<std::size_t>(listPosition) + 1;

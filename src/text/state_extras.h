@@ -30,9 +30,6 @@ std::optional<std::int64_t> stateAtSelection(std::u16string_view text, long selS
 // its number needs. The caller leaves out a selection that starts at 0.
 std::int64_t stateAtLine(const std::function<std::u16string(long)>& line, long lineCount, long endLine, long endColumn);
 
-// "State 200 of <path>", "State-1 of <path>" or "Not in a state - <path>".
-std::u16string stateCaption(std::int64_t state, std::u16string_view path);
-
 struct TextClip {
     std::int64_t helpNumber = 0; // the clip's help topic; above 199 a state controller template
     std::u16string name;

@@ -2,13 +2,16 @@
 #include "ui/app.h"
 
 #include "common/qt_text.h"
+#include "common/text.h"
 #include "documents/document_manager.h"
+#include "text/character_editors.h"
 #include "text/editor_text_box.h"
 #include "text/syntax_highlighter.h"
 #include "text/text_document.h"
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -23,25 +26,26 @@ constexpr int kStateFileButtons = 6;
 
 QList<ToolButton> stateToolbar()
 {
-    QList<ToolButton> buttons = {{TextTool::Save, "Save", "Saves the current .ST file"},
-                                 {TextTool::Revert, "Revert", "Revert to saved state"}};
+    QList<ToolButton> buttons =
+        commandStyleToolbar(QT_TRANSLATE_NOOP("TextEditorWindow", "Saves the current .ST file"));
+    buttons.back().toolTip = QT_TRANSLATE_NOOP("TextEditorWindow", "Get help on programming States");
+    // After Revert: a button for each state file of the .def, and the common states.
     for (int n = 1; n <= kStateFileButtons; ++n)
-        buttons.append({stateFileTool(n), QStringLiteral("st%1").arg(n),
-                        QStringLiteral("Open State file %1 from the .DEF file").arg(n)});
-    buttons.append({{TextTool::CommonStates, "stc", ""},
-                    {TextTool::Cut, "Cut", "Cut"},
-                    {TextTool::Copy, "Copy", "Copy"},
-                    {TextTool::Paste, "Paste", "Paste"},
-                    {TextTool::Find, "Find", "Find text..."},
-                    {TextTool::Undo, "Undo", "Undo"},
-                    {TextTool::Help, "Help", "Get help on programming States"}});
+        buttons.insert(
+            1 + n,
+            {stateFileTool(n), QStringLiteral("st%1").arg(n),
+             QCoreApplication::translate("TextEditorWindow", "Open State file %1 from the .DEF file").arg(n)});
+    buttons.insert(2 + kStateFileButtons, {TextTool::CommonStates, QStringLiteral("stc"), {}});
     return buttons;
 }
 
 } // namespace
 
 StateFileWindow::StateFileWindow(App& app, QWidget* parent)
-        : TextEditorWindow(app, {"States (ST)", DocumentKind::States, stateToolbar(), true, true}, parent)
+        : TextEditorWindow(
+            app,
+            {QT_TRANSLATE_NOOP("TextEditorWindow", "States (ST)"), DocumentKind::States, stateToolbar(), true, true},
+            parent)
 {
     connect(editor(), &EditorTextBox::textEdited, this, [this] {
         ++edits_;
@@ -104,7 +108,7 @@ void StateFileWindow::setDocument(TextDocument* document)
     if (document)
         currentStateFile_ = document->fileName();
     // A new file: the caption shows the window's name until the caret moves.
-    setCaption(description_.caption);
+    setCaption(windowCaption());
     captionFor_ = {};
     followCaret();
 }
@@ -157,7 +161,12 @@ void StateFileWindow::showCurrentState()
     };
     currentState_ =
         stateAtLine(line, document->blockCount(), endBlock.blockNumber(), cursor.selectionEnd() - endBlock.position());
-    setCaption(fromUtf16(stateCaption(currentState_, utf16View(currentStateFile_))), true);
+    // "State 200 of <path>", "State-1 of <path>" or "Not in a state - <path>".
+    if (currentState_ == kNotInAState)
+        setCaption(tr("Not in a state - %1").arg(currentStateFile_), true);
+    else
+        //: %1 is the state's number, with a space before it or its minus sign
+        setCaption(tr("State%1 of %2").arg(qstr(formatNumber(currentState_)), currentStateFile_), true);
 }
 
 void StateFileWindow::insertSelectedClip()

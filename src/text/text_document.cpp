@@ -3,6 +3,7 @@
 #include "common/qt_text.h"
 #include "common/text.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTextBlock>
@@ -92,7 +93,10 @@ std::vector<TextLine> linesAsGiven(const JoinedText& joined)
 // does nothing.
 class TypedTextStep final : public QUndoCommand {
 public:
-    explicit TypedTextStep(TextDocument* document) : document_(document) { setText(QStringLiteral("Typing")); }
+    explicit TypedTextStep(TextDocument* document) : document_(document)
+    {
+        setText(QCoreApplication::translate("TextDocument", "Typing"));
+    }
     void undo() override { step(false); }
     void redo() override
     {
@@ -400,14 +404,13 @@ Result<void> TextDocument::changeEncoding(Charset charset)
         FileState after = fileState();
         after.encoding.charset = charset;
         after.original = {};
-        pushTextStep(QStringLiteral("Encoding %1").arg(QString::fromLatin1(charsetName(charset))), nullptr,
-                     std::move(after));
+        pushTextStep(tr("Encoding %1").arg(QString::fromLatin1(charsetName(charset))), nullptr, std::move(after));
         return {};
     }
     Result<std::string> bytes = [this]() -> Result<std::string> {
         std::string read;
         if (!readFileInto(QFile::encodeName(fileName()).toStdString(), read))
-            return Result<std::string>::failure("Can't open file: " + fileName().toStdString());
+            return Result<std::string>::failure(tr("Can't open file: %1").arg(fileName()).toStdString());
         return read;
     }();
     if (!bytes)
@@ -416,8 +419,8 @@ Result<void> TextDocument::changeEncoding(Charset charset)
     std::vector<TextLine> lines = linesAsGiven(decoded);
     FileState after{decoded.encoding, {lines, std::move(decoded.lineBytes)}};
     const LineEnd usualEnd = after.encoding.usualEnd;
-    push(makeLinesStep(QStringLiteral("Encoding %1").arg(QString::fromLatin1(charsetName(charset))), std::move(lines),
-                       usualEnd, std::move(after)));
+    push(makeLinesStep(tr("Encoding %1").arg(QString::fromLatin1(charsetName(charset))), std::move(lines), usualEnd,
+                       std::move(after)));
     // The file's own bytes, shown another way: the document holds the file.
     undoStack()->setClean();
     noteDisk();
@@ -552,8 +555,8 @@ std::optional<std::string> TextDocument::saveQuestion() const
     const std::optional<Unwritable> bad = unwritableCharacter();
     if (!bad)
         return std::nullopt;
-    const QString question = QStringLiteral("The character \u201C%1\u201D on line %2 cannot be written in %3.\n\n"
-                                            "Save the file as UTF-8 instead?  (No writes \u201C?\u201D in its place.)")
+    const QString question = tr("The character “%1” on line %2 cannot be written in %3.\n\n"
+                                "Save the file as UTF-8 instead?  (No writes “?” in its place.)")
                                  .arg(QString::fromUcs4(&bad->character, 1))
                                  .arg(bad->line + 1)
                                  .arg(QString::fromLatin1(charsetName(encoding_.charset)));
@@ -603,7 +606,7 @@ std::string TextDocument::recoveryBytes() const
 Result<void> TextDocument::restoreRecovery(const std::string& bytes)
 {
     // The text comes back; the file's encoding and bytes stay what a save writes against.
-    push(makeLinesStep(QStringLiteral("Recovered Changes"), decodeText(bytes, Charset::Utf8).lines, encoding_.usualEnd,
+    push(makeLinesStep(tr("Recovered Changes"), decodeText(bytes, Charset::Utf8).lines, encoding_.usualEnd,
                        std::nullopt));
     if (undoStack()->isClean())
         undoStack()->resetClean();

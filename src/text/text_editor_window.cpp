@@ -23,6 +23,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMenuBar>
@@ -71,12 +72,19 @@ QString toolButtonName(const QString& key)
     return name + QStringLiteral("Button");
 }
 
+// A caption or tip of the windows' tables (marked under "TextEditorWindow"),
+// in the user's language.
+QString translatedCaption(const QString& text)
+{
+    return text.isEmpty() ? text : QCoreApplication::translate("TextEditorWindow", text.toUtf8().constData());
+}
+
 } // namespace
 
 TextEditorWindow::TextEditorWindow(App& app, EditorDescription description, QWidget* parent)
         : QWidget(parent), app_(app), description_(std::move(description))
 {
-    title_ = new DocumentTitle(this, description_.caption);
+    title_ = new DocumentTitle(this, windowCaption());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -103,7 +111,7 @@ TextEditorWindow::TextEditorWindow(App& app, EditorDescription description, QWid
     statusBar->setSizeGripEnabled(false);
     encodingBox_ = new QComboBox(statusBar);
     encodingBox_->setObjectName(QStringLiteral("encodingBox"));
-    encodingBox_->setToolTip(QStringLiteral("Encoding of the file"));
+    encodingBox_->setToolTip(tr("Encoding of the file"));
     for (Charset charset : kCharsets)
         encodingBox_->addItem(QString::fromLatin1(charsetName(charset)), static_cast<int>(charset));
     encodingBox_->setFocusPolicy(Qt::NoFocus);
@@ -163,8 +171,8 @@ void TextEditorWindow::markProblems()
     for (const LineProblem& problem : problems_) {
         if (problem.line > 0 && !shown.isEmpty() && QFileInfo(problem.file).absoluteFilePath() == shown)
             lines.emplace_back(problem.line,
-                               (problem.error ? QStringLiteral("error: ") : QStringLiteral("warning: "))
-                                   + problem.message);
+                               problem.error ? tr("error: %1").arg(problem.message)
+                                             : tr("warning: %1").arg(problem.message));
     }
     editor_->setProblemLines(std::move(lines));
 }
@@ -176,7 +184,7 @@ void TextEditorWindow::buildOutline()
         return;
     outline_ = new QListWidget(this);
     outline_->setObjectName(QStringLiteral("outline"));
-    outline_->setToolTip(QStringLiteral("Click a place to go there"));
+    outline_->setToolTip(tr("Click a place to go there"));
     outline_->setMinimumWidth(120);
     outline_->setMaximumWidth(240);
     outline_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
@@ -244,70 +252,71 @@ QAction* TextEditorWindow::addMenuAction(QMenu* menu, MenuCommand command, const
 void TextEditorWindow::buildMenus()
 {
     menuBar_ = new QMenuBar(this);
-    fileMenu_ = menuBar_->addMenu(QStringLiteral("&File"));
-    QAction* saveAction = addMenuAction(fileMenu_, MenuCommand::Save, "saveAction", "&Save", QKeySequence("Ctrl+S"));
+    fileMenu_ = menuBar_->addMenu(tr("&File"));
+    QAction* saveAction =
+        addMenuAction(fileMenu_, MenuCommand::Save, "saveAction", tr("&Save"), QKeySequence("Ctrl+S"));
     connect(saveAction, &QAction::triggered, this, &TextEditorWindow::save);
     firstFileAction_ = saveAction;
-    connect(addMenuAction(fileMenu_, MenuCommand::SaveAs, "saveAsAction", "Save &As..."), &QAction::triggered, this,
+    connect(addMenuAction(fileMenu_, MenuCommand::SaveAs, "saveAsAction", tr("Save &As...")), &QAction::triggered, this,
             &TextEditorWindow::saveAs);
-    connect(addMenuAction(fileMenu_, MenuCommand::Revert, "revertAction", "&Revert", QKeySequence("Ctrl+R")),
+    connect(addMenuAction(fileMenu_, MenuCommand::Revert, "revertAction", tr("&Revert"), QKeySequence("Ctrl+R")),
             &QAction::triggered, this, &TextEditorWindow::revert);
     fileMenu_->addSeparator();
-    addMenuAction(fileMenu_, MenuCommand::Print, "printAction", "&Print...", QKeySequence("Ctrl+P"));
+    addMenuAction(fileMenu_, MenuCommand::Print, "printAction", tr("&Print..."), QKeySequence("Ctrl+P"));
     fileMenu_->addSeparator();
-    addMenuAction(fileMenu_, MenuCommand::Close, "closeAction", "&Close");
+    addMenuAction(fileMenu_, MenuCommand::Close, "closeAction", tr("&Close"));
 
-    QMenu* edit = menuBar_->addMenu(QStringLiteral("&Edit"));
-    connect(addMenuAction(edit, MenuCommand::Undo, "undoAction", "&Undo"), &QAction::triggered, this,
+    QMenu* edit = menuBar_->addMenu(tr("&Edit"));
+    connect(addMenuAction(edit, MenuCommand::Undo, "undoAction", tr("&Undo")), &QAction::triggered, this,
             &TextEditorWindow::undo);
-    connect(addMenuAction(edit, MenuCommand::Redo, "redoAction", "&Redo"), &QAction::triggered, this,
+    connect(addMenuAction(edit, MenuCommand::Redo, "redoAction", tr("&Redo")), &QAction::triggered, this,
             &TextEditorWindow::redo);
     edit->addSeparator();
-    connect(addMenuAction(edit, MenuCommand::Cut, "cutAction", "Cu&t"), &QAction::triggered, this,
+    connect(addMenuAction(edit, MenuCommand::Cut, "cutAction", tr("Cu&t")), &QAction::triggered, this,
             &TextEditorWindow::cut);
-    connect(addMenuAction(edit, MenuCommand::Copy, "copyAction", "&Copy"), &QAction::triggered, this,
+    connect(addMenuAction(edit, MenuCommand::Copy, "copyAction", tr("&Copy")), &QAction::triggered, this,
             &TextEditorWindow::copy);
-    connect(addMenuAction(edit, MenuCommand::Paste, "pasteAction", "&Paste"), &QAction::triggered, this,
+    connect(addMenuAction(edit, MenuCommand::Paste, "pasteAction", tr("&Paste")), &QAction::triggered, this,
             &TextEditorWindow::paste);
-    connect(addMenuAction(edit, MenuCommand::Delete, "deleteAction", "De&lete"), &QAction::triggered, this,
+    connect(addMenuAction(edit, MenuCommand::Delete, "deleteAction", tr("De&lete")), &QAction::triggered, this,
             &TextEditorWindow::deleteSelection);
     edit->addSeparator();
-    connect(addMenuAction(edit, MenuCommand::Find, "findAction", "&Find", QKeySequence("Ctrl+F")), &QAction::triggered,
-            this, &TextEditorWindow::showFindDialog);
-    connect(addMenuAction(edit, MenuCommand::FindNext, "findNextAction", "Find &Next"), &QAction::triggered, this,
+    connect(addMenuAction(edit, MenuCommand::Find, "findAction", tr("&Find"), QKeySequence("Ctrl+F")),
+            &QAction::triggered, this, &TextEditorWindow::showFindDialog);
+    connect(addMenuAction(edit, MenuCommand::FindNext, "findNextAction", tr("Find &Next")), &QAction::triggered, this,
             &TextEditorWindow::findNextMatch);
-    connect(addMenuAction(edit, MenuCommand::Replace, "replaceAction", "R&eplace..."), &QAction::triggered, this,
+    connect(addMenuAction(edit, MenuCommand::Replace, "replaceAction", tr("R&eplace...")), &QAction::triggered, this,
             &TextEditorWindow::showReplaceDialog);
-    connect(addMenuAction(edit, MenuCommand::SelectAll, "selectAllAction", "Select &All", QKeySequence("Ctrl+A")),
+    connect(addMenuAction(edit, MenuCommand::SelectAll, "selectAllAction", tr("Select &All"), QKeySequence("Ctrl+A")),
             &QAction::triggered, this, [this] {
                 editor_->finishLoading();
                 editor_->selectAll();
             });
-    connect(addMenuAction(edit, MenuCommand::GoToLine, "goToLineAction", "&Go to Line...", QKeySequence("Ctrl+G")),
+    connect(addMenuAction(edit, MenuCommand::GoToLine, "goToLineAction", tr("&Go to Line..."), QKeySequence("Ctrl+G")),
             &QAction::triggered, this, &TextEditorWindow::askGoToLine);
-    connect(addMenuAction(edit, MenuCommand::GoToDefinition, "goToDefinitionAction", "Go to &Definition",
+    connect(addMenuAction(edit, MenuCommand::GoToDefinition, "goToDefinitionAction", tr("Go to &Definition"),
                           QKeySequence("F12")),
             &QAction::triggered, this, &TextEditorWindow::goToDefinition);
-    connect(addMenuAction(edit, MenuCommand::FindReferences, "findReferencesAction", "Find &References",
+    connect(addMenuAction(edit, MenuCommand::FindReferences, "findReferencesAction", tr("Find &References"),
                           QKeySequence("Shift+F12")),
             &QAction::triggered, this, &TextEditorWindow::findReferences);
-    connect(addMenuAction(edit, MenuCommand::TimeDate, "timeDateAction", "Time/Date", QKeySequence("Ctrl+D")),
+    connect(addMenuAction(edit, MenuCommand::TimeDate, "timeDateAction", tr("Time/Date"), QKeySequence("Ctrl+D")),
             &QAction::triggered, this, &TextEditorWindow::insertTimeDate);
 
-    QMenu* window = menuBar_->addMenu(QStringLiteral("&Window"));
-    connect(addMenuAction(window, MenuCommand::Cascade, "cascadeAction", "&Cascade"), &QAction::triggered, this,
+    QMenu* window = menuBar_->addMenu(tr("&Window"));
+    connect(addMenuAction(window, MenuCommand::Cascade, "cascadeAction", tr("&Cascade")), &QAction::triggered, this,
             &TextEditorWindow::cascadeWindows);
-    connect(addMenuAction(window, MenuCommand::TileHorizontally, "tileHorizontallyAction", "Tile &Horizontally"),
+    connect(addMenuAction(window, MenuCommand::TileHorizontally, "tileHorizontallyAction", tr("Tile &Horizontally")),
             &QAction::triggered, this, &TextEditorWindow::tileHorizontally);
-    connect(addMenuAction(window, MenuCommand::TileVertically, "tileVerticallyAction", "Tile &Vertically"),
+    connect(addMenuAction(window, MenuCommand::TileVertically, "tileVerticallyAction", tr("Tile &Vertically")),
             &QAction::triggered, this, &TextEditorWindow::tileVertically);
-    addMenuAction(window, MenuCommand::ArrangeIcons, "arrangeIconsAction", "&Arrange Icons");
+    addMenuAction(window, MenuCommand::ArrangeIcons, "arrangeIconsAction", tr("&Arrange Icons"));
     window->addSeparator();
-    connect(addMenuAction(window, MenuCommand::CloseAll, "closeAllAction", "C&lose All"), &QAction::triggered, this,
+    connect(addMenuAction(window, MenuCommand::CloseAll, "closeAllAction", tr("C&lose All")), &QAction::triggered, this,
             &TextEditorWindow::closeAll);
 
-    QMenu* help = menuBar_->addMenu(QStringLiteral("&Help"));
-    connect(addMenuAction(help, MenuCommand::HelpContents, "helpContentsAction", "&Contents", QKeySequence("F1")),
+    QMenu* help = menuBar_->addMenu(tr("&Help"));
+    connect(addMenuAction(help, MenuCommand::HelpContents, "helpContentsAction", tr("&Contents"), QKeySequence("F1")),
             &QAction::triggered, this, &TextEditorWindow::showContextHelp);
     connect(menuAction(MenuCommand::Close), &QAction::triggered, this, &TextEditorWindow::closeWindow);
 
@@ -334,20 +343,21 @@ void TextEditorWindow::buildMenus()
 
 void TextEditorWindow::buildToolbar()
 {
-    toolbar_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    toolbar_ = new QToolBar(tr("Toolbar"), this);
     toolbar_->setObjectName(QStringLiteral("toolbar"));
     toolbar_->setIconSize(QSize(16, 16));
     toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (const ToolButton& button : description_.toolbar) {
+        // The English caption chooses the picture and names the button.
         const QIcon icon = actionIcon(button.caption);
-        QAction* action =
-            icon.isNull() ? toolbar_->addAction(button.caption) : toolbar_->addAction(icon, button.caption);
+        const QString caption = translatedCaption(button.caption);
+        QAction* action = icon.isNull() ? toolbar_->addAction(caption) : toolbar_->addAction(icon, caption);
         action->setObjectName(toolButtonName(button.caption));
         toolActions_.insert(button.tool, action);
         // The tip names the keys of the menu entry that does the same.
         const std::optional<MenuCommand> entry = menuCommandOf(button.tool);
         const QAction* sameAs = entry ? menuAction(*entry) : nullptr;
-        action->setToolTip(toolTipWithKeys(button.toolTip.isEmpty() ? button.caption : button.toolTip,
+        action->setToolTip(toolTipWithKeys(button.toolTip.isEmpty() ? caption : translatedCaption(button.toolTip),
                                            sameAs ? sameAs->shortcut() : QKeySequence()));
     }
 
@@ -422,6 +432,11 @@ void TextEditorWindow::applySettingsAndLoad()
     const QString path = sourcePath();
     if (!path.isEmpty())
         loadFile(path);
+}
+
+QString TextEditorWindow::windowCaption() const
+{
+    return translatedCaption(description_.caption);
 }
 
 void TextEditorWindow::setCaption(const QString& caption, bool namesFile)

@@ -101,6 +101,8 @@ enum class MenuCommand : std::uint8_t {
     HelpContents,
 };
 
+// Captions and tips are English, marked with QT_TRANSLATE_NOOP("TextEditorWindow", …);
+// the window shows them in the user's language.
 struct ToolButton {
     TextTool tool;
     QString caption; // chooses the picture; a button without one shows the caption
@@ -225,6 +227,8 @@ protected:
     void applySettingsAndLoad();
     // Shows `document` (null: none).
     virtual void setDocument(TextDocument* document);
+    // The window's own caption, in the user's language.
+    QString windowCaption() const;
     // The caption the title starts with (`namesFile`: it says which file itself).
     void setCaption(const QString& caption, bool namesFile = false);
     // The dialog options of Save As.

@@ -44,15 +44,15 @@ void TextEditorWindow::askGoToLine()
     editor_->finishLoading();
     const int lines = editor_->blockCount();
     const std::optional<QString> answer =
-        app_.dialogs.askText(this, QStringLiteral("Go to Line"), QStringLiteral("Line number (1 to %1):").arg(lines),
+        app_.dialogs.askText(this, tr("Go to Line"), tr("Line number (1 to %1):").arg(lines),
                              QString::number(editor_->textCursor().blockNumber() + 1));
     if (!answer)
         return;
     bool number = false;
     const int line = answer->trimmed().toInt(&number);
     if (!number || line < 1 || line > lines) {
-        app_.dialogs.message(
-            this, QStringLiteral("There is no line %1: the lines go from 1 to %2.").arg(answer->trimmed()).arg(lines));
+        app_.dialogs.message(this,
+                             tr("There is no line %1: the lines go from 1 to %2.").arg(answer->trimmed()).arg(lines));
         return;
     }
     goToLine(line);
@@ -79,7 +79,7 @@ void TextEditorWindow::goToDefinition()
         const auto number = static_cast<std::int32_t>(numericValue(name->key.substr(comma + 1)));
         const WindowKind kind = name->kind == DefinitionKind::Sound ? WindowKind::Sounds : WindowKind::Sprites;
         if (!app_.workbench->showNumbered(kind, group, number))
-            app_.dialogs.message(this, QStringLiteral("The character has no %1.").arg(definitionText(*name)));
+            app_.dialogs.message(this, tr("The character has no %1.").arg(definitionText(*name)));
         return;
     }
     const CharacterFiles& files = app_.documents->character();
@@ -106,7 +106,7 @@ void TextEditorWindow::goToDefinition()
     }
     QString what = definitionText(*name);
     what[0] = what[0].toUpper();
-    app_.dialogs.message(this, QStringLiteral("%1 is not defined in the character's files.").arg(what));
+    app_.dialogs.message(this, tr("%1 is not defined in the character's files.").arg(what));
 }
 
 void TextEditorWindow::findReferences()
@@ -177,8 +177,7 @@ void TextEditorWindow::findNextMatch()
         return;
     }
     if (findNext(*editor_, search, search.findText) < 0)
-        app_.dialogs.message(
-            this, QStringLiteral("Cannot find \"") + QString::fromStdU16String(search.findText) + QLatin1Char('"'));
+        app_.dialogs.message(this, tr("Cannot find \"%1\"").arg(QString::fromStdU16String(search.findText)));
 }
 
 void TextEditorWindow::showReplaceDialog()

@@ -13,6 +13,7 @@
 #include "text/syntax_highlighter.h"
 #include "text/text_document.h"
 #include "ui/document_views.h"
+#include "ui/translations.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -25,9 +26,9 @@ bool TextEditorWindow::loadFile(const QString& path, std::optional<Charset> char
     const DocumentKind kind = description_.kind;
     Result<TextDocument*> opened = app_.documents
         ? app_.documents->open<TextDocument>(path, [kind](const QString& file) { return makeTextDocument(kind, file); })
-        : Result<TextDocument*>::failure("There is no place to open documents in.");
+        : Result<TextDocument*>::failure(QT_TRANSLATE_NOOP("Messages", "There is no place to open documents in."));
     if (!opened) {
-        app_.dialogs.message(this, qstr(opened.error()));
+        app_.dialogs.message(this, translatedMessage(opened.error()));
         return false;
     }
     setDocument(*opened);
@@ -77,7 +78,7 @@ bool TextEditorWindow::changeEncoding(Charset charset)
     if (!document_ || charset == document_->encoding().charset)
         return true;
     if (document_->isModified()) {
-        const QString question = QStringLiteral("Reading the file again as %1 drops your unsaved changes.  Go on?")
+        const QString question = tr("Reading the file again as %1 drops your unsaved changes.  Go on?")
                                      .arg(QString::fromLatin1(charsetName(charset)));
         if (app_.dialogs.message(this, question, document_->displayName(), Buttons::YesNo, Icon::Question)
             != Answer::Yes)
@@ -85,7 +86,7 @@ bool TextEditorWindow::changeEncoding(Charset charset)
     }
     const Result<void> changed = document_->changeEncoding(charset);
     if (!changed) {
-        app_.dialogs.message(this, qstr(changed.error()));
+        app_.dialogs.message(this, translatedMessage(changed.error()));
         return false;
     }
     showEncoding();
@@ -101,7 +102,7 @@ bool TextEditorWindow::replaceTextBytes(const std::string& bytes)
 {
     if (!document_)
         return false;
-    const std::optional<int> first = document_->replaceBytes(bytes, QStringLiteral("Edit"));
+    const std::optional<int> first = document_->replaceBytes(bytes, tr("Edit", "an undo step"));
     if (!first)
         return false;
     editor_->showLine(*first);
@@ -118,8 +119,8 @@ bool TextEditorWindow::save()
 FileDialogOptions TextEditorWindow::saveAsOptions() const
 {
     FileDialogOptions options;
-    options.title = QStringLiteral("Save File...");
-    options.filter = QStringLiteral("All files (*.*)|*.*");
+    options.title = tr("Save File...");
+    options.filter = tr("All files (*.*)") + QStringLiteral("|*.*");
     const std::string& characterDir = app_.documents ? app_.documents->character().characterDir : std::string();
     options.directory = characterDir.empty() ? QDir::homePath() : qstr(characterDir);
     if (document_ && !document_->fileName().isEmpty())

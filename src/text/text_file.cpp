@@ -2,6 +2,7 @@
 
 #include "common/encoding.h"
 #include "common/text.h"
+#include "common/translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -269,6 +270,12 @@ LineChange changedLines(const std::vector<TextLine>& before, const std::vector<T
     return change;
 }
 
+namespace {
+
+const char* const kNoFileName = QT_TRANSLATE_NOOP("Messages", "Could not write the file: it has no name yet.");
+
+} // namespace
+
 Result<JoinedText> loadTextFile(const std::string& path, std::optional<Charset> charset)
 {
     errno = 0;
@@ -282,14 +289,14 @@ Result<JoinedText> loadTextFile(const std::string& path, std::optional<Charset> 
 Result<void> saveTextFile(const std::string& path, const std::vector<TextLine>& lines, const TextEncoding& encoding)
 {
     if (path.empty())
-        return Result<void>::failure("Could not write the file: it has no name yet.");
+        return Result<void>::failure(kNoFileName);
     return saveTextBytes(path, encodeText(lines, encoding));
 }
 
 Result<void> saveTextBytes(const std::string& path, const std::string& bytes)
 {
     if (path.empty())
-        return Result<void>::failure("Could not write the file: it has no name yet.");
+        return Result<void>::failure(kNoFileName);
     return writeFileAtomic(path, bytes);
 }
 

@@ -3,6 +3,7 @@
 // its line in the right editor. And completion in the state file window,
 // driven by keys as a user types.
 
+#include "bracket_language.h"
 #include "check/problems_window.h"
 #include "check/register_windows.h"
 #include "common/text.h"
@@ -21,6 +22,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -271,6 +273,30 @@ TEST(ProblemsWindow, EachFileGoesToTheEditorThatEditsIt)
     };
     for (const auto& [path, expected] : cases)
         EXPECT_EQ(windowForFile(files, QString::fromLatin1(path)), expected) << path;
+}
+
+// In another language the window's caption, button and counts come from the translation.
+TEST(ProblemsWindow, ShowsItsTextsInTheUsersLanguage)
+{
+    test::TestApp t;
+    App& app = *t.app;
+    test::BracketLanguage language; // removed from the program when it goes
+    QCoreApplication::installTranslator(&language);
+    {
+        ProblemsWindow idle(app);
+        EXPECT_EQ(idle.windowTitle(), "[Problems]");
+        EXPECT_EQ(idle.refreshButton()->text(), "[&Refresh]");
+        EXPECT_EQ(idle.countLabel()->text(), "[No character is open]");
+    }
+    const std::string def = t.path("chars/k/k.def");
+    test::writeFile(def, "[Files]\r\nsprite = k.sff\r\ncns = k.cns\r\nst = k.st\r\n");
+    ASSERT_TRUE(readDefinition(def, test::files(app)));
+    ProblemsWindow window(app);
+    EXPECT_EQ(window.countLabel()->text(), "[Checking...]");
+    waitForCheck(window);
+    // The counts and the sentence joining them are each translated.
+    const QRegularExpression counts(QStringLiteral(R"(^\[\[\d+ errors?\], \[\d+ warnings?\]\]$)"));
+    EXPECT_TRUE(counts.match(window.countLabel()->text()).hasMatch()) << window.countLabel()->text();
 }
 
 TEST(Completion, TypingInTheStateFileWindow)
