@@ -243,6 +243,14 @@ Indica uno en el archivo DEF o crea uno ahora.</translation>
         <source>The sprite index is too large (more than 20,000 images).</source>
         <translation>El índice de sprites es demasiado grande (más de 20 000 imágenes).</translation>
     </message>
+    <message>
+        <source>There is no place to open documents in.</source>
+        <translation>No hay ningún lugar donde abrir documentos.</translation>
+    </message>
+    <message>
+        <source>Could not write the file: it has no name yet.</source>
+        <translation>No se pudo escribir el archivo: aún no tiene nombre.</translation>
+    </message>
 </context>
 <context>
     <name>PaletteWindow</name>
@@ -419,6 +427,120 @@ Sí lo restaura, No lo conserva para el próximo inicio, Descartar lo elimina.</
     <message>
         <source>Sort Sprites</source>
         <translation>Ordenar sprites</translation>
+    </message>
+</context>
+<context>
+    <name>TextDocument</name>
+    <message>
+        <source>Typing</source>
+        <translation>Escritura</translation>
+    </message>
+</context>
+<context>
+    <name>TextEditorWindow</name>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Revertir</translation>
+    </message>
+    <message>
+        <source>Revert to saved state</source>
+        <translation>Volver al estado guardado</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Find text...</source>
+        <translation>Buscar texto...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Character Definition File (DEF)</source>
+        <translation>Archivo de definición de personaje (DEF)</translation>
+    </message>
+    <message>
+        <source>Saves the .def file</source>
+        <translation>Guarda el archivo .def</translation>
+    </message>
+    <message>
+        <source>Saves the .air file</source>
+        <translation>Guarda el archivo .air</translation>
+    </message>
+    <message>
+        <source>Anim</source>
+        <translation>Anim</translation>
+    </message>
+    <message>
+        <source>Character Animation Actions (AIR)</source>
+        <translation>Acciones de animación del personaje (AIR)</translation>
+    </message>
+    <message>
+        <source>Commands (CMD)</source>
+        <translation>Comandos (CMD)</translation>
+    </message>
+    <message>
+        <source>Saves the .cmd file</source>
+        <translation>Guarda el archivo .cmd</translation>
+    </message>
+    <message>
+        <source>Constants (CNS)</source>
+        <translation>Constantes (CNS)</translation>
+    </message>
+    <message>
+        <source>Saves the .cns file</source>
+        <translation>Guarda el archivo .cns</translation>
+    </message>
+    <message>
+        <source>Notepad</source>
+        <translation>Bloc de notas</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Saves the current .ST file</source>
+        <translation>Guarda el archivo .ST actual</translation>
+    </message>
+    <message>
+        <source>Get help on programming States</source>
+        <translation>Obtener ayuda sobre la programación de estados</translation>
+    </message>
+    <message>
+        <source>Open State file %1 from the .DEF file</source>
+        <translation>Abrir el archivo de estados %1 del archivo .DEF</translation>
+    </message>
+    <message>
+        <source>States (ST)</source>
+        <translation>Estados (ST)</translation>
     </message>
 </context>
 <context>
@@ -739,19 +861,19 @@ Sí lo restaura, No lo conserva para el próximo inicio, Descartar lo elimina.</
     </message>
     <message>
         <source>MUGEN 1.0 reads no 32-bit sprites: %1 sprites are 32-bit pictures, which only MUGEN 1.1 and IKEMEN GO draw.</source>
-        <translation type="unfinished" />
+        <translation>MUGEN 1.0 no lee sprites de 32 bits: %1 sprites son imágenes de 32 bits, que solo MUGEN 1.1 e IKEMEN GO dibujan.</translation>
     </message>
     <message>
         <source>SFF v1 has no palette table: each sprite keeps its colours, but the %1 palettes lose their numbers, and the %2 that no sprite uses are lost.</source>
-        <translation type="unfinished" />
+        <translation>SFF v1 no tiene tabla de paletas: cada sprite conserva sus colores, pero las %1 paletas pierden sus números, y las %2 que ningún sprite usa se pierden.</translation>
     </message>
     <message>
         <source>SFF v1 has no palette table: each sprite keeps its colours, but the %1 palettes lose their numbers.</source>
-        <translation type="unfinished" />
+        <translation>SFF v1 no tiene tabla de paletas: cada sprite conserva sus colores, pero las %1 paletas pierden sus números.</translation>
     </message>
     <message>
         <source>SFF v1 holds 8-bit sprites only: %1 sprites are 32-bit pictures, and the build stops at the first of them.</source>
-        <translation type="unfinished" />
+        <translation>SFF v1 solo admite sprites de 8 bits: %1 sprites son imágenes de 32 bits, y la generación se detiene en el primero de ellos.</translation>
     </message>
 </context>
 <context>
@@ -774,6 +896,19 @@ Sí lo restaura, No lo conserva para el próximo inicio, Descartar lo elimina.</
     <message>
         <source>%1 changed on disk.</source>
         <translation>%1 cambió en el disco.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ClipList</name>
+    <message>
+        <source>TextClips</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Too many textclips!
+Truncated at 500...</source>
+        <translation>¡Demasiados fragmentos de texto!
+Se truncó en 500...</translation>
     </message>
 </context>
 <context>
@@ -970,6 +1105,13 @@ Sí lo restaura, No lo conserva para el próximo inicio, Descartar lo elimina.</
     </message>
 </context>
 <context>
+    <name>vantrel::EditorTextBox</name>
+    <message>
+        <source>Replace Lines</source>
+        <translation>Reemplazar líneas</translation>
+    </message>
+</context>
+<context>
     <name>vantrel::EngineSettingsBox</name>
     <message>
         <source>Engine</source>
@@ -1087,6 +1229,57 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     </message>
 </context>
 <context>
+    <name>vantrel::FindDialog</name>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>Bu&amp;scar:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Reemplazar con:</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>Replace &gt;&gt;</source>
+        <translation>Reemplazar &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Match &amp;Case</source>
+        <translation>Coincidir &amp;mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>&amp;Abajo</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>A&amp;rriba</translation>
+    </message>
+    <message>
+        <source>Cannot find "%1"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+</context>
+<context>
     <name>vantrel::FramePanel</name>
     <message>
         <source>Insert</source>
@@ -1171,6 +1364,21 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     <message>
         <source>Change %1</source>
         <translation>Cambiar %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::HelpViewer</name>
+    <message>
+        <source>Vantrel Help</source>
+        <translation>Ayuda de Vantrel</translation>
+    </message>
+    <message>
+        <source>The help file %1 cannot be read.</source>
+        <translation>No se puede leer el archivo de ayuda %1.</translation>
+    </message>
+    <message>
+        <source>There is no help topic number %1 in %2.</source>
+        <translation>No hay ningún tema de ayuda con el número %1 en %2.</translation>
     </message>
 </context>
 <context>
@@ -1307,6 +1515,57 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     <message>
         <source>All Files(*.*)</source>
         <translation>Todos los archivos (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::NotepadWindow</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save File...</source>
+        <translation>Guardar archivo...</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>Changes have been made!  Save first?</source>
+        <translation>¡Se han hecho cambios!  ¿Guardar primero?</translation>
+    </message>
+    <message>
+        <source>Notepad</source>
+        <translation>Bloc de notas</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Abrir archivo</translation>
     </message>
 </context>
 <context>
@@ -1467,6 +1726,97 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     </message>
     <message>
         <source>Error: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ProblemsWindow</name>
+    <message>
+        <source>No problems found</source>
+        <translation>No se encontraron problemas</translation>
+    </message>
+    <message>
+        <source>%1 error</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 warning</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>the count of errors, then the count of warnings ("2 errors, 1 warning")</extracomment>
+        <translation type="unfinished">%1: %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualizar</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Problemas</translation>
+    </message>
+    <message>
+        <source>No character is open</source>
+        <translation>No hay ningún personaje abierto</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Comprobando...</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ReferencesWindow</name>
+    <message>
+        <source>state %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>action %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>command "%1"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>sound %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>sprite %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>References</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Shift+F12 on a state, action or command lists where it is named.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Double-click a place, or press Enter, to go there</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>(definition)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1 place names %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 places name %2.</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -1533,7 +1883,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     </message>
     <message>
         <source>Character Spritesheet (*.sff)</source>
-        <translation type="unfinished" />
+        <translation>Hoja de sprites de personaje (*.sff)</translation>
     </message>
     <message>
         <source>Status: Building SFF file</source>
@@ -1700,7 +2050,7 @@ Vantrel se convierta en un programa de molestia multipersona!</translation>
     <message>
         <source>The SFF file %1 was written with %2 sprites%3.</source>
         <extracomment>%3 is empty or what the build tool reports, as " (240 pictures copied, 1 encoded)"</extracomment>
-        <translation type="unfinished" />
+        <translation>El archivo SFF %1 se escribió con %2 sprites%3.</translation>
     </message>
     <message>
         <source>The SFF file was not written: the build was cancelled.</source>
@@ -1721,7 +2071,8 @@ Vantrel se convierta en un programa de molestia multipersona!</translation>
         <source>%1
 Axis %2,%3</source>
         <extracomment>a sprite's picture file, then its axis as x,y</extracomment>
-        <translation type="unfinished" />
+        <translation>%1
+Eje %2,%3</translation>
     </message>
 </context>
 <context>
@@ -1741,12 +2092,12 @@ Axis %2,%3</source>
     <message>
         <source>1 of%1</source>
         <extracomment>the sprite shown of how many, as "1 of 281"</extracomment>
-        <translation type="unfinished" />
+        <translation>1 de%1</translation>
     </message>
     <message>
         <source>%1 of%2 </source>
         <extracomment>the sprite shown of how many, as " 3 of 281 "</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 de%2 </translation>
     </message>
     <message>
         <source>Group Number</source>
@@ -1774,35 +2125,35 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>No match found for Group%1 image%2</source>
-        <translation type="unfinished" />
+        <translation>No se encontró ninguna coincidencia para el grupo%1 imagen%2</translation>
     </message>
     <message>
         <source>the selected sprite</source>
-        <translation type="unfinished" />
+        <translation>el sprite seleccionado</translation>
     </message>
     <message>
         <source>the %1 selected sprites</source>
-        <translation type="unfinished" />
+        <translation>los %1 sprites seleccionados</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished" />
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Grid</source>
-        <translation type="unfinished" />
+        <translation>Cuadrícula</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished" />
+        <translation>Selección</translation>
     </message>
     <message>
         <source>Set Axis...</source>
-        <translation type="unfinished" />
+        <translation>Fijar eje...</translation>
     </message>
     <message>
         <source>Move to Group...</source>
-        <translation type="unfinished" />
+        <translation>Mover al grupo...</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -1810,35 +2161,35 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>Export as PNG...</source>
-        <translation type="unfinished" />
+        <translation>Exportar como PNG...</translation>
     </message>
     <message>
         <source>Crop to Content</source>
-        <translation type="unfinished" />
+        <translation>Recortar al contenido</translation>
     </message>
     <message>
         <source>Use the Character's Palette</source>
-        <translation type="unfinished" />
+        <translation>Usar la paleta del personaje</translation>
     </message>
     <message>
         <source>Import Sprite Sheet...</source>
-        <translation type="unfinished" />
+        <translation>Importar hoja de sprites...</translation>
     </message>
     <message>
         <source>What to do with the selected sprites</source>
-        <translation type="unfinished" />
+        <translation>Qué hacer con los sprites seleccionados</translation>
     </message>
     <message>
         <source>Set the axis of %1, or move it?</source>
-        <translation type="unfinished" />
+        <translation>¿Fijar el eje de %1 o moverlo?</translation>
     </message>
     <message>
         <source>Set to x,y</source>
-        <translation type="unfinished" />
+        <translation>Fijar en x,y</translation>
     </message>
     <message>
         <source>Move by x,y</source>
-        <translation type="unfinished" />
+        <translation>Desplazar en x,y</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1846,48 +2197,49 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>Set Axis</source>
-        <translation type="unfinished" />
+        <translation>Fijar eje</translation>
     </message>
     <message>
         <source>The axis (x,y):</source>
-        <translation type="unfinished" />
+        <translation>El eje (x,y):</translation>
     </message>
     <message>
         <source>Move the axis by (x,y):</source>
-        <translation type="unfinished" />
+        <translation>Desplazar el eje en (x,y):</translation>
     </message>
     <message>
         <source>"%1" is not two numbers, as x,y.</source>
-        <translation type="unfinished" />
+        <translation>"%1" no son dos números, como x,y.</translation>
     </message>
     <message>
         <source>The selected sprites have that axis already.</source>
-        <translation type="unfinished" />
+        <translation>Los sprites seleccionados ya tienen ese eje.</translation>
     </message>
     <message>
         <source>Move to Group</source>
-        <translation type="unfinished" />
+        <translation>Mover al grupo</translation>
     </message>
     <message>
         <source>Move %1 to group:
 (Each keeps its image number unless the group has it already; then it takes the group's next free number.)</source>
-        <translation type="unfinished" />
+        <translation>Mover %1 al grupo:
+(Cada uno conserva su número de imagen, salvo que el grupo ya lo tenga; en ese caso, toma el siguiente número libre del grupo.)</translation>
     </message>
     <message>
         <source>"%1" is not a group number.</source>
-        <translation type="unfinished" />
+        <translation>"%1" no es un número de grupo.</translation>
     </message>
     <message>
         <source>The selected sprites are in that group already.</source>
-        <translation type="unfinished" />
+        <translation>Los sprites seleccionados ya están en ese grupo.</translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished" />
+        <translation>¿Eliminar %1?</translation>
     </message>
     <message>
         <source>Delete sprites</source>
-        <translation type="unfinished" />
+        <translation>Eliminar sprites</translation>
     </message>
     <message>
         <source>Delete Sprite</source>
@@ -1895,83 +2247,83 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>Delete Sprites</source>
-        <translation type="unfinished" />
+        <translation>Eliminar sprites</translation>
     </message>
     <message>
         <source>Save the selected pictures to:</source>
-        <translation type="unfinished" />
+        <translation>Guardar las imágenes seleccionadas en:</translation>
     </message>
     <message>
         <source>The selected pictures have no transparent border to remove.</source>
-        <translation type="unfinished" />
+        <translation>Las imágenes seleccionadas no tienen ningún borde transparente que quitar.</translation>
     </message>
     <message>
         <source>the sprites' shared palette</source>
-        <translation type="unfinished" />
+        <translation>la paleta compartida de los sprites</translation>
     </message>
     <message>
         <source>The character has no palette to use: its definition names no palette file, and no sprite has a palette of its own.</source>
-        <translation type="unfinished" />
+        <translation>El personaje no tiene ninguna paleta que usar: su definición no indica ningún archivo de paleta y ningún sprite tiene una paleta propia.</translation>
     </message>
     <message>
         <source>The selected pictures have the colours of %1 already.</source>
-        <translation type="unfinished" />
+        <translation>Las imágenes seleccionadas ya tienen los colores de %1.</translation>
     </message>
     <message>
         <source>Remapped to the colours of %1.</source>
-        <translation type="unfinished" />
+        <translation>Colores reasignados a los de %1.</translation>
     </message>
     <message>
         <source>Import a sprite sheet</source>
-        <translation type="unfinished" />
+        <translation>Importar una hoja de sprites</translation>
     </message>
     <message>
         <source>PNG (*.png)</source>
-        <translation type="unfinished" />
+        <translation>PNG (*.png)</translation>
     </message>
     <message>
         <source>Import Sprite Sheet</source>
-        <translation type="unfinished" />
+        <translation>Importar hoja de sprites</translation>
     </message>
     <message>
         <source>The sheet is %1 x %2 pixels. Its frames, as width,height in pixels, or as columns x rows (as 8x2):</source>
-        <translation type="unfinished" />
+        <translation>La hoja mide %1 x %2 píxeles. Sus fotogramas, como ancho,alto en píxeles, o como columnas x filas (como 8x2):</translation>
     </message>
     <message>
         <source>"%1" names no frames: write 64,80 or 8x2.</source>
-        <translation type="unfinished" />
+        <translation>"%1" no indica fotogramas: escribe 64,80 u 8x2.</translation>
     </message>
     <message>
         <source>The new sprites' group and first image number (group,number):</source>
-        <translation type="unfinished" />
+        <translation>El grupo y el primer número de imagen de los nuevos sprites (grupo,número):</translation>
     </message>
     <message>
         <source>"%1" is not a group and an image number.</source>
-        <translation type="unfinished" />
+        <translation>"%1" no es un grupo y un número de imagen.</translation>
     </message>
     <message>
         <source>Where is each frame's axis?</source>
-        <translation type="unfinished" />
+        <translation>¿Dónde está el eje de cada fotograma?</translation>
     </message>
     <message>
         <source>Bottom centre</source>
-        <translation type="unfinished" />
+        <translation>Abajo al centro</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished" />
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Top left</source>
-        <translation type="unfinished" />
+        <translation>Arriba a la izquierda</translation>
     </message>
     <message>
         <source>ZSoft PCX (*.pcx)</source>
-        <translation type="unfinished" />
+        <translation>ZSoft PCX (*.pcx)</translation>
     </message>
     <message>
         <source>Pictures (*.pcx *.png)</source>
-        <translation type="unfinished" />
+        <translation>Imágenes (*.pcx *.png)</translation>
     </message>
     <message>
         <source>Save</source>
@@ -2035,7 +2387,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>ZoomIn</source>
-        <translation type="unfinished" />
+        <translation>Acercar</translation>
     </message>
     <message>
         <source>Zoom In</source>
@@ -2043,7 +2395,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>ZoomOut</source>
-        <translation type="unfinished" />
+        <translation>Alejar</translation>
     </message>
     <message>
         <source>Zoom Out</source>
@@ -2051,7 +2403,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>ShellEdit</source>
-        <translation type="unfinished" />
+        <translation>Editor externo</translation>
     </message>
     <message>
         <source>Send to shell with "Edit" command</source>
@@ -2059,7 +2411,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>SaveOne</source>
-        <translation type="unfinished" />
+        <translation>Guardar una</translation>
     </message>
     <message>
         <source>Save this picture as PCX or PNG...</source>
@@ -2067,7 +2419,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>SaveAll</source>
-        <translation type="unfinished" />
+        <translation>Guardar todas</translation>
     </message>
     <message>
         <source>Save all pictures...</source>
@@ -2083,7 +2435,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>%1 is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
-        <translation type="unfinished" />
+        <translation>%1 es una imagen de 32 bits. Los sprites de este personaje se generan como SFF v1, que solo admite imágenes de 8 bits (256 colores de una paleta). ¿Generarlos como SFF v2 a partir de ahora, para que pueda entrar?</translation>
     </message>
     <message>
         <source>Add Sprite</source>
@@ -2132,7 +2484,8 @@ Axis %2,%3</source>
     <message>
         <source>Save the pictures as PNG files?
 (No saves them as they are: PCX files, and PNG files for 32-bit sprites.)</source>
-        <translation type="unfinished" />
+        <translation>¿Guardar las imágenes como archivos PNG?
+(No las guarda tal como están: archivos PCX, y archivos PNG para los sprites de 32 bits.)</translation>
     </message>
     <message>
         <source>Make colour 0 transparent in the PNG files?</source>
@@ -2154,11 +2507,11 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>X:</source>
-        <translation type="unfinished" />
+        <translation>X:</translation>
     </message>
     <message>
         <source>Y:</source>
-        <translation type="unfinished" />
+        <translation>Y:</translation>
     </message>
     <message>
         <source>Group</source>
@@ -2198,7 +2551,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>center</source>
-        <translation type="unfinished" />
+        <translation>centrar</translation>
     </message>
     <message>
         <source>Undo %1</source>
@@ -2206,10 +2559,223 @@ Axis %2,%3</source>
     </message>
 </context>
 <context>
+    <name>vantrel::StateFileWindow</name>
+    <message>
+        <source>Not in a state - %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>State%1 of %2</source>
+        <extracomment>%1 is the state's number, with a space before it or its minus sign</extracomment>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>vantrel::StatusProgress</name>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::TextDocument</name>
+    <message>
+        <source>Encoding %1</source>
+        <translation>Codificación %1</translation>
+    </message>
+    <message>
+        <source>Can't open file: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The character “%1” on line %2 cannot be written in %3.
+
+Save the file as UTF-8 instead?  (No writes “?” in its place.)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Recovered Changes</source>
+        <translation>Cambios recuperados</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::TextEditorWindow</name>
+    <message>
+        <source>Encoding of the file</source>
+        <translation>Codificación del archivo</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Click a place to go there</source>
+        <translation>Haz clic en un lugar para ir allí</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Revert</source>
+        <translation>&amp;Revertir</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Buscar &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace...</source>
+        <translation>Ree&amp;mplazar...</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleccionar t&amp;odo</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Line...</source>
+        <translation>&amp;Ir a la línea...</translation>
+    </message>
+    <message>
+        <source>Go to &amp;Definition</source>
+        <translation>Ir a la de&amp;finición</translation>
+    </message>
+    <message>
+        <source>Find &amp;References</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Time/Date</source>
+        <translation>Hora/fecha</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascada</translation>
+    </message>
+    <message>
+        <source>Tile &amp;Horizontally</source>
+        <translation>Mosaico &amp;horizontal</translation>
+    </message>
+    <message>
+        <source>Tile &amp;Vertically</source>
+        <translation>Mosaico &amp;vertical</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Organizar iconos</translation>
+    </message>
+    <message>
+        <source>C&amp;lose All</source>
+        <translation>Cerrar &amp;todo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Go to Line</source>
+        <translation>Ir a la línea</translation>
+    </message>
+    <message>
+        <source>Line number (1 to %1):</source>
+        <translation>Número de línea (1 a %1):</translation>
+    </message>
+    <message>
+        <source>There is no line %1: the lines go from 1 to %2.</source>
+        <translation>No existe la línea %1: las líneas van de 1 a %2.</translation>
+    </message>
+    <message>
+        <source>The character has no %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is not defined in the character's files.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cannot find "%1"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reading the file again as %1 drops your unsaved changes.  Go on?</source>
+        <translation>Volver a leer el archivo como %1 descarta tus cambios sin guardar.  ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <comment>an undo step</comment>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Save File...</source>
+        <translation>Guardar archivo...</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
     </message>
 </context>
 <context>

@@ -243,6 +243,14 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <source>The sprite index is too large (more than 20,000 images).</source>
         <translation>スプライトインデックスが大きすぎます (画像が 20,000 枚を超えています)。</translation>
     </message>
+    <message>
+        <source>There is no place to open documents in.</source>
+        <translation>ドキュメントを開く場所がありません。</translation>
+    </message>
+    <message>
+        <source>Could not write the file: it has no name yet.</source>
+        <translation>ファイルを書き込めませんでした: まだ名前がありません。</translation>
+    </message>
 </context>
 <context>
     <name>PaletteWindow</name>
@@ -419,6 +427,120 @@ Yes restores it, No keeps it for the next start, Discard deletes it.</source>
     <message>
         <source>Sort Sprites</source>
         <translation>スプライトの並べ替え</translation>
+    </message>
+</context>
+<context>
+    <name>TextDocument</name>
+    <message>
+        <source>Typing</source>
+        <translation>入力</translation>
+    </message>
+</context>
+<context>
+    <name>TextEditorWindow</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>復帰</translation>
+    </message>
+    <message>
+        <source>Revert to saved state</source>
+        <translation>保存した状態に戻す</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Find text...</source>
+        <translation>テキストを検索...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Character Definition File (DEF)</source>
+        <translation>キャラクター定義ファイル (DEF)</translation>
+    </message>
+    <message>
+        <source>Saves the .def file</source>
+        <translation>.def ファイルを保存します</translation>
+    </message>
+    <message>
+        <source>Saves the .air file</source>
+        <translation>.air ファイルを保存します</translation>
+    </message>
+    <message>
+        <source>Anim</source>
+        <translation>アニメ</translation>
+    </message>
+    <message>
+        <source>Character Animation Actions (AIR)</source>
+        <translation>キャラクターのアニメーションアクション (AIR)</translation>
+    </message>
+    <message>
+        <source>Commands (CMD)</source>
+        <translation>コマンド (CMD)</translation>
+    </message>
+    <message>
+        <source>Saves the .cmd file</source>
+        <translation>.cmd ファイルを保存します</translation>
+    </message>
+    <message>
+        <source>Constants (CNS)</source>
+        <translation>定数 (CNS)</translation>
+    </message>
+    <message>
+        <source>Saves the .cns file</source>
+        <translation>.cns ファイルを保存します</translation>
+    </message>
+    <message>
+        <source>Notepad</source>
+        <translation>メモ帳</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Saves the current .ST file</source>
+        <translation>現在の .ST ファイルを保存します</translation>
+    </message>
+    <message>
+        <source>Get help on programming States</source>
+        <translation>ステートの記述方法のヘルプ</translation>
+    </message>
+    <message>
+        <source>Open State file %1 from the .DEF file</source>
+        <translation>.DEF ファイルのステートファイル %1 を開く</translation>
+    </message>
+    <message>
+        <source>States (ST)</source>
+        <translation>ステート (ST)</translation>
     </message>
 </context>
 <context>
@@ -739,19 +861,19 @@ Yes restores it, No keeps it for the next start, Discard deletes it.</source>
     </message>
     <message>
         <source>MUGEN 1.0 reads no 32-bit sprites: %1 sprites are 32-bit pictures, which only MUGEN 1.1 and IKEMEN GO draw.</source>
-        <translation type="unfinished" />
+        <translation>MUGEN 1.0 は 32bit のスプライトを読み込めません: %1 個のスプライトが 32bit 画像です。これを表示できるのは MUGEN 1.1 と IKEMEN GO だけです。</translation>
     </message>
     <message>
         <source>SFF v1 has no palette table: each sprite keeps its colours, but the %1 palettes lose their numbers, and the %2 that no sprite uses are lost.</source>
-        <translation type="unfinished" />
+        <translation>SFF v1 にはパレット表がありません。各スプライトの色は保たれますが、%1 個のパレットの番号は失われます。また、どのスプライトも使っていない %2 個のパレットは失われます。</translation>
     </message>
     <message>
         <source>SFF v1 has no palette table: each sprite keeps its colours, but the %1 palettes lose their numbers.</source>
-        <translation type="unfinished" />
+        <translation>SFF v1 にはパレット表がありません。各スプライトの色は保たれますが、%1 個のパレットの番号は失われます。</translation>
     </message>
     <message>
         <source>SFF v1 holds 8-bit sprites only: %1 sprites are 32-bit pictures, and the build stops at the first of them.</source>
-        <translation type="unfinished" />
+        <translation>SFF v1 は 8bit のスプライトしか保持できません: %1 個のスプライトが 32bit 画像のため、その最初のスプライトで作成が止まります。</translation>
     </message>
 </context>
 <context>
@@ -774,6 +896,19 @@ Yes restores it, No keeps it for the next start, Discard deletes it.</source>
     <message>
         <source>%1 changed on disk.</source>
         <translation>%1 がディスク上で変更されました。</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ClipList</name>
+    <message>
+        <source>TextClips</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Too many textclips!
+Truncated at 500...</source>
+        <translation>テキストクリップが多すぎます!
+500 個で打ち切りました...</translation>
     </message>
 </context>
 <context>
@@ -970,6 +1105,13 @@ Yes restores it, No keeps it for the next start, Discard deletes it.</source>
     </message>
 </context>
 <context>
+    <name>vantrel::EditorTextBox</name>
+    <message>
+        <source>Replace Lines</source>
+        <translation>行の置換</translation>
+    </message>
+</context>
+<context>
     <name>vantrel::EngineSettingsBox</name>
     <message>
         <source>Engine</source>
@@ -1087,6 +1229,57 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     </message>
 </context>
 <context>
+    <name>vantrel::FindDialog</name>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>検索する文字列(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>置換後の文字列:</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>検索(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Replace &gt;&gt;</source>
+        <translation>置換 &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Match &amp;Case</source>
+        <translation>大文字と小文字を区別する(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>下へ(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>上へ(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Cannot find "%1"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置換</translation>
+    </message>
+</context>
+<context>
     <name>vantrel::FramePanel</name>
     <message>
         <source>Insert</source>
@@ -1171,6 +1364,21 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     <message>
         <source>Change %1</source>
         <translation>%1 の変更</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::HelpViewer</name>
+    <message>
+        <source>Vantrel Help</source>
+        <translation>Vantrel ヘルプ</translation>
+    </message>
+    <message>
+        <source>The help file %1 cannot be read.</source>
+        <translation>ヘルプファイル %1 を読み込めません。</translation>
+    </message>
+    <message>
+        <source>There is no help topic number %1 in %2.</source>
+        <translation>%2 にはトピック番号 %1 のヘルプはありません。</translation>
     </message>
 </context>
 <context>
@@ -1307,6 +1515,57 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     <message>
         <source>All Files(*.*)</source>
         <translation>すべてのファイル (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::NotepadWindow</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>新規(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>開く(&amp;O)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Save File...</source>
+        <translation>ファイルを保存...</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>すべてのファイル (*.*)</translation>
+    </message>
+    <message>
+        <source>Changes have been made!  Save first?</source>
+        <translation>変更されています!  先に保存しますか?</translation>
+    </message>
+    <message>
+        <source>Notepad</source>
+        <translation>メモ帳</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>すべてのファイル (*.*)</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>ファイルを開く</translation>
     </message>
 </context>
 <context>
@@ -1467,6 +1726,97 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     </message>
     <message>
         <source>Error: %1</source>
+        <translation>エラー: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ProblemsWindow</name>
+    <message>
+        <source>No problems found</source>
+        <translation>問題は見つかりませんでした</translation>
+    </message>
+    <message>
+        <source>%1 error</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 warning</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>the count of errors, then the count of warnings ("2 errors, 1 warning")</extracomment>
+        <translation type="unfinished">%1: %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>更新(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>問題</translation>
+    </message>
+    <message>
+        <source>No character is open</source>
+        <translation>キャラクターが開かれていません</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>チェック中...</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ReferencesWindow</name>
+    <message>
+        <source>state %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>action %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>command "%1"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>sound %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>sprite %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>References</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Shift+F12 on a state, action or command lists where it is named.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Double-click a place, or press Enter, to go there</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>(definition)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1 place names %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 places name %2.</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -1533,7 +1883,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     </message>
     <message>
         <source>Character Spritesheet (*.sff)</source>
-        <translation type="unfinished" />
+        <translation>キャラクタースプライトファイル (*.sff)</translation>
     </message>
     <message>
         <source>Status: Building SFF file</source>
@@ -1700,7 +2050,7 @@ Vantrel を多重起動しないでください!</translation>
     <message>
         <source>The SFF file %1 was written with %2 sprites%3.</source>
         <extracomment>%3 is empty or what the build tool reports, as " (240 pictures copied, 1 encoded)"</extracomment>
-        <translation type="unfinished" />
+        <translation>SFF ファイル %1 を %2 個のスプライトで書き出しました%3。</translation>
     </message>
     <message>
         <source>The SFF file was not written: the build was cancelled.</source>
@@ -1721,7 +2071,8 @@ Vantrel を多重起動しないでください!</translation>
         <source>%1
 Axis %2,%3</source>
         <extracomment>a sprite's picture file, then its axis as x,y</extracomment>
-        <translation type="unfinished" />
+        <translation>%1
+軸 %2,%3</translation>
     </message>
 </context>
 <context>
@@ -1741,12 +2092,12 @@ Axis %2,%3</source>
     <message>
         <source>1 of%1</source>
         <extracomment>the sprite shown of how many, as "1 of 281"</extracomment>
-        <translation type="unfinished" />
+        <translation>1 /%1</translation>
     </message>
     <message>
         <source>%1 of%2 </source>
         <extracomment>the sprite shown of how many, as " 3 of 281 "</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 /%2 </translation>
     </message>
     <message>
         <source>Group Number</source>
@@ -1774,35 +2125,35 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>No match found for Group%1 image%2</source>
-        <translation type="unfinished" />
+        <translation>該当するスプライトがありません: グループ%1 画像%2</translation>
     </message>
     <message>
         <source>the selected sprite</source>
-        <translation type="unfinished" />
+        <translation>選択したスプライト</translation>
     </message>
     <message>
         <source>the %1 selected sprites</source>
-        <translation type="unfinished" />
+        <translation>選択した %1 個のスプライト</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished" />
+        <translation>リスト</translation>
     </message>
     <message>
         <source>Grid</source>
-        <translation type="unfinished" />
+        <translation>グリッド</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished" />
+        <translation>選択</translation>
     </message>
     <message>
         <source>Set Axis...</source>
-        <translation type="unfinished" />
+        <translation>軸を設定...</translation>
     </message>
     <message>
         <source>Move to Group...</source>
-        <translation type="unfinished" />
+        <translation>グループへ移動...</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -1810,35 +2161,35 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>Export as PNG...</source>
-        <translation type="unfinished" />
+        <translation>PNG としてエクスポート...</translation>
     </message>
     <message>
         <source>Crop to Content</source>
-        <translation type="unfinished" />
+        <translation>内容に合わせて切り抜き</translation>
     </message>
     <message>
         <source>Use the Character's Palette</source>
-        <translation type="unfinished" />
+        <translation>キャラクターのパレットを使用</translation>
     </message>
     <message>
         <source>Import Sprite Sheet...</source>
-        <translation type="unfinished" />
+        <translation>スプライトシートのインポート...</translation>
     </message>
     <message>
         <source>What to do with the selected sprites</source>
-        <translation type="unfinished" />
+        <translation>選択したスプライトに対する操作</translation>
     </message>
     <message>
         <source>Set the axis of %1, or move it?</source>
-        <translation type="unfinished" />
+        <translation>%1の軸を設定しますか、それとも移動しますか?</translation>
     </message>
     <message>
         <source>Set to x,y</source>
-        <translation type="unfinished" />
+        <translation>x,y に設定</translation>
     </message>
     <message>
         <source>Move by x,y</source>
-        <translation type="unfinished" />
+        <translation>x,y だけ移動</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1846,48 +2197,49 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>Set Axis</source>
-        <translation type="unfinished" />
+        <translation>軸の設定</translation>
     </message>
     <message>
         <source>The axis (x,y):</source>
-        <translation type="unfinished" />
+        <translation>軸 (x,y):</translation>
     </message>
     <message>
         <source>Move the axis by (x,y):</source>
-        <translation type="unfinished" />
+        <translation>軸の移動量 (x,y):</translation>
     </message>
     <message>
         <source>"%1" is not two numbers, as x,y.</source>
-        <translation type="unfinished" />
+        <translation>"%1" は x,y の形式の 2 つの数値ではありません。</translation>
     </message>
     <message>
         <source>The selected sprites have that axis already.</source>
-        <translation type="unfinished" />
+        <translation>選択したスプライトは既にその軸になっています。</translation>
     </message>
     <message>
         <source>Move to Group</source>
-        <translation type="unfinished" />
+        <translation>グループへ移動</translation>
     </message>
     <message>
         <source>Move %1 to group:
 (Each keeps its image number unless the group has it already; then it takes the group's next free number.)</source>
-        <translation type="unfinished" />
+        <translation>%1の移動先グループ:
+(各スプライトの画像番号はそのまま保たれます。ただし、そのグループに同じ番号が既にある場合は、グループ内の次の空き番号になります。)</translation>
     </message>
     <message>
         <source>"%1" is not a group number.</source>
-        <translation type="unfinished" />
+        <translation>"%1" はグループ番号ではありません。</translation>
     </message>
     <message>
         <source>The selected sprites are in that group already.</source>
-        <translation type="unfinished" />
+        <translation>選択したスプライトは既にそのグループにあります。</translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished" />
+        <translation>%1を削除しますか?</translation>
     </message>
     <message>
         <source>Delete sprites</source>
-        <translation type="unfinished" />
+        <translation>スプライトの削除</translation>
     </message>
     <message>
         <source>Delete Sprite</source>
@@ -1895,83 +2247,83 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>Delete Sprites</source>
-        <translation type="unfinished" />
+        <translation>スプライトの削除</translation>
     </message>
     <message>
         <source>Save the selected pictures to:</source>
-        <translation type="unfinished" />
+        <translation>選択した画像の保存先:</translation>
     </message>
     <message>
         <source>The selected pictures have no transparent border to remove.</source>
-        <translation type="unfinished" />
+        <translation>選択した画像には取り除く透明な余白がありません。</translation>
     </message>
     <message>
         <source>the sprites' shared palette</source>
-        <translation type="unfinished" />
+        <translation>スプライト共通のパレット</translation>
     </message>
     <message>
         <source>The character has no palette to use: its definition names no palette file, and no sprite has a palette of its own.</source>
-        <translation type="unfinished" />
+        <translation>使用できるパレットがキャラクターにありません: 定義ファイルにパレットファイルの指定がなく、独自のパレットを持つスプライトもありません。</translation>
     </message>
     <message>
         <source>The selected pictures have the colours of %1 already.</source>
-        <translation type="unfinished" />
+        <translation>選択した画像は既に %1 の色になっています。</translation>
     </message>
     <message>
         <source>Remapped to the colours of %1.</source>
-        <translation type="unfinished" />
+        <translation>%1 の色に変換しました。</translation>
     </message>
     <message>
         <source>Import a sprite sheet</source>
-        <translation type="unfinished" />
+        <translation>スプライトシートのインポート</translation>
     </message>
     <message>
         <source>PNG (*.png)</source>
-        <translation type="unfinished" />
+        <translation>PNG (*.png)</translation>
     </message>
     <message>
         <source>Import Sprite Sheet</source>
-        <translation type="unfinished" />
+        <translation>スプライトシートのインポート</translation>
     </message>
     <message>
         <source>The sheet is %1 x %2 pixels. Its frames, as width,height in pixels, or as columns x rows (as 8x2):</source>
-        <translation type="unfinished" />
+        <translation>シートのサイズは %1 x %2 ピクセルです。各フレームのサイズを幅,高さ (ピクセル) で、または列数 x 行数 (例: 8x2) で入力してください:</translation>
     </message>
     <message>
         <source>"%1" names no frames: write 64,80 or 8x2.</source>
-        <translation type="unfinished" />
+        <translation>"%1" ではフレームを指定できません: 64,80 や 8x2 のように入力してください。</translation>
     </message>
     <message>
         <source>The new sprites' group and first image number (group,number):</source>
-        <translation type="unfinished" />
+        <translation>新しいスプライトのグループと最初の画像番号 (グループ,番号):</translation>
     </message>
     <message>
         <source>"%1" is not a group and an image number.</source>
-        <translation type="unfinished" />
+        <translation>"%1" はグループと画像番号ではありません。</translation>
     </message>
     <message>
         <source>Where is each frame's axis?</source>
-        <translation type="unfinished" />
+        <translation>各フレームの軸の位置はどこですか?</translation>
     </message>
     <message>
         <source>Bottom centre</source>
-        <translation type="unfinished" />
+        <translation>下中央</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished" />
+        <translation>中央</translation>
     </message>
     <message>
         <source>Top left</source>
-        <translation type="unfinished" />
+        <translation>左上</translation>
     </message>
     <message>
         <source>ZSoft PCX (*.pcx)</source>
-        <translation type="unfinished" />
+        <translation>ZSoft PCX (*.pcx)</translation>
     </message>
     <message>
         <source>Pictures (*.pcx *.png)</source>
-        <translation type="unfinished" />
+        <translation>画像 (*.pcx *.png)</translation>
     </message>
     <message>
         <source>Save</source>
@@ -2035,7 +2387,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>ZoomIn</source>
-        <translation type="unfinished" />
+        <translation>拡大</translation>
     </message>
     <message>
         <source>Zoom In</source>
@@ -2043,7 +2395,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>ZoomOut</source>
-        <translation type="unfinished" />
+        <translation>縮小</translation>
     </message>
     <message>
         <source>Zoom Out</source>
@@ -2051,7 +2403,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>ShellEdit</source>
-        <translation type="unfinished" />
+        <translation>外部編集</translation>
     </message>
     <message>
         <source>Send to shell with "Edit" command</source>
@@ -2059,7 +2411,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>SaveOne</source>
-        <translation type="unfinished" />
+        <translation>1 枚保存</translation>
     </message>
     <message>
         <source>Save this picture as PCX or PNG...</source>
@@ -2067,7 +2419,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>SaveAll</source>
-        <translation type="unfinished" />
+        <translation>全保存</translation>
     </message>
     <message>
         <source>Save all pictures...</source>
@@ -2083,7 +2435,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>%1 is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
-        <translation type="unfinished" />
+        <translation>%1 は 32bit 画像です。このキャラクターのスプライトは SFF v1 として作成されますが、SFF v1 には 8bit の画像 (パレットの 256 色) しか入れられません。この画像を追加できるように、今後は SFF v2 として作成しますか?</translation>
     </message>
     <message>
         <source>Add Sprite</source>
@@ -2132,7 +2484,8 @@ Axis %2,%3</source>
     <message>
         <source>Save the pictures as PNG files?
 (No saves them as they are: PCX files, and PNG files for 32-bit sprites.)</source>
-        <translation type="unfinished" />
+        <translation>画像を PNG ファイルとして保存しますか?
+(「いいえ」を選ぶと元の形式のまま保存します: 通常は PCX ファイル、32bit のスプライトは PNG ファイルになります。)</translation>
     </message>
     <message>
         <source>Make colour 0 transparent in the PNG files?</source>
@@ -2154,11 +2507,11 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>X:</source>
-        <translation type="unfinished" />
+        <translation>X:</translation>
     </message>
     <message>
         <source>Y:</source>
-        <translation type="unfinished" />
+        <translation>Y:</translation>
     </message>
     <message>
         <source>Group</source>
@@ -2198,7 +2551,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>center</source>
-        <translation type="unfinished" />
+        <translation>中央</translation>
     </message>
     <message>
         <source>Undo %1</source>
@@ -2206,10 +2559,223 @@ Axis %2,%3</source>
     </message>
 </context>
 <context>
+    <name>vantrel::StateFileWindow</name>
+    <message>
+        <source>Not in a state - %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>State%1 of %2</source>
+        <extracomment>%1 is the state's number, with a space before it or its minus sign</extracomment>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>vantrel::StatusProgress</name>
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::TextDocument</name>
+    <message>
+        <source>Encoding %1</source>
+        <translation>エンコーディングの変更 (%1)</translation>
+    </message>
+    <message>
+        <source>Can't open file: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The character “%1” on line %2 cannot be written in %3.
+
+Save the file as UTF-8 instead?  (No writes “?” in its place.)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Recovered Changes</source>
+        <translation>復元された変更</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::TextEditorWindow</name>
+    <message>
+        <source>Encoding of the file</source>
+        <translation>ファイルのエンコーディング</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Click a place to go there</source>
+        <translation>クリックするとその場所へ移動します</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>名前を付けて保存(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Revert</source>
+        <translation>復帰(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>印刷(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>切り取り(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>貼り付け(&amp;P)</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>削除(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>検索(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>次を検索(&amp;N)</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace...</source>
+        <translation>置換(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>すべて選択(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Line...</source>
+        <translation>行へ移動(&amp;G)...</translation>
+    </message>
+    <message>
+        <source>Go to &amp;Definition</source>
+        <translation>定義へ移動(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Find &amp;References</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Time/Date</source>
+        <translation>時刻と日付</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>ウィンドウ(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>重ねて表示(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Tile &amp;Horizontally</source>
+        <translation>上下に並べて表示(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Tile &amp;Vertically</source>
+        <translation>左右に並べて表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>アイコンの整列(&amp;A)</translation>
+    </message>
+    <message>
+        <source>C&amp;lose All</source>
+        <translation>すべて閉じる(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>目次(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>ツールバー</translation>
+    </message>
+    <message>
+        <source>Go to Line</source>
+        <translation>行へ移動</translation>
+    </message>
+    <message>
+        <source>Line number (1 to %1):</source>
+        <translation>行番号 (1 から %1):</translation>
+    </message>
+    <message>
+        <source>There is no line %1: the lines go from 1 to %2.</source>
+        <translation>%1 行目はありません: 行は 1 から %2 までです。</translation>
+    </message>
+    <message>
+        <source>The character has no %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is not defined in the character's files.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cannot find "%1"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reading the file again as %1 drops your unsaved changes.  Go on?</source>
+        <translation>ファイルを %1 として読み込み直すと、未保存の変更は失われます。続けますか?</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <comment>an undo step</comment>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Save File...</source>
+        <translation>ファイルを保存...</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>すべてのファイル (*.*)</translation>
     </message>
 </context>
 <context>

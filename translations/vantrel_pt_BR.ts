@@ -243,6 +243,14 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <source>The sprite index is too large (more than 20,000 images).</source>
         <translation>O índice de sprites é grande demais (mais de 20.000 imagens).</translation>
     </message>
+    <message>
+        <source>There is no place to open documents in.</source>
+        <translation>Não há onde abrir documentos.</translation>
+    </message>
+    <message>
+        <source>Could not write the file: it has no name yet.</source>
+        <translation>Não foi possível gravar o arquivo: ele ainda não tem nome.</translation>
+    </message>
 </context>
 <context>
     <name>PaletteWindow</name>
@@ -419,6 +427,120 @@ Sim restaura, Não guarda para a próxima inicialização, Descartar apaga.</tra
     <message>
         <source>Sort Sprites</source>
         <translation>Ordenar sprites</translation>
+    </message>
+</context>
+<context>
+    <name>TextDocument</name>
+    <message>
+        <source>Typing</source>
+        <translation>Digitação</translation>
+    </message>
+</context>
+<context>
+    <name>TextEditorWindow</name>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Reverter</translation>
+    </message>
+    <message>
+        <source>Revert to saved state</source>
+        <translation>Voltar ao estado salvo</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Localizar</translation>
+    </message>
+    <message>
+        <source>Find text...</source>
+        <translation>Localizar texto...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Character Definition File (DEF)</source>
+        <translation>Arquivo de definição do personagem (DEF)</translation>
+    </message>
+    <message>
+        <source>Saves the .def file</source>
+        <translation>Salva o arquivo .def</translation>
+    </message>
+    <message>
+        <source>Saves the .air file</source>
+        <translation>Salva o arquivo .air</translation>
+    </message>
+    <message>
+        <source>Anim</source>
+        <translation>Anim</translation>
+    </message>
+    <message>
+        <source>Character Animation Actions (AIR)</source>
+        <translation>Ações de animação do personagem (AIR)</translation>
+    </message>
+    <message>
+        <source>Commands (CMD)</source>
+        <translation>Comandos (CMD)</translation>
+    </message>
+    <message>
+        <source>Saves the .cmd file</source>
+        <translation>Salva o arquivo .cmd</translation>
+    </message>
+    <message>
+        <source>Constants (CNS)</source>
+        <translation>Constantes (CNS)</translation>
+    </message>
+    <message>
+        <source>Saves the .cns file</source>
+        <translation>Salva o arquivo .cns</translation>
+    </message>
+    <message>
+        <source>Notepad</source>
+        <translation>Bloco de notas</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nova</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Saves the current .ST file</source>
+        <translation>Salva o arquivo .ST atual</translation>
+    </message>
+    <message>
+        <source>Get help on programming States</source>
+        <translation>Obter ajuda sobre a programação de estados</translation>
+    </message>
+    <message>
+        <source>Open State file %1 from the .DEF file</source>
+        <translation>Abrir o arquivo de estados %1 indicado no arquivo .DEF</translation>
+    </message>
+    <message>
+        <source>States (ST)</source>
+        <translation>Estados (ST)</translation>
     </message>
 </context>
 <context>
@@ -739,19 +861,19 @@ Sim restaura, Não guarda para a próxima inicialização, Descartar apaga.</tra
     </message>
     <message>
         <source>MUGEN 1.0 reads no 32-bit sprites: %1 sprites are 32-bit pictures, which only MUGEN 1.1 and IKEMEN GO draw.</source>
-        <translation type="unfinished" />
+        <translation>O MUGEN 1.0 não lê sprites de 32 bits: %1 sprites são imagens de 32 bits, que só o MUGEN 1.1 e o IKEMEN GO desenham.</translation>
     </message>
     <message>
         <source>SFF v1 has no palette table: each sprite keeps its colours, but the %1 palettes lose their numbers, and the %2 that no sprite uses are lost.</source>
-        <translation type="unfinished" />
+        <translation>O SFF v1 não tem tabela de paletas: cada sprite mantém suas cores, mas as %1 paletas perdem seus números, e as %2 que nenhum sprite usa são perdidas.</translation>
     </message>
     <message>
         <source>SFF v1 has no palette table: each sprite keeps its colours, but the %1 palettes lose their numbers.</source>
-        <translation type="unfinished" />
+        <translation>O SFF v1 não tem tabela de paletas: cada sprite mantém suas cores, mas as %1 paletas perdem seus números.</translation>
     </message>
     <message>
         <source>SFF v1 holds 8-bit sprites only: %1 sprites are 32-bit pictures, and the build stops at the first of them.</source>
-        <translation type="unfinished" />
+        <translation>O SFF v1 comporta apenas sprites de 8 bits: %1 sprites são imagens de 32 bits, e a geração para no primeiro deles.</translation>
     </message>
 </context>
 <context>
@@ -774,6 +896,19 @@ Sim restaura, Não guarda para a próxima inicialização, Descartar apaga.</tra
     <message>
         <source>%1 changed on disk.</source>
         <translation>%1 foi alterado no disco.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ClipList</name>
+    <message>
+        <source>TextClips</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Too many textclips!
+Truncated at 500...</source>
+        <translation>Trechos de texto demais!
+Lista cortada em 500...</translation>
     </message>
 </context>
 <context>
@@ -970,6 +1105,13 @@ Sim restaura, Não guarda para a próxima inicialização, Descartar apaga.</tra
     </message>
 </context>
 <context>
+    <name>vantrel::EditorTextBox</name>
+    <message>
+        <source>Replace Lines</source>
+        <translation>Substituir linhas</translation>
+    </message>
+</context>
+<context>
     <name>vantrel::EngineSettingsBox</name>
     <message>
         <source>Engine</source>
@@ -1087,6 +1229,57 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     </message>
 </context>
 <context>
+    <name>vantrel::FindDialog</name>
+    <message>
+        <source>Find</source>
+        <translation>Localizar</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>Locali&amp;zar:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Substituir por:</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Localizar</translation>
+    </message>
+    <message>
+        <source>Replace &gt;&gt;</source>
+        <translation>Substituir &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Match &amp;Case</source>
+        <translation>&amp;Diferenciar maiúsculas/minúsculas</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direção</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>A&amp;baixo</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>A&amp;cima</translation>
+    </message>
+    <message>
+        <source>Cannot find "%1"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+</context>
+<context>
     <name>vantrel::FramePanel</name>
     <message>
         <source>Insert</source>
@@ -1171,6 +1364,21 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     <message>
         <source>Change %1</source>
         <translation>Alterar %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::HelpViewer</name>
+    <message>
+        <source>Vantrel Help</source>
+        <translation>Ajuda do Vantrel</translation>
+    </message>
+    <message>
+        <source>The help file %1 cannot be read.</source>
+        <translation>O arquivo de ajuda %1 não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>There is no help topic number %1 in %2.</source>
+        <translation>Não há tópico de ajuda número %1 em %2.</translation>
     </message>
 </context>
 <context>
@@ -1307,6 +1515,57 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     <message>
         <source>All Files(*.*)</source>
         <translation>Todos os arquivos (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::NotepadWindow</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nova</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save File...</source>
+        <translation>Salvar arquivo...</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Todos os arquivos (*.*)</translation>
+    </message>
+    <message>
+        <source>Changes have been made!  Save first?</source>
+        <translation>Há alterações!  Salvar antes?</translation>
+    </message>
+    <message>
+        <source>Notepad</source>
+        <translation>Bloco de notas</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>Todos os arquivos (*.*)</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Abrir arquivo</translation>
     </message>
 </context>
 <context>
@@ -1467,6 +1726,97 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     </message>
     <message>
         <source>Error: %1</source>
+        <translation>Erro: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ProblemsWindow</name>
+    <message>
+        <source>No problems found</source>
+        <translation>Nenhum problema encontrado</translation>
+    </message>
+    <message>
+        <source>%1 error</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 warning</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>the count of errors, then the count of warnings ("2 errors, 1 warning")</extracomment>
+        <translation type="unfinished">%1: %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Atualizar</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Problemas</translation>
+    </message>
+    <message>
+        <source>No character is open</source>
+        <translation>Nenhum personagem aberto</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Verificando...</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ReferencesWindow</name>
+    <message>
+        <source>state %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>action %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>command "%1"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>sound %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>sprite %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>References</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Shift+F12 on a state, action or command lists where it is named.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Double-click a place, or press Enter, to go there</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>(definition)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1 place names %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 places name %2.</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -1533,7 +1883,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     </message>
     <message>
         <source>Character Spritesheet (*.sff)</source>
-        <translation type="unfinished" />
+        <translation>Folha de sprites do personagem (*.sff)</translation>
     </message>
     <message>
         <source>Status: Building SFF file</source>
@@ -1700,7 +2050,7 @@ Vantrel vire um programa de perturbação coletiva!</translation>
     <message>
         <source>The SFF file %1 was written with %2 sprites%3.</source>
         <extracomment>%3 is empty or what the build tool reports, as " (240 pictures copied, 1 encoded)"</extracomment>
-        <translation type="unfinished" />
+        <translation>O arquivo SFF %1 foi gravado com %2 sprites%3.</translation>
     </message>
     <message>
         <source>The SFF file was not written: the build was cancelled.</source>
@@ -1721,7 +2071,8 @@ Vantrel vire um programa de perturbação coletiva!</translation>
         <source>%1
 Axis %2,%3</source>
         <extracomment>a sprite's picture file, then its axis as x,y</extracomment>
-        <translation type="unfinished" />
+        <translation>%1
+Eixo %2,%3</translation>
     </message>
 </context>
 <context>
@@ -1741,12 +2092,12 @@ Axis %2,%3</source>
     <message>
         <source>1 of%1</source>
         <extracomment>the sprite shown of how many, as "1 of 281"</extracomment>
-        <translation type="unfinished" />
+        <translation>1 de%1</translation>
     </message>
     <message>
         <source>%1 of%2 </source>
         <extracomment>the sprite shown of how many, as " 3 of 281 "</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 de%2 </translation>
     </message>
     <message>
         <source>Group Number</source>
@@ -1774,35 +2125,35 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>No match found for Group%1 image%2</source>
-        <translation type="unfinished" />
+        <translation>Nenhuma correspondência para o grupo%1 imagem%2</translation>
     </message>
     <message>
         <source>the selected sprite</source>
-        <translation type="unfinished" />
+        <translation>o sprite selecionado</translation>
     </message>
     <message>
         <source>the %1 selected sprites</source>
-        <translation type="unfinished" />
+        <translation>os %1 sprites selecionados</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished" />
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Grid</source>
-        <translation type="unfinished" />
+        <translation>Grade</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished" />
+        <translation>Seleção</translation>
     </message>
     <message>
         <source>Set Axis...</source>
-        <translation type="unfinished" />
+        <translation>Definir eixo...</translation>
     </message>
     <message>
         <source>Move to Group...</source>
-        <translation type="unfinished" />
+        <translation>Mover para o grupo...</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -1810,35 +2161,35 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>Export as PNG...</source>
-        <translation type="unfinished" />
+        <translation>Exportar como PNG...</translation>
     </message>
     <message>
         <source>Crop to Content</source>
-        <translation type="unfinished" />
+        <translation>Cortar ao conteúdo</translation>
     </message>
     <message>
         <source>Use the Character's Palette</source>
-        <translation type="unfinished" />
+        <translation>Usar a paleta do personagem</translation>
     </message>
     <message>
         <source>Import Sprite Sheet...</source>
-        <translation type="unfinished" />
+        <translation>Importar folha de sprites...</translation>
     </message>
     <message>
         <source>What to do with the selected sprites</source>
-        <translation type="unfinished" />
+        <translation>O que fazer com os sprites selecionados</translation>
     </message>
     <message>
         <source>Set the axis of %1, or move it?</source>
-        <translation type="unfinished" />
+        <translation>Definir o eixo de %1, ou movê-lo?</translation>
     </message>
     <message>
         <source>Set to x,y</source>
-        <translation type="unfinished" />
+        <translation>Definir em x,y</translation>
     </message>
     <message>
         <source>Move by x,y</source>
-        <translation type="unfinished" />
+        <translation>Mover em x,y</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1846,48 +2197,49 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>Set Axis</source>
-        <translation type="unfinished" />
+        <translation>Definir eixo</translation>
     </message>
     <message>
         <source>The axis (x,y):</source>
-        <translation type="unfinished" />
+        <translation>O eixo (x,y):</translation>
     </message>
     <message>
         <source>Move the axis by (x,y):</source>
-        <translation type="unfinished" />
+        <translation>Mover o eixo em (x,y):</translation>
     </message>
     <message>
         <source>"%1" is not two numbers, as x,y.</source>
-        <translation type="unfinished" />
+        <translation>"%1" não são dois números, no formato x,y.</translation>
     </message>
     <message>
         <source>The selected sprites have that axis already.</source>
-        <translation type="unfinished" />
+        <translation>Os sprites selecionados já têm esse eixo.</translation>
     </message>
     <message>
         <source>Move to Group</source>
-        <translation type="unfinished" />
+        <translation>Mover para o grupo</translation>
     </message>
     <message>
         <source>Move %1 to group:
 (Each keeps its image number unless the group has it already; then it takes the group's next free number.)</source>
-        <translation type="unfinished" />
+        <translation>Mover %1 para o grupo:
+(Cada um mantém seu número de imagem, a menos que o grupo já o tenha; nesse caso, recebe o próximo número livre do grupo.)</translation>
     </message>
     <message>
         <source>"%1" is not a group number.</source>
-        <translation type="unfinished" />
+        <translation>"%1" não é um número de grupo.</translation>
     </message>
     <message>
         <source>The selected sprites are in that group already.</source>
-        <translation type="unfinished" />
+        <translation>Os sprites selecionados já estão nesse grupo.</translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished" />
+        <translation>Excluir %1?</translation>
     </message>
     <message>
         <source>Delete sprites</source>
-        <translation type="unfinished" />
+        <translation>Excluir sprites</translation>
     </message>
     <message>
         <source>Delete Sprite</source>
@@ -1895,83 +2247,83 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>Delete Sprites</source>
-        <translation type="unfinished" />
+        <translation>Excluir sprites</translation>
     </message>
     <message>
         <source>Save the selected pictures to:</source>
-        <translation type="unfinished" />
+        <translation>Salvar as imagens selecionadas em:</translation>
     </message>
     <message>
         <source>The selected pictures have no transparent border to remove.</source>
-        <translation type="unfinished" />
+        <translation>As imagens selecionadas não têm borda transparente para remover.</translation>
     </message>
     <message>
         <source>the sprites' shared palette</source>
-        <translation type="unfinished" />
+        <translation>a paleta compartilhada dos sprites</translation>
     </message>
     <message>
         <source>The character has no palette to use: its definition names no palette file, and no sprite has a palette of its own.</source>
-        <translation type="unfinished" />
+        <translation>O personagem não tem paleta para usar: a definição dele não indica nenhum arquivo de paleta, e nenhum sprite tem paleta própria.</translation>
     </message>
     <message>
         <source>The selected pictures have the colours of %1 already.</source>
-        <translation type="unfinished" />
+        <translation>As imagens selecionadas já têm as cores de %1.</translation>
     </message>
     <message>
         <source>Remapped to the colours of %1.</source>
-        <translation type="unfinished" />
+        <translation>Cores remapeadas para as de %1.</translation>
     </message>
     <message>
         <source>Import a sprite sheet</source>
-        <translation type="unfinished" />
+        <translation>Importar uma folha de sprites</translation>
     </message>
     <message>
         <source>PNG (*.png)</source>
-        <translation type="unfinished" />
+        <translation>PNG (*.png)</translation>
     </message>
     <message>
         <source>Import Sprite Sheet</source>
-        <translation type="unfinished" />
+        <translation>Importar folha de sprites</translation>
     </message>
     <message>
         <source>The sheet is %1 x %2 pixels. Its frames, as width,height in pixels, or as columns x rows (as 8x2):</source>
-        <translation type="unfinished" />
+        <translation>A folha tem %1 x %2 pixels. Os quadros dela, como largura,altura em pixels, ou como colunas x linhas (como 8x2):</translation>
     </message>
     <message>
         <source>"%1" names no frames: write 64,80 or 8x2.</source>
-        <translation type="unfinished" />
+        <translation>"%1" não indica quadros: escreva 64,80 ou 8x2.</translation>
     </message>
     <message>
         <source>The new sprites' group and first image number (group,number):</source>
-        <translation type="unfinished" />
+        <translation>O grupo e o primeiro número de imagem dos novos sprites (grupo,número):</translation>
     </message>
     <message>
         <source>"%1" is not a group and an image number.</source>
-        <translation type="unfinished" />
+        <translation>"%1" não é um grupo e um número de imagem.</translation>
     </message>
     <message>
         <source>Where is each frame's axis?</source>
-        <translation type="unfinished" />
+        <translation>Onde fica o eixo de cada quadro?</translation>
     </message>
     <message>
         <source>Bottom centre</source>
-        <translation type="unfinished" />
+        <translation>Embaixo no centro</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished" />
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Top left</source>
-        <translation type="unfinished" />
+        <translation>Em cima à esquerda</translation>
     </message>
     <message>
         <source>ZSoft PCX (*.pcx)</source>
-        <translation type="unfinished" />
+        <translation>ZSoft PCX (*.pcx)</translation>
     </message>
     <message>
         <source>Pictures (*.pcx *.png)</source>
-        <translation type="unfinished" />
+        <translation>Imagens (*.pcx *.png)</translation>
     </message>
     <message>
         <source>Save</source>
@@ -2035,7 +2387,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>ZoomIn</source>
-        <translation type="unfinished" />
+        <translation>Ampliar</translation>
     </message>
     <message>
         <source>Zoom In</source>
@@ -2043,7 +2395,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>ZoomOut</source>
-        <translation type="unfinished" />
+        <translation>Reduzir</translation>
     </message>
     <message>
         <source>Zoom Out</source>
@@ -2051,7 +2403,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>ShellEdit</source>
-        <translation type="unfinished" />
+        <translation>Editar externo</translation>
     </message>
     <message>
         <source>Send to shell with "Edit" command</source>
@@ -2059,7 +2411,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>SaveOne</source>
-        <translation type="unfinished" />
+        <translation>Salvar uma</translation>
     </message>
     <message>
         <source>Save this picture as PCX or PNG...</source>
@@ -2067,7 +2419,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>SaveAll</source>
-        <translation type="unfinished" />
+        <translation>Salvar todas</translation>
     </message>
     <message>
         <source>Save all pictures...</source>
@@ -2083,7 +2435,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>%1 is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
-        <translation type="unfinished" />
+        <translation>%1 é uma imagem de 32 bits. Os sprites deste personagem são gerados como SFF v1, que comporta apenas imagens de 8 bits (256 cores de uma paleta). Gerá-los como SFF v2 daqui em diante, para que ela possa entrar?</translation>
     </message>
     <message>
         <source>Add Sprite</source>
@@ -2132,7 +2484,8 @@ Axis %2,%3</source>
     <message>
         <source>Save the pictures as PNG files?
 (No saves them as they are: PCX files, and PNG files for 32-bit sprites.)</source>
-        <translation type="unfinished" />
+        <translation>Salvar as imagens como arquivos PNG?
+(Não salva as imagens como estão: arquivos PCX, e arquivos PNG para sprites de 32 bits.)</translation>
     </message>
     <message>
         <source>Make colour 0 transparent in the PNG files?</source>
@@ -2154,11 +2507,11 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>X:</source>
-        <translation type="unfinished" />
+        <translation>X:</translation>
     </message>
     <message>
         <source>Y:</source>
-        <translation type="unfinished" />
+        <translation>Y:</translation>
     </message>
     <message>
         <source>Group</source>
@@ -2198,7 +2551,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>center</source>
-        <translation type="unfinished" />
+        <translation>centralizar</translation>
     </message>
     <message>
         <source>Undo %1</source>
@@ -2206,10 +2559,223 @@ Axis %2,%3</source>
     </message>
 </context>
 <context>
+    <name>vantrel::StateFileWindow</name>
+    <message>
+        <source>Not in a state - %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>State%1 of %2</source>
+        <extracomment>%1 is the state's number, with a space before it or its minus sign</extracomment>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>vantrel::StatusProgress</name>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::TextDocument</name>
+    <message>
+        <source>Encoding %1</source>
+        <translation>Codificação %1</translation>
+    </message>
+    <message>
+        <source>Can't open file: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The character “%1” on line %2 cannot be written in %3.
+
+Save the file as UTF-8 instead?  (No writes “?” in its place.)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Recovered Changes</source>
+        <translation>Alterações recuperadas</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::TextEditorWindow</name>
+    <message>
+        <source>Encoding of the file</source>
+        <translation>Codificação do arquivo</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Click a place to go there</source>
+        <translation>Clique em um local para ir até ele</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salvar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Revert</source>
+        <translation>&amp;Reverter</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Recor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;olar</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>E&amp;xcluir</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Localizar</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Localizar &amp;próxima</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace...</source>
+        <translation>&amp;Substituir...</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Selecionar t&amp;udo</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Line...</source>
+        <translation>&amp;Ir para a linha...</translation>
+    </message>
+    <message>
+        <source>Go to &amp;Definition</source>
+        <translation>Ir para a de&amp;finição</translation>
+    </message>
+    <message>
+        <source>Find &amp;References</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Time/Date</source>
+        <translation>Hora/Data</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Janela</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascata</translation>
+    </message>
+    <message>
+        <source>Tile &amp;Horizontally</source>
+        <translation>Lado a lado &amp;horizontalmente</translation>
+    </message>
+    <message>
+        <source>Tile &amp;Vertically</source>
+        <translation>Lado a lado &amp;verticalmente</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Organizar ícones</translation>
+    </message>
+    <message>
+        <source>C&amp;lose All</source>
+        <translation>Fechar &amp;todas</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Conteúdo</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Go to Line</source>
+        <translation>Ir para a linha</translation>
+    </message>
+    <message>
+        <source>Line number (1 to %1):</source>
+        <translation>Número da linha (1 a %1):</translation>
+    </message>
+    <message>
+        <source>There is no line %1: the lines go from 1 to %2.</source>
+        <translation>Não existe a linha %1: as linhas vão de 1 a %2.</translation>
+    </message>
+    <message>
+        <source>The character has no %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is not defined in the character's files.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cannot find "%1"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reading the file again as %1 drops your unsaved changes.  Go on?</source>
+        <translation>Ler o arquivo de novo como %1 descarta suas alterações não salvas.  Continuar?</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <comment>an undo step</comment>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Save File...</source>
+        <translation>Salvar arquivo...</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Todos os arquivos (*.*)</translation>
     </message>
 </context>
 <context>
