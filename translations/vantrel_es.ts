@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
     <name>CharacterLoader</name>
@@ -47,7 +48,7 @@
         <translation>Indexando imágenes</translation>
     </message>
     <message>
-        <source>%1: the first sprite's picture is missing.</source>
+        <source>%1: the first sprite&apos;s picture is missing.</source>
         <translation>%1: falta la imagen del primer sprite.</translation>
     </message>
     <message>
@@ -142,7 +143,7 @@
         <translation>Problema con el archivo AIR asociado.</translation>
     </message>
     <message>
-        <source>Can't divide by zero</source>
+        <source>Can&apos;t divide by zero</source>
         <translation>No se puede dividir entre cero</translation>
     </message>
     <message>
@@ -172,11 +173,11 @@ Indica uno en el archivo DEF o crea uno ahora.</translation>
         <translation>No hay suficiente espacio en disco. Libera algo de espacio y vuelve a intentarlo.</translation>
     </message>
     <message>
-        <source>Sorry, can't load that pcx file!</source>
+        <source>Sorry, can&apos;t load that pcx file!</source>
         <translation>¡Lo siento, no se puede cargar ese archivo pcx!</translation>
     </message>
     <message>
-        <source>Sorry, can't load that png file!</source>
+        <source>Sorry, can&apos;t load that png file!</source>
         <translation>¡Lo siento, no se puede cargar ese archivo png!</translation>
     </message>
     <message>
@@ -739,7 +740,7 @@ Sí lo restaura, No lo conserva para el próximo inicio, Descartar lo elimina.</
 <context>
     <name>vantrel::AirTextLink</name>
     <message>
-        <source>The character's .def names no AIR file.</source>
+        <source>The character&apos;s .def names no AIR file.</source>
         <translation>El .def del personaje no indica ningún archivo AIR.</translation>
     </message>
     <message>
@@ -844,7 +845,7 @@ Sí lo restaura, No lo conserva para el próximo inicio, Descartar lo elimina.</
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>The character's sprites were read from an SFF v%1. Write:</source>
+        <source>The character&apos;s sprites were read from an SFF v%1. Write:</source>
         <translation>Los sprites del personaje se leyeron de un SFF v%1. Escribir:</translation>
     </message>
     <message>
@@ -902,7 +903,7 @@ Sí lo restaura, No lo conserva para el próximo inicio, Descartar lo elimina.</
     <name>vantrel::ClipList</name>
     <message>
         <source>TextClips</source>
-        <translation type="unfinished" />
+        <translation>Fragmentos de texto</translation>
     </message>
     <message>
         <source>Too many textclips!
@@ -1018,7 +1019,7 @@ Se truncó en 500...</translation>
         <translation>Hoja de sprites (*.png)</translation>
     </message>
     <message>
-        <source>the frame's offset does not read, so it is not moved.</source>
+        <source>the frame&apos;s offset does not read, so it is not moved.</source>
         <translation>el desplazamiento del fotograma no se puede leer, así que no se mueve.</translation>
     </message>
     <message>
@@ -1073,7 +1074,7 @@ Se truncó en 500...</translation>
         <translation>Sin título</translation>
     </message>
     <message>
-        <source>Can't open file: %1 with error %2</source>
+        <source>Can&apos;t open file: %1 with error %2</source>
         <translation>No se puede abrir el archivo: %1 con el error %2</translation>
     </message>
     <message>
@@ -1138,17 +1139,17 @@ Se truncó en 500...</translation>
         <translation>Examinar...</translation>
     </message>
     <message>
-        <source>The engine's own: %1 (IKEMEN GO), %2 (MUGEN)</source>
+        <source>The engine&apos;s own: %1 (IKEMEN GO), %2 (MUGEN)</source>
         <translation>Los predeterminados del motor: %1 (IKEMEN GO), %2 (MUGEN)</translation>
     </message>
     <message>
-        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character's folder name, %d: the .def's full path, %s: the stage, %a: the AI level, %%: a single %.
+        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character&apos;s folder name, %d: the .def&apos;s full path, %s: the stage, %a: the AI level, %%: a single %.
 Quotes keep blanks inside one argument. A stage and an AI level that the arguments do not place follow them as -s and -p2.ai.</source>
         <translation>%f: el .def abierto, como lo nombra el motor (carpeta/archivo.def), %2: el segundo jugador, %c: el nombre de la carpeta del personaje, %d: la ruta completa del .def, %s: el escenario, %a: el nivel de IA, %%: un solo %.
 Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y un nivel de IA que los argumentos no coloquen se añaden después como -s y -p2.ai.</translation>
     </message>
     <message>
-        <source>Two folders above the character's folder</source>
+        <source>Two folders above the character&apos;s folder</source>
         <translation>Dos carpetas por encima de la carpeta del personaje</translation>
     </message>
     <message>
@@ -1156,7 +1157,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>El mismo personaje</translation>
     </message>
     <message>
-        <source>The engine's choice</source>
+        <source>The engine&apos;s choice</source>
         <translation>La elección del motor</translation>
     </message>
     <message>
@@ -1164,7 +1165,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>Desactivado</translation>
     </message>
     <message>
-        <source>The second player's AI level; Off leaves it to the engine</source>
+        <source>The second player&apos;s AI level; Off leaves it to the engine</source>
         <translation>El nivel de IA del segundo jugador; Desactivado lo deja en manos del motor</translation>
     </message>
     <message>
@@ -1224,7 +1225,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>Todos los archivos (*.*)</translation>
     </message>
     <message>
-        <source>Choose the engine's working folder</source>
+        <source>Choose the engine&apos;s working folder</source>
         <translation>Elige la carpeta de trabajo del motor</translation>
     </message>
 </context>
@@ -1271,8 +1272,8 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>A&amp;rriba</translation>
     </message>
     <message>
-        <source>Cannot find "%1"</source>
-        <translation type="unfinished" />
+        <source>Cannot find &quot;%1&quot;</source>
+        <translation>No se encuentra &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -1358,8 +1359,8 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>Establecer inicio de bucle</translation>
     </message>
     <message>
-        <source>%1 cannot be "%2".</source>
-        <translation>%1 no puede ser "%2".</translation>
+        <source>%1 cannot be &quot;%2&quot;.</source>
+        <translation>%1 no puede ser &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Change %1</source>
@@ -1433,7 +1434,9 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     <message numerus="yes">
         <source>The %n open windows do not fit in the frame at their smallest sizes. Show them as tabs instead?</source>
         <translation>
-            <numerusform>Las %n ventanas abiertas no caben en el marco con sus tamaños mínimos. ¿Mostrarlas como pestañas?</numerusform><numerusform>Las %n ventanas abiertas no caben en el marco con sus tamaños mínimos. ¿Mostrarlas como pestañas?</numerusform></translation>
+            <numerusform>Las %n ventanas abiertas no caben en el marco con sus tamaños mínimos. ¿Mostrarlas como pestañas?</numerusform>
+            <numerusform>Las %n ventanas abiertas no caben en el marco con sus tamaños mínimos. ¿Mostrarlas como pestañas?</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1497,7 +1500,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <extracomment>An entry of the Window menu: its number, then the window's title.</extracomment>
+        <extracomment>An entry of the Window menu: its number, then the window&apos;s title.</extracomment>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
@@ -1541,7 +1544,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished" />
+        <translation>Archivos de texto (*.txt)</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
@@ -1557,7 +1560,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished" />
+        <translation>Archivos de texto (*.txt)</translation>
     </message>
     <message>
         <source>All Files(*.*)</source>
@@ -1682,7 +1685,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Open one of the character's palettes to import a palette into.</source>
+        <source>Open one of the character&apos;s palettes to import a palette into.</source>
         <translation>Abre una de las paletas del personaje para importar una paleta en ella.</translation>
     </message>
     <message>
@@ -1737,24 +1740,24 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     </message>
     <message>
         <source>%1 error</source>
-        <translation type="unfinished" />
+        <translation>%1 error</translation>
     </message>
     <message>
         <source>%1 errors</source>
-        <translation type="unfinished" />
+        <translation>%1 errores</translation>
     </message>
     <message>
         <source>%1 warning</source>
-        <translation type="unfinished" />
+        <translation>%1 advertencia</translation>
     </message>
     <message>
         <source>%1 warnings</source>
-        <translation type="unfinished" />
+        <translation>%1 advertencias</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>the count of errors, then the count of warnings ("2 errors, 1 warning")</extracomment>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <extracomment>the count of errors, then the count of warnings (&quot;2 errors, 1 warning&quot;)</extracomment>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
@@ -1777,47 +1780,47 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     <name>vantrel::ReferencesWindow</name>
     <message>
         <source>state %1</source>
-        <translation type="unfinished" />
+        <translation>estado %1</translation>
     </message>
     <message>
         <source>action %1</source>
-        <translation type="unfinished" />
+        <translation>acción %1</translation>
     </message>
     <message>
-        <source>command "%1"</source>
-        <translation type="unfinished" />
+        <source>command &quot;%1&quot;</source>
+        <translation>comando &quot;%1&quot;</translation>
     </message>
     <message>
         <source>sound %1</source>
-        <translation type="unfinished" />
+        <translation>sonido %1</translation>
     </message>
     <message>
         <source>sprite %1</source>
-        <translation type="unfinished" />
+        <translation>sprite %1</translation>
     </message>
     <message>
         <source>References</source>
-        <translation type="unfinished" />
+        <translation>Referencias</translation>
     </message>
     <message>
         <source>Shift+F12 on a state, action or command lists where it is named.</source>
-        <translation type="unfinished" />
+        <translation>Shift+F12 sobre un estado, acción o comando muestra dónde se nombra.</translation>
     </message>
     <message>
         <source>Double-click a place, or press Enter, to go there</source>
-        <translation type="unfinished" />
+        <translation>Haz doble clic en un lugar, o pulsa Enter, para ir allí</translation>
     </message>
     <message>
         <source>(definition)</source>
-        <translation type="unfinished" />
+        <translation>(definición)</translation>
     </message>
     <message>
         <source>1 place names %1.</source>
-        <translation type="unfinished" />
+        <translation>1 lugar nombra %1.</translation>
     </message>
     <message>
         <source>%1 places name %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 lugares nombran %2.</translation>
     </message>
 </context>
 <context>
@@ -2027,7 +2030,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
 <context>
     <name>vantrel::SplashScreen</name>
     <message>
-        <source>Whoa, buddy, one instance at a time!  You don't want
+        <source>Whoa, buddy, one instance at a time!  You don&apos;t want
 Vantrel to become a multiperson disturb program!</source>
         <translation>¡Eh, amigo, una instancia a la vez!  ¡No querrás que
 Vantrel se convierta en un programa de molestia multipersona!</translation>
@@ -2049,7 +2052,7 @@ Vantrel se convierta en un programa de molestia multipersona!</translation>
     </message>
     <message>
         <source>The SFF file %1 was written with %2 sprites%3.</source>
-        <extracomment>%3 is empty or what the build tool reports, as " (240 pictures copied, 1 encoded)"</extracomment>
+        <extracomment>%3 is empty or what the build tool reports, as &quot; (240 pictures copied, 1 encoded)&quot;</extracomment>
         <translation>El archivo SFF %1 se escribió con %2 sprites%3.</translation>
     </message>
     <message>
@@ -2070,7 +2073,7 @@ Vantrel se convierta en un programa de molestia multipersona!</translation>
     <message>
         <source>%1
 Axis %2,%3</source>
-        <extracomment>a sprite's picture file, then its axis as x,y</extracomment>
+        <extracomment>a sprite&apos;s picture file, then its axis as x,y</extracomment>
         <translation>%1
 Eje %2,%3</translation>
     </message>
@@ -2091,12 +2094,12 @@ Eje %2,%3</translation>
     </message>
     <message>
         <source>1 of%1</source>
-        <extracomment>the sprite shown of how many, as "1 of 281"</extracomment>
+        <extracomment>the sprite shown of how many, as &quot;1 of 281&quot;</extracomment>
         <translation>1 de%1</translation>
     </message>
     <message>
         <source>%1 of%2 </source>
-        <extracomment>the sprite shown of how many, as " 3 of 281 "</extracomment>
+        <extracomment>the sprite shown of how many, as &quot; 3 of 281 &quot;</extracomment>
         <translation>%1 de%2 </translation>
     </message>
     <message>
@@ -2168,7 +2171,7 @@ Eje %2,%3</translation>
         <translation>Recortar al contenido</translation>
     </message>
     <message>
-        <source>Use the Character's Palette</source>
+        <source>Use the Character&apos;s Palette</source>
         <translation>Usar la paleta del personaje</translation>
     </message>
     <message>
@@ -2208,8 +2211,8 @@ Eje %2,%3</translation>
         <translation>Desplazar el eje en (x,y):</translation>
     </message>
     <message>
-        <source>"%1" is not two numbers, as x,y.</source>
-        <translation>"%1" no son dos números, como x,y.</translation>
+        <source>&quot;%1&quot; is not two numbers, as x,y.</source>
+        <translation>&quot;%1&quot; no son dos números, como x,y.</translation>
     </message>
     <message>
         <source>The selected sprites have that axis already.</source>
@@ -2221,13 +2224,13 @@ Eje %2,%3</translation>
     </message>
     <message>
         <source>Move %1 to group:
-(Each keeps its image number unless the group has it already; then it takes the group's next free number.)</source>
+(Each keeps its image number unless the group has it already; then it takes the group&apos;s next free number.)</source>
         <translation>Mover %1 al grupo:
 (Cada uno conserva su número de imagen, salvo que el grupo ya lo tenga; en ese caso, toma el siguiente número libre del grupo.)</translation>
     </message>
     <message>
-        <source>"%1" is not a group number.</source>
-        <translation>"%1" no es un número de grupo.</translation>
+        <source>&quot;%1&quot; is not a group number.</source>
+        <translation>&quot;%1&quot; no es un número de grupo.</translation>
     </message>
     <message>
         <source>The selected sprites are in that group already.</source>
@@ -2258,7 +2261,7 @@ Eje %2,%3</translation>
         <translation>Las imágenes seleccionadas no tienen ningún borde transparente que quitar.</translation>
     </message>
     <message>
-        <source>the sprites' shared palette</source>
+        <source>the sprites&apos; shared palette</source>
         <translation>la paleta compartida de los sprites</translation>
     </message>
     <message>
@@ -2290,19 +2293,19 @@ Eje %2,%3</translation>
         <translation>La hoja mide %1 x %2 píxeles. Sus fotogramas, como ancho,alto en píxeles, o como columnas x filas (como 8x2):</translation>
     </message>
     <message>
-        <source>"%1" names no frames: write 64,80 or 8x2.</source>
-        <translation>"%1" no indica fotogramas: escribe 64,80 u 8x2.</translation>
+        <source>&quot;%1&quot; names no frames: write 64,80 or 8x2.</source>
+        <translation>&quot;%1&quot; no indica fotogramas: escribe 64,80 u 8x2.</translation>
     </message>
     <message>
-        <source>The new sprites' group and first image number (group,number):</source>
+        <source>The new sprites&apos; group and first image number (group,number):</source>
         <translation>El grupo y el primer número de imagen de los nuevos sprites (grupo,número):</translation>
     </message>
     <message>
-        <source>"%1" is not a group and an image number.</source>
-        <translation>"%1" no es un grupo y un número de imagen.</translation>
+        <source>&quot;%1&quot; is not a group and an image number.</source>
+        <translation>&quot;%1&quot; no es un grupo y un número de imagen.</translation>
     </message>
     <message>
-        <source>Where is each frame's axis?</source>
+        <source>Where is each frame&apos;s axis?</source>
         <translation>¿Dónde está el eje de cada fotograma?</translation>
     </message>
     <message>
@@ -2382,7 +2385,7 @@ Eje %2,%3</translation>
         <translation>Explorador</translation>
     </message>
     <message>
-        <source>Browse for PCX's with thumbnails</source>
+        <source>Browse for PCX&apos;s with thumbnails</source>
         <translation>Explorar archivos PCX con miniaturas</translation>
     </message>
     <message>
@@ -2406,8 +2409,8 @@ Eje %2,%3</translation>
         <translation>Editor externo</translation>
     </message>
     <message>
-        <source>Send to shell with "Edit" command</source>
-        <translation>Enviar al sistema con el comando "Edit"</translation>
+        <source>Send to shell with &quot;Edit&quot; command</source>
+        <translation>Enviar al sistema con el comando &quot;Edit&quot;</translation>
     </message>
     <message>
         <source>SaveOne</source>
@@ -2434,7 +2437,7 @@ Eje %2,%3</translation>
         <translation>Sprites</translation>
     </message>
     <message>
-        <source>%1 is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
+        <source>%1 is a 32-bit picture. This character&apos;s sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
         <translation>%1 es una imagen de 32 bits. Los sprites de este personaje se generan como SFF v1, que solo admite imágenes de 8 bits (256 colores de una paleta). ¿Generarlos como SFF v2 a partir de ahora, para que pueda entrar?</translation>
     </message>
     <message>
@@ -2562,12 +2565,12 @@ Eje %2,%3</translation>
     <name>vantrel::StateFileWindow</name>
     <message>
         <source>Not in a state - %1</source>
-        <translation type="unfinished" />
+        <translation>Fuera de un estado - %1</translation>
     </message>
     <message>
         <source>State%1 of %2</source>
-        <extracomment>%1 is the state's number, with a space before it or its minus sign</extracomment>
-        <translation type="unfinished" />
+        <extracomment>%1 is the state&apos;s number, with a space before it or its minus sign</extracomment>
+        <translation>Estado%1 de %2</translation>
     </message>
 </context>
 <context>
@@ -2584,14 +2587,16 @@ Eje %2,%3</translation>
         <translation>Codificación %1</translation>
     </message>
     <message>
-        <source>Can't open file: %1</source>
-        <translation type="unfinished" />
+        <source>Can&apos;t open file: %1</source>
+        <translation>No se puede abrir el archivo: %1</translation>
     </message>
     <message>
         <source>The character “%1” on line %2 cannot be written in %3.
 
 Save the file as UTF-8 instead?  (No writes “?” in its place.)</source>
-        <translation type="unfinished" />
+        <translation>El carácter “%1” de la línea %2 no se puede escribir en %3.
+
+¿Guardar el archivo como UTF-8?  (Si eliges No, se escribirá “?” en su lugar.)</translation>
     </message>
     <message>
         <source>Recovered Changes</source>
@@ -2606,11 +2611,11 @@ Save the file as UTF-8 instead?  (No writes “?” in its place.)</source>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished" />
+        <translation>error: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished" />
+        <translation>advertencia: %1</translation>
     </message>
     <message>
         <source>Click a place to go there</source>
@@ -2694,7 +2699,7 @@ Save the file as UTF-8 instead?  (No writes “?” in its place.)</source>
     </message>
     <message>
         <source>Find &amp;References</source>
-        <translation type="unfinished" />
+        <translation>Buscar &amp;referencias</translation>
     </message>
     <message>
         <source>Time/Date</source>
@@ -2750,15 +2755,15 @@ Save the file as UTF-8 instead?  (No writes “?” in its place.)</source>
     </message>
     <message>
         <source>The character has no %1.</source>
-        <translation type="unfinished" />
+        <translation>El personaje no tiene %1.</translation>
     </message>
     <message>
-        <source>%1 is not defined in the character's files.</source>
-        <translation type="unfinished" />
+        <source>%1 is not defined in the character&apos;s files.</source>
+        <translation>%1 no está definido en los archivos del personaje.</translation>
     </message>
     <message>
-        <source>Cannot find "%1"</source>
-        <translation type="unfinished" />
+        <source>Cannot find &quot;%1&quot;</source>
+        <translation>No se encuentra &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Reading the file again as %1 drops your unsaved changes.  Go on?</source>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
     <name>CharacterLoader</name>
@@ -47,7 +48,7 @@
         <translation>Indexando imagens</translation>
     </message>
     <message>
-        <source>%1: the first sprite's picture is missing.</source>
+        <source>%1: the first sprite&apos;s picture is missing.</source>
         <translation>%1: a imagem do primeiro sprite está faltando.</translation>
     </message>
     <message>
@@ -142,7 +143,7 @@
         <translation>Problema com o arquivo AIR associado.</translation>
     </message>
     <message>
-        <source>Can't divide by zero</source>
+        <source>Can&apos;t divide by zero</source>
         <translation>Não é possível dividir por zero</translation>
     </message>
     <message>
@@ -172,11 +173,11 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <translation>Espaço em disco insuficiente. Libere espaço e tente de novo.</translation>
     </message>
     <message>
-        <source>Sorry, can't load that pcx file!</source>
+        <source>Sorry, can&apos;t load that pcx file!</source>
         <translation>Desculpe, não foi possível carregar esse arquivo pcx!</translation>
     </message>
     <message>
-        <source>Sorry, can't load that png file!</source>
+        <source>Sorry, can&apos;t load that png file!</source>
         <translation>Desculpe, não foi possível carregar esse arquivo png!</translation>
     </message>
     <message>
@@ -739,7 +740,7 @@ Sim restaura, Não guarda para a próxima inicialização, Descartar apaga.</tra
 <context>
     <name>vantrel::AirTextLink</name>
     <message>
-        <source>The character's .def names no AIR file.</source>
+        <source>The character&apos;s .def names no AIR file.</source>
         <translation>O .def do personagem não indica nenhum arquivo AIR.</translation>
     </message>
     <message>
@@ -844,7 +845,7 @@ Sim restaura, Não guarda para a próxima inicialização, Descartar apaga.</tra
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>The character's sprites were read from an SFF v%1. Write:</source>
+        <source>The character&apos;s sprites were read from an SFF v%1. Write:</source>
         <translation>Os sprites do personagem foram lidos de um SFF v%1. Gravar:</translation>
     </message>
     <message>
@@ -902,7 +903,7 @@ Sim restaura, Não guarda para a próxima inicialização, Descartar apaga.</tra
     <name>vantrel::ClipList</name>
     <message>
         <source>TextClips</source>
-        <translation type="unfinished" />
+        <translation>Trechos de texto</translation>
     </message>
     <message>
         <source>Too many textclips!
@@ -1018,7 +1019,7 @@ Lista cortada em 500...</translation>
         <translation>Folha de sprites (*.png)</translation>
     </message>
     <message>
-        <source>the frame's offset does not read, so it is not moved.</source>
+        <source>the frame&apos;s offset does not read, so it is not moved.</source>
         <translation>o deslocamento do quadro não pode ser lido, então ele não é movido.</translation>
     </message>
     <message>
@@ -1073,7 +1074,7 @@ Lista cortada em 500...</translation>
         <translation>Sem título</translation>
     </message>
     <message>
-        <source>Can't open file: %1 with error %2</source>
+        <source>Can&apos;t open file: %1 with error %2</source>
         <translation>Não é possível abrir o arquivo: %1, erro %2</translation>
     </message>
     <message>
@@ -1138,17 +1139,17 @@ Lista cortada em 500...</translation>
         <translation>Procurar...</translation>
     </message>
     <message>
-        <source>The engine's own: %1 (IKEMEN GO), %2 (MUGEN)</source>
+        <source>The engine&apos;s own: %1 (IKEMEN GO), %2 (MUGEN)</source>
         <translation>Padrão do motor: %1 (IKEMEN GO), %2 (MUGEN)</translation>
     </message>
     <message>
-        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character's folder name, %d: the .def's full path, %s: the stage, %a: the AI level, %%: a single %.
+        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character&apos;s folder name, %d: the .def&apos;s full path, %s: the stage, %a: the AI level, %%: a single %.
 Quotes keep blanks inside one argument. A stage and an AI level that the arguments do not place follow them as -s and -p2.ai.</source>
         <translation>%f: o .def aberto, como o motor o chama (pasta/arquivo.def), %2: o segundo jogador, %c: o nome da pasta do personagem, %d: o caminho completo do .def, %s: o cenário, %a: o nível da IA, %%: um único %.
 As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de IA que os argumentos não posicionam são acrescentados depois deles como -s e -p2.ai.</translation>
     </message>
     <message>
-        <source>Two folders above the character's folder</source>
+        <source>Two folders above the character&apos;s folder</source>
         <translation>Duas pastas acima da pasta do personagem</translation>
     </message>
     <message>
@@ -1156,7 +1157,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>O mesmo personagem</translation>
     </message>
     <message>
-        <source>The engine's choice</source>
+        <source>The engine&apos;s choice</source>
         <translation>Escolha do motor</translation>
     </message>
     <message>
@@ -1164,7 +1165,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>Desligado</translation>
     </message>
     <message>
-        <source>The second player's AI level; Off leaves it to the engine</source>
+        <source>The second player&apos;s AI level; Off leaves it to the engine</source>
         <translation>O nível da IA do segundo jogador; Desligado deixa a cargo do motor</translation>
     </message>
     <message>
@@ -1224,7 +1225,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>Todos os arquivos (*.*)</translation>
     </message>
     <message>
-        <source>Choose the engine's working folder</source>
+        <source>Choose the engine&apos;s working folder</source>
         <translation>Escolha a pasta de trabalho do motor</translation>
     </message>
 </context>
@@ -1271,8 +1272,8 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>A&amp;cima</translation>
     </message>
     <message>
-        <source>Cannot find "%1"</source>
-        <translation type="unfinished" />
+        <source>Cannot find &quot;%1&quot;</source>
+        <translation>Não foi possível encontrar &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -1358,8 +1359,8 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>Definir início do loop</translation>
     </message>
     <message>
-        <source>%1 cannot be "%2".</source>
-        <translation>%1 não pode ser "%2".</translation>
+        <source>%1 cannot be &quot;%2&quot;.</source>
+        <translation>%1 não pode ser &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Change %1</source>
@@ -1433,7 +1434,9 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     <message numerus="yes">
         <source>The %n open windows do not fit in the frame at their smallest sizes. Show them as tabs instead?</source>
         <translation>
-            <numerusform>As %n janelas abertas não cabem na área nos seus tamanhos mínimos. Mostrá-las como abas?</numerusform><numerusform>As %n janelas abertas não cabem na área nos seus tamanhos mínimos. Mostrá-las como abas?</numerusform></translation>
+            <numerusform>As %n janelas abertas não cabem na área nos seus tamanhos mínimos. Mostrá-las como abas?</numerusform>
+            <numerusform>As %n janelas abertas não cabem na área nos seus tamanhos mínimos. Mostrá-las como abas?</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1497,7 +1500,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <extracomment>An entry of the Window menu: its number, then the window's title.</extracomment>
+        <extracomment>An entry of the Window menu: its number, then the window&apos;s title.</extracomment>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
@@ -1541,7 +1544,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished" />
+        <translation>Arquivos de texto (*.txt)</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
@@ -1557,7 +1560,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished" />
+        <translation>Arquivos de texto (*.txt)</translation>
     </message>
     <message>
         <source>All Files(*.*)</source>
@@ -1682,7 +1685,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Open one of the character's palettes to import a palette into.</source>
+        <source>Open one of the character&apos;s palettes to import a palette into.</source>
         <translation>Abra uma das paletas do personagem para importar uma paleta nela.</translation>
     </message>
     <message>
@@ -1737,24 +1740,24 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     </message>
     <message>
         <source>%1 error</source>
-        <translation type="unfinished" />
+        <translation>%1 erro</translation>
     </message>
     <message>
         <source>%1 errors</source>
-        <translation type="unfinished" />
+        <translation>%1 erros</translation>
     </message>
     <message>
         <source>%1 warning</source>
-        <translation type="unfinished" />
+        <translation>%1 aviso</translation>
     </message>
     <message>
         <source>%1 warnings</source>
-        <translation type="unfinished" />
+        <translation>%1 avisos</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>the count of errors, then the count of warnings ("2 errors, 1 warning")</extracomment>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <extracomment>the count of errors, then the count of warnings (&quot;2 errors, 1 warning&quot;)</extracomment>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
@@ -1777,47 +1780,47 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     <name>vantrel::ReferencesWindow</name>
     <message>
         <source>state %1</source>
-        <translation type="unfinished" />
+        <translation>estado %1</translation>
     </message>
     <message>
         <source>action %1</source>
-        <translation type="unfinished" />
+        <translation>ação %1</translation>
     </message>
     <message>
-        <source>command "%1"</source>
-        <translation type="unfinished" />
+        <source>command &quot;%1&quot;</source>
+        <translation>comando &quot;%1&quot;</translation>
     </message>
     <message>
         <source>sound %1</source>
-        <translation type="unfinished" />
+        <translation>som %1</translation>
     </message>
     <message>
         <source>sprite %1</source>
-        <translation type="unfinished" />
+        <translation>sprite %1</translation>
     </message>
     <message>
         <source>References</source>
-        <translation type="unfinished" />
+        <translation>Referências</translation>
     </message>
     <message>
         <source>Shift+F12 on a state, action or command lists where it is named.</source>
-        <translation type="unfinished" />
+        <translation>Shift+F12 sobre um estado, ação ou comando lista onde ele é citado.</translation>
     </message>
     <message>
         <source>Double-click a place, or press Enter, to go there</source>
-        <translation type="unfinished" />
+        <translation>Clique duas vezes em um local, ou pressione Enter, para ir até ele</translation>
     </message>
     <message>
         <source>(definition)</source>
-        <translation type="unfinished" />
+        <translation>(definição)</translation>
     </message>
     <message>
         <source>1 place names %1.</source>
-        <translation type="unfinished" />
+        <translation>1 local cita %1.</translation>
     </message>
     <message>
         <source>%1 places name %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 locais citam %2.</translation>
     </message>
 </context>
 <context>
@@ -2027,7 +2030,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
 <context>
     <name>vantrel::SplashScreen</name>
     <message>
-        <source>Whoa, buddy, one instance at a time!  You don't want
+        <source>Whoa, buddy, one instance at a time!  You don&apos;t want
 Vantrel to become a multiperson disturb program!</source>
         <translation>Calma, amigo, uma instância de cada vez!  Você não quer que o
 Vantrel vire um programa de perturbação coletiva!</translation>
@@ -2049,7 +2052,7 @@ Vantrel vire um programa de perturbação coletiva!</translation>
     </message>
     <message>
         <source>The SFF file %1 was written with %2 sprites%3.</source>
-        <extracomment>%3 is empty or what the build tool reports, as " (240 pictures copied, 1 encoded)"</extracomment>
+        <extracomment>%3 is empty or what the build tool reports, as &quot; (240 pictures copied, 1 encoded)&quot;</extracomment>
         <translation>O arquivo SFF %1 foi gravado com %2 sprites%3.</translation>
     </message>
     <message>
@@ -2070,7 +2073,7 @@ Vantrel vire um programa de perturbação coletiva!</translation>
     <message>
         <source>%1
 Axis %2,%3</source>
-        <extracomment>a sprite's picture file, then its axis as x,y</extracomment>
+        <extracomment>a sprite&apos;s picture file, then its axis as x,y</extracomment>
         <translation>%1
 Eixo %2,%3</translation>
     </message>
@@ -2091,12 +2094,12 @@ Eixo %2,%3</translation>
     </message>
     <message>
         <source>1 of%1</source>
-        <extracomment>the sprite shown of how many, as "1 of 281"</extracomment>
+        <extracomment>the sprite shown of how many, as &quot;1 of 281&quot;</extracomment>
         <translation>1 de%1</translation>
     </message>
     <message>
         <source>%1 of%2 </source>
-        <extracomment>the sprite shown of how many, as " 3 of 281 "</extracomment>
+        <extracomment>the sprite shown of how many, as &quot; 3 of 281 &quot;</extracomment>
         <translation>%1 de%2 </translation>
     </message>
     <message>
@@ -2168,7 +2171,7 @@ Eixo %2,%3</translation>
         <translation>Cortar ao conteúdo</translation>
     </message>
     <message>
-        <source>Use the Character's Palette</source>
+        <source>Use the Character&apos;s Palette</source>
         <translation>Usar a paleta do personagem</translation>
     </message>
     <message>
@@ -2208,8 +2211,8 @@ Eixo %2,%3</translation>
         <translation>Mover o eixo em (x,y):</translation>
     </message>
     <message>
-        <source>"%1" is not two numbers, as x,y.</source>
-        <translation>"%1" não são dois números, no formato x,y.</translation>
+        <source>&quot;%1&quot; is not two numbers, as x,y.</source>
+        <translation>&quot;%1&quot; não são dois números, no formato x,y.</translation>
     </message>
     <message>
         <source>The selected sprites have that axis already.</source>
@@ -2221,13 +2224,13 @@ Eixo %2,%3</translation>
     </message>
     <message>
         <source>Move %1 to group:
-(Each keeps its image number unless the group has it already; then it takes the group's next free number.)</source>
+(Each keeps its image number unless the group has it already; then it takes the group&apos;s next free number.)</source>
         <translation>Mover %1 para o grupo:
 (Cada um mantém seu número de imagem, a menos que o grupo já o tenha; nesse caso, recebe o próximo número livre do grupo.)</translation>
     </message>
     <message>
-        <source>"%1" is not a group number.</source>
-        <translation>"%1" não é um número de grupo.</translation>
+        <source>&quot;%1&quot; is not a group number.</source>
+        <translation>&quot;%1&quot; não é um número de grupo.</translation>
     </message>
     <message>
         <source>The selected sprites are in that group already.</source>
@@ -2258,7 +2261,7 @@ Eixo %2,%3</translation>
         <translation>As imagens selecionadas não têm borda transparente para remover.</translation>
     </message>
     <message>
-        <source>the sprites' shared palette</source>
+        <source>the sprites&apos; shared palette</source>
         <translation>a paleta compartilhada dos sprites</translation>
     </message>
     <message>
@@ -2290,19 +2293,19 @@ Eixo %2,%3</translation>
         <translation>A folha tem %1 x %2 pixels. Os quadros dela, como largura,altura em pixels, ou como colunas x linhas (como 8x2):</translation>
     </message>
     <message>
-        <source>"%1" names no frames: write 64,80 or 8x2.</source>
-        <translation>"%1" não indica quadros: escreva 64,80 ou 8x2.</translation>
+        <source>&quot;%1&quot; names no frames: write 64,80 or 8x2.</source>
+        <translation>&quot;%1&quot; não indica quadros: escreva 64,80 ou 8x2.</translation>
     </message>
     <message>
-        <source>The new sprites' group and first image number (group,number):</source>
+        <source>The new sprites&apos; group and first image number (group,number):</source>
         <translation>O grupo e o primeiro número de imagem dos novos sprites (grupo,número):</translation>
     </message>
     <message>
-        <source>"%1" is not a group and an image number.</source>
-        <translation>"%1" não é um grupo e um número de imagem.</translation>
+        <source>&quot;%1&quot; is not a group and an image number.</source>
+        <translation>&quot;%1&quot; não é um grupo e um número de imagem.</translation>
     </message>
     <message>
-        <source>Where is each frame's axis?</source>
+        <source>Where is each frame&apos;s axis?</source>
         <translation>Onde fica o eixo de cada quadro?</translation>
     </message>
     <message>
@@ -2382,7 +2385,7 @@ Eixo %2,%3</translation>
         <translation>Navegador</translation>
     </message>
     <message>
-        <source>Browse for PCX's with thumbnails</source>
+        <source>Browse for PCX&apos;s with thumbnails</source>
         <translation>Procurar PCX com miniaturas</translation>
     </message>
     <message>
@@ -2406,8 +2409,8 @@ Eixo %2,%3</translation>
         <translation>Editar externo</translation>
     </message>
     <message>
-        <source>Send to shell with "Edit" command</source>
-        <translation>Enviar ao sistema com o comando "Edit"</translation>
+        <source>Send to shell with &quot;Edit&quot; command</source>
+        <translation>Enviar ao sistema com o comando &quot;Edit&quot;</translation>
     </message>
     <message>
         <source>SaveOne</source>
@@ -2434,7 +2437,7 @@ Eixo %2,%3</translation>
         <translation>Sprites</translation>
     </message>
     <message>
-        <source>%1 is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
+        <source>%1 is a 32-bit picture. This character&apos;s sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
         <translation>%1 é uma imagem de 32 bits. Os sprites deste personagem são gerados como SFF v1, que comporta apenas imagens de 8 bits (256 cores de uma paleta). Gerá-los como SFF v2 daqui em diante, para que ela possa entrar?</translation>
     </message>
     <message>
@@ -2562,12 +2565,12 @@ Eixo %2,%3</translation>
     <name>vantrel::StateFileWindow</name>
     <message>
         <source>Not in a state - %1</source>
-        <translation type="unfinished" />
+        <translation>Fora de um estado - %1</translation>
     </message>
     <message>
         <source>State%1 of %2</source>
-        <extracomment>%1 is the state's number, with a space before it or its minus sign</extracomment>
-        <translation type="unfinished" />
+        <extracomment>%1 is the state&apos;s number, with a space before it or its minus sign</extracomment>
+        <translation>Estado%1 de %2</translation>
     </message>
 </context>
 <context>
@@ -2584,14 +2587,16 @@ Eixo %2,%3</translation>
         <translation>Codificação %1</translation>
     </message>
     <message>
-        <source>Can't open file: %1</source>
-        <translation type="unfinished" />
+        <source>Can&apos;t open file: %1</source>
+        <translation>Não foi possível abrir o arquivo: %1</translation>
     </message>
     <message>
         <source>The character “%1” on line %2 cannot be written in %3.
 
 Save the file as UTF-8 instead?  (No writes “?” in its place.)</source>
-        <translation type="unfinished" />
+        <translation>O caractere “%1” na linha %2 não pode ser gravado em %3.
+
+Salvar o arquivo como UTF-8?  (Com “Não”, grava “?” no lugar dele.)</translation>
     </message>
     <message>
         <source>Recovered Changes</source>
@@ -2606,11 +2611,11 @@ Save the file as UTF-8 instead?  (No writes “?” in its place.)</source>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished" />
+        <translation>erro: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished" />
+        <translation>aviso: %1</translation>
     </message>
     <message>
         <source>Click a place to go there</source>
@@ -2694,7 +2699,7 @@ Save the file as UTF-8 instead?  (No writes “?” in its place.)</source>
     </message>
     <message>
         <source>Find &amp;References</source>
-        <translation type="unfinished" />
+        <translation>Localizar &amp;referências</translation>
     </message>
     <message>
         <source>Time/Date</source>
@@ -2750,15 +2755,15 @@ Save the file as UTF-8 instead?  (No writes “?” in its place.)</source>
     </message>
     <message>
         <source>The character has no %1.</source>
-        <translation type="unfinished" />
+        <translation>O personagem não tem %1.</translation>
     </message>
     <message>
-        <source>%1 is not defined in the character's files.</source>
-        <translation type="unfinished" />
+        <source>%1 is not defined in the character&apos;s files.</source>
+        <translation>%1 não está definido nos arquivos do personagem.</translation>
     </message>
     <message>
-        <source>Cannot find "%1"</source>
-        <translation type="unfinished" />
+        <source>Cannot find &quot;%1&quot;</source>
+        <translation>Não foi possível encontrar &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Reading the file again as %1 drops your unsaved changes.  Go on?</source>
