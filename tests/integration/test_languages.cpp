@@ -62,7 +62,9 @@ Catalogue readCatalogue(const QString& path)
                 catalogue.translations[source] = text;
         }
     }
-    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+    // Stepping from start element to start element runs into the end of the document.
+    EXPECT_TRUE(!xml.hasError() || xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)
+        << path.toStdString() << ": " << xml.errorString().toStdString();
     return catalogue;
 }
 
