@@ -244,6 +244,7 @@ void MainWindow::placeFrame(QMdiSubWindow* sub, WindowKind kind)
         sub->resize(fittedSize(own + QSize(2 * border, title + border), area.size(), 0.95));
     }
     keepFrameOnClose(sub, app_.store, name);
+    keepMinimumSize(sub);
 }
 
 void MainWindow::fitFrame(QMdiSubWindow* sub)
@@ -251,10 +252,6 @@ void MainWindow::fitFrame(QMdiSubWindow* sub)
     // Polished and shown, the window knows its real minimum (fonts, scale).
     const QSize minimum = sub->minimumSizeHint();
     sub->setMinimumSize(minimum);
-    if (!sub->property("keepsMinimum").isValid()) {
-        keepMinimumSize(sub);
-        sub->setProperty("keepsMinimum", true);
-    }
     if (tabbedView() || sub->isMaximized() || sub->isMinimized())
         return;
     const QRect fitted = frameWithin(sub->geometry(), frameArea(), minimum);

@@ -235,6 +235,7 @@ private:
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
     QMenu* windowMenu_ = nullptr;
+    QList<QAction*> windowEntries_; // the Window menu's list of open windows, made anew when it opens
     QAction* tabbed_ = nullptr;
     QList<QAction*> arrangeActions_; // Cascade and Tile: not in the tabbed view
     QMap<WindowKind, WindowFactory> factories_;

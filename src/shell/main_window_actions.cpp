@@ -211,20 +211,18 @@ void MainWindow::buildWindowMenu()
 void MainWindow::fillWindowMenu()
 {
     // The fixed entries stay; the list of windows is made anew.
-    const QList<QAction*> entries = windowMenu_->actions();
-    for (QAction* entry : entries) {
-        if (entry->property("openWindow").isValid()) {
-            windowMenu_->removeAction(entry);
-            entry->deleteLater();
-        }
+    for (QAction* entry : std::as_const(windowEntries_)) {
+        windowMenu_->removeAction(entry);
+        entry->deleteLater();
     }
+    windowEntries_.clear();
     const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
     QAction* separator = nullptr;
     int number = 0;
     for (QMdiSubWindow* sub : windows) {
         if (!separator) {
             separator = windowMenu_->addSeparator();
-            separator->setProperty("openWindow", true);
+            windowEntries_.append(separator);
         }
         ++number;
         QString title = sub->windowTitle();
@@ -232,7 +230,7 @@ void MainWindow::fillWindowMenu()
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
         //: An entry of the Window menu: its number, then the window's title.
         QAction* entry = windowMenu_->addAction(number < 10 ? tr("&%1 %2").arg(number).arg(title) : title);
-        entry->setProperty("openWindow", true);
+        windowEntries_.append(entry);
         entry->setCheckable(true);
         entry->setChecked(sub == mdi_->activeSubWindow());
         connect(entry, &QAction::triggered, this, [this, sub = QPointer<QMdiSubWindow>(sub)] {

@@ -22,8 +22,6 @@ namespace vantrel {
 namespace {
 
 const char* const kNotStarted = QT_TRANSLATE_NOOP("QuickRun", "The engine could not be started.");
-const char* const kStoppedProperty = "vantrelStopped";
-
 QStringList qstrings(const std::vector<std::string>& list)
 {
     QStringList out;
@@ -86,8 +84,7 @@ void EngineRunner::stop()
     for (QProcess* process : findChildren<QProcess*>()) {
         if (process->state() == QProcess::NotRunning)
             continue;
-        // Ended on the user's word: no failure to report.
-        process->setProperty(kStoppedProperty, true);
+        stopped_.insert(process);
         process->terminate();
         QPointer<QProcess> stopping = process;
         QTimer::singleShot(kStopGraceMs, this, [stopping] {
@@ -130,7 +127,8 @@ void EngineRunner::ended(QProcess* process, const QElapsedTimer& clock, const QS
 {
     process->deleteLater();
     const bool failed = crashed || exitCode != 0;
-    const bool report = failed && clock.elapsed() < kQuickFailMs && !process->property(kStoppedProperty).toBool();
+    const bool stoppedByUser = stopped_.remove(process);
+    const bool report = failed && clock.elapsed() < kQuickFailMs && !stoppedByUser;
     if (report) {
         const QString how = crashed
             ? QCoreApplication::translate("QuickRun", "The engine stopped at once (it crashed).")

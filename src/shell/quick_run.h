@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QSet>
 
 class QProcess;
 
@@ -63,6 +64,7 @@ private:
     Dialogs& dialogs_;
     QWidget* owner_;
     QString lastLog_;
+    QSet<const QProcess*> stopped_; // ended on the user's word: no failure to report
 };
 
 // The last `count` non-empty lines of a text file, joined by LF.
