@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es">
 <context>
     <name>CharacterLoader</name>
@@ -48,7 +47,7 @@
         <translation>Indexando imágenes</translation>
     </message>
     <message>
-        <source>%1: the first sprite&apos;s picture is missing.</source>
+        <source>%1: the first sprite's picture is missing.</source>
         <translation>%1: falta la imagen del primer sprite.</translation>
     </message>
     <message>
@@ -143,7 +142,7 @@
         <translation>Problema con el archivo AIR asociado.</translation>
     </message>
     <message>
-        <source>Can&apos;t divide by zero</source>
+        <source>Can't divide by zero</source>
         <translation>No se puede dividir entre cero</translation>
     </message>
     <message>
@@ -173,11 +172,11 @@ Indica uno en el archivo DEF o crea uno ahora.</translation>
         <translation>No hay suficiente espacio en disco. Libera algo de espacio y vuelve a intentarlo.</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load that pcx file!</source>
+        <source>Sorry, can't load that pcx file!</source>
         <translation>¡Lo siento, no se puede cargar ese archivo pcx!</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load that png file!</source>
+        <source>Sorry, can't load that png file!</source>
         <translation>¡Lo siento, no se puede cargar ese archivo png!</translation>
     </message>
     <message>
@@ -740,7 +739,7 @@ Sí lo restaura, No lo conserva para el próximo inicio, Descartar lo elimina.</
 <context>
     <name>vantrel::AirTextLink</name>
     <message>
-        <source>The character&apos;s .def names no AIR file.</source>
+        <source>The character's .def names no AIR file.</source>
         <translation>El .def del personaje no indica ningún archivo AIR.</translation>
     </message>
     <message>
@@ -845,7 +844,7 @@ Sí lo restaura, No lo conserva para el próximo inicio, Descartar lo elimina.</
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>The character&apos;s sprites were read from an SFF v%1. Write:</source>
+        <source>The character's sprites were read from an SFF v%1. Write:</source>
         <translation>Los sprites del personaje se leyeron de un SFF v%1. Escribir:</translation>
     </message>
     <message>
@@ -1019,7 +1018,7 @@ Se truncó en 500...</translation>
         <translation>Hoja de sprites (*.png)</translation>
     </message>
     <message>
-        <source>the frame&apos;s offset does not read, so it is not moved.</source>
+        <source>the frame's offset does not read, so it is not moved.</source>
         <translation>el desplazamiento del fotograma no se puede leer, así que no se mueve.</translation>
     </message>
     <message>
@@ -1074,7 +1073,7 @@ Se truncó en 500...</translation>
         <translation>Sin título</translation>
     </message>
     <message>
-        <source>Can&apos;t open file: %1 with error %2</source>
+        <source>Can't open file: %1 with error %2</source>
         <translation>No se puede abrir el archivo: %1 con el error %2</translation>
     </message>
     <message>
@@ -1139,17 +1138,17 @@ Se truncó en 500...</translation>
         <translation>Examinar...</translation>
     </message>
     <message>
-        <source>The engine&apos;s own: %1 (IKEMEN GO), %2 (MUGEN)</source>
+        <source>The engine's own: %1 (IKEMEN GO), %2 (MUGEN)</source>
         <translation>Los predeterminados del motor: %1 (IKEMEN GO), %2 (MUGEN)</translation>
     </message>
     <message>
-        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character&apos;s folder name, %d: the .def&apos;s full path, %s: the stage, %a: the AI level, %%: a single %.
+        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character's folder name, %d: the .def's full path, %s: the stage, %a: the AI level, %%: a single %.
 Quotes keep blanks inside one argument. A stage and an AI level that the arguments do not place follow them as -s and -p2.ai.</source>
         <translation>%f: el .def abierto, como lo nombra el motor (carpeta/archivo.def), %2: el segundo jugador, %c: el nombre de la carpeta del personaje, %d: la ruta completa del .def, %s: el escenario, %a: el nivel de IA, %%: un solo %.
 Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y un nivel de IA que los argumentos no coloquen se añaden después como -s y -p2.ai.</translation>
     </message>
     <message>
-        <source>Two folders above the character&apos;s folder</source>
+        <source>Two folders above the character's folder</source>
         <translation>Dos carpetas por encima de la carpeta del personaje</translation>
     </message>
     <message>
@@ -1157,7 +1156,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>El mismo personaje</translation>
     </message>
     <message>
-        <source>The engine&apos;s choice</source>
+        <source>The engine's choice</source>
         <translation>La elección del motor</translation>
     </message>
     <message>
@@ -1165,7 +1164,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>Desactivado</translation>
     </message>
     <message>
-        <source>The second player&apos;s AI level; Off leaves it to the engine</source>
+        <source>The second player's AI level; Off leaves it to the engine</source>
         <translation>El nivel de IA del segundo jugador; Desactivado lo deja en manos del motor</translation>
     </message>
     <message>
@@ -1225,7 +1224,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>Todos los archivos (*.*)</translation>
     </message>
     <message>
-        <source>Choose the engine&apos;s working folder</source>
+        <source>Choose the engine's working folder</source>
         <translation>Elige la carpeta de trabajo del motor</translation>
     </message>
 </context>
@@ -1272,8 +1271,8 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>A&amp;rriba</translation>
     </message>
     <message>
-        <source>Cannot find &quot;%1&quot;</source>
-        <translation>No se encuentra &quot;%1&quot;</translation>
+        <source>Cannot find "%1"</source>
+        <translation>No se encuentra "%1"</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -1359,8 +1358,8 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>Establecer inicio de bucle</translation>
     </message>
     <message>
-        <source>%1 cannot be &quot;%2&quot;.</source>
-        <translation>%1 no puede ser &quot;%2&quot;.</translation>
+        <source>%1 cannot be "%2".</source>
+        <translation>%1 no puede ser "%2".</translation>
     </message>
     <message>
         <source>Change %1</source>
@@ -1434,9 +1433,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     <message numerus="yes">
         <source>The %n open windows do not fit in the frame at their smallest sizes. Show them as tabs instead?</source>
         <translation>
-            <numerusform>Las %n ventanas abiertas no caben en el marco con sus tamaños mínimos. ¿Mostrarlas como pestañas?</numerusform>
-            <numerusform>Las %n ventanas abiertas no caben en el marco con sus tamaños mínimos. ¿Mostrarlas como pestañas?</numerusform>
-        </translation>
+            <numerusform>Las %n ventanas abiertas no caben en el marco con sus tamaños mínimos. ¿Mostrarlas como pestañas?</numerusform><numerusform>Las %n ventanas abiertas no caben en el marco con sus tamaños mínimos. ¿Mostrarlas como pestañas?</numerusform></translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1500,7 +1497,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <extracomment>An entry of the Window menu: its number, then the window&apos;s title.</extracomment>
+        <extracomment>An entry of the Window menu: its number, then the window's title.</extracomment>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
@@ -1685,7 +1682,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Open one of the character&apos;s palettes to import a palette into.</source>
+        <source>Open one of the character's palettes to import a palette into.</source>
         <translation>Abre una de las paletas del personaje para importar una paleta en ella.</translation>
     </message>
     <message>
@@ -1756,7 +1753,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>the count of errors, then the count of warnings (&quot;2 errors, 1 warning&quot;)</extracomment>
+        <extracomment>the count of errors, then the count of warnings ("2 errors, 1 warning")</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
@@ -1787,8 +1784,8 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>acción %1</translation>
     </message>
     <message>
-        <source>command &quot;%1&quot;</source>
-        <translation>comando &quot;%1&quot;</translation>
+        <source>command "%1"</source>
+        <translation>comando "%1"</translation>
     </message>
     <message>
         <source>sound %1</source>
@@ -2026,11 +2023,47 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <source>Playing</source>
         <translation>Reproduciendo</translation>
     </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Add sample</source>
+        <translation>Añadir muestra</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete sample</source>
+        <translation>Eliminar muestra</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Export All</source>
+        <translation>Exportar todo</translation>
+    </message>
+    <message>
+        <source>About this program</source>
+        <translation>Acerca de este programa</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::SplashScreen</name>
     <message>
-        <source>Whoa, buddy, one instance at a time!  You don&apos;t want
+        <source>Whoa, buddy, one instance at a time!  You don't want
 Vantrel to become a multiperson disturb program!</source>
         <translation>¡Eh, amigo, una instancia a la vez!  ¡No querrás que
 Vantrel se convierta en un programa de molestia multipersona!</translation>
@@ -2052,7 +2085,7 @@ Vantrel se convierta en un programa de molestia multipersona!</translation>
     </message>
     <message>
         <source>The SFF file %1 was written with %2 sprites%3.</source>
-        <extracomment>%3 is empty or what the build tool reports, as &quot; (240 pictures copied, 1 encoded)&quot;</extracomment>
+        <extracomment>%3 is empty or what the build tool reports, as " (240 pictures copied, 1 encoded)"</extracomment>
         <translation>El archivo SFF %1 se escribió con %2 sprites%3.</translation>
     </message>
     <message>
@@ -2073,7 +2106,7 @@ Vantrel se convierta en un programa de molestia multipersona!</translation>
     <message>
         <source>%1
 Axis %2,%3</source>
-        <extracomment>a sprite&apos;s picture file, then its axis as x,y</extracomment>
+        <extracomment>a sprite's picture file, then its axis as x,y</extracomment>
         <translation>%1
 Eje %2,%3</translation>
     </message>
@@ -2094,12 +2127,12 @@ Eje %2,%3</translation>
     </message>
     <message>
         <source>1 of%1</source>
-        <extracomment>the sprite shown of how many, as &quot;1 of 281&quot;</extracomment>
+        <extracomment>the sprite shown of how many, as "1 of 281"</extracomment>
         <translation>1 de%1</translation>
     </message>
     <message>
         <source>%1 of%2 </source>
-        <extracomment>the sprite shown of how many, as &quot; 3 of 281 &quot;</extracomment>
+        <extracomment>the sprite shown of how many, as " 3 of 281 "</extracomment>
         <translation>%1 de%2 </translation>
     </message>
     <message>
@@ -2171,7 +2204,7 @@ Eje %2,%3</translation>
         <translation>Recortar al contenido</translation>
     </message>
     <message>
-        <source>Use the Character&apos;s Palette</source>
+        <source>Use the Character's Palette</source>
         <translation>Usar la paleta del personaje</translation>
     </message>
     <message>
@@ -2211,8 +2244,8 @@ Eje %2,%3</translation>
         <translation>Desplazar el eje en (x,y):</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not two numbers, as x,y.</source>
-        <translation>&quot;%1&quot; no son dos números, como x,y.</translation>
+        <source>"%1" is not two numbers, as x,y.</source>
+        <translation>"%1" no son dos números, como x,y.</translation>
     </message>
     <message>
         <source>The selected sprites have that axis already.</source>
@@ -2224,13 +2257,13 @@ Eje %2,%3</translation>
     </message>
     <message>
         <source>Move %1 to group:
-(Each keeps its image number unless the group has it already; then it takes the group&apos;s next free number.)</source>
+(Each keeps its image number unless the group has it already; then it takes the group's next free number.)</source>
         <translation>Mover %1 al grupo:
 (Cada uno conserva su número de imagen, salvo que el grupo ya lo tenga; en ese caso, toma el siguiente número libre del grupo.)</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a group number.</source>
-        <translation>&quot;%1&quot; no es un número de grupo.</translation>
+        <source>"%1" is not a group number.</source>
+        <translation>"%1" no es un número de grupo.</translation>
     </message>
     <message>
         <source>The selected sprites are in that group already.</source>
@@ -2261,7 +2294,7 @@ Eje %2,%3</translation>
         <translation>Las imágenes seleccionadas no tienen ningún borde transparente que quitar.</translation>
     </message>
     <message>
-        <source>the sprites&apos; shared palette</source>
+        <source>the sprites' shared palette</source>
         <translation>la paleta compartida de los sprites</translation>
     </message>
     <message>
@@ -2293,19 +2326,19 @@ Eje %2,%3</translation>
         <translation>La hoja mide %1 x %2 píxeles. Sus fotogramas, como ancho,alto en píxeles, o como columnas x filas (como 8x2):</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; names no frames: write 64,80 or 8x2.</source>
-        <translation>&quot;%1&quot; no indica fotogramas: escribe 64,80 u 8x2.</translation>
+        <source>"%1" names no frames: write 64,80 or 8x2.</source>
+        <translation>"%1" no indica fotogramas: escribe 64,80 u 8x2.</translation>
     </message>
     <message>
-        <source>The new sprites&apos; group and first image number (group,number):</source>
+        <source>The new sprites' group and first image number (group,number):</source>
         <translation>El grupo y el primer número de imagen de los nuevos sprites (grupo,número):</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a group and an image number.</source>
-        <translation>&quot;%1&quot; no es un grupo y un número de imagen.</translation>
+        <source>"%1" is not a group and an image number.</source>
+        <translation>"%1" no es un grupo y un número de imagen.</translation>
     </message>
     <message>
-        <source>Where is each frame&apos;s axis?</source>
+        <source>Where is each frame's axis?</source>
         <translation>¿Dónde está el eje de cada fotograma?</translation>
     </message>
     <message>
@@ -2385,7 +2418,7 @@ Eje %2,%3</translation>
         <translation>Explorador</translation>
     </message>
     <message>
-        <source>Browse for PCX&apos;s with thumbnails</source>
+        <source>Browse for PCX's with thumbnails</source>
         <translation>Explorar archivos PCX con miniaturas</translation>
     </message>
     <message>
@@ -2409,8 +2442,8 @@ Eje %2,%3</translation>
         <translation>Editor externo</translation>
     </message>
     <message>
-        <source>Send to shell with &quot;Edit&quot; command</source>
-        <translation>Enviar al sistema con el comando &quot;Edit&quot;</translation>
+        <source>Send to shell with "Edit" command</source>
+        <translation>Enviar al sistema con el comando "Edit"</translation>
     </message>
     <message>
         <source>SaveOne</source>
@@ -2437,7 +2470,7 @@ Eje %2,%3</translation>
         <translation>Sprites</translation>
     </message>
     <message>
-        <source>%1 is a 32-bit picture. This character&apos;s sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
+        <source>%1 is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
         <translation>%1 es una imagen de 32 bits. Los sprites de este personaje se generan como SFF v1, que solo admite imágenes de 8 bits (256 colores de una paleta). ¿Generarlos como SFF v2 a partir de ahora, para que pueda entrar?</translation>
     </message>
     <message>
@@ -2569,7 +2602,7 @@ Eje %2,%3</translation>
     </message>
     <message>
         <source>State%1 of %2</source>
-        <extracomment>%1 is the state&apos;s number, with a space before it or its minus sign</extracomment>
+        <extracomment>%1 is the state's number, with a space before it or its minus sign</extracomment>
         <translation>Estado%1 de %2</translation>
     </message>
 </context>
@@ -2587,7 +2620,7 @@ Eje %2,%3</translation>
         <translation>Codificación %1</translation>
     </message>
     <message>
-        <source>Can&apos;t open file: %1</source>
+        <source>Can't open file: %1</source>
         <translation>No se puede abrir el archivo: %1</translation>
     </message>
     <message>
@@ -2758,12 +2791,12 @@ Save the file as UTF-8 instead?  (No writes “?” in its place.)</source>
         <translation>El personaje no tiene %1.</translation>
     </message>
     <message>
-        <source>%1 is not defined in the character&apos;s files.</source>
+        <source>%1 is not defined in the character's files.</source>
         <translation>%1 no está definido en los archivos del personaje.</translation>
     </message>
     <message>
-        <source>Cannot find &quot;%1&quot;</source>
-        <translation>No se encuentra &quot;%1&quot;</translation>
+        <source>Cannot find "%1"</source>
+        <translation>No se encuentra "%1"</translation>
     </message>
     <message>
         <source>Reading the file again as %1 drops your unsaved changes.  Go on?</source>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ja">
 <context>
     <name>CharacterLoader</name>
@@ -48,7 +47,7 @@
         <translation>画像のインデックスを作成中</translation>
     </message>
     <message>
-        <source>%1: the first sprite&apos;s picture is missing.</source>
+        <source>%1: the first sprite's picture is missing.</source>
         <translation>%1: 最初のスプライトの画像がありません。</translation>
     </message>
     <message>
@@ -143,7 +142,7 @@
         <translation>関連付けられた AIR ファイルに問題があります。</translation>
     </message>
     <message>
-        <source>Can&apos;t divide by zero</source>
+        <source>Can't divide by zero</source>
         <translation>0 で割ることはできません</translation>
     </message>
     <message>
@@ -173,11 +172,11 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <translation>ディスクの空き容量が足りません。空き容量を確保してから再試行してください。</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load that pcx file!</source>
+        <source>Sorry, can't load that pcx file!</source>
         <translation>申し訳ありません。その PCX ファイルは読み込めません!</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load that png file!</source>
+        <source>Sorry, can't load that png file!</source>
         <translation>申し訳ありません。その PNG ファイルは読み込めません!</translation>
     </message>
     <message>
@@ -740,7 +739,7 @@ Yes restores it, No keeps it for the next start, Discard deletes it.</source>
 <context>
     <name>vantrel::AirTextLink</name>
     <message>
-        <source>The character&apos;s .def names no AIR file.</source>
+        <source>The character's .def names no AIR file.</source>
         <translation>キャラクターの .def に AIR ファイルが指定されていません。</translation>
     </message>
     <message>
@@ -845,7 +844,7 @@ Yes restores it, No keeps it for the next start, Discard deletes it.</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <source>The character&apos;s sprites were read from an SFF v%1. Write:</source>
+        <source>The character's sprites were read from an SFF v%1. Write:</source>
         <translation>キャラクターのスプライトは SFF v%1 から読み込まれました。書き出す形式:</translation>
     </message>
     <message>
@@ -1019,7 +1018,7 @@ Truncated at 500...</source>
         <translation>スプライトシート (*.png)</translation>
     </message>
     <message>
-        <source>the frame&apos;s offset does not read, so it is not moved.</source>
+        <source>the frame's offset does not read, so it is not moved.</source>
         <translation>フレームのオフセットを読み取れないため、移動しません。</translation>
     </message>
     <message>
@@ -1074,7 +1073,7 @@ Truncated at 500...</source>
         <translation>無題</translation>
     </message>
     <message>
-        <source>Can&apos;t open file: %1 with error %2</source>
+        <source>Can't open file: %1 with error %2</source>
         <translation>ファイルを開けません: %1 エラー: %2</translation>
     </message>
     <message>
@@ -1139,17 +1138,17 @@ Truncated at 500...</source>
         <translation>参照...</translation>
     </message>
     <message>
-        <source>The engine&apos;s own: %1 (IKEMEN GO), %2 (MUGEN)</source>
+        <source>The engine's own: %1 (IKEMEN GO), %2 (MUGEN)</source>
         <translation>エンジン既定: %1 (IKEMEN GO)、%2 (MUGEN)</translation>
     </message>
     <message>
-        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character&apos;s folder name, %d: the .def&apos;s full path, %s: the stage, %a: the AI level, %%: a single %.
+        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character's folder name, %d: the .def's full path, %s: the stage, %a: the AI level, %%: a single %.
 Quotes keep blanks inside one argument. A stage and an AI level that the arguments do not place follow them as -s and -p2.ai.</source>
         <translation>%f: 開いている .def (エンジンでの表記 folder/file.def)、%2: 2P キャラクター、%c: キャラクターのフォルダー名、%d: .def のフルパス、%s: ステージ、%a: AI レベル、%%: 1 つの %。
 引用符で囲むと空白を含めて 1 つの引数になります。引数で位置を指定していないステージと AI レベルは、-s と -p2.ai として引数の後に付けられます。</translation>
     </message>
     <message>
-        <source>Two folders above the character&apos;s folder</source>
+        <source>Two folders above the character's folder</source>
         <translation>キャラクターのフォルダーの 2 つ上のフォルダー</translation>
     </message>
     <message>
@@ -1157,7 +1156,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>同じキャラクター</translation>
     </message>
     <message>
-        <source>The engine&apos;s choice</source>
+        <source>The engine's choice</source>
         <translation>エンジンに任せる</translation>
     </message>
     <message>
@@ -1165,7 +1164,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>オフ</translation>
     </message>
     <message>
-        <source>The second player&apos;s AI level; Off leaves it to the engine</source>
+        <source>The second player's AI level; Off leaves it to the engine</source>
         <translation>2P の AI レベル。オフにするとエンジンに任せます</translation>
     </message>
     <message>
@@ -1225,7 +1224,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>すべてのファイル (*.*)</translation>
     </message>
     <message>
-        <source>Choose the engine&apos;s working folder</source>
+        <source>Choose the engine's working folder</source>
         <translation>エンジンの作業フォルダーを選択</translation>
     </message>
 </context>
@@ -1272,8 +1271,8 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>上へ(&amp;U)</translation>
     </message>
     <message>
-        <source>Cannot find &quot;%1&quot;</source>
-        <translation>&quot;%1&quot; が見つかりません</translation>
+        <source>Cannot find "%1"</source>
+        <translation>"%1" が見つかりません</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -1359,8 +1358,8 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>ループ開始の設定</translation>
     </message>
     <message>
-        <source>%1 cannot be &quot;%2&quot;.</source>
-        <translation>%1 に &quot;%2&quot; は指定できません。</translation>
+        <source>%1 cannot be "%2".</source>
+        <translation>%1 に "%2" は指定できません。</translation>
     </message>
     <message>
         <source>Change %1</source>
@@ -1434,8 +1433,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     <message numerus="yes">
         <source>The %n open windows do not fit in the frame at their smallest sizes. Show them as tabs instead?</source>
         <translation>
-            <numerusform>開いている %n 個のウィンドウは、最小サイズにしても枠内に収まりません。代わりにタブで表示しますか?</numerusform>
-        </translation>
+            <numerusform>開いている %n 個のウィンドウは、最小サイズにしても枠内に収まりません。代わりにタブで表示しますか?</numerusform></translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1499,7 +1497,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <extracomment>An entry of the Window menu: its number, then the window&apos;s title.</extracomment>
+        <extracomment>An entry of the Window menu: its number, then the window's title.</extracomment>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
@@ -1684,7 +1682,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Open one of the character&apos;s palettes to import a palette into.</source>
+        <source>Open one of the character's palettes to import a palette into.</source>
         <translation>パレットをインポートするには、先にキャラクターのパレットを 1 つ開いてください。</translation>
     </message>
     <message>
@@ -1755,7 +1753,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>the count of errors, then the count of warnings (&quot;2 errors, 1 warning&quot;)</extracomment>
+        <extracomment>the count of errors, then the count of warnings ("2 errors, 1 warning")</extracomment>
         <translation>%1、%2</translation>
     </message>
     <message>
@@ -1786,8 +1784,8 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>アクション %1</translation>
     </message>
     <message>
-        <source>command &quot;%1&quot;</source>
-        <translation>コマンド &quot;%1&quot;</translation>
+        <source>command "%1"</source>
+        <translation>コマンド "%1"</translation>
     </message>
     <message>
         <source>sound %1</source>
@@ -2025,11 +2023,47 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <source>Playing</source>
         <translation>再生中</translation>
     </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>名前を付けて保存...</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Add sample</source>
+        <translation>サンプルを追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Delete sample</source>
+        <translation>サンプルを削除</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Export All</source>
+        <translation>すべてエクスポート</translation>
+    </message>
+    <message>
+        <source>About this program</source>
+        <translation>このプログラムについて</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::SplashScreen</name>
     <message>
-        <source>Whoa, buddy, one instance at a time!  You don&apos;t want
+        <source>Whoa, buddy, one instance at a time!  You don't want
 Vantrel to become a multiperson disturb program!</source>
         <translation>おっと、起動できるのは一度に 1 つだけです!
 Vantrel を多重起動しないでください!</translation>
@@ -2051,7 +2085,7 @@ Vantrel を多重起動しないでください!</translation>
     </message>
     <message>
         <source>The SFF file %1 was written with %2 sprites%3.</source>
-        <extracomment>%3 is empty or what the build tool reports, as &quot; (240 pictures copied, 1 encoded)&quot;</extracomment>
+        <extracomment>%3 is empty or what the build tool reports, as " (240 pictures copied, 1 encoded)"</extracomment>
         <translation>SFF ファイル %1 を %2 個のスプライトで書き出しました%3。</translation>
     </message>
     <message>
@@ -2072,7 +2106,7 @@ Vantrel を多重起動しないでください!</translation>
     <message>
         <source>%1
 Axis %2,%3</source>
-        <extracomment>a sprite&apos;s picture file, then its axis as x,y</extracomment>
+        <extracomment>a sprite's picture file, then its axis as x,y</extracomment>
         <translation>%1
 軸 %2,%3</translation>
     </message>
@@ -2093,12 +2127,12 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>1 of%1</source>
-        <extracomment>the sprite shown of how many, as &quot;1 of 281&quot;</extracomment>
+        <extracomment>the sprite shown of how many, as "1 of 281"</extracomment>
         <translation>1 /%1</translation>
     </message>
     <message>
         <source>%1 of%2 </source>
-        <extracomment>the sprite shown of how many, as &quot; 3 of 281 &quot;</extracomment>
+        <extracomment>the sprite shown of how many, as " 3 of 281 "</extracomment>
         <translation>%1 /%2 </translation>
     </message>
     <message>
@@ -2170,7 +2204,7 @@ Axis %2,%3</source>
         <translation>内容に合わせて切り抜き</translation>
     </message>
     <message>
-        <source>Use the Character&apos;s Palette</source>
+        <source>Use the Character's Palette</source>
         <translation>キャラクターのパレットを使用</translation>
     </message>
     <message>
@@ -2210,8 +2244,8 @@ Axis %2,%3</source>
         <translation>軸の移動量 (x,y):</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not two numbers, as x,y.</source>
-        <translation>&quot;%1&quot; は x,y の形式の 2 つの数値ではありません。</translation>
+        <source>"%1" is not two numbers, as x,y.</source>
+        <translation>"%1" は x,y の形式の 2 つの数値ではありません。</translation>
     </message>
     <message>
         <source>The selected sprites have that axis already.</source>
@@ -2223,13 +2257,13 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>Move %1 to group:
-(Each keeps its image number unless the group has it already; then it takes the group&apos;s next free number.)</source>
+(Each keeps its image number unless the group has it already; then it takes the group's next free number.)</source>
         <translation>%1の移動先グループ:
 (各スプライトの画像番号はそのまま保たれます。ただし、そのグループに同じ番号が既にある場合は、グループ内の次の空き番号になります。)</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a group number.</source>
-        <translation>&quot;%1&quot; はグループ番号ではありません。</translation>
+        <source>"%1" is not a group number.</source>
+        <translation>"%1" はグループ番号ではありません。</translation>
     </message>
     <message>
         <source>The selected sprites are in that group already.</source>
@@ -2260,7 +2294,7 @@ Axis %2,%3</source>
         <translation>選択した画像には取り除く透明な余白がありません。</translation>
     </message>
     <message>
-        <source>the sprites&apos; shared palette</source>
+        <source>the sprites' shared palette</source>
         <translation>スプライト共通のパレット</translation>
     </message>
     <message>
@@ -2292,19 +2326,19 @@ Axis %2,%3</source>
         <translation>シートのサイズは %1 x %2 ピクセルです。各フレームのサイズを幅,高さ (ピクセル) で、または列数 x 行数 (例: 8x2) で入力してください:</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; names no frames: write 64,80 or 8x2.</source>
-        <translation>&quot;%1&quot; ではフレームを指定できません: 64,80 や 8x2 のように入力してください。</translation>
+        <source>"%1" names no frames: write 64,80 or 8x2.</source>
+        <translation>"%1" ではフレームを指定できません: 64,80 や 8x2 のように入力してください。</translation>
     </message>
     <message>
-        <source>The new sprites&apos; group and first image number (group,number):</source>
+        <source>The new sprites' group and first image number (group,number):</source>
         <translation>新しいスプライトのグループと最初の画像番号 (グループ,番号):</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a group and an image number.</source>
-        <translation>&quot;%1&quot; はグループと画像番号ではありません。</translation>
+        <source>"%1" is not a group and an image number.</source>
+        <translation>"%1" はグループと画像番号ではありません。</translation>
     </message>
     <message>
-        <source>Where is each frame&apos;s axis?</source>
+        <source>Where is each frame's axis?</source>
         <translation>各フレームの軸の位置はどこですか?</translation>
     </message>
     <message>
@@ -2384,7 +2418,7 @@ Axis %2,%3</source>
         <translation>ブラウザー</translation>
     </message>
     <message>
-        <source>Browse for PCX&apos;s with thumbnails</source>
+        <source>Browse for PCX's with thumbnails</source>
         <translation>サムネイル付きで PCX を参照</translation>
     </message>
     <message>
@@ -2408,8 +2442,8 @@ Axis %2,%3</source>
         <translation>外部編集</translation>
     </message>
     <message>
-        <source>Send to shell with &quot;Edit&quot; command</source>
-        <translation>&quot;Edit&quot; コマンドでシェルに送る</translation>
+        <source>Send to shell with "Edit" command</source>
+        <translation>"Edit" コマンドでシェルに送る</translation>
     </message>
     <message>
         <source>SaveOne</source>
@@ -2436,7 +2470,7 @@ Axis %2,%3</source>
         <translation>スプライト</translation>
     </message>
     <message>
-        <source>%1 is a 32-bit picture. This character&apos;s sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
+        <source>%1 is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
         <translation>%1 は 32bit 画像です。このキャラクターのスプライトは SFF v1 として作成されますが、SFF v1 には 8bit の画像 (パレットの 256 色) しか入れられません。この画像を追加できるように、今後は SFF v2 として作成しますか?</translation>
     </message>
     <message>
@@ -2568,7 +2602,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>State%1 of %2</source>
-        <extracomment>%1 is the state&apos;s number, with a space before it or its minus sign</extracomment>
+        <extracomment>%1 is the state's number, with a space before it or its minus sign</extracomment>
         <translation>%2 のステート%1</translation>
     </message>
 </context>
@@ -2586,7 +2620,7 @@ Axis %2,%3</source>
         <translation>エンコーディングの変更 (%1)</translation>
     </message>
     <message>
-        <source>Can&apos;t open file: %1</source>
+        <source>Can't open file: %1</source>
         <translation>ファイルを開けません: %1</translation>
     </message>
     <message>
@@ -2757,12 +2791,12 @@ Save the file as UTF-8 instead?  (No writes “?” in its place.)</source>
         <translation>キャラクターに %1 がありません。</translation>
     </message>
     <message>
-        <source>%1 is not defined in the character&apos;s files.</source>
+        <source>%1 is not defined in the character's files.</source>
         <translation>%1 はキャラクターのファイル内で定義されていません。</translation>
     </message>
     <message>
-        <source>Cannot find &quot;%1&quot;</source>
-        <translation>&quot;%1&quot; が見つかりません</translation>
+        <source>Cannot find "%1"</source>
+        <translation>"%1" が見つかりません</translation>
     </message>
     <message>
         <source>Reading the file again as %1 drops your unsaved changes.  Go on?</source>

@@ -67,16 +67,16 @@ void SoundWindow::buildActions(QVBoxLayout* layout)
         ActionIcon icon;
     };
     const Button buttons[] = {
-        {saveAction_, "Save", "Save", ActionIcon::Save},
-        {saveAsAction_, "Save As", "Save as...", ActionIcon::SaveAs},
+        {saveAction_, QT_TR_NOOP("Save"), QT_TR_NOOP("Save"), ActionIcon::Save},
+        {saveAsAction_, QT_TR_NOOP("Save As"), QT_TR_NOOP("Save as..."), ActionIcon::SaveAs},
         {nullptr, nullptr, nullptr, ActionIcon::New},
-        {addSamplesAction_, "Add", "Add sample", ActionIcon::Add},
-        {deleteSampleAction_, "Delete", "Delete sample", ActionIcon::Delete},
+        {addSamplesAction_, QT_TR_NOOP("Add"), QT_TR_NOOP("Add sample"), ActionIcon::Add},
+        {deleteSampleAction_, QT_TR_NOOP("Delete"), QT_TR_NOOP("Delete sample"), ActionIcon::Delete},
         {nullptr, nullptr, nullptr, ActionIcon::New},
-        {exportSampleAction_, "Export", "Save current sample...", ActionIcon::Export},
-        {exportAllAction_, "Export All", "Save all samples...", ActionIcon::ExportAll},
+        {exportSampleAction_, QT_TR_NOOP("Export"), QT_TR_NOOP("Save current sample..."), ActionIcon::Export},
+        {exportAllAction_, QT_TR_NOOP("Export All"), QT_TR_NOOP("Save all samples..."), ActionIcon::ExportAll},
         {nullptr, nullptr, nullptr, ActionIcon::New},
-        {aboutAction_, "About", "About this program", ActionIcon::About},
+        {aboutAction_, QT_TR_NOOP("About"), QT_TR_NOOP("About this program"), ActionIcon::About},
     };
     auto* toolbar = new QToolBar(this);
     toolbar->setObjectName(QStringLiteral("toolbar"));
@@ -90,8 +90,8 @@ void SoundWindow::buildActions(QVBoxLayout* layout)
         // The icon is the toolbar's; the menus stay text only.
         b.action->setIcon(actionIcon(b.icon));
         b.action->setIconVisibleInMenu(false);
-        b.action->setIconText(QString::fromLatin1(b.caption));
-        b.action->setToolTip(toolTipWithKeys(QString::fromLatin1(b.toolTip), b.action->shortcut()));
+        b.action->setIconText(tr(b.caption));
+        b.action->setToolTip(toolTipWithKeys(tr(b.toolTip), b.action->shortcut()));
         toolbar->addAction(b.action);
     }
     layout->addWidget(toolbar);

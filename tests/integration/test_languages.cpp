@@ -3,21 +3,16 @@
 
 #include "app/editors.h"
 #include "shell/main_window.h"
+#include "shown_texts.h"
 #include "test_support.h"
 #include "ui/translations.h"
 #include "ui/window_kind.h"
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QFile>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
-#include <QTabWidget>
+#include <QTimer>
 #include <QXmlStreamReader>
 
 #include <filesystem>
@@ -68,42 +63,6 @@ Catalogue readCatalogue(const QString& path)
     return catalogue;
 }
 
-// Every text a window shows: captions, labels, titles, menu entries, tool
-// tips and the entries of its lists to choose from.
-void collectTexts(QWidget* root, std::set<QString>& texts)
-{
-    auto add = [&texts](const QString& text) {
-        if (!text.trimmed().isEmpty())
-            texts.insert(text);
-    };
-    QList<QWidget*> widgets = root->findChildren<QWidget*>();
-    widgets.prepend(root);
-    for (QWidget* w : widgets) {
-        add(w->windowTitle());
-        add(w->toolTip());
-        if (auto* label = qobject_cast<QLabel*>(w))
-            add(label->text());
-        if (auto* button = qobject_cast<QAbstractButton*>(w))
-            add(button->text());
-        if (auto* group = qobject_cast<QGroupBox*>(w))
-            add(group->title());
-        if (auto* combo = qobject_cast<QComboBox*>(w); combo && !combo->isEditable())
-            for (int i = 0; i < combo->count(); ++i)
-                add(combo->itemText(i));
-        if (auto* tabs = qobject_cast<QTabWidget*>(w))
-            for (int i = 0; i < tabs->count(); ++i)
-                add(tabs->tabText(i));
-        for (QAction* action : w->actions()) {
-            add(action->text());
-            add(action->iconText());
-            add(action->toolTip());
-            if (QMenu* menu = action->menu())
-                for (QAction* entry : menu->actions())
-                    add(entry->text());
-        }
-    }
-}
-
 // Each test leaves the program in English for the next.
 struct InLanguages : ::testing::Test {
     void TearDown() override { installTranslations(*qApp, QString(), {QStringLiteral("en")}); }
@@ -119,8 +78,8 @@ TEST_P(Languages, EveryMessageIsTranslatedAndNoWindowShowsItsEnglish)
     const Catalogue catalogue =
         readCatalogue(QStringLiteral(VANTREL_SOURCE_DIR "/translations/vantrel_%1.ts").arg(language));
     EXPECT_GT(catalogue.translations.size(), 100u);
-    EXPECT_TRUE(catalogue.unfinished.isEmpty()) << catalogue.unfinished.size() << " unfinished, the first "
-                                                << catalogue.unfinished.value(0).toStdString();
+    EXPECT_TRUE(catalogue.unfinished.isEmpty())
+        << catalogue.unfinished.size() << " unfinished, the first " << catalogue.unfinished.value(0).toStdString();
 
     ASSERT_EQ(installTranslations(*qApp, QStringLiteral(VANTREL_APP_DIR "/translations"), {language}), language);
 
@@ -138,10 +97,24 @@ TEST_P(Languages, EveryMessageIsTranslatedAndNoWindowShowsItsEnglish)
     ASSERT_TRUE(main.characterOpen()) << t.dialogs.messageTexts().join("|").toStdString();
 
     std::set<QString> shown;
-    collectTexts(&main, shown);
-    for (WindowKind kind : kCloseOrder)
+    const auto collect = [&shown](QWidget* window) {
+        for (const test::ShownText& text : test::shownTexts(window))
+            shown.insert(text.text);
+    };
+    collect(&main);
+    for (WindowKind kind : kCloseOrder) {
+        // A window that is a dialog runs its own loop: its texts are taken
+        // there, and it is closed.
+        QTimer::singleShot(0, [&collect] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                collect(dialog);
+                dialog->close();
+            }
+        });
         if (QWidget* window = main.openWindow(kind))
-            collectTexts(window, shown);
+            collect(window);
+        QCoreApplication::processEvents();
+    }
     int english = 0;
     for (const QString& text : shown) {
         const auto found = catalogue.translations.find(text);
