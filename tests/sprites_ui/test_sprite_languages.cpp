@@ -1,7 +1,9 @@
 // The sprite window and its dialogs in another language: every text they
 // show goes through the translation, none stays behind in English.
 
+#include "bracket_language.h"
 #include "pcx_builder.h"
+#include "shown_texts.h"
 #include "sprites/build_options_dialog.h"
 #include "sprites/pcx_browser.h"
 #include "sprites/sprite_list.h"
@@ -11,80 +13,45 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
-#include <QTabWidget>
-#include <QTranslator>
 
 using namespace vantrel;
 
 namespace {
 
-// Puts every text of the sprite windows' contexts in brackets, so a text
-// shown without them never went through the translation.
-class BracketTranslator : public QTranslator {
-public:
-    QString translate(const char* context, const char* source, const char*, int) const override
-    {
-        static const QStringList ours = {"SpriteWindow",     "BuildOptionsDialog", "PcxBrowser",     "SffBuilder",
-                                         "SpriteTableModel", "SpriteDocument",     "SpriteCommands", "Messages"};
-        const QString scope = QString::fromLatin1(context).remove(QStringLiteral("vantrel::"));
-        return ours.contains(scope) ? QStringLiteral("[%1]").arg(QString::fromUtf8(source)) : QString();
-    }
-    bool isEmpty() const override { return false; }
-};
-
 // The texts of `root` that hold a word but no bracket; file paths, the edit
 // menu and the "changed on disk" bar (the program's shared ones) aside.
 QStringList untranslated(QWidget* root)
 {
-    QStringList found;
-    auto check = [&found](const QString& text) {
-        if (text.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))) && !text.contains(QLatin1Char('['))
-            && !text.startsWith(QLatin1Char('/')))
-            found << text;
-    };
-    QList<QWidget*> widgets = root->findChildren<QWidget*>();
-    widgets.prepend(root);
-    for (QWidget* w : widgets) {
-        if (qobject_cast<QMenuBar*>(w) || qobject_cast<QMenuBar*>(w->parentWidget())
+    const auto shared = [](const test::ShownText& shown) {
+        const QWidget* w = shown.widget;
+        const QWidget* parent = w->parentWidget();
+        return qobject_cast<const QMenuBar*>(w) || qobject_cast<const QMenuBar*>(parent)
             || w->objectName() == QLatin1String("changedOnDiskBar")
-            || (w->parentWidget() && w->parentWidget()->objectName() == QLatin1String("changedOnDiskBar")))
-            continue;
-        check(w->windowTitle());
-        check(w->toolTip());
-        if (auto* label = qobject_cast<QLabel*>(w))
-            check(label->text());
-        if (auto* button = qobject_cast<QAbstractButton*>(w))
-            check(button->text());
-        if (auto* group = qobject_cast<QGroupBox*>(w))
-            check(group->title());
-        if (auto* combo = qobject_cast<QComboBox*>(w))
-            for (int i = 0; i < combo->count(); ++i)
-                check(combo->itemText(i));
-        if (auto* tabs = qobject_cast<QTabWidget*>(w))
-            for (int i = 0; i < tabs->count(); ++i)
-                check(tabs->tabText(i));
-        for (QAction* action : w->actions()) {
-            if (action->objectName().startsWith(QLatin1String("edit")))
-                continue;
-            check(action->text());
-            check(action->toolTip());
-        }
+            || (parent && parent->objectName() == QLatin1String("changedOnDiskBar"))
+            || (shown.action && shown.action->objectName().startsWith(QLatin1String("edit")));
+    };
+    QStringList found;
+    for (const test::ShownText& shown : test::shownTexts(root)) {
+        const QString& text = shown.text;
+        if (!shared(shown) && text.contains(QRegularExpression(QStringLiteral("[A-Za-z]")))
+            && !text.contains(QLatin1Char('[')) && !text.startsWith(QLatin1Char('/')))
+            found << text;
     }
     return found;
 }
 
 struct SpriteLanguage : ::testing::Test {
-    BracketTranslator translator;
+    // The sprite windows' own contexts; the program's shared texts stay as they are.
+    test::BracketLanguage translator{{"SpriteWindow", "BuildOptionsDialog", "PcxBrowser", "SffBuilder",
+                                      "SpriteTableModel", "SpriteDocument", "SpriteCommands", "Messages"}};
     test::TestApp t;
     void SetUp() override { QCoreApplication::installTranslator(&translator); }
     void TearDown() override { QCoreApplication::removeTranslator(&translator); }

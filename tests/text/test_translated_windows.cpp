@@ -10,17 +10,14 @@
 #include "text/state_file_window.h"
 
 #include "bracket_language.h"
+#include "shown_texts.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QTextBlock>
 
@@ -33,35 +30,17 @@ namespace {
 QStringList untranslatedTexts(QWidget* root)
 {
     // Names of files and engine words, which stay as they are.
-    static const QStringList kept = {"st1", "st2", "st3", "st4", "st5", "st6", "stc", "CLSN"};
+    static const QStringList kept = {"st1", "st2",  "st3",   "st4",       "st5",    "st6",
+                                     "stc", "CLSN", "UTF-8", "Shift-JIS", "Latin-1"};
     QStringList found;
-    const auto check = [&](const QString& text) {
-        if (!text.trimmed().isEmpty() && !text.startsWith(QLatin1Char('[')) && !kept.contains(text))
-            found << text;
-    };
-    QList<QWidget*> widgets = root->findChildren<QWidget*>();
-    widgets.prepend(root);
-    for (QWidget* w : widgets) {
+    for (const test::ShownText& shown : test::shownTexts(root)) {
         // The bar every view of a document shares says what it says itself.
+        const QWidget* w = shown.widget;
         if (w->inherits("vantrel::ChangedOnDiskBar")
             || (w != root && w->parentWidget()->inherits("vantrel::ChangedOnDiskBar")))
             continue;
-        if (w->isWindow())
-            check(w->windowTitle());
-        check(w->toolTip());
-        if (auto* label = qobject_cast<QLabel*>(w))
-            check(label->text());
-        if (auto* button = qobject_cast<QAbstractButton*>(w))
-            check(button->text());
-        if (auto* group = qobject_cast<QGroupBox*>(w))
-            check(group->title());
-        for (QAction* action : w->actions()) {
-            check(action->text());
-            check(action->toolTip());
-            if (QMenu* menu = action->menu())
-                for (QAction* entry : menu->actions())
-                    check(entry->text());
-        }
+        if (!shown.text.startsWith(QLatin1Char('[')) && !kept.contains(shown.text))
+            found << shown.text;
     }
     return found;
 }
