@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
     <name>CharacterLoader</name>
@@ -47,7 +48,7 @@
         <translation>Indexando imágenes</translation>
     </message>
     <message>
-        <source>%1: the first sprite's picture is missing.</source>
+        <source>%1: the first sprite&apos;s picture is missing.</source>
         <translation>%1: falta la imagen del primer sprite.</translation>
     </message>
     <message>
@@ -142,7 +143,7 @@
         <translation>Problema con el archivo AIR asociado.</translation>
     </message>
     <message>
-        <source>Can't divide by zero</source>
+        <source>Can&apos;t divide by zero</source>
         <translation>No se puede dividir entre cero</translation>
     </message>
     <message>
@@ -172,11 +173,11 @@ Indica uno en el archivo DEF o crea uno ahora.</translation>
         <translation>No hay suficiente espacio en disco. Libera algo de espacio y vuelve a intentarlo.</translation>
     </message>
     <message>
-        <source>Sorry, can't load that pcx file!</source>
+        <source>Sorry, can&apos;t load that pcx file!</source>
         <translation>¡Lo siento, no se puede cargar ese archivo pcx!</translation>
     </message>
     <message>
-        <source>Sorry, can't load that png file!</source>
+        <source>Sorry, can&apos;t load that png file!</source>
         <translation>¡Lo siento, no se puede cargar ese archivo png!</translation>
     </message>
     <message>
@@ -250,6 +251,374 @@ Indica uno en el archivo DEF o crea uno ahora.</translation>
     <message>
         <source>Could not write the file: it has no name yet.</source>
         <translation>No se pudo escribir el archivo: aún no tiene nombre.</translation>
+    </message>
+    <message>
+        <source>cannot read the character definition</source>
+        <translation>no se puede leer la definición del personaje</translation>
+    </message>
+    <message>
+        <source>ikemenversion %1 is not a version number (such as 0.99 or 1.0)</source>
+        <translation>ikemenversion %1 no es un número de versión (como 0.99 o 1.0)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 no existe</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>sprite %1 appears twice in %2</source>
+        <translation>el sprite %1 aparece dos veces en %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a sound bank that can be read</source>
+        <translation>%1 no es un banco de sonidos legible</translation>
+    </message>
+    <message>
+        <source>sprite %1 is used by no action</source>
+        <translation>ninguna acción usa el sprite %1</translation>
+    </message>
+    <message>
+        <source>the character is too large to check</source>
+        <translation>el personaje es demasiado grande para revisarlo</translation>
+    </message>
+    <message>
+        <source>cannot check: %1</source>
+        <translation>no se puede revisar: %1</translation>
+    </message>
+    <message>
+        <source>%1 is too large to read</source>
+        <translation>%1 es demasiado grande para leerlo</translation>
+    </message>
+    <message>
+        <source>action %1 is defined again (first at line %2)</source>
+        <translation>la acción %1 se define de nuevo (primero en la línea %2)</translation>
+    </message>
+    <message>
+        <source>frame %1 of action %2 shows sprite %3, which %4 does not have</source>
+        <translation>el fotograma %1 de la acción %2 muestra el sprite %3, que %4 no tiene</translation>
+    </message>
+    <message>
+        <source>%1 count says %2 but %3 box follows</source>
+        <translation>la cuenta de %1 dice %2, pero sigue %3 caja</translation>
+    </message>
+    <message>
+        <source>%1 count says %2 but %3 boxes follow</source>
+        <translation>la cuenta de %1 dice %2, pero siguen %3 cajas</translation>
+    </message>
+    <message>
+        <source>%1 box under a %2 count line</source>
+        <translation>caja %1 bajo una línea de cuenta de %2</translation>
+    </message>
+    <message>
+        <source>Loopstart is the last line of its action: no frame follows it</source>
+        <translation>Loopstart es la última línea de su acción: no le sigue ningún fotograma</translation>
+    </message>
+    <message>
+        <source>%1 is an %2 controller; this character is for %3</source>
+        <translation>%1 es un controlador de %2; este personaje es para %3</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 controller; this character is for %3</source>
+        <translation>%1 es un controlador de %2; este personaje es para %3</translation>
+    </message>
+    <message>
+        <source>%1 is an %2 trigger; this character is for %3</source>
+        <translation>%1 es un trigger de %2; este personaje es para %3</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 trigger; this character is for %3</source>
+        <translation>%1 es un trigger de %2; este personaje es para %3</translation>
+    </message>
+    <message>
+        <source>%1 is neither beside the character nor in the engine&apos;s data folder here; the engine&apos;s own common states are assumed</source>
+        <translation>%1 no está junto al personaje ni en la carpeta data del motor; se suponen los estados comunes propios del motor</translation>
+    </message>
+    <message>
+        <source>Statedef without a readable state number</source>
+        <translation>Statedef sin un número de estado legible</translation>
+    </message>
+    <message>
+        <source>Statedef %1 is defined again (first at %2)</source>
+        <translation>Statedef %1 se define de nuevo (primero en %2)</translation>
+    </message>
+    <message>
+        <source>controller outside any Statedef</source>
+        <translation>controlador fuera de todo Statedef</translation>
+    </message>
+    <message>
+        <source>%1 uses action %2, which %3 does not have</source>
+        <translation>%1 usa la acción %2, que %3 no tiene</translation>
+    </message>
+    <message>
+        <source>controller without a type</source>
+        <translation>controlador sin type</translation>
+    </message>
+    <message>
+        <source>unknown controller type %1</source>
+        <translation>type de controlador desconocido %1</translation>
+    </message>
+    <message>
+        <source>%1 without %2</source>
+        <translation>%1 sin %2</translation>
+    </message>
+    <message>
+        <source>%1 without any of %2 or %3</source>
+        <translation>%1 sin ninguno de %2 o %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a parameter of %2</source>
+        <translation>%1 no es un parámetro de %2</translation>
+    </message>
+    <message>
+        <source>%1: did you mean %2?</source>
+        <translation>%1: ¿quisiste decir %2?</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 without a value</source>
+        <translation>%1 sin valor</translation>
+    </message>
+    <message>
+        <source>%1 to state %2, which no state file defines</source>
+        <translation>%1 al estado %2, que ningún archivo de estados define</translation>
+    </message>
+    <message>
+        <source>%1 of %2 is empty</source>
+        <translation>%1 de %2 está vacío</translation>
+    </message>
+    <message>
+        <source>%1 plays sound %2, which %3 does not have</source>
+        <translation>%1 reproduce el sonido %2, que %3 no tiene</translation>
+    </message>
+    <message>
+        <source>controller without any trigger</source>
+        <translation>controlador sin ningún trigger</translation>
+    </message>
+    <message>
+        <source>controller without trigger1</source>
+        <translation>controlador sin trigger1</translation>
+    </message>
+    <message>
+        <source>%1 is missing: the triggers after it are never read</source>
+        <translation>falta %1: los triggers posteriores nunca se leen</translation>
+    </message>
+    <message>
+        <source>unbalanced parentheses in %1</source>
+        <translation>paréntesis desequilibrados en %1</translation>
+    </message>
+    <message>
+        <source>string without its closing quote in %1</source>
+        <translation>cadena sin su comilla de cierre en %1</translation>
+    </message>
+    <message>
+        <source>unknown trigger %1 in %2</source>
+        <translation>trigger desconocido %1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 está vacío</translation>
+    </message>
+    <message>
+        <source>command %1 is not defined in %2</source>
+        <translation>el comando %1 no está definido en %2</translation>
+    </message>
+    <message>
+        <source>%1 is not state letters (S, C, A)</source>
+        <translation>%1 no son letras de estado (S, C, A)</translation>
+    </message>
+    <message>
+        <source>%1 is not an attack attribute (N, S, H or A, then A, T or P)</source>
+        <translation>%1 no es un atributo de ataque (N, S, H o A, y luego A, T o P)</translation>
+    </message>
+    <message>
+        <source>%1 is out of range: %2 goes from 0 to %3</source>
+        <translation>%1 está fuera de rango: %2 va de 0 a %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not one of %3</source>
+        <translation>%1 %2 no es ninguno de %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3: %4</source>
+        <translation>%1 %2 %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 holds %3, which the engine does not take</source>
+        <translation>%1 %2 contiene %3, que el motor no acepta</translation>
+    </message>
+    <message>
+        <source>postype %1 is not one of p1, p2, front, back, left, right</source>
+        <translation>postype %1 no es ninguno de p1, p2, front, back, left, right</translation>
+    </message>
+    <message>
+        <source>the condition of if</source>
+        <translation>la condición de if</translation>
+    </message>
+    <message>
+        <source>the expression in %1 is too long to check its names</source>
+        <translation>la expresión de %1 es demasiado larga para revisar sus nombres</translation>
+    </message>
+    <message>
+        <source>box line does not read as four numbers</source>
+        <translation>la línea de caja no se lee como cuatro números</translation>
+    </message>
+    <message>
+        <source>box number outside -32768 to 32767</source>
+        <translation>número de caja fuera de -32768 a 32767</translation>
+    </message>
+    <message>
+        <source>box written with left after right or top below bottom</source>
+        <translation>caja escrita con la izquierda tras la derecha o la parte superior bajo la inferior</translation>
+    </message>
+    <message>
+        <source>box index not below the block&apos;s count</source>
+        <translation>índice de caja no inferior a la cuenta del bloque</translation>
+    </message>
+    <message>
+        <source>box line without a count line above it</source>
+        <translation>línea de caja sin una línea de cuenta encima</translation>
+    </message>
+    <message>
+        <source>box line of the other kind than its count line</source>
+        <translation>línea de caja de otro tipo que su línea de cuenta</translation>
+    </message>
+    <message>
+        <source>box count is not a number</source>
+        <translation>la cuenta de cajas no es un número</translation>
+    </message>
+    <message>
+        <source>box count disagrees with the boxes that follow</source>
+        <translation>la cuenta de cajas no coincide con las cajas que siguen</translation>
+    </message>
+    <message>
+        <source>boxes that no frame of the action follows</source>
+        <translation>cajas a las que no sigue ningún fotograma de la acción</translation>
+    </message>
+    <message>
+        <source>frame line does not read as group, image, x, y, time</source>
+        <translation>la línea de fotograma no se lee como group, image, x, y, time</translation>
+    </message>
+    <message>
+        <source>line before the first action header</source>
+        <translation>línea antes del primer encabezado de acción</translation>
+    </message>
+    <message>
+        <source>action header without a readable number</source>
+        <translation>encabezado de acción sin un número legible</translation>
+    </message>
+    <message>
+        <source>Loopstart with no frame after it</source>
+        <translation>Loopstart sin fotograma después</translation>
+    </message>
+    <message>
+        <source>line not understood</source>
+        <translation>línea no entendida</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>problema</translation>
+    </message>
+    <message>
+        <source>too many problems; those after this line are not listed</source>
+        <translation>demasiados problemas; no se listan los posteriores a esta línea</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; without its opening bracket</source>
+        <translation>&apos;%1&apos; sin su paréntesis de apertura</translation>
+    </message>
+    <message>
+        <source>string without its closing quote</source>
+        <translation>cadena sin su comilla de cierre</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is never closed</source>
+        <translation>&apos;%1&apos; nunca se cierra</translation>
+    </message>
+    <message>
+        <source>%1 without its &apos;{&apos;</source>
+        <translation>%1 sin su &apos;{&apos;</translation>
+    </message>
+    <message>
+        <source>state header without its closing &apos;]&apos;</source>
+        <translation>encabezado de estado sin su &apos;]&apos; de cierre</translation>
+    </message>
+    <message>
+        <source>function header without a name</source>
+        <translation>encabezado de función sin nombre</translation>
+    </message>
+    <message>
+        <source>unknown header [%1]: a state starts with [StateDef n; ...]</source>
+        <translation>encabezado desconocido [%1]: un estado empieza con [StateDef n; ...]</translation>
+    </message>
+    <message>
+        <source>StateDef without a readable state number</source>
+        <translation>StateDef sin un número de estado legible</translation>
+    </message>
+    <message>
+        <source>state header part &quot;%1&quot; is not &quot;key: value&quot;</source>
+        <translation>la parte &quot;%1&quot; del encabezado de estado no es &quot;clave: valor&quot;</translation>
+    </message>
+    <message>
+        <source>&apos;{&apos; of %1 is never closed</source>
+        <translation>la &apos;{&apos; de %1 nunca se cierra</translation>
+    </message>
+    <message>
+        <source>&apos;{&apos; inside the parameters of %1</source>
+        <translation>&apos;{&apos; dentro de los parámetros de %1</translation>
+    </message>
+    <message>
+        <source>parameter of %1 without its &quot;name:&quot;</source>
+        <translation>parámetro de %1 sin su &quot;name:&quot;</translation>
+    </message>
+    <message>
+        <source>code outside any [StateDef] or [Function]</source>
+        <translation>código fuera de todo [StateDef] o [Function]</translation>
+    </message>
+    <message>
+        <source>&apos;}&apos; without its &apos;{&apos;</source>
+        <translation>&apos;}&apos; sin su &apos;{&apos;</translation>
+    </message>
+    <message>
+        <source>if without a condition</source>
+        <translation>if sin condición</translation>
+    </message>
+    <message>
+        <source>else without its if</source>
+        <translation>else sin su if</translation>
+    </message>
+    <message>
+        <source>%1 without &quot;name =&quot;</source>
+        <translation>%1 sin &quot;name =&quot;</translation>
+    </message>
+    <message>
+        <source>%1 without its &apos;:&apos;</source>
+        <translation>%1 sin su &apos;:&apos;</translation>
+    </message>
+    <message>
+        <source>%1 outside a switch</source>
+        <translation>%1 fuera de un switch</translation>
+    </message>
+    <message>
+        <source>call without &quot;Function(...)&quot;</source>
+        <translation>call sin &quot;Function(...)&quot;</translation>
+    </message>
+    <message>
+        <source>unknown statement &quot;%1&quot;</source>
+        <translation>instrucción desconocida &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the file is too large to read</source>
+        <translation>el archivo es demasiado grande para leerlo</translation>
     </message>
 </context>
 <context>
@@ -739,7 +1108,7 @@ Sí lo restaura, No lo conserva para el próximo inicio, Descartar lo elimina.</
 <context>
     <name>vantrel::AirTextLink</name>
     <message>
-        <source>The character's .def names no AIR file.</source>
+        <source>The character&apos;s .def names no AIR file.</source>
         <translation>El .def del personaje no indica ningún archivo AIR.</translation>
     </message>
     <message>
@@ -844,7 +1213,7 @@ Sí lo restaura, No lo conserva para el próximo inicio, Descartar lo elimina.</
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>The character's sprites were read from an SFF v%1. Write:</source>
+        <source>The character&apos;s sprites were read from an SFF v%1. Write:</source>
         <translation>Los sprites del personaje se leyeron de un SFF v%1. Escribir:</translation>
     </message>
     <message>
@@ -1018,7 +1387,7 @@ Se truncó en 500...</translation>
         <translation>Hoja de sprites (*.png)</translation>
     </message>
     <message>
-        <source>the frame's offset does not read, so it is not moved.</source>
+        <source>the frame&apos;s offset does not read, so it is not moved.</source>
         <translation>el desplazamiento del fotograma no se puede leer, así que no se mueve.</translation>
     </message>
     <message>
@@ -1073,7 +1442,7 @@ Se truncó en 500...</translation>
         <translation>Sin título</translation>
     </message>
     <message>
-        <source>Can't open file: %1 with error %2</source>
+        <source>Can&apos;t open file: %1 with error %2</source>
         <translation>No se puede abrir el archivo: %1 con el error %2</translation>
     </message>
     <message>
@@ -1138,17 +1507,17 @@ Se truncó en 500...</translation>
         <translation>Examinar...</translation>
     </message>
     <message>
-        <source>The engine's own: %1 (IKEMEN GO), %2 (MUGEN)</source>
+        <source>The engine&apos;s own: %1 (IKEMEN GO), %2 (MUGEN)</source>
         <translation>Los predeterminados del motor: %1 (IKEMEN GO), %2 (MUGEN)</translation>
     </message>
     <message>
-        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character's folder name, %d: the .def's full path, %s: the stage, %a: the AI level, %%: a single %.
+        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character&apos;s folder name, %d: the .def&apos;s full path, %s: the stage, %a: the AI level, %%: a single %.
 Quotes keep blanks inside one argument. A stage and an AI level that the arguments do not place follow them as -s and -p2.ai.</source>
         <translation>%f: el .def abierto, como lo nombra el motor (carpeta/archivo.def), %2: el segundo jugador, %c: el nombre de la carpeta del personaje, %d: la ruta completa del .def, %s: el escenario, %a: el nivel de IA, %%: un solo %.
 Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y un nivel de IA que los argumentos no coloquen se añaden después como -s y -p2.ai.</translation>
     </message>
     <message>
-        <source>Two folders above the character's folder</source>
+        <source>Two folders above the character&apos;s folder</source>
         <translation>Dos carpetas por encima de la carpeta del personaje</translation>
     </message>
     <message>
@@ -1156,7 +1525,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>El mismo personaje</translation>
     </message>
     <message>
-        <source>The engine's choice</source>
+        <source>The engine&apos;s choice</source>
         <translation>La elección del motor</translation>
     </message>
     <message>
@@ -1164,7 +1533,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>Desactivado</translation>
     </message>
     <message>
-        <source>The second player's AI level; Off leaves it to the engine</source>
+        <source>The second player&apos;s AI level; Off leaves it to the engine</source>
         <translation>El nivel de IA del segundo jugador; Desactivado lo deja en manos del motor</translation>
     </message>
     <message>
@@ -1224,7 +1593,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>Todos los archivos (*.*)</translation>
     </message>
     <message>
-        <source>Choose the engine's working folder</source>
+        <source>Choose the engine&apos;s working folder</source>
         <translation>Elige la carpeta de trabajo del motor</translation>
     </message>
 </context>
@@ -1271,8 +1640,8 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>A&amp;rriba</translation>
     </message>
     <message>
-        <source>Cannot find "%1"</source>
-        <translation>No se encuentra "%1"</translation>
+        <source>Cannot find &quot;%1&quot;</source>
+        <translation>No se encuentra &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -1358,8 +1727,8 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>Establecer inicio de bucle</translation>
     </message>
     <message>
-        <source>%1 cannot be "%2".</source>
-        <translation>%1 no puede ser "%2".</translation>
+        <source>%1 cannot be &quot;%2&quot;.</source>
+        <translation>%1 no puede ser &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Change %1</source>
@@ -1433,7 +1802,9 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     <message numerus="yes">
         <source>The %n open windows do not fit in the frame at their smallest sizes. Show them as tabs instead?</source>
         <translation>
-            <numerusform>Las %n ventanas abiertas no caben en el marco con sus tamaños mínimos. ¿Mostrarlas como pestañas?</numerusform><numerusform>Las %n ventanas abiertas no caben en el marco con sus tamaños mínimos. ¿Mostrarlas como pestañas?</numerusform></translation>
+            <numerusform>Las %n ventanas abiertas no caben en el marco con sus tamaños mínimos. ¿Mostrarlas como pestañas?</numerusform>
+            <numerusform>Las %n ventanas abiertas no caben en el marco con sus tamaños mínimos. ¿Mostrarlas como pestañas?</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1497,7 +1868,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <extracomment>An entry of the Window menu: its number, then the window's title.</extracomment>
+        <extracomment>An entry of the Window menu: its number, then the window&apos;s title.</extracomment>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
@@ -1682,7 +2053,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Open one of the character's palettes to import a palette into.</source>
+        <source>Open one of the character&apos;s palettes to import a palette into.</source>
         <translation>Abre una de las paletas del personaje para importar una paleta en ella.</translation>
     </message>
     <message>
@@ -1753,7 +2124,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>the count of errors, then the count of warnings ("2 errors, 1 warning")</extracomment>
+        <extracomment>the count of errors, then the count of warnings (&quot;2 errors, 1 warning&quot;)</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
@@ -1772,6 +2143,23 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <source>Checking...</source>
         <translation>Comprobando...</translation>
     </message>
+    <message>
+        <source>error</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>advertencia</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>nota</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3</source>
+        <extracomment>A problem the checker found: its file and line, &quot;error&quot; or &quot;warning&quot;, and what is wrong.</extracomment>
+        <translation>%1: %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::ReferencesWindow</name>
@@ -1784,8 +2172,8 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>acción %1</translation>
     </message>
     <message>
-        <source>command "%1"</source>
-        <translation>comando "%1"</translation>
+        <source>command &quot;%1&quot;</source>
+        <translation>comando &quot;%1&quot;</translation>
     </message>
     <message>
         <source>sound %1</source>
@@ -2063,7 +2451,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
 <context>
     <name>vantrel::SplashScreen</name>
     <message>
-        <source>Whoa, buddy, one instance at a time!  You don't want
+        <source>Whoa, buddy, one instance at a time!  You don&apos;t want
 Vantrel to become a multiperson disturb program!</source>
         <translation>¡Eh, amigo, una instancia a la vez!  ¡No querrás que
 Vantrel se convierta en un programa de molestia multipersona!</translation>
@@ -2085,7 +2473,7 @@ Vantrel se convierta en un programa de molestia multipersona!</translation>
     </message>
     <message>
         <source>The SFF file %1 was written with %2 sprites%3.</source>
-        <extracomment>%3 is empty or what the build tool reports, as " (240 pictures copied, 1 encoded)"</extracomment>
+        <extracomment>%3 is empty or what the build tool reports, as &quot; (240 pictures copied, 1 encoded)&quot;</extracomment>
         <translation>El archivo SFF %1 se escribió con %2 sprites%3.</translation>
     </message>
     <message>
@@ -2106,7 +2494,7 @@ Vantrel se convierta en un programa de molestia multipersona!</translation>
     <message>
         <source>%1
 Axis %2,%3</source>
-        <extracomment>a sprite's picture file, then its axis as x,y</extracomment>
+        <extracomment>a sprite&apos;s picture file, then its axis as x,y</extracomment>
         <translation>%1
 Eje %2,%3</translation>
     </message>
@@ -2127,12 +2515,12 @@ Eje %2,%3</translation>
     </message>
     <message>
         <source>1 of%1</source>
-        <extracomment>the sprite shown of how many, as "1 of 281"</extracomment>
+        <extracomment>the sprite shown of how many, as &quot;1 of 281&quot;</extracomment>
         <translation>1 de%1</translation>
     </message>
     <message>
         <source>%1 of%2 </source>
-        <extracomment>the sprite shown of how many, as " 3 of 281 "</extracomment>
+        <extracomment>the sprite shown of how many, as &quot; 3 of 281 &quot;</extracomment>
         <translation>%1 de%2 </translation>
     </message>
     <message>
@@ -2204,7 +2592,7 @@ Eje %2,%3</translation>
         <translation>Recortar al contenido</translation>
     </message>
     <message>
-        <source>Use the Character's Palette</source>
+        <source>Use the Character&apos;s Palette</source>
         <translation>Usar la paleta del personaje</translation>
     </message>
     <message>
@@ -2244,8 +2632,8 @@ Eje %2,%3</translation>
         <translation>Desplazar el eje en (x,y):</translation>
     </message>
     <message>
-        <source>"%1" is not two numbers, as x,y.</source>
-        <translation>"%1" no son dos números, como x,y.</translation>
+        <source>&quot;%1&quot; is not two numbers, as x,y.</source>
+        <translation>&quot;%1&quot; no son dos números, como x,y.</translation>
     </message>
     <message>
         <source>The selected sprites have that axis already.</source>
@@ -2257,13 +2645,13 @@ Eje %2,%3</translation>
     </message>
     <message>
         <source>Move %1 to group:
-(Each keeps its image number unless the group has it already; then it takes the group's next free number.)</source>
+(Each keeps its image number unless the group has it already; then it takes the group&apos;s next free number.)</source>
         <translation>Mover %1 al grupo:
 (Cada uno conserva su número de imagen, salvo que el grupo ya lo tenga; en ese caso, toma el siguiente número libre del grupo.)</translation>
     </message>
     <message>
-        <source>"%1" is not a group number.</source>
-        <translation>"%1" no es un número de grupo.</translation>
+        <source>&quot;%1&quot; is not a group number.</source>
+        <translation>&quot;%1&quot; no es un número de grupo.</translation>
     </message>
     <message>
         <source>The selected sprites are in that group already.</source>
@@ -2294,7 +2682,7 @@ Eje %2,%3</translation>
         <translation>Las imágenes seleccionadas no tienen ningún borde transparente que quitar.</translation>
     </message>
     <message>
-        <source>the sprites' shared palette</source>
+        <source>the sprites&apos; shared palette</source>
         <translation>la paleta compartida de los sprites</translation>
     </message>
     <message>
@@ -2326,19 +2714,19 @@ Eje %2,%3</translation>
         <translation>La hoja mide %1 x %2 píxeles. Sus fotogramas, como ancho,alto en píxeles, o como columnas x filas (como 8x2):</translation>
     </message>
     <message>
-        <source>"%1" names no frames: write 64,80 or 8x2.</source>
-        <translation>"%1" no indica fotogramas: escribe 64,80 u 8x2.</translation>
+        <source>&quot;%1&quot; names no frames: write 64,80 or 8x2.</source>
+        <translation>&quot;%1&quot; no indica fotogramas: escribe 64,80 u 8x2.</translation>
     </message>
     <message>
-        <source>The new sprites' group and first image number (group,number):</source>
+        <source>The new sprites&apos; group and first image number (group,number):</source>
         <translation>El grupo y el primer número de imagen de los nuevos sprites (grupo,número):</translation>
     </message>
     <message>
-        <source>"%1" is not a group and an image number.</source>
-        <translation>"%1" no es un grupo y un número de imagen.</translation>
+        <source>&quot;%1&quot; is not a group and an image number.</source>
+        <translation>&quot;%1&quot; no es un grupo y un número de imagen.</translation>
     </message>
     <message>
-        <source>Where is each frame's axis?</source>
+        <source>Where is each frame&apos;s axis?</source>
         <translation>¿Dónde está el eje de cada fotograma?</translation>
     </message>
     <message>
@@ -2418,7 +2806,7 @@ Eje %2,%3</translation>
         <translation>Explorador</translation>
     </message>
     <message>
-        <source>Browse for PCX's with thumbnails</source>
+        <source>Browse for PCX&apos;s with thumbnails</source>
         <translation>Explorar archivos PCX con miniaturas</translation>
     </message>
     <message>
@@ -2442,8 +2830,8 @@ Eje %2,%3</translation>
         <translation>Editor externo</translation>
     </message>
     <message>
-        <source>Send to shell with "Edit" command</source>
-        <translation>Enviar al sistema con el comando "Edit"</translation>
+        <source>Send to shell with &quot;Edit&quot; command</source>
+        <translation>Enviar al sistema con el comando &quot;Edit&quot;</translation>
     </message>
     <message>
         <source>SaveOne</source>
@@ -2470,7 +2858,7 @@ Eje %2,%3</translation>
         <translation>Sprites</translation>
     </message>
     <message>
-        <source>%1 is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
+        <source>%1 is a 32-bit picture. This character&apos;s sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
         <translation>%1 es una imagen de 32 bits. Los sprites de este personaje se generan como SFF v1, que solo admite imágenes de 8 bits (256 colores de una paleta). ¿Generarlos como SFF v2 a partir de ahora, para que pueda entrar?</translation>
     </message>
     <message>
@@ -2602,7 +2990,7 @@ Eje %2,%3</translation>
     </message>
     <message>
         <source>State%1 of %2</source>
-        <extracomment>%1 is the state's number, with a space before it or its minus sign</extracomment>
+        <extracomment>%1 is the state&apos;s number, with a space before it or its minus sign</extracomment>
         <translation>Estado%1 de %2</translation>
     </message>
 </context>
@@ -2620,7 +3008,7 @@ Eje %2,%3</translation>
         <translation>Codificación %1</translation>
     </message>
     <message>
-        <source>Can't open file: %1</source>
+        <source>Can&apos;t open file: %1</source>
         <translation>No se puede abrir el archivo: %1</translation>
     </message>
     <message>
@@ -2791,12 +3179,12 @@ Save the file as UTF-8 instead?  (No writes “?” in its place.)</source>
         <translation>El personaje no tiene %1.</translation>
     </message>
     <message>
-        <source>%1 is not defined in the character's files.</source>
+        <source>%1 is not defined in the character&apos;s files.</source>
         <translation>%1 no está definido en los archivos del personaje.</translation>
     </message>
     <message>
-        <source>Cannot find "%1"</source>
-        <translation>No se encuentra "%1"</translation>
+        <source>Cannot find &quot;%1&quot;</source>
+        <translation>No se encuentra &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Reading the file again as %1 drops your unsaved changes.  Go on?</source>

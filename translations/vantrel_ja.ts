@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
     <name>CharacterLoader</name>
@@ -47,7 +48,7 @@
         <translation>画像のインデックスを作成中</translation>
     </message>
     <message>
-        <source>%1: the first sprite's picture is missing.</source>
+        <source>%1: the first sprite&apos;s picture is missing.</source>
         <translation>%1: 最初のスプライトの画像がありません。</translation>
     </message>
     <message>
@@ -142,7 +143,7 @@
         <translation>関連付けられた AIR ファイルに問題があります。</translation>
     </message>
     <message>
-        <source>Can't divide by zero</source>
+        <source>Can&apos;t divide by zero</source>
         <translation>0 で割ることはできません</translation>
     </message>
     <message>
@@ -172,11 +173,11 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <translation>ディスクの空き容量が足りません。空き容量を確保してから再試行してください。</translation>
     </message>
     <message>
-        <source>Sorry, can't load that pcx file!</source>
+        <source>Sorry, can&apos;t load that pcx file!</source>
         <translation>申し訳ありません。その PCX ファイルは読み込めません!</translation>
     </message>
     <message>
-        <source>Sorry, can't load that png file!</source>
+        <source>Sorry, can&apos;t load that png file!</source>
         <translation>申し訳ありません。その PNG ファイルは読み込めません!</translation>
     </message>
     <message>
@@ -250,6 +251,374 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
     <message>
         <source>Could not write the file: it has no name yet.</source>
         <translation>ファイルを書き込めませんでした: まだ名前がありません。</translation>
+    </message>
+    <message>
+        <source>cannot read the character definition</source>
+        <translation>キャラクター定義ファイルを読み込めません</translation>
+    </message>
+    <message>
+        <source>ikemenversion %1 is not a version number (such as 0.99 or 1.0)</source>
+        <translation>ikemenversion %1 はバージョン番号（0.99 や 1.0 など）ではありません</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 は存在しません</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>sprite %1 appears twice in %2</source>
+        <translation>スプライト %1 が %2 に 2 つあります</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 を読み込めません</translation>
+    </message>
+    <message>
+        <source>%1 is not a sound bank that can be read</source>
+        <translation>%1 は読み込めるサウンドバンクではありません</translation>
+    </message>
+    <message>
+        <source>sprite %1 is used by no action</source>
+        <translation>スプライト %1 はどのアクションでも使われていません</translation>
+    </message>
+    <message>
+        <source>the character is too large to check</source>
+        <translation>キャラクターが大きすぎてチェックできません</translation>
+    </message>
+    <message>
+        <source>cannot check: %1</source>
+        <translation>チェックできません: %1</translation>
+    </message>
+    <message>
+        <source>%1 is too large to read</source>
+        <translation>%1 は大きすぎて読み込めません</translation>
+    </message>
+    <message>
+        <source>action %1 is defined again (first at line %2)</source>
+        <translation>アクション %1 が再定義されています（最初は %2 行目）</translation>
+    </message>
+    <message>
+        <source>frame %1 of action %2 shows sprite %3, which %4 does not have</source>
+        <translation>アクション %2 のフレーム %1 はスプライト %3 を表示しますが、%4 にはありません</translation>
+    </message>
+    <message>
+        <source>%1 count says %2 but %3 box follows</source>
+        <translation>%1 の数は %2 ですが、続く箱は %3 個です</translation>
+    </message>
+    <message>
+        <source>%1 count says %2 but %3 boxes follow</source>
+        <translation>%1 の数は %2 ですが、続く箱は %3 個です</translation>
+    </message>
+    <message>
+        <source>%1 box under a %2 count line</source>
+        <translation>%2 の数の行の下に %1 の箱があります</translation>
+    </message>
+    <message>
+        <source>Loopstart is the last line of its action: no frame follows it</source>
+        <translation>Loopstart がアクションの最後の行です: 後に続くフレームがありません</translation>
+    </message>
+    <message>
+        <source>%1 is an %2 controller; this character is for %3</source>
+        <translation>%1 は %2 のコントローラです。このキャラクターは %3 用です</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 controller; this character is for %3</source>
+        <translation>%1 は %2 のコントローラです。このキャラクターは %3 用です</translation>
+    </message>
+    <message>
+        <source>%1 is an %2 trigger; this character is for %3</source>
+        <translation>%1 は %2 のトリガーです。このキャラクターは %3 用です</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 trigger; this character is for %3</source>
+        <translation>%1 は %2 のトリガーです。このキャラクターは %3 用です</translation>
+    </message>
+    <message>
+        <source>%1 is neither beside the character nor in the engine&apos;s data folder here; the engine&apos;s own common states are assumed</source>
+        <translation>%1 はキャラクターのフォルダにもエンジンの data フォルダにもありません。エンジン標準のコモンステートがあるものとみなします</translation>
+    </message>
+    <message>
+        <source>Statedef without a readable state number</source>
+        <translation>Statedef のステート番号が読み取れません</translation>
+    </message>
+    <message>
+        <source>Statedef %1 is defined again (first at %2)</source>
+        <translation>Statedef %1 が再定義されています（最初は %2）</translation>
+    </message>
+    <message>
+        <source>controller outside any Statedef</source>
+        <translation>どの Statedef にも属さないコントローラです</translation>
+    </message>
+    <message>
+        <source>%1 uses action %2, which %3 does not have</source>
+        <translation>%1 はアクション %2 を使いますが、%3 にはありません</translation>
+    </message>
+    <message>
+        <source>controller without a type</source>
+        <translation>type のないコントローラです</translation>
+    </message>
+    <message>
+        <source>unknown controller type %1</source>
+        <translation>不明なコントローラの type %1</translation>
+    </message>
+    <message>
+        <source>%1 without %2</source>
+        <translation>%1 に %2 がありません</translation>
+    </message>
+    <message>
+        <source>%1 without any of %2 or %3</source>
+        <translation>%1 に %2、%3 のいずれもありません</translation>
+    </message>
+    <message>
+        <source>%1 is not a parameter of %2</source>
+        <translation>%1 は %2 のパラメータではありません</translation>
+    </message>
+    <message>
+        <source>%1: did you mean %2?</source>
+        <translation>%1: %2 のことですか？</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 の %1</translation>
+    </message>
+    <message>
+        <source>%1 without a value</source>
+        <translation>%1 に値がありません</translation>
+    </message>
+    <message>
+        <source>%1 to state %2, which no state file defines</source>
+        <translation>%1 がステート %2 へ移りますが、どのステートファイルにも定義されていません</translation>
+    </message>
+    <message>
+        <source>%1 of %2 is empty</source>
+        <translation>%2 の %1 が空です</translation>
+    </message>
+    <message>
+        <source>%1 plays sound %2, which %3 does not have</source>
+        <translation>%1 がサウンド %2 を鳴らしますが、%3 にはありません</translation>
+    </message>
+    <message>
+        <source>controller without any trigger</source>
+        <translation>トリガーのないコントローラです</translation>
+    </message>
+    <message>
+        <source>controller without trigger1</source>
+        <translation>trigger1 のないコントローラです</translation>
+    </message>
+    <message>
+        <source>%1 is missing: the triggers after it are never read</source>
+        <translation>%1 がありません: それ以降のトリガーは読まれません</translation>
+    </message>
+    <message>
+        <source>unbalanced parentheses in %1</source>
+        <translation>%1 の括弧の対応が取れていません</translation>
+    </message>
+    <message>
+        <source>string without its closing quote in %1</source>
+        <translation>%1 の文字列に閉じる引用符がありません</translation>
+    </message>
+    <message>
+        <source>unknown trigger %1 in %2</source>
+        <translation>%2 に不明なトリガー %1 があります</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 が空です</translation>
+    </message>
+    <message>
+        <source>command %1 is not defined in %2</source>
+        <translation>コマンド %1 は %2 に定義されていません</translation>
+    </message>
+    <message>
+        <source>%1 is not state letters (S, C, A)</source>
+        <translation>%1 はステートの文字（S、C、A）ではありません</translation>
+    </message>
+    <message>
+        <source>%1 is not an attack attribute (N, S, H or A, then A, T or P)</source>
+        <translation>%1 は攻撃属性（N、S、H、A のあとに A、T、P）ではありません</translation>
+    </message>
+    <message>
+        <source>%1 is out of range: %2 goes from 0 to %3</source>
+        <translation>%1 は範囲外です: %2 は 0 から %3 までです</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not one of %3</source>
+        <translation>%1 %2 は %3 のいずれでもありません</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3: %4</source>
+        <translation>%1 %2 %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 holds %3, which the engine does not take</source>
+        <translation>%1 %2 に、エンジンが受け付けない %3 が含まれています</translation>
+    </message>
+    <message>
+        <source>postype %1 is not one of p1, p2, front, back, left, right</source>
+        <translation>postype %1 は p1、p2、front、back、left、right のいずれでもありません</translation>
+    </message>
+    <message>
+        <source>the condition of if</source>
+        <translation>if の条件</translation>
+    </message>
+    <message>
+        <source>the expression in %1 is too long to check its names</source>
+        <translation>%1 の式は長すぎて名前をチェックできません</translation>
+    </message>
+    <message>
+        <source>box line does not read as four numbers</source>
+        <translation>箱の行が 4 つの数値として読み取れません</translation>
+    </message>
+    <message>
+        <source>box number outside -32768 to 32767</source>
+        <translation>箱の数値が -32768 から 32767 の範囲外です</translation>
+    </message>
+    <message>
+        <source>box written with left after right or top below bottom</source>
+        <translation>箱の左が右より後、または上が下より下に書かれています</translation>
+    </message>
+    <message>
+        <source>box index not below the block&apos;s count</source>
+        <translation>箱の番号がブロックの数以上です</translation>
+    </message>
+    <message>
+        <source>box line without a count line above it</source>
+        <translation>上に数の行がない箱の行です</translation>
+    </message>
+    <message>
+        <source>box line of the other kind than its count line</source>
+        <translation>数の行と種類の異なる箱の行です</translation>
+    </message>
+    <message>
+        <source>box count is not a number</source>
+        <translation>箱の数が数値ではありません</translation>
+    </message>
+    <message>
+        <source>box count disagrees with the boxes that follow</source>
+        <translation>箱の数が続く箱と一致しません</translation>
+    </message>
+    <message>
+        <source>boxes that no frame of the action follows</source>
+        <translation>アクションのどのフレームも後に続かない箱です</translation>
+    </message>
+    <message>
+        <source>frame line does not read as group, image, x, y, time</source>
+        <translation>フレームの行が group, image, x, y, time として読み取れません</translation>
+    </message>
+    <message>
+        <source>line before the first action header</source>
+        <translation>最初のアクション見出しより前の行です</translation>
+    </message>
+    <message>
+        <source>action header without a readable number</source>
+        <translation>アクション見出しの番号が読み取れません</translation>
+    </message>
+    <message>
+        <source>Loopstart with no frame after it</source>
+        <translation>後にフレームのない Loopstart です</translation>
+    </message>
+    <message>
+        <source>line not understood</source>
+        <translation>解釈できない行です</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>問題</translation>
+    </message>
+    <message>
+        <source>too many problems; those after this line are not listed</source>
+        <translation>問題が多すぎます。この行以降の問題は一覧に含まれません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; without its opening bracket</source>
+        <translation>&apos;%1&apos; に対応する開き括弧がありません</translation>
+    </message>
+    <message>
+        <source>string without its closing quote</source>
+        <translation>文字列に閉じる引用符がありません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is never closed</source>
+        <translation>&apos;%1&apos; が閉じられていません</translation>
+    </message>
+    <message>
+        <source>%1 without its &apos;{&apos;</source>
+        <translation>%1 に &apos;{&apos; がありません</translation>
+    </message>
+    <message>
+        <source>state header without its closing &apos;]&apos;</source>
+        <translation>ステート見出しに閉じる &apos;]&apos; がありません</translation>
+    </message>
+    <message>
+        <source>function header without a name</source>
+        <translation>関数見出しに名前がありません</translation>
+    </message>
+    <message>
+        <source>unknown header [%1]: a state starts with [StateDef n; ...]</source>
+        <translation>不明な見出し [%1]: ステートは [StateDef n; ...] で始まります</translation>
+    </message>
+    <message>
+        <source>StateDef without a readable state number</source>
+        <translation>StateDef のステート番号が読み取れません</translation>
+    </message>
+    <message>
+        <source>state header part &quot;%1&quot; is not &quot;key: value&quot;</source>
+        <translation>ステート見出しの部分 &quot;%1&quot; が &quot;key: value&quot; の形ではありません</translation>
+    </message>
+    <message>
+        <source>&apos;{&apos; of %1 is never closed</source>
+        <translation>%1 の &apos;{&apos; が閉じられていません</translation>
+    </message>
+    <message>
+        <source>&apos;{&apos; inside the parameters of %1</source>
+        <translation>%1 のパラメータの中に &apos;{&apos; があります</translation>
+    </message>
+    <message>
+        <source>parameter of %1 without its &quot;name:&quot;</source>
+        <translation>%1 のパラメータに &quot;name:&quot; がありません</translation>
+    </message>
+    <message>
+        <source>code outside any [StateDef] or [Function]</source>
+        <translation>どの [StateDef] にも [Function] にも属さないコードです</translation>
+    </message>
+    <message>
+        <source>&apos;}&apos; without its &apos;{&apos;</source>
+        <translation>&apos;{&apos; に対応しない &apos;}&apos; です</translation>
+    </message>
+    <message>
+        <source>if without a condition</source>
+        <translation>条件のない if です</translation>
+    </message>
+    <message>
+        <source>else without its if</source>
+        <translation>対応する if のない else です</translation>
+    </message>
+    <message>
+        <source>%1 without &quot;name =&quot;</source>
+        <translation>%1 に &quot;name =&quot; がありません</translation>
+    </message>
+    <message>
+        <source>%1 without its &apos;:&apos;</source>
+        <translation>%1 に &apos;:&apos; がありません</translation>
+    </message>
+    <message>
+        <source>%1 outside a switch</source>
+        <translation>switch の外の %1 です</translation>
+    </message>
+    <message>
+        <source>call without &quot;Function(...)&quot;</source>
+        <translation>&quot;Function(...)&quot; のない call です</translation>
+    </message>
+    <message>
+        <source>unknown statement &quot;%1&quot;</source>
+        <translation>不明な文 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the file is too large to read</source>
+        <translation>ファイルが大きすぎて読み込めません</translation>
     </message>
 </context>
 <context>
@@ -739,7 +1108,7 @@ Yes restores it, No keeps it for the next start, Discard deletes it.</source>
 <context>
     <name>vantrel::AirTextLink</name>
     <message>
-        <source>The character's .def names no AIR file.</source>
+        <source>The character&apos;s .def names no AIR file.</source>
         <translation>キャラクターの .def に AIR ファイルが指定されていません。</translation>
     </message>
     <message>
@@ -844,7 +1213,7 @@ Yes restores it, No keeps it for the next start, Discard deletes it.</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <source>The character's sprites were read from an SFF v%1. Write:</source>
+        <source>The character&apos;s sprites were read from an SFF v%1. Write:</source>
         <translation>キャラクターのスプライトは SFF v%1 から読み込まれました。書き出す形式:</translation>
     </message>
     <message>
@@ -1018,7 +1387,7 @@ Truncated at 500...</source>
         <translation>スプライトシート (*.png)</translation>
     </message>
     <message>
-        <source>the frame's offset does not read, so it is not moved.</source>
+        <source>the frame&apos;s offset does not read, so it is not moved.</source>
         <translation>フレームのオフセットを読み取れないため、移動しません。</translation>
     </message>
     <message>
@@ -1073,7 +1442,7 @@ Truncated at 500...</source>
         <translation>無題</translation>
     </message>
     <message>
-        <source>Can't open file: %1 with error %2</source>
+        <source>Can&apos;t open file: %1 with error %2</source>
         <translation>ファイルを開けません: %1 エラー: %2</translation>
     </message>
     <message>
@@ -1138,17 +1507,17 @@ Truncated at 500...</source>
         <translation>参照...</translation>
     </message>
     <message>
-        <source>The engine's own: %1 (IKEMEN GO), %2 (MUGEN)</source>
+        <source>The engine&apos;s own: %1 (IKEMEN GO), %2 (MUGEN)</source>
         <translation>エンジン既定: %1 (IKEMEN GO)、%2 (MUGEN)</translation>
     </message>
     <message>
-        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character's folder name, %d: the .def's full path, %s: the stage, %a: the AI level, %%: a single %.
+        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character&apos;s folder name, %d: the .def&apos;s full path, %s: the stage, %a: the AI level, %%: a single %.
 Quotes keep blanks inside one argument. A stage and an AI level that the arguments do not place follow them as -s and -p2.ai.</source>
         <translation>%f: 開いている .def (エンジンでの表記 folder/file.def)、%2: 2P キャラクター、%c: キャラクターのフォルダー名、%d: .def のフルパス、%s: ステージ、%a: AI レベル、%%: 1 つの %。
 引用符で囲むと空白を含めて 1 つの引数になります。引数で位置を指定していないステージと AI レベルは、-s と -p2.ai として引数の後に付けられます。</translation>
     </message>
     <message>
-        <source>Two folders above the character's folder</source>
+        <source>Two folders above the character&apos;s folder</source>
         <translation>キャラクターのフォルダーの 2 つ上のフォルダー</translation>
     </message>
     <message>
@@ -1156,7 +1525,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>同じキャラクター</translation>
     </message>
     <message>
-        <source>The engine's choice</source>
+        <source>The engine&apos;s choice</source>
         <translation>エンジンに任せる</translation>
     </message>
     <message>
@@ -1164,7 +1533,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>オフ</translation>
     </message>
     <message>
-        <source>The second player's AI level; Off leaves it to the engine</source>
+        <source>The second player&apos;s AI level; Off leaves it to the engine</source>
         <translation>2P の AI レベル。オフにするとエンジンに任せます</translation>
     </message>
     <message>
@@ -1224,7 +1593,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>すべてのファイル (*.*)</translation>
     </message>
     <message>
-        <source>Choose the engine's working folder</source>
+        <source>Choose the engine&apos;s working folder</source>
         <translation>エンジンの作業フォルダーを選択</translation>
     </message>
 </context>
@@ -1271,8 +1640,8 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>上へ(&amp;U)</translation>
     </message>
     <message>
-        <source>Cannot find "%1"</source>
-        <translation>"%1" が見つかりません</translation>
+        <source>Cannot find &quot;%1&quot;</source>
+        <translation>&quot;%1&quot; が見つかりません</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -1358,8 +1727,8 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>ループ開始の設定</translation>
     </message>
     <message>
-        <source>%1 cannot be "%2".</source>
-        <translation>%1 に "%2" は指定できません。</translation>
+        <source>%1 cannot be &quot;%2&quot;.</source>
+        <translation>%1 に &quot;%2&quot; は指定できません。</translation>
     </message>
     <message>
         <source>Change %1</source>
@@ -1433,7 +1802,8 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     <message numerus="yes">
         <source>The %n open windows do not fit in the frame at their smallest sizes. Show them as tabs instead?</source>
         <translation>
-            <numerusform>開いている %n 個のウィンドウは、最小サイズにしても枠内に収まりません。代わりにタブで表示しますか?</numerusform></translation>
+            <numerusform>開いている %n 個のウィンドウは、最小サイズにしても枠内に収まりません。代わりにタブで表示しますか?</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1497,7 +1867,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <extracomment>An entry of the Window menu: its number, then the window's title.</extracomment>
+        <extracomment>An entry of the Window menu: its number, then the window&apos;s title.</extracomment>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
@@ -1682,7 +2052,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Open one of the character's palettes to import a palette into.</source>
+        <source>Open one of the character&apos;s palettes to import a palette into.</source>
         <translation>パレットをインポートするには、先にキャラクターのパレットを 1 つ開いてください。</translation>
     </message>
     <message>
@@ -1753,7 +2123,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>the count of errors, then the count of warnings ("2 errors, 1 warning")</extracomment>
+        <extracomment>the count of errors, then the count of warnings (&quot;2 errors, 1 warning&quot;)</extracomment>
         <translation>%1、%2</translation>
     </message>
     <message>
@@ -1772,6 +2142,23 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <source>Checking...</source>
         <translation>チェック中...</translation>
     </message>
+    <message>
+        <source>error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3</source>
+        <extracomment>A problem the checker found: its file and line, &quot;error&quot; or &quot;warning&quot;, and what is wrong.</extracomment>
+        <translation>%1: %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::ReferencesWindow</name>
@@ -1784,8 +2171,8 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>アクション %1</translation>
     </message>
     <message>
-        <source>command "%1"</source>
-        <translation>コマンド "%1"</translation>
+        <source>command &quot;%1&quot;</source>
+        <translation>コマンド &quot;%1&quot;</translation>
     </message>
     <message>
         <source>sound %1</source>
@@ -2063,7 +2450,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
 <context>
     <name>vantrel::SplashScreen</name>
     <message>
-        <source>Whoa, buddy, one instance at a time!  You don't want
+        <source>Whoa, buddy, one instance at a time!  You don&apos;t want
 Vantrel to become a multiperson disturb program!</source>
         <translation>おっと、起動できるのは一度に 1 つだけです!
 Vantrel を多重起動しないでください!</translation>
@@ -2085,7 +2472,7 @@ Vantrel を多重起動しないでください!</translation>
     </message>
     <message>
         <source>The SFF file %1 was written with %2 sprites%3.</source>
-        <extracomment>%3 is empty or what the build tool reports, as " (240 pictures copied, 1 encoded)"</extracomment>
+        <extracomment>%3 is empty or what the build tool reports, as &quot; (240 pictures copied, 1 encoded)&quot;</extracomment>
         <translation>SFF ファイル %1 を %2 個のスプライトで書き出しました%3。</translation>
     </message>
     <message>
@@ -2106,7 +2493,7 @@ Vantrel を多重起動しないでください!</translation>
     <message>
         <source>%1
 Axis %2,%3</source>
-        <extracomment>a sprite's picture file, then its axis as x,y</extracomment>
+        <extracomment>a sprite&apos;s picture file, then its axis as x,y</extracomment>
         <translation>%1
 軸 %2,%3</translation>
     </message>
@@ -2127,12 +2514,12 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>1 of%1</source>
-        <extracomment>the sprite shown of how many, as "1 of 281"</extracomment>
+        <extracomment>the sprite shown of how many, as &quot;1 of 281&quot;</extracomment>
         <translation>1 /%1</translation>
     </message>
     <message>
         <source>%1 of%2 </source>
-        <extracomment>the sprite shown of how many, as " 3 of 281 "</extracomment>
+        <extracomment>the sprite shown of how many, as &quot; 3 of 281 &quot;</extracomment>
         <translation>%1 /%2 </translation>
     </message>
     <message>
@@ -2204,7 +2591,7 @@ Axis %2,%3</source>
         <translation>内容に合わせて切り抜き</translation>
     </message>
     <message>
-        <source>Use the Character's Palette</source>
+        <source>Use the Character&apos;s Palette</source>
         <translation>キャラクターのパレットを使用</translation>
     </message>
     <message>
@@ -2244,8 +2631,8 @@ Axis %2,%3</source>
         <translation>軸の移動量 (x,y):</translation>
     </message>
     <message>
-        <source>"%1" is not two numbers, as x,y.</source>
-        <translation>"%1" は x,y の形式の 2 つの数値ではありません。</translation>
+        <source>&quot;%1&quot; is not two numbers, as x,y.</source>
+        <translation>&quot;%1&quot; は x,y の形式の 2 つの数値ではありません。</translation>
     </message>
     <message>
         <source>The selected sprites have that axis already.</source>
@@ -2257,13 +2644,13 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>Move %1 to group:
-(Each keeps its image number unless the group has it already; then it takes the group's next free number.)</source>
+(Each keeps its image number unless the group has it already; then it takes the group&apos;s next free number.)</source>
         <translation>%1の移動先グループ:
 (各スプライトの画像番号はそのまま保たれます。ただし、そのグループに同じ番号が既にある場合は、グループ内の次の空き番号になります。)</translation>
     </message>
     <message>
-        <source>"%1" is not a group number.</source>
-        <translation>"%1" はグループ番号ではありません。</translation>
+        <source>&quot;%1&quot; is not a group number.</source>
+        <translation>&quot;%1&quot; はグループ番号ではありません。</translation>
     </message>
     <message>
         <source>The selected sprites are in that group already.</source>
@@ -2294,7 +2681,7 @@ Axis %2,%3</source>
         <translation>選択した画像には取り除く透明な余白がありません。</translation>
     </message>
     <message>
-        <source>the sprites' shared palette</source>
+        <source>the sprites&apos; shared palette</source>
         <translation>スプライト共通のパレット</translation>
     </message>
     <message>
@@ -2326,19 +2713,19 @@ Axis %2,%3</source>
         <translation>シートのサイズは %1 x %2 ピクセルです。各フレームのサイズを幅,高さ (ピクセル) で、または列数 x 行数 (例: 8x2) で入力してください:</translation>
     </message>
     <message>
-        <source>"%1" names no frames: write 64,80 or 8x2.</source>
-        <translation>"%1" ではフレームを指定できません: 64,80 や 8x2 のように入力してください。</translation>
+        <source>&quot;%1&quot; names no frames: write 64,80 or 8x2.</source>
+        <translation>&quot;%1&quot; ではフレームを指定できません: 64,80 や 8x2 のように入力してください。</translation>
     </message>
     <message>
-        <source>The new sprites' group and first image number (group,number):</source>
+        <source>The new sprites&apos; group and first image number (group,number):</source>
         <translation>新しいスプライトのグループと最初の画像番号 (グループ,番号):</translation>
     </message>
     <message>
-        <source>"%1" is not a group and an image number.</source>
-        <translation>"%1" はグループと画像番号ではありません。</translation>
+        <source>&quot;%1&quot; is not a group and an image number.</source>
+        <translation>&quot;%1&quot; はグループと画像番号ではありません。</translation>
     </message>
     <message>
-        <source>Where is each frame's axis?</source>
+        <source>Where is each frame&apos;s axis?</source>
         <translation>各フレームの軸の位置はどこですか?</translation>
     </message>
     <message>
@@ -2418,7 +2805,7 @@ Axis %2,%3</source>
         <translation>ブラウザー</translation>
     </message>
     <message>
-        <source>Browse for PCX's with thumbnails</source>
+        <source>Browse for PCX&apos;s with thumbnails</source>
         <translation>サムネイル付きで PCX を参照</translation>
     </message>
     <message>
@@ -2442,8 +2829,8 @@ Axis %2,%3</source>
         <translation>外部編集</translation>
     </message>
     <message>
-        <source>Send to shell with "Edit" command</source>
-        <translation>"Edit" コマンドでシェルに送る</translation>
+        <source>Send to shell with &quot;Edit&quot; command</source>
+        <translation>&quot;Edit&quot; コマンドでシェルに送る</translation>
     </message>
     <message>
         <source>SaveOne</source>
@@ -2470,7 +2857,7 @@ Axis %2,%3</source>
         <translation>スプライト</translation>
     </message>
     <message>
-        <source>%1 is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
+        <source>%1 is a 32-bit picture. This character&apos;s sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
         <translation>%1 は 32bit 画像です。このキャラクターのスプライトは SFF v1 として作成されますが、SFF v1 には 8bit の画像 (パレットの 256 色) しか入れられません。この画像を追加できるように、今後は SFF v2 として作成しますか?</translation>
     </message>
     <message>
@@ -2602,7 +2989,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>State%1 of %2</source>
-        <extracomment>%1 is the state's number, with a space before it or its minus sign</extracomment>
+        <extracomment>%1 is the state&apos;s number, with a space before it or its minus sign</extracomment>
         <translation>%2 のステート%1</translation>
     </message>
 </context>
@@ -2620,7 +3007,7 @@ Axis %2,%3</source>
         <translation>エンコーディングの変更 (%1)</translation>
     </message>
     <message>
-        <source>Can't open file: %1</source>
+        <source>Can&apos;t open file: %1</source>
         <translation>ファイルを開けません: %1</translation>
     </message>
     <message>
@@ -2791,12 +3178,12 @@ Save the file as UTF-8 instead?  (No writes “?” in its place.)</source>
         <translation>キャラクターに %1 がありません。</translation>
     </message>
     <message>
-        <source>%1 is not defined in the character's files.</source>
+        <source>%1 is not defined in the character&apos;s files.</source>
         <translation>%1 はキャラクターのファイル内で定義されていません。</translation>
     </message>
     <message>
-        <source>Cannot find "%1"</source>
-        <translation>"%1" が見つかりません</translation>
+        <source>Cannot find &quot;%1&quot;</source>
+        <translation>&quot;%1&quot; が見つかりません</translation>
     </message>
     <message>
         <source>Reading the file again as %1 drops your unsaved changes.  Go on?</source>

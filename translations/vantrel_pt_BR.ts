@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
     <name>CharacterLoader</name>
@@ -47,7 +48,7 @@
         <translation>Indexando imagens</translation>
     </message>
     <message>
-        <source>%1: the first sprite's picture is missing.</source>
+        <source>%1: the first sprite&apos;s picture is missing.</source>
         <translation>%1: a imagem do primeiro sprite está faltando.</translation>
     </message>
     <message>
@@ -142,7 +143,7 @@
         <translation>Problema com o arquivo AIR associado.</translation>
     </message>
     <message>
-        <source>Can't divide by zero</source>
+        <source>Can&apos;t divide by zero</source>
         <translation>Não é possível dividir por zero</translation>
     </message>
     <message>
@@ -172,11 +173,11 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <translation>Espaço em disco insuficiente. Libere espaço e tente de novo.</translation>
     </message>
     <message>
-        <source>Sorry, can't load that pcx file!</source>
+        <source>Sorry, can&apos;t load that pcx file!</source>
         <translation>Desculpe, não foi possível carregar esse arquivo pcx!</translation>
     </message>
     <message>
-        <source>Sorry, can't load that png file!</source>
+        <source>Sorry, can&apos;t load that png file!</source>
         <translation>Desculpe, não foi possível carregar esse arquivo png!</translation>
     </message>
     <message>
@@ -250,6 +251,374 @@ Indique um no arquivo DEF ou crie um agora.</translation>
     <message>
         <source>Could not write the file: it has no name yet.</source>
         <translation>Não foi possível gravar o arquivo: ele ainda não tem nome.</translation>
+    </message>
+    <message>
+        <source>cannot read the character definition</source>
+        <translation>não é possível ler a definição do personagem</translation>
+    </message>
+    <message>
+        <source>ikemenversion %1 is not a version number (such as 0.99 or 1.0)</source>
+        <translation>ikemenversion %1 não é um número de versão (como 0.99 ou 1.0)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 não existe</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>não é possível ler %1: %2</translation>
+    </message>
+    <message>
+        <source>sprite %1 appears twice in %2</source>
+        <translation>o sprite %1 aparece duas vezes em %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>não é possível ler %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a sound bank that can be read</source>
+        <translation>%1 não é um banco de sons legível</translation>
+    </message>
+    <message>
+        <source>sprite %1 is used by no action</source>
+        <translation>nenhuma ação usa o sprite %1</translation>
+    </message>
+    <message>
+        <source>the character is too large to check</source>
+        <translation>o personagem é grande demais para ser verificado</translation>
+    </message>
+    <message>
+        <source>cannot check: %1</source>
+        <translation>não é possível verificar: %1</translation>
+    </message>
+    <message>
+        <source>%1 is too large to read</source>
+        <translation>%1 é grande demais para ser lido</translation>
+    </message>
+    <message>
+        <source>action %1 is defined again (first at line %2)</source>
+        <translation>a ação %1 é definida de novo (primeiro na linha %2)</translation>
+    </message>
+    <message>
+        <source>frame %1 of action %2 shows sprite %3, which %4 does not have</source>
+        <translation>o quadro %1 da ação %2 mostra o sprite %3, que %4 não tem</translation>
+    </message>
+    <message>
+        <source>%1 count says %2 but %3 box follows</source>
+        <translation>a contagem de %1 diz %2, mas segue %3 caixa</translation>
+    </message>
+    <message>
+        <source>%1 count says %2 but %3 boxes follow</source>
+        <translation>a contagem de %1 diz %2, mas seguem %3 caixas</translation>
+    </message>
+    <message>
+        <source>%1 box under a %2 count line</source>
+        <translation>caixa %1 sob uma linha de contagem de %2</translation>
+    </message>
+    <message>
+        <source>Loopstart is the last line of its action: no frame follows it</source>
+        <translation>Loopstart é a última linha da sua action: nenhum frame o segue</translation>
+    </message>
+    <message>
+        <source>%1 is an %2 controller; this character is for %3</source>
+        <translation>%1 é um controlador do %2; este personagem é para %3</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 controller; this character is for %3</source>
+        <translation>%1 é um controlador do %2; este personagem é para %3</translation>
+    </message>
+    <message>
+        <source>%1 is an %2 trigger; this character is for %3</source>
+        <translation>%1 é um trigger do %2; este personagem é para %3</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 trigger; this character is for %3</source>
+        <translation>%1 é um trigger do %2; este personagem é para %3</translation>
+    </message>
+    <message>
+        <source>%1 is neither beside the character nor in the engine&apos;s data folder here; the engine&apos;s own common states are assumed</source>
+        <translation>%1 não está ao lado do personagem nem na pasta data do motor; os estados comuns do próprio motor são presumidos</translation>
+    </message>
+    <message>
+        <source>Statedef without a readable state number</source>
+        <translation>Statedef sem um número de estado legível</translation>
+    </message>
+    <message>
+        <source>Statedef %1 is defined again (first at %2)</source>
+        <translation>Statedef %1 é definido de novo (primeiro em %2)</translation>
+    </message>
+    <message>
+        <source>controller outside any Statedef</source>
+        <translation>controlador fora de qualquer Statedef</translation>
+    </message>
+    <message>
+        <source>%1 uses action %2, which %3 does not have</source>
+        <translation>%1 usa a ação %2, que %3 não tem</translation>
+    </message>
+    <message>
+        <source>controller without a type</source>
+        <translation>controlador sem type</translation>
+    </message>
+    <message>
+        <source>unknown controller type %1</source>
+        <translation>type de controlador desconhecido %1</translation>
+    </message>
+    <message>
+        <source>%1 without %2</source>
+        <translation>%1 sem %2</translation>
+    </message>
+    <message>
+        <source>%1 without any of %2 or %3</source>
+        <translation>%1 sem nenhum de %2 ou %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a parameter of %2</source>
+        <translation>%1 não é um parâmetro de %2</translation>
+    </message>
+    <message>
+        <source>%1: did you mean %2?</source>
+        <translation>%1: você quis dizer %2?</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 without a value</source>
+        <translation>%1 sem valor</translation>
+    </message>
+    <message>
+        <source>%1 to state %2, which no state file defines</source>
+        <translation>%1 para o state %2, que nenhum arquivo de states define</translation>
+    </message>
+    <message>
+        <source>%1 of %2 is empty</source>
+        <translation>%1 de %2 está vazio</translation>
+    </message>
+    <message>
+        <source>%1 plays sound %2, which %3 does not have</source>
+        <translation>%1 toca o som %2, que %3 não tem</translation>
+    </message>
+    <message>
+        <source>controller without any trigger</source>
+        <translation>controlador sem nenhum trigger</translation>
+    </message>
+    <message>
+        <source>controller without trigger1</source>
+        <translation>controlador sem trigger1</translation>
+    </message>
+    <message>
+        <source>%1 is missing: the triggers after it are never read</source>
+        <translation>falta %1: os triggers depois dele nunca são lidos</translation>
+    </message>
+    <message>
+        <source>unbalanced parentheses in %1</source>
+        <translation>parênteses desbalanceados em %1</translation>
+    </message>
+    <message>
+        <source>string without its closing quote in %1</source>
+        <translation>string sem as aspas de fechamento em %1</translation>
+    </message>
+    <message>
+        <source>unknown trigger %1 in %2</source>
+        <translation>trigger desconhecido %1 em %2</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 está vazio</translation>
+    </message>
+    <message>
+        <source>command %1 is not defined in %2</source>
+        <translation>o comando %1 não está definido em %2</translation>
+    </message>
+    <message>
+        <source>%1 is not state letters (S, C, A)</source>
+        <translation>%1 não são letras de estado (S, C, A)</translation>
+    </message>
+    <message>
+        <source>%1 is not an attack attribute (N, S, H or A, then A, T or P)</source>
+        <translation>%1 não é um atributo de ataque (N, S, H ou A, depois A, T ou P)</translation>
+    </message>
+    <message>
+        <source>%1 is out of range: %2 goes from 0 to %3</source>
+        <translation>%1 está fora do intervalo: %2 vai de 0 a %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not one of %3</source>
+        <translation>%1 %2 não é nenhum de %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3: %4</source>
+        <translation>%1 %2 %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 holds %3, which the engine does not take</source>
+        <translation>%1 %2 contém %3, que o motor não aceita</translation>
+    </message>
+    <message>
+        <source>postype %1 is not one of p1, p2, front, back, left, right</source>
+        <translation>postype %1 não é nenhum de p1, p2, front, back, left, right</translation>
+    </message>
+    <message>
+        <source>the condition of if</source>
+        <translation>a condição do if</translation>
+    </message>
+    <message>
+        <source>the expression in %1 is too long to check its names</source>
+        <translation>a expressão em %1 é longa demais para verificar seus nomes</translation>
+    </message>
+    <message>
+        <source>box line does not read as four numbers</source>
+        <translation>a linha de caixa não é lida como quatro números</translation>
+    </message>
+    <message>
+        <source>box number outside -32768 to 32767</source>
+        <translation>número de caixa fora de -32768 a 32767</translation>
+    </message>
+    <message>
+        <source>box written with left after right or top below bottom</source>
+        <translation>caixa escrita com a esquerda depois da direita ou o topo abaixo da base</translation>
+    </message>
+    <message>
+        <source>box index not below the block&apos;s count</source>
+        <translation>índice de caixa não é menor que a contagem do bloco</translation>
+    </message>
+    <message>
+        <source>box line without a count line above it</source>
+        <translation>linha de caixa sem uma linha de contagem acima</translation>
+    </message>
+    <message>
+        <source>box line of the other kind than its count line</source>
+        <translation>linha de caixa de outro tipo que a sua linha de contagem</translation>
+    </message>
+    <message>
+        <source>box count is not a number</source>
+        <translation>a contagem de caixas não é um número</translation>
+    </message>
+    <message>
+        <source>box count disagrees with the boxes that follow</source>
+        <translation>a contagem de caixas não confere com as caixas seguintes</translation>
+    </message>
+    <message>
+        <source>boxes that no frame of the action follows</source>
+        <translation>caixas que nenhum frame da action segue</translation>
+    </message>
+    <message>
+        <source>frame line does not read as group, image, x, y, time</source>
+        <translation>a linha de quadro não é lida como group, image, x, y, time</translation>
+    </message>
+    <message>
+        <source>line before the first action header</source>
+        <translation>linha antes do primeiro cabeçalho de ação</translation>
+    </message>
+    <message>
+        <source>action header without a readable number</source>
+        <translation>cabeçalho de ação sem um número legível</translation>
+    </message>
+    <message>
+        <source>Loopstart with no frame after it</source>
+        <translation>Loopstart sem frame depois</translation>
+    </message>
+    <message>
+        <source>line not understood</source>
+        <translation>linha não entendida</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>problema</translation>
+    </message>
+    <message>
+        <source>too many problems; those after this line are not listed</source>
+        <translation>problemas demais; os depois desta linha não são listados</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; without its opening bracket</source>
+        <translation>&apos;%1&apos; sem o parêntese de abertura</translation>
+    </message>
+    <message>
+        <source>string without its closing quote</source>
+        <translation>string sem as aspas de fechamento</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is never closed</source>
+        <translation>&apos;%1&apos; nunca é fechado</translation>
+    </message>
+    <message>
+        <source>%1 without its &apos;{&apos;</source>
+        <translation>%1 sem o seu &apos;{&apos;</translation>
+    </message>
+    <message>
+        <source>state header without its closing &apos;]&apos;</source>
+        <translation>cabeçalho de estado sem o &apos;]&apos; de fechamento</translation>
+    </message>
+    <message>
+        <source>function header without a name</source>
+        <translation>cabeçalho de função sem nome</translation>
+    </message>
+    <message>
+        <source>unknown header [%1]: a state starts with [StateDef n; ...]</source>
+        <translation>cabeçalho desconhecido [%1]: um estado começa com [StateDef n; ...]</translation>
+    </message>
+    <message>
+        <source>StateDef without a readable state number</source>
+        <translation>StateDef sem um número de estado legível</translation>
+    </message>
+    <message>
+        <source>state header part &quot;%1&quot; is not &quot;key: value&quot;</source>
+        <translation>a parte &quot;%1&quot; do cabeçalho de estado não é &quot;chave: valor&quot;</translation>
+    </message>
+    <message>
+        <source>&apos;{&apos; of %1 is never closed</source>
+        <translation>o &apos;{&apos; de %1 nunca é fechado</translation>
+    </message>
+    <message>
+        <source>&apos;{&apos; inside the parameters of %1</source>
+        <translation>&apos;{&apos; dentro dos parâmetros de %1</translation>
+    </message>
+    <message>
+        <source>parameter of %1 without its &quot;name:&quot;</source>
+        <translation>parâmetro de %1 sem o seu &quot;name:&quot;</translation>
+    </message>
+    <message>
+        <source>code outside any [StateDef] or [Function]</source>
+        <translation>código fora de qualquer [StateDef] ou [Function]</translation>
+    </message>
+    <message>
+        <source>&apos;}&apos; without its &apos;{&apos;</source>
+        <translation>&apos;}&apos; sem o seu &apos;{&apos;</translation>
+    </message>
+    <message>
+        <source>if without a condition</source>
+        <translation>if sem condição</translation>
+    </message>
+    <message>
+        <source>else without its if</source>
+        <translation>else sem o seu if</translation>
+    </message>
+    <message>
+        <source>%1 without &quot;name =&quot;</source>
+        <translation>%1 sem &quot;name =&quot;</translation>
+    </message>
+    <message>
+        <source>%1 without its &apos;:&apos;</source>
+        <translation>%1 sem o seu &apos;:&apos;</translation>
+    </message>
+    <message>
+        <source>%1 outside a switch</source>
+        <translation>%1 fora de um switch</translation>
+    </message>
+    <message>
+        <source>call without &quot;Function(...)&quot;</source>
+        <translation>call sem &quot;Function(...)&quot;</translation>
+    </message>
+    <message>
+        <source>unknown statement &quot;%1&quot;</source>
+        <translation>instrução desconhecida &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the file is too large to read</source>
+        <translation>o arquivo é grande demais para ser lido</translation>
     </message>
 </context>
 <context>
@@ -739,7 +1108,7 @@ Sim restaura, Não guarda para a próxima inicialização, Descartar apaga.</tra
 <context>
     <name>vantrel::AirTextLink</name>
     <message>
-        <source>The character's .def names no AIR file.</source>
+        <source>The character&apos;s .def names no AIR file.</source>
         <translation>O .def do personagem não indica nenhum arquivo AIR.</translation>
     </message>
     <message>
@@ -844,7 +1213,7 @@ Sim restaura, Não guarda para a próxima inicialização, Descartar apaga.</tra
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>The character's sprites were read from an SFF v%1. Write:</source>
+        <source>The character&apos;s sprites were read from an SFF v%1. Write:</source>
         <translation>Os sprites do personagem foram lidos de um SFF v%1. Gravar:</translation>
     </message>
     <message>
@@ -1018,7 +1387,7 @@ Lista cortada em 500...</translation>
         <translation>Folha de sprites (*.png)</translation>
     </message>
     <message>
-        <source>the frame's offset does not read, so it is not moved.</source>
+        <source>the frame&apos;s offset does not read, so it is not moved.</source>
         <translation>o deslocamento do quadro não pode ser lido, então ele não é movido.</translation>
     </message>
     <message>
@@ -1073,7 +1442,7 @@ Lista cortada em 500...</translation>
         <translation>Sem título</translation>
     </message>
     <message>
-        <source>Can't open file: %1 with error %2</source>
+        <source>Can&apos;t open file: %1 with error %2</source>
         <translation>Não é possível abrir o arquivo: %1, erro %2</translation>
     </message>
     <message>
@@ -1138,17 +1507,17 @@ Lista cortada em 500...</translation>
         <translation>Procurar...</translation>
     </message>
     <message>
-        <source>The engine's own: %1 (IKEMEN GO), %2 (MUGEN)</source>
+        <source>The engine&apos;s own: %1 (IKEMEN GO), %2 (MUGEN)</source>
         <translation>Padrão do motor: %1 (IKEMEN GO), %2 (MUGEN)</translation>
     </message>
     <message>
-        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character's folder name, %d: the .def's full path, %s: the stage, %a: the AI level, %%: a single %.
+        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character&apos;s folder name, %d: the .def&apos;s full path, %s: the stage, %a: the AI level, %%: a single %.
 Quotes keep blanks inside one argument. A stage and an AI level that the arguments do not place follow them as -s and -p2.ai.</source>
         <translation>%f: o .def aberto, como o motor o chama (pasta/arquivo.def), %2: o segundo jogador, %c: o nome da pasta do personagem, %d: o caminho completo do .def, %s: o cenário, %a: o nível da IA, %%: um único %.
 As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de IA que os argumentos não posicionam são acrescentados depois deles como -s e -p2.ai.</translation>
     </message>
     <message>
-        <source>Two folders above the character's folder</source>
+        <source>Two folders above the character&apos;s folder</source>
         <translation>Duas pastas acima da pasta do personagem</translation>
     </message>
     <message>
@@ -1156,7 +1525,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>O mesmo personagem</translation>
     </message>
     <message>
-        <source>The engine's choice</source>
+        <source>The engine&apos;s choice</source>
         <translation>Escolha do motor</translation>
     </message>
     <message>
@@ -1164,7 +1533,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>Desligado</translation>
     </message>
     <message>
-        <source>The second player's AI level; Off leaves it to the engine</source>
+        <source>The second player&apos;s AI level; Off leaves it to the engine</source>
         <translation>O nível da IA do segundo jogador; Desligado deixa a cargo do motor</translation>
     </message>
     <message>
@@ -1224,7 +1593,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>Todos os arquivos (*.*)</translation>
     </message>
     <message>
-        <source>Choose the engine's working folder</source>
+        <source>Choose the engine&apos;s working folder</source>
         <translation>Escolha a pasta de trabalho do motor</translation>
     </message>
 </context>
@@ -1271,8 +1640,8 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>A&amp;cima</translation>
     </message>
     <message>
-        <source>Cannot find "%1"</source>
-        <translation>Não foi possível encontrar "%1"</translation>
+        <source>Cannot find &quot;%1&quot;</source>
+        <translation>Não foi possível encontrar &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -1358,8 +1727,8 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>Definir início do loop</translation>
     </message>
     <message>
-        <source>%1 cannot be "%2".</source>
-        <translation>%1 não pode ser "%2".</translation>
+        <source>%1 cannot be &quot;%2&quot;.</source>
+        <translation>%1 não pode ser &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Change %1</source>
@@ -1433,7 +1802,9 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     <message numerus="yes">
         <source>The %n open windows do not fit in the frame at their smallest sizes. Show them as tabs instead?</source>
         <translation>
-            <numerusform>As %n janelas abertas não cabem na área nos seus tamanhos mínimos. Mostrá-las como abas?</numerusform><numerusform>As %n janelas abertas não cabem na área nos seus tamanhos mínimos. Mostrá-las como abas?</numerusform></translation>
+            <numerusform>As %n janelas abertas não cabem na área nos seus tamanhos mínimos. Mostrá-las como abas?</numerusform>
+            <numerusform>As %n janelas abertas não cabem na área nos seus tamanhos mínimos. Mostrá-las como abas?</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1497,7 +1868,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <extracomment>An entry of the Window menu: its number, then the window's title.</extracomment>
+        <extracomment>An entry of the Window menu: its number, then the window&apos;s title.</extracomment>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
@@ -1682,7 +2053,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Open one of the character's palettes to import a palette into.</source>
+        <source>Open one of the character&apos;s palettes to import a palette into.</source>
         <translation>Abra uma das paletas do personagem para importar uma paleta nela.</translation>
     </message>
     <message>
@@ -1753,7 +2124,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>the count of errors, then the count of warnings ("2 errors, 1 warning")</extracomment>
+        <extracomment>the count of errors, then the count of warnings (&quot;2 errors, 1 warning&quot;)</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
@@ -1772,6 +2143,23 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <source>Checking...</source>
         <translation>Verificando...</translation>
     </message>
+    <message>
+        <source>error</source>
+        <translation>erro</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>aviso</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>nota</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3</source>
+        <extracomment>A problem the checker found: its file and line, &quot;error&quot; or &quot;warning&quot;, and what is wrong.</extracomment>
+        <translation>%1: %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::ReferencesWindow</name>
@@ -1784,8 +2172,8 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>ação %1</translation>
     </message>
     <message>
-        <source>command "%1"</source>
-        <translation>comando "%1"</translation>
+        <source>command &quot;%1&quot;</source>
+        <translation>comando &quot;%1&quot;</translation>
     </message>
     <message>
         <source>sound %1</source>
@@ -2063,7 +2451,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
 <context>
     <name>vantrel::SplashScreen</name>
     <message>
-        <source>Whoa, buddy, one instance at a time!  You don't want
+        <source>Whoa, buddy, one instance at a time!  You don&apos;t want
 Vantrel to become a multiperson disturb program!</source>
         <translation>Calma, amigo, uma instância de cada vez!  Você não quer que o
 Vantrel vire um programa de perturbação coletiva!</translation>
@@ -2085,7 +2473,7 @@ Vantrel vire um programa de perturbação coletiva!</translation>
     </message>
     <message>
         <source>The SFF file %1 was written with %2 sprites%3.</source>
-        <extracomment>%3 is empty or what the build tool reports, as " (240 pictures copied, 1 encoded)"</extracomment>
+        <extracomment>%3 is empty or what the build tool reports, as &quot; (240 pictures copied, 1 encoded)&quot;</extracomment>
         <translation>O arquivo SFF %1 foi gravado com %2 sprites%3.</translation>
     </message>
     <message>
@@ -2106,7 +2494,7 @@ Vantrel vire um programa de perturbação coletiva!</translation>
     <message>
         <source>%1
 Axis %2,%3</source>
-        <extracomment>a sprite's picture file, then its axis as x,y</extracomment>
+        <extracomment>a sprite&apos;s picture file, then its axis as x,y</extracomment>
         <translation>%1
 Eixo %2,%3</translation>
     </message>
@@ -2127,12 +2515,12 @@ Eixo %2,%3</translation>
     </message>
     <message>
         <source>1 of%1</source>
-        <extracomment>the sprite shown of how many, as "1 of 281"</extracomment>
+        <extracomment>the sprite shown of how many, as &quot;1 of 281&quot;</extracomment>
         <translation>1 de%1</translation>
     </message>
     <message>
         <source>%1 of%2 </source>
-        <extracomment>the sprite shown of how many, as " 3 of 281 "</extracomment>
+        <extracomment>the sprite shown of how many, as &quot; 3 of 281 &quot;</extracomment>
         <translation>%1 de%2 </translation>
     </message>
     <message>
@@ -2204,7 +2592,7 @@ Eixo %2,%3</translation>
         <translation>Cortar ao conteúdo</translation>
     </message>
     <message>
-        <source>Use the Character's Palette</source>
+        <source>Use the Character&apos;s Palette</source>
         <translation>Usar a paleta do personagem</translation>
     </message>
     <message>
@@ -2244,8 +2632,8 @@ Eixo %2,%3</translation>
         <translation>Mover o eixo em (x,y):</translation>
     </message>
     <message>
-        <source>"%1" is not two numbers, as x,y.</source>
-        <translation>"%1" não são dois números, no formato x,y.</translation>
+        <source>&quot;%1&quot; is not two numbers, as x,y.</source>
+        <translation>&quot;%1&quot; não são dois números, no formato x,y.</translation>
     </message>
     <message>
         <source>The selected sprites have that axis already.</source>
@@ -2257,13 +2645,13 @@ Eixo %2,%3</translation>
     </message>
     <message>
         <source>Move %1 to group:
-(Each keeps its image number unless the group has it already; then it takes the group's next free number.)</source>
+(Each keeps its image number unless the group has it already; then it takes the group&apos;s next free number.)</source>
         <translation>Mover %1 para o grupo:
 (Cada um mantém seu número de imagem, a menos que o grupo já o tenha; nesse caso, recebe o próximo número livre do grupo.)</translation>
     </message>
     <message>
-        <source>"%1" is not a group number.</source>
-        <translation>"%1" não é um número de grupo.</translation>
+        <source>&quot;%1&quot; is not a group number.</source>
+        <translation>&quot;%1&quot; não é um número de grupo.</translation>
     </message>
     <message>
         <source>The selected sprites are in that group already.</source>
@@ -2294,7 +2682,7 @@ Eixo %2,%3</translation>
         <translation>As imagens selecionadas não têm borda transparente para remover.</translation>
     </message>
     <message>
-        <source>the sprites' shared palette</source>
+        <source>the sprites&apos; shared palette</source>
         <translation>a paleta compartilhada dos sprites</translation>
     </message>
     <message>
@@ -2326,19 +2714,19 @@ Eixo %2,%3</translation>
         <translation>A folha tem %1 x %2 pixels. Os quadros dela, como largura,altura em pixels, ou como colunas x linhas (como 8x2):</translation>
     </message>
     <message>
-        <source>"%1" names no frames: write 64,80 or 8x2.</source>
-        <translation>"%1" não indica quadros: escreva 64,80 ou 8x2.</translation>
+        <source>&quot;%1&quot; names no frames: write 64,80 or 8x2.</source>
+        <translation>&quot;%1&quot; não indica quadros: escreva 64,80 ou 8x2.</translation>
     </message>
     <message>
-        <source>The new sprites' group and first image number (group,number):</source>
+        <source>The new sprites&apos; group and first image number (group,number):</source>
         <translation>O grupo e o primeiro número de imagem dos novos sprites (grupo,número):</translation>
     </message>
     <message>
-        <source>"%1" is not a group and an image number.</source>
-        <translation>"%1" não é um grupo e um número de imagem.</translation>
+        <source>&quot;%1&quot; is not a group and an image number.</source>
+        <translation>&quot;%1&quot; não é um grupo e um número de imagem.</translation>
     </message>
     <message>
-        <source>Where is each frame's axis?</source>
+        <source>Where is each frame&apos;s axis?</source>
         <translation>Onde fica o eixo de cada quadro?</translation>
     </message>
     <message>
@@ -2418,7 +2806,7 @@ Eixo %2,%3</translation>
         <translation>Navegador</translation>
     </message>
     <message>
-        <source>Browse for PCX's with thumbnails</source>
+        <source>Browse for PCX&apos;s with thumbnails</source>
         <translation>Procurar PCX com miniaturas</translation>
     </message>
     <message>
@@ -2442,8 +2830,8 @@ Eixo %2,%3</translation>
         <translation>Editar externo</translation>
     </message>
     <message>
-        <source>Send to shell with "Edit" command</source>
-        <translation>Enviar ao sistema com o comando "Edit"</translation>
+        <source>Send to shell with &quot;Edit&quot; command</source>
+        <translation>Enviar ao sistema com o comando &quot;Edit&quot;</translation>
     </message>
     <message>
         <source>SaveOne</source>
@@ -2470,7 +2858,7 @@ Eixo %2,%3</translation>
         <translation>Sprites</translation>
     </message>
     <message>
-        <source>%1 is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
+        <source>%1 is a 32-bit picture. This character&apos;s sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
         <translation>%1 é uma imagem de 32 bits. Os sprites deste personagem são gerados como SFF v1, que comporta apenas imagens de 8 bits (256 cores de uma paleta). Gerá-los como SFF v2 daqui em diante, para que ela possa entrar?</translation>
     </message>
     <message>
@@ -2602,7 +2990,7 @@ Eixo %2,%3</translation>
     </message>
     <message>
         <source>State%1 of %2</source>
-        <extracomment>%1 is the state's number, with a space before it or its minus sign</extracomment>
+        <extracomment>%1 is the state&apos;s number, with a space before it or its minus sign</extracomment>
         <translation>Estado%1 de %2</translation>
     </message>
 </context>
@@ -2620,7 +3008,7 @@ Eixo %2,%3</translation>
         <translation>Codificação %1</translation>
     </message>
     <message>
-        <source>Can't open file: %1</source>
+        <source>Can&apos;t open file: %1</source>
         <translation>Não foi possível abrir o arquivo: %1</translation>
     </message>
     <message>
@@ -2791,12 +3179,12 @@ Salvar o arquivo como UTF-8?  (Com “Não”, grava “?” no lugar dele.)</tr
         <translation>O personagem não tem %1.</translation>
     </message>
     <message>
-        <source>%1 is not defined in the character's files.</source>
+        <source>%1 is not defined in the character&apos;s files.</source>
         <translation>%1 não está definido nos arquivos do personagem.</translation>
     </message>
     <message>
-        <source>Cannot find "%1"</source>
-        <translation>Não foi possível encontrar "%1"</translation>
+        <source>Cannot find &quot;%1&quot;</source>
+        <translation>Não foi possível encontrar &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Reading the file again as %1 drops your unsaved changes.  Go on?</source>

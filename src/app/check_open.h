@@ -4,7 +4,7 @@
 // has and ends. For install checks and scripts: the status is 0 when the
 // sprites loaded, 1 otherwise (the reason goes to standard error).
 
-#include "shell/app_paths.h"
+#include "common/app_paths.h"
 
 #include <QString>
 

@@ -2,9 +2,9 @@
 
 #include "app/check_open.h"
 #include "app/editors.h"
+#include "common/app_paths.h"
 #include "documents/document_manager.h"
 #include "documents/workspace_folders.h"
-#include "shell/app_paths.h"
 #include "shell/guarded_application.h"
 #include "shell/main_window.h"
 #include "shell/single_copy.h"

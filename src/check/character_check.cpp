@@ -78,7 +78,8 @@ CheckReport CharacterChecker::run()
     CheckReport report;
     const auto bytes = readText(m_defPath);
     if (!bytes) {
-        add(fileNameOf(m_defPath), 0, Severity::Error, "cannot read the character definition");
+        add(fileNameOf(m_defPath), 0, Severity::Error,
+            QT_TRANSLATE_NOOP("Messages", "cannot read the character definition"));
         report.findings = std::move(m_findings);
         return report;
     }
@@ -114,11 +115,12 @@ std::optional<std::string> CharacterChecker::readText(const std::string& path) c
     return readFileBytes(path);
 }
 
-void CharacterChecker::add(const std::string& file, std::int32_t line, Severity severity, std::string message)
+void CharacterChecker::add(const std::string& file, std::int32_t line, Severity severity, Message message)
 {
     if (severity == Severity::Note && !m_options.notes)
         return;
-    m_findings.push_back({file, line, severity, std::move(message)});
+    std::string english = message.english();
+    m_findings.push_back({file, line, severity, std::move(english), std::move(message)});
 }
 
 int CharacterChecker::rank(const std::string& file)
@@ -152,7 +154,8 @@ void CharacterChecker::checkEngineVersion(const std::vector<DefinitionLine>& def
             readable = readable && ((c >= '0' && c <= '9') || c == '.');
         if (!readable)
             add(m_defName, line.number, Severity::Error,
-                "ikemenversion " + inQuotes(value) + " is not a version number (such as 0.99 or 1.0)");
+                {QT_TRANSLATE_NOOP("Messages", "ikemenversion %1 is not a version number (such as 0.99 or 1.0)"),
+                 {inQuotes(value)}});
     }
 }
 
@@ -180,7 +183,7 @@ void CharacterChecker::readDefinitionFiles(const std::vector<DefinitionLine>& de
 
 void CharacterChecker::missing(const NamedFile& named, std::string_view value, Severity severity)
 {
-    add(m_defName, named.line, severity, inQuotes(value) + " does not exist");
+    add(m_defName, named.line, severity, {QT_TRANSLATE_NOOP("Messages", "%1 does not exist"), {inQuotes(value)}});
 }
 
 void CharacterChecker::classifyFile(const std::string& key, std::string_view value, const NamedFile& named)
@@ -230,7 +233,8 @@ void CharacterChecker::loadSprites()
                       : sfflib::Result<std::vector<sfflib::SpriteNumber>>::failure("the file cannot be read");
     if (!list) {
         add(m_defName, m_spriteFile.line, Severity::Error,
-            inQuotes(relativeName(m_spriteFile.path)) + " cannot be read: " + list.error());
+            {QT_TRANSLATE_NOOP("Messages", "%1 cannot be read: %2"),
+             {inQuotes(relativeName(m_spriteFile.path)), list.error()}});
         return;
     }
     m_spriteName = relativeName(m_spriteFile.path);
@@ -241,7 +245,8 @@ void CharacterChecker::loadSprites()
         const std::uint32_t key = spriteKey(s.group, s.imageNo);
         if (!m_sprites.insert(key).second && reported.insert(key).second)
             add(m_defName, m_spriteFile.line, Severity::Error,
-                "sprite " + spriteText(s.group, s.imageNo) + " appears twice in " + m_spriteName);
+                {QT_TRANSLATE_NOOP("Messages", "sprite %1 appears twice in %2"),
+                 {spriteText(s.group, s.imageNo), m_spriteName}});
     }
     m_spritesLoaded = true;
 }
@@ -252,13 +257,15 @@ void CharacterChecker::loadSounds()
         return;
     const auto bytes = readFileBytes(m_soundFile.path);
     if (!bytes) {
-        add(m_defName, m_soundFile.line, Severity::Error, inQuotes(relativeName(m_soundFile.path)) + " cannot be read");
+        add(m_defName, m_soundFile.line, Severity::Error,
+            {QT_TRANSLATE_NOOP("Messages", "%1 cannot be read"), {inQuotes(relativeName(m_soundFile.path))}});
         return;
     }
     const Result<SoundBank> bank = parseSndFile(*bytes);
     if (!bank) {
         add(m_defName, m_soundFile.line, Severity::Error,
-            inQuotes(relativeName(m_soundFile.path)) + " is not a sound bank that can be read");
+            {QT_TRANSLATE_NOOP("Messages", "%1 is not a sound bank that can be read"),
+             {inQuotes(relativeName(m_soundFile.path))}});
         return;
     }
     m_soundName = relativeName(m_soundFile.path);
@@ -280,7 +287,8 @@ void CharacterChecker::noteUnusedSprites()
         if (s.group == 9000 || m_usedSprites.count(spriteKey(s.group, s.imageNo))
             || !reported.insert(spriteKey(s.group, s.imageNo)).second)
             continue;
-        add(m_spriteName, 0, Severity::Note, "sprite " + spriteText(s.group, s.imageNo) + " is used by no action");
+        add(m_spriteName, 0, Severity::Note,
+            {QT_TRANSLATE_NOOP("Messages", "sprite %1 is used by no action"), {spriteText(s.group, s.imageNo)}});
     }
 }
 
@@ -292,12 +300,17 @@ CheckReport checkCharacter(const std::string& defPath, const CheckOptions& optio
         return checker::CharacterChecker(defPath, options).run();
     } catch (const std::bad_alloc&) {
         CheckReport report;
-        report.findings.push_back({fileNameOf(defPath), 0, Severity::Error, "the character is too large to check"});
+        report.findings.push_back({fileNameOf(defPath), 0, Severity::Error, "the character is too large to check",
+                                   QT_TRANSLATE_NOOP("Messages", "the character is too large to check")});
         return report;
     } catch (const std::exception& e) {
         // A folder that vanishes while it is listed, and the like.
         CheckReport report;
-        report.findings.push_back({fileNameOf(defPath), 0, Severity::Error, std::string("cannot check: ") + e.what()});
+        report.findings.push_back({fileNameOf(defPath),
+                                   0,
+                                   Severity::Error,
+                                   std::string("cannot check: ") + e.what(),
+                                   {QT_TRANSLATE_NOOP("Messages", "cannot check: %1"), {std::string(e.what())}}});
         return report;
     }
 }

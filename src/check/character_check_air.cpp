@@ -14,13 +14,14 @@ void CharacterChecker::checkAnimations()
         return;
     auto bytes = readText(m_airFile.path);
     if (!bytes) {
-        add(m_defName, m_airFile.line, Severity::Error, inQuotes(relativeName(m_airFile.path)) + " cannot be read");
+        add(m_defName, m_airFile.line, Severity::Error,
+            {QT_TRANSLATE_NOOP("Messages", "%1 cannot be read"), {inQuotes(relativeName(m_airFile.path))}});
         return;
     }
     m_air = AirDocument::parse(std::move(*bytes));
     if (!m_air.ok()) {
         add(m_defName, m_airFile.line, Severity::Error,
-            inQuotes(relativeName(m_airFile.path)) + " is too large to read");
+            {QT_TRANSLATE_NOOP("Messages", "%1 is too large to read"), {inQuotes(relativeName(m_airFile.path))}});
         return;
     }
     m_airName = relativeName(m_airFile.path);
@@ -35,8 +36,8 @@ void CharacterChecker::checkAnimations()
         const auto [at, inserted] = firstHeader.emplace(action.number, action.headerLine);
         if (!inserted)
             add(m_airName, action.headerLine + 1, Severity::Warning,
-                "action " + std::to_string(action.number) + " is defined again (first at line "
-                    + std::to_string(at->second + 1) + ")");
+                {QT_TRANSLATE_NOOP("Messages", "action %1 is defined again (first at line %2)"),
+                 {std::to_string(action.number), std::to_string(at->second + 1)}});
         const auto frames = m_air.frames(action);
         for (std::size_t i = 0; i < frames.size(); ++i) {
             const AirFrame& frame = frames[i];
@@ -46,8 +47,9 @@ void CharacterChecker::checkAnimations()
             // The engine draws nothing for such a frame.
             if (m_spritesLoaded && !m_sprites.count(spriteKey(frame.group, frame.image)))
                 add(m_airName, frame.line + 1, Severity::Warning,
-                    "frame " + std::to_string(i) + " of action " + std::to_string(action.number) + " shows sprite "
-                        + spriteText(frame.group, frame.image) + ", which " + m_spriteName + " does not have");
+                    {QT_TRANSLATE_NOOP("Messages", "frame %1 of action %2 shows sprite %3, which %4 does not have"),
+                     {std::to_string(i), std::to_string(action.number), spriteText(frame.group, frame.image),
+                      m_spriteName}});
         }
     }
     for (const AirProblem& p : m_air.problems())
@@ -59,7 +61,7 @@ void CharacterChecker::reportAirProblem(const AirProblem& p)
     const AirBoxBlock* block = p.block >= 0 ? &m_air.blocks()[static_cast<std::size_t>(p.block)] : nullptr;
     const std::string kind = block && block->kind == BoxKind::Clsn1 ? "Clsn1" : "Clsn2";
     Severity severity = Severity::Warning;
-    std::string message = describe(p.kind);
+    Message message(describe(p.kind));
     switch (p.kind) {
     case AirProblemKind::BoxReversed: return; // the engine takes either corner first
     case AirProblemKind::BoxUnreadable:
@@ -69,18 +71,20 @@ void CharacterChecker::reportAirProblem(const AirProblem& p)
     case AirProblemKind::HeaderUnreadable: severity = Severity::Error; break;
     case AirProblemKind::CountMismatch:
         severity = Severity::Error;
-        message = kind + " count says " + std::to_string(block->declaredCount) + " but "
-            + std::to_string(block->boxCount) + (block->boxCount == 1 ? " box follows" : " boxes follow");
+        message = {block->boxCount == 1 ? QT_TRANSLATE_NOOP("Messages", "%1 count says %2 but %3 box follows")
+                                        : QT_TRANSLATE_NOOP("Messages", "%1 count says %2 but %3 boxes follow"),
+                   {kind, std::to_string(block->declaredCount), std::to_string(block->boxCount)}};
         break;
     case AirProblemKind::BoxKindMismatch:
-        message = std::string(kind == "Clsn1" ? "Clsn2" : "Clsn1") + " box under a " + kind + " count line";
+        message = {QT_TRANSLATE_NOOP("Messages", "%1 box under a %2 count line"),
+                   {std::string(kind == "Clsn1" ? "Clsn2" : "Clsn1"), kind}};
         break;
     case AirProblemKind::LoopstartLast:
-        message = "Loopstart is the last line of its action: no frame follows it";
+        message = QT_TRANSLATE_NOOP("Messages", "Loopstart is the last line of its action: no frame follows it");
         break;
     default: break;
     }
-    add(m_airName, p.line + 1, severity, message);
+    add(m_airName, p.line + 1, severity, std::move(message));
 }
 
 } // namespace vantrel::checker

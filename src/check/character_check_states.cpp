@@ -40,14 +40,19 @@ bool parameterMatches(std::string_view key, std::string_view name)
     return key.size() > star + 2 && key.substr(0, star + 1) == name.substr(0, star + 1) && key.back() == ')';
 }
 
+enum class NameKind { Controller, Trigger };
+
 // "MapSet is an IKEMEN GO controller; this character is for MUGEN 1.1"
-std::string newerThanCharacter(std::string_view name, std::string_view kind, CharacterEngine since,
-                               CharacterEngine engine)
+Message newerThanCharacter(std::string_view name, NameKind kind, CharacterEngine since, CharacterEngine engine)
 {
     const std::string newer = engineName(since);
     const bool vowel = newer.front() == 'I' || newer.front() == 'E';
-    return std::string(name) + (vowel ? " is an " : " is a ") + newer + " " + std::string(kind)
-        + "; this character is for " + engineName(engine);
+    const char* pattern = kind == NameKind::Controller
+        ? (vowel ? QT_TRANSLATE_NOOP("Messages", "%1 is an %2 controller; this character is for %3")
+                 : QT_TRANSLATE_NOOP("Messages", "%1 is a %2 controller; this character is for %3"))
+        : (vowel ? QT_TRANSLATE_NOOP("Messages", "%1 is an %2 trigger; this character is for %3")
+                 : QT_TRANSLATE_NOOP("Messages", "%1 is a %2 trigger; this character is for %3"));
+    return {pattern, {std::string(name), newer, engineName(engine)}};
 }
 
 const SectionEntry* entryOf(const TextSection& section, std::string_view key)
@@ -66,7 +71,8 @@ void CharacterChecker::loadStateFiles()
     for (const std::string& path : m_statePaths) {
         auto bytes = readText(path);
         if (!bytes) {
-            add(m_defName, 0, Severity::Error, inQuotes(relativeName(path)) + " cannot be read");
+            add(m_defName, 0, Severity::Error,
+                {QT_TRANSLATE_NOOP("Messages", "%1 cannot be read"), {inQuotes(relativeName(path))}});
             continue;
         }
         if (isZssFileName(path)) {
@@ -103,9 +109,10 @@ void CharacterChecker::loadCommonStates()
     auto bytes = path.empty() ? std::nullopt : readText(path);
     if (!bytes) {
         add(m_defName, m_commonStates.line, Severity::Note,
-            inQuotes(m_commonStatesValue)
-                + " is neither beside the character nor in the engine's data folder here;"
-                  " the engine's own common states are assumed");
+            {QT_TRANSLATE_NOOP("Messages",
+                               "%1 is neither beside the character nor in the engine's data folder here;"
+                               " the engine's own common states are assumed"),
+             {inQuotes(m_commonStatesValue)}});
         return;
     }
     m_commonFromFile = true;
@@ -145,15 +152,16 @@ void CharacterChecker::collectStates()
                 inStatedef = true;
                 state = number;
                 if (!number) {
-                    add(file.name, section.line, Severity::Warning, "Statedef without a readable state number");
+                    add(file.name, section.line, Severity::Warning,
+                        QT_TRANSLATE_NOOP("Messages", "Statedef without a readable state number"));
                     continue;
                 }
                 const auto [at, inserted] = m_statedefs.emplace(*number, std::make_pair(file.name, section.line));
                 // Negative states (-1, -2, -3) may be spread over several files.
                 if (!inserted && *number >= 0)
                     add(file.name, section.line, Severity::Warning,
-                        "Statedef " + std::to_string(*number) + " is defined again (first at " + at->second.first + ":"
-                            + std::to_string(at->second.second) + ")");
+                        {QT_TRANSLATE_NOOP("Messages", "Statedef %1 is defined again (first at %2)"),
+                         {std::to_string(*number), at->second.first + ":" + std::to_string(at->second.second)}});
                 continue;
             }
             // A state script's function: its controllers belong to no state.
@@ -170,7 +178,8 @@ void CharacterChecker::collectStates()
             if (!isStateHeader(section.header))
                 continue;
             if (!inStatedef)
-                add(file.name, section.line, Severity::Warning, "controller outside any Statedef");
+                add(file.name, section.line, Severity::Warning,
+                    QT_TRANSLATE_NOOP("Messages", "controller outside any Statedef"));
             m_controllers.push_back({&file, &section, state});
             const SectionEntry* type = entryOf(section, "type");
             const std::string controller = type ? toLowerAscii(type->value) : std::string();
@@ -248,7 +257,8 @@ void CharacterChecker::checkAction(const StateFile& file, const SectionEntry& en
     if (!m_airLoaded || !n || m_actions.count(*n))
         return;
     add(file.name, entry.line, severity,
-        who + " uses action " + std::to_string(*n) + ", which " + m_airName + " does not have");
+        {QT_TRANSLATE_NOOP("Messages", "%1 uses action %2, which %3 does not have"),
+         {who, std::to_string(*n), m_airName}});
 }
 
 void CharacterChecker::checkController(const ControllerBlock& block)
@@ -258,17 +268,18 @@ void CharacterChecker::checkController(const ControllerBlock& block)
     const SectionEntry* type = entryOf(section, "type");
     checkTriggers(file, section);
     if (!type) {
-        add(file.name, section.line, Severity::Error, "controller without a type");
+        add(file.name, section.line, Severity::Error, QT_TRANSLATE_NOOP("Messages", "controller without a type"));
         return;
     }
     const StateController* controller = findStateController(type->value);
     if (!controller) {
-        add(file.name, type->line, Severity::Error, "unknown controller type " + inQuotes(type->value));
+        add(file.name, type->line, Severity::Error,
+            {QT_TRANSLATE_NOOP("Messages", "unknown controller type %1"), {inQuotes(type->value)}});
         return;
     }
     if (!availableIn(*controller, m_engine)) {
         add(file.name, type->line, Severity::Error,
-            newerThanCharacter(controller->name, "controller", controller->since, m_engine));
+            newerThanCharacter(controller->name, NameKind::Controller, controller->since, m_engine));
         return;
     }
     // A HitOverride with an empty attr switches its slot off and never
@@ -286,15 +297,23 @@ void CharacterChecker::checkController(const ControllerBlock& block)
             warnEmpty(file, section, group, controller->name, switchedOff);
             continue;
         }
-        std::string names;
+        // "a", "a or b", "a, b or c"
+        std::string first;
         for (std::size_t i = 0; i < group.size(); ++i) {
             std::string name(group[i]);
             if (const auto star = name.find("(*)"); star != std::string::npos)
                 name.replace(star, 3, "(n)");
-            names += (i == 0 ? "" : i + 1 == group.size() ? " or " : ", ") + name;
+            if (i + 1 < group.size()) {
+                first += (i == 0 ? "" : ", ") + name;
+            } else if (group.size() == 1) {
+                add(file.name, section.line, Severity::Error,
+                    {QT_TRANSLATE_NOOP("Messages", "%1 without %2"), {std::string(controller->name), name}});
+            } else {
+                add(file.name, section.line, Severity::Error,
+                    {QT_TRANSLATE_NOOP("Messages", "%1 without any of %2 or %3"),
+                     {std::string(controller->name), first, name}});
+            }
         }
-        add(file.name, section.line, Severity::Error,
-            std::string(controller->name) + " without " + (group.size() > 1 ? "any of " : "") + names);
     }
 
     checkParameters(file, section, *controller);
@@ -372,8 +391,9 @@ void CharacterChecker::checkParameters(const StateFile& file, const TextSection&
         if (!parameter) {
             const std::string nearest = nearestName(e.key, known);
             add(file.name, e.line, Severity::Warning,
-                nearest.empty() ? e.key + " is not a parameter of " + std::string(controller.name)
-                                : e.key + ": did you mean " + nearest + "?");
+                nearest.empty() ? Message(QT_TRANSLATE_NOOP("Messages", "%1 is not a parameter of %2"),
+                                          {e.key, std::string(controller.name)})
+                                : Message(QT_TRANSLATE_NOOP("Messages", "%1: did you mean %2?"), {e.key, nearest}));
             continue;
         }
         hasValue = hasValue || parameter->name == "value" || parameter->name.ends_with("(*)");
@@ -383,13 +403,14 @@ void CharacterChecker::checkParameters(const StateFile& file, const TextSection&
         if (script || !takesNumbers(controller, e.key) || trimBlanksAndTabs(e.value).empty())
             continue;
         reportExpression(file, e.line, checkExpression(e.value, m_engine),
-                         e.key + " of " + std::string(controller.name));
+                         {QT_TRANSLATE_NOOP("Messages", "%1 of %2"), {e.key, std::string(controller.name)}});
     }
     const std::string lower = toLowerAscii(controller.name);
     const bool setsVariable =
         lower == "varset" || lower == "varadd" || lower == "parentvarset" || lower == "parentvaradd";
     if (setsVariable && shortVariable && !hasValue)
-        add(file.name, section.line, Severity::Error, std::string(controller.name) + " without a value");
+        add(file.name, section.line, Severity::Error,
+            {QT_TRANSLATE_NOOP("Messages", "%1 without a value"), {std::string(controller.name)}});
 }
 
 // The states, actions and sounds a controller names with a plain number.
@@ -461,7 +482,7 @@ void CharacterChecker::checkState(const StateFile& file, const SectionEntry& ent
     const auto n = plainNumber(entry.value);
     if (n && !stateExists(*n))
         add(file.name, entry.line, Severity::Error,
-            who + " to state " + std::to_string(*n) + ", which no state file defines");
+            {QT_TRANSLATE_NOOP("Messages", "%1 to state %2, which no state file defines"), {who, std::to_string(*n)}});
 }
 
 // A required parameter written without a value (as templates leave them):
@@ -481,7 +502,8 @@ void CharacterChecker::warnEmpty(const StateFile& file, const TextSection& secti
         empty = empty ? empty : &e;
     }
     if (empty)
-        add(file.name, empty->line, Severity::Warning, empty->key + " of " + std::string(controller) + " is empty");
+        add(file.name, empty->line, Severity::Warning,
+            {QT_TRANSLATE_NOOP("Messages", "%1 of %2 is empty"), {empty->key, std::string(controller)}});
 }
 
 // "group, number"; with `prefixed`, only "Sgroup, number" is the
@@ -510,8 +532,8 @@ void CharacterChecker::checkSound(const StateFile& file, const SectionEntry& val
         (static_cast<std::uint64_t>(static_cast<std::uint32_t>(*group)) << 32) | static_cast<std::uint32_t>(*number);
     if (!m_sounds.count(key))
         add(file.name, value.line, Severity::Error,
-            who + " plays sound " + std::to_string(*group) + "," + std::to_string(*number) + ", which " + m_soundName
-                + " does not have");
+            {QT_TRANSLATE_NOOP("Messages", "%1 plays sound %2, which %3 does not have"),
+             {who, std::to_string(*group) + "," + std::to_string(*number), m_soundName}});
 }
 
 void CharacterChecker::checkTriggers(const StateFile& file, const TextSection& section)
@@ -537,11 +559,11 @@ void CharacterChecker::checkTriggers(const StateFile& file, const TextSection& s
         checkTriggerExpression(file, e, which);
     }
     if (!any) {
-        add(file.name, section.line, Severity::Error, "controller without any trigger");
+        add(file.name, section.line, Severity::Error, QT_TRANSLATE_NOOP("Messages", "controller without any trigger"));
         return;
     }
     if (!first) {
-        add(file.name, section.line, Severity::Error, "controller without trigger1");
+        add(file.name, section.line, Severity::Error, QT_TRANSLATE_NOOP("Messages", "controller without trigger1"));
         return;
     }
     std::sort(numbers.begin(), numbers.end());
@@ -549,29 +571,33 @@ void CharacterChecker::checkTriggers(const StateFile& file, const TextSection& s
     for (std::size_t i = 1; i < numbers.size(); ++i) {
         if (numbers[i] != numbers[i - 1] + 1) {
             add(file.name, section.line, Severity::Warning,
-                "trigger" + std::to_string(numbers[i - 1] + 1) + " is missing: the triggers after it are never read");
+                {QT_TRANSLATE_NOOP("Messages", "%1 is missing: the triggers after it are never read"),
+                 {"trigger" + std::to_string(numbers[i - 1] + 1)}});
             break;
         }
     }
 }
 
 void CharacterChecker::reportExpression(const StateFile& file, std::int32_t line, const ExpressionReport& r,
-                                        const std::string& which)
+                                        const Message& which)
 {
     if (!r.bracketsBalanced)
-        add(file.name, line, Severity::Error, "unbalanced parentheses in " + which);
+        add(file.name, line, Severity::Error, {QT_TRANSLATE_NOOP("Messages", "unbalanced parentheses in %1"), {which}});
     if (!r.stringClosed)
-        add(file.name, line, Severity::Error, "string without its closing quote in " + which);
+        add(file.name, line, Severity::Error,
+            {QT_TRANSLATE_NOOP("Messages", "string without its closing quote in %1"), {which}});
     for (const std::string& name : r.unknownNames)
-        add(file.name, line, Severity::Error, "unknown trigger " + inQuotes(name) + " in " + which);
+        add(file.name, line, Severity::Error,
+            {QT_TRANSLATE_NOOP("Messages", "unknown trigger %1 in %2"), {inQuotes(name), which}});
     for (const Trigger* trigger : r.newerTriggers)
-        add(file.name, line, Severity::Error, newerThanCharacter(trigger->name, "trigger", trigger->since, m_engine));
+        add(file.name, line, Severity::Error,
+            newerThanCharacter(trigger->name, NameKind::Trigger, trigger->since, m_engine));
 }
 
-void CharacterChecker::checkTriggerExpression(const StateFile& file, const SectionEntry& e, const std::string& which)
+void CharacterChecker::checkTriggerExpression(const StateFile& file, const SectionEntry& e, const Message& which)
 {
     if (trimBlanksAndTabs(e.value).empty()) {
-        add(file.name, e.line, Severity::Warning, which + " is empty");
+        add(file.name, e.line, Severity::Warning, {QT_TRANSLATE_NOOP("Messages", "%1 is empty"), {which}});
         return;
     }
     const ExpressionReport r = checkExpression(e.value, m_engine);
@@ -584,7 +610,8 @@ void CharacterChecker::checkTriggerExpression(const StateFile& file, const Secti
         // refuse a character that asks for one its command file lacks.
         if (!m_commands.count(name))
             add(file.name, e.line, Severity::Error,
-                "command " + inQuotes(name) + " is not defined in " + m_commandText->name);
+                {QT_TRANSLATE_NOOP("Messages", "command %1 is not defined in %2"),
+                 {inQuotes(name), m_commandText->name}});
     }
 }
 

@@ -42,7 +42,7 @@ std::string withoutBlanks(std::string_view text)
 
 // "SCA, NA, SP": state letters, then attack attributes of a class letter
 // (N, S, H, A) and a kind letter (A, T, P). What is wrong with it, or nothing.
-std::optional<std::string> attributeFault(std::string_view value)
+std::optional<Message> attributeFault(std::string_view value)
 {
     std::size_t from = 0;
     bool first = true;
@@ -54,13 +54,15 @@ std::optional<std::string> attributeFault(std::string_view value)
             first = false;
             // May be empty (", NA, NP"): no state at all.
             if (letterNotIn(item, "SCA"))
-                return inQuotes(item) + " is not state letters (S, C, A)";
+                return Message(QT_TRANSLATE_NOOP("Messages", "%1 is not state letters (S, C, A)"), {inQuotes(item)});
             continue;
         }
         const bool attack = item.size() == 2 && std::string_view("NSHA").find(item[0]) != std::string_view::npos
             && std::string_view("ATP").find(item[1]) != std::string_view::npos;
         if (!item.empty() && !attack)
-            return inQuotes(item) + " is not an attack attribute (N, S, H or A, then A, T or P)";
+            return Message(
+                QT_TRANSLATE_NOOP("Messages", "%1 is not an attack attribute (N, S, H or A, then A, T or P)"),
+                {inQuotes(item)});
     }
     return std::nullopt;
 }
@@ -83,9 +85,10 @@ bool mayNameVariable(std::string_view text)
 
 } // namespace
 
-std::vector<std::string> variablesOutOfRange(std::string_view text)
+std::vector<Message> variablesOutOfRange(std::string_view text)
 {
-    std::vector<std::string> out;
+    std::vector<Message> out;
+    std::vector<std::string> written; // each variable once
     if (!mayNameVariable(text))
         return out;
     const std::vector<Token> tokens = tokenizeExpression(text);
@@ -103,17 +106,20 @@ std::vector<std::string> variablesOutOfRange(std::string_view text)
         const auto n = number.kind == TokenKind::Number ? plainNumber(number.text) : std::nullopt;
         if (!n || close.text != ")" || (!negative && *n < range->count))
             continue;
-        std::string message = std::string(tokens[i].text) + "(" + (negative ? "-" : "") + std::string(number.text)
-            + ") is out of range: " + lower + " goes from 0 to " + std::to_string(range->count - 1);
-        if (std::find(out.begin(), out.end(), message) == out.end())
-            out.push_back(std::move(message));
+        std::string variable =
+            std::string(tokens[i].text) + "(" + (negative ? "-" : "") + std::string(number.text) + ")";
+        if (std::find(written.begin(), written.end(), variable) != written.end())
+            continue;
+        written.push_back(variable);
+        out.push_back({QT_TRANSLATE_NOOP("Messages", "%1 is out of range: %2 goes from 0 to %3"),
+                       {std::move(variable), lower, std::to_string(range->count - 1)}});
     }
     return out;
 }
 
 void CharacterChecker::checkVariables(const StateFile& file, std::int32_t line, std::string_view text)
 {
-    for (std::string& message : variablesOutOfRange(text))
+    for (Message& message : variablesOutOfRange(text))
         add(file.name, line, Severity::Error, std::move(message));
 }
 
@@ -126,7 +132,8 @@ void CharacterChecker::checkLetter(const StateFile& file, const SectionEntry& en
     std::string letters;
     for (const char c : allowed)
         letters += std::string(letters.empty() ? "" : ", ") + c;
-    add(file.name, entry.line, Severity::Error, entry.key + " " + inQuotes(value) + " is not one of " + letters);
+    add(file.name, entry.line, Severity::Error,
+        {QT_TRANSLATE_NOOP("Messages", "%1 %2 is not one of %3"), {entry.key, inQuotes(value), letters}});
 }
 
 void CharacterChecker::checkStatedefValues(const StateFile& file, const TextSection& section)
@@ -157,13 +164,14 @@ void CharacterChecker::checkControllerValues(const StateFile& file, const TextSe
             || ((name == "hitby" || name == "nothitby") && (e.key == "value" || e.key == "value2"));
         if (attributes && attributeKey && !value.empty()) {
             if (const auto fault = attributeFault(value))
-                add(file.name, e.line, Severity::Error, who + " " + e.key + " " + inQuotes(value) + ": " + *fault);
+                add(file.name, e.line, Severity::Error,
+                    {QT_TRANSLATE_NOOP("Messages", "%1 %2 %3: %4"), {who, e.key, inQuotes(value), std::move(*fault)}});
         } else if (hits && (e.key == "hitflag" || e.key == "guardflag")) {
             const std::string_view allowed = e.key == "hitflag" ? "HLAMFDP+-" : "HLAM";
             if (const char c = letterNotIn(value, allowed))
                 add(file.name, e.line, Severity::Error,
-                    e.key + " " + inQuotes(value) + " holds " + inQuotes(std::string_view(&c, 1))
-                        + ", which the engine does not take");
+                    {QT_TRANSLATE_NOOP("Messages", "%1 %2 holds %3, which the engine does not take"),
+                     {e.key, inQuotes(value), inQuotes(std::string_view(&c, 1))}});
         } else if (name == "statetypeset" && e.key == "statetype") {
             checkLetter(file, e, "SCAL");
         } else if (name == "statetypeset" && e.key == "movetype") {
@@ -176,7 +184,8 @@ void CharacterChecker::checkControllerValues(const StateFile& file, const TextSe
             const std::string lower = toLowerAscii(value);
             if (std::find(kPositions.begin(), kPositions.end(), lower) == kPositions.end())
                 add(file.name, e.line, Severity::Error,
-                    "postype " + inQuotes(value) + " is not one of p1, p2, front, back, left, right");
+                    {QT_TRANSLATE_NOOP("Messages", "postype %1 is not one of p1, p2, front, back, left, right"),
+                     {inQuotes(value)}});
         }
     }
 }

@@ -64,7 +64,7 @@ void CharacterChecker::checkScript(const StateFile& file)
         add(file.name, p.line, Severity::Error, p.message);
     // Controllers' parameters are read as sections, variables included.
     for (const ZssExpression& e : script.conditions) {
-        checkScriptExpression(file, e.line, e.text, "the condition of if");
+        checkScriptExpression(file, e.line, e.text, QT_TRANSLATE_NOOP("Messages", "the condition of if"));
         checkVariables(file, e.line, e.text);
     }
     for (const ZssExpression& e : script.expressions) {
@@ -77,28 +77,33 @@ void CharacterChecker::checkScript(const StateFile& file)
             continue;
         for (const ZssParameter& p : c.parameters) {
             if (takesNumbers(*controller, p.name))
-                checkScriptExpression(file, p.line, p.value, p.name + " of " + std::string(controller->name));
+                checkScriptExpression(
+                    file, p.line, p.value,
+                    {QT_TRANSLATE_NOOP("Messages", "%1 of %2"), {p.name, std::string(controller->name)}});
         }
     }
 }
 
 // Brackets and strings are the reading's to report; here the names.
 void CharacterChecker::checkScriptExpression(const StateFile& file, std::int32_t line, std::string_view text,
-                                             const std::string& which)
+                                             const Message& which)
 {
     if (text.size() > kLongestCheckedExpression) {
-        add(file.name, line, Severity::Warning, "the expression in " + which + " is too long to check its names");
+        add(file.name, line, Severity::Warning,
+            {QT_TRANSLATE_NOOP("Messages", "the expression in %1 is too long to check its names"), {which}});
         return;
     }
     const ExpressionReport r = checkExpression(text);
     for (const std::string& name : r.unknownNames)
-        add(file.name, line, Severity::Error, "unknown trigger " + inQuotes(name) + " in " + which);
+        add(file.name, line, Severity::Error,
+            {QT_TRANSLATE_NOOP("Messages", "unknown trigger %1 in %2"), {inQuotes(name), which}});
     if (!m_commandText)
         return;
     for (const std::string& name : r.commandNames) {
         if (!m_commands.count(name))
             add(file.name, line, Severity::Error,
-                "command " + inQuotes(name) + " is not defined in " + m_commandText->name);
+                {QT_TRANSLATE_NOOP("Messages", "command %1 is not defined in %2"),
+                 {inQuotes(name), m_commandText->name}});
     }
 }
 

@@ -66,7 +66,7 @@ struct ControllerBlock {
 
 // "var(75) is out of range: var goes from 0 to 59" for each var, fvar, sysvar
 // or sysfvar of `text` whose number is written out and out of the engine's range.
-std::vector<std::string> variablesOutOfRange(std::string_view text);
+std::vector<Message> variablesOutOfRange(std::string_view text);
 
 class CharacterChecker {
 public:
@@ -82,7 +82,7 @@ private:
         bool exists = false;
     };
 
-    void add(const std::string& file, std::int32_t line, Severity severity, std::string message);
+    void add(const std::string& file, std::int32_t line, Severity severity, Message message);
     // A text file's bytes: the editor's text when it hands one over, else the file's.
     std::optional<std::string> readText(const std::string& path) const;
     int rank(const std::string& file);
@@ -120,7 +120,7 @@ private:
                    std::string_view controller, bool switchedOff);
     void checkSound(const StateFile& file, const SectionEntry& value, const std::string& who, bool prefixed);
     void checkTriggers(const StateFile& file, const TextSection& section);
-    void checkTriggerExpression(const StateFile& file, const SectionEntry& e, const std::string& which);
+    void checkTriggerExpression(const StateFile& file, const SectionEntry& e, const Message& which);
     // Letters and numbers the engine refuses (character_check_values.cpp).
     void checkStatedefValues(const StateFile& file, const TextSection& section);
     void checkControllerValues(const StateFile& file, const TextSection& section, const std::string& name,
@@ -134,10 +134,8 @@ private:
     // and parameter values that are expressions of numbers read as triggers.
     void checkParameters(const StateFile& file, const TextSection& section, const StateController& controller);
     // What a trigger expression's reading found wrong, at `line`.
-    void reportExpression(const StateFile& file, std::int32_t line, const ExpressionReport& r,
-                          const std::string& which);
-    void checkScriptExpression(const StateFile& file, std::int32_t line, std::string_view text,
-                               const std::string& which);
+    void reportExpression(const StateFile& file, std::int32_t line, const ExpressionReport& r, const Message& which);
+    void checkScriptExpression(const StateFile& file, std::int32_t line, std::string_view text, const Message& which);
 
     std::string m_defPath;
     CheckOptions m_options;

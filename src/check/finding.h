@@ -2,6 +2,8 @@
 // One thing the checker found, and the two ways it is printed: the compiler
 // form editors and build tools understand, and JSON for other programs.
 
+#include "common/message.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,7 +16,8 @@ struct Finding {
     std::string file;      // relative to the character's folder
     std::int32_t line = 0; // 1-based; 0 when the finding concerns the whole file
     Severity severity = Severity::Error;
-    std::string message;
+    std::string message; // in English
+    Message text;        // the message, to be shown in the user's language
 };
 
 const char* severityName(Severity severity);

@@ -4,8 +4,17 @@
 //
 // Exit status: 0 without errors, 1 with errors, 2 when the character could
 // not be read (or the command line is wrong).
+//
+// The messages come in the system's language (LANGUAGE, LANG) where the
+// program has a translation; "error", "warning" and "note" stay English, as
+// editors and build tools read them, and so does the JSON, which is for
+// other programs.
 
 #include "check/character_check.h"
+#include "common/app_paths.h"
+#include "common/translation.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <string>
@@ -20,6 +29,11 @@ constexpr const char* kUsage = "usage: vantrel-check [--json] [--notes] [--engin
 
 int main(int argc, char** argv)
 {
+    QCoreApplication application(argc, argv);
+    const vantrel::AppPaths paths = vantrel::findAppPaths(QCoreApplication::applicationDirPath());
+    vantrel::installTranslations(application, paths.dataDir + QStringLiteral("/translations"),
+                                 vantrel::languagesToTry(QString()));
+
     bool json = false;
     vantrel::CheckOptions options;
     std::string def;
@@ -53,8 +67,11 @@ int main(int argc, char** argv)
     if (json) {
         std::fputs(vantrel::findingsJson(report.findings).c_str(), stdout);
     } else {
-        for (const vantrel::Finding& f : report.findings)
+        for (vantrel::Finding f : report.findings) {
+            if (!f.text.isVerbatim())
+                f.message = vantrel::translated(f.text).toStdString();
             std::printf("%s\n", vantrel::formatFinding(f).c_str());
+        }
     }
     return report.exitStatus();
 }

@@ -3,6 +3,7 @@
 
 #include "documents/document_manager.h"
 #include "ui/document_view.h"
+#include "ui/translations.h"
 #include "ui/workbench.h"
 
 #include <QHBoxLayout>
@@ -39,6 +40,26 @@ QString countText(const std::vector<Finding>& findings)
     const QString warningText = warnings == 1 ? ProblemsWindow::tr("%1 warning") : ProblemsWindow::tr("%1 warnings");
     //: the count of errors, then the count of warnings ("2 errors, 1 warning")
     return ProblemsWindow::tr("%1, %2").arg(errorText.arg(errors), warningText.arg(warnings));
+}
+
+// A finding's message in the user's language.
+QString shownMessage(const Finding& f)
+{
+    const bool composed = !f.text.isVerbatim() || !f.text.pattern().empty();
+    return composed ? translated(f.text) : QString::fromStdString(f.message);
+}
+
+// "file:line: error: message", in the user's language but for the file.
+QString shownFinding(const Finding& f)
+{
+    const QString severity = f.severity == Severity::Error ? ProblemsWindow::tr("error")
+        : f.severity == Severity::Warning                  ? ProblemsWindow::tr("warning")
+                                                           : ProblemsWindow::tr("note");
+    QString where = QString::fromStdString(f.file);
+    if (f.line > 0)
+        where += QLatin1Char(':') + QString::number(f.line);
+    //: A problem the checker found: its file and line, "error" or "warning", and what is wrong.
+    return ProblemsWindow::tr("%1: %2: %3").arg(where, severity, shownMessage(f));
 }
 
 // The documents the checker reads as text.
@@ -171,7 +192,7 @@ void ProblemsWindow::markInTextViews()
         if (finding.severity == Severity::Note)
             continue;
         problems.push_back({pathOf(finding), finding.line, QString::fromStdString(finding.message),
-                            finding.severity == Severity::Error});
+                            shownMessage(finding), finding.severity == Severity::Error});
     }
     for (const WindowKind kind : {WindowKind::Definition, WindowKind::Constants, WindowKind::Commands,
                                   WindowKind::States, WindowKind::AnimationText}) {
@@ -189,7 +210,7 @@ void ProblemsWindow::showReport(const CheckReport& report)
         const QStyle::StandardPixmap icon = finding.severity == Severity::Error ? QStyle::SP_MessageBoxCritical
             : finding.severity == Severity::Warning                             ? QStyle::SP_MessageBoxWarning
                                                                                 : QStyle::SP_MessageBoxInformation;
-        new QListWidgetItem(style()->standardIcon(icon), QString::fromStdString(formatFinding(finding)), list_);
+        new QListWidgetItem(style()->standardIcon(icon), shownFinding(finding), list_);
     }
     count_->setText(countText(findings_));
     emit checked();

@@ -1,6 +1,7 @@
 #include "formats/air_document.h"
 
 #include "common/text.h"
+#include "common/translatable.h"
 #include "formats/air_line_syntax.h"
 
 #include <algorithm>
@@ -27,25 +28,33 @@ using air_syntax::withoutComment;
 
 } // namespace
 
-std::string describe(AirProblemKind kind)
+const char* describe(AirProblemKind kind)
 {
     switch (kind) {
-    case AirProblemKind::BoxUnreadable: return "box line does not read as four numbers";
-    case AirProblemKind::BoxOutOfRange: return "box number outside -32768 to 32767";
-    case AirProblemKind::BoxReversed: return "box written with left after right or top below bottom";
-    case AirProblemKind::BoxIndexOutOfRange: return "box index not below the block's count";
-    case AirProblemKind::BoxOutsideBlock: return "box line without a count line above it";
-    case AirProblemKind::BoxKindMismatch: return "box line of the other kind than its count line";
-    case AirProblemKind::CountUnreadable: return "box count is not a number";
-    case AirProblemKind::CountMismatch: return "box count disagrees with the boxes that follow";
-    case AirProblemKind::BlockWithoutFrame: return "boxes that no frame of the action follows";
-    case AirProblemKind::FrameUnreadable: return "frame line does not read as group, image, x, y, time";
-    case AirProblemKind::OutsideAction: return "line before the first action header";
-    case AirProblemKind::HeaderUnreadable: return "action header without a readable number";
-    case AirProblemKind::LoopstartLast: return "Loopstart with no frame after it";
-    case AirProblemKind::UnknownLine: return "line not understood";
+    case AirProblemKind::BoxUnreadable: return QT_TRANSLATE_NOOP("Messages", "box line does not read as four numbers");
+    case AirProblemKind::BoxOutOfRange: return QT_TRANSLATE_NOOP("Messages", "box number outside -32768 to 32767");
+    case AirProblemKind::BoxReversed:
+        return QT_TRANSLATE_NOOP("Messages", "box written with left after right or top below bottom");
+    case AirProblemKind::BoxIndexOutOfRange:
+        return QT_TRANSLATE_NOOP("Messages", "box index not below the block's count");
+    case AirProblemKind::BoxOutsideBlock:
+        return QT_TRANSLATE_NOOP("Messages", "box line without a count line above it");
+    case AirProblemKind::BoxKindMismatch:
+        return QT_TRANSLATE_NOOP("Messages", "box line of the other kind than its count line");
+    case AirProblemKind::CountUnreadable: return QT_TRANSLATE_NOOP("Messages", "box count is not a number");
+    case AirProblemKind::CountMismatch:
+        return QT_TRANSLATE_NOOP("Messages", "box count disagrees with the boxes that follow");
+    case AirProblemKind::BlockWithoutFrame:
+        return QT_TRANSLATE_NOOP("Messages", "boxes that no frame of the action follows");
+    case AirProblemKind::FrameUnreadable:
+        return QT_TRANSLATE_NOOP("Messages", "frame line does not read as group, image, x, y, time");
+    case AirProblemKind::OutsideAction: return QT_TRANSLATE_NOOP("Messages", "line before the first action header");
+    case AirProblemKind::HeaderUnreadable:
+        return QT_TRANSLATE_NOOP("Messages", "action header without a readable number");
+    case AirProblemKind::LoopstartLast: return QT_TRANSLATE_NOOP("Messages", "Loopstart with no frame after it");
+    case AirProblemKind::UnknownLine: return QT_TRANSLATE_NOOP("Messages", "line not understood");
     }
-    return "problem";
+    return QT_TRANSLATE_NOOP("Messages", "problem");
 }
 
 // Builds a document line by line; one pass, no look-back beyond the current action.

@@ -131,7 +131,7 @@ struct AirProblem {
 };
 
 // A sentence describing a problem, for messages.
-std::string describe(AirProblemKind kind);
+const char* describe(AirProblemKind kind);
 
 class AirDocument {
 public:

@@ -231,8 +231,8 @@ private:
         return isWord(index) ? toLowerAscii(tokens_[index].text) : std::string();
     }
 
-    void problem(std::int32_t line, std::int32_t column, std::string message);
-    void problemAt(const FileToken& t, std::string message) { problem(t.line, t.column, std::move(message)); }
+    void problem(std::int32_t line, std::int32_t column, Message message);
+    void problemAt(const FileToken& t, Message message) { problem(t.line, t.column, std::move(message)); }
     int currentCondition() const { return open_.empty() ? -1 : open_.back().condition; }
     std::string_view textOf(Range range) const;
 
@@ -256,12 +256,13 @@ private:
     bool warnedOutside_ = false;
 };
 
-void Parser::problem(std::int32_t line, std::int32_t column, std::string message)
+void Parser::problem(std::int32_t line, std::int32_t column, Message message)
 {
     if (script_.problems.size() < kMaxZssProblems)
         script_.problems.push_back({line, column, std::move(message)});
     else if (script_.problems.size() == kMaxZssProblems)
-        script_.problems.push_back({line, column, "too many problems; those after this line are not listed"});
+        script_.problems.push_back(
+            {line, column, QT_TRANSLATE_NOOP("Messages", "too many problems; those after this line are not listed")});
 }
 
 std::string_view Parser::textOf(Range range) const
@@ -315,18 +316,19 @@ Parser::Range Parser::expression(unsigned stops)
                 outermost = at_;
         } else if (t.kind == ZssTokenKind::Close) {
             if (depth == 0)
-                problemAt(t, "'" + std::string(t.text) + "' without its opening bracket");
+                problemAt(t,
+                          {QT_TRANSLATE_NOOP("Messages", "'%1' without its opening bracket"), {std::string(t.text)}});
             else
                 --depth;
         } else if (t.kind == ZssTokenKind::String && t.unterminated) {
-            problemAt(t, "string without its closing quote");
+            problemAt(t, QT_TRANSLATE_NOOP("Messages", "string without its closing quote"));
         }
         ++at_;
         range.end = at_;
     }
     if (depth > 0) {
         const FileToken& open = tokens_[outermost];
-        problemAt(open, "'" + std::string(open.text) + "' is never closed");
+        problemAt(open, {QT_TRANSLATE_NOOP("Messages", "'%1' is never closed"), {std::string(open.text)}});
     }
     return range;
 }
@@ -343,7 +345,7 @@ Parser::Range Parser::group()
         if (ends)
             break;
         if (t.kind == ZssTokenKind::String && t.unterminated)
-            problemAt(t, "string without its closing quote");
+            problemAt(t, QT_TRANSLATE_NOOP("Messages", "string without its closing quote"));
         ++at_;
         range.end = at_;
         if (t.kind == ZssTokenKind::Open)
@@ -351,7 +353,7 @@ Parser::Range Parser::group()
         else if (t.kind == ZssTokenKind::Close && --depth == 0)
             return range;
     }
-    problemAt(open, "'(' is never closed");
+    problemAt(open, {QT_TRANSLATE_NOOP("Messages", "'%1' is never closed"), {std::string("(")}});
     return range;
 }
 
@@ -359,7 +361,8 @@ void Parser::closeAll()
 {
     if (!open_.empty()) {
         const Open& innermost = open_.back();
-        problem(innermost.line, innermost.column, "'{' is never closed");
+        problem(innermost.line, innermost.column,
+                {QT_TRANSLATE_NOOP("Messages", "'%1' is never closed"), {std::string("{")}});
         open_.clear();
     }
 }
@@ -371,7 +374,7 @@ bool Parser::expectOpeningBrace(const FileToken& keyword, Frame kind, int condit
         ++at_;
         return true;
     }
-    problemAt(keyword, std::string(keyword.text) + " without its '{'");
+    problemAt(keyword, {QT_TRANSLATE_NOOP("Messages", "%1 without its '{'"), {std::string(keyword.text)}});
     return false;
 }
 
@@ -382,7 +385,7 @@ void Parser::header()
     closeAll();
     afterIf_ = false;
     if (t.unterminated) {
-        problemAt(t, "state header without its closing ']'");
+        problemAt(t, QT_TRANSLATE_NOOP("Messages", "state header without its closing ']'"));
         state_ = -1;
         return;
     }
@@ -402,15 +405,15 @@ void Parser::header()
             ++nameEnd;
         state.name = rest.substr(0, nameEnd);
         if (state.name.empty() || !isNameStart(state.name.front()))
-            problemAt(t, "function header without a name");
+            problemAt(t, QT_TRANSLATE_NOOP("Messages", "function header without a name"));
         script_.states.push_back(std::move(state));
         state_ = static_cast<int>(script_.states.size()) - 1;
         return;
     }
     if (word != "statedef") {
         problemAt(t,
-                  "unknown header [" + std::string(inner.substr(0, std::min<std::size_t>(wordEnd, 40)))
-                      + "]: a state starts with [StateDef n; ...]");
+                  {QT_TRANSLATE_NOOP("Messages", "unknown header [%1]: a state starts with [StateDef n; ...]"),
+                   {std::string(inner.substr(0, std::min<std::size_t>(wordEnd, 40)))}});
         state_ = -1;
         return;
     }
@@ -424,7 +427,7 @@ void Parser::header()
         if (first) {
             state.number = plainNumber(part.substr(0, part.find(',')));
             if (!state.number)
-                problemAt(t, "StateDef without a readable state number");
+                problemAt(t, QT_TRANSLATE_NOOP("Messages", "StateDef without a readable state number"));
             first = false;
         } else if (!part.empty()) {
             const auto colon = part.find(':');
@@ -433,7 +436,9 @@ void Parser::header()
             const bool named =
                 !key.empty() && std::all_of(key.begin(), key.end(), [](char c) { return isNamePart(c); });
             if (!named)
-                problemAt(t, "state header part \"" + std::string(part.substr(0, 40)) + "\" is not \"key: value\"");
+                problemAt(t,
+                          {QT_TRANSLATE_NOOP("Messages", "state header part \"%1\" is not \"key: value\""),
+                           {std::string(part.substr(0, 40))}});
             else
                 state.parameters.push_back({key, trimmedView(part.substr(colon + 1))});
         }
@@ -459,7 +464,7 @@ void Parser::controller(bool ignoreHitPause)
         while (is(at_, ZssTokenKind::Separator, ";"))
             ++at_;
         if (atEnd() || token().kind == ZssTokenKind::Header) {
-            problemAt(brace, "'{' of " + std::string(name.text) + " is never closed");
+            problemAt(brace, {QT_TRANSLATE_NOOP("Messages", "'{' of %1 is never closed"), {std::string(name.text)}});
             break;
         }
         if (is(at_, ZssTokenKind::Close, "}")) {
@@ -467,7 +472,8 @@ void Parser::controller(bool ignoreHitPause)
             break;
         }
         if (is(at_, ZssTokenKind::Open, "{")) {
-            problemAt(token(), "'{' inside the parameters of " + std::string(name.text));
+            problemAt(token(),
+                      {QT_TRANSLATE_NOOP("Messages", "'{' inside the parameters of %1"), {std::string(name.text)}});
             ++at_;
             continue;
         }
@@ -482,7 +488,9 @@ void Parser::controller(bool ignoreHitPause)
                 keyEnd = close + 1;
         }
         if (!isWord(at_) || !is(keyEnd, ZssTokenKind::Operator, ":")) {
-            problemAt(key, "parameter of " + std::string(name.text) + " without its \"name:\"");
+            problemAt(
+                key,
+                {QT_TRANSLATE_NOOP("Messages", "parameter of %1 without its \"name:\""), {std::string(name.text)}});
             expression(AtSemicolon);
             if (is(at_, ZssTokenKind::Open, "{"))
                 ++at_;
@@ -522,7 +530,7 @@ void Parser::statement()
         return;
     }
     if (state_ < 0 && !warnedOutside_ && !(t.kind == ZssTokenKind::Separator)) {
-        problemAt(t, "code outside any [StateDef] or [Function]");
+        problemAt(t, QT_TRANSLATE_NOOP("Messages", "code outside any [StateDef] or [Function]"));
         warnedOutside_ = true;
     }
     const bool wasAfterIf = afterIf_;
@@ -534,7 +542,7 @@ void Parser::statement()
     if (t.kind == ZssTokenKind::Close && t.text == "}") {
         ++at_;
         if (open_.empty()) {
-            problemAt(t, "'}' without its '{'");
+            problemAt(t, QT_TRANSLATE_NOOP("Messages", "'}' without its '{'"));
             return;
         }
         afterIf_ = open_.back().kind == Frame::If;
@@ -547,7 +555,7 @@ void Parser::statement()
         return;
     }
     if (t.kind == ZssTokenKind::String && t.unterminated) {
-        problemAt(t, "string without its closing quote");
+        problemAt(t, QT_TRANSLATE_NOOP("Messages", "string without its closing quote"));
         ++at_;
         return;
     }
@@ -590,20 +598,20 @@ void Parser::statement()
         }
         const Range condition = expression(AtBrace);
         if (condition.first == condition.end)
-            problemAt(head, "if without a condition");
+            problemAt(head, QT_TRANSLATE_NOOP("Messages", "if without a condition"));
         record(script_.conditions, condition, head, "if", parent);
         expectOpeningBrace(head, Frame::If, static_cast<int>(script_.conditions.size()) - 1);
         return;
     }
     if (word == "else") {
-        problemAt(head, "else without its if");
+        problemAt(head, QT_TRANSLATE_NOOP("Messages", "else without its if"));
         skipStatement();
         return;
     }
     if (word == "let") {
         ++at_;
         if (!isWord(at_) || !is(at_ + 1, ZssTokenKind::Operator, "=")) {
-            problemAt(head, "let without \"name =\"");
+            problemAt(head, {QT_TRANSLATE_NOOP("Messages", "%1 without \"name =\""), {std::string("let")}});
             skipStatement();
             return;
         }
@@ -617,7 +625,7 @@ void Parser::statement()
             if (isWord(at_) && is(at_ + 1, ZssTokenKind::Operator, "="))
                 at_ += 2;
             else
-                problemAt(head, "for without \"name =\"");
+                problemAt(head, {QT_TRANSLATE_NOOP("Messages", "%1 without \"name =\""), {std::string("for")}});
         }
         // for's bounds are separated by ';', up to its '{'.
         while (true) {
@@ -639,9 +647,9 @@ void Parser::statement()
         if (is(at_, ZssTokenKind::Operator, ":"))
             ++at_;
         else
-            problemAt(head, word + " without its ':'");
+            problemAt(head, {QT_TRANSLATE_NOOP("Messages", "%1 without its ':'"), {word}});
         if (std::none_of(open_.begin(), open_.end(), [](const Open& o) { return o.kind == Frame::Switch; }))
-            problemAt(head, word + " outside a switch");
+            problemAt(head, {QT_TRANSLATE_NOOP("Messages", "%1 outside a switch"), {word}});
         return;
     }
     if (word == "break" || word == "continue") {
@@ -651,7 +659,7 @@ void Parser::statement()
     if (word == "call") {
         ++at_;
         if (!isWord(at_) || !is(at_ + 1, ZssTokenKind::Open, "(")) {
-            problemAt(head, "call without \"Function(...)\"");
+            problemAt(head, QT_TRANSLATE_NOOP("Messages", "call without \"Function(...)\""));
             skipStatement();
             return;
         }
@@ -663,7 +671,8 @@ void Parser::statement()
         controller(ignoreHitPause);
         return;
     }
-    problemAt(head, "unknown statement \"" + std::string(head.text.substr(0, 40)) + "\"");
+    problemAt(head,
+              {QT_TRANSLATE_NOOP("Messages", "unknown statement \"%1\""), {std::string(head.text.substr(0, 40))}});
     skipStatement();
 }
 
@@ -707,7 +716,7 @@ ZssScript readZss(std::string bytes)
     if (text.size() >= 3 && text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
     if (text.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
-        script.problems.push_back({1, 1, "the file is too large to read"});
+        script.problems.push_back({1, 1, QT_TRANSLATE_NOOP("Messages", "the file is too large to read")});
         return script;
     }
 

@@ -12,6 +12,8 @@
 // whole file, which the checker turns into its controllers. Neither recurses:
 // nesting of any depth costs memory in proportion to the file.
 
+#include "common/message.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -58,7 +60,7 @@ bool isZssKeyword(std::string_view word);
 struct ZssProblem {
     std::int32_t line = 0;   // 1-based
     std::int32_t column = 0; // 1-based, in bytes
-    std::string message;
+    Message message;
 };
 
 struct ZssHeaderParameter {

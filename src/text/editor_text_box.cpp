@@ -130,11 +130,11 @@ void EditorTextBox::highlightCaretLine()
     marks << line;
     // What a fault is about gets a wavy underline: the word or value the
     // message names, else the line's text.
-    for (const auto& [number, message] : problems_) {
-        const QTextBlock block = document()->findBlockByNumber(number - 1);
+    for (const ProblemLine& problem : problems_) {
+        const QTextBlock block = document()->findBlockByNumber(problem.line - 1);
         if (!block.isValid())
             continue;
-        const auto [first, last] = faultSpan(block.text(), message);
+        const auto [first, last] = faultSpan(block.text(), problem.message);
         if (last == first)
             continue; // nothing written there to underline; the tool tip still tells
         QTextEdit::ExtraSelection fault;
@@ -149,7 +149,7 @@ void EditorTextBox::highlightCaretLine()
     lineNumbers_->update();
 }
 
-void EditorTextBox::setProblemLines(std::vector<std::pair<int, QString>> problems)
+void EditorTextBox::setProblemLines(std::vector<ProblemLine> problems)
 {
     problems_ = std::move(problems);
     highlightCaretLine();
@@ -159,9 +159,9 @@ QString EditorTextBox::problemAt(const QPoint& point) const
 {
     const int line = cursorForPosition(point).blockNumber() + 1;
     QStringList messages;
-    for (const auto& [number, message] : problems_) {
-        if (number == line)
-            messages << message;
+    for (const ProblemLine& problem : problems_) {
+        if (problem.line == line)
+            messages << problem.shown;
     }
     return messages.join(QLatin1Char('\n'));
 }

@@ -63,9 +63,16 @@ public:
     long shownOffset(int position) const;
     int position(long shownOffset) const;
 
-    // Faulty lines underlined, each with its message as the tool tip there
-    // (line 1-based); an empty list takes the marks away.
-    void setProblemLines(std::vector<std::pair<int, QString>> problems);
+    // A faulty line (1-based): the problem's message in English, from which
+    // the span to underline is found, and as the tool tip shows it.
+    struct ProblemLine {
+        int line = 0;
+        QString message;
+        QString shown;
+    };
+    // Faulty lines underlined, each with its message as the tool tip there;
+    // an empty list takes the marks away.
+    void setProblemLines(std::vector<ProblemLine> problems);
     // The message of the problem at a point of the viewport; empty when none.
     QString problemAt(const QPoint& point) const;
     // What the tool tip tells of the word at a place of the text besides its
@@ -116,7 +123,7 @@ private:
     std::unique_ptr<TextDocument> own_;
     QPointer<TextDocument> textDocument_;
     QWidget* lineNumbers_ = nullptr;
-    std::vector<std::pair<int, QString>> problems_; // by line, 1-based
+    std::vector<ProblemLine> problems_;
     BlockFolder* folder_ = nullptr;
     std::function<QString(const QTextCursor&)> hoverText_;
 };

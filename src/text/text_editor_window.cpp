@@ -166,13 +166,14 @@ void TextEditorWindow::showProblems(const std::vector<LineProblem>& problems)
 
 void TextEditorWindow::markProblems()
 {
-    std::vector<std::pair<int, QString>> lines;
+    std::vector<EditorTextBox::ProblemLine> lines;
     const QString shown = QFileInfo(sourcePath()).absoluteFilePath();
     for (const LineProblem& problem : problems_) {
         if (problem.line > 0 && !shown.isEmpty() && QFileInfo(problem.file).absoluteFilePath() == shown)
-            lines.emplace_back(problem.line,
-                               problem.error ? tr("error: %1").arg(problem.message)
-                                             : tr("warning: %1").arg(problem.message));
+            lines.push_back(
+                {problem.line,
+                 (problem.error ? QStringLiteral("error: ") : QStringLiteral("warning: ")) + problem.message,
+                 problem.error ? tr("error: %1").arg(problem.shown) : tr("warning: %1").arg(problem.shown)});
     }
     editor_->setProblemLines(std::move(lines));
 }

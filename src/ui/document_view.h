@@ -14,9 +14,10 @@ class Document;
 
 // A fault a check found at a line of a file.
 struct LineProblem {
-    QString file; // a full path
-    int line = 0; // 1-based
-    QString message;
+    QString file;    // a full path
+    int line = 0;    // 1-based
+    QString message; // in English: what the mark underlines is found from it
+    QString shown;   // the message in the user's language
     bool error = false;
 };
 

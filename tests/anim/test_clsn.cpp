@@ -71,7 +71,8 @@ TEST(BoxFrames, OwnBoxesAreForOneFrameDefaultsCoverTheRest)
     EXPECT_EQ(std::pair(f[0].boxes[1][1].box.top, f[1].boxes[0][0].box.right), std::pair(-94, 61));
     // Written right to left and bottom to top: shown the right way round, with a warning.
     EXPECT_EQ(f[1].boxes[1][0].box, (AirBox{-10, -80, 19, 0}));
-    EXPECT_EQ(f[1].warnings, std::vector<std::string>{"Line 11: " + describe(AirProblemKind::BoxReversed)});
+    EXPECT_EQ(f[1].warnings,
+              std::vector<std::string>{std::string("Line 11: ") + describe(AirProblemKind::BoxReversed)});
     EXPECT_EQ(f[0].warnings, std::vector<std::string>{});
 }
 

@@ -66,10 +66,12 @@ struct CommandResult {
     std::string output;
 };
 
-CommandResult runChecker(const std::string& arguments)
+// `environment`: settings put before the command ("LANGUAGE=ja ").
+CommandResult runChecker(const std::string& arguments, const std::string& environment = "LANGUAGE=en ")
 {
     CommandResult r;
-    const std::string command = std::string(VANTREL_APP_DIR) + "/vantrel-check " + arguments + " 2>/dev/null";
+    const std::string command =
+        environment + std::string(VANTREL_APP_DIR) + "/vantrel-check " + arguments + " 2>/dev/null";
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
         return r;
@@ -785,6 +787,16 @@ TEST(CharacterCheck, ProgramPrintsFindingsAndExitsWithTheirWeight)
         for (const std::string& word : c.absent)
             EXPECT_EQ(r.output.find(word), std::string::npos) << c.arguments << "\n" << r.output;
     }
+
+    // In the system's language: the messages, but not the words editors read
+    // nor the JSON, which is for programs.
+    const CommandResult ja = runChecker(broken + "/kfm.def", "LANGUAGE=ja ");
+    EXPECT_NE(ja.output.find("kfm.air:10: warning: アクション 0 のフレーム 0 はスプライト 0,99 を表示しますが、kfm.sff "
+                             "にはありません\n"),
+              std::string::npos)
+        << ja.output;
+    const CommandResult json = runChecker("--json " + broken + "/kfm.def", "LANGUAGE=pt_BR ");
+    EXPECT_NE(json.output.find("\"message\": \"frame 0 of action 0 shows"), std::string::npos) << json.output;
 }
 
 TEST(CharacterCheck, FindingsPrintInCompilerFormAndValidJson)

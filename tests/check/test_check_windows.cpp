@@ -275,7 +275,8 @@ TEST(ProblemsWindow, EachFileGoesToTheEditorThatEditsIt)
         EXPECT_EQ(windowForFile(files, QString::fromLatin1(path)), expected) << path;
 }
 
-// In another language the window's caption, button and counts come from the translation.
+// In another language the window's caption, button, counts and findings come
+// from the translation; the names in a finding stay as they are.
 TEST(ProblemsWindow, ShowsItsTextsInTheUsersLanguage)
 {
     test::TestApp t;
@@ -297,6 +298,14 @@ TEST(ProblemsWindow, ShowsItsTextsInTheUsersLanguage)
     // The counts and the sentence joining them are each translated.
     const QRegularExpression counts(QStringLiteral(R"(^\[\[\d+ errors?\], \[\d+ warnings?\]\]$)"));
     EXPECT_TRUE(counts.match(window.countLabel()->text()).hasMatch()) << window.countLabel()->text();
+    QStringList findings;
+    for (int row = 0; row < window.findingList()->count(); ++row)
+        findings << window.findingList()->item(row)->text();
+    EXPECT_TRUE(findings.contains(QStringLiteral(R"([k.def:2: [error]: ["k.sff" does not exist]])")))
+        << findings.join('\n').toStdString();
+    const QRegularExpression finding(QStringLiteral(R"(^\[[\w.]+(:\d+)?: \[(error|warning)\]: \[.+\]\]$)"));
+    for (const QString& text : findings)
+        EXPECT_TRUE(finding.match(text).hasMatch()) << text.toStdString();
 }
 
 TEST(Completion, TypingInTheStateFileWindow)

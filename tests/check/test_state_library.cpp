@@ -350,7 +350,8 @@ TEST(ShippedStateLibrary, EveryTemplateConvertsToAScriptThatReadsBack)
              (at = body.find(": ;")) != std::string::npos || (at = body.find(": }")) != std::string::npos;)
             body.replace(at, 2, ": 1");
         const ZssScript script = readZss("[StateDef 100;]\r\n" + body + "\r\n");
-        EXPECT_TRUE(script.problems.empty()) << type << ": " << body << "\n" << script.problems.front().message;
+        EXPECT_TRUE(script.problems.empty()) << type << ": " << body << "\n"
+                                             << script.problems.front().message.english();
         ASSERT_EQ(script.controllers.size(), 1u) << type;
         EXPECT_EQ(toLowerAscii(std::string(script.controllers[0].name)), type);
         EXPECT_EQ(script.controllers[0].parameters.size(), std::count(body.begin(), body.end(), ':')) << type;

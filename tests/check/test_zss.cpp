@@ -49,7 +49,7 @@ std::string conditionsOf(const ZssScript& s, const ZssController& c)
 TEST(ZssReader, StatesControllersConditionsAndExpressionsAtTheirLines)
 {
     const ZssScript s = readZss(kScript);
-    EXPECT_TRUE(s.problems.empty()) << s.problems.front().line << ": " << s.problems.front().message;
+    EXPECT_TRUE(s.problems.empty()) << s.problems.front().line << ": " << s.problems.front().message.english();
     EXPECT_EQ(s.lineCount, 22);
 
     ASSERT_EQ(s.states.size(), 3u);
@@ -144,7 +144,7 @@ TEST(ZssReader, BrokenScriptsGiveAProblemAtTheFaultsLine)
         const ZssScript s = readZss(c.script);
         ASSERT_FALSE(s.problems.empty()) << c.name;
         EXPECT_EQ(s.problems.front().line, c.line) << c.name;
-        EXPECT_EQ(s.problems.front().message, c.message) << c.name;
+        EXPECT_EQ(s.problems.front().message.english(), c.message) << c.name;
     }
 }
 
@@ -179,7 +179,7 @@ TEST(ZssReader, HugeAndDeepInputIsReadInProportion)
         ASSERT_FALSE(s.problems.empty()) << c.name;
         EXPECT_LE(s.problems.size(), kMaxZssProblems + 1) << c.name;
         EXPECT_EQ(s.problems.front().line, c.line) << c.name;
-        EXPECT_EQ(s.problems.front().message, c.message) << c.name;
+        EXPECT_EQ(s.problems.front().message.english(), c.message) << c.name;
     }
     // A long line without a fault reads whole.
     const ZssScript long_ = readZss(names + ";\nNull{}\n");

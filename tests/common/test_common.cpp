@@ -1,10 +1,14 @@
+#include "bracket_language.h"
 #include "common/atomic_file.h"
+#include "common/message.h"
 #include "common/paths.h"
 #include "common/text.h"
+#include "common/translation.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -385,4 +389,27 @@ TEST(Paths, ResolveFindsTheFileWhateverTheLetterCaseAndSeparator)
     EXPECT_EQ(resolvePath(root + "/Chars/KFM/TWIN.def"), root + "/Chars/KFM/TWIN.def");
     EXPECT_EQ(directoryOf("/a/b/c.def"), "/a/b/");
     EXPECT_EQ(fileNameOf("/a/b/c.def"), "c.def");
+}
+
+// A message of the layers below Qt reads in English with its values in
+// place, and in another language with its pattern and those of the
+// messages among its values translated, names left as they stand.
+TEST(Messages, ValuesGoInOnceAndNestedPatternsAreTranslated)
+{
+    // A value holding "%1" or "%2" is put in as it is, never read again.
+    EXPECT_EQ(fillPlaces("%1 of %2", {"%2", "var(%1)"}), "%2 of var(%1)");
+    // A place without a value, a % before anything else and a % at the end stay.
+    EXPECT_EQ(fillPlaces("100% of %1, %3 and %", {"x"}), "100% of x, %3 and %");
+    EXPECT_EQ(fillPlaces("%2%1", {"a", "b"}), "ba");
+
+    const Message which(QT_TRANSLATE_NOOP("Messages", "%1 of %2"), {std::string("value"), std::string("VarSet")});
+    const Message message(QT_TRANSLATE_NOOP("Messages", "unknown trigger %1 in %2"), {std::string("\"Tiem\""), which});
+    EXPECT_EQ(message.english(), "unknown trigger \"Tiem\" in value of VarSet");
+    EXPECT_EQ(translated(message), "unknown trigger \"Tiem\" in value of VarSet"); // no translation installed
+
+    test::BracketLanguage language({QStringLiteral("Messages")});
+    QCoreApplication::installTranslator(&language);
+    EXPECT_EQ(translated(message), "[unknown trigger \"Tiem\" in [value of VarSet]]");
+    EXPECT_EQ(translated(Message(std::string("VarSet"))), "VarSet");
+    QCoreApplication::removeTranslator(&language);
 }

@@ -1,8 +1,8 @@
 // Where the program finds its tools and data: beside itself in the build
 // tree, in libexec/ and share/ of an installed copy.
 
+#include "common/app_paths.h"
 #include "documents/spawn_script.h"
-#include "shell/app_paths.h"
 #include "shell/main_window.h"
 #include "test_support.h"
 

@@ -252,7 +252,8 @@ TEST(HoverHelp, AControllerOrTriggerShowsItsHelpBesideTheProblem)
     // On a faulty line the problem comes first, then the help.
     putCaret(box, QStringLiteral("type = ChangeState"), 0);
     const int line = box->textCursor().blockNumber() + 1;
-    box->setProblemLines({{line, QStringLiteral("error: <something> wrong")}});
+    box->setProblemLines(
+        {{line, QStringLiteral("error: <something> wrong"), QStringLiteral("error: <something> wrong")}});
     const QString both = tipOn(QStringLiteral("type = ChangeState"), 9);
     EXPECT_TRUE(both.startsWith("<qt>error: &lt;something&gt; wrong<hr><b>ChangeState</b>")) << both.toStdString();
 }

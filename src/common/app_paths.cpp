@@ -1,4 +1,4 @@
-#include "app_paths.h"
+#include "common/app_paths.h"
 
 #include <QDir>
 #include <QFileInfo>
