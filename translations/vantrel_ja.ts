@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ja">
 <context>
     <name>CharacterLoader</name>
@@ -48,7 +47,7 @@
         <translation>画像のインデックスを作成中</translation>
     </message>
     <message>
-        <source>%1: the first sprite&apos;s picture is missing.</source>
+        <source>%1: the first sprite's picture is missing.</source>
         <translation>%1: 最初のスプライトの画像がありません。</translation>
     </message>
     <message>
@@ -143,7 +142,7 @@
         <translation>関連付けられた AIR ファイルに問題があります。</translation>
     </message>
     <message>
-        <source>Can&apos;t divide by zero</source>
+        <source>Can't divide by zero</source>
         <translation>0 で割ることはできません</translation>
     </message>
     <message>
@@ -173,11 +172,11 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <translation>ディスクの空き容量が足りません。空き容量を確保してから再試行してください。</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load that pcx file!</source>
+        <source>Sorry, can't load that pcx file!</source>
         <translation>申し訳ありません。その PCX ファイルは読み込めません!</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load that png file!</source>
+        <source>Sorry, can't load that png file!</source>
         <translation>申し訳ありません。その PNG ファイルは読み込めません!</translation>
     </message>
     <message>
@@ -337,7 +336,7 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <translation>%1 は %2 のトリガーです。このキャラクターは %3 用です</translation>
     </message>
     <message>
-        <source>%1 is neither beside the character nor in the engine&apos;s data folder here; the engine&apos;s own common states are assumed</source>
+        <source>%1 is neither beside the character nor in the engine's data folder here; the engine's own common states are assumed</source>
         <translation>%1 はキャラクターのフォルダにもエンジンの data フォルダにもありません。エンジン標準のコモンステートがあるものとみなします</translation>
     </message>
     <message>
@@ -481,7 +480,7 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <translation>箱の左が右より後、または上が下より下に書かれています</translation>
     </message>
     <message>
-        <source>box index not below the block&apos;s count</source>
+        <source>box index not below the block's count</source>
         <translation>箱の番号がブロックの数以上です</translation>
     </message>
     <message>
@@ -533,24 +532,24 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <translation>問題が多すぎます。この行以降の問題は一覧に含まれません</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; without its opening bracket</source>
-        <translation>&apos;%1&apos; に対応する開き括弧がありません</translation>
+        <source>'%1' without its opening bracket</source>
+        <translation>'%1' に対応する開き括弧がありません</translation>
     </message>
     <message>
         <source>string without its closing quote</source>
         <translation>文字列に閉じる引用符がありません</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is never closed</source>
-        <translation>&apos;%1&apos; が閉じられていません</translation>
+        <source>'%1' is never closed</source>
+        <translation>'%1' が閉じられていません</translation>
     </message>
     <message>
-        <source>%1 without its &apos;{&apos;</source>
-        <translation>%1 に &apos;{&apos; がありません</translation>
+        <source>%1 without its '{'</source>
+        <translation>%1 に '{' がありません</translation>
     </message>
     <message>
-        <source>state header without its closing &apos;]&apos;</source>
-        <translation>ステート見出しに閉じる &apos;]&apos; がありません</translation>
+        <source>state header without its closing ']'</source>
+        <translation>ステート見出しに閉じる ']' がありません</translation>
     </message>
     <message>
         <source>function header without a name</source>
@@ -565,28 +564,28 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <translation>StateDef のステート番号が読み取れません</translation>
     </message>
     <message>
-        <source>state header part &quot;%1&quot; is not &quot;key: value&quot;</source>
-        <translation>ステート見出しの部分 &quot;%1&quot; が &quot;key: value&quot; の形ではありません</translation>
+        <source>state header part "%1" is not "key: value"</source>
+        <translation>ステート見出しの部分 "%1" が "key: value" の形ではありません</translation>
     </message>
     <message>
-        <source>&apos;{&apos; of %1 is never closed</source>
-        <translation>%1 の &apos;{&apos; が閉じられていません</translation>
+        <source>'{' of %1 is never closed</source>
+        <translation>%1 の '{' が閉じられていません</translation>
     </message>
     <message>
-        <source>&apos;{&apos; inside the parameters of %1</source>
-        <translation>%1 のパラメータの中に &apos;{&apos; があります</translation>
+        <source>'{' inside the parameters of %1</source>
+        <translation>%1 のパラメータの中に '{' があります</translation>
     </message>
     <message>
-        <source>parameter of %1 without its &quot;name:&quot;</source>
-        <translation>%1 のパラメータに &quot;name:&quot; がありません</translation>
+        <source>parameter of %1 without its "name:"</source>
+        <translation>%1 のパラメータに "name:" がありません</translation>
     </message>
     <message>
         <source>code outside any [StateDef] or [Function]</source>
         <translation>どの [StateDef] にも [Function] にも属さないコードです</translation>
     </message>
     <message>
-        <source>&apos;}&apos; without its &apos;{&apos;</source>
-        <translation>&apos;{&apos; に対応しない &apos;}&apos; です</translation>
+        <source>'}' without its '{'</source>
+        <translation>'{' に対応しない '}' です</translation>
     </message>
     <message>
         <source>if without a condition</source>
@@ -597,28 +596,44 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <translation>対応する if のない else です</translation>
     </message>
     <message>
-        <source>%1 without &quot;name =&quot;</source>
-        <translation>%1 に &quot;name =&quot; がありません</translation>
+        <source>%1 without "name ="</source>
+        <translation>%1 に "name =" がありません</translation>
     </message>
     <message>
-        <source>%1 without its &apos;:&apos;</source>
-        <translation>%1 に &apos;:&apos; がありません</translation>
+        <source>%1 without its ':'</source>
+        <translation>%1 に ':' がありません</translation>
     </message>
     <message>
         <source>%1 outside a switch</source>
         <translation>switch の外の %1 です</translation>
     </message>
     <message>
-        <source>call without &quot;Function(...)&quot;</source>
-        <translation>&quot;Function(...)&quot; のない call です</translation>
+        <source>call without "Function(...)"</source>
+        <translation>"Function(...)" のない call です</translation>
     </message>
     <message>
-        <source>unknown statement &quot;%1&quot;</source>
-        <translation>不明な文 &quot;%1&quot;</translation>
+        <source>unknown statement "%1"</source>
+        <translation>不明な文 "%1"</translation>
     </message>
     <message>
         <source>the file is too large to read</source>
         <translation>ファイルが大きすぎて読み込めません</translation>
+    </message>
+    <message>
+        <source>Frame no:%1</source>
+        <translation>フレーム番号:%1</translation>
+    </message>
+    <message>
+        <source>Group:%1</source>
+        <translation>グループ:%1</translation>
+    </message>
+    <message>
+        <source>Image:%1</source>
+        <translation>画像:%1</translation>
+    </message>
+    <message>
+        <source>Duration:%1</source>
+        <translation>時間:%1</translation>
     </message>
 </context>
 <context>
@@ -1108,7 +1123,7 @@ Yes restores it, No keeps it for the next start, Discard deletes it.</source>
 <context>
     <name>vantrel::AirTextLink</name>
     <message>
-        <source>The character&apos;s .def names no AIR file.</source>
+        <source>The character's .def names no AIR file.</source>
         <translation>キャラクターの .def に AIR ファイルが指定されていません。</translation>
     </message>
     <message>
@@ -1213,7 +1228,7 @@ Yes restores it, No keeps it for the next start, Discard deletes it.</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <source>The character&apos;s sprites were read from an SFF v%1. Write:</source>
+        <source>The character's sprites were read from an SFF v%1. Write:</source>
         <translation>キャラクターのスプライトは SFF v%1 から読み込まれました。書き出す形式:</translation>
     </message>
     <message>
@@ -1387,7 +1402,7 @@ Truncated at 500...</source>
         <translation>スプライトシート (*.png)</translation>
     </message>
     <message>
-        <source>the frame&apos;s offset does not read, so it is not moved.</source>
+        <source>the frame's offset does not read, so it is not moved.</source>
         <translation>フレームのオフセットを読み取れないため、移動しません。</translation>
     </message>
     <message>
@@ -1442,7 +1457,7 @@ Truncated at 500...</source>
         <translation>無題</translation>
     </message>
     <message>
-        <source>Can&apos;t open file: %1 with error %2</source>
+        <source>Can't open file: %1 with error %2</source>
         <translation>ファイルを開けません: %1 エラー: %2</translation>
     </message>
     <message>
@@ -1507,17 +1522,17 @@ Truncated at 500...</source>
         <translation>参照...</translation>
     </message>
     <message>
-        <source>The engine&apos;s own: %1 (IKEMEN GO), %2 (MUGEN)</source>
+        <source>The engine's own: %1 (IKEMEN GO), %2 (MUGEN)</source>
         <translation>エンジン既定: %1 (IKEMEN GO)、%2 (MUGEN)</translation>
     </message>
     <message>
-        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character&apos;s folder name, %d: the .def&apos;s full path, %s: the stage, %a: the AI level, %%: a single %.
+        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character's folder name, %d: the .def's full path, %s: the stage, %a: the AI level, %%: a single %.
 Quotes keep blanks inside one argument. A stage and an AI level that the arguments do not place follow them as -s and -p2.ai.</source>
         <translation>%f: 開いている .def (エンジンでの表記 folder/file.def)、%2: 2P キャラクター、%c: キャラクターのフォルダー名、%d: .def のフルパス、%s: ステージ、%a: AI レベル、%%: 1 つの %。
 引用符で囲むと空白を含めて 1 つの引数になります。引数で位置を指定していないステージと AI レベルは、-s と -p2.ai として引数の後に付けられます。</translation>
     </message>
     <message>
-        <source>Two folders above the character&apos;s folder</source>
+        <source>Two folders above the character's folder</source>
         <translation>キャラクターのフォルダーの 2 つ上のフォルダー</translation>
     </message>
     <message>
@@ -1525,7 +1540,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>同じキャラクター</translation>
     </message>
     <message>
-        <source>The engine&apos;s choice</source>
+        <source>The engine's choice</source>
         <translation>エンジンに任せる</translation>
     </message>
     <message>
@@ -1533,7 +1548,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>オフ</translation>
     </message>
     <message>
-        <source>The second player&apos;s AI level; Off leaves it to the engine</source>
+        <source>The second player's AI level; Off leaves it to the engine</source>
         <translation>2P の AI レベル。オフにするとエンジンに任せます</translation>
     </message>
     <message>
@@ -1593,7 +1608,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>すべてのファイル (*.*)</translation>
     </message>
     <message>
-        <source>Choose the engine&apos;s working folder</source>
+        <source>Choose the engine's working folder</source>
         <translation>エンジンの作業フォルダーを選択</translation>
     </message>
 </context>
@@ -1640,8 +1655,8 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>上へ(&amp;U)</translation>
     </message>
     <message>
-        <source>Cannot find &quot;%1&quot;</source>
-        <translation>&quot;%1&quot; が見つかりません</translation>
+        <source>Cannot find "%1"</source>
+        <translation>"%1" が見つかりません</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -1727,8 +1742,8 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>ループ開始の設定</translation>
     </message>
     <message>
-        <source>%1 cannot be &quot;%2&quot;.</source>
-        <translation>%1 に &quot;%2&quot; は指定できません。</translation>
+        <source>%1 cannot be "%2".</source>
+        <translation>%1 に "%2" は指定できません。</translation>
     </message>
     <message>
         <source>Change %1</source>
@@ -1867,7 +1882,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <extracomment>An entry of the Window menu: its number, then the window&apos;s title.</extracomment>
+        <extracomment>An entry of the Window menu: its number, then the window's title.</extracomment>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
@@ -2052,7 +2067,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Open one of the character&apos;s palettes to import a palette into.</source>
+        <source>Open one of the character's palettes to import a palette into.</source>
         <translation>パレットをインポートするには、先にキャラクターのパレットを 1 つ開いてください。</translation>
     </message>
     <message>
@@ -2123,7 +2138,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>the count of errors, then the count of warnings (&quot;2 errors, 1 warning&quot;)</extracomment>
+        <extracomment>the count of errors, then the count of warnings ("2 errors, 1 warning")</extracomment>
         <translation>%1、%2</translation>
     </message>
     <message>
@@ -2156,7 +2171,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     </message>
     <message>
         <source>%1: %2: %3</source>
-        <extracomment>A problem the checker found: its file and line, &quot;error&quot; or &quot;warning&quot;, and what is wrong.</extracomment>
+        <extracomment>A problem the checker found: its file and line, "error" or "warning", and what is wrong.</extracomment>
         <translation>%1: %2: %3</translation>
     </message>
 </context>
@@ -2171,8 +2186,8 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>アクション %1</translation>
     </message>
     <message>
-        <source>command &quot;%1&quot;</source>
-        <translation>コマンド &quot;%1&quot;</translation>
+        <source>command "%1"</source>
+        <translation>コマンド "%1"</translation>
     </message>
     <message>
         <source>sound %1</source>
@@ -2450,7 +2465,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
 <context>
     <name>vantrel::SplashScreen</name>
     <message>
-        <source>Whoa, buddy, one instance at a time!  You don&apos;t want
+        <source>Whoa, buddy, one instance at a time!  You don't want
 Vantrel to become a multiperson disturb program!</source>
         <translation>おっと、起動できるのは一度に 1 つだけです!
 Vantrel を多重起動しないでください!</translation>
@@ -2472,7 +2487,7 @@ Vantrel を多重起動しないでください!</translation>
     </message>
     <message>
         <source>The SFF file %1 was written with %2 sprites%3.</source>
-        <extracomment>%3 is empty or what the build tool reports, as &quot; (240 pictures copied, 1 encoded)&quot;</extracomment>
+        <extracomment>%3 is empty or what the build tool reports, as " (240 pictures copied, 1 encoded)"</extracomment>
         <translation>SFF ファイル %1 を %2 個のスプライトで書き出しました%3。</translation>
     </message>
     <message>
@@ -2493,7 +2508,7 @@ Vantrel を多重起動しないでください!</translation>
     <message>
         <source>%1
 Axis %2,%3</source>
-        <extracomment>a sprite&apos;s picture file, then its axis as x,y</extracomment>
+        <extracomment>a sprite's picture file, then its axis as x,y</extracomment>
         <translation>%1
 軸 %2,%3</translation>
     </message>
@@ -2514,12 +2529,12 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>1 of%1</source>
-        <extracomment>the sprite shown of how many, as &quot;1 of 281&quot;</extracomment>
+        <extracomment>the sprite shown of how many, as "1 of 281"</extracomment>
         <translation>1 /%1</translation>
     </message>
     <message>
         <source>%1 of%2 </source>
-        <extracomment>the sprite shown of how many, as &quot; 3 of 281 &quot;</extracomment>
+        <extracomment>the sprite shown of how many, as " 3 of 281 "</extracomment>
         <translation>%1 /%2 </translation>
     </message>
     <message>
@@ -2591,7 +2606,7 @@ Axis %2,%3</source>
         <translation>内容に合わせて切り抜き</translation>
     </message>
     <message>
-        <source>Use the Character&apos;s Palette</source>
+        <source>Use the Character's Palette</source>
         <translation>キャラクターのパレットを使用</translation>
     </message>
     <message>
@@ -2631,8 +2646,8 @@ Axis %2,%3</source>
         <translation>軸の移動量 (x,y):</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not two numbers, as x,y.</source>
-        <translation>&quot;%1&quot; は x,y の形式の 2 つの数値ではありません。</translation>
+        <source>"%1" is not two numbers, as x,y.</source>
+        <translation>"%1" は x,y の形式の 2 つの数値ではありません。</translation>
     </message>
     <message>
         <source>The selected sprites have that axis already.</source>
@@ -2644,13 +2659,13 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>Move %1 to group:
-(Each keeps its image number unless the group has it already; then it takes the group&apos;s next free number.)</source>
+(Each keeps its image number unless the group has it already; then it takes the group's next free number.)</source>
         <translation>%1の移動先グループ:
 (各スプライトの画像番号はそのまま保たれます。ただし、そのグループに同じ番号が既にある場合は、グループ内の次の空き番号になります。)</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a group number.</source>
-        <translation>&quot;%1&quot; はグループ番号ではありません。</translation>
+        <source>"%1" is not a group number.</source>
+        <translation>"%1" はグループ番号ではありません。</translation>
     </message>
     <message>
         <source>The selected sprites are in that group already.</source>
@@ -2681,7 +2696,7 @@ Axis %2,%3</source>
         <translation>選択した画像には取り除く透明な余白がありません。</translation>
     </message>
     <message>
-        <source>the sprites&apos; shared palette</source>
+        <source>the sprites' shared palette</source>
         <translation>スプライト共通のパレット</translation>
     </message>
     <message>
@@ -2713,19 +2728,19 @@ Axis %2,%3</source>
         <translation>シートのサイズは %1 x %2 ピクセルです。各フレームのサイズを幅,高さ (ピクセル) で、または列数 x 行数 (例: 8x2) で入力してください:</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; names no frames: write 64,80 or 8x2.</source>
-        <translation>&quot;%1&quot; ではフレームを指定できません: 64,80 や 8x2 のように入力してください。</translation>
+        <source>"%1" names no frames: write 64,80 or 8x2.</source>
+        <translation>"%1" ではフレームを指定できません: 64,80 や 8x2 のように入力してください。</translation>
     </message>
     <message>
-        <source>The new sprites&apos; group and first image number (group,number):</source>
+        <source>The new sprites' group and first image number (group,number):</source>
         <translation>新しいスプライトのグループと最初の画像番号 (グループ,番号):</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a group and an image number.</source>
-        <translation>&quot;%1&quot; はグループと画像番号ではありません。</translation>
+        <source>"%1" is not a group and an image number.</source>
+        <translation>"%1" はグループと画像番号ではありません。</translation>
     </message>
     <message>
-        <source>Where is each frame&apos;s axis?</source>
+        <source>Where is each frame's axis?</source>
         <translation>各フレームの軸の位置はどこですか?</translation>
     </message>
     <message>
@@ -2805,7 +2820,7 @@ Axis %2,%3</source>
         <translation>ブラウザー</translation>
     </message>
     <message>
-        <source>Browse for PCX&apos;s with thumbnails</source>
+        <source>Browse for PCX's with thumbnails</source>
         <translation>サムネイル付きで PCX を参照</translation>
     </message>
     <message>
@@ -2829,8 +2844,8 @@ Axis %2,%3</source>
         <translation>外部編集</translation>
     </message>
     <message>
-        <source>Send to shell with &quot;Edit&quot; command</source>
-        <translation>&quot;Edit&quot; コマンドでシェルに送る</translation>
+        <source>Send to shell with "Edit" command</source>
+        <translation>"Edit" コマンドでシェルに送る</translation>
     </message>
     <message>
         <source>SaveOne</source>
@@ -2857,7 +2872,7 @@ Axis %2,%3</source>
         <translation>スプライト</translation>
     </message>
     <message>
-        <source>%1 is a 32-bit picture. This character&apos;s sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
+        <source>%1 is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
         <translation>%1 は 32bit 画像です。このキャラクターのスプライトは SFF v1 として作成されますが、SFF v1 には 8bit の画像 (パレットの 256 色) しか入れられません。この画像を追加できるように、今後は SFF v2 として作成しますか?</translation>
     </message>
     <message>
@@ -2989,7 +3004,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>State%1 of %2</source>
-        <extracomment>%1 is the state&apos;s number, with a space before it or its minus sign</extracomment>
+        <extracomment>%1 is the state's number, with a space before it or its minus sign</extracomment>
         <translation>%2 のステート%1</translation>
     </message>
 </context>
@@ -3007,7 +3022,7 @@ Axis %2,%3</source>
         <translation>エンコーディングの変更 (%1)</translation>
     </message>
     <message>
-        <source>Can&apos;t open file: %1</source>
+        <source>Can't open file: %1</source>
         <translation>ファイルを開けません: %1</translation>
     </message>
     <message>
@@ -3178,12 +3193,12 @@ Save the file as UTF-8 instead?  (No writes “?” in its place.)</source>
         <translation>キャラクターに %1 がありません。</translation>
     </message>
     <message>
-        <source>%1 is not defined in the character&apos;s files.</source>
+        <source>%1 is not defined in the character's files.</source>
         <translation>%1 はキャラクターのファイル内で定義されていません。</translation>
     </message>
     <message>
-        <source>Cannot find &quot;%1&quot;</source>
-        <translation>&quot;%1&quot; が見つかりません</translation>
+        <source>Cannot find "%1"</source>
+        <translation>"%1" が見つかりません</translation>
     </message>
     <message>
         <source>Reading the file again as %1 drops your unsaved changes.  Go on?</source>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pt_BR">
 <context>
     <name>CharacterLoader</name>
@@ -48,7 +47,7 @@
         <translation>Indexando imagens</translation>
     </message>
     <message>
-        <source>%1: the first sprite&apos;s picture is missing.</source>
+        <source>%1: the first sprite's picture is missing.</source>
         <translation>%1: a imagem do primeiro sprite está faltando.</translation>
     </message>
     <message>
@@ -143,7 +142,7 @@
         <translation>Problema com o arquivo AIR associado.</translation>
     </message>
     <message>
-        <source>Can&apos;t divide by zero</source>
+        <source>Can't divide by zero</source>
         <translation>Não é possível dividir por zero</translation>
     </message>
     <message>
@@ -173,11 +172,11 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <translation>Espaço em disco insuficiente. Libere espaço e tente de novo.</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load that pcx file!</source>
+        <source>Sorry, can't load that pcx file!</source>
         <translation>Desculpe, não foi possível carregar esse arquivo pcx!</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load that png file!</source>
+        <source>Sorry, can't load that png file!</source>
         <translation>Desculpe, não foi possível carregar esse arquivo png!</translation>
     </message>
     <message>
@@ -337,7 +336,7 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <translation>%1 é um trigger do %2; este personagem é para %3</translation>
     </message>
     <message>
-        <source>%1 is neither beside the character nor in the engine&apos;s data folder here; the engine&apos;s own common states are assumed</source>
+        <source>%1 is neither beside the character nor in the engine's data folder here; the engine's own common states are assumed</source>
         <translation>%1 não está ao lado do personagem nem na pasta data do motor; os estados comuns do próprio motor são presumidos</translation>
     </message>
     <message>
@@ -481,7 +480,7 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <translation>caixa escrita com a esquerda depois da direita ou o topo abaixo da base</translation>
     </message>
     <message>
-        <source>box index not below the block&apos;s count</source>
+        <source>box index not below the block's count</source>
         <translation>índice de caixa não é menor que a contagem do bloco</translation>
     </message>
     <message>
@@ -533,24 +532,24 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <translation>problemas demais; os depois desta linha não são listados</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; without its opening bracket</source>
-        <translation>&apos;%1&apos; sem o parêntese de abertura</translation>
+        <source>'%1' without its opening bracket</source>
+        <translation>'%1' sem o parêntese de abertura</translation>
     </message>
     <message>
         <source>string without its closing quote</source>
         <translation>string sem as aspas de fechamento</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is never closed</source>
-        <translation>&apos;%1&apos; nunca é fechado</translation>
+        <source>'%1' is never closed</source>
+        <translation>'%1' nunca é fechado</translation>
     </message>
     <message>
-        <source>%1 without its &apos;{&apos;</source>
-        <translation>%1 sem o seu &apos;{&apos;</translation>
+        <source>%1 without its '{'</source>
+        <translation>%1 sem o seu '{'</translation>
     </message>
     <message>
-        <source>state header without its closing &apos;]&apos;</source>
-        <translation>cabeçalho de estado sem o &apos;]&apos; de fechamento</translation>
+        <source>state header without its closing ']'</source>
+        <translation>cabeçalho de estado sem o ']' de fechamento</translation>
     </message>
     <message>
         <source>function header without a name</source>
@@ -565,28 +564,28 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <translation>StateDef sem um número de estado legível</translation>
     </message>
     <message>
-        <source>state header part &quot;%1&quot; is not &quot;key: value&quot;</source>
-        <translation>a parte &quot;%1&quot; do cabeçalho de estado não é &quot;chave: valor&quot;</translation>
+        <source>state header part "%1" is not "key: value"</source>
+        <translation>a parte "%1" do cabeçalho de estado não é "chave: valor"</translation>
     </message>
     <message>
-        <source>&apos;{&apos; of %1 is never closed</source>
-        <translation>o &apos;{&apos; de %1 nunca é fechado</translation>
+        <source>'{' of %1 is never closed</source>
+        <translation>o '{' de %1 nunca é fechado</translation>
     </message>
     <message>
-        <source>&apos;{&apos; inside the parameters of %1</source>
-        <translation>&apos;{&apos; dentro dos parâmetros de %1</translation>
+        <source>'{' inside the parameters of %1</source>
+        <translation>'{' dentro dos parâmetros de %1</translation>
     </message>
     <message>
-        <source>parameter of %1 without its &quot;name:&quot;</source>
-        <translation>parâmetro de %1 sem o seu &quot;name:&quot;</translation>
+        <source>parameter of %1 without its "name:"</source>
+        <translation>parâmetro de %1 sem o seu "name:"</translation>
     </message>
     <message>
         <source>code outside any [StateDef] or [Function]</source>
         <translation>código fora de qualquer [StateDef] ou [Function]</translation>
     </message>
     <message>
-        <source>&apos;}&apos; without its &apos;{&apos;</source>
-        <translation>&apos;}&apos; sem o seu &apos;{&apos;</translation>
+        <source>'}' without its '{'</source>
+        <translation>'}' sem o seu '{'</translation>
     </message>
     <message>
         <source>if without a condition</source>
@@ -597,28 +596,44 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <translation>else sem o seu if</translation>
     </message>
     <message>
-        <source>%1 without &quot;name =&quot;</source>
-        <translation>%1 sem &quot;name =&quot;</translation>
+        <source>%1 without "name ="</source>
+        <translation>%1 sem "name ="</translation>
     </message>
     <message>
-        <source>%1 without its &apos;:&apos;</source>
-        <translation>%1 sem o seu &apos;:&apos;</translation>
+        <source>%1 without its ':'</source>
+        <translation>%1 sem o seu ':'</translation>
     </message>
     <message>
         <source>%1 outside a switch</source>
         <translation>%1 fora de um switch</translation>
     </message>
     <message>
-        <source>call without &quot;Function(...)&quot;</source>
-        <translation>call sem &quot;Function(...)&quot;</translation>
+        <source>call without "Function(...)"</source>
+        <translation>call sem "Function(...)"</translation>
     </message>
     <message>
-        <source>unknown statement &quot;%1&quot;</source>
-        <translation>instrução desconhecida &quot;%1&quot;</translation>
+        <source>unknown statement "%1"</source>
+        <translation>instrução desconhecida "%1"</translation>
     </message>
     <message>
         <source>the file is too large to read</source>
         <translation>o arquivo é grande demais para ser lido</translation>
+    </message>
+    <message>
+        <source>Frame no:%1</source>
+        <translation>Quadro nº:%1</translation>
+    </message>
+    <message>
+        <source>Group:%1</source>
+        <translation>Grupo:%1</translation>
+    </message>
+    <message>
+        <source>Image:%1</source>
+        <translation>Imagem:%1</translation>
+    </message>
+    <message>
+        <source>Duration:%1</source>
+        <translation>Duração:%1</translation>
     </message>
 </context>
 <context>
@@ -1108,7 +1123,7 @@ Sim restaura, Não guarda para a próxima inicialização, Descartar apaga.</tra
 <context>
     <name>vantrel::AirTextLink</name>
     <message>
-        <source>The character&apos;s .def names no AIR file.</source>
+        <source>The character's .def names no AIR file.</source>
         <translation>O .def do personagem não indica nenhum arquivo AIR.</translation>
     </message>
     <message>
@@ -1213,7 +1228,7 @@ Sim restaura, Não guarda para a próxima inicialização, Descartar apaga.</tra
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>The character&apos;s sprites were read from an SFF v%1. Write:</source>
+        <source>The character's sprites were read from an SFF v%1. Write:</source>
         <translation>Os sprites do personagem foram lidos de um SFF v%1. Gravar:</translation>
     </message>
     <message>
@@ -1387,7 +1402,7 @@ Lista cortada em 500...</translation>
         <translation>Folha de sprites (*.png)</translation>
     </message>
     <message>
-        <source>the frame&apos;s offset does not read, so it is not moved.</source>
+        <source>the frame's offset does not read, so it is not moved.</source>
         <translation>o deslocamento do quadro não pode ser lido, então ele não é movido.</translation>
     </message>
     <message>
@@ -1442,7 +1457,7 @@ Lista cortada em 500...</translation>
         <translation>Sem título</translation>
     </message>
     <message>
-        <source>Can&apos;t open file: %1 with error %2</source>
+        <source>Can't open file: %1 with error %2</source>
         <translation>Não é possível abrir o arquivo: %1, erro %2</translation>
     </message>
     <message>
@@ -1507,17 +1522,17 @@ Lista cortada em 500...</translation>
         <translation>Procurar...</translation>
     </message>
     <message>
-        <source>The engine&apos;s own: %1 (IKEMEN GO), %2 (MUGEN)</source>
+        <source>The engine's own: %1 (IKEMEN GO), %2 (MUGEN)</source>
         <translation>Padrão do motor: %1 (IKEMEN GO), %2 (MUGEN)</translation>
     </message>
     <message>
-        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character&apos;s folder name, %d: the .def&apos;s full path, %s: the stage, %a: the AI level, %%: a single %.
+        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character's folder name, %d: the .def's full path, %s: the stage, %a: the AI level, %%: a single %.
 Quotes keep blanks inside one argument. A stage and an AI level that the arguments do not place follow them as -s and -p2.ai.</source>
         <translation>%f: o .def aberto, como o motor o chama (pasta/arquivo.def), %2: o segundo jogador, %c: o nome da pasta do personagem, %d: o caminho completo do .def, %s: o cenário, %a: o nível da IA, %%: um único %.
 As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de IA que os argumentos não posicionam são acrescentados depois deles como -s e -p2.ai.</translation>
     </message>
     <message>
-        <source>Two folders above the character&apos;s folder</source>
+        <source>Two folders above the character's folder</source>
         <translation>Duas pastas acima da pasta do personagem</translation>
     </message>
     <message>
@@ -1525,7 +1540,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>O mesmo personagem</translation>
     </message>
     <message>
-        <source>The engine&apos;s choice</source>
+        <source>The engine's choice</source>
         <translation>Escolha do motor</translation>
     </message>
     <message>
@@ -1533,7 +1548,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>Desligado</translation>
     </message>
     <message>
-        <source>The second player&apos;s AI level; Off leaves it to the engine</source>
+        <source>The second player's AI level; Off leaves it to the engine</source>
         <translation>O nível da IA do segundo jogador; Desligado deixa a cargo do motor</translation>
     </message>
     <message>
@@ -1593,7 +1608,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>Todos os arquivos (*.*)</translation>
     </message>
     <message>
-        <source>Choose the engine&apos;s working folder</source>
+        <source>Choose the engine's working folder</source>
         <translation>Escolha a pasta de trabalho do motor</translation>
     </message>
 </context>
@@ -1640,8 +1655,8 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>A&amp;cima</translation>
     </message>
     <message>
-        <source>Cannot find &quot;%1&quot;</source>
-        <translation>Não foi possível encontrar &quot;%1&quot;</translation>
+        <source>Cannot find "%1"</source>
+        <translation>Não foi possível encontrar "%1"</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -1727,8 +1742,8 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>Definir início do loop</translation>
     </message>
     <message>
-        <source>%1 cannot be &quot;%2&quot;.</source>
-        <translation>%1 não pode ser &quot;%2&quot;.</translation>
+        <source>%1 cannot be "%2".</source>
+        <translation>%1 não pode ser "%2".</translation>
     </message>
     <message>
         <source>Change %1</source>
@@ -1868,7 +1883,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <extracomment>An entry of the Window menu: its number, then the window&apos;s title.</extracomment>
+        <extracomment>An entry of the Window menu: its number, then the window's title.</extracomment>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
@@ -2053,7 +2068,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Open one of the character&apos;s palettes to import a palette into.</source>
+        <source>Open one of the character's palettes to import a palette into.</source>
         <translation>Abra uma das paletas do personagem para importar uma paleta nela.</translation>
     </message>
     <message>
@@ -2124,7 +2139,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>the count of errors, then the count of warnings (&quot;2 errors, 1 warning&quot;)</extracomment>
+        <extracomment>the count of errors, then the count of warnings ("2 errors, 1 warning")</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
@@ -2157,7 +2172,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     </message>
     <message>
         <source>%1: %2: %3</source>
-        <extracomment>A problem the checker found: its file and line, &quot;error&quot; or &quot;warning&quot;, and what is wrong.</extracomment>
+        <extracomment>A problem the checker found: its file and line, "error" or "warning", and what is wrong.</extracomment>
         <translation>%1: %2: %3</translation>
     </message>
 </context>
@@ -2172,8 +2187,8 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>ação %1</translation>
     </message>
     <message>
-        <source>command &quot;%1&quot;</source>
-        <translation>comando &quot;%1&quot;</translation>
+        <source>command "%1"</source>
+        <translation>comando "%1"</translation>
     </message>
     <message>
         <source>sound %1</source>
@@ -2451,7 +2466,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
 <context>
     <name>vantrel::SplashScreen</name>
     <message>
-        <source>Whoa, buddy, one instance at a time!  You don&apos;t want
+        <source>Whoa, buddy, one instance at a time!  You don't want
 Vantrel to become a multiperson disturb program!</source>
         <translation>Calma, amigo, uma instância de cada vez!  Você não quer que o
 Vantrel vire um programa de perturbação coletiva!</translation>
@@ -2473,7 +2488,7 @@ Vantrel vire um programa de perturbação coletiva!</translation>
     </message>
     <message>
         <source>The SFF file %1 was written with %2 sprites%3.</source>
-        <extracomment>%3 is empty or what the build tool reports, as &quot; (240 pictures copied, 1 encoded)&quot;</extracomment>
+        <extracomment>%3 is empty or what the build tool reports, as " (240 pictures copied, 1 encoded)"</extracomment>
         <translation>O arquivo SFF %1 foi gravado com %2 sprites%3.</translation>
     </message>
     <message>
@@ -2494,7 +2509,7 @@ Vantrel vire um programa de perturbação coletiva!</translation>
     <message>
         <source>%1
 Axis %2,%3</source>
-        <extracomment>a sprite&apos;s picture file, then its axis as x,y</extracomment>
+        <extracomment>a sprite's picture file, then its axis as x,y</extracomment>
         <translation>%1
 Eixo %2,%3</translation>
     </message>
@@ -2515,12 +2530,12 @@ Eixo %2,%3</translation>
     </message>
     <message>
         <source>1 of%1</source>
-        <extracomment>the sprite shown of how many, as &quot;1 of 281&quot;</extracomment>
+        <extracomment>the sprite shown of how many, as "1 of 281"</extracomment>
         <translation>1 de%1</translation>
     </message>
     <message>
         <source>%1 of%2 </source>
-        <extracomment>the sprite shown of how many, as &quot; 3 of 281 &quot;</extracomment>
+        <extracomment>the sprite shown of how many, as " 3 of 281 "</extracomment>
         <translation>%1 de%2 </translation>
     </message>
     <message>
@@ -2592,7 +2607,7 @@ Eixo %2,%3</translation>
         <translation>Cortar ao conteúdo</translation>
     </message>
     <message>
-        <source>Use the Character&apos;s Palette</source>
+        <source>Use the Character's Palette</source>
         <translation>Usar a paleta do personagem</translation>
     </message>
     <message>
@@ -2632,8 +2647,8 @@ Eixo %2,%3</translation>
         <translation>Mover o eixo em (x,y):</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not two numbers, as x,y.</source>
-        <translation>&quot;%1&quot; não são dois números, no formato x,y.</translation>
+        <source>"%1" is not two numbers, as x,y.</source>
+        <translation>"%1" não são dois números, no formato x,y.</translation>
     </message>
     <message>
         <source>The selected sprites have that axis already.</source>
@@ -2645,13 +2660,13 @@ Eixo %2,%3</translation>
     </message>
     <message>
         <source>Move %1 to group:
-(Each keeps its image number unless the group has it already; then it takes the group&apos;s next free number.)</source>
+(Each keeps its image number unless the group has it already; then it takes the group's next free number.)</source>
         <translation>Mover %1 para o grupo:
 (Cada um mantém seu número de imagem, a menos que o grupo já o tenha; nesse caso, recebe o próximo número livre do grupo.)</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a group number.</source>
-        <translation>&quot;%1&quot; não é um número de grupo.</translation>
+        <source>"%1" is not a group number.</source>
+        <translation>"%1" não é um número de grupo.</translation>
     </message>
     <message>
         <source>The selected sprites are in that group already.</source>
@@ -2682,7 +2697,7 @@ Eixo %2,%3</translation>
         <translation>As imagens selecionadas não têm borda transparente para remover.</translation>
     </message>
     <message>
-        <source>the sprites&apos; shared palette</source>
+        <source>the sprites' shared palette</source>
         <translation>a paleta compartilhada dos sprites</translation>
     </message>
     <message>
@@ -2714,19 +2729,19 @@ Eixo %2,%3</translation>
         <translation>A folha tem %1 x %2 pixels. Os quadros dela, como largura,altura em pixels, ou como colunas x linhas (como 8x2):</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; names no frames: write 64,80 or 8x2.</source>
-        <translation>&quot;%1&quot; não indica quadros: escreva 64,80 ou 8x2.</translation>
+        <source>"%1" names no frames: write 64,80 or 8x2.</source>
+        <translation>"%1" não indica quadros: escreva 64,80 ou 8x2.</translation>
     </message>
     <message>
-        <source>The new sprites&apos; group and first image number (group,number):</source>
+        <source>The new sprites' group and first image number (group,number):</source>
         <translation>O grupo e o primeiro número de imagem dos novos sprites (grupo,número):</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a group and an image number.</source>
-        <translation>&quot;%1&quot; não é um grupo e um número de imagem.</translation>
+        <source>"%1" is not a group and an image number.</source>
+        <translation>"%1" não é um grupo e um número de imagem.</translation>
     </message>
     <message>
-        <source>Where is each frame&apos;s axis?</source>
+        <source>Where is each frame's axis?</source>
         <translation>Onde fica o eixo de cada quadro?</translation>
     </message>
     <message>
@@ -2806,7 +2821,7 @@ Eixo %2,%3</translation>
         <translation>Navegador</translation>
     </message>
     <message>
-        <source>Browse for PCX&apos;s with thumbnails</source>
+        <source>Browse for PCX's with thumbnails</source>
         <translation>Procurar PCX com miniaturas</translation>
     </message>
     <message>
@@ -2830,8 +2845,8 @@ Eixo %2,%3</translation>
         <translation>Editar externo</translation>
     </message>
     <message>
-        <source>Send to shell with &quot;Edit&quot; command</source>
-        <translation>Enviar ao sistema com o comando &quot;Edit&quot;</translation>
+        <source>Send to shell with "Edit" command</source>
+        <translation>Enviar ao sistema com o comando "Edit"</translation>
     </message>
     <message>
         <source>SaveOne</source>
@@ -2858,7 +2873,7 @@ Eixo %2,%3</translation>
         <translation>Sprites</translation>
     </message>
     <message>
-        <source>%1 is a 32-bit picture. This character&apos;s sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
+        <source>%1 is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
         <translation>%1 é uma imagem de 32 bits. Os sprites deste personagem são gerados como SFF v1, que comporta apenas imagens de 8 bits (256 cores de uma paleta). Gerá-los como SFF v2 daqui em diante, para que ela possa entrar?</translation>
     </message>
     <message>
@@ -2990,7 +3005,7 @@ Eixo %2,%3</translation>
     </message>
     <message>
         <source>State%1 of %2</source>
-        <extracomment>%1 is the state&apos;s number, with a space before it or its minus sign</extracomment>
+        <extracomment>%1 is the state's number, with a space before it or its minus sign</extracomment>
         <translation>Estado%1 de %2</translation>
     </message>
 </context>
@@ -3008,7 +3023,7 @@ Eixo %2,%3</translation>
         <translation>Codificação %1</translation>
     </message>
     <message>
-        <source>Can&apos;t open file: %1</source>
+        <source>Can't open file: %1</source>
         <translation>Não foi possível abrir o arquivo: %1</translation>
     </message>
     <message>
@@ -3179,12 +3194,12 @@ Salvar o arquivo como UTF-8?  (Com “Não”, grava “?” no lugar dele.)</tr
         <translation>O personagem não tem %1.</translation>
     </message>
     <message>
-        <source>%1 is not defined in the character&apos;s files.</source>
+        <source>%1 is not defined in the character's files.</source>
         <translation>%1 não está definido nos arquivos do personagem.</translation>
     </message>
     <message>
-        <source>Cannot find &quot;%1&quot;</source>
-        <translation>Não foi possível encontrar &quot;%1&quot;</translation>
+        <source>Cannot find "%1"</source>
+        <translation>Não foi possível encontrar "%1"</translation>
     </message>
     <message>
         <source>Reading the file again as %1 drops your unsaved changes.  Go on?</source>

@@ -7,6 +7,7 @@
 #include "anim/qt_frame_timer.h"
 #include "common/qt_text.h"
 #include "common/text.h"
+#include "common/translation.h"
 #include "image/picture.h"
 #include "sprites/sprite_document.h"
 #include "text/text_document.h"
@@ -271,10 +272,10 @@ void AnimationPreview::showFrame(int index)
     }
     const AnimFrame& frame = action.frames[static_cast<std::size_t>(index)];
     const FrameLabels labels = frameLabels(index, frame);
-    frameLabel->setText(qstr(labels.frame));
-    groupLabel->setText(qstr(labels.group));
-    imageLabel->setText(qstr(labels.image));
-    durationLabel->setText(qstr(labels.duration));
+    frameLabel->setText(translated(labels.frame));
+    groupLabel->setText(translated(labels.group));
+    imageLabel->setText(translated(labels.image));
+    durationLabel->setText(translated(labels.duration));
 
     stage->setBoxes(BoxCanvas::drawableBoxes(frameBoxes(air_, action_, index)));
     // A frame that blends, scales or turns is drawn as the game draws it, as in the Animation window.

@@ -136,10 +136,10 @@ std::string formatLabelNumber(double value)
 FrameLabels frameLabels(int index, const AnimFrame& frame)
 {
     return {
-        "Frame no:" + formatNumber(index),
-        "Group:" + formatLabelNumber(frame.group),
-        "Image:" + formatLabelNumber(frame.image),
-        "Duration:" + formatLabelNumber(frame.duration),
+        {QT_TRANSLATE_NOOP("Messages", "Frame no:%1"), {formatNumber(index)}},
+        {QT_TRANSLATE_NOOP("Messages", "Group:%1"), {formatLabelNumber(frame.group)}},
+        {QT_TRANSLATE_NOOP("Messages", "Image:%1"), {formatLabelNumber(frame.image)}},
+        {QT_TRANSLATE_NOOP("Messages", "Duration:%1"), {formatLabelNumber(frame.duration)}},
     };
 }
 

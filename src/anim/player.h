@@ -5,6 +5,7 @@
 // responsive and a test can drive it tick by tick without a clock.
 
 #include "air.h"
+#include "common/message.h"
 
 #include <functional>
 #include <string>
@@ -93,7 +94,7 @@ StagePosition placeSprite(const AnimFrame& frame, int width, int height);
 std::string formatLabelNumber(double value);
 
 struct FrameLabels {
-    std::string frame, group, image, duration;
+    Message frame, group, image, duration;
 };
 // The four label texts for frame `index` ("Frame no: 3", "Duration:-1").
 FrameLabels frameLabels(int index, const AnimFrame& frame);

@@ -108,9 +108,11 @@ TEST(Stage, PlacementsAndLabels)
         EXPECT_EQ(std::pair(p.left, p.top), std::pair(left, top)) << dx << " " << flip;
     }
     const auto labels = frameLabels(3, AnimFrame{.duration = 4, .group = 200, .image = 3});
-    EXPECT_EQ(std::vector<std::string>({labels.frame, labels.group, labels.image, labels.duration}),
+    EXPECT_EQ(std::vector<std::string>(
+                  {labels.frame.english(), labels.group.english(), labels.image.english(), labels.duration.english()}),
               std::vector<std::string>({"Frame no: 3", "Group: 200", "Image: 3", "Duration: 4"}));
     const auto odd = frameLabels(0, AnimFrame{.duration = -1, .group = -5});
-    EXPECT_EQ(std::pair(odd.duration, odd.group), std::pair(std::string("Duration:-1"), std::string("Group:-5")));
-    EXPECT_EQ(frameLabels(0, AnimFrame{.duration = 2.5}).duration, "Duration: 2.5");
+    EXPECT_EQ(std::pair(odd.duration.english(), odd.group.english()),
+              std::pair(std::string("Duration:-1"), std::string("Group:-5")));
+    EXPECT_EQ(frameLabels(0, AnimFrame{.duration = 2.5}).duration.english(), "Duration: 2.5");
 }

@@ -12,11 +12,14 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPointer>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QXmlStreamReader>
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <set>
 
 using namespace vantrel;
@@ -24,6 +27,21 @@ using namespace vantrel;
 namespace {
 
 namespace fs = std::filesystem;
+
+// A text with its places (%1, %2…) made to match anything; null when too
+// little of it is fixed for a match to mean it was shown.
+std::optional<QRegularExpression> placesMatched(const QString& pattern)
+{
+    static const QRegularExpression place(QStringLiteral("%[1-9]"));
+    QString fixed = pattern;
+    if (!pattern.contains(place) || fixed.remove(place).count(QRegularExpression(QStringLiteral("[A-Za-z]"))) < 4)
+        return std::nullopt;
+    QString expression;
+    for (const QString& part : pattern.split(place))
+        expression += (expression.isEmpty() ? QString() : QStringLiteral(".*")) + QRegularExpression::escape(part);
+    return QRegularExpression(QLatin1Char('^') + expression + QLatin1Char('$'),
+                              QRegularExpression::DotMatchesEverythingOption);
+}
 
 struct Catalogue {
     std::map<QString, QString> translations; // English source → translation, finished ones
@@ -111,15 +129,29 @@ TEST_P(Languages, EveryMessageIsTranslatedAndNoWindowShowsItsEnglish)
                 dialog->close();
             }
         });
-        if (QWidget* window = main.openWindow(kind))
-            collect(window);
+        // Some finish opening from the event loop (the preview shows its first frame).
+        const QPointer<QWidget> window = main.openWindow(kind);
         QCoreApplication::processEvents();
+        if (window)
+            collect(window);
+    }
+    // Texts made of a message and its values ("Frame no: 0") are found by the message.
+    std::vector<QRegularExpression> composed;
+    for (const auto& [source, translation] : catalogue.translations) {
+        const auto english = placesMatched(source);
+        const auto own = placesMatched(translation);
+        if (english && (!own || own->pattern() != english->pattern()))
+            composed.push_back(*english);
     }
     int english = 0;
     for (const QString& text : shown) {
         const auto found = catalogue.translations.find(text);
-        if (found != catalogue.translations.end() && found->second != text) {
-            ADD_FAILURE() << language.toStdString() << ": \"" << text.toStdString() << "\" is shown in English";
+        const bool whole = found != catalogue.translations.end() && found->second != text;
+        const auto part = std::find_if(composed.begin(), composed.end(),
+                                       [&text](const QRegularExpression& e) { return e.match(text).hasMatch(); });
+        if (whole || part != composed.end()) {
+            ADD_FAILURE() << language.toStdString() << ": \"" << text.toStdString() << "\" is shown in English"
+                          << (whole ? "" : " (" + part->pattern().toStdString() + ")");
             ++english;
         }
     }
