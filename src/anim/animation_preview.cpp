@@ -70,6 +70,12 @@ AnimationPreview::AnimationPreview(App& app, QWidget* parent)
     groupLabel = new QLabel;
     imageLabel = new QLabel;
     durationLabel = new QLabel;
+    // Room for the widest text each label shows, so that a frame shown in a
+    // window at its smallest never cuts one off.
+    const FrameLabels widest = frameLabels(99999, AnimFrame{.duration = -32768, .group = -32768, .image = -32768});
+    for (const auto& [label, text] : {std::pair{frameLabel, widest.frame}, std::pair{groupLabel, widest.group},
+                                      std::pair{imageLabel, widest.image}, std::pair{durationLabel, widest.duration}})
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(translated(text)));
     auto* stepping = new QHBoxLayout;
     stepping->addWidget(previousFrameButton);
     stepping->addWidget(frameScrollBar, 1);

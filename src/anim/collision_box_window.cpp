@@ -1,5 +1,6 @@
 #include "collision_box_window.h"
 #include "ui/app.h"
+#include "ui/scrolling_column.h"
 
 #include "anim/action_export.h"
 #include "anim/action_panel.h"
@@ -254,16 +255,8 @@ void CollisionBoxWindow::buildControls()
     right->addWidget(warningLabel);
     right->addWidget(framePanel);
     // The controls scroll rather than squeeze when the window is short.
-    auto* controls = new QWidget;
-    controls->setLayout(left);
-    auto* controlsArea = new QScrollArea;
-    controlsArea->setWidget(controls);
-    controlsArea->setWidgetResizable(true);
-    controlsArea->setFrameShape(QFrame::NoFrame);
-    controlsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    controlsArea->setMinimumWidth(controls->sizeHint().width() + controlsArea->verticalScrollBar()->sizeHint().width());
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(controlsArea);
+    layout->addWidget(scrollingColumn(left));
     layout->addLayout(right, 1);
 
     connect(actionScrollBar, &QScrollBar::valueChanged, this, &CollisionBoxWindow::showAction);

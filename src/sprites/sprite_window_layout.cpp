@@ -9,6 +9,7 @@
 #include "sprites/sprite_view.h"
 #include "ui/document_views.h"
 #include "ui/number_keys.h"
+#include "ui/scrolling_column.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -17,10 +18,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -49,19 +52,22 @@ void SpriteWindow::buildUi()
     axisYEdit = named<QLineEdit>("axisYEdit", imageData);
     groupEdit = named<QLineEdit>("groupEdit", imageData);
     imageEdit = named<QLineEdit>("imageEdit", imageData);
-    auto* axisXMinus = named<QPushButton>("axisXMinusButton", QStringLiteral("-"), imageData);
-    auto* axisXPlus = named<QPushButton>("axisXPlusButton", QStringLiteral("+"), imageData);
-    auto* axisYMinus = named<QPushButton>("axisYMinusButton", QStringLiteral("-"), imageData);
-    auto* axisYPlus = named<QPushButton>("axisYPlusButton", QStringLiteral("+"), imageData);
+    // Small buttons, as narrow as their signs at any type size.
+    auto* axisXMinus = named<QToolButton>("axisXMinusButton", imageData);
+    auto* axisXPlus = named<QToolButton>("axisXPlusButton", imageData);
+    auto* axisYMinus = named<QToolButton>("axisYMinusButton", imageData);
+    auto* axisYPlus = named<QToolButton>("axisYPlusButton", imageData);
+    for (QToolButton* button : {axisXMinus, axisYMinus})
+        button->setText(QStringLiteral("-"));
+    for (QToolButton* button : {axisXPlus, axisYPlus})
+        button->setText(QStringLiteral("+"));
     mousePositionLabel = named<QLabel>("mousePositionLabel", QStringLiteral("0,0"), imageData);
     auto* dataGrid = new QGridLayout(imageData);
-    const std::tuple<const char*, QLineEdit*, QPushButton*, QPushButton*> axisRows[] = {
+    const std::tuple<const char*, QLineEdit*, QToolButton*, QToolButton*> axisRows[] = {
         {QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "X:"), axisXEdit, axisXMinus, axisXPlus},
         {QT_TRANSLATE_NOOP("vantrel::SpriteWindow", "Y:"), axisYEdit, axisYMinus, axisYPlus}};
     for (int row = 0; row < 2; ++row) {
         const auto& [label, box, minus, plus] = axisRows[row];
-        minus->setFixedWidth(28);
-        plus->setFixedWidth(28);
         dataGrid->addWidget(new QLabel(tr(label), imageData), row, 0);
         dataGrid->addWidget(box, row, 1);
         dataGrid->addWidget(minus, row, 2);
@@ -127,7 +133,7 @@ void SpriteWindow::buildUi()
     sprites->setStretchFactor(0, 3);
     sprites->setStretchFactor(1, 2);
     auto* panels = new QHBoxLayout;
-    panels->addLayout(left);
+    panels->addWidget(scrollingColumn(left));
     panels->addWidget(sprites, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 0, 4, 4);
@@ -150,10 +156,10 @@ void SpriteWindow::buildUi()
     connect(axisYEdit, &QLineEdit::textChanged, this, [this] { storeAxis(axisYEdit, &SpriteRecord::axisYText); });
     connect(jumpButton, &QPushButton::clicked, this, &SpriteWindow::jumpToRecord);
     connect(centreButton, &QPushButton::clicked, this, &SpriteWindow::centreView);
-    connect(axisXMinus, &QPushButton::clicked, this, [this] { nudgeAxis(-1, 0); });
-    connect(axisXPlus, &QPushButton::clicked, this, [this] { nudgeAxis(1, 0); });
-    connect(axisYMinus, &QPushButton::clicked, this, [this] { nudgeAxis(0, -1); });
-    connect(axisYPlus, &QPushButton::clicked, this, [this] { nudgeAxis(0, 1); });
+    connect(axisXMinus, &QToolButton::clicked, this, [this] { nudgeAxis(-1, 0); });
+    connect(axisXPlus, &QToolButton::clicked, this, [this] { nudgeAxis(1, 0); });
+    connect(axisYMinus, &QToolButton::clicked, this, [this] { nudgeAxis(0, -1); });
+    connect(axisYPlus, &QToolButton::clicked, this, [this] { nudgeAxis(0, 1); });
     connect(onionSkinBox, &QCheckBox::clicked, this, &SpriteWindow::applyOnionSkinChoice);
     connect(hideTransparentBox, &QCheckBox::clicked, this, &SpriteWindow::applyTransparencyChoice);
     connect(whiteBackgroundBox, &QCheckBox::clicked, this, &SpriteWindow::applyBackgroundChoice);
@@ -194,7 +200,6 @@ void SpriteWindow::buildUi()
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
     resize(12000 / 15, 6000 / 15);
-    setMinimumSize(6000 / 15, 4800 / 15);
 }
 
 } // namespace vantrel

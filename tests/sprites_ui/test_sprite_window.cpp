@@ -265,10 +265,10 @@ TEST_F(SpriteWindowTest, TheRecordBoxesStoreNumbersAndClampTheAxis)
     EXPECT_EQ(ws().record(1).groupText, "12");
 
     // The nudge buttons and the boxes follow each other.
-    w->findChild<QPushButton*>("axisXMinusButton")->click();
+    w->findChild<QToolButton*>("axisXMinusButton")->click();
     EXPECT_EQ(w->axisXEdit->text(), " 29999");
     EXPECT_EQ(ws().record(1).axisXText, "29999");
-    w->findChild<QPushButton*>("axisYPlusButton")->click();
+    w->findChild<QToolButton*>("axisYPlusButton")->click();
     EXPECT_EQ(ws().record(1).axisYText, "-29999");
 }
 
@@ -1219,7 +1219,7 @@ TEST_F(SpriteWindowTest, EveryEditIsOneStepUndoneAndDoneAgain)
              QTest::keyClicks(w->axisXEdit, "-57");
          }},
         {"Undo Axis Y", [this] { w->axisYEdit->setText("40000"); }},
-        {"Undo Move Axis", [this] { w->findChild<QPushButton*>("axisYPlusButton")->click(); }},
+        {"Undo Move Axis", [this] { w->findChild<QToolButton*>("axisYPlusButton")->click(); }},
         {"Undo Move Axis",
          [this] {
              const ViewPoint o = w->origin();
