@@ -635,6 +635,138 @@ Indica uno en el archivo DEF o crea uno ahora.</translation>
         <source>Duration:%1</source>
         <translation>Duración:%1</translation>
     </message>
+    <message>
+        <source>The palette file %1 cannot be read.</source>
+        <translation>No se puede leer el archivo de paleta %1.</translation>
+    </message>
+    <message>
+        <source>The palette file %1 holds only%2 bytes; a palette needs 768.</source>
+        <translation>El archivo de paleta %1 tiene solo%2 bytes; una paleta necesita 768.</translation>
+    </message>
+    <message>
+        <source>sound %1 of %2</source>
+        <translation>el sonido %1 de %2</translation>
+    </message>
+    <message>
+        <source>the header's sound count, %1, is more than the %2 bytes after the header can hold</source>
+        <translation>la cuenta de sonidos de la cabecera, %1, es más de lo que caben en los %2 bytes tras la cabecera</translation>
+    </message>
+    <message>
+        <source>truncated: the sub-header of %1 is at offset %2, the file ends at %3</source>
+        <translation>truncado: la subcabecera de %1 está en el desplazamiento %2, el archivo termina en %3</translation>
+    </message>
+    <message>
+        <source>the sub-header of %1 at offset %2 has a value above 2147483647</source>
+        <translation>la subcabecera de %1 en el desplazamiento %2 tiene un valor mayor que 2147483647</translation>
+    </message>
+    <message>
+        <source>truncated: the sub-header of %1 says %2 bytes of data at offset %3, the file ends at %4</source>
+        <translation>truncado: la subcabecera de %1 indica %2 bytes de datos en el desplazamiento %3, el archivo termina en %4</translation>
+    </message>
+    <message>
+        <source>the data of %1 at offset %2 could not be read</source>
+        <translation>no se pudieron leer los datos de %1 en el desplazamiento %2</translation>
+    </message>
+    <message>
+        <source>the WAV data of %1 at offset %2 is %3 bytes, too short to give its format</source>
+        <translation>los datos WAV de %1 en el desplazamiento %2 ocupan %3 bytes, demasiado pocos para dar su formato</translation>
+    </message>
+    <message>
+        <source>the WAV data of %1 at offset %2 gives a rate, channel count or sample size out of range</source>
+        <translation>los datos WAV de %1 en el desplazamiento %2 dan una frecuencia, un número de canales o un tamaño de muestra fuera de rango</translation>
+    </message>
+    <message>
+        <source>the next offset of %1 is %2, before the end of that sound at %3</source>
+        <translation>el siguiente desplazamiento de %1 es %2, antes del final de ese sonido en %3</translation>
+    </message>
+    <message>
+        <source>truncated: the file is %1 bytes long, shorter than the %2-byte SND header</source>
+        <translation>truncado: el archivo tiene %1 bytes, menos que la cabecera SND de %2 bytes</translation>
+    </message>
+    <message>
+        <source>the header gives more than %1 sounds</source>
+        <translation>la cabecera indica más de %1 sonidos</translation>
+    </message>
+    <message>
+        <source>the header's first offset is above 32767</source>
+        <translation>el primer desplazamiento de la cabecera es mayor que 32767</translation>
+    </message>
+    <message>
+        <source>the file could not be read</source>
+        <translation>no se pudo leer el archivo</translation>
+    </message>
+    <message>
+        <source>the file does not start with the SND signature "ElecbyteSnd"</source>
+        <translation>el archivo no empieza con la firma SND "ElecbyteSnd"</translation>
+    </message>
+    <message>
+        <source>the file does not start with "RIFF" and the "WAVEfmt" header at byte 8</source>
+        <translation>el archivo no empieza con "RIFF" y la cabecera "WAVEfmt" en el byte 8</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes long, too short to give its format (%2 bytes)</source>
+        <translation>el archivo tiene %1 bytes, demasiado pocos para dar su formato (%2 bytes)</translation>
+    </message>
+    <message>
+        <source>its rate, channel count or sample size is out of range</source>
+        <translation>su frecuencia, número de canales o tamaño de muestra está fuera de rango</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened: %1</source>
+        <translation>no se puede abrir el archivo: %1</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes long, shorter than the %2-byte PCX header</source>
+        <translation>el archivo tiene %1 bytes, menos que la cabecera PCX de %2 bytes</translation>
+    </message>
+    <message>
+        <source>%1-bit PCX (only 8-bit pictures with a palette are read)</source>
+        <translation>PCX de %1 bits (solo se leen imágenes de 8 bits con paleta)</translation>
+    </message>
+    <message>
+        <source>the header gives a picture of %1 x %2 pixels</source>
+        <translation>la cabecera indica una imagen de %1 x %2 píxeles</translation>
+    </message>
+    <message>
+        <source>the header gives %1 bytes per line for a picture %2 pixels wide</source>
+        <translation>la cabecera indica %1 bytes por línea para una imagen de %2 píxeles de ancho</translation>
+    </message>
+    <message>
+        <source>the header promises %1 rows of %2 bytes, more than the %3 bytes of data after it can hold</source>
+        <translation>la cabecera promete %1 filas de %2 bytes, más de lo que caben en los %3 bytes de datos que la siguen</translation>
+    </message>
+    <message>
+        <source>truncated: the picture data ends at offset %1 in row %2 of %3</source>
+        <translation>truncado: los datos de la imagen terminan en el desplazamiento %1, en la fila %2 de %3</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>no se puede leer el archivo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>line %1 ends with a line feed alone, without a carriage return</source>
+        <translation>la línea %1 termina con un salto de línea solo, sin retorno de carro</translation>
+    </message>
+    <message>
+        <source>the file has %1 lines, fewer than the 259 of the header and 256 colours</source>
+        <translation>el archivo tiene %1 líneas, menos que las 259 de la cabecera y los 256 colores</translation>
+    </message>
+    <message>
+        <source>line %1 is %2, not %3</source>
+        <translation>la línea %1 es %2, no %3</translation>
+    </message>
+    <message>
+        <source>line %1, %2, is not three numbers from 0 to 255</source>
+        <translation>la línea %1, %2, no son tres números de 0 a 255</translation>
+    </message>
 </context>
 <context>
     <name>PaletteWindow</name>

@@ -635,6 +635,138 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <source>Duration:%1</source>
         <translation>時間:%1</translation>
     </message>
+    <message>
+        <source>The palette file %1 cannot be read.</source>
+        <translation>パレットファイル %1 を読み込めません。</translation>
+    </message>
+    <message>
+        <source>The palette file %1 holds only%2 bytes; a palette needs 768.</source>
+        <translation>パレットファイル %1 は%2 バイトしかありません。パレットには 768 バイト必要です。</translation>
+    </message>
+    <message>
+        <source>sound %1 of %2</source>
+        <translation>サウンド %1（全 %2 個中）</translation>
+    </message>
+    <message>
+        <source>the header's sound count, %1, is more than the %2 bytes after the header can hold</source>
+        <translation>ヘッダーのサウンド数 %1 は、ヘッダー以降の %2 バイトに収まりきりません</translation>
+    </message>
+    <message>
+        <source>truncated: the sub-header of %1 is at offset %2, the file ends at %3</source>
+        <translation>途中で切れています: %1 のサブヘッダーはオフセット %2 にありますが、ファイルは %3 で終わっています</translation>
+    </message>
+    <message>
+        <source>the sub-header of %1 at offset %2 has a value above 2147483647</source>
+        <translation>オフセット %2 にある %1 のサブヘッダーに 2147483647 を超える値があります</translation>
+    </message>
+    <message>
+        <source>truncated: the sub-header of %1 says %2 bytes of data at offset %3, the file ends at %4</source>
+        <translation>途中で切れています: %1 のサブヘッダーはオフセット %3 に %2 バイトのデータがあるとしていますが、ファイルは %4 で終わっています</translation>
+    </message>
+    <message>
+        <source>the data of %1 at offset %2 could not be read</source>
+        <translation>オフセット %2 にある %1 のデータを読み込めませんでした</translation>
+    </message>
+    <message>
+        <source>the WAV data of %1 at offset %2 is %3 bytes, too short to give its format</source>
+        <translation>オフセット %2 にある %1 の WAV データは %3 バイトで、形式を読み取るには短すぎます</translation>
+    </message>
+    <message>
+        <source>the WAV data of %1 at offset %2 gives a rate, channel count or sample size out of range</source>
+        <translation>オフセット %2 にある %1 の WAV データのサンプリングレート、チャンネル数、サンプルサイズのいずれかが範囲外です</translation>
+    </message>
+    <message>
+        <source>the next offset of %1 is %2, before the end of that sound at %3</source>
+        <translation>%1 の次のオフセット %2 が、そのサウンドの終わり %3 より前です</translation>
+    </message>
+    <message>
+        <source>truncated: the file is %1 bytes long, shorter than the %2-byte SND header</source>
+        <translation>途中で切れています: ファイルは %1 バイトで、%2 バイトの SND ヘッダーより短いです</translation>
+    </message>
+    <message>
+        <source>the header gives more than %1 sounds</source>
+        <translation>ヘッダーのサウンド数が %1 個を超えています</translation>
+    </message>
+    <message>
+        <source>the header's first offset is above 32767</source>
+        <translation>ヘッダーの最初のオフセットが 32767 を超えています</translation>
+    </message>
+    <message>
+        <source>the file could not be read</source>
+        <translation>ファイルを読み込めませんでした</translation>
+    </message>
+    <message>
+        <source>the file does not start with the SND signature "ElecbyteSnd"</source>
+        <translation>ファイルが SND の署名 "ElecbyteSnd" で始まっていません</translation>
+    </message>
+    <message>
+        <source>the file does not start with "RIFF" and the "WAVEfmt" header at byte 8</source>
+        <translation>ファイルが "RIFF" で始まっておらず、8 バイト目に "WAVEfmt" ヘッダーがありません</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes long, too short to give its format (%2 bytes)</source>
+        <translation>ファイルは %1 バイトで、形式を読み取るには短すぎます（%2 バイト必要）</translation>
+    </message>
+    <message>
+        <source>its rate, channel count or sample size is out of range</source>
+        <translation>サンプリングレート、チャンネル数、サンプルサイズのいずれかが範囲外です</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened: %1</source>
+        <translation>ファイルを開けません: %1</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes long, shorter than the %2-byte PCX header</source>
+        <translation>ファイルは %1 バイトで、%2 バイトの PCX ヘッダーより短いです</translation>
+    </message>
+    <message>
+        <source>%1-bit PCX (only 8-bit pictures with a palette are read)</source>
+        <translation>%1 ビットの PCX です（読み込めるのはパレット付きの 8 ビット画像だけです）</translation>
+    </message>
+    <message>
+        <source>the header gives a picture of %1 x %2 pixels</source>
+        <translation>ヘッダーの画像サイズが %1 x %2 ピクセルです</translation>
+    </message>
+    <message>
+        <source>the header gives %1 bytes per line for a picture %2 pixels wide</source>
+        <translation>幅 %2 ピクセルの画像に対して、ヘッダーの 1 行のバイト数が %1 です</translation>
+    </message>
+    <message>
+        <source>the header promises %1 rows of %2 bytes, more than the %3 bytes of data after it can hold</source>
+        <translation>ヘッダーは %2 バイトの行を %1 行としていますが、その後のデータ %3 バイトには収まりません</translation>
+    </message>
+    <message>
+        <source>truncated: the picture data ends at offset %1 in row %2 of %3</source>
+        <translation>途中で切れています: 画像データがオフセット %1 で終わっています（%3 行中 %2 行目）</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>ファイルを読み込めません</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>line %1 ends with a line feed alone, without a carriage return</source>
+        <translation>%1 行目が復帰文字なしの改行だけで終わっています</translation>
+    </message>
+    <message>
+        <source>the file has %1 lines, fewer than the 259 of the header and 256 colours</source>
+        <translation>ファイルは %1 行で、ヘッダーと 256 色の合計 259 行より少ないです</translation>
+    </message>
+    <message>
+        <source>line %1 is %2, not %3</source>
+        <translation>%1 行目が %3 ではなく %2 です</translation>
+    </message>
+    <message>
+        <source>line %1, %2, is not three numbers from 0 to 255</source>
+        <translation>%1 行目の %2 は 0 から 255 までの 3 つの数値ではありません</translation>
+    </message>
 </context>
 <context>
     <name>PaletteWindow</name>

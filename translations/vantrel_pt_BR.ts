@@ -635,6 +635,138 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <source>Duration:%1</source>
         <translation>Duração:%1</translation>
     </message>
+    <message>
+        <source>The palette file %1 cannot be read.</source>
+        <translation>Não é possível ler o arquivo de paleta %1.</translation>
+    </message>
+    <message>
+        <source>The palette file %1 holds only%2 bytes; a palette needs 768.</source>
+        <translation>O arquivo de paleta %1 tem apenas%2 bytes; uma paleta precisa de 768.</translation>
+    </message>
+    <message>
+        <source>sound %1 of %2</source>
+        <translation>o som %1 de %2</translation>
+    </message>
+    <message>
+        <source>the header's sound count, %1, is more than the %2 bytes after the header can hold</source>
+        <translation>a contagem de sons do cabeçalho, %1, é maior do que cabe nos %2 bytes após o cabeçalho</translation>
+    </message>
+    <message>
+        <source>truncated: the sub-header of %1 is at offset %2, the file ends at %3</source>
+        <translation>truncado: o subcabeçalho de %1 está no deslocamento %2, o arquivo termina em %3</translation>
+    </message>
+    <message>
+        <source>the sub-header of %1 at offset %2 has a value above 2147483647</source>
+        <translation>o subcabeçalho de %1 no deslocamento %2 tem um valor acima de 2147483647</translation>
+    </message>
+    <message>
+        <source>truncated: the sub-header of %1 says %2 bytes of data at offset %3, the file ends at %4</source>
+        <translation>truncado: o subcabeçalho de %1 indica %2 bytes de dados no deslocamento %3, o arquivo termina em %4</translation>
+    </message>
+    <message>
+        <source>the data of %1 at offset %2 could not be read</source>
+        <translation>não foi possível ler os dados de %1 no deslocamento %2</translation>
+    </message>
+    <message>
+        <source>the WAV data of %1 at offset %2 is %3 bytes, too short to give its format</source>
+        <translation>os dados WAV de %1 no deslocamento %2 têm %3 bytes, poucos demais para indicar o formato</translation>
+    </message>
+    <message>
+        <source>the WAV data of %1 at offset %2 gives a rate, channel count or sample size out of range</source>
+        <translation>os dados WAV de %1 no deslocamento %2 indicam uma taxa, um número de canais ou um tamanho de amostra fora do intervalo</translation>
+    </message>
+    <message>
+        <source>the next offset of %1 is %2, before the end of that sound at %3</source>
+        <translation>o próximo deslocamento de %1 é %2, antes do fim desse som em %3</translation>
+    </message>
+    <message>
+        <source>truncated: the file is %1 bytes long, shorter than the %2-byte SND header</source>
+        <translation>truncado: o arquivo tem %1 bytes, menos que o cabeçalho SND de %2 bytes</translation>
+    </message>
+    <message>
+        <source>the header gives more than %1 sounds</source>
+        <translation>o cabeçalho indica mais de %1 sons</translation>
+    </message>
+    <message>
+        <source>the header's first offset is above 32767</source>
+        <translation>o primeiro deslocamento do cabeçalho é maior que 32767</translation>
+    </message>
+    <message>
+        <source>the file could not be read</source>
+        <translation>não foi possível ler o arquivo</translation>
+    </message>
+    <message>
+        <source>the file does not start with the SND signature "ElecbyteSnd"</source>
+        <translation>o arquivo não começa com a assinatura SND "ElecbyteSnd"</translation>
+    </message>
+    <message>
+        <source>the file does not start with "RIFF" and the "WAVEfmt" header at byte 8</source>
+        <translation>o arquivo não começa com "RIFF" e o cabeçalho "WAVEfmt" no byte 8</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes long, too short to give its format (%2 bytes)</source>
+        <translation>o arquivo tem %1 bytes, poucos demais para indicar o formato (%2 bytes)</translation>
+    </message>
+    <message>
+        <source>its rate, channel count or sample size is out of range</source>
+        <translation>a taxa, o número de canais ou o tamanho de amostra está fora do intervalo</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened: %1</source>
+        <translation>não é possível abrir o arquivo: %1</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes long, shorter than the %2-byte PCX header</source>
+        <translation>o arquivo tem %1 bytes, menos que o cabeçalho PCX de %2 bytes</translation>
+    </message>
+    <message>
+        <source>%1-bit PCX (only 8-bit pictures with a palette are read)</source>
+        <translation>PCX de %1 bits (só são lidas imagens de 8 bits com paleta)</translation>
+    </message>
+    <message>
+        <source>the header gives a picture of %1 x %2 pixels</source>
+        <translation>o cabeçalho indica uma imagem de %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>the header gives %1 bytes per line for a picture %2 pixels wide</source>
+        <translation>o cabeçalho indica %1 bytes por linha para uma imagem de %2 pixels de largura</translation>
+    </message>
+    <message>
+        <source>the header promises %1 rows of %2 bytes, more than the %3 bytes of data after it can hold</source>
+        <translation>o cabeçalho promete %1 linhas de %2 bytes, mais do que cabe nos %3 bytes de dados depois dele</translation>
+    </message>
+    <message>
+        <source>truncated: the picture data ends at offset %1 in row %2 of %3</source>
+        <translation>truncado: os dados da imagem terminam no deslocamento %1, na linha %2 de %3</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>não é possível ler o arquivo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>line %1 ends with a line feed alone, without a carriage return</source>
+        <translation>a linha %1 termina só com uma quebra de linha, sem retorno de carro</translation>
+    </message>
+    <message>
+        <source>the file has %1 lines, fewer than the 259 of the header and 256 colours</source>
+        <translation>o arquivo tem %1 linhas, menos que as 259 do cabeçalho e das 256 cores</translation>
+    </message>
+    <message>
+        <source>line %1 is %2, not %3</source>
+        <translation>a linha %1 é %2, não %3</translation>
+    </message>
+    <message>
+        <source>line %1, %2, is not three numbers from 0 to 255</source>
+        <translation>a linha %1, %2, não é formada por três números de 0 a 255</translation>
+    </message>
 </context>
 <context>
     <name>PaletteWindow</name>

@@ -26,6 +26,8 @@ public:
     // The message in English: the pattern with its values in place.
     std::string english() const;
 
+    bool operator==(const Message& other) const = default;
+
 private:
     std::string text_;
     std::vector<Message> values_;

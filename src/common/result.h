@@ -3,6 +3,8 @@
 // sentence for the user and, where the fault has one, its line and column in
 // the file (from 1; 0 when there is no place to name).
 
+#include "common/message.h"
+
 #include <optional>
 #include <string>
 #include <utility>
@@ -10,9 +12,10 @@
 namespace vantrel {
 
 struct Failure {
-    std::string message;
+    std::string message; // in English
     int line = 0;
     int column = 0;
+    Message text; // the message made to be shown in the user's language, when it was
 
     // "Line 3, column 7: <message>", or the message alone without a place.
     std::string withPlace() const

@@ -72,4 +72,9 @@ QString translated(const Message& message)
     return QString::fromStdString(fillPlaces(translatedMessage(message.pattern()).toStdString(), values));
 }
 
+QString translated(const Failure& failure)
+{
+    return failure.text.pattern().empty() ? translatedMessage(failure.message) : translated(failure.text);
+}
+
 } // namespace vantrel

@@ -5,6 +5,7 @@
 // own beside them.
 
 #include "common/message.h"
+#include "common/result.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,5 +35,8 @@ QString translatedMessage(const std::string& text);
 // `message` in the user's language: its pattern translated where marked, and
 // its values put in, themselves translated.
 QString translated(const Message& message);
+
+// Why a reader or writer failed, in the user's language.
+QString translated(const Failure& failure);
 
 } // namespace vantrel

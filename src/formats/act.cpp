@@ -29,16 +29,26 @@ std::string actBytes(const Palette& palette)
     return bytes;
 }
 
+namespace {
+
+Failure failed(Message message)
+{
+    std::string english = message.english();
+    return {std::move(english), 0, 0, std::move(message)};
+}
+
+} // namespace
+
 Result<Palette> readActFile(const std::string& path)
 {
     const auto bytes = readFileBytes(path);
     if (!bytes)
-        return Result<Palette>::failure("The palette file " + path + " cannot be read.");
+        return failed(Message(QT_TRANSLATE_NOOP("Messages", "The palette file %1 cannot be read."), {path}));
     const auto palette = paletteFromAct(*bytes);
     if (!palette) {
-        return Result<Palette>::failure("The palette file " + path + " holds only"
-                                        + formatNumber(static_cast<std::int64_t>(bytes->size()))
-                                        + " bytes; a palette needs 768.");
+        return failed(
+            Message(QT_TRANSLATE_NOOP("Messages", "The palette file %1 holds only%2 bytes; a palette needs 768."),
+                    {path, formatNumber(static_cast<std::int64_t>(bytes->size()))}));
     }
     return *palette;
 }

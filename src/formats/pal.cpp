@@ -74,30 +74,33 @@ std::string_view firstLines(std::string_view bytes, std::size_t count)
 
 } // namespace
 
-std::optional<Palette> paletteFromPal(const std::string& bytes, std::string* why)
+std::optional<Palette> paletteFromPal(const std::string& bytes, Message* why)
 {
-    const auto refuse = [why](std::string reason) -> std::optional<Palette> {
+    const auto refuse = [why](Message reason) -> std::optional<Palette> {
         if (why)
             *why = std::move(reason);
         return std::nullopt;
     };
     if (const std::size_t line = bareLineFeedLine(bytes))
-        return refuse("line " + std::to_string(line) + " ends with a line feed alone, without a carriage return");
+        return refuse({QT_TRANSLATE_NOOP("Messages", "line %1 ends with a line feed alone, without a carriage return"),
+                       {std::to_string(line)}});
     const std::vector<std::string> lines = splitLines(firstLines(bytes, 3 + 256));
     if (lines.size() < 3 + 256)
-        return refuse("the file has " + std::to_string(lines.size())
-                      + " lines, fewer than the 259 of the header and 256 colours");
+        return refuse(
+            {QT_TRANSLATE_NOOP("Messages", "the file has %1 lines, fewer than the 259 of the header and 256 colours"),
+             {std::to_string(lines.size())}});
     const char* const header[] = {"JASC-PAL", "0100", "256"};
     for (std::size_t i = 0; i < 3; ++i) {
         if (lines[i] != header[i])
-            return refuse("line " + std::to_string(i + 1) + " is " + quoted(lines[i]) + ", not \"" + header[i] + "\"");
+            return refuse({QT_TRANSLATE_NOOP("Messages", "line %1 is %2, not %3"),
+                           {std::to_string(i + 1), quoted(lines[i]), "\"" + std::string(header[i]) + "\""}});
     }
     Palette palette;
     for (std::size_t i = 0; i < 256; ++i) {
         const auto colour = colourOf(lines[3 + i]);
         if (!colour)
-            return refuse("line " + std::to_string(4 + i) + ", " + quoted(lines[3 + i])
-                          + ", is not three numbers from 0 to 255");
+            return refuse({QT_TRANSLATE_NOOP("Messages", "line %1, %2, is not three numbers from 0 to 255"),
+                           {std::to_string(4 + i), quoted(lines[3 + i])}});
         palette[i] = *colour;
     }
     return palette;

@@ -78,24 +78,15 @@ struct FileSource {
     }
 };
 
-// The parts of a reason, joined.
-std::string joined(std::initializer_list<std::string_view> parts)
-{
-    std::string out;
-    for (const std::string_view part : parts)
-        out += part;
-    return out;
-}
-
 // "sound 3 of 12": the place of a sample in the chain, as the reasons name it.
-std::string soundPlace(std::size_t k, std::size_t count)
+Message soundPlace(std::size_t k, std::size_t count)
 {
-    return "sound " + std::to_string(k + 1) + " of " + std::to_string(count);
+    return {QT_TRANSLATE_NOOP("Messages", "sound %1 of %2"), {std::to_string(k + 1), std::to_string(count)}};
 }
 
-// Reads `count` samples into bank.samples. Returns why it could not (empty
+// Reads `count` samples into bank.samples. Returns why it could not (nothing
 // when it could); bank.samples is then left untouched.
-template <class Source> std::string readSamplesFrom(const Source& file, int count, SoundBank& bank)
+template <class Source> std::optional<Message> readSamplesFrom(const Source& file, int count, SoundBank& bank)
 {
     // Every sample takes a sub-header and a WAV image of its own after the
     // header, so a count the file has no room for is refused before any
@@ -103,29 +94,36 @@ template <class Source> std::string readSamplesFrom(const Source& file, int coun
     const std::size_t wanted = static_cast<std::size_t>(count < 0 ? 0 : count);
     const std::size_t room = file.size() > kSndHeaderSize ? file.size() - kSndHeaderSize : 0;
     if (wanted > room / (kSndSubHeaderSize + kWavInfoSize))
-        return "the header's sound count, " + std::to_string(wanted) + ", is more than the " + std::to_string(room)
-            + " bytes after the header can hold";
-    const std::string end = ", the file ends at " + hexOffset(file.size());
+        return Message(
+            QT_TRANSLATE_NOOP("Messages",
+                              "the header's sound count, %1, is more than the %2 bytes after the header can hold"),
+            {std::to_string(wanted), std::to_string(room)});
+    const std::string end = hexOffset(file.size());
     std::vector<SoundSample> samples(wanted);
     std::size_t pos = kSndHeaderSize;
     for (std::size_t k = 0; k < samples.size(); ++k) {
         SoundSample& s = samples[k];
         char subHeader[kSndSubHeaderSize];
         if (!file.read(pos, kSndSubHeaderSize, subHeader))
-            return joined(
-                {"truncated: the sub-header of ", soundPlace(k, wanted), " is at offset ", hexOffset(pos), end});
+            return Message(
+                QT_TRANSLATE_NOOP("Messages", "truncated: the sub-header of %1 is at offset %2, the file ends at %3"),
+                {soundPlace(k, wanted), hexOffset(pos), end});
         const std::string_view fields(subHeader, kSndSubHeaderSize);
         const auto next = readLittleEndian(fields, 0, 4);
         const auto length = readLittleEndian(fields, 4, 4);
         const auto group = readLittleEndian(fields, 8, 4);
         const auto number = readLittleEndian(fields, 12, 4);
         if (!next || !length || !group || !number)
-            return joined({"the sub-header of ", soundPlace(k, wanted), " at offset ", hexOffset(pos),
-                           " has a value above 2147483647"});
+            return Message(
+                QT_TRANSLATE_NOOP("Messages", "the sub-header of %1 at offset %2 has a value above 2147483647"),
+                {soundPlace(k, wanted), hexOffset(pos)});
         const std::size_t data = pos + kSndSubHeaderSize;
         if (file.size() - data < static_cast<std::size_t>(*length))
-            return joined({"truncated: the sub-header of ", soundPlace(k, wanted), " says ", std::to_string(*length),
-                           " bytes of data at offset ", hexOffset(data), end});
+            return Message(
+                QT_TRANSLATE_NOOP(
+                    "Messages",
+                    "truncated: the sub-header of %1 says %2 bytes of data at offset %3, the file ends at %4"),
+                {soundPlace(k, wanted), std::to_string(*length), hexOffset(data), end});
         s.headerOffset = static_cast<std::int32_t>(pos);
         s.nextOffset = *next;
         s.dataLength = *length;
@@ -133,64 +131,73 @@ template <class Source> std::string readSamplesFrom(const Source& file, int coun
         s.sampleNumber = *number;
         s.wavData.resize(static_cast<std::size_t>(*length));
         if (!file.read(data, s.wavData.size(), s.wavData.data()))
-            return joined(
-                {"the data of ", soundPlace(k, wanted), " at offset ", hexOffset(data), " could not be read"});
+            return Message(QT_TRANSLATE_NOOP("Messages", "the data of %1 at offset %2 could not be read"),
+                           {soundPlace(k, wanted), hexOffset(data)});
         if (!readWavInfo(s.wavData, s)) {
             const std::string size = std::to_string(s.wavData.size());
             return s.wavData.size() < kWavInfoSize
-                ? joined({"the WAV data of ", soundPlace(k, wanted), " at offset ", hexOffset(data), " is ", size,
-                          " bytes, too short to give its format"})
-                : joined({"the WAV data of ", soundPlace(k, wanted), " at offset ", hexOffset(data),
-                          " gives a rate, channel count or sample size out of range"});
+                ? Message(QT_TRANSLATE_NOOP(
+                              "Messages", "the WAV data of %1 at offset %2 is %3 bytes, too short to give its format"),
+                          {soundPlace(k, wanted), hexOffset(data), size})
+                : Message(
+                    QT_TRANSLATE_NOOP("Messages",
+                                      "the WAV data of %1 at offset %2 gives a rate, channel count or sample size "
+                                      "out of range"),
+                    {soundPlace(k, wanted), hexOffset(data)});
         }
         // Each sub-file must lie after the one before it: a next offset that
         // points back would read the same bytes again and again.
         if (k + 1 < samples.size()) {
             if (static_cast<std::size_t>(*next) < data + static_cast<std::size_t>(*length))
-                return joined({"the next offset of ", soundPlace(k, wanted), " is ",
-                               hexOffset(static_cast<std::size_t>(*next)), ", before the end of that sound at ",
-                               hexOffset(data + s.wavData.size())});
+                return Message(
+                    QT_TRANSLATE_NOOP("Messages", "the next offset of %1 is %2, before the end of that sound at %3"),
+                    {soundPlace(k, wanted), hexOffset(static_cast<std::size_t>(*next)),
+                     hexOffset(data + s.wavData.size())});
             pos = static_cast<std::size_t>(*next);
         }
     }
     bank.samples = std::move(samples);
-    return {};
+    return std::nullopt;
 }
 
 // Why the 512-byte header (of a file with the signature) gives no sound count.
-std::string headerFault(std::string_view header)
+Message headerFault(std::string_view header)
 {
     if (header.size() < kSndHeaderSize)
-        return "truncated: the file is " + std::to_string(header.size()) + " bytes long, shorter than the "
-            + std::to_string(kSndHeaderSize) + "-byte SND header";
+        return {
+            QT_TRANSLATE_NOOP("Messages", "truncated: the file is %1 bytes long, shorter than the %2-byte SND header"),
+            {std::to_string(header.size()), std::to_string(kSndHeaderSize)}};
     const auto count = readLittleEndian(header, 16, 4);
     if (!count || *count > kSndMaxSoundCount)
-        return "the header gives more than " + std::to_string(kSndMaxSoundCount) + " sounds";
-    return "the header's first offset is above 32767";
+        return {QT_TRANSLATE_NOOP("Messages", "the header gives more than %1 sounds"),
+                {std::to_string(kSndMaxSoundCount)}};
+    return Message(QT_TRANSLATE_NOOP("Messages", "the header's first offset is above 32767"));
 }
 
 // The failure `message`, with `reason` told through `why` when there is one.
-Result<SoundBank> refused(const std::string& message, std::string reason, std::string* why)
+Result<SoundBank> refused(const std::string& message, Message reason, Message* why)
 {
     if (why)
         *why = std::move(reason);
     return Result<SoundBank>::failure(message);
 }
 
-template <class Source> Result<SoundBank> parseFrom(const Source& file, std::string* why)
+template <class Source> Result<SoundBank> parseFrom(const Source& file, Message* why)
 {
     std::string header(std::min(file.size(), kSndHeaderSize), '\0');
     if (!file.read(0, header.size(), header.data()))
-        return refused(kSndUnreadable, "the file could not be read", why);
+        return refused(kSndUnreadable, Message(QT_TRANSLATE_NOOP("Messages", "the file could not be read")), why);
     if (!isSndFile(header))
-        return refused(kSndNotABank, "the file does not start with the SND signature \"ElecbyteSnd\"", why);
+        return refused(
+            kSndNotABank,
+            Message(QT_TRANSLATE_NOOP("Messages", "the file does not start with the SND signature \"ElecbyteSnd\"")),
+            why);
     SoundBank bank;
     const auto count = readSndHeader(header, bank);
     if (!count)
         return refused(kSndUnreadable, headerFault(header), why);
-    std::string fault = readSamplesFrom(file, *count, bank);
-    if (!fault.empty())
-        return refused(kSndUnreadable, std::move(fault), why);
+    if (std::optional<Message> fault = readSamplesFrom(file, *count, bank))
+        return refused(kSndUnreadable, std::move(*fault), why);
     return bank;
 }
 
@@ -288,7 +295,7 @@ std::optional<int> readSndHeader(std::string_view file, SoundBank& bank)
 
 bool readSndSamples(std::string_view file, int count, SoundBank& bank)
 {
-    return readSamplesFrom(MemorySource{file}, count, bank).empty();
+    return !readSamplesFrom(MemorySource{file}, count, bank);
 }
 
 bool isWavFile(std::string_view file)
@@ -296,17 +303,19 @@ bool isWavFile(std::string_view file)
     return file.substr(0, 4) == "RIFF" && file.size() >= 15 && file.substr(8, 7) == "WAVEfmt";
 }
 
-std::string wavFault(std::string_view file)
+std::optional<Message> wavFault(std::string_view file)
 {
     if (!isWavFile(file))
-        return "the file does not start with \"RIFF\" and the \"WAVEfmt\" header at byte 8";
+        return Message(QT_TRANSLATE_NOOP("Messages",
+                                         "the file does not start with \"RIFF\" and the \"WAVEfmt\" header at byte 8"));
     SoundSample probe;
     if (readWavInfo(file, probe))
-        return {};
+        return std::nullopt;
     if (file.size() < kWavInfoSize)
-        return "the file is " + std::to_string(file.size()) + " bytes long, too short to give its format ("
-            + std::to_string(kWavInfoSize) + " bytes)";
-    return "its rate, channel count or sample size is out of range";
+        return Message(
+            QT_TRANSLATE_NOOP("Messages", "the file is %1 bytes long, too short to give its format (%2 bytes)"),
+            {std::to_string(file.size()), std::to_string(kWavInfoSize)});
+    return Message(QT_TRANSLATE_NOOP("Messages", "its rate, channel count or sample size is out of range"));
 }
 
 bool readWavInfo(std::string_view wav, SoundSample& sample)
@@ -349,20 +358,23 @@ Result<void> writeSndFile(const std::string& path, const SoundBank& bank)
     return tellingDiskFull(writer.commit());
 }
 
-Result<SoundBank> parseSndFile(std::string_view file, std::string* why)
+Result<SoundBank> parseSndFile(std::string_view file, Message* why)
 {
     return parseFrom(MemorySource{file}, why);
 }
 
-Result<SoundBank> loadSndFile(const std::string& path, std::string* why)
+Result<SoundBank> loadSndFile(const std::string& path, Message* why)
 {
     // Not blocking, so that a pipe given by mistake is refused below rather
     // than waited on.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return refused(kSndUnreadable, std::string("the file cannot be opened: ") + std::strerror(errno), why);
+        return refused(
+            kSndUnreadable,
+            {QT_TRANSLATE_NOOP("Messages", "the file cannot be opened: %1"), {std::string(std::strerror(errno))}}, why);
     struct stat info { };
-    Result<SoundBank> result = refused(kSndUnreadable, "it is not a plain file", why);
+    Result<SoundBank> result =
+        refused(kSndUnreadable, Message(QT_TRANSLATE_NOOP("Messages", "it is not a plain file")), why);
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
         result = parseFrom(FileSource{fd, static_cast<std::size_t>(info.st_size)}, why);
     ::close(fd);

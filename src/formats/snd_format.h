@@ -8,6 +8,7 @@
 // without the editor. The readers work on the whole file's bytes, so a file
 // that lies about its own lengths can never make them read past its end.
 
+#include "common/message.h"
 #include "common/result.h"
 #include "common/translatable.h"
 
@@ -87,8 +88,8 @@ bool readSndSamples(std::string_view file, int count, SoundBank& bank);
 bool isWavFile(std::string_view file);
 
 // Why a file is no WAV image a bank can take (isWavFile and readWavInfo
-// refuse it); empty when it is one.
-std::string wavFault(std::string_view file);
+// refuse it); nothing when it is one.
+std::optional<Message> wavFault(std::string_view file);
 
 // sampleRate, channels and bitsPerSample of a WAV image from their fixed
 // offsets. False (sample untouched) when the image is under 36 bytes or a
@@ -112,8 +113,8 @@ Result<void> writeSoundFile(const std::string& path, std::string_view bytes);
 // Reads a bank file from disk, or from its bytes. A file without the
 // signature fails with kSndNotABank, any other fault with kSndUnreadable;
 // then `why`, when given, says exactly why (and where in the file).
-Result<SoundBank> loadSndFile(const std::string& path, std::string* why = nullptr);
-Result<SoundBank> parseSndFile(std::string_view file, std::string* why = nullptr);
+Result<SoundBank> loadSndFile(const std::string& path, Message* why = nullptr);
+Result<SoundBank> parseSndFile(std::string_view file, Message* why = nullptr);
 
 // The texts shown for a sample: the length in bytes, the rate followed by
 // " Hz" (samples a second), and the sample size with "Mono" or "Stereo".

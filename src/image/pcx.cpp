@@ -494,31 +494,34 @@ PcxInstructions pcxInstructions()
 PcxStatus decodePcx(DecoderState& state, const std::string& bytes, int paletteMode, int flip, const Palette* working,
                     const SpriteViewOptions* view)
 {
-    state.refusal.clear();
-    const auto refuse = [&state](std::string why) {
+    state.refusal = {};
+    const auto refuse = [&state](Message why) {
         state.refusal = std::move(why);
         return PcxStatus::Refused;
     };
     const auto header = readPcxHeader(bytes);
     if (!header)
-        return refuse("the file is " + std::to_string(bytes.size()) + " bytes long, shorter than the "
-                      + std::to_string(kPcxHeaderSize) + "-byte PCX header");
+        return refuse({QT_TRANSLATE_NOOP("Messages", "the file is %1 bytes long, shorter than the %2-byte PCX header"),
+                       {std::to_string(bytes.size()), std::to_string(kPcxHeaderSize)}});
     if (header->bitsPerPixel != 8)
-        return refuse(std::to_string(header->bitsPerPixel) + "-bit PCX (only 8-bit pictures with a palette are read)");
+        return refuse({QT_TRANSLATE_NOOP("Messages", "%1-bit PCX (only 8-bit pictures with a palette are read)"),
+                       {std::to_string(header->bitsPerPixel)}});
     if (header->planes != 1)
         return PcxStatus::NoPicture;
 
     const Geometry g = geometryOf(*header);
     if (g.width <= 0 || g.height <= 0)
-        return refuse("the header gives a picture of " + std::to_string(g.width) + " x " + std::to_string(g.height)
-                      + " pixels");
+        return refuse({QT_TRANSLATE_NOOP("Messages", "the header gives a picture of %1 x %2 pixels"),
+                       {std::to_string(g.width), std::to_string(g.height)}});
     if (g.rowLength <= 0 || g.width > g.rowLength)
-        return refuse("the header gives " + std::to_string(g.rowLength) + " bytes per line for a picture "
-                      + std::to_string(g.width) + " pixels wide");
+        return refuse({QT_TRANSLATE_NOOP("Messages", "the header gives %1 bytes per line for a picture %2 pixels wide"),
+                       {std::to_string(g.rowLength), std::to_string(g.width)}});
     if (!dataCanFill(g, bytes.size() - kPcxHeaderSize))
-        return refuse("the header promises " + std::to_string(g.height) + " rows of " + std::to_string(g.rowLength)
-                      + " bytes, more than the " + std::to_string(bytes.size() - kPcxHeaderSize)
-                      + " bytes of data after it can hold");
+        return refuse(
+            {QT_TRANSLATE_NOOP(
+                 "Messages",
+                 "the header promises %1 rows of %2 bytes, more than the %3 bytes of data after it can hold"),
+             {std::to_string(g.height), std::to_string(g.rowLength), std::to_string(bytes.size() - kPcxHeaderSize)}});
 
     DecodedImage image;
     image.width = g.width;
@@ -529,8 +532,8 @@ PcxStatus decodePcx(DecoderState& state, const std::string& bytes, int paletteMo
     const int rows = runLengthDecode(bytes, image);
     if (rows < image.height) {
         state.spareBuffer = std::move(image.pixels);
-        return refuse("truncated: the picture data ends at offset " + hexOffset(bytes.size()) + " in row "
-                      + std::to_string(rows + 1) + " of " + std::to_string(image.height));
+        return refuse({QT_TRANSLATE_NOOP("Messages", "truncated: the picture data ends at offset %1 in row %2 of %3"),
+                       {hexOffset(bytes.size()), std::to_string(rows + 1), std::to_string(image.height)}});
     }
     const auto paletteBlock = pcxPaletteBlock(bytes);
     const Palette own = paletteBlock ? paletteOf(*paletteBlock) : Palette{};
@@ -565,7 +568,7 @@ PcxStatus loadPcx(DecoderState& state, const std::string& path, int paletteMode,
                   const SpriteViewOptions* view)
 {
     if (!readFileInto(path, state.fileBytes)) {
-        state.refusal = "the file cannot be read";
+        state.refusal = Message(QT_TRANSLATE_NOOP("Messages", "the file cannot be read"));
         return PcxStatus::Refused;
     }
     return decodePcx(state, state.fileBytes, paletteMode, flip, working, view);

@@ -3,6 +3,7 @@
 // files, run-length decoded into an index buffer with 4-byte-aligned rows,
 // optionally mirrored, with the palette chosen by the caller's mode.
 
+#include "common/message.h"
 #include "common/translatable.h"
 #include "formats/palette.h"
 
@@ -37,7 +38,7 @@ struct DecoderState {
     // Why the last decode was refused, for the user ("8-bit PCX with 3
     // planes", "the picture data ends at 0x3F2 in row 12 of 40"); empty after
     // one that was not.
-    std::string refusal;
+    Message refusal;
 };
 
 // Palette modes.

@@ -111,7 +111,7 @@ LoadedPicture loadPicture(DecoderState& state, const QString& path, int paletteM
         return loadPng(state, *bytes, paletteMode, flip, view, working);
     LoadedPicture loaded;
     if (!bytes) {
-        state.refusal.clear();
+        state.refusal = {};
         loaded.refusal = QFileInfo::exists(path) ? QCoreApplication::translate("Pictures", "the file cannot be read")
                                                  : QCoreApplication::translate("Pictures", "the file does not exist");
         return loaded;
@@ -120,7 +120,7 @@ LoadedPicture loadPicture(DecoderState& state, const QString& path, int paletteM
     if (loaded.status == PcxStatus::Ok)
         loaded.image = pictureOf(state.decodedPixels);
     else
-        loaded.refusal = qstr(state.refusal);
+        loaded.refusal = translated(state.refusal);
     return loaded;
 }
 

@@ -34,7 +34,7 @@ QUndoCommand* PaletteDocument::makeReplaceStep(std::string bytes, const QString&
 {
     const std::optional<Palette> read = paletteFromAct(bytes);
     if (!read) {
-        error.message = displayName().toStdString() + " is not a palette: an ACT file holds 768 bytes.";
+        error.message = tr("%1 is not a palette: an ACT file holds 768 bytes.").arg(displayName()).toStdString();
         return nullptr;
     }
     return new PaletteChangeCommand(*this, text, *read, -1);

@@ -93,16 +93,16 @@ bool PaletteWindow::importPaletteFile(const QString& path)
     if (act) {
         const Result<Palette> read = readActFile(sstr(path));
         if (!read) {
-            app_.dialogs.message(this, qstr(read.error()));
+            app_.dialogs.message(this, translated(read.failure()));
             return false;
         }
         palette = *read;
     } else {
         const auto bytes = readFileBytes(sstr(path));
-        std::string why;
+        Message why;
         palette = bytes ? paletteFromPal(*bytes, &why) : std::nullopt;
         if (!palette) {
-            const QString reason = bytes ? qstr(why) : tr("the file cannot be read");
+            const QString reason = bytes ? translated(why) : tr("the file cannot be read");
             app_.dialogs.message(this, translatedMessage(kPalRejected), QStringLiteral("Vantrel"), Buttons::Ok,
                                  Icon::None, tr("%1: %2").arg(QDir::toNativeSeparators(path), reason));
             return false;

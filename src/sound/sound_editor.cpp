@@ -89,11 +89,11 @@ EditorMessage SoundEditor::openFailureMessage(const std::string& error, const st
 {
     // A failure that is not the reader's own (the file could not be opened
     // at all) tells its story in its message.
-    std::string detail = error;
+    Message detail(error.c_str());
     if (error == msg::kNotSnd || error == msg::kNoSoundFile) {
-        std::string why;
+        Message why;
         if (!loadSndFile(path, &why))
-            detail = path + ": " + why;
+            detail = {QT_TRANSLATE_NOOP("Messages", "%1: %2"), {path, why}};
     }
     if (error == msg::kNotSnd)
         return {msg::kNotSnd, msg::kWarning, std::move(detail)};
@@ -281,10 +281,11 @@ SoundEditor::Imported SoundEditor::importSamples(const std::vector<std::string>&
 
     std::int64_t header = bank_.samples.empty() ? static_cast<std::int64_t>(kSndHeaderSize)
                                                 : static_cast<std::int64_t>(bank_.samples.back().nextOffset);
-    std::string why; // why the last file refused was no WAV file
+    Message why; // why the last file refused was no WAV file
     auto importFile = [this, &imported, &header, &why](const std::string& path) {
         const auto bytes = readFileBytes(path);
-        why = path + ": " + (bytes ? wavFault(*bytes) : std::string("the file cannot be read"));
+        const auto fault = bytes ? wavFault(*bytes) : Message(QT_TRANSLATE_NOOP("Messages", "the file cannot be read"));
+        why = {QT_TRANSLATE_NOOP("Messages", "%1: %2"), {path, fault.value_or(Message())}};
         if (!bytes)
             return Import::NotWav;
         SoundSample s;

@@ -4,6 +4,7 @@
 // offers. The window turns user events into these calls and shows the
 // messages they return; a test drives the same calls.
 
+#include "common/message.h"
 #include "common/translatable.h"
 #include "formats/snd_format.h"
 
@@ -18,14 +19,18 @@ namespace vantrel {
 // A message for the user. An empty title means the application's own.
 struct EditorMessage {
     EditorMessage() = default;
-    EditorMessage(std::string text, std::string title, std::string detail = {})
+    EditorMessage(std::string text, std::string title, Message detail = {})
             : text(std::move(text)), title(std::move(title)), detail(std::move(detail))
     { }
 
     std::string text;
     std::string title;
-    std::string detail; // the box's second text: which file and why
-    bool operator==(const EditorMessage&) const = default;
+    Message detail; // the box's second text: which file and why
+    // Alike when they read alike in English, however their detail was made.
+    bool operator==(const EditorMessage& other) const
+    {
+        return text == other.text && title == other.title && detail.english() == other.detail.english();
+    }
 };
 
 namespace sound_messages {

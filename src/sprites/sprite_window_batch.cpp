@@ -259,7 +259,7 @@ std::optional<Palette> SpriteWindow::characterPalette(QString& name) const
     if (!first.empty()) {
         const Result<Palette> palette = readActFile(first);
         if (!palette) {
-            name = qstr(palette.error());
+            name = translated(palette.failure());
             return std::nullopt;
         }
         name = qstr(fileNameOf(first));

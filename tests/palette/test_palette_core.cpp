@@ -97,10 +97,10 @@ TEST(PalFile, HeaderAndColourRulesAndWhyAFileIsRefused)
         {"", "the file has 0 lines, fewer than the 259 of the header and 256 colours"},
     };
     for (const auto& c : cases) {
-        std::string why;
+        Message why;
         const bool accepted = !*c.why;
         EXPECT_EQ(paletteFromPal(c.text, &why), accepted ? std::optional(rampPalette()) : std::nullopt) << &c - cases;
-        EXPECT_EQ(why, c.why) << &c - cases;
+        EXPECT_EQ(why.english(), c.why) << &c - cases;
     }
 }
 

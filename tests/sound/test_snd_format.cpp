@@ -75,9 +75,9 @@ TEST(SndFormat, SignatureAndWavChecks)
     EXPECT_FALSE(isSndFile(nonZeroTwelfth));
     EXPECT_FALSE(isSndFile("ElecbyteSnd"));
     EXPECT_FALSE(isSndFile(std::string("elecbyteSnd\0", 12)));
-    std::string why;
+    Message why;
     EXPECT_EQ(parseSndFile(nonZeroTwelfth, &why).error(), kSndNotABank);
-    EXPECT_EQ(why, "the file does not start with the SND signature \"ElecbyteSnd\"");
+    EXPECT_EQ(why.english(), "the file does not start with the SND signature \"ElecbyteSnd\"");
 
     // A longer format chunk moves what follows it; the fields read stay put.
     std::string fmtElsewhere = patched(makeWav(22050, 2, 16, 10), 16, 18);
@@ -178,22 +178,22 @@ TEST(SndFormat, DamagedBanksFailWithoutReadingPastTheEnd)
     QTemporaryDir dir;
     const std::string path = dir.filePath("bank.snd").toStdString();
     for (const auto& c : cases) {
-        std::string parsedWhy, loadedWhy;
+        Message parsedWhy, loadedWhy;
         EXPECT_EQ(parseSndFile(c.bytes, &parsedWhy).error(), kSndUnreadable) << c.what;
-        EXPECT_EQ(parsedWhy, c.why) << c.what;
+        EXPECT_EQ(parsedWhy.english(), c.why) << c.what;
         writeFile(path, c.bytes);
         EXPECT_EQ(loadSndFile(path, &loadedWhy).error(), kSndUnreadable) << c.what << " (from disk)";
-        EXPECT_EQ(loadedWhy, c.why) << c.what << " (from disk)";
+        EXPECT_EQ(loadedWhy.english(), c.why) << c.what << " (from disk)";
     }
-    std::string why;
+    Message why;
     EXPECT_EQ(loadSndFile("/nonexistent/bank.snd", &why).error(), kSndUnreadable);
-    EXPECT_EQ(why, "the file cannot be opened: No such file or directory");
+    EXPECT_EQ(why.english(), "the file cannot be opened: No such file or directory");
     // A folder or a pipe is no bank, and the pipe is not waited on.
     const std::string pipe = dir.filePath("pipe.snd").toStdString();
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     for (const std::string& notPlain : {pipe, dir.path().toStdString()}) {
         EXPECT_EQ(loadSndFile(notPlain, &why).error(), kSndUnreadable) << notPlain;
-        EXPECT_EQ(why, "it is not a plain file") << notPlain;
+        EXPECT_EQ(why.english(), "it is not a plain file") << notPlain;
     }
 }
 

@@ -1,3 +1,4 @@
+#include "bracket_language.h"
 #include "file_drops.h"
 #include "shell/main_window.h"
 #include "shortcut_table.h"
@@ -128,6 +129,16 @@ TEST_F(SoundWindowTest, ARefusedBankIsNamedWithWhy)
     EXPECT_EQ(messages(), QStringList{QString::fromStdString(msg::kNotSnd)});
     EXPECT_EQ(t.dialogs.messages.at(0).detail,
               QString::fromStdString(path + ": the file does not start with the SND signature \"ElecbyteSnd\""));
+
+    // In another language the reason is told in it, the file's name as it is.
+    test::BracketLanguage language({QStringLiteral("Messages")});
+    QCoreApplication::installTranslator(&language);
+    SoundWindow again(*t.app);
+    QCoreApplication::removeTranslator(&language);
+    EXPECT_EQ(t.dialogs.messages.last().text, "[" + QString::fromStdString(msg::kNotSnd) + "]");
+    EXPECT_EQ(
+        t.dialogs.messages.last().detail,
+        QString::fromStdString("[" + path + ": [the file does not start with the SND signature \"ElecbyteSnd\"]]"));
 }
 
 TEST_F(SoundWindowTest, WithoutSoundOutputPlayIsDisabledAndTheMessageComesOnce)
