@@ -114,8 +114,11 @@ TEST(TextRules, EveryKindOfLineEndEndsALine)
         {"\n", {""}},
         {"a\n\rb", {"a", "", "b"}},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(splitLines(c.bytes), c.lines) << c.bytes;
+        const auto views = splitLineViews(c.bytes);
+        EXPECT_EQ(std::vector<std::string>(views.begin(), views.end()), c.lines) << c.bytes;
+    }
 }
 
 namespace {
