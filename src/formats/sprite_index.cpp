@@ -3,14 +3,18 @@
 #include "common/text.h"
 
 #include <algorithm>
-#include <map>
 #include <set>
+#include <unordered_map>
 
 namespace vantrel {
 
 std::optional<std::pair<std::size_t, std::size_t>> firstNumberClash(const std::vector<SpriteRecord>& records)
 {
-    std::map<std::pair<std::int64_t, std::int64_t>, std::size_t> seen;
+    // Hashed: an index may hold tens of thousands of sprites.
+    const auto hash = [](const std::pair<std::int64_t, std::int64_t>& n) {
+        return std::hash<std::int64_t>()(n.first * 0x9E3779B97F4A7C15ll ^ n.second);
+    };
+    std::unordered_map<std::pair<std::int64_t, std::int64_t>, std::size_t, decltype(hash)> seen(records.size(), hash);
     for (std::size_t k = 0; k < records.size(); ++k) {
         const auto [at, added] = seen.emplace(std::pair(records[k].group(), records[k].imageNo()), k);
         if (!added)

@@ -518,20 +518,23 @@ bool copyStored(const StoredPicture& stored, const BuildContext& context, Prepar
 PreparedPicture preparePicture(const vantrel::SpriteRecord& r, std::size_t i, const BuildContext& context)
 {
     PreparedPicture p;
-    const std::string record = recordName(i);
     if (r.pcxFile.empty()) {
-        p.error = record + ": no PCX file is named";
+        p.error = recordName(i) + ": no PCX file is named";
         return p;
     }
-    const std::string cannotRead =
-        record + ": cannot read the " + (hasPngExtension(r.pcxFile) ? "PNG" : "PCX") + " file " + r.pcxFile;
+    // The messages are made only when needed: most pictures of a save are
+    // copied without one, thousands of them.
+    const auto cannotRead = [&] {
+        return recordName(i) + ": cannot read the " + (hasPngExtension(r.pcxFile) ? "PNG" : "PCX") + " file "
+            + r.pcxFile;
+    };
     // The file as named; else its one match whatever the letter case.
     p.path = vantrel::toSlashes(r.pcxFile);
     struct stat st { };
     if (::stat(p.path.c_str(), &st) != 0) {
         p.path = vantrel::resolvePath(r.pcxFile);
         if (::stat(p.path.c_str(), &st) != 0) {
-            p.error = cannotRead;
+            p.error = cannotRead();
             return p;
         }
     }
@@ -548,9 +551,10 @@ PreparedPicture preparePicture(const vantrel::SpriteRecord& r, std::size_t i, co
             return p;
     }
 
+    const std::string record = recordName(i);
     const auto file = readStamped(p.path);
     if (!file) {
-        p.error = cannotRead;
+        p.error = cannotRead();
         return p;
     }
     p.fileSize = file->bytes.size();
