@@ -133,14 +133,25 @@ const StoredPicture* ArchiveDescription::storedPicture(const std::string& pictur
     if (m_storedLookupFor != stored.size()) {
         m_storedLookup.clear();
         m_storedLookup.reserve(stored.size());
+        m_storedTwice = false;
         for (std::size_t k = 0; k < stored.size(); ++k)
-            m_storedLookup.emplace(pictureKey(stored[k].file), k);
+            m_storedTwice |= !m_storedLookup.emplace(pictureKey(stored[k].file), k).second;
         m_storedLookupFor = stored.size();
     }
     thread_local std::string key;
     pictureKey(pictureFile, key);
     const auto found = m_storedLookup.find(key);
     return found == m_storedLookup.end() ? nullptr : &stored[found->second];
+}
+
+const StoredPicture* ArchiveDescription::storedPicture(const std::string& pictureFile, std::size_t hint) const
+{
+    // A line that names the file as the index does is the one the lookup
+    // would find, unless some file has two lines.
+    if (m_storedLookupFor == stored.size() && !m_storedTwice && hint < stored.size()
+        && stored[hint].file == pictureFile)
+        return &stored[hint];
+    return storedPicture(pictureFile);
 }
 
 std::string descriptionPathFor(const std::string& indexPath)

@@ -189,6 +189,8 @@ public:
 
     // Room for an archive of `bytes`.
     void reserve(std::size_t bytes) { m_out.reserve(bytes); }
+    // Room for the tables of `count` sprites.
+    void reserveSprites(std::size_t count);
     // Appends a sprite stored as `pcx`: a PCX that ends in its palette
     // block, or, when `takesPrevious` (the caller has made sure the previous
     // sprite is drawn with the same colours), in the 0x0C marker alone.
@@ -249,6 +251,8 @@ public:
     Result<std::uint16_t> addPalette(PaletteEntry palette);
     // Room for `bytes` of sprite data.
     void reserve(std::size_t bytes) { m_spriteData.reserve(bytes); }
+    // Room for the tables of `count` sprites.
+    void reserveSprites(std::size_t count);
     const std::vector<PaletteEntry>& palettes() const { return m_palettes; }
 
     // Appends a sprite drawn with palette `palette` of the table (ignored for

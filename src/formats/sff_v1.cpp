@@ -207,6 +207,13 @@ SffV1Writer::SffV1Writer(const BuildOptions& options)
     m_size = m_out.size();
 }
 
+void SffV1Writer::reserveSprites(std::size_t count)
+{
+    m_out.reserve(m_out.size() + count * subfileHeaderSize);
+    m_inPlace.reserve(count);
+    m_stored.reserve(count);
+}
+
 Result<bool> SffV1Writer::addPcx(const Sprite& numbers, std::string_view pcx, bool takesPrevious)
 {
     return addHeader(numbers, pcx, 0, takesPrevious, false);

@@ -47,6 +47,14 @@ Result<std::uint16_t> SffV2Writer::addPalette(PaletteEntry palette)
     return static_cast<std::uint16_t>(m_palettes.size() - 1);
 }
 
+void SffV2Writer::reserveSprites(std::size_t count)
+{
+    m_nodes.reserve(count * nodeSize);
+    m_inPlace.reserve(count);
+    m_placed.reserve(count);
+    m_where.reserve(count);
+}
+
 Result<StoredSprite> encodeSpriteV2(const Picture& picture, bool crop)
 {
     using R = Result<StoredSprite>;

@@ -515,7 +515,9 @@ bool copyStored(const StoredPicture& stored, const BuildContext& context, Prepar
     return true;
 }
 
-PreparedPicture preparePicture(const vantrel::SpriteRecord& r, std::size_t i, const BuildContext& context)
+// Picture `k` of the index is the file of record `i`.
+PreparedPicture preparePicture(const vantrel::SpriteRecord& r, std::size_t i, std::size_t k,
+                               const BuildContext& context)
 {
     PreparedPicture p;
     if (r.pcxFile.empty()) {
@@ -539,7 +541,7 @@ PreparedPicture preparePicture(const vantrel::SpriteRecord& r, std::size_t i, co
         }
     }
     // Size and both times as recorded: unchanged, and not read at all.
-    const StoredPicture* stored = context.description ? context.description->storedPicture(r.pcxFile) : nullptr;
+    const StoredPicture* stored = context.description ? context.description->storedPicture(r.pcxFile, k) : nullptr;
     if (!stored || context.archive.empty())
         p.why = Fallback::NotRecorded;
     const FileTimes now = timesOf(st);
@@ -629,7 +631,7 @@ std::vector<PreparedPicture> prepareAll(const vantrel::SpriteIndex& index, const
     const auto work = [&] {
         for (std::size_t k; (k = next.fetch_add(1)) < firsts.size();) {
             try {
-                out[k] = preparePicture(index.records[firsts[k]], firsts[k], context);
+                out[k] = preparePicture(index.records[firsts[k]], firsts[k], k, context);
             } catch (const std::exception& e) { // out of memory: no thread may end by an exception
                 out[k].error = recordName(firsts[k]) + ": " + e.what();
             }
@@ -818,6 +820,7 @@ Result<BuiltArchive> buildV1(const vantrel::SpriteIndex& index, const PictureFil
     BuiltArchive built;
     built.v1 = std::make_unique<SffV1Writer>(options);
     SffV1Writer& writer = *built.v1;
+    writer.reserveSprites(index.records.size());
     std::vector<std::uint64_t>& hashes = built.hashes; // of each sprite's stored bytes
     hashes.reserve(index.records.size());
     std::vector<std::size_t> storedAt(pictures.size(), SIZE_MAX); // the sprite each picture was stored as
@@ -903,6 +906,7 @@ Result<BuiltArchive> buildV2(const vantrel::SpriteIndex& index, const PictureFil
     BuiltArchive built;
     built.v2 = std::make_unique<SffV2Writer>(description ? description->palettes : std::vector<PaletteEntry>{}, v2);
     SffV2Writer& writer = *built.v2;
+    writer.reserveSprites(index.records.size());
     built.hashes.reserve(index.records.size());
     PaletteChooser palettes(writer, description);
     std::vector<std::uint64_t> tableHashes;
@@ -930,7 +934,8 @@ Result<BuiltArchive> buildV2(const vantrel::SpriteIndex& index, const PictureFil
             const int found = copiedPalette(file, *p.copy);
             if (found < 0) {
                 // Its colours are in the table no more: it is encoded after all.
-                PreparedPicture fresh = preparePicture(index.records[i], i, BuildContext{2, v2, nullptr, {}});
+                PreparedPicture fresh =
+                    preparePicture(index.records[i], i, files.ofRecord[i], BuildContext{2, v2, nullptr, {}});
                 if (!fresh.error.empty())
                     return R::failure(fresh.error);
                 fresh.why = Fallback::PaletteGone;
