@@ -757,10 +757,16 @@ struct PictureFiles {
 PictureFiles pictureFiles(const vantrel::SpriteIndex& index)
 {
     PictureFiles out;
-    std::unordered_map<std::string, std::size_t> seen;
-    for (std::size_t i = 0; i < index.records.size(); ++i) {
-        const std::string key = vantrel::toLowerAscii(vantrel::toSlashes(index.records[i].pcxFile));
-        const auto [found, added] = seen.emplace(key, out.firsts.size());
+    const std::size_t records = index.records.size();
+    out.ofRecord.reserve(records);
+    out.firsts.reserve(records);
+    std::unordered_map<std::string, std::size_t> seen(records);
+    std::string key; // '\' as '/', in lower case; copied into the table only for a new file
+    for (std::size_t i = 0; i < records; ++i) {
+        key = index.records[i].pcxFile;
+        for (char& c : key)
+            c = c == '\\' ? '/' : c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        const auto [found, added] = seen.try_emplace(key, out.firsts.size());
         if (added)
             out.firsts.push_back(i);
         out.ofRecord.push_back(found->second);
