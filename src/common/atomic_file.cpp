@@ -2,6 +2,7 @@
 
 #include "paths.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -12,8 +13,10 @@
 #include <set>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace vantrel {
 
@@ -190,6 +193,35 @@ bool AtomicFileWriter::writeOut(const char* data, std::size_t size)
     return true;
 }
 
+bool AtomicFileWriter::writeOut(struct iovec* pieces, std::size_t count)
+{
+    while (count > 0) {
+        const ssize_t n = ::writev(fd_, pieces, static_cast<int>(count));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            error_ = errno;
+            return false;
+        }
+        if (n == 0) {
+            error_ = EIO;
+            return false;
+        }
+        // Past the pieces written whole, into the one written in part.
+        std::size_t left = static_cast<std::size_t>(n);
+        while (count > 0 && left >= pieces->iov_len) {
+            left -= pieces->iov_len;
+            ++pieces;
+            --count;
+        }
+        if (count > 0) {
+            pieces->iov_base = static_cast<char*>(pieces->iov_base) + left;
+            pieces->iov_len -= left;
+        }
+    }
+    return true;
+}
+
 bool AtomicFileWriter::flushPending()
 {
     const bool ok = writeOut(pending_.data(), pending_.size());
@@ -212,6 +244,24 @@ bool AtomicFileWriter::write(std::string_view bytes)
         return true;
     }
     return flushPending() && writeOut(bytes.data(), bytes.size());
+}
+
+bool AtomicFileWriter::write(std::span<const std::string_view> pieces)
+{
+    if (error_ != 0 || done_ || !flushPending())
+        return false;
+    std::vector<struct iovec> batch;
+    batch.reserve(std::min<std::size_t>(pieces.size(), IOV_MAX));
+    for (std::size_t next = 0; next < pieces.size();) {
+        batch.clear();
+        for (; next < pieces.size() && batch.size() < IOV_MAX; ++next) {
+            if (!pieces[next].empty())
+                batch.push_back({const_cast<char*>(pieces[next].data()), pieces[next].size()});
+        }
+        if (!writeOut(batch.data(), batch.size()))
+            return false;
+    }
+    return true;
 }
 
 Result<void> AtomicFileWriter::commit()

@@ -11,8 +11,11 @@
 #include "common/result.h"
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
+
+struct iovec;
 
 namespace vantrel {
 
@@ -47,6 +50,9 @@ public:
     // ones straight from where they lie. False once anything has failed;
     // later writes then do nothing and commit() reports the first failure.
     bool write(std::string_view bytes);
+    // Appends the pieces one after another, handed to the system together
+    // (a few hundred at a time) rather than gathered first.
+    bool write(std::span<const std::string_view> pieces);
 
     // Writes what is gathered, syncs (when durable), and renames the file
     // over the target. Call it once.
@@ -55,6 +61,7 @@ public:
 private:
     bool flushPending();
     bool writeOut(const char* data, std::size_t size);
+    bool writeOut(struct iovec* pieces, std::size_t count);
     void discard();
 
     std::string path_;

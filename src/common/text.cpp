@@ -87,17 +87,19 @@ bool startsWith(std::string_view text, std::string_view prefix)
     return text.substr(0, prefix.size()) == prefix;
 }
 
-std::vector<std::string> splitLines(std::string_view bytes)
+namespace {
+
+// Hands each line of `bytes` (see splitLines) to `take`.
+template <class Take> void forEachLine(std::string_view bytes, Take take)
 {
     if (startsWith(bytes, "\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
-    std::vector<std::string> lines;
     std::size_t start = 0;
     std::size_t i = 0;
     while (i < bytes.size()) {
         const char c = bytes[i];
         if (c == '\r' || c == '\n') {
-            lines.emplace_back(bytes.substr(start, i - start));
+            take(bytes.substr(start, i - start));
             if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
                 ++i;
             start = i + 1;
@@ -105,7 +107,22 @@ std::vector<std::string> splitLines(std::string_view bytes)
         ++i;
     }
     if (start < bytes.size())
-        lines.emplace_back(bytes.substr(start));
+        take(bytes.substr(start));
+}
+
+} // namespace
+
+std::vector<std::string> splitLines(std::string_view bytes)
+{
+    std::vector<std::string> lines;
+    forEachLine(bytes, [&](std::string_view line) { lines.emplace_back(line); });
+    return lines;
+}
+
+std::vector<std::string_view> splitLineViews(std::string_view bytes)
+{
+    std::vector<std::string_view> lines;
+    forEachLine(bytes, [&](std::string_view line) { lines.push_back(line); });
     return lines;
 }
 

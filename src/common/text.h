@@ -42,6 +42,8 @@ bool startsWith(std::string_view text, std::string_view prefix);
 // needs no terminator, and a terminator at the very end does not start an
 // empty line.
 std::vector<std::string> splitLines(std::string_view bytes);
+// The same lines as views into `bytes`, for texts of many lines read once.
+std::vector<std::string_view> splitLineViews(std::string_view bytes);
 
 // The whole file, or nothing when it cannot be read.
 std::optional<std::string> readFileBytes(const std::string& path);

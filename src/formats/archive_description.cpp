@@ -3,6 +3,8 @@
 #include "common/paths.h"
 #include "common/text.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <filesystem>
 #include <system_error>
@@ -11,9 +13,23 @@ namespace sfflib {
 
 namespace {
 
-std::string pictureKey(const std::string& file)
+// A picture file as the lookups know it: '\' as '/', in lower case.
+void pictureKey(std::string_view file, std::string& key)
 {
-    return vantrel::toLowerAscii(vantrel::toSlashes(file));
+    key.assign(file);
+    for (char& c : key) {
+        if (c == '\\')
+            c = '/';
+        else if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+}
+
+std::string pictureKey(std::string_view file)
+{
+    std::string key;
+    pictureKey(file, key);
+    return key;
 }
 
 // The words of a line, split at single spaces.
@@ -49,12 +65,27 @@ char hexDigit(unsigned v)
     return "0123456789abcdef"[v & 15];
 }
 
-std::string hex64(std::uint64_t v)
+// Room for a stored line's numbers and spaces: ten numbers of at most 20
+// characters and three hashes of 16.
+constexpr std::size_t kStoredLineNumbers = 10 * 21 + 3 * 17;
+
+// Each number in decimal, followed by a space.
+template <class... T> void appendNumbers(std::string& out, T... values)
 {
-    std::string out(16, '0');
+    char text[21 * sizeof...(T)];
+    char* end = text;
+    ((end = std::to_chars(end, text + sizeof text - 1, values).ptr, *end++ = ' '), ...);
+    out.append(text, end);
+}
+
+// The hash as 16 hexadecimal digits, followed by a space.
+void appendHex64(std::string& out, std::uint64_t v)
+{
+    char text[17];
     for (int i = 15; i >= 0; --i, v >>= 4)
-        out[std::size_t(i)] = hexDigit(unsigned(v));
-    return out;
+        text[i] = hexDigit(unsigned(v));
+    text[16] = ' ';
+    out.append(text, sizeof text);
 }
 
 bool hashWord(std::string_view text, std::uint64_t& value)
@@ -62,14 +93,23 @@ bool hashWord(std::string_view text, std::uint64_t& value)
     return text.size() == 16 && number(text, value, 16);
 }
 
-// One "stored" line: 13 numbers, then the picture file.
+// One "stored" line: 13 numbers, then the picture file. Split without
+// words(): the lines are many.
 bool storedLine(std::string_view line, StoredPicture& p)
 {
-    const auto w = words(line, 14);
-    return w.size() == 14 && number(w[0], p.offset) && number(w[1], p.length) && hashWord(w[2], p.dataHash)
-        && number(w[3], p.format) && number(w[4], p.depth) && number(w[5], p.width) && number(w[6], p.height)
-        && number(w[7], p.palette) && hashWord(w[8], p.paletteHash) && number(w[9], p.fileSize)
-        && number(w[10], p.fileTime) && number(w[11], p.fileChange) && hashWord(w[12], p.fileHash) && !w[13].empty()
+    std::array<std::string_view, 14> w;
+    for (std::size_t k = 0; k + 1 < w.size(); ++k) {
+        const auto space = line.find(' ');
+        if (space == std::string_view::npos)
+            return false;
+        w[k] = line.substr(0, space);
+        line.remove_prefix(space + 1);
+    }
+    w.back() = line;
+    return number(w[0], p.offset) && number(w[1], p.length) && hashWord(w[2], p.dataHash) && number(w[3], p.format)
+        && number(w[4], p.depth) && number(w[5], p.width) && number(w[6], p.height) && number(w[7], p.palette)
+        && hashWord(w[8], p.paletteHash) && number(w[9], p.fileSize) && number(w[10], p.fileTime)
+        && number(w[11], p.fileChange) && hashWord(w[12], p.fileHash) && !w[13].empty()
         && (p.file = std::string(w[13]), true);
 }
 
@@ -82,7 +122,9 @@ int ArchiveDescription::paletteOfPicture(const std::string& pictureFile) const
         for (const auto& [file, palette] : pictures)
             m_lookup.emplace(pictureKey(file), palette);
     }
-    const auto found = m_lookup.find(pictureKey(pictureFile));
+    thread_local std::string key; // no new string for each of thousands of lookups
+    pictureKey(pictureFile, key);
+    const auto found = m_lookup.find(key);
     return found == m_lookup.end() ? -1 : found->second;
 }
 
@@ -90,12 +132,26 @@ const StoredPicture* ArchiveDescription::storedPicture(const std::string& pictur
 {
     if (m_storedLookupFor != stored.size()) {
         m_storedLookup.clear();
+        m_storedLookup.reserve(stored.size());
+        m_storedTwice = false;
         for (std::size_t k = 0; k < stored.size(); ++k)
-            m_storedLookup.emplace(pictureKey(stored[k].file), k);
+            m_storedTwice |= !m_storedLookup.emplace(pictureKey(stored[k].file), k).second;
         m_storedLookupFor = stored.size();
     }
-    const auto found = m_storedLookup.find(pictureKey(pictureFile));
+    thread_local std::string key;
+    pictureKey(pictureFile, key);
+    const auto found = m_storedLookup.find(key);
     return found == m_storedLookup.end() ? nullptr : &stored[found->second];
+}
+
+const StoredPicture* ArchiveDescription::storedPicture(const std::string& pictureFile, std::size_t hint) const
+{
+    // A line that names the file as the index does is the one the lookup
+    // would find, unless some file has two lines.
+    if (m_storedLookupFor == stored.size() && !m_storedTwice && hint < stored.size()
+        && stored[hint].file == pictureFile)
+        return &stored[hint];
+    return storedPicture(pictureFile);
 }
 
 std::string descriptionPathFor(const std::string& indexPath)
@@ -128,12 +184,20 @@ std::string formatArchiveDescription(const ArchiveDescription& d)
         return out;
     out += "archive " + d.storedVersion + " " + d.storedArchive + "\n";
     out += "stored " + std::to_string(d.stored.size()) + "\n";
+    // Appended in place, without a string per number: there is a line per picture.
+    std::size_t size = out.size();
+    for (const StoredPicture& p : d.stored)
+        size += kStoredLineNumbers + p.file.size() + 1;
+    out.reserve(size);
     for (const StoredPicture& p : d.stored) {
-        out += std::to_string(p.offset) + ' ' + std::to_string(p.length) + ' ' + hex64(p.dataHash) + ' '
-            + std::to_string(p.format) + ' ' + std::to_string(p.depth) + ' ' + std::to_string(p.width) + ' '
-            + std::to_string(p.height) + ' ' + std::to_string(p.palette) + ' ' + hex64(p.paletteHash) + ' '
-            + std::to_string(p.fileSize) + ' ' + std::to_string(p.fileTime) + ' ' + std::to_string(p.fileChange) + ' '
-            + hex64(p.fileHash) + ' ' + p.file + '\n';
+        appendNumbers(out, p.offset, p.length);
+        appendHex64(out, p.dataHash);
+        appendNumbers(out, p.format, p.depth, p.width, p.height, p.palette);
+        appendHex64(out, p.paletteHash);
+        appendNumbers(out, p.fileSize, p.fileTime, p.fileChange);
+        appendHex64(out, p.fileHash);
+        out += p.file;
+        out += '\n';
     }
     return out;
 }
@@ -141,12 +205,12 @@ std::string formatArchiveDescription(const ArchiveDescription& d)
 Result<ArchiveDescription> parseArchiveDescription(std::string_view text)
 {
     using R = Result<ArchiveDescription>;
-    const std::vector<std::string> lines = vantrel::splitLines(text);
+    const std::vector<std::string_view> lines = vantrel::splitLineViews(text);
     std::size_t at = 0;
     const auto fault = [&](const std::string& what) {
         return R::failure("the SFF v2 description, line " + std::to_string(at + 1) + ": " + what);
     };
-    const auto line = [&]() -> std::string_view { return at < lines.size() ? std::string_view(lines[at]) : ""; };
+    const auto line = [&]() -> std::string_view { return at < lines.size() ? lines[at] : ""; };
 
     ArchiveDescription d;
     const auto head = words(line());
@@ -209,6 +273,7 @@ Result<ArchiveDescription> parseArchiveDescription(std::string_view text)
     ++at;
     // The text's last line is unfinished when it has no line end: a file cut short.
     const bool unfinished = !text.empty() && text.back() != '\n' && text.back() != '\r';
+    d.stored.reserve(std::min(d.storedAnnounced, lines.size() - at));
     for (std::size_t k = 0; k < d.storedAnnounced && at < lines.size(); ++k, ++at) {
         StoredPicture p;
         if (!storedLine(line(), p)) {

@@ -92,11 +92,16 @@ struct ArchiveDescription {
     // changed size makes the lookup; the calls after it only read, and may
     // come from several threads at once.
     const StoredPicture* storedPicture(const std::string& pictureFile) const;
+    // The same, looking first at stored line `hint`: a build writes the
+    // lines in the order of the index, so the lines of an index saved again
+    // are where its pictures are.
+    const StoredPicture* storedPicture(const std::string& pictureFile, std::size_t hint) const;
 
 private:
     mutable std::unordered_map<std::string, std::uint16_t> m_lookup;
     mutable std::unordered_map<std::string, std::size_t> m_storedLookup;
     mutable std::size_t m_storedLookupFor = SIZE_MAX; // the size of `stored` it was made for
+    mutable bool m_storedTwice = false;               // a file has two stored lines: hints are not taken
 };
 
 // The description file that goes with the index at `indexPath`: its name

@@ -189,23 +189,49 @@ public:
 
     // Room for an archive of `bytes`.
     void reserve(std::size_t bytes) { m_out.reserve(bytes); }
+    // Room for the tables of `count` sprites.
+    void reserveSprites(std::size_t count);
     // Appends a sprite stored as `pcx`: a PCX that ends in its palette
     // block, or, when `takesPrevious` (the caller has made sure the previous
     // sprite is drawn with the same colours), in the 0x0C marker alone.
     // Fails when the archive would pass 4 GB.
     Result<bool> addPcx(const Sprite& numbers, std::string_view pcx, bool takesPrevious);
+    // The same for bytes the writer does not copy: they stay where they are
+    // and must outlive the pieces of finishPieces(), which is the only way to
+    // finish an archive that holds them.
+    Result<bool> addPcxInPlace(const Sprite& numbers, std::string_view pcx, bool takesPrevious);
     // Appends a sprite that links to the earlier sprite `target`.
     Result<bool> addLink(const Sprite& numbers, std::size_t target);
 
     std::size_t spriteCount() const { return m_count; }
 
+    // Where the bytes that sprite `sprite` shows lie in the archive, as
+    // SffReader::stored() tells them once it is read back (links lead to
+    // their target's bytes).
+    SffReader::Stored stored(std::size_t sprite) const;
+
     // The archive's bytes; the writer is empty afterwards.
     std::string finish();
+    // The archive as the pieces to write one after another: the writer's own
+    // bytes and those given to addPcxInPlace(). They stay valid while the
+    // writer lives and nothing is added.
+    std::vector<std::string_view> finishPieces();
 
 private:
-    Result<bool> addHeader(const Sprite& numbers, std::string_view pcx, std::size_t link, bool takesPrevious);
+    Result<bool> addHeader(const Sprite& numbers, std::string_view pcx, std::size_t link, bool takesPrevious,
+                           bool inPlace);
+    void setCounts();
 
+    // Everything but the bytes added in place, which go after m_out's first
+    // `at` bytes.
     std::string m_out;
+    struct InPlace {
+        std::size_t at = 0;
+        std::string_view bytes;
+    };
+    std::vector<InPlace> m_inPlace;
+    std::size_t m_size = 0; // of the whole archive
+    std::vector<SffReader::Stored> m_stored;
     std::size_t m_count = 0;
     std::set<std::int16_t> m_groups;
 };
@@ -225,6 +251,8 @@ public:
     Result<std::uint16_t> addPalette(PaletteEntry palette);
     // Room for `bytes` of sprite data.
     void reserve(std::size_t bytes) { m_spriteData.reserve(bytes); }
+    // Room for the tables of `count` sprites.
+    void reserveSprites(std::size_t count);
     const std::vector<PaletteEntry>& palettes() const { return m_palettes; }
 
     // Appends a sprite drawn with palette `palette` of the table (ignored for
@@ -234,22 +262,61 @@ public:
     // Appends a sprite stored as `sprite` says (made by encodeSpriteV2, or
     // copied from another archive), its axis moved by its crop.
     Result<bool> addStored(const Sprite& numbers, const StoredSprite& sprite, std::uint16_t palette);
+    // The same with `data` for the sprite's data (sprite.data is not read),
+    // which the writer does not copy: it must outlive the pieces of
+    // finishPieces(), which is the only way to finish an archive that holds
+    // such data.
+    Result<bool> addStoredInPlace(const Sprite& numbers, const StoredSprite& sprite, std::string_view data,
+                                  std::uint16_t palette);
 
     std::size_t spriteCount() const { return m_nodes.size() / nodeSize; }
 
     // The archive's bytes.
     std::string finish() const;
+    // The archive as the pieces to write one after another: the writer's own
+    // bytes and the data given to addStoredInPlace(). They stay valid while
+    // the writer lives and nothing is added.
+    std::vector<std::string_view> finishPieces();
+    // After finishPieces(): where the data that sprite `sprite` shows lies in
+    // the archive and how it is stored, as SffReader::stored() tells it once
+    // the archive is read back (links lead to their target's data).
+    SffReader::Stored stored(std::size_t sprite) const;
 
     static constexpr std::size_t nodeSize = 28;
 
 private:
     Result<bool> store(const Sprite& numbers, int width, int height, std::uint8_t format, std::uint8_t depth,
-                       std::string_view data, std::uint16_t palette);
+                       std::string_view data, std::uint16_t palette, bool inPlace);
+    Result<bool> addStoredData(const Sprite& numbers, const StoredSprite& sprite, std::string_view data,
+                               std::uint16_t palette, bool inPlace);
+    // The header, the sprite and palette tables and the palettes' colours:
+    // all that comes before the sprites' data.
+    std::string head() const;
+    // The data of the sprite that is no link.
+    std::string_view dataOf(std::size_t sprite) const;
 
     std::vector<PaletteEntry> m_palettes;
     BuildOptions m_options;
     std::string m_nodes;
+    // The sprites' data but that added in place, which goes after
+    // m_spriteData's first `at` bytes.
     std::string m_spriteData;
+    struct InPlace {
+        std::size_t at = 0;
+        std::string_view bytes;
+    };
+    std::vector<InPlace> m_inPlace;
+    std::size_t m_dataSize = 0; // of all the sprites' data
+    // Each sprite's data as stored, its offset within the sprites' data;
+    // and where that data lies, in m_spriteData (owned) or m_inPlace.
+    std::vector<SffReader::Stored> m_placed;
+    struct Where {
+        bool inPlace = false;
+        std::size_t at = 0; // in m_spriteData, or an index of m_inPlace
+    };
+    std::vector<Where> m_where;
+    std::string m_head;                                           // made by finishPieces()
+    std::size_t m_spriteDataAt = 0;                               // in the archive, set by finishPieces()
     std::unordered_multimap<std::uint64_t, std::size_t> m_stored; // picture hash -> sprite, for links
 };
 

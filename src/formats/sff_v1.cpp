@@ -204,25 +204,40 @@ SffV1Writer::SffV1Writer(const BuildOptions& options)
     putU32(m_out, subfileHeaderSize);
     putU8(m_out, options.samePalette ? 1 : 0); // palette type: shared when sprites may share one
     m_out.resize(fileHeaderSize, '\0');
+    m_size = m_out.size();
+}
+
+void SffV1Writer::reserveSprites(std::size_t count)
+{
+    m_out.reserve(m_out.size() + count * subfileHeaderSize);
+    m_inPlace.reserve(count);
+    m_stored.reserve(count);
 }
 
 Result<bool> SffV1Writer::addPcx(const Sprite& numbers, std::string_view pcx, bool takesPrevious)
 {
-    return addHeader(numbers, pcx, 0, takesPrevious);
+    return addHeader(numbers, pcx, 0, takesPrevious, false);
+}
+
+Result<bool> SffV1Writer::addPcxInPlace(const Sprite& numbers, std::string_view pcx, bool takesPrevious)
+{
+    return addHeader(numbers, pcx, 0, takesPrevious, true);
 }
 
 Result<bool> SffV1Writer::addLink(const Sprite& numbers, std::size_t target)
 {
     if (target >= m_count || target > UINT16_MAX)
         return Result<bool>::failure("a link to sprite " + std::to_string(target) + " cannot be stored");
-    return addHeader(numbers, {}, target, false);
+    return addHeader(numbers, {}, target, false, false);
 }
 
-Result<bool> SffV1Writer::addHeader(const Sprite& numbers, std::string_view pcx, std::size_t link, bool takesPrevious)
+Result<bool> SffV1Writer::addHeader(const Sprite& numbers, std::string_view pcx, std::size_t link, bool takesPrevious,
+                                    bool inPlace)
 {
-    if (m_out.size() + subfileHeaderSize + pcx.size() > UINT32_MAX)
+    if (m_size + subfileHeaderSize + pcx.size() > UINT32_MAX)
         return Result<bool>::failure("the archive would exceed 4 GB");
-    const std::size_t headerAt = m_out.size();
+    const std::size_t headerAt = m_size;
+    const std::size_t ownAt = m_out.size();
     // Each subfile points at the next; the last one, as in real archives, at
     // the end of the file.
     putU32(m_out, static_cast<std::uint32_t>(headerAt + subfileHeaderSize + pcx.size()));
@@ -231,18 +246,61 @@ Result<bool> SffV1Writer::addHeader(const Sprite& numbers, std::string_view pcx,
         putU16(m_out, static_cast<std::uint16_t>(v));
     putU16(m_out, static_cast<std::uint16_t>(link));
     putU8(m_out, takesPrevious ? 1 : 0);
-    m_out.resize(headerAt + subfileHeaderSize, '\0');
-    m_out += pcx;
+    m_out.resize(ownAt + subfileHeaderSize, '\0');
+    if (inPlace && !pcx.empty())
+        m_inPlace.push_back({m_out.size(), pcx});
+    else
+        m_out += pcx;
+    m_size += subfileHeaderSize + pcx.size();
+    // A sprite without bytes is read back as a link.
+    if (pcx.empty() && link < m_stored.size())
+        m_stored.push_back(m_stored[link]);
+    else
+        m_stored.push_back({headerAt + subfileHeaderSize, pcx.size(), takesPrevious ? 1 : 0, 8, 0, 0, 0});
     m_groups.insert(numbers.group);
     ++m_count;
     return true;
 }
 
-std::string SffV1Writer::finish()
+SffReader::Stored SffV1Writer::stored(std::size_t sprite) const
+{
+    return m_stored.at(sprite);
+}
+
+void SffV1Writer::setCounts()
 {
     setU32(m_out, 16, static_cast<std::uint32_t>(m_groups.size()));
     setU32(m_out, 20, static_cast<std::uint32_t>(m_count));
-    return std::move(m_out);
+}
+
+std::string SffV1Writer::finish()
+{
+    setCounts();
+    if (m_inPlace.empty())
+        return std::move(m_out);
+    std::string out;
+    out.reserve(m_size);
+    for (const std::string_view piece : finishPieces())
+        out += piece;
+    m_out.clear();
+    m_inPlace.clear();
+    return out;
+}
+
+std::vector<std::string_view> SffV1Writer::finishPieces()
+{
+    setCounts();
+    std::vector<std::string_view> pieces;
+    pieces.reserve(2 * m_inPlace.size() + 1);
+    const std::string_view own = m_out;
+    std::size_t from = 0;
+    for (const InPlace& p : m_inPlace) {
+        pieces.push_back(own.substr(from, p.at - from));
+        pieces.push_back(p.bytes);
+        from = p.at;
+    }
+    pieces.push_back(own.substr(from));
+    return pieces;
 }
 
 Result<std::string> writeSffV1(const std::vector<SpriteSource>& input, const BuildOptions& options)

@@ -47,6 +47,14 @@ Result<std::uint16_t> SffV2Writer::addPalette(PaletteEntry palette)
     return static_cast<std::uint16_t>(m_palettes.size() - 1);
 }
 
+void SffV2Writer::reserveSprites(std::size_t count)
+{
+    m_nodes.reserve(count * nodeSize);
+    m_inPlace.reserve(count);
+    m_placed.reserve(count);
+    m_where.reserve(count);
+}
+
 Result<StoredSprite> encodeSpriteV2(const Picture& picture, bool crop)
 {
     using R = Result<StoredSprite>;
@@ -114,6 +122,18 @@ Result<bool> SffV2Writer::addSprite(const Sprite& numbers, const Picture& pictur
 
 Result<bool> SffV2Writer::addStored(const Sprite& numbers, const StoredSprite& sprite, std::uint16_t palette)
 {
+    return addStoredData(numbers, sprite, sprite.data, palette, false);
+}
+
+Result<bool> SffV2Writer::addStoredInPlace(const Sprite& numbers, const StoredSprite& sprite, std::string_view data,
+                                           std::uint16_t palette)
+{
+    return addStoredData(numbers, sprite, data, palette, true);
+}
+
+Result<bool> SffV2Writer::addStoredData(const Sprite& numbers, const StoredSprite& sprite, std::string_view data,
+                                        std::uint16_t palette, bool inPlace)
+{
     using R = Result<bool>;
     const bool trueColour = sprite.format == formatPng24 || sprite.format == formatPng32;
     if (!trueColour && palette >= m_palettes.size())
@@ -126,12 +146,12 @@ Result<bool> SffV2Writer::addStored(const Sprite& numbers, const StoredSprite& s
         return R::failure("cropping moves the axis out of range");
     moved.axisX = static_cast<std::int16_t>(axisX);
     moved.axisY = static_cast<std::int16_t>(axisY);
-    return store(moved, sprite.width, sprite.height, sprite.format, sprite.depth, sprite.data,
-                 trueColour ? 0 : palette);
+    return store(moved, sprite.width, sprite.height, sprite.format, sprite.depth, data, trueColour ? 0 : palette,
+                 inPlace);
 }
 
 Result<bool> SffV2Writer::store(const Sprite& s, int width, int height, std::uint8_t format, std::uint8_t depth,
-                                std::string_view data, std::uint16_t palette)
+                                std::string_view data, std::uint16_t palette, bool inPlace)
 {
     const std::size_t index = spriteCount();
     if (index > 0xFFFF)
@@ -146,8 +166,7 @@ Result<bool> SffV2Writer::store(const Sprite& s, int width, int height, std::uin
         const auto [first, last] = m_stored.equal_range(key);
         for (auto it = first; it != last; ++it) {
             const std::size_t at = it->second * nodeSize;
-            const std::uint32_t offset = u32At(m_nodes, at + 16), length = u32At(m_nodes, at + 20);
-            if (length == data.size() && std::string_view(m_spriteData).substr(offset, length) == data
+            if (u32At(m_nodes, at + 20) == data.size() && dataOf(it->second) == data
                 && u32At(m_nodes, at + 4) == (std::uint32_t(width) | std::uint32_t(height) << 16)
                 && std::uint8_t(m_nodes[at + 14]) == format
                 && (std::uint8_t(m_nodes[at + 24]) | std::uint8_t(m_nodes[at + 25]) << 8) == palette) {
@@ -164,17 +183,27 @@ Result<bool> SffV2Writer::store(const Sprite& s, int width, int height, std::uin
         putU16(node, static_cast<unsigned>(*target));
         node.append(m_nodes, *target * nodeSize + 14, 6); // format, depth, data offset
         putU32(node, 0);                                  // no data of its own
+        m_placed.push_back(m_placed[*target]);
+        m_where.push_back(m_where[*target]);
     } else {
-        if (m_spriteData.size() + data.size() > 0xFFFFFFF0u)
+        if (m_dataSize + data.size() > 0xFFFFFFF0u)
             return Result<bool>::failure("the archive would exceed 4 GB");
         putU16(node, 0);
         putU8(node, format);
         putU8(node, depth);
-        putU32(node, static_cast<std::uint32_t>(m_spriteData.size())); // made relative to ldata in finish()
+        putU32(node, static_cast<std::uint32_t>(m_dataSize)); // made relative to ldata in finish()
         putU32(node, static_cast<std::uint32_t>(data.size()));
         if (m_options.linkDuplicates)
             m_stored.emplace(key, index);
-        m_spriteData += data;
+        m_placed.push_back({m_dataSize, data.size(), format, depth, width, height, palette});
+        if (inPlace && !data.empty()) {
+            m_where.push_back({true, m_inPlace.size()});
+            m_inPlace.push_back({m_spriteData.size(), data});
+        } else {
+            m_where.push_back({false, m_spriteData.size()});
+            m_spriteData += data;
+        }
+        m_dataSize += data.size();
     }
     putU16(node, palette);
     putU16(node, 0); // in ldata
@@ -182,7 +211,7 @@ Result<bool> SffV2Writer::store(const Sprite& s, int width, int height, std::uin
     return true;
 }
 
-std::string SffV2Writer::finish() const
+std::string SffV2Writer::head() const
 {
     // Literal data: the palettes' colours, then the sprites' data.
     std::string paletteNodes, paletteData;
@@ -213,7 +242,7 @@ std::string SffV2Writer::finish() const
     const std::size_t spritesAt = headerSize;
     const std::size_t palettesAt = spritesAt + m_nodes.size();
     const std::size_t ldataAt = palettesAt + paletteNodes.size();
-    const std::size_t ldataLength = paletteData.size() + m_spriteData.size();
+    const std::size_t ldataLength = paletteData.size() + m_dataSize;
 
     std::string out("ElecbyteSpr\0", 12);
     // 2.01, or 2.00 when asked for (the bytes run minor to major).
@@ -235,7 +264,7 @@ std::string SffV2Writer::finish() const
     putU32(out, 0);
     out.resize(headerSize, '\0');
 
-    out.reserve(ldataAt + ldataLength);
+    out.reserve(ldataAt + paletteData.size());
     const std::size_t nodesAt = out.size();
     out += m_nodes;
     // Sprite data follows the palettes inside ldata.
@@ -245,7 +274,52 @@ std::string SffV2Writer::finish() const
     }
     out += paletteNodes;
     out += paletteData;
-    out += m_spriteData;
+    return out;
+}
+
+std::string_view SffV2Writer::dataOf(std::size_t sprite) const
+{
+    const Where where = m_where[sprite];
+    if (where.inPlace)
+        return m_inPlace[where.at].bytes;
+    return std::string_view(m_spriteData).substr(where.at, m_placed[sprite].length);
+}
+
+std::string SffV2Writer::finish() const
+{
+    std::string out = head();
+    out.reserve(out.size() + m_dataSize);
+    std::size_t from = 0;
+    for (const InPlace& p : m_inPlace) {
+        out.append(m_spriteData, from, p.at - from);
+        out += p.bytes;
+        from = p.at;
+    }
+    out.append(m_spriteData, from);
+    return out;
+}
+
+std::vector<std::string_view> SffV2Writer::finishPieces()
+{
+    m_head = head();
+    m_spriteDataAt = m_head.size();
+    std::vector<std::string_view> pieces{m_head};
+    pieces.reserve(2 * m_inPlace.size() + 2);
+    const std::string_view own = m_spriteData;
+    std::size_t from = 0;
+    for (const InPlace& p : m_inPlace) {
+        pieces.push_back(own.substr(from, p.at - from));
+        pieces.push_back(p.bytes);
+        from = p.at;
+    }
+    pieces.push_back(own.substr(from));
+    return pieces;
+}
+
+SffReader::Stored SffV2Writer::stored(std::size_t sprite) const
+{
+    SffReader::Stored out = m_placed.at(sprite);
+    out.offset += m_spriteDataAt;
     return out;
 }
 

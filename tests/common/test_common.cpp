@@ -118,8 +118,11 @@ TEST(TextRules, EveryKindOfLineEndEndsALine)
         {"\n", {""}},
         {"a\n\rb", {"a", "", "b"}},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(splitLines(c.bytes), c.lines) << c.bytes;
+        const auto views = splitLineViews(c.bytes);
+        EXPECT_EQ(std::vector<std::string>(views.begin(), views.end()), c.lines) << c.bytes;
+    }
 }
 
 namespace {
@@ -244,6 +247,27 @@ TEST(AtomicWrite, AFileHandedOverInPiecesIsWrittenWholeOrNotAtAll)
         ASSERT_TRUE(writer.commit());
         EXPECT_TRUE(contentsOf(path) == wanted);
         EXPECT_EQ(namesIn(folder), std::vector<std::string>{"kfm.snd"});
+    }
+
+    // Pieces handed over together, after bytes still gathered: more of them
+    // than the system takes in one call, empty ones among them, each piece
+    // its own bytes.
+    {
+        std::vector<std::string> parts;
+        for (std::size_t k = 0; k < 2500; ++k)
+            parts.push_back(std::string(k % 7 == 3 ? 0 : 1 + k % 300, static_cast<char>('A' + k % 50)));
+        parts.push_back(std::string(200000, '!'));
+        const std::vector<std::string_view> pieces(parts.begin(), parts.end());
+        wanted = "head";
+        for (const std::string& part : parts)
+            wanted += part;
+        wanted += "tail";
+        AtomicFileWriter writer(path);
+        ASSERT_TRUE(writer.write("head"));
+        ASSERT_TRUE(writer.write(pieces));
+        ASSERT_TRUE(writer.write("tail"));
+        ASSERT_TRUE(writer.commit());
+        EXPECT_TRUE(contentsOf(path) == wanted);
     }
 
     // A writer dropped part way, or one whose disk filled, leaves the file

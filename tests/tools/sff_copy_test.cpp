@@ -8,9 +8,13 @@
 #include "v2_reader.h"
 
 #include "formats/archive_description.h"
+#include "formats/content_hash.h"
 #include "formats/sff.h"
 #include "formats/sff_pcx.h"
 #include "formats/sprite_index.h"
+
+#include <filesystem>
+#include <set>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -154,6 +158,72 @@ TEST(SpriteSaves, OneAxisChangeCopiesEveryPicture)
         after[at] = before.at(at);
         after[at + 1] = before.at(at + 1);
         EXPECT_TRUE(after == before) << "the archive changed beyond the axis";
+    }
+}
+
+// After a save, each stored line of the description finds its picture's
+// bytes in the archive written (place, hash, how they are stored and the
+// colours they are drawn with) and its file as it is now, for pictures
+// copied, encoded and linked alike; the next save then copies them all.
+TEST(SpriteSaves, TheDescriptionLeftFindsEveryPictureInTheArchiveWritten)
+{
+    for (const auto& [name, original] : realArchives()) {
+        for (const std::string options : {"-f -p", ""}) {
+            SCOPED_TRACE(name + " " + options);
+            TempDir dir;
+            unpack(dir, original);
+            const auto records = vantrel::parseSpriteIndex(readBytes(dir.file("tempsff.txt"))).records;
+            // Two pictures edited, so that they are encoded.
+            for (const std::size_t i : {std::size_t(0), std::size_t(30)}) {
+                std::string pcx = readBytes(dir.file(records[i].pcxFile));
+                pcx[pcx.size() - 768 + 4] = char(pcx[pcx.size() - 768 + 4] ^ 0x55);
+                writeBytes(dir.file(records[i].pcxFile), pcx);
+            }
+            const std::size_t pictures = pictureFiles(dir);
+            ToolRun run = save(dir, options);
+            ASSERT_EQ(run.exitCode, 0) << run.err;
+            EXPECT_NE(run.out.find(counts(pictures - 2, 2)), std::string::npos) << run.out;
+
+            const std::string archive = readBytes(dir.file("kfm.sff"));
+            const auto reader = SffReader::open(archive);
+            ASSERT_TRUE(reader) << reader.error();
+            const auto description = readArchiveDescription(dir.file("tempsff.v2.txt"));
+            ASSERT_TRUE(description && *description);
+            const ArchiveDescription& d = **description;
+            EXPECT_EQ(d.storedVersion, reader->versionText());
+            EXPECT_EQ(d.storedArchive, std::filesystem::path(dir.file("kfm.sff")).lexically_normal().string());
+            ASSERT_EQ(d.stored.size(), pictures);
+            std::set<std::string> described;
+            for (std::size_t i = 0; i < records.size(); ++i) {
+                const StoredPicture* stored = d.storedPicture(records[i].pcxFile);
+                ASSERT_NE(stored, nullptr) << records[i].pcxFile;
+                if (!described.insert(stored->file).second)
+                    continue; // the first record naming the file tells where its picture went
+                SCOPED_TRACE(stored->file);
+                const SffReader::Stored at = reader->stored(reader->sprites().at(i).image);
+                ASSERT_EQ(std::tuple(stored->offset, stored->length, stored->format, stored->depth, stored->width,
+                                     stored->height, stored->palette),
+                          std::tuple(at.offset, at.length, at.format, at.depth, at.width, at.height, at.palette));
+                EXPECT_EQ(stored->dataHash, contentHash(reader->bytes().substr(at.offset, at.length)));
+                if (reader->version() == 2 && at.format != 11 && at.format != 12) {
+                    const auto& colours = reader->palettes().at(at.palette).colours;
+                    EXPECT_EQ(stored->paletteHash,
+                              contentHash({reinterpret_cast<const char*>(colours.data()), colours.size()}));
+                }
+                const std::string file = readBytes(dir.file(records[i].pcxFile));
+                struct stat st { };
+                ASSERT_EQ(::stat(dir.file(records[i].pcxFile).c_str(), &st), 0);
+                EXPECT_EQ(std::tuple(stored->fileSize, stored->fileHash, stored->fileChange),
+                          std::tuple(std::uint64_t(file.size()), contentHash(file),
+                                     std::int64_t(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec));
+            }
+            EXPECT_EQ(described.size(), pictures);
+
+            run = save(dir, options);
+            ASSERT_EQ(run.exitCode, 0) << run.err;
+            EXPECT_NE(run.out.find(counts(pictures, 0)), std::string::npos) << run.out;
+            EXPECT_TRUE(readBytes(dir.file("kfm.sff")) == archive);
+        }
     }
 }
 

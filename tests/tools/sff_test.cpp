@@ -3,6 +3,8 @@
 
 #include "fixtures.h"
 
+#include "formats/sff_pcx.h"
+
 using namespace sfflib;
 using namespace sfftest;
 
@@ -123,6 +125,73 @@ TEST(SffWrite, OptionsKeepEverySpriteAsItIsDrawn)
             EXPECT_EQ(drawn(pictureOf(*back, i), s.axisX, s.axisY), drawn(in.image, in.axisX, in.axisY));
             EXPECT_TRUE(c.options.crop || pictureOf(*back, i) == in.image);
         }
+    }
+}
+
+// Bytes left where they lie make the same archive as bytes copied in, in
+// pieces or whole; and where the writer says each sprite's bytes lie is
+// where reading the archive back finds them, links and shared palettes
+// included.
+TEST(SffWrite, BytesLeftInPlaceAndWhereEachSpriteLies)
+{
+    const std::string a = sfflib::encodePcx(makePicture(12, 9, 1, 2));
+    const std::string b = sfflib::encodePcx(makePicture(7, 5, 2, 1));
+    const std::string bWithoutPalette = b.substr(0, b.size() - sizeof(Palette));
+    const std::string c = sfflib::encodePcx(makePicture(30, 2, 3));
+    struct Add {
+        enum Kind { Copied, InPlace, Link } kind;
+        const std::string* pcx;
+        bool takesPrevious;
+        std::size_t link;
+    };
+    const std::vector<Add> adds = {
+        {Add::InPlace, &a, false, 0},
+        {Add::Copied, &b, false, 0},
+        {Add::InPlace, &bWithoutPalette, true, 0},
+        {Add::Link, nullptr, false, 2},
+        {Add::Copied, &c, false, 0},
+        {Add::Link, nullptr, false, 3},
+        {Add::InPlace, &c, false, 0},
+        {Add::InPlace, &bWithoutPalette, true, 0},
+    };
+    SffV1Writer copying(BuildOptions{false, true, true}), inPlace(BuildOptions{false, true, true});
+    for (std::size_t i = 0; i < adds.size(); ++i) {
+        const Add& add = adds[i];
+        const Sprite numbers{1, std::int16_t(i), std::int16_t(i * 3), -4, 0};
+        if (add.kind == Add::Link) {
+            ASSERT_TRUE(copying.addLink(numbers, add.link));
+            ASSERT_TRUE(inPlace.addLink(numbers, add.link));
+        } else {
+            ASSERT_TRUE(copying.addPcx(numbers, *add.pcx, add.takesPrevious));
+            ASSERT_TRUE(add.kind == Add::InPlace ? inPlace.addPcxInPlace(numbers, *add.pcx, add.takesPrevious)
+                                                 : inPlace.addPcx(numbers, *add.pcx, add.takesPrevious));
+        }
+    }
+    std::vector<SffReader::Stored> said;
+    for (std::size_t i = 0; i < adds.size(); ++i)
+        said.push_back(inPlace.stored(i));
+    const std::string whole = copying.finish();
+    std::string joined;
+    std::size_t lent = 0; // pieces that are the callers' own bytes, not copies
+    for (const std::string_view piece : inPlace.finishPieces()) {
+        lent += piece.data() == a.data() || piece.data() == bWithoutPalette.data() || piece.data() == c.data();
+        joined += piece;
+    }
+    EXPECT_EQ(lent, 4u);
+    ASSERT_TRUE(joined == whole);
+
+    const auto reader = SffReader::open(whole);
+    ASSERT_TRUE(reader) << reader.error();
+    ASSERT_EQ(reader->sprites().size(), adds.size());
+    for (std::size_t i = 0; i < adds.size(); ++i) {
+        SCOPED_TRACE("sprite " + std::to_string(i));
+        const SffReader::Stored x = reader->stored(reader->sprites()[i].image), y = said[i];
+        EXPECT_EQ(std::tuple(x.offset, x.length, x.format, x.depth, x.width, x.height, x.palette),
+                  std::tuple(y.offset, y.length, y.format, y.depth, y.width, y.height, y.palette));
+        std::size_t owner = i;
+        while (adds[owner].kind == Add::Link)
+            owner = adds[owner].link;
+        EXPECT_TRUE(whole.substr(y.offset, y.length) == *adds[owner].pcx);
     }
 }
 

@@ -267,6 +267,14 @@ TEST(ArchiveDescription, ReadsBackAndNamesFaults)
     ASSERT_NE(back->storedPicture("TEMPSFF\\my sprite.PCX"), nullptr);
     EXPECT_EQ(back->storedPicture("TEMPSFF\\my sprite.PCX")->offset, 5000000000ull);
     EXPECT_EQ(back->storedPicture("tempsff/s00001.pcx"), nullptr);
+    // Where the index's order says, or elsewhere, or twice: the file's first line.
+    for (const std::size_t hint : {std::size_t(0), std::size_t(1), std::size_t(7)})
+        EXPECT_EQ(back->storedPicture("tempsff/My Sprite.pcx", hint), &back->stored[1]) << hint;
+    EXPECT_EQ(back->storedPicture("tempsff/s00001.pcx", 0), nullptr);
+    ArchiveDescription twice = *back;
+    twice.stored.push_back(twice.stored[0]);
+    twice.stored.back().offset = 1;
+    EXPECT_EQ(twice.storedPicture("tempsff/s00000.pcx", 2), &twice.stored[0]);
     // Cut inside the last line, or after a whole line: what is whole is kept.
     for (const std::size_t cut : {text.size() - 30, text.rfind('\n', text.size() - 2) + 1}) {
         const auto shortened = parseArchiveDescription(text.substr(0, cut));

@@ -20,13 +20,16 @@
 #include <cstring>
 #include <deque>
 #include <filesystem>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <system_error>
 #include <thread>
 #include <unordered_map>
+#include <utility>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -338,6 +341,108 @@ std::optional<StampedFile> readStamped(const std::string& path)
     return ok ? std::optional(std::move(file)) : std::nullopt;
 }
 
+// A file's bytes read once into memory of the program's own: a change to
+// the file afterwards does not reach them, so the bytes checked against their
+// recorded hash are the bytes copied. The memory comes in huge pages where
+// the system has them: on a virtual machine, where the first touch of each
+// page traps into the host, touching 50 MB of fresh memory page by page costs
+// more than reading the file.
+class FileSnapshot {
+public:
+    FileSnapshot() = default;
+    ~FileSnapshot() { release(); }
+    FileSnapshot(FileSnapshot&& other) noexcept
+            : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)),
+              mapped_(std::exchange(other.mapped_, 0))
+    { }
+    FileSnapshot& operator=(FileSnapshot&& other) noexcept
+    {
+        if (this != &other) {
+            release();
+            data_ = std::exchange(other.data_, nullptr);
+            size_ = std::exchange(other.size_, 0);
+            mapped_ = std::exchange(other.mapped_, 0);
+        }
+        return *this;
+    }
+
+    // Nothing when the file cannot be read; a file that shrinks meanwhile
+    // gives what is left, one that grows its old size.
+    static std::optional<FileSnapshot> read(const std::string& path)
+    {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0)
+            return std::nullopt;
+        std::optional<FileSnapshot> out;
+        struct stat st { };
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+            out.emplace();
+            if (!out->allocate(static_cast<std::size_t>(st.st_size)) || !out->fill(fd))
+                out.reset();
+        }
+        ::close(fd);
+        return out;
+    }
+
+    std::string_view bytes() const { return {data_, size_}; }
+
+private:
+    static constexpr std::size_t kHugePage = std::size_t(2) << 20;
+
+    bool allocate(std::size_t size)
+    {
+        if (size == 0)
+            return true;
+        // Aligned to a huge page, from a mapping one huge page longer.
+        const std::size_t length = (size + kHugePage - 1) / kHugePage * kHugePage;
+        void* const base =
+            ::mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (base == MAP_FAILED)
+            return false;
+        char* const start = static_cast<char*>(base);
+        char* const aligned =
+            reinterpret_cast<char*>((reinterpret_cast<std::uintptr_t>(start) + kHugePage - 1) & ~(kHugePage - 1));
+        if (aligned > start)
+            ::munmap(start, std::size_t(aligned - start));
+        if (start + length + kHugePage > aligned + length)
+            ::munmap(aligned + length, std::size_t(start + length + kHugePage - (aligned + length)));
+        ::madvise(aligned, length, MADV_HUGEPAGE); // a hint: small pages when refused
+        data_ = aligned;
+        mapped_ = length;
+        size_ = size;
+        return true;
+    }
+
+    bool fill(int fd)
+    {
+        std::size_t got = 0;
+        while (got < size_) {
+            const ssize_t n = ::read(fd, data_ + got, size_ - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return false;
+            if (n == 0)
+                break;
+            got += std::size_t(n);
+        }
+        size_ = got;
+        return true;
+    }
+
+    void release()
+    {
+        if (data_)
+            ::munmap(data_, mapped_);
+        data_ = nullptr;
+        size_ = mapped_ = 0;
+    }
+
+    char* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t mapped_ = 0;
+};
+
 std::string recordName(std::size_t i)
 {
     return "record " + std::to_string(i + 1);
@@ -360,7 +465,9 @@ struct PreparedPicture {
     bool trueColour = false;
     // 8-bit, SFF v1: the hash of its 768 colour bytes (paletteBytes).
     std::uint64_t paletteHash = 0;
-    IndexedImage image; // encoded, 8-bit: its size and colours (no pixels), for choosing a palette
+    // Encoded, 8-bit: its size and colours (no pixels), for choosing a
+    // palette. Held apart: most pictures of a save are copied and need none.
+    std::unique_ptr<IndexedImage> image;
     std::uint8_t highest = 0;
     std::string pcx; // encoded v1: the PCX with its palette
     StoredSprite v2; // encoded v2
@@ -373,7 +480,7 @@ struct BuildContext {
     int version = 1;
     BuildOptions options;
     const ArchiveDescription* description = nullptr;
-    std::string archive; // the bytes of the archive to copy from; empty: nothing is copied
+    std::string_view archive; // the bytes of the archive to copy from; empty: nothing is copied
 };
 
 Result<Picture> decodeFile(const std::string& bytes, const std::string& pcxFile)
@@ -408,28 +515,33 @@ bool copyStored(const StoredPicture& stored, const BuildContext& context, Prepar
     return true;
 }
 
-PreparedPicture preparePicture(const vantrel::SpriteRecord& r, std::size_t i, const BuildContext& context)
+// Picture `k` of the index is the file of record `i`.
+PreparedPicture preparePicture(const vantrel::SpriteRecord& r, std::size_t i, std::size_t k,
+                               const BuildContext& context)
 {
     PreparedPicture p;
-    const std::string record = recordName(i);
     if (r.pcxFile.empty()) {
-        p.error = record + ": no PCX file is named";
+        p.error = recordName(i) + ": no PCX file is named";
         return p;
     }
-    const std::string cannotRead =
-        record + ": cannot read the " + (hasPngExtension(r.pcxFile) ? "PNG" : "PCX") + " file " + r.pcxFile;
+    // The messages are made only when needed: most pictures of a save are
+    // copied without one, thousands of them.
+    const auto cannotRead = [&] {
+        return recordName(i) + ": cannot read the " + (hasPngExtension(r.pcxFile) ? "PNG" : "PCX") + " file "
+            + r.pcxFile;
+    };
     // The file as named; else its one match whatever the letter case.
     p.path = vantrel::toSlashes(r.pcxFile);
     struct stat st { };
     if (::stat(p.path.c_str(), &st) != 0) {
         p.path = vantrel::resolvePath(r.pcxFile);
         if (::stat(p.path.c_str(), &st) != 0) {
-            p.error = cannotRead;
+            p.error = cannotRead();
             return p;
         }
     }
     // Size and both times as recorded: unchanged, and not read at all.
-    const StoredPicture* stored = context.description ? context.description->storedPicture(r.pcxFile) : nullptr;
+    const StoredPicture* stored = context.description ? context.description->storedPicture(r.pcxFile, k) : nullptr;
     if (!stored || context.archive.empty())
         p.why = Fallback::NotRecorded;
     const FileTimes now = timesOf(st);
@@ -441,9 +553,10 @@ PreparedPicture preparePicture(const vantrel::SpriteRecord& r, std::size_t i, co
             return p;
     }
 
+    const std::string record = recordName(i);
     const auto file = readStamped(p.path);
     if (!file) {
-        p.error = cannotRead;
+        p.error = cannotRead();
         return p;
     }
     p.fileSize = file->bytes.size();
@@ -468,9 +581,10 @@ PreparedPicture preparePicture(const vantrel::SpriteRecord& r, std::size_t i, co
     p.trueColour = isTrueColour(*picture);
     if (const auto* image = std::get_if<IndexedImage>(&*picture)) {
         p.highest = image->pixels.empty() ? 0 : *std::max_element(image->pixels.begin(), image->pixels.end());
-        p.image.width = image->width;
-        p.image.height = image->height;
-        p.image.palette = image->palette;
+        p.image = std::make_unique<IndexedImage>();
+        p.image->width = image->width;
+        p.image->height = image->height;
+        p.image->palette = image->palette;
         p.paletteHash = contentHash(paletteBytes(image->palette));
     }
     if (context.version == 1) {
@@ -517,7 +631,7 @@ std::vector<PreparedPicture> prepareAll(const vantrel::SpriteIndex& index, const
     const auto work = [&] {
         for (std::size_t k; (k = next.fetch_add(1)) < firsts.size();) {
             try {
-                out[k] = preparePicture(index.records[firsts[k]], firsts[k], context);
+                out[k] = preparePicture(index.records[firsts[k]], firsts[k], k, context);
             } catch (const std::exception& e) { // out of memory: no thread may end by an exception
                 out[k].error = recordName(firsts[k]) + ": " + e.what();
             }
@@ -643,10 +757,16 @@ struct PictureFiles {
 PictureFiles pictureFiles(const vantrel::SpriteIndex& index)
 {
     PictureFiles out;
-    std::unordered_map<std::string, std::size_t> seen;
-    for (std::size_t i = 0; i < index.records.size(); ++i) {
-        const std::string key = vantrel::toLowerAscii(vantrel::toSlashes(index.records[i].pcxFile));
-        const auto [found, added] = seen.emplace(key, out.firsts.size());
+    const std::size_t records = index.records.size();
+    out.ofRecord.reserve(records);
+    out.firsts.reserve(records);
+    std::unordered_map<std::string, std::size_t> seen(records);
+    std::string key; // '\' as '/', in lower case; copied into the table only for a new file
+    for (std::size_t i = 0; i < records; ++i) {
+        key = index.records[i].pcxFile;
+        for (char& c : key)
+            c = c == '\\' ? '/' : c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        const auto [found, added] = seen.try_emplace(key, out.firsts.size());
         if (added)
             out.firsts.push_back(i);
         out.ofRecord.push_back(found->second);
@@ -684,13 +804,31 @@ std::optional<std::string> recordedPalette(const PreparedPicture& p)
     return std::string(*block);
 }
 
-Result<std::string> buildV1(const vantrel::SpriteIndex& index, const PictureFiles& files,
-                            std::vector<PreparedPicture>& pictures, const BuildContext& context)
+// An archive built: the pieces to write one after another (copied pictures
+// are not copied into it: its pieces take them from the old archive's bytes
+// as they lie), and where the stored bytes of each record's sprite lie in
+// it, with their hash, for the description.
+struct BuiltArchive {
+    // The writer that holds the pieces' own bytes.
+    std::unique_ptr<SffV1Writer> v1;
+    std::unique_ptr<SffV2Writer> v2;
+    std::vector<std::string_view> pieces;
+    std::string version; // as SffReader::versionText() gives it
+    std::vector<SffReader::Stored> stored;
+    std::vector<std::uint64_t> hashes;
+};
+
+Result<BuiltArchive> buildV1(const vantrel::SpriteIndex& index, const PictureFiles& files,
+                             std::vector<PreparedPicture>& pictures, const BuildContext& context)
 {
-    using R = Result<std::string>;
+    using R = Result<BuiltArchive>;
     const BuildOptions& options = context.options;
-    SffV1Writer writer(options);
-    writer.reserve(context.archive.size());
+    BuiltArchive built;
+    built.v1 = std::make_unique<SffV1Writer>(options);
+    SffV1Writer& writer = *built.v1;
+    writer.reserveSprites(index.records.size());
+    std::vector<std::uint64_t>& hashes = built.hashes; // of each sprite's stored bytes
+    hashes.reserve(index.records.size());
     std::vector<std::size_t> storedAt(pictures.size(), SIZE_MAX); // the sprite each picture was stored as
     std::unordered_multimap<std::uint64_t, std::size_t> encoded;  // PCX hash -> picture, for links
     std::optional<std::uint64_t> previous;                        // the previous sprite's colours
@@ -716,12 +854,16 @@ Result<std::string> buildV1(const vantrel::SpriteIndex& index, const PictureFile
         }
         const bool sharesPrevious = previous == p.paletteHash;
         Result<bool> added = true;
+        std::uint64_t storedHash = 0;
         if (options.linkDuplicates && target != SIZE_MAX && target <= UINT16_MAX) {
             added = writer.addLink(numbers, target);
+            storedHash = hashes[target];
         } else if (p.copy) {
             const std::string_view bytes = storedBytes(context, *p.copy);
             if (p.copy->format == 0 || sharesPrevious) {
-                added = writer.addPcx(numbers, bytes, p.copy->format != 0);
+                // The bytes checked against this hash when the picture was prepared.
+                added = writer.addPcxInPlace(numbers, bytes, p.copy->format != 0);
+                storedHash = p.copy->dataHash;
             } else {
                 // Drawn with the previous sprite's colours, which the sprite
                 // before it here does not have: it gets its own palette block.
@@ -733,33 +875,45 @@ Result<std::string> buildV1(const vantrel::SpriteIndex& index, const PictureFile
                 pcx += '\x0C';
                 pcx += *palette;
                 added = writer.addPcx(numbers, pcx, false);
+                storedHash = contentHash(pcx);
             }
         } else {
             const bool same = options.samePalette && sharesPrevious;
             const std::string_view pcx(p.pcx);
-            added = writer.addPcx(numbers, same ? pcx.substr(0, pcx.size() - sizeof(Palette)) : pcx, same);
+            const std::string_view stored = same ? pcx.substr(0, pcx.size() - sizeof(Palette)) : pcx;
+            added = writer.addPcx(numbers, stored, same);
+            storedHash = contentHash(stored);
             if (storedAt[k] == SIZE_MAX)
                 encoded.emplace(hash, k);
         }
         if (!added)
             return R::failure(recordName(i) + ": " + added.error());
+        hashes.push_back(storedHash);
         if (storedAt[k] == SIZE_MAX)
             storedAt[k] = i;
         previous = p.paletteHash;
     }
-    return writer.finish();
+    built.pieces = writer.finishPieces();
+    built.version = "1.01";
+    built.stored.reserve(index.records.size());
+    for (std::size_t i = 0; i < index.records.size(); ++i)
+        built.stored.push_back(writer.stored(i));
+    return built;
 }
 
-Result<std::string> buildV2(const vantrel::SpriteIndex& index, const PictureFiles& files,
-                            std::vector<PreparedPicture>& pictures, const BuildContext& context)
+Result<BuiltArchive> buildV2(const vantrel::SpriteIndex& index, const PictureFiles& files,
+                             std::vector<PreparedPicture>& pictures, const BuildContext& context)
 {
-    using R = Result<std::string>;
+    using R = Result<BuiltArchive>;
     const ArchiveDescription* description = context.description;
     BuildOptions v2 = context.options;
     if (v2.minorVersion < 0) // as the archive unpacked into the workspace was
         v2.minorVersion = description && description->version == "2.00" ? 0 : 1;
-    SffV2Writer writer(description ? description->palettes : std::vector<PaletteEntry>{}, v2);
-    writer.reserve(context.archive.size());
+    BuiltArchive built;
+    built.v2 = std::make_unique<SffV2Writer>(description ? description->palettes : std::vector<PaletteEntry>{}, v2);
+    SffV2Writer& writer = *built.v2;
+    writer.reserveSprites(index.records.size());
+    built.hashes.reserve(index.records.size());
     PaletteChooser palettes(writer, description);
     std::vector<std::uint64_t> tableHashes;
     // The palette of the table whose colours are those a copied picture was drawn with.
@@ -786,7 +940,8 @@ Result<std::string> buildV2(const vantrel::SpriteIndex& index, const PictureFile
             const int found = copiedPalette(file, *p.copy);
             if (found < 0) {
                 // Its colours are in the table no more: it is encoded after all.
-                PreparedPicture fresh = preparePicture(index.records[i], i, BuildContext{2, v2, nullptr, {}});
+                PreparedPicture fresh =
+                    preparePicture(index.records[i], i, files.ofRecord[i], BuildContext{2, v2, nullptr, {}});
                 if (!fresh.error.empty())
                     return R::failure(fresh.error);
                 fresh.why = Fallback::PaletteGone;
@@ -797,39 +952,51 @@ Result<std::string> buildV2(const vantrel::SpriteIndex& index, const PictureFile
         }
         Result<bool> added = true;
         if (p.copy) {
-            StoredSprite stored{p.copy->width, p.copy->height, std::uint8_t(p.copy->format),
-                                std::uint8_t(p.copy->depth), std::string(storedBytes(context, *p.copy))};
-            added = writer.addStored(numbers, stored, palette);
+            // Its bytes, checked against this hash when the picture was prepared, stay where they lie.
+            StoredSprite stored;
+            stored.width = p.copy->width;
+            stored.height = p.copy->height;
+            stored.format = std::uint8_t(p.copy->format);
+            stored.depth = std::uint8_t(p.copy->depth);
+            added = writer.addStoredInPlace(numbers, stored, storedBytes(context, *p.copy), palette);
+            built.hashes.push_back(p.copy->dataHash);
         } else {
             if (!p.trueColour) {
-                const auto chosen = palettes.choose(file, p.image, p.highest, numbers);
+                const auto chosen = palettes.choose(file, *p.image, p.highest, numbers);
                 if (!chosen)
                     return R::failure(recordName(i) + ": " + chosen.error());
                 palette = *chosen;
             }
             added = writer.addStored(numbers, p.v2, palette);
+            // A sprite the writer makes a link has the bytes of its target, and so their hash.
+            built.hashes.push_back(contentHash(p.v2.data));
         }
         if (!added)
             return R::failure(recordName(i) + ": " + added.error());
     }
-    return writer.finish();
+    built.pieces = writer.finishPieces();
+    built.version = v2.minorVersion == 0 ? "2.00" : "2.01";
+    built.stored.reserve(index.records.size());
+    for (std::size_t i = 0; i < index.records.size(); ++i)
+        built.stored.push_back(writer.stored(i));
+    return built;
 }
 
 // The archive to copy unchanged pictures from: the one the description's
 // stored lines find, when it is of the version being written.
-std::string copySource(const ArchiveDescription* description, int version, const BuildOptions& options,
-                       std::vector<std::string>& notes)
+FileSnapshot copySource(const ArchiveDescription* description, int version, const BuildOptions& options,
+                        std::vector<std::string>& notes)
 {
     if (!description || description->storedArchive.empty() || options.crop)
         return {};
     if (description->storedVersion.empty() || description->storedVersion[0] != char('0' + version))
         return {};
-    auto bytes = vantrel::readFileBytes(description->storedArchive);
-    if (!bytes || bytes->empty()) {
+    auto snapshot = FileSnapshot::read(description->storedArchive);
+    if (!snapshot || snapshot->bytes().empty()) {
         notes.push_back("cannot read " + description->storedArchive + " to copy pictures from: every one is encoded");
         return {};
     }
-    return std::move(*bytes);
+    return std::move(*snapshot);
 }
 
 void countFallbacks(const ArchiveDescription* description, const std::vector<PreparedPicture>& pictures,
@@ -859,39 +1026,40 @@ void countFallbacks(const ArchiveDescription* description, const std::vector<Pre
 
 // The description made to find each picture's bytes in the archive just
 // written, so that the next build copies them too. For SFF v2 the palette
-// table and the pictures' palettes become the archive's.
+// table and the pictures' palettes become the archive's. The build knows
+// where it put each picture and the hash of its bytes: the archive is not
+// read back.
 void recordStored(ArchiveDescription description, const std::string& descriptionPath, const std::string& sffPath,
-                  std::string bytes, const PictureFiles& files, const vantrel::SpriteIndex& index,
+                  const BuiltArchive& built, const PictureFiles& files, const vantrel::SpriteIndex& index,
                   const std::vector<PreparedPicture>& pictures, BuildReport& report)
 {
     std::error_code ec;
     std::string absolute = fs::absolute(sffPath, ec).lexically_normal().string();
-    auto reader = SffReader::open(std::move(bytes));
-    if (ec || !reader || absolute.find_first_of("\r\n") != std::string::npos)
+    if (ec || absolute.find_first_of("\r\n") != std::string::npos)
         return;
-    description.storedVersion = reader->versionText();
+    std::vector<std::uint64_t> paletteHashes;
+    if (built.v2) {
+        description.palettes = built.v2->palettes();
+        description.pictures.clear();
+        for (const PaletteEntry& p : description.palettes)
+            paletteHashes.push_back(contentHash(colourBytes(p)));
+    }
+    description.storedVersion = built.version;
     description.storedArchive = std::move(absolute);
     description.stored.clear();
+    description.stored.reserve(files.firsts.size());
     description.storedAnnounced = 0;
-    std::vector<std::uint64_t> paletteHashes;
-    for (const PaletteEntry& p : reader->palettes())
-        paletteHashes.push_back(contentHash(colourBytes(p)));
-    if (reader->version() == 2) {
-        description.palettes = reader->palettes();
-        description.pictures.clear();
-    }
     for (std::size_t k = 0; k < files.firsts.size(); ++k) {
         const std::size_t i = files.firsts[k];
-        const SffReader::Stored at = reader->stored(reader->sprites()[i].image);
-        const bool paletted = reader->version() == 2 && at.format != 11 && at.format != 12;
+        const SffReader::Stored& at = built.stored[i];
+        const bool paletted = built.v2 && at.format != 11 && at.format != 12;
         const PreparedPicture& p = pictures[k];
         const std::string& file = index.records[i].pcxFile;
         if (paletted)
             description.pictures.emplace_back(file, at.palette);
-        description.stored.push_back(
-            {file, at.offset, at.length, contentHash(reader->bytes().substr(at.offset, at.length)), at.format, at.depth,
-             at.width, at.height, at.palette, paletted ? paletteHashes.at(at.palette) : p.paletteHash, p.fileSize,
-             p.fileTimes.modified, p.fileTimes.changed, p.fileHash});
+        description.stored.push_back({file, at.offset, at.length, built.hashes[i], at.format, at.depth, at.width,
+                                      at.height, at.palette, paletted ? paletteHashes.at(at.palette) : p.paletteHash,
+                                      p.fileSize, p.fileTimes.modified, p.fileTimes.changed, p.fileHash});
     }
     const auto written =
         vantrel::writeFileAtomic(descriptionPath, formatArchiveDescription(description), vantrel::Durability::Scratch);
@@ -918,7 +1086,7 @@ Result<BuildReport> buildSff(std::string_view indexText, const BuildOptions& opt
                           + std::to_string(second.imageNo()) + ": an SFF holds one sprite of each number");
     }
 
-    const auto description = readArchiveDescription(descriptionPath);
+    auto description = readArchiveDescription(descriptionPath);
     if (!description)
         return R::failure(description.error());
     const ArchiveDescription* described = *description ? &**description : nullptr;
@@ -931,27 +1099,29 @@ Result<BuildReport> buildSff(std::string_view indexText, const BuildOptions& opt
     if (described)
         (void)described->storedPicture({}); // makes its lookup here, before the workers read it
     BuildContext context{version, options, described, {}};
-    context.archive = copySource(described, version, options, report.notes);
+    const FileSnapshot source = copySource(described, version, options, report.notes);
+    context.archive = source.bytes();
     const PictureFiles files = pictureFiles(index);
     std::vector<PreparedPicture> pictures = prepareAll(index, files.firsts, context);
     if (const auto failure = firstFailure(index, files, pictures))
         return R::failure(*failure);
 
-    auto bytes = version == 1 ? buildV1(index, files, pictures, context) : buildV2(index, files, pictures, context);
-    if (!bytes)
-        return R::failure(bytes.error());
+    auto built = version == 1 ? buildV1(index, files, pictures, context) : buildV2(index, files, pictures, context);
+    if (!built)
+        return R::failure(built.error());
     const std::string sffPath = vantrel::toSlashes(index.header);
-    const auto written = vantrel::writeFileAtomic(sffPath, *bytes);
+    vantrel::AtomicFileWriter out(sffPath);
+    out.write(built->pieces);
+    const auto written = out.commit();
     if (!written)
         return R::failure(written.error());
     report.sprites = index.records.size();
     report.sffPath = sffPath;
     report.version = version;
     countFallbacks(described, pictures, report);
-    if (described && !options.crop) {
-        context.archive.clear();
-        recordStored(*described, descriptionPath, sffPath, std::move(*bytes), files, index, pictures, report);
-    }
+    // The description is not read after this: it becomes the new one.
+    if (described && !options.crop)
+        recordStored(std::move(**description), descriptionPath, sffPath, *built, files, index, pictures, report);
     return report;
 }
 
