@@ -767,6 +767,18 @@ Indica uno en el archivo DEF o crea uno ahora.</translation>
         <source>line %1, %2, is not three numbers from 0 to 255</source>
         <translation>la línea %1, %2, no son tres números de 0 a 255</translation>
     </message>
+    <message>
+        <source>%1 is not a valid WAV file. Choose another file.</source>
+        <translation>%1 no es un archivo WAV válido. Elige otro archivo.</translation>
+    </message>
+    <message>
+        <source>Successfully added
+
+%1</source>
+        <translation>Añadidos correctamente
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PaletteWindow</name>

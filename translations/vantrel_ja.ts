@@ -767,6 +767,18 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <source>line %1, %2, is not three numbers from 0 to 255</source>
         <translation>%1 行目の %2 は 0 から 255 までの 3 つの数値ではありません</translation>
     </message>
+    <message>
+        <source>%1 is not a valid WAV file. Choose another file.</source>
+        <translation>%1 は有効な WAV ファイルではありません。別のファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>Successfully added
+
+%1</source>
+        <translation>追加しました
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PaletteWindow</name>

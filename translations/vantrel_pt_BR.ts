@@ -767,6 +767,18 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <source>line %1, %2, is not three numbers from 0 to 255</source>
         <translation>a linha %1, %2, não é formada por três números de 0 a 255</translation>
     </message>
+    <message>
+        <source>%1 is not a valid WAV file. Choose another file.</source>
+        <translation>%1 não é um arquivo WAV válido. Escolha outro arquivo.</translation>
+    </message>
+    <message>
+        <source>Successfully added
+
+%1</source>
+        <translation>Adicionados com sucesso
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PaletteWindow</name>

@@ -311,8 +311,10 @@ SoundEditor::Imported SoundEditor::importSamples(const std::vector<std::string>&
                 if (result == Import::BankFull)
                     imported.messages.push_back({msg::kBankFull, msg::kWarning});
                 else
-                    imported.messages.push_back({fileNameOf(path) + msg::kNotWavSuffix, msg::kWarning, why});
-                imported.messages.push_back({msg::kAddedPrefix + names, msg::kWarning});
+                    imported.messages.push_back(
+                        EditorMessage::composedOf(Message(msg::kNamedNotWav, {fileNameOf(path)}), msg::kWarning, why));
+                imported.messages.push_back(
+                    EditorMessage::composedOf(Message(msg::kAddedNames, {names}), msg::kWarning));
                 break;
             }
             names += fileNameOf(path) + "\n";

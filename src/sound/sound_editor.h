@@ -22,10 +22,18 @@ struct EditorMessage {
     EditorMessage(std::string text, std::string title, Message detail = {})
             : text(std::move(text)), title(std::move(title)), detail(std::move(detail))
     { }
+    // A message with values (a file's name): `text` is its English.
+    static EditorMessage composedOf(Message composed, std::string title, Message detail = {})
+    {
+        EditorMessage out(composed.english(), std::move(title), std::move(detail));
+        out.composed = std::move(composed);
+        return out;
+    }
 
-    std::string text;
+    std::string text; // in English; a message without values is translated as it stands
     std::string title;
-    Message detail; // the box's second text: which file and why
+    Message detail;   // the box's second text: which file and why
+    Message composed; // the text, when it has values
     // Alike when they read alike in English, however their detail was made.
     bool operator==(const EditorMessage& other) const
     {
@@ -39,8 +47,9 @@ inline const std::string kSuccess = QT_TRANSLATE_NOOP("Messages", "Success");
 inline const std::string& kNotSnd = kSndNotABank;
 inline const std::string& kNoSoundFile = kSndUnreadable;
 inline const std::string kNotWav = QT_TRANSLATE_NOOP("Messages", "This is not a valid WAV file. Choose another file.");
-inline const std::string kNotWavSuffix = " is not a valid WAV file. Choose another file.";
-inline const std::string kAddedPrefix = "Successfully added\n\n";
+inline constexpr const char* kNamedNotWav =
+    QT_TRANSLATE_NOOP("Messages", "%1 is not a valid WAV file. Choose another file.");
+inline constexpr const char* kAddedNames = QT_TRANSLATE_NOOP("Messages", "Successfully added\n\n%1");
 inline const std::string& kDiskFull = kSndDiskFull;
 inline const std::string kSamplesWritten = QT_TRANSLATE_NOOP("Messages", "Samples written to disk");
 inline const std::string kUnsaved = QT_TRANSLATE_NOOP("Messages", "You have unsaved changes. Do you want to save?");

@@ -219,7 +219,9 @@ void SoundWindow::showMessage(const EditorMessage& message)
 {
     const QString title = message.title.empty() ? QStringLiteral("Vantrel") : translatedMessage(message.title);
     const Icon icon = message.title == msg::kWarning ? Icon::Warning : Icon::Information;
-    app_.dialogs.message(this, translatedMessage(message.text), title, Buttons::Ok, icon, translated(message.detail));
+    const QString text =
+        message.composed.pattern().empty() ? translatedMessage(message.text) : translated(message.composed);
+    app_.dialogs.message(this, text, title, Buttons::Ok, icon, translated(message.detail));
 }
 
 void SoundWindow::updateStatus()
