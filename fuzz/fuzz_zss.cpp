@@ -43,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& text = *script.bytes;
     fuzz::require(script.problems.size() <= kMaxZssProblems + 1, "problems are capped");
     for (const ZssProblem& p : script.problems)
-        fuzz::require(p.line >= 1 && p.line <= std::max(script.lineCount, 1) && p.column >= 1 && !p.message.empty(),
+        fuzz::require(p.line >= 1 && p.line <= std::max(script.lineCount, 1) && p.column >= 1
+                          && !p.message.english().empty(),
                       "a problem names a line of the file");
     std::int32_t last = 0;
     for (const ZssState& s : script.states) {

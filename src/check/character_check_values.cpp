@@ -165,7 +165,7 @@ void CharacterChecker::checkControllerValues(const StateFile& file, const TextSe
         if (attributes && attributeKey && !value.empty()) {
             if (const auto fault = attributeFault(value))
                 add(file.name, e.line, Severity::Error,
-                    {QT_TRANSLATE_NOOP("Messages", "%1 %2 %3: %4"), {who, e.key, inQuotes(value), std::move(*fault)}});
+                    {QT_TRANSLATE_NOOP("Messages", "%1 %2 %3: %4"), {who, e.key, inQuotes(value), *fault}});
         } else if (hits && (e.key == "hitflag" || e.key == "guardflag")) {
             const std::string_view allowed = e.key == "hitflag" ? "HLAMFDP+-" : "HLAM";
             if (const char c = letterNotIn(value, allowed))

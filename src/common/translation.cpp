@@ -47,7 +47,7 @@ QString installTranslations(QCoreApplication& application, const QString& transl
         if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             installed().push_back(std::move(qt));
-        const QString language = own->language();
+        QString language = own->language();
         installed().push_back(std::move(own));
         for (const auto& translator : installed())
             application.installTranslator(translator.get());

@@ -24,7 +24,7 @@ const std::vector<Language>& languages()
 QString chosenLanguage(const SettingsStore& store)
 {
     const auto stored = store.read(kProgramSettings, kLanguageKey);
-    const QString code = stored ? QString::fromStdString(*stored).trimmed() : QString();
+    QString code = stored ? QString::fromStdString(*stored).trimmed() : QString();
     for (const Language& language : languages())
         if (language.code == code)
             return code;

@@ -289,14 +289,31 @@ TEST(SpriteSaves, WhatNoLongerHoldsIsEncodedAndSaid)
         for (std::size_t i = 0; i < records.size(); ++i)
             ASSERT_EQ(pictureOf(*again, i), pictureOf(*saved, i)) << "sprite " << i;
 
-        // A line the description does not know, then a picture deleted: no build.
-        const std::string last = readBytes(dir.file("kfm.sff"));
+        // A picture file deleted since the last save: its picture is copied as
+        // the archive holds it, and said.
+        std::filesystem::remove(dir.file(records[5].pcxFile));
+        run = save(dir);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_NE(run.out.find("1 picture files are missing: their pictures are copied as"), std::string::npos)
+            << run.out;
+        const auto kept5 = readSffFile(dir.file("kfm.sff"));
+        ASSERT_TRUE(kept5) << kept5.error();
+        EXPECT_EQ(pictureOf(*kept5, 5), pictureOf(*saved, 5));
+
+        // A line the description does not know, then a picture deleted whose
+        // recorded bytes are no longer in the archive: no build.
+        std::string last = readBytes(dir.file("kfm.sff"));
         writeBytes(dir.file("tempsff.v2.txt"), readBytes(dir.file("tempsff.v2.txt")) + "comment 1\n");
         run = save(dir);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(run.oneErrorLine() && run.err.find("unexpected line \"comment 1\"") != std::string::npos)
             << run.err;
         writeBytes(dir.file("tempsff.v2.txt"), description);
+        const auto lastReader = SffReader::open(last);
+        ASSERT_TRUE(lastReader);
+        const SffReader::Stored third = lastReader->stored(lastReader->sprites().at(3).image);
+        last[third.offset] = char(last[third.offset] ^ 1);
+        writeBytes(dir.file("kfm.sff"), last);
         std::filesystem::remove(dir.file(records[3].pcxFile));
         run = save(dir);
         EXPECT_EQ(run.exitCode, 1);

@@ -449,7 +449,7 @@ std::string recordName(std::size_t i)
 }
 
 // Why a picture the description records is encoded after all.
-enum class Fallback { None, NotRecorded, Edited, EditedInPlace, ArchiveChanged, PaletteGone };
+enum class Fallback { None, NotRecorded, Edited, EditedInPlace, ArchiveChanged, PaletteGone, Vanished };
 
 // What the build makes of one picture file: its stored bytes copied as
 // they are from the archive it was unpacked from (or last built into), or
@@ -536,6 +536,17 @@ PreparedPicture preparePicture(const vantrel::SpriteRecord& r, std::size_t i, st
     if (::stat(p.path.c_str(), &st) != 0) {
         p.path = vantrel::resolvePath(r.pcxFile);
         if (::stat(p.path.c_str(), &st) != 0) {
+            // Gone since the build that wrote it: the archive still holds it
+            // as it was then, which is kept when its bytes are still there.
+            const StoredPicture* gone = context.description && !context.archive.empty()
+                ? context.description->storedPicture(r.pcxFile, k)
+                : nullptr;
+            if (gone && copyStored(*gone, context, p)) {
+                p.why = Fallback::Vanished;
+                p.fileSize = gone->fileSize;
+                p.fileTimes = {gone->fileTime, gone->fileChange};
+                return p;
+            }
             p.error = cannotRead();
             return p;
         }
@@ -1002,9 +1013,10 @@ FileSnapshot copySource(const ArchiveDescription* description, int version, cons
 void countFallbacks(const ArchiveDescription* description, const std::vector<PreparedPicture>& pictures,
                     BuildReport& report)
 {
-    std::size_t inPlace = 0, moved = 0, recoloured = 0;
+    std::size_t inPlace = 0, moved = 0, recoloured = 0, vanished = 0;
     for (const PreparedPicture& p : pictures) {
         (p.copy ? report.copied : report.encoded)++;
+        vanished += p.why == Fallback::Vanished;
         inPlace += p.why == Fallback::EditedInPlace;
         moved += p.why == Fallback::ArchiveChanged;
         recoloured += p.why == Fallback::PaletteGone;
@@ -1015,6 +1027,9 @@ void countFallbacks(const ArchiveDescription* description, const std::vector<Pre
     if (moved > 0)
         report.notes.push_back(std::to_string(moved) + " pictures are not where they were in "
                                + description->storedArchive + ", which changed since: they are encoded");
+    if (vanished > 0)
+        report.notes.push_back(std::to_string(vanished) + " picture files are missing: their pictures are copied as "
+                               + description->storedArchive + " holds them");
     if (recoloured > 0)
         report.notes.push_back(std::to_string(recoloured)
                                + " pictures are drawn with a palette the table no longer has: they are encoded");
