@@ -1,10 +1,30 @@
 #include "ui/shortcuts.h"
 
 #include <QAction>
-#include <QVariant>
 #include <QWidget>
 
 namespace vantrel {
+
+namespace {
+
+// An action's tool tip as it was before keys were named in it, kept with
+// the action (as its child) for the next binding.
+class PlainToolTip : public QObject {
+public:
+    PlainToolTip(QAction* action, QString text) : QObject(action), text(std::move(text)) { }
+    QString text;
+
+    static PlainToolTip* of(QAction* action)
+    {
+        for (QObject* child : action->children()) {
+            if (auto* plain = dynamic_cast<PlainToolTip*>(child))
+                return plain;
+        }
+        return new PlainToolTip(action, action->toolTip());
+    }
+};
+
+} // namespace
 
 QString toolTipWithKeys(const QString& toolTip, const QKeySequence& key)
 {
@@ -32,9 +52,7 @@ void bindKeys(QWidget* window, QAction* action, const QList<QKeySequence>& keys)
 {
     // The tool tip as it was before a key was named in it (without one set,
     // Qt's tip is the action's text).
-    const QVariant plain = action->property("vantrel.plainToolTip");
-    const QString tip = plain.isValid() ? plain.toString() : action->toolTip();
-    action->setProperty("vantrel.plainToolTip", tip);
+    const QString tip = PlainToolTip::of(action)->text;
     action->setShortcuts(keys);
     // Several windows bind the same keys; only the focused one's count.
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);

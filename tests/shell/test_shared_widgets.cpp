@@ -1,9 +1,11 @@
 #include "test_support.h"
 #include "ui/dialogs.h"
 #include "ui/number_keys.h"
+#include "ui/shortcuts.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLineEdit>
 #include <QTest>
 
@@ -88,4 +90,19 @@ TEST(SaveQuestion, YesSavesNoDropsCancelKeeps)
         EXPECT_EQ(dialogs.messages[0].title, "Sounds");
         EXPECT_EQ(dialogs.messages[0].buttons, Buttons::YesNoCancel);
     }
+}
+
+// A key bound again replaces the one named in the tool tip; the tip itself
+// is kept as it was set.
+TEST(KeyBinding, TheToolTipNamesOnlyTheKeysBoundLast)
+{
+    QWidget window;
+    QAction action(QStringLiteral("Save"));
+    action.setToolTip(QStringLiteral("Saves the file"));
+    bindKeys(&window, &action, {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    EXPECT_EQ(action.toolTip(),
+              "Saves the file (" + QKeySequence(Qt::CTRL | Qt::Key_S).toString(QKeySequence::NativeText) + ")");
+    bindKeys(&window, &action, {QKeySequence(Qt::Key_F2)});
+    EXPECT_EQ(action.toolTip(), "Saves the file (F2)");
+    EXPECT_EQ(window.actions().count(&action), 1);
 }
