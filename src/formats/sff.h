@@ -182,6 +182,18 @@ struct StoredSprite {
 // asked. Fails when the picture is empty or too large.
 Result<StoredSprite> encodeSpriteV2(const Picture& picture, bool crop);
 
+// Bytes an archive writer leaves where they lie (a copied picture), to go
+// after the first `at` bytes of the writer's own.
+struct BytesInPlace {
+    std::size_t at = 0;
+    std::string_view bytes;
+};
+
+// `own` with each of `inPlace` (in order of `at`) put in its place, as
+// pieces to write one after another, appended to `pieces`.
+void appendInterleaved(std::vector<std::string_view>& pieces, std::string_view own,
+                       const std::vector<BytesInPlace>& inPlace);
+
 // Writes an SFF v1 archive one sprite at a time, each stored as it is given.
 class SffV1Writer {
 public:
@@ -225,11 +237,7 @@ private:
     // Everything but the bytes added in place, which go after m_out's first
     // `at` bytes.
     std::string m_out;
-    struct InPlace {
-        std::size_t at = 0;
-        std::string_view bytes;
-    };
-    std::vector<InPlace> m_inPlace;
+    std::vector<BytesInPlace> m_inPlace;
     std::size_t m_size = 0; // of the whole archive
     std::vector<SffReader::Stored> m_stored;
     std::size_t m_count = 0;
@@ -301,11 +309,7 @@ private:
     // The sprites' data but that added in place, which goes after
     // m_spriteData's first `at` bytes.
     std::string m_spriteData;
-    struct InPlace {
-        std::size_t at = 0;
-        std::string_view bytes;
-    };
-    std::vector<InPlace> m_inPlace;
+    std::vector<BytesInPlace> m_inPlace;
     std::size_t m_dataSize = 0; // of all the sprites' data
     // Each sprite's data as stored, its offset within the sprites' data;
     // and where that data lies, in m_spriteData (owned) or m_inPlace.

@@ -287,19 +287,24 @@ std::string SffV1Writer::finish()
     return out;
 }
 
-std::vector<std::string_view> SffV1Writer::finishPieces()
+void appendInterleaved(std::vector<std::string_view>& pieces, std::string_view own,
+                       const std::vector<BytesInPlace>& inPlace)
 {
-    setCounts();
-    std::vector<std::string_view> pieces;
-    pieces.reserve(2 * m_inPlace.size() + 1);
-    const std::string_view own = m_out;
+    pieces.reserve(pieces.size() + 2 * inPlace.size() + 1);
     std::size_t from = 0;
-    for (const InPlace& p : m_inPlace) {
+    for (const BytesInPlace& p : inPlace) {
         pieces.push_back(own.substr(from, p.at - from));
         pieces.push_back(p.bytes);
         from = p.at;
     }
     pieces.push_back(own.substr(from));
+}
+
+std::vector<std::string_view> SffV1Writer::finishPieces()
+{
+    setCounts();
+    std::vector<std::string_view> pieces;
+    appendInterleaved(pieces, m_out, m_inPlace);
     return pieces;
 }
 

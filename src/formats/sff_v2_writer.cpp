@@ -289,13 +289,10 @@ std::string SffV2Writer::finish() const
 {
     std::string out = head();
     out.reserve(out.size() + m_dataSize);
-    std::size_t from = 0;
-    for (const InPlace& p : m_inPlace) {
-        out.append(m_spriteData, from, p.at - from);
-        out += p.bytes;
-        from = p.at;
-    }
-    out.append(m_spriteData, from);
+    std::vector<std::string_view> data;
+    appendInterleaved(data, m_spriteData, m_inPlace);
+    for (const std::string_view piece : data)
+        out += piece;
     return out;
 }
 
@@ -304,15 +301,7 @@ std::vector<std::string_view> SffV2Writer::finishPieces()
     m_head = head();
     m_spriteDataAt = m_head.size();
     std::vector<std::string_view> pieces{m_head};
-    pieces.reserve(2 * m_inPlace.size() + 2);
-    const std::string_view own = m_spriteData;
-    std::size_t from = 0;
-    for (const InPlace& p : m_inPlace) {
-        pieces.push_back(own.substr(from, p.at - from));
-        pieces.push_back(p.bytes);
-        from = p.at;
-    }
-    pieces.push_back(own.substr(from));
+    appendInterleaved(pieces, m_spriteData, m_inPlace);
     return pieces;
 }
 
