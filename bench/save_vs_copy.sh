@@ -30,48 +30,29 @@ trap 'rm -rf "$work"' EXIT
 # it each change one axis.
 (cd "$work" && "$app/sprmaker" -f -p < tempsff.txt > /dev/null)
 
-TIMEFORMAT='%3R %3U %3S'
-timed() { { time "$@" > "$work/out"; } 2>&1; }
+. "$(dirname "$0")/alternate_rounds.sh"
+timed_output=$work/out
 # The index with sprite 1's axis x set to $1.
 set_axis() {
     awk -v x="$1" 'BEGIN { RS = "\r\n"; ORS = "\r\n" } NR == 5 { $0 = x } { print }' "$work/tempsff.txt" > "$work/index"
     mv "$work/index" "$work/tempsff.txt"
 }
-save() {
+tool_round() {
     set_axis $((40 + i % 2))
     sync
-    read -r sw su ss < <(cd "$work" && timed "$app/sprmaker" -f -p < tempsff.txt)
+    read -r tw tu ts < <(cd "$work" && timed "$app/sprmaker" -f -p < tempsff.txt)
     grep -q ": $pictures pictures copied, 0 encoded" "$work/out" || { cat "$work/out"; echo "not every picture was copied" >&2; exit 1; }
 }
-copy() {
+peer_round() {
     rm -f "$work/copy.sff"
     sync
     read -r cw cu cs < <(timed sh -c 'cp "$1" "$2" && sync "$2"' sh "$work/big.sff" "$work/copy.sff")
 }
 pictures=$(grep -c tempsff/ "$work/tempsff.v2.txt")
-walls=()
-cpus=()
-save_times=()
-cp_times=()
-for ((i = 0; i < rounds; ++i)); do
-    if ((i % 2 == 0)); then
-        save
-        copy
-    else
-        copy
-        save
-    fi
-    save_times+=("$sw")
-    cp_times+=("$cw")
-    walls+=("$(awk -v t="$sw" -v c="$cw" 'BEGIN { printf "%.3f", t / c }')")
-    cpus+=("$(awk -v t="$su" -v u="$ss" -v c="$cu" -v d="$cs" 'BEGIN { printf "%.3f", (t + u) / (c + d) }')")
-done
-
-median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-ms() { awk -v s="$1" 'BEGIN { printf "%.0f", s * 1000 }'; }
+alternate_rounds "$rounds"
 
 echo "archive: $(du -b "$work/big.sff" | cut -f1) bytes, $sprites sprites, $pictures pictures, $rounds rounds"
-echo "cp + sync of the archive:  median $(ms "$(median "${cp_times[@]}")") ms"
-echo "sprmaker, one axis changed: median $(ms "$(median "${save_times[@]}")") ms"
+echo "cp + sync of the archive:  median $(ms "$(median "${peer_times[@]}")") ms"
+echo "sprmaker, one axis changed: median $(ms "$(median "${tool_times[@]}")") ms"
 echo "save / (cp + sync), wall clock:        median $(median "${walls[@]}")  (rounds: ${walls[*]})"
 echo "save / (cp + sync), user + system CPU: median $(median "${cpus[@]}")  (rounds: ${cpus[*]})"

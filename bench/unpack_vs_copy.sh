@@ -36,47 +36,27 @@ pictures=$(find "$work/reference/tempsff" -type f | wc -l)
 bytes=$(du -sb "$work/reference/tempsff" | cut -f1)
 cat "$archive" > /dev/null # both start from cached input
 
-# Wall-clock, user and system seconds of one command.
-TIMEFORMAT='%3R %3U %3S'
-timed() { { time "$@" > /dev/null; } 2>&1; }
+. "$(dirname "$0")/alternate_rounds.sh"
 # Each writes into a folder of its own, and nothing is deleted until the
 # end: a file system that has just freed thousands of files takes longer to
 # create the next ones, which would burden whichever came after a deletion.
-copy() {
+peer_round() {
     sync
     read -r cw cu cs < <(timed cp -r "$work/reference/tempsff" "$work/copy$i")
 }
-unpack() {
+tool_round() {
     mkdir "$work/unpacked$i"
     sync
     read -r tw tu ts < <(cd "$work/unpacked$i" && timed "$tool" "$archive" tempsff)
 }
-walls=()
-cpus=()
-tool_times=()
-cp_times=()
-for ((i = 0; i < rounds; ++i)); do
-    # Alternate which goes first, so neither always meets the other's aftermath.
-    if ((i % 2 == 0)); then
-        copy
-        unpack
-    else
-        unpack
-        copy
-    fi
+check_round() {
     [ "$(find "$work/unpacked$i/tempsff" -type f | wc -l)" = "$pictures" ] ||
         { echo "sff2pcx wrote another number of pictures" >&2; exit 1; }
-    cp_times+=("$cw")
-    tool_times+=("$tw")
-    walls+=("$(awk -v t="$tw" -v c="$cw" 'BEGIN { printf "%.3f", t / c }')")
-    cpus+=("$(awk -v t="$tu" -v u="$ts" -v c="$cu" -v d="$cs" 'BEGIN { printf "%.3f", (t + u) / (c + d) }')")
-done
-
-median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-ms() { awk -v s="$1" 'BEGIN { printf "%.0f", s * 1000 }'; }
+}
+alternate_rounds "$rounds"
 
 echo "archive: $(du -b "$archive" | cut -f1) bytes, $pictures pictures, $bytes bytes of pictures, $rounds rounds"
-echo "cp -r of the pictures:  median $(ms "$(median "${cp_times[@]}")") ms"
+echo "cp -r of the pictures:  median $(ms "$(median "${peer_times[@]}")") ms"
 echo "sff2pcx unpacking:      median $(ms "$(median "${tool_times[@]}")") ms"
 echo "sff2pcx / cp -r, wall clock:        median $(median "${walls[@]}")  (rounds: ${walls[*]})"
 echo "sff2pcx / cp -r, user + system CPU: median $(median "${cpus[@]}")  (rounds: ${cpus[*]})"
