@@ -68,8 +68,7 @@ int main(int argc, char** argv)
         std::fputs(vantrel::findingsJson(report.findings).c_str(), stdout);
     } else {
         for (vantrel::Finding f : report.findings) {
-            if (!f.text.isVerbatim())
-                f.message = vantrel::translated(f.text).toStdString();
+            f.message = vantrel::translatedOr(f.text, f.message).toStdString();
             std::printf("%s\n", vantrel::formatFinding(f).c_str());
         }
     }

@@ -45,8 +45,7 @@ QString countText(const std::vector<Finding>& findings)
 // A finding's message in the user's language.
 QString shownMessage(const Finding& f)
 {
-    const bool composed = !f.text.isVerbatim() || !f.text.pattern().empty();
-    return composed ? translated(f.text) : QString::fromStdString(f.message);
+    return translatedOr(f.text, f.message);
 }
 
 // "file:line: error: message", in the user's language but for the file.

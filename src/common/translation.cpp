@@ -72,9 +72,14 @@ QString translated(const Message& message)
     return QString::fromStdString(fillPlaces(translatedMessage(message.pattern()).toStdString(), values));
 }
 
+QString translatedOr(const Message& message, const std::string& english)
+{
+    return message.pattern().empty() ? translatedMessage(english) : translated(message);
+}
+
 QString translated(const Failure& failure)
 {
-    return failure.text.pattern().empty() ? translatedMessage(failure.message) : translated(failure.text);
+    return translatedOr(failure.text, failure.message);
 }
 
 } // namespace vantrel

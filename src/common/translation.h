@@ -36,6 +36,10 @@ QString translatedMessage(const std::string& text);
 // its values put in, themselves translated.
 QString translated(const Message& message);
 
+// `message` in the user's language when it was made (it has a pattern),
+// else `english` as translatedMessage() gives it.
+QString translatedOr(const Message& message, const std::string& english);
+
 // Why a reader or writer failed, in the user's language.
 QString translated(const Failure& failure);
 

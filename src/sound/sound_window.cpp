@@ -219,9 +219,8 @@ void SoundWindow::showMessage(const EditorMessage& message)
 {
     const QString title = message.title.empty() ? QStringLiteral("Vantrel") : translatedMessage(message.title);
     const Icon icon = message.title == msg::kWarning ? Icon::Warning : Icon::Information;
-    const QString text =
-        message.composed.pattern().empty() ? translatedMessage(message.text) : translated(message.composed);
-    app_.dialogs.message(this, text, title, Buttons::Ok, icon, translated(message.detail));
+    app_.dialogs.message(this, translatedOr(message.composed, message.text), title, Buttons::Ok, icon,
+                         translated(message.detail));
 }
 
 void SoundWindow::updateStatus()
