@@ -3,6 +3,10 @@
 #include "formats/sff_result.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstring>
+#include <utility>
 
 namespace sfflib {
 
@@ -227,16 +231,79 @@ private:
 
 } // namespace
 
+namespace {
+
+// The match finder's tables, kept from one picture to the next on each
+// thread (clearing 130 KB for every sprite would cost more than small sprites
+// take to encode): for each three and each two first pixels, the last position
+// that began with them. A position is stored as the picture's `base` plus
+// itself plus one, so anything at or below `base` belongs to an earlier
+// picture and is never followed; the tables are cleared only when the numbers
+// run out.
+struct Lz5Tables {
+    std::vector<std::uint32_t> three = std::vector<std::uint32_t>(32 * 32 * 32);
+    std::vector<std::uint32_t> two = std::vector<std::uint32_t>(32 * 32);
+    std::uint32_t base = 0;
+
+    void startPicture(std::size_t pixels)
+    {
+        if (pixels >= UINT32_MAX - base) {
+            std::fill(three.begin(), three.end(), 0);
+            std::fill(two.begin(), two.end(), 0);
+            base = 0;
+        }
+    }
+    void endPicture(std::size_t pixels) { base += std::uint32_t(pixels); }
+};
+
+// How many pixels from a and from b on are equal, up to limit.
+std::size_t equalLength(const std::uint8_t* a, const std::uint8_t* b, std::size_t limit)
+{
+    std::size_t length = 0;
+    for (; length + 8 <= limit; length += 8) {
+        std::uint64_t x, y;
+        std::memcpy(&x, a + length, 8);
+        std::memcpy(&y, b + length, 8);
+        if (x != y)
+            return length + std::size_t(std::countr_zero(x ^ y) / 8);
+    }
+    while (length < limit && a[length] == b[length])
+        ++length;
+    return length;
+}
+
+// How many pixels from a on are of this colour, up to limit.
+std::size_t sameColourLength(const std::uint8_t* a, std::uint8_t colour, std::size_t limit)
+{
+    const std::uint64_t all = 0x0101010101010101ULL * colour;
+    std::size_t length = 0;
+    for (; length + 8 <= limit; length += 8) {
+        std::uint64_t x;
+        std::memcpy(&x, a + length, 8);
+        if (x != all)
+            return length + std::size_t(std::countr_zero(x ^ all) / 8);
+    }
+    while (length < limit && a[length] == colour)
+        ++length;
+    return length;
+}
+
+} // namespace
+
+// Finds the cheapest packets (in bits) over the positions where a packet may
+// begin or end, then writes them. Runs are where sprites spend their pixels,
+// so the search works run by run: copies are looked for where a run starts and
+// at its last pixel, a copy is offered at every length that ends a run (and at
+// its full length), and the pixels inside a long run are passed over unless a
+// copy ends there. A copy of 32 pixels or more is taken as found: the
+// positions it covers offer its continuation but are not searched again.
 std::string encodeLz5(const std::vector<std::uint8_t>& pixels)
 {
     constexpr std::size_t window = 1024;
-    constexpr int maxSteps = 16;
+    constexpr int maxSteps = 8;
+    constexpr std::size_t longEnough = 32;
     const std::size_t n = pixels.size();
-
-    // Equal pixels from each position on, as far as one run packet goes.
-    std::vector<std::uint16_t> runLength(n);
-    for (std::size_t i = n; i-- > 0;)
-        runLength[i] = i + 1 < n && pixels[i + 1] == pixels[i] ? std::uint16_t(std::min(runLength[i + 1] + 1, 263)) : 1;
+    const std::uint8_t* p = pixels.data();
 
     // The cheapest packets (in bits, a control bit each) that reach each
     // position, and the last packet on that way: a run (distance 0) or a copy.
@@ -247,67 +314,118 @@ std::string encodeLz5(const std::vector<std::uint8_t>& pixels)
     };
     std::vector<Step> best(n + 1);
     best[0].cost = 0;
-    // Chains of earlier positions with the same two pixels, newest first.
-    std::vector<std::int32_t> head(32 * 32, -1);
-    std::vector<std::int32_t> previous(n, -1);
-    const auto key = [&](std::size_t i) { return std::size_t(pixels[i] & 31) << 5 | (pixels[i + 1] & 31); };
 
+    thread_local Lz5Tables tables;
+    tables.startPicture(n);
+    const std::uint32_t base = tables.base;
+    const auto positionOf = [base](std::uint32_t stored) { return std::size_t(stored - 1 - base); };
+    // For each position of the last window in the tables, the one before it
+    // that began with the same three pixels. Read only for positions written.
+    std::array<std::uint32_t, window> previous;
+
+    std::size_t runStart = 0, runEnd = 0;
+    std::size_t copyEnd = 0, copyDistance = 0; // the long copy being followed
     for (std::size_t i = 0; i < n; ++i) {
-        if (i + 1 < n) {
-            // Chained before anything else so that every position is found.
-            const std::size_t k = key(i);
-            previous[i] = head[k];
-            head[k] = static_cast<std::int32_t>(i);
+        if (i >= runEnd) {
+            runStart = i;
+            runEnd = i + 1 + sameColourLength(p + i + 1, p[i], n - i - 1);
+        }
+        // Every position but those deep inside a run goes in the tables.
+        std::uint32_t sameThree = 0, sameTwo = 0;
+        if (i + 2 < n && (i < runStart + 2 || i + 3 >= runEnd)) {
+            const auto stored = std::uint32_t(base + i + 1);
+            std::uint32_t& two = tables.two[std::size_t(p[i] & 31) << 5 | (p[i + 1] & 31)];
+            sameTwo = std::exchange(two, stored);
+            std::uint32_t& three =
+                tables.three[std::size_t(p[i] & 31) << 10 | std::size_t(p[i + 1] & 31) << 5 | (p[i + 2] & 31)];
+            sameThree = std::exchange(three, stored);
+            previous[i % window] = sameThree;
         }
         const std::uint32_t cost = best[i].cost;
+        if (cost == UINT32_MAX) {
+            // Nothing ends here; inside a run nothing ends until a copy does.
+            if (i >= runStart + 2) {
+                while (i + 4 < runEnd && best[i + 1].cost == UINT32_MAX)
+                    ++i;
+            }
+            continue;
+        }
         const auto relax = [&](std::size_t length, std::size_t distance, std::uint32_t bits) {
             Step& step = best[i + length];
             if (cost + bits < step.cost)
                 step = {cost + bits, std::uint16_t(length), std::uint16_t(distance)};
         };
-        const std::size_t run = runLength[i];
-        for (std::size_t length = 1; length <= std::min<std::size_t>(run, 7); ++length)
-            relax(length, 0, 9);
-        if (run >= 8)
-            relax(run, 0, 17);
+        // The rest of the run, and all of it but its last pixel, where a copy
+        // may start. A run packet holds up to 7 pixels in a byte, 263 in two.
+        const std::size_t runMost = std::min<std::size_t>(runEnd - i, 263);
+        for (std::size_t length = runMost > 1 ? runMost - 1 : 1; length <= runMost; ++length)
+            relax(length, 0, length <= 7 ? 9 : 17);
 
-        // Inside a run, or at the start of a long one, the run is the cheapest
-        // packet: searching for copies there only costs time.
-        const bool inRun = i > 0 && pixels[i - 1] == pixels[i] && run >= 4;
-        if (i + 1 < n && run < 16 && !inRun) {
-            std::size_t shortLength = 0, shortDistance = 0, longLength = 0, longDistance = 0;
-            int steps = 0;
-            for (std::int32_t j = previous[i]; j >= 0 && i - std::size_t(j) <= window && steps < maxSteps;
-                 j = previous[std::size_t(j)], ++steps) {
-                const std::size_t d = i - std::size_t(j);
-                std::size_t length = 2;
-                while (i + length < n && length < 258 && pixels[std::size_t(j) + length] == pixels[i + length])
-                    ++length;
-                if (d <= 256 && length > shortLength) {
-                    shortLength = length;
-                    shortDistance = d;
-                }
-                if (length > longLength) {
-                    longLength = length;
-                    longDistance = d;
-                }
-                if (length == 258)
-                    break;
-            }
+        if (i < copyEnd) {
             // A short copy takes 2 to 64 pixels from up to 256 back in two
             // bytes; a long one 3 to 258 from up to 1024 back in three.
-            for (std::size_t length = 2; length <= std::min<std::size_t>(shortLength, 64); ++length)
-                relax(length, shortDistance, 17);
-            if (longLength >= 3) {
-                // Below 65 pixels a short copy is cheaper where one reaches.
-                if (longDistance > 256) {
-                    for (std::size_t length = 3; length <= std::min<std::size_t>(longLength, 64); ++length)
-                        relax(length, longDistance, 25);
-                }
-                relax(longLength, longDistance, 25);
+            const std::size_t left = copyEnd - i;
+            if (copyDistance <= 256 && left >= 2)
+                relax(std::min<std::size_t>(left, 64), copyDistance, 17);
+            if (left >= 3 && (left > 64 || copyDistance > 256))
+                relax(left, copyDistance, 25);
+            continue;
+        }
+        // Inside a run, or at the start of a long one, the run is the cheapest
+        // packet: searching for copies there only costs time.
+        if ((i != runStart && runEnd - i > 1) || runEnd - i >= 16 || i + 2 >= n)
+            continue;
+        const std::size_t limit = std::min<std::size_t>(n - i, 258);
+        std::size_t shortLength = 0, shortDistance = 0, longLength = 0, longDistance = 0;
+        int steps = 0;
+        for (std::uint32_t j = sameThree; j > base && steps < maxSteps; ++steps) {
+            const std::size_t at = positionOf(j);
+            const std::size_t d = i - at;
+            if (d > window)
+                break;
+            const std::size_t length = equalLength(p + at, p + i, limit);
+            if (d <= 256 && length > shortLength) {
+                shortLength = length;
+                shortDistance = d;
+            }
+            if (length > longLength) {
+                longLength = length;
+                longDistance = d;
+            }
+            if (length == limit || d == window)
+                break; // the next is past the window, or its entry reused
+            j = previous[at % window];
+        }
+        if (shortLength < 2 && sameTwo > base) {
+            // Two pixels seen lately: a short copy of two costs a bit less
+            // than a packet for each.
+            const std::size_t at = positionOf(sameTwo);
+            if (i - at <= 256 && p[at] == p[i] && p[at + 1] == p[i + 1]) {
+                shortLength = 2;
+                shortDistance = i - at;
             }
         }
+        const auto relaxCopy = [&](std::size_t length, std::size_t distance, std::size_t shortest, std::uint32_t bits) {
+            for (std::size_t k = shortest; k < length; ++k) {
+                if (p[i + k] != p[i + k - 1])
+                    relax(k, distance, bits);
+            }
+            relax(length, distance, bits);
+        };
+        if (shortLength >= 2)
+            relaxCopy(std::min<std::size_t>(shortLength, 64), shortDistance, 2, 17);
+        if (longLength >= 3) {
+            // Below 65 pixels a short copy is cheaper where one reaches.
+            if (longDistance > 256)
+                relaxCopy(std::min<std::size_t>(longLength, 64), longDistance, 3, 25);
+            relax(longLength, longDistance, 25);
+        }
+        if (longLength >= longEnough) {
+            copyEnd = i + longLength;
+            copyDistance = longDistance;
+        }
     }
+    tables.endPicture(n);
 
     std::vector<Step> steps;
     for (std::size_t at = n; at > 0; at -= best[at].length)

@@ -9,6 +9,7 @@
 #include "formats/sff_codecs.h"
 
 #include <random>
+#include <thread>
 
 using namespace sfflib;
 using namespace sfftest;
@@ -29,6 +30,36 @@ std::vector<std::uint8_t> runs(std::initializer_list<std::pair<std::uint8_t, std
     std::vector<std::uint8_t> out;
     for (const auto& [value, count] : list)
         out.insert(out.end(), count, value);
+    return out;
+}
+
+// A drawn sprite of colours below 32: rows of colour runs between transparent
+// margins, each row mostly the one above it, now and then one from further up
+// (more than 256 pixels back) or a long run across.
+std::vector<std::uint8_t> drawnSprite(std::size_t width, std::size_t height, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::vector<std::uint8_t> out(width * height, 0);
+    for (std::size_t y = 0; y < height; ++y) {
+        std::uint8_t* row = out.data() + y * width;
+        const unsigned kind = random() % 8;
+        if (y >= 5 && kind == 0) {
+            std::copy_n(row - 5 * width, width, row);
+        } else if (kind == 1) {
+            std::fill_n(row + width / 8, width - width / 4, std::uint8_t(1 + random() % 31));
+        } else if (y > 0 && kind < 6) {
+            std::copy_n(row - width, width, row);
+            for (int changes = 0; changes < 3; ++changes)
+                row[width / 4 + random() % (width / 2)] = std::uint8_t(random() % 32);
+        } else {
+            for (std::size_t x = width / 4 + random() % 8; x < width - width / 4;) {
+                const std::size_t run = 1 + random() % 6;
+                const auto colour = std::uint8_t(1 + random() % 31);
+                for (std::size_t k = 0; k < run && x < width - width / 4; ++k)
+                    row[x++] = colour;
+            }
+        }
+    }
     return out;
 }
 
@@ -69,6 +100,8 @@ TEST(SffCodecs, EncodersGiveBackEveryPicture)
         {"short repeats", pattern(3000, 4, 4, 3)},
         {"every byte value, runs and lone", pattern(3000, 5, 256)},
         {"run-looking bytes", runs({{0x40, 1}, {0x7F, 1}, {0x41, 2}, {0xC0, 1}, {0xFF, 70}, {0x3F, 1}})},
+        {"a drawn sprite", drawnSprite(150, 160, 6)},
+        {"a drawn sprite of long rows", drawnSprite(700, 40, 7)},
     };
     for (const auto& [name, pixels] : cases) {
         SCOPED_TRACE(name);
@@ -80,7 +113,27 @@ TEST(SffCodecs, EncodersGiveBackEveryPicture)
         if (std::string(name) == "rows repeating 40 pixels apart") {
             EXPECT_LT(lz5.size(), pixels.size() / 3);
         }
+        if (std::string(name).starts_with("a drawn sprite")) {
+            EXPECT_LT(lz5.size() * 2, encodeRle8(pixels).size()); // the repeated rows are copies
+        }
     }
+}
+
+// The LZ5 encoder keeps what it learnt of one picture's pixels for the next
+// on the same thread: nothing of an earlier picture may leak into a later
+// one's bytes, whatever came before and on whichever thread.
+TEST(SffCodecs, Lz5BytesDependOnThePictureAlone)
+{
+    const std::vector<std::uint8_t> sprite = drawnSprite(150, 160, 8);
+    const std::string alone = encodeLz5(sprite);
+    for (const auto& before : {drawnSprite(150, 160, 9), pattern(30000, 10, 32, 40), runs({{3, 70000}})}) {
+        (void)encodeLz5(before);
+        EXPECT_EQ(encodeLz5(sprite), alone);
+    }
+    std::string elsewhere;
+    std::thread([&] { elsewhere = encodeLz5(sprite); }).join();
+    EXPECT_EQ(elsewhere, alone);
+    EXPECT_EQ(decodeLz5(alone, sprite.size()), sprite);
 }
 
 // PNG: a palette picture keeps its indices and its palette; true colour keeps
