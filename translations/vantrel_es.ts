@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
     <name>CharacterLoader</name>
@@ -47,7 +48,7 @@
         <translation>Indexando imágenes</translation>
     </message>
     <message>
-        <source>%1: the first sprite's picture is missing.</source>
+        <source>%1: the first sprite&apos;s picture is missing.</source>
         <translation>%1: falta la imagen del primer sprite.</translation>
     </message>
     <message>
@@ -142,7 +143,7 @@
         <translation>Problema con el archivo AIR asociado.</translation>
     </message>
     <message>
-        <source>Can't divide by zero</source>
+        <source>Can&apos;t divide by zero</source>
         <translation>No se puede dividir entre cero</translation>
     </message>
     <message>
@@ -172,11 +173,11 @@ Indica uno en el archivo DEF o crea uno ahora.</translation>
         <translation>No hay suficiente espacio en disco. Libera algo de espacio y vuelve a intentarlo.</translation>
     </message>
     <message>
-        <source>Sorry, can't load that pcx file!</source>
+        <source>Sorry, can&apos;t load that pcx file!</source>
         <translation>¡Lo siento, no se puede cargar ese archivo pcx!</translation>
     </message>
     <message>
-        <source>Sorry, can't load that png file!</source>
+        <source>Sorry, can&apos;t load that png file!</source>
         <translation>¡Lo siento, no se puede cargar ese archivo png!</translation>
     </message>
     <message>
@@ -336,7 +337,7 @@ Indica uno en el archivo DEF o crea uno ahora.</translation>
         <translation>%1 es un trigger de %2; este personaje es para %3</translation>
     </message>
     <message>
-        <source>%1 is neither beside the character nor in the engine's data folder here; the engine's own common states are assumed</source>
+        <source>%1 is neither beside the character nor in the engine&apos;s data folder here; the engine&apos;s own common states are assumed</source>
         <translation>%1 no está junto al personaje ni en la carpeta data del motor; se suponen los estados comunes propios del motor</translation>
     </message>
     <message>
@@ -480,7 +481,7 @@ Indica uno en el archivo DEF o crea uno ahora.</translation>
         <translation>caja escrita con la izquierda tras la derecha o la parte superior bajo la inferior</translation>
     </message>
     <message>
-        <source>box index not below the block's count</source>
+        <source>box index not below the block&apos;s count</source>
         <translation>índice de caja no inferior a la cuenta del bloque</translation>
     </message>
     <message>
@@ -532,24 +533,24 @@ Indica uno en el archivo DEF o crea uno ahora.</translation>
         <translation>demasiados problemas; no se listan los posteriores a esta línea</translation>
     </message>
     <message>
-        <source>'%1' without its opening bracket</source>
-        <translation>'%1' sin su paréntesis de apertura</translation>
+        <source>&apos;%1&apos; without its opening bracket</source>
+        <translation>&apos;%1&apos; sin su paréntesis de apertura</translation>
     </message>
     <message>
         <source>string without its closing quote</source>
         <translation>cadena sin su comilla de cierre</translation>
     </message>
     <message>
-        <source>'%1' is never closed</source>
-        <translation>'%1' nunca se cierra</translation>
+        <source>&apos;%1&apos; is never closed</source>
+        <translation>&apos;%1&apos; nunca se cierra</translation>
     </message>
     <message>
-        <source>%1 without its '{'</source>
-        <translation>%1 sin su '{'</translation>
+        <source>%1 without its &apos;{&apos;</source>
+        <translation>%1 sin su &apos;{&apos;</translation>
     </message>
     <message>
-        <source>state header without its closing ']'</source>
-        <translation>encabezado de estado sin su ']' de cierre</translation>
+        <source>state header without its closing &apos;]&apos;</source>
+        <translation>encabezado de estado sin su &apos;]&apos; de cierre</translation>
     </message>
     <message>
         <source>function header without a name</source>
@@ -564,28 +565,28 @@ Indica uno en el archivo DEF o crea uno ahora.</translation>
         <translation>StateDef sin un número de estado legible</translation>
     </message>
     <message>
-        <source>state header part "%1" is not "key: value"</source>
-        <translation>la parte "%1" del encabezado de estado no es "clave: valor"</translation>
+        <source>state header part &quot;%1&quot; is not &quot;key: value&quot;</source>
+        <translation>la parte &quot;%1&quot; del encabezado de estado no es &quot;clave: valor&quot;</translation>
     </message>
     <message>
-        <source>'{' of %1 is never closed</source>
-        <translation>la '{' de %1 nunca se cierra</translation>
+        <source>&apos;{&apos; of %1 is never closed</source>
+        <translation>la &apos;{&apos; de %1 nunca se cierra</translation>
     </message>
     <message>
-        <source>'{' inside the parameters of %1</source>
-        <translation>'{' dentro de los parámetros de %1</translation>
+        <source>&apos;{&apos; inside the parameters of %1</source>
+        <translation>&apos;{&apos; dentro de los parámetros de %1</translation>
     </message>
     <message>
-        <source>parameter of %1 without its "name:"</source>
-        <translation>parámetro de %1 sin su "name:"</translation>
+        <source>parameter of %1 without its &quot;name:&quot;</source>
+        <translation>parámetro de %1 sin su &quot;name:&quot;</translation>
     </message>
     <message>
         <source>code outside any [StateDef] or [Function]</source>
         <translation>código fuera de todo [StateDef] o [Function]</translation>
     </message>
     <message>
-        <source>'}' without its '{'</source>
-        <translation>'}' sin su '{'</translation>
+        <source>&apos;}&apos; without its &apos;{&apos;</source>
+        <translation>&apos;}&apos; sin su &apos;{&apos;</translation>
     </message>
     <message>
         <source>if without a condition</source>
@@ -596,24 +597,24 @@ Indica uno en el archivo DEF o crea uno ahora.</translation>
         <translation>else sin su if</translation>
     </message>
     <message>
-        <source>%1 without "name ="</source>
-        <translation>%1 sin "name ="</translation>
+        <source>%1 without &quot;name =&quot;</source>
+        <translation>%1 sin &quot;name =&quot;</translation>
     </message>
     <message>
-        <source>%1 without its ':'</source>
-        <translation>%1 sin su ':'</translation>
+        <source>%1 without its &apos;:&apos;</source>
+        <translation>%1 sin su &apos;:&apos;</translation>
     </message>
     <message>
         <source>%1 outside a switch</source>
         <translation>%1 fuera de un switch</translation>
     </message>
     <message>
-        <source>call without "Function(...)"</source>
-        <translation>call sin "Function(...)"</translation>
+        <source>call without &quot;Function(...)&quot;</source>
+        <translation>call sin &quot;Function(...)&quot;</translation>
     </message>
     <message>
-        <source>unknown statement "%1"</source>
-        <translation>instrucción desconocida "%1"</translation>
+        <source>unknown statement &quot;%1&quot;</source>
+        <translation>instrucción desconocida &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the file is too large to read</source>
@@ -648,7 +649,7 @@ Indica uno en el archivo DEF o crea uno ahora.</translation>
         <translation>el sonido %1 de %2</translation>
     </message>
     <message>
-        <source>the header's sound count, %1, is more than the %2 bytes after the header can hold</source>
+        <source>the header&apos;s sound count, %1, is more than the %2 bytes after the header can hold</source>
         <translation>la cuenta de sonidos de la cabecera, %1, es más de lo que caben en los %2 bytes tras la cabecera</translation>
     </message>
     <message>
@@ -688,7 +689,7 @@ Indica uno en el archivo DEF o crea uno ahora.</translation>
         <translation>la cabecera indica más de %1 sonidos</translation>
     </message>
     <message>
-        <source>the header's first offset is above 32767</source>
+        <source>the header&apos;s first offset is above 32767</source>
         <translation>el primer desplazamiento de la cabecera es mayor que 32767</translation>
     </message>
     <message>
@@ -696,12 +697,12 @@ Indica uno en el archivo DEF o crea uno ahora.</translation>
         <translation>no se pudo leer el archivo</translation>
     </message>
     <message>
-        <source>the file does not start with the SND signature "ElecbyteSnd"</source>
-        <translation>el archivo no empieza con la firma SND "ElecbyteSnd"</translation>
+        <source>the file does not start with the SND signature &quot;ElecbyteSnd&quot;</source>
+        <translation>el archivo no empieza con la firma SND &quot;ElecbyteSnd&quot;</translation>
     </message>
     <message>
-        <source>the file does not start with "RIFF" and the "WAVEfmt" header at byte 8</source>
-        <translation>el archivo no empieza con "RIFF" y la cabecera "WAVEfmt" en el byte 8</translation>
+        <source>the file does not start with &quot;RIFF&quot; and the &quot;WAVEfmt&quot; header at byte 8</source>
+        <translation>el archivo no empieza con &quot;RIFF&quot; y la cabecera &quot;WAVEfmt&quot; en el byte 8</translation>
     </message>
     <message>
         <source>the file is %1 bytes long, too short to give its format (%2 bytes)</source>
@@ -1267,7 +1268,7 @@ Sí lo restaura, No lo conserva para el próximo inicio, Descartar lo elimina.</
 <context>
     <name>vantrel::AirTextLink</name>
     <message>
-        <source>The character's .def names no AIR file.</source>
+        <source>The character&apos;s .def names no AIR file.</source>
         <translation>El .def del personaje no indica ningún archivo AIR.</translation>
     </message>
     <message>
@@ -1372,7 +1373,7 @@ Sí lo restaura, No lo conserva para el próximo inicio, Descartar lo elimina.</
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>The character's sprites were read from an SFF v%1. Write:</source>
+        <source>The character&apos;s sprites were read from an SFF v%1. Write:</source>
         <translation>Los sprites del personaje se leyeron de un SFF v%1. Escribir:</translation>
     </message>
     <message>
@@ -1546,7 +1547,7 @@ Se truncó en 500...</translation>
         <translation>Hoja de sprites (*.png)</translation>
     </message>
     <message>
-        <source>the frame's offset does not read, so it is not moved.</source>
+        <source>the frame&apos;s offset does not read, so it is not moved.</source>
         <translation>el desplazamiento del fotograma no se puede leer, así que no se mueve.</translation>
     </message>
     <message>
@@ -1601,7 +1602,7 @@ Se truncó en 500...</translation>
         <translation>Sin título</translation>
     </message>
     <message>
-        <source>Can't open file: %1 with error %2</source>
+        <source>Can&apos;t open file: %1 with error %2</source>
         <translation>No se puede abrir el archivo: %1 con el error %2</translation>
     </message>
     <message>
@@ -1638,6 +1639,34 @@ Se truncó en 500...</translation>
         <source>Replace Lines</source>
         <translation>Reemplazar líneas</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleccionar t&amp;odo</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::EngineSettingsBox</name>
@@ -1666,17 +1695,17 @@ Se truncó en 500...</translation>
         <translation>Examinar...</translation>
     </message>
     <message>
-        <source>The engine's own: %1 (IKEMEN GO), %2 (MUGEN)</source>
+        <source>The engine&apos;s own: %1 (IKEMEN GO), %2 (MUGEN)</source>
         <translation>Los predeterminados del motor: %1 (IKEMEN GO), %2 (MUGEN)</translation>
     </message>
     <message>
-        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character's folder name, %d: the .def's full path, %s: the stage, %a: the AI level, %%: a single %.
+        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character&apos;s folder name, %d: the .def&apos;s full path, %s: the stage, %a: the AI level, %%: a single %.
 Quotes keep blanks inside one argument. A stage and an AI level that the arguments do not place follow them as -s and -p2.ai.</source>
         <translation>%f: el .def abierto, como lo nombra el motor (carpeta/archivo.def), %2: el segundo jugador, %c: el nombre de la carpeta del personaje, %d: la ruta completa del .def, %s: el escenario, %a: el nivel de IA, %%: un solo %.
 Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y un nivel de IA que los argumentos no coloquen se añaden después como -s y -p2.ai.</translation>
     </message>
     <message>
-        <source>Two folders above the character's folder</source>
+        <source>Two folders above the character&apos;s folder</source>
         <translation>Dos carpetas por encima de la carpeta del personaje</translation>
     </message>
     <message>
@@ -1684,7 +1713,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>El mismo personaje</translation>
     </message>
     <message>
-        <source>The engine's choice</source>
+        <source>The engine&apos;s choice</source>
         <translation>La elección del motor</translation>
     </message>
     <message>
@@ -1692,7 +1721,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>Desactivado</translation>
     </message>
     <message>
-        <source>The second player's AI level; Off leaves it to the engine</source>
+        <source>The second player&apos;s AI level; Off leaves it to the engine</source>
         <translation>El nivel de IA del segundo jugador; Desactivado lo deja en manos del motor</translation>
     </message>
     <message>
@@ -1752,7 +1781,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>Todos los archivos (*.*)</translation>
     </message>
     <message>
-        <source>Choose the engine's working folder</source>
+        <source>Choose the engine&apos;s working folder</source>
         <translation>Elige la carpeta de trabajo del motor</translation>
     </message>
 </context>
@@ -1799,8 +1828,8 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>A&amp;rriba</translation>
     </message>
     <message>
-        <source>Cannot find "%1"</source>
-        <translation>No se encuentra "%1"</translation>
+        <source>Cannot find &quot;%1&quot;</source>
+        <translation>No se encuentra &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -1886,8 +1915,8 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>Establecer inicio de bucle</translation>
     </message>
     <message>
-        <source>%1 cannot be "%2".</source>
-        <translation>%1 no puede ser "%2".</translation>
+        <source>%1 cannot be &quot;%2&quot;.</source>
+        <translation>%1 no puede ser &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Change %1</source>
@@ -2027,7 +2056,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <extracomment>An entry of the Window menu: its number, then the window's title.</extracomment>
+        <extracomment>An entry of the Window menu: its number, then the window&apos;s title.</extracomment>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
@@ -2212,7 +2241,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Open one of the character's palettes to import a palette into.</source>
+        <source>Open one of the character&apos;s palettes to import a palette into.</source>
         <translation>Abre una de las paletas del personaje para importar una paleta en ella.</translation>
     </message>
     <message>
@@ -2283,7 +2312,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>the count of errors, then the count of warnings ("2 errors, 1 warning")</extracomment>
+        <extracomment>the count of errors, then the count of warnings (&quot;2 errors, 1 warning&quot;)</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
@@ -2316,7 +2345,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
     </message>
     <message>
         <source>%1: %2: %3</source>
-        <extracomment>A problem the checker found: its file and line, "error" or "warning", and what is wrong.</extracomment>
+        <extracomment>A problem the checker found: its file and line, &quot;error&quot; or &quot;warning&quot;, and what is wrong.</extracomment>
         <translation>%1: %2: %3</translation>
     </message>
 </context>
@@ -2331,8 +2360,8 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
         <translation>acción %1</translation>
     </message>
     <message>
-        <source>command "%1"</source>
-        <translation>comando "%1"</translation>
+        <source>command &quot;%1&quot;</source>
+        <translation>comando &quot;%1&quot;</translation>
     </message>
     <message>
         <source>sound %1</source>
@@ -2610,7 +2639,7 @@ Las comillas mantienen los espacios dentro de un mismo argumento. Un escenario y
 <context>
     <name>vantrel::SplashScreen</name>
     <message>
-        <source>Whoa, buddy, one instance at a time!  You don't want
+        <source>Whoa, buddy, one instance at a time!  You don&apos;t want
 Vantrel to become a multiperson disturb program!</source>
         <translation>¡Eh, amigo, una instancia a la vez!  ¡No querrás que
 Vantrel se convierta en un programa de molestia multipersona!</translation>
@@ -2632,7 +2661,7 @@ Vantrel se convierta en un programa de molestia multipersona!</translation>
     </message>
     <message>
         <source>The SFF file %1 was written with %2 sprites%3.</source>
-        <extracomment>%3 is empty or what the build tool reports, as " (240 pictures copied, 1 encoded)"</extracomment>
+        <extracomment>%3 is empty or what the build tool reports, as &quot; (240 pictures copied, 1 encoded)&quot;</extracomment>
         <translation>El archivo SFF %1 se escribió con %2 sprites%3.</translation>
     </message>
     <message>
@@ -2653,7 +2682,7 @@ Vantrel se convierta en un programa de molestia multipersona!</translation>
     <message>
         <source>%1
 Axis %2,%3</source>
-        <extracomment>a sprite's picture file, then its axis as x,y</extracomment>
+        <extracomment>a sprite&apos;s picture file, then its axis as x,y</extracomment>
         <translation>%1
 Eje %2,%3</translation>
     </message>
@@ -2674,12 +2703,12 @@ Eje %2,%3</translation>
     </message>
     <message>
         <source>1 of%1</source>
-        <extracomment>the sprite shown of how many, as "1 of 281"</extracomment>
+        <extracomment>the sprite shown of how many, as &quot;1 of 281&quot;</extracomment>
         <translation>1 de%1</translation>
     </message>
     <message>
         <source>%1 of%2 </source>
-        <extracomment>the sprite shown of how many, as " 3 of 281 "</extracomment>
+        <extracomment>the sprite shown of how many, as &quot; 3 of 281 &quot;</extracomment>
         <translation>%1 de%2 </translation>
     </message>
     <message>
@@ -2751,7 +2780,7 @@ Eje %2,%3</translation>
         <translation>Recortar al contenido</translation>
     </message>
     <message>
-        <source>Use the Character's Palette</source>
+        <source>Use the Character&apos;s Palette</source>
         <translation>Usar la paleta del personaje</translation>
     </message>
     <message>
@@ -2791,8 +2820,8 @@ Eje %2,%3</translation>
         <translation>Desplazar el eje en (x,y):</translation>
     </message>
     <message>
-        <source>"%1" is not two numbers, as x,y.</source>
-        <translation>"%1" no son dos números, como x,y.</translation>
+        <source>&quot;%1&quot; is not two numbers, as x,y.</source>
+        <translation>&quot;%1&quot; no son dos números, como x,y.</translation>
     </message>
     <message>
         <source>The selected sprites have that axis already.</source>
@@ -2804,13 +2833,13 @@ Eje %2,%3</translation>
     </message>
     <message>
         <source>Move %1 to group:
-(Each keeps its image number unless the group has it already; then it takes the group's next free number.)</source>
+(Each keeps its image number unless the group has it already; then it takes the group&apos;s next free number.)</source>
         <translation>Mover %1 al grupo:
 (Cada uno conserva su número de imagen, salvo que el grupo ya lo tenga; en ese caso, toma el siguiente número libre del grupo.)</translation>
     </message>
     <message>
-        <source>"%1" is not a group number.</source>
-        <translation>"%1" no es un número de grupo.</translation>
+        <source>&quot;%1&quot; is not a group number.</source>
+        <translation>&quot;%1&quot; no es un número de grupo.</translation>
     </message>
     <message>
         <source>The selected sprites are in that group already.</source>
@@ -2841,7 +2870,7 @@ Eje %2,%3</translation>
         <translation>Las imágenes seleccionadas no tienen ningún borde transparente que quitar.</translation>
     </message>
     <message>
-        <source>the sprites' shared palette</source>
+        <source>the sprites&apos; shared palette</source>
         <translation>la paleta compartida de los sprites</translation>
     </message>
     <message>
@@ -2873,19 +2902,19 @@ Eje %2,%3</translation>
         <translation>La hoja mide %1 x %2 píxeles. Sus fotogramas, como ancho,alto en píxeles, o como columnas x filas (como 8x2):</translation>
     </message>
     <message>
-        <source>"%1" names no frames: write 64,80 or 8x2.</source>
-        <translation>"%1" no indica fotogramas: escribe 64,80 u 8x2.</translation>
+        <source>&quot;%1&quot; names no frames: write 64,80 or 8x2.</source>
+        <translation>&quot;%1&quot; no indica fotogramas: escribe 64,80 u 8x2.</translation>
     </message>
     <message>
-        <source>The new sprites' group and first image number (group,number):</source>
+        <source>The new sprites&apos; group and first image number (group,number):</source>
         <translation>El grupo y el primer número de imagen de los nuevos sprites (grupo,número):</translation>
     </message>
     <message>
-        <source>"%1" is not a group and an image number.</source>
-        <translation>"%1" no es un grupo y un número de imagen.</translation>
+        <source>&quot;%1&quot; is not a group and an image number.</source>
+        <translation>&quot;%1&quot; no es un grupo y un número de imagen.</translation>
     </message>
     <message>
-        <source>Where is each frame's axis?</source>
+        <source>Where is each frame&apos;s axis?</source>
         <translation>¿Dónde está el eje de cada fotograma?</translation>
     </message>
     <message>
@@ -2965,7 +2994,7 @@ Eje %2,%3</translation>
         <translation>Explorador</translation>
     </message>
     <message>
-        <source>Browse for PCX's with thumbnails</source>
+        <source>Browse for PCX&apos;s with thumbnails</source>
         <translation>Explorar archivos PCX con miniaturas</translation>
     </message>
     <message>
@@ -2989,8 +3018,8 @@ Eje %2,%3</translation>
         <translation>Editor externo</translation>
     </message>
     <message>
-        <source>Send to shell with "Edit" command</source>
-        <translation>Enviar al sistema con el comando "Edit"</translation>
+        <source>Send to shell with &quot;Edit&quot; command</source>
+        <translation>Enviar al sistema con el comando &quot;Edit&quot;</translation>
     </message>
     <message>
         <source>SaveOne</source>
@@ -3017,7 +3046,7 @@ Eje %2,%3</translation>
         <translation>Sprites</translation>
     </message>
     <message>
-        <source>%1 is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
+        <source>%1 is a 32-bit picture. This character&apos;s sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
         <translation>%1 es una imagen de 32 bits. Los sprites de este personaje se generan como SFF v1, que solo admite imágenes de 8 bits (256 colores de una paleta). ¿Generarlos como SFF v2 a partir de ahora, para que pueda entrar?</translation>
     </message>
     <message>
@@ -3149,7 +3178,7 @@ Eje %2,%3</translation>
     </message>
     <message>
         <source>State%1 of %2</source>
-        <extracomment>%1 is the state's number, with a space before it or its minus sign</extracomment>
+        <extracomment>%1 is the state&apos;s number, with a space before it or its minus sign</extracomment>
         <translation>Estado%1 de %2</translation>
     </message>
 </context>
@@ -3167,7 +3196,7 @@ Eje %2,%3</translation>
         <translation>Codificación %1</translation>
     </message>
     <message>
-        <source>Can't open file: %1</source>
+        <source>Can&apos;t open file: %1</source>
         <translation>No se puede abrir el archivo: %1</translation>
     </message>
     <message>
@@ -3338,12 +3367,12 @@ Save the file as UTF-8 instead?  (No writes “?” in its place.)</source>
         <translation>El personaje no tiene %1.</translation>
     </message>
     <message>
-        <source>%1 is not defined in the character's files.</source>
+        <source>%1 is not defined in the character&apos;s files.</source>
         <translation>%1 no está definido en los archivos del personaje.</translation>
     </message>
     <message>
-        <source>Cannot find "%1"</source>
-        <translation>No se encuentra "%1"</translation>
+        <source>Cannot find &quot;%1&quot;</source>
+        <translation>No se encuentra &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Reading the file again as %1 drops your unsaved changes.  Go on?</source>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
     <name>CharacterLoader</name>
@@ -47,7 +48,7 @@
         <translation>画像のインデックスを作成中</translation>
     </message>
     <message>
-        <source>%1: the first sprite's picture is missing.</source>
+        <source>%1: the first sprite&apos;s picture is missing.</source>
         <translation>%1: 最初のスプライトの画像がありません。</translation>
     </message>
     <message>
@@ -142,7 +143,7 @@
         <translation>関連付けられた AIR ファイルに問題があります。</translation>
     </message>
     <message>
-        <source>Can't divide by zero</source>
+        <source>Can&apos;t divide by zero</source>
         <translation>0 で割ることはできません</translation>
     </message>
     <message>
@@ -172,11 +173,11 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <translation>ディスクの空き容量が足りません。空き容量を確保してから再試行してください。</translation>
     </message>
     <message>
-        <source>Sorry, can't load that pcx file!</source>
+        <source>Sorry, can&apos;t load that pcx file!</source>
         <translation>申し訳ありません。その PCX ファイルは読み込めません!</translation>
     </message>
     <message>
-        <source>Sorry, can't load that png file!</source>
+        <source>Sorry, can&apos;t load that png file!</source>
         <translation>申し訳ありません。その PNG ファイルは読み込めません!</translation>
     </message>
     <message>
@@ -336,7 +337,7 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <translation>%1 は %2 のトリガーです。このキャラクターは %3 用です</translation>
     </message>
     <message>
-        <source>%1 is neither beside the character nor in the engine's data folder here; the engine's own common states are assumed</source>
+        <source>%1 is neither beside the character nor in the engine&apos;s data folder here; the engine&apos;s own common states are assumed</source>
         <translation>%1 はキャラクターのフォルダにもエンジンの data フォルダにもありません。エンジン標準のコモンステートがあるものとみなします</translation>
     </message>
     <message>
@@ -480,7 +481,7 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <translation>箱の左が右より後、または上が下より下に書かれています</translation>
     </message>
     <message>
-        <source>box index not below the block's count</source>
+        <source>box index not below the block&apos;s count</source>
         <translation>箱の番号がブロックの数以上です</translation>
     </message>
     <message>
@@ -532,24 +533,24 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <translation>問題が多すぎます。この行以降の問題は一覧に含まれません</translation>
     </message>
     <message>
-        <source>'%1' without its opening bracket</source>
-        <translation>'%1' に対応する開き括弧がありません</translation>
+        <source>&apos;%1&apos; without its opening bracket</source>
+        <translation>&apos;%1&apos; に対応する開き括弧がありません</translation>
     </message>
     <message>
         <source>string without its closing quote</source>
         <translation>文字列に閉じる引用符がありません</translation>
     </message>
     <message>
-        <source>'%1' is never closed</source>
-        <translation>'%1' が閉じられていません</translation>
+        <source>&apos;%1&apos; is never closed</source>
+        <translation>&apos;%1&apos; が閉じられていません</translation>
     </message>
     <message>
-        <source>%1 without its '{'</source>
-        <translation>%1 に '{' がありません</translation>
+        <source>%1 without its &apos;{&apos;</source>
+        <translation>%1 に &apos;{&apos; がありません</translation>
     </message>
     <message>
-        <source>state header without its closing ']'</source>
-        <translation>ステート見出しに閉じる ']' がありません</translation>
+        <source>state header without its closing &apos;]&apos;</source>
+        <translation>ステート見出しに閉じる &apos;]&apos; がありません</translation>
     </message>
     <message>
         <source>function header without a name</source>
@@ -564,28 +565,28 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <translation>StateDef のステート番号が読み取れません</translation>
     </message>
     <message>
-        <source>state header part "%1" is not "key: value"</source>
-        <translation>ステート見出しの部分 "%1" が "key: value" の形ではありません</translation>
+        <source>state header part &quot;%1&quot; is not &quot;key: value&quot;</source>
+        <translation>ステート見出しの部分 &quot;%1&quot; が &quot;key: value&quot; の形ではありません</translation>
     </message>
     <message>
-        <source>'{' of %1 is never closed</source>
-        <translation>%1 の '{' が閉じられていません</translation>
+        <source>&apos;{&apos; of %1 is never closed</source>
+        <translation>%1 の &apos;{&apos; が閉じられていません</translation>
     </message>
     <message>
-        <source>'{' inside the parameters of %1</source>
-        <translation>%1 のパラメータの中に '{' があります</translation>
+        <source>&apos;{&apos; inside the parameters of %1</source>
+        <translation>%1 のパラメータの中に &apos;{&apos; があります</translation>
     </message>
     <message>
-        <source>parameter of %1 without its "name:"</source>
-        <translation>%1 のパラメータに "name:" がありません</translation>
+        <source>parameter of %1 without its &quot;name:&quot;</source>
+        <translation>%1 のパラメータに &quot;name:&quot; がありません</translation>
     </message>
     <message>
         <source>code outside any [StateDef] or [Function]</source>
         <translation>どの [StateDef] にも [Function] にも属さないコードです</translation>
     </message>
     <message>
-        <source>'}' without its '{'</source>
-        <translation>'{' に対応しない '}' です</translation>
+        <source>&apos;}&apos; without its &apos;{&apos;</source>
+        <translation>&apos;{&apos; に対応しない &apos;}&apos; です</translation>
     </message>
     <message>
         <source>if without a condition</source>
@@ -596,24 +597,24 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <translation>対応する if のない else です</translation>
     </message>
     <message>
-        <source>%1 without "name ="</source>
-        <translation>%1 に "name =" がありません</translation>
+        <source>%1 without &quot;name =&quot;</source>
+        <translation>%1 に &quot;name =&quot; がありません</translation>
     </message>
     <message>
-        <source>%1 without its ':'</source>
-        <translation>%1 に ':' がありません</translation>
+        <source>%1 without its &apos;:&apos;</source>
+        <translation>%1 に &apos;:&apos; がありません</translation>
     </message>
     <message>
         <source>%1 outside a switch</source>
         <translation>switch の外の %1 です</translation>
     </message>
     <message>
-        <source>call without "Function(...)"</source>
-        <translation>"Function(...)" のない call です</translation>
+        <source>call without &quot;Function(...)&quot;</source>
+        <translation>&quot;Function(...)&quot; のない call です</translation>
     </message>
     <message>
-        <source>unknown statement "%1"</source>
-        <translation>不明な文 "%1"</translation>
+        <source>unknown statement &quot;%1&quot;</source>
+        <translation>不明な文 &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the file is too large to read</source>
@@ -648,7 +649,7 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <translation>サウンド %1（全 %2 個中）</translation>
     </message>
     <message>
-        <source>the header's sound count, %1, is more than the %2 bytes after the header can hold</source>
+        <source>the header&apos;s sound count, %1, is more than the %2 bytes after the header can hold</source>
         <translation>ヘッダーのサウンド数 %1 は、ヘッダー以降の %2 バイトに収まりきりません</translation>
     </message>
     <message>
@@ -688,7 +689,7 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <translation>ヘッダーのサウンド数が %1 個を超えています</translation>
     </message>
     <message>
-        <source>the header's first offset is above 32767</source>
+        <source>the header&apos;s first offset is above 32767</source>
         <translation>ヘッダーの最初のオフセットが 32767 を超えています</translation>
     </message>
     <message>
@@ -696,12 +697,12 @@ DEF ファイルで指定するか、今すぐ作成してください。</trans
         <translation>ファイルを読み込めませんでした</translation>
     </message>
     <message>
-        <source>the file does not start with the SND signature "ElecbyteSnd"</source>
-        <translation>ファイルが SND の署名 "ElecbyteSnd" で始まっていません</translation>
+        <source>the file does not start with the SND signature &quot;ElecbyteSnd&quot;</source>
+        <translation>ファイルが SND の署名 &quot;ElecbyteSnd&quot; で始まっていません</translation>
     </message>
     <message>
-        <source>the file does not start with "RIFF" and the "WAVEfmt" header at byte 8</source>
-        <translation>ファイルが "RIFF" で始まっておらず、8 バイト目に "WAVEfmt" ヘッダーがありません</translation>
+        <source>the file does not start with &quot;RIFF&quot; and the &quot;WAVEfmt&quot; header at byte 8</source>
+        <translation>ファイルが &quot;RIFF&quot; で始まっておらず、8 バイト目に &quot;WAVEfmt&quot; ヘッダーがありません</translation>
     </message>
     <message>
         <source>the file is %1 bytes long, too short to give its format (%2 bytes)</source>
@@ -1267,7 +1268,7 @@ Yes restores it, No keeps it for the next start, Discard deletes it.</source>
 <context>
     <name>vantrel::AirTextLink</name>
     <message>
-        <source>The character's .def names no AIR file.</source>
+        <source>The character&apos;s .def names no AIR file.</source>
         <translation>キャラクターの .def に AIR ファイルが指定されていません。</translation>
     </message>
     <message>
@@ -1372,7 +1373,7 @@ Yes restores it, No keeps it for the next start, Discard deletes it.</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <source>The character's sprites were read from an SFF v%1. Write:</source>
+        <source>The character&apos;s sprites were read from an SFF v%1. Write:</source>
         <translation>キャラクターのスプライトは SFF v%1 から読み込まれました。書き出す形式:</translation>
     </message>
     <message>
@@ -1546,7 +1547,7 @@ Truncated at 500...</source>
         <translation>スプライトシート (*.png)</translation>
     </message>
     <message>
-        <source>the frame's offset does not read, so it is not moved.</source>
+        <source>the frame&apos;s offset does not read, so it is not moved.</source>
         <translation>フレームのオフセットを読み取れないため、移動しません。</translation>
     </message>
     <message>
@@ -1601,7 +1602,7 @@ Truncated at 500...</source>
         <translation>無題</translation>
     </message>
     <message>
-        <source>Can't open file: %1 with error %2</source>
+        <source>Can&apos;t open file: %1 with error %2</source>
         <translation>ファイルを開けません: %1 エラー: %2</translation>
     </message>
     <message>
@@ -1638,6 +1639,34 @@ Truncated at 500...</source>
         <source>Replace Lines</source>
         <translation>行の置換</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>切り取り(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>貼り付け(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>すべて選択(&amp;A)</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::EngineSettingsBox</name>
@@ -1666,17 +1695,17 @@ Truncated at 500...</source>
         <translation>参照...</translation>
     </message>
     <message>
-        <source>The engine's own: %1 (IKEMEN GO), %2 (MUGEN)</source>
+        <source>The engine&apos;s own: %1 (IKEMEN GO), %2 (MUGEN)</source>
         <translation>エンジン既定: %1 (IKEMEN GO)、%2 (MUGEN)</translation>
     </message>
     <message>
-        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character's folder name, %d: the .def's full path, %s: the stage, %a: the AI level, %%: a single %.
+        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character&apos;s folder name, %d: the .def&apos;s full path, %s: the stage, %a: the AI level, %%: a single %.
 Quotes keep blanks inside one argument. A stage and an AI level that the arguments do not place follow them as -s and -p2.ai.</source>
         <translation>%f: 開いている .def (エンジンでの表記 folder/file.def)、%2: 2P キャラクター、%c: キャラクターのフォルダー名、%d: .def のフルパス、%s: ステージ、%a: AI レベル、%%: 1 つの %。
 引用符で囲むと空白を含めて 1 つの引数になります。引数で位置を指定していないステージと AI レベルは、-s と -p2.ai として引数の後に付けられます。</translation>
     </message>
     <message>
-        <source>Two folders above the character's folder</source>
+        <source>Two folders above the character&apos;s folder</source>
         <translation>キャラクターのフォルダーの 2 つ上のフォルダー</translation>
     </message>
     <message>
@@ -1684,7 +1713,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>同じキャラクター</translation>
     </message>
     <message>
-        <source>The engine's choice</source>
+        <source>The engine&apos;s choice</source>
         <translation>エンジンに任せる</translation>
     </message>
     <message>
@@ -1692,7 +1721,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>オフ</translation>
     </message>
     <message>
-        <source>The second player's AI level; Off leaves it to the engine</source>
+        <source>The second player&apos;s AI level; Off leaves it to the engine</source>
         <translation>2P の AI レベル。オフにするとエンジンに任せます</translation>
     </message>
     <message>
@@ -1752,7 +1781,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>すべてのファイル (*.*)</translation>
     </message>
     <message>
-        <source>Choose the engine's working folder</source>
+        <source>Choose the engine&apos;s working folder</source>
         <translation>エンジンの作業フォルダーを選択</translation>
     </message>
 </context>
@@ -1799,8 +1828,8 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>上へ(&amp;U)</translation>
     </message>
     <message>
-        <source>Cannot find "%1"</source>
-        <translation>"%1" が見つかりません</translation>
+        <source>Cannot find &quot;%1&quot;</source>
+        <translation>&quot;%1&quot; が見つかりません</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -1886,8 +1915,8 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>ループ開始の設定</translation>
     </message>
     <message>
-        <source>%1 cannot be "%2".</source>
-        <translation>%1 に "%2" は指定できません。</translation>
+        <source>%1 cannot be &quot;%2&quot;.</source>
+        <translation>%1 に &quot;%2&quot; は指定できません。</translation>
     </message>
     <message>
         <source>Change %1</source>
@@ -2026,7 +2055,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <extracomment>An entry of the Window menu: its number, then the window's title.</extracomment>
+        <extracomment>An entry of the Window menu: its number, then the window&apos;s title.</extracomment>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
@@ -2211,7 +2240,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Open one of the character's palettes to import a palette into.</source>
+        <source>Open one of the character&apos;s palettes to import a palette into.</source>
         <translation>パレットをインポートするには、先にキャラクターのパレットを 1 つ開いてください。</translation>
     </message>
     <message>
@@ -2282,7 +2311,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>the count of errors, then the count of warnings ("2 errors, 1 warning")</extracomment>
+        <extracomment>the count of errors, then the count of warnings (&quot;2 errors, 1 warning&quot;)</extracomment>
         <translation>%1、%2</translation>
     </message>
     <message>
@@ -2315,7 +2344,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
     </message>
     <message>
         <source>%1: %2: %3</source>
-        <extracomment>A problem the checker found: its file and line, "error" or "warning", and what is wrong.</extracomment>
+        <extracomment>A problem the checker found: its file and line, &quot;error&quot; or &quot;warning&quot;, and what is wrong.</extracomment>
         <translation>%1: %2: %3</translation>
     </message>
 </context>
@@ -2330,8 +2359,8 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
         <translation>アクション %1</translation>
     </message>
     <message>
-        <source>command "%1"</source>
-        <translation>コマンド "%1"</translation>
+        <source>command &quot;%1&quot;</source>
+        <translation>コマンド &quot;%1&quot;</translation>
     </message>
     <message>
         <source>sound %1</source>
@@ -2609,7 +2638,7 @@ Quotes keep blanks inside one argument. A stage and an AI level that the argumen
 <context>
     <name>vantrel::SplashScreen</name>
     <message>
-        <source>Whoa, buddy, one instance at a time!  You don't want
+        <source>Whoa, buddy, one instance at a time!  You don&apos;t want
 Vantrel to become a multiperson disturb program!</source>
         <translation>おっと、起動できるのは一度に 1 つだけです!
 Vantrel を多重起動しないでください!</translation>
@@ -2631,7 +2660,7 @@ Vantrel を多重起動しないでください!</translation>
     </message>
     <message>
         <source>The SFF file %1 was written with %2 sprites%3.</source>
-        <extracomment>%3 is empty or what the build tool reports, as " (240 pictures copied, 1 encoded)"</extracomment>
+        <extracomment>%3 is empty or what the build tool reports, as &quot; (240 pictures copied, 1 encoded)&quot;</extracomment>
         <translation>SFF ファイル %1 を %2 個のスプライトで書き出しました%3。</translation>
     </message>
     <message>
@@ -2652,7 +2681,7 @@ Vantrel を多重起動しないでください!</translation>
     <message>
         <source>%1
 Axis %2,%3</source>
-        <extracomment>a sprite's picture file, then its axis as x,y</extracomment>
+        <extracomment>a sprite&apos;s picture file, then its axis as x,y</extracomment>
         <translation>%1
 軸 %2,%3</translation>
     </message>
@@ -2673,12 +2702,12 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>1 of%1</source>
-        <extracomment>the sprite shown of how many, as "1 of 281"</extracomment>
+        <extracomment>the sprite shown of how many, as &quot;1 of 281&quot;</extracomment>
         <translation>1 /%1</translation>
     </message>
     <message>
         <source>%1 of%2 </source>
-        <extracomment>the sprite shown of how many, as " 3 of 281 "</extracomment>
+        <extracomment>the sprite shown of how many, as &quot; 3 of 281 &quot;</extracomment>
         <translation>%1 /%2 </translation>
     </message>
     <message>
@@ -2750,7 +2779,7 @@ Axis %2,%3</source>
         <translation>内容に合わせて切り抜き</translation>
     </message>
     <message>
-        <source>Use the Character's Palette</source>
+        <source>Use the Character&apos;s Palette</source>
         <translation>キャラクターのパレットを使用</translation>
     </message>
     <message>
@@ -2790,8 +2819,8 @@ Axis %2,%3</source>
         <translation>軸の移動量 (x,y):</translation>
     </message>
     <message>
-        <source>"%1" is not two numbers, as x,y.</source>
-        <translation>"%1" は x,y の形式の 2 つの数値ではありません。</translation>
+        <source>&quot;%1&quot; is not two numbers, as x,y.</source>
+        <translation>&quot;%1&quot; は x,y の形式の 2 つの数値ではありません。</translation>
     </message>
     <message>
         <source>The selected sprites have that axis already.</source>
@@ -2803,13 +2832,13 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>Move %1 to group:
-(Each keeps its image number unless the group has it already; then it takes the group's next free number.)</source>
+(Each keeps its image number unless the group has it already; then it takes the group&apos;s next free number.)</source>
         <translation>%1の移動先グループ:
 (各スプライトの画像番号はそのまま保たれます。ただし、そのグループに同じ番号が既にある場合は、グループ内の次の空き番号になります。)</translation>
     </message>
     <message>
-        <source>"%1" is not a group number.</source>
-        <translation>"%1" はグループ番号ではありません。</translation>
+        <source>&quot;%1&quot; is not a group number.</source>
+        <translation>&quot;%1&quot; はグループ番号ではありません。</translation>
     </message>
     <message>
         <source>The selected sprites are in that group already.</source>
@@ -2840,7 +2869,7 @@ Axis %2,%3</source>
         <translation>選択した画像には取り除く透明な余白がありません。</translation>
     </message>
     <message>
-        <source>the sprites' shared palette</source>
+        <source>the sprites&apos; shared palette</source>
         <translation>スプライト共通のパレット</translation>
     </message>
     <message>
@@ -2872,19 +2901,19 @@ Axis %2,%3</source>
         <translation>シートのサイズは %1 x %2 ピクセルです。各フレームのサイズを幅,高さ (ピクセル) で、または列数 x 行数 (例: 8x2) で入力してください:</translation>
     </message>
     <message>
-        <source>"%1" names no frames: write 64,80 or 8x2.</source>
-        <translation>"%1" ではフレームを指定できません: 64,80 や 8x2 のように入力してください。</translation>
+        <source>&quot;%1&quot; names no frames: write 64,80 or 8x2.</source>
+        <translation>&quot;%1&quot; ではフレームを指定できません: 64,80 や 8x2 のように入力してください。</translation>
     </message>
     <message>
-        <source>The new sprites' group and first image number (group,number):</source>
+        <source>The new sprites&apos; group and first image number (group,number):</source>
         <translation>新しいスプライトのグループと最初の画像番号 (グループ,番号):</translation>
     </message>
     <message>
-        <source>"%1" is not a group and an image number.</source>
-        <translation>"%1" はグループと画像番号ではありません。</translation>
+        <source>&quot;%1&quot; is not a group and an image number.</source>
+        <translation>&quot;%1&quot; はグループと画像番号ではありません。</translation>
     </message>
     <message>
-        <source>Where is each frame's axis?</source>
+        <source>Where is each frame&apos;s axis?</source>
         <translation>各フレームの軸の位置はどこですか?</translation>
     </message>
     <message>
@@ -2964,7 +2993,7 @@ Axis %2,%3</source>
         <translation>ブラウザー</translation>
     </message>
     <message>
-        <source>Browse for PCX's with thumbnails</source>
+        <source>Browse for PCX&apos;s with thumbnails</source>
         <translation>サムネイル付きで PCX を参照</translation>
     </message>
     <message>
@@ -2988,8 +3017,8 @@ Axis %2,%3</source>
         <translation>外部編集</translation>
     </message>
     <message>
-        <source>Send to shell with "Edit" command</source>
-        <translation>"Edit" コマンドでシェルに送る</translation>
+        <source>Send to shell with &quot;Edit&quot; command</source>
+        <translation>&quot;Edit&quot; コマンドでシェルに送る</translation>
     </message>
     <message>
         <source>SaveOne</source>
@@ -3016,7 +3045,7 @@ Axis %2,%3</source>
         <translation>スプライト</translation>
     </message>
     <message>
-        <source>%1 is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
+        <source>%1 is a 32-bit picture. This character&apos;s sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
         <translation>%1 は 32bit 画像です。このキャラクターのスプライトは SFF v1 として作成されますが、SFF v1 には 8bit の画像 (パレットの 256 色) しか入れられません。この画像を追加できるように、今後は SFF v2 として作成しますか?</translation>
     </message>
     <message>
@@ -3148,7 +3177,7 @@ Axis %2,%3</source>
     </message>
     <message>
         <source>State%1 of %2</source>
-        <extracomment>%1 is the state's number, with a space before it or its minus sign</extracomment>
+        <extracomment>%1 is the state&apos;s number, with a space before it or its minus sign</extracomment>
         <translation>%2 のステート%1</translation>
     </message>
 </context>
@@ -3166,7 +3195,7 @@ Axis %2,%3</source>
         <translation>エンコーディングの変更 (%1)</translation>
     </message>
     <message>
-        <source>Can't open file: %1</source>
+        <source>Can&apos;t open file: %1</source>
         <translation>ファイルを開けません: %1</translation>
     </message>
     <message>
@@ -3337,12 +3366,12 @@ Save the file as UTF-8 instead?  (No writes “?” in its place.)</source>
         <translation>キャラクターに %1 がありません。</translation>
     </message>
     <message>
-        <source>%1 is not defined in the character's files.</source>
+        <source>%1 is not defined in the character&apos;s files.</source>
         <translation>%1 はキャラクターのファイル内で定義されていません。</translation>
     </message>
     <message>
-        <source>Cannot find "%1"</source>
-        <translation>"%1" が見つかりません</translation>
+        <source>Cannot find &quot;%1&quot;</source>
+        <translation>&quot;%1&quot; が見つかりません</translation>
     </message>
     <message>
         <source>Reading the file again as %1 drops your unsaved changes.  Go on?</source>

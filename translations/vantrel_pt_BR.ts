@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
     <name>CharacterLoader</name>
@@ -47,7 +48,7 @@
         <translation>Indexando imagens</translation>
     </message>
     <message>
-        <source>%1: the first sprite's picture is missing.</source>
+        <source>%1: the first sprite&apos;s picture is missing.</source>
         <translation>%1: a imagem do primeiro sprite está faltando.</translation>
     </message>
     <message>
@@ -142,7 +143,7 @@
         <translation>Problema com o arquivo AIR associado.</translation>
     </message>
     <message>
-        <source>Can't divide by zero</source>
+        <source>Can&apos;t divide by zero</source>
         <translation>Não é possível dividir por zero</translation>
     </message>
     <message>
@@ -172,11 +173,11 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <translation>Espaço em disco insuficiente. Libere espaço e tente de novo.</translation>
     </message>
     <message>
-        <source>Sorry, can't load that pcx file!</source>
+        <source>Sorry, can&apos;t load that pcx file!</source>
         <translation>Desculpe, não foi possível carregar esse arquivo pcx!</translation>
     </message>
     <message>
-        <source>Sorry, can't load that png file!</source>
+        <source>Sorry, can&apos;t load that png file!</source>
         <translation>Desculpe, não foi possível carregar esse arquivo png!</translation>
     </message>
     <message>
@@ -336,7 +337,7 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <translation>%1 é um trigger do %2; este personagem é para %3</translation>
     </message>
     <message>
-        <source>%1 is neither beside the character nor in the engine's data folder here; the engine's own common states are assumed</source>
+        <source>%1 is neither beside the character nor in the engine&apos;s data folder here; the engine&apos;s own common states are assumed</source>
         <translation>%1 não está ao lado do personagem nem na pasta data do motor; os estados comuns do próprio motor são presumidos</translation>
     </message>
     <message>
@@ -480,7 +481,7 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <translation>caixa escrita com a esquerda depois da direita ou o topo abaixo da base</translation>
     </message>
     <message>
-        <source>box index not below the block's count</source>
+        <source>box index not below the block&apos;s count</source>
         <translation>índice de caixa não é menor que a contagem do bloco</translation>
     </message>
     <message>
@@ -532,24 +533,24 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <translation>problemas demais; os depois desta linha não são listados</translation>
     </message>
     <message>
-        <source>'%1' without its opening bracket</source>
-        <translation>'%1' sem o parêntese de abertura</translation>
+        <source>&apos;%1&apos; without its opening bracket</source>
+        <translation>&apos;%1&apos; sem o parêntese de abertura</translation>
     </message>
     <message>
         <source>string without its closing quote</source>
         <translation>string sem as aspas de fechamento</translation>
     </message>
     <message>
-        <source>'%1' is never closed</source>
-        <translation>'%1' nunca é fechado</translation>
+        <source>&apos;%1&apos; is never closed</source>
+        <translation>&apos;%1&apos; nunca é fechado</translation>
     </message>
     <message>
-        <source>%1 without its '{'</source>
-        <translation>%1 sem o seu '{'</translation>
+        <source>%1 without its &apos;{&apos;</source>
+        <translation>%1 sem o seu &apos;{&apos;</translation>
     </message>
     <message>
-        <source>state header without its closing ']'</source>
-        <translation>cabeçalho de estado sem o ']' de fechamento</translation>
+        <source>state header without its closing &apos;]&apos;</source>
+        <translation>cabeçalho de estado sem o &apos;]&apos; de fechamento</translation>
     </message>
     <message>
         <source>function header without a name</source>
@@ -564,28 +565,28 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <translation>StateDef sem um número de estado legível</translation>
     </message>
     <message>
-        <source>state header part "%1" is not "key: value"</source>
-        <translation>a parte "%1" do cabeçalho de estado não é "chave: valor"</translation>
+        <source>state header part &quot;%1&quot; is not &quot;key: value&quot;</source>
+        <translation>a parte &quot;%1&quot; do cabeçalho de estado não é &quot;chave: valor&quot;</translation>
     </message>
     <message>
-        <source>'{' of %1 is never closed</source>
-        <translation>o '{' de %1 nunca é fechado</translation>
+        <source>&apos;{&apos; of %1 is never closed</source>
+        <translation>o &apos;{&apos; de %1 nunca é fechado</translation>
     </message>
     <message>
-        <source>'{' inside the parameters of %1</source>
-        <translation>'{' dentro dos parâmetros de %1</translation>
+        <source>&apos;{&apos; inside the parameters of %1</source>
+        <translation>&apos;{&apos; dentro dos parâmetros de %1</translation>
     </message>
     <message>
-        <source>parameter of %1 without its "name:"</source>
-        <translation>parâmetro de %1 sem o seu "name:"</translation>
+        <source>parameter of %1 without its &quot;name:&quot;</source>
+        <translation>parâmetro de %1 sem o seu &quot;name:&quot;</translation>
     </message>
     <message>
         <source>code outside any [StateDef] or [Function]</source>
         <translation>código fora de qualquer [StateDef] ou [Function]</translation>
     </message>
     <message>
-        <source>'}' without its '{'</source>
-        <translation>'}' sem o seu '{'</translation>
+        <source>&apos;}&apos; without its &apos;{&apos;</source>
+        <translation>&apos;}&apos; sem o seu &apos;{&apos;</translation>
     </message>
     <message>
         <source>if without a condition</source>
@@ -596,24 +597,24 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <translation>else sem o seu if</translation>
     </message>
     <message>
-        <source>%1 without "name ="</source>
-        <translation>%1 sem "name ="</translation>
+        <source>%1 without &quot;name =&quot;</source>
+        <translation>%1 sem &quot;name =&quot;</translation>
     </message>
     <message>
-        <source>%1 without its ':'</source>
-        <translation>%1 sem o seu ':'</translation>
+        <source>%1 without its &apos;:&apos;</source>
+        <translation>%1 sem o seu &apos;:&apos;</translation>
     </message>
     <message>
         <source>%1 outside a switch</source>
         <translation>%1 fora de um switch</translation>
     </message>
     <message>
-        <source>call without "Function(...)"</source>
-        <translation>call sem "Function(...)"</translation>
+        <source>call without &quot;Function(...)&quot;</source>
+        <translation>call sem &quot;Function(...)&quot;</translation>
     </message>
     <message>
-        <source>unknown statement "%1"</source>
-        <translation>instrução desconhecida "%1"</translation>
+        <source>unknown statement &quot;%1&quot;</source>
+        <translation>instrução desconhecida &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the file is too large to read</source>
@@ -648,7 +649,7 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <translation>o som %1 de %2</translation>
     </message>
     <message>
-        <source>the header's sound count, %1, is more than the %2 bytes after the header can hold</source>
+        <source>the header&apos;s sound count, %1, is more than the %2 bytes after the header can hold</source>
         <translation>a contagem de sons do cabeçalho, %1, é maior do que cabe nos %2 bytes após o cabeçalho</translation>
     </message>
     <message>
@@ -688,7 +689,7 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <translation>o cabeçalho indica mais de %1 sons</translation>
     </message>
     <message>
-        <source>the header's first offset is above 32767</source>
+        <source>the header&apos;s first offset is above 32767</source>
         <translation>o primeiro deslocamento do cabeçalho é maior que 32767</translation>
     </message>
     <message>
@@ -696,12 +697,12 @@ Indique um no arquivo DEF ou crie um agora.</translation>
         <translation>não foi possível ler o arquivo</translation>
     </message>
     <message>
-        <source>the file does not start with the SND signature "ElecbyteSnd"</source>
-        <translation>o arquivo não começa com a assinatura SND "ElecbyteSnd"</translation>
+        <source>the file does not start with the SND signature &quot;ElecbyteSnd&quot;</source>
+        <translation>o arquivo não começa com a assinatura SND &quot;ElecbyteSnd&quot;</translation>
     </message>
     <message>
-        <source>the file does not start with "RIFF" and the "WAVEfmt" header at byte 8</source>
-        <translation>o arquivo não começa com "RIFF" e o cabeçalho "WAVEfmt" no byte 8</translation>
+        <source>the file does not start with &quot;RIFF&quot; and the &quot;WAVEfmt&quot; header at byte 8</source>
+        <translation>o arquivo não começa com &quot;RIFF&quot; e o cabeçalho &quot;WAVEfmt&quot; no byte 8</translation>
     </message>
     <message>
         <source>the file is %1 bytes long, too short to give its format (%2 bytes)</source>
@@ -1267,7 +1268,7 @@ Sim restaura, Não guarda para a próxima inicialização, Descartar apaga.</tra
 <context>
     <name>vantrel::AirTextLink</name>
     <message>
-        <source>The character's .def names no AIR file.</source>
+        <source>The character&apos;s .def names no AIR file.</source>
         <translation>O .def do personagem não indica nenhum arquivo AIR.</translation>
     </message>
     <message>
@@ -1372,7 +1373,7 @@ Sim restaura, Não guarda para a próxima inicialização, Descartar apaga.</tra
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>The character's sprites were read from an SFF v%1. Write:</source>
+        <source>The character&apos;s sprites were read from an SFF v%1. Write:</source>
         <translation>Os sprites do personagem foram lidos de um SFF v%1. Gravar:</translation>
     </message>
     <message>
@@ -1546,7 +1547,7 @@ Lista cortada em 500...</translation>
         <translation>Folha de sprites (*.png)</translation>
     </message>
     <message>
-        <source>the frame's offset does not read, so it is not moved.</source>
+        <source>the frame&apos;s offset does not read, so it is not moved.</source>
         <translation>o deslocamento do quadro não pode ser lido, então ele não é movido.</translation>
     </message>
     <message>
@@ -1601,7 +1602,7 @@ Lista cortada em 500...</translation>
         <translation>Sem título</translation>
     </message>
     <message>
-        <source>Can't open file: %1 with error %2</source>
+        <source>Can&apos;t open file: %1 with error %2</source>
         <translation>Não é possível abrir o arquivo: %1, erro %2</translation>
     </message>
     <message>
@@ -1638,6 +1639,34 @@ Lista cortada em 500...</translation>
         <source>Replace Lines</source>
         <translation>Substituir linhas</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Recor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;olar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Selecionar t&amp;udo</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::EngineSettingsBox</name>
@@ -1666,17 +1695,17 @@ Lista cortada em 500...</translation>
         <translation>Procurar...</translation>
     </message>
     <message>
-        <source>The engine's own: %1 (IKEMEN GO), %2 (MUGEN)</source>
+        <source>The engine&apos;s own: %1 (IKEMEN GO), %2 (MUGEN)</source>
         <translation>Padrão do motor: %1 (IKEMEN GO), %2 (MUGEN)</translation>
     </message>
     <message>
-        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character's folder name, %d: the .def's full path, %s: the stage, %a: the AI level, %%: a single %.
+        <source>%f: the .def opened, as the engine names it (folder/file.def), %2: the second player, %c: the character&apos;s folder name, %d: the .def&apos;s full path, %s: the stage, %a: the AI level, %%: a single %.
 Quotes keep blanks inside one argument. A stage and an AI level that the arguments do not place follow them as -s and -p2.ai.</source>
         <translation>%f: o .def aberto, como o motor o chama (pasta/arquivo.def), %2: o segundo jogador, %c: o nome da pasta do personagem, %d: o caminho completo do .def, %s: o cenário, %a: o nível da IA, %%: um único %.
 As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de IA que os argumentos não posicionam são acrescentados depois deles como -s e -p2.ai.</translation>
     </message>
     <message>
-        <source>Two folders above the character's folder</source>
+        <source>Two folders above the character&apos;s folder</source>
         <translation>Duas pastas acima da pasta do personagem</translation>
     </message>
     <message>
@@ -1684,7 +1713,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>O mesmo personagem</translation>
     </message>
     <message>
-        <source>The engine's choice</source>
+        <source>The engine&apos;s choice</source>
         <translation>Escolha do motor</translation>
     </message>
     <message>
@@ -1692,7 +1721,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>Desligado</translation>
     </message>
     <message>
-        <source>The second player's AI level; Off leaves it to the engine</source>
+        <source>The second player&apos;s AI level; Off leaves it to the engine</source>
         <translation>O nível da IA do segundo jogador; Desligado deixa a cargo do motor</translation>
     </message>
     <message>
@@ -1752,7 +1781,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>Todos os arquivos (*.*)</translation>
     </message>
     <message>
-        <source>Choose the engine's working folder</source>
+        <source>Choose the engine&apos;s working folder</source>
         <translation>Escolha a pasta de trabalho do motor</translation>
     </message>
 </context>
@@ -1799,8 +1828,8 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>A&amp;cima</translation>
     </message>
     <message>
-        <source>Cannot find "%1"</source>
-        <translation>Não foi possível encontrar "%1"</translation>
+        <source>Cannot find &quot;%1&quot;</source>
+        <translation>Não foi possível encontrar &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -1886,8 +1915,8 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>Definir início do loop</translation>
     </message>
     <message>
-        <source>%1 cannot be "%2".</source>
-        <translation>%1 não pode ser "%2".</translation>
+        <source>%1 cannot be &quot;%2&quot;.</source>
+        <translation>%1 não pode ser &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Change %1</source>
@@ -2027,7 +2056,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <extracomment>An entry of the Window menu: its number, then the window's title.</extracomment>
+        <extracomment>An entry of the Window menu: its number, then the window&apos;s title.</extracomment>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
@@ -2212,7 +2241,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Open one of the character's palettes to import a palette into.</source>
+        <source>Open one of the character&apos;s palettes to import a palette into.</source>
         <translation>Abra uma das paletas do personagem para importar uma paleta nela.</translation>
     </message>
     <message>
@@ -2283,7 +2312,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>the count of errors, then the count of warnings ("2 errors, 1 warning")</extracomment>
+        <extracomment>the count of errors, then the count of warnings (&quot;2 errors, 1 warning&quot;)</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
@@ -2316,7 +2345,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
     </message>
     <message>
         <source>%1: %2: %3</source>
-        <extracomment>A problem the checker found: its file and line, "error" or "warning", and what is wrong.</extracomment>
+        <extracomment>A problem the checker found: its file and line, &quot;error&quot; or &quot;warning&quot;, and what is wrong.</extracomment>
         <translation>%1: %2: %3</translation>
     </message>
 </context>
@@ -2331,8 +2360,8 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
         <translation>ação %1</translation>
     </message>
     <message>
-        <source>command "%1"</source>
-        <translation>comando "%1"</translation>
+        <source>command &quot;%1&quot;</source>
+        <translation>comando &quot;%1&quot;</translation>
     </message>
     <message>
         <source>sound %1</source>
@@ -2610,7 +2639,7 @@ As aspas mantêm os espaços dentro de um argumento. Um cenário e um nível de 
 <context>
     <name>vantrel::SplashScreen</name>
     <message>
-        <source>Whoa, buddy, one instance at a time!  You don't want
+        <source>Whoa, buddy, one instance at a time!  You don&apos;t want
 Vantrel to become a multiperson disturb program!</source>
         <translation>Calma, amigo, uma instância de cada vez!  Você não quer que o
 Vantrel vire um programa de perturbação coletiva!</translation>
@@ -2632,7 +2661,7 @@ Vantrel vire um programa de perturbação coletiva!</translation>
     </message>
     <message>
         <source>The SFF file %1 was written with %2 sprites%3.</source>
-        <extracomment>%3 is empty or what the build tool reports, as " (240 pictures copied, 1 encoded)"</extracomment>
+        <extracomment>%3 is empty or what the build tool reports, as &quot; (240 pictures copied, 1 encoded)&quot;</extracomment>
         <translation>O arquivo SFF %1 foi gravado com %2 sprites%3.</translation>
     </message>
     <message>
@@ -2653,7 +2682,7 @@ Vantrel vire um programa de perturbação coletiva!</translation>
     <message>
         <source>%1
 Axis %2,%3</source>
-        <extracomment>a sprite's picture file, then its axis as x,y</extracomment>
+        <extracomment>a sprite&apos;s picture file, then its axis as x,y</extracomment>
         <translation>%1
 Eixo %2,%3</translation>
     </message>
@@ -2674,12 +2703,12 @@ Eixo %2,%3</translation>
     </message>
     <message>
         <source>1 of%1</source>
-        <extracomment>the sprite shown of how many, as "1 of 281"</extracomment>
+        <extracomment>the sprite shown of how many, as &quot;1 of 281&quot;</extracomment>
         <translation>1 de%1</translation>
     </message>
     <message>
         <source>%1 of%2 </source>
-        <extracomment>the sprite shown of how many, as " 3 of 281 "</extracomment>
+        <extracomment>the sprite shown of how many, as &quot; 3 of 281 &quot;</extracomment>
         <translation>%1 de%2 </translation>
     </message>
     <message>
@@ -2751,7 +2780,7 @@ Eixo %2,%3</translation>
         <translation>Cortar ao conteúdo</translation>
     </message>
     <message>
-        <source>Use the Character's Palette</source>
+        <source>Use the Character&apos;s Palette</source>
         <translation>Usar a paleta do personagem</translation>
     </message>
     <message>
@@ -2791,8 +2820,8 @@ Eixo %2,%3</translation>
         <translation>Mover o eixo em (x,y):</translation>
     </message>
     <message>
-        <source>"%1" is not two numbers, as x,y.</source>
-        <translation>"%1" não são dois números, no formato x,y.</translation>
+        <source>&quot;%1&quot; is not two numbers, as x,y.</source>
+        <translation>&quot;%1&quot; não são dois números, no formato x,y.</translation>
     </message>
     <message>
         <source>The selected sprites have that axis already.</source>
@@ -2804,13 +2833,13 @@ Eixo %2,%3</translation>
     </message>
     <message>
         <source>Move %1 to group:
-(Each keeps its image number unless the group has it already; then it takes the group's next free number.)</source>
+(Each keeps its image number unless the group has it already; then it takes the group&apos;s next free number.)</source>
         <translation>Mover %1 para o grupo:
 (Cada um mantém seu número de imagem, a menos que o grupo já o tenha; nesse caso, recebe o próximo número livre do grupo.)</translation>
     </message>
     <message>
-        <source>"%1" is not a group number.</source>
-        <translation>"%1" não é um número de grupo.</translation>
+        <source>&quot;%1&quot; is not a group number.</source>
+        <translation>&quot;%1&quot; não é um número de grupo.</translation>
     </message>
     <message>
         <source>The selected sprites are in that group already.</source>
@@ -2841,7 +2870,7 @@ Eixo %2,%3</translation>
         <translation>As imagens selecionadas não têm borda transparente para remover.</translation>
     </message>
     <message>
-        <source>the sprites' shared palette</source>
+        <source>the sprites&apos; shared palette</source>
         <translation>a paleta compartilhada dos sprites</translation>
     </message>
     <message>
@@ -2873,19 +2902,19 @@ Eixo %2,%3</translation>
         <translation>A folha tem %1 x %2 pixels. Os quadros dela, como largura,altura em pixels, ou como colunas x linhas (como 8x2):</translation>
     </message>
     <message>
-        <source>"%1" names no frames: write 64,80 or 8x2.</source>
-        <translation>"%1" não indica quadros: escreva 64,80 ou 8x2.</translation>
+        <source>&quot;%1&quot; names no frames: write 64,80 or 8x2.</source>
+        <translation>&quot;%1&quot; não indica quadros: escreva 64,80 ou 8x2.</translation>
     </message>
     <message>
-        <source>The new sprites' group and first image number (group,number):</source>
+        <source>The new sprites&apos; group and first image number (group,number):</source>
         <translation>O grupo e o primeiro número de imagem dos novos sprites (grupo,número):</translation>
     </message>
     <message>
-        <source>"%1" is not a group and an image number.</source>
-        <translation>"%1" não é um grupo e um número de imagem.</translation>
+        <source>&quot;%1&quot; is not a group and an image number.</source>
+        <translation>&quot;%1&quot; não é um grupo e um número de imagem.</translation>
     </message>
     <message>
-        <source>Where is each frame's axis?</source>
+        <source>Where is each frame&apos;s axis?</source>
         <translation>Onde fica o eixo de cada quadro?</translation>
     </message>
     <message>
@@ -2965,7 +2994,7 @@ Eixo %2,%3</translation>
         <translation>Navegador</translation>
     </message>
     <message>
-        <source>Browse for PCX's with thumbnails</source>
+        <source>Browse for PCX&apos;s with thumbnails</source>
         <translation>Procurar PCX com miniaturas</translation>
     </message>
     <message>
@@ -2989,8 +3018,8 @@ Eixo %2,%3</translation>
         <translation>Editar externo</translation>
     </message>
     <message>
-        <source>Send to shell with "Edit" command</source>
-        <translation>Enviar ao sistema com o comando "Edit"</translation>
+        <source>Send to shell with &quot;Edit&quot; command</source>
+        <translation>Enviar ao sistema com o comando &quot;Edit&quot;</translation>
     </message>
     <message>
         <source>SaveOne</source>
@@ -3017,7 +3046,7 @@ Eixo %2,%3</translation>
         <translation>Sprites</translation>
     </message>
     <message>
-        <source>%1 is a 32-bit picture. This character's sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
+        <source>%1 is a 32-bit picture. This character&apos;s sprites are built as SFF v1, which holds 8-bit pictures only (256 colours from a palette). Build them as SFF v2 from now on, so that it can go in?</source>
         <translation>%1 é uma imagem de 32 bits. Os sprites deste personagem são gerados como SFF v1, que comporta apenas imagens de 8 bits (256 cores de uma paleta). Gerá-los como SFF v2 daqui em diante, para que ela possa entrar?</translation>
     </message>
     <message>
@@ -3149,7 +3178,7 @@ Eixo %2,%3</translation>
     </message>
     <message>
         <source>State%1 of %2</source>
-        <extracomment>%1 is the state's number, with a space before it or its minus sign</extracomment>
+        <extracomment>%1 is the state&apos;s number, with a space before it or its minus sign</extracomment>
         <translation>Estado%1 de %2</translation>
     </message>
 </context>
@@ -3167,7 +3196,7 @@ Eixo %2,%3</translation>
         <translation>Codificação %1</translation>
     </message>
     <message>
-        <source>Can't open file: %1</source>
+        <source>Can&apos;t open file: %1</source>
         <translation>Não foi possível abrir o arquivo: %1</translation>
     </message>
     <message>
@@ -3338,12 +3367,12 @@ Salvar o arquivo como UTF-8?  (Com “Não”, grava “?” no lugar dele.)</tr
         <translation>O personagem não tem %1.</translation>
     </message>
     <message>
-        <source>%1 is not defined in the character's files.</source>
+        <source>%1 is not defined in the character&apos;s files.</source>
         <translation>%1 não está definido nos arquivos do personagem.</translation>
     </message>
     <message>
-        <source>Cannot find "%1"</source>
-        <translation>Não foi possível encontrar "%1"</translation>
+        <source>Cannot find &quot;%1&quot;</source>
+        <translation>Não foi possível encontrar &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Reading the file again as %1 drops your unsaved changes.  Go on?</source>

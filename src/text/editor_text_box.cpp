@@ -307,23 +307,35 @@ void EditorTextBox::inputMethodEvent(QInputMethodEvent* event)
     QPlainTextEdit::inputMethodEvent(event);
 }
 
-void EditorTextBox::contextMenuEvent(QContextMenuEvent* event)
+std::unique_ptr<QMenu> EditorTextBox::createEditMenu()
 {
     finishLoading();
-    std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    auto menu = std::make_unique<QMenu>(this);
+    const bool writable = !isReadOnly();
+    const bool selected = textCursor().hasSelection();
+    const auto add = [&](const QString& text, QKeySequence::StandardKey keys, bool enabled, auto slot) {
+        QAction* action = menu->addAction(text, this, slot);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WidgetShortcut); // shown beside the entry, taken by the box itself
+        action->setEnabled(enabled);
+        return action;
+    };
     const QUndoStack* stack = textDocument_->undoStack();
-    for (QAction* action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-undo")) {
-            action->disconnect();
-            action->setEnabled(stack->canUndo() && !isReadOnly());
-            connect(action, &QAction::triggered, this, &EditorTextBox::undo);
-        } else if (action->objectName() == QLatin1String("edit-redo")) {
-            action->disconnect();
-            action->setEnabled(stack->canRedo() && !isReadOnly());
-            connect(action, &QAction::triggered, this, &EditorTextBox::redo);
-        }
-    }
-    menu->exec(event->globalPos());
+    add(tr("&Undo"), QKeySequence::Undo, writable && stack->canUndo(), &EditorTextBox::undo);
+    add(tr("&Redo"), QKeySequence::Redo, writable && stack->canRedo(), &EditorTextBox::redo);
+    menu->addSeparator();
+    add(tr("Cu&t"), QKeySequence::Cut, writable && selected, &EditorTextBox::cut);
+    add(tr("&Copy"), QKeySequence::Copy, selected, &EditorTextBox::copy);
+    add(tr("&Paste"), QKeySequence::Paste, writable && canPaste(), &EditorTextBox::paste);
+    add(tr("Delete"), QKeySequence::Delete, writable && selected, [this] { textCursor().removeSelectedText(); });
+    menu->addSeparator();
+    add(tr("Select &All"), QKeySequence::SelectAll, !document()->isEmpty(), &EditorTextBox::selectAll);
+    return menu;
+}
+
+void EditorTextBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    createEditMenu()->exec(event->globalPos());
 }
 
 void EditorTextBox::insertFromMimeData(const QMimeData* source)

@@ -9,6 +9,7 @@
 #include "text/text_document.h"
 #include "text/text_file.h"
 
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTextBlock>
@@ -89,6 +90,9 @@ public:
     void paintLineNumbers(QPaintEvent* event);
     // Folds the states and actions from the gutter.
     BlockFolder* folder() const { return folder_; }
+    // The menu the right button opens: undo and redo through the document's
+    // history, the clipboard, delete and select all, each enabled as it applies.
+    std::unique_ptr<QMenu> createEditMenu();
 
 public slots:
     void undo();

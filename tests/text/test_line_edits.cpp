@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QMenu>
 #include <QTextCursor>
+#include <QUndoStack>
 
 using namespace vantrel;
 
@@ -68,4 +71,57 @@ TEST(LineEdits, OnlyTheChangedLinesAreReplacedAndOneUndoTakesThemBack)
             expected.push_back(l.text);
         EXPECT_EQ(texts(), expected) << c.name;
     }
+}
+
+// The right button's menu: undo and redo go through the document's history
+// (as the keys do), and each entry is enabled only where it applies.
+TEST(LineEdits, TheRightButtonMenuEditsThroughTheDocumentsHistory)
+{
+    EditorTextBox box;
+    box.setPlainText(QStringLiteral("abc\ndef"));
+    std::unique_ptr<QMenu> menu; // the last one asked for
+    const auto entries = [&] {
+        menu = box.createEditMenu();
+        std::vector<QAction*> found;
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator())
+                found.push_back(action);
+        }
+        return found;
+    };
+    const auto enabled = [&] {
+        QString flags;
+        for (QAction* action : entries())
+            flags += action->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return flags.toStdString(); // undo, redo, cut, copy, paste, delete, select all
+    };
+    EXPECT_EQ(enabled().substr(0, 4), "0000");
+    EXPECT_EQ(enabled().back(), '1');
+
+    QTextCursor caret = box.textCursor();
+    caret.movePosition(QTextCursor::End);
+    caret.insertText(QStringLiteral("!"));
+    box.setTextCursor(caret);
+    ASSERT_EQ(entries().size(), 7U);
+    EXPECT_EQ(enabled().substr(0, 4), "1000");
+    entries()[0]->trigger(); // undo
+    EXPECT_EQ(box.toPlainText(), QStringLiteral("abc\ndef"));
+    EXPECT_FALSE(box.textDocument()->undoStack()->canUndo());
+    EXPECT_EQ(enabled().substr(0, 2), "01");
+    entries()[1]->trigger(); // redo
+    EXPECT_EQ(box.toPlainText(), QStringLiteral("abc\ndef!"));
+
+    entries()[6]->trigger(); // select all
+    EXPECT_EQ(box.textCursor().selectedText().size(), box.toPlainText().size());
+    EXPECT_EQ(enabled().substr(2, 2), "11");
+    entries()[5]->trigger(); // delete: one step of the history
+    EXPECT_TRUE(box.toPlainText().isEmpty());
+    EXPECT_EQ(enabled().back(), '0');
+    entries()[0]->trigger();
+    EXPECT_EQ(box.toPlainText(), QStringLiteral("abc\ndef!"));
+
+    // Read only: nothing that changes the text, but the selection still copies.
+    box.setReadOnly(true);
+    box.selectAll();
+    EXPECT_EQ(enabled(), "0001001");
 }
