@@ -19,6 +19,17 @@ std::string toSlashes(std::string_view path)
     return out;
 }
 
+void foldPathInto(std::string_view path, std::string& key)
+{
+    key.assign(path);
+    for (char& c : key) {
+        if (c == '\\')
+            c = '/';
+        else if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+}
+
 namespace {
 
 bool exists(const std::string& path)

@@ -11,6 +11,11 @@ namespace vantrel {
 // Every '\' becomes '/'.
 std::string toSlashes(std::string_view path);
 
+// `path` as lookups that ignore letter case compare it: '\' as '/', ASCII
+// letters in lower case. Written over `key`, whose memory is reused: callers
+// that fold thousands of paths make no string for each.
+void foldPathInto(std::string_view path, std::string& key);
+
 // The path with separators fixed; when it does not exist as written, the one
 // existing path that matches it without regard to letter case, folder by
 // folder. When no such path exists (or several do), the path as written with

@@ -14,21 +14,10 @@ namespace sfflib {
 namespace {
 
 // A picture file as the lookups know it: '\' as '/', in lower case.
-void pictureKey(std::string_view file, std::string& key)
-{
-    key.assign(file);
-    for (char& c : key) {
-        if (c == '\\')
-            c = '/';
-        else if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-}
-
 std::string pictureKey(std::string_view file)
 {
     std::string key;
-    pictureKey(file, key);
+    vantrel::foldPathInto(file, key);
     return key;
 }
 
@@ -123,7 +112,7 @@ int ArchiveDescription::paletteOfPicture(const std::string& pictureFile) const
             m_lookup.emplace(pictureKey(file), palette);
     }
     thread_local std::string key; // no new string for each of thousands of lookups
-    pictureKey(pictureFile, key);
+    vantrel::foldPathInto(pictureFile, key);
     const auto found = m_lookup.find(key);
     return found == m_lookup.end() ? -1 : found->second;
 }
@@ -139,7 +128,7 @@ const StoredPicture* ArchiveDescription::storedPicture(const std::string& pictur
         m_storedLookupFor = stored.size();
     }
     thread_local std::string key;
-    pictureKey(pictureFile, key);
+    vantrel::foldPathInto(pictureFile, key);
     const auto found = m_storedLookup.find(key);
     return found == m_storedLookup.end() ? nullptr : &stored[found->second];
 }

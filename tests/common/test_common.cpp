@@ -413,6 +413,11 @@ TEST(Paths, ResolveFindsTheFileWhateverTheLetterCaseAndSeparator)
     EXPECT_EQ(resolvePath(root + "/Chars/KFM/TWIN.def"), root + "/Chars/KFM/TWIN.def");
     EXPECT_EQ(directoryOf("/a/b/c.def"), "/a/b/");
     EXPECT_EQ(fileNameOf("/a/b/c.def"), "c.def");
+    // Folded for lookups: a longer path folded before leaves nothing behind;
+    // letters beyond ASCII are left as they are.
+    std::string key = "a much longer path folded earlier";
+    foldPathInto("Sprites\\KFM_\xC9t\xE9.PCX", key);
+    EXPECT_EQ(key, "sprites/kfm_\xC9t\xE9.pcx");
 }
 
 // A message of the layers below Qt reads in English with its values in

@@ -774,9 +774,7 @@ PictureFiles pictureFiles(const vantrel::SpriteIndex& index)
     std::unordered_map<std::string, std::size_t> seen(records);
     std::string key; // '\' as '/', in lower case; copied into the table only for a new file
     for (std::size_t i = 0; i < records; ++i) {
-        key = index.records[i].pcxFile;
-        for (char& c : key)
-            c = c == '\\' ? '/' : c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        vantrel::foldPathInto(index.records[i].pcxFile, key);
         const auto [found, added] = seen.try_emplace(key, out.firsts.size());
         if (added)
             out.firsts.push_back(i);
